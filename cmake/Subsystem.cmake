@@ -1,0 +1,32 @@
+# One library target per subsystem folder. Sources are picked up from the
+# folder itself, so adding a file needs no edit here.
+function(add_subsystem name)
+  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  file(GLOB_RECURSE _all CONFIGURE_DEPENDS
+       ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h
+       ${CMAKE_CURRENT_SOURCE_DIR}/*.qrc)
+  set(_src ${_all})
+  list(FILTER _src INCLUDE REGEX "\\.cpp$")
+  if(_src)
+    set(_scope PUBLIC)
+    add_library(${name} STATIC ${_all})
+  else()
+    # A folder that has no code yet still gives its dependants a target.
+    set(_scope INTERFACE)
+    add_library(${name} INTERFACE)
+  endif()
+  target_include_directories(${name} ${_scope} ${PROJECT_SOURCE_DIR})
+  target_compile_definitions(${name} ${_scope} CONVERTER_TYPE_BUILD=${CONVERTER_TYPE})
+  target_link_libraries(${name} ${_scope} ${ARG_DEPS})
+endfunction()
+
+# One GoogleTest executable per test folder, registered test by test with CTest.
+function(add_test_suite name)
+  cmake_parse_arguments(ARG "" "" "DEPS;PROPERTIES" ${ARGN})
+  file(GLOB_RECURSE _src CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  add_executable(${name} ${_src})
+  target_link_libraries(${name} PRIVATE test_support ${ARG_DEPS})
+  gtest_discover_tests(${name}
+    DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;SHARED_DATA_DIR=${SHARED_DATA_DIR}" ${ARG_PROPERTIES})
+endfunction()

@@ -1,0 +1,58 @@
+#pragma once
+// XML documents as every reader and writer of the program uses them.
+// Reading: the document's first element is the root, whatever comes before
+// it (a declaration, a comment). Writing: elements and attributes come out in
+// the order they were added, UTF-8, no declaration, the file replaced whole.
+#include <QDomDocument>
+#include <QDomElement>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace platform {
+
+struct XmlLoadResult {
+    QDomDocument document;
+    QString error; // empty when the file was read and is well-formed
+    bool missing = false; // the file does not exist or cannot be opened
+    bool ok() const { return error.isEmpty() && !missing; }
+    QDomElement root() const { return document.documentElement(); }
+};
+
+XmlLoadResult loadXmlFile(const QString &path);
+XmlLoadResult parseXml(const QByteArray &bytes);
+
+// The text of the first child element named name, or nullopt when missing.
+std::optional<QString> childText(const QDomElement &parent, const QString &name);
+
+// Only the child elements: comments and text between them do not count.
+QList<QDomElement> childElements(const QDomElement &parent, const QString &name = QString());
+
+// A document being written. QDom keeps attributes in a hash, so writers build
+// this instead: attributes and children come out exactly in the order added.
+struct XmlElement {
+    QString name;
+    QList<std::pair<QString, QString>> attributes;
+    QString text; // written only when the element has no children
+    std::vector<XmlElement> children;
+
+    explicit XmlElement(QString elementName = QString()) : name(std::move(elementName)) {}
+    // Sets an attribute; a new one goes last, an existing one keeps its place.
+    XmlElement &setAttribute(const QString &attr, const QString &value);
+    XmlElement &addChild(const QString &childName);
+    XmlElement &addTextChild(const QString &childName, const QString &childText);
+};
+
+struct XmlOutDocument {
+    XmlElement root;
+    QStringList commentsAfterRoot; // top-level comments that follow the root
+};
+
+// UTF-8, no declaration, two-blank indentation, LF line ends.
+QByteArray serializeXml(const XmlOutDocument &document);
+bool saveXmlFile(const XmlOutDocument &document, const QString &path, QString *error = nullptr);
+
+} // namespace platform

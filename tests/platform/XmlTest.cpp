@@ -1,0 +1,87 @@
+#include "platform/AtomicFile.h"
+#include "platform/HandlerGuard.h"
+#include "platform/Xml.h"
+#include "support/TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(XmlWrite, KeepsTheOrderAttributesAndChildrenWereAddedIn)
+{
+    platform::XmlOutDocument doc;
+    doc.root.name = "Root";
+    auto &node = doc.root.addChild("Nodo");
+    node.setAttribute("Z", "1").setAttribute("A", "x<&\">y").setAttribute("M", "");
+    node.setAttribute("Z", "2"); // replaced in place, keeps its position
+    doc.root.addTextChild("Text", "a & b");
+    doc.root.addChild("Empty");
+    doc.commentsAfterRoot << "SW_VERSION = 2.306";
+
+    const QByteArray expected = "<Root>\n"
+                                "  <Nodo Z=\"2\" A=\"x&lt;&amp;&quot;&gt;y\" M=\"\"/>\n"
+                                "  <Text>a &amp; b</Text>\n"
+                                "  <Empty/>\n"
+                                "</Root>\n"
+                                "<!--SW_VERSION = 2.306-->\n";
+    EXPECT_EQ(platform::serializeXml(doc), expected);
+}
+
+TEST(XmlRead, FirstElementIsTheRootEvenAfterADeclarationOrComment)
+{
+    const auto r = platform::parseXml("<?xml version=\"1.0\"?>\n<!--c--><Conf><a>1</a><!--x--><b/>text</Conf>");
+    ASSERT_TRUE(r.ok()) << r.error.toStdString();
+    EXPECT_EQ(r.root().tagName(), "Conf");
+    const auto kids = platform::childElements(r.root());
+    ASSERT_EQ(kids.size(), 2);
+    EXPECT_EQ(platform::childText(r.root(), "a"), QString("1"));
+    EXPECT_EQ(platform::childText(r.root(), "zz"), std::nullopt);
+}
+
+TEST(XmlRead, RoundTripsValuesThatNeedEscaping)
+{
+    platform::XmlOutDocument doc;
+    doc.root.name = "R";
+    doc.root.addChild("V").setAttribute("t", "line1\nline2\t<&>\"'");
+    const auto r = platform::parseXml(platform::serializeXml(doc));
+    ASSERT_TRUE(r.ok());
+    EXPECT_EQ(r.root().firstChildElement("V").attribute("t"), "line1\nline2\t<&>\"'");
+}
+
+TEST(XmlRead, ReportsMalformedAndMissingFiles)
+{
+    EXPECT_FALSE(platform::parseXml("<a><b></a>").ok());
+    EXPECT_FALSE(platform::parseXml("").ok());
+    const auto missing = platform::loadXmlFile("/nonexistent/dir/file.xml");
+    EXPECT_TRUE(missing.missing);
+}
+
+TEST(AtomicFile, ReplacesWholeOrLeavesTheOldFile)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("f.bin");
+    ASSERT_TRUE(platform::writeFileAtomically(path, "old"));
+    ASSERT_TRUE(platform::writeFileAtomically(path, "new"));
+    EXPECT_EQ(testsupport::readFile(path), "new");
+
+    QString error;
+    EXPECT_FALSE(platform::writeFileAtomically(dir.filePath("no/such/dir/f.bin"), "x", &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"f.bin"});
+}
+
+TEST(HandlerGuard, TurnsAnEscapedErrorIntoTheErrorBox)
+{
+    testsupport::MessageRecorder boxes;
+    platform::guarded([] { throw platform::Error("Bad thing"); });
+    platform::guarded([] { throw std::runtime_error("std thing"); });
+    platform::guarded([] { throw 42; });
+    ASSERT_EQ(boxes.messages().size(), 3u);
+    EXPECT_EQ(boxes.messages()[0].kind, platform::MessageKind::Error);
+    EXPECT_EQ(boxes.texts(), (QStringList{"Bad thing", "std thing", "Unknown error"}));
+}
+
+} // namespace
