@@ -1,0 +1,79 @@
+#include "app/ConverterType.h"
+
+#include <algorithm>
+
+namespace app {
+namespace {
+
+const std::array<ConverterInfo, 9> &table()
+{
+    // Texts are exact, trailing and doubled blanks included.
+    static const std::array<ConverterInfo, 9> rows = {{
+        {1, "PX42Lyxa", "M-Bus / Modbus TCP - Converter",
+         "Tervikon - Configurator PX42Lyxa - M-Bus / Modbus TCP ", "PX42Lyxa", "2.306", "2.306",
+         "DX42Lyxa", "GX42Lyxa"},
+        {2, "PX42Kvoz", "M-Bus / Modbus - Converter", "Tervikon - Configurator PX42Kvoz - M-Bus / Modbus ",
+         "PX42Kvoz", "3.212", "3.212", "DX42Kvoz", "GX42Kvoz"},
+        {3, "PX42Nqib", "M-Bus Multi-Master / Modbus - Converter",
+         "Tervikon - Configurator PX42Nqib - M-Bus Multi-Master / Modbus ", "PX42Nqib", "2.012", "2.012",
+         "DX42Nqib", "GX42Nqib"},
+        {4, "PX42Mzul", "Modbus  Slave /  M-Bus Master - Converter",
+         "Tervikon - Configurator PX42Mzul - Modbus  Slave /  M-Bus Master ", "PX42Mzul", "3.000", "3.000",
+         "DX42Mzul", "GX42Mzul"},
+        {5, "PX42Pwoj", "M-Bus / Modbus - Converter", "Tervikon - Configurator PX42Pwoj - M-Bus / Modbus ",
+         "PX42Pwoj", "3.000", "3.000", "DX42Pwoj", "GX42Pwoj"},
+        {6, "PX42Qyre", "wM-Bus / M-Bus / Modbus Slave - Converter",
+         "Tervikon - Configurator PX42Qyre - wM-Bus / M-Bus / Modbus Slave ", "PX42Qyre", "1.518", "1.518",
+         "DX42Qyre", "GX42Qyre"},
+        {7, "PX42Rhuv", "wM-Bus / M-Bus / Modbus TCP Slave - Converter",
+         "Tervikon - Configurator PX42Rhuv - wM-Bus / M-Bus / Modbus TCP Slave ", "PX42Rhuv", "1.518",
+         "1.518", "DX42Rhuv", "GX42Rhuv"},
+        // The partner editions take type 1's version-check entry and download anchor.
+        {1001, "PX42Lyxa", "M-Bus / Modbus TCP - Converter",
+         "Vellquist - Configurator PX42Lyxa - M-Bus / Modbus TCP ", "PX42Lyxa", "2.306", "2.306",
+         "DX42Lyxa", "GX42Lyxa"},
+        {1007, "PX42Rhuv", "wM-Bus / M-Bus / Modbus TCP Slave - Converter",
+         "Vellquist - Configurator PX42Rhuv - wM-Bus / M-Bus / Modbus TCP Slave ", "PX42Lyxa", "2.306",
+         "1.518", "DX42Rhuv", "GX42Lyxa"},
+    }};
+    return rows;
+}
+
+} // namespace
+
+bool isValidConverterType(int type)
+{
+    return std::find(AllConverterTypes.begin(), AllConverterTypes.end(), type) != AllConverterTypes.end();
+}
+
+const ConverterInfo &converterInfo(int type)
+{
+    for (const ConverterInfo &row : table())
+        if (row.type == type)
+            return row;
+    return table().front();
+}
+
+bool isWirelessType(int type)
+{
+    return type == 6 || type == 7 || type == 1007;
+}
+
+int xmlCodeDev(int type)
+{
+    switch (type) {
+    case 1: return 1;
+    case 3: return 9;
+    case 4: return 5;
+    case 6: return 13;
+    case 7: return 14;
+    default: return 0;
+    }
+}
+
+QString swVersionComment(int type)
+{
+    return QStringLiteral("SW_VERSION = ") + converterInfo(type).programVersion;
+}
+
+} // namespace app

@@ -1,0 +1,47 @@
+#pragma once
+// The converter models one build of the configurator can serve, and the
+// per-model tables. Every per-type rule is a function of the type so that
+// tests cover all nine types from one build; the program itself passes
+// Converter_Type, the constant the build chose.
+#include <QString>
+#include <array>
+
+namespace app {
+
+#ifndef CONVERTER_TYPE_BUILD
+#define CONVERTER_TYPE_BUILD 1
+#endif
+
+// The type this build configures (1..7, or 1001/1007 for the partner editions).
+inline constexpr int Converter_Type = CONVERTER_TYPE_BUILD;
+
+// The nine valid types, in table order.
+inline constexpr std::array<int, 9> AllConverterTypes = {1, 2, 3, 4, 5, 6, 7, 1001, 1007};
+
+struct ConverterInfo {
+    int type;
+    QString swCode;           // SW_Code_Table
+    QString swDesc;           // SW_Desc_Table
+    QString swTitle;          // main window title
+    QString versionCheckCode; // SW_Ver_Code_Table entry used by the version check
+    QString versionCompared;  // program version the version check compares
+    QString programVersion;   // version shown by About and written into the XML files
+    QString manualCode;       // shown by About
+    QString downloadAnchor;   // anchor of the download page
+};
+
+bool isValidConverterType(int type);
+
+// The row of a valid type; an invalid type gives type 1's row.
+const ConverterInfo &converterInfo(int type);
+
+// Wireless M-Bus models: 6, 7 and 1007.
+bool isWirelessType(int type);
+
+// Device code written into scanned network files (Get_XML_Code_Dev).
+int xmlCodeDev(int type);
+
+// "SW_VERSION = <program version>", the comment after the root of ParGen.xml and M_Bus.xml.
+QString swVersionComment(int type);
+
+} // namespace app

@@ -1,0 +1,33 @@
+#include "app/ConverterType.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(ConverterType, TablesPerType)
+{
+    EXPECT_EQ(app::converterInfo(1).swTitle, "Tervikon - Configurator PX42Lyxa - M-Bus / Modbus TCP ");
+    EXPECT_EQ(app::converterInfo(1001).swTitle, "Vellquist - Configurator PX42Lyxa - M-Bus / Modbus TCP ");
+    EXPECT_EQ(app::converterInfo(1001).swCode, "PX42Lyxa");
+    EXPECT_EQ(app::converterInfo(4).swDesc, "Modbus  Slave /  M-Bus Master - Converter");
+    EXPECT_EQ(app::converterInfo(1007).versionCheckCode, "PX42Lyxa");
+    EXPECT_EQ(app::converterInfo(1007).programVersion, "1.518");
+    EXPECT_EQ(app::converterInfo(1007).downloadAnchor, "GX42Lyxa");
+    EXPECT_EQ(app::swVersionComment(2), "SW_VERSION = 3.212");
+    for (int t : app::AllConverterTypes)
+        EXPECT_EQ(app::converterInfo(t).type, t);
+}
+
+TEST(ConverterType, DeviceCodeAndWireless)
+{
+    const std::pair<int, int> codes[] = {{1, 1}, {2, 0}, {3, 9}, {4, 5}, {5, 0},
+                                         {6, 13}, {7, 14}, {1001, 0}, {1007, 0}};
+    for (auto [type, code] : codes)
+        EXPECT_EQ(app::xmlCodeDev(type), code) << type;
+    EXPECT_FALSE(app::isWirelessType(1));
+    EXPECT_TRUE(app::isWirelessType(6));
+    EXPECT_TRUE(app::isWirelessType(1007));
+    EXPECT_FALSE(app::isValidConverterType(8));
+}
+
+} // namespace
