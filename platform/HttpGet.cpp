@@ -92,8 +92,6 @@ HttpGetResult exchange(const QUrl &server, const QByteArray &request, const Http
 
     if (!result.error.isEmpty())
         return result;
-    if (!parser.isDone())
-        parser.finishAtClose();
     if (parser.hasFailed()) {
         result.error = parser.error();
         return result;
