@@ -1,0 +1,52 @@
+#pragma once
+// A scripted HTTP server on 127.0.0.1 with an ephemeral port, run on a thread
+// of its own (the client under test blocks its caller). Every connection gets
+// the same treatment; the last request received is kept for inspection.
+#include <QByteArray>
+#include <QUrl>
+#include <atomic>
+#include <mutex>
+#include <thread>
+
+namespace testsupport {
+
+class LoopbackHttpServer {
+public:
+    enum class Mode {
+        Reply,         // send the reply, then close
+        ReplyHoldOpen, // send the reply, keep the connection until the client leaves
+        Silent,        // accept, read, never answer
+        Endless,       // send the reply as a head, then body bytes without end
+    };
+
+    explicit LoopbackHttpServer(Mode mode, QByteArray reply = {});
+    ~LoopbackHttpServer();
+    LoopbackHttpServer(const LoopbackHttpServer &) = delete;
+    LoopbackHttpServer &operator=(const LoopbackHttpServer &) = delete;
+
+    quint16 port() const { return m_port; }
+    QUrl url() const;
+    QByteArray lastRequest() const;
+    int connectionCount() const { return m_connections; }
+
+    // A loopback port on which nothing listens.
+    static quint16 closedPort();
+
+private:
+    void run();
+    void serve(int connection);
+    bool waitReadable(int fd) const;
+    void holdUntilClientLeaves(int connection) const;
+
+    Mode m_mode;
+    QByteArray m_reply;
+    int m_listener = -1;
+    quint16 m_port = 0;
+    std::atomic<bool> m_stop{false};
+    std::atomic<int> m_connections{0};
+    mutable std::mutex m_mutex;
+    QByteArray m_lastRequest;
+    std::thread m_thread;
+};
+
+} // namespace testsupport
