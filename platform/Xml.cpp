@@ -76,11 +76,26 @@ XmlElement &XmlElement::addTextChild(const QString &childName, const QString &ch
 
 namespace {
 
+// Characters XML 1.0 cannot carry, even as references: a text holding one
+// would make the whole file unreadable, so the writer leaves them out.
+bool isXmlChar(char16_t c)
+{
+    return c >= 0x20 ? c != 0xFFFE && c != 0xFFFF : c == u'\t' || c == u'\n' || c == u'\r';
+}
+
 QString escape(const QString &text, bool attribute)
 {
     QString out;
     out.reserve(text.size());
-    for (const QChar c : text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            out += c;
+            out += text[++i];
+            continue;
+        }
+        if (c.isSurrogate() || !isXmlChar(c.unicode()))
+            continue;
         switch (c.unicode()) {
         case u'&': out += QLatin1String("&amp;"); break;
         case u'<': out += QLatin1String("&lt;"); break;
