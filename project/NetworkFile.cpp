@@ -1,121 +1,18 @@
 #include "project/NetworkFile.h"
 
 #include "app/ConverterType.h"
-#include "platform/IntText.h"
 #include "project/DocumentFile.h"
 
 #include <QFileInfo>
 
 namespace project {
-namespace {
 
-// An attribute read as integer text, or def when it is missing or not one.
-std::int32_t number(const QDomElement &e, const QString &name, std::int32_t def)
-{
-    return platform::tryParseInt32(e.attribute(name)).value_or(def);
-}
-
-// Fields narrower than 32 bits keep the low bits of the value read.
-template <typename Field>
-void readNumber(Field &field, const QDomElement &e, const QString &name, std::int32_t def)
-{
-    field = static_cast<Field>(static_cast<std::uint32_t>(number(e, name, def)));
-}
-
-bool readFlag(const QDomElement &e, const QString &name)
-{
-    return e.attribute(name) == u"1";
-}
-
-QString keyAttribute(int byte)
+QString networkKeyAttribute(int byte)
 {
     return QStringLiteral("wMBus_Key_%1").arg(byte + 1);
 }
 
-TNodo readNode(const QDomElement &e, int type)
-{
-    TNodo n;
-    readNumber(n.Enable, e, QStringLiteral("Node_Enable"), 1);
-    n.Description = e.attribute(QStringLiteral("Descrizione"));
-    readNumber(n.Node_ID_Type, e, QStringLiteral("Node_ID_Type"), 0);
-    // The single "ID" of older files and other writers wins, as the address of the node's kind.
-    if (const auto id = platform::tryParseInt32(e.attribute(QStringLiteral("ID")))) {
-        n.Node_Pri = n.Node_ID_Type == 0 ? *id : 1;
-        n.Node_Sec = n.Node_ID_Type == 0 ? 1 : *id;
-    } else {
-        readNumber(n.Node_Pri, e, QStringLiteral("ID_Primary"), 1);
-        readNumber(n.Node_Sec, e, QStringLiteral("ID_Secondary"), 1);
-    }
-    readNumber(n.Send_SNK, e, QStringLiteral("Send_SND_NKE"), 0);
-    readNumber(n.Reset_App, e, QStringLiteral("Reset_App"), 0);
-    readNumber(n.Node_State, e, QStringLiteral("Node_State"), 0);
-    readNumber(n.Ident_Num, e, QStringLiteral("Ident_Num"), 0);
-    readNumber(n.BCDtoINT_IN, e, QStringLiteral("BCDtoINT_IN"), 0);
-    readNumber(n.Swap_Ident, e, QStringLiteral("Swap_IN"), 0);
-    readNumber(n.Var_List_Type, e, QStringLiteral("Var_List_Type"), 0);
-    readNumber(n.Cut_After, e, QStringLiteral("Cut_After"), 0);
-    readNumber(n.Manufacturer_Spec, e, QStringLiteral("Manufacturer_Specific_Data"), 0);
-    readNumber(n.MSD_Length, e, QStringLiteral("MSD_Length"), 0);
-    readNumber(n.MSD_Offset, e, QStringLiteral("MSD_Offset"), 0);
-    readNumber(n.Access_Number, e, QStringLiteral("Access_Number"), 0);
-    if (app::isWirelessType(type)) {
-        readNumber(n.MBus_Type, e, QStringLiteral("MBus_Type"), 1);
-        n.wMBus_ManID = e.attribute(QStringLiteral("wMBus_ManID"));
-        n.wMBus_Add = e.attribute(QStringLiteral("wMBus_Add"));
-        n.wMBus_Ver = e.attribute(QStringLiteral("wMBus_Ver"));
-        n.wMBus_DevType = e.attribute(QStringLiteral("wMBus_DevType"));
-        readNumber(n.wMBus_En_Key, e, QStringLiteral("wMBus_En_Key"), 0);
-        for (int i = 0; i < 16; ++i)
-            n.wMBus_Key[i] = e.attribute(keyAttribute(i));
-        readNumber(n.RSSI, e, QStringLiteral("wMBus_RSSI"), 0);
-    }
-    return n;
-}
-
-// Where a variable cannot be read: the first required attribute that is
-// missing or not an integer.
-struct RequiredMissing {
-    QString attribute;
-    QString text;
-};
-
-std::optional<RequiredMissing> readVariable(const QDomElement &e, TVariabile &v)
-{
-    std::optional<RequiredMissing> missing;
-    auto required = [&](std::int32_t &field, const QString &name) {
-        if (missing)
-            return;
-        const QString text = e.attribute(name);
-        if (const auto value = platform::tryParseInt32(text))
-            field = *value;
-        else
-            missing = RequiredMissing{name, text};
-    };
-    v.Enable = readFlag(e, QStringLiteral("Enable"));
-    v.Description = e.attribute(QStringLiteral("Desc"));
-    required(v.Type_Of_Data, QStringLiteral("Type"));
-    required(v.Function_Field, QStringLiteral("Fun_Field"));
-    required(v.Dimension, QStringLiteral("Dim"));
-    required(v.Modbus_Register, QStringLiteral("ModReg"));
-    if (missing)
-        return missing;
-    readNumber(v.Unita, e, QStringLiteral("Unit"), 0);
-    readNumber(v.Modbus_Scale, e, QStringLiteral("ModScale"), 0);
-    const auto storage = platform::tryParseInt64(e.attribute(QStringLiteral("StoNumber")));
-    v.Storage_Number = storage && *storage >= 0 && *storage <= 0xFFFFFFFFll ? static_cast<std::uint32_t>(*storage) : 0;
-    readNumber(v.Tariff, e, QStringLiteral("Tariff"), 0);
-    readNumber(v.VIFE, e, QStringLiteral("VIFE"), 0);
-    v.BCDtoINT = readFlag(e, QStringLiteral("BCDtoINT"));
-    v.VIF_ASCII = e.attribute(QStringLiteral("VIF_ASCII"));
-    readNumber(v.Length, e, QStringLiteral("Length"), 0);
-    v.Conv_Float = readFlag(e, QStringLiteral("Conv_Float"));
-    v.Force_Int32 = readFlag(e, QStringLiteral("Force_Int32"));
-    v.TP_Mod_Regs = readFlag(e, QStringLiteral("TP_Mod_Regs"));
-    readNumber(v.TP_Mod_Year, e, QStringLiteral("TP_Mod_Year"), 0);
-    readNumber(v.Position, e, QStringLiteral("Position"), 1);
-    readNumber(v.Post_Operation, e, QStringLiteral("Post_Operation"), 0);
-    return std::nullopt;
-}
+namespace {
 
 QString flagText(bool value)
 {
@@ -155,7 +52,7 @@ void writeNode(platform::XmlElement &parent, const TNodo &n, int type)
         text(QStringLiteral("wMBus_DevType"), n.wMBus_DevType);
         number("wMBus_En_Key", n.wMBus_En_Key);
         for (int i = 0; i < 16; ++i)
-            text(keyAttribute(i), n.wMBus_Key[i]);
+            text(networkKeyAttribute(i), n.wMBus_Key[i]);
         number("wMBus_RSSI", n.RSSI);
     }
 
@@ -193,60 +90,6 @@ void writeNode(platform::XmlElement &parent, const TNodo &n, int type)
 }
 
 } // namespace
-
-NetworkReadResult networkFrom(const QDomElement &root, int type)
-{
-    NetworkReadResult result;
-    int nodeIndex = 0;
-    for (QDomElement ne = root.firstChildElement(); !ne.isNull(); ne = ne.nextSiblingElement(), ++nodeIndex) {
-        TNodo node = readNode(ne, type);
-        int variableIndex = 0;
-        for (QDomElement ve = ne.firstChildElement(); !ve.isNull(); ve = ve.nextSiblingElement(), ++variableIndex) {
-            TVariabile variable;
-            if (const auto missing = readVariable(ve, variable)) {
-                result.nodes.push_back(std::move(node));
-                FileError error = FileError::of(FileError::Kind::NotAnInteger, QString(), missing->text);
-                error.attribute = missing->attribute;
-                error.nodeIndex = nodeIndex;
-                error.variableIndex = variableIndex;
-                result.error = std::move(error);
-                return result;
-            }
-            node.Var_List.push_back(std::move(variable));
-        }
-        result.nodes.push_back(std::move(node));
-    }
-    return result;
-}
-
-NetworkReadResult parseNetwork(const QByteArray &bytes, int type, const QString &pathForMessages)
-{
-    const LoadedDocument document = parseDocument(bytes, pathForMessages);
-    if (document.error) {
-        NetworkReadResult result;
-        result.error = document.error;
-        return result;
-    }
-    NetworkReadResult result = networkFrom(document.root(), type);
-    if (result.error)
-        result.error->path = pathForMessages;
-    return result;
-}
-
-NetworkReadResult readNetworkFile(const QString &path, int type)
-{
-    const LoadedDocument document = loadDocumentFile(path);
-    if (!document.ok()) {
-        NetworkReadResult result;
-        result.fileMissing = document.missing;
-        result.error = document.error;
-        return result;
-    }
-    NetworkReadResult result = networkFrom(document.root(), type);
-    if (result.error)
-        result.error->path = path;
-    return result;
-}
 
 platform::XmlOutDocument networkDocument(const TNodoList &nodes, int type)
 {

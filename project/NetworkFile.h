@@ -7,7 +7,6 @@
 #include "project/FileError.h"
 #include "project/NetworkModel.h"
 
-#include <QDomElement>
 #include <optional>
 
 namespace project {
@@ -18,17 +17,19 @@ inline constexpr char NetworkFileName[] = "M_Bus.xml";
 struct NetworkReadResult {
     TNodoList nodes;
     bool fileMissing = false; // not an error: the network is empty
-    // The file could not be read to the end. nodes then holds only what was
-    // read before the failure: show it if useful, never save it back.
+    // The file could not be read, or not to its end: the caller must not save
+    // over it. After a variable without one of its required numbers, nodes
+    // holds what was read before it (show it if useful, never save it back);
+    // otherwise nodes is empty.
     std::optional<FileError> error;
 
     bool ok() const { return !error; }
 };
 
+// Every child element of the root (the first element, whatever its name) is
+// read as a node and every child element of a node as a variable.
 NetworkReadResult readNetworkFile(const QString &path, int type);
 NetworkReadResult parseNetwork(const QByteArray &bytes, int type, const QString &pathForMessages = QString());
-// Reads every child element of root as a node, whatever the names.
-NetworkReadResult networkFrom(const QDomElement &root, int type);
 
 platform::XmlOutDocument networkDocument(const TNodoList &nodes, int type);
 QByteArray serializeNetwork(const TNodoList &nodes, int type);
@@ -38,5 +39,8 @@ std::optional<FileError> writeNetworkFile(const QString &path, const TNodoList &
 // when source reads as a network to the end; otherwise target stays as it was
 // and the error says why. Importing a file onto itself changes nothing.
 std::optional<FileError> importNetworkFile(const QString &source, const QString &target, int type);
+
+// "wMBus_Key_1" for byte 0 to "wMBus_Key_16" for byte 15.
+QString networkKeyAttribute(int byte);
 
 } // namespace project

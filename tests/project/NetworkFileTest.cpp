@@ -353,11 +353,19 @@ TEST(NetworkFileErrors, MissingMalformedAndUnwritableFiles)
     EXPECT_TRUE(missing.fileMissing);
     EXPECT_TRUE(missing.nodes.empty());
 
-    testsupport::writeFile(path, "<M-Bus_Network><Nodo></M-Bus_Network>");
-    const auto malformed = project::readNetworkFile(path, 1);
-    ASSERT_FALSE(malformed.ok());
-    EXPECT_EQ(malformed.error->kind, FileError::Kind::NotWellFormed);
-    EXPECT_FALSE(malformed.fileMissing);
+    // Not well-formed anywhere, also after a variable that stops the reading: refused whole.
+    for (const QByteArray &bytes :
+         {QByteArray("<M-Bus_Network><Nodo></M-Bus_Network>"), QByteArray(""), QByteArray("<!-- only -->"),
+          QByteArray("<M-Bus_Network/><M-Bus_Network/>"),
+          QByteArray("<M-Bus_Network><Nodo><Variabile/></Nodo><Nodo Descrizione=\"a&b\"/></M-Bus_Network>")}) {
+        testsupport::writeFile(path, bytes);
+        const auto malformed = project::readNetworkFile(path, 1);
+        ASSERT_FALSE(malformed.ok()) << bytes.toStdString();
+        EXPECT_EQ(malformed.error->kind, FileError::Kind::NotWellFormed) << bytes.toStdString();
+        EXPECT_EQ(malformed.error->path, path);
+        EXPECT_TRUE(malformed.nodes.empty());
+        EXPECT_FALSE(malformed.fileMissing);
+    }
 
     const auto error = project::writeNetworkFile(dir.filePath("gone/M_Bus.xml"), sampleNetwork(), 1);
     ASSERT_TRUE(error);
