@@ -76,11 +76,37 @@ XmlElement &XmlElement::addTextChild(const QString &childName, const QString &ch
 
 namespace {
 
-QString escape(const QString &text, bool attribute)
+// Characters XML 1.0 cannot carry, even as references: a text holding one
+// would make the whole file unreadable, so the writer leaves them out.
+bool isXmlChar(char16_t c)
 {
-    QString out;
-    out.reserve(text.size());
-    for (const QChar c : text) {
+    return c >= 0x20 ? c != 0xFFFE && c != 0xFFFF : c == u'\t' || c == u'\n' || c == u'\r';
+}
+
+bool needsEscape(char16_t c)
+{
+    return c < 0x20 || c == u'&' || c == u'<' || c == u'>' || c == u'"' || (c >= 0xD800 && c <= 0xDFFF)
+           || c >= 0xFFFE;
+}
+
+// Appends text to out, escaped; most values need nothing and are copied whole.
+void appendEscaped(QString &out, const QString &text, bool attribute)
+{
+    const char16_t *data = reinterpret_cast<const char16_t *>(text.constData());
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+    while (i < n && !needsEscape(data[i]))
+        ++i;
+    out.append(text.constData(), i);
+    for (; i < n; ++i) {
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < n && text[i + 1].isLowSurrogate()) {
+            out += c;
+            out += text[++i];
+            continue;
+        }
+        if (c.isSurrogate() || !isXmlChar(c.unicode()))
+            continue;
         switch (c.unicode()) {
         case u'&': out += QLatin1String("&amp;"); break;
         case u'<': out += QLatin1String("&lt;"); break;
@@ -93,22 +119,34 @@ QString escape(const QString &text, bool attribute)
         default: out += c;
         }
     }
-    return out;
 }
 
 void writeElement(QString &out, const XmlElement &e, int depth)
 {
-    const QString indent(depth * 2, u' ');
-    out += indent + u'<' + e.name;
-    for (const auto &[name, value] : e.attributes)
-        out += u' ' + name + QLatin1String("=\"") + escape(value, true) + u'"';
+    out.append(QString(depth * 2, u' '));
+    out += u'<';
+    out += e.name;
+    for (const auto &[name, value] : e.attributes) {
+        out += u' ';
+        out += name;
+        out += QLatin1String("=\"");
+        appendEscaped(out, value, true);
+        out += u'"';
+    }
     if (!e.children.empty()) {
         out += QLatin1String(">\n");
         for (const XmlElement &child : e.children)
             writeElement(out, child, depth + 1);
-        out += indent + QLatin1String("</") + e.name + QLatin1String(">\n");
+        out.append(QString(depth * 2, u' '));
+        out += QLatin1String("</");
+        out += e.name;
+        out += QLatin1String(">\n");
     } else if (!e.text.isEmpty()) {
-        out += u'>' + escape(e.text, false) + QLatin1String("</") + e.name + QLatin1String(">\n");
+        out += u'>';
+        appendEscaped(out, e.text, false);
+        out += QLatin1String("</");
+        out += e.name;
+        out += QLatin1String(">\n");
     } else {
         out += QLatin1String("/>\n");
     }

@@ -51,6 +51,21 @@ TEST(XmlRead, RoundTripsValuesThatNeedEscaping)
     EXPECT_EQ(r.root().firstChildElement("V").attribute("t"), "line1\nline2\t<&>\"'");
 }
 
+TEST(XmlWrite, LeavesOutCharactersXmlCannotCarrySoTheFileStaysReadable)
+{
+    platform::XmlOutDocument doc;
+    doc.root.name = "R";
+    const QString bad = QString("a") + QChar(0x01) + "b" + QChar(0xD800) + "c" + QChar(0xFFFF)
+                        + QString::fromUtf8("\xF0\x9F\x98\x80") + QChar(0xDC00);
+    doc.root.addChild("V").setAttribute("t", bad);
+    doc.root.addTextChild("T", bad);
+    const auto r = platform::parseXml(platform::serializeXml(doc));
+    ASSERT_TRUE(r.ok()) << r.error.toStdString();
+    const QString kept = QString("abc") + QString::fromUtf8("\xF0\x9F\x98\x80");
+    EXPECT_EQ(r.root().firstChildElement("V").attribute("t"), kept);
+    EXPECT_EQ(r.root().firstChildElement("T").text(), kept);
+}
+
 TEST(XmlRead, ReportsMalformedAndMissingFiles)
 {
     EXPECT_FALSE(platform::parseXml("<a><b></a>").ok());

@@ -1,0 +1,50 @@
+#pragma once
+// Reading and writing ParGen.xml: the general parameters dialog reads every
+// element of the converter type with its default and writes them all back in
+// order; other readers look single elements up by name.
+#include "platform/Xml.h"
+#include "project/DocumentFile.h"
+#include "project/FileError.h"
+#include "project/ParGenValues.h"
+
+#include <QDomElement>
+#include <optional>
+
+namespace project {
+
+struct ParGenReadResult {
+    ParGenValues values;
+    bool fileMissing = false; // not an error: the values are the defaults
+    // The file is there but could not be read: the values are the defaults,
+    // and saving them would replace what the user had.
+    std::optional<FileError> error;
+
+    bool ok() const { return !error; }
+};
+
+ParGenReadResult readParGenFile(const QString &path, int type);
+// The values of the type from a document's root element, whatever its name.
+ParGenValues parGenValuesFrom(const QDomElement &root, int type);
+
+// Root "GeneralParameter", the type's elements in order, the version comment after the root.
+platform::XmlOutDocument parGenDocument(const ParGenValues &values);
+std::optional<FileError> writeParGenFile(const QString &path, const ParGenValues &values);
+
+// One element as the compiler, the main window and the other dialogs read it.
+class ParGenLookup {
+public:
+    explicit ParGenLookup(const QString &path);
+
+    bool fileMissing() const { return m_document.missing; }
+    const std::optional<FileError> &error() const { return m_document.error; }
+    // Text of the root's first child element with that name; nullopt when the
+    // file or the element is missing or the file cannot be read.
+    std::optional<QString> text(const QString &name) const;
+    // The same, read as integer text; nullopt also when it is not an integer.
+    std::optional<std::int32_t> integer(const QString &name) const;
+
+private:
+    LoadedDocument m_document;
+};
+
+} // namespace project
