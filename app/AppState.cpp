@@ -14,7 +14,7 @@ AppState &state()
     return instance;
 }
 
-bool isValidProjectName(const QString &name)
+bool isPlainName(const QString &name)
 {
     if (name.isEmpty() || name == u"." || name == u"..")
         return false;

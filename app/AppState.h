@@ -64,8 +64,10 @@ struct AppState {
 // The one state object of the running program.
 AppState &state();
 
-// A configuration name must stay one folder inside PROJECTS: not empty, not
-// "." or "..", no "/" or "\" and no control characters.
-bool isValidProjectName(const QString &name);
+// A name that stays one entry inside its folder: not empty, not "." or "..",
+// no "/" or "\" and no control characters. Configuration and language names
+// from files and dialogs must pass it before they become paths.
+bool isPlainName(const QString &name);
+inline bool isValidProjectName(const QString &name) { return isPlainName(name); }
 
 } // namespace app
