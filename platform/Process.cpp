@@ -4,6 +4,7 @@
 #include <QStandardPaths>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -63,9 +64,23 @@ ProcessRun runAndWait(const QString &program, const QStringList &arguments, std:
         argv.push_back(bytes.data());
     argv.push_back(nullptr);
 
+    // The tool starts with no blocked signals and SIGPIPE at its default,
+    // whatever this process has set for itself.
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t none;
+    sigemptyset(&none);
+    sigset_t defaults;
+    sigemptyset(&defaults);
+    sigaddset(&defaults, SIGPIPE);
+    posix_spawnattr_setsigmask(&attributes, &none);
+    posix_spawnattr_setsigdefault(&attributes, &defaults);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
+
     pid_t pid = -1;
     const QByteArray file = path.toLocal8Bit();
-    const int rc = posix_spawn(&pid, file.constData(), nullptr, nullptr, argv.data(), environ);
+    const int rc = posix_spawn(&pid, file.constData(), nullptr, &attributes, argv.data(), environ);
+    posix_spawnattr_destroy(&attributes);
     if (rc != 0) {
         run.error = QStringLiteral("%1: %2").arg(program, QString::fromLocal8Bit(std::strerror(rc)));
         return run;
