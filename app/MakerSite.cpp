@@ -1,0 +1,24 @@
+#include "app/MakerSite.h"
+
+#include "app/ConverterType.h"
+
+namespace app {
+
+QString makerSiteAddress() { return QStringLiteral("https://www.tervikon.com"); }
+
+QString makerSiteCaption() { return QStringLiteral("www.tervikon.com"); }
+
+QString productPageAddress(int converterType)
+{
+    if (converterType < 1 || converterType > 7)
+        return {};
+    return makerSiteAddress() + QStringLiteral("/HOME/default.asp?frompg=") + converterInfo(converterType).swCode;
+}
+
+QString downloadPageAddress(int converterType)
+{
+    return makerSiteAddress() + QStringLiteral("/Home/download/download.asp#")
+         + converterInfo(converterType).downloadAnchor;
+}
+
+} // namespace app

@@ -1,0 +1,21 @@
+#pragma once
+// Addresses on the maker's web site: the product page, the download page and
+// the version service all live under one server, set here.
+#include <QString>
+
+namespace app {
+
+// Scheme and host of the maker's web site, without a trailing "/".
+QString makerSiteAddress();
+
+// The text the windows show for the site.
+QString makerSiteCaption();
+
+// The product page of a type: /HOME/default.asp?frompg=<software code>.
+// Only types 1 to 7 have one; other types give an empty text.
+QString productPageAddress(int converterType);
+
+// The download page at the type's anchor (the partner editions use type 1's).
+QString downloadPageAddress(int converterType);
+
+} // namespace app
