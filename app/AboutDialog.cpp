@@ -61,8 +61,8 @@ TFAbout::TFAbout(int converterType, QWidget *parent) : QDialog(parent), m_conver
     I_Vellquist->setPixmap(glyphs::partnerLogo());
     I_Vellquist->setGeometry(10, 10, 120, 48);
 
-    constexpr int captions = 145;
-    constexpr int values = 262;
+    constexpr int captions = 136;
+    constexpr int values = 252;
     Label1 = label(this, "Label1", QStringLiteral("Software Rostavelin "), QPoint(captions, 12), true);
     Label2 = label(this, "Label2", QString(), QPoint(captions, 30));
     Label6 = label(this, "Label6", QStringLiteral("Software Code : "), QPoint(captions, 54));
