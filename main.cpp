@@ -2,5 +2,7 @@
 
 int main(int argc, char *argv[])
 {
-    return app::runApplication(argc, argv);
+    // The windows of the later steps are filled in here as they come.
+    app::StepHandlers steps;
+    return app::runApplication(argc, argv, std::move(steps));
 }

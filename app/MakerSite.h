@@ -1,15 +1,24 @@
 #pragma once
-// The maker's web site: the version service, the download page and the
-// product pages all live there. Tests pass a loopback address instead.
+// Addresses on the maker's web site: the product page, the download page and
+// the version service all live under one server, set here. Tests pass a
+// loopback address to the version check instead.
+#include <QString>
 #include <QUrl>
 
 namespace app {
 
-inline constexpr char MakerSiteAddress[] = "http://www.tervikon.com";
+// Scheme and host of the maker's web site, without a trailing "/".
+QString makerSiteAddress();
+inline QUrl makerSite() { return QUrl(makerSiteAddress()); }
 
-inline QUrl makerSite()
-{
-    return QUrl(QString::fromLatin1(MakerSiteAddress));
-}
+// The text the windows show for the site.
+QString makerSiteCaption();
+
+// The product page of a type: /HOME/default.asp?frompg=<software code>.
+// Only types 1 to 7 have one; other types give an empty text.
+QString productPageAddress(int converterType);
+
+// The download page at the type's anchor (the partner editions use type 1's).
+QString downloadPageAddress(int converterType);
 
 } // namespace app

@@ -1,0 +1,24 @@
+#include "app/MakerSite.h"
+
+#include "app/ConverterType.h"
+#include "app/VersionCheck.h"
+
+namespace app {
+
+QString makerSiteAddress() { return QStringLiteral("http://www.tervikon.com"); }
+
+QString makerSiteCaption() { return QStringLiteral("www.tervikon.com"); }
+
+QString productPageAddress(int converterType)
+{
+    if (converterType < 1 || converterType > 7)
+        return {};
+    return makerSiteAddress() + QStringLiteral("/HOME/default.asp?frompg=") + converterInfo(converterType).swCode;
+}
+
+QString downloadPageAddress(int converterType)
+{
+    return downloadPageUrl(converterType, makerSite());
+}
+
+} // namespace app
