@@ -2,19 +2,16 @@
 
 #include "compiler/CompileError.h"
 
-#include <QLocale>
-
 namespace compiler {
 
 void BankBuffer::ensureFits(qint64 endPosition) const
 {
     if (endPosition <= BankCapacity)
         return;
-    const QLocale c = QLocale::c();
     throw CompileFailure(CompileErrorKind::TooLarge,
                          QStringLiteral("Compile error: %1 would need %2 bytes, but a bank holds at most %3 bytes. "
                                         "Reduce the number of nodes or variables.")
-                             .arg(m_fileName, c.toString(endPosition), c.toString(qint64(BankCapacity))));
+                             .arg(m_fileName, groupedNumber(endPosition), groupedNumber(BankCapacity)));
 }
 
 FieldWriter BankBuffer::appendBlock(qsizetype size)

@@ -3,6 +3,7 @@
 // error box; nothing has been written to the bin folder when it is reported.
 #include "platform/Error.h"
 
+#include <QLocale>
 #include <QString>
 
 namespace compiler {
@@ -31,5 +32,11 @@ public:
 private:
     CompileErrorKind m_kind;
 };
+
+// Large numbers in messages, grouped the English way: 200,000.
+inline QString groupedNumber(qint64 value)
+{
+    return QLocale(QLocale::English, QLocale::UnitedStates).toString(value);
+}
 
 } // namespace compiler

@@ -2,8 +2,6 @@
 
 #include "compiler/CompileError.h"
 
-#include <QLocale>
-
 namespace compiler {
 namespace {
 
@@ -74,12 +72,11 @@ std::uint16_t dataAddress(qint64 address)
 {
     if (address <= 0xFFFF)
         return static_cast<std::uint16_t>(address);
-    const QLocale c = QLocale::c();
     throw CompileFailure(CompileErrorKind::TooLarge,
                          QStringLiteral("Compile error: the values of the network need the converter's data area "
                                         "up to address %1, but its addresses stop at %2. "
                                         "Reduce the number of variables or their lengths.")
-                             .arg(c.toString(address), c.toString(0xFFFF)));
+                             .arg(groupedNumber(address), groupedNumber(0xFFFF)));
 }
 
 // Runs once over all nodes in table order: each node's area, then its values,

@@ -103,3 +103,21 @@ inline void placeNodeExtension(BankImage &img, int at, int cutAfter, int msdRegi
 }
 
 } // namespace compilertest
+
+namespace compilertest {
+
+// Little-endian fields of a compiled bank; a negative offset counts from the end.
+inline int fieldAt(const QByteArray &bank, int at, int width)
+{
+    if (at < 0)
+        at += int(bank.size());
+    std::uint32_t v = 0;
+    for (int i = width - 1; i >= 0; --i)
+        v = v << 8 | std::uint8_t(bank.at(at + i));
+    return int(v);
+}
+inline int u8At(const QByteArray &bank, int at) { return fieldAt(bank, at, 1); }
+inline int u16At(const QByteArray &bank, int at) { return fieldAt(bank, at, 2); }
+inline std::uint32_t u32At(const QByteArray &bank, int at) { return std::uint32_t(fieldAt(bank, at, 4)); }
+
+} // namespace compilertest
