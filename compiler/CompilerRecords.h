@@ -1,7 +1,7 @@
 #pragma once
 // The compiler's own records of the network, filled from M_Bus.xml. They are
 // not the network editor's classes: the file is the only contract between
-// the two. Field names follow the converter's documentation.
+// the two.
 #include <QString>
 
 #include <array>

@@ -5,6 +5,42 @@
 namespace compiler {
 namespace {
 
+std::uint8_t dimensionCode(std::uint8_t dimension)
+{
+    switch (dimension) {
+    case 0: return 1;
+    case 2: return 4;
+    case 3: return 7;
+    case 4: return 3;
+    case 5: return 6;
+    case 6: return 5;
+    case 7: return 13;
+    default: return 2;
+    }
+}
+
+// Node address: primary as 0, 0, 0, low byte; secondary as packed BCD; wireless
+// meters their 32-bit address, most significant byte first.
+Quad nodeAddress(const TNodo &node, bool wirelessMeter)
+{
+    if (wirelessMeter)
+        return {std::uint8_t(node.ID >> 24), std::uint8_t(node.ID >> 16), std::uint8_t(node.ID >> 8),
+                std::uint8_t(node.ID)};
+    if (node.ID_Type == 0)
+        return {0, 0, 0, std::uint8_t(node.ID)};
+    // Secondary address: its last eight decimal digits as packed BCD, most significant first.
+    Quad bcd{};
+    std::uint32_t rest = node.ID;
+    for (int i = 3; i >= 0; --i) {
+        const std::uint32_t low = rest % 10;
+        rest /= 10;
+        const std::uint32_t high = rest % 10;
+        rest /= 10;
+        bcd[i] = std::uint8_t(high << 4 | low);
+    }
+    return bcd;
+}
+
 struct VariantSizes {
     int node;
     int variable;
@@ -218,40 +254,6 @@ QByteArray reversedUnitText(const QString &text)
 }
 
 } // namespace
-
-std::uint8_t dimensionCode(std::uint8_t dimension)
-{
-    switch (dimension) {
-    case 0: return 1;
-    case 2: return 4;
-    case 3: return 7;
-    case 4: return 3;
-    case 5: return 6;
-    case 6: return 5;
-    case 7: return 13;
-    default: return 2;
-    }
-}
-
-Quad nodeAddress(const TNodo &node, bool wirelessMeter)
-{
-    if (wirelessMeter)
-        return {std::uint8_t(node.ID >> 24), std::uint8_t(node.ID >> 16), std::uint8_t(node.ID >> 8),
-                std::uint8_t(node.ID)};
-    if (node.ID_Type == 0)
-        return {0, 0, 0, std::uint8_t(node.ID)};
-    // Secondary address: its last eight decimal digits as packed BCD, most significant first.
-    Quad bcd{};
-    std::uint32_t rest = node.ID;
-    for (int i = 3; i >= 0; --i) {
-        const std::uint32_t low = rest % 10;
-        rest /= 10;
-        const std::uint32_t high = rest % 10;
-        rest /= 10;
-        bcd[i] = std::uint8_t(high << 4 | low);
-    }
-    return bcd;
-}
 
 TableBounds writeNetworkTables(BankBuffer &bank, TableVariant variant, CompiledNetwork &network)
 {

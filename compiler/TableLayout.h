@@ -27,8 +27,4 @@ struct TableBounds {
 // the records (Add, Address_Arr_Calcolato, Address_VIF_ASCII).
 TableBounds writeNetworkTables(BankBuffer &bank, TableVariant variant, CompiledNetwork &network);
 
-// Encodings shared with the tests' reasoning about the tables.
-std::uint8_t dimensionCode(std::uint8_t dimension);
-Quad nodeAddress(const TNodo &node, bool wirelessMeter);
-
 } // namespace compiler

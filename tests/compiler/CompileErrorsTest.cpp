@@ -24,7 +24,7 @@ struct ErrorCase {
     QByteArray parGenBytes; // replaces ParGen.xml when not empty
     QByteArray mBus;        // replaces the wired network when not empty
     CompileErrorKind kind;
-    QStringList messageParts;
+    QStringList messageFragments;
 };
 
 void PrintTo(const ErrorCase &c, std::ostream *os) { *os << c.what; }
@@ -65,8 +65,8 @@ TEST_P(CompileErrors, AreReportedAndLeaveTheBinFolderAsItWas)
     ASSERT_TRUE(result.compileError.has_value());
     EXPECT_EQ(result.compileError->kind, c.kind);
     EXPECT_EQ(result.message, result.compileError->message);
-    for (const QString &part : c.messageParts)
-        EXPECT_TRUE(result.message.contains(part)) << result.message.toStdString() << "\nlacks: " << part.toStdString();
+    for (const QString &fragment : c.messageFragments)
+        EXPECT_TRUE(result.message.contains(fragment)) << result.message.toStdString() << "\nlacks: " << fragment.toStdString();
     EXPECT_TRUE(result.written.isEmpty());
     EXPECT_EQ(binSnapshot(folder), before);
 }
