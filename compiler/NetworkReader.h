@@ -1,0 +1,23 @@
+#pragma once
+// Reads M_Bus.xml into the compiler's records. Which nodes are taken and which
+// attributes are read differ by the kind of bank being built.
+#include "compiler/CompilerRecords.h"
+
+#include <QDomElement>
+
+#include <optional>
+
+namespace compiler {
+
+enum class NetworkFamily {
+    SerialBoard,   // bank.bin of the main model's serial board
+    EthernetBoard, // bank.bin of the main model's Ethernet board
+    SingleBank,    // the one bank.bin of the serial-only models
+    TwoBanks,      // bank2.bin, the only family with wireless meters
+};
+
+// root: M_Bus.xml's root element, or nullopt when there is no file (empty network).
+// wiredPresent: for the two-bank family, whether wired nodes are compiled at all.
+CompiledNetwork readNetwork(const std::optional<QDomElement> &root, NetworkFamily family, bool wiredPresent);
+
+} // namespace compiler

@@ -1,0 +1,48 @@
+#include "compiler/ParGenReader.h"
+
+#include "compiler/CompileError.h"
+#include "platform/IntText.h"
+
+namespace compiler {
+
+std::int32_t ParGenReader::required(const QString &name) const
+{
+    const QDomElement element = m_root.firstChildElement(name);
+    if (element.isNull())
+        throw CompileFailure(CompileErrorKind::MissingElement,
+                             QStringLiteral("Compile error: ParGen.xml has no element \"%1\". "
+                                            "Open the general parameters and save them again.")
+                                 .arg(name));
+    const QString text = element.text();
+    const auto value = platform::tryParseInt32(text);
+    if (!value)
+        throw CompileFailure(CompileErrorKind::MalformedElement,
+                             QStringLiteral("Compile error: the element \"%1\" of ParGen.xml holds \"%2\", "
+                                            "which is not an integer.")
+                                 .arg(name, text));
+    return *value;
+}
+
+std::optional<std::int32_t> ParGenReader::integer(const QString &name) const
+{
+    const QDomElement element = m_root.firstChildElement(name);
+    if (element.isNull())
+        return std::nullopt;
+    return platform::tryParseInt32(element.text());
+}
+
+bool ParGenReader::textIs(const QString &name, const QString &text) const
+{
+    const QDomElement element = m_root.firstChildElement(name);
+    return !element.isNull() && element.text() == text;
+}
+
+Quad ParGenReader::requiredQuad(const QString &prefix) const
+{
+    Quad bytes{};
+    for (int i = 0; i < 4; ++i)
+        bytes[i] = static_cast<std::uint8_t>(required(prefix + QString::number(i + 1)));
+    return bytes;
+}
+
+} // namespace compiler

@@ -1,0 +1,126 @@
+#include "compiler/ProjectCompiler.h"
+
+#include "compiler/CompileContext.h"
+#include "compiler/ParGenReader.h"
+#include "compiler/SingleBank.h"
+#include "compiler/TwoBanks.h"
+#include "compiler/TypeOneBank.h"
+#include "platform/AtomicFile.h"
+#include "platform/Paths.h"
+
+#include <QDir>
+
+namespace compiler {
+namespace {
+
+// The main model reads its board variant itself; a failure to read it means the serial board.
+int typeOneBoardVariant(SourceDocuments &documents)
+{
+    const auto root = documents.parGenIfReadable();
+    return root ? ParGenReader(*root).integerOr(QStringLiteral("Sel_Dev"), 0) : 0;
+}
+
+std::vector<BankFile> Compile_Three_Banks(CompileContext &context)
+{
+    const bool ethernetBoard = std::uint8_t(typeOneBoardVariant(context.documents)) == 1;
+    QByteArray bank = ethernetBoard ? Compile_Bank_B2(context) : Compile_Bank(context);
+    TwoBankFiles two = Compile_Two_Banks(context);
+    return {{QStringLiteral("bank1.bin"), two.bank1},
+            {QStringLiteral("bank2.bin"), two.bank2},
+            {QStringLiteral("bank.bin"), bank}};
+}
+
+std::vector<BankFile> twoBanks(CompileContext &context)
+{
+    TwoBankFiles two = Compile_Two_Banks(context);
+    return {{QStringLiteral("bank1.bin"), two.bank1}, {QStringLiteral("bank2.bin"), two.bank2}};
+}
+
+std::vector<BankFile> singleBank(CompileContext &context)
+{
+    return {{QStringLiteral("bank.bin"), Compile_Bank_Serial(context)}};
+}
+
+std::vector<BankFile> compileByType(CompileContext &context)
+{
+    switch (context.converterType) {
+    case 1:
+    case 1001: return Compile_Three_Banks(context);
+    case 2:
+    case 3: return context.selDevValue == 1 ? twoBanks(context) : singleBank(context); // Compile_By_Sel_Dev
+    case 4:
+    case 5: return singleBank(context);
+    case 6:
+    case 7:
+    case 1007: return twoBanks(context);
+    default: return {};
+    }
+}
+
+} // namespace
+
+CompileResult compileBanks(const CompileRequest &request)
+{
+    CompileResult result;
+    SourceDocuments documents(request.parGenPath, request.mBusPath);
+    CompileContext context{request.converterType, request.selDevValue, documents};
+    try {
+        result.banks = compileByType(context);
+    } catch (const CompileFailure &failure) {
+        result.banks.clear();
+        result.error = failure.error();
+    }
+    return result;
+}
+
+SaveResult Save_Project_Banks(const std::vector<BankFile> &banks, const QString &binFolder)
+{
+    SaveResult result;
+    if (banks.empty()) {
+        result.message = QStringLiteral("This converter type has no parameter banks to write.");
+        return result;
+    }
+    if (!QDir().mkpath(binFolder)) {
+        result.message = QStringLiteral("The folder %1 cannot be created.").arg(QDir::toNativeSeparators(binFolder));
+        return result;
+    }
+    for (const BankFile &bank : banks) {
+        const QString path = platform::joinPath(binFolder, bank.name);
+        QString error;
+        if (!platform::writeFileAtomically(path, bank.bytes, &error)) {
+            result.message = QStringLiteral("%1 cannot be written: %2").arg(QDir::toNativeSeparators(path), error);
+            return result;
+        }
+        result.written << bank.name;
+    }
+    result.ok = true;
+    return result;
+}
+
+ProjectCompileResult Compile_Project(int converterType, int selDevValue, const QString &configurationFolder)
+{
+    using Status = ProjectCompileResult::Status;
+    ProjectCompileResult outcome;
+    const CompileResult compiled =
+        compileBanks({converterType, selDevValue, platform::joinPath(configurationFolder, QStringLiteral("ParGen.xml")),
+                      platform::joinPath(configurationFolder, QStringLiteral("M_Bus.xml"))});
+    if (!compiled.ok()) {
+        outcome.status = Status::CompileFailed;
+        outcome.compileError = compiled.error;
+        outcome.message = compiled.error->message;
+        return outcome;
+    }
+    if (compiled.banks.empty()) {
+        outcome.status = Status::NoBanks;
+        outcome.message = QStringLiteral("Converter type %1 has no parameter banks.").arg(converterType);
+        return outcome;
+    }
+    const SaveResult saved =
+        Save_Project_Banks(compiled.banks, platform::joinPath(configurationFolder, QStringLiteral("bin")));
+    outcome.written = saved.written;
+    outcome.status = saved.ok ? Status::Written : Status::WriteFailed;
+    outcome.message = saved.message;
+    return outcome;
+}
+
+} // namespace compiler

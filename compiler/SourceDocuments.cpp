@@ -1,0 +1,55 @@
+#include "compiler/SourceDocuments.h"
+
+#include "compiler/CompileError.h"
+#include "platform/Xml.h"
+
+#include <QFileInfo>
+
+namespace compiler {
+
+SourceDocuments::SourceDocuments(QString parGenPath, QString mBusPath)
+    : m_parGen(std::move(parGenPath), QStringLiteral("ParGen.xml")),
+      m_mBus(std::move(mBusPath), QStringLiteral("M_Bus.xml"))
+{
+}
+
+SourceDocuments::Document::Document(QString path, QString displayName)
+    : m_path(std::move(path)), m_displayName(std::move(displayName))
+{
+}
+
+void SourceDocuments::Document::load()
+{
+    if (m_loaded)
+        return;
+    m_loaded = true;
+    m_exists = QFileInfo::exists(m_path);
+    if (!m_exists)
+        return;
+    platform::XmlLoadResult result = platform::loadXmlFile(m_path);
+    if (result.ok())
+        m_document = std::move(result.document);
+    else
+        m_error = result.error;
+}
+
+std::optional<QDomElement> SourceDocuments::Document::root()
+{
+    load();
+    if (!m_exists)
+        return std::nullopt;
+    if (!m_error.isEmpty())
+        throw CompileFailure(CompileErrorKind::UnreadableDocument,
+                             QStringLiteral("Compile error: %1 cannot be read: %2").arg(m_displayName, m_error));
+    return m_document.documentElement();
+}
+
+std::optional<QDomElement> SourceDocuments::Document::rootIfReadable()
+{
+    load();
+    if (!m_exists || !m_error.isEmpty())
+        return std::nullopt;
+    return m_document.documentElement();
+}
+
+} // namespace compiler
