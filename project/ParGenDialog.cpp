@@ -688,6 +688,29 @@ void TFParGen::Move_GroupBoxs()
     Btn_OK->setGeometry(layout.okButton);
     Btn_Cancel->setGeometry(layout.cancelButton);
     setFixedSize(layout.client);
+    followLayoutWithTab(layout);
+}
+
+void TFParGen::followLayoutWithTab(const ParGenDialogLayout &layout)
+{
+    // The groups stand in a different order for each type: Tab follows
+    // what the user sees, top to bottom.
+    QWidget *previous = nullptr;
+    const auto chain = [&previous](QWidget *w) {
+        if (!(w->focusPolicy() & Qt::TabFocus))
+            return;
+        if (previous)
+            setTabOrder(previous, w);
+        previous = w;
+    };
+    for (const PlacedGroup &placed : layout.groups) {
+        chain(placed.expanded ? collapseButton(placed.group) : expandButton(placed.group));
+        for (const PlacedRow &row : placed.rows)
+            for (QWidget *w : m_rowWidgets.at(row.row))
+                chain(w);
+    }
+    chain(Btn_OK);
+    chain(Btn_Cancel);
 }
 
 ParGenGroup TFParGen::groupOfButton(QObject *button) const

@@ -159,6 +159,7 @@ private:
     void createRows();
     void connectHandlers();
     void placeRow(const PlacedRow &placed);
+    void followLayoutWithTab(const ParGenDialogLayout &layout);
     void applyPollsRule();
     void applyFixedChoices();
     ParGenGroup groupOfButton(QObject *button) const;

@@ -612,3 +612,34 @@ TEST_F(ParGenDialogTest, StepTwoOfTheMainWindowShowsOneDialogForTheOpenConfigura
     EXPECT_TRUE(messages.messages().empty()) << messages.texts().join('|').toStdString();
     EXPECT_TRUE(QFileInfo::exists(path(QStringLiteral("PROJECTS/Plant/ParGen.xml"))));
 }
+
+TEST_F(ParGenDialogTest, TabMovesThroughTheFieldsInTheOrderTheyStand)
+{
+    for (const int type : app::AllConverterTypes) {
+        SCOPED_TRACE(type);
+        TFParGen dialog(type);
+        show(dialog, [](TFParGen &d) {
+            d.CB_Select_Device->setCurrentIndex(1);
+            d.CB_SD_Wire_Present_MBus->setCurrentIndex(1);
+            const auto reachable = [&d](QWidget *w) {
+                return w->isVisible() && (w->focusPolicy() & Qt::TabFocus) && w->window() == &d;
+            };
+            // Where a widget stands: the middle of its left edge in the window.
+            const auto place = [&d](QWidget *w) {
+                const QPoint p = w->mapTo(&d, QPoint(0, w->height() / 2));
+                return std::make_pair(p.y(), p.x());
+            };
+            std::vector<QWidget *> chain;
+            QWidget *w = d.Btn_Cancel;
+            do {
+                w = w->nextInFocusChain();
+                if (reachable(w))
+                    chain.push_back(w);
+            } while (w != d.Btn_Cancel);
+            ASSERT_GT(chain.size(), 5u);
+            for (std::size_t i = 0; i + 1 < chain.size(); ++i)
+                EXPECT_LT(place(chain[i]), place(chain[i + 1]))
+                    << chain[i]->objectName().toStdString() << " before " << chain[i + 1]->objectName().toStdString();
+        });
+    }
+}
