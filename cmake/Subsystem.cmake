@@ -1,3 +1,19 @@
+# Files come from globs, and moc's own dependency file only knows the headers
+# it saw last time: when the list of files changes (a new file, a merge), its
+# stamp is removed so that moc looks at every header again.
+function(rerun_moc_when_files_change target files)
+  set(_list ${CMAKE_CURRENT_BINARY_DIR}/${target}_files.txt)
+  string(JOIN "\n" _content ${files})
+  set(_old "")
+  if(EXISTS ${_list})
+    file(READ ${_list} _old)
+  endif()
+  if(NOT _old STREQUAL _content)
+    file(WRITE ${_list} "${_content}")
+    file(REMOVE ${CMAKE_CURRENT_BINARY_DIR}/${target}_autogen/timestamp)
+  endif()
+endfunction()
+
 # One library target per subsystem folder. Sources are picked up from the
 # folder itself, so adding a file needs no edit here.
 function(add_subsystem name)
@@ -10,6 +26,7 @@ function(add_subsystem name)
   if(_src)
     set(_scope PUBLIC)
     add_library(${name} STATIC ${_all})
+    rerun_moc_when_files_change(${name} "${_all}")
   else()
     # A folder that has no code yet still gives its dependants a target.
     set(_scope INTERFACE)
@@ -25,6 +42,7 @@ function(add_test_suite name)
   cmake_parse_arguments(ARG "" "" "DEPS;PROPERTIES" ${ARGN})
   file(GLOB_RECURSE _src CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
   add_executable(${name} ${_src})
+  rerun_moc_when_files_change(${name} "${_src}")
   target_link_libraries(${name} PRIVATE test_support ${ARG_DEPS})
   gtest_discover_tests(${name}
     DISCOVERY_TIMEOUT 60
