@@ -70,10 +70,10 @@ public:
         const bool specialWithoutVif = (r.dif & 0x0F) == kSpecialFunctionField && r.dif < 0x80;
         if (!specialWithoutVif) {
             for (std::uint8_t b = r.dif; b & 0x80;) {
-                if (r.difeCount == kMaxExtensions)
-                    return QStringLiteral("more than ten DIFE in the record at byte %1").arg(start);
                 if (!next(p, b))
                     return pastEnd(start);
+                if (r.difeCount == kMaxExtensions)
+                    return QStringLiteral("more than ten DIFE in the record at byte %1").arg(start);
                 r.difes[static_cast<std::size_t>(r.difeCount++)] = b;
             }
             if (!next(p, r.vif))
@@ -89,10 +89,10 @@ public:
             // The VIF's extension bit opens the VIFE chain (after the plain
             // text for VIF FC).
             for (std::uint8_t b = r.vif; b & 0x80;) {
-                if (r.vifeCount == kMaxExtensions)
-                    return QStringLiteral("more than ten VIFE in the record at byte %1").arg(start);
                 if (!next(p, b))
                     return pastEnd(start);
+                if (r.vifeCount == kMaxExtensions)
+                    return QStringLiteral("more than ten VIFE in the record at byte %1").arg(start);
                 r.scratch.App_Vife_Val[static_cast<std::size_t>(r.vifeCount++)] = b;
             }
         }

@@ -1,3 +1,4 @@
+#include "QStringPrinter.h"
 #include "scan/Aes128.h"
 
 #include <QBuffer>
