@@ -380,6 +380,15 @@ const DataFieldEntry &dataFieldEntry(int dataField)
     return table[static_cast<std::size_t>(dataField & 0x0F)];
 }
 
+int lvarByteCount(std::uint8_t lvar)
+{
+    if (lvar <= 0xBF)
+        return lvar;
+    if (lvar <= 0xFA)
+        return (lvar & 0x0F);
+    return 0;
+}
+
 LvarEntry lvarEntry(std::uint8_t lvar)
 {
     if (lvar <= 0xBF)

@@ -82,6 +82,7 @@ struct LvarEntry {
     bool reserved; // 0xFB-0xFF: nothing tells how long the data is
 };
 LvarEntry lvarEntry(std::uint8_t lvar);
+int lvarByteCount(std::uint8_t lvar); // 0 for the reserved kinds
 
 QString functionFieldText(int functionField);
 

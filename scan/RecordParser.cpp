@@ -5,6 +5,7 @@
 
 #include <QLocale>
 #include <algorithm>
+#include <limits>
 
 namespace scan {
 namespace {
@@ -34,12 +35,33 @@ QString dollarHexList(const std::uint8_t *bytes, int count)
     return text;
 }
 
-// The locale's long time format without its time-zone part.
-QString localTimeText(const QLocale &locale, const QTime &time)
+// The local date and time texts of a decoding moment, in the user's locale
+// (the long time format without its time-zone part). Formatting costs more
+// than decoding a record, so each thread keeps the texts of its last second.
+struct DecodeStamp {
+    QString date;
+    QString time;
+};
+
+DecodeStamp decodeStamp(const QDateTime &decodedAt)
 {
-    QString format = locale.timeFormat(QLocale::LongFormat);
-    format.remove(QLatin1Char('t'));
-    return locale.toString(time, format.trimmed());
+    struct Cache {
+        qint64 second = std::numeric_limits<qint64>::min();
+        QLocale locale;
+        DecodeStamp stamp;
+    };
+    thread_local Cache cache;
+    const QLocale locale;
+    const qint64 second = decodedAt.toSecsSinceEpoch();
+    if (second != cache.second || locale != cache.locale) {
+        QString timeFormat = locale.timeFormat(QLocale::LongFormat);
+        timeFormat.remove(QLatin1Char('t'));
+        cache.stamp = {locale.toString(decodedAt.date(), QLocale::ShortFormat),
+                       locale.toString(decodedAt.time(), timeFormat.trimmed())};
+        cache.second = second;
+        cache.locale = locale;
+    }
+    return cache.stamp;
 }
 
 // One record's bytes as read from the telegram.
@@ -59,7 +81,7 @@ struct RawRecord {
 // Returns an error text when the record does not fit the block.
 class RecordReader {
 public:
-    RecordReader(std::span<const std::uint8_t> block) : m_block(block) {}
+    explicit RecordReader(std::span<const std::uint8_t> block) : m_block(block) {}
 
     QString read(qint64 &p, RawRecord &r) const
     {
@@ -101,7 +123,7 @@ public:
         if (dataField == kVariableLengthField) {
             if (!next(p, r.lvar))
                 return pastEnd(start);
-            r.dataCount = lvarEntry(r.lvar).byteCount;
+            r.dataCount = lvarByteCount(r.lvar);
         }
         if (p + r.dataCount >= size())
             return pastEnd(start);
@@ -204,9 +226,7 @@ ParseResult Parse_Data_Records(TVariableList &target, qint32 last, std::span<con
     if (block.empty())
         return result;
 
-    const QLocale locale;
-    const QString dateText = locale.toString(decodedAt.date(), QLocale::ShortFormat);
-    const QString timeText = localTimeText(locale, decodedAt.time());
+    const DecodeStamp stamp = decodeStamp(decodedAt);
     const qint64 lastStart = std::min<qint64>(last, static_cast<qint64>(block.size()) - 1);
     const RecordReader reader(block);
     TVariableList records;
@@ -225,8 +245,8 @@ ParseResult Parse_Data_Records(TVariableList &target, qint32 last, std::span<con
         auto record = std::make_unique<TVariable_MBus>();
         record->Is_BCD = field.bcd;
         record->DataFieldStr = field.dataFieldStr;
-        record->datagiorno = dateText;
-        record->tempo = timeText;
+        record->datagiorno = stamp.date;
+        record->tempo = stamp.time;
         record->Real_Wireless_Var = true;
         record->DIF = QStringLiteral("$");
         appendHex(record->DIF, r.dif);

@@ -183,6 +183,8 @@ TEST(MBusTables, DataFields)
     EXPECT_EQ(lvarEntry(0xFA).byteCount, 10);
     EXPECT_TRUE(lvarEntry(0xFF).reserved);
     EXPECT_FALSE(lvarEntry(0xFA).reserved);
+    for (int lvar = 0; lvar < 256; ++lvar)
+        EXPECT_EQ(lvarByteCount(std::uint8_t(lvar)), lvarEntry(std::uint8_t(lvar)).byteCount) << lvar;
 }
 
 TEST(MBusTables, MediumNames)
