@@ -23,6 +23,13 @@ void appendHex(QString &text, std::uint8_t byte)
     text += QLatin1Char(digits[byte & 0x0F]);
 }
 
+QString dollarHex(std::uint8_t byte)
+{
+    static constexpr char digits[] = "0123456789ABCDEF";
+    const char text[3] = {'$', digits[byte >> 4], digits[byte & 0x0F]};
+    return QString::fromLatin1(text, 3);
+}
+
 QString dollarHexList(const std::uint8_t *bytes, int count)
 {
     QString text;
@@ -52,7 +59,9 @@ DecodeStamp decodeStamp(const QDateTime &decodedAt)
     };
     thread_local Cache cache;
     const QLocale locale;
-    const qint64 second = decodedAt.toSecsSinceEpoch();
+    // Keyed on the local date and time as they are: converting to epoch
+    // seconds would consult the time-zone files on every call.
+    const qint64 second = decodedAt.date().toJulianDay() * 86400 + decodedAt.time().msecsSinceStartOfDay() / 1000;
     if (second != cache.second || locale != cache.locale) {
         QString timeFormat = locale.timeFormat(QLocale::LongFormat);
         timeFormat.remove(QLatin1Char('t'));
@@ -248,8 +257,7 @@ ParseResult Parse_Data_Records(TVariableList &target, qint32 last, std::span<con
         record->datagiorno = stamp.date;
         record->tempo = stamp.time;
         record->Real_Wireless_Var = true;
-        record->DIF = QStringLiteral("$");
-        appendHex(record->DIF, r.dif);
+        record->DIF = dollarHex(r.dif);
 
         if (dataField == kSpecialFunctionField) {
             if (r.dif == kManufacturerData || r.dif == kMoreRecordsFollow) {

@@ -1,6 +1,5 @@
 #include "scan/ValueText.h"
 
-#include <QByteArray>
 #include <QLocale>
 #include <algorithm>
 #include <cmath>
@@ -33,33 +32,42 @@ QString formatGeneral(long double value, int digits, const QString &decimalPoint
     const bool negative = *p == '-';
     if (negative)
         ++p;
-    QByteArray mantissa;
+    char mantissa[24];
+    int length = 0;
     for (; *p && *p != 'e'; ++p)
-        if (*p >= '0' && *p <= '9')
-            mantissa.append(*p);
+        if (*p >= '0' && *p <= '9' && length < int(sizeof mantissa))
+            mantissa[length++] = *p;
     const int exponent = *p == 'e' ? std::atoi(p + 1) : 0;
-    while (mantissa.size() > 1 && mantissa.endsWith('0'))
-        mantissa.chop(1);
+    while (length > 1 && mantissa[length - 1] == '0')
+        --length;
 
-    QString text = negative ? QStringLiteral("-") : QString();
+    QString text;
+    text.reserve(length + 24);
+    if (negative)
+        text += QLatin1Char('-');
+    auto digitsFrom = [&](int from, int to) { text += QLatin1String(mantissa + from, to - from); };
     if (exponent < -5 || exponent >= digits) {
-        text += QLatin1Char(mantissa[0]);
-        if (mantissa.size() > 1)
-            text += decimalPoint + QString::fromLatin1(mantissa.mid(1));
-        text += QLatin1Char('E') + QString::number(exponent);
-        return text;
-    }
-    if (exponent < 0) {
-        text += QLatin1Char('0') + decimalPoint + QString(-exponent - 1, QLatin1Char('0'))
-              + QString::fromLatin1(mantissa);
-        return text;
-    }
-    const int integerDigits = exponent + 1;
-    if (mantissa.size() <= integerDigits) {
-        text += QString::fromLatin1(mantissa) + QString(integerDigits - mantissa.size(), QLatin1Char('0'));
+        digitsFrom(0, 1);
+        if (length > 1) {
+            text += decimalPoint;
+            digitsFrom(1, length);
+        }
+        text += QLatin1Char('E');
+        text += QString::number(exponent);
+    } else if (exponent < 0) {
+        text += QLatin1Char('0');
+        text += decimalPoint;
+        text += QString(-exponent - 1, QLatin1Char('0'));
+        digitsFrom(0, length);
     } else {
-        text += QString::fromLatin1(mantissa.left(integerDigits)) + decimalPoint
-              + QString::fromLatin1(mantissa.mid(integerDigits));
+        const int integerDigits = exponent + 1;
+        digitsFrom(0, std::min(length, integerDigits));
+        if (length <= integerDigits) {
+            text += QString(integerDigits - length, QLatin1Char('0'));
+        } else {
+            text += decimalPoint;
+            digitsFrom(integerDigits, length);
+        }
     }
     return text;
 }
