@@ -46,5 +46,8 @@ function(add_test_suite name)
   target_link_libraries(${name} PRIVATE test_support ${ARG_DEPS})
   gtest_discover_tests(${name}
     DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;SHARED_DATA_DIR=${SHARED_DATA_DIR}" ${ARG_PROPERTIES})
+    # One value per property: a list in ENVIRONMENT would be split into
+    # separate property names on the way through test discovery.
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+               ENVIRONMENT_MODIFICATION "SHARED_DATA_DIR=set:${SHARED_DATA_DIR}" ${ARG_PROPERTIES})
 endfunction()

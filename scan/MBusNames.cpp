@@ -1,0 +1,35 @@
+#include "scan/MBusNames.h"
+
+#include "scan/MBusTables.h"
+
+namespace scan {
+namespace {
+
+// The smallest k >= 0 with value <= k * step.
+qint64 stepsToReach(qint64 value, qint64 step) { return value > 0 ? (value + step - 1) / step : 0; }
+
+} // namespace
+
+QString Letter_Or_Question(qint32 code)
+{
+    return code >= 'A' && code <= 'Z' ? QString(QChar(code)) : QStringLiteral("?");
+}
+
+QString Trova_Man(qint32 code)
+{
+    // Each letter is the last one whose base lies below what is left, which
+    // is what a step-by-step search for it finds; 64-bit so no code overflows.
+    const qint64 first = 63 + stepsToReach(code, 1024);
+    const qint64 rest1 = code - (first - 64) * 1024;
+    const qint64 second = 63 + stepsToReach(rest1, 32);
+    const qint64 rest2 = rest1 - (second - 64) * 32;
+    const qint64 third = rest2 + 64;
+    auto letter = [](qint64 c) {
+        return c >= 'A' && c <= 'Z' ? Letter_Or_Question(static_cast<qint32>(c)) : QStringLiteral("?");
+    };
+    return letter(first) + letter(second) + letter(third);
+}
+
+QString Medium_To_Text(quint32 code) { return mediumText(code); }
+
+} // namespace scan
