@@ -51,12 +51,13 @@ platform::TLabel *namedLabel(QWidget *parent, const char *name, QPoint at)
     return label;
 }
 
-// The flag scaled into the slot's box; a file Qt cannot read gives none.
+// The flag as drawn, shrunk only when it would not fit the slot's box; a
+// file Qt cannot read gives none.
 QPixmap flagPicture(const QString &path)
 {
     const QPixmap picture(path);
-    if (picture.isNull())
-        return {};
+    if (picture.isNull() || (picture.width() <= FlagSize.width() && picture.height() <= FlagSize.height()))
+        return picture;
     return picture.scaled(FlagSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
