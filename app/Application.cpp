@@ -4,10 +4,15 @@
 #include "app/MainWindow.h"
 #include "app/NewProjectDialog.h"
 #include "app/OpenProjectDialog.h"
+#include "app/OptionsDialog.h"
 #include "platform/Fonts.h"
+#include "platform/ModalDialog.h"
+#include "platform/ModalResult.h"
 #include "platform/Paths.h"
 
 #include <QApplication>
+#include <QPointer>
+#include <memory>
 
 namespace app {
 
@@ -19,6 +24,20 @@ Forms::~Forms() = default;
 Forms createForms(StepHandlers handlers, const QString &appDir, int converterType)
 {
     Forms forms;
+    // The options dialog is made after the main window, which holds the
+    // hooks: they find it through this slot once it exists.
+    auto options = std::make_shared<QPointer<TFSoftOptions>>();
+    if (!handlers.options)
+        handlers.options = [options] {
+            TFSoftOptions *dialog = *options;
+            return dialog != nullptr && platform::execModal(*dialog) == platform::mrOk;
+        };
+    if (!handlers.checkVersion)
+        handlers.checkVersion = [options] {
+            const TFSoftOptions *dialog = *options;
+            return dialog != nullptr && dialog->Check_Version();
+        };
+
     // The main window comes first: the dialogs show SW_Code and take their
     // texts from the language table, which its creation handler prepares.
     forms.FRostavelineFirmWare = std::make_unique<TFRostavelineFirmWare>(std::move(handlers), appDir, converterType);
@@ -26,11 +45,9 @@ Forms createForms(StepHandlers handlers, const QString &appDir, int converterTyp
     forms.FNew_Project = new TFNew_Project(main);
     forms.FOpenConf = new TFOpenConf(main);
     forms.FAbout = new TFAbout(converterType, main);
+    forms.FSoftOptions = new TFSoftOptions(converterType, main);
+    *options = forms.FSoftOptions;
     main->setDialogs(forms.FNew_Project, forms.FOpenConf, forms.FAbout);
-
-    // Re-captioned after a language change, in this order.
-    main->addLanguageTarget([dialog = forms.FNew_Project] { dialog->Set_Lang(); });
-    main->addLanguageTarget([dialog = forms.FOpenConf] { dialog->Set_Lang(); });
     return forms;
 }
 

@@ -13,6 +13,7 @@ class TFRostavelineFirmWare;
 class TFNew_Project;
 class TFOpenConf;
 class TFAbout;
+class TFSoftOptions;
 
 // The windows of the running program. The dialogs belong to the main window
 // and live as long as it does.
@@ -21,6 +22,7 @@ struct Forms {
     TFNew_Project *FNew_Project = nullptr;
     TFOpenConf *FOpenConf = nullptr;
     TFAbout *FAbout = nullptr;
+    TFSoftOptions *FSoftOptions = nullptr;
 
     Forms();
     Forms(Forms &&) noexcept;
@@ -29,7 +31,9 @@ struct Forms {
 };
 
 // Creates the main window (its creation handler sets up the folders beside
-// appDir, reads the settings and the language) and then the dialogs.
+// appDir, reads the settings and the language) and then the dialogs. The
+// options and version-check hooks left empty are served by the options
+// dialog.
 Forms createForms(StepHandlers handlers, const QString &appDir, int converterType = Converter_Type);
 
 // Starts the configurator and runs its message loop.

@@ -10,9 +10,12 @@
 #include "app/NewProjectDialog.h"
 #include "app/OpenProjectDialog.h"
 #include "app/Settings.h"
+#include "app/VersionCheck.h"
+#include "app/VersionCheckTimer.h"
 #include "controls/dropdown/LbButton.h"
 #include "platform/Fonts.h"
 #include "platform/HandlerGuard.h"
+#include "platform/IntervalTimer.h"
 #include "platform/Label.h"
 #include "platform/MessageBox.h"
 #include "platform/ModalDialog.h"
@@ -25,13 +28,9 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScreen>
-#include <QTimer>
 
 namespace app {
 namespace {
-
-constexpr int VersionCheckFirstDelayMs = 60'000;
-constexpr int VersionCheckIntervalMs = 7'200'000;
 
 platform::TLabel *greyBoldLabel(QWidget *parent, int points)
 {
@@ -102,9 +101,9 @@ void TFRostavelineFirmWare::createControls()
         button->OnClick = onClick;
     }
 
-    Timer_Update = new QTimer(this);
-    Timer_Update->setInterval(VersionCheckFirstDelayMs);
-    connect(Timer_Update, &QTimer::timeout, this, [this] { platform::guarded([this] { Timer_UpdateTimer(); }); });
+    m_updateTimer = std::make_unique<platform::QtIntervalTimer>();
+    Timer_Update = m_updateTimer.get();
+    m_versionSchedule = std::make_unique<VersionCheckTimer>(*Timer_Update, [this] { showVersionCheckResult(); });
 
     L_Begin = greyBoldLabel(this, 10);
     L_Begin->setObjectName(QStringLiteral("L_Begin"));
@@ -184,11 +183,6 @@ void TFRostavelineFirmWare::setDialogs(TFNew_Project *newProject, TFOpenConf *op
     m_about = about;
 }
 
-void TFRostavelineFirmWare::addLanguageTarget(std::function<void()> setLang)
-{
-    m_languageTargets.push_back(std::move(setLang));
-}
-
 void TFRostavelineFirmWare::FormCreate(const QString &appDir)
 {
     applyLayout();
@@ -217,10 +211,7 @@ void TFRostavelineFirmWare::FormCreate(const QString &appDir)
 void TFRostavelineFirmWare::updateTimerFromFlags()
 {
     const AppState &s = state();
-    if (s.Enable_Internet && s.Enable_Update)
-        Timer_Update->start();
-    else
-        Timer_Update->stop();
+    m_versionSchedule->applyFlags(s.Enable_Internet, s.Enable_Update);
 }
 
 void TFRostavelineFirmWare::showOpenConfiguration()
@@ -322,26 +313,24 @@ void TFRostavelineFirmWare::Open_Project()
 
 void TFRostavelineFirmWare::Timer_UpdateTimer()
 {
-    Timer_Update->stop();
+    m_versionSchedule->onTimer();
+}
+
+void TFRostavelineFirmWare::showVersionCheckResult()
+{
     const bool newer = m_handlers.checkVersion && m_handlers.checkVersion();
     if (newer) {
-        LL_Update->setText(QStringLiteral("<a href=\"%1\">%2</a>")
-                               .arg(downloadPageAddress(m_converterType).toHtmlEscaped(), text(19).toHtmlEscaped()));
+        LL_Update->setText(downloadLinkHtml(m_converterType, makerSite(), text(19)));
         LL_Update->adjustSize();
         LL_Update->show();
     } else {
         LL_Update->hide();
     }
-    Timer_Update->setInterval(VersionCheckIntervalMs);
-    Timer_Update->start();
 }
 
 void TFRostavelineFirmWare::Change_Language()
 {
-    Set_Lang();
-    for (const auto &setLang : m_languageTargets)
-        if (setLang)
-            setLang();
+    langRegistry().applyLanguageToAll();
 }
 
 void TFRostavelineFirmWare::LL_UpdateLinkClick(QObject *, const QString &Link)

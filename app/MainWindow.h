@@ -4,21 +4,22 @@
 // task runs in a modal dialog opened from here; the window checks the
 // preconditions and keeps the shared state up to date.
 #include "app/ConverterType.h"
+#include "app/LangRegistry.h"
 #include "app/StepHandlers.h"
 
 #include <QString>
 #include <QWidget>
 #include <array>
 #include <functional>
-#include <vector>
+#include <memory>
 
 class QLabel;
-class QTimer;
 
 namespace controls {
 class TLbButton;
 }
 namespace platform {
+class IntervalTimer;
 class TLabel;
 class TShape;
 } // namespace platform
@@ -28,6 +29,7 @@ namespace app {
 class TFNew_Project;
 class TFOpenConf;
 class TFAbout;
+class VersionCheckTimer;
 
 class TFRostavelineFirmWare : public QWidget {
     Q_OBJECT
@@ -42,10 +44,6 @@ public:
     // because their creation needs what the window set up).
     void setDialogs(TFNew_Project *newProject, TFOpenConf *openConf, TFAbout *about);
 
-    // Windows whose texts a language change re-applies, after this one, in
-    // the order given.
-    void addLanguageTarget(std::function<void()> setLang);
-
     int converterType() const { return m_converterType; }
 
     // Handlers, named as the controls and events they serve.
@@ -57,7 +55,11 @@ public:
     bool Save_Setting();
     void Create_New_Project();
     void Open_Project();
+    // A tick of Timer_Update: the version check, then the next one two
+    // hours later.
     void Timer_UpdateTimer();
+    // Re-applies the texts of this window and of every dialog that follows
+    // the language.
     void Change_Language();
     void LL_UpdateLinkClick(QObject *Sender, const QString &Link);
     void L_TervikClick(QObject *Sender);
@@ -72,7 +74,7 @@ public:
     controls::TLbButton *Btn_Info;
     controls::TLbButton *Btn_Opz;
     controls::TLbButton *Btn_Close;
-    QTimer *Timer_Update;
+    platform::IntervalTimer *Timer_Update;
     platform::TLabel *L_Begin;
     std::array<platform::TLabel *, 8> L_Step;
     platform::TShape *Shape1;
@@ -96,13 +98,16 @@ private:
     void applyLayout();
     void runStep(const std::function<void()> &step);
     void updateTimerFromFlags();
+    void showVersionCheckResult();
 
     StepHandlers m_handlers;
     int m_converterType;
     TFNew_Project *m_newProject = nullptr;
     TFOpenConf *m_openConf = nullptr;
     TFAbout *m_about = nullptr;
-    std::vector<std::function<void()>> m_languageTargets;
+    std::unique_ptr<platform::IntervalTimer> m_updateTimer;
+    std::unique_ptr<VersionCheckTimer> m_versionSchedule;
+    LangRegistration m_language{LangOrder::MainWindow, [this] { Set_Lang(); }};
 };
 
 } // namespace app

@@ -1,7 +1,6 @@
 #include "app/MakerSite.h"
 
 #include "app/ConverterType.h"
-#include "app/VersionCheck.h"
 
 namespace app {
 
@@ -14,11 +13,6 @@ QString productPageAddress(int converterType)
     if (converterType < 1 || converterType > 7)
         return {};
     return makerSiteAddress() + QStringLiteral("/HOME/default.asp?frompg=") + converterInfo(converterType).swCode;
-}
-
-QString downloadPageAddress(int converterType)
-{
-    return downloadPageUrl(converterType, makerSite());
 }
 
 } // namespace app

@@ -18,7 +18,4 @@ QString makerSiteCaption();
 // Only types 1 to 7 have one; other types give an empty text.
 QString productPageAddress(int converterType);
 
-// The download page at the type's anchor (the partner editions use type 1's).
-QString downloadPageAddress(int converterType);
-
 } // namespace app

@@ -1,6 +1,8 @@
 #pragma once
 // Creates a new configuration: a folder under PROJECTS with its bin folder,
 // which then becomes the open configuration.
+#include "app/LangRegistry.h"
+
 #include <QDialog>
 
 class QLineEdit;
@@ -37,6 +39,9 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    LangRegistration m_language{LangOrder::NewConfiguration, [this] { Set_Lang(); }};
 };
 
 // Why a name cannot become a new configuration folder under PROJECTS: the

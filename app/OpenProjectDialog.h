@@ -1,5 +1,7 @@
 #pragma once
 // Chooses an existing configuration among the folders of PROJECTS.
+#include "app/LangRegistry.h"
+
 #include <QDialog>
 #include <QStringList>
 
@@ -47,6 +49,7 @@ protected:
 
 private:
     void placeControls();
+    LangRegistration m_language{LangOrder::OpenConfiguration, [this] { Set_Lang(); }};
 };
 
 // The configuration folders of PROJECTS: sub-folders whose names can be a

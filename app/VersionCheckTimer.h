@@ -26,8 +26,11 @@ public:
     // have begun stay two hours apart.
     void applyFlags(bool enableInternet, bool enableUpdate);
 
-private:
+    // What a tick of the timer runs: stop, check, then re-arm with the
+    // two-hour interval. The window's timer handler is exactly this.
     void onTimer();
+
+private:
 
     platform::IntervalTimer &m_timer;
     std::function<void()> m_runCheck;

@@ -8,6 +8,7 @@
 #include "app/NewProjectDialog.h"
 #include "app/OpenProjectDialog.h"
 #include "controls/dropdown/LbButton.h"
+#include "platform/IntervalTimer.h"
 #include "platform/Label.h"
 #include "platform/Shape.h"
 #include "platform/Xml.h"
@@ -15,7 +16,6 @@
 #include <QDomDocument>
 #include <QFileInfo>
 #include <QLabel>
-#include <QTimer>
 #include <optional>
 
 using app::TFRostavelineFirmWare;
@@ -80,7 +80,7 @@ TEST_F(MainWindowTest, FirstStartInAnEmptyFolderCreatesTheProgramFoldersAndOpens
     EXPECT_EQ(w.L_Name_Conf->Caption(), QStringLiteral("None Configuration Opened "));
     EXPECT_EQ(w.L_Name_Conf_L2->Caption(), QStringLiteral("Use Step1 to open or create new configuration"));
     EXPECT_FALSE(app::state().isProjectOpen());
-    EXPECT_FALSE(w.Timer_Update->isActive());
+    EXPECT_FALSE(w.Timer_Update->isEnabled());
     EXPECT_TRUE(w.LL_Update->isHidden());
     EXPECT_TRUE(messages.messages().empty());
 }
@@ -302,7 +302,7 @@ TEST_F(MainWindowTest, InformationOpensAboutAndOptionsSavesWhenConfirmed)
     w.Btn_Click(w.Btn_Opz);
     EXPECT_EQ(settingsValue("lastinternet", "enable_internet"), QStringLiteral("1"));
     EXPECT_EQ(settingsValue("lastinternet", "enable_update"), QStringLiteral("1"));
-    EXPECT_TRUE(w.Timer_Update->isActive());
+    EXPECT_TRUE(w.Timer_Update->isEnabled());
 }
 
 TEST_F(MainWindowTest, VersionCheckArmedByBothFlagsShowsTheDownloadLink)
@@ -313,15 +313,15 @@ TEST_F(MainWindowTest, VersionCheckArmedByBothFlagsShowsTheDownloadLink)
     bool newer = true;
     steps.checkVersion = [&] { return newer; };
     TFRostavelineFirmWare &w = start(1007);
-    EXPECT_TRUE(w.Timer_Update->isActive());
-    EXPECT_EQ(w.Timer_Update->interval(), 60000);
+    EXPECT_TRUE(w.Timer_Update->isEnabled());
+    EXPECT_EQ(w.Timer_Update->interval(), std::chrono::minutes(1));
 
     w.Timer_UpdateTimer();
     EXPECT_FALSE(w.LL_Update->isHidden());
     EXPECT_TRUE(w.LL_Update->text().contains(QStringLiteral("/Home/download/download.asp#GX42Lyxa\"")));
     EXPECT_TRUE(w.LL_Update->text().contains(QStringLiteral("New Version Available. Click Here for more Details</a>")));
-    EXPECT_EQ(w.Timer_Update->interval(), 7200000);
-    EXPECT_TRUE(w.Timer_Update->isActive());
+    EXPECT_EQ(w.Timer_Update->interval(), std::chrono::hours(2));
+    EXPECT_TRUE(w.Timer_Update->isEnabled());
 
     newer = false;
     w.Timer_UpdateTimer();
