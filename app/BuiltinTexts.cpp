@@ -32,10 +32,11 @@ const char16_t *const BuiltinTexts[] = {
     u"New Version Available. Click Here for more Details", // 19
     u"Set Communication", // 20
     u"M-Bus Access", // 21
-    // 22 to 24: free
+    // 22: free
     u" ", // 22
-    u" ", // 23
-    u" ", // 24
+    // Update Device: the banks could not be written; an update tool did not start
+    u"Error! The parameter banks could not be written", // 23
+    u"Error! The update tool could not be started", // 24
     u"Create New Configuration", // 25
     u"Create New Configuration", // 26
     u"Name of the new Configuration", // 27

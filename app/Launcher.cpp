@@ -8,9 +8,14 @@ namespace app {
 LaunchResult Start_Program(const QString &NomeSW, const QString &Parameter, int tipo,
                            std::chrono::milliseconds limit)
 {
+    return Start_Program(NomeSW, platform::splitWindowsCommandLine(Parameter), tipo, limit);
+}
+
+LaunchResult Start_Program(const QString &NomeSW, const QStringList &arguments, int tipo,
+                           std::chrono::milliseconds limit)
+{
     Q_UNUSED(tipo); // our tools have no window of their own to hide
-    const platform::ProcessRun run =
-        platform::runAndWait(NomeSW, platform::splitWindowsCommandLine(Parameter), limit);
+    const platform::ProcessRun run = platform::runAndWait(NomeSW, arguments, limit);
     LaunchResult result;
     result.pid = run.pid;
     result.exitCode = run.exitCode;

@@ -2,6 +2,7 @@
 // Runs an external tool (the update tools) and waits for it, so that the
 // wizard that called it goes on only after the update.
 #include <QString>
+#include <QStringList>
 #include <chrono>
 #include <cstdint>
 
@@ -30,6 +31,11 @@ struct LaunchResult {
 // tool ends or the limit passes. Callers ignore the result: a failed update
 // is reported by the tool itself.
 LaunchResult Start_Program(const QString &NomeSW, const QString &Parameter, int tipo,
+                           std::chrono::milliseconds limit = StartProgramTimeLimit);
+
+// The same with the arguments already apart: each reaches the tool exactly
+// as given, whatever blanks, quotes or backslashes it holds.
+LaunchResult Start_Program(const QString &NomeSW, const QStringList &arguments, int tipo,
                            std::chrono::milliseconds limit = StartProgramTimeLimit);
 
 } // namespace app

@@ -1,0 +1,273 @@
+#include "compiler/EthernetUpdateWizard.h"
+
+#include "app/AppState.h"
+#include "app/Language.h"
+#include "compiler/EthernetUpdateJob.h"
+#include "compiler/UpdateRoute.h"
+#include "controls/dropdown/LbButton.h"
+#include "platform/HandlerGuard.h"
+#include "platform/Label.h"
+#include "platform/MessageBox.h"
+#include "platform/Paths.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QShowEvent>
+
+namespace compiler {
+namespace {
+
+constexpr int OctetTop = 97;
+constexpr std::array<int, 4> OctetLefts = {35, 91, 147, 203};
+constexpr QSize OctetSize{45, 21};
+constexpr int DotTop = 105;
+constexpr std::array<int, 3> DotLefts = {83, 139, 195};
+
+constexpr platform::TColor FoundColor = platform::RGB(0, 128, 0);
+
+platform::TLabel *label(QWidget *parent, const char *name, QPoint at)
+{
+    auto *l = new platform::TLabel(parent);
+    l->setObjectName(QString::fromLatin1(name));
+    l->move(at);
+    return l;
+}
+
+} // namespace
+
+TFBootTCP::TFBootTCP(int converterType, Services services, QWidget *parent)
+    : QDialog(parent), m_converterType(converterType), m_services(std::move(services))
+{
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    m_frame = createUpdateWizardFrame(*this);
+    P_Title = m_frame.P_Title;
+    L_SW_Code = m_frame.L_SW_Code;
+    L_SW_Desc = m_frame.L_SW_Desc;
+    P_Button = m_frame.P_Button;
+    Btn_Cancel = m_frame.Btn_Cancel;
+    Btn_Next = m_frame.Btn_Next;
+    Btn_Update = m_frame.Btn_Update;
+    Btn_Next->OnClick = [this](QObject *sender) { LbButton2Click(sender); };
+    Btn_Update->OnClick = [this](QObject *sender) { LbButton4Click(sender); };
+
+    L_IP_Address = label(this, "L_IP_Address", {16, 75});
+    const char *const octetNames[] = {"E_IP1", "E_IP2", "E_IP3", "E_IP4"};
+    for (int i = 0; i < 4; ++i) {
+        auto *edit = new QLineEdit(QStringLiteral("0"), this);
+        edit->setObjectName(QString::fromLatin1(octetNames[i]));
+        edit->setGeometry(QRect(QPoint(OctetLefts[i], OctetTop), OctetSize));
+        edit->installEventFilter(this);
+        connect(edit, &QLineEdit::textChanged, this, [this] { octetEdited(); });
+        m_octets[i] = edit;
+    }
+    E_IP1 = m_octets[0];
+    E_IP2 = m_octets[1];
+    E_IP3 = m_octets[2];
+    E_IP4 = m_octets[3];
+    Label2 = label(this, "Label2", {DotLefts[0], DotTop});
+    Label3 = label(this, "Label3", {DotLefts[1], DotTop});
+    Label4 = label(this, "Label4", {DotLefts[2], DotTop});
+    for (platform::TLabel *dot : {Label2, Label3, Label4})
+        dot->setCaption(QStringLiteral("."));
+    L_Ping = label(this, "L_Ping", {16, 136});
+    Btn_Ping = new controls::TLbButton(this);
+    Btn_Ping->setObjectName(QStringLiteral("Btn_Ping"));
+    Btn_Ping->setGeometry(35, 155, 100, 26);
+    Btn_Ping->OnClick = [this](QObject *sender) { LbButton1Click(sender); };
+    LPing = label(this, "LPing", {151, 163});
+
+    m_options = createUpdateOptionsPage(*this);
+    L_Options = m_options.L_Options;
+    CB_Firmware = m_options.CB_Firmware;
+    CB_Read_Firm = m_options.CB_Read_Firm;
+    CB_Conf = m_options.CB_Conf;
+    CB_Read_Conf = m_options.CB_Read_Conf;
+
+    platform::guarded([this] { FormCreate(); });
+    m_language = std::make_unique<app::LangRegistration>(app::LangOrder::EthernetUpdate, [this] { Set_Lang(); });
+}
+
+TFBootTCP::~TFBootTCP() = default;
+
+void TFBootTCP::FormCreate()
+{
+    L_SW_Code->setCaption(app::state().SW_Code);
+    Set_Lang();
+}
+
+void TFBootTCP::Set_Lang()
+{
+    setWindowTitle(app::text(57));
+    L_SW_Desc->setCaption(app::text(57));
+    L_IP_Address->setCaption(app::text(58) + ethernetHardwareCode(m_converterType));
+    L_Ping->setCaption(app::text(59));
+    Btn_Ping->setCaption(app::text(60));
+    Btn_Cancel->setCaption(app::text(61));
+    Btn_Next->setCaption(app::text(62));
+    m_options.setTexts(63);
+    Btn_Update->setCaption(app::text(68));
+}
+
+void TFBootTCP::FormShow()
+{
+    showFirstPage(m_frame, m_options);
+    setAddressPageVisible(true);
+    if (const auto stored = parseDottedIpv4(app::state().Last_IP_Address))
+        for (int i = 0; i < 4; ++i)
+            m_octets[i]->setText(QString::number((*stored)[i]));
+    L_IP_Address->setCaption(app::text(58) + ethernetHardwareCode(m_converterType));
+    LPing->setCaption(QString());
+    Esegui_Ping = false;
+    m_foundAddress.reset();
+}
+
+void TFBootTCP::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        platform::guarded([this] { FormShow(); });
+}
+
+void TFBootTCP::setAddressPageVisible(bool visible)
+{
+    for (QWidget *w : std::initializer_list<QWidget *>{L_IP_Address, E_IP1, E_IP2, E_IP3, E_IP4, Label2, Label3,
+                                                       Label4, L_Ping, Btn_Ping, LPing})
+        w->setVisible(visible);
+}
+
+OctetTexts TFBootTCP::octetTexts() const
+{
+    return {E_IP1->text(), E_IP2->text(), E_IP3->text(), E_IP4->text()};
+}
+
+void TFBootTCP::octetKeyPress(int octet, QChar &Key)
+{
+    if (Key != u'.')
+        return;
+    Key = QChar(0);
+    QLineEdit *next = m_octets[octet + 1];
+    if (next->isVisible() && next->isEnabled())
+        next->setFocus(Qt::TabFocusReason);
+}
+
+void TFBootTCP::E_IP1KeyPress(QObject *, QChar &Key) { octetKeyPress(0, Key); }
+void TFBootTCP::E_IP2KeyPress(QObject *, QChar &Key) { octetKeyPress(1, Key); }
+void TFBootTCP::E_IP3KeyPress(QObject *, QChar &Key) { octetKeyPress(2, Key); }
+
+bool TFBootTCP::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        for (int i = 0; i < 3; ++i) {
+            if (watched == m_octets[i] && key->text() == QStringLiteral(".")) {
+                QChar character(u'.');
+                octetKeyPress(i, character);
+                if (character.isNull())
+                    return true;
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+// A found device counts only for the address it was found at.
+void TFBootTCP::octetEdited()
+{
+    if (m_pingRunning || !m_foundAddress)
+        return;
+    if (parseOctetTexts(octetTexts()) == m_foundAddress)
+        return;
+    Esegui_Ping = false;
+    m_foundAddress.reset();
+    LPing->setCaption(QString());
+}
+
+void TFBootTCP::showPingResult(int textIndex, platform::TColor color)
+{
+    LPing->setFontColor(color);
+    LPing->setCaption(app::text(textIndex));
+}
+
+void TFBootTCP::setPingRunning(bool running)
+{
+    m_pingRunning = running;
+    Btn_Ping->setEnabled(!running);
+    Btn_Next->setEnabled(!running);
+    // The address must stay the one being pinged.
+    for (QLineEdit *edit : m_octets)
+        edit->setReadOnly(running);
+}
+
+void TFBootTCP::LbButton1Click(QObject *)
+{
+    if (m_pingRunning)
+        return;
+    platform::guarded([this] {
+        Esegui_Ping = false;
+        m_foundAddress.reset();
+        const auto address = parseOctetTexts(octetTexts());
+        if (!address) {
+            showPingResult(71, platform::clRed);
+            return;
+        }
+        LPing->setCaption(QString());
+        setPingRunning(true);
+        struct Restore {
+            TFBootTCP *wizard;
+            ~Restore() { wizard->setPingRunning(false); }
+        } restore{this};
+        // The window stays responsive; closing it ends the ping.
+        const platform::WaitHook keepResponsive = [this] {
+            QCoreApplication::processEvents();
+            return isVisible();
+        };
+        const DevicePingOutcome outcome =
+            pingDevice(*m_services.pinger, hostAddress(*address), {}, keepResponsive, *m_services.clock);
+        LPing->setToolTip(outcome.error);
+        switch (outcome.result) {
+        case DevicePingResult::Found:
+            Esegui_Ping = true;
+            m_foundAddress = address;
+            showPingResult(69, FoundColor);
+            break;
+        case DevicePingResult::NotFound: showPingResult(70, platform::clRed); break;
+        case DevicePingResult::Failed: showPingResult(71, platform::clRed); break;
+        case DevicePingResult::Cancelled: break;
+        }
+    });
+}
+
+void TFBootTCP::LbButton2Click(QObject *)
+{
+    platform::guarded([this] {
+        if (!Esegui_Ping || !m_foundAddress || m_pingRunning) {
+            platform::showError(app::text(72));
+            return;
+        }
+        setAddressPageVisible(false);
+        showOptionsPage(m_frame, m_options);
+        app::state().Last_IP_Address = dottedIpv4(*m_foundAddress);
+    });
+}
+
+void TFBootTCP::LbButton4Click(QObject *)
+{
+    platform::guarded([this] {
+        if (updateWizardFor(m_converterType, 1) != UpdateWizard::Ethernet || !m_foundAddress)
+            return;
+        const app::AppState &s = app::state();
+        EthernetUpdateJob job;
+        job.converterType = m_converterType;
+        job.deviceAddress = dottedIpv4(*m_foundAddress);
+        job.masterDir = s.Master_Dir;
+        job.projectDir = s.Project_Dir;
+        job.options = m_options.options();
+        // Throws when the job cannot be written: the tool must not run on a stale one.
+        saveEthernetUpdateJob(job, s.App_Dir);
+        runUpdateTool(m_services.launch, platform::joinPath(s.App_Dir, QString::fromLatin1(EthernetUpdateToolFileName)),
+                      {});
+    });
+}
+
+} // namespace compiler

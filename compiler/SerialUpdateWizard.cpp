@@ -1,0 +1,187 @@
+#include "compiler/SerialUpdateWizard.h"
+
+#include "app/AppState.h"
+#include "app/Language.h"
+#include "compiler/SerialUpdateCommand.h"
+#include "controls/dropdown/LbButton.h"
+#include "platform/ComPorts.h"
+#include "platform/HandlerGuard.h"
+#include "platform/Label.h"
+#include "platform/MessageBox.h"
+
+#include <QComboBox>
+#include <QPainter>
+#include <QPainterPath>
+#include <QShowEvent>
+
+namespace compiler {
+namespace {
+
+platform::TLabel *label(QWidget *parent, const char *name, QPoint at)
+{
+    auto *l = new platform::TLabel(parent);
+    l->setObjectName(QString::fromLatin1(name));
+    l->move(at);
+    return l;
+}
+
+// Two arrows chasing each other round a circle: "look again".
+QPixmap refreshGlyph()
+{
+    QPixmap glyph(16, 16);
+    glyph.fill(Qt::transparent);
+    QPainter p(&glyph);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor blue(0, 70, 160);
+    p.setPen(QPen(blue, 2));
+    p.drawArc(QRectF(3, 3, 10, 10), 30 * 16, 150 * 16);
+    p.drawArc(QRectF(3, 3, 10, 10), 210 * 16, 150 * 16);
+    p.setPen(Qt::NoPen);
+    p.setBrush(blue);
+    QPainterPath head;
+    head.addPolygon(QPolygonF({QPointF(9.5, 1), QPointF(14.5, 4.5), QPointF(9.5, 7)}));
+    head.addPolygon(QPolygonF({QPointF(6.5, 9), QPointF(1.5, 11.5), QPointF(6.5, 15)}));
+    p.drawPath(head);
+    return glyph;
+}
+
+} // namespace
+
+TFBootSer::TFBootSer(int converterType, Services services, QWidget *parent)
+    : QDialog(parent), m_converterType(converterType), m_services(std::move(services))
+{
+    if (!m_services.listPorts)
+        m_services.listPorts = platform::listComPorts;
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    m_frame = createUpdateWizardFrame(*this);
+    P_Title = m_frame.P_Title;
+    L_SW_Code = m_frame.L_SW_Code;
+    L_SW_Desc = m_frame.L_SW_Desc;
+    P_Button = m_frame.P_Button;
+    Btn_Cancel = m_frame.Btn_Cancel;
+    Btn_Next = m_frame.Btn_Next;
+    Btn_Update = m_frame.Btn_Update;
+    Btn_Next->OnClick = [this](QObject *sender) { Btn_NextClick(sender); };
+    Btn_Update->OnClick = [this](QObject *sender) { Btn_UpdateClick(sender); };
+
+    L_Steps1 = label(this, "L_Steps1", {16, 75});
+    L_Steps2 = label(this, "L_Steps2", {36, 93});
+    L_Steps3 = label(this, "L_Steps3", {36, 112});
+    L_Steps4 = label(this, "L_Steps4", {36, 131});
+    L_Steps5 = label(this, "L_Steps5", {36, 176});
+    CB_Com = new QComboBox(this);
+    CB_Com->setObjectName(QStringLiteral("CB_Com"));
+    CB_Com->setEditable(false);
+    CB_Com->setGeometry(54, 151, 145, 21);
+    Btn_COM_List = new controls::TLbButton(this);
+    Btn_COM_List->setObjectName(QStringLiteral("Btn_COM_List"));
+    Btn_COM_List->setGeometry(209, 148, 26, 26);
+    Btn_COM_List->setGlyph(refreshGlyph());
+    Btn_COM_List->setShowHint(true);
+    Btn_COM_List->OnClick = [this](QObject *sender) { Btn_COM_ListClick(sender); };
+
+    m_options = createUpdateOptionsPage(*this);
+    L_Options = m_options.L_Options;
+    CB_Firmware = m_options.CB_Firmware;
+    CB_Read_Firm = m_options.CB_Read_Firm;
+    CB_Conf = m_options.CB_Conf;
+    CB_Read_Conf = m_options.CB_Read_Conf;
+
+    platform::guarded([this] { FormCreate(); });
+    m_language = std::make_unique<app::LangRegistration>(app::LangOrder::SerialUpdate, [this] { Set_Lang(); });
+}
+
+TFBootSer::~TFBootSer() = default;
+
+void TFBootSer::FormCreate()
+{
+    L_SW_Code->setCaption(app::state().SW_Code);
+    Set_Lang();
+}
+
+void TFBootSer::Set_Lang()
+{
+    setWindowTitle(app::text(73));
+    L_SW_Desc->setCaption(app::text(74));
+    L_Steps1->setCaption(app::text(75));
+    L_Steps2->setCaption(app::text(76));
+    L_Steps3->setCaption(app::text(77));
+    L_Steps4->setCaption(app::text(78));
+    L_Steps5->setCaption(app::text(79));
+    Btn_COM_List->setHint(app::text(80));
+    m_options.setTexts(81);
+    Btn_Cancel->setCaption(app::text(86));
+    Btn_Next->setCaption(app::text(87));
+    Btn_Update->setCaption(app::text(88));
+}
+
+QStringList TFBootSer::EnumPorts()
+{
+    return m_services.listPorts();
+}
+
+void TFBootSer::update_ComPort()
+{
+    CB_Com->clear();
+    for (const QString &number : EnumPorts())
+        CB_Com->addItem(QStringLiteral("COM") + number);
+    CB_Com->setCurrentIndex(CB_Com->count() > 0 ? 0 : -1);
+}
+
+void TFBootSer::Btn_COM_ListClick(QObject *)
+{
+    platform::guarded([this] { update_ComPort(); });
+}
+
+void TFBootSer::setPortPageVisible(bool visible)
+{
+    for (QWidget *w : std::initializer_list<QWidget *>{L_Steps1, L_Steps2, L_Steps3, L_Steps4, L_Steps5, CB_Com,
+                                                       Btn_COM_List})
+        w->setVisible(visible);
+}
+
+void TFBootSer::FormShow()
+{
+    update_ComPort();
+    setPortPageVisible(true);
+    showFirstPage(m_frame, m_options);
+}
+
+void TFBootSer::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        platform::guarded([this] { FormShow(); });
+}
+
+void TFBootSer::Btn_NextClick(QObject *)
+{
+    platform::guarded([this] {
+        if (CB_Com->currentText().isEmpty()) {
+            platform::showError(app::text(89));
+            return;
+        }
+        setPortPageVisible(false);
+        showOptionsPage(m_frame, m_options);
+    });
+}
+
+void TFBootSer::Btn_UpdateClick(QObject *)
+{
+    platform::guarded([this] {
+        // Models without a serial board have no tool to run.
+        if (serialUpdateToolName(m_converterType).isEmpty())
+            return;
+        const app::AppState &s = app::state();
+        const auto command = serialUpdateCommand(m_converterType, platform::comPortNumber(CB_Com->currentText()),
+                                                 m_options.options(), s.App_Dir, s.Master_Dir, s.Project_Dir);
+        if (!command) {
+            platform::showError(app::text(89));
+            return;
+        }
+        runUpdateTool(m_services.launch, command->program, command->arguments);
+    });
+}
+
+} // namespace compiler

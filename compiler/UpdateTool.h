@@ -1,0 +1,27 @@
+#pragma once
+// Starting an external update tool from a wizard. The wizards hold the
+// launcher as a function so that tests can record the call instead.
+#include "app/Launcher.h"
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+namespace compiler {
+
+using UpdateToolLauncher =
+    std::function<app::LaunchResult(const QString &program, const QStringList &arguments)>;
+
+// Start_Program with the tool's window shown: waits until the tool ends or
+// the launcher's time limit passes.
+UpdateToolLauncher startUpdateTool();
+
+// Runs the tool; when it cannot even start (missing, not executable), tells
+// the user, since nothing else would. What the tool does is its own affair.
+void runUpdateTool(const UpdateToolLauncher &launch, const QString &program, const QStringList &arguments);
+
+// Language texts of the update step's own messages.
+inline constexpr int TextBanksNotWritten = 23;
+inline constexpr int TextToolNotStarted = 24;
+
+} // namespace compiler
