@@ -10,6 +10,13 @@
 
 namespace project {
 
+// Positions in the pick lists that change what the page offers.
+inline constexpr int TimePointTypeOfData = 20;    // "Time Point"
+inline constexpr int VifInAsciiTypeOfData = 21;   // "VIF is in ASCII"
+inline constexpr int VariableLengthDimension = 7; // "Variable Length"
+inline constexpr int WirelessNodeType = 0;        // "wM-Bus" in the M-Bus type list
+inline constexpr int ByPositionVarList = 1;       // "By Position"
+
 struct NodeFields {
     bool enable = false;
     QString description;
