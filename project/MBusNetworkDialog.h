@@ -9,6 +9,7 @@
 #include "app/LangRegistry.h"
 #include "project/NetworkChecks.h"
 #include "project/NetworkDialogFields.h"
+#include "project/NetworkDialogRowStack.h"
 #include "project/NetworkModel.h"
 
 #include <QDialog>
@@ -17,6 +18,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QAction;
 class QCheckBox;
@@ -265,40 +267,52 @@ public:
     QComboBox *CB_PostOpe;
     controls::TLbButton *btn_Add_Var;
 
+    // Escape and the window's close button act as Cancel.
+    void reject() override;
+
 protected:
     void showEvent(QShowEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
-    void reject() override;
 
 private:
     void createControls();
     void createNodePage();
     void createWirelessPanel();
     void createVariablePage();
-    void connectHandlers();
+    void layOutNodePage();
     void readBoardVariant();
     void readNetwork();
-    void layOutExtendedNodeRows();
     void setNodeMode(EditMode mode);
     void setVariableMode(EditMode mode);
     QTreeWidgetItem *addNodeItem(const TNodo &node);
-    void storeNewNode();
-    void storeModifiedNode();
-    void clearNetwork();
+    void deleteSelected();
     bool byPositionNode() const;
     NodeCheckContext nodeCheckContext() const;
+    void showErrors(const QStringList &messages) const;
 
     int m_converterType;
     EditMode m_nodeMode = EditMode::Add;
     EditMode m_variableMode = EditMode::Add;
     bool m_readIncomplete = false;
-    bool m_extendedNodeRows = false;
-    bool m_closingByButton = false;
+    QString m_readError;
+    std::unique_ptr<RowStack> m_nodeRows;
+    std::unique_ptr<RowStack> m_wirelessRows;
+    std::unique_ptr<RowStack> m_variableRows;
+    // Row strips of the pages, by what they hold.
+    QWidget *m_rowMBusType = nullptr;
+    QWidget *m_rowIdPrimary = nullptr;
+    std::vector<QWidget *> m_wiredRows;
+    QWidget *m_rowCutAfter = nullptr;
+    std::vector<QWidget *> m_manufacturerRows;
+    QWidget *m_rowAccessNumber = nullptr;
+    std::vector<QWidget *> m_byTypeRows; // hidden when the node is read by position
+    QWidget *m_rowPostOperation = nullptr;
+    QWidget *m_rowPosition = nullptr;
     std::unique_ptr<app::LangRegistration> m_langRegistration;
 };
 
-// Step 3 of the main window: shows the program's one network dialog (made
-// on first use, under the active window), modally.
+// Step 3 of the main window: shows the program's one network dialog, made
+// on first use under the active window (or owned by the step when there is
+// none), modally.
 std::function<void()> mbusNetworkStep(int converterType = app::Converter_Type);
 
 } // namespace project

@@ -26,13 +26,22 @@ struct NetworkSelection {
 
 // ---------------------------------------------------------------- addresses
 
+// What decides which node fields are checked and against what.
+struct NodeCheckContext {
+    int converterType = 0;
+    bool manufacturerSpecificShown = false; // the MSD rows are on the page
+    bool accessNumberShown = false;         // the Nodes page's own access number row
+    int selectedNode = -1;                  // IND_NODO
+    std::optional<int> modifiedNode;        // node being modified, none when adding
+};
+
 // A new or modified wired node's address (type_ID 0 primary, 1 secondary)
-// against the network. modifiedNode is the node being modified (passed over)
-// or nullopt when a node is added. On the wireless types, wireless nodes have
-// no M-Bus address and are passed over. Texts 241 (the selected node) and
-// 242 (any other), both "Error!! ID Node is already used".
+// against the network. The node being modified is passed over. On the
+// wireless types, wireless nodes have no M-Bus address and are passed over.
+// Texts 241 (the selected node) and 242 (any other), both "Error!! ID Node
+// is already used".
 std::optional<QString> Check_Node_ID(const TNodoList &nodes, std::int32_t ID, int type_ID,
-                                     std::optional<int> modifiedNode, int converterType);
+                                     const NodeCheckContext &context);
 
 // The same for a pasted node: every wired node compared; text 240.
 std::optional<QString> Check_Node_ID2(const TNodoList &nodes, std::int32_t ID, int type_ID, int converterType);
@@ -69,14 +78,6 @@ std::optional<QString> Check_Registers(const TNodoList &nodes, const RegisterCla
                                        NetworkSelection excluded = {});
 
 // ---------------------------------------------------------------- validation
-
-// What decides which node fields are checked.
-struct NodeCheckContext {
-    int converterType = 0;
-    bool manufacturerSpecificShown = false; // the MSD rows are on the page
-    bool accessNumberShown = false;         // the Nodes page's own access number row
-    std::optional<int> modifiedNode;        // node being modified, none when adding
-};
 
 // Validation of the node fields in the order the user is told: each refusal
 // in turn; the address-in-use message does not end the checks, every other
