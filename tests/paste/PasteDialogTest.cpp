@@ -1,6 +1,7 @@
 #include "PasteNetwork.h"
 
 #include "app/GuiFixture.h"
+#include "app/LangRegistry.h"
 #include "controls/dropdown/LbButton.h"
 #include "controls/grid/model/ExColumnGrid.h"
 #include "platform/Label.h"
@@ -181,6 +182,12 @@ TEST_F(PasteDialogTest, TextsComeFromTheLanguageTable)
     EXPECT_EQ(dialog.Label3->Caption(), app::text(266));
     EXPECT_EQ(dialog.Label4->Caption(), app::text(267));
     EXPECT_EQ(dialog.L_wMBus_RSSI->Caption(), app::text(376));
+    // A language change re-captions the dialog.
+    app::languageTable().applyLngText(QStringLiteral("STR 257 = Nuovo Nodo\nSTR 267 = Registri\n"));
+    app::langRegistry().applyLanguageToAll();
+    EXPECT_EQ(dialog.windowTitle(), "Nuovo Nodo");
+    EXPECT_EQ(dialog.Label4->Caption(), "Registri");
+
     for (QLineEdit *edit : {dialog.E_New_Node_ID_Pri, dialog.E_New_Node_ID_Sec, dialog.E_wMBus_Add,
                             dialog.E_MR_NodeState, dialog.E_MR_IdentNum, dialog.E_wMBus_RSSI})
         EXPECT_EQ(edit->text(), "1") << edit->objectName().toStdString();
