@@ -34,6 +34,9 @@ TExStringGrid::TExStringGrid(QWidget *parent) : QWidget(parent), m_table(new QTa
     m_table->horizontalHeader()->setHighlightSections(false);
     m_table->horizontalHeader()->setSectionsClickable(true);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    // A text wider than its cell is cut at the cell's edge, as grids do.
+    m_table->setTextElideMode(Qt::ElideNone);
+    m_table->setWordWrap(false);
     m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked
                              | QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
     setDefaultRowHeight(m_defaultRowHeight);
