@@ -1,12 +1,14 @@
 #include "app/Application.h"
 #include "compiler/UpdateDeviceStep.h"
+#include "project/MBusNetworkDialog.h"
 #include "project/ParGenDialog.h"
 
 int main(int argc, char *argv[])
 {
-    // The windows of the later steps are filled in here as they come.
+    // The main window's steps open the windows of the subsystems above it.
     app::StepHandlers steps;
     steps.generalParameters = project::generalParametersStep();
+    steps.mbusNetwork = project::mbusNetworkStep();
     steps.updateDevice = compiler::updateDeviceStep();
     return app::runApplication(argc, argv, std::move(steps));
 }

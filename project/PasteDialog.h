@@ -1,0 +1,89 @@
+#pragma once
+// The paste dialog: before a copied node or variable is pasted into the
+// M-Bus network, the user gives it a new address and new Modbus registers.
+// It proposes the copy's own values and closes with OK only when they pass
+// the checks against the network (NetworkClipboard.h).
+#include "app/LangRegistry.h"
+#include "project/NetworkClipboard.h"
+
+#include <QDialog>
+#include <memory>
+
+class QLineEdit;
+class QRadioButton;
+namespace controls {
+class TExColumnGrid;
+class TLbButton;
+} // namespace controls
+namespace platform {
+class TLabel;
+}
+
+namespace project {
+
+class TFNewIDNode : public QDialog {
+    Q_OBJECT
+public:
+    explicit TFNewIDNode(QWidget *parent = nullptr);
+    ~TFNewIDNode() override;
+
+    // Set before showing: PasteWiredNode, PasteVariable or PasteWirelessNode.
+    std::int32_t Form_Type = PasteVariable;
+    // What the paste goes into; the OK checks run against it.
+    PasteRequest Request;
+
+    // Fill the grid (and, for a node, the edits) with the copy's values.
+    void proposeVariable(const TVariabile &copy);
+    void proposeNode(const TNodo &copy, int formType);
+
+    // The edits and the grid's register column as they hold them now.
+    PasteFields fields() const;
+
+    void FormCreate();
+    void FormShow();
+    void LbButton2Click(QObject *Sender); // OK
+    void Set_Lang();
+
+    QWidget *P_Title;
+    platform::TLabel *L_SW_Code;
+    platform::TLabel *L_SW_Desc;
+    QWidget *Panel1; // the new node's address and registers
+    QRadioButton *RB_ID_Primary;
+    QLineEdit *E_New_Node_ID_Pri;
+    QRadioButton *RB_ID_Secondary;
+    QLineEdit *E_New_Node_ID_Sec;
+    platform::TLabel *L_wMBus_Add;
+    QLineEdit *E_wMBus_Add;
+    platform::TLabel *Label2;
+    QLineEdit *E_MR_NodeState;
+    platform::TLabel *Label3;
+    QLineEdit *E_MR_IdentNum;
+    platform::TLabel *L_wMBus_RSSI;
+    QLineEdit *E_wMBus_RSSI;
+    QWidget *Panel2; // the variables' registers
+    platform::TLabel *Label4;
+    controls::TExColumnGrid *ESG_MR_Var;
+    QWidget *P_Button;
+    controls::TLbButton *Btn_OK;
+    controls::TLbButton *Btn_Cancel;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void createNodePanel();
+    void createVariablePanel();
+    // Three rows per variable: value register, scale, time point.
+    void fillGrid(const std::vector<TVariabile> &copies, const std::vector<PastedRegisters> &registers);
+    void placeNodeRow(QWidget *caption, QLineEdit *edit, int row);
+    void setNodePanelHeight(int height);
+
+    std::unique_ptr<app::LangRegistration> m_langRegistration;
+};
+
+// Grid columns of the paste dialog.
+inline constexpr int PasteGridCaptionColumn = 0;
+inline constexpr int PasteGridRegisterColumn = 1;
+inline constexpr int PasteGridDescriptionColumn = 2;
+
+} // namespace project
