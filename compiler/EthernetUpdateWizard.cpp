@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "app/Language.h"
+#include "app/NamedWidgets.h"
 #include "compiler/EthernetUpdateJob.h"
 #include "compiler/UpdateRoute.h"
 #include "controls/dropdown/LbButton.h"
@@ -26,14 +27,6 @@ constexpr std::array<int, 3> DotLefts = {83, 139, 195};
 
 constexpr platform::TColor FoundColor = platform::RGB(0, 128, 0);
 
-platform::TLabel *label(QWidget *parent, const char *name, QPoint at)
-{
-    auto *l = new platform::TLabel(parent);
-    l->setObjectName(QString::fromLatin1(name));
-    l->move(at);
-    return l;
-}
-
 } // namespace
 
 TFBootTCP::TFBootTCP(int converterType, Services services, QWidget *parent)
@@ -51,7 +44,7 @@ TFBootTCP::TFBootTCP(int converterType, Services services, QWidget *parent)
     Btn_Next->OnClick = [this](QObject *sender) { LbButton2Click(sender); };
     Btn_Update->OnClick = [this](QObject *sender) { LbButton4Click(sender); };
 
-    L_IP_Address = label(this, "L_IP_Address", {16, 75});
+    L_IP_Address = app::namedLabel(this, "L_IP_Address", {16, 75});
     const char *const octetNames[] = {"E_IP1", "E_IP2", "E_IP3", "E_IP4"};
     for (int i = 0; i < 4; ++i) {
         auto *edit = new QLineEdit(QStringLiteral("0"), this);
@@ -65,17 +58,15 @@ TFBootTCP::TFBootTCP(int converterType, Services services, QWidget *parent)
     E_IP2 = m_octets[1];
     E_IP3 = m_octets[2];
     E_IP4 = m_octets[3];
-    Label2 = label(this, "Label2", {DotLefts[0], DotTop});
-    Label3 = label(this, "Label3", {DotLefts[1], DotTop});
-    Label4 = label(this, "Label4", {DotLefts[2], DotTop});
+    Label2 = app::namedLabel(this, "Label2", {DotLefts[0], DotTop});
+    Label3 = app::namedLabel(this, "Label3", {DotLefts[1], DotTop});
+    Label4 = app::namedLabel(this, "Label4", {DotLefts[2], DotTop});
     for (platform::TLabel *dot : {Label2, Label3, Label4})
         dot->setCaption(QStringLiteral("."));
-    L_Ping = label(this, "L_Ping", {16, 136});
-    Btn_Ping = new controls::TLbButton(this);
-    Btn_Ping->setObjectName(QStringLiteral("Btn_Ping"));
-    Btn_Ping->setGeometry(35, 155, 100, 26);
+    L_Ping = app::namedLabel(this, "L_Ping", {16, 136});
+    Btn_Ping = app::namedButton(this, "Btn_Ping", {35, 155, 100, 26});
     Btn_Ping->OnClick = [this](QObject *sender) { LbButton1Click(sender); };
-    LPing = label(this, "LPing", {151, 163});
+    LPing = app::namedLabel(this, "LPing", {151, 163});
 
     m_options = createUpdateOptionsPage(*this);
     L_Options = m_options.L_Options;

@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "app/Language.h"
+#include "app/NamedWidgets.h"
 #include "compiler/SerialUpdateCommand.h"
 #include "controls/dropdown/LbButton.h"
 #include "platform/ComPorts.h"
@@ -16,14 +17,6 @@
 
 namespace compiler {
 namespace {
-
-platform::TLabel *label(QWidget *parent, const char *name, QPoint at)
-{
-    auto *l = new platform::TLabel(parent);
-    l->setObjectName(QString::fromLatin1(name));
-    l->move(at);
-    return l;
-}
 
 // Two arrows chasing each other round a circle: "look again".
 QPixmap refreshGlyph()
@@ -65,18 +58,16 @@ TFBootSer::TFBootSer(int converterType, Services services, QWidget *parent)
     Btn_Next->OnClick = [this](QObject *sender) { Btn_NextClick(sender); };
     Btn_Update->OnClick = [this](QObject *sender) { Btn_UpdateClick(sender); };
 
-    L_Steps1 = label(this, "L_Steps1", {16, 75});
-    L_Steps2 = label(this, "L_Steps2", {36, 93});
-    L_Steps3 = label(this, "L_Steps3", {36, 112});
-    L_Steps4 = label(this, "L_Steps4", {36, 131});
-    L_Steps5 = label(this, "L_Steps5", {36, 176});
+    L_Steps1 = app::namedLabel(this, "L_Steps1", {16, 75});
+    L_Steps2 = app::namedLabel(this, "L_Steps2", {36, 93});
+    L_Steps3 = app::namedLabel(this, "L_Steps3", {36, 112});
+    L_Steps4 = app::namedLabel(this, "L_Steps4", {36, 131});
+    L_Steps5 = app::namedLabel(this, "L_Steps5", {36, 176});
     CB_Com = new QComboBox(this);
     CB_Com->setObjectName(QStringLiteral("CB_Com"));
     CB_Com->setEditable(false);
     CB_Com->setGeometry(54, 151, 145, 21);
-    Btn_COM_List = new controls::TLbButton(this);
-    Btn_COM_List->setObjectName(QStringLiteral("Btn_COM_List"));
-    Btn_COM_List->setGeometry(209, 148, 26, 26);
+    Btn_COM_List = app::namedButton(this, "Btn_COM_List", {209, 148, 26, 26});
     Btn_COM_List->setGlyph(refreshGlyph());
     Btn_COM_List->setShowHint(true);
     Btn_COM_List->OnClick = [this](QObject *sender) { Btn_COM_ListClick(sender); };
