@@ -14,7 +14,6 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QShowEvent>
 
 namespace compiler {
 namespace {
@@ -30,17 +29,10 @@ constexpr platform::TColor FoundColor = platform::RGB(0, 128, 0);
 } // namespace
 
 TFBootTCP::TFBootTCP(int converterType, Services services, QWidget *parent)
-    : QDialog(parent), m_converterType(converterType), m_services(std::move(services))
+    : UpdateWizardDialog(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint,
+                         parent),
+      m_converterType(converterType), m_services(std::move(services))
 {
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    m_frame = createUpdateWizardFrame(*this);
-    P_Title = m_frame.P_Title;
-    L_SW_Code = m_frame.L_SW_Code;
-    L_SW_Desc = m_frame.L_SW_Desc;
-    P_Button = m_frame.P_Button;
-    Btn_Cancel = m_frame.Btn_Cancel;
-    Btn_Next = m_frame.Btn_Next;
-    Btn_Update = m_frame.Btn_Update;
     Btn_Next->OnClick = [this](QObject *sender) { LbButton2Click(sender); };
     Btn_Update->OnClick = [this](QObject *sender) { LbButton4Click(sender); };
 
@@ -68,24 +60,12 @@ TFBootTCP::TFBootTCP(int converterType, Services services, QWidget *parent)
     Btn_Ping->OnClick = [this](QObject *sender) { LbButton1Click(sender); };
     LPing = app::namedLabel(this, "LPing", {151, 163});
 
-    m_options = createUpdateOptionsPage(*this);
-    L_Options = m_options.L_Options;
-    CB_Firmware = m_options.CB_Firmware;
-    CB_Read_Firm = m_options.CB_Read_Firm;
-    CB_Conf = m_options.CB_Conf;
-    CB_Read_Conf = m_options.CB_Read_Conf;
+    createOptionsPage();
 
-    platform::guarded([this] { FormCreate(); });
-    m_language = std::make_unique<app::LangRegistration>(app::LangOrder::EthernetUpdate, [this] { Set_Lang(); });
+    joinLanguageChanges(app::LangOrder::EthernetUpdate);
 }
 
 TFBootTCP::~TFBootTCP() = default;
-
-void TFBootTCP::FormCreate()
-{
-    L_SW_Code->setCaption(app::state().SW_Code);
-    Set_Lang();
-}
 
 void TFBootTCP::Set_Lang()
 {
@@ -96,13 +76,13 @@ void TFBootTCP::Set_Lang()
     Btn_Ping->setCaption(app::text(60));
     Btn_Cancel->setCaption(app::text(61));
     Btn_Next->setCaption(app::text(62));
-    m_options.setTexts(63);
+    UpdateOptionsPage::setTexts(63);
     Btn_Update->setCaption(app::text(68));
 }
 
 void TFBootTCP::FormShow()
 {
-    showFirstPage(m_frame, m_options);
+    showFirstPage();
     setAddressPageVisible(true);
     if (const auto stored = parseDottedIpv4(app::state().Last_IP_Address))
         for (int i = 0; i < 4; ++i)
@@ -111,13 +91,6 @@ void TFBootTCP::FormShow()
     LPing->setCaption(QString());
     Esegui_Ping = false;
     m_foundAddress.reset();
-}
-
-void TFBootTCP::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        platform::guarded([this] { FormShow(); });
 }
 
 void TFBootTCP::setAddressPageVisible(bool visible)
@@ -237,7 +210,7 @@ void TFBootTCP::LbButton2Click(QObject *)
             return;
         }
         setAddressPageVisible(false);
-        showOptionsPage(m_frame, m_options);
+        showOptionsPage();
         app::state().Last_IP_Address = dottedIpv4(*m_foundAddress);
     });
 }
@@ -253,7 +226,7 @@ void TFBootTCP::LbButton4Click(QObject *)
         job.deviceAddress = dottedIpv4(*m_foundAddress);
         job.masterDir = s.Master_Dir;
         job.projectDir = s.Project_Dir;
-        job.options = m_options.options();
+        job.options = options();
         // Throws when the job cannot be written: the tool must not run on a stale one.
         saveEthernetUpdateJob(job, s.App_Dir);
         runUpdateTool(m_services.launch, platform::joinPath(s.App_Dir, QString::fromLatin1(EthernetUpdateToolFileName)),

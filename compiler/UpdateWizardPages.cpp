@@ -80,28 +80,4 @@ UpdateOptionsPage createUpdateOptionsPage(QWidget &dialog)
     return page;
 }
 
-namespace {
-
-void setOptionsPageVisible(const UpdateWizardFrame &frame, const UpdateOptionsPage &options, bool visible)
-{
-    for (QWidget *w : {static_cast<QWidget *>(options.L_Options), static_cast<QWidget *>(options.CB_Firmware),
-                       static_cast<QWidget *>(options.CB_Read_Firm), static_cast<QWidget *>(options.CB_Conf),
-                       static_cast<QWidget *>(options.CB_Read_Conf), static_cast<QWidget *>(frame.Btn_Update)})
-        w->setVisible(visible);
-    frame.Btn_Cancel->setVisible(!visible);
-    frame.Btn_Next->setVisible(!visible);
-}
-
-} // namespace
-
-void showFirstPage(const UpdateWizardFrame &frame, const UpdateOptionsPage &options)
-{
-    setOptionsPageVisible(frame, options, false);
-}
-
-void showOptionsPage(const UpdateWizardFrame &frame, const UpdateOptionsPage &options)
-{
-    setOptionsPageVisible(frame, options, true);
-}
-
 } // namespace compiler
