@@ -3,6 +3,7 @@
 #include "app/AppState.h"
 #include "app/FormLook.h"
 #include "app/Language.h"
+#include "app/NamedWidgets.h"
 #include "controls/dropdown/LbButton.h"
 #include "platform/HandlerGuard.h"
 #include "platform/Label.h"
@@ -67,22 +68,16 @@ TFNew_Project::TFNew_Project(QWidget *parent) : QDialog(parent)
     L_SW_Code = title.L_SW_Code;
     L_SW_Desc = title.L_SW_Desc;
 
-    Label1 = new platform::TLabel(this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->move(16, 66);
+    Label1 = namedLabel(this, "Label1", {16, 66});
     E_New_Proj = new QLineEdit(this);
     E_New_Proj->setObjectName(QStringLiteral("E_New_Proj"));
     E_New_Proj->setGeometry(16, 84, ClientSize.width() - 32, 22);
     E_New_Proj->installEventFilter(this);
 
     P_Button = createButtonPanel(*this);
-    Btn_OK = new controls::TLbButton(P_Button);
-    Btn_OK->setObjectName(QStringLiteral("Btn_OK"));
-    Btn_OK->setGeometry(ClientSize.width() - 2 * 88, 9, 80, 26);
+    Btn_OK = namedButton(P_Button, "Btn_OK", QRect(ClientSize.width() - 2 * 88, 9, 80, 26));
     Btn_OK->OnClick = [this](QObject *sender) { Btn_OKClick(sender); };
-    Btn_Cancel = new controls::TLbButton(P_Button);
-    Btn_Cancel->setObjectName(QStringLiteral("Btn_Cancel"));
-    Btn_Cancel->setGeometry(ClientSize.width() - 88, 9, 80, 26);
+    Btn_Cancel = namedButton(P_Button, "Btn_Cancel", QRect(ClientSize.width() - 88, 9, 80, 26));
     Btn_Cancel->setModalResult(platform::mrCancel);
     placePanels(title, P_Button, ClientSize);
 

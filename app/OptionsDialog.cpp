@@ -4,6 +4,7 @@
 #include "app/FormLook.h"
 #include "app/Language.h"
 #include "app/MakerSite.h"
+#include "app/NamedWidgets.h"
 #include "app/VersionCheck.h"
 #include "controls/dropdown/LbButton.h"
 #include "controls/dropdown/PageControl.h"
@@ -34,22 +35,6 @@ constexpr int SlotTopY = 40;
 constexpr int SlotRowHeight = 56;
 constexpr QSize FlagSize{48, 32};
 constexpr int NameOffsetX = FlagSize.width() + 10;
-
-controls::TLbButton *dialogButton(QWidget *parent, const char *name, const QRect &place)
-{
-    auto *button = new controls::TLbButton(parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(place);
-    return button;
-}
-
-platform::TLabel *namedLabel(QWidget *parent, const char *name, QPoint at)
-{
-    auto *label = new platform::TLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->move(at);
-    return label;
-}
 
 // The flag as drawn, shrunk only when it would not fit the slot's box; a
 // file Qt cannot read gives none.
@@ -103,9 +88,9 @@ TFSoftOptions::TFSoftOptions(int converterType, QWidget *parent)
     createConnectionSheet();
 
     P_Button = createButtonPanel(*this);
-    Btn_OK = dialogButton(P_Button, "Btn_OK", QRect(ClientSize.width() - 2 * 88, 9, 80, 26));
+    Btn_OK = namedButton(P_Button, "Btn_OK", QRect(ClientSize.width() - 2 * 88, 9, 80, 26));
     Btn_OK->OnClick = [this](QObject *sender) { Btn_OKClick(sender); };
-    Btn_Cancel = dialogButton(P_Button, "Btn_Cancel", QRect(ClientSize.width() - 88, 9, 80, 26));
+    Btn_Cancel = namedButton(P_Button, "Btn_Cancel", QRect(ClientSize.width() - 88, 9, 80, 26));
     Btn_Cancel->setModalResult(platform::mrCancel);
     placePanels(title, P_Button, ClientSize);
 
@@ -136,9 +121,9 @@ void TFSoftOptions::createLanguageSheet()
     }
 
     constexpr int ButtonRowY = SlotTopY + SlotRows * SlotRowHeight + 12;
-    Btn_Prev = dialogButton(TS_Language, "Btn_Prev", QRect(12, ButtonRowY, 80, 26));
+    Btn_Prev = namedButton(TS_Language, "Btn_Prev", QRect(12, ButtonRowY, 80, 26));
     L_Page_Lang = namedLabel(TS_Language, "L_Page_Lang", QPoint(190, ButtonRowY + 6));
-    Btn_Next = dialogButton(TS_Language, "Btn_Next", QRect(360, ButtonRowY, 80, 26));
+    Btn_Next = namedButton(TS_Language, "Btn_Next", QRect(360, ButtonRowY, 80, 26));
     for (controls::TLbButton *button : {Btn_Prev, Btn_Next})
         button->OnClick = [this](QObject *sender) { Btn_NextClick(sender); };
 }
@@ -158,7 +143,7 @@ void TFSoftOptions::createConnectionSheet()
     for (QCheckBox *box : {CB_En_Con, CB_Update})
         connect(box, &QCheckBox::toggled, this, [this, box] { CB_En_ConClick(box); });
 
-    Btn_Check_Update = dialogButton(TS_Con_Options, "Btn_Check_Update", QRect(12, 74, 220, 26));
+    Btn_Check_Update = namedButton(TS_Con_Options, "Btn_Check_Update", QRect(12, 74, 220, 26));
     Btn_Check_Update->OnClick = [this](QObject *sender) { Btn_Check_UpdateClick(sender); };
 
     LL_Check_Update = new QLabel(TS_Con_Options);

@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "app/Language.h"
+#include "app/NamedWidgets.h"
 #include "compiler/EthernetUpdateJob.h"
 #include "compiler/UpdateRoute.h"
 #include "controls/dropdown/LbButton.h"
@@ -13,7 +14,6 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QShowEvent>
 
 namespace compiler {
 namespace {
@@ -26,32 +26,17 @@ constexpr std::array<int, 3> DotLefts = {83, 139, 195};
 
 constexpr platform::TColor FoundColor = platform::RGB(0, 128, 0);
 
-platform::TLabel *label(QWidget *parent, const char *name, QPoint at)
-{
-    auto *l = new platform::TLabel(parent);
-    l->setObjectName(QString::fromLatin1(name));
-    l->move(at);
-    return l;
-}
-
 } // namespace
 
 TFBootTCP::TFBootTCP(int converterType, Services services, QWidget *parent)
-    : QDialog(parent), m_converterType(converterType), m_services(std::move(services))
+    : UpdateWizardDialog(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint,
+                         parent),
+      m_converterType(converterType), m_services(std::move(services))
 {
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    m_frame = createUpdateWizardFrame(*this);
-    P_Title = m_frame.P_Title;
-    L_SW_Code = m_frame.L_SW_Code;
-    L_SW_Desc = m_frame.L_SW_Desc;
-    P_Button = m_frame.P_Button;
-    Btn_Cancel = m_frame.Btn_Cancel;
-    Btn_Next = m_frame.Btn_Next;
-    Btn_Update = m_frame.Btn_Update;
     Btn_Next->OnClick = [this](QObject *sender) { LbButton2Click(sender); };
     Btn_Update->OnClick = [this](QObject *sender) { LbButton4Click(sender); };
 
-    L_IP_Address = label(this, "L_IP_Address", {16, 75});
+    L_IP_Address = app::namedLabel(this, "L_IP_Address", {16, 75});
     const char *const octetNames[] = {"E_IP1", "E_IP2", "E_IP3", "E_IP4"};
     for (int i = 0; i < 4; ++i) {
         auto *edit = new QLineEdit(QStringLiteral("0"), this);
@@ -65,36 +50,22 @@ TFBootTCP::TFBootTCP(int converterType, Services services, QWidget *parent)
     E_IP2 = m_octets[1];
     E_IP3 = m_octets[2];
     E_IP4 = m_octets[3];
-    Label2 = label(this, "Label2", {DotLefts[0], DotTop});
-    Label3 = label(this, "Label3", {DotLefts[1], DotTop});
-    Label4 = label(this, "Label4", {DotLefts[2], DotTop});
+    Label2 = app::namedLabel(this, "Label2", {DotLefts[0], DotTop});
+    Label3 = app::namedLabel(this, "Label3", {DotLefts[1], DotTop});
+    Label4 = app::namedLabel(this, "Label4", {DotLefts[2], DotTop});
     for (platform::TLabel *dot : {Label2, Label3, Label4})
         dot->setCaption(QStringLiteral("."));
-    L_Ping = label(this, "L_Ping", {16, 136});
-    Btn_Ping = new controls::TLbButton(this);
-    Btn_Ping->setObjectName(QStringLiteral("Btn_Ping"));
-    Btn_Ping->setGeometry(35, 155, 100, 26);
+    L_Ping = app::namedLabel(this, "L_Ping", {16, 136});
+    Btn_Ping = app::namedButton(this, "Btn_Ping", {35, 155, 100, 26});
     Btn_Ping->OnClick = [this](QObject *sender) { LbButton1Click(sender); };
-    LPing = label(this, "LPing", {151, 163});
+    LPing = app::namedLabel(this, "LPing", {151, 163});
 
-    m_options = createUpdateOptionsPage(*this);
-    L_Options = m_options.L_Options;
-    CB_Firmware = m_options.CB_Firmware;
-    CB_Read_Firm = m_options.CB_Read_Firm;
-    CB_Conf = m_options.CB_Conf;
-    CB_Read_Conf = m_options.CB_Read_Conf;
+    createOptionsPage();
 
-    platform::guarded([this] { FormCreate(); });
-    m_language = std::make_unique<app::LangRegistration>(app::LangOrder::EthernetUpdate, [this] { Set_Lang(); });
+    joinLanguageChanges(app::LangOrder::EthernetUpdate);
 }
 
 TFBootTCP::~TFBootTCP() = default;
-
-void TFBootTCP::FormCreate()
-{
-    L_SW_Code->setCaption(app::state().SW_Code);
-    Set_Lang();
-}
 
 void TFBootTCP::Set_Lang()
 {
@@ -105,13 +76,13 @@ void TFBootTCP::Set_Lang()
     Btn_Ping->setCaption(app::text(60));
     Btn_Cancel->setCaption(app::text(61));
     Btn_Next->setCaption(app::text(62));
-    m_options.setTexts(63);
+    UpdateOptionsPage::setTexts(63);
     Btn_Update->setCaption(app::text(68));
 }
 
 void TFBootTCP::FormShow()
 {
-    showFirstPage(m_frame, m_options);
+    showFirstPage();
     setAddressPageVisible(true);
     if (const auto stored = parseDottedIpv4(app::state().Last_IP_Address))
         for (int i = 0; i < 4; ++i)
@@ -120,13 +91,6 @@ void TFBootTCP::FormShow()
     LPing->setCaption(QString());
     Esegui_Ping = false;
     m_foundAddress.reset();
-}
-
-void TFBootTCP::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        platform::guarded([this] { FormShow(); });
 }
 
 void TFBootTCP::setAddressPageVisible(bool visible)
@@ -246,7 +210,7 @@ void TFBootTCP::LbButton2Click(QObject *)
             return;
         }
         setAddressPageVisible(false);
-        showOptionsPage(m_frame, m_options);
+        showOptionsPage();
         app::state().Last_IP_Address = dottedIpv4(*m_foundAddress);
     });
 }
@@ -262,7 +226,7 @@ void TFBootTCP::LbButton4Click(QObject *)
         job.deviceAddress = dottedIpv4(*m_foundAddress);
         job.masterDir = s.Master_Dir;
         job.projectDir = s.Project_Dir;
-        job.options = m_options.options();
+        job.options = options();
         // Throws when the job cannot be written: the tool must not run on a stale one.
         saveEthernetUpdateJob(job, s.App_Dir);
         runUpdateTool(m_services.launch, platform::joinPath(s.App_Dir, QString::fromLatin1(EthernetUpdateToolFileName)),

@@ -3,14 +3,12 @@
 // that the device answers there, lets the user choose what to write, writes
 // Ethernet_Update.xml beside the program and runs Ethernet_Update.exe on it.
 #include "app/ConverterType.h"
-#include "app/LangRegistry.h"
 #include "compiler/DevicePing.h"
 #include "compiler/IpAddressText.h"
 #include "compiler/UpdateTool.h"
-#include "compiler/UpdateWizardPages.h"
+#include "compiler/UpdateWizardDialog.h"
 #include "platform/Color.h"
 
-#include <QDialog>
 #include <array>
 #include <memory>
 #include <optional>
@@ -32,7 +30,7 @@ struct EthernetWizardServices {
     UpdateToolLauncher launch = startUpdateTool();
 };
 
-class TFBootTCP : public QDialog {
+class TFBootTCP : public UpdateWizardDialog {
     Q_OBJECT
 public:
     using Services = EthernetWizardServices;
@@ -40,9 +38,8 @@ public:
     explicit TFBootTCP(int converterType = app::Converter_Type, Services services = {}, QWidget *parent = nullptr);
     ~TFBootTCP() override;
 
-    void FormCreate();
-    void FormShow();
-    void Set_Lang();
+    void FormShow() override;
+    void Set_Lang() override;
     // A "." typed into the first three octets moves on to the next one.
     void E_IP1KeyPress(QObject *Sender, QChar &Key);
     void E_IP2KeyPress(QObject *Sender, QChar &Key);
@@ -53,14 +50,6 @@ public:
 
     // The last ping found the device at the address now in the edits.
     bool Esegui_Ping = false;
-
-    QWidget *P_Title;
-    platform::TLabel *L_SW_Code;
-    platform::TLabel *L_SW_Desc;
-    QWidget *P_Button;
-    controls::TLbButton *Btn_Cancel;
-    controls::TLbButton *Btn_Next;
-    controls::TLbButton *Btn_Update;
 
     // Address page.
     platform::TLabel *L_IP_Address;
@@ -75,15 +64,7 @@ public:
     controls::TLbButton *Btn_Ping;
     platform::TLabel *LPing;
 
-    // Options page.
-    platform::TLabel *L_Options;
-    QCheckBox *CB_Firmware;
-    QCheckBox *CB_Read_Firm;
-    QCheckBox *CB_Conf;
-    QCheckBox *CB_Read_Conf;
-
 protected:
-    void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -96,12 +77,9 @@ private:
 
     int m_converterType;
     Services m_services;
-    UpdateWizardFrame m_frame;
-    UpdateOptionsPage m_options;
     std::array<QLineEdit *, 4> m_octets{};
     bool m_pingRunning = false;
     std::optional<Ipv4Octets> m_foundAddress; // what the last successful ping reached
-    std::unique_ptr<app::LangRegistration> m_language;
 };
 
 } // namespace compiler

@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "app/Language.h"
+#include "app/NamedWidgets.h"
 #include "compiler/SerialUpdateCommand.h"
 #include "controls/dropdown/LbButton.h"
 #include "platform/ComPorts.h"
@@ -12,18 +13,9 @@
 #include <QComboBox>
 #include <QPainter>
 #include <QPainterPath>
-#include <QShowEvent>
 
 namespace compiler {
 namespace {
-
-platform::TLabel *label(QWidget *parent, const char *name, QPoint at)
-{
-    auto *l = new platform::TLabel(parent);
-    l->setObjectName(QString::fromLatin1(name));
-    l->move(at);
-    return l;
-}
 
 // Two arrows chasing each other round a circle: "look again".
 QPixmap refreshGlyph()
@@ -48,57 +40,36 @@ QPixmap refreshGlyph()
 } // namespace
 
 TFBootSer::TFBootSer(int converterType, Services services, QWidget *parent)
-    : QDialog(parent), m_converterType(converterType), m_services(std::move(services))
+    : UpdateWizardDialog(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                             Qt::WindowCloseButtonHint,
+                         parent),
+      m_converterType(converterType), m_services(std::move(services))
 {
     if (!m_services.listPorts)
         m_services.listPorts = platform::listComPorts;
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
-    m_frame = createUpdateWizardFrame(*this);
-    P_Title = m_frame.P_Title;
-    L_SW_Code = m_frame.L_SW_Code;
-    L_SW_Desc = m_frame.L_SW_Desc;
-    P_Button = m_frame.P_Button;
-    Btn_Cancel = m_frame.Btn_Cancel;
-    Btn_Next = m_frame.Btn_Next;
-    Btn_Update = m_frame.Btn_Update;
     Btn_Next->OnClick = [this](QObject *sender) { Btn_NextClick(sender); };
     Btn_Update->OnClick = [this](QObject *sender) { Btn_UpdateClick(sender); };
 
-    L_Steps1 = label(this, "L_Steps1", {16, 75});
-    L_Steps2 = label(this, "L_Steps2", {36, 93});
-    L_Steps3 = label(this, "L_Steps3", {36, 112});
-    L_Steps4 = label(this, "L_Steps4", {36, 131});
-    L_Steps5 = label(this, "L_Steps5", {36, 176});
+    L_Steps1 = app::namedLabel(this, "L_Steps1", {16, 75});
+    L_Steps2 = app::namedLabel(this, "L_Steps2", {36, 93});
+    L_Steps3 = app::namedLabel(this, "L_Steps3", {36, 112});
+    L_Steps4 = app::namedLabel(this, "L_Steps4", {36, 131});
+    L_Steps5 = app::namedLabel(this, "L_Steps5", {36, 176});
     CB_Com = new QComboBox(this);
     CB_Com->setObjectName(QStringLiteral("CB_Com"));
     CB_Com->setEditable(false);
     CB_Com->setGeometry(54, 151, 145, 21);
-    Btn_COM_List = new controls::TLbButton(this);
-    Btn_COM_List->setObjectName(QStringLiteral("Btn_COM_List"));
-    Btn_COM_List->setGeometry(209, 148, 26, 26);
+    Btn_COM_List = app::namedButton(this, "Btn_COM_List", {209, 148, 26, 26});
     Btn_COM_List->setGlyph(refreshGlyph());
     Btn_COM_List->setShowHint(true);
     Btn_COM_List->OnClick = [this](QObject *sender) { Btn_COM_ListClick(sender); };
 
-    m_options = createUpdateOptionsPage(*this);
-    L_Options = m_options.L_Options;
-    CB_Firmware = m_options.CB_Firmware;
-    CB_Read_Firm = m_options.CB_Read_Firm;
-    CB_Conf = m_options.CB_Conf;
-    CB_Read_Conf = m_options.CB_Read_Conf;
+    createOptionsPage();
 
-    platform::guarded([this] { FormCreate(); });
-    m_language = std::make_unique<app::LangRegistration>(app::LangOrder::SerialUpdate, [this] { Set_Lang(); });
+    joinLanguageChanges(app::LangOrder::SerialUpdate);
 }
 
 TFBootSer::~TFBootSer() = default;
-
-void TFBootSer::FormCreate()
-{
-    L_SW_Code->setCaption(app::state().SW_Code);
-    Set_Lang();
-}
 
 void TFBootSer::Set_Lang()
 {
@@ -110,7 +81,7 @@ void TFBootSer::Set_Lang()
     L_Steps4->setCaption(app::text(78));
     L_Steps5->setCaption(app::text(79));
     Btn_COM_List->setHint(app::text(80));
-    m_options.setTexts(81);
+    UpdateOptionsPage::setTexts(81);
     Btn_Cancel->setCaption(app::text(86));
     Btn_Next->setCaption(app::text(87));
     Btn_Update->setCaption(app::text(88));
@@ -145,14 +116,7 @@ void TFBootSer::FormShow()
 {
     update_ComPort();
     setPortPageVisible(true);
-    showFirstPage(m_frame, m_options);
-}
-
-void TFBootSer::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        platform::guarded([this] { FormShow(); });
+    showFirstPage();
 }
 
 void TFBootSer::Btn_NextClick(QObject *)
@@ -163,7 +127,7 @@ void TFBootSer::Btn_NextClick(QObject *)
             return;
         }
         setPortPageVisible(false);
-        showOptionsPage(m_frame, m_options);
+        showOptionsPage();
     });
 }
 
@@ -175,7 +139,7 @@ void TFBootSer::Btn_UpdateClick(QObject *)
             return;
         const app::AppState &s = app::state();
         const auto command = serialUpdateCommand(m_converterType, platform::comPortNumber(CB_Com->currentText()),
-                                                 m_options.options(), s.App_Dir, s.Master_Dir, s.Project_Dir);
+                                                 options(), s.App_Dir, s.Master_Dir, s.Project_Dir);
         if (!command) {
             platform::showError(app::text(89));
             return;

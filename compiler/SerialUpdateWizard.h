@@ -4,11 +4,9 @@
 // serial update tool with the port, the options, the firmware image and the
 // configuration's bin folder as its arguments.
 #include "app/ConverterType.h"
-#include "app/LangRegistry.h"
 #include "compiler/UpdateTool.h"
-#include "compiler/UpdateWizardPages.h"
+#include "compiler/UpdateWizardDialog.h"
 
-#include <QDialog>
 #include <QStringList>
 #include <functional>
 #include <memory>
@@ -29,7 +27,7 @@ struct SerialWizardServices {
     UpdateToolLauncher launch = startUpdateTool();
 };
 
-class TFBootSer : public QDialog {
+class TFBootSer : public UpdateWizardDialog {
     Q_OBJECT
 public:
     using Services = SerialWizardServices;
@@ -37,22 +35,13 @@ public:
     explicit TFBootSer(int converterType = app::Converter_Type, Services services = {}, QWidget *parent = nullptr);
     ~TFBootSer() override;
 
-    void FormCreate();
-    void FormShow();
-    void Set_Lang();
+    void FormShow() override;
+    void Set_Lang() override;
     QStringList EnumPorts();
     void update_ComPort();
     void Btn_COM_ListClick(QObject *Sender);
     void Btn_NextClick(QObject *Sender);
     void Btn_UpdateClick(QObject *Sender);
-
-    QWidget *P_Title;
-    platform::TLabel *L_SW_Code;
-    platform::TLabel *L_SW_Desc;
-    QWidget *P_Button;
-    controls::TLbButton *Btn_Cancel;
-    controls::TLbButton *Btn_Next;
-    controls::TLbButton *Btn_Update;
 
     // Port page.
     platform::TLabel *L_Steps1;
@@ -63,24 +52,11 @@ public:
     QComboBox *CB_Com;
     controls::TLbButton *Btn_COM_List;
 
-    // Options page.
-    platform::TLabel *L_Options;
-    QCheckBox *CB_Firmware;
-    QCheckBox *CB_Read_Firm;
-    QCheckBox *CB_Conf;
-    QCheckBox *CB_Read_Conf;
-
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private:
     void setPortPageVisible(bool visible);
 
     int m_converterType;
     Services m_services;
-    UpdateWizardFrame m_frame;
-    UpdateOptionsPage m_options;
-    std::unique_ptr<app::LangRegistration> m_language;
 };
 
 } // namespace compiler

@@ -2,6 +2,7 @@
 
 #include "app/FormLook.h"
 #include "app/Language.h"
+#include "app/NamedWidgets.h"
 #include "controls/dropdown/LbButton.h"
 #include "platform/Label.h"
 #include "platform/ModalResult.h"
@@ -11,14 +12,6 @@
 
 namespace compiler {
 namespace {
-
-controls::TLbButton *panelButton(QWidget *panel, const char *name, QRect geometry)
-{
-    auto *button = new controls::TLbButton(panel);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(geometry);
-    return button;
-}
 
 QCheckBox *checkBox(QWidget &dialog, const char *name, QPoint at)
 {
@@ -48,10 +41,10 @@ UpdateWizardFrame createUpdateWizardFrame(QWidget &dialog)
 
     frame.P_Button = app::createButtonPanel(dialog);
     const int width = UpdateWizardClientSize.width();
-    frame.Btn_Update = panelButton(frame.P_Button, "Btn_Update", {16, 9, 180, 26});
-    frame.Btn_Cancel = panelButton(frame.P_Button, "Btn_Cancel", {width - 2 * 88, 9, 80, 26});
+    frame.Btn_Update = app::namedButton(frame.P_Button, "Btn_Update", {16, 9, 180, 26});
+    frame.Btn_Cancel = app::namedButton(frame.P_Button, "Btn_Cancel", {width - 2 * 88, 9, 80, 26});
     frame.Btn_Cancel->setModalResult(platform::mrCancel);
-    frame.Btn_Next = panelButton(frame.P_Button, "Btn_Next", {width - 88, 9, 80, 26});
+    frame.Btn_Next = app::namedButton(frame.P_Button, "Btn_Next", {width - 88, 9, 80, 26});
     app::placePanels(title, frame.P_Button, UpdateWizardClientSize);
     dialog.setFixedSize(UpdateWizardClientSize);
     return frame;
@@ -79,38 +72,12 @@ void UpdateOptionsPage::setTexts(int firstText)
 UpdateOptionsPage createUpdateOptionsPage(QWidget &dialog)
 {
     UpdateOptionsPage page;
-    page.L_Options = new platform::TLabel(&dialog);
-    page.L_Options->setObjectName(QStringLiteral("L_Options"));
-    page.L_Options->move(16, 75);
+    page.L_Options = app::namedLabel(&dialog, "L_Options", {16, 75});
     page.CB_Firmware = checkBox(dialog, "CB_Firmware", {36, 96});
     page.CB_Read_Firm = checkBox(dialog, "CB_Read_Firm", {56, 119});
     page.CB_Conf = checkBox(dialog, "CB_Conf", {36, 142});
     page.CB_Read_Conf = checkBox(dialog, "CB_Read_Conf", {56, 165});
     return page;
-}
-
-namespace {
-
-void setOptionsPageVisible(const UpdateWizardFrame &frame, const UpdateOptionsPage &options, bool visible)
-{
-    for (QWidget *w : {static_cast<QWidget *>(options.L_Options), static_cast<QWidget *>(options.CB_Firmware),
-                       static_cast<QWidget *>(options.CB_Read_Firm), static_cast<QWidget *>(options.CB_Conf),
-                       static_cast<QWidget *>(options.CB_Read_Conf), static_cast<QWidget *>(frame.Btn_Update)})
-        w->setVisible(visible);
-    frame.Btn_Cancel->setVisible(!visible);
-    frame.Btn_Next->setVisible(!visible);
-}
-
-} // namespace
-
-void showFirstPage(const UpdateWizardFrame &frame, const UpdateOptionsPage &options)
-{
-    setOptionsPageVisible(frame, options, false);
-}
-
-void showOptionsPage(const UpdateWizardFrame &frame, const UpdateOptionsPage &options)
-{
-    setOptionsPageVisible(frame, options, true);
 }
 
 } // namespace compiler

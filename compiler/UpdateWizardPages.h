@@ -47,10 +47,4 @@ struct UpdateOptionsPage {
 // All four ticked: the choice then lives as long as the wizard.
 UpdateOptionsPage createUpdateOptionsPage(QWidget &dialog);
 
-// The first page: Cancel and Next in the button panel, the options hidden.
-void showFirstPage(const UpdateWizardFrame &frame, const UpdateOptionsPage &options);
-
-// The options page in place of the first one: only Update is left below.
-void showOptionsPage(const UpdateWizardFrame &frame, const UpdateOptionsPage &options);
-
 } // namespace compiler

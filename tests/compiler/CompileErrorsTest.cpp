@@ -11,16 +11,11 @@ using compiler::CompileErrorKind;
 
 namespace {
 
-struct Edit {
-    const char *element;
-    const char *value; // nullptr removes the element
-};
-
 struct ErrorCase {
     const char *what;
     int type;
     int boardVariant;
-    std::vector<Edit> edits;
+    std::vector<ParGenEdit> edits;
     QByteArray parGenBytes; // replaces ParGen.xml when not empty
     QByteArray mBus;        // replaces the wired network when not empty
     CompileErrorKind kind;
@@ -44,13 +39,7 @@ TEST_P(CompileErrors, AreReportedAndLeaveTheBinFolderAsItWas)
 {
     const ErrorCase &c = GetParam();
     ConfigurationFolder folder;
-    ParGen parGen = ParGen::standard().set("Sel_Dev", QString::number(c.boardVariant));
-    for (const Edit &e : c.edits) {
-        if (e.value)
-            parGen.set(e.element, e.value);
-        else
-            parGen.remove(e.element);
-    }
+    const ParGen parGen = ParGen::standard().set("Sel_Dev", QString::number(c.boardVariant)).apply(c.edits);
     if (c.parGenBytes.isEmpty())
         folder.writeParGen(parGen);
     else

@@ -46,6 +46,17 @@ ParGen &ParGen::remove(const QString &name)
     return *this;
 }
 
+ParGen &ParGen::apply(const std::vector<ParGenEdit> &edits)
+{
+    for (const ParGenEdit &e : edits) {
+        if (e.value)
+            set(e.element, e.value);
+        else
+            remove(e.element);
+    }
+    return *this;
+}
+
 QByteArray ParGen::xml() const
 {
     QByteArray out = "<GeneralParameter>\n";

@@ -9,7 +9,15 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <vector>
+
 namespace compilertest {
+
+// One change to ParGen.xml: an element set to a value, or removed.
+struct ParGenEdit {
+    const char *element;
+    const char *value; // nullptr removes the element
+};
 
 // ParGen.xml as a list of elements in file order.
 class ParGen {
@@ -19,6 +27,7 @@ public:
 
     ParGen &set(const QString &name, const QString &value);
     ParGen &remove(const QString &name);
+    ParGen &apply(const std::vector<ParGenEdit> &edits);
     QByteArray xml() const;
 
 private:

@@ -10,16 +10,11 @@ using namespace compilertest;
 
 namespace {
 
-struct Edit {
-    const char *element;
-    const char *value; // nullptr removes the element
-};
-
 struct FieldCase {
     const char *what;
     int type;
     int boardVariant;
-    std::vector<Edit> edits;
+    std::vector<ParGenEdit> edits;
     const char *bank;
     int offset; // negative: from the end of the bank
     int width;
@@ -33,13 +28,7 @@ class DerivedField : public ::testing::TestWithParam<FieldCase> {};
 TEST_P(DerivedField, HasItsValue)
 {
     const FieldCase &c = GetParam();
-    ParGen parGen = ParGen::standard().set("Sel_Dev", QString::number(c.boardVariant));
-    for (const Edit &e : c.edits) {
-        if (e.value)
-            parGen.set(e.element, e.value);
-        else
-            parGen.remove(e.element);
-    }
+    const ParGen parGen = ParGen::standard().set("Sel_Dev", QString::number(c.boardVariant)).apply(c.edits);
     ConfigurationFolder folder;
     folder.writeParGen(parGen);
     folder.writeMBus(wiredNetworkXml());

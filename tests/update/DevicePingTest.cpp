@@ -1,4 +1,5 @@
 #include "compiler/DevicePing.h"
+#include "support/FakePingClock.h"
 
 #include <gtest/gtest.h>
 
@@ -10,18 +11,9 @@ using compiler::DevicePingResult;
 using platform::EchoStatus;
 using namespace std::chrono_literals;
 
-class FakeClock final : public compiler::PingClock {
+class FakeClock : public testsupport::FakePingClock {
 public:
-    std::chrono::milliseconds now() override { return m_now; }
-    bool pause(std::chrono::milliseconds duration, const platform::WaitHook &hook) override
-    {
-        m_now += duration;
-        return !hook || hook();
-    }
-    void advance(std::chrono::milliseconds d) { m_now += d; }
-
-private:
-    std::chrono::milliseconds m_now{123456};
+    FakeClock() : FakePingClock(std::chrono::milliseconds(123456)) {}
 };
 
 // Plays one step per request; the last step repeats.

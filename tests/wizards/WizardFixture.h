@@ -5,6 +5,7 @@
 #include "app/GuiFixture.h"
 #include "compiler/DevicePing.h"
 #include "compiler/UpdateTool.h"
+#include "support/FakePingClock.h"
 
 #include <QFile>
 #include <functional>
@@ -13,18 +14,9 @@
 
 namespace wizardtest {
 
-class FakeClock final : public compiler::PingClock {
+class FakeClock : public testsupport::FakePingClock {
 public:
-    std::chrono::milliseconds now() override { return m_now; }
-    bool pause(std::chrono::milliseconds duration, const platform::WaitHook &hook) override
-    {
-        m_now += duration;
-        return !hook || hook();
-    }
-    void advance(std::chrono::milliseconds d) { m_now += d; }
-
-private:
-    std::chrono::milliseconds m_now{5000};
+    FakeClock() : FakePingClock(std::chrono::milliseconds(5000)) {}
 };
 
 // Answers each echo request with the next scripted step (the last repeats).
