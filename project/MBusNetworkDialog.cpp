@@ -193,10 +193,15 @@ void TFMeter_Bus::readNetwork()
 
 QString TFMeter_Bus::nodeItemText(const TNodo &node, int converterType)
 {
+    const std::int32_t address = node.Node_ID_Type == 0 ? node.Node_Pri : node.Node_Sec;
+    return nodeItemText(node, converterType, QString::number(address));
+}
+
+QString TFMeter_Bus::nodeItemText(const TNodo &node, int converterType, const QString &typedAddress)
+{
     if (app::isWirelessType(converterType) && node.MBus_Type == WirelessNodeType)
         return QStringLiteral("wM-Bus Node - Address ") + node.wMBus_Add + QStringLiteral(" - ") + node.Description;
-    const std::int32_t address = node.Node_ID_Type == 0 ? node.Node_Pri : node.Node_Sec;
-    return QStringLiteral("ID ") + QString::number(address) + QStringLiteral(" - ") + node.Description;
+    return QStringLiteral("ID ") + typedAddress + QStringLiteral(" - ") + node.Description;
 }
 
 QString TFMeter_Bus::variableItemText(const TVariabile &variable)

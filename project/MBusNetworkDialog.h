@@ -88,10 +88,15 @@ public:
 
     // The texts of the tree items.
     static QString nodeItemText(const TNodo &node, int converterType);
+    // The text of a node item given from edits: a wired node's address as
+    // the user typed it.
+    static QString nodeItemText(const TNodo &node, int converterType, const QString &typedAddress);
     static QString variableItemText(const TVariabile &variable);
 
     // The fields of the two pages, as the controls hold them.
     NodeFields nodeFields() const;
+    // The address edit of the chosen kind, as typed.
+    QString typedNodeAddress() const;
     void setNodeFields(const NodeFields &fields);
     VariableFields variableFields() const;
     void setVariableFields(const VariableFields &fields);

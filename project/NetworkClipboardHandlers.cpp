@@ -15,6 +15,7 @@
 #include "project/PasteDialog.h"
 
 #include <QAction>
+#include <QTreeWidget>
 #include <QDir>
 #include <QFileInfo>
 
@@ -102,7 +103,10 @@ void TFMeter_Bus::PasteNode1Click()
         paste.proposeNode(*Copy_Node, formType);
         if (platform::execModal(paste) != platform::mrOk)
             return;
-        appendNode(pastedNode(*Copy_Node, paste.fields(), formType));
+        const PasteFields typed = paste.fields();
+        QTreeWidgetItem *item = appendNode(pastedNode(*Copy_Node, typed, formType));
+        item->setText(0, nodeItemText(Nodi_List.back(), converterType(),
+                                      typed.secondary ? typed.idSecondary : typed.idPrimary));
     });
 }
 

@@ -331,6 +331,11 @@ bool TFMeter_Bus::Check_Node_ID2(std::int32_t ID, int type_ID)
     return !inUse;
 }
 
+QString TFMeter_Bus::typedNodeAddress() const
+{
+    return RB_ID_Primary->isChecked() ? E_New_Node_ID_Pri->text() : E_New_Node_ID_Sec->text();
+}
+
 void TFMeter_Bus::btn_Add_NodeClick(QObject *)
 {
     platform::guarded([this] {
@@ -338,13 +343,14 @@ void TFMeter_Bus::btn_Add_NodeClick(QObject *)
             if (Controllo_Dati_New_Nodo()) {
                 TNodo node;
                 storeFieldsInNode(node, nodeFields(), m_converterType);
-                appendNode(std::move(node));
+                QTreeWidgetItem *item = appendNode(std::move(node));
+                item->setText(0, nodeItemText(Nodi_List.back(), m_converterType, typedNodeAddress()));
             }
         } else if (NODE_ID != nullptr && IND_NODO >= 0 && IND_NODO < int(Nodi_List.size()) &&
                    Controllo_Dati_New_Nodo()) {
             TNodo &node = Nodi_List[size_t(IND_NODO)];
             storeFieldsInNode(node, nodeFields(), m_converterType);
-            NODE_ID->setText(0, nodeItemText(node, m_converterType));
+            NODE_ID->setText(0, nodeItemText(node, m_converterType, typedNodeAddress()));
         }
         TW->expandItem(NODE_ORIG);
         // Also after a refusal: Cancel then asks before leaving.

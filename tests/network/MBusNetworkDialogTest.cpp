@@ -175,6 +175,24 @@ TEST_F(MBusNetworkDialogTest, AddModifyDeleteAndOkWriteTheNetwork)
     EXPECT_EQ(QString::fromUtf8(networkBytes()), QString::fromUtf8(serializeNetwork({heat}, 1)));
 }
 
+TEST_F(MBusNetworkDialogTest, ANodeItemShowsTheAddressAsTyped)
+{
+    auto dialog = showDialog(1);
+    TFMeter_Bus &d = *dialog;
+    typeWiredNode(d, "Heat", "0x05");
+    d.btn_Add_NodeClick(d.btn_Add_Node);
+    EXPECT_EQ(treeTexts(d), (QStringList{"M-Bus Network", " ID 0x05 - Heat"}));
+    d.selectItem(d.nodeItem(0));
+    d.RB_ID_Secondary->setChecked(true);
+    d.E_New_Node_ID_Sec->setText(" $0C");
+    d.btn_Add_NodeClick(d.btn_Add_Node);
+    EXPECT_EQ(treeTexts(d), (QStringList{"M-Bus Network", " ID  $0C - Heat"}));
+    ASSERT_EQ(d.Nodi_List.size(), 1u);
+    EXPECT_EQ(d.Nodi_List[0].Node_Pri, 5);
+    EXPECT_EQ(d.Nodi_List[0].Node_Sec, 12);
+    EXPECT_TRUE(messages.messages().empty());
+}
+
 TEST_F(MBusNetworkDialogTest, DeleteWithNothingSelectedEmptiesTheNetwork)
 {
     TNodo node = nettest::wiredNode("A", 1);

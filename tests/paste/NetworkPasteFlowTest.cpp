@@ -162,7 +162,7 @@ TEST_F(NetworkPasteFlowTest, ANodePastesAsANewNodeOnceItsAddressAndRegistersAreF
         paste.Btn_OK->Click();
         ASSERT_TRUE(paste.isVisible());
         EXPECT_EQ(messages.texts(), (QStringList{app::text(240), variableClash(189, "Heat", "Energy")}));
-        paste.E_New_Node_ID_Pri->setText("7");
+        paste.E_New_Node_ID_Pri->setText("0x7"); // the tree shows it as typed
         paste.E_MR_NodeState->setText("110");
         paste.E_MR_IdentNum->setText("111");
         paste.ESG_MR_Var->setCells(1, 1, "210");
@@ -174,7 +174,7 @@ TEST_F(NetworkPasteFlowTest, ANodePastesAsANewNodeOnceItsAddressAndRegistersAreF
     ASSERT_EQ(dialog->Nodi_List.size(), 3u);
     TNodo expected = wiredNode("Heat", 7, {variable("Energy", 210, 211)}, 110, 111);
     EXPECT_EQ(dialog->Nodi_List[2], expected);
-    EXPECT_EQ(treeTexts(2), (QStringList{"ID 7 - Heat", "VAR - Energy"}));
+    EXPECT_EQ(treeTexts(2), (QStringList{"ID 0x7 - Heat", "VAR - Energy"}));
     EXPECT_TRUE(dialog->Is_Change);
 }
 
