@@ -9,16 +9,17 @@ namespace compiler {
 std::optional<std::uint8_t> parseIpOctet(const QString &text)
 {
     const QString digits = platform::trimBlanks(text);
-    if (digits.isEmpty() || digits.size() > 3)
+    if (digits.isEmpty())
         return std::nullopt;
+    // Leading zeros are allowed ("0255" is 255); the value may not pass 255.
     int value = 0;
     for (const QChar c : digits) {
         if (c < u'0' || c > u'9')
             return std::nullopt;
         value = value * 10 + (c.unicode() - u'0');
+        if (value > 255)
+            return std::nullopt;
     }
-    if (value > 255)
-        return std::nullopt;
     return std::uint8_t(value);
 }
 

@@ -12,8 +12,8 @@ namespace compiler {
 using Ipv4Octets = std::array<std::uint8_t, 4>;
 using OctetTexts = std::array<QString, 4>;
 
-// One octet: blanks around decimal digits whose value is 0..255. Signs,
-// hexadecimal and anything else are refused.
+// One octet: blanks around decimal digits (leading zeros allowed) whose value
+// is 0..255. Signs, hexadecimal and anything else are refused.
 std::optional<std::uint8_t> parseIpOctet(const QString &text);
 
 // Valid_IP: a dotted address with exactly four octets, each as above and with

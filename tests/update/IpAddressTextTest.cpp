@@ -11,7 +11,8 @@ TEST(IpAddressText, OctetsAreDecimalZeroTo255WithBlanksAround)
     const std::pair<const char *, std::optional<std::uint8_t>> cases[] = {
         {"0", 0},          {"255", 255},       {" 7 ", 7},          {"010", 10},         {"256", std::nullopt},
         {"", std::nullopt}, {"  ", std::nullopt}, {"-1", std::nullopt}, {"+1", std::nullopt}, {"$FF", std::nullopt},
-        {"0x1", std::nullopt}, {"1 2", std::nullopt}, {"1000", std::nullopt}, {"0255", std::nullopt},
+        {"0x1", std::nullopt}, {"1 2", std::nullopt}, {"1000", std::nullopt}, {"0255", 255},
+        {"000000000000007", 7}, {"99999999999", std::nullopt},
         {"١", std::nullopt}, // a digit, but not an ASCII one
     };
     for (const auto &[text, expected] : cases)
@@ -31,6 +32,7 @@ TEST(IpAddressText, DottedAddressNeedsExactlyFourOctets)
         {"a.b.c.d", std::nullopt},
         {"", std::nullopt},
         {"192168002205", std::nullopt},
+        {"192.168.0002.0205", Ipv4Octets{192, 168, 2, 205}},
     };
     for (const auto &[text, expected] : cases)
         EXPECT_EQ(compiler::parseDottedIpv4(text), expected) << text;
