@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <algorithm>
 
 namespace app {
 namespace {
@@ -30,6 +31,13 @@ bool holdsReservedCharacter(const QString &name)
         if (reserved.contains(c))
             return true;
     return false;
+}
+
+// Blanks alone make no folder name on Windows, and the settings file would
+// give the name back empty, so the configuration would not open again.
+bool isBlanksOnly(const QString &name)
+{
+    return std::all_of(name.begin(), name.end(), [](QChar c) { return c == u' '; });
 }
 
 bool folderExists(const QString &projectsDir, const QString &name)
@@ -51,7 +59,7 @@ int newProjectRefusal(const QString &projectsDir, const QString &name)
 {
     if (name.isEmpty())
         return 32;
-    if (!isValidProjectName(name) || holdsReservedCharacter(name))
+    if (!isValidProjectName(name) || holdsReservedCharacter(name) || isBlanksOnly(name))
         return 30;
     if (folderExists(projectsDir, name))
         return 31;

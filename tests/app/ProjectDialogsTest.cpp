@@ -114,6 +114,7 @@ TEST_F(ProjectDialogsTest, RefusedNamesShowTheirTextKeepTheDialogOpenAndTouchNot
         {QStringLiteral("a\\b"), 30},
         {QStringLiteral("bad:name"), 30},
         {QStringLiteral("tab\there"), 30},
+        {QStringLiteral("   "), 30}, // blanks only: no folder name on Windows, and lost from the settings file
         {QString(300, u'n'), 30}, // too long for any file system: the folder cannot be made
     };
     QStringList names;
