@@ -8,6 +8,7 @@
 #include "platform/HandlerGuard.h"
 #include "platform/Label.h"
 #include "platform/MessageBox.h"
+#include "project/ComboIndex.h"
 #include "project/NetworkDialogLists.h"
 #include "project/NetworkDialogRows.h"
 
@@ -59,9 +60,6 @@ QComboBox *pickListIn(QWidget *row, const char *name, const QStringList &items, 
     combo->setCurrentIndex(0);
     return combo;
 }
-
-// A pick list at a stored position; a position it does not have shows no item.
-void pick(QComboBox *combo, int index) { combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1); }
 
 } // namespace
 
@@ -263,18 +261,18 @@ void TFMeter_Bus::setNodeFields(const NodeFields &f)
 {
     CB_Node_En->setChecked(f.enable);
     E_New_Node_Desc->setText(f.description);
-    pick(CB_MBus_Type, f.mbusType);
+    setComboIndex(CB_MBus_Type, f.mbusType);
     (f.secondary ? RB_ID_Secondary : RB_ID_Primary)->setChecked(true);
     E_New_Node_ID_Pri->setText(f.idPrimary);
     E_New_Node_ID_Sec->setText(f.idSecondary);
     E_Node_State->setText(f.nodeState);
     E_Iden->setText(f.identNum);
     CB_BCDtoINT_IN->setChecked(f.bcdToIntIdent);
-    pick(CB_Swap_IN, f.swapIdent);
+    setComboIndex(CB_Swap_IN, f.swapIdent);
     CB_SND_NKE->setChecked(f.sendSndNke);
     CB_Reset_App->setChecked(f.resetApp);
-    pick(CB_Var_Type, f.varListType);
-    pick(CB_Cut_After, f.cutAfter);
+    setComboIndex(CB_Var_Type, f.varListType);
+    setComboIndex(CB_Cut_After, f.cutAfter);
     E_Manu_Spec_Data->setText(f.manufacturerSpecific);
     E_MSD_Length->setText(f.msdLength);
     E_MSD_Offset->setText(f.msdOffset);
@@ -291,8 +289,8 @@ void TFMeter_Bus::setNodeFields(const NodeFields &f)
     E_wMBus_RSSI->setText(f.wRssi);
     E_wMBus_Access_Number->setText(f.wAccessNumber);
     CB_wMBus_Conv_BCD->setChecked(f.wBcdToIntIdent);
-    pick(CB_wMBus_Swap_Ident, f.wSwapIdent);
-    pick(CB_wMBus_VarList, f.wVarListType);
+    setComboIndex(CB_wMBus_Swap_Ident, f.wSwapIdent);
+    setComboIndex(CB_wMBus_VarList, f.wVarListType);
 }
 
 NodeCheckContext TFMeter_Bus::nodeCheckContext() const

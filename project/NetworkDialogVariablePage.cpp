@@ -8,6 +8,7 @@
 #include "platform/IntText.h"
 #include "platform/Label.h"
 #include "platform/MessageBox.h"
+#include "project/ComboIndex.h"
 #include "project/NetworkDialogComboBox.h"
 #include "project/NetworkDialogLists.h"
 #include "project/NetworkDialogRows.h"
@@ -59,8 +60,6 @@ Combo *pickListIn(QWidget *row, const char *name, const QStringList &items, int 
     combo->setCurrentIndex(0);
     return combo;
 }
-
-void pick(QComboBox *combo, int index) { combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1); }
 
 } // namespace
 
@@ -252,24 +251,24 @@ void TFMeter_Bus::setVariableFields(const VariableFields &f)
 {
     CB_Var_En->setChecked(f.enable);
     E_New_Var_Desc->setText(f.description);
-    pick(CB_Var_ToD, f.typeOfData);
+    setComboIndex(CB_Var_ToD, f.typeOfData);
     E_VIF_ASCII->setText(f.vifAscii);
-    pick(CB_Var_FF, f.functionField);
-    pick(CB_Var_Dim, f.dimension);
+    setComboIndex(CB_Var_FF, f.functionField);
+    setComboIndex(CB_Var_Dim, f.dimension);
     E_Length->setText(f.length);
-    pick(CB_Var_Unit, f.unit);
+    setComboIndex(CB_Var_Unit, f.unit);
     E_Var_MR->setText(f.modbusRegister);
     E_Scale_MB->setText(f.modbusScale);
     E_Sto_Num->setText(f.storageNumber);
     E_Tariff->setText(f.tariff);
-    pick(CB_VIFE, f.vife);
+    setComboIndex(CB_VIFE, f.vife);
     CB_TP_MR->setChecked(f.timePointRegisters);
     E_TP_Year->setText(f.timePointYear);
     CB_BCDtoINT->setChecked(f.bcdToInt);
     CB_Float->setChecked(f.convFloat);
     CB_Force_Int32->setChecked(f.forceInt32);
     E_Position->setText(f.position);
-    pick(CB_PostOpe, f.postOperation);
+    setComboIndex(CB_PostOpe, f.postOperation);
 }
 
 bool TFMeter_Bus::Controllo_Dati_New_Var(bool newvar)

@@ -10,6 +10,7 @@
 #include "platform/MessageBox.h"
 #include "platform/ModalDialog.h"
 #include "platform/ModalResult.h"
+#include "project/ComboIndex.h"
 #include "project/ParGenFile.h"
 #include "project/ParGenValidation.h"
 
@@ -62,11 +63,6 @@ QStringList boardVariants(int type)
     if (!e)
         e = findParGenElement(1, QStringLiteral("Sel_Dev"));
     return e ? e->items : QStringList();
-}
-
-void setComboIndex(QComboBox *combo, int index)
-{
-    combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
 }
 
 // Refills a list whose items follow the language, keeping the choice.
