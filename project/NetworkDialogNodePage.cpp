@@ -11,6 +11,7 @@
 #include "project/ComboIndex.h"
 #include "project/NetworkDialogLists.h"
 #include "project/NetworkDialogRows.h"
+#include "project/NetworkDialogWidgets.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -22,44 +23,12 @@
 namespace project {
 namespace {
 
-constexpr int PageWidth = 480;
-constexpr int LabelLeft = 8;
+constexpr int PageWidth = RowWidgets::PageWidth;
+constexpr int LabelLeft = RowWidgets::LabelLeft;
+// The field column of the Nodes page.
 constexpr int FieldLeft = 200;
 constexpr int FieldWidth = 160;
-constexpr int FieldHeight = 21;
-
-platform::TLabel *labelIn(QWidget *row, const char *name)
-{
-    auto *label = new platform::TLabel(row);
-    label->setObjectName(QString::fromLatin1(name));
-    label->move(LabelLeft, 4);
-    return label;
-}
-
-template <class Control>
-Control *fieldIn(QWidget *row, const char *name, int left = FieldLeft, int width = FieldWidth)
-{
-    auto *control = new Control(row);
-    control->setObjectName(QString::fromLatin1(name));
-    control->setGeometry(left, 1, width, FieldHeight);
-    return control;
-}
-
-QCheckBox *checkBoxIn(QWidget *row, const char *name)
-{
-    auto *box = new QCheckBox(row);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setGeometry(LabelLeft, 1, PageWidth - 2 * LabelLeft, FieldHeight);
-    return box;
-}
-
-QComboBox *pickListIn(QWidget *row, const char *name, const QStringList &items, int width = FieldWidth)
-{
-    auto *combo = fieldIn<QComboBox>(row, name, FieldLeft, width);
-    combo->addItems(items);
-    combo->setCurrentIndex(0);
-    return combo;
-}
+constexpr RowWidgets widgets(FieldLeft, FieldWidth);
 
 } // namespace
 
@@ -69,14 +38,14 @@ void TFMeter_Bus::createNodePage()
     m_nodeRows = std::make_unique<RowStack>(page, 8, PageWidth);
     RowStack &rows = *m_nodeRows;
 
-    CB_Node_En = checkBoxIn(rows.addRow(), "CB_Node_En");
+    CB_Node_En = widgets.checkBoxIn(rows.addRow(), "CB_Node_En");
     QWidget *row = rows.addRow();
-    L_Node_Desc = labelIn(row, "L_Node_Desc");
-    E_New_Node_Desc = fieldIn<QLineEdit>(row, "E_New_Node_Desc", FieldLeft, 260);
+    L_Node_Desc = widgets.labelIn(row, "L_Node_Desc");
+    E_New_Node_Desc = widgets.fieldAt<QLineEdit>(row, "E_New_Node_Desc", FieldLeft, 260);
 
     m_rowMBusType = rows.addRow();
-    L_MBus_Type = labelIn(m_rowMBusType, "L_MBus_Type");
-    CB_MBus_Type = fieldIn<QComboBox>(m_rowMBusType, "CB_MBus_Type");
+    L_MBus_Type = widgets.labelIn(m_rowMBusType, "L_MBus_Type");
+    CB_MBus_Type = widgets.fieldIn<QComboBox>(m_rowMBusType, "CB_MBus_Type");
 
     createWirelessPanel();
     rows.addBlock(P_wMBus_Node, m_wirelessRows ? 16 : 0);
@@ -87,35 +56,35 @@ void TFMeter_Bus::createNodePage()
         return r;
     };
     row = wiredRow();
-    RB_ID_Primary = fieldIn<QRadioButton>(row, "RB_ID_Primary", LabelLeft, FieldLeft - LabelLeft - 4);
-    E_New_Node_ID_Pri = fieldIn<QLineEdit>(row, "E_New_Node_ID_Pri");
+    RB_ID_Primary = widgets.fieldAt<QRadioButton>(row, "RB_ID_Primary", LabelLeft, FieldLeft - LabelLeft - 4);
+    E_New_Node_ID_Pri = widgets.fieldIn<QLineEdit>(row, "E_New_Node_ID_Pri");
     row = wiredRow();
-    RB_ID_Secondary = fieldIn<QRadioButton>(row, "RB_ID_Secondary", LabelLeft, FieldLeft - LabelLeft - 4);
-    E_New_Node_ID_Sec = fieldIn<QLineEdit>(row, "E_New_Node_ID_Sec");
+    RB_ID_Secondary = widgets.fieldAt<QRadioButton>(row, "RB_ID_Secondary", LabelLeft, FieldLeft - LabelLeft - 4);
+    E_New_Node_ID_Sec = widgets.fieldIn<QLineEdit>(row, "E_New_Node_ID_Sec");
     // The two radio buttons sit in different strips: one group keeps them exclusive.
     auto *idGroup = new QButtonGroup(this);
     idGroup->addButton(RB_ID_Primary);
     idGroup->addButton(RB_ID_Secondary);
     row = wiredRow();
-    L_Node_State = labelIn(row, "L_Node_State");
-    E_Node_State = fieldIn<QLineEdit>(row, "E_Node_State");
+    L_Node_State = widgets.labelIn(row, "L_Node_State");
+    E_Node_State = widgets.fieldIn<QLineEdit>(row, "E_Node_State");
     row = wiredRow();
-    L_Iden = labelIn(row, "L_Iden");
-    E_Iden = fieldIn<QLineEdit>(row, "E_Iden");
-    CB_BCDtoINT_IN = checkBoxIn(wiredRow(), "CB_BCDtoINT_IN");
+    L_Iden = widgets.labelIn(row, "L_Iden");
+    E_Iden = widgets.fieldIn<QLineEdit>(row, "E_Iden");
+    CB_BCDtoINT_IN = widgets.checkBoxIn(wiredRow(), "CB_BCDtoINT_IN");
     row = wiredRow();
-    L_Swap_IN = labelIn(row, "L_Swap_IN");
-    CB_Swap_IN = pickListIn(row, "CB_Swap_IN", swapIdentItems());
-    CB_SND_NKE = checkBoxIn(wiredRow(), "CB_SND_NKE");
-    CB_Reset_App = checkBoxIn(wiredRow(), "CB_Reset_App");
+    L_Swap_IN = widgets.labelIn(row, "L_Swap_IN");
+    CB_Swap_IN = widgets.pickListIn(row, "CB_Swap_IN", swapIdentItems());
+    CB_SND_NKE = widgets.checkBoxIn(wiredRow(), "CB_SND_NKE");
+    CB_Reset_App = widgets.checkBoxIn(wiredRow(), "CB_Reset_App");
     row = wiredRow();
-    L_Var_Type = labelIn(row, "L_Var_Type");
-    CB_Var_Type = pickListIn(row, "CB_Var_Type", varListTypeItems());
+    L_Var_Type = widgets.labelIn(row, "L_Var_Type");
+    CB_Var_Type = widgets.pickListIn(row, "CB_Var_Type", varListTypeItems());
 
     m_rowCutAfter = rows.addRow();
-    L_Cut_After = labelIn(m_rowCutAfter, "L_Cut_After");
-    CB_Cut_After = pickListIn(m_rowCutAfter, "CB_Cut_After", cutAfterItems(), 60);
-    L_Frames = labelIn(m_rowCutAfter, "L_Frames");
+    L_Cut_After = widgets.labelIn(m_rowCutAfter, "L_Cut_After");
+    CB_Cut_After = widgets.pickListIn(m_rowCutAfter, "CB_Cut_After", cutAfterItems(), 60);
+    L_Frames = widgets.labelIn(m_rowCutAfter, "L_Frames");
     L_Frames->move(FieldLeft + 66, 4);
 
     auto manufacturerRow = [&] {
@@ -124,18 +93,18 @@ void TFMeter_Bus::createNodePage()
         return r;
     };
     row = manufacturerRow();
-    L_Manu_Spec_Data = labelIn(row, "L_Manu_Spec_Data");
-    E_Manu_Spec_Data = fieldIn<QLineEdit>(row, "E_Manu_Spec_Data");
+    L_Manu_Spec_Data = widgets.labelIn(row, "L_Manu_Spec_Data");
+    E_Manu_Spec_Data = widgets.fieldIn<QLineEdit>(row, "E_Manu_Spec_Data");
     row = manufacturerRow();
-    L_MSD_Length = labelIn(row, "L_MSD_Length");
-    E_MSD_Length = fieldIn<QLineEdit>(row, "E_MSD_Length");
+    L_MSD_Length = widgets.labelIn(row, "L_MSD_Length");
+    E_MSD_Length = widgets.fieldIn<QLineEdit>(row, "E_MSD_Length");
     row = manufacturerRow();
-    L_MSD_Offset = labelIn(row, "L_MSD_Offset");
-    E_MSD_Offset = fieldIn<QLineEdit>(row, "E_MSD_Offset");
+    L_MSD_Offset = widgets.labelIn(row, "L_MSD_Offset");
+    E_MSD_Offset = widgets.fieldIn<QLineEdit>(row, "E_MSD_Offset");
 
     m_rowAccessNumber = rows.addRow();
-    L_Access_Number = labelIn(m_rowAccessNumber, "L_Access_Number");
-    E_Access_Number = fieldIn<QLineEdit>(m_rowAccessNumber, "E_Access_Number");
+    L_Access_Number = widgets.labelIn(m_rowAccessNumber, "L_Access_Number");
+    E_Access_Number = widgets.fieldIn<QLineEdit>(m_rowAccessNumber, "E_Access_Number");
 
     row = rows.addRow(2);
     btn_Add_Node = new controls::TLbButton(row);
@@ -160,24 +129,25 @@ void TFMeter_Bus::createWirelessPanel()
 
     auto editRow = [&](platform::TLabel *&label, const char *labelName, QLineEdit *&edit, const char *editName) {
         QWidget *row = rows.addRow();
-        label = labelIn(row, labelName);
-        edit = fieldIn<QLineEdit>(row, editName);
+        label = widgets.labelIn(row, labelName);
+        edit = widgets.fieldIn<QLineEdit>(row, editName);
     };
     editRow(L_wMBus_ManID, "L_wMBus_ManID", E_wMBus_ManID, "E_wMBus_ManID");
     editRow(L_wMBus_Add, "L_wMBus_Add", E_wMBus_Add, "E_wMBus_Add");
     editRow(L_wMBus_Ver, "L_wMBus_Ver", E_wMBus_Ver, "E_wMBus_Ver");
     editRow(L_wMBus_DevType, "L_wMBus_DevType", E_wMBus_DevType, "E_wMBus_DevType");
-    CB_wMBus_EnKey = checkBoxIn(rows.addRow(), "CB_wMBus_EnKey");
+    CB_wMBus_EnKey = widgets.checkBoxIn(rows.addRow(), "CB_wMBus_EnKey");
     for (int keyRow = 0; keyRow < 4; ++keyRow) {
         QWidget *row = rows.addRow();
         for (int column = 0; column < 4; ++column) {
             const int byte = keyRow * 4 + column;
             const QByteArray labelName = "L_wMBus_K" + QByteArray::number(byte + 1);
             const QByteArray editName = "E_wMBus_K" + QByteArray::number(byte + 1);
-            auto *label = labelIn(row, labelName.constData());
+            auto *label = widgets.labelIn(row, labelName.constData());
             label->move(LabelLeft + 24 + column * 110, 4);
             L_wMBus_K[size_t(byte)] = label;
-            E_wMBus_K[size_t(byte)] = fieldIn<QLineEdit>(row, editName.constData(), LabelLeft + 50 + column * 110, 50);
+            E_wMBus_K[size_t(byte)] =
+                widgets.fieldAt<QLineEdit>(row, editName.constData(), LabelLeft + 50 + column * 110, 50);
         }
     }
     editRow(L_wMBus_NodeState, "L_wMBus_NodeState", E_wMBus_NodeState, "E_wMBus_NodeState");
@@ -185,13 +155,13 @@ void TFMeter_Bus::createWirelessPanel()
     editRow(L_wMBus_RSSI, "L_wMBus_RSSI", E_wMBus_RSSI, "E_wMBus_RSSI");
     L_wMBus_RSSI->setCaption(QStringLiteral("RSSI"));
     editRow(L_wMBus_Access_Number, "L_wMBus_Access_Number", E_wMBus_Access_Number, "E_wMBus_Access_Number");
-    CB_wMBus_Conv_BCD = checkBoxIn(rows.addRow(), "CB_wMBus_Conv_BCD");
+    CB_wMBus_Conv_BCD = widgets.checkBoxIn(rows.addRow(), "CB_wMBus_Conv_BCD");
     QWidget *row = rows.addRow();
-    L_wMBus_Swap_Ident = labelIn(row, "L_wMBus_Swap_Ident");
-    CB_wMBus_Swap_Ident = pickListIn(row, "CB_wMBus_Swap_Ident", swapIdentItems());
+    L_wMBus_Swap_Ident = widgets.labelIn(row, "L_wMBus_Swap_Ident");
+    CB_wMBus_Swap_Ident = widgets.pickListIn(row, "CB_wMBus_Swap_Ident", swapIdentItems());
     row = rows.addRow();
-    L_wMBus_VarList = labelIn(row, "L_wMBus_VarList");
-    CB_wMBus_VarList = pickListIn(row, "CB_wMBus_VarList", varListTypeItems());
+    L_wMBus_VarList = widgets.labelIn(row, "L_wMBus_VarList");
+    CB_wMBus_VarList = widgets.pickListIn(row, "CB_wMBus_VarList", varListTypeItems());
     rows.layOut();
 }
 

@@ -12,6 +12,7 @@
 #include "project/NetworkDialogComboBox.h"
 #include "project/NetworkDialogLists.h"
 #include "project/NetworkDialogRows.h"
+#include "project/NetworkDialogWidgets.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -21,45 +22,12 @@
 namespace project {
 namespace {
 
-constexpr int PageWidth = 480;
-constexpr int LabelLeft = 8;
+constexpr int PageWidth = RowWidgets::PageWidth;
+constexpr int LabelLeft = RowWidgets::LabelLeft;
+// The field column of the Variables page.
 constexpr int FieldLeft = 190;
 constexpr int FieldWidth = 200;
-constexpr int FieldHeight = 21;
-
-platform::TLabel *labelAt(QWidget *parent, const char *name, int left, int top = 4)
-{
-    auto *label = new platform::TLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->move(left, top);
-    return label;
-}
-
-template <class Control>
-Control *fieldIn(QWidget *row, const char *name, int left = FieldLeft, int width = FieldWidth)
-{
-    auto *control = new Control(row);
-    control->setObjectName(QString::fromLatin1(name));
-    control->setGeometry(left, 1, width, FieldHeight);
-    return control;
-}
-
-QCheckBox *checkBoxAt(QWidget *parent, const char *name, int left, int width)
-{
-    auto *box = new QCheckBox(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setGeometry(left, 1, width, FieldHeight);
-    return box;
-}
-
-template <class Combo = QComboBox>
-Combo *pickListIn(QWidget *row, const char *name, const QStringList &items, int width = FieldWidth)
-{
-    auto *combo = fieldIn<Combo>(row, name, FieldLeft, width);
-    combo->addItems(items);
-    combo->setCurrentIndex(0);
-    return combo;
-}
+constexpr RowWidgets widgets(FieldLeft, FieldWidth);
 
 } // namespace
 
@@ -69,10 +37,10 @@ void TFMeter_Bus::createVariablePage()
     m_variableRows = std::make_unique<RowStack>(page, 8, PageWidth);
     RowStack &rows = *m_variableRows;
 
-    CB_Var_En = checkBoxAt(rows.addRow(), "CB_Var_En", LabelLeft, PageWidth - 2 * LabelLeft);
+    CB_Var_En = widgets.checkBoxIn(rows.addRow(), "CB_Var_En");
     QWidget *row = rows.addRow();
-    L_Var_Desc = labelAt(row, "L_Var_Desc", LabelLeft);
-    E_New_Var_Desc = fieldIn<QLineEdit>(row, "E_New_Var_Desc", FieldLeft, 270);
+    L_Var_Desc = widgets.labelIn(row, "L_Var_Desc");
+    E_New_Var_Desc = widgets.fieldAt<QLineEdit>(row, "E_New_Var_Desc", FieldLeft, 270);
 
     auto byTypeRow = [&] {
         QWidget *r = rows.addRow();
@@ -80,39 +48,39 @@ void TFMeter_Bus::createVariablePage()
         return r;
     };
     row = byTypeRow();
-    L_Var_ToD = labelAt(row, "L_Var_ToD", LabelLeft);
-    auto *typeOfData = pickListIn<WideListComboBox>(row, "CB_Var_ToD", typeOfDataItems());
+    L_Var_ToD = widgets.labelIn(row, "L_Var_ToD");
+    auto *typeOfData = widgets.pickListIn<WideListComboBox>(row, "CB_Var_ToD", typeOfDataItems());
     CB_Var_ToD = typeOfData;
     row = byTypeRow();
-    L_VIF_ASCII = labelAt(row, "L_VIF_ASCII", LabelLeft);
-    E_VIF_ASCII = fieldIn<QLineEdit>(row, "E_VIF_ASCII");
+    L_VIF_ASCII = widgets.labelIn(row, "L_VIF_ASCII");
+    E_VIF_ASCII = widgets.fieldIn<QLineEdit>(row, "E_VIF_ASCII");
     row = byTypeRow();
-    L_Var_FF = labelAt(row, "L_Var_FF", LabelLeft);
-    CB_Var_FF = pickListIn(row, "CB_Var_FF", functionFieldItems());
+    L_Var_FF = widgets.labelIn(row, "L_Var_FF");
+    CB_Var_FF = widgets.pickListIn(row, "CB_Var_FF", functionFieldItems());
     row = rows.addRow();
-    L_Var_Dim = labelAt(row, "L_Var_Dim", LabelLeft);
-    CB_Var_Dim = pickListIn(row, "CB_Var_Dim", dimensionItems());
+    L_Var_Dim = widgets.labelIn(row, "L_Var_Dim");
+    CB_Var_Dim = widgets.pickListIn(row, "CB_Var_Dim", dimensionItems());
     row = rows.addRow();
-    L_Length = labelAt(row, "L_Length", LabelLeft);
-    E_Length = fieldIn<QLineEdit>(row, "E_Length");
+    L_Length = widgets.labelIn(row, "L_Length");
+    E_Length = widgets.fieldIn<QLineEdit>(row, "E_Length");
     row = byTypeRow();
-    L_Var_Unit = labelAt(row, "L_Var_Unit", LabelLeft);
-    CB_Var_Unit = pickListIn(row, "CB_Var_Unit", unitItems(), 60);
+    L_Var_Unit = widgets.labelIn(row, "L_Var_Unit");
+    CB_Var_Unit = widgets.pickListIn(row, "CB_Var_Unit", unitItems(), 60);
     row = rows.addRow();
-    L_Var_MR = labelAt(row, "L_Var_MR", LabelLeft);
-    E_Var_MR = fieldIn<QLineEdit>(row, "E_Var_MR");
+    L_Var_MR = widgets.labelIn(row, "L_Var_MR");
+    E_Var_MR = widgets.fieldIn<QLineEdit>(row, "E_Var_MR");
     row = rows.addRow();
-    L_Scale_MB = labelAt(row, "L_Scale_MB", LabelLeft);
-    E_Scale_MB = fieldIn<QLineEdit>(row, "E_Scale_MB");
+    L_Scale_MB = widgets.labelIn(row, "L_Scale_MB");
+    E_Scale_MB = widgets.fieldIn<QLineEdit>(row, "E_Scale_MB");
     row = byTypeRow();
-    L_Sto_Num = labelAt(row, "L_Sto_Num", LabelLeft);
-    E_Sto_Num = fieldIn<QLineEdit>(row, "E_Sto_Num");
+    L_Sto_Num = widgets.labelIn(row, "L_Sto_Num");
+    E_Sto_Num = widgets.fieldIn<QLineEdit>(row, "E_Sto_Num");
     row = byTypeRow();
-    L_Tariff = labelAt(row, "L_Tariff", LabelLeft);
-    E_Tariff = fieldIn<QLineEdit>(row, "E_Tariff");
+    L_Tariff = widgets.labelIn(row, "L_Tariff");
+    E_Tariff = widgets.fieldIn<QLineEdit>(row, "E_Tariff");
     row = byTypeRow();
-    L_VIFE = labelAt(row, "L_VIFE", LabelLeft);
-    auto *vife = pickListIn<WideListComboBox>(row, "CB_VIFE", vifeItems());
+    L_VIFE = widgets.labelIn(row, "L_VIFE");
+    auto *vife = widgets.pickListIn<WideListComboBox>(row, "CB_VIFE", vifeItems());
     CB_VIFE = vife;
 
     // Time point: the year register and the five that follow it.
@@ -120,19 +88,19 @@ void TFMeter_Bus::createVariablePage()
     GroupBox4->setObjectName(QStringLiteral("GroupBox4"));
     GroupBox4->setGeometry(LabelLeft, 0, PageWidth - 2 * LabelLeft, 3 * RowStack::Pitch - 4);
     rows.addBlock(GroupBox4, 3);
-    CB_TP_MR = checkBoxAt(GroupBox4, "CB_TP_MR", 10, 300);
+    CB_TP_MR = widgets.checkBoxAt(GroupBox4, "CB_TP_MR", 10, 300);
     CB_TP_MR->move(10, 18);
-    L_TP_Year = labelAt(GroupBox4, "L_TP_Year", 10, 46);
+    L_TP_Year = widgets.labelAt(GroupBox4, "L_TP_Year", 10, 46);
     E_TP_Year = new QLineEdit(GroupBox4);
     E_TP_Year->setObjectName(QStringLiteral("E_TP_Year"));
-    E_TP_Year->setGeometry(34, 43, 60, FieldHeight);
+    E_TP_Year->setGeometry(34, 43, 60, RowWidgets::FieldHeight);
     const char *partLabels[] = {"L_TP_Month", "L_TP_Day", "L_TP_Hour", "L_TP_Min", "L_TP_Sec"};
     const char *partValues[] = {"ST_TP_Month", "ST_TP_Day", "ST_TP_Hour", "ST_TP_Min", "ST_TP_Sec"};
     std::array<platform::TLabel *, 5> values{};
     for (int part = 0; part < 5; ++part) {
         const int left = 104 + part * 70;
-        L_TP_Parts[size_t(part)] = labelAt(GroupBox4, partLabels[part], left, 46);
-        values[size_t(part)] = labelAt(GroupBox4, partValues[part], left + 26, 46);
+        L_TP_Parts[size_t(part)] = widgets.labelAt(GroupBox4, partLabels[part], left, 46);
+        values[size_t(part)] = widgets.labelAt(GroupBox4, partValues[part], left + 26, 46);
     }
     L_TP_Parts[4]->setCaption(QStringLiteral("SS"));
     ST_TP_Month = values[0];
@@ -141,17 +109,17 @@ void TFMeter_Bus::createVariablePage()
     ST_TP_Min = values[3];
     ST_TP_Sec = values[4];
 
-    CB_BCDtoINT = checkBoxAt(rows.addRow(), "CB_BCDtoINT", LabelLeft, PageWidth - 2 * LabelLeft);
+    CB_BCDtoINT = widgets.checkBoxIn(rows.addRow(), "CB_BCDtoINT");
     row = rows.addRow();
-    CB_Float = checkBoxAt(row, "CB_Float", LabelLeft, 200);
-    CB_Force_Int32 = checkBoxAt(row, "CB_Force_Int32", 220, 200);
+    CB_Float = widgets.checkBoxAt(row, "CB_Float", LabelLeft, 200);
+    CB_Force_Int32 = widgets.checkBoxAt(row, "CB_Force_Int32", 220, 200);
     CB_Force_Int32->setText(QStringLiteral("Force Integer 32"));
     m_rowPostOperation = rows.addRow();
-    L_PostOpe = labelAt(m_rowPostOperation, "L_PostOpe", LabelLeft);
-    CB_PostOpe = pickListIn(m_rowPostOperation, "CB_PostOpe", postOperationItems(), 120);
+    L_PostOpe = widgets.labelIn(m_rowPostOperation, "L_PostOpe");
+    CB_PostOpe = widgets.pickListIn(m_rowPostOperation, "CB_PostOpe", postOperationItems(), 120);
     m_rowPosition = rows.addRow();
-    L_Position = labelAt(m_rowPosition, "L_Position", LabelLeft);
-    E_Position = fieldIn<QLineEdit>(m_rowPosition, "E_Position");
+    L_Position = widgets.labelIn(m_rowPosition, "L_Position");
+    E_Position = widgets.fieldIn<QLineEdit>(m_rowPosition, "E_Position");
     row = rows.addRow(2);
     btn_Add_Var = new controls::TLbButton(row);
     btn_Add_Var->setObjectName(QStringLiteral("btn_Add_Var"));
