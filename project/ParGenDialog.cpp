@@ -55,6 +55,17 @@ QStringList itemsOf(const char *element)
     return {};
 }
 
+// The field of a ParGen.xml element under its form name; values are shown
+// and read back through the fields by element.
+template <class Control>
+Control *elementField(std::map<QString, QWidget *> &fields, QWidget *parent, const char *name, const char *element)
+{
+    auto *control = new Control(parent);
+    control->setObjectName(latin1(name));
+    fields[latin1(element)] = control;
+    return control;
+}
+
 // The board variants of the type; types without a board choice keep the
 // first family's list in the hidden control.
 QStringList boardVariants(int type)
@@ -177,24 +188,16 @@ void TFParGen::createControls()
         return l;
     };
     auto edit = [this](QWidget *parent, const char *name, const char *element) {
-        auto *e = new QLineEdit(parent);
-        e->setObjectName(latin1(name));
-        m_fields[latin1(element)] = e;
-        return e;
+        return elementField<QLineEdit>(m_fields, parent, name, element);
     };
     auto combo = [this](QWidget *parent, const char *name, const char *element, const QStringList &items) {
-        auto *c = new QComboBox(parent);
-        c->setObjectName(latin1(name));
+        auto *c = elementField<QComboBox>(m_fields, parent, name, element);
         c->setEditable(false);
         c->addItems(items);
-        m_fields[latin1(element)] = c;
         return c;
     };
     auto check = [this](QWidget *parent, const char *name, const char *element) {
-        auto *c = new QCheckBox(parent);
-        c->setObjectName(latin1(name));
-        m_fields[latin1(element)] = c;
-        return c;
+        return elementField<QCheckBox>(m_fields, parent, name, element);
     };
 
     GB_Select_Device = group(G::SelectDevice, "GB_Select_Device");
