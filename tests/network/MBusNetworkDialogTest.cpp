@@ -1,5 +1,3 @@
-#include "NetworkFixtures.h"
-
 #include "app/AppState.h"
 #include "app/LangRegistry.h"
 #include "app/Language.h"
@@ -9,6 +7,7 @@
 #include "platform/ModalResult.h"
 #include "project/MBusNetworkDialog.h"
 #include "project/NetworkFile.h"
+#include "support/NetworkFixtures.h"
 #include "support/TestSupport.h"
 
 #include <QCheckBox>

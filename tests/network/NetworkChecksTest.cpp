@@ -1,8 +1,7 @@
-#include "NetworkFixtures.h"
-
 #include "app/ConverterType.h"
 #include "app/Language.h"
 #include "project/NetworkChecks.h"
+#include "support/NetworkFixtures.h"
 
 #include <functional>
 #include <gtest/gtest.h>

@@ -1,8 +1,7 @@
-#include "NetworkFixtures.h"
-
 #include "app/ConverterType.h"
 #include "project/NetworkDialogFields.h"
 #include "project/NetworkDialogRows.h"
+#include "support/NetworkFixtures.h"
 
 #include <gtest/gtest.h>
 

@@ -3,6 +3,7 @@
 #include "app/Language.h"
 #include "project/NetworkFile.h"
 #include "project/NetworkModel.h"
+#include "support/NetworkFixtures.h"
 
 #include <QStringList>
 #include <ostream>
@@ -25,28 +26,13 @@ inline void PrintTo(const TVariabile &variable, std::ostream *out)
 
 namespace pastetest {
 
-inline project::TVariabile variable(const char *description, int reg, int scale = 0)
-{
-    project::TVariabile v;
-    v.Enable = true;
-    v.Description = QString::fromLatin1(description);
-    v.Modbus_Register = reg;
-    v.Modbus_Scale = scale;
-    v.Position = 1;
-    return v;
-}
+using nettest::variable;
 
+// A wired node with its variables.
 inline project::TNodo wiredNode(const char *description, int primary, std::vector<project::TVariabile> variables,
                                 int nodeState = 0, int ident = 0)
 {
-    project::TNodo n;
-    n.Enable = 1;
-    n.MBus_Type = 1;
-    n.Description = QString::fromLatin1(description);
-    n.Node_Pri = primary;
-    n.Node_Sec = 1;
-    n.Node_State = nodeState;
-    n.Ident_Num = ident;
+    project::TNodo n = nettest::wiredNode(QString::fromLatin1(description), primary, nodeState, ident);
     n.Var_List = std::move(variables);
     return n;
 }

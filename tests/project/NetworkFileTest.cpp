@@ -1,5 +1,6 @@
 #include "app/ConverterType.h"
 #include "project/NetworkFile.h"
+#include "support/NetworkFixtures.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -12,16 +13,7 @@ using project::FileError;
 using project::TNodo;
 using project::TNodoList;
 using project::TVariabile;
-
-TVariabile variable(const QString &description, int reg)
-{
-    TVariabile v;
-    v.Enable = true;
-    v.Description = description;
-    v.Modbus_Register = reg;
-    v.Position = 1;
-    return v;
-}
+using nettest::variable;
 
 // Wired and wireless nodes, both kinds of address, disabled nodes and
 // variables, time points, unit texts and every field away from its default.

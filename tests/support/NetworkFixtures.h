@@ -1,5 +1,6 @@
 #pragma once
-// Small networks for the network editor's tests.
+// Small networks for the tests of the network editor, its file and its copy
+// and paste.
 #include "project/NetworkModel.h"
 
 #include <QString>
