@@ -38,16 +38,35 @@ function(add_subsystem name)
 endfunction()
 
 # One GoogleTest executable per test folder, registered test by test with CTest.
+# A suite takes the .cpp files of its own folder only: a sub-folder with its own
+# CMakeLists.txt is a suite of its own. CORE runs the suite on a QCoreApplication
+# (no display); TSAN also builds and runs it under ThreadSanitizer in the
+# test command's second build.
 function(add_test_suite name)
-  cmake_parse_arguments(ARG "" "" "DEPS;PROPERTIES" ${ARGN})
-  file(GLOB_RECURSE _src CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  cmake_parse_arguments(ARG "CORE;TSAN" "" "DEPS;PROPERTIES" ${ARGN})
+  file(GLOB _src CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  if(CONFIGURATOR_TSAN AND NOT ARG_TSAN)
+    return()
+  endif()
   add_executable(${name} ${_src})
   rerun_moc_when_files_change(${name} "${_src}")
+  if(ARG_CORE)
+    target_link_libraries(${name} PRIVATE test_main_core)
+  else()
+    target_link_libraries(${name} PRIVATE test_main_gui)
+  endif()
   target_link_libraries(${name} PRIVATE test_support ${ARG_DEPS})
+  set(_labels "")
+  if(ARG_TSAN)
+    set(_labels tsan)
+    set_property(GLOBAL APPEND PROPERTY CONFIGURATOR_TSAN_SUITES ${name})
+  endif()
   gtest_discover_tests(${name}
     DISCOVERY_TIMEOUT 60
+    # Every test has a limit: a hang fails the run instead of stalling it.
+    PROPERTIES TIMEOUT 120 LABELS "${_labels}"
     # One value per property: a list in ENVIRONMENT would be split into
     # separate property names on the way through test discovery.
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+               ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
                ENVIRONMENT_MODIFICATION "SHARED_DATA_DIR=set:${SHARED_DATA_DIR}" ${ARG_PROPERTIES})
 endfunction()
