@@ -27,6 +27,8 @@ function(add_subsystem name)
     set(_scope PUBLIC)
     add_library(${name} STATIC ${_all})
     rerun_moc_when_files_change(${name} "${_all}")
+    # Benchmarks and fuzz targets link every library there is.
+    set_property(GLOBAL APPEND PROPERTY CONFIGURATOR_LIBRARIES ${name})
   else()
     # A folder that has no code yet still gives its dependants a target.
     set(_scope INTERFACE)
