@@ -5,20 +5,14 @@ namespace controls {
 template <class T>
 void TBands::setLook(T &field, T value)
 {
-    if (field == value)
-        return;
-    field = value;
-    if (m_active && OnChange)
-        OnChange(this);
+    if (storeChanged(field, value) && m_active)
+        fire(OnChange, this);
 }
 
 void TBands::setActive(bool value)
 {
-    if (m_active == value)
-        return;
-    m_active = value;
-    if (OnChange)
-        OnChange(this);
+    if (storeChanged(m_active, value))
+        fire(OnChange, this);
 }
 
 void TBands::setPrimaryColor(platform::TColor value)

@@ -39,24 +39,20 @@ void TMouseActions::setHotmailRowSelect(bool value)
         setDisjunctRowSelect(true);
         CheckAllCheck = true;
     }
-    if (OnInvalidate)
-        OnInvalidate(this);
+    fire(OnInvalidate, this);
 }
 
 void TMouseActions::setEditOnDblClickOnly(bool value)
 {
     m_editOnDblClickOnly = value;
-    if (value && OnDisableEdit)
-        OnDisableEdit(this);
+    if (value)
+        fire(OnDisableEdit, this);
 }
 
 void TMouseActions::setWheelAction(TWheelAction value)
 {
-    if (m_wheelAction == value)
-        return;
-    m_wheelAction = value;
-    if (OnChange)
-        OnChange(this);
+    if (storeChanged(m_wheelAction, value))
+        fire(OnChange, this);
 }
 
 void TMouseActions::Assign(const TMouseActions &source)

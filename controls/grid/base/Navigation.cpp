@@ -4,28 +4,19 @@ namespace controls {
 
 void TNavigation::setAdvanceDirection(TAdvanceDirection value)
 {
-    if (m_advanceDirection == value)
-        return;
-    m_advanceDirection = value;
-    if (OnChange)
-        OnChange(this);
+    if (storeChanged(m_advanceDirection, value))
+        fire(OnChange, this);
 }
 
 void TNavigation::setAdvanceInsert(bool value)
 {
-    if (m_advanceInsert == value)
-        return;
-    m_advanceInsert = value;
-    if (OnChange)
-        OnChange(this);
+    if (storeChanged(m_advanceInsert, value))
+        fire(OnChange, this);
 }
 
 void TNavigation::setAdvanceAuto(bool value)
 {
-    if (m_advanceAuto == value)
-        return;
-    m_advanceAuto = value;
-    if (value)
+    if (storeChanged(m_advanceAuto, value) && value)
         AdvanceOnEnter = true;
 }
 

@@ -19,11 +19,8 @@ TSearchFooter::TSearchFooter(bool englishTexts)
 template <class T>
 void TSearchFooter::store(T &field, const T &value, bool onlyWhenChanged)
 {
-    if (onlyWhenChanged && field == value)
-        return;
-    field = value;
-    if (OnChange)
-        OnChange(this);
+    if (storeChanged(field, value) || !onlyWhenChanged)
+        fire(OnChange, this);
 }
 
 void TSearchFooter::setColor(platform::TColor value) { store(m_look.color, value, false); }

@@ -1,5 +1,7 @@
 #include "controls/grid/base/DateText.h"
 
+#include "Settings.h"
+
 #include <gtest/gtest.h>
 
 using namespace controls;
@@ -9,15 +11,6 @@ namespace {
 TDateTime day(int y, int m, int d)
 {
     return *encodeDate(y, m, d);
-}
-
-TFormatSettings dayMonthYear()
-{
-    TFormatSettings fs;
-    fs.DateSeparator = u'.';
-    fs.TimeSeparator = u':';
-    fs.ShortDateFormat = QStringLiteral("dd.MM.yyyy");
-    return fs;
 }
 
 TEST(DateCount, DayZeroIsTheLastDayButOneOf1899)
@@ -89,7 +82,7 @@ TEST(ParseLocaleDateTime, ReadsInTheOrderOfTheShortDateFormat)
         {"dd.MM", "24.12.2023", false, 0},
     };
     for (const Case &c : cases) {
-        TFormatSettings fs = dayMonthYear();
+        TFormatSettings fs = test::european();
         fs.ShortDateFormat = QString::fromUtf8(c.format);
         TDateTime date = -1;
         EXPECT_EQ(ParseLocaleDateTime(QString::fromUtf8(c.text), date, fs), c.ok) << c.text;
@@ -99,7 +92,7 @@ TEST(ParseLocaleDateTime, ReadsInTheOrderOfTheShortDateFormat)
 
 TEST(LooksLikeDate, WantsTwoSeparatorsEachAfterSomething)
 {
-    const TFormatSettings fs = dayMonthYear();
+    const TFormatSettings fs = test::european();
     EXPECT_TRUE(LooksLikeDate(QStringLiteral("1.2.3"), fs));
     EXPECT_TRUE(LooksLikeDate(QStringLiteral("24.12.2023"), fs));
     EXPECT_FALSE(LooksLikeDate(QStringLiteral(".1.2"), fs));

@@ -1,28 +1,14 @@
 #include "controls/grid/base/FilterCondition.h"
 
+#include "Settings.h"
+
 #include <gtest/gtest.h>
 
 using namespace controls;
+using controls::test::english;
+using controls::test::european;
 
 namespace {
-
-TFormatSettings european()
-{
-    TFormatSettings fs;
-    fs.ThousandSeparator = u'.';
-    fs.DecimalSeparator = u',';
-    fs.DateSeparator = u'.';
-    fs.ShortDateFormat = QStringLiteral("dd.MM.yyyy");
-    return fs;
-}
-
-TFormatSettings english()
-{
-    TFormatSettings fs;
-    fs.DateSeparator = u'/';
-    fs.ShortDateFormat = QStringLiteral("MM/dd/yyyy");
-    return fs;
-}
 
 TEST(FilterCondition, MatchesValuesAsTheConditionSays)
 {

@@ -1,23 +1,14 @@
 #include "controls/grid/base/NumberText.h"
 
+#include "Settings.h"
+
 #include <gtest/gtest.h>
 
 using namespace controls;
+using controls::test::english;
+using controls::test::european;
 
 namespace {
-
-TFormatSettings european()
-{
-    TFormatSettings fs;
-    fs.ThousandSeparator = u'.';
-    fs.DecimalSeparator = u',';
-    return fs;
-}
-
-TFormatSettings english()
-{
-    return TFormatSettings{};
-}
 
 TEST(CleanNumericText, ReducesDisplayTextsToPlainNumbers)
 {
