@@ -99,3 +99,20 @@ TEST(ClampToLimits, LimitsOnlyByPositiveBoundsAndNeverByEqualOnes)
 }
 
 } // namespace
+
+namespace {
+
+TEST(FormatSettings, ComeFromALocale)
+{
+    const TFormatSettings german = TFormatSettings::fromLocale(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(german.DecimalSeparator, u',');
+    EXPECT_EQ(german.ThousandSeparator, u'.');
+    EXPECT_EQ(german.DateSeparator, u'.');
+    EXPECT_EQ(german.TimeSeparator, u':');
+    EXPECT_TRUE(german.ShortDateFormat.startsWith(QStringLiteral("dd.MM.")));
+    const TFormatSettings us = TFormatSettings::fromLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    EXPECT_EQ(us.DecimalSeparator, u'.');
+    EXPECT_EQ(us.DateSeparator, u'/');
+}
+
+} // namespace
