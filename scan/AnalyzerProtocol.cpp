@@ -7,12 +7,8 @@ namespace scan {
 
 namespace {
 
-constexpr std::uint8_t ShortFrameStart = 0x10;
-constexpr std::uint8_t LongFrameStart = 0x68;
-constexpr std::uint8_t FrameStop = 0x16;
-constexpr std::uint8_t SndNke = 0x40;
-constexpr std::uint8_t CiApplicationReset = 0x50;
-constexpr std::uint8_t CiSelection = 0x52;
+using namespace mbus;
+
 constexpr std::uint8_t SndUdFcbSet = 0x73;
 constexpr std::uint8_t SndUdFcbClear = 0x53;
 constexpr std::int32_t DefaultBaudrate = 2400;
@@ -75,7 +71,7 @@ QByteArray Build_Select_Secondary(const SecondaryDigits &d, std::uint8_t cField)
 {
     // Identification least significant byte first; manufacturer, version and
     // medium left as wildcards.
-    return longFrame(cField, mbus::SelectedSlaveAddress,
+    return longFrame(cField, SelectedSlaveAddress,
                      {CiSelection, digitPair(d[6], d[7]), digitPair(d[4], d[5]), digitPair(d[2], d[3]),
                       digitPair(d[0], d[1]), 0xFF, 0xFF, 0xFF, 0xFF});
 }

@@ -5,6 +5,7 @@
 // the answer time-outs.
 #include <QByteArray>
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -37,6 +38,16 @@ inline constexpr std::uint8_t Acknowledgement = 0xE5;
 
 namespace mbus {
 
+inline constexpr std::uint8_t ShortFrameStart = 0x10;
+inline constexpr std::uint8_t LongFrameStart = 0x68;
+inline constexpr std::uint8_t FrameStop = 0x16;
+inline constexpr std::size_t ShortFrameSize = 5;
+inline constexpr std::size_t LongFrameOverhead = 6; // 68 L L 68 ... CS 16 around the L bytes
+
+inline constexpr std::uint8_t SndNke = 0x40;
+inline constexpr std::uint8_t CiApplicationReset = 0x50;
+inline constexpr std::uint8_t CiSelection = 0x52;
+
 inline constexpr std::uint8_t BroadcastAddress = 255;
 inline constexpr std::uint8_t SelectedSlaveAddress = 253; // the slave selected by secondary address
 inline constexpr int HighestPrimaryAddress = 250;
@@ -44,6 +55,7 @@ inline constexpr int HighestPrimaryAddress = 250;
 // C fields of REQ_UD2 with the frame count bit set and cleared.
 inline constexpr std::uint8_t ReqUd2FcbSet = 0x7B;
 inline constexpr std::uint8_t ReqUd2FcbClear = 0x5B;
+inline constexpr std::uint8_t FrameCountBit = 0x20;
 
 } // namespace mbus
 

@@ -400,51 +400,22 @@ void TCustomComm::setDatabits(TDatabits databits) { setAndApply(FDatabits, datab
 void TCustomComm::setOptions(TCommOptions options) { setAndApply(FOptions, options); }
 void TCustomComm::setFlowControl(TFlowControl flowControl) { setAndApply(FFlowControl, flowControl); }
 
-void TCustomComm::setOnBreak(TNotifyEvent handler)
+template <class Handler>
+void TCustomComm::setHandler(Handler Handlers::*field, Handler handler)
 {
     std::lock_guard lock(m_handlersMutex);
-    m_handlers.OnBreak = std::move(handler);
+    m_handlers.*field = std::move(handler);
 }
-void TCustomComm::setOnCts(TNotifyEvent handler)
-{
-    std::lock_guard lock(m_handlersMutex);
-    m_handlers.OnCts = std::move(handler);
-}
-void TCustomComm::setOnDsr(TNotifyEvent handler)
-{
-    std::lock_guard lock(m_handlersMutex);
-    m_handlers.OnDsr = std::move(handler);
-}
-void TCustomComm::setOnError(TCommErrorEvent handler)
-{
-    std::lock_guard lock(m_handlersMutex);
-    m_handlers.OnError = std::move(handler);
-}
-void TCustomComm::setOnRing(TNotifyEvent handler)
-{
-    std::lock_guard lock(m_handlersMutex);
-    m_handlers.OnRing = std::move(handler);
-}
-void TCustomComm::setOnRlsd(TNotifyEvent handler)
-{
-    std::lock_guard lock(m_handlersMutex);
-    m_handlers.OnRlsd = std::move(handler);
-}
-void TCustomComm::setOnRxChar(TCommRxCharEvent handler)
-{
-    std::lock_guard lock(m_handlersMutex);
-    m_handlers.OnRxChar = std::move(handler);
-}
-void TCustomComm::setOnRxFlag(TNotifyEvent handler)
-{
-    std::lock_guard lock(m_handlersMutex);
-    m_handlers.OnRxFlag = std::move(handler);
-}
-void TCustomComm::setOnTxEmpty(TNotifyEvent handler)
-{
-    std::lock_guard lock(m_handlersMutex);
-    m_handlers.OnTxEmpty = std::move(handler);
-}
+
+void TCustomComm::setOnBreak(TNotifyEvent handler) { setHandler(&Handlers::OnBreak, std::move(handler)); }
+void TCustomComm::setOnCts(TNotifyEvent handler) { setHandler(&Handlers::OnCts, std::move(handler)); }
+void TCustomComm::setOnDsr(TNotifyEvent handler) { setHandler(&Handlers::OnDsr, std::move(handler)); }
+void TCustomComm::setOnError(TCommErrorEvent handler) { setHandler(&Handlers::OnError, std::move(handler)); }
+void TCustomComm::setOnRing(TNotifyEvent handler) { setHandler(&Handlers::OnRing, std::move(handler)); }
+void TCustomComm::setOnRlsd(TNotifyEvent handler) { setHandler(&Handlers::OnRlsd, std::move(handler)); }
+void TCustomComm::setOnRxChar(TCommRxCharEvent handler) { setHandler(&Handlers::OnRxChar, std::move(handler)); }
+void TCustomComm::setOnRxFlag(TNotifyEvent handler) { setHandler(&Handlers::OnRxFlag, std::move(handler)); }
+void TCustomComm::setOnTxEmpty(TNotifyEvent handler) { setHandler(&Handlers::OnTxEmpty, std::move(handler)); }
 
 void TCustomComm::Handle_Comm_Events(quint32 Status, quint32 Errors)
 {

@@ -232,6 +232,8 @@ private:
     void requireClosedToChange(bool changes) const;
     template <class T>
     void setAndApply(T &field, T value);
+    template <class Handler>
+    void setHandler(Handler Handlers::*field, Handler handler);
     bool modemLine(int line);
     void escape(unsigned long request, int argument);
 

@@ -1,29 +1,28 @@
 #include "scan/MBusFrameAssembler.h"
 
+#include "scan/AnalyzerProtocol.h"
+
 namespace scan {
 
 namespace {
 
-constexpr std::uint8_t Acknowledgement = 0xE5;
-constexpr std::uint8_t ShortStart = 0x10;
-constexpr std::uint8_t LongStart = 0x68;
-constexpr std::size_t ShortFrameSize = 5;
+using namespace mbus;
+
 constexpr std::size_t LongHeaderSize = 4;
-constexpr std::size_t LongFrameOverhead = 6;
 
 // Size of the answer at the front of `bytes`: 0 while it is incomplete, all
 // of them when they begin no frame.
 std::size_t answerSize(std::span<const std::uint8_t> bytes)
 {
     switch (bytes[0]) {
-    case Acknowledgement:
+    case analyzer::Acknowledgement:
         return 1;
-    case ShortStart:
+    case ShortFrameStart:
         return bytes.size() >= ShortFrameSize ? ShortFrameSize : 0;
-    case LongStart: {
+    case LongFrameStart: {
         if (bytes.size() < LongHeaderSize)
             return 0;
-        if (bytes[1] != bytes[2] || bytes[3] != LongStart)
+        if (bytes[1] != bytes[2] || bytes[3] != LongFrameStart)
             return bytes.size();
         const std::size_t size = bytes[1] + LongFrameOverhead;
         return bytes.size() >= size ? size : 0;

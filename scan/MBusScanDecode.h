@@ -146,6 +146,8 @@ private:
     void enterAnalyzerMode();
     void awaitAnalyzerMode();
     void stepPrimary();
+    bool answeredOrTimedOut();
+    bool acknowledgedOrTimedOut();
     void nextPrimaryAddress();
     void sendToPrimary(const QByteArray &frame, qint32 next);
     void readPrimaryTelegram();

@@ -73,7 +73,7 @@ void TMBusScanDecode::stepPrimary()
         Step_Scan = 3;
         break;
     case 3:
-        if (currentAnswer().arrived || Answer_Timed_Out())
+        if (answeredOrTimedOut())
             Step_Scan = 4;
         break;
     case 4:
@@ -83,12 +83,10 @@ void TMBusScanDecode::stepPrimary()
         sendToPrimary(Build_App_Reset(std::uint8_t(ID_Dev_Primary), sndUdCField(Fix_C_Field, Fix_C_Field_Value)), 6);
         break;
     case 6:
-    case 8: {
-        const Answer answer = currentAnswer();
-        if ((answer.arrived && isAcknowledgement(answer.span())) || Answer_Timed_Out())
+    case 8:
+        if (acknowledgedOrTimedOut())
             Step_Scan = Step_Scan == 6 && SND_NKE ? 7 : 9;
         break;
-    }
     case 7:
         sendToPrimary(Build_SND_NKE(std::uint8_t(ID_Dev_Primary)), 8);
         break;
@@ -106,6 +104,15 @@ void TMBusScanDecode::stepPrimary()
         Step_Scan = WiredEnd.first;
         break;
     }
+}
+
+bool TMBusScanDecode::answeredOrTimedOut() { return currentAnswer().arrived || Answer_Timed_Out(); }
+
+bool TMBusScanDecode::acknowledgedOrTimedOut()
+{
+    // Any other answer is ignored until the time-out.
+    const Answer answer = currentAnswer();
+    return (answer.arrived && isAcknowledgement(answer.span())) || Answer_Timed_Out();
 }
 
 void TMBusScanDecode::nextPrimaryAddress()
@@ -180,10 +187,6 @@ void TMBusScanDecode::stepSecondary()
         return;
     }
     const std::uint8_t cField = sndUdCField(Fix_C_Field, Fix_C_Field_Value);
-    const auto acknowledgedOrTimedOut = [this] {
-        const Answer answer = currentAnswer();
-        return (answer.arrived && isAcknowledgement(answer.span())) || Answer_Timed_Out();
-    };
     switch (step) {
     case 100:
         TimeOut_Calc = shortAnswerTimeout(Baudrate, Add_TimeOut);
@@ -213,7 +216,7 @@ void TMBusScanDecode::stepSecondary()
         Step_Scan = 106;
         break;
     case 106:
-        if (currentAnswer().arrived || Answer_Timed_Out())
+        if (answeredOrTimedOut())
             Step_Scan = 107;
         break;
     case 107:

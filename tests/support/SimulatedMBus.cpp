@@ -1,19 +1,17 @@
 #include "support/SimulatedMBus.h"
 
+#include "scan/AnalyzerProtocol.h"
+
 #include <QFile>
 
 namespace testsupport {
 
 namespace {
 
-constexpr std::uint8_t Acknowledgement = 0xE5;
-constexpr std::uint8_t SndNke = 0x40;
-constexpr std::uint8_t CiApplicationReset = 0x50;
-constexpr std::uint8_t CiSelection = 0x52;
-constexpr std::uint8_t Broadcast = 255;
-constexpr std::uint8_t Selected = 253;
-constexpr std::uint8_t FcbBit = 0x20;
-constexpr std::uint8_t ReqUd2 = 0x5B; // C field with the frame count bit cleared
+using namespace scan::mbus;
+using scan::analyzer::Acknowledgement;
+constexpr std::uint8_t Broadcast = BroadcastAddress;
+constexpr std::uint8_t Selected = SelectedSlaveAddress;
 
 std::uint8_t byteAt(const QByteArray &bytes, qsizetype i) { return static_cast<std::uint8_t>(bytes.at(i)); }
 
@@ -78,9 +76,9 @@ void SimulatedMBus::addSlave(std::uint8_t primaryAddress, std::uint32_t identifi
 
 std::optional<QByteArray> SimulatedMBus::answer(const QByteArray &frame)
 {
-    if (frame.size() == 5 && byteAt(frame, 0) == 0x10 && byteAt(frame, 4) == 0x16)
+    if (frame.size() == ShortFrameSize && byteAt(frame, 0) == ShortFrameStart && byteAt(frame, 4) == FrameStop)
         return answerShortFrame(byteAt(frame, 1), byteAt(frame, 2));
-    if (frame.size() >= 9 && byteAt(frame, 0) == 0x68 && byteAt(frame, 3) == 0x68)
+    if (frame.size() >= 9 && byteAt(frame, 0) == LongFrameStart && byteAt(frame, 3) == LongFrameStart)
         return answerLongFrame(frame);
     return std::nullopt;
 }
@@ -128,11 +126,11 @@ std::optional<QByteArray> SimulatedMBus::answerShortFrame(std::uint8_t control, 
             slave->reset();
         return fromAll(slaves, QByteArray(1, char(Acknowledgement)));
     }
-    if ((control & ~FcbBit) != ReqUd2)
+    if ((control & ~FrameCountBit) != ReqUd2FcbClear)
         return std::nullopt;
     std::vector<std::optional<QByteArray>> answers;
     for (Slave *slave : slaves)
-        if (auto answer = telegram(*slave, control & FcbBit))
+        if (auto answer = telegram(*slave, control & FrameCountBit))
             answers.push_back(std::move(answer));
     if (answers.empty())
         return std::nullopt;
