@@ -561,6 +561,14 @@ void TCanvas::FillRect(const TRect &rect)
     fillDeviceRect(toDevice(rect));
 }
 
+void TCanvas::FillColor(const TRect &rect, TColor color)
+{
+    if (IsRectEmpty(rect) || !isColorSet(color) || !painter())
+        return;
+    setComposition(QPainter::CompositionMode_SourceOver);
+    m_painter->fillRect(toDevice(rect), QColor::fromRgb(0xFF000000u | rgbOf(color)));
+}
+
 void TCanvas::FrameRect(const TRect &rect)
 {
     if (IsRectEmpty(rect) || !brushFills() || !painter())

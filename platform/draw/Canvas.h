@@ -130,6 +130,8 @@ public:
 
     // The brush over the rectangle, without the pen.
     void FillRect(const TRect &rect);
+    // The rectangle in one colour, whatever the brush (clNone fills nothing).
+    void FillColor(const TRect &rect, TColor color);
     // A one-pixel frame in the brush's colour.
     void FrameRect(const TRect &rect);
     // Inverts every pixel of the rectangle.
