@@ -448,6 +448,16 @@ void TCanvas::penLine(int x0, int y0, int x1, int y1, bool includeLast)
     const bool gapsDrawn = !dashes.empty() && m_bkMode == OPAQUE && isColorSet(m_bkColor);
     const PenPaint off{rgbOf(m_bkColor), m_pen.Mode()};
     if (const PixelAccess px = pixelAccess(m_image, m_clip)) {
+        if (dashes.empty() && on.mode == TPenMode::pmCopy) {
+            // The common case, kept free of per-pixel choices.
+            const std::uint32_t pixel = 0xFF000000u | on.rgb;
+            const QRect bounds = px.bounds;
+            rasterLine(x0, y0, x1, y1, includeLast, [&](int x, int y) {
+                if (bounds.contains(x, y))
+                    px.at(x, y) = pixel;
+            });
+            return;
+        }
         m_styleStep += rasterLine(x0, y0, x1, y1, includeLast, [&, step = m_styleStep](int x, int y) mutable {
             const bool lit = dashes.empty() || dashOn(dashes, step++);
             if ((lit || gapsDrawn) && px.bounds.contains(x, y)) {
