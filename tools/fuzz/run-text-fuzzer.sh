@@ -5,14 +5,10 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 seconds="${1:-300}"
 shift || true
-command -v clang++ >/dev/null || { echo "clang++ is needed (apt-get install clang)"; exit 1; }
-build="$root/build/fuzz"
-CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCONFIGURATOR_FUZZ=ON -DCONFIGURATOR_TESTS=OFF -DCONFIGURATOR_BENCH=OFF >/dev/null
-cmake --build "$build" --target draw_text_layout_fuzzer
-corpus="$build/text-corpus"
+fuzzer="$("$root/tools/fuzz/build-fuzzer.sh" draw_text_layout_fuzzer)"
+corpus="$root/build/fuzz/text-corpus"
 mkdir -p "$corpus"
 # Seeds: a wrapped, prefixed caption and a path with tabs, each with its flags and rectangle.
 printf '\x10\x80\x00\x10\x28\x00\x40\x00O\x00n\x00e\x00 \x00&\x00T\x00w\x00o\x00 \x00&\x00&\x00' > "$corpus/wrap"
 printf '\x40\x40\x00\x10\x30\x00\x0c\x00C\x00:\x00\\\x00a\x00\t\x00b\x00\\\x00c\x00' > "$corpus/path"
-exec "$build/tools/fuzz/draw_text_layout_fuzzer" "$corpus" -max_total_time="$seconds" -max_len=1024 "$@"
+exec "$fuzzer" "$corpus" -max_total_time="$seconds" -max_len=1024 "$@"
