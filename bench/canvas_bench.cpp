@@ -39,11 +39,13 @@ const Work &work()
             out.lines.push_back({{between(0, Width - 1), between(0, Height - 1)},
                                  {between(0, Width - 1), between(0, Height - 1)}});
         }
-        const QString words[] = {QStringLiteral("Meter"), QStringLiteral("Volume"), QStringLiteral("Energy 12.5 kWh"),
-                                 QStringLiteral("Primary address 14"), QStringLiteral("Modbus register 40001")};
+        const QString words[] = {QStringLiteral("Meter %1"), QStringLiteral("Volume %1 m3"),
+                                 QStringLiteral("Energy %1 kWh"), QStringLiteral("Primary address %1"),
+                                 QStringLiteral("Modbus register 4%1")};
+        // Every text differs, as the cells of a grid do.
         for (int i = 0; i < 2000; ++i) {
             const int x = between(0, Width - 200), y = between(0, Height - 30);
-            out.texts.push_back({Rect(x, y, x + 180, y + 24), words[i % 5]});
+            out.texts.push_back({Rect(x, y, x + 180, y + 24), words[i % 5].arg(i)});
         }
         return out;
     }();
