@@ -1,5 +1,7 @@
 #include "app/FormLook.h"
 
+#include "controls/dropdown/DialogKeys.h"
+#include "controls/dropdown/LbButton.h"
 #include "platform/Fonts.h"
 #include "platform/Label.h"
 
@@ -19,6 +21,17 @@ void applyFormLook(QWidget &form)
 {
     form.setFont(platform::defaultFormFont());
     setBackground(form, FormColor);
+    controls::routeDialogKeys(form);
+}
+
+void applyButtonLook(controls::TLbButton &button)
+{
+    button.setStyle(controls::TLbButtonStyle::bsEncarta);
+    button.setColor(FormColor);
+    button.setLightColor(platform::clGray);
+    button.setColorWhenDown(platform::RGB(255, 128, 0));
+    button.setHotTrackColor(platform::clSkyBlue);
+    button.setUseHotTrackFont(false);
 }
 
 TitlePanel createTitlePanel(QWidget &dialog)

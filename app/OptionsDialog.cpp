@@ -92,6 +92,7 @@ TFSoftOptions::TFSoftOptions(int converterType, QWidget *parent)
     Btn_OK->OnClick = [this](QObject *sender) { Btn_OKClick(sender); };
     Btn_Cancel = namedButton(P_Button, "Btn_Cancel", QRect(ClientSize.width() - 88, 9, 80, 26));
     Btn_Cancel->setModalResult(platform::mrCancel);
+    Btn_Cancel->setCancel(true);
     placePanels(title, P_Button, ClientSize);
 
     platform::guarded([this] { FormCreate(); });
