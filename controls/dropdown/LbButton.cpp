@@ -1,6 +1,7 @@
 #include "controls/dropdown/LbButton.h"
 
-#include "controls/dropdown/GdiCanvas.h"
+#include "controls/dropdown/DrawHelpers.h"
+#include "platform/draw/Canvas.h"
 #include "controls/dropdown/LbButtonFade.h"
 #include "controls/dropdown/LbButtonGlyphs.h"
 #include "platform/HandlerGuard.h"
@@ -475,21 +476,21 @@ QImage TLbButton::paintFace() const
         QImage smaller(std::max(face.width, 1), std::max(face.height, 1), QImage::Format_ARGB32_Premultiplied);
         smaller.fill(Qt::transparent);
         {
-            GdiCanvas inner(smaller);
+            platform::TCanvas inner(&smaller);
             PaintLbButtonFace(inner, face);
         }
-        GdiCanvas canvas(image);
-        canvas.painter().drawImage(QPoint(1, 1), smaller);
-        canvas.setPen(platform::clBlack);
-        canvas.setBrushClear();
+        platform::TCanvas canvas(&image);
+        canvas.DrawImage(1, 1, smaller);
+        setPen(canvas, platform::clBlack);
+        setBrushClear(canvas);
         canvas.Rectangle(0, 0, width(), height());
     } else {
-        GdiCanvas canvas(image);
+        platform::TCanvas canvas(&image);
         PaintLbButtonFace(canvas, face);
     }
     if (focused && isEnabled() && m_style != TLbButtonStyle::bsShape) {
-        GdiCanvas canvas(image);
-        canvas.DrawFocusRect(QRect(QPoint(4, 4), QPoint(width() - 5, height() - 5)));
+        platform::TCanvas canvas(&image);
+        canvas.DrawFocusRect(platform::Rect(4, 4, width() - 4, height() - 4));
     }
     if (transparent)
         image = withoutColour(image, qRgb(255, 0, 255));

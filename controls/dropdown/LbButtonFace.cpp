@@ -1,6 +1,7 @@
 #include "controls/dropdown/LbButtonFace.h"
 
-#include "controls/dropdown/GdiCanvas.h"
+#include "controls/dropdown/DrawHelpers.h"
+#include "platform/draw/Canvas.h"
 #include "controls/dropdown/LbButtonGlyphs.h"
 
 #include <algorithm>
@@ -12,31 +13,31 @@ using platform::TColor;
 
 int half(int value) { return value / 2; }
 
-void drawGlyphFrame(GdiCanvas &canvas, const QImage &glyph, int x, int y, int frame, int frameWidth, int frameHeight)
+void drawGlyphFrame(platform::TCanvas &canvas, const QImage &glyph, int x, int y, int frame, int frameWidth, int frameHeight)
 {
     if (frameWidth <= 0 || frameHeight <= 0)
         return;
     int sourceX = frame * frameWidth;
     if (sourceX + frameWidth > glyph.width())
         sourceX = 0;
-    canvas.DrawTransparent(x, y, glyph, QRect(sourceX, 0, std::min(frameWidth, glyph.width()),
-                                              std::min(frameHeight, glyph.height())));
+    canvas.DrawImage(x, y, transparentPart(glyph, QRect(sourceX, 0, std::min(frameWidth, glyph.width()),
+                                                         std::min(frameHeight, glyph.height()))));
 }
 
-void paintBackground(GdiCanvas &canvas, const LbButtonFace &f, TColor face, int shift)
+void paintBackground(platform::TCanvas &canvas, const LbButtonFace &f, TColor face, int shift)
 {
     switch (f.style) {
     case TLbButtonStyle::bsShape:
-        canvas.setBrush(platform::clFuchsia);
-        canvas.setPen(platform::clFuchsia, TPenStyle::psClear);
-        canvas.FillRect(0, 0, f.width, f.height);
+        setBrush(canvas, platform::clFuchsia);
+        setPen(canvas, platform::clFuchsia, platform::TPenStyle::psClear);
+        fillRect(canvas, 0, 0, f.width, f.height);
         break;
     case TLbButtonStyle::bsNormal:
     case TLbButtonStyle::bsEncarta:
     case TLbButtonStyle::bsOld:
         // A rectangle one pixel beyond every side: the pen falls outside.
-        canvas.setBrush(face);
-        canvas.FillRect(0, 0, f.width, f.height);
+        setBrush(canvas, face);
+        fillRect(canvas, 0, 0, f.width, f.height);
         break;
     case TLbButtonStyle::bsModern:
         DrawLbGradient(canvas, f.lightColor, face, 2, 2, f.width - 2, f.height / 4 + shift);
@@ -47,28 +48,28 @@ void paintBackground(GdiCanvas &canvas, const LbButtonFace &f, TColor face, int 
     }
 }
 
-void paintFrame(GdiCanvas &canvas, const LbButtonFace &f, TColor face, bool down)
+void paintFrame(platform::TCanvas &canvas, const LbButtonFace &f, TColor face, bool down)
 {
     const int w = f.width;
     const int h = f.height;
-    canvas.setBrushClear();
+    setBrushClear(canvas);
     switch (f.style) {
     case TLbButtonStyle::bsNormal:
     case TLbButtonStyle::bsEncarta:
         if (f.flat && !(f.enabled && (f.hot || down)))
             return;
-        canvas.setPen(down ? f.shadowColor : f.lightColor);
+        setPen(canvas, down ? f.shadowColor : f.lightColor);
         canvas.MoveTo(0, h - 1);
         canvas.LineTo(0, 0);
         canvas.LineTo(w - 1, 0);
-        canvas.setPen(down ? f.lightColor : f.shadowColor);
+        setPen(canvas, down ? f.lightColor : f.shadowColor);
         canvas.LineTo(w - 1, h - 1);
         canvas.LineTo(0, h - 1);
         return;
     case TLbButtonStyle::bsOld:
         if (f.flat && !(f.enabled && (f.hot || down)))
             return;
-        canvas.setPen(f.shadowColor);
+        setPen(canvas, f.shadowColor);
         if (!down) {
             canvas.MoveTo(w - 2, 0);
             canvas.LineTo(w - 2, h - 2);
@@ -78,26 +79,26 @@ void paintFrame(GdiCanvas &canvas, const LbButtonFace &f, TColor face, bool down
             canvas.LineTo(1, 1);
             canvas.LineTo(w - 2, 1);
         }
-        canvas.setPen(down ? platform::cl3DDkShadow : f.lightColor);
+        setPen(canvas, down ? platform::cl3DDkShadow : f.lightColor);
         canvas.MoveTo(0, h - 1);
         canvas.LineTo(0, 0);
         canvas.LineTo(w - 1, 0);
-        canvas.setPen(down ? f.lightColor : platform::cl3DDkShadow);
+        setPen(canvas, down ? f.lightColor : platform::cl3DDkShadow);
         canvas.LineTo(w - 1, h - 1);
         canvas.LineTo(-1, h - 1);
         return;
     case TLbButtonStyle::bsModern:
-        canvas.setPen(down ? f.shadowColor : face);
+        setPen(canvas, down ? f.shadowColor : face);
         canvas.Rectangle(1, 1, w - 1, h - 1);
-        canvas.setPen(f.shadowColor);
+        setPen(canvas, f.shadowColor);
         canvas.RoundRect(0, 0, w, h, 6, 6);
         return;
     case TLbButtonStyle::bsQuicken:
-        canvas.setPen(face, TPenStyle::psClear);
-        canvas.setBrush(face);
+        setPen(canvas, face, platform::TPenStyle::psClear);
+        setBrush(canvas, face);
         canvas.RoundRect(0, 1, w, h, 4, 4);
-        canvas.setBrushClear();
-        canvas.setPen(f.shadowColor);
+        setBrushClear(canvas);
+        setPen(canvas, f.shadowColor);
         canvas.MoveTo(4, 0);
         canvas.LineTo(w - 5, 0);
         canvas.MoveTo(4, h - 1);
@@ -112,13 +113,13 @@ unsigned alignmentFlags(TAlignment alignment)
 {
     switch (alignment) {
     case TAlignment::taLeftJustify:
-        return DT_WORDBREAK;
+        return platform::DT_WORDBREAK;
     case TAlignment::taRightJustify:
-        return DT_WORDBREAK | DT_RIGHT;
+        return platform::DT_WORDBREAK | platform::DT_RIGHT;
     case TAlignment::taCenter:
         break;
     }
-    return DT_WORDBREAK | DT_CENTER;
+    return platform::DT_WORDBREAK | platform::DT_CENTER;
 }
 
 struct Placement {
@@ -194,7 +195,7 @@ TColor BlendHotTrackColor(TColor color, TColor hotTrackColor, int hotTrackStep)
                          mix(platform::GetBValue(from), platform::GetBValue(to)));
 }
 
-void DrawLbGradient(GdiCanvas &canvas, TColor from, TColor to, int left, int top, int right, int bottom)
+void DrawLbGradient(platform::TCanvas &canvas, TColor from, TColor to, int left, int top, int right, int bottom)
 {
     const TColor a = platform::ColorToRGB(from);
     const TColor b = platform::ColorToRGB(to);
@@ -208,15 +209,15 @@ void DrawLbGradient(GdiCanvas &canvas, TColor from, TColor to, int left, int top
     for (int i = 0; i < 32; ++i) {
         const int bandTop = top + i * span / 31;
         const int bandBottom = std::min(bandTop + span / 31 + 1, bottom);
-        canvas.setBrush(platform::RGB(static_cast<int>(r), static_cast<int>(g), static_cast<int>(bl)));
-        canvas.FillRect(left, bandTop, right, bandBottom);
+        setBrush(canvas, platform::RGB(static_cast<int>(r), static_cast<int>(g), static_cast<int>(bl)));
+        fillRect(canvas, left, bandTop, right, bandBottom);
         r += dr;
         g += dg;
         bl += db;
     }
 }
 
-QString fitLbCaption(const GdiCanvas &canvas, QString caption, int room)
+QString fitLbCaption(platform::TCanvas &canvas, QString caption, int room)
 {
     while (!caption.isEmpty() && canvas.TextWidth(caption) > room)
         caption.chop(1);
@@ -235,7 +236,7 @@ int lbGlyphFrame(int numGlyphs, bool enabled, bool hot, bool down)
     return frame;
 }
 
-void PaintLbButtonFace(GdiCanvas &canvas, const LbButtonFace &f)
+void PaintLbButtonFace(platform::TCanvas &canvas, const LbButtonFace &f)
 {
     const bool down = f.enabled && f.down;
     const int shift = down && f.style != TLbButtonStyle::bsEncarta ? 1 : 0;
@@ -252,7 +253,7 @@ void PaintLbButtonFace(GdiCanvas &canvas, const LbButtonFace &f)
     QFont font = f.font.font;
     if (f.style == TLbButtonStyle::bsEncarta && down)
         font.setBold(true);
-    canvas.setFont(font, f.font.color);
+    assignFont(canvas.Font(), font, f.font.color);
 
     const QImage empty;
     const QImage &glyph = f.glyph ? *f.glyph : empty;
@@ -267,25 +268,28 @@ void PaintLbButtonFace(GdiCanvas &canvas, const LbButtonFace &f)
         room -= gw + 4;
     room = std::max(room, 0);
     const QString caption = f.wordWrap ? f.caption : fitLbCaption(canvas, f.caption, room);
-    const QRect measured = canvas.DrawText(caption, QRect(0, 0, room, 0), DT_CALCRECT | DT_WORDBREAK);
-    const int th = measured.height();
-    const int tw = caption.isEmpty() ? 0 : measured.width() + 4;
+    platform::TRect measured = platform::Rect(0, 0, room, 0);
+    if (!caption.isEmpty())
+        canvas.DrawText(caption, measured, platform::DT_CALCRECT | platform::DT_WORDBREAK);
+    const int th = caption.isEmpty() ? 0 : measured.Height();
+    const int tw = caption.isEmpty() ? 0 : measured.Width() + 4;
 
     if (f.style == TLbButtonStyle::bsShape) {
         drawGlyphFrame(canvas, glyph, half(f.width - gw), half(f.height - gh), frame, gw, gh);
-        canvas.DrawText(caption, QRect(shift, half(f.height - th) + shift, f.width - shift, f.height),
-                        DT_WORDBREAK | DT_CENTER);
+        platform::TRect box = platform::Rect(shift, half(f.height - th) + shift, f.width, f.height);
+        canvas.DrawText(caption, box, platform::DT_WORDBREAK | platform::DT_CENTER);
     } else {
         const Placement p = place(f, shift, gw, gh, tw, th);
         if (!f.enabled)
-            canvas.setFontColor(platform::clGray);
-        canvas.DrawText(caption, QRect(p.textX, p.textY, room, th), flags);
+            canvas.Font().setColor(platform::clGray);
+        platform::TRect box = platform::Rect(p.textX, p.textY, p.textX + room, p.textY + th);
+        canvas.DrawText(caption, box, flags);
         drawGlyphFrame(canvas, glyph, p.glyphX, p.glyphY, frame, gw, gh);
     }
 
     if (f.hasPopupMenu) {
         const QImage &arrow = lbResourceBitmap(QStringLiteral("LBARROW"));
-        canvas.DrawTransparent(f.width - 11, half(f.height) - 1, arrow, arrow.rect());
+        canvas.DrawImage(f.width - 11, half(f.height) - 1, transparentPart(arrow, arrow.rect()));
     }
 }
 

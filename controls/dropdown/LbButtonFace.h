@@ -9,9 +9,11 @@
 #include <QImage>
 #include <QString>
 
-namespace controls {
+namespace platform {
+class TCanvas;
+}
 
-class GdiCanvas;
+namespace controls {
 
 enum class TLbButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
@@ -47,19 +49,19 @@ struct LbButtonFace {
 };
 
 // Draws the whole face into (0, 0)-(width, height) of the canvas.
-void PaintLbButtonFace(GdiCanvas &canvas, const LbButtonFace &face);
+void PaintLbButtonFace(platform::TCanvas &canvas, const LbButtonFace &face);
 
 // Face colour of a hot-track step 0..8: the face colour at 0, the hot-track
 // colour at 8, each channel blended and truncated in between.
 platform::TColor BlendHotTrackColor(platform::TColor color, platform::TColor hotTrackColor, int hotTrackStep);
 
 // 32 bands from one colour to the other, top to bottom.
-void DrawLbGradient(GdiCanvas &canvas, platform::TColor from, platform::TColor to, int left, int top, int right,
+void DrawLbGradient(platform::TCanvas &canvas, platform::TColor from, platform::TColor to, int left, int top, int right,
                     int bottom);
 
 // The caption as the face shows it: without word wrap, cut from the end one
 // character at a time until it fits the room (no ellipsis).
-QString fitLbCaption(const GdiCanvas &canvas, QString caption, int room);
+QString fitLbCaption(platform::TCanvas &canvas, QString caption, int room);
 
 // Which frame of the glyph strip a state asks for: 1 disabled, 2 pressed (when
 // the strip has it), 3 hot (when the strip has it), else 0; pressed wins over

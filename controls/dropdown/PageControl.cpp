@@ -920,7 +920,7 @@ void TExTabSheet::paintEvent(QPaintEvent *)
     }
     QImage image(size(), QImage::Format_ARGB32_Premultiplied);
     {
-        GdiCanvas canvas(image);
+        platform::TCanvas canvas(&image);
         DrawTabGradient(canvas, Color(), m_colorTo, false, QRect(QPoint(0, 0), size()), 64);
     }
     painter.drawImage(QPoint(0, 0), image);

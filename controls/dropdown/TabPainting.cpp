@@ -1,5 +1,6 @@
 #include "controls/dropdown/TabPainting.h"
 
+#include "controls/dropdown/DrawHelpers.h"
 #include "controls/dropdown/PageControl.h"
 #include "platform/ImageList.h"
 
@@ -20,7 +21,7 @@ TColor parentColor(const QWidget &control)
     return platform::clBtnFace;
 }
 
-void line(GdiCanvas &canvas, int x0, int y0, int x1, int y1)
+void line(platform::TCanvas &canvas, int x0, int y0, int x1, int y1)
 {
     canvas.MoveTo(x0, y0);
     canvas.LineTo(x1, y1);
@@ -50,7 +51,7 @@ TabStrip tabStrip(const std::vector<QRect> &tabs, TTabPosition position, QSize c
     return strip;
 }
 
-void DrawTabGradient(GdiCanvas &canvas, TColor from, TColor to, bool horizontal, const QRect &rect, int steps)
+void DrawTabGradient(platform::TCanvas &canvas, TColor from, TColor to, bool horizontal, const QRect &rect, int steps)
 {
     if (steps <= 0)
         steps = 1;
@@ -61,17 +62,18 @@ void DrawTabGradient(GdiCanvas &canvas, TColor from, TColor to, bool horizontal,
     const int right = rect.left() + rect.width();
     const int bottom = rect.top() + rect.height();
     const double d = (horizontal ? right - left : bottom - top) / static_cast<double>(steps);
+    // The rounding applies to the step alone: from + round(i * (to - from) / steps).
     const auto channel = [steps](int x, int y, int i) { return x + roundEven(i * (y - x) / static_cast<double>(steps)); };
     for (int i = 0; i < steps; ++i) {
-        canvas.setBrush(platform::RGB(channel(platform::GetRValue(a), platform::GetRValue(b), i),
-                                      channel(platform::GetGValue(a), platform::GetGValue(b), i),
-                                      channel(platform::GetBValue(a), platform::GetBValue(b), i)));
+        setBrush(canvas, platform::RGB(channel(platform::GetRValue(a), platform::GetRValue(b), i),
+                                       channel(platform::GetGValue(a), platform::GetGValue(b), i),
+                                       channel(platform::GetBValue(a), platform::GetBValue(b), i)));
         const int start = roundEven(i * d);
         const int length = roundEven(d) + 1;
         if (horizontal)
-            canvas.FillRect(left + start, top, left + start + length, bottom);
+            fillRect(canvas, left + start, top, left + start + length, bottom);
         else
-            canvas.FillRect(left, top + start, right, top + start + length);
+            fillRect(canvas, left, top + start, right, top + start + length);
     }
 }
 
@@ -93,12 +95,13 @@ QImage TabPainter::paint() const
     const int h = c.height();
     QImage image(std::max(w, 1), std::max(h, 1), QImage::Format_ARGB32_Premultiplied);
     image.fill(platform::toQColor(platform::ColorToRGB(m_parentColor)));
-    GdiCanvas canvas(image);
-    canvas.setFont(c.font(), c.m_defaultTextColor);
+    platform::TCanvas canvas(&image);
+    canvas.SetBkMode(platform::TRANSPARENT);
+    assignFont(canvas.Font(), c.font(), c.m_defaultTextColor);
     const TTabPosition pos = c.m_tabPosition;
 
     // The strip's own background.
-    canvas.setBrush(m_parentColor);
+    setBrush(canvas, m_parentColor);
     for (int i = c.PageCount() - 1; i >= 0; --i) {
         const QRect tab = c.GetPageTabRect(i);
         if (tab.isNull())
@@ -120,34 +123,34 @@ QImage TabPainter::paint() const
             r.Top -= 2;
             r.Bottom += 2;
         }
-        canvas.FillRect(r.Left, r.Top, r.Right, r.Bottom);
+        fillRect(canvas, r.Left, r.Top, r.Right, r.Bottom);
     }
     if (!c.m_multiLine && !isSideTab(pos)) {
-        canvas.setBrush(c.m_color);
+        setBrush(canvas, c.m_color);
         const int from = std::max(w - 35, m_strip.maxRight);
         if (pos == TTabPosition::tpTop) {
-            canvas.FillRect(w - 35, 0, w, m_strip.maxBottom);
-            canvas.setPen(platform::clWhite);
+            fillRect(canvas, w - 35, 0, w, m_strip.maxBottom);
+            setPen(canvas, platform::clWhite);
             line(canvas, from, m_strip.maxBottom, w, m_strip.maxBottom);
         } else {
-            canvas.FillRect(w - 35, m_strip.minTop, w, h);
-            canvas.setPen(platform::cl3DDkShadow);
+            fillRect(canvas, w - 35, m_strip.minTop, w, h);
+            setPen(canvas, platform::cl3DDkShadow);
             line(canvas, from, m_strip.minTop - 1, w, m_strip.minTop - 1);
         }
     }
-    canvas.setBrush(c.m_tabBackGroundColor);
+    setBrush(canvas, c.m_tabBackGroundColor);
     switch (pos) {
     case TTabPosition::tpLeft:
-        canvas.FillRect(0, 0, m_strip.maxRight, h - 1);
+        fillRect(canvas, 0, 0, m_strip.maxRight, h - 1);
         break;
     case TTabPosition::tpRight:
-        canvas.FillRect(m_strip.minLeft, 0, w, h - 1);
+        fillRect(canvas, m_strip.minLeft, 0, w, h - 1);
         break;
     case TTabPosition::tpBottom:
-        canvas.FillRect(0, m_strip.minTop, w, h);
+        fillRect(canvas, 0, m_strip.minTop, w, h);
         break;
     case TTabPosition::tpTop:
-        canvas.FillRect(0, 0, w, m_strip.maxBottom);
+        fillRect(canvas, 0, 0, w, m_strip.maxBottom);
         break;
     }
 
@@ -165,7 +168,7 @@ QImage TabPainter::paint() const
     return image;
 }
 
-bool TabPainter::paintSheetBand(GdiCanvas &canvas) const
+bool TabPainter::paintSheetBand(platform::TCanvas &canvas) const
 {
     const TExPageControl &c = m_control;
     const TExTabSheet *page = c.m_activePage;
@@ -190,32 +193,32 @@ bool TabPainter::paintSheetBand(GdiCanvas &canvas) const
         break;
     }
     const QRegion band = QRegion(area) - QRegion(area.adjusted(4, 4, -4, -4));
-    canvas.setClipRegion(band);
+    canvas.SelectClipRgn(band);
     if (page->ColorTo() == platform::clNone) {
-        canvas.setBrush(page->Color());
-        canvas.FillRect(0, 0, w, h);
+        setBrush(canvas, page->Color());
+        fillRect(canvas, 0, 0, w, h);
     } else {
         DrawTabGradient(canvas, page->Color(), page->ColorTo(), false, QRect(0, 0, w, h), 16);
-        canvas.setBrush(page->Color());
+        setBrush(canvas, page->Color());
         switch (c.m_tabPosition) {
         case TTabPosition::tpLeft:
-            canvas.FillRect(m_strip.maxRight, 1, w - 1, 4);
+            fillRect(canvas, m_strip.maxRight, 1, w - 1, 4);
             break;
         case TTabPosition::tpRight:
-            canvas.FillRect(1, 1, m_strip.minLeft, 4);
+            fillRect(canvas, 1, 1, m_strip.minLeft, 4);
             break;
         case TTabPosition::tpTop:
-            canvas.FillRect(1, m_strip.maxBottom, w - 1, m_strip.maxBottom + 4);
+            fillRect(canvas, 1, m_strip.maxBottom, w - 1, m_strip.maxBottom + 4);
             break;
         case TTabPosition::tpBottom:
             break;
         }
     }
-    canvas.clearClip();
+    canvas.SelectClipRgn(std::nullopt);
     return true;
 }
 
-void TabPainter::paintFrame(GdiCanvas &canvas, bool bandPainted) const
+void TabPainter::paintFrame(platform::TCanvas &canvas, bool bandPainted) const
 {
     const TExPageControl &c = m_control;
     const int w = c.width();
@@ -238,12 +241,12 @@ void TabPainter::paintFrame(GdiCanvas &canvas, bool bandPainted) const
         bottom = m_strip.minTop - 1;
         break;
     }
-    canvas.setPen(c.m_tabSheetBorderColor);
+    setPen(canvas, c.m_tabSheetBorderColor);
     line(canvas, left, top, left, bottom + 2);
     line(canvas, left, bottom, right, bottom);
     line(canvas, right, bottom + 2, right, top);
     line(canvas, right, top, left, top);
-    canvas.setPen(c.m_color);
+    setPen(canvas, c.m_color);
     if (c.m_tabPosition != TTabPosition::tpBottom)
         line(canvas, left, h - 1, w - 1, h - 1);
     if (c.m_tabPosition != TTabPosition::tpRight)
@@ -282,24 +285,24 @@ void TabPainter::paintFrame(GdiCanvas &canvas, bool bandPainted) const
             break;
         }
         for (const Corner &k : corners) {
-            canvas.Pixel(k.x, k.y, c.m_color);
-            canvas.Pixel(k.x + k.dx, k.y, c.m_color);
-            canvas.Pixel(k.x, k.y + k.dy, c.m_color);
-            canvas.Pixel(k.x + k.dx, k.y + k.dy, c.m_tabSheetBorderColor);
-            canvas.Pixel(k.x + 2 * k.dx, k.y, c.m_tabSheetBorderColor);
-            canvas.Pixel(k.x, k.y + 2 * k.dy, c.m_tabSheetBorderColor);
+            canvas.SetPixel(k.x, k.y, c.m_color);
+            canvas.SetPixel(k.x + k.dx, k.y, c.m_color);
+            canvas.SetPixel(k.x, k.y + k.dy, c.m_color);
+            canvas.SetPixel(k.x + k.dx, k.y + k.dy, c.m_tabSheetBorderColor);
+            canvas.SetPixel(k.x + 2 * k.dx, k.y, c.m_tabSheetBorderColor);
+            canvas.SetPixel(k.x, k.y + 2 * k.dy, c.m_tabSheetBorderColor);
         }
     }
 }
 
-void TabPainter::paintSplitLine(GdiCanvas &canvas, bool bandPainted) const
+void TabPainter::paintSplitLine(platform::TCanvas &canvas, bool bandPainted) const
 {
     const TExPageControl &c = m_control;
     const TExTabSheet *page = c.m_activePage;
     TColor colour = c.m_color;
     if (bandPainted && page)
         colour = c.m_tabPosition == TTabPosition::tpBottom ? page->ColorTo() : page->Color();
-    canvas.setPen(colour);
+    setPen(canvas, colour);
     const int overlap = c.m_tabOverlap;
     switch (c.m_tabPosition) {
     case TTabPosition::tpLeft:
@@ -317,7 +320,7 @@ void TabPainter::paintSplitLine(GdiCanvas &canvas, bool bandPainted) const
     }
 }
 
-void TabPainter::paintTab(GdiCanvas &canvas, int pageIndex, int &splitFlag) const
+void TabPainter::paintTab(platform::TCanvas &canvas, int pageIndex, int &splitFlag) const
 {
     const TExPageControl &c = m_control;
     const QRect rect = c.GetPageTabRect(pageIndex);
@@ -345,8 +348,8 @@ void TabPainter::paintTab(GdiCanvas &canvas, int pageIndex, int &splitFlag) cons
     const bool horizontal = direction == TTabGradientDirection::gdHorizontal;
     const auto fill = [&](R area) {
         if (to == platform::clNone) {
-            canvas.setBrush(from);
-            canvas.FillRect(area.Left, area.Top, area.Right, area.Bottom);
+            setBrush(canvas, from);
+            fillRect(canvas, area.Left, area.Top, area.Right, area.Bottom);
         } else {
             DrawTabGradient(canvas, from, to, horizontal,
                             QRect(QPoint(area.Left, area.Top), QPoint(area.Right - 1, area.Bottom - 1)), 16);
@@ -409,8 +412,8 @@ void TabPainter::paintTab(GdiCanvas &canvas, int pageIndex, int &splitFlag) cons
     }
 
     // Edges.
-    canvas.setBrushClear();
-    canvas.setPen(c.m_tabBorderColor);
+    setBrushClear(canvas);
+    setPen(canvas, c.m_tabBorderColor);
     const auto openTowardSheet = [&](int startX) {
         switch (pos) {
         case TTabPosition::tpLeft:
@@ -460,7 +463,7 @@ void TabPainter::paintTab(GdiCanvas &canvas, int pageIndex, int &splitFlag) cons
         const bool side = isSideTab(pos);
         const bool last = side ? std::abs(r.Bottom - m_strip.maxBottom) <= 3 : std::abs(r.Right - m_strip.maxRight) <= 3;
         if (next != c.m_activePage || last) {
-            canvas.setPen(c.m_activeColor);
+            setPen(canvas, c.m_activeColor);
             if (side) {
                 line(canvas, r.Left + 2, r.Bottom - 2, r.Right - 2, r.Bottom - 2);
                 line(canvas, r.Left + 2, r.Bottom - 3, r.Right - 2, r.Bottom - 3);
@@ -531,7 +534,8 @@ void TabPainter::paintTab(GdiCanvas &canvas, int pageIndex, int &splitFlag) cons
     }
     if (!page->m_tabEnable)
         colour = platform::clGray;
-    canvas.setFont(font, colour);
+    assignFont(canvas.Font(), font, colour);
+    canvas.SetBkMode(platform::TRANSPARENT);
 
     const int leftMargin = c.m_tabMargin.LeftMargin();
     const int topMargin = c.m_tabMargin.TopMargin();
@@ -554,7 +558,7 @@ void TabPainter::paintTab(GdiCanvas &canvas, int pageIndex, int &splitFlag) cons
                 at = QPoint(x, y - 14);
             else if (pos == TTabPosition::tpRight)
                 at = QPoint(x - 14, y);
-            canvas.painter().drawPixmap(at, picture);
+            canvas.DrawImage(at.x(), at.y(), picture.toImage());
             if (pos == TTabPosition::tpLeft)
                 y -= c.m_images->Height();
             else if (pos == TTabPosition::tpRight)
@@ -564,23 +568,25 @@ void TabPainter::paintTab(GdiCanvas &canvas, int pageIndex, int &splitFlag) cons
         }
     }
 
-    if (pos == TTabPosition::tpLeft)
-        canvas.TextOut(x, y, page->m_caption, -2700);
-    else if (pos == TTabPosition::tpRight)
-        canvas.TextOut(x, y, page->m_caption, -900);
-    else
-        canvas.DrawText(page->m_caption, QRect(QPoint(x, y), QPoint(r.Right - 1, r.Bottom - 1)),
-                        DT_NOCLIP | DT_SINGLELINE);
-    canvas.setFont(c.font(), colour);
+    if (side) {
+        // Left: reading upward; right: reading downward.
+        canvas.Font().setOrientation(pos == TTabPosition::tpLeft ? -2700 : -900);
+        canvas.TextOut(x, y, page->m_caption);
+        canvas.Font().setOrientation(0);
+    } else {
+        platform::TRect box = platform::Rect(x, y, r.Right, r.Bottom);
+        canvas.DrawText(page->m_caption, box, platform::DT_NOCLIP | platform::DT_SINGLELINE);
+    }
+    assignFont(canvas.Font(), c.font(), colour);
 
     if (active && c.m_showFocus && c.hasFocus()) {
-        canvas.setPen(platform::clBlack, TPenStyle::psDot);
+        setPen(canvas, platform::clBlack, platform::TPenStyle::psDot);
         canvas.Rectangle(r.Left + 5, r.Top + 3, r.Right - 5, r.Bottom - 3);
-        canvas.setPenStyle(TPenStyle::psSolid);
+        canvas.Pen().setStyle(platform::TPenStyle::psSolid);
     }
 }
 
-void TabPainter::paintCloseButton(GdiCanvas &canvas, const R &tab, CloseButtonState state, int shift) const
+void TabPainter::paintCloseButton(platform::TCanvas &canvas, const R &tab, CloseButtonState state, int shift) const
 {
     const TExPageControl &c = m_control;
     const int leftMargin = c.m_tabMargin.LeftMargin();
@@ -617,18 +623,18 @@ void TabPainter::paintCloseButton(GdiCanvas &canvas, const R &tab, CloseButtonSt
         fillColour = platform::clSilver;
         border = platform::clBlack;
     }
-    canvas.setPen(border);
-    canvas.setBrush(fillColour);
-    canvas.Rectangle(box);
+    setPen(canvas, border);
+    setBrush(canvas, fillColour);
+    canvas.Rectangle(platform::fromQRect(box));
     // The cross: two strokes two pixels thick.
-    canvas.setPen(mark);
+    setPen(canvas, mark);
     for (int t = 0; t < 2; ++t) {
         line(canvas, box.left() + 3 + t, box.top() + 3, box.left() + 9 + t, box.top() + 9);
         line(canvas, box.left() + 8 + t, box.top() + 3, box.left() + 2 + t, box.top() + 9);
     }
 }
 
-void TabPainter::paintHoverOutline(GdiCanvas &canvas) const
+void TabPainter::paintHoverOutline(platform::TCanvas &canvas) const
 {
     const TExPageControl &c = m_control;
     if (c.m_hoverTab < 0 || c.m_hoverTab == c.ActivePageIndex() || c.m_tabHoverBorder == platform::clNone)
@@ -643,7 +649,7 @@ void TabPainter::paintHoverOutline(GdiCanvas &canvas) const
         r.Right -= 1;
     if (h - r.Bottom <= 5)
         r.Bottom -= 1;
-    canvas.setPen(c.m_tabHoverBorder);
+    setPen(canvas, c.m_tabHoverBorder);
     switch (c.m_tabPosition) {
     case TTabPosition::tpLeft:
         canvas.MoveTo(r.Right - 1, r.Top);

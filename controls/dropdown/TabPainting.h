@@ -2,9 +2,9 @@
 // How the page control paints its tab strip, the frame round the sheet and
 // its tabs: colours and gradients per tab, outlines open toward the sheet,
 // captions turned for side tabs, close buttons, hover outline.
-#include "controls/dropdown/GdiCanvas.h"
 #include "controls/dropdown/TabLayout.h"
 #include "platform/Color.h"
+#include "platform/draw/Canvas.h"
 
 #include <QImage>
 #include <QRect>
@@ -26,7 +26,7 @@ TabStrip tabStrip(const std::vector<QRect> &tabs, TTabPosition position, QSize c
 
 // Band gradient of the page control and its sheets: steps bands, each
 // round(d) + 1 pixels long starting at round(i * d), colours rounded.
-void DrawTabGradient(GdiCanvas &canvas, platform::TColor from, platform::TColor to, bool horizontal, const QRect &rect,
+void DrawTabGradient(platform::TCanvas &canvas, platform::TColor from, platform::TColor to, bool horizontal, const QRect &rect,
                      int steps);
 
 enum class CloseButtonState { Normal, Hot, Pressed };
@@ -37,15 +37,13 @@ public:
     QImage paint() const;
 
 private:
-    struct R {
-        int Left, Top, Right, Bottom;
-    };
-    void paintTab(GdiCanvas &canvas, int pageIndex, int &splitFlag) const;
-    void paintFrame(GdiCanvas &canvas, bool bandPainted) const;
-    bool paintSheetBand(GdiCanvas &canvas) const;
-    void paintSplitLine(GdiCanvas &canvas, bool bandPainted) const;
-    void paintHoverOutline(GdiCanvas &canvas) const;
-    void paintCloseButton(GdiCanvas &canvas, const R &tab, CloseButtonState state, int shift) const;
+    using R = platform::TRect;
+    void paintTab(platform::TCanvas &canvas, int pageIndex, int &splitFlag) const;
+    void paintFrame(platform::TCanvas &canvas, bool bandPainted) const;
+    bool paintSheetBand(platform::TCanvas &canvas) const;
+    void paintSplitLine(platform::TCanvas &canvas, bool bandPainted) const;
+    void paintHoverOutline(platform::TCanvas &canvas) const;
+    void paintCloseButton(platform::TCanvas &canvas, const R &tab, CloseButtonState state, int shift) const;
     static R toR(const QRect &rect);
 
     const TExPageControl &m_control;

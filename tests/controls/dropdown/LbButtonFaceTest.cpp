@@ -1,4 +1,4 @@
-#include "controls/dropdown/GdiCanvas.h"
+#include "controls/dropdown/DrawHelpers.h"
 #include "controls/dropdown/LbButton.h"
 #include "controls/dropdown/LbButtonFace.h"
 
@@ -37,7 +37,7 @@ QImage paint(const LbButtonFace &f)
 {
     QImage image(f.width, f.height, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
-    GdiCanvas canvas(image);
+    platform::TCanvas canvas(&image);
     PaintLbButtonFace(canvas, f);
     return image;
 }
@@ -94,7 +94,7 @@ TEST(LbButtonFace, GradientBandsFallOnRowsByThirtyFirsts)
     QImage image(4, 12, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
     {
-        GdiCanvas canvas(image);
+        platform::TCanvas canvas(&image);
         DrawLbGradient(canvas, platform::RGB(0, 0, 0), platform::RGB(248, 124, 62), 0, 0, 4, 10);
     }
     for (int row = 0; row < 10; ++row) {
@@ -175,8 +175,8 @@ TEST(LbButtonFace, DisabledCaptionsAreGrey)
 TEST(LbButtonFace, ACaptionTooWideIsCutFromTheEnd)
 {
     QImage image(10, 10, QImage::Format_ARGB32_Premultiplied);
-    GdiCanvas canvas(image);
-    canvas.setFont(platform::makeFont(QStringLiteral("Verdana"), 8), platform::clBlack);
+    platform::TCanvas canvas(&image);
+    assignFont(canvas.Font(), platform::makeFont(QStringLiteral("Verdana"), 8), platform::clBlack);
     const int abc = canvas.TextWidth(QStringLiteral("ABC"));
     EXPECT_EQ(fitLbCaption(canvas, QStringLiteral("ABCDEF"), abc), QStringLiteral("ABC"));
     EXPECT_EQ(fitLbCaption(canvas, QStringLiteral("ABCDEF"), abc - 1), QStringLiteral("AB"));
@@ -300,10 +300,18 @@ TEST(LbButtonFace, TheFocusShowsADottedRectangleFourPixelsIn)
     ASSERT_TRUE(button->hasFocus());
     const QImage focused = button->paintFace();
     const QColor face = q(platform::clBtnFace);
-    EXPECT_NE(focused.pixelColor(4, 4), face);
-    EXPECT_EQ(focused.pixelColor(5, 4), face);
-    EXPECT_NE(focused.pixelColor(6, 4), face);
-    EXPECT_NE(focused.pixelColor(75, 20), face) << "the right and bottom edges";
+    // Every other pixel of the frame 4 pixels in is inverted.
+    int dots = 0;
+    for (int x = 4; x < 76; ++x) {
+        const bool dot = focused.pixelColor(x, 4) != face;
+        EXPECT_NE(dot, focused.pixelColor(x + 1, 4) != face) << x;
+        dots += dot ? 1 : 0;
+    }
+    EXPECT_EQ(dots, 36);
+    EXPECT_EQ(focused.pixelColor(3, 4), face);
+    EXPECT_EQ(focused.pixelColor(10, 3), face);
     other->setFocus();
-    EXPECT_EQ(button->paintFace().pixelColor(4, 4), face);
+    const QImage unfocused = button->paintFace();
+    for (int x = 4; x < 76; ++x)
+        EXPECT_EQ(unfocused.pixelColor(x, 4), face) << x;
 }

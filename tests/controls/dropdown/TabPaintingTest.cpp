@@ -75,7 +75,7 @@ TEST(TabPainting, GradientBandsRoundHalvesToEven)
     };
     image.fill(QColor(99, 99, 99));
     {
-        GdiCanvas canvas(image);
+        platform::TCanvas canvas(&image);
         DrawTabGradient(canvas, platform::RGB(0, 0, 0), platform::RGB(10, 0, 0), true, QRect(0, 0, 10, 2), 4);
     }
     // Bands start at round(i * 2.5) = 0, 2, 5, 8 and are 3 long; colours
@@ -84,7 +84,7 @@ TEST(TabPainting, GradientBandsRoundHalvesToEven)
 
     image.fill(QColor(99, 99, 99));
     {
-        GdiCanvas canvas(image);
+        platform::TCanvas canvas(&image);
         DrawTabGradient(canvas, platform::RGB(7, 0, 0), platform::RGB(10, 0, 0), true, QRect(0, 0, 10, 2), 0);
     }
     EXPECT_EQ(reds(), (std::vector<int>{7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 99})) << "no steps is one band";
