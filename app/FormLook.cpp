@@ -2,6 +2,7 @@
 
 #include "controls/dropdown/DialogKeys.h"
 #include "controls/dropdown/LbButton.h"
+#include "controls/dropdown/PageControl.h"
 #include "platform/Fonts.h"
 #include "platform/Label.h"
 
@@ -32,6 +33,21 @@ void applyButtonLook(controls::TLbButton &button)
     button.setColorWhenDown(platform::RGB(255, 128, 0));
     button.setHotTrackColor(platform::clSkyBlue);
     button.setUseHotTrackFont(false);
+}
+
+void applyPageControlLook(controls::TExPageControl &pages)
+{
+    pages.setTabPosition(controls::TTabPosition::tpLeft);
+    pages.setTabStyle(controls::TTabStyle::tsDotNet);
+    pages.setMultiLine(true);
+    pages.setColor(FormColor);
+    pages.setDefaultTabColor(FormColor);
+    pages.setTabBackGroundColor(FormColor);
+    pages.setActiveColor(platform::clSkyBlue);
+    pages.setLowerActive(0);
+    const QFont verdana = platform::makeFont(QStringLiteral("Verdana"), 10);
+    pages.setFont(verdana);
+    pages.setActiveFont({verdana, platform::clWindowText});
 }
 
 TitlePanel createTitlePanel(QWidget &dialog)

@@ -84,6 +84,9 @@ TFSoftOptions::TFSoftOptions(int converterType, QWidget *parent)
     PC_Options = new controls::TExPageControl(this);
     PC_Options->setObjectName(QStringLiteral("PC_Options"));
     PC_Options->setGeometry(PageControlPlace);
+    applyPageControlLook(*PC_Options);
+    // Its captions carry no trailing room of their own: the tabs get a length.
+    PC_Options->setTabWidth(150);
     createLanguageSheet();
     createConnectionSheet();
 

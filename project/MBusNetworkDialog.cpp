@@ -5,7 +5,6 @@
 #include "app/Language.h"
 #include "controls/dropdown/LbButton.h"
 #include "controls/dropdown/PageControl.h"
-#include "platform/Fonts.h"
 #include "platform/HandlerGuard.h"
 #include "platform/Label.h"
 #include "platform/MessageBox.h"
@@ -86,20 +85,9 @@ void TFMeter_Bus::createControls()
     ExPageControl1->setObjectName(QStringLiteral("ExPageControl1"));
     ExPageControl1->setGeometry(TW->geometry().right() + 9, TW->y(), ClientSize.width() - TW->geometry().right() - 17,
                                 TW->height());
-    // Tabs on the left in the form colour, the active one sky blue, captions
-    // in Verdana reading upward.
-    ExPageControl1->setTabPosition(controls::TTabPosition::tpLeft);
-    ExPageControl1->setTabStyle(controls::TTabStyle::tsDotNet);
-    ExPageControl1->setMultiLine(true);
-    ExPageControl1->setColor(app::FormColor);
-    ExPageControl1->setDefaultTabColor(app::FormColor);
-    ExPageControl1->setTabBackGroundColor(app::FormColor);
-    ExPageControl1->setActiveColor(platform::clSkyBlue);
+    app::applyPageControlLook(*ExPageControl1);
     ExPageControl1->TabMargin().setTopMargin(10);
     ExPageControl1->TabMargin().setRightMargin(20);
-    ExPageControl1->setLowerActive(0);
-    ExPageControl1->setFont(platform::makeFont(QStringLiteral("Verdana"), 10));
-    ExPageControl1->setActiveFont({platform::makeFont(QStringLiteral("Verdana"), 10), platform::clWindowText});
     ExTabSheet1 = new controls::TExTabSheet(ExPageControl1);
     ExTabSheet2 = new controls::TExTabSheet(ExPageControl1);
     createNodePage();

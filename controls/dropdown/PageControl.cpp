@@ -398,6 +398,12 @@ void TExPageControl::setTabHeight(int height)
     relayout();
 }
 
+void TExPageControl::setTabWidth(int width)
+{
+    m_tabWidth = std::max(width, 0);
+    relayout();
+}
+
 void TExPageControl::setTabOverlap(int overlap)
 {
     m_tabOverlap = std::clamp(overlap, 0, 15);
@@ -545,6 +551,7 @@ const std::vector<QRect> &TExPageControl::tabRects() const
         in.thickness = tabThickness();
         in.multiLine = m_multiLine;
         in.raggedRight = m_raggedRight;
+        in.fixedLength = m_tabWidth;
         in.selected = m_tabIndex;
         const QFontMetrics metrics(font());
         for (const Tab &tab : m_tabs)

@@ -88,6 +88,9 @@ public:
     // Depth of a row of tabs; 0 takes it from the font.
     int TabHeight() const { return m_tabHeight; }
     void setTabHeight(int height);
+    // Length of every tab along the strip; 0 sizes each by its text.
+    int TabWidth() const { return m_tabWidth; }
+    void setTabWidth(int width);
     TTabMargin &TabMargin() { return m_tabMargin; }
     int TabOverlap() const { return m_tabOverlap; }
     void setTabOverlap(int overlap);
@@ -207,6 +210,7 @@ private:
     bool m_multiLine = false;
     bool m_raggedRight = false;
     int m_tabHeight = 0;
+    int m_tabWidth = 0;
     TTabMargin m_tabMargin;
     int m_tabOverlap = 0;
     int m_lowerActive = 2;

@@ -37,9 +37,11 @@ std::vector<QRect> layoutTabs(const TabLayoutInput &in)
     const bool side = isSideTab(in.position);
     const int room = (side ? in.control.height() : in.control.width()) - 2 * Edge;
     const bool wrap = in.multiLine || side;
-    std::vector<Row> rows = splitRows(in.lengths, room, wrap);
-
     std::vector<int> lengths = in.lengths;
+    if (in.fixedLength > 0)
+        std::fill(lengths.begin(), lengths.end(), in.fixedLength);
+    std::vector<Row> rows = splitRows(lengths, room, wrap);
+
     if (rows.size() > 1 && !in.raggedRight) {
         for (const Row &row : rows) {
             const int used = std::accumulate(row.begin(), row.end(), 0, [&](int sum, int i) {

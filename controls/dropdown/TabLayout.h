@@ -24,6 +24,7 @@ struct TabLayoutInput {
     QSize control;
     std::vector<int> lengths; // each tab's length along the strip
     int thickness = 0;        // each row's depth across the strip
+    int fixedLength = 0;      // every tab this long when not 0
     bool multiLine = false;
     bool raggedRight = false;
     int selected = -1;

@@ -310,6 +310,12 @@ TEST(LbButtonFace, TheFocusShowsADottedRectangleFourPixelsIn)
     EXPECT_EQ(dots, 36);
     EXPECT_EQ(focused.pixelColor(3, 4), face);
     EXPECT_EQ(focused.pixelColor(10, 3), face);
+    button->setStyle(TLbButtonStyle::bsOld);
+    const QImage old = button->paintFace();
+    EXPECT_EQ(old.pixelColor(0, 13), QColor(0, 0, 0)) << "the old style frames a focused face in black";
+    EXPECT_EQ(old.pixelColor(79, 13), QColor(0, 0, 0));
+    button->setStyle(TLbButtonStyle::bsNormal);
+
     other->setFocus();
     const QImage unfocused = button->paintFace();
     for (int x = 4; x < 76; ++x)

@@ -15,6 +15,8 @@ TEST(TabLayout, SideTabsStackFromTheTopAtTheirOwnLength)
     EXPECT_EQ(layoutTabs(in), (std::vector<QRect>{QRect(2, 2, 20, 60), QRect(2, 62, 20, 90)}));
     in.position = TTabPosition::tpRight;
     EXPECT_EQ(layoutTabs(in), (std::vector<QRect>{QRect(378, 2, 20, 60), QRect(378, 62, 20, 90)}));
+    in.fixedLength = 100;
+    EXPECT_EQ(layoutTabs(in), (std::vector<QRect>{QRect(378, 2, 20, 100), QRect(378, 102, 20, 100)})) << "TabWidth";
 }
 
 TEST(TabLayout, RowsWrapStretchAndBringTheSelectedRowToTheSheet)
