@@ -85,8 +85,11 @@ TFSoftOptions::TFSoftOptions(int converterType, QWidget *parent)
     PC_Options->setObjectName(QStringLiteral("PC_Options"));
     PC_Options->setGeometry(PageControlPlace);
     applyPageControlLook(*PC_Options);
-    // Its captions carry no trailing room of their own: the tabs get a length.
-    PC_Options->setTabWidth(150);
+    // Its captions carry no trailing room of their own: in the form's font
+    // both tabs get one length that holds the longer caption, in one column.
+    PC_Options->setFont(platform::defaultFormFont());
+    PC_Options->setActiveFont({platform::defaultFormFont(), platform::clWindowText});
+    PC_Options->setTabWidth(125);
     createLanguageSheet();
     createConnectionSheet();
 
