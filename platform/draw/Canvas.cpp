@@ -232,11 +232,29 @@ QPainter *TCanvas::painter()
     painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
     m_painter = std::move(painter);
     m_composition = QPainter::CompositionMode_SourceOver;
+    m_painterPen = m_painter->pen();
+    m_painterFontStamp = 0;
     applyClip();
     return m_painter.get();
 }
 
 void TCanvas::endPainting() { m_painter.reset(); }
+
+void TCanvas::setPainterPen(const QPen &pen)
+{
+    if (pen != m_painterPen) {
+        m_painter->setPen(pen);
+        m_painterPen = pen;
+    }
+}
+
+void TCanvas::setPainterFont()
+{
+    if (m_painterFontStamp != m_font.changeStamp()) {
+        m_painter->setFont(m_font.qfont());
+        m_painterFontStamp = m_font.changeStamp();
+    }
+}
 
 void TCanvas::setComposition(QPainter::CompositionMode mode)
 {
@@ -416,7 +434,7 @@ void TCanvas::flushPoints(std::vector<QPoint> &points, const PenPaint &paint)
     const QtPaint qt = qtPaintOf(paint.mode, paint.rgb);
     if (qt.draws) {
         setComposition(qt.mode);
-        m_painter->setPen(QPen(qt.color, 1));
+        setPainterPen(QPen(qt.color, 1));
         m_painter->drawPoints(points.data(), int(points.size()));
     }
     points.clear();
@@ -448,6 +466,16 @@ void TCanvas::penLine(int x0, int y0, int x1, int y1, bool includeLast)
     const bool gapsDrawn = !dashes.empty() && m_bkMode == OPAQUE && isColorSet(m_bkColor);
     const PenPaint off{rgbOf(m_bkColor), m_pen.Mode()};
     if (const PixelAccess px = pixelAccess(m_image, m_clip)) {
+        if (dashes.empty() && on.mode == TPenMode::pmCopy) {
+            // The common case, kept free of per-pixel choices.
+            const std::uint32_t pixel = 0xFF000000u | on.rgb;
+            const QRect bounds = px.bounds;
+            rasterLine(x0, y0, x1, y1, includeLast, [&](int x, int y) {
+                if (bounds.contains(x, y))
+                    px.at(x, y) = pixel;
+            });
+            return;
+        }
         m_styleStep += rasterLine(x0, y0, x1, y1, includeLast, [&, step = m_styleStep](int x, int y) mutable {
             const bool lit = dashes.empty() || dashOn(dashes, step++);
             if ((lit || gapsDrawn) && px.bounds.contains(x, y)) {
@@ -512,7 +540,7 @@ void TCanvas::wideOutline(const QPainterPath &path)
     QPen pen(paint.color, m_pen.Width());
     pen.setCapStyle(Qt::RoundCap);
     pen.setJoinStyle(Qt::RoundJoin);
-    m_painter->setPen(pen);
+    setPainterPen(pen);
     m_painter->setBrush(Qt::NoBrush);
     m_painter->drawPath(path);
 }
@@ -676,9 +704,9 @@ void TCanvas::RoundRect(int left, int top, int right, int bottom, int cornerWidt
     if (pen && m_pen.Width() > 1) {
         QPen wide(mode.color, m_pen.Width());
         wide.setJoinStyle(Qt::RoundJoin);
-        m_painter->setPen(wide);
+        setPainterPen(wide);
     } else {
-        m_painter->setPen(pen ? thinQtPen(mode.color, m_pen.Style()) : QPen(Qt::NoPen));
+        setPainterPen(pen ? thinQtPen(mode.color, m_pen.Style()) : QPen(Qt::NoPen));
     }
     // Qt's outline of an aliased figure lies on the pixels from the
     // rectangle's left edge to its right edge inclusive.
@@ -699,8 +727,8 @@ void TCanvas::Ellipse(int left, int top, int right, int bottom)
     setComposition(mode.mode);
     m_painter->setBrushOrigin(toQPoint(m_brushOrigin));
     m_painter->setBrush(brushFills() ? qbrush() : QBrush(Qt::NoBrush));
-    m_painter->setPen(pen ? (m_pen.Width() > 1 ? QPen(mode.color, m_pen.Width()) : thinQtPen(mode.color, m_pen.Style()))
-                          : QPen(Qt::NoPen));
+    setPainterPen(pen ? (m_pen.Width() > 1 ? QPen(mode.color, m_pen.Width()) : thinQtPen(mode.color, m_pen.Style()))
+                      : QPen(Qt::NoPen));
     m_painter->drawEllipse(QRect(r.x(), r.y(), r.width() - 1, r.height() - 1));
 }
 
@@ -718,7 +746,7 @@ void TCanvas::Polygon(std::span<const TPoint> points)
         poly.append(toDevice(p.X, p.Y));
     if (brushFills()) {
         setComposition(mode.mode);
-        m_painter->setPen(Qt::NoPen);
+        setPainterPen(QPen(Qt::NoPen));
         m_painter->setBrushOrigin(toQPoint(m_brushOrigin));
         m_painter->setBrush(qbrush());
         m_painter->drawPolygon(poly, Qt::OddEvenFill);
@@ -905,7 +933,7 @@ void TCanvas::TextOut(int x, int y, const QString &text)
         const QPoint at = toDevice(x, y);
         const bool rotated = m_font.Orientation() % 3600 != 0;
         if (rotated) {
-            m_painter->save();
+            // The painter draws untransformed otherwise.
             m_painter->translate(at);
             m_painter->rotate(-m_font.Orientation() / 10.0);
         }
@@ -915,12 +943,12 @@ void TCanvas::TextOut(int x, int y, const QString &text)
             m_painter->fillRect(QRect(origin, QSize(width, fm.height())),
                                 QColor::fromRgb(0xFF000000u | rgbOf(m_bkColor)));
         if (isColorSet(m_textColor)) {
-            m_painter->setFont(m_font.qfont());
-            m_painter->setPen(QColor::fromRgb(0xFF000000u | rgbOf(m_textColor)));
+            setPainterFont();
+            setPainterPen(QPen(QColor::fromRgb(0xFF000000u | rgbOf(m_textColor))));
             m_painter->drawText(QPoint(origin.x(), origin.y() + fm.ascent()), text);
         }
         if (rotated)
-            m_painter->restore();
+            m_painter->resetTransform();
     }
     MoveTo(x + width, y);
 }
@@ -971,14 +999,19 @@ int TCanvas::DrawText(const QString &text, TRect &rect, unsigned format, QString
     }
     if (!painter())
         return layout.resultHeight;
-    const std::optional<QRegion> keep = m_clip;
-    if (!(format & DT_NOCLIP))
-        IntersectClipRect(rect);
+    const bool clipped = !(format & DT_NOCLIP);
+    if (clipped) {
+        // Without a clip region a clip rectangle does, which is cheaper.
+        if (m_clip)
+            m_painter->setClipRegion(*m_clip & QRegion(toDevice(rect)));
+        else
+            m_painter->setClipRect(toDevice(rect));
+    }
     setComposition(QPainter::CompositionMode_SourceOver);
     const bool opaque = m_bkMode == OPAQUE && isColorSet(m_bkColor);
     const QColor ink = QColor::fromRgb(0xFF000000u | rgbOf(m_textColor));
-    m_painter->setFont(m_font.qfont());
-    m_painter->setPen(ink);
+    setPainterFont();
+    setPainterPen(QPen(ink));
     if (format & DT_RTLREADING)
         m_painter->setLayoutDirection(Qt::RightToLeft);
     for (const TextLine &line : layout.lines) {
@@ -995,8 +1028,8 @@ int TCanvas::DrawText(const QString &text, TRect &rect, unsigned format, QString
     }
     if (format & DT_RTLREADING)
         m_painter->setLayoutDirection(Qt::LeftToRight);
-    if (!(format & DT_NOCLIP))
-        SelectClipRgn(keep);
+    if (clipped)
+        applyClip();
     return layout.resultHeight;
 }
 

@@ -201,6 +201,9 @@ private:
     void syncObjects();
     void applyClip();
     void setComposition(QPainter::CompositionMode mode);
+    // The painter's pen and font, set only when they change.
+    void setPainterPen(const QPen &pen);
+    void setPainterFont();
     const QFontMetrics &metrics();
     bool penDraws() const;
     bool brushFills();
@@ -240,6 +243,8 @@ private:
     std::optional<QFontMetrics> m_metrics;
     std::uint64_t m_metricsStamp = 0;
     QPainter::CompositionMode m_composition = QPainter::CompositionMode_SourceOver;
+    QPen m_painterPen;
+    std::uint64_t m_painterFontStamp = 0;
 };
 
 } // namespace platform

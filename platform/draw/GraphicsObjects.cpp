@@ -8,20 +8,14 @@ namespace platform {
 
 void TFont::setName(const QString &name)
 {
-    if (name == m_name)
-        return;
-    m_name = name;
-    m_qfont.reset();
-    changed();
+    if (store(m_name, name))
+        m_qfont.reset();
 }
 
 void TFont::setHeight(int height)
 {
-    if (height == m_height)
-        return;
-    m_height = height;
-    m_qfont.reset();
-    changed();
+    if (store(m_height, height))
+        m_qfont.reset();
 }
 
 int TFont::Size() const
@@ -33,13 +27,7 @@ int TFont::Size() const
 
 void TFont::setSize(int points) { setHeight(-pointsToPixels(points)); }
 
-void TFont::setColor(TColor color)
-{
-    if (color == m_color)
-        return;
-    m_color = color;
-    changed();
-}
+void TFont::setColor(TColor color) { store(m_color, color); }
 
 void TFont::setStyle(FontStyle style)
 {
@@ -51,13 +39,7 @@ void TFont::setStyle(FontStyle style)
     changed();
 }
 
-void TFont::setOrientation(int tenths)
-{
-    if (tenths == m_orientation)
-        return;
-    m_orientation = tenths;
-    changed();
-}
+void TFont::setOrientation(int tenths) { store(m_orientation, tenths); }
 
 bool TFont::sameLook(const TFont &o) const
 {
@@ -104,37 +86,13 @@ const QFont &TFont::qfont() const
     return *m_qfont;
 }
 
-void TPen::setColor(TColor color)
-{
-    if (color == m_color)
-        return;
-    m_color = color;
-    changed();
-}
+void TPen::setColor(TColor color) { store(m_color, color); }
 
-void TPen::setWidth(int width)
-{
-    if (width == m_width)
-        return;
-    m_width = width;
-    changed();
-}
+void TPen::setWidth(int width) { store(m_width, width); }
 
-void TPen::setStyle(TPenStyle style)
-{
-    if (style == m_style)
-        return;
-    m_style = style;
-    changed();
-}
+void TPen::setStyle(TPenStyle style) { store(m_style, style); }
 
-void TPen::setMode(TPenMode mode)
-{
-    if (mode == m_mode)
-        return;
-    m_mode = mode;
-    changed();
-}
+void TPen::setMode(TPenMode mode) { store(m_mode, mode); }
 
 void TPen::Assign(const TPen &other)
 {
@@ -147,13 +105,7 @@ void TPen::Assign(const TPen &other)
     changed();
 }
 
-void TBrush::setColor(TColor color)
-{
-    if (color == m_color)
-        return;
-    m_color = color;
-    changed();
-}
+void TBrush::setColor(TColor color) { store(m_color, color); }
 
 void TBrush::setStyle(TBrushStyle style)
 {

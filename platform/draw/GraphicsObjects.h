@@ -32,6 +32,16 @@ protected:
         if (OnChange)
             OnChange();
     }
+    // Stores a new value and tells about it; an equal value changes nothing.
+    template <class T>
+    bool store(T &field, const T &value)
+    {
+        if (field == value)
+            return false;
+        field = value;
+        changed();
+        return true;
+    }
 
 private:
     std::uint64_t m_stamp = 1;

@@ -177,6 +177,13 @@ TEST(Canvas, DegenerateInputDrawsNothing)
             c.MoveTo(2, 2);
             c.LineTo(2, 2);
         },
+        [](TCanvas &c) {
+            c.Brush().setColor(clNone);
+            c.Pen().setColor(clNone);
+            c.FillRect(Rect(0, 0, 6, 4));
+            c.Rectangle(0, 0, 6, 4);
+            c.Ellipse(0, 0, 6, 4);
+        },
         [](TCanvas &c) { c.BitBlt(0, 0, 0, 5, c, 0, 0, SRCCOPY); },
         [](TCanvas &c) { c.BitBlt(0, 0, 5, 5, TCanvas(), 0, 0, SRCCOPY); },
     };
