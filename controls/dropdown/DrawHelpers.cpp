@@ -31,9 +31,13 @@ void assignFont(platform::TFont &target, const QFont &font, platform::TColor col
     target.setColor(color);
 }
 
-QImage withoutColour(const QImage &picture, QRgb key)
+QImage transparentPart(const QImage &picture, const QRect &part)
 {
-    QImage frame = picture.convertToFormat(QImage::Format_ARGB32);
+    if (picture.isNull())
+        return picture;
+    const QImage argb = picture.convertToFormat(QImage::Format_ARGB32);
+    const QRgb key = argb.pixel(0, argb.height() - 1);
+    QImage frame = argb.copy(part);
     for (int y = 0; y < frame.height(); ++y) {
         auto *row = reinterpret_cast<QRgb *>(frame.scanLine(y));
         for (int x = 0; x < frame.width(); ++x)
@@ -41,14 +45,6 @@ QImage withoutColour(const QImage &picture, QRgb key)
                 row[x] = 0;
     }
     return frame;
-}
-
-QImage transparentPart(const QImage &picture, const QRect &part)
-{
-    if (picture.isNull())
-        return picture;
-    const QImage argb = picture.convertToFormat(QImage::Format_ARGB32);
-    return withoutColour(argb.copy(part), argb.pixel(0, argb.height() - 1));
 }
 
 } // namespace controls

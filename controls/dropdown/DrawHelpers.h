@@ -24,9 +24,8 @@ void fillRect(platform::TCanvas &canvas, int left, int top, int right, int botto
 void assignFont(platform::TFont &target, const QFont &font, platform::TColor color);
 
 // The part of a picture with its transparent colour (its lower-left pixel)
-// taken out.
+// taken out. The whole pixel, alpha included, is compared: a glyph drawn on
+// a clear ground keeps its opaque pixels of the ground's colour.
 QImage transparentPart(const QImage &picture, const QRect &part);
-// The picture with every pixel of one colour made transparent.
-QImage withoutColour(const QImage &picture, QRgb key);
 
 } // namespace controls

@@ -1,10 +1,11 @@
 #include "controls/dropdown/LbButton.h"
 
 #include "controls/dropdown/DrawHelpers.h"
-#include "platform/draw/Canvas.h"
 #include "controls/dropdown/LbButtonFade.h"
-#include "controls/dropdown/LbButtonGlyphs.h"
 #include "platform/HandlerGuard.h"
+#include "platform/draw/Bitmap.h"
+#include "platform/draw/Canvas.h"
+#include "platform/draw/Resources.h"
 
 #include <QDialog>
 #include <QKeyEvent>
@@ -138,7 +139,7 @@ void TLbButton::setKind(TLbButtonKind kind)
         const KindPreset &preset = KindPresets[static_cast<std::size_t>(kind) - 1];
         m_numGlyphs = 2;
         setModalResult(preset.modalResult);
-        m_glyph = lbResourceBitmap(QString::fromLatin1(preset.glyph));
+        m_glyph = platform::loadResourceImage(QString::fromLatin1(preset.glyph)).convertToFormat(QImage::Format_ARGB32);
         setCaption(QString::fromUtf16(preset.caption));
     }
     m_kind = kind;
@@ -493,7 +494,7 @@ QImage TLbButton::paintFace() const
         canvas.DrawFocusRect(platform::Rect(4, 4, width() - 4, height() - 4));
     }
     if (transparent)
-        image = withoutColour(image, qRgb(255, 0, 255));
+        image = platform::keyedOut(image, platform::clFuchsia);
     return image;
 }
 

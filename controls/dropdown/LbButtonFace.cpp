@@ -2,7 +2,7 @@
 
 #include "controls/dropdown/DrawHelpers.h"
 #include "platform/draw/Canvas.h"
-#include "controls/dropdown/LbButtonGlyphs.h"
+#include "platform/draw/Resources.h"
 
 #include <algorithm>
 
@@ -288,7 +288,7 @@ void PaintLbButtonFace(platform::TCanvas &canvas, const LbButtonFace &f)
     }
 
     if (f.hasPopupMenu) {
-        const QImage &arrow = lbResourceBitmap(QStringLiteral("LBARROW"));
+        static const QImage arrow = platform::loadResourceImage(QStringLiteral("LBARROW"));
         canvas.DrawImage(f.width - 11, half(f.height) - 1, transparentPart(arrow, arrow.rect()));
     }
 }

@@ -551,14 +551,13 @@ void TabPainter::paintTab(platform::TCanvas &canvas, int pageIndex, int &splitFl
         paintCloseButton(canvas, toR(rect), state, shift);
     }
     if (c.m_images && page->m_imageIndex >= 0) {
-        const QPixmap picture = c.m_images->GetBitmap(page->m_imageIndex);
-        if (!picture.isNull()) {
+        if (page->m_imageIndex < c.m_images->Count()) {
             QPoint at(x - 2, y);
             if (pos == TTabPosition::tpLeft)
                 at = QPoint(x, y - 14);
             else if (pos == TTabPosition::tpRight)
                 at = QPoint(x - 14, y);
-            canvas.DrawImage(at.x(), at.y(), picture.toImage());
+            c.m_images->Draw(canvas, at.x(), at.y(), page->m_imageIndex);
             if (pos == TTabPosition::tpLeft)
                 y -= c.m_images->Height();
             else if (pos == TTabPosition::tpRight)
