@@ -10,6 +10,7 @@
 #include <array>
 #include <limits>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 namespace scan {
@@ -73,6 +74,29 @@ void setDollarHexList(QString &field, const std::uint8_t *bytes, int count, Text
     texts.finish(field);
 }
 
+// A text kept for the life of the process: a QString over characters that
+// never go away costs nothing to copy or to free, where a counted one costs
+// an atomic operation each time. Every record of a telegram carries the date
+// and time of its decoding, and they change once a second, so the kept
+// characters grow slowly; past the room set aside (some hours of steady
+// decoding) the texts stay counted as usual.
+QString lastingText(const QString &text)
+{
+    static constexpr std::size_t kRoom = 1 << 18;
+    static char16_t kept[kRoom];
+    static std::size_t used = 0;
+    static std::mutex mutex;
+    const auto length = static_cast<std::size_t>(text.size());
+    const std::lock_guard lock(mutex);
+    if (used + length + 1 > kRoom)
+        return text;
+    char16_t *at = kept + used;
+    std::copy_n(text.utf16(), length, at);
+    at[length] = u'\0';
+    used += length + 1;
+    return QString(QStringPrivate::fromRawData(at, static_cast<qsizetype>(length)));
+}
+
 // The local date and time texts of a decoding moment in the user's locale
 // (the long time format without its time-zone part), and the locale's
 // decimal separator. Formatting costs more than decoding a telegram, so
@@ -98,8 +122,11 @@ const DecodeStamp &decodeStamp(const QDateTime &decodedAt)
     if (second != cache.second || locale != cache.locale) {
         QString timeFormat = locale.timeFormat(QLocale::LongFormat);
         timeFormat.remove(QLatin1Char('t'));
-        cache.stamp = {locale.toString(decodedAt.date(), QLocale::ShortFormat),
-                       locale.toString(decodedAt.time(), timeFormat.trimmed()), locale.decimalPoint()};
+        const QString date = locale.toString(decodedAt.date(), QLocale::ShortFormat);
+        if (date != cache.stamp.date)
+            cache.stamp.date = lastingText(date);
+        cache.stamp.time = lastingText(locale.toString(decodedAt.time(), timeFormat.trimmed()));
+        cache.stamp.decimalPoint = locale.decimalPoint();
         cache.second = second;
         cache.locale = locale;
     }
@@ -327,8 +354,8 @@ std::size_t textSizeGuess(const RawRecord &r)
 }
 
 struct TelegramTexts {
-    TextBlock::Text date;
-    TextBlock::Text time;
+    QString date;
+    QString time;
     QStringView decimalPoint;
 };
 
@@ -342,8 +369,8 @@ std::unique_ptr<TVariable_MBus> makeRecord(const RawRecord &r, std::span<const s
     auto record = std::make_unique_for_overwrite<TVariable_MBus>();
     record->Is_BCD = field.bcd;
     setText(record->DataFieldStr, field.dataFieldStr);
-    texts.assign(record->datagiorno, shared.date);
-    texts.assign(record->tempo, shared.time);
+    setText(record->datagiorno, shared.date);
+    setText(record->tempo, shared.time);
     record->DIF = dollarHex(r.dif, false);
     if (r.filler) {
         record->Real_Wireless_Var = false;
@@ -405,17 +432,12 @@ ParseResult Parse_Data_Records(TVariableList &target, qint32 last, std::span<con
 
     // The telegram's records share one allocation, and so do their texts.
     const DecodeStamp &stamp = decodeStamp(decodedAt);
-    std::size_t textSize = static_cast<std::size_t>(stamp.date.size() + stamp.time.size()) + 2;
+    std::size_t textSize = 0;
     for (const RawRecord &r : raw)
         textSize += textSizeGuess(r);
     TextBlock texts;
     texts.open(textSize);
-    TelegramTexts shared;
-    texts.append(stamp.date);
-    shared.date = texts.finish();
-    texts.append(stamp.time);
-    shared.time = texts.finish();
-    shared.decimalPoint = stamp.decimalPoint;
+    const TelegramTexts shared{stamp.date, stamp.time, stamp.decimalPoint};
 
     const std::size_t needed = target.size() + raw.size();
     if (needed > target.capacity())
