@@ -417,6 +417,21 @@ std::unique_ptr<TVariable_MBus> makeRecord(const RawRecord &r, std::span<const s
 
 } // namespace
 
+QDateTime currentDecodeTime()
+{
+    struct Cache {
+        qint64 second = std::numeric_limits<qint64>::min();
+        QDateTime local;
+    };
+    thread_local Cache cache;
+    const qint64 second = QDateTime::currentMSecsSinceEpoch() / 1000;
+    if (second != cache.second) {
+        cache.local = QDateTime::fromMSecsSinceEpoch(second * 1000);
+        cache.second = second;
+    }
+    return cache.local;
+}
+
 ParseResult Parse_Data_Records(TVariableList &target, qint32 last, std::span<const std::uint8_t> block,
                                TMBusType mode, const QDateTime &decodedAt)
 {
