@@ -37,9 +37,8 @@ std::size_t blockBytes(std::size_t capacity) { return kStorageSize + capacity * 
 void release(RecordBlock::Storage *storage, std::size_t count)
 {
     if (storage->held.fetch_sub(count, std::memory_order_acq_rel) == count) {
-        const std::size_t bytes = blockBytes(storage->capacity);
         storage->~Storage();
-        ::operator delete(static_cast<void *>(storage), bytes);
+        ::operator delete(static_cast<void *>(storage));
     }
 }
 
@@ -82,7 +81,7 @@ void TVariable_MBus::operator delete(void *record, std::size_t size) noexcept
     if (storage)
         release(storage, 1);
     else
-        ::operator delete(slot, kHeaderSize + size);
+        ::operator delete(slot);
 }
 
 } // namespace scan
