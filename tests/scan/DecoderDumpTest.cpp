@@ -2,6 +2,7 @@
 // and bad) and from a fixed set of damaged inputs, against a recorded dump.
 // The decoder's texts end up in M_Bus.xml and in the scan dialog, so not a
 // digit, exponent, blank or case may change; this dump shows any that does.
+#include "LongFrame.h"
 #include "scan/RspUdDecoder.h"
 #include "support/TestSupport.h"
 
@@ -112,13 +113,7 @@ std::vector<std::uint8_t> frameAround(std::span<const std::uint8_t> records)
     std::vector<std::uint8_t> frame = {0x68, 0, 0, 0x68, 0x08, 0x05, 0x72, 0x45, 0x23, 0x01, 0x00,
                                        0x42, 0x04, 0x01, 0x0C, 0x10, 0x00, 0x00, 0x00};
     frame.insert(frame.end(), records.begin(), records.end());
-    std::uint8_t sum = 0;
-    for (std::size_t i = 4; i < frame.size(); ++i)
-        sum = static_cast<std::uint8_t>(sum + frame[i]);
-    frame.push_back(sum);
-    frame.push_back(0x16);
-    frame[1] = frame[2] = static_cast<std::uint8_t>(frame.size() - 6);
-    return frame;
+    return closedLongFrame(std::move(frame));
 }
 
 // A damaged input the ways the fuzz target feeds it: as an answer, as the

@@ -1,3 +1,4 @@
+#include "LongFrame.h"
 #include "QStringPrinter.h"
 #include "scan/RecordBlock.h"
 #include "scan/RspUdDecoder.h"
@@ -21,13 +22,7 @@ std::vector<std::uint8_t> makeFrame(std::vector<std::uint8_t> id, std::uint16_t 
     f.insert(f.end(), id.begin(), id.end());
     f.insert(f.end(), {std::uint8_t(manufacturer), std::uint8_t(manufacturer >> 8), 0x01, medium, 0x2A, 0x10, 0, 0});
     f.insert(f.end(), records.begin(), records.end());
-    std::uint8_t sum = 0;
-    for (std::size_t i = 4; i < f.size(); ++i)
-        sum = static_cast<std::uint8_t>(sum + f[i]);
-    f.push_back(sum);
-    f.push_back(0x16);
-    f[1] = f[2] = static_cast<std::uint8_t>(f.size() - 6);
-    return f;
+    return closedLongFrame(std::move(f));
 }
 
 } // namespace
