@@ -24,11 +24,11 @@ constexpr std::uint8_t kIdleFiller = 0x2F;
 
 constexpr char16_t hexDigit(int nibble) { return static_cast<char16_t>(nibble < 10 ? u'0' + nibble : u'A' + nibble - 10); }
 
-// "$XX" and "$XX " of every byte, each ending in a null character. Records
-// take their DIF text, and a single DIFE's or VIFE's, from here: texts that
-// point at static characters cost nothing to copy or free.
+// "$XX " of every byte, each followed by a null character ("$XX" is its
+// start). Records take their DIF text, and a single DIFE's or VIFE's, from
+// here: texts over static characters cost nothing to copy or free.
 struct HexTexts {
-    static constexpr std::size_t kStride = 6;
+    static constexpr std::size_t kStride = 5;
     std::array<char16_t, 256 * kStride> chars{};
     constexpr HexTexts()
     {
