@@ -3,12 +3,14 @@
 // operations are reachable, and its structure can be recounted from scratch
 // and compared with what the tree keeps.
 #include "controls/vtree/BaseLazyTree.h"
+#include "platform/AssertionFailed.h"
 #include "support/ManualNumberedTimers.h"
 
 #include <gtest/gtest.h>
 
 #include <QString>
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace vtreetest {
@@ -72,5 +74,28 @@ std::vector<PLazyNode> addChildren(TBaseLazyTree &tree, PLazyNode parent, int co
 
 // A short name for a node: the indexes from the top level, "1.0.2".
 QString path(PLazyNode node);
+
+} // namespace vtreetest
+
+namespace vtreetest {
+
+// The message of the assertion the call fails, empty when it passes.
+template <class Call>
+QString assertionOf(Call call)
+{
+    try {
+        call();
+    } catch (const platform::EAssertionFailed &failure) {
+        return failure.assertion();
+    }
+    return {};
+}
+
+// Records events as short texts, in order.
+struct EventLog {
+    std::vector<std::string> entries;
+    void add(const std::string &text) { entries.push_back(text); }
+    void add(const char *what, PLazyNode node) { entries.push_back(std::string(what) + ' ' + path(node).toStdString()); }
+};
 
 } // namespace vtreetest
