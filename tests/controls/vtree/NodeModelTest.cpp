@@ -105,9 +105,9 @@ TEST(NodeModel, LevelsParentsAndTheOwningTree)
 
 TEST(NodeModel, ChangingTheDataSizeRecreatesTheTopLevelUnlessTheNodesWouldSurvive)
 {
+    std::vector<PLazyNode> freed;
     TestTree tree;
     tree.SetNodeDataSize(8);
-    std::vector<PLazyNode> freed;
     tree.OnFreeNode = [&](TBaseLazyTree *, PLazyNode node) { freed.push_back(node); };
     for (PLazyNode top : addChildren(tree, nullptr, 3))
         addChildren(tree, top, 2);
@@ -187,6 +187,7 @@ TEST(NodeModel, BlocksCostTheRecordAndTheDataOnly)
 TEST(NodeModel, DeepTreesAreWalkedCountedCopiedAndFreedWithoutRecursion)
 {
     constexpr unsigned depth = 200000;
+    unsigned freed = 0;
     TestTree tree;
     tree.SetNodeDataSize(8);
     unsigned initialised = 0;
@@ -213,7 +214,6 @@ TEST(NodeModel, DeepTreesAreWalkedCountedCopiedAndFreedWithoutRecursion)
 
     tree.CopyTo(chain, nullptr, amAddChildLast, false);
     EXPECT_EQ(tree.RootNode()->TotalCount, 2 * depth + 1);
-    unsigned freed = 0;
     tree.OnFreeNode = [&](TBaseLazyTree *, PLazyNode) { ++freed; };
     tree.DeleteNode(chain);
     EXPECT_EQ(freed, depth);

@@ -79,9 +79,9 @@ struct FreeOrderTree {
         tree.InsertNode(top, amAddChildLast);
         tree.GetNodeData(tree.InsertNode(nullptr, amAddChildLast));
     }
+    EventLog log;
     TestTree tree;
     PLazyNode top;
-    EventLog log;
 };
 
 TEST(Structure, DeletingFreesDeepestAndLastFirstOnlyWhatWasInitialisedOrTouched)
@@ -94,6 +94,18 @@ TEST(Structure, DeletingFreesDeepestAndLastFirstOnlyWhatWasInitialisedOrTouched)
     t.tree.Clear();
     EXPECT_EQ(t.log.entries, (std::vector<std::string>{"free 0"}));
     expectConsistent(t.tree);
+}
+
+TEST(Structure, DestroyingTheTreeFreesItsNodes)
+{
+    EventLog log;
+    {
+        TestTree tree;
+        tree.OnFreeNode = [&](TBaseLazyTree *, PLazyNode node) { log.add("free", node); };
+        tree.ValidateNode(tree.AddChild(nullptr), false);
+        addOption(tree, TLTMiscOption::toReadOnly);
+    }
+    EXPECT_EQ(log.entries, std::vector<std::string>{"free 0"}) << "also in a read-only tree";
 }
 
 TEST(Structure, AFailingFreeHandlerStillFreesEveryNode)
@@ -131,8 +143,8 @@ TEST(Structure, LosingTheLastChildCollapsesTheParent)
 
 TEST(Structure, ClearOnAnEmptyTreeDoesNothing)
 {
-    TestTree tree;
     int updates = 0;
+    TestTree tree;
     tree.OnUpdating = [&](TBaseLazyTree *, TLTUpdateState) { ++updates; };
     tree.Clear();
     EXPECT_EQ(updates, 0);
