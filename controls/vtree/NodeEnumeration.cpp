@@ -8,9 +8,9 @@ using enum TLazyNodeEnumerationMode;
 
 bool TLTLazyNodeEnumerator::MoveNext()
 {
-    if (!FCanModeNext || !FEnumeration)
+    if (!FCanModeNext || !FEnumeration.FTree)
         return false;
-    FNode = FNode ? FEnumeration->next(FNode) : FEnumeration->first();
+    FNode = FNode ? FEnumeration.next(FNode) : FEnumeration.first();
     FCanModeNext = FNode != nullptr;
     return FCanModeNext;
 }
