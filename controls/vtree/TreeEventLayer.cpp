@@ -265,17 +265,21 @@ void TBaseLazyTree::ReleaseNode(PLazyNode Node)
         FEditNode = nullptr;
     }
     forgetNode(Node);
-    Finally free([this, Node] {
-        if (Node->States.contains(vsReleaseCallOnUserDataRequired) && FNodeDataSize >= static_cast<int>(sizeof(void *))) {
-            platform::IInterface *stored = nullptr;
-            std::memcpy(&stored, reinterpret_cast<std::byte *>(Node) + NodeDataOffset, sizeof stored);
-            if (stored)
-                stored->Release();
-        }
-        FAllocator.release(Node);
-    });
-    if (Node->States.containsAny({vsInitialized, vsOnFreeNodeCallRequired}))
-        NotifyFreeNode(Node);
+    {
+        Finally free([this, Node] {
+            if (Node->States.contains(vsReleaseCallOnUserDataRequired) && FNodeDataSize >= static_cast<int>(sizeof(void *))) {
+                platform::IInterface *stored = nullptr;
+                std::memcpy(&stored, reinterpret_cast<std::byte *>(Node) + NodeDataOffset, sizeof stored);
+                if (stored)
+                    stored->Release();
+            }
+            FAllocator.release(Node);
+        });
+        if (Node->States.containsAny({vsInitialized, vsOnFreeNodeCallRequired}))
+            NotifyFreeNode(Node);
+    }
+    if (!IsUpdating())
+        EnsureNodeSelected();
 }
 
 void TBaseLazyTree::NotifyFreeNode(PLazyNode Node)
@@ -590,9 +594,11 @@ void TBaseLazyTree::NotifyStartOperation(TLTOperationKind OperationKind)
         OnStartOperation(this, OperationKind);
 }
 
+// A tree being destroyed reports no state changes: its owner may be half
+// gone already.
 void TBaseLazyTree::ChangeTreeStates(TLazyTreeStates Enter, TLazyTreeStates Leave)
 {
-    if (OnStateChange && !((Enter - FStates) + (FStates * Leave)).empty())
+    if (OnStateChange && !FDestroying && !((Enter - FStates) + (FStates * Leave)).empty())
         OnStateChange(this, Enter, Leave);
     FStates = (FStates + Enter) - Leave;
 }

@@ -35,6 +35,11 @@ public:
     using TBaseLazyTree::RecomputeSubtreeHeight;
     using TBaseLazyTree::RecountSubtree;
     using TBaseLazyTree::ReserveInternalData;
+    using TBaseLazyTree::QueryChecking;
+    using TBaseLazyTree::QueryFocusChanging;
+    using TBaseLazyTree::QueryImageIndex;
+    using TBaseLazyTree::QueryPopupMenu;
+    using TBaseLazyTree::SetTreeTimer;
     using TBaseLazyTree::UnlinkNode;
 
     PLazyNode nextToSelect() const { return FNextNodeToSelect; }
