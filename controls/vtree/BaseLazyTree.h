@@ -8,6 +8,8 @@
 //
 // Node references the tree remembers (focus, hot node, drop target ...) are
 // forgotten when their node goes, so none of them ever points at freed memory.
+// Destroying the tree frees its nodes with OnFreeNode: an owner whose handler
+// uses the owner's own members clears the tree before those members go.
 #include "controls/vtree/LazyNode.h"
 #include "controls/vtree/NodeAllocator.h"
 #include "controls/vtree/NodeEnumeration.h"
