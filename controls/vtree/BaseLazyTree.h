@@ -129,6 +129,8 @@ public:
     unsigned GetNodeHeight(PLazyNode Node);
     // Clamped to the 16 bits the record keeps.
     void SetNodeHeight(PLazyNode Node, unsigned Value);
+    // Asks the application for the node's height, once (toVariableNodeHeight).
+    virtual void MeasureItemHeight(platform::TCanvas *Canvas, PLazyNode Node);
 
     // ---- Navigation and iteration ---------------------------------------
     // C: ConsiderChildrenAbove; IF: IncludeFiltered. The NoInit forms never
@@ -208,6 +210,12 @@ public:
     unsigned AbsoluteIndex(PLazyNode Node);
     PLazyNode GetVisibleParent(PLazyNode Node, bool IF = false) const;
     bool HasAsParent(PLazyNode Node, PLazyNode PotentialParent) const;
+    // Whether a later / earlier sibling shows, and whether Node is the first /
+    // last child of Parent that shows (tree lines, keyboard).
+    bool AnyLaterSiblingShown(PLazyNode Node) const;
+    bool AnyEarlierSiblingShown(PLazyNode Node) const;
+    bool IsFirstShownChild(PLazyNode Parent, PLazyNode Node) const;
+    bool IsLastShownChild(PLazyNode Parent, PLazyNode Node) const;
 
     // ---- Update and synchronisation -------------------------------------
     virtual void BeginUpdate();
@@ -423,7 +431,6 @@ protected:
     // ---- Initialisation internals -----------------------------------------
     virtual void InitializeNode(PLazyNode Node);
     virtual void InitializeChildren(PLazyNode Node);
-    virtual void MeasureItemHeight(platform::TCanvas *Canvas, PLazyNode Node);
 
     // ---- Selection internals ----------------------------------------------
     bool AppendToSelection(const PLazyNode *Nodes, std::size_t Count, bool ForceInsert);
@@ -595,6 +602,33 @@ protected:
     virtual void TimerFired(int Id);
     void SetTreeTimer(int Id, unsigned Milliseconds);
 
+    // ---- Scopes ----------------------------------------------------------
+    // The update count raised for a scope, without the bracket's notifications.
+    class RaisedUpdateCount {
+    public:
+        explicit RaisedUpdateCount(TBaseLazyTree &tree) : m_tree(tree) { ++m_tree.FUpdateCount; }
+        ~RaisedUpdateCount() { --m_tree.FUpdateCount; }
+        RaisedUpdateCount(const RaisedUpdateCount &) = delete;
+        RaisedUpdateCount &operator=(const RaisedUpdateCount &) = delete;
+
+    private:
+        TBaseLazyTree &m_tree;
+    };
+    // A tree state held for a scope, unless the tree was in it already.
+    class StateScope {
+    public:
+        StateScope(TBaseLazyTree &tree, TLazyTreeState state);
+        ~StateScope() noexcept(false);
+        StateScope(const StateScope &) = delete;
+        StateScope &operator=(const StateScope &) = delete;
+
+    private:
+        TBaseLazyTree &m_tree;
+        TLazyTreeState m_state;
+        bool m_entered;
+        int m_exceptions;
+    };
+
     // ---- Small tests ---------------------------------------------------
     bool toOption(TLTPaintOption o) const { return FOptions->PaintOptions().contains(o); }
     bool toOption(TLTAutoOption o) const { return FOptions->AutoOptions().contains(o); }
@@ -653,6 +687,9 @@ private:
     std::size_t nodeBlockSize() const;
     std::size_t ensureNodeDataSize();
     void checkInitialUserData(void *UserData);
+    static void linkAsLastChild(PLazyNode Parent, PLazyNode Node);
+    TBaseLazyTree *resolveTarget(PLazyNode &Target, TLTNodeAttachMode &Mode);
+    void visibleCountChanged(unsigned oldVisibleCount);
     void initOnDemand(PLazyNode Node)
     {
         if (Node && !Node->States.contains(TLazyNodeState::vsInitialized))

@@ -589,44 +589,72 @@ PLazyNode TBaseLazyTree::GetLastVisibleChildNoInit(PLazyNode Node, bool IF) cons
     return result;
 }
 
+namespace {
+// The nearest sibling after (before) Node that shows; touch sees every
+// sibling passed.
+template <class Tree, class Touch>
+PLazyNode shownSibling(const Tree &tree, PLazyNode Node, bool IF, bool forward, Touch touch)
+{
+    LT_ASSERT(Node && Node != tree.RootNode(), assertions::invalidParameter);
+    PLazyNode result = Node;
+    do {
+        result = forward ? result->NextSibling : result->PrevSibling;
+        touch(result);
+    } while (result && (!result->States.contains(vsVisible) || (!IF && tree.GetEffectivelyFiltered(result))));
+    return result;
+}
+} // namespace
+
 PLazyNode TBaseLazyTree::GetNextVisibleSibling(PLazyNode Node, bool IF)
 {
-    LT_ASSERT(Node && Node != FRoot, assertions::invalidParameter);
-    PLazyNode result = Node;
-    do
-        result = GetNextSibling(result);
-    while (result && (!result->States.contains(vsVisible) || (!IF && GetEffectivelyFiltered(result))));
-    return result;
+    return shownSibling(*this, Node, IF, true, [this](PLazyNode node) { initOnDemand(node); });
 }
 
 PLazyNode TBaseLazyTree::GetNextVisibleSiblingNoInit(PLazyNode Node, bool IF) const
 {
-    LT_ASSERT(Node && Node != FRoot, assertions::invalidParameter);
-    PLazyNode result = Node;
-    do
-        result = result->NextSibling;
-    while (result && (!result->States.contains(vsVisible) || (!IF && GetEffectivelyFiltered(result))));
-    return result;
+    return shownSibling(*this, Node, IF, true, [](PLazyNode) {});
 }
 
 PLazyNode TBaseLazyTree::GetPreviousVisibleSibling(PLazyNode Node, bool IF)
 {
-    LT_ASSERT(Node && Node != FRoot, assertions::invalidParameter);
-    PLazyNode result = Node;
-    do
-        result = GetPreviousSibling(result);
-    while (result && (!result->States.contains(vsVisible) || (!IF && GetEffectivelyFiltered(result))));
-    return result;
+    return shownSibling(*this, Node, IF, false, [this](PLazyNode node) { initOnDemand(node); });
 }
 
 PLazyNode TBaseLazyTree::GetPreviousVisibleSiblingNoInit(PLazyNode Node, bool IF) const
 {
-    LT_ASSERT(Node && Node != FRoot, assertions::invalidParameter);
-    PLazyNode result = Node;
-    do
-        result = result->PrevSibling;
-    while (result && (!result->States.contains(vsVisible) || (!IF && GetEffectivelyFiltered(result))));
-    return result;
+    return shownSibling(*this, Node, IF, false, [](PLazyNode) {});
+}
+
+bool TBaseLazyTree::AnyLaterSiblingShown(PLazyNode Node) const
+{
+    for (PLazyNode sibling = Node->NextSibling; sibling; sibling = sibling->NextSibling)
+        if (GetEffectivelyVisible(sibling))
+            return true;
+    return false;
+}
+
+bool TBaseLazyTree::AnyEarlierSiblingShown(PLazyNode Node) const
+{
+    for (PLazyNode sibling = Node->PrevSibling; sibling; sibling = sibling->PrevSibling)
+        if (GetEffectivelyVisible(sibling))
+            return true;
+    return false;
+}
+
+bool TBaseLazyTree::IsFirstShownChild(PLazyNode Parent, PLazyNode Node) const
+{
+    PLazyNode child = Parent->FirstChild;
+    while (child && !GetEffectivelyVisible(child))
+        child = child->NextSibling;
+    return child == Node;
+}
+
+bool TBaseLazyTree::IsLastShownChild(PLazyNode Parent, PLazyNode Node) const
+{
+    PLazyNode child = Parent->LastChild;
+    while (child && !GetEffectivelyVisible(child))
+        child = child->PrevSibling;
+    return child == Node;
 }
 
 // ---- Walks over nodes with a property ----------------------------------------
@@ -832,13 +860,7 @@ PLazyNode TBaseLazyTree::IterateSubtree(PLazyNode Node, const TLTGetNodeProc &Ca
                                         bool DoInit, bool ChildNodesOnly)
 {
     LT_ASSERT(Node != FRoot, assertions::nodeIsRoot);
-    const bool nested = FStates.contains(TLazyTreeState::tsIterating);
-    if (!nested)
-        ChangeTreeStates(TLazyTreeState::tsIterating, {});
-    Finally leave([this, nested] {
-        if (!nested)
-            ChangeTreeStates({}, TLazyTreeState::tsIterating);
-    });
+    StateScope iterating(*this, TLazyTreeState::tsIterating);
 
     PLazyNode stop = nullptr;
     PLazyNode node;

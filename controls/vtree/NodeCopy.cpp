@@ -18,20 +18,9 @@ using enum TLazyNodeState;
 using enum TLTNodeAttachMode;
 
 namespace {
-
 // What a stored node keeps of its states: never the tree's bookkeeping.
 constexpr TLazyNodeStates storedStates{vsInitialized, vsExpanded, vsHasChildren, vsVisible,
                                        vsSelected,    vsDisabled, vsMultiline,   vsFiltered};
-
-TLTNodeAttachMode modeAtRoot(TLTNodeAttachMode Mode)
-{
-    if (Mode == amInsertBefore)
-        return amAddChildFirst;
-    if (Mode == amInsertAfter)
-        return amAddChildLast;
-    return Mode;
-}
-
 } // namespace
 
 struct CapturedNode {
@@ -140,14 +129,7 @@ void TBaseLazyTree::rebuildSubtree(PLazyNode Node, const SubtreeCopy &copy, std:
                 --open.back().left;
                 PLazyNode owner = open.back().node;
                 PLazyNode child = AllocateNode();
-                child->Parent = owner;
-                child->PrevSibling = owner->LastChild;
-                child->Index = owner->LastChild ? owner->LastChild->Index + 1 : 0;
-                if (owner->LastChild)
-                    owner->LastChild->NextSibling = child;
-                else
-                    owner->FirstChild = child;
-                owner->LastChild = child;
+                linkAsLastChild(owner, child);
                 ++owner->ChildCount;
                 fill(child);
                 continue;
@@ -224,21 +206,29 @@ PLazyNode TBaseLazyTree::transfer(PLazyNode Source, TBaseLazyTree &TargetTree, P
     return result;
 }
 
+// No target means the top of this tree; the mode then and at any root is one
+// that makes sense there.
+TBaseLazyTree *TBaseLazyTree::resolveTarget(PLazyNode &Target, TLTNodeAttachMode &Mode)
+{
+    TBaseLazyTree *tree = this;
+    if (!Target) {
+        Target = FRoot;
+        Mode = amAddChildFirst;
+    } else {
+        tree = OwnerTreeOf(Target);
+    }
+    if (Target == tree->FRoot)
+        Mode = attachModeAtRoot(Mode);
+    return tree;
+}
+
 void TBaseLazyTree::MoveTo(PLazyNode Source, PLazyNode Target, TLTNodeAttachMode Mode, bool ChildrenOnly)
 {
     LT_ASSERT(!Source || OwnerTreeOf(Source) == this, assertions::sourceNotInTree);
     const bool besideItself = ChildrenOnly && (Mode == amInsertBefore || Mode == amInsertAfter);
     if (!(Target != Source || besideItself) || Mode == amNoWhere || !Source || Source == FRoot || IsReadOnly())
         return;
-    TBaseLazyTree *targetTree = this;
-    if (!Target) {
-        Target = FRoot;
-        Mode = amAddChildFirst;
-    } else {
-        targetTree = OwnerTreeOf(Target);
-    }
-    if (Target == targetTree->FRoot)
-        Mode = modeAtRoot(Mode);
+    TBaseLazyTree *targetTree = resolveTarget(Target, Mode);
     if (Target != targetTree->FRoot) {
         targetTree->initOnDemand(Target);
         targetTree->createChildrenOnDemand(Target);
@@ -304,17 +294,9 @@ PLazyNode TBaseLazyTree::CopyTo(PLazyNode Source, PLazyNode Target, TLTNodeAttac
     LT_ASSERT(!Source || OwnerTreeOf(Source) == this, assertions::sourceNotInTree);
     if (Mode == amNoWhere || !Source || Source == FRoot)
         return nullptr;
-    TBaseLazyTree *targetTree = this;
-    if (!Target) {
-        Target = FRoot;
-        Mode = amAddChildFirst;
-    } else {
-        targetTree = OwnerTreeOf(Target);
-    }
+    TBaseLazyTree *targetTree = resolveTarget(Target, Mode);
     if (targetTree->IsReadOnly())
         return nullptr;
-    if (Target == targetTree->FRoot)
-        Mode = modeAtRoot(Mode);
     PLazyNode copied = transfer(Source, *targetTree, Target, Mode, ChildrenOnly, false);
     targetTree->MarkCacheStale();
     if (!targetTree->IsUpdating()) {

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <exception>
 #include <new>
 
 namespace vtree {
@@ -212,11 +213,7 @@ void TBaseLazyTree::SetVerticalAlignment(PLazyNode Node, std::uint8_t Value)
 
 unsigned TBaseLazyTree::TotalCount()
 {
-    ++FUpdateCount;
-    struct Lower {
-        unsigned &count;
-        ~Lower() { --count; }
-    } lower{FUpdateCount};
+    RaisedUpdateCount raised(*this);
     ValidateNode(FRoot, true);
     return FRoot->TotalCount - 1;
 }
@@ -337,6 +334,42 @@ void TBaseLazyTree::RecomputeSubtreeHeight(PLazyNode Node)
                     height += child->TotalHeight;
         node->TotalHeight = height;
     });
+}
+
+TBaseLazyTree::StateScope::StateScope(TBaseLazyTree &tree, TLazyTreeState state)
+    : m_tree(tree), m_state(state), m_entered(!tree.FStates.contains(state)), m_exceptions(std::uncaught_exceptions())
+{
+    if (m_entered)
+        m_tree.ChangeTreeStates(m_state, {});
+}
+
+TBaseLazyTree::StateScope::~StateScope() noexcept(false)
+{
+    if (!m_entered)
+        return;
+    if (std::uncaught_exceptions() > m_exceptions) {
+        try {
+            m_tree.ChangeTreeStates({}, m_state);
+        } catch (...) {
+        }
+    } else {
+        m_tree.ChangeTreeStates({}, m_state);
+    }
+}
+
+void TBaseLazyTree::linkAsLastChild(PLazyNode Parent, PLazyNode Node)
+{
+    Node->Parent = Parent;
+    Node->PrevSibling = Parent->LastChild;
+    Node->NextSibling = nullptr;
+    if (Parent->LastChild) {
+        Parent->LastChild->NextSibling = Node;
+        Node->Index = Parent->LastChild->Index + 1;
+    } else {
+        Parent->FirstChild = Node;
+        Node->Index = 0;
+    }
+    Parent->LastChild = Node;
 }
 
 bool TBaseLazyTree::autoSortApplies() const

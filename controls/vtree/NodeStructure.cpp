@@ -13,26 +13,6 @@ using enum TLazyNodeState;
 using enum TLTNodeAttachMode;
 using TLazyTreeState::tsIterating;
 
-namespace {
-TLTNodeAttachMode modeAtRoot(TLTNodeAttachMode Mode)
-{
-    if (Mode == amInsertBefore)
-        return amAddChildFirst;
-    if (Mode == amInsertAfter)
-        return amAddChildLast;
-    return Mode;
-}
-
-// The update count raised without the bracket's notifications.
-struct RaisedUpdateCount {
-    explicit RaisedUpdateCount(unsigned &count) : m_count(count) { ++m_count; }
-    ~RaisedUpdateCount() { --m_count; }
-    RaisedUpdateCount(const RaisedUpdateCount &) = delete;
-    RaisedUpdateCount &operator=(const RaisedUpdateCount &) = delete;
-    unsigned &m_count;
-};
-} // namespace
-
 std::uint32_t TBaseLazyTree::GetChildCount(PLazyNode Node) const
 {
     return (Node ? Node : FRoot)->ChildCount;
@@ -106,7 +86,6 @@ void TBaseLazyTree::SetChildCount(PLazyNode Node, std::uint32_t NewChildCount)
         return;
     StopCacheValidation();
     if (NewChildCount > Node->ChildCount) {
-        std::uint32_t index = Node->LastChild ? Node->LastChild->Index + 1 : 0;
         if (!Node->LastChild)
             Node->States.include(vsHasChildren);
         Node->States.exclude({vsAllChildrenHidden, vsHeightMeasured});
@@ -129,14 +108,7 @@ void TBaseLazyTree::SetChildCount(PLazyNode Node, std::uint32_t NewChildCount)
             const bool variableHeight = toOption(TLTMiscOption::toVariableNodeHeight);
             while (Node->ChildCount < NewChildCount) {
                 PLazyNode child = AllocateNode();
-                child->Index = index++;
-                child->Parent = Node;
-                child->PrevSibling = Node->LastChild;
-                if (Node->LastChild)
-                    Node->LastChild->NextSibling = child;
-                else
-                    Node->FirstChild = child;
-                Node->LastChild = child;
+                linkAsLastChild(Node, child);
                 ++Node->ChildCount;
                 ++created;
                 if (variableHeight)
@@ -169,7 +141,7 @@ PLazyNode TBaseLazyTree::AddChild(PLazyNode Parent, void *UserData)
         Parent = FRoot;
     initOnDemand(Parent);
     {
-        RaisedUpdateCount raised(FUpdateCount);
+        RaisedUpdateCount raised(*this);
         SetChildCount(Parent, Parent->ChildCount + 1);
         Parent->States.exclude(vsAllChildrenHidden);
     }
@@ -218,7 +190,7 @@ PLazyNode TBaseLazyTree::InsertNode(PLazyNode Node, TLTNodeAttachMode Mode, void
     if (!Node)
         Node = FRoot;
     if (Node == FRoot)
-        Mode = modeAtRoot(Mode);
+        Mode = attachModeAtRoot(Mode);
     PLazyNode result = AllocateNode();
     try {
         if (Mode == amAddChildFirst || Mode == amAddChildLast)
@@ -243,7 +215,7 @@ PLazyNode TBaseLazyTree::InsertNode(PLazyNode Node, TLTNodeAttachMode Mode, void
 void TBaseLazyTree::LinkNode(PLazyNode Node, PLazyNode Destination, TLTNodeAttachMode Mode, TBaseLazyTree &Target)
 {
     if (Destination == Target.FRoot)
-        Mode = modeAtRoot(Mode);
+        Mode = attachModeAtRoot(Mode);
     switch (Mode) {
     case amNoWhere:
         break;
@@ -287,17 +259,7 @@ void TBaseLazyTree::LinkNode(PLazyNode Node, PLazyNode Destination, TLTNodeAttac
             ++run->Index;
         break;
     case amAddChildLast:
-        Node->PrevSibling = Destination->LastChild;
-        if (Destination->LastChild) {
-            Destination->LastChild->NextSibling = Node;
-            Node->Index = Destination->LastChild->Index + 1;
-        } else {
-            Destination->FirstChild = Node;
-            Node->Index = 0;
-        }
-        Destination->LastChild = Node;
-        Node->NextSibling = nullptr;
-        Node->Parent = Destination;
+        linkAsLastChild(Destination, Node);
         break;
     }
     Node->States.exclude({vsChecking, vsCutOrCopy, vsDeleting});
@@ -441,13 +403,7 @@ void TBaseLazyTree::RemoveNode(PLazyNode Node, bool Reindex, bool ParentClearing
             removeFromSelectionSilently(Node);
         } else {
             // The selection change is reported at once, not after a delay.
-            const bool wasSynch = FStates.contains(TLazyTreeState::tsSynchMode);
-            if (!wasSynch)
-                ChangeTreeStates(TLazyTreeState::tsSynchMode, {});
-            Finally leave([this, wasSynch] {
-                if (!wasSynch)
-                    ChangeTreeStates({}, TLazyTreeState::tsSynchMode);
-            });
+            StateScope synch(*this, TLazyTreeState::tsSynchMode);
             RemoveFromSelection(Node);
         }
     }
@@ -487,7 +443,7 @@ void TBaseLazyTree::DeleteChildren(PLazyNode Node, bool ResetHasChildren)
     const int oldX = FOffsetX;
     const int oldY = FOffsetY;
     {
-        RaisedUpdateCount raised(FUpdateCount);
+        RaisedUpdateCount raised(*this);
         StopCacheValidation();
         if (Node == FRoot || (GetFullyVisible(Node) && Node->States.contains(vsExpanded)))
             FVisibleCount -= ShownDescendantCount(Node);

@@ -78,15 +78,9 @@ void TBaseLazyTree::ToggleNode(PLazyNode Node)
     LT_ASSERT(Node, assertions::nodeNil);
     if (Node == FRoot || Node->States.containsAny({vsDeleting, vsToggling}))
         return;
-    const bool treeWasToggling = FStates.contains(tsToggling);
-    if (!treeWasToggling)
-        ChangeTreeStates(tsToggling, {});
+    StateScope toggling(*this, tsToggling);
     Node->States.include(vsToggling);
-    Finally leave([this, Node, treeWasToggling] {
-        Node->States.exclude(vsToggling);
-        if (!treeWasToggling)
-            ChangeTreeStates({}, tsToggling);
-    });
+    Finally leave([Node] { Node->States.exclude(vsToggling); });
 
     bool toggled = false;
     if (Node->States.contains(vsExpanded)) {
@@ -144,13 +138,7 @@ void TBaseLazyTree::FullExpand(PLazyNode Node)
         return;
     if (Node == FRoot)
         Node = nullptr;
-    const bool wasExpanding = FStates.contains(tsExpanding);
-    if (!wasExpanding)
-        ChangeTreeStates(tsExpanding, {});
-    Finally leave([this, wasExpanding] {
-        if (!wasExpanding)
-            ChangeTreeStates({}, tsExpanding);
-    });
+    StateScope expanding(*this, tsExpanding);
     BeginOperation(TLTOperationKind::okExpand);
     Finally endOperation([this] { EndOperation(TLTOperationKind::okExpand); });
     BeginUpdate();
@@ -174,13 +162,7 @@ void TBaseLazyTree::FullCollapse(PLazyNode Node)
         return;
     if (Node == FRoot)
         Node = nullptr;
-    const bool wasCollapsing = FStates.contains(tsCollapsing);
-    if (!wasCollapsing)
-        ChangeTreeStates(tsCollapsing, {});
-    Finally leave([this, wasCollapsing] {
-        if (!wasCollapsing)
-            ChangeTreeStates({}, tsCollapsing);
-    });
+    StateScope collapsing(*this, tsCollapsing);
     BeginUpdate();
     Finally endUpdate([this] { EndUpdate(); });
 
@@ -227,6 +209,12 @@ void TBaseLazyTree::SetVisible(PLazyNode Node, bool Value)
         else
             UpdateHiddenChildrenFlag(parent);
     }
+    visibleCountChanged(oldVisibleCount);
+}
+
+// Rows came or went: the scroll range and the picture follow.
+void TBaseLazyTree::visibleCountChanged(unsigned oldVisibleCount)
+{
     MarkCacheStale();
     if (FVisibleCount != oldVisibleCount && !IsUpdating()) {
         ScheduleCacheValidation();
@@ -268,12 +256,7 @@ void TBaseLazyTree::SetFiltered(PLazyNode Node, bool Value)
         if (Node->States.contains(vsVisible))
             Node->Parent->States.exclude(vsAllChildrenHidden);
     }
-    MarkCacheStale();
-    if (FVisibleCount != oldVisibleCount && !IsUpdating()) {
-        ScheduleCacheValidation();
-        UpdateScrollBars(true);
-        Invalidate();
-    }
+    visibleCountChanged(oldVisibleCount);
 }
 
 void TBaseLazyTree::SetDisabled(PLazyNode Node, bool Value)

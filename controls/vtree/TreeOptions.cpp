@@ -6,40 +6,37 @@
 
 namespace vtree {
 
+namespace {
+// Stores a changed set and lets the tree react to the old and the new one.
+template <class Set, class React>
+void changeSet(Set &stored, Set value, React react)
+{
+    if (value == stored)
+        return;
+    const Set old = stored;
+    stored = value;
+    react(old, value);
+}
+} // namespace
+
 void TCustomLazyTreeOptions::SetPaintOptions(TLTPaintOptions value)
 {
-    if (value == FPaintOptions)
-        return;
-    const TLTPaintOptions old = FPaintOptions;
-    FPaintOptions = value;
-    FOwner.applyPaintOptions(old, value);
+    changeSet(FPaintOptions, value, [this](auto old, auto now) { FOwner.applyPaintOptions(old, now); });
 }
 
 void TCustomLazyTreeOptions::SetAutoOptions(TLTAutoOptions value)
 {
-    if (value == FAutoOptions)
-        return;
-    const TLTAutoOptions old = FAutoOptions;
-    FAutoOptions = value;
-    FOwner.applyAutoOptions(old, value);
+    changeSet(FAutoOptions, value, [this](auto old, auto now) { FOwner.applyAutoOptions(old, now); });
 }
 
 void TCustomLazyTreeOptions::SetSelectionOptions(TLTSelectionOptions value)
 {
-    if (value == FSelectionOptions)
-        return;
-    const TLTSelectionOptions old = FSelectionOptions;
-    FSelectionOptions = value;
-    FOwner.applySelectionOptions(old, value);
+    changeSet(FSelectionOptions, value, [this](auto old, auto now) { FOwner.applySelectionOptions(old, now); });
 }
 
 void TCustomLazyTreeOptions::SetMiscOptions(TLTMiscOptions value)
 {
-    if (value == FMiscOptions)
-        return;
-    const TLTMiscOptions old = FMiscOptions;
-    FMiscOptions = value;
-    FOwner.applyMiscOptions(old, value);
+    changeSet(FMiscOptions, value, [this](auto old, auto now) { FOwner.applyMiscOptions(old, now); });
 }
 
 void TCustomLazyTreeOptions::AssignTo(TCustomLazyTreeOptions &Dest) const

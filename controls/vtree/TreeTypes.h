@@ -12,6 +12,16 @@ inline constexpr TColumnIndex InvalidColumn = -2;
 
 enum class TLTNodeAttachMode : std::uint8_t { amNoWhere, amInsertBefore, amInsertAfter, amAddChildFirst, amAddChildLast };
 
+// Beside the hidden root there is no place: next to it means inside it.
+constexpr TLTNodeAttachMode attachModeAtRoot(TLTNodeAttachMode Mode)
+{
+    if (Mode == TLTNodeAttachMode::amInsertBefore)
+        return TLTNodeAttachMode::amAddChildFirst;
+    if (Mode == TLTNodeAttachMode::amInsertAfter)
+        return TLTNodeAttachMode::amAddChildLast;
+    return Mode;
+}
+
 enum class TChangeReason : std::uint8_t {
     crIgnore,
     crAccumulated, // more than one change came before the notification
