@@ -688,6 +688,7 @@ private:
     std::size_t ensureNodeDataSize();
     void checkInitialUserData(void *UserData);
     static void linkAsLastChild(PLazyNode Parent, PLazyNode Node);
+    PLazyNode preparedParent(PLazyNode Node);
     TBaseLazyTree *resolveTarget(PLazyNode &Target, TLTNodeAttachMode &Mode);
     void visibleCountChanged(unsigned oldVisibleCount);
     void initOnDemand(PLazyNode Node)

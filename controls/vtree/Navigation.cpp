@@ -146,15 +146,21 @@ PLazyNode TBaseLazyTree::GetLastNoInit(PLazyNode Node, bool C) const
     return result;
 }
 
+// A node whose children are about to be read: initialised, its children
+// made; nil when it can have none. Nil stands for the root.
+PLazyNode TBaseLazyTree::preparedParent(PLazyNode Node)
+{
+    if (!Node || Node == FRoot)
+        return FRoot;
+    initOnDemand(Node);
+    createChildrenOnDemand(Node);
+    return Node->States.contains(vsHasChildren) ? Node : nullptr;
+}
+
 PLazyNode TBaseLazyTree::GetFirstChild(PLazyNode Node)
 {
-    if (Node && Node != FRoot) {
-        initOnDemand(Node);
-        createChildrenOnDemand(Node);
-        if (!Node->States.contains(vsHasChildren))
-            return nullptr;
-    }
-    PLazyNode result = (Node ? Node : FRoot)->FirstChild;
+    PLazyNode parent = preparedParent(Node);
+    PLazyNode result = parent ? parent->FirstChild : nullptr;
     initOnDemand(result);
     return result;
 }
@@ -163,13 +169,8 @@ PLazyNode TBaseLazyTree::GetFirstChildNoInit(PLazyNode Node) const { return (Nod
 
 PLazyNode TBaseLazyTree::GetLastChild(PLazyNode Node)
 {
-    if (Node && Node != FRoot) {
-        initOnDemand(Node);
-        createChildrenOnDemand(Node);
-        if (!Node->States.contains(vsHasChildren))
-            return nullptr;
-    }
-    PLazyNode result = (Node ? Node : FRoot)->LastChild;
+    PLazyNode parent = preparedParent(Node);
+    PLazyNode result = parent ? parent->LastChild : nullptr;
     initOnDemand(result);
     return result;
 }
