@@ -3,7 +3,6 @@
 // nodes. The initialising forms ask the application about every node they
 // return and create children they go into; the NoInit forms only read links.
 #include "controls/vtree/BaseLazyTree.h"
-#include "controls/vtree/Finally.h"
 #include "controls/vtree/TreeErrors.h"
 
 namespace vtree {

@@ -229,6 +229,8 @@ void TBaseLazyTree::MoveTo(PLazyNode Source, PLazyNode Target, TLTNodeAttachMode
     if (!(Target != Source || besideItself) || Mode == amNoWhere || !Source || Source == FRoot || IsReadOnly())
         return;
     TBaseLazyTree *targetTree = resolveTarget(Target, Mode);
+    if (targetTree != this && targetTree->IsReadOnly())
+        return; // as a copy, a move puts nothing into a read-only tree
     if (Target != targetTree->FRoot) {
         targetTree->initOnDemand(Target);
         targetTree->createChildrenOnDemand(Target);

@@ -3,7 +3,6 @@
 // The recursive forms walk without recursion, so any depth is safe.
 #include "controls/vtree/BaseLazyTree.h"
 #include "controls/vtree/Finally.h"
-#include "controls/vtree/TreeErrors.h"
 
 namespace vtree {
 

@@ -3,7 +3,6 @@
 // removed entry is only marked (lowest address bit set, node records being
 // aligned) and packed out when the update ends.
 #include "controls/vtree/BaseLazyTree.h"
-#include "controls/vtree/Finally.h"
 #include "controls/vtree/TreeErrors.h"
 #include "platform/InterfaceThread.h"
 

@@ -3,7 +3,6 @@
 // only test their handler and call it; the few that do more say so.
 #include "controls/vtree/BaseLazyTree.h"
 #include "controls/vtree/Finally.h"
-#include "controls/vtree/TreeErrors.h"
 
 #include <cstring>
 

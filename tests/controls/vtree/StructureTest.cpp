@@ -414,3 +414,37 @@ TEST(Structure, AFreedNodeIsForgottenEverywhere)
 
 } // namespace
 } // namespace vtreetest
+
+namespace vtreetest {
+namespace {
+
+TEST(Structure, NodesMoveIntoAnotherTreeWithTheirDataUnlessItIsReadOnly)
+{
+    TestTree source;
+    TestTree target;
+    for (TestTree *tree : {&source, &target}) {
+        tree->SetNodeDataSize(8);
+        tree->OnSaveNode = [](TBaseLazyTree *t, PLazyNode node, QIODevice *s) { s->write(static_cast<char *>(t->GetNodeData(node)), 8); };
+        tree->OnLoadNode = [](TBaseLazyTree *t, PLazyNode node, QIODevice *s) { s->read(static_cast<char *>(t->GetNodeData(node)), 8); };
+    }
+    PLazyNode moving = source.AddChild(nullptr);
+    *source.GetNodeData<std::int64_t>(moving) = 42;
+    addChildren(source, moving, 2);
+
+    addOption(target, TLTMiscOption::toReadOnly);
+    source.MoveTo(moving, target, amAddChildLast, false);
+    EXPECT_EQ(source.RootNodeCount(), 1u);
+    EXPECT_TRUE(target.IsEmpty());
+
+    target.TreeOptions().SetMiscOptions(target.TreeOptions().MiscOptions() - TLTMiscOption::toReadOnly);
+    source.MoveTo(moving, target, amAddChildLast, false);
+    EXPECT_TRUE(source.IsEmpty());
+    ASSERT_EQ(target.RootNodeCount(), 1u);
+    EXPECT_EQ(*target.GetNodeData<std::int64_t>(target.GetFirstNoInit()), 42);
+    EXPECT_EQ(target.RootNode()->TotalCount, 4u);
+    expectConsistent(source);
+    expectConsistent(target);
+}
+
+} // namespace
+} // namespace vtreetest
