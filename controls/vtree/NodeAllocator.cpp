@@ -43,8 +43,7 @@ void NodeAllocator::dropSlabs()
     for (Slab &slab : m_slabs)
         VTREE_UNPOISON(slab.memory.get(), slab.bytes);
     m_slabs.clear();
-    m_free.clear();
-    m_free.shrink_to_fit();
+    m_free = nullptr;
     m_cursor = m_end = nullptr;
     m_nextSlabBlocks = firstSlabBlocks;
     m_reserved = 0;
@@ -65,12 +64,17 @@ void NodeAllocator::addSlab()
     m_nextSlabBlocks = blocks * 2;
 }
 
+std::byte **NodeAllocator::linkOf(std::byte *block) const
+{
+    return reinterpret_cast<std::byte **>(block + m_blockSize - sizeof(std::byte *));
+}
+
 void *NodeAllocator::allocate()
 {
-    void *block;
-    if (!m_free.empty()) {
-        block = m_free.back();
-        m_free.pop_back();
+    std::byte *block;
+    if (m_free) {
+        block = m_free;
+        m_free = *linkOf(block);
     } else {
         if (m_cursor == m_end)
             addSlab();
@@ -85,7 +89,7 @@ void *NodeAllocator::allocate()
 
 void NodeAllocator::release(void *block)
 {
-    VTREE_POISON(block, m_blockSize);
+    VTREE_POISON(block, m_blockSize - sizeof(std::byte *));
     --m_live;
     if (m_live == 0) {
         // The tree is empty: give everything back rather than keep a free
@@ -95,7 +99,8 @@ void NodeAllocator::release(void *block)
         m_blockSize = size;
         return;
     }
-    m_free.push_back(block);
+    *linkOf(static_cast<std::byte *>(block)) = m_free;
+    m_free = static_cast<std::byte *>(block);
 }
 
 } // namespace vtree

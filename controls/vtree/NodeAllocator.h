@@ -2,8 +2,9 @@
 // The blocks of one tree's nodes, all of one size, carved from slabs that grow
 // with the tree: a node costs its block and nothing more (no allocation of
 // its own, no header), and freeing the whole tree gives the slabs back at
-// once. Blocks come zero-filled. Under AddressSanitizer a freed block is
-// poisoned, so a node used after it was deleted is reported.
+// once. Blocks come zero-filled. A freed block keeps the link to the next
+// free one in its last bytes; under AddressSanitizer the rest is poisoned, so
+// a node record used after it was deleted is reported.
 #include <cstddef>
 #include <memory>
 #include <vector>
@@ -39,13 +40,14 @@ private:
 
     void addSlab();
     void dropSlabs();
+    std::byte **linkOf(std::byte *block) const;
 
     std::size_t m_blockSize = 0;
     std::vector<Slab> m_slabs;
     std::byte *m_cursor = nullptr; // next never-used block of the last slab
     std::byte *m_end = nullptr;
     std::size_t m_nextSlabBlocks = 0;
-    std::vector<void *> m_free;
+    std::byte *m_free = nullptr; // the last freed block
     std::size_t m_live = 0;
     std::size_t m_reserved = 0;
 };
