@@ -10,6 +10,7 @@
 // forgotten when their node goes, so none of them ever points at freed memory.
 // Destroying the tree frees its nodes with OnFreeNode: an owner whose handler
 // uses the owner's own members clears the tree before those members go.
+#include "controls/vtree/CheckStates.h"
 #include "controls/vtree/LazyNode.h"
 #include "controls/vtree/NodeAllocator.h"
 #include "controls/vtree/NodeEnumeration.h"
@@ -30,6 +31,7 @@ namespace vtree {
 
 using TNodeArray = std::vector<PLazyNode>;
 struct SubtreeCopy;
+class SiblingMergeSort;
 
 class TBaseLazyTree {
 public:
@@ -256,6 +258,30 @@ public:
     void SetFocusedNode(PLazyNode Node);
     TColumnIndex FocusedColumn() const { return FFocusedColumn; }
     void SetFocusedColumn(TColumnIndex Value);
+
+    // ---- Check support ---------------------------------------------------
+    TCheckState GetCheckState(PLazyNode Node) const { return Node ? Node->CheckState : TCheckState::csUncheckedNormal; }
+    void SetCheckState(PLazyNode Node, TCheckState Value);
+    TCheckType GetCheckType(PLazyNode Node) const { return Node ? Node->CheckType : TCheckType::ctNone; }
+    void SetCheckType(PLazyNode Node, TCheckType Value);
+    void SetCheckStateForAll(TCheckState aCheckState, bool pSelectedOnly, bool pExcludeDisabled);
+    void ClearChecked();
+    unsigned CheckedCount();
+    TCheckImageKind CheckImageKind() const { return FCheckImageKind; }
+    void SetCheckImageKind(TCheckImageKind Value);
+    // The state a click or the space key produces.
+    virtual TCheckState NextCheckState(TCheckType CheckType, TCheckState CheckState);
+    // With a node its own type, state, enabled and hot look; without one the
+    // arguments, never hot.
+    virtual int CheckImageIndex(PLazyNode Node, TCheckType CheckType = TCheckType::ctNone,
+                                TCheckState CheckState = TCheckState::csUncheckedNormal, bool Enabled = true);
+    // The check change with its events and propagation (mouse and keyboard).
+    virtual void ApplyCheckState(PLazyNode Node, TCheckState NewState);
+    unsigned CheckPropagationCount() const { return FCheckPropagationCount; }
+
+    // ---- Sorting (through OnCompareNodes) -----------------------------------
+    virtual void Sort(PLazyNode Node, TColumnIndex Column, TSortDirection Direction, bool DoInit = true);
+    virtual void SortTree(TColumnIndex Column, TSortDirection Direction, bool DoInit = true);
 
     // ---- Options -------------------------------------------------------
     TCustomLazyTreeOptions &TreeOptions() { return *FOptions; }
@@ -547,10 +573,15 @@ protected:
     virtual int QueryHelpContext(PLazyNode Node, TColumnIndex Column);
     virtual void NotifyColumnResize(TColumnIndex Column);
 
+    // ---- Check propagation -------------------------------------------------
+    bool TransitionCheckState(PLazyNode Node, TCheckState Value);
+    virtual bool UpdateParentCheckState(PLazyNode Node, TCheckState NewCheckState);
+
     // ---- Hooks of the later parts (nothing to do in the core) --------------
     // Window: the core has none.
     virtual bool HandleAllocated() const { return false; }
     virtual bool Focused() const { return false; }
+    virtual bool IsTreeEnabled() const { return true; }
     virtual void Invalidate() {}
     virtual void InvalidateNode(PLazyNode Node) {}
     virtual void InvalidateToBottom(PLazyNode Node) {}
@@ -572,8 +603,6 @@ protected:
     virtual void MarkCacheStale() {}
     virtual void ScheduleCacheValidation() {}
     // Sorting and the header's sort settings.
-    virtual void Sort(PLazyNode Node, TColumnIndex Column, TSortDirection Direction, bool DoInit = true) {}
-    virtual void SortTree(TColumnIndex Column, TSortDirection Direction, bool DoInit = true) {}
     virtual TColumnIndex SortColumn() const { return NoColumn; }
     virtual TSortDirection SortDirection() const { return TSortDirection::sdAscending; }
     // Columns: without a header there is only the implicit column -1.
@@ -668,6 +697,9 @@ protected:
     PLazyNode FCurrentHotNode = nullptr;
     PLazyNode FDropTargetNode = nullptr;
     PLazyNode FCheckNode = nullptr;
+    TCheckState FPendingCheckState = TCheckState::csUncheckedNormal;
+    unsigned FCheckPropagationCount = 0;
+    TCheckImageKind FCheckImageKind = TCheckImageKind::ckSystemDefault;
     PLazyNode FLastVCLDragTarget = nullptr;
     PLazyNode FLastSearchNode = nullptr;
     PLazyNode FHeightTrackNode = nullptr;
@@ -682,6 +714,7 @@ protected:
 private:
     friend class TCustomLazyTreeOptions;
     friend class TLTLazyNodeEnumeration;
+    friend class SiblingMergeSort;
 
     void setupRootNode(std::size_t oldSize);
     std::size_t nodeBlockSize() const;
@@ -714,6 +747,7 @@ private:
     void captureSubtree(PLazyNode Top, SubtreeCopy &copy);
     void rebuildSubtree(PLazyNode Node, const SubtreeCopy &copy, std::size_t first);
     void selectLoaded(PLazyNode Node);
+    void sortChildren(PLazyNode Node, TColumnIndex Column, TSortDirection Direction);
     void applyPaintOptions(TLTPaintOptions Old, TLTPaintOptions New);
     void applyAutoOptions(TLTAutoOptions Old, TLTAutoOptions New);
     void applySelectionOptions(TLTSelectionOptions Old, TLTSelectionOptions New);

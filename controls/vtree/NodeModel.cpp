@@ -374,7 +374,9 @@ void TBaseLazyTree::linkAsLastChild(PLazyNode Parent, PLazyNode Node)
 
 bool TBaseLazyTree::autoSortApplies() const
 {
-    return toOption(TLTAutoOption::toAutoSort) && SortColumn() >= NoColumn;
+    // Without a comparison every order is sorted; skipping it keeps adding
+    // children one by one linear.
+    return toOption(TLTAutoOption::toAutoSort) && SortColumn() >= NoColumn && OnCompareNodes;
 }
 
 } // namespace vtree

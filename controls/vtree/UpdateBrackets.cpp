@@ -50,7 +50,7 @@ void TBaseLazyTree::EndUpdate()
             NotifyStructureChange(FLastStructureChangeNode, FLastStructureChangeReason);
         {
             Finally settle([this] {
-                if (toOption(TLTAutoOption::toAutoSort))
+                if (autoSortApplies())
                     SortTree(SortColumn(), SortDirection(), true);
                 SuspendWindowRedraw(false);
                 if (HandleAllocated())

@@ -43,6 +43,12 @@ public:
                 states.include({TLazyNodeInitState::ivsHasChildren, TLazyNodeInitState::ivsExpanded});
         };
         tree.OnInitChildren = [this](TBaseLazyTree *, PLazyNode, std::uint32_t &count) { count = chance(4); };
+        addOption(tree, TLTAutoOption::toAutoTristateTracking);
+        // An order of its own that ties often, so stability matters.
+        tree.OnCompareNodes = [](TBaseLazyTree *, PLazyNode a, PLazyNode b, TColumnIndex, int &result) {
+            result = static_cast<int>(reinterpret_cast<std::uintptr_t>(a) / 72 % 5) -
+                     static_cast<int>(reinterpret_cast<std::uintptr_t>(b) / 72 % 5);
+        };
     }
 
     int chance(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
@@ -61,7 +67,23 @@ public:
     {
         const bool big = tree.RootNode()->TotalCount > 250;
         PLazyNode node = anyNode(false);
-        switch (chance(26)) {
+        switch (chance(30)) {
+        case 26:
+            if (node)
+                tree.SetCheckType(node, static_cast<TCheckType>(chance(5)));
+            break;
+        case 27:
+            if (node)
+                tree.SetCheckState(node, static_cast<TCheckState>(chance(9)));
+            break;
+        case 28:
+            if (node || chance(3) == 0)
+                tree.Sort(node, 0, static_cast<TSortDirection>(chance(2)), chance(2) == 0);
+            break;
+        case 29:
+            if (!big)
+                tree.SortTree(0, static_cast<TSortDirection>(chance(2)), chance(2) == 0);
+            break;
         case 22:
         case 23:
         case 24:
@@ -223,6 +245,9 @@ TEST_P(TreeInvariants, HoldAfterEveryStepOfALongRandomSequence)
         SCOPED_TRACE(step);
         expectConsistent(random.tree);
         expectWalksMatch(random);
+        EXPECT_EQ(random.tree.CheckPropagationCount(), 0u);
+        for (PLazyNode node = random.tree.GetFirstNoInit(); node; node = random.tree.GetNextNoInit(node))
+            ASSERT_FALSE(node->States.contains(vsChecking)) << path(node).toStdString();
         if (::testing::Test::HasFailure())
             return;
     }

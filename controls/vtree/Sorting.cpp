@@ -1,0 +1,159 @@
+// Sorting siblings with a stable merge sort that compares only through
+// OnCompareNodes. The sort runs over an array of the children and relinks the
+// chain once; its comparisons come in the order of a top-down merge sort of
+// the list (first half n div 2, first half first), so handlers see the same
+// sequence however the sort is carried out.
+#include "controls/vtree/BaseLazyTree.h"
+#include "controls/vtree/Finally.h"
+
+#include <vector>
+
+namespace vtree {
+
+using enum TLazyNodeState;
+
+class SiblingMergeSort {
+public:
+    SiblingMergeSort(TBaseLazyTree &tree, TColumnIndex column, TSortDirection direction)
+        : m_tree(tree), m_column(column), m_descending(direction == TSortDirection::sdDescending)
+    {
+    }
+
+    void run(std::vector<PLazyNode> &nodes)
+    {
+        m_buffer.resize(nodes.size());
+        sort(nodes.data(), nodes.size());
+    }
+
+private:
+    // Whether the head of the second run goes before the head of the first.
+    bool secondFirst(PLazyNode first, PLazyNode second)
+    {
+        // A cancelled sort asks no more: every pair counts as equal, so the
+        // remaining merges keep the order they find.
+        if (m_tree.OperationCancelRequested())
+            return false;
+        const int result = m_tree.QueryCompareNodes(first, second, m_column);
+        return m_descending ? result < 0 : result > 0;
+    }
+
+    void sort(PLazyNode *nodes, std::size_t n)
+    {
+        if (n < 2)
+            return;
+        const std::size_t half = n / 2;
+        sort(nodes, half);
+        sort(nodes + half, n - half);
+        merge(nodes, half, n);
+    }
+
+    void merge(PLazyNode *nodes, std::size_t half, std::size_t n)
+    {
+        PLazyNode *out = m_buffer.data();
+        std::size_t i = 0, j = half, k = 0;
+        while (i < half && j < n)
+            out[k++] = secondFirst(nodes[i], nodes[j]) ? nodes[j++] : nodes[i++];
+        while (i < half)
+            out[k++] = nodes[i++];
+        // The rest of the second run is in place already.
+        for (std::size_t m = 0; m < k; ++m)
+            nodes[m] = out[m];
+    }
+
+    TBaseLazyTree &m_tree;
+    TColumnIndex m_column;
+    bool m_descending;
+    std::vector<PLazyNode> m_buffer;
+};
+
+void TBaseLazyTree::sortChildren(PLazyNode Node, TColumnIndex Column, TSortDirection Direction)
+{
+    BeginOperation(TLTOperationKind::okSortNode);
+    Finally end([this] { EndOperation(TLTOperationKind::okSortNode); });
+    std::vector<PLazyNode> nodes;
+    nodes.reserve(Node->ChildCount);
+    for (PLazyNode child = Node->FirstChild; child; child = child->NextSibling)
+        nodes.push_back(child);
+    // Whatever the handlers do, the chain is relinked from a complete array.
+    Finally relink([&] {
+        PLazyNode previous = nullptr;
+        std::uint32_t index = 0;
+        for (PLazyNode child : nodes) {
+            child->PrevSibling = previous;
+            child->Index = index++;
+            if (previous)
+                previous->NextSibling = child;
+            else
+                Node->FirstChild = child;
+            previous = child;
+        }
+        previous->NextSibling = nullptr;
+        Node->LastChild = previous;
+        MarkCacheStale();
+    });
+    SiblingMergeSort(*this, Column, Direction).run(nodes);
+}
+
+void TBaseLazyTree::Sort(PLazyNode Node, TColumnIndex Column, TSortDirection Direction, bool DoInit)
+{
+    StopCacheValidation();
+    KillTreeTimer(EditTimer);
+    ChangeTreeStates({}, TLazyTreeState::tsEditPending);
+    if (FStates.contains(TLazyTreeState::tsEditing) && !EndEditNode())
+        return;
+    if (!Node)
+        Node = FRoot;
+    if (!Node->States.contains(vsHasChildren))
+        return;
+    if (DoInit) {
+        createChildrenOnDemand(Node);
+        ValidateChildren(Node, false);
+    }
+    if (Node->ChildCount >= 2)
+        sortChildren(Node, Column, Direction);
+    if (!IsUpdating()) {
+        ScheduleCacheValidation();
+        Invalidate();
+    }
+}
+
+// Level by level from the root, each node before its children; with
+// auto-sort only expanded nodes are entered, collapsed ones sort when they
+// expand.
+void TBaseLazyTree::SortTree(TColumnIndex Column, TSortDirection Direction, bool DoInit)
+{
+    if (FRoot->TotalCount <= 2)
+        return;
+    {
+        RaisedUpdateCount update(*this);
+        if (Column >= NoColumn) {
+            BeginOperation(TLTOperationKind::okSortTree);
+            Finally end([this] { EndOperation(TLTOperationKind::okSortTree); });
+            const bool expandedOnly = toOption(TLTAutoOption::toAutoSort);
+            std::vector<PLazyNode> next; // per open level, the child to visit next
+            Sort(FRoot, Column, Direction, DoInit);
+            next.push_back(FRoot->FirstChild);
+            while (!next.empty() && !OperationCancelRequested()) {
+                PLazyNode child = next.back();
+                if (!child) {
+                    next.pop_back();
+                    continue;
+                }
+                next.back() = child->NextSibling;
+                if (DoInit)
+                    initOnDemand(child);
+                if (child->States.contains(vsInitialized) && (!expandedOnly || child->States.contains(vsExpanded))) {
+                    Sort(child, Column, Direction, DoInit);
+                    next.push_back(child->FirstChild);
+                }
+            }
+        }
+        MarkCacheStale();
+    }
+    if (!IsUpdating()) {
+        ScheduleCacheValidation();
+        Invalidate();
+    }
+}
+
+} // namespace vtree
