@@ -21,6 +21,7 @@
 #include "platform/Interface.h"
 #include "platform/NumberedTimers.h"
 
+#include <QIODevice>
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -282,6 +283,19 @@ public:
     // ---- Sorting (through OnCompareNodes) -----------------------------------
     virtual void Sort(PLazyNode Node, TColumnIndex Column, TSortDirection Direction, bool DoInit = true);
     virtual void SortTree(TColumnIndex Column, TSortDirection Direction, bool DoInit = true);
+
+    // ---- Streams -----------------------------------------------------------
+    // The whole tree, or Node with its subtree, after the stream header.
+    void SaveToStream(QIODevice &Stream, PLazyNode Node = nullptr);
+    // Replaces the file whole or not at all; raises platform::Error when it
+    // cannot be written.
+    void SaveToFile(const QString &FileName);
+    // A stream that does not read raises ELazyTreeError and leaves the tree
+    // as it was; the header is checked before anything is cleared.
+    void LoadFromStream(QIODevice &Stream);
+    void LoadFromFile(const QString &FileName);
+    // Appends the stream's nodes as last children of TargetNode (nil: top level).
+    void AddFromStream(QIODevice &Stream, PLazyNode TargetNode);
 
     // ---- Options -------------------------------------------------------
     TCustomLazyTreeOptions &TreeOptions() { return *FOptions; }
@@ -625,8 +639,10 @@ protected:
     // Runs work of a measuring that came from another thread on the
     // interface thread and waits; the core is never called off it.
     virtual void RunOnInterfaceThread(const std::function<void()> &work) { work(); }
-    // The string tree carries the caption of a copied node.
-    virtual void CopyNodeExtras(PLazyNode Source, PLazyNode Copy) {}
+    // The string tree's caption of a stored or copied node: whether the node
+    // has one to store, and taking one over.
+    virtual bool CaptionForStream(PLazyNode Node, QString &Caption) { return false; }
+    virtual void CaptionFromStream(PLazyNode Node, const QString &Caption) {}
     // A numbered timer of this tree fired; descendants handle their own numbers.
     virtual void TimerFired(int Id);
     void SetTreeTimer(int Id, unsigned Milliseconds);
@@ -746,6 +762,7 @@ private:
                        bool ChildrenOnly, bool Move);
     void captureSubtree(PLazyNode Top, SubtreeCopy &copy);
     void rebuildSubtree(PLazyNode Node, const SubtreeCopy &copy, std::size_t first);
+    void readStream(QIODevice &Stream, bool replace, PLazyNode Target);
     void selectLoaded(PLazyNode Node);
     void sortChildren(PLazyNode Node, TColumnIndex Column, TSortDirection Direction);
     void applyPaintOptions(TLTPaintOptions Old, TLTPaintOptions New);

@@ -6,39 +6,18 @@
 // keeps only the states that belong to a stored node.
 #include "controls/vtree/BaseLazyTree.h"
 #include "controls/vtree/Finally.h"
+#include "controls/vtree/SubtreeCopy.h"
 #include "controls/vtree/TreeErrors.h"
 
 #include <QBuffer>
 #include <QByteArray>
+#include <algorithm>
 #include <vector>
 
 namespace vtree {
 
 using enum TLazyNodeState;
 using enum TLTNodeAttachMode;
-
-namespace {
-// What a stored node keeps of its states: never the tree's bookkeeping.
-constexpr TLazyNodeStates storedStates{vsInitialized, vsExpanded, vsHasChildren, vsVisible,
-                                       vsSelected,    vsDisabled, vsMultiline,   vsFiltered};
-} // namespace
-
-struct CapturedNode {
-    PLazyNode Source;
-    TLazyNodeStates States;
-    std::uint16_t NodeHeight;
-    std::uint8_t Align;
-    TCheckState CheckState;
-    TCheckType CheckType;
-    std::uint32_t Children; // records of its children follow
-    QByteArray User;        // what OnSaveNode wrote
-};
-
-// Subtrees recorded in tree order, one after another.
-struct SubtreeCopy {
-    std::vector<CapturedNode> nodes;
-    std::vector<std::size_t> tops;
-};
 
 // With toInitOnSave every node is initialised and gets its children first;
 // the children of a node that is not initialised are left out.
@@ -50,15 +29,24 @@ void TBaseLazyTree::captureSubtree(PLazyNode Top, SubtreeCopy &copy)
         PLazyNode next; // the next child to record
     };
     std::vector<Open> open;
+    std::vector<PLazyNode> sources; // per open record
     auto record = [&](PLazyNode node) {
         if (toOption(TLTMiscOption::toInitOnSave)) {
             initOnDemand(node);
             createChildrenOnDemand(node);
         }
         const bool withChildren = node->States.contains(vsInitialized);
-        copy.nodes.push_back({node, node->States * storedStates, node->NodeHeight, node->Align, node->CheckState,
-                              node->CheckType, withChildren ? node->ChildCount : 0, {}});
+        CapturedNode captured;
+        captured.States = node->States - unsavedStates;
+        captured.NodeHeight = node->NodeHeight;
+        captured.Align = node->Align;
+        captured.CheckState = node->CheckState;
+        captured.CheckType = node->CheckType;
+        // The count says how many records follow, so that the record reads back.
+        captured.Children = withChildren ? node->ChildCount : 0;
+        copy.nodes.push_back(std::move(captured));
         open.push_back({copy.nodes.size() - 1, withChildren ? node->FirstChild : nullptr});
+        sources.push_back(node);
     };
     record(Top);
     while (!open.empty()) {
@@ -68,12 +56,21 @@ void TBaseLazyTree::captureSubtree(PLazyNode Top, SubtreeCopy &copy)
             continue;
         }
         // All its children are recorded: the node's own data follows theirs.
-        CapturedNode &done = copy.nodes[open.back().record];
+        const std::size_t doneRecord = open.back().record;
+        PLazyNode source = sources.back();
         open.pop_back();
+        sources.pop_back();
+        QString caption;
+        if (source->States.contains(vsInitialized) && CaptionForStream(source, caption)) {
+            copy.nodes[doneRecord].HasCaption = true;
+            copy.nodes[doneRecord].Caption = caption;
+        }
         if (OnSaveNode) {
-            QBuffer buffer(&done.User);
+            QByteArray user;
+            QBuffer buffer(&user);
             buffer.open(QIODevice::WriteOnly);
-            NotifySaveNode(done.Source, &buffer);
+            NotifySaveNode(source, &buffer);
+            copy.nodes[doneRecord].User = user;
         }
     }
 }
@@ -113,14 +110,16 @@ void TBaseLazyTree::rebuildSubtree(PLazyNode Node, const SubtreeCopy &copy, std:
     std::size_t next = first;
     auto fill = [&](PLazyNode node) {
         const CapturedNode &rec = copy.nodes[next];
-        node->States = rec.States;
-        node->NodeHeight = rec.NodeHeight;
-        node->TotalHeight = rec.NodeHeight;
+        open.push_back({node, next, rec.Children});
+        ++next;
+        if (!rec.HasBase)
+            return;
+        node->States = rec.States * storedStates;
+        node->NodeHeight = static_cast<std::uint16_t>(std::min<std::uint32_t>(rec.NodeHeight, 0xFFFF));
+        node->TotalHeight = node->NodeHeight;
         node->Align = rec.Align;
         node->CheckState = rec.CheckState;
         node->CheckType = rec.CheckType;
-        open.push_back({node, next, rec.Children});
-        ++next;
     };
     try {
         fill(Node);
@@ -137,7 +136,8 @@ void TBaseLazyTree::rebuildSubtree(PLazyNode Node, const SubtreeCopy &copy, std:
             const Open done = open.back();
             open.pop_back();
             const CapturedNode &rec = copy.nodes[done.record];
-            CopyNodeExtras(rec.Source, done.node);
+            if (rec.HasCaption)
+                CaptionFromStream(done.node, rec.Caption);
             if (!rec.User.isEmpty()) {
                 QByteArray bytes = rec.User;
                 QBuffer buffer(&bytes);
