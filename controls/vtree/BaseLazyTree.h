@@ -243,9 +243,9 @@ public:
     // ---- Selection and focus --------------------------------------------
     bool Selected(PLazyNode Node) const { return Node && Node->States.contains(TLazyNodeState::vsSelected); }
     void SetSelected(PLazyNode Node, bool Value);
-    void AddToSelection(PLazyNode Node);
+    virtual void AddToSelection(PLazyNode Node);
     void AddNodesToSelection(const PLazyNode *NewItems, std::size_t NewLength, bool ForceInsert = false);
-    void RemoveFromSelection(PLazyNode Node);
+    virtual void RemoveFromSelection(PLazyNode Node);
     void ClearSelection();
     void SelectAll(bool VisibleOnly);
     void InvertSelection(bool VisibleOnly);

@@ -122,4 +122,10 @@ void TBaseLazyTree::applyMiscOptions(TLTMiscOptions Old, TLTMiscOptions New)
     ApplyMiscOptionsToWindow(Added, Removed);
 }
 
+void TCustomLazyTreeOptions::repaintOwner()
+{
+    if (!FOwner.IsLoading() && FOwner.HandleAllocated())
+        FOwner.Invalidate();
+}
+
 } // namespace vtree

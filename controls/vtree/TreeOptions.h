@@ -129,6 +129,9 @@ protected:
     // destruction).
     friend class TBaseLazyTree;
 
+    // Repaints the owner's window, when it has one and is not loading.
+    void repaintOwner();
+
     TBaseLazyTree &FOwner;
     TLTPaintOptions FPaintOptions{TLTPaintOption::toShowButtons, TLTPaintOption::toShowDropmark,
                                   TLTPaintOption::toShowRoot,    TLTPaintOption::toShowTreeLines,

@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Builds the lazy tree stream fuzz target with clang and runs it.
+# Usage: run-tree-stream-fuzzer.sh [seconds] [extra libFuzzer options]
+set -euo pipefail
+root="$(cd "$(dirname "$0")/../.." && pwd)"
+seconds="${1:-180}"
+shift || true
+fuzzer="$("$root/tools/fuzz/build-fuzzer.sh" lazy_tree_stream_fuzzer)"
+corpus="$root/build/fuzz/tree-stream-corpus"
+mkdir -p "$corpus"
+# Seeds (first byte: 0 load, 1 add): an empty tree, and one node with a child and a user chunk.
+printf '\x00\x45\x20\x4c\x00\x54\x00\x02\x00\x20\x00\x46\x20\x00\x00\x00\x00' > "$corpus/empty"
+printf '\x01\x45\x20\x4c\x00\x54\x00\x02\x00\x20\x00\x46\x20\x01\x00\x00\x00\x01\x00\x00\x00\x3e\x00\x00\x00\x02\x00\x00\x00\x36\x00\x00\x00\x01\x00\x00\x00\x12\x00\x00\x00\x81\x00\x00\x00\x32\x02\x02\x00\x00\x00\x00\x01\x00\x00\x00\x1b\x00\x00\x00\x02\x00\x00\x00\x13\x00\x00\x00\x00\x00\x00\x00\x12\x00\x00\x00\x81\x00\x00\x00\x32\x00\x00\x00\x00\x00\x00' > "$corpus/child"
+exec "$fuzzer" "$corpus" -max_total_time="$seconds" -max_len=4096 "$@"
