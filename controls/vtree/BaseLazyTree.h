@@ -23,6 +23,7 @@
 
 #include <QIODevice>
 #include <QString>
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -296,6 +297,36 @@ public:
     void LoadFromFile(const QString &FileName);
     // Appends the stream's nodes as last children of TargetNode (nil: top level).
     void AddFromStream(QIODevice &Stream, PLazyNode TargetNode);
+
+    // ---- Position cache --------------------------------------------------------
+    // Every CacheStep-th visible node with its top, built by the worker thread
+    // for trees with more than CacheStep visible nodes.
+    struct TCacheEntry {
+        PLazyNode Node;
+        std::uint32_t AbsoluteTop;
+    };
+    static constexpr unsigned CacheStep = 2000;
+    void MarkCacheStale();
+    virtual void ScheduleCacheValidation();
+    // Stops a running build and waits until the worker has left the tree.
+    void StopCacheValidation();
+    // Runs on the worker; true when the cache may be used.
+    virtual bool BuildPositionCache();
+    unsigned CacheEntryCount() const;
+    const std::vector<TCacheEntry> &PositionCache() const { return FPositionCache; }
+    PLazyNode CacheEntryForPosition(std::uint32_t Position, std::uint32_t &AbsoluteTop) const;
+    PLazyNode CacheEntryForNode(PLazyNode Node, std::uint32_t &AbsoluteTop) const;
+    int CompareTreeOrder(PLazyNode Node1, PLazyNode Node2, bool ConsiderChildrenAbove) const;
+    // Waits until a scheduled build has run, serving the worker meanwhile;
+    // true when the cache is valid.
+    bool WaitForPositionCache();
+    // The visible node whose row holds the vertical offset Y of the content
+    // (nil below the last row) and that row's top; with a valid cache from
+    // the nearest entry, else from the first row.
+    PLazyNode GetNodeAtOffset(std::uint32_t Y, std::uint32_t &NodeTop);
+    // The top of a visible node's row.
+    std::uint32_t GetNodeTop(PLazyNode Node);
+    bool StopValidationRequested() const { return FStopValidationFlag.load(std::memory_order_acquire); }
 
     // ---- Options -------------------------------------------------------
     TCustomLazyTreeOptions &TreeOptions() { return *FOptions; }
@@ -612,10 +643,6 @@ protected:
     // The widget's reaction to option changes that need a window.
     virtual void ApplyPaintOptionsToWindow(TLTPaintOptions Added, TLTPaintOptions Removed) {}
     virtual void ApplyMiscOptionsToWindow(TLTMiscOptions Added, TLTMiscOptions Removed) {}
-    // Position cache.
-    virtual void StopCacheValidation() {}
-    virtual void MarkCacheStale() {}
-    virtual void ScheduleCacheValidation() {}
     // Sorting and the header's sort settings.
     virtual TColumnIndex SortColumn() const { return NoColumn; }
     virtual TSortDirection SortDirection() const { return TSortDirection::sdAscending; }
@@ -726,11 +753,16 @@ protected:
     int FOffsetY = 0;
     bool FLoading = false;
     bool FDestroying = false;
+    std::vector<TCacheEntry> FPositionCache;
+    // tsStopValidation as the worker reads it.
+    std::atomic<bool> FStopValidationFlag{false};
+    std::uint64_t FLiveSerial = 0;
 
 private:
     friend class TCustomLazyTreeOptions;
     friend class TLTLazyNodeEnumeration;
     friend class SiblingMergeSort;
+    friend class CacheWorker;
 
     void setupRootNode(std::size_t oldSize);
     std::size_t nodeBlockSize() const;

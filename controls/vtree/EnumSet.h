@@ -3,6 +3,12 @@
 // an integer of a fixed width, so that sets keep the widths that stored data
 // and the node record rely on. Union, difference and intersection are +, -
 // and *, as on the sets the tree's interfaces are written in.
+//
+// Reading a set and changing some of its values are single atomic operations
+// (relaxed): the position cache's worker reads node states while the
+// interface thread changes other bits of the same word (selection, checking).
+// Whole assignments stay plain: they happen only where the worker is stopped.
+#include <atomic>
 #include <cstdint>
 #include <initializer_list>
 #include <type_traits>
@@ -28,15 +34,27 @@ public:
         set.m_bits = bits;
         return set;
     }
-    constexpr Bits bits() const { return m_bits; }
+    constexpr Bits bits() const { return load(); }
 
-    constexpr bool contains(E value) const { return (m_bits & bit(value)) != 0; }
-    constexpr bool containsAll(TEnumSet other) const { return (m_bits & other.m_bits) == other.m_bits; }
-    constexpr bool containsAny(TEnumSet other) const { return (m_bits & other.m_bits) != 0; }
-    constexpr bool empty() const { return m_bits == 0; }
+    constexpr bool contains(E value) const { return (load() & bit(value)) != 0; }
+    constexpr bool containsAll(TEnumSet other) const { return (load() & other.load()) == other.load(); }
+    constexpr bool containsAny(TEnumSet other) const { return (load() & other.load()) != 0; }
+    constexpr bool empty() const { return load() == 0; }
 
-    constexpr void include(TEnumSet other) { m_bits |= other.m_bits; }
-    constexpr void exclude(TEnumSet other) { m_bits &= static_cast<Bits>(~other.m_bits); }
+    constexpr void include(TEnumSet other)
+    {
+        if (std::is_constant_evaluated())
+            m_bits |= other.m_bits;
+        else
+            std::atomic_ref<Bits>(m_bits).fetch_or(other.load(), std::memory_order_relaxed);
+    }
+    constexpr void exclude(TEnumSet other)
+    {
+        if (std::is_constant_evaluated())
+            m_bits &= static_cast<Bits>(~other.m_bits);
+        else
+            std::atomic_ref<Bits>(m_bits).fetch_and(static_cast<Bits>(~other.load()), std::memory_order_relaxed);
+    }
 
     constexpr TEnumSet &operator+=(TEnumSet other)
     {
@@ -54,6 +72,13 @@ public:
     friend constexpr bool operator==(TEnumSet a, TEnumSet b) = default;
 
 private:
+    constexpr Bits load() const
+    {
+        if (std::is_constant_evaluated())
+            return m_bits;
+        return std::atomic_ref<Bits>(const_cast<Bits &>(m_bits)).load(std::memory_order_relaxed);
+    }
+
     static constexpr Bits bit(E value) { return static_cast<Bits>(Bits{1} << static_cast<unsigned>(value)); }
 
     Bits m_bits = 0;

@@ -1,5 +1,6 @@
 // The node record, its data areas, the hidden root and the per-node totals.
 #include "controls/vtree/BaseLazyTree.h"
+#include "controls/vtree/CacheWorker.h"
 #include "controls/vtree/TreeErrors.h"
 #include "controls/vtree/TreeGlobals.h"
 
@@ -30,11 +31,13 @@ TBaseLazyTree::TBaseLazyTree(const OptionsFactory &createOptions)
     FOptions = createOptions(*this);
     SetTreeTimers(std::make_unique<platform::QtNumberedTimers>());
     setupRootNode(0);
+    CacheWorker::RetainWorkerThread(*this);
 }
 
 TBaseLazyTree::~TBaseLazyTree()
 {
     FDestroying = true;
+    CacheWorker::ReleaseWorkerThread(*this);
     // The nodes must go whatever the options say.
     FOptions->FMiscOptions.exclude(TLTMiscOption::toReadOnly);
     Clear();

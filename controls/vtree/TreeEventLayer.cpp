@@ -600,6 +600,7 @@ void TBaseLazyTree::ChangeTreeStates(TLazyTreeStates Enter, TLazyTreeStates Leav
     if (OnStateChange && !FDestroying && !((Enter - FStates) + (FStates * Leave)).empty())
         OnStateChange(this, Enter, Leave);
     FStates = (FStates + Enter) - Leave;
+    FStopValidationFlag.store(FStates.contains(TLazyTreeState::tsStopValidation), std::memory_order_release);
 }
 
 void TBaseLazyTree::NotifyStructureChange(PLazyNode Node, TChangeReason Reason)

@@ -21,7 +21,14 @@ void changeSet(Set &stored, Set value, React react)
 
 void TCustomLazyTreeOptions::SetPaintOptions(TLTPaintOptions value)
 {
+    if (value == FPaintOptions)
+        return;
+    // The cache's worker walks rows by these options: it must not build meanwhile.
+    FOwner.StopCacheValidation();
     changeSet(FPaintOptions, value, [this](auto old, auto now) { FOwner.applyPaintOptions(old, now); });
+    FOwner.MarkCacheStale();
+    if (!FOwner.IsUpdating())
+        FOwner.ScheduleCacheValidation();
 }
 
 void TCustomLazyTreeOptions::SetAutoOptions(TLTAutoOptions value)

@@ -40,6 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         return 0;
     const bool add = data[0] & 1;
     const QByteArray bytes(reinterpret_cast<const char *>(data + 1), static_cast<qsizetype>(size - 1));
+    // Keeps the trees' shared worker thread alive between inputs.
+    static vtree::TBaseLazyTree keeper;
     vtree::TBaseLazyTree tree;
     tree.SetNodeDataSize(4);
     tree.OnLoadNode = [](vtree::TBaseLazyTree *, vtree::PLazyNode, QIODevice *stream) { stream->readAll(); };

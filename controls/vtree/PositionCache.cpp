@@ -1,0 +1,161 @@
+// The position cache: every CacheStep-th visible row with its top, so that
+// finding the row at a position, or a row's position, costs a binary search
+// and a walk of fewer than CacheStep rows. Every change that moves rows
+// stops a running build first and marks the cache stale.
+#include "controls/vtree/BaseLazyTree.h"
+#include "controls/vtree/CacheWorker.h"
+#include "controls/vtree/TreeErrors.h"
+
+#include <algorithm>
+
+namespace vtree {
+
+using enum TLazyTreeState;
+
+void TBaseLazyTree::MarkCacheStale() { ChangeTreeStates(tsValidationNeeded, tsUseCache); }
+
+void TBaseLazyTree::ScheduleCacheValidation()
+{
+    StopCacheValidation();
+    // Rows whose heights the application measures on demand are not built
+    // on the worker: they stay on walks.
+    if (FStates.contains(tsValidationNeeded) && FVisibleCount > CacheStep && !toOption(TLTMiscOption::toVariableNodeHeight))
+        if (CacheWorker *worker = CacheWorker::instance())
+            worker->AddTree(this);
+}
+
+void TBaseLazyTree::StopCacheValidation()
+{
+    ChangeTreeStates(tsStopValidation, tsUseCache);
+    CacheWorker *worker = CacheWorker::instance();
+    if (!worker)
+        return;
+    const bool wasValidating = FStates.contains(tsValidating);
+    // A build taken off the queue or interrupted before it said so is redone too.
+    if (worker->RemoveTree(this) || wasValidating)
+        MarkCacheStale();
+}
+
+bool TBaseLazyTree::WaitForPositionCache()
+{
+    if (CacheWorker *worker = CacheWorker::instance())
+        worker->WaitWhileQueuedOrValidating(this);
+    return FStates.contains(tsUseCache);
+}
+
+unsigned TBaseLazyTree::CacheEntryCount() const
+{
+    return FVisibleCount > 1 ? (FVisibleCount + CacheStep - 1) / CacheStep : 0;
+}
+
+bool TBaseLazyTree::BuildPositionCache()
+{
+    if (StopValidationRequested())
+        return false;
+    FPositionCache.clear();
+    FPositionCache.resize(CacheEntryCount());
+    std::size_t index = 0;
+    std::uint32_t top = 0;
+    unsigned walked = 0;
+    for (PLazyNode node = GetFirstVisibleNoInit(nullptr, true); node && !StopValidationRequested();
+         node = GetNextVisibleNoInit(node, true)) {
+        if (walked % CacheStep == 0) {
+            if (index == FPositionCache.size())
+                break;
+            FPositionCache[index++] = {node, top};
+        }
+        top += node->NodeHeight;
+        ++walked;
+    }
+    if (StopValidationRequested())
+        return false;
+    // Only entries that name a row's own top: a closing entry with the
+    // height after the last row would give that row a wrong top.
+    FPositionCache.resize(index);
+    return walked >= 2;
+}
+
+PLazyNode TBaseLazyTree::CacheEntryForPosition(std::uint32_t Position, std::uint32_t &AbsoluteTop) const
+{
+    auto after = std::upper_bound(FPositionCache.begin(), FPositionCache.end(), Position,
+                                  [](std::uint32_t p, const TCacheEntry &e) { return p < e.AbsoluteTop; });
+    if (after == FPositionCache.begin()) {
+        AbsoluteTop = 0;
+        return nullptr;
+    }
+    --after;
+    AbsoluteTop = after->AbsoluteTop;
+    return after->Node;
+}
+
+PLazyNode TBaseLazyTree::CacheEntryForNode(PLazyNode Node, std::uint32_t &AbsoluteTop) const
+{
+    // The entries follow the rows, so they are compared in the rows' order.
+    auto after = std::upper_bound(FPositionCache.begin(), FPositionCache.end(), Node, [this](PLazyNode n, const TCacheEntry &e) {
+        return CompareTreeOrder(e.Node, n, true) > 0;
+    });
+    if (after == FPositionCache.begin()) {
+        AbsoluteTop = 0;
+        return nullptr;
+    }
+    --after;
+    AbsoluteTop = after->AbsoluteTop;
+    return after->Node;
+}
+
+int TBaseLazyTree::CompareTreeOrder(PLazyNode Node1, PLazyNode Node2, bool ConsiderChildrenAbove) const
+{
+    LT_ASSERT(Node1 && Node2, assertions::nodesNil);
+    if (Node1 == Node2)
+        return 0;
+    const bool above = childrenAbove(ConsiderChildrenAbove);
+    if (HasAsParent(Node1, Node2))
+        return above ? -1 : 1;
+    if (HasAsParent(Node2, Node1))
+        return above ? 1 : -1;
+    unsigned level1 = GetNodeLevel(Node1), level2 = GetNodeLevel(Node2);
+    for (; level1 > level2; --level1)
+        Node1 = Node1->Parent;
+    for (; level2 > level1; --level2)
+        Node2 = Node2->Parent;
+    while (Node1->Parent != Node2->Parent) {
+        Node1 = Node1->Parent;
+        Node2 = Node2->Parent;
+    }
+    return static_cast<int>(Node1->Index) - static_cast<int>(Node2->Index);
+}
+
+PLazyNode TBaseLazyTree::GetNodeAtOffset(std::uint32_t Y, std::uint32_t &NodeTop)
+{
+    std::uint32_t top = 0;
+    PLazyNode node = nullptr;
+    if (FStates.contains(tsUseCache))
+        node = CacheEntryForPosition(Y, top);
+    if (!node)
+        node = GetFirstVisibleNoInit(nullptr, true);
+    for (; node; node = GetNextVisibleNoInit(node, true)) {
+        if (Y < top + node->NodeHeight) {
+            NodeTop = top;
+            return node;
+        }
+        top += node->NodeHeight;
+    }
+    NodeTop = top;
+    return nullptr;
+}
+
+std::uint32_t TBaseLazyTree::GetNodeTop(PLazyNode Node)
+{
+    std::uint32_t top = 0;
+    PLazyNode entry = FStates.contains(tsUseCache) ? CacheEntryForNode(Node, top) : nullptr;
+    if (entry) {
+        for (PLazyNode node = entry; node && node != Node; node = GetNextVisibleNoInit(node, true))
+            top += node->NodeHeight;
+        return top;
+    }
+    for (PLazyNode node = GetPreviousVisibleNoInit(Node, true); node; node = GetPreviousVisibleNoInit(node, true))
+        top += node->NodeHeight;
+    return top;
+}
+
+} // namespace vtree
