@@ -96,19 +96,24 @@ void CacheWorker::WaitWhileQueuedOrValidating(TBaseLazyTree *Tree)
     waitServing(lock, Tree, true);
 }
 
+void CacheWorker::apply(std::unique_lock<std::mutex> &lock, std::size_t at)
+{
+    HandOff *handOff = m_handOffs[at];
+    m_handOffs.erase(m_handOffs.begin() + static_cast<std::ptrdiff_t>(at));
+    lock.unlock();
+    handOff->tree->ChangeTreeStates(handOff->enter, handOff->leave);
+    lock.lock();
+    handOff->done = true;
+    m_served.notify_all();
+}
+
 bool CacheWorker::ServeNextHandOff(TBaseLazyTree *Tree)
 {
     std::unique_lock lock(m_lock);
     for (;;) {
         auto own = std::find_if(m_handOffs.begin(), m_handOffs.end(), [Tree](HandOff *h) { return h->tree == Tree; });
         if (own != m_handOffs.end()) {
-            HandOff *handOff = *own;
-            m_handOffs.erase(own);
-            lock.unlock();
-            Tree->ChangeTreeStates(handOff->enter, handOff->leave);
-            lock.lock();
-            handOff->done = true;
-            m_served.notify_all();
+            apply(lock, static_cast<std::size_t>(own - m_handOffs.begin()));
             return true;
         }
         if (m_current != Tree && std::find(m_waiting.begin(), m_waiting.end(), Tree) == m_waiting.end())
@@ -127,13 +132,7 @@ void CacheWorker::waitServing(std::unique_lock<std::mutex> &lock, TBaseLazyTree 
     // tree before it comes to this one.
     while (busy()) {
         if (!m_handOffs.empty()) {
-            HandOff *handOff = m_handOffs.front();
-            m_handOffs.erase(m_handOffs.begin());
-            lock.unlock();
-            handOff->tree->ChangeTreeStates(handOff->enter, handOff->leave);
-            lock.lock();
-            handOff->done = true;
-            m_served.notify_all();
+            apply(lock, 0);
             continue;
         }
         m_changed.wait(lock);
@@ -148,13 +147,7 @@ void CacheWorker::serve(TBaseLazyTree *only)
                                  [only](HandOff *h) { return !only || h->tree == only; });
         if (next == m_handOffs.end())
             return;
-        HandOff *handOff = *next;
-        m_handOffs.erase(next);
-        lock.unlock();
-        handOff->tree->ChangeTreeStates(handOff->enter, handOff->leave);
-        lock.lock();
-        handOff->done = true;
-        m_served.notify_all();
+        apply(lock, static_cast<std::size_t>(next - m_handOffs.begin()));
     }
 }
 

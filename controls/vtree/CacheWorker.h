@@ -46,6 +46,8 @@ private:
     void SendTreeStates(TBaseLazyTree *Tree, TLazyTreeStates Enter, TLazyTreeStates Leave);
     // Interface side: applies waiting hand-offs (of one tree, or of all).
     void serve(TBaseLazyTree *only);
+    // Interface side, with the lock held: applies the hand-off at At.
+    void apply(std::unique_lock<std::mutex> &lock, std::size_t at);
     // Interface side, with the lock held: waits for the worker to move while
     // serving hand-offs for Tree.
     void waitServing(std::unique_lock<std::mutex> &lock, TBaseLazyTree *Tree, bool untilUnqueued);

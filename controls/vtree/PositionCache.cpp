@@ -75,17 +75,26 @@ bool TBaseLazyTree::BuildPositionCache()
     return walked >= 2;
 }
 
+namespace {
+// The entry before After: its node and top, or nil and 0 at the start.
+template <class Iterator>
+PLazyNode entryBefore(Iterator After, Iterator Begin, std::uint32_t &AbsoluteTop)
+{
+    if (After == Begin) {
+        AbsoluteTop = 0;
+        return nullptr;
+    }
+    --After;
+    AbsoluteTop = After->AbsoluteTop;
+    return After->Node;
+}
+} // namespace
+
 PLazyNode TBaseLazyTree::CacheEntryForPosition(std::uint32_t Position, std::uint32_t &AbsoluteTop) const
 {
     auto after = std::upper_bound(FPositionCache.begin(), FPositionCache.end(), Position,
                                   [](std::uint32_t p, const TCacheEntry &e) { return p < e.AbsoluteTop; });
-    if (after == FPositionCache.begin()) {
-        AbsoluteTop = 0;
-        return nullptr;
-    }
-    --after;
-    AbsoluteTop = after->AbsoluteTop;
-    return after->Node;
+    return entryBefore(after, FPositionCache.begin(), AbsoluteTop);
 }
 
 PLazyNode TBaseLazyTree::CacheEntryForNode(PLazyNode Node, std::uint32_t &AbsoluteTop) const
@@ -94,13 +103,7 @@ PLazyNode TBaseLazyTree::CacheEntryForNode(PLazyNode Node, std::uint32_t &Absolu
     auto after = std::upper_bound(FPositionCache.begin(), FPositionCache.end(), Node, [this](PLazyNode n, const TCacheEntry &e) {
         return CompareTreeOrder(e.Node, n, true) > 0;
     });
-    if (after == FPositionCache.begin()) {
-        AbsoluteTop = 0;
-        return nullptr;
-    }
-    --after;
-    AbsoluteTop = after->AbsoluteTop;
-    return after->Node;
+    return entryBefore(after, FPositionCache.begin(), AbsoluteTop);
 }
 
 int TBaseLazyTree::CompareTreeOrder(PLazyNode Node1, PLazyNode Node2, bool ConsiderChildrenAbove) const
