@@ -36,36 +36,53 @@ bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
 
 QString preprocessHtml(const QString &text)
 {
+    const QStringView source(text);
+    const auto special = [&](qsizetype i, qsizetype fieldEnds) {
+        const QChar c = source[i];
+        return c == u'&' || c == u'\n' || c == u'\r' || (c == u'>' && fieldEnds > 0)
+               || (c == u'<' && i + 1 < source.size() && source[i + 1] == u'#');
+    };
+    qsizetype i = 0;
+    while (i < source.size() && !special(i, 0))
+        ++i;
+    if (i == source.size())
+        return text;
+
     QString out;
     out.reserve(text.size() + 16);
-    const QStringView source(text);
+    out += source.first(i);
     // Each "<#" takes away the first ">" after it.
     qsizetype fieldEnds = 0;
-    for (qsizetype i = 0; i < source.size(); ++i) {
+    while (i < source.size()) {
+        qsizetype plain = i;
+        while (plain < source.size() && !special(plain, fieldEnds))
+            ++plain;
+        out += source.sliced(i, plain - i);
+        i = plain;
+        if (i == source.size())
+            break;
         const QChar c = source[i];
         if (c == u'&') {
             const QStringView rest = source.sliced(i);
             const auto entity = std::find_if(kPreprocessed.begin(), kPreprocessed.end(), [&](const Entity &e) {
                 return rest.startsWith(e.name, Qt::CaseInsensitive);
             });
-            if (entity != kPreprocessed.end()) {
+            if (entity == kPreprocessed.end()) {
+                out += c;
+                ++i;
+            } else {
                 out += entity->replacement;
-                i += entity->name.size() - 1;
-                continue;
+                i += entity->name.size();
             }
-        } else if (c == u'<' && i + 1 < source.size() && source[i + 1] == u'#') {
-            ++fieldEnds;
-            continue;
-        } else if (c == u'>' && fieldEnds > 0) {
-            --fieldEnds;
-            continue;
-        } else if (c == u'\n') {
-            continue;
-        } else if (c == u'\r') {
-            out += u"<BR>";
             continue;
         }
-        out += c;
+        if (c == u'<')
+            ++fieldEnds; // the "#" that follows stays
+        else if (c == u'>')
+            --fieldEnds;
+        else if (c == u'\r')
+            out += u"<BR>";
+        ++i;
     }
     return out;
 }

@@ -61,13 +61,13 @@ THTMLPicture *Renderer::findPicture(const QString &source)
 
 bool Renderer::fitsItem(const Cursor &c, int width) const
 {
-    return c.replay() || c.atStart() || !(c.x + width > m_lineWidth && width < m_lineWidth);
+    return c.replay() || c.atStart() || !(saturatedAdd(c.x, width) > m_lineWidth && width < m_lineWidth);
 }
 
 void Renderer::advanceItem(Cursor &c, int width, int height)
 {
-    c.x += width;
-    c.drawX += width;
+    c.x = saturatedAdd(c.x, width);
+    c.drawX = saturatedAdd(c.drawX, width);
     m_line.height = std::max(m_line.height, height);
     c.trailingSpace = 0;
     c.last = LastVisible::Other;
@@ -178,9 +178,10 @@ void Renderer::image(Cursor &c, QStringView tag)
     advanceItem(c, item.width, item.height);
 
     if (tag.contains(u"\"TOP", Qt::CaseInsensitive))
-        m_line.baseline = m_line.height - m_gh;
+        m_line.align = LineAlign::Top;
     else if (tag.contains(u"\"MIDDLE", Qt::CaseInsensitive))
-        m_line.baseline = (m_line.height - m_gh) / 2;
+        m_line.align = LineAlign::Middle;
+    alignLine();
 }
 
 void Renderer::control(Cursor &c, QStringView tag)

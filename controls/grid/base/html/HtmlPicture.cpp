@@ -5,6 +5,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 
 #include <algorithm>
@@ -28,11 +29,18 @@ QString resourcePath(const QString &name)
     return QFile::exists(upper) ? upper : QString();
 }
 
+// A picture named in a cell text is read while the cell paints: only a
+// regular file, and only one of a size a picture can have (a device such as
+// /dev/zero would never end).
+constexpr qint64 kMaxPictureFile = 64 << 20;
+
 QByteArray fileBytes(const QString &path, bool *ok)
 {
     QFile file(path);
-    *ok = file.open(QIODevice::ReadOnly);
-    return *ok ? file.readAll() : QByteArray();
+    const QFileInfo info(path);
+    *ok = info.isFile() && info.size() <= kMaxPictureFile
+          && file.open(QIODevice::ReadOnly);
+    return *ok ? file.read(kMaxPictureFile) : QByteArray();
 }
 
 } // namespace

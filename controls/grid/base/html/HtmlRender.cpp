@@ -7,6 +7,7 @@
 
 #include "platform/draw/DrawFlags.h"
 
+#include <QHash>
 #include <QLocale>
 
 #include <algorithm>
@@ -28,6 +29,40 @@ constexpr int kMaxListLevel = 1000;
 constexpr int kMaxIndent = 32767;
 
 const QString kGh = QStringLiteral("gh");
+const QString kSpace = QStringLiteral(" ");
+
+// Widths of the words met, by font: shaping a word is the dearest step of a
+// layout, and the cells of a grid repeat their words from row to row. Each
+// font's table is emptied when it grows past a limit.
+class WordWidths {
+public:
+    // The font is looked up again in every call: a font's change count only
+    // tells changes of that one font object apart.
+    void forget() { m_current = nullptr; }
+    int width(TCanvas &canvas, const QString &word)
+    {
+        const TFont &font = canvas.Font();
+        if (!m_current || m_stamp != font.changeStamp()) {
+            m_current = &m_byFont[font.qfont().key()];
+            m_stamp = font.changeStamp();
+        }
+        if (const auto found = m_current->constFind(word); found != m_current->constEnd())
+            return found.value();
+        if (m_current->size() >= kLimit)
+            m_current->clear();
+        const int w = canvas.TextWidth(word);
+        m_current->insert(word, w);
+        return w;
+    }
+
+private:
+    static constexpr qsizetype kLimit = 4096;
+    QHash<QString, QHash<QString, int>> m_byFont;
+    QHash<QString, int> *m_current = nullptr;
+    std::uint64_t m_stamp = 0;
+};
+
+thread_local WordWidths wordWidths;
 
 QChar upperAt(QStringView text, qsizetype at)
 {
@@ -38,11 +73,6 @@ TColor colorValue(const QString &value)
 {
     const QString upper = value.toUpper();
     return upper.startsWith(u'#') ? HtmlHexColor(upper) : HtmlColorByName(upper.toLower());
-}
-
-int saturatedAdd(int a, int b)
-{
-    return int(std::clamp<long long>(static_cast<long long>(a) + b, INT32_MIN, INT32_MAX));
 }
 
 } // namespace
@@ -75,6 +105,8 @@ bool Renderer::run(const QString &text)
     m_layout.font.Assign(m_reference);
     m_replay.font.Assign(m_reference);
     m_text = preprocessHtml(text);
+    m_result.PlainText.reserve(m_text.size());
+    wordWidths.forget();
     m_lineRect = m_rect;
     m_lineRect.Left += 1;
     m_lineWidth = m_lineRect.Width();
@@ -91,11 +123,15 @@ bool Renderer::run(const QString &text)
         m_result.MaxLineWidth = std::max(m_result.MaxLineWidth, layout.x);
 
         const TRect placed = placeLine(layout.x);
+        alignLine();
         resolveHits(placed);
-        if (!m_params.MeasureOnly) {
+        // A hit test has all it needs from the layout.
+        if (!m_params.MeasureOnly && !m_params.HitTestOnly) {
             m_canvas.Font().Assign(m_replay.font);
             runPass(PassKind::Replay, pos, layout.p, placed);
             m_replay.font.Assign(m_canvas.Font());
+        }
+        if (!m_params.MeasureOnly) {
             const int textBottom = placed.Bottom - m_line.baseline;
             if (m_lineAnchorTextHit && m_params.HitTestOnly && m_params.HitY > textBottom - m_gh
                 && m_params.HitY < textBottom)
@@ -149,6 +185,7 @@ Cursor Renderer::runPass(PassKind kind, qsizetype start, qsizetype end, const TR
 
 void Renderer::endOfLine(Cursor &c)
 {
+    flushRun();
     c.x -= c.trailingSpace;
     const PassState &s = *c.state;
     if (c.drawing && m_focusOpen && s.inAnchor && s.anchorCounter == m_params.FocusAnchorIndex + 1) {
@@ -156,6 +193,16 @@ void Renderer::endOfLine(Cursor &c)
         m_focus.Left = m_lineRect.Left + 1;
         m_focus.Top = c.R.Bottom;
     }
+}
+
+// The text of a line with an aligned picture stands at the picture's top or
+// middle, measured on the line's full height.
+void Renderer::alignLine()
+{
+    if (m_line.align == LineAlign::Top)
+        m_line.baseline = m_line.height - m_gh;
+    else if (m_line.align == LineAlign::Middle)
+        m_line.baseline = (m_line.height - m_gh) / 2;
 }
 
 TRect Renderer::placeLine(int width) const
@@ -287,12 +334,35 @@ void Renderer::textChunk(Cursor &c)
     c.drawX = saturatedAdd(c.drawX, width);
     c.p = next;
     const bool endsInSpace = chunk.endsWith(u' ');
-    c.trailingSpace = endsInSpace ? m_canvas.TextWidth(QStringLiteral(" ")) : 0;
+    c.trailingSpace = endsInSpace ? wordWidths.width(m_canvas, kSpace) : 0;
     c.last = endsInSpace ? LastVisible::Space : LastVisible::Other;
 }
 
+namespace {
+
+// The characters DrawText shows of a text with prefixes: "&x" shows x, "&&"
+// one ampersand, and a last lone "&" nothing.
+QString shownText(const QString &text)
+{
+    if (!text.contains(u'&'))
+        return text;
+    QString shown;
+    shown.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'&' && ++i >= text.size())
+            break;
+        shown += text[i];
+    }
+    return shown;
+}
+
+} // namespace
+
 int Renderer::chunkWidth(const QString &chunk)
 {
+    // Without tabs DrawText measures the characters it shows as the font does.
+    if (!chunk.contains(u'\t'))
+        return wordWidths.width(m_canvas, shownText(chunk));
     TRect measured;
     m_canvas.DrawText(chunk, measured, m_flags | DT_CALCRECT);
     return measured.Width();
@@ -301,6 +371,8 @@ int Renderer::chunkWidth(const QString &chunk)
 void Renderer::drawChunk(Cursor &c, const QString &chunk, int width)
 {
     const PassState &s = *c.state;
+    if (s.inAnchor && s.anchorCounter == m_params.FocusAnchorIndex + 1)
+        m_result.FocusAnchorHref = s.anchorRef;
     TRect box = Rect(c.drawX, c.R.Top, c.R.Right, c.R.Bottom);
     if (s.sup)
         box.Bottom -= m_line.supExtra;
@@ -308,28 +380,47 @@ void Renderer::drawChunk(Cursor &c, const QString &chunk, int width)
         box.Bottom += m_line.subExtra;
     box.Bottom -= m_line.baseline;
     if (m_rightToLeft) {
-        // Right to left, the line fills from its right edge.
+        // Right to left, the line fills from its right edge, word by word.
         const int right = c.R.Right - (c.drawX - c.R.Left);
         box.Left = right - width;
         box.Right = right;
+        flushRun();
+        m_run = {chunk, box, width, c.R.Bottom, s.shadow, s.errorMark};
+        flushRun();
+        return;
     }
+    // Only a tag changes the look, and every tag ends the run.
+    if (m_run.open() && m_run.box.Left + m_run.width == box.Left && m_run.box.Top == box.Top
+        && m_run.box.Bottom == box.Bottom) {
+        m_run.text += chunk;
+        m_run.width += width;
+        return;
+    }
+    flushRun();
+    m_run = {chunk, box, width, c.R.Bottom, s.shadow, s.errorMark};
+}
+
+void Renderer::flushRun()
+{
+    if (!m_run.open())
+        return;
+    const QString &text = m_run.text;
     const auto draw = [&](const TRect &at) {
         TRect r = at;
         if (m_canvas.Font().Orientation() % 3600 != 0)
-            m_canvas.TextOut(r.Left, r.Bottom - m_canvas.TextHeight(chunk), chunk);
+            m_canvas.TextOut(r.Left, r.Bottom - m_canvas.TextHeight(text), text);
         else
-            m_canvas.DrawText(chunk, r, m_flags);
+            m_canvas.DrawText(text, r, m_flags);
     };
-    if (s.shadow) {
+    if (m_run.shadow) {
         m_canvas.SetTextColor(m_params.ShadowColor);
-        draw(OffsetRect(box, m_params.ShadowOffset, m_params.ShadowOffset));
+        draw(OffsetRect(m_run.box, m_params.ShadowOffset, m_params.ShadowOffset));
         m_canvas.SetTextColor(m_canvas.Font().Color());
     }
-    draw(box);
-    if (s.inAnchor && s.anchorCounter == m_params.FocusAnchorIndex + 1)
-        m_result.FocusAnchorHref = s.anchorRef;
-    if (s.errorMark)
-        errorWave(box.Left, box.Left + width, c.R.Bottom);
+    draw(m_run.box);
+    if (m_run.errorMark)
+        errorWave(m_run.box.Left, m_run.box.Left + m_run.width, m_run.lineBottom);
+    m_run = {};
 }
 
 void Renderer::errorWave(int left, int right, int bottom)
@@ -355,6 +446,7 @@ void Renderer::errorWave(int left, int right, int bottom)
 
 void Renderer::tag(Cursor &c)
 {
+    flushRun();
     const qsizetype remaining = m_text.size() - c.p;
     if (remaining < 3) {
         c.dropRest = true;
@@ -698,8 +790,8 @@ void Renderer::listItem(Cursor &c)
     }
     c.listItem = true;
     const int level = c.state->listLevel;
-    c.x += 12 * level;
-    c.drawX += 12 * level - 12;
+    c.x = saturatedAdd(c.x, 12 * level);
+    c.drawX = saturatedAdd(c.drawX, 12 * level - 12);
     if (c.drawing) {
         // The bullet of odd levels, the circle of even ones.
         const QString bullet = level % 2 == 1 ? QStringLiteral("\u2022") : QStringLiteral("o");

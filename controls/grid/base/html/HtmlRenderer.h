@@ -9,11 +9,19 @@
 #include "controls/grid/base/HtmlControls.h"
 #include "controls/grid/base/html/HtmlRender.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <limits>
 #include <optional>
 #include <vector>
 
 namespace controls::html {
+
+// Positions add up without wrapping round, whatever sizes a text asks for.
+inline int saturatedAdd(int a, int b)
+{
+    return int(std::clamp<long long>(static_cast<long long>(a) + b, INT32_MIN, INT32_MAX));
+}
 
 enum class PassKind { Layout, Replay };
 
@@ -43,12 +51,16 @@ struct PassState {
     platform::TColor anchorFontColor = platform::clNone;
 };
 
+// How the last IMG of a line with ALIGN set raises the text of the line.
+enum class LineAlign { Bottom, Top, Middle };
+
 // The height of one line and what hangs below and above it.
 struct LineMetrics {
     int height = 0;
     int subExtra = 0;
     int supExtra = 0;
     int baseline = 0; // how far the text stands above the line's bottom
+    LineAlign align = LineAlign::Bottom;
 };
 
 // What the layout pass met that a point can hit; resolved once the line
@@ -94,6 +106,17 @@ struct Finders {
 
 enum class LastVisible { None, Space, Other };
 
+// Words of one look that follow each other on a line, drawn in one go.
+struct TextRun {
+    QString text;
+    platform::TRect box; // from the first word to the line's right edge
+    int width = 0;
+    int lineBottom = 0;
+    bool shadow = false;
+    bool errorMark = false;
+    bool open() const { return !text.isEmpty(); }
+};
+
 struct Cursor {
     PassKind kind = PassKind::Layout;
     bool measuring = true;
@@ -133,6 +156,8 @@ private:
     void textChunk(Cursor &c);
     int chunkWidth(const QString &chunk);
     void drawChunk(Cursor &c, const QString &chunk, int width);
+    void flushRun();
+    void alignLine();
     void errorWave(int left, int right, int bottom);
     void tag(Cursor &c);
     void openingTag(Cursor &c, QStringView tag);
@@ -181,6 +206,7 @@ private:
     int m_alignment = 0; // 0 left, 1 right, 2 centre
     int m_indent = 0;
     std::vector<HitEvent> m_events;
+    TextRun m_run;
     bool m_lineAnchorTextHit = false;
     bool m_anchorPending = false;
     platform::TPoint m_anchorStart;

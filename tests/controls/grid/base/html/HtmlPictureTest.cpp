@@ -199,6 +199,8 @@ TEST(HtmlPicture, LoadsFromFilesResourcesAndAddressesButNeverFetches)
         {QStringLiteral("file://") + path, 5, QString()},
         {QStringLiteral("FILE://") + path, 5, QString()},
         {QStringLiteral("file://") + path.toUpper(), 0, QString()},
+        {QStringLiteral("file:///dev/zero"), 0, QString()},
+        {QStringLiteral("file://") + dir.path(), 0, QString()},
         {QStringLiteral("res://dot"), 3, QString()},
         {QStringLiteral("RES://DOT"), 3, QString()},
         {QStringLiteral("res://none"), 0, QString()},
