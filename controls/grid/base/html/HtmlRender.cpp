@@ -238,7 +238,8 @@ void Renderer::resolveHits(const TRect &placed)
             m_anchorStartLine = m_lineNumber;
             break;
         case Kind::AnchorText:
-            if (hx >= e.x && hx <= e.x + e.width) {
+            // Right to left, words stand mirrored on the line, and so does the test.
+            if (const int tx = m_rightToLeft ? placed.Right - m_params.HitX : hx; tx >= e.x && tx <= e.x + e.width) {
                 m_lineAnchorTextHit = true;
                 if (hy > top) {
                     m_result.HitAnchor = e.ref;

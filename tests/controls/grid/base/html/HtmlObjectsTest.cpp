@@ -148,11 +148,7 @@ TEST(HtmlObjects, AddressedPicturesAreCachedUnderTheirOwnAddressAndNeverFetched)
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString path = dir.filePath(QStringLiteral("Mixed Case.PNG"));
-    {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(pngBytes(12, 10, Qt::blue));
-    }
+    ASSERT_TRUE(writeFile(path, pngBytes(12, 10, Qt::blue)));
     QTcpServer server;
     ASSERT_TRUE(server.listen(QHostAddress::LocalHost));
     const QString web = QStringLiteral("http://127.0.0.1:%1/Picture.png").arg(server.serverPort());

@@ -186,11 +186,7 @@ TEST(HtmlPicture, LoadsFromFilesResourcesAndAddressesButNeverFetches)
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString path = dir.filePath(QStringLiteral("Pic.PNG"));
-    {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(pngBytes(5, 6, Qt::green));
-    }
+    ASSERT_TRUE(writeFile(path, pngBytes(5, 6, Qt::green)));
     const struct {
         QString address;
         int width;

@@ -383,9 +383,16 @@ TEST(HtmlRender, RightToLeftReadingFillsLinesFromTheRight)
     Paper paper;
     THtmlDrawParams p;
     p.BiDiMode = TBiDiMode::bdRightToLeft;
-    const THtmlDrawResult r = paper.draw(QStringLiteral("abc"), Rect(0, 0, 200, 60), p);
+    const QString text = QStringLiteral("<A href=\"x\">abc</A>");
+    const THtmlDrawResult r = paper.draw(text, Rect(0, 0, 200, 60), p);
+    THtmlDrawParams hit = hitTest(197, 5);
+    hit.BiDiMode = TBiDiMode::bdRightToLeft;
+    THtmlDrawResult answer;
+    const bool found = paper.draw(text, Rect(0, 0, 200, 60), hit, answer);
     QLocale::setDefault(keep);
     const TRect ink = inkBox(paper.image);
     EXPECT_GT(ink.Left, 200 - r.MaxLineWidth - 3);
     EXPECT_LE(ink.Right, 200);
+    EXPECT_TRUE(found);
+    EXPECT_EQ(answer.HitAnchor, QStringLiteral("x"));
 }

@@ -7,6 +7,7 @@
 #include "controls/grid/base/html/HtmlRender.h"
 
 #include <QBuffer>
+#include <QFile>
 
 #include <vector>
 
@@ -108,6 +109,12 @@ inline QByteArray pngBytes(int width, int height, QColor color)
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "PNG");
     return bytes;
+}
+
+inline bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 inline void loadPicture(THTMLPicture &picture, const QByteArray &bytes)
