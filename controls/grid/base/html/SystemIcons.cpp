@@ -12,6 +12,8 @@ using namespace platform;
 
 namespace {
 
+constexpr int kMaxIcons = 512;
+
 struct IconList {
     TImageList images;
     QHash<QString, int> indexOfKind; // by the icon's theme name or cache key
@@ -31,6 +33,9 @@ int addIcon(IconList &list, const QIcon &icon)
     const QString key = kindKey(icon);
     if (const auto found = list.indexOfKind.constFind(key); found != list.indexOfKind.constEnd())
         return found.value();
+    // Icons without a theme name may come anew for every file asked for.
+    if (list.images.Count() >= kMaxIcons)
+        return -1;
     const int index = list.images.Add(pixmap);
     list.indexOfKind.insert(key, index);
     return index;
