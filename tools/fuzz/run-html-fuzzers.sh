@@ -22,5 +22,11 @@ seed '\x84' '<BODY bgcolor="clred" background="pic"><UL><LI>one<LI>two</UL><HI>x
 cp "$root/tests/controls/grid/base/html/dot.png" "$picture_corpus/dot.png"
 printf 'GIF89a\x04\x00\x04\x00\x81\x00\x00\xff\xff\xff\xff\x00\x00\x00\xff\x00\x00\x00\xff!\xf9\x04\x04\x0a\x00\x00\x00,\x00\x00\x00\x00\x02\x00\x02\x00\x00\x02\x03\x0c\x92\x00\x00!\xf9\x04\x04\x14\x00\x00\x00,\x01\x00\x01\x00\x02\x00\x02\x00\x00\x02\x03\x14\xa5\x00\x00;' > "$picture_corpus/two-frames.gif"
 export QT_QPA_PLATFORM=offscreen
+# The font caches Qt and the font libraries keep until the process ends are
+# no leak of ours; libFuzzer still checks every input for real ones.
+suppressions="$build/html-lsan.supp"
+{ cat "$root/tests/lsan.supp"; echo "leak:libfreetype"; } > "$suppressions"
+export LSAN_OPTIONS="suppressions=$suppressions:print_suppressions=0"
+cd "$build"
 "$render" "$text_corpus" -max_total_time="$seconds" -max_len=8192 -timeout=10 "$@"
 "$picture" "$picture_corpus" -max_total_time="$seconds" -max_len=4096 -timeout=10 "$@"
