@@ -211,6 +211,8 @@ void MeasureMegabyte(benchmark::State &state)
     for (auto _ : state)
         DrawHtmlText(layer.canvas, text, Bounds(0, 0, 400, 40), params, result);
     state.SetBytesProcessed(state.iterations() * text.size() * 2);
+    state.counters["height"] = result.TotalHeight;
+    state.counters["chars"] = double(result.PlainText.size());
 }
 BENCHMARK(MeasureMegabyte)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 

@@ -299,9 +299,9 @@ void Renderer::textChunk(Cursor &c)
         m_line.subExtra = std::max(m_line.subExtra, height / 4);
     if (s.sup)
         m_line.supExtra = std::max(m_line.supExtra, height / 4);
-    if (c.kind == PassKind::Layout)
-        m_result.PlainText += chunk;
     if (s.hidden) {
+        if (c.kind == PassKind::Layout)
+            m_result.PlainText += chunk;
         c.p = next;
         return;
     }
@@ -331,6 +331,9 @@ void Renderer::textChunk(Cursor &c)
         c.lineEnded = true;
         return;
     }
+    // A word that moves to the next line is written out there, once.
+    if (c.kind == PassKind::Layout)
+        m_result.PlainText += chunk;
     c.x = saturatedAdd(c.x, width);
     c.drawX = saturatedAdd(c.drawX, width);
     c.p = next;

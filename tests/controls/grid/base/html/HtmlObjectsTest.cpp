@@ -213,6 +213,7 @@ TEST(HtmlObjects, FormFieldsTakeTheirRoomAndAnswerTheHitTest)
     } cases[] = {
         {"TYPE=\"EDIT\" ID=\"f\" VALUE=\"v\" WIDTH=\"50\"", {50, gh + 10}, std::max(23, gh + 10)},
         {"TYPE=\"PASSWORD\" ID=\"f\" VALUE=\"v\" WIDTH=\"50\"", {50, gh + 10}, std::max(23, gh + 10)},
+        {"TYPE=\"MASK\" ID=\"f\" VALUE=\"v\" WIDTH=\"50\"", {50, gh + 10}, std::max(23, gh + 10)},
         {"TYPE=\"CHECK\" ID=\"f\" VALUE=\"v\" WIDTH=\"50\"", {16, 16}, 16},
         {"TYPE=\"radio\" ID=\"f\" VALUE=\"v\" WIDTH=\"50\"", {16, 16}, 16},
         {"TYPE=\"BUTTON\" ID=\"f\" VALUE=\"v\" WIDTH=\"60\"", {60, 25}, 25},
@@ -269,6 +270,8 @@ TEST(HtmlObjects, FieldValuesShowAsTheirTypeWants)
               drawn("TYPE=\"EDIT\" ID=\"p\" VALUE=\"***\" WIDTH=\"60\""));
     EXPECT_NE(drawn("TYPE=\"EDIT\" ID=\"p\" VALUE=\"abc\" WIDTH=\"60\""),
               drawn("TYPE=\"EDIT\" ID=\"p\" VALUE=\"***\" WIDTH=\"60\""));
+    EXPECT_EQ(drawn("TYPE=\"MASK\" ID=\"p\" VALUE=\"abc\" WIDTH=\"60\""),
+              drawn("TYPE=\"EDIT\" ID=\"p\" VALUE=\"abc\" WIDTH=\"60\""));
     EXPECT_EQ(drawn("TYPE=\"CHECK\" ID=\"c\" VALUE=\"true\" WIDTH=\"20\""),
               drawn("TYPE=\"CHECK\" ID=\"c\" VALUE=\"TRUE\" WIDTH=\"20\""));
     EXPECT_NE(drawn("TYPE=\"CHECK\" ID=\"c\" VALUE=\"true\" WIDTH=\"20\""),

@@ -2,6 +2,8 @@
 // anchors and the hit test, on a white image in the grid's font.
 #include "HtmlTestSupport.h"
 
+#include "controls/grid/base/HtmlText.h"
+
 #include <QLocale>
 
 #include <gtest/gtest.h>
@@ -78,6 +80,7 @@ TEST(HtmlRender, WordsWrapAndAnUnwrappedLineEndsInAnEllipsis)
     EXPECT_GE(w.TotalHeight, 3 * wrapped.gh());
     EXPECT_LT(w.MaxLineWidth, 60);
     EXPECT_LE(inkBox(wrapped.image).Right, 60);
+    EXPECT_EQ(w.PlainText, text) << "a word that moves on is written once";
 
     Paper single;
     THtmlDrawParams p;
@@ -395,4 +398,47 @@ TEST(HtmlRender, RightToLeftReadingFillsLinesFromTheRight)
     EXPECT_LE(ink.Right, 200);
     EXPECT_TRUE(found);
     EXPECT_EQ(answer.HitAnchor, QStringLiteral("x"));
+}
+
+TEST(HtmlRender, HighlightsAndBackgroundsFillBehindTheirTextOnly)
+{
+    const THtmlHighlightColors keep = HtmlHighlightColors();
+    SetHtmlHighlightColors(clBlue, clRed);
+    const struct {
+        const char16_t *text;
+        bool (*behind)(TColor); // the background of the marked word
+        bool (*ink)(TColor); // its letters
+        bool band; // the background runs to the rectangle's right edge
+    } cases[] = {
+        {u"ab <HI>mark</HI> cd", bluish, reddish, false},
+        {u"ab <FONT bgcolor=\"#0000FF\" color=\"clred\">mark</FONT> cd", bluish, reddish, false},
+        {u"<P bgcolor=\"clblue\">ab mark cd</P>", bluish, dark, true},
+    };
+    for (const auto &c : cases) {
+        Paper paper(240, 40);
+        paper.canvas.Font().setSize(14);
+        const QString text = QString::fromUtf16(c.text);
+        paper.draw(text, Rect(0, 0, 240, 40));
+        const int left = 1 + paper.width(QStringLiteral("ab "));
+        const int right = left + paper.width(QStringLiteral("mark"));
+        const TRect word = Rect(left + 1, 0, right - 1, paper.gh());
+        EXPECT_GT(countPixels(paper.image, word, c.behind), word.Width() * word.Height() / 2) << text.toStdString();
+        EXPECT_GT(countPixels(paper.image, word, c.ink), 5) << text.toStdString();
+        EXPECT_EQ(countPixels(paper.image, Rect(0, 0, left - 1, paper.gh()), c.behind) > 0, c.band)
+            << text.toStdString();
+        EXPECT_EQ(countPixels(paper.image, Rect(right + 40, 0, 240, paper.gh()), c.behind) > 0, c.band)
+            << text.toStdString();
+        EXPECT_EQ(countPixels(paper.image, Rect(0, paper.gh(), 240, 40), c.behind), 0) << text.toStdString();
+    }
+    SetHtmlHighlightColors(keep.Background, keep.Text);
+
+    // Hidden BLINK text is drawn in the brush colour the call began with.
+    Paper blink(240, 40);
+    blink.canvas.Font().setSize(14);
+    blink.canvas.Brush().setColor(clRed);
+    THtmlDrawParams p;
+    p.BlinkVisible = false;
+    blink.draw(QStringLiteral("<BLINK>mark</BLINK>"), Rect(0, 0, 240, 40), p);
+    EXPECT_GT(countPixels(blink.image, Rect(0, 0, 240, 40), reddish), 5);
+    EXPECT_EQ(countPixels(blink.image, Rect(0, 0, 240, 40), dark), 0);
 }
