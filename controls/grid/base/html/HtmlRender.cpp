@@ -33,7 +33,8 @@ const QString kSpace = QStringLiteral(" ");
 
 // Widths of the words met, by font: shaping a word is the dearest step of a
 // layout, and the cells of a grid repeat their words from row to row. Each
-// font's table is emptied when it grows past a limit.
+// font's table is emptied when it grows past a limit, and so are all of
+// them when too many fonts were met.
 class WordWidths {
 public:
     // The font is looked up again in every call: a font's change count only
@@ -43,7 +44,11 @@ public:
     {
         const TFont &font = canvas.Font();
         if (!m_current || m_stamp != font.changeStamp()) {
-            m_current = &m_byFont[font.qfont().key()];
+            const QString key = font.qfont().key();
+            // Texts may name any number of faces and sizes.
+            if (m_byFont.size() >= kFontLimit && !m_byFont.contains(key))
+                m_byFont.clear();
+            m_current = &m_byFont[key];
             m_stamp = font.changeStamp();
         }
         if (const auto found = m_current->constFind(word); found != m_current->constEnd())
@@ -57,6 +62,7 @@ public:
 
 private:
     static constexpr qsizetype kLimit = 4096;
+    static constexpr qsizetype kFontLimit = 64;
     QHash<QString, QHash<QString, int>> m_byFont;
     QHash<QString, int> *m_current = nullptr;
     std::uint64_t m_stamp = 0;
