@@ -4,11 +4,11 @@
 #include "app/Glyphs.h"
 #include "app/MakerSite.h"
 #include "controls/dropdown/LbButton.h"
-#include "platform/Fonts.h"
-#include "platform/HandlerGuard.h"
-#include "platform/Label.h"
 #include "platform/ModalResult.h"
-#include "platform/ShellOpen.h"
+#include "platform/ui/Fonts.h"
+#include "platform/ui/HandlerGuard.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/ShellOpen.h"
 
 #include <QLabel>
 #include <QMouseEvent>

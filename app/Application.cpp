@@ -5,10 +5,10 @@
 #include "app/NewProjectDialog.h"
 #include "app/OpenProjectDialog.h"
 #include "app/OptionsDialog.h"
-#include "platform/Fonts.h"
-#include "platform/ModalDialog.h"
 #include "platform/ModalResult.h"
 #include "platform/Paths.h"
+#include "platform/ui/Fonts.h"
+#include "platform/ui/ModalDialog.h"
 
 #include <QApplication>
 #include <QPointer>

@@ -1,7 +1,8 @@
 #include "app/FormLook.h"
 
-#include "platform/Fonts.h"
-#include "platform/Label.h"
+#include "platform/ui/Fonts.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/QtColor.h"
 
 #include <QWidget>
 

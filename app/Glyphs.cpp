@@ -1,6 +1,6 @@
 #include "app/Glyphs.h"
 
-#include "platform/Fonts.h"
+#include "platform/ui/Fonts.h"
 
 #include <QPainter>
 #include <QPainterPath>

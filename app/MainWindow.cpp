@@ -13,15 +13,15 @@
 #include "app/VersionCheck.h"
 #include "app/VersionCheckTimer.h"
 #include "controls/dropdown/LbButton.h"
-#include "platform/Fonts.h"
-#include "platform/HandlerGuard.h"
-#include "platform/IntervalTimer.h"
-#include "platform/Label.h"
-#include "platform/MessageBox.h"
-#include "platform/ModalDialog.h"
 #include "platform/ModalResult.h"
-#include "platform/Shape.h"
-#include "platform/ShellOpen.h"
+#include "platform/ui/Fonts.h"
+#include "platform/ui/HandlerGuard.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/MessageBox.h"
+#include "platform/ui/ModalDialog.h"
+#include "platform/ui/QtIntervalTimer.h"
+#include "platform/ui/Shape.h"
+#include "platform/ui/ShellOpen.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
 #include "app/NamedWidgets.h"
 
 #include "controls/dropdown/LbButton.h"
-#include "platform/Label.h"
+#include "platform/ui/Label.h"
 
 namespace app {
 

@@ -5,11 +5,11 @@
 #include "app/Language.h"
 #include "app/NamedWidgets.h"
 #include "controls/dropdown/LbButton.h"
-#include "platform/HandlerGuard.h"
-#include "platform/Label.h"
-#include "platform/MessageBox.h"
 #include "platform/ModalResult.h"
 #include "platform/Paths.h"
+#include "platform/ui/HandlerGuard.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/MessageBox.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -4,9 +4,9 @@
 #include "app/FormLook.h"
 #include "app/Language.h"
 #include "controls/dropdown/LbButton.h"
-#include "platform/HandlerGuard.h"
-#include "platform/Label.h"
 #include "platform/ModalResult.h"
+#include "platform/ui/HandlerGuard.h"
+#include "platform/ui/Label.h"
 
 #include <QDir>
 #include <QListWidget>

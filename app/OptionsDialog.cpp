@@ -8,12 +8,12 @@
 #include "app/VersionCheck.h"
 #include "controls/dropdown/LbButton.h"
 #include "controls/dropdown/PageControl.h"
-#include "platform/Fonts.h"
-#include "platform/HandlerGuard.h"
-#include "platform/Label.h"
-#include "platform/MessageBox.h"
 #include "platform/ModalResult.h"
-#include "platform/ShellOpen.h"
+#include "platform/ui/Fonts.h"
+#include "platform/ui/HandlerGuard.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/MessageBox.h"
+#include "platform/ui/ShellOpen.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -6,10 +6,10 @@
 #include "compiler/EthernetUpdateJob.h"
 #include "compiler/UpdateRoute.h"
 #include "controls/dropdown/LbButton.h"
-#include "platform/HandlerGuard.h"
-#include "platform/Label.h"
-#include "platform/MessageBox.h"
 #include "platform/Paths.h"
+#include "platform/ui/HandlerGuard.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/MessageBox.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

@@ -6,9 +6,9 @@
 #include "compiler/SerialUpdateCommand.h"
 #include "controls/dropdown/LbButton.h"
 #include "platform/ComPorts.h"
-#include "platform/HandlerGuard.h"
-#include "platform/Label.h"
-#include "platform/MessageBox.h"
+#include "platform/ui/HandlerGuard.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/MessageBox.h"
 
 #include <QComboBox>
 #include <QPainter>

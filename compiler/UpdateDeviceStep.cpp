@@ -4,9 +4,9 @@
 #include "app/Language.h"
 #include "compiler/ProjectCompiler.h"
 #include "compiler/UpdateTool.h"
-#include "platform/HandlerGuard.h"
-#include "platform/MessageBox.h"
-#include "platform/ModalDialog.h"
+#include "platform/ui/HandlerGuard.h"
+#include "platform/ui/MessageBox.h"
+#include "platform/ui/ModalDialog.h"
 
 #include <memory>
 

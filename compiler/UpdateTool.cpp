@@ -1,7 +1,7 @@
 #include "compiler/UpdateTool.h"
 
 #include "app/Language.h"
-#include "platform/MessageBox.h"
+#include "platform/ui/MessageBox.h"
 
 namespace compiler {
 

@@ -2,8 +2,8 @@
 
 #include "app/AppState.h"
 #include "controls/dropdown/LbButton.h"
-#include "platform/HandlerGuard.h"
-#include "platform/Label.h"
+#include "platform/ui/HandlerGuard.h"
+#include "platform/ui/Label.h"
 
 #include <QCheckBox>
 #include <QShowEvent>

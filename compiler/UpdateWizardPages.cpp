@@ -4,8 +4,8 @@
 #include "app/Language.h"
 #include "app/NamedWidgets.h"
 #include "controls/dropdown/LbButton.h"
-#include "platform/Label.h"
 #include "platform/ModalResult.h"
+#include "platform/ui/Label.h"
 
 #include <QCheckBox>
 #include <QWidget>

@@ -4,10 +4,10 @@
 
 #include "controls/dropdown/LbButton.h"
 #include "controls/dropdown/PageControl.h"
-#include "platform/HandlerGuard.h"
 #include "platform/IntText.h"
-#include "platform/Label.h"
-#include "platform/MessageBox.h"
+#include "platform/ui/HandlerGuard.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/MessageBox.h"
 #include "project/ComboIndex.h"
 #include "project/NetworkDialogComboBox.h"
 #include "project/NetworkDialogLists.h"

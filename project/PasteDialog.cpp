@@ -5,10 +5,10 @@
 #include "app/Language.h"
 #include "controls/dropdown/LbButton.h"
 #include "controls/grid/model/ExColumnGrid.h"
-#include "platform/HandlerGuard.h"
-#include "platform/Label.h"
-#include "platform/MessageBox.h"
 #include "platform/ModalResult.h"
+#include "platform/ui/HandlerGuard.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/MessageBox.h"
 
 #include <QLineEdit>
 #include <QRadioButton>

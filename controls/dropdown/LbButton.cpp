@@ -1,6 +1,7 @@
 #include "controls/dropdown/LbButton.h"
 
-#include "platform/HandlerGuard.h"
+#include "platform/ui/HandlerGuard.h"
+#include "platform/ui/QtColor.h"
 
 #include <QDialog>
 #include <QEnterEvent>

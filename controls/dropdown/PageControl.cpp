@@ -1,6 +1,6 @@
 #include "controls/dropdown/PageControl.h"
 
-#include "platform/HandlerGuard.h"
+#include "platform/ui/HandlerGuard.h"
 
 #include <QApplication>
 #include <QTabBar>

@@ -3,7 +3,7 @@
 #include "app/AboutDialog.h"
 #include "app/ConverterType.h"
 #include "controls/dropdown/LbButton.h"
-#include "platform/Label.h"
+#include "platform/ui/Label.h"
 
 #include <QLabel>
 

@@ -4,7 +4,8 @@
 // modal dialogs run headless.
 #include "app/AppState.h"
 #include "app/Language.h"
-#include "platform/ShellOpen.h"
+#include "platform/ui/ShellOpen.h"
+#include "support/DialogDoubles.h"
 #include "support/TestSupport.h"
 
 #include <QDialog>

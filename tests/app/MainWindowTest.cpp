@@ -1,4 +1,5 @@
 #include "GuiFixture.h"
+#include "support/DialogDoubles.h"
 
 #include "app/AboutDialog.h"
 #include "app/Application.h"
@@ -9,9 +10,9 @@
 #include "app/OpenProjectDialog.h"
 #include "controls/dropdown/LbButton.h"
 #include "platform/IntervalTimer.h"
-#include "platform/Label.h"
-#include "platform/Shape.h"
 #include "platform/Xml.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/Shape.h"
 
 #include <QDomDocument>
 #include <QFileInfo>

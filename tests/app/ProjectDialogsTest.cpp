@@ -1,12 +1,13 @@
 #include "GuiFixture.h"
+#include "support/DialogDoubles.h"
 
 #include "app/Application.h"
 #include "app/MainWindow.h"
 #include "app/NewProjectDialog.h"
 #include "app/OpenProjectDialog.h"
 #include "controls/dropdown/LbButton.h"
-#include "platform/Label.h"
 #include "platform/ModalResult.h"
+#include "platform/ui/Label.h"
 
 #include <QApplication>
 #include <QDirIterator>

@@ -3,10 +3,11 @@
 #include "app/Language.h"
 #include "controls/dropdown/LbButton.h"
 #include "controls/dropdown/PageControl.h"
-#include "platform/Label.h"
 #include "platform/ModalResult.h"
+#include "platform/ui/Label.h"
 #include "project/MBusNetworkDialog.h"
 #include "project/NetworkFile.h"
+#include "support/DialogDoubles.h"
 #include "support/NetworkFixtures.h"
 #include "support/TestSupport.h"
 

@@ -1,5 +1,6 @@
 // The window-test fixture lives with the app suite (tests/app).
 #include "app/GuiFixture.h"
+#include "support/DialogDoubles.h"
 
 #include "LoopbackHttpServer.h"
 #include "app/AboutDialog.h"
@@ -12,7 +13,7 @@
 #include "controls/dropdown/LbButton.h"
 #include "controls/dropdown/PageControl.h"
 #include "platform/IntervalTimer.h"
-#include "platform/Label.h"
+#include "platform/ui/Label.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

@@ -197,22 +197,4 @@ TEST(VersionCheckTimer, KeepsCheckingAfterACheckFails)
     EXPECT_EQ(timer.interval(), 2h);
 }
 
-TEST(QtIntervalTimer, FiresWhileEnabledOnTheEventLoop)
-{
-    platform::QtIntervalTimer timer;
-    int fired = 0;
-    timer.setHandler([&] { ++fired; });
-    timer.setInterval(1ms);
-    EXPECT_FALSE(timer.isEnabled());
-    timer.setEnabled(true);
-    EXPECT_TRUE(timer.isEnabled());
-    while (fired < 2)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    timer.setEnabled(false);
-    const int before = fired;
-    QThread::msleep(20);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(fired, before);
-}
-
 } // namespace

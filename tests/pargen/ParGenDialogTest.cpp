@@ -1,11 +1,12 @@
 #include "app/GuiFixture.h"
+#include "support/DialogDoubles.h"
 
 #include "app/Application.h"
 #include "app/LangRegistry.h"
 #include "app/MainWindow.h"
 #include "controls/dropdown/LbButton.h"
-#include "platform/Label.h"
 #include "platform/ModalResult.h"
+#include "platform/ui/Label.h"
 #include "project/ParGenDialog.h"
 #include "project/ParGenFile.h"
 

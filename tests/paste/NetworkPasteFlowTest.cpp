@@ -1,8 +1,9 @@
 #include "PasteNetwork.h"
+#include "support/DialogDoubles.h"
 
 #include "app/GuiFixture.h"
-#include "controls/grid/model/ExColumnGrid.h"
 #include "controls/dropdown/LbButton.h"
+#include "controls/grid/model/ExColumnGrid.h"
 #include "platform/ModalResult.h"
 #include "project/MBusNetworkDialog.h"
 #include "project/NetworkFile.h"

@@ -4,8 +4,8 @@
 #include "app/LangRegistry.h"
 #include "controls/dropdown/LbButton.h"
 #include "controls/grid/model/ExColumnGrid.h"
-#include "platform/Label.h"
 #include "platform/ModalResult.h"
+#include "platform/ui/Label.h"
 #include "project/PasteDialog.h"
 
 #include <QLineEdit>

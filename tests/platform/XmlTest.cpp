@@ -1,5 +1,4 @@
 #include "platform/AtomicFile.h"
-#include "platform/HandlerGuard.h"
 #include "platform/Xml.h"
 #include "support/TestSupport.h"
 
@@ -86,17 +85,6 @@ TEST(AtomicFile, ReplacesWholeOrLeavesTheOldFile)
     EXPECT_FALSE(platform::writeFileAtomically(dir.filePath("no/such/dir/f.bin"), "x", &error));
     EXPECT_FALSE(error.isEmpty());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"f.bin"});
-}
-
-TEST(HandlerGuard, TurnsAnEscapedErrorIntoTheErrorBox)
-{
-    testsupport::MessageRecorder boxes;
-    platform::guarded([] { throw platform::Error("Bad thing"); });
-    platform::guarded([] { throw std::runtime_error("std thing"); });
-    platform::guarded([] { throw 42; });
-    ASSERT_EQ(boxes.messages().size(), 3u);
-    EXPECT_EQ(boxes.messages()[0].kind, platform::MessageKind::Error);
-    EXPECT_EQ(boxes.texts(), (QStringList{"Bad thing", "std thing", "Unknown error"}));
 }
 
 } // namespace

@@ -4,8 +4,8 @@
 #include "compiler/EthernetUpdateJob.h"
 #include "compiler/EthernetUpdateWizard.h"
 #include "controls/dropdown/LbButton.h"
-#include "platform/Label.h"
 #include "platform/ModalResult.h"
+#include "platform/ui/Label.h"
 
 #include <QApplication>
 #include <QCheckBox>

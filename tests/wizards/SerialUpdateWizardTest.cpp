@@ -3,7 +3,7 @@
 #include "compiler/SerialUpdateCommand.h"
 #include "compiler/SerialUpdateWizard.h"
 #include "controls/dropdown/LbButton.h"
-#include "platform/Label.h"
+#include "platform/ui/Label.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,4 +1,5 @@
 #include "WizardFixture.h"
+#include "support/DialogDoubles.h"
 
 #include "compiler/ProjectCompiler.h"
 #include "compiler/UpdateDeviceStep.h"

@@ -1,4 +1,5 @@
 #include "controls/dropdown/LbButton.h"
+#include "support/DialogDoubles.h"
 
 #include "platform/Error.h"
 #include "platform/ModalResult.h"

@@ -1,4 +1,4 @@
-#include "platform/OpenDialog.h"
+#include "platform/ui/OpenDialog.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,6 @@
 #include "controls/grid/model/ExColumnGrid.h"
-#include "platform/ImageList.h"
+#include "platform/ui/ImageList.h"
+#include "platform/ui/QtColor.h"
 
 #include <QApplication>
 #include <QHeaderView>

@@ -3,7 +3,7 @@
 // the action and is shown in the general error box; nothing is ever thrown
 // through the Qt event loop.
 #include "platform/Error.h"
-#include "platform/MessageBox.h"
+#include "platform/ui/MessageBox.h"
 
 #include <exception>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "platform/ModalDialog.h"
+#include "platform/ui/ModalDialog.h"
 
 #include <QDialog>
 

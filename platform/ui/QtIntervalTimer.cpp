@@ -1,6 +1,6 @@
-#include "platform/IntervalTimer.h"
+#include "platform/ui/QtIntervalTimer.h"
 
-#include "platform/HandlerGuard.h"
+#include "platform/ui/HandlerGuard.h"
 
 namespace platform {
 

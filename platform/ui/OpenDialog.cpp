@@ -1,6 +1,6 @@
-#include "platform/OpenDialog.h"
+#include "platform/ui/OpenDialog.h"
 
-#include "platform/ModalDialog.h"
+#include "platform/ui/ModalDialog.h"
 
 #include <QFileDialog>
 #include <QStringList>

@@ -1,4 +1,6 @@
-#include "platform/Shape.h"
+#include "platform/ui/Shape.h"
+
+#include "platform/ui/QtColor.h"
 
 #include <QPainter>
 

@@ -1,4 +1,6 @@
-#include "platform/Label.h"
+#include "platform/ui/Label.h"
+
+#include "platform/ui/QtColor.h"
 
 namespace platform {
 

@@ -1,4 +1,4 @@
-#include "platform/HandlerGuard.h"
+#include "platform/ui/HandlerGuard.h"
 
 namespace platform {
 

@@ -1,4 +1,4 @@
-#include "platform/ImageList.h"
+#include "platform/ui/ImageList.h"
 
 namespace platform {
 
