@@ -102,8 +102,8 @@ TEST(VersionCheck, FailedRequestsAnnounceNothing)
         EXPECT_FALSE(app::checkVersion(1, server.url(), options)) << reply.toStdString();
         EXPECT_EQ(server.connectionCount(), 1);
     }
-    const QUrl refused(QStringLiteral("http://127.0.0.1:%1").arg(LoopbackHttpServer::closedPort()));
-    EXPECT_FALSE(app::checkVersion(1, refused, options));
+    const testsupport::RefusingPort refused;
+    EXPECT_FALSE(app::checkVersion(1, refused.url(), options));
 }
 
 TEST(VersionCheck, HugeReplyStillReadsItsVersion)

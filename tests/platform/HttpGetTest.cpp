@@ -101,8 +101,8 @@ TEST(HttpGet, ServerThatStopsHalfwayEndsAtTheTimeLimit)
 
 TEST(HttpGet, RefusedConnectionFails)
 {
-    const QUrl url(QStringLiteral("http://127.0.0.1:%1").arg(LoopbackHttpServer::closedPort()));
-    const platform::HttpGetResult result = platform::httpGet(url, VersionTarget);
+    const testsupport::RefusingPort refused;
+    const platform::HttpGetResult result = platform::httpGet(refused.url(), VersionTarget);
     EXPECT_FALSE(result.succeeded());
     EXPECT_EQ(result.status, 0);
 }

@@ -64,11 +64,13 @@ QByteArray LoopbackHttpServer::lastRequest() const
     return m_lastRequest;
 }
 
-quint16 LoopbackHttpServer::closedPort()
+RefusingPort::RefusingPort() : m_socket(boundLoopbackSocket(&m_port)) {}
+
+RefusingPort::~RefusingPort() { ::close(m_socket); }
+
+QUrl RefusingPort::url() const
 {
-    quint16 port = 0;
-    ::close(boundLoopbackSocket(&port));
-    return port;
+    return QUrl(QStringLiteral("http://127.0.0.1:%1").arg(m_port));
 }
 
 bool LoopbackHttpServer::waitReadable(int fd) const

@@ -29,9 +29,6 @@ public:
     QByteArray lastRequest() const;
     int connectionCount() const { return m_connections; }
 
-    // A loopback port on which nothing listens.
-    static quint16 closedPort();
-
 private:
     void run();
     void serve(int connection);
@@ -47,6 +44,23 @@ private:
     mutable std::mutex m_mutex;
     QByteArray m_lastRequest;
     std::thread m_thread;
+};
+
+// A loopback port that refuses every connection for as long as the object
+// lives: it is bound and never listens, so no parallel test can take it.
+class RefusingPort {
+public:
+    RefusingPort();
+    ~RefusingPort();
+    RefusingPort(const RefusingPort &) = delete;
+    RefusingPort &operator=(const RefusingPort &) = delete;
+
+    quint16 port() const { return m_port; }
+    QUrl url() const;
+
+private:
+    int m_socket = -1;
+    quint16 m_port = 0;
 };
 
 } // namespace testsupport

@@ -37,10 +37,7 @@ protected:
     TFSoftOptions &start(int type = 1)
     {
         forms = app::createForms({}, appDir, type);
-        // Never the maker's site: a check a test does not aim elsewhere
-        // finds nothing listening on loopback.
-        forms.FSoftOptions->setVersionService(
-            QUrl(QStringLiteral("http://127.0.0.1:%1").arg(LoopbackHttpServer::closedPort())));
+        forms.FSoftOptions->setVersionService(nowhere.url());
         return *forms.FSoftOptions;
     }
     app::TFRostavelineFirmWare &mainWindow() { return *forms.FRostavelineFirmWare; }
@@ -101,6 +98,8 @@ protected:
         return element.text();
     }
 
+    // Never the maker's site: a check a test does not aim elsewhere is refused.
+    testsupport::RefusingPort nowhere;
     app::Forms forms;
 };
 

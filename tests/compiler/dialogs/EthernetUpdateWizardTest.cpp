@@ -114,11 +114,9 @@ TEST_F(EthernetWizard, FoundDeviceLeadsToTheOptionsAndTheUpdateWritesTheJobAndSt
 {
     auto wizard = makeWizard();
     bool buttonsDisabledWhilePinging = true;
-    const auto checkButtons = [&](const platform::WaitHook &hook) {
+    pinger->script({testsupport::reply(1024, [&] {
         buttonsDisabledWhilePinging &= !wizard->Btn_Ping->isEnabled() && !wizard->Btn_Next->isEnabled();
-        return wizardtest::reply()(hook);
-    };
-    pinger->script({checkButtons});
+    })});
     guitest::runModal(*wizard, [&](QDialog &) {
         // Blanks and leading zeros are typed; the address is kept plain.
         typeAddress(*wizard, {" 127", "000", "0", "09 "});
@@ -170,14 +168,14 @@ TEST_F(EthernetWizard, NoDeviceNoNext)
     struct Case {
         const char *name;
         QStringList octets;
-        std::vector<wizardtest::ScriptedPinger::Step> steps;
+        std::vector<testsupport::PingStep> steps;
         QString shown;
         bool pinged;
     };
     const Case cases[] = {
-        {"silent address", {"127", "0", "0", "9"}, {wizardtest::silence()}, "Device Not Found!", true},
-        {"empty replies", {"127", "0", "0", "9"}, {wizardtest::reply(0)}, "Device Not Found!", true},
-        {"no ICMP here", {"127", "0", "0", "9"}, {wizardtest::noIcmp()}, "Error!!! Check the Ip Address", true},
+        {"silent address", {"127", "0", "0", "9"}, {testsupport::silence()}, "Device Not Found!", true},
+        {"empty replies", {"127", "0", "0", "9"}, {testsupport::reply(0)}, "Device Not Found!", true},
+        {"no ICMP here", {"127", "0", "0", "9"}, {testsupport::noIcmp()}, "Error!!! Check the Ip Address", true},
         {"octet above 255", {"127", "0", "0", "256"}, {}, "Error!!! Check the Ip Address", false},
         {"empty octet", {"127", "", "0", "1"}, {}, "Error!!! Check the Ip Address", false},
         {"dotted octet", {"127.0", "0", "0", "1"}, {}, "Error!!! Check the Ip Address", false},
@@ -206,7 +204,7 @@ TEST_F(EthernetWizard, NoDeviceNoNext)
         });
     }
     // A silent device is tried for about 10 s, 400 ms per request.
-    pinger->script({wizardtest::silence()});
+    pinger->script({testsupport::silence()});
     auto wizard = makeWizard();
     guitest::runModal(*wizard, [&](QDialog &) {
         typeAddress(*wizard, {"127", "0", "0", "9"});
@@ -221,7 +219,7 @@ TEST_F(EthernetWizard, NoDeviceNoNext)
 TEST_F(EthernetWizard, AnEditedAddressNeedsANewPing)
 {
     auto wizard = makeWizard();
-    pinger->script({wizardtest::reply()});
+    pinger->script({testsupport::reply()});
     guitest::runModal(*wizard, [&](QDialog &) {
         typeAddress(*wizard, {"127", "0", "0", "9"});
         wizard->Btn_Ping->Click();
@@ -252,11 +250,7 @@ TEST_F(EthernetWizard, AnEditedAddressNeedsANewPing)
 TEST_F(EthernetWizard, ClosingTheWizardEndsAPingInProgress)
 {
     auto wizard = makeWizard();
-    const auto closeWhileWaiting = [&](const platform::WaitHook &hook) {
-        wizard->Btn_Cancel->Click();
-        return wizardtest::reply()(hook);
-    };
-    pinger->script({closeWhileWaiting});
+    pinger->script({testsupport::reply(1024, [&] { wizard->Btn_Cancel->Click(); })});
     const int result = guitest::runModal(*wizard, [&](QDialog &) {
         typeAddress(*wizard, {"127", "0", "0", "9"});
         wizard->Btn_Ping->Click();
@@ -293,7 +287,7 @@ TEST_F(EthernetWizard, AJobThatCannotBeWrittenStartsNoTool)
     // A folder where the job file should go: it can never become the file.
     ASSERT_TRUE(QDir().mkpath(jobPath()));
     auto wizard = makeWizard(6);
-    pinger->script({wizardtest::reply()});
+    pinger->script({testsupport::reply()});
     guitest::runModal(*wizard, [&](QDialog &) {
         typeAddress(*wizard, {"127", "0", "0", "9"});
         wizard->Btn_Ping->Click();
@@ -311,7 +305,7 @@ TEST_F(EthernetWizard, AToolThatDoesNotStartIsReported)
 {
     launches.result = {app::LaunchOutcome::NotStarted, -1, -1, QStringLiteral("Ethernet_Update.exe: program not found")};
     auto wizard = makeWizard();
-    pinger->script({wizardtest::reply()});
+    pinger->script({testsupport::reply()});
     guitest::runModal(*wizard, [&](QDialog &) {
         typeAddress(*wizard, {"127", "0", "0", "9"});
         wizard->Btn_Ping->Click();

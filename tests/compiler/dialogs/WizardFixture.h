@@ -4,8 +4,9 @@
 // records what it was asked to start.
 #include "compiler/update/DevicePing.h"
 #include "compiler/update/UpdateTool.h"
-#include "support/FakePingClock.h"
 #include "support/GuiFixture.h"
+#include "support/RecordingTool.h"
+#include "support/ScriptedPinger.h"
 
 #include <QFile>
 #include <functional>
@@ -13,66 +14,6 @@
 #include <vector>
 
 namespace wizardtest {
-
-class FakeClock : public testsupport::FakePingClock {
-public:
-    FakeClock() : FakePingClock(std::chrono::milliseconds(5000)) {}
-};
-
-// Answers each echo request with the next scripted step (the last repeats).
-// A step gets the wait hook, which the real pinger calls while it waits.
-class ScriptedPinger final : public platform::Pinger {
-public:
-    using Step = std::function<platform::EchoResult(const platform::WaitHook &hook)>;
-
-    explicit ScriptedPinger(FakeClock &clock) : m_clock(clock) {}
-
-    void script(std::vector<Step> steps)
-    {
-        m_steps = std::move(steps);
-        m_next = 0;
-        targets.clear();
-    }
-
-    platform::EchoResult echo(const QHostAddress &target, std::chrono::milliseconds timeout,
-                              const platform::WaitHook &hook) override
-    {
-        targets.push_back(target);
-        m_clock.advance(timeout);
-        if (m_steps.empty())
-            return {};
-        const Step &step = m_steps[std::min(m_next++, m_steps.size() - 1)];
-        return step(hook);
-    }
-
-    std::vector<QHostAddress> targets;
-
-private:
-    FakeClock &m_clock;
-    std::vector<Step> m_steps;
-    std::size_t m_next = 0;
-};
-
-inline ScriptedPinger::Step reply(int dataBytes = 1024)
-{
-    return [dataBytes](const platform::WaitHook &hook) {
-        if (hook && !hook())
-            return platform::EchoResult{platform::EchoStatus::Interrupted, 0, {}};
-        return platform::EchoResult{platform::EchoStatus::Reply, dataBytes, {}};
-    };
-}
-
-inline ScriptedPinger::Step silence()
-{
-    return [](const platform::WaitHook &) { return platform::EchoResult{platform::EchoStatus::NoReply, 0, {}}; };
-}
-
-inline ScriptedPinger::Step noIcmp()
-{
-    return [](const platform::WaitHook &) {
-        return platform::EchoResult{platform::EchoStatus::Failed, 0, QStringLiteral("no ICMP socket")};
-    };
-}
 
 struct LaunchCall {
     QString program;
@@ -115,28 +56,18 @@ protected:
         ASSERT_TRUE(s.isProjectOpen());
     }
 
-    // A fake update tool: a script that writes each argument it got on a
-    // line of its own, in brackets.
+    // A fake update tool beside the program that records its arguments.
     QString writeRecordingTool(const QString &fileName)
     {
         const QString tool = path(fileName);
-        testsupport::writeFile(tool, "#!/bin/sh\nfor a in \"$@\"; do printf '[%s]\\n' \"$a\" >> '" +
-                                         path(QStringLiteral("args.txt")).toUtf8() + "'; done\n");
-        QFile::setPermissions(tool, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        testsupport::writeRecordingTool(tool, path(QStringLiteral("args.txt")));
         return tool;
     }
 
-    QStringList recordedArguments() const
-    {
-        const QString text = QString::fromUtf8(testsupport::readFile(path(QStringLiteral("args.txt"))));
-        QStringList lines = text.split(u'\n', Qt::SkipEmptyParts);
-        for (QString &line : lines)
-            line = line.mid(1, line.size() - 2);
-        return lines;
-    }
+    QStringList recordedArguments() const { return testsupport::recordedArguments(path(QStringLiteral("args.txt"))); }
 
-    FakeClock clock;
-    std::shared_ptr<ScriptedPinger> pinger = std::make_shared<ScriptedPinger>(clock);
+    testsupport::FakePingClock clock{std::chrono::milliseconds(5000)};
+    std::shared_ptr<testsupport::ScriptedPinger> pinger = std::make_shared<testsupport::ScriptedPinger>(clock);
     RecordingLauncher launches;
 };
 

@@ -1,5 +1,5 @@
 #include "compiler/update/DevicePing.h"
-#include "support/FakePingClock.h"
+#include "support/ScriptedPinger.h"
 
 #include <gtest/gtest.h>
 
@@ -11,57 +11,24 @@ using compiler::DevicePingResult;
 using platform::EchoStatus;
 using namespace std::chrono_literals;
 
+using testsupport::PingStep;
+using testsupport::ScriptedPinger;
+
+// A clock that starts at an odd moment: only differences count.
 class FakeClock : public testsupport::FakePingClock {
 public:
     FakeClock() : FakePingClock(std::chrono::milliseconds(123456)) {}
 };
 
-// Plays one step per request; the last step repeats.
-struct Step {
-    EchoStatus status;
-    int dataBytes;
-    std::chrono::milliseconds takes;
-};
-
-class ScriptedPinger final : public platform::Pinger {
-public:
-    ScriptedPinger(FakeClock &clock, std::vector<Step> steps) : m_clock(clock), m_steps(std::move(steps)) {}
-
-    platform::EchoResult echo(const QHostAddress &target, std::chrono::milliseconds timeout,
-                              const platform::WaitHook &hook) override
-    {
-        targets.push_back(target);
-        timeouts.push_back(timeout);
-        const Step &step = m_steps[std::min(m_next++, m_steps.size() - 1)];
-        m_clock.advance(std::min(step.takes, timeout));
-        platform::EchoResult result;
-        result.status = step.status;
-        result.dataBytes = step.dataBytes;
-        if (step.status == EchoStatus::Failed)
-            result.error = "no ICMP here";
-        if (hook && !hook())
-            result.status = EchoStatus::Interrupted;
-        return result;
-    }
-
-    std::vector<QHostAddress> targets;
-    std::vector<std::chrono::milliseconds> timeouts;
-
-private:
-    FakeClock &m_clock;
-    std::vector<Step> m_steps;
-    std::size_t m_next = 0;
-};
-
-const QHostAddress Device("192.168.2.205");
-const Step Answer{EchoStatus::Reply, 1024, 1ms};
-const Step Silence{EchoStatus::NoReply, 0, 400ms};
+const QHostAddress Device("127.0.0.9");
+const PingStep Answer{EchoStatus::Reply, 1024, 1ms};
+const PingStep Silence{EchoStatus::NoReply, 0, 400ms};
 
 TEST(DevicePing, StopsAfterTwoAnswersAndCountsOnlyRealOnes)
 {
     struct Case {
         const char *name;
-        std::vector<Step> steps;
+        std::vector<PingStep> steps;
         DevicePingResult result;
         int answers;
         int attempts;
@@ -119,7 +86,7 @@ TEST(DevicePing, ImpossiblePingIsAnErrorAtOnce)
 
 TEST(DevicePing, TheWaitHookCanStopTheCheck)
 {
-    for (const Step &step : {Silence, Step{EchoStatus::NoReply, 0, 0ms}}) {
+    for (const PingStep &step : {Silence, PingStep{EchoStatus::NoReply, 0, 0ms}}) {
         FakeClock clock;
         ScriptedPinger pinger(clock, {step});
         int calls = 0;
