@@ -33,9 +33,11 @@ Forms createForms(StepHandlers handlers, const QString &appDir, int converterTyp
             return dialog != nullptr && platform::execModal(*dialog) == platform::mrOk;
         };
     if (!handlers.checkVersion)
-        handlers.checkVersion = [options] {
-            const TFSoftOptions *dialog = *options;
-            return dialog != nullptr && dialog->Check_Version();
+        handlers.checkVersion = [options](std::function<void(bool)> answer) {
+            if (TFSoftOptions *dialog = *options)
+                dialog->Check_Version(std::move(answer));
+            else if (answer)
+                answer(false);
         };
 
     // The main window comes first: the dialogs show SW_Code and take their

@@ -103,7 +103,8 @@ void TFRostavelineFirmWare::createControls()
 
     m_updateTimer = std::make_unique<platform::QtIntervalTimer>();
     Timer_Update = m_updateTimer.get();
-    m_versionSchedule = std::make_unique<VersionCheckTimer>(*Timer_Update, [this] { showVersionCheckResult(); });
+    m_versionSchedule = std::make_unique<VersionCheckTimer>(
+        *Timer_Update, [this](std::function<void()> finished) { runVersionCheck(std::move(finished)); });
 
     L_Begin = greyBoldLabel(this, 10);
     L_Begin->setObjectName(QStringLiteral("L_Begin"));
@@ -316,9 +317,23 @@ void TFRostavelineFirmWare::Timer_UpdateTimer()
     m_versionSchedule->onTimer();
 }
 
-void TFRostavelineFirmWare::showVersionCheckResult()
+void TFRostavelineFirmWare::runVersionCheck(std::function<void()> finished)
 {
-    const bool newer = m_handlers.checkVersion && m_handlers.checkVersion();
+    if (!m_handlers.checkVersion) {
+        showVersionCheckResult(false);
+        finished();
+        return;
+    }
+    // The window goes on while the service answers; the dialogs that run the
+    // check belong to it, so no answer outlives it.
+    m_handlers.checkVersion([this, finished = std::move(finished)](bool newer) {
+        platform::guarded([&] { showVersionCheckResult(newer); });
+        finished();
+    });
+}
+
+void TFRostavelineFirmWare::showVersionCheckResult(bool newer)
+{
     if (newer) {
         LL_Update->setText(downloadLinkHtml(m_converterType, makerSite(), text(19)));
         LL_Update->adjustSize();

@@ -55,8 +55,8 @@ public:
     bool Save_Setting();
     void Create_New_Project();
     void Open_Project();
-    // A tick of Timer_Update: the version check, then the next one two
-    // hours later.
+    // A tick of Timer_Update: starts the version check; the next one comes
+    // two hours after its answer.
     void Timer_UpdateTimer();
     // Re-applies the texts of this window and of every dialog that follows
     // the language.
@@ -98,7 +98,8 @@ private:
     void applyLayout();
     void runStep(const std::function<void()> &step);
     void updateTimerFromFlags();
-    void showVersionCheckResult();
+    void runVersionCheck(std::function<void()> finished);
+    void showVersionCheckResult(bool newer);
 
     StepHandlers m_handlers;
     int m_converterType;

@@ -15,11 +15,11 @@
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/ShellOpen.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QPointer>
 #include <QShowEvent>
 
 namespace app {
@@ -46,32 +46,10 @@ QPixmap flagPicture(const QString &path)
     return picture.scaled(FlagSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
-// The wait cursor while the window waits for the version service.
-class WaitCursor {
-public:
-    WaitCursor()
-    {
-        if (qobject_cast<QApplication *>(QCoreApplication::instance()))
-            QApplication::setOverrideCursor(Qt::WaitCursor);
-        else
-            m_active = false;
-    }
-    ~WaitCursor()
-    {
-        if (m_active)
-            QApplication::restoreOverrideCursor();
-    }
-    WaitCursor(const WaitCursor &) = delete;
-    WaitCursor &operator=(const WaitCursor &) = delete;
-
-private:
-    bool m_active = true;
-};
-
 } // namespace
 
 TFSoftOptions::TFSoftOptions(int converterType, QWidget *parent)
-    : QDialog(parent), m_converterType(converterType), m_versionSite(makerSite())
+    : QDialog(parent), m_converterType(converterType), m_versionService(converterType)
 {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     applyFormLook(*this);
@@ -159,8 +137,7 @@ void TFSoftOptions::createConnectionSheet()
 
 void TFSoftOptions::setVersionService(const QUrl &site, const platform::HttpGetOptions &options)
 {
-    m_versionSite = site;
-    m_versionRequest = options;
+    m_versionService.setService(site, options);
 }
 
 void TFSoftOptions::FormCreate()
@@ -299,22 +276,33 @@ void TFSoftOptions::CB_En_ConClick(QObject *)
     platform::guarded([this] { Update_CheckBox(); });
 }
 
-bool TFSoftOptions::Check_Version() const
+void TFSoftOptions::Check_Version(std::function<void(bool newer)> answer)
 {
-    const WaitCursor waiting;
-    return checkVersion(m_converterType, m_versionSite, m_versionRequest);
+    m_versionService.check(std::move(answer));
 }
 
 void TFSoftOptions::Btn_Check_UpdateClick(QObject *)
 {
     platform::guarded([this] {
-        if (Check_Version())
-            LL_Check_Update->setText(downloadLinkHtml(m_converterType, m_versionSite, text(52)));
-        else
-            LL_Check_Update->setText(text(53).toHtmlEscaped());
-        LL_Check_Update->adjustSize();
-        LL_Check_Update->show();
+        // One question at a time; the button comes back with the answer.
+        Btn_Check_Update->setEnabled(false);
+        QPointer<TFSoftOptions> self(this);
+        Check_Version([self](bool newer) {
+            if (self)
+                platform::guarded([&] { self->showVersionAnswer(newer); });
+        });
     });
+}
+
+void TFSoftOptions::showVersionAnswer(bool newer)
+{
+    Update_CheckBox();
+    if (newer)
+        LL_Check_Update->setText(downloadLinkHtml(m_converterType, m_versionService.site(), text(52)));
+    else
+        LL_Check_Update->setText(text(53).toHtmlEscaped());
+    LL_Check_Update->adjustSize();
+    LL_Check_Update->show();
 }
 
 void TFSoftOptions::LL_Check_UpdateLinkClick(QObject *, const QString &Link)

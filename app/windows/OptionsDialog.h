@@ -6,11 +6,13 @@
 #include "app/ConverterType.h"
 #include "app/LangRegistry.h"
 #include "app/LanguagePages.h"
+#include "app/VersionCheck.h"
 #include "platform/HttpGet.h"
 
 #include <QDialog>
 #include <QUrl>
 #include <array>
+#include <functional>
 
 class QCheckBox;
 class QLabel;
@@ -34,7 +36,7 @@ public:
 
     // Where the version check asks; the maker's site unless set.
     void setVersionService(const QUrl &site, const platform::HttpGetOptions &options = {});
-    const QUrl &versionSite() const { return m_versionSite; }
+    const QUrl &versionSite() const { return m_versionService.site(); }
 
     void FormCreate();
     void FormShow();
@@ -50,9 +52,10 @@ public:
     void LL_Check_UpdateLinkClick(QObject *Sender, const QString &Link);
     void Btn_OKClick(QObject *Sender);
 
-    // True when the version service names a newer version than this
-    // program's. The caller waits, at most the request's time limit.
-    bool Check_Version() const;
+    // Asks the version service and returns at once; `answer` runs later with
+    // true when the service names a newer version than this program's. An
+    // answer still due when the dialog goes is dropped.
+    void Check_Version(std::function<void(bool newer)> answer);
 
     // The language chosen in this dialog; it becomes Language_Name on OK.
     QString Language_In_Use;
@@ -92,8 +95,9 @@ private:
     int slotOf(const QObject *control) const;
 
     int m_converterType;
-    QUrl m_versionSite;
-    platform::HttpGetOptions m_versionRequest;
+    void showVersionAnswer(bool newer);
+
+    VersionService m_versionService;
     LanguagePages m_pages;
     LangRegistration m_language{LangOrder::Options, [this] { Set_Lang(); }};
 };

@@ -18,8 +18,9 @@ struct StepHandlers {
     // then saves the settings and re-arms the version check).
     std::function<bool()> options;
 
-    // The version check; true when a newer version exists.
-    std::function<bool()> checkVersion;
+    // The version check: starts it and returns; the answer (true when a
+    // newer version exists) comes later.
+    std::function<void(std::function<void(bool newer)> answer)> checkVersion;
 };
 
 } // namespace app

@@ -1,12 +1,14 @@
 #include "app/ConverterType.h"
 #include "app/VersionCheck.h"
 #include "app/VersionCheckTimer.h"
+#include "support/EventLoop.h"
 #include "support/LoopbackHttpServer.h"
 #include "support/ManualIntervalTimer.h"
 
 #include <QCoreApplication>
-#include <QThread>
 #include <gtest/gtest.h>
+
+#include <optional>
 
 namespace {
 
@@ -77,13 +79,27 @@ TEST(VersionCheck, RequestAndDownloadLinkPerType)
               "<a href=\"http://127.0.0.1:8123/Home/download/download.asp#GX42Lyxa\">Neu &amp; &lt;besser&gt;</a>");
 }
 
+// The answer of one check by the service, waited for with a limit.
+std::optional<bool> ask(app::VersionService &service)
+{
+    std::optional<bool> newer;
+    service.check([&](bool answer) { newer = answer; });
+    EXPECT_FALSE(newer) << "the answer comes later, never inside the call";
+    testsupport::processEventsUntil([&] { return newer.has_value(); });
+    return newer;
+}
+
 TEST(VersionCheck, AsksTheServiceWithTheTypesCode)
 {
     LoopbackHttpServer server(LoopbackHttpServer::Mode::Reply, "HTTP/1.0 200 OK\r\n\r\nVER. 2.310");
-    EXPECT_TRUE(app::checkVersion(1007, server.url()));
-    EXPECT_TRUE(server.lastRequest().startsWith("GET /home/download/GetversionSW.asp?nomesw=PX42Lyxa HTTP/1.0\r\n"));
-    EXPECT_FALSE(app::checkVersion(2, server.url())); // 2.310 is older than type 2's 3.212
-    EXPECT_TRUE(server.lastRequest().startsWith("GET /home/download/GetversionSW.asp?nomesw=PX42Kvoz HTTP/1.0\r\n"));
+    app::VersionService partner(1007);
+    partner.setService(server.url());
+    EXPECT_EQ(ask(partner), true);
+    EXPECT_TRUE(server.lastRequest().startsWith("GET /home/download/GetversionSW.asp?nomesw=PX42Lyxa HTTP/1.1\r\n"));
+    app::VersionService kvoz(2);
+    kvoz.setService(server.url());
+    EXPECT_EQ(ask(kvoz), false); // 2.310 is older than type 2's 3.212
+    EXPECT_TRUE(server.lastRequest().startsWith("GET /home/download/GetversionSW.asp?nomesw=PX42Kvoz HTTP/1.1\r\n"));
 }
 
 TEST(VersionCheck, FailedRequestsAnnounceNothing)
@@ -97,29 +113,55 @@ TEST(VersionCheck, FailedRequestsAnnounceNothing)
     };
     platform::HttpGetOptions options;
     options.timeout = 300ms;
+    app::VersionService service(1);
     for (const auto &[mode, reply] : servers) {
+        SCOPED_TRACE(reply.toStdString());
         LoopbackHttpServer server(mode, reply);
-        EXPECT_FALSE(app::checkVersion(1, server.url(), options)) << reply.toStdString();
-        EXPECT_EQ(server.connectionCount(), 1);
+        service.setService(server.url(), options);
+        EXPECT_EQ(ask(service), false);
+        // The request was sent (a connection the server closes may be tried again).
+        EXPECT_GE(server.connectionCount(), 1);
     }
     const testsupport::RefusingPort refused;
-    EXPECT_FALSE(app::checkVersion(1, refused.url(), options));
+    service.setService(refused.url(), options);
+    EXPECT_EQ(ask(service), false);
 }
 
 TEST(VersionCheck, HugeReplyStillReadsItsVersion)
 {
     LoopbackHttpServer server(LoopbackHttpServer::Mode::Endless, "HTTP/1.0 200 OK\r\n\r\nVER. 2.310 ");
-    EXPECT_TRUE(app::checkVersion(1, server.url()));
+    app::VersionService service(1);
+    service.setService(server.url());
+    EXPECT_EQ(ask(service), true);
+}
+
+TEST(VersionCheck, AServiceThatGoesTakesItsAnswerAlong)
+{
+    LoopbackHttpServer server(LoopbackHttpServer::Mode::Silent);
+    bool answered = false;
+    {
+        app::VersionService service(1);
+        service.setService(server.url());
+        service.check([&](bool) { answered = true; });
+    }
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(answered);
 }
 
 class VersionCheckTimerTest : public ::testing::Test {
 protected:
     testsupport::ManualIntervalTimer timer;
     int checks = 0;
-    app::VersionCheckTimer schedule{timer, [this] {
+    bool holdAnswers = false;
+    std::vector<std::function<void()>> pending; // checks not answered yet
+    app::VersionCheckTimer schedule{timer, [this](std::function<void()> finished) {
                                         ++checks;
                                         // The timer is stopped while the check runs.
                                         EXPECT_FALSE(timer.isEnabled());
+                                        if (holdAnswers)
+                                            pending.push_back(std::move(finished));
+                                        else
+                                            finished();
                                     }};
 };
 
@@ -183,11 +225,59 @@ TEST_F(VersionCheckTimerTest, FlagsConfirmedBeforeTheFirstCheckKeepTheOneMinuteD
     EXPECT_EQ(checks, 1);
 }
 
+TEST_F(VersionCheckTimerTest, TheNextCheckCountsFromTheAnswerOfALateService)
+{
+    holdAnswers = true;
+    schedule.applyFlags(true, true);
+    timer.advance(60s);
+    ASSERT_EQ(pending.size(), 1u);
+    // Confirming the options while the service is silent arms nothing yet.
+    schedule.applyFlags(true, true);
+    timer.advance(5h);
+    EXPECT_EQ(checks, 1);
+    EXPECT_FALSE(timer.isEnabled());
+
+    timer.advance(10min);
+    pending[0]();
+    pending[0](); // a second word of the same check changes nothing
+    EXPECT_TRUE(timer.isEnabled());
+    timer.advance(2h - 1ms);
+    EXPECT_EQ(checks, 1);
+    timer.advance(1ms);
+    EXPECT_EQ(checks, 2);
+}
+
+TEST_F(VersionCheckTimerTest, FlagsUntickedWhileTheServiceIsSilentStopTheChecks)
+{
+    holdAnswers = true;
+    schedule.applyFlags(true, true);
+    timer.advance(60s);
+    schedule.applyFlags(false, true);
+    pending.at(0)();
+    EXPECT_FALSE(timer.isEnabled());
+    timer.advance(5h);
+    EXPECT_EQ(checks, 1);
+}
+
+TEST(VersionCheckTimer, AnAnswerAfterTheScheduleWentIsIgnored)
+{
+    testsupport::ManualIntervalTimer timer;
+    std::function<void()> late;
+    {
+        app::VersionCheckTimer schedule(timer, [&](std::function<void()> finished) { late = std::move(finished); });
+        schedule.applyFlags(true, true);
+        timer.advance(60s);
+    }
+    ASSERT_TRUE(late);
+    late();
+    EXPECT_FALSE(timer.isEnabled());
+}
+
 TEST(VersionCheckTimer, KeepsCheckingAfterACheckFails)
 {
     testsupport::ManualIntervalTimer timer;
     int checks = 0;
-    app::VersionCheckTimer schedule(timer, [&] {
+    app::VersionCheckTimer schedule(timer, [&](std::function<void()>) {
         ++checks;
         throw std::runtime_error("check failed");
     });

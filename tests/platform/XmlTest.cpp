@@ -44,10 +44,12 @@ TEST(XmlRead, RoundTripsValuesThatNeedEscaping)
 {
     platform::XmlOutDocument doc;
     doc.root.name = "R";
-    doc.root.addChild("V").setAttribute("t", "line1\nline2\t<&>\"'");
+    doc.root.addChild("V").setAttribute("t", "line1\nline2\t<&>\"'\r\n");
+    doc.root.addTextChild("T", "a\r\nb\rc\td<&>\"'");
     const auto r = platform::parseXml(platform::serializeXml(doc));
     ASSERT_TRUE(r.ok());
-    EXPECT_EQ(r.root().firstChildElement("V").attribute("t"), "line1\nline2\t<&>\"'");
+    EXPECT_EQ(r.root().firstChildElement("V").attribute("t"), "line1\nline2\t<&>\"'\r\n");
+    EXPECT_EQ(r.root().firstChildElement("T").text(), "a\r\nb\rc\td<&>\"'");
 }
 
 TEST(XmlWrite, LeavesOutCharactersXmlCannotCarrySoTheFileStaysReadable)

@@ -36,8 +36,15 @@ int boundLoopbackSocket(quint16 *port)
 } // namespace
 
 LoopbackHttpServer::LoopbackHttpServer(Mode mode, QByteArray reply)
-    : m_mode(mode), m_reply(std::move(reply))
+    : LoopbackHttpServer(mode, QList<QByteArray>{std::move(reply)})
 {
+}
+
+LoopbackHttpServer::LoopbackHttpServer(Mode mode, QList<QByteArray> replies)
+    : m_mode(mode), m_replies(std::move(replies))
+{
+    if (m_replies.isEmpty())
+        m_replies.append(QByteArray());
     m_listener = boundLoopbackSocket(&m_port);
     if (::listen(m_listener, 8) != 0) {
         ::close(m_listener);
@@ -87,13 +94,13 @@ void LoopbackHttpServer::run()
         const int connection = ::accept4(m_listener, nullptr, nullptr, SOCK_CLOEXEC);
         if (connection < 0)
             continue;
-        ++m_connections;
-        serve(connection);
+        const int index = m_connections++;
+        serve(connection, m_replies.value(index, m_replies.last()));
         ::close(connection);
     }
 }
 
-void LoopbackHttpServer::serve(int connection)
+void LoopbackHttpServer::serve(int connection, const QByteArray &reply)
 {
     QByteArray request;
     while (!m_stop && !request.contains("\r\n\r\n") && request.size() < 64 * 1024) {
@@ -129,10 +136,10 @@ void LoopbackHttpServer::serve(int connection)
     };
     switch (m_mode) {
     case Mode::Reply:
-        sendAll(m_reply);
+        sendAll(reply);
         break;
     case Mode::ReplyHoldOpen:
-        sendAll(m_reply);
+        sendAll(reply);
         holdUntilClientLeaves(connection);
         break;
     case Mode::Silent:
@@ -140,7 +147,7 @@ void LoopbackHttpServer::serve(int connection)
         break;
     case Mode::Endless: {
         const QByteArray chunk(16 * 1024, 'x');
-        if (sendAll(m_reply))
+        if (sendAll(reply))
             while (!m_stop && sendAll(chunk)) {
             }
         break;

@@ -1,8 +1,9 @@
 #pragma once
 // A scripted HTTP server on 127.0.0.1 with an ephemeral port, run on a thread
-// of its own (the client under test blocks its caller). Every connection gets
-// the same treatment; the last request received is kept for inspection.
+// of its own. Every connection gets the same treatment; the last request
+// received is kept for inspection.
 #include <QByteArray>
+#include <QList>
 #include <QUrl>
 #include <atomic>
 #include <mutex>
@@ -20,6 +21,8 @@ public:
     };
 
     explicit LoopbackHttpServer(Mode mode, QByteArray reply = {});
+    // Connection k gets reply k; the last one answers every later connection.
+    LoopbackHttpServer(Mode mode, QList<QByteArray> replies);
     ~LoopbackHttpServer();
     LoopbackHttpServer(const LoopbackHttpServer &) = delete;
     LoopbackHttpServer &operator=(const LoopbackHttpServer &) = delete;
@@ -31,12 +34,12 @@ public:
 
 private:
     void run();
-    void serve(int connection);
+    void serve(int connection, const QByteArray &reply);
     bool waitReadable(int fd) const;
     void holdUntilClientLeaves(int connection) const;
 
     Mode m_mode;
-    QByteArray m_reply;
+    QList<QByteArray> m_replies;
     int m_listener = -1;
     quint16 m_port = 0;
     std::atomic<bool> m_stop{false};

@@ -312,7 +312,7 @@ TEST_F(MainWindowTest, VersionCheckArmedByBothFlagsShowsTheDownloadLink)
               QStringLiteral("<Conf_Settings><lastinternet><enable_internet>1</enable_internet>"
                              "<enable_update>1</enable_update></lastinternet></Conf_Settings>"));
     bool newer = true;
-    steps.checkVersion = [&] { return newer; };
+    steps.checkVersion = [&](std::function<void(bool)> answer) { answer(newer); };
     TFRostavelineFirmWare &w = start(1007);
     EXPECT_TRUE(w.Timer_Update->isEnabled());
     EXPECT_EQ(w.Timer_Update->interval(), std::chrono::minutes(1));

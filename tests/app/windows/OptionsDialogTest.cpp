@@ -1,5 +1,6 @@
 // The window-test fixture lives with the app suite (tests/app).
 #include "support/DialogDoubles.h"
+#include "support/EventLoop.h"
 #include "support/GuiFixture.h"
 
 #include "app/ConverterType.h"
@@ -270,12 +271,18 @@ TEST_F(OptionsDialogTest, CheckOnDemandAsksTheServiceAndShowsTheAnswer)
 {
     TFSoftOptions &d = start();
     d.show();
+    d.CB_En_Con->setChecked(true);
+    d.CB_Update->setChecked(true);
     {
         LoopbackHttpServer server(LoopbackHttpServer::Mode::Reply, NewerReply.toLatin1());
         d.setVersionService(server.url());
         d.Btn_Check_Update->Click();
-        EXPECT_TRUE(server.lastRequest().startsWith("GET /home/download/GetversionSW.asp?nomesw=PX42Lyxa HTTP/1.0\r\n"));
-        EXPECT_FALSE(d.LL_Check_Update->isHidden());
+        // The dialog does not wait: the answer shows once the service has given it.
+        EXPECT_TRUE(d.LL_Check_Update->isHidden());
+        EXPECT_FALSE(d.Btn_Check_Update->isEnabled()) << "one question at a time";
+        ASSERT_TRUE(testsupport::processEventsUntil([&] { return !d.LL_Check_Update->isHidden(); }));
+        EXPECT_TRUE(d.Btn_Check_Update->isEnabled());
+        EXPECT_TRUE(server.lastRequest().startsWith("GET /home/download/GetversionSW.asp?nomesw=PX42Lyxa HTTP/1.1\r\n"));
         const QString link = server.url().toString(QUrl::StripTrailingSlash)
                              + QStringLiteral("/Home/download/download.asp#GX42Lyxa");
         EXPECT_EQ(d.LL_Check_Update->text(),
@@ -298,8 +305,8 @@ TEST_F(OptionsDialogTest, CheckOnDemandAsksTheServiceAndShowsTheAnswer)
         d.setVersionService(server.url(), quick);
         d.LL_Check_Update->hide();
         d.Btn_Check_Update->Click();
-        EXPECT_EQ(server.connectionCount(), 1);
-        EXPECT_FALSE(d.LL_Check_Update->isHidden());
+        ASSERT_TRUE(testsupport::processEventsUntil([&] { return !d.LL_Check_Update->isHidden(); }));
+        EXPECT_GE(server.connectionCount(), 1);
         EXPECT_EQ(d.LL_Check_Update->text(), QStringLiteral("No Update Available"));
     }
     EXPECT_TRUE(messages.messages().empty());
@@ -315,8 +322,9 @@ TEST_F(OptionsDialogTest, TheMainWindowsTimerRunsTheDialogsCheck)
     forms.FSoftOptions->setVersionService(server.url());
     EXPECT_TRUE(mainWindow().Timer_Update->isEnabled());
     mainWindow().Timer_UpdateTimer();
+    EXPECT_FALSE(mainWindow().Timer_Update->isEnabled()) << "stopped until the service answers";
+    ASSERT_TRUE(testsupport::processEventsUntil([&] { return !mainWindow().LL_Update->isHidden(); }));
     EXPECT_TRUE(server.lastRequest().startsWith("GET /home/download/GetversionSW.asp?nomesw=PX42Lyxa "));
-    EXPECT_FALSE(mainWindow().LL_Update->isHidden());
     EXPECT_TRUE(mainWindow().LL_Update->text().contains(QStringLiteral("/Home/download/download.asp#GX42Lyxa\">")));
     EXPECT_EQ(mainWindow().Timer_Update->interval(), 2h);
 }

@@ -1,7 +1,6 @@
 #include "platform/ui/QtIntervalTimer.h"
+#include "support/EventLoop.h"
 
-#include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -9,15 +8,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// Runs the event loop until done() holds, at most for the limit.
-template <class Done>
-bool processEventsUntil(Done done, std::chrono::milliseconds limit = 10s)
-{
-    const QDeadlineTimer deadline(limit);
-    while (!done() && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    return done();
-}
+using testsupport::processEventsUntil;
 
 TEST(QtIntervalTimer, FiresWhileEnabledOnTheEventLoop)
 {
