@@ -1,7 +1,6 @@
 #include "app/windows/AboutDialog.h"
 
 #include "app/MakerSite.h"
-#include "app/windows/FormLook.h"
 #include "app/windows/Glyphs.h"
 #include "controls/dropdown/LbButton.h"
 #include "platform/ModalResult.h"
@@ -12,7 +11,6 @@
 
 #include <QLabel>
 #include <QMouseEvent>
-#include <QShowEvent>
 
 namespace app {
 namespace {
@@ -44,11 +42,9 @@ AboutContent aboutContent(int converterType)
     return content;
 }
 
-TFAbout::TFAbout(int converterType, QWidget *parent) : QDialog(parent), m_converterType(converterType)
+TFAbout::TFAbout(int converterType, QWidget *parent) : DialogBase(parent), m_converterType(converterType)
 {
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("About..."));
-    applyFormLook(*this);
 
     Image2 = new QLabel(this);
     Image2->setObjectName(QStringLiteral("Image2"));
@@ -103,13 +99,6 @@ void TFAbout::FormShow()
     Label10->setCaption(content.programVersion);
     Label12->setCaption(content.manualCode);
     setFixedSize(ClientSize);
-}
-
-void TFAbout::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        platform::guarded([this] { FormShow(); });
 }
 
 void TFAbout::Label4Click(QObject *)

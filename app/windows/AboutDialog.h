@@ -3,8 +3,7 @@
 // version and the code of its manual. Fixed English captions; the values
 // follow the converter type each time the dialog is shown.
 #include "app/ConverterType.h"
-
-#include <QDialog>
+#include "app/windows/DialogBase.h"
 
 class QLabel;
 namespace controls {
@@ -26,12 +25,12 @@ struct AboutContent {
 };
 AboutContent aboutContent(int converterType);
 
-class TFAbout : public QDialog {
+class TFAbout : public DialogBase {
     Q_OBJECT
 public:
     explicit TFAbout(int converterType = Converter_Type, QWidget *parent = nullptr);
 
-    void FormShow();
+    void FormShow() override;
     void Label4Click(QObject *Sender);
 
     QLabel *Image2;
@@ -48,7 +47,6 @@ public:
     controls::TLbButton *LbButton1;
 
 protected:
-    void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

@@ -1,7 +1,6 @@
 #include "app/windows/FormLook.h"
 
 #include "platform/ui/Fonts.h"
-#include "platform/ui/Label.h"
 #include "platform/ui/QtColor.h"
 
 #include <QWidget>
@@ -20,40 +19,6 @@ void applyFormLook(QWidget &form)
 {
     form.setFont(platform::defaultFormFont());
     setBackground(form, FormColor);
-}
-
-TitlePanel createTitlePanel(QWidget &dialog)
-{
-    TitlePanel panel;
-    panel.P_Title = new QWidget(&dialog);
-    panel.P_Title->setObjectName(QStringLiteral("P_Title"));
-    setBackground(*panel.P_Title, platform::clWhite);
-    panel.L_SW_Code = new platform::TLabel(panel.P_Title);
-    panel.L_SW_Code->setObjectName(QStringLiteral("L_SW_Code"));
-    panel.L_SW_Code->setFont(platform::makeFont(QStringLiteral("Verdana"), 14));
-    panel.L_SW_Code->setFontColor(platform::clGray);
-    panel.L_SW_Code->move(10, 4);
-    panel.L_SW_Desc = new platform::TLabel(panel.P_Title);
-    panel.L_SW_Desc->setObjectName(QStringLiteral("L_SW_Desc"));
-    panel.L_SW_Desc->setFont(platform::makeFont(QStringLiteral("Verdana"), 8, {.bold = true}));
-    panel.L_SW_Desc->move(10, 31);
-    return panel;
-}
-
-QWidget *createButtonPanel(QWidget &dialog)
-{
-    auto *panel = new QWidget(&dialog);
-    panel->setObjectName(QStringLiteral("P_Button"));
-    setBackground(*panel, platform::RGB(236, 233, 216));
-    return panel;
-}
-
-void placePanels(const TitlePanel &title, QWidget *buttonPanel, QSize client)
-{
-    if (title.P_Title)
-        title.P_Title->setGeometry(0, 0, client.width(), TitlePanelHeight);
-    if (buttonPanel)
-        buttonPanel->setGeometry(0, client.height() - ButtonPanelHeight, client.width(), ButtonPanelHeight);
 }
 
 } // namespace app

@@ -7,6 +7,7 @@
 #include "app/VersionCheck.h"
 #include "app/VersionCheckTimer.h"
 #include "app/windows/AboutDialog.h"
+#include "app/windows/DialogBase.h"
 #include "app/windows/FormLook.h"
 #include "app/windows/Glyphs.h"
 #include "app/windows/MainWindowLayout.h"
@@ -253,14 +254,10 @@ bool TFRostavelineFirmWare::Save_Setting()
     return false;
 }
 
-void TFRostavelineFirmWare::runStep(const std::function<void()> &step)
+void TFRostavelineFirmWare::runStep(const StepHandler &step)
 {
-    if (!state().isProjectOpen()) {
-        platform::showError(text(18));
-        return;
-    }
-    if (step)
-        step();
+    if (requireOpenConfiguration() && step)
+        step(*this);
 }
 
 void TFRostavelineFirmWare::Btn_Click(QObject *Sender)

@@ -96,7 +96,7 @@ protected:
 private:
     void createControls();
     void applyLayout();
-    void runStep(const std::function<void()> &step);
+    void runStep(const StepHandler &step);
     void updateTimerFromFlags();
     void runVersionCheck(std::function<void()> finished);
     void showVersionCheckResult(bool newer);

@@ -2,7 +2,6 @@
 
 #include "app/AppState.h"
 #include "app/Language.h"
-#include "app/windows/FormLook.h"
 #include "app/windows/NamedWidgets.h"
 #include "controls/dropdown/LbButton.h"
 #include "platform/ModalResult.h"
@@ -66,35 +65,27 @@ int newProjectRefusal(const QString &projectsDir, const QString &name)
     return 0;
 }
 
-TFNew_Project::TFNew_Project(QWidget *parent) : QDialog(parent)
+TFNew_Project::TFNew_Project(QWidget *parent) : DialogBase(parent)
 {
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    applyFormLook(*this);
-
-    const TitlePanel title = createTitlePanel(*this);
-    P_Title = title.P_Title;
-    L_SW_Code = title.L_SW_Code;
-    L_SW_Desc = title.L_SW_Desc;
-
+    createTitlePanel();
     Label1 = namedLabel(this, "Label1", {16, 66});
     E_New_Proj = new QLineEdit(this);
     E_New_Proj->setObjectName(QStringLiteral("E_New_Proj"));
     E_New_Proj->setGeometry(16, 84, ClientSize.width() - 32, 22);
     E_New_Proj->installEventFilter(this);
 
-    P_Button = createButtonPanel(*this);
-    Btn_OK = namedButton(P_Button, "Btn_OK", QRect(ClientSize.width() - 2 * 88, 9, 80, 26));
+    createButtonPanel();
+    createOkCancel(ClientSize);
     Btn_OK->OnClick = [this](QObject *sender) { Btn_OKClick(sender); };
-    Btn_Cancel = namedButton(P_Button, "Btn_Cancel", QRect(ClientSize.width() - 88, 9, 80, 26));
     Btn_Cancel->setModalResult(platform::mrCancel);
-    placePanels(title, P_Button, ClientSize);
+    placePanels(ClientSize);
 
+    joinLanguageChanges(LangOrder::NewConfiguration);
     platform::guarded([this] { FormCreate(); });
 }
 
 void TFNew_Project::FormCreate()
 {
-    L_SW_Code->setCaption(state().SW_Code);
     setFixedSize(ClientSize);
     Set_Lang();
 }
@@ -113,13 +104,6 @@ void TFNew_Project::FormShow()
     E_New_Proj->clear();
     if (E_New_Proj->isVisible() && E_New_Proj->isEnabled())
         E_New_Proj->setFocus(Qt::OtherFocusReason);
-}
-
-void TFNew_Project::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        platform::guarded([this] { FormShow(); });
 }
 
 void TFNew_Project::Btn_OKClick(QObject *)

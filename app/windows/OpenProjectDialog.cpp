@@ -10,7 +10,6 @@
 
 #include <QDir>
 #include <QListWidget>
-#include <QShowEvent>
 #include <algorithm>
 
 namespace app {
@@ -45,16 +44,9 @@ QStringList listConfigurationFolders(const QString &projectsDir)
     return names;
 }
 
-TFOpenConf::TFOpenConf(QWidget *parent) : QDialog(parent)
+TFOpenConf::TFOpenConf(QWidget *parent) : DialogBase(parent)
 {
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    applyFormLook(*this);
-
-    const TitlePanel title = createTitlePanel(*this);
-    P_Title = title.P_Title;
-    L_SW_Code = title.L_SW_Code;
-    L_SW_Desc = title.L_SW_Desc;
-
+    createTitlePanel();
     Label1 = new platform::TLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
     ListBox1 = new QListWidget(this);
@@ -64,22 +56,17 @@ TFOpenConf::TFOpenConf(QWidget *parent) : QDialog(parent)
     // A double click opens the configuration, as users expect of such lists.
     connect(ListBox1, &QListWidget::itemDoubleClicked, this, [this] { Btn_OK->Click(); });
 
-    P_Button = createButtonPanel(*this);
-    Btn_OK = new controls::TLbButton(P_Button);
-    Btn_OK->setObjectName(QStringLiteral("Btn_OK"));
-    Btn_OK->resize(80, 26);
+    createButtonPanel();
+    createOkCancel(ClientSize);
     Btn_OK->setModalResult(platform::mrOk);
-    Btn_Cancel = new controls::TLbButton(P_Button);
-    Btn_Cancel->setObjectName(QStringLiteral("Btn_Cancel"));
-    Btn_Cancel->resize(80, 26);
     Btn_Cancel->setModalResult(platform::mrCancel);
 
+    joinLanguageChanges(LangOrder::OpenConfiguration);
     platform::guarded([this] { FormCreate(); });
 }
 
 void TFOpenConf::FormCreate()
 {
-    L_SW_Code->setCaption(state().SW_Code);
     resize(ClientSize);
     placeControls();
     Set_Lang();
@@ -98,7 +85,7 @@ void TFOpenConf::placeControls()
 {
     // The list follows the dialog on all four sides.
     const QSize client = size();
-    placePanels({P_Title, L_SW_Code, L_SW_Desc}, P_Button, client);
+    placePanels(client);
     Label1->move(16, TitlePanelHeight + 10);
     ListBox1->setGeometry(16, TitlePanelHeight + 28, client.width() - 32,
                           client.height() - TitlePanelHeight - 28 - ButtonPanelHeight - 10);
@@ -146,13 +133,6 @@ void TFOpenConf::FormShow()
     } else {
         Name_Conf.clear();
     }
-}
-
-void TFOpenConf::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        platform::guarded([this] { FormShow(); });
 }
 
 void TFOpenConf::ListBox1Click(QObject *)

@@ -20,7 +20,6 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPointer>
-#include <QShowEvent>
 
 namespace app {
 namespace {
@@ -49,29 +48,22 @@ QPixmap flagPicture(const QString &path)
 } // namespace
 
 TFSoftOptions::TFSoftOptions(int converterType, QWidget *parent)
-    : QDialog(parent), m_converterType(converterType), m_versionService(converterType)
+    : DialogBase(parent), m_converterType(converterType), m_versionService(converterType)
 {
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    applyFormLook(*this);
-
-    const TitlePanel title = createTitlePanel(*this);
-    P_Title = title.P_Title;
-    L_SW_Code = title.L_SW_Code;
-    L_SW_Desc = title.L_SW_Desc;
-
+    createTitlePanel();
     PC_Options = new controls::TExPageControl(this);
     PC_Options->setObjectName(QStringLiteral("PC_Options"));
     PC_Options->setGeometry(PageControlPlace);
     createLanguageSheet();
     createConnectionSheet();
 
-    P_Button = createButtonPanel(*this);
-    Btn_OK = namedButton(P_Button, "Btn_OK", QRect(ClientSize.width() - 2 * 88, 9, 80, 26));
+    createButtonPanel();
+    createOkCancel(ClientSize);
     Btn_OK->OnClick = [this](QObject *sender) { Btn_OKClick(sender); };
-    Btn_Cancel = namedButton(P_Button, "Btn_Cancel", QRect(ClientSize.width() - 88, 9, 80, 26));
     Btn_Cancel->setModalResult(platform::mrCancel);
-    placePanels(title, P_Button, ClientSize);
+    placePanels(ClientSize);
 
+    joinLanguageChanges(LangOrder::Options);
     platform::guarded([this] { FormCreate(); });
 }
 
@@ -142,7 +134,6 @@ void TFSoftOptions::setVersionService(const QUrl &site, const platform::HttpGetO
 
 void TFSoftOptions::FormCreate()
 {
-    L_SW_Code->setCaption(state().SW_Code);
     // The partner editions never see the connection options.
     TS_Con_Options->setTabVisible(m_converterType < 1001);
     setFixedSize(ClientSize);
@@ -183,13 +174,6 @@ void TFSoftOptions::FormShow()
     const AppState &s = state();
     CB_En_Con->setChecked(s.Enable_Internet);
     CB_Update->setChecked(s.Enable_Update);
-}
-
-void TFSoftOptions::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        platform::guarded([this] { FormShow(); });
 }
 
 void TFSoftOptions::Create_Lang_List()

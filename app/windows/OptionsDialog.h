@@ -4,12 +4,11 @@
 // check on demand. Its Check_Version is also what the main window's timer
 // runs, so the program asks the version service in one way only.
 #include "app/ConverterType.h"
-#include "app/LangRegistry.h"
 #include "app/LanguagePages.h"
 #include "app/VersionCheck.h"
+#include "app/windows/DialogBase.h"
 #include "platform/HttpGet.h"
 
-#include <QDialog>
 #include <QUrl>
 #include <array>
 #include <functional>
@@ -27,7 +26,7 @@ class TLabel;
 
 namespace app {
 
-class TFSoftOptions : public QDialog {
+class TFSoftOptions : public DialogBase {
     Q_OBJECT
 public:
     static constexpr int LanguageSlots = LanguagePages::SlotsPerPage;
@@ -39,8 +38,8 @@ public:
     const QUrl &versionSite() const { return m_versionService.site(); }
 
     void FormCreate();
-    void FormShow();
-    void Set_Lang();
+    void FormShow() override;
+    void Set_Lang() override;
     void Create_Lang_List();
     // Shows the current page of the language list.
     void Update_Lang_Page();
@@ -60,9 +59,6 @@ public:
     // The language chosen in this dialog; it becomes Language_Name on OK.
     QString Language_In_Use;
 
-    QWidget *P_Title;
-    platform::TLabel *L_SW_Code;
-    platform::TLabel *L_SW_Desc;
     controls::TExPageControl *PC_Options;
     controls::TExTabSheet *TS_Language;
     platform::TLabel *L_Sel_Lang;
@@ -78,12 +74,8 @@ public:
     QCheckBox *CB_Update;
     controls::TLbButton *Btn_Check_Update;
     QLabel *LL_Check_Update;
-    QWidget *P_Button;
-    controls::TLbButton *Btn_OK;
-    controls::TLbButton *Btn_Cancel;
 
 protected:
-    void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -99,7 +91,6 @@ private:
 
     VersionService m_versionService;
     LanguagePages m_pages;
-    LangRegistration m_language{LangOrder::Options, [this] { Set_Lang(); }};
 };
 
 } // namespace app

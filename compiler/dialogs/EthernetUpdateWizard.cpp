@@ -30,8 +30,7 @@ constexpr platform::TColor FoundColor = platform::RGB(0, 128, 0);
 } // namespace
 
 TFBootTCP::TFBootTCP(int converterType, Services services, QWidget *parent)
-    : UpdateWizardDialog(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint,
-                         parent),
+    : UpdateWizardDialog(TitleBar::CloseOnly, parent),
       m_converterType(converterType), m_services(std::move(services))
 {
     Btn_Next->OnClick = [this](QObject *sender) { LbButton2Click(sender); };
@@ -63,7 +62,7 @@ TFBootTCP::TFBootTCP(int converterType, Services services, QWidget *parent)
 
     createOptionsPage();
 
-    joinLanguageChanges(app::LangOrder::EthernetUpdate);
+    completeCreation(app::LangOrder::EthernetUpdate);
 }
 
 TFBootTCP::~TFBootTCP() = default;

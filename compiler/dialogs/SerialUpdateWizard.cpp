@@ -41,9 +41,7 @@ QPixmap refreshGlyph()
 } // namespace
 
 TFBootSer::TFBootSer(int converterType, Services services, QWidget *parent)
-    : UpdateWizardDialog(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                             Qt::WindowCloseButtonHint,
-                         parent),
+    : UpdateWizardDialog(TitleBar::WithSystemMenu, parent),
       m_converterType(converterType), m_services(std::move(services))
 {
     if (!m_services.listPorts)
@@ -67,7 +65,7 @@ TFBootSer::TFBootSer(int converterType, Services services, QWidget *parent)
 
     createOptionsPage();
 
-    joinLanguageChanges(app::LangOrder::SerialUpdate);
+    completeCreation(app::LangOrder::SerialUpdate);
 }
 
 TFBootSer::~TFBootSer() = default;

@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "app/Language.h"
+#include "app/windows/DialogBase.h"
 #include "compiler/ProjectCompiler.h"
 #include "compiler/dialogs/UpdateToolRun.h"
 #include "platform/ui/HandlerGuard.h"
@@ -15,11 +16,9 @@ namespace compiler {
 void Update_Device(int converterType, const ShowUpdateWizard &showWizard)
 {
     platform::guarded([&] {
-        const app::AppState &s = app::state();
-        if (!s.isProjectOpen()) {
-            platform::showError(app::text(18));
+        if (!app::requireOpenConfiguration())
             return;
-        }
+        const app::AppState &s = app::state();
         // Select_Type_Lyxa: only the models with either board keep the choice.
         const int boardVariant = hasBoardVariant(converterType) ? readBoardVariant(s.File_ParGen) : 0;
         const ProjectCompileResult compiled = Compile_Project(converterType, boardVariant, s.Project_Dir);
@@ -43,30 +42,31 @@ struct UpdateWizards {
     int converterType;
     TFBootTCP::Services ethernetServices;
     TFBootSer::Services serialServices;
-    std::unique_ptr<TFBootTCP> FBootTCP;
-    std::unique_ptr<TFBootSer> FBootSer;
+    app::StepDialog<TFBootTCP> FBootTCP;
+    app::StepDialog<TFBootSer> FBootSer;
 
-    void show(UpdateWizard wizard)
+    void show(QWidget &mainWindow, UpdateWizard wizard)
     {
-        if (!FBootTCP) {
-            FBootTCP = std::make_unique<TFBootTCP>(converterType, ethernetServices);
-            FBootSer = std::make_unique<TFBootSer>(converterType, serialServices);
-        }
+        // Both wizards exist from the first update on, as the main window's.
+        TFBootTCP &ethernet = FBootTCP.of(
+            mainWindow, [&](QWidget &owner) { return new TFBootTCP(converterType, ethernetServices, &owner); });
+        TFBootSer &serial = FBootSer.of(
+            mainWindow, [&](QWidget &owner) { return new TFBootSer(converterType, serialServices, &owner); });
         if (wizard == UpdateWizard::Ethernet)
-            platform::execModal(*FBootTCP);
+            platform::execModal(ethernet);
         else if (wizard == UpdateWizard::Serial)
-            platform::execModal(*FBootSer);
+            platform::execModal(serial);
     }
 };
 
 } // namespace
 
-std::function<void()> updateDeviceStep(int converterType, TFBootTCP::Services ethernet, TFBootSer::Services serial)
+app::StepHandler updateDeviceStep(int converterType, TFBootTCP::Services ethernet, TFBootSer::Services serial)
 {
     auto wizards = std::make_shared<UpdateWizards>(
-        UpdateWizards{converterType, std::move(ethernet), std::move(serial), nullptr, nullptr});
-    return [wizards] {
-        Update_Device(wizards->converterType, [&](UpdateWizard wizard) { wizards->show(wizard); });
+        UpdateWizards{converterType, std::move(ethernet), std::move(serial), {}, {}});
+    return [wizards](QWidget &mainWindow) {
+        Update_Device(wizards->converterType, [&](UpdateWizard wizard) { wizards->show(mainWindow, wizard); });
     };
 }
 

@@ -3,6 +3,7 @@
 // the open configuration into its banks in the bin folder and shows the
 // update wizard that fits the model and its board.
 #include "app/ConverterType.h"
+#include "app/windows/StepHandlers.h"
 #include "compiler/dialogs/EthernetUpdateWizard.h"
 #include "compiler/dialogs/SerialUpdateWizard.h"
 #include "compiler/update/UpdateRoute.h"
@@ -20,9 +21,9 @@ using ShowUpdateWizard = std::function<void(UpdateWizard)>;
 void Update_Device(int converterType, const ShowUpdateWizard &showWizard);
 
 // The handler the main window calls for step 4. Both wizards are created on
-// the first use, then kept (their option ticks last as long as the program),
-// and shown modally.
-std::function<void()> updateDeviceStep(int converterType = app::Converter_Type, TFBootTCP::Services ethernet = {},
-                                       TFBootSer::Services serial = {});
+// the first use as the main window's, then kept (their option ticks last as
+// long as the program), and shown modally.
+app::StepHandler updateDeviceStep(int converterType = app::Converter_Type, TFBootTCP::Services ethernet = {},
+                                  TFBootSer::Services serial = {});
 
 } // namespace compiler

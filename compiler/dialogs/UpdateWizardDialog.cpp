@@ -1,19 +1,26 @@
 #include "compiler/dialogs/UpdateWizardDialog.h"
 
-#include "app/AppState.h"
+#include "app/windows/NamedWidgets.h"
 #include "controls/dropdown/LbButton.h"
+#include "platform/ModalResult.h"
 #include "platform/ui/HandlerGuard.h"
 #include "platform/ui/Label.h"
 
 #include <QCheckBox>
-#include <QShowEvent>
 
 namespace compiler {
 
-UpdateWizardDialog::UpdateWizardDialog(Qt::WindowFlags flags, QWidget *parent) : QDialog(parent)
+UpdateWizardDialog::UpdateWizardDialog(TitleBar titleBar, QWidget *parent) : DialogBase(parent, titleBar)
 {
-    setWindowFlags(flags);
-    static_cast<UpdateWizardFrame &>(*this) = createUpdateWizardFrame(*this);
+    createTitlePanel();
+    createButtonPanel();
+    const int width = UpdateWizardClientSize.width();
+    Btn_Update = app::namedButton(P_Button, "Btn_Update", {16, 9, 180, 26});
+    Btn_Cancel = app::namedButton(P_Button, "Btn_Cancel", {width - 2 * 88, 9, 80, 26});
+    Btn_Cancel->setModalResult(platform::mrCancel);
+    Btn_Next = app::namedButton(P_Button, "Btn_Next", {width - 88, 9, 80, 26});
+    placePanels(UpdateWizardClientSize);
+    setFixedSize(UpdateWizardClientSize);
 }
 
 UpdateWizardDialog::~UpdateWizardDialog() = default;
@@ -23,23 +30,15 @@ void UpdateWizardDialog::createOptionsPage()
     static_cast<UpdateOptionsPage &>(*this) = createUpdateOptionsPage(*this);
 }
 
-void UpdateWizardDialog::joinLanguageChanges(app::LangOrder order)
+void UpdateWizardDialog::completeCreation(app::LangOrder order)
 {
     platform::guarded([this] { FormCreate(); });
-    m_language = std::make_unique<app::LangRegistration>(order, [this] { Set_Lang(); });
+    joinLanguageChanges(order);
 }
 
 void UpdateWizardDialog::FormCreate()
 {
-    L_SW_Code->setCaption(app::state().SW_Code);
     Set_Lang();
-}
-
-void UpdateWizardDialog::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        platform::guarded([this] { FormShow(); });
 }
 
 void UpdateWizardDialog::setOptionsPageVisible(bool visible)

@@ -1,10 +1,8 @@
 #include "compiler/dialogs/UpdateWizardPages.h"
 
 #include "app/Language.h"
-#include "app/windows/FormLook.h"
 #include "app/windows/NamedWidgets.h"
 #include "controls/dropdown/LbButton.h"
-#include "platform/ModalResult.h"
 #include "platform/ui/Label.h"
 
 #include <QCheckBox>
@@ -29,26 +27,6 @@ void setCheckBoxText(QCheckBox *box, const QString &caption)
 }
 
 } // namespace
-
-UpdateWizardFrame createUpdateWizardFrame(QWidget &dialog)
-{
-    app::applyFormLook(dialog);
-    UpdateWizardFrame frame;
-    const app::TitlePanel title = app::createTitlePanel(dialog);
-    frame.P_Title = title.P_Title;
-    frame.L_SW_Code = title.L_SW_Code;
-    frame.L_SW_Desc = title.L_SW_Desc;
-
-    frame.P_Button = app::createButtonPanel(dialog);
-    const int width = UpdateWizardClientSize.width();
-    frame.Btn_Update = app::namedButton(frame.P_Button, "Btn_Update", {16, 9, 180, 26});
-    frame.Btn_Cancel = app::namedButton(frame.P_Button, "Btn_Cancel", {width - 2 * 88, 9, 80, 26});
-    frame.Btn_Cancel->setModalResult(platform::mrCancel);
-    frame.Btn_Next = app::namedButton(frame.P_Button, "Btn_Next", {width - 88, 9, 80, 26});
-    app::placePanels(title, frame.P_Button, UpdateWizardClientSize);
-    dialog.setFixedSize(UpdateWizardClientSize);
-    return frame;
-}
 
 UpdateOptions UpdateOptionsPage::options() const
 {

@@ -1,16 +1,12 @@
 #pragma once
-// What the Ethernet and the serial update wizard share: the dialog frame
-// (title and button panels, Cancel, Next and Update) and the options page
-// with its four check boxes at the same places.
+// The options page both update wizards show, with its four check boxes at
+// the same places.
 #include "compiler/update/UpdateOptions.h"
 
 #include <QSize>
 
 class QCheckBox;
 class QWidget;
-namespace controls {
-class TLbButton;
-}
 namespace platform {
 class TLabel;
 }
@@ -18,19 +14,6 @@ class TLabel;
 namespace compiler {
 
 inline constexpr QSize UpdateWizardClientSize{350, 233};
-
-struct UpdateWizardFrame {
-    QWidget *P_Title = nullptr;
-    platform::TLabel *L_SW_Code = nullptr;
-    platform::TLabel *L_SW_Desc = nullptr;
-    QWidget *P_Button = nullptr;
-    controls::TLbButton *Btn_Cancel = nullptr; // closes with Cancel
-    controls::TLbButton *Btn_Next = nullptr;
-    controls::TLbButton *Btn_Update = nullptr;
-};
-
-// Also gives the dialog its look and fixed client size.
-UpdateWizardFrame createUpdateWizardFrame(QWidget &dialog);
 
 struct UpdateOptionsPage {
     platform::TLabel *L_Options = nullptr;

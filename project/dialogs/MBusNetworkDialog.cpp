@@ -14,14 +14,11 @@
 #include "project/NetworkFile.h"
 #include "project/ParGenFile.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QRadioButton>
 #include <QMenu>
-#include <QPointer>
-#include <QShowEvent>
 #include <QSignalBlocker>
 #include <QTreeWidget>
 
@@ -35,13 +32,10 @@ const QString RootText = QStringLiteral("M-Bus Network"); // the same in every l
 
 } // namespace
 
-TFMeter_Bus::TFMeter_Bus(int converterType, QWidget *parent) : QDialog(parent), m_converterType(converterType)
+TFMeter_Bus::TFMeter_Bus(int converterType, QWidget *parent) : DialogBase(parent), m_converterType(converterType)
 {
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    app::applyFormLook(*this);
     createControls();
-    m_langRegistration =
-        std::make_unique<app::LangRegistration>(app::LangOrder::MBusNetwork, [this] { Set_Lang(); });
+    joinLanguageChanges(app::LangOrder::MBusNetwork);
     platform::guarded([this] { FormCreate(); });
 }
 
@@ -49,11 +43,7 @@ TFMeter_Bus::~TFMeter_Bus() = default;
 
 void TFMeter_Bus::createControls()
 {
-    const app::TitlePanel title = app::createTitlePanel(*this);
-    P_Title = title.P_Title;
-    L_SW_Code = title.L_SW_Code;
-    L_SW_Desc = title.L_SW_Desc;
-
+    createTitlePanel();
     TW = new QTreeWidget(this);
     TW->setObjectName(QStringLiteral("TW"));
     TW->setGeometry(8, app::TitlePanelHeight + 8, 290, ClientSize.height() - app::TitlePanelHeight -
@@ -90,17 +80,12 @@ void TFMeter_Bus::createControls()
     createNodePage();
     createVariablePage();
 
-    P_Button = app::createButtonPanel(*this);
-    auto makeButton = [this](const char *name, int left) {
-        auto *button = new controls::TLbButton(P_Button);
-        button->setObjectName(QString::fromLatin1(name));
-        button->setGeometry(left, 9, 120, 26);
-        return button;
-    };
-    Btn_ImportNet = makeButton("Btn_ImportNet", 8);
-    Btn_OK = makeButton("Btn_OK", ClientSize.width() - 2 * 128);
-    Btn_Cancel = makeButton("Btn_Cancel", ClientSize.width() - 128);
-    app::placePanels(title, P_Button, ClientSize);
+    createButtonPanel();
+    Btn_ImportNet = new controls::TLbButton(P_Button);
+    Btn_ImportNet->setObjectName(QStringLiteral("Btn_ImportNet"));
+    Btn_ImportNet->setGeometry(8, 9, 120, 26);
+    createOkCancel(ClientSize, 120);
+    placePanels(ClientSize);
 
     // Handlers.
     Btn_OK->OnClick = [this](QObject *sender) { LbButton2Click(sender); };
@@ -121,17 +106,9 @@ void TFMeter_Bus::FormCreate()
 {
     Copy_Var.reset();
     Copy_Node.reset();
-    L_SW_Code->setCaption(app::state().SW_Code);
     setFixedSize(ClientSize);
     Nodes_Move_Elements();
     Set_Lang();
-}
-
-void TFMeter_Bus::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        platform::guarded([this] { FormShow(); });
 }
 
 void TFMeter_Bus::FormShow()
@@ -417,6 +394,8 @@ void TFMeter_Bus::deleteSelected()
 void TFMeter_Bus::LbButton2Click(QObject *)
 {
     platform::guarded([this] {
+        if (!app::requireOpenConfiguration())
+            return;
         if (m_readIncomplete) {
             platform::showError(m_readError + QStringLiteral("\n\nThe M-Bus network was not read to its end and is not "
                                                              "saved over the file. Cancel, or delete all nodes to "
@@ -537,27 +516,14 @@ void TFMeter_Bus::showErrors(const QStringList &messages) const
 
 // ------------------------------------------------------------------ step 3
 
-std::function<void()> mbusNetworkStep(int converterType)
+app::StepHandler mbusNetworkStep(int converterType)
 {
-    // The dialog belongs to the window it was opened from; without one, to
-    // the step, so that it never outlives the application.
-    struct Holder {
-        QPointer<TFMeter_Bus> dialog;
-        bool owned = false;
-        ~Holder()
-        {
-            if (owned)
-                delete dialog.data();
-        }
-    };
-    auto holder = std::make_shared<Holder>();
-    return [converterType, holder] {
-        if (holder->dialog.isNull()) {
-            QWidget *parent = QApplication::activeWindow();
-            holder->dialog = new TFMeter_Bus(converterType, parent);
-            holder->owned = parent == nullptr;
-        }
-        platform::execModal(*holder->dialog);
+    auto dialog = std::make_shared<app::StepDialog<TFMeter_Bus>>();
+    return [dialog, converterType](QWidget &mainWindow) {
+        if (!app::requireOpenConfiguration())
+            return;
+        platform::execModal(
+            dialog->of(mainWindow, [&](QWidget &owner) { return new TFMeter_Bus(converterType, &owner); }));
     };
 }
 

@@ -6,13 +6,13 @@
 // saves. The copy, paste and Import Network handlers are defined in
 // NetworkClipboardHandlers.cpp and act through the public part below.
 #include "app/ConverterType.h"
-#include "app/LangRegistry.h"
+#include "app/windows/DialogBase.h"
+#include "app/windows/StepHandlers.h"
 #include "project/NetworkChecks.h"
 #include "project/NetworkDialogFields.h"
 #include "project/NetworkModel.h"
 #include "project/dialogs/NetworkDialogRowStack.h"
 
-#include <QDialog>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -43,7 +43,7 @@ namespace project {
 // Whether a button of a page adds a new item or modifies the selected one.
 enum class EditMode { Add, Modify };
 
-class TFMeter_Bus : public QDialog {
+class TFMeter_Bus : public app::DialogBase {
     Q_OBJECT
 public:
     explicit TFMeter_Bus(int converterType = app::Converter_Type, QWidget *parent = nullptr);
@@ -106,7 +106,7 @@ public:
 
     // ------------------------------------------------------------- handlers
     void FormCreate();
-    void FormShow();
+    void FormShow() override;
     void TWClick();
     void TWChange();
     void btn_Add_NodeClick(QObject *Sender);
@@ -118,7 +118,7 @@ public:
     void DeleteItem1Click();
     void LbButton2Click(QObject *Sender); // OK
     void LbButton4Click(QObject *Sender); // Cancel
-    void Set_Lang();
+    void Set_Lang() override;
 
     // Copy, paste and Import Network (NetworkClipboardHandlers.cpp).
     void CopyVariable1Click();
@@ -145,9 +145,7 @@ public:
     bool Check_Registers(const RegisterClaim &claim, bool NewVar);
 
     // --------------------------------------------------------------- controls
-    QWidget *P_Title;
-    platform::TLabel *L_SW_Code;
-    platform::TLabel *L_SW_Desc;
+    // The title and button panels, OK and Cancel are the dialog base's.
     QTreeWidget *TW;
     QTreeWidgetItem *NODE_ORIG = nullptr; // "M-Bus Network"
     QTreeWidgetItem *NODE_ID = nullptr;   // item of the selected node (or the variable's node)
@@ -161,9 +159,6 @@ public:
     controls::TExPageControl *ExPageControl1;
     controls::TExTabSheet *ExTabSheet1; // Nodes
     controls::TExTabSheet *ExTabSheet2; // Variables
-    QWidget *P_Button;
-    controls::TLbButton *Btn_OK;
-    controls::TLbButton *Btn_Cancel;
     controls::TLbButton *Btn_ImportNet;
 
     // Nodes page.
@@ -275,9 +270,6 @@ public:
     // Escape and the window's close button act as Cancel.
     void reject() override;
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private:
     void createControls();
     void createNodePage();
@@ -312,12 +304,10 @@ private:
     std::vector<QWidget *> m_byTypeRows; // hidden when the node is read by position
     QWidget *m_rowPostOperation = nullptr;
     QWidget *m_rowPosition = nullptr;
-    std::unique_ptr<app::LangRegistration> m_langRegistration;
 };
 
-// Step 3 of the main window: shows the program's one network dialog, made
-// on first use under the active window (or owned by the step when there is
-// none), modally.
-std::function<void()> mbusNetworkStep(int converterType = app::Converter_Type);
+// Step 3 of the main window: shows the program's one network dialog,
+// modally; it is made on first use, as the main window's.
+app::StepHandler mbusNetworkStep(int converterType = app::Converter_Type);
 
 } // namespace project

@@ -4,6 +4,7 @@
 // dialog and the messages and put the result into the network and the tree.
 #include "app/AppState.h"
 #include "app/Language.h"
+#include "app/windows/DialogBase.h"
 #include "platform/ModalResult.h"
 #include "platform/ui/HandlerGuard.h"
 #include "platform/ui/MessageBox.h"
@@ -113,6 +114,8 @@ void TFMeter_Bus::PasteNode1Click()
 void TFMeter_Bus::Btn_ImportNetClick(QObject *)
 {
     platform::guarded([this] {
+        if (!app::requireOpenConfiguration())
+            return;
         platform::TOpenDialog OD_Import_Net(this);
         OD_Import_Net.Filter = QStringLiteral("XML File (*.xml)|*.xml");
         if (!OD_Import_Net.Execute())

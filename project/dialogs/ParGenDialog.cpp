@@ -2,7 +2,6 @@
 
 #include "app/AppState.h"
 #include "app/Language.h"
-#include "app/windows/FormLook.h"
 #include "controls/dropdown/LbButton.h"
 #include "platform/ModalResult.h"
 #include "platform/ui/Fonts.h"
@@ -22,7 +21,6 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QSet>
-#include <QShowEvent>
 #include <algorithm>
 #include <memory>
 
@@ -131,16 +129,13 @@ private:
     TFParGen &m_dialog;
 };
 
-TFParGen::TFParGen(int converterType, QWidget *parent)
-    : QDialog(parent), m_type(converterType),
-      m_language(app::LangOrder::GeneralParameters, [this] { platform::guarded([this] { Set_Lang(); }); })
+TFParGen::TFParGen(int converterType, QWidget *parent) : DialogBase(parent), m_type(converterType)
 {
     setObjectName(QStringLiteral("FParGen"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    app::applyFormLook(*this);
     createControls();
     createRows();
     connectHandlers();
+    joinLanguageChanges(app::LangOrder::GeneralParameters);
     platform::guarded([this] { FormCreate(); });
 }
 
@@ -500,13 +495,6 @@ void TFParGen::FormActivate()
         move(pos().x(), 0);
 }
 
-void TFParGen::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        platform::guarded([this] { FormShow(); });
-}
-
 bool TFParGen::event(QEvent *event)
 {
     const bool handled = QDialog::event(event);
@@ -767,7 +755,7 @@ bool TFParGen::confirmReplacingUnreadableFile()
 void TFParGen::Btn_OKClick(QObject *)
 {
     platform::guarded([this] {
-        if (!Controllo_Dati())
+        if (!app::requireOpenConfiguration() || !Controllo_Dati())
             return;
         if (m_unreadableFile && !confirmReplacingUnreadableFile())
             return;
@@ -785,19 +773,20 @@ void TFParGen::Btn_CancelClick(QObject *)
     platform::guarded([this] {
         if (Is_Change && !platform::askConfirmationYesNo(text(126)))
             return;
-        QDialog::done(platform::mrCancel);
+        done(platform::mrCancel);
     });
 }
 
 void TFParGen::reject() { Btn_CancelClick(Btn_Cancel); }
 
-std::function<void()> generalParametersStep(int converterType)
+app::StepHandler generalParametersStep(int converterType)
 {
-    auto dialog = std::make_shared<std::unique_ptr<TFParGen>>();
-    return [dialog, converterType] {
-        if (!*dialog)
-            *dialog = std::make_unique<TFParGen>(converterType);
-        platform::execModal(**dialog);
+    auto dialog = std::make_shared<app::StepDialog<TFParGen>>();
+    return [dialog, converterType](QWidget &mainWindow) {
+        if (!app::requireOpenConfiguration())
+            return;
+        platform::execModal(
+            dialog->of(mainWindow, [&](QWidget &owner) { return new TFParGen(converterType, &owner); }));
     };
 }
 

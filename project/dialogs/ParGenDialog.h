@@ -5,12 +5,12 @@
 // shown again and again: every showing reloads the file, while the groups
 // the user collapsed stay collapsed until the program ends.
 #include "app/ConverterType.h"
-#include "app/LangRegistry.h"
+#include "app/windows/DialogBase.h"
+#include "app/windows/StepHandlers.h"
 #include "project/FileError.h"
 #include "project/ParGenLayout.h"
 #include "project/ParGenValues.h"
 
-#include <QDialog>
 #include <array>
 #include <functional>
 #include <map>
@@ -30,7 +30,7 @@ class TLabel;
 
 namespace project {
 
-class TFParGen : public QDialog {
+class TFParGen : public app::DialogBase {
     Q_OBJECT
 public:
     explicit TFParGen(int converterType = app::Converter_Type, QWidget *parent = nullptr);
@@ -40,9 +40,9 @@ public:
 
     // Handlers, named as the controls and events they serve.
     void FormCreate();
-    void FormShow();
+    void FormShow() override;
     void FormActivate();
-    void Set_Lang();
+    void Set_Lang() override;
     bool Controllo_Dati();
     void Btn_OKClick(QObject *Sender);
     void Btn_CancelClick(QObject *Sender);
@@ -75,10 +75,8 @@ public:
     // The user changed a field since the dialog was last shown.
     bool Is_Change = false;
 
-    // Controls.
-    platform::TLabel *L_SW_Code;
-    platform::TLabel *L_SW_Desc;
-
+    // Controls (the code and description labels, OK and Cancel are the
+    // dialog base's).
     QGroupBox *GB_Select_Device;
     QComboBox *CB_Select_Device;
 
@@ -138,9 +136,6 @@ public:
     platform::TLabel *L_SD_Wire_Present_MBus;
     QComboBox *CB_SD_Wire_Present_MBus;
 
-    controls::TLbButton *Btn_OK;
-    controls::TLbButton *Btn_Cancel;
-
     // The address edits in the order a full stop moves through them.
     std::array<QLineEdit *, 12> addressEdits() const;
 
@@ -149,7 +144,6 @@ public slots:
     void reject() override;
 
 protected:
-    void showEvent(QShowEvent *event) override;
     bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -181,12 +175,10 @@ private:
     // The file that was there but could not be read when the dialog was
     // shown: OK replaces it only after the user agrees.
     std::optional<FileError> m_unreadableFile;
-    app::LangRegistration m_language;
 };
 
 // The handler of the main window's Step 2: shows the dialog modally; the
-// dialog is created at the first showing and kept until the handler is
-// destroyed.
-std::function<void()> generalParametersStep(int converterType = app::Converter_Type);
+// dialog is created at the first showing, as the main window's.
+app::StepHandler generalParametersStep(int converterType = app::Converter_Type);
 
 } // namespace project

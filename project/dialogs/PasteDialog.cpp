@@ -12,7 +12,6 @@
 
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QShowEvent>
 
 namespace project {
 namespace {
@@ -50,32 +49,19 @@ Control *makeCaption(QWidget *parent, const char *name)
 
 } // namespace
 
-TFNewIDNode::TFNewIDNode(QWidget *parent) : QDialog(parent)
+TFNewIDNode::TFNewIDNode(QWidget *parent) : DialogBase(parent, TitleBar::WithSystemMenu)
 {
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowCloseButtonHint);
-    app::applyFormLook(*this);
-
-    const app::TitlePanel title = app::createTitlePanel(*this);
-    P_Title = title.P_Title;
-    L_SW_Code = title.L_SW_Code;
-    L_SW_Desc = title.L_SW_Desc;
-
+    createTitlePanel();
     createNodePanel();
     createVariablePanel();
 
-    P_Button = app::createButtonPanel(*this);
-    Btn_OK = new controls::TLbButton(P_Button);
-    Btn_OK->setObjectName(QStringLiteral("Btn_OK"));
-    Btn_OK->setGeometry(ClientSize.width() - 2 * 88, 9, 80, 26);
+    createButtonPanel();
+    createOkCancel(ClientSize);
     Btn_OK->OnClick = [this](QObject *sender) { LbButton2Click(sender); };
-    Btn_Cancel = new controls::TLbButton(P_Button);
-    Btn_Cancel->setObjectName(QStringLiteral("Btn_Cancel"));
-    Btn_Cancel->setGeometry(ClientSize.width() - 88, 9, 80, 26);
     Btn_Cancel->setModalResult(platform::mrCancel);
-    app::placePanels(title, P_Button, ClientSize);
+    placePanels(ClientSize);
 
-    m_langRegistration = std::make_unique<app::LangRegistration>(app::LangOrder::Paste, [this] { Set_Lang(); });
+    joinLanguageChanges(app::LangOrder::Paste);
     platform::guarded([this] { FormCreate(); });
 }
 
@@ -149,7 +135,6 @@ void TFNewIDNode::setNodePanelHeight(int height)
 
 void TFNewIDNode::FormCreate()
 {
-    L_SW_Code->setCaption(app::state().SW_Code);
     setFixedSize(ClientSize);
     setNodePanelHeight(WiredPanelHeight);
     Set_Lang();
@@ -212,13 +197,6 @@ void TFNewIDNode::FormShow()
     default:
         break;
     }
-}
-
-void TFNewIDNode::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        platform::guarded([this] { FormShow(); });
 }
 
 void TFNewIDNode::fillGrid(const std::vector<TVariabile> &copies, const std::vector<PastedRegisters> &registers)

@@ -3,17 +3,13 @@
 // M-Bus network, the user gives it a new address and new Modbus registers.
 // It proposes the copy's own values and closes with OK only when they pass
 // the checks against the network (NetworkClipboard.h).
-#include "app/LangRegistry.h"
+#include "app/windows/DialogBase.h"
 #include "project/NetworkClipboard.h"
-
-#include <QDialog>
-#include <memory>
 
 class QLineEdit;
 class QRadioButton;
 namespace controls {
 class TExColumnGrid;
-class TLbButton;
 } // namespace controls
 namespace platform {
 class TLabel;
@@ -21,7 +17,7 @@ class TLabel;
 
 namespace project {
 
-class TFNewIDNode : public QDialog {
+class TFNewIDNode : public app::DialogBase {
     Q_OBJECT
 public:
     explicit TFNewIDNode(QWidget *parent = nullptr);
@@ -40,13 +36,10 @@ public:
     PasteFields fields() const;
 
     void FormCreate();
-    void FormShow();
+    void FormShow() override;
     void LbButton2Click(QObject *Sender); // OK
-    void Set_Lang();
+    void Set_Lang() override;
 
-    QWidget *P_Title;
-    platform::TLabel *L_SW_Code;
-    platform::TLabel *L_SW_Desc;
     QWidget *Panel1; // the new node's address and registers
     QRadioButton *RB_ID_Primary;
     QLineEdit *E_New_Node_ID_Pri;
@@ -63,12 +56,6 @@ public:
     QWidget *Panel2; // the variables' registers
     platform::TLabel *Label4;
     controls::TExColumnGrid *ESG_MR_Var;
-    QWidget *P_Button;
-    controls::TLbButton *Btn_OK;
-    controls::TLbButton *Btn_Cancel;
-
-protected:
-    void showEvent(QShowEvent *event) override;
 
 private:
     void createNodePanel();
@@ -77,8 +64,6 @@ private:
     void fillGrid(const std::vector<TVariabile> &copies, const std::vector<PastedRegisters> &registers);
     void placeNodeRow(QWidget *caption, QLineEdit *edit, int row);
     void setNodePanelHeight(int height);
-
-    std::unique_ptr<app::LangRegistration> m_langRegistration;
 };
 
 // Grid columns of the paste dialog.

@@ -36,10 +36,10 @@ protected:
     app::StepHandlers countingSteps()
     {
         app::StepHandlers s;
-        s.generalParameters = [this] { calls << QStringLiteral("generalParameters"); };
-        s.mbusNetwork = [this] { calls << QStringLiteral("mbusNetwork"); };
-        s.updateDevice = [this] { calls << QStringLiteral("updateDevice"); };
-        s.scanDecode = [this] { calls << QStringLiteral("scanDecode"); };
+        s.generalParameters = [this](QWidget &) { calls << QStringLiteral("generalParameters"); };
+        s.mbusNetwork = [this](QWidget &) { calls << QStringLiteral("mbusNetwork"); };
+        s.updateDevice = [this](QWidget &) { calls << QStringLiteral("updateDevice"); };
+        s.scanDecode = [this](QWidget &) { calls << QStringLiteral("scanDecode"); };
         return s;
     }
 

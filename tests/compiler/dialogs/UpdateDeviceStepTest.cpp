@@ -147,7 +147,7 @@ TEST_F(UpdateDeviceStep, RefusesWithoutAnOpenConfiguration)
 TEST_F(UpdateDeviceStep, TheHandlerShowsTheSameWizardsEveryTime)
 {
     QStringList ports = {"7"};
-    const std::function<void()> step = compiler::updateDeviceStep(
+    const app::StepHandler step = compiler::updateDeviceStep(
         1, compiler::TFBootTCP::Services{pinger, &clock, launches.launcher()},
         compiler::TFBootSer::Services{[&] { return ports; }, launches.launcher()});
 
@@ -164,16 +164,19 @@ TEST_F(UpdateDeviceStep, TheHandlerShowsTheSameWizardsEveryTime)
         });
     });
 
+    QWidget mainWindow;
     writeParGen(1, 1);
-    step();
+    step(mainWindow);
     writeParGen(1, 0);
-    step();
+    step(mainWindow);
     writeParGen(1, 1);
-    step();
+    step(mainWindow);
     ASSERT_EQ(shown.size(), 3u);
     EXPECT_NE(qobject_cast<compiler::TFBootTCP *>(shown[0]), nullptr);
     EXPECT_NE(qobject_cast<compiler::TFBootSer *>(shown[1]), nullptr);
     EXPECT_EQ(shown[2], shown[0]);
+    EXPECT_EQ(shown[0]->parentWidget(), &mainWindow);
+    EXPECT_EQ(shown[1]->parentWidget(), &mainWindow);
     EXPECT_TRUE(messages.texts().isEmpty());
     EXPECT_TRUE(launches.calls.empty());
 }

@@ -411,9 +411,11 @@ TEST_F(MBusNetworkDialogTest, StepThreeOpensTheConfigurationsNetwork)
         return d.result();
     });
     auto step = mbusNetworkStep(1);
-    step();
+    QWidget mainWindow;
+    step(mainWindow);
     writeNetwork({nettest::wiredNode("A", 4), nettest::wiredNode("B", 5)}, 1);
-    step(); // the same dialog, reading the file again
+    step(mainWindow); // the same dialog, reading the file again
+    EXPECT_EQ(mainWindow.findChildren<TFMeter_Bus *>().size(), 1) << "the main window owns it";
     ASSERT_EQ(seen.size(), 2u);
     EXPECT_EQ(seen[0], (QStringList{"M-Bus Network", " ID 4 - A"}));
     EXPECT_EQ(seen[1], (QStringList{"M-Bus Network", " ID 4 - A", " ID 5 - B"}));
