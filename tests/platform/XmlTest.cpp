@@ -89,4 +89,25 @@ TEST(AtomicFile, ReplacesWholeOrLeavesTheOldFile)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"f.bin"});
 }
 
+TEST(AtomicFile, ASetIsReplacedWholeOrNotAtAll)
+{
+    QTemporaryDir dir;
+    testsupport::writeFile(dir.filePath("a.bin"), "old a");
+    testsupport::writeFile(dir.filePath("b.bin"), "old b");
+    QString failed;
+    QString error;
+    // The second file's folder does not exist: the first must not change either.
+    EXPECT_FALSE(platform::writeFilesAtomically(
+        {{dir.filePath("a.bin"), "new a"}, {dir.filePath("no/b.bin"), "new b"}}, &failed, &error));
+    EXPECT_EQ(failed, dir.filePath("no/b.bin"));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(testsupport::readFile(dir.filePath("a.bin")), "old a");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"a.bin", "b.bin"}));
+
+    EXPECT_TRUE(platform::writeFilesAtomically({{dir.filePath("a.bin"), "new a"}, {dir.filePath("b.bin"), "new b"}}));
+    EXPECT_EQ(testsupport::readFile(dir.filePath("a.bin")), "new a");
+    EXPECT_EQ(testsupport::readFile(dir.filePath("b.bin")), "new b");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"a.bin", "b.bin"}));
+}
+
 } // namespace
