@@ -1,11 +1,12 @@
 #include "app/windows/AboutDialog.h"
 
 #include "app/MakerSite.h"
+#include "app/windows/FormLook.h"
 #include "app/windows/Glyphs.h"
 #include "controls/dropdown/LbButton.h"
+#include "platform/HandlerGuard.h"
 #include "platform/ModalResult.h"
 #include "platform/ui/Fonts.h"
-#include "platform/ui/HandlerGuard.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/ShellOpen.h"
 
@@ -83,6 +84,8 @@ TFAbout::TFAbout(int converterType, QWidget *parent) : DialogBase(parent), m_con
     LbButton1->setCaption(QStringLiteral("OK"));
     LbButton1->setGeometry(12, ClientSize.height() - 26 - 10, 80, 26);
     LbButton1->setModalResult(platform::mrOk);
+    LbButton1->setDefault(true);
+    applyButtonLook(*LbButton1);
 
     setFixedSize(ClientSize);
     platform::guarded([this] { FormShow(); });

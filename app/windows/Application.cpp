@@ -7,6 +7,7 @@
 #include "app/windows/OptionsDialog.h"
 #include "platform/ModalResult.h"
 #include "platform/Paths.h"
+#include "platform/ui/ErrorBox.h"
 #include "platform/ui/Fonts.h"
 #include "platform/ui/ModalDialog.h"
 
@@ -56,6 +57,7 @@ Forms createForms(StepHandlers handlers, const QString &appDir, int converterTyp
 int runApplication(int argc, char *argv[], StepHandlers handlers)
 {
     QApplication application(argc, argv);
+    platform::installErrorBox();
     QApplication::setFont(platform::defaultFormFont());
     Forms forms = createForms(std::move(handlers), platform::executableDir());
     forms.FRostavelineFirmWare->show();

@@ -4,8 +4,8 @@
 #include "app/Language.h"
 #include "app/windows/FormLook.h"
 #include "controls/dropdown/LbButton.h"
+#include "platform/HandlerGuard.h"
 #include "platform/ui/Fonts.h"
-#include "platform/ui/HandlerGuard.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/MessageBox.h"
 
@@ -54,11 +54,13 @@ void DialogBase::createOkCancel(QSize client, int width)
         auto *b = new controls::TLbButton(P_Button);
         b->setObjectName(QString::fromLatin1(name));
         b->setGeometry(left, 9, buttonWidth, 26);
+        applyButtonLook(*b);
         return b;
     };
     const int pitch = width + 8;
     Btn_OK = button("Btn_OK", client.width() - 2 * pitch, width);
     Btn_Cancel = button("Btn_Cancel", client.width() - pitch, width);
+    Btn_Cancel->setCancel(true);
 }
 
 void DialogBase::placePanels(QSize client)

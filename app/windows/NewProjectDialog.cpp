@@ -4,9 +4,9 @@
 #include "app/Language.h"
 #include "app/windows/NamedWidgets.h"
 #include "controls/dropdown/LbButton.h"
+#include "platform/HandlerGuard.h"
 #include "platform/ModalResult.h"
 #include "platform/Paths.h"
-#include "platform/ui/HandlerGuard.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/MessageBox.h"
 

@@ -4,8 +4,8 @@
 #include "app/Language.h"
 #include "app/windows/FormLook.h"
 #include "controls/dropdown/LbButton.h"
+#include "platform/HandlerGuard.h"
 #include "platform/ModalResult.h"
-#include "platform/ui/HandlerGuard.h"
 #include "platform/ui/Label.h"
 
 #include <QDir>

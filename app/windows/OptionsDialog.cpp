@@ -8,9 +8,9 @@
 #include "app/windows/NamedWidgets.h"
 #include "controls/dropdown/LbButton.h"
 #include "controls/dropdown/PageControl.h"
+#include "platform/HandlerGuard.h"
 #include "platform/ModalResult.h"
 #include "platform/ui/Fonts.h"
-#include "platform/ui/HandlerGuard.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/ShellOpen.h"
@@ -54,6 +54,12 @@ TFSoftOptions::TFSoftOptions(int converterType, QWidget *parent)
     PC_Options = new controls::TExPageControl(this);
     PC_Options->setObjectName(QStringLiteral("PC_Options"));
     PC_Options->setGeometry(PageControlPlace);
+    applyPageControlLook(*PC_Options);
+    // Its captions carry no trailing room of their own: in the form's font
+    // both tabs get one length that holds the longer caption, in one column.
+    PC_Options->setFont(platform::defaultFormFont());
+    PC_Options->setActiveFont({platform::defaultFormFont(), platform::clWindowText});
+    PC_Options->setTabWidth(125);
     createLanguageSheet();
     createConnectionSheet();
 

@@ -7,8 +7,8 @@
 #include "compiler/update/EthernetUpdateJob.h"
 #include "compiler/update/UpdateRoute.h"
 #include "controls/dropdown/LbButton.h"
+#include "platform/HandlerGuard.h"
 #include "platform/Paths.h"
-#include "platform/ui/HandlerGuard.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/MessageBox.h"
 

@@ -7,7 +7,7 @@
 #include "compiler/update/SerialUpdateCommand.h"
 #include "controls/dropdown/LbButton.h"
 #include "platform/ComPorts.h"
-#include "platform/ui/HandlerGuard.h"
+#include "platform/HandlerGuard.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/MessageBox.h"
 

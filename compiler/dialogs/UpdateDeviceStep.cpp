@@ -5,7 +5,7 @@
 #include "app/windows/DialogBase.h"
 #include "compiler/ProjectCompiler.h"
 #include "compiler/dialogs/UpdateToolRun.h"
-#include "platform/ui/HandlerGuard.h"
+#include "platform/HandlerGuard.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/ModalDialog.h"
 

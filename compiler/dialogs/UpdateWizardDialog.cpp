@@ -2,8 +2,8 @@
 
 #include "app/windows/NamedWidgets.h"
 #include "controls/dropdown/LbButton.h"
+#include "platform/HandlerGuard.h"
 #include "platform/ModalResult.h"
-#include "platform/ui/HandlerGuard.h"
 #include "platform/ui/Label.h"
 
 #include <QCheckBox>
@@ -18,6 +18,7 @@ UpdateWizardDialog::UpdateWizardDialog(TitleBar titleBar, QWidget *parent) : Dia
     Btn_Update = app::namedButton(P_Button, "Btn_Update", {16, 9, 180, 26});
     Btn_Cancel = app::namedButton(P_Button, "Btn_Cancel", {width - 2 * 88, 9, 80, 26});
     Btn_Cancel->setModalResult(platform::mrCancel);
+    Btn_Cancel->setCancel(true);
     Btn_Next = app::namedButton(P_Button, "Btn_Next", {width - 88, 9, 80, 26});
     placePanels(UpdateWizardClientSize);
     setFixedSize(UpdateWizardClientSize);

@@ -1,6 +1,6 @@
 #include "platform/ui/QtIntervalTimer.h"
 
-#include "platform/ui/HandlerGuard.h"
+#include "platform/HandlerGuard.h"
 
 namespace platform {
 

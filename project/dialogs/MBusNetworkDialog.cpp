@@ -5,8 +5,8 @@
 #include "app/windows/FormLook.h"
 #include "controls/dropdown/LbButton.h"
 #include "controls/dropdown/PageControl.h"
+#include "platform/HandlerGuard.h"
 #include "platform/ModalResult.h"
-#include "platform/ui/HandlerGuard.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/ModalDialog.h"
@@ -75,6 +75,9 @@ void TFMeter_Bus::createControls()
     ExPageControl1->setObjectName(QStringLiteral("ExPageControl1"));
     ExPageControl1->setGeometry(TW->geometry().right() + 9, TW->y(), ClientSize.width() - TW->geometry().right() - 17,
                                 TW->height());
+    app::applyPageControlLook(*ExPageControl1);
+    ExPageControl1->TabMargin().setTopMargin(10);
+    ExPageControl1->TabMargin().setRightMargin(20);
     ExTabSheet1 = new controls::TExTabSheet(ExPageControl1);
     ExTabSheet2 = new controls::TExTabSheet(ExPageControl1);
     createNodePage();
@@ -84,6 +87,7 @@ void TFMeter_Bus::createControls()
     Btn_ImportNet = new controls::TLbButton(P_Button);
     Btn_ImportNet->setObjectName(QStringLiteral("Btn_ImportNet"));
     Btn_ImportNet->setGeometry(8, 9, 120, 26);
+    app::applyButtonLook(*Btn_ImportNet);
     createOkCancel(ClientSize, 120);
     placePanels(ClientSize);
 

@@ -5,8 +5,8 @@
 #include "app/windows/FormLook.h"
 #include "controls/dropdown/LbButton.h"
 #include "controls/grid/model/ExColumnGrid.h"
+#include "platform/HandlerGuard.h"
 #include "platform/ModalResult.h"
-#include "platform/ui/HandlerGuard.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/MessageBox.h"
 

@@ -1,7 +1,7 @@
 #include "controls/grid/model/ExStringGrid.h"
 
-#include "platform/ui/HandlerGuard.h"
-#include "platform/ui/ImageList.h"
+#include "platform/HandlerGuard.h"
+#include "platform/draw/ImageList.h"
 #include "platform/ui/QtColor.h"
 
 #include <QHeaderView>

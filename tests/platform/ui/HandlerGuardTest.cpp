@@ -1,4 +1,4 @@
-#include "platform/ui/HandlerGuard.h"
+#include "platform/HandlerGuard.h"
 #include "support/DialogDoubles.h"
 #include "support/TestSupport.h"
 

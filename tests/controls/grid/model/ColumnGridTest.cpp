@@ -1,5 +1,5 @@
 #include "controls/grid/model/ExColumnGrid.h"
-#include "platform/ui/ImageList.h"
+#include "platform/draw/ImageList.h"
 #include "platform/ui/QtColor.h"
 
 #include <QApplication>

@@ -1,0 +1,15 @@
+#pragma once
+// Text files of other DOS-era programs are in the OEM code page (850,
+// Western European). The grid keeps such a file's text as the ANSI
+// (Windows-1252) characters of its bytes, so these convert in place.
+#include <QString>
+
+namespace controls {
+
+// Each character becomes its code-page-850 byte, held as the Windows-1252
+// character of that byte.
+void StringToOem(QString &text);
+// The reverse: the Windows-1252 bytes of text read as code page 850.
+void OemToString(QString &text);
+
+} // namespace controls
