@@ -72,15 +72,10 @@ ScanStart TMBusScanDecode::Start_Scan(TScanType ScanT, TSelectHard SelHard, cons
                                       quint8 FixCFieldValue, bool RemoteTimeout, TUpdateSlaveList Proc_Slave_List,
                                       quint16 Port)
 {
-    return startScan(SelHard, TransportTarget{IP_COM, Port, 0, {}}, [&] {
+    return startScan(SelHard, TransportTarget{IP_COM, Port, 0, {}}, RemoteTimeout, [&] {
         Update_Slave_List = std::move(Proc_Slave_List);
         MBusType = TMBusType::mtWired;
         ScanType = ScanT;
-        Select_Hardware = SelHard;
-        IP_Address.clear();
-        ComPort.clear();
-        (SelHard == TSelectHard::shSerial ? ComPort : IP_Address) = IP_COM;
-        Converter_Port = Port;
         Baudrate = Baud;
         Parity = Par;
         App_Reset = AppReset;
@@ -88,11 +83,10 @@ ScanStart TMBusScanDecode::Start_Scan(TScanType ScanT, TSelectHard SelHard, cons
         Cut_After = CutAfter;
         Fix_C_Field = FixCField;
         Fix_C_Field_Value = FixCFieldValue;
-        Add_TimeOut = RemoteTimeout ? RemoteAddTimeout : 0;
     });
 }
 
-ScanStart TMBusScanDecode::startScan(TSelectHard hardware, const TransportTarget &target,
+ScanStart TMBusScanDecode::startScan(TSelectHard hardware, const TransportTarget &target, bool remoteTimeout,
                                      const std::function<void()> &setUp)
 {
     {
@@ -113,6 +107,12 @@ ScanStart TMBusScanDecode::startScan(TSelectHard hardware, const TransportTarget
         return opened;
 
     m_transport = std::move(transport);
+    Select_Hardware = hardware;
+    IP_Address.clear();
+    ComPort.clear();
+    (hardware == TSelectHard::shSerial ? ComPort : IP_Address) = target.address;
+    Converter_Port = target.port;
+    Add_TimeOut = remoteTimeout ? RemoteAddTimeout : 0;
     setUp();
     Wireless_Receive_Message = false;
     Step_Scan = 0;

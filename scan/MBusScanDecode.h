@@ -151,9 +151,11 @@ private:
     void Execute();
     void runStep();
     void leaveOnExit();
-    // Opens the transport and, under the engine's locks, lets `setUp` take
-    // the start's arguments before the scan begins.
-    ScanStart startScan(TSelectHard hardware, const TransportTarget &target, const std::function<void()> &setUp);
+    // Opens the transport and, under the engine's locks, takes the target
+    // and lets `setUp` take the rest of the start's arguments before the
+    // scan begins.
+    ScanStart startScan(TSelectHard hardware, const TransportTarget &target, bool remoteTimeout,
+                        const std::function<void()> &setUp);
 
     // Transport.
     void UDP_Read_Handler(std::span<const std::uint8_t> datagram);
@@ -276,7 +278,6 @@ private:
     // Read by the transport's thread only while Wireless_Receive_Message is
     // set, which the engine sets after a start has written it.
     TUpdateListWirelessSlave UpdateListWirelessSlave;
-    quint16 Port_Wireless = 0;
     qint32 wMBusMode = 1;
     qint32 wMBusRadioChannel = 0;
     std::unique_ptr<ScanTransport> m_transport;

@@ -98,19 +98,11 @@ ScanStart TMBusScanDecode::Start_Scan_Wireless(TSelectHard SelHard, const QStrin
 {
     // The converter answers from the port it was spoken to, to the port
     // spoken from: the engine binds the port it sends to.
-    return startScan(SelHard, TransportTarget{IP_COM, Port, Port, {}}, [&] {
+    return startScan(SelHard, TransportTarget{IP_COM, Port, Port, {}}, RemoteTimeout, [&] {
         UpdateListWirelessSlave = std::move(Proc_Wireless);
         MBusType = TMBusType::mtWireless;
-        Select_Hardware = SelHard;
-        IP_Address = IP_COM;
-        ComPort.clear();
-        if (SelHard == TSelectHard::shSerial)
-            ComPort = IP_COM;
-        Converter_Port = Port;
-        Port_Wireless = Port;
         wMBusMode = wMBus_Mode;
         wMBusRadioChannel = wMBus_Radio_Channel;
-        Add_TimeOut = RemoteTimeout ? RemoteAddTimeout : 0;
     });
 }
 
