@@ -30,8 +30,10 @@ public:
                 return {ScanRefusal::InvalidAddress, target.localAddress};
             options.local.address = *local;
         }
+        // No address sharing: a port that another socket holds, even one
+        // that shares, is refused at the start instead of splitting the
+        // converter's datagrams between two receivers.
         options.local.port = target.localPort;
-        options.reuseAddress = target.localPort != 0;
         options.maxDatagram = ReceiveBufferSize;
         const platform::SocketResult opened =
             m_socket.open(options, [receiver = std::move(receiver)](std::span<const std::uint8_t> datagram,

@@ -105,17 +105,21 @@ TEST_F(WirelessUdpScan, RadioCraftsScanTakesPlainAndEncryptedTelegrams)
 TEST_F(WirelessUdpScan, APortInUseIsRefusedAtTheStart)
 {
     overUdp();
-    platform::UdpSocket holder;
-    platform::UdpSocket::Options options;
-    options.local = {*platform::parseIpv4(QStringLiteral("127.0.18.2")), udp->port()};
-    ASSERT_TRUE(holder.open(options, [](auto, auto) {}).ok());
     converter.setRadio(SimulatedRadio::Kind::Telit);
-    const ScanStart refused = start();
-    EXPECT_EQ(refused.refusal, ScanRefusal::TransportFailed);
-    EXPECT_TRUE(refused.detail.contains(QStringLiteral("bind"))) << refused.detail.toStdString();
-    EXPECT_FALSE(engine->InScan());
-    EXPECT_EQ(sentCount(), 0u);
-    holder.close();
+    // Whether the holder shares its address or not, the scan does not.
+    for (const bool holderShares : {false, true}) {
+        SCOPED_TRACE(holderShares ? "a sharing holder" : "an exclusive holder");
+        platform::UdpSocket holder;
+        platform::UdpSocket::Options options;
+        options.local = {*platform::parseIpv4(QStringLiteral("127.0.18.2")), udp->port()};
+        options.reuseAddress = holderShares;
+        ASSERT_TRUE(holder.open(options, [](auto, auto) {}).ok());
+        const ScanStart refused = start();
+        EXPECT_EQ(refused.refusal, ScanRefusal::TransportFailed);
+        EXPECT_TRUE(refused.detail.contains(QStringLiteral("bind"))) << refused.detail.toStdString();
+        EXPECT_FALSE(engine->InScan());
+        EXPECT_EQ(sentCount(), 0u);
+    }
     EXPECT_TRUE(start().started()) << "the port free again";
     ASSERT_TRUE(gate.waitHeld());
     stopToEnd();
