@@ -7,6 +7,7 @@
 #include "compiler/TypeOneBank.h"
 #include "platform/AtomicFile.h"
 #include "platform/Paths.h"
+#include "project/ParGenFile.h"
 
 #include <QDir>
 
@@ -17,12 +18,12 @@ namespace {
 int typeOneBoardVariant(SourceDocuments &documents)
 {
     const auto root = documents.parGenIfReadable();
-    return root ? ParGenReader(*root).integerOr(QStringLiteral("Sel_Dev"), 0) : 0;
+    return root ? project::boardVariant(*root) : 0;
 }
 
 std::vector<BankFile> Compile_Three_Banks(CompileContext &context)
 {
-    const bool ethernetBoard = std::uint8_t(typeOneBoardVariant(context.documents)) == 1;
+    const bool ethernetBoard = project::isEthernetBoard(typeOneBoardVariant(context.documents));
     QByteArray bank = ethernetBoard ? Compile_Bank_B2(context) : Compile_Bank(context);
     TwoBankFiles two = Compile_Two_Banks(context);
     return {{QStringLiteral("bank1.bin"), two.bank1},
@@ -47,7 +48,7 @@ std::vector<BankFile> compileByType(CompileContext &context)
     case 1:
     case 1001: return Compile_Three_Banks(context);
     case 2:
-    case 3: return context.selDevValue == 1 ? twoBanks(context) : singleBank(context); // Compile_By_Sel_Dev
+    case 3: return project::isEthernetBoard(context.selDevValue) ? twoBanks(context) : singleBank(context); // Compile_By_Sel_Dev
     case 4:
     case 5: return singleBank(context);
     case 6:

@@ -1,10 +1,7 @@
 #include "compiler/update/UpdateRoute.h"
 
 #include "platform/Error.h"
-#include "platform/IntText.h"
-#include "platform/Xml.h"
-
-#include <QFileInfo>
+#include "project/ParGenFile.h"
 
 namespace compiler {
 
@@ -15,13 +12,10 @@ bool hasBoardVariant(int converterType)
 
 int readBoardVariant(const QString &parGenPath)
 {
-    if (!QFileInfo::exists(parGenPath))
-        return 0;
-    const platform::XmlLoadResult file = platform::loadXmlFile(parGenPath);
-    if (!file.ok())
-        throw platform::Error(QStringLiteral("%1: %2").arg(parGenPath, file.error));
-    const auto text = platform::childText(file.root(), "Sel_Dev");
-    return text ? platform::parseInt32Or(*text, 0) : 0;
+    project::BoardVariantRead read = project::readBoardVariant(parGenPath);
+    if (read.error)
+        throw platform::Error(read.error->message());
+    return read.variant;
 }
 
 UpdateWizard updateWizardFor(int converterType, int boardVariant)
@@ -30,7 +24,7 @@ UpdateWizard updateWizardFor(int converterType, int boardVariant)
     case 1:
     case 1001:
     case 2:
-    case 3: return boardVariant == 1 ? UpdateWizard::Ethernet : UpdateWizard::Serial;
+    case 3: return project::isEthernetBoard(boardVariant) ? UpdateWizard::Ethernet : UpdateWizard::Serial;
     case 4:
     case 5: return UpdateWizard::Serial;
     case 6:
