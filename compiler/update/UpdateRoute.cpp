@@ -1,5 +1,6 @@
 #include "compiler/update/UpdateRoute.h"
 
+#include "app/ConverterType.h"
 #include "platform/Error.h"
 #include "project/ParGenFile.h"
 
@@ -7,7 +8,7 @@ namespace compiler {
 
 bool hasBoardVariant(int converterType)
 {
-    return converterType == 1 || converterType == 1001 || converterType == 2 || converterType == 3;
+    return app::isValidConverterType(converterType) && app::traitsOf(converterType).hasBoardVariant;
 }
 
 int readBoardVariant(const QString &parGenPath)
@@ -20,18 +21,15 @@ int readBoardVariant(const QString &parGenPath)
 
 UpdateWizard updateWizardFor(int converterType, int boardVariant)
 {
-    switch (converterType) {
-    case 1:
-    case 1001:
-    case 2:
-    case 3: return project::isEthernetBoard(boardVariant) ? UpdateWizard::Ethernet : UpdateWizard::Serial;
-    case 4:
-    case 5: return UpdateWizard::Serial;
-    case 6:
-    case 7:
-    case 1007: return UpdateWizard::Ethernet;
-    default: return UpdateWizard::None;
+    if (!app::isValidConverterType(converterType))
+        return UpdateWizard::None;
+    switch (app::traitsOf(converterType).updateRoute) {
+    case app::UpdateRoute::ByBoardVariant:
+        return project::isEthernetBoard(boardVariant) ? UpdateWizard::Ethernet : UpdateWizard::Serial;
+    case app::UpdateRoute::Serial: return UpdateWizard::Serial;
+    case app::UpdateRoute::Ethernet: return UpdateWizard::Ethernet;
     }
+    return UpdateWizard::None;
 }
 
 } // namespace compiler
