@@ -29,6 +29,15 @@ inline constexpr std::string_view AnalyzerModeEnabled = "\n\rAnalyzer_Mode Enabl
 inline constexpr std::string_view DisableAnalyzerMode = "Tervik_Disable_Analyzer_Mode";
 inline constexpr std::string_view AnalyzerModeDisabled = "\n\rAnalyzer_Mode Disabled!\n\r";
 
+// The wireless scan talks to the radio module through configuration mode.
+inline constexpr std::string_view EnableConfigurationMode = "Tervik_Enable_Configuration_Mode";
+inline constexpr std::string_view ConfigurationModeEnabled = "\n\rConfiguration_Mode Enabled!\n\r";
+inline constexpr std::string_view TypeRadioModule = "Tervik_Type_Radio_Module";
+inline constexpr std::string_view TelitModule = "\n\rTELIT\n\r";
+inline constexpr std::string_view RadioCraftsModule = "\n\rRADIOCRAFTS\n\r";
+inline constexpr std::string_view DisableConfigurationMode = "Tervik_Disable_Configuration_Mode";
+inline constexpr std::string_view ConfigurationModeDisabled = "\n\rConfiguration_Mode Disabled!\n\r";
+
 // What the converter relays when no slave answered a frame.
 inline constexpr std::string_view NoSlave = "NO_SLAVE\n\r";
 

@@ -36,6 +36,7 @@ TMBusScanDecode::TMBusScanDecode(ScanEngineSetup setup)
     : m_clock(setup.clock ? *setup.clock : steadyScanClock()),
       m_transports(setup.transports ? std::move(setup.transports) : TransportFactory(makeTransport)),
       m_slaves(setup.slaves ? *setup.slaves : List_Slave_MBus()),
+      m_meters(setup.meters ? *setup.meters : List_Wireless_Key()),
       m_wake(std::make_unique<Wake>(*this))
 {
     m_thread = std::thread([this] { Execute(); });
@@ -71,6 +72,23 @@ ScanStart TMBusScanDecode::Start_Scan(TScanType ScanT, TSelectHard SelHard, cons
                                       quint8 FixCFieldValue, bool RemoteTimeout, TUpdateSlaveList Proc_Slave_List,
                                       quint16 Port)
 {
+    return startScan(SelHard, TransportTarget{IP_COM, Port, 0, {}}, RemoteTimeout, [&] {
+        Update_Slave_List = std::move(Proc_Slave_List);
+        MBusType = TMBusType::mtWired;
+        ScanType = ScanT;
+        Baudrate = Baud;
+        Parity = Par;
+        App_Reset = AppReset;
+        SND_NKE = SNDNKE;
+        Cut_After = CutAfter;
+        Fix_C_Field = FixCField;
+        Fix_C_Field_Value = FixCFieldValue;
+    });
+}
+
+ScanStart TMBusScanDecode::startScan(TSelectHard hardware, const TransportTarget &target, bool remoteTimeout,
+                                     const std::function<void()> &setUp)
+{
     {
         std::lock_guard lock(m_mutex);
         if (FInScan || m_starting)
@@ -79,31 +97,24 @@ ScanStart TMBusScanDecode::Start_Scan(TScanType ScanT, TSelectHard SelHard, cons
     }
     // The transport opens outside the lock: its thread may hand over an
     // answer at once, and its code is not the engine's.
-    auto transport = m_transports(SelHard);
-    const ScanStart opened = transport->open(TransportTarget{IP_COM, Port, 0},
-                                             [this](std::span<const std::uint8_t> answer) { UDP_Read_Handler(answer); });
+    auto transport = m_transports(hardware);
+    const ScanStart opened =
+        transport->open(target, [this](std::span<const std::uint8_t> answer) { UDP_Read_Handler(answer); });
+    std::lock_guard step(m_stepMutex);
     std::unique_lock lock(m_mutex);
     m_starting = false;
     if (!opened.started())
         return opened;
 
     m_transport = std::move(transport);
-    Update_Slave_List = std::move(Proc_Slave_List);
-    MBusType = TMBusType::mtWired;
-    ScanType = ScanT;
-    Select_Hardware = SelHard;
+    Select_Hardware = hardware;
     IP_Address.clear();
     ComPort.clear();
-    (SelHard == TSelectHard::shSerial ? ComPort : IP_Address) = IP_COM;
-    Converter_Port = Port;
-    Baudrate = Baud;
-    Parity = Par;
-    App_Reset = AppReset;
-    SND_NKE = SNDNKE;
-    Cut_After = CutAfter;
-    Fix_C_Field = FixCField;
-    Fix_C_Field_Value = FixCFieldValue;
-    Add_TimeOut = RemoteTimeout ? RemoteAddTimeout : 0;
+    (hardware == TSelectHard::shSerial ? ComPort : IP_Address) = target.address;
+    Converter_Port = target.port;
+    Add_TimeOut = remoteTimeout ? RemoteAddTimeout : 0;
+    setUp();
+    Wireless_Receive_Message = false;
     Step_Scan = 0;
     Answer_Arrived = false;
     FStopScan = false;
@@ -153,7 +164,9 @@ bool TMBusScanDecode::waitForDatagramsReceived(quint64 count, std::chrono::milli
 ScanEngineStats TMBusScanDecode::Engine_Stats() const
 {
     std::lock_guard lock(m_mutex);
-    return m_stats;
+    ScanEngineStats stats = m_stats;
+    stats.wirelessReceiving = Wireless_Receive_Message;
+    return stats;
 }
 
 void TMBusScanDecode::Execute()
@@ -176,19 +189,25 @@ void TMBusScanDecode::runStep()
 {
     const auto began = std::chrono::steady_clock::now();
     const std::chrono::nanoseconds pausedBefore = Engine_Stats().paused;
+    m_stepLock.lock();
     try {
-        Step_Wired();
+        if (MBusType == TMBusType::mtWireless)
+            Step_Wireless();
+        else
+            Step_Wired();
     } catch (...) {
         // Nothing a step meets may end the thread: a failure in the scan ends
         // it as a converter that did not answer, one in the end steps ends it
         // at once.
-        if (Step_Scan < WiredEnd.first) {
+        const EndSteps &end = endSteps();
+        if (Step_Scan < end.first) {
             setResult(2);
-            Step_Scan = WiredEnd.first;
+            Step_Scan = end.first;
         } else {
-            finishScan(WiredEnd);
+            finishScan(end);
         }
     }
+    m_stepLock.unlock();
     const auto spent = std::chrono::steady_clock::now() - began;
     std::lock_guard lock(m_mutex);
     ++m_stats.steps;
@@ -199,23 +218,38 @@ void TMBusScanDecode::leaveOnExit()
 {
     // The process is ending in the middle of a scan: ask the converter once to
     // leave its mode, without waiting for it.
+    std::lock_guard step(m_stepMutex);
     if (m_transport && Select_Hardware == TSelectHard::shEthernet && Step_Scan > 0)
-        Send_Command(WiredEnd.command);
+        Send_Command(endSteps().command);
     closeTransport();
     std::lock_guard lock(m_mutex);
     FInScan = false;
     m_scanRunning = false;
+    Wireless_Receive_Message = false;
 }
 
 void TMBusScanDecode::UDP_Read_Handler(std::span<const std::uint8_t> datagram)
 {
-    // At most the answer buffer is kept of a longer datagram.
-    const std::size_t kept = std::min(datagram.size(), Ans_Array.size());
+    std::optional<TRadioModule> intake;
     {
         std::lock_guard lock(m_mutex);
-        std::copy_n(datagram.begin(), kept, Ans_Array.begin());
-        Ans_Len = static_cast<qint32>(kept);
-        Answer_Arrived = true;
+        if (MBusType == TMBusType::mtWireless && Wireless_Receive_Message) {
+            intake = RadioModule;
+        } else {
+            // At most the answer buffer is kept of a longer datagram.
+            const std::size_t kept = std::min(datagram.size(), Ans_Array.size());
+            std::copy_n(datagram.begin(), kept, Ans_Array.begin());
+            Ans_Len = static_cast<qint32>(kept);
+            Answer_Arrived = true;
+            ++m_stats.datagramsReceived;
+        }
+    }
+    if (intake) {
+        // Only datagrams of the module's framing are telegrams; the intake
+        // works outside the engine's lock, so that the steps go on meanwhile.
+        const bool taken = isWholeTelegram(datagram, *intake) && Process_Wireless_Frame(datagram, *intake);
+        std::lock_guard lock(m_mutex);
+        ++(taken ? m_stats.telegramsTaken : m_stats.telegramsDropped);
         ++m_stats.datagramsReceived;
     }
     m_changed.notify_all();
@@ -262,9 +296,15 @@ bool TMBusScanDecode::Answer_Timed_Out() { return tickTimedOut(m_clock.tickCount
 
 bool TMBusScanDecode::pauseFor(std::chrono::milliseconds duration)
 {
+    // A pause inside a step lets key entry in.
+    const bool inStep = m_stepLock.owns_lock();
+    if (inStep)
+        m_stepLock.unlock();
     const auto began = std::chrono::steady_clock::now();
     const bool goOn = m_clock.pause(duration, *m_wake);
     const auto spent = std::chrono::steady_clock::now() - began;
+    if (inStep)
+        m_stepLock.lock();
     std::lock_guard lock(m_mutex);
     m_stats.paused += spent;
     return goOn;
@@ -357,6 +397,7 @@ void TMBusScanDecode::finishScan(const EndSteps &end)
         std::lock_guard lock(m_mutex);
         FInScan = false;
         m_scanRunning = false;
+        Wireless_Receive_Message = false;
     }
     m_changed.notify_all();
 }

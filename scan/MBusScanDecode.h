@@ -3,11 +3,15 @@
 // mode. While a scan runs it takes one step of the scan's step machine every
 // 40 ms; the transport's thread hands every answer over under the engine's
 // lock; what the slaves answer goes through the decoder into the slave list.
-// Reports reach the caller through the procedure it gave at the start, called
-// on the engine's thread: a window turns them into queued calls.
+// A wireless scan sets up the converter's radio module and then takes every
+// telegram the converter relays into the meter list, on the transport's
+// thread. Reports reach the caller through the procedure it gave at the
+// start, called on the engine's thread (wired) or on the transport's
+// (wireless): a window turns them into queued calls.
 //
-// The caller's side (start, stop, abort, the run gate, the properties) may be
-// used from any one thread. Only the engine clears InScan, after its end
+// The caller's side (start, stop, abort, key entry, the run gate, the
+// properties) may be used from any one thread. Key entry and the engine's
+// steps exclude each other: a key is installed between two steps. Only the engine clears InScan, after its end
 // steps, so a new start is refused until the converter has left analyzer mode
 // and the transport is closed. Destroying the engine tells it to exit, wakes
 // it and joins it.
@@ -16,6 +20,7 @@
 #include "scan/ScanClock.h"
 #include "scan/ScanLists.h"
 #include "scan/ScanTransport.h"
+#include "scan/WirelessIntake.h"
 
 #include <QByteArray>
 #include <QString>
@@ -25,6 +30,8 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
+#include <span>
 #include <string_view>
 #include <thread>
 
@@ -41,6 +48,7 @@ struct ScanEngineSetup {
     ScanClock *clock = nullptr;        // steadyScanClock()
     TransportFactory transports;       // makeTransport
     TSlaveMBusList *slaves = nullptr;  // List_Slave_MBus()
+    TSlaveWMBusList *meters = nullptr; // List_Wireless_Key()
 };
 
 // The engine's own work, for benchmarks and diagnostics.
@@ -49,7 +57,10 @@ struct ScanEngineStats {
     std::chrono::nanoseconds busy{0};   // time spent in steps, pauses left out
     std::chrono::nanoseconds paused{0}; // real time spent in pauses
     quint64 datagramsSent = 0;
-    quint64 datagramsReceived = 0;
+    quint64 datagramsReceived = 0; // counted once handled (a telegram once taken in)
+    quint64 telegramsTaken = 0;    // wireless telegrams taken into the meter list
+    quint64 telegramsDropped = 0;  // datagrams during reception that were no telegram to take
+    bool wirelessReceiving = false; // the radio module relays telegrams now
 };
 
 class TMBusScanDecode {
@@ -81,6 +92,24 @@ public:
                          bool AppReset, bool SNDNKE, qint32 CutAfter, bool FixCField, quint8 FixCFieldValue,
                          bool RemoteTimeout, TUpdateSlaveList Proc_Slave_List, quint16 Port = AnalyzerPort);
 
+    // Starts a wireless scan: the local port `Port` is bound and every
+    // datagram goes to IP_COM:Port; the converter's radio module is set up
+    // for the mode (1 S, 5 T, 15 N1, 17 N2, 11 C) and the radio channel
+    // (index 0 to 8, Telit only), then every telegram it receives is taken
+    // into the meter list and reported. Refused as Start_Scan is; a port that
+    // cannot be bound is a TransportFailed refusal with the system's reason.
+    ScanStart Start_Scan_Wireless(TSelectHard SelHard, const QString &IP_COM, quint16 Port, qint32 wMBus_Mode,
+                                  qint32 wMBus_Radio_Channel, bool RemoteTimeout,
+                                  TUpdateListWirelessSlave Proc_Wireless);
+
+    // Installs the key of the meter at Index of the meter list (the first 16
+    // bytes of Key) in the radio module and has telegrams of that meter
+    // decrypted from then on. Only while the scan receives: false otherwise,
+    // for a meter that does not exist, for fewer than 16 bytes, and when a
+    // RadioCrafts module's key table is full; the meter's key and flag then
+    // stay as they were.
+    bool Insert_Wireless_Key(qint32 Index, std::span<const std::uint8_t> Key);
+
     // Requests only: the engine ends the scan through its end steps.
     void Stop_Scan();
     void Abort_Scan();
@@ -107,6 +136,9 @@ private:
         bool reports;             // make the end-of-scan report when it is due
     };
     static constexpr EndSteps WiredEnd{200, analyzer::DisableAnalyzerMode, analyzer::AnalyzerModeDisabled, true};
+    static constexpr EndSteps WirelessEnd{500, analyzer::DisableConfigurationMode,
+                                          analyzer::ConfigurationModeDisabled, false};
+    const EndSteps &endSteps() const { return MBusType == TMBusType::mtWireless ? WirelessEnd : WiredEnd; }
     struct Answer {
         bool arrived = false;
         QByteArray bytes;
@@ -119,6 +151,11 @@ private:
     void Execute();
     void runStep();
     void leaveOnExit();
+    // Opens the transport and, under the engine's locks, takes the target
+    // and lets `setUp` take the rest of the start's arguments before the
+    // scan begins.
+    ScanStart startScan(TSelectHard hardware, const TransportTarget &target, bool remoteTimeout,
+                        const std::function<void()> &setUp);
 
     // Transport.
     void UDP_Read_Handler(std::span<const std::uint8_t> datagram);
@@ -140,6 +177,36 @@ private:
     // The end steps, shared by the step machines.
     void Step_End(const EndSteps &end);
     void finishScan(const EndSteps &end);
+
+    // The wireless step machine (WirelessScan.cpp) and the intake.
+    enum class Expect {
+        Reply,        // exactly these bytes
+        ModuleType,   // the name of one of the two radio modules
+        MemoryDump,   // the module's memory, then the prompt
+        FirstPrompt,  // anything that begins with the prompt
+        AnyOrTimeout, // whatever comes, or nothing
+        Nothing,      // no wait at all
+    };
+    // One command of the step machine and what it waits for.
+    struct Exchange {
+        QByteArray bytes;
+        qint32 timeout = 1000; // on top of Add_TimeOut
+        Expect expect = Expect::Reply;
+        QByteArray reply;
+        qint32 next = 0;
+    };
+    void Step_Wireless();
+    std::optional<Exchange> wirelessExchange(qint32 step);
+    void sendExchange(const Exchange &exchange);
+    void awaitExchange(qint32 sentStep, const Exchange &exchange);
+    bool answers(const Exchange &exchange, const Answer &answer);
+    void afterReply(qint32 sentStep, qint32 next);
+    void failWireless();
+    template <class F>
+    auto withKeyMeter(F read);
+    void setReceiving(bool receiving);
+    bool Process_Wireless_Frame(std::span<const std::uint8_t> datagram, TRadioModule module);
+    void Report_Wireless_Slave(const WirelessReport &report);
 
     // The wired step machine (WiredScan.cpp).
     void Step_Wired();
@@ -165,7 +232,14 @@ private:
     ScanClock &m_clock;
     TransportFactory m_transports;
     TSlaveMBusList &m_slaves;
+    TSlaveWMBusList &m_meters;
     std::unique_ptr<Wake> m_wake;
+
+    // Held by the engine while it runs a step (released while it pauses), and
+    // by key entry, so that a key goes in between two steps. Taken before
+    // m_mutex and before a list's lock.
+    std::mutex m_stepMutex;
+    std::unique_lock<std::mutex> m_stepLock{m_stepMutex, std::defer_lock}; // the engine thread's
 
     // Shared with the caller's and the transport's threads, under m_mutex.
     mutable std::mutex m_mutex;
@@ -182,6 +256,8 @@ private:
     std::array<std::uint8_t, AnswerBufferSize> Ans_Array{};
     qint32 Ans_Len = 0;
     ScanEngineStats m_stats;
+    TRadioModule RadioModule = TRadioModule::rmTelit;
+    bool Wireless_Receive_Message = false; // datagrams are telegrams for the intake
 
     // Written by the caller only while no scan runs; the engine's after that.
     TScanType ScanType = TScanType::saPrimaryAddress;
@@ -199,6 +275,11 @@ private:
     quint8 Fix_C_Field_Value = 0;
     qint32 Add_TimeOut = 0;
     TUpdateSlaveList Update_Slave_List;
+    // Read by the transport's thread only while Wireless_Receive_Message is
+    // set, which the engine sets after a start has written it.
+    TUpdateListWirelessSlave UpdateListWirelessSlave;
+    qint32 wMBusMode = 1;
+    qint32 wMBusRadioChannel = 0;
     std::unique_ptr<ScanTransport> m_transport;
 
     // The engine thread's own.
@@ -216,6 +297,13 @@ private:
     qint32 Count_Disable_Analyzer = 0;
     bool Enable_Send_In_Last_Step = false;
     quint32 Type_To_Send_In_Last_Step = 0;
+
+    // The wireless steps' own; key entry writes them under the step lock.
+    AesKey Wireless_Key{};
+    qint32 Wireless_Key_Index = 0;
+    qint32 Index_Key_Send = 0;
+    qint32 Index_RadioCrafts_Erase_Position = 0;
+    qint32 Index_RadioCrafts_Position_Used = 1;
 
     std::thread m_thread; // last: started when everything above exists
 };

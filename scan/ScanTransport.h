@@ -34,6 +34,7 @@ struct TransportTarget {
     QString address;                   // IPv4 text (Ethernet) or device name (serial)
     std::uint16_t port = AnalyzerPort; // where datagrams go
     std::uint16_t localPort = 0;       // local binding; 0: any free port
+    QString localAddress;              // local IPv4 binding; empty: every address
 };
 
 class ScanTransport {

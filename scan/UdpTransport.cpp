@@ -1,5 +1,6 @@
 // The converter over Ethernet: one socket, bound to any local port (or the
-// one the caller names) and sending to the converter's address and port.
+// one the caller names, on every address unless it names one) and sending to
+// the converter's address and port.
 #include "scan/ScanTransport.h"
 
 #include "platform/UdpSocket.h"
@@ -23,8 +24,16 @@ public:
             return {ScanRefusal::InvalidPort, {}};
         m_converter = {*address, target.port};
         platform::UdpSocket::Options options;
+        if (!target.localAddress.isEmpty()) {
+            const auto local = platform::parseIpv4(target.localAddress);
+            if (!local)
+                return {ScanRefusal::InvalidAddress, target.localAddress};
+            options.local.address = *local;
+        }
+        // No address sharing: a port that another socket holds, even one
+        // that shares, is refused at the start instead of splitting the
+        // converter's datagrams between two receivers.
         options.local.port = target.localPort;
-        options.reuseAddress = target.localPort != 0;
         options.maxDatagram = ReceiveBufferSize;
         const platform::SocketResult opened =
             m_socket.open(options, [receiver = std::move(receiver)](std::span<const std::uint8_t> datagram,

@@ -24,6 +24,27 @@ std::vector<QByteArray> modeReply(SimulatedConverter::ModeReply reply, std::stri
 
 bool isCommand(const QByteArray &datagram) { return datagram.startsWith("Tervik_"); }
 
+class LocallyBound final : public scan::ScanTransport {
+public:
+    LocallyBound(std::unique_ptr<scan::ScanTransport> transport, QString localAddress)
+        : m_transport(std::move(transport)), m_localAddress(std::move(localAddress))
+    {
+    }
+
+    scan::ScanStart open(const scan::TransportTarget &target, Receiver receiver) override
+    {
+        scan::TransportTarget bound = target;
+        bound.localAddress = m_localAddress;
+        return m_transport->open(bound, std::move(receiver));
+    }
+    bool send(std::span<const std::uint8_t> bytes) override { return m_transport->send(bytes); }
+    void close() override { m_transport->close(); }
+
+private:
+    std::unique_ptr<scan::ScanTransport> m_transport;
+    QString m_localAddress;
+};
+
 } // namespace
 
 void SimulatedConverter::setEnableReply(ModeReply reply)
@@ -36,6 +57,14 @@ void SimulatedConverter::setDisableReply(ModeReply reply)
 {
     std::lock_guard lock(m_mutex);
     m_disableReply = reply;
+}
+
+void SimulatedConverter::setRadio(std::optional<SimulatedRadio::Kind> kind)
+{
+    std::lock_guard lock(m_mutex);
+    m_radio.reset();
+    if (kind)
+        m_radio.emplace(*kind);
 }
 
 void SimulatedConverter::setOverride(Override override)
@@ -77,7 +106,21 @@ std::vector<QByteArray> SimulatedConverter::answer(const QByteArray &datagram)
         m_analyzerMode = false;
         return modeReply(m_disableReply, analyzer::AnalyzerModeDisabled);
     }
-    // Configuration mode and the radio module belong here with the wireless scan.
+    if (datagram == bytesOf(analyzer::EnableConfigurationMode)) {
+        m_configurationMode = true;
+        return modeReply(m_enableReply, analyzer::ConfigurationModeEnabled);
+    }
+    if (datagram == bytesOf(analyzer::DisableConfigurationMode)) {
+        m_configurationMode = false;
+        return modeReply(m_disableReply, analyzer::ConfigurationModeDisabled);
+    }
+    if (m_configurationMode) {
+        if (!m_radio)
+            return {};
+        if (datagram == bytesOf(analyzer::TypeRadioModule))
+            return {m_radio->name()};
+        return isCommand(datagram) ? std::vector<QByteArray>{} : m_radio->answer(datagram);
+    }
     if (!m_analyzerMode || isCommand(datagram))
         return {};
     if (auto answer = m_bus.answer(datagram))
@@ -114,6 +157,26 @@ bool SimulatedConverter::inAnalyzerMode() const
 {
     std::lock_guard lock(m_mutex);
     return m_analyzerMode;
+}
+
+bool SimulatedConverter::inConfigurationMode() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_configurationMode;
+}
+
+std::optional<SimulatedRadio> SimulatedConverter::radio() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_radio;
+}
+
+std::optional<QByteArray> SimulatedConverter::relayedTelegram(const QByteArray &telegram, std::uint8_t signal) const
+{
+    std::lock_guard lock(m_mutex);
+    if (!m_radio || !m_radio->relaying())
+        return std::nullopt;
+    return m_radio->relay(telegram, signal);
 }
 
 int SimulatedConverter::openConnections() const
@@ -177,10 +240,22 @@ bool UdpConverter::push(const QByteArray &bytes)
                            *peer);
 }
 
+bool UdpConverter::relay(const QByteArray &telegram, std::uint8_t signal)
+{
+    const std::optional<QByteArray> datagram = m_converter.relayedTelegram(telegram, signal);
+    return datagram && push(*datagram);
+}
+
 quint64 UdpConverter::handled() const
 {
     std::lock_guard lock(m_mutex);
     return m_handled;
+}
+
+std::optional<platform::Ipv4Endpoint> UdpConverter::peer() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_peer;
 }
 
 quint64 UdpConverter::repliesSent() const
@@ -232,6 +307,13 @@ void InProcessTransport::close()
 scan::TransportFactory inProcess(SimulatedConverter &converter)
 {
     return [&converter](scan::TSelectHard) { return std::make_unique<InProcessTransport>(converter); };
+}
+
+scan::TransportFactory boundTo(const QString &localAddress)
+{
+    return [localAddress](scan::TSelectHard hardware) {
+        return std::make_unique<LocallyBound>(scan::makeTransport(hardware), localAddress);
+    };
 }
 
 } // namespace testsupport

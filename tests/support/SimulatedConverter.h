@@ -1,8 +1,10 @@
 #pragma once
 // A converter of our own for the scan tests and the scan benchmark. The
-// converter answers the analyzer commands (or, on request, answers them
-// wrongly or not at all) and, in analyzer mode, relays every frame to its
-// simulated bus and returns what the bus answered, NO_SLAVE when nobody did.
+// converter answers the analyzer and configuration commands (or, on request,
+// answers them wrongly or not at all); in analyzer mode it relays every frame
+// to its simulated bus and returns what the bus answered, NO_SLAVE when
+// nobody did; in configuration mode it relays every datagram to its radio
+// module, if it has one, and returns the module's replies.
 // Every datagram it receives is logged with the time of the scan's clock.
 //
 // It is reached in two ways: over real UDP on a loopback address
@@ -13,6 +15,7 @@
 #include "scan/ScanClock.h"
 #include "scan/ScanTransport.h"
 #include "support/SimulatedMBus.h"
+#include "support/SimulatedRadio.h"
 
 #include <QByteArray>
 #include <chrono>
@@ -46,8 +49,13 @@ public:
     using Override = std::function<std::optional<std::vector<QByteArray>>(const QByteArray &datagram)>;
 
     SimulatedMBus &bus() { return m_bus; }
+    // The replies to the commands that enter and leave a mode (analyzer or
+    // configuration).
     void setEnableReply(ModeReply reply);
     void setDisableReply(ModeReply reply);
+    // Gives the converter a radio module (nullopt: none, the module query
+    // goes unanswered).
+    void setRadio(std::optional<SimulatedRadio::Kind> kind);
     void setOverride(Override override);
     // Say nothing, instead of NO_SLAVE, when no slave answered.
     void setSilentWhenNoSlave(bool silent);
@@ -62,6 +70,12 @@ public:
     // How often the text command was received.
     int commandCount(std::string_view command) const;
     bool inAnalyzerMode() const;
+    bool inConfigurationMode() const;
+    // A copy of the radio module's state (registers, key table...).
+    std::optional<SimulatedRadio> radio() const;
+    // The datagram that relays a telegram the module received; nullopt while
+    // the module does not relay (it is being configured) or there is none.
+    std::optional<QByteArray> relayedTelegram(const QByteArray &telegram, std::uint8_t signal) const;
     // Transports open to the converter in process.
     int openConnections() const;
     void connectionOpened();
@@ -78,6 +92,8 @@ private:
     Override m_override;
     scan::ScanClock *m_clock = nullptr;
     bool m_analyzerMode = false;
+    bool m_configurationMode = false;
+    std::optional<SimulatedRadio> m_radio;
     int m_connections = 0;
     std::vector<Datagram> m_received;
 };
@@ -97,9 +113,14 @@ public:
 
     // Sends bytes of its own to the peer that spoke last; false when none has.
     bool push(const QByteArray &bytes);
+    // Relays a telegram the radio module received; false when the module does
+    // not relay now or nobody has spoken yet.
+    bool relay(const QByteArray &telegram, std::uint8_t signal);
 
     quint64 handled() const;
     quint64 repliesSent() const;
+    // Where the last datagram came from.
+    std::optional<platform::Ipv4Endpoint> peer() const;
 
     // For ManualScanClock: once every datagram the engine has sent is
     // answered and every answer taken in by the engine (false at the limit).
@@ -136,5 +157,10 @@ private:
 
 // A transport factory whose transports all reach `converter` in process.
 scan::TransportFactory inProcess(SimulatedConverter &converter);
+
+// The real transports, bound to `localAddress` (a loopback address of the
+// test's own), so that an engine that binds the converter's port number
+// shares it with nobody.
+scan::TransportFactory boundTo(const QString &localAddress);
 
 } // namespace testsupport
