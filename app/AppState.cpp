@@ -1,6 +1,8 @@
 #include "app/AppState.h"
 
 #include "app/ConverterType.h"
+#include "platform/AssertionFailed.h"
+#include "platform/InterfaceThread.h"
 #include "platform/Paths.h"
 
 #include <QDir>
@@ -10,6 +12,10 @@ namespace app {
 
 AppState &state()
 {
+    // The state is the interface's own: other threads get copies by a queued call.
+    if (!platform::isInterfaceThread())
+        throw platform::EAssertionFailed(QStringLiteral("The application state is used outside the interface thread"),
+                                         QStringLiteral("AppState"), __LINE__);
     static AppState instance;
     return instance;
 }

@@ -1,7 +1,9 @@
 #include "app/Language.h"
 
 #include "app/AppState.h"
+#include "platform/AssertionFailed.h"
 #include "platform/IntText.h"
+#include "platform/InterfaceThread.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -53,6 +55,11 @@ const QString &LanguageTable::text(int index) const
 
 LanguageTable &languageTable()
 {
+    // Texts are looked up and reloaded by the windows only; a worker hands its
+    // message to the interface thread, which looks the text up there.
+    if (!platform::isInterfaceThread())
+        throw platform::EAssertionFailed(QStringLiteral("The language table is used outside the interface thread"),
+                                         QStringLiteral("Language"), __LINE__);
     static LanguageTable table;
     return table;
 }

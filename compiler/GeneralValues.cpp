@@ -1,5 +1,7 @@
 #include "compiler/GeneralValues.h"
 
+#include "app/ConverterType.h"
+
 namespace compiler {
 
 std::uint32_t meterBaudRate(std::int32_t listIndex)
@@ -37,7 +39,7 @@ bool replyExceptionUntilFirstRead(int converterType, std::uint8_t meterRequestTy
 
 bool usesTcpSettings(int converterType)
 {
-    return converterType == 1 || converterType == 1001 || converterType == 7 || converterType == 1007;
+    return app::isValidConverterType(converterType) && app::traitsOf(converterType).modbusTcp;
 }
 
 } // namespace compiler

@@ -1,30 +1,14 @@
 #include "compiler/NetworkReader.h"
 
 #include "compiler/CompileError.h"
-#include "platform/IntText.h"
+#include "project/NetworkAttributes.h"
 
 namespace compiler {
 namespace {
 
-// Attribute values: integer text with a default for a missing or malformed value.
-std::optional<std::int32_t> intAttr(const QDomElement &e, const QString &name)
-{
-    return platform::tryParseInt32(e.attribute(name));
-}
-
-std::int32_t intOr(const QDomElement &e, const QString &name, std::int32_t fallback)
-{
-    return intAttr(e, name).value_or(fallback);
-}
-
-// Values that may run up to 0xFFFFFFFF: read with 64 bits, keep the low 32.
-std::uint32_t wideOr(const QDomElement &e, const QString &name, std::uint32_t fallback)
-{
-    const auto v = platform::tryParseInt64(e.attribute(name));
-    return v ? static_cast<std::uint32_t>(*v) : fallback;
-}
-
-bool flag(const QDomElement &e, const QString &name) { return e.attribute(name) == QLatin1String("1"); }
+using project::netxml::NodeAttributes;
+using project::netxml::VariableAttributes;
+namespace netxml = project::netxml;
 
 std::uint8_t u8(std::int64_t v) { return static_cast<std::uint8_t>(v); }
 std::uint16_t u16(std::int64_t v) { return static_cast<std::uint16_t>(v); }
@@ -39,21 +23,22 @@ struct Place {
     QString describe() const
     {
         QString text = QStringLiteral("node %1").arg(nodeNumber);
-        const QString nodeDesc = node.attribute(QStringLiteral("Descrizione"));
+        const QString nodeDesc = node.attribute(QString(netxml::Descrizione));
         if (!nodeDesc.isEmpty())
             text += QStringLiteral(" \"%1\"").arg(nodeDesc);
         text += QStringLiteral(", variable %1").arg(variableNumber);
-        const QString varDesc = variable.attribute(QStringLiteral("Desc"));
+        const QString varDesc = variable.attribute(QString(netxml::Desc));
         if (!varDesc.isEmpty())
             text += QStringLiteral(" \"%1\"").arg(varDesc);
         return text;
     }
 };
 
-std::int32_t requiredAttr(const Place &place, const QString &name)
+std::int32_t required(const Place &place, const netxml::Number &value, QLatin1StringView attribute)
 {
-    if (const auto v = intAttr(place.variable, name))
-        return *v;
+    if (value)
+        return *value;
+    const QString name(attribute);
     if (!place.variable.hasAttribute(name))
         throw CompileFailure(CompileErrorKind::MissingAttribute,
                              QStringLiteral("Compile error in M_Bus.xml, %1: the attribute \"%2\" is missing.")
@@ -66,34 +51,34 @@ std::int32_t requiredAttr(const Place &place, const QString &name)
 
 TVariabile readVariable(const Place &place, NetworkFamily family)
 {
-    const QDomElement &e = place.variable;
+    const VariableAttributes a = netxml::readVariableAttributes(place.variable);
     TVariabile v;
-    v.Type_Of_Data = u8(requiredAttr(place, QStringLiteral("Type")));
+    v.Type_Of_Data = u8(required(place, a.Type, netxml::Type));
     // The converter numbers the minimum and maximum function fields the other way round.
-    const std::int32_t functionField = requiredAttr(place, QStringLiteral("Fun_Field"));
+    const std::int32_t functionField = required(place, a.Fun_Field, netxml::Fun_Field);
     v.Function_Field = u8(functionField == 1 ? 2 : functionField == 2 ? 1 : functionField);
-    v.Dimension = u8(requiredAttr(place, QStringLiteral("Dim")));
-    v.Modbus_Register = u16(requiredAttr(place, QStringLiteral("ModReg")));
-    v.Modbus_Scale = u16(requiredAttr(place, QStringLiteral("ModScale")));
-    v.Unita = u8(intOr(e, QStringLiteral("Unit"), 0));
-    v.Storage_Num = wideOr(e, QStringLiteral("StoNumber"), 0);
-    v.Tarif = wideOr(e, QStringLiteral("Tariff"), 0);
-    v.VIFE = u8(intOr(e, QStringLiteral("VIFE"), 0));
-    if (flag(e, QStringLiteral("BCDtoINT")))
+    v.Dimension = u8(required(place, a.Dim, netxml::Dim));
+    v.Modbus_Register = u16(required(place, a.ModReg, netxml::ModReg));
+    v.Modbus_Scale = u16(required(place, a.ModScale, netxml::ModScale));
+    v.Unita = u8(a.Unit.value_or(0));
+    v.Storage_Num = a.StoNumber.value_or(0);
+    v.Tarif = a.Tariff.value_or(0);
+    v.VIFE = u8(a.VIFE.value_or(0));
+    if (a.BCDtoINT)
         v.Options |= VarOption::BCDtoINT;
-    v.VIF_ASCII = e.attribute(QStringLiteral("VIF_ASCII"));
-    v.Length = u8(intOr(e, QStringLiteral("Length"), 0));
-    if (flag(e, QStringLiteral("Conv_Float")))
+    v.VIF_ASCII = a.VIF_ASCII;
+    v.Length = u8(a.Length.value_or(0));
+    if (a.Conv_Float)
         v.Options |= VarOption::Conv_Float;
     // The serial board's firmware knows neither option.
-    if (family != NetworkFamily::SerialBoard && flag(e, QStringLiteral("Force_Int32")))
+    if (family != NetworkFamily::SerialBoard && a.Force_Int32)
         v.Options |= VarOption::Force_Int32;
-    if (flag(e, QStringLiteral("TP_Mod_Regs")))
+    if (a.TP_Mod_Regs)
         v.Options |= VarOption::TP_Mod_Regs;
-    v.TP_Mod_Year = u16(intOr(e, QStringLiteral("TP_Mod_Year"), 0));
-    v.Position = u16(intOr(e, QStringLiteral("Position"), 1));
+    v.TP_Mod_Year = u16(a.TP_Mod_Year.value_or(0));
+    v.Position = u16(a.Position.value_or(1));
     if (family != NetworkFamily::SerialBoard)
-        v.Post_Ope = u8(intOr(e, QStringLiteral("Post_Operation"), 0));
+        v.Post_Ope = u8(a.Post_Operation.value_or(0));
 
     if (v.Type_Of_Data == AsciiUnitDataType) {
         // The length goes into one byte; a longer text would be cut off in the bank.
@@ -112,67 +97,65 @@ TVariabile readVariable(const Place &place, NetworkFamily family)
     return v;
 }
 
-TNodo readWiredNode(const QDomElement &e, NetworkFamily family)
+TNodo readWiredNode(const NodeAttributes &a, NetworkFamily family)
 {
     TNodo n;
-    n.ID_Type = u8(intOr(e, QStringLiteral("Node_ID_Type"), 0));
+    n.ID_Type = u8(a.Node_ID_Type.value_or(0));
     // Older files and other writers give a single "ID"; the editor writes both addresses.
-    if (const auto id = platform::tryParseInt64(e.attribute(QStringLiteral("ID"))))
-        n.ID = static_cast<std::uint32_t>(*id);
+    if (a.ID)
+        n.ID = *a.ID;
     else
-        n.ID = static_cast<std::uint32_t>(
-            intOr(e, n.ID_Type != 0 ? QStringLiteral("ID_Secondary") : QStringLiteral("ID_Primary"), 1));
-    n.SND_NKE = u8(intOr(e, QStringLiteral("Send_SND_NKE"), 0));
-    n.Reset_App = u8(intOr(e, QStringLiteral("Reset_App"), 0));
-    n.Node_State = u16(intOr(e, QStringLiteral("Node_State"), 0));
-    n.Ident_Num = u16(intOr(e, QStringLiteral("Ident_Num"), 0));
-    n.BCDtoINT_IN = u8(intOr(e, QStringLiteral("BCDtoINT_IN"), 0));
-    n.Swap_IN = u8(intOr(e, QStringLiteral("Swap_IN"), 0));
-    n.Var_Type = u8(intOr(e, QStringLiteral("Var_List_Type"), 0));
+        n.ID = static_cast<std::uint32_t>((n.ID_Type != 0 ? a.ID_Secondary : a.ID_Primary).value_or(1));
+    n.SND_NKE = u8(a.Send_SND_NKE.value_or(0));
+    n.Reset_App = u8(a.Reset_App.value_or(0));
+    n.Node_State = u16(a.Node_State.value_or(0));
+    n.Ident_Num = u16(a.Ident_Num.value_or(0));
+    n.BCDtoINT_IN = u8(a.BCDtoINT_IN.value_or(0));
+    n.Swap_IN = u8(a.Swap_IN.value_or(0));
+    n.Var_Type = u8(a.Var_List_Type.value_or(0));
     // The file counts frames minus one; the converter counts frames.
-    const auto cutAfter = intAttr(e, QStringLiteral("Cut_After"));
-    n.Cut_After = cutAfter ? u8(std::int64_t(*cutAfter) + 1) : 250;
+    n.Cut_After = a.Cut_After ? u8(std::int64_t(*a.Cut_After) + 1) : 250;
     if (family != NetworkFamily::SerialBoard) {
-        n.Mamu_Spec_Data = u16(intOr(e, QStringLiteral("Manufacturer_Specific_Data"), 0));
-        n.MSD_Length = u8(intOr(e, QStringLiteral("MSD_Length"), 0));
-        n.MSD_Offset = u8(intOr(e, QStringLiteral("MSD_Offset"), 0));
+        n.Mamu_Spec_Data = u16(a.Manufacturer_Specific_Data.value_or(0));
+        n.MSD_Length = u8(a.MSD_Length.value_or(0));
+        n.MSD_Offset = u8(a.MSD_Offset.value_or(0));
     }
     if (family == NetworkFamily::EthernetBoard || family == NetworkFamily::TwoBanks)
-        n.Access_Number = u16(intOr(e, QStringLiteral("Access_Number"), 0));
+        n.Access_Number = u16(a.Access_Number.value_or(0));
     return n;
 }
 
-TNodo readWirelessMeter(const QDomElement &e, WirelessMeterEntry &entry)
+TNodo readWirelessMeter(const NodeAttributes &a, WirelessMeterEntry &entry)
 {
-    entry.manufacturer = u16(intOr(e, QStringLiteral("wMBus_ManID"), 0));
-    entry.address = wideOr(e, QStringLiteral("wMBus_Add"), 0);
-    entry.version = u8(intOr(e, QStringLiteral("wMBus_Ver"), 0));
-    entry.deviceType = u8(intOr(e, QStringLiteral("wMBus_DevType"), 0));
-    entry.keyFlag = u8(intOr(e, QStringLiteral("wMBus_En_Key"), 0));
+    entry.manufacturer = u16(netxml::number(a.wMBus_ManID).value_or(0));
+    entry.address = netxml::lowBits32(a.wMBus_Add).value_or(0);
+    entry.version = u8(netxml::number(a.wMBus_Ver).value_or(0));
+    entry.deviceType = u8(netxml::number(a.wMBus_DevType).value_or(0));
+    entry.keyFlag = u8(a.wMBus_En_Key.value_or(0));
     if (entry.keyFlag == 1)
-        for (int i = 0; i < 16; ++i)
-            entry.key[i] = u8(intOr(e, QStringLiteral("wMBus_Key_%1").arg(i + 1), 0));
+        for (std::size_t i = 0; i < 16; ++i)
+            entry.key[i] = u8(netxml::number(a.wMBus_Key[i]).value_or(0));
 
     TNodo n;
     n.ID = entry.address;
-    n.Node_State = u16(intOr(e, QStringLiteral("Node_State"), 0));
-    n.Ident_Num = u16(intOr(e, QStringLiteral("Ident_Num"), 0));
-    n.RSSI = u16(intOr(e, QStringLiteral("wMBus_RSSI"), 0));
-    n.BCDtoINT_IN = u8(intOr(e, QStringLiteral("BCDtoINT_IN"), 0));
-    n.Swap_IN = u8(intOr(e, QStringLiteral("Swap_IN"), 0));
-    n.Var_Type = u8(intOr(e, QStringLiteral("Var_List_Type"), 0));
-    n.Mamu_Spec_Data = u16(intOr(e, QStringLiteral("Manufacturer_Specific_Data"), 0));
-    n.MSD_Length = u8(intOr(e, QStringLiteral("MSD_Length"), 0));
-    n.MSD_Offset = u8(intOr(e, QStringLiteral("MSD_Offset"), 0));
-    n.Access_Number = u16(intOr(e, QStringLiteral("Access_Number"), 0));
+    n.Node_State = u16(a.Node_State.value_or(0));
+    n.Ident_Num = u16(a.Ident_Num.value_or(0));
+    n.RSSI = u16(a.wMBus_RSSI.value_or(0));
+    n.BCDtoINT_IN = u8(a.BCDtoINT_IN.value_or(0));
+    n.Swap_IN = u8(a.Swap_IN.value_or(0));
+    n.Var_Type = u8(a.Var_List_Type.value_or(0));
+    n.Mamu_Spec_Data = u16(a.Manufacturer_Specific_Data.value_or(0));
+    n.MSD_Length = u8(a.MSD_Length.value_or(0));
+    n.MSD_Offset = u8(a.MSD_Offset.value_or(0));
+    n.Access_Number = u16(a.Access_Number.value_or(0));
     return n;
 }
 
-bool isCandidate(const QDomElement &e, NetworkFamily family)
+bool isCandidate(const NodeAttributes &a, NetworkFamily family)
 {
     if (family == NetworkFamily::SingleBank)
-        return e.attribute(QStringLiteral("Node_Enable")) != QLatin1String("0");
-    return intOr(e, QStringLiteral("Node_Enable"), 1) == 1;
+        return a.Node_Enable_Text != u"0";
+    return a.Node_Enable.value_or(1) == 1;
 }
 
 [[noreturn]] void tooManyWirelessMeters()
@@ -195,21 +178,21 @@ CompiledNetwork readNetwork(const std::optional<QDomElement> &root, NetworkFamil
     for (QDomElement nodeElement = root->firstChildElement(); !nodeElement.isNull();
          nodeElement = nodeElement.nextSiblingElement()) {
         ++nodeNumber;
-        if (!isCandidate(nodeElement, family))
+        const NodeAttributes attributes = netxml::readNodeAttributes(nodeElement);
+        if (!isCandidate(attributes, family))
             continue;
-        const bool wireless = family == NetworkFamily::TwoBanks &&
-                              intOr(nodeElement, QStringLiteral("MBus_Type"), 1) != 1;
+        const bool wireless = family == NetworkFamily::TwoBanks && attributes.MBus_Type.value_or(1) != 1;
         if (!wireless && family == NetworkFamily::TwoBanks && !wiredPresent)
             continue;
 
         WirelessMeterEntry entry;
-        TNodo node = wireless ? readWirelessMeter(nodeElement, entry) : readWiredNode(nodeElement, family);
+        TNodo node = wireless ? readWirelessMeter(attributes, entry) : readWiredNode(attributes, family);
 
         int variableNumber = 0;
         for (QDomElement varElement = nodeElement.firstChildElement(); !varElement.isNull();
              varElement = varElement.nextSiblingElement()) {
             ++variableNumber;
-            if (varElement.attribute(QStringLiteral("Enable")) != QLatin1String("1"))
+            if (!netxml::flag(varElement.attribute(QString(netxml::Enable))))
                 continue;
             node.Vars.push_back(readVariable({nodeNumber, nodeElement, variableNumber, varElement}, family));
         }

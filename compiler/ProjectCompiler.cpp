@@ -1,5 +1,6 @@
 #include "compiler/ProjectCompiler.h"
 
+#include "app/ConverterType.h"
 #include "compiler/CompileContext.h"
 #include "compiler/ParGenReader.h"
 #include "compiler/SingleBank.h"
@@ -7,6 +8,7 @@
 #include "compiler/TypeOneBank.h"
 #include "platform/AtomicFile.h"
 #include "platform/Paths.h"
+#include "project/ParGenFile.h"
 
 #include <QDir>
 
@@ -17,12 +19,12 @@ namespace {
 int typeOneBoardVariant(SourceDocuments &documents)
 {
     const auto root = documents.parGenIfReadable();
-    return root ? ParGenReader(*root).integerOr(QStringLiteral("Sel_Dev"), 0) : 0;
+    return root ? project::boardVariant(*root) : 0;
 }
 
 std::vector<BankFile> Compile_Three_Banks(CompileContext &context)
 {
-    const bool ethernetBoard = std::uint8_t(typeOneBoardVariant(context.documents)) == 1;
+    const bool ethernetBoard = project::isEthernetBoard(typeOneBoardVariant(context.documents));
     QByteArray bank = ethernetBoard ? Compile_Bank_B2(context) : Compile_Bank(context);
     TwoBankFiles two = Compile_Two_Banks(context);
     return {{QStringLiteral("bank1.bin"), two.bank1},
@@ -43,18 +45,16 @@ std::vector<BankFile> singleBank(CompileContext &context)
 
 std::vector<BankFile> compileByType(CompileContext &context)
 {
-    switch (context.converterType) {
-    case 1:
-    case 1001: return Compile_Three_Banks(context);
-    case 2:
-    case 3: return context.selDevValue == 1 ? twoBanks(context) : singleBank(context); // Compile_By_Sel_Dev
-    case 4:
-    case 5: return singleBank(context);
-    case 6:
-    case 7:
-    case 1007: return twoBanks(context);
-    default: return {};
+    if (!app::isValidConverterType(context.converterType))
+        return {};
+    switch (app::traitsOf(context.converterType).banks) {
+    case app::BankSet::ThreeBanks: return Compile_Three_Banks(context);
+    case app::BankSet::ByBoardVariant: // Compile_By_Sel_Dev
+        return project::isEthernetBoard(context.selDevValue) ? twoBanks(context) : singleBank(context);
+    case app::BankSet::SingleBank: return singleBank(context);
+    case app::BankSet::TwoBanks: return twoBanks(context);
     }
+    return {};
 }
 
 } // namespace

@@ -3,8 +3,6 @@
 #include "compiler/CompileError.h"
 #include "platform/Xml.h"
 
-#include <QFileInfo>
-
 namespace compiler {
 
 SourceDocuments::SourceDocuments(QString parGenPath, QString mBusPath)
@@ -23,10 +21,8 @@ void SourceDocuments::Document::load()
     if (m_loaded)
         return;
     m_loaded = true;
-    m_exists = QFileInfo::exists(m_path);
-    if (!m_exists)
-        return;
     platform::XmlLoadResult result = platform::loadXmlFile(m_path);
+    m_exists = !result.missing;
     if (result.ok())
         m_document = std::move(result.document);
     else

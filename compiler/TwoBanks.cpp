@@ -1,5 +1,6 @@
 #include "compiler/TwoBanks.h"
 
+#include "app/ConverterType.h"
 #include "compiler/BankBuffer.h"
 #include "compiler/CountField.h"
 #include "compiler/GeneralBlock.h"
@@ -15,8 +16,7 @@ const QString BankName = QStringLiteral("bank2.bin");
 // Whether meters are wired to the converter's own M-Bus line as well.
 bool wiredMBusPresent(CompileContext &context)
 {
-    const int type = context.converterType;
-    if (type == 1 || type == 2 || type == 3)
+    if (app::isValidConverterType(context.converterType) && app::traitsOf(context.converterType).wiredAlways)
         return true;
     const auto root = context.documents.parGen();
     return root && ParGenReader(*root).integer(QStringLiteral("Sel_Dev_MBus_Present")) == 1;

@@ -1,6 +1,7 @@
 #include "platform/Xml.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/FileRead.h"
 
 #include <QFile>
 #include <QXmlStreamWriter>
@@ -24,14 +25,14 @@ XmlLoadResult parseXml(const QByteArray &bytes)
 
 XmlLoadResult loadXmlFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    FileRead file = readWholeFile(path);
+    if (!file.ok()) {
         XmlLoadResult result;
-        result.missing = true;
-        result.error = file.errorString();
+        result.missing = file.missing;
+        result.error = std::move(file.error);
         return result;
     }
-    return parseXml(file.readAll());
+    return parseXml(file.bytes);
 }
 
 std::optional<QString> childText(const QDomElement &parent, const QString &name)

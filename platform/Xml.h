@@ -17,7 +17,7 @@ namespace platform {
 struct XmlLoadResult {
     QDomDocument document;
     QString error; // empty when the file was read and is well-formed
-    bool missing = false; // the file does not exist or cannot be opened
+    bool missing = false; // the file does not exist (see FileRead.h)
     bool ok() const { return error.isEmpty() && !missing; }
     QDomElement root() const { return document.documentElement(); }
 };

@@ -1,9 +1,7 @@
 #include "project/DocumentFile.h"
 
 #include "platform/AtomicFile.h"
-
-#include <QFile>
-#include <QFileInfo>
+#include "platform/FileRead.h"
 
 namespace project {
 
@@ -18,19 +16,12 @@ LoadedDocument parseDocument(const QByteArray &bytes, const QString &pathForMess
 
 FileBytes readFileBytes(const QString &path)
 {
+    platform::FileRead file = platform::readWholeFile(path);
     FileBytes result;
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        result.missing = true;
-        return result;
-    }
-    QFile file(path);
-    if (info.isDir())
-        result.error = FileError::of(FileError::Kind::Unreadable, path, QStringLiteral("It is a folder."));
-    else if (!file.open(QIODevice::ReadOnly))
-        result.error = FileError::of(FileError::Kind::Unreadable, path, file.errorString());
-    else
-        result.bytes = file.readAll();
+    result.missing = file.missing;
+    if (!file.error.isEmpty())
+        result.error = FileError::of(FileError::Kind::Unreadable, path, file.error);
+    result.bytes = std::move(file.bytes);
     return result;
 }
 

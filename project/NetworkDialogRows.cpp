@@ -2,6 +2,7 @@
 
 #include "app/ConverterType.h"
 #include "project/NetworkDialogFields.h"
+#include "project/ParGenElements.h"
 
 namespace project {
 
@@ -15,7 +16,7 @@ bool showsExtendedNodeRows(int converterType, int boardVariant)
     case 1007:
         return true;
     default:
-        return boardVariant == 1;
+        return isEthernetBoard(boardVariant);
     }
 }
 
@@ -49,7 +50,7 @@ bool offersPostOperation(int converterType, int boardVariant, int varListType)
         return true;
     case 1:
     case 1001:
-        return boardVariant == 1;
+        return isEthernetBoard(boardVariant);
     case 1007:
         return varListType != ByPositionVarList;
     default:

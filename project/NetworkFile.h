@@ -2,7 +2,8 @@
 // M_Bus.xml, the configuration's M-Bus network: root "M-Bus_Network", one
 // "Nodo" element per node and under it one "Variabile" per variable, every
 // value an attribute, the version comment after the root. The wireless
-// attributes exist only for the wireless types (6, 7, 1007).
+// attributes exist only for the wireless types (6, 7, 1007). The names and
+// the reading of every attribute are in NetworkAttributes.h.
 #include "platform/Xml.h"
 #include "project/FileError.h"
 #include "project/NetworkModel.h"
@@ -11,7 +12,6 @@
 
 namespace project {
 
-inline constexpr char NetworkRootName[] = "M-Bus_Network";
 inline constexpr char NetworkFileName[] = "M_Bus.xml";
 
 struct NetworkReadResult {
@@ -39,8 +39,5 @@ std::optional<FileError> writeNetworkFile(const QString &path, const TNodoList &
 // when source reads as a network to the end; otherwise target stays as it was
 // and the error says why. Importing a file onto itself changes nothing.
 std::optional<FileError> importNetworkFile(const QString &source, const QString &target, int type);
-
-// "wMBus_Key_1" for byte 0 to "wMBus_Key_16" for byte 15.
-QString networkKeyAttribute(int byte);
 
 } // namespace project

@@ -2,8 +2,8 @@
 // rather than through a document tree; it is still read to its end, so a file
 // that is not well-formed anywhere is refused as a whole.
 #include "app/ConverterType.h"
-#include "platform/IntText.h"
 #include "project/DocumentFile.h"
+#include "project/NetworkAttributes.h"
 #include "project/NetworkFile.h"
 
 #include <QXmlStreamReader>
@@ -11,101 +11,89 @@
 namespace project {
 namespace {
 
-class Attributes {
-public:
-    explicit Attributes(const QXmlStreamAttributes &attributes) : m_attributes(attributes) {}
+// Narrower fields keep the low bits of the value read.
+template <typename Field, typename Value>
+void store(Field &field, Value value)
+{
+    field = static_cast<Field>(static_cast<std::uint32_t>(value));
+}
 
-    QString text(QLatin1String name) const { return m_attributes.value(name).toString(); }
-    QString text(const QString &name) const { return m_attributes.value(name).toString(); }
-    bool flag(QLatin1String name) const { return m_attributes.value(name) == u"1"; }
-
-    // Integer text, or def when the attribute is missing or not an integer.
-    // Fields narrower than 32 bits keep the low bits of the value read.
-    template <typename Field>
-    void number(Field &field, QLatin1String name, std::int32_t def) const
-    {
-        const std::int32_t value = platform::tryParseInt32(text(name)).value_or(def);
-        field = static_cast<Field>(static_cast<std::uint32_t>(value));
-    }
-
-private:
-    const QXmlStreamAttributes &m_attributes;
-};
-
-TNodo readNode(const Attributes &a, int type)
+TNodo readNode(const netxml::NodeAttributes &a, int type)
 {
     TNodo n;
-    a.number(n.Enable, QLatin1String("Node_Enable"), 1);
-    n.Description = a.text(QLatin1String("Descrizione"));
-    a.number(n.Node_ID_Type, QLatin1String("Node_ID_Type"), 0);
+    store(n.Enable, a.Node_Enable.value_or(1));
+    n.Description = a.Descrizione;
+    store(n.Node_ID_Type, a.Node_ID_Type.value_or(0));
     // The single "ID" of older files and other writers wins, as the address of the node's kind.
-    if (const auto id = platform::tryParseInt32(a.text(QLatin1String("ID")))) {
-        n.Node_Pri = n.Node_ID_Type == 0 ? *id : 1;
-        n.Node_Sec = n.Node_ID_Type == 0 ? 1 : *id;
+    if (a.ID) {
+        const auto id = static_cast<std::int32_t>(*a.ID);
+        n.Node_Pri = n.Node_ID_Type == 0 ? id : 1;
+        n.Node_Sec = n.Node_ID_Type == 0 ? 1 : id;
     } else {
-        a.number(n.Node_Pri, QLatin1String("ID_Primary"), 1);
-        a.number(n.Node_Sec, QLatin1String("ID_Secondary"), 1);
+        n.Node_Pri = a.ID_Primary.value_or(1);
+        n.Node_Sec = a.ID_Secondary.value_or(1);
     }
-    a.number(n.Send_SNK, QLatin1String("Send_SND_NKE"), 0);
-    a.number(n.Reset_App, QLatin1String("Reset_App"), 0);
-    a.number(n.Node_State, QLatin1String("Node_State"), 0);
-    a.number(n.Ident_Num, QLatin1String("Ident_Num"), 0);
-    a.number(n.BCDtoINT_IN, QLatin1String("BCDtoINT_IN"), 0);
-    a.number(n.Swap_Ident, QLatin1String("Swap_IN"), 0);
-    a.number(n.Var_List_Type, QLatin1String("Var_List_Type"), 0);
-    a.number(n.Cut_After, QLatin1String("Cut_After"), 0);
-    a.number(n.Manufacturer_Spec, QLatin1String("Manufacturer_Specific_Data"), 0);
-    a.number(n.MSD_Length, QLatin1String("MSD_Length"), 0);
-    a.number(n.MSD_Offset, QLatin1String("MSD_Offset"), 0);
-    a.number(n.Access_Number, QLatin1String("Access_Number"), 0);
+    store(n.Send_SNK, a.Send_SND_NKE.value_or(0));
+    store(n.Reset_App, a.Reset_App.value_or(0));
+    n.Node_State = a.Node_State.value_or(0);
+    n.Ident_Num = a.Ident_Num.value_or(0);
+    store(n.BCDtoINT_IN, a.BCDtoINT_IN.value_or(0));
+    n.Swap_Ident = a.Swap_IN.value_or(0);
+    store(n.Var_List_Type, a.Var_List_Type.value_or(0));
+    store(n.Cut_After, a.Cut_After.value_or(0));
+    n.Manufacturer_Spec = a.Manufacturer_Specific_Data.value_or(0);
+    store(n.MSD_Length, a.MSD_Length.value_or(0));
+    store(n.MSD_Offset, a.MSD_Offset.value_or(0));
+    n.Access_Number = a.Access_Number.value_or(0);
     if (app::isWirelessType(type)) {
-        a.number(n.MBus_Type, QLatin1String("MBus_Type"), 1);
-        n.wMBus_ManID = a.text(QLatin1String("wMBus_ManID"));
-        n.wMBus_Add = a.text(QLatin1String("wMBus_Add"));
-        n.wMBus_Ver = a.text(QLatin1String("wMBus_Ver"));
-        n.wMBus_DevType = a.text(QLatin1String("wMBus_DevType"));
-        a.number(n.wMBus_En_Key, QLatin1String("wMBus_En_Key"), 0);
-        for (int i = 0; i < 16; ++i)
-            n.wMBus_Key[i] = a.text(networkKeyAttribute(i));
-        a.number(n.RSSI, QLatin1String("wMBus_RSSI"), 0);
+        store(n.MBus_Type, a.MBus_Type.value_or(1));
+        n.wMBus_ManID = a.wMBus_ManID;
+        n.wMBus_Add = a.wMBus_Add;
+        n.wMBus_Ver = a.wMBus_Ver;
+        n.wMBus_DevType = a.wMBus_DevType;
+        store(n.wMBus_En_Key, a.wMBus_En_Key.value_or(0));
+        n.wMBus_Key = a.wMBus_Key;
+        n.RSSI = a.wMBus_RSSI.value_or(0);
     }
     return n;
 }
 
-// The first required attribute that is missing or not an integer.
-struct RequiredMissing {
-    QString attribute;
-    QString text;
-};
-
-std::optional<RequiredMissing> readVariable(const Attributes &a, TVariabile &v)
+// The first of the numbers every variable must have that is missing or not
+// an integer: its attribute's name.
+std::optional<QLatin1StringView> firstMissing(const netxml::VariableAttributes &a)
 {
-    v.Enable = a.flag(QLatin1String("Enable"));
-    v.Description = a.text(QLatin1String("Desc"));
-    for (auto [field, name] : {std::pair{&v.Type_Of_Data, "Type"}, std::pair{&v.Function_Field, "Fun_Field"},
-                               std::pair{&v.Dimension, "Dim"}, std::pair{&v.Modbus_Register, "ModReg"}}) {
-        const QString text = a.text(QLatin1String(name));
-        const auto value = platform::tryParseInt32(text);
+    const std::pair<const netxml::Number &, QLatin1StringView> required[] = {
+        {a.Type, netxml::Type}, {a.Fun_Field, netxml::Fun_Field}, {a.Dim, netxml::Dim}, {a.ModReg, netxml::ModReg}};
+    for (const auto &[value, name] : required)
         if (!value)
-            return RequiredMissing{QString::fromLatin1(name), text};
-        *field = *value;
-    }
-    a.number(v.Unita, QLatin1String("Unit"), 0);
-    a.number(v.Modbus_Scale, QLatin1String("ModScale"), 0);
-    const auto storage = platform::tryParseInt64(a.text(QLatin1String("StoNumber")));
-    v.Storage_Number = storage && *storage >= 0 && *storage <= 0xFFFFFFFFll ? static_cast<std::uint32_t>(*storage) : 0;
-    a.number(v.Tariff, QLatin1String("Tariff"), 0);
-    a.number(v.VIFE, QLatin1String("VIFE"), 0);
-    v.BCDtoINT = a.flag(QLatin1String("BCDtoINT"));
-    v.VIF_ASCII = a.text(QLatin1String("VIF_ASCII"));
-    a.number(v.Length, QLatin1String("Length"), 0);
-    v.Conv_Float = a.flag(QLatin1String("Conv_Float"));
-    v.Force_Int32 = a.flag(QLatin1String("Force_Int32"));
-    v.TP_Mod_Regs = a.flag(QLatin1String("TP_Mod_Regs"));
-    a.number(v.TP_Mod_Year, QLatin1String("TP_Mod_Year"), 0);
-    a.number(v.Position, QLatin1String("Position"), 1);
-    a.number(v.Post_Operation, QLatin1String("Post_Operation"), 0);
+            return name;
     return std::nullopt;
+}
+
+TVariabile readVariable(const netxml::VariableAttributes &a)
+{
+    TVariabile v;
+    v.Enable = a.Enable;
+    v.Description = a.Desc;
+    v.Type_Of_Data = *a.Type;
+    v.Function_Field = *a.Fun_Field;
+    v.Dimension = *a.Dim;
+    v.Modbus_Register = *a.ModReg;
+    v.Unita = a.Unit.value_or(0);
+    v.Modbus_Scale = a.ModScale.value_or(0);
+    v.Storage_Number = a.StoNumber.value_or(0);
+    v.Tariff = static_cast<std::int32_t>(a.Tariff.value_or(0));
+    store(v.VIFE, a.VIFE.value_or(0));
+    v.BCDtoINT = a.BCDtoINT;
+    v.VIF_ASCII = a.VIF_ASCII;
+    v.Length = a.Length.value_or(0);
+    v.Conv_Float = a.Conv_Float;
+    v.Force_Int32 = a.Force_Int32;
+    v.TP_Mod_Regs = a.TP_Mod_Regs;
+    v.TP_Mod_Year = a.TP_Mod_Year.value_or(0);
+    store(v.Position, a.Position.value_or(1));
+    store(v.Post_Operation, a.Post_Operation.value_or(0));
+    return v;
 }
 
 } // namespace
@@ -129,21 +117,22 @@ NetworkReadResult parseNetwork(const QByteArray &bytes, int type, const QString 
         if (stopped)
             continue;
         if (depth == 2) {
-            result.nodes.push_back(readNode(Attributes(xml.attributes()), type));
+            result.nodes.push_back(readNode(netxml::readNodeAttributes(xml.attributes()), type));
             variableIndex = -1;
         } else if (depth == 3) {
             ++variableIndex;
-            TVariabile variable;
-            if (const auto missing = readVariable(Attributes(xml.attributes()), variable)) {
-                FileError error = FileError::of(FileError::Kind::NotAnInteger, pathForMessages, missing->text);
-                error.attribute = missing->attribute;
+            const netxml::VariableAttributes attributes = netxml::readVariableAttributes(xml.attributes());
+            if (const auto missing = firstMissing(attributes)) {
+                FileError error = FileError::of(FileError::Kind::NotAnInteger, pathForMessages,
+                                                xml.attributes().value(*missing).toString());
+                error.attribute = QString(*missing);
                 error.nodeIndex = static_cast<int>(result.nodes.size()) - 1;
                 error.variableIndex = variableIndex;
                 result.error = std::move(error);
                 stopped = true;
                 continue;
             }
-            result.nodes.back().Var_List.push_back(std::move(variable));
+            result.nodes.back().Var_List.push_back(readVariable(attributes));
         }
     }
     if (xml.hasError()) {

@@ -34,6 +34,10 @@ const std::vector<ParGenElement> &parGenElements(int type);
 // The element of the type with that name, or null when the type has none.
 const ParGenElement *findParGenElement(int type, const QString &name);
 
+// The board variant "Sel_Dev": 1 is the Ethernet board, every other value
+// the serial board.
+constexpr bool isEthernetBoard(int boardVariant) { return boardVariant == 1; }
+
 // The wired polling mode. The dialog shows On Request, Cyclic and, for type
 // 3, Passive Mode (language texts 274, 275, 276).
 enum class PollMode { OnRequest, Cyclic, Passive };

@@ -36,6 +36,20 @@ std::optional<FileError> writeParGenFile(const QString &path, const ParGenValues
     return saveDocumentFile(parGenDocument(values), path);
 }
 
+int boardVariant(const QDomElement &root)
+{
+    const auto text = platform::childText(root, QStringLiteral("Sel_Dev"));
+    return text ? platform::parseInt32Or(*text, 0) : 0;
+}
+
+BoardVariantRead readBoardVariant(const QString &path)
+{
+    const LoadedDocument document = loadDocumentFile(path);
+    if (!document.ok())
+        return {0, document.error};
+    return {boardVariant(document.root()), std::nullopt};
+}
+
 ParGenLookup::ParGenLookup(const QString &path) : m_document(loadDocumentFile(path)) {}
 
 std::optional<QString> ParGenLookup::text(const QString &name) const

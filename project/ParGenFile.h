@@ -30,6 +30,19 @@ ParGenValues parGenValuesFrom(const QDomElement &root, int type);
 platform::XmlOutDocument parGenDocument(const ParGenValues &values);
 std::optional<FileError> writeParGenFile(const QString &path, const ParGenValues &values);
 
+// The board variant of types 1, 1001, 2 and 3: "Sel_Dev", a child of the
+// root, as integer text; 0 when it is missing or not an integer (see
+// isEthernetBoard).
+int boardVariant(const QDomElement &root);
+
+// The same from the file: 0 also when the file is missing; when it is there
+// but cannot be read, 0 and the error (callers decide whether it matters).
+struct BoardVariantRead {
+    int variant = 0;
+    std::optional<FileError> error;
+};
+BoardVariantRead readBoardVariant(const QString &path);
+
 // One element as the compiler, the main window and the other dialogs read it.
 class ParGenLookup {
 public:

@@ -1,5 +1,7 @@
 #include "project/ParGenLayout.h"
 
+#include "project/ParGenElements.h"
+
 namespace project {
 namespace {
 
@@ -19,7 +21,7 @@ std::vector<R> addressGroupRows(int type, const ParGenLayoutChoices &choices)
     if (isLyxa(type)) {
         rows.push_back(R::Port);
         // Only the board with Ethernet keeps idle connections open.
-        if (choices.boardVariant == 1)
+        if (isEthernetBoard(choices.boardVariant))
             rows.push_back(R::ConnectionTimeOut);
     } else if (isRhuv(type)) {
         rows.insert(rows.end(), {R::Port, R::ConnectionTimeOut});
@@ -35,7 +37,7 @@ std::vector<R> mbusGroupRows(int type, const ParGenLayoutChoices &choices)
                 R::FixCField, R::ExceptionUntilFirstRead, R::FloatOption};
     if (isKvoz(type)) {
         std::vector<R> rows = polling;
-        if (choices.boardVariant == 1) {
+        if (isEthernetBoard(choices.boardVariant)) {
             rows.push_back(R::NodeState);
             if (type == 2)
                 rows.push_back(R::FixCField);
@@ -143,7 +145,7 @@ std::vector<ParGenGroup> parGenGroups(int type, const ParGenLayoutChoices &choic
     if (isLyxa(type))
         return {G::SelectDevice, G::ModbusTcpSlave, G::MBus};
     if (isKvoz(type)) {
-        if (choices.boardVariant == 1)
+        if (isEthernetBoard(choices.boardVariant))
             return {G::SelectDevice, G::ModbusSlave, G::MBus, G::ModbusTcpSlave};
         return {G::SelectDevice, G::ModbusSlave, G::MBus};
     }

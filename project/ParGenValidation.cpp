@@ -1,6 +1,7 @@
 #include "project/ParGenValidation.h"
 
 #include "platform/IntText.h"
+#include "project/ParGenElements.h"
 
 namespace project {
 namespace {
@@ -62,7 +63,7 @@ Refusal checkWiredMaster(const ParGenValues &values)
     return outside(values, QStringLiteral("Node_State"), 0, 255, 125);
 }
 
-bool ethernetBoard(const ParGenValues &values) { return values.index(QStringLiteral("Sel_Dev")) == 1; }
+bool ethernetBoard(const ParGenValues &values) { return isEthernetBoard(values.index(QStringLiteral("Sel_Dev"))); }
 
 } // namespace
 

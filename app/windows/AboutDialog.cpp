@@ -35,7 +35,7 @@ AboutContent aboutContent(int converterType)
 {
     const ConverterInfo &info = converterInfo(converterType);
     AboutContent content;
-    content.partnerEdition = converterType == 1001 || converterType == 1007;
+    content.partnerEdition = isValidConverterType(converterType) && converterInfo(converterType).partnerEdition();
     content.description = info.swDesc;
     content.softwareCode = info.swCode;
     content.programVersion = info.programVersion;

@@ -6,22 +6,12 @@ namespace app {
 
 bool offersScanDecode(int converterType)
 {
-    switch (converterType) {
-    case 1:
-    case 2:
-    case 3:
-    case 6:
-    case 7:
-    case 1007:
-        return true;
-    default:
-        return false;
-    }
+    return isValidConverterType(converterType) && traitsOf(converterType).offersScanDecode;
 }
 
 bool showsMakerLink(int converterType)
 {
-    return isValidConverterType(converterType) && converterType != 1001 && converterType != 1007;
+    return isValidConverterType(converterType) && !converterInfo(converterType).partnerEdition();
 }
 
 MainWindowLayout mainWindowLayout(int converterType)

@@ -1,5 +1,6 @@
 #include "compiler/update/EthernetUpdateJob.h"
 
+#include "app/ConverterType.h"
 #include "platform/Error.h"
 #include "platform/Paths.h"
 
@@ -11,11 +12,7 @@ namespace {
 // job writes what the base model's does.
 int hardwareModel(int converterType)
 {
-    switch (converterType) {
-    case 1001: return 1;
-    case 1007: return 7;
-    default: return converterType;
-    }
+    return app::isValidConverterType(converterType) ? app::traitsOf(converterType).baseType : converterType;
 }
 
 const InternalDataWrite Type1InternalData{"0", "0x78300", ""};

@@ -148,8 +148,7 @@ void TFMeter_Bus::FormShow()
 
 void TFMeter_Bus::readBoardVariant()
 {
-    const ParGenLookup parGen(app::state().File_ParGen);
-    App_Serie_B2_Nqib = parGen.integer(QStringLiteral("Sel_Dev")).value_or(0);
+    App_Serie_B2_Nqib = project::readBoardVariant(app::state().File_ParGen).variant;
 }
 
 void TFMeter_Bus::readNetwork()

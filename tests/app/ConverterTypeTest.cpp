@@ -31,3 +31,28 @@ TEST(ConverterType, DeviceCodeAndWireless)
 }
 
 } // namespace
+
+namespace {
+
+// What the table says of a type must hold together: a partner edition runs
+// its base model, a wireless receiver means the two banks with the meter
+// table, and a board variant is what chooses the update route.
+TEST(ConverterTraits, HoldTogetherForEveryType)
+{
+    for (const int type : app::AllConverterTypes) {
+        SCOPED_TRACE(type);
+        const app::ConverterTraits &t = app::traitsOf(type);
+        const app::ConverterTraits &base = app::traitsOf(t.baseType);
+        EXPECT_TRUE(app::isValidConverterType(t.baseType));
+        EXPECT_EQ(base.baseType, t.baseType);
+        EXPECT_EQ(t.wireless, base.wireless);
+        EXPECT_EQ(t.hasBoardVariant, base.hasBoardVariant);
+        EXPECT_EQ(t.banks, base.banks);
+        EXPECT_EQ(t.modbusTcp, base.modbusTcp);
+        EXPECT_EQ(t.wireless, t.banks == app::BankSet::TwoBanks);
+        EXPECT_EQ(t.hasBoardVariant, t.updateRoute == app::UpdateRoute::ByBoardVariant);
+        EXPECT_EQ(app::converterInfo(type).partnerEdition(), type > 1000);
+    }
+}
+
+} // namespace
