@@ -21,6 +21,17 @@ function(add_subsystem name)
   file(GLOB_RECURSE _all CONFIGURE_DEPENDS
        ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h
        ${CMAKE_CURRENT_SOURCE_DIR}/*.qrc)
+  # A sub-folder with a CMakeLists.txt of its own is a target of its own.
+  file(GLOB_RECURSE _lists CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*/CMakeLists.txt)
+  foreach(_list ${_lists})
+    get_filename_component(_dir ${_list} DIRECTORY)
+    foreach(_file ${_all})
+      string(FIND "${_file}" "${_dir}/" _at)
+      if(_at EQUAL 0)
+        list(REMOVE_ITEM _all ${_file})
+      endif()
+    endforeach()
+  endforeach()
   set(_src ${_all})
   list(FILTER _src INCLUDE REGEX "\\.cpp$")
   if(_src)

@@ -5,12 +5,8 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 seconds="${1:-300}"
 shift || true
-command -v clang++ >/dev/null || { echo "clang++ is needed (apt-get install clang)"; exit 1; }
-build="$root/build/fuzz"
-CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCONFIGURATOR_FUZZ=ON -DCONFIGURATOR_TESTS=OFF -DCONFIGURATOR_BENCH=OFF >/dev/null
-cmake --build "$build" --target mbus_frame_fuzzer
-corpus="$build/mbus-corpus"
+fuzzer="$("$root/tools/fuzz/build-fuzzer.sh" mbus_frame_fuzzer)"
+corpus="$root/build/fuzz/mbus-corpus"
 mkdir -p "$corpus"
 data="${SHARED_DATA_DIR:-$root/../shared/data}/mbus-frames"
 for f in "$data"/good/*.hex "$data"/bad/*.hex; do
@@ -18,4 +14,4 @@ for f in "$data"/good/*.hex "$data"/bad/*.hex; do
     perl -0777 -ne 's/\s+//g; print pack("H*", $_)' "$f" > "$corpus/$(basename "$f" .hex).bin"
 done
 export QT_QPA_PLATFORM=offscreen
-exec "$build/tools/fuzz/mbus_frame_fuzzer" "$corpus" -max_total_time="$seconds" -max_len=512 "$@"
+exec "$fuzzer" "$corpus" -max_total_time="$seconds" -max_len=512 "$@"
