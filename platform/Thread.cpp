@@ -223,7 +223,8 @@ void TThread::Synchronize(const Method &method)
     {
         std::unique_lock lock(d.mutex);
         d.changed.wait(lock, [&] { return call->done; });
-        error = call->error;
+        // Taken over whole, so that the exception lives on this thread only.
+        error = std::move(call->error);
     }
     pausePoint();
     if (error)
@@ -274,7 +275,7 @@ bool TThread::CheckSynchronize()
         }
         {
             std::lock_guard lock(d.mutex);
-            call->error = error;
+            call->error = std::move(error);
             call->done = true;
         }
         d.changed.notify_all();
