@@ -9,19 +9,20 @@
 
 namespace controls {
 
-// What the string grid's progress appearance settings say.
+// What the string grid's progress appearance settings say, with their
+// defaults.
 struct TProgressAppearance {
-    platform::TColor Level0Color = platform::clLime;
-    platform::TColor Level0ColorTo = platform::clNone;
-    platform::TColor Level1Color = platform::clYellow;
-    platform::TColor Level1ColorTo = platform::clNone;
-    platform::TColor Level2Color = platform::RGB(0xFF, 0xA5, 0x00);
-    platform::TColor Level2ColorTo = platform::clNone;
-    platform::TColor Level3Color = platform::clRed;
-    platform::TColor Level3ColorTo = platform::clNone;
+    platform::TColor Level0Color = 0x00FF00;
+    platform::TColor Level0ColorTo = 0xE1FFE1;
+    platform::TColor Level1Color = 0x00FFFF;
+    platform::TColor Level1ColorTo = 0xCAFFFF;
+    platform::TColor Level2Color = 0x53A9FF;
+    platform::TColor Level2ColorTo = 0xA8D3FF;
+    platform::TColor Level3Color = 0x0000FF;
+    platform::TColor Level3ColorTo = 0xCACAFF;
     int Level1Perc = 70; // from here the second level
     int Level2Perc = 90; // from here the third
-    platform::TColor BorderColor = platform::clGray;
+    platform::TColor BorderColor = platform::clBlack;
     bool ShowBorder = false;
     bool Stacked = false; // each level's part in its own colours
     bool ShowPercentage = true;
@@ -31,7 +32,7 @@ struct TProgressAppearance {
     bool ShowGradient = true;
     int Steps = 11;
     platform::TColor UnCompleteFontColor = platform::clWindowText; // not drawn with
-    platform::TColor UnCompleteColor = platform::clNone;
+    platform::TColor UnCompleteColor = platform::clNone; // the grid passes its own colour for none
     bool Vertical = false; // filled from the bottom up
 };
 

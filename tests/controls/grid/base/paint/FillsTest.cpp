@@ -76,44 +76,38 @@ TEST(FillGradient, SolidWithOneColourUnsetAndNothingForNoHeight)
 
 TEST(GradientCell, MirroredHalvesSolidFillsAndBorders)
 {
-    {
+    const auto look = [](TColor color, TColor colorTo, TColor mirror, TColor border, bool vertical, bool sideLines,
+                         bool fill) {
+        TGradientCellLook l;
+        l.Color = color;
+        l.ColorTo = colorTo;
+        l.MirrorColor = l.MirrorColorTo = mirror;
+        l.BorderColor = border;
+        l.Vertical = vertical;
+        l.SideLinesOnly = sideLines;
+        l.Fill = fill;
+        return l;
+    };
+    const struct {
+        const char *what;
+        TGradientCellLook look;
+        TRect rect;
+        std::string drawn;
+    } cases[] = {
+        {"halves one above the other", look(clRed, clRed, clBlue, clNone, true, false, true), Rect(0, 0, 4, 4),
+         rows("rrrr", "rrrr", "bbbb", "bbbb", "....")},
+        {"halves side by side, framed", look(clRed, clRed, clBlue, clBlack, false, false, true), Rect(0, 0, 4, 3),
+         rows("####", "#rb#", "####", "....", "....")},
+        {"a solid fill reaches one row lower", look(clLime, clNone, clNone, clBlack, false, true, true), Rect(0, 0, 4, 2),
+         rows("#gg#", "#gg#", "gggg", "....", "....")},
+        {"no fill", look(clLime, clNone, clNone, clNone, false, false, false), Rect(0, 0, 4, 4),
+         rows("....", "....", "....", "....", "....")},
+    };
+    for (const auto &c : cases) {
         QImage image = whiteImage(4, 5);
         TCanvas canvas(&image);
-        TGradientCellLook look;
-        look.Color = look.ColorTo = clRed;
-        look.MirrorColor = look.MirrorColorTo = clBlue;
-        look.Vertical = true;
-        DrawGradientCell(canvas, Rect(0, 0, 4, 4), look);
-        EXPECT_EQ(picture(image), rows("rrrr", "rrrr", "bbbb", "bbbb", "...."));
-    }
-    {
-        QImage image = whiteImage(4, 4);
-        TCanvas canvas(&image);
-        TGradientCellLook look;
-        look.Color = look.ColorTo = clRed;
-        look.MirrorColor = look.MirrorColorTo = clBlue;
-        look.BorderColor = clBlack;
-        DrawGradientCell(canvas, Rect(0, 0, 4, 3), look);
-        EXPECT_EQ(picture(image), rows("####", "#rb#", "####", "...."));
-    }
-    {
-        QImage image = whiteImage(4, 4);
-        TCanvas canvas(&image);
-        TGradientCellLook look;
-        look.Color = clLime;
-        look.BorderColor = clBlack;
-        look.SideLinesOnly = true;
-        DrawGradientCell(canvas, Rect(0, 0, 4, 2), look);
-        EXPECT_EQ(picture(image), rows("#gg#", "#gg#", "gggg", "....")) << "a solid fill reaches one row lower";
-    }
-    {
-        QImage image = whiteImage(2, 2);
-        TCanvas canvas(&image);
-        TGradientCellLook look;
-        look.Color = clLime;
-        look.Fill = false;
-        DrawGradientCell(canvas, Rect(0, 0, 2, 2), look);
-        EXPECT_EQ(picture(image), rows("..", ".."));
+        DrawGradientCell(canvas, c.rect, c.look);
+        EXPECT_EQ(picture(image), c.drawn) << c.what;
     }
 }
 

@@ -154,6 +154,10 @@ TEST(GlowMask, MergingPremultipliesTheColourByTheMasksRed)
     EXPECT_EQ(out.pixel(2, 0), 0u) << "black: all four bytes 0";
     EXPECT_EQ(out.pixel(3, 1), 0u) << "beyond the mask: transparent";
 
+    TGridAlphaMask blueFirst;
+    blueFirst.MergeMask(mask, colour.convertToFormat(QImage::Format_BGR888));
+    EXPECT_EQ(blueFirst.image(), alpha.image()) << "either order of the colour bytes";
+
     TGridAlphaMask copy;
     copy.Assign(alpha);
     EXPECT_EQ(copy.Opacity(), 230);

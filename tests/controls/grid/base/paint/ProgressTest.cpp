@@ -1,3 +1,4 @@
+#include "Painted.h"
 #include "platform/draw/Pixels.h"
 
 #include "controls/grid/base/paint/Progress.h"
@@ -128,16 +129,9 @@ TEST(CellProgress, ThePercentageIsWrittenInTheMiddle)
         a.Vertical = vertical;
         const int width = vertical ? 20 : 60, height = vertical ? 60 : 20;
         const QImage image = bar(width, height, 0, a);
-        int left = width, right = 0, top = height, bottom = 0;
-        for (int y = 1; y < height - 1; ++y)
-            for (int x = 1; x < width - 1; ++x)
-                if (qBlue(image.pixel(x, y)) > qRed(image.pixel(x, y)) + 60) {
-                    left = std::min(left, x);
-                    right = std::max(right, x);
-                    top = std::min(top, y);
-                    bottom = std::max(bottom, y);
-                }
-        ASSERT_LE(left, right) << "text drawn, vertical " << vertical;
+        const QRect text = painttest::paintedBounds(image, [](QRgb p) { return qBlue(p) > qRed(p) + 60; });
+        ASSERT_FALSE(text.isEmpty()) << "text drawn, vertical " << vertical;
+        const int left = text.left(), right = text.right(), top = text.top(), bottom = text.bottom();
         EXPECT_LE(std::abs(left + right - (width - 1)), 4) << "centred across: " << left << ".." << right;
         EXPECT_LE(std::abs(top + bottom - (height - 1)), 4) << "centred along: " << top << ".." << bottom;
         EXPECT_EQ(bottom - top > right - left, vertical) << "runs along the bar";

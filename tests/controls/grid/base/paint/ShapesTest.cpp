@@ -1,3 +1,4 @@
+#include "Painted.h"
 #include "platform/draw/Pixels.h"
 
 #include "controls/grid/base/paint/BitmapDrawing.h"
@@ -113,20 +114,12 @@ TEST(ErrorWave, AZigzagUnderTheCharactersOnly)
     const QString text = "abcdefgh";
     const int from = canvas.TextWidth("ab"), to = canvas.TextWidth("abcd");
     DrawErrorWave(canvas, text, Rect(10, 5, 110, 25), 12, 2, 3);
-    int left = 1000, right = -1, top = 1000, bottom = -1;
-    for (int y = 0; y < 30; ++y)
-        for (int x = 0; x < 120; ++x)
-            if (colorAt(image, x, y) == clRed) {
-                left = std::min(left, x);
-                right = std::max(right, x);
-                top = std::min(top, y);
-                bottom = std::max(bottom, y);
-            }
-    EXPECT_LE(std::abs(left - (10 + from)), 1);
-    EXPECT_GE(right, 10 + to);
-    EXPECT_LE(right, 10 + to + 5) << "one step past the last character's place";
-    EXPECT_GE(top, 5 + 12 - 1);
-    EXPECT_LE(bottom, 5 + 12 + 4);
+    const QRect wave = painttest::paintedBounds(image, [](QRgb p) { return p == qRgb(255, 0, 0); });
+    EXPECT_LE(std::abs(wave.left() - (10 + from)), 1);
+    EXPECT_GE(wave.right(), 10 + to);
+    EXPECT_LE(wave.right(), 10 + to + 5) << "one step past the last character's place";
+    EXPECT_GE(wave.top(), 5 + 12 - 1);
+    EXPECT_LE(wave.bottom(), 5 + 12 + 4);
 
     QImage clean = whiteImage(60, 30);
     TCanvas untouched(&clean);
