@@ -68,22 +68,27 @@ TRect alongBar(const TRect &rect, const TProgressAppearance &a, int start, int f
     return {rect.Left + start + from, rect.Top + inset, rect.Left + start + to, rect.Bottom - inset};
 }
 
+// In the appearance's font, turned for a vertical bar; the canvas keeps
+// its own font.
 void drawPercentage(TCanvas &canvas, const TRect &rect, int percent, const TProgressAppearance &a)
 {
     const QString text = QString::number(percent) + u'%';
+    TFont own;
+    own.Assign(canvas.Font());
     canvas.Font().Assign(a.Font);
     canvas.Font().setColor(a.CompleteFontColor);
     canvas.Brush().setStyle(TBrushStyle::bsClear);
-    canvas.SetBkMode(TRANSPARENT);
     const TSize size = canvas.TextExtent(text);
     if (a.Vertical) {
         // Turned a quarter to the left, the text runs upwards from its origin.
         canvas.Font().setOrientation(900);
         canvas.SetBkMode(TRANSPARENT);
         canvas.TextOut(rect.Left + (rect.Width() - size.cy) / 2, rect.Top + (rect.Height() + size.cx) / 2, text);
-        return;
+    } else {
+        canvas.SetBkMode(TRANSPARENT);
+        canvas.TextOut(rect.Left + (rect.Width() - size.cx) / 2, rect.Top + (rect.Height() - size.cy) / 2, text);
     }
-    canvas.TextOut(rect.Left + (rect.Width() - size.cx) / 2, rect.Top + (rect.Height() - size.cy) / 2, text);
+    canvas.Font().Assign(own);
 }
 
 } // namespace
@@ -160,7 +165,9 @@ TRangeProgressText rangeProgressText(const TRangeProgress &progress)
 void DrawRangeProgress(TCanvas &canvas, const TRect &rect, const TRangeProgress &progress)
 {
     const TColor entryBrush = canvas.Brush().Color();
-    const auto [text, percent] = rangeProgressText(progress);
+    const TRangeProgressText shown = rangeProgressText(progress);
+    const QString &text = shown.text;
+    const int percent = shown.percent;
     const TRect r = InflateRect(rect, -progress.MarginX, -progress.MarginY);
     const int filled = int(std::int64_t(r.Width()) * percent / 100);
     const TSize size = canvas.TextExtent(text);

@@ -136,6 +136,13 @@ TEST(CellProgress, ThePercentageIsWrittenInTheMiddle)
         EXPECT_LE(std::abs(top + bottom - (height - 1)), 4) << "centred along: " << top << ".." << bottom;
         EXPECT_EQ(bottom - top > right - left, vertical) << "runs along the bar";
     }
+    QImage image = whiteImage(10, 10);
+    TCanvas canvas(&image);
+    canvas.Font().setName("Verdana");
+    a.Vertical = true;
+    DrawCellProgress(canvas, Rect(0, 0, 10, 10), 50, a);
+    EXPECT_EQ(canvas.Font().Name(), "Verdana") << "the canvas keeps its font";
+    EXPECT_EQ(canvas.Font().Orientation(), 0);
 }
 
 TEST(RangeProgress, TextAndPercentage)
