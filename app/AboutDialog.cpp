@@ -87,6 +87,8 @@ TFAbout::TFAbout(int converterType, QWidget *parent) : QDialog(parent), m_conver
     LbButton1->setCaption(QStringLiteral("OK"));
     LbButton1->setGeometry(12, ClientSize.height() - 26 - 10, 80, 26);
     LbButton1->setModalResult(platform::mrOk);
+    LbButton1->setDefault(true);
+    applyButtonLook(*LbButton1);
 
     setFixedSize(ClientSize);
     platform::guarded([this] { FormShow(); });

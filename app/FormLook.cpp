@@ -1,5 +1,8 @@
 #include "app/FormLook.h"
 
+#include "controls/dropdown/DialogKeys.h"
+#include "controls/dropdown/LbButton.h"
+#include "controls/dropdown/PageControl.h"
 #include "platform/Fonts.h"
 #include "platform/Label.h"
 
@@ -19,6 +22,32 @@ void applyFormLook(QWidget &form)
 {
     form.setFont(platform::defaultFormFont());
     setBackground(form, FormColor);
+    controls::routeDialogKeys(form);
+}
+
+void applyButtonLook(controls::TLbButton &button)
+{
+    button.setStyle(controls::TLbButtonStyle::bsEncarta);
+    button.setColor(FormColor);
+    button.setLightColor(platform::clGray);
+    button.setColorWhenDown(platform::RGB(255, 128, 0));
+    button.setHotTrackColor(platform::clSkyBlue);
+    button.setUseHotTrackFont(false);
+}
+
+void applyPageControlLook(controls::TExPageControl &pages)
+{
+    pages.setTabPosition(controls::TTabPosition::tpLeft);
+    pages.setTabStyle(controls::TTabStyle::tsDotNet);
+    pages.setMultiLine(true);
+    pages.setColor(FormColor);
+    pages.setDefaultTabColor(FormColor);
+    pages.setTabBackGroundColor(FormColor);
+    pages.setActiveColor(platform::clSkyBlue);
+    pages.setLowerActive(0);
+    const QFont verdana = platform::makeFont(QStringLiteral("Verdana"), 10);
+    pages.setFont(verdana);
+    pages.setActiveFont({verdana, platform::clWindowText});
 }
 
 TitlePanel createTitlePanel(QWidget &dialog)

@@ -46,6 +46,7 @@ controls::TLbButton *makeButton(QWidget *parent, const char *name, QSize size, c
     button->setObjectName(QString::fromLatin1(name));
     button->resize(size);
     button->setGlyph(glyph);
+    applyButtonLook(*button);
     return button;
 }
 
@@ -140,8 +141,10 @@ void TFRostavelineFirmWare::createControls()
     Btn_ScanDecode = makeButton(this, "Btn_ScanDecode", ScanDecodeButtonSize, glyphs::scanDecode());
     // A fixed name, never translated.
     Btn_ScanDecode->setCaption(QStringLiteral("Scan && Decode"));
-    for (controls::TLbButton *button : {Btn_New, Btn_Open, Btn_Prm_Gen, Btn_MBus, Btn_CreateBin, Btn_ScanDecode})
+    for (controls::TLbButton *button : {Btn_New, Btn_Open, Btn_Prm_Gen, Btn_MBus, Btn_CreateBin, Btn_ScanDecode}) {
+        button->setAlignment(controls::TAlignment::taLeftJustify);
         button->OnClick = onClick;
+    }
 }
 
 void TFRostavelineFirmWare::applyLayout()

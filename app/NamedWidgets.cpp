@@ -1,5 +1,6 @@
 #include "app/NamedWidgets.h"
 
+#include "app/FormLook.h"
 #include "controls/dropdown/LbButton.h"
 #include "platform/Label.h"
 
@@ -18,6 +19,7 @@ controls::TLbButton *namedButton(QWidget *parent, const char *name, const QRect 
     auto *button = new controls::TLbButton(parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(place);
+    applyButtonLook(*button);
     return button;
 }
 

@@ -87,6 +87,7 @@ TFNew_Project::TFNew_Project(QWidget *parent) : QDialog(parent)
     Btn_OK->OnClick = [this](QObject *sender) { Btn_OKClick(sender); };
     Btn_Cancel = namedButton(P_Button, "Btn_Cancel", QRect(ClientSize.width() - 88, 9, 80, 26));
     Btn_Cancel->setModalResult(platform::mrCancel);
+    Btn_Cancel->setCancel(true);
     placePanels(title, P_Button, ClientSize);
 
     platform::guarded([this] { FormCreate(); });

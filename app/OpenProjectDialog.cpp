@@ -73,6 +73,9 @@ TFOpenConf::TFOpenConf(QWidget *parent) : QDialog(parent)
     Btn_Cancel->setObjectName(QStringLiteral("Btn_Cancel"));
     Btn_Cancel->resize(80, 26);
     Btn_Cancel->setModalResult(platform::mrCancel);
+    Btn_Cancel->setCancel(true);
+    applyButtonLook(*Btn_OK);
+    applyButtonLook(*Btn_Cancel);
 
     platform::guarded([this] { FormCreate(); });
 }

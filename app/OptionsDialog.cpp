@@ -84,6 +84,12 @@ TFSoftOptions::TFSoftOptions(int converterType, QWidget *parent)
     PC_Options = new controls::TExPageControl(this);
     PC_Options->setObjectName(QStringLiteral("PC_Options"));
     PC_Options->setGeometry(PageControlPlace);
+    applyPageControlLook(*PC_Options);
+    // Its captions carry no trailing room of their own: in the form's font
+    // both tabs get one length that holds the longer caption, in one column.
+    PC_Options->setFont(platform::defaultFormFont());
+    PC_Options->setActiveFont({platform::defaultFormFont(), platform::clWindowText});
+    PC_Options->setTabWidth(125);
     createLanguageSheet();
     createConnectionSheet();
 
@@ -92,6 +98,7 @@ TFSoftOptions::TFSoftOptions(int converterType, QWidget *parent)
     Btn_OK->OnClick = [this](QObject *sender) { Btn_OKClick(sender); };
     Btn_Cancel = namedButton(P_Button, "Btn_Cancel", QRect(ClientSize.width() - 88, 9, 80, 26));
     Btn_Cancel->setModalResult(platform::mrCancel);
+    Btn_Cancel->setCancel(true);
     placePanels(title, P_Button, ClientSize);
 
     platform::guarded([this] { FormCreate(); });

@@ -44,6 +44,7 @@ UpdateWizardFrame createUpdateWizardFrame(QWidget &dialog)
     frame.Btn_Update = app::namedButton(frame.P_Button, "Btn_Update", {16, 9, 180, 26});
     frame.Btn_Cancel = app::namedButton(frame.P_Button, "Btn_Cancel", {width - 2 * 88, 9, 80, 26});
     frame.Btn_Cancel->setModalResult(platform::mrCancel);
+    frame.Btn_Cancel->setCancel(true);
     frame.Btn_Next = app::namedButton(frame.P_Button, "Btn_Next", {width - 88, 9, 80, 26});
     app::placePanels(title, frame.P_Button, UpdateWizardClientSize);
     dialog.setFixedSize(UpdateWizardClientSize);

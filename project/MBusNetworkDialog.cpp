@@ -85,6 +85,9 @@ void TFMeter_Bus::createControls()
     ExPageControl1->setObjectName(QStringLiteral("ExPageControl1"));
     ExPageControl1->setGeometry(TW->geometry().right() + 9, TW->y(), ClientSize.width() - TW->geometry().right() - 17,
                                 TW->height());
+    app::applyPageControlLook(*ExPageControl1);
+    ExPageControl1->TabMargin().setTopMargin(10);
+    ExPageControl1->TabMargin().setRightMargin(20);
     ExTabSheet1 = new controls::TExTabSheet(ExPageControl1);
     ExTabSheet2 = new controls::TExTabSheet(ExPageControl1);
     createNodePage();
@@ -95,11 +98,13 @@ void TFMeter_Bus::createControls()
         auto *button = new controls::TLbButton(P_Button);
         button->setObjectName(QString::fromLatin1(name));
         button->setGeometry(left, 9, 120, 26);
+        app::applyButtonLook(*button);
         return button;
     };
     Btn_ImportNet = makeButton("Btn_ImportNet", 8);
     Btn_OK = makeButton("Btn_OK", ClientSize.width() - 2 * 128);
     Btn_Cancel = makeButton("Btn_Cancel", ClientSize.width() - 128);
+    Btn_Cancel->setCancel(true);
     app::placePanels(title, P_Button, ClientSize);
 
     // Handlers.

@@ -2,6 +2,7 @@
 // and node kind, the fields, and adding or modifying a node.
 #include "project/MBusNetworkDialog.h"
 
+#include "app/FormLook.h"
 #include "app/Language.h"
 #include "controls/dropdown/LbButton.h"
 #include "controls/dropdown/PageControl.h"
@@ -111,6 +112,7 @@ void TFMeter_Bus::createNodePage()
     btn_Add_Node->setObjectName(QStringLiteral("btn_Add_Node"));
     btn_Add_Node->setGeometry(FieldLeft, 8, FieldWidth, 26);
     btn_Add_Node->OnClick = [this](QObject *sender) { btn_Add_NodeClick(sender); };
+    app::applyButtonLook(*btn_Add_Node);
 
     connect(CB_MBus_Type, &QComboBox::currentIndexChanged, this,
             [this] { platform::guarded([this] { CB_MBus_TypeChange(); }); });

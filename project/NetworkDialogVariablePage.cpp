@@ -2,6 +2,7 @@
 // Type", "By Position"), the fields, and adding or modifying a variable.
 #include "project/MBusNetworkDialog.h"
 
+#include "app/FormLook.h"
 #include "controls/dropdown/LbButton.h"
 #include "controls/dropdown/PageControl.h"
 #include "platform/HandlerGuard.h"
@@ -125,6 +126,7 @@ void TFMeter_Bus::createVariablePage()
     btn_Add_Var->setObjectName(QStringLiteral("btn_Add_Var"));
     btn_Add_Var->setGeometry(FieldLeft, 8, FieldWidth, 26);
     btn_Add_Var->OnClick = [this](QObject *sender) { btn_Add_VarClick(sender); };
+    app::applyButtonLook(*btn_Add_Var);
 
     // The lists of these two are wider than the combos (the VIFE texts most).
     typeOfData->fitListWidth(30);

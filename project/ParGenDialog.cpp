@@ -175,6 +175,8 @@ void TFParGen::createControls()
         expand->setObjectName(latin1(name) + QStringLiteral("_Expand"));
         expand->setGlyph(groupButtonGlyph(true));
         expand->OnClick = [this](QObject *sender) { Btn_GB_Expande(sender); };
+        app::applyButtonLook(*collapse);
+        app::applyButtonLook(*expand);
         // The fixed group of the wireless models has no hints.
         collapse->setShowHint(which != G::SelDevWirePresent);
         expand->setShowHint(which != G::SelDevWirePresent);
@@ -291,6 +293,9 @@ void TFParGen::createControls()
     Btn_Cancel->setObjectName(QStringLiteral("Btn_Cancel"));
     // Cancel asks first when something changed, so it closes the dialog itself.
     Btn_Cancel->OnClick = [this](QObject *sender) { Btn_CancelClick(sender); };
+    Btn_Cancel->setCancel(true);
+    app::applyButtonLook(*Btn_OK);
+    app::applyButtonLook(*Btn_Cancel);
 
     for (QLineEdit *e : addressEdits())
         e->installEventFilter(this);

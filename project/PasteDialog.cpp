@@ -73,6 +73,9 @@ TFNewIDNode::TFNewIDNode(QWidget *parent) : QDialog(parent)
     Btn_Cancel->setObjectName(QStringLiteral("Btn_Cancel"));
     Btn_Cancel->setGeometry(ClientSize.width() - 88, 9, 80, 26);
     Btn_Cancel->setModalResult(platform::mrCancel);
+    Btn_Cancel->setCancel(true);
+    app::applyButtonLook(*Btn_OK);
+    app::applyButtonLook(*Btn_Cancel);
     app::placePanels(title, P_Button, ClientSize);
 
     m_langRegistration = std::make_unique<app::LangRegistration>(app::LangOrder::Paste, [this] { Set_Lang(); });

@@ -1,13 +1,56 @@
 #include "controls/dropdown/LbButton.h"
 
+#include "controls/dropdown/DrawHelpers.h"
+#include "controls/dropdown/LbButtonFade.h"
 #include "platform/HandlerGuard.h"
+#include "platform/draw/Bitmap.h"
+#include "platform/draw/Canvas.h"
+#include "platform/draw/Resources.h"
 
 #include <QDialog>
-#include <QEnterEvent>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QMenu>
 #include <QPainter>
-#include <QStyleOptionFocusRect>
+#include <QShortcutEvent>
+#include <array>
 
 namespace controls {
+namespace {
+
+struct KindPreset {
+    const char16_t *caption;
+    const char *glyph;
+    int modalResult;
+};
+
+// Indexed by the kind, bkOK first.
+const std::array<KindPreset, 10> KindPresets{{
+    {u"OK", "LBOK", 1},
+    {u"Abbrechen", "LBCANCEL", 2},
+    {u"Hilfe", "LBHELP", 0},
+    {u"Ja", "LBYES", 6},
+    {u"Nein", "LBNO", 7},
+    {u"Schließen", "LBCLOSE", 0},
+    {u"Abbrechen", "LBABORT", 3},
+    {u"Wiederholen", "LBRETRY", 4},
+    {u"Ignorieren", "LBIGNORE", 5},
+    {u"Alle", "LBALL", 12},
+}};
+
+constexpr int KeyEnter = 13;
+constexpr int KeyEscape = 27;
+
+// The Visible property: false only when the button itself was hidden, not
+// while a hidden parent (a sheet not shown) keeps it off screen.
+bool visibleProperty(const QWidget &widget)
+{
+    return !(widget.testAttribute(Qt::WA_WState_ExplicitShowHide) && widget.testAttribute(Qt::WA_WState_Hidden));
+}
+
+bool isClickKey(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space; }
+
+} // namespace
 
 QString captionDisplayText(const QString &caption)
 {
@@ -26,25 +69,47 @@ QString captionDisplayText(const QString &caption)
     return shown;
 }
 
-TLbButton::TLbButton(QWidget *parent) : QAbstractButton(parent)
+TLbButton::TLbButton(QWidget *parent) : QWidget(parent)
 {
+    resize(100, 23);
     setFocusPolicy(Qt::StrongFocus);
-    setAttribute(Qt::WA_Hover);
-    resize(75, 25);
-    connect(this, &QAbstractButton::clicked, this, [this] { Click(); });
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+    m_hotTrackFont.font = parent ? parent->window()->font() : font();
+    m_fade = std::make_unique<LbButtonFade>([this] { HotTrackFadeStep(); });
 }
+
+// The fade's timer dies with the button: no step can reach a button that is
+// going away, and nothing has to be waited for.
+TLbButton::~TLbButton() = default;
 
 void TLbButton::setCaption(const QString &caption)
 {
     m_caption = caption;
-    // Keeps the keyboard accelerator working; painting uses m_caption.
-    QAbstractButton::setText(caption);
-    repaint();
+    updateAccelerator();
+    update();
 }
 
-void TLbButton::setGlyph(const QPixmap &glyph)
+void TLbButton::updateAccelerator()
 {
-    m_glyph = glyph;
+    if (m_accelerator != 0)
+        releaseShortcut(m_accelerator);
+    m_accelerator = 0;
+    const QKeySequence mnemonic = QKeySequence::mnemonic(m_caption);
+    if (!mnemonic.isEmpty())
+        m_accelerator = grabShortcut(mnemonic);
+}
+
+void TLbButton::setGlyph(const QImage &glyph)
+{
+    m_glyph = glyph.convertToFormat(QImage::Format_ARGB32);
+    m_numGlyphs = m_glyph.height() > 0 ? m_glyph.width() / m_glyph.height() : 0;
+    m_kind = TLbButtonKind::bkCustom;
+    update();
+}
+
+void TLbButton::setNumGlyphs(int count)
+{
+    m_numGlyphs = count;
     update();
 }
 
@@ -62,10 +127,57 @@ void TLbButton::setShowHint(bool show)
 
 void TLbButton::updateTooltip() { setToolTip(m_showHint ? m_hint : QString()); }
 
-void TLbButton::setButtonStyle(TButtonStyle style)
+void TLbButton::setModalResult(int result)
+{
+    m_modalResult = result;
+    m_kind = TLbButtonKind::bkCustom;
+}
+
+void TLbButton::setKind(TLbButtonKind kind)
+{
+    if (kind != TLbButtonKind::bkCustom) {
+        const KindPreset &preset = KindPresets[static_cast<std::size_t>(kind) - 1];
+        m_numGlyphs = 2;
+        setModalResult(preset.modalResult);
+        m_glyph = platform::loadResourceImage(QString::fromLatin1(preset.glyph)).convertToFormat(QImage::Format_ARGB32);
+        setCaption(QString::fromUtf16(preset.caption));
+    }
+    m_kind = kind;
+    update();
+}
+
+void TLbButton::setColorStyle(TLbColorStyle style)
+{
+    const auto preset = GetLbColorStyleColors(style);
+    if (!preset)
+        return;
+    m_color = preset->face;
+    m_lightColor = preset->light;
+    m_shadowColor = preset->shadow;
+    m_colorWhenDown = preset->whenDown;
+    m_hotTrackColor = preset->hotTrack;
+    m_flat = preset->flat;
+    m_fontColor = preset->font;
+    m_style = preset->style;
+    repaint();
+}
+
+void TLbButton::setStyle(TLbButtonStyle style)
 {
     m_style = style;
     update();
+}
+
+void TLbButton::setLayout(TLbButtonLayout layout)
+{
+    m_layout = layout;
+    repaint();
+}
+
+void TLbButton::setAlignment(TAlignment alignment)
+{
+    m_alignment = alignment;
+    repaint();
 }
 
 void TLbButton::setColor(platform::TColor color)
@@ -74,22 +186,89 @@ void TLbButton::setColor(platform::TColor color)
     update();
 }
 
-void TLbButton::setColorDown(platform::TColor color)
+void TLbButton::setFontColor(platform::TColor color)
 {
-    m_colorDown = color;
+    m_fontColor = color;
     update();
 }
 
-void TLbButton::setColorHot(platform::TColor color)
+void TLbButton::setLightColor(platform::TColor color)
 {
-    m_colorHot = color;
+    m_lightColor = color;
+    repaint();
+}
+
+void TLbButton::setShadowColor(platform::TColor color)
+{
+    m_shadowColor = color;
+    repaint();
+}
+
+void TLbButton::setFlat(bool flat)
+{
+    m_flat = flat;
+    repaint();
+}
+
+void TLbButton::setWordWrap(bool wrap)
+{
+    m_wordWrap = wrap;
+    repaint();
+}
+
+void TLbButton::setPopupMenu(QMenu *menu) { m_popupMenu = menu; }
+
+void TLbButton::setSlowDecease(bool fade)
+{
+    m_slowDecease = fade;
+    if (fade) {
+        if (!m_fade)
+            m_fade = std::make_unique<LbButtonFade>([this] { HotTrackFadeStep(); });
+    } else if (m_fade) {
+        m_hotTrackStep = 0;
+        m_fade.reset();
+    }
     update();
+}
+
+void TLbButton::setFadeTimer(std::unique_ptr<platform::IntervalTimer> timer)
+{
+    if (m_fade)
+        m_fade->setTimer(std::move(timer));
+}
+
+bool TLbButton::fadeRunning() const { return m_fade && !m_fade->suspended(); }
+
+void TLbButton::HotTrackFadeStep()
+{
+    --m_hotTrackStep;
+    if (m_hotTrackStep <= 0) {
+        if (m_fade && !m_fade->suspended())
+            m_fade->suspend();
+        m_hotTrackStep = 0;
+    }
+    repaint();
+}
+
+void TLbButton::stopFade()
+{
+    if (m_fade)
+        m_fade->suspend();
 }
 
 void TLbButton::Click()
 {
-    // One guard around both steps: an error in OnClick ends the click before
-    // the dialog is closed with the modal result.
+    bDown = true;
+    PerformClick();
+}
+
+void TLbButton::PerformClick()
+{
+    if (!visibleProperty(*this) || !isEnabled() || !bDown)
+        return;
+    bDown = false;
+    // One guard around the three steps: an error in OnClick ends the click
+    // before the form is closed with the modal result.
     platform::guarded([this] {
         if (OnClick)
             OnClick(this);
@@ -97,78 +276,235 @@ void TLbButton::Click()
             if (auto *dialog = qobject_cast<QDialog *>(window()))
                 dialog->done(m_modalResult);
         }
+        if (m_popupMenu)
+            m_popupMenu->popup(mapToGlobal(QPoint(0, height())));
     });
 }
 
-QSize TLbButton::sizeHint() const { return size(); }
+bool TLbButton::isShowingOnParent() const
+{
+    return visibleProperty(*this) && isEnabled() && parentWidget() != nullptr && parentWidget()->isVisible();
+}
+
+bool TLbButton::isHot() const { return bCursorOnButton || hasFocus(); }
+
+void TLbButton::HandleMouseDown(Qt::MouseButton button)
+{
+    if (button != Qt::LeftButton || !isEnabled())
+        return;
+    bDown = true;
+    setFocus(Qt::MouseFocusReason);
+    repaint();
+}
+
+void TLbButton::mousePressEvent(QMouseEvent *event) { HandleMouseDown(event->button()); }
+
+// A double click arrives as a second press: the button clicks twice.
+void TLbButton::mouseDoubleClickEvent(QMouseEvent *event) { HandleMouseDown(event->button()); }
+
+void TLbButton::mouseReleaseEvent(QMouseEvent *)
+{
+    if (bDown)
+        Click();
+    bDown = false;
+    repaint();
+}
 
 void TLbButton::enterEvent(QEnterEvent *event)
 {
-    m_hot = true;
-    update();
-    QAbstractButton::enterEvent(event);
+    QWidget::enterEvent(event);
+    if (!isShowingOnParent())
+        return;
+    bCursorOnButton = true;
+    m_hotTrackStep = 8;
+    repaint();
+    if (OnMouseEnter)
+        platform::guarded([this] { OnMouseEnter(this); });
 }
 
 void TLbButton::leaveEvent(QEvent *event)
 {
-    m_hot = false;
-    update();
-    QAbstractButton::leaveEvent(event);
+    QWidget::leaveEvent(event);
+    HandleMouseLeave();
+}
+
+void TLbButton::HandleMouseLeave()
+{
+    bCursorOnButton = false;
+    if (m_slowDecease && m_fade) {
+        if (m_fade->suspended())
+            m_fade->resume();
+    } else {
+        m_hotTrackStep = 0;
+        repaint();
+    }
+    if (isShowingOnParent() && OnMouseExit)
+        platform::guarded([this] { OnMouseExit(this); });
+}
+
+// A window that closes under the mouse sends no leave: the hot look would
+// still be there when it opens again.
+void TLbButton::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    bCursorOnButton = false;
+    bDown = false;
+    m_hotTrackStep = 0;
+    stopFade();
+}
+
+void TLbButton::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    repaint();
+}
+
+void TLbButton::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    repaint();
+}
+
+void TLbButton::keyPressEvent(QKeyEvent *event)
+{
+    if (!isClickKey(event->key())) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (isEnabled()) {
+        bDown = true;
+        repaint();
+    }
+}
+
+void TLbButton::keyReleaseEvent(QKeyEvent *event)
+{
+    if (isClickKey(event->key()) && !event->isAutoRepeat())
+        Click();
+    else
+        QWidget::keyReleaseEvent(event);
+    repaint();
+}
+
+void TLbButton::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange) {
+        bDown = false;
+        repaint();
+    }
+}
+
+bool TLbButton::event(QEvent *event)
+{
+    if (event->type() == QEvent::Shortcut) {
+        const auto *shortcut = static_cast<QShortcutEvent *>(event);
+        if (shortcut->shortcutId() == m_accelerator) {
+            HandleDialogChar();
+            return true;
+        }
+    }
+    return QWidget::event(event);
+}
+
+void TLbButton::HandleDialogChar()
+{
+    if (!isShowingOnParent())
+        return;
+    bDown = true;
+    Click();
+}
+
+bool TLbButton::HandleDialogKey(int key, Qt::KeyboardModifiers modifiers)
+{
+    const bool takes =
+        (key == KeyEnter && m_default)
+        || (key == KeyEscape && m_cancel
+            && !(modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) && visibleProperty(*this)
+            && isEnabled());
+    if (!takes)
+        return false;
+    // A focused button answers the key itself; a form without a focused
+    // control lets this button take it.
+    if (const QWidget *active = window()->focusWidget()) {
+        const QString name = QString::fromLatin1(active->metaObject()->className()).toUpper();
+        if (name.contains(QLatin1String("BUTTON")) && !name.contains(QLatin1String("RADIOBUTTON")))
+            return false;
+    }
+    bDown = true;
+    Click();
+    return true;
+}
+
+QImage TLbButton::paintFace() const
+{
+    const bool transparent = m_style == TLbButtonStyle::bsModern || m_style == TLbButtonStyle::bsShape
+                             || m_style == TLbButtonStyle::bsQuicken;
+    QImage image(width(), height(), QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull())
+        return image;
+    image.fill(transparent ? QColor(255, 0, 255) : QColor(Qt::transparent));
+
+    LbButtonFace face;
+    face.width = width();
+    face.height = height();
+    face.hotTrackStep = m_hotTrackStep;
+    face.numGlyphs = m_numGlyphs;
+    face.glyph = &m_glyph;
+    face.down = bDown;
+    face.hot = isHot();
+    face.enabled = isEnabled();
+    face.flat = m_flat;
+    face.wordWrap = m_wordWrap;
+    face.hasPopupMenu = m_popupMenu != nullptr;
+    face.style = m_style;
+    face.color = m_color;
+    face.colorWhenDown = m_colorWhenDown;
+    face.hotTrackColor = m_hotTrackColor;
+    face.lightColor = m_lightColor;
+    face.shadowColor = m_shadowColor;
+    face.font = isHot() && m_useHotTrackFont ? m_hotTrackFont : TLbFont{font(), m_fontColor};
+    face.layout = m_layout;
+    face.caption = m_caption;
+    face.alignment = m_alignment;
+
+    const bool focused = hasFocus();
+    if (m_style == TLbButtonStyle::bsOld && focused) {
+        face.width -= 2;
+        face.height -= 2;
+        if (bDown)
+            face.lightColor = m_shadowColor;
+        QImage smaller(std::max(face.width, 1), std::max(face.height, 1), QImage::Format_ARGB32_Premultiplied);
+        smaller.fill(Qt::transparent);
+        {
+            platform::TCanvas inner(&smaller);
+            PaintLbButtonFace(inner, face);
+        }
+        platform::TCanvas canvas(&image);
+        canvas.DrawImage(1, 1, smaller);
+        setPen(canvas, platform::clBlack);
+        setBrushClear(canvas);
+        canvas.Rectangle(0, 0, width(), height());
+    } else {
+        platform::TCanvas canvas(&image);
+        PaintLbButtonFace(canvas, face);
+    }
+    if (focused && isEnabled() && m_style != TLbButtonStyle::bsShape) {
+        platform::TCanvas canvas(&image);
+        canvas.DrawFocusRect(platform::Rect(4, 4, width() - 4, height() - 4));
+    }
+    if (transparent)
+        image = platform::keyedOut(image, platform::clFuchsia);
+    return image;
 }
 
 void TLbButton::paintEvent(QPaintEvent *)
 {
+    // The face is built off screen and copied in one step: no flicker.
     QPainter painter(this);
-    const QRect frame = rect().adjusted(0, 0, -1, -1);
-
-    platform::TColor face = m_color;
-    if (isDown())
-        face = m_colorDown;
-    else if (m_hot && isEnabled())
-        face = m_colorHot;
-    painter.fillRect(rect(), platform::toQColor(face));
-    painter.setPen(platform::toQColor(isEnabled() ? platform::clBtnShadow : platform::cl3DLight));
-    if (m_style != TButtonStyle::bsFlat || m_hot || isDown())
-        painter.drawRect(frame);
-
-    const QString text = captionDisplayText(m_caption);
-    const int margin = 6;
-    QRect content = rect().adjusted(margin, 2, -margin, -2);
-    if (!m_glyph.isNull()) {
-        const QSize glyphSize = m_glyph.deviceIndependentSize().toSize();
-        QPoint at;
-        if (text.isEmpty())
-            at = QPoint((width() - glyphSize.width()) / 2, (height() - glyphSize.height()) / 2);
-        else
-            at = QPoint(content.left(), (height() - glyphSize.height()) / 2);
-        if (isDown())
-            at += QPoint(1, 1);
-        if (isEnabled()) {
-            painter.drawPixmap(at, m_glyph);
-        } else {
-            painter.setOpacity(0.4);
-            painter.drawPixmap(at, m_glyph);
-            painter.setOpacity(1.0);
-        }
-        content.setLeft(at.x() + glyphSize.width() + margin);
-    }
-
-    if (!text.isEmpty()) {
-        painter.setFont(font());
-        painter.setPen(platform::toQColor(isEnabled() ? platform::clBtnText : platform::clGrayText));
-        const int align = (m_glyph.isNull() ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter;
-        QRect textRect = content;
-        if (isDown())
-            textRect.translate(1, 1);
-        painter.drawText(textRect, align | Qt::TextSingleLine, text);
-    }
-
-    if (hasFocus()) {
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.rect = rect().adjusted(3, 3, -3, -3);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
-    }
+    painter.drawImage(QPoint(0, 0), paintFace());
 }
+
+QSize TLbButton::sizeHint() const { return size(); }
 
 } // namespace controls

@@ -1,19 +1,54 @@
 #pragma once
-// The page control with its sheets, tabs on the left with rotated captions.
-// A plain stand-in over Qt that keeps the interface the windows use
-// (ActivePage, sheet captions), so that the owner-painted control can take
-// its place without touching any window.
+// The page control with its sheets: an ordered list of pages, one shown at a
+// time, its tabs laid out, hit-tested and painted by the control itself
+// (colours, gradients, captions turned for side tabs, close buttons, hover).
+// A closed sheet is freed or kept, hidden, in a list it can be reopened from.
+#include "controls/dropdown/LbButtonFace.h"
+#include "controls/dropdown/TabLayout.h"
+#include "platform/Color.h"
 #include "platform/NotifyEvent.h"
 
+#include <QFont>
 #include <QString>
 #include <QWidget>
+#include <functional>
+#include <memory>
 #include <vector>
 
-class QTabWidget;
+namespace platform {
+class TImageList;
+}
 
 namespace controls {
 
 class TExTabSheet;
+
+enum class TTabStyle { tsClassic, tsDotNet };
+// The page control's own order: vertical first.
+enum class TTabGradientDirection { gdVertical, gdHorizontal };
+
+// Extra room in each tab; a change is reported before it is stored.
+class TTabMargin {
+public:
+    using MarginChange = std::function<void(int newValue, int oldValue, int index)>;
+
+    int LeftMargin() const { return m_left; }
+    void setLeftMargin(int value) { set(m_left, value, 0); }
+    int TopMargin() const { return m_top; }
+    void setTopMargin(int value) { set(m_top, value, 1); }
+    int RightMargin() const { return m_right; }
+    void setRightMargin(int value) { set(m_right, value, 2); }
+    // Copies the three values without reporting a change.
+    void Assign(const TTabMargin &other);
+
+    MarginChange OnMarginChange;
+
+private:
+    void set(int &field, int value, int index);
+    int m_left = 0;
+    int m_top = 0;
+    int m_right = 0;
+};
 
 class TExPageControl : public QWidget {
     Q_OBJECT
@@ -21,33 +56,186 @@ public:
     explicit TExPageControl(QWidget *parent = nullptr);
     ~TExPageControl() override;
 
-    // The sheet shown, or none.
-    TExTabSheet *ActivePage() const;
-    // A sheet of another page control, or one whose tab is disabled, is
-    // ignored. Otherwise the sheet is shown, the previous one
-    // hidden, its tab selected, and the focus follows into the new sheet
-    // when it was inside the previous one. None shows no sheet.
+    // The sheet shown, or none. Writing a sheet of another control, or one
+    // whose tab is disabled, changes nothing; writing the active sheet only
+    // reselects its tab; none leaves no active page.
+    TExTabSheet *ActivePage() const { return m_activePage; }
     void setActivePage(TExTabSheet *sheet);
-
-    int PageCount() const { return static_cast<int>(m_sheets.size()); }
-    TExTabSheet *Pages(int index) const;
     int ActivePageIndex() const;
     void setActivePageIndex(int index);
 
-    // Raised when the user selects another tab (not when ActivePage is
-    // written by code).
+    int PageCount() const { return static_cast<int>(m_pages.size()); }
+    TExTabSheet *Pages(int index) const;
+
+    // The next page after (or before) a page, wrapping round; only pages whose
+    // tab is visible when asked. None when there is no other.
+    TExTabSheet *FindNextPage(TExTabSheet *current, bool goForward, bool checkTabVisible) const;
+    void SelectNextPage(bool goForward);
+
+    // Closed sheets kept by name (the sheet's object name).
+    bool OpenClosedTab(const QString &tabName);
+    void OpenAllClosedTabs();
+    QStringList closedTabNames() const;
+
+    TTabPosition TabPosition() const { return m_tabPosition; }
+    void setTabPosition(TTabPosition position);
+    TTabStyle TabStyle() const { return m_tabStyle; }
+    void setTabStyle(TTabStyle style);
+    bool MultiLine() const { return m_multiLine; }
+    void setMultiLine(bool multiLine);
+    bool RaggedRight() const { return m_raggedRight; }
+    void setRaggedRight(bool ragged);
+    // Depth of a row of tabs; 0 takes it from the font.
+    int TabHeight() const { return m_tabHeight; }
+    void setTabHeight(int height);
+    // Length of every tab along the strip; 0 sizes each by its text.
+    int TabWidth() const { return m_tabWidth; }
+    void setTabWidth(int width);
+    TTabMargin &TabMargin() { return m_tabMargin; }
+    int TabOverlap() const { return m_tabOverlap; }
+    void setTabOverlap(int overlap);
+    int LowerActive() const { return m_lowerActive; }
+    void setLowerActive(int pixels);
+
+    platform::TColor Color() const { return m_color; }
+    void setColor(platform::TColor color);
+    platform::TColor DefaultTextColor() const { return m_defaultTextColor; }
+    void setDefaultTextColor(platform::TColor color);
+    platform::TColor DefaultTabColor() const { return m_defaultTabColor; }
+    void setDefaultTabColor(platform::TColor color);
+    platform::TColor DefaultTabColorTo() const { return m_defaultTabColorTo; }
+    void setDefaultTabColorTo(platform::TColor color);
+    platform::TColor ActiveColor() const { return m_activeColor; }
+    void setActiveColor(platform::TColor color);
+    platform::TColor ActiveColorTo() const { return m_activeColorTo; }
+    void setActiveColorTo(platform::TColor color);
+    platform::TColor TabBorderColor() const { return m_tabBorderColor; }
+    void setTabBorderColor(platform::TColor color);
+    platform::TColor TabSheetBorderColor() const { return m_tabSheetBorderColor; }
+    void setTabSheetBorderColor(platform::TColor color);
+    platform::TColor TabBackGroundColor() const { return m_tabBackGroundColor; }
+    void setTabBackGroundColor(platform::TColor color);
+    platform::TColor TabHoverColor() const { return m_tabHoverColor; }
+    void setTabHoverColor(platform::TColor color) { m_tabHoverColor = color; }
+    platform::TColor TabHoverColorTo() const { return m_tabHoverColorTo; }
+    void setTabHoverColorTo(platform::TColor color) { m_tabHoverColorTo = color; }
+    platform::TColor TabHoverBorder() const { return m_tabHoverBorder; }
+    void setTabHoverBorder(platform::TColor color) { m_tabHoverBorder = color; }
+    bool TabSheet3D() const { return m_tabSheet3D; }
+    void setTabSheet3D(bool value);
+    // Refused with tsDotNet: that style needs the line joining tab and sheet.
+    bool TabSplitLine() const { return m_tabSplitLine; }
+    void setTabSplitLine(bool value);
+    bool RoundEdges() const { return m_roundEdges; }
+    void setRoundEdges(bool value);
+    bool ShowFocus() const { return m_showFocus; }
+    void setShowFocus(bool value) { m_showFocus = value; }
+    bool FreeOnClose() const { return m_freeOnClose; }
+    void setFreeOnClose(bool value) { m_freeOnClose = value; }
+    // Caption font of the active tab (and of every tab at the bottom).
+    const TLbFont &ActiveFont() const { return m_activeFont; }
+    void setActiveFont(const TLbFont &font);
+    void setFont(const QFont &font);
+    platform::TImageList *Images() const { return m_images; }
+    void setImages(platform::TImageList *images);
+
+    // Asked before the user moves to another page: (from, to, allow).
+    std::function<void(TExPageControl *, int fromPage, int toPage, bool &allowChange)> OnCanChange;
+    // Raised when the user selects another page (not when code writes it).
     platform::TNotifyEvent OnChange;
+
+    // Geometry, in the control's coordinates.
+    QRect GetPageTabRect(int pageIndex) const;
+    int PageIndexAt(QPoint point) const;
+    QRect sheetRect() const;
+    bool IsOnCloseButton(int pageIndex, QPoint point) const;
+    // The text a tab is sized by (the platform's tab text).
+    QString tabText(int tabIndex) const;
+    int tabCount() const { return static_cast<int>(m_tabs.size()); }
+    int TabIndex() const { return m_tabIndex; }
+    int hoverTab() const { return m_hoverTab; }
+
+    // The whole tab area as it is painted now, into an image of the
+    // control's size (the shown sheet not included).
+    QImage paintTabs() const;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
     friend class TExTabSheet;
-    void insertSheet(TExTabSheet *sheet);
-    void removeSheet(TExTabSheet *sheet);
-    void updateTab(TExTabSheet *sheet);
-    int tabIndexOf(const TExTabSheet *sheet) const;
+    friend class TabPainter;
 
-    QTabWidget *m_tabs;
-    std::vector<TExTabSheet *> m_sheets;
-    bool m_settingByCode = false;
+    struct Tab {
+        QString text;
+        TExTabSheet *sheet;
+    };
+
+    void ChangeActivePage(TExTabSheet *page);
+    void ActivateTabPage();
+    void Change();
+    bool CanChange(int targetPage);
+    bool selectTab(int tabIndex);
+    void InsertPage(TExTabSheet *page);
+    void RemovePage(TExTabSheet *page);
+    void InsertTab(TExTabSheet *page);
+    void DeleteTab(TExTabSheet *page, int tabIndex);
+    void MoveTab(int from, int to);
+    void UpdateTab(TExTabSheet *page);
+    void UpdateTabWidth(TExTabSheet *page);
+    void forgetClosed(TExTabSheet *page);
+    void closeActiveTab();
+    void relayout();
+    void placeSheets();
+    const std::vector<QRect> &tabRects() const;
+    int tabThickness() const;
+
+    std::vector<TExTabSheet *> m_pages;
+    TExTabSheet *m_activePage = nullptr;
+    std::vector<Tab> m_tabs;
+    int m_tabIndex = -1;
+    mutable std::vector<QRect> m_tabRects;
+    mutable bool m_layoutValid = false;
+    std::vector<std::pair<QString, TExTabSheet *>> m_closedTabs;
+
+    TTabPosition m_tabPosition = TTabPosition::tpTop;
+    TTabStyle m_tabStyle = TTabStyle::tsClassic;
+    bool m_multiLine = false;
+    bool m_raggedRight = false;
+    int m_tabHeight = 0;
+    int m_tabWidth = 0;
+    TTabMargin m_tabMargin;
+    int m_tabOverlap = 0;
+    int m_lowerActive = 2;
+    platform::TColor m_color = platform::clBtnFace;
+    platform::TColor m_defaultTextColor = platform::clBlack;
+    platform::TColor m_defaultTabColor = platform::clBtnFace;
+    platform::TColor m_defaultTabColorTo = platform::clNone;
+    platform::TColor m_activeColor = platform::clBtnFace;
+    platform::TColor m_activeColorTo = platform::clNone;
+    platform::TColor m_tabBorderColor = platform::clGray;
+    platform::TColor m_tabSheetBorderColor = platform::clGray;
+    platform::TColor m_tabBackGroundColor = platform::clBtnFace;
+    platform::TColor m_tabHoverColor = platform::clNone;
+    platform::TColor m_tabHoverColorTo = platform::clNone;
+    platform::TColor m_tabHoverBorder = platform::clNone;
+    bool m_tabSheet3D = false;
+    bool m_tabSplitLine = false;
+    bool m_roundEdges = false;
+    bool m_showFocus = false;
+    bool m_freeOnClose = false;
+    TLbFont m_activeFont;
+    platform::TImageList *m_images = nullptr;
+    int m_hoverTab = -1;
+    bool m_hoverCloseButton = false;
+    bool m_closePressed = false;
 };
 
 class TExTabSheet : public QWidget {
@@ -57,30 +245,85 @@ public:
     ~TExTabSheet() override;
 
     TExPageControl *PageControl() const { return m_pageControl; }
-    // Moves the sheet to another page control (or none), as the last page.
+    // Moves the sheet to another page control (or none), as its last page.
     void setPageControl(TExPageControl *pageControl);
 
-    // The text of the sheet's tab; writing lays the tabs out again.
+    // The painted caption is the whole text; the tab is sized by the text
+    // without its last two characters, or with one blank more when the tab
+    // carries a close button.
     QString Caption() const { return m_caption; }
     void setCaption(const QString &caption);
+    QString TabCaption() const { return m_tabCaption; }
 
-    // A hidden tab leaves the sheet out of the tab row.
     bool TabVisible() const { return m_tabVisible; }
     void setTabVisible(bool visible);
+    // Refused for the active page: it cannot be left without a page.
+    bool TabEnable() const { return m_tabEnable; }
+    void setTabEnable(bool enable);
+    bool ShowClose() const { return m_showClose; }
+    void setShowClose(bool show);
+    bool Highlighted() const { return m_highlighted; }
+    void setHighlighted(bool value) { m_highlighted = value; }
 
-    // A disabled tab cannot be selected, neither by the user nor by code.
-    bool TabEnabled() const { return m_tabEnabled; }
-    void setTabEnabled(bool enabled);
-
-    // Position among the sheets of its page control, -1 without one.
+    // Position among the pages, -1 without a control. Writing a position past
+    // the last page is refused with a message.
     int PageIndex() const;
+    void setPageIndex(int index);
+    // Position among the showing tabs, -1 when the tab is not showing.
+    int TabIndex() const;
+
+    platform::TColor Color() const;
+    void setColor(platform::TColor color);
+    platform::TColor ColorTo() const { return m_colorTo; }
+    void setColorTo(platform::TColor color);
+    platform::TColor TextColor() const { return m_textColor; }
+    void setTextColor(platform::TColor color);
+    platform::TColor TabColor() const { return m_tabColor; }
+    void setTabColor(platform::TColor color);
+    platform::TColor TabColorTo() const { return m_tabColorTo; }
+    void setTabColorTo(platform::TColor color);
+    TTabGradientDirection TabGradientDirection() const { return m_tabGradientDirection; }
+    void setTabGradientDirection(TTabGradientDirection direction);
+    TTabGradientDirection HoverGradientDirection() const { return m_hoverGradientDirection; }
+    void setHoverGradientDirection(TTabGradientDirection direction) { m_hoverGradientDirection = direction; }
+    int ImageIndex() const { return m_imageIndex; }
+    void setImageIndex(int index);
+
+    platform::TNotifyEvent OnShow;
+    platform::TNotifyEvent OnHide;
+    platform::TNotifyEvent OnClose;
+    std::function<void(TExTabSheet *, bool &canClose)> OnCanClose;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     friend class TExPageControl;
+    friend class TabPainter;
+    bool CanClose();
+    void invalidateControl();
+
     TExPageControl *m_pageControl = nullptr;
+    // The control whose closed list names this sheet, if any.
+    TExPageControl *m_closedIn = nullptr;
     QString m_caption;
+    QString m_tabCaption;
     bool m_tabVisible = true;
-    bool m_tabEnabled = true;
+    bool m_tabShowing = false;
+    bool m_tabEnable = true;
+    bool m_showClose = false;
+    bool m_highlighted = false;
+    bool m_ownColor = false;
+    platform::TColor m_color = platform::clBtnFace;
+    platform::TColor m_colorTo = platform::clNone;
+    platform::TColor m_textColor = platform::clBlack;
+    platform::TColor m_tabColor = platform::clNone;
+    platform::TColor m_tabColorTo = platform::clNone;
+    TTabGradientDirection m_tabGradientDirection = TTabGradientDirection::gdVertical;
+    TTabGradientDirection m_hoverGradientDirection = TTabGradientDirection::gdVertical;
+    int m_imageIndex = -1;
 };
 
 } // namespace controls

@@ -269,6 +269,9 @@ TEST_F(OptionsDialogTest, UpdateCheckOnlyWhileBothTicksAreSet)
 TEST_F(OptionsDialogTest, CheckOnDemandAsksTheServiceAndShowsTheAnswer)
 {
     TFSoftOptions &d = start();
+    // The button clicks only while enabled, that is with both ticks set.
+    app::state().Enable_Internet = true;
+    app::state().Enable_Update = true;
     d.show();
     {
         LoopbackHttpServer server(LoopbackHttpServer::Mode::Reply, NewerReply.toLatin1());

@@ -1,5 +1,5 @@
 #include "LoopbackHttpServer.h"
-#include "ManualIntervalTimer.h"
+#include "support/ManualIntervalTimer.h"
 #include "app/ConverterType.h"
 #include "app/VersionCheck.h"
 #include "app/VersionCheckTimer.h"

@@ -1,0 +1,364 @@
+#include "scan/MBusScanDecode.h"
+
+#include <algorithm>
+
+namespace scan {
+
+namespace {
+
+constexpr std::chrono::milliseconds StepInterval{40};
+
+} // namespace
+
+// A pause of the engine's clock waits on the engine's own condition, so that
+// an exit request ends it at once.
+class TMBusScanDecode::Wake final : public ScanWake {
+public:
+    explicit Wake(TMBusScanDecode &engine) : m_engine(engine) {}
+
+    bool sleepFor(std::chrono::nanoseconds duration) override
+    {
+        std::unique_lock lock(m_engine.m_mutex);
+        return !m_engine.m_changed.wait_for(lock, duration, [this] { return m_engine.FExit; });
+    }
+
+    bool stopping() const override
+    {
+        std::lock_guard lock(m_engine.m_mutex);
+        return m_engine.FExit;
+    }
+
+private:
+    TMBusScanDecode &m_engine;
+};
+
+TMBusScanDecode::TMBusScanDecode(ScanEngineSetup setup)
+    : m_clock(setup.clock ? *setup.clock : steadyScanClock()),
+      m_transports(setup.transports ? std::move(setup.transports) : TransportFactory(makeTransport)),
+      m_slaves(setup.slaves ? *setup.slaves : List_Slave_MBus()),
+      m_wake(std::make_unique<Wake>(*this))
+{
+    m_thread = std::thread([this] { Execute(); });
+}
+
+TMBusScanDecode::~TMBusScanDecode()
+{
+    {
+        std::lock_guard lock(m_mutex);
+        FExit = true;
+    }
+    m_changed.notify_all();
+    m_thread.join();
+}
+
+void TMBusScanDecode::TRunEvent::SetEvent()
+{
+    {
+        std::lock_guard lock(m_engine.m_mutex);
+        m_engine.m_runGate = true;
+    }
+    m_engine.m_changed.notify_all();
+}
+
+void TMBusScanDecode::TRunEvent::ResetEvent()
+{
+    std::lock_guard lock(m_engine.m_mutex);
+    m_engine.m_runGate = false;
+}
+
+ScanStart TMBusScanDecode::Start_Scan(TScanType ScanT, TSelectHard SelHard, const QString &IP_COM, qint32 Baud,
+                                      qint32 Par, bool AppReset, bool SNDNKE, qint32 CutAfter, bool FixCField,
+                                      quint8 FixCFieldValue, bool RemoteTimeout, TUpdateSlaveList Proc_Slave_List,
+                                      quint16 Port)
+{
+    {
+        std::lock_guard lock(m_mutex);
+        if (FInScan || m_starting)
+            return {ScanRefusal::ScanInProgress, {}};
+        m_starting = true;
+    }
+    // The transport opens outside the lock: its thread may hand over an
+    // answer at once, and its code is not the engine's.
+    auto transport = m_transports(SelHard);
+    const ScanStart opened = transport->open(TransportTarget{IP_COM, Port, 0},
+                                             [this](std::span<const std::uint8_t> answer) { UDP_Read_Handler(answer); });
+    std::unique_lock lock(m_mutex);
+    m_starting = false;
+    if (!opened.started())
+        return opened;
+
+    m_transport = std::move(transport);
+    Update_Slave_List = std::move(Proc_Slave_List);
+    MBusType = TMBusType::mtWired;
+    ScanType = ScanT;
+    Select_Hardware = SelHard;
+    IP_Address.clear();
+    ComPort.clear();
+    (SelHard == TSelectHard::shSerial ? ComPort : IP_Address) = IP_COM;
+    Converter_Port = Port;
+    Baudrate = Baud;
+    Parity = Par;
+    App_Reset = AppReset;
+    SND_NKE = SNDNKE;
+    Cut_After = CutAfter;
+    Fix_C_Field = FixCField;
+    Fix_C_Field_Value = FixCFieldValue;
+    Add_TimeOut = RemoteTimeout ? RemoteAddTimeout : 0;
+    Step_Scan = 0;
+    Answer_Arrived = false;
+    FStopScan = false;
+    FAbortScan = false;
+    FInScan = true;
+    lock.unlock();
+    m_changed.notify_all();
+    return {};
+}
+
+void TMBusScanDecode::Stop_Scan()
+{
+    std::lock_guard lock(m_mutex);
+    FStopScan = true;
+}
+
+void TMBusScanDecode::Abort_Scan()
+{
+    std::lock_guard lock(m_mutex);
+    FAbortScan = true;
+}
+
+bool TMBusScanDecode::InScan() const
+{
+    std::lock_guard lock(m_mutex);
+    return FInScan;
+}
+
+qint32 TMBusScanDecode::Result() const
+{
+    std::lock_guard lock(m_mutex);
+    return FResult;
+}
+
+bool TMBusScanDecode::waitUntilIdle(std::chrono::milliseconds limit)
+{
+    std::unique_lock lock(m_mutex);
+    return m_changed.wait_for(lock, limit, [this] { return !FInScan; });
+}
+
+bool TMBusScanDecode::waitForDatagramsReceived(quint64 count, std::chrono::milliseconds limit)
+{
+    std::unique_lock lock(m_mutex);
+    return m_changed.wait_for(lock, limit, [&] { return m_stats.datagramsReceived >= count; });
+}
+
+ScanEngineStats TMBusScanDecode::Engine_Stats() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_stats;
+}
+
+void TMBusScanDecode::Execute()
+{
+    for (;;) {
+        {
+            std::unique_lock lock(m_mutex);
+            m_changed.wait(lock, [this] { return FExit || (FInScan && (m_runGate || m_scanRunning)); });
+            if (FExit)
+                break;
+            m_scanRunning = true;
+        }
+        runStep();
+        pauseFor(StepInterval);
+    }
+    leaveOnExit();
+}
+
+void TMBusScanDecode::runStep()
+{
+    const auto began = std::chrono::steady_clock::now();
+    const std::chrono::nanoseconds pausedBefore = Engine_Stats().paused;
+    try {
+        Step_Wired();
+    } catch (...) {
+        // Nothing a step meets may end the thread: a failure in the scan ends
+        // it as a converter that did not answer, one in the end steps ends it
+        // at once.
+        if (Step_Scan < WiredEnd.first) {
+            setResult(2);
+            Step_Scan = WiredEnd.first;
+        } else {
+            finishScan(WiredEnd);
+        }
+    }
+    const auto spent = std::chrono::steady_clock::now() - began;
+    std::lock_guard lock(m_mutex);
+    ++m_stats.steps;
+    m_stats.busy += spent - (m_stats.paused - pausedBefore);
+}
+
+void TMBusScanDecode::leaveOnExit()
+{
+    // The process is ending in the middle of a scan: ask the converter once to
+    // leave its mode, without waiting for it.
+    if (m_transport && Select_Hardware == TSelectHard::shEthernet && Step_Scan > 0)
+        Send_Command(WiredEnd.command);
+    closeTransport();
+    std::lock_guard lock(m_mutex);
+    FInScan = false;
+    m_scanRunning = false;
+}
+
+void TMBusScanDecode::UDP_Read_Handler(std::span<const std::uint8_t> datagram)
+{
+    // At most the answer buffer is kept of a longer datagram.
+    const std::size_t kept = std::min(datagram.size(), Ans_Array.size());
+    {
+        std::lock_guard lock(m_mutex);
+        std::copy_n(datagram.begin(), kept, Ans_Array.begin());
+        Ans_Len = static_cast<qint32>(kept);
+        Answer_Arrived = true;
+        ++m_stats.datagramsReceived;
+    }
+    m_changed.notify_all();
+}
+
+void TMBusScanDecode::Send_Command(std::string_view text)
+{
+    sendBytes({reinterpret_cast<const std::uint8_t *>(text.data()), text.size()});
+}
+
+void TMBusScanDecode::Send_Frame(const QByteArray &frame)
+{
+    Req_Array = frame;
+    sendBytes({reinterpret_cast<const std::uint8_t *>(Req_Array.constData()), std::size_t(Req_Array.size())});
+}
+
+void TMBusScanDecode::sendBytes(std::span<const std::uint8_t> bytes)
+{
+    {
+        std::lock_guard lock(m_mutex);
+        Answer_Arrived = false;
+    }
+    // A send that fails is a frame nobody answers: its wait runs out.
+    const bool sent = m_transport && m_transport->send(bytes);
+    Start_Send = m_clock.tickCount();
+    if (sent) {
+        std::lock_guard lock(m_mutex);
+        ++m_stats.datagramsSent;
+    }
+}
+
+TMBusScanDecode::Answer TMBusScanDecode::currentAnswer()
+{
+    Answer answer;
+    std::lock_guard lock(m_mutex);
+    if (Answer_Arrived) {
+        answer.arrived = true;
+        answer.bytes = QByteArray(reinterpret_cast<const char *>(Ans_Array.data()), Ans_Len);
+    }
+    return answer;
+}
+
+bool TMBusScanDecode::Answer_Timed_Out() { return tickTimedOut(m_clock.tickCount(), Start_Send, TimeOut_Calc); }
+
+bool TMBusScanDecode::pauseFor(std::chrono::milliseconds duration)
+{
+    const auto began = std::chrono::steady_clock::now();
+    const bool goOn = m_clock.pause(duration, *m_wake);
+    const auto spent = std::chrono::steady_clock::now() - began;
+    std::lock_guard lock(m_mutex);
+    m_stats.paused += spent;
+    return goOn;
+}
+
+void TMBusScanDecode::closeTransport()
+{
+    if (m_transport) {
+        m_transport->close();
+        m_transport.reset();
+    }
+}
+
+bool TMBusScanDecode::stopRequested()
+{
+    std::lock_guard lock(m_mutex);
+    return FStopScan;
+}
+
+bool TMBusScanDecode::abortRequested()
+{
+    std::lock_guard lock(m_mutex);
+    return FAbortScan;
+}
+
+void TMBusScanDecode::clearRequests()
+{
+    std::lock_guard lock(m_mutex);
+    FAbortScan = false;
+    FStopScan = false;
+}
+
+void TMBusScanDecode::setResult(qint32 result)
+{
+    std::lock_guard lock(m_mutex);
+    FResult = result;
+}
+
+void TMBusScanDecode::Report_Slave_List(qint32 Kind, qint32 Value, qint32 Found, qint32 Scan)
+{
+    if (!Update_Slave_List)
+        return;
+    try {
+        Update_Slave_List(Kind, Value, Found, Scan);
+    } catch (...) {
+        // The caller's failure is not the scan's.
+    }
+}
+
+void TMBusScanDecode::Step_End(const EndSteps &end)
+{
+    switch (Step_Scan - end.first) {
+    case 0:
+        Count_Disable_Analyzer = 0;
+        clearRequests();
+        Step_Scan = end.first + 1;
+        break;
+    case 1:
+        if (Select_Hardware == TSelectHard::shSerial || Count_Disable_Analyzer >= 3) {
+            Step_Scan = end.first + 3;
+            break;
+        }
+        ++Count_Disable_Analyzer;
+        TimeOut_Calc = textCommandTimeout(Add_TimeOut);
+        Send_Command(end.command);
+        Step_Scan = end.first + 2;
+        break;
+    case 2: {
+        const Answer answer = currentAnswer();
+        if (answer.arrived)
+            Step_Scan = isReply(answer.span(), end.reply) ? end.first + 3 : end.first + 1;
+        else if (Answer_Timed_Out())
+            Step_Scan = end.first + 1;
+        break;
+    }
+    default:
+        finishScan(end);
+        break;
+    }
+}
+
+void TMBusScanDecode::finishScan(const EndSteps &end)
+{
+    closeTransport();
+    // The end-of-scan report comes before InScan clears, so that whoever
+    // waits for the end has every report of the scan.
+    if (end.reports && Enable_Send_In_Last_Step)
+        Report_Slave_List(3, 0, 0, static_cast<qint32>(Type_To_Send_In_Last_Step));
+    {
+        std::lock_guard lock(m_mutex);
+        FInScan = false;
+        m_scanRunning = false;
+    }
+    m_changed.notify_all();
+}
+
+} // namespace scan
