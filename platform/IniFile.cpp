@@ -4,6 +4,7 @@
 #include "platform/IntText.h"
 
 #include <QFile>
+#include <QStringDecoder>
 
 #include <algorithm>
 
@@ -29,7 +30,9 @@ QString decode(const QByteArray &bytes)
         }
         return text;
     }
-    return QString::fromUtf8(bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes);
+    // One byte-order mark is taken away; a second one is text.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    return utf8(bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes);
 }
 
 } // namespace

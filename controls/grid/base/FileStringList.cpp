@@ -4,6 +4,7 @@
 #include "platform/AtomicFile.h"
 
 #include <QFile>
+#include <QStringDecoder>
 
 namespace controls {
 namespace {
@@ -18,6 +19,14 @@ QString fromUtf16(const QByteArray &bytes, bool littleEndian)
         text.append(QChar(char16_t(littleEndian ? first | (second << 8) : (first << 8) | second)));
     }
     return text;
+}
+
+// Every character after the mark, a further mark included: Qt's own
+// conversion would take that one away as well.
+QString utf8Text(const QByteArray &bytes)
+{
+    QStringDecoder decode(QStringDecoder::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    return decode(bytes);
 }
 
 QByteArray toUtf16(const QString &text, bool littleEndian)
@@ -40,7 +49,7 @@ QString decodeTextFile(const QByteArray &bytes, TTextFileEncoding *found)
     QString text;
     if (bytes.startsWith("\xEF\xBB\xBF")) {
         encoding = TTextFileEncoding::UTF8;
-        text = QString::fromUtf8(bytes.mid(3));
+        text = utf8Text(bytes.mid(3));
     } else if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
         const bool little = bytes.startsWith("\xFF\xFE");
         encoding = little ? TTextFileEncoding::UTF16LE : TTextFileEncoding::UTF16BE;

@@ -68,6 +68,8 @@ TEST(FileStringList, ReadsFilesAsWindowsProgramsWroteThem)
         {"lone CR and LF", "a\rb\nc", {"a", "b", "c"}, TTextFileEncoding::Ansi},
         {"empty lines kept", "a\r\n\r\nb\r\n", {"a", "", "b"}, TTextFileEncoding::Ansi},
         {"UTF-8 mark", QByteArray("\xEF\xBB\xBF\xE2\x82\xAC\r\n"), {QStringLiteral("€")}, TTextFileEncoding::UTF8},
+        {"a second mark is text", QByteArray("\xEF\xBB\xBF\xEF\xBB\xBFx"), {QString(QChar(0xFEFF)) + "x"},
+         TTextFileEncoding::UTF8},
         {"UTF-16 mark", QByteArray("\xFF\xFEx\0\r\0\n\0y\0", 10), {"x", "y"}, TTextFileEncoding::UTF16LE},
         {"UTF-16 big-endian", QByteArray("\xFE\xFF\0x", 4), {"x"}, TTextFileEncoding::UTF16BE},
         {"odd byte dropped", QByteArray("\xFF\xFEx\0y", 5), {"x"}, TTextFileEncoding::UTF16LE},
