@@ -74,6 +74,12 @@ QString recode(const QString &text, const ByteOf &into, const std::array<char16_
     return result;
 }
 
+const ByteOf &ansiBytes()
+{
+    static const ByteOf bytes = reverseOf(kAnsi1252);
+    return bytes;
+}
+
 } // namespace
 
 void StringToOem(QString &text)
@@ -82,10 +88,33 @@ void StringToOem(QString &text)
     text = recode(text, oemBytes, kAnsi1252);
 }
 
-void OemToString(QString &text)
+void OemToString(QString &text) { text = recode(text, ansiBytes(), kOem850); }
+
+QString AnsiToString(const QByteArray &bytes)
 {
-    static const ByteOf ansiBytes = reverseOf(kAnsi1252);
-    text = recode(text, ansiBytes, kOem850);
+    QString text(bytes.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        text[i] = byte < 0x80 ? QChar(byte) : QChar(kAnsi1252[byte - 0x80]);
+    }
+    return text;
+}
+
+std::optional<QByteArray> StringToAnsi(const QString &text)
+{
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < 0x80) {
+            bytes[i] = char(c);
+            continue;
+        }
+        const auto found = ansiBytes().constFind(c);
+        if (found == ansiBytes().cend())
+            return std::nullopt;
+        bytes[i] = char(*found);
+    }
+    return bytes;
 }
 
 } // namespace controls

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets of the settings store's INI files and of the
+# grid's imported text files with clang and runs each in turn.
+# Usage: run-file-fuzzers.sh [seconds each] [extra libFuzzer options]
+set -euo pipefail
+root="$(cd "$(dirname "$0")/../.." && pwd)"
+seconds="${1:-300}"
+shift || true
+for target in ini_file_fuzzer text_file_fuzzer; do
+    fuzzer="$("$root/tools/fuzz/build-fuzzer.sh" "$target")"
+    corpus="$root/build/fuzz/${target%_fuzzer}-corpus"
+    mkdir -p "$corpus"
+    case "$target" in
+    ini_file_fuzzer)
+        printf '[Software\\Microsoft\\Office\\14.0\\Common]\r\nTheme=2\r\nName=" padded "\r\n; note\r\n[x]\nCol0=64\n' \
+            > "$corpus/store" ;;
+    text_file_fuzzer)
+        printf '\xef\xbb\xbfcaf\xc3\xa9\r\nline\rtwo\n' > "$corpus/utf8"
+        printf '\xff\xfex\x00\r\x00\n\x00' > "$corpus/utf16"
+        printf 'caf\xe9\r\n\x80 5\r\n' > "$corpus/ansi" ;;
+    esac
+    QT_QPA_PLATFORM=offscreen "$fuzzer" "$corpus" -max_total_time="$seconds" -max_len=4096 "$@"
+done
