@@ -139,7 +139,7 @@ void TCellGrid::setColCount(int count)
     const int oldCols = ColCount();
     const int oldRows = RowCount();
     m_cols.setCount(count);
-    m_cells.resize(count, RowCount());
+    m_cells.resize(std::max(count, m_cells.colCount()), RowCount());
     m_fixedCols = std::min(m_fixedCols, count);
     clampCurrent();
     layoutScrollBars();
@@ -155,7 +155,7 @@ void TCellGrid::setRowCount(int count)
     const int oldCols = ColCount();
     const int oldRows = RowCount();
     m_rows.setCount(count);
-    m_cells.resize(ColCount(), count);
+    m_cells.resize(m_cells.colCount(), count);
     m_fixedRows = std::min(m_fixedRows, count);
     clampCurrent();
     layoutScrollBars();
@@ -969,7 +969,7 @@ std::unique_ptr<TGridObject> TCellGrid::putGridObjectSlot(int col, int row, std:
 void TCellGrid::clearGridObjects()
 {
     for (int row = 0; row < RowCount(); ++row) {
-        for (int col = 0; col < ColCount(); ++col)
+        for (int col = 0; col < m_cells.colCount(); ++col)
             m_cells.take(col, row);
     }
 }

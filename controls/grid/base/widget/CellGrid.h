@@ -214,9 +214,13 @@ public:
     void MoveColumn(int from, int to);
 
     // --- storage --------------------------------------------------------------
-    // The stored text; empty outside the grid, where writes are ignored.
+    // Columns beyond ColCount keep their cells (a grid that shows fewer
+    // columns keeps the others' cells until they are deleted); rows beyond
+    // RowCount are dropped. The stored text; empty outside the store, where
+    // writes are ignored.
     QString GetGridCell(int col, int row) const { return m_cells.text(col, row); }
     void SetGridCell(int col, int row, const QString &value);
+    int StoreColCount() const { return m_cells.colCount(); }
 
     // --- events -----------------------------------------------------------------
     std::function<void(TCellGrid *, int col, int row, bool &canSelect)> OnSelectCell;
@@ -296,6 +300,10 @@ protected:
     int rowTop(int row) const;
     int fixedColsExtent() const;
     int fixedRowsExtent() const;
+    const TAxisSizes &colSizes() const { return m_cols; }
+    const TAxisSizes &rowSizes() const { return m_rows; }
+    // Repaints those pixels (nothing while the grid is hidden).
+    void invalidateRect(const platform::TRect &rect);
 
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -321,7 +329,6 @@ private:
     void layoutScrollBars();
     void syncScrollBars();
     void placeEditor();
-    void invalidateRect(const platform::TRect &rect);
     void invalidateSelection(const TGridRect &rect);
     void fontChanged();
     // How many entries from first fit wholly into available pixels.

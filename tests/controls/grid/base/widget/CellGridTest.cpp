@@ -392,3 +392,19 @@ TEST_F(CellGridTest, OutOfRangeCellsReadEmptyAndIgnoreWrites)
     key(grid, Qt::Key_End, kCtrl);
     EXPECT_TRUE(grid.paintToImage().width() == 300);
 }
+
+TEST_F(CellGridTest, FewerColumnsKeepTheirCellsFewerRowsDropThem)
+{
+    grid.SetGridCell(9, 2, QStringLiteral("c"));
+    grid.SetGridCell(2, 29, QStringLiteral("r"));
+    grid.setColCount(5);
+    grid.setRowCount(10);
+    EXPECT_EQ(grid.GetGridCell(9, 2), "c") << "a column the grid no longer shows";
+    grid.setColCount(10);
+    grid.setRowCount(30);
+    EXPECT_EQ(grid.GetGridCell(9, 2), "c");
+    EXPECT_TRUE(grid.GetGridCell(2, 29).isEmpty()) << "rows added at the end are empty";
+    grid.DeleteColumn(9);
+    grid.setColCount(10);
+    EXPECT_TRUE(grid.GetGridCell(9, 2).isEmpty());
+}
