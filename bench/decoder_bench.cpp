@@ -7,9 +7,53 @@
 #include <QFile>
 #include <benchmark/benchmark.h>
 
+#include <atomic>
+#include <cstdlib>
 #include <vector>
 
+// Heap allocations are counted where they all end: Qt's strings call malloc
+// directly, operator new calls it too. The sanitizers bring their own
+// allocator, so their builds count nothing.
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+#define DECODER_BENCH_COUNTS_ALLOCATIONS 0
+#else
+#define DECODER_BENCH_COUNTS_ALLOCATIONS 1
 namespace {
+std::atomic<std::int64_t> g_allocations{0};
+}
+extern "C" {
+void *__libc_malloc(std::size_t size);
+void *__libc_calloc(std::size_t count, std::size_t size);
+void *__libc_realloc(void *pointer, std::size_t size);
+
+void *malloc(std::size_t size)
+{
+    g_allocations.fetch_add(1, std::memory_order_relaxed);
+    return __libc_malloc(size);
+}
+void *calloc(std::size_t count, std::size_t size)
+{
+    g_allocations.fetch_add(1, std::memory_order_relaxed);
+    return __libc_calloc(count, size);
+}
+void *realloc(void *pointer, std::size_t size)
+{
+    g_allocations.fetch_add(1, std::memory_order_relaxed);
+    return __libc_realloc(pointer, size);
+}
+}
+#endif
+
+namespace {
+
+std::int64_t allocationsSoFar()
+{
+#if DECODER_BENCH_COUNTS_ALLOCATIONS
+    return g_allocations.load(std::memory_order_relaxed);
+#else
+    return 0;
+#endif
+}
 
 std::vector<QByteArray> realFrames()
 {
@@ -33,6 +77,7 @@ void DecodeRealFrames(benchmark::State &state)
     const QDateTime decodedAt = QDateTime::currentDateTime();
     std::int64_t decoded = 0;
     std::int64_t records = 0;
+    const std::int64_t allocationsBefore = allocationsSoFar();
     for (auto _ : state) {
         for (const QByteArray &frame : frames) {
             const scan::RspUdRecords result = scan::decodeRspUdRecords(scan::bytesOf(frame), decodedAt);
@@ -43,6 +88,7 @@ void DecodeRealFrames(benchmark::State &state)
     }
     state.counters["frames/s"] = benchmark::Counter(static_cast<double>(decoded), benchmark::Counter::kIsRate);
     state.counters["records/s"] = benchmark::Counter(static_cast<double>(records), benchmark::Counter::kIsRate);
+    state.counters["allocs/frame"] = static_cast<double>(allocationsSoFar() - allocationsBefore) / static_cast<double>(decoded);
 }
 BENCHMARK(DecodeRealFrames);
 
@@ -51,6 +97,7 @@ void AddSlavesFromRealFrames(benchmark::State &state)
 {
     const std::vector<QByteArray> frames = realFrames();
     std::int64_t decoded = 0;
+    const std::int64_t allocationsBefore = allocationsSoFar();
     for (auto _ : state) {
         scan::TSlaveMBusList list;
         for (const QByteArray &frame : frames) {
@@ -59,6 +106,7 @@ void AddSlavesFromRealFrames(benchmark::State &state)
         }
     }
     state.counters["frames/s"] = benchmark::Counter(static_cast<double>(decoded), benchmark::Counter::kIsRate);
+    state.counters["allocs/frame"] = static_cast<double>(allocationsSoFar() - allocationsBefore) / static_cast<double>(decoded);
 }
 BENCHMARK(AddSlavesFromRealFrames);
 

@@ -8,6 +8,8 @@ namespace {
 // The smallest k >= 0 with value <= k * step.
 qint64 stepsToReach(qint64 value, qint64 step) { return value > 0 ? (value + step - 1) / step : 0; }
 
+char16_t letterOrQuestion(qint64 code) { return code >= 'A' && code <= 'Z' ? static_cast<char16_t>(code) : u'?'; }
+
 } // namespace
 
 QString Letter_Or_Question(qint32 code)
@@ -24,10 +26,8 @@ QString Trova_Man(qint32 code)
     const qint64 second = 63 + stepsToReach(rest1, 32);
     const qint64 rest2 = rest1 - (second - 64) * 32;
     const qint64 third = rest2 + 64;
-    auto letter = [](qint64 c) {
-        return c >= 'A' && c <= 'Z' ? Letter_Or_Question(static_cast<qint32>(c)) : QStringLiteral("?");
-    };
-    return letter(first) + letter(second) + letter(third);
+    const char16_t letters[] = {letterOrQuestion(first), letterOrQuestion(second), letterOrQuestion(third)};
+    return QString(reinterpret_cast<const QChar *>(letters), 3);
 }
 
 QString Medium_To_Text(quint32 code) { return mediumText(code); }

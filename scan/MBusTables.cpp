@@ -73,26 +73,24 @@ QStringList durations(const QString &ofWhat)
 
 } // namespace
 
-QString CodeEntry::textFor(int c) const
+const QString &CodeEntry::textFor(int c) const
 {
+    static const QString none;
     if (texts.size() == 1)
         return texts.front();
-    return texts.value(c - first);
+    const int i = c - first;
+    return i >= 0 && i < texts.size() ? texts[i] : none;
 }
 
 CodeTable::CodeTable(std::vector<CodeEntry> entries, CodeEntry fallback)
     : m_entries(std::move(entries)), m_fallback(std::move(fallback))
 {
-    m_index.fill(-1);
-    for (std::size_t i = 0; i < m_entries.size(); ++i)
-        for (int c = m_entries[i].first; c <= m_entries[i].last; ++c)
-            m_index[static_cast<std::size_t>(c)] = static_cast<std::int16_t>(i);
-}
-
-const CodeEntry &CodeTable::lookup(int code) const
-{
-    const int slot = m_index[static_cast<std::size_t>(code & 0x7F)];
-    return slot < 0 ? m_fallback : m_entries[static_cast<std::size_t>(slot)];
+    m_rows.fill(&m_fallback);
+    for (const CodeEntry &entry : m_entries)
+        for (int c = entry.first; c <= entry.last; ++c)
+            m_rows[static_cast<std::size_t>(c)] = &entry;
+    for (std::size_t c = 0; c < m_rows.size(); ++c)
+        m_texts[c] = &m_rows[c]->textFor(static_cast<int>(c));
 }
 
 const CodeTable &primaryVifTable()
@@ -342,19 +340,24 @@ const CodeTable &combinableVifeTable()
     return table;
 }
 
-QString phaseExtensionText(int code)
+const QString &phaseExtensionText(int code)
 {
-    switch (code) {
-    case 1: return QStringLiteral(" - At Phase L1");
-    case 2: return QStringLiteral(" - At Phase L2");
-    case 3: return QStringLiteral(" - At Phase L3");
-    case 4: return QStringLiteral(" - At Neutral (N)");
-    case 5: return QStringLiteral(" - Between Phase L1 and L2");
-    case 6: return QStringLiteral(" - Between Phase L2 and L3");
-    case 7: return QStringLiteral(" - Between Phase L3 and L1");
-    case 16: return QStringLiteral(" - Accumulation of abs. Value for Both Positive and Negative Contribution (Absolute Count)");
-    default: return {};
-    }
+    static const QString none;
+    static const QString phases[] = {
+        none,
+        QStringLiteral(" - At Phase L1"),
+        QStringLiteral(" - At Phase L2"),
+        QStringLiteral(" - At Phase L3"),
+        QStringLiteral(" - At Neutral (N)"),
+        QStringLiteral(" - Between Phase L1 and L2"),
+        QStringLiteral(" - Between Phase L2 and L3"),
+        QStringLiteral(" - Between Phase L3 and L1"),
+    };
+    static const QString absoluteCount =
+        QStringLiteral(" - Accumulation of abs. Value for Both Positive and Negative Contribution (Absolute Count)");
+    if (code == 16)
+        return absoluteCount;
+    return code >= 1 && code <= 7 ? phases[code] : none;
 }
 
 const DataFieldEntry &dataFieldEntry(int dataField)
@@ -380,16 +383,9 @@ const DataFieldEntry &dataFieldEntry(int dataField)
     return table[static_cast<std::size_t>(dataField & 0x0F)];
 }
 
-int lvarByteCount(std::uint8_t lvar)
-{
-    if (lvar <= 0xBF)
-        return lvar;
-    if (lvar <= 0xFA)
-        return (lvar & 0x0F);
-    return 0;
-}
+namespace {
 
-LvarEntry lvarEntry(std::uint8_t lvar)
+LvarEntry makeLvarEntry(std::uint8_t lvar)
 {
     if (lvar <= 0xBF)
         return {lvar, QStringLiteral("Variable Length - ASCII String with %1characters").arg(lvar),
@@ -417,24 +413,50 @@ LvarEntry lvarEntry(std::uint8_t lvar)
     return {0, QStringLiteral("Variable Length - Reserved"), QStringLiteral("Variable length: Reserved"), true};
 }
 
-QString functionFieldText(int functionField)
+} // namespace
+
+int lvarByteCount(std::uint8_t lvar)
 {
-    switch (functionField) {
-    case 0: return QStringLiteral("Istantaneous value");
-    case 1: return QStringLiteral("Maximum value");
-    case 2: return QStringLiteral("Minimum value");
-    default: return QStringLiteral("Value during error state");
-    }
+    if (lvar <= 0xBF)
+        return lvar;
+    if (lvar <= 0xFA)
+        return (lvar & 0x0F);
+    return 0;
 }
 
-QString timePointDescription(int dataField)
+const LvarEntry &lvarEntry(std::uint8_t lvar)
 {
+    // Built once: the texts carry numbers, and records copy them.
+    static const std::array<LvarEntry, 256> entries = [] {
+        std::array<LvarEntry, 256> all;
+        for (int i = 0; i < 256; ++i)
+            all[static_cast<std::size_t>(i)] = makeLvarEntry(static_cast<std::uint8_t>(i));
+        return all;
+    }();
+    return entries[lvar];
+}
+
+
+const QString &functionFieldText(int functionField)
+{
+    static const QString texts[] = {QStringLiteral("Istantaneous value"), QStringLiteral("Maximum value"),
+                                    QStringLiteral("Minimum value"), QStringLiteral("Value during error state")};
+    return texts[functionField >= 0 && functionField <= 2 ? functionField : 3];
+}
+
+const QString &timePointDescription(int dataField)
+{
+    static const QString none;
+    static const QString typeG = QStringLiteral("Time Point Date (Type G)");
+    static const QString typeJ = QStringLiteral("Time Point Extended Time Point (Type J)");
+    static const QString typeF = QStringLiteral("Time Point Date and Time (Type F)");
+    static const QString typeI = QStringLiteral("Time Point Extended Date and Time Point (Type I)");
     switch (dataField) {
-    case 2: return QStringLiteral("Time Point Date (Type G)");
-    case 3: return QStringLiteral("Time Point Extended Time Point (Type J)");
-    case 4: return QStringLiteral("Time Point Date and Time (Type F)");
-    case 6: return QStringLiteral("Time Point Extended Date and Time Point (Type I)");
-    default: return {};
+    case 2: return typeG;
+    case 3: return typeJ;
+    case 4: return typeF;
+    case 6: return typeI;
+    default: return none;
     }
 }
 
@@ -464,13 +486,14 @@ QString mediumText(quint32 code)
     }
 }
 
-QString weekdayText(int weekday)
+const QString &weekdayText(int weekday)
 {
+    static const QString none;
     static const QStringList names = {QStringLiteral("Monday "),   QStringLiteral("Tuesday "),
                                       QStringLiteral("Wednesday "), QStringLiteral("Thursday "),
                                       QStringLiteral("Friday "),   QStringLiteral("Saturday "),
                                       QStringLiteral("Sunday ")};
-    return weekday >= 1 && weekday <= 7 ? names[weekday - 1] : QString();
+    return weekday >= 1 && weekday <= 7 ? names[weekday - 1] : none;
 }
 
 } // namespace scan

@@ -33,7 +33,7 @@ struct CodeEntry {
     bool dateText = false;   // combinable VIFE: the value is shown as a date
     VifKind kind = VifKind::Plain;
 
-    QString textFor(int c) const;
+    const QString &textFor(int c) const; // a null text past the listed ones
     int codeFor(int c) const { return codeSteps && code >= 0 ? code + (c - first) : code; }
 };
 
@@ -42,13 +42,19 @@ struct CodeEntry {
 class CodeTable {
 public:
     CodeTable(std::vector<CodeEntry> entries, CodeEntry fallback);
-    const CodeEntry &lookup(int code) const;
+    CodeTable(const CodeTable &) = delete;
+    CodeTable &operator=(const CodeTable &) = delete;
+
+    const CodeEntry &lookup(int code) const { return *m_rows[static_cast<std::size_t>(code & 0x7F)]; }
+    // The text of a code: lookup(code).textFor(code), found in one step.
+    const QString &textOf(int code) const { return *m_texts[static_cast<std::size_t>(code & 0x7F)]; }
     const std::vector<CodeEntry> &entries() const { return m_entries; }
 
 private:
     std::vector<CodeEntry> m_entries;
     CodeEntry m_fallback;
-    std::array<std::int16_t, 128> m_index{};
+    std::array<const CodeEntry *, 128> m_rows{};
+    std::array<const QString *, 128> m_texts{};
 };
 
 const CodeTable &primaryVifTable();
@@ -58,7 +64,7 @@ const CodeTable &combinableVifeTable();
 
 // The combinable VIFE 0x7C takes the next VIFE as a phase qualifier.
 constexpr int kPhaseExtensionVife = 0x7C;
-QString phaseExtensionText(int code);
+const QString &phaseExtensionText(int code);
 
 // Data field (DIF bits 3-0). The first set of texts is `DataFieldStr` with
 // the bytes read; the second is `descdim` with `nbyte`.
@@ -81,15 +87,15 @@ struct LvarEntry {
     QString descdim;
     bool reserved; // 0xFB-0xFF: nothing tells how long the data is
 };
-LvarEntry lvarEntry(std::uint8_t lvar);
+const LvarEntry &lvarEntry(std::uint8_t lvar);
 int lvarByteCount(std::uint8_t lvar); // 0 for the reserved kinds
 
-QString functionFieldText(int functionField);
+const QString &functionFieldText(int functionField);
 
 // Description of a time point (VIF 6C/6D) by its data field; empty for a data
 // field that holds no time point type.
-QString timePointDescription(int dataField);
+const QString &timePointDescription(int dataField);
 QString mediumText(quint32 code);
-QString weekdayText(int weekday); // 1 Monday .. 7 Sunday, with a trailing blank
+const QString &weekdayText(int weekday); // 1 Monday .. 7 Sunday, with a trailing blank
 
 } // namespace scan

@@ -1,11 +1,17 @@
 #include "scan/RecordParser.h"
 
 #include "scan/MBusTables.h"
+#include "scan/RecordBlock.h"
+#include "scan/TextBlock.h"
 #include "scan/ValueDecoder.h"
 
 #include <QLocale>
 #include <algorithm>
+#include <array>
 #include <limits>
+#include <memory>
+#include <mutex>
+#include <vector>
 
 namespace scan {
 namespace {
@@ -16,41 +22,92 @@ constexpr std::uint8_t kManufacturerData = 0x0F;
 constexpr std::uint8_t kMoreRecordsFollow = 0x1F;
 constexpr std::uint8_t kIdleFiller = 0x2F;
 
-void appendHex(QString &text, std::uint8_t byte)
-{
-    static constexpr char digits[] = "0123456789ABCDEF";
-    text += QLatin1Char(digits[byte >> 4]);
-    text += QLatin1Char(digits[byte & 0x0F]);
-}
+constexpr char16_t hexDigit(int nibble) { return static_cast<char16_t>(nibble < 10 ? u'0' + nibble : u'A' + nibble - 10); }
 
-QString dollarHex(std::uint8_t byte)
-{
-    static constexpr char digits[] = "0123456789ABCDEF";
-    const char text[3] = {'$', digits[byte >> 4], digits[byte & 0x0F]};
-    return QString::fromLatin1(text, 3);
-}
-
-QString dollarHexList(const std::uint8_t *bytes, int count)
-{
-    QString text;
-    text.reserve(count * 4);
-    for (int i = 0; i < count; ++i) {
-        text += QLatin1Char('$');
-        appendHex(text, bytes[i]);
-        text += QLatin1Char(' ');
+// "$XX " of every byte, each followed by a null character ("$XX" is its
+// start). Records take their DIF text, and a single DIFE's or VIFE's, from
+// here: texts over static characters cost nothing to copy or free.
+struct HexTexts {
+    static constexpr std::size_t kStride = 5;
+    std::array<char16_t, 256 * kStride> chars{};
+    constexpr HexTexts()
+    {
+        for (std::size_t b = 0; b < 256; ++b) {
+            char16_t *text = &chars[b * kStride];
+            text[0] = u'$';
+            text[1] = hexDigit(static_cast<int>(b >> 4));
+            text[2] = hexDigit(static_cast<int>(b & 0x0F));
+            text[3] = u' ';
+        }
     }
-    return text;
+};
+constexpr HexTexts kHexTexts;
+
+QString dollarHex(std::uint8_t byte, bool blank)
+{
+    return QString(QStringPrivate::fromRawData(&kHexTexts.chars[byte * HexTexts::kStride], blank ? 4 : 3));
 }
 
-// The local date and time texts of a decoding moment, in the user's locale
-// (the long time format without its time-zone part). Formatting costs more
-// than decoding a record, so each thread keeps the texts of its last second.
+// Copy-assigning a QString is a call into Qt; copy-constructing and moving
+// is not. Records take a dozen texts from the tables this way.
+void setText(QString &field, const QString &text) { field = QString(text); }
+
+void writeHex(char16_t *at, std::uint8_t byte)
+{
+    at[0] = hexDigit(byte >> 4);
+    at[1] = hexDigit(byte & 0x0F);
+}
+
+// "$XX " for each byte: shared for one byte, written out for more.
+void setDollarHexList(QString &field, const std::uint8_t *bytes, int count, TextBlock &texts)
+{
+    if (count == 1) {
+        field = dollarHex(bytes[0], true);
+        return;
+    }
+    char16_t *at = texts.extend(4 * static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i, at += 4) {
+        at[0] = u'$';
+        writeHex(at + 1, bytes[i]);
+        at[3] = u' ';
+    }
+    texts.finish(field);
+}
+
+// A text kept for the life of the process: a QString over characters that
+// never go away costs nothing to copy or to free, where a counted one costs
+// an atomic operation each time. Every record of a telegram carries the date
+// and time of its decoding, and they change once a second, so the kept
+// characters grow slowly; past the room set aside (some hours of steady
+// decoding) the texts stay counted as usual.
+QString lastingText(const QString &text)
+{
+    static constexpr std::size_t kRoom = 1 << 18;
+    static char16_t kept[kRoom];
+    static std::size_t used = 0;
+    static std::mutex mutex;
+    const auto length = static_cast<std::size_t>(text.size());
+    const std::lock_guard lock(mutex);
+    if (used + length + 1 > kRoom)
+        return text;
+    char16_t *at = kept + used;
+    std::copy_n(text.utf16(), length, at);
+    at[length] = u'\0';
+    used += length + 1;
+    return QString(QStringPrivate::fromRawData(at, static_cast<qsizetype>(length)));
+}
+
+// The local date and time texts of a decoding moment in the user's locale
+// (the long time format without its time-zone part), and the locale's
+// decimal separator. Formatting costs more than decoding a telegram, so
+// each thread keeps the texts of its last second.
 struct DecodeStamp {
     QString date;
     QString time;
+    QString decimalPoint;
 };
 
-DecodeStamp decodeStamp(const QDateTime &decodedAt)
+const DecodeStamp &decodeStamp(const QDateTime &decodedAt)
 {
     struct Cache {
         qint64 second = std::numeric_limits<qint64>::min();
@@ -65,25 +122,32 @@ DecodeStamp decodeStamp(const QDateTime &decodedAt)
     if (second != cache.second || locale != cache.locale) {
         QString timeFormat = locale.timeFormat(QLocale::LongFormat);
         timeFormat.remove(QLatin1Char('t'));
-        cache.stamp = {locale.toString(decodedAt.date(), QLocale::ShortFormat),
-                       locale.toString(decodedAt.time(), timeFormat.trimmed())};
+        const QString date = locale.toString(decodedAt.date(), QLocale::ShortFormat);
+        if (date != cache.stamp.date)
+            cache.stamp.date = lastingText(date);
+        cache.stamp.time = lastingText(locale.toString(decodedAt.time(), timeFormat.trimmed()));
+        cache.stamp.decimalPoint = locale.decimalPoint();
         cache.second = second;
         cache.locale = locale;
     }
     return cache.stamp;
 }
 
-// One record's bytes as read from the telegram.
+// One record's bytes as found in the block: positions and counts, nothing
+// copied yet.
 struct RawRecord {
     std::uint8_t dif = 0;
     std::array<std::uint8_t, kMaxExtensions> difes{};
     int difeCount = 0;
     std::uint8_t vif = 0;
-    QString plainText;                // plain-text unit, in telegram order
-    DecoderScratch scratch;           // data bytes and VIFE bytes
+    std::array<std::uint8_t, kMaxExtensions> vifes{};
     int vifeCount = 0;
+    std::size_t plainText = 0;  // plain-text unit, in telegram order
+    int plainTextLength = 0;
+    std::size_t data = 0;
     int dataCount = 0;
     std::uint8_t lvar = 0;
+    bool filler = false;        // a wireless idle filler, kept as such
 };
 
 // Reads one record from position p; p ends on the record's last byte.
@@ -113,8 +177,8 @@ public:
                 std::uint8_t length = 0;
                 if (!next(p, length) || p + length >= size())
                     return pastEnd(start);
-                const int kept = std::min<int>(length, kPlainTextCapacity);
-                r.plainText = QString::fromLatin1(reinterpret_cast<const char *>(m_block.data() + p + 1), kept);
+                r.plainText = static_cast<std::size_t>(p + 1);
+                r.plainTextLength = std::min<int>(length, kPlainTextCapacity);
                 p += length;
             }
             // The VIF's extension bit opens the VIFE chain (after the plain
@@ -124,7 +188,7 @@ public:
                     return pastEnd(start);
                 if (r.vifeCount == kMaxExtensions)
                     return QStringLiteral("more than ten VIFE in the record at byte %1").arg(start);
-                r.scratch.App_Vife_Val[static_cast<std::size_t>(r.vifeCount++)] = b;
+                r.vifes[static_cast<std::size_t>(r.vifeCount++)] = b;
             }
         }
         const int dataField = r.dif & 0x0F;
@@ -136,7 +200,7 @@ public:
         }
         if (p + r.dataCount >= size())
             return pastEnd(start);
-        std::copy_n(m_block.data() + p + 1, r.dataCount, r.scratch.App_Data_Val.data());
+        r.data = static_cast<std::size_t>(p + 1);
         p += r.dataCount;
         return {};
     }
@@ -159,6 +223,54 @@ private:
 
     std::span<const std::uint8_t> m_block;
 };
+
+// The records a block yields, read before any is made: a block that does
+// not decode makes none, and the rest are made in one go.
+ParseResult readRecords(std::span<const std::uint8_t> block, qint64 lastStart, TMBusType mode,
+                        std::vector<RawRecord> &records)
+{
+    ParseResult result;
+    const RecordReader reader(block);
+    qint64 p = 0;
+    do {
+        RawRecord &r = records.emplace_back();
+        if (QString error = reader.read(p, r); !error.isEmpty()) {
+            result.decodable = false;
+            result.error = error;
+            records.clear();
+            return result;
+        }
+        const int dataField = r.dif & 0x0F;
+        if (dataField == kSpecialFunctionField) {
+            if (r.dif == kManufacturerData || r.dif == kMoreRecordsFollow) {
+                if (r.dif == kMoreRecordsFollow)
+                    result.result = 0;
+                records.pop_back();
+                break;
+            }
+            if (r.dif >= 0x3F && r.dif <= 0x7F) {
+                records.pop_back();
+                break;
+            }
+            if (mode == TMBusType::mtWireless && r.dif == kIdleFiller)
+                r.filler = true;
+            else
+                records.pop_back();
+            ++p;
+            continue;
+        }
+        if (dataField == kSelectionForReadoutField || (r.vif & 0x7F) == 0x7E) {
+            records.pop_back();
+            break;
+        }
+        // Nothing tells how long reserved variable-length data is, so the
+        // records after it cannot be found.
+        if (dataField == kVariableLengthField && lvarEntry(r.lvar).reserved)
+            break;
+        ++p;
+    } while (p <= lastStart);
+    return result;
+}
 
 // Storage number, tariff and sub-unit from the DIF and its DIFE, the last
 // DIFE holding the most significant bits. Up to 41 storage bits: unsigned
@@ -184,14 +296,14 @@ void setStorageTariffSubunit(const RawRecord &r, TVariable_MBus &record)
     record.device = static_cast<quint16>(subunit);
 }
 
-void setVifFields(const RawRecord &r, TVariable_MBus &record)
+void setVifFields(const RawRecord &r, std::span<const std::uint8_t> block, TVariable_MBus &record)
 {
     record.VIF = r.vif;
     const int code = r.vif & 0x7F;
-    const std::uint8_t firstVife = r.scratch.App_Vife_Val[0];
+    const std::uint8_t firstVife = r.vifes[0];
     if (code == 0x7C) {
         record.casovif = 101;
-        record.VIF_ASCII = r.plainText;
+        record.VIF_ASCII = QString::fromLatin1(reinterpret_cast<const char *>(block.data() + r.plainText), r.plainTextLength);
         std::reverse(record.VIF_ASCII.begin(), record.VIF_ASCII.end());
     } else if (code <= 0x7A) {
         record.vifvalue = r.vif;
@@ -207,119 +319,148 @@ void setVifFields(const RawRecord &r, TVariable_MBus &record)
     }
 }
 
-void setDataFields(const RawRecord &r, TVariable_MBus &record)
+void setDataFields(const RawRecord &r, std::span<const std::uint8_t> block, TVariable_MBus &record, TextBlock &texts)
 {
-    record.VIFE = dollarHexList(r.scratch.App_Vife_Val.data(), r.vifeCount);
-    record.PrinVIFE = r.scratch.App_Vife_Val[0];
+    if (r.vifeCount == 0)
+        record.VIFE = QStringLiteral("");
+    else
+        setDollarHexList(record.VIFE, r.vifes.data(), r.vifeCount, texts);
+    record.PrinVIFE = r.vifes[0];
     std::uint32_t a = 0;
     std::uint32_t b = 0;
-    record.totdati.reserve(r.dataCount * 2);
+    char16_t *at = texts.extend(2 * static_cast<std::size_t>(r.dataCount));
     for (int k = 0; k < r.dataCount; ++k) {
-        const std::uint8_t byte = r.scratch.App_Data_Val[static_cast<std::size_t>(k)];
-        appendHex(record.totdati, byte);
+        const std::uint8_t byte = block[r.data + static_cast<std::size_t>(k)];
+        writeHex(at + 2 * k, byte);
         if (k < 4)
             a += std::uint32_t(byte) << (8 * k);
         else
             b += std::uint32_t(byte) << (8 * ((k - 4) % 4));
     }
+    texts.finish(record.totdati);
     record.dato_A = static_cast<qint32>(a);
     record.dato_B = static_cast<qint32>(b);
 }
 
+// About the characters of a record's own texts: a block that turns out too
+// small only costs a further allocation.
+std::size_t textSizeGuess(const RawRecord &r)
+{
+    const auto listed = [](int count) { return count > 1 ? 4 * static_cast<std::size_t>(count) + 1 : 0; };
+    const std::size_t data = 2 * static_cast<std::size_t>(r.dataCount) + 1;
+    const std::size_t value = std::max<std::size_t>(24, static_cast<std::size_t>(r.dataCount) + 1);
+    const std::size_t description = r.vifeCount > 0 ? 80 : 0;
+    return data + value + description + listed(r.difeCount) + listed(r.vifeCount);
+}
+
+struct TelegramTexts {
+    QString date;
+    QString time;
+    QStringView decimalPoint;
+};
+
+std::unique_ptr<TVariable_MBus> makeRecord(const RawRecord &r, std::span<const std::uint8_t> block,
+                                           const TelegramTexts &shared, DecoderScratch &scratch, TextBlock &texts)
+{
+    const int dataField = r.dif & 0x0F;
+    const DataFieldEntry &field = dataFieldEntry(dataField);
+
+    // Every field has its initial value by its declaration.
+    auto record = std::make_unique_for_overwrite<TVariable_MBus>();
+    record->Is_BCD = field.bcd;
+    setText(record->DataFieldStr, field.dataFieldStr);
+    setText(record->datagiorno, shared.date);
+    setText(record->tempo, shared.time);
+    record->DIF = dollarHex(r.dif, false);
+    if (r.filler) {
+        record->Real_Wireless_Var = false;
+        return record;
+    }
+    record->Real_Wireless_Var = true;
+
+    record->dimension = static_cast<quint8>(dataField);
+    bool reservedLength = false;
+    if (dataField == kVariableLengthField) {
+        const LvarEntry &lvar = lvarEntry(r.lvar);
+        setText(record->DataFieldStr, lvar.dataFieldStr);
+        setText(record->descdim, lvar.descdim);
+        record->nbyte = lvar.byteCount;
+        reservedLength = lvar.reserved;
+    } else {
+        setText(record->descdim, field.descdim);
+        record->nbyte = field.nbyte;
+    }
+
+    record->function_fild = (r.dif >> 4) & 0x03;
+    if (r.difeCount > 0) {
+        setDollarHexList(record->DIFE, r.difes.data(), r.difeCount, texts);
+        record->numdife = r.difeCount;
+    }
+    setStorageTariffSubunit(r, *record);
+    setVifFields(r, block, *record);
+    setDataFields(r, block, *record, texts);
+    if (reservedLength) {
+        record->errata = true;
+        record->sterror = QStringLiteral("Non analizabile");
+    }
+
+    // The value decoder reads the bytes from a zeroed scratch; they are
+    // zeroed again for the next record.
+    std::copy_n(block.data() + r.data, r.dataCount, scratch.App_Data_Val.data());
+    scratch.App_Vife_Val = r.vifes;
+    decodeValueAndUnit(r.vif, r.vifes[0], static_cast<std::uint8_t>(dataField), r.lvar, record->nbyte, *record,
+                       scratch, texts, shared.decimalPoint);
+    std::fill_n(scratch.App_Data_Val.data(), r.dataCount, std::uint8_t(0));
+    setText(record->FunctionFieldStr, functionFieldText(record->function_fild));
+    return record;
+}
+
 } // namespace
+
+QDateTime currentDecodeTime()
+{
+    struct Cache {
+        qint64 second = std::numeric_limits<qint64>::min();
+        QDateTime local;
+    };
+    thread_local Cache cache;
+    const qint64 second = QDateTime::currentMSecsSinceEpoch() / 1000;
+    if (second != cache.second) {
+        cache.local = QDateTime::fromMSecsSinceEpoch(second * 1000);
+        cache.second = second;
+    }
+    return cache.local;
+}
 
 ParseResult Parse_Data_Records(TVariableList &target, qint32 last, std::span<const std::uint8_t> block,
                                TMBusType mode, const QDateTime &decodedAt)
 {
-    ParseResult result;
     if (block.empty())
+        return {};
+
+    thread_local std::vector<RawRecord> raw;
+    raw.clear();
+    const qint64 lastStart = std::min<qint64>(last, static_cast<qint64>(block.size()) - 1);
+    const ParseResult result = readRecords(block, lastStart, mode, raw);
+    if (raw.empty())
         return result;
 
-    const DecodeStamp stamp = decodeStamp(decodedAt);
-    const qint64 lastStart = std::min<qint64>(last, static_cast<qint64>(block.size()) - 1);
-    const RecordReader reader(block);
-    TVariableList records;
+    // The telegram's records share one allocation, and so do their texts.
+    const DecodeStamp &stamp = decodeStamp(decodedAt);
+    std::size_t textSize = 0;
+    for (const RawRecord &r : raw)
+        textSize += textSizeGuess(r);
+    TextBlock texts;
+    texts.open(textSize);
+    const TelegramTexts shared{stamp.date, stamp.time, stamp.decimalPoint};
 
-    qint64 p = 0;
-    do {
-        RawRecord r;
-        if (QString error = reader.read(p, r); !error.isEmpty()) {
-            result.decodable = false;
-            result.error = error;
-            return result;
-        }
-        const int dataField = r.dif & 0x0F;
-        const DataFieldEntry &field = dataFieldEntry(dataField);
-
-        auto record = std::make_unique<TVariable_MBus>();
-        record->Is_BCD = field.bcd;
-        record->DataFieldStr = field.dataFieldStr;
-        record->datagiorno = stamp.date;
-        record->tempo = stamp.time;
-        record->Real_Wireless_Var = true;
-        record->DIF = dollarHex(r.dif);
-
-        if (dataField == kSpecialFunctionField) {
-            if (r.dif == kManufacturerData || r.dif == kMoreRecordsFollow) {
-                if (r.dif == kMoreRecordsFollow)
-                    result.result = 0;
-                break;
-            }
-            if (r.dif >= 0x3F && r.dif <= 0x7F)
-                break;
-            if (mode == TMBusType::mtWireless && r.dif == kIdleFiller) {
-                record->Real_Wireless_Var = false;
-                records.push_back(std::move(record));
-            }
-            ++p;
-            continue;
-        }
-
-        record->dimension = static_cast<quint8>(dataField);
-        bool reservedLength = false;
-        if (dataField == kVariableLengthField) {
-            const LvarEntry lvar = lvarEntry(r.lvar);
-            record->DataFieldStr = lvar.dataFieldStr;
-            record->descdim = lvar.descdim;
-            record->nbyte = lvar.byteCount;
-            reservedLength = lvar.reserved;
-        } else {
-            record->descdim = field.descdim;
-            record->nbyte = field.nbyte;
-        }
-        if (dataField == kSelectionForReadoutField)
-            break;
-
-        record->function_fild = (r.dif >> 4) & 0x03;
-        if (r.difeCount > 0) {
-            record->DIFE = dollarHexList(r.difes.data(), r.difeCount);
-            record->numdife = r.difeCount;
-        }
-        setStorageTariffSubunit(r, *record);
-
-        if ((r.vif & 0x7F) == 0x7E)
-            break;
-        setVifFields(r, *record);
-        setDataFields(r, *record);
-        if (reservedLength) {
-            record->errata = true;
-            record->sterror = QStringLiteral("Non analizabile");
-        }
-
-        Decode_Value_And_Unit(r.vif, r.scratch.App_Vife_Val[0], static_cast<std::uint8_t>(dataField), r.lvar,
-                              record->nbyte, *record, r.scratch);
-        record->FunctionFieldStr = functionFieldText(record->function_fild);
-        records.push_back(std::move(record));
-
-        // Nothing tells how long reserved variable-length data is, so the
-        // records after it cannot be found.
-        if (reservedLength)
-            break;
-        ++p;
-    } while (p <= lastStart);
-
-    for (auto &record : records)
-        target.push_back(std::move(record));
+    const std::size_t needed = target.size() + raw.size();
+    if (needed > target.capacity())
+        target.reserve(std::max(needed, target.capacity() * 2));
+    DecoderScratch scratch;
+    const RecordBlock records(raw.size());
+    for (const RawRecord &r : raw)
+        target.push_back(makeRecord(r, block, shared, scratch, texts));
     return result;
 }
 

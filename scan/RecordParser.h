@@ -22,6 +22,11 @@ struct ParseResult {
     QString error;
 };
 
+// The local date and time now, to the second, for the records' date and
+// time texts. Converting the clock to local time reads the time-zone files,
+// so each thread does it once a second.
+QDateTime currentDecodeTime();
+
 // Decodes the records of `block` (from the first DIF to the last byte that
 // belongs to the records) into `target`. `last` is the last position at
 // which a record may begin; the first record is read whatever it is, and no
@@ -30,6 +35,6 @@ struct ParseResult {
 // `target` untouched. In wireless mode each idle filler (DIF 2F) yields a
 // filler record. `decodedAt` stamps the records' date and time texts.
 ParseResult Parse_Data_Records(TVariableList &target, qint32 last, std::span<const std::uint8_t> block,
-                               TMBusType mode, const QDateTime &decodedAt = QDateTime::currentDateTime());
+                               TMBusType mode, const QDateTime &decodedAt = currentDecodeTime());
 
 } // namespace scan

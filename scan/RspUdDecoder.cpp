@@ -2,6 +2,8 @@
 
 #include "scan/MBusNames.h"
 
+#include <algorithm>
+
 namespace scan {
 namespace {
 
@@ -38,7 +40,7 @@ void Fill_Slave_Header(std::span<const std::uint8_t> frame, TSlave_MBus &slave)
     const quint32 identification = quint32(frame[7]) | quint32(frame[8]) << 8 | quint32(frame[9]) << 16
                                  | quint32(frame[10]) << 24;
     // BCD digits written in hexadecimal read as the decimal number.
-    slave.Secondary_Addresss = QStringLiteral("%1").arg(identification, 2, 16, QLatin1Char('0')).toUpper();
+    slave.Secondary_Addresss = QString::number(identification, 16).toUpper().rightJustified(2, QLatin1Char('0'));
     slave.Manufacture = frame[11] + 256 * frame[12];
     slave.Version = frame[13];
     slave.Medium = frame[14];
@@ -87,8 +89,15 @@ RspUdResult Add_Slave_From_RSP_UD(TSlaveMBusList &list, qint32 index, std::span<
             return result;
         }
     }
-    for (auto &record : decoded.records)
-        slave->List_Var.push_back(std::move(record));
+    if (slave->List_Var.empty()) {
+        slave->List_Var = std::move(decoded.records);
+    } else {
+        const std::size_t needed = slave->List_Var.size() + decoded.records.size();
+        if (needed > slave->List_Var.capacity())
+            slave->List_Var.reserve(std::max(needed, 2 * slave->List_Var.capacity()));
+        for (auto &record : decoded.records)
+            slave->List_Var.push_back(std::move(record));
+    }
     result.accepted = true;
     result.recordsEnded = decoded.recordsEnded;
     return result;

@@ -27,7 +27,7 @@ struct RspUdRecords {
     bool ok() const { return error.isEmpty(); }
 };
 RspUdRecords decodeRspUdRecords(std::span<const std::uint8_t> frame,
-                                const QDateTime &decodedAt = QDateTime::currentDateTime());
+                                const QDateTime &decodedAt = currentDecodeTime());
 
 struct RspUdResult {
     bool accepted = false;   // false: nothing was added, `error` says why

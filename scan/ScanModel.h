@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QString>
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -55,6 +56,11 @@ struct TVariable_MBus {
     bool Real_Wireless_Var = false;
     bool Is_BCD = false;
     vtree::TLazyNode *Node = nullptr;
+
+    // The records of one decoded telegram share one allocation (see
+    // RecordBlock); any other record has its own. Both are freed by delete.
+    static void *operator new(std::size_t size);
+    static void operator delete(void *record, std::size_t size) noexcept;
 };
 
 // Records in telegram order. Owners free them from the last to the first.

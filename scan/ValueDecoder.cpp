@@ -1,8 +1,10 @@
 #include "scan/ValueDecoder.h"
 
 #include "scan/MBusTables.h"
+#include "scan/TextBlock.h"
 #include "scan/ValueText.h"
 
+#include <QLocale>
 #include <algorithm>
 #include <bit>
 
@@ -12,15 +14,7 @@ namespace {
 constexpr int kVifExtensionFd = 0xFD;
 constexpr int kVifExtensionFb = 0xFB;
 
-// 10^k in extended precision: exact up to 10^27, so scaling divides by an
-// exact power rather than multiplying by an inexact fraction.
-long double scaleByPowerOfTen(long double value, int exponent)
-{
-    long double power = 1;
-    for (int i = 0; i < (exponent < 0 ? -exponent : exponent); ++i)
-        power *= 10;
-    return exponent < 0 ? value / power : value * power;
-}
+using DataBytes = std::array<std::uint8_t, 256>;
 
 std::uint32_t littleEndian(const std::uint8_t *bytes, int count)
 {
@@ -30,90 +24,139 @@ std::uint32_t littleEndian(const std::uint8_t *bytes, int count)
     return v;
 }
 
-long double rawValue(int dataField, std::uint8_t lvar, const std::array<std::uint8_t, 256> &d)
+RecordNumber integerNumber(std::int64_t value)
+{
+    RecordNumber n;
+    n.integer = value;
+    return n;
+}
+
+RecordNumber rawNumber(int dataField, std::uint8_t lvar, const DataBytes &d)
 {
     switch (dataField) {
-    case 1: return static_cast<std::int8_t>(d[0]);
-    case 2: return static_cast<std::int16_t>(littleEndian(d.data(), 2));
+    case 1: return integerNumber(static_cast<std::int8_t>(d[0]));
+    case 2: return integerNumber(static_cast<std::int16_t>(littleEndian(d.data(), 2)));
     case 3: {
         const std::int64_t v = littleEndian(d.data(), 3);
-        return static_cast<long double>((d[2] & 0x80) ? v - (std::int64_t(1) << 24) : v);
+        return integerNumber((d[2] & 0x80) ? v - (std::int64_t(1) << 24) : v);
     }
-    case 4: return static_cast<std::int32_t>(littleEndian(d.data(), 4));
-    case 5: return std::bit_cast<float>(littleEndian(d.data(), 4));
+    case 4: return integerNumber(static_cast<std::int32_t>(littleEndian(d.data(), 4)));
+    case 5: {
+        RecordNumber n;
+        n.kind = RecordNumber::Kind::Single;
+        n.single = std::bit_cast<float>(littleEndian(d.data(), 4));
+        return n;
+    }
     case 6: {
         const std::int64_t v = std::int64_t(littleEndian(d.data(), 4)) | std::int64_t(littleEndian(d.data() + 4, 2)) << 32;
-        return static_cast<long double>((d[5] & 0x80) ? v - (std::int64_t(1) << 48) : v);
+        return integerNumber((d[5] & 0x80) ? v - (std::int64_t(1) << 48) : v);
     }
     case 7: {
         const std::uint64_t v = std::uint64_t(littleEndian(d.data(), 4)) | std::uint64_t(littleEndian(d.data() + 4, 4)) << 32;
-        return static_cast<long double>(static_cast<std::int64_t>(v));
+        return integerNumber(static_cast<std::int64_t>(v));
     }
-    case 9: case 10: case 11: case 12: return BCD_To_Int64(d, dataField - 8);
-    case 14: return BCD_To_Int64(d, 6);
+    case 9: case 10: case 11: case 12: return integerNumber(BCD_To_Int64(d, dataField - 8));
+    case 14: return integerNumber(BCD_To_Int64(d, 6));
     case 13:
         if (lvar >= 0xC0 && lvar <= 0xC9)
-            return BCD_To_Int64(d, lvar - 0xC0);
+            return integerNumber(BCD_To_Int64(d, lvar - 0xC0));
         if (lvar >= 0xD0 && lvar <= 0xD9)
-            return -static_cast<long double>(BCD_To_Int64(d, lvar - 0xD0));
-        return 0;
-    default: return 0;
+            return integerNumber(-BCD_To_Int64(d, lvar - 0xD0));
+        return integerNumber(0);
+    default: return integerNumber(0);
     }
 }
 
 int twoDigitYear(std::uint8_t dayByte, std::uint8_t monthByte) { return ((dayByte >> 5) & 0x07) | ((monthByte >> 4) & 0x0F) << 3; }
 
-QString dateText(std::uint8_t dayByte, std::uint8_t monthByte)
+void appendDate(TextBlock &text, std::uint8_t dayByte, std::uint8_t monthByte)
 {
-    return Two_Digit_Text(dayByte & 0x1F) + QLatin1Char('/') + Two_Digit_Text(monthByte & 0x0F) + QLatin1Char('/')
-         + Two_Digit_Text(twoDigitYear(dayByte, monthByte));
+    appendTwoDigitText(text, dayByte & 0x1F);
+    text.append(u'/');
+    appendTwoDigitText(text, monthByte & 0x0F);
+    text.append(u'/');
+    appendTwoDigitText(text, twoDigitYear(dayByte, monthByte));
 }
 
-QString clockText(std::uint8_t hour, std::uint8_t minute) { return Two_Digit_Text(hour) + QLatin1Char(':') + Two_Digit_Text(minute); }
+void appendClock(TextBlock &text, int hour, int minute)
+{
+    appendTwoDigitText(text, hour);
+    text.append(u':');
+    appendTwoDigitText(text, minute);
+}
 
 // Type G (data field 2) and type F (data field 4); other data fields give
 // no text and the number shows.
-QString dateOrDateTimeText(int dataField, const std::array<std::uint8_t, 256> &d)
+void appendDateOrDateTime(TextBlock &text, int dataField, const DataBytes &d)
 {
-    if (dataField == 2)
-        return dateText(d[0], d[1]);
-    if (dataField == 4)
-        return dateText(d[2], d[3]) + QLatin1Char(' ') + clockText(d[1] & 0x1F, d[0] & 0x3F);
-    return {};
-}
-
-QString timePointText(int dataField, const std::array<std::uint8_t, 256> &d)
-{
-    switch (dataField) {
-    case 3: return clockText(d[2] & 0x1F, d[1] & 0x3F) + QLatin1Char(':') + Two_Digit_Text(d[0] & 0x3F);
-    case 6:
-        return weekdayText((d[2] >> 5) & 0x07) + dateText(d[3], d[4]) + QLatin1Char(' ')
-             + clockText(d[2] & 0x1F, d[1] & 0x3F) + QLatin1Char(':') + Two_Digit_Text(d[0] & 0x3F);
-    default: return dateOrDateTimeText(dataField, d);
+    if (dataField == 2) {
+        appendDate(text, d[0], d[1]);
+    } else if (dataField == 4) {
+        appendDate(text, d[2], d[3]);
+        text.append(u' ');
+        appendClock(text, d[1] & 0x1F, d[0] & 0x3F);
     }
 }
 
+void appendTimePoint(TextBlock &text, int dataField, const DataBytes &d)
+{
+    switch (dataField) {
+    case 3:
+        appendClock(text, d[2] & 0x1F, d[1] & 0x3F);
+        text.append(u':');
+        appendTwoDigitText(text, d[0] & 0x3F);
+        break;
+    case 6:
+        text.append(weekdayText((d[2] >> 5) & 0x07));
+        appendDate(text, d[3], d[4]);
+        text.append(u' ');
+        appendClock(text, d[2] & 0x1F, d[1] & 0x3F);
+        text.append(u':');
+        appendTwoDigitText(text, d[0] & 0x3F);
+        break;
+    default: appendDateOrDateTime(text, dataField, d);
+    }
+}
+
+// What replaces the number, when it makes a text.
+enum class ValueText { Number, PlainText, TimePoint, Date };
+
 struct Working {
-    long double value = 0;
+    RecordNumber number;
     int category = -1;
     int extensionCode = -1;
-    QString description;
-    QString valueText;
+    // The description in parts, each a text of the tables (left
+    // uninitialised: only the first partCount are read).
+    std::array<const QString *, 12> parts;
+    int partCount = 0;
+    ValueText valueText = ValueText::Number;
+
+    void describe(const QString &text)
+    {
+        parts[0] = &text;
+        partCount = 1;
+    }
+    void extendDescription(const QString &text)
+    {
+        if (partCount < static_cast<int>(parts.size()))
+            parts[static_cast<std::size_t>(partCount++)] = &text;
+    }
 };
 
-void applyCombinable(const CodeEntry &entry, int code, int dataField, const DecoderScratch &scratch, Working &w)
+void applyCombinable(const CodeTable &table, int code, Working &w)
 {
-    w.description += entry.textFor(code);
+    const CodeEntry &entry = table.lookup(code);
+    w.extendDescription(table.textOf(code));
     if (w.extensionCode == -1)
         w.extensionCode = entry.codeFor(code);
     if (entry.scaling.applies)
-        w.value = scaleByPowerOfTen(w.value, entry.scaling.exponentFor(code));
+        w.number.scale(entry.scaling.exponentFor(code));
     if (entry.dateText)
-        w.valueText = dateOrDateTimeText(dataField, scratch.App_Data_Val);
+        w.valueText = ValueText::Date;
 }
 
 // Combinable VIFE from `start`, never past the tenth.
-void walkCombinableVifes(int start, int dataField, const DecoderScratch &scratch, Working &w)
+void walkCombinableVifes(int start, const DecoderScratch &scratch, Working &w)
 {
     const auto &vifes = scratch.App_Vife_Val;
     int i = start;
@@ -122,16 +165,36 @@ void walkCombinableVifes(int start, int dataField, const DecoderScratch &scratch
         if (code == kPhaseExtensionVife) {
             if (i < 9) {
                 ++i;
-                w.description += phaseExtensionText(vifes[static_cast<std::size_t>(i)] & 0x7F);
+                w.extendDescription(phaseExtensionText(vifes[static_cast<std::size_t>(i)] & 0x7F));
             }
         } else {
-            applyCombinable(combinableVifeTable().lookup(code), code, dataField, scratch, w);
+            applyCombinable(combinableVifeTable(), code, w);
         }
         if ((vifes[static_cast<std::size_t>(i)] & 0x80) && i < 9)
             ++i;
         else
             break;
     }
+}
+
+// The parts joined as appending QStrings would: null only when every part is.
+void setDescription(const Working &w, TVariable_MBus &record, TextBlock &texts)
+{
+    const QString *only = nullptr;
+    int textCount = 0;
+    for (int i = 0; i < w.partCount; ++i) {
+        if (!w.parts[static_cast<std::size_t>(i)]->isNull()) {
+            only = w.parts[static_cast<std::size_t>(i)];
+            ++textCount;
+        }
+    }
+    if (textCount <= 1) {
+        record.Desc_Type_Data = only ? *only : QString();
+        return;
+    }
+    for (int i = 0; i < w.partCount; ++i)
+        texts.append(*w.parts[static_cast<std::size_t>(i)]);
+    texts.finish(record.Desc_Type_Data);
 }
 
 } // namespace
@@ -153,31 +216,31 @@ qint64 BCD_To_Int64(std::span<const std::uint8_t> bytes, int n)
     return static_cast<qint64>(sum);
 }
 
-void Decode_Value_And_Unit(std::uint8_t vif, std::uint8_t firstVife, std::uint8_t dataField, std::uint8_t lvar,
-                           qint32 nbyte, TVariable_MBus &record, const DecoderScratch &scratch)
+void decodeValueAndUnit(std::uint8_t vif, std::uint8_t firstVife, std::uint8_t dataField, std::uint8_t lvar,
+                        qint32 nbyte, TVariable_MBus &record, const DecoderScratch &scratch, TextBlock &texts,
+                        QStringView decimalPoint)
 {
     const auto &data = scratch.App_Data_Val;
     Working w;
-    w.value = rawValue(dataField, lvar, data);
+    w.number = rawNumber(dataField, lvar, data);
 
     const int vifCode = vif & 0x7F;
-    const CodeEntry &primary = primaryVifTable().lookup(vifCode);
+    const CodeTable &primaryTable = primaryVifTable();
+    const CodeEntry &primary = primaryTable.lookup(vifCode);
     w.category = primary.category;
     switch (primary.kind) {
     case VifKind::Plain:
-        w.description = primary.textFor(vifCode);
+        w.describe(primaryTable.textOf(vifCode));
         if (primary.scaling.applies)
-            w.value = scaleByPowerOfTen(w.value, primary.scaling.exponentFor(vifCode));
+            w.number.scale(primary.scaling.exponentFor(vifCode));
         break;
-    case VifKind::PlainTextUnit: {
-        w.description = primary.textFor(vifCode);
-        const int count = std::clamp<int>(nbyte, 0, static_cast<int>(data.size()));
-        w.valueText = QString::fromLatin1(reinterpret_cast<const char *>(data.data()), count);
+    case VifKind::PlainTextUnit:
+        w.describe(primaryTable.textOf(vifCode));
+        w.valueText = ValueText::PlainText;
         break;
-    }
     case VifKind::TimePoint:
-        w.description = timePointDescription(dataField);
-        w.valueText = timePointText(dataField, data);
+        w.describe(timePointDescription(dataField));
+        w.valueText = ValueText::TimePoint;
         break;
     }
 
@@ -185,20 +248,41 @@ void Decode_Value_And_Unit(std::uint8_t vif, std::uint8_t firstVife, std::uint8_
         const CodeTable &table = vif == kVifExtensionFd ? vifExtensionFdTable() : vifExtensionFbTable();
         const int code = firstVife & 0x7F;
         const CodeEntry &entry = table.lookup(code);
-        w.description = entry.textFor(code);
+        w.describe(table.textOf(code));
         w.extensionCode = entry.codeFor(code);
         if (entry.scaling.applies)
-            w.value = scaleByPowerOfTen(w.value, entry.scaling.exponentFor(code));
+            w.number.scale(entry.scaling.exponentFor(code));
         if (firstVife & 0x80)
-            walkCombinableVifes(1, dataField, scratch, w);
+            walkCombinableVifes(1, scratch, w);
     } else if ((vif & 0x80) && vif != 0xFE && vif != 0xFF) {
-        walkCombinableVifes(0, dataField, scratch, w);
+        walkCombinableVifes(0, scratch, w);
     }
 
     record.type_data = static_cast<quint16>(w.category);
     record.Type_Data_Vife = w.extensionCode == -1 ? 0 : w.extensionCode;
-    record.Desc_Type_Data = w.description;
-    record.ValueStr = w.valueText.isEmpty() ? formatRecordValue(w.value) : w.valueText;
+    setDescription(w, record, texts);
+
+    switch (w.valueText) {
+    case ValueText::Number: break;
+    case ValueText::PlainText: {
+        const int count = std::clamp<int>(nbyte, 0, static_cast<int>(data.size()));
+        texts.appendLatin1(reinterpret_cast<const char *>(data.data()), static_cast<std::size_t>(count));
+        break;
+    }
+    case ValueText::TimePoint: appendTimePoint(texts, dataField, data); break;
+    case ValueText::Date: appendDateOrDateTime(texts, dataField, data); break;
+    }
+    if (texts.current().isEmpty())
+        appendRecordValue(texts, w.number, decimalPoint);
+    texts.finish(record.ValueStr);
+}
+
+void Decode_Value_And_Unit(std::uint8_t vif, std::uint8_t firstVife, std::uint8_t dataField, std::uint8_t lvar,
+                           qint32 nbyte, TVariable_MBus &record, const DecoderScratch &scratch)
+{
+    TextBlock texts;
+    const QString decimalPoint = QLocale().decimalPoint();
+    decodeValueAndUnit(vif, firstVife, dataField, lvar, nbyte, record, scratch, texts, decimalPoint);
 }
 
 } // namespace scan

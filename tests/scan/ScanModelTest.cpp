@@ -1,4 +1,6 @@
+#include "LongFrame.h"
 #include "QStringPrinter.h"
+#include "scan/RecordBlock.h"
 #include "scan/RspUdDecoder.h"
 #include "scan/ScanLists.h"
 
@@ -20,13 +22,7 @@ std::vector<std::uint8_t> makeFrame(std::vector<std::uint8_t> id, std::uint16_t 
     f.insert(f.end(), id.begin(), id.end());
     f.insert(f.end(), {std::uint8_t(manufacturer), std::uint8_t(manufacturer >> 8), 0x01, medium, 0x2A, 0x10, 0, 0});
     f.insert(f.end(), records.begin(), records.end());
-    std::uint8_t sum = 0;
-    for (std::size_t i = 4; i < f.size(); ++i)
-        sum = static_cast<std::uint8_t>(sum + f[i]);
-    f.push_back(sum);
-    f.push_back(0x16);
-    f[1] = f[2] = static_cast<std::uint8_t>(f.size() - 6);
-    return f;
+    return closedLongFrame(std::move(f));
 }
 
 } // namespace
@@ -203,4 +199,39 @@ TEST(ScanModel, ListsAreSafeToShareBetweenScanAndDialogThreads)
     for (const auto &slave : access)
         EXPECT_EQ(slave->List_Var.size(), 2u);
     EXPECT_GT(reads, 0u);
+}
+
+// The records of a telegram share one allocation, yet each is deleted on its
+// own; the sanitizers watch the allocation being freed exactly once.
+TEST(ScanModel, RecordsOutliveTheirBlockInAnyOrderAndOnAnyThread)
+{
+    TVariableList records;
+    {
+        const RecordBlock block(3);
+        for (int i = 0; i < 5; ++i) { // two more than the block holds
+            records.push_back(std::make_unique<TVariable_MBus>());
+            records.back()->dato_A = i;
+            records.back()->DIF = QString::number(i);
+        }
+    }
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(records[static_cast<std::size_t>(i)]->dato_A, i);
+        EXPECT_EQ(records[static_cast<std::size_t>(i)]->vifvalue, -1);
+    }
+    // The first, then the others from another thread.
+    records.erase(records.begin());
+    std::thread other([moved = std::move(records)]() mutable { clearFromLast(moved); });
+    other.join();
+
+    // A block whose records are never made, or made and gone before it ends.
+    { const RecordBlock unused(4); }
+    {
+        const RecordBlock block(2);
+        auto record = std::make_unique<TVariable_MBus>();
+        record.reset();
+    }
+    // Outside any block a record has an allocation of its own.
+    auto alone = std::make_unique<TVariable_MBus>();
+    alone->ValueStr = QStringLiteral("1");
+    EXPECT_EQ(alone->ValueStr, QStringLiteral("1"));
 }

@@ -1,11 +1,15 @@
 #include "QStringPrinter.h"
+#include "scan/TextBlock.h"
 #include "scan/ValueDecoder.h"
 #include "scan/ValueText.h"
 
 #include <QLocale>
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cmath>
 #include <limits>
+#include <random>
 #include <vector>
 
 using namespace scan;
@@ -245,4 +249,81 @@ TEST(ValueText, GeneralFormat)
         EXPECT_EQ(formatGeneral(c.value, 15, QStringLiteral(".")), QString::fromLatin1(c.text));
     EXPECT_EQ(Two_Digit_Text(7), QStringLiteral("07"));
     EXPECT_EQ(Two_Digit_Text(127), QStringLiteral("127"));
+}
+
+// A record's value text comes from the exact digits where the raw number
+// allows it; it must be the very text that printing the value worked out in
+// extended precision gives: same digits, rounding, exponent and separator.
+TEST(ValueText, RecordValueTextIsWhatPrintingItsExtendedValueGives)
+{
+    std::mt19937_64 random(15);
+    std::vector<RecordNumber> numbers;
+    auto withSteps = [&](RecordNumber n, std::initializer_list<int> steps) {
+        for (const int step : steps)
+            n.scale(step);
+        numbers.push_back(n);
+    };
+    auto integer = [](std::int64_t value) {
+        RecordNumber n;
+        n.integer = value;
+        return n;
+    };
+    auto single = [](float value) {
+        RecordNumber n;
+        n.kind = RecordNumber::Kind::Single;
+        n.single = value;
+        return n;
+    };
+
+    // Integers of every length and their edges, with the scalings of the
+    // tables alone and in chains.
+    std::vector<std::int64_t> integers = {0, 1, -1, 5, 45, -45, 1234, 230100, 999999999999999, 1000000000000000,
+                                          999999999999999999, 123456789012345678, std::numeric_limits<std::int64_t>::max(),
+                                          std::numeric_limits<std::int64_t>::min(), 100000000000000000};
+    for (int digits = 1; digits <= 19; ++digits) {
+        const std::uint64_t top = digits == 19 ? std::numeric_limits<std::int64_t>::max() : static_cast<std::uint64_t>(std::pow(10.0, digits));
+        for (int i = 0; i < 40; ++i) {
+            const auto v = static_cast<std::int64_t>(random() % top);
+            integers.push_back(i % 2 ? -v : v);
+        }
+    }
+    const std::vector<std::vector<int>> chains = {{}, {0}, {-3}, {-6}, {-7}, {-9}, {-12}, {3}, {4}, {-9, -6}, {-3, 3},
+                                                  {-12, 3, -6, 1}, {2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2}, {-6, -6, -6, -6, -6, -6, -6, -6, -6, -6, -6}};
+    for (const std::int64_t v : integers)
+        for (const auto &chain : chains) {
+            RecordNumber n = integer(v);
+            for (const int step : chain)
+                n.scale(step);
+            numbers.push_back(n);
+        }
+
+    // Floats: ties at the fifteenth digit, tiny and huge ones, the special
+    // values, and random bit patterns, unscaled and scaled.
+    const std::vector<float> floats = {0.0f, -0.0f, 0.1f, -4.5f, 1.0f / 3, std::ldexp(1.0f, -22), std::ldexp(3.0f, -23),
+                                       std::numeric_limits<float>::max(), std::numeric_limits<float>::denorm_min(),
+                                       std::numeric_limits<float>::infinity(), std::numeric_limits<float>::quiet_NaN(),
+                                       16777217.0f, 41.737434f};
+    for (const float f : floats) {
+        withSteps(single(f), {});
+        withSteps(single(f), {0});
+        withSteps(single(f), {-3});
+    }
+    for (int i = 0; i < 3000; ++i) {
+        const float f = std::bit_cast<float>(static_cast<std::uint32_t>(random()));
+        withSteps(single(f), {});
+        if (i % 10 == 0)
+            withSteps(single(f), {1, -2});
+    }
+
+    for (const QString &point : {QStringLiteral("."), QStringLiteral(","), QStringLiteral("\u066B")}) {
+        for (const RecordNumber &n : numbers) {
+            TextBlock block;
+            appendRecordValue(block, n, point);
+            QString text;
+            block.finish(text);
+            ASSERT_EQ(text, formatGeneral(n.value(), 15, point))
+                << (n.kind == RecordNumber::Kind::Integer ? "integer " : "float ") << n.integer << " " << n.single
+                << " x 10^" << n.tenPower;
+        }
+    }
 }

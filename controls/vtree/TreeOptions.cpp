@@ -1,0 +1,125 @@
+// The option setters and what each change makes the tree do at once.
+#include "controls/vtree/TreeOptions.h"
+
+#include "controls/vtree/BaseLazyTree.h"
+#include "controls/vtree/Finally.h"
+
+namespace vtree {
+
+namespace {
+// Stores a changed set and lets the tree react to the old and the new one.
+template <class Set, class React>
+void changeSet(Set &stored, Set value, React react)
+{
+    if (value == stored)
+        return;
+    const Set old = stored;
+    stored = value;
+    react(old, value);
+}
+} // namespace
+
+void TCustomLazyTreeOptions::SetPaintOptions(TLTPaintOptions value)
+{
+    changeSet(FPaintOptions, value, [this](auto old, auto now) { FOwner.applyPaintOptions(old, now); });
+}
+
+void TCustomLazyTreeOptions::SetAutoOptions(TLTAutoOptions value)
+{
+    changeSet(FAutoOptions, value, [this](auto old, auto now) { FOwner.applyAutoOptions(old, now); });
+}
+
+void TCustomLazyTreeOptions::SetSelectionOptions(TLTSelectionOptions value)
+{
+    changeSet(FSelectionOptions, value, [this](auto old, auto now) { FOwner.applySelectionOptions(old, now); });
+}
+
+void TCustomLazyTreeOptions::SetMiscOptions(TLTMiscOptions value)
+{
+    changeSet(FMiscOptions, value, [this](auto old, auto now) { FOwner.applyMiscOptions(old, now); });
+}
+
+void TCustomLazyTreeOptions::AssignTo(TCustomLazyTreeOptions &Dest) const
+{
+    Dest.SetPaintOptions(FPaintOptions);
+    Dest.SetAnimationOptions(FAnimationOptions);
+    Dest.SetAutoOptions(FAutoOptions);
+    Dest.SetSelectionOptions(FSelectionOptions);
+    Dest.SetMiscOptions(FMiscOptions);
+}
+
+void TBaseLazyTree::applyPaintOptions(TLTPaintOptions Old, TLTPaintOptions New)
+{
+    using enum TLTPaintOption;
+    TLTPaintOptions Added = New - Old;
+    const TLTPaintOptions Removed = Old - New;
+    if (Added.contains(toFixedIndent)) {
+        FOptions->FPaintOptions.include(toShowRoot);
+        Added.include(toShowRoot);
+    }
+    if (!FLoading && (Added + Removed).contains(toShowFilteredNodes)) {
+        // Filtered rows come back (or go) with their heights.
+        const bool handle = HandleAllocated();
+        if (handle)
+            BeginUpdate();
+        Finally end([this, handle] {
+            if (handle)
+                EndUpdate();
+        });
+        StopCacheValidation();
+        const bool shown = Added.contains(toShowFilteredNodes);
+        for (PLazyNode node = GetFirstNoInit(); node; node = GetNextNoInit(node)) {
+            if (!node->States.contains(TLazyNodeState::vsFiltered))
+                continue;
+            if (GetFullyVisible(node)) {
+                if (shown)
+                    ++FVisibleCount;
+                else
+                    --FVisibleCount;
+            }
+            PropagateTotalHeight(node, shown ? node->NodeHeight : -static_cast<std::int64_t>(node->NodeHeight), true);
+        }
+    }
+    ApplyPaintOptionsToWindow(Added, Removed);
+}
+
+void TBaseLazyTree::applyAutoOptions(TLTAutoOptions Old, TLTAutoOptions New)
+{
+    const TLTAutoOptions changed = (New - Old) + (Old - New);
+    if (changed.contains(TLTAutoOption::toAutoSpanColumns) && !FLoading && HandleAllocated())
+        Invalidate();
+}
+
+void TBaseLazyTree::applySelectionOptions(TLTSelectionOptions Old, TLTSelectionOptions New)
+{
+    using enum TLTSelectionOption;
+    const TLTSelectionOptions Added = New - Old;
+    const TLTSelectionOptions Removed = Old - New;
+    if ((Added + Removed).contains(toMultiSelect) || Added.containsAny({toLevelSelectConstraint, toSiblingSelectConstraint}))
+        ClearSelection();
+    if (Removed.contains(toExtendedFocus) && FFocusedColumn > 0 && HandleAllocated()) {
+        FFocusedColumn = MainColumn();
+        Invalidate();
+    }
+    if (!New.contains(toExtendedFocus))
+        FFocusedColumn = MainColumn();
+}
+
+void TBaseLazyTree::applyMiscOptions(TLTMiscOptions Old, TLTMiscOptions New)
+{
+    using enum TLTMiscOption;
+    const TLTMiscOptions Added = New - Old;
+    const TLTMiscOptions Removed = Old - New;
+    if (FLoading || !HandleAllocated())
+        return;
+    if ((Added + Removed).contains(toCheckSupport))
+        Invalidate();
+    if (Added.contains(toVariableNodeHeight)) {
+        BeginUpdate();
+        Finally end([this] { EndUpdate(); });
+        ReinitNode(FRoot, true);
+    }
+    ApplyMiscOptionsToWindow(Added, Removed);
+}
+
+} // namespace vtree
