@@ -28,6 +28,12 @@ void TBaseGrid::GridKeyDown(std::uint16_t &Key, TShiftState Shift)
         if (hasProps && base.Y < Row() && Row() > FixedRows() && base.Y > 0)
             MoveColRow(Col(), base.Y, single, true);
         break;
+    case VK_TAB:
+        // A tab forward leaves an area from its last column too; snapped back
+        // to the base, it would never get past it.
+        if (!Options().testFlag(goTabs) || Options().testFlag(goRowSelect) || Shift.testFlag(ssShift))
+            break;
+        [[fallthrough]];
     case VK_RIGHT: {
         const int last = base.X + span.X;
         if (last >= Col() && Col() < ColCount() - 1 && base.X < ColCount() - 1 && last < ColCount())
@@ -53,6 +59,12 @@ void TBaseGrid::GridKeyDown(std::uint16_t &Key, TShiftState Shift)
 
 bool TBaseGrid::GridWheelDown(TShiftState Shift, QPoint MousePos)
 {
+    // As the Down key does, the step starts from the area's last row: from
+    // the base it would come back to the base, and the wheel would never get
+    // past the area.
+    const int last = BaseCell(Col(), Row()).Y + CellSpan(Col(), Row()).Y;
+    if (last > Row() && last < RowCount() - 1)
+        MoveColRow(Col(), last, true, true);
     const bool handled = TCellGrid::GridWheelDown(Shift, MousePos);
     if (FHideLastRow) {
         if (VisibleRowCount() < Row() - TopRow() && Row() < RowCount() - 1)

@@ -112,8 +112,11 @@ void TBaseGrid::PaintCellCore(TCanvas &ACanvas, int ACol, int ARow, TRect ARect,
         ARect = CellRect(ACol, ARow);
 
     // A merged area scrolled partly under the fixed cells stays out of them.
-    const bool underFixedCols = FixedCols() > 0 && ACol >= FixedCols() && ARect.Left < FixedColsWidth();
-    const bool underFixedRows = FixedRows() > 0 && ARow >= FixedRows() && ARect.Top < FixedRowsHeight();
+    // Only on the grid itself: on another canvas (a header button, a drag
+    // image) the grid's fixed cells are not where the cell is painted.
+    const bool onGrid = &ACanvas == &Canvas();
+    const bool underFixedCols = onGrid && FixedCols() > 0 && ACol >= FixedCols() && ARect.Left < FixedColsWidth();
+    const bool underFixedRows = onGrid && FixedRows() > 0 && ARow >= FixedRows() && ARect.Top < FixedRowsHeight();
     int saved = 0;
     if (underFixedCols || underFixedRows) {
         saved = ACanvas.SaveDC();

@@ -1,28 +1,16 @@
 // The grid the base grid stands on, alone: key walks, selection, sizing
 // zones, moving, scrolling and the editor.
 #include "GridEvents.h"
+#include "GridPrinters.h"
 #include "controls/grid/base/widget/CellGrid.h"
 
 #include <QScrollBar>
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <vector>
 
 using namespace controls;
 using gridtest::key;
-
-namespace controls {
-inline std::ostream &operator<<(std::ostream &out, const TGridCoord &c) { return out << "(" << c.X << ", " << c.Y << ")"; }
-inline bool operator==(const TGridRect &a, const TGridRect &b)
-{
-    return a.Left == b.Left && a.Top == b.Top && a.Right == b.Right && a.Bottom == b.Bottom;
-}
-inline std::ostream &operator<<(std::ostream &out, const TGridRect &r)
-{
-    return out << "(" << r.Left << ", " << r.Top << ", " << r.Right << ", " << r.Bottom << ")";
-}
-} // namespace controls
 
 namespace {
 
