@@ -185,28 +185,24 @@ TCellProperties &TBaseGrid::GetCellProperties(int ACol, int ARow)
     PutGridObject(ACol, ARow, std::unique_ptr<TCellProperties>(created));
     platform::TFont font;
     platform::TBrush brush;
-    TColor colorTo = platform::clNone;
-    TColor mirror = platform::clNone;
-    TColor mirrorTo = platform::clNone;
-    TAlignment ha = taLeftJustify;
-    TVAlignment va = vtaTop;
-    bool ww = FWordWrap;
-    TCellGradientDirection gd = GradientVertical;
-    GetCellVisuals(ACol, ARow, font, brush, colorTo, mirror, mirrorTo, ha, va, ww, gd);
+    CellLook look;
+    look.ww = FWordWrap;
+    GetCellVisuals(ACol, ARow, font, brush, look.colorTo, look.mirror, look.mirrorTo, look.ha, look.va, look.ww,
+                   look.gd);
     TCellProperties *cell = props(ACol, ARow);
     if (cell == nullptr) // the hook took the record away again
         return GetCellProperties(ACol, ARow);
     cell->FCalcType = acNONE;
-    cell->FAlignment = ha;
-    cell->FVAlignment = va;
-    cell->FWordWrap = ww;
+    cell->FAlignment = look.ha;
+    cell->FVAlignment = look.va;
+    cell->FWordWrap = look.ww;
     cell->FFontName = font.Name();
     cell->FFontSize = font.Size();
     cell->FFontStyle = font.Style();
     cell->FFontColor = font.Color();
     cell->FBrushColor = brush.Color();
-    cell->FBrushColorTo = colorTo;
-    cell->FGradientDirection = gd;
+    cell->FBrushColorTo = look.colorTo;
+    cell->FGradientDirection = look.gd;
     return *cell;
 }
 

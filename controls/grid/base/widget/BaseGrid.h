@@ -234,6 +234,18 @@ protected:
     int FHoverRowIdx = -1;
 
 private:
+    // What the look hooks give besides the font and the brush, at the
+    // neutral start they get it in.
+    struct CellLook {
+        platform::TColor colorTo = platform::clNone;
+        platform::TColor mirror = platform::clNone;
+        platform::TColor mirrorTo = platform::clNone;
+        TAlignment ha = taLeftJustify;
+        TVAlignment va = vtaTop;
+        bool ww = true;
+        TCellGradientDirection gd = GradientVertical;
+    };
+
     // The slots hold properties only: descendants go through the typed
     // access above.
     using TCellGrid::gridObjectSlot;

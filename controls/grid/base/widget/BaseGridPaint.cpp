@@ -137,30 +137,25 @@ void TBaseGrid::PaintCellCore(TCanvas &ACanvas, int ACol, int ARow, TRect ARect,
     // leaves some alone paints them plainly.
     brush.setStyle(platform::TBrushStyle::bsSolid);
     brush.setColor(fixed ? FixedColor() : Color());
-    TColor colorTo = platform::clNone;
-    TColor mirror = platform::clNone;
-    TColor mirrorTo = platform::clNone;
-    TAlignment ha = taLeftJustify;
-    TVAlignment va = vtaTop;
-    bool ww = FWordWrap;
-    TCellGradientDirection gd = GradientVertical;
-    GetVisualProperties(ACol, ARow, AState, false, true, true, brush, colorTo, mirror, mirrorTo, ACanvas.Font(), ha,
-                        va, ww, gd);
+    CellLook look;
+    look.ww = FWordWrap;
+    GetVisualProperties(ACol, ARow, AState, false, true, true, brush, look.colorTo, look.mirror, look.mirrorTo,
+                        ACanvas.Font(), look.ha, look.va, look.ww, look.gd);
 
     if (m_hoverRow && ARow == FHoverRowIdx && !(selected && !m_hoverRowCells.contains(hcSelected))
         && !(fixed && !m_hoverRowCells.contains(hcFixed))) {
         brush.setColor(m_hoverRowColor);
-        colorTo = m_hoverRowColorTo;
-        mirror = platform::clNone;
-        mirrorTo = platform::clNone;
-        gd = GradientVertical;
+        look.colorTo = m_hoverRowColorTo;
+        look.mirror = platform::clNone;
+        look.mirrorTo = platform::clNone;
+        look.gd = GradientVertical;
     }
     if ((FActiveRowShow && ARow == Row() && (ACol != Col() || !FShowSel) && ACol >= FixedCols())
         || (!DoContent && selected)) {
         brush.setColor(m_activeRowColor);
-        colorTo = m_activeRowColorTo;
-        mirror = m_activeRowMirrorColor;
-        mirrorTo = m_activeRowMirrorColorTo;
+        look.colorTo = m_activeRowColorTo;
+        look.mirror = m_activeRowMirrorColor;
+        look.mirrorTo = m_activeRowMirrorColorTo;
     }
     pen.setColor(brush.Color());
 
@@ -187,18 +182,18 @@ void TBaseGrid::PaintCellCore(TCanvas &ACanvas, int ACol, int ARow, TRect ARect,
         face.Background = Color();
         DrawRoundedButtonFace(ACanvas, r, face, selectionPart(Selection(), ACol));
     } else if (!(UsesVCLStyles() && (fixed || selected))) {
-        if (!platform::isColorSet(mirrorTo)) {
-            FillGradient(ACanvas, ARect, brush.Color(), colorTo, 64,
-                         gd == GradientHorizontal ? platform::TGradientAxis::Horizontal
-                                                  : platform::TGradientAxis::Vertical);
+        if (!platform::isColorSet(look.mirrorTo)) {
+            FillGradient(ACanvas, ARect, brush.Color(), look.colorTo, 64,
+                         look.gd == GradientHorizontal ? platform::TGradientAxis::Horizontal
+                                                       : platform::TGradientAxis::Vertical);
         } else {
-            TGradientCellLook look;
-            look.Color = brush.Color();
-            look.ColorTo = colorTo;
-            look.MirrorColor = mirror;
-            look.MirrorColorTo = mirrorTo;
-            look.Vertical = true;
-            DrawGradientCell(ACanvas, ARect, look);
+            TGradientCellLook gradient;
+            gradient.Color = brush.Color();
+            gradient.ColorTo = look.colorTo;
+            gradient.MirrorColor = look.mirror;
+            gradient.MirrorColorTo = look.mirrorTo;
+            gradient.Vertical = true;
+            DrawGradientCell(ACanvas, ARect, gradient);
         }
     }
 

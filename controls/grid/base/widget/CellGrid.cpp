@@ -868,75 +868,63 @@ void TCellGrid::placeEditor()
 
 // --- rows and columns ---------------------------------------------------------------------
 
-void TCellGrid::DeleteRow(int row)
-{
-    if (row < 0 || row >= RowCount())
-        return;
-    HideEditor();
-    const int oldRows = RowCount();
-    m_rows.remove(row, 1);
-    m_cells.removeRows(row, 1);
-    m_fixedRows = std::min(m_fixedRows, RowCount());
-    if (m_current.Y > row)
-        --m_current.Y;
-    if (m_anchor.Y > row)
-        --m_anchor.Y;
-    clampCurrent();
-    layoutScrollBars();
-    InvalidateGrid();
-    GridSizeChanged(ColCount(), oldRows);
-}
+void TCellGrid::DeleteRow(int row) { deleteLine(true, row); }
 
-void TCellGrid::DeleteColumn(int col)
+void TCellGrid::DeleteColumn(int col) { deleteLine(false, col); }
+
+void TCellGrid::MoveRow(int from, int to) { moveLine(true, from, to); }
+
+void TCellGrid::MoveColumn(int from, int to) { moveLine(false, from, to); }
+
+void TCellGrid::deleteLine(bool row, int index)
 {
-    if (col < 0 || col >= ColCount())
+    TAxisSizes &axis = row ? m_rows : m_cols;
+    if (index < 0 || index >= axis.count())
         return;
     HideEditor();
     const int oldCols = ColCount();
-    m_cols.remove(col, 1);
-    m_cells.removeCols(col, 1);
-    m_fixedCols = std::min(m_fixedCols, ColCount());
-    if (m_current.X > col)
-        --m_current.X;
-    if (m_anchor.X > col)
-        --m_anchor.X;
+    const int oldRows = RowCount();
+    axis.remove(index, 1);
+    if (row)
+        m_cells.removeRows(index, 1);
+    else
+        m_cells.removeCols(index, 1);
+    int &fixed = row ? m_fixedRows : m_fixedCols;
+    fixed = std::min(fixed, axis.count());
+    int TGridCoord::*along = row ? &TGridCoord::Y : &TGridCoord::X;
+    if (m_current.*along > index)
+        --(m_current.*along);
+    if (m_anchor.*along > index)
+        --(m_anchor.*along);
     clampCurrent();
     layoutScrollBars();
     InvalidateGrid();
-    GridSizeChanged(oldCols, RowCount());
+    GridSizeChanged(oldCols, oldRows);
 }
 
-void TCellGrid::MoveRow(int from, int to)
+void TCellGrid::moveLine(bool row, int from, int to)
 {
-    if (from < 0 || from >= RowCount() || to < 0 || to >= RowCount() || from == to)
+    TAxisSizes &axis = row ? m_rows : m_cols;
+    if (from < 0 || from >= axis.count() || to < 0 || to >= axis.count() || from == to)
         return;
     HideEditor();
-    m_rows.move(from, to);
-    m_cells.moveRow(from, to);
-    // The current row goes with the row that moved.
-    if (m_current.Y == from) {
-        m_current.Y = to;
-        m_anchor.Y = to;
+    axis.move(from, to);
+    if (row)
+        m_cells.moveRow(from, to);
+    else
+        m_cells.moveCol(from, to);
+    // The current cell goes with the line that moved.
+    int TGridCoord::*along = row ? &TGridCoord::Y : &TGridCoord::X;
+    if (m_current.*along == from) {
+        m_current.*along = to;
+        m_anchor.*along = to;
         clampCurrent();
     }
     InvalidateGrid();
-    GridRowMoved(from, to);
-}
-
-void TCellGrid::MoveColumn(int from, int to)
-{
-    if (from < 0 || from >= ColCount() || to < 0 || to >= ColCount() || from == to)
-        return;
-    HideEditor();
-    m_cols.move(from, to);
-    m_cells.moveCol(from, to);
-    if (m_current.X == from) {
-        m_current.X = to;
-        m_anchor.X = to;
-        clampCurrent();
-    }
-    InvalidateGrid();
-    GridColumnMoved(from, to);
+    if (row)
+        GridRowMoved(from, to);
+    else
+        GridColumnMoved(from, to);
 }
 
 void TCellGrid::GridColumnMoved(int from, int to)

@@ -336,6 +336,10 @@ private:
     int maxFirst(const TAxisSizes &axis, int fixedCount, int available) const;
     int indexAtPixel(const TAxisSizes &axis, int fixedCount, int first, int pos) const;
     void finishMouseState(int x, int y);
+    // Deleting and moving a row (row) or a column: sizes, texts and objects
+    // together, the current cell along.
+    void deleteLine(bool row, int index);
+    void moveLine(bool row, int from, int to);
 
     TAxisSizes m_cols{64};
     TAxisSizes m_rows{24};
