@@ -857,8 +857,11 @@ void TCellGrid::placeEditor()
         m_editor->hide();
         return;
     }
+    // A descendant's rectangle may stand for a cell out of view (a merged
+    // area, a cell placed as if the grid were larger): only the cell's own
+    // place in view says whether it shows.
     const QRect cell = platform::toQRect(CellRect(Col(), Row())).intersected(QRect(0, 0, ClientWidth(), ClientHeight()));
-    if (cell.isEmpty()) {
+    if (cell.isEmpty() || platform::IsRectEmpty(TCellGrid::CellRect(Col(), Row()))) {
         m_editor->hide();
         return;
     }

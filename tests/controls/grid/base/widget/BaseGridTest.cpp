@@ -2,6 +2,7 @@
 // their cells, merged areas, the two layers of cell access, geometry, and
 // coordinates outside the grid.
 #include "BaseGridProbe.h"
+#include "GridEvents.h"
 #include "controls/grid/base/CellText.h"
 #include "controls/grid/base/widget/ExGridUndoRedo.h"
 
@@ -481,6 +482,30 @@ TEST_F(BaseGridTest, RectanglesFarDownALargeGridComeFromSums)
     EXPECT_EQ(grid.CellRect(2, rows - 2), (TRect{64, 120, 192, 168})) << "four rows below the top row";
     grid.setTopRow(grid.FixedRows());
     EXPECT_EQ(grid.VirtualCellRect(1, rows - 3).Top, (rows - 3) * 24 + 1000 * 6);
+}
+
+TEST_F(BaseGridTest, EditorCoversTheWholeAreaAndHidesWithTheCell)
+{
+    grid.setRowCount(30);
+    grid.setOptions(grid.Options() | goEditing);
+    grid.MergeCells(2, 2, 2, 2);
+    grid.FocusCell(2, 2);
+    gridtest::key(grid, Qt::Key_F2);
+    ASSERT_TRUE(grid.EditorMode());
+    TInplaceEdit *editor = grid.InplaceEditor();
+    EXPECT_EQ(editor->geometry(), QRect(128, 48, 128, 48));
+    EXPECT_TRUE(editor->isVisibleTo(&grid));
+    gridtest::key(*editor, Qt::Key_Escape);
+
+    // Out of view, an unmerged cell has a rectangle at the top left.
+    grid.FocusCell(1, 2);
+    gridtest::key(grid, Qt::Key_F2);
+    ASSERT_TRUE(grid.EditorMode());
+    grid.setTopRow(10);
+    EXPECT_FALSE(editor->isVisibleTo(&grid)) << "not over the top left cells";
+    grid.setTopRow(1);
+    EXPECT_TRUE(editor->isVisibleTo(&grid));
+    EXPECT_EQ(editor->geometry(), QRect(64, 48, 64, 24));
 }
 
 TEST_F(BaseGridTest, UndoLinkClearsWhenEitherSideGoes)
