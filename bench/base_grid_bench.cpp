@@ -40,7 +40,7 @@ const std::vector<QString> &texts()
         std::vector<QString> v;
         v.reserve(kMillion);
         for (int i = 0; i < kMillion; ++i)
-            v.push_back(QString::number(i * 7919 % 100000));
+            v.push_back(QString::number(std::int64_t{i} * 7919 % 100000));
         return v;
     }();
     return all;
