@@ -1,6 +1,6 @@
 #include "controls/grid/base/paint/ArrowWindow.h"
 
-#include "platform/Color.h"
+#include "platform/ui/QtColor.h"
 
 #include <QPainter>
 #include <QRegion>

@@ -1,6 +1,7 @@
 #include "controls/grid/base/paint/BitmapDrawing.h"
 
 #include "platform/draw/Resources.h"
+#include "platform/ui/QtColor.h"
 
 namespace controls {
 

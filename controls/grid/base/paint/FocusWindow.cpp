@@ -1,5 +1,7 @@
 #include "controls/grid/base/paint/FocusWindow.h"
 
+#include "platform/ui/QtColor.h"
+
 #include <QPainter>
 
 namespace controls {
