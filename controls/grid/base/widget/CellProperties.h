@@ -12,7 +12,7 @@
 #include "controls/grid/base/GridTypes.h"
 #include "controls/grid/base/widget/CellGrid.h"
 #include "platform/Color.h"
-#include "platform/Fonts.h"
+#include "platform/ui/Fonts.h"
 #include "platform/draw/GraphicsObjects.h"
 
 #include <QPointer>

@@ -2,6 +2,7 @@
 // areas painted by their base cell, the lines inside each cell, the hidden
 // last row, the selection looks, the active and the hover row.
 #include "BaseGridProbe.h"
+#include "platform/ui/QtColor.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
