@@ -303,7 +303,10 @@ void TEsgUnitEditBtn::setUnitSpace(int space)
 void TEsgUnitEditBtn::setTextAndUnit(const QString &value)
 {
     for (const QString &unit : m_units) {
-        if (value.indexOf(unit) == value.size() - unit.size()) {
+        // A unit that does not occur at all never matches, also where it is
+        // one character longer than the text.
+        const qsizetype at = value.indexOf(unit);
+        if (at >= 0 && at == value.size() - unit.size()) {
             setText(value.first(value.size() - unit.size()));
             setUnitID(unit);
             return;
