@@ -150,7 +150,9 @@ bool TAttachedLabel::eventFilter(QObject *watched, QEvent *event)
         default:
             break;
         }
-    } else if (watched == m_label.data()) {
+    } else {
+        // The only other object watched is the label; it is not asked for
+        // through the guarded pointer, which may be half torn down here.
         if (event->type() == QEvent::MouseButtonRelease && OnClick)
             OnClick();
         else if (event->type() == QEvent::MouseButtonDblClick && OnDblClick)
