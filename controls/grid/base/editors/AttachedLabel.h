@@ -89,4 +89,31 @@ private:
     QFont m_font;
 };
 
+// The label properties of a control that carries a label, for the control
+// to take as a base; the label object is a child of the control.
+class TLabelProperties {
+public:
+    QString LabelCaption() const { return m_label->caption(); }
+    void setLabelCaption(const QString &caption) { m_label->setCaption(caption); }
+    TLabelPosition LabelPosition() const { return m_label->position(); }
+    void setLabelPosition(TLabelPosition position) { m_label->setPosition(position); }
+    int LabelMargin() const { return m_label->margin(); }
+    void setLabelMargin(int margin) { m_label->setMargin(margin); }
+    bool LabelTransparent() const { return m_label->transparent(); }
+    void setLabelTransparent(bool transparent) { m_label->setTransparent(transparent); }
+    bool LabelAlwaysEnabled() const { return m_label->alwaysEnabled(); }
+    void setLabelAlwaysEnabled(bool always) { m_label->setAlwaysEnabled(always); }
+    const QFont &LabelFont() const { return m_label->font(); }
+    void setLabelFont(const QFont &font) { m_label->setFont(font); }
+    bool FocusLabel() const { return m_label->focusLabel(); }
+    void setFocusLabel(bool focus) { m_label->setFocusLabel(focus); }
+
+protected:
+    explicit TLabelProperties(QWidget &control) : m_label(new TAttachedLabel(control)) {}
+    TAttachedLabel &attachedLabel() const { return *m_label; }
+
+private:
+    TAttachedLabel *m_label;
+};
+
 } // namespace controls

@@ -2,6 +2,7 @@
 // An edit with a small push button at its right end (F4 presses it too),
 // and the unit edit on top of it: a value followed by a unit that the
 // button lets the user choose from a list.
+#include "controls/grid/base/editors/EditorDrawing.h"
 #include "platform/Color.h"
 #include "platform/NotifyEvent.h"
 #include "platform/draw/Bitmap.h"
@@ -59,7 +60,7 @@ private:
 };
 
 // The window that holds the speed button, which covers all of it.
-class TEsgEditButton : public QWidget {
+class TEsgEditButton : public QWidget, public TButtonColors {
     Q_OBJECT
 public:
     explicit TEsgEditButton(QWidget *parent = nullptr);
@@ -71,15 +72,6 @@ public:
     bool Flat() const { return m_button->Flat(); }
     void setFlat(bool flat) { m_button->setFlat(flat); }
 
-    // clNone: not set. Only the face colours are drawn; the caption is
-    // always black.
-    platform::TColor ButtonColor = platform::clNone;
-    platform::TColor ButtonColorHot = platform::clNone;
-    platform::TColor ButtonColorDown = platform::clNone;
-    platform::TColor ButtonTextColor = platform::clNone;
-    platform::TColor ButtonTextColorHot = platform::clNone;
-    platform::TColor ButtonTextColorDown = platform::clNone;
-    platform::TColor ButtonBorderColor = platform::clNone;
 
     platform::TNotifyEvent OnClick;
 

@@ -11,6 +11,19 @@
 
 namespace controls {
 
+// The colours of a button drawn in colours of its own (clNone: the classic
+// look). The text colours are kept for callers; the arrows and captions are
+// drawn in their fixed colours.
+struct TButtonColors {
+    platform::TColor ButtonColor = platform::clNone;
+    platform::TColor ButtonColorHot = platform::clNone;
+    platform::TColor ButtonColorDown = platform::clNone;
+    platform::TColor ButtonTextColor = platform::clNone;
+    platform::TColor ButtonTextColorHot = platform::clNone;
+    platform::TColor ButtonTextColorDown = platform::clNone;
+    platform::TColor ButtonBorderColor = platform::clNone;
+};
+
 void setCanvasFont(platform::TFont &target, const QFont &font, platform::TColor color);
 void frameRect(platform::TCanvas &canvas, const platform::TRect &rect, platform::TColor color);
 void fillRect(platform::TCanvas &canvas, const platform::TRect &rect, platform::TColor color);

@@ -83,6 +83,14 @@ void showEditMenu(QLineEdit &edit, const QPoint &globalPos, bool mayChange)
     menu->exec(globalPos);
 }
 
+int grabAccelerator(QWidget &widget, int held, const QString &caption)
+{
+    if (held != 0)
+        widget.releaseShortcut(held);
+    const QKeySequence mnemonic = QKeySequence::mnemonic(caption);
+    return mnemonic.isEmpty() ? 0 : widget.grabShortcut(mnemonic);
+}
+
 void editorBeep()
 {
     if (beepHook())

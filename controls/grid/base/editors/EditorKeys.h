@@ -36,6 +36,11 @@ bool refusedEditCommand(const QKeyEvent &event, bool mayChange);
 // The edit's context menu with paste and cut only while it may change.
 void showEditMenu(QLineEdit &edit, const QPoint &globalPos, bool mayChange);
 
+// Grabs for the widget the Alt shortcut of the caption's accelerator
+// character ("&Save": Alt+S), releasing the one it held; 0 when the caption
+// has none.
+int grabAccelerator(QWidget &widget, int held, const QString &caption);
+
 // The short sound of a refused key; tests count it instead.
 void editorBeep();
 void setBeepHook(std::function<void()> hook);

@@ -21,13 +21,13 @@ constexpr int kMostButtonWidth = 32;
 } // namespace
 
 TEsgCustomCombo::TEsgCustomCombo(QWidget *parent)
-    : QComboBox(parent), m_label(new TAttachedLabel(*this)),
+    : QComboBox(parent), TLabelProperties(static_cast<QWidget &>(*this)),
       m_buttonWidth(QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2)
 {
     QComboBox::setStyle(&editorStyle());
     setMouseTracking(true);
     setMaxVisibleItems(8);
-    m_label->setUseControlFont(true);
+    attachedLabel().setUseControlFont(true);
     applyColor(m_color);
 }
 
@@ -160,7 +160,7 @@ void TEsgCustomCombo::HandleSetFocus()
         update();
     if (isColorSet(FocusColor))
         applyColor(FocusColor);
-    m_label->setControlFocused(true);
+    attachedLabel().setControlFocused(true);
 }
 
 void TEsgCustomCombo::focusInEvent(QFocusEvent *event)
@@ -177,7 +177,7 @@ void TEsgCustomCombo::focusOutEvent(QFocusEvent *event)
     m_hasFocus = false;
     if (isColorSet(FocusColor) && isColorSet(m_normalColor))
         applyColor(m_normalColor);
-    m_label->setControlFocused(false);
+    attachedLabel().setControlFocused(false);
     update();
 }
 
@@ -226,7 +226,7 @@ void TEsgCustomCombo::changeEvent(QEvent *event)
             applyColor(parentColor());
         }
     } else if (event->type() == QEvent::FontChange) {
-        m_label->place();
+        attachedLabel().place();
     }
 }
 

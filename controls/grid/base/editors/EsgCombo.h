@@ -5,6 +5,7 @@
 // caption label that it places, enables, shows and hides with itself.
 #include "controls/grid/base/editors/AttachedLabel.h"
 #include "controls/grid/base/editors/EditorStyle.h"
+#include "controls/grid/base/editors/EditorDrawing.h"
 #include "platform/Color.h"
 #include "platform/NotifyEvent.h"
 #include "platform/draw/Canvas.h"
@@ -15,7 +16,7 @@ namespace controls {
 
 enum class TComboStyle { csDropDown, csSimple, csDropDownList };
 
-class TEsgCustomCombo : public QComboBox, public IEditorGeometry {
+class TEsgCustomCombo : public QComboBox, public IEditorGeometry, public TButtonColors, public TLabelProperties {
     Q_OBJECT
 public:
     explicit TEsgCustomCombo(QWidget *parent = nullptr);
@@ -55,33 +56,11 @@ public:
     platform::TColor Color() const { return m_color; }
     void setColor(platform::TColor color);
 
-    platform::TColor ButtonColor = platform::clNone;
-    platform::TColor ButtonColorHot = platform::clNone;
-    platform::TColor ButtonColorDown = platform::clNone;
-    platform::TColor ButtonTextColor = platform::clNone;
-    // Kept for callers; the arrow has no hot colour of its own.
-    platform::TColor ButtonTextColorHot = platform::clNone;
-    platform::TColor ButtonTextColorDown = platform::clNone;
-    platform::TColor ButtonBorderColor = platform::clNone;
     bool IsWinXP = false;
     // With IsVista and no button colour, the platform paints the combo.
     bool IsVista = false;
 
-    platform::TLabel *ComboLabel() const { return m_label->label(); }
-    QString LabelCaption() const { return m_label->caption(); }
-    void setLabelCaption(const QString &caption) { m_label->setCaption(caption); }
-    TLabelPosition LabelPosition() const { return m_label->position(); }
-    void setLabelPosition(TLabelPosition position) { m_label->setPosition(position); }
-    int LabelMargin() const { return m_label->margin(); }
-    void setLabelMargin(int margin) { m_label->setMargin(margin); }
-    bool LabelTransparent() const { return m_label->transparent(); }
-    void setLabelTransparent(bool transparent) { m_label->setTransparent(transparent); }
-    bool LabelAlwaysEnabled() const { return m_label->alwaysEnabled(); }
-    void setLabelAlwaysEnabled(bool always) { m_label->setAlwaysEnabled(always); }
-    const QFont &LabelFont() const { return m_label->font(); }
-    void setLabelFont(const QFont &font) { m_label->setFont(font); }
-    bool FocusLabel() const { return m_label->focusLabel(); }
-    void setFocusLabel(bool focus) { m_label->setFocusLabel(focus); }
+    platform::TLabel *ComboLabel() const { return attachedLabel().label(); }
 
     platform::TNotifyEvent OnDropUp;
 
@@ -122,7 +101,6 @@ private:
     platform::TColor parentColor() const;
     bool mouseButtonDown() const;
 
-    TAttachedLabel *m_label;
     bool m_flat = false;
     bool m_etched = false;
     platform::TColor m_oldColor = 0;

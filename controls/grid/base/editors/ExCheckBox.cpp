@@ -72,12 +72,7 @@ void TExCheckBox::setCaption(const QString &caption)
 
 void TExCheckBox::updateAccelerator()
 {
-    if (m_accelerator != 0)
-        releaseShortcut(m_accelerator);
-    m_accelerator = 0;
-    const QKeySequence mnemonic = QKeySequence::mnemonic(m_caption);
-    if (!mnemonic.isEmpty())
-        m_accelerator = grabShortcut(mnemonic);
+    m_accelerator = grabAccelerator(*this, m_accelerator, m_caption);
 }
 
 void TExCheckBox::setButtonVertAlign(TTextLayout align)

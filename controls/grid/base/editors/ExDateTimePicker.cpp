@@ -117,15 +117,15 @@ void TCustomDateTimePicker::PaintPicker(TCanvas &canvas)
 // ---- the picker with label and time part ----
 
 TExDateTimePicker::TExDateTimePicker(QWidget *parent)
-    : TCustomDateTimePicker(parent), m_label(new TAttachedLabel(*this))
+    : TCustomDateTimePicker(parent), TLabelProperties(static_cast<QWidget &>(*this))
 {
     TCustomDateTimePicker::setBorderStyle(TBorderStyle::bsSingle);
     setCtl3D(true);
-    m_label->OnClick = [this] {
+    attachedLabel().OnClick = [this] {
         if (OnLabelClick)
             OnLabelClick(this);
     };
-    m_label->OnDblClick = [this] {
+    attachedLabel().OnDblClick = [this] {
         if (OnLabelDblClick)
             OnLabelDblClick(this);
     };
@@ -355,13 +355,13 @@ void TExDateTimePicker::showEvent(QShowEvent *event)
 void TExDateTimePicker::focusInEvent(QFocusEvent *event)
 {
     TCustomDateTimePicker::focusInEvent(event);
-    m_label->setControlFocused(true);
+    attachedLabel().setControlFocused(true);
 }
 
 void TExDateTimePicker::focusOutEvent(QFocusEvent *event)
 {
     TCustomDateTimePicker::focusOutEvent(event);
-    m_label->setControlFocused(false);
+    attachedLabel().setControlFocused(false);
 }
 
 } // namespace controls

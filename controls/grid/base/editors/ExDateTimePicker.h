@@ -53,7 +53,7 @@ private:
     bool m_autoTab = false;
 };
 
-class TExDateTimePicker : public TCustomDateTimePicker {
+class TExDateTimePicker : public TCustomDateTimePicker, public TLabelProperties {
     Q_OBJECT
 public:
     explicit TExDateTimePicker(QWidget *parent = nullptr);
@@ -81,21 +81,7 @@ public:
 
     TCustomDateTimePicker *TimePicker() const { return m_timePicker; }
 
-    platform::TLabel *PickerLabel() const { return m_label->label(); }
-    QString LabelCaption() const { return m_label->caption(); }
-    void setLabelCaption(const QString &caption) { m_label->setCaption(caption); }
-    TLabelPosition LabelPosition() const { return m_label->position(); }
-    void setLabelPosition(TLabelPosition position) { m_label->setPosition(position); }
-    int LabelMargin() const { return m_label->margin(); }
-    void setLabelMargin(int margin) { m_label->setMargin(margin); }
-    bool LabelTransparent() const { return m_label->transparent(); }
-    void setLabelTransparent(bool transparent) { m_label->setTransparent(transparent); }
-    bool LabelAlwaysEnabled() const { return m_label->alwaysEnabled(); }
-    void setLabelAlwaysEnabled(bool always) { m_label->setAlwaysEnabled(always); }
-    const QFont &LabelFont() const { return m_label->font(); }
-    void setLabelFont(const QFont &font) { m_label->setFont(font); }
-    bool FocusLabel() const { return m_label->focusLabel(); }
-    void setFocusLabel(bool focus) { m_label->setFocusLabel(focus); }
+    platform::TLabel *PickerLabel() const { return attachedLabel().label(); }
 
     platform::TNotifyEvent OnTimeChange;
     platform::TNotifyEvent OnLabelClick;
@@ -127,7 +113,6 @@ private:
     TExDateTimeKind m_kind = TExDateTimeKind::dkDateTime;
     QString m_timeFormat;
     quint16 Fy = 0, Fmo = 0, Fd = 0;
-    TAttachedLabel *m_label;
     QPointer<TCustomDateTimePicker> m_timePicker;
     bool m_laying = false;
 };

@@ -12,7 +12,7 @@ namespace controls {
 // A version number's four bytes from the highest, joined by ".".
 QString versionText(std::uint32_t number);
 
-class TFramedDateTimePicker : public TDateTimePickerBase {
+class TFramedDateTimePicker : public TDateTimePickerBase, public TButtonColors {
     Q_OBJECT
 public:
     explicit TFramedDateTimePicker(QWidget *parent = nullptr);
@@ -22,13 +22,6 @@ public:
     bool MetroStyle() const { return m_metroStyle; }
     void setMetroStyle(bool metro);
 
-    platform::TColor ButtonColor = platform::clNone;
-    platform::TColor ButtonColorHot = platform::clNone;
-    platform::TColor ButtonColorDown = platform::clNone;
-    platform::TColor ButtonTextColor = platform::clNone;
-    platform::TColor ButtonTextColorHot = platform::clNone;
-    platform::TColor ButtonTextColorDown = platform::clNone;
-    platform::TColor ButtonBorderColor = platform::clNone;
     // Set by the grid's editor.
     platform::TColor FocusBorderColor = platform::clNone;
     bool DisabledBorder = false;

@@ -1,6 +1,7 @@
 #include "controls/grid/base/editors/GridButton.h"
 
 #include "controls/grid/base/editors/EditorDrawing.h"
+#include "controls/grid/base/editors/EditorKeys.h"
 #include "platform/HandlerGuard.h"
 #include "platform/draw/Edges.h"
 #include "platform/draw/Gradient.h"
@@ -157,12 +158,7 @@ void TExGridButton::setCaption(const QString &caption)
 
 void TExGridButton::updateAccelerator()
 {
-    if (m_accelerator != 0)
-        releaseShortcut(m_accelerator);
-    m_accelerator = 0;
-    const QKeySequence mnemonic = QKeySequence::mnemonic(m_caption);
-    if (!mnemonic.isEmpty())
-        m_accelerator = grabShortcut(mnemonic);
+    m_accelerator = grabAccelerator(*this, m_accelerator, m_caption);
 }
 
 void TExGridButton::setGlyph(const TBitmap &glyph)

@@ -4,6 +4,7 @@
 // repeat while held (after 400 ms, then every 100 ms); the arrow keys and
 // Page Up and Page Down step too.
 #include "controls/grid/base/DateText.h"
+#include "controls/grid/base/editors/EditorDrawing.h"
 #include "platform/Color.h"
 #include "platform/IntervalTimer.h"
 #include "platform/NotifyEvent.h"
@@ -85,7 +86,7 @@ private:
 };
 
 // The pair of arrows.
-class TEsgSpinButton : public QWidget {
+class TEsgSpinButton : public QWidget, public TButtonColors {
     Q_OBJECT
 public:
     explicit TEsgSpinButton(QWidget *parent = nullptr);
@@ -109,15 +110,6 @@ public:
     int DownNumGlyphs() const { return m_downButton->NumGlyphs(); }
     void setDownNumGlyphs(int count) { m_downButton->setNumGlyphs(count); }
 
-    // clNone leaves the arrows in the classic look; only the three face
-    // colours are drawn, the text and border colours are kept for callers.
-    platform::TColor ButtonColor = platform::clNone;
-    platform::TColor ButtonColorHot = platform::clNone;
-    platform::TColor ButtonColorDown = platform::clNone;
-    platform::TColor ButtonTextColor = platform::clNone;
-    platform::TColor ButtonTextColorHot = platform::clNone;
-    platform::TColor ButtonTextColorDown = platform::clNone;
-    platform::TColor ButtonBorderColor = platform::clNone;
 
     void SetWinXPLook(bool xp);
 

@@ -1,5 +1,7 @@
 #include "controls/grid/base/GridDragDrop.h"
 
+#include "support/RecordingDropTarget.h"
+
 #include <QMimeData>
 #include <gtest/gtest.h>
 
@@ -10,53 +12,7 @@ using namespace controls;
 
 namespace {
 
-// Records the hooks in the order they run.
-class RecordingTarget : public TESGDropTarget {
-public:
-    std::vector<std::string> calls;
-    bool refuseOnMove = false;
-    QByteArray stream;
-    QStringList files;
-    QString text;
-    int column = -2;
-
-protected:
-    void DropText(QPoint, const QString &t) override
-    {
-        calls.push_back("text");
-        text = t;
-    }
-    void DropStream(QPoint, const QByteArray &s) override
-    {
-        calls.push_back("stream");
-        stream = s;
-    }
-    void DropCol(QPoint, int col) override
-    {
-        calls.push_back("col");
-        column = col;
-    }
-    void DropRTF(QPoint, const QString &rtf) override
-    {
-        calls.push_back("rtf");
-        text = rtf;
-    }
-    void DropFiles(QPoint, const QStringList &f) override
-    {
-        calls.push_back("files");
-        files = f;
-    }
-    void DropURL(QPoint, const QString &t) override
-    {
-        calls.push_back("url");
-        text = t;
-    }
-    void DragMouseMove(QPoint, bool &allow, TDropFormats) override
-    {
-        if (refuseOnMove)
-            allow = false;
-    }
-};
+using RecordingTarget = testsupport::RecordingDropTarget;
 
 class RecordingSource : public TESGDropSource {
 public:
