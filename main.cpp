@@ -1,7 +1,7 @@
-#include "app/Application.h"
-#include "compiler/UpdateDeviceStep.h"
-#include "project/MBusNetworkDialog.h"
-#include "project/ParGenDialog.h"
+#include "app/windows/Application.h"
+#include "compiler/dialogs/UpdateDeviceStep.h"
+#include "project/dialogs/MBusNetworkDialog.h"
+#include "project/dialogs/ParGenDialog.h"
 
 int main(int argc, char *argv[])
 {

@@ -51,6 +51,13 @@ void AppState::chooseTypeTexts(int converterType)
 
 void AppState::Set_Files()
 {
+    // Without a configuration there is no file: a path of the current folder
+    // would let a window read or write someone else's file.
+    if (!isProjectOpen()) {
+        File_ParGen.clear();
+        File_M_Bus.clear();
+        return;
+    }
     File_ParGen = platform::joinPath(Project_Dir, QStringLiteral("ParGen.xml"));
     File_M_Bus = platform::joinPath(Project_Dir, QStringLiteral("M_Bus.xml"));
 }

@@ -38,8 +38,8 @@ struct AppState {
     // SW_Title, SW_Code and SW_Desc of the converter type.
     void chooseTypeTexts(int converterType);
 
-    // Recomputes File_ParGen and File_M_Bus from Project_Dir (also when it is
-    // empty: the paths are then unused, every user refuses first).
+    // Recomputes File_ParGen and File_M_Bus from Project_Dir; both are empty
+    // while no configuration is open (every window refuses first anyway).
     void Set_Files();
 
     // Makes name the open configuration (Project_Name, Project_Dir,

@@ -1,6 +1,7 @@
 #include "app/VersionCheck.h"
 
 #include "app/ConverterType.h"
+#include "app/MakerSite.h"
 #include "platform/IntText.h"
 
 namespace app {
@@ -56,12 +57,26 @@ bool replyAnnouncesNewerVersion(const QString &reply, int type)
     return own != -1 && server != -1 && server > own;
 }
 
-bool checkVersion(int type, const QUrl &site, const platform::HttpGetOptions &options)
+VersionService::VersionService(int type) : m_type(type), m_site(makerSite()) {}
+
+VersionService::~VersionService() = default;
+
+void VersionService::setService(const QUrl &site, const platform::HttpGetOptions &options)
 {
-    const platform::HttpGetResult result = platform::httpGet(site, versionRequestTarget(type), options);
-    // A failed request leaves the reply empty.
-    const QString reply = result.succeeded() ? QString::fromLatin1(result.body) : QString();
-    return replyAnnouncesNewerVersion(reply, type);
+    m_site = site;
+    m_options = options;
+}
+
+void VersionService::check(Answer answer)
+{
+    const int type = m_type;
+    platform::httpGet(m_manager, m_site, versionRequestTarget(type), m_options, &m_requests,
+                      [type, answer = std::move(answer)](const platform::HttpGetResult &result) {
+                          // A failed request leaves the reply empty.
+                          const QString reply = result.succeeded() ? QString::fromLatin1(result.body) : QString();
+                          if (answer)
+                              answer(replyAnnouncesNewerVersion(reply, type));
+                      });
 }
 
 QString downloadPageUrl(int type, const QUrl &site)

@@ -2,7 +2,7 @@
 
 namespace app {
 
-VersionCheckTimer::VersionCheckTimer(platform::IntervalTimer &timer, std::function<void()> runCheck)
+VersionCheckTimer::VersionCheckTimer(platform::IntervalTimer &timer, Check runCheck)
     : m_timer(timer), m_runCheck(std::move(runCheck))
 {
     m_timer.setEnabled(false);
@@ -12,29 +12,52 @@ VersionCheckTimer::VersionCheckTimer(platform::IntervalTimer &timer, std::functi
 
 VersionCheckTimer::~VersionCheckTimer()
 {
+    *m_alive = false;
     m_timer.setEnabled(false);
     m_timer.setHandler({});
 }
 
 void VersionCheckTimer::applyFlags(bool enableInternet, bool enableUpdate)
 {
-    m_timer.setEnabled(enableInternet && enableUpdate);
+    m_flagsSet = enableInternet && enableUpdate;
+    // While a check runs, its end arms the timer.
+    if (!m_checking)
+        m_timer.setEnabled(m_flagsSet);
 }
 
 void VersionCheckTimer::onTimer()
 {
-    // Stopped while the request runs, so a slow server never stacks checks up.
     m_timer.setEnabled(false);
-    struct Rearm {
-        platform::IntervalTimer &timer;
-        ~Rearm()
-        {
-            timer.setInterval(CheckInterval);
-            timer.setEnabled(true);
-        }
-    } rearm{m_timer};
-    if (m_runCheck)
-        m_runCheck();
+    if (m_checking)
+        return;
+    m_checking = true;
+    const unsigned check = ++m_checks;
+    const std::weak_ptr<bool> alive = m_alive;
+    const std::function<void()> finished = [this, alive, check] {
+        if (!alive.expired())
+            checkFinished(check);
+    };
+    if (!m_runCheck) {
+        finished();
+        return;
+    }
+    try {
+        m_runCheck(finished);
+    } catch (...) {
+        // A check that fails to start must not end the checks for good.
+        finished();
+        throw;
+    }
+}
+
+void VersionCheckTimer::checkFinished(unsigned check)
+{
+    // Only the first word of the check now running counts.
+    if (!m_checking || check != m_checks)
+        return;
+    m_checking = false;
+    m_timer.setInterval(CheckInterval);
+    m_timer.setEnabled(m_flagsSet);
 }
 
 } // namespace app

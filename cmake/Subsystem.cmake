@@ -14,24 +14,43 @@ function(rerun_moc_when_files_change target files)
   endif()
 endfunction()
 
-# One library target per subsystem folder. Sources are picked up from the
-# folder itself, so adding a file needs no edit here.
-function(add_subsystem name)
-  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+# The source files of the current folder and of its sub-folders, leaving out
+# every sub-folder that has a CMakeLists.txt of its own (and all below it):
+# such a folder is a target of its own.
+function(collect_folder_sources out)
   file(GLOB_RECURSE _all CONFIGURE_DEPENDS
        ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h
        ${CMAKE_CURRENT_SOURCE_DIR}/*.qrc)
-  # A sub-folder with a CMakeLists.txt of its own is a target of its own.
   file(GLOB_RECURSE _lists CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*/CMakeLists.txt)
+  set(_dirs "")
   foreach(_list ${_lists})
     get_filename_component(_dir ${_list} DIRECTORY)
-    foreach(_file ${_all})
-      string(FIND "${_file}" "${_dir}/" _at)
+    list(APPEND _dirs "${_dir}/")
+  endforeach()
+  set(_kept "")
+  foreach(_file ${_all})
+    set(_own TRUE)
+    foreach(_dir ${_dirs})
+      string(FIND "${_file}" "${_dir}" _at)
       if(_at EQUAL 0)
-        list(REMOVE_ITEM _all ${_file})
+        set(_own FALSE)
+        break()
       endif()
     endforeach()
+    if(_own)
+      list(APPEND _kept ${_file})
+    endif()
   endforeach()
+  set(${out} ${_kept} PARENT_SCOPE)
+endfunction()
+
+# One library target per subsystem folder. Sources are picked up from the
+# folder itself, so adding a file needs no edit here. DEPS are the targets the
+# folder's headers include (its dependants see them too); PRIVATE_DEPS those
+# only its sources include.
+function(add_subsystem name)
+  cmake_parse_arguments(ARG "" "" "DEPS;PRIVATE_DEPS" ${ARGN})
+  collect_folder_sources(_all)
   set(_src ${_all})
   list(FILTER _src INCLUDE REGEX "\\.cpp$")
   if(_src)
@@ -40,6 +59,9 @@ function(add_subsystem name)
     rerun_moc_when_files_change(${name} "${_all}")
     # Benchmarks and fuzz targets link every library there is.
     set_property(GLOBAL APPEND PROPERTY CONFIGURATOR_LIBRARIES ${name})
+    if(ARG_PRIVATE_DEPS)
+      target_link_libraries(${name} PRIVATE ${ARG_PRIVATE_DEPS})
+    endif()
   else()
     # A folder that has no code yet still gives its dependants a target.
     set(_scope INTERFACE)
@@ -66,7 +88,7 @@ function(add_test_suite name)
   if(ARG_CORE)
     target_link_libraries(${name} PRIVATE test_main_core)
   else()
-    target_link_libraries(${name} PRIVATE test_main_gui)
+    target_link_libraries(${name} PRIVATE test_main_gui test_support_ui)
   endif()
   target_link_libraries(${name} PRIVATE test_support ${ARG_DEPS})
   set(_labels "")

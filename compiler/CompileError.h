@@ -15,6 +15,7 @@ enum class CompileErrorKind {
     MissingAttribute,   // an enabled variable lacks one of its required attributes
     MalformedAttribute, // ... or the attribute is not an integer
     TooLarge,           // the network does not fit a bank, a table or a field
+    FieldOutsideBlock,  // a bank layout that points outside its block: a fault of the compiler itself
 };
 
 struct CompileError {

@@ -1,6 +1,10 @@
 #pragma once
 // Writes little-endian fields at fixed offsets of a byte block, as the bank
 // tables give them. A value wider than its field keeps its low-order bits.
+// Every field is checked against the block in every build: a layout that
+// points outside it fails the compile instead of writing past the block.
+#include "compiler/CompileError.h"
+
 #include <QtGlobal>
 
 #include <array>
@@ -38,7 +42,13 @@ public:
 private:
     std::uint8_t *at(qsizetype offset, qsizetype width)
     {
-        Q_ASSERT(offset >= 0 && offset + width <= m_size);
+        if (offset < 0 || width > m_size || offset > m_size - width)
+            throw CompileFailure(CompileErrorKind::FieldOutsideBlock,
+                                 QStringLiteral("Compile error: a field of %1 bytes at offset %2 lies outside its "
+                                                "block of %3 bytes.")
+                                     .arg(width)
+                                     .arg(offset)
+                                     .arg(m_size));
         return m_data + offset;
     }
 

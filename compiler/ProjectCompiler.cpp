@@ -84,15 +84,17 @@ SaveResult Save_Project_Banks(const std::vector<BankFile> &banks, const QString 
         result.message = QStringLiteral("The folder %1 cannot be created.").arg(QDir::toNativeSeparators(binFolder));
         return result;
     }
-    for (const BankFile &bank : banks) {
-        const QString path = platform::joinPath(binFolder, bank.name);
-        QString error;
-        if (!platform::writeFileAtomically(path, bank.bytes, &error)) {
-            result.message = QStringLiteral("%1 cannot be written: %2").arg(QDir::toNativeSeparators(path), error);
-            return result;
-        }
-        result.written << bank.name;
+    std::vector<platform::FileToWrite> files;
+    for (const BankFile &bank : banks)
+        files.push_back({platform::joinPath(binFolder, bank.name), bank.bytes});
+    QString failed;
+    QString error;
+    if (!platform::writeFilesAtomically(files, &failed, &error)) {
+        result.message = QStringLiteral("%1 cannot be written: %2").arg(QDir::toNativeSeparators(failed), error);
+        return result;
     }
+    for (const BankFile &bank : banks)
+        result.written << bank.name;
     result.ok = true;
     return result;
 }

@@ -40,20 +40,22 @@ CompileResult compileBanks(const CompileRequest &request);
 
 struct SaveResult {
     bool ok = false;
-    QString message;     // why the first failing file was not written (English, for the error box)
-    QStringList written; // names written before the failure, or all of them
+    QString message;     // which file could not be written and why (English, for the error box)
+    QStringList written; // every name on success; none on failure
 };
 
-// Writes each bank whole (temporary file, then rename), in order; the first
-// file that cannot be written ends the operation. Creates the folder when it
-// is missing. Nothing to write counts as a failure.
+// Replaces the banks as a set: each is written under a temporary name first,
+// and only when all are complete are they renamed into place, so the folder
+// never holds banks of two compiles side by side. On failure no bank has
+// changed. Creates the folder when it is missing. Nothing to write counts as
+// a failure. A bank of another board variant's compile is left as it is.
 SaveResult Save_Project_Banks(const std::vector<BankFile> &banks, const QString &binFolder);
 
 struct ProjectCompileResult {
     enum class Status {
         Written,       // every bank of the type is in the bin folder
         CompileFailed, // nothing was written; compileError says why
-        WriteFailed,   // a bank could not be written; message says which and why
+        WriteFailed,   // a bank could not be written, so none was; message says which and why
         NoBanks,       // the converter type has no banks
     };
     Status status = Status::NoBanks;

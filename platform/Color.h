@@ -3,7 +3,6 @@
 // files store them: 0x00BBGGRR with red in the low byte. A value with 0xFF in
 // the high byte names a system colour by its index in the low byte; clNone and
 // clDefault are markers, not colours.
-#include <QColor>
 #include <cstdint>
 
 namespace platform {
@@ -94,12 +93,5 @@ TColor ColorToRGB(TColor color);
 
 // clNone and clDefault mean "not set": the caller decides what to draw.
 constexpr bool isColorSet(TColor c) { return c != clNone && c != clDefault; }
-
-// Qt colour of a value; clNone and clDefault give a fully transparent colour,
-// so that painting with them draws nothing.
-QColor toQColor(TColor color);
-
-// The value of a Qt colour (alpha ignored).
-TColor fromQColor(const QColor &color);
 
 } // namespace platform

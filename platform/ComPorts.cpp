@@ -1,5 +1,10 @@
 #include "platform/ComPorts.h"
 
+#include "platform/Paths.h"
+
+#include <QFile>
+#include <QFileInfo>
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -87,19 +92,34 @@ SerialDeviceState probeSerialDevice(const QString &devicePath)
     return device ? SerialDeviceState::Free : SerialDeviceState::Absent;
 }
 
-QList<int> presentComPorts(const ComDeviceResolver &resolver, int highest)
+QList<int> listedComPorts(const QString &ttyClassDir)
 {
     QList<int> numbers;
-    for (int n = 1; n <= highest; ++n)
-        if (probeSerialDevice(resolver(n)) != SerialDeviceState::Absent)
-            numbers.append(n);
+    for (int n = 1; n <= HighestComPort; ++n) {
+        const QString entry = joinPath(ttyClassDir, QFileInfo(comPortDevicePath(n)).fileName());
+        if (!QFileInfo::exists(joinPath(entry, QStringLiteral("device"))))
+            continue;
+        QFile type(joinPath(entry, QStringLiteral("type")));
+        if (type.open(QIODevice::ReadOnly) && type.readAll().trimmed() == "0")
+            continue;
+        numbers.append(n);
+    }
     return numbers;
+}
+
+QList<int> presentComPorts(const QList<int> &numbers, const ComDeviceResolver &resolver)
+{
+    QList<int> present;
+    for (const int n : numbers)
+        if (probeSerialDevice(resolver(n)) != SerialDeviceState::Absent)
+            present.append(n);
+    return present;
 }
 
 QStringList listComPorts()
 {
     QStringList texts;
-    for (const int n : presentComPorts())
+    for (const int n : presentComPorts(listedComPorts()))
         texts.append(QString::number(n));
     return texts;
 }

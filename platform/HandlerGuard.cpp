@@ -1,6 +1,23 @@
 #include "platform/HandlerGuard.h"
 
+#include <QtDebug>
+#include <atomic>
+
 namespace platform {
+namespace {
+
+std::atomic<EscapedErrorReporter> &reporterSlot()
+{
+    static std::atomic<EscapedErrorReporter> reporter{nullptr};
+    return reporter;
+}
+
+} // namespace
+
+EscapedErrorReporter setEscapedErrorReporter(EscapedErrorReporter reporter)
+{
+    return reporterSlot().exchange(reporter);
+}
 
 void reportEscapedError(const std::exception *error) noexcept
 {
@@ -12,9 +29,12 @@ void reportEscapedError(const std::exception *error) noexcept
             text = QString::fromLocal8Bit(error->what());
         else
             text = QStringLiteral("Unknown error");
-        showError(text);
+        if (const EscapedErrorReporter reporter = reporterSlot().load())
+            reporter(text);
+        else
+            qCritical().noquote() << text;
     } catch (...) {
-        // The error box itself failed; there is nobody left to tell.
+        // The reporter itself failed; there is nobody left to tell.
     }
 }
 

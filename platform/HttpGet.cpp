@@ -1,30 +1,14 @@
 #include "platform/HttpGet.h"
 
-#include "platform/HttpResponseParser.h"
-
-#include <QEventLoop>
-#include <QTcpSocket>
-#include <QThread>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QPointer>
 #include <QTimer>
 #include <algorithm>
-#include <memory>
 
 namespace platform {
 namespace {
-
-constexpr quint16 DefaultHttpPort = 80;
-constexpr qint64 ReadChunkBytes = 16 * 1024;
-
-QByteArray hostHeader(const QUrl &server)
-{
-    QByteArray host = server.host(QUrl::FullyEncoded).toLatin1();
-    if (host.contains(':'))
-        host = '[' + host + ']';
-    const int port = server.port(DefaultHttpPort);
-    if (port != DefaultHttpPort)
-        host += ':' + QByteArray::number(port);
-    return host;
-}
 
 QByteArray requestTarget(const QUrl &server, const QByteArray &target)
 {
@@ -36,104 +20,123 @@ QByteArray requestTarget(const QUrl &server, const QByteArray &target)
     return prefix + target;
 }
 
-// One exchange on the calling thread, driven by a local event loop. It runs
-// on a worker thread of its own, so no event of the caller's thread is
-// dispatched while the caller waits.
-HttpGetResult exchange(const QUrl &server, const QByteArray &request, const HttpGetOptions &options)
+// Why a request cannot be sent at all; empty when it can.
+QString refusal(const QUrl &server, const QByteArray &target)
 {
-    HttpGetResult result;
-    HttpResponseParser parser(options.maxBodyBytes);
-    QTcpSocket socket;
-    // Never let the socket buffer more than we are about to read.
-    socket.setReadBufferSize(ReadChunkBytes);
-    QTimer deadline;
-    deadline.setSingleShot(true);
-    QEventLoop loop;
-    bool finished = false;
-    auto finish = [&](const QString &error) {
-        if (finished)
-            return;
-        finished = true;
-        if (!error.isEmpty() && result.error.isEmpty())
-            result.error = error;
-        loop.quit();
-    };
-    auto readAvailable = [&] {
-        while (!parser.isDone() && socket.bytesAvailable() > 0)
-            parser.feed(socket.read(ReadChunkBytes));
-        if (parser.isDone())
-            finish({});
-    };
-
-    QObject::connect(&deadline, &QTimer::timeout, [&] { finish(QStringLiteral("the server did not answer in time")); });
-    QObject::connect(&socket, &QTcpSocket::connected, [&] { socket.write(request); });
-    QObject::connect(&socket, &QTcpSocket::readyRead, readAvailable);
-    QObject::connect(&socket, &QTcpSocket::disconnected, [&] {
-        readAvailable();
-        parser.finishAtClose();
-        finish({});
-    });
-    QObject::connect(&socket, &QTcpSocket::errorOccurred, [&](QAbstractSocket::SocketError error) {
-        if (error == QAbstractSocket::RemoteHostClosedError) {
-            // HTTP/1.0 ends a reply by closing the connection.
-            readAvailable();
-            parser.finishAtClose();
-            finish({});
-            return;
-        }
-        finish(socket.errorString());
-    });
-
-    deadline.start(options.timeout);
-    socket.connectToHost(server.host(), quint16(server.port(DefaultHttpPort)));
-    if (!finished)
-        loop.exec();
-    socket.abort();
-
-    if (!result.error.isEmpty())
-        return result;
-    if (parser.hasFailed()) {
-        result.error = parser.error();
-        return result;
-    }
-    result.status = parser.status();
-    result.body = parser.body();
-    result.truncated = parser.isTruncated();
-    if (result.status < 200 || result.status > 299)
-        result.error = QStringLiteral("the server answered with status %1").arg(result.status);
-    return result;
+    if (!server.isValid() || server.scheme().compare(QLatin1String("http"), Qt::CaseInsensitive) != 0
+        || server.host().isEmpty())
+        return QStringLiteral("unsupported server address: %1").arg(server.toString());
+    // Blanks or control characters in the target would break the request line.
+    if (std::any_of(target.begin(), target.end(), [](char c) { return uchar(c) <= 0x20 || uchar(c) == 0x7F; }))
+        return QStringLiteral("invalid request target");
+    return {};
 }
+
+// One request from start to answer. It lives as a child of the caller's
+// context object: destroying the context drops the request unanswered.
+class HttpGetJob final : public QObject {
+public:
+    HttpGetJob(QNetworkReply *reply, const HttpGetOptions &options, QObject *context, HttpGetDone done)
+        : QObject(context), m_reply(reply), m_cap(std::max<qsizetype>(0, options.maxBodyBytes)),
+          m_done(std::move(done))
+    {
+        m_reply->setParent(this);
+        // Never let Qt buffer much more than the body we keep.
+        m_reply->setReadBufferSize(std::max<qint64>(m_cap, 16 * 1024));
+        connect(m_reply, &QNetworkReply::readyRead, this, [this] { readBody(); });
+        connect(m_reply, &QNetworkReply::finished, this, [this] { finish(); });
+        m_deadline.setSingleShot(true);
+        connect(&m_deadline, &QTimer::timeout, this, [this] {
+            m_timedOut = true;
+            m_reply->abort();
+        });
+        m_deadline.start(options.timeout);
+    }
+
+    ~HttpGetJob() override
+    {
+        // Unanswered: the reply goes without calling back into a half-destroyed
+        // job (a manager that goes first takes its replies along).
+        if (m_reply) {
+            m_reply->disconnect(this);
+            m_reply->abort();
+        }
+    }
+
+private:
+    void readBody()
+    {
+        if (m_truncated || !m_reply || !m_reply->isOpen())
+            return;
+        const qint64 available = m_reply->bytesAvailable();
+        const qint64 room = m_cap - m_body.size();
+        m_body += m_reply->read(std::min(available, room));
+        if (available > room) {
+            // The rest is not wanted: what fits is the answer.
+            m_truncated = true;
+            m_reply->abort();
+        }
+    }
+
+    void finish()
+    {
+        m_deadline.stop();
+        readBody();
+        HttpGetResult result;
+        if (m_timedOut) {
+            result.error = QStringLiteral("the server did not answer in time");
+        } else if (m_reply->error() != QNetworkReply::NoError && !m_truncated) {
+            result.error = m_reply->errorString();
+        } else {
+            result.status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+            result.body = m_body;
+            result.truncated = m_truncated;
+            if (result.status < 200 || result.status > 299)
+                result.error = QStringLiteral("the server answered with status %1").arg(result.status);
+        }
+        if (!result.succeeded()) {
+            result.body.clear();
+            result.truncated = false;
+        }
+        HttpGetDone done = std::move(m_done);
+        deleteLater();
+        if (done)
+            done(result);
+    }
+
+    QPointer<QNetworkReply> m_reply;
+    qsizetype m_cap;
+    HttpGetDone m_done;
+    QTimer m_deadline;
+    QByteArray m_body;
+    bool m_truncated = false;
+    bool m_timedOut = false;
+};
 
 } // namespace
 
-QByteArray httpGetRequest(const QUrl &server, const QByteArray &target, const HttpGetOptions &options)
+void httpGet(QNetworkAccessManager &manager, const QUrl &server, const QByteArray &target,
+             const HttpGetOptions &options, QObject *context, HttpGetDone done)
 {
-    return "GET " + requestTarget(server, target) + " HTTP/1.0\r\n"
-           "Host: " + hostHeader(server) + "\r\n"
-           "Accept: " + options.accept + "\r\n"
-           "User-Agent: " + options.userAgent + "\r\n"
-           "\r\n";
-}
-
-HttpGetResult httpGet(const QUrl &server, const QByteArray &target, const HttpGetOptions &options)
-{
-    if (!server.isValid() || server.scheme().compare(QLatin1String("http"), Qt::CaseInsensitive) != 0
-        || server.host().isEmpty()) {
-        HttpGetResult result;
-        result.error = QStringLiteral("unsupported server address: %1").arg(server.toString());
-        return result;
+    QObject *owner = context ? context : &manager;
+    if (const QString why = refusal(server, target); !why.isEmpty()) {
+        // Answered later all the same, so that callers meet one order of events.
+        QTimer::singleShot(0, owner, [why, done = std::move(done)] {
+            HttpGetResult result;
+            result.error = why;
+            if (done)
+                done(result);
+        });
+        return;
     }
-    HttpGetResult result;
-    // Blanks or control characters in the target would break the request line.
-    if (std::any_of(target.begin(), target.end(), [](char c) { return uchar(c) <= 0x20 || uchar(c) == 0x7F; })) {
-        result.error = QStringLiteral("invalid request target");
-        return result;
-    }
-    const QByteArray request = httpGetRequest(server, target, options);
-    std::unique_ptr<QThread> worker(QThread::create([&] { result = exchange(server, request, options); }));
-    worker->start();
-    worker->wait();
-    return result;
+    QUrl url = server.adjusted(QUrl::RemovePath | QUrl::RemoveQuery | QUrl::RemoveFragment);
+    url = QUrl::fromEncoded(url.toEncoded(QUrl::StripTrailingSlash) + requestTarget(server, target), QUrl::StrictMode);
+    QNetworkRequest request(url);
+    request.setRawHeader("Accept", options.accept);
+    request.setHeader(QNetworkRequest::UserAgentHeader, options.userAgent);
+    request.setTransferTimeout(int(options.timeout.count()));
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
+    new HttpGetJob(manager.get(request), options, owner, std::move(done));
 }
 
 } // namespace platform

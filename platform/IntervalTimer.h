@@ -4,7 +4,6 @@
 // enabled or its interval last changed; setting a value it already has
 // changes nothing. Code that schedules work holds the interface, so tests can
 // drive a manual clock instead of waiting.
-#include <QTimer>
 #include <chrono>
 #include <functional>
 
@@ -32,22 +31,6 @@ protected:
 
 private:
     Handler m_handler;
-};
-
-// The timer of the running program, on the thread's event loop. Its handler
-// runs guarded: an error is shown in the error box, never thrown further.
-class QtIntervalTimer final : public IntervalTimer {
-public:
-    QtIntervalTimer();
-
-    void setInterval(std::chrono::milliseconds interval) override;
-    std::chrono::milliseconds interval() const override { return m_interval; }
-    void setEnabled(bool enabled) override;
-    bool isEnabled() const override { return m_timer.isActive(); }
-
-private:
-    QTimer m_timer;
-    std::chrono::milliseconds m_interval{1000};
 };
 
 } // namespace platform

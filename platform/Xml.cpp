@@ -3,6 +3,7 @@
 #include "platform/AtomicFile.h"
 
 #include <QFile>
+#include <QXmlStreamWriter>
 
 namespace platform {
 
@@ -83,84 +84,75 @@ bool isXmlChar(char16_t c)
     return c >= 0x20 ? c != 0xFFFE && c != 0xFFFF : c == u'\t' || c == u'\n' || c == u'\r';
 }
 
-bool needsEscape(char16_t c)
+// The text without the characters XML cannot carry; a lone half of a
+// surrogate pair goes too. Most values hold none and come back as they are.
+QString xmlCarriable(const QString &text)
 {
-    return c < 0x20 || c == u'&' || c == u'<' || c == u'>' || c == u'"' || (c >= 0xD800 && c <= 0xDFFF)
-           || c >= 0xFFFE;
-}
-
-// Appends text to out, escaped; most values need nothing and are copied whole.
-void appendEscaped(QString &out, const QString &text, bool attribute)
-{
-    const char16_t *data = reinterpret_cast<const char16_t *>(text.constData());
     const qsizetype n = text.size();
     qsizetype i = 0;
-    while (i < n && !needsEscape(data[i]))
+    while (i < n && isXmlChar(text[i].unicode()) && !text[i].isSurrogate())
         ++i;
-    out.append(text.constData(), i);
+    if (i == n)
+        return text;
+    QString kept = text.left(i);
     for (; i < n; ++i) {
         const QChar c = text[i];
         if (c.isHighSurrogate() && i + 1 < n && text[i + 1].isLowSurrogate()) {
-            out += c;
-            out += text[++i];
-            continue;
-        }
-        if (c.isSurrogate() || !isXmlChar(c.unicode()))
-            continue;
-        switch (c.unicode()) {
-        case u'&': out += QLatin1String("&amp;"); break;
-        case u'<': out += QLatin1String("&lt;"); break;
-        case u'>': out += QLatin1String("&gt;"); break;
-        case u'"': out += attribute ? QLatin1String("&quot;") : QLatin1String("\""); break;
-        // Line breaks and tabs in attributes would be normalised away on reading.
-        case u'\n': out += attribute ? QLatin1String("&#10;") : QLatin1String("\n"); break;
-        case u'\r': out += QLatin1String("&#13;"); break;
-        case u'\t': out += attribute ? QLatin1String("&#9;") : QLatin1String("\t"); break;
-        default: out += c;
+            kept += c;
+            kept += text[++i];
+        } else if (!c.isSurrogate() && isXmlChar(c.unicode())) {
+            kept += c;
         }
     }
+    return kept;
 }
 
-void writeElement(QString &out, const XmlElement &e, int depth)
+// Element text; a carriage return goes as a reference, since a reader would
+// turn a bare one into a line feed.
+void writeText(QXmlStreamWriter &writer, const QString &text)
 {
-    out.append(QString(depth * 2, u' '));
-    out += u'<';
-    out += e.name;
-    for (const auto &[name, value] : e.attributes) {
-        out += u' ';
-        out += name;
-        out += QLatin1String("=\"");
-        appendEscaped(out, value, true);
-        out += u'"';
+    const QString kept = xmlCarriable(text);
+    qsizetype from = 0;
+    for (qsizetype cr = kept.indexOf(u'\r'); cr >= 0; cr = kept.indexOf(u'\r', from)) {
+        writer.writeCharacters(kept.mid(from, cr - from));
+        writer.writeEntityReference(QStringLiteral("#13"));
+        from = cr + 1;
     }
+    writer.writeCharacters(kept.mid(from));
+}
+
+void writeElement(QXmlStreamWriter &writer, const XmlElement &e)
+{
+    writer.writeStartElement(e.name);
+    for (const auto &[name, value] : e.attributes)
+        writer.writeAttribute(name, xmlCarriable(value));
     if (!e.children.empty()) {
-        out += QLatin1String(">\n");
         for (const XmlElement &child : e.children)
-            writeElement(out, child, depth + 1);
-        out.append(QString(depth * 2, u' '));
-        out += QLatin1String("</");
-        out += e.name;
-        out += QLatin1String(">\n");
+            writeElement(writer, child);
     } else if (!e.text.isEmpty()) {
-        out += u'>';
-        appendEscaped(out, e.text, false);
-        out += QLatin1String("</");
-        out += e.name;
-        out += QLatin1String(">\n");
-    } else {
-        out += QLatin1String("/>\n");
+        writeText(writer, e.text);
     }
+    writer.writeEndElement();
 }
 
 } // namespace
 
 QByteArray serializeXml(const XmlOutDocument &document)
 {
-    QString out;
-    writeElement(out, document.root, 0);
+    QByteArray out;
+    QXmlStreamWriter writer(&out);
+    writer.setAutoFormatting(true);
+    writer.setAutoFormattingIndent(2);
+    writeElement(writer, document.root);
     for (const QString &comment : document.commentsAfterRoot)
-        out += QLatin1String("<!--") + comment + QLatin1String("-->\n");
-    return out.toUtf8();
+        writer.writeComment(comment);
+    writer.writeEndDocument();
+    // The writer opens with a line break before the root: the file starts with it.
+    if (out.startsWith('\n'))
+        out.remove(0, 1);
+    if (!out.endsWith('\n'))
+        out.append('\n');
+    return out;
 }
 
 bool saveXmlFile(const XmlOutDocument &document, const QString &path, QString *error)

@@ -1,5 +1,7 @@
 #include "controls/dropdown/LbButtonFade.h"
 
+#include "platform/ui/QtIntervalTimer.h"
+
 namespace controls {
 
 LbButtonFade::LbButtonFade(std::function<void()> step, std::unique_ptr<platform::IntervalTimer> timer)

@@ -2,9 +2,10 @@
 
 #include "controls/dropdown/TabPainting.h"
 #include "platform/Error.h"
-#include "platform/Fonts.h"
 #include "platform/HandlerGuard.h"
-#include "platform/ImageList.h"
+#include "platform/draw/ImageList.h"
+#include "platform/ui/Fonts.h"
+#include "platform/ui/QtColor.h"
 
 #include <QApplication>
 #include <QCursor>

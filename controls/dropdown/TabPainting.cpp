@@ -2,7 +2,8 @@
 
 #include "controls/dropdown/DrawHelpers.h"
 #include "controls/dropdown/PageControl.h"
-#include "platform/ImageList.h"
+#include "platform/draw/ImageList.h"
+#include "platform/ui/QtColor.h"
 
 #include <QPainter>
 #include <cmath>

@@ -4,7 +4,7 @@
 // the one it replaces) and counts its changes, so that a canvas refreshes
 // what it derived from it whoever replaced the handler.
 #include "platform/Color.h"
-#include "platform/Fonts.h"
+#include "platform/ui/Fonts.h"
 
 #include <QFont>
 #include <QString>

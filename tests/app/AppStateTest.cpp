@@ -56,7 +56,8 @@ TEST_F(AppStateFolders, OpeningAConfigurationSetsItsFolderAndFiles)
 
     s.openProject("");
     EXPECT_FALSE(s.isProjectOpen());
-    EXPECT_EQ(s.File_ParGen, "ParGen.xml");
+    EXPECT_EQ(s.File_ParGen, "") << "never a file of the current folder";
+    EXPECT_EQ(s.File_M_Bus, "");
 
     // A name that would lead out of PROJECTS never opens.
     for (const char *name : {"..", ".", "../outside", "a/b", "a\\b"}) {

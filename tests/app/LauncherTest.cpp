@@ -1,4 +1,5 @@
 #include "app/Launcher.h"
+#include "support/RecordingTool.h"
 #include "support/TestSupport.h"
 
 #include <QFile>
@@ -28,22 +29,15 @@ protected:
         return path;
     }
 
-    // A tool that writes each argument it got on a line of its own, in brackets.
+    // A tool that records its arguments and ends with code 3.
     QString recordingTool()
     {
-        return writeTool("Ser_Update.exe",
-                         "for a in \"$@\"; do printf '[%s]\\n' \"$a\" >> '" + dir.filePath("args.txt").toUtf8() +
-                             "'; done\nexit 3");
+        const QString tool = dir.filePath("Ser_Update.exe");
+        testsupport::writeRecordingTool(tool, dir.filePath("args.txt"), 3);
+        return tool;
     }
 
-    QStringList recordedArguments()
-    {
-        const QString text = QString::fromUtf8(testsupport::readFile(dir.filePath("args.txt")));
-        QStringList lines = text.split(u'\n', Qt::SkipEmptyParts);
-        for (QString &line : lines)
-            line = line.mid(1, line.size() - 2);
-        return lines;
-    }
+    QStringList recordedArguments() const { return testsupport::recordedArguments(dir.filePath("args.txt")); }
 
     QTemporaryDir dir;
 };

@@ -105,7 +105,7 @@ TEST_F(SettingsFile, WritesTheWholeDocumentAndReadsItBack)
 
     const QByteArray expected = "<Conf_Settings>\n"
                                 "  <lastproj>\n"
-                                "    <projectname>Plant &lt;A&gt; &amp; \"B\" \xC3\xA9</projectname>\n"
+                                "    <projectname>Plant &lt;A&gt; &amp; &quot;B&quot; \xC3\xA9</projectname>\n"
                                 "  </lastproj>\n"
                                 "  <lastipadd>\n"
                                 "    <ipaddress>192.168.0.10</ipaddress>\n"

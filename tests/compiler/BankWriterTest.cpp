@@ -82,20 +82,28 @@ TEST(BankWriterFolder, AnUnknownTypeWritesNothing)
     EXPECT_FALSE(saved.ok);
 }
 
-TEST(BankWriterFolder, AFailedWriteIsReportedWithTheFileAndStopsThere)
+TEST(BankWriterFolder, TheBanksAreReplacedAsASetOrNotAtAll)
 {
     ConfigurationFolder folder;
     folder.writeParGen(ParGen::standard());
     folder.writeMBus(wiredNetworkXml());
-    folder.seedBin({"bank.bin"});
+    folder.seedBin({"bank.bin", "bank1.bin"});
     ASSERT_TRUE(QDir().mkpath(folder.binPath() + "/bank2.bin")); // a folder where the bank must go
 
     const auto result = compiler::Compile_Project(1, 0, folder.path());
     EXPECT_EQ(result.status, Status::WriteFailed);
     EXPECT_FALSE(result.ok());
     EXPECT_TRUE(result.message.contains("bank2.bin")) << result.message.toStdString();
-    EXPECT_EQ(result.written, QStringList({"bank1.bin"}));
-    EXPECT_EQ(folder.bin("bank.bin"), "earlier bank.bin"); // written after bank2.bin, so never reached
+    EXPECT_TRUE(result.written.isEmpty());
+    // bank1.bin comes before bank2.bin and bank.bin after it: neither is new.
+    EXPECT_EQ(folder.bin("bank1.bin"), "earlier bank1.bin");
+    EXPECT_EQ(folder.bin("bank.bin"), "earlier bank.bin");
+    EXPECT_EQ(folder.binFiles(), QStringList({"bank.bin", "bank1.bin"})) << "no temporary file is left";
+
+    ASSERT_TRUE(QDir(folder.binPath()).rmdir("bank2.bin"));
+    ASSERT_TRUE(compiler::Compile_Project(1, 0, folder.path()).ok());
+    EXPECT_EQ(folder.binFiles(), QStringList({"bank.bin", "bank1.bin", "bank2.bin"}));
+    EXPECT_NE(folder.bin("bank1.bin"), "earlier bank1.bin");
 }
 
 TEST(BankWriterFolder, ABinPathThatIsAFileIsAWriteFailure)

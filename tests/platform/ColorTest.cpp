@@ -30,14 +30,3 @@ TEST(Color, SystemColoursResolveThroughTheTableOthersStay)
     EXPECT_EQ(ColorToRGB(clDefault), clDefault);
     EXPECT_EQ(ColorToRGB(systemColor(200)), clBlack) << "an index outside the table";
 }
-
-TEST(Color, ConversionToQtAndBack)
-{
-    EXPECT_EQ(toQColor(clRed), QColor(255, 0, 0));
-    EXPECT_EQ(toQColor(RGB(248, 247, 237)), QColor(248, 247, 237));
-    EXPECT_EQ(toQColor(clInfoBk), QColor(255, 255, 225));
-    EXPECT_EQ(toQColor(clNone).alpha(), 0);
-    EXPECT_EQ(toQColor(clDefault).alpha(), 0);
-    EXPECT_EQ(fromQColor(QColor(1, 2, 3)), RGB(1, 2, 3));
-    EXPECT_EQ(fromQColor(QColor(0, 0, 255, 10)), clBlue);
-}

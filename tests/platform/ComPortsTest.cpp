@@ -10,12 +10,13 @@
 #include <stdlib.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
+#include <sys/syscall.h>
 #include <termios.h>
 #include <unistd.h>
 
 #include <cstring>
 #include <map>
+#include <thread>
 
 namespace {
 
@@ -81,37 +82,21 @@ private:
 };
 
 // Exclusive holds and permissions do not stop root, so as root the probe runs
-// in a child process that has become an ordinary user.
-QList<int> probeAsOrdinaryUser(const platform::ComDeviceResolver &resolver, int highest)
+// on a thread of its own that has become an ordinary user. Credentials are
+// per thread in the kernel; the raw calls leave the other threads as they are.
+QList<int> probeAsOrdinaryUser(const QList<int> &numbers, const platform::ComDeviceResolver &resolver)
 {
     if (::geteuid() != 0)
-        return platform::presentComPorts(resolver, highest);
-
-    int channel[2];
-    if (::pipe(channel) != 0)
-        return {-1};
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::close(channel[0]);
-        const uid_t nobody = 65534;
-        if (::setgroups(0, nullptr) != 0 || ::setgid(nobody) != 0 || ::setuid(nobody) != 0)
-            ::_exit(2);
-        const QList<int> found = platform::presentComPorts(resolver, highest);
-        for (const int n : found)
-            if (::write(channel[1], &n, sizeof n) != sizeof n)
-                ::_exit(3);
-        ::_exit(0);
-    }
-    ::close(channel[1]);
-    QList<int> found;
-    int n;
-    while (::read(channel[0], &n, sizeof n) == sizeof n)
-        found.append(n);
-    ::close(channel[0]);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        return {-1};
+        return platform::presentComPorts(numbers, resolver);
+    QList<int> found{-1};
+    std::thread probe([&] {
+        const long nobody = 65534;
+        if (::syscall(SYS_setgroups, 0, nullptr) != 0 || ::syscall(SYS_setresgid, nobody, nobody, nobody) != 0
+            || ::syscall(SYS_setresuid, nobody, nobody, nobody) != 0)
+            return;
+        found = platform::presentComPorts(numbers, resolver);
+    });
+    probe.join();
     return found;
 }
 
@@ -139,7 +124,33 @@ TEST(ComPortProbe, CountsFreeHeldAndDeniedPortsAndSkipsTheRest)
         const auto it = devices.find(n);
         return it == devices.end() ? QString() : it->second;
     };
-    EXPECT_EQ(probeAsOrdinaryUser(resolver, 8), (QList<int>{1, 3, 6}));
+    EXPECT_EQ(probeAsOrdinaryUser({1, 2, 3, 4, 5, 6, 7, 8}, resolver), (QList<int>{1, 3, 6}));
+}
+
+// A listing as the kernel gives it: one folder per device, "device" where
+// hardware stands behind it, "type" for the ports of the UART driver.
+TEST(ComPortListing, TakesListedDevicesWithHardwareOnly)
+{
+    QTemporaryDir sys;
+    ASSERT_TRUE(sys.isValid());
+    const auto device = [&](const char *name, const char *type = nullptr) {
+        ASSERT_TRUE(QDir(sys.path()).mkpath(QStringLiteral("%1/device").arg(name)));
+        if (type) {
+            QFile file(sys.filePath(QStringLiteral("%1/type").arg(name)));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(type);
+        }
+    };
+    device("ttyS0", "4\n");  // a UART: COM1
+    device("ttyS1", "0\n");  // the driver's placeholder for a port not fitted
+    device("ttyS31", "4\n"); // COM32
+    device("ttyS32", "4\n"); // beyond the table
+    device("ttyUSB0");       // COM33
+    device("ttyACM2");       // COM67
+    device("tty1");          // a console, no COM port
+    ASSERT_TRUE(QDir(sys.path()).mkpath("ttyS5")); // listed, no hardware behind it
+    EXPECT_EQ(platform::listedComPorts(sys.path()), (QList<int>{1, 32, 33, 67}));
+    EXPECT_EQ(platform::listedComPorts(sys.filePath("missing")), QList<int>{});
 }
 
 int openDescriptorCount()

@@ -1,5 +1,4 @@
 #include "platform/AtomicFile.h"
-#include "platform/HandlerGuard.h"
 #include "platform/Xml.h"
 #include "support/TestSupport.h"
 
@@ -45,10 +44,12 @@ TEST(XmlRead, RoundTripsValuesThatNeedEscaping)
 {
     platform::XmlOutDocument doc;
     doc.root.name = "R";
-    doc.root.addChild("V").setAttribute("t", "line1\nline2\t<&>\"'");
+    doc.root.addChild("V").setAttribute("t", "line1\nline2\t<&>\"'\r\n");
+    doc.root.addTextChild("T", "a\r\nb\rc\td<&>\"'");
     const auto r = platform::parseXml(platform::serializeXml(doc));
     ASSERT_TRUE(r.ok());
-    EXPECT_EQ(r.root().firstChildElement("V").attribute("t"), "line1\nline2\t<&>\"'");
+    EXPECT_EQ(r.root().firstChildElement("V").attribute("t"), "line1\nline2\t<&>\"'\r\n");
+    EXPECT_EQ(r.root().firstChildElement("T").text(), "a\r\nb\rc\td<&>\"'");
 }
 
 TEST(XmlWrite, LeavesOutCharactersXmlCannotCarrySoTheFileStaysReadable)
@@ -88,15 +89,25 @@ TEST(AtomicFile, ReplacesWholeOrLeavesTheOldFile)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"f.bin"});
 }
 
-TEST(HandlerGuard, TurnsAnEscapedErrorIntoTheErrorBox)
+TEST(AtomicFile, ASetIsReplacedWholeOrNotAtAll)
 {
-    testsupport::MessageRecorder boxes;
-    platform::guarded([] { throw platform::Error("Bad thing"); });
-    platform::guarded([] { throw std::runtime_error("std thing"); });
-    platform::guarded([] { throw 42; });
-    ASSERT_EQ(boxes.messages().size(), 3u);
-    EXPECT_EQ(boxes.messages()[0].kind, platform::MessageKind::Error);
-    EXPECT_EQ(boxes.texts(), (QStringList{"Bad thing", "std thing", "Unknown error"}));
+    QTemporaryDir dir;
+    testsupport::writeFile(dir.filePath("a.bin"), "old a");
+    testsupport::writeFile(dir.filePath("b.bin"), "old b");
+    QString failed;
+    QString error;
+    // The second file's folder does not exist: the first must not change either.
+    EXPECT_FALSE(platform::writeFilesAtomically(
+        {{dir.filePath("a.bin"), "new a"}, {dir.filePath("no/b.bin"), "new b"}}, &failed, &error));
+    EXPECT_EQ(failed, dir.filePath("no/b.bin"));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(testsupport::readFile(dir.filePath("a.bin")), "old a");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"a.bin", "b.bin"}));
+
+    EXPECT_TRUE(platform::writeFilesAtomically({{dir.filePath("a.bin"), "new a"}, {dir.filePath("b.bin"), "new b"}}));
+    EXPECT_EQ(testsupport::readFile(dir.filePath("a.bin")), "new a");
+    EXPECT_EQ(testsupport::readFile(dir.filePath("b.bin")), "new b");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"a.bin", "b.bin"}));
 }
 
 } // namespace

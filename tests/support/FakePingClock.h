@@ -1,7 +1,7 @@
 #pragma once
 // A ping clock that stands still until a pause or the test moves it on, so
 // ping timing is checked without waiting.
-#include "compiler/DevicePing.h"
+#include "compiler/update/DevicePing.h"
 
 namespace testsupport {
 

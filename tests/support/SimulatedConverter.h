@@ -9,10 +9,10 @@
 // (UdpConverter, each test on a port of its own), or in process
 // (InProcessTransport, answering on the engine's thread as it sends, so that
 // a scan runs in virtual time without any wait).
+#include "platform/UdpSocket.h"
 #include "scan/ScanClock.h"
 #include "scan/ScanTransport.h"
 #include "support/SimulatedMBus.h"
-#include "platform/UdpSocket.h"
 
 #include <QByteArray>
 #include <chrono>

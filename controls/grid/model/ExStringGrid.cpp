@@ -1,7 +1,8 @@
 #include "controls/grid/model/ExStringGrid.h"
 
 #include "platform/HandlerGuard.h"
-#include "platform/ImageList.h"
+#include "platform/draw/ImageList.h"
+#include "platform/ui/QtColor.h"
 
 #include <QHeaderView>
 #include <QIcon>

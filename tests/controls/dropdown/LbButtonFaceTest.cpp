@@ -2,7 +2,8 @@
 #include "controls/dropdown/LbButton.h"
 #include "controls/dropdown/LbButtonFace.h"
 
-#include "platform/Fonts.h"
+#include "platform/ui/Fonts.h"
+#include "platform/ui/QtColor.h"
 
 #include <QApplication>
 #include <QPainter>

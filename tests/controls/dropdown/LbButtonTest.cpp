@@ -1,8 +1,10 @@
 #include "controls/dropdown/DialogKeys.h"
 #include "controls/dropdown/LbButton.h"
+#include "support/DialogDoubles.h"
 
 #include "platform/Error.h"
 #include "platform/ModalResult.h"
+#include "platform/ui/QtColor.h"
 #include "support/ManualIntervalTimer.h"
 #include "support/TestSupport.h"
 

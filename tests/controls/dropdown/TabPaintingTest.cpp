@@ -1,7 +1,8 @@
 #include "controls/dropdown/PageControl.h"
 #include "controls/dropdown/TabPainting.h"
 
-#include "platform/Fonts.h"
+#include "platform/ui/Fonts.h"
+#include "platform/ui/QtColor.h"
 
 #include <QApplication>
 #include <QSet>

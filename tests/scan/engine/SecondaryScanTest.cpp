@@ -1,8 +1,8 @@
 // The wildcard search over the identification number: a collision goes one
 // digit deeper, nothing moves to the next digit, an acknowledgement reads
 // the selected slave and the search goes on at the same digit.
-#include "EngineFixture.h"
 #include "../QStringPrinter.h"
+#include "EngineFixture.h"
 
 #include "scan/RspUdDecoder.h"
 

@@ -4,7 +4,7 @@
 // follows the control's moves, parent, visibility and enabled state. The
 // control owns it, but the parent may free it first (it is the parent's
 // child): the label is then never touched again.
-#include "platform/Label.h"
+#include "platform/ui/Label.h"
 
 #include <QFont>
 #include <QObject>

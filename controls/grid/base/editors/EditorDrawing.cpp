@@ -1,6 +1,6 @@
 #include "controls/grid/base/editors/EditorDrawing.h"
 
-#include "platform/Fonts.h"
+#include "platform/ui/Fonts.h"
 #include "platform/draw/Edges.h"
 
 #include <algorithm>

@@ -2,6 +2,7 @@
 
 #include "controls/grid/base/editors/EditorDrawing.h"
 #include "platform/HandlerGuard.h"
+#include "platform/ui/QtColor.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -2,6 +2,7 @@
 
 #include "controls/grid/base/editors/EditorDrawing.h"
 #include "platform/draw/Edges.h"
+#include "platform/ui/QtColor.h"
 
 #include <QApplication>
 #include <QCalendarWidget>

@@ -5,6 +5,7 @@
 #include "controls/grid/base/editors/SpinText.h"
 #include "platform/IntText.h"
 #include "platform/draw/Edges.h"
+#include "platform/ui/QtIntervalTimer.h"
 
 #include <QAction>
 #include <QApplication>

@@ -2,6 +2,7 @@
 // Input as the user gives it, sent straight to a widget, and the pixels of
 // what a widget shows.
 #include "platform/Color.h"
+#include "platform/ui/QtColor.h"
 
 #include <QApplication>
 #include <QImage>

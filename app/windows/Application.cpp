@@ -1,0 +1,67 @@
+#include "app/windows/Application.h"
+
+#include "app/windows/AboutDialog.h"
+#include "app/windows/MainWindow.h"
+#include "app/windows/NewProjectDialog.h"
+#include "app/windows/OpenProjectDialog.h"
+#include "app/windows/OptionsDialog.h"
+#include "platform/ModalResult.h"
+#include "platform/Paths.h"
+#include "platform/ui/ErrorBox.h"
+#include "platform/ui/Fonts.h"
+#include "platform/ui/ModalDialog.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <memory>
+
+namespace app {
+
+Forms::Forms() = default;
+Forms::Forms(Forms &&) noexcept = default;
+Forms &Forms::operator=(Forms &&) noexcept = default;
+Forms::~Forms() = default;
+
+Forms createForms(StepHandlers handlers, const QString &appDir, int converterType)
+{
+    Forms forms;
+    // The options dialog is made after the main window, which holds the
+    // hooks: they find it through this slot once it exists.
+    auto options = std::make_shared<QPointer<TFSoftOptions>>();
+    if (!handlers.options)
+        handlers.options = [options] {
+            TFSoftOptions *dialog = *options;
+            return dialog != nullptr && platform::execModal(*dialog) == platform::mrOk;
+        };
+    if (!handlers.checkVersion)
+        handlers.checkVersion = [options](std::function<void(bool)> answer) {
+            if (TFSoftOptions *dialog = *options)
+                dialog->Check_Version(std::move(answer));
+            else if (answer)
+                answer(false);
+        };
+
+    // The main window comes first: the dialogs show SW_Code and take their
+    // texts from the language table, which its creation handler prepares.
+    forms.FRostavelineFirmWare = std::make_unique<TFRostavelineFirmWare>(std::move(handlers), appDir, converterType);
+    TFRostavelineFirmWare *main = forms.FRostavelineFirmWare.get();
+    forms.FNew_Project = new TFNew_Project(main);
+    forms.FOpenConf = new TFOpenConf(main);
+    forms.FAbout = new TFAbout(converterType, main);
+    forms.FSoftOptions = new TFSoftOptions(converterType, main);
+    *options = forms.FSoftOptions;
+    main->setDialogs(forms.FNew_Project, forms.FOpenConf, forms.FAbout);
+    return forms;
+}
+
+int runApplication(int argc, char *argv[], StepHandlers handlers)
+{
+    QApplication application(argc, argv);
+    platform::installErrorBox();
+    QApplication::setFont(platform::defaultFormFont());
+    Forms forms = createForms(std::move(handlers), platform::executableDir());
+    forms.FRostavelineFirmWare->show();
+    return application.exec();
+}
+
+} // namespace app
