@@ -97,6 +97,23 @@ TVariabile readVariable(const Place &place, NetworkFamily family)
     return v;
 }
 
+// The fields wired nodes and wireless meters both carry.
+void readSharedNodeFields(const NodeAttributes &a, TNodo &n)
+{
+    n.Node_State = u16(a.Node_State.value_or(0));
+    n.Ident_Num = u16(a.Ident_Num.value_or(0));
+    n.BCDtoINT_IN = u8(a.BCDtoINT_IN.value_or(0));
+    n.Swap_IN = u8(a.Swap_IN.value_or(0));
+    n.Var_Type = u8(a.Var_List_Type.value_or(0));
+}
+
+void readManufacturerData(const NodeAttributes &a, TNodo &n)
+{
+    n.Mamu_Spec_Data = u16(a.Manufacturer_Specific_Data.value_or(0));
+    n.MSD_Length = u8(a.MSD_Length.value_or(0));
+    n.MSD_Offset = u8(a.MSD_Offset.value_or(0));
+}
+
 TNodo readWiredNode(const NodeAttributes &a, NetworkFamily family)
 {
     TNodo n;
@@ -108,18 +125,11 @@ TNodo readWiredNode(const NodeAttributes &a, NetworkFamily family)
         n.ID = static_cast<std::uint32_t>((n.ID_Type != 0 ? a.ID_Secondary : a.ID_Primary).value_or(1));
     n.SND_NKE = u8(a.Send_SND_NKE.value_or(0));
     n.Reset_App = u8(a.Reset_App.value_or(0));
-    n.Node_State = u16(a.Node_State.value_or(0));
-    n.Ident_Num = u16(a.Ident_Num.value_or(0));
-    n.BCDtoINT_IN = u8(a.BCDtoINT_IN.value_or(0));
-    n.Swap_IN = u8(a.Swap_IN.value_or(0));
-    n.Var_Type = u8(a.Var_List_Type.value_or(0));
+    readSharedNodeFields(a, n);
     // The file counts frames minus one; the converter counts frames.
     n.Cut_After = a.Cut_After ? u8(std::int64_t(*a.Cut_After) + 1) : 250;
-    if (family != NetworkFamily::SerialBoard) {
-        n.Mamu_Spec_Data = u16(a.Manufacturer_Specific_Data.value_or(0));
-        n.MSD_Length = u8(a.MSD_Length.value_or(0));
-        n.MSD_Offset = u8(a.MSD_Offset.value_or(0));
-    }
+    if (family != NetworkFamily::SerialBoard)
+        readManufacturerData(a, n);
     if (family == NetworkFamily::EthernetBoard || family == NetworkFamily::TwoBanks)
         n.Access_Number = u16(a.Access_Number.value_or(0));
     return n;
@@ -138,15 +148,9 @@ TNodo readWirelessMeter(const NodeAttributes &a, WirelessMeterEntry &entry)
 
     TNodo n;
     n.ID = entry.address;
-    n.Node_State = u16(a.Node_State.value_or(0));
-    n.Ident_Num = u16(a.Ident_Num.value_or(0));
     n.RSSI = u16(a.wMBus_RSSI.value_or(0));
-    n.BCDtoINT_IN = u8(a.BCDtoINT_IN.value_or(0));
-    n.Swap_IN = u8(a.Swap_IN.value_or(0));
-    n.Var_Type = u8(a.Var_List_Type.value_or(0));
-    n.Mamu_Spec_Data = u16(a.Manufacturer_Specific_Data.value_or(0));
-    n.MSD_Length = u8(a.MSD_Length.value_or(0));
-    n.MSD_Offset = u8(a.MSD_Offset.value_or(0));
+    readSharedNodeFields(a, n);
+    readManufacturerData(a, n);
     n.Access_Number = u16(a.Access_Number.value_or(0));
     return n;
 }
