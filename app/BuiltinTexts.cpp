@@ -404,8 +404,8 @@ const char16_t *const BuiltinTexts[] = {
     u"Convert in Float option - Words order", // 389
     u"Least Significant Register First", // 390
     u"Most Significant Register First", // 391
-    // 392 to 399: free
-    u" ", // 392
+    u"M-Bus!! Cyclic request Delay must be between 0 and 65535 seconds", // 392
+    // 393 to 399: free
     u" ", // 393
     u" ", // 394
     u" ", // 395

@@ -30,7 +30,9 @@ TEST(BuiltinTexts, HoldTheEnglishTextsExactly)
         {190, "\", Variable \""},
         {267, "Select the new  Registers for the Variables"},
         {306, "1"},
-        {392, " "},
+        {124, "M-Bus!! Cyclic request Delay must be between 0 and 864000 seconds"},
+        {392, "M-Bus!! Cyclic request Delay must be between 0 and 65535 seconds"},
+        {393, " "},
         {401, "SCAN && DECODE"},
         {430, "Configuration saved! To do a new Scan press \"New Scan\" button otherwise press top-right \"X\" "
               "to close the page"},
