@@ -405,8 +405,9 @@ const char16_t *const BuiltinTexts[] = {
     u"Least Significant Register First", // 390
     u"Most Significant Register First", // 391
     u"M-Bus!! Cyclic request Delay must be between 0 and 65535 seconds", // 392
-    // 393 to 399: free
-    u" ", // 393
+    u"Information!! The wired M-Bus is \"Not Present\" in the General Parameters: these wired nodes are not "
+    u"compiled and the converter will not read them:", // 393
+    // 394 to 399: free
     u" ", // 394
     u" ", // 395
     u" ", // 396
