@@ -426,6 +426,32 @@ TEST_F(CellGridTest, ExtremeArgumentsStayWithinTheGrid)
     grid.paintToImage();
 }
 
+TEST_F(CellGridTest, ExtremeSizesAndFixedCountsKeepTheGridWhole)
+{
+    for (const int v : {INT_MIN, -1, 0, 1, INT_MAX}) {
+        SCOPED_TRACE(v);
+        grid.setDefaultColWidth(v);
+        grid.setDefaultRowHeight(v);
+        grid.setColWidths(3, v);
+        grid.setRowHeights(3, v);
+        grid.setLineWidth(v);
+        grid.setFixedCols(v);
+        grid.setFixedRows(v);
+        EXPECT_GE(grid.DefaultColWidth(), 0);
+        EXPECT_GE(grid.ColWidths(3), 0);
+        EXPECT_GE(grid.LineWidth(), 0);
+        EXPECT_TRUE(grid.FixedCols() >= 0 && grid.FixedCols() <= grid.ColCount());
+        EXPECT_TRUE(grid.FixedRows() >= 0 && grid.FixedRows() <= grid.RowCount());
+        key(grid, Qt::Key_End, kCtrl);
+        key(grid, Qt::Key_PageUp);
+        (void)grid.MouseCoord(150, 100);
+        (void)grid.CellRect(9, 29);
+        grid.paintToImage();
+    }
+    EXPECT_EQ(grid.ColCount(), 10);
+    EXPECT_EQ(grid.RowCount(), 30);
+}
+
 TEST_F(CellGridTest, FewerColumnsKeepTheirCellsFewerRowsDropThem)
 {
     grid.SetGridCell(9, 2, QStringLiteral("c"));
