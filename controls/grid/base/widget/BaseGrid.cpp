@@ -63,7 +63,8 @@ void TBaseGrid::setDefaultDrawing(bool value)
 
 void TBaseGrid::setGridLineWidth(int width)
 {
-    m_gridLineWidth = width;
+    // Held as the cell grid holds its sizes, so that painting cannot overflow.
+    m_gridLineWidth = std::clamp(width, 0, TAxisSizes::MaxSize);
     setLineWidth(0);
     InvalidateGrid();
 }
