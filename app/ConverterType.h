@@ -4,6 +4,7 @@
 // tests cover all nine types from one build; the program itself passes
 // Converter_Type, the constant the build chose.
 #include <QString>
+#include <QStringList>
 #include <array>
 
 namespace app {
@@ -33,6 +34,14 @@ enum class UpdateRoute {
     Ethernet,
 };
 
+// Where the network editor offers a variable's "Post Operation".
+enum class PostOperation {
+    Always,
+    OnEthernetBoard,  // only on board variant 1
+    UnlessByPosition, // not in a node whose variables are found by position
+    Never,
+};
+
 // What a model has, asked by the code instead of lists of type numbers.
 struct ConverterTraits {
     int baseType;          // the model whose hardware and firmware it runs (a partner edition's base)
@@ -44,6 +53,10 @@ struct ConverterTraits {
     BankSet banks;
     UpdateRoute updateRoute;
     int xmlCodeDev;        // device code written into scanned network files (Get_XML_Code_Dev)
+    // The node's manufacturer data, cut-after and access number rows on every
+    // board; otherwise only on the Ethernet board.
+    bool extendedNodeRows;
+    PostOperation postOperation;
 
     bool partnerEdition(int type) const { return baseType != type; }
 };
@@ -59,6 +72,7 @@ struct ConverterInfo {
     QString manualCode;       // shown by About
     QString downloadAnchor;   // anchor of the download page
     ConverterTraits traits;
+    QStringList boardNames;   // the board variants "Sel_Dev" picks, by value; none without a choice
 
     bool partnerEdition() const { return traits.partnerEdition(type); }
 };

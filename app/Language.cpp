@@ -2,10 +2,10 @@
 
 #include "app/AppState.h"
 #include "platform/AssertionFailed.h"
+#include "platform/FileRead.h"
 #include "platform/IntText.h"
 #include "platform/InterfaceThread.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
 
@@ -26,10 +26,11 @@ void LanguageTable::Load_Default_Texts()
 
 void LanguageTable::Load_Lng_File(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Missing or unreadable, the texts stay as they are: the file is only read.
+    const platform::FileRead file = platform::readWholeFile(path);
+    if (!file.ok())
         return;
-    applyLngText(decodeLngBytes(file.readAll()));
+    applyLngText(decodeLngBytes(file.bytes));
 }
 
 void LanguageTable::applyLngText(const QString &text)

@@ -10,7 +10,8 @@ QString makerSiteCaption() { return QStringLiteral("www.tervikon.com"); }
 
 QString productPageAddress(int converterType)
 {
-    if (converterType < 1 || converterType > 7)
+    // The partner editions have no page on the maker's site.
+    if (!isValidConverterType(converterType) || converterInfo(converterType).partnerEdition())
         return {};
     return makerSiteAddress() + QStringLiteral("/HOME/default.asp?frompg=") + converterInfo(converterType).swCode;
 }

@@ -1,9 +1,9 @@
 #include "platform/IniFile.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/FileRead.h"
 #include "platform/IntText.h"
 
-#include <QFile>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -218,13 +218,18 @@ void TMemIniFile::DeleteKey(const QString &section, const QString &name)
 
 TIniFileOnDisk::TIniFileOnDisk(QString fileName) : m_fileName(std::move(fileName))
 {
-    QFile file(m_fileName);
-    if (file.open(QIODevice::ReadOnly))
-        m_data = TMemIniFile::fromBytes(file.readAll());
+    const FileRead file = readWholeFile(m_fileName);
+    m_readError = file.error;
+    m_data = TMemIniFile::fromBytes(file.bytes);
 }
 
 bool TIniFileOnDisk::UpdateFile(QString *error) const
 {
+    if (!m_readError.isEmpty()) {
+        if (error)
+            *error = QStringLiteral("Cannot read %1: %2").arg(m_fileName, m_readError);
+        return false;
+    }
     return writeFileAtomically(m_fileName, m_data.toBytes(), error);
 }
 

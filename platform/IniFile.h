@@ -75,7 +75,8 @@ private:
 };
 
 // An INI file on disk: read whole (a missing or unreadable file reads as
-// empty), changed in memory, written back whole and atomically.
+// empty), changed in memory, written back whole and atomically. A file that
+// is there but could not be read is never written over.
 class TIniFileOnDisk {
 public:
     explicit TIniFileOnDisk(QString fileName);
@@ -88,6 +89,7 @@ public:
 private:
     QString m_fileName;
     TMemIniFile m_data;
+    QString m_readError; // why a file that is there could not be read
 };
 
 } // namespace platform

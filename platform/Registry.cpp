@@ -1,10 +1,10 @@
 #include "platform/Registry.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/FileRead.h"
 #include "platform/IntText.h"
 
 #include <QDir>
-#include <QFile>
 #include <QLockFile>
 #include <QStandardPaths>
 
@@ -81,10 +81,9 @@ QString TSettingsStore::filePath(TRootKey root) const { return m_folder + u'/' +
 
 TMemIniFile TSettingsStore::read(TRootKey root) const
 {
-    QFile file(filePath(root));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return TMemIniFile::fromBytes(file.readAll());
+    // A query answers from what it can read: nothing, when the file is
+    // missing or cannot be read.
+    return TMemIniFile::fromBytes(readWholeFile(filePath(root)).bytes);
 }
 
 bool TSettingsStore::update(TRootKey root, const std::function<bool(TMemIniFile &)> &change, QString *error)
@@ -100,7 +99,12 @@ bool TSettingsStore::update(TRootKey root, const std::function<bool(TMemIniFile 
     QLockFile lock(path + QStringLiteral(".lock"));
     if (!lock.tryLock(5000))
         return fail(QStringLiteral("Cannot lock %1").arg(path));
-    TMemIniFile data = read(root);
+    // A file that is there but cannot be read is kept: writing the one change
+    // over it would lose every other key.
+    const FileRead file = readWholeFile(path);
+    if (!file.missing && !file.ok())
+        return fail(QStringLiteral("Cannot read %1: %2").arg(path, file.error));
+    TMemIniFile data = TMemIniFile::fromBytes(file.bytes);
     if (!change(data))
         return fail(QStringLiteral("The value cannot be stored"));
     return writeFileAtomically(path, data.toBytes(), error);

@@ -8,16 +8,8 @@ namespace project {
 
 bool showsExtendedNodeRows(int converterType, int boardVariant)
 {
-    switch (converterType) {
-    case 2:
-    case 3:
-    case 6:
-    case 7:
-    case 1007:
-        return true;
-    default:
-        return isEthernetBoard(boardVariant);
-    }
+    return (app::isValidConverterType(converterType) && app::traitsOf(converterType).extendedNodeRows)
+        || isEthernetBoard(boardVariant);
 }
 
 NodeRows nodeRowsShown(int converterType, int boardVariant, int mbusType)
@@ -42,20 +34,15 @@ NodeRows nodeRowsShown(int converterType, int boardVariant, int mbusType)
 
 bool offersPostOperation(int converterType, int boardVariant, int varListType)
 {
-    switch (converterType) {
-    case 2:
-    case 3:
-    case 6:
-    case 7:
-        return true;
-    case 1:
-    case 1001:
-        return isEthernetBoard(boardVariant);
-    case 1007:
-        return varListType != ByPositionVarList;
-    default:
+    if (!app::isValidConverterType(converterType))
         return false;
+    switch (app::traitsOf(converterType).postOperation) {
+    case app::PostOperation::Always: return true;
+    case app::PostOperation::OnEthernetBoard: return isEthernetBoard(boardVariant);
+    case app::PostOperation::UnlessByPosition: return varListType != ByPositionVarList;
+    case app::PostOperation::Never: return false;
     }
+    return false;
 }
 
 } // namespace project

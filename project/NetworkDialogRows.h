@@ -5,7 +5,8 @@
 namespace project {
 
 // Cut after, manufacturer specific data with its length and offset, and the
-// access number: types 2, 3, 6, 7 and 1007, and any type on board variant 1.
+// access number: the types whose table row says so, and any type on board
+// variant 1.
 bool showsExtendedNodeRows(int converterType, int boardVariant);
 
 struct NodeRows {
@@ -22,8 +23,8 @@ struct NodeRows {
 // mbusType is the index of the "M-Bus Type" pick list (wireless types only).
 NodeRows nodeRowsShown(int converterType, int boardVariant, int mbusType);
 
-// "Post Operation": types 2, 3, 6 and 7; 1 and 1001 on board variant 1; 1007
-// for nodes read by type only.
+// "Post Operation", as the converter-type table's row says: always, on board
+// variant 1 only, for nodes not read by position, or never.
 bool offersPostOperation(int converterType, int boardVariant, int varListType);
 
 } // namespace project

@@ -30,16 +30,7 @@ ParGenElement fixed(ParGenElement element, const QString &value)
 const QStringList serialLines = {"RS485", "RS232"};
 const QStringList parities = {"NONE", "EVEN", "ODD"};
 
-QStringList boardVariants(int type)
-{
-    switch (type) {
-    case 2: return {"GX42KvozM", "GX42Kvoz-B2"};
-    case 3: return {"GX42Nqib-B2 Without Ethernet Port", "GX42Nqib-B2 With Ethernet Port"};
-    default: return {"GX42LyxaM", "GX42Lyxa-B2"};
-    }
-}
-
-ParGenElement selDev(int type) { return index("Sel_Dev", "0", boardVariants(type)); }
+ParGenElement selDev(int type) { return index("Sel_Dev", "0", app::converterInfo(type).boardNames); }
 ParGenElement mbusPresent() { return index("Sel_Dev_MBus_Present", "0", {"Not Present", "Present"}); }
 ParGenElement modSer() { return index("Mod_Ser", "1", serialLines); }
 ParGenElement modBaud()

@@ -141,7 +141,7 @@ void TFSoftOptions::setVersionService(const QUrl &site, const platform::HttpGetO
 void TFSoftOptions::FormCreate()
 {
     // The partner editions never see the connection options.
-    TS_Con_Options->setTabVisible(m_converterType < 1001);
+    TS_Con_Options->setTabVisible(!converterInfo(m_converterType).partnerEdition());
     setFixedSize(ClientSize);
     Set_Lang();
 }

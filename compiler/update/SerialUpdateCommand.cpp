@@ -1,5 +1,6 @@
 #include "compiler/update/SerialUpdateCommand.h"
 
+#include "app/ConverterType.h"
 #include "platform/ComPorts.h"
 #include "platform/Paths.h"
 
@@ -12,11 +13,13 @@ struct SerialTool {
     const char *image; // empty: the MASTER folder itself
 };
 
+// The tool of the model whose hardware the type runs (a partner edition's base).
 std::optional<SerialTool> serialTool(int converterType)
 {
-    switch (converterType) {
-    case 1:
-    case 1001: return SerialTool{"Ser_QuorLyxa_Update.exe", "simQuorLyxa.sim"};
+    if (!app::isValidConverterType(converterType))
+        return std::nullopt;
+    switch (app::traitsOf(converterType).baseType) {
+    case 1: return SerialTool{"Ser_QuorLyxa_Update.exe", "simQuorLyxa.sim"};
     case 2: return SerialTool{"Ser_QuorKvoz_Update.exe", ""};
     case 3: return SerialTool{"Ser_QuorNqib_Update.exe", "simQuorNqib.sim"};
     case 4: return SerialTool{"Ser_QuorMzul_Update.exe", "simQuorMzul.sim"};

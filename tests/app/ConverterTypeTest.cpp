@@ -51,6 +51,8 @@ TEST(ConverterTraits, HoldTogetherForEveryType)
         EXPECT_EQ(t.modbusTcp, base.modbusTcp);
         EXPECT_EQ(t.wireless, t.banks == app::BankSet::TwoBanks);
         EXPECT_EQ(t.hasBoardVariant, t.updateRoute == app::UpdateRoute::ByBoardVariant);
+        EXPECT_EQ(t.hasBoardVariant, app::converterInfo(type).boardNames.size() == 2);
+        EXPECT_EQ(app::converterInfo(type).boardNames, app::converterInfo(t.baseType).boardNames);
         EXPECT_EQ(app::converterInfo(type).partnerEdition(), type > 1000);
     }
 }

@@ -1,5 +1,9 @@
 #include "platform/IniFile.h"
 
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 using namespace platform;
@@ -72,4 +76,24 @@ TEST(IniFile, ErasesSectionsAndEntriesByAnyCase)
     ini.EraseSection("b");
     EXPECT_EQ(ini.ReadSections(), QStringList{"A"});
     EXPECT_EQ(ini.ReadSection("A"), QStringList{"y"});
+}
+
+TEST(IniFileOnDisk, KeepsAFileThatIsThereButCannotBeRead)
+{
+    QTemporaryDir dir;
+    const QString missing = dir.filePath(QStringLiteral("new.ini"));
+    TIniFileOnDisk fresh(missing);
+    ASSERT_TRUE(fresh.data().WriteInteger("S", "n", 1));
+    EXPECT_TRUE(fresh.UpdateFile()) << "a missing file starts empty";
+    EXPECT_EQ(TIniFileOnDisk(missing).data().ReadInteger("S", "n", 0), 1);
+
+    // Reading /proc/self/mem from its start fails, even for root.
+    const QString unreadable = dir.filePath(QStringLiteral("held.ini"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/proc/self/mem"), unreadable));
+    TIniFileOnDisk held(unreadable);
+    ASSERT_TRUE(held.data().WriteInteger("S", "n", 1));
+    QString error;
+    EXPECT_FALSE(held.UpdateFile(&error));
+    EXPECT_TRUE(error.startsWith(QStringLiteral("Cannot read "))) << error.toStdString();
+    EXPECT_EQ(QFileInfo(unreadable).symLinkTarget(), QStringLiteral("/proc/self/mem")) << "left in place";
 }

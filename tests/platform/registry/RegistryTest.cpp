@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -176,4 +177,18 @@ TEST_F(Store, AnotherProgramsWriteReachesTheWatchThroughTheFileWatcher)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, int(limit.remainingTime()));
         EXPECT_EQ(reports, before + 1) << "the file replaced by renaming is watched again: " << theme;
     }
+}
+
+TEST_F(Store, AFileThatIsThereButCannotBeReadIsNeverWrittenOver)
+{
+    // Reading /proc/self/mem from its start fails: a file that opens but
+    // does not read, even for root.
+    const QString path = store.filePath(TRootKey::HKEY_CURRENT_USER);
+    ASSERT_TRUE(QFile::link(QStringLiteral("/proc/self/mem"), path));
+    TRegistry reg(store);
+    EXPECT_FALSE(reg.OpenKey(Office, true));
+    EXPECT_EQ(QFileInfo(path).symLinkTarget(), QStringLiteral("/proc/self/mem")) << "left in place";
+    QString error;
+    EXPECT_FALSE(store.update(TRootKey::HKEY_CURRENT_USER, [](TMemIniFile &) { return true; }, &error));
+    EXPECT_TRUE(error.startsWith(QStringLiteral("Cannot read "))) << error.toStdString();
 }
