@@ -140,6 +140,28 @@ TEST_F(DatePickerTest, LabelStandsLeftFourPixelsAwayTopAligned)
     EXPECT_EQ(clicks, 1);
 }
 
+TEST_F(DatePickerTest, ALabelFreedByItsParentIsNeverTouchedAgain)
+{
+    Form form;
+    TExDateTimePicker &picker = *form.picker;
+    picker.setLabelCaption("Reading");
+    platform::TLabel *label = picker.PickerLabel();
+    ASSERT_NE(label, nullptr);
+    ASSERT_EQ(label->parentWidget(), &form.window);
+    delete label;
+    EXPECT_EQ(picker.PickerLabel(), nullptr);
+    // Every path that moves, shows, enables or renames the label runs on.
+    picker.move(10, 10);
+    picker.setLabelPosition(TLabelPosition::lpBottomLeft);
+    picker.setLabelMargin(8);
+    picker.setEnabled(false);
+    picker.hide();
+    picker.show();
+    picker.setLabelCaption("Again");
+    settle();
+    EXPECT_EQ(picker.x(), 10);
+}
+
 TEST_F(DatePickerTest, AutoTabMovesOnOnceAFieldIsTyped)
 {
     Form form;

@@ -178,6 +178,37 @@ TEST(HtmlObjects, AddressedPicturesAreCachedUnderTheirOwnAddressAndNeverFetched)
     EXPECT_FALSE(server.waitForNewConnection(0));
 }
 
+TEST(HtmlObjects, SourcesAlternativesAndBackgroundsKeepTheCaseOfTheirPaths)
+{
+    // Only the mixed-case names exist: an upper-cased path would find nothing.
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString green = QStringLiteral("file://") + dir.filePath(QStringLiteral("Green Leaf.png"));
+    const QString red = QStringLiteral("file://") + dir.filePath(QStringLiteral("Red Roof.png"));
+    ASSERT_TRUE(writeFile(dir.filePath(QStringLiteral("Green Leaf.png")), pngBytes(40, 30, Qt::green)));
+    ASSERT_TRUE(writeFile(dir.filePath(QStringLiteral("Red Roof.png")), pngBytes(40, 30, Qt::red)));
+
+    const struct {
+        QString text;
+        int hitX;
+        bool (*shown)(TColor);
+    } cases[] = {
+        {QStringLiteral("<IMG src=\"%1\">").arg(green), 100, greenish},
+        {QStringLiteral("<A href=\"a\"><IMG src=\"%1\" alt=\"%2\"></A>").arg(green, red), 10, reddish},
+        {QStringLiteral("<BODY background=\"%1\">").arg(red), 100, reddish},
+    };
+    for (const auto &c : cases) {
+        THTMLPictureCache cache;
+        THtmlDrawParams p;
+        p.PictureCache = &cache;
+        p.HitX = c.hitX;
+        p.HitY = 10;
+        Paper paper(200, 60);
+        paper.draw(c.text, Rect(0, 0, 200, 60), p);
+        EXPECT_TRUE(c.shown(drawtest::colorAt(paper.image, 20, 20))) << c.text.toStdString();
+    }
+}
+
 TEST(HtmlObjects, AGifShowsItsFrameAtTheFramesPlace)
 {
     TPictureContainer container;
