@@ -29,13 +29,7 @@ void TLazyTreeColumn::changed() { FOwner->Update(this); }
 
 bool TLazyTreeColumn::isVisibleFixed() const { return FOptions.containsAll({coVisible, coFixed}); }
 
-void TLazyTreeColumn::SetText(const QString &Value)
-{
-    if (FText != Value) {
-        FText = Value;
-        changed();
-    }
-}
+void TLazyTreeColumn::SetText(const QString &Value) { store(FText, Value); }
 
 QString TLazyTreeColumn::DisplayName() const
 {
@@ -145,47 +139,15 @@ void TLazyTreeColumn::SetOptions(TLTColumnOptions Value)
     changed();
 }
 
-void TLazyTreeColumn::SetMargin(int Value)
-{
-    if (Value < 0)
-        Value = 4;
-    if (FMargin != Value) {
-        FMargin = Value;
-        changed();
-    }
-}
+void TLazyTreeColumn::SetMargin(int Value) { store(FMargin, Value < 0 ? 4 : Value); }
 
-void TLazyTreeColumn::SetSpacing(int Value)
-{
-    if (FSpacing != Value) {
-        FSpacing = Value;
-        changed();
-    }
-}
+void TLazyTreeColumn::SetSpacing(int Value) { store(FSpacing, Value); }
 
-void TLazyTreeColumn::SetStyle(TLazyTreeColumnStyle Value)
-{
-    if (FStyle != Value) {
-        FStyle = Value;
-        changed();
-    }
-}
+void TLazyTreeColumn::SetStyle(TLazyTreeColumnStyle Value) { store(FStyle, Value); }
 
-void TLazyTreeColumn::SetImageIndex(TImageIndex Value)
-{
-    if (FImageIndex != Value) {
-        FImageIndex = Value;
-        changed();
-    }
-}
+void TLazyTreeColumn::SetImageIndex(TImageIndex Value) { store(FImageIndex, Value); }
 
-void TLazyTreeColumn::SetLayout(TLTHeaderColumnLayout Value)
-{
-    if (FLayout != Value) {
-        FLayout = Value;
-        changed();
-    }
-}
+void TLazyTreeColumn::SetLayout(TLTHeaderColumnLayout Value) { store(FLayout, Value); }
 
 void TLazyTreeColumn::SetBiDiMode(TBiDiMode Value)
 {
@@ -196,13 +158,7 @@ void TLazyTreeColumn::SetBiDiMode(TBiDiMode Value)
     }
 }
 
-void TLazyTreeColumn::SetAlignment(TAlignment Value)
-{
-    if (FAlignment != Value) {
-        FAlignment = Value;
-        changed();
-    }
-}
+void TLazyTreeColumn::SetAlignment(TAlignment Value) { store(FAlignment, Value); }
 
 TAlignment TLazyTreeColumn::CaptionAlignment() const
 {
@@ -226,29 +182,11 @@ void TLazyTreeColumn::SetColor(TColor Value)
     }
 }
 
-void TLazyTreeColumn::SetCheckBox(bool Value)
-{
-    if (FCheckBox != Value) {
-        FCheckBox = Value;
-        changed();
-    }
-}
+void TLazyTreeColumn::SetCheckBox(bool Value) { store(FCheckBox, Value); }
 
-void TLazyTreeColumn::SetCheckType(TCheckType Value)
-{
-    if (FCheckType != Value) {
-        FCheckType = Value;
-        changed();
-    }
-}
+void TLazyTreeColumn::SetCheckType(TCheckType Value) { store(FCheckType, Value); }
 
-void TLazyTreeColumn::SetCheckState(TCheckState Value)
-{
-    if (FCheckState != Value) {
-        FCheckState = Value;
-        changed();
-    }
-}
+void TLazyTreeColumn::SetCheckState(TCheckState Value) { store(FCheckState, Value); }
 
 void TLazyTreeColumn::Assign(const TLazyTreeColumn &Source)
 {

@@ -117,6 +117,15 @@ private:
     friend class TLazyTreeColumns;
     friend class TLTHeader;
     void changed();
+    // Stores a changed value and tells the collection.
+    template <class T>
+    void store(T &Field, const T &Value)
+    {
+        if (Field != Value) {
+            Field = Value;
+            changed();
+        }
+    }
     bool isVisibleFixed() const;
 
     TLazyTreeColumns *FOwner;
