@@ -338,10 +338,13 @@ void TLTHeader::LoadFromStream(QIODevice &Stream)
     FStyle = record.style;
     FFont = record.font;
     if (record.mainColumn) {
-        FMainColumn = std::min(std::max(*record.mainColumn, NoColumn), FColumns.Count() - 1);
-        FSortColumn = std::min(std::max(*record.sortColumn, NoColumn), FColumns.Count() - 1);
+        FMainColumn = *record.mainColumn;
+        FSortColumn = *record.sortColumn;
         FSortDirection = *record.sortDirection;
     }
+    // Kept or read, they name columns of the header as loaded.
+    FMainColumn = std::min(std::max(FMainColumn, NoColumn), FColumns.Count() - 1);
+    FSortColumn = std::min(std::max(FSortColumn, NoColumn), FColumns.Count() - 1);
     if (record.parentFont) {
         FParentFont = *record.parentFont;
         FMaxHeight = record.maxHeight;

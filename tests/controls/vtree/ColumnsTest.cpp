@@ -282,6 +282,30 @@ TEST(HeaderStream, OlderVersionsConvertTheirOptions)
     }
 }
 
+// A stream without marker carries no main or sort column: those kept from
+// before still have to name columns of the header as loaded.
+TEST(HeaderStream, KeptMainAndSortColumnsFollowTheLoadedColumns)
+{
+    TLTHeader header;
+    addColumns(header, 3);
+    header.SetMainColumn(2);
+    header.SetSortColumn(2);
+    QByteArray noColumns(44, '\0');
+    noColumns[43] = '\x8f';
+    load(header, noColumns);
+    const QByteArray once = saved(header);
+    TLTHeader again;
+    load(again, once);
+    EXPECT_EQ(saved(again), once);
+    EXPECT_EQ(header.SortColumn(), NoColumn);
+
+    TLTHeader fewer;
+    addColumns(fewer, 3);
+    fewer.SetMainColumn(2);
+    load(fewer, oldStream(-1, 0));
+    EXPECT_EQ(fewer.MainColumn(), 0);
+}
+
 TEST(HeaderStream, DamagedStreamsFailAndLeaveTheHeader)
 {
     TLTHeader header;
