@@ -5,10 +5,19 @@
 #include "platform/Color.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace vtree {
 
 using enum TLTColumnOption;
+
+namespace {
+// Widths come from streams too: sums are taken wide and given back in range.
+int clampToInt(std::int64_t value)
+{
+    return static_cast<int>(std::clamp<std::int64_t>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+} // namespace
 
 TLazyTreeColumn::TLazyTreeColumn(TLazyTreeColumns &Owner)
     : FOwner(&Owner), FWidth(Owner.DefaultWidth()), FLastWidth(Owner.DefaultWidth()),
@@ -45,9 +54,9 @@ void TLazyTreeColumn::SetWidth(int Value)
     if (!header.FStates.contains(THeaderState::hsScaling)) {
         const TLTFixedAreaConstraints &limits = header.FConstraints;
         if (isVisibleFixed()) {
-            const int clientWidth = header.ClientWidth();
-            int totalMin = 0;
-            int totalMax = 0;
+            const std::int64_t clientWidth = header.ClientWidth();
+            std::int64_t totalMin = 0;
+            std::int64_t totalMax = 0;
             for (const auto &column : FOwner->FItems)
                 if (column->isVisibleFixed()) {
                     totalMin += column->FMinWidth;
@@ -57,14 +66,15 @@ void TLazyTreeColumn::SetWidth(int Value)
                 totalMin = std::min(clientWidth * limits.MaxWidthPercent / 100, totalMin);
             if (limits.MinWidthPercent > 0)
                 totalMax = std::max(clientWidth * limits.MinWidthPercent / 100, totalMax);
-            const int fixed = FOwner->GetVisibleFixedWidth();
-            const int upper = std::min(totalMax - fixed + FWidth, FMaxWidth);
-            const int lower = std::max(totalMin - fixed + FWidth, FMinWidth);
-            Value = std::min(std::max(Value, lower), upper);
+            const std::int64_t fixed = FOwner->visibleFixedWidth();
+            const std::int64_t upper = std::min<std::int64_t>(totalMax - fixed + FWidth, FMaxWidth);
+            const std::int64_t lower = std::max<std::int64_t>(totalMin - fixed + FWidth, FMinWidth);
+            std::int64_t width = std::min(std::max<std::int64_t>(Value, lower), upper);
             if (limits.MinWidthPercent > 0)
-                Value = std::max(Value, clientWidth * limits.MinWidthPercent / 100 - fixed + FWidth);
+                width = std::max(width, clientWidth * limits.MinWidthPercent / 100 - fixed + FWidth);
             if (limits.MaxWidthPercent > 0)
-                Value = std::min(Value, clientWidth * limits.MaxWidthPercent / 100 - fixed + FWidth);
+                width = std::min(width, clientWidth * limits.MaxWidthPercent / 100 - fixed + FWidth);
+            Value = clampToInt(width);
         } else {
             Value = std::min(std::max(Value, FMinWidth), FMaxWidth);
         }
@@ -309,11 +319,11 @@ void TLazyTreeColumns::RecomputeColumnLefts(bool Force)
 {
     if (!Force && FUpdateCount > 0)
         return;
-    int left = 0;
+    std::int64_t left = 0;
     for (std::size_t position = 0; position < FPositionToIndex.size(); ++position) {
         TLazyTreeColumn &column = *FItems[static_cast<std::size_t>(FPositionToIndex[position])];
         column.FPosition = static_cast<TColumnPosition>(position);
-        column.FLeft = left;
+        column.FLeft = clampToInt(left);
         if (column.FOptions.contains(coVisible))
             left += column.FWidth;
     }
@@ -369,13 +379,13 @@ void TLazyTreeColumns::FitAutoSizeColumn(bool Force)
     TLTHeader &header = *FHeader;
     const TColumnIndex index = IsValidColumn(header.FAutoSizeIndex) ? header.FAutoSizeIndex : Count() - 1;
     TLazyTreeColumn &column = (*this)[index];
-    int width = header.ClientWidth();
+    std::int64_t width = header.ClientWidth();
     for (TColumnIndex i = 0; i < Count(); ++i)
         if (i != index && (*this)[i].FOptions.contains(coVisible))
             width -= (*this)[i].FWidth;
-    width = std::max(std::min(width, column.FMaxWidth), column.FMinWidth);
-    if (Force || width != column.FWidth) {
-        column.FWidth = width;
+    const int fitted = clampToInt(std::max<std::int64_t>(std::min<std::int64_t>(width, column.FMaxWidth), column.FMinWidth));
+    if (Force || fitted != column.FWidth) {
+        column.FWidth = fitted;
         RecomputeColumnLefts(true);
         header.notifyColumnResize(index);
     }
@@ -447,19 +457,21 @@ std::vector<TLazyTreeColumn *> TLazyTreeColumns::GetVisibleColumns() const
     return visible;
 }
 
-int TLazyTreeColumns::GetVisibleFixedWidth() const
+std::int64_t TLazyTreeColumns::visibleFixedWidth() const
 {
-    int width = 0;
+    std::int64_t width = 0;
     for (const auto &column : FItems)
         if (column->isVisibleFixed())
             width += column->FWidth;
     return width;
 }
 
+int TLazyTreeColumns::GetVisibleFixedWidth() const { return clampToInt(visibleFixedWidth()); }
+
 int TLazyTreeColumns::TotalWidth() const
 {
     const TColumnIndex last = GetLastVisibleColumn();
-    return IsValidColumn(last) ? (*this)[last].FLeft + (*this)[last].FWidth : 0;
+    return IsValidColumn(last) ? clampToInt(std::int64_t{(*this)[last].FLeft} + (*this)[last].FWidth) : 0;
 }
 
 bool TLazyTreeColumns::Equals(const TLazyTreeColumns &Other) const

@@ -209,6 +209,7 @@ private:
     void DropFromPositionArray(TColumnIndex Index);
     void FitAutoSizeColumn(bool Force);
     TColumnIndex visibleFrom(TColumnIndex Column, bool Forward, bool ConsiderAllowFocus) const;
+    std::int64_t visibleFixedWidth() const;
 
     TLTHeader *FHeader;
     std::vector<std::unique_ptr<TLazyTreeColumn>> FItems;

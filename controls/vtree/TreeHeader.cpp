@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <limits>
 
 namespace vtree {
 
@@ -175,14 +176,17 @@ int TLTHeader::ResizeColumns(int ChangeBy, TColumnIndex RangeStartCol, TColumnIn
         limits[i] = growing ? column.MaxWidth() : column.MinWidth();
         matching[i] = column.Options().containsAll(Options);
     }
-    auto room = [&](std::size_t i) { return std::max(0, growing ? limits[i] - widths[i] : widths[i] - limits[i]); };
+    auto room = [&](std::size_t i) {
+        const std::int64_t left = growing ? std::int64_t{limits[i]} - widths[i] : std::int64_t{widths[i]} - limits[i];
+        return static_cast<int>(std::clamp<std::int64_t>(left, 0, std::numeric_limits<int>::max()));
+    };
     auto bonus = [&](std::size_t i) -> bool & {
         return FColumns[RangeStartCol + static_cast<TColumnIndex>(i)].FBonusPixel;
     };
 
-    int rest = std::abs(ChangeBy);
+    int rest = ChangeBy == std::numeric_limits<int>::min() ? std::numeric_limits<int>::max() : std::abs(ChangeBy);
     while (rest > 0) {
-        int totalRoom = 0;
+        std::int64_t totalRoom = 0;
         int withRoom = 0;
         for (;;) {
             totalRoom = 0;
@@ -203,7 +207,7 @@ int TLTHeader::ResizeColumns(int ChangeBy, TColumnIndex RangeStartCol, TColumnIn
         }
         if (withRoom == 0)
             break;
-        rest = std::min(rest, totalRoom);
+        rest = static_cast<int>(std::min<std::int64_t>(rest, totalRoom));
         const int passRest = rest;
         const int share = passRest / withRoom;
         for (std::size_t i = 0; i < count; ++i)
@@ -242,7 +246,7 @@ int TLTHeader::ResizeColumns(int ChangeBy, TColumnIndex RangeStartCol, TColumnIn
             break;
     }
 
-    int applied = 0;
+    std::int64_t applied = 0;
     FStates += THeaderState::hsResizing;
     Finally done([this] { FStates -= THeaderState::hsResizing; });
     for (std::size_t i = 0; i < count; ++i)
@@ -250,9 +254,9 @@ int TLTHeader::ResizeColumns(int ChangeBy, TColumnIndex RangeStartCol, TColumnIn
             TLazyTreeColumn &column = FColumns[RangeStartCol + static_cast<TColumnIndex>(i)];
             const int old = column.Width();
             column.SetWidth(widths[i]);
-            applied += column.Width() - old;
+            applied += std::int64_t{column.Width()} - old;
         }
-    return applied;
+    return static_cast<int>(std::clamp<std::int64_t>(applied, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 } // namespace vtree

@@ -7,6 +7,7 @@
 
 #include <QBuffer>
 #include <QtEndian>
+#include <limits>
 
 namespace vtreetest {
 namespace {
@@ -177,6 +178,25 @@ TEST(Header, ResizeColumnsEndsWhateverTheLimits)
             total += width - 50;
         EXPECT_EQ(applied, total);
     }
+}
+
+// Widths and limits can be anything a stream holds: sums never overflow.
+TEST(Header, HugeWidthsAreSummedWithoutOverflow)
+{
+    constexpr int most = std::numeric_limits<int>::max();
+    TLTHeader header;
+    addColumns(header, 3);
+    for (int i = 0; i < 3; ++i)
+        header.Columns()[i].SetMaxWidth(most);
+    EXPECT_EQ(header.ResizeColumns(most, 0, 2, {}), most);
+    EXPECT_EQ(header.Columns().TotalWidth(), most);
+    EXPECT_EQ(header.Columns()[2].Left(), header.Columns()[0].Width() + header.Columns()[1].Width());
+    // The auto-size column (0) is what the client width leaves, at least its minimum.
+    header.SetClientWidth(100);
+    header.SetOptions(header.Options() + TLTHeaderOption::hoAutoResize);
+    EXPECT_EQ(header.Columns()[0].Width(), 10);
+    EXPECT_LT(header.ResizeColumns(std::numeric_limits<int>::min(), 0, 2, {}), 0);
+    EXPECT_EQ(widths(header), (std::vector<int>{80, 10, 10}));
 }
 
 TEST(HeaderStream, ColumnsAndSettingsComeBack)
