@@ -5,7 +5,6 @@
 #include "controls/vtree/TreeHeader.h"
 #include "platform/Color.h"
 
-#include <QBuffer>
 #include <QtEndian>
 #include <limits>
 
@@ -31,22 +30,8 @@ std::vector<int> widths(const TLTHeader &header)
     return result;
 }
 
-QByteArray saved(const TLTHeader &header)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    header.SaveToStream(buffer);
-    return bytes;
-}
-
-void load(TLTHeader &header, const QByteArray &bytes)
-{
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    header.LoadFromStream(buffer);
-}
+QByteArray saved(const TLTHeader &header) { return streamedBytes(header); }
+void load(TLTHeader &header, const QByteArray &bytes) { loadBytes(header, bytes); }
 
 TEST(Columns, LimitsMarginAndDisplayName)
 {
