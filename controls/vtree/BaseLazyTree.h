@@ -763,6 +763,9 @@ private:
     friend class TLTLazyNodeEnumeration;
     friend class SiblingMergeSort;
     friend class CacheWorker;
+    friend class TLTHeader;
+    friend class TLazyTreeColumns;
+    friend class TLazyTreeColumn;
 
     void setupRootNode(std::size_t oldSize);
     std::size_t nodeBlockSize() const;

@@ -6,7 +6,6 @@
 #include "controls/vtree/LazyStringTree.h"
 #include "controls/vtree/TreeStream.h"
 
-#include <QBuffer>
 #include <QtEndian>
 #include <map>
 
@@ -36,22 +35,8 @@ struct TextTree {
     }
 };
 
-QByteArray saveTree(TBaseLazyTree &tree)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    tree.SaveToStream(buffer);
-    return bytes;
-}
-
-void loadTree(TBaseLazyTree &tree, const QByteArray &bytes)
-{
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    tree.LoadFromStream(buffer);
-}
+QByteArray saveTree(TBaseLazyTree &tree) { return streamedBytes(tree); }
+void loadTree(TBaseLazyTree &tree, const QByteArray &bytes) { loadBytes(tree, bytes); }
 
 TEST(LazyStringTree, TextsComeFromTheEventsOrTheDefault)
 {

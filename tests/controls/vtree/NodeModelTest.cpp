@@ -207,6 +207,8 @@ TEST(NodeModel, DeepTreesAreWalkedCountedCopiedAndFreedWithoutRecursion)
     tree.ReinitNode(nullptr, true);
     EXPECT_EQ(initialised, 2 * depth);
     tree.InitRecursive(nullptr, ~0u, false);
+    tree.ValidateNode(nullptr, true);
+    tree.ValidateChildren(nullptr, true);
     tree.RecountSubtree(tree.RootNode());
     tree.RecomputeSubtreeHeight(tree.RootNode());
     EXPECT_EQ(tree.RootNode()->TotalCount, depth + 1);

@@ -412,6 +412,35 @@ TEST(Structure, AFreedNodeIsForgottenEverywhere)
     expectConsistent(tree);
 }
 
+// Every node the tree remembers, the edited one too, is forgotten when it goes.
+TEST(Structure, AReleasedNodeLeavesNoReferenceBehind)
+{
+    struct RememberingTree : TestTree {
+        int cancelledEdits = 0;
+        void CancelEditNode() override { ++cancelledEdits; }
+        std::vector<PLazyNode *> remembered()
+        {
+            return {&FLastChangedNode, &FCurrentHotNode, &FDropTargetNode, &FLastStructureChangeNode, &FFocusedNode,
+                    &FCheckNode, &FLastSearchNode, &FLastSelected, &FHeightTrackNode, &FRangeAnchor,
+                    &FLastVCLDragTarget, &FEditNode};
+        }
+    } tree;
+    PLazyNode top = tree.AddChild(nullptr);
+    PLazyNode child = tree.AddChild(top);
+    PLazyNode other = tree.AddChild(nullptr);
+    for (PLazyNode *slot : tree.remembered())
+        *slot = child;
+    tree.DeleteNode(top);
+    for (PLazyNode *slot : tree.remembered())
+        EXPECT_EQ(*slot, nullptr);
+    EXPECT_GE(tree.cancelledEdits, 1);
+    for (PLazyNode *slot : tree.remembered())
+        *slot = other;
+    tree.Clear();
+    for (PLazyNode *slot : tree.remembered())
+        EXPECT_EQ(*slot, nullptr);
+}
+
 } // namespace
 } // namespace vtreetest
 

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QString>
 #include <functional>
 #include <string>
@@ -94,6 +95,25 @@ QString assertionOf(Call call)
         return failure.assertion();
     }
     return {};
+}
+
+// What a tree or header writes to a stream, and reading it back.
+template <class Streamed>
+QByteArray streamedBytes(Streamed &streamed)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    streamed.SaveToStream(buffer);
+    return bytes;
+}
+template <class Streamed>
+void loadBytes(Streamed &streamed, const QByteArray &bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    streamed.LoadFromStream(buffer);
 }
 
 // Records events as short texts, in order.

@@ -157,6 +157,19 @@ TEST(TreeStream, ASavedTreeLoadsBackTheSameIntoAnyTreeAndThroughAFile)
     source.tree.LoadFromFile(file);
     EXPECT_EQ(source.dump(), expected);
     EXPECT_THROW(source.tree.SaveToFile(dir.filePath(QStringLiteral("missing/tree.bin"))), platform::Error);
+
+    // A save that fails on the way leaves the file it would have replaced.
+    QFile before(file);
+    ASSERT_TRUE(before.open(QIODevice::ReadOnly));
+    const QByteArray kept = before.readAll();
+    before.close();
+    source.tree.Clear();
+    source.tree.OnSaveTree = [](TBaseLazyTree *, QIODevice *) { throw platform::Error(QStringLiteral("disk gone")); };
+    EXPECT_THROW(source.tree.SaveToFile(file), platform::Error);
+    QFile after(file);
+    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+    EXPECT_EQ(after.readAll(), kept);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("tree.bin")});
 }
 
 TEST(TreeStream, ASubtreeAddsUnderATargetAndSelectionNeedsMultiSelect)
