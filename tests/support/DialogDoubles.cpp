@@ -5,8 +5,8 @@ namespace testsupport {
 MessageRecorder::MessageRecorder()
 {
     m_previous = platform::setMessageHook(
-        [this](platform::MessageKind kind, const QString &text, platform::MessageButtons buttons) {
-            m_messages.push_back({kind, text, buttons});
+        [this](platform::MessageKind kind, const QString &text, platform::MessageButtons buttons, QWidget *over) {
+            m_messages.push_back({kind, text, buttons, over, over != nullptr && over->isVisible()});
             if (!m_answers.empty()) {
                 const auto answer = m_answers.front();
                 m_answers.pop_front();
