@@ -20,7 +20,7 @@ public:
         QString text;
         platform::MessageButtons buttons;
         QPointer<QWidget> over;   // the window the box stands over
-        bool overShown = false;   // that window was on screen when the box came
+        bool overShown = false;   // that window was on screen (shown, not only showing) when the box came
     };
 
     MessageRecorder();
