@@ -404,9 +404,10 @@ const char16_t *const BuiltinTexts[] = {
     u"Convert in Float option - Words order", // 389
     u"Least Significant Register First", // 390
     u"Most Significant Register First", // 391
-    // 392 to 399: free
-    u" ", // 392
-    u" ", // 393
+    u"M-Bus!! Cyclic request Delay must be between 0 and 65535 seconds", // 392
+    u"Information!! The wired M-Bus is \"Not Present\" in the General Parameters: these wired nodes are not "
+    u"compiled and the converter will not read them:", // 393
+    // 394 to 399: free
     u" ", // 394
     u" ", // 395
     u" ", // 396

@@ -3,6 +3,7 @@
 // not the network editor's classes: the file is the only contract between
 // the two.
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <cstdint>
@@ -77,6 +78,9 @@ inline constexpr int WirelessTableSize = 32;
 
 struct CompiledNetwork {
     std::vector<TNodo> wired;
+    // Enabled wired nodes the compile leaves out because the wired bus is
+    // not present, as "<node number>: <description>", for the user to be told.
+    QStringList leftOutWired;
     std::vector<TNodo> wireless;                // only the two-bank compile fills it
     std::vector<WirelessMeterEntry> meterTable; // one entry per wireless meter, same order
 };

@@ -187,8 +187,10 @@ CompiledNetwork readNetwork(const std::optional<QDomElement> &root, NetworkFamil
         if (!isCandidate(attributes, family))
             continue;
         const bool wireless = family == NetworkFamily::TwoBanks && attributes.MBus_Type.value_or(1) != 1;
-        if (!wireless && family == NetworkFamily::TwoBanks && !wiredPresent)
+        if (!wireless && family == NetworkFamily::TwoBanks && !wiredPresent) {
+            network.leftOutWired << QStringLiteral("%1: %2").arg(nodeNumber).arg(attributes.Descrizione);
             continue;
+        }
 
         WirelessMeterEntry entry;
         TNodo node = wireless ? readWirelessMeter(attributes, entry) : readWiredNode(attributes, family);

@@ -66,6 +66,7 @@ CompileResult compileBanks(const CompileRequest &request)
     CompileContext context{request.converterType, request.selDevValue, documents};
     try {
         result.banks = compileByType(context);
+        result.leftOutWiredNodes = context.leftOutWiredNodes;
     } catch (const CompileFailure &failure) {
         result.banks.clear();
         result.error = failure.error();
@@ -120,6 +121,7 @@ ProjectCompileResult Compile_Project(int converterType, int selDevValue, const Q
     const SaveResult saved =
         Save_Project_Banks(compiled.banks, platform::joinPath(configurationFolder, QStringLiteral("bin")));
     outcome.written = saved.written;
+    outcome.leftOutWiredNodes = compiled.leftOutWiredNodes;
     outcome.status = saved.ok ? Status::Written : Status::WriteFailed;
     outcome.message = saved.message;
     return outcome;

@@ -32,6 +32,9 @@ struct BankFile {
 struct CompileResult {
     std::vector<BankFile> banks; // in the order they are written; empty on error or for a type without banks
     std::optional<CompileError> error;
+    // Wired nodes a wireless model's compile leaves out while its wired bus
+    // is "Not Present", as "<node number>: <description>".
+    QStringList leftOutWiredNodes;
     bool ok() const { return !error.has_value(); }
 };
 
@@ -62,6 +65,7 @@ struct ProjectCompileResult {
     QString message; // empty when Written; otherwise the text for the error box
     std::optional<CompileError> compileError;
     QStringList written;
+    QStringList leftOutWiredNodes; // as CompileResult's
     bool ok() const { return status == Status::Written; }
 };
 

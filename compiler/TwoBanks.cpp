@@ -150,6 +150,7 @@ TwoBankFiles Compile_Two_Banks(CompileContext &context)
     TwoBankFiles files;
     files.bank2 = Compile_Bank2(context, block, network);
     files.bank1 = block.write(network.meterTable);
+    context.leftOutWiredNodes = network.leftOutWired;
     return files;
 }
 

@@ -128,6 +128,30 @@ bool addressMatches(const TNodo &node, std::int32_t ID, int type_ID)
     return (type_ID == 0 ? node.Node_Pri : node.Node_Sec) == ID;
 }
 
+// The first clash of the spans with the enabled nodes' registers and their
+// enabled variables, in network order. ownNode's registers are passed over
+// (the node whose registers are claimed), never its variables.
+std::optional<QString> firstRegisterClash(const TNodoList &nodes, const Span &value, const Span &scale,
+                                          const Span &timePoint, NetworkSelection excluded, int ownNode)
+{
+    for (int i = 0; i < int(nodes.size()); ++i) {
+        const TNodo &node = nodes[size_t(i)];
+        if (node.Enable != 1)
+            continue;
+        if (i != ownNode)
+            if (auto message = nodeRegisterClash(node, value, scale, timePoint))
+                return message;
+        for (int j = 0; j < int(node.Var_List.size()); ++j) {
+            const TVariabile &variable = node.Var_List[size_t(j)];
+            if (!variable.Enable || (excluded.node == i && excluded.variable == j))
+                continue;
+            if (auto message = variableRegisterClash(node, variable, value, scale, timePoint))
+                return message;
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<QString> Check_Node_ID(const TNodoList &nodes, std::int32_t ID, int type_ID,
@@ -179,23 +203,17 @@ RegisterClaim registerClaimOf(const TVariabile &variable, std::int32_t timePoint
 
 std::optional<QString> Check_Registers(const TNodoList &nodes, const RegisterClaim &claim, NetworkSelection excluded)
 {
-    const Span value = valueSpan(claim.modbusRegister, claim.valueRegisters);
-    const Span scale = Span::single(claim.scale);
-    const Span timePoint = timePointSpan(claim.timePoint);
-    for (int i = 0; i < int(nodes.size()); ++i) {
-        const TNodo &node = nodes[size_t(i)];
-        if (node.Enable != 1)
-            continue;
-        if (auto message = nodeRegisterClash(node, value, scale, timePoint))
+    return firstRegisterClash(nodes, valueSpan(claim.modbusRegister, claim.valueRegisters), Span::single(claim.scale),
+                              timePointSpan(claim.timePoint), excluded, -1);
+}
+
+std::optional<QString> Check_Node_Registers(const TNodoList &nodes, const NodeRegisters &registers,
+                                            std::optional<int> ownNode)
+{
+    // Each of the node's registers is one Modbus register that nothing else may publish into.
+    for (const std::int32_t reg : {registers.nodeState, registers.identNum, registers.rssi})
+        if (auto message = firstRegisterClash(nodes, Span::single(reg), {}, {}, {}, ownNode.value_or(-1)))
             return message;
-        for (int j = 0; j < int(node.Var_List.size()); ++j) {
-            const TVariabile &variable = node.Var_List[size_t(j)];
-            if (!variable.Enable || (excluded.node == i && excluded.variable == j))
-                continue;
-            if (auto message = variableRegisterClash(node, variable, value, scale, timePoint))
-                return message;
-        }
-    }
     return std::nullopt;
 }
 
@@ -209,6 +227,7 @@ QStringList nodeFieldRefusals(const NodeFields &fields, const TNodoList &nodes, 
 
     std::int32_t nodeState = 0;
     std::int32_t ident = 0;
+    std::int32_t rssi = 0;
     if (isWirelessNodeFields(fields, context.converterType)) {
         if (!inRange(typed(fields.wManId), 0, 0xFFFF))
             return refuse(322);
@@ -228,7 +247,7 @@ QStringList nodeFieldRefusals(const NodeFields &fields, const TNodoList &nodes, 
         ident = typed(fields.wIdentNum);
         if (!inRange(ident, 0, MaxRegister))
             return refuse(232);
-        const std::int32_t rssi = typed(fields.wRssi);
+        rssi = typed(fields.wRssi);
         if (!inRange(rssi, 0, MaxRegister))
             return refuse(367);
         const std::int32_t access = typed(fields.wAccessNumber);
@@ -297,6 +316,8 @@ QStringList nodeFieldRefusals(const NodeFields &fields, const TNodoList &nodes, 
         if (clash(access, manufacturer))
             return refuse(387);
     }
+    if (auto clash = Check_Node_Registers(nodes, {nodeState, ident, rssi}, context.modifiedNode))
+        refusals << *clash;
     return refusals;
 }
 

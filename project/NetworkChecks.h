@@ -77,11 +77,28 @@ RegisterClaim registerClaimOf(const TVariabile &variable, std::int32_t timePoint
 std::optional<QString> Check_Registers(const TNodoList &nodes, const RegisterClaim &claim,
                                        NetworkSelection excluded = {});
 
+// The registers a node publishes of its own (0: none). The RSSI register
+// is a wireless node's only.
+struct NodeRegisters {
+    std::int32_t nodeState = 0;
+    std::int32_t identNum = 0;
+    std::int32_t rssi = 0;
+};
+
+// A new or modified node's registers against the rest of the network, each
+// as a one-register claim of Check_Registers: the enabled nodes' registers
+// and their enabled variables. ownNode is the node being modified: its
+// registers are passed over, its variables are not. The first clash as the
+// message to show, or none.
+std::optional<QString> Check_Node_Registers(const TNodoList &nodes, const NodeRegisters &registers,
+                                            std::optional<int> ownNode = std::nullopt);
+
 // ---------------------------------------------------------------- validation
 
 // Validation of the node fields in the order the user is told: each refusal
 // in turn; the address-in-use message does not end the checks, every other
-// refusal does. Empty: the node may be stored.
+// refusal does. The node's registers that pass come last, against the rest
+// of the network. Empty: the node may be stored.
 QStringList nodeFieldRefusals(const NodeFields &fields, const TNodoList &nodes, const NodeCheckContext &context);
 
 // The time point register a variable's fields claim: the year register when

@@ -42,17 +42,23 @@ std::optional<QString> ownRegisterRefusal(const TVariabile &pasted, std::int32_t
 }
 
 // The node page's checks of the node registers the paste dialog edits:
-// each in its range and no two of them the same.
-std::optional<QString> nodeRegisterRefusal(const PasteFields &fields, int formType, int converterType)
+// each in its range and no two of them the same. A wireless copy's
+// identification and key, which the dialog does not edit, must still fit
+// the fields the compiler writes them into (a file may hold anything).
+std::optional<QString> nodeRegisterRefusal(const PasteFields &fields, const TNodo &copy, int formType,
+                                           int converterType)
 {
     NodeFields node;
     node.manufacturerSpecific = QStringLiteral("0");
     node.accessNumber = QStringLiteral("0");
     if (formType == PasteWirelessNode) {
         node.mbusType = WirelessNodeType;
-        node.wManId = node.wVersion = node.wDevType = QStringLiteral("0");
+        node.wManId = copy.wMBus_ManID;
+        node.wVersion = copy.wMBus_Ver;
+        node.wDevType = copy.wMBus_DevType;
         node.wAddress = fields.wAddress;
-        node.wKeyEnable = false;
+        node.wKeyEnable = copy.wMBus_En_Key == 1;
+        node.wKey = copy.wMBus_Key;
         node.wNodeState = fields.nodeState;
         node.wIdentNum = fields.identNum;
         node.wRssi = fields.rssi;
@@ -158,8 +164,12 @@ QStringList pasteRefusals(int formType, const PasteFields &fields, const PasteRe
             return messages << app::text(343);
     }
     if (nodePaste) {
-        if (auto refusal = nodeRegisterRefusal(fields, formType, request.converterType))
+        if (auto refusal = nodeRegisterRefusal(fields, request.node, formType, request.converterType))
             return messages << *refusal;
+        const NodeRegisters registers{typedNumber(fields.nodeState), typedNumber(fields.identNum),
+                                      formType == PasteWirelessNode ? typedNumber(fields.rssi) : 0};
+        if (auto clash = Check_Node_Registers(request.network, registers))
+            messages << *clash;
     }
 
     // Each pasted variable is checked against the network and, for a node,

@@ -8,6 +8,10 @@ namespace {
 
 using Refusal = std::optional<ParGenRefusal>;
 
+// Where the converter keeps the delay in 16 bits, the refusal names that
+// range; text 124 names the wider one of the first models.
+constexpr int ShortDelayRangeText = 392;
+
 Refusal outside(const ParGenValues &values, const QString &element, int low, int high, int text)
 {
     const std::int32_t value = parGenCheckedValue(values.text(element));
@@ -58,7 +62,7 @@ Refusal checkWiredMaster(const ParGenValues &values)
 {
     if (values.index(QStringLiteral("Sel_Dev_MBus_Present")) != 1)
         return std::nullopt;
-    if (Refusal r = outside(values, QStringLiteral("Meter_Req_Delay"), 0, 65535, 124))
+    if (Refusal r = outside(values, QStringLiteral("Meter_Req_Delay"), 0, 65535, ShortDelayRangeText))
         return r;
     return outside(values, QStringLiteral("Node_State"), 0, 255, 125);
 }
@@ -88,7 +92,7 @@ std::optional<ParGenRefusal> firstParGenRefusal(const ParGenValues &values)
     case 3:
     case 4:
     case 5:
-        if (Refusal r = outside(values, QStringLiteral("Meter_Req_Delay"), 0, 65535, 124))
+        if (Refusal r = outside(values, QStringLiteral("Meter_Req_Delay"), 0, 65535, ShortDelayRangeText))
             return r;
         if (Refusal r = checkStopBits(values))
             return r;

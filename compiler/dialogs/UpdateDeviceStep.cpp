@@ -13,6 +13,20 @@
 
 namespace compiler {
 
+QString leftOutWiredNodesMessage(const QStringList &nodes)
+{
+    // A description comes from the file and may be of any length.
+    constexpr int MaxNameLength = 60;
+    QString message = app::text(TextWiredNodesLeftOut);
+    for (int i = 0; i < nodes.size() && i < MaxListedNodes; ++i) {
+        const QString &node = nodes[i];
+        message += u'\n' + (node.size() > MaxNameLength ? node.left(MaxNameLength) + u'\u2026' : node);
+    }
+    if (nodes.size() > MaxListedNodes)
+        message += QStringLiteral("\n\u2026");
+    return message;
+}
+
 void Update_Device(int converterType, const ShowUpdateWizard &showWizard)
 {
     platform::guarded([&] {
@@ -30,6 +44,8 @@ void Update_Device(int converterType, const ShowUpdateWizard &showWizard)
             return;
         case ProjectCompileResult::Status::NoBanks: return; // a model without banks has nothing to update
         }
+        if (!compiled.leftOutWiredNodes.isEmpty())
+            platform::showInformation(leftOutWiredNodesMessage(compiled.leftOutWiredNodes));
         const UpdateWizard wizard = updateWizardFor(converterType, boardVariant);
         if (wizard != UpdateWizard::None && showWizard)
             showWizard(wizard);

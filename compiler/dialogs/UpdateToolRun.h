@@ -11,5 +11,6 @@ void runUpdateTool(const UpdateToolLauncher &launch, const QString &program, con
 // Language texts of the update step's own messages.
 inline constexpr int TextBanksNotWritten = 23;
 inline constexpr int TextToolNotStarted = 24;
+inline constexpr int TextWiredNodesLeftOut = 393;
 
 } // namespace compiler

@@ -274,7 +274,11 @@ void TFMeter_Bus::btn_Add_VarClick(QObject *)
             if (NODE_ID != nullptr && IND_NODO >= 0 && Controllo_Dati_New_Var(true)) {
                 TVariabile variable;
                 storeFieldsInVariable(variable, variableFields());
-                appendVariable(IND_NODO, std::move(variable));
+                // The new variable is shown where it went, open and selected.
+                if (QTreeWidgetItem *item = appendVariable(IND_NODO, std::move(variable))) {
+                    TW->expandItem(item->parent());
+                    selectItem(item);
+                }
             }
         } else if (SELECT_NODE != nullptr && selection().hasVariable() && Controllo_Dati_New_Var(false)) {
             TVariabile &variable = Nodi_List[size_t(IND_NODO)].Var_List[size_t(IND_VAR)];

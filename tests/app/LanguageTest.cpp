@@ -30,7 +30,11 @@ TEST(BuiltinTexts, HoldTheEnglishTextsExactly)
         {190, "\", Variable \""},
         {267, "Select the new  Registers for the Variables"},
         {306, "1"},
-        {392, " "},
+        {124, "M-Bus!! Cyclic request Delay must be between 0 and 864000 seconds"},
+        {392, "M-Bus!! Cyclic request Delay must be between 0 and 65535 seconds"},
+        {393, "Information!! The wired M-Bus is \"Not Present\" in the General Parameters: these wired nodes are not "
+              "compiled and the converter will not read them:"},
+        {394, " "},
         {401, "SCAN && DECODE"},
         {430, "Configuration saved! To do a new Scan press \"New Scan\" button otherwise press top-right \"X\" "
               "to close the page"},

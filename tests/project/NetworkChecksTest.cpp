@@ -155,6 +155,43 @@ TEST_F(NetworkChecksTest, RegisterClashesNameTheFirstRegisterInUse)
     }
 }
 
+TEST_F(NetworkChecksTest, NodeRegistersClashWithEveryRegisterOfTheNetwork)
+{
+    struct Case {
+        const char *name;
+        NodeRegisters registers; // node state, identification, RSSI
+        std::optional<int> ownNode;
+        QString expected; // empty: no clash
+    };
+    const QString reg = QStringLiteral("ModBus Register");
+    const Case cases[] = {
+        {"on another node's state", {10, 0, 0}, {}, nodeClash("Heat", "ModBus Register|Node State")},
+        {"on another node's identification", {0, 21, 0}, {},
+         nodeClash("Radio", "ModBus Register|Identification Number")},
+        {"on a wireless node's RSSI", {0, 0, 22}, {}, nodeClash("Radio", "ModBus Register|RSSI")},
+        {"on a value", {100, 0, 0}, {}, variableClash(reg, "Heat", "Energy", "Modbus Register")},
+        {"on the second register of a 32-bit value", {0, 101, 0}, {},
+         variableClash(reg, "Heat", "Energy", "Modbus Register")},
+        {"RSSI on a scale", {0, 0, 110}, {}, variableClash(reg, "Heat", "Energy", "Modbus Register Scale")},
+        {"inside a time point", {203, 0, 0}, {}, variableClash(reg, "Heat", "Date", "Time Point")},
+        {"RSSI on the last register of a 64-bit value", {0, 0, 303}, {},
+         variableClash(reg, "Radio", "Flow", "Modbus Register")},
+        {"free registers", {1000, 1001, 1002}, {}, {}},
+        {"none", {0, 0, 0}, {}, {}},
+        {"a disabled node's registers and variables", {50, 500, 0}, {}, {}},
+        {"a disabled variable", {140, 0, 0}, {}, {}},
+        {"modifying a node keeps its registers", {20, 21, 22}, 1, {}},
+        {"modifying a node onto its own variable", {300, 21, 22}, 1,
+         variableClash(reg, "Radio", "Flow", "Modbus Register")},
+        {"modifying a node onto another's RSSI", {10, 11, 22}, 0, nodeClash("Radio", "ModBus Register|RSSI")},
+    };
+    const TNodoList network = registerNetwork();
+    for (const Case &c : cases) {
+        const auto clash = Check_Node_Registers(network, c.registers, c.ownNode);
+        EXPECT_EQ(clash.value_or(QString()), c.expected) << c.name;
+    }
+}
+
 TEST_F(NetworkChecksTest, NodeRegistersOfZeroAreNone)
 {
     TNodoList network{wiredNode("Zero", 1, 0, 0)};
@@ -406,6 +443,34 @@ TEST_F(NetworkChecksTest, WirelessNodeFieldRefusalsInOrder)
         const QStringList refusals = nodeFieldRefusals(fields, network, context);
         EXPECT_EQ(refusals, c.expected.isEmpty() ? QStringList{} : QStringList{c.expected}) << c.name;
     }
+}
+
+TEST_F(NetworkChecksTest, NodeFieldRefusalsEndWithTheRegisterClash)
+{
+    const TNodoList network = registerNetwork();
+    NodeCheckContext wireless;
+    wireless.converterType = 7;
+    NodeFields radio = wirelessFields();
+    radio.wRssi = "120";
+    EXPECT_EQ(nodeFieldRefusals(radio, network, wireless),
+              QStringList{variableClash("ModBus Register", "Heat", "Volume", "Modbus Register")});
+    // The node being modified passes over its own registers only.
+    wireless.modifiedNode = 1;
+    radio.wNodeState = "20";
+    radio.wRssi = "22";
+    EXPECT_EQ(nodeFieldRefusals(radio, network, wireless), QStringList{});
+    radio.wIdentNum = "301";
+    EXPECT_EQ(nodeFieldRefusals(radio, network, wireless),
+              QStringList{variableClash("ModBus Register", "Radio", "Flow", "Modbus Register")});
+
+    // Wired nodes too, after the address in use.
+    NodeFields wired = plainNode();
+    wired.idPrimary = "1";
+    wired.nodeState = "22";
+    NodeCheckContext plain;
+    plain.converterType = 1;
+    EXPECT_EQ(nodeFieldRefusals(wired, network, plain),
+              (QStringList{app::text(242), nodeClash("Radio", "ModBus Register|RSSI")}));
 }
 
 // ------------------------------------------------------------- variable fields

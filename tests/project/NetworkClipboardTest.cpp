@@ -255,7 +255,10 @@ TEST(NetworkClipboard, WirelessNodesPasteWithTheirAddressAndRssiOnTheWirelessTyp
 {
     TNodo wireless = wiredNode("Radio", 1, {variable("Energy", 20)}, 51, 52);
     wireless.MBus_Type = 0;
+    wireless.wMBus_ManID = "0x2C2D";
     wireless.wMBus_Add = "0x12345678";
+    wireless.wMBus_Ver = "1";
+    wireless.wMBus_DevType = "7";
     wireless.RSSI = 50;
     wireless.Node_ID_Type = 1;
     wireless.Node_Sec = 777;
@@ -271,18 +274,32 @@ TEST(NetworkClipboard, WirelessNodesPasteWithTheirAddressAndRssiOnTheWirelessTyp
     EXPECT_EQ(fields.rssi, "50");
     EXPECT_EQ(fields.nodeState, "51");
 
-    const PasteRequest request{6, {copy}, copy, TVariabile{}, -1};
+    // Pasted beside the node it was copied from, whose registers it proposes.
+    TNodo original = copy;
+    original.Description = "Beside";
+    const PasteRequest request{6, {original}, copy, TVariabile{}, -1};
     fields.variables = {{"30", "0", "0"}};
+    EXPECT_EQ(pasteRefusals(PasteWirelessNode, fields, request), QStringList{nodeClash(177, "Beside")});
+    fields.nodeState = "61";
+    fields.identNum = "52";
+    EXPECT_EQ(pasteRefusals(PasteWirelessNode, fields, request), QStringList{nodeClash(179, "Beside")});
+    fields.identNum = "62";
+    EXPECT_EQ(pasteRefusals(PasteWirelessNode, fields, request), QStringList{nodeClash(370, "Beside")});
+    fields.rssi = "63";
     for (auto [address, expected] : {std::pair{"0xFFFFFFFF", QStringList{}}, {"0x100000000", texts({343})},
                                      {"-1", texts({343})}, {"12", QStringList{}}}) {
         fields.wAddress = QString::fromLatin1(address);
         EXPECT_EQ(pasteRefusals(PasteWirelessNode, fields, request), expected) << address;
     }
-    fields.rssi = "52";
+    fields.rssi = "62";
     EXPECT_EQ(pasteRefusals(PasteWirelessNode, fields, request), texts({368}));
     fields.rssi = "30";
     EXPECT_EQ(pasteRefusals(PasteWirelessNode, fields, request), QStringList{nodeClash(370, "Radio")})
         << "a pasted variable on the new node's RSSI register";
+    fields.rssi = "20";
+    EXPECT_EQ(pasteRefusals(PasteWirelessNode, fields, request),
+              QStringList{variableClash(189, "Beside", "Energy")})
+        << "the new node's RSSI register on a variable of the network";
 
     // The hidden address edits and radio buttons take no part.
     fields.rssi = "60";
@@ -301,4 +318,46 @@ TEST(NetworkClipboard, WirelessNodesPasteWithTheirAddressAndRssiOnTheWirelessTyp
     const TNodo pastedWired = pastedNode(wired, fields, PasteWiredNode);
     EXPECT_EQ(pastedWired.RSSI, 50);
     EXPECT_EQ(pastedWired.wMBus_Add, "0x12345678");
+}
+
+TEST(NetworkClipboard, APastedWirelessNodeMustFitWhatTheCompilerWrites)
+{
+    // The dialog edits the address and registers only; what the copy brought
+    // from its file must still fit the converter's fields, with the node
+    // page's texts.
+    TNodo radio = wiredNode("Radio", 1, {variable("Energy", 20)});
+    radio.MBus_Type = 0;
+    radio.wMBus_ManID = "0xFFFF";
+    radio.wMBus_Add = "1";
+    radio.wMBus_Ver = "0xFF";
+    radio.wMBus_DevType = "255";
+    radio.wMBus_En_Key = 1;
+    radio.wMBus_Key.fill("0xFF");
+    PasteFields fields;
+    proposeNodeFields(fields, radio, PasteWirelessNode);
+    fields.variables = {{"30", "0", "0"}};
+
+    struct Case {
+        const char *name;
+        void (*edit)(TNodo &);
+        QStringList expected;
+    };
+    const Case cases[] = {
+        {"every field at its top", [](TNodo &) {}, {}},
+        {"manufacturer above 16 bits", [](TNodo &n) { n.wMBus_ManID = "0x10000"; }, texts({322})},
+        {"version above a byte", [](TNodo &n) { n.wMBus_Ver = "256"; }, texts({324})},
+        {"device type not a number", [](TNodo &n) { n.wMBus_DevType = "x"; }, texts({325})},
+        {"key byte 5 above a byte", [](TNodo &n) { n.wMBus_Key[4] = "0x100"; }, texts({330})},
+        {"a key that is not used", [](TNodo &n) {
+             n.wMBus_En_Key = 0;
+             n.wMBus_Key[4] = "0x100";
+         },
+         {}},
+    };
+    for (const Case &c : cases) {
+        TNodo copy = radio;
+        c.edit(copy);
+        const PasteRequest request{7, {}, copy, TVariabile{}, -1};
+        EXPECT_EQ(pasteRefusals(PasteWirelessNode, fields, request), c.expected) << c.name;
+    }
 }

@@ -107,12 +107,12 @@ TEST(ParGenValidation, SerialModels)
 {
     expectCases({
         {serialModels, {{"Meter_Req_Delay", "65535"}}, std::nullopt, {}},
-        {serialModels, {{"Meter_Req_Delay", "65536"}}, 124, "Meter_Req_Delay"},
-        {serialModels, {{"Meter_Req_Delay", ""}}, 124, "Meter_Req_Delay"},
+        {serialModels, {{"Meter_Req_Delay", "65536"}}, 392, "Meter_Req_Delay"},
+        {serialModels, {{"Meter_Req_Delay", ""}}, 392, "Meter_Req_Delay"},
         {serialModels, {{"Mod_StopBit", "1"}, {"Mod_Par", "1"}}, 351, "Mod_StopBit"},
         {serialModels, {{"Mod_StopBit", "1"}, {"Mod_Par", "2"}}, 351, "Mod_StopBit"},
         {serialModels, {{"Mod_StopBit", "1"}, {"Mod_Par", "0"}}, std::nullopt, {}},
-        {serialModels, {{"Mod_StopBit", "1"}, {"Mod_Par", "1"}, {"Meter_Req_Delay", "x"}}, 124, "Meter_Req_Delay"},
+        {serialModels, {{"Mod_StopBit", "1"}, {"Mod_Par", "1"}, {"Meter_Req_Delay", "x"}}, 392, "Meter_Req_Delay"},
         // Neither the slave address nor the node state is checked on these models.
         {serialModels, {{"Mod_Id", "0"}, {"Node_State", "999"}}, std::nullopt, {}},
         // The address block only on the board with Ethernet.
@@ -135,7 +135,7 @@ TEST(ParGenValidation, WirelessModelWithModbusSlave)
         {{6}, {{"Mod_StopBit", "1"}, {"Mod_Par", "1"}}, 351, "Mod_StopBit"},
         // The wired master's values count only while meters are wired.
         {{6}, {{"Meter_Req_Delay", "999999"}, {"Node_State", "999"}}, std::nullopt, {}},
-        {{6}, {{"Sel_Dev_MBus_Present", "1"}, {"Meter_Req_Delay", "65536"}}, 124, "Meter_Req_Delay"},
+        {{6}, {{"Sel_Dev_MBus_Present", "1"}, {"Meter_Req_Delay", "65536"}}, 392, "Meter_Req_Delay"},
         {{6}, {{"Sel_Dev_MBus_Present", "1"}, {"Node_State", "256"}}, 125, "Node_State"},
         {{6}, {{"Sel_Dev_MBus_Present", "1"}, {"Node_State", "256"}, {"IP_1", "x"}}, 125, "Node_State"},
         {{6}, {{"IP_1", "x"}}, 286, "IP_1"},
@@ -154,7 +154,9 @@ TEST(ParGenValidation, WirelessModelsWithModbusTcp)
         {rhuv, {{"TCP_Conn_TimeOut", ""}}, 123, "TCP_Conn_TimeOut"},
         {rhuv, {{"TCP_Conn_TimeOut", "x"}, {"TCP_Port", "0"}}, 122, "TCP_Port"},
         {rhuv, {{"Meter_Req_Delay", "x"}, {"Node_State", "x"}}, std::nullopt, {}},
-        {rhuv, {{"Sel_Dev_MBus_Present", "1"}, {"Meter_Req_Delay", "x"}}, 124, "Meter_Req_Delay"},
+        {rhuv, {{"Sel_Dev_MBus_Present", "1"}, {"Meter_Req_Delay", "65535"}}, std::nullopt, {}},
+        {rhuv, {{"Sel_Dev_MBus_Present", "1"}, {"Meter_Req_Delay", "65536"}}, 392, "Meter_Req_Delay"},
+        {rhuv, {{"Sel_Dev_MBus_Present", "1"}, {"Meter_Req_Delay", "x"}}, 392, "Meter_Req_Delay"},
         {rhuv, {{"Sel_Dev_MBus_Present", "1"}, {"Node_State", "-1"}}, 125, "Node_State"},
         {rhuv, {{"Sel_Dev_MBus_Present", "1"}, {"Node_State", "-1"}, {"TCP_Conn_TimeOut", "0"}}, 123,
          "TCP_Conn_TimeOut"},

@@ -11,6 +11,10 @@ namespace controls {
 
 class TAxisSizes {
 public:
+    // No entry is wider than this, so that an edge plus a size plus a line
+    // always fits an int.
+    static constexpr int MaxSize = 1 << 20;
+
     explicit TAxisSizes(int defaultSize) : m_default(clampSize(defaultSize)) {}
 
     int count() const { return m_count; }
@@ -41,7 +45,7 @@ public:
     void move(int from, int to);
 
 private:
-    static int clampSize(int size) { return size < 0 ? 0 : size; }
+    static int clampSize(int size) { return size < 0 ? 0 : size > MaxSize ? MaxSize : size; }
     bool uniform() const { return m_sizes.empty(); }
     void materialise();
     void rebuild() const;

@@ -26,8 +26,11 @@ void TControlList::RemoveControl(int index)
 
 bool TControlList::HasHandle(const QObject *window) const
 {
-    return window && window->isWidgetType()
-           && std::any_of(m_items.begin(), m_items.end(), [&](const TControlItem &item) { return item.Control == window; });
+    // Like a window handle, the one asked about may be stale: only the
+    // listed controls, which are alive, are looked into.
+    return window && std::any_of(m_items.begin(), m_items.end(), [&](const TControlItem &item) {
+               return item.Control == window && item.Control->isWidgetType();
+           });
 }
 
 } // namespace controls

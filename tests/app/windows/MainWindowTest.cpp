@@ -86,6 +86,19 @@ TEST_F(MainWindowTest, FirstStartInAnEmptyFolderCreatesTheProgramFoldersAndOpens
     EXPECT_TRUE(messages.messages().empty());
 }
 
+TEST_F(MainWindowTest, TheWindowOffersTheSystemMenuAndCloseOnly)
+{
+    TFRostavelineFirmWare &w = start();
+    const Qt::WindowFlags flags = w.windowFlags();
+    EXPECT_TRUE(flags.testFlag(Qt::CustomizeWindowHint)); // without it the platform adds every button
+    EXPECT_TRUE(flags.testFlag(Qt::WindowSystemMenuHint));
+    EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
+    // A fixed size: nothing to maximise to.
+    EXPECT_EQ(w.minimumSize(), w.maximumSize());
+}
+
 TEST_F(MainWindowTest, EveryControlStandsAtItsPlaceWithItsText)
 {
     TFRostavelineFirmWare &w = start();

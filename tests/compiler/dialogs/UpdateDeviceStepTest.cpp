@@ -3,9 +3,12 @@
 
 #include "compiler/ProjectCompiler.h"
 #include "compiler/dialogs/UpdateDeviceStep.h"
+#include "compiler/dialogs/UpdateToolRun.h"
 #include "controls/dropdown/LbButton.h"
 #include "project/ParGenFile.h"
+#include "project/NetworkFile.h"
 #include "project/ParGenValues.h"
+#include "support/NetworkFixtures.h"
 
 #include <QComboBox>
 #include <QDomDocument>
@@ -133,6 +136,53 @@ TEST_F(UpdateDeviceStep, ErrorsStopTheStepBeforeAnyWizard)
         EXPECT_TRUE(c.expectedText(messages.texts()[0])) << messages.texts()[0].toStdString();
         EXPECT_TRUE(binFiles().isEmpty());
     }
+}
+
+TEST_F(UpdateDeviceStep, WiredNodesTheCompileLeavesOutAreNamedBeforeTheWizard)
+{
+    project::TNodo heat = nettest::wiredNode("Heat meter", 5);
+    heat.Var_List.push_back(nettest::variable("Energy", 100));
+    project::TNodo off = nettest::wiredNode("Switched off", 6);
+    off.Enable = 0;
+    project::TNodo radio = nettest::wirelessNode("Radio", "0x12345678");
+    radio.wMBus_ManID = "0x2C2D";
+    radio.Var_List.push_back(nettest::variable("Flow", 200));
+    project::TNodo longName = nettest::wiredNode(QString(100, u'x'), 7);
+    longName.Var_List.push_back(nettest::variable("Volume", 300));
+    testsupport::writeFile(app::state().File_M_Bus, project::serializeNetwork({heat, off, radio, longName}, 7));
+
+    for (const int type : {6, 7, 1007}) {
+        SCOPED_TRACE(type);
+        messages.clear();
+        project::ParGenValues values(type); // the wired bus "Not Present"
+        ASSERT_FALSE(project::writeParGenFile(app::state().File_ParGen, values).has_value());
+        EXPECT_EQ(run(type), std::vector<UpdateWizard>{UpdateWizard::Ethernet});
+        ASSERT_EQ(messages.messages().size(), 1u);
+        EXPECT_EQ(messages.messages()[0].kind, platform::MessageKind::Information);
+        // Each line cut to 60 characters.
+        EXPECT_EQ(messages.texts()[0], app::text(compiler::TextWiredNodesLeftOut) + "\n1: Heat meter\n4: "
+                                           + QString(57, u'x') + u'\u2026');
+
+        // With the wired bus present every node is compiled and nothing is told.
+        messages.clear();
+        ASSERT_TRUE(values.setText("Sel_Dev_MBus_Present", "1"));
+        ASSERT_FALSE(project::writeParGenFile(app::state().File_ParGen, values).has_value());
+        EXPECT_EQ(run(type), std::vector<UpdateWizard>{UpdateWizard::Ethernet});
+        EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join('\n').toStdString();
+    }
+}
+
+TEST_F(UpdateDeviceStep, TheLeftOutNodesMessageListsAtMostTwentyNodes)
+{
+    QStringList nodes;
+    for (int i = 1; i <= compiler::MaxListedNodes + 5; ++i)
+        nodes << QStringLiteral("%1: Meter").arg(i);
+    const QStringList lines = compiler::leftOutWiredNodesMessage(nodes).split(u'\n');
+    ASSERT_EQ(lines.size(), 1 + compiler::MaxListedNodes + 1);
+    EXPECT_EQ(lines.first(), app::text(compiler::TextWiredNodesLeftOut));
+    EXPECT_EQ(lines[compiler::MaxListedNodes], "20: Meter");
+    EXPECT_EQ(lines.last(), QStringLiteral("\u2026"));
+    EXPECT_EQ(compiler::leftOutWiredNodesMessage({"3: A"}), app::text(compiler::TextWiredNodesLeftOut) + "\n3: A");
 }
 
 TEST_F(UpdateDeviceStep, RefusesWithoutAnOpenConfiguration)

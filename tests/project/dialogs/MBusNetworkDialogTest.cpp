@@ -128,7 +128,13 @@ TEST_F(MBusNetworkDialogTest, AddModifyDeleteAndOkWriteTheNetwork)
     typeVariable(d, "Energy", "100");
     d.CB_Var_Dim->setCurrentIndex(2); // 32 bits: registers 100 and 101
     d.btn_Add_VarClick(d.btn_Add_Var);
+    // The new variable is shown: its node open, the variable selected.
+    EXPECT_TRUE(d.nodeItem(0)->isExpanded());
+    EXPECT_EQ(d.TW->currentItem(), d.variableItem(0, 0));
+    EXPECT_EQ(d.IND_VAR, 0);
+    EXPECT_EQ(d.btn_Add_Var->Caption(), "MODIFY VARIABLE");
     messages.clear();
+    d.selectItem(d.nodeItem(0));
     typeVariable(d, "Power", "101");
     d.btn_Add_VarClick(d.btn_Add_Var);
     EXPECT_EQ(messages.texts(), QStringList{"Error!! ModBus Register already use in the Node \"Heat\", Variable "

@@ -16,6 +16,7 @@
 #include <memory>
 
 using namespace project;
+using pastetest::nodeClash;
 using pastetest::variable;
 using pastetest::variableClash;
 using pastetest::wiredNode;
@@ -162,7 +163,9 @@ TEST_F(NetworkPasteFlowTest, ANodePastesAsANewNodeOnceItsAddressAndRegistersAreF
         EXPECT_EQ(paste.E_New_Node_ID_Pri->text(), "5");
         paste.Btn_OK->Click();
         ASSERT_TRUE(paste.isVisible());
-        EXPECT_EQ(messages.texts(), (QStringList{app::text(240), variableClash(189, "Heat", "Energy")}));
+        // The original's address, node state and variable registers are all taken.
+        EXPECT_EQ(messages.texts(), (QStringList{app::text(240), nodeClash(177, "Heat"),
+                                                 variableClash(189, "Heat", "Energy")}));
         paste.E_New_Node_ID_Pri->setText("0x7"); // the tree shows it as typed
         paste.E_MR_NodeState->setText("110");
         paste.E_MR_IdentNum->setText("111");

@@ -116,6 +116,49 @@ TEST_F(WirelessIntake, AForeignTransportLayerChangesNothingButIsReported)
     EXPECT_EQ(realValues(meters.at(0).List_Var), realValues(decodedRecords(spec.records)));
 }
 
+// A later telegram that claims more than it carries still counts: the meter
+// is reported, unreadable and without records, never with half-read ones.
+TEST_F(WirelessIntake, ALyingLaterTelegramLeavesTheMeterUnreadableButReported)
+{
+    const AesKey key = testKey(8);
+    const QByteArray encrypted = wirelessTelegram(encryptedSpec(realRecords("frame2"), key));
+    QByteArray moreBlocks = encrypted;
+    moreBlocks[16] = char(0xF0); // fifteen blocks claimed
+    WirelessTelegramSpec plainSpec;
+    plainSpec.layout = TransportLayout::ShortLinkShort;
+    plainSpec.records = realRecords("frame2");
+    const QByteArray plain = wirelessTelegram(plainSpec);
+    struct Case {
+        const char *name;
+        QByteArray telegram;
+    };
+    const Case cases[] = {
+        {"encrypted blocks past the end", moreBlocks},
+        {"encrypted, cut inside the first block", encrypted.left(25)},
+        {"last record cut short", plain.left(plain.size() - 2)},
+        {"cut before its data", plain.left(17)},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        list.lock().clear();
+        ASSERT_TRUE(take(plain));
+        {
+            auto meters = list.lock();
+            ASSERT_FALSE(meters.at(0).List_Var.empty());
+            meters.at(0).Key = key;
+            meters.at(0).Enable_Key = true;
+        }
+        const auto report = take(c.telegram, 0x40, TRadioModule::rmTelit, receivedAt().addSecs(9));
+        ASSERT_TRUE(report);
+        EXPECT_EQ(report->index, 0);
+        auto meters = list.lock();
+        ASSERT_EQ(meters.count(), 1);
+        EXPECT_TRUE(meters.at(0).Cripted);
+        EXPECT_TRUE(meters.at(0).List_Var.empty());
+        EXPECT_EQ(meters.at(0).DateTime, receivedAt().addSecs(9));
+    }
+}
+
 TEST_F(WirelessIntake, MetersDifferingInOneIdentityValueAreTwo)
 {
     WirelessTelegramSpec spec;

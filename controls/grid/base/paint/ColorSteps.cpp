@@ -37,7 +37,9 @@ TColor BlendColorStep(TColor from, TColor to, int minimum, int maximum, int posi
         return from;
     const TColor a = ColorToRGB(from);
     const TColor b = ColorToRGB(to);
-    const auto step = [&](int ca, int cb) { return channel(ca + double(cb - ca) / (maximum - minimum) * position); };
+    // In doubles: the range of two far-apart ints does not fit an int.
+    const double range = double(maximum) - double(minimum);
+    const auto step = [&](int ca, int cb) { return channel(ca + double(cb - ca) / range * position); };
     return RGB(step(GetRValue(a), GetRValue(b)), step(GetGValue(a), GetGValue(b)), step(GetBValue(a), GetBValue(b)));
 }
 

@@ -70,6 +70,11 @@ bool is24Bit(const QImage &image)
 TBlurKernel blurKernel(double radius)
 {
     TBlurKernel kernel;
+    // No radius spreads nothing: the pixel itself, whole.
+    if (!(radius > 0)) {
+        kernel.weights[10] = 1.0;
+        return kernel;
+    }
     double total = 0;
     for (int k = -10; k <= 10; ++k) {
         const double d = k / radius;

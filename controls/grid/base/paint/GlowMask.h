@@ -18,6 +18,7 @@ bool is24Bit(const QImage &image);
 
 // The Gaussian weights of offsets -10..10 for a radius, and how many of
 // them on each side of the centre the blur uses; the used ones add up to 1.
+// A radius of 0 or less (or not a number) keeps the centre alone.
 struct TBlurKernel {
     std::array<double, 21> weights{};
     int halfWidth = 0;

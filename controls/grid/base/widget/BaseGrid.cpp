@@ -63,7 +63,8 @@ void TBaseGrid::setDefaultDrawing(bool value)
 
 void TBaseGrid::setGridLineWidth(int width)
 {
-    m_gridLineWidth = width;
+    // Held as the cell grid holds its sizes, so that painting cannot overflow.
+    m_gridLineWidth = std::clamp(width, 0, TAxisSizes::MaxSize);
     setLineWidth(0);
     InvalidateGrid();
 }
@@ -431,8 +432,9 @@ void TBaseGrid::MergeCells(int ACol, int ARow, int spanX, int spanY)
 {
     if (!inside(ACol, ARow) || spanX < 1 || spanY < 1)
         return;
-    const int lastCol = std::min(TotalColCount() - 1, ACol + spanX - 1);
-    const int lastRow = std::min(RowCount() - 1, ARow + spanY - 1);
+    // Counted from the start, so that no span can overflow.
+    const int lastCol = ACol + std::min(spanX - 1, TotalColCount() - 1 - ACol);
+    const int lastRow = ARow + std::min(spanY - 1, RowCount() - 1 - ARow);
     // An area never overlaps another: what it covers is split first.
     for (int col = ACol; col <= lastCol; ++col) {
         for (int row = ARow; row <= lastRow; ++row) {

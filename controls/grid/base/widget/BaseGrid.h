@@ -53,8 +53,8 @@ public:
     // The cell grid's own drawing stays off; this value is only kept.
     bool DefaultDrawing() const { return m_defaultDrawing; }
     void setDefaultDrawing(bool value);
-    // Lines the cell painter draws inside each cell; the cell grid's own
-    // lines stay at 0, so cells abut.
+    // Lines the cell painter draws inside each cell, 0 to TAxisSizes::MaxSize
+    // pixels; the cell grid's own lines stay at 0, so cells abut.
     int GridLineWidth() const { return m_gridLineWidth; }
     void setGridLineWidth(int width);
     platform::TColor GridLineColor() const { return m_gridLineColor; }

@@ -223,7 +223,7 @@ void TCellGrid::setRowHeights(int row, int height)
 
 void TCellGrid::setLineWidth(int width)
 {
-    width = std::max(width, 0);
+    width = std::clamp(width, 0, TAxisSizes::MaxSize);
     if (width == m_lineWidth)
         return;
     m_lineWidth = width;

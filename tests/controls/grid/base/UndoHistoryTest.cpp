@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
+#include <random>
 #include <string>
 
 using controls::TCellChange;
@@ -183,4 +185,52 @@ TEST_F(UndoHistoryTest, UndoingPastAnOpenStartEndsTheSequence)
     EXPECT_EQ(history.ItemCount(), 1);
     EXPECT_FALSE(undo());
     EXPECT_EQ(text(2, 2), "");
+}
+
+TEST_F(UndoHistoryTest, AnyMixOfCallsKeepsTheHistoryPlayable)
+{
+    // Whatever the order of changes, sequences, undos, redos, limits and
+    // resets: the level stays within the items, the kept steps within the
+    // limit, and from the newest state undoing everything then redoing
+    // everything returns the cells to what they were.
+    std::mt19937 random(2718);
+    for (int run = 0; run < 200; ++run) {
+        SCOPED_TRACE(run);
+        history.Reset();
+        history.setMaxLevel(int(random() % 6));
+        cells.clear();
+        for (int op = 0; op < 60; ++op) {
+            switch (random() % 8) {
+            case 0: case 1: case 2:
+                change(int(random() % 3), int(random() % 3), std::to_string(op).c_str());
+                break;
+            case 3: history.StartSequence(); break;
+            case 4: history.StopSequence(); break;
+            case 5: undo(); break;
+            case 6: redo(); break;
+            default:
+                if (random() % 10 == 0)
+                    history.Reset();
+                else
+                    history.setMaxLevel(int(random() % 6) - 1);
+            }
+            ASSERT_GE(history.Level(), 0);
+            ASSERT_LE(history.Level(), history.ItemCount());
+            if (history.MaxLevel() > 0) {
+                ASSERT_LE(history.StepCount(), std::max(history.MaxLevel(), 1));
+            }
+        }
+        while (history.InSequence())
+            history.StopSequence();
+        for (int i = 0; i < 200 && history.CanRedo(); ++i)
+            redo();
+        const auto now = cells;
+        for (int i = 0; i < 200 && history.CanUndo(); ++i)
+            undo();
+        ASSERT_FALSE(history.CanUndo());
+        for (int i = 0; i < 200 && history.CanRedo(); ++i)
+            redo();
+        ASSERT_FALSE(history.CanRedo());
+        EXPECT_EQ(cells, now);
+    }
 }

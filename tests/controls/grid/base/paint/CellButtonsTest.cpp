@@ -112,6 +112,20 @@ TEST(CellButtons, TheThemedLookAsksTheThemeLibraryForItsPartsAndStates)
     EXPECT_EQ(library.closed, library.opened) << "every theme opened is closed";
 }
 
+TEST(CellButtons, ALibraryWithoutAnEntryPointTheGridUsesLeavesTheClassicLook)
+{
+    FakeThemeLibrary library;
+    library.entries.GetCurrentThemeName = nullptr;
+    library.install();
+    ASSERT_FALSE(ExXPVS().Loaded());
+    EXPECT_EQ(drawn(DrawPushButton, TButtonLook::Themed, TButtonState::Down),
+              framed({{Cell, DFCS_BUTTONPUSH | DFCS_PUSHED}}, DFC_BUTTON));
+    EXPECT_EQ(drawn(DrawDropDownButton, TButtonLook::Themed, TButtonState::Normal),
+              framed({{DropDown, DFCS_SCROLLCOMBOBOX}}, DFC_SCROLL));
+    EXPECT_TRUE(library.drawn.empty()) << "nothing is asked of a library that is not bound";
+    EXPECT_EQ(library.opened, 0);
+}
+
 TEST(CellButtons, OwnColoursTakeTheToneOfTheState)
 {
     const TColorTones all = tones();

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 using namespace controls;
 using namespace platform;
 using namespace drawtest;
@@ -30,6 +32,9 @@ TEST(ColorSteps, ChannelsStayWithinTheirByte)
     EXPECT_EQ(BlendColorStep(RGB(0, 0, 0), RGB(200, 100, 50), 0, 10, 20), RGB(255, 200, 100)) << "held to a byte";
     EXPECT_EQ(BlendColorStep(RGB(10, 20, 30), clNone, 0, 10, 5), RGB(10, 20, 30));
     EXPECT_EQ(BlendColorStep(RGB(10, 20, 30), clWhite, 4, 4, 4), RGB(10, 20, 30)) << "an empty range";
+    EXPECT_EQ(BlendColorStep(RGB(0, 0, 0), RGB(200, 100, 50), INT_MIN, INT_MAX, 0), RGB(0, 0, 0))
+        << "a range wider than an int";
+    EXPECT_EQ(BlendColorStep(RGB(0, 0, 0), RGB(200, 100, 50), INT_MIN, INT_MAX, INT_MAX), RGB(100, 50, 25));
 }
 
 TEST(FillGradient, OneBandPerPixelWhenThereAreMoreStepsThanPixels)

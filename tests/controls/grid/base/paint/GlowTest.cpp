@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <numeric>
 #include <random>
 
@@ -58,6 +59,13 @@ TEST(GlowBlur, TheKernelOfRadiusThreeKeepsNineOrFewerWeightsASideSummingToOne)
     }
     EXPECT_LE(blurKernel(3.0).halfWidth, 9);
     EXPECT_EQ(blurKernel(3.0).weight(2), blurKernel(3.0).weight(-2));
+
+    for (const double none : {0.0, -1.0, std::nan("")}) {
+        const TBlurKernel centre = blurKernel(none);
+        EXPECT_EQ(centre.halfWidth, 0) << none;
+        EXPECT_EQ(centre.weight(0), 1.0) << "no division by a zero radius";
+        EXPECT_EQ(std::accumulate(centre.weights.begin(), centre.weights.end(), 0.0), 1.0);
+    }
 }
 
 TEST(GlowBlur, WhiteStaysWhiteAndOtherDepthsAreRefused)

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 using namespace controls;
 using namespace platform;
 using namespace drawtest;
@@ -236,4 +238,28 @@ TEST(ProgressPie, TheSweptPartIsFilledClockwiseFromTheTop)
         EXPECT_EQ(colorAt(image, 6, 6) == clBlue, c.upperLeft) << c.percent;
         EXPECT_EQ(colorAt(image, 0, 0), clWhite) << "nothing outside the circle";
     }
+}
+
+TEST(CellProgress, ExtremeValuesAreHeldToTheirRanges)
+{
+    TProgressAppearance a = plain();
+    EXPECT_EQ(picture(bar(6, 3, INT_MIN, a)), picture(bar(6, 3, 0, a)));
+    EXPECT_EQ(picture(bar(22, 3, INT_MAX, a)), picture(bar(22, 3, 100, a)));
+    a.Stacked = true;
+    EXPECT_EQ(picture(bar(22, 3, INT_MAX, a)), picture(bar(22, 3, 100, a)));
+
+    for (const auto &[value, maximum] : {std::pair{INT_MIN, INT_MAX}, {INT_MAX, INT_MAX}, {INT_MIN, 1}, {5, INT_MIN}}) {
+        QImage image = whiteImage(24, 6);
+        TCanvas canvas(&image);
+        DrawCenteredBar(canvas, Rect(0, 0, 24, 6), value, maximum, true, clRed, clLime);
+    }
+    QImage image = whiteImage(24, 6);
+    TCanvas canvas(&image);
+    DrawCenteredBar(canvas, Rect(0, 0, 24, 6), INT_MAX, INT_MAX, false, clRed, clLime);
+    EXPECT_EQ(picture(image, 0, 2, 24, 1), "............gggggggggg..\n") << "a full half";
+    QImage pie = whiteImage(21, 21), full = whiteImage(21, 21);
+    TCanvas pieCanvas(&pie), fullCanvas(&full);
+    DrawProgressPie(pieCanvas, Rect(0, 0, 21, 21), clBlue, INT_MAX, false);
+    DrawProgressPie(fullCanvas, Rect(0, 0, 21, 21), clBlue, 100, false);
+    EXPECT_EQ(pie, full);
 }

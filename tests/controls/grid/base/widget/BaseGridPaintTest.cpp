@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 
 using namespace controls;
 using gridtest::ProbeBaseGrid;
@@ -135,6 +136,18 @@ TEST_F(BaseGridPaintTest, LinesLieInsideTheirCellAndTheContentIsInsetByTheirWidt
     grid.setGridLineWidth(0);
     const QImage image = grid.paintToImage();
     EXPECT_EQ(at(image, 191, 60), window) << "no lines at width 0";
+}
+
+TEST_F(BaseGridPaintTest, ExtremeLineWidthsPaintWithoutOverflow)
+{
+    grid.MergeCells(2, 2, 2, 2);
+    grid.setCells(2, 2, QStringLiteral("area"));
+    for (const int width : {INT_MIN, -1, 0, INT_MAX}) {
+        SCOPED_TRACE(width);
+        grid.setGridLineWidth(width);
+        EXPECT_TRUE(grid.GridLineWidth() >= 0 && grid.GridLineWidth() <= TAxisSizes::MaxSize);
+        grid.paintToImage();
+    }
 }
 
 TEST_F(BaseGridPaintTest, CellsTheDescendantCallsFixedPaintAsFixed)

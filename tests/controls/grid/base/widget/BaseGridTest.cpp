@@ -308,6 +308,17 @@ TEST_F(BaseGridTest, MergesStayInsideTheGridAndNeverOverlap)
     EXPECT_EQ(grid.MergeCount(), 1) << "one area stands";
 }
 
+TEST_F(BaseGridTest, HugeSpansAreClippedWithoutOverflow)
+{
+    fillTexts();
+    grid.MergeCells(2, 1, INT_MAX, INT_MAX);
+    EXPECT_EQ(grid.FullCell(4, 4), TGridRect(2, 1, 4, 4));
+    EXPECT_EQ(grid.CellExt(3, 2), TGridCoord(1, 2));
+    grid.MergeCells(INT_MAX - 1, INT_MAX - 1, INT_MAX, INT_MAX);
+    EXPECT_EQ(grid.FullCell(4, 4), TGridRect(2, 1, 4, 4)) << "a start outside merges nothing";
+    EXPECT_EQ(grid.MergeCount(), 1);
+}
+
 TEST_F(BaseGridTest, CoordinatesOutsideReadEmptyAndTakeNoWrites)
 {
     fillTexts();

@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <vector>
 
 using namespace controls;
@@ -379,6 +380,76 @@ TEST_F(CellGridTest, OutOfRangeCellsReadEmptyAndIgnoreWrites)
     grid.setColCount(0);
     key(grid, Qt::Key_End, kCtrl);
     EXPECT_TRUE(grid.paintToImage().width() == 300);
+}
+
+TEST_F(CellGridTest, ExtremeArgumentsStayWithinTheGrid)
+{
+    grid.SetGridCell(2, 2, QStringLiteral("kept"));
+    // Each lies outside both the columns and the rows.
+    for (const int v : {INT_MIN, -1, 30, INT_MAX}) {
+        SCOPED_TRACE(v);
+        grid.setColWidths(v, 99);
+        grid.setRowHeights(v, 99);
+        EXPECT_EQ(grid.ColWidths(v), 0);
+        EXPECT_EQ(grid.RowHeights(v), 0);
+        grid.MoveColRow(v, v, true, true);
+        EXPECT_TRUE(grid.Col() >= 1 && grid.Col() < 10 && grid.Row() >= 1 && grid.Row() < 30);
+        grid.setLeftCol(v);
+        grid.setTopRow(v);
+        EXPECT_TRUE(grid.LeftCol() >= 1 && grid.LeftCol() < 10);
+        EXPECT_TRUE(grid.TopRow() >= 1 && grid.TopRow() < 30);
+        if (v != 30) {
+            EXPECT_EQ(grid.MouseCoord(v, v), TGridCoord(-1, -1));
+        }
+        grid.InvalidateCell(v, v);
+        grid.InvalidateRow(v);
+        grid.InvalidateCol(v);
+        grid.DeleteRow(v);
+        grid.DeleteColumn(v);
+        grid.MoveRow(v, 2);
+        grid.MoveColumn(2, v);
+        grid.setSelection({v, v, v, v});
+        const TGridRect s = grid.Selection();
+        EXPECT_TRUE(s.Left >= 0 && s.Right < 10 && s.Top >= 0 && s.Bottom < 30);
+    }
+    EXPECT_EQ(grid.ColCount(), 10);
+    EXPECT_EQ(grid.RowCount(), 30);
+    EXPECT_EQ(grid.GetGridCell(2, 2), "kept");
+    EXPECT_EQ(grid.ColWidths(2), 64);
+    EXPECT_EQ(grid.RowHeights(2), 24);
+    for (const int count : {-5, INT_MIN}) {
+        grid.setColCount(count);
+        grid.setRowCount(count);
+        EXPECT_GE(grid.ColCount(), 0);
+        EXPECT_GE(grid.RowCount(), 0);
+    }
+    grid.paintToImage();
+}
+
+TEST_F(CellGridTest, ExtremeSizesAndFixedCountsKeepTheGridWhole)
+{
+    for (const int v : {INT_MIN, -1, 0, 1, INT_MAX}) {
+        SCOPED_TRACE(v);
+        grid.setDefaultColWidth(v);
+        grid.setDefaultRowHeight(v);
+        grid.setColWidths(3, v);
+        grid.setRowHeights(3, v);
+        grid.setLineWidth(v);
+        grid.setFixedCols(v);
+        grid.setFixedRows(v);
+        EXPECT_GE(grid.DefaultColWidth(), 0);
+        EXPECT_GE(grid.ColWidths(3), 0);
+        EXPECT_GE(grid.LineWidth(), 0);
+        EXPECT_TRUE(grid.FixedCols() >= 0 && grid.FixedCols() <= grid.ColCount());
+        EXPECT_TRUE(grid.FixedRows() >= 0 && grid.FixedRows() <= grid.RowCount());
+        key(grid, Qt::Key_End, kCtrl);
+        key(grid, Qt::Key_PageUp);
+        (void)grid.MouseCoord(150, 100);
+        (void)grid.CellRect(9, 29);
+        grid.paintToImage();
+    }
+    EXPECT_EQ(grid.ColCount(), 10);
+    EXPECT_EQ(grid.RowCount(), 30);
 }
 
 TEST_F(CellGridTest, FewerColumnsKeepTheirCellsFewerRowsDropThem)
