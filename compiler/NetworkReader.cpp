@@ -1,6 +1,7 @@
 #include "compiler/NetworkReader.h"
 
 #include "compiler/CompileError.h"
+#include "platform/QuotedValue.h"
 #include "project/NetworkAttributes.h"
 
 namespace compiler {
@@ -25,11 +26,11 @@ struct Place {
         QString text = QStringLiteral("node %1").arg(nodeNumber);
         const QString nodeDesc = node.attribute(QString(netxml::Descrizione));
         if (!nodeDesc.isEmpty())
-            text += QStringLiteral(" \"%1\"").arg(nodeDesc);
+            text += QStringLiteral(" \"%1\"").arg(platform::quotedValue(nodeDesc));
         text += QStringLiteral(", variable %1").arg(variableNumber);
         const QString varDesc = variable.attribute(QString(netxml::Desc));
         if (!varDesc.isEmpty())
-            text += QStringLiteral(" \"%1\"").arg(varDesc);
+            text += QStringLiteral(" \"%1\"").arg(platform::quotedValue(varDesc));
         return text;
     }
 };
@@ -46,7 +47,7 @@ std::int32_t required(const Place &place, const netxml::Number &value, QLatin1St
     throw CompileFailure(CompileErrorKind::MalformedAttribute,
                          QStringLiteral("Compile error in M_Bus.xml, %1: the attribute \"%2\" holds \"%3\", "
                                         "which is not an integer.")
-                             .arg(place.describe(), name, place.variable.attribute(name)));
+                             .arg(place.describe(), name, platform::quotedValue(place.variable.attribute(name))));
 }
 
 TVariabile readVariable(const Place &place, NetworkFamily family)

@@ -2,6 +2,7 @@
 
 #include "compiler/CompileError.h"
 #include "platform/IntText.h"
+#include "platform/QuotedValue.h"
 
 namespace compiler {
 
@@ -19,7 +20,7 @@ std::int32_t ParGenReader::required(const QString &name) const
         throw CompileFailure(CompileErrorKind::MalformedElement,
                              QStringLiteral("Compile error: the element \"%1\" of ParGen.xml holds \"%2\", "
                                             "which is not an integer.")
-                                 .arg(name, text));
+                                 .arg(name, platform::quotedValue(text)));
     return *value;
 }
 

@@ -1,5 +1,7 @@
 #include "platform/Format.h"
 
+#include "platform/QuotedValue.h"
+
 #include <cmath>
 #include <vector>
 
@@ -55,7 +57,7 @@ public:
 private:
     FormatResult refused() const
     {
-        return {false, {}, QStringLiteral("Format '%1' invalid or incompatible with argument").arg(m_format)};
+        return {false, {}, QStringLiteral("Format '%1' invalid or incompatible with argument").arg(quotedValue(m_format))};
     }
 
     bool readNumber(int &value)

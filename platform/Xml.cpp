@@ -2,6 +2,7 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/FileRead.h"
+#include "platform/XmlStream.h"
 
 #include <QFile>
 #include <QXmlStreamWriter>
@@ -11,11 +12,20 @@ namespace platform {
 XmlLoadResult parseXml(const QByteArray &bytes)
 {
     XmlLoadResult result;
+    // The same parser as the tree's, run first only for the depth: the tree
+    // itself would take minutes over a file nested thousands of levels deep.
+    XmlStream scan(bytes);
+    scan.setNamespaceProcessing(false);
+    scan.readToEnd();
+    if (scan.tooDeep()) {
+        result.error = scan.errorText();
+        return result;
+    }
     QString message;
     int line = 0;
     int column = 0;
     if (!result.document.setContent(bytes, &message, &line, &column)) {
-        result.error = QStringLiteral("%1 (line %2, column %3)").arg(message).arg(line).arg(column);
+        result.error = xmlErrorText(message, line, column);
         result.document = QDomDocument();
     } else if (result.document.documentElement().isNull()) {
         result.error = QStringLiteral("no root element");

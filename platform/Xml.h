@@ -1,7 +1,8 @@
 #pragma once
 // XML documents as every reader and writer of the program uses them.
 // Reading: the document's first element is the root, whatever comes before
-// it (a declaration, a comment). Writing: elements and attributes come out in
+// it (a declaration, a comment); a file nested deeper than MaxXmlDepth is
+// not well-formed (see XmlStream.h). Writing: elements and attributes come out in
 // the order they were added, UTF-8, no declaration, the file replaced whole.
 #include <QDomDocument>
 #include <QDomElement>

@@ -15,7 +15,15 @@ QString FileError::message() const
     case Kind::NotWellFormed:
         return QStringLiteral("The file \"%1\" is not a valid XML document: %2").arg(file, detail);
     case Kind::NotAnInteger:
-        return platform::notAnIntegerMessage(detail);
+        // The conversion error alone names neither the file nor the place.
+        if (nodeIndex < 0)
+            return platform::notAnIntegerMessage(detail);
+        return platform::notAnIntegerMessage(detail)
+               + QStringLiteral("\n\nFile \"%1\", node %2, variable %3, attribute \"%4\".")
+                     .arg(file)
+                     .arg(nodeIndex + 1)
+                     .arg(variableIndex + 1)
+                     .arg(attribute);
     case Kind::WriteFailed:
         return QStringLiteral("Cannot create file \"%1\". %2").arg(file, detail);
     }

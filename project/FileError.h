@@ -20,7 +20,8 @@ struct FileError {
     // The system's or the XML parser's message; for NotAnInteger the text
     // found (empty when the attribute is missing).
     QString detail;
-    // NotAnInteger in a network file: where the reading stopped.
+    // NotAnInteger in a network file: where the reading stopped; message()
+    // names it, so that the user can find the value.
     QString attribute;
     int nodeIndex = -1;
     int variableIndex = -1;

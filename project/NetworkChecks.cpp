@@ -3,6 +3,7 @@
 #include "app/ConverterType.h"
 #include "app/Language.h"
 #include "platform/IntText.h"
+#include "platform/QuotedValue.h"
 
 #include <algorithm>
 
@@ -63,12 +64,13 @@ TakenRegisters takenBy(const TVariabile &variable)
 
 QString nodeMessage(int first, const TNodo &node, int second)
 {
-    return text(first) + node.Description + text(second);
+    return text(first) + platform::quotedValue(node.Description) + text(second);
 }
 
 QString variableMessage(int first, const TNodo &node, const TVariabile &variable)
 {
-    return text(first) + node.Description + text(first + 1) + variable.Description + text(first + 2);
+    return text(first) + platform::quotedValue(node.Description) + text(first + 1)
+           + platform::quotedValue(variable.Description) + text(first + 2);
 }
 
 std::optional<QString> nodeRegisterClash(const TNodo &node, const Span &value, const Span &scale,

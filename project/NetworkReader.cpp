@@ -2,11 +2,10 @@
 // rather than through a document tree; it is still read to its end, so a file
 // that is not well-formed anywhere is refused as a whole.
 #include "app/ConverterType.h"
+#include "platform/XmlStream.h"
 #include "project/DocumentFile.h"
 #include "project/NetworkAttributes.h"
 #include "project/NetworkFile.h"
-
-#include <QXmlStreamReader>
 
 namespace project {
 namespace {
@@ -101,25 +100,17 @@ TVariabile readVariable(const netxml::VariableAttributes &a)
 NetworkReadResult parseNetwork(const QByteArray &bytes, int type, const QString &pathForMessages)
 {
     NetworkReadResult result;
-    QXmlStreamReader xml(bytes);
-    int depth = 0; // 1 inside the root, 2 inside a node
+    platform::XmlStream xml(bytes);
     int variableIndex = -1;
     bool stopped = false; // after a variable that cannot be read, the rest is only checked
     while (!xml.atEnd()) {
-        const auto token = xml.readNext();
-        if (token == QXmlStreamReader::EndElement) {
-            --depth;
+        if (xml.readNext() != QXmlStreamReader::StartElement || stopped)
             continue;
-        }
-        if (token != QXmlStreamReader::StartElement)
-            continue;
-        ++depth;
-        if (stopped)
-            continue;
-        if (depth == 2) {
+        // Depth 2: a node; 3: a variable of it.
+        if (xml.depth() == 2) {
             result.nodes.push_back(readNode(netxml::readNodeAttributes(xml.attributes()), type));
             variableIndex = -1;
-        } else if (depth == 3) {
+        } else if (xml.depth() == 3) {
             ++variableIndex;
             const netxml::VariableAttributes attributes = netxml::readVariableAttributes(xml.attributes());
             if (const auto missing = firstMissing(attributes)) {
@@ -137,11 +128,7 @@ NetworkReadResult parseNetwork(const QByteArray &bytes, int type, const QString 
     }
     if (xml.hasError()) {
         result.nodes.clear();
-        result.error = FileError::of(FileError::Kind::NotWellFormed, pathForMessages,
-                                     QStringLiteral("%1 (line %2, column %3)")
-                                         .arg(xml.errorString())
-                                         .arg(xml.lineNumber())
-                                         .arg(xml.columnNumber()));
+        result.error = FileError::of(FileError::Kind::NotWellFormed, pathForMessages, xml.errorText());
     }
     return result;
 }

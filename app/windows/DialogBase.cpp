@@ -10,6 +10,7 @@
 #include "platform/ui/MessageBox.h"
 
 #include <QShowEvent>
+#include <utility>
 
 namespace app {
 
@@ -81,6 +82,26 @@ void DialogBase::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     if (!event->spontaneous())
         platform::guarded([this] { FormShow(); });
+}
+
+void DialogBase::setVisible(bool visible)
+{
+    // The show handler runs inside show(), before the window reaches the
+    // screen: errors it finds wait until then.
+    m_showing = visible && !isVisible();
+    QDialog::setVisible(visible);
+    m_showing = false;
+    const QStringList errors = std::exchange(m_loadErrors, {});
+    for (const QString &message : errors)
+        platform::showMessage(platform::MessageKind::Error, message, platform::MessageButtons::Ok, this);
+}
+
+void DialogBase::showLoadError(const QString &message)
+{
+    if (m_showing)
+        m_loadErrors << message;
+    else
+        platform::showMessage(platform::MessageKind::Error, message, platform::MessageButtons::Ok, this);
 }
 
 bool requireOpenConfiguration()

@@ -9,6 +9,7 @@
 
 #include <QDialog>
 #include <QSize>
+#include <QStringList>
 #include <memory>
 
 namespace controls {
@@ -31,6 +32,8 @@ public:
     virtual void FormShow() {}
     // Takes the dialog's texts from the language table.
     virtual void Set_Lang() {}
+
+    void setVisible(bool visible) override;
 
     // The title panel; null in a dialog without one.
     QWidget *P_Title = nullptr;
@@ -56,10 +59,17 @@ protected:
     // Set_Lang runs whenever the language changes, in this window's order.
     void joinLanguageChanges(LangOrder order);
 
+    // An error found while the dialog reads what it shows: in the error box
+    // over this dialog, once the dialog is on screen, never over the window
+    // that opened it.
+    void showLoadError(const QString &message);
+
     void showEvent(QShowEvent *event) override;
 
 private:
     std::unique_ptr<LangRegistration> m_language;
+    bool m_showing = false;      // between show() and the window being on screen
+    QStringList m_loadErrors;    // found while showing, shown right after
 };
 
 // Steps 2 to 4 and everything they write need an open configuration: false,

@@ -6,6 +6,7 @@
 #include "compiler/ProjectCompiler.h"
 #include "compiler/dialogs/UpdateToolRun.h"
 #include "platform/HandlerGuard.h"
+#include "platform/QuotedValue.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/ModalDialog.h"
 
@@ -16,12 +17,9 @@ namespace compiler {
 QString leftOutWiredNodesMessage(const QStringList &nodes)
 {
     // A description comes from the file and may be of any length.
-    constexpr int MaxNameLength = 60;
     QString message = app::text(TextWiredNodesLeftOut);
-    for (int i = 0; i < nodes.size() && i < MaxListedNodes; ++i) {
-        const QString &node = nodes[i];
-        message += u'\n' + (node.size() > MaxNameLength ? node.left(MaxNameLength) + u'\u2026' : node);
-    }
+    for (int i = 0; i < nodes.size() && i < MaxListedNodes; ++i)
+        message += u'\n' + platform::quotedValue(nodes[i]);
     if (nodes.size() > MaxListedNodes)
         message += QStringLiteral("\n\u2026");
     return message;

@@ -12,9 +12,9 @@ MessageHook &hookSlot()
     return hook;
 }
 
-MessageAnswer showRealBox(MessageKind kind, const QString &text, MessageButtons buttons)
+MessageAnswer showRealBox(MessageKind kind, const QString &text, MessageButtons buttons, QWidget *over)
 {
-    QMessageBox box(QApplication::activeWindow());
+    QMessageBox box(over);
     switch (kind) {
     case MessageKind::Error:
         box.setIcon(QMessageBox::Critical);
@@ -59,11 +59,13 @@ MessageAnswer showRealBox(MessageKind kind, const QString &text, MessageButtons 
 
 } // namespace
 
-MessageAnswer showMessage(MessageKind kind, const QString &text, MessageButtons buttons)
+MessageAnswer showMessage(MessageKind kind, const QString &text, MessageButtons buttons, QWidget *over)
 {
+    if (over == nullptr)
+        over = QApplication::activeWindow();
     if (const auto &hook = hookSlot())
-        return hook(kind, text, buttons);
-    return showRealBox(kind, text, buttons);
+        return hook(kind, text, buttons, over);
+    return showRealBox(kind, text, buttons, over);
 }
 
 MessageHook setMessageHook(MessageHook hook)

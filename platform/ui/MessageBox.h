@@ -4,17 +4,21 @@
 #include <QString>
 #include <functional>
 
+class QWidget;
+
 namespace platform {
 
 enum class MessageKind { Error, Warning, Confirmation, Information };
 enum class MessageButtons { Ok, YesNo, YesNoCancel };
 enum class MessageAnswer { Ok, Yes, No, Cancel };
 
-using MessageHook = std::function<MessageAnswer(MessageKind, const QString &text, MessageButtons)>;
+// The hook gets the window the box would stand over.
+using MessageHook = std::function<MessageAnswer(MessageKind, const QString &text, MessageButtons, QWidget *over)>;
 
-// Shows a modal box (or asks the installed hook) and returns the answer.
+// Shows a modal box (or asks the installed hook) and returns the answer. The
+// box stands over `over`, or over the active window when none is given.
 MessageAnswer showMessage(MessageKind kind, const QString &text,
-                          MessageButtons buttons = MessageButtons::Ok);
+                          MessageButtons buttons = MessageButtons::Ok, QWidget *over = nullptr);
 
 // Shorthands for the four kinds the program uses.
 inline void showError(const QString &text) { showMessage(MessageKind::Error, text); }

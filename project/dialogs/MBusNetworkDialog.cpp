@@ -159,7 +159,7 @@ void TFMeter_Bus::readNetwork()
         // where the file went wrong; it is never written over the file.
         m_readIncomplete = true;
         m_readError = read.error->message();
-        platform::showError(m_readError);
+        showLoadError(m_readError);
     }
     Nodi_List = std::move(read.nodes);
     {

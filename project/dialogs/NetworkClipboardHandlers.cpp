@@ -17,7 +17,6 @@
 
 #include <QAction>
 #include <QTreeWidget>
-#include <QDir>
 #include <QFileInfo>
 
 namespace project {
@@ -30,20 +29,6 @@ TFNewIDNode &pasteDialogOf(TFMeter_Bus &dialog)
     if (auto *existing = dialog.findChild<TFNewIDNode *>(QString(), Qt::FindDirectChildrenOnly))
         return *existing;
     return *new TFNewIDNode(&dialog);
-}
-
-// Why an import failed; a value that is not a number also says where it is,
-// since the message alone does not name the file.
-QString importFailureMessage(const FileError &error)
-{
-    QString message = error.message();
-    if (error.kind == FileError::Kind::NotAnInteger)
-        message += QStringLiteral("\n\nFile \"%1\", node %2, variable %3, attribute \"%4\".")
-                       .arg(QDir::toNativeSeparators(error.path))
-                       .arg(error.nodeIndex + 1)
-                       .arg(error.variableIndex + 1)
-                       .arg(error.attribute);
-    return message;
 }
 
 } // namespace
@@ -127,7 +112,7 @@ void TFMeter_Bus::Btn_ImportNetClick(QObject *)
         // that reads as a network; on any failure it stays as it was, and so
         // does the network shown.
         if (auto error = importNetworkFile(OD_Import_Net.FileName, target, converterType())) {
-            platform::showError(importFailureMessage(*error));
+            platform::showError(error->message());
             return;
         }
         FormShow();

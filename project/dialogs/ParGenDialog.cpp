@@ -490,9 +490,9 @@ void TFParGen::FormShow()
     Is_Change = false;
     Move_GroupBoxs();
     if (read.error)
-        platform::showError(read.error->message()
-                            + QStringLiteral("\n\nThe default values are shown. OK replaces the file only after "
-                                             "you confirm it."));
+        showLoadError(read.error->message()
+                      + QStringLiteral("\n\nThe default values are shown. OK replaces the file only after "
+                                       "you confirm it."));
 }
 
 void TFParGen::FormActivate()

@@ -88,9 +88,13 @@ TEST_F(SettingsFile, EachValueFallsBackOnItsOwn)
         {"not well-formed", "<Conf_Settings><lastlang><language>Deutsch</lastlang>", defaults()},
         {"empty file", "", defaults()},
         {"binary garbage", QByteArray("\x00\xFF\xFE<<", 5), defaults()},
+        // Refused by its depth, quickly: the window must not wait for it.
+        {"nested 100,000 levels deep", testsupport::nestedXml("Conf_Settings", 100000), defaults()},
     };
-    for (const Case &c : cases)
+    for (const Case &c : cases) {
         EXPECT_EQ(readFrom(c.content), c.expected) << c.name;
+        EXPECT_EQ(testsupport::readFile(path), c.content) << c.name;
+    }
 }
 
 TEST_F(SettingsFile, WritesTheWholeDocumentAndReadsItBack)

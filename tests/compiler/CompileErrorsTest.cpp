@@ -3,6 +3,7 @@
 // errors rather than banks with wrapped-round counts.
 #include "BankImage.h"
 #include "CompilerFixture.h"
+#include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -114,6 +115,11 @@ INSTANTIATE_TEST_SUITE_P(
                   CompileErrorKind::UnreadableDocument, {"ParGen.xml"}},
         ErrorCase{"M_Bus.xml not well-formed", 7, 0, {}, {}, "<M-Bus_Network><Nodo>",
                   CompileErrorKind::UnreadableDocument, {"M_Bus.xml"}},
+        // A file nested without end is refused before its tree is built.
+        ErrorCase{"ParGen.xml nested 100,000 levels deep", 1, 0, {}, testsupport::nestedXml("GeneralParameter", 100000),
+                  {}, CompileErrorKind::UnreadableDocument, {"ParGen.xml", "nested deeper than"}},
+        ErrorCase{"M_Bus.xml nested 100,000 levels deep", 7, 0, {}, {}, testsupport::nestedXml("M-Bus_Network", 100000),
+                  CompileErrorKind::UnreadableDocument, {"M_Bus.xml", "nested deeper than"}},
         ErrorCase{"variable without a register", 5, 0, {}, {}, networkWithVariable(R"(Type="0" Fun_Field="0" Dim="0" ModScale="0")"),
                   CompileErrorKind::MissingAttribute,
                   {"M_Bus.xml", "node 2 \"Heat meter\"", "variable 2 \"Energy\"", "\"ModReg\"", "missing"}},
@@ -138,6 +144,48 @@ INSTANTIATE_TEST_SUITE_P(
                   networkWithVariable("Type=\"21\" Fun_Field=\"0\" Dim=\"0\" ModReg=\"4\" ModScale=\"0\" VIF_ASCII=\"" +
                                       QByteArray(256, 'u') + "\""),
                   CompileErrorKind::TooLarge, {"node 2", "256 characters", "255"}}));
+
+// A message box lays out its whole text: values quoted from the files are cut.
+TEST(CompileErrorMessages, QuoteHugeValuesShort)
+{
+    const QString huge = testsupport::longValue();
+    const QString cut = QString(60, u'x') + u'…';
+    struct Case {
+        const char *what;
+        QByteArray parGen; // ParGen.xml as it is, or empty for the standard one
+        QByteArray mBus;
+        CompileErrorKind kind;
+    };
+    const Case cases[] = {
+        {"descriptions and a missing attribute", {},
+         networkXml(R"(<Nodo Descrizione=")" + huge + "\"><Variabile Enable=\"1\" Desc=\"" + huge
+                    + "\" Type=\"0\" Fun_Field=\"0\" Dim=\"0\" ModScale=\"0\"/></Nodo>"),
+         CompileErrorKind::MissingAttribute},
+        {"an attribute that is not a number", {},
+         networkXml(QStringLiteral("<Nodo><Variabile Enable=\"1\" Type=\"0\" Fun_Field=\"0\" Dim=\"0\" ModReg=\"") + huge
+                    + "\" ModScale=\"0\"/></Nodo>"),
+         CompileErrorKind::MalformedAttribute},
+        {"an element that is not a number", ParGen::standard().set("Sel_Dev", "1").set("TCP_Port", huge).xml(), {},
+         CompileErrorKind::MalformedElement},
+        {"an undeclared entity", "<GeneralParameter>&" + huge.toLatin1() + ";</GeneralParameter>", {},
+         CompileErrorKind::UnreadableDocument},
+    };
+    for (const Case &c : cases) {
+        ConfigurationFolder folder;
+        if (c.parGen.isEmpty())
+            folder.writeParGen(ParGen::standard().set("Sel_Dev", "1"));
+        else
+            folder.writeParGenBytes(c.parGen);
+        folder.writeMBus(c.mBus.isEmpty() ? wiredNetworkXml() : c.mBus);
+        const compiler::ProjectCompileResult result = compiler::Compile_Project(1, 1, folder.path());
+        ASSERT_TRUE(result.compileError.has_value()) << c.what;
+        EXPECT_EQ(result.compileError->kind, c.kind) << c.what;
+        EXPECT_LT(result.message.size(), 400) << c.what << ": " << result.message.left(400).toStdString();
+        if (c.kind != CompileErrorKind::UnreadableDocument) {
+            EXPECT_TRUE(result.message.contains(cut)) << c.what;
+        }
+    }
+}
 
 TEST(CompileLimits, NetworksRightAtTheLimitsCompile)
 {

@@ -1,5 +1,7 @@
 #include "platform/AtomicFile.h"
+#include "platform/QuotedValue.h"
 #include "platform/Xml.h"
+#include "platform/XmlStream.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -73,6 +75,66 @@ TEST(XmlRead, ReportsMalformedAndMissingFiles)
     EXPECT_FALSE(platform::parseXml("").ok());
     const auto missing = platform::loadXmlFile("/nonexistent/dir/file.xml");
     EXPECT_TRUE(missing.missing);
+}
+
+// The document tree takes time quadratic in the depth: a file nested without
+// end is refused by the depth alone, before the tree is built.
+TEST(XmlRead, ADocumentNestedDeeperThanTheLimitIsNotWellFormed)
+{
+    // nestedXml(n) opens n + 1 elements.
+    const auto atLimit = platform::parseXml(testsupport::nestedXml("Conf", platform::MaxXmlDepth - 1));
+    EXPECT_TRUE(atLimit.ok()) << atLimit.error.toStdString();
+    struct Case {
+        const char *name;
+        int levels;
+    };
+    for (const Case &c : {Case{"one too deep", platform::MaxXmlDepth}, Case{"100,000 levels", 100000}}) {
+        const auto r = platform::parseXml(testsupport::nestedXml("Conf", c.levels));
+        EXPECT_FALSE(r.ok()) << c.name;
+        EXPECT_FALSE(r.missing) << c.name;
+        EXPECT_TRUE(r.root().isNull()) << c.name;
+        EXPECT_TRUE(r.error.startsWith(QStringLiteral("Elements are nested deeper than %1 levels. (line 1, column ")
+                                           .arg(platform::MaxXmlDepth)))
+            << r.error.toStdString();
+    }
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("deep.xml");
+    const QByteArray deep = testsupport::nestedXml("Conf", 100000);
+    testsupport::writeFile(path, deep);
+    EXPECT_FALSE(platform::loadXmlFile(path).ok());
+    EXPECT_EQ(testsupport::readFile(path), deep);
+}
+
+TEST(XmlStream, CountsTheDepthAndStopsBeyondTheLimit)
+{
+    platform::XmlStream ok("<r><n><v/></n><n/></r>");
+    QList<int> depths;
+    while (!ok.atEnd())
+        if (ok.readNext() == QXmlStreamReader::StartElement)
+            depths << ok.depth();
+    EXPECT_FALSE(ok.hasError());
+    EXPECT_EQ(depths, (QList<int>{1, 2, 3, 2}));
+
+    platform::XmlStream deep(testsupport::nestedXml("r", 100000));
+    deep.readToEnd();
+    EXPECT_TRUE(deep.hasError());
+    EXPECT_TRUE(deep.tooDeep());
+    EXPECT_EQ(deep.depth(), platform::MaxXmlDepth + 1);
+}
+
+TEST(XmlRead, AParserMessageQuotingAHugeNameStaysShort)
+{
+    const QByteArray name = testsupport::longValue().toLatin1();
+    for (const QByteArray &xml : {"<Conf>&" + name + ";</Conf>", "<Conf><" + name + "></Conf>"}) {
+        const auto dom = platform::parseXml(xml);
+        ASSERT_FALSE(dom.ok());
+        EXPECT_LT(dom.error.size(), 4 * platform::QuotedValueLength) << dom.error.toStdString();
+        platform::XmlStream stream(xml);
+        stream.readToEnd();
+        ASSERT_TRUE(stream.hasError());
+        EXPECT_LT(stream.errorText().size(), 4 * platform::QuotedValueLength) << stream.errorText().toStdString();
+    }
 }
 
 TEST(AtomicFile, ReplacesWholeOrLeavesTheOldFile)

@@ -2,6 +2,7 @@
 #include "app/Language.h"
 #include "project/NetworkChecks.h"
 #include "support/NetworkFixtures.h"
+#include "support/TestSupport.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -196,6 +197,19 @@ TEST_F(NetworkChecksTest, NodeRegistersOfZeroAreNone)
     TNodoList network{wiredNode("Zero", 1, 0, 0)};
     EXPECT_FALSE(Check_Registers(network, {1, 1, 0, 0}));
     EXPECT_FALSE(Check_Registers(network, {0, 1, 0, 0}));
+}
+
+TEST_F(NetworkChecksTest, ClashesQuoteHugeDescriptionsShort)
+{
+    const QString huge = testsupport::longValue();
+    const QString cut = QString(60, u'x') + u'…';
+    TNodo node = wiredNode(huge, 1, 10);
+    node.Var_List.push_back(variable(huge, 100));
+    const TNodoList network{node};
+    EXPECT_EQ(Check_Registers(network, {10, 1, 0, 0}).value_or(QString()),
+              nodeClash(cut, "ModBus Register|Node State"));
+    EXPECT_EQ(Check_Registers(network, {100, 1, 0, 0}).value_or(QString()),
+              variableClash("ModBus Register", cut, cut, "Modbus Register"));
 }
 
 // ------------------------------------------------------------- addresses

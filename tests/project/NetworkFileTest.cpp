@@ -329,11 +329,28 @@ TEST(NetworkRead, AVariableWithoutARequiredNumberStopsTheReadingWithTheConversio
         EXPECT_EQ(e.nodeIndex, 1);
         EXPECT_EQ(e.variableIndex, 1);
         EXPECT_EQ(e.path, "/conf/M_Bus.xml");
-        EXPECT_EQ(e.message(), QStringLiteral("'%1' is not a valid integer value").arg(c.text));
+        // The message says where the value is, since the user must find it.
+        EXPECT_EQ(e.message(), QStringLiteral("'%1' is not a valid integer value\n\nFile \"%2\", node 2, variable 2, "
+                                              "attribute \"%3\".")
+                                   .arg(c.text, QDir::toNativeSeparators("/conf/M_Bus.xml"), c.attribute));
         // What was read before the failure, nothing after it.
         ASSERT_EQ(read.nodes.size(), 2u);
         EXPECT_EQ(read.nodes[1].Var_List.size(), 1u);
     }
+}
+
+TEST(NetworkRead, AHugeValueThatIsNotANumberIsQuotedShort)
+{
+    const QString huge = testsupport::longValue();
+    const QByteArray xml = "<M-Bus_Network><Nodo Descrizione=\"" + huge.toLatin1()
+                           + "\"><Variabile Desc=\"" + huge.toLatin1() + "\" Type=\"" + huge.toLatin1()
+                           + "\" Fun_Field=\"0\" Dim=\"0\"/></Nodo></M-Bus_Network>";
+    const auto read = project::parseNetwork(xml, 1, "/conf/M_Bus.xml");
+    ASSERT_FALSE(read.ok());
+    const QString message = read.error->message();
+    EXPECT_LT(message.size(), 200) << message.toStdString();
+    EXPECT_TRUE(message.startsWith("'" + QString(60, u'x') + "…' is not a valid integer value"));
+    EXPECT_TRUE(message.endsWith("node 1, variable 1, attribute \"Type\"."));
 }
 
 TEST(NetworkFileErrors, MissingMalformedAndUnwritableFiles)
@@ -349,11 +366,13 @@ TEST(NetworkFileErrors, MissingMalformedAndUnwritableFiles)
     for (const QByteArray &bytes :
          {QByteArray("<M-Bus_Network><Nodo></M-Bus_Network>"), QByteArray(""), QByteArray("<!-- only -->"),
           QByteArray("<M-Bus_Network/><M-Bus_Network/>"),
-          QByteArray("<M-Bus_Network><Nodo><Variabile/></Nodo><Nodo Descrizione=\"a&b\"/></M-Bus_Network>")}) {
+          QByteArray("<M-Bus_Network><Nodo><Variabile/></Nodo><Nodo Descrizione=\"a&b\"/></M-Bus_Network>"),
+          testsupport::nestedXml("M-Bus_Network", 100000)}) {
         testsupport::writeFile(path, bytes);
         const auto malformed = project::readNetworkFile(path, 1);
-        ASSERT_FALSE(malformed.ok()) << bytes.toStdString();
-        EXPECT_EQ(malformed.error->kind, FileError::Kind::NotWellFormed) << bytes.toStdString();
+        ASSERT_FALSE(malformed.ok()) << bytes.left(100).toStdString();
+        EXPECT_EQ(malformed.error->kind, FileError::Kind::NotWellFormed) << bytes.left(100).toStdString();
+        EXPECT_EQ(testsupport::readFile(path), bytes);
         EXPECT_EQ(malformed.error->path, path);
         EXPECT_TRUE(malformed.nodes.empty());
         EXPECT_FALSE(malformed.fileMissing);

@@ -281,13 +281,15 @@ TEST(ParGenRead, AFileThatCannotBeReadIsAnErrorAndIsLeftAlone)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("ParGen.xml");
-    const QByteArray broken = "<GeneralParameter><Sel_Dev>1</Sel_Dev>";
-    testsupport::writeFile(path, broken);
-    const auto read = project::readParGenFile(path, 1);
-    ASSERT_FALSE(read.ok());
-    EXPECT_EQ(read.error->kind, project::FileError::Kind::NotWellFormed);
-    EXPECT_TRUE(read.error->message().contains("ParGen.xml"));
-    EXPECT_EQ(testsupport::readFile(path), broken);
+    for (const QByteArray &broken : {QByteArray("<GeneralParameter><Sel_Dev>1</Sel_Dev>"),
+                                     testsupport::nestedXml("GeneralParameter", 100000)}) {
+        testsupport::writeFile(path, broken);
+        const auto read = project::readParGenFile(path, 1);
+        ASSERT_FALSE(read.ok());
+        EXPECT_EQ(read.error->kind, project::FileError::Kind::NotWellFormed);
+        EXPECT_TRUE(read.error->message().contains("ParGen.xml"));
+        EXPECT_EQ(testsupport::readFile(path), broken);
+    }
 
     const QString folder = dir.filePath("folder.xml");
     ASSERT_TRUE(QDir().mkdir(folder));

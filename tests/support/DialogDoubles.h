@@ -3,8 +3,10 @@
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/ModalDialog.h"
 
+#include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <QWidget>
 #include <deque>
 #include <vector>
 
@@ -17,6 +19,8 @@ public:
         platform::MessageKind kind;
         QString text;
         platform::MessageButtons buttons;
+        QPointer<QWidget> over;   // the window the box stands over
+        bool overShown = false;   // that window was on screen (shown, not only showing) when the box came
     };
 
     MessageRecorder();

@@ -20,6 +20,22 @@ void writeFile(const QString &path, const QByteArray &bytes)
     f.write(bytes);
 }
 
+QByteArray nestedXml(const QByteArray &name, int levels)
+{
+    QByteArray xml = "<" + name + ">";
+    xml.reserve(xml.size() * 2 + 7 * qsizetype(levels));
+    for (int i = 0; i < levels; ++i)
+        xml += "<a>";
+    for (int i = 0; i < levels; ++i)
+        xml += "</a>";
+    return xml + "</" + name + ">";
+}
+
+QString longValue(qsizetype size)
+{
+    return QString(size, u'x');
+}
+
 QString sharedDataDir()
 {
     return qEnvironmentVariable("SHARED_DATA_DIR");

@@ -271,6 +271,44 @@ TEST_F(MBusNetworkDialogTest, AHalfReadNetworkIsShownButNeverSavedOver)
     EXPECT_EQ(networkBytes(), serializeNetwork({}, 1));
 }
 
+// The error names where the fault is, stands over the dialog once it is on
+// screen (not over the window that opened it), and quotes nothing long.
+TEST_F(MBusNetworkDialogTest, AnUnreadableFileIsLocatedAndReportedOverTheShownDialog)
+{
+    const QByteArray huge = testsupport::longValue().toLatin1();
+    const QString where = QDir::toNativeSeparators(networkFile());
+    struct Case {
+        const char *name;
+        QByteArray file;
+        QString message; // the whole message, or its start
+    };
+    const Case cases[] = {
+        {"a register that is not a number",
+         "<M-Bus_Network><Nodo Descrizione=\"" + huge + "\"/><Nodo><Variabile Desc=\"" + huge
+             + "\" Type=\"0\" Fun_Field=\"0\" Dim=\"0\" ModReg=\"" + huge + "\"/></Nodo></M-Bus_Network>",
+         QStringLiteral("'%1…' is not a valid integer value\n\nFile \"%2\", node 2, variable 1, attribute \"ModReg\".")
+             .arg(QString(60, u'x'), where)},
+        {"a file nested 100,000 levels deep", testsupport::nestedXml("M-Bus_Network", 100000),
+         QStringLiteral("The file \"%1\" is not a valid XML document: Elements are nested deeper than 32 levels.")
+             .arg(where)},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        testsupport::writeFile(networkFile(), c.file);
+        messages.clear();
+        auto dialog = showDialog(1);
+        ASSERT_EQ(messages.messages().size(), 1u);
+        const auto &shown = messages.messages()[0];
+        EXPECT_EQ(shown.kind, platform::MessageKind::Error);
+        EXPECT_TRUE(shown.text.startsWith(c.message)) << shown.text.left(300).toStdString();
+        EXPECT_LT(shown.text.size(), 300);
+        EXPECT_EQ(shown.over, dialog.get());
+        EXPECT_TRUE(shown.overShown);
+        EXPECT_TRUE(dialog->networkReadIncomplete());
+        EXPECT_EQ(networkBytes(), c.file);
+    }
+}
+
 TEST_F(MBusNetworkDialogTest, AFailedWriteIsReportedAndTheDialogStaysOpen)
 {
     app::state().File_M_Bus = tempDir.filePath("missing/M_Bus.xml");

@@ -527,6 +527,9 @@ TEST_F(ParGenDialogTest, AnUnreadableFileIsReportedAndReplacedOnlyAfterConfirmat
     ASSERT_EQ(messages.messages().size(), 2u);
     EXPECT_EQ(messages.messages()[0].kind, MessageKind::Error);
     EXPECT_TRUE(messages.messages()[0].text.contains(QStringLiteral("ParGen.xml")));
+    // Over the dialog, once it is on screen.
+    EXPECT_EQ(messages.messages()[0].over, &dialog);
+    EXPECT_TRUE(messages.messages()[0].overShown);
     EXPECT_EQ(messages.messages()[1].kind, MessageKind::Warning);
     EXPECT_EQ(messages.messages()[1].buttons, MessageButtons::YesNo);
 

@@ -1,0 +1,49 @@
+#pragma once
+// XML read as a stream of tokens, the one way the program reads XML: the
+// network reader reads its file through it, and the document reader runs it
+// over every file before building the tree. An element nested deeper than
+// MaxXmlDepth stops the reading as not well-formed: none of our files needs
+// more than three levels, and the document tree takes time quadratic in the
+// depth, so a file nested thousands of levels deep would freeze the program.
+#include <QByteArray>
+#include <QString>
+#include <QXmlStreamReader>
+
+namespace platform {
+
+inline constexpr int MaxXmlDepth = 32;
+
+class XmlStream {
+public:
+    explicit XmlStream(const QByteArray &bytes);
+
+    // Namespace prefixes are checked unless turned off (the document tree
+    // does not check them).
+    void setNamespaceProcessing(bool on) { m_reader.setNamespaceProcessing(on); }
+
+    QXmlStreamReader::TokenType readNext();
+    bool atEnd() const { return m_reader.atEnd(); }
+    // Elements open around the current token: 1 inside the root.
+    int depth() const { return m_depth; }
+    QXmlStreamAttributes attributes() const { return m_reader.attributes(); }
+
+    bool hasError() const { return m_reader.hasError(); }
+    bool tooDeep() const { return m_tooDeep; }
+    // The parser's message, with anything it quotes cut, and where it stopped.
+    QString errorText() const;
+
+    // Reads to the end: whether the bytes are well-formed and nest no deeper
+    // than MaxXmlDepth.
+    void readToEnd();
+
+private:
+    QXmlStreamReader m_reader;
+    int m_depth = 0;
+    bool m_tooDeep = false;
+};
+
+// "message (line l, column c)", the message cut to a readable length: the
+// parser quotes names and values from the file.
+QString xmlErrorText(const QString &message, qint64 line, qint64 column);
+
+} // namespace platform

@@ -1,0 +1,42 @@
+// Feeds arbitrary bytes to the XML readers every file of the program goes
+// through: the document reader (settings, ParGen.xml, the compiler's M_Bus.xml)
+// and the network reader. Nothing may crash or hang, a document read whole
+// nests no deeper than the limit, and no error quotes more than a short text.
+#include "platform/Xml.h"
+#include "platform/XmlStream.h"
+#include "project/NetworkFile.h"
+
+#include <QByteArray>
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+// The parser's sentence, cut, and where it stopped.
+constexpr qsizetype LongestError = 200;
+
+int depthOf(const QDomElement &element)
+{
+    int deepest = 0;
+    for (QDomElement child = element.firstChildElement(); !child.isNull(); child = child.nextSiblingElement())
+        deepest = std::max(deepest, depthOf(child));
+    return deepest + 1;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+
+    const platform::XmlLoadResult document = platform::parseXml(bytes);
+    if (document.error.size() > LongestError)
+        std::abort();
+    if (document.ok() && depthOf(document.root()) > platform::MaxXmlDepth)
+        std::abort();
+
+    const project::NetworkReadResult network = project::parseNetwork(bytes, 7, QStringLiteral("M_Bus.xml"));
+    if (network.error && network.error->message().size() > LongestError + 100)
+        std::abort();
+    return 0;
+}
