@@ -19,6 +19,9 @@ public:
         font.setHeight(-11);
         SetTreeFont(font);
         resize(200, 100);
+        // Laid out, so that the viewport has its size.
+        setAttribute(Qt::WA_DontShowOnScreen);
+        show();
         OnGetText = [this](TreeSender, PLazyNode Node, TColumnIndex, TLSTTextType Type, QString &Text) {
             if (Type == TLSTTextType::ttNormal)
                 Text = texts.value(int(Node->Index), Text);
