@@ -5,6 +5,7 @@
 // adds the settings that concern the window, the geometry (display
 // rectangles, hit tests, offsets, ranges, scroll bars) and painting.
 #include "controls/vtree/LazyStringTree.h"
+#include "controls/vtree/widget/PaintInfo.h"
 #include "controls/vtree/widget/ScrollBarOptions.h"
 #include "controls/vtree/widget/TreeColors.h"
 #include "controls/vtree/widget/TreeLooks.h"
@@ -217,8 +218,45 @@ protected:
     void expandParents(PLazyNode Node);
     void classifyLeftToRight(PLazyNode Node, int X, int Width, THitInfo &HitInfo);
 
-    // Painting: the client area's region into the canvas.
-    virtual void PaintTree(platform::TCanvas &Canvas, const QRect &Window);
+    // ---- Painting ------------------------------------------------------------
+    // The colour every background fill uses, and the text colour of rows.
+    TColor BackGroundColor() const { return FColor; }
+    TColor NodeFontColor() const { return FFont.Color(); }
+    // Paints the client rectangle UpdateRect (client coordinates).
+    void Paint(platform::TCanvas &Canvas, const QRect &UpdateRect, TLTInternalPaintOptions PaintOptions = DefaultPaintOptions);
+    // Paints Window (absolute tree coordinates) at Target of the canvas, row
+    // by row through a row bitmap copied in one step.
+    virtual void PaintTree(platform::TCanvas &TargetCanvas, const QRect &Window, QPoint Target,
+                           TLTInternalPaintOptions PaintOptions);
+    // The line types of a row's indentation levels; gives the number of
+    // selected ancestors.
+    int ComputeLineImage(PLazyNode Node, TLineImage &LineImage);
+    int ButtonXOf(int Levels) const;
+    void ComputeVerticalAlignment(TLTPaintInfo &PaintInfo, bool ShowImages, bool ShowStateImages);
+    void FetchImageInfo(TLTPaintInfo &PaintInfo, TLTImageKind Kind, int InfoIndex, platform::TImageList *DefaultImages);
+    void PlaceImage(TLTPaintInfo &PaintInfo, int InfoIndex);
+    void ShiftByIndent(TLTPaintInfo &PaintInfo, int Levels);
+    void DrawTreeLines(TLTPaintInfo &PaintInfo);
+    void DrawLineSegment(TLTPaintInfo &PaintInfo, int X, TLTLineType LineType, int VAlignMinus1);
+    void DrawExpandButton(TLTPaintInfo &PaintInfo);
+    void DrawCheckBox(TLTPaintInfo &PaintInfo);
+    void DrawNodeImage(TLTPaintInfo &PaintInfo, int InfoIndex, bool DoOverlay);
+    void EraseNodeBackground(TLTPaintInfo &PaintInfo, bool ShowBackground, platform::TRect R);
+    virtual void DecorateCell(TLTPaintInfo &PaintInfo);
+    virtual void PaintNodeContent(TLTPaintInfo &PaintInfo);
+    virtual void PaintNodeDropMark(platform::TCanvas &Canvas, PLazyNode Node, platform::TRect R);
+    void DottedHorzLine(TLTPaintInfo &PaintInfo, int Left, int Y, int Right);
+    void DottedVertLine(TLTPaintInfo &PaintInfo, int Top, bool UseSelectionColor, int X, int Bottom);
+    // The background picture repeated over R, R's origin at Offset of the tree.
+    void TileBackgroundBitmap(platform::TCanvas &Canvas, platform::TRect R, platform::TPoint Offset);
+    void PlaceStaticBackground(platform::TCanvas &Canvas, platform::TRect R, platform::TPoint Offset);
+    // A background picture shows only when it has pixels.
+    bool showsBackground(TLTInternalPaintOptions PaintOptions) const;
+    // The dot pattern of tree and grid lines for LineStyle.
+    platform::TPattern8 linePattern();
+    void drawText(TLTPaintInfo &PaintInfo, const QString &Text);
+    void drawStaticText(TLTPaintInfo &PaintInfo, const QString &Text);
+    void applyTextColors(TLTPaintInfo &PaintInfo);
 
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -275,6 +313,7 @@ protected:
     int FEffectiveOffsetX = 0;
     TTreeScrollInfo FHorzScrollInfo;
     TTreeScrollInfo FVertScrollInfo;
+    TDropMode FLastDropMode = TDropMode::dmNowhere;
     // Set while the tree moves its own scroll bars.
     bool FSettingScrollBars = false;
 

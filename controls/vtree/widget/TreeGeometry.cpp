@@ -280,8 +280,7 @@ bool TLazyStringTreeWidget::ApplyOffsetXY(QPoint Value, TScrollUpdateOptions Opt
     FEffectiveOffsetX = -FOffsetX;
     CancelTreeHint();
     if (!IsUpdating()) {
-        // The retained picture moves with the content; only the uncovered
-        // strip is painted again.
+        // The whole retained picture is painted again at the new offsets.
         if (Options.contains(TScrollUpdateOption::suoScrollClientArea))
             Invalidate();
         if (Options.contains(TScrollUpdateOption::suoUpdateNCArea)) {

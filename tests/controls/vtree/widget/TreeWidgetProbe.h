@@ -45,7 +45,10 @@ public:
         return last;
     }
 
+    using TLazyStringTreeWidget::ButtonXOf;
+    using TLazyStringTreeWidget::ComputeLineImage;
     using TLazyStringTreeWidget::PaintTree;
+    void setLastDropMode(TDropMode mode) { FLastDropMode = mode; }
 
     QStringList texts;
     int repaints = 0;
