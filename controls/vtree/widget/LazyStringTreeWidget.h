@@ -257,6 +257,7 @@ protected:
     void drawText(TLTPaintInfo &PaintInfo, const QString &Text);
     void drawStaticText(TLTPaintInfo &PaintInfo, const QString &Text);
     void applyTextColors(TLTPaintInfo &PaintInfo);
+    void blendSelection(platform::TCanvas &Canvas, platform::TRect Inner, TColor Color);
 
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;

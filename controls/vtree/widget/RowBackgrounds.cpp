@@ -3,6 +3,8 @@
 // drop mark between rows.
 #include "controls/vtree/widget/LazyStringTreeWidget.h"
 
+#include "controls/vtree/widget/DrawingUtils.h"
+
 #include <algorithm>
 
 namespace vtree {
@@ -123,6 +125,25 @@ void TLazyStringTreeWidget::EraseNodeBackground(TLTPaintInfo &PaintInfo, bool Sh
     RaiseAfterItemErase(&canvas, PaintInfo.Node, platform::toQRect(R));
 }
 
+void TLazyStringTreeWidget::blendSelection(platform::TCanvas &Canvas, TRect Inner, TColor Color)
+{
+    // The row bitmap's pixels are tinted directly: the painter lets go first.
+    const int originX = Canvas.WindowOrg().X;
+    TRect device = OffsetRect(Inner, -originX, 0);
+    device.Left = std::max(device.Left, 0);
+    device.Right = std::min(device.Right, Canvas.image()->width());
+    Canvas.endPainting();
+    QImage &row = *Canvas.image();
+    AlphaBlendRect(nullptr, row, device, {}, TPixelBlend::pbColorTint, FSelectionBlendFactor, Color);
+    // The tint counts the alpha byte as a colour byte; the row stays opaque,
+    // as a screen bitmap's alpha means nothing.
+    for (int y = std::max(device.Top, 0); y < std::min(device.Bottom, row.height()); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(row.scanLine(y));
+        for (int x = device.Left; x < device.Right; ++x)
+            line[x] |= 0xFF000000u;
+    }
+}
+
 void TLazyStringTreeWidget::DecorateCell(TLTPaintInfo &PaintInfo)
 {
     platform::TCanvas &canvas = *PaintInfo.Canvas;
@@ -174,8 +195,12 @@ void TLazyStringTreeWidget::DecorateCell(TLTPaintInfo &PaintInfo)
         if (draw) {
             if (wholeCell)
                 inner = PaintInfo.CellRect;
-            if (!IsRectEmpty(inner))
-                canvas.RoundRect(inner.Left, inner.Top, inner.Right, inner.Bottom, radius, radius);
+            if (!IsRectEmpty(inner)) {
+                if (toOption(TLTPaintOption::toUseBlendedSelection) && canvas.image())
+                    blendSelection(canvas, inner, canvas.Brush().Color());
+                else
+                    canvas.RoundRect(inner.Left, inner.Top, inner.Right, inner.Bottom, radius, radius);
+            }
         }
     }
     if (inFocusColumn && PaintInfo.PaintOptions.contains(poDrawFocusRect) && focused && node == FFocusedNode) {

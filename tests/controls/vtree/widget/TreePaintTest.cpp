@@ -286,6 +286,22 @@ TEST(TreePaintTest, AnUnfocusedSelectionTakesTheUnfocusedColour)
     EXPECT_EQ(p.at(24, 9), ColorToRGB(platform::clBtnFace));
 }
 
+TEST(TreePaintTest, ABlendedSelectionTintsTheRowByTheBlendFactor)
+{
+    TreeWidgetProbe tree;
+    setPaint(tree, {TLTPaintOption::toPopupMode, TLTPaintOption::toUseBlendedSelection});
+    tree.Colors().SetColor(TLTColors::FocusedSelectionColor, platform::clBlue);
+    tree.SetSelectionBlendFactor(128);
+    PLazyNode node = tree.addNodes(1);
+    tree.SetSelected(node, true);
+    tree.SetFocusedNode(nullptr);
+    const QImage image = tree.paintToImage();
+    // White tinted half way to blue: (255 * 128 + 255 * 128) >> 8 blue,
+    // (0 * 128 + 255 * 128) >> 8 red and green.
+    EXPECT_EQ(image.pixel(24, 1), qRgb(127, 127, 255));
+    EXPECT_EQ(image.pixel(21, 1), qRgb(255, 255, 255));
+}
+
 TEST(TreePaintTest, FullRowSelectionFillsTheRow)
 {
     TreeWidgetProbe tree;
