@@ -1,6 +1,6 @@
 #include "controls/vtree/widget/HeaderPainting.h"
 
-#include "controls/vtree/widget/CheckImageLists.h"
+#include "controls/vtree/widget/SharedImages.h"
 #include "controls/vtree/widget/DrawingUtils.h"
 #include "platform/draw/DrawFlags.h"
 #include "platform/draw/Edges.h"

@@ -1,7 +1,7 @@
 // Coordinates, hit tests, offsets, ranges and scroll bars. Absolute tree
 // coordinates have y = 0 at the top of the first visible row; a row's
 // client y is its absolute y plus FOffsetY.
-#include "controls/vtree/widget/CheckImageLists.h"
+#include "controls/vtree/widget/SharedImages.h"
 #include "controls/vtree/widget/LazyStringTreeWidget.h"
 #include "controls/vtree/TreeErrors.h"
 

@@ -1,6 +1,6 @@
 #include "TreeWidgetProbe.h"
 
-#include "controls/vtree/widget/CheckImageLists.h"
+#include "controls/vtree/widget/SharedImages.h"
 #include "platform/draw/DrawFlags.h"
 
 #include <gtest/gtest.h>
@@ -487,6 +487,38 @@ TEST(TreePaintTest, DropMarksAreDrawnAboveOrBelowTheTarget)
     EXPECT_EQ(p.at(4, 16), mark);
     EXPECT_EQ(p.at(100, 16), mark);
     EXPECT_EQ(p.at(100, 5), window);
+}
+
+} // namespace
+} // namespace vtreetest
+
+namespace vtreetest {
+namespace {
+
+TEST(SharedImagesTest, EveryKindButCustomHasTwentyFiveCheckImages)
+{
+    for (TCheckImageKind kind : {TCheckImageKind::ckLightCheck, TCheckImageKind::ckDarkCheck, TCheckImageKind::ckLightTick,
+                                 TCheckImageKind::ckDarkTick, TCheckImageKind::ckFlat, TCheckImageKind::ckXP,
+                                 TCheckImageKind::ckSystemFlat, TCheckImageKind::ckSystemDefault}) {
+        const platform::TImageList *list = CheckImagesOfKind(kind);
+        ASSERT_NE(list, nullptr) << int(kind);
+        EXPECT_EQ(list->Count(), 25) << int(kind);
+        EXPECT_EQ(list->Width(), 16);
+    }
+    EXPECT_EQ(CheckImagesOfKind(TCheckImageKind::ckCustom), nullptr);
+    EXPECT_EQ(UtilityImages().Count(), 9);
+    EXPECT_FALSE(HeaderSplitCursor().pixmap().isNull());
+    EXPECT_FALSE(VertSplitCursor().pixmap().isNull());
+}
+
+TEST(SharedImagesTest, ACustomKindWithoutItsListLeavesNoCheckImages)
+{
+    TreeWidgetProbe tree;
+    tree.SetCheckImageKind(TCheckImageKind::ckCustom);
+    EXPECT_EQ(tree.CheckImages(), nullptr);
+    platform::TImageList custom(16, 16);
+    tree.SetCustomCheckImages(&custom);
+    EXPECT_EQ(tree.CheckImages(), &custom);
 }
 
 } // namespace

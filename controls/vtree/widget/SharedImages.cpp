@@ -1,4 +1,4 @@
-#include "controls/vtree/widget/CheckImageLists.h"
+#include "controls/vtree/widget/SharedImages.h"
 
 #include "platform/draw/Bitmap.h"
 #include "platform/draw/Resources.h"
@@ -52,6 +52,18 @@ platform::TImageList &UtilityImages()
 {
     static const std::unique_ptr<platform::TImageList> list = listFromResource("LT_UTILITIES");
     return *list;
+}
+
+const QCursor &HeaderSplitCursor()
+{
+    static const QCursor cursor = platform::loadResourceCursor(QStringLiteral("LT_HEADERSPLIT"));
+    return cursor;
+}
+
+const QCursor &VertSplitCursor()
+{
+    static const QCursor cursor = platform::loadResourceCursor(QStringLiteral("LT_VERTSPLIT"));
+    return cursor;
 }
 
 } // namespace vtree
