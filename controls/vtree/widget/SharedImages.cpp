@@ -14,8 +14,9 @@ std::unique_ptr<platform::TImageList> listFromResource(const char *name)
 {
     auto list = std::make_unique<platform::TImageList>(16, 16);
     const QImage strip = platform::loadResourceImage(QString::fromLatin1(name), platform::TResourceColors::Mapped);
+    // The pictures stand on magenta, which is transparent.
     if (!strip.isNull())
-        list->Add(platform::TBitmap(strip));
+        list->AddMasked(platform::TBitmap(strip), platform::clFuchsia);
     return list;
 }
 
