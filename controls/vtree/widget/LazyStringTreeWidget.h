@@ -216,6 +216,7 @@ protected:
             InitializeNode(Node);
     }
     void expandParents(PLazyNode Node);
+    void setUpScrollBar(Qt::Orientation Bar, bool Wanted, int Client, int Range, int Position);
     void classifyLeftToRight(PLazyNode Node, int X, int Width, THitInfo &HitInfo);
 
     // ---- Painting ------------------------------------------------------------

@@ -351,25 +351,32 @@ void applyToBar(QScrollBar &bar, const TTreeScrollInfo &info)
 
 } // namespace
 
+void TLazyStringTreeWidget::setUpScrollBar(Qt::Orientation Bar, bool Wanted, int Client, int Range, int Position)
+{
+    TTreeScrollInfo &info = Bar == Qt::Vertical ? FVertScrollInfo : FHorzScrollInfo;
+    QScrollBar &bar = Bar == Qt::Vertical ? *verticalScrollBar() : *horizontalScrollBar();
+    FSettingScrollBars = true;
+    const bool shown = Wanted && (Client < Range || FScrollBarOptions.AlwaysVisible());
+    info = shown ? TTreeScrollInfo{true, 0, Range, std::max(Client + 1, 0), Position} : TTreeScrollInfo{};
+    const Qt::ScrollBarPolicy policy = shown ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff;
+    if (Bar == Qt::Vertical)
+        setVerticalScrollBarPolicy(policy);
+    else
+        setHorizontalScrollBarPolicy(policy);
+    bar.setEnabled(Client < Range);
+    applyToBar(bar, info);
+    FSettingScrollBars = false;
+    // Clamps the offsets to the new range.
+    ApplyOffsetXY({FOffsetX, FOffsetY}, DefaultScrollUpdateFlags - TScrollUpdateOption::suoUpdateNCArea);
+}
+
 void TLazyStringTreeWidget::UpdateVerticalScrollBar(bool DoRepaint)
 {
-    Q_UNUSED(DoRepaint);
+    Q_UNUSED(DoRepaint); // Qt repaints its bars itself
     UpdateVerticalRange();
     if (FStates.contains(TLazyTreeState::tsUpdating))
         return;
-    FSettingScrollBars = true;
-    if (FScrollBarOptions.verticalShown() && (ClientHeight() < FRangeY || FScrollBarOptions.AlwaysVisible())) {
-        FVertScrollInfo = {true, 0, FRangeY, std::max(ClientHeight() + 1, 0), -FOffsetY};
-        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        verticalScrollBar()->setEnabled(ClientHeight() < FRangeY);
-    } else {
-        FVertScrollInfo = {};
-        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    }
-    applyToBar(*verticalScrollBar(), FVertScrollInfo);
-    FSettingScrollBars = false;
-    // Clamps the offset to the new range.
-    ApplyOffsetXY({FOffsetX, FOffsetY}, DefaultScrollUpdateFlags - TScrollUpdateOption::suoUpdateNCArea);
+    setUpScrollBar(Qt::Vertical, FScrollBarOptions.verticalShown(), ClientHeight(), FRangeY, -FOffsetY);
 }
 
 void TLazyStringTreeWidget::UpdateHorizontalScrollBar(bool DoRepaint)
@@ -379,18 +386,7 @@ void TLazyStringTreeWidget::UpdateHorizontalScrollBar(bool DoRepaint)
     if (FStates.contains(TLazyTreeState::tsUpdating))
         return;
     FEffectiveOffsetX = -FOffsetX;
-    FSettingScrollBars = true;
-    if (FScrollBarOptions.horizontalShown() && (ClientWidth() < FRangeX || FScrollBarOptions.AlwaysVisible())) {
-        FHorzScrollInfo = {true, 0, FRangeX, std::max(ClientWidth() + 1, 0), FEffectiveOffsetX};
-        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        horizontalScrollBar()->setEnabled(ClientWidth() < FRangeX);
-    } else {
-        FHorzScrollInfo = {};
-        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    }
-    applyToBar(*horizontalScrollBar(), FHorzScrollInfo);
-    FSettingScrollBars = false;
-    ApplyOffsetXY({FOffsetX, FOffsetY}, DefaultScrollUpdateFlags - TScrollUpdateOption::suoUpdateNCArea);
+    setUpScrollBar(Qt::Horizontal, FScrollBarOptions.horizontalShown(), ClientWidth(), FRangeX, FEffectiveOffsetX);
 }
 
 void TLazyStringTreeWidget::UpdateScrollBars(bool DoRepaint)
