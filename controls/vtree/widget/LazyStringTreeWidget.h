@@ -180,6 +180,20 @@ public:
     const TTreeScrollInfo &HorizontalScrollInfo() const { return FHorzScrollInfo; }
     const TTreeScrollInfo &VerticalScrollInfo() const { return FVertScrollInfo; }
     bool ScrollIntoView(PLazyNode Node, bool Center, bool Horizontally = false) override;
+    // A scroll bar's code (SB_LINEUP ... SB_ENDSCROLL) with the thumb's track
+    // position; false for an unknown code, which changes nothing.
+    enum TScrollCode : int {
+        SB_LINEUP,
+        SB_LINEDOWN,
+        SB_PAGEUP,
+        SB_PAGEDOWN,
+        SB_THUMBPOSITION,
+        SB_THUMBTRACK,
+        SB_TOP,
+        SB_BOTTOM,
+        SB_ENDSCROLL
+    };
+    bool HandleScroll(Qt::Orientation Bar, int Code, int TrackPos = 0);
     int MeasureVisibleExtent();
     // The invalidated rectangle, all -1 when nothing was invalidated.
     platform::TRect InvalidateNodeRect(PLazyNode Node);

@@ -267,3 +267,64 @@ TEST(TreeGeometryTest, TheVisibleExtentIsTheWidestRowPlusTheMargin)
 
 } // namespace
 } // namespace vtreetest
+
+namespace vtreetest {
+namespace {
+
+TEST(ScrollCodeTest, EachVerticalCodeMovesTheOffsetItsWay)
+{
+    TreeWidgetProbe tree;
+    tree.addNodes(100);
+    const int h = tree.ClientHeight();
+    const int lowest = h - tree.RangeY();
+    const struct {
+        int code;
+        int start;
+        int expected;
+    } cases[] = {
+        {TLazyStringTreeWidget::SB_LINEUP, -100, -80},
+        {TLazyStringTreeWidget::SB_LINEDOWN, -100, -120},
+        {TLazyStringTreeWidget::SB_PAGEUP, -300, -300 + h},
+        {TLazyStringTreeWidget::SB_PAGEDOWN, -300, -300 - h},
+        {TLazyStringTreeWidget::SB_PAGEDOWN, lowest + 5, lowest},
+        {TLazyStringTreeWidget::SB_TOP, -300, 0},
+        {TLazyStringTreeWidget::SB_BOTTOM, 0, lowest}, // asks for the whole height, clamped
+        {TLazyStringTreeWidget::SB_ENDSCROLL, -300, -300},
+        {9, -300, -300},
+    };
+    for (const auto &c : cases) {
+        tree.SetOffsetY(c.start);
+        const bool known = tree.HandleScroll(Qt::Vertical, c.code);
+        EXPECT_EQ(known, c.code <= TLazyStringTreeWidget::SB_ENDSCROLL) << c.code;
+        EXPECT_EQ(tree.OffsetY(), c.expected) << c.code;
+    }
+}
+
+TEST(ScrollCodeTest, ThumbTrackingFollowsTheThumbUntilTheEnd)
+{
+    TreeWidgetProbe tree;
+    tree.addNodes(100);
+    tree.HandleScroll(Qt::Vertical, TLazyStringTreeWidget::SB_THUMBTRACK, 250);
+    EXPECT_EQ(tree.OffsetY(), -250);
+    EXPECT_TRUE(tree.TreeStates().contains(TLazyTreeState::tsThumbTracking));
+    tree.HandleScroll(Qt::Vertical, TLazyStringTreeWidget::SB_ENDSCROLL);
+    EXPECT_FALSE(tree.TreeStates().contains(TLazyTreeState::tsThumbTracking));
+    EXPECT_EQ(tree.VerticalScrollInfo().Pos, 250);
+}
+
+TEST(ScrollCodeTest, HorizontalCodesStepByTheIncrement)
+{
+    TreeWidgetProbe tree;
+    tree.texts = {QStringLiteral("a text far wider than the two hundred pixels of the window, so it scrolls")};
+    tree.addNodes(1);
+    ASSERT_GT(tree.RangeX(), tree.ClientWidth());
+    tree.HandleScroll(Qt::Horizontal, TLazyStringTreeWidget::SB_LINEDOWN);
+    EXPECT_EQ(tree.OffsetX(), -20);
+    tree.HandleScroll(Qt::Horizontal, TLazyStringTreeWidget::SB_BOTTOM);
+    EXPECT_EQ(tree.OffsetX(), tree.ClientWidth() - tree.RangeX());
+    tree.HandleScroll(Qt::Horizontal, TLazyStringTreeWidget::SB_LINEUP);
+    EXPECT_EQ(tree.OffsetX(), tree.ClientWidth() - tree.RangeX() + 20);
+}
+
+} // namespace
+} // namespace vtreetest
