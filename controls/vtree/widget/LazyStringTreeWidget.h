@@ -215,6 +215,8 @@ public:
 
     // The whole client area painted on an offscreen image.
     QImage paintToImage();
+    // The whole tree on white, page by page (nothing without a printer).
+    void Print(class TTreePrinter *Printer);
 
 protected:
     // The settings' shared reaction: a repaint, unless the tree is loading.

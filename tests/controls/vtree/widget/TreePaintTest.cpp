@@ -1,6 +1,7 @@
 #include "TreeWidgetProbe.h"
 
 #include "controls/vtree/widget/SharedImages.h"
+#include "controls/vtree/widget/TreePrinting.h"
 #include "platform/draw/DrawFlags.h"
 
 #include <gtest/gtest.h>
@@ -519,6 +520,71 @@ TEST(SharedImagesTest, ACustomKindWithoutItsListLeavesNoCheckImages)
     platform::TImageList custom(16, 16);
     tree.SetCustomCheckImages(&custom);
     EXPECT_EQ(tree.CheckImages(), &custom);
+}
+
+} // namespace
+} // namespace vtreetest
+
+namespace vtreetest {
+namespace {
+
+// Pages recorded as images of the page size.
+class PagePrinter : public TTreePrinter {
+public:
+    explicit PagePrinter(QSize size) : m_size(size), m_page(size, QImage::Format_ARGB32_Premultiplied), m_canvas(&m_page) {}
+    QSize PageSize() const override { return m_size; }
+    platform::TCanvas &Canvas() override { return m_canvas; }
+    void BeginDoc() override { open(); }
+    void NewPage() override
+    {
+        close();
+        open();
+    }
+    void EndDoc() override { close(); }
+
+    std::vector<QImage> pages;
+
+private:
+    void open()
+    {
+        m_canvas.endPainting();
+        m_page.fill(Qt::gray);
+    }
+    void close()
+    {
+        m_canvas.endPainting();
+        pages.push_back(m_page.copy());
+    }
+
+    QSize m_size;
+    QImage m_page;
+    platform::TCanvas m_canvas;
+};
+
+TEST(TreePrintTest, PagesAcrossAreCountedWithTheCeiling)
+{
+    EXPECT_EQ(PagesToCover(200, 100), 2);
+    EXPECT_EQ(PagesToCover(150, 100), 2);
+    EXPECT_EQ(PagesToCover(201, 100), 3);
+    EXPECT_EQ(PagesToCover(0, 100), 0);
+    EXPECT_EQ(PagesToCover(10, 0), 0);
+}
+
+TEST(TreePrintTest, ATreeExactlyTwoPagesWidePrintsTwoPages)
+{
+    TreeWidgetProbe tree;
+    tree.SetColor(platform::clYellow);
+    tree.addNodes(2);
+    ASSERT_EQ(tree.GetTreeRect().Width(), 200);
+    ASSERT_EQ(tree.GetTreeRect().Height(), 100);
+    PagePrinter printer({100, 101});
+    tree.Print(&printer);
+    ASSERT_EQ(printer.pages.size(), 2u);
+    // On white, not in the tree's colour.
+    EXPECT_EQ(printer.pages[0].pixel(90, 80), qRgb(255, 255, 255));
+    EXPECT_EQ(tree.Color(), platform::clYellow);
+    EXPECT_NE(printer.pages[0], printer.pages[1]) << "the second page holds the tree's right half";
+    tree.Print(nullptr);
 }
 
 } // namespace
