@@ -254,7 +254,7 @@ protected:
     void PlaceImage(TLTPaintInfo &PaintInfo, int InfoIndex);
     void ShiftByIndent(TLTPaintInfo &PaintInfo, int Levels);
     void DrawTreeLines(TLTPaintInfo &PaintInfo);
-    void DrawLineSegment(TLTPaintInfo &PaintInfo, int X, TLTLineType LineType, int VAlignMinus1);
+    void DrawLineSegment(TLTPaintInfo &PaintInfo, int X, TLTLineType LineType, int VAlignMinus1, int Height);
     void DrawExpandButton(TLTPaintInfo &PaintInfo);
     void DrawCheckBox(TLTPaintInfo &PaintInfo);
     void DrawNodeImage(TLTPaintInfo &PaintInfo, int InfoIndex, bool DoOverlay);

@@ -139,6 +139,7 @@ void TLazyStringTreeWidget::ShiftByIndent(TLTPaintInfo &PaintInfo, int Levels)
 void TLazyStringTreeWidget::DrawTreeLines(TLTPaintInfo &PaintInfo)
 {
     const int levels = toOption(TLTPaintOption::toFixedIndent) ? 1 : int(PaintInfo.LineImage.size());
+    const int height = int(GetNodeHeight(PaintInfo.Node));
     int x = PaintInfo.CellRect.Left;
     if (FLineMode == TLTLineMode::lmBands) {
         if (!PaintInfo.PaintOptions.contains(TLTInternalPaintOption::poGridLines))
@@ -164,7 +165,7 @@ void TLazyStringTreeWidget::DrawTreeLines(TLTPaintInfo &PaintInfo)
                 band = ltLeftBottom;
         }
         for (int i = 0; i < levels && i < int(bands.size()); ++i, x += int(FIndent))
-            DrawLineSegment(PaintInfo, x, bands[std::size_t(i)], PaintInfo.VAlign - 1);
+            DrawLineSegment(PaintInfo, x, bands[std::size_t(i)], PaintInfo.VAlign - 1, height - 1);
         return;
     }
     PaintInfo.Canvas->Font().setColor(FColors.GetColor(TLTColors::TreeLineColor));
@@ -172,17 +173,18 @@ void TLazyStringTreeWidget::DrawTreeLines(TLTPaintInfo &PaintInfo)
         int lineX = x;
         if (OnBeforeDrawTreeLine)
             QueryLineImagePosition(PaintInfo.Node, i + (toOption(TLTPaintOption::toShowRoot) ? 0 : 1), lineX);
-        DrawLineSegment(PaintInfo, lineX, PaintInfo.LineImage[std::size_t(i)], PaintInfo.VAlign - 1);
+        DrawLineSegment(PaintInfo, lineX, PaintInfo.LineImage[std::size_t(i)], PaintInfo.VAlign - 1, height);
         x += int(FIndent);
     }
 }
 
-void TLazyStringTreeWidget::DrawLineSegment(TLTPaintInfo &PaintInfo, int X, TLTLineType LineType, int VAlignMinus1)
+void TLazyStringTreeWidget::DrawLineSegment(TLTPaintInfo &PaintInfo, int X, TLTLineType LineType, int VAlignMinus1,
+                                            int Height)
 {
     const int top = PaintInfo.CellRect.Top;
     const int mid = X + int(std::nearbyint(int(FIndent) / 2.0));
     const int v = top + VAlignMinus1;
-    const int bottom = top + int(GetNodeHeight(PaintInfo.Node));
+    const int bottom = top + Height;
     const int end = X + int(FIndent);
     switch (LineType) {
     case ltBottomRight:

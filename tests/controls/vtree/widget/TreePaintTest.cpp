@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QPainter>
 #include <QPixmap>
 
 #include <string>
@@ -585,6 +586,62 @@ TEST(TreePrintTest, ATreeExactlyTwoPagesWidePrintsTwoPages)
     EXPECT_EQ(tree.Color(), platform::clYellow);
     EXPECT_NE(printer.pages[0], printer.pages[1]) << "the second page holds the tree's right half";
     tree.Print(nullptr);
+}
+
+} // namespace
+} // namespace vtreetest
+
+namespace vtreetest {
+namespace {
+
+TEST(TreePaintTest, AnOverlayImageLiesOverTheNormalImage)
+{
+    TreeWidgetProbe tree;
+    platform::TImageList images(16, 16);
+    QPixmap blue(16, 16);
+    blue.fill(Qt::blue);
+    images.Add(blue);
+    for (int i = 1; i < 15; ++i)
+        images.Add(blue);
+    QPixmap mark(16, 16);
+    mark.fill(Qt::transparent);
+    {
+        QPainter painter(&mark);
+        painter.fillRect(0, 8, 8, 8, Qt::red);
+    }
+    images.Add(mark); // index 15: drawn as an image of its own
+    tree.SetImages(&images);
+    tree.OnGetImageIndex = [](TreeSender, PLazyNode, TLTImageKind Kind, TColumnIndex, bool &, TImageIndex &Index) {
+        Index = Kind == TLTImageKind::ikOverlay ? 15 : 0;
+    };
+    tree.addNodes(1);
+    const QImage image = tree.paintToImage();
+    EXPECT_EQ(image.pixel(21 + 2, 1 + 12), qRgb(255, 0, 0));
+    EXPECT_EQ(image.pixel(21 + 12, 1 + 2), qRgb(0, 0, 255));
+}
+
+TEST(TreePaintTest, BandsMarkTheLevelsOfAnOpenParentInTheGridColour)
+{
+    TreeWidgetProbe tree;
+    tree.SetLineMode(TLTLineMode::lmBands);
+    tree.SetLineStyle(TLTLineStyle::lsSolid);
+    setPaint(tree, TLTPaintOption::toShowHorzGridLines);
+    tree.Colors().SetColor(TLTColors::GridLineColor, platform::clRed);
+    PLazyNode parent = tree.addNodes(1);
+    tree.AddChild(parent);
+    tree.SetExpanded(parent, true);
+    Painted p(tree);
+    const TColor red = ColorToRGB(platform::clRed);
+    // The open parent's band: its left edge down the whole row.
+    for (int y = 0; y < 17; ++y)
+        EXPECT_EQ(p.at(0, y), red) << y;
+    // The grid line under a row starts after its indentation.
+    EXPECT_EQ(p.at(25, 17), red);
+    EXPECT_EQ(p.at(100, 17), red);
+    EXPECT_NE(p.at(5, 17), red);
+    // The closed child's bands close its levels at the bottom.
+    for (int x = 0; x < 60; x += 3)
+        EXPECT_EQ(p.at(x, 35), red) << x;
 }
 
 } // namespace
