@@ -75,4 +75,8 @@ struct TLTPaintInfo {
     int SelectLevel = 0;
 };
 
+// Narrows R to a text TextWidth wide placed by Alignment; clipped (not
+// Unclipped), only a narrower text narrows it.
+void alignTextRect(platform::TRect &R, int TextWidth, TAlignment Alignment, bool Unclipped);
+
 } // namespace vtree

@@ -154,23 +154,8 @@ void TLazyStringTreeWidget::DecorateCell(TLTPaintInfo &PaintInfo)
         PaintInfo.ContentRect = {content.left(), content.top(), content.right() + 1, content.bottom() + 1};
     TRect inner = PaintInfo.ContentRect;
     const int nodeWidth = PaintInfo.NodeWidth;
-    if (!toOption(TLTMiscOption::toGridExtensions)) {
-        switch (PaintInfo.Alignment) {
-        case TAlignment::taLeftJustify:
-            inner.Right = std::min(inner.Right, inner.Left + nodeWidth);
-            break;
-        case TAlignment::taRightJustify:
-            if (nodeWidth < inner.Width())
-                inner.Left = inner.Right - nodeWidth;
-            break;
-        case TAlignment::taCenter:
-            if (nodeWidth < inner.Width()) {
-                inner.Left = (inner.Left + inner.Right - nodeWidth) / 2;
-                inner.Right = inner.Left + nodeWidth;
-            }
-            break;
-        }
-    }
+    if (!toOption(TLTMiscOption::toGridExtensions))
+        alignTextRect(inner, nodeWidth, PaintInfo.Alignment, false);
     PLazyNode node = PaintInfo.Node;
     const bool focused = Focused() || toOption(TLTPaintOption::toPopupMode);
     const bool inFocusColumn = PaintInfo.Column == FFocusedColumn || toOption(TLTSelectionOption::toFullRowSelect);

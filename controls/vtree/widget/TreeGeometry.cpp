@@ -53,6 +53,25 @@ int TLazyStringTreeWidget::indentOf(PLazyNode Node) const
     return int(GetNodeLevel(Node) * FIndent);
 }
 
+void alignTextRect(TRect &R, int TextWidth, TAlignment Alignment, bool Unclipped)
+{
+    // Clipped, a text as wide as the rectangle or wider keeps it whole.
+    if (!Unclipped && TextWidth >= R.Width())
+        return;
+    switch (Alignment) {
+    case TAlignment::taRightJustify:
+        R.Left = R.Right - TextWidth;
+        break;
+    case TAlignment::taCenter:
+        R.Left = (R.Left + R.Right - TextWidth) / 2;
+        R.Right = R.Left + TextWidth;
+        break;
+    case TAlignment::taLeftJustify:
+        R.Right = R.Left + TextWidth - (Unclipped ? 1 : 0);
+        break;
+    }
+}
+
 TRect TLazyStringTreeWidget::GetDisplayRect(PLazyNode Node, TColumnIndex Column, bool TextOnly, bool Unclipped,
                                             bool /*ApplyCellContentMargin*/)
 {
@@ -88,25 +107,9 @@ TRect TLazyStringTreeWidget::GetDisplayRect(PLazyNode Node, TColumnIndex Column,
     result.Left += offset;
     const int textWidth = MeasureNodeWidth(FCanvas, Node, NoColumn);
     TAlignment alignment = FAlignment;
-    if (Unclipped) {
-        if (result.Width() < textWidth - 1)
-            alignment = TAlignment::taLeftJustify;
-        if (alignment == TAlignment::taRightJustify)
-            result.Left = result.Right - textWidth;
-        else if (alignment == TAlignment::taCenter) {
-            result.Left = (result.Left + result.Right - textWidth) / 2;
-            result.Right = result.Left + textWidth;
-        } else
-            result.Right = result.Left + textWidth - 1;
-    } else if (textWidth < result.Width()) {
-        if (alignment == TAlignment::taRightJustify)
-            result.Left = result.Right - textWidth;
-        else if (alignment == TAlignment::taCenter) {
-            result.Left = (result.Left + result.Right - textWidth) / 2;
-            result.Right = result.Left + textWidth;
-        } else
-            result.Right = result.Left + textWidth;
-    }
+    if (Unclipped && result.Width() < textWidth - 1)
+        alignment = TAlignment::taLeftJustify;
+    alignTextRect(result, textWidth, alignment, Unclipped);
     return result;
 }
 
