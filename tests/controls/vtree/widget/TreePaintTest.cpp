@@ -26,6 +26,13 @@ struct Painted {
     platform::TCanvas canvas;
 };
 
+QPixmap solidPixmap(Qt::GlobalColor colour)
+{
+    QPixmap pixmap(16, 16);
+    pixmap.fill(colour);
+    return pixmap;
+}
+
 const TColor window = ColorToRGB(platform::clWindow);
 const TColor lines = ColorToRGB(platform::clBtnShadow);
 const TColor text = ColorToRGB(platform::clWindowText);
@@ -228,9 +235,7 @@ TEST(TreePaintTest, NodeImagesStandBeforeTheText)
 {
     TreeWidgetProbe tree;
     platform::TImageList images(16, 16);
-    QPixmap red(16, 16);
-    red.fill(Qt::red);
-    images.Add(red);
+    images.Add(solidPixmap(Qt::red));
     tree.SetImages(&images);
     tree.OnGetImageIndex = [](TreeSender, PLazyNode, TLTImageKind Kind, TColumnIndex, bool &, TImageIndex &Index) {
         if (Kind == TLTImageKind::ikNormal)
@@ -598,11 +603,8 @@ TEST(TreePaintTest, AnOverlayImageLiesOverTheNormalImage)
 {
     TreeWidgetProbe tree;
     platform::TImageList images(16, 16);
-    QPixmap blue(16, 16);
-    blue.fill(Qt::blue);
-    images.Add(blue);
-    for (int i = 1; i < 15; ++i)
-        images.Add(blue);
+    for (int i = 0; i < 15; ++i)
+        images.Add(solidPixmap(Qt::blue));
     QPixmap mark(16, 16);
     mark.fill(Qt::transparent);
     {
