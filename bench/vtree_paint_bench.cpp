@@ -1,0 +1,122 @@
+// The lazy string tree's window beside QTreeView with uniform row heights
+// over QStandardItemModel: an 800 x 600 view painted at the top, the middle
+// and the bottom of a thousand and of a million top-level rows, and the last
+// of a million rows scrolled into view.
+#include "controls/vtree/widget/LazyStringTreeWidget.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QStandardItemModel>
+#include <QScrollBar>
+#include <QTreeView>
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+using namespace vtree;
+
+constexpr int kRepaints = 20;
+
+enum Where { Top, Middle, Bottom };
+
+std::unique_ptr<TLazyStringTreeWidget> tree(int rows)
+{
+    auto t = std::make_unique<TLazyStringTreeWidget>();
+    t->setAttribute(Qt::WA_DontShowOnScreen);
+    t->resize(800, 600);
+    t->show();
+    t->OnGetText = [](TreeSender, PLazyNode Node, TColumnIndex, TLSTTextType, QString &Text) {
+        Text = QString::number(Node->Index);
+    };
+    t->SetRootNodeCount(std::uint32_t(rows));
+    t->WaitForPositionCache();
+    t->UpdateScrollBars(true);
+    return t;
+}
+
+void scrollTo(TLazyStringTreeWidget &t, Where where)
+{
+    const int range = t.RangeY() - t.ClientHeight();
+    t.SetOffsetY(where == Top ? 0 : where == Middle ? -range / 2 : -range);
+}
+
+void Tree_Paint(benchmark::State &state)
+{
+    auto t = tree(int(state.range(0)));
+    scrollTo(*t, Where(state.range(1)));
+    for (auto _ : state)
+        for (int i = 0; i < kRepaints; ++i)
+            benchmark::DoNotOptimize(t->paintToImage());
+    state.counters["frames/s"] = benchmark::Counter(kRepaints, benchmark::Counter::kIsIterationInvariantRate);
+}
+BENCHMARK(Tree_Paint)->ArgsProduct({{1000, 1000000}, {Top, Middle, Bottom}})->Unit(benchmark::kMillisecond);
+
+void TreeView_Paint(benchmark::State &state)
+{
+    const int rows = int(state.range(0));
+    QStandardItemModel model(rows, 1);
+    for (int row = 0; row < rows; ++row)
+        model.setItem(row, 0, new QStandardItem(QString::number(row)));
+    QTreeView view;
+    view.setUniformRowHeights(true);
+    view.setHeaderHidden(true);
+    view.resize(800, 600);
+    view.setModel(&model);
+    const Where where = Where(state.range(1));
+    const QModelIndex target = model.index(where == Top ? 0 : where == Middle ? rows / 2 : rows - 1, 0);
+    view.scrollTo(target, where == Bottom ? QAbstractItemView::PositionAtBottom : QAbstractItemView::PositionAtTop);
+    QImage image(view.size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        for (int i = 0; i < kRepaints; ++i)
+            view.render(&image);
+        benchmark::DoNotOptimize(image.bits());
+    }
+    state.counters["frames/s"] = benchmark::Counter(kRepaints, benchmark::Counter::kIsIterationInvariantRate);
+}
+BENCHMARK(TreeView_Paint)->ArgsProduct({{1000, 1000000}, {Top, Middle, Bottom}})->Unit(benchmark::kMillisecond);
+
+void Tree_ScrollIntoViewLastOfAMillion(benchmark::State &state)
+{
+    auto t = tree(1000000);
+    PLazyNode last = t->GetLast();
+    for (auto _ : state) {
+        t->SetOffsetY(0);
+        benchmark::DoNotOptimize(t->ScrollIntoView(last, false));
+    }
+}
+BENCHMARK(Tree_ScrollIntoViewLastOfAMillion)->Unit(benchmark::kMicrosecond);
+
+void TreeView_ScrollToLastOfAMillion(benchmark::State &state)
+{
+    QStandardItemModel model(1000000, 1);
+    for (int row = 0; row < 1000000; ++row)
+        model.setItem(row, 0, new QStandardItem(QString::number(row)));
+    QTreeView view;
+    view.setUniformRowHeights(true);
+    view.resize(800, 600);
+    view.setModel(&model);
+    const QModelIndex last = model.index(999999, 0);
+    for (auto _ : state) {
+        view.scrollToTop();
+        view.scrollTo(last);
+        benchmark::DoNotOptimize(view.verticalScrollBar()->value());
+    }
+}
+BENCHMARK(TreeView_ScrollToLastOfAMillion)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,343 @@
+#pragma once
+// The string tree in a window: a scroll area onto a canvas as tall as all
+// visible rows, painted through TCanvas into a retained image so that only
+// the invalid region is drawn again. The core keeps the nodes; this class
+// adds the settings that concern the window, the geometry (display
+// rectangles, hit tests, offsets, ranges, scroll bars) and painting.
+#include "controls/vtree/LazyStringTree.h"
+#include "controls/vtree/widget/PaintInfo.h"
+#include "controls/vtree/widget/ScrollBarOptions.h"
+#include "controls/vtree/widget/TreeColors.h"
+#include "controls/vtree/widget/TreeLooks.h"
+#include "platform/draw/Canvas.h"
+#include "platform/draw/ImageList.h"
+#include "platform/draw/RetainedImage.h"
+
+#include <QAbstractScrollArea>
+#include <QImage>
+#include <QStringList>
+
+namespace vtree {
+
+// Offsets applied by ApplyOffsetXY: what to do beside storing them.
+enum class TScrollUpdateOption : std::uint8_t { suoRepaintHeader, suoRepaintScrollBars, suoScrollClientArea, suoUpdateNCArea };
+using TScrollUpdateOptions = TEnumSet<TScrollUpdateOption, std::uint8_t>;
+inline constexpr TScrollUpdateOptions DefaultScrollUpdateFlags{
+    TScrollUpdateOption::suoRepaintHeader, TScrollUpdateOption::suoRepaintScrollBars,
+    TScrollUpdateOption::suoScrollClientArea, TScrollUpdateOption::suoUpdateNCArea};
+
+// A scroll bar as the tree sets it up: minimum, maximum, page and position
+// counted as the platform counts them (the page is part of the range).
+struct TTreeScrollInfo {
+    bool Visible = false;
+    int Min = 0;
+    int Max = 0;
+    int Page = 0;
+    int Pos = 0;
+};
+
+class TLazyStringTreeWidget : public QAbstractScrollArea, public TCustomLazyStringTree {
+public:
+    // The expand button's square.
+    static constexpr int ButtonSize = 9;
+    explicit TLazyStringTreeWidget(QWidget *parent = nullptr);
+    ~TLazyStringTreeWidget() override;
+
+    QString ClassName() const override { return QStringLiteral("TLazyStringTree"); }
+
+    // ---- Settings ------------------------------------------------------------
+    TAlignment Alignment() const { return FAlignment; }
+    void SetAlignment(TAlignment value);
+    unsigned AnimationDuration() const { return FAnimationDuration; }
+    void SetAnimationDuration(unsigned value);
+    unsigned AutoExpandDelay() const { return FAutoExpandDelay; }
+    void SetAutoExpandDelay(unsigned value) { FAutoExpandDelay = value; }
+    unsigned AutoScrollDelay() const { return FAutoScrollDelay; }
+    void SetAutoScrollDelay(unsigned value) { FAutoScrollDelay = value; }
+    // Milliseconds, 1 to 1000.
+    unsigned AutoScrollInterval() const { return FAutoScrollInterval; }
+    void SetAutoScrollInterval(unsigned value);
+    const QImage &Background() const { return FBackground; }
+    void SetBackground(const QImage &value);
+    int BackgroundOffsetX() const { return FBackgroundOffsetX; }
+    int BackgroundOffsetY() const { return FBackgroundOffsetY; }
+    // Index 0 is X, 1 is Y.
+    void SetBackgroundOffset(int index, int value);
+    TBorderStyle BorderStyle() const { return FBorderStyle; }
+    void SetBorderStyle(TBorderStyle value);
+    unsigned BottomSpace() const { return FBottomSpace; }
+    void SetBottomSpace(unsigned value);
+    TLTButtonFillMode ButtonFillMode() const { return FButtonFillMode; }
+    void SetButtonFillMode(TLTButtonFillMode value);
+    TLTButtonStyle ButtonStyle() const { return FButtonStyle; }
+    void SetButtonStyle(TLTButtonStyle value);
+    const QStringList &ClipboardFormats() const { return FClipboardFormats; }
+    void SetClipboardFormats(const QStringList &value) { FClipboardFormats = value; }
+    TLTColors &Colors() { return FColors; }
+    const TLTColors &Colors() const { return FColors; }
+    void SetColors(const TLTColors &value) { FColors.Assign(value); }
+    TColor Color() const { return FColor; }
+    void SetColor(TColor value);
+    TLTNodeAttachMode DefaultPasteMode() const { return FDefaultPasteMode; }
+    void SetDefaultPasteMode(TLTNodeAttachMode value) { FDefaultPasteMode = value; }
+    int DragHeight() const { return FDragHeight; }
+    void SetDragHeight(int value) { FDragHeight = value; }
+    int DragWidth() const { return FDragWidth; }
+    void SetDragWidth(int value) { FDragWidth = value; }
+    TLTDragImageKind DragImageKind() const { return FDragImageKind; }
+    void SetDragImageKind(TLTDragImageKind value) { FDragImageKind = value; }
+    TEnumSet<TDragOperation, std::uint8_t> DragOperations() const { return FDragOperations; }
+    void SetDragOperations(TEnumSet<TDragOperation, std::uint8_t> value) { FDragOperations = value; }
+    TLTDragType DragType() const { return FDragType; }
+    void SetDragType(TLTDragType value) { FDragType = value; }
+    TLTDrawSelectionMode DrawSelectionMode() const { return FDrawSelectionMode; }
+    void SetDrawSelectionMode(TLTDrawSelectionMode value) { FDrawSelectionMode = value; }
+    unsigned EditDelay() const { return FEditDelay; }
+    void SetEditDelay(unsigned value) { FEditDelay = value; }
+    QString EmptyListMessage() const { return FEmptyListMessage; }
+    void SetEmptyListMessage(const QString &value);
+    // The tree buffers its own painting: always true, assignments ignored.
+    bool DoubleBuffered() const { return true; }
+    void SetDoubleBuffered(bool) {}
+    THintAnimationType HintAnimation() const { return FHintAnimation; }
+    void SetHintAnimation(THintAnimationType value) { FHintAnimation = value; }
+    TLTHintMode HintMode() const { return FHintMode; }
+    void SetHintMode(TLTHintMode value) { FHintMode = value; }
+    TCursor HotCursor() const { return FHotCursor; }
+    void SetHotCursor(TCursor value) { FHotCursor = value; }
+    platform::TImageList *Images() const override { return FImages; }
+    void SetImages(platform::TImageList *value);
+    TLTIncrementalSearch IncrementalSearch() const { return FIncrementalSearch; }
+    void SetIncrementalSearch(TLTIncrementalSearch value);
+    TLTSearchDirection IncrementalSearchDirection() const { return FSearchDirection; }
+    void SetIncrementalSearchDirection(TLTSearchDirection value) { FSearchDirection = value; }
+    TLTSearchStart IncrementalSearchStart() const { return FSearchStart; }
+    void SetIncrementalSearchStart(TLTSearchStart value) { FSearchStart = value; }
+    unsigned IncrementalSearchTimeout() const { return FSearchTimeout; }
+    void SetIncrementalSearchTimeout(unsigned value) { FSearchTimeout = value; }
+    unsigned Indent() const { return FIndent; }
+    void SetIndent(unsigned value);
+    TLTLineMode LineMode() const { return FLineMode; }
+    void SetLineMode(TLTLineMode value);
+    TLTLineStyle LineStyle() const { return FLineStyle; }
+    void SetLineStyle(TLTLineStyle value);
+    int Margin() const { return FMargin; }
+    void SetMargin(int value);
+    TLTNodeAlignment NodeAlignment() const { return FNodeAlignment; }
+    void SetNodeAlignment(TLTNodeAlignment value);
+    TScrollBarOptions &ScrollBarOptions() { return FScrollBarOptions; }
+    void SetScrollBarOptions(const TScrollBarOptions &value) { FScrollBarOptions.Assign(value); }
+    std::uint8_t SelectionBlendFactor() const { return FSelectionBlendFactor; }
+    void SetSelectionBlendFactor(std::uint8_t value) { FSelectionBlendFactor = value; }
+    unsigned SelectionCurveRadius() const { return FSelectionCurveRadius; }
+    void SetSelectionCurveRadius(unsigned value);
+    platform::TImageList *StateImages() const override { return FStateImages; }
+    // The check images in use: the shared list of CheckImageKind, or the
+    // custom list for ckCustom.
+    platform::TImageList *CheckImages() const;
+    platform::TImageList *CustomCheckImages() const { return FCustomCheckImages; }
+    void SetCustomCheckImages(platform::TImageList *value);
+    void SetStateImages(platform::TImageList *value);
+    int TextMargin() const { return FTextMargin; }
+    void SetTextMargin(int value);
+    bool WantTabs() const { return FWantTabs; }
+    void SetWantTabs(bool value) { FWantTabs = value; }
+    // The font rows are drawn with; a change forgets every measured width.
+    const platform::TFont &TreeFont() const { return FFont; }
+    void SetTreeFont(const platform::TFont &value);
+    // Takes over the settings of another tree (not its nodes: as many fresh
+    // top-level nodes as it has). A read-only tree takes nothing.
+    void Assign(const TLazyStringTreeWidget &Source);
+
+    // ---- Geometry ------------------------------------------------------------
+    int OffsetX() const { return FOffsetX; }
+    int OffsetY() const { return FOffsetY; }
+    QPoint OffsetXY() const { return {FOffsetX, FOffsetY}; }
+    void SetOffsetX(int value) { ApplyOffsetXY({value, FOffsetY}, DefaultScrollUpdateFlags); }
+    void SetOffsetY(int value) { ApplyOffsetXY({FOffsetX, value}, DefaultScrollUpdateFlags); }
+    void SetOffsetXY(QPoint value) { ApplyOffsetXY(value, DefaultScrollUpdateFlags); }
+    int RangeX() const { return FRangeX; }
+    int RangeY() const { return FRangeY; }
+    int EffectiveOffsetX() const { return FEffectiveOffsetX; }
+    // Client coordinates; empty when the node does not show.
+    platform::TRect GetDisplayRect(PLazyNode Node, TColumnIndex Column, bool TextOnly, bool Unclipped = false,
+                                   bool ApplyCellContentMargin = false);
+    void GetHitTestInfoAt(int X, int Y, bool Relative, THitInfo &HitInfo);
+    PLazyNode GetNodeAt(int X, int Y, bool Relative, int &NodeTop);
+    PLazyNode GetNodeAt(int X, int Y);
+    platform::TRect GetTreeRect() const;
+    PLazyNode TopNode();
+    void SetTopNode(PLazyNode Node);
+    PLazyNode BottomNode();
+    void SetBottomNode(PLazyNode Node);
+    bool ApplyOffsetXY(QPoint Value, TScrollUpdateOptions Options, const QRect &ClipRect = {});
+    void UpdateHorizontalRange();
+    void UpdateVerticalRange() override;
+    void UpdateRanges() override;
+    void UpdateHorizontalScrollBar(bool DoRepaint);
+    void UpdateVerticalScrollBar(bool DoRepaint);
+    void UpdateScrollBars(bool DoRepaint) override;
+    const TTreeScrollInfo &HorizontalScrollInfo() const { return FHorzScrollInfo; }
+    const TTreeScrollInfo &VerticalScrollInfo() const { return FVertScrollInfo; }
+    bool ScrollIntoView(PLazyNode Node, bool Center, bool Horizontally = false) override;
+    // A scroll bar's code (SB_LINEUP ... SB_ENDSCROLL) with the thumb's track
+    // position; false for an unknown code, which changes nothing.
+    enum TScrollCode : int {
+        SB_LINEUP,
+        SB_LINEDOWN,
+        SB_PAGEUP,
+        SB_PAGEDOWN,
+        SB_THUMBPOSITION,
+        SB_THUMBTRACK,
+        SB_TOP,
+        SB_BOTTOM,
+        SB_ENDSCROLL
+    };
+    bool HandleScroll(Qt::Orientation Bar, int Code, int TrackPos = 0);
+    int MeasureVisibleExtent();
+    // The invalidated rectangle, all -1 when nothing was invalidated.
+    platform::TRect InvalidateNodeRect(PLazyNode Node);
+    void InvalidateNode(PLazyNode Node) override;
+    void InvalidateChildren(PLazyNode Node, bool Recursive);
+    void InvalidateToBottom(PLazyNode Node) override;
+    void Invalidate() override;
+    int ClientWidth() const;
+    int ClientHeight() const;
+
+    // ---- Window --------------------------------------------------------------
+    bool HandleAllocated() const override { return true; }
+    bool Focused() const override { return hasFocus(); }
+    bool IsTreeEnabled() const override { return isEnabled(); }
+    platform::TCanvas *TreeCanvas() override { return FCanvas; }
+    int MeasureNodeWidth(platform::TCanvas *Canvas, PLazyNode Node, TColumnIndex Column) override;
+    int MeasureStaticTextWidth(platform::TCanvas *Canvas, PLazyNode Node, TColumnIndex Column) override;
+    QSize sizeHint() const override { return {200, 100}; }
+
+    // The whole client area painted on an offscreen image.
+    QImage paintToImage();
+    // The whole tree on white, page by page (nothing without a printer).
+    void Print(class TTreePrinter *Printer);
+
+protected:
+    // The settings' shared reaction: a repaint, unless the tree is loading.
+    void repaintUnlessLoading();
+    int checkImageWidth() const;
+    bool hasCheckColumn(PLazyNode Node) const;
+    int imageWidthIf(platform::TImageList *list, PLazyNode Node, TLTImageKind Kind, TColumnIndex Column);
+    // The indentation of a node in the main column, levels times Indent.
+    int indentOf(PLazyNode Node) const;
+    void initNode(PLazyNode Node)
+    {
+        if (!Node->States.contains(TLazyNodeState::vsInitialized))
+            InitializeNode(Node);
+    }
+    void expandParents(PLazyNode Node);
+    void setUpScrollBar(Qt::Orientation Bar, bool Wanted, int Client, int Range, int Position);
+    void classifyLeftToRight(PLazyNode Node, int X, int Width, THitInfo &HitInfo);
+
+    // ---- Painting ------------------------------------------------------------
+    // The colour every background fill uses, and the text colour of rows.
+    TColor BackGroundColor() const { return FColor; }
+    TColor NodeFontColor() const { return FFont.Color(); }
+    // Paints the client rectangle UpdateRect (client coordinates).
+    void Paint(platform::TCanvas &Canvas, const QRect &UpdateRect, TLTInternalPaintOptions PaintOptions = DefaultPaintOptions);
+    // Paints Window (absolute tree coordinates) at Target of the canvas, row
+    // by row through a row bitmap copied in one step.
+    virtual void PaintTree(platform::TCanvas &TargetCanvas, const QRect &Window, QPoint Target,
+                           TLTInternalPaintOptions PaintOptions);
+    // The line types of a row's indentation levels; gives the number of
+    // selected ancestors.
+    int ComputeLineImage(PLazyNode Node, TLineImage &LineImage);
+    int ButtonXOf(int Levels) const;
+    void ComputeVerticalAlignment(TLTPaintInfo &PaintInfo, bool ShowImages, bool ShowStateImages);
+    void FetchImageInfo(TLTPaintInfo &PaintInfo, TLTImageKind Kind, int InfoIndex, platform::TImageList *DefaultImages);
+    void PlaceImage(TLTPaintInfo &PaintInfo, int InfoIndex);
+    void ShiftByIndent(TLTPaintInfo &PaintInfo, int Levels);
+    void DrawTreeLines(TLTPaintInfo &PaintInfo);
+    void DrawLineSegment(TLTPaintInfo &PaintInfo, int X, TLTLineType LineType, int VAlignMinus1, int Height);
+    void DrawExpandButton(TLTPaintInfo &PaintInfo);
+    void DrawCheckBox(TLTPaintInfo &PaintInfo);
+    void DrawNodeImage(TLTPaintInfo &PaintInfo, int InfoIndex, bool DoOverlay);
+    void EraseNodeBackground(TLTPaintInfo &PaintInfo, bool ShowBackground, platform::TRect R);
+    virtual void DecorateCell(TLTPaintInfo &PaintInfo);
+    virtual void PaintNodeContent(TLTPaintInfo &PaintInfo);
+    virtual void PaintNodeDropMark(platform::TCanvas &Canvas, PLazyNode Node, platform::TRect R);
+    void DottedHorzLine(TLTPaintInfo &PaintInfo, int Left, int Y, int Right);
+    void DottedVertLine(TLTPaintInfo &PaintInfo, int Top, bool UseSelectionColor, int X, int Bottom);
+    // The background picture repeated over R, R's origin at Offset of the tree.
+    void TileBackgroundBitmap(platform::TCanvas &Canvas, platform::TRect R, platform::TPoint Offset);
+    void PlaceStaticBackground(platform::TCanvas &Canvas, platform::TRect R, platform::TPoint Offset);
+    // A background picture shows only when it has pixels.
+    bool showsBackground(TLTInternalPaintOptions PaintOptions) const;
+    // The dot pattern of tree and grid lines for LineStyle.
+    platform::TPattern8 linePattern();
+    void drawText(TLTPaintInfo &PaintInfo, const QString &Text);
+    void drawStaticText(TLTPaintInfo &PaintInfo, const QString &Text);
+    void applyTextColors(TLTPaintInfo &PaintInfo);
+    void blendSelection(platform::TCanvas &Canvas, platform::TRect Inner, TColor Color);
+
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void scrollContentsBy(int dx, int dy) override;
+
+    TAlignment FAlignment = TAlignment::taLeftJustify;
+    unsigned FAnimationDuration = 200;
+    unsigned FAutoExpandDelay = 1000;
+    unsigned FAutoScrollDelay = 1000;
+    unsigned FAutoScrollInterval = 1;
+    QImage FBackground;
+    int FBackgroundOffsetX = 0;
+    int FBackgroundOffsetY = 0;
+    TBorderStyle FBorderStyle = TBorderStyle::bsSingle;
+    unsigned FBottomSpace = 0;
+    TLTButtonFillMode FButtonFillMode = TLTButtonFillMode::fmTreeColor;
+    TLTButtonStyle FButtonStyle = TLTButtonStyle::bsRectangle;
+    QStringList FClipboardFormats;
+    TLTColors FColors;
+    TColor FColor = platform::clWindow;
+    TLTNodeAttachMode FDefaultPasteMode = TLTNodeAttachMode::amAddChildLast;
+    int FDragHeight = 350;
+    int FDragWidth = 200;
+    TLTDragImageKind FDragImageKind = TLTDragImageKind::diComplete;
+    TEnumSet<TDragOperation, std::uint8_t> FDragOperations{TDragOperation::doCopy, TDragOperation::doMove};
+    TLTDragType FDragType = TLTDragType::dtOLE;
+    TLTDrawSelectionMode FDrawSelectionMode = TLTDrawSelectionMode::smDottedRectangle;
+    unsigned FEditDelay = 1000;
+    QString FEmptyListMessage;
+    THintAnimationType FHintAnimation = THintAnimationType::hatSystemDefault;
+    TLTHintMode FHintMode = TLTHintMode::hmDefault;
+    TCursor FHotCursor = 0;
+    platform::TImageList *FImages = nullptr;
+    TLTIncrementalSearch FIncrementalSearch = TLTIncrementalSearch::isNone;
+    TLTSearchDirection FSearchDirection = TLTSearchDirection::sdForward;
+    TLTSearchStart FSearchStart = TLTSearchStart::ssFocusedNode;
+    unsigned FSearchTimeout = 1000;
+    unsigned FIndent = 18;
+    TLTLineMode FLineMode = TLTLineMode::lmNormal;
+    TLTLineStyle FLineStyle = TLTLineStyle::lsDotted;
+    int FMargin = 4;
+    TLTNodeAlignment FNodeAlignment = TLTNodeAlignment::naProportional;
+    TScrollBarOptions FScrollBarOptions;
+    std::uint8_t FSelectionBlendFactor = 128;
+    unsigned FSelectionCurveRadius = 0;
+    platform::TImageList *FStateImages = nullptr;
+    platform::TImageList *FCustomCheckImages = nullptr;
+    int FTextMargin = 4;
+    bool FWantTabs = false;
+    platform::TFont FFont;
+
+    int FRangeX = 0;
+    int FRangeY = 0;
+    int FEffectiveOffsetX = 0;
+    TTreeScrollInfo FHorzScrollInfo;
+    TTreeScrollInfo FVertScrollInfo;
+    TDropMode FLastDropMode = TDropMode::dmNowhere;
+    // Set while the tree moves its own scroll bars.
+    bool FSettingScrollBars = false;
+
+    platform::TCanvas FIdleCanvas;
+    platform::TCanvas *FCanvas = &FIdleCanvas;
+    platform::TRetainedImage FRetained;
+};
+
+} // namespace vtree

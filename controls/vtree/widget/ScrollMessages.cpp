@@ -1,0 +1,56 @@
+// The scroll bars' codes: each code picks the new offset, which its setter
+// clamps. Qt's own bars reach the same offsets through scrollContentsBy.
+#include "controls/vtree/widget/LazyStringTreeWidget.h"
+
+#include <QScrollBar>
+
+namespace vtree {
+
+bool TLazyStringTreeWidget::HandleScroll(Qt::Orientation Bar, int Code, int TrackPos)
+{
+    if (Code < SB_LINEUP || Code > SB_ENDSCROLL)
+        return false;
+    if (Bar == Qt::Horizontal) {
+        const int increment = int(FScrollBarOptions.HorizontalIncrement());
+        const int page = ClientWidth();
+        switch (Code) {
+        case SB_LINEUP: SetOffsetX(FOffsetX + increment); break;
+        case SB_LINEDOWN: SetOffsetX(FOffsetX - increment); break;
+        case SB_PAGEUP: SetOffsetX(FOffsetX + page); break;
+        case SB_PAGEDOWN: SetOffsetX(FOffsetX - page); break;
+        case SB_THUMBPOSITION:
+        case SB_THUMBTRACK:
+            FStates.include(TLazyTreeState::tsThumbTracking);
+            SetOffsetX(-TrackPos);
+            break;
+        case SB_TOP: SetOffsetX(0); break;
+        case SB_BOTTOM: SetOffsetX(-FRangeX); break;
+        case SB_ENDSCROLL:
+            FStates.exclude(TLazyTreeState::tsThumbTracking);
+            UpdateHorizontalScrollBar(false);
+            break;
+        }
+        return true;
+    }
+    const int increment = int(FScrollBarOptions.VerticalIncrement());
+    switch (Code) {
+    case SB_LINEUP: SetOffsetY(FOffsetY + increment); break;
+    case SB_LINEDOWN: SetOffsetY(FOffsetY - increment); break;
+    case SB_PAGEUP: SetOffsetY(FOffsetY + ClientHeight()); break;
+    case SB_PAGEDOWN: SetOffsetY(FOffsetY - ClientHeight()); break;
+    case SB_THUMBPOSITION:
+    case SB_THUMBTRACK:
+        FStates.include(TLazyTreeState::tsThumbTracking);
+        SetOffsetY(-TrackPos);
+        break;
+    case SB_TOP: SetOffsetY(0); break;
+    case SB_BOTTOM: SetOffsetY(-int(FRoot->TotalHeight)); break;
+    case SB_ENDSCROLL:
+        FStates.exclude(TLazyTreeState::tsThumbTracking);
+        UpdateScrollBars(true);
+        break;
+    }
+    return true;
+}
+
+} // namespace vtree

@@ -1,0 +1,480 @@
+// Coordinates, hit tests, offsets, ranges and scroll bars. Absolute tree
+// coordinates have y = 0 at the top of the first visible row; a row's
+// client y is its absolute y plus FOffsetY.
+#include "controls/vtree/widget/SharedImages.h"
+#include "controls/vtree/widget/LazyStringTreeWidget.h"
+#include "controls/vtree/TreeErrors.h"
+
+#include <QScrollBar>
+#include <QStyle>
+
+#include <algorithm>
+
+namespace vtree {
+
+using platform::TRect;
+
+int TLazyStringTreeWidget::ClientWidth() const { return viewport()->width(); }
+int TLazyStringTreeWidget::ClientHeight() const { return viewport()->height(); }
+
+platform::TImageList *TLazyStringTreeWidget::CheckImages() const
+{
+    return FCheckImageKind == TCheckImageKind::ckCustom ? FCustomCheckImages : CheckImagesOfKind(FCheckImageKind);
+}
+
+int TLazyStringTreeWidget::checkImageWidth() const
+{
+    const platform::TImageList *list = CheckImages();
+    return toOption(TLTMiscOption::toCheckSupport) && list ? list->Width() : 0;
+}
+
+bool TLazyStringTreeWidget::hasCheckColumn(PLazyNode Node) const
+{
+    return checkImageWidth() > 0 && Node->CheckType != TCheckType::ctNone;
+}
+
+int TLazyStringTreeWidget::imageWidthIf(platform::TImageList *list, PLazyNode Node, TLTImageKind Kind,
+                                        TColumnIndex Column)
+{
+    if (!list)
+        return 0;
+    bool ghosted = false;
+    TImageIndex index = -1;
+    platform::TImageList *custom = QueryImageIndex(Node, Kind, Column, ghosted, index);
+    if (index < 0)
+        return 0;
+    return (custom ? custom : list)->Width() + 2;
+}
+
+int TLazyStringTreeWidget::indentOf(PLazyNode Node) const
+{
+    if (toOption(TLTPaintOption::toFixedIndent))
+        return int(FIndent);
+    return int(GetNodeLevel(Node) * FIndent);
+}
+
+void alignTextRect(TRect &R, int TextWidth, TAlignment Alignment, bool Unclipped)
+{
+    // Clipped, a text as wide as the rectangle or wider keeps it whole.
+    if (!Unclipped && TextWidth >= R.Width())
+        return;
+    switch (Alignment) {
+    case TAlignment::taRightJustify:
+        R.Left = R.Right - TextWidth;
+        break;
+    case TAlignment::taCenter:
+        R.Left = (R.Left + R.Right - TextWidth) / 2;
+        R.Right = R.Left + TextWidth;
+        break;
+    case TAlignment::taLeftJustify:
+        R.Right = R.Left + TextWidth - (Unclipped ? 1 : 0);
+        break;
+    }
+}
+
+TRect TLazyStringTreeWidget::GetDisplayRect(PLazyNode Node, TColumnIndex Column, bool TextOnly, bool Unclipped,
+                                            bool /*ApplyCellContentMargin*/)
+{
+    LT_ASSERT(Node, assertions::nodeNil);
+    LT_ASSERT_TEXT(Node != FRoot, QStringLiteral("Node must not be the hidden root node."));
+    TRect result;
+    initNode(Node);
+    if (!GetEffectivelyVisible(Node))
+        return result;
+    if (!toOption(TLTPaintOption::toFixedIndent)) {
+        for (PLazyNode run = Node; run != FRoot; run = run->Parent) {
+            if (!run->States.contains(TLazyNodeState::vsVisible))
+                return result;
+            if (run->Parent != FRoot && !run->Parent->States.contains(TLazyNodeState::vsExpanded))
+                return result;
+        }
+    }
+    const int indent = toOption(TLTPaintOption::toFixedIndent) ? 0 : indentOf(Node);
+    const int top = int(GetNodeTop(Node));
+    result = {-FEffectiveOffsetX, top + FOffsetY, std::max(ClientWidth(), FRangeX) - FEffectiveOffsetX,
+              top + FOffsetY + int(GetNodeHeight(Node))};
+    Q_UNUSED(Column);
+    if (!TextOnly)
+        return result;
+
+    int offset = FMargin + indent;
+    if (toOption(TLTPaintOption::toShowRoot))
+        offset += int(FIndent);
+    if (hasCheckColumn(Node))
+        offset += checkImageWidth() + 2;
+    offset += imageWidthIf(FStateImages, Node, TLTImageKind::ikState, NoColumn);
+    offset += imageWidthIf(FImages, Node, TLTImageKind::ikNormal, NoColumn);
+    result.Left += offset;
+    const int textWidth = MeasureNodeWidth(FCanvas, Node, NoColumn);
+    TAlignment alignment = FAlignment;
+    if (Unclipped && result.Width() < textWidth - 1)
+        alignment = TAlignment::taLeftJustify;
+    alignTextRect(result, textWidth, alignment, Unclipped);
+    return result;
+}
+
+PLazyNode TLazyStringTreeWidget::GetNodeAt(int X, int Y, bool Relative, int &NodeTop)
+{
+    Q_UNUSED(X);
+    if (Y < 0)
+        Y = 0;
+    if (Relative)
+        Y -= FOffsetY;
+    if (Y < 0)
+        return nullptr;
+    std::uint32_t top = 0;
+    PLazyNode node = GetNodeAtOffset(std::uint32_t(Y), top);
+    if (!node)
+        return nullptr;
+    NodeTop = int(top) + (Relative ? FOffsetY : 0);
+    return node;
+}
+
+PLazyNode TLazyStringTreeWidget::GetNodeAt(int X, int Y)
+{
+    int top = 0;
+    return GetNodeAt(X, Y, true, top);
+}
+
+TRect TLazyStringTreeWidget::GetTreeRect() const
+{
+    return {0, 0, std::max(ClientWidth(), FRangeX), std::max(ClientHeight(), FRangeY)};
+}
+
+void TLazyStringTreeWidget::GetHitTestInfoAt(int X, int Y, bool Relative, THitInfo &HitInfo)
+{
+    HitInfo = THitInfo{};
+    if (X < 0)
+        HitInfo.HitPositions.include(THitPosition::hiToLeft);
+    if (X > std::max(ClientWidth(), FRangeX))
+        HitInfo.HitPositions.include(THitPosition::hiToRight);
+    if (Y < 0)
+        HitInfo.HitPositions.include(THitPosition::hiAbove);
+    if (Y > std::max(ClientHeight(), FRangeY))
+        HitInfo.HitPositions.include(THitPosition::hiBelow);
+    if (Relative) {
+        X += FEffectiveOffsetX;
+        Y -= FOffsetY;
+    }
+    HitInfo.HitPoint = {X, Y};
+    if (!HitInfo.HitPositions.empty())
+        return;
+
+    int top = 0;
+    HitInfo.HitNode = GetNodeAt(X, Y, false, top);
+    if (!HitInfo.HitNode) {
+        HitInfo.HitPositions.include(THitPosition::hiNowhere);
+        return;
+    }
+    PLazyNode node = HitInfo.HitNode;
+    initNode(node);
+    const int width = std::max(ClientWidth(), FRangeX);
+    HitInfo.HitPositions = THitPosition::hiOnItem;
+    if (toOption(TLTMiscOption::toNodeHeightResize)) {
+        const TRect r = GetDisplayRect(node, NoColumn, false);
+        if (Y <= r.Top - FOffsetY + 1)
+            HitInfo.HitPositions.include(THitPosition::hiUpperSplitter);
+        else if (Y >= r.Bottom - FOffsetY - 3)
+            HitInfo.HitPositions.include(THitPosition::hiLowerSplitter);
+    }
+    classifyLeftToRight(node, X, width, HitInfo);
+}
+
+void TLazyStringTreeWidget::classifyLeftToRight(PLazyNode Node, int X, int Width, THitInfo &HitInfo)
+{
+    int indentWidth = indentOf(Node);
+    if (!toOption(TLTPaintOption::toFixedIndent) && toOption(TLTPaintOption::toShowRoot))
+        indentWidth += int(FIndent);
+    if (X < indentWidth + FMargin) {
+        if (toOption(TLTPaintOption::toShowButtons) && Node->States.contains(TLazyNodeState::vsHasChildren)) {
+            if (X >= indentWidth - int(FIndent))
+                HitInfo.HitPositions.include(THitPosition::hiOnItemButton);
+            if (X >= indentWidth - ButtonSize)
+                HitInfo.HitPositions.include(THitPosition::hiOnItemButtonExact);
+        }
+        return;
+    }
+    int offset = indentWidth + FMargin;
+    if (hasCheckColumn(Node))
+        offset += checkImageWidth() + 2;
+    if (X < offset) {
+        HitInfo.HitPositions = THitPosition::hiOnItem;
+        if (Node->CheckType != TCheckType::ctNone)
+            HitInfo.HitPositions.include(THitPosition::hiOnItemCheckbox);
+        return;
+    }
+    offset += imageWidthIf(FStateImages, Node, TLTImageKind::ikState, NoColumn);
+    if (X < offset) {
+        HitInfo.HitPositions.include(THitPosition::hiOnStateIcon);
+        return;
+    }
+    offset += imageWidthIf(FImages, Node, TLTImageKind::ikNormal, NoColumn);
+    if (X < offset) {
+        HitInfo.HitPositions.include(THitPosition::hiOnNormalIcon);
+        return;
+    }
+    const int nodeWidth = MeasureNodeWidth(FCanvas, Node, NoColumn);
+    if (Width - offset < nodeWidth) {
+        HitInfo.HitPositions.include(THitPosition::hiOnItemLabel);
+        return;
+    }
+    switch (FAlignment) {
+    case TAlignment::taRightJustify:
+        HitInfo.HitPositions.include(X >= Width - nodeWidth ? THitPosition::hiOnItemLabel : THitPosition::hiOnItemLeft);
+        break;
+    case TAlignment::taCenter: {
+        const int mid = (offset + Width - nodeWidth) / 2;
+        if (X < mid)
+            HitInfo.HitPositions.include(THitPosition::hiOnItemLeft);
+        else if (X >= mid + nodeWidth)
+            HitInfo.HitPositions.include(THitPosition::hiOnItemRight);
+        else
+            HitInfo.HitPositions.include(THitPosition::hiOnItemLabel);
+        break;
+    }
+    case TAlignment::taLeftJustify:
+        HitInfo.HitPositions.include(X >= offset + nodeWidth ? THitPosition::hiOnItemRight : THitPosition::hiOnItemLabel);
+        break;
+    }
+}
+
+PLazyNode TLazyStringTreeWidget::TopNode() { return GetNodeAt(0, 0); }
+
+PLazyNode TLazyStringTreeWidget::BottomNode() { return GetNodeAt(0, ClientHeight() - 1); }
+
+void TLazyStringTreeWidget::expandParents(PLazyNode Node)
+{
+    for (PLazyNode run = Node->Parent; run && run != FRoot; run = run->Parent)
+        if (!run->States.contains(TLazyNodeState::vsExpanded))
+            ToggleNode(run);
+}
+
+void TLazyStringTreeWidget::SetTopNode(PLazyNode Node)
+{
+    if (!Node)
+        return;
+    expandParents(Node);
+    const TRect r = GetDisplayRect(Node, NoColumn, true);
+    SetOffsetY(FOffsetY - r.Top);
+}
+
+void TLazyStringTreeWidget::SetBottomNode(PLazyNode Node)
+{
+    if (!Node)
+        return;
+    expandParents(Node);
+    const TRect r = GetDisplayRect(Node, NoColumn, true);
+    ApplyOffsetXY({FOffsetX, ClientHeight() + FOffsetY - r.Top - int(GetNodeHeight(Node))},
+                  {TScrollUpdateOption::suoRepaintScrollBars, TScrollUpdateOption::suoUpdateNCArea});
+}
+
+bool TLazyStringTreeWidget::ApplyOffsetXY(QPoint Value, TScrollUpdateOptions Options, const QRect &ClipRect)
+{
+    Q_UNUSED(ClipRect);
+    // The lower bound first: a range smaller than the window pins to 0.
+    const int x = std::min(std::max(Value.x(), ClientWidth() - FRangeX), 0);
+    const int y = std::min(std::max(Value.y(), ClientHeight() - FRangeY), 0);
+    const int deltaX = x - FOffsetX;
+    const int deltaY = y - FOffsetY;
+    if (deltaX == 0 && deltaY == 0)
+        return false;
+    FOffsetX = x;
+    FOffsetY = y;
+    FEffectiveOffsetX = -FOffsetX;
+    CancelTreeHint();
+    if (!IsUpdating()) {
+        // The whole retained picture is painted again at the new offsets.
+        if (Options.contains(TScrollUpdateOption::suoScrollClientArea))
+            Invalidate();
+        if (Options.contains(TScrollUpdateOption::suoUpdateNCArea)) {
+            if (deltaX != 0 && !FStates.contains(TLazyTreeState::tsSizing))
+                UpdateHorizontalScrollBar(Options.contains(TScrollUpdateOption::suoRepaintScrollBars));
+            if (deltaY != 0 && !FStates.contains(TLazyTreeState::tsSizing) &&
+                !FStates.contains(TLazyTreeState::tsThumbTracking))
+                UpdateVerticalScrollBar(Options.contains(TScrollUpdateOption::suoRepaintScrollBars));
+        }
+    }
+    NotifyScroll(deltaX, deltaY);
+    return true;
+}
+
+void TLazyStringTreeWidget::UpdateVerticalRange()
+{
+    FRangeY = int(FRoot->TotalHeight) + int(FBottomSpace) - int(FRoot->NodeHeight);
+}
+
+void TLazyStringTreeWidget::UpdateHorizontalRange() { FRangeX = MeasureVisibleExtent(); }
+
+void TLazyStringTreeWidget::UpdateRanges()
+{
+    UpdateVerticalRange();
+    UpdateHorizontalRange();
+}
+
+int TLazyStringTreeWidget::MeasureVisibleExtent()
+{
+    PLazyNode node = TopNode();
+    if (!node)
+        return FMargin;
+    const int levelIndent = toOption(TLTPaintOption::toShowRoot) ? 1 : 0;
+    int start = int((GetNodeLevel(node) + levelIndent) * FIndent);
+    if (FStateImages)
+        start += FStateImages->Width() + 2;
+    if (FImages)
+        start += FImages->Width() + 2;
+    const int checkWidth = checkImageWidth() > 0 ? checkImageWidth() + 2 : 0;
+    int extent = 0;
+    int tops = 0;
+    while (node) {
+        initNode(node);
+        const int own = start + (node->CheckType != TCheckType::ctNone ? checkWidth : 0) +
+                        MeasureNodeWidth(FCanvas, node, NoColumn) + MeasureStaticTextWidth(FCanvas, node, NoColumn);
+        extent = std::max(extent, own);
+        tops += int(GetNodeHeight(node));
+        if (tops > height())
+            break;
+        PLazyNode next = GetNextVisible(node, true);
+        if (next)
+            start += (int(GetNodeLevel(next)) - int(GetNodeLevel(node))) * int(FIndent);
+        node = next;
+    }
+    return extent + FMargin;
+}
+
+namespace {
+
+// A platform scroll bar's figures on a Qt bar: Qt's maximum is the last
+// position, the platform's the last pixel of the range.
+void applyToBar(QScrollBar &bar, const TTreeScrollInfo &info)
+{
+    bar.setRange(info.Min, std::max(info.Min, info.Max - std::max(info.Page - 1, 0)));
+    bar.setPageStep(info.Page);
+    bar.setValue(info.Pos);
+}
+
+} // namespace
+
+void TLazyStringTreeWidget::setUpScrollBar(Qt::Orientation Bar, bool Wanted, int Client, int Range, int Position)
+{
+    TTreeScrollInfo &info = Bar == Qt::Vertical ? FVertScrollInfo : FHorzScrollInfo;
+    QScrollBar &bar = Bar == Qt::Vertical ? *verticalScrollBar() : *horizontalScrollBar();
+    FSettingScrollBars = true;
+    const bool shown = Wanted && (Client < Range || FScrollBarOptions.AlwaysVisible());
+    info = shown ? TTreeScrollInfo{true, 0, Range, std::max(Client + 1, 0), Position} : TTreeScrollInfo{};
+    const Qt::ScrollBarPolicy policy = shown ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff;
+    if (Bar == Qt::Vertical)
+        setVerticalScrollBarPolicy(policy);
+    else
+        setHorizontalScrollBarPolicy(policy);
+    bar.setEnabled(Client < Range);
+    applyToBar(bar, info);
+    FSettingScrollBars = false;
+    // Clamps the offsets to the new range.
+    ApplyOffsetXY({FOffsetX, FOffsetY}, DefaultScrollUpdateFlags - TScrollUpdateOption::suoUpdateNCArea);
+}
+
+void TLazyStringTreeWidget::UpdateVerticalScrollBar(bool DoRepaint)
+{
+    Q_UNUSED(DoRepaint); // Qt repaints its bars itself
+    UpdateVerticalRange();
+    if (FStates.contains(TLazyTreeState::tsUpdating))
+        return;
+    setUpScrollBar(Qt::Vertical, FScrollBarOptions.verticalShown(), ClientHeight(), FRangeY, -FOffsetY);
+}
+
+void TLazyStringTreeWidget::UpdateHorizontalScrollBar(bool DoRepaint)
+{
+    Q_UNUSED(DoRepaint);
+    UpdateHorizontalRange();
+    if (FStates.contains(TLazyTreeState::tsUpdating))
+        return;
+    FEffectiveOffsetX = -FOffsetX;
+    setUpScrollBar(Qt::Horizontal, FScrollBarOptions.horizontalShown(), ClientWidth(), FRangeX, FEffectiveOffsetX);
+}
+
+void TLazyStringTreeWidget::UpdateScrollBars(bool DoRepaint)
+{
+    UpdateVerticalScrollBar(DoRepaint);
+    UpdateHorizontalScrollBar(DoRepaint);
+}
+
+void TLazyStringTreeWidget::scrollContentsBy(int, int)
+{
+    if (FSettingScrollBars)
+        return;
+    ApplyOffsetXY({-horizontalScrollBar()->value(), -verticalScrollBar()->value()},
+                  DefaultScrollUpdateFlags - TScrollUpdateOption::suoUpdateNCArea);
+}
+
+bool TLazyStringTreeWidget::ScrollIntoView(PLazyNode Node, bool Center, bool Horizontally)
+{
+    Q_UNUSED(Horizontally); // columns scroll into view with the header
+    if (!Node || Node == FRoot)
+        return false;
+    expandParents(Node);
+    const TRect r = GetDisplayRect(Node, NoColumn, !toOption(TLTMiscOption::toGridExtensions));
+    if (r.Top < 0) {
+        SetOffsetY(FOffsetY - r.Top + (Center ? ClientHeight() / 2 : 0));
+        return true;
+    }
+    if (r.Bottom > ClientHeight() || Center) {
+        SetOffsetY(FOffsetY + (Center ? ClientHeight() / 2 : ClientHeight()) - r.Bottom);
+        const bool horzBarShown = FScrollBarOptions.horizontalShown() &&
+                                  (FScrollBarOptions.AlwaysVisible() || ClientWidth() < FRangeX);
+        if (!horzBarShown && ClientWidth() < FRangeX)
+            SetOffsetY(FOffsetY - style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+        return true;
+    }
+    return false;
+}
+
+TRect TLazyStringTreeWidget::InvalidateNodeRect(PLazyNode Node)
+{
+    if (IsUpdating() || !Node || Node == FRoot)
+        return {-1, -1, -1, -1};
+    const TRect r = GetDisplayRect(Node, NoColumn, false);
+    viewport()->update(platform::toQRect(r));
+    return r;
+}
+
+void TLazyStringTreeWidget::InvalidateNode(PLazyNode Node)
+{
+    TCustomLazyStringTree::InvalidateNode(Node);
+    if (!IsDestroying())
+        InvalidateNodeRect(Node);
+}
+
+void TLazyStringTreeWidget::InvalidateChildren(PLazyNode Node, bool Recursive)
+{
+    PLazyNode parent = Node ? Node : FRoot;
+    if (Node) {
+        initNode(Node);
+        InvalidateNode(Node);
+    }
+    for (PLazyNode child = GetFirstChild(parent); child; child = GetNextSibling(child)) {
+        InvalidateNode(child);
+        if (Recursive)
+            InvalidateChildren(child, true);
+    }
+}
+
+void TLazyStringTreeWidget::InvalidateToBottom(PLazyNode Node)
+{
+    if (IsUpdating() || IsDestroying())
+        return;
+    if (!Node || Node == FRoot) {
+        Invalidate();
+        return;
+    }
+    if (!Node->States.contains(TLazyNodeState::vsInitialized) || !GetEffectivelyVisible(Node))
+        return;
+    TRect r = GetDisplayRect(Node, NoColumn, false);
+    if (r.Top >= ClientHeight())
+        return;
+    if (toOption(TLTPaintOption::toChildrenAbove) && GetExpanded(Node))
+        r.Top -= int(Node->NodeHeight + Node->TotalHeight);
+    r.Bottom = ClientHeight();
+    viewport()->update(platform::toQRect(r));
+}
+
+} // namespace vtree

@@ -1,0 +1,27 @@
+#pragma once
+// The value types of the tree window's settings, in the order their values
+// are stored, so that stored settings keep their meaning.
+#include <cstdint>
+
+namespace vtree {
+
+enum class TAlignment : std::uint8_t { taLeftJustify, taRightJustify, taCenter };
+enum class TBorderStyle : std::uint8_t { bsNone, bsSingle };
+enum class TLTButtonStyle : std::uint8_t { bsRectangle, bsTriangle };
+enum class TLTButtonFillMode : std::uint8_t { fmTreeColor, fmWindowColor, fmShaded, fmTransparent };
+enum class TLTLineStyle : std::uint8_t { lsCustomStyle, lsDotted, lsSolid };
+enum class TLTLineMode : std::uint8_t { lmNormal, lmBands };
+enum class TLTNodeAlignment : std::uint8_t { naFromBottom, naFromTop, naProportional };
+enum class TLTDragImageKind : std::uint8_t { diComplete, diMainColumnOnly, diNoImage };
+enum class TLTDragType : std::uint8_t { dtOLE, dtVCL };
+enum class TDragOperation : std::uint8_t { doCopy, doMove, doLink };
+enum class TLTDrawSelectionMode : std::uint8_t { smDottedRectangle, smBlendedRectangle };
+enum class THintAnimationType : std::uint8_t { hatNone, hatFade, hatSlide, hatSystemDefault };
+enum class TLTHintMode : std::uint8_t { hmDefault, hmHint, hmHintAndDefault, hmTooltip };
+enum class TLTIncrementalSearch : std::uint8_t { isAll, isNone, isInitializedOnly, isVisibleOnly };
+enum class TLTSearchDirection : std::uint8_t { sdForward, sdBackward };
+enum class TLTSearchStart : std::uint8_t { ssAlwaysStartOver, ssLastHit, ssFocusedNode };
+enum class TScrollStyle : std::uint8_t { ssNone, ssHorizontal, ssVertical, ssBoth };
+enum class TScrollBarStyle : std::uint8_t { sbmRegular, sbm3D };
+
+} // namespace vtree
