@@ -3,6 +3,8 @@
 // (time and memory), the rectangles of 2,000 merged areas near the end of a
 // million rows, full repaints of a screen of cells, and a million undo
 // registrations beside QUndoStack.
+#include "support/BenchMain.h"
+
 #include "controls/grid/base/widget/BaseGrid.h"
 #include "controls/grid/base/widget/ExGridUndoRedo.h"
 
@@ -308,13 +310,5 @@ int main(int argc, char **argv)
     mallopt(M_MMAP_THRESHOLD, 256 << 20);
     mallopt(M_TRIM_THRESHOLD, 1 << 30);
     texts();
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runBenchmarks<QApplication>(argc, argv);
 }

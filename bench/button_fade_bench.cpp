@@ -1,6 +1,8 @@
 // A dialog's worth of owner-drawn buttons (20) through a full hot-track fade:
 // eight steps, each repainting every button, as the fade does every 30 ms.
 // Qt's own push button repainting the same number of times runs beside it.
+#include "support/BenchMain.h"
+
 #include "controls/dropdown/LbButton.h"
 
 #include <QApplication>
@@ -106,13 +108,5 @@ BENCHMARK(BM_QPushButtonRepaint)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runBenchmarks<QApplication>(argc, argv);
 }

@@ -1,6 +1,8 @@
 // The bank compiler on large wired networks, beside the time QtXml alone
 // takes to parse the same M_Bus.xml. Networks are generated as the network
 // editor writes them: every node and variable attribute present.
+#include "support/BenchMain.h"
+
 #include "compiler/ProjectCompiler.h"
 #include "platform/AtomicFile.h"
 #include "platform/Xml.h"
@@ -125,11 +127,5 @@ BENCHMARK(BM_CompileBanks)
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runBenchmarks<QCoreApplication>(argc, argv);
 }

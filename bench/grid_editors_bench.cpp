@@ -1,6 +1,8 @@
 // Each in-place editor of the grids created, shown, painted once and
 // destroyed, as the grid does every time a cell goes into editing, 10,000
 // times; the Qt widget that does the same job runs beside it.
+#include "support/BenchMain.h"
+
 #include "controls/grid/base/editors/EditButton.h"
 #include "controls/grid/base/editors/EsgCombo.h"
 #include "controls/grid/base/editors/ExCheckBox.h"
@@ -118,14 +120,7 @@ BENCHMARK(BM_QCheckBox)->Iterations(Rounds)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    const int result = bench::runBenchmarks<QApplication>(argc, argv);
     delete &gridWindow();
-    return 0;
+    return result;
 }

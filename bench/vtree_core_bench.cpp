@@ -2,6 +2,8 @@
 // QTreeView over it where the work is a view's: expanding): memory per node,
 // adding a million nodes flat and as 1000 x 1000, clearing them with free
 // events, expanding and walking them.
+#include "support/BenchMain.h"
+
 #include "controls/vtree/BaseLazyTree.h"
 
 #include <QApplication>
@@ -339,13 +341,5 @@ int main(int argc, char **argv)
         addSquare(model);
     }
     // QTreeView needs an application object, never a screen.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runBenchmarks<QApplication>(argc, argv);
 }

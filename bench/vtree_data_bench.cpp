@@ -3,6 +3,8 @@
 // an integer key, building the cache for a million rows and the longest stop
 // of it, finding the row at an offset with and without the cache, and
 // saving and loading a million nodes.
+#include "support/BenchMain.h"
+
 #include "controls/vtree/BaseLazyTree.h"
 
 #include <QBuffer>
@@ -242,11 +244,5 @@ BENCHMARK(BM_QStandardItemModelSaveLoad)->Unit(benchmark::kMillisecond)->Iterati
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runBenchmarks<QCoreApplication>(argc, argv);
 }

@@ -2,6 +2,8 @@
 // over QStandardItemModel: an 800 x 600 view painted at the top, the middle
 // and the bottom of a thousand and of a million top-level rows, and the last
 // of a million rows scrolled into view.
+#include "support/BenchMain.h"
+
 #include "controls/vtree/widget/LazyStringTreeWidget.h"
 
 #include <QApplication>
@@ -110,13 +112,5 @@ BENCHMARK(TreeView_ScrollToLastOfAMillion)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runBenchmarks<QApplication>(argc, argv);
 }

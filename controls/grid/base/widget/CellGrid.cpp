@@ -201,24 +201,26 @@ void TCellGrid::setDefaultRowHeight(int height)
     GridRowHeightsChanged();
 }
 
-void TCellGrid::setColWidths(int col, int width)
+bool TCellGrid::resizeEntry(TAxisSizes &axis, int count, int index, int size)
 {
-    if (col < 0 || col >= ColCount() || m_cols.size(col) == std::max(width, 0))
-        return;
-    m_cols.setSize(col, width);
+    if (index < 0 || index >= count || axis.size(index) == std::max(size, 0))
+        return false;
+    axis.setSize(index, size);
     layoutScrollBars();
     InvalidateGrid();
-    GridColWidthsChanged();
+    return true;
+}
+
+void TCellGrid::setColWidths(int col, int width)
+{
+    if (resizeEntry(m_cols, ColCount(), col, width))
+        GridColWidthsChanged();
 }
 
 void TCellGrid::setRowHeights(int row, int height)
 {
-    if (row < 0 || row >= RowCount() || m_rows.size(row) == std::max(height, 0))
-        return;
-    m_rows.setSize(row, height);
-    layoutScrollBars();
-    InvalidateGrid();
-    GridRowHeightsChanged();
+    if (resizeEntry(m_rows, RowCount(), row, height))
+        GridRowHeightsChanged();
 }
 
 void TCellGrid::setLineWidth(int width)

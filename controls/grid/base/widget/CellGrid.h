@@ -327,6 +327,8 @@ private:
     void scrollIntoView(int col, int row);
     void clampCurrent();
     void layoutScrollBars();
+    // Sets one column's or row's size; false when out of range or unchanged.
+    bool resizeEntry(TAxisSizes &axis, int count, int index, int size);
     void syncScrollBars();
     void placeEditor();
     void invalidateSelection(const TGridRect &rect);

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QCoreApplication>
+
+#include <type_traits>
+
+namespace bench {
+
+// Runs the benchmarks of a program under the application object it needs;
+// widget benchmarks get the offscreen platform unless one is asked for.
+template <typename Application>
+int runBenchmarks(int argc, char **argv)
+{
+    if constexpr (std::is_same_v<Application, QApplication>) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    Application app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
+
+} // namespace bench
