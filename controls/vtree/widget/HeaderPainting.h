@@ -4,6 +4,7 @@
 // glyph and the drop mark of a column drag. The header strip paints its
 // columns through this, each clipped to its own rectangle.
 #include "controls/vtree/TreeEvents.h"
+#include "controls/vtree/TreeHeader.h"
 #include "controls/vtree/TreeTypes.h"
 #include "controls/vtree/widget/TreeLooks.h"
 #include "platform/draw/Canvas.h"
@@ -12,9 +13,6 @@
 #include <QString>
 
 namespace vtree {
-
-enum class TLTHeaderStyle : std::uint8_t { hsThickButtons, hsFlatButtons, hsPlates };
-enum class TLTHeaderColumnLayout : std::uint8_t { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 
 // DrawEdge's edge and border flags of a face.
 struct THeaderEdge {

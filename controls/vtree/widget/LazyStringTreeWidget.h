@@ -5,6 +5,7 @@
 // adds the settings that concern the window, the geometry (display
 // rectangles, hit tests, offsets, ranges, scroll bars) and painting.
 #include "controls/vtree/LazyStringTree.h"
+#include "controls/vtree/TreeHeader.h"
 #include "controls/vtree/widget/PaintInfo.h"
 #include "controls/vtree/widget/ScrollBarOptions.h"
 #include "controls/vtree/widget/TreeColors.h"
@@ -149,6 +150,27 @@ public:
     // top-level nodes as it has). A read-only tree takes nothing.
     void Assign(const TLazyStringTreeWidget &Source);
 
+    // ---- Columns and header --------------------------------------------------
+    TLTHeader *Header() const override { return const_cast<TLTHeader *>(&FHeader); }
+    bool ColumnsUsed() const override { return FHeader.UseColumns(); }
+    bool IsValidColumn(TColumnIndex Column) const override { return FHeader.Columns().IsValidColumn(Column); }
+    TColumnIndex MainColumn() const override { return FHeader.MainColumn(); }
+    bool ColumnAllowsFocus(TColumnIndex Column) const override { return FHeader.AllowFocus(Column); }
+    void InvalidateColumn(TColumnIndex Column) override;
+    // Left and right edge of a column in client coordinates (scrolled); the
+    // whole client width for NoColumn.
+    void GetColumnBounds(TColumnIndex Column, int &Left, int &Right) const;
+    // The visible column whose span holds X (absolute tree coordinates) with
+    // its edges; InvalidColumn when none does.
+    TColumnIndex ColumnAndEdgesAt(int X, int &Left, int &Right) const;
+    // The header strip: its height when hoVisible is set, else 0. Called
+    // after the header's options or height change; sets the top margin.
+    int HeaderHeight() const;
+    void RecalcHeaderRect();
+    // Paints the header strip (client x, y = 0 at the strip's top).
+    void PaintHeader(platform::TCanvas &Canvas, const QRect &R);
+    QImage paintHeaderToImage();
+
     // ---- Geometry ------------------------------------------------------------
     int OffsetX() const { return FOffsetX; }
     int OffsetY() const { return FOffsetY; }
@@ -233,7 +255,12 @@ protected:
     }
     void expandParents(PLazyNode Node);
     void setUpScrollBar(Qt::Orientation Bar, bool Wanted, int Client, int Range, int Position);
-    void classifyLeftToRight(PLazyNode Node, int X, int Width, THitInfo &HitInfo);
+    void classifyLeftToRight(PLazyNode Node, int X, int Width, bool IsMain, TAlignment Alignment, THitInfo &HitInfo);
+    // A column's cell widened over its empty visible neighbours.
+    void spanEmptyCells(PLazyNode Node, TColumnIndex &Column, int &Left, int &Right);
+    // One cell of a row: images, lines, decorations, content.
+    void paintCell(TLTPaintInfo &PaintInfo, bool ShowCheckImages, bool ShowStateImages, bool ShowImages);
+    TAlignment cellAlignment(TColumnIndex Column) const;
 
     // ---- Painting ------------------------------------------------------------
     // The colour every background fill uses, and the text colour of rows.
@@ -334,6 +361,9 @@ protected:
     TDropMode FLastDropMode = TDropMode::dmNowhere;
     // Set while the tree moves its own scroll bars.
     bool FSettingScrollBars = false;
+
+    TLTHeader FHeader{this};
+    class THeaderStrip *FHeaderStrip = nullptr;
 
     platform::TCanvas FIdleCanvas;
     platform::TCanvas *FCanvas = &FIdleCanvas;

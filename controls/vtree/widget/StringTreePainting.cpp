@@ -2,6 +2,7 @@
 // node's colours, and its static text beside it.
 #include "controls/vtree/widget/LazyStringTreeWidget.h"
 
+#include "controls/vtree/widget/DrawingUtils.h"
 #include "platform/draw/DrawFlags.h"
 
 namespace vtree {
@@ -87,13 +88,20 @@ void TLazyStringTreeWidget::drawText(TLTPaintInfo &PaintInfo, const QString &Tex
     const unsigned alignment = PaintInfo.Alignment == TAlignment::taRightJustify ? platform::DT_RIGHT
                                : PaintInfo.Alignment == TAlignment::taCenter    ? platform::DT_CENTER
                                                                                   : platform::DT_LEFT;
+    QString shown = Text;
     if (GetMultiline(PaintInfo.Node))
         flags |= alignment | platform::DT_WORDBREAK | platform::DT_END_ELLIPSIS | platform::DT_EDITCONTROL;
-    else
+    else {
+        flags |= platform::DT_VCENTER | platform::DT_SINGLELINE;
         // Without columns nothing is shortened: the row is as wide as its text.
-        flags |= platform::DT_VCENTER | platform::DT_SINGLELINE | alignment;
+        if (PaintInfo.Column >= 0 && r.Width() < PaintInfo.NodeWidth - 2 * FTextMargin) {
+            shown = EllipsizeText(canvasExtent(canvas), Text, r.Width(), 0);
+            flags |= PaintInfo.Alignment == TAlignment::taRightJustify ? platform::DT_RIGHT : platform::DT_LEFT;
+        } else
+            flags |= alignment;
+    }
     canvas.SetBkMode(platform::TRANSPARENT);
-    canvas.DrawText(Text, r, flags);
+    canvas.DrawText(shown, r, flags);
 }
 
 void TLazyStringTreeWidget::drawStaticText(TLTPaintInfo &PaintInfo, const QString &Text)

@@ -89,24 +89,28 @@ TRect TLazyStringTreeWidget::GetDisplayRect(PLazyNode Node, TColumnIndex Column,
                 return result;
         }
     }
-    const int indent = toOption(TLTPaintOption::toFixedIndent) ? 0 : indentOf(Node);
+    const bool isMain = Column == NoColumn || Column == MainColumn();
+    const int indent = toOption(TLTPaintOption::toFixedIndent) || !isMain ? 0 : indentOf(Node);
     const int top = int(GetNodeTop(Node));
     result = {-FEffectiveOffsetX, top + FOffsetY, std::max(ClientWidth(), FRangeX) - FEffectiveOffsetX,
               top + FOffsetY + int(GetNodeHeight(Node))};
-    Q_UNUSED(Column);
+    if (Column >= 0 && IsValidColumn(Column)) {
+        GetColumnBounds(Column, result.Left, result.Right);
+        --result.Right;
+    }
     if (!TextOnly)
         return result;
 
     int offset = FMargin + indent;
-    if (toOption(TLTPaintOption::toShowRoot))
+    if (isMain && toOption(TLTPaintOption::toShowRoot))
         offset += int(FIndent);
-    if (hasCheckColumn(Node))
+    if (isMain && hasCheckColumn(Node))
         offset += checkImageWidth() + 2;
-    offset += imageWidthIf(FStateImages, Node, TLTImageKind::ikState, NoColumn);
-    offset += imageWidthIf(FImages, Node, TLTImageKind::ikNormal, NoColumn);
+    offset += imageWidthIf(FStateImages, Node, TLTImageKind::ikState, Column);
+    offset += imageWidthIf(FImages, Node, TLTImageKind::ikNormal, Column);
     result.Left += offset;
-    const int textWidth = MeasureNodeWidth(FCanvas, Node, NoColumn);
-    TAlignment alignment = FAlignment;
+    const int textWidth = MeasureNodeWidth(FCanvas, Node, Column);
+    TAlignment alignment = cellAlignment(Column);
     if (Unclipped && result.Width() < textWidth - 1)
         alignment = TAlignment::taLeftJustify;
     alignTextRect(result, textWidth, alignment, Unclipped);
@@ -168,24 +172,43 @@ void TLazyStringTreeWidget::GetHitTestInfoAt(int X, int Y, bool Relative, THitIn
     }
     PLazyNode node = HitInfo.HitNode;
     initNode(node);
-    const int width = std::max(ClientWidth(), FRangeX);
+    int width = std::max(ClientWidth(), FRangeX);
+    HitInfo.HitColumn = NoColumn;
+    if (ColumnsUsed()) {
+        int left = 0;
+        int right = 0;
+        HitInfo.HitColumn = ColumnAndEdgesAt(X, left, right);
+        if (HitInfo.HitColumn == InvalidColumn) {
+            HitInfo.HitPositions.include(THitPosition::hiNowhere);
+            return;
+        }
+        if (toOption(TLTAutoOption::toAutoSpanColumns))
+            spanEmptyCells(node, HitInfo.HitColumn, left, right);
+        X -= left;
+        width = right - left;
+    }
     HitInfo.HitPositions = THitPosition::hiOnItem;
     if (toOption(TLTMiscOption::toNodeHeightResize)) {
-        const TRect r = GetDisplayRect(node, NoColumn, false);
+        const TRect r = GetDisplayRect(node, HitInfo.HitColumn, false);
         if (Y <= r.Top - FOffsetY + 1)
             HitInfo.HitPositions.include(THitPosition::hiUpperSplitter);
         else if (Y >= r.Bottom - FOffsetY - 3)
             HitInfo.HitPositions.include(THitPosition::hiLowerSplitter);
     }
-    classifyLeftToRight(node, X, width, HitInfo);
+    const bool isMain = HitInfo.HitColumn == NoColumn || HitInfo.HitColumn == MainColumn();
+    classifyLeftToRight(node, X, width, isMain, cellAlignment(HitInfo.HitColumn), HitInfo);
 }
 
-void TLazyStringTreeWidget::classifyLeftToRight(PLazyNode Node, int X, int Width, THitInfo &HitInfo)
+void TLazyStringTreeWidget::classifyLeftToRight(PLazyNode Node, int X, int Width, bool IsMain, TAlignment Alignment,
+                                                THitInfo &HitInfo)
 {
-    int indentWidth = indentOf(Node);
-    if (!toOption(TLTPaintOption::toFixedIndent) && toOption(TLTPaintOption::toShowRoot))
-        indentWidth += int(FIndent);
-    if (X < indentWidth + FMargin) {
+    int indentWidth = 0;
+    if (IsMain) {
+        indentWidth = indentOf(Node);
+        if (!toOption(TLTPaintOption::toFixedIndent) && toOption(TLTPaintOption::toShowRoot))
+            indentWidth += int(FIndent);
+    }
+    if (IsMain && X < indentWidth + FMargin) {
         if (toOption(TLTPaintOption::toShowButtons) && Node->States.contains(TLazyNodeState::vsHasChildren)) {
             if (X >= indentWidth - int(FIndent))
                 HitInfo.HitPositions.include(THitPosition::hiOnItemButton);
@@ -194,31 +217,35 @@ void TLazyStringTreeWidget::classifyLeftToRight(PLazyNode Node, int X, int Width
         }
         return;
     }
+    // A report shows only the main column's cells as items.
+    if (!IsMain && toOption(TLTMiscOption::toReportMode))
+        return;
     int offset = indentWidth + FMargin;
-    if (hasCheckColumn(Node))
+    if (IsMain && hasCheckColumn(Node))
         offset += checkImageWidth() + 2;
-    if (X < offset) {
+    if (IsMain && X < offset) {
         HitInfo.HitPositions = THitPosition::hiOnItem;
         if (Node->CheckType != TCheckType::ctNone)
             HitInfo.HitPositions.include(THitPosition::hiOnItemCheckbox);
         return;
     }
-    offset += imageWidthIf(FStateImages, Node, TLTImageKind::ikState, NoColumn);
+    const TColumnIndex column = HitInfo.HitColumn;
+    offset += imageWidthIf(FStateImages, Node, TLTImageKind::ikState, column);
     if (X < offset) {
         HitInfo.HitPositions.include(THitPosition::hiOnStateIcon);
         return;
     }
-    offset += imageWidthIf(FImages, Node, TLTImageKind::ikNormal, NoColumn);
+    offset += imageWidthIf(FImages, Node, TLTImageKind::ikNormal, column);
     if (X < offset) {
         HitInfo.HitPositions.include(THitPosition::hiOnNormalIcon);
         return;
     }
-    const int nodeWidth = MeasureNodeWidth(FCanvas, Node, NoColumn);
+    const int nodeWidth = MeasureNodeWidth(FCanvas, Node, column);
     if (Width - offset < nodeWidth) {
         HitInfo.HitPositions.include(THitPosition::hiOnItemLabel);
         return;
     }
-    switch (FAlignment) {
+    switch (Alignment) {
     case TAlignment::taRightJustify:
         HitInfo.HitPositions.include(X >= Width - nodeWidth ? THitPosition::hiOnItemLabel : THitPosition::hiOnItemLeft);
         break;
@@ -286,6 +313,8 @@ bool TLazyStringTreeWidget::ApplyOffsetXY(QPoint Value, TScrollUpdateOptions Opt
         // The whole retained picture is painted again at the new offsets.
         if (Options.contains(TScrollUpdateOption::suoScrollClientArea))
             Invalidate();
+        if (deltaX != 0 && Options.contains(TScrollUpdateOption::suoRepaintHeader) && HeaderHeight() > 0)
+            RecalcHeaderRect();
         if (Options.contains(TScrollUpdateOption::suoUpdateNCArea)) {
             if (deltaX != 0 && !FStates.contains(TLazyTreeState::tsSizing))
                 UpdateHorizontalScrollBar(Options.contains(TScrollUpdateOption::suoRepaintScrollBars));
@@ -303,7 +332,11 @@ void TLazyStringTreeWidget::UpdateVerticalRange()
     FRangeY = int(FRoot->TotalHeight) + int(FBottomSpace) - int(FRoot->NodeHeight);
 }
 
-void TLazyStringTreeWidget::UpdateHorizontalRange() { FRangeX = MeasureVisibleExtent(); }
+void TLazyStringTreeWidget::UpdateHorizontalRange()
+{
+    FHeader.SetClientWidth(ClientWidth());
+    FRangeX = ColumnsUsed() ? FHeader.Columns().TotalWidth() : MeasureVisibleExtent();
+}
 
 void TLazyStringTreeWidget::UpdateRanges()
 {
@@ -412,7 +445,8 @@ bool TLazyStringTreeWidget::ScrollIntoView(PLazyNode Node, bool Center, bool Hor
     if (!Node || Node == FRoot)
         return false;
     expandParents(Node);
-    const TRect r = GetDisplayRect(Node, NoColumn, !toOption(TLTMiscOption::toGridExtensions));
+    const TColumnIndex column = ColumnsUsed() && IsValidColumn(FFocusedColumn) ? FFocusedColumn : NoColumn;
+    const TRect r = GetDisplayRect(Node, column, !toOption(TLTMiscOption::toGridExtensions));
     if (r.Top < 0) {
         SetOffsetY(FOffsetY - r.Top + (Center ? ClientHeight() / 2 : 0));
         return true;
@@ -421,7 +455,7 @@ bool TLazyStringTreeWidget::ScrollIntoView(PLazyNode Node, bool Center, bool Hor
         SetOffsetY(FOffsetY + (Center ? ClientHeight() / 2 : ClientHeight()) - r.Bottom);
         const bool horzBarShown = FScrollBarOptions.horizontalShown() &&
                                   (FScrollBarOptions.AlwaysVisible() || ClientWidth() < FRangeX);
-        if (!horzBarShown && ClientWidth() < FRangeX)
+        if (!ColumnsUsed() && !horzBarShown && ClientWidth() < FRangeX)
             SetOffsetY(FOffsetY - style()->pixelMetric(QStyle::PM_ScrollBarExtent));
         return true;
     }

@@ -1,11 +1,12 @@
 #pragma once
 // The value types of the tree window's settings, in the order their values
 // are stored, so that stored settings keep their meaning.
+#include "controls/vtree/TreeColumns.h"
+
 #include <cstdint>
 
 namespace vtree {
 
-enum class TAlignment : std::uint8_t { taLeftJustify, taRightJustify, taCenter };
 enum class TBorderStyle : std::uint8_t { bsNone, bsSingle };
 enum class TLTButtonStyle : std::uint8_t { bsRectangle, bsTriangle };
 enum class TLTButtonFillMode : std::uint8_t { fmTreeColor, fmWindowColor, fmShaded, fmTransparent };

@@ -38,6 +38,7 @@ QImage TLazyStringTreeWidget::paintToImage()
 void TLazyStringTreeWidget::resizeEvent(QResizeEvent *event)
 {
     QAbstractScrollArea::resizeEvent(event);
+    RecalcHeaderRect();
     FStates.include(TLazyTreeState::tsSizing);
     UpdateScrollBars(true);
     FStates.exclude(TLazyTreeState::tsSizing);
@@ -119,55 +120,30 @@ void TLazyStringTreeWidget::PaintTree(platform::TCanvas &TargetCanvas, const QRe
             if (!QueryBeforeItemPaint(&canvas, node, platform::toQRect(r))) {
                 info.PaintOptions = PaintOptions;
                 EraseNodeBackground(info, showBackground, {Window.left(), 0, Window.right() + 1, height});
-                info.CellRect = r;
-                info.Column = NoColumn;
-                info.Alignment = FAlignment;
-                info.NodeWidth = MeasureNodeWidth(&canvas, node, NoColumn);
-                info.ContentRect = info.CellRect;
-                info.ContentRect.Left += FMargin;
-                if (showCheckImages) {
-                    info.ImageInfo[iiCheck].Index = CheckImageIndex(node);
-                    info.ImageInfo[iiCheck].Images = CheckImages();
-                    if (info.ImageInfo[iiCheck].Index >= 0)
-                        PlaceImage(info, iiCheck);
+                const TRect window{Window.left(), Window.top(), Window.right() + 1, Window.bottom() + 1};
+                if (!ColumnsUsed()) {
+                    info.CellRect = r;
+                    info.Column = NoColumn;
+                    paintCell(info, showCheckImages, showStateImages, showImages);
+                } else {
+                    for (const TLazyTreeColumn *column : FHeader.Columns().GetVisibleColumns()) {
+                        const TRect cell{column->Left(), 0, column->Left() + column->Width(), height};
+                        if (cell.Left >= window.Right)
+                            break;
+                        if (cell.Right <= window.Left ||
+                            (PaintOptions.contains(poMainOnly) && column->Index() != MainColumn()))
+                            continue;
+                        info.CellRect = cell;
+                        info.Column = column->Index();
+                        info.PaintOptions = PaintOptions;
+                        for (TLTImageInfo &image : info.ImageInfo)
+                            image = TLTImageInfo{};
+                        canvas.SaveDC();
+                        canvas.IntersectClipRect(cell);
+                        paintCell(info, showCheckImages, showStateImages, showImages);
+                        canvas.RestoreDC(-1);
+                    }
                 }
-                if (showStateImages) {
-                    FetchImageInfo(info, TLTImageKind::ikState, iiState, FStateImages);
-                    if (info.ImageInfo[iiState].Index >= 0)
-                        PlaceImage(info, iiState);
-                }
-                if (showImages) {
-                    FetchImageInfo(info, Selected(node) ? TLTImageKind::ikSelected : TLTImageKind::ikNormal, iiNormal,
-                                   FImages);
-                    if (info.ImageInfo[iiNormal].Index >= 0)
-                        PlaceImage(info, iiNormal);
-                }
-                ShiftByIndent(info, toOption(TLTPaintOption::toFixedIndent) ? 1 : int(info.LineImage.size()));
-                if (PaintOptions.contains(poGridLines) && toOption(TLTPaintOption::toShowHorzGridLines)) {
-                    canvas.Font().setColor(FColors.GetColor(TLTColors::GridLineColor));
-                    int left = info.CellRect.Left;
-                    if (FLineMode == TLTLineMode::lmBands)
-                        left += int(FIndent) * int(info.LineImage.size());
-                    DottedHorzLine(info, left, info.CellRect.Bottom - 1, info.CellRect.Right);
-                    --info.CellRect.Bottom;
-                    --info.ContentRect.Bottom;
-                }
-                DecorateCell(info);
-                if (toOption(TLTPaintOption::toShowTreeLines))
-                    DrawTreeLines(info);
-                if (toOption(TLTPaintOption::toShowButtons) && node->States.contains(TLazyNodeState::vsHasChildren) &&
-                    (!node->States.contains(TLazyNodeState::vsAllChildrenHidden) ||
-                     !toOption(TLTAutoOption::toAutoHideButtons)))
-                    DrawExpandButton(info);
-                if (info.ImageInfo[iiCheck].Index >= 0)
-                    DrawCheckBox(info);
-                if (info.ImageInfo[iiState].Index >= 0)
-                    DrawNodeImage(info, iiState, false);
-                if (info.ImageInfo[iiNormal].Index >= 0)
-                    DrawNodeImage(info, iiNormal, true);
-                if (!(FStates.contains(TLazyTreeState::tsEditing) && node == FFocusedNode))
-                    PaintNodeContent(info);
-                RaiseAfterCellPaint(&canvas, node, NoColumn, platform::toQRect(info.CellRect));
                 RaiseAfterItemPaint(&canvas, node, platform::toQRect(r));
                 if (node == FDropTargetNode && toOption(TLTPaintOption::toShowDropmark) &&
                     PaintOptions.contains(poDrawDropMark))
@@ -203,6 +179,93 @@ void TLazyStringTreeWidget::PaintTree(platform::TCanvas &TargetCanvas, const QRe
         TargetCanvas.DrawText(FEmptyListMessage, messageRect, platform::DT_LEFT | platform::DT_NOCLIP | platform::DT_WORDBREAK);
     }
     RaiseAfterPaint(&TargetCanvas);
+}
+
+void TLazyStringTreeWidget::paintCell(TLTPaintInfo &PaintInfo, bool ShowCheckImages, bool ShowStateImages,
+                                      bool ShowImages)
+{
+    platform::TCanvas &canvas = *PaintInfo.Canvas;
+    PLazyNode node = PaintInfo.Node;
+    const TColumnIndex column = PaintInfo.Column;
+    const bool useColumns = ColumnsUsed();
+    const bool isMain = column == NoColumn || column == MainColumn();
+    if (FStates.contains(TLazyTreeState::tsEditing) && node == FFocusedNode &&
+        (!useColumns || column == FFocusedColumn))
+        PaintInfo.PaintOptions.exclude(poDrawSelection);
+    if (!useColumns ||
+        (Selected(node) && toOption(TLTSelectionOption::toFullRowSelect) &&
+         PaintInfo.PaintOptions.contains(poDrawSelection)) ||
+        FHeader.Columns()[column].Options().contains(TLTColumnOption::coParentColor))
+        PaintInfo.PaintOptions.exclude(poColumnColor);
+    PaintInfo.Alignment = cellAlignment(column);
+    PaintInfo.NodeWidth = MeasureNodeWidth(&canvas, node, column);
+    PaintInfo.ContentRect = PaintInfo.CellRect;
+    PaintInfo.ContentRect.Left += FMargin;
+    if (PaintInfo.PaintOptions.contains(poColumnColor))
+        canvas.FillColor(PaintInfo.CellRect, FHeader.Columns()[column].Color());
+    if (isMain && ShowCheckImages) {
+        PaintInfo.ImageInfo[iiCheck].Index = CheckImageIndex(node);
+        PaintInfo.ImageInfo[iiCheck].Images = CheckImages();
+        if (PaintInfo.ImageInfo[iiCheck].Index >= 0)
+            PlaceImage(PaintInfo, iiCheck);
+    }
+    if (ShowStateImages) {
+        FetchImageInfo(PaintInfo, TLTImageKind::ikState, iiState, FStateImages);
+        if (PaintInfo.ImageInfo[iiState].Index >= 0)
+            PlaceImage(PaintInfo, iiState);
+    }
+    if (ShowImages) {
+        FetchImageInfo(PaintInfo, Selected(node) ? TLTImageKind::ikSelected : TLTImageKind::ikNormal, iiNormal, FImages);
+        if (PaintInfo.ImageInfo[iiNormal].Index >= 0)
+            PlaceImage(PaintInfo, iiNormal);
+    }
+    if (isMain)
+        ShiftByIndent(PaintInfo, toOption(TLTPaintOption::toFixedIndent) ? 1 : int(PaintInfo.LineImage.size()));
+    if (PaintInfo.PaintOptions.contains(poGridLines) && toOption(TLTPaintOption::toShowHorzGridLines)) {
+        canvas.Font().setColor(FColors.GetColor(TLTColors::GridLineColor));
+        int left = PaintInfo.CellRect.Left;
+        if (isMain && FLineMode == TLTLineMode::lmBands)
+            left += int(FIndent) * int(PaintInfo.LineImage.size());
+        DottedHorzLine(PaintInfo, left, PaintInfo.CellRect.Bottom - 1, PaintInfo.CellRect.Right);
+        --PaintInfo.CellRect.Bottom;
+        --PaintInfo.ContentRect.Bottom;
+    }
+    if (useColumns && PaintInfo.PaintOptions.contains(poGridLines) && toOption(TLTPaintOption::toShowVertGridLines)) {
+        const TLazyTreeColumns &columns = FHeader.Columns();
+        const bool lastUnderAutoResize = FHeader.Options().contains(TLTHeaderOption::hoAutoResize) &&
+                                         columns.GetLastVisibleColumn() == column;
+        // A cell that ends at the window's edge needs no line of its own.
+        const bool atClientEdge = PaintInfo.CellRect.Right - FEffectiveOffsetX == ClientWidth() &&
+                                  !columns[column].Options().contains(TLTColumnOption::coFixed);
+        if (!lastUnderAutoResize && !atClientEdge) {
+            canvas.Font().setColor(FColors.GetColor(TLTColors::GridLineColor));
+            const bool selectionGaps = PaintInfo.PaintOptions.contains(poDrawSelection) &&
+                                       toOption(TLTSelectionOption::toFullRowSelect) && Selected(node) &&
+                                       !toOption(TLTPaintOption::toUseBlendedSelection);
+            DottedVertLine(PaintInfo, PaintInfo.CellRect.Top, selectionGaps, PaintInfo.CellRect.Right - 1,
+                           PaintInfo.CellRect.Bottom);
+            --PaintInfo.CellRect.Right;
+            --PaintInfo.ContentRect.Right;
+        }
+    }
+    DecorateCell(PaintInfo);
+    if (isMain) {
+        if (toOption(TLTPaintOption::toShowTreeLines))
+            DrawTreeLines(PaintInfo);
+        if (toOption(TLTPaintOption::toShowButtons) && node->States.contains(TLazyNodeState::vsHasChildren) &&
+            (!node->States.contains(TLazyNodeState::vsAllChildrenHidden) || !toOption(TLTAutoOption::toAutoHideButtons)))
+            DrawExpandButton(PaintInfo);
+        if (PaintInfo.ImageInfo[iiCheck].Index >= 0)
+            DrawCheckBox(PaintInfo);
+    }
+    if (PaintInfo.ImageInfo[iiState].Index >= 0)
+        DrawNodeImage(PaintInfo, iiState, false);
+    if (PaintInfo.ImageInfo[iiNormal].Index >= 0)
+        DrawNodeImage(PaintInfo, iiNormal, true);
+    if (!(FStates.contains(TLazyTreeState::tsEditing) && node == FFocusedNode &&
+          (!useColumns || column == FFocusedColumn)))
+        PaintNodeContent(PaintInfo);
+    RaiseAfterCellPaint(&canvas, node, column, platform::toQRect(PaintInfo.CellRect));
 }
 
 } // namespace vtree

@@ -1,0 +1,182 @@
+#include "TreeWidgetProbe.h"
+
+#include <gtest/gtest.h>
+
+#include <QScrollBar>
+
+namespace vtreetest {
+namespace {
+
+using platform::ColorToRGB;
+using platform::TColor;
+using platform::TRect;
+using enum THitPosition;
+
+// A string tree with three columns of 80, 100 and 60 pixels in a 300 pixel
+// window; each cell's text comes from a table by column.
+class ColumnTreeTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        tree.resize(300, 100);
+        TLazyTreeColumns &columns = tree.Header()->Columns();
+        for (int width : {80, 100, 60})
+            columns.Add().SetWidth(width);
+        tree.OnGetText = [this](TreeSender, PLazyNode, TColumnIndex Column, TLSTTextType Type, QString &Text) {
+            if (Type == TLSTTextType::ttNormal)
+                Text = cellTexts.value(std::max(Column, 0));
+        };
+        node = tree.addNodes(2);
+        node = tree.GetFirst();
+    }
+
+    THitInfo hitAt(int x, int y)
+    {
+        THitInfo info;
+        tree.GetHitTestInfoAt(x, y, true, info);
+        return info;
+    }
+
+    // Dark pixels (text) in the columns [from, to) of the first row.
+    int inkBetween(const QImage &image, int from, int to) const
+    {
+        int ink = 0;
+        for (int y = 0; y < 18; ++y)
+            for (int x = from; x < to; ++x)
+                ink += qGray(image.pixel(x, y)) < 128 ? 1 : 0;
+        return ink;
+    }
+
+    void setPaint(TLTPaintOptions add) { tree.TreeOptions().SetPaintOptions(tree.TreeOptions().PaintOptions() + add); }
+
+    TreeWidgetProbe tree;
+    QStringList cellTexts{QStringLiteral("main"), QStringLiteral("b"), QStringLiteral("a caption far too long")};
+    PLazyNode node = nullptr;
+};
+
+TEST_F(ColumnTreeTest, TheTreeAsksItsOwnHeader)
+{
+    EXPECT_TRUE(tree.ColumnsUsed());
+    EXPECT_EQ(tree.MainColumn(), 0);
+    EXPECT_TRUE(tree.IsValidColumn(2));
+    EXPECT_FALSE(tree.IsValidColumn(3));
+    EXPECT_TRUE(tree.ColumnAllowsFocus(1));
+    tree.Header()->SetMainColumn(9);
+    EXPECT_EQ(tree.MainColumn(), 2);
+    // The range is the columns' total width, not the widest text.
+    EXPECT_EQ(tree.RangeX(), 240);
+}
+
+TEST_F(ColumnTreeTest, CellRectanglesFollowTheColumnsPositionsAndWidths)
+{
+    const struct {
+        TColumnIndex column;
+        TRect expected;
+    } cases[] = {
+        {0, {0, 0, 79, 18}},
+        {1, {80, 0, 179, 18}},
+        {2, {180, 0, 239, 18}},
+        {NoColumn, {0, 0, 300, 18}},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(tree.GetDisplayRect(node, c.column, false), c.expected) << c.column;
+    // Shown first, the last column starts at 0 and the others follow it.
+    tree.Header()->Columns()[2].SetPosition(0);
+    EXPECT_EQ(tree.GetDisplayRect(node, 2, false), TRect({0, 0, 59, 18}));
+    EXPECT_EQ(tree.GetDisplayRect(node, 0, false), TRect({60, 0, 139, 18}));
+}
+
+TEST_F(ColumnTreeTest, OnlyTheMainColumnsTextIsIndented)
+{
+    const int mainLeft = tree.GetDisplayRect(node, NoColumn, true).Left;
+    EXPECT_EQ(tree.GetDisplayRect(node, 0, true).Left, mainLeft);
+    const int width = tree.MeasureNodeWidth(nullptr, node, 1);
+    EXPECT_EQ(tree.GetDisplayRect(node, 1, true), TRect({80 + 4, 0, 80 + 4 + width, 18}));
+}
+
+TEST_F(ColumnTreeTest, CellsScrollWithTheTree)
+{
+    tree.resize(200, 100);
+    tree.UpdateScrollBars(true);
+    ASSERT_EQ(tree.RangeX(), 240);
+    tree.SetOffsetX(-20);
+    EXPECT_EQ(tree.GetDisplayRect(node, 1, false), TRect({60, 0, 159, 18}));
+    EXPECT_EQ(hitAt(60, 5).HitColumn, 1);
+    EXPECT_EQ(hitAt(59, 5).HitColumn, 0);
+}
+
+TEST_F(ColumnTreeTest, AHitNamesItsColumnAndPlaceInTheCell)
+{
+    const int secondText = tree.MeasureNodeWidth(nullptr, node, 1);
+    const struct {
+        int x;
+        TColumnIndex column;
+        THitPositions expected;
+    } cases[] = {
+        {85, 1, {hiOnItem, hiOnItemLabel}},
+        {84 + secondText, 1, {hiOnItem, hiOnItemRight}},
+        {180 + 4, 2, {hiOnItem, hiOnItemLabel}},
+        // Right of the last column there is no cell.
+        {250, InvalidColumn, {hiNowhere}},
+    };
+    for (const auto &c : cases) {
+        const THitInfo info = hitAt(c.x, 5);
+        EXPECT_EQ(info.HitColumn, c.column) << c.x;
+        EXPECT_EQ(info.HitPositions, c.expected) << c.x;
+        EXPECT_EQ(info.HitNode, node) << c.x;
+    }
+    // In a report only the main column's cells are items.
+    TLTMiscOptions misc = tree.TreeOptions().MiscOptions();
+    misc.include(TLTMiscOption::toReportMode);
+    tree.TreeOptions().SetMiscOptions(misc);
+    EXPECT_EQ(hitAt(85, 5).HitPositions, THitPositions{hiOnItem});
+    EXPECT_EQ(hitAt(50, 5).HitPositions, (THitPositions{hiOnItem, hiOnItemLabel}));
+}
+
+TEST_F(ColumnTreeTest, AutoSpanningGivesAnEmptyCellToItsLeftNeighbour)
+{
+    cellTexts[1].clear();
+    EXPECT_EQ(hitAt(120, 5).HitColumn, 1);
+    TLTAutoOptions autoOptions = tree.TreeOptions().AutoOptions();
+    autoOptions.include(TLTAutoOption::toAutoSpanColumns);
+    tree.TreeOptions().SetAutoOptions(autoOptions);
+    EXPECT_EQ(hitAt(120, 5).HitColumn, 0);
+    EXPECT_EQ(hitAt(200, 5).HitColumn, 2);
+}
+
+TEST_F(ColumnTreeTest, EachCellShowsItsColumnsTextAndShortensWhatDoesNotFit)
+{
+    const QImage image = tree.paintToImage();
+    // The second column's "b" after its margin and text margin.
+    EXPECT_GT(inkBetween(image, 80 + 4 + 4, 80 + 4 + 4 + 12), 0);
+    EXPECT_EQ(inkBetween(image, 100, 180), 0);
+    // The long caption stops at the text margin with an ellipsis inside the cell.
+    EXPECT_GT(inkBetween(image, 180, 236), 0);
+    EXPECT_EQ(inkBetween(image, 236, 300), 0);
+    // Without columns the same text is not shortened.
+    tree.Header()->Columns().Clear();
+    cellTexts[0] = cellTexts[2];
+    tree.ClearCachedTextWidths();
+    EXPECT_GT(inkBetween(tree.paintToImage(), 120, 140), 0);
+}
+
+TEST_F(ColumnTreeTest, ColumnColoursAndVerticalGridLinesMarkTheCells)
+{
+    TLazyTreeColumn &second = tree.Header()->Columns()[1];
+    second.SetOptions(second.Options() - TLTColumnOption::coParentColor);
+    second.SetColor(platform::clYellow);
+    setPaint(TLTPaintOption::toShowVertGridLines);
+    const QImage image = tree.paintToImage();
+    const platform::TCanvas probe(const_cast<QImage *>(&image));
+    const TColor grid = ColorToRGB(tree.Colors().GetColor(TLTColors::GridLineColor));
+    int gridDots = 0;
+    for (int y = 0; y < 18; ++y)
+        gridDots += probe.Pixel(79, y) == grid ? 1 : 0;
+    EXPECT_GE(gridDots, 8);
+    EXPECT_EQ(probe.Pixel(150, 5), ColorToRGB(platform::clYellow));
+    EXPECT_EQ(probe.Pixel(150, 30), ColorToRGB(platform::clYellow)) << "second row";
+    EXPECT_EQ(probe.Pixel(60, 5), ColorToRGB(platform::clWindow));
+}
+
+} // namespace
+} // namespace vtreetest
