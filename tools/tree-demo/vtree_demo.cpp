@@ -1,5 +1,6 @@
-// Shows a string tree of 100 meters with 100 records each, check boxes and
-// images, the way the Scan & Decode dialog fills its trees. With
+// Shows a string tree of 100 meters with 100 records each, check boxes,
+// images and columns under a header, the way the Scan & Decode dialog fills
+// its trees. With
 // --screenshot FILE the window is saved as a PNG and the program ends.
 #include "controls/vtree/widget/LazyStringTreeWidget.h"
 
@@ -37,8 +38,30 @@ int main(int argc, char **argv)
 
     TLazyStringTreeWidget tree;
     tree.setWindowTitle(QStringLiteral("Lazy string tree"));
-    tree.resize(420, 360);
+    tree.resize(560, 360);
     tree.SetImages(&images);
+    TLTHeader &header = *tree.Header();
+    const struct {
+        const char *caption;
+        int width;
+        TAlignment alignment;
+    } columns[] = {
+        {"Meter / record", 250, TAlignment::taLeftJustify},
+        {"Value", 90, TAlignment::taRightJustify},
+        {"Unit", 60, TAlignment::taLeftJustify},
+        {"Status", 120, TAlignment::taLeftJustify},
+    };
+    for (const auto &c : columns) {
+        TLazyTreeColumn &column = header.Columns().Add();
+        column.SetText(QString::fromLatin1(c.caption));
+        column.SetWidth(c.width);
+        column.SetAlignment(c.alignment);
+    }
+    header.SetOptions(header.Options() + TLTHeaderOption::hoVisible);
+    header.SetSortColumn(0);
+    TLTPaintOptions paint = tree.TreeOptions().PaintOptions();
+    paint.include(TLTPaintOption::toShowVertGridLines);
+    tree.TreeOptions().SetPaintOptions(paint);
     TLTMiscOptions misc = tree.TreeOptions().MiscOptions();
     misc.include(TLTMiscOption::toCheckSupport);
     tree.TreeOptions().SetMiscOptions(misc);
@@ -50,17 +73,28 @@ int main(int argc, char **argv)
         Q_UNUSED(Sender);
     };
     tree.OnInitChildren = [](TreeSender, PLazyNode, std::uint32_t &ChildCount) { ChildCount = 100; };
-    tree.OnGetText = [](TreeSender Sender, PLazyNode Node, TColumnIndex, TLSTTextType Type, QString &Text) {
+    tree.OnGetText = [](TreeSender Sender, PLazyNode Node, TColumnIndex Column, TLSTTextType Type, QString &Text) {
         if (Type != TLSTTextType::ttNormal)
             return;
-        if (Sender->GetNodeLevel(Node) == 0)
-            Text = QStringLiteral("Meter %1 (wireless, 868 MHz)").arg(Node->Index + 1);
-        else
-            Text = QStringLiteral("Record %1: %2 kWh").arg(Node->Index + 1).arg((Node->Index + 1) * 12.5, 0, 'f', 1);
+        const bool meter = Sender->GetNodeLevel(Node) == 0;
+        const int number = int(Node->Index) + 1;
+        switch (Column) {
+        case 1:
+            Text = meter ? QString() : QString::number(number * 12.5, 'f', 1);
+            break;
+        case 2:
+            Text = meter ? QString() : QStringLiteral("kWh");
+            break;
+        case 3:
+            Text = meter ? QStringLiteral("wireless, 868 MHz, mode T1 received") : QStringLiteral("Modbus %1").arg(40000 + 2 * number);
+            break;
+        default:
+            Text = meter ? QStringLiteral("Meter %1").arg(number) : QStringLiteral("Record %1: energy").arg(number);
+        }
     };
-    tree.OnGetImageIndex = [](TreeSender Sender, PLazyNode Node, TLTImageKind Kind, TColumnIndex, bool &,
+    tree.OnGetImageIndex = [](TreeSender Sender, PLazyNode Node, TLTImageKind Kind, TColumnIndex Column, bool &,
                               TImageIndex &Index) {
-        if (Kind == TLTImageKind::ikNormal || Kind == TLTImageKind::ikSelected)
+        if (Column <= 0 && (Kind == TLTImageKind::ikNormal || Kind == TLTImageKind::ikSelected))
             Index = Sender->GetNodeLevel(Node) == 0 ? 0 : 1;
     };
     tree.SetRootNodeCount(100);
