@@ -296,6 +296,7 @@ void TLazyTreeColumns::Clear()
     FItems.clear();
     FPositionToIndex.clear();
     FClearing = false;
+    notifyTree();
 }
 
 void TLazyTreeColumns::EndUpdate()
@@ -315,6 +316,16 @@ void TLazyTreeColumns::Update(TLazyTreeColumn *)
         FitAutoSizeColumn(false);
 }
 
+void TLazyTreeColumns::notifyTree()
+{
+    // The window follows the columns: its range, scroll bars and picture.
+    TBaseLazyTree *tree = FHeader->FTree;
+    if (!tree || FHeader->treeLoading() || FUpdateCount > 0)
+        return;
+    tree->UpdateScrollBars(false);
+    tree->Invalidate();
+}
+
 void TLazyTreeColumns::RecomputeColumnLefts(bool Force)
 {
     if (!Force && FUpdateCount > 0)
@@ -327,6 +338,7 @@ void TLazyTreeColumns::RecomputeColumnLefts(bool Force)
         if (column.FOptions.contains(coVisible))
             left += column.FWidth;
     }
+    notifyTree();
 }
 
 void TLazyTreeColumns::ResizePositionArray()

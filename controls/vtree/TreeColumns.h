@@ -208,6 +208,7 @@ private:
     void ShiftColumnPosition(TLazyTreeColumn &Column, TColumnPosition NewPosition);
     void DropFromPositionArray(TColumnIndex Index);
     void FitAutoSizeColumn(bool Force);
+    void notifyTree();
     TColumnIndex visibleFrom(TColumnIndex Column, bool Forward, bool ConsiderAllowFocus) const;
     std::int64_t visibleFixedWidth() const;
 

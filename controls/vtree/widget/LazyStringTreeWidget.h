@@ -363,7 +363,7 @@ protected:
     bool FSettingScrollBars = false;
 
     TLTHeader FHeader{this};
-    class THeaderStrip *FHeaderStrip = nullptr;
+    QWidget *FHeaderStrip = nullptr;
 
     platform::TCanvas FIdleCanvas;
     platform::TCanvas *FCanvas = &FIdleCanvas;

@@ -313,8 +313,8 @@ bool TLazyStringTreeWidget::ApplyOffsetXY(QPoint Value, TScrollUpdateOptions Opt
         // The whole retained picture is painted again at the new offsets.
         if (Options.contains(TScrollUpdateOption::suoScrollClientArea))
             Invalidate();
-        if (deltaX != 0 && Options.contains(TScrollUpdateOption::suoRepaintHeader) && HeaderHeight() > 0)
-            RecalcHeaderRect();
+        if (deltaX != 0 && Options.contains(TScrollUpdateOption::suoRepaintHeader) && FHeaderStrip)
+            FHeaderStrip->update();
         if (Options.contains(TScrollUpdateOption::suoUpdateNCArea)) {
             if (deltaX != 0 && !FStates.contains(TLazyTreeState::tsSizing))
                 UpdateHorizontalScrollBar(Options.contains(TScrollUpdateOption::suoRepaintScrollBars));
@@ -427,6 +427,8 @@ void TLazyStringTreeWidget::UpdateHorizontalScrollBar(bool DoRepaint)
 
 void TLazyStringTreeWidget::UpdateScrollBars(bool DoRepaint)
 {
+    // The header's height or visibility may have changed with its columns.
+    RecalcHeaderRect();
     UpdateVerticalScrollBar(DoRepaint);
     UpdateHorizontalScrollBar(DoRepaint);
 }

@@ -46,6 +46,8 @@ void TLazyStringTreeWidget::Invalidate()
     if (IsDestroying())
         return;
     viewport()->update();
+    if (FHeaderStrip)
+        FHeaderStrip->update();
 }
 
 void TLazyStringTreeWidget::SetAlignment(TAlignment value)

@@ -67,6 +67,19 @@ TEST_F(ColumnTreeTest, TheTreeAsksItsOwnHeader)
     EXPECT_EQ(tree.RangeX(), 240);
 }
 
+TEST_F(ColumnTreeTest, AChangedColumnReachesTheWindow)
+{
+    tree.repaints = 0;
+    tree.Header()->Columns()[1].SetWidth(200);
+    EXPECT_EQ(tree.RangeX(), 340);
+    EXPECT_TRUE(tree.horizontalScrollBar()->isVisible() || tree.VerticalScrollInfo().Visible ||
+                tree.HorizontalScrollInfo().Visible);
+    EXPECT_GT(tree.repaints, 0);
+    tree.Header()->Columns().Clear();
+    EXPECT_FALSE(tree.ColumnsUsed());
+    EXPECT_LT(tree.RangeX(), 340);
+}
+
 TEST_F(ColumnTreeTest, CellRectanglesFollowTheColumnsPositionsAndWidths)
 {
     const struct {
