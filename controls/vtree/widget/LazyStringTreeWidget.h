@@ -202,6 +202,9 @@ public:
     const TTreeScrollInfo &HorizontalScrollInfo() const { return FHorzScrollInfo; }
     const TTreeScrollInfo &VerticalScrollInfo() const { return FVertScrollInfo; }
     bool ScrollIntoView(PLazyNode Node, bool Center, bool Horizontally = false) override;
+    // Scrolls horizontally until the column shows whole (or centred); true
+    // for every valid column.
+    bool ScrollIntoView(TColumnIndex Column, bool Center);
     // A scroll bar's code (SB_LINEUP ... SB_ENDSCROLL) with the thumb's track
     // position; false for an unknown code, which changes nothing.
     enum TScrollCode : int {
@@ -254,6 +257,7 @@ protected:
             InitializeNode(Node);
     }
     void expandParents(PLazyNode Node);
+    bool scrollNodeIntoView(PLazyNode Node, bool Center);
     void setUpScrollBar(Qt::Orientation Bar, bool Wanted, int Client, int Range, int Position);
     void classifyLeftToRight(PLazyNode Node, int X, int Width, bool IsMain, TAlignment Alignment, THitInfo &HitInfo);
     // A column's cell widened over its empty visible neighbours.
@@ -261,6 +265,10 @@ protected:
     // One cell of a row: images, lines, decorations, content.
     void paintCell(TLTPaintInfo &PaintInfo, bool ShowCheckImages, bool ShowStateImages, bool ShowImages);
     TAlignment cellAlignment(TColumnIndex Column) const;
+    // Below the last row: each column's strip in its colour, with full
+    // vertical grid lines when asked; ShiftX turns tree x into canvas x.
+    void paintColumnsBelowRows(platform::TCanvas &Canvas, const platform::TRect &Below, int ShiftX,
+                               TLTInternalPaintOptions PaintOptions);
 
     // ---- Painting ------------------------------------------------------------
     // The colour every background fill uses, and the text colour of rows.

@@ -443,9 +443,40 @@ void TLazyStringTreeWidget::scrollContentsBy(int, int)
 
 bool TLazyStringTreeWidget::ScrollIntoView(PLazyNode Node, bool Center, bool Horizontally)
 {
-    Q_UNUSED(Horizontally); // columns scroll into view with the header
     if (!Node || Node == FRoot)
         return false;
+    const bool scrolled = scrollNodeIntoView(Node, Center);
+    return Horizontally ? ScrollIntoView(FFocusedColumn, Center) || scrolled : scrolled;
+}
+
+bool TLazyStringTreeWidget::ScrollIntoView(TColumnIndex Column, bool Center)
+{
+    if (!ColumnsUsed() || !IsValidColumn(Column))
+        return false;
+    const TLazyTreeColumn &column = FHeader.Columns()[Column];
+    const int columnLeft = column.Left() - FEffectiveOffsetX;
+    const int width = column.Width();
+    const int fixed = FHeader.Columns().GetVisibleFixedWidth();
+    if (Center) {
+        const int target = columnLeft + FEffectiveOffsetX + width / 2 - fixed / 2 - ClientWidth() / 2;
+        if (target != FEffectiveOffsetX)
+            SetOffsetX(-target);
+        return true;
+    }
+    if (column.Options().contains(TLTColumnOption::coFixed))
+        return true;
+    int newPos = FEffectiveOffsetX;
+    if (columnLeft + width > ClientWidth())
+        newPos = columnLeft + width + FEffectiveOffsetX - ClientWidth();
+    else if (columnLeft < fixed)
+        newPos = FEffectiveOffsetX + columnLeft - fixed;
+    if (newPos != FEffectiveOffsetX)
+        SetOffsetX(-newPos);
+    return true;
+}
+
+bool TLazyStringTreeWidget::scrollNodeIntoView(PLazyNode Node, bool Center)
+{
     expandParents(Node);
     const TColumnIndex column = ColumnsUsed() && IsValidColumn(FFocusedColumn) ? FFocusedColumn : NoColumn;
     const TRect r = GetDisplayRect(Node, column, !toOption(TLTMiscOption::toGridExtensions));

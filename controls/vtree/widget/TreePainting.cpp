@@ -166,7 +166,9 @@ void TLazyStringTreeWidget::PaintTree(platform::TCanvas &TargetCanvas, const QRe
                     PlaceStaticBackground(TargetCanvas, below, {offset.X, offset.Y + FOffsetY});
                 else
                     TileBackgroundBitmap(TargetCanvas, below, offset);
-            } else
+            } else if (ColumnsUsed())
+                paintColumnsBelowRows(TargetCanvas, below, Window.left() - Target.x(), PaintOptions);
+            else
                 TargetCanvas.FillColor(below, BackGroundColor());
         }
     }
@@ -266,6 +268,36 @@ void TLazyStringTreeWidget::paintCell(TLTPaintInfo &PaintInfo, bool ShowCheckIma
           (!useColumns || column == FFocusedColumn)))
         PaintNodeContent(PaintInfo);
     RaiseAfterCellPaint(&canvas, node, column, platform::toQRect(PaintInfo.CellRect));
+}
+
+void TLazyStringTreeWidget::paintColumnsBelowRows(platform::TCanvas &Canvas, const TRect &Below, int ShiftX,
+                                                  TLTInternalPaintOptions PaintOptions)
+{
+    const bool fullGrid = PaintOptions.contains(poGridLines) && toOption(TLTPaintOption::toFullVertGridLines) &&
+                          toOption(TLTPaintOption::toShowVertGridLines);
+    const bool autoResize = FHeader.Options().contains(TLTHeaderOption::hoAutoResize);
+    const TColumnIndex last = FHeader.Columns().GetLastVisibleColumn();
+    int right = Below.Left;
+    for (const TLazyTreeColumn *column : FHeader.Columns().GetVisibleColumns()) {
+        TRect r{column->Left() - ShiftX, Below.Top, column->Left() + column->Width() - ShiftX, Below.Bottom};
+        if (r.Right <= Below.Left)
+            continue;
+        if (r.Left >= Below.Right)
+            break;
+        r.Left = std::max(r.Left, Below.Left);
+        right = r.Right;
+        if (fullGrid && !(autoResize && column->Index() == last)) {
+            TLTPaintInfo info;
+            info.Canvas = &Canvas;
+            Canvas.Font().setColor(FColors.GetColor(TLTColors::GridLineColor));
+            DottedVertLine(info, r.Top, false, r.Right - 1, r.Bottom - 1);
+            --r.Right;
+        }
+        const bool parentColor = column->Options().contains(TLTColumnOption::coParentColor);
+        Canvas.FillColor(r, parentColor ? BackGroundColor() : column->Color());
+    }
+    if (right < Below.Right)
+        Canvas.FillColor({right, Below.Top, Below.Right, Below.Bottom}, BackGroundColor());
 }
 
 } // namespace vtree

@@ -189,6 +189,42 @@ TEST_F(ColumnTreeTest, ColumnColoursAndVerticalGridLinesMarkTheCells)
     EXPECT_EQ(probe.Pixel(150, 5), ColorToRGB(platform::clYellow));
     EXPECT_EQ(probe.Pixel(150, 30), ColorToRGB(platform::clYellow)) << "second row";
     EXPECT_EQ(probe.Pixel(60, 5), ColorToRGB(platform::clWindow));
+    // Below the rows the column keeps its colour; the grid line stops with the rows.
+    EXPECT_EQ(probe.Pixel(150, 80), ColorToRGB(platform::clYellow));
+    EXPECT_EQ(probe.Pixel(260, 80), ColorToRGB(platform::clWindow)) << "right of the last column";
+    for (int y = 40; y < 100; ++y)
+        ASSERT_NE(probe.Pixel(79, y), grid) << y;
+    setPaint(TLTPaintOption::toFullVertGridLines);
+    const QImage full = tree.paintToImage();
+    const platform::TCanvas fullProbe(const_cast<QImage *>(&full));
+    int below = 0;
+    for (int y = 40; y < 100; ++y)
+        below += fullProbe.Pixel(179, y) == grid ? 1 : 0;
+    EXPECT_GE(below, 25);
+    EXPECT_EQ(fullProbe.Pixel(150, 80), ColorToRGB(platform::clYellow));
+}
+
+TEST_F(ColumnTreeTest, AColumnScrollsIntoView)
+{
+    tree.resize(150, 100);
+    tree.UpdateScrollBars(true);
+    ASSERT_EQ(tree.RangeX(), 240);
+    const struct {
+        TColumnIndex column;
+        bool center;
+        int offsetX;
+    } cases[] = {
+        {1, false, -30},  // its right edge (180) at the window's
+        {0, false, 0},    // its left edge back at 0
+        {2, false, -90},  // the last column ends the range
+        {1, true, -55},   // the middle (130) in the middle (75)
+        {0, true, 0},     // clamped at the start
+    };
+    for (const auto &c : cases) {
+        EXPECT_TRUE(tree.ScrollIntoView(c.column, c.center)) << c.column;
+        EXPECT_EQ(tree.OffsetX(), c.offsetX) << c.column << " " << c.center;
+    }
+    EXPECT_FALSE(tree.ScrollIntoView(TColumnIndex(7), false));
 }
 
 } // namespace
