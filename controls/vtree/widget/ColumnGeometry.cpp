@@ -17,7 +17,8 @@ void TLazyStringTreeWidget::GetColumnBounds(TColumnIndex Column, int &Left, int 
         return;
     }
     const TLazyTreeColumn &column = FHeader.Columns()[Column];
-    Left = column.Left() - FEffectiveOffsetX;
+    const bool fixed = column.Options().contains(TLTColumnOption::coFixed);
+    Left = column.Left() - (fixed ? 0 : FEffectiveOffsetX);
     Right = Left + column.Width();
 }
 

@@ -8,6 +8,9 @@
 
 #include <QPaintEvent>
 
+#include <algorithm>
+#include <vector>
+
 namespace vtree {
 
 using platform::TRect;
@@ -65,12 +68,16 @@ void TLazyStringTreeWidget::PaintHeader(platform::TCanvas &Canvas, const QRect &
     Canvas.Font().setColor(FHeader.Font().Color);
     const TLazyTreeColumns &columns = FHeader.Columns();
     const THeaderColors colors{FHeader.Font().Color, FColors.GetColor(TLTColors::HeaderHotColor)};
-    for (const TLazyTreeColumn *column : columns.GetVisibleColumns()) {
-        const int left = column->Left() - FEffectiveOffsetX;
+    // Fixed columns last, unscrolled, over the columns scrolled beneath them.
+    std::vector<TLazyTreeColumn *> order = columns.GetVisibleColumns();
+    std::stable_partition(order.begin(), order.end(), [](const TLazyTreeColumn *column) {
+        return !column->Options().contains(TLTColumnOption::coFixed);
+    });
+    for (const TLazyTreeColumn *column : order) {
+        const bool fixed = column->Options().contains(TLTColumnOption::coFixed);
+        const int left = column->Left() - (fixed ? 0 : FEffectiveOffsetX);
         const TRect cell{left, 0, left + column->Width(), height};
-        if (cell.Left > strip.Right)
-            break;
-        if (cell.Right < strip.Left)
+        if (cell.Left > strip.Right || cell.Right < strip.Left)
             continue;
         const TLTColumnOptions options = column->Options();
         const TColumnIndex index = column->Index();

@@ -157,7 +157,8 @@ void TLazyStringTreeWidget::GetHitTestInfoAt(int X, int Y, bool Relative, THitIn
     if (Y > std::max(ClientHeight(), FRangeY))
         HitInfo.HitPositions.include(THitPosition::hiBelow);
     if (Relative) {
-        X += FEffectiveOffsetX;
+        if (!ColumnsUsed() || X >= FHeader.Columns().GetVisibleFixedWidth())
+            X += FEffectiveOffsetX;
         Y -= FOffsetY;
     }
     HitInfo.HitPoint = {X, Y};

@@ -51,8 +51,22 @@ void TLazyStringTreeWidget::Paint(platform::TCanvas &Canvas, const QRect &Update
 {
     if (UpdateRect.isEmpty())
         return;
-    const QRect window = UpdateRect.translated(FEffectiveOffsetX, -FOffsetY);
-    PaintTree(Canvas, window, UpdateRect.topLeft(), PaintOptions);
+    const int fixed = ColumnsUsed() ? FHeader.Columns().GetVisibleFixedWidth() : 0;
+    if (fixed == 0) {
+        const QRect window = UpdateRect.translated(FEffectiveOffsetX, -FOffsetY);
+        PaintTree(Canvas, window, UpdateRect.topLeft(), PaintOptions);
+        return;
+    }
+    // Fixed columns do not scroll sideways: their strip is painted apart.
+    const QRect client = viewport()->rect();
+    QRect strip = client;
+    strip.setRight(std::min(fixed, client.width()) - 1);
+    PaintTree(Canvas, strip.translated(0, -FOffsetY), strip.topLeft(), PaintOptions);
+    if (fixed < client.width()) {
+        strip = client;
+        strip.setLeft(fixed);
+        PaintTree(Canvas, strip.translated(FEffectiveOffsetX, -FOffsetY), strip.topLeft(), PaintOptions);
+    }
 }
 
 bool TLazyStringTreeWidget::showsBackground(TLTInternalPaintOptions PaintOptions) const

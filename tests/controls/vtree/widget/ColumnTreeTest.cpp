@@ -204,6 +204,30 @@ TEST_F(ColumnTreeTest, ColumnColoursAndVerticalGridLinesMarkTheCells)
     EXPECT_EQ(fullProbe.Pixel(150, 80), ColorToRGB(platform::clYellow));
 }
 
+TEST_F(ColumnTreeTest, AFixedColumnStaysWhileTheOthersScroll)
+{
+    TLazyTreeColumn &first = tree.Header()->Columns()[0];
+    first.SetOptions(first.Options() + TLTColumnOption::coFixed);
+    tree.resize(150, 100);
+    tree.UpdateScrollBars(true);
+    const QImage before = tree.paintToImage();
+    tree.SetOffsetX(-30);
+    ASSERT_EQ(tree.OffsetX(), -30);
+    EXPECT_EQ(tree.GetDisplayRect(node, 0, false), TRect({0, 0, 79, 18}));
+    EXPECT_EQ(tree.GetDisplayRect(node, 1, false), TRect({50, 0, 149, 18}));
+    EXPECT_EQ(hitAt(10, 5).HitColumn, 0);
+    EXPECT_EQ(hitAt(10, 5).HitPoint.x(), 10);
+    EXPECT_EQ(hitAt(85, 5).HitColumn, 1);
+    EXPECT_EQ(hitAt(85, 5).HitPoint.x(), 115);
+    const QImage after = tree.paintToImage();
+    EXPECT_EQ(after.copy(0, 0, 80, 36), before.copy(0, 0, 80, 36));
+    EXPECT_EQ(inkBetween(after, 80, 150), 0) << "the second column's text scrolled under the fixed one";
+    tree.Header()->SetOptions(tree.Header()->Options() + TLTHeaderOption::hoVisible);
+    tree.RecalcHeaderRect();
+    const QImage header = tree.paintHeaderToImage();
+    EXPECT_LT(qGray(header.pixel(79, 9)), qGray(header.pixel(80, 9))) << "the fixed button keeps its edge";
+}
+
 TEST_F(ColumnTreeTest, AColumnScrollsIntoView)
 {
     tree.resize(150, 100);
