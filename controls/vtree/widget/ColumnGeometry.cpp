@@ -9,6 +9,24 @@ TAlignment TLazyStringTreeWidget::cellAlignment(TColumnIndex Column) const
     return IsValidColumn(Column) ? FHeader.Columns()[Column].Alignment() : FAlignment;
 }
 
+bool TLazyStringTreeWidget::readsRightToLeft(TColumnIndex Column) const
+{
+    return IsValidColumn(Column) && FHeader.Columns()[Column].BiDiMode() != TBiDiMode::bdLeftToRight;
+}
+
+TAlignment mirrored(TAlignment Alignment)
+{
+    switch (Alignment) {
+    case TAlignment::taLeftJustify:
+        return TAlignment::taRightJustify;
+    case TAlignment::taRightJustify:
+        return TAlignment::taLeftJustify;
+    case TAlignment::taCenter:
+        break;
+    }
+    return Alignment;
+}
+
 void TLazyStringTreeWidget::GetColumnBounds(TColumnIndex Column, int &Left, int &Right) const
 {
     if (!IsValidColumn(Column)) {

@@ -37,6 +37,9 @@ struct TTreeScrollInfo {
     int Pos = 0;
 };
 
+// Left and right swapped, as a right-to-left reading turns them.
+TAlignment mirrored(TAlignment Alignment);
+
 class TLazyStringTreeWidget : public QAbstractScrollArea, public TCustomLazyStringTree {
 public:
     // The expand button's square.
@@ -265,6 +268,11 @@ protected:
     // One cell of a row: images, lines, decorations, content.
     void paintCell(TLTPaintInfo &PaintInfo, bool ShowCheckImages, bool ShowStateImages, bool ShowImages);
     TAlignment cellAlignment(TColumnIndex Column) const;
+    // Only columns read right to left here: the tree itself has no reading direction.
+    bool readsRightToLeft(TColumnIndex Column) const;
+    // The indentation a hit test counts in front of a cell's content.
+    int hitIndentWidth(PLazyNode Node, bool IsMain) const;
+    void classifyRightToLeft(PLazyNode Node, int X, int Width, bool IsMain, TAlignment Alignment, THitInfo &HitInfo);
     // Below the last row: each column's strip in its colour, with full
     // vertical grid lines when asked; ShiftX turns tree x into canvas x.
     void paintColumnsBelowRows(platform::TCanvas &Canvas, const platform::TRect &Below, int ShiftX,

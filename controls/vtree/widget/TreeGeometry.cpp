@@ -108,11 +108,16 @@ TRect TLazyStringTreeWidget::GetDisplayRect(PLazyNode Node, TColumnIndex Column,
         offset += checkImageWidth() + 2;
     offset += imageWidthIf(FStateImages, Node, TLTImageKind::ikState, Column);
     offset += imageWidthIf(FImages, Node, TLTImageKind::ikNormal, Column);
-    result.Left += offset;
-    const int textWidth = MeasureNodeWidth(FCanvas, Node, Column);
+    const bool rightToLeft = readsRightToLeft(Column);
     TAlignment alignment = cellAlignment(Column);
+    if (rightToLeft) {
+        result.Right -= offset;
+        alignment = mirrored(alignment);
+    } else
+        result.Left += offset;
+    const int textWidth = MeasureNodeWidth(FCanvas, Node, Column);
     if (Unclipped && result.Width() < textWidth - 1)
-        alignment = TAlignment::taLeftJustify;
+        alignment = rightToLeft ? TAlignment::taRightJustify : TAlignment::taLeftJustify;
     alignTextRect(result, textWidth, alignment, Unclipped);
     return result;
 }
@@ -197,18 +202,88 @@ void TLazyStringTreeWidget::GetHitTestInfoAt(int X, int Y, bool Relative, THitIn
             HitInfo.HitPositions.include(THitPosition::hiLowerSplitter);
     }
     const bool isMain = HitInfo.HitColumn == NoColumn || HitInfo.HitColumn == MainColumn();
-    classifyLeftToRight(node, X, width, isMain, cellAlignment(HitInfo.HitColumn), HitInfo);
+    if (readsRightToLeft(HitInfo.HitColumn))
+        classifyRightToLeft(node, X, width, isMain, mirrored(cellAlignment(HitInfo.HitColumn)), HitInfo);
+    else
+        classifyLeftToRight(node, X, width, isMain, cellAlignment(HitInfo.HitColumn), HitInfo);
+}
+
+void TLazyStringTreeWidget::classifyRightToLeft(PLazyNode Node, int X, int Width, bool IsMain, TAlignment Alignment,
+                                                THitInfo &HitInfo)
+{
+    // The indentation lies on the right.
+    const int indentWidth = hitIndentWidth(Node, IsMain);
+    const int edge = Width - indentWidth;
+    if (X >= edge) {
+        if (toOption(TLTPaintOption::toShowButtons) && Node->States.contains(TLazyNodeState::vsHasChildren)) {
+            if (X <= edge + int(FIndent))
+                HitInfo.HitPositions.include(THitPosition::hiOnItemButton);
+            if (X <= edge + ButtonSize)
+                HitInfo.HitPositions.include(THitPosition::hiOnItemButtonExact);
+        }
+        return;
+    }
+    if (!IsMain && toOption(TLTMiscOption::toReportMode))
+        return;
+    int right = edge - FMargin;
+    if (IsMain && hasCheckColumn(Node))
+        right -= checkImageWidth() + 2;
+    if (IsMain && X > right) {
+        HitInfo.HitPositions = THitPosition::hiOnItem;
+        if (Node->CheckType != TCheckType::ctNone)
+            HitInfo.HitPositions.include(THitPosition::hiOnItemCheckbox);
+        return;
+    }
+    const TColumnIndex column = HitInfo.HitColumn;
+    right -= imageWidthIf(FStateImages, Node, TLTImageKind::ikState, column);
+    if (X > right) {
+        HitInfo.HitPositions.include(THitPosition::hiOnStateIcon);
+        return;
+    }
+    right -= imageWidthIf(FImages, Node, TLTImageKind::ikNormal, column);
+    if (X > right) {
+        HitInfo.HitPositions.include(THitPosition::hiOnNormalIcon);
+        return;
+    }
+    const int nodeWidth = MeasureNodeWidth(FCanvas, Node, column);
+    if (right < nodeWidth) {
+        HitInfo.HitPositions.include(THitPosition::hiOnItemLabel);
+        return;
+    }
+    switch (Alignment) {
+    case TAlignment::taRightJustify:
+        HitInfo.HitPositions.include(X < right - nodeWidth ? THitPosition::hiOnItemLeft : THitPosition::hiOnItemLabel);
+        break;
+    case TAlignment::taCenter: {
+        const int half = (right - nodeWidth) / 2;
+        if (X < half)
+            HitInfo.HitPositions.include(THitPosition::hiOnItemLeft);
+        else if (X < half + nodeWidth)
+            HitInfo.HitPositions.include(THitPosition::hiOnItemLabel);
+        else
+            HitInfo.HitPositions.include(THitPosition::hiOnItemRight);
+        break;
+    }
+    case TAlignment::taLeftJustify:
+        HitInfo.HitPositions.include(X > nodeWidth ? THitPosition::hiOnItemRight : THitPosition::hiOnItemLabel);
+        break;
+    }
+}
+
+int TLazyStringTreeWidget::hitIndentWidth(PLazyNode Node, bool IsMain) const
+{
+    if (!IsMain)
+        return 0;
+    int width = indentOf(Node);
+    if (!toOption(TLTPaintOption::toFixedIndent) && toOption(TLTPaintOption::toShowRoot))
+        width += int(FIndent);
+    return width;
 }
 
 void TLazyStringTreeWidget::classifyLeftToRight(PLazyNode Node, int X, int Width, bool IsMain, TAlignment Alignment,
                                                 THitInfo &HitInfo)
 {
-    int indentWidth = 0;
-    if (IsMain) {
-        indentWidth = indentOf(Node);
-        if (!toOption(TLTPaintOption::toFixedIndent) && toOption(TLTPaintOption::toShowRoot))
-            indentWidth += int(FIndent);
-    }
+    const int indentWidth = hitIndentWidth(Node, IsMain);
     if (IsMain && X < indentWidth + FMargin) {
         if (toOption(TLTPaintOption::toShowButtons) && Node->States.contains(TLazyNodeState::vsHasChildren)) {
             if (X >= indentWidth - int(FIndent))

@@ -146,6 +146,35 @@ TEST_F(ColumnTreeTest, AHitNamesItsColumnAndPlaceInTheCell)
     EXPECT_EQ(hitAt(50, 5).HitPositions, (THitPositions{hiOnItem, hiOnItemLabel}));
 }
 
+TEST_F(ColumnTreeTest, ARightToLeftCellIsClassifiedFromItsRightEdge)
+{
+    TLTHeader &header = *tree.Header();
+    header.Columns()[0].SetBiDiMode(TBiDiMode::bdRightToLeft);
+    header.Columns()[1].SetBiDiMode(TBiDiMode::bdRightToLeft);
+    tree.SetHasChildren(node, true);
+    const int w = tree.MeasureNodeWidth(nullptr, node, 1);
+    // The main column: indentation (18) and margin (4) on the right of 80.
+    // The second: a left-justified text is drawn on the right, after the margin.
+    const struct {
+        int x;
+        TColumnIndex column;
+        THitPositions expected;
+    } cases[] = {
+        {75, 0, {hiOnItem, hiOnItemButton}},
+        {65, 0, {hiOnItem, hiOnItemButton, hiOnItemButtonExact}},
+        {60, 0, {hiOnItem}},
+        {80 + 10, 1, {hiOnItem, hiOnItemLeft}},
+        {80 + 96 - w - 1, 1, {hiOnItem, hiOnItemLeft}},
+        {80 + 96 - w, 1, {hiOnItem, hiOnItemLabel}},
+    };
+    for (const auto &c : cases) {
+        const THitInfo info = hitAt(c.x, 5);
+        EXPECT_EQ(info.HitColumn, c.column) << c.x;
+        EXPECT_EQ(info.HitPositions, c.expected) << c.x;
+    }
+    EXPECT_EQ(tree.GetDisplayRect(node, 1, true), TRect({175 - w, 0, 175, 18}));
+}
+
 TEST_F(ColumnTreeTest, AutoSpanningGivesAnEmptyCellToItsLeftNeighbour)
 {
     cellTexts[1].clear();
