@@ -2,6 +2,8 @@
 // rectangles with a pen and a brush, one-pixel lines and text in
 // rectangles. Each pair runs in the same process, so their ratio holds on
 // a busy machine.
+#include "support/BenchMain.h"
+
 #include "platform/draw/Canvas.h"
 
 #include <QGuiApplication>
@@ -162,11 +164,5 @@ BENCHMARK(DrawTextQPainter)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runBenchmarks<QGuiApplication>(argc, argv);
 }

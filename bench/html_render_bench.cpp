@@ -4,6 +4,8 @@
 // same markup in standard HTML. Each pair runs in the same process, so their
 // ratio holds on a busy machine. A last pair lays out a 1 MB text with and
 // without 50,000 entities.
+#include "support/BenchMain.h"
+
 #include "controls/grid/base/html/HtmlRender.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -220,11 +222,5 @@ BENCHMARK(MeasureMegabyte)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runBenchmarks<QGuiApplication>(argc, argv);
 }

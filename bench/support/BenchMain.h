@@ -2,19 +2,19 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <type_traits>
 
 namespace bench {
 
 // Runs the benchmarks of a program under the application object it needs;
-// widget benchmarks get the offscreen platform unless one is asked for.
+// those that paint get the offscreen platform unless one is asked for.
 template <typename Application>
 int runBenchmarks(int argc, char **argv)
 {
-    if constexpr (std::is_same_v<Application, QApplication>) {
+    if constexpr (std::is_base_of_v<QGuiApplication, Application>) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
     }
