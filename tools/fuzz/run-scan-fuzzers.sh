@@ -7,11 +7,10 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 seconds="${1:-300}"
 shift || true
-command -v clang++ >/dev/null || { echo "clang++ is needed (apt-get install clang)"; exit 1; }
 build="$root/build/fuzz"
-CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCONFIGURATOR_FUZZ=ON -DCONFIGURATOR_TESTS=OFF -DCONFIGURATOR_BENCH=OFF >/dev/null
-cmake --build "$build" --target scan_answer_fuzzer serial_frame_fuzzer wireless_telegram_fuzzer
+for target in scan_answer_fuzzer serial_frame_fuzzer wireless_telegram_fuzzer; do
+    "$root/tools/fuzz/build-fuzzer.sh" "$target" >/dev/null
+done
 # Seeds: a primary scan whose slave 0 answers a real frame, a secondary
 # search that selects one slave and reads it, the frames as serial bytes, and
 # their records as wireless telegrams behind a short transport header or a
