@@ -530,7 +530,7 @@ protected:
     virtual bool QueryBeforeItemPaint(platform::TCanvas *Canvas, PLazyNode Node, QRect ItemRect);
     virtual void RaiseBeforePaint(platform::TCanvas *Canvas);
     // Ends an edit without taking its value; there is none without editing.
-    virtual void AbortEditor() {}
+    virtual bool AbortEditor() { return true; }
     virtual void QueryCanEdit(PLazyNode Node, TColumnIndex Column, bool &Allowed);
     virtual void QueryCanSplitterResizeNode(QPoint P, PLazyNode Node, TColumnIndex Column, bool &Allowed);
     virtual void NotifyChange(PLazyNode Node);
@@ -640,6 +640,10 @@ protected:
     virtual platform::TImageList *Images() const { return nullptr; }
     virtual platform::TImageList *StateImages() const { return nullptr; }
     virtual void CancelTreeHint() {}
+    // Called by ToggleNode once the toggle is decided, before the node's
+    // state and the heights change: HeightChange is what the rows below
+    // will move by (negative when collapsing).
+    virtual void AnimateToggle(PLazyNode Node, bool Expanding, std::int64_t HeightChange) {}
     // The widget's reaction to option changes that need a window.
     virtual void ApplyPaintOptionsToWindow(TLTPaintOptions Added, TLTPaintOptions Removed) {}
     virtual void ApplyMiscOptionsToWindow(TLTMiscOptions Added, TLTMiscOptions Removed) {}
@@ -656,7 +660,7 @@ protected:
     // Editing: ends an edit taking its value (false when it cannot end) or
     // cancels it.
     virtual bool EndEditNode() { return true; }
-    virtual void CancelEditNode() {}
+    virtual bool CancelEditNode() { return true; }
     virtual void UpdateEditBounds() {}
     // Data transfer: empties the clipboard when it holds this tree's cut or copy.
     virtual void ClearClipboardOfCutCopy() {}

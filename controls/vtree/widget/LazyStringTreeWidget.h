@@ -6,6 +6,7 @@
 // rectangles, hit tests, offsets, ranges, scroll bars) and painting.
 #include "controls/vtree/LazyStringTree.h"
 #include "controls/vtree/TreeHeader.h"
+#include "controls/vtree/widget/EditHintState.h"
 #include "controls/vtree/widget/PaintInfo.h"
 #include "controls/vtree/widget/ScrollBarOptions.h"
 #include "controls/vtree/widget/TreeColors.h"
@@ -384,6 +385,64 @@ protected:
     platform::TCanvas FIdleCanvas;
     platform::TCanvas *FCanvas = &FIdleCanvas;
     platform::TRetainedImage FRetained;
+
+    // ---- Editing, hints and animations -----------------------------------------
+public:
+    // Editable: toEditable, enabled, not read-only, column -1 or coEditable;
+    // OnEditing has the last word.
+    bool CanEdit(PLazyNode Node, TColumnIndex Column);
+    // Focuses the node and opens an editor over the cell; whether one is open.
+    bool EditNode(PLazyNode Node, TColumnIndex Column);
+    bool EndEditNode() override;
+    bool CancelEditNode() override;
+    bool IsEditing() const { return FStates.contains(TLazyTreeState::tsEditing); }
+    TColumnIndex EditColumn() const { return FEditHint.EditColumn; }
+    ILTEditLink *EditLink() const { return FEditHint.EditLink.get(); }
+    // A cell's text, font and text rectangle as the tree paints them.
+    virtual void GetTextInfo(PLazyNode Node, TColumnIndex Column, platform::TFont &AFont, platform::TRect &R, QString &Text);
+    // The alignment of a cell's text as read (right to left mirrored).
+    TAlignment EditAlignment(TColumnIndex Column) const;
+    void UpdateEditBounds() override;
+
+    bool ShowHint() const { return FEditHint.ShowHint; }
+    void SetShowHint(bool value) { FEditHint.ShowHint = value; }
+    // The hint decision for a cursor position (client coordinates): 0 when a
+    // hint shows, HintInfo filled; see TLTHintInfo.
+    int HandleHintShow(TLTHintInfo &HintInfo);
+    // The mouse resting at CursorPos (client coordinates): decides, measures
+    // and shows the hint; true when one is up.
+    bool ShowHintAt(QPoint CursorPos);
+    void CancelTreeHint() override;
+    THintAnimationType EffectiveHintAnimation() const;
+    TLazyTreeHintWindow *HintWindow() const { return FEditHint.HintWindow; }
+    const platform::TRect &LastHintRect() const { return FEditHint.LastHintRect; }
+
+    // Steps over Duration on a timer, tsInAnimation meanwhile; false (and no
+    // step) when an animation runs already or there is no time.
+    bool RunAnimation(int Steps, unsigned Duration, TTimedAnimation::StepFunction Step,
+                      std::function<void()> Finished = {});
+    // Ends a running animation at once, with its closing step.
+    void FinishAnimation();
+    TTimedAnimation &Animation();
+    // Only a tree the user can see animates.
+    bool canAnimate() const;
+    bool IsToggleAnimating() const { return FEditHint.ToggleOverlay && FEditHint.ToggleOverlay->isVisible(); }
+    const QImage &ToggleFrame() const { return FEditHint.ToggleFrame; }
+
+protected:
+    friend class TLTEdit;
+    friend class TStringEditLink;
+    friend class TLazyTreeHintWindow;
+    virtual void OpenEditor();
+    virtual bool CloseEditor();
+    bool AbortEditor() override;
+    virtual void PlaceEditor();
+    void TimerFired(int Id) override;
+    void AnimateToggle(PLazyNode Node, bool Expanding, std::int64_t HeightChange) override;
+    // The toggle's figures taken before it changes anything.
+    TToggleGeometry toggleGeometry(PLazyNode Node, std::int64_t HeightChange);
+
+    TEditHintState FEditHint;
 };
 
 } // namespace vtree
