@@ -140,7 +140,6 @@ void TLazyTreeHintWindow::ActivateHint(QRect Rect, QPoint CursorPos, const QRect
     }
     FFrame = FBackground;
     show();
-    raise();
     const THintAnimationType animation = tree->EffectiveHintAnimation();
     const unsigned duration = tree->AnimationDuration();
     QPointer<TLazyTreeHintWindow> self(this);

@@ -34,7 +34,7 @@ int TLazyStringTreeWidget::HandleHintShow(TLTHintInfo &HintInfo)
     else if (window() != this)
         allowed = window()->isActiveWindow() || QGuiApplication::applicationState() == Qt::ApplicationActive;
     else
-        allowed = hasFocus();
+        allowed = Focused();
     bool show = false;
     if (!QWidget::mouseGrabber() && FEditHint.ShowHint
         && !FStates.containsAny({tsOLEDragging, tsDrawSelecting, tsScrolling}) && allowed) {
@@ -151,8 +151,12 @@ void TLazyStringTreeWidget::CancelTreeHint()
 {
     FEditHint.LastHintRect = {};
     if (FEditHint.HintWindow && FEditHint.HintWindow->isVisible()) {
-        if (FStates.contains(tsInAnimation) && !IsToggleAnimating())
-            FinishAnimation();
+        // The hint goes: its animation stops without drawing once more.
+        if (FStates.contains(tsInAnimation) && !IsToggleAnimating()) {
+            if (FEditHint.Animation)
+                FEditHint.Animation->stop();
+            ChangeTreeStates({}, {tsInAnimation, tsCancelHintAnimation});
+        }
         FEditHint.HintWindow->hide();
     }
     if (FStates.contains(tsHint))
