@@ -2,9 +2,9 @@
 
 #include "platform/draw/Canvas.h"
 
-#include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <utility>
 
 namespace vtree {
@@ -29,19 +29,33 @@ void setArea2(ToggleScrollData &Data, QRect R, TToggleDirection Direction, int A
     Data.Amount2 = Amount;
 }
 
+// Moves the rows of A (clipped to the frame) by Dy, as the platform scrolls
+// a window's pixels: rows moved out of A are lost, the rows they leave keep
+// what they showed.
+void scrollRows(QImage &Frame, QRect A, int Dy)
+{
+    A &= Frame.rect();
+    if (A.isEmpty() || Dy == 0 || std::abs(Dy) >= A.height())
+        return;
+    const std::size_t bytes = std::size_t(A.width()) * 4;
+    const int rows = A.height() - std::abs(Dy);
+    const auto row = [&Frame, &A](int y) { return Frame.scanLine(y) + std::size_t(A.left()) * 4; };
+    if (Dy < 0) {
+        for (int i = 0; i < rows; ++i)
+            std::memmove(row(A.top() + i), row(A.top() + i - Dy), bytes);
+    } else {
+        for (int i = rows - 1; i >= 0; --i)
+            std::memmove(row(A.top() + i + Dy), row(A.top() + i), bytes);
+    }
+}
+
 // Scrolls the pixels of A by N rows; on the first step the strip left
 // behind (one row more than N) takes the background.
 void moveArea(QImage &Frame, const QRect &A, TToggleDirection Direction, int N, bool FillStrip, const ToggleScrollData &Data)
 {
     if (Direction == None || N <= 0 || A.isEmpty())
         return;
-    const int dy = Direction == Up ? -N : N;
-    {
-        const QImage copy = Frame.copy(A);
-        QPainter painter(&Frame);
-        painter.setClipRect(A);
-        painter.drawImage(A.topLeft() + QPoint(0, dy), copy);
-    }
+    scrollRows(Frame, A, Direction == Up ? -N : N);
     if (!FillStrip)
         return;
     const QRect strip = Direction == Up ? edges(A.left(), A.bottom() + 1 - N - 1, A.right() + 1, A.bottom() + 1)
@@ -158,6 +172,9 @@ bool AnimateToggleStep(int Step, int StepSize, ToggleScrollData &Data, QImage &F
 {
     if (StepSize <= 0)
         return true;
+    // Rows are moved as 32-bit pixels.
+    if (Frame.depth() != 32)
+        Frame = Frame.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     int move2 = 0;
     const bool first = Step == 0;
     if (Data.Direction1 != None) {
