@@ -101,6 +101,27 @@ TEST(AnimationTest, TwoMovingAreasAreExchangedSoThatTheBiggerLeads)
     EXPECT_EQ(frame.pixelColor(50, 40), QColor(Qt::black));
 }
 
+TEST(AnimationTest, TheUncoveredStripTakesEachColumnsColour)
+{
+    ToggleScrollData data;
+    data.ScrollRect1 = QRect(0, 20, 100, 80);
+    data.Direction1 = Down;
+    data.Amount1 = 10;
+    data.Background = platform::clWhite;
+    data.Pieces = {{0, 40, platform::clRed}, {60, 100, platform::clBlue}};
+    QImage frame(100, 100, QImage::Format_RGB32);
+    frame.fill(Qt::black);
+    ASSERT_EQ(prepareToggleSteps(data), 10);
+    AnimateToggleStep(0, 3, data, frame);
+    // Four rows from the area's top: the three moved and one more.
+    for (int y : {20, 23}) {
+        EXPECT_EQ(frame.pixelColor(10, y), QColor(Qt::red)) << y;
+        EXPECT_EQ(frame.pixelColor(50, y), QColor(Qt::white)) << y;
+        EXPECT_EQ(frame.pixelColor(80, y), QColor(Qt::blue)) << y;
+    }
+    EXPECT_EQ(frame.pixelColor(50, 24), QColor(Qt::black));
+}
+
 TEST(AnimationTest, CollapsingMovesTheRowsBelowUpByAtMostTheChildrensHeight)
 {
     TToggleGeometry g;

@@ -215,6 +215,29 @@ TEST(EditingTest, ATreeDestroyedWhileEditingLeavesNothingBehind)
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+TEST(EditingTest, ACellOfAColumnIsEditedOnlyWithCoEditableAndGridExtensionsWidenTheEditor)
+{
+    EditProbe tree;
+    tree.resize(300, 100);
+    TLazyTreeColumns &columns = tree.Header()->Columns();
+    for (int width : {80, 100, 60})
+        columns.Add().SetWidth(width);
+    columns[2].SetOptions(columns[2].Options() - TLTColumnOption::coEditable);
+    EXPECT_TRUE(tree.CanEdit(tree.node(0), 1));
+    EXPECT_FALSE(tree.CanEdit(tree.node(0), 2));
+    EXPECT_FALSE(tree.EditNode(tree.node(0), 2));
+
+    tree.TreeOptions().SetMiscOptions(tree.TreeOptions().MiscOptions() + TLTMiscOption::toGridExtensions);
+    ASSERT_TRUE(tree.EditNode(tree.node(0), 1));
+    EXPECT_EQ(tree.EditColumn(), 1);
+    int left = 0;
+    int right = 0;
+    tree.GetColumnBounds(1, left, right);
+    const platform::TRect text = tree.GetDisplayRect(tree.node(0), 1, true, true);
+    EXPECT_EQ(tree.edit()->geometry().left(), text.Left);
+    EXPECT_EQ(tree.edit()->geometry().right() + 1, right);
+}
+
 TEST(EditingTest, ACustomEditorFromOnCreateEditorIsDrivenThroughTheLink)
 {
     struct RecordingLink : ILTEditLink {

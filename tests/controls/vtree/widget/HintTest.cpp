@@ -76,6 +76,47 @@ TEST(HintTest, ATooltipShowsOnlyForClippedTextExactlyOverIt)
     EXPECT_FALSE(tree.TreeStates().contains(TLazyTreeState::tsHint));
 }
 
+TEST(HintTest, AColumnNarrowerThanItsTextShowsTheTooltip)
+{
+    HintProbe tree;
+    tree.resize(300, 100);
+    TLazyTreeColumns &columns = tree.Header()->Columns();
+    columns.Add().SetWidth(100);
+    columns.Add().SetWidth(150);
+    tree.OnGetText = [](TreeSender, PLazyNode, TColumnIndex Column, TLSTTextType, QString &Text) {
+        Text = Column == 1 ? QStringLiteral("second column") : QStringLiteral("m");
+    };
+    const platform::TRect text = tree.GetDisplayRect(tree.GetFirst(), 1, true, true);
+    const QPoint over(text.Left + 2, text.Top + 2);
+    EXPECT_FALSE(tree.ShowHintAt(over));
+    columns[1].SetWidth(30);
+    const platform::TRect narrowed = tree.GetDisplayRect(tree.GetFirst(), 1, true, true);
+    ASSERT_TRUE(tree.ShowHintAt(QPoint(narrowed.Left + 2, narrowed.Top + 2)));
+    EXPECT_EQ(tree.HintWindow()->HintData().Column, 1);
+    EXPECT_EQ(tree.HintWindow()->HintData().HintText, QStringLiteral("second column"));
+    EXPECT_EQ(tree.HintWindow()->size(), QSize(narrowed.Width() + 2, narrowed.Height() + 2));
+}
+
+TEST(HintTest, AHintThatGoesAwayStopsItsAnimation)
+{
+    for (const bool cancel : {true, false}) {
+        HintProbe tree;
+        unsigned now = 0;
+        tree.Animation().setClock([&now] { return now; });
+        tree.SetHintAnimation(THintAnimationType::hatSlide);
+        ASSERT_TRUE(tree.ShowHintAt(tree.textPoint(1)));
+        ASSERT_TRUE(tree.Animation().isRunning());
+        if (cancel)
+            tree.CancelTreeHint();
+        else
+            tree.HintWindow()->hide();
+        now += 10;
+        tree.Animation().tick();
+        EXPECT_FALSE(tree.Animation().isRunning()) << cancel;
+        EXPECT_FALSE(tree.TreeStates().contains(TLazyTreeState::tsInAnimation)) << cancel;
+    }
+}
+
 TEST(HintTest, AnEmptyNodeHintShowsNoWindow)
 {
     HintProbe tree;
