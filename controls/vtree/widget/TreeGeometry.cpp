@@ -385,6 +385,8 @@ bool TLazyStringTreeWidget::ApplyOffsetXY(QPoint Value, TScrollUpdateOptions Opt
     FOffsetY = y;
     FEffectiveOffsetX = -FOffsetX;
     CancelTreeHint();
+    // An open editor stays over its cell.
+    UpdateEditBounds();
     if (!IsUpdating()) {
         // The whole retained picture is painted again at the new offsets.
         if (Options.contains(TScrollUpdateOption::suoScrollClientArea))

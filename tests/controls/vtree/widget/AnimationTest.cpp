@@ -232,6 +232,20 @@ TEST(AnimationTest, ATreeDestroyedDuringAToggleAnimationStopsIt)
     EXPECT_TRUE(animated.driver.isNull());
 }
 
+TEST(AnimationTest, OneAnimationRunsAtATimeAndNoneWithoutTime)
+{
+    AnimatedTree animated;
+    TreeWidgetProbe &tree = *animated.tree;
+    const auto step = [](int, int) { return true; };
+    EXPECT_FALSE(tree.RunAnimation(10, 0, step));
+    ASSERT_TRUE(tree.RunAnimation(10, 100, step));
+    EXPECT_FALSE(tree.RunAnimation(10, 100, step));
+    animated.runOut();
+    EXPECT_TRUE(tree.RunAnimation(10, 100, step));
+    tree.FinishAnimation();
+    EXPECT_FALSE(tree.TreeStates().contains(TLazyTreeState::tsInAnimation));
+}
+
 TEST(AnimationTest, AHandlerThatDestroysTheTreeDuringAStepEndsTheAnimation)
 {
     AnimatedTree animated;

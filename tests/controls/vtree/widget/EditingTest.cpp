@@ -174,6 +174,16 @@ TEST(EditingTest, CtrlASelectsAllAndAPlainATypesTheLetter)
     EXPECT_EQ(edit->text(), QStringLiteral("alphaa"));
 }
 
+TEST(EditingTest, TheEditorFollowsItsCellWhenTheTreeScrolls)
+{
+    EditProbe tree;
+    tree.addNodes(10);
+    ASSERT_TRUE(tree.EditNode(tree.node(2), NoColumn));
+    const int top = tree.edit()->y();
+    tree.SetOffsetY(-18);
+    EXPECT_EQ(tree.edit()->y(), top - 18);
+}
+
 TEST(EditingTest, ANilNodeOrAnInvalidColumnIsAProgrammingError)
 {
     EditProbe tree;

@@ -117,6 +117,19 @@ TEST(HintTest, AHintThatGoesAwayStopsItsAnimation)
     }
 }
 
+TEST(HintTest, AnAnimationAskedForIsTheOneThatRuns)
+{
+    TreeWidgetProbe tree;
+    for (auto kind : {THintAnimationType::hatNone, THintAnimationType::hatFade, THintAnimationType::hatSlide}) {
+        tree.SetHintAnimation(kind);
+        EXPECT_EQ(tree.EffectiveHintAnimation(), kind);
+    }
+    // The test platform animates no tooltips.
+    tree.SetHintAnimation(THintAnimationType::hatSystemDefault);
+    ASSERT_FALSE(QApplication::isEffectEnabled(Qt::UI_FadeTooltip) || QApplication::isEffectEnabled(Qt::UI_AnimateTooltip));
+    EXPECT_EQ(tree.EffectiveHintAnimation(), THintAnimationType::hatNone);
+}
+
 TEST(HintTest, AnEmptyNodeHintShowsNoWindow)
 {
     HintProbe tree;
