@@ -130,6 +130,16 @@ TEST(HintTest, AnAnimationAskedForIsTheOneThatRuns)
     EXPECT_EQ(tree.EffectiveHintAnimation(), THintAnimationType::hatNone);
 }
 
+TEST(HintTest, WhileEditingTheEditedNodeGetsNoTooltip)
+{
+    HintProbe tree;
+    tree.TreeOptions().SetMiscOptions(tree.TreeOptions().MiscOptions() + TLTMiscOption::toEditable);
+    ASSERT_TRUE(tree.EditNode(tree.GetLast(), NoColumn));
+    EXPECT_FALSE(tree.ShowHintAt(tree.textPoint(1)));
+    tree.CancelEditNode();
+    EXPECT_TRUE(tree.ShowHintAt(tree.textPoint(1)));
+}
+
 TEST(HintTest, AnEmptyNodeHintShowsNoWindow)
 {
     HintProbe tree;
