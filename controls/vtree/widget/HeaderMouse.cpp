@@ -140,15 +140,16 @@ bool TLazyStringTreeWidget::trackHoverColumn(QPoint P)
     return true;
 }
 
-TColumnIndex TLazyStringTreeWidget::trackPressedColumn(QPoint P)
+TColumnIndex TLazyStringTreeWidget::trackPressedColumn(QPoint Header)
 {
     TLazyTreeColumns &columns = FHeader.Columns();
-    const TColumnIndex column = HeaderColumnAt(P);
+    const TColumnIndex column = HeaderColumnAt(Header);
     if (columns.IsValidColumn(column) && column != columns.FDownIndex &&
         columns[column].Options().containsAll({TLTColumnOption::coAllowClick, TLTColumnOption::coEnabled})) {
         columns.FDownIndex = column;
         const auto &glyphs = FHeaderInteraction.GlyphRects;
-        const QPoint absolute(P.x() < columns.GetVisibleFixedWidth() ? P.x() : P.x() + FEffectiveOffsetX, P.y());
+        const int fixedWidth = columns.GetVisibleFixedWidth();
+        const QPoint absolute(Header.x() < fixedWidth ? Header.x() : Header.x() + FEffectiveOffsetX, Header.y());
         FHeaderInteraction.CheckBoxHit = columns[column].CheckBox() && std::size_t(column) < glyphs.size() &&
                                          glyphs[std::size_t(column)].contains(absolute);
         invalidateHeader();
@@ -275,7 +276,7 @@ void TLazyStringTreeWidget::headerPress(const QMouseEvent &Event)
         }
         return;
     }
-    const TColumnIndex column = trackPressedColumn(P);
+    const TColumnIndex column = trackPressedColumn(local);
     if (columns.IsValidColumn(column) && FHeader.Options().contains(TLTHeaderOption::hoDrag) &&
         columns[column].Options().contains(TLTColumnOption::coDraggable))
         setHeaderStates(FHeader.States() + THeaderState::hsDragPending);
@@ -543,7 +544,7 @@ void TLazyStringTreeWidget::headerDoubleClick(const QMouseEvent &Event)
         return;
     }
     if (button == TMouseButton::mbLeft)
-        trackPressedColumn(P);
+        trackPressedColumn(local);
     ProcessHeaderClick(P, button, true, true);
 }
 

@@ -429,7 +429,8 @@ protected:
     void invalidateHeader();
     TShiftState headerShiftState(Qt::KeyboardModifiers Modifiers) const;
     bool trackHoverColumn(QPoint P);
-    TColumnIndex trackPressedColumn(QPoint P);
+    // Header-relative points, as the strip gets them.
+    TColumnIndex trackPressedColumn(QPoint Header);
     void headerPress(const QMouseEvent &Event);
     void headerMove(const QMouseEvent &Event);
     void headerRelease(const QMouseEvent &Event);
