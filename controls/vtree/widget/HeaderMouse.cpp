@@ -387,9 +387,6 @@ void TLazyStringTreeWidget::beginColumnDrag(QPoint DragStart)
         canvas.Font().setHeight(FHeader.Font().Height);
         canvas.Font().setColor(FHeader.Font().Color);
         paintHeaderCell(canvas, column, {0, 0, picture.width(), picture.height()}, false, false);
-        // The cell's glyph was recorded at the picture's origin; put it back.
-        if (std::size_t(index) < FHeaderInteraction.GlyphRects.size())
-            FHeaderInteraction.GlyphRects[std::size_t(index)] = {};
     }
     const bool fixed = column.Options().contains(TLTColumnOption::coFixed);
     const QPoint origin = FHeaderStrip->mapToGlobal(QPoint(column.Left() - (fixed ? 0 : FEffectiveOffsetX), 0));

@@ -417,6 +417,11 @@ public:
     // Prints the tree with the header on top of the first pages when asked
     // and visible.
     void Print(class TTreePrinter *Printer, bool PrintHeader);
+    // The header's font: stored (ParentFont off), the header made at least
+    // as tall as its text needs under toAutoChangeScale, repainted.
+    void SetHeaderFont(const THeaderFont &Value);
+    // The tree's font changed: a header with ParentFont takes it.
+    void HeaderParentFontChanged();
     // The strip's own input and, while a header state is set, the tree's
     // Escape and focus loss; true when the header took the event.
     bool HandleHeaderEvent(QEvent *Event);

@@ -299,3 +299,39 @@ TEST_F(HeaderLookTest, TheHeaderFontDrawsTheCaptions)
 
 } // namespace
 } // namespace vtreetest
+
+namespace vtreetest {
+namespace {
+
+TEST(HeaderFontTest, ALargerHeaderFontMakesTheHeaderTallEnoughAndParentFontFollowsTheTree)
+{
+    TreeWidgetProbe tree;
+    TLTHeader &header = *tree.Header();
+    header.Columns().Add().SetSpacing(4);
+    header.SetOptions(header.Options() + TLTHeaderOption::hoVisible);
+    tree.RecalcHeaderRect();
+    THeaderFont font = header.Font();
+    font.Name = QStringLiteral("Verdana");
+    font.Height = -30;
+    tree.SetHeaderFont(font);
+    platform::TCanvas measure;
+    measure.Font().setName(font.Name);
+    measure.Font().setHeight(font.Height);
+    EXPECT_EQ(header.Height(), measure.TextHeight(QStringLiteral("Q")) + 4 + 2);
+    EXPECT_EQ(tree.viewport()->geometry().top(), tree.contentsRect().top() + header.Height());
+    // A smaller font leaves the height.
+    const int tall = header.Height();
+    font.Height = -8;
+    tree.SetHeaderFont(font);
+    EXPECT_EQ(header.Height(), tall);
+    EXPECT_FALSE(header.ParentFont());
+    // With ParentFont the header takes the tree's font.
+    header.SetParentFont(true);
+    tree.HeaderParentFontChanged();
+    EXPECT_EQ(header.Font().Name, tree.TreeFont().Name());
+    EXPECT_EQ(header.Font().Height, tree.TreeFont().Height());
+    EXPECT_TRUE(header.ParentFont());
+}
+
+} // namespace
+} // namespace vtreetest

@@ -3,6 +3,7 @@
 #include "TreeWidgetProbe.h"
 
 #include "controls/vtree/widget/HeaderPopupMenu.h"
+#include "controls/vtree/widget/SharedImages.h"
 
 #include <gtest/gtest.h>
 
@@ -411,6 +412,92 @@ TEST_F(HeaderMouseTest, ARightClickShowsTheColumnMenuAndThenTheHeadersOwnMenu)
     EXPECT_EQ(changes, (std::vector<std::pair<TColumnIndex, bool>>{{1, false}}));
     columnMenu->close();
     own.close();
+}
+
+TEST_F(HeaderMouseTest, MouseEventsGetHeaderRelativePoints)
+{
+    QStringList seen;
+    tree.OnHeaderMouseDown = [&](HeaderSender, TMouseButton button, TShiftState, int x, int y) {
+        seen << QStringLiteral("down %1 %2,%3").arg(int(button)).arg(x).arg(y);
+    };
+    tree.OnHeaderMouseMove = [&](HeaderSender, TShiftState, int x, int y) { seen << QStringLiteral("move %1,%2").arg(x).arg(y); };
+    tree.OnHeaderMouseUp = [&](HeaderSender, TMouseButton button, TShiftState, int x, int y) {
+        seen << QStringLiteral("up %1 %2,%3").arg(int(button)).arg(x).arg(y);
+    };
+    move({30, 5});
+    press({30, 5});
+    release({30, 5});
+    press({150, 7}, Qt::MiddleButton);
+    release({150, 7}, Qt::MiddleButton);
+    EXPECT_EQ(seen, (QStringList{"move 30,5", "down 0 30,5", "up 0 30,5", "down 2 150,7", "up 2 150,7"}));
+}
+
+TEST_F(HeaderMouseTest, TheCursorShowsTheSplitterUnderTheMouse)
+{
+    header().SetOptions(header().Options() + TLTHeaderOption::hoHeightResize);
+    const struct {
+        QPoint at;
+        Qt::CursorShape shape;
+        bool column;
+    } cases[] = {{{40, 9}, Qt::ArrowCursor, false}, {{82, 9}, Qt::BitmapCursor, true}, {{40, 18}, Qt::BitmapCursor, false}};
+    for (const auto &c : cases) {
+        move(c.at);
+        EXPECT_EQ(strip->cursor().shape(), c.shape) << c.at.x() << "," << c.at.y();
+        if (c.shape == Qt::BitmapCursor) {
+            const QCursor &expected = c.column ? HeaderSplitCursor() : VertSplitCursor();
+            EXPECT_EQ(strip->cursor().hotSpot(), expected.hotSpot());
+            EXPECT_EQ(strip->cursor().pixmap().toImage(), expected.pixmap().toImage());
+        }
+    }
+    // The application may keep the default cursor.
+    tree.OnGetHeaderCursor = [](HeaderSender, TCursor &cursor) { cursor = 0; };
+    move({82, 9});
+    EXPECT_EQ(strip->cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST_F(HeaderMouseTest, LosingTheFocusEndsAWidthTracking)
+{
+    int after = 0;
+    tree.OnAfterColumnWidthTracking = [&](HeaderSender, TColumnIndex) { ++after; };
+    press({82, 9});
+    move({100, 9});
+    QFocusEvent lost(QEvent::FocusOut);
+    QApplication::sendEvent(&tree, &lost);
+    EXPECT_EQ(after, 1);
+    EXPECT_TRUE(header().States().empty());
+    release({100, 9});
+    EXPECT_EQ(after, 1);
+}
+
+TEST_F(HeaderMouseTest, WithoutItsOwnMenuTheHeaderAsksTheApplicationForOne)
+{
+    QMenu given;
+    given.addAction(QStringLiteral("Given"));
+    std::vector<std::pair<PLazyNode, TColumnIndex>> asked;
+    tree.OnGetPopupMenu = [&](TreeSender, PLazyNode node, TColumnIndex column, QPoint, bool &, QMenu *&menu) {
+        asked.emplace_back(node, column);
+        menu = &given;
+    };
+    press({200, 9}, Qt::RightButton);
+    release({200, 9}, Qt::RightButton);
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].first, nullptr);
+    EXPECT_EQ(asked[0].second, 2);
+    EXPECT_TRUE(given.isVisible());
+    given.close();
+}
+
+TEST_F(HeaderMouseTest, FittingHasNothingToDoOutsideTheColumnsOrWithoutRows)
+{
+    tree.AutoFitColumns(false, TSmartAutoFitType::smaUseColumnOption, 5);
+    EXPECT_EQ(columns()[0].Width(), 80);
+    tree.Clear();
+    int before = 0;
+    tree.OnBeforeGetMaxColumnWidth = [&](HeaderSender, TColumnIndex, bool &) { ++before; };
+    EXPECT_EQ(tree.GetMaxColumnWidth(1), 0);
+    tree.TreeOptions().SetPaintOptions(tree.TreeOptions().PaintOptions() + TLTPaintOption::toShowVertGridLines);
+    EXPECT_EQ(tree.GetMaxColumnWidth(1), 1);
+    EXPECT_EQ(before, 2);
 }
 
 } // namespace
