@@ -12,6 +12,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPointer>
+#include <QTimer>
 
 #include <cmath>
 #include <cstdlib>
@@ -30,8 +32,9 @@ constexpr TCursor crHeaderColumnSplit = 63;
 // A column's picture that follows the mouse, half see-through, during a drag.
 class THeaderDragImage : public QLabel {
 public:
-    explicit THeaderDragImage(const QImage &Picture)
-        : QLabel(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowTransparentForInput)
+    // A window of its own, owned by the strip so that it goes with the tree.
+    THeaderDragImage(QWidget *Owner, const QImage &Picture)
+        : QLabel(Owner, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowTransparentForInput)
     {
         setAttribute(Qt::WA_DeleteOnClose);
         setAttribute(Qt::WA_ShowWithoutActivating);
@@ -393,7 +396,7 @@ void TLazyStringTreeWidget::beginColumnDrag(QPoint DragStart)
     FHeaderInteraction.DragHotSpot = DragStart - origin;
     if (FHeaderInteraction.DragImage)
         FHeaderInteraction.DragImage->close();
-    auto *image = new THeaderDragImage(picture);
+    auto *image = new THeaderDragImage(FHeaderStrip, picture);
     image->move(origin);
     image->show();
     FHeaderInteraction.DragImage = image;
@@ -454,14 +457,26 @@ void TLazyStringTreeWidget::headerRelease(const QMouseEvent &Event)
             const TColumnIndex column = HeaderColumnAt(local);
             OnGetPopupMenu(this, nullptr, column < 0 ? NoColumn : column, P, askParent, menu);
         }
-        if (menu) {
-            columns.FHoverIndex = NoColumn;
-            if (auto *columnMenu = dynamic_cast<TLTHeaderPopupMenu *>(menu)) {
+        if (!menu)
+            return;
+        columns.FHoverIndex = NoColumn;
+        QPointer<QMenu> shown = menu;
+        auto popUp = [this, shown, global] {
+            if (!shown)
+                return;
+            if (auto *columnMenu = dynamic_cast<TLTHeaderPopupMenu *>(shown.data())) {
                 columnMenu->SetPopupComponent(this);
                 columnMenu->Popup(global.x(), global.y());
             } else
-                menu->popup(global);
-        }
+                shown->popup(global);
+        };
+        // One menu after the other: the header's own waits for the column menu to close.
+        QMenu *columnMenu = FHeaderInteraction.AutoMenu;
+        if (columnMenu && columnMenu->isVisible())
+            connect(columnMenu, &QMenu::aboutToHide, this, [this, popUp] { QTimer::singleShot(0, this, popUp); },
+                    Qt::SingleShotConnection);
+        else
+            popUp();
         return;
     }
     const THeaderStates states = FHeader.States();
