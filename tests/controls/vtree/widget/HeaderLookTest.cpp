@@ -1,7 +1,7 @@
 // The header's content beyond one plain caption: stacked and wrapped
 // captions, right-to-left reading, column check boxes, the application's
 // own drawing, drop marks, the header font.
-#include "TreeWidgetProbe.h"
+#include "HeaderColumns.h"
 
 #include "controls/vtree/widget/HeaderPainting.h"
 #include "controls/vtree/widget/SharedImages.h"
@@ -171,14 +171,7 @@ protected:
     void SetUp() override
     {
         tree.resize(300, 100);
-        TLTHeader &header = *tree.Header();
-        for (int width : {80, 100, 60}) {
-            TLazyTreeColumn &column = header.Columns().Add();
-            column.SetWidth(width);
-            column.SetText(QString(QChar('A' + column.Index())));
-        }
-        header.SetOptions(header.Options() + TLTHeaderOption::hoVisible);
-        tree.RecalcHeaderRect();
+        showHeaderColumns(tree, {80, 100, 60});
     }
     TreeWidgetProbe tree;
 };

@@ -1,6 +1,6 @@
 // The column menu of the header: its items, their checks and states, and
 // what choosing them does.
-#include "TreeWidgetProbe.h"
+#include "HeaderColumns.h"
 
 #include "controls/vtree/widget/HeaderPopupMenu.h"
 
@@ -14,13 +14,7 @@ protected:
     void SetUp() override
     {
         tree.resize(300, 100);
-        for (const char *text : {"Meter", "Value", "Unit"}) {
-            TLazyTreeColumn &column = tree.Header()->Columns().Add();
-            column.SetWidth(80);
-            column.SetText(QString::fromLatin1(text));
-        }
-        tree.Header()->SetOptions(tree.Header()->Options() + TLTHeaderOption::hoVisible);
-        tree.RecalcHeaderRect();
+        showHeaderColumns(tree, {80, 80, 80}, {"Meter", "Value", "Unit"});
         menu.SetPopupComponent(&tree);
     }
     void TearDown() override { menu.close(); }

@@ -1,6 +1,6 @@
 // The header under the mouse: synthetic mouse events sent to the header
 // strip of a tree with three columns of 80, 100 and 60 pixels.
-#include "TreeWidgetProbe.h"
+#include "HeaderColumns.h"
 
 #include "controls/vtree/widget/HeaderPopupMenu.h"
 #include "controls/vtree/widget/SharedImages.h"
@@ -19,13 +19,7 @@ protected:
     void SetUp() override
     {
         tree.resize(300, 100);
-        for (int width : {80, 100, 60}) {
-            TLazyTreeColumn &column = header().Columns().Add();
-            column.SetWidth(width);
-            column.SetText(QString(QChar('A' + column.Index())));
-        }
-        header().SetOptions(header().Options() + TLTHeaderOption::hoVisible);
-        tree.RecalcHeaderRect();
+        showHeaderColumns(tree, {80, 100, 60});
         tree.addNodes(3);
         strip = tree.HeaderStrip();
         ASSERT_NE(strip, nullptr);

@@ -1,5 +1,5 @@
 // Printing with the header on top, and the adapter that prints to a PDF file.
-#include "TreeWidgetProbe.h"
+#include "HeaderColumns.h"
 
 #include "controls/vtree/widget/TreePrinting.h"
 
@@ -73,13 +73,7 @@ protected:
     void SetUp() override
     {
         tree.resize(200, 100);
-        for (int width : {60, 60, 60}) {
-            TLazyTreeColumn &column = tree.Header()->Columns().Add();
-            column.SetWidth(width);
-            column.SetText(QString(QChar('A' + column.Index())));
-        }
-        tree.Header()->SetOptions(tree.Header()->Options() + TLTHeaderOption::hoVisible);
-        tree.RecalcHeaderRect();
+        showHeaderColumns(tree, {60, 60, 60});
         tree.addNodes(2);
     }
     TreeWidgetProbe tree;
