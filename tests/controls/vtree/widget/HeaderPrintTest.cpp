@@ -100,11 +100,21 @@ TEST_F(HeaderPrintTest, TheHeaderIsPrintedAboveTheRowsWhenAsked)
     EXPECT_EQ(byDefault.first, withHeader.first);
 }
 
+TEST_F(HeaderPrintTest, WithTheHeaderPagesAreStillCountedWithTheCeiling)
+{
+    // 200 wide and, with the header, exactly one page of 100 tall: two pages.
+    ASSERT_EQ(tree.GetTreeRect().Width(), 200);
+    ASSERT_EQ(tree.GetTreeRect().Height() + tree.HeaderHeight(), 100);
+    FirstPagePrinter printer({100, 100});
+    tree.Print(&printer, true);
+    EXPECT_EQ(printer.pages, 2);
+}
+
 TEST_F(HeaderPrintTest, APdfFileGetsAsManyPagesAsThePrintingMakes)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    tree.addNodes(150);
+    tree.addNodes(40);
     auto printTo = [&](const QString &name) {
         QPdfWriter writer(dir.filePath(name));
         writer.setResolution(96);
