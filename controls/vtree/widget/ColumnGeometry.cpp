@@ -44,11 +44,14 @@ TColumnIndex TLazyStringTreeWidget::ColumnAndEdgesAt(int X, int &Left, int &Righ
 {
     if (X < 0)
         return InvalidColumn;
-    for (const TLazyTreeColumn *column : FHeader.Columns().GetVisibleColumns()) {
-        if (column->Left() + column->Width() > X) {
-            Left = column->Left();
-            Right = Left + column->Width();
-            return column->Index();
+    // Walked in place: hit tests run on every mouse move.
+    const TLazyTreeColumns &columns = FHeader.Columns();
+    for (const TColumnIndex index : columns.PositionToIndex()) {
+        const TLazyTreeColumn &column = columns[index];
+        if (column.Options().contains(TLTColumnOption::coVisible) && column.Left() + column.Width() > X) {
+            Left = column.Left();
+            Right = Left + column.Width();
+            return index;
         }
     }
     return InvalidColumn;

@@ -7,6 +7,7 @@
 #include "controls/vtree/LazyStringTree.h"
 #include "controls/vtree/TreeHeader.h"
 #include "controls/vtree/widget/EditHintState.h"
+#include "controls/vtree/widget/HeaderInteraction.h"
 #include "controls/vtree/widget/PaintInfo.h"
 #include "controls/vtree/widget/ScrollBarOptions.h"
 #include "controls/vtree/widget/TreeColors.h"
@@ -443,6 +444,68 @@ protected:
     TToggleGeometry toggleGeometry(PLazyNode Node, std::int64_t HeightChange);
 
     TEditHintState FEditHint;
+    // ---- Header strip: owner drawing, mouse, popup menu and printing ---------
+public:
+    QWidget *HeaderStrip() const { return FHeaderStrip; }
+    // The header's own images (column images and the menu's icons).
+    platform::TImageList *HeaderImages() const { return FHeaderInteraction.Images; }
+    void SetHeaderImages(platform::TImageList *Value);
+    // The menu a right click on the header shows (nil: OnGetPopupMenu asks).
+    QMenu *HeaderPopupMenu() const { return FHeaderInteraction.PopupMenu; }
+    void SetHeaderPopupMenu(QMenu *Value) { FHeaderInteraction.PopupMenu = Value; }
+    // The column menu made by the last right click with hoAutoColumnPopupMenu.
+    QMenu *AutoColumnPopupMenu() const { return FHeaderInteraction.AutoMenu; }
+    // The picture following the mouse during a column drag (nil before one).
+    QWidget *HeaderDragImage() const { return FHeaderInteraction.DragImage; }
+    TColumnIndex HeaderDragIndex() const { return FHeaderInteraction.DragIndex; }
+    TColumnIndex HeaderDropTarget() const { return FHeaderInteraction.DropTarget; }
+    bool HeaderDropBefore() const { return FHeaderInteraction.DropBefore; }
+    // The column under a header point (strip coordinates), InvalidColumn for none.
+    TColumnIndex HeaderColumnAt(QPoint P) const;
+    // P in client coordinates (the header spans y -Height .. 0): the column
+    // whose right edge P is near enough to resize, into the tracked index.
+    bool FindSplitterColumn(QPoint P);
+    bool InHeaderSplitterArea(QPoint P) const;
+    bool CanResizeHeaderHeight(QPoint P);
+    void ProcessHeaderClick(QPoint P, TMouseButton Button, bool DblClick, bool Force);
+    // Fits the columns at display positions RangeStartCol .. RangeEndCol
+    // (-1: first and last) to their widest content.
+    void AutoFitColumns(bool Animated = true, TSmartAutoFitType SmartAutoFitType = TSmartAutoFitType::smaUseColumnOption,
+                        TColumnIndex RangeStartCol = NoColumn, TColumnIndex RangeEndCol = NoColumn);
+    int GetMaxColumnWidth(TColumnIndex Column, bool UseSmartColumnWidth = false);
+    // Prints the tree with the header on top of the first pages when asked
+    // and visible.
+    void Print(class TTreePrinter *Printer, bool PrintHeader);
+    // The header's font: stored (ParentFont off), the header made at least
+    // as tall as its text needs under toAutoChangeScale, repainted.
+    void SetHeaderFont(const THeaderFont &Value);
+    // The tree's font changed: a header with ParentFont takes it.
+    void HeaderParentFontChanged();
+    // The strip's own input and, while a header state is set, the tree's
+    // Escape and focus loss; true when the header took the event.
+    bool HandleHeaderEvent(QEvent *Event);
+
+protected:
+    // Paints the columns over Width pixels of a strip scrolled by OffsetX.
+    void paintHeaderColumns(platform::TCanvas &Canvas, int Width, int OffsetX);
+    void paintHeaderCell(platform::TCanvas &Canvas, TLazyTreeColumn &Column, const platform::TRect &Cell,
+                         bool OwnerDraw, bool AdvancedOwnerDraw);
+    void invalidateHeader();
+    TShiftState headerShiftState(Qt::KeyboardModifiers Modifiers) const;
+    bool trackHoverColumn(QPoint P);
+    // Header-relative points, as the strip gets them.
+    TColumnIndex trackPressedColumn(QPoint Header);
+    void headerPress(const QMouseEvent &Event);
+    void headerMove(const QMouseEvent &Event);
+    void headerRelease(const QMouseEvent &Event);
+    void headerDoubleClick(const QMouseEvent &Event);
+    bool trackHeaderMouseMove(const QMouseEvent &Event);
+    void beginColumnDrag(QPoint DragStart);
+    void moveColumnDrag(QPoint Global);
+    bool cancelHeaderStates();
+    void updateHeaderCursor(QPoint P);
+    void setHeaderStates(THeaderStates Value) { FHeader.SetStates(Value); }
+    THeaderInteraction FHeaderInteraction;
 };
 
 } // namespace vtree
