@@ -247,35 +247,6 @@ TNodeArray TBaseLazyTree::GetSortedSelection(bool Resolve)
     return result;
 }
 
-namespace {
-// Whether a comes before b in tree order.
-bool precedes(PLazyNode a, PLazyNode b, PLazyNode root)
-{
-    if (a == b)
-        return false;
-    std::vector<PLazyNode> pathA;
-    std::vector<PLazyNode> pathB;
-    for (PLazyNode node = a; node != root; node = node->Parent)
-        pathA.push_back(node);
-    for (PLazyNode node = b; node != root; node = node->Parent)
-        pathB.push_back(node);
-    auto ia = pathA.rbegin();
-    auto ib = pathB.rbegin();
-    while (ia != pathA.rend() && ib != pathB.rend() && *ia == *ib) {
-        ++ia;
-        ++ib;
-    }
-    if (ia == pathA.rend())
-        return true; // a is an ancestor of b
-    if (ib == pathB.rend())
-        return false;
-    for (PLazyNode node = *ia; node; node = node->NextSibling)
-        if (node == *ib)
-            return true;
-    return false;
-}
-} // namespace
-
 void TBaseLazyTree::SelectRange(PLazyNode StartNode, PLazyNode EndNode, bool AddOnly)
 {
     LT_ASSERT(EndNode, assertions::endNodeNil);
@@ -285,7 +256,7 @@ void TBaseLazyTree::SelectRange(PLazyNode StartNode, PLazyNode EndNode, bool Add
     }
     if (!StartNode)
         return;
-    if (precedes(EndNode, StartNode, FRoot))
+    if (CompareTreeOrder(EndNode, StartNode, true) < 0)
         std::swap(StartNode, EndNode);
     PLazyNode anchor = FRangeAnchor;
     if (!AddOnly)
@@ -312,7 +283,7 @@ void TBaseLazyTree::UnselectRange(PLazyNode StartNode, PLazyNode EndNode)
     }
     if (!StartNode)
         return;
-    if (precedes(EndNode, StartNode, FRoot))
+    if (CompareTreeOrder(EndNode, StartNode, true) < 0)
         std::swap(StartNode, EndNode);
     for (PLazyNode node = StartNode; node; node = GetNextVisible(node)) {
         if (node->States.contains(vsSelected)) {
@@ -325,6 +296,54 @@ void TBaseLazyTree::UnselectRange(PLazyNode StartNode, PLazyNode EndNode)
     }
     PackSelection();
     FSelection.shrink_to_fit();
+}
+
+void TBaseLazyTree::ToggleRangeSelection(PLazyNode StartNode, PLazyNode EndNode)
+{
+    LT_ASSERT(EndNode, assertions::endNodeNil);
+    if (!StartNode)
+        StartNode = FRoot->FirstChild;
+    else if (!GetFullyVisible(StartNode))
+        StartNode = GetPreviousVisible(StartNode);
+    if (!StartNode || StartNode == EndNode)
+        return;
+    if (CompareTreeOrder(StartNode, EndNode, true) > 0)
+        std::swap(StartNode, EndNode);
+    PLazyNode anchor = FRangeAnchor;
+    TNodeArray added;
+    bool removed = false;
+    auto toggle = [&](PLazyNode node) {
+        if (node->States.contains(vsSelected)) {
+            removeFromSelectionSilently(node);
+            NotifyRemoveFromSelection(node);
+            removed = true;
+        } else {
+            added.push_back(node);
+        }
+    };
+    // The ends toggle only on the far side of the anchor, so that moving
+    // back toward it gives up what the last move took.
+    if (!anchor || CompareTreeOrder(StartNode, anchor, true) < 0)
+        toggle(StartNode);
+    for (PLazyNode node = GetNextVisible(StartNode); node && node != EndNode; node = GetNextVisible(node))
+        toggle(node);
+    if (!anchor || CompareTreeOrder(EndNode, anchor, true) > 0)
+        toggle(EndNode);
+    PackSelection();
+    if (anchor && !anchor->States.contains(vsSelected))
+        added.push_back(anchor);
+    if (!added.empty())
+        AddNodesToSelection(added.data(), added.size());
+    else if (removed)
+        AnnounceChange(nullptr);
+}
+
+void TBaseLazyTree::StopIncrementalSearch()
+{
+    KillTreeTimer(SearchTimer);
+    FSearchBuffer.clear();
+    FLastSearchNode = nullptr;
+    ChangeTreeStates({}, TLazyTreeState::tsIncrementalSearching);
 }
 
 bool TBaseLazyTree::IsMouseSelecting() const
