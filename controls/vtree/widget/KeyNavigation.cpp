@@ -169,17 +169,17 @@ void TLazyStringTreeWidget::handleNavigationKey(std::uint16_t CharCode, TShiftSt
             SetOffsetX(home ? 0 : -INT_MAX);
             break;
         }
-        TColumnIndex column = NoColumn;
-        if (ColumnsUsed()) {
-            const TLazyTreeColumns &columns = FHeader.Columns();
-            column = home ? columns.GetFirstVisibleColumn() : columns.GetLastVisibleColumn();
-            while (column >= 0 && !QueryFocusChanging(FFocusedNode, target, FFocusedColumn, column))
-                column = home ? columns.GetNextVisibleColumn(column) : columns.GetPreviousVisibleColumn(column);
-        }
         if (!gridExtensions || ctrl)
             SetFocusedNode(target);
-        if (gridExtensions && !toOption(toFullRowSelect) && column >= 0)
-            SetFocusedColumn(column);
+        if (gridExtensions && !toOption(toFullRowSelect) && ColumnsUsed()) {
+            // The outermost column, or the next one inward, that may take the focus.
+            const TLazyTreeColumns &columns = FHeader.Columns();
+            TColumnIndex column = home ? columns.GetFirstVisibleColumn() : columns.GetLastVisibleColumn();
+            while (column >= 0 && !QueryFocusChanging(FFocusedNode, FFocusedNode, FFocusedColumn, column))
+                column = home ? columns.GetNextVisibleColumn(column) : columns.GetPreviousVisibleColumn(column);
+            if (column >= 0)
+                SetFocusedColumn(column);
+        }
         toggleRange = extendSelection;
         break;
     }

@@ -302,6 +302,27 @@ TEST(TreeKeysTest, TabMovesThroughTheCellsWhenTheTreeWantsIt)
     EXPECT_EQ(tree.FocusedColumn(), 1);
 }
 
+TEST(TreeKeysTest, WithGridExtensionsHomeEndAndTheArrowsMoveBetweenColumns)
+{
+    KeyTreeProbe tree;
+    tree.addNodes(3);
+    for (int i = 0; i < 3; ++i)
+        tree.Header()->Columns().Add();
+    tree.setSelectionOptions({toExtendedFocus});
+    tree.setMiscOptions({TLTMiscOption::toGridExtensions});
+    tree.focus(1);
+    tree.SetFocusedColumn(1);
+    tree.key(Qt::Key_End);
+    EXPECT_EQ(tree.FocusedColumn(), 2);
+    EXPECT_EQ(tree.FocusedNode(), tree.visible(1)) << "the row stays without Ctrl";
+    tree.key(Qt::Key_Left);
+    EXPECT_EQ(tree.FocusedColumn(), 1);
+    tree.key(Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_EQ(tree.FocusedColumn(), 0);
+    EXPECT_EQ(tree.FocusedNode(), tree.visible(0));
+    EXPECT_EQ(tree.selection(), Ints{0});
+}
+
 TEST(TreeKeysTest, LosingTheFocusEndsTheSearchAndGainingItEnsuresASelectedNode)
 {
     KeyTreeProbe tree;
