@@ -73,28 +73,30 @@ void sendKey(QWidget *widget, int key, Qt::KeyboardModifiers modifiers)
     QApplication::sendEvent(widget, &release);
 }
 
+// Times Work only; Reset brings the starting point back between the runs.
+template <class Work, class Reset>
+void measure(benchmark::State &state, Work work, Reset reset)
+{
+    for (auto _ : state) {
+        work();
+        state.PauseTiming();
+        reset();
+        state.ResumeTiming();
+    }
+}
+
 void Tree_SelectAllOfAMillion(benchmark::State &state)
 {
     const QStringList texts = rowTexts(kMillion);
     auto t = tree(texts);
-    for (auto _ : state) {
-        t->SelectAll(true);
-        state.PauseTiming();
-        t->ClearSelection();
-        state.ResumeTiming();
-    }
+    measure(state, [&] { t->SelectAll(true); }, [&] { t->ClearSelection(); });
 }
 BENCHMARK(Tree_SelectAllOfAMillion)->Unit(benchmark::kMillisecond);
 
 void TreeView_SelectAllOfAMillion(benchmark::State &state)
 {
     View v(rowTexts(kMillion));
-    for (auto _ : state) {
-        v.view.selectAll();
-        state.PauseTiming();
-        v.view.clearSelection();
-        state.ResumeTiming();
-    }
+    measure(state, [&] { v.view.selectAll(); }, [&] { v.view.clearSelection(); });
 }
 BENCHMARK(TreeView_SelectAllOfAMillion)->Unit(benchmark::kMillisecond);
 
@@ -102,12 +104,9 @@ void Tree_ShiftEndOverAMillion(benchmark::State &state)
 {
     const QStringList texts = rowTexts(kMillion);
     auto t = tree(texts);
-    for (auto _ : state) {
-        state.PauseTiming();
-        sendKey(t.get(), Qt::Key_Home, {});
-        state.ResumeTiming();
-        sendKey(t.get(), Qt::Key_End, Qt::ShiftModifier);
-    }
+    sendKey(t.get(), Qt::Key_Home, {});
+    measure(state, [&] { sendKey(t.get(), Qt::Key_End, Qt::ShiftModifier); }, [&] { sendKey(t.get(), Qt::Key_Home, {}); });
+    sendKey(t.get(), Qt::Key_End, Qt::ShiftModifier);
     if (t->SelectedCount() != unsigned(kMillion))
         state.SkipWithError("Shift+End did not select every row");
 }
@@ -116,12 +115,9 @@ BENCHMARK(Tree_ShiftEndOverAMillion)->Unit(benchmark::kMillisecond);
 void TreeView_ShiftEndOverAMillion(benchmark::State &state)
 {
     View v(rowTexts(kMillion));
-    for (auto _ : state) {
-        state.PauseTiming();
-        sendKey(&v.view, Qt::Key_Home, {});
-        state.ResumeTiming();
-        sendKey(&v.view, Qt::Key_End, Qt::ShiftModifier);
-    }
+    sendKey(&v.view, Qt::Key_Home, {});
+    measure(state, [&] { sendKey(&v.view, Qt::Key_End, Qt::ShiftModifier); }, [&] { sendKey(&v.view, Qt::Key_Home, {}); });
+    sendKey(&v.view, Qt::Key_End, Qt::ShiftModifier);
     if (v.view.selectionModel()->selectedRows().size() != kMillion)
         state.SkipWithError("Shift+End did not select every row");
 }
@@ -132,12 +128,8 @@ void TreeView_RangeSelectionOfAMillion(benchmark::State &state)
 {
     View v(rowTexts(kMillion));
     const QItemSelection range(v.model.index(0, 0), v.model.index(kMillion - 1, 0));
-    for (auto _ : state) {
-        v.view.selectionModel()->select(range, QItemSelectionModel::ClearAndSelect);
-        state.PauseTiming();
-        v.view.clearSelection();
-        state.ResumeTiming();
-    }
+    measure(state, [&] { v.view.selectionModel()->select(range, QItemSelectionModel::ClearAndSelect); },
+            [&] { v.view.clearSelection(); });
 }
 BENCHMARK(TreeView_RangeSelectionOfAMillion)->Unit(benchmark::kMillisecond);
 
@@ -148,12 +140,7 @@ void Tree_SearchMissOverAHundredThousand(benchmark::State &state)
     t->SetIncrementalSearch(TLTIncrementalSearch::isAll);
     t->SetFocusedNode(t->GetFirst());
     platform::setMessageBeepHook([] {});
-    for (auto _ : state) {
-        t->HandleIncrementalSearch(u'x');
-        state.PauseTiming();
-        t->StopIncrementalSearch();
-        state.ResumeTiming();
-    }
+    measure(state, [&] { t->HandleIncrementalSearch(u'x'); }, [&] { t->StopIncrementalSearch(); });
     platform::setMessageBeepHook(nullptr);
 }
 BENCHMARK(Tree_SearchMissOverAHundredThousand)->Unit(benchmark::kMillisecond);
@@ -162,13 +149,8 @@ void TreeView_KeyboardSearchMissOverAHundredThousand(benchmark::State &state)
 {
     View v(rowTexts(kSearchRows));
     v.view.setCurrentIndex(v.model.index(0, 0));
-    for (auto _ : state) {
-        v.view.keyboardSearch(QStringLiteral("x"));
-        state.PauseTiming();
-        // An empty search forgets the typed text, as the time-out does.
-        v.view.keyboardSearch(QString());
-        state.ResumeTiming();
-    }
+    // An empty search forgets the typed text, as the time-out does.
+    measure(state, [&] { v.view.keyboardSearch(QStringLiteral("x")); }, [&] { v.view.keyboardSearch(QString()); });
 }
 BENCHMARK(TreeView_KeyboardSearchMissOverAHundredThousand)->Unit(benchmark::kMillisecond);
 

@@ -799,6 +799,8 @@ private:
     void forgetNode(PLazyNode Node);
     void focusLost(PLazyNode Node);
     void removeFromSelectionSilently(PLazyNode Node);
+    // Marks a selected node for removal (true) or collects an unselected one.
+    bool toggleInSelection(PLazyNode Node, TNodeArray &Collected);
     PLazyNode transfer(PLazyNode Source, TBaseLazyTree &TargetTree, PLazyNode Target, TLTNodeAttachMode Mode,
                        bool ChildrenOnly, bool Move);
     void captureSubtree(PLazyNode Top, SubtreeCopy &copy);

@@ -42,6 +42,17 @@ void TBaseLazyTree::removeFromSelectionSilently(PLazyNode Node)
     Node->States.exclude(vsSelected);
 }
 
+bool TBaseLazyTree::toggleInSelection(PLazyNode Node, TNodeArray &Collected)
+{
+    if (!Node->States.contains(vsSelected)) {
+        Collected.push_back(Node);
+        return false;
+    }
+    removeFromSelectionSilently(Node);
+    NotifyRemoveFromSelection(Node);
+    return true;
+}
+
 void TBaseLazyTree::clearSelectionSilently()
 {
     for (PLazyNode node : FSelection)
@@ -85,14 +96,22 @@ bool TBaseLazyTree::AppendToSelection(const PLazyNode *Nodes, std::size_t Count,
     }
     if (accepted.empty())
         return false;
-    std::sort(accepted.begin(), accepted.end(), byAddress);
+    // Nodes made one after another usually arrive in address order already.
+    if (!std::is_sorted(accepted.begin(), accepted.end(), byAddress))
+        std::sort(accepted.begin(), accepted.end(), byAddress);
     const std::size_t before = FSelection.size();
-    TNodeArray merged;
-    merged.reserve(before + accepted.size());
-    std::merge(FSelection.begin(), FSelection.end(), accepted.begin(), accepted.end(), std::back_inserter(merged), byAddress);
-    FSelection = std::move(merged);
-    FSelectionCount += static_cast<unsigned>(accepted.size());
-    LT_ASSERT(FSelection.size() == before + accepted.size(), assertions::selectionCountMismatch);
+    const std::size_t added = accepted.size();
+    if (before == 0) {
+        FSelection = std::move(accepted);
+    } else {
+        TNodeArray merged;
+        merged.reserve(before + added);
+        std::merge(FSelection.begin(), FSelection.end(), accepted.begin(), accepted.end(), std::back_inserter(merged),
+                   byAddress);
+        FSelection = std::move(merged);
+    }
+    FSelectionCount += static_cast<unsigned>(added);
+    LT_ASSERT(FSelection.size() == before + added, assertions::selectionCountMismatch);
     return true;
 }
 
@@ -211,13 +230,8 @@ void TBaseLazyTree::InvertSelection(bool VisibleOnly)
     bool removed = false;
     for (PLazyNode node = VisibleOnly ? GetFirstVisibleNoInit() : GetFirstNoInit(); node;
          node = VisibleOnly ? GetNextVisibleNoInit(node) : GetNextNoInit(node)) {
-        if (node->States.contains(vsSelected)) {
-            removeFromSelectionSilently(node);
-            NotifyRemoveFromSelection(node);
+        if (toggleInSelection(node, added))
             removed = true;
-        } else {
-            added.push_back(node);
-        }
     }
     PackSelection();
     AppendToSelection(added.data(), added.size(), false);
@@ -313,13 +327,8 @@ void TBaseLazyTree::ToggleRangeSelection(PLazyNode StartNode, PLazyNode EndNode)
     TNodeArray added;
     bool removed = false;
     auto toggle = [&](PLazyNode node) {
-        if (node->States.contains(vsSelected)) {
-            removeFromSelectionSilently(node);
-            NotifyRemoveFromSelection(node);
+        if (toggleInSelection(node, added))
             removed = true;
-        } else {
-            added.push_back(node);
-        }
     };
     // The ends toggle only on the far side of the anchor, so that moving
     // back toward it gives up what the last move took.

@@ -211,31 +211,23 @@ bool TLazyStringTreeWidget::handleOtherKey(std::uint16_t CharCode, TShiftState S
             FullExpand(FFocusedNode);
         return true;
     case VK_ADD:
+    case VK_SUBTRACT: {
+        const bool add = CharCode == VK_ADD;
         if (ctrl) {
             if (Shift.contains(ssShift) != reverseHotKey)
-                FullExpand();
-            else
+                add ? FullExpand() : FullCollapse();
+            else if (add)
                 AutoFitColumns(true, TSmartAutoFitType::smaUseColumnOption, -1, -1);
-            return true;
-        }
-        if (searching)
-            break;
-        if (FFocusedNode && !GetExpanded(FFocusedNode) && GetHasChildren(FFocusedNode))
-            ToggleNode(FFocusedNode);
-        return true;
-    case VK_SUBTRACT:
-        if (ctrl) {
-            if (Shift.contains(ssShift) != reverseHotKey)
-                FullCollapse();
             else
                 FHeader.RestoreColumns();
             return true;
         }
         if (searching)
             break;
-        if (FFocusedNode && GetExpanded(FFocusedNode))
+        if (FFocusedNode && GetExpanded(FFocusedNode) != add && (!add || GetHasChildren(FFocusedNode)))
             ToggleNode(FFocusedNode);
         return true;
+    }
     case VK_DIVIDE:
         if (searching)
             break;
