@@ -79,6 +79,7 @@ public:
         edits.emplace_back(Node, Column);
         return true;
     }
+    void CancelEditNode() override { ++cancelledEdits; }
     void ShowPopupMenu(PLazyNode Node, TColumnIndex Column, QPoint Position) override
     {
         popups.push_back({Node, Column, Position});
@@ -94,6 +95,7 @@ public:
     };
     testsupport::ManualNumberedTimers *timers = nullptr;
     int beeps = 0;
+    int cancelledEdits = 0;
     std::vector<std::pair<PLazyNode, TColumnIndex>> edits;
     std::vector<Popup> popups;
 };

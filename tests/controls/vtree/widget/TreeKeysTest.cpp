@@ -55,6 +55,8 @@ TEST_F(KeysTest, ShiftExtendsTheSelectionFromTheAnchorAndGivesItBackOnTheWayBack
     EXPECT_EQ(tree.selection(), (Ints{0, 1, 2}));
     tree.key(Qt::Key_Down);
     EXPECT_EQ(tree.selection(), Ints{1});
+    tree.key(Qt::Key_PageDown, Qt::ShiftModifier);
+    EXPECT_EQ(tree.selection(), (Ints{1, 2, 3, 4, 5, 6}));
 }
 
 TEST_F(KeysTest, ShiftWithoutMultiSelectMovesTheSingleSelection)
@@ -239,14 +241,23 @@ TEST(TreeKeysTest, F2EditsAnEditableFocusedCell)
     EXPECT_EQ(tree.edits[0].first, node);
 }
 
-TEST(TreeKeysTest, EnterAndAnIdleEscapeGoOnToTheDialog)
+TEST(TreeKeysTest, EscapeAbandonsARubberBandOrCancelsAnEditElseGoesOnToTheDialogAsEnterDoes)
 {
     KeyTreeProbe tree;
     tree.addNodes(2);
+    const QString escape = QStringLiteral("\x1b");
     EXPECT_FALSE(tree.key(Qt::Key_Return, {}, QStringLiteral("\r")));
-    EXPECT_FALSE(tree.key(Qt::Key_Escape, {}, QStringLiteral("\x1b")));
+    EXPECT_FALSE(tree.key(Qt::Key_Escape, {}, escape));
     EXPECT_FALSE(tree.key(Qt::Key_X, Qt::AltModifier, QStringLiteral("x")));
     EXPECT_TRUE(tree.key(Qt::Key_Down));
+
+    tree.SetTreeStates(tree.TreeStates() + TLazyTreeState::tsDrawSelecting);
+    EXPECT_TRUE(tree.key(Qt::Key_Escape, {}, escape));
+    EXPECT_FALSE(tree.IsMouseSelecting());
+    tree.SetTreeStates(tree.TreeStates() + TLazyTreeState::tsEditing);
+    const int cancelled = tree.cancelledEdits;
+    EXPECT_TRUE(tree.key(Qt::Key_Escape, {}, escape));
+    EXPECT_EQ(tree.cancelledEdits, cancelled + 1);
 }
 
 TEST(TreeKeysTest, KeyActionMayChangeOrSwallowTheKey)
@@ -323,7 +334,7 @@ TEST(TreeKeysTest, WithGridExtensionsHomeEndAndTheArrowsMoveBetweenColumns)
     EXPECT_EQ(tree.selection(), Ints{0});
 }
 
-TEST(TreeKeysTest, LosingTheFocusEndsTheSearchAndGainingItEnsuresASelectedNode)
+TEST(TreeKeysTest, LosingTheFocusOrCancelModeEndsTheSearchAndGainingTheFocusEnsuresASelectedNode)
 {
     KeyTreeProbe tree;
     tree.texts = {QStringLiteral("alpha"), QStringLiteral("beta")};
@@ -336,6 +347,12 @@ TEST(TreeKeysTest, LosingTheFocusEndsTheSearchAndGainingItEnsuresASelectedNode)
     EXPECT_TRUE(tree.FSearchBuffer.isEmpty());
     EXPECT_FALSE(tree.TreeStates().contains(TLazyTreeState::tsIncrementalSearching));
     EXPECT_FALSE(tree.timers->isTimerSet(SearchTimer));
+
+    tree.type(QStringLiteral("b"));
+    tree.SetTreeStates(tree.TreeStates() + TLazyTreeState::tsClearPending);
+    tree.CancelMode();
+    EXPECT_TRUE(tree.FSearchBuffer.isEmpty());
+    EXPECT_FALSE(tree.TreeStates().containsAny({TLazyTreeState::tsClearPending, TLazyTreeState::tsIncrementalSearching}));
 
     tree.ClearSelection();
     tree.SetFocusedNode(nullptr);
