@@ -73,6 +73,9 @@ TEST_F(KeysTest, CtrlScrollsWithoutMovingFocusOrSelection)
     EXPECT_EQ(tree.OffsetY(), -18);
     tree.key(Qt::Key_PageDown, Qt::ControlModifier);
     EXPECT_EQ(tree.OffsetY(), -18 - tree.ClientHeight());
+    tree.key(Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(tree.OffsetY(), tree.ClientHeight() - tree.RangeY());
+    EXPECT_EQ(tree.OffsetX(), 0) << "nothing to scroll sideways";
     tree.key(Qt::Key_Home, Qt::ControlModifier);
     EXPECT_EQ(tree.OffsetY(), 0);
     EXPECT_EQ(tree.indexOf(tree.FocusedNode()), 0);
