@@ -254,6 +254,11 @@ public:
     unsigned SelectedCount() const { return FSelectionCount; }
     virtual void SelectRange(PLazyNode StartNode, PLazyNode EndNode, bool AddOnly);
     virtual void UnselectRange(PLazyNode StartNode, PLazyNode EndNode);
+    // Toggles the visible nodes between the two ends, an end only when it
+    // lies beyond the range anchor; the anchor stays selected.
+    void ToggleRangeSelection(PLazyNode StartNode, PLazyNode EndNode);
+    // Ends a running incremental search: timer, buffer, last hit, state.
+    void StopIncrementalSearch();
     bool IsMouseSelecting() const;
     void EnsureNodeSelected();
     PLazyNode FocusedNode() const { return FFocusedNode; }
@@ -515,6 +520,8 @@ protected:
     virtual void FocusNode(PLazyNode Node, bool Ask);
     // Drops entries removed during an update.
     void PackSelection();
+    // Empties the selection without events or repainting.
+    void clearSelectionSilently();
 
     // ---- The event layer: one operation per event ------------------------
     virtual void RaiseAdvancedHeaderDraw(THeaderPaintInfo &PaintInfo, THeaderPaintElements Elements);
@@ -796,7 +803,8 @@ private:
     void forgetNode(PLazyNode Node);
     void focusLost(PLazyNode Node);
     void removeFromSelectionSilently(PLazyNode Node);
-    void clearSelectionSilently();
+    // Marks a selected node for removal (true) or collects an unselected one.
+    bool toggleInSelection(PLazyNode Node, TNodeArray &Collected);
     PLazyNode transfer(PLazyNode Source, TBaseLazyTree &TargetTree, PLazyNode Target, TLTNodeAttachMode Mode,
                        bool ChildrenOnly, bool Move);
     void captureSubtree(PLazyNode Top, SubtreeCopy &copy);

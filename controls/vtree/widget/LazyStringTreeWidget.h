@@ -11,6 +11,7 @@
 #include "controls/vtree/widget/PaintInfo.h"
 #include "controls/vtree/widget/ScrollBarOptions.h"
 #include "controls/vtree/widget/TreeColors.h"
+#include "controls/vtree/widget/TreeKeys.h"
 #include "controls/vtree/widget/TreeLooks.h"
 #include "platform/draw/Canvas.h"
 #include "platform/draw/ImageList.h"
@@ -393,7 +394,7 @@ public:
     // OnEditing has the last word.
     bool CanEdit(PLazyNode Node, TColumnIndex Column);
     // Focuses the node and opens an editor over the cell; whether one is open.
-    bool EditNode(PLazyNode Node, TColumnIndex Column);
+    virtual bool EditNode(PLazyNode Node, TColumnIndex Column);
     bool EndEditNode() override;
     bool CancelEditNode() override;
     bool IsEditing() const { return FStates.contains(TLazyTreeState::tsEditing); }
@@ -506,6 +507,57 @@ protected:
     void updateHeaderCursor(QPoint P);
     void setHeaderStates(THeaderStates Value) { FHeader.SetStates(Value); }
     THeaderInteraction FHeaderInteraction;
+    // ---- Keyboard, incremental search, selection and focus by keys and mouse ----
+public:
+    // Key handling in virtual-key codes and shift states; the Qt handlers
+    // translate to these. A key down answers whether the tree used the key
+    // (an unused one goes on to the window's parent).
+    bool HandleKeyDown(std::uint16_t CharCode, TShiftState Shift);
+    void HandleKeyUp(std::uint16_t CharCode, TShiftState Shift);
+    // A typed character (8 for Backspace) after its key down.
+    void HandleChar(char16_t CharCode);
+    // One step of the incremental search with a typed character.
+    void HandleIncrementalSearch(char16_t CharCode);
+    // Focuses a node and a column together, asking first; false when refused.
+    bool SetFocusedNodeAndColumn(PLazyNode Node, TColumnIndex Column);
+    // The platform takes the mouse and keyboard away: timers and searches stop.
+    void CancelMode();
+    int HelpContext() const { return FKeys.HelpContext; }
+    void SetHelpContext(int value) { FKeys.HelpContext = value; }
+    TLTShowHelpEvent OnShowHelp;
+
+    // Selection by the mouse, for the mouse handling: at mouse down with the
+    // hit information (whether a drag may start there, and for the right
+    // button whether a popup menu exists), and at mouse up with the node
+    // under the mouse.
+    void HandleMouseSelection(const THitInfo &HitInfo, TShiftState Shift, TMouseButton Button, bool DragPossible,
+                              bool PopupAvailable);
+    void HandleClickSelection(PLazyNode LastFocused, PLazyNode NewNode, TShiftState Shift, bool DragPending);
+    void CompleteMouseSelection(PLazyNode NodeUnderMouse);
+
+    // The popup menu of a node at a client point.
+    virtual void ShowPopupMenu(PLazyNode Node, TColumnIndex Column, QPoint Position);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
+
+private:
+    void abandonKeyCheck();
+    bool startKeyCheck();
+    void handleNavigationKey(std::uint16_t CharCode, TShiftState Shift);
+    bool handleOtherKey(std::uint16_t CharCode, TShiftState Shift);
+    PLazyNode pageTarget(PLazyNode From, bool Up);
+    void moveColumnByScreen(bool Left);
+    void moveColumnFocus(bool Forward);
+    void tabToCell(bool Backward);
+    void showHelp();
+    void popupForFocusedNode();
+    PLazyNode searchStep(PLazyNode Node, bool Forward);
+    TTreeKeyState FKeys;
 };
 
 } // namespace vtree

@@ -101,7 +101,7 @@ bool TLazyStringTreeWidget::CloseEditor()
     if (FStates.contains(tsEditing)) {
         // The link answers for itself even when the tree lets it go.
         platform::InterfaceRef<ILTEditLink> link = FEditHint.EditLink;
-        result = link->EndEdit();
+        result = !link || link->EndEdit();
         if (result) {
             ChangeTreeStates({}, tsEditing);
             FEditHint.EditLink.reset();
@@ -126,7 +126,8 @@ bool TLazyStringTreeWidget::AbortEditor()
     if (!FStates.contains(tsEditing))
         return true;
     platform::InterfaceRef<ILTEditLink> link = FEditHint.EditLink;
-    const bool result = link->CancelEdit();
+    // A state set without an editor has nothing to cancel.
+    const bool result = !link || link->CancelEdit();
     if (result) {
         ChangeTreeStates({}, tsEditing);
         FEditNode = nullptr;

@@ -172,11 +172,8 @@ void TLazyStringTreeWidget::SetIncrementalSearch(TLTIncrementalSearch value)
     if (FIncrementalSearch == value)
         return;
     FIncrementalSearch = value;
-    if (value == TLTIncrementalSearch::isNone) {
-        KillTreeTimer(SearchTimer);
-        FSearchBuffer.clear();
-        FLastSearchNode = nullptr;
-    }
+    if (value == TLTIncrementalSearch::isNone)
+        StopIncrementalSearch();
 }
 
 void TLazyStringTreeWidget::SetIndent(unsigned value)
