@@ -140,6 +140,22 @@ void BM_SaveScanNew_QDom(benchmark::State &state)
 }
 BENCHMARK(BM_SaveScanNew_QDom)->Arg(125)->Arg(250)->Unit(benchmark::kMillisecond);
 
+// The file the writer makes of the slaves, as the network appended to.
+QByteArray networkOf(scan::TSlaveMBusList &slaves, const QString &path)
+{
+    scan::Save_XML_Conf_Wired(request(path, 0), false, slaves);
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+void putBack(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    file.write(bytes);
+}
+
 // Appending to a file that holds a network as large as the one added; the
 // file is put back between iterations, outside the timing.
 void BM_SaveScanAppend(benchmark::State &state)
@@ -148,18 +164,10 @@ void BM_SaveScanAppend(benchmark::State &state)
     fillSlaves(slaves, int(state.range(0)));
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("M_Bus.xml"));
-    scan::Save_XML_Conf_Wired(request(path, 0), false, slaves);
-    QFile base(path);
-    base.open(QIODevice::ReadOnly);
-    const QByteArray existing = base.readAll();
-    base.close();
+    const QByteArray existing = networkOf(slaves, path);
     for (auto _ : state) {
         state.PauseTiming();
-        QFile::remove(path);
-        QFile out(path);
-        out.open(QIODevice::WriteOnly);
-        out.write(existing);
-        out.close();
+        putBack(path, existing);
         state.ResumeTiming();
         if (!scan::Save_XML_Conf_Wired(request(path, 1), false, slaves))
             state.SkipWithError("not saved");
@@ -174,25 +182,16 @@ void BM_SaveScanAppend_QDom(benchmark::State &state)
     fillSlaves(slaves, int(state.range(0)));
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("M_Bus.xml"));
-    scan::Save_XML_Conf_Wired(request(path, 0), false, slaves);
-    QFile base(path);
-    base.open(QIODevice::ReadOnly);
-    const QByteArray existing = base.readAll();
-    base.close();
+    const QByteArray existing = networkOf(slaves, path);
     for (auto _ : state) {
         state.PauseTiming();
-        QFile::remove(path);
-        QFile out(path);
-        out.open(QIODevice::WriteOnly);
-        out.write(existing);
-        out.close();
+        putBack(path, existing);
         state.ResumeTiming();
         QFile in(path);
         in.open(QIODevice::ReadOnly);
         QDomDocument document;
         if (!document.setContent(in.readAll()))
             state.SkipWithError("not read");
-        in.close();
         QDomElement root = document.documentElement();
         addNodesQDom(document, root, slaves);
         if (!saveQDom(document, path))

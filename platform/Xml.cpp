@@ -166,9 +166,11 @@ void trimEnds(QByteArray &out)
 void copyStartElement(QXmlStreamWriter &writer, const QXmlStreamReader &reader)
 {
     writer.writeStartElement(reader.qualifiedName().toString());
-    for (const QXmlStreamNamespaceDeclaration &ns : reader.namespaceDeclarations())
-        writer.writeAttribute(ns.prefix().isEmpty() ? QStringLiteral("xmlns") : QStringLiteral("xmlns:") + ns.prefix().toString(),
+    for (const QXmlStreamNamespaceDeclaration &ns : reader.namespaceDeclarations()) {
+        const QString prefix = ns.prefix().toString();
+        writer.writeAttribute(prefix.isEmpty() ? QStringLiteral("xmlns") : QStringLiteral("xmlns:") + prefix,
                               ns.namespaceUri().toString());
+    }
     for (const QXmlStreamAttribute &attribute : reader.attributes())
         writer.writeAttribute(attribute.qualifiedName().toString(), attribute.value().toString());
 }
