@@ -109,12 +109,19 @@ bool saveQDom(const QDomDocument &document, const QString &path)
     return file.commit();
 }
 
+// The slaves of one run and the folder their file goes to.
+struct Scene {
+    explicit Scene(const benchmark::State &state) { fillSlaves(slaves, int(state.range(0))); }
+    scan::TSlaveMBusList slaves;
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("M_Bus.xml"));
+};
+
 void BM_SaveScanNew(benchmark::State &state)
 {
-    scan::TSlaveMBusList slaves;
-    fillSlaves(slaves, int(state.range(0)));
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("M_Bus.xml"));
+    Scene scene(state);
+    scan::TSlaveMBusList &slaves = scene.slaves;
+    const QString &path = scene.path;
     for (auto _ : state)
         if (!scan::Save_XML_Conf_Wired(request(path, 0), false, slaves))
             state.SkipWithError("not saved");
@@ -124,10 +131,9 @@ BENCHMARK(BM_SaveScanNew)->Arg(125)->Arg(250)->Unit(benchmark::kMillisecond);
 
 void BM_SaveScanNew_QDom(benchmark::State &state)
 {
-    scan::TSlaveMBusList slaves;
-    fillSlaves(slaves, int(state.range(0)));
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("M_Bus.xml"));
+    Scene scene(state);
+    scan::TSlaveMBusList &slaves = scene.slaves;
+    const QString &path = scene.path;
     for (auto _ : state) {
         QDomDocument document;
         QDomElement root = document.createElement(QStringLiteral("M-Bus_Network"));
@@ -160,10 +166,9 @@ void putBack(const QString &path, const QByteArray &bytes)
 // file is put back between iterations, outside the timing.
 void BM_SaveScanAppend(benchmark::State &state)
 {
-    scan::TSlaveMBusList slaves;
-    fillSlaves(slaves, int(state.range(0)));
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("M_Bus.xml"));
+    Scene scene(state);
+    scan::TSlaveMBusList &slaves = scene.slaves;
+    const QString &path = scene.path;
     const QByteArray existing = networkOf(slaves, path);
     for (auto _ : state) {
         state.PauseTiming();
@@ -178,10 +183,9 @@ BENCHMARK(BM_SaveScanAppend)->Arg(125)->Arg(250)->Unit(benchmark::kMillisecond);
 
 void BM_SaveScanAppend_QDom(benchmark::State &state)
 {
-    scan::TSlaveMBusList slaves;
-    fillSlaves(slaves, int(state.range(0)));
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("M_Bus.xml"));
+    Scene scene(state);
+    scan::TSlaveMBusList &slaves = scene.slaves;
+    const QString &path = scene.path;
     const QByteArray existing = networkOf(slaves, path);
     for (auto _ : state) {
         state.PauseTiming();
