@@ -17,6 +17,7 @@
 // it and joins it.
 #include "scan/AnalyzerProtocol.h"
 #include "scan/RecordParser.h"
+#include "scan/SaveConfXML.h"
 #include "scan/ScanClock.h"
 #include "scan/ScanLists.h"
 #include "scan/ScanTransport.h"
@@ -125,6 +126,18 @@ public:
     bool waitForDatagramsReceived(quint64 count, std::chrono::milliseconds limit);
     ScanEngineStats Engine_Stats() const;
 
+    // The scan results saved as the configuration's network, from this
+    // engine's lists; only while no scan runs.
+    TSaveConfResult Save_XML_Conf_Wired(const TSaveConfXML &DataIn, bool Check_BCD);
+    TSaveConfResult Save_XML_Conf_Wireless(const TSaveConfXML &DataIn, bool Check_BCD);
+
+    // When not empty at a start, the scan's results are exported to this
+    // file at the scan's end (see ScanExport.h). The caller's: a start takes
+    // a copy, so changing it during a scan changes nothing for that scan.
+    QString SaveXMLFile;
+    // Why the last export failed; nullopt after one that succeeded.
+    std::optional<project::FileError> Export_Error() const;
+
 private:
     class Wake;
     // The end of a scan: the converter leaves its mode (the command is sent
@@ -177,6 +190,9 @@ private:
     // The end steps, shared by the step machines.
     void Step_End(const EndSteps &end);
     void finishScan(const EndSteps &end);
+    // The export at a scan's end, to the file the start took from SaveXMLFile.
+    void Save_XML_File_DLL();
+    void Save_Wireless_XML_File_DLL();
 
     // The wireless step machine (WirelessScan.cpp) and the intake.
     enum class Expect {
@@ -250,6 +266,7 @@ private:
     bool m_runGate = false;
     bool m_scanRunning = false; // the engine has taken up the current scan
     qint32 FResult = -1;
+    std::optional<project::FileError> m_exportError;
     bool FStopScan = false;
     bool FAbortScan = false;
     bool Answer_Arrived = false;
@@ -281,6 +298,7 @@ private:
     qint32 wMBusMode = 1;
     qint32 wMBusRadioChannel = 0;
     std::unique_ptr<ScanTransport> m_transport;
+    QString m_exportFile; // SaveXMLFile as the start found it
 
     // The engine thread's own.
     qint32 Step_Scan = 0;
