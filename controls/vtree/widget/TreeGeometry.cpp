@@ -383,7 +383,7 @@ bool TLazyStringTreeWidget::ApplyOffsetXY(QPoint Value, TScrollUpdateOptions Opt
         return false;
     FOffsetX = x;
     FOffsetY = y;
-    FEffectiveOffsetX = -FOffsetX;
+    FEffectiveOffsetX = effectiveOffsetX();
     CancelTreeHint();
     if (!IsUpdating()) {
         // The whole retained picture is painted again at the new offsets.
@@ -497,8 +497,9 @@ void TLazyStringTreeWidget::UpdateHorizontalScrollBar(bool DoRepaint)
     UpdateHorizontalRange();
     if (FStates.contains(TLazyTreeState::tsUpdating))
         return;
-    FEffectiveOffsetX = -FOffsetX;
-    setUpScrollBar(Qt::Horizontal, FScrollBarOptions.horizontalShown(), ClientWidth(), FRangeX, FEffectiveOffsetX);
+    FEffectiveOffsetX = effectiveOffsetX();
+    // Qt mirrors a right-to-left bar itself: its value stays the distance from the start.
+    setUpScrollBar(Qt::Horizontal, FScrollBarOptions.horizontalShown(), ClientWidth(), FRangeX, -FOffsetX);
 }
 
 void TLazyStringTreeWidget::UpdateScrollBars(bool DoRepaint)

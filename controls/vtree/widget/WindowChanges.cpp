@@ -1,0 +1,88 @@
+// What the tree's window does when its surroundings change: font, colours,
+// enabling, reading direction and style arrive as Qt's change events; the
+// image lists it shows tell it of their changes and of their end.
+#include "controls/vtree/widget/LazyStringTreeWidget.h"
+
+#include "platform/ui/Fonts.h"
+
+#include <QEvent>
+
+namespace vtree {
+
+void TLazyStringTreeWidget::linkImageList(platform::TChangeLink &Link, platform::TImageList *List,
+                                          platform::TImageList *&Field)
+{
+    if (Link.Sender())
+        Link.Sender()->UnRegisterChanges(Link);
+    Field = List;
+    if (!List)
+        return;
+    List->RegisterChanges(Link);
+    Link.OnChange = [this] { repaintUnlessLoading(); };
+    Link.OnFree = [this, &Field] {
+        // A list that goes takes its images with it.
+        Field = nullptr;
+        if (&Field == &FCustomCheckImages)
+            FCheckImageKind = TCheckImageKind::ckSystemDefault;
+        if (!IsDestroying())
+            Invalidate();
+    };
+}
+
+QPoint TLazyStringTreeWidget::WindowFrameSize() const
+{
+    // Qt's frame stands for the window's border and edges.
+    return {-frameWidth(), -frameWidth()};
+}
+
+void TLazyStringTreeWidget::changeEvent(QEvent *event)
+{
+    QAbstractScrollArea::changeEvent(event);
+    switch (event->type()) {
+    case QEvent::FontChange:
+        // A font set on the window itself becomes the tree's font.
+        if (testAttribute(Qt::WA_SetFont)) {
+            const QFont qfont = font();
+            platform::TFont adopted;
+            adopted.Assign(FFont);
+            adopted.setName(qfont.family());
+            adopted.setHeight(-(qfont.pixelSize() > 0 ? qfont.pixelSize() : platform::pointsToPixels(qfont.pointSize())));
+            adopted.setStyle({qfont.bold(), qfont.italic(), qfont.underline(), qfont.strikeOut()});
+            SetTreeFont(adopted);
+        }
+        break;
+    case QEvent::PaletteChange:
+        // The system colours may have moved: buttons are drawn in them.
+        if (!IsLoading()) {
+            BuildButtonBitmaps(true, false);
+            Invalidate();
+        }
+        break;
+    case QEvent::EnabledChange:
+        // Texts and images of a disabled tree are drawn grey.
+        Invalidate();
+        break;
+    case QEvent::LayoutDirectionChange: {
+        const bool rightToLeft = layoutDirection() == Qt::RightToLeft;
+        if (rightToLeft != UseRightToLeftReading())
+            FPaintState.BiDiMode = rightToLeft ? TBiDiMode::bdRightToLeft : TBiDiMode::bdLeftToRight;
+        FEffectiveOffsetX = effectiveOffsetX();
+        ClearCachedTextWidths();
+        UpdateScrollBars(true);
+        Invalidate();
+        break;
+    }
+    case QEvent::StyleChange:
+    case QEvent::ThemeChange:
+        // What the window was made with is made again.
+        BuildButtonBitmaps(true, true);
+        RecalcHeaderRect();
+        UpdateScrollBars(true);
+        Invalidate();
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace vtree
