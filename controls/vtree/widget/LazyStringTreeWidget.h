@@ -419,6 +419,9 @@ public:
     void GetTextInfo(PLazyNode Node, TColumnIndex Column, platform::TFont &AFont, platform::TRect &R, QString &Text);
     // The frame around the client area, as negative thicknesses.
     QPoint WindowFrameSize() const;
+    // The client area painted onto another canvas as a print request has
+    // it: without column colours.
+    void PrintClient(platform::TCanvas &Canvas);
 
 protected:
     // The cell widened over the empty cells after it; gives the next column

@@ -339,6 +339,22 @@ TEST(TreeLooksPaintTest, ImageListsTellTheTreeOfChangesAndOfTheirEnd)
     EXPECT_EQ(tree.repaints, 0);
 }
 
+TEST(TreeLooksPaintTest, APrintedClientAreaHasNoColumnColours)
+{
+    LooksProbe tree;
+    TLazyTreeColumn &column = tree.Header()->Columns().Add();
+    column.SetWidth(100);
+    column.SetOptions(column.Options() - TLTColumnOption::coParentColor);
+    column.SetColor(platform::clYellow);
+    tree.addNodes(1);
+    const TColor yellow = ColorToRGB(platform::clYellow);
+    EXPECT_EQ(Painted(tree).at(60, 5), yellow);
+    QImage image(tree.viewport()->size(), QImage::Format_ARGB32_Premultiplied);
+    platform::TCanvas canvas(&image);
+    tree.PrintClient(canvas);
+    EXPECT_EQ(canvas.Pixel(60, 5), window);
+}
+
 TEST(TreeLooksPaintTest, TheWindowFrameIsQtsFrame)
 {
     LooksProbe tree;

@@ -1,6 +1,7 @@
 // What the tree's window does when its surroundings change: font, colours,
 // enabling, reading direction and style arrive as Qt's change events; the
-// image lists it shows tell it of their changes and of their end.
+// image lists it shows tell it of their changes and of their end. Also the
+// window's frame and its client area painted for someone else's canvas.
 #include "controls/vtree/widget/LazyStringTreeWidget.h"
 
 #include "platform/ui/Fonts.h"
@@ -27,6 +28,15 @@ void TLazyStringTreeWidget::linkImageList(platform::TChangeLink &Link, platform:
         if (!IsDestroying())
             Invalidate();
     };
+}
+
+void TLazyStringTreeWidget::PrintClient(platform::TCanvas &Canvas)
+{
+    using enum TLTInternalPaintOption;
+    const QRect client = viewport()->rect();
+    // Printed without column colours.
+    PaintTree(Canvas, client.translated(FEffectiveOffsetX, -FOffsetY), client.topLeft(),
+              {poBackground, poDrawFocusRect, poDrawSelection, poDrawDropMark, poGridLines});
 }
 
 QPoint TLazyStringTreeWidget::WindowFrameSize() const
