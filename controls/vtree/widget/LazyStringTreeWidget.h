@@ -430,6 +430,8 @@ protected:
     virtual void DrawRubberBand(platform::TCanvas &Canvas, int WindowOrgX, platform::TRect TargetRect,
                                 platform::TRect SelectionRect);
     bool drawsRubberBand() const;
+    // The dotted rectangle of focus and of the plain rubber band.
+    void drawDottedFrame(platform::TCanvas &Canvas, const platform::TRect &R);
     // The horizontal scroll position as a positive number: right to left it
     // counts from the right end of the tree.
     int effectiveOffsetX() const;

@@ -172,15 +172,19 @@ void TLazyStringTreeWidget::DecorateCell(TLTPaintInfo &PaintInfo)
         }
     }
     if (inFocusColumn && PaintInfo.PaintOptions.contains(poDrawFocusRect) && focused && node == FFocusedNode) {
-        const TRect focusRect = toOption(TLTMiscOption::toGridExtensions) ? PaintInfo.CellRect : inner;
-        const TColor textColor = canvas.TextColor();
-        const TColor bkColor = canvas.BkColor();
-        canvas.SetTextColor(platform::clWhite);
-        canvas.SetBkColor(platform::clBlack);
-        canvas.DrawFocusRect(focusRect);
-        canvas.SetTextColor(textColor);
-        canvas.SetBkColor(bkColor);
+        drawDottedFrame(canvas, toOption(TLTMiscOption::toGridExtensions) ? PaintInfo.CellRect : inner);
     }
+}
+
+void TLazyStringTreeWidget::drawDottedFrame(platform::TCanvas &Canvas, const TRect &R)
+{
+    const TColor textColor = Canvas.TextColor();
+    const TColor bkColor = Canvas.BkColor();
+    Canvas.SetTextColor(platform::clWhite);
+    Canvas.SetBkColor(platform::clBlack);
+    Canvas.DrawFocusRect(R);
+    Canvas.SetTextColor(textColor);
+    Canvas.SetBkColor(bkColor);
 }
 
 void TLazyStringTreeWidget::PaintNodeDropMark(platform::TCanvas &Canvas, PLazyNode, TRect R)

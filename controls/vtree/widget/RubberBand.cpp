@@ -12,9 +12,10 @@ void TLazyStringTreeWidget::SetNewSelRect(const TRect &R)
 {
     if (R == FPaintState.NewSelRect)
         return;
-    // Both the former and the new band need painting; the window is cheap.
+    const bool hadBand = !platform::IsRectEmpty(vtree::NormalizeRect(FPaintState.NewSelRect));
     FPaintState.NewSelRect = R;
-    if (drawsRubberBand() || !platform::IsRectEmpty(vtree::NormalizeRect(R)) || FStates.contains(TLazyTreeState::tsDrawSelecting))
+    // The former band goes and the new one comes: the window paints again.
+    if (hadBand || !platform::IsRectEmpty(vtree::NormalizeRect(R)))
         Invalidate();
 }
 
@@ -38,13 +39,7 @@ void TLazyStringTreeWidget::DrawRubberBand(platform::TCanvas &Canvas, int Window
         Canvas.FrameRect(SelectionRect);
         return;
     }
-    const TColor textColor = Canvas.TextColor();
-    const TColor bkColor = Canvas.BkColor();
-    Canvas.SetTextColor(platform::clWhite);
-    Canvas.SetBkColor(platform::clBlack);
-    Canvas.DrawFocusRect(SelectionRect);
-    Canvas.SetTextColor(textColor);
-    Canvas.SetBkColor(bkColor);
+    drawDottedFrame(Canvas, SelectionRect);
 }
 
 } // namespace vtree
