@@ -11,6 +11,7 @@
 #include <QResizeEvent>
 
 #include <algorithm>
+#include <optional>
 
 namespace vtree {
 
@@ -128,11 +129,29 @@ void TLazyStringTreeWidget::PaintTree(platform::TCanvas &TargetCanvas, const QRe
         nodeTop += height;
         targetRect.Bottom = targetRect.Top + height;
         if (info.SelectLevel > 0 || !PaintOptions.contains(poSelectedOnly)) {
-            if (rowImage.height() != height || rowImage.width() != Window.width())
-                rowImage = QImage(std::max(Window.width(), 1), std::max(height, 1), QImage::Format_ARGB32_Premultiplied);
-            platform::TCanvas canvas(&rowImage);
-            canvas.SetWindowOrg({Window.left(), 0});
-            canvas.SetBrushOrg({info.BrushOrigin.X & 1, info.BrushOrigin.Y & 1});
+            // Buffered, the row is drawn whole in its own image; unbuffered,
+            // straight onto the target, moved and clipped to the row.
+            const bool unbuffered = PaintOptions.contains(poUnbuffered);
+            std::optional<platform::TCanvas> rowCanvas;
+            if (unbuffered) {
+                TargetCanvas.SaveDC();
+                const platform::TPoint origin = TargetCanvas.WindowOrg();
+                TargetCanvas.SetWindowOrg({origin.X + Window.left() - targetRect.Left, origin.Y - targetRect.Top});
+                TargetCanvas.IntersectClipRect({Window.left(), 0, Window.left() + Window.width(),
+                                                std::min(height, maxY - targetRect.Top)});
+            } else {
+                if (rowImage.height() != height || rowImage.width() != Window.width())
+                    rowImage =
+                        QImage(std::max(Window.width(), 1), std::max(height, 1), QImage::Format_ARGB32_Premultiplied);
+                rowCanvas.emplace(&rowImage);
+                rowCanvas->SetWindowOrg({Window.left(), 0});
+            }
+            platform::TCanvas &canvas = unbuffered ? TargetCanvas : *rowCanvas;
+            // Dots keep the parity of absolute tree coordinates wherever the
+            // row lands on the device.
+            const platform::TPoint landing = unbuffered ? platform::TPoint{targetRect.Left, targetRect.Top}
+                                                        : platform::TPoint{0, 0};
+            canvas.SetBrushOrg({(info.BrushOrigin.X + landing.X) & 1, (info.BrushOrigin.Y + landing.Y) & 1});
             canvas.Font().Assign(FFont);
             info.Canvas = &canvas;
             info.Node = node;
@@ -179,8 +198,12 @@ void TLazyStringTreeWidget::PaintTree(platform::TCanvas &TargetCanvas, const QRe
             }
             if (rubberBand)
                 DrawRubberBand(canvas, Window.left(), {0, 0, Window.width(), height}, selectionRect);
-            canvas.endPainting();
-            TargetCanvas.DrawImage(targetRect.Left, targetRect.Top, rowImage);
+            if (unbuffered)
+                TargetCanvas.RestoreDC(-1);
+            else {
+                canvas.endPainting();
+                TargetCanvas.DrawImage(targetRect.Left, targetRect.Top, rowImage);
+            }
         }
         targetRect.Top += height;
         selectionRect = OffsetRect(selectionRect, 0, -height);

@@ -288,6 +288,35 @@ TEST(TreeLooksPaintTest, WithSelectedOnlyTheOtherRowsAreNeitherErasedNorCopied)
     EXPECT_EQ(image.pixel(150, 45), magenta) << "an unselected node";
 }
 
+TEST(TreeLooksPaintTest, UnbufferedRowsLookLikeBufferedOnes)
+{
+    LooksProbe tree;
+    setPaint(tree, {TLTPaintOption::toShowHorzGridLines, TLTPaintOption::toPopupMode});
+    PLazyNode first = tree.addNodes(1);
+    tree.AddChild(first);
+    tree.SetExpanded(first, true);
+    tree.addNodes(2);
+    tree.SetSelected(first, true);
+    auto paint = [&](TLTInternalPaintOptions options) {
+        QImage image(220, 90, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::magenta);
+        platform::TCanvas canvas(&image);
+        // A window that starts inside the first row, drawn away from the corner.
+        tree.PaintTree(canvas, QRect(3, 7, 180, 70), {20, 10}, options);
+        canvas.endPainting();
+        return image;
+    };
+    const QImage buffered = paint(DefaultPaintOptions);
+    const QImage unbuffered = paint(DefaultPaintOptions + TLTInternalPaintOption::poUnbuffered);
+    EXPECT_EQ(buffered.pixel(10, 5), QColor(Qt::magenta).rgb()) << "outside the target";
+    EXPECT_NE(buffered.pixel(100, 20), QColor(Qt::magenta).rgb());
+    int differing = 0;
+    for (int y = 0; y < buffered.height(); ++y)
+        for (int x = 0; x < buffered.width(); ++x)
+            differing += buffered.pixel(x, y) != unbuffered.pixel(x, y);
+    EXPECT_EQ(differing, 0);
+}
+
 TEST(TreeLooksPaintTest, WindowChangesRepaintTheTree)
 {
     const std::function<void(LooksProbe &)> changes[] = {
