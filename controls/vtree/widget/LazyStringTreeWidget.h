@@ -449,6 +449,8 @@ protected:
     // Follows an image list's changes (and its end) for one of the lists.
     void linkImageList(platform::TChangeLink &Link, platform::TImageList *List, platform::TImageList *&Field);
     void changeEvent(QEvent *event) override;
+    // Columns in index order, or reversed for right to left.
+    void resetColumnDisplayOrder(bool RightToLeft);
 
     TTreePaintState FPaintState;
 };

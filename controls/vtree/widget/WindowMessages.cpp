@@ -39,6 +39,15 @@ void TLazyStringTreeWidget::PrintClient(platform::TCanvas &Canvas)
               {poBackground, poDrawFocusRect, poDrawSelection, poDrawDropMark, poGridLines});
 }
 
+void TLazyStringTreeWidget::resetColumnDisplayOrder(bool RightToLeft)
+{
+    TLazyTreeColumns &columns = FHeader.Columns();
+    const int count = columns.Count();
+    // Each column moved to its place in turn leaves the places before it alone.
+    for (int position = 0; position < count; ++position)
+        columns[RightToLeft ? count - 1 - position : position].SetPosition(TColumnPosition(position));
+}
+
 QPoint TLazyStringTreeWidget::WindowFrameSize() const
 {
     // Qt's frame stands for the window's border and edges.
@@ -77,6 +86,8 @@ void TLazyStringTreeWidget::changeEvent(QEvent *event)
         if (rightToLeft != UseRightToLeftReading())
             FPaintState.BiDiMode = rightToLeft ? TBiDiMode::bdRightToLeft : TBiDiMode::bdLeftToRight;
         FEffectiveOffsetX = effectiveOffsetX();
+        if (toOption(TLTAutoOption::toAutoBidiColumnOrdering))
+            resetColumnDisplayOrder(rightToLeft);
         ClearCachedTextWidths();
         UpdateScrollBars(true);
         Invalidate();

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace vtreetest {
 namespace {
@@ -206,6 +207,26 @@ TEST(TreeLooksPaintTest, RightToLeftColumnsLieAgainstTheRightEdge)
     EXPECT_EQ(p.at(tree.ClientWidth() - 119, 5), yellow);
     EXPECT_EQ(p.at(tree.ClientWidth() - 121, 5), window);
     EXPECT_EQ(p.at(5, 5), window);
+}
+
+TEST(TreeLooksPaintTest, AutoBidiOrderingReversesTheColumnsWithTheReadingDirection)
+{
+    LooksProbe tree;
+    TLazyTreeColumns &columns = tree.Header()->Columns();
+    for (int i = 0; i < 3; ++i)
+        columns.Add().SetWidth(50);
+    auto order = [&] {
+        return std::vector<int>{int(columns[0].Position()), int(columns[1].Position()), int(columns[2].Position())};
+    };
+    tree.SetBiDiMode(TBiDiMode::bdRightToLeft);
+    EXPECT_EQ(order(), (std::vector<int>{0, 1, 2})) << "only with the option";
+    tree.SetBiDiMode(TBiDiMode::bdLeftToRight);
+    tree.TreeOptions().SetAutoOptions(tree.TreeOptions().AutoOptions() + TLTAutoOption::toAutoBidiColumnOrdering);
+    tree.SetBiDiMode(TBiDiMode::bdRightToLeft);
+    EXPECT_EQ(order(), (std::vector<int>{2, 1, 0}));
+    EXPECT_EQ(columns[2].Left(), 0);
+    tree.SetBiDiMode(TBiDiMode::bdLeftToRight);
+    EXPECT_EQ(order(), (std::vector<int>{0, 1, 2}));
 }
 
 TEST(TreeLooksPaintTest, EmptyRightToLeftCellsHaveNoGridLine)
