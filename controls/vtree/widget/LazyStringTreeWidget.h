@@ -422,6 +422,9 @@ public:
     // The client area painted onto another canvas as a print request has
     // it: without column colours.
     void PrintClient(platform::TCanvas &Canvas);
+    // After loading, what the window is made with is made from the loaded
+    // settings.
+    void Loaded() override;
 
 protected:
     // The cell widened over the empty cells after it; gives the next column

@@ -39,6 +39,15 @@ void TLazyStringTreeWidget::PrintClient(platform::TCanvas &Canvas)
               {poBackground, poDrawFocusRect, poDrawSelection, poDrawDropMark, poGridLines});
 }
 
+void TLazyStringTreeWidget::Loaded()
+{
+    TCustomLazyStringTree::Loaded();
+    BuildButtonBitmaps(true, true);
+    if (toOption(TLTAutoOption::toAutoBidiColumnOrdering))
+        resetColumnDisplayOrder(UseRightToLeftReading());
+    Invalidate();
+}
+
 void TLazyStringTreeWidget::resetColumnDisplayOrder(bool RightToLeft)
 {
     TLazyTreeColumns &columns = FHeader.Columns();

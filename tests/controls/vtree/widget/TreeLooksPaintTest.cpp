@@ -88,6 +88,19 @@ TEST(TreeLooksPaintTest, PreparedButtonImagesShowHotAndSelectedHotUnderTheMouse)
     }
 }
 
+TEST(TreeLooksPaintTest, ButtonsTakeTheColoursSetWhileLoadingWhenLoadingEnds)
+{
+    LooksProbe tree;
+    setPaint(tree, {}, TLTPaintOption::toShowTreeLines);
+    PLazyNode node = tree.addNodes(1);
+    tree.SetHasChildren(node, true);
+    tree.BeginLoading();
+    tree.SetColor(platform::clYellow);
+    EXPECT_EQ(tree.ButtonBitmaps().Plus.pixel(1, 1), QColor(Qt::white).rgb()) << "not while loading";
+    tree.Loaded();
+    EXPECT_EQ(Painted(tree).at(6, 5), ColorToRGB(platform::clYellow)) << "inside the button";
+}
+
 TEST(TreeLooksPaintTest, TheHotButtonBelongsToTheHotNode)
 {
     LooksProbe tree;
