@@ -11,7 +11,9 @@ TAlignment TLazyStringTreeWidget::cellAlignment(TColumnIndex Column) const
 
 bool TLazyStringTreeWidget::readsRightToLeft(TColumnIndex Column) const
 {
-    return IsValidColumn(Column) && FHeader.Columns()[Column].BiDiMode() != TBiDiMode::bdLeftToRight;
+    if (IsValidColumn(Column))
+        return FHeader.Columns()[Column].BiDiMode() != TBiDiMode::bdLeftToRight;
+    return UseRightToLeftReading();
 }
 
 TAlignment mirrored(TAlignment Alignment)

@@ -13,6 +13,7 @@
 #include "controls/vtree/widget/TreeColors.h"
 #include "controls/vtree/widget/TreeKeys.h"
 #include "controls/vtree/widget/TreeLooks.h"
+#include "controls/vtree/widget/TreePaintState.h"
 #include "platform/draw/Canvas.h"
 #include "platform/draw/ImageList.h"
 #include "platform/draw/RetainedImage.h"
@@ -271,7 +272,7 @@ protected:
     // One cell of a row: images, lines, decorations, content.
     void paintCell(TLTPaintInfo &PaintInfo, bool ShowCheckImages, bool ShowStateImages, bool ShowImages);
     TAlignment cellAlignment(TColumnIndex Column) const;
-    // Only columns read right to left here: the tree itself has no reading direction.
+    // A cell's reading direction: its column's, else the tree's.
     bool readsRightToLeft(TColumnIndex Column) const;
     // The indentation a hit test counts in front of a cell's content.
     int hitIndentWidth(PLazyNode Node, bool IsMain) const;
@@ -300,7 +301,8 @@ protected:
     void PlaceImage(TLTPaintInfo &PaintInfo, int InfoIndex);
     void ShiftByIndent(TLTPaintInfo &PaintInfo, int Levels);
     void DrawTreeLines(TLTPaintInfo &PaintInfo);
-    void DrawLineSegment(TLTPaintInfo &PaintInfo, int X, TLTLineType LineType, int VAlignMinus1, int Height);
+    void DrawLineSegment(TLTPaintInfo &PaintInfo, int X, bool Reverse, TLTLineType LineType, int VAlignMinus1,
+                         int Height);
     void DrawExpandButton(TLTPaintInfo &PaintInfo);
     void DrawCheckBox(TLTPaintInfo &PaintInfo);
     void DrawNodeImage(TLTPaintInfo &PaintInfo, int InfoIndex, bool DoOverlay);
@@ -400,8 +402,6 @@ public:
     bool IsEditing() const { return FStates.contains(TLazyTreeState::tsEditing); }
     TColumnIndex EditColumn() const { return FEditHint.EditColumn; }
     ILTEditLink *EditLink() const { return FEditHint.EditLink.get(); }
-    // A cell's text, font and text rectangle as the tree paints them.
-    virtual void GetTextInfo(PLazyNode Node, TColumnIndex Column, platform::TFont &AFont, platform::TRect &R, QString &Text);
     // The alignment of a cell's text as read (right to left mirrored).
     TAlignment EditAlignment(TColumnIndex Column) const;
     void UpdateEditBounds() override;
@@ -558,6 +558,75 @@ private:
     void popupForFocusedNode();
     PLazyNode searchStep(PLazyNode Node, bool Forward);
     TTreeKeyState FKeys;
+    // ---- Tree painting and measuring: reading direction, spans, text events, multiline, button images,
+    // rubber band, border, window changes
+public:
+    // The tree's reading direction, held as Qt's layout direction too.
+    TBiDiMode BiDiMode() const { return FPaintState.BiDiMode; }
+    void SetBiDiMode(TBiDiMode Value);
+    bool UseRightToLeftAlignment() const { return FPaintState.BiDiMode == TBiDiMode::bdRightToLeft; }
+    bool UseRightToLeftReading() const { return FPaintState.BiDiMode != TBiDiMode::bdLeftToRight; }
+    // How far to the right a right-to-left tree draws its columns when they
+    // are narrower than its window.
+    int RightToLeftShift(bool ExcludeScrollBar);
+    // For the mouse: the node under the pointer and whether the pointer is
+    // over its expand button (nil for none); repaints the rows that change.
+    void SetHotNode(PLazyNode Node, bool ButtonHit);
+    bool HotNodeButtonHit() const { return FPaintState.HotNodeButtonHit; }
+    // For the mouse: the rubber band of a mouse selection in absolute tree
+    // coordinates, drawn while the tree is mouse-selecting with the left
+    // button down; an empty rectangle draws none.
+    void SetNewSelRect(const platform::TRect &R);
+    platform::TRect NewSelRect() const { return FPaintState.NewSelRect; }
+    // (Re)makes the six expand button images and/or the line pattern.
+    void BuildButtonBitmaps(bool NeedButtons, bool NeedLines);
+    const TButtonBitmaps &ButtonBitmaps() const { return FPaintState.Buttons; }
+    // The tree font's cell height and the width of "..." in it.
+    int TextHeight() const { return FPaintState.TextHeight; }
+    int EllipsisWidth() const { return FPaintState.EllipsisWidth; }
+    // The height a cell's text needs (S empty: the cell's text).
+    virtual int ComputeNodeHeight(platform::TCanvas *Canvas, PLazyNode Node, TColumnIndex Column, QString S = {});
+    // Where an editor for the cell's text goes, with the font it shows.
+    virtual void GetTextInfo(PLazyNode Node, TColumnIndex Column, platform::TFont &AFont, platform::TRect &R, QString &Text);
+    // The frame around the client area, as negative thicknesses.
+    QPoint WindowFrameSize() const;
+    // The client area painted onto another canvas as a print request has
+    // it: without column colours.
+    void PrintClient(platform::TCanvas &Canvas);
+    // After loading, what the window is made with is made from the loaded
+    // settings.
+    void Loaded() override;
+
+protected:
+    // The cell widened over the empty cells after it; gives the next column
+    // to paint (InvalidColumn after the last).
+    virtual TColumnIndex SpanCellRect(TLTPaintInfo &PaintInfo);
+    virtual void DrawRubberBand(platform::TCanvas &Canvas, int WindowOrgX, platform::TRect TargetRect,
+                                platform::TRect SelectionRect);
+    bool drawsRubberBand() const;
+    // The dotted rectangle of focus and of the plain rubber band.
+    void drawDottedFrame(platform::TCanvas &Canvas, const platform::TRect &R);
+    // The horizontal scroll position as a positive number: right to left it
+    // counts from the right end of the tree.
+    int effectiveOffsetX() const;
+    // OnPaintText; true when the handler changed the canvas font.
+    virtual bool NotifyPaintText(platform::TCanvas &Canvas, PLazyNode Node, TColumnIndex Column, TLSTTextType TextType);
+    virtual QString FitTextToWidth(platform::TCanvas &Canvas, PLazyNode Node, TColumnIndex Column, const QString &S,
+                                   int Width, int EllipsisWidth);
+    virtual void RenderCellText(platform::TCanvas &Canvas, PLazyNode Node, TColumnIndex Column, const QString &Text,
+                                platform::TRect R, unsigned Flags);
+    virtual platform::TSize MeasureTextExtent(platform::TCanvas &Canvas, PLazyNode Node, TColumnIndex Column,
+                                              const QString &Text);
+    unsigned alignmentFlag(TAlignment Alignment) const;
+    // The font changed: metrics, measured widths, button images, a repaint.
+    void treeFontChanged();
+    // Follows an image list's changes (and its end) for one of the lists.
+    void linkImageList(platform::TChangeLink &Link, platform::TImageList *List, platform::TImageList *&Field);
+    void changeEvent(QEvent *event) override;
+    // Columns in index order, or reversed for right to left.
+    void resetColumnDisplayOrder(bool RightToLeft);
+
+    TTreePaintState FPaintState;
 };
 
 } // namespace vtree

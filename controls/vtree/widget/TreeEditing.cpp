@@ -49,14 +49,6 @@ bool TLazyStringTreeWidget::CancelEditNode()
     return true;
 }
 
-void TLazyStringTreeWidget::GetTextInfo(PLazyNode Node, TColumnIndex Column, platform::TFont &AFont, platform::TRect &R,
-                                        QString &Text)
-{
-    AFont.Assign(FFont);
-    R = GetDisplayRect(Node, Column, true, true);
-    Text = GetText(Node, Column);
-}
-
 TAlignment TLazyStringTreeWidget::EditAlignment(TColumnIndex Column) const
 {
     const TAlignment alignment = cellAlignment(Column);
