@@ -52,7 +52,12 @@ bool has(const THitInfo &HitInfo, THitPosition Position) { return HitInfo.HitPos
 
 } // namespace
 
-TTreeMouseState::TTreeMouseState(QWidget *Viewport) { Viewport->setAcceptDrops(true); }
+TTreeMouseState::TTreeMouseState(QWidget *Viewport)
+{
+    Viewport->setAcceptDrops(true);
+    // Hot tracking follows the mouse with no button down too.
+    Viewport->setMouseTracking(true);
+}
 
 bool TLazyStringTreeWidget::HeaderBusy() const { return !FHeader.States().empty(); }
 

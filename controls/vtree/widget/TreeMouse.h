@@ -56,7 +56,8 @@ public:
 };
 
 struct TTreeMouseState {
-    // Drops reach the viewport; whether the tree takes them is its option's say.
+    // Drops and every move reach the viewport; whether the tree takes a drop
+    // is its option's say.
     explicit TTreeMouseState(QWidget *Viewport);
 
     TDragMode DragMode = TDragMode::dmManual;
