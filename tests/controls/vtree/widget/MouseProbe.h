@@ -82,11 +82,11 @@ public:
     {
         ++drags;
         lastAllowed = allowed;
-        return dragLoop ? dragLoop(drag) : Qt::IgnoreAction;
+        return dragLoop ? dragLoop(drag, allowed) : Qt::IgnoreAction;
     }
 
     Qt::MouseButtons heldButtons;
-    std::function<Qt::DropAction(QDrag &)> dragLoop;
+    std::function<Qt::DropAction(QDrag &, Qt::DropActions)> dragLoop;
     Qt::DropActions lastAllowed;
     int drags = 0;
 };
