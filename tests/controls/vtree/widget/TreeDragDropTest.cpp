@@ -221,8 +221,16 @@ TEST(TreeDragDropTest, AMoveTakenElsewhereDeletesTheDraggedNodesWhenAsked)
         if (!autoDelete)
             options.exclude(TLTAutoOption::toAutoDeleteMovedNodes);
         tree.TreeOptions().SetAutoOptions(options);
-        tree.dragLoop = [](QDrag &, Qt::DropActions) { return Qt::MoveAction; };
+        QSize pixmap;
+        QPoint hotSpot;
+        tree.dragLoop = [&](QDrag &drag, Qt::DropActions) {
+            pixmap = drag.pixmap().size();
+            hotSpot = drag.hotSpot();
+            return Qt::MoveAction;
+        };
         tree.dragFrom(tree.rows[1]);
+        EXPECT_EQ(pixmap, QSize(tree.DragWidth(), tree.DragHeight())) << "the drag shows the nodes' picture";
+        EXPECT_EQ(hotSpot, QPoint(tree.DragWidth() / 2, tree.DragHeight() / 2));
         EXPECT_EQ(tree.LastDragEffect(), DROPEFFECT_MOVE);
         EXPECT_EQ(tree.topCount(), autoDelete ? 2 : 3);
         EXPECT_EQ(tree.lastAllowed, Qt::CopyAction | Qt::MoveAction);
