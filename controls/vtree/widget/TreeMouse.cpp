@@ -404,6 +404,7 @@ void TLazyStringTreeWidget::HandleMouseDblClick(const TTreeMouseMessage &Message
 void TLazyStringTreeWidget::HandleMouseMove(const TTreeMouseMessage &Message)
 {
     const QPoint p = Message.Pos;
+    FMouse.LastMousePos = p;
     if (FStates.contains(TLazyTreeState::tsNodeHeightTrackPending)) {
         CancelTreeHint();
         StopWheelPanning();

@@ -79,6 +79,7 @@ struct TTreeMouseState {
 
     // Automatic scrolling and wheel panning (both step on ScrollTimer).
     TScrollDirections ScrollDirections;
+    QPoint LastMousePos; // where the last move was: the timer's steps go on from there
     QElapsedTimer DragScrollStart; // invalid: no edge scrolling waits
     std::unique_ptr<QTimer> ScrollTimer;
     std::unique_ptr<QWidget> PanningWindow;

@@ -62,6 +62,7 @@ void TLazyStringTreeWidget::StartWheelPanning(QPoint Position)
     FMouse.PanningWindow = std::make_unique<TPanningWindow>(this, image);
     FMouse.PanningWindow->move(viewport()->mapToGlobal(Position) - QPoint(16, 16));
     FMouse.PanningWindow->show();
+    FMouse.LastMousePos = Position;
     setFocus(Qt::MouseFocusReason);
     viewport()->grabMouse();
     UpdatePanningCursor(Position);
@@ -183,7 +184,7 @@ void TLazyStringTreeWidget::AutoScrollTimerFired()
         scrollTimer().start(int(FAutoScrollInterval));
         ChangeTreeStates(TLazyTreeState::tsScrolling, TLazyTreeState::tsScrollPending);
     }
-    DoAutoScroll(viewport()->mapFromGlobal(QCursor::pos()));
+    DoAutoScroll(FMouse.LastMousePos);
 }
 
 bool TLazyStringTreeWidget::DoAutoScroll(QPoint P)

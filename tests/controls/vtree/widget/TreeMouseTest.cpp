@@ -172,6 +172,34 @@ TEST(TreeMouseTest, TheRubberBandSelectsOnlyOnceItIsPastTheDragThreshold)
     EXPECT_EQ(selectedOf(tree), (std::vector<PLazyNode>{r[0], r[1]}));
 }
 
+TEST(TreeMouseTest, ARubberBandInTheBottomBandScrollsAfterTheDelayThenEveryInterval)
+{
+    MultiRows tree;
+    for (int i = 0; i < 35; ++i)
+        tree.rows.push_back(tree.AddChild(nullptr));
+    tree.UpdateScrollBars(true);
+    TLTAutoOptions options = tree.TreeOptions().AutoOptions();
+    options.include(TLTAutoOption::toAutoScroll);
+    tree.TreeOptions().SetAutoOptions(options);
+    tree.SetAutoScrollDelay(0);
+    tree.SetAutoScrollInterval(5);
+    tree.press({tree.ClientWidth() - 5, 5});
+    const QPoint band(10, tree.ClientHeight() - 3);
+    tree.move(band - QPoint(0, 1));
+    tree.move(band);
+    ASSERT_TRUE(tree.has(tsDrawSelecting));
+    ASSERT_TRUE(tree.has(tsScrollPending));
+    EXPECT_EQ(tree.AutoScrollTimer()->interval(), 0);
+    const std::size_t before = selectedOf(tree).size();
+    tree.AutoScrollTimerFired();
+    EXPECT_TRUE(tree.has(tsScrolling));
+    EXPECT_EQ(tree.AutoScrollTimer()->interval(), 5);
+    EXPECT_LT(tree.OffsetY(), 0);
+    EXPECT_GT(selectedOf(tree).size(), before) << "the band grows with the view";
+    tree.release(band);
+    EXPECT_FALSE(tree.AutoScrollTimer()->isActive());
+}
+
 // ---- Double click, wheel ------------------------------------------------------------
 
 TEST(TreeMouseTest, ADoubleClickOnALabelTogglesTheNodeAndOnEmptySpaceNothing)
@@ -269,9 +297,12 @@ TEST(TreeMouseTest, PanningEndsWithTheTree)
     auto *tree = new Rows(40);
     tree->press({100, 50}, {}, Qt::MiddleButton);
     QPointer<QWidget> window = tree->PanningWindow();
+    QPointer<QTimer> timer = const_cast<QTimer *>(tree->AutoScrollTimer());
     ASSERT_TRUE(window);
+    ASSERT_TRUE(timer && timer->isActive());
     delete tree;
     EXPECT_FALSE(window);
+    EXPECT_FALSE(timer);
 }
 
 // ---- Hot tracking -------------------------------------------------------------------
