@@ -200,6 +200,26 @@ TEST(TreeMouseTest, ARubberBandInTheBottomBandScrollsAfterTheDelayThenEveryInter
     EXPECT_FALSE(tree.AutoScrollTimer()->isActive());
 }
 
+TEST(TreeMouseTest, ANodeSplitterDragsTheHeightOnlyInAFixedColumn)
+{
+    for (const bool fixed : {true, false}) {
+        Rows tree(3);
+        TLazyTreeColumn &column = tree.Header()->Columns().Add();
+        column.SetWidth(150);
+        if (fixed)
+            column.SetOptions(column.Options() + TLTColumnOption::coFixed);
+        TLTMiscOptions misc = tree.TreeOptions().MiscOptions();
+        misc.include(TLTMiscOption::toNodeHeightResize);
+        tree.TreeOptions().SetMiscOptions(misc);
+        const QPoint splitter(100, 17); // the first row's lower edge
+        tree.press(splitter);
+        EXPECT_EQ(tree.has(tsNodeHeightTrackPending), fixed);
+        tree.send(QEvent::MouseMove, splitter + QPoint(0, 12));
+        tree.release(splitter + QPoint(0, 12));
+        EXPECT_EQ(tree.GetNodeHeight(tree.rows[0]), fixed ? 29u : 18u) << fixed;
+    }
+}
+
 // ---- Double click, wheel ------------------------------------------------------------
 
 TEST(TreeMouseTest, ADoubleClickOnALabelTogglesTheNodeAndOnEmptySpaceNothing)
