@@ -461,6 +461,8 @@ protected:
     virtual Qt::DropAction ExecDrag(QDrag &Drag, Qt::DropActions Allowed, Qt::DropAction Default);
 
     void HandleMouseMove(const TTreeMouseMessage &Message);
+    // The hit information of a client point.
+    THitInfo HitInfoAt(QPoint P);
     void MouseWheel(int Delta, bool Horizontal, Qt::KeyboardModifiers Modifiers);
     void PressCheckBox(PLazyNode Node);
     void UpdateMouseCursor(QPoint P);

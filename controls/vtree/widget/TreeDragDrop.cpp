@@ -201,13 +201,7 @@ void TLazyStringTreeWidget::ReadDropSource(const QMimeData *Data, QObject *Event
 
 TShiftState TLazyStringTreeWidget::DragShiftState(Qt::KeyboardModifiers Modifiers) const
 {
-    TShiftState shift;
-    if (Modifiers & Qt::ShiftModifier)
-        shift.include(TShiftStateItem::ssShift);
-    if (Modifiers & Qt::ControlModifier)
-        shift.include(TShiftStateItem::ssCtrl);
-    if (Modifiers & Qt::AltModifier)
-        shift.include(TShiftStateItem::ssAlt);
+    TShiftState shift = shiftOf(Modifiers, Qt::NoButton);
     if (FStates.contains(TLazyTreeState::tsLeftButtonDown))
         shift.include(TShiftStateItem::ssLeft);
     if (FStates.contains(TLazyTreeState::tsMiddleButtonDown))
@@ -280,8 +274,7 @@ int TLazyStringTreeWidget::DragOverStep(QObject *Source, Qt::KeyboardModifiers M
             scrolled = ApplyOffsetXY({FOffsetX + dx, FOffsetY + dy}, DefaultScrollUpdateFlags);
     }
 
-    THitInfo hit;
-    GetHitTestInfoAt(P.x(), P.y(), true, hit);
+    const THitInfo hit = HitInfoAt(P);
     PLazyNode node = has(hit, THitPosition::hiNowhere) ? nullptr : hit.HitNode;
     QRect nodeRect;
     if (node) {

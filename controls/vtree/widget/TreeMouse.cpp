@@ -14,8 +14,6 @@
 
 namespace vtree {
 
-namespace {
-
 TShiftState shiftOf(Qt::KeyboardModifiers Modifiers, Qt::MouseButtons Buttons)
 {
     TShiftState shift;
@@ -33,6 +31,8 @@ TShiftState shiftOf(Qt::KeyboardModifiers Modifiers, Qt::MouseButtons Buttons)
         shift.include(TShiftStateItem::ssMiddle);
     return shift;
 }
+
+namespace {
 
 TMouseButton buttonOf(Qt::MouseButton Button)
 {
@@ -59,6 +59,13 @@ TTreeMouseState::TTreeMouseState(QWidget *Viewport)
     Viewport->setMouseTracking(true);
 }
 
+THitInfo TLazyStringTreeWidget::HitInfoAt(QPoint P)
+{
+    THitInfo hit;
+    GetHitTestInfoAt(P.x(), P.y(), true, hit);
+    return hit;
+}
+
 bool TLazyStringTreeWidget::HeaderBusy() const { return !FHeader.States().empty(); }
 
 // ---- Qt's events -------------------------------------------------------------
@@ -67,8 +74,7 @@ void TLazyStringTreeWidget::mousePressEvent(QMouseEvent *event)
 {
     event->accept();
     const TTreeMouseMessage message = messageOf(*event);
-    THitInfo hit;
-    GetHitTestInfoAt(message.Pos.x(), message.Pos.y(), true, hit);
+    THitInfo hit = HitInfoAt(message.Pos);
     switch (message.Button) {
     case TMouseButton::mbLeft:
         ChangeTreeStates(TLazyTreeState::tsLeftButtonDown, {});
@@ -102,8 +108,7 @@ void TLazyStringTreeWidget::mouseReleaseEvent(QMouseEvent *event)
 {
     event->accept();
     const TTreeMouseMessage message = messageOf(*event);
-    THitInfo hit;
-    GetHitTestInfoAt(message.Pos.x(), message.Pos.y(), true, hit);
+    THitInfo hit = HitInfoAt(message.Pos);
     switch (message.Button) {
     case TMouseButton::mbLeft:
         ChangeTreeStates({}, {TLazyTreeState::tsNodeHeightTracking, TLazyTreeState::tsNodeHeightTrackPending,
@@ -138,8 +143,7 @@ void TLazyStringTreeWidget::mouseDoubleClickEvent(QMouseEvent *event)
 {
     event->accept();
     const TTreeMouseMessage message = messageOf(*event);
-    THitInfo hit;
-    GetHitTestInfoAt(message.Pos.x(), message.Pos.y(), true, hit);
+    THitInfo hit = HitInfoAt(message.Pos);
     TLazyTreeState held = TLazyTreeState::tsLeftDblClick;
     bool handled = true;
     if (message.Button == TMouseButton::mbMiddle) {
@@ -210,7 +214,7 @@ void TLazyStringTreeWidget::HandleMouseDown(const TTreeMouseMessage &Message, TH
         return;
     if (!hasFocus() && focusPolicy() != Qt::NoFocus) {
         setFocus(Qt::MouseFocusReason);
-        GetHitTestInfoAt(Message.Pos.x(), Message.Pos.y(), true, HitInfo);
+        HitInfo = HitInfoAt(Message.Pos);
     }
     FMouse.ClickColumn = HitInfo.HitColumn;
 
@@ -479,8 +483,7 @@ void TLazyStringTreeWidget::HandleMouseMove(const TTreeMouseMessage &Message)
 
 void TLazyStringTreeWidget::HandleHotTrack(int X, int Y)
 {
-    THitInfo hit;
-    GetHitTestInfoAt(X, Y, true, hit);
+    const THitInfo hit = HitInfoAt({X, Y});
     PLazyNode hot = nullptr;
     if (hit.HitNode && !has(hit, THitPosition::hiNowhere) &&
         (has(hit, THitPosition::hiOnItemLabel) || has(hit, THitPosition::hiOnItemCheckbox) ||
@@ -513,8 +516,7 @@ void TLazyStringTreeWidget::UpdateMouseCursor(QPoint P)
     QCursor cursor = QCursor(Qt::ArrowCursor);
     bool custom = false;
     if (toOption(TLTMiscOption::toNodeHeightResize)) {
-        THitInfo hit;
-        GetHitTestInfoAt(P.x(), P.y(), true, hit);
+        const THitInfo hit = HitInfoAt(P);
         if (hit.HitNode && has(hit, THitPosition::hiOnItem) &&
             (has(hit, THitPosition::hiUpperSplitter) || has(hit, THitPosition::hiLowerSplitter)) &&
             IsValidColumn(hit.HitColumn) &&

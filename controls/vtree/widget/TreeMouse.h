@@ -8,6 +8,8 @@
 #include "controls/vtree/widget/DragImage.h"
 
 #include <QElapsedTimer>
+#include <QFlags>
+#include <Qt>
 #include <QPoint>
 #include <QPointer>
 #include <QRect>
@@ -34,6 +36,9 @@ inline constexpr int DROPEFFECT_COPY = 1;
 inline constexpr int DROPEFFECT_MOVE = 2;
 inline constexpr int DROPEFFECT_LINK = 4;
 inline constexpr int DROPEFFECT_SCROLL = int(0x80000000u);
+
+// Qt's keys and buttons as the tree's events give them.
+TShiftState shiftOf(Qt::KeyboardModifiers Modifiers, Qt::MouseButtons Buttons);
 
 // A button message as the tree's handlers take it: the button, the keys and
 // buttons held, the client point.
