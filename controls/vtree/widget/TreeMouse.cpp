@@ -213,8 +213,11 @@ void TLazyStringTreeWidget::HandleMouseDown(const TTreeMouseMessage &Message, TH
     if (FStates.contains(TLazyTreeState::tsEditing) && !EndEditNode())
         return;
     if (!hasFocus() && focusPolicy() != Qt::NoFocus) {
+        // Taking the focus may scroll (a node gets selected): only then has the hit moved.
+        const QPoint offsets = OffsetXY();
         setFocus(Qt::MouseFocusReason);
-        HitInfo = HitInfoAt(Message.Pos);
+        if (OffsetXY() != offsets)
+            HitInfo = HitInfoAt(Message.Pos);
     }
     FMouse.ClickColumn = HitInfo.HitColumn;
 
