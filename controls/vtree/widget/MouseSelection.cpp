@@ -32,7 +32,8 @@ void TLazyStringTreeWidget::HandleMouseSelection(const TTreeMouseMessage &Messag
     const bool onNowhere = has(HitInfo, THitPosition::hiNowhere) || !node;
     const bool multi = toOption(TLTSelectionOption::toMultiSelect);
     const bool modifier = !ShiftState.empty();
-    const bool labelHit = !onNowhere && (has(HitInfo, THitPosition::hiOnItemLabel) || has(HitInfo, THitPosition::hiOnNormalIcon)) &&
+    const bool labelHit = !onNowhere &&
+                          (has(HitInfo, THitPosition::hiOnItemLabel) || has(HitInfo, THitPosition::hiOnNormalIcon)) &&
                           !AltPressed && !toOption(TLTSelectionOption::toSimpleDrawSelection);
     const bool fullRowHit = !onNowhere && !AltPressed && !labelHit && !has(HitInfo, THitPosition::hiOnItemButton) &&
                             !has(HitInfo, THitPosition::hiOnItemCheckbox) &&
@@ -196,7 +197,8 @@ void TLazyStringTreeWidget::HandleDrawSelection(const QRect &OldRect, const QRec
     const int top = oldEmpty ? newTop : std::min(oldTop, newTop);
     const int bottom = oldEmpty ? newBottom : std::max(oldBottom, newBottom);
     const bool toggle = FMouse.DrawSelShiftState.contains(TShiftStateItem::ssCtrl);
-    const bool wholeRow = toOption(TLTSelectionOption::toSimpleDrawSelection) || toOption(TLTSelectionOption::toFullRowSelect);
+    const bool wholeRow =
+        toOption(TLTSelectionOption::toSimpleDrawSelection) || toOption(TLTSelectionOption::toFullRowSelect);
 
     int columnLeft = 0;
     int columnRight = std::max(ClientWidth(), FRangeX);

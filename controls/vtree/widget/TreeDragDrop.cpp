@@ -180,7 +180,8 @@ void TLazyStringTreeWidget::PrepareDragImage(QPoint HotSpot)
     {
         platform::TCanvas canvas(&bitmap);
         canvas.FillColor({0, 0, r.width(), r.height()}, BackGroundColor());
-        TLTInternalPaintOptions options{TLTInternalPaintOption::poDrawSelection, TLTInternalPaintOption::poSelectedOnly};
+        TLTInternalPaintOptions options{TLTInternalPaintOption::poDrawSelection,
+                                        TLTInternalPaintOption::poSelectedOnly};
         if (FDragImageKind == TLTDragImageKind::diMainColumnOnly)
             options.include(TLTInternalPaintOption::poMainOnly);
         PaintTree(canvas, window, target, options);
@@ -299,7 +300,8 @@ int TLazyStringTreeWidget::DragOverStep(QObject *Source, Qt::KeyboardModifiers M
                 InvalidateNode(old);
             if (node)
                 InvalidateNode(node);
-            if (node && toOption(TLTAutoOption::toAutoDropExpand) && node->States.contains(TLazyNodeState::vsHasChildren))
+            if (node && toOption(TLTAutoOption::toAutoDropExpand) &&
+                node->States.contains(TLazyNodeState::vsHasChildren))
                 expandTimer().start(int(FAutoExpandDelay));
         }
     }
@@ -317,8 +319,9 @@ void TLazyStringTreeWidget::AutoExpandTimerFired()
 {
     if (FMouse.ExpandTimer)
         FMouse.ExpandTimer->stop();
-    if (PLazyNode node = FDropTargetNode;
-        node && node->States.contains(TLazyNodeState::vsHasChildren) && !node->States.contains(TLazyNodeState::vsExpanded))
+    PLazyNode node = FDropTargetNode;
+    if (node && node->States.contains(TLazyNodeState::vsHasChildren) &&
+        !node->States.contains(TLazyNodeState::vsExpanded))
         ToggleNode(node);
     viewport()->update();
 }

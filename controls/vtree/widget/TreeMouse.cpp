@@ -284,8 +284,8 @@ void TLazyStringTreeWidget::HandleMouseDown(const TTreeMouseMessage &Message, TH
     const bool wasSelected = Selected(node);
     HandleMouseSelection(Message, HitInfo, shiftState, altPressed, dragPossible, columnChange, newColumn);
 
-    if (hasFocus() && (labelHit || (toOption(TLTMiscOption::toGridExtensions) && has(HitInfo, THitPosition::hiOnItem))) &&
-        wasSelected && !columnChange && shiftState.empty() && !altPressed)
+    const bool gridHit = toOption(TLTMiscOption::toGridExtensions) && has(HitInfo, THitPosition::hiOnItem);
+    if (hasFocus() && (labelHit || gridHit) && wasSelected && !columnChange && shiftState.empty() && !altPressed)
         ChangeTreeStates(TLazyTreeState::tsEditPending, {});
 
     const bool buttonDown = FStates.contains(TLazyTreeState::tsLeftButtonDown) ||
@@ -369,8 +369,9 @@ void TLazyStringTreeWidget::HandleMouseDblClick(const TTreeMouseMessage &Message
         NotifyNodeDblClick(HitInfo);
 
     bool consumed = false;
-    const bool onSplitter = has(HitInfo, THitPosition::hiOnItem) &&
-                            (has(HitInfo, THitPosition::hiUpperSplitter) || has(HitInfo, THitPosition::hiLowerSplitter));
+    const bool onSplitter =
+        has(HitInfo, THitPosition::hiOnItem) &&
+        (has(HitInfo, THitPosition::hiUpperSplitter) || has(HitInfo, THitPosition::hiLowerSplitter));
     if (onSplitter && node && IsValidColumn(HitInfo.HitColumn) &&
         FHeader.Columns()[HitInfo.HitColumn].Options().contains(TLTColumnOption::coFixed) &&
         toOption(TLTMiscOption::toNodeHeightDblClickResize)) {
@@ -387,11 +388,12 @@ void TLazyStringTreeWidget::HandleMouseDblClick(const TTreeMouseMessage &Message
         consumed = true;
     }
     if (!consumed && node && node->States.contains(TLazyNodeState::vsHasChildren)) {
+        const bool onContent = has(HitInfo, THitPosition::hiOnItemLabel) ||
+                               has(HitInfo, THitPosition::hiOnNormalIcon) ||
+                               has(HitInfo, THitPosition::hiOnStateIcon) ||
+                               (toOption(TLTSelectionOption::toFullRowSelect) && has(HitInfo, THitPosition::hiOnItem));
         const bool onToggle = has(HitInfo, THitPosition::hiOnItemButton) ||
-                              (toOption(TLTMiscOption::toToggleOnDblClick) &&
-                               (has(HitInfo, THitPosition::hiOnItemLabel) || has(HitInfo, THitPosition::hiOnNormalIcon) ||
-                                has(HitInfo, THitPosition::hiOnStateIcon) ||
-                                (toOption(TLTSelectionOption::toFullRowSelect) && has(HitInfo, THitPosition::hiOnItem))));
+                              (toOption(TLTMiscOption::toToggleOnDblClick) && onContent);
         if (onToggle) {
             ToggleNode(node);
             consumed = true;

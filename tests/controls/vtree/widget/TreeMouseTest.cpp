@@ -341,7 +341,8 @@ TEST(TreeMouseTest, HotTrackingReportsEachChangeOnce)
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(&tree, &leave);
     using Change = std::pair<PLazyNode, PLazyNode>;
-    EXPECT_EQ(changes, (std::vector<Change>{{nullptr, tree.rows[0]}, {tree.rows[0], tree.rows[1]}, {tree.rows[1], nullptr}}));
+    const std::vector<Change> expected{{nullptr, tree.rows[0]}, {tree.rows[0], tree.rows[1]}, {tree.rows[1], nullptr}};
+    EXPECT_EQ(changes, expected);
     EXPECT_EQ(tree.HotNode(), nullptr);
 }
 
