@@ -159,6 +159,34 @@ TEST(TreeDragDropTest, ACollapsedDropTargetWithChildrenExpandsAfterTheDelay)
     }
 }
 
+TEST(TreeDragDropTest, ADragNearTheBottomScrollsAndLeavingForgetsTheTarget)
+{
+    DragTree tree(40);
+    tree.acceptDrops();
+    std::vector<TDragState> states;
+    tree.OnDragOver = [&](TreeSender, QObject *, TShiftState, TDragState state, QPoint, TDropMode, int &, bool &accept) {
+        states.push_back(state);
+        accept = true;
+    };
+    TLTAutoOptions options = tree.TreeOptions().AutoOptions();
+    options.include(TLTAutoOption::toAutoScroll);
+    tree.TreeOptions().SetAutoOptions(options);
+    tree.SetAutoScrollDelay(0);
+    QMimeData text;
+    text.setText(QStringLiteral("x"));
+    const QPoint bottom(20, tree.ClientHeight() - 2);
+    QDragEnterEvent enter(bottom, Qt::CopyAction, &text, Qt::LeftButton, {});
+    QApplication::sendEvent(tree.viewport(), &enter);
+    QDragMoveEvent over(bottom, Qt::CopyAction, &text, Qt::LeftButton, {});
+    QApplication::sendEvent(tree.viewport(), &over);
+    EXPECT_LT(tree.OffsetY(), 0) << "one step down per drag-over near the edge";
+    EXPECT_NE(tree.DropTargetNode(), nullptr);
+    QDragLeaveEvent leave;
+    QApplication::sendEvent(tree.viewport(), &leave);
+    EXPECT_EQ(tree.DropTargetNode(), nullptr);
+    EXPECT_EQ(states, (std::vector<TDragState>{TDragState::dsDragEnter, TDragState::dsDragMove, TDragState::dsDragLeave}));
+}
+
 TEST(TreeDragDropTest, NodesAreCopiedToAnotherTreeAndMovedWithShift)
 {
     for (const bool move : {false, true}) {
