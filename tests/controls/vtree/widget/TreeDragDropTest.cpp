@@ -164,7 +164,8 @@ TEST(TreeDragDropTest, ADragNearTheBottomScrollsAndLeavingForgetsTheTarget)
     DragTree tree(40);
     tree.acceptDrops();
     std::vector<TDragState> states;
-    tree.OnDragOver = [&](TreeSender, QObject *, TShiftState, TDragState state, QPoint, TDropMode, int &, bool &accept) {
+    tree.OnDragOver = [&](TreeSender, QObject *, TShiftState, TDragState state, QPoint, TDropMode, int &,
+                          bool &accept) {
         states.push_back(state);
         accept = true;
     };
@@ -184,7 +185,8 @@ TEST(TreeDragDropTest, ADragNearTheBottomScrollsAndLeavingForgetsTheTarget)
     QDragLeaveEvent leave;
     QApplication::sendEvent(tree.viewport(), &leave);
     EXPECT_EQ(tree.DropTargetNode(), nullptr);
-    EXPECT_EQ(states, (std::vector<TDragState>{TDragState::dsDragEnter, TDragState::dsDragMove, TDragState::dsDragLeave}));
+    using enum TDragState;
+    EXPECT_EQ(states, (std::vector<TDragState>{dsDragEnter, dsDragMove, dsDragLeave}));
 }
 
 TEST(TreeDragDropTest, NodesAreCopiedToAnotherTreeAndMovedWithShift)
