@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QMenu>
 #include <QPointer>
 #include <QTimer>
 
@@ -218,6 +219,29 @@ TEST(TreeMouseTest, ANodeSplitterDragsTheHeightOnlyInAFixedColumn)
         tree.release(splitter + QPoint(0, 12));
         EXPECT_EQ(tree.GetNodeHeight(tree.rows[0]), fixed ? 29u : 18u) << fixed;
     }
+}
+
+TEST(TreeMouseTest, ARightClickPopsUpTheMenuOfTheNodeOrOfItsParent)
+{
+    Rows tree(2);
+    PLazyNode child = tree.AddChild(tree.rows[0]);
+    tree.SetExpanded(tree.rows[0], true);
+    QMenu menu;
+    menu.addAction(QStringLiteral("Delete"));
+    std::vector<PLazyNode> asked;
+    tree.OnGetPopupMenu = [&](TreeSender, PLazyNode node, TColumnIndex, QPoint, bool &, QMenu *&popup) {
+        asked.push_back(node);
+        if (node == tree.rows[0])
+            popup = &menu;
+    };
+    const QPoint p = tree.labelOf(child);
+    tree.press(p, {}, Qt::RightButton);
+    EXPECT_TRUE(asked.empty()) << "the menu comes at the release";
+    tree.release(p, {}, Qt::RightButton);
+    EXPECT_EQ(asked, (std::vector<PLazyNode>{child, tree.rows[0]}));
+    EXPECT_TRUE(tree.has(tsPopupMenuShown));
+    EXPECT_TRUE(menu.isVisible());
+    menu.close();
 }
 
 // ---- Double click, wheel ------------------------------------------------------------
