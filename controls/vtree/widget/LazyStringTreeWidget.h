@@ -437,13 +437,15 @@ public:
     virtual QMimeData *DragDataObject();
     virtual bool ProcessOLEData(TBaseLazyTree *Source, const QMimeData *DataObject, PLazyNode TargetNode,
                                 TLTNodeAttachMode Mode, bool Optimized);
-    // The selection and focus change of a click (level, clearing, focus,
-    // click selection, rubber band start).
-    virtual void HandleMouseSelection(const TTreeMouseMessage &Message, const THitInfo &HitInfo, TShiftState ShiftState,
-                                      bool AltPressed, bool DragPossible, bool ColumnChange, TColumnIndex NewColumn);
-    virtual void HandleClickSelection(PLazyNode LastFocused, PLazyNode NewNode, TShiftState Shift, bool DragPending);
-    // The pending clear, the pending toggle and the rubber band end.
-    virtual void CompleteMouseSelection(const THitInfo &HitInfo);
+    // Selection by the mouse: at mouse down with the hit information
+    // (whether a drag may start there, and for the right button whether a
+    // popup menu exists), and at mouse up with the node under the mouse.
+    void HandleMouseSelection(const THitInfo &HitInfo, TShiftState Shift, TMouseButton Button, bool DragPossible,
+                              bool PopupAvailable);
+    void HandleClickSelection(PLazyNode LastFocused, PLazyNode NewNode, TShiftState Shift, bool DragPending);
+    void CompleteMouseSelection(PLazyNode NodeUnderMouse);
+    // The popup menu of a node at a client point.
+    virtual void ShowPopupMenu(PLazyNode Node, TColumnIndex Column, QPoint Position);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -466,7 +468,10 @@ protected:
     void MouseWheel(int Delta, bool Horizontal, Qt::KeyboardModifiers Modifiers);
     void PressCheckBox(PLazyNode Node);
     void UpdateMouseCursor(QPoint P);
-    void DoPopupMenu(PLazyNode Node, TColumnIndex Column, QPoint Position);
+    // The focus column a click on the hit gives, and whether it changes.
+    void ClickColumn(const THitInfo &HitInfo, TColumnIndex &NewColumn, bool &ColumnChange) const;
+    void StartDrawSelection(QPoint P, const THitInfo &HitInfo, TShiftState Shift);
+    void EndDrawSelection();
     bool HeaderBusy() const;
     bool CanScrollVertically() const { return ClientHeight() < FRangeY; }
     bool CanScrollHorizontally() const { return ClientWidth() < FRangeX; }

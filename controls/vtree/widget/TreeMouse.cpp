@@ -66,6 +66,21 @@ THitInfo TLazyStringTreeWidget::HitInfoAt(QPoint P)
     return hit;
 }
 
+void TLazyStringTreeWidget::ClickColumn(const THitInfo &HitInfo, TColumnIndex &NewColumn, bool &ColumnChange) const
+{
+    NewColumn = FFocusedColumn;
+    ColumnChange = false;
+    if (!HitInfo.HitPositions.contains(THitPosition::hiOnItemLabel) && !toOption(TLTSelectionOption::toFullRowSelect) &&
+        !toOption(TLTMiscOption::toGridExtensions))
+        return;
+    NewColumn = toOption(TLTSelectionOption::toExtendedFocus) ? HitInfo.HitColumn : MainColumn();
+    ColumnChange = NewColumn != FFocusedColumn;
+    if (ColumnsUsed() && !ColumnAllowsFocus(NewColumn)) {
+        NewColumn = FFocusedColumn;
+        ColumnChange = false;
+    }
+}
+
 bool TLazyStringTreeWidget::HeaderBusy() const { return !FHeader.States().empty(); }
 
 // ---- Qt's events -------------------------------------------------------------
@@ -134,7 +149,7 @@ void TLazyStringTreeWidget::mouseReleaseEvent(QMouseEvent *event)
         CancelTreeHint();
         if (toOption(TLTSelectionOption::toRightClickSelect))
             HandleMouseUp(message, hit);
-        DoPopupMenu(hit.HitNode, hit.HitColumn, message.Pos);
+        ShowPopupMenu(hit.HitNode, hit.HitColumn, message.Pos);
         break;
     }
 }
@@ -224,14 +239,7 @@ void TLazyStringTreeWidget::HandleMouseDown(const TTreeMouseMessage &Message, TH
     const bool labelHit = has(HitInfo, THitPosition::hiOnItemLabel);
     TColumnIndex newColumn = FFocusedColumn;
     bool columnChange = false;
-    if (labelHit || toOption(TLTSelectionOption::toFullRowSelect) || toOption(TLTMiscOption::toGridExtensions)) {
-        newColumn = toOption(TLTSelectionOption::toExtendedFocus) ? HitInfo.HitColumn : MainColumn();
-        columnChange = newColumn != FFocusedColumn;
-        if (ColumnsUsed() && !ColumnAllowsFocus(newColumn)) {
-            newColumn = FFocusedColumn;
-            columnChange = false;
-        }
-    }
+    ClickColumn(HitInfo, newColumn, columnChange);
 
     const bool altPressed = Message.Shift.contains(TShiftStateItem::ssAlt);
     TShiftState shiftState;
@@ -282,7 +290,13 @@ void TLazyStringTreeWidget::HandleMouseDown(const TTreeMouseMessage &Message, TH
     }
 
     const bool wasSelected = Selected(node);
-    HandleMouseSelection(Message, HitInfo, shiftState, altPressed, dragPossible, columnChange, newColumn);
+    TShiftState keys = shiftState;
+    if (altPressed)
+        keys.include(TShiftStateItem::ssAlt);
+    const bool popupAvailable = Message.Button == TMouseButton::mbRight && onNode &&
+                                QueryPopupMenu(node, HitInfo.HitColumn, Message.Pos) != nullptr;
+    HandleMouseSelection(HitInfo, keys, Message.Button, dragPossible, popupAvailable);
+    StartDrawSelection(Message.Pos, HitInfo, keys);
 
     const bool gridHit = toOption(TLTMiscOption::toGridExtensions) && has(HitInfo, THitPosition::hiOnItem);
     if (hasFocus() && (labelHit || gridHit) && wasSelected && !columnChange && shiftState.empty() && !altPressed)
@@ -317,7 +331,8 @@ void TLazyStringTreeWidget::HandleMouseUp(const TTreeMouseMessage &Message, cons
 {
     if (FStates.contains(TLazyTreeState::tsVCLDragPending))
         return;
-    CompleteMouseSelection(HitInfo);
+    EndDrawSelection();
+    CompleteMouseSelection(HitInfo.HitNode);
     ChangeTreeStates({}, {TLazyTreeState::tsOLEDragging, TLazyTreeState::tsOLEDragPending});
     StopAutoScroll();
 
@@ -544,7 +559,7 @@ void TLazyStringTreeWidget::UpdateMouseCursor(QPoint P)
         viewport()->setCursor(cursor);
 }
 
-void TLazyStringTreeWidget::DoPopupMenu(PLazyNode Node, TColumnIndex Column, QPoint Position)
+void TLazyStringTreeWidget::ShowPopupMenu(PLazyNode Node, TColumnIndex Column, QPoint Position)
 {
     QMenu *menu = QueryPopupMenu(Node, Column, Position);
     if (!menu)
