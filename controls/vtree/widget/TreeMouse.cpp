@@ -6,6 +6,7 @@
 #include "controls/vtree/widget/SharedImages.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QWheelEvent>
@@ -189,6 +190,10 @@ void TLazyStringTreeWidget::wheelEvent(QWheelEvent *event)
     else if (delta.x() != 0)
         MouseWheel(delta.x(), true, event->modifiers());
 }
+
+// The tree shows its menu itself (right button up, the menu key): Qt's
+// request is taken so that no parent shows one too.
+void TLazyStringTreeWidget::contextMenuEvent(QContextMenuEvent *event) { event->accept(); }
 
 void TLazyStringTreeWidget::enterEvent(QEnterEvent *event)
 {
