@@ -30,6 +30,8 @@ void TLazyStringTreeWidget::focusOutEvent(QFocusEvent *event)
     CancelTreeHint();
     for (int timer : {ExpandTimer, EditTimer, HeaderTimer, ScrollTimer})
         KillTreeTimer(timer);
+    StopAutoScroll();
+    StopWheelPanning();
     StopIncrementalSearch();
     ChangeTreeStates({}, {tsEditPending, tsNodeHeightTracking, tsNodeHeightTrackPending, tsLeftButtonDown,
                           tsMiddleButtonDown, tsOLEDragPending, tsRightButtonDown, tsScrolling, tsScrollPending,

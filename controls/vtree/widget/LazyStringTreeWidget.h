@@ -14,6 +14,7 @@
 #include "controls/vtree/widget/TreeKeys.h"
 #include "controls/vtree/widget/TreeLooks.h"
 #include "controls/vtree/widget/TreePaintState.h"
+#include "controls/vtree/widget/TreeMouse.h"
 #include "platform/draw/Canvas.h"
 #include "platform/draw/ImageList.h"
 #include "platform/draw/RetainedImage.h"
@@ -627,6 +628,109 @@ protected:
     void resetColumnDisplayOrder(bool RightToLeft);
 
     TTreePaintState FPaintState;
+
+    // ---- Mouse on the rows, wheel, panning, hot tracking, drag and drop ------
+public:
+    // The hot node's column.
+    TColumnIndex HotColumn() const { return FMouse.CurrentHotColumn; }
+    // The rubber band in client coordinates; empty when none is drawn.
+    QRect RubberBandRect() const;
+    TDragMode DragMode() const { return FMouse.DragMode; }
+    void SetDragMode(TDragMode value) { FMouse.DragMode = value; }
+    // Panning runs from its start until the click that ends it.
+    bool IsWheelPanning() const
+    {
+        return FStates.contains(TLazyTreeState::tsWheelPanning) || FStates.contains(TLazyTreeState::tsWheelScrolling);
+    }
+    // The cursor resource wheel panning shows (empty when not panning).
+    const QString &PanningCursor() const { return FMouse.PanningCursor; }
+    QWidget *PanningWindow() const { return FMouse.PanningWindow.get(); }
+    const QTimer *AutoScrollTimer() const { return FMouse.ScrollTimer.get(); }
+    const QTimer *AutoExpandTimer() const { return FMouse.ExpandTimer.get(); }
+    TScrollDirections ScrollDirections() const { return FMouse.ScrollDirections; }
+    TLTDragImage &DragImage() { return FMouse.DragImage; }
+    int LastDragEffect() const { return FMouse.LastDragEffect; }
+    TDropMode LastDropMode() const { return FLastDropMode; }
+
+    void HandleMouseDown(const TTreeMouseMessage &Message, THitInfo &HitInfo);
+    void HandleMouseUp(const TTreeMouseMessage &Message, const THitInfo &HitInfo);
+    void HandleMouseDblClick(const TTreeMouseMessage &Message, const THitInfo &HitInfo);
+    void HandleHotTrack(int X, int Y);
+    void StartWheelPanning(QPoint Position);
+    void StopWheelPanning();
+    // One step of timer 4: starts a pending scroll, then scrolls once.
+    void AutoScrollTimerFired();
+    // Timer 1: the drop target expands.
+    void AutoExpandTimerFired();
+
+    void BeginDrag(bool Immediate, int Threshold = -1);
+    bool Dragging() const;
+    // Inserts dropped tree data at TargetNode as Mode says; Effect becomes
+    // none when the nodes were moved (nothing left for the source to do).
+    bool ProcessDrop(const QMimeData *DataObject, PLazyNode TargetNode, int &Effect, TLTNodeAttachMode Mode);
+    bool ProcessDrop(IDataObject *DataObject, PLazyNode TargetNode, int &Effect, TLTNodeAttachMode Mode);
+    // The drop mode a point gives over a node.
+    TDropMode ComputeDropMode(QPoint P, const THitInfo &HitInfo, const QRect &NodeRect) const;
+    // Renders the selected nodes around HotSpot (client) into the drag image.
+    void PrepareDragImage(QPoint HotSpot);
+
+    // Hooks the data, selection and editing code fills in.
+    // The data a drag of the selected nodes carries.
+    virtual QMimeData *DragDataObject();
+    virtual bool ProcessOLEData(TBaseLazyTree *Source, const QMimeData *DataObject, PLazyNode TargetNode,
+                                TLTNodeAttachMode Mode, bool Optimized);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void enterEvent(QEnterEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dragLeaveEvent(QDragLeaveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    // Runs Qt's drag loop; tests answer it themselves.
+    virtual Qt::DropAction ExecDrag(QDrag &Drag, Qt::DropActions Allowed, Qt::DropAction Default);
+
+    void HandleMouseMove(const TTreeMouseMessage &Message);
+    // The hit information of a client point.
+    THitInfo HitInfoAt(QPoint P);
+    void MouseWheel(int Delta, bool Horizontal, Qt::KeyboardModifiers Modifiers);
+    void PressCheckBox(PLazyNode Node);
+    void UpdateMouseCursor(QPoint P);
+    // The focus column a click on the hit gives, and whether it changes.
+    void ClickColumn(const THitInfo &HitInfo, TColumnIndex &NewColumn, bool &ColumnChange) const;
+    void StartDrawSelection(QPoint P, const THitInfo &HitInfo, TShiftState Shift);
+    void EndDrawSelection();
+    void showRubberBand();
+    bool HeaderBusy() const;
+    bool CanScrollVertically() const { return ClientHeight() < FRangeY; }
+    bool CanScrollHorizontally() const { return ClientWidth() < FRangeX; }
+    TScrollDirections DetermineScrollDirections(QPoint P, bool DuringDragOver);
+    bool CanAutoScroll() const;
+    void UpdateAutoScroll(QPoint P);
+    void StopAutoScroll();
+    // One scroll step; whether the offsets changed.
+    bool DoAutoScroll(QPoint P);
+    void UpdatePanningCursor(QPoint P);
+    QTimer &scrollTimer();
+    QTimer &expandTimer();
+    // The rubber band follows the mouse; whether it changed.
+    bool UpdateSelectionRect(QPoint P);
+    void HandleDrawSelection(const QRect &OldRect, const QRect &NewRect);
+    void DoDragging(QPoint P);
+    int SuggestDropEffect(QObject *Source, TShiftState Shift, int AllowedEffects) const;
+    TShiftState DragShiftState(Qt::KeyboardModifiers Modifiers) const;
+    // The shared drag enter and drag over steps; the effect to answer.
+    int DragOverStep(QObject *Source, Qt::KeyboardModifiers Modifiers, QPoint P, TDragState State, int Allowed);
+    void DragLeaveStep();
+    void ReadDropSource(const QMimeData *Data, QObject *EventSource);
+
+    TTreeMouseState FMouse{viewport()};
 };
 
 } // namespace vtree
