@@ -416,6 +416,8 @@ public:
     // and shows the hint; true when one is up.
     bool ShowHintAt(QPoint CursorPos);
     void CancelTreeHint() override;
+    // Qt's request for a hint over the rows.
+    bool viewportEvent(QEvent *event) override;
     THintAnimationType EffectiveHintAnimation() const;
     TLazyTreeHintWindow *HintWindow() const { return FEditHint.HintWindow; }
     const platform::TRect &LastHintRect() const { return FEditHint.LastHintRect; }

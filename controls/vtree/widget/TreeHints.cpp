@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QHelpEvent>
 #include <QScreen>
 #include <QToolTip>
 
@@ -19,6 +20,17 @@ QRect toQ(const TRect &r) { return QRect(r.Left, r.Top, r.Width(), r.Height()); 
 QString shortHint(const QString &Hint) { return Hint.section(QLatin1Char('|'), 0, 0); }
 
 } // namespace
+
+// The platform asks for a hint once the mouse has rested over the rows.
+bool TLazyStringTreeWidget::viewportEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        if (!ShowHintAt(static_cast<QHelpEvent *>(event)->pos()))
+            event->ignore();
+        return true;
+    }
+    return QAbstractScrollArea::viewportEvent(event);
+}
 
 int TLazyStringTreeWidget::HandleHintShow(TLTHintInfo &HintInfo)
 {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QHelpEvent>
 #include <QScreen>
 #include <memory>
 
@@ -74,6 +75,16 @@ TEST(HintTest, ATooltipShowsOnlyForClippedTextExactlyOverIt)
     tree.CancelTreeHint();
     EXPECT_FALSE(window->isVisible());
     EXPECT_FALSE(tree.TreeStates().contains(TLazyTreeState::tsHint));
+}
+
+TEST(HintTest, ThePlatformsHintRequestOverTheRowsShowsTheHint)
+{
+    HintProbe tree;
+    const QPoint over = tree.textPoint(1);
+    QHelpEvent request(QEvent::ToolTip, over, tree.viewport()->mapToGlobal(over));
+    QApplication::sendEvent(tree.viewport(), &request);
+    EXPECT_TRUE(tree.TreeStates().contains(TLazyTreeState::tsHint));
+    tree.CancelTreeHint();
 }
 
 TEST(HintTest, AColumnNarrowerThanItsTextShowsTheTooltip)
