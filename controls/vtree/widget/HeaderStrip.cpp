@@ -70,7 +70,10 @@ int TLazyStringTreeWidget::HeaderHeight() const
 void TLazyStringTreeWidget::RecalcHeaderRect()
 {
     const int height = HeaderHeight();
-    setViewportMargins(0, height, 0, 0);
+    // The border ring surrounds the header and the rows.
+    const QMargins ring = BorderMargins();
+    setViewportMargins(ring.left(), ring.top() + height, ring.right(), ring.bottom());
+    placeBorderRing();
     if (height == 0) {
         if (FHeaderStrip)
             FHeaderStrip->hide();
@@ -78,8 +81,8 @@ void TLazyStringTreeWidget::RecalcHeaderRect()
     }
     if (!FHeaderStrip)
         FHeaderStrip = new THeaderStrip(*this);
-    const QRect client = contentsRect();
-    FHeaderStrip->setGeometry(client.left(), client.top(), viewport()->width(), height);
+    const QRect client = viewport()->geometry();
+    FHeaderStrip->setGeometry(client.left(), client.top() - height, client.width(), height);
     FHeaderStrip->show();
     FHeaderStrip->update();
 }

@@ -10,6 +10,7 @@
 #include "controls/vtree/widget/HeaderInteraction.h"
 #include "controls/vtree/widget/PaintInfo.h"
 #include "controls/vtree/widget/ScrollBarOptions.h"
+#include "controls/vtree/widget/TreeBorder.h"
 #include "controls/vtree/widget/TreeColors.h"
 #include "controls/vtree/widget/TreeKeys.h"
 #include "controls/vtree/widget/TreeLooks.h"
@@ -733,6 +734,39 @@ protected:
     void ReadDropSource(const QMimeData *Data, QObject *EventSource);
 
     TTreeMouseState FMouse{viewport()};
+
+    // ---- Border ring and bevel -------------------------------------------------
+public:
+    int BorderWidth() const { return FBorder.BorderWidth; }
+    void SetBorderWidth(int value);
+    TBevelEdges BevelEdges() const { return FBorder.BevelEdges; }
+    void SetBevelEdges(TBevelEdges value);
+    TBevelCut BevelInner() const { return FBorder.BevelInner; }
+    void SetBevelInner(TBevelCut value);
+    TBevelCut BevelOuter() const { return FBorder.BevelOuter; }
+    void SetBevelOuter(TBevelCut value);
+    TBevelKind BevelKind() const { return FBorder.BevelKind; }
+    void SetBevelKind(TBevelKind value);
+    int BevelWidth() const { return FBorder.BevelWidth; }
+    void SetBevelWidth(int value);
+    bool Ctl3D() const { return FBorder.Ctl3D; }
+    void SetCtl3D(bool value);
+    // The ring's thickness on each side, between Qt's frame and the header
+    // and rows.
+    QMargins BorderMargins() const;
+    // Bevel and border into Outer, the rectangle the ring fills the edge of.
+    void PaintTreeBorder(platform::TCanvas &Canvas, const platform::TRect &Outer);
+    // The ring's outer rectangle in window coordinates (empty without a ring).
+    QRect BorderRect() const;
+
+protected:
+    void placeBorderRing();
+    // Stores a border setting; a new thickness lays the window out again.
+    template <class T>
+    void setBorderSetting(T TTreeBorder::*Setting, T Value);
+    void copyBorder(const TLazyStringTreeWidget &Source);
+
+    TTreeBorder FBorder;
 };
 
 } // namespace vtree

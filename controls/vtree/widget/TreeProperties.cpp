@@ -15,6 +15,8 @@ TLazyStringTreeWidget::TLazyStringTreeWidget(QWidget *parent)
           // The buttons are framed in the tree line colour.
           if (slot == TLTColors::TreeLineColor || slot == TLTColors::SlotCount)
               BuildButtonBitmaps(true, false);
+          if ((slot == TLTColors::BorderColor || slot == TLTColors::SlotCount) && FBorder.Ring)
+              FBorder.Ring->update();
           Invalidate();
       }),
       FScrollBarOptions([this] {
@@ -261,6 +263,7 @@ void TLazyStringTreeWidget::Assign(const TLazyStringTreeWidget &Source)
     FAutoScrollDelay = Source.FAutoScrollDelay;
     FAutoScrollInterval = Source.FAutoScrollInterval;
     SetBackground(Source.FBackground);
+    copyBorder(Source);
     SetBorderStyle(Source.FBorderStyle);
     SetChangeDelay(Source.ChangeDelay());
     SetCheckImageKind(Source.CheckImageKind());

@@ -59,7 +59,8 @@ void TLazyStringTreeWidget::resetColumnDisplayOrder(bool RightToLeft)
 
 QPoint TLazyStringTreeWidget::WindowFrameSize() const
 {
-    // Qt's frame stands for the window's border and edges.
+    // Qt's frame stands for the window's border and edges; the border ring
+    // and bevel lie inside it, around the header and the rows.
     return {-frameWidth(), -frameWidth()};
 }
 
