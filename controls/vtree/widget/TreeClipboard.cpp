@@ -48,9 +48,12 @@ bool TLazyStringTreeWidget::PasteFromClipboard()
     if (IsReadOnly())
         return false;
     QClipboard *clipboard = systemClipboard();
-    const QMimeData *data = clipboard ? clipboard->mimeData() : nullptr;
-    if (!data)
+    if (!clipboard)
         RaiseTreeError(errClipboardFailed);
+    // An empty clipboard has nothing to paste.
+    const QMimeData *data = clipboard->mimeData();
+    if (!data)
+        return false;
     const QString referenceType = treeReferenceMimeType();
     TBaseLazyTree *source = data->hasFormat(referenceType) ? treeFromReference(data->data(referenceType)) : nullptr;
     const bool optimized = source && source->TreeStates().contains(TLazyTreeState::tsCutPending);

@@ -24,7 +24,8 @@ public:
         };
         OnFreeNode = [this](TreeSender, PLazyNode Node) { cells.remove(Node); };
     }
-    ~TextTree() override { Clear(); }
+    // The texts go before the tree frees its nodes.
+    ~TextTree() override { OnFreeNode = nullptr; }
 
     PLazyNode add(PLazyNode parent, const QStringList &row)
     {
