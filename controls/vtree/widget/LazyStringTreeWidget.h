@@ -429,6 +429,7 @@ protected:
     friend class TLTDataObject;
     friend class TLTAccessibilityFactory;
     friend class TLTTreeAccessibleProvider;
+    friend QAccessibleInterface *accessibleTreeFactory(const QString &, QObject *);
     void copyOrCutToClipboard(bool Cut);
     PLazyNode exportFirst(TLSTTextSourceType Source);
     PLazyNode exportNext(PLazyNode Node, TLSTTextSourceType Source);

@@ -5,10 +5,13 @@
 #include <QHash>
 #include <QPointer>
 #include <algorithm>
+#include <utility>
 
 namespace vtree {
 
 namespace {
+
+TAccessibleEventSink g_eventSink = QAccessible::updateAccessibility;
 
 // The shown row of a node, -1 when it is not shown.
 int rowOf(TLazyStringTreeWidget &tree, PLazyNode node)
@@ -158,13 +161,25 @@ private:
     mutable QHash<int, QAccessible::Id> m_rows;
 };
 
-QAccessibleInterface *qtFactory(const QString &, QObject *object)
-{
-    auto *tree = dynamic_cast<TLazyStringTreeWidget *>(object);
-    return tree ? tree->AccessibleObject() : nullptr;
-}
 
 } // namespace
+
+QAccessibleInterface *accessibleTreeFactory(const QString &, QObject *object)
+{
+    auto *tree = dynamic_cast<TLazyStringTreeWidget *>(object);
+    if (!tree)
+        return nullptr;
+    // Qt keeps what this returns: the tree need not hand it over itself.
+    const bool asked = std::exchange(tree->FTreeData.AskedByQt, true);
+    QAccessibleInterface *accessible = tree->AccessibleObject();
+    tree->FTreeData.AskedByQt = asked;
+    return accessible;
+}
+
+TAccessibleEventSink SetAccessibleEventSink(TAccessibleEventSink Sink)
+{
+    return std::exchange(g_eventSink, Sink ? Sink : QAccessible::updateAccessibility);
+}
 
 TLTAccessibilityFactory &GetAccessibilityFactory()
 {
@@ -189,7 +204,7 @@ QAccessibleInterface *TLTAccessibilityFactory::CreateIAccessible(TLazyStringTree
 void TLTAccessibilityFactory::RegisterAccessibleProvider(const std::shared_ptr<ILTAccessibleProvider> &Provider)
 {
     static const bool installed = [] {
-        QAccessible::installFactory(qtFactory);
+        QAccessible::installFactory(accessibleTreeFactory);
         return true;
     }();
     (void)installed;
@@ -212,13 +227,23 @@ QAccessibleInterface *TLTTreeAccessibleProvider::CreateIAccessible(TLazyStringTr
 QAccessibleInterface *TLazyStringTreeWidget::AccessibleObject()
 {
     TLTAccessibilityFactory &factory = GetAccessibilityFactory();
-    if (!FTreeData.Accessible)
+    const bool made = !FTreeData.Accessible;
+    if (made)
         FTreeData.Accessible = factory.CreateIAccessible(this);
     if (FTreeData.Accessible && !FTreeData.AccessibleItem) {
         FTreeData.AccessibleItem = factory.CreateIAccessible(this);
         // Qt keeps objects without a QObject only when they are registered.
         if (FTreeData.AccessibleItem && !FTreeData.AccessibleItem->object())
             FTreeData.AccessibleItemId = QAccessible::registerAccessibleInterface(FTreeData.AccessibleItem);
+    }
+    if (made && FTreeData.Accessible && !FTreeData.AskedByQt) {
+        // Qt may describe the window already, by the plain object it made
+        // before a provider was registered: the tree's own takes its place.
+        QAccessibleInterface *known = QAccessible::queryAccessibleInterface(this);
+        if (known != FTreeData.Accessible) {
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(known));
+            QAccessible::registerAccessibleInterface(FTreeData.Accessible);
+        }
     }
     return FTreeData.Accessible;
 }
@@ -230,29 +255,33 @@ void TLazyStringTreeWidget::NotifyAccessibleFocusChange()
     if (!FTreeData.AccessibleItem)
         return;
     const int row = rowOf(*this, FocusedNode());
-    for (QAccessible::Event kind : {QAccessible::LocationChanged, QAccessible::NameChanged, QAccessible::ValueChanged,
+    // Rows have no value of their own: no value change is reported.
+    for (QAccessible::Event kind : {QAccessible::LocationChanged, QAccessible::NameChanged,
                                     QAccessible::Selection, QAccessible::Focus}) {
         QAccessibleEvent event(this, kind);
         event.setChild(row);
-        QAccessible::updateAccessibility(&event);
+        g_eventSink(&event);
     }
     QAccessible::State changed;
     changed.focused = true;
     changed.selected = true;
     QAccessibleStateChangeEvent stateEvent(this, changed);
     stateEvent.setChild(row);
-    QAccessible::updateAccessibility(&stateEvent);
+    g_eventSink(&stateEvent);
 }
 
 void TLazyStringTreeWidget::NotifyAccessibleStateChange()
 {
     if (!FTreeData.AccessibleItem)
         return;
+    // Checks, expansion and collapse report here, for the focused item.
     QAccessible::State changed;
     changed.checked = true;
+    changed.expanded = true;
+    changed.collapsed = true;
     QAccessibleStateChangeEvent event(this, changed);
     event.setChild(rowOf(*this, FocusedNode()));
-    QAccessible::updateAccessibility(&event);
+    g_eventSink(&event);
 }
 
 TTreeDataState::~TTreeDataState()

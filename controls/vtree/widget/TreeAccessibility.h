@@ -33,6 +33,11 @@ private:
     std::vector<std::shared_ptr<ILTAccessibleProvider>> FAccessibleProviders;
 };
 
+// Where the trees' accessibility events go: Qt's accessibility, which passes
+// them on only while an assistive tool listens; tests put their own here.
+using TAccessibleEventSink = void (*)(QAccessibleEvent *);
+TAccessibleEventSink SetAccessibleEventSink(TAccessibleEventSink Sink);
+
 // The registry of the process (interface thread only).
 TLTAccessibilityFactory &GetAccessibilityFactory();
 

@@ -25,6 +25,7 @@ struct TTreeDataState {
     QAccessibleInterface *Accessible = nullptr;
     QAccessibleInterface *AccessibleItem = nullptr;
     unsigned AccessibleItemId = 0; // Qt's number for the item's object
+    bool AskedByQt = false;        // Qt's factory asks: Qt takes the object itself
     QString AccessibleName;
 };
 
