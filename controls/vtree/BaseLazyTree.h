@@ -805,6 +805,9 @@ private:
     bool childrenAbove(bool C) const { return C && toOption(TLTPaintOption::toChildrenAbove); }
     bool shownPathFrom(PLazyNode Node) const;
     PLazyNode nextAfterSubtree(PLazyNode Node) const;
+    // Nodes in State in tree order, at most Limit; with Resolve a node stands
+    // for its subtree.
+    TNodeArray sortedNodesIn(TLazyNodeState State, bool Resolve, std::size_t Limit);
     PLazyNode firstNoInitFrom(PLazyNode Node, bool C) const;
     PLazyNode visibleWalk(PLazyNode Node, bool C, bool forward, bool init, bool IF = false);
     PLazyNode lastVisibleIn(PLazyNode Node, bool C, bool IF);

@@ -8,6 +8,7 @@
 #include "controls/vtree/TreeStream.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace vtree {
 
@@ -34,22 +35,9 @@ unsigned TBaseLazyTree::CutCopyCount()
 
 TNodeArray TBaseLazyTree::GetSortedCutCopySet(bool Resolve)
 {
-    TNodeArray result;
     if (!cutOrCopyPending(FStates))
-        return result;
-    PLazyNode node = GetFirstNoInit();
-    while (node) {
-        if (node->States.contains(vsCutOrCopy)) {
-            result.push_back(node);
-            if (Resolve) {
-                // A marked node stands for its subtree.
-                node = nextAfterSubtree(node);
-                continue;
-            }
-        }
-        node = GetNextNoInit(node);
-    }
-    return result;
+        return {};
+    return sortedNodesIn(vsCutOrCopy, Resolve, std::numeric_limits<std::size_t>::max());
 }
 
 void TBaseLazyTree::MarkCutCopySet(bool Cut)

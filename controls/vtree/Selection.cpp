@@ -7,6 +7,7 @@
 #include "platform/InterfaceThread.h"
 
 #include <algorithm>
+#include <limits>
 #include <cstdint>
 
 namespace vtree {
@@ -228,16 +229,17 @@ void TBaseLazyTree::InvertSelection(bool VisibleOnly)
         FNextNodeToSelect = nullptr;
 }
 
-TNodeArray TBaseLazyTree::GetSortedSelection(bool Resolve)
+TNodeArray TBaseLazyTree::sortedNodesIn(TLazyNodeState State, bool Resolve, std::size_t Limit)
 {
     TNodeArray result;
-    result.reserve(FSelectionCount);
+    if (Limit != std::numeric_limits<std::size_t>::max())
+        result.reserve(Limit);
     PLazyNode node = GetFirstNoInit();
-    while (node && result.size() < FSelectionCount) {
-        if (node->States.contains(vsSelected)) {
+    while (node && result.size() < Limit) {
+        if (node->States.contains(State)) {
             result.push_back(node);
             if (Resolve) {
-                // A selected node stands for its subtree.
+                // A node in the state stands for its subtree.
                 node = nextAfterSubtree(node);
                 continue;
             }
@@ -246,6 +248,8 @@ TNodeArray TBaseLazyTree::GetSortedSelection(bool Resolve)
     }
     return result;
 }
+
+TNodeArray TBaseLazyTree::GetSortedSelection(bool Resolve) { return sortedNodesIn(vsSelected, Resolve, FSelectionCount); }
 
 namespace {
 // Whether a comes before b in tree order.
