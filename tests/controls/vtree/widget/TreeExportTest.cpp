@@ -134,13 +134,24 @@ TEST_F(TreeExportTest, RtfWritesEveryCodeUnitEscapedAndTheLocalesPaper)
 TEST_F(TreeExportTest, RtfWithColumnsHasCellBoundsAndAHeaderRowInTheHeaderFont)
 {
     addColumns();
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     const QByteArray rtf = tree.ContentToRTF(TLSTTextSourceType::tstAll);
-    EXPECT_TRUE(rtf.contains("{\\fonttbl{\\f0 Tahoma;}{\\f1 Verdana;}}"));
-    EXPECT_TRUE(rtf.contains("\\uc1\\trowd\\trgaph70\\cellx1800\\cellx3000\\pard\\intbl\\ql\\f0\\cf1\\fs16 \\u78\\'3f\\u97\\'3f\\u109\\'3f\\u101\\'3f\\cell"
-                             "\\qr \\u86\\'3f\\u97\\'3f\\u108\\'3f\\u117\\'3f\\u101\\'3f\\cell\\row"));
-    EXPECT_TRUE(rtf.contains("\\cell\\row\\pard\\intbl\\f1 \\u77\\'3f"));
-    EXPECT_TRUE(rtf.contains("\\pard\\intbl\\tab  \\u86\\'3f"));
-    EXPECT_TRUE(rtf.contains("\\cell\\pard\\intbl\\qr \\u49\\'3f\\u50\\'3f\\cell\\row\r\n"));
+    QLocale::setDefault(before);
+    EXPECT_EQ(rtf, QByteArray("{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1043{\\fonttbl{\\f0 Tahoma;}{\\f1 Verdana;}}{\\colortbl;\\red0\\green0\\blue0;}"
+                              "\\paperw16840\\paperh11907\\margl720\\margr720\\margt720\\margb720"
+                              "\\uc1\\trowd\\trgaph70\\cellx1800\\cellx3000"
+                              "\\pard\\intbl\\ql\\f0\\cf1\\fs16 \\u78\\'3f\\u97\\'3f\\u109\\'3f\\u101\\'3f\\cell"
+                              "\\qr \\u86\\'3f\\u97\\'3f\\u108\\'3f\\u117\\'3f\\u101\\'3f\\cell\\row"
+                              "\\pard\\intbl\\f1 \\u77\\'3f\\u101\\'3f\\u116\\'3f\\u101\\'3f\\u114\\'3f\\u32\\'3f\\u49\\'3f\\cell"
+                              "\\pard\\intbl\\qr \\u118\\'3f\\cell\\row\r\n"
+                              "\\pard\\intbl\\tab  \\u86\\'3f\\u111\\'3f\\u108\\'3f\\u117\\'3f\\u109\\'3f\\u101\\'3f\\cell"
+                              "\\pard\\intbl\\qr \\u49\\'3f\\u50\\'3f\\cell\\row\r\n"
+                              "\\pard\\intbl\\tab  \\u69\\'3f\\u110\\'3f\\u101\\'3f\\u114\\'3f\\u103\\'3f\\u121\\'3f\\cell"
+                              "\\pard\\intbl\\qr \\u51\\'3f\\u44\\'3f\\u53\\'3f\\cell\\row\r\n"
+                              "\\pard\\intbl \\u77\\'3f\\u101\\'3f\\u116\\'3f\\u101\\'3f\\u114\\'3f\\u32\\'3f\\u50\\'3f\\cell"
+                              "\\pard\\intbl\\qr\\cell\\row\r\n"
+                              "\\pard\\par}"));
 }
 
 TEST_F(TreeExportTest, TextPadsTheMainColumnToTheDeepestLevel)
