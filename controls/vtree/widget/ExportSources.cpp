@@ -36,8 +36,10 @@ QString escapeHtml(const QString &Text)
 
 QString quoteField(const QString &Text, const QString &Separator)
 {
-    const bool quote = (!Separator.isEmpty() && Text.contains(Separator)) || Text.contains(QLatin1Char('"')) ||
-                       Text.contains(QLatin1Char('\r')) || Text.contains(QLatin1Char('\n'));
+    bool quote = std::any_of(Text.begin(), Text.end(), [](QChar c) {
+        return c == QLatin1Char('"') || c == QLatin1Char('\r') || c == QLatin1Char('\n');
+    });
+    quote = quote || (!Separator.isEmpty() && Text.contains(Separator));
     if (!quote)
         return Text;
     QString inner = Text;

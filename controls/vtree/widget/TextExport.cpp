@@ -12,7 +12,13 @@ namespace vtree {
 
 namespace {
 const QLatin1String NL("\r\n");
+
+void appendSeparators(QString &out, const QString &separator, int count)
+{
+    for (int i = 0; i < count; ++i)
+        out += separator;
 }
+} // namespace
 
 QString TLazyStringTreeWidget::ContentToText(TLSTTextSourceType Source, const QString &Separator)
 {
@@ -26,7 +32,7 @@ QString TLazyStringTreeWidget::ContentToText(TLSTTextSourceType Source, const QS
 
     if (!ColumnsUsed()) {
         for (PLazyNode node = exportFirst(Source); node && !OperationCancelRequested(); node = exportNext(node, Source)) {
-            out += Separator.repeated(GetNodeLevel(node));
+            appendSeparators(out, Separator, static_cast<int>(GetNodeLevel(node)));
             out += quoteField(exportTexts(node, NoColumn, type).CellText, Separator);
             out += NL;
         }
@@ -53,10 +59,10 @@ QString TLazyStringTreeWidget::ContentToText(TLSTTextSourceType Source, const QS
             if (showStatic && !texts.StaticText.isEmpty())
                 text += QLatin1String(" ") + texts.StaticText;
             if (isMain)
-                out += Separator.repeated(level);
+                appendSeparators(out, Separator, level);
             out += quoteField(text, Separator);
             if (isMain)
-                out += Separator.repeated(maxLevel - level);
+                appendSeparators(out, Separator, maxLevel - level);
             if (i + 1 < columns.size())
                 out += Separator;
         }
