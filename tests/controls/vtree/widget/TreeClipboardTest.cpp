@@ -44,7 +44,7 @@ protected:
 
 TEST_F(TreeClipboardTest, TheFormatTableListsTheTreesFormatsByPriorityWithTheirMimeTypes)
 {
-    RegisterTreeClipboardFormats();
+    // Registered by the first tree.
     const struct {
         const char *name;
         const char *mimeType;
