@@ -126,40 +126,28 @@ std::unique_ptr<QMimeData> meterData(TLazyStringTreeWidget &tree)
     return data;
 }
 
-void Tree_PasteBetweenTrees(benchmark::State &state)
+// Pastes the meters into another tree or after themselves in their own.
+void Tree_Paste(benchmark::State &state, bool withinTree)
 {
     auto source = meterTree();
     const auto data = meterData(*source);
-    TLazyStringTreeWidget target;
-    target.setAttribute(Qt::WA_DontShowOnScreen);
+    TLazyStringTreeWidget other;
+    other.setAttribute(Qt::WA_DontShowOnScreen);
+    TLazyStringTreeWidget &target = withinTree ? *source : other;
+    const std::uint32_t kept = target.RootNodeCount();
     for (auto _ : state) {
         target.ProcessOLEData(source.get(), data.get(), nullptr, TLTNodeAttachMode::amAddChildLast, false);
-        if (target.RootNodeCount() != meters)
+        if (target.RootNodeCount() != kept + meters)
             state.SkipWithError("nothing pasted");
         state.PauseTiming();
-        target.Clear();
+        while (target.RootNodeCount() > kept)
+            target.DeleteNode(target.GetLastChildNoInit(nullptr));
         state.ResumeTiming();
     }
     state.SetItemsProcessed(state.iterations() * meters * (records + 1));
 }
-BENCHMARK(Tree_PasteBetweenTrees)->Unit(benchmark::kMillisecond);
-
-void Tree_PasteWithinTree(benchmark::State &state)
-{
-    auto tree = meterTree();
-    const auto data = meterData(*tree);
-    for (auto _ : state) {
-        tree->ProcessOLEData(tree.get(), data.get(), nullptr, TLTNodeAttachMode::amAddChildLast, false);
-        if (tree->RootNodeCount() != 2 * meters)
-            state.SkipWithError("nothing pasted");
-        state.PauseTiming();
-        while (tree->RootNodeCount() > meters)
-            tree->DeleteNode(tree->GetLastChildNoInit(nullptr));
-        state.ResumeTiming();
-    }
-    state.SetItemsProcessed(state.iterations() * meters * (records + 1));
-}
-BENCHMARK(Tree_PasteWithinTree)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Tree_Paste, BetweenTrees, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Tree_Paste, WithinTree, true)->Unit(benchmark::kMillisecond);
 
 std::unique_ptr<QStandardItemModel> meterModel()
 {
@@ -182,34 +170,24 @@ std::unique_ptr<QMimeData> modelData(QStandardItemModel &model)
     return std::unique_ptr<QMimeData>(model.mimeData(indexes));
 }
 
-void Model_DropBetweenModels(benchmark::State &state)
+// Drops the meters into another model or after themselves in their own.
+void Model_Drop(benchmark::State &state, bool withinModel)
 {
     auto source = meterModel();
     const auto data = modelData(*source);
-    QStandardItemModel target(0, 2);
+    QStandardItemModel other(0, 2);
+    QStandardItemModel &target = withinModel ? *source : other;
+    const int kept = target.rowCount();
     for (auto _ : state) {
         target.dropMimeData(data.get(), Qt::CopyAction, -1, -1, QModelIndex());
         state.PauseTiming();
-        target.removeRows(0, target.rowCount());
+        target.removeRows(kept, target.rowCount() - kept);
         state.ResumeTiming();
     }
     state.SetItemsProcessed(state.iterations() * meters * (records + 1));
 }
-BENCHMARK(Model_DropBetweenModels)->Unit(benchmark::kMillisecond);
-
-void Model_DropWithinModel(benchmark::State &state)
-{
-    auto model = meterModel();
-    const auto data = modelData(*model);
-    for (auto _ : state) {
-        model->dropMimeData(data.get(), Qt::CopyAction, -1, -1, QModelIndex());
-        state.PauseTiming();
-        model->removeRows(meters, model->rowCount() - meters);
-        state.ResumeTiming();
-    }
-    state.SetItemsProcessed(state.iterations() * meters * (records + 1));
-}
-BENCHMARK(Model_DropWithinModel)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Model_Drop, BetweenModels, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Model_Drop, WithinModel, true)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
