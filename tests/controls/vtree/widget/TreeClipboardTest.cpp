@@ -161,6 +161,33 @@ TEST_F(TreeClipboardTest, CutAndPasteMovesTheNodesWithinAndAcrossTrees)
     EXPECT_FALSE(a.TreeStates().containsAny({TLazyTreeState::tsCutPending, TLazyTreeState::tsCopyPending}));
 }
 
+TEST_F(TreeClipboardTest, MovedNodesKeepTheirOrderInEveryAttachMode)
+{
+    using enum TLTNodeAttachMode;
+    const struct {
+        TLTNodeAttachMode mode;
+        QStringList outline;
+    } cases[] = {
+        {amInsertBefore, lines({"A", "B", "Other"})},
+        {amInsertAfter, lines({"Other", "A", "B"})},
+        {amAddChildFirst, lines({"Other", "  A", "  B"})},
+        {amAddChildLast, lines({"Other", "  A", "  B"})},
+    };
+    for (const auto &c : cases) {
+        TextTree source;
+        source.SetClipboardFormats({QStringLiteral("Lazy Tree Data")});
+        source.TreeOptions().SetSelectionOptions(source.TreeOptions().SelectionOptions() + TLTSelectionOption::toMultiSelect);
+        source.SetSelected(source.add(nullptr, {QStringLiteral("A")}), true);
+        source.SetSelected(source.add(nullptr, {QStringLiteral("B")}), true);
+        source.CutToClipboard();
+        TextTree target;
+        PLazyNode other = target.add(nullptr, {QStringLiteral("Other")});
+        ASSERT_TRUE(target.ProcessOLEData(&source, QGuiApplication::clipboard()->mimeData(), other, c.mode, true));
+        EXPECT_EQ(target.outline(), c.outline) << int(c.mode);
+        EXPECT_TRUE(source.outline().isEmpty());
+    }
+}
+
 TEST_F(TreeClipboardTest, AReadOnlyTreeNeitherCutsNorPastes)
 {
     a.SetSelected(meter1, true);
