@@ -22,6 +22,26 @@ bool cutOrCopyPending(TLazyTreeStates states)
 }
 } // namespace
 
+TNodeArray TBaseLazyTree::sortedNodesIn(TLazyNodeState State, bool Resolve, std::size_t Limit)
+{
+    TNodeArray result;
+    if (Limit != std::numeric_limits<std::size_t>::max())
+        result.reserve(Limit);
+    PLazyNode node = GetFirstNoInit();
+    while (node && result.size() < Limit) {
+        if (node->States.contains(State)) {
+            result.push_back(node);
+            if (Resolve) {
+                // A node in the state stands for its subtree.
+                node = nextAfterSubtree(node);
+                continue;
+            }
+        }
+        node = GetNextNoInit(node);
+    }
+    return result;
+}
+
 unsigned TBaseLazyTree::CutCopyCount()
 {
     if (!cutOrCopyPending(FStates))

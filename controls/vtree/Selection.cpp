@@ -7,7 +7,6 @@
 #include "platform/InterfaceThread.h"
 
 #include <algorithm>
-#include <limits>
 #include <cstdint>
 
 namespace vtree {
@@ -229,27 +228,10 @@ void TBaseLazyTree::InvertSelection(bool VisibleOnly)
         FNextNodeToSelect = nullptr;
 }
 
-TNodeArray TBaseLazyTree::sortedNodesIn(TLazyNodeState State, bool Resolve, std::size_t Limit)
+TNodeArray TBaseLazyTree::GetSortedSelection(bool Resolve)
 {
-    TNodeArray result;
-    if (Limit != std::numeric_limits<std::size_t>::max())
-        result.reserve(Limit);
-    PLazyNode node = GetFirstNoInit();
-    while (node && result.size() < Limit) {
-        if (node->States.contains(State)) {
-            result.push_back(node);
-            if (Resolve) {
-                // A node in the state stands for its subtree.
-                node = nextAfterSubtree(node);
-                continue;
-            }
-        }
-        node = GetNextNoInit(node);
-    }
-    return result;
+    return sortedNodesIn(vsSelected, Resolve, FSelectionCount);
 }
-
-TNodeArray TBaseLazyTree::GetSortedSelection(bool Resolve) { return sortedNodesIn(vsSelected, Resolve, FSelectionCount); }
 
 namespace {
 // Whether a comes before b in tree order.
