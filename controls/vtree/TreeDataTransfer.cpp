@@ -34,9 +34,10 @@ QByteArray treeDataRecords(const QByteArray &Block)
 {
     if (Block.size() < countSize)
         return {};
-    const std::uint32_t count = qFromLittleEndian<std::uint32_t>(Block.constData());
-    const qsizetype present = Block.size() - countSize;
-    const qsizetype size = std::min<qsizetype>(static_cast<qsizetype>(count), present);
+    const auto count = qFromLittleEndian<std::int32_t>(Block.constData());
+    if (count <= 0)
+        return {};
+    const qsizetype size = std::min<qsizetype>(count, Block.size() - countSize);
     return QByteArray::fromRawData(Block.constData() + countSize, size);
 }
 

@@ -15,8 +15,9 @@ class TBaseLazyTree;
 
 QByteArray treeDataBlock(const QByteArray &Records);
 // The records of a block, as a view into it (no copy): at most as many bytes
-// as follow the count, whatever the count says; empty for a block shorter
-// than the count itself. The view lives as long as Block.
+// as follow the count, whatever the count says; empty for a count that is
+// not positive or a block shorter than the count itself. The view lives as
+// long as Block.
 QByteArray treeDataRecords(const QByteArray &Block);
 
 QByteArray treeReferenceOf(const TBaseLazyTree &Tree);

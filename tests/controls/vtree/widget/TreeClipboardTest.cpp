@@ -274,13 +274,16 @@ TEST_F(TreeClipboardTest, PastedTreeDataIsBoundedByTheBytesPresent)
 {
     const QByteArray records = a.RenderTreeRecords({meter2});
     QByteArray oversized = treeDataBlock(records);
-    qToLittleEndian<std::uint32_t>(0x7fffffff, oversized.data());
+    qToLittleEndian<std::int32_t>(0x7fffffff, oversized.data());
+    QByteArray negative = treeDataBlock(records);
+    qToLittleEndian<std::int32_t>(-5, negative.data());
     const struct {
         QByteArray block;
         int added;
     } cases[] = {
         {treeDataBlock(records), 1},
         {oversized, 1},
+        {negative, 0},
         {treeDataBlock({}), 0},
         {QByteArray("\x05", 1), 0},
     };
