@@ -156,7 +156,8 @@ std::unique_ptr<QStandardItemModel> meterModel()
         QList<QStandardItem *> row{new QStandardItem(QStringLiteral("Meter %1").arg(m)),
                                    new QStandardItem(QString::number(m * 7 + 3))};
         for (int r = 0; r < records; ++r)
-            row[0]->appendRow({new QStandardItem(QStringLiteral("Record %1").arg(r)), new QStandardItem(QString::number(r * 7 + 3))});
+            row[0]->appendRow(
+                {new QStandardItem(QStringLiteral("Record %1").arg(r)), new QStandardItem(QString::number(r * 7 + 3))});
         model->appendRow(row);
     }
     return model;

@@ -10,8 +10,9 @@
 namespace vtree {
 
 const TTreeClass BaseLazyTreeClass{"TBaseLazyTree", [](const TBaseLazyTree &) { return true; }};
-const TTreeClass CustomLazyStringTreeClass{
-    "TCustomLazyStringTree", [](const TBaseLazyTree &tree) { return dynamic_cast<const TCustomLazyStringTree *>(&tree) != nullptr; }};
+const TTreeClass CustomLazyStringTreeClass{"TCustomLazyStringTree", [](const TBaseLazyTree &tree) {
+                                               return dynamic_cast<const TCustomLazyStringTree *>(&tree) != nullptr;
+                                           }};
 
 namespace {
 
@@ -129,7 +130,8 @@ void TClipboardFormatList::Clear()
     t.entries.clear();
 }
 
-std::vector<TFormatEtc> TClipboardFormatList::EnumerateFormats(const TBaseLazyTree &Tree, const QStringList *AllowedFormats)
+std::vector<TFormatEtc> TClipboardFormatList::EnumerateFormats(const TBaseLazyTree &Tree,
+                                                               const QStringList *AllowedFormats)
 {
     FormatTable &t = table();
     std::lock_guard guard(t.lock);

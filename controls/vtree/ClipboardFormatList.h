@@ -49,11 +49,13 @@ inline constexpr std::uint32_t CF_UNICODETEXT = 13;
 class TClipboardFormatList {
 public:
     // Appends an entry and keeps the table ordered by priority.
-    static void Add(const QString &FormatString, const TTreeClass &TreeClass, const TFormatEtc &FormatEtc, unsigned Priority);
+    static void Add(const QString &FormatString, const TTreeClass &TreeClass, const TFormatEtc &FormatEtc,
+                    unsigned Priority);
     static void Clear();
     // The formats, in table order, of the tree's class and its ancestors
     // whose names are in AllowedFormats (all of them without a list).
-    static std::vector<TFormatEtc> EnumerateFormats(const TBaseLazyTree &Tree, const QStringList *AllowedFormats = nullptr);
+    static std::vector<TFormatEtc> EnumerateFormats(const TBaseLazyTree &Tree,
+                                                    const QStringList *AllowedFormats = nullptr);
     static QStringList EnumerateFormatNames(const TBaseLazyTree &Tree);
     // By name (case-insensitive, the latest entry first), by number or by
     // MIME type; nil when none.

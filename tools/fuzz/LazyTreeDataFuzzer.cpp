@@ -27,7 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     vtree::TBaseLazyTree tree;
     tree.SetNodeDataSize(4);
-    tree.TreeOptions().SetSelectionOptions(tree.TreeOptions().SelectionOptions() + vtree::TLTSelectionOption::toMultiSelect);
+    tree.TreeOptions().SetSelectionOptions(tree.TreeOptions().SelectionOptions() +
+                                           vtree::TLTSelectionOption::toMultiSelect);
     tree.OnLoadNode = [](vtree::TBaseLazyTree *, vtree::PLazyNode, QIODevice *stream) { stream->readAll(); };
     vtree::PLazyNode top = tree.AddChild(nullptr);
     tree.AddChild(top);

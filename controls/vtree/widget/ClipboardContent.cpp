@@ -19,9 +19,10 @@ QByteArray withNul(QByteArray bytes) { return bytes.append('\0'); }
 // fragment in the bytes that follow it.
 QByteArray htmlClipboardDocument(const QByteArray &fragment)
 {
-    static const QByteArray head = "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 Transitional//EN\">"
-                                   "<html><head><META http-equiv=Content-Type content=\"text/html; charset=utf-8\"></head>"
-                                   "<body><!--StartFragment-->";
+    static const QByteArray head =
+        "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 Transitional//EN\">"
+        "<html><head><META http-equiv=Content-Type content=\"text/html; charset=utf-8\"></head>"
+        "<body><!--StartFragment-->";
     static const QByteArray tail = "<!--EndFragment--></body></html>";
     const qsizetype startFragment = htmlHeaderSize + head.size();
     auto line = [](const char *name, qsizetype value) {
@@ -77,7 +78,8 @@ HRESULT TLazyStringTreeWidget::RenderOLEData(const QString &MimeType, QByteArray
 {
     Medium.clear();
     if (MimeType == treeDataMimeType()) {
-        const QByteArray records = RenderTreeRecords(ForClipboard ? GetSortedCutCopySet(true) : GetSortedSelection(true));
+        const QByteArray records =
+            RenderTreeRecords(ForClipboard ? GetSortedCutCopySet(true) : GetSortedSelection(true));
         if (records.isEmpty())
             return E_FAIL;
         Medium = treeDataBlock(records);
@@ -91,8 +93,8 @@ HRESULT TLazyStringTreeWidget::RenderOLEData(const QString &MimeType, QByteArray
         return result;
     try {
         const std::uint32_t format = entry->FormatEtc.Format;
-        const QByteArray bytes =
-            ContentToClipboard(format, ForClipboard ? TLSTTextSourceType::tstCutCopySet : TLSTTextSourceType::tstSelected);
+        const QByteArray bytes = ContentToClipboard(format, ForClipboard ? TLSTTextSourceType::tstCutCopySet
+                                                                         : TLSTTextSourceType::tstSelected);
         if (bytes.isEmpty())
             return result;
         Medium = mimePayload(format, bytes);

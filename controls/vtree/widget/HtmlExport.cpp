@@ -53,10 +53,12 @@ QString fontStyle(const FontLook &font)
 {
     const int size = pointSize(font.height);
     QString out = QStringLiteral("font-family: '%1'; ").arg(escapeHtml(font.name));
-    out += size < 0 ? QStringLiteral("font-size: %1px; ").arg(font.height) : QStringLiteral("font-size: %1pt; ").arg(size);
+    out +=
+        size < 0 ? QStringLiteral("font-size: %1px; ").arg(font.height) : QStringLiteral("font-size: %1pt; ").arg(size);
     out += QStringLiteral("font-style: %1; ").arg(font.italic ? QLatin1String("italic") : QLatin1String("normal"));
     out += QStringLiteral("font-weight: %1; ").arg(font.bold ? QLatin1String("bold") : QLatin1String("normal"));
-    out += QStringLiteral("text-decoration: %1; ").arg(font.underline ? QLatin1String("underline") : QLatin1String("none"));
+    out += QStringLiteral("text-decoration: %1; ")
+               .arg(font.underline ? QLatin1String("underline") : QLatin1String("none"));
     out += QLatin1String("color: ") + htmlColor(font.color) + QLatin1String(";}");
     return out;
 }
@@ -93,7 +95,8 @@ QString TLazyStringTreeWidget::ContentToHTML(TLSTTextSourceType Source, const QS
         tableAttributes += QLatin1String("caption=\"") + escapeHtml(Caption) + QLatin1String("\"");
     if (FBorderStyle != TBorderStyle::bsNone)
         tableAttributes += QStringLiteral(" border=\"%1\" frame=box").arg(1); // no border width beside the frame
-    const QString lineStyle = FLineStyle == TLTLineStyle::lsSolid ? QStringLiteral("solid;") : QStringLiteral("dotted;");
+    const QString lineStyle =
+        FLineStyle == TLTLineStyle::lsSolid ? QStringLiteral("solid;") : QStringLiteral("dotted;");
     const bool horzLines = toOption(TLTPaintOption::toShowHorzGridLines);
     const bool vertLines = toOption(TLTPaintOption::toShowVertGridLines);
 
@@ -103,14 +106,17 @@ QString TLazyStringTreeWidget::ContentToHTML(TLSTTextSourceType Source, const QS
     out += QLatin1String(".default{") + fontStyle(lookOf(FFont)) + NL;
     out += QLatin1String(".header{") + fontStyle(lookOf(FHeader.Font())) + NL;
     if (horzLines)
-        out += QLatin1String(".noborder{ border-bottom:1px; border-left: 0px; border-right: 0px; border-top: 1px;border-style:") +
+        out += QLatin1String(
+                   ".noborder{ border-bottom:1px; border-left: 0px; border-right: 0px; border-top: 1px;border-style:") +
                lineStyle;
     else
         out += QLatin1String(".noborder{border-style: none;");
     out += cellPadding + QLatin1String("}") + NL;
     out += QLatin1String(".normalborder {vertical-align: top; ");
-    out += vertLines ? QLatin1String("border-right: 1px; border-left: 1px; ") : QLatin1String("border-right: none; border-left:none; ");
-    out += horzLines ? QLatin1String("border-top: 1px; border-bottom: 1px; ") : QLatin1String("border-top:none; border-bottom: none;");
+    out += vertLines ? QLatin1String("border-right: 1px; border-left: 1px; ")
+                     : QLatin1String("border-right: none; border-left:none; ");
+    out += horzLines ? QLatin1String("border-top: 1px; border-bottom: 1px; ")
+                     : QLatin1String("border-top:none; border-bottom: none;");
     out += QLatin1String("border-width: thin; border-style: ") + lineStyle + cellPadding + QLatin1String("}");
     out += QLatin1String("</style>") + NL;
     out += QLatin1String("<table class=\"default\" style=\"border-collapse: collapse;\" bgcolor=") + htmlColor(FColor) +
@@ -156,13 +162,15 @@ QString TLazyStringTreeWidget::ContentToHTML(TLSTTextSourceType Source, const QS
             const QString columnColor = column ? htmlColor(column->Color()) : QString();
             if (isMain(column) && level > 0) {
                 if (parentColor) {
-                    out += QLatin1String(" <td height=\"") + height + QLatin1String("px\" class=\"normalborder\">&nbsp;</td>");
+                    out += QLatin1String(" <td height=\"") + height +
+                           QLatin1String("px\" class=\"normalborder\">&nbsp;</td>");
                     for (int i = 1; i < level; ++i)
                         out += QLatin1String(" <td>&nbsp;</td>");
                 } else {
                     for (int i = 0; i < level; ++i)
-                        out += QLatin1String("<td class=\"noborder\" width=\"") + indentWidth + QLatin1String("\" height=\"") +
-                               height + QLatin1String("px\" bgcolor=") + columnColor + QLatin1String(">&nbsp;</td>");
+                        out += QLatin1String("<td class=\"noborder\" width=\"") + indentWidth +
+                               QLatin1String("\" height=\"") + height + QLatin1String("px\" bgcolor=") + columnColor +
+                               QLatin1String(">&nbsp;</td>");
                 }
             }
             const TLSTGetCellTextEventArgs texts = exportTexts(node, column ? column->Index() : NoColumn, type);

@@ -410,8 +410,14 @@ public:
     QString ContentToHTML(TLSTTextSourceType Source, const QString &Caption = {});
     QByteArray ContentToRTF(TLSTTextSourceType Source);
     QString ContentToText(TLSTTextSourceType Source, const QString &Separator);
-    QString ContentToText(TLSTTextSourceType Source, QChar Separator) { return ContentToText(Source, QString(Separator)); }
-    QString ContentToUnicode(TLSTTextSourceType Source, QChar Separator) { return ContentToText(Source, QString(Separator)); }
+    QString ContentToText(TLSTTextSourceType Source, QChar Separator)
+    {
+        return ContentToText(Source, QString(Separator));
+    }
+    QString ContentToUnicode(TLSTTextSourceType Source, QChar Separator)
+    {
+        return ContentToText(Source, QString(Separator));
+    }
     void ContentToCustom(TLSTTextSourceType Source);
     // The top-level nodes' texts per column as a UTF-8 file, written whole
     // or not at all; false (with the reason in Error) when it is not written.

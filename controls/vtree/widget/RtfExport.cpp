@@ -88,10 +88,11 @@ public:
             out += "{\\f" + QByteArray::number(i) + ' ' + m_fonts[i].toUtf8() + ";}";
         out += "}{\\colortbl;";
         for (TColor rgb : m_colors)
-            out += "\\red" + QByteArray::number(rgb & 0xFF) + "\\green" + QByteArray::number((rgb >> 8) & 0xFF) + "\\blue" +
-                   QByteArray::number((rgb >> 16) & 0xFF) + ';';
+            out += "\\red" + QByteArray::number(rgb & 0xFF) + "\\green" + QByteArray::number((rgb >> 8) & 0xFF) +
+                   "\\blue" + QByteArray::number((rgb >> 16) & 0xFF) + ';';
         out += '}';
-        out += QLocale().measurementSystem() == QLocale::MetricSystem ? "\\paperw16840\\paperh11907" : "\\paperw15840\\paperh12240";
+        out += QLocale().measurementSystem() == QLocale::MetricSystem ? "\\paperw16840\\paperh11907"
+                                                                      : "\\paperw15840\\paperh12240";
         out += "\\margl720\\margr720\\margt720\\margb720";
         return out + body + '}';
     }
@@ -169,8 +170,9 @@ QByteArray TLazyStringTreeWidget::ContentToRTF(TLSTTextSourceType Source)
         for (TLazyTreeColumn *column : columns) {
             const TLSTGetCellTextEventArgs texts = exportTexts(node, column ? column->Index() : NoColumn, type);
             rtf.body += "\\pard\\intbl";
-            rtf.body += column ? alignmentWord(column->Alignment(), column->BiDiMode() != TBiDiMode::bdLeftToRight, false)
-                               : alignmentWord(FAlignment, false, false);
+            rtf.body += column
+                            ? alignmentWord(column->Alignment(), column->BiDiMode() != TBiDiMode::bdLeftToRight, false)
+                            : alignmentWord(FAlignment, false, false);
             if ((!column || column->Index() == mainColumn) && level >= 1)
                 rtf.body += QByteArray("\\tab").repeated(level) + ' ';
             rtf.text(texts.CellText, treeFont);

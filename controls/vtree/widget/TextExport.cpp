@@ -31,7 +31,8 @@ QString TLazyStringTreeWidget::ContentToText(TLSTTextSourceType Source, const QS
     QString out;
 
     if (!ColumnsUsed()) {
-        for (PLazyNode node = exportFirst(Source); node && !OperationCancelRequested(); node = exportNext(node, Source)) {
+        for (PLazyNode node = exportFirst(Source); node && !OperationCancelRequested();
+             node = exportNext(node, Source)) {
             appendSeparators(out, Separator, static_cast<int>(GetNodeLevel(node)));
             out += quoteField(exportTexts(node, NoColumn, type).CellText, Separator);
             out += NL;

@@ -48,7 +48,10 @@ public:
     bool isValid() const override { return node() != nullptr; }
     QObject *object() const override { return nullptr; }
     QWindow *window() const override { return m_tree ? m_tree->window()->windowHandle() : nullptr; }
-    QAccessibleInterface *parent() const override { return m_tree ? QAccessible::queryAccessibleInterface(m_tree.data()) : nullptr; }
+    QAccessibleInterface *parent() const override
+    {
+        return m_tree ? QAccessible::queryAccessibleInterface(m_tree.data()) : nullptr;
+    }
     QAccessibleInterface *child(int) const override { return nullptr; }
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface *) const override { return -1; }
@@ -112,7 +115,9 @@ private:
 // The tree itself: its shown rows are its children.
 class TLTAccessibleTree : public QAccessibleWidget {
 public:
-    explicit TLTAccessibleTree(TLazyStringTreeWidget *tree) : QAccessibleWidget(tree, QAccessible::Tree), m_tree(tree) {}
+    explicit TLTAccessibleTree(TLazyStringTreeWidget *tree) : QAccessibleWidget(tree, QAccessible::Tree), m_tree(tree)
+    {
+    }
     ~TLTAccessibleTree() override
     {
         for (QAccessible::Id id : std::as_const(m_rows))
@@ -208,7 +213,8 @@ void TLTAccessibilityFactory::RegisterAccessibleProvider(const std::shared_ptr<I
         return true;
     }();
     (void)installed;
-    if (Provider && std::find(FAccessibleProviders.begin(), FAccessibleProviders.end(), Provider) == FAccessibleProviders.end())
+    if (Provider &&
+        std::find(FAccessibleProviders.begin(), FAccessibleProviders.end(), Provider) == FAccessibleProviders.end())
         FAccessibleProviders.push_back(Provider);
 }
 

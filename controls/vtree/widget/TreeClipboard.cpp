@@ -16,7 +16,10 @@
 namespace vtree {
 
 namespace {
-QClipboard *systemClipboard() { return qobject_cast<QGuiApplication *>(QCoreApplication::instance()) ? QGuiApplication::clipboard() : nullptr; }
+QClipboard *systemClipboard()
+{
+    return qobject_cast<QGuiApplication *>(QCoreApplication::instance()) ? QGuiApplication::clipboard() : nullptr;
+}
 } // namespace
 
 TLTDataObject *TLazyStringTreeWidget::CreateDataObject(bool ForClipboard)

@@ -7,7 +7,14 @@
 namespace vtree {
 
 // The nodes a rendering takes, each walked in tree order.
-enum class TLSTTextSourceType : std::uint8_t { tstAll, tstInitialized, tstSelected, tstCutCopySet, tstVisible, tstChecked };
+enum class TLSTTextSourceType : std::uint8_t {
+    tstAll,
+    tstInitialized,
+    tstSelected,
+    tstCutCopySet,
+    tstVisible,
+    tstChecked
+};
 
 // Texts put into HTML: the four characters that would end a text or an
 // attribute become entities.

@@ -51,7 +51,8 @@ TEST_F(TreeClipboardTest, TheFormatTableListsTheTreesFormatsByPriorityWithTheirM
     } expected[] = {
         {"Lazy Tree Data", "application/x-lazy-tree-data"},
         {"HTML Format", "text/html"},
-        {"Rich Text Format Without Objects", "application/x-qt-windows-mime;value=\"Rich Text Format Without Objects\""},
+        {"Rich Text Format Without Objects",
+         "application/x-qt-windows-mime;value=\"Rich Text Format Without Objects\""},
         {"Rich Text Format", "text/rtf"},
         {"CSV", "text/csv"},
         {"Unicode text", "text/plain;charset=utf-8"},
@@ -60,7 +61,8 @@ TEST_F(TreeClipboardTest, TheFormatTableListsTheTreesFormatsByPriorityWithTheirM
     const std::vector<TFormatEtc> formats = TClipboardFormatList::EnumerateFormats(a);
     ASSERT_EQ(formats.size(), std::size(expected));
     for (std::size_t i = 0; i < formats.size(); ++i) {
-        EXPECT_EQ(TClipboardFormatList::FindFormat(formats[i].Format)->Description, QString::fromUtf8(expected[i].name));
+        EXPECT_EQ(TClipboardFormatList::FindFormat(formats[i].Format)->Description,
+                  QString::fromUtf8(expected[i].name));
         EXPECT_EQ(formats[i].MimeType, QString::fromUtf8(expected[i].mimeType));
     }
     // A tree that shows no text renders only its nodes.
@@ -116,7 +118,8 @@ TEST_F(TreeClipboardTest, CopyAndPasteWithinATreeCopiesTheSubtree)
     EXPECT_EQ(a.CutCopyCount(), 1u);
     a.SetFocusedNode(meter2);
     ASSERT_TRUE(a.PasteFromClipboard());
-    EXPECT_EQ(a.outline(), lines({"Meter 1", "  Volume", "  Energy", "Meter 2", "  Meter 1", "    Volume", "    Energy"}));
+    EXPECT_EQ(a.outline(),
+              lines({"Meter 1", "  Volume", "  Energy", "Meter 2", "  Meter 1", "    Volume", "    Energy"}));
     // Pasting again copies again: the copy is still pending.
     a.SetFocusedNode(nullptr);
     ASSERT_TRUE(a.PasteFromClipboard());
@@ -176,13 +179,15 @@ TEST_F(TreeClipboardTest, MovedNodesKeepTheirOrderInEveryAttachMode)
     for (const auto &c : cases) {
         TextTree source;
         source.SetClipboardFormats({QStringLiteral("Lazy Tree Data")});
-        source.TreeOptions().SetSelectionOptions(source.TreeOptions().SelectionOptions() + TLTSelectionOption::toMultiSelect);
+        source.TreeOptions().SetSelectionOptions(source.TreeOptions().SelectionOptions() +
+                                                 TLTSelectionOption::toMultiSelect);
         source.SetSelected(source.add(nullptr, {QStringLiteral("A")}), true);
         source.SetSelected(source.add(nullptr, {QStringLiteral("B")}), true);
         source.CutToClipboard();
         TextTree target;
-        PLazyNode other = target.add(nullptr, {QStringLiteral("Other")});
-        ASSERT_TRUE(target.ProcessOLEData(&source, QGuiApplication::clipboard()->mimeData(), other, c.mode, true));
+        target.SetFocusedNode(target.add(nullptr, {QStringLiteral("Other")}));
+        target.SetDefaultPasteMode(c.mode);
+        ASSERT_TRUE(target.PasteFromClipboard());
         EXPECT_EQ(target.outline(), c.outline) << int(c.mode);
         EXPECT_TRUE(source.outline().isEmpty());
     }
@@ -290,10 +295,11 @@ TEST_F(TreeClipboardTest, PastedTreeDataIsBoundedByTheBytesPresent)
     for (const auto &c : cases) {
         const int before = int(b.TotalCount());
         std::unique_ptr<QMimeData> data(treeData(c.block));
-        EXPECT_TRUE(b.ProcessOLEData(nullptr, data.get(), nullptr, TLTNodeAttachMode::amAddChildLast, false));
+        EXPECT_TRUE(
+            b.TBaseLazyTree::ProcessOLEData(nullptr, data.get(), nullptr, TLTNodeAttachMode::amAddChildLast, false));
         EXPECT_EQ(int(b.TotalCount()) - before, c.added);
     }
-    EXPECT_FALSE(b.ProcessOLEData(nullptr, nullptr, nullptr, TLTNodeAttachMode::amAddChildLast, false));
+    EXPECT_FALSE(b.TBaseLazyTree::ProcessOLEData(nullptr, nullptr, nullptr, TLTNodeAttachMode::amAddChildLast, false));
 }
 
 TEST_F(TreeClipboardTest, DamagedTreeDataRaisesBeforeAnyNodeIsInserted)
@@ -301,7 +307,9 @@ TEST_F(TreeClipboardTest, DamagedTreeDataRaisesBeforeAnyNodeIsInserted)
     QByteArray records = a.RenderTreeRecords({meter2, meter1});
     records.chop(3);
     std::unique_ptr<QMimeData> data(treeData(treeDataBlock(records)));
-    EXPECT_THROW(b.ProcessOLEData(nullptr, data.get(), nullptr, TLTNodeAttachMode::amAddChildLast, false), ELazyTreeError);
+    EXPECT_THROW(
+        b.TBaseLazyTree::ProcessOLEData(nullptr, data.get(), nullptr, TLTNodeAttachMode::amAddChildLast, false),
+        ELazyTreeError);
     EXPECT_EQ(b.outline(), lines({"Other"}));
     EXPECT_EQ(b.UpdateCount(), 0u);
 }

@@ -56,13 +56,14 @@ TEST_F(TreeExportTest, HtmlWithoutColumnsIndentsChildrenAndSpansTheLevels)
 {
     const QString expected =
         htmlHead +
-        QStringLiteral(" <tr class=\"default\">\r\n <td class=\"normalborder\"  height=\"18px\" align=left colspan=\"2\">Meter 1</td> </tr>\r\n"
-                       " <tr class=\"default\">\r\n <td height=\"18px\" class=\"normalborder\">&nbsp;</td>"
-                       " <td class=\"normalborder\"  height=\"18px\" align=left>Volume</td> </tr>\r\n"
-                       " <tr class=\"default\">\r\n <td height=\"18px\" class=\"normalborder\">&nbsp;</td>"
-                       " <td class=\"normalborder\"  height=\"18px\" align=left>Energy</td> </tr>\r\n"
-                       " <tr class=\"default\">\r\n <td class=\"normalborder\"  height=\"18px\" align=left colspan=\"2\">Meter 2</td> </tr>\r\n"
-                       "</table>");
+        QStringLiteral(
+            " <tr class=\"default\">\r\n <td class=\"normalborder\"  height=\"18px\" align=left colspan=\"2\">Meter 1</td> </tr>\r\n"
+            " <tr class=\"default\">\r\n <td height=\"18px\" class=\"normalborder\">&nbsp;</td>"
+            " <td class=\"normalborder\"  height=\"18px\" align=left>Volume</td> </tr>\r\n"
+            " <tr class=\"default\">\r\n <td height=\"18px\" class=\"normalborder\">&nbsp;</td>"
+            " <td class=\"normalborder\"  height=\"18px\" align=left>Energy</td> </tr>\r\n"
+            " <tr class=\"default\">\r\n <td class=\"normalborder\"  height=\"18px\" align=left colspan=\"2\">Meter 2</td> </tr>\r\n"
+            "</table>");
     EXPECT_EQ(tree.ContentToHTML(TLSTTextSourceType::tstAll), expected);
 }
 
@@ -76,17 +77,18 @@ TEST_F(TreeExportTest, HtmlWithColumnsHasAHeaderRowAndColumnColours)
         QStringLiteral("<th height=\"%1px\" align=left colspan=\"2\" bgcolor=%2 width=\"120px\">Name</th>"
                        "<th height=\"%1px\" align=right bgcolor=%2 width=\"80px\">Value</th></tr>\r\n")
             .arg(h, face) +
-        QStringLiteral(" <tr class=\"default\">\r\n <td class=\"normalborder\"  height=\"18px\" align=left colspan=\"2\" bgcolor=#FFFFE0>Meter 1</td>"
-                       " <td class=\"normalborder\"  height=\"18px\" align=right>v</td> </tr>\r\n"
-                       " <tr class=\"default\">\r\n<td class=\"noborder\" width=\"18\" height=\"18px\" bgcolor=#FFFFE0>&nbsp;</td>"
-                       " <td class=\"normalborder\"  height=\"18px\" align=left bgcolor=#FFFFE0>Volume</td>"
-                       " <td class=\"normalborder\"  height=\"18px\" align=right>12</td> </tr>\r\n"
-                       " <tr class=\"default\">\r\n<td class=\"noborder\" width=\"18\" height=\"18px\" bgcolor=#FFFFE0>&nbsp;</td>"
-                       " <td class=\"normalborder\"  height=\"18px\" align=left bgcolor=#FFFFE0>Energy</td>"
-                       " <td class=\"normalborder\"  height=\"18px\" align=right>3,5</td> </tr>\r\n"
-                       " <tr class=\"default\">\r\n <td class=\"normalborder\"  height=\"18px\" align=left colspan=\"2\" bgcolor=#FFFFE0>Meter 2</td>"
-                       " <td class=\"normalborder\"  height=\"18px\" align=right></td> </tr>\r\n"
-                       "</table>");
+        QStringLiteral(
+            " <tr class=\"default\">\r\n <td class=\"normalborder\"  height=\"18px\" align=left colspan=\"2\" bgcolor=#FFFFE0>Meter 1</td>"
+            " <td class=\"normalborder\"  height=\"18px\" align=right>v</td> </tr>\r\n"
+            " <tr class=\"default\">\r\n<td class=\"noborder\" width=\"18\" height=\"18px\" bgcolor=#FFFFE0>&nbsp;</td>"
+            " <td class=\"normalborder\"  height=\"18px\" align=left bgcolor=#FFFFE0>Volume</td>"
+            " <td class=\"normalborder\"  height=\"18px\" align=right>12</td> </tr>\r\n"
+            " <tr class=\"default\">\r\n<td class=\"noborder\" width=\"18\" height=\"18px\" bgcolor=#FFFFE0>&nbsp;</td>"
+            " <td class=\"normalborder\"  height=\"18px\" align=left bgcolor=#FFFFE0>Energy</td>"
+            " <td class=\"normalborder\"  height=\"18px\" align=right>3,5</td> </tr>\r\n"
+            " <tr class=\"default\">\r\n <td class=\"normalborder\"  height=\"18px\" align=left colspan=\"2\" bgcolor=#FFFFE0>Meter 2</td>"
+            " <td class=\"normalborder\"  height=\"18px\" align=right></td> </tr>\r\n"
+            "</table>");
     EXPECT_EQ(tree.ContentToHTML(TLSTTextSourceType::tstAll), expected);
 }
 
@@ -113,7 +115,8 @@ TEST_F(TreeExportTest, RtfWritesEveryCodeUnitEscapedAndTheLocalesPaper)
         "\\pard\\intbl\\tab  \\u69\\'3f\\u110\\'3f\\u101\\'3f\\u114\\'3f\\u103\\'3f\\u121\\'3f\\cell\\row\r\n"
         "\\pard\\intbl \\u77\\'3f\\u101\\'3f\\u116\\'3f\\u101\\'3f\\u114\\'3f\\u32\\'3f\\u50\\'3f\\cell\\row\r\n"
         "\\pard\\par}";
-    const QByteArray fonts = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1043{\\fonttbl{\\f0 Verdana;}}{\\colortbl;\\red0\\green0\\blue0;}";
+    const QByteArray fonts =
+        "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1043{\\fonttbl{\\f0 Verdana;}}{\\colortbl;\\red0\\green0\\blue0;}";
     const QByteArray margins = "\\margl720\\margr720\\margt720\\margb720";
     const struct {
         QLocale locale;
@@ -138,20 +141,23 @@ TEST_F(TreeExportTest, RtfWithColumnsHasCellBoundsAndAHeaderRowInTheHeaderFont)
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     const QByteArray rtf = tree.ContentToRTF(TLSTTextSourceType::tstAll);
     QLocale::setDefault(before);
-    EXPECT_EQ(rtf, QByteArray("{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1043{\\fonttbl{\\f0 Tahoma;}{\\f1 Verdana;}}{\\colortbl;\\red0\\green0\\blue0;}"
-                              "\\paperw16840\\paperh11907\\margl720\\margr720\\margt720\\margb720"
-                              "\\uc1\\trowd\\trgaph70\\cellx1800\\cellx3000"
-                              "\\pard\\intbl\\ql\\f0\\cf1\\fs16 \\u78\\'3f\\u97\\'3f\\u109\\'3f\\u101\\'3f\\cell"
-                              "\\qr \\u86\\'3f\\u97\\'3f\\u108\\'3f\\u117\\'3f\\u101\\'3f\\cell\\row"
-                              "\\pard\\intbl\\f1 \\u77\\'3f\\u101\\'3f\\u116\\'3f\\u101\\'3f\\u114\\'3f\\u32\\'3f\\u49\\'3f\\cell"
-                              "\\pard\\intbl\\qr \\u118\\'3f\\cell\\row\r\n"
-                              "\\pard\\intbl\\tab  \\u86\\'3f\\u111\\'3f\\u108\\'3f\\u117\\'3f\\u109\\'3f\\u101\\'3f\\cell"
-                              "\\pard\\intbl\\qr \\u49\\'3f\\u50\\'3f\\cell\\row\r\n"
-                              "\\pard\\intbl\\tab  \\u69\\'3f\\u110\\'3f\\u101\\'3f\\u114\\'3f\\u103\\'3f\\u121\\'3f\\cell"
-                              "\\pard\\intbl\\qr \\u51\\'3f\\u44\\'3f\\u53\\'3f\\cell\\row\r\n"
-                              "\\pard\\intbl \\u77\\'3f\\u101\\'3f\\u116\\'3f\\u101\\'3f\\u114\\'3f\\u32\\'3f\\u50\\'3f\\cell"
-                              "\\pard\\intbl\\qr\\cell\\row\r\n"
-                              "\\pard\\par}"));
+    EXPECT_EQ(
+        rtf,
+        QByteArray(
+            "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1043{\\fonttbl{\\f0 Tahoma;}{\\f1 Verdana;}}{\\colortbl;\\red0\\green0\\blue0;}"
+            "\\paperw16840\\paperh11907\\margl720\\margr720\\margt720\\margb720"
+            "\\uc1\\trowd\\trgaph70\\cellx1800\\cellx3000"
+            "\\pard\\intbl\\ql\\f0\\cf1\\fs16 \\u78\\'3f\\u97\\'3f\\u109\\'3f\\u101\\'3f\\cell"
+            "\\qr \\u86\\'3f\\u97\\'3f\\u108\\'3f\\u117\\'3f\\u101\\'3f\\cell\\row"
+            "\\pard\\intbl\\f1 \\u77\\'3f\\u101\\'3f\\u116\\'3f\\u101\\'3f\\u114\\'3f\\u32\\'3f\\u49\\'3f\\cell"
+            "\\pard\\intbl\\qr \\u118\\'3f\\cell\\row\r\n"
+            "\\pard\\intbl\\tab  \\u86\\'3f\\u111\\'3f\\u108\\'3f\\u117\\'3f\\u109\\'3f\\u101\\'3f\\cell"
+            "\\pard\\intbl\\qr \\u49\\'3f\\u50\\'3f\\cell\\row\r\n"
+            "\\pard\\intbl\\tab  \\u69\\'3f\\u110\\'3f\\u101\\'3f\\u114\\'3f\\u103\\'3f\\u121\\'3f\\cell"
+            "\\pard\\intbl\\qr \\u51\\'3f\\u44\\'3f\\u53\\'3f\\cell\\row\r\n"
+            "\\pard\\intbl \\u77\\'3f\\u101\\'3f\\u116\\'3f\\u101\\'3f\\u114\\'3f\\u32\\'3f\\u50\\'3f\\cell"
+            "\\pard\\intbl\\qr\\cell\\row\r\n"
+            "\\pard\\par}"));
 }
 
 TEST_F(TreeExportTest, TextPadsTheMainColumnToTheDeepestLevel)
@@ -179,7 +185,8 @@ TEST_F(TreeExportTest, TextQuotesFieldsThatWouldBreakTheLine)
     };
     for (const auto &c : cases) {
         tree.cells[meter1][0] = c.text;
-        EXPECT_TRUE(tree.ContentToText(TLSTTextSourceType::tstAll, QStringLiteral("\t")).startsWith(c.field + NL)) << c.text.toStdString();
+        EXPECT_TRUE(tree.ContentToText(TLSTTextSourceType::tstAll, QStringLiteral("\t")).startsWith(c.field + NL))
+            << c.text.toStdString();
     }
 }
 
@@ -188,7 +195,8 @@ TEST_F(TreeExportTest, SourcesAndTheExportModeChooseTheNodes)
     tree.SetSelected(meter1, true);
     EXPECT_EQ(tree.ContentToText(TLSTTextSourceType::tstSelected, QStringLiteral("\t")), QStringLiteral("Meter 1\r\n"));
     tree.SetExpanded(meter1, false);
-    EXPECT_EQ(tree.ContentToText(TLSTTextSourceType::tstVisible, QStringLiteral("\t")), QStringLiteral("Meter 1\r\nMeter 2\r\n"));
+    EXPECT_EQ(tree.ContentToText(TLSTTextSourceType::tstVisible, QStringLiteral("\t")),
+              QStringLiteral("Meter 1\r\nMeter 2\r\n"));
     tree.TreeOptions().SetExportMode(TLTExportMode::emSelected);
     EXPECT_EQ(tree.ContentToHTML(TLSTTextSourceType::tstAll).count(QStringLiteral("<tr class=\"default\">")), 1);
 }
@@ -213,12 +221,14 @@ TEST_F(TreeExportTest, ClipboardHtmlIsWrappedWithOffsetsThatLocateTheFragment)
     const QByteArray bytes = tree.ContentToClipboard(html, TLSTTextSourceType::tstAll);
     const QByteArray fragment = tree.ContentToHTML(TLSTTextSourceType::tstAll).toUtf8();
     const qsizetype n = fragment.size();
-    const QByteArray header = "Version:1.0\r\nStartHTML:00000097\r\nEndHTML:" + QByteArray::number(301 + n).rightJustified(8, '0') +
-                              "\r\nStartFragment:00000269\r\nEndFragment:" + QByteArray::number(269 + n).rightJustified(8, '0') + "\r\n";
+    const QByteArray header =
+        "Version:1.0\r\nStartHTML:00000097\r\nEndHTML:" + QByteArray::number(301 + n).rightJustified(8, '0') +
+        "\r\nStartFragment:00000269\r\nEndFragment:" + QByteArray::number(269 + n).rightJustified(8, '0') + "\r\n";
     ASSERT_TRUE(bytes.startsWith(header));
     EXPECT_EQ(bytes.size(), 301 + n + 1);
     EXPECT_EQ(bytes.back(), '\0');
-    EXPECT_TRUE(bytes.mid(97).startsWith("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 Transitional//EN\"><html><head>"));
+    EXPECT_TRUE(
+        bytes.mid(97).startsWith("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 Transitional//EN\"><html><head>"));
     EXPECT_EQ(bytes.mid(269, n), fragment);
     EXPECT_EQ(bytes.mid(269 + n), QByteArray("<!--EndFragment--></body></html>", 33));
 }
@@ -232,7 +242,8 @@ TEST_F(TreeExportTest, ClipboardTextFormatsEndInTheirTerminator)
     EXPECT_EQ(unicode.size(), (text.size() + 1) * 2);
     EXPECT_EQ(QString::fromUtf16(reinterpret_cast<const char16_t *>(unicode.constData())), text);
     const std::uint32_t rtf = TClipboardFormatList::FindFormat(QStringLiteral("Rich Text Format"))->FormatEtc.Format;
-    EXPECT_EQ(tree.ContentToClipboard(rtf, TLSTTextSourceType::tstAll), tree.ContentToRTF(TLSTTextSourceType::tstAll) + QByteArray(1, '\0'));
+    EXPECT_EQ(tree.ContentToClipboard(rtf, TLSTTextSourceType::tstAll),
+              tree.ContentToRTF(TLSTTextSourceType::tstAll) + QByteArray(1, '\0'));
     EXPECT_TRUE(tree.ContentToClipboard(2, TLSTTextSourceType::tstAll).isEmpty());
 }
 
@@ -246,7 +257,8 @@ TEST_F(TreeExportTest, CsvFileHoldsTheTopLevelNodesQuotedInUtf8)
     ASSERT_TRUE(tree.SaveToCSVFile(path, true, &error)) << error.toStdString();
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), QByteArray("\"Name\",\"Value\"\r\n\"M\xc3\xa9ter \"\"1\"\"\",\"v\"\r\n\"Meter 2\",\" \"\r\n"));
+    EXPECT_EQ(file.readAll(),
+              QByteArray("\"Name\",\"Value\"\r\n\"M\xc3\xa9ter \"\"1\"\"\",\"v\"\r\n\"Meter 2\",\" \"\r\n"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("meters.csv")});
 }
 
