@@ -22,6 +22,7 @@
 #include "platform/NumberedTimers.h"
 
 #include <QIODevice>
+#include <QMimeData>
 #include <QString>
 #include <atomic>
 #include <cstdint>
@@ -302,6 +303,26 @@ public:
     void LoadFromFile(const QString &FileName);
     // Appends the stream's nodes as last children of TargetNode (nil: top level).
     void AddFromStream(QIODevice &Stream, PLazyNode TargetNode);
+
+    // ---- Data transfer (clipboard, drag and drop) -------------------------------
+    // Nodes marked for a pending cut or copy, and the marking itself: every
+    // selected node that is not disabled, older marks forgotten first.
+    unsigned CutCopyCount();
+    TNodeArray GetSortedCutCopySet(bool Resolve);
+    void MarkCutCopySet(bool Cut);
+    void CancelCutOrCopy();
+    // A pending cut ends: the marked nodes are deleted.
+    void FinishCutOrCopy();
+    // The node records of Nodes, each with its subtree.
+    QByteArray RenderTreeRecords(const TNodeArray &Nodes);
+    // Inserts the tree data of DataObject at TargetNode (nil: the top level);
+    // Optimized moves Source's cut (or dragged) nodes instead of reading
+    // bytes. False when the data object has no tree data. A damaged record
+    // raises ELazyTreeError before any node is inserted.
+    bool ProcessOLEData(TBaseLazyTree *Source, const QMimeData *DataObject, PLazyNode TargetNode,
+                        TLTNodeAttachMode Mode, bool Optimized);
+    // The number that names this tree among the live trees of the process.
+    std::uint64_t LiveSerial() const { return FLiveSerial; }
 
     // ---- Position cache --------------------------------------------------------
     // Every CacheStep-th visible node with its top, built by the worker thread
@@ -795,6 +816,9 @@ private:
     bool childrenAbove(bool C) const { return C && toOption(TLTPaintOption::toChildrenAbove); }
     bool shownPathFrom(PLazyNode Node) const;
     PLazyNode nextAfterSubtree(PLazyNode Node) const;
+    // Nodes in State in tree order, at most Limit; with Resolve a node stands
+    // for its subtree.
+    TNodeArray sortedNodesIn(TLazyNodeState State, bool Resolve, std::size_t Limit);
     PLazyNode firstNoInitFrom(PLazyNode Node, bool C) const;
     PLazyNode visibleWalk(PLazyNode Node, bool C, bool forward, bool init, bool IF = false);
     PLazyNode lastVisibleIn(PLazyNode Node, bool C, bool IF);

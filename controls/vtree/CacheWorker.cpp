@@ -31,6 +31,14 @@ void queueOnInterfaceThread(std::function<void()> work)
 
 CacheWorker *CacheWorker::instance() { return g_worker; }
 
+TBaseLazyTree *CacheWorker::LiveTree(std::uint64_t Serial)
+{
+    for (const auto &[tree, serial] : g_liveTrees)
+        if (serial == Serial)
+            return tree;
+    return nullptr;
+}
+
 void CacheWorker::RetainWorkerThread(TBaseLazyTree &tree)
 {
     if (!g_worker)

@@ -26,6 +26,8 @@ public:
     static void ReleaseWorkerThread(TBaseLazyTree &tree);
     // The worker, or nil when no tree lives (interface thread only).
     static CacheWorker *instance();
+    // The live tree with this serial number, or nil (interface thread only).
+    static TBaseLazyTree *LiveTree(std::uint64_t Serial);
 
     void AddTree(TBaseLazyTree *Tree);
     // Takes the tree out of the queue and waits while it is being built,

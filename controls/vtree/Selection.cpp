@@ -244,21 +244,7 @@ void TBaseLazyTree::InvertSelection(bool VisibleOnly)
 
 TNodeArray TBaseLazyTree::GetSortedSelection(bool Resolve)
 {
-    TNodeArray result;
-    result.reserve(FSelectionCount);
-    PLazyNode node = GetFirstNoInit();
-    while (node && result.size() < FSelectionCount) {
-        if (node->States.contains(vsSelected)) {
-            result.push_back(node);
-            if (Resolve) {
-                // A selected node stands for its subtree.
-                node = nextAfterSubtree(node);
-                continue;
-            }
-        }
-        node = GetNextNoInit(node);
-    }
-    return result;
+    return sortedNodesIn(vsSelected, Resolve, FSelectionCount);
 }
 
 void TBaseLazyTree::SelectRange(PLazyNode StartNode, PLazyNode EndNode, bool AddOnly)

@@ -1,4 +1,5 @@
 #include "controls/vtree/TreeGlobals.h"
+#include "controls/vtree/ClipboardFormatList.h"
 
 #include <atomic>
 #include <mutex>
@@ -10,12 +11,15 @@ std::once_flag globalsOnce;
 std::atomic<bool> globalsReady{false};
 } // namespace
 
-// The core shares nothing yet; the painting part adds its images and the
-// data-transfer part its clipboard formats here, so that they are made once
-// whichever thread or tree comes first.
+// The trees' clipboard formats are registered here (and the painting part
+// may add its images), so that they are made once whichever thread or tree
+// comes first.
 void InitTreeGlobals()
 {
-    std::call_once(globalsOnce, [] { globalsReady.store(true, std::memory_order_release); });
+    std::call_once(globalsOnce, [] {
+        RegisterTreeClipboardFormats();
+        globalsReady.store(true, std::memory_order_release);
+    });
 }
 
 bool TreeGlobalsInitialized() { return globalsReady.load(std::memory_order_acquire); }

@@ -2,6 +2,7 @@
 // tree, adding under a node, and loading a column header. A stream either
 // fails with the tree's error and leaves the tree or header as it was, or
 // loads; what loaded saves and loads back to the same bytes.
+#include "TreeBytes.h"
 #include "controls/vtree/BaseLazyTree.h"
 #include "controls/vtree/TreeErrors.h"
 #include "controls/vtree/TreeHeader.h"
@@ -12,15 +13,6 @@
 #include <cstdlib>
 
 namespace {
-
-QByteArray saved(vtree::TBaseLazyTree &tree)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    tree.SaveToStream(buffer);
-    return bytes;
-}
 
 void load(vtree::TBaseLazyTree &tree, const QByteArray &bytes, bool add)
 {
@@ -90,19 +82,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     tree.SetNodeDataSize(4);
     tree.OnLoadNode = [](vtree::TBaseLazyTree *, vtree::PLazyNode, QIODevice *stream) { stream->readAll(); };
     tree.AddChild(tree.AddChild(nullptr));
-    const QByteArray before = saved(tree);
+    const QByteArray before = savedTree(tree);
     try {
         load(tree, bytes, add);
     } catch (const vtree::ELazyTreeError &) {
-        if (saved(tree) != before)
+        if (savedTree(tree) != before)
             std::abort();
         return 0;
     }
-    const QByteArray once = saved(tree);
+    const QByteArray once = savedTree(tree);
     vtree::TBaseLazyTree again;
     again.SetNodeDataSize(4);
     load(again, once, false);
-    if (saved(again) != once)
+    if (savedTree(again) != once)
         std::abort();
     return 0;
 }

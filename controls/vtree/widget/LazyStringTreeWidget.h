@@ -13,6 +13,8 @@
 #include "controls/vtree/widget/TreeBorder.h"
 #include "controls/vtree/widget/TreeColors.h"
 #include "controls/vtree/widget/TreeKeys.h"
+#include "controls/vtree/widget/TreeDataState.h"
+#include "controls/vtree/widget/TreeExport.h"
 #include "controls/vtree/widget/TreeLooks.h"
 #include "controls/vtree/widget/TreePaintState.h"
 #include "controls/vtree/widget/TreeMouse.h"
@@ -81,8 +83,6 @@ public:
     void SetButtonFillMode(TLTButtonFillMode value);
     TLTButtonStyle ButtonStyle() const { return FButtonStyle; }
     void SetButtonStyle(TLTButtonStyle value);
-    const QStringList &ClipboardFormats() const { return FClipboardFormats; }
-    void SetClipboardFormats(const QStringList &value) { FClipboardFormats = value; }
     TLTColors &Colors() { return FColors; }
     const TLTColors &Colors() const { return FColors; }
     void SetColors(const TLTColors &value) { FColors.Assign(value); }
@@ -342,7 +342,6 @@ protected:
     unsigned FBottomSpace = 0;
     TLTButtonFillMode FButtonFillMode = TLTButtonFillMode::fmTreeColor;
     TLTButtonStyle FButtonStyle = TLTButtonStyle::bsRectangle;
-    QStringList FClipboardFormats;
     TLTColors FColors;
     TColor FColor = platform::clWindow;
     TLTNodeAttachMode FDefaultPasteMode = TLTNodeAttachMode::amAddChildLast;
@@ -767,6 +766,69 @@ protected:
     void copyBorder(const TLazyStringTreeWidget &Source);
 
     TTreeBorder FBorder;
+    // ---- Data transfer, exports and accessibility ---------------------------
+public:
+    // The format names the tree offers (only names listed for its class).
+    TClipboardFormats &ClipboardFormats() { return FTreeData.ClipboardFormats; }
+    const TClipboardFormats &ClipboardFormats() const { return FTreeData.ClipboardFormats; }
+    void SetClipboardFormats(const QStringList &value) { FTreeData.ClipboardFormats.Assign(value); }
+    // A new data object of the tree (the caller owns it): OnCreateDataObject's
+    // is not used, the tree's formats render lazily on request.
+    class TLTDataObject *CreateDataObject(bool ForClipboard);
+    std::uint64_t CutCopyGeneration() const { return FTreeData.CutCopyGeneration; }
+    void CopyToClipboard();
+    void CutToClipboard();
+    // Inserts the clipboard's tree data at the focused node; raises
+    // ELazyTreeError 2007 when the clipboard gives nothing.
+    bool PasteFromClipboard();
+    // The clipboard keeps a copy of the data; the cut or copy ends.
+    void FlushClipboard();
+    void ClearClipboardOfCutCopy() override;
+    // The bytes of a format (MIME type) for the data object; 0 on success.
+    virtual HRESULT RenderOLEData(const QString &MimeType, QByteArray &Medium, bool ForClipboard);
+    // The bytes a format number holds on the clipboard, terminator included;
+    // empty for a format the tree does not render.
+    QByteArray ContentToClipboard(std::uint32_t Format, TLSTTextSourceType Source);
+    QString ContentToHTML(TLSTTextSourceType Source, const QString &Caption = {});
+    QByteArray ContentToRTF(TLSTTextSourceType Source);
+    QString ContentToText(TLSTTextSourceType Source, const QString &Separator);
+    QString ContentToText(TLSTTextSourceType Source, QChar Separator)
+    {
+        return ContentToText(Source, QString(Separator));
+    }
+    QString ContentToUnicode(TLSTTextSourceType Source, QChar Separator)
+    {
+        return ContentToText(Source, QString(Separator));
+    }
+    void ContentToCustom(TLSTTextSourceType Source);
+    // The top-level nodes' texts per column as a UTF-8 file, written whole
+    // or not at all; false (with the reason in Error) when it is not written.
+    bool SaveToCSVFile(const QString &FileNameWithPath, bool IncludeHeading, QString *Error = nullptr);
+    // Accessibility: the name assistive tools read for the tree, the objects
+    // the providers made (Qt owns them), and the change reports.
+    QString AccessibleName() const { return FTreeData.AccessibleName; }
+    void SetAccessibleName(const QString &value) { FTreeData.AccessibleName = value; }
+    QAccessibleInterface *AccessibleObject();
+    QAccessibleInterface *AccessibleItemObject();
+    void NotifyAccessibleStateChange() override;
+    void NotifyAccessibleFocusChange() override;
+
+protected:
+    friend class TLTDataObject;
+    friend class TLTAccessibilityFactory;
+    friend class TLTTreeAccessibleProvider;
+    friend QAccessibleInterface *accessibleTreeFactory(const QString &, QObject *);
+    void copyOrCutToClipboard(bool Cut);
+    PLazyNode exportFirst(TLSTTextSourceType Source);
+    PLazyNode exportNext(PLazyNode Node, TLSTTextSourceType Source);
+    bool passesExportMode(PLazyNode Node) const;
+    bool exportNodeAllowed(TLTExportType Type, PLazyNode Node);
+    // The visible columns in display order; one null entry without columns.
+    std::vector<TLazyTreeColumn *> exportColumns() const;
+    TLSTGetCellTextEventArgs exportTexts(PLazyNode Node, TColumnIndex Column, TLTExportType Type);
+    int maxExportLevel(TLSTTextSourceType Source, bool ApplyExportMode);
+
+    TTreeDataState FTreeData{*this};
 };
 
 } // namespace vtree

@@ -155,8 +155,8 @@ QMimeData *TLazyStringTreeWidget::DragDataObject()
         records.append(stream.mid(treeStreamHeaderSize + 4));
     }
     auto *data = new QMimeData;
-    data->setData(treeDataMimeType, encodeTreeData(records));
-    data->setData(treeReferenceMimeType, encodeTreeReference(this));
+    data->setData(treeDataMimeType(), treeDataBlock(records));
+    data->setData(treeReferenceMimeType(), treeReferenceOf(*this));
     return data;
 }
 
@@ -196,7 +196,7 @@ void TLazyStringTreeWidget::PrepareDragImage(QPoint HotSpot)
 void TLazyStringTreeWidget::ReadDropSource(const QMimeData *Data, QObject *EventSource)
 {
     FMouse.DropData = Data;
-    FMouse.DropSourceTree = Data ? referencedTree(Data->data(treeReferenceMimeType), draggingTree) : nullptr;
+    FMouse.DropSourceTree = Data ? referencedTree(Data->data(treeReferenceMimeType()), draggingTree) : nullptr;
     FMouse.DropSource = FMouse.DropSourceTree ? static_cast<QObject *>(draggingTree) : EventSource;
 }
 
@@ -441,7 +441,7 @@ bool TLazyStringTreeWidget::ProcessDrop(const QMimeData *DataObject, PLazyNode T
         Effect = DROPEFFECT_NONE;
         return false;
     }
-    TBaseLazyTree *source = referencedTree(DataObject->data(treeReferenceMimeType), draggingTree);
+    TBaseLazyTree *source = referencedTree(DataObject->data(treeReferenceMimeType()), draggingTree);
     BeginUpdate();
     if (source && source != this)
         source->BeginUpdate();
@@ -469,7 +469,7 @@ bool TLazyStringTreeWidget::ProcessDrop(const QMimeData *DataObject, PLazyNode T
 bool TLazyStringTreeWidget::ProcessOLEData(TBaseLazyTree *Source, const QMimeData *DataObject, PLazyNode TargetNode,
                                            TLTNodeAttachMode Mode, bool Optimized)
 {
-    if (!DataObject->hasFormat(treeDataMimeType))
+    if (!DataObject->hasFormat(treeDataMimeType()))
         return false;
     if (IsReadOnly())
         return true;
@@ -497,7 +497,7 @@ bool TLazyStringTreeWidget::ProcessOLEData(TBaseLazyTree *Source, const QMimeDat
         return true;
     }
 
-    const QByteArray stream = treeDataAsStream(DataObject->data(treeDataMimeType));
+    const QByteArray stream = treeDataAsStream(DataObject->data(treeDataMimeType()));
     if (stream.isEmpty())
         return true;
     // The nodes come in as the last children of the place's parent and are

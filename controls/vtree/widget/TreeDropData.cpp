@@ -2,34 +2,15 @@
 
 #include "controls/vtree/TreeStream.h"
 
-#include <QCoreApplication>
 #include <QtEndian>
 #include <algorithm>
 #include <cstdint>
 
 namespace vtree {
 
-QByteArray encodeTreeData(const QByteArray &Records)
+QByteArray treeDataAsStream(const QByteArray &Block)
 {
-    QByteArray out(4, '\0');
-    qToLittleEndian<std::int32_t>(std::int32_t(Records.size()), out.data());
-    out.append(Records);
-    return out;
-}
-
-QByteArray treeDataRecords(const QByteArray &Payload)
-{
-    if (Payload.size() < 4)
-        return {};
-    const std::int32_t size = qFromLittleEndian<std::int32_t>(Payload.constData());
-    if (size <= 0)
-        return {};
-    return Payload.mid(4, std::min<qsizetype>(size, Payload.size() - 4));
-}
-
-QByteArray treeDataAsStream(const QByteArray &Payload)
-{
-    const QByteArray records = treeDataRecords(Payload);
+    const QByteArray records = treeDataRecords(Block);
     if (records.isEmpty())
         return {};
     SubtreeCopy copy;
@@ -42,22 +23,10 @@ QByteArray treeDataAsStream(const QByteArray &Payload)
     return stream;
 }
 
-QByteArray encodeTreeReference(const TBaseLazyTree *Tree)
-{
-    QByteArray out(12, '\0');
-    qToLittleEndian<std::uint32_t>(std::uint32_t(QCoreApplication::applicationPid()), out.data());
-    qToLittleEndian<std::uint64_t>(std::uint64_t(reinterpret_cast<std::uintptr_t>(Tree)), out.data() + 4);
-    return out;
-}
-
 TBaseLazyTree *referencedTree(const QByteArray &Reference, TBaseLazyTree *Candidate)
 {
-    if (!Candidate || Reference.size() != 12)
-        return nullptr;
-    if (qFromLittleEndian<std::uint32_t>(Reference.constData()) != std::uint32_t(QCoreApplication::applicationPid()))
-        return nullptr;
-    const auto address = qFromLittleEndian<std::uint64_t>(Reference.constData() + 4);
-    return address == std::uint64_t(reinterpret_cast<std::uintptr_t>(Candidate)) ? Candidate : nullptr;
+    TBaseLazyTree *tree = Candidate ? treeFromReference(Reference) : nullptr;
+    return tree == Candidate ? tree : nullptr;
 }
 
 } // namespace vtree

@@ -291,7 +291,7 @@ QByteArray withSizeField(QByteArray payload, std::int32_t size)
 TEST(TreeDragDropTest, TreeDataIsReadNoFurtherThanTheBytesPresent)
 {
     const QByteArray records("ABCDEF");
-    const QByteArray payload = encodeTreeData(records);
+    const QByteArray payload = treeDataBlock(records);
     struct Case {
         QByteArray bytes;
         QByteArray expected;
@@ -315,7 +315,7 @@ TEST(TreeDragDropTest, ADropWhoseSizeFieldOverstatesItsBytesInsertsWhatIsThereOr
     source.AddChild(source.rows[1]);
     source.SetSelected(source.rows[1], true);
     std::unique_ptr<QMimeData> data(source.DragDataObject());
-    const QByteArray whole = data->data(treeDataMimeType);
+    const QByteArray whole = data->data(treeDataMimeType());
     struct Case {
         QByteArray bytes;
         bool inserted;
@@ -328,7 +328,7 @@ TEST(TreeDragDropTest, ADropWhoseSizeFieldOverstatesItsBytesInsertsWhatIsThereOr
     for (const Case &c : cases) {
         DragTree target(1);
         QMimeData dropped;
-        dropped.setData(treeDataMimeType, c.bytes);
+        dropped.setData(treeDataMimeType(), c.bytes);
         int effect = DROPEFFECT_COPY;
         EXPECT_EQ(target.ProcessDrop(&dropped, target.rows[0], effect, TLTNodeAttachMode::amAddChildLast), c.inserted);
         EXPECT_EQ(target.rows[0]->ChildCount, c.inserted ? 1u : 0u);
@@ -340,7 +340,7 @@ TEST(TreeDragDropTest, AReferenceNamesATreeOnlyInThisProcessAndOnlyTheOneCompare
 {
     DragTree tree;
     DragTree other;
-    const QByteArray reference = encodeTreeReference(&tree);
+    const QByteArray reference = treeReferenceOf(tree);
     QByteArray foreign = reference;
     foreign[0] = char(foreign[0] ^ 0x55);
     EXPECT_EQ(referencedTree(reference, &tree), &tree);
