@@ -144,18 +144,9 @@ void TLazyStringTreeWidget::DoDragging(QPoint P)
 
 QMimeData *TLazyStringTreeWidget::DragDataObject()
 {
-    QByteArray records;
     const TNodeArray nodes = FMouse.DragSelection.empty() ? GetSortedSelection(true) : FMouse.DragSelection;
-    for (PLazyNode node : nodes) {
-        QByteArray stream;
-        QBuffer buffer(&stream);
-        buffer.open(QIODevice::WriteOnly);
-        SaveToStream(buffer, node);
-        // Without the stream's header and count: the records alone.
-        records.append(stream.mid(treeStreamHeaderSize + 4));
-    }
     auto *data = new QMimeData;
-    data->setData(treeDataMimeType(), treeDataBlock(records));
+    data->setData(treeDataMimeType(), treeDataBlock(RenderTreeRecords(nodes)));
     data->setData(treeReferenceMimeType(), treeReferenceOf(*this));
     return data;
 }
