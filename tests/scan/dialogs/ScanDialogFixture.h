@@ -77,6 +77,15 @@ protected:
     void makeDialog(int formType = 0, scan::TransportFactory transports = {},
                     testsupport::ManualScanClock::OnPause onPause = {})
     {
+        createDialog(formType, std::move(transports), std::move(onPause));
+        dialog->show();
+        setAddress(QStringLiteral("127.0.0.1"));
+    }
+
+    // The window, not yet shown.
+    void createDialog(int formType = 0, scan::TransportFactory transports = {},
+                      testsupport::ManualScanClock::OnPause onPause = {})
+    {
         converter.setClock(&clock);
         scan::ScanEngineSetup setup;
         setup.clock = &clock;
@@ -86,8 +95,6 @@ protected:
         clock.setOnPause(std::move(onPause));
         dialog = std::make_unique<scan::TFScanDecode>(nullptr, std::move(setup));
         dialog->Form_Type = formType;
-        dialog->show();
-        setAddress(QStringLiteral("127.0.0.1"));
     }
 
     template <class T>
