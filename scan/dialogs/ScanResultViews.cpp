@@ -164,6 +164,8 @@ void TFScanDecode::Show_Slave_in_Tree()
 void TFScanDecode::LSTInitNode(vtree::TBaseLazyTree *Sender, vtree::TLazyNode *Node)
 {
     NodeData &data = *Sender->GetNodeData<NodeData>(Node);
+    // A node whose slave or record is gone shows nothing.
+    data.Rec.Caption.clear();
     auto slaves = m_slaves.lock();
     TSlave_MBus *slave = slaves.tryAt(data.Owner);
     if (!slave)
@@ -285,6 +287,7 @@ void TFScanDecode::Show_Slave_in_Tree_Wireless(const WirelessReport &meter)
 void TFScanDecode::LST_WirelessInitNode(vtree::TBaseLazyTree *Sender, vtree::TLazyNode *Node)
 {
     NodeData &data = *Sender->GetNodeData<NodeData>(Node);
+    data.Rec.Caption.clear();
     auto meters = m_meters.lock();
     const TSlave_wMBus *meter = reportedMeter(meters, data.Meter);
     if (!meter)
