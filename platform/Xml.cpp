@@ -146,24 +146,77 @@ void writeElement(QXmlStreamWriter &writer, const XmlElement &e)
     writer.writeEndElement();
 }
 
+void formatLikeOurFiles(QXmlStreamWriter &writer)
+{
+    writer.setAutoFormatting(true);
+    writer.setAutoFormattingIndent(2);
+}
+
+// The writer opens with a line break before the first node: the file does not.
+void trimEnds(QByteArray &out)
+{
+    if (out.startsWith('\n'))
+        out.remove(0, 1);
+    if (!out.endsWith('\n'))
+        out.append('\n');
+}
+
 } // namespace
 
 QByteArray serializeXml(const XmlOutDocument &document)
 {
     QByteArray out;
     QXmlStreamWriter writer(&out);
-    writer.setAutoFormatting(true);
-    writer.setAutoFormattingIndent(2);
+    formatLikeOurFiles(writer);
     writeElement(writer, document.root);
     for (const QString &comment : document.commentsAfterRoot)
         writer.writeComment(comment);
     writer.writeEndDocument();
-    // The writer opens with a line break before the root: the file starts with it.
-    if (out.startsWith('\n'))
-        out.remove(0, 1);
-    if (!out.endsWith('\n'))
-        out.append('\n');
+    trimEnds(out);
     return out;
+}
+
+XmlAppendResult appendToRoot(const QByteArray &document, const std::vector<XmlElement> &children)
+{
+    XmlAppendResult result;
+    XmlStream in(document);
+    // As the document reader does: prefixes are not checked.
+    in.setNamespaceProcessing(false);
+    QByteArray out;
+    QXmlStreamWriter writer(&out);
+    formatLikeOurFiles(writer);
+    bool rootSeen = false;
+    while (!in.atEnd()) {
+        const auto token = in.readNext();
+        const QXmlStreamReader &current = in.reader();
+        if (token == QXmlStreamReader::Invalid)
+            break;
+        if (token == QXmlStreamReader::StartDocument || token == QXmlStreamReader::EndDocument)
+            continue;
+        if (token == QXmlStreamReader::Characters && current.isWhitespace())
+            continue;
+        if (token == QXmlStreamReader::StartElement && in.depth() == 1) {
+            rootSeen = true;
+            result.rootName = current.qualifiedName().toString();
+        }
+        if (token == QXmlStreamReader::EndElement && in.depth() == 0)
+            for (const XmlElement &child : children)
+                writeElement(writer, child);
+        writer.writeCurrentToken(current);
+    }
+    if (in.hasError()) {
+        result.error = in.errorText();
+        result.rootName.clear();
+        return result;
+    }
+    if (!rootSeen) {
+        result.error = QStringLiteral("no root element");
+        return result;
+    }
+    writer.writeEndDocument();
+    trimEnds(out);
+    result.bytes = std::move(out);
+    return result;
 }
 
 bool saveXmlFile(const XmlOutDocument &document, const QString &path, QString *error)

@@ -54,6 +54,21 @@ struct XmlOutDocument {
 
 // UTF-8, no declaration, two-blank indentation, LF line ends.
 QByteArray serializeXml(const XmlOutDocument &document);
+
+// The document in bytes with children added at the end of its root element,
+// written as serializeXml writes. Everything else is kept in its order: what
+// comes before and after the root (comments, processing instructions), the
+// root's attributes and contents. The declaration goes, as written files
+// have none, and so does the whitespace between elements: the layout is made
+// again. The bytes must be a well-formed document nested no deeper than
+// MaxXmlDepth; otherwise error says why and bytes is empty.
+struct XmlAppendResult {
+    QByteArray bytes;
+    QString rootName;
+    QString error;
+    bool ok() const { return error.isEmpty(); }
+};
+XmlAppendResult appendToRoot(const QByteArray &document, const std::vector<XmlElement> &children);
 bool saveXmlFile(const XmlOutDocument &document, const QString &path, QString *error = nullptr);
 
 } // namespace platform

@@ -26,6 +26,8 @@ public:
     // Elements open around the current token: 1 inside the root.
     int depth() const { return m_depth; }
     QXmlStreamAttributes attributes() const { return m_reader.attributes(); }
+    // The current token in full, for copying it elsewhere.
+    const QXmlStreamReader &reader() const { return m_reader; }
 
     bool hasError() const { return m_reader.hasError(); }
     bool tooDeep() const { return m_tooDeep; }

@@ -79,6 +79,8 @@ inline constexpr QLatin1StringView TP_Mod_Regs{"TP_Mod_Regs"};
 inline constexpr QLatin1StringView TP_Mod_Year{"TP_Mod_Year"};
 inline constexpr QLatin1StringView Position{"Position"};
 inline constexpr QLatin1StringView Post_Operation{"Post_Operation"};
+// Written by the scan's writers only, always "0"; no reader takes it.
+inline constexpr QLatin1StringView SWAP{"SWAP"};
 
 // The readings of integer text.
 std::optional<std::int32_t> number(QStringView text);

@@ -1,5 +1,7 @@
 #include "scan/MBusScanDecode.h"
 
+#include "scan/ScanExport.h"
+
 #include <algorithm>
 
 namespace scan {
@@ -113,6 +115,8 @@ ScanStart TMBusScanDecode::startScan(TSelectHard hardware, const TransportTarget
     (hardware == TSelectHard::shSerial ? ComPort : IP_Address) = target.address;
     Converter_Port = target.port;
     Add_TimeOut = remoteTimeout ? RemoteAddTimeout : 0;
+    m_exportFile = SaveXMLFile;
+    m_exportError.reset();
     setUp();
     Wireless_Receive_Message = false;
     Step_Scan = 0;
@@ -389,8 +393,14 @@ void TMBusScanDecode::Step_End(const EndSteps &end)
 void TMBusScanDecode::finishScan(const EndSteps &end)
 {
     closeTransport();
-    // The end-of-scan report comes before InScan clears, so that whoever
-    // waits for the end has every report of the scan.
+    // The export and the end-of-scan report come before InScan clears, so
+    // that whoever waits for the end finds the file and every report.
+    if (!m_exportFile.isEmpty()) {
+        if (MBusType == TMBusType::mtWireless)
+            Save_Wireless_XML_File_DLL();
+        else
+            Save_XML_File_DLL();
+    }
     if (end.reports && Enable_Send_In_Last_Step)
         Report_Slave_List(3, 0, 0, static_cast<qint32>(Type_To_Send_In_Last_Step));
     {
@@ -400,6 +410,36 @@ void TMBusScanDecode::finishScan(const EndSteps &end)
         Wireless_Receive_Message = false;
     }
     m_changed.notify_all();
+}
+
+void TMBusScanDecode::Save_XML_File_DLL()
+{
+    auto error = scan::Save_XML_File_DLL(m_exportFile, m_slaves);
+    std::lock_guard lock(m_mutex);
+    m_exportError = std::move(error);
+}
+
+void TMBusScanDecode::Save_Wireless_XML_File_DLL()
+{
+    auto error = scan::Save_Wireless_XML_File_DLL(m_exportFile, m_meters);
+    std::lock_guard lock(m_mutex);
+    m_exportError = std::move(error);
+}
+
+std::optional<project::FileError> TMBusScanDecode::Export_Error() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_exportError;
+}
+
+TSaveConfResult TMBusScanDecode::Save_XML_Conf_Wired(const TSaveConfXML &DataIn, bool Check_BCD)
+{
+    return scan::Save_XML_Conf_Wired(DataIn, Check_BCD, m_slaves);
+}
+
+TSaveConfResult TMBusScanDecode::Save_XML_Conf_Wireless(const TSaveConfXML &DataIn, bool Check_BCD)
+{
+    return scan::Save_XML_Conf_Wireless(DataIn, Check_BCD, m_meters);
 }
 
 } // namespace scan

@@ -137,6 +137,47 @@ TEST(XmlRead, AParserMessageQuotingAHugeNameStaysShort)
     }
 }
 
+TEST(XmlAppend, AddsAtTheEndOfTheRootAndKeepsEverythingElse)
+{
+    std::vector<platform::XmlElement> added(2);
+    added[0].name = "Nodo";
+    added[0].setAttribute("B", "2").setAttribute("A", "1");
+    added[1].name = "Nodo";
+    struct Case {
+        const char *name;
+        QByteArray in;
+        QByteArray out;
+    };
+    const QByteArray newNodes = "  <Nodo B=\"2\" A=\"1\"/>\n  <Nodo/>\n";
+    for (const Case &c : {
+             Case{"as our writers leave it", "<Net>\n  <Nodo Z=\"9\" A=\"0\"/>\n</Net>\n<!--SW_VERSION = 2.306-->\n",
+                  "<Net>\n  <Nodo Z=\"9\" A=\"0\"/>\n" + newNodes + "</Net>\n<!--SW_VERSION = 2.306-->\n"},
+             Case{"declaration and comment first", "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!--made by hand--><Net k=\"v\"><!--x--><Nodo/></Net>",
+                  "<!--made by hand-->\n<Net k=\"v\">\n  <!--x-->\n  <Nodo/>\n" + newNodes + "</Net>\n"},
+             Case{"an empty root", "<Net/>", "<Net>\n" + newNodes + "</Net>\n"},
+             Case{"another encoding", "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><Net D=\"\xe9\"/>",
+                  "<Net D=\"\xc3\xa9\">\n" + newNodes + "</Net>\n"},
+         }) {
+        const platform::XmlAppendResult r = platform::appendToRoot(c.in, added);
+        ASSERT_TRUE(r.ok()) << c.name << ": " << r.error.toStdString();
+        EXPECT_EQ(r.bytes, c.out) << c.name;
+        EXPECT_EQ(r.rootName, "Net") << c.name;
+    }
+    // Nothing added: the document comes back in our layout.
+    EXPECT_EQ(platform::appendToRoot("<Net><a>t</a></Net>", {}).bytes, "<Net>\n  <a>t</a>\n</Net>\n");
+}
+
+TEST(XmlAppend, RefusesWhatIsNotAWellFormedDocument)
+{
+    for (const QByteArray &bytes : {QByteArray(""), QByteArray("<!-- only -->"), QByteArray("<Net><Nodo></Net>"),
+                                    QByteArray("<Net/><Net/>"), testsupport::nestedXml("Net", 100000)}) {
+        const platform::XmlAppendResult r = platform::appendToRoot(bytes, std::vector<platform::XmlElement>(1));
+        EXPECT_FALSE(r.ok()) << bytes.left(60).toStdString();
+        EXPECT_TRUE(r.bytes.isEmpty());
+        EXPECT_LT(r.error.size(), 4 * platform::QuotedValueLength);
+    }
+}
+
 TEST(AtomicFile, ReplacesWholeOrLeavesTheOldFile)
 {
     QTemporaryDir dir;
