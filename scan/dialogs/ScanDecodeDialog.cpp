@@ -101,6 +101,12 @@ TFScanDecode::TFScanDecode(QWidget *parent, ScanEngineSetup setup)
     setup.meters = &m_meters;
     // The engine thread waits on its run gate until the window is shown.
     TR_ScanDecode = std::make_unique<TMBusScanDecode>(std::move(setup));
+    m_writers.wired = [this](const TSaveConfXML &data, bool checkBcd) {
+        return TR_ScanDecode->Save_XML_Conf_Wired(data, checkBcd);
+    };
+    m_writers.wireless = [this](const TSaveConfXML &data, bool checkBcd) {
+        return TR_ScanDecode->Save_XML_Conf_Wireless(data, checkBcd);
+    };
 
     IL_Tree1 = std::make_unique<platform::TImageList>(16, 16);
     IL_Wireless_Table = std::make_unique<platform::TImageList>(16, 16);
