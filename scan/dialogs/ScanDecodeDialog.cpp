@@ -343,6 +343,8 @@ void TFScanDecode::hideEvent(QHideEvent *event)
 void TFScanDecode::FormClose()
 {
     T_InScan->stop();
+    if (!TR_ScanDecode)
+        return; // the window is being destroyed
     // A scan is ended through its end steps, so that the converter leaves
     // its analyzer or configuration mode; the engine alone clears InScan.
     if (TR_ScanDecode->InScan()) {
