@@ -27,6 +27,8 @@ using namespace scan;
 constexpr int kSlaves = 250;
 constexpr int kRecords = 50;
 constexpr int kMeters = 1000;
+// The grid as the window shows it beside the options.
+constexpr QSize kGridSize{456, 200};
 
 std::unique_ptr<TVariable_MBus> record(int i)
 {
@@ -133,6 +135,22 @@ QStandardItem *checkable(const QString &text)
     return item;
 }
 
+// The wired tree's shape in Qt's model: checkable slaves and records.
+void fillWiredModel(QStandardItemModel &model, TSlaveMBusList &slaves)
+{
+    auto list = slaves.lock();
+    for (const auto &slave : list) {
+        QStandardItem *top = checkable(slaveNodeText(*slave));
+        for (const auto &r : slave->List_Var) {
+            QStandardItem *rec = checkable(recordNodeText(*r));
+            for (int line = 0; line < RecordDetailLines; ++line)
+                rec->appendRow(new QStandardItem(recordDetailText(*r, line)));
+            top->appendRow(rec);
+        }
+        model.appendRow(top);
+    }
+}
+
 void Qt_FillWiredTree(benchmark::State &state)
 {
     TSlaveMBusList slaves;
@@ -140,17 +158,7 @@ void Qt_FillWiredTree(benchmark::State &state)
     QTreeView view;
     for (auto _ : state) {
         auto model = std::make_unique<QStandardItemModel>();
-        auto list = slaves.lock();
-        for (const auto &slave : list) {
-            QStandardItem *top = checkable(slaveNodeText(*slave));
-            for (const auto &r : slave->List_Var) {
-                QStandardItem *rec = checkable(recordNodeText(*r));
-                for (int line = 0; line < RecordDetailLines; ++line)
-                    rec->appendRow(new QStandardItem(recordDetailText(*r, line)));
-                top->appendRow(rec);
-            }
-            model->appendRow(top);
-        }
+        fillWiredModel(*model, slaves);
         view.setModel(model.get());
         benchmark::DoNotOptimize(model->rowCount());
         view.setModel(nullptr);
@@ -175,19 +183,7 @@ void Qt_PaintWiredTree(benchmark::State &state)
     TSlaveMBusList slaves;
     fillSlaves(slaves);
     QStandardItemModel model;
-    {
-        auto list = slaves.lock();
-        for (const auto &slave : list) {
-            QStandardItem *top = checkable(slaveNodeText(*slave));
-            for (const auto &r : slave->List_Var) {
-                QStandardItem *rec = checkable(recordNodeText(*r));
-                for (int line = 0; line < RecordDetailLines; ++line)
-                    rec->appendRow(new QStandardItem(recordDetailText(*r, line)));
-                top->appendRow(rec);
-            }
-            model.appendRow(top);
-        }
-    }
+    fillWiredModel(model, slaves);
     QTreeView view;
     view.setHeaderHidden(true);
     view.setModel(&model);
@@ -219,6 +215,25 @@ void Scan_FillWirelessGrid(benchmark::State &state)
 }
 BENCHMARK(Scan_FillWirelessGrid)->Unit(benchmark::kMillisecond);
 
+// The wireless grid's rows in Qt's model, coloured as the grid colours them.
+void fillWirelessModel(QStandardItemModel &model, TSlaveWMBusList &meters)
+{
+    auto list = meters.lock();
+    int row = 0;
+    for (const auto &meter : list) {
+        const QStringList texts = wirelessRowTexts(*meter, ++row);
+        QList<QStandardItem *> items;
+        const QColor colour = meter->Cripted ? QColor(255, 187, 185) : QColor(168, 255, 168);
+        for (int c = 0; c < WirelessGridColumns; ++c) {
+            auto *item = new QStandardItem(texts[c]);
+            if (c > 0)
+                item->setBackground(colour);
+            items << item;
+        }
+        model.appendRow(items);
+    }
+}
+
 void Qt_FillWirelessTable(benchmark::State &state)
 {
     TSlaveWMBusList meters;
@@ -226,20 +241,7 @@ void Qt_FillWirelessTable(benchmark::State &state)
     QTableView view;
     for (auto _ : state) {
         QStandardItemModel model(0, WirelessGridColumns);
-        auto list = meters.lock();
-        int row = 0;
-        for (const auto &meter : list) {
-            const QStringList texts = wirelessRowTexts(*meter, ++row);
-            QList<QStandardItem *> items;
-            const QColor colour = meter->Cripted ? QColor(255, 187, 185) : QColor(168, 255, 168);
-            for (int c = 0; c < WirelessGridColumns; ++c) {
-                auto *item = new QStandardItem(texts[c]);
-                if (c > 0)
-                    item->setBackground(colour);
-                items << item;
-            }
-            model.appendRow(items);
-        }
+        fillWirelessModel(model, meters);
         view.setModel(&model);
         benchmark::DoNotOptimize(model.rowCount());
         view.setModel(nullptr);
@@ -253,6 +255,7 @@ void Scan_PaintWirelessGrid(benchmark::State &state)
     fillMeters(w.meters);
     w.showAllMeters();
     controls::TExColumnGrid &grid = w.grid();
+    grid.resize(kGridSize);
     for (auto _ : state)
         benchmark::DoNotOptimize(grid.grab());
 }
@@ -263,21 +266,10 @@ void Qt_PaintWirelessTable(benchmark::State &state)
     TSlaveWMBusList meters;
     fillMeters(meters);
     QStandardItemModel model(0, WirelessGridColumns);
-    {
-        auto list = meters.lock();
-        int row = 0;
-        for (const auto &meter : list) {
-            const QStringList texts = wirelessRowTexts(*meter, ++row);
-            QList<QStandardItem *> items;
-            for (int c = 0; c < WirelessGridColumns; ++c)
-                items << new QStandardItem(texts[c]);
-            model.appendRow(items);
-        }
-    }
-    Window w; // the same size as the window's grid
+    fillWirelessModel(model, meters);
     QTableView view;
     view.setModel(&model);
-    view.resize(w.grid().size());
+    view.resize(kGridSize);
     for (auto _ : state)
         benchmark::DoNotOptimize(view.grab());
 }

@@ -59,12 +59,7 @@ TFModbusStartAdd_SD::TFModbusStartAdd_SD(QWidget *parent) : DialogBase(parent)
     sga->setGeometry(16, gridTop, ClientSize.width() - 32,
                      ClientSize.height() - app::ButtonPanelHeight - gridTop - 8);
 
-    createButtonPanel();
-    createOkCancel(ClientSize);
-    Btn_OK->setDefault(true);
-    Btn_OK->OnClick = [this](QObject *sender) { Btn_OKClick(sender); };
-    Btn_Cancel->setModalResult(platform::mrCancel);
-    placePanels(ClientSize);
+    createOkCancelPanel(ClientSize, [this](QObject *sender) { Btn_OKClick(sender); });
     platform::guarded([this] { FormCreate(); });
 }
 

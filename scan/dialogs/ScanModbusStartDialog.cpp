@@ -34,12 +34,7 @@ TFScanModbusStart::TFScanModbusStart(QWidget *parent) : DialogBase(parent)
     E_StartModAdd = new QLineEdit(QStringLiteral("1"), this);
     E_StartModAdd->setObjectName(QStringLiteral("E_StartModAdd"));
     E_StartModAdd->setGeometry(16, app::TitlePanelHeight + 32, 120, 21);
-    createButtonPanel();
-    createOkCancel(ClientSize);
-    Btn_OK->setDefault(true);
-    Btn_OK->OnClick = [this](QObject *sender) { Btn_OKClick(sender); };
-    Btn_Cancel->setModalResult(platform::mrCancel);
-    placePanels(ClientSize);
+    createOkCancelPanel(ClientSize, [this](QObject *sender) { Btn_OKClick(sender); });
     platform::guarded([this] { FormCreate(); });
 }
 

@@ -46,6 +46,18 @@ TVariable_MBus *recordAt(Owner *owner, int index)
     return owner->List_Var[std::size_t(index)].get();
 }
 
+// Nothing keeps a node the tree no longer has: the slave or meter, or its
+// record at `record` (-1: none), forgets `node` when it still holds it.
+template <class Owner>
+void unlinkNode(Owner *owner, int record, vtree::TLazyNode *node)
+{
+    if (owner && owner->Node == node)
+        owner->Node = nullptr;
+    TVariable_MBus *r = record >= 0 ? recordAt(owner, record) : nullptr;
+    if (r && r->Node == node)
+        r->Node = nullptr;
+}
+
 } // namespace
 
 struct TFScanDecode::NodeData {
@@ -181,14 +193,8 @@ void TFScanDecode::LSTFreeNode(vtree::TBaseLazyTree *Sender, vtree::TLazyNode *N
 {
     NodeData *data = Sender->GetNodeData<NodeData>(Node);
     {
-        // Nothing keeps a node the tree no longer has.
         auto slaves = m_slaves.lock();
-        TSlave_MBus *slave = slaves.tryAt(data->Owner);
-        if (slave && slave->Node == Node)
-            slave->Node = nullptr;
-        TVariable_MBus *record = data->Level == RecordLevel ? recordAt(slave, data->Record) : nullptr;
-        if (record && record->Node == Node)
-            record->Node = nullptr;
+        unlinkNode(slaves.tryAt(data->Owner), data->Level == RecordLevel ? data->Record : -1, Node);
     }
     data->~NodeData();
 }
@@ -305,12 +311,7 @@ void TFScanDecode::LST_WirelessFreeNode(vtree::TBaseLazyTree *Sender, vtree::TLa
     NodeData *data = Sender->GetNodeData<NodeData>(Node);
     {
         auto meters = m_meters.lock();
-        TSlave_wMBus *meter = reportedMeter(meters, data->Meter);
-        if (meter && meter->Node == Node)
-            meter->Node = nullptr;
-        TVariable_MBus *record = data->Level == RecordLevel ? recordAt(meter, data->Record) : nullptr;
-        if (record && record->Node == Node)
-            record->Node = nullptr;
+        unlinkNode(reportedMeter(meters, data->Meter), data->Level == RecordLevel ? data->Record : -1, Node);
     }
     data->~NodeData();
 }

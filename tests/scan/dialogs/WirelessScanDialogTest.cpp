@@ -13,27 +13,11 @@
 using namespace scan;
 using namespace scandialogtest;
 using namespace testsupport;
+using wirelesstest::encryptedTelegram;
+using wirelesstest::plainTelegram;
 using wirelesstest::testKey;
 
 namespace {
-
-const MeterIdentity PlainMeter{0x2C2D, 0x12345678, 3, 7};
-const MeterIdentity EncryptedMeter{0x1596, 0x00405060, 0x21, 0x16};
-
-QByteArray plainTelegram()
-{
-    WirelessTelegramSpec spec;
-    spec.link = PlainMeter;
-    spec.records = realRecords("kamstrup_382_005");
-    return wirelessTelegram(spec);
-}
-
-QByteArray encryptedTelegram(const AesKey &key, std::uint8_t accessNumber)
-{
-    WirelessTelegramSpec spec = wirelesstest::encryptedSpec(realRecords("frame2"), key, EncryptedMeter);
-    spec.accessNumber = accessNumber;
-    return wirelessTelegram(spec);
-}
 
 class WirelessScanDialog : public ScanDialogTest {
 protected:
