@@ -9,6 +9,8 @@
 #include "platform/ui/Label.h"
 #include "scan/QStringPrinter.h"
 
+#include <QImage>
+
 
 using namespace scan;
 using namespace scandialogtest;
@@ -89,6 +91,51 @@ TEST_F(WiredScanDialog, AScanShowsItsProgressThenTheTreeOfSlavesRecordsAndDetail
     EXPECT_EQ(lst->GetText(record, vtree::NoColumn), recordNodeText(*list.at(0).List_Var.front()));
     EXPECT_EQ(lst->GetText(lst->GetFirstChild(record), vtree::NoColumn),
               QStringLiteral("Storage Number = %1").arg(list.at(0).List_Var.front()->storage_number));
+}
+
+TEST_F(WiredScanDialog, FreedNodesAreUnlinkedFromTheirSlavesAndRecords)
+{
+    twoSlaves();
+    makeDialog();
+    click("Btn_StartScan");
+    finishScan();
+    tree("LST")->Clear();
+    auto list = slaves.lock();
+    for (const auto &slave : list) {
+        EXPECT_EQ(slave->Node, nullptr);
+        for (const auto &record : slave->List_Var)
+            EXPECT_EQ(record->Node, nullptr);
+    }
+}
+
+TEST(ScanProgressList, FoundLinesAreBlueAndAddressesNobodyAnsweredRed)
+{
+    TScanProgressList list;
+    list.resize(300, 120);
+    list.addLine(QStringLiteral("ID = 4\t[NOT FOUND]"));
+    list.addLine(QStringLiteral("ID = 5\t"));
+    list.show();
+    const QImage image = list.grab().toImage();
+    // Text is smoothed at its edges: a pixel counts by its strongest channel.
+    const auto hasColour = [&](QRect rows, QRgb wanted) {
+        for (int y = rows.top(); y <= rows.bottom(); ++y)
+            for (int x = rows.left(); x <= std::min(rows.right(), image.width() - 1); ++x) {
+                const QRgb p = image.pixel(x, y);
+                const bool red = qRed(p) > 150 && qGreen(p) < 100 && qBlue(p) < 100;
+                const bool blue = qBlue(p) > 150 && qRed(p) < 100 && qGreen(p) < 100;
+                if ((wanted == qRgb(255, 0, 0) && red) || (wanted == qRgb(0, 0, 255) && blue))
+                    return true;
+            }
+        return false;
+    };
+    const QRect first = list.visualItemRect(list.item(0)).translated(list.viewport()->pos());
+    const QRect second = list.visualItemRect(list.item(1)).translated(list.viewport()->pos());
+    EXPECT_TRUE(hasColour(first, qRgb(255, 0, 0)));
+    EXPECT_FALSE(hasColour(first, qRgb(0, 0, 255)));
+    EXPECT_TRUE(hasColour(second, qRgb(0, 0, 255)));
+    EXPECT_FALSE(hasColour(second, qRgb(255, 0, 0)));
+    // The verdict of a red line starts at pixel 70.
+    EXPECT_TRUE(hasColour(first.adjusted(72, 0, 0, 0), qRgb(255, 0, 0)));
 }
 
 TEST_F(WiredScanDialog, NewScanFreesTheSlavesAndLeavesNoNodeBehind)
