@@ -161,6 +161,20 @@ void trimEnds(QByteArray &out)
         out.append('\n');
 }
 
+// Names as written, prefixes and all: prefixes are not resolved on the way
+// in, so they are not made up again on the way out.
+void copyStartElement(QXmlStreamWriter &writer, const QXmlStreamReader &reader)
+{
+    writer.writeStartElement(reader.qualifiedName().toString());
+    for (const QXmlStreamNamespaceDeclaration &ns : reader.namespaceDeclarations()) {
+        const QString prefix = ns.prefix().toString();
+        writer.writeAttribute(prefix.isEmpty() ? QStringLiteral("xmlns") : QStringLiteral("xmlns:") + prefix,
+                              ns.namespaceUri().toString());
+    }
+    for (const QXmlStreamAttribute &attribute : reader.attributes())
+        writer.writeAttribute(attribute.qualifiedName().toString(), attribute.value().toString());
+}
+
 } // namespace
 
 QByteArray serializeXml(const XmlOutDocument &document)
@@ -195,14 +209,20 @@ XmlAppendResult appendToRoot(const QByteArray &document, const std::vector<XmlEl
             continue;
         if (token == QXmlStreamReader::Characters && current.isWhitespace())
             continue;
-        if (token == QXmlStreamReader::StartElement && in.depth() == 1) {
-            rootSeen = true;
-            result.rootName = current.qualifiedName().toString();
+        if (token == QXmlStreamReader::StartElement) {
+            if (in.depth() == 1) {
+                rootSeen = true;
+                result.rootName = current.qualifiedName().toString();
+            }
+            copyStartElement(writer, current);
+        } else if (token == QXmlStreamReader::EndElement) {
+            if (in.depth() == 0)
+                for (const XmlElement &child : children)
+                    writeElement(writer, child);
+            writer.writeEndElement();
+        } else {
+            writer.writeCurrentToken(current);
         }
-        if (token == QXmlStreamReader::EndElement && in.depth() == 0)
-            for (const XmlElement &child : children)
-                writeElement(writer, child);
-        writer.writeCurrentToken(current);
     }
     if (in.hasError()) {
         result.error = in.errorText();

@@ -1,8 +1,30 @@
 #include "scan/RegisterWidth.h"
 
+#include <array>
+
 namespace scan {
 
 namespace {
+
+// By data field 0 to 15; variable length (13) is counted from its bytes.
+constexpr std::array<RegisterWidth, 16> FixedWidths{{
+    {},       // 0 no data
+    {0, 1},   // 1 8-bit integer
+    {1, 1},   // 2 16-bit integer
+    {4, 2},   // 3 24-bit integer
+    {2, 2},   // 4 32-bit integer
+    {6, 2},   // 5 32-bit real
+    {5, 3},   // 6 48-bit integer
+    {3, 4},   // 7 64-bit integer
+    {},       // 8 selection for readout
+    {0, 1},   // 9 2-digit BCD
+    {1, 1},   // 10 4-digit BCD
+    {4, 2},   // 11 6-digit BCD
+    {2, 2},   // 12 8-digit BCD
+    {7, 0},   // 13 variable length
+    {5, 3},   // 14 12-digit BCD
+    {},       // 15 special functions
+}};
 
 // (nbyte + 1) / 2 rounded to the nearest, halves to the even one, as the
 // converter counts them: 1 byte 1, 2 bytes 2, 3 2, 4 2, 5 3, 6 4.
@@ -20,31 +42,12 @@ qint32 variableLengthRegisters(qint32 nbyte)
 
 RegisterWidth registerWidth(quint8 dataField, qint32 nbyte)
 {
-    switch (dataField) {
-    case 1: // 8-bit integer
-    case 9: // 2-digit BCD
-        return {0, 1};
-    case 2:  // 16-bit integer
-    case 10: // 4-digit BCD
-        return {1, 1};
-    case 3:  // 24-bit integer
-    case 11: // 6-digit BCD
-        return {4, 2};
-    case 4:  // 32-bit integer
-    case 12: // 8-digit BCD
-        return {2, 2};
-    case 5: // 32-bit real
-        return {6, 2};
-    case 6:  // 48-bit integer
-    case 14: // 12-digit BCD
-        return {5, 3};
-    case 7: // 64-bit integer
-        return {3, 4};
-    case VariableLengthField:
-        return {7, variableLengthRegisters(nbyte)};
-    default:
+    if (dataField >= FixedWidths.size())
         return {};
-    }
+    RegisterWidth width = FixedWidths[dataField];
+    if (dataField == VariableLengthField)
+        width.registers = variableLengthRegisters(nbyte);
+    return width;
 }
 
 } // namespace scan

@@ -128,7 +128,7 @@ struct VariableSave {
 
 XmlElement wiredNode(const TSlave_MBus &slave, const TSaveConfXML &in, const VariableSave &variables)
 {
-    XmlElement node(QString(nx::NodeName));
+    XmlElement node{QString(nx::NodeName)};
     setText(node, nx::Node_Enable, flagText(selected(slave.Node)));
     setNumber(node, nx::ID_Primary, slave.Primary_Addresss);
     setText(node, nx::ID_Secondary, slave.Secondary_Addresss);
@@ -152,7 +152,7 @@ XmlElement wiredNode(const TSlave_MBus &slave, const TSaveConfXML &in, const Var
 
 XmlElement wirelessNode(const TSlave_wMBus &meter, const TSaveConfXML &in, const VariableSave &variables)
 {
-    XmlElement node(QString(nx::NodeName));
+    XmlElement node{QString(nx::NodeName)};
     node.attributes.reserve(35);
     setText(node, nx::Node_Enable, flagText(meter.Enable));
     setNumber(node, nx::ID_Primary, 1);

@@ -44,48 +44,51 @@ void addVariables(XmlElement &node, const TVariableList &records)
 
 } // namespace
 
-QByteArray wiredExportDocument(TSlaveMBusList &slaves)
+namespace {
+
+// One "Node" per slave or meter, its attributes from nodeAttributes, and
+// under it every record.
+template <class List, class NodeAttributes>
+QByteArray exportDocument(const QString &rootName, List &list, NodeAttributes nodeAttributes)
 {
     platform::XmlOutDocument document;
-    document.root.name = QStringLiteral("SCAN_M-Bus_Wired");
-    {
-        auto list = slaves.lock();
-        document.root.children.reserve(std::size_t(list.count()));
-        for (const auto &slave : list) {
-            XmlElement &node = document.root.addChild(QStringLiteral("Node"));
-            node.attributes = {
-                {QStringLiteral("Primary_Address"), QString::number(slave->Primary_Addresss)},
-                {QStringLiteral("Secondary_Address"), slave->Secondary_Addresss},
-                {QStringLiteral("Manufacturer"),
-                 QStringLiteral("%1 (%2)").arg(slave->descManufacture).arg(slave->Manufacture)},
-                {QStringLiteral("Version"), QString::number(slave->Version)},
-                {QStringLiteral("Type"), QString::number(slave->Medium)}};
-            addVariables(node, slave->List_Var);
-        }
+    document.root.name = rootName;
+    auto items = list.lock();
+    document.root.children.reserve(std::size_t(items.count()));
+    for (const auto &item : items) {
+        XmlElement &node = document.root.addChild(QStringLiteral("Node"));
+        node.attributes = nodeAttributes(*item);
+        addVariables(node, item->List_Var);
     }
     return platform::serializeXml(document);
 }
 
+} // namespace
+
+QByteArray wiredExportDocument(TSlaveMBusList &slaves)
+{
+    return exportDocument(QStringLiteral("SCAN_M-Bus_Wired"), slaves, [](const TSlave_MBus &slave) {
+        return QList<std::pair<QString, QString>>{
+            {QStringLiteral("Primary_Address"), QString::number(slave.Primary_Addresss)},
+            {QStringLiteral("Secondary_Address"), slave.Secondary_Addresss},
+            {QStringLiteral("Manufacturer"),
+             QStringLiteral("%1 (%2)").arg(slave.descManufacture).arg(slave.Manufacture)},
+            {QStringLiteral("Version"), QString::number(slave.Version)},
+            {QStringLiteral("Type"), QString::number(slave.Medium)}};
+    });
+}
+
 QByteArray wirelessExportDocument(TSlaveWMBusList &meters)
 {
-    platform::XmlOutDocument document;
-    document.root.name = QStringLiteral("SCAN_M-Bus_Wireless");
-    {
-        auto list = meters.lock();
-        document.root.children.reserve(std::size_t(list.count()));
-        for (const auto &meter : list) {
-            XmlElement &node = document.root.addChild(QStringLiteral("Node"));
-            node.attributes = {
-                {QStringLiteral("Manufacturer"), meter->ALA_Manu_str},
-                {QStringLiteral("Address"),
-                 QStringLiteral("%1").arg(quint32(meter->ALA_Address), 8, 16, QLatin1Char('0')).toUpper()},
-                {QStringLiteral("Version"), QString::number(meter->ALA_Version)},
-                {QStringLiteral("Device_Type"), QString::number(meter->ALA_DeviceType)},
-                {QStringLiteral("Cripted"), meter->Cripted ? QStringLiteral("True") : QStringLiteral("False")}};
-            addVariables(node, meter->List_Var);
-        }
-    }
-    return platform::serializeXml(document);
+    return exportDocument(QStringLiteral("SCAN_M-Bus_Wireless"), meters, [](const TSlave_wMBus &meter) {
+        return QList<std::pair<QString, QString>>{
+            {QStringLiteral("Manufacturer"), meter.ALA_Manu_str},
+            {QStringLiteral("Address"),
+             QStringLiteral("%1").arg(quint32(meter.ALA_Address), 8, 16, QLatin1Char('0')).toUpper()},
+            {QStringLiteral("Version"), QString::number(meter.ALA_Version)},
+            {QStringLiteral("Device_Type"), QString::number(meter.ALA_DeviceType)},
+            {QStringLiteral("Cripted"), meter.Cripted ? QStringLiteral("True") : QStringLiteral("False")}};
+    });
 }
 
 std::optional<project::FileError> Save_XML_File_DLL(const QString &path, TSlaveMBusList &slaves)

@@ -87,7 +87,8 @@ TEST_F(ScanToBanks, EveryConverterWithScanAndDecodeCompilesTheSavedScan)
         ASSERT_TRUE(saved);
         EXPECT_EQ(saved.nodes, 3);
 
-        const compiler::ProjectCompileResult compiled = compiler::Compile_Project(c.type, c.boardVariant, folder.path());
+        const compiler::ProjectCompileResult compiled =
+            compiler::Compile_Project(c.type, c.boardVariant, folder.path());
         EXPECT_TRUE(compiled.ok()) << compiled.message.toStdString();
         EXPECT_FALSE(compiled.written.isEmpty());
         EXPECT_TRUE(compiled.leftOutWiredNodes.isEmpty());

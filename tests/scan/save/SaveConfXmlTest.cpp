@@ -224,20 +224,15 @@ TEST_F(SaveConf, RecordAndNodeFields)
 
 TEST_F(SaveConf, WirelessMeters)
 {
-    auto meter = std::make_unique<TSlave_wMBus>();
-    meter->ALA_Manufacturer = 0x2C2D;
-    meter->ALA_Manu_str = QStringLiteral("KAM");
-    meter->ALA_Address = qint32(0x80000001u);
+    auto meter = kamstrupMeter();
     meter->ALA_Version = 27;
     meter->ALA_DeviceType = 7;
     meter->Enable = false;
     meter->Enable_Key = true;
     for (int i = 0; i < 16; ++i)
         meter->Key[std::size_t(i)] = std::uint8_t(i * 17);
-    meter->List_Var.push_back(record(4, "Volume", 3));
     meter->List_Var.push_back(record(2, "Filler"));
     meter->List_Var.push_back(record(2, "Flow", 4));
-    meter->List_Var[0]->Real_Wireless_Var = true;
     meter->List_Var[2]->Real_Wireless_Var = true;
     meter->List_Var[2]->Enable = false;
     meters.lock().append(std::move(meter));
@@ -302,13 +297,8 @@ TEST_F(SaveConf, TheNetworkReaderReadsBackTheSavedNetwork)
     node.Var_List = {energy, volume};
     EXPECT_EQ(wired.nodes, project::TNodoList{node});
 
-    auto meter = std::make_unique<TSlave_wMBus>();
-    meter->ALA_Manufacturer = 0x2C2D;
-    meter->ALA_Manu_str = QStringLiteral("KAM");
-    meter->ALA_Address = qint32(0x80000001u);
+    auto meter = kamstrupMeter();
     meter->Key[0] = 200;
-    meter->List_Var.push_back(record(4, "Volume", 3));
-    meter->List_Var[0]->Real_Wireless_Var = true;
     meters.lock().append(std::move(meter));
     ASSERT_TRUE(Save_XML_Conf_Wireless(request(), false, meters));
     const project::NetworkReadResult wireless = project::readNetworkFile(path, 7);

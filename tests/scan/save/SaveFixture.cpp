@@ -69,4 +69,15 @@ std::unique_ptr<scan::TSlave_MBus> kamstrupSlave()
     return slave;
 }
 
+std::unique_ptr<scan::TSlave_wMBus> kamstrupMeter()
+{
+    auto meter = std::make_unique<scan::TSlave_wMBus>();
+    meter->ALA_Manufacturer = 0x2C2D;
+    meter->ALA_Manu_str = QStringLiteral("KAM");
+    meter->ALA_Address = qint32(0x80000001u);
+    meter->List_Var.push_back(record(4, "Volume", 3));
+    meter->List_Var[0]->Real_Wireless_Var = true;
+    return meter;
+}
+
 } // namespace savetest

@@ -32,4 +32,8 @@ std::unique_ptr<scan::TVariable_MBus> record(quint8 dataField, const char *desc,
 // a 32-bit energy and a 16-bit volume.
 std::unique_ptr<scan::TSlave_MBus> kamstrupSlave();
 
+// A wireless meter made by KAM with identification 80000001 and one 32-bit
+// volume record.
+std::unique_ptr<scan::TSlave_wMBus> kamstrupMeter();
+
 } // namespace savetest
