@@ -26,9 +26,12 @@
 #include <QFile>
 #include <QHideEvent>
 #include <QLineEdit>
+#include <QPointer>
 #include <QSplitter>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <array>
 
 namespace scan {
 namespace {

@@ -16,6 +16,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QSplitter>
+#include <array>
 
 namespace scan {
 namespace {
