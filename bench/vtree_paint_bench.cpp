@@ -1,7 +1,9 @@
 // The lazy string tree's window beside QTreeView with uniform row heights
 // over QStandardItemModel: an 800 x 600 view painted at the top, the middle
 // and the bottom of a thousand and of a million top-level rows, and the last
-// of a million rows scrolled into view.
+// of a million rows scrolled into view. The tree is painted both with its
+// position cache built and before the cache exists (every paint then walks
+// the rows from the first).
 #include "support/BenchMain.h"
 
 #include "controls/vtree/widget/LazyStringTreeWidget.h"
@@ -23,9 +25,18 @@ constexpr int kRepaints = 20;
 
 enum Where { Top, Middle, Bottom };
 
-std::unique_ptr<TLazyStringTreeWidget> tree(int rows)
+// A tree whose position cache is never built.
+class UncachedTree : public TLazyStringTreeWidget {
+public:
+    void ScheduleCacheValidation() override {}
+};
+
+enum Cache { Built, NotYet };
+
+std::unique_ptr<TLazyStringTreeWidget> tree(int rows, Cache cache = Built)
 {
-    auto t = std::make_unique<TLazyStringTreeWidget>();
+    std::unique_ptr<TLazyStringTreeWidget> t =
+        cache == Built ? std::make_unique<TLazyStringTreeWidget>() : std::make_unique<UncachedTree>();
     t->setAttribute(Qt::WA_DontShowOnScreen);
     t->resize(800, 600);
     t->show();
@@ -33,7 +44,8 @@ std::unique_ptr<TLazyStringTreeWidget> tree(int rows)
         Text = QString::number(Node->Index);
     };
     t->SetRootNodeCount(std::uint32_t(rows));
-    t->WaitForPositionCache();
+    if (cache == Built)
+        t->WaitForPositionCache();
     t->UpdateScrollBars(true);
     return t;
 }
@@ -44,16 +56,23 @@ void scrollTo(TLazyStringTreeWidget &t, Where where)
     t.SetOffsetY(where == Top ? 0 : where == Middle ? -range / 2 : -range);
 }
 
-void Tree_Paint(benchmark::State &state)
+void paintRepeatedly(benchmark::State &state, Cache cache)
 {
-    auto t = tree(int(state.range(0)));
+    auto t = tree(int(state.range(0)), cache);
     scrollTo(*t, Where(state.range(1)));
     for (auto _ : state)
         for (int i = 0; i < kRepaints; ++i)
             benchmark::DoNotOptimize(t->paintToImage());
     state.counters["frames/s"] = benchmark::Counter(kRepaints, benchmark::Counter::kIsIterationInvariantRate);
 }
+
+void Tree_Paint(benchmark::State &state) { paintRepeatedly(state, Built); }
 BENCHMARK(Tree_Paint)->ArgsProduct({{1000, 1000000}, {Top, Middle, Bottom}})->Unit(benchmark::kMillisecond);
+
+void Tree_PaintBeforeTheCacheExists(benchmark::State &state) { paintRepeatedly(state, NotYet); }
+BENCHMARK(Tree_PaintBeforeTheCacheExists)
+    ->ArgsProduct({{1000, 1000000}, {Top, Middle, Bottom}})
+    ->Unit(benchmark::kMillisecond);
 
 void TreeView_Paint(benchmark::State &state)
 {

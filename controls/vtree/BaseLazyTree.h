@@ -254,6 +254,11 @@ public:
     unsigned SelectedCount() const { return FSelectionCount; }
     virtual void SelectRange(PLazyNode StartNode, PLazyNode EndNode, bool AddOnly);
     virtual void UnselectRange(PLazyNode StartNode, PLazyNode EndNode);
+    // Toggles the visible nodes between the two ends, an end only when it
+    // lies beyond the range anchor; the anchor stays selected.
+    void ToggleRangeSelection(PLazyNode StartNode, PLazyNode EndNode);
+    // Ends a running incremental search: timer, buffer, last hit, state.
+    void StopIncrementalSearch();
     bool IsMouseSelecting() const;
     void EnsureNodeSelected();
     PLazyNode FocusedNode() const { return FFocusedNode; }
@@ -515,6 +520,8 @@ protected:
     virtual void FocusNode(PLazyNode Node, bool Ask);
     // Drops entries removed during an update.
     void PackSelection();
+    // Empties the selection without events or repainting.
+    void clearSelectionSilently();
 
     // ---- The event layer: one operation per event ------------------------
     virtual void RaiseAdvancedHeaderDraw(THeaderPaintInfo &PaintInfo, THeaderPaintElements Elements);
@@ -530,7 +537,7 @@ protected:
     virtual bool QueryBeforeItemPaint(platform::TCanvas *Canvas, PLazyNode Node, QRect ItemRect);
     virtual void RaiseBeforePaint(platform::TCanvas *Canvas);
     // Ends an edit without taking its value; there is none without editing.
-    virtual void AbortEditor() {}
+    virtual bool AbortEditor() { return true; }
     virtual void QueryCanEdit(PLazyNode Node, TColumnIndex Column, bool &Allowed);
     virtual void QueryCanSplitterResizeNode(QPoint P, PLazyNode Node, TColumnIndex Column, bool &Allowed);
     virtual void NotifyChange(PLazyNode Node);
@@ -640,6 +647,10 @@ protected:
     virtual platform::TImageList *Images() const { return nullptr; }
     virtual platform::TImageList *StateImages() const { return nullptr; }
     virtual void CancelTreeHint() {}
+    // Called by ToggleNode once the toggle is decided, before the node's
+    // state and the heights change: HeightChange is what the rows below
+    // will move by (negative when collapsing).
+    virtual void AnimateToggle(PLazyNode Node, bool Expanding, std::int64_t HeightChange) {}
     // The widget's reaction to option changes that need a window.
     virtual void ApplyPaintOptionsToWindow(TLTPaintOptions Added, TLTPaintOptions Removed) {}
     virtual void ApplyMiscOptionsToWindow(TLTMiscOptions Added, TLTMiscOptions Removed) {}
@@ -656,7 +667,7 @@ protected:
     // Editing: ends an edit taking its value (false when it cannot end) or
     // cancels it.
     virtual bool EndEditNode() { return true; }
-    virtual void CancelEditNode() {}
+    virtual bool CancelEditNode() { return true; }
     virtual void UpdateEditBounds() {}
     // Data transfer: empties the clipboard when it holds this tree's cut or copy.
     virtual void ClearClipboardOfCutCopy() {}
@@ -792,7 +803,8 @@ private:
     void forgetNode(PLazyNode Node);
     void focusLost(PLazyNode Node);
     void removeFromSelectionSilently(PLazyNode Node);
-    void clearSelectionSilently();
+    // Marks a selected node for removal (true) or collects an unselected one.
+    bool toggleInSelection(PLazyNode Node, TNodeArray &Collected);
     PLazyNode transfer(PLazyNode Source, TBaseLazyTree &TargetTree, PLazyNode Target, TLTNodeAttachMode Mode,
                        bool ChildrenOnly, bool Move);
     void captureSubtree(PLazyNode Top, SubtreeCopy &copy);

@@ -37,6 +37,15 @@ using TLSTGetCellTextEvent = std::function<void(TreeSender, TLSTGetCellTextEvent
 using TLSTNewTextEvent = std::function<void(TreeSender, PLazyNode Node, TColumnIndex Column, const QString &NewText)>;
 using TLSTGetHintEvent = std::function<void(TreeSender, PLazyNode Node, TColumnIndex Column,
                                             TLTTooltipLineBreakStyle &LineBreakStyle, QString &HintText)>;
+// Painting and measuring the texts (raised by the tree's window).
+using TLSTPaintTextEvent =
+    std::function<void(TreeSender, TCanvasPtr TargetCanvas, PLazyNode Node, TColumnIndex Column, TLSTTextType TextType)>;
+using TLSTShortenStringEvent = std::function<void(TreeSender, TCanvasPtr TargetCanvas, PLazyNode Node, TColumnIndex Column,
+                                                  const QString &S, int TextSpace, QString &Result, bool &Done)>;
+using TLSTMeasureTextEvent = std::function<void(TreeSender, TCanvasPtr TargetCanvas, PLazyNode Node, TColumnIndex Column,
+                                                const QString &Text, int &Extent)>;
+using TLSTDrawTextEvent = std::function<void(TreeSender, TCanvasPtr TargetCanvas, PLazyNode Node, TColumnIndex Column,
+                                             const QString &Text, QRect CellRect, bool &DefaultDraw)>;
 
 class TCustomLazyStringTree : public TBaseLazyTree {
 public:
@@ -80,6 +89,11 @@ public:
     TLSTGetCellTextEvent OnGetCellText;
     TLSTNewTextEvent OnNewText;
     TLSTGetHintEvent OnGetHint;
+    TLSTPaintTextEvent OnPaintText;
+    TLSTShortenStringEvent OnShortenString;
+    TLSTMeasureTextEvent OnMeasureTextWidth;
+    TLSTMeasureTextEvent OnMeasureTextHeight;
+    TLSTDrawTextEvent OnDrawText;
 
 protected:
     explicit TCustomLazyStringTree(const OptionsFactory &createOptions);

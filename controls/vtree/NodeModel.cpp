@@ -66,6 +66,9 @@ void TBaseLazyTree::TimerFired(int Id)
     case StructureChangeTimer:
         NotifyStructureChange(FLastStructureChangeNode, FLastStructureChangeReason);
         break;
+    case SearchTimer:
+        StopIncrementalSearch();
+        break;
     default:
         // Numbers of the later parts fire only once they set them.
         KillTreeTimer(Id);

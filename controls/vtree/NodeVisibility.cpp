@@ -85,6 +85,7 @@ void TBaseLazyTree::ToggleNode(PLazyNode Node)
     bool toggled = false;
     if (Node->States.contains(vsExpanded)) {
         if (QueryCollapsing(Node)) {
+            AnimateToggle(Node, false, std::int64_t(Node->NodeHeight) - std::int64_t(Node->TotalHeight));
             PropagateTotalHeight(Node, GetEffectivelyFiltered(Node) ? 0 : Node->NodeHeight, false);
             if (GetFullyVisible(Node))
                 FVisibleCount -= ShownDescendantCount(Node);
@@ -108,6 +109,7 @@ void TBaseLazyTree::ToggleNode(PLazyNode Node)
         }
         if (autoSortApplies())
             Sort(Node, SortColumn(), SortDirection(), false);
+        AnimateToggle(Node, true, heightDelta);
         Node->States.include(vsExpanded);
         PropagateTotalHeight(Node, heightDelta, true);
         if (GetFullyVisible(Node))

@@ -42,6 +42,17 @@ void TBaseLazyTree::removeFromSelectionSilently(PLazyNode Node)
     Node->States.exclude(vsSelected);
 }
 
+bool TBaseLazyTree::toggleInSelection(PLazyNode Node, TNodeArray &Collected)
+{
+    if (!Node->States.contains(vsSelected)) {
+        Collected.push_back(Node);
+        return false;
+    }
+    removeFromSelectionSilently(Node);
+    NotifyRemoveFromSelection(Node);
+    return true;
+}
+
 void TBaseLazyTree::clearSelectionSilently()
 {
     for (PLazyNode node : FSelection)
@@ -85,14 +96,22 @@ bool TBaseLazyTree::AppendToSelection(const PLazyNode *Nodes, std::size_t Count,
     }
     if (accepted.empty())
         return false;
-    std::sort(accepted.begin(), accepted.end(), byAddress);
+    // Nodes made one after another usually arrive in address order already.
+    if (!std::is_sorted(accepted.begin(), accepted.end(), byAddress))
+        std::sort(accepted.begin(), accepted.end(), byAddress);
     const std::size_t before = FSelection.size();
-    TNodeArray merged;
-    merged.reserve(before + accepted.size());
-    std::merge(FSelection.begin(), FSelection.end(), accepted.begin(), accepted.end(), std::back_inserter(merged), byAddress);
-    FSelection = std::move(merged);
-    FSelectionCount += static_cast<unsigned>(accepted.size());
-    LT_ASSERT(FSelection.size() == before + accepted.size(), assertions::selectionCountMismatch);
+    const std::size_t added = accepted.size();
+    if (before == 0) {
+        FSelection = std::move(accepted);
+    } else {
+        TNodeArray merged;
+        merged.reserve(before + added);
+        std::merge(FSelection.begin(), FSelection.end(), accepted.begin(), accepted.end(), std::back_inserter(merged),
+                   byAddress);
+        FSelection = std::move(merged);
+    }
+    FSelectionCount += static_cast<unsigned>(added);
+    LT_ASSERT(FSelection.size() == before + added, assertions::selectionCountMismatch);
     return true;
 }
 
@@ -211,13 +230,8 @@ void TBaseLazyTree::InvertSelection(bool VisibleOnly)
     bool removed = false;
     for (PLazyNode node = VisibleOnly ? GetFirstVisibleNoInit() : GetFirstNoInit(); node;
          node = VisibleOnly ? GetNextVisibleNoInit(node) : GetNextNoInit(node)) {
-        if (node->States.contains(vsSelected)) {
-            removeFromSelectionSilently(node);
-            NotifyRemoveFromSelection(node);
+        if (toggleInSelection(node, added))
             removed = true;
-        } else {
-            added.push_back(node);
-        }
     }
     PackSelection();
     AppendToSelection(added.data(), added.size(), false);
@@ -247,35 +261,6 @@ TNodeArray TBaseLazyTree::GetSortedSelection(bool Resolve)
     return result;
 }
 
-namespace {
-// Whether a comes before b in tree order.
-bool precedes(PLazyNode a, PLazyNode b, PLazyNode root)
-{
-    if (a == b)
-        return false;
-    std::vector<PLazyNode> pathA;
-    std::vector<PLazyNode> pathB;
-    for (PLazyNode node = a; node != root; node = node->Parent)
-        pathA.push_back(node);
-    for (PLazyNode node = b; node != root; node = node->Parent)
-        pathB.push_back(node);
-    auto ia = pathA.rbegin();
-    auto ib = pathB.rbegin();
-    while (ia != pathA.rend() && ib != pathB.rend() && *ia == *ib) {
-        ++ia;
-        ++ib;
-    }
-    if (ia == pathA.rend())
-        return true; // a is an ancestor of b
-    if (ib == pathB.rend())
-        return false;
-    for (PLazyNode node = *ia; node; node = node->NextSibling)
-        if (node == *ib)
-            return true;
-    return false;
-}
-} // namespace
-
 void TBaseLazyTree::SelectRange(PLazyNode StartNode, PLazyNode EndNode, bool AddOnly)
 {
     LT_ASSERT(EndNode, assertions::endNodeNil);
@@ -285,7 +270,7 @@ void TBaseLazyTree::SelectRange(PLazyNode StartNode, PLazyNode EndNode, bool Add
     }
     if (!StartNode)
         return;
-    if (precedes(EndNode, StartNode, FRoot))
+    if (CompareTreeOrder(EndNode, StartNode, true) < 0)
         std::swap(StartNode, EndNode);
     PLazyNode anchor = FRangeAnchor;
     if (!AddOnly)
@@ -312,7 +297,7 @@ void TBaseLazyTree::UnselectRange(PLazyNode StartNode, PLazyNode EndNode)
     }
     if (!StartNode)
         return;
-    if (precedes(EndNode, StartNode, FRoot))
+    if (CompareTreeOrder(EndNode, StartNode, true) < 0)
         std::swap(StartNode, EndNode);
     for (PLazyNode node = StartNode; node; node = GetNextVisible(node)) {
         if (node->States.contains(vsSelected)) {
@@ -325,6 +310,49 @@ void TBaseLazyTree::UnselectRange(PLazyNode StartNode, PLazyNode EndNode)
     }
     PackSelection();
     FSelection.shrink_to_fit();
+}
+
+void TBaseLazyTree::ToggleRangeSelection(PLazyNode StartNode, PLazyNode EndNode)
+{
+    LT_ASSERT(EndNode, assertions::endNodeNil);
+    if (!StartNode)
+        StartNode = FRoot->FirstChild;
+    else if (!GetFullyVisible(StartNode))
+        StartNode = GetPreviousVisible(StartNode);
+    if (!StartNode || StartNode == EndNode)
+        return;
+    if (CompareTreeOrder(StartNode, EndNode, true) > 0)
+        std::swap(StartNode, EndNode);
+    PLazyNode anchor = FRangeAnchor;
+    TNodeArray added;
+    bool removed = false;
+    auto toggle = [&](PLazyNode node) {
+        if (toggleInSelection(node, added))
+            removed = true;
+    };
+    // The ends toggle only on the far side of the anchor, so that moving
+    // back toward it gives up what the last move took.
+    if (!anchor || CompareTreeOrder(StartNode, anchor, true) < 0)
+        toggle(StartNode);
+    for (PLazyNode node = GetNextVisible(StartNode); node && node != EndNode; node = GetNextVisible(node))
+        toggle(node);
+    if (!anchor || CompareTreeOrder(EndNode, anchor, true) > 0)
+        toggle(EndNode);
+    PackSelection();
+    if (anchor && !anchor->States.contains(vsSelected))
+        added.push_back(anchor);
+    if (!added.empty())
+        AddNodesToSelection(added.data(), added.size());
+    else if (removed)
+        AnnounceChange(nullptr);
+}
+
+void TBaseLazyTree::StopIncrementalSearch()
+{
+    KillTreeTimer(SearchTimer);
+    FSearchBuffer.clear();
+    FLastSearchNode = nullptr;
+    ChangeTreeStates({}, TLazyTreeState::tsIncrementalSearching);
 }
 
 bool TBaseLazyTree::IsMouseSelecting() const

@@ -22,6 +22,7 @@
 #include <cstdint>
 #include <functional>
 
+class QEvent;
 class QIODevice;
 class QImage;
 class QMenu;
@@ -40,7 +41,19 @@ class TLTHeader;
 class TLazyTreeColumn;
 
 // Interfaces the editing and data-transfer parts implement.
-class ILTEditLink : public platform::IInterface {};
+// An editor as the tree drives it: prepared for a cell, placed, begun, and
+// then ended (taking its text) or cancelled. A false answer refuses the step.
+class ILTEditLink : public platform::IInterface {
+public:
+    virtual bool BeginEdit() = 0;
+    virtual bool CancelEdit() = 0;
+    virtual bool EndEdit() = 0;
+    virtual bool PrepareEdit(TBaseLazyTree *Tree, PLazyNode Node, TColumnIndex Column) = 0;
+    virtual QRect GetBounds() const = 0;
+    // Hands an event the tree received on to the editor.
+    virtual void ProcessMessage(QEvent *Message) = 0;
+    virtual void SetBounds(QRect R) = 0;
+};
 class ILTDragManager : public platform::IInterface {};
 class IDataObject : public platform::IInterface {};
 

@@ -81,6 +81,8 @@ public:
     const TLazyTreeColumns &Columns() const { return FColumns; }
     bool UseColumns() const { return FColumns.Count() > 0; }
     THeaderStates States() const { return FStates; }
+    // The window's mouse handling keeps its tracking and drag states here.
+    void SetStates(THeaderStates Value) { FStates = Value; }
     bool AllowFocus(TColumnIndex Column) const
     {
         return FColumns.IsValidColumn(Column) && FColumns[Column].Options().contains(TLTColumnOption::coAllowFocus);

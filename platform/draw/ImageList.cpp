@@ -28,6 +28,52 @@ QImage mapPixels(QImage image, F &&f)
 
 } // namespace
 
+TChangeLink::~TChangeLink()
+{
+    if (m_sender)
+        m_sender->UnRegisterChanges(*this);
+}
+
+TImageList::~TImageList()
+{
+    // Each link forgets the list before it hears of its end, so that a
+    // listener may drop its own link from OnFree.
+    const std::vector<TChangeLink *> links = std::move(m_links.items);
+    m_links.items.clear();
+    for (TChangeLink *link : links)
+        link->m_sender = nullptr;
+    for (TChangeLink *link : links)
+        if (link->OnFree)
+            link->OnFree();
+}
+
+void TImageList::RegisterChanges(TChangeLink &link)
+{
+    if (link.m_sender == this)
+        return;
+    if (link.m_sender)
+        link.m_sender->UnRegisterChanges(link);
+    link.m_sender = this;
+    m_links.items.push_back(&link);
+}
+
+void TImageList::UnRegisterChanges(TChangeLink &link)
+{
+    if (link.m_sender != this)
+        return;
+    link.m_sender = nullptr;
+    std::erase(m_links.items, &link);
+}
+
+void TImageList::changed()
+{
+    // A listener may unregister while it is told.
+    const std::vector<TChangeLink *> links = m_links.items;
+    for (TChangeLink *link : links)
+        if (link->m_sender == this && link->OnChange)
+            link->OnChange();
+}
+
 void TImageList::SetSize(int width, int height)
 {
     if (width == m_width && height == m_height)
@@ -61,6 +107,7 @@ int TImageList::Add(const TBitmap &image, const TBitmap *mask)
         }
         m_images.push_back(piece);
     }
+    changed();
     return first;
 }
 
@@ -81,6 +128,7 @@ int TImageList::Add(const QPixmap &picture)
     else if (image.size() != QSize(m_width, m_height))
         image = image.scaled(m_width, m_height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     m_images.push_back(image);
+    changed();
     return Count() - 1;
 }
 
@@ -95,12 +143,14 @@ void TImageList::Delete(int index)
         else if (o > index)
             --o;
     }
+    changed();
 }
 
 void TImageList::Clear()
 {
     m_images.clear();
     m_overlays.fill(-1);
+    changed();
 }
 
 QImage TImageList::imageAt(int index) const
@@ -133,6 +183,7 @@ bool TImageList::Overlay(int imageIndex, int overlay)
     if (overlay < 0 || overlay >= int(m_overlays.size()) || imageIndex < 0 || imageIndex >= Count())
         return false;
     m_overlays[std::size_t(overlay)] = imageIndex;
+    changed();
     return true;
 }
 

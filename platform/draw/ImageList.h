@@ -7,6 +7,7 @@
 #include <QPixmap>
 
 #include <array>
+#include <functional>
 #include <vector>
 
 namespace platform {
@@ -14,10 +15,39 @@ namespace platform {
 enum class TDrawingStyle { dsFocus, dsSelected, dsNormal, dsTransparent };
 enum class TImageType { itImage, itMask };
 
+class TImageList;
+
+// A control that shows a list's pictures registers one of these to hear when
+// the pictures change and when the list goes away (so that it stops using it).
+class TChangeLink {
+public:
+    TChangeLink() = default;
+    TChangeLink(const TChangeLink &) = delete;
+    TChangeLink &operator=(const TChangeLink &) = delete;
+    ~TChangeLink();
+
+    TImageList *Sender() const { return m_sender; }
+    std::function<void()> OnChange;
+    std::function<void()> OnFree;
+
+private:
+    friend class TImageList;
+    TImageList *m_sender = nullptr;
+};
+
 class TImageList {
 public:
     TImageList() = default;
     TImageList(int width, int height) : m_width(width), m_height(height) {}
+    // A copy has the pictures, not the listeners.
+    TImageList(const TImageList &other) = default;
+    TImageList &operator=(const TImageList &other) = default;
+    ~TImageList();
+
+    // A link hears of every change until it is unregistered or destroyed;
+    // a link registered with another list leaves that one first.
+    void RegisterChanges(TChangeLink &link);
+    void UnRegisterChanges(TChangeLink &link);
 
     int Width() const { return m_width; }
     int Height() const { return m_height; }
@@ -68,6 +98,16 @@ public:
 
 private:
     QImage rendered(int index, unsigned style, bool enabled) const;
+    // Tells every link that the pictures changed.
+    void changed();
+
+    // Copying a list neither copies nor drops its listeners.
+    struct Links {
+        Links() = default;
+        Links(const Links &) {}
+        Links &operator=(const Links &) { return *this; }
+        std::vector<TChangeLink *> items;
+    };
 
     int m_width = 16;
     int m_height = 16;
@@ -77,6 +117,7 @@ private:
     TColor m_blendColor = clNone;
     TDrawingStyle m_drawingStyle = TDrawingStyle::dsNormal;
     TImageType m_imageType = TImageType::itImage;
+    Links m_links;
 };
 
 using TCustomImageList = TImageList;

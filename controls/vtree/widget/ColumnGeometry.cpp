@@ -11,7 +11,9 @@ TAlignment TLazyStringTreeWidget::cellAlignment(TColumnIndex Column) const
 
 bool TLazyStringTreeWidget::readsRightToLeft(TColumnIndex Column) const
 {
-    return IsValidColumn(Column) && FHeader.Columns()[Column].BiDiMode() != TBiDiMode::bdLeftToRight;
+    if (IsValidColumn(Column))
+        return FHeader.Columns()[Column].BiDiMode() != TBiDiMode::bdLeftToRight;
+    return UseRightToLeftReading();
 }
 
 TAlignment mirrored(TAlignment Alignment)
@@ -44,11 +46,14 @@ TColumnIndex TLazyStringTreeWidget::ColumnAndEdgesAt(int X, int &Left, int &Righ
 {
     if (X < 0)
         return InvalidColumn;
-    for (const TLazyTreeColumn *column : FHeader.Columns().GetVisibleColumns()) {
-        if (column->Left() + column->Width() > X) {
-            Left = column->Left();
-            Right = Left + column->Width();
-            return column->Index();
+    // Walked in place: hit tests run on every mouse move.
+    const TLazyTreeColumns &columns = FHeader.Columns();
+    for (const TColumnIndex index : columns.PositionToIndex()) {
+        const TLazyTreeColumn &column = columns[index];
+        if (column.Options().contains(TLTColumnOption::coVisible) && column.Left() + column.Width() > X) {
+            Left = column.Left();
+            Right = Left + column.Width();
+            return index;
         }
     }
     return InvalidColumn;

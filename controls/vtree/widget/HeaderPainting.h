@@ -47,6 +47,15 @@ struct THeaderColumnLook {
     bool IsMainColumn = true;
     platform::TImageList *Images = nullptr;
     int ImageIndex = -1;
+    // A check box in place of the image: CheckIndex of CheckImages.
+    bool CheckBox = false;
+    platform::TImageList *CheckImages = nullptr;
+    int CheckIndex = -1;
+    // The caption reads right to left: alignment mirrored, sort glyph first.
+    bool RightToLeft = false;
+    bool WrapCaption = false;
+    // What the application paints itself; the column leaves these out.
+    THeaderPaintElements OwnerElements;
     bool ShowSortGlyph = false;
     TSortDirection SortDirection = TSortDirection::sdAscending;
     TLTDropMarkMode DropMark = TLTDropMarkMode::dmmNone;
@@ -60,6 +69,9 @@ struct THeaderColors {
 // Where image, sort glyph and caption go inside the content rectangle.
 struct THeaderContentPlace {
     bool ShowGlyph = false;
+    platform::TSize GlyphSize;
+    // The caption as drawn: the text, or with coWrapCaption its lines.
+    QString Caption;
     platform::TPoint GlyphPos;
     platform::TPoint SortGlyphPos;
     platform::TSize SortGlyphSize;
@@ -71,11 +83,18 @@ struct THeaderContentPlace {
 THeaderContentPlace PlaceHeaderContent(platform::TCanvas &Canvas, const THeaderColumnLook &Column,
                                        const platform::TRect &Client, bool UseGlyph, bool UseSortGlyph);
 
-// The caption shortened to Bounds, hot or normal; a disabled caption is
-// engraved (highlight one pixel right and down under the shadow).
+// The caption shortened to Bounds (a wrapped one is not), hot or normal; a
+// disabled caption is engraved (highlight one pixel right and down under the
+// shadow).
 void DrawHeaderCaption(platform::TCanvas &Canvas, const QString &Caption, unsigned DrawFormat, bool Hot, bool Enabled,
-                       const platform::TRect &Bounds, const THeaderColors &Colors);
+                       const platform::TRect &Bounds, const THeaderColors &Colors, bool Wrapped = false);
 
-void PaintHeaderColumn(platform::TCanvas &Canvas, const THeaderColumnLook &Column, const THeaderColors &Colors);
+// The caption's DrawText format: alignment and reading direction.
+unsigned HeaderCaptionFormat(const THeaderColumnLook &Column);
+
+// Paints the column and gives where its content went (the pressed offset
+// included), for hit tests and the application's own drawing.
+THeaderContentPlace PaintHeaderColumn(platform::TCanvas &Canvas, const THeaderColumnLook &Column,
+                                      const THeaderColors &Colors);
 
 } // namespace vtree

@@ -6,10 +6,15 @@
 // rectangles, hit tests, offsets, ranges, scroll bars) and painting.
 #include "controls/vtree/LazyStringTree.h"
 #include "controls/vtree/TreeHeader.h"
+#include "controls/vtree/widget/EditHintState.h"
+#include "controls/vtree/widget/HeaderInteraction.h"
 #include "controls/vtree/widget/PaintInfo.h"
 #include "controls/vtree/widget/ScrollBarOptions.h"
 #include "controls/vtree/widget/TreeColors.h"
+#include "controls/vtree/widget/TreeKeys.h"
 #include "controls/vtree/widget/TreeLooks.h"
+#include "controls/vtree/widget/TreePaintState.h"
+#include "controls/vtree/widget/TreeMouse.h"
 #include "platform/draw/Canvas.h"
 #include "platform/draw/ImageList.h"
 #include "platform/draw/RetainedImage.h"
@@ -268,7 +273,7 @@ protected:
     // One cell of a row: images, lines, decorations, content.
     void paintCell(TLTPaintInfo &PaintInfo, bool ShowCheckImages, bool ShowStateImages, bool ShowImages);
     TAlignment cellAlignment(TColumnIndex Column) const;
-    // Only columns read right to left here: the tree itself has no reading direction.
+    // A cell's reading direction: its column's, else the tree's.
     bool readsRightToLeft(TColumnIndex Column) const;
     // The indentation a hit test counts in front of a cell's content.
     int hitIndentWidth(PLazyNode Node, bool IsMain) const;
@@ -297,7 +302,8 @@ protected:
     void PlaceImage(TLTPaintInfo &PaintInfo, int InfoIndex);
     void ShiftByIndent(TLTPaintInfo &PaintInfo, int Levels);
     void DrawTreeLines(TLTPaintInfo &PaintInfo);
-    void DrawLineSegment(TLTPaintInfo &PaintInfo, int X, TLTLineType LineType, int VAlignMinus1, int Height);
+    void DrawLineSegment(TLTPaintInfo &PaintInfo, int X, bool Reverse, TLTLineType LineType, int VAlignMinus1,
+                         int Height);
     void DrawExpandButton(TLTPaintInfo &PaintInfo);
     void DrawCheckBox(TLTPaintInfo &PaintInfo);
     void DrawNodeImage(TLTPaintInfo &PaintInfo, int InfoIndex, bool DoOverlay);
@@ -384,6 +390,349 @@ protected:
     platform::TCanvas FIdleCanvas;
     platform::TCanvas *FCanvas = &FIdleCanvas;
     platform::TRetainedImage FRetained;
+
+    // ---- Editing, hints and animations -----------------------------------------
+public:
+    // Editable: toEditable, enabled, not read-only, column -1 or coEditable;
+    // OnEditing has the last word.
+    bool CanEdit(PLazyNode Node, TColumnIndex Column);
+    // Focuses the node and opens an editor over the cell; whether one is open.
+    virtual bool EditNode(PLazyNode Node, TColumnIndex Column);
+    bool EndEditNode() override;
+    bool CancelEditNode() override;
+    bool IsEditing() const { return FStates.contains(TLazyTreeState::tsEditing); }
+    TColumnIndex EditColumn() const { return FEditHint.EditColumn; }
+    ILTEditLink *EditLink() const { return FEditHint.EditLink.get(); }
+    // The alignment of a cell's text as read (right to left mirrored).
+    TAlignment EditAlignment(TColumnIndex Column) const;
+    void UpdateEditBounds() override;
+
+    bool ShowHint() const { return FEditHint.ShowHint; }
+    void SetShowHint(bool value) { FEditHint.ShowHint = value; }
+    // The hint decision for a cursor position (client coordinates): 0 when a
+    // hint shows, HintInfo filled; see TLTHintInfo.
+    int HandleHintShow(TLTHintInfo &HintInfo);
+    // The mouse resting at CursorPos (client coordinates): decides, measures
+    // and shows the hint; true when one is up.
+    bool ShowHintAt(QPoint CursorPos);
+    void CancelTreeHint() override;
+    // Qt's request for a hint over the rows.
+    bool viewportEvent(QEvent *event) override;
+    THintAnimationType EffectiveHintAnimation() const;
+    TLazyTreeHintWindow *HintWindow() const { return FEditHint.HintWindow; }
+    const platform::TRect &LastHintRect() const { return FEditHint.LastHintRect; }
+
+    // Steps over Duration on a timer, tsInAnimation meanwhile; false (and no
+    // step) when an animation runs already or there is no time.
+    bool RunAnimation(int Steps, unsigned Duration, TTimedAnimation::StepFunction Step,
+                      std::function<void()> Finished = {});
+    // Ends a running animation at once, with its closing step.
+    void FinishAnimation();
+    TTimedAnimation &Animation();
+    // Only a tree the user can see animates.
+    bool canAnimate() const;
+    bool IsToggleAnimating() const { return FEditHint.ToggleOverlay && FEditHint.ToggleOverlay->isVisible(); }
+    const QImage &ToggleFrame() const { return FEditHint.ToggleFrame; }
+
+protected:
+    friend class TLTEdit;
+    friend class TStringEditLink;
+    friend class TLazyTreeHintWindow;
+    virtual void OpenEditor();
+    virtual bool CloseEditor();
+    bool AbortEditor() override;
+    virtual void PlaceEditor();
+    void TimerFired(int Id) override;
+    void AnimateToggle(PLazyNode Node, bool Expanding, std::int64_t HeightChange) override;
+    // The toggle's figures taken before it changes anything.
+    TToggleGeometry toggleGeometry(PLazyNode Node, std::int64_t HeightChange);
+
+    TEditHintState FEditHint;
+    // ---- Header strip: owner drawing, mouse, popup menu and printing ---------
+public:
+    QWidget *HeaderStrip() const { return FHeaderStrip; }
+    // The header's own images (column images and the menu's icons).
+    platform::TImageList *HeaderImages() const { return FHeaderInteraction.Images; }
+    void SetHeaderImages(platform::TImageList *Value);
+    // The menu a right click on the header shows (nil: OnGetPopupMenu asks).
+    QMenu *HeaderPopupMenu() const { return FHeaderInteraction.PopupMenu; }
+    void SetHeaderPopupMenu(QMenu *Value) { FHeaderInteraction.PopupMenu = Value; }
+    // The column menu made by the last right click with hoAutoColumnPopupMenu.
+    QMenu *AutoColumnPopupMenu() const { return FHeaderInteraction.AutoMenu; }
+    // The picture following the mouse during a column drag (nil before one).
+    QWidget *HeaderDragImage() const { return FHeaderInteraction.DragImage; }
+    TColumnIndex HeaderDragIndex() const { return FHeaderInteraction.DragIndex; }
+    TColumnIndex HeaderDropTarget() const { return FHeaderInteraction.DropTarget; }
+    bool HeaderDropBefore() const { return FHeaderInteraction.DropBefore; }
+    // The column under a header point (strip coordinates), InvalidColumn for none.
+    TColumnIndex HeaderColumnAt(QPoint P) const;
+    // P in client coordinates (the header spans y -Height .. 0): the column
+    // whose right edge P is near enough to resize, into the tracked index.
+    bool FindSplitterColumn(QPoint P);
+    bool InHeaderSplitterArea(QPoint P) const;
+    bool CanResizeHeaderHeight(QPoint P);
+    void ProcessHeaderClick(QPoint P, TMouseButton Button, bool DblClick, bool Force);
+    // Fits the columns at display positions RangeStartCol .. RangeEndCol
+    // (-1: first and last) to their widest content.
+    void AutoFitColumns(bool Animated = true, TSmartAutoFitType SmartAutoFitType = TSmartAutoFitType::smaUseColumnOption,
+                        TColumnIndex RangeStartCol = NoColumn, TColumnIndex RangeEndCol = NoColumn);
+    int GetMaxColumnWidth(TColumnIndex Column, bool UseSmartColumnWidth = false);
+    // Prints the tree with the header on top of the first pages when asked
+    // and visible.
+    void Print(class TTreePrinter *Printer, bool PrintHeader);
+    // The header's font: stored (ParentFont off), the header made at least
+    // as tall as its text needs under toAutoChangeScale, repainted.
+    void SetHeaderFont(const THeaderFont &Value);
+    // The tree's font changed: a header with ParentFont takes it.
+    void HeaderParentFontChanged();
+    // The strip's own input and, while a header state is set, the tree's
+    // Escape and focus loss; true when the header took the event.
+    bool HandleHeaderEvent(QEvent *Event);
+
+protected:
+    // Paints the columns over Width pixels of a strip scrolled by OffsetX.
+    void paintHeaderColumns(platform::TCanvas &Canvas, int Width, int OffsetX);
+    void paintHeaderCell(platform::TCanvas &Canvas, TLazyTreeColumn &Column, const platform::TRect &Cell,
+                         bool OwnerDraw, bool AdvancedOwnerDraw);
+    void invalidateHeader();
+    TShiftState headerShiftState(Qt::KeyboardModifiers Modifiers) const;
+    bool trackHoverColumn(QPoint P);
+    // Header-relative points, as the strip gets them.
+    TColumnIndex trackPressedColumn(QPoint Header);
+    void headerPress(const QMouseEvent &Event);
+    void headerMove(const QMouseEvent &Event);
+    void headerRelease(const QMouseEvent &Event);
+    void headerDoubleClick(const QMouseEvent &Event);
+    bool trackHeaderMouseMove(const QMouseEvent &Event);
+    void beginColumnDrag(QPoint DragStart);
+    void moveColumnDrag(QPoint Global);
+    bool cancelHeaderStates();
+    void updateHeaderCursor(QPoint P);
+    void setHeaderStates(THeaderStates Value) { FHeader.SetStates(Value); }
+    THeaderInteraction FHeaderInteraction;
+    // ---- Keyboard, incremental search, selection and focus by keys and mouse ----
+public:
+    // Key handling in virtual-key codes and shift states; the Qt handlers
+    // translate to these. A key down answers whether the tree used the key
+    // (an unused one goes on to the window's parent).
+    bool HandleKeyDown(std::uint16_t CharCode, TShiftState Shift);
+    void HandleKeyUp(std::uint16_t CharCode, TShiftState Shift);
+    // A typed character (8 for Backspace) after its key down.
+    void HandleChar(char16_t CharCode);
+    // One step of the incremental search with a typed character.
+    void HandleIncrementalSearch(char16_t CharCode);
+    // Focuses a node and a column together, asking first; false when refused.
+    bool SetFocusedNodeAndColumn(PLazyNode Node, TColumnIndex Column);
+    // The platform takes the mouse and keyboard away: timers and searches stop.
+    void CancelMode();
+    int HelpContext() const { return FKeys.HelpContext; }
+    void SetHelpContext(int value) { FKeys.HelpContext = value; }
+    TLTShowHelpEvent OnShowHelp;
+
+    // Selection by the mouse, for the mouse handling: at mouse down with the
+    // hit information (whether a drag may start there, and for the right
+    // button whether a popup menu exists), and at mouse up with the node
+    // under the mouse.
+    void HandleMouseSelection(const THitInfo &HitInfo, TShiftState Shift, TMouseButton Button, bool DragPossible,
+                              bool PopupAvailable);
+    void HandleClickSelection(PLazyNode LastFocused, PLazyNode NewNode, TShiftState Shift, bool DragPending);
+    void CompleteMouseSelection(PLazyNode NodeUnderMouse);
+
+    // The popup menu of a node at a client point.
+    virtual void ShowPopupMenu(PLazyNode Node, TColumnIndex Column, QPoint Position);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
+
+private:
+    void abandonKeyCheck();
+    bool startKeyCheck();
+    void handleNavigationKey(std::uint16_t CharCode, TShiftState Shift);
+    bool handleOtherKey(std::uint16_t CharCode, TShiftState Shift);
+    PLazyNode pageTarget(PLazyNode From, bool Up);
+    void moveColumnByScreen(bool Left);
+    void moveColumnFocus(bool Forward);
+    void tabToCell(bool Backward);
+    void showHelp();
+    void popupForFocusedNode();
+    PLazyNode searchStep(PLazyNode Node, bool Forward);
+    TTreeKeyState FKeys;
+    // ---- Tree painting and measuring: reading direction, spans, text events, multiline, button images,
+    // rubber band, border, window changes
+public:
+    // The tree's reading direction, held as Qt's layout direction too.
+    TBiDiMode BiDiMode() const { return FPaintState.BiDiMode; }
+    void SetBiDiMode(TBiDiMode Value);
+    bool UseRightToLeftAlignment() const { return FPaintState.BiDiMode == TBiDiMode::bdRightToLeft; }
+    bool UseRightToLeftReading() const { return FPaintState.BiDiMode != TBiDiMode::bdLeftToRight; }
+    // How far to the right a right-to-left tree draws its columns when they
+    // are narrower than its window.
+    int RightToLeftShift(bool ExcludeScrollBar);
+    // For the mouse: the node under the pointer and whether the pointer is
+    // over its expand button (nil for none); repaints the rows that change.
+    void SetHotNode(PLazyNode Node, bool ButtonHit);
+    bool HotNodeButtonHit() const { return FPaintState.HotNodeButtonHit; }
+    // For the mouse: the rubber band of a mouse selection in absolute tree
+    // coordinates, drawn while the tree is mouse-selecting with the left
+    // button down; an empty rectangle draws none.
+    void SetNewSelRect(const platform::TRect &R);
+    platform::TRect NewSelRect() const { return FPaintState.NewSelRect; }
+    // (Re)makes the six expand button images and/or the line pattern.
+    void BuildButtonBitmaps(bool NeedButtons, bool NeedLines);
+    const TButtonBitmaps &ButtonBitmaps() const { return FPaintState.Buttons; }
+    // The tree font's cell height and the width of "..." in it.
+    int TextHeight() const { return FPaintState.TextHeight; }
+    int EllipsisWidth() const { return FPaintState.EllipsisWidth; }
+    // The height a cell's text needs (S empty: the cell's text).
+    virtual int ComputeNodeHeight(platform::TCanvas *Canvas, PLazyNode Node, TColumnIndex Column, QString S = {});
+    // Where an editor for the cell's text goes, with the font it shows.
+    virtual void GetTextInfo(PLazyNode Node, TColumnIndex Column, platform::TFont &AFont, platform::TRect &R, QString &Text);
+    // The frame around the client area, as negative thicknesses.
+    QPoint WindowFrameSize() const;
+    // The client area painted onto another canvas as a print request has
+    // it: without column colours.
+    void PrintClient(platform::TCanvas &Canvas);
+    // After loading, what the window is made with is made from the loaded
+    // settings.
+    void Loaded() override;
+
+protected:
+    // The cell widened over the empty cells after it; gives the next column
+    // to paint (InvalidColumn after the last).
+    virtual TColumnIndex SpanCellRect(TLTPaintInfo &PaintInfo);
+    virtual void DrawRubberBand(platform::TCanvas &Canvas, int WindowOrgX, platform::TRect TargetRect,
+                                platform::TRect SelectionRect);
+    bool drawsRubberBand() const;
+    // The dotted rectangle of focus and of the plain rubber band.
+    void drawDottedFrame(platform::TCanvas &Canvas, const platform::TRect &R);
+    // The horizontal scroll position as a positive number: right to left it
+    // counts from the right end of the tree.
+    int effectiveOffsetX() const;
+    // OnPaintText; true when the handler changed the canvas font.
+    virtual bool NotifyPaintText(platform::TCanvas &Canvas, PLazyNode Node, TColumnIndex Column, TLSTTextType TextType);
+    virtual QString FitTextToWidth(platform::TCanvas &Canvas, PLazyNode Node, TColumnIndex Column, const QString &S,
+                                   int Width, int EllipsisWidth);
+    virtual void RenderCellText(platform::TCanvas &Canvas, PLazyNode Node, TColumnIndex Column, const QString &Text,
+                                platform::TRect R, unsigned Flags);
+    virtual platform::TSize MeasureTextExtent(platform::TCanvas &Canvas, PLazyNode Node, TColumnIndex Column,
+                                              const QString &Text);
+    unsigned alignmentFlag(TAlignment Alignment) const;
+    // The font changed: metrics, measured widths, button images, a repaint.
+    void treeFontChanged();
+    // Follows an image list's changes (and its end) for one of the lists.
+    void linkImageList(platform::TChangeLink &Link, platform::TImageList *List, platform::TImageList *&Field);
+    void changeEvent(QEvent *event) override;
+    // Columns in index order, or reversed for right to left.
+    void resetColumnDisplayOrder(bool RightToLeft);
+
+    TTreePaintState FPaintState;
+
+    // ---- Mouse on the rows, wheel, panning, hot tracking, drag and drop ------
+public:
+    // The hot node's column.
+    TColumnIndex HotColumn() const { return FMouse.CurrentHotColumn; }
+    // The rubber band in client coordinates; empty when none is drawn.
+    QRect RubberBandRect() const;
+    TDragMode DragMode() const { return FMouse.DragMode; }
+    void SetDragMode(TDragMode value) { FMouse.DragMode = value; }
+    // Panning runs from its start until the click that ends it.
+    bool IsWheelPanning() const
+    {
+        return FStates.contains(TLazyTreeState::tsWheelPanning) || FStates.contains(TLazyTreeState::tsWheelScrolling);
+    }
+    // The cursor resource wheel panning shows (empty when not panning).
+    const QString &PanningCursor() const { return FMouse.PanningCursor; }
+    QWidget *PanningWindow() const { return FMouse.PanningWindow.get(); }
+    const QTimer *AutoScrollTimer() const { return FMouse.ScrollTimer.get(); }
+    const QTimer *AutoExpandTimer() const { return FMouse.ExpandTimer.get(); }
+    TScrollDirections ScrollDirections() const { return FMouse.ScrollDirections; }
+    TLTDragImage &DragImage() { return FMouse.DragImage; }
+    int LastDragEffect() const { return FMouse.LastDragEffect; }
+    TDropMode LastDropMode() const { return FLastDropMode; }
+
+    void HandleMouseDown(const TTreeMouseMessage &Message, THitInfo &HitInfo);
+    void HandleMouseUp(const TTreeMouseMessage &Message, const THitInfo &HitInfo);
+    void HandleMouseDblClick(const TTreeMouseMessage &Message, const THitInfo &HitInfo);
+    void HandleHotTrack(int X, int Y);
+    void StartWheelPanning(QPoint Position);
+    void StopWheelPanning();
+    // One step of timer 4: starts a pending scroll, then scrolls once.
+    void AutoScrollTimerFired();
+    // Timer 1: the drop target expands.
+    void AutoExpandTimerFired();
+
+    void BeginDrag(bool Immediate, int Threshold = -1);
+    bool Dragging() const;
+    // Inserts dropped tree data at TargetNode as Mode says; Effect becomes
+    // none when the nodes were moved (nothing left for the source to do).
+    bool ProcessDrop(const QMimeData *DataObject, PLazyNode TargetNode, int &Effect, TLTNodeAttachMode Mode);
+    bool ProcessDrop(IDataObject *DataObject, PLazyNode TargetNode, int &Effect, TLTNodeAttachMode Mode);
+    // The drop mode a point gives over a node.
+    TDropMode ComputeDropMode(QPoint P, const THitInfo &HitInfo, const QRect &NodeRect) const;
+    // Renders the selected nodes around HotSpot (client) into the drag image.
+    void PrepareDragImage(QPoint HotSpot);
+
+    // Hooks the data, selection and editing code fills in.
+    // The data a drag of the selected nodes carries.
+    virtual QMimeData *DragDataObject();
+    virtual bool ProcessOLEData(TBaseLazyTree *Source, const QMimeData *DataObject, PLazyNode TargetNode,
+                                TLTNodeAttachMode Mode, bool Optimized);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void enterEvent(QEnterEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dragLeaveEvent(QDragLeaveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    // Runs Qt's drag loop; tests answer it themselves.
+    virtual Qt::DropAction ExecDrag(QDrag &Drag, Qt::DropActions Allowed, Qt::DropAction Default);
+
+    void HandleMouseMove(const TTreeMouseMessage &Message);
+    // The hit information of a client point.
+    THitInfo HitInfoAt(QPoint P);
+    void MouseWheel(int Delta, bool Horizontal, Qt::KeyboardModifiers Modifiers);
+    void PressCheckBox(PLazyNode Node);
+    void UpdateMouseCursor(QPoint P);
+    // The focus column a click on the hit gives, and whether it changes.
+    void ClickColumn(const THitInfo &HitInfo, TColumnIndex &NewColumn, bool &ColumnChange) const;
+    void StartDrawSelection(QPoint P, const THitInfo &HitInfo, TShiftState Shift);
+    void EndDrawSelection();
+    void showRubberBand();
+    bool HeaderBusy() const;
+    bool CanScrollVertically() const { return ClientHeight() < FRangeY; }
+    bool CanScrollHorizontally() const { return ClientWidth() < FRangeX; }
+    TScrollDirections DetermineScrollDirections(QPoint P, bool DuringDragOver);
+    bool CanAutoScroll() const;
+    void UpdateAutoScroll(QPoint P);
+    void StopAutoScroll();
+    // One scroll step; whether the offsets changed.
+    bool DoAutoScroll(QPoint P);
+    void UpdatePanningCursor(QPoint P);
+    QTimer &scrollTimer();
+    QTimer &expandTimer();
+    // The rubber band follows the mouse; whether it changed.
+    bool UpdateSelectionRect(QPoint P);
+    void HandleDrawSelection(const QRect &OldRect, const QRect &NewRect);
+    void DoDragging(QPoint P);
+    int SuggestDropEffect(QObject *Source, TShiftState Shift, int AllowedEffects) const;
+    TShiftState DragShiftState(Qt::KeyboardModifiers Modifiers) const;
+    // The shared drag enter and drag over steps; the effect to answer.
+    int DragOverStep(QObject *Source, Qt::KeyboardModifiers Modifiers, QPoint P, TDragState State, int Allowed);
+    void DragLeaveStep();
+    void ReadDropSource(const QMimeData *Data, QObject *EventSource);
+
+    TTreeMouseState FMouse{viewport()};
 };
 
 } // namespace vtree

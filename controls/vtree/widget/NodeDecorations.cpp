@@ -3,7 +3,6 @@
 #include "controls/vtree/widget/LazyStringTreeWidget.h"
 
 #include "platform/draw/DrawFlags.h"
-#include "platform/draw/Resources.h"
 
 #include <cmath>
 
@@ -78,7 +77,7 @@ int TLazyStringTreeWidget::ComputeLineImage(PLazyNode Node, TLineImage &LineImag
 int TLazyStringTreeWidget::ButtonXOf(int Levels) const
 {
     // Halves round to the even neighbour.
-    int x = int(std::nearbyint((int(FIndent) - ButtonSize) / 2.0)) + 1;
+    int x = int(std::nearbyint((int(FIndent) - FPaintState.Buttons.Plus.width()) / 2.0)) + 1;
     if (!toOption(TLTPaintOption::toFixedIndent) && Levels > 1)
         x += (Levels - 1) * int(FIndent);
     return x;
@@ -88,6 +87,7 @@ void TLazyStringTreeWidget::ComputeVerticalAlignment(TLTPaintInfo &PaintInfo, bo
 {
     PLazyNode node = PaintInfo.Node;
     const int height = int(GetNodeHeight(node));
+    const int buttonHeight = FPaintState.Buttons.Plus.height();
     switch (FNodeAlignment) {
     case TLTNodeAlignment::naFromBottom:
         PaintInfo.VAlign = height - node->Align;
@@ -100,12 +100,12 @@ void TLazyStringTreeWidget::ComputeVerticalAlignment(TLTPaintInfo &PaintInfo, bo
             const int imageHeight = ShowImages ? FImages->Height() : FStateImages->Height();
             PaintInfo.VAlign = mulDiv(height - imageHeight, node->Align, 100) + imageHeight / 2;
         } else if (toOption(TLTPaintOption::toShowButtons))
-            PaintInfo.VAlign = mulDiv(height - ButtonSize, node->Align, 100) + ButtonSize / 2;
+            PaintInfo.VAlign = mulDiv(height - buttonHeight, node->Align, 100) + buttonHeight / 2;
         else
             PaintInfo.VAlign = mulDiv(height, node->Align, 100);
         break;
     }
-    PaintInfo.ButtonY = PaintInfo.VAlign - ButtonSize / 2 - (ButtonSize & 1);
+    PaintInfo.ButtonY = PaintInfo.VAlign - buttonHeight / 2 - (buttonHeight & 1);
 }
 
 void TLazyStringTreeWidget::FetchImageInfo(TLTPaintInfo &PaintInfo, TLTImageKind Kind, int InfoIndex,
@@ -123,15 +123,24 @@ void TLazyStringTreeWidget::PlaceImage(TLTPaintInfo &PaintInfo, int InfoIndex)
     TLTImageInfo &entry = PaintInfo.ImageInfo[std::size_t(InfoIndex)];
     const int width = entry.Images ? entry.Images->Width() : 0;
     const int height = entry.Images ? entry.Images->Height() : 0;
-    entry.XPos = PaintInfo.ContentRect.Left - 1;
-    PaintInfo.ContentRect.Left += width + 2;
+    if (readsRightToLeft(PaintInfo.Column)) {
+        entry.XPos = PaintInfo.ContentRect.Right - width;
+        PaintInfo.ContentRect.Right -= width + 2;
+    } else {
+        entry.XPos = PaintInfo.ContentRect.Left - 1;
+        PaintInfo.ContentRect.Left += width + 2;
+    }
     entry.YPos = PaintInfo.ContentRect.Top + PaintInfo.VAlign - height / 2;
 }
 
 void TLazyStringTreeWidget::ShiftByIndent(TLTPaintInfo &PaintInfo, int Levels)
 {
-    const int shift = Levels * int(FIndent);
-    PaintInfo.ContentRect.Left += shift;
+    int shift = Levels * int(FIndent);
+    if (readsRightToLeft(PaintInfo.Column)) {
+        PaintInfo.ContentRect.Right -= shift;
+        shift = -shift;
+    } else
+        PaintInfo.ContentRect.Left += shift;
     for (int index : {iiNormal, iiState, iiCheck})
         PaintInfo.ImageInfo[std::size_t(index)].XPos += shift;
 }
@@ -140,7 +149,10 @@ void TLazyStringTreeWidget::DrawTreeLines(TLTPaintInfo &PaintInfo)
 {
     const int levels = toOption(TLTPaintOption::toFixedIndent) ? 1 : int(PaintInfo.LineImage.size());
     const int height = int(GetNodeHeight(PaintInfo.Node));
-    int x = PaintInfo.CellRect.Left;
+    // Right to left the levels count from the cell's right edge.
+    const bool reverse = readsRightToLeft(PaintInfo.Column);
+    const int step = reverse ? -int(FIndent) : int(FIndent);
+    int x = reverse ? PaintInfo.CellRect.Right - int(FIndent) : PaintInfo.CellRect.Left;
     if (FLineMode == TLTLineMode::lmBands) {
         if (!PaintInfo.PaintOptions.contains(TLTInternalPaintOption::poGridLines))
             return;
@@ -164,8 +176,8 @@ void TLazyStringTreeWidget::DrawTreeLines(TLTPaintInfo &PaintInfo)
             } else
                 band = ltLeftBottom;
         }
-        for (int i = 0; i < levels && i < int(bands.size()); ++i, x += int(FIndent))
-            DrawLineSegment(PaintInfo, x, bands[std::size_t(i)], PaintInfo.VAlign - 1, height - 1);
+        for (int i = 0; i < levels && i < int(bands.size()); ++i, x += step)
+            DrawLineSegment(PaintInfo, x, reverse, bands[std::size_t(i)], PaintInfo.VAlign - 1, height - 1);
         return;
     }
     PaintInfo.Canvas->Font().setColor(FColors.GetColor(TLTColors::TreeLineColor));
@@ -173,19 +185,21 @@ void TLazyStringTreeWidget::DrawTreeLines(TLTPaintInfo &PaintInfo)
         int lineX = x;
         if (OnBeforeDrawTreeLine)
             QueryLineImagePosition(PaintInfo.Node, i + (toOption(TLTPaintOption::toShowRoot) ? 0 : 1), lineX);
-        DrawLineSegment(PaintInfo, lineX, PaintInfo.LineImage[std::size_t(i)], PaintInfo.VAlign - 1, height);
-        x += int(FIndent);
+        DrawLineSegment(PaintInfo, lineX, reverse, PaintInfo.LineImage[std::size_t(i)], PaintInfo.VAlign - 1, height);
+        x += step;
     }
 }
 
-void TLazyStringTreeWidget::DrawLineSegment(TLTPaintInfo &PaintInfo, int X, TLTLineType LineType, int VAlignMinus1,
-                                            int Height)
+void TLazyStringTreeWidget::DrawLineSegment(TLTPaintInfo &PaintInfo, int X, bool Reverse, TLTLineType LineType,
+                                            int VAlignMinus1, int Height)
 {
     const int top = PaintInfo.CellRect.Top;
     const int mid = X + int(std::nearbyint(int(FIndent) / 2.0));
     const int v = top + VAlignMinus1;
     const int bottom = top + Height;
-    const int end = X + int(FIndent);
+    const int end = Reverse ? X : X + int(FIndent);
+    // The band's edge: the level's left edge, its right edge when reversed.
+    const int edge = Reverse ? X + int(FIndent) : X;
     switch (LineType) {
     case ltBottomRight:
         DottedVertLine(PaintInfo, v, false, mid, bottom);
@@ -206,51 +220,14 @@ void TLazyStringTreeWidget::DrawLineSegment(TLTPaintInfo &PaintInfo, int X, TLTL
         DottedHorzLine(PaintInfo, mid, v, end);
         break;
     case ltLeft:
-        DottedVertLine(PaintInfo, top, false, X, bottom);
+        DottedVertLine(PaintInfo, top, false, edge, bottom);
         break;
     case ltLeftBottom:
-        DottedVertLine(PaintInfo, top, false, X, bottom);
+        DottedVertLine(PaintInfo, top, false, edge, bottom);
         DottedHorzLine(PaintInfo, X, bottom, X + int(FIndent));
         break;
     case ltNone:
         break;
-    }
-}
-
-void TLazyStringTreeWidget::DrawExpandButton(TLTPaintInfo &PaintInfo)
-{
-    platform::TCanvas &canvas = *PaintInfo.Canvas;
-    const int left = PaintInfo.CellRect.Left + PaintInfo.ButtonX;
-    const int top = PaintInfo.CellRect.Top + PaintInfo.ButtonY;
-    const bool expanded = GetExpanded(PaintInfo.Node);
-    const int mid = ButtonSize / 2;
-    if (FButtonStyle == TLTButtonStyle::bsTriangle) {
-        canvas.Pen().setColor(platform::clBlack);
-        canvas.Brush().setColor(platform::clBlack);
-        const platform::TPoint open[] = {{left, top + 2}, {left + 8, top + 2}, {left + 4, top + 6}};
-        const platform::TPoint closed[] = {{left + 2, top}, {left + 6, top + 4}, {left + 2, top + 8}};
-        canvas.Polygon(expanded ? std::span<const platform::TPoint>(open) : std::span<const platform::TPoint>(closed));
-        return;
-    }
-    if (FButtonFillMode == TLTButtonFillMode::fmShaded) {
-        const QImage face = platform::loadResourceImage(
-            QString::fromLatin1(expanded ? "LT_XPBUTTONMINUS" : "LT_XPBUTTONPLUS"), platform::TResourceColors::Mapped);
-        canvas.DrawImage(left, top, face);
-        return;
-    }
-    canvas.Pen().setColor(FColors.GetColor(TLTColors::TreeLineColor));
-    if (FButtonFillMode == TLTButtonFillMode::fmTransparent)
-        canvas.Brush().setStyle(platform::TBrushStyle::bsClear);
-    else
-        canvas.Brush().setColor(FButtonFillMode == TLTButtonFillMode::fmWindowColor ? platform::clWindow : BackGroundColor());
-    canvas.Rectangle(left, top, left + ButtonSize, top + ButtonSize);
-    canvas.Brush().setStyle(platform::TBrushStyle::bsSolid);
-    canvas.Pen().setColor(NodeFontColor());
-    canvas.MoveTo(left + 2, top + mid);
-    canvas.LineTo(left + ButtonSize - 2, top + mid);
-    if (!expanded) {
-        canvas.MoveTo(left + mid, top + 2);
-        canvas.LineTo(left + mid, top + ButtonSize - 2);
     }
 }
 

@@ -61,6 +61,8 @@ struct TLTPaintInfo {
     PLazyNode Node = nullptr;
     TColumnIndex Column = NoColumn;
     TAlignment Alignment = TAlignment::taLeftJustify;
+    // The cell's reading direction: its column's, else the tree's.
+    TBiDiMode BidiMode = TBiDiMode::bdLeftToRight;
     platform::TRect CellRect;
     platform::TRect ContentRect;
     int NodeWidth = 0;

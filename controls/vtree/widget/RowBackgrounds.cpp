@@ -12,23 +12,6 @@ namespace vtree {
 using platform::TRect;
 using enum TLTInternalPaintOption;
 
-platform::TPattern8 TLazyStringTreeWidget::linePattern()
-{
-    static constexpr platform::TPattern8 dotted{0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA};
-    static constexpr platform::TPattern8 solid{0, 0, 0, 0, 0, 0, 0, 0};
-    if (FLineStyle == TLTLineStyle::lsSolid)
-        return solid;
-    if (FLineStyle == TLTLineStyle::lsCustomStyle && OnGetLineStyle) {
-        // The handler may hand other bits: eight rows, one byte each.
-        void *bits = const_cast<std::uint8_t *>(dotted.data());
-        QueryLineStyle(bits);
-        platform::TPattern8 custom{};
-        std::copy_n(static_cast<const std::uint8_t *>(bits), 8, custom.begin());
-        return custom;
-    }
-    return dotted;
-}
-
 void TLazyStringTreeWidget::DottedHorzLine(TLTPaintInfo &PaintInfo, int Left, int Y, int Right)
 {
     platform::TCanvas &canvas = *PaintInfo.Canvas;
@@ -128,10 +111,10 @@ void TLazyStringTreeWidget::EraseNodeBackground(TLTPaintInfo &PaintInfo, bool Sh
 void TLazyStringTreeWidget::blendSelection(platform::TCanvas &Canvas, TRect Inner, TColor Color)
 {
     // The row bitmap's pixels are tinted directly: the painter lets go first.
-    const int originX = Canvas.WindowOrg().X;
-    TRect device = OffsetRect(Inner, -originX, 0);
-    device.Left = std::max(device.Left, 0);
-    device.Right = std::min(device.Right, Canvas.image()->width());
+    TRect device = OffsetRect(Inner, -Canvas.WindowOrg().X, -Canvas.WindowOrg().Y);
+    device = IntersectRect(device, {0, 0, Canvas.image()->width(), Canvas.image()->height()});
+    if (IsRectEmpty(device))
+        return;
     Canvas.endPainting();
     QImage &row = *Canvas.image();
     AlphaBlendRect(nullptr, row, device, {}, TPixelBlend::pbColorTint, FSelectionBlendFactor, Color);
@@ -189,15 +172,19 @@ void TLazyStringTreeWidget::DecorateCell(TLTPaintInfo &PaintInfo)
         }
     }
     if (inFocusColumn && PaintInfo.PaintOptions.contains(poDrawFocusRect) && focused && node == FFocusedNode) {
-        const TRect focusRect = toOption(TLTMiscOption::toGridExtensions) ? PaintInfo.CellRect : inner;
-        const TColor textColor = canvas.TextColor();
-        const TColor bkColor = canvas.BkColor();
-        canvas.SetTextColor(platform::clWhite);
-        canvas.SetBkColor(platform::clBlack);
-        canvas.DrawFocusRect(focusRect);
-        canvas.SetTextColor(textColor);
-        canvas.SetBkColor(bkColor);
+        drawDottedFrame(canvas, toOption(TLTMiscOption::toGridExtensions) ? PaintInfo.CellRect : inner);
     }
+}
+
+void TLazyStringTreeWidget::drawDottedFrame(platform::TCanvas &Canvas, const TRect &R)
+{
+    const TColor textColor = Canvas.TextColor();
+    const TColor bkColor = Canvas.BkColor();
+    Canvas.SetTextColor(platform::clWhite);
+    Canvas.SetBkColor(platform::clBlack);
+    Canvas.DrawFocusRect(R);
+    Canvas.SetTextColor(textColor);
+    Canvas.SetBkColor(bkColor);
 }
 
 void TLazyStringTreeWidget::PaintNodeDropMark(platform::TCanvas &Canvas, PLazyNode, TRect R)

@@ -9,35 +9,6 @@ namespace vtree {
 
 using platform::TRect;
 
-int TLazyStringTreeWidget::MeasureNodeWidth(platform::TCanvas *Canvas, PLazyNode Node, TColumnIndex Column)
-{
-    const bool main = Column <= NoColumn;
-    if (main && CachedTextWidth(Node) > 0)
-        return int(CachedTextWidth(Node));
-    const QString text = GetText(Node, Column);
-    int width = 2 * FTextMargin;
-    if (!text.isEmpty()) {
-        platform::TCanvas &canvas = Canvas ? *Canvas : FIdleCanvas;
-        canvas.Font().Assign(FFont);
-        width += canvas.TextWidth(text);
-    }
-    if (main)
-        SetCachedTextWidth(Node, std::uint32_t(width));
-    return width;
-}
-
-int TLazyStringTreeWidget::MeasureStaticTextWidth(platform::TCanvas *Canvas, PLazyNode Node, TColumnIndex Column)
-{
-    if (!StringTreeOptions().StringOptions().contains(TLTStringOption::toShowStaticText))
-        return 0;
-    const QString text = GetStaticText(Node, Column);
-    if (text.isEmpty() || FAlignment == TAlignment::taCenter || GetMultiline(Node))
-        return 0;
-    platform::TCanvas &canvas = Canvas ? *Canvas : FIdleCanvas;
-    canvas.Font().Assign(FFont);
-    return FTextMargin + canvas.TextWidth(text);
-}
-
 void TLazyStringTreeWidget::applyTextColors(TLTPaintInfo &PaintInfo)
 {
     platform::TCanvas &canvas = *PaintInfo.Canvas;
@@ -77,50 +48,96 @@ void TLazyStringTreeWidget::PaintNodeContent(TLTPaintInfo &PaintInfo)
 void TLazyStringTreeWidget::drawText(TLTPaintInfo &PaintInfo, const QString &Text)
 {
     platform::TCanvas &canvas = *PaintInfo.Canvas;
+    PLazyNode node = PaintInfo.Node;
+    const TColumnIndex column = PaintInfo.Column;
     applyTextColors(PaintInfo);
     TRect r = PaintInfo.ContentRect;
     r.Left += FTextMargin;
     r.Right -= FTextMargin;
     canvas.setTextFlags(0);
-    if (PaintInfo.Node->States.contains(TLazyNodeState::vsDisabled) || !IsTreeEnabled())
-        canvas.Font().setColor(FColors.GetColor(TLTColors::DisabledColor));
-    unsigned flags = platform::DT_NOPREFIX;
-    const unsigned alignment = PaintInfo.Alignment == TAlignment::taRightJustify ? platform::DT_RIGHT
-                               : PaintInfo.Alignment == TAlignment::taCenter    ? platform::DT_CENTER
-                                                                                  : platform::DT_LEFT;
+    const bool disabled = node->States.contains(TLazyNodeState::vsDisabled) || !IsTreeEnabled();
+    const unsigned reading = readsRightToLeft(column) ? platform::DT_RTLREADING : 0;
     QString shown = Text;
-    if (GetMultiline(PaintInfo.Node))
-        flags |= alignment | platform::DT_WORDBREAK | platform::DT_END_ELLIPSIS | platform::DT_EDITCONTROL;
-    else {
+    unsigned flags = platform::DT_NOPREFIX | reading;
+    if (GetMultiline(node)) {
+        NotifyPaintText(canvas, node, column, TLSTTextType::ttNormal);
+        const int height = ComputeNodeHeight(&canvas, node, column, Text);
+        if (disabled)
+            canvas.Font().setColor(FColors.GetColor(TLTColors::DisabledColor));
+        flags |= alignmentFlag(PaintInfo.Alignment) | platform::DT_WORDBREAK | platform::DT_END_ELLIPSIS |
+                 platform::DT_EDITCONTROL;
+        // A text shorter than the row stands in its middle.
+        if (height < r.Height()) {
+            const int half = (r.Height() - height) / 2;
+            r.Top += half;
+            r.Bottom -= half;
+        }
+    } else {
+        int ellipsisWidth = FPaintState.EllipsisWidth;
+        if (NotifyPaintText(canvas, node, column, TLSTTextType::ttNormal)) {
+            // Another font: the ellipsis and the text are measured in it.
+            ellipsisWidth = 0;
+            PaintInfo.NodeWidth = 2 * FTextMargin + canvas.TextWidth(Text);
+        }
+        if (disabled)
+            canvas.Font().setColor(FColors.GetColor(TLTColors::DisabledColor));
         flags |= platform::DT_VCENTER | platform::DT_SINGLELINE;
         // Without columns nothing is shortened: the row is as wide as its text.
-        if (PaintInfo.Column >= 0 && r.Width() < PaintInfo.NodeWidth - 2 * FTextMargin) {
-            shown = EllipsizeText(canvasExtent(canvas), Text, r.Width(), 0);
+        if (column < 0)
+            flags |= alignmentFlag(PaintInfo.Alignment);
+        else if (r.Width() < PaintInfo.NodeWidth - 2 * FTextMargin) {
+            shown = FitTextToWidth(canvas, node, column, Text, r.Width(), ellipsisWidth);
             flags |= PaintInfo.Alignment == TAlignment::taRightJustify ? platform::DT_RIGHT : platform::DT_LEFT;
         } else
-            flags |= alignment;
+            flags |= alignmentFlag(PaintInfo.Alignment);
     }
-    canvas.SetBkMode(platform::TRANSPARENT);
-    canvas.DrawText(shown, r, flags);
+    canvas.SetBkMode(canvas.TextFlags() & platform::ETO_OPAQUE ? platform::OPAQUE : platform::TRANSPARENT);
+    RenderCellText(canvas, node, column, shown, r, flags);
+}
+
+QString TLazyStringTreeWidget::FitTextToWidth(platform::TCanvas &Canvas, PLazyNode Node, TColumnIndex Column,
+                                              const QString &S, int Width, int EllipsisWidth)
+{
+    QString result;
+    bool done = false;
+    if (OnShortenString)
+        OnShortenString(this, &Canvas, Node, Column, S, Width, result, done);
+    return done ? result : EllipsizeText(canvasExtent(Canvas), S, Width, EllipsisWidth);
+}
+
+void TLazyStringTreeWidget::RenderCellText(platform::TCanvas &Canvas, PLazyNode Node, TColumnIndex Column,
+                                           const QString &Text, TRect R, unsigned Flags)
+{
+    bool defaultDraw = true;
+    if (OnDrawText)
+        OnDrawText(this, &Canvas, Node, Column, Text, platform::toQRect(R), defaultDraw);
+    if (defaultDraw)
+        Canvas.DrawText(Text, R, Flags);
 }
 
 void TLazyStringTreeWidget::drawStaticText(TLTPaintInfo &PaintInfo, const QString &Text)
 {
     platform::TCanvas &canvas = *PaintInfo.Canvas;
+    PLazyNode node = PaintInfo.Node;
     canvas.Font().Assign(FFont);
     canvas.Font().setColor(NodeFontColor());
-    if (toOption(TLTSelectionOption::toFullRowSelect) && Selected(PaintInfo.Node) &&
-        (Focused() || toOption(TLTPaintOption::toPopupMode)))
-        canvas.Font().setColor(FColors.GetColor(TLTColors::SelectionTextColor));
+    if (toOption(TLTSelectionOption::toFullRowSelect)) {
+        const bool highlighted = node == FDropTargetNode
+                                     ? FLastDropMode == TDropMode::dmOnNode || Selected(node)
+                                     : Selected(node) && (Focused() || toOption(TLTPaintOption::toPopupMode));
+        if (highlighted)
+            canvas.Font().setColor(FColors.GetColor(TLTColors::SelectionTextColor));
+    }
     canvas.setTextFlags(0);
-    if (PaintInfo.Node->States.contains(TLazyNodeState::vsDisabled) || !IsTreeEnabled())
+    NotifyPaintText(canvas, node, PaintInfo.Column, TLSTTextType::ttStatic);
+    if (node->States.contains(TLazyNodeState::vsDisabled) || !IsTreeEnabled())
         canvas.Font().setColor(FColors.GetColor(TLTColors::DisabledColor));
     TRect r = PaintInfo.ContentRect;
     if (FAlignment == TAlignment::taRightJustify)
         r.Right -= PaintInfo.NodeWidth + FTextMargin;
     else
         r.Left += PaintInfo.NodeWidth + FTextMargin;
-    canvas.SetBkMode(platform::TRANSPARENT);
+    canvas.SetBkMode(canvas.TextFlags() & platform::ETO_OPAQUE ? platform::OPAQUE : platform::TRANSPARENT);
     canvas.DrawText(Text, r, platform::DT_NOPREFIX | platform::DT_SINGLELINE | platform::DT_VCENTER);
 }
 

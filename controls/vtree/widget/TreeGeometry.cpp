@@ -218,7 +218,7 @@ void TLazyStringTreeWidget::classifyRightToLeft(PLazyNode Node, int X, int Width
         if (toOption(TLTPaintOption::toShowButtons) && Node->States.contains(TLazyNodeState::vsHasChildren)) {
             if (X <= edge + int(FIndent))
                 HitInfo.HitPositions.include(THitPosition::hiOnItemButton);
-            if (X <= edge + ButtonSize)
+            if (X <= edge + FPaintState.Buttons.Plus.width())
                 HitInfo.HitPositions.include(THitPosition::hiOnItemButtonExact);
         }
         return;
@@ -288,7 +288,7 @@ void TLazyStringTreeWidget::classifyLeftToRight(PLazyNode Node, int X, int Width
         if (toOption(TLTPaintOption::toShowButtons) && Node->States.contains(TLazyNodeState::vsHasChildren)) {
             if (X >= indentWidth - int(FIndent))
                 HitInfo.HitPositions.include(THitPosition::hiOnItemButton);
-            if (X >= indentWidth - ButtonSize)
+            if (X >= indentWidth - FPaintState.Buttons.Plus.width())
                 HitInfo.HitPositions.include(THitPosition::hiOnItemButtonExact);
         }
         return;
@@ -383,8 +383,10 @@ bool TLazyStringTreeWidget::ApplyOffsetXY(QPoint Value, TScrollUpdateOptions Opt
         return false;
     FOffsetX = x;
     FOffsetY = y;
-    FEffectiveOffsetX = -FOffsetX;
+    FEffectiveOffsetX = effectiveOffsetX();
     CancelTreeHint();
+    // An open editor stays over its cell.
+    UpdateEditBounds();
     if (!IsUpdating()) {
         // The whole retained picture is painted again at the new offsets.
         if (Options.contains(TScrollUpdateOption::suoScrollClientArea))
@@ -497,8 +499,9 @@ void TLazyStringTreeWidget::UpdateHorizontalScrollBar(bool DoRepaint)
     UpdateHorizontalRange();
     if (FStates.contains(TLazyTreeState::tsUpdating))
         return;
-    FEffectiveOffsetX = -FOffsetX;
-    setUpScrollBar(Qt::Horizontal, FScrollBarOptions.horizontalShown(), ClientWidth(), FRangeX, FEffectiveOffsetX);
+    FEffectiveOffsetX = effectiveOffsetX();
+    // Qt mirrors a right-to-left bar itself: its value stays the distance from the start.
+    setUpScrollBar(Qt::Horizontal, FScrollBarOptions.horizontalShown(), ClientWidth(), FRangeX, -FOffsetX);
 }
 
 void TLazyStringTreeWidget::UpdateScrollBars(bool DoRepaint)

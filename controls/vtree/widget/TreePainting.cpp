@@ -4,12 +4,14 @@
 // target in one step.
 #include "controls/vtree/widget/LazyStringTreeWidget.h"
 
+#include "controls/vtree/widget/DrawingUtils.h"
 #include "platform/draw/DrawFlags.h"
 #include "platform/draw/WidgetPainting.h"
 
 #include <QResizeEvent>
 
 #include <algorithm>
+#include <optional>
 
 namespace vtree {
 
@@ -52,8 +54,10 @@ void TLazyStringTreeWidget::Paint(platform::TCanvas &Canvas, const QRect &Update
     if (UpdateRect.isEmpty())
         return;
     const int fixed = ColumnsUsed() ? FHeader.Columns().GetVisibleFixedWidth() : 0;
+    // A right-to-left tree narrower than its window lies against the right edge.
+    const int shift = UseRightToLeftAlignment() && ColumnsUsed() ? RightToLeftShift(true) : 0;
     if (fixed == 0) {
-        const QRect window = UpdateRect.translated(FEffectiveOffsetX, -FOffsetY);
+        const QRect window = UpdateRect.translated(FEffectiveOffsetX - shift, -FOffsetY);
         PaintTree(Canvas, window, UpdateRect.topLeft(), PaintOptions);
         return;
     }
@@ -61,11 +65,11 @@ void TLazyStringTreeWidget::Paint(platform::TCanvas &Canvas, const QRect &Update
     const QRect client = viewport()->rect();
     QRect strip = client;
     strip.setRight(std::min(fixed, client.width()) - 1);
-    PaintTree(Canvas, strip.translated(0, -FOffsetY), strip.topLeft(), PaintOptions);
+    PaintTree(Canvas, strip.translated(-shift, -FOffsetY), strip.topLeft(), PaintOptions);
     if (fixed < client.width()) {
         strip = client;
         strip.setLeft(fixed);
-        PaintTree(Canvas, strip.translated(FEffectiveOffsetX, -FOffsetY), strip.topLeft(), PaintOptions);
+        PaintTree(Canvas, strip.translated(FEffectiveOffsetX - shift, -FOffsetY), strip.topLeft(), PaintOptions);
     }
 }
 
@@ -99,11 +103,15 @@ void TLazyStringTreeWidget::PaintTree(platform::TCanvas &TargetCanvas, const QRe
         PaintOptions.exclude(poDrawSelection);
     if (toOption(TLTPaintOption::toHideFocusRect))
         PaintOptions.exclude(poDrawFocusRect);
+    // The rubber band, in row coordinates as the rows go by.
+    const bool rubberBand = drawsRubberBand();
+    TRect selectionRect = vtree::NormalizeRect(FPaintState.NewSelRect);
 
     int nodeTop = 0;
     PLazyNode node = GetNodeAt(0, Window.top(), false, nodeTop);
     if (!node)
         nodeTop = Window.top();
+    selectionRect = OffsetRect(selectionRect, 0, -nodeTop);
     TRect targetRect{Target.x(), Target.y() + nodeTop - Window.top(), Target.x() + Window.width(),
                      Target.y() + nodeTop - Window.top()};
     const int maxY = Target.y() + Window.height();
@@ -121,11 +129,29 @@ void TLazyStringTreeWidget::PaintTree(platform::TCanvas &TargetCanvas, const QRe
         nodeTop += height;
         targetRect.Bottom = targetRect.Top + height;
         if (info.SelectLevel > 0 || !PaintOptions.contains(poSelectedOnly)) {
-            if (rowImage.height() != height || rowImage.width() != Window.width())
-                rowImage = QImage(std::max(Window.width(), 1), std::max(height, 1), QImage::Format_ARGB32_Premultiplied);
-            platform::TCanvas canvas(&rowImage);
-            canvas.SetWindowOrg({Window.left(), 0});
-            canvas.SetBrushOrg({info.BrushOrigin.X & 1, info.BrushOrigin.Y & 1});
+            // Buffered, the row is drawn whole in its own image; unbuffered,
+            // straight onto the target, moved and clipped to the row.
+            const bool unbuffered = PaintOptions.contains(poUnbuffered);
+            std::optional<platform::TCanvas> rowCanvas;
+            if (unbuffered) {
+                TargetCanvas.SaveDC();
+                const platform::TPoint origin = TargetCanvas.WindowOrg();
+                TargetCanvas.SetWindowOrg({origin.X + Window.left() - targetRect.Left, origin.Y - targetRect.Top});
+                TargetCanvas.IntersectClipRect({Window.left(), 0, Window.left() + Window.width(),
+                                                std::min(height, maxY - targetRect.Top)});
+            } else {
+                if (rowImage.height() != height || rowImage.width() != Window.width())
+                    rowImage =
+                        QImage(std::max(Window.width(), 1), std::max(height, 1), QImage::Format_ARGB32_Premultiplied);
+                rowCanvas.emplace(&rowImage);
+                rowCanvas->SetWindowOrg({Window.left(), 0});
+            }
+            platform::TCanvas &canvas = unbuffered ? TargetCanvas : *rowCanvas;
+            // Dots keep the parity of absolute tree coordinates wherever the
+            // row lands on the device.
+            const platform::TPoint landing = unbuffered ? platform::TPoint{targetRect.Left, targetRect.Top}
+                                                        : platform::TPoint{0, 0};
+            canvas.SetBrushOrg({(info.BrushOrigin.X + landing.X) & 1, (info.BrushOrigin.Y + landing.Y) & 1});
             canvas.Font().Assign(FFont);
             info.Canvas = &canvas;
             info.Node = node;
@@ -140,22 +166,29 @@ void TLazyStringTreeWidget::PaintTree(platform::TCanvas &TargetCanvas, const QRe
                     info.Column = NoColumn;
                     paintCell(info, showCheckImages, showStateImages, showImages);
                 } else {
-                    for (const TLazyTreeColumn *column : FHeader.Columns().GetVisibleColumns()) {
-                        const TRect cell{column->Left(), 0, column->Left() + column->Width(), height};
-                        if (cell.Left >= window.Right)
+                    const TLazyTreeColumns &columns = FHeader.Columns();
+                    for (TColumnIndex column = columns.GetFirstVisibleColumn(); column >= 0;) {
+                        const TLazyTreeColumn &c = columns[column];
+                        if (c.Left() >= window.Right)
                             break;
-                        if (cell.Right <= window.Left ||
-                            (PaintOptions.contains(poMainOnly) && column->Index() != MainColumn()))
+                        if (PaintOptions.contains(poMainOnly) && column != MainColumn()) {
+                            column = columns.GetNextVisibleColumn(column);
                             continue;
-                        info.CellRect = cell;
-                        info.Column = column->Index();
+                        }
+                        info.CellRect = {c.Left(), 0, c.Left() + c.Width(), height};
+                        info.Column = column;
                         info.PaintOptions = PaintOptions;
                         for (TLTImageInfo &image : info.ImageInfo)
                             image = TLTImageInfo{};
-                        canvas.SaveDC();
-                        canvas.IntersectClipRect(cell);
-                        paintCell(info, showCheckImages, showStateImages, showImages);
-                        canvas.RestoreDC(-1);
+                        // Empty cells after this one may lend it their room.
+                        const TColumnIndex next = SpanCellRect(info);
+                        if (info.CellRect.Right > window.Left) {
+                            canvas.SaveDC();
+                            canvas.IntersectClipRect(info.CellRect);
+                            paintCell(info, showCheckImages, showStateImages, showImages);
+                            canvas.RestoreDC(-1);
+                        }
+                        column = next;
                     }
                 }
                 RaiseAfterItemPaint(&canvas, node, platform::toQRect(r));
@@ -163,10 +196,17 @@ void TLazyStringTreeWidget::PaintTree(platform::TCanvas &TargetCanvas, const QRe
                     PaintOptions.contains(poDrawDropMark))
                     PaintNodeDropMark(canvas, node, r);
             }
-            canvas.endPainting();
-            TargetCanvas.DrawImage(targetRect.Left, targetRect.Top, rowImage);
+            if (rubberBand)
+                DrawRubberBand(canvas, Window.left(), {0, 0, Window.width(), height}, selectionRect);
+            if (unbuffered)
+                TargetCanvas.RestoreDC(-1);
+            else {
+                canvas.endPainting();
+                TargetCanvas.DrawImage(targetRect.Left, targetRect.Top, rowImage);
+            }
         }
         targetRect.Top += height;
+        selectionRect = OffsetRect(selectionRect, 0, -height);
         node = GetNextVisible(node, true);
     }
 
@@ -184,6 +224,15 @@ void TLazyStringTreeWidget::PaintTree(platform::TCanvas &TargetCanvas, const QRe
                 paintColumnsBelowRows(TargetCanvas, below, Window.left() - Target.x(), PaintOptions);
             else
                 TargetCanvas.FillColor(below, BackGroundColor());
+        }
+        if (rubberBand) {
+            const TRect band = OffsetRect(vtree::NormalizeRect(FPaintState.NewSelRect),
+                                          Target.x() - Window.left(), Target.y() - Window.top());
+            TargetCanvas.SaveDC();
+            TargetCanvas.IntersectClipRect(below);
+            DrawRubberBand(TargetCanvas, TargetCanvas.WindowOrg().X, OffsetRect(below, -TargetCanvas.WindowOrg().X, 0),
+                           band);
+            TargetCanvas.RestoreDC(-1);
         }
     }
 
@@ -213,10 +262,16 @@ void TLazyStringTreeWidget::paintCell(TLTPaintInfo &PaintInfo, bool ShowCheckIma
          PaintInfo.PaintOptions.contains(poDrawSelection)) ||
         FHeader.Columns()[column].Options().contains(TLTColumnOption::coParentColor))
         PaintInfo.PaintOptions.exclude(poColumnColor);
-    PaintInfo.Alignment = cellAlignment(column);
+    const bool rightToLeft = readsRightToLeft(column);
+    PaintInfo.BidiMode = IsValidColumn(column) ? FHeader.Columns()[column].BiDiMode() : FPaintState.BiDiMode;
+    PaintInfo.Alignment = rightToLeft ? mirrored(cellAlignment(column)) : cellAlignment(column);
     PaintInfo.NodeWidth = MeasureNodeWidth(&canvas, node, column);
     PaintInfo.ContentRect = PaintInfo.CellRect;
-    PaintInfo.ContentRect.Left += FMargin;
+    // The margin lies on the side the cell starts reading from.
+    if (rightToLeft)
+        PaintInfo.ContentRect.Right -= FMargin;
+    else
+        PaintInfo.ContentRect.Left += FMargin;
     if (PaintInfo.PaintOptions.contains(poColumnColor))
         canvas.FillColor(PaintInfo.CellRect, FHeader.Columns()[column].Color());
     if (isMain && ShowCheckImages) {
@@ -240,9 +295,18 @@ void TLazyStringTreeWidget::paintCell(TLTPaintInfo &PaintInfo, bool ShowCheckIma
     if (PaintInfo.PaintOptions.contains(poGridLines) && toOption(TLTPaintOption::toShowHorzGridLines)) {
         canvas.Font().setColor(FColors.GetColor(TLTColors::GridLineColor));
         int left = PaintInfo.CellRect.Left;
-        if (isMain && FLineMode == TLTLineMode::lmBands)
-            left += int(FIndent) * int(PaintInfo.LineImage.size());
-        DottedHorzLine(PaintInfo, left, PaintInfo.CellRect.Bottom - 1, PaintInfo.CellRect.Right);
+        int right = PaintInfo.CellRect.Right;
+        // Bands leave the indentation free of the grid line.
+        if (isMain && FLineMode == TLTLineMode::lmBands) {
+            const int indentation = int(FIndent) * int(PaintInfo.LineImage.size());
+            if (rightToLeft)
+                right -= indentation + 1;
+            else {
+                left += indentation;
+                right -= 1;
+            }
+        }
+        DottedHorzLine(PaintInfo, left, PaintInfo.CellRect.Bottom - 1, right);
         --PaintInfo.CellRect.Bottom;
         --PaintInfo.ContentRect.Bottom;
     }
@@ -254,12 +318,15 @@ void TLazyStringTreeWidget::paintCell(TLTPaintInfo &PaintInfo, bool ShowCheckIma
         const bool atClientEdge = PaintInfo.CellRect.Right - FEffectiveOffsetX == ClientWidth() &&
                                   !columns[column].Options().contains(TLTColumnOption::coFixed);
         if (!lastUnderAutoResize && !atClientEdge) {
-            canvas.Font().setColor(FColors.GetColor(TLTColors::GridLineColor));
-            const bool selectionGaps = PaintInfo.PaintOptions.contains(poDrawSelection) &&
-                                       toOption(TLTSelectionOption::toFullRowSelect) && Selected(node) &&
-                                       !toOption(TLTPaintOption::toUseBlendedSelection);
-            DottedVertLine(PaintInfo, PaintInfo.CellRect.Top, selectionGaps, PaintInfo.CellRect.Right - 1,
-                           PaintInfo.CellRect.Bottom);
+            // An empty right-to-left cell flows into its neighbour without a line.
+            if (!rightToLeft || !IsCellEmpty(node, column)) {
+                canvas.Font().setColor(FColors.GetColor(TLTColors::GridLineColor));
+                const bool selectionGaps = PaintInfo.PaintOptions.contains(poDrawSelection) &&
+                                           toOption(TLTSelectionOption::toFullRowSelect) && Selected(node) &&
+                                           !toOption(TLTPaintOption::toUseBlendedSelection);
+                DottedVertLine(PaintInfo, PaintInfo.CellRect.Top, selectionGaps, PaintInfo.CellRect.Right - 1,
+                               PaintInfo.CellRect.Bottom);
+            }
             --PaintInfo.CellRect.Right;
             --PaintInfo.ContentRect.Right;
         }

@@ -1,5 +1,6 @@
-// Printing: the whole tree rendered on white into one picture, cut into
-// pages scaled by the printer's font size against the screen's.
+// Printing: the whole tree rendered on white into one picture, the header
+// on top when asked, cut into pages scaled by the printer's font size
+// against the screen's.
 #include "controls/vtree/widget/LazyStringTreeWidget.h"
 #include "controls/vtree/widget/TreePrinting.h"
 
@@ -7,7 +8,9 @@
 
 namespace vtree {
 
-void TLazyStringTreeWidget::Print(TTreePrinter *Printer)
+void TLazyStringTreeWidget::Print(TTreePrinter *Printer) { Print(Printer, true); }
+
+void TLazyStringTreeWidget::Print(TTreePrinter *Printer, bool PrintHeader)
 {
     if (!Printer)
         return;
@@ -18,7 +21,9 @@ void TLazyStringTreeWidget::Print(TTreePrinter *Printer)
     } endUpdate{*this};
 
     const platform::TRect treeRect = GetTreeRect();
-    QImage picture(std::max(treeRect.Width(), 1), std::max(treeRect.Height(), 1), QImage::Format_ARGB32_Premultiplied);
+    const int headerHeight = PrintHeader ? HeaderHeight() : 0;
+    QImage picture(std::max(treeRect.Width(), 1), std::max(treeRect.Height() + headerHeight, 1),
+                   QImage::Format_ARGB32_Premultiplied);
     {
         // Printed on white, whatever the tree's colour on screen.
         const TColor formerColor = FColor;
@@ -29,7 +34,14 @@ void TLazyStringTreeWidget::Print(TTreePrinter *Printer)
             ~RestoreColor() { field = value; }
         } restore{FColor, formerColor};
         platform::TCanvas canvas(&picture);
-        PaintTree(canvas, picture.rect(), {0, 0}, TLTInternalPaintOption::poGridLines);
+        if (headerHeight > 0) {
+            // The header unscrolled over the whole width, as the rows below it.
+            canvas.SaveDC();
+            paintHeaderColumns(canvas, picture.width(), 0);
+            canvas.RestoreDC(-1);
+        }
+        PaintTree(canvas, QRect(0, 0, picture.width(), treeRect.Height()), {0, headerHeight},
+                  TLTInternalPaintOption::poGridLines);
     }
 
     Printer->BeginDoc();
@@ -56,6 +68,13 @@ void TLazyStringTreeWidget::Print(TTreePrinter *Printer)
             Printer->Canvas().StretchImage({0, 0, device.width(), device.height() - 1}, piece);
         }
     Printer->EndDoc();
+}
+
+platform::TCanvas &TPagedDevicePrinter::Canvas()
+{
+    if (!FCanvas)
+        FCanvas = std::make_unique<platform::TCanvas>(&FDevice);
+    return *FCanvas;
 }
 
 } // namespace vtree

@@ -4,7 +4,10 @@
 // stand behind it; tests record the pages.
 #include "platform/draw/Canvas.h"
 
+#include <QPagedPaintDevice>
 #include <QSize>
+
+#include <memory>
 
 namespace vtree {
 
@@ -16,6 +19,23 @@ public:
     virtual void BeginDoc() = 0;
     virtual void NewPage() = 0;
     virtual void EndDoc() = 0;
+};
+
+// A printer or PDF writer as the tree's printer: its page in device pixels,
+// a canvas on it for the whole document, its page break.
+class TPagedDevicePrinter : public TTreePrinter {
+public:
+    explicit TPagedDevicePrinter(QPagedPaintDevice &Device) : FDevice(Device) {}
+    QSize PageSize() const override { return {FDevice.width(), FDevice.height()}; }
+    platform::TCanvas &Canvas() override;
+    void BeginDoc() override {}
+    void NewPage() override { FDevice.newPage(); }
+    // Ends the painting, which finishes the document.
+    void EndDoc() override { FCanvas.reset(); }
+
+private:
+    QPagedPaintDevice &FDevice;
+    std::unique_ptr<platform::TCanvas> FCanvas;
 };
 
 // Pages needed to cover Extent pixels with pages of Page pixels: a picture

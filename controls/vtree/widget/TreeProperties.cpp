@@ -10,9 +10,12 @@ namespace vtree {
 
 TLazyStringTreeWidget::TLazyStringTreeWidget(QWidget *parent)
     : QAbstractScrollArea(parent), FColors([this](int slot) {
-          Q_UNUSED(slot);
-          if (!IsLoading())
-              Invalidate();
+          if (IsLoading())
+              return;
+          // The buttons are framed in the tree line colour.
+          if (slot == TLTColors::TreeLineColor || slot == TLTColors::SlotCount)
+              BuildButtonBitmaps(true, false);
+          Invalidate();
       }),
       FScrollBarOptions([this] {
           if (!IsLoading())
@@ -23,7 +26,9 @@ TLazyStringTreeWidget::TLazyStringTreeWidget(QWidget *parent)
     setFocusPolicy(Qt::StrongFocus);
     setFrameShape(QFrame::StyledPanel);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
-    FFont.OnChange = [this] { ClearCachedTextWidths(); };
+    FFont.OnChange = [this] { treeFontChanged(); };
+    treeFontChanged();
+    BuildButtonBitmaps(true, true);
     // Qt's bars step by the tree's increments and follow its offsets.
     horizontalScrollBar()->setSingleStep(int(FScrollBarOptions.HorizontalIncrement()));
     verticalScrollBar()->setSingleStep(int(FScrollBarOptions.VerticalIncrement()));
@@ -116,6 +121,7 @@ void TLazyStringTreeWidget::SetButtonFillMode(TLTButtonFillMode value)
     if (FButtonFillMode == value)
         return;
     FButtonFillMode = value;
+    BuildButtonBitmaps(true, false);
     repaintUnlessLoading();
 }
 
@@ -124,6 +130,7 @@ void TLazyStringTreeWidget::SetButtonStyle(TLTButtonStyle value)
     if (FButtonStyle == value)
         return;
     FButtonStyle = value;
+    BuildButtonBitmaps(true, false);
     repaintUnlessLoading();
 }
 
@@ -132,6 +139,9 @@ void TLazyStringTreeWidget::SetColor(TColor value)
     if (FColor == value)
         return;
     FColor = value;
+    // The buttons are filled with the tree's colour.
+    if (!IsLoading())
+        BuildButtonBitmaps(true, false);
     Invalidate();
 }
 
@@ -147,7 +157,7 @@ void TLazyStringTreeWidget::SetImages(platform::TImageList *value)
 {
     if (FImages == value)
         return;
-    FImages = value;
+    linkImageList(FPaintState.ImagesLink, value, FImages);
     repaintUnlessLoading();
 }
 
@@ -155,7 +165,7 @@ void TLazyStringTreeWidget::SetStateImages(platform::TImageList *value)
 {
     if (FStateImages == value)
         return;
-    FStateImages = value;
+    linkImageList(FPaintState.StateImagesLink, value, FStateImages);
     repaintUnlessLoading();
 }
 
@@ -163,7 +173,7 @@ void TLazyStringTreeWidget::SetCustomCheckImages(platform::TImageList *value)
 {
     if (FCustomCheckImages == value)
         return;
-    FCustomCheckImages = value;
+    linkImageList(FPaintState.CustomCheckImagesLink, value, FCustomCheckImages);
     repaintUnlessLoading();
 }
 
@@ -172,11 +182,8 @@ void TLazyStringTreeWidget::SetIncrementalSearch(TLTIncrementalSearch value)
     if (FIncrementalSearch == value)
         return;
     FIncrementalSearch = value;
-    if (value == TLTIncrementalSearch::isNone) {
-        KillTreeTimer(SearchTimer);
-        FSearchBuffer.clear();
-        FLastSearchNode = nullptr;
-    }
+    if (value == TLTIncrementalSearch::isNone)
+        StopIncrementalSearch();
 }
 
 void TLazyStringTreeWidget::SetIndent(unsigned value)
@@ -203,6 +210,7 @@ void TLazyStringTreeWidget::SetLineStyle(TLTLineStyle value)
     if (FLineStyle == value)
         return;
     FLineStyle = value;
+    BuildButtonBitmaps(false, true);
     repaintUnlessLoading();
 }
 

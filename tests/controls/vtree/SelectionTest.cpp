@@ -69,6 +69,24 @@ TEST(Selection, RangesKeepToTheLevelOrToTheAnchorsSiblings)
     expectConsistent(plain.tree);
 }
 
+TEST(Selection, ToggledRangesTurnAtTheAnchorAndKeepIt)
+{
+    Selectable s;
+    std::vector<PLazyNode> changes;
+    s.tree.OnChange = [&](TBaseLazyTree *, PLazyNode node) { changes.push_back(node); };
+    s.tree.SetSelected(s.child(0, 1), true);
+    s.tree.ToggleRangeSelection(s.child(0, 1), s.top(1));
+    EXPECT_EQ(s.selection(), (std::vector<std::string>{"0.1", "0.2", "1"}));
+    s.tree.ToggleRangeSelection(s.top(1), s.top(0)); // back across the anchor
+    EXPECT_EQ(s.selection(), (std::vector<std::string>{"0", "0.0", "0.1"}));
+    changes.clear();
+    s.tree.ToggleRangeSelection(s.top(0), s.child(0, 1)); // only giving up
+    EXPECT_EQ(s.selection(), std::vector<std::string>{"0.1"});
+    EXPECT_EQ(changes, std::vector<PLazyNode>{nullptr});
+    EXPECT_EQ(assertionOf([&] { s.tree.ToggleRangeSelection(nullptr, nullptr); }), "EndNode must not be nil!");
+    expectConsistent(s.tree);
+}
+
 TEST(Selection, ChangesWithinTheDelayMakeOneNotificationForTheLast)
 {
     for (unsigned delay : {0u, 300u}) {

@@ -417,7 +417,11 @@ TEST(Structure, AReleasedNodeLeavesNoReferenceBehind)
 {
     struct RememberingTree : TestTree {
         int cancelledEdits = 0;
-        void CancelEditNode() override { ++cancelledEdits; }
+        bool CancelEditNode() override
+        {
+            ++cancelledEdits;
+            return true;
+        }
         std::vector<PLazyNode *> remembered()
         {
             return {&FLastChangedNode, &FCurrentHotNode, &FDropTargetNode, &FLastStructureChangeNode, &FFocusedNode,

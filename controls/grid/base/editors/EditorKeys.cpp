@@ -1,4 +1,5 @@
 #include "controls/grid/base/editors/EditorKeys.h"
+#include "platform/ui/Beep.h"
 
 #include <QAction>
 #include <QApplication>
@@ -7,16 +8,6 @@
 #include <QWidget>
 
 namespace controls {
-
-namespace {
-
-std::function<void()> &beepHook()
-{
-    static std::function<void()> hook;
-    return hook;
-}
-
-} // namespace
 
 QChar typedChar(const QKeyEvent &event)
 {
@@ -93,15 +84,12 @@ int grabAccelerator(QWidget &widget, int held, const QString &caption)
 
 void editorBeep()
 {
-    if (beepHook())
-        beepHook()();
-    else
-        QApplication::beep();
+    platform::messageBeep();
 }
 
 void setBeepHook(std::function<void()> hook)
 {
-    beepHook() = std::move(hook);
+    platform::setMessageBeepHook(std::move(hook));
 }
 
 } // namespace controls

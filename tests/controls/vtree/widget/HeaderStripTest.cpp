@@ -1,4 +1,4 @@
-#include "TreeWidgetProbe.h"
+#include "HeaderColumns.h"
 
 #include <gtest/gtest.h>
 
@@ -17,14 +17,7 @@ protected:
     void SetUp() override
     {
         tree.resize(300, 100);
-        TLTHeader &header = *tree.Header();
-        for (int width : {80, 100, 60}) {
-            TLazyTreeColumn &column = header.Columns().Add();
-            column.SetWidth(width);
-            column.SetText(QString(QChar('A' + column.Index())));
-        }
-        header.SetOptions(header.Options() + TLTHeaderOption::hoVisible);
-        tree.RecalcHeaderRect();
+        showHeaderColumns(tree, {80, 100, 60});
         tree.addNodes(3);
     }
 

@@ -1,0 +1,45 @@
+// The rubber band of a mouse selection: a tinted area with a frame, or a
+// dotted rectangle, drawn over the rows and the space below them.
+#include "controls/vtree/widget/LazyStringTreeWidget.h"
+
+#include "controls/vtree/widget/DrawingUtils.h"
+
+namespace vtree {
+
+using platform::TRect;
+
+void TLazyStringTreeWidget::SetNewSelRect(const TRect &R)
+{
+    if (R == FPaintState.NewSelRect)
+        return;
+    const bool hadBand = !platform::IsRectEmpty(vtree::NormalizeRect(FPaintState.NewSelRect));
+    FPaintState.NewSelRect = R;
+    // The former band goes and the new one comes: the window paints again.
+    if (hadBand || !platform::IsRectEmpty(vtree::NormalizeRect(R)))
+        Invalidate();
+}
+
+bool TLazyStringTreeWidget::drawsRubberBand() const
+{
+    return FStates.contains(TLazyTreeState::tsDrawSelecting) && FStates.contains(TLazyTreeState::tsLeftButtonDown) &&
+           !platform::IsRectEmpty(vtree::NormalizeRect(FPaintState.NewSelRect));
+}
+
+void TLazyStringTreeWidget::DrawRubberBand(platform::TCanvas &Canvas, int WindowOrgX, TRect TargetRect,
+                                           TRect SelectionRect)
+{
+    SelectionRect = vtree::NormalizeRect(SelectionRect);
+    if (FDrawSelectionMode == TLTDrawSelectionMode::smBlendedRectangle ||
+        FStates.contains(TLazyTreeState::tsUseThemes)) {
+        // Only a canvas over pixels can be tinted; any other gets the frame.
+        const TRect inside = platform::IntersectRect(platform::OffsetRect(TargetRect, WindowOrgX, 0), SelectionRect);
+        if (!platform::IsRectEmpty(inside) && Canvas.image())
+            blendSelection(Canvas, inside, FColors.GetColor(TLTColors::SelectionRectangleBlendColor));
+        Canvas.Brush().setColor(FColors.GetColor(TLTColors::SelectionRectangleBorderColor));
+        Canvas.FrameRect(SelectionRect);
+        return;
+    }
+    drawDottedFrame(Canvas, SelectionRect);
+}
+
+} // namespace vtree

@@ -1,0 +1,525 @@
+// Drag and drop on Qt's: the tree starts drags of its selected nodes and
+// takes drops of any data on, above or below a node. Qt's drag loop is
+// modal, so at most one tree drags at a time; a drop names its source tree
+// by a reference that is compared with that tree, never followed.
+#include "controls/vtree/widget/LazyStringTreeWidget.h"
+
+#include "controls/vtree/Finally.h"
+#include "controls/vtree/TreeStream.h"
+#include "controls/vtree/widget/TreeDropData.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QDrag>
+#include <QDropEvent>
+#include <QMimeData>
+
+namespace vtree {
+
+namespace {
+
+TLazyStringTreeWidget *draggingTree = nullptr;
+
+int effectsOf(Qt::DropActions Actions)
+{
+    int effects = DROPEFFECT_NONE;
+    if (Actions & Qt::CopyAction)
+        effects |= DROPEFFECT_COPY;
+    if (Actions & Qt::MoveAction)
+        effects |= DROPEFFECT_MOVE;
+    if (Actions & Qt::LinkAction)
+        effects |= DROPEFFECT_LINK;
+    return effects;
+}
+
+Qt::DropActions actionsOf(int Effects)
+{
+    Qt::DropActions actions;
+    if (Effects & DROPEFFECT_COPY)
+        actions |= Qt::CopyAction;
+    if (Effects & DROPEFFECT_MOVE)
+        actions |= Qt::MoveAction;
+    if (Effects & DROPEFFECT_LINK)
+        actions |= Qt::LinkAction;
+    return actions;
+}
+
+Qt::DropAction actionOf(int Effect)
+{
+    if (Effect & DROPEFFECT_MOVE)
+        return Qt::MoveAction;
+    if (Effect & DROPEFFECT_COPY)
+        return Qt::CopyAction;
+    if (Effect & DROPEFFECT_LINK)
+        return Qt::LinkAction;
+    return Qt::IgnoreAction;
+}
+
+bool has(const THitInfo &HitInfo, THitPosition Position) { return HitInfo.HitPositions.contains(Position); }
+
+} // namespace
+
+QTimer &TLazyStringTreeWidget::expandTimer()
+{
+    if (!FMouse.ExpandTimer) {
+        FMouse.ExpandTimer = std::make_unique<QTimer>();
+        FMouse.ExpandTimer->setSingleShot(true);
+        QObject::connect(FMouse.ExpandTimer.get(), &QTimer::timeout, viewport(), [this] { AutoExpandTimerFired(); });
+    }
+    return *FMouse.ExpandTimer;
+}
+
+bool TLazyStringTreeWidget::Dragging() const
+{
+    return FStates.contains(TLazyTreeState::tsOLEDragPending) || FStates.contains(TLazyTreeState::tsOLEDragging) ||
+           FStates.contains(TLazyTreeState::tsVCLDragging);
+}
+
+// Qt has one kind of drag: both drag types run it.
+void TLazyStringTreeWidget::BeginDrag(bool Immediate, int Threshold)
+{
+    if (FStates.contains(TLazyTreeState::tsOLEDragPending) || FStates.contains(TLazyTreeState::tsOLEDragging))
+        return;
+    FMouse.DragThreshold = Threshold < 0 ? QApplication::startDragDistance() : Threshold;
+    if (Immediate)
+        DoDragging(FMouse.LastClickPos);
+    else
+        ChangeTreeStates(TLazyTreeState::tsOLEDragPending, {});
+}
+
+Qt::DropAction TLazyStringTreeWidget::ExecDrag(QDrag &Drag, Qt::DropActions Allowed, Qt::DropAction Default)
+{
+    return Drag.exec(Allowed, Default);
+}
+
+void TLazyStringTreeWidget::DoDragging(QPoint P)
+{
+    if (FStates.contains(TLazyTreeState::tsEditing))
+        CancelEditNode();
+    if (FCurrentHotNode) {
+        InvalidateNode(FCurrentHotNode);
+        FCurrentHotNode = nullptr;
+    }
+    if (FFocusedNode && !Selected(FFocusedNode)) {
+        AddToSelection(FFocusedNode);
+        InvalidateNode(FFocusedNode);
+    }
+    FMouse.DragSelection = GetSortedSelection(true);
+    ChangeTreeStates(TLazyTreeState::tsOLEDragging, {TLazyTreeState::tsClearPending, TLazyTreeState::tsOLEDragPending});
+    TLazyStringTreeWidget *previous = draggingTree;
+    Finally end([this, previous] {
+        draggingTree = previous;
+        FMouse.DragImage.EndDrag();
+        if (FMouse.LastDragEffect == DROPEFFECT_MOVE && toOption(TLTAutoOption::toAutoDeleteMovedNodes))
+            DeleteSelectedNodes();
+        FMouse.DragSelection.clear();
+        // Qt's loop took the release: the buttons are up now.
+        ChangeTreeStates({}, {TLazyTreeState::tsOLEDragging, TLazyTreeState::tsLeftButtonDown,
+                              TLazyTreeState::tsMiddleButtonDown, TLazyTreeState::tsRightButtonDown});
+    });
+
+    auto *drag = new QDrag(this);
+    drag->setMimeData(DragDataObject());
+    PrepareDragImage(P);
+    if (!FMouse.DragImage.DragPixmapImage().isNull()) {
+        drag->setPixmap(FMouse.DragImage.DragPixmap());
+        drag->setHotSpot(FMouse.DragImage.HotSpot());
+    }
+    FLastDropMode = TDropMode::dmOnNode;
+    FMouse.LastDragEffect = DROPEFFECT_NONE;
+    int allowed = 0;
+    if (FDragOperations.contains(TDragOperation::doCopy))
+        allowed |= DROPEFFECT_COPY;
+    if (FDragOperations.contains(TDragOperation::doMove))
+        allowed |= DROPEFFECT_MOVE;
+    if (FDragOperations.contains(TDragOperation::doLink))
+        allowed |= DROPEFFECT_LINK;
+    if (allowed == 0)
+        allowed = DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK;
+    draggingTree = this;
+    const Qt::DropAction result = ExecDrag(*drag, actionsOf(allowed), actionOf(allowed));
+    drag->deleteLater();
+    FMouse.LastDragEffect = effectsOf(result);
+}
+
+QMimeData *TLazyStringTreeWidget::DragDataObject()
+{
+    QByteArray records;
+    const TNodeArray nodes = FMouse.DragSelection.empty() ? GetSortedSelection(true) : FMouse.DragSelection;
+    for (PLazyNode node : nodes) {
+        QByteArray stream;
+        QBuffer buffer(&stream);
+        buffer.open(QIODevice::WriteOnly);
+        SaveToStream(buffer, node);
+        // Without the stream's header and count: the records alone.
+        records.append(stream.mid(treeStreamHeaderSize + 4));
+    }
+    auto *data = new QMimeData;
+    data->setData(treeDataMimeType, encodeTreeData(records));
+    data->setData(treeReferenceMimeType, encodeTreeReference(this));
+    return data;
+}
+
+void TLazyStringTreeWidget::PrepareDragImage(QPoint HotSpot)
+{
+    if (FDragImageKind == TLTDragImageKind::diNoImage || FDragWidth <= 0 || FDragHeight <= 0)
+        return;
+    const QPoint hot(HotSpot.x() + FEffectiveOffsetX, HotSpot.y() - FOffsetY);
+    QRect r(hot.x() - FDragWidth / 2, hot.y() - FDragHeight / 2, FDragWidth, FDragHeight);
+    QRect window = r;
+    QPoint target(0, 0);
+    if (window.left() < 0) {
+        target.rx() = -window.left();
+        window.setLeft(0);
+    }
+    if (window.top() < 0) {
+        target.ry() = -window.top();
+        window.setTop(0);
+    }
+    QImage bitmap(r.size(), QImage::Format_ARGB32_Premultiplied);
+    {
+        platform::TCanvas canvas(&bitmap);
+        canvas.FillColor({0, 0, r.width(), r.height()}, BackGroundColor());
+        TLTInternalPaintOptions options{TLTInternalPaintOption::poDrawSelection,
+                                        TLTInternalPaintOption::poSelectedOnly};
+        if (FDragImageKind == TLTDragImageKind::diMainColumnOnly)
+            options.include(TLTInternalPaintOption::poMainOnly);
+        PaintTree(canvas, window, target, options);
+    }
+    r.translate(-FEffectiveOffsetX, FOffsetY);
+    FMouse.DragImage.SetColorKey(BackGroundColor());
+    FMouse.DragImage.PrepareDrag(bitmap, viewport()->mapToGlobal(r.topLeft()), viewport()->mapToGlobal(HotSpot));
+}
+
+// ---- The tree as drop target ---------------------------------------------------
+
+void TLazyStringTreeWidget::ReadDropSource(const QMimeData *Data, QObject *EventSource)
+{
+    FMouse.DropData = Data;
+    FMouse.DropSourceTree = Data ? referencedTree(Data->data(treeReferenceMimeType), draggingTree) : nullptr;
+    FMouse.DropSource = FMouse.DropSourceTree ? static_cast<QObject *>(draggingTree) : EventSource;
+}
+
+TShiftState TLazyStringTreeWidget::DragShiftState(Qt::KeyboardModifiers Modifiers) const
+{
+    TShiftState shift = shiftOf(Modifiers, Qt::NoButton);
+    if (FStates.contains(TLazyTreeState::tsLeftButtonDown))
+        shift.include(TShiftStateItem::ssLeft);
+    if (FStates.contains(TLazyTreeState::tsMiddleButtonDown))
+        shift.include(TShiftStateItem::ssMiddle);
+    if (FStates.contains(TLazyTreeState::tsRightButtonDown))
+        shift.include(TShiftStateItem::ssRight);
+    return shift;
+}
+
+int TLazyStringTreeWidget::SuggestDropEffect(QObject *Source, TShiftState Shift, int AllowedEffects) const
+{
+    int result = AllowedEffects;
+    if (Source == this && (AllowedEffects & DROPEFFECT_MOVE))
+        result = DROPEFFECT_MOVE;
+    else if (AllowedEffects & DROPEFFECT_COPY)
+        result = DROPEFFECT_COPY;
+    const bool ctrl = Shift.contains(TShiftStateItem::ssCtrl);
+    const bool shift = Shift.contains(TShiftStateItem::ssShift);
+    const bool alt = Shift.contains(TShiftStateItem::ssAlt);
+    int wanted = DROPEFFECT_NONE;
+    if (ctrl && shift)
+        wanted = DROPEFFECT_LINK;
+    else if (ctrl && !alt)
+        wanted = DROPEFFECT_COPY;
+    else if (shift && !alt)
+        wanted = DROPEFFECT_MOVE;
+    else if (alt && !ctrl && !shift)
+        wanted = DROPEFFECT_LINK;
+    return wanted != DROPEFFECT_NONE && (AllowedEffects & wanted) ? wanted : result;
+}
+
+TDropMode TLazyStringTreeWidget::ComputeDropMode(QPoint P, const THitInfo &HitInfo, const QRect &NodeRect) const
+{
+    PLazyNode node = HitInfo.HitNode;
+    const bool onImage = has(HitInfo, THitPosition::hiOnItemLabel) || has(HitInfo, THitPosition::hiOnNormalIcon) ||
+                         has(HitInfo, THitPosition::hiOnStateIcon);
+    if (node && toOption(TLTMiscOption::toReportMode)) {
+        const bool fullRow = has(HitInfo, THitPosition::hiOnItem) &&
+                             (toOption(TLTMiscOption::toFullRowDrag) || toOption(TLTSelectionOption::toFullRowSelect));
+        if (!fullRow && (!onImage || HitInfo.HitColumn != MainColumn()))
+            node = nullptr;
+    }
+    if (!node || has(HitInfo, THitPosition::hiNowhere))
+        return TDropMode::dmNowhere;
+    if (onImage || !toOption(TLTPaintOption::toShowDropmark))
+        return TDropMode::dmOnNode;
+    return (NodeRect.top() + NodeRect.top() + NodeRect.height()) / 2 > P.y() ? TDropMode::dmAbove : TDropMode::dmBelow;
+}
+
+int TLazyStringTreeWidget::DragOverStep(QObject *Source, Qt::KeyboardModifiers Modifiers, QPoint P, TDragState State,
+                                        int Allowed)
+{
+    bool scrolled = false;
+    if (State == TDragState::dsDragMove) {
+        // Near an edge the view moves one step per drag-over.
+        FMouse.ScrollDirections = DetermineScrollDirections(P, true);
+        int dx = 0;
+        int dy = 0;
+        const int incY = std::min(int(FScrollBarOptions.VerticalIncrement()), ClientHeight());
+        const int incX = int(FScrollBarOptions.HorizontalIncrement());
+        if (FMouse.ScrollDirections.contains(TScrollDirection::sdUp))
+            dy = incY;
+        else if (FMouse.ScrollDirections.contains(TScrollDirection::sdDown))
+            dy = -incY;
+        if (FMouse.ScrollDirections.contains(TScrollDirection::sdLeft))
+            dx = incX;
+        else if (FMouse.ScrollDirections.contains(TScrollDirection::sdRight))
+            dx = -incX;
+        if (dx != 0 || dy != 0)
+            scrolled = ApplyOffsetXY({FOffsetX + dx, FOffsetY + dy}, DefaultScrollUpdateFlags);
+    }
+
+    const THitInfo hit = HitInfoAt(P);
+    PLazyNode node = has(hit, THitPosition::hiNowhere) ? nullptr : hit.HitNode;
+    QRect nodeRect;
+    if (node) {
+        const platform::TRect r = GetDisplayRect(node, NoColumn, false);
+        nodeRect = QRect(QPoint(r.Left, r.Top), QPoint(r.Right - 1, r.Bottom - 1));
+    }
+    const TDropMode mode = ComputeDropMode(P, hit, nodeRect);
+    if (mode == TDropMode::dmNowhere)
+        node = nullptr;
+    if (node != FDropTargetNode || mode != FLastDropMode) {
+        FLastDropMode = mode;
+        if (node == FDropTargetNode) {
+            InvalidateNode(node);
+        } else {
+            if (FMouse.ExpandTimer)
+                FMouse.ExpandTimer->stop();
+            PLazyNode old = FDropTargetNode;
+            FDropTargetNode = node;
+            if (FFocusedColumn < 0 && ColumnsUsed())
+                FFocusedColumn = MainColumn();
+            if (old)
+                InvalidateNode(old);
+            if (node)
+                InvalidateNode(node);
+            if (node && toOption(TLTAutoOption::toAutoDropExpand) &&
+                node->States.contains(TLazyNodeState::vsHasChildren))
+                expandTimer().start(int(FAutoExpandDelay));
+        }
+    }
+
+    const TShiftState shift = DragShiftState(Modifiers);
+    int effect = SuggestDropEffect(Source, shift, Allowed);
+    if (!QueryDragOver(Source, shift, State, P, mode, effect))
+        effect = DROPEFFECT_NONE;
+    if (scrolled)
+        effect |= DROPEFFECT_SCROLL;
+    return effect;
+}
+
+void TLazyStringTreeWidget::AutoExpandTimerFired()
+{
+    if (FMouse.ExpandTimer)
+        FMouse.ExpandTimer->stop();
+    PLazyNode node = FDropTargetNode;
+    if (node && node->States.contains(TLazyNodeState::vsHasChildren) &&
+        !node->States.contains(TLazyNodeState::vsExpanded))
+        ToggleNode(node);
+    viewport()->update();
+}
+
+void TLazyStringTreeWidget::DragLeaveStep()
+{
+    if (FMouse.ExpandTimer)
+        FMouse.ExpandTimer->stop();
+    StopAutoScroll();
+    if (FDropTargetNode)
+        InvalidateNode(FDropTargetNode);
+    FDropTargetNode = nullptr;
+    int effect = DROPEFFECT_NONE;
+    QueryDragOver(nullptr, {}, TDragState::dsDragLeave, {0, 0}, FLastDropMode, effect);
+    FMouse.IsDropTarget = false;
+    FMouse.DropData = nullptr;
+    FMouse.DropSource = nullptr;
+    FMouse.DropSourceTree = nullptr;
+}
+
+void TLazyStringTreeWidget::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!toOption(TLTMiscOption::toAcceptOLEDrop)) {
+        event->ignore();
+        return;
+    }
+    FMouse.IsDropTarget = true;
+    FMouse.DragScrollStart.invalidate();
+    ReadDropSource(event->mimeData(), event->source());
+    const int effect = DragOverStep(FMouse.DropSource, event->modifiers(), event->position().toPoint(),
+                                    TDragState::dsDragEnter, effectsOf(event->possibleActions()));
+    // Taken even when refused here: the drag may become welcome further on.
+    event->setDropAction(actionOf(effect));
+    event->accept();
+}
+
+void TLazyStringTreeWidget::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (!FMouse.IsDropTarget) {
+        event->ignore();
+        return;
+    }
+    const int effect = DragOverStep(FMouse.DropSource, event->modifiers(), event->position().toPoint(),
+                                    TDragState::dsDragMove, effectsOf(event->possibleActions()));
+    event->setDropAction(actionOf(effect));
+    if (effect & ~DROPEFFECT_SCROLL)
+        event->accept();
+    else
+        event->ignore();
+}
+
+void TLazyStringTreeWidget::dragLeaveEvent(QDragLeaveEvent *event)
+{
+    event->accept();
+    if (FMouse.IsDropTarget)
+        DragLeaveStep();
+}
+
+void TLazyStringTreeWidget::dropEvent(QDropEvent *event)
+{
+    if (!FMouse.IsDropTarget) {
+        event->ignore();
+        return;
+    }
+    Finally leave([this] {
+        if (FDropTargetNode)
+            InvalidateNode(FDropTargetNode);
+        FDropTargetNode = nullptr;
+        FMouse.IsDropTarget = false;
+        FMouse.DropData = nullptr;
+        FMouse.DropSource = nullptr;
+        FMouse.DropSourceTree = nullptr;
+    });
+    if (FMouse.ExpandTimer)
+        FMouse.ExpandTimer->stop();
+    StopAutoScroll();
+    const QPoint p = event->position().toPoint();
+    int effect = DragOverStep(FMouse.DropSource, event->modifiers(), p, TDragState::dsDragMove,
+                              effectsOf(event->possibleActions())) & ~DROPEFFECT_SCROLL;
+    if (effect != DROPEFFECT_NONE) {
+        TShiftState shift = DragShiftState(event->modifiers());
+        for (auto button : {TShiftStateItem::ssLeft, TShiftStateItem::ssMiddle, TShiftStateItem::ssRight})
+            shift.exclude(button);
+        if (FStates.contains(TLazyTreeState::tsRightButtonDown))
+            shift.include(TShiftStateItem::ssRight);
+        else if (FStates.contains(TLazyTreeState::tsMiddleButtonDown))
+            shift.include(TShiftStateItem::ssMiddle);
+        else
+            shift.include(TShiftStateItem::ssLeft);
+        TMimeDataObject data(event->mimeData());
+        NotifyDragDrop(FMouse.DropSource, &data, event->mimeData()->formats(), shift, p, effect, FLastDropMode);
+    }
+    event->setDropAction(actionOf(effect));
+    if (effect == DROPEFFECT_NONE)
+        event->ignore();
+    else
+        event->accept();
+}
+
+// ---- Inserting dropped nodes -----------------------------------------------------
+
+bool TLazyStringTreeWidget::ProcessDrop(IDataObject *DataObject, PLazyNode TargetNode, int &Effect,
+                                        TLTNodeAttachMode Mode)
+{
+    auto *data = dynamic_cast<TMimeDataObject *>(DataObject);
+    if (!data) {
+        Effect = DROPEFFECT_NONE;
+        return false;
+    }
+    return ProcessDrop(data->Data, TargetNode, Effect, Mode);
+}
+
+bool TLazyStringTreeWidget::ProcessDrop(const QMimeData *DataObject, PLazyNode TargetNode, int &Effect,
+                                        TLTNodeAttachMode Mode)
+{
+    if (Mode == TLTNodeAttachMode::amNoWhere || !DataObject) {
+        Effect = DROPEFFECT_NONE;
+        return false;
+    }
+    TBaseLazyTree *source = referencedTree(DataObject->data(treeReferenceMimeType), draggingTree);
+    BeginUpdate();
+    if (source && source != this)
+        source->BeginUpdate();
+    Finally end([this, source] {
+        if (source && source != this)
+            source->EndUpdate();
+        EndUpdate();
+    });
+    try {
+        if ((Effect & DROPEFFECT_MOVE) && source) {
+            const bool result = ProcessOLEData(source, DataObject, TargetNode, Mode, !(Effect & DROPEFFECT_COPY));
+            // Moved here already: nothing is left for the source to delete.
+            Effect = DROPEFFECT_NONE;
+            return result;
+        }
+        if (Effect & (DROPEFFECT_COPY | DROPEFFECT_MOVE))
+            return ProcessOLEData(source, DataObject, TargetNode, Mode, false);
+        return false;
+    } catch (const std::exception &) {
+        Effect = DROPEFFECT_NONE;
+        return false;
+    }
+}
+
+bool TLazyStringTreeWidget::ProcessOLEData(TBaseLazyTree *Source, const QMimeData *DataObject, PLazyNode TargetNode,
+                                           TLTNodeAttachMode Mode, bool Optimized)
+{
+    if (!DataObject->hasFormat(treeDataMimeType))
+        return false;
+    if (IsReadOnly())
+        return true;
+    BeginUpdate();
+    Finally end([this] { EndUpdate(); });
+    if (!TargetNode)
+        TargetNode = FRoot;
+    if (TargetNode == FRoot)
+        Mode = attachModeAtRoot(Mode);
+
+    if (Optimized && Source) {
+        auto *sourceTree = dynamic_cast<TLazyStringTreeWidget *>(Source);
+        if (!sourceTree || !sourceTree->FStates.contains(TLazyTreeState::tsOLEDragging))
+            return true;
+        std::vector<PLazyNode> nodes = sourceTree->FMouse.DragSelection;
+        if (Mode == TLTNodeAttachMode::amInsertAfter || Mode == TLTNodeAttachMode::amAddChildFirst)
+            std::reverse(nodes.begin(), nodes.end());
+        for (PLazyNode node : nodes) {
+            bool ancestor = false;
+            for (PLazyNode run = TargetNode; run && !ancestor; run = run->Parent)
+                ancestor = run == node;
+            if (!ancestor)
+                Source->MoveTo(node, TargetNode, Mode, false);
+        }
+        return true;
+    }
+
+    const QByteArray stream = treeDataAsStream(DataObject->data(treeDataMimeType));
+    if (stream.isEmpty())
+        return true;
+    // The nodes come in as the last children of the place's parent and are
+    // put in their place from there.
+    const bool asChild = Mode == TLTNodeAttachMode::amAddChildFirst || Mode == TLTNodeAttachMode::amAddChildLast;
+    PLazyNode parent = asChild ? TargetNode : TargetNode->Parent;
+    const std::uint32_t before = parent->ChildCount;
+    QBuffer buffer;
+    buffer.setData(stream);
+    buffer.open(QIODevice::ReadOnly);
+    AddFromStream(buffer, parent == FRoot ? nullptr : parent);
+    std::vector<PLazyNode> added;
+    PLazyNode node = parent->LastChild;
+    for (std::uint32_t i = before; i < parent->ChildCount && node; ++i, node = node->PrevSibling)
+        added.insert(added.begin(), node);
+    if (Mode == TLTNodeAttachMode::amAddChildLast)
+        return true;
+    if (Mode == TLTNodeAttachMode::amInsertAfter || Mode == TLTNodeAttachMode::amAddChildFirst)
+        std::reverse(added.begin(), added.end());
+    for (PLazyNode moved : added)
+        MoveTo(moved, TargetNode, Mode, false);
+    return true;
+}
+
+} // namespace vtree

@@ -1,0 +1,172 @@
+// In-place editing: the tree's side of the edit link.
+#include "controls/vtree/TreeErrors.h"
+#include "controls/vtree/widget/EditLink.h"
+#include "controls/vtree/widget/LazyStringTreeWidget.h"
+
+#include <QThread>
+
+namespace vtree {
+
+using enum TLazyTreeState;
+
+bool TLazyStringTreeWidget::CanEdit(PLazyNode Node, TColumnIndex Column)
+{
+    bool allowed = toOption(TLTMiscOption::toEditable) && IsTreeEnabled() && !IsReadOnly()
+                   && (Column == NoColumn
+                       || (IsValidColumn(Column)
+                           && FHeader.Columns()[Column].Options().contains(TLTColumnOption::coEditable)));
+    QueryCanEdit(Node, Column, allowed);
+    return allowed;
+}
+
+bool TLazyStringTreeWidget::EditNode(PLazyNode Node, TColumnIndex Column)
+{
+    LT_ASSERT(Node, assertions::nodeNil);
+    LT_ASSERT_TEXT(Column >= NoColumn && (Column == NoColumn || Column < FHeader.Columns().Count()),
+                   QString::fromLatin1(assertions::invalidEditColumn));
+    if (FStates.contains(tsEditing) || IsReadOnly())
+        return FStates.contains(tsEditing);
+    SetFocusedNode(Node);
+    if (FFocusedNode == Node && CanEdit(Node, Column)) {
+        FEditHint.EditColumn = Column;
+        initNode(Node);
+        OpenEditor();
+    }
+    return FStates.contains(tsEditing);
+}
+
+bool TLazyStringTreeWidget::EndEditNode()
+{
+    if (FStates.containsAny({tsEditing, tsEditPending}))
+        return CloseEditor();
+    return true;
+}
+
+bool TLazyStringTreeWidget::CancelEditNode()
+{
+    if (FStates.containsAny({tsEditing, tsEditPending}))
+        return AbortEditor();
+    return true;
+}
+
+TAlignment TLazyStringTreeWidget::EditAlignment(TColumnIndex Column) const
+{
+    const TAlignment alignment = cellAlignment(Column);
+    return readsRightToLeft(Column) ? mirrored(alignment) : alignment;
+}
+
+void TLazyStringTreeWidget::OpenEditor()
+{
+    CancelTreeHint();
+    KillTreeTimer(ScrollTimer);
+    KillTreeTimer(EditTimer);
+    ChangeTreeStates({}, tsEditPending);
+    PLazyNode node = FFocusedNode;
+    if (!node || GetDisabled(node) || IsReadOnly() || FEditHint.EditLink)
+        return;
+    platform::InterfaceRef<ILTEditLink> link = CreateEditLink(node, FEditHint.EditColumn);
+    if (!link)
+        link = new TStringEditLink;
+    FEditHint.EditLink = link;
+    ChangeTreeStates({tsEditing}, {tsToggleFocusedSelection, tsClearPending, tsDrawSelPending, tsDrawSelecting,
+                                   tsMouseCheckPending, tsOLEDragging, tsOLEDragPending, tsScrolling, tsScrollPending});
+    ScrollIntoView(node, toOption(TLTSelectionOption::toCenterScrollIntoView),
+                   !toOption(TLTAutoOption::toDisableAutoscrollOnEdit));
+    if (link->PrepareEdit(this, node, FEditHint.EditColumn)) {
+        FEditNode = node;
+        PlaceEditor();
+        InvalidateNode(node);
+        if (!link->BeginEdit())
+            ChangeTreeStates({}, tsEditing);
+    } else
+        ChangeTreeStates({}, tsEditing);
+    if (!FStates.contains(tsEditing)) {
+        FEditHint.EditLink.reset();
+        FEditNode = nullptr;
+    }
+}
+
+bool TLazyStringTreeWidget::CloseEditor()
+{
+    KillTreeTimer(EditTimer);
+    bool result = true;
+    if (FStates.contains(tsEditing)) {
+        // The link answers for itself even when the tree lets it go.
+        platform::InterfaceRef<ILTEditLink> link = FEditHint.EditLink;
+        result = !link || link->EndEdit();
+        if (result) {
+            ChangeTreeStates({}, tsEditing);
+            FEditHint.EditLink.reset();
+            FEditNode = nullptr;
+            if (OnEdited) {
+                // The handler may destroy the tree.
+                QPointer<QObject> alive(this);
+                OnEdited(this, FFocusedNode, FEditHint.EditColumn);
+                if (!alive)
+                    return result;
+            }
+        }
+    }
+    ChangeTreeStates({}, tsEditPending);
+    return result;
+}
+
+bool TLazyStringTreeWidget::AbortEditor()
+{
+    KillTreeTimer(EditTimer);
+    ChangeTreeStates({}, tsEditPending);
+    if (!FStates.contains(tsEditing))
+        return true;
+    platform::InterfaceRef<ILTEditLink> link = FEditHint.EditLink;
+    // A state set without an editor has nothing to cancel.
+    const bool result = !link || link->CancelEdit();
+    if (result) {
+        ChangeTreeStates({}, tsEditing);
+        FEditNode = nullptr;
+        if (!IsDestroying())
+            FEditHint.EditLink.reset();
+        if (OnEditCancelled)
+            OnEditCancelled(this, FEditHint.EditColumn);
+    }
+    return result;
+}
+
+void TLazyStringTreeWidget::PlaceEditor()
+{
+    const TColumnIndex column = FEditHint.EditColumn;
+    if (!FStates.contains(tsEditing) || !FFocusedNode || !FEditHint.EditLink
+        || (column != NoColumn && column >= FHeader.Columns().Count()) || QThread::currentThread() != thread())
+        return;
+    platform::TRect r = GetDisplayRect(FFocusedNode, column, true, !GetMultiline(FFocusedNode));
+    if (toOption(TLTMiscOption::toGridExtensions)) {
+        int left = 0;
+        int right = 0;
+        GetColumnBounds(column, left, right);
+        if (EditAlignment(column) == TAlignment::taLeftJustify)
+            r.Right = right;
+        else
+            r.Left = left;
+    }
+    if (toOption(TLTPaintOption::toShowHorzGridLines))
+        --r.Bottom;
+    const int height = std::max(r.Height(), FEditHint.EditLink->GetBounds().height());
+    FEditHint.EditLink->SetBounds(QRect(r.Left, r.Top, r.Width(), height));
+}
+
+void TLazyStringTreeWidget::UpdateEditBounds()
+{
+    if (FStates.contains(tsEditing))
+        PlaceEditor();
+}
+
+void TLazyStringTreeWidget::TimerFired(int Id)
+{
+    if (Id == EditTimer) {
+        KillTreeTimer(EditTimer);
+        OpenEditor();
+        return;
+    }
+    TCustomLazyStringTree::TimerFired(Id);
+}
+
+} // namespace vtree
