@@ -10,6 +10,8 @@
 #include "scan/wireless/WirelessFixture.h"
 #include "support/DialogDoubles.h"
 
+#include <QMouseEvent>
+
 using namespace scan;
 using namespace scandialogtest;
 using namespace testsupport;
@@ -172,6 +174,37 @@ TEST_F(WirelessScanDialog, AClickedRowShowsThatMetersRecordsAndItsChecksStayWith
     lst->SetCheckState(recordNode(records - 1), vtree::TCheckState::csCheckedNormal);
     dialog->ESG_WirelessClickCell(grid(), 2, 0);
     EXPECT_EQ(meters.lock().at(0).Node, nullptr) << "freed nodes are unlinked";
+    stopToEnd();
+}
+
+TEST_F(WirelessScanDialog, AClickOnARecordsCheckBoxTakesItOutOfTheSave)
+{
+    startToReception();
+    receive(plainTelegram());
+    dialog->ESG_WirelessClickCell(grid(), 1, 0);
+    vtree::TLazyStringTreeWidget *lst = tree("LST_Wireless");
+    lst->show();
+    lst->resize(400, 300);
+    lst->SetExpanded(lst->GetFirst(), true);
+    vtree::TLazyNode *record = recordNode(0);
+    const platform::TRect row = lst->GetDisplayRect(record, vtree::NoColumn, false);
+    std::optional<QPoint> box;
+    for (int x = row.Left; x < row.Right && !box; ++x) {
+        vtree::THitInfo hit;
+        const QPoint p(x, (row.Top + row.Bottom) / 2);
+        lst->GetHitTestInfoAt(p.x(), p.y(), true, hit);
+        if (hit.HitNode == record && hit.HitPositions.contains(vtree::THitPosition::hiOnItemCheckbox))
+            box = p;
+    }
+    ASSERT_TRUE(box) << "the record's row has a check box";
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, QPointF(*box), QPointF(lst->viewport()->mapToGlobal(*box)), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(lst->viewport(), &event);
+    }
+    EXPECT_EQ(record->CheckState, vtree::TCheckState::csUncheckedNormal);
+    EXPECT_FALSE(meters.lock().at(0).List_Var[0]->Enable);
+    EXPECT_TRUE(meters.lock().at(0).Enable);
     stopToEnd();
 }
 
