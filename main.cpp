@@ -2,6 +2,7 @@
 #include "compiler/dialogs/UpdateDeviceStep.h"
 #include "project/dialogs/MBusNetworkDialog.h"
 #include "project/dialogs/ParGenDialog.h"
+#include "scan/dialogs/ScanDecodeStep.h"
 
 int main(int argc, char *argv[])
 {
@@ -10,5 +11,6 @@ int main(int argc, char *argv[])
     steps.generalParameters = project::generalParametersStep();
     steps.mbusNetwork = project::mbusNetworkStep();
     steps.updateDevice = compiler::updateDeviceStep();
+    steps.scanDecode = scan::scanDecodeStep();
     return app::runApplication(argc, argv, std::move(steps));
 }

@@ -407,9 +407,9 @@ const char16_t *const BuiltinTexts[] = {
     u"M-Bus!! Cyclic request Delay must be between 0 and 65535 seconds", // 392
     u"Information!! The wired M-Bus is \"Not Present\" in the General Parameters: these wired nodes are not "
     u"compiled and the converter will not read them:", // 393
-    // 394 to 399: free
-    u" ", // 394
-    u" ", // 395
+    u"ParGen.xml could not be read: the IP address is left empty", // 394
+    u"The key was not installed: the scan is not receiving telegrams now", // 395
+    // 396 to 399: free
     u" ", // 396
     u" ", // 397
     u" ", // 398

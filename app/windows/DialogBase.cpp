@@ -5,6 +5,7 @@
 #include "app/windows/FormLook.h"
 #include "controls/dropdown/LbButton.h"
 #include "platform/HandlerGuard.h"
+#include "platform/ModalResult.h"
 #include "platform/ui/Fonts.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/MessageBox.h"
@@ -62,6 +63,16 @@ void DialogBase::createOkCancel(QSize client, int width)
     Btn_OK = button("Btn_OK", client.width() - 2 * pitch, width);
     Btn_Cancel = button("Btn_Cancel", client.width() - pitch, width);
     Btn_Cancel->setCancel(true);
+}
+
+void DialogBase::createOkCancelPanel(QSize client, std::function<void(QObject *)> onOk)
+{
+    createButtonPanel();
+    createOkCancel(client);
+    Btn_OK->setDefault(true);
+    Btn_OK->OnClick = std::move(onOk);
+    Btn_Cancel->setModalResult(platform::mrCancel);
+    placePanels(client);
 }
 
 void DialogBase::placePanels(QSize client)

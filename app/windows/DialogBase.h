@@ -10,6 +10,7 @@
 #include <QDialog>
 #include <QSize>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 namespace controls {
@@ -54,6 +55,9 @@ protected:
     // OK and Cancel at the right of the button panel, each `width` wide.
     // Their clicks are the dialog's to connect.
     void createOkCancel(QSize client, int width = 80);
+    // The button panel with OK (running onOk, the default button) and Cancel
+    // (closing with the cancel result), the panels placed for `client`.
+    void createOkCancelPanel(QSize client, std::function<void(QObject *)> onOk);
     // Keeps the panels across the client area, at the top and the bottom.
     void placePanels(QSize client);
     // Set_Lang runs whenever the language changes, in this window's order.

@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "app/Language.h"
+#include "app/windows/AddressEdits.h"
 #include "app/windows/FormLook.h"
 #include "controls/dropdown/LbButton.h"
 #include "platform/HandlerGuard.h"
@@ -293,8 +294,8 @@ void TFParGen::createControls()
     app::applyButtonLook(*Btn_OK);
     app::applyButtonLook(*Btn_Cancel);
 
-    for (QLineEdit *e : addressEdits())
-        e->installEventFilter(this);
+    const auto edits = addressEdits();
+    new app::AddressDotKeys({edits.begin(), edits.end()}, this);
 }
 
 void TFParGen::createRows()
@@ -558,37 +559,8 @@ void TFParGen::applyFixedChoices()
 
 void TFParGen::IP_KeyPress(QObject *Sender, QChar &Key)
 {
-    if (Key != u'.')
-        return;
-    Key = QChar();
     const auto edits = addressEdits();
-    for (std::size_t i = 0; i + 1 < edits.size(); ++i) {
-        if (edits[i] != Sender)
-            continue;
-        QLineEdit *next = edits[i + 1];
-        if (next->isVisible() && next->isEnabled()) {
-            next->setFocus(Qt::TabFocusReason);
-            next->selectAll();
-        }
-        return;
-    }
-}
-
-bool TFParGen::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::KeyPress) {
-        const auto edits = addressEdits();
-        if (std::find(edits.begin(), edits.end(), watched) != edits.end()) {
-            const QString typed = static_cast<QKeyEvent *>(event)->text();
-            if (typed.size() == 1) {
-                QChar key = typed[0];
-                platform::guarded([&] { IP_KeyPress(watched, key); });
-                if (key.isNull())
-                    return true;
-            }
-        }
-    }
-    return QDialog::eventFilter(watched, event);
+    app::addressEditKeyPress({edits.begin(), edits.end()}, Sender, Key);
 }
 
 void TFParGen::Collapse_Expand_Creation()

@@ -145,7 +145,6 @@ public slots:
 
 protected:
     bool event(QEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     static int index(ParGenGroup group) { return static_cast<int>(group); }

@@ -34,7 +34,9 @@ TEST(BuiltinTexts, HoldTheEnglishTextsExactly)
         {392, "M-Bus!! Cyclic request Delay must be between 0 and 65535 seconds"},
         {393, "Information!! The wired M-Bus is \"Not Present\" in the General Parameters: these wired nodes are not "
               "compiled and the converter will not read them:"},
-        {394, " "},
+        {394, "ParGen.xml could not be read: the IP address is left empty"},
+        {395, "The key was not installed: the scan is not receiving telegrams now"},
+        {396, " "},
         {401, "SCAN && DECODE"},
         {430, "Configuration saved! To do a new Scan press \"New Scan\" button otherwise press top-right \"X\" "
               "to close the page"},

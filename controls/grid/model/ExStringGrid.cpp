@@ -204,7 +204,8 @@ void TExStringGrid::styleItem(QTableWidgetItem &item, int ACol, int ARow) const
     if (IsCellEditable(ACol, ARow))
         flags |= Qt::ItemIsEditable;
     item.setFlags(flags);
-    const platform::TColor color = CellColor(ACol, ARow);
+    const QVariant own = item.data(CellColorRole);
+    const platform::TColor color = own.isValid() ? platform::TColor(own.toInt()) : CellColor(ACol, ARow);
     if (color == platform::clNone)
         item.setData(Qt::BackgroundRole, QVariant());
     else

@@ -79,6 +79,15 @@ public:
     // The index of the cell's picture, when it has one.
     bool GetImageIdx(int ACol, int ARow, int &idx) const;
 
+    // One non-fixed cell's own background, over its column's; clNone gives
+    // the cell back to its column. CellBackground reads what the cell shows.
+    void SetCellColor(int ACol, int ARow, platform::TColor color);
+    platform::TColor CellBackground(int ACol, int ARow) const;
+
+    // Clicks select whole rows, as in a list of records.
+    bool RowSelect() const;
+    void setRowSelect(bool rowSelect);
+
     // Raised for every cell, the fixed row included.
     TClickCellEvent OnClickCell;
     TClickCellEvent OnDblClickCell;
@@ -92,6 +101,9 @@ protected:
     void RestyleCells();
 
 private:
+    // Where a cell keeps its own background.
+    static constexpr int CellColorRole = Qt::UserRole + 3;
+
     bool inside(int ACol, int ARow) const;
     QTableWidgetItem *cellItem(int ACol, int ARow) const;
     QTableWidgetItem *ensureCellItem(int ACol, int ARow);

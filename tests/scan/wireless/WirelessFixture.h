@@ -51,6 +51,25 @@ inline testsupport::WirelessTelegramSpec encryptedSpec(const QByteArray &records
     return spec;
 }
 
+// A plain meter and an encrypted one, and their telegrams (real records).
+inline const testsupport::MeterIdentity PlainMeter{0x2C2D, 0x12345678, 3, 7};
+inline const testsupport::MeterIdentity EncryptedMeter{0x1596, 0x00405060, 0x21, 0x16};
+
+inline QByteArray plainTelegram()
+{
+    testsupport::WirelessTelegramSpec spec;
+    spec.link = PlainMeter;
+    spec.records = testsupport::realRecords("kamstrup_382_005");
+    return testsupport::wirelessTelegram(spec);
+}
+
+inline QByteArray encryptedTelegram(const scan::AesKey &key, std::uint8_t accessNumber)
+{
+    testsupport::WirelessTelegramSpec spec = encryptedSpec(testsupport::realRecords("frame2"), key, EncryptedMeter);
+    spec.accessNumber = accessNumber;
+    return testsupport::wirelessTelegram(spec);
+}
+
 inline testsupport::SimulatedRadio::Kind kindOf(scan::TRadioModule module)
 {
     return module == scan::TRadioModule::rmTelit ? testsupport::SimulatedRadio::Kind::Telit

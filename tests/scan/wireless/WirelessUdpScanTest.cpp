@@ -14,24 +14,6 @@ using namespace wirelesstest;
 
 namespace {
 
-const MeterIdentity PlainMeter{0x2C2D, 0x12345678, 3, 7};
-const MeterIdentity EncryptedMeter{0x1596, 0x00405060, 0x21, 0x16};
-
-QByteArray plainTelegram()
-{
-    WirelessTelegramSpec spec;
-    spec.link = PlainMeter;
-    spec.records = realRecords("kamstrup_382_005");
-    return wirelessTelegram(spec);
-}
-
-QByteArray encryptedTelegram(const AesKey &key, std::uint8_t accessNumber)
-{
-    WirelessTelegramSpec spec = encryptedSpec(realRecords("frame2"), key, EncryptedMeter);
-    spec.accessNumber = accessNumber;
-    return wirelessTelegram(spec);
-}
-
 WirelessIdentity identityOf(const MeterIdentity &m)
 {
     return {m.manufacturer, qint32(m.address), m.version, m.deviceType};
