@@ -676,11 +676,8 @@ public:
     // Renders the selected nodes around HotSpot (client) into the drag image.
     void PrepareDragImage(QPoint HotSpot);
 
-    // Hooks the data, selection and editing code fills in.
     // The data a drag of the selected nodes carries.
     virtual QMimeData *DragDataObject();
-    virtual bool ProcessOLEData(TBaseLazyTree *Source, const QMimeData *DataObject, PLazyNode TargetNode,
-                                TLTNodeAttachMode Mode, bool Optimized);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;

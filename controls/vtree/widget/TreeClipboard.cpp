@@ -60,7 +60,7 @@ bool TLazyStringTreeWidget::PasteFromClipboard()
     const QString referenceType = treeReferenceMimeType();
     TBaseLazyTree *source = data->hasFormat(referenceType) ? treeFromReference(data->data(referenceType)) : nullptr;
     const bool optimized = source && source->TreeStates().contains(TLazyTreeState::tsCutPending);
-    const bool result = TBaseLazyTree::ProcessOLEData(source, data, FocusedNode(), FDefaultPasteMode, optimized);
+    const bool result = ProcessOLEData(source, data, FocusedNode(), FDefaultPasteMode, optimized);
     if (source == this)
         ChangeTreeStates({}, {TLazyTreeState::tsCutPending});
     else if (source)

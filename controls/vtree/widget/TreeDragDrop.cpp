@@ -5,11 +5,10 @@
 #include "controls/vtree/widget/LazyStringTreeWidget.h"
 
 #include "controls/vtree/Finally.h"
-#include "controls/vtree/TreeStream.h"
+#include "controls/vtree/ClipboardFormatList.h"
 #include "controls/vtree/widget/TreeDropData.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QDrag>
 #include <QDropEvent>
 #include <QMimeData>
@@ -455,62 +454,6 @@ bool TLazyStringTreeWidget::ProcessDrop(const QMimeData *DataObject, PLazyNode T
         Effect = DROPEFFECT_NONE;
         return false;
     }
-}
-
-bool TLazyStringTreeWidget::ProcessOLEData(TBaseLazyTree *Source, const QMimeData *DataObject, PLazyNode TargetNode,
-                                           TLTNodeAttachMode Mode, bool Optimized)
-{
-    if (!DataObject->hasFormat(treeDataMimeType()))
-        return false;
-    if (IsReadOnly())
-        return true;
-    BeginUpdate();
-    Finally end([this] { EndUpdate(); });
-    if (!TargetNode)
-        TargetNode = FRoot;
-    if (TargetNode == FRoot)
-        Mode = attachModeAtRoot(Mode);
-
-    if (Optimized && Source) {
-        auto *sourceTree = dynamic_cast<TLazyStringTreeWidget *>(Source);
-        if (!sourceTree || !sourceTree->FStates.contains(TLazyTreeState::tsOLEDragging))
-            return true;
-        std::vector<PLazyNode> nodes = sourceTree->FMouse.DragSelection;
-        if (Mode == TLTNodeAttachMode::amInsertAfter || Mode == TLTNodeAttachMode::amAddChildFirst)
-            std::reverse(nodes.begin(), nodes.end());
-        for (PLazyNode node : nodes) {
-            bool ancestor = false;
-            for (PLazyNode run = TargetNode; run && !ancestor; run = run->Parent)
-                ancestor = run == node;
-            if (!ancestor)
-                Source->MoveTo(node, TargetNode, Mode, false);
-        }
-        return true;
-    }
-
-    const QByteArray stream = treeDataAsStream(DataObject->data(treeDataMimeType()));
-    if (stream.isEmpty())
-        return true;
-    // The nodes come in as the last children of the place's parent and are
-    // put in their place from there.
-    const bool asChild = Mode == TLTNodeAttachMode::amAddChildFirst || Mode == TLTNodeAttachMode::amAddChildLast;
-    PLazyNode parent = asChild ? TargetNode : TargetNode->Parent;
-    const std::uint32_t before = parent->ChildCount;
-    QBuffer buffer;
-    buffer.setData(stream);
-    buffer.open(QIODevice::ReadOnly);
-    AddFromStream(buffer, parent == FRoot ? nullptr : parent);
-    std::vector<PLazyNode> added;
-    PLazyNode node = parent->LastChild;
-    for (std::uint32_t i = before; i < parent->ChildCount && node; ++i, node = node->PrevSibling)
-        added.insert(added.begin(), node);
-    if (Mode == TLTNodeAttachMode::amAddChildLast)
-        return true;
-    if (Mode == TLTNodeAttachMode::amInsertAfter || Mode == TLTNodeAttachMode::amAddChildFirst)
-        std::reverse(added.begin(), added.end());
-    for (PLazyNode moved : added)
-        MoveTo(moved, TargetNode, Mode, false);
-    return true;
 }
 
 } // namespace vtree

@@ -1,5 +1,6 @@
 #include "MouseProbe.h"
 
+#include "controls/vtree/ClipboardFormatList.h"
 #include "controls/vtree/widget/TreeDropData.h"
 
 #include <gtest/gtest.h>
