@@ -480,6 +480,19 @@ std::int64_t TLazyTreeColumns::visibleFixedWidth() const
 
 int TLazyTreeColumns::GetVisibleFixedWidth() const { return clampToInt(visibleFixedWidth()); }
 
+int TLazyTreeColumns::GetScrollWidth(int Indent) const
+{
+    std::int64_t total = 0;
+    std::int64_t count = 0;
+    for (const TLazyTreeColumn *column : GetVisibleColumns()) {
+        if (column->Options().contains(TLTColumnOption::coFixed))
+            continue;
+        total += column->Width();
+        ++count;
+    }
+    return count == 0 ? Indent : clampToInt((total + count / 2) / count);
+}
+
 int TLazyTreeColumns::TotalWidth() const
 {
     const TColumnIndex last = GetLastVisibleColumn();

@@ -187,6 +187,9 @@ public:
     TColumnIndex GetPreviousVisibleColumn(TColumnIndex Column, bool ConsiderAllowFocus = false) const;
     std::vector<TLazyTreeColumn *> GetVisibleColumns() const;
     int GetVisibleFixedWidth() const;
+    // The horizontal scroll step: the visible scrolling columns' average
+    // width, rounded; Indent (the tree's) when there is none.
+    int GetScrollWidth(int Indent) const;
     int TotalWidth() const;
     bool Equals(const TLazyTreeColumns &Other) const;
 

@@ -22,24 +22,6 @@ using platform::VK_RIGHT;
 using platform::VK_TAB;
 using platform::VK_UP;
 
-namespace {
-
-// The horizontal scroll step: the visible scrolling columns' average width.
-int columnsScrollWidth(const TLTHeader &header, int indent)
-{
-    int total = 0;
-    int count = 0;
-    for (const TLazyTreeColumn *column : header.Columns().GetVisibleColumns()) {
-        if (column->Options().contains(TLTColumnOption::coFixed))
-            continue;
-        total += column->Width();
-        ++count;
-    }
-    return count == 0 ? indent : (total + count / 2) / count;
-}
-
-} // namespace
-
 PLazyNode TLazyStringTreeWidget::pageTarget(PLazyNode From, bool Up)
 {
     if (!From)
@@ -212,7 +194,7 @@ void TLazyStringTreeWidget::handleNavigationKey(std::uint16_t CharCode, TShiftSt
     case VK_RIGHT: {
         const bool left = CharCode == VK_LEFT;
         if (ctrl) {
-            const int step = columnsScrollWidth(FHeader, static_cast<int>(FIndent));
+            const int step = FHeader.Columns().GetScrollWidth(static_cast<int>(FIndent));
             SetOffsetX(FOffsetX + (left ? step : -step));
             break;
         }

@@ -582,21 +582,8 @@ void TLazyStringTreeWidget::MouseWheel(int Delta, bool Horizontal, Qt::KeyboardM
     if (ctrl) {
         perStep = ClientWidth() - (ColumnsUsed() ? FHeader.Columns().GetVisibleFixedWidth() : 0);
     } else {
-        // A scroll line sideways: the scrolling columns' average width, one
-        // indentation without columns.
-        int width = 0;
-        int count = 0;
-        if (ColumnsUsed()) {
-            const TLazyTreeColumns &columns = FHeader.Columns();
-            for (int i = 0; i < columns.Count(); ++i) {
-                const TLTColumnOptions options = columns[i].Options();
-                if (options.contains(TLTColumnOption::coVisible) && !options.contains(TLTColumnOption::coFixed)) {
-                    width += columns[i].Width();
-                    ++count;
-                }
-            }
-        }
-        perStep = double(count > 0 ? int(std::lround(double(width) / count)) : int(FIndent)) * lines;
+        // A scroll line sideways: the scrolling columns' average width.
+        perStep = double(FHeader.Columns().GetScrollWidth(int(FIndent))) * lines;
     }
     const int amount = int(std::trunc(perStep * steps));
     SetOffsetX(FOffsetX + (readsRightToLeft(MainColumn()) ? -amount : amount));
