@@ -209,11 +209,8 @@ void TLazyStringTreeWidget::leaveEvent(QEvent *event)
         StopAutoScroll();
     if (PLazyNode old = FCurrentHotNode) {
         NotifyHotChange(old, nullptr);
-        if (toOption(TLTPaintOption::toHotTrack) || toOption(TLTMiscOption::toCheckSupport))
-            InvalidateNode(old);
-        FCurrentHotNode = nullptr;
+        SetHotNode(nullptr, false);
         FMouse.CurrentHotColumn = NoColumn;
-        FPaintState.HotNodeButtonHit = false;
     }
     NotifyMouseLeave();
 }
@@ -515,25 +512,11 @@ void TLazyStringTreeWidget::HandleHotTrack(int X, int Y)
          (toOption(TLTSelectionOption::toFullRowSelect) && has(hit, THitPosition::hiOnItem))))
         hot = hit.HitNode;
     const TColumnIndex column = hot ? hit.HitColumn : NoColumn;
-    bool repaint = false;
-    PLazyNode previous = FCurrentHotNode;
     if (hot != FCurrentHotNode || column != FMouse.CurrentHotColumn) {
-        repaint = toOption(TLTPaintOption::toHotTrack) || toOption(TLTMiscOption::toCheckSupport);
-        NotifyHotChange(previous, hot);
-        if (repaint && previous)
-            InvalidateNode(previous);
-        FCurrentHotNode = hot;
+        NotifyHotChange(FCurrentHotNode, hot);
         FMouse.CurrentHotColumn = column;
     }
-    if (FCurrentHotNode) {
-        const bool buttonHit = has(hit, THitPosition::hiOnItemButtonExact);
-        if (buttonHit != FPaintState.HotNodeButtonHit || repaint) {
-            FPaintState.HotNodeButtonHit = buttonHit;
-            InvalidateNode(FCurrentHotNode);
-        }
-    } else {
-        FPaintState.HotNodeButtonHit = false;
-    }
+    SetHotNode(hot, has(hit, THitPosition::hiOnItemButtonExact));
 }
 
 void TLazyStringTreeWidget::UpdateMouseCursor(QPoint P)
