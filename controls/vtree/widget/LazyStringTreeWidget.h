@@ -576,11 +576,12 @@ public:
     // over its expand button (nil for none); repaints the rows that change.
     void SetHotNode(PLazyNode Node, bool ButtonHit);
     bool HotNodeButtonHit() const { return FPaintState.HotNodeButtonHit; }
-    // For the mouse: the rubber band of a mouse selection in absolute tree
-    // coordinates, drawn while the tree is mouse-selecting with the left
-    // button down; an empty rectangle draws none.
+    // The rubber band of a mouse selection in absolute tree coordinates
+    // (corners in the order the mouse gave them), drawn while the tree is
+    // mouse-selecting with the left button down; an empty rectangle draws
+    // none. The mouse keeps it; setting it repaints.
     void SetNewSelRect(const platform::TRect &R);
-    platform::TRect NewSelRect() const { return FPaintState.NewSelRect; }
+    platform::TRect NewSelRect() const;
     // (Re)makes the six expand button images and/or the line pattern.
     void BuildButtonBitmaps(bool NeedButtons, bool NeedLines);
     const TButtonBitmaps &ButtonBitmaps() const { return FPaintState.Buttons; }
@@ -705,7 +706,6 @@ protected:
     void ClickColumn(const THitInfo &HitInfo, TColumnIndex &NewColumn, bool &ColumnChange) const;
     void StartDrawSelection(QPoint P, const THitInfo &HitInfo, TShiftState Shift);
     void EndDrawSelection();
-    void showRubberBand();
     bool HeaderBusy() const;
     bool CanScrollVertically() const { return ClientHeight() < FRangeY; }
     bool CanScrollHorizontally() const { return ClientWidth() < FRangeX; }

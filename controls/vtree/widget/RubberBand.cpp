@@ -43,14 +43,6 @@ void TLazyStringTreeWidget::StartDrawSelection(QPoint P, const THitInfo &HitInfo
     FMouse.DrawSelShiftState.exclude(TShiftStateItem::ssAlt);
     FMouse.NewSelRect = QRect(P.x() + FEffectiveOffsetX, P.y() - FOffsetY, 0, 0);
     FMouse.LastSelRect = QRect(0, 0, 0, 0);
-    showRubberBand();
-}
-
-// The painting draws the band from its own copy, in tree coordinates.
-void TLazyStringTreeWidget::showRubberBand()
-{
-    const QRect &band = FMouse.NewSelRect;
-    SetNewSelRect({band.left(), band.top(), band.left() + band.width(), band.top() + band.height()});
 }
 
 void TLazyStringTreeWidget::EndDrawSelection()
@@ -58,7 +50,6 @@ void TLazyStringTreeWidget::EndDrawSelection()
     if (!IsMouseSelecting())
         return;
     ChangeTreeStates({}, {TLazyTreeState::tsDrawSelPending, TLazyTreeState::tsDrawSelecting});
-    SetNewSelRect({});
     Invalidate();
 }
 
@@ -82,8 +73,7 @@ bool TLazyStringTreeWidget::UpdateSelectionRect(QPoint P)
     band.setHeight(y - band.top());
     if (band == FMouse.NewSelRect)
         return false;
-    FMouse.NewSelRect = band;
-    showRubberBand();
+    SetNewSelRect({band.left(), band.top(), band.left() + band.width(), band.top() + band.height()});
     return true;
 }
 

@@ -25,9 +25,6 @@ struct TTreePaintState {
     platform::TPattern8 LinePattern{0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA};
     // The mouse is over the expand button of the hot node.
     bool HotNodeButtonHit = false;
-    // The rubber band while the mouse selects, absolute tree coordinates
-    // (corners in the order the mouse gave them); empty when there is none.
-    platform::TRect NewSelRect;
     // The tree font's cell height and the width of "..." in it.
     int TextHeight = 0;
     int EllipsisWidth = 0;

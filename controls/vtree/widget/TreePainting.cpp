@@ -105,7 +105,7 @@ void TLazyStringTreeWidget::PaintTree(platform::TCanvas &TargetCanvas, const QRe
         PaintOptions.exclude(poDrawFocusRect);
     // The rubber band, in row coordinates as the rows go by.
     const bool rubberBand = drawsRubberBand();
-    TRect selectionRect = vtree::NormalizeRect(FPaintState.NewSelRect);
+    TRect selectionRect = vtree::NormalizeRect(NewSelRect());
 
     int nodeTop = 0;
     PLazyNode node = GetNodeAt(0, Window.top(), false, nodeTop);
@@ -226,7 +226,7 @@ void TLazyStringTreeWidget::PaintTree(platform::TCanvas &TargetCanvas, const QRe
                 TargetCanvas.FillColor(below, BackGroundColor());
         }
         if (rubberBand) {
-            const TRect band = OffsetRect(vtree::NormalizeRect(FPaintState.NewSelRect),
+            const TRect band = OffsetRect(vtree::NormalizeRect(NewSelRect()),
                                           Target.x() - Window.left(), Target.y() - Window.top());
             TargetCanvas.SaveDC();
             TargetCanvas.IntersectClipRect(below);
