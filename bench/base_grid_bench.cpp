@@ -4,13 +4,13 @@
 // million rows, full repaints of a screen of cells, and a million undo
 // registrations beside QUndoStack.
 #include "support/BenchMain.h"
+#include "support/RenderFrames.h"
 
 #include "controls/grid/base/widget/BaseGrid.h"
 #include "controls/grid/base/widget/ExGridUndoRedo.h"
 
 #include <QApplication>
 #include <QHeaderView>
-#include <QImage>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QUndoStack>
@@ -241,13 +241,7 @@ void TableView_FullRepaint(benchmark::State &state)
     view.horizontalHeader()->setDefaultSectionSize(64);
     view.verticalHeader()->setDefaultSectionSize(24);
     view.verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    QImage image(view.size(), QImage::Format_ARGB32_Premultiplied);
-    for (auto _ : state) {
-        for (int i = 0; i < kRepaints; ++i)
-            view.render(&image);
-        benchmark::DoNotOptimize(image.bits());
-    }
-    state.counters["frames/s"] = benchmark::Counter(kRepaints, benchmark::Counter::kIsIterationInvariantRate);
+    bench::renderFrames(state, view, kRepaints);
 }
 BENCHMARK(TableView_FullRepaint)->Unit(benchmark::kMillisecond);
 

@@ -5,11 +5,11 @@
 // position cache built and before the cache exists (every paint then walks
 // the rows from the first).
 #include "support/BenchMain.h"
+#include "support/RenderFrames.h"
 
 #include "controls/vtree/widget/LazyStringTreeWidget.h"
 
 #include <QApplication>
-#include <QImage>
 #include <QStandardItemModel>
 #include <QScrollBar>
 #include <QTreeView>
@@ -88,13 +88,7 @@ void TreeView_Paint(benchmark::State &state)
     const Where where = Where(state.range(1));
     const QModelIndex target = model.index(where == Top ? 0 : where == Middle ? rows / 2 : rows - 1, 0);
     view.scrollTo(target, where == Bottom ? QAbstractItemView::PositionAtBottom : QAbstractItemView::PositionAtTop);
-    QImage image(view.size(), QImage::Format_ARGB32_Premultiplied);
-    for (auto _ : state) {
-        for (int i = 0; i < kRepaints; ++i)
-            view.render(&image);
-        benchmark::DoNotOptimize(image.bits());
-    }
-    state.counters["frames/s"] = benchmark::Counter(kRepaints, benchmark::Counter::kIsIterationInvariantRate);
+    bench::renderFrames(state, view, kRepaints);
 }
 BENCHMARK(TreeView_Paint)->ArgsProduct({{1000, 1000000}, {Top, Middle, Bottom}})->Unit(benchmark::kMillisecond);
 
