@@ -1,6 +1,7 @@
 #include "scan/Comm.h"
 
 #include "platform/ComPorts.h"
+#include "platform/ScopeGuard.h"
 #include "scan/CommEventThread.h"
 
 #include <algorithm>
@@ -383,14 +384,9 @@ template <class T>
 void TCustomComm::setAndApply(T &field, T value)
 {
     // A setting the device refuses leaves the property as it was.
-    const T before = field;
+    platform::OnFailure restore([&field, before = field] { field = before; });
     field = value;
-    try {
-        Update_DCB();
-    } catch (...) {
-        field = before;
-        throw;
-    }
+    Update_DCB();
 }
 
 void TCustomComm::setBaudRate(TBaudrate rate) { setAndApply(FBaudRate, rate); }

@@ -6,6 +6,7 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 type="${CONVERTER_TYPE:-1}"
 "$root/scripts/install-deps.sh"
+. "$root/scripts/build-env.sh"
 # The type is passed every time: the cache would otherwise keep the last one.
 cmake -S "$root" -B "$root/build/release" -G Ninja -DCMAKE_BUILD_TYPE=Release \
       -DCONFIGURATOR_TESTS=OFF -DCONVERTER_TYPE="$type"

@@ -20,6 +20,7 @@
 #include "controls/vtree/TreeTypes.h"
 #include "platform/Interface.h"
 #include "platform/NumberedTimers.h"
+#include "platform/ScopeGuard.h"
 
 #include <QIODevice>
 #include <QMimeData>
@@ -722,15 +723,16 @@ protected:
     class StateScope {
     public:
         StateScope(TBaseLazyTree &tree, TLazyTreeState state);
-        ~StateScope() noexcept(false);
-        StateScope(const StateScope &) = delete;
-        StateScope &operator=(const StateScope &) = delete;
 
     private:
-        TBaseLazyTree &m_tree;
-        TLazyTreeState m_state;
-        bool m_entered;
-        int m_exceptions;
+        struct Leave {
+            TBaseLazyTree *Tree;
+            TLazyTreeState State;
+            bool Entered;
+            void operator()() const;
+        };
+        static Leave enter(TBaseLazyTree &tree, TLazyTreeState state);
+        platform::Finally<Leave> m_leave;
     };
 
     // ---- Small tests ---------------------------------------------------

@@ -2,7 +2,7 @@
 // the automatic tri-state tracking that keeps parents and children in step,
 // radio groups, the bulk operations and the image a control shows.
 #include "controls/vtree/BaseLazyTree.h"
-#include "controls/vtree/Finally.h"
+#include "platform/ScopeGuard.h"
 
 namespace vtree {
 
@@ -100,14 +100,14 @@ bool TBaseLazyTree::TransitionCheckState(PLazyNode Node, TCheckState Value)
     if (Node->States.contains(vsChecking))
         return false;
     Node->States.include(vsChecking);
-    Finally leaveChecking([Node] { Node->States.exclude(vsChecking); });
+    platform::Finally leaveChecking([Node] { Node->States.exclude(vsChecking); });
     initOnDemand(Node);
     if (Node->CheckState == Value)
         return false;
 
     if (FCheckPropagationCount++ == 0)
         ChangeTreeStates(TLazyTreeState::tsCheckPropagation, {});
-    Finally leavePropagation([this, Node] {
+    platform::Finally leavePropagation([this, Node] {
         InvalidateNode(Node);
         if (--FCheckPropagationCount == 0)
             ChangeTreeStates({}, TLazyTreeState::tsCheckPropagation);
@@ -202,7 +202,7 @@ void TBaseLazyTree::SetCheckType(PLazyNode Node, TCheckType Value)
 void TBaseLazyTree::SetCheckStateForAll(TCheckState aCheckState, bool pSelectedOnly, bool pExcludeDisabled)
 {
     BeginUpdate();
-    Finally end([this] { EndUpdate(); });
+    platform::Finally end([this] { EndUpdate(); });
     PLazyNode node = pSelectedOnly ? GetFirstSelected() : GetFirst();
     while (node) {
         if (!pExcludeDisabled || !IsDisabledState(node->CheckState))

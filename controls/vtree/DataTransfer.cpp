@@ -2,7 +2,7 @@
 // node records the clipboard and drags carry, and reading them back in.
 #include "controls/vtree/BaseLazyTree.h"
 #include "controls/vtree/ClipboardFormatList.h"
-#include "controls/vtree/Finally.h"
+#include "platform/ScopeGuard.h"
 #include "controls/vtree/SubtreeCopy.h"
 #include "controls/vtree/TreeDataTransfer.h"
 #include "controls/vtree/TreeStream.h"
@@ -91,7 +91,7 @@ void TBaseLazyTree::FinishCutOrCopy()
     const TNodeArray marked = GetSortedCutCopySet(true);
     {
         BeginUpdate();
-        Finally end([this] { EndUpdate(); });
+        platform::Finally end([this] { EndUpdate(); });
         for (PLazyNode node : marked)
             DeleteNode(node);
     }
@@ -129,10 +129,10 @@ bool TBaseLazyTree::ProcessOLEData(TBaseLazyTree *Source, const QMimeData *DataO
         if (Mode == amInsertAfter || Mode == amAddChildFirst)
             std::reverse(nodes.begin(), nodes.end());
         BeginUpdate();
-        Finally end([this] { EndUpdate(); });
+        platform::Finally end([this] { EndUpdate(); });
         if (Source != this)
             Source->BeginUpdate();
-        Finally endSource([this, Source] {
+        platform::Finally endSource([this, Source] {
             if (Source != this)
                 Source->EndUpdate();
         });
@@ -150,7 +150,7 @@ bool TBaseLazyTree::ProcessOLEData(TBaseLazyTree *Source, const QMimeData *DataO
 
     const TChangeReason reason = Source == this ? TChangeReason::crNodeCopied : TChangeReason::crNodeAdded;
     BeginUpdate();
-    Finally end([this] { EndUpdate(); });
+    platform::Finally end([this] { EndUpdate(); });
     PLazyNode destination = TargetNode;
     TLTNodeAttachMode mode = Mode;
     for (std::size_t top : copy.tops) {

@@ -2,7 +2,7 @@
 // own settings. Nothing read is trusted: every length is bounded by the bytes
 // left, ordinals by their ranges, and the positions must be a permutation; the
 // whole stream is read before the header changes.
-#include "controls/vtree/Finally.h"
+#include "platform/ScopeGuard.h"
 #include "controls/vtree/TreeErrors.h"
 #include "controls/vtree/TreeHeader.h"
 
@@ -315,14 +315,14 @@ void TLTHeader::LoadFromStream(QIODevice &Stream)
     FStates += THeaderState::hsLoading;
     const TLTHeaderOptions keep = FOptions;
     FOptions = {};
-    Finally done([this] {
+    platform::Finally done([this] {
         FStates -= THeaderState::hsLoading;
         notifyColumnResize(NoColumn);
     });
     FColumns.Clear();
     if (!record.columns.empty()) {
         FColumns.BeginUpdate();
-        Finally endUpdate([this] { FColumns.EndUpdate(); });
+        platform::Finally endUpdate([this] { FColumns.EndUpdate(); });
         for (const ColumnRecord &column : record.columns)
             applyColumn(FColumns.Add(), column);
         FColumns.FPositionToIndex = record.positions;

@@ -5,7 +5,7 @@
 // application carries its data over as it would through a stream. A copy
 // keeps only the states that belong to a stored node.
 #include "controls/vtree/BaseLazyTree.h"
-#include "controls/vtree/Finally.h"
+#include "platform/ScopeGuard.h"
 #include "controls/vtree/SubtreeCopy.h"
 #include "controls/vtree/TreeErrors.h"
 
@@ -183,7 +183,7 @@ PLazyNode TBaseLazyTree::transfer(PLazyNode Source, TBaseLazyTree &TargetTree, P
     PLazyNode result = nullptr;
     {
         TargetTree.BeginUpdate();
-        Finally end([&TargetTree] { TargetTree.EndUpdate(); });
+        platform::Finally end([&TargetTree] { TargetTree.EndUpdate(); });
         PLazyNode destination = Target;
         TLTNodeAttachMode mode = Mode;
         for (std::size_t top : copy.tops) {
@@ -267,7 +267,7 @@ void TBaseLazyTree::MoveTo(PLazyNode Source, PLazyNode Target, TLTNodeAttachMode
         if (allowed) {
             transfer(Source, *targetTree, Target, Mode, ChildrenOnly, true);
             BeginUpdate();
-            Finally end([this] { EndUpdate(); });
+            platform::Finally end([this] { EndUpdate(); });
             if (ChildrenOnly)
                 DeleteChildren(Source, false);
             else

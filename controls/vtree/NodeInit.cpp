@@ -2,7 +2,7 @@
 // first needs it, its children (OnInitChildren) when they are first needed.
 // The recursive forms walk without recursion, so any depth is safe.
 #include "controls/vtree/BaseLazyTree.h"
-#include "controls/vtree/Finally.h"
+#include "platform/ScopeGuard.h"
 
 namespace vtree {
 
@@ -37,7 +37,7 @@ void forEachDescendant(PLazyNode top, Visit visit)
 void TBaseLazyTree::InitializeNode(PLazyNode Node)
 {
     Node->States.include(vsInitializing);
-    Finally leave([Node] { Node->States.exclude(vsInitializing); });
+    platform::Finally leave([Node] { Node->States.exclude(vsInitializing); });
     const bool again = Node->States.contains(vsInitialized);
     const bool wasFiltered = Node->States.contains(vsFiltered);
     TLazyNodeInitStates InitStates;

@@ -342,25 +342,20 @@ void TBaseLazyTree::RecomputeSubtreeHeight(PLazyNode Node)
     });
 }
 
-TBaseLazyTree::StateScope::StateScope(TBaseLazyTree &tree, TLazyTreeState state)
-    : m_tree(tree), m_state(state), m_entered(!tree.FStates.contains(state)), m_exceptions(std::uncaught_exceptions())
+TBaseLazyTree::StateScope::StateScope(TBaseLazyTree &tree, TLazyTreeState state) : m_leave(enter(tree, state)) {}
+
+TBaseLazyTree::StateScope::Leave TBaseLazyTree::StateScope::enter(TBaseLazyTree &tree, TLazyTreeState state)
 {
-    if (m_entered)
-        m_tree.ChangeTreeStates(m_state, {});
+    const bool entered = !tree.FStates.contains(state);
+    if (entered)
+        tree.ChangeTreeStates(state, {});
+    return {&tree, state, entered};
 }
 
-TBaseLazyTree::StateScope::~StateScope() noexcept(false)
+void TBaseLazyTree::StateScope::Leave::operator()() const
 {
-    if (!m_entered)
-        return;
-    if (std::uncaught_exceptions() > m_exceptions) {
-        try {
-            m_tree.ChangeTreeStates({}, m_state);
-        } catch (...) {
-        }
-    } else {
-        m_tree.ChangeTreeStates({}, m_state);
-    }
+    if (Entered)
+        Tree->ChangeTreeStates({}, State);
 }
 
 void TBaseLazyTree::linkAsLastChild(PLazyNode Parent, PLazyNode Node)

@@ -2,7 +2,7 @@
 // change owes: sibling links and indexes, the totals, the visible count, the
 // hidden-children flag and the structure-change notification.
 #include "controls/vtree/BaseLazyTree.h"
-#include "controls/vtree/Finally.h"
+#include "platform/ScopeGuard.h"
 #include "controls/vtree/TreeErrors.h"
 
 #include <exception>
@@ -46,7 +46,7 @@ void TBaseLazyTree::SetRootNodeCount(std::uint32_t Value)
     if (Value == FRoot->ChildCount)
         return;
     BeginUpdate();
-    Finally end([this] { EndUpdate(); });
+    platform::Finally end([this] { EndUpdate(); });
     StopCacheValidation();
     SetChildCount(FRoot, Value);
 }
@@ -63,12 +63,12 @@ void TBaseLazyTree::Loaded()
     FRoot->ChildCount = 0;
     const bool readOnly = IsReadOnly();
     FOptions->FMiscOptions.exclude(TLTMiscOption::toReadOnly);
-    Finally restore([this, readOnly] {
+    platform::Finally restore([this, readOnly] {
         if (readOnly)
             FOptions->FMiscOptions.include(TLTMiscOption::toReadOnly);
     });
     BeginUpdate();
-    Finally end([this] { EndUpdate(); });
+    platform::Finally end([this] { EndUpdate(); });
     SetChildCount(FRoot, count);
 }
 
@@ -96,7 +96,7 @@ void TBaseLazyTree::SetChildCount(PLazyNode Node, std::uint32_t NewChildCount)
         {
             // Whatever a handler does meanwhile, the nodes made so far are
             // counted.
-            Finally account([&] {
+            platform::Finally account([&] {
                 if (created == 0)
                     return;
                 if (Node->States.contains(vsExpanded))
@@ -447,7 +447,7 @@ void TBaseLazyTree::DeleteChildren(PLazyNode Node, bool ResetHasChildren)
         StopCacheValidation();
         if (Node == FRoot || (GetFullyVisible(Node) && Node->States.contains(vsExpanded)))
             FVisibleCount -= ShownDescendantCount(Node);
-        Finally settle([this, Node, ResetHasChildren] {
+        platform::Finally settle([this, Node, ResetHasChildren] {
             if (ResetHasChildren)
                 Node->States.exclude(vsHasChildren);
             if (Node != FRoot)
@@ -538,7 +538,7 @@ void TBaseLazyTree::Clear()
     if (!((FRoot->FirstChild && !IsReadOnly()) || FDestroying))
         return;
     BeginUpdate();
-    Finally end([this] { EndUpdate(); });
+    platform::Finally end([this] { EndUpdate(); });
     StopCacheValidation();
     CancelEditNode();
     if (FStates.containsAny({TLazyTreeState::tsCutPending, TLazyTreeState::tsCopyPending})) {
@@ -565,7 +565,7 @@ void TBaseLazyTree::DeleteSelectedNodes()
     if (FSelectionCount == 0 || IsReadOnly())
         return;
     BeginUpdate();
-    Finally end([this] { EndUpdate(); });
+    platform::Finally end([this] { EndUpdate(); });
     const TNodeArray nodes = GetSortedSelection(true);
     for (std::size_t i = nodes.size() - 1; i > 0; --i)
         RemoveNode(nodes[i], nodes[i]->Parent != nodes[i - 1]->Parent, false);

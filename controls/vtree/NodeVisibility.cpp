@@ -1,7 +1,7 @@
 // Expansion, hiding, filtering and row heights. Every change keeps the
 // subtree totals and the count of rows the tree can show exact.
 #include "controls/vtree/BaseLazyTree.h"
-#include "controls/vtree/Finally.h"
+#include "platform/ScopeGuard.h"
 #include "controls/vtree/TreeErrors.h"
 
 #include <algorithm>
@@ -80,7 +80,7 @@ void TBaseLazyTree::ToggleNode(PLazyNode Node)
         return;
     StateScope toggling(*this, tsToggling);
     Node->States.include(vsToggling);
-    Finally leave([Node] { Node->States.exclude(vsToggling); });
+    platform::Finally leave([Node] { Node->States.exclude(vsToggling); });
 
     bool toggled = false;
     if (Node->States.contains(vsExpanded)) {
@@ -142,9 +142,9 @@ void TBaseLazyTree::FullExpand(PLazyNode Node)
         Node = nullptr;
     StateScope expanding(*this, tsExpanding);
     BeginOperation(TLTOperationKind::okExpand);
-    Finally endOperation([this] { EndOperation(TLTOperationKind::okExpand); });
+    platform::Finally endOperation([this] { EndOperation(TLTOperationKind::okExpand); });
     BeginUpdate();
-    Finally endUpdate([this] { EndUpdate(); });
+    platform::Finally endUpdate([this] { EndUpdate(); });
 
     PLazyNode stop = Node ? nextAfterSubtree(Node) : nullptr;
     PLazyNode node = Node ? Node : FRoot->FirstChild;
@@ -166,7 +166,7 @@ void TBaseLazyTree::FullCollapse(PLazyNode Node)
         Node = nullptr;
     StateScope collapsing(*this, tsCollapsing);
     BeginUpdate();
-    Finally endUpdate([this] { EndUpdate(); });
+    platform::Finally endUpdate([this] { EndUpdate(); });
 
     for (PLazyNode node = GetLastVisibleNoInit(Node, true); node && node != Node; node = GetPreviousNoInit(node, true))
         if (node->States.containsAll({vsExpanded, vsHasChildren}))

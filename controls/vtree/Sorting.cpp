@@ -4,7 +4,7 @@
 // the list (first half n div 2, first half first), so handlers see the same
 // sequence however the sort is carried out.
 #include "controls/vtree/BaseLazyTree.h"
-#include "controls/vtree/Finally.h"
+#include "platform/ScopeGuard.h"
 
 #include <vector>
 
@@ -69,13 +69,13 @@ private:
 void TBaseLazyTree::sortChildren(PLazyNode Node, TColumnIndex Column, TSortDirection Direction)
 {
     BeginOperation(TLTOperationKind::okSortNode);
-    Finally end([this] { EndOperation(TLTOperationKind::okSortNode); });
+    platform::Finally end([this] { EndOperation(TLTOperationKind::okSortNode); });
     std::vector<PLazyNode> nodes;
     nodes.reserve(Node->ChildCount);
     for (PLazyNode child = Node->FirstChild; child; child = child->NextSibling)
         nodes.push_back(child);
     // Whatever the handlers do, the chain is relinked from a complete array.
-    Finally relink([&] {
+    platform::Finally relink([&] {
         PLazyNode previous = nullptr;
         std::uint32_t index = 0;
         for (PLazyNode child : nodes) {
@@ -128,7 +128,7 @@ void TBaseLazyTree::SortTree(TColumnIndex Column, TSortDirection Direction, bool
         RaisedUpdateCount update(*this);
         if (Column >= NoColumn) {
             BeginOperation(TLTOperationKind::okSortTree);
-            Finally end([this] { EndOperation(TLTOperationKind::okSortTree); });
+            platform::Finally end([this] { EndOperation(TLTOperationKind::okSortTree); });
             const bool expandedOnly = toOption(TLTAutoOption::toAutoSort);
             std::vector<PLazyNode> next; // per open level, the child to visit next
             Sort(FRoot, Column, Direction, DoInit);

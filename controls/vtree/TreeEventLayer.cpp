@@ -2,7 +2,7 @@
 // so a descendant can change an event's default without a handler. Most
 // only test their handler and call it; the few that do more say so.
 #include "controls/vtree/BaseLazyTree.h"
-#include "controls/vtree/Finally.h"
+#include "platform/ScopeGuard.h"
 
 #include <cstring>
 
@@ -91,7 +91,7 @@ void TBaseLazyTree::QueryCanSplitterResizeNode(QPoint P, PLazyNode Node, TColumn
 void TBaseLazyTree::NotifyChange(PLazyNode Node)
 {
     KillTreeTimer(ChangeTimer);
-    Finally settle([this] {
+    platform::Finally settle([this] {
         ChangeTreeStates({}, TLazyTreeState::tsChangePending);
         FLastChangedNode = nullptr;
     });
@@ -265,7 +265,7 @@ void TBaseLazyTree::ReleaseNode(PLazyNode Node)
     }
     forgetNode(Node);
     {
-        Finally free([this, Node] {
+        platform::Finally free([this, Node] {
             if (Node->States.contains(vsReleaseCallOnUserDataRequired) && FNodeDataSize >= static_cast<int>(sizeof(void *))) {
                 platform::IInterface *stored = nullptr;
                 std::memcpy(&stored, reinterpret_cast<std::byte *>(Node) + NodeDataOffset, sizeof stored);
@@ -606,7 +606,7 @@ void TBaseLazyTree::ChangeTreeStates(TLazyTreeStates Enter, TLazyTreeStates Leav
 void TBaseLazyTree::NotifyStructureChange(PLazyNode Node, TChangeReason Reason)
 {
     KillTreeTimer(StructureChangeTimer);
-    Finally settle([this] {
+    platform::Finally settle([this] {
         ChangeTreeStates({}, TLazyTreeState::tsStructureChangePending);
         FLastStructureChangeNode = nullptr;
         FLastStructureChangeReason = TChangeReason::crIgnore;

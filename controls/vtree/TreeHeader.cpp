@@ -2,7 +2,7 @@
 // distribution of a width change over a range of columns.
 #include "controls/vtree/TreeHeader.h"
 #include "controls/vtree/BaseLazyTree.h"
-#include "controls/vtree/Finally.h"
+#include "platform/ScopeGuard.h"
 #include "platform/Color.h"
 
 #include <algorithm>
@@ -248,7 +248,7 @@ int TLTHeader::ResizeColumns(int ChangeBy, TColumnIndex RangeStartCol, TColumnIn
 
     std::int64_t applied = 0;
     FStates += THeaderState::hsResizing;
-    Finally done([this] { FStates -= THeaderState::hsResizing; });
+    platform::Finally done([this] { FStates -= THeaderState::hsResizing; });
     for (std::size_t i = 0; i < count; ++i)
         if (matching[i]) {
             TLazyTreeColumn &column = FColumns[RangeStartCol + static_cast<TColumnIndex>(i)];

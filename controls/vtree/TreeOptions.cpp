@@ -2,7 +2,7 @@
 #include "controls/vtree/TreeOptions.h"
 
 #include "controls/vtree/BaseLazyTree.h"
-#include "controls/vtree/Finally.h"
+#include "platform/ScopeGuard.h"
 
 namespace vtree {
 
@@ -69,7 +69,7 @@ void TBaseLazyTree::applyPaintOptions(TLTPaintOptions Old, TLTPaintOptions New)
         const bool handle = HandleAllocated();
         if (handle)
             BeginUpdate();
-        Finally end([this, handle] {
+        platform::Finally end([this, handle] {
             if (handle)
                 EndUpdate();
         });
@@ -123,7 +123,7 @@ void TBaseLazyTree::applyMiscOptions(TLTMiscOptions Old, TLTMiscOptions New)
         Invalidate();
     if (Added.contains(toVariableNodeHeight)) {
         BeginUpdate();
-        Finally end([this] { EndUpdate(); });
+        platform::Finally end([this] { EndUpdate(); });
         ReinitNode(FRoot, true);
     }
     ApplyMiscOptionsToWindow(Added, Removed);

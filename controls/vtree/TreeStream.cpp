@@ -1,7 +1,7 @@
 // Saving a tree or a subtree to a stream or file and reading it back, into
 // the same tree or another one.
 #include "controls/vtree/BaseLazyTree.h"
-#include "controls/vtree/Finally.h"
+#include "platform/ScopeGuard.h"
 #include "controls/vtree/TreeErrors.h"
 #include "controls/vtree/TreeStream.h"
 #include "platform/AtomicFile.h"
@@ -73,7 +73,7 @@ void TBaseLazyTree::readStream(QIODevice &Stream, bool replace, PLazyNode Target
         Target = FRoot;
     {
         BeginUpdate();
-        Finally end([this] { EndUpdate(); });
+        platform::Finally end([this] { EndUpdate(); });
         for (std::size_t top : copy.tops) {
             PLazyNode node = AllocateNode();
             LinkNode(node, Target, TLTNodeAttachMode::amAddChildLast, *this);

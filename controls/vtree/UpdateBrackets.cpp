@@ -2,7 +2,7 @@
 // closes), synchronous brackets (notifications at once instead of delayed)
 // and long operations the application may cancel.
 #include "controls/vtree/BaseLazyTree.h"
-#include "controls/vtree/Finally.h"
+#include "platform/ScopeGuard.h"
 #include "controls/vtree/TreeErrors.h"
 #include "platform/InterfaceThread.h"
 
@@ -49,7 +49,7 @@ void TBaseLazyTree::EndUpdate()
         if (FStates.contains(tsStructureChangePending))
             NotifyStructureChange(FLastStructureChangeNode, FLastStructureChangeReason);
         {
-            Finally settle([this] {
+            platform::Finally settle([this] {
                 if (autoSortApplies())
                     SortTree(SortColumn(), SortDirection(), true);
                 SuspendWindowRedraw(false);

@@ -1,6 +1,6 @@
 // Fitting columns to their widest content, as a double click on a splitter
 // and the column menu's fit entry ask for.
-#include "controls/vtree/Finally.h"
+#include "platform/ScopeGuard.h"
 #include "controls/vtree/widget/LazyStringTreeWidget.h"
 
 #include <algorithm>
@@ -13,7 +13,7 @@ int TLazyStringTreeWidget::GetMaxColumnWidth(TColumnIndex Column, bool UseSmartC
     if (OperationCanceled())
         return valid ? FHeader.Columns()[Column].Width() : 0;
     BeginOperation(TLTOperationKind::okGetMaxColumnWidth);
-    Finally end([this] { EndOperation(TLTOperationKind::okGetMaxColumnWidth); });
+    platform::Finally end([this] { EndOperation(TLTOperationKind::okGetMaxColumnWidth); });
     if (OnBeforeGetMaxColumnWidth)
         OnBeforeGetMaxColumnWidth(&FHeader, Column, UseSmartColumnWidth);
     const int stateWidth = FStateImages ? FStateImages->Width() + 2 : 0;
@@ -76,7 +76,7 @@ void TLazyStringTreeWidget::AutoFitColumns(bool Animated, TSmartAutoFitType Smar
     if (start > end)
         return;
     BeginOperation(TLTOperationKind::okAutoFitColumns);
-    Finally endOperation([this] { EndOperation(TLTOperationKind::okAutoFitColumns); });
+    platform::Finally endOperation([this] { EndOperation(TLTOperationKind::okAutoFitColumns); });
     if (OnBeforeAutoFitColumns)
         OnBeforeAutoFitColumns(&FHeader, SmartAutoFitType);
     for (int position = start; position <= end; ++position) {

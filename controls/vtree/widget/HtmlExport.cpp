@@ -1,7 +1,7 @@
 // The tree as an HTML table: a style sheet with the tree's and the header's
 // fonts, a header row, and one row per node whose main cell is indented by
 // empty cells and spans the levels below it. Texts are escaped.
-#include "controls/vtree/Finally.h"
+#include "platform/ScopeGuard.h"
 #include "controls/vtree/widget/LazyStringTreeWidget.h"
 #include "controls/vtree/widget/TreeExport.h"
 #include "platform/Color.h"
@@ -86,7 +86,7 @@ QString alignmentAttributes(TAlignment alignment, bool rightToLeft)
 QString TLazyStringTreeWidget::ContentToHTML(TLSTTextSourceType Source, const QString &Caption)
 {
     BeginOperation(TLTOperationKind::okExport);
-    Finally endOperation([this] { EndOperation(TLTOperationKind::okExport); });
+    platform::Finally endOperation([this] { EndOperation(TLTOperationKind::okExport); });
     const TLTExportType type = TLTExportType::etHTML;
     const QString cellPadding = QStringLiteral("padding-left: %1px; padding-right: %1px;").arg(FMargin);
     const QString indentWidth = QString::number(FIndent);

@@ -1,7 +1,7 @@
 // The tree as an RTF table: one row per node, the main cell indented by tabs,
 // every text as Unicode escapes; fonts and colours are listed in the order
 // they are first used, and the paper follows the locale's measurement.
-#include "controls/vtree/Finally.h"
+#include "platform/ScopeGuard.h"
 #include "controls/vtree/widget/LazyStringTreeWidget.h"
 #include "controls/vtree/widget/TreeExport.h"
 #include "platform/Color.h"
@@ -125,7 +125,7 @@ QByteArray alignmentWord(TAlignment alignment, bool rightToLeft, bool withLeft)
 QByteArray TLazyStringTreeWidget::ContentToRTF(TLSTTextSourceType Source)
 {
     BeginOperation(TLTOperationKind::okExport);
-    Finally endOperation([this] { EndOperation(TLTOperationKind::okExport); });
+    platform::Finally endOperation([this] { EndOperation(TLTOperationKind::okExport); });
     const TLTExportType type = TLTExportType::etRTF;
     const RtfFont treeFont{FFont.Name(), FFont.Size(), FFont.Color(), FFont.Style().italic, FFont.Style().bold,
                            FFont.Style().underline};

@@ -3,7 +3,7 @@
 // the export events alone for the application's own format. A field that
 // holds the separator, a quote or a line break is quoted, so that every line
 // reads back into the same fields.
-#include "controls/vtree/Finally.h"
+#include "platform/ScopeGuard.h"
 #include "controls/vtree/widget/LazyStringTreeWidget.h"
 #include "controls/vtree/widget/TreeExport.h"
 #include "platform/AtomicFile.h"
@@ -23,7 +23,7 @@ void appendSeparators(QString &out, const QString &separator, int count)
 QString TLazyStringTreeWidget::ContentToText(TLSTTextSourceType Source, const QString &Separator)
 {
     BeginOperation(TLTOperationKind::okExport);
-    Finally endOperation([this] { EndOperation(TLTOperationKind::okExport); });
+    platform::Finally endOperation([this] { EndOperation(TLTOperationKind::okExport); });
     const TLTExportType type = TLTExportType::etText;
     const int maxLevel = maxExportLevel(Source, false);
     const QString levelPad = Separator.repeated(maxLevel);
@@ -75,7 +75,7 @@ QString TLazyStringTreeWidget::ContentToText(TLSTTextSourceType Source, const QS
 void TLazyStringTreeWidget::ContentToCustom(TLSTTextSourceType Source)
 {
     BeginOperation(TLTOperationKind::okExport);
-    Finally endOperation([this] { EndOperation(TLTOperationKind::okExport); });
+    platform::Finally endOperation([this] { EndOperation(TLTOperationKind::okExport); });
     const TLTExportType type = TLTExportType::etCustom;
     if (OnBeforeTreeExport)
         OnBeforeTreeExport(this, type);

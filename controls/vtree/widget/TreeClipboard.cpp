@@ -3,7 +3,7 @@
 // paste into a tree of this process moves the nodes of a pending cut
 // instead of copying them.
 #include "controls/vtree/ClipboardFormatList.h"
-#include "controls/vtree/Finally.h"
+#include "platform/ScopeGuard.h"
 #include "controls/vtree/TreeDataTransfer.h"
 #include "controls/vtree/TreeErrors.h"
 #include "controls/vtree/widget/LazyDataObject.h"
@@ -73,7 +73,7 @@ void TLazyStringTreeWidget::FlushClipboard()
     if (!TreeStates().containsAny({TLazyTreeState::tsCutPending, TLazyTreeState::tsCopyPending}))
         return;
     ChangeTreeStates({TLazyTreeState::tsClipboardFlushing}, {});
-    Finally leave([this] { ChangeTreeStates({}, {TLazyTreeState::tsClipboardFlushing}); });
+    platform::Finally leave([this] { ChangeTreeStates({}, {TLazyTreeState::tsClipboardFlushing}); });
     QClipboard *clipboard = systemClipboard();
     auto *ours = clipboard ? dynamic_cast<const TLTDataObject *>(clipboard->mimeData()) : nullptr;
     if (ours && ours->Owner() == this) {

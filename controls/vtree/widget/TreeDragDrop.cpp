@@ -4,7 +4,7 @@
 // by a reference that is compared with that tree, never followed.
 #include "controls/vtree/widget/LazyStringTreeWidget.h"
 
-#include "controls/vtree/Finally.h"
+#include "platform/ScopeGuard.h"
 #include "controls/vtree/ClipboardFormatList.h"
 #include "controls/vtree/widget/TreeDropData.h"
 
@@ -106,7 +106,7 @@ void TLazyStringTreeWidget::DoDragging(QPoint P)
     FMouse.DragSelection = GetSortedSelection(true);
     ChangeTreeStates(TLazyTreeState::tsOLEDragging, {TLazyTreeState::tsClearPending, TLazyTreeState::tsOLEDragPending});
     TLazyStringTreeWidget *previous = draggingTree;
-    Finally end([this, previous] {
+    platform::Finally end([this, previous] {
         draggingTree = previous;
         FMouse.DragImage.EndDrag();
         if (FMouse.LastDragEffect == DROPEFFECT_MOVE && toOption(TLTAutoOption::toAutoDeleteMovedNodes))
@@ -376,7 +376,7 @@ void TLazyStringTreeWidget::dropEvent(QDropEvent *event)
         event->ignore();
         return;
     }
-    Finally leave([this] {
+    platform::Finally leave([this] {
         if (FDropTargetNode)
             InvalidateNode(FDropTargetNode);
         FDropTargetNode = nullptr;
@@ -435,7 +435,7 @@ bool TLazyStringTreeWidget::ProcessDrop(const QMimeData *DataObject, PLazyNode T
     BeginUpdate();
     if (source && source != this)
         source->BeginUpdate();
-    Finally end([this, source] {
+    platform::Finally end([this, source] {
         if (source && source != this)
             source->EndUpdate();
         EndUpdate();

@@ -4,6 +4,7 @@
 #include "controls/grid/base/editors/EditorKeys.h"
 #include "controls/grid/base/editors/SpinText.h"
 #include "platform/IntText.h"
+#include "platform/ScopeGuard.h"
 #include "platform/draw/Edges.h"
 #include "platform/ui/QtIntervalTimer.h"
 
@@ -161,12 +162,9 @@ void TExTimerSpeedButton::timerTick()
     m_repeatTimer->setInterval(kNextRepeat);
     if (!m_pressed || !isEnabled())
         return;
-    try {
-        Click();
-    } catch (...) {
-        m_repeatTimer->setEnabled(false);
-        throw;
-    }
+    // A click that fails stops the repeating, so that it does not fail again each tick.
+    platform::OnFailure stop([this] { m_repeatTimer->setEnabled(false); });
+    Click();
 }
 
 void TExTimerSpeedButton::enterEvent(QEnterEvent *event)
