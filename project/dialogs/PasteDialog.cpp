@@ -4,7 +4,7 @@
 #include "app/Language.h"
 #include "app/windows/FormLook.h"
 #include "controls/dropdown/LbButton.h"
-#include "controls/grid/model/ExColumnGrid.h"
+#include "controls/grid/tablegrid/TableColumnGrid.h"
 #include "platform/HandlerGuard.h"
 #include "platform/ModalResult.h"
 #include "platform/ui/Label.h"
@@ -99,12 +99,12 @@ void TFNewIDNode::createVariablePanel()
     Label4 = makeCaption<platform::TLabel>(Panel2, "Label4");
     Label4->move(CaptionLeft, 8);
 
-    ESG_MR_Var = new controls::TExColumnGrid(Panel2);
+    ESG_MR_Var = new controls::TTableColumnGrid(Panel2);
     ESG_MR_Var->setObjectName(QStringLiteral("ESG_MR_Var"));
     ESG_MR_Var->setDefaultRowHeight(21);
     // The headers are the same in every language.
     const auto addColumn = [this](const char *header, int width, bool readOnly) {
-        controls::TGridColumnItem &column = ESG_MR_Var->Columns().Add();
+        controls::TTableColumnItem &column = ESG_MR_Var->Columns().Add();
         column.setHeader(QString::fromLatin1(header));
         column.setWidth(width);
         column.setReadOnly(readOnly);
@@ -201,7 +201,7 @@ void TFNewIDNode::FormShow()
 
 void TFNewIDNode::fillGrid(const std::vector<TVariabile> &copies, const std::vector<PastedRegisters> &registers)
 {
-    controls::TExColumnGrid &grid = *ESG_MR_Var;
+    controls::TTableColumnGrid &grid = *ESG_MR_Var;
     if (copies.empty()) {
         // One empty row: there is nothing to give registers to.
         grid.setRowCount(2);

@@ -4,7 +4,7 @@
 #include "app/Language.h"
 #include "app/windows/FormLook.h"
 #include "controls/dropdown/LbButton.h"
-#include "controls/grid/model/ExColumnGrid.h"
+#include "controls/grid/tablegrid/TableColumnGrid.h"
 #include "platform/HandlerGuard.h"
 #include "platform/IntText.h"
 #include "platform/ModalResult.h"
@@ -48,7 +48,7 @@ TFModbusStartAdd_SD::TFModbusStartAdd_SD(QWidget *parent) : DialogBase(parent)
     CB_En_IndNum->setObjectName(QStringLiteral("CB_En_IndNum"));
     CB_En_IndNum->setGeometry(220, top, 210, 19);
 
-    sga = new controls::TExColumnGrid(this);
+    sga = new controls::TTableColumnGrid(this);
     sga->setObjectName(QStringLiteral("sga"));
     sga->Columns().Add().setWidth(ColumnWidth);
     sga->Columns().Add().setWidth(ColumnWidth);

@@ -9,7 +9,7 @@
 
 class QCheckBox;
 namespace controls {
-class TExColumnGrid;
+class TTableColumnGrid;
 }
 
 namespace scan {
@@ -36,7 +36,7 @@ public:
 private:
     QCheckBox *CB_En_NodeState;
     QCheckBox *CB_En_IndNum;
-    controls::TExColumnGrid *sga;
+    controls::TTableColumnGrid *sga;
 };
 
 // Grid rows before the first filling, the header row left out.

@@ -5,7 +5,7 @@
 #include "app/windows/AddressEdits.h"
 #include "app/windows/FormLook.h"
 #include "controls/dropdown/LbButton.h"
-#include "controls/grid/model/ExColumnGrid.h"
+#include "controls/grid/tablegrid/TableColumnGrid.h"
 #include "controls/vtree/widget/LazyStringTreeWidget.h"
 #include "platform/HandlerGuard.h"
 #include "platform/IntText.h"
@@ -226,7 +226,7 @@ void TFScanDecode::createWirelessView()
     Splitter1 = named<QSplitter>(P_View_Wireless, "Splitter1");
     Splitter1->setOrientation(Qt::Vertical);
     P_W_Table = named<QWidget>(Splitter1, "P_W_Table");
-    ESG_Wireless = named<controls::TExColumnGrid>(P_W_Table, "ESG_Wireless");
+    ESG_Wireless = named<controls::TTableColumnGrid>(P_W_Table, "ESG_Wireless");
     for (int c = 0; c < WirelessGridColumns; ++c)
         ESG_Wireless->Columns().Add().setReadOnly(true);
     ESG_Wireless->setEditing(false);

@@ -20,7 +20,7 @@ class QLineEdit;
 class QSplitter;
 class QTimer;
 namespace controls {
-class TExColumnGrid;
+class TTableColumnGrid;
 class TLbButton;
 } // namespace controls
 namespace platform {
@@ -207,7 +207,7 @@ private:
 
     QWidget *P_View_Wireless;
     QWidget *P_W_Table;
-    controls::TExColumnGrid *ESG_Wireless;
+    controls::TTableColumnGrid *ESG_Wireless;
     QSplitter *Splitter1;
     QWidget *P_W_Tree;
     vtree::TLazyStringTreeWidget *LST_Wireless;

@@ -8,7 +8,7 @@
 // its telegrams. The lists are locked only around such a look-up, never
 // while the tree works.
 #include "app/Language.h"
-#include "controls/grid/model/ExColumnGrid.h"
+#include "controls/grid/tablegrid/TableColumnGrid.h"
 #include "controls/vtree/widget/LazyStringTreeWidget.h"
 #include "platform/HandlerGuard.h"
 #include "platform/ModalResult.h"

@@ -2,7 +2,7 @@
 
 #include "app/LangRegistry.h"
 #include "controls/dropdown/LbButton.h"
-#include "controls/grid/model/ExColumnGrid.h"
+#include "controls/grid/tablegrid/TableColumnGrid.h"
 #include "platform/ModalResult.h"
 #include "platform/ui/Label.h"
 #include "project/dialogs/PasteDialog.h"

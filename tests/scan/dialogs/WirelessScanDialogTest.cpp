@@ -89,7 +89,7 @@ TEST_F(WirelessScanDialog, EveryMeterHasOneRowInItsColourAndItsImage)
     receive(encryptedTelegram(key, 0x40));
     receive(plainTelegram());
 
-    controls::TExColumnGrid *g = grid();
+    controls::TTableColumnGrid *g = grid();
     ASSERT_EQ(g->RowCount(), 3) << "a meter heard twice keeps its row";
     {
         auto list = meters.lock();

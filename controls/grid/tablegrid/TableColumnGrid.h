@@ -1,19 +1,19 @@
 #pragma once
 // The string grid with one column definition per column (header text, width,
 // read-only flag, colour), as the forms set them up. Stand-in: see
-// ExStringGrid.h.
-#include "controls/grid/model/ExStringGrid.h"
+// TableGrid.h.
+#include "controls/grid/tablegrid/TableGrid.h"
 
 #include <memory>
 #include <vector>
 
 namespace controls {
 
-class TExColumnGrid;
+class TTableColumnGrid;
 
-class TGridColumnItem {
+class TTableColumnItem {
 public:
-    TGridColumnItem(TExColumnGrid &grid, int index) : m_grid(grid), m_index(index) {}
+    TTableColumnItem(TTableColumnGrid &grid, int index) : m_grid(grid), m_index(index) {}
 
     int Index() const { return m_index; }
 
@@ -33,7 +33,7 @@ public:
     void setColor(platform::TColor color);
 
 private:
-    TExColumnGrid &m_grid;
+    TTableColumnGrid &m_grid;
     int m_index;
     QString m_header;
     bool m_readOnly = false;
@@ -41,35 +41,35 @@ private:
 };
 
 // Item i is the definition of column i; the grid keeps the two in step.
-class TGridColumnCollection {
+class TTableColumnCollection {
 public:
-    explicit TGridColumnCollection(TExColumnGrid &grid) : m_grid(grid) {}
+    explicit TTableColumnCollection(TTableColumnGrid &grid) : m_grid(grid) {}
 
     int Count() const { return int(m_items.size()); }
-    TGridColumnItem &Items(int index) { return *m_items.at(std::size_t(index)); }
-    const TGridColumnItem &Items(int index) const { return *m_items.at(std::size_t(index)); }
-    TGridColumnItem &operator[](int index) { return Items(index); }
-    const TGridColumnItem &operator[](int index) const { return Items(index); }
+    TTableColumnItem &Items(int index) { return *m_items.at(std::size_t(index)); }
+    const TTableColumnItem &Items(int index) const { return *m_items.at(std::size_t(index)); }
+    TTableColumnItem &operator[](int index) { return Items(index); }
+    const TTableColumnItem &operator[](int index) const { return Items(index); }
 
     // Appends a column to the grid and gives its definition.
-    TGridColumnItem &Add();
+    TTableColumnItem &Add();
 
 private:
-    friend class TExColumnGrid;
+    friend class TTableColumnGrid;
     void resize(int count);
 
-    TExColumnGrid &m_grid;
-    std::vector<std::unique_ptr<TGridColumnItem>> m_items;
+    TTableColumnGrid &m_grid;
+    std::vector<std::unique_ptr<TTableColumnItem>> m_items;
 };
 
-class TExColumnGrid : public TExStringGrid {
+class TTableColumnGrid : public TTableGrid {
     Q_OBJECT
 public:
     // Starts without columns; the form adds them through Columns.
-    explicit TExColumnGrid(QWidget *parent = nullptr);
+    explicit TTableColumnGrid(QWidget *parent = nullptr);
 
-    TGridColumnCollection &Columns() { return m_columns; }
-    const TGridColumnCollection &Columns() const { return m_columns; }
+    TTableColumnCollection &Columns() { return m_columns; }
+    const TTableColumnCollection &Columns() const { return m_columns; }
 
     bool IsCellEditable(int ACol, int ARow) const override;
 
@@ -78,9 +78,9 @@ protected:
     void ColCountChanged() override;
 
 private:
-    friend class TGridColumnItem;
+    friend class TTableColumnItem;
 
-    TGridColumnCollection m_columns;
+    TTableColumnCollection m_columns;
 };
 
 } // namespace controls

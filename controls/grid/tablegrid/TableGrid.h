@@ -2,8 +2,7 @@
 // The string grid as the dialogs use it: cells addressed column first, one
 // optional fixed header row at the top, in-place editing, images in cells and
 // click events. This is a stand-in over a Qt table that keeps the interface
-// the dialogs rely on, so that the full string grid can take its place
-// without touching them. The fixed row is the table's header, so it stays in
+// the dialogs rely on, until they move onto the string grid. The fixed row is the table's header, so it stays in
 // view while the rows scroll, as a fixed row does.
 #include "platform/Color.h"
 
@@ -26,11 +25,11 @@ enum class TCellVAlign : std::uint8_t { vaTop, vaBottom, vaCenter, vaUnderText, 
 // Sender, then the row and the column of the cell.
 using TClickCellEvent = std::function<void(QObject *Sender, int ARow, int ACol)>;
 
-class TExStringGrid : public QWidget {
+class TTableGrid : public QWidget {
     Q_OBJECT
 public:
-    explicit TExStringGrid(QWidget *parent = nullptr);
-    ~TExStringGrid() override;
+    explicit TTableGrid(QWidget *parent = nullptr);
+    ~TTableGrid() override;
 
     // Rows including the fixed row. Writing resizes the grid (new rows are
     // empty, rows beyond the count are dropped); it never goes below the

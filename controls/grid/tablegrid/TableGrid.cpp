@@ -1,4 +1,4 @@
-#include "controls/grid/model/ExStringGrid.h"
+#include "controls/grid/tablegrid/TableGrid.h"
 
 #include "platform/HandlerGuard.h"
 #include "platform/draw/ImageList.h"
@@ -22,7 +22,7 @@ constexpr int InitialCount = 5;
 
 } // namespace
 
-TExStringGrid::TExStringGrid(QWidget *parent) : QWidget(parent), m_table(new QTableWidget(this))
+TTableGrid::TTableGrid(QWidget *parent) : QWidget(parent), m_table(new QTableWidget(this))
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -55,11 +55,11 @@ TExStringGrid::TExStringGrid(QWidget *parent) : QWidget(parent), m_table(new QTa
     setRowCount(InitialCount);
 }
 
-TExStringGrid::~TExStringGrid() = default;
+TTableGrid::~TTableGrid() = default;
 
-int TExStringGrid::RowCount() const { return m_table->rowCount() + m_fixedRows; }
+int TTableGrid::RowCount() const { return m_table->rowCount() + m_fixedRows; }
 
-void TExStringGrid::setRowCount(int count)
+void TTableGrid::setRowCount(int count)
 {
     count = std::max(count, m_fixedRows);
     const int before = RowCount();
@@ -68,9 +68,9 @@ void TExStringGrid::setRowCount(int count)
     m_maxRowCount = std::max(m_maxRowCount, count);
 }
 
-int TExStringGrid::ColCount() const { return m_table->columnCount(); }
+int TTableGrid::ColCount() const { return m_table->columnCount(); }
 
-void TExStringGrid::setColCount(int count)
+void TTableGrid::setColCount(int count)
 {
     count = std::max(count, 0);
     const int before = m_table->columnCount();
@@ -82,7 +82,7 @@ void TExStringGrid::setColCount(int count)
     ColCountChanged();
 }
 
-void TExStringGrid::setFixedRows(int count)
+void TTableGrid::setFixedRows(int count)
 {
     count = std::clamp(count, 0, 1);
     if (count == m_fixedRows)
@@ -113,27 +113,27 @@ void TExStringGrid::setFixedRows(int count)
     RestyleCells();
 }
 
-int TExStringGrid::Row() const
+int TTableGrid::Row() const
 {
     const int row = m_table->currentRow();
     return row < 0 ? m_fixedRows : row + m_fixedRows;
 }
 
-void TExStringGrid::setRow(int row)
+void TTableGrid::setRow(int row)
 {
     if (row < m_fixedRows || row >= RowCount())
         return;
     m_table->setCurrentCell(row - m_fixedRows, Col());
 }
 
-int TExStringGrid::Col() const { return std::max(m_table->currentColumn(), 0); }
+int TTableGrid::Col() const { return std::max(m_table->currentColumn(), 0); }
 
-bool TExStringGrid::inside(int ACol, int ARow) const
+bool TTableGrid::inside(int ACol, int ARow) const
 {
     return ACol >= 0 && ACol < ColCount() && ARow >= 0 && ARow < RowCount();
 }
 
-QTableWidgetItem *TExStringGrid::cellItem(int ACol, int ARow) const
+QTableWidgetItem *TTableGrid::cellItem(int ACol, int ARow) const
 {
     if (!inside(ACol, ARow))
         return nullptr;
@@ -142,7 +142,7 @@ QTableWidgetItem *TExStringGrid::cellItem(int ACol, int ARow) const
     return m_table->item(ARow - m_fixedRows, ACol);
 }
 
-QTableWidgetItem *TExStringGrid::ensureCellItem(int ACol, int ARow)
+QTableWidgetItem *TTableGrid::ensureCellItem(int ACol, int ARow)
 {
     if (QTableWidgetItem *item = cellItem(ACol, ARow))
         return item;
@@ -158,47 +158,47 @@ QTableWidgetItem *TExStringGrid::ensureCellItem(int ACol, int ARow)
     return item;
 }
 
-QString TExStringGrid::GetCellEx(int ACol, int ARow) const
+QString TTableGrid::GetCellEx(int ACol, int ARow) const
 {
     const QTableWidgetItem *item = cellItem(ACol, ARow);
     return item ? item->text() : QString();
 }
 
-void TExStringGrid::SetCellEx(int ACol, int ARow, const QString &value)
+void TTableGrid::SetCellEx(int ACol, int ARow, const QString &value)
 {
     if (QTableWidgetItem *item = ensureCellItem(ACol, ARow))
         item->setText(value);
 }
 
-void TExStringGrid::setDefaultRowHeight(int height)
+void TTableGrid::setDefaultRowHeight(int height)
 {
     m_defaultRowHeight = std::max(height, 1);
     m_table->verticalHeader()->setDefaultSectionSize(m_defaultRowHeight);
     m_table->horizontalHeader()->setFixedHeight(m_defaultRowHeight);
 }
 
-int TExStringGrid::ColWidths(int ACol) const { return m_table->columnWidth(ACol); }
+int TTableGrid::ColWidths(int ACol) const { return m_table->columnWidth(ACol); }
 
-void TExStringGrid::setColWidths(int ACol, int width)
+void TTableGrid::setColWidths(int ACol, int width)
 {
     if (ACol >= 0 && ACol < ColCount())
         m_table->setColumnWidth(ACol, std::max(width, 0));
 }
 
-void TExStringGrid::setEditing(bool editing)
+void TTableGrid::setEditing(bool editing)
 {
     m_editing = editing;
     RestyleCells();
 }
 
-bool TExStringGrid::IsCellEditable(int ACol, int ARow) const
+bool TTableGrid::IsCellEditable(int ACol, int ARow) const
 {
     return m_editing && ARow >= m_fixedRows && inside(ACol, ARow);
 }
 
-platform::TColor TExStringGrid::CellColor(int, int) const { return platform::clNone; }
+platform::TColor TTableGrid::CellColor(int, int) const { return platform::clNone; }
 
-void TExStringGrid::styleItem(QTableWidgetItem &item, int ACol, int ARow) const
+void TTableGrid::styleItem(QTableWidgetItem &item, int ACol, int ARow) const
 {
     Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     if (IsCellEditable(ACol, ARow))
@@ -212,7 +212,7 @@ void TExStringGrid::styleItem(QTableWidgetItem &item, int ACol, int ARow) const
         item.setBackground(platform::toQColor(color));
 }
 
-void TExStringGrid::RestyleCells()
+void TTableGrid::RestyleCells()
 {
     for (int r = m_fixedRows; r < RowCount(); ++r)
         for (int c = 0; c < ColCount(); ++c)
@@ -220,7 +220,7 @@ void TExStringGrid::RestyleCells()
                 styleItem(*item, c, r);
 }
 
-void TExStringGrid::fillNewCells(int firstNewCol, int firstNewRow)
+void TTableGrid::fillNewCells(int firstNewCol, int firstNewRow)
 {
     // Every cell gets an item: a cell without one would be editable whatever
     // its column says.
@@ -232,7 +232,7 @@ void TExStringGrid::fillNewCells(int firstNewCol, int firstNewRow)
             ensureCellItem(c, r);
 }
 
-void TExStringGrid::AddImageIdx(int ACol, int ARow, int idx, TCellHAlign hal, TCellVAlign val)
+void TTableGrid::AddImageIdx(int ACol, int ARow, int idx, TCellHAlign hal, TCellVAlign val)
 {
     if (!m_gridImages)
         return;
@@ -246,7 +246,7 @@ void TExStringGrid::AddImageIdx(int ACol, int ARow, int idx, TCellHAlign hal, TC
     item->setData(ImageAlignRole, int(hal) | (int(val) << 8));
 }
 
-bool TExStringGrid::GetImageIdx(int ACol, int ARow, int &idx) const
+bool TTableGrid::GetImageIdx(int ACol, int ARow, int &idx) const
 {
     const QTableWidgetItem *item = cellItem(ACol, ARow);
     if (!m_gridImages || !item)
@@ -258,7 +258,7 @@ bool TExStringGrid::GetImageIdx(int ACol, int ARow, int &idx) const
     return true;
 }
 
-void TExStringGrid::clickedAt(const TClickCellEvent &event, int ARow, int ACol)
+void TTableGrid::clickedAt(const TClickCellEvent &event, int ARow, int ACol)
 {
     if (event)
         platform::guarded([&] { event(this, ARow, ACol); });

@@ -1,13 +1,13 @@
 // Per-cell backgrounds and whole-row selection: what a grid that lists
 // records (one row per record, coloured by its state) needs beyond columns.
-#include "controls/grid/model/ExStringGrid.h"
+#include "controls/grid/tablegrid/TableGrid.h"
 
 #include "platform/ui/QtColor.h"
 
 #include <QTableWidget>
 
 namespace controls {
-void TExStringGrid::SetCellColor(int ACol, int ARow, platform::TColor color)
+void TTableGrid::SetCellColor(int ACol, int ARow, platform::TColor color)
 {
     if (ARow < m_fixedRows)
         return;
@@ -21,7 +21,7 @@ void TExStringGrid::SetCellColor(int ACol, int ARow, platform::TColor color)
     styleItem(*item, ACol, ARow);
 }
 
-platform::TColor TExStringGrid::CellBackground(int ACol, int ARow) const
+platform::TColor TTableGrid::CellBackground(int ACol, int ARow) const
 {
     const QTableWidgetItem *item = cellItem(ACol, ARow);
     if (!item || ARow < m_fixedRows)
@@ -30,9 +30,9 @@ platform::TColor TExStringGrid::CellBackground(int ACol, int ARow) const
     return own.isValid() ? platform::TColor(own.toInt()) : CellColor(ACol, ARow);
 }
 
-bool TExStringGrid::RowSelect() const { return m_table->selectionBehavior() == QAbstractItemView::SelectRows; }
+bool TTableGrid::RowSelect() const { return m_table->selectionBehavior() == QAbstractItemView::SelectRows; }
 
-void TExStringGrid::setRowSelect(bool rowSelect)
+void TTableGrid::setRowSelect(bool rowSelect)
 {
     m_table->setSelectionBehavior(rowSelect ? QAbstractItemView::SelectRows : QAbstractItemView::SelectItems);
 }

@@ -1,4 +1,4 @@
-#include "controls/grid/model/ExColumnGrid.h"
+#include "controls/grid/tablegrid/TableColumnGrid.h"
 #include "platform/draw/ImageList.h"
 #include "platform/ui/QtColor.h"
 
@@ -12,12 +12,12 @@
 #include <tuple>
 #include <vector>
 
-using controls::TExColumnGrid;
-using controls::TExStringGrid;
+using controls::TTableColumnGrid;
+using controls::TTableGrid;
 
 namespace {
 
-QTableWidget &tableOf(TExStringGrid &grid) { return *grid.findChild<QTableWidget *>(); }
+QTableWidget &tableOf(TTableGrid &grid) { return *grid.findChild<QTableWidget *>(); }
 
 void clickAt(QWidget &target, QPoint at, bool twice)
 {
@@ -36,12 +36,12 @@ void clickAt(QWidget &target, QPoint at, bool twice)
 }
 
 // The three-column grid the paste dialog sets up.
-struct PasteLikeGrid : TExColumnGrid {
+struct PasteLikeGrid : TTableColumnGrid {
     PasteLikeGrid()
     {
         resize(400, 200);
         const auto add = [this](const char *header, int width, bool readOnly) {
-            controls::TGridColumnItem &column = Columns().Add();
+            controls::TTableColumnItem &column = Columns().Add();
             column.setHeader(QString::fromLatin1(header));
             column.setWidth(width);
             column.setReadOnly(readOnly);
@@ -57,7 +57,7 @@ struct PasteLikeGrid : TExColumnGrid {
 
 TEST(StringGrid, RowCountResizesKeepsTheFixedRowAndRemembersTheLargest)
 {
-    TExStringGrid grid;
+    TTableGrid grid;
     EXPECT_EQ(grid.RowCount(), 5);
     EXPECT_EQ(grid.ColCount(), 5);
     grid.setRowCount(4);
@@ -77,7 +77,7 @@ TEST(StringGrid, RowCountResizesKeepsTheFixedRowAndRemembersTheLargest)
 
 TEST(StringGrid, RowZeroIsTheFixedHeaderAndOutsideCellsAreHarmless)
 {
-    TExStringGrid grid;
+    TTableGrid grid;
     grid.setCells(2, 0, QStringLiteral("Head"));
     grid.setCells(2, 1, QStringLiteral("Body"));
     EXPECT_EQ(grid.Cells(2, 0), QStringLiteral("Head"));
@@ -175,7 +175,7 @@ TEST(ColumnGrid, ClicksReportRowAndColumnAlsoOnTheFixedRow)
 
 TEST(StringGrid, ImagesGoIntoCellsOnlyWithAnImageList)
 {
-    TExStringGrid grid;
+    TTableGrid grid;
     grid.AddImageIdx(1, 1, 0, controls::TCellHAlign::haCenter, controls::TCellVAlign::vaCenter);
     int idx = -1;
     EXPECT_FALSE(grid.GetImageIdx(1, 1, idx));
