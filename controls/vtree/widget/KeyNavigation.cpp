@@ -92,15 +92,189 @@ void TLazyStringTreeWidget::tabToCell(bool Backward)
         SetFocusedNodeAndColumn(node, column);
 }
 
+// A navigation key with what it is read with: its modifiers and the options
+// that change what it does.
+struct TLazyStringTreeWidget::NavigationKey {
+    std::uint16_t CharCode;
+    bool Ctrl;
+    bool Shift;
+    bool Alt;
+    bool NoModifier;
+    bool MultiSelect;
+    bool GridExtensions;
+    // Shift in a multi-selection outside an edit: the selection grows from the anchor.
+    bool ExtendSelection;
+};
+
+int TLazyStringTreeWidget::sideOfRangeAnchor(PLazyNode Node) const
+{
+    return FRangeAnchor ? CompareTreeOrder(Node, FRangeAnchor, true) : 0;
+}
+
+void TLazyStringTreeWidget::backKey()
+{
+    if (FStates.contains(tsIncrementalSearching))
+        ChangeTreeStates(tsIncrementalSearchPending, {});
+    else if (FFocusedNode && FFocusedNode->Parent != FRoot)
+        SetFocusedNode(FFocusedNode->Parent);
+}
+
+TLazyStringTreeWidget::NavigationStep TLazyStringTreeWidget::pageKey(const NavigationKey &Key)
+{
+    const bool up = Key.CharCode == VK_PRIOR;
+    if (Key.Ctrl && Key.Shift) {
+        SetOffsetX(FOffsetX + (up ? ClientWidth() : -ClientWidth()));
+    } else if (Key.Ctrl) {
+        SetOffsetY(FOffsetY + (up ? ClientHeight() : -ClientHeight()));
+    } else if (Key.Shift && Key.Alt) {
+        moveColumnByScreen(up);
+    } else {
+        SetFocusedNode(pageTarget(FFocusedNode, up));
+        return Key.ExtendSelection ? NavigationStep::ToggleRange : NavigationStep::Moved;
+    }
+    return NavigationStep::Moved;
+}
+
+TLazyStringTreeWidget::NavigationStep TLazyStringTreeWidget::homeEndKey(const NavigationKey &Key)
+{
+    const bool home = Key.CharCode == VK_HOME;
+    PLazyNode target = home ? GetFirstVisible() : GetLastVisible();
+    if (Key.Ctrl && !Key.Shift && !Key.Alt && !Key.GridExtensions) {
+        if (target)
+            ScrollIntoView(target, toOption(toCenterScrollIntoView), !toOption(TLTAutoOption::toDisableAutoscrollOnFocus));
+        SetOffsetX(home ? 0 : -INT_MAX);
+        return NavigationStep::Moved;
+    }
+    if (!Key.GridExtensions || Key.Ctrl)
+        SetFocusedNode(target);
+    if (Key.GridExtensions && !toOption(toFullRowSelect) && ColumnsUsed()) {
+        // The outermost column, or the next one inward, that may take the focus.
+        const TLazyTreeColumns &columns = FHeader.Columns();
+        TColumnIndex column = home ? columns.GetFirstVisibleColumn() : columns.GetLastVisibleColumn();
+        while (column >= 0 && !QueryFocusChanging(FFocusedNode, FFocusedNode, FFocusedColumn, column))
+            column = home ? columns.GetNextVisibleColumn(column) : columns.GetPreviousVisibleColumn(column);
+        if (column >= 0)
+            SetFocusedColumn(column);
+    }
+    return Key.ExtendSelection ? NavigationStep::ToggleRange : NavigationStep::Moved;
+}
+
+TLazyStringTreeWidget::NavigationStep TLazyStringTreeWidget::upDownKey(const NavigationKey &Key)
+{
+    const bool up = Key.CharCode == VK_UP;
+    if (Key.Ctrl) {
+        const int step = static_cast<int>(DefaultNodeHeight());
+        SetOffsetY(FOffsetY + (up ? step : -step));
+        return NavigationStep::Moved;
+    }
+    if (FStates.contains(tsEditing) && !EndEditNode())
+        return NavigationStep::Refused;
+    PLazyNode old = FFocusedNode;
+    PLazyNode node = old ? (up ? GetPreviousVisible(old) : GetNextVisible(old)) : (up ? GetLastVisible() : GetFirstVisible());
+    if (!node) {
+        if (old)
+            InvalidateNode(old);
+        return NavigationStep::Moved;
+    }
+    // Moving back toward the anchor gives up the node left behind.
+    if (old && (!Key.ExtendSelection || (up ? sideOfRangeAnchor(old) > 0 : sideOfRangeAnchor(old) < 0)))
+        RemoveFromSelection(old);
+    if (FFocusedColumn < 0)
+        FFocusedColumn = MainColumn();
+    SetFocusedNode(node);
+    return NavigationStep::Moved;
+}
+
+TLazyStringTreeWidget::NavigationStep TLazyStringTreeWidget::leftRightKey(const NavigationKey &Key)
+{
+    const bool left = Key.CharCode == VK_LEFT;
+    if (Key.Ctrl) {
+        const int step = FHeader.Columns().GetScrollWidth(static_cast<int>(FIndent));
+        SetOffsetX(FOffsetX + (left ? step : -step));
+        return NavigationStep::Moved;
+    }
+    if (toOption(toExtendedFocus) && Key.GridExtensions) {
+        moveColumnFocus(!left);
+        return NavigationStep::Moved;
+    }
+    PLazyNode old = FFocusedNode;
+    if (!old) {
+        SetFocusedNode(GetFirstVisible());
+        return NavigationStep::Moved;
+    }
+    return left ? leftToParent(Key, old) : rightToChild(Key, old);
+}
+
+TLazyStringTreeWidget::NavigationStep TLazyStringTreeWidget::leftToParent(const NavigationKey &Key, PLazyNode Old)
+{
+    if (Key.NoModifier && GetExpanded(Old) && GetHasChildren(Old)) {
+        ToggleNode(Old);
+        return NavigationStep::Moved;
+    }
+    PLazyNode parent = Old->Parent;
+    if (parent == FRoot)
+        return NavigationStep::Moved;
+    NavigationStep step = NavigationStep::Moved;
+    if (Key.ExtendSelection) {
+        if (sideOfRangeAnchor(parent) > 0)
+            RemoveFromSelection(Old);
+        else if (parent->FirstChild != Old)
+            step = NavigationStep::ToggleRange;
+    }
+    SetFocusedNode(parent);
+    return step;
+}
+
+TLazyStringTreeWidget::NavigationStep TLazyStringTreeWidget::rightToChild(const NavigationKey &Key, PLazyNode Old)
+{
+    if (Key.NoModifier && !GetExpanded(Old) && GetHasChildren(Old)) {
+        ToggleNode(Old);
+        return NavigationStep::Moved;
+    }
+    PLazyNode child = GetFirstVisibleChild(Old);
+    if (!child)
+        return NavigationStep::Moved;
+    if (Key.ExtendSelection && sideOfRangeAnchor(child) < 0)
+        RemoveFromSelection(Old);
+    SetFocusedNode(child);
+    return NavigationStep::Moved;
+}
+
+void TLazyStringTreeWidget::selectAfterNavigation(const NavigationKey &Key, PLazyNode LastFocused, bool ToggleRange)
+{
+    const bool focusMoved = FFocusedNode != LastFocused;
+    const bool plainKey = Key.NoModifier || (!Key.Shift && Key.GridExtensions) || !Key.MultiSelect
+                          || Key.CharCode == VK_BACK || Key.CharCode == VK_TAB;
+    bool cleared = false;
+    if (plainKey && (focusMoved || FSelectionCount != 1)) {
+        ClearSelection();
+        cleared = true;
+    }
+    if (Key.NoModifier) {
+        FRangeAnchor = FFocusedNode;
+        FLastSelectionLevel = FFocusedNode ? static_cast<int>(GetNodeLevel(FFocusedNode)) : -1;
+    }
+    if (FFocusedNode) {
+        if (ToggleRange)
+            ToggleRangeSelection(LastFocused, FFocusedNode);
+        if (focusMoved || cleared)
+            AddToSelection(FFocusedNode);
+    }
+    if (ToggleRange || FSelectionCount > 1)
+        Invalidate();
+}
+
 void TLazyStringTreeWidget::handleNavigationKey(std::uint16_t CharCode, TShiftState Shift)
 {
-    const bool ctrl = Shift.contains(ssCtrl);
-    const bool shift = Shift.contains(ssShift);
-    const bool alt = Shift.contains(ssAlt);
-    const bool noModifier = !ctrl && !shift && !alt;
-    const bool multiSelect = toOption(toMultiSelect);
-    const bool gridExtensions = toOption(TLTMiscOption::toGridExtensions);
-    const bool extendSelection = shift && multiSelect && !FStates.contains(tsEditing);
+    NavigationKey key{};
+    key.CharCode = CharCode;
+    key.Ctrl = Shift.contains(ssCtrl);
+    key.Shift = Shift.contains(ssShift);
+    key.Alt = Shift.contains(ssAlt);
+    key.NoModifier = !key.Ctrl && !key.Shift && !key.Alt;
+    key.MultiSelect = toOption(toMultiSelect);
+    key.GridExtensions = toOption(TLTMiscOption::toGridExtensions);
+    key.ExtendSelection = key.Shift && key.MultiSelect && !FStates.contains(tsEditing);
 
     if (!FRangeAnchor) {
         FRangeAnchor = GetFirstSelected();
@@ -108,158 +282,39 @@ void TLazyStringTreeWidget::handleNavigationKey(std::uint16_t CharCode, TShiftSt
             FRangeAnchor = GetFirst();
     }
     PLazyNode lastFocused = FFocusedNode;
-    if (shift && !lastFocused)
+    if (key.Shift && !lastFocused)
         lastFocused = GetFirstVisible();
-    bool toggleRange = false;
-    // Where a node lies from the anchor: below 0 before it, above 0 after it.
-    auto fromAnchor = [this](PLazyNode node) { return FRangeAnchor ? CompareTreeOrder(node, FRangeAnchor, true) : 0; };
 
+    NavigationStep step = NavigationStep::Moved;
     switch (CharCode) {
     case VK_BACK:
-        if (FStates.contains(tsIncrementalSearching))
-            ChangeTreeStates(tsIncrementalSearchPending, {});
-        else if (FFocusedNode && FFocusedNode->Parent != FRoot)
-            SetFocusedNode(FFocusedNode->Parent);
+        backKey();
         break;
     case VK_TAB:
         if (toOption(toExtendedFocus) && ColumnsUsed())
-            tabToCell(shift);
+            tabToCell(key.Shift);
         break;
     case VK_PRIOR:
-    case VK_NEXT: {
-        const bool up = CharCode == VK_PRIOR;
-        if (ctrl && shift)
-            SetOffsetX(FOffsetX + (up ? ClientWidth() : -ClientWidth()));
-        else if (ctrl)
-            SetOffsetY(FOffsetY + (up ? ClientHeight() : -ClientHeight()));
-        else if (shift && alt)
-            moveColumnByScreen(up);
-        else {
-            SetFocusedNode(pageTarget(FFocusedNode, up));
-            toggleRange = extendSelection;
-        }
+    case VK_NEXT:
+        step = pageKey(key);
         break;
-    }
     case VK_HOME:
-    case VK_END: {
-        const bool home = CharCode == VK_HOME;
-        PLazyNode target = home ? GetFirstVisible() : GetLastVisible();
-        if (ctrl && !shift && !alt && !gridExtensions) {
-            if (target)
-                ScrollIntoView(target, toOption(toCenterScrollIntoView),
-                               !toOption(TLTAutoOption::toDisableAutoscrollOnFocus));
-            SetOffsetX(home ? 0 : -INT_MAX);
-            break;
-        }
-        if (!gridExtensions || ctrl)
-            SetFocusedNode(target);
-        if (gridExtensions && !toOption(toFullRowSelect) && ColumnsUsed()) {
-            // The outermost column, or the next one inward, that may take the focus.
-            const TLazyTreeColumns &columns = FHeader.Columns();
-            TColumnIndex column = home ? columns.GetFirstVisibleColumn() : columns.GetLastVisibleColumn();
-            while (column >= 0 && !QueryFocusChanging(FFocusedNode, FFocusedNode, FFocusedColumn, column))
-                column = home ? columns.GetNextVisibleColumn(column) : columns.GetPreviousVisibleColumn(column);
-            if (column >= 0)
-                SetFocusedColumn(column);
-        }
-        toggleRange = extendSelection;
+    case VK_END:
+        step = homeEndKey(key);
         break;
-    }
     case VK_UP:
-    case VK_DOWN: {
-        const bool up = CharCode == VK_UP;
-        if (ctrl) {
-            const int step = static_cast<int>(DefaultNodeHeight());
-            SetOffsetY(FOffsetY + (up ? step : -step));
-            break;
-        }
-        if (FStates.contains(tsEditing) && !EndEditNode())
-            return;
-        PLazyNode old = FFocusedNode;
-        PLazyNode node = old ? (up ? GetPreviousVisible(old) : GetNextVisible(old)) : (up ? GetLastVisible() : GetFirstVisible());
-        if (!node) {
-            if (old)
-                InvalidateNode(old);
-            break;
-        }
-        // Moving back toward the anchor gives up the node left behind.
-        if (old && (!extendSelection || (up ? fromAnchor(old) > 0 : fromAnchor(old) < 0)))
-            RemoveFromSelection(old);
-        if (FFocusedColumn < 0)
-            FFocusedColumn = MainColumn();
-        SetFocusedNode(node);
+    case VK_DOWN:
+        step = upDownKey(key);
         break;
-    }
     case VK_LEFT:
-    case VK_RIGHT: {
-        const bool left = CharCode == VK_LEFT;
-        if (ctrl) {
-            const int step = FHeader.Columns().GetScrollWidth(static_cast<int>(FIndent));
-            SetOffsetX(FOffsetX + (left ? step : -step));
-            break;
-        }
-        if (toOption(toExtendedFocus) && gridExtensions) {
-            moveColumnFocus(!left);
-            break;
-        }
-        PLazyNode old = FFocusedNode;
-        if (!old) {
-            SetFocusedNode(GetFirstVisible());
-            break;
-        }
-        if (left) {
-            if (noModifier && GetExpanded(old) && GetHasChildren(old)) {
-                ToggleNode(old);
-                break;
-            }
-            PLazyNode parent = old->Parent;
-            if (parent == FRoot)
-                break;
-            if (extendSelection) {
-                if (fromAnchor(parent) > 0)
-                    RemoveFromSelection(old);
-                else if (parent->FirstChild != old)
-                    toggleRange = true;
-            }
-            SetFocusedNode(parent);
-        } else {
-            if (noModifier && !GetExpanded(old) && GetHasChildren(old)) {
-                ToggleNode(old);
-                break;
-            }
-            PLazyNode child = GetFirstVisibleChild(old);
-            if (!child)
-                break;
-            if (extendSelection && fromAnchor(child) < 0)
-                RemoveFromSelection(old);
-            SetFocusedNode(child);
-        }
+    case VK_RIGHT:
+        step = leftRightKey(key);
         break;
-    }
     default:
         break;
     }
-
-    const bool focusMoved = FFocusedNode != lastFocused;
-    const bool plainKey = noModifier || (!shift && gridExtensions) || !multiSelect || CharCode == VK_BACK
-                          || CharCode == VK_TAB;
-    bool cleared = false;
-    if (plainKey && (focusMoved || FSelectionCount != 1)) {
-        ClearSelection();
-        cleared = true;
-    }
-    if (noModifier) {
-        FRangeAnchor = FFocusedNode;
-        FLastSelectionLevel = FFocusedNode ? static_cast<int>(GetNodeLevel(FFocusedNode)) : -1;
-    }
-    if (FFocusedNode) {
-        if (toggleRange)
-            ToggleRangeSelection(lastFocused, FFocusedNode);
-        if (focusMoved || cleared)
-            AddToSelection(FFocusedNode);
-    }
-    if (toggleRange || FSelectionCount > 1)
-        Invalidate();
+    if (step != NavigationStep::Refused)
+        selectAfterNavigation(key, lastFocused, step == NavigationStep::ToggleRange);
 }
 
 } // namespace vtree

@@ -552,6 +552,21 @@ private:
     void abandonKeyCheck();
     bool startKeyCheck();
     void handleNavigationKey(std::uint16_t CharCode, TShiftState Shift);
+    // The navigation keys by group; each tells the selection step that follows
+    // whether to toggle the range from the former focus, or to do nothing when
+    // an open editor refused to end.
+    struct NavigationKey;
+    enum class NavigationStep : std::uint8_t { Moved, ToggleRange, Refused };
+    void backKey();
+    NavigationStep pageKey(const NavigationKey &Key);
+    NavigationStep homeEndKey(const NavigationKey &Key);
+    NavigationStep upDownKey(const NavigationKey &Key);
+    NavigationStep leftRightKey(const NavigationKey &Key);
+    NavigationStep leftToParent(const NavigationKey &Key, PLazyNode Old);
+    NavigationStep rightToChild(const NavigationKey &Key, PLazyNode Old);
+    void selectAfterNavigation(const NavigationKey &Key, PLazyNode LastFocused, bool ToggleRange);
+    // Where a node lies from the range anchor: below 0 before it, above 0 after it.
+    int sideOfRangeAnchor(PLazyNode Node) const;
     bool handleOtherKey(std::uint16_t CharCode, TShiftState Shift);
     PLazyNode pageTarget(PLazyNode From, bool Up);
     void moveColumnByScreen(bool Left);
