@@ -4,7 +4,7 @@
 // doing the same to a pixmap of the same size.
 #include "support/BenchMain.h"
 
-#include "controls/vtree/widget/ToggleAnimation.h"
+#include "controls/vtree/widget/ToggleGeometry.h"
 
 #include <QGuiApplication>
 #include <QImage>

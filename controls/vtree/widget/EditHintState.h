@@ -2,7 +2,7 @@
 // What the tree keeps for in-place editing, its hints and its animations.
 #include "controls/vtree/TreeEvents.h"
 #include "controls/vtree/widget/HintWindow.h"
-#include "controls/vtree/widget/ToggleAnimation.h"
+#include "controls/vtree/widget/ToggleGeometry.h"
 #include "controls/vtree/widget/TreeAnimation.h"
 #include "platform/draw/Geometry.h"
 

@@ -1,6 +1,6 @@
 #include "TreeWidgetProbe.h"
 
-#include "controls/vtree/widget/ToggleAnimation.h"
+#include "controls/vtree/widget/ToggleGeometry.h"
 #include "controls/vtree/widget/TreeAnimation.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "controls/vtree/widget/ToggleAnimation.h"
+#include "controls/vtree/widget/ToggleGeometry.h"
 
 #include "platform/draw/Canvas.h"
 
