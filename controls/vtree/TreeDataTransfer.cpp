@@ -61,4 +61,10 @@ TBaseLazyTree *treeFromReference(const QByteArray &Reference)
     return serial ? CacheWorker::LiveTree(serial) : nullptr;
 }
 
+TBaseLazyTree *referencedTree(const QByteArray &Reference, TBaseLazyTree *Candidate)
+{
+    TBaseLazyTree *tree = Candidate ? treeFromReference(Reference) : nullptr;
+    return tree == Candidate ? tree : nullptr;
+}
+
 } // namespace vtree

@@ -23,5 +23,9 @@ QByteArray treeDataRecords(const QByteArray &Block);
 QByteArray treeReferenceOf(const TBaseLazyTree &Tree);
 // The live tree a reference names, or nil.
 TBaseLazyTree *treeFromReference(const QByteArray &Reference);
+// The tree a reference names when it is a live tree of this process and is
+// Candidate (a drop's source is taken only from the drag it started); nil
+// otherwise.
+TBaseLazyTree *referencedTree(const QByteArray &Reference, TBaseLazyTree *Candidate);
 
 } // namespace vtree

@@ -4,9 +4,9 @@
 // by a reference that is compared with that tree, never followed.
 #include "controls/vtree/widget/LazyStringTreeWidget.h"
 
-#include "platform/ScopeGuard.h"
 #include "controls/vtree/ClipboardFormatList.h"
-#include "controls/vtree/widget/TreeDropData.h"
+#include "controls/vtree/TreeDataTransfer.h"
+#include "platform/ScopeGuard.h"
 
 #include <QApplication>
 #include <QDrag>

@@ -1,7 +1,7 @@
 #include "MouseProbe.h"
 
 #include "controls/vtree/ClipboardFormatList.h"
-#include "controls/vtree/widget/TreeDropData.h"
+#include "controls/vtree/TreeDataTransfer.h"
 
 #include <gtest/gtest.h>
 
