@@ -109,23 +109,4 @@ void TLazyStringTreeWidget::DrawExpandButton(TLTPaintInfo &PaintInfo)
     PaintInfo.Canvas->DrawImage(left, PaintInfo.CellRect.Top + PaintInfo.ButtonY, face);
 }
 
-void TLazyStringTreeWidget::SetHotNode(PLazyNode Node, bool ButtonHit)
-{
-    if (Node == FCurrentHotNode && ButtonHit == FPaintState.HotNodeButtonHit)
-        return;
-    PLazyNode former = FCurrentHotNode;
-    const bool formerButtonHit = FPaintState.HotNodeButtonHit;
-    FCurrentHotNode = Node;
-    FPaintState.HotNodeButtonHit = Node && ButtonHit;
-    // Whole rows look hot only with hot tracking or check boxes; a hot
-    // button looks hot by itself.
-    const bool rowsLookHot = toOption(TLTPaintOption::toHotTrack) || toOption(TLTMiscOption::toCheckSupport);
-    const bool formerLooked = former && former != FRoot && (rowsLookHot || formerButtonHit);
-    const bool nodeLooks = Node && Node != FRoot && (rowsLookHot || FPaintState.HotNodeButtonHit);
-    if (formerLooked)
-        InvalidateNode(former);
-    if (nodeLooks && (Node != former || !formerLooked))
-        InvalidateNode(Node);
-}
-
 } // namespace vtree

@@ -1,6 +1,6 @@
 // The mouse on the rows: buttons, double clicks, moves, the wheel, entering
-// and leaving, hot tracking, check boxes pressed with the mouse, node
-// splitters and the popup menu.
+// and leaving, check boxes pressed with the mouse, node splitters and the
+// popup menu.
 #include "controls/vtree/widget/LazyStringTreeWidget.h"
 
 #include "controls/vtree/widget/SharedImages.h"
@@ -501,22 +501,6 @@ void TLazyStringTreeWidget::HandleMouseMove(const TTreeMouseMessage &Message)
             }
         }
     }
-}
-
-void TLazyStringTreeWidget::HandleHotTrack(int X, int Y)
-{
-    const THitInfo hit = HitInfoAt({X, Y});
-    PLazyNode hot = nullptr;
-    if (hit.HitNode && !has(hit, THitPosition::hiNowhere) &&
-        (has(hit, THitPosition::hiOnItemLabel) || has(hit, THitPosition::hiOnItemCheckbox) ||
-         (toOption(TLTSelectionOption::toFullRowSelect) && has(hit, THitPosition::hiOnItem))))
-        hot = hit.HitNode;
-    const TColumnIndex column = hot ? hit.HitColumn : NoColumn;
-    if (hot != FCurrentHotNode || column != FMouse.CurrentHotColumn) {
-        NotifyHotChange(FCurrentHotNode, hot);
-        FMouse.CurrentHotColumn = column;
-    }
-    SetHotNode(hot, has(hit, THitPosition::hiOnItemButtonExact));
 }
 
 void TLazyStringTreeWidget::UpdateMouseCursor(QPoint P)
