@@ -6,7 +6,7 @@
 // without 50,000 entities.
 #include "support/BenchMain.h"
 
-#include "controls/grid/base/html/HtmlRender.h"
+#include "controls/grid/base/html/DrawHtmlText.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QGuiApplication>

@@ -2,7 +2,7 @@
 // in a rectangle of arbitrary size: cell texts, hints and captions come from
 // files, the clipboard and the user, so the renderer must end, stay in
 // bounds and hand the canvas back with its font, pen and brush as they were.
-#include "controls/grid/base/html/HtmlRender.h"
+#include "controls/grid/base/html/DrawHtmlText.h"
 
 #include <QBuffer>
 #include <QGuiApplication>

@@ -7,7 +7,7 @@
 // saved colours), so that the second pass of a line starts from exactly the
 // state the first one started from.
 #include "controls/grid/base/HtmlControls.h"
-#include "controls/grid/base/html/HtmlRender.h"
+#include "controls/grid/base/html/DrawHtmlText.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -149,7 +149,7 @@ public:
     bool run(const QString &text);
 
 private:
-    // The line loop and the text tags (HtmlRender.cpp).
+    // The line loop and the text tags (HtmlRenderer.cpp).
     Cursor runPass(PassKind kind, qsizetype start, qsizetype end, const platform::TRect &line);
     platform::TRect placeLine(int width) const;
     void resolveHits(const platform::TRect &placed);

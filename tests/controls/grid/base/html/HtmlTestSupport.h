@@ -4,7 +4,7 @@
 // GIF files built byte by byte.
 #include "platform/draw/Pixels.h"
 
-#include "controls/grid/base/html/HtmlRender.h"
+#include "controls/grid/base/html/DrawHtmlText.h"
 
 #include <QBuffer>
 #include <QFile>

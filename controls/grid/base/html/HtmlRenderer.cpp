@@ -1,9 +1,8 @@
-#include "controls/grid/base/html/HtmlRender.h"
+#include "controls/grid/base/html/HtmlRenderer.h"
 
 #include "controls/grid/base/HtmlColors.h"
 #include "controls/grid/base/HtmlText.h"
 #include "controls/grid/base/html/HtmlMarkup.h"
-#include "controls/grid/base/html/HtmlRenderer.h"
 
 #include "platform/draw/DrawFlags.h"
 
