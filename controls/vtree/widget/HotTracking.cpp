@@ -2,6 +2,8 @@
 // pointer is over its expand button; only rows that look different repaint.
 #include "controls/vtree/widget/LazyStringTreeWidget.h"
 
+#include "controls/vtree/widget/TreeMouse.h"
+
 namespace vtree {
 
 void TLazyStringTreeWidget::HandleHotTrack(int X, int Y)
@@ -14,9 +16,9 @@ void TLazyStringTreeWidget::HandleHotTrack(int X, int Y)
          (toOption(TLTSelectionOption::toFullRowSelect) && on(THitPosition::hiOnItem))))
         hot = hit.HitNode;
     const TColumnIndex column = hot ? hit.HitColumn : NoColumn;
-    if (hot != FCurrentHotNode || column != FMouse.CurrentHotColumn) {
+    if (hot != FCurrentHotNode || column != FMouse->CurrentHotColumn) {
         NotifyHotChange(FCurrentHotNode, hot);
-        FMouse.CurrentHotColumn = column;
+        FMouse->CurrentHotColumn = column;
     }
     SetHotNode(hot, on(THitPosition::hiOnItemButtonExact));
 }

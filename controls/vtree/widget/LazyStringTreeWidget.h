@@ -17,7 +17,7 @@
 #include "controls/vtree/widget/TreeExport.h"
 #include "controls/vtree/widget/TreeLooks.h"
 #include "controls/vtree/widget/TreePaintState.h"
-#include "controls/vtree/widget/TreeMouse.h"
+#include "controls/vtree/widget/TreeMouseTypes.h"
 #include "platform/draw/Canvas.h"
 #include "platform/draw/ImageList.h"
 #include "platform/draw/RetainedImage.h"
@@ -25,6 +25,11 @@
 #include <QAbstractScrollArea>
 #include <QImage>
 #include <QStringList>
+
+#include <memory>
+
+class QDrag;
+class QTimer;
 
 namespace vtree {
 
@@ -47,6 +52,18 @@ struct TTreeScrollInfo {
 
 // Left and right swapped, as a right-to-left reading turns them.
 TAlignment mirrored(TAlignment Alignment);
+
+// The window keeps its state in parts, one per concern. A part's header is
+// included only by the files of its concern, which also make and free the
+// part, so that a change to one concern's state rebuilds only its files.
+struct TTreeMouseState;
+class TLTDragImage;
+
+struct TTreePartDeleter {
+    void operator()(TTreeMouseState *Part) const;
+};
+template <class T>
+using TTreePart = std::unique_ptr<T, TTreePartDeleter>;
 
 class TLazyStringTreeWidget : public QAbstractScrollArea, public TCustomLazyStringTree {
 public:
@@ -650,24 +667,24 @@ protected:
     // ---- Mouse on the rows, wheel, panning, hot tracking, drag and drop ------
 public:
     // The hot node's column.
-    TColumnIndex HotColumn() const { return FMouse.CurrentHotColumn; }
+    TColumnIndex HotColumn() const;
     // The rubber band in client coordinates; empty when none is drawn.
     QRect RubberBandRect() const;
-    TDragMode DragMode() const { return FMouse.DragMode; }
-    void SetDragMode(TDragMode value) { FMouse.DragMode = value; }
+    TDragMode DragMode() const;
+    void SetDragMode(TDragMode value);
     // Panning runs from its start until the click that ends it.
     bool IsWheelPanning() const
     {
         return FStates.contains(TLazyTreeState::tsWheelPanning) || FStates.contains(TLazyTreeState::tsWheelScrolling);
     }
     // The cursor resource wheel panning shows (empty when not panning).
-    const QString &PanningCursor() const { return FMouse.PanningCursor; }
-    QWidget *PanningWindow() const { return FMouse.PanningWindow.get(); }
-    const QTimer *AutoScrollTimer() const { return FMouse.ScrollTimer.get(); }
-    const QTimer *AutoExpandTimer() const { return FMouse.ExpandTimer.get(); }
-    TScrollDirections ScrollDirections() const { return FMouse.ScrollDirections; }
-    TLTDragImage &DragImage() { return FMouse.DragImage; }
-    int LastDragEffect() const { return FMouse.LastDragEffect; }
+    const QString &PanningCursor() const;
+    QWidget *PanningWindow() const;
+    const QTimer *AutoScrollTimer() const;
+    const QTimer *AutoExpandTimer() const;
+    TScrollDirections ScrollDirections() const;
+    TLTDragImage &DragImage();
+    int LastDragEffect() const;
     TDropMode LastDropMode() const { return FLastDropMode; }
 
     void HandleMouseDown(const TTreeMouseMessage &Message, THitInfo &HitInfo);
@@ -744,7 +761,9 @@ protected:
     void DragLeaveStep();
     void ReadDropSource(const QMimeData *Data, QObject *EventSource);
 
-    TTreeMouseState FMouse{viewport()};
+private:
+    static TTreePart<TTreeMouseState> newMouseState(QWidget *Viewport);
+    TTreePart<TTreeMouseState> FMouse = newMouseState(viewport());
 
     // ---- Border ring and bevel -------------------------------------------------
 public:

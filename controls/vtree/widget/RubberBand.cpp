@@ -2,6 +2,9 @@
 // selects the nodes it touches, toggling them with Ctrl.
 #include "controls/vtree/widget/LazyStringTreeWidget.h"
 
+#include "controls/vtree/widget/DrawingUtils.h"
+#include "controls/vtree/widget/TreeMouse.h"
+
 #include <algorithm>
 
 namespace vtree {
@@ -23,6 +26,23 @@ bool overlaps(const QRect &Band, int Left, int Top, int Right, int Bottom)
 
 } // namespace
 
+platform::TRect TLazyStringTreeWidget::NewSelRect() const
+{
+    const QRect &band = FMouse->NewSelRect;
+    return {band.left(), band.top(), band.left() + band.width(), band.top() + band.height()};
+}
+
+void TLazyStringTreeWidget::SetNewSelRect(const platform::TRect &R)
+{
+    if (R == NewSelRect())
+        return;
+    const bool hadBand = !platform::IsRectEmpty(vtree::NormalizeRect(NewSelRect()));
+    FMouse->NewSelRect = QRect(R.Left, R.Top, R.Right - R.Left, R.Bottom - R.Top);
+    // The former band goes and the new one comes: the window paints again.
+    if (hadBand || !platform::IsRectEmpty(vtree::NormalizeRect(R)))
+        Invalidate();
+}
+
 // A click beside the labels may start a rubber band; it grows only once it
 // is past the drag threshold.
 void TLazyStringTreeWidget::StartDrawSelection(QPoint P, const THitInfo &HitInfo, TShiftState Shift)
@@ -39,10 +59,10 @@ void TLazyStringTreeWidget::StartDrawSelection(QPoint P, const THitInfo &HitInfo
         (fullRowHit && toOption(TLTMiscOption::toFullRowDrag)) || !toOption(TLTSelectionOption::toMultiSelect))
         return;
     ChangeTreeStates(TLazyTreeState::tsDrawSelPending, {});
-    FMouse.DrawSelShiftState = Shift;
-    FMouse.DrawSelShiftState.exclude(TShiftStateItem::ssAlt);
-    FMouse.NewSelRect = QRect(P.x() + FEffectiveOffsetX, P.y() - FOffsetY, 0, 0);
-    FMouse.LastSelRect = QRect(0, 0, 0, 0);
+    FMouse->DrawSelShiftState = Shift;
+    FMouse->DrawSelShiftState.exclude(TShiftStateItem::ssAlt);
+    FMouse->NewSelRect = QRect(P.x() + FEffectiveOffsetX, P.y() - FOffsetY, 0, 0);
+    FMouse->LastSelRect = QRect(0, 0, 0, 0);
 }
 
 void TLazyStringTreeWidget::EndDrawSelection()
@@ -57,21 +77,21 @@ QRect TLazyStringTreeWidget::RubberBandRect() const
 {
     if (!FStates.contains(TLazyTreeState::tsDrawSelecting))
         return {};
-    const auto [left, right] = horizontalSpan(FMouse.NewSelRect);
-    const auto [top, bottom] = verticalSpan(FMouse.NewSelRect);
+    const auto [left, right] = horizontalSpan(FMouse->NewSelRect);
+    const auto [top, bottom] = verticalSpan(FMouse->NewSelRect);
     return QRect(QPoint(left - FEffectiveOffsetX, top + FOffsetY), QSize(right - left, bottom - top));
 }
 
 bool TLazyStringTreeWidget::UpdateSelectionRect(QPoint P)
 {
     if (FStates.contains(TLazyTreeState::tsDrawSelecting))
-        FMouse.LastSelRect = FMouse.NewSelRect;
+        FMouse->LastSelRect = FMouse->NewSelRect;
     const int x = std::clamp(P.x() + FEffectiveOffsetX, 0, std::max(ClientWidth(), FRangeX));
     const int y = std::clamp(P.y() - FOffsetY, 0, std::max(ClientHeight(), FRangeY));
-    QRect band = FMouse.NewSelRect;
+    QRect band = FMouse->NewSelRect;
     band.setWidth(x - band.left());
     band.setHeight(y - band.top());
-    if (band == FMouse.NewSelRect)
+    if (band == FMouse->NewSelRect)
         return false;
     SetNewSelRect({band.left(), band.top(), band.left() + band.width(), band.top() + band.height()});
     return true;
@@ -89,7 +109,7 @@ void TLazyStringTreeWidget::HandleDrawSelection(const QRect &OldRect, const QRec
     const bool oldEmpty = OldRect.width() == 0 || OldRect.height() == 0;
     const int top = oldEmpty ? newTop : std::min(oldTop, newTop);
     const int bottom = oldEmpty ? newBottom : std::max(oldBottom, newBottom);
-    const bool toggle = FMouse.DrawSelShiftState.contains(TShiftStateItem::ssCtrl);
+    const bool toggle = FMouse->DrawSelShiftState.contains(TShiftStateItem::ssCtrl);
     const bool wholeRow =
         toOption(TLTSelectionOption::toSimpleDrawSelection) || toOption(TLTSelectionOption::toFullRowSelect);
 

@@ -8,23 +8,6 @@ namespace vtree {
 
 using platform::TRect;
 
-TRect TLazyStringTreeWidget::NewSelRect() const
-{
-    const QRect &band = FMouse.NewSelRect;
-    return {band.left(), band.top(), band.left() + band.width(), band.top() + band.height()};
-}
-
-void TLazyStringTreeWidget::SetNewSelRect(const TRect &R)
-{
-    if (R == NewSelRect())
-        return;
-    const bool hadBand = !platform::IsRectEmpty(vtree::NormalizeRect(NewSelRect()));
-    FMouse.NewSelRect = QRect(R.Left, R.Top, R.Right - R.Left, R.Bottom - R.Top);
-    // The former band goes and the new one comes: the window paints again.
-    if (hadBand || !platform::IsRectEmpty(vtree::NormalizeRect(R)))
-        Invalidate();
-}
-
 bool TLazyStringTreeWidget::drawsRubberBand() const
 {
     return FStates.contains(TLazyTreeState::tsDrawSelecting) && FStates.contains(TLazyTreeState::tsLeftButtonDown) &&

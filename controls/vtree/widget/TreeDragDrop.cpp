@@ -4,6 +4,8 @@
 // by a reference that is compared with that tree, never followed.
 #include "controls/vtree/widget/LazyStringTreeWidget.h"
 
+#include "controls/vtree/widget/TreeMouse.h"
+
 #include "controls/vtree/ClipboardFormatList.h"
 #include "controls/vtree/TreeDataTransfer.h"
 #include "platform/ScopeGuard.h"
@@ -60,12 +62,12 @@ bool has(const THitInfo &HitInfo, THitPosition Position) { return HitInfo.HitPos
 
 QTimer &TLazyStringTreeWidget::expandTimer()
 {
-    if (!FMouse.ExpandTimer) {
-        FMouse.ExpandTimer = std::make_unique<QTimer>();
-        FMouse.ExpandTimer->setSingleShot(true);
-        QObject::connect(FMouse.ExpandTimer.get(), &QTimer::timeout, viewport(), [this] { AutoExpandTimerFired(); });
+    if (!FMouse->ExpandTimer) {
+        FMouse->ExpandTimer = std::make_unique<QTimer>();
+        FMouse->ExpandTimer->setSingleShot(true);
+        QObject::connect(FMouse->ExpandTimer.get(), &QTimer::timeout, viewport(), [this] { AutoExpandTimerFired(); });
     }
-    return *FMouse.ExpandTimer;
+    return *FMouse->ExpandTimer;
 }
 
 bool TLazyStringTreeWidget::Dragging() const
@@ -79,9 +81,9 @@ void TLazyStringTreeWidget::BeginDrag(bool Immediate, int Threshold)
 {
     if (FStates.contains(TLazyTreeState::tsOLEDragPending) || FStates.contains(TLazyTreeState::tsOLEDragging))
         return;
-    FMouse.DragThreshold = Threshold < 0 ? QApplication::startDragDistance() : Threshold;
+    FMouse->DragThreshold = Threshold < 0 ? QApplication::startDragDistance() : Threshold;
     if (Immediate)
-        DoDragging(FMouse.LastClickPos);
+        DoDragging(FMouse->LastClickPos);
     else
         ChangeTreeStates(TLazyTreeState::tsOLEDragPending, {});
 }
@@ -103,15 +105,15 @@ void TLazyStringTreeWidget::DoDragging(QPoint P)
         AddToSelection(FFocusedNode);
         InvalidateNode(FFocusedNode);
     }
-    FMouse.DragSelection = GetSortedSelection(true);
+    FMouse->DragSelection = GetSortedSelection(true);
     ChangeTreeStates(TLazyTreeState::tsOLEDragging, {TLazyTreeState::tsClearPending, TLazyTreeState::tsOLEDragPending});
     TLazyStringTreeWidget *previous = draggingTree;
     platform::Finally end([this, previous] {
         draggingTree = previous;
-        FMouse.DragImage.EndDrag();
-        if (FMouse.LastDragEffect == DROPEFFECT_MOVE && toOption(TLTAutoOption::toAutoDeleteMovedNodes))
+        FMouse->DragImage.EndDrag();
+        if (FMouse->LastDragEffect == DROPEFFECT_MOVE && toOption(TLTAutoOption::toAutoDeleteMovedNodes))
             DeleteSelectedNodes();
-        FMouse.DragSelection.clear();
+        FMouse->DragSelection.clear();
         // Qt's loop took the release: the buttons are up now.
         ChangeTreeStates({}, {TLazyTreeState::tsOLEDragging, TLazyTreeState::tsLeftButtonDown,
                               TLazyTreeState::tsMiddleButtonDown, TLazyTreeState::tsRightButtonDown});
@@ -120,12 +122,12 @@ void TLazyStringTreeWidget::DoDragging(QPoint P)
     auto *drag = new QDrag(this);
     drag->setMimeData(DragDataObject());
     PrepareDragImage(P);
-    if (!FMouse.DragImage.DragPixmapImage().isNull()) {
-        drag->setPixmap(FMouse.DragImage.DragPixmap());
-        drag->setHotSpot(FMouse.DragImage.HotSpot());
+    if (!FMouse->DragImage.DragPixmapImage().isNull()) {
+        drag->setPixmap(FMouse->DragImage.DragPixmap());
+        drag->setHotSpot(FMouse->DragImage.HotSpot());
     }
     FLastDropMode = TDropMode::dmOnNode;
-    FMouse.LastDragEffect = DROPEFFECT_NONE;
+    FMouse->LastDragEffect = DROPEFFECT_NONE;
     int allowed = 0;
     if (FDragOperations.contains(TDragOperation::doCopy))
         allowed |= DROPEFFECT_COPY;
@@ -138,12 +140,12 @@ void TLazyStringTreeWidget::DoDragging(QPoint P)
     draggingTree = this;
     const Qt::DropAction result = ExecDrag(*drag, actionsOf(allowed), actionOf(allowed));
     drag->deleteLater();
-    FMouse.LastDragEffect = effectsOf(result);
+    FMouse->LastDragEffect = effectsOf(result);
 }
 
 QMimeData *TLazyStringTreeWidget::DragDataObject()
 {
-    const TNodeArray nodes = FMouse.DragSelection.empty() ? GetSortedSelection(true) : FMouse.DragSelection;
+    const TNodeArray nodes = FMouse->DragSelection.empty() ? GetSortedSelection(true) : FMouse->DragSelection;
     auto *data = new QMimeData;
     data->setData(treeDataMimeType(), treeDataBlock(RenderTreeRecords(nodes)));
     data->setData(treeReferenceMimeType(), treeReferenceOf(*this));
@@ -177,17 +179,17 @@ void TLazyStringTreeWidget::PrepareDragImage(QPoint HotSpot)
         PaintTree(canvas, window, target, options);
     }
     r.translate(-FEffectiveOffsetX, FOffsetY);
-    FMouse.DragImage.SetColorKey(BackGroundColor());
-    FMouse.DragImage.PrepareDrag(bitmap, viewport()->mapToGlobal(r.topLeft()), viewport()->mapToGlobal(HotSpot));
+    FMouse->DragImage.SetColorKey(BackGroundColor());
+    FMouse->DragImage.PrepareDrag(bitmap, viewport()->mapToGlobal(r.topLeft()), viewport()->mapToGlobal(HotSpot));
 }
 
 // ---- The tree as drop target ---------------------------------------------------
 
 void TLazyStringTreeWidget::ReadDropSource(const QMimeData *Data, QObject *EventSource)
 {
-    FMouse.DropData = Data;
-    FMouse.DropSourceTree = Data ? referencedTree(Data->data(treeReferenceMimeType()), draggingTree) : nullptr;
-    FMouse.DropSource = FMouse.DropSourceTree ? static_cast<QObject *>(draggingTree) : EventSource;
+    FMouse->DropData = Data;
+    FMouse->DropSourceTree = Data ? referencedTree(Data->data(treeReferenceMimeType()), draggingTree) : nullptr;
+    FMouse->DropSource = FMouse->DropSourceTree ? static_cast<QObject *>(draggingTree) : EventSource;
 }
 
 TShiftState TLazyStringTreeWidget::DragShiftState(Qt::KeyboardModifiers Modifiers) const
@@ -248,18 +250,18 @@ int TLazyStringTreeWidget::DragOverStep(QObject *Source, Qt::KeyboardModifiers M
     bool scrolled = false;
     if (State == TDragState::dsDragMove) {
         // Near an edge the view moves one step per drag-over.
-        FMouse.ScrollDirections = DetermineScrollDirections(P, true);
+        FMouse->ScrollDirections = DetermineScrollDirections(P, true);
         int dx = 0;
         int dy = 0;
         const int incY = std::min(int(FScrollBarOptions.VerticalIncrement()), ClientHeight());
         const int incX = int(FScrollBarOptions.HorizontalIncrement());
-        if (FMouse.ScrollDirections.contains(TScrollDirection::sdUp))
+        if (FMouse->ScrollDirections.contains(TScrollDirection::sdUp))
             dy = incY;
-        else if (FMouse.ScrollDirections.contains(TScrollDirection::sdDown))
+        else if (FMouse->ScrollDirections.contains(TScrollDirection::sdDown))
             dy = -incY;
-        if (FMouse.ScrollDirections.contains(TScrollDirection::sdLeft))
+        if (FMouse->ScrollDirections.contains(TScrollDirection::sdLeft))
             dx = incX;
-        else if (FMouse.ScrollDirections.contains(TScrollDirection::sdRight))
+        else if (FMouse->ScrollDirections.contains(TScrollDirection::sdRight))
             dx = -incX;
         if (dx != 0 || dy != 0)
             scrolled = ApplyOffsetXY({FOffsetX + dx, FOffsetY + dy}, DefaultScrollUpdateFlags);
@@ -280,8 +282,8 @@ int TLazyStringTreeWidget::DragOverStep(QObject *Source, Qt::KeyboardModifiers M
         if (node == FDropTargetNode) {
             InvalidateNode(node);
         } else {
-            if (FMouse.ExpandTimer)
-                FMouse.ExpandTimer->stop();
+            if (FMouse->ExpandTimer)
+                FMouse->ExpandTimer->stop();
             PLazyNode old = FDropTargetNode;
             FDropTargetNode = node;
             if (FFocusedColumn < 0 && ColumnsUsed())
@@ -307,8 +309,8 @@ int TLazyStringTreeWidget::DragOverStep(QObject *Source, Qt::KeyboardModifiers M
 
 void TLazyStringTreeWidget::AutoExpandTimerFired()
 {
-    if (FMouse.ExpandTimer)
-        FMouse.ExpandTimer->stop();
+    if (FMouse->ExpandTimer)
+        FMouse->ExpandTimer->stop();
     PLazyNode node = FDropTargetNode;
     if (node && node->States.contains(TLazyNodeState::vsHasChildren) &&
         !node->States.contains(TLazyNodeState::vsExpanded))
@@ -318,18 +320,18 @@ void TLazyStringTreeWidget::AutoExpandTimerFired()
 
 void TLazyStringTreeWidget::DragLeaveStep()
 {
-    if (FMouse.ExpandTimer)
-        FMouse.ExpandTimer->stop();
+    if (FMouse->ExpandTimer)
+        FMouse->ExpandTimer->stop();
     StopAutoScroll();
     if (FDropTargetNode)
         InvalidateNode(FDropTargetNode);
     FDropTargetNode = nullptr;
     int effect = DROPEFFECT_NONE;
     QueryDragOver(nullptr, {}, TDragState::dsDragLeave, {0, 0}, FLastDropMode, effect);
-    FMouse.IsDropTarget = false;
-    FMouse.DropData = nullptr;
-    FMouse.DropSource = nullptr;
-    FMouse.DropSourceTree = nullptr;
+    FMouse->IsDropTarget = false;
+    FMouse->DropData = nullptr;
+    FMouse->DropSource = nullptr;
+    FMouse->DropSourceTree = nullptr;
 }
 
 void TLazyStringTreeWidget::dragEnterEvent(QDragEnterEvent *event)
@@ -338,10 +340,10 @@ void TLazyStringTreeWidget::dragEnterEvent(QDragEnterEvent *event)
         event->ignore();
         return;
     }
-    FMouse.IsDropTarget = true;
-    FMouse.DragScrollStart.invalidate();
+    FMouse->IsDropTarget = true;
+    FMouse->DragScrollStart.invalidate();
     ReadDropSource(event->mimeData(), event->source());
-    const int effect = DragOverStep(FMouse.DropSource, event->modifiers(), event->position().toPoint(),
+    const int effect = DragOverStep(FMouse->DropSource, event->modifiers(), event->position().toPoint(),
                                     TDragState::dsDragEnter, effectsOf(event->possibleActions()));
     // Taken even when refused here: the drag may become welcome further on.
     event->setDropAction(actionOf(effect));
@@ -350,11 +352,11 @@ void TLazyStringTreeWidget::dragEnterEvent(QDragEnterEvent *event)
 
 void TLazyStringTreeWidget::dragMoveEvent(QDragMoveEvent *event)
 {
-    if (!FMouse.IsDropTarget) {
+    if (!FMouse->IsDropTarget) {
         event->ignore();
         return;
     }
-    const int effect = DragOverStep(FMouse.DropSource, event->modifiers(), event->position().toPoint(),
+    const int effect = DragOverStep(FMouse->DropSource, event->modifiers(), event->position().toPoint(),
                                     TDragState::dsDragMove, effectsOf(event->possibleActions()));
     event->setDropAction(actionOf(effect));
     if (effect & ~DROPEFFECT_SCROLL)
@@ -366,13 +368,13 @@ void TLazyStringTreeWidget::dragMoveEvent(QDragMoveEvent *event)
 void TLazyStringTreeWidget::dragLeaveEvent(QDragLeaveEvent *event)
 {
     event->accept();
-    if (FMouse.IsDropTarget)
+    if (FMouse->IsDropTarget)
         DragLeaveStep();
 }
 
 void TLazyStringTreeWidget::dropEvent(QDropEvent *event)
 {
-    if (!FMouse.IsDropTarget) {
+    if (!FMouse->IsDropTarget) {
         event->ignore();
         return;
     }
@@ -380,16 +382,16 @@ void TLazyStringTreeWidget::dropEvent(QDropEvent *event)
         if (FDropTargetNode)
             InvalidateNode(FDropTargetNode);
         FDropTargetNode = nullptr;
-        FMouse.IsDropTarget = false;
-        FMouse.DropData = nullptr;
-        FMouse.DropSource = nullptr;
-        FMouse.DropSourceTree = nullptr;
+        FMouse->IsDropTarget = false;
+        FMouse->DropData = nullptr;
+        FMouse->DropSource = nullptr;
+        FMouse->DropSourceTree = nullptr;
     });
-    if (FMouse.ExpandTimer)
-        FMouse.ExpandTimer->stop();
+    if (FMouse->ExpandTimer)
+        FMouse->ExpandTimer->stop();
     StopAutoScroll();
     const QPoint p = event->position().toPoint();
-    int effect = DragOverStep(FMouse.DropSource, event->modifiers(), p, TDragState::dsDragMove,
+    int effect = DragOverStep(FMouse->DropSource, event->modifiers(), p, TDragState::dsDragMove,
                               effectsOf(event->possibleActions())) & ~DROPEFFECT_SCROLL;
     if (effect != DROPEFFECT_NONE) {
         TShiftState shift = DragShiftState(event->modifiers());
@@ -402,7 +404,7 @@ void TLazyStringTreeWidget::dropEvent(QDropEvent *event)
         else
             shift.include(TShiftStateItem::ssLeft);
         TMimeDataObject data(event->mimeData());
-        NotifyDragDrop(FMouse.DropSource, &data, event->mimeData()->formats(), shift, p, effect, FLastDropMode);
+        NotifyDragDrop(FMouse->DropSource, &data, event->mimeData()->formats(), shift, p, effect, FLastDropMode);
     }
     event->setDropAction(actionOf(effect));
     if (effect == DROPEFFECT_NONE)

@@ -3,6 +3,8 @@
 // popup menu.
 #include "controls/vtree/widget/LazyStringTreeWidget.h"
 
+#include "controls/vtree/widget/TreeMouse.h"
+
 #include "controls/vtree/widget/SharedImages.h"
 
 #include <QApplication>
@@ -60,6 +62,24 @@ TTreeMouseState::TTreeMouseState(QWidget *Viewport)
     Viewport->setMouseTracking(true);
 }
 
+void TTreePartDeleter::operator()(TTreeMouseState *Part) const { delete Part; }
+
+TTreePart<TTreeMouseState> TLazyStringTreeWidget::newMouseState(QWidget *Viewport)
+{
+    return TTreePart<TTreeMouseState>(new TTreeMouseState(Viewport));
+}
+
+TColumnIndex TLazyStringTreeWidget::HotColumn() const { return FMouse->CurrentHotColumn; }
+TDragMode TLazyStringTreeWidget::DragMode() const { return FMouse->DragMode; }
+void TLazyStringTreeWidget::SetDragMode(TDragMode value) { FMouse->DragMode = value; }
+const QString &TLazyStringTreeWidget::PanningCursor() const { return FMouse->PanningCursor; }
+QWidget *TLazyStringTreeWidget::PanningWindow() const { return FMouse->PanningWindow.get(); }
+const QTimer *TLazyStringTreeWidget::AutoScrollTimer() const { return FMouse->ScrollTimer.get(); }
+const QTimer *TLazyStringTreeWidget::AutoExpandTimer() const { return FMouse->ExpandTimer.get(); }
+TScrollDirections TLazyStringTreeWidget::ScrollDirections() const { return FMouse->ScrollDirections; }
+TLTDragImage &TLazyStringTreeWidget::DragImage() { return FMouse->DragImage; }
+int TLazyStringTreeWidget::LastDragEffect() const { return FMouse->LastDragEffect; }
+
 THitInfo TLazyStringTreeWidget::HitInfoAt(QPoint P)
 {
     THitInfo hit;
@@ -102,7 +122,7 @@ void TLazyStringTreeWidget::mousePressEvent(QMouseEvent *event)
             return;
         if (toOption(TLTMiscOption::toWheelPanning) && !IsWheelPanning() &&
             (CanScrollHorizontally() || CanScrollVertically())) {
-            FMouse.LastClickPos = message.Pos;
+            FMouse->LastClickPos = message.Pos;
             StartWheelPanning(message.Pos);
         } else {
             StopWheelPanning();
@@ -210,7 +230,7 @@ void TLazyStringTreeWidget::leaveEvent(QEvent *event)
     if (PLazyNode old = FCurrentHotNode) {
         NotifyHotChange(old, nullptr);
         SetHotNode(nullptr, false);
-        FMouse.CurrentHotColumn = NoColumn;
+        FMouse->CurrentHotColumn = NoColumn;
     }
     NotifyMouseLeave();
 }
@@ -236,7 +256,7 @@ void TLazyStringTreeWidget::HandleMouseDown(const TTreeMouseMessage &Message, TH
         if (OffsetXY() != offsets)
             HitInfo = HitInfoAt(Message.Pos);
     }
-    FMouse.ClickColumn = HitInfo.HitColumn;
+    FMouse->ClickColumn = HitInfo.HitColumn;
 
     const bool labelHit = has(HitInfo, THitPosition::hiOnItemLabel);
     TColumnIndex newColumn = FFocusedColumn;
@@ -254,9 +274,9 @@ void TLazyStringTreeWidget::HandleMouseDown(const TTreeMouseMessage &Message, TH
     const bool fullRowHit = onNode && !labelHit && !has(HitInfo, THitPosition::hiOnItemButton) &&
                             !has(HitInfo, THitPosition::hiOnItemCheckbox) &&
                             toOption(TLTSelectionOption::toFullRowSelect);
-    bool dragPossible = (FMouse.DragMode == TDragMode::dmAutomatic || Dragging()) &&
+    bool dragPossible = (FMouse->DragMode == TDragMode::dmAutomatic || Dragging()) &&
                         (!fullRowHit || toOption(TLTMiscOption::toFullRowDrag));
-    if (FMouse.DragMode == TDragMode::dmManual && onNode)
+    if (FMouse->DragMode == TDragMode::dmManual && onNode)
         dragPossible = (labelHit || (fullRowHit && toOption(TLTMiscOption::toFullRowDrag))) &&
                        QueryDragAllowed(node, HitInfo.HitColumn);
 
@@ -272,9 +292,9 @@ void TLazyStringTreeWidget::HandleMouseDown(const TTreeMouseMessage &Message, TH
             QueryCanSplitterResizeNode(Message.Pos, tracked, column, allowed);
         if (allowed) {
             FHeightTrackNode = tracked;
-            FMouse.HeightTrackColumn = column;
+            FMouse->HeightTrackColumn = column;
             const platform::TRect cell = GetDisplayRect(tracked, column, false);
-            FMouse.HeightTrackPoint = {cell.Left, cell.Top};
+            FMouse->HeightTrackPoint = {cell.Left, cell.Top};
             ChangeTreeStates(TLazyTreeState::tsNodeHeightTrackPending, {});
             return;
         }
@@ -308,7 +328,7 @@ void TLazyStringTreeWidget::HandleMouseDown(const TTreeMouseMessage &Message, TH
                             FStates.contains(TLazyTreeState::tsMiddleButtonDown) ||
                             FStates.contains(TLazyTreeState::tsRightButtonDown);
     if (dragPossible && (labelHit || fullRowHit) && buttonDown) {
-        FMouse.LastClickPos = Message.Pos;
+        FMouse->LastClickPos = Message.Pos;
         BeginDrag(false);
     }
 }
@@ -350,7 +370,7 @@ void TLazyStringTreeWidget::HandleMouseUp(const TTreeMouseMessage &Message, cons
         FCheckNode = nullptr;
     }
 
-    if (FMouse.ClickColumn > NoColumn && FMouse.ClickColumn == HitInfo.HitColumn)
+    if (FMouse->ClickColumn > NoColumn && FMouse->ClickColumn == HitInfo.HitColumn)
         NotifyColumnClick(HitInfo.HitColumn, Message.Shift);
     if (HitInfo.HitNode)
         NotifyNodeClick(HitInfo);
@@ -361,7 +381,7 @@ void TLazyStringTreeWidget::HandleMouseUp(const TTreeMouseMessage &Message, cons
         if (allowed)
             QueryCanEdit(FFocusedNode, FFocusedColumn, allowed);
         if (allowed) {
-            FMouse.EditColumn = FFocusedColumn;
+            FMouse->EditColumn = FFocusedColumn;
             SetTreeTimer(EditTimer, FEditDelay);
         } else {
             ChangeTreeStates({}, TLazyTreeState::tsEditPending);
@@ -379,7 +399,7 @@ void TLazyStringTreeWidget::HandleMouseDblClick(const TTreeMouseMessage &Message
     }
     if (FStates.contains(TLazyTreeState::tsEditing) && !EndEditNode())
         return;
-    if (FMouse.ClickColumn > NoColumn && FMouse.ClickColumn == HitInfo.HitColumn)
+    if (FMouse->ClickColumn > NoColumn && FMouse->ClickColumn == HitInfo.HitColumn)
         NotifyColumnDblClick(HitInfo.HitColumn, Message.Shift);
     PLazyNode node = HitInfo.HitNode;
     if (node)
@@ -421,7 +441,7 @@ void TLazyStringTreeWidget::HandleMouseDblClick(const TTreeMouseMessage &Message
         QueryCanEdit(node, FFocusedColumn, allowed);
         if (allowed) {
             ChangeTreeStates(TLazyTreeState::tsEditPending, {});
-            FMouse.EditColumn = FFocusedColumn;
+            FMouse->EditColumn = FFocusedColumn;
             SetTreeTimer(EditTimer, 0);
         }
     }
@@ -430,13 +450,13 @@ void TLazyStringTreeWidget::HandleMouseDblClick(const TTreeMouseMessage &Message
 void TLazyStringTreeWidget::HandleMouseMove(const TTreeMouseMessage &Message)
 {
     const QPoint p = Message.Pos;
-    FMouse.LastMousePos = p;
+    FMouse->LastMousePos = p;
     if (FStates.contains(TLazyTreeState::tsNodeHeightTrackPending)) {
         CancelTreeHint();
         StopWheelPanning();
         StopAutoScroll();
-        if (FMouse.ExpandTimer)
-            FMouse.ExpandTimer->stop();
+        if (FMouse->ExpandTimer)
+            FMouse->ExpandTimer->stop();
         KillTreeTimer(EditTimer);
         KillTreeTimer(HeaderTimer);
         KillTreeTimer(SearchTimer);
@@ -450,7 +470,7 @@ void TLazyStringTreeWidget::HandleMouseMove(const TTreeMouseMessage &Message)
     if (FStates.contains(TLazyTreeState::tsDrawSelPending)) {
         if (UpdateSelectionRect(p)) {
             viewport()->update();
-            const QRect r = FMouse.NewSelRect.normalized();
+            const QRect r = FMouse->NewSelRect.normalized();
             const int threshold = QApplication::startDragDistance();
             if (std::abs(r.width()) > threshold || std::abs(r.height()) > threshold) {
                 if (FStates.contains(TLazyTreeState::tsClearPending)) {
@@ -460,28 +480,28 @@ void TLazyStringTreeWidget::HandleMouseMove(const TTreeMouseMessage &Message)
                 ChangeTreeStates(TLazyTreeState::tsDrawSelecting, TLazyTreeState::tsDrawSelPending);
                 if (ColumnsUsed())
                     FFocusedColumn = MainColumn();
-                HandleDrawSelection(FMouse.LastSelRect, FMouse.NewSelRect);
+                HandleDrawSelection(FMouse->LastSelRect, FMouse->NewSelRect);
             }
         }
     } else if (FStates.contains(TLazyTreeState::tsNodeHeightTracking)) {
-        QPoint trackPoint = FMouse.HeightTrackPoint;
+        QPoint trackPoint = FMouse->HeightTrackPoint;
         if (FHeightTrackNode &&
-            QueryNodeHeightTracking(FHeightTrackNode, FMouse.HeightTrackColumn, Message.Shift, trackPoint, p)) {
-            FMouse.HeightTrackPoint = trackPoint;
+            QueryNodeHeightTracking(FHeightTrackNode, FMouse->HeightTrackColumn, Message.Shift, trackPoint, p)) {
+            FMouse->HeightTrackPoint = trackPoint;
             SetNodeHeight(FHeightTrackNode, unsigned(std::max(1, p.y() - trackPoint.y())));
             UpdateScrollBars(true);
         }
     } else {
         if (IsWheelPanning()) {
             const int threshold = QApplication::startDragDistance();
-            if (std::abs(FMouse.LastClickPos.x() - p.x()) >= threshold ||
-                std::abs(FMouse.LastClickPos.y() - p.y()) >= threshold)
+            if (std::abs(FMouse->LastClickPos.x() - p.x()) >= threshold ||
+                std::abs(FMouse->LastClickPos.y() - p.y()) >= threshold)
                 ChangeTreeStates({}, TLazyTreeState::tsWheelScrolling);
         }
         if (FStates.contains(TLazyTreeState::tsOLEDragPending)) {
-            if (std::abs(FMouse.LastClickPos.x() - p.x()) >= FMouse.DragThreshold ||
-                std::abs(FMouse.LastClickPos.y() - p.y()) >= FMouse.DragThreshold) {
-                DoDragging(FMouse.LastClickPos);
+            if (std::abs(FMouse->LastClickPos.x() - p.x()) >= FMouse->DragThreshold ||
+                std::abs(FMouse->LastClickPos.y() - p.y()) >= FMouse->DragThreshold) {
+                DoDragging(FMouse->LastClickPos);
                 return;
             }
         }
@@ -494,9 +514,9 @@ void TLazyStringTreeWidget::HandleMouseMove(const TTreeMouseMessage &Message)
             if (!IsWheelPanning())
                 UpdateMouseCursor(p);
         } else if (!FStates.contains(TLazyTreeState::tsScrolling)) {
-            const QRect old = FMouse.NewSelRect;
+            const QRect old = FMouse->NewSelRect;
             if (UpdateSelectionRect(p)) {
-                HandleDrawSelection(old, FMouse.NewSelRect);
+                HandleDrawSelection(old, FMouse->NewSelRect);
                 viewport()->update();
             }
         }

@@ -2,6 +2,8 @@
 // with the middle button. Both step on one timer; nothing waits in a loop.
 #include "controls/vtree/widget/LazyStringTreeWidget.h"
 
+#include "controls/vtree/widget/TreeMouse.h"
+
 #include "controls/vtree/TreeErrors.h"
 #include "platform/draw/Resources.h"
 
@@ -43,11 +45,11 @@ private:
 
 QTimer &TLazyStringTreeWidget::scrollTimer()
 {
-    if (!FMouse.ScrollTimer) {
-        FMouse.ScrollTimer = std::make_unique<QTimer>();
-        QObject::connect(FMouse.ScrollTimer.get(), &QTimer::timeout, viewport(), [this] { AutoScrollTimerFired(); });
+    if (!FMouse->ScrollTimer) {
+        FMouse->ScrollTimer = std::make_unique<QTimer>();
+        QObject::connect(FMouse->ScrollTimer.get(), &QTimer::timeout, viewport(), [this] { AutoScrollTimerFired(); });
     }
-    return *FMouse.ScrollTimer;
+    return *FMouse->ScrollTimer;
 }
 
 void TLazyStringTreeWidget::StartWheelPanning(QPoint Position)
@@ -59,10 +61,10 @@ void TLazyStringTreeWidget::StartWheelPanning(QPoint Position)
                                  : CanScrollHorizontally() ? QStringLiteral("LT_MOVEEW") : QStringLiteral("LT_MOVENS");
     const QImage image = platform::loadResourceImage(picture);
     LT_ASSERT(!image.isNull(), assertions::invalidPanningImage);
-    FMouse.PanningWindow = std::make_unique<TPanningWindow>(this, image);
-    FMouse.PanningWindow->move(viewport()->mapToGlobal(Position) - QPoint(16, 16));
-    FMouse.PanningWindow->show();
-    FMouse.LastMousePos = Position;
+    FMouse->PanningWindow = std::make_unique<TPanningWindow>(this, image);
+    FMouse->PanningWindow->move(viewport()->mapToGlobal(Position) - QPoint(16, 16));
+    FMouse->PanningWindow->show();
+    FMouse->LastMousePos = Position;
     setFocus(Qt::MouseFocusReason);
     viewport()->grabMouse();
     UpdatePanningCursor(Position);
@@ -73,19 +75,19 @@ void TLazyStringTreeWidget::StopWheelPanning()
 {
     if (!IsWheelPanning())
         return;
-    if (FMouse.ScrollTimer)
-        FMouse.ScrollTimer->stop();
+    if (FMouse->ScrollTimer)
+        FMouse->ScrollTimer->stop();
     viewport()->releaseMouse();
     ChangeTreeStates({}, {TLazyTreeState::tsWheelPanning, TLazyTreeState::tsWheelScrolling});
-    FMouse.PanningWindow.reset();
-    FMouse.PanningCursor.clear();
+    FMouse->PanningWindow.reset();
+    FMouse->PanningCursor.clear();
     viewport()->unsetCursor();
 }
 
 void TLazyStringTreeWidget::UpdatePanningCursor(QPoint P)
 {
-    const int dx = P.x() - FMouse.LastClickPos.x();
-    const int dy = P.y() - FMouse.LastClickPos.y();
+    const int dx = P.x() - FMouse->LastClickPos.x();
+    const int dy = P.y() - FMouse->LastClickPos.y();
     const bool horizontal = CanScrollHorizontally();
     const bool vertical = CanScrollVertically();
     QString name;
@@ -107,9 +109,9 @@ void TLazyStringTreeWidget::UpdatePanningCursor(QPoint P)
         if (direction.isEmpty())
             name = horizontal ? QStringLiteral("LT_MOVEEW") : QStringLiteral("LT_MOVENS");
     }
-    if (name == FMouse.PanningCursor)
+    if (name == FMouse->PanningCursor)
         return;
-    FMouse.PanningCursor = name;
+    FMouse->PanningCursor = name;
     viewport()->setCursor(platform::loadResourceCursor(name));
 }
 
@@ -118,7 +120,7 @@ bool TLazyStringTreeWidget::CanAutoScroll() const
     const bool panning = IsWheelPanning();
     if (!(panning || toOption(TLTAutoOption::toAutoScroll)) || HeaderBusy())
         return false;
-    return IsMouseSelecting() || FMouse.IsDropTarget || FStates.contains(TLazyTreeState::tsVCLDragging) || panning;
+    return IsMouseSelecting() || FMouse->IsDropTarget || FStates.contains(TLazyTreeState::tsVCLDragging) || panning;
 }
 
 TScrollDirections TLazyStringTreeWidget::DetermineScrollDirections(QPoint P, bool DuringDragOver)
@@ -127,7 +129,7 @@ TScrollDirections TLazyStringTreeWidget::DetermineScrollDirections(QPoint P, boo
     if (!CanAutoScroll())
         return directions;
     if (IsWheelPanning()) {
-        const QPoint delta = P - FMouse.LastClickPos;
+        const QPoint delta = P - FMouse->LastClickPos;
         if (delta.x() < -panningDeadZone)
             directions.include(TScrollDirection::sdLeft);
         if (delta.x() > panningDeadZone)
@@ -149,9 +151,9 @@ TScrollDirections TLazyStringTreeWidget::DetermineScrollDirections(QPoint P, boo
         directions.include(TScrollDirection::sdDown);
     // Over the tree, edge scrolling waits a while before it begins.
     if (!directions.empty() && (DuringDragOver || viewport()->rect().contains(P))) {
-        if (!FMouse.DragScrollStart.isValid())
-            FMouse.DragScrollStart.start();
-        if (FMouse.DragScrollStart.elapsed() < qint64(FAutoScrollDelay))
+        if (!FMouse->DragScrollStart.isValid())
+            FMouse->DragScrollStart.start();
+        if (FMouse->DragScrollStart.elapsed() < qint64(FAutoScrollDelay))
             directions = {};
     }
     return directions;
@@ -161,8 +163,8 @@ void TLazyStringTreeWidget::UpdateAutoScroll(QPoint P)
 {
     if (IsWheelPanning())
         return;
-    FMouse.ScrollDirections = DetermineScrollDirections(P, false);
-    if (FMouse.ScrollDirections.empty()) {
+    FMouse->ScrollDirections = DetermineScrollDirections(P, false);
+    if (FMouse->ScrollDirections.empty()) {
         StopAutoScroll();
     } else if (!FStates.contains(TLazyTreeState::tsScrollPending) && !FStates.contains(TLazyTreeState::tsScrolling)) {
         ChangeTreeStates(TLazyTreeState::tsScrollPending, {});
@@ -172,8 +174,8 @@ void TLazyStringTreeWidget::UpdateAutoScroll(QPoint P)
 
 void TLazyStringTreeWidget::StopAutoScroll()
 {
-    if (FMouse.ScrollTimer && !IsWheelPanning())
-        FMouse.ScrollTimer->stop();
+    if (FMouse->ScrollTimer && !IsWheelPanning())
+        FMouse->ScrollTimer->stop();
     ChangeTreeStates({}, {TLazyTreeState::tsScrolling, TLazyTreeState::tsScrollPending});
 }
 
@@ -184,14 +186,14 @@ void TLazyStringTreeWidget::AutoScrollTimerFired()
         scrollTimer().start(int(FAutoScrollInterval));
         ChangeTreeStates(TLazyTreeState::tsScrolling, TLazyTreeState::tsScrollPending);
     }
-    DoAutoScroll(FMouse.LastMousePos);
+    DoAutoScroll(FMouse->LastMousePos);
 }
 
 bool TLazyStringTreeWidget::DoAutoScroll(QPoint P)
 {
     const bool panning = IsWheelPanning();
     if (panning)
-        FMouse.ScrollDirections = DetermineScrollDirections(P, false);
+        FMouse->ScrollDirections = DetermineScrollDirections(P, false);
     const bool inside = viewport()->rect().contains(P);
     bool scrolled = false;
     if (FStates.contains(TLazyTreeState::tsDrawSelecting) || inside || panning) {
@@ -203,10 +205,10 @@ bool TLazyStringTreeWidget::DoAutoScroll(QPoint P)
         };
         const int incY = int(FScrollBarOptions.VerticalIncrement());
         const int incX = int(FScrollBarOptions.HorizontalIncrement());
-        const QPoint fromStart = P - FMouse.LastClickPos;
+        const QPoint fromStart = P - FMouse->LastClickPos;
         int dx = 0;
         int dy = 0;
-        TScrollDirections &dirs = FMouse.ScrollDirections;
+        TScrollDirections &dirs = FMouse->ScrollDirections;
         if (dirs.contains(TScrollDirection::sdUp))
             dy = amount(incY, panning ? fromStart.y() : P.y(), ClientHeight());
         else if (dirs.contains(TScrollDirection::sdDown))
@@ -226,18 +228,18 @@ bool TLazyStringTreeWidget::DoAutoScroll(QPoint P)
             dirs.exclude(TScrollDirection::sdRight), dx = 0;
         if (dx != 0 || dy != 0) {
             if (FStates.contains(TLazyTreeState::tsDrawSelecting)) {
-                const QRect old = FMouse.NewSelRect;
+                const QRect old = FMouse->NewSelRect;
                 scrolled = ApplyOffsetXY({FOffsetX + dx, FOffsetY + dy}, DefaultScrollUpdateFlags);
                 if (UpdateSelectionRect(P))
-                    HandleDrawSelection(old, FMouse.NewSelRect);
-            } else if (!FMouse.IsDropTarget) {
+                    HandleDrawSelection(old, FMouse->NewSelRect);
+            } else if (!FMouse->IsDropTarget) {
                 scrolled = ApplyOffsetXY({FOffsetX + dx, FOffsetY + dy}, DefaultScrollUpdateFlags);
             }
         }
     }
-    if (FMouse.ScrollDirections.empty() && !panning) {
-        if (FMouse.ScrollTimer)
-            FMouse.ScrollTimer->stop();
+    if (FMouse->ScrollDirections.empty() && !panning) {
+        if (FMouse->ScrollTimer)
+            FMouse->ScrollTimer->stop();
         ChangeTreeStates({}, {TLazyTreeState::tsScrolling, TLazyTreeState::tsScrollPending});
     }
     return scrolled;
