@@ -92,55 +92,92 @@ TabPainter::R TabPainter::toR(const QRect &rect)
 QImage TabPainter::paint() const
 {
     const TExPageControl &c = m_control;
-    const int w = c.width();
-    const int h = c.height();
-    QImage image(std::max(w, 1), std::max(h, 1), QImage::Format_ARGB32_Premultiplied);
+    QImage image(std::max(c.width(), 1), std::max(c.height(), 1), QImage::Format_ARGB32_Premultiplied);
     image.fill(platform::toQColor(platform::ColorToRGB(m_parentColor)));
     platform::TCanvas canvas(&image);
     canvas.SetBkMode(platform::TRANSPARENT);
     assignFont(canvas.Font(), c.font(), c.m_defaultTextColor);
-    const TTabPosition pos = c.m_tabPosition;
 
-    // The strip's own background.
+    eraseTabs(canvas);
+    paintStripEnd(canvas);
+    paintStripBackground(canvas);
+    const bool band = paintSheetBand(canvas);
+    if (!c.m_tabSheet3D)
+        paintFrame(canvas, band);
+    int splitFlag = 0;
+    if (!c.m_tabSplitLine && c.PageCount() > 0) {
+        paintSplitLine(canvas, band);
+        splitFlag = 1;
+    }
+    for (int i = c.PageCount() - 1; i >= 0; --i)
+        paintTab(canvas, i, splitFlag);
+    paintHoverOutline(canvas);
+    return image;
+}
+
+// Every tab's rectangle, a little larger on the sides away from the sheet,
+// in the parent's colour: what a tab control drew there does not show.
+void TabPainter::eraseTabs(platform::TCanvas &canvas) const
+{
+    const TExPageControl &c = m_control;
+    const TTabPosition pos = c.m_tabPosition;
     setBrush(canvas, m_parentColor);
     for (int i = c.PageCount() - 1; i >= 0; --i) {
         const QRect tab = c.GetPageTabRect(i);
         if (tab.isNull())
             continue;
         R r = toR(tab);
-        r.Right += 2;
+        r.Right += EraseMargin;
         if (pos == TTabPosition::tpTop) {
-            r.Left -= 2;
-            r.Top -= 2;
+            r.Left -= EraseMargin;
+            r.Top -= EraseMargin;
         } else if (pos == TTabPosition::tpBottom) {
-            r.Left -= 2;
-            r.Bottom += 2;
+            r.Left -= EraseMargin;
+            r.Bottom += EraseMargin;
         } else if (pos == TTabPosition::tpLeft) {
-            r.Left -= 2;
-            r.Top -= 2;
-            r.Bottom += 2;
-            r.Right -= 2;
+            r.Left -= EraseMargin;
+            r.Top -= EraseMargin;
+            r.Bottom += EraseMargin;
+            r.Right -= EraseMargin;
         } else {
-            r.Top -= 2;
-            r.Bottom += 2;
+            r.Top -= EraseMargin;
+            r.Bottom += EraseMargin;
         }
         fillRect(canvas, r.Left, r.Top, r.Right, r.Bottom);
     }
-    if (!c.m_multiLine && !isSideTab(pos)) {
-        setBrush(canvas, c.m_color);
-        const int from = std::max(w - 35, m_strip.maxRight);
-        if (pos == TTabPosition::tpTop) {
-            fillRect(canvas, w - 35, 0, w, m_strip.maxBottom);
-            setPen(canvas, platform::clWhite);
-            line(canvas, from, m_strip.maxBottom, w, m_strip.maxBottom);
-        } else {
-            fillRect(canvas, w - 35, m_strip.minTop, w, h);
-            setPen(canvas, platform::cl3DDkShadow);
-            line(canvas, from, m_strip.minTop - 1, w, m_strip.minTop - 1);
-        }
+}
+
+// A single row of tabs on top or at the bottom leaves room at the strip's
+// right end for the scroll arrows; that end takes the control's colour and
+// the strip's edge line.
+void TabPainter::paintStripEnd(platform::TCanvas &canvas) const
+{
+    const TExPageControl &c = m_control;
+    const TTabPosition pos = c.m_tabPosition;
+    if (c.m_multiLine || isSideTab(pos))
+        return;
+    const int w = c.width();
+    const int endLeft = w - ScrollArrowRoom;
+    setBrush(canvas, c.m_color);
+    const int from = std::max(endLeft, m_strip.maxRight);
+    if (pos == TTabPosition::tpTop) {
+        fillRect(canvas, endLeft, 0, w, m_strip.maxBottom);
+        setPen(canvas, platform::clWhite);
+        line(canvas, from, m_strip.maxBottom, w, m_strip.maxBottom);
+    } else {
+        fillRect(canvas, endLeft, m_strip.minTop, w, c.height());
+        setPen(canvas, platform::cl3DDkShadow);
+        line(canvas, from, m_strip.minTop - 1, w, m_strip.minTop - 1);
     }
+}
+
+void TabPainter::paintStripBackground(platform::TCanvas &canvas) const
+{
+    const TExPageControl &c = m_control;
+    const int w = c.width();
+    const int h = c.height();
     setBrush(canvas, c.m_tabBackGroundColor);
-    switch (pos) {
+    switch (c.m_tabPosition) {
     case TTabPosition::tpLeft:
         fillRect(canvas, 0, 0, m_strip.maxRight, h - 1);
         break;
@@ -154,19 +191,6 @@ QImage TabPainter::paint() const
         fillRect(canvas, 0, 0, w, m_strip.maxBottom);
         break;
     }
-
-    const bool band = paintSheetBand(canvas);
-    if (!c.m_tabSheet3D)
-        paintFrame(canvas, band);
-    int splitFlag = 0;
-    if (!c.m_tabSplitLine && c.PageCount() > 0) {
-        paintSplitLine(canvas, band);
-        splitFlag = 1;
-    }
-    for (int i = c.PageCount() - 1; i >= 0; --i)
-        paintTab(canvas, i, splitFlag);
-    paintHoverOutline(canvas);
-    return image;
 }
 
 bool TabPainter::paintSheetBand(platform::TCanvas &canvas) const
@@ -199,7 +223,7 @@ bool TabPainter::paintSheetBand(platform::TCanvas &canvas) const
         setBrush(canvas, page->Color());
         fillRect(canvas, 0, 0, w, h);
     } else {
-        DrawTabGradient(canvas, page->Color(), page->ColorTo(), false, QRect(0, 0, w, h), 16);
+        DrawTabGradient(canvas, page->Color(), page->ColorTo(), false, QRect(0, 0, w, h), TabGradientSteps);
         setBrush(canvas, page->Color());
         switch (c.m_tabPosition) {
         case TTabPosition::tpLeft:
@@ -327,70 +351,98 @@ void TabPainter::paintTab(platform::TCanvas &canvas, int pageIndex, int &splitFl
     const QRect rect = c.GetPageTabRect(pageIndex);
     if (rect.isNull())
         return;
-    const TExTabSheet *page = c.Pages(pageIndex);
-    const TTabPosition pos = c.m_tabPosition;
-    const bool active = pageIndex == c.ActivePageIndex();
-    const bool dotNet = c.m_tabStyle == TTabStyle::tsDotNet;
-    const int shift = active ? c.m_lowerActive : 0;
-    R r = toR(rect);
+    OneTab tab;
+    tab.pageIndex = pageIndex;
+    tab.page = c.Pages(pageIndex);
+    tab.active = pageIndex == c.ActivePageIndex();
+    tab.shift = tab.active ? c.m_lowerActive : 0;
+    tab.bounds = toR(rect);
+    tab.r = tab.bounds;
 
-    TColor from = page->m_tabColor;
-    TColor to = page->m_tabColorTo;
-    TTabGradientDirection direction = page->m_tabGradientDirection;
-    if (active && c.m_activeColor != platform::clNone) {
-        from = c.m_activeColor;
-        to = c.m_activeColorTo;
-    } else if (pageIndex == c.m_hoverTab
-               && (c.m_tabHoverColor != platform::clNone || c.m_tabHoverColorTo != platform::clNone)) {
-        from = c.m_tabHoverColor;
-        to = c.m_tabHoverColorTo;
-        direction = page->m_hoverGradientDirection;
-    }
-    const bool horizontal = direction == TTabGradientDirection::gdHorizontal;
+    fillTab(canvas, tab);
+    setBrushClear(canvas);
+    setPen(canvas, c.m_tabBorderColor);
+    if (tab.active)
+        paintActiveTabEdges(canvas, tab);
+    else if (c.m_tabStyle == TTabStyle::tsDotNet)
+        paintDotNetTabEdges(canvas, tab);
+    else
+        paintClassicTabEdges(canvas, tab, splitFlag);
+    const TColor captionColour = selectCaptionFont(canvas, tab);
+    tab.x += c.m_tabMargin.LeftMargin();
+    tab.y += c.m_tabPosition == TTabPosition::tpLeft ? -c.m_tabMargin.TopMargin() : c.m_tabMargin.TopMargin();
+    if (tab.page->m_showClose)
+        paintCloseButton(canvas, tab.bounds, closeButtonState(tab.active), tab.shift);
+    paintTabImage(canvas, tab);
+    paintCaption(canvas, tab);
+    assignFont(canvas.Font(), c.font(), captionColour);
+    paintTabFocus(canvas, tab);
+}
+
+TabPainter::TabColours TabPainter::tabColours(const OneTab &tab) const
+{
+    const TExPageControl &c = m_control;
+    const TExTabSheet *page = tab.page;
+    if (tab.active && c.m_activeColor != platform::clNone)
+        return {c.m_activeColor, c.m_activeColorTo, page->m_tabGradientDirection == TTabGradientDirection::gdHorizontal};
+    if (tab.pageIndex == c.m_hoverTab
+        && (c.m_tabHoverColor != platform::clNone || c.m_tabHoverColorTo != platform::clNone))
+        return {c.m_tabHoverColor, c.m_tabHoverColorTo,
+                page->m_hoverGradientDirection == TTabGradientDirection::gdHorizontal};
+    return {page->m_tabColor, page->m_tabColorTo, page->m_tabGradientDirection == TTabGradientDirection::gdHorizontal};
+}
+
+// The tab's fill, plain or a gradient, and the caption's origin before the
+// margins; the rectangle grows by a pixel where the tab meets the sheet.
+void TabPainter::fillTab(platform::TCanvas &canvas, OneTab &tab) const
+{
+    const TExPageControl &c = m_control;
+    const TabColours colours = tabColours(tab);
+    const bool gradient = colours.to != platform::clNone;
     const auto fill = [&](R area) {
-        if (to == platform::clNone) {
-            setBrush(canvas, from);
+        if (!gradient) {
+            setBrush(canvas, colours.from);
             fillRect(canvas, area.Left, area.Top, area.Right, area.Bottom);
         } else {
-            DrawTabGradient(canvas, from, to, horizontal,
-                            QRect(QPoint(area.Left, area.Top), QPoint(area.Right - 1, area.Bottom - 1)), 16);
+            DrawTabGradient(canvas, colours.from, colours.to, colours.horizontal,
+                            QRect(QPoint(area.Left, area.Top), QPoint(area.Right - 1, area.Bottom - 1)),
+                            TabGradientSteps);
         }
     };
-
-    int x = 0;
-    int y = 0;
-    switch (pos) {
+    R &r = tab.r;
+    const bool closeRoom = tab.page->m_showClose;
+    switch (c.m_tabPosition) {
     case TTabPosition::tpLeft: {
-        y = r.Bottom - (page->m_showClose ? 17 : 4);
-        x = r.Left + 1 + shift;
+        tab.y = r.Bottom - (closeRoom ? SideCaptionInsetWithClose : CaptionInset);
+        tab.x = r.Left + 1 + tab.shift;
         r.Left -= 1;
         R area = r;
-        if (to != platform::clNone) {
+        if (gradient) {
             area.Right -= 1;
-            if (!horizontal)
+            if (!colours.horizontal)
                 area.Bottom -= 1;
         }
         fill(area);
         break;
     }
     case TTabPosition::tpRight: {
-        y = r.Top + (page->m_showClose ? 17 : 4);
-        x = r.Right - 1 - shift;
+        tab.y = r.Top + (closeRoom ? SideCaptionInsetWithClose : CaptionInset);
+        tab.x = r.Right - 1 - tab.shift;
         R area = r;
-        if (to != platform::clNone && !horizontal && !active)
+        if (gradient && !colours.horizontal && !tab.active)
             area.Bottom -= 1;
         fill(area);
         r.Right += 1;
         break;
     }
     case TTabPosition::tpTop: {
-        x = r.Left + (page->m_showClose ? 18 : 4);
-        y = r.Top + 1 + shift;
+        tab.x = r.Left + (closeRoom ? CaptionInsetWithClose : CaptionInset);
+        tab.y = r.Top + 1 + tab.shift;
         R area = r;
         area.Top -= 1;
-        if (to != platform::clNone) {
+        if (gradient) {
             area.Bottom -= 1;
-            if (horizontal)
+            if (colours.horizontal)
                 area.Right -= 1;
         }
         fill(area);
@@ -398,11 +450,11 @@ void TabPainter::paintTab(platform::TCanvas &canvas, int pageIndex, int &splitFl
     }
     case TTabPosition::tpBottom: {
         r.Bottom += 1;
-        x = r.Left + (page->m_showClose ? 18 : 4);
-        y = active ? r.Top + 1 + shift : r.Top + (dotNet ? 0 : 2);
+        tab.x = r.Left + (closeRoom ? CaptionInsetWithClose : CaptionInset);
+        tab.y = tab.active ? r.Top + 1 + tab.shift : r.Top + (c.m_tabStyle == TTabStyle::tsDotNet ? 0 : 2);
         R area = r;
-        if (to != platform::clNone) {
-            if (horizontal)
+        if (gradient) {
+            if (colours.horizontal)
                 area.Right -= 1;
             else
                 area.Bottom -= 1;
@@ -411,179 +463,208 @@ void TabPainter::paintTab(platform::TCanvas &canvas, int pageIndex, int &splitFl
         break;
     }
     }
+}
 
-    // Edges.
-    setBrushClear(canvas);
-    setPen(canvas, c.m_tabBorderColor);
-    const auto openTowardSheet = [&](int startX) {
-        switch (pos) {
-        case TTabPosition::tpLeft:
-            canvas.MoveTo(startX, r.Top);
-            canvas.LineTo(r.Left, r.Top);
-            canvas.LineTo(r.Left, r.Bottom);
-            canvas.LineTo(r.Right, r.Bottom);
-            break;
-        case TTabPosition::tpRight:
-            canvas.MoveTo(r.Left - 1, r.Top);
-            canvas.LineTo(r.Right - 1, r.Top);
-            canvas.LineTo(r.Right - 1, r.Bottom);
-            canvas.LineTo(r.Left - 1, r.Bottom);
-            break;
-        case TTabPosition::tpTop:
-            canvas.MoveTo(r.Left, r.Bottom);
-            canvas.LineTo(r.Left, r.Top);
-            canvas.LineTo(r.Right, r.Top);
-            canvas.LineTo(r.Right, r.Bottom);
-            break;
-        case TTabPosition::tpBottom:
-            canvas.MoveTo(r.Left, r.Top - 1);
-            canvas.LineTo(r.Left, r.Bottom);
-            canvas.LineTo(r.Right, r.Bottom);
-            canvas.LineTo(r.Right, r.Top - 1);
-            break;
-        }
-    };
-    if (active) {
-        openTowardSheet(dotNet ? r.Right : r.Right - 1);
-    } else if (dotNet) {
-        switch (pos) {
-        case TTabPosition::tpLeft:
-            line(canvas, r.Right, r.Top, r.Right, r.Bottom);
-            break;
-        case TTabPosition::tpRight:
-            line(canvas, r.Left - 1, r.Top, r.Left - 1, r.Bottom);
-            break;
-        case TTabPosition::tpTop:
-            line(canvas, r.Left, r.Bottom, r.Right, r.Bottom);
-            break;
-        case TTabPosition::tpBottom:
-            line(canvas, r.Left, r.Top - 1, r.Right, r.Top - 1);
-            break;
-        }
-        const TExTabSheet *next = c.FindNextPage(const_cast<TExTabSheet *>(page), true, true);
-        const bool side = isSideTab(pos);
-        const bool last = side ? std::abs(r.Bottom - m_strip.maxBottom) <= 3 : std::abs(r.Right - m_strip.maxRight) <= 3;
-        if (next != c.m_activePage || last) {
-            setPen(canvas, c.m_activeColor);
-            if (side) {
-                line(canvas, r.Left + 2, r.Bottom - 2, r.Right - 2, r.Bottom - 2);
-                line(canvas, r.Left + 2, r.Bottom - 3, r.Right - 2, r.Bottom - 3);
-            } else {
-                line(canvas, r.Right - 2, r.Top + 2, r.Right - 2, r.Bottom - 3);
-                line(canvas, r.Right - 3, r.Top + 2, r.Right - 3, r.Bottom - 3);
-            }
-        }
-    } else {
-        // Classic: a full outline, reaching the sheet only on its edge.
-        bool onSheetEdge = true;
-        switch (pos) {
-        case TTabPosition::tpLeft:
-            onSheetEdge = r.Right >= m_strip.maxRight;
-            break;
-        case TTabPosition::tpRight:
-            onSheetEdge = r.Left <= m_strip.minLeft;
-            break;
-        case TTabPosition::tpTop:
-            onSheetEdge = r.Bottom >= m_strip.maxBottom;
-            break;
-        case TTabPosition::tpBottom:
-            onSheetEdge = r.Top <= m_strip.minTop;
-            break;
-        }
-        if (!onSheetEdge)
-            splitFlag = 0;
-        R o = r;
-        const bool nearEdge = isSideTab(pos) ? c.height() - r.Bottom <= 5 : c.width() - r.Right <= 5;
-        switch (pos) {
-        case TTabPosition::tpLeft:
-            o.Right += splitFlag;
-            if (!nearEdge)
-                o.Bottom += 1;
-            break;
-        case TTabPosition::tpRight:
-            o.Left -= splitFlag;
-            if (!nearEdge)
-                o.Bottom += 1;
-            break;
-        case TTabPosition::tpTop:
-            o.Bottom += splitFlag;
-            if (!nearEdge)
-                o.Right += 1;
-            break;
-        case TTabPosition::tpBottom:
-            o.Top -= splitFlag;
-            if (!nearEdge)
-                o.Right += 1;
-            y += 2;
-            break;
-        }
-        canvas.Rectangle(o.Left, o.Top, o.Right, o.Bottom);
-        if (!c.m_tabSheet3D && !c.m_tabSplitLine)
-            splitFlag = 1;
+// The three sides away from the sheet: the active tab opens into it.
+void TabPainter::paintActiveTabEdges(platform::TCanvas &canvas, const OneTab &tab) const
+{
+    const R &r = tab.r;
+    switch (m_control.m_tabPosition) {
+    case TTabPosition::tpLeft:
+        canvas.MoveTo(m_control.m_tabStyle == TTabStyle::tsDotNet ? r.Right : r.Right - 1, r.Top);
+        canvas.LineTo(r.Left, r.Top);
+        canvas.LineTo(r.Left, r.Bottom);
+        canvas.LineTo(r.Right, r.Bottom);
+        break;
+    case TTabPosition::tpRight:
+        canvas.MoveTo(r.Left - 1, r.Top);
+        canvas.LineTo(r.Right - 1, r.Top);
+        canvas.LineTo(r.Right - 1, r.Bottom);
+        canvas.LineTo(r.Left - 1, r.Bottom);
+        break;
+    case TTabPosition::tpTop:
+        canvas.MoveTo(r.Left, r.Bottom);
+        canvas.LineTo(r.Left, r.Top);
+        canvas.LineTo(r.Right, r.Top);
+        canvas.LineTo(r.Right, r.Bottom);
+        break;
+    case TTabPosition::tpBottom:
+        canvas.MoveTo(r.Left, r.Top - 1);
+        canvas.LineTo(r.Left, r.Bottom);
+        canvas.LineTo(r.Right, r.Bottom);
+        canvas.LineTo(r.Right, r.Top - 1);
+        break;
     }
+}
 
-    // Font and caption.
+// An inactive .NET tab: only its side toward the sheet, and a double
+// separator at its far end unless the active tab follows it.
+void TabPainter::paintDotNetTabEdges(platform::TCanvas &canvas, const OneTab &tab) const
+{
+    const TExPageControl &c = m_control;
+    const TTabPosition pos = c.m_tabPosition;
+    const R &r = tab.r;
+    switch (pos) {
+    case TTabPosition::tpLeft:
+        line(canvas, r.Right, r.Top, r.Right, r.Bottom);
+        break;
+    case TTabPosition::tpRight:
+        line(canvas, r.Left - 1, r.Top, r.Left - 1, r.Bottom);
+        break;
+    case TTabPosition::tpTop:
+        line(canvas, r.Left, r.Bottom, r.Right, r.Bottom);
+        break;
+    case TTabPosition::tpBottom:
+        line(canvas, r.Left, r.Top - 1, r.Right, r.Top - 1);
+        break;
+    }
+    const TExTabSheet *next = c.FindNextPage(const_cast<TExTabSheet *>(tab.page), true, true);
     const bool side = isSideTab(pos);
-    QFont font = c.font();
-    TColor colour = page->m_textColor;
+    const bool last = side ? std::abs(r.Bottom - m_strip.maxBottom) <= LastTabSlack
+                           : std::abs(r.Right - m_strip.maxRight) <= LastTabSlack;
+    if (next == c.m_activePage && !last)
+        return;
+    setPen(canvas, c.m_activeColor);
     if (side) {
-        if (active)
+        line(canvas, r.Left + 2, r.Bottom - 2, r.Right - 2, r.Bottom - 2);
+        line(canvas, r.Left + 2, r.Bottom - 3, r.Right - 2, r.Bottom - 3);
+    } else {
+        line(canvas, r.Right - 2, r.Top + 2, r.Right - 2, r.Bottom - 3);
+        line(canvas, r.Right - 3, r.Top + 2, r.Right - 3, r.Bottom - 3);
+    }
+}
+
+// An inactive classic tab: a full outline, reaching the sheet only when the
+// tab lies on the sheet's edge of the strip.
+void TabPainter::paintClassicTabEdges(platform::TCanvas &canvas, OneTab &tab, int &splitFlag) const
+{
+    const TExPageControl &c = m_control;
+    const TTabPosition pos = c.m_tabPosition;
+    const R &r = tab.r;
+    bool onSheetEdge = true;
+    switch (pos) {
+    case TTabPosition::tpLeft:
+        onSheetEdge = r.Right >= m_strip.maxRight;
+        break;
+    case TTabPosition::tpRight:
+        onSheetEdge = r.Left <= m_strip.minLeft;
+        break;
+    case TTabPosition::tpTop:
+        onSheetEdge = r.Bottom >= m_strip.maxBottom;
+        break;
+    case TTabPosition::tpBottom:
+        onSheetEdge = r.Top <= m_strip.minTop;
+        break;
+    }
+    if (!onSheetEdge)
+        splitFlag = 0;
+    R o = r;
+    const bool nearEdge = isSideTab(pos) ? c.height() - r.Bottom <= EdgeSlack : c.width() - r.Right <= EdgeSlack;
+    switch (pos) {
+    case TTabPosition::tpLeft:
+        o.Right += splitFlag;
+        if (!nearEdge)
+            o.Bottom += 1;
+        break;
+    case TTabPosition::tpRight:
+        o.Left -= splitFlag;
+        if (!nearEdge)
+            o.Bottom += 1;
+        break;
+    case TTabPosition::tpTop:
+        o.Bottom += splitFlag;
+        if (!nearEdge)
+            o.Right += 1;
+        break;
+    case TTabPosition::tpBottom:
+        o.Top -= splitFlag;
+        if (!nearEdge)
+            o.Right += 1;
+        tab.y += 2;
+        break;
+    }
+    canvas.Rectangle(o.Left, o.Top, o.Right, o.Bottom);
+    if (!c.m_tabSheet3D && !c.m_tabSplitLine)
+        splitFlag = 1;
+}
+
+// Side tabs keep the control's font (the active one its own); on top the
+// active tab and at the bottom every tab take the active font and colour.
+// A disabled tab reads grey. Answers the caption's colour.
+TColor TabPainter::selectCaptionFont(platform::TCanvas &canvas, const OneTab &tab) const
+{
+    const TExPageControl &c = m_control;
+    const TTabPosition pos = c.m_tabPosition;
+    QFont font = c.font();
+    TColor colour = tab.page->m_textColor;
+    if (isSideTab(pos)) {
+        if (tab.active)
             font = c.m_activeFont.font;
-    } else if (pos == TTabPosition::tpBottom || active) {
+    } else if (pos == TTabPosition::tpBottom || tab.active) {
         font = c.m_activeFont.font;
         colour = c.m_activeFont.color;
     }
-    if (!page->m_tabEnable)
+    if (!tab.page->m_tabEnable)
         colour = platform::clGray;
     assignFont(canvas.Font(), font, colour);
     canvas.SetBkMode(platform::TRANSPARENT);
+    return colour;
+}
 
-    const int leftMargin = c.m_tabMargin.LeftMargin();
-    const int topMargin = c.m_tabMargin.TopMargin();
-    x += leftMargin;
-    y += pos == TTabPosition::tpLeft ? -topMargin : topMargin;
+CloseButtonState TabPainter::closeButtonState(bool active) const
+{
+    if (active && m_control.m_closePressed)
+        return CloseButtonState::Pressed;
+    if (active && m_control.m_hoverCloseButton)
+        return CloseButtonState::Hot;
+    return CloseButtonState::Normal;
+}
 
-    if (page->m_showClose) {
-        CloseButtonState state = CloseButtonState::Normal;
-        if (active && c.m_closePressed)
-            state = CloseButtonState::Pressed;
-        else if (active && c.m_hoverCloseButton)
-            state = CloseButtonState::Hot;
-        paintCloseButton(canvas, toR(rect), state, shift);
-    }
-    if (c.m_images && page->m_imageIndex >= 0) {
-        if (page->m_imageIndex < c.m_images->Count()) {
-            QPoint at(x - 2, y);
-            if (pos == TTabPosition::tpLeft)
-                at = QPoint(x, y - 14);
-            else if (pos == TTabPosition::tpRight)
-                at = QPoint(x - 14, y);
-            c.m_images->Draw(canvas, at.x(), at.y(), page->m_imageIndex);
-            if (pos == TTabPosition::tpLeft)
-                y -= c.m_images->Height();
-            else if (pos == TTabPosition::tpRight)
-                y += c.m_images->Height();
-            else
-                x += c.m_images->Width();
-        }
-    }
+// The page's image before the caption, which moves past it.
+void TabPainter::paintTabImage(platform::TCanvas &canvas, OneTab &tab) const
+{
+    const TExPageControl &c = m_control;
+    const int index = tab.page->m_imageIndex;
+    if (!c.m_images || index < 0 || index >= c.m_images->Count())
+        return;
+    const TTabPosition pos = c.m_tabPosition;
+    QPoint at(tab.x - 2, tab.y);
+    if (pos == TTabPosition::tpLeft)
+        at = QPoint(tab.x, tab.y - SideImageOffset);
+    else if (pos == TTabPosition::tpRight)
+        at = QPoint(tab.x - SideImageOffset, tab.y);
+    c.m_images->Draw(canvas, at.x(), at.y(), index);
+    if (pos == TTabPosition::tpLeft)
+        tab.y -= c.m_images->Height();
+    else if (pos == TTabPosition::tpRight)
+        tab.y += c.m_images->Height();
+    else
+        tab.x += c.m_images->Width();
+}
 
-    if (side) {
+void TabPainter::paintCaption(platform::TCanvas &canvas, const OneTab &tab) const
+{
+    const TTabPosition pos = m_control.m_tabPosition;
+    if (isSideTab(pos)) {
         // Left: reading upward; right: reading downward.
         canvas.Font().setOrientation(pos == TTabPosition::tpLeft ? -2700 : -900);
-        canvas.TextOut(x, y, page->m_caption);
+        canvas.TextOut(tab.x, tab.y, tab.page->m_caption);
         canvas.Font().setOrientation(0);
     } else {
-        platform::TRect box = platform::Rect(x, y, r.Right, r.Bottom);
-        canvas.DrawText(page->m_caption, box, platform::DT_NOCLIP | platform::DT_SINGLELINE);
+        platform::TRect box = platform::Rect(tab.x, tab.y, tab.r.Right, tab.r.Bottom);
+        canvas.DrawText(tab.page->m_caption, box, platform::DT_NOCLIP | platform::DT_SINGLELINE);
     }
-    assignFont(canvas.Font(), c.font(), colour);
+}
 
-    if (active && c.m_showFocus && c.hasFocus()) {
-        setPen(canvas, platform::clBlack, platform::TPenStyle::psDot);
-        canvas.Rectangle(r.Left + 5, r.Top + 3, r.Right - 5, r.Bottom - 3);
-        canvas.Pen().setStyle(platform::TPenStyle::psSolid);
-    }
+void TabPainter::paintTabFocus(platform::TCanvas &canvas, const OneTab &tab) const
+{
+    const TExPageControl &c = m_control;
+    if (!tab.active || !c.m_showFocus || !c.hasFocus())
+        return;
+    const R &r = tab.r;
+    setPen(canvas, platform::clBlack, platform::TPenStyle::psDot);
+    canvas.Rectangle(r.Left + 5, r.Top + 3, r.Right - 5, r.Bottom - 3);
+    canvas.Pen().setStyle(platform::TPenStyle::psSolid);
 }
 
 void TabPainter::paintCloseButton(platform::TCanvas &canvas, const R &tab, CloseButtonState state, int shift) const
