@@ -13,5 +13,6 @@ for f in "$data"/good/*.hex "$data"/bad/*.hex; do
     [ -e "$f" ] || continue
     perl -0777 -ne 's/\s+//g; print pack("H*", $_)' "$f" > "$corpus/$(basename "$f" .hex).bin"
 done
+cp "$root/tools/fuzz/seeds/mbus_frame/"* "$corpus/"
 export QT_QPA_PLATFORM=offscreen
 exec "$fuzzer" "$corpus" -max_total_time="$seconds" -max_len=512 "$@"

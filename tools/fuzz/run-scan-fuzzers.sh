@@ -35,6 +35,9 @@ for f in "$data"/good/*.hex; do
             open($o, ">", "$ENV{out}-$h->[0]-radiocrafts") or die; print $o "\x03" . chr(length($t) + 1) . $t . "\x9c";
         }' "$f"
 done
+for target in scan_answer serial_frame wireless_telegram; do
+    cp "$root/tools/fuzz/seeds/$target/"* "$build/$target-corpus/"
+done
 export QT_QPA_PLATFORM=offscreen
 for target in scan_answer_fuzzer serial_frame_fuzzer wireless_telegram_fuzzer; do
     "$build/tools/fuzz/$target" "$build/${target%_fuzzer}-corpus" -max_total_time="$seconds" -max_len=4096 "$@"

@@ -15,5 +15,6 @@ export QT_QPA_PLATFORM=offscreen
 for target in grid_text_fuzzer format_fuzzer; do
     corpus="$build/${target%_fuzzer}-corpus"
     mkdir -p "$corpus"
+    cp "$root/tools/fuzz/seeds/${target%_fuzzer}/"* "$corpus/"
     "$build/tools/fuzz/$target" "$corpus" -max_total_time="$seconds" -max_len=4096 "$@"
 done
