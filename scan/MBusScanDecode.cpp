@@ -113,7 +113,6 @@ ScanStart TMBusScanDecode::startScan(TSelectHard hardware, const TransportTarget
     IP_Address.clear();
     ComPort.clear();
     (hardware == TSelectHard::shSerial ? ComPort : IP_Address) = target.address;
-    Converter_Port = target.port;
     Add_TimeOut = remoteTimeout ? RemoteAddTimeout : 0;
     m_exportFile = SaveXMLFile;
     m_exportError.reset();
@@ -165,7 +164,7 @@ bool TMBusScanDecode::waitForDatagramsReceived(quint64 count, std::chrono::milli
     return m_changed.wait_for(lock, limit, [&] { return m_stats.datagramsReceived >= count; });
 }
 
-ScanEngineStats TMBusScanDecode::Engine_Stats() const
+ScanEngineStats TMBusScanDecode::engineStats() const
 {
     std::lock_guard lock(m_mutex);
     ScanEngineStats stats = m_stats;
@@ -192,13 +191,13 @@ void TMBusScanDecode::Execute()
 void TMBusScanDecode::runStep()
 {
     const auto began = std::chrono::steady_clock::now();
-    const std::chrono::nanoseconds pausedBefore = Engine_Stats().paused;
+    const std::chrono::nanoseconds pausedBefore = engineStats().paused;
     m_stepLock.lock();
     try {
         if (MBusType == TMBusType::mtWireless)
-            Step_Wireless();
+            stepWireless();
         else
-            Step_Wired();
+            stepWired();
     } catch (...) {
         // Nothing a step meets may end the thread: a failure in the scan ends
         // it as a converter that did not answer, one in the end steps ends it
@@ -264,7 +263,7 @@ void TMBusScanDecode::Send_Command(std::string_view text)
     sendBytes({reinterpret_cast<const std::uint8_t *>(text.data()), text.size()});
 }
 
-void TMBusScanDecode::Send_Frame(const QByteArray &frame)
+void TMBusScanDecode::sendFrame(const QByteArray &frame)
 {
     Req_Array = frame;
     sendBytes({reinterpret_cast<const std::uint8_t *>(Req_Array.constData()), std::size_t(Req_Array.size())});
@@ -358,7 +357,7 @@ void TMBusScanDecode::Report_Slave_List(qint32 Kind, qint32 Value, qint32 Found,
     }
 }
 
-void TMBusScanDecode::Step_End(const EndSteps &end)
+void TMBusScanDecode::stepEnd(const EndSteps &end)
 {
     switch (Step_Scan - end.first) {
     case 0:
@@ -426,7 +425,7 @@ void TMBusScanDecode::Save_Wireless_XML_File_DLL()
     m_exportError = std::move(error);
 }
 
-std::optional<project::FileError> TMBusScanDecode::Export_Error() const
+std::optional<project::FileError> TMBusScanDecode::exportError() const
 {
     std::lock_guard lock(m_mutex);
     return m_exportError;

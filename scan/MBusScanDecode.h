@@ -124,7 +124,7 @@ public:
     bool waitUntilIdle(std::chrono::milliseconds limit);
     // Waits until the transport has handed over at least `count` answers.
     bool waitForDatagramsReceived(quint64 count, std::chrono::milliseconds limit);
-    ScanEngineStats Engine_Stats() const;
+    ScanEngineStats engineStats() const;
 
     // The scan results saved as the configuration's network, from this
     // engine's lists; only while no scan runs.
@@ -136,7 +136,7 @@ public:
     // a copy, so changing it during a scan changes nothing for that scan.
     QString SaveXMLFile;
     // Why the last export failed; nullopt after one that succeeded.
-    std::optional<project::FileError> Export_Error() const;
+    std::optional<project::FileError> exportError() const;
 
 private:
     class Wake;
@@ -173,7 +173,7 @@ private:
     // Transport.
     void UDP_Read_Handler(std::span<const std::uint8_t> datagram);
     void Send_Command(std::string_view text);
-    void Send_Frame(const QByteArray &frame);
+    void sendFrame(const QByteArray &frame);
     void sendBytes(std::span<const std::uint8_t> bytes);
     Answer currentAnswer();
     bool Answer_Timed_Out();
@@ -188,7 +188,7 @@ private:
     void Report_Slave_List(qint32 Kind, qint32 Value, qint32 Found, qint32 Scan);
 
     // The end steps, shared by the step machines.
-    void Step_End(const EndSteps &end);
+    void stepEnd(const EndSteps &end);
     void finishScan(const EndSteps &end);
     // The export at a scan's end, to the file the start took from SaveXMLFile.
     void Save_XML_File_DLL();
@@ -211,7 +211,7 @@ private:
         QByteArray reply;
         qint32 next = 0;
     };
-    void Step_Wireless();
+    void stepWireless();
     std::optional<Exchange> wirelessExchange(qint32 step);
     void sendExchange(const Exchange &exchange);
     void awaitExchange(qint32 sentStep, const Exchange &exchange);
@@ -225,7 +225,7 @@ private:
     void Report_Wireless_Slave(const WirelessReport &report);
 
     // The wired step machine (WiredScan.cpp).
-    void Step_Wired();
+    void stepWired();
     void enterAnalyzerMode();
     void awaitAnalyzerMode();
     void stepPrimary();
@@ -282,7 +282,6 @@ private:
     TMBusType MBusType = TMBusType::mtWired;
     QString IP_Address;
     QString ComPort;
-    quint16 Converter_Port = AnalyzerPort;
     qint32 Baudrate = 2400;
     qint32 Parity = 1; // kept for the caller; the time-outs need the baud rate only
     bool App_Reset = false;

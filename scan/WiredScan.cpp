@@ -19,12 +19,12 @@ constexpr qint32 LastDigit = 9;
 
 } // namespace
 
-void TMBusScanDecode::Step_Wired()
+void TMBusScanDecode::stepWired()
 {
     if (Step_Scan < WiredEnd.first && abortRequested())
         Step_Scan = WiredEnd.first;
     if (Step_Scan >= WiredEnd.first)
-        Step_End(WiredEnd);
+        stepEnd(WiredEnd);
     else if (Step_Scan == 0)
         enterAnalyzerMode();
     else if (Step_Scan == 1)
@@ -69,7 +69,7 @@ void TMBusScanDecode::stepPrimary()
         TimeOut_Calc = shortAnswerTimeout(Baudrate, Add_TimeOut);
         ID_Dev_Primary = -1;
         Report_Slave_List(1, 0, 0, 1);
-        Send_Frame(Build_SND_NKE(mbus::BroadcastAddress));
+        sendFrame(Build_SND_NKE(mbus::BroadcastAddress));
         Step_Scan = 3;
         break;
     case 3:
@@ -136,7 +136,7 @@ void TMBusScanDecode::sendToPrimary(const QByteArray &frame, qint32 next)
     // begins the end steps.
     if (!pauseFor(SlavePause) || abortRequested())
         return;
-    Send_Frame(frame);
+    sendFrame(frame);
     Step_Scan = next;
 }
 
@@ -196,7 +196,7 @@ void TMBusScanDecode::stepSecondary()
         Step_Scan = SND_NKE ? 101 : App_Reset ? 103 : 105;
         break;
     case 101:
-        Send_Frame(Build_SND_NKE(mbus::SelectedSlaveAddress));
+        sendFrame(Build_SND_NKE(mbus::SelectedSlaveAddress));
         Step_Scan = 102;
         break;
     case 102:
@@ -204,7 +204,7 @@ void TMBusScanDecode::stepSecondary()
             Step_Scan = App_Reset ? 103 : 105;
         break;
     case 103:
-        Send_Frame(Build_App_Reset(mbus::BroadcastAddress, cField));
+        sendFrame(Build_App_Reset(mbus::BroadcastAddress, cField));
         Step_Scan = 104;
         break;
     case 104:
@@ -212,7 +212,7 @@ void TMBusScanDecode::stepSecondary()
             Step_Scan = 105;
         break;
     case 105:
-        Send_Frame(Build_SND_NKE(mbus::BroadcastAddress));
+        sendFrame(Build_SND_NKE(mbus::BroadcastAddress));
         Step_Scan = 106;
         break;
     case 106:
@@ -225,7 +225,7 @@ void TMBusScanDecode::stepSecondary()
         break;
     case ReadSelectedStep:
         TimeOut_Calc = longAnswerTimeout(Baudrate, Add_TimeOut);
-        Send_Frame(Build_REQ_UD2(mbus::SelectedSlaveAddress,
+        sendFrame(Build_REQ_UD2(mbus::SelectedSlaveAddress,
                                  reqUd2CField(Fix_C_Field, Fix_C_Field_Value, Num_Frame_Read)));
         Step_Scan = ReadSelectedStep + 1;
         break;
@@ -259,7 +259,7 @@ void TMBusScanDecode::selectNextDigit(qint32 level)
         Step_Scan = WiredEnd.first;
         return;
     }
-    Send_Frame(Build_Select_Secondary(Index_Digits, sndUdCField(Fix_C_Field, Fix_C_Field_Value)));
+    sendFrame(Build_Select_Secondary(Index_Digits, sndUdCField(Fix_C_Field, Fix_C_Field_Value)));
     Step_Scan = levelStep(level) + 1;
 }
 

@@ -434,7 +434,7 @@ void TFScanDecode::StarScanWireless()
         platform::showError(app::text(TextBadPort));
         return;
     }
-    Cancel_Wireless_List();
+    clearWirelessResults();
     const QString address = joinedAddress({E_IP1->text(), E_IP2->text(), E_IP3->text(), E_IP4->text()});
     const int mode = std::clamp(CB_wMBus_Mode->currentIndex(), 0, int(std::size(ModeCodes)) - 1);
     Cancel_Grid_Wireless();

@@ -118,7 +118,7 @@ private:
     void StartScan();
     void StarScanWireless();
     void Cancel_Device_List();
-    void Cancel_Wireless_List();
+    void clearWirelessResults();
     void Cancel_Grid_Wireless();
 
     // Results views.

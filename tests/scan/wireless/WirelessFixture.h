@@ -182,7 +182,7 @@ protected:
             settle = udp->settleWith(*running);
         clock.setOnPause([this, running, settle](std::chrono::milliseconds duration) {
             const bool settled = !settle || settle(duration);
-            gate.pause(running->Engine_Stats().wirelessReceiving);
+            gate.pause(running->engineStats().wirelessReceiving);
             return settled;
         });
         engine->Event_Run.SetEvent();

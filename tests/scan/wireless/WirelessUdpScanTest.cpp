@@ -32,7 +32,7 @@ protected:
         receive(encryptedTelegram(key, 0x40), signal);
         ASSERT_TRUE(udp->push(QByteArray::fromHex("0102030405"))) << "not a telegram of this module";
         ASSERT_TRUE(engine->waitForDatagramsReceived(udp->repliesSent(), 10s));
-        EXPECT_EQ(engine->Engine_Stats().telegramsDropped, 1u);
+        EXPECT_EQ(engine->engineStats().telegramsDropped, 1u);
         {
             auto list = meters.lock();
             ASSERT_EQ(list.count(), 2);
@@ -54,7 +54,7 @@ protected:
         EXPECT_EQ(reports(), (std::vector<WirelessReport>{{0, identityOf(PlainMeter)},
                                                           {1, identityOf(EncryptedMeter)},
                                                           {1, identityOf(EncryptedMeter)}}));
-        EXPECT_EQ(engine->Engine_Stats().telegramsTaken, 3u);
+        EXPECT_EQ(engine->engineStats().telegramsTaken, 3u);
 
         const std::size_t mark = sentCount();
         stopToEnd();
@@ -120,7 +120,7 @@ TEST_F(WirelessUdpScan, AFailingReportEndsNeitherTheTelegramNorTheNext)
     other.link = EncryptedMeter;
     receive(wirelessTelegram(other));
     EXPECT_EQ(reports(), (std::vector<WirelessReport>{{0, identityOf(PlainMeter)}, {1, identityOf(EncryptedMeter)}}));
-    EXPECT_EQ(engine->Engine_Stats().telegramsTaken, 2u);
+    EXPECT_EQ(engine->engineStats().telegramsTaken, 2u);
     stopToEnd();
     EXPECT_EQ(engine->Result(), 1);
 }
@@ -143,7 +143,7 @@ TEST_F(WirelessUdpScan, KeyEntryMeetsTheIntakeWithoutARace)
     relaying.join();
     ASSERT_TRUE(inserted);
     receive(encryptedTelegram(key, 201));
-    const auto taken = engine->Engine_Stats().telegramsTaken;
+    const auto taken = engine->engineStats().telegramsTaken;
     EXPECT_EQ(taken, 202u);
     {
         auto list = meters.lock();
