@@ -26,8 +26,10 @@ QString ipv4Text(std::uint32_t address);
 
 struct SocketResult {
     QString error; // empty: done
+    int code = 0;  // the system's error number when it failed
     bool ok() const { return error.isEmpty(); }
 };
+
 
 class UdpSocket {
 public:

@@ -94,7 +94,7 @@ ScanStart TMBusScanDecode::startScan(TSelectHard hardware, const TransportTarget
     {
         std::lock_guard lock(m_mutex);
         if (FInScan || m_starting)
-            return {ScanRefusal::ScanInProgress, {}};
+            return {ScanRefusal::ScanInProgress, {}, {}};
         m_starting = true;
     }
     // The transport opens outside the lock: its thread may hand over an

@@ -117,6 +117,7 @@ private:
     void Select_Scan();
     void StartScan();
     void StarScanWireless();
+    void refuseStart(const ScanStart &start, const QString &address, quint16 port);
     void Cancel_Device_List();
     void clearWirelessResults();
     void Cancel_Grid_Wireless();

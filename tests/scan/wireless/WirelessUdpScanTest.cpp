@@ -97,7 +97,7 @@ TEST_F(WirelessUdpScan, APortInUseIsRefusedAtTheStart)
         options.reuseAddress = holderShares;
         ASSERT_TRUE(holder.open(options, [](auto, auto) {}).ok());
         const ScanStart refused = start();
-        EXPECT_EQ(refused.refusal, ScanRefusal::TransportFailed);
+        EXPECT_EQ(refused.refusal, ScanRefusal::PortInUse);
         EXPECT_TRUE(refused.detail.contains(QStringLiteral("bind"))) << refused.detail.toStdString();
         EXPECT_FALSE(engine->InScan());
         EXPECT_EQ(sentCount(), 0u);
