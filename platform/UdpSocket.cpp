@@ -63,6 +63,32 @@ QString ipv4Text(std::uint32_t address)
         .arg(address & 0xFF);
 }
 
+std::optional<std::uint32_t> localAddressTowards(const Ipv4Endpoint &peer, SocketResult *failure)
+{
+    // Connecting a datagram socket only looks the route up.
+    const int fd = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    if (fd < 0) {
+        if (failure)
+            *failure = systemError("socket", errno);
+        return std::nullopt;
+    }
+    const sockaddr_in target = socketAddress(peer);
+    sockaddr_in local{};
+    socklen_t size = sizeof local;
+    std::optional<std::uint32_t> address;
+    if (::connect(fd, reinterpret_cast<const sockaddr *>(&target), sizeof target) != 0) {
+        if (failure)
+            *failure = systemError("connect", errno);
+    } else if (::getsockname(fd, reinterpret_cast<sockaddr *>(&local), &size) != 0) {
+        if (failure)
+            *failure = systemError("getsockname", errno);
+    } else {
+        address = ntohl(local.sin_addr.s_addr);
+    }
+    ::close(fd);
+    return address;
+}
+
 UdpSocket::~UdpSocket() { close(); }
 
 SocketResult UdpSocket::open(const Options &options, Handler handler)

@@ -41,7 +41,9 @@ struct TransportTarget {
     QString address;                   // IPv4 text (Ethernet) or device name (serial)
     std::uint16_t port = AnalyzerPort; // where datagrams go
     std::uint16_t localPort = 0;       // local binding; 0: any free port
-    QString localAddress;              // local IPv4 binding; empty: every address
+    // Local IPv4 binding; empty: any address for a free port, and for a
+    // given port the address the system sends to the converter from.
+    QString localAddress;
 };
 
 class ScanTransport {

@@ -1,6 +1,6 @@
 // The converter over Ethernet: one socket, bound to any local port (or the
-// one the caller names, on every address unless it names one) and sending to
-// the converter's address and port.
+// one the caller names, on the address the converter is reached from) and
+// sending to the converter's address and port.
 #include "scan/ScanTransport.h"
 
 #include "platform/UdpSocket.h"
@@ -30,6 +30,15 @@ public:
             const auto local = platform::parseIpv4(target.localAddress);
             if (!local)
                 return {ScanRefusal::InvalidAddress, target.localAddress, {}};
+            options.local.address = *local;
+        } else if (target.localPort != 0) {
+            // A given port is bound where the converter is reached from, not
+            // on every address: a converter (or its simulator) on another
+            // local address may hold the same port number.
+            platform::SocketResult noRoute;
+            const auto local = platform::localAddressTowards(m_converter, &noRoute);
+            if (!local)
+                return {ScanRefusal::TransportFailed, noRoute.error, {}};
             options.local.address = *local;
         }
         // No address sharing: a port that another socket holds, even one

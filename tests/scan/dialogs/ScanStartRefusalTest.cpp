@@ -91,7 +91,7 @@ TEST_F(ScanStartRefusal, APortInUseOnTheAddressTheScanListensOn)
     const quint16 port = holder.localPort();
     makeDialog(1, makeTransport);
     startScan(QStringLiteral("127.0.27.1"), port);
-    expectRefused(QStringLiteral("Port %1 is already used on 0.0.0.0 by another program: close that program, or "
+    expectRefused(QStringLiteral("Port %1 is already used on 127.0.0.1 by another program: close that program, or "
                                  "set another port in the converter and in this window")
                       .arg(port));
     holder.close();

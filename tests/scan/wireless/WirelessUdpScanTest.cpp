@@ -23,9 +23,11 @@ class WirelessUdpScan : public WirelessScan {
 protected:
     // The plain meter and the encrypted one are heard, the second gets its
     // key, and its next telegram reads.
-    void scanBothMeters(TRadioModule module, std::uint8_t signal, qint8 rssi)
+    void scanBothMeters(TRadioModule module, std::uint8_t signal, qint8 rssi,
+                        const QString &engineAddress = QStringLiteral("127.0.18.2"))
     {
-        overUdp();
+        if (!udp)
+            overUdp();
         startToReception(module);
         const AesKey key = testKey(11);
         receive(plainTelegram(), signal);
@@ -64,7 +66,7 @@ protected:
         // The engine spoke from the port it sent to.
         ASSERT_TRUE(udp->peer());
         EXPECT_EQ(udp->peer()->port, udp->port());
-        EXPECT_EQ(udp->peer()->address, *platform::parseIpv4(QStringLiteral("127.0.18.2")));
+        EXPECT_EQ(udp->peer()->address, *platform::parseIpv4(engineAddress));
     }
 };
 
@@ -82,6 +84,15 @@ TEST_F(WirelessUdpScan, RadioCraftsScanTakesPlainAndEncryptedTelegrams)
     const SimulatedRadio radio = *converter.radio();
     EXPECT_EQ(radio.table().at(1).address, QByteArray::fromHex("605040009615 2116"));
     EXPECT_EQ(meters.lock().at(1).RadioCrafts_Ind_Tab_Decript, 1);
+}
+
+TEST_F(WirelessUdpScan, AConverterOnTheSameComputerSharesThePortNumber)
+{
+    // The simulator holds the port on 127.0.0.2; the engine, left to choose,
+    // binds the same number on 127.0.0.1, where it reaches 127.0.0.2 from.
+    overUdp(QStringLiteral("127.0.0.2"), {});
+    scanBothMeters(TRadioModule::rmTelit, 0x50, -82, QStringLiteral("127.0.0.1"));
+    EXPECT_EQ(converter.radio()->registers().at(470), testKey(11)[0]);
 }
 
 TEST_F(WirelessUdpScan, APortInUseIsRefusedAtTheStart)
