@@ -9,6 +9,8 @@ namespace scan {
 namespace {
 
 constexpr std::chrono::milliseconds StepInterval{40};
+// More answers than a converter sends to one request, strays included.
+constexpr std::size_t AnswerQueueLimit = 64;
 
 } // namespace
 
@@ -119,7 +121,7 @@ ScanStart TMBusScanDecode::startScan(TSelectHard hardware, const TransportTarget
     setUp();
     Wireless_Receive_Message = false;
     Step_Scan = 0;
-    Answer_Arrived = false;
+    m_answers.clear();
     FStopScan = false;
     FAbortScan = false;
     FInScan = true;
@@ -240,10 +242,10 @@ void TMBusScanDecode::UDP_Read_Handler(std::span<const std::uint8_t> datagram)
             intake = RadioModule;
         } else {
             // At most the answer buffer is kept of a longer datagram.
-            const std::size_t kept = std::min(datagram.size(), Ans_Array.size());
-            std::copy_n(datagram.begin(), kept, Ans_Array.begin());
-            Ans_Len = static_cast<qint32>(kept);
-            Answer_Arrived = true;
+            const std::size_t kept = std::min<std::size_t>(datagram.size(), AnswerBufferSize);
+            if (m_answers.size() == AnswerQueueLimit)
+                m_answers.pop_front();
+            m_answers.emplace_back(reinterpret_cast<const char *>(datagram.data()), qsizetype(kept));
             ++m_stats.datagramsReceived;
         }
     }
@@ -273,7 +275,7 @@ void TMBusScanDecode::sendBytes(std::span<const std::uint8_t> bytes)
 {
     {
         std::lock_guard lock(m_mutex);
-        Answer_Arrived = false;
+        m_answers.clear();
     }
     // A send that fails is a frame nobody answers: its wait runs out.
     const bool sent = m_transport && m_transport->send(bytes);
@@ -284,15 +286,19 @@ void TMBusScanDecode::sendBytes(std::span<const std::uint8_t> bytes)
     }
 }
 
-TMBusScanDecode::Answer TMBusScanDecode::currentAnswer()
+TMBusScanDecode::Answer TMBusScanDecode::takeAnswer(const Wanted &wanted)
 {
     Answer answer;
     std::lock_guard lock(m_mutex);
-    if (Answer_Arrived) {
-        answer.arrived = true;
-        answer.bytes = QByteArray(reinterpret_cast<const char *>(Ans_Array.data()), Ans_Len);
+    while (!m_answers.empty()) {
+        answer.bytes = std::move(m_answers.front());
+        m_answers.pop_front();
+        if (wanted(answer.span())) {
+            answer.arrived = true;
+            return answer;
+        }
     }
-    return answer;
+    return {};
 }
 
 bool TMBusScanDecode::Answer_Timed_Out() { return tickTimedOut(m_clock.tickCount(), Start_Send, TimeOut_Calc); }
@@ -376,7 +382,7 @@ void TMBusScanDecode::stepEnd(const EndSteps &end)
         Step_Scan = end.first + 2;
         break;
     case 2: {
-        const Answer answer = currentAnswer();
+        const Answer answer = takeAnswer(anyAnswer);
         if (answer.arrived)
             Step_Scan = isReply(answer.span(), end.reply) ? end.first + 3 : end.first + 1;
         else if (Answer_Timed_Out())

@@ -28,6 +28,7 @@
 #include <array>
 #include <chrono>
 #include <condition_variable>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -175,7 +176,13 @@ private:
     void Send_Command(std::string_view text);
     void sendFrame(const QByteArray &frame);
     void sendBytes(std::span<const std::uint8_t> bytes);
-    Answer currentAnswer();
+    // What a waiting step waits for in an answer.
+    using Wanted = std::function<bool(std::span<const std::uint8_t> answer)>;
+    static bool anyAnswer(std::span<const std::uint8_t>) { return true; }
+    // The first answer received since the last send that is what the step
+    // waits for; the answers before it are dropped as no reply to this
+    // request. Not arrived when there is none (yet).
+    Answer takeAnswer(const Wanted &wanted);
     bool Answer_Timed_Out();
     bool pauseFor(std::chrono::milliseconds duration);
     void closeTransport();
@@ -269,9 +276,9 @@ private:
     std::optional<project::FileError> m_exportError;
     bool FStopScan = false;
     bool FAbortScan = false;
-    bool Answer_Arrived = false;
-    std::array<std::uint8_t, AnswerBufferSize> Ans_Array{};
-    qint32 Ans_Len = 0;
+    // Ans_Array and Ans_Len: every answer since the last send, in the order
+    // received, each cut to the answer buffer; a full queue drops its oldest.
+    std::deque<QByteArray> m_answers;
     ScanEngineStats m_stats;
     TRadioModule RadioModule = TRadioModule::rmTelit;
     bool Wireless_Receive_Message = false; // datagrams are telegrams for the intake

@@ -17,6 +17,16 @@ constexpr qint32 FirstSecondaryStep = 100;
 constexpr qint32 ReadSelectedStep = 124;
 constexpr qint32 LastDigit = 9;
 
+// The address field of a long frame that passes the checks; nothing for
+// anything else.
+std::optional<std::uint8_t> rspUdAddress(std::span<const std::uint8_t> answer)
+{
+    constexpr std::size_t AddressField = 5;
+    if (!checkRspUdFrame(answer).isEmpty())
+        return std::nullopt;
+    return answer[AddressField];
+}
+
 } // namespace
 
 void TMBusScanDecode::stepWired()
@@ -53,7 +63,7 @@ void TMBusScanDecode::awaitAnalyzerMode()
 {
     // A right reply counts even when it is seen in the step that also finds
     // the time-out passed: it came within the wait.
-    const Answer answer = currentAnswer();
+    const Answer answer = takeAnswer(anyAnswer);
     if (answer.arrived && isReply(answer.span(), analyzer::AnalyzerModeEnabled)) {
         Step_Scan = ScanType == TScanType::saPrimaryAddress ? FirstPrimaryStep : FirstSecondaryStep;
     } else if (answer.arrived || Answer_Timed_Out()) {
@@ -106,12 +116,12 @@ void TMBusScanDecode::stepPrimary()
     }
 }
 
-bool TMBusScanDecode::answeredOrTimedOut() { return currentAnswer().arrived || Answer_Timed_Out(); }
+bool TMBusScanDecode::answeredOrTimedOut() { return takeAnswer(anyAnswer).arrived || Answer_Timed_Out(); }
 
 bool TMBusScanDecode::acknowledgedOrTimedOut()
 {
     // Any other answer is ignored until the time-out.
-    const Answer answer = currentAnswer();
+    const Answer answer = takeAnswer(anyAnswer);
     return (answer.arrived && isAcknowledgement(answer.span())) || Answer_Timed_Out();
 }
 
@@ -143,7 +153,12 @@ void TMBusScanDecode::sendToPrimary(const QByteArray &frame, qint32 next)
 void TMBusScanDecode::readPrimaryTelegram()
 {
     ID_Dev_Found = false;
-    const Answer answer = currentAnswer();
+    // A telegram of another address is a late answer to an earlier request,
+    // not this slave's: the wait goes on.
+    const Answer answer = takeAnswer([this](std::span<const std::uint8_t> bytes) {
+        const std::optional<std::uint8_t> address = rspUdAddress(bytes);
+        return !address || *address == ID_Dev_Primary;
+    });
     if (answer.arrived) {
         switch (readTelegram(answer)) {
         case Telegram::MoreFollow:
@@ -266,7 +281,7 @@ void TMBusScanDecode::selectNextDigit(qint32 level)
 void TMBusScanDecode::awaitSelection(qint32 level)
 {
     const qint32 own = levelStep(level);
-    const Answer answer = currentAnswer();
+    const Answer answer = takeAnswer(anyAnswer);
     if (answer.arrived) {
         if (isAcknowledgement(answer.span())) {
             // Exactly one slave matches: read it, then go on at this digit.
@@ -287,7 +302,7 @@ void TMBusScanDecode::awaitSelection(qint32 level)
 void TMBusScanDecode::readSelectedTelegram()
 {
     ID_Dev_Found = false;
-    const Answer answer = currentAnswer();
+    const Answer answer = takeAnswer(anyAnswer);
     if (!answer.arrived) {
         if (Answer_Timed_Out()) {
             TimeOut_Calc = shortAnswerTimeout(Baudrate, Add_TimeOut);

@@ -312,7 +312,7 @@ void TMBusScanDecode::awaitExchange(qint32 sentStep, const Exchange &exchange)
 {
     // The answer is looked at before the time-out: one that came within the
     // wait counts even when the step finds the time passed.
-    const Answer answer = currentAnswer();
+    const Answer answer = takeAnswer(anyAnswer);
     if (answer.arrived) {
         if (exchange.expect == Expect::ModuleType) {
             const bool isTelit = isReply(answer.span(), analyzer::TelitModule);
