@@ -457,13 +457,16 @@ const char16_t *const BuiltinTexts[] = {
     u"Use Fix C Field", // 440
     u"Check BCD to int if Variable is BCD", // 441
     u"Enable Remote Scan (Enlarge TimeOut)", // 442
-    // 443 to 499: free
-    u" ", // 443
-    u" ", // 444
-    u" ", // 445
-    u" ", // 446
-    u" ", // 447
-    u" ", // 448
+    u"The converter's IP address \"%1\" is not valid: enter four numbers from 0 to 255", // 443
+    u"Port %1 cannot be used: enter the port set in the converter, from 1 to 65535", // 444
+    u"Port %1 is already used on %2 by another program: close that program, or set another port in the converter "
+    u"and in this window", // 445
+    u"Port %1 is below 1024 and this user has no right to listen on it: give the program that right "
+    u"(setcap cap_net_bind_service=+ep on the program file), or set a port above 1023 in the converter and in "
+    u"this window", // 446
+    u"The connection to the converter could not be opened (%1)", // 447
+    u"The device %1 could not be opened (%2)", // 448
+    // 449 to 499: free
     u" ", // 449
     u" ", // 450
     u" ", // 451

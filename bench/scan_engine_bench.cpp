@@ -102,7 +102,7 @@ void BM_PrimaryScanOverUdp(benchmark::State &state)
         }
         const auto real = std::chrono::steady_clock::now() - began;
         state.SetIterationTime(std::chrono::duration<double>(real).count());
-        const ScanEngineStats stats = engine.Engine_Stats();
+        const ScanEngineStats stats = engine.engineStats();
         setCounters(state, stats);
         state.counters["found"] = double(slaves.lock().count());
         state.counters["waited_s_virtual"] = double(clock.waited().count()) / 1000.0;
@@ -138,7 +138,7 @@ void BM_StepCostWithSlavesInTheList(benchmark::State &state)
             return;
         }
         state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count());
-        setCounters(state, engine.Engine_Stats());
+        setCounters(state, engine.engineStats());
     }
 }
 BENCHMARK(BM_StepCostWithSlavesInTheList)->Arg(0)->Arg(1000)->Arg(10000)->Iterations(10)->UseManualTime()->Unit(benchmark::kMillisecond);
@@ -201,9 +201,9 @@ void BM_WirelessReception(benchmark::State &state)
             return;
         }
         const auto setUpLimit = std::chrono::steady_clock::now() + 60s;
-        while (!engine.Engine_Stats().wirelessReceiving && std::chrono::steady_clock::now() < setUpLimit)
+        while (!engine.engineStats().wirelessReceiving && std::chrono::steady_clock::now() < setUpLimit)
             std::this_thread::sleep_for(1ms);
-        if (!engine.Engine_Stats().wirelessReceiving) {
+        if (!engine.engineStats().wirelessReceiving) {
             state.SkipWithError("the radio module was not set up");
             return;
         }
@@ -215,7 +215,7 @@ void BM_WirelessReception(benchmark::State &state)
         }
         engine.waitForDatagramsReceived(udp.repliesSent(), 2s);
         const auto real = std::chrono::steady_clock::now() - began;
-        const ScanEngineStats stats = engine.Engine_Stats();
+        const ScanEngineStats stats = engine.engineStats();
         engine.Stop_Scan();
         engine.waitUntilIdle(60s);
         state.SetIterationTime(std::chrono::duration<double>(real).count());
@@ -237,7 +237,7 @@ void BM_TakeWirelessTelegram(benchmark::State &state)
                                     .relay(traffic.telegrams[state.range(0) ? 0 : 1], 0x50);
     const QDateTime now = QDateTime::currentDateTime();
     for (auto _ : state)
-        benchmark::DoNotOptimize(Take_Wireless_Telegram(traffic.meters, bytesOf(datagram), TRadioModule::rmTelit, now));
+        benchmark::DoNotOptimize(takeWirelessTelegram(traffic.meters, bytesOf(datagram), TRadioModule::rmTelit, now));
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_TakeWirelessTelegram)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);

@@ -16,9 +16,9 @@ namespace platform {
 
 namespace {
 
-QString systemError(const char *what, int error)
+SocketResult systemError(const char *what, int error)
 {
-    return QStringLiteral("%1: %2").arg(QLatin1String(what), QString::fromLocal8Bit(std::strerror(error)));
+    return {QStringLiteral("%1: %2").arg(QLatin1String(what), QString::fromLocal8Bit(std::strerror(error))), error};
 }
 
 sockaddr_in socketAddress(const Ipv4Endpoint &endpoint)
@@ -63,6 +63,32 @@ QString ipv4Text(std::uint32_t address)
         .arg(address & 0xFF);
 }
 
+std::optional<std::uint32_t> localAddressTowards(const Ipv4Endpoint &peer, SocketResult *failure)
+{
+    // Connecting a datagram socket only looks the route up.
+    const int fd = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    if (fd < 0) {
+        if (failure)
+            *failure = systemError("socket", errno);
+        return std::nullopt;
+    }
+    const sockaddr_in target = socketAddress(peer);
+    sockaddr_in local{};
+    socklen_t size = sizeof local;
+    std::optional<std::uint32_t> address;
+    if (::connect(fd, reinterpret_cast<const sockaddr *>(&target), sizeof target) != 0) {
+        if (failure)
+            *failure = systemError("connect", errno);
+    } else if (::getsockname(fd, reinterpret_cast<sockaddr *>(&local), &size) != 0) {
+        if (failure)
+            *failure = systemError("getsockname", errno);
+    } else {
+        address = ntohl(local.sin_addr.s_addr);
+    }
+    ::close(fd);
+    return address;
+}
+
 UdpSocket::~UdpSocket() { close(); }
 
 SocketResult UdpSocket::open(const Options &options, Handler handler)
@@ -70,24 +96,24 @@ SocketResult UdpSocket::open(const Options &options, Handler handler)
     close();
     const int fd = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
     if (fd < 0)
-        return {systemError("socket", errno)};
+        return systemError("socket", errno);
     const int yes = 1;
     if (options.reuseAddress && ::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes) != 0) {
         const int error = errno;
         ::close(fd);
-        return {systemError("SO_REUSEADDR", error)};
+        return systemError("SO_REUSEADDR", error);
     }
     const sockaddr_in local = socketAddress(options.local);
     if (::bind(fd, reinterpret_cast<const sockaddr *>(&local), sizeof local) != 0) {
         const int error = errno;
         ::close(fd);
-        return {systemError("bind", error)};
+        return systemError("bind", error);
     }
     const int wakeFd = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
     if (wakeFd < 0) {
         const int error = errno;
         ::close(fd);
-        return {systemError("eventfd", error)};
+        return systemError("eventfd", error);
     }
     m_fd = fd;
     m_wakeFd = wakeFd;

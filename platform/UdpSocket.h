@@ -26,8 +26,14 @@ QString ipv4Text(std::uint32_t address);
 
 struct SocketResult {
     QString error; // empty: done
+    int code = 0;  // the system's error number when it failed
     bool ok() const { return error.isEmpty(); }
 };
+
+// The local address the system sends from to reach `peer` (what a socket
+// connected to it would be bound to), without sending anything; nullopt
+// with the reason in `failure` when there is no route to it.
+std::optional<std::uint32_t> localAddressTowards(const Ipv4Endpoint &peer, SocketResult *failure = nullptr);
 
 class UdpSocket {
 public:

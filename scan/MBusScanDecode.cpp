@@ -9,6 +9,8 @@ namespace scan {
 namespace {
 
 constexpr std::chrono::milliseconds StepInterval{40};
+// More answers than a converter sends to one request, strays included.
+constexpr std::size_t AnswerQueueLimit = 64;
 
 } // namespace
 
@@ -94,7 +96,7 @@ ScanStart TMBusScanDecode::startScan(TSelectHard hardware, const TransportTarget
     {
         std::lock_guard lock(m_mutex);
         if (FInScan || m_starting)
-            return {ScanRefusal::ScanInProgress, {}};
+            return {ScanRefusal::ScanInProgress, {}, {}};
         m_starting = true;
     }
     // The transport opens outside the lock: its thread may hand over an
@@ -113,14 +115,13 @@ ScanStart TMBusScanDecode::startScan(TSelectHard hardware, const TransportTarget
     IP_Address.clear();
     ComPort.clear();
     (hardware == TSelectHard::shSerial ? ComPort : IP_Address) = target.address;
-    Converter_Port = target.port;
     Add_TimeOut = remoteTimeout ? RemoteAddTimeout : 0;
     m_exportFile = SaveXMLFile;
     m_exportError.reset();
     setUp();
     Wireless_Receive_Message = false;
     Step_Scan = 0;
-    Answer_Arrived = false;
+    m_answers.clear();
     FStopScan = false;
     FAbortScan = false;
     FInScan = true;
@@ -165,7 +166,7 @@ bool TMBusScanDecode::waitForDatagramsReceived(quint64 count, std::chrono::milli
     return m_changed.wait_for(lock, limit, [&] { return m_stats.datagramsReceived >= count; });
 }
 
-ScanEngineStats TMBusScanDecode::Engine_Stats() const
+ScanEngineStats TMBusScanDecode::engineStats() const
 {
     std::lock_guard lock(m_mutex);
     ScanEngineStats stats = m_stats;
@@ -192,13 +193,13 @@ void TMBusScanDecode::Execute()
 void TMBusScanDecode::runStep()
 {
     const auto began = std::chrono::steady_clock::now();
-    const std::chrono::nanoseconds pausedBefore = Engine_Stats().paused;
+    const std::chrono::nanoseconds pausedBefore = engineStats().paused;
     m_stepLock.lock();
     try {
         if (MBusType == TMBusType::mtWireless)
-            Step_Wireless();
+            stepWireless();
         else
-            Step_Wired();
+            stepWired();
     } catch (...) {
         // Nothing a step meets may end the thread: a failure in the scan ends
         // it as a converter that did not answer, one in the end steps ends it
@@ -241,10 +242,10 @@ void TMBusScanDecode::UDP_Read_Handler(std::span<const std::uint8_t> datagram)
             intake = RadioModule;
         } else {
             // At most the answer buffer is kept of a longer datagram.
-            const std::size_t kept = std::min(datagram.size(), Ans_Array.size());
-            std::copy_n(datagram.begin(), kept, Ans_Array.begin());
-            Ans_Len = static_cast<qint32>(kept);
-            Answer_Arrived = true;
+            const std::size_t kept = std::min<std::size_t>(datagram.size(), AnswerBufferSize);
+            if (m_answers.size() == AnswerQueueLimit)
+                m_answers.pop_front();
+            m_answers.emplace_back(reinterpret_cast<const char *>(datagram.data()), qsizetype(kept));
             ++m_stats.datagramsReceived;
         }
     }
@@ -264,7 +265,7 @@ void TMBusScanDecode::Send_Command(std::string_view text)
     sendBytes({reinterpret_cast<const std::uint8_t *>(text.data()), text.size()});
 }
 
-void TMBusScanDecode::Send_Frame(const QByteArray &frame)
+void TMBusScanDecode::sendFrame(const QByteArray &frame)
 {
     Req_Array = frame;
     sendBytes({reinterpret_cast<const std::uint8_t *>(Req_Array.constData()), std::size_t(Req_Array.size())});
@@ -274,7 +275,7 @@ void TMBusScanDecode::sendBytes(std::span<const std::uint8_t> bytes)
 {
     {
         std::lock_guard lock(m_mutex);
-        Answer_Arrived = false;
+        m_answers.clear();
     }
     // A send that fails is a frame nobody answers: its wait runs out.
     const bool sent = m_transport && m_transport->send(bytes);
@@ -285,15 +286,19 @@ void TMBusScanDecode::sendBytes(std::span<const std::uint8_t> bytes)
     }
 }
 
-TMBusScanDecode::Answer TMBusScanDecode::currentAnswer()
+TMBusScanDecode::Answer TMBusScanDecode::takeAnswer(const Wanted &wanted)
 {
     Answer answer;
     std::lock_guard lock(m_mutex);
-    if (Answer_Arrived) {
-        answer.arrived = true;
-        answer.bytes = QByteArray(reinterpret_cast<const char *>(Ans_Array.data()), Ans_Len);
+    while (!m_answers.empty()) {
+        answer.bytes = std::move(m_answers.front());
+        m_answers.pop_front();
+        if (wanted(answer.span())) {
+            answer.arrived = true;
+            return answer;
+        }
     }
-    return answer;
+    return {};
 }
 
 bool TMBusScanDecode::Answer_Timed_Out() { return tickTimedOut(m_clock.tickCount(), Start_Send, TimeOut_Calc); }
@@ -358,7 +363,7 @@ void TMBusScanDecode::Report_Slave_List(qint32 Kind, qint32 Value, qint32 Found,
     }
 }
 
-void TMBusScanDecode::Step_End(const EndSteps &end)
+void TMBusScanDecode::stepEnd(const EndSteps &end)
 {
     switch (Step_Scan - end.first) {
     case 0:
@@ -377,7 +382,7 @@ void TMBusScanDecode::Step_End(const EndSteps &end)
         Step_Scan = end.first + 2;
         break;
     case 2: {
-        const Answer answer = currentAnswer();
+        const Answer answer = takeAnswer(anyAnswer);
         if (answer.arrived)
             Step_Scan = isReply(answer.span(), end.reply) ? end.first + 3 : end.first + 1;
         else if (Answer_Timed_Out())
@@ -426,7 +431,7 @@ void TMBusScanDecode::Save_Wireless_XML_File_DLL()
     m_exportError = std::move(error);
 }
 
-std::optional<project::FileError> TMBusScanDecode::Export_Error() const
+std::optional<project::FileError> TMBusScanDecode::exportError() const
 {
     std::lock_guard lock(m_mutex);
     return m_exportError;

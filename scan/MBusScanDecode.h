@@ -28,6 +28,7 @@
 #include <array>
 #include <chrono>
 #include <condition_variable>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -124,7 +125,7 @@ public:
     bool waitUntilIdle(std::chrono::milliseconds limit);
     // Waits until the transport has handed over at least `count` answers.
     bool waitForDatagramsReceived(quint64 count, std::chrono::milliseconds limit);
-    ScanEngineStats Engine_Stats() const;
+    ScanEngineStats engineStats() const;
 
     // The scan results saved as the configuration's network, from this
     // engine's lists; only while no scan runs.
@@ -136,7 +137,7 @@ public:
     // a copy, so changing it during a scan changes nothing for that scan.
     QString SaveXMLFile;
     // Why the last export failed; nullopt after one that succeeded.
-    std::optional<project::FileError> Export_Error() const;
+    std::optional<project::FileError> exportError() const;
 
 private:
     class Wake;
@@ -173,9 +174,15 @@ private:
     // Transport.
     void UDP_Read_Handler(std::span<const std::uint8_t> datagram);
     void Send_Command(std::string_view text);
-    void Send_Frame(const QByteArray &frame);
+    void sendFrame(const QByteArray &frame);
     void sendBytes(std::span<const std::uint8_t> bytes);
-    Answer currentAnswer();
+    // What a waiting step waits for in an answer.
+    using Wanted = std::function<bool(std::span<const std::uint8_t> answer)>;
+    static bool anyAnswer(std::span<const std::uint8_t>) { return true; }
+    // The first answer received since the last send that is what the step
+    // waits for; the answers before it are dropped as no reply to this
+    // request. Not arrived when there is none (yet).
+    Answer takeAnswer(const Wanted &wanted);
     bool Answer_Timed_Out();
     bool pauseFor(std::chrono::milliseconds duration);
     void closeTransport();
@@ -188,7 +195,7 @@ private:
     void Report_Slave_List(qint32 Kind, qint32 Value, qint32 Found, qint32 Scan);
 
     // The end steps, shared by the step machines.
-    void Step_End(const EndSteps &end);
+    void stepEnd(const EndSteps &end);
     void finishScan(const EndSteps &end);
     // The export at a scan's end, to the file the start took from SaveXMLFile.
     void Save_XML_File_DLL();
@@ -211,7 +218,7 @@ private:
         QByteArray reply;
         qint32 next = 0;
     };
-    void Step_Wireless();
+    void stepWireless();
     std::optional<Exchange> wirelessExchange(qint32 step);
     void sendExchange(const Exchange &exchange);
     void awaitExchange(qint32 sentStep, const Exchange &exchange);
@@ -225,7 +232,7 @@ private:
     void Report_Wireless_Slave(const WirelessReport &report);
 
     // The wired step machine (WiredScan.cpp).
-    void Step_Wired();
+    void stepWired();
     void enterAnalyzerMode();
     void awaitAnalyzerMode();
     void stepPrimary();
@@ -269,9 +276,9 @@ private:
     std::optional<project::FileError> m_exportError;
     bool FStopScan = false;
     bool FAbortScan = false;
-    bool Answer_Arrived = false;
-    std::array<std::uint8_t, AnswerBufferSize> Ans_Array{};
-    qint32 Ans_Len = 0;
+    // Ans_Array and Ans_Len: every answer since the last send, in the order
+    // received, each cut to the answer buffer; a full queue drops its oldest.
+    std::deque<QByteArray> m_answers;
     ScanEngineStats m_stats;
     TRadioModule RadioModule = TRadioModule::rmTelit;
     bool Wireless_Receive_Message = false; // datagrams are telegrams for the intake
@@ -282,7 +289,6 @@ private:
     TMBusType MBusType = TMBusType::mtWired;
     QString IP_Address;
     QString ComPort;
-    quint16 Converter_Port = AnalyzerPort;
     qint32 Baudrate = 2400;
     qint32 Parity = 1; // kept for the caller; the time-outs need the baud rate only
     bool App_Reset = false;

@@ -34,7 +34,7 @@ QString checkRspUdFrame(std::span<const std::uint8_t> frame)
     return {};
 }
 
-void Fill_Slave_Header(std::span<const std::uint8_t> frame, TSlave_MBus &slave)
+void fillSlaveHeader(std::span<const std::uint8_t> frame, TSlave_MBus &slave)
 {
     slave.Primary_Addresss = frame[5];
     const quint32 identification = quint32(frame[7]) | quint32(frame[8]) << 8 | quint32(frame[9]) << 16
@@ -79,7 +79,7 @@ RspUdResult Add_Slave_From_RSP_UD(TSlaveMBusList &list, qint32 index, std::span<
     TSlave_MBus *slave = nullptr;
     if (index < 0) {
         auto created = std::make_unique<TSlave_MBus>();
-        Fill_Slave_Header(frame, *created);
+        fillSlaveHeader(frame, *created);
         slave = created.get();
         result.index = slaves.append(std::move(created));
     } else {

@@ -17,7 +17,7 @@ QString checkRspUdFrame(std::span<const std::uint8_t> frame);
 
 // Header fields from a checked frame (primary address, identification
 // number, manufacturer, version, medium, status and their texts).
-void Fill_Slave_Header(std::span<const std::uint8_t> frame, TSlave_MBus &slave);
+void fillSlaveHeader(std::span<const std::uint8_t> frame, TSlave_MBus &slave);
 
 // Checks the frame and decodes its records, touching no list.
 struct RspUdRecords {

@@ -21,20 +21,29 @@ enum class ScanRefusal {
     ScanInProgress,  // the engine is still in a scan (or its end steps)
     InvalidAddress,  // the converter's address is not an IPv4 address
     InvalidPort,     // port 0
-    TransportFailed, // the socket or the serial port did not open (detail says why)
+    PortDenied,      // the system did not let this user bind the port (below 1024 without the right)
+    PortInUse,       // another socket holds the port on the local address
+    DeviceFailed,    // the serial port did not open
+    TransportFailed, // the socket did not open, or the converter's address has no route
 };
 
 struct ScanStart {
     ScanRefusal refusal = ScanRefusal::None;
-    QString detail; // the system's or the port's own message, for TransportFailed
+    QString detail; // the system's or the port's own message; the address for InvalidAddress
+    QString local;  // for PortDenied and PortInUse: the local address the port was to be bound on
     bool started() const { return refusal == ScanRefusal::None; }
 };
+
+// What a failed bind of the port the caller named means for the start.
+ScanRefusal bindRefusal(int systemError);
 
 struct TransportTarget {
     QString address;                   // IPv4 text (Ethernet) or device name (serial)
     std::uint16_t port = AnalyzerPort; // where datagrams go
     std::uint16_t localPort = 0;       // local binding; 0: any free port
-    QString localAddress;              // local IPv4 binding; empty: every address
+    // Local IPv4 binding; empty: any address for a free port, and for a
+    // given port the address the system sends to the converter from.
+    QString localAddress;
 };
 
 class ScanTransport {

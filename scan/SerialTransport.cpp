@@ -36,7 +36,7 @@ public:
             m_comm.setDeviceName(target.address);
             m_comm.Open();
         } catch (const ECommError &e) {
-            return {ScanRefusal::TransportFailed, e.message()};
+            return {ScanRefusal::DeviceFailed, e.message(), {}};
         }
         return {};
     }

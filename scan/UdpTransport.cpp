@@ -1,9 +1,11 @@
 // The converter over Ethernet: one socket, bound to any local port (or the
-// one the caller names, on every address unless it names one) and sending to
-// the converter's address and port.
+// one the caller names, on the address the converter is reached from) and
+// sending to the converter's address and port.
 #include "scan/ScanTransport.h"
 
 #include "platform/UdpSocket.h"
+
+#include <cerrno>
 
 namespace scan {
 
@@ -19,15 +21,24 @@ public:
     {
         const auto address = platform::parseIpv4(target.address);
         if (!address)
-            return {ScanRefusal::InvalidAddress, target.address};
+            return {ScanRefusal::InvalidAddress, target.address, {}};
         if (target.port == 0)
-            return {ScanRefusal::InvalidPort, {}};
+            return {ScanRefusal::InvalidPort, {}, {}};
         m_converter = {*address, target.port};
         platform::UdpSocket::Options options;
         if (!target.localAddress.isEmpty()) {
             const auto local = platform::parseIpv4(target.localAddress);
             if (!local)
-                return {ScanRefusal::InvalidAddress, target.localAddress};
+                return {ScanRefusal::InvalidAddress, target.localAddress, {}};
+            options.local.address = *local;
+        } else if (target.localPort != 0) {
+            // A given port is bound where the converter is reached from, not
+            // on every address: a converter (or its simulator) on another
+            // local address may hold the same port number.
+            platform::SocketResult noRoute;
+            const auto local = platform::localAddressTowards(m_converter, &noRoute);
+            if (!local)
+                return {ScanRefusal::TransportFailed, noRoute.error, {}};
             options.local.address = *local;
         }
         // No address sharing: a port that another socket holds, even one
@@ -40,8 +51,10 @@ public:
                                                                     const platform::Ipv4Endpoint &) {
                 receiver(datagram);
             });
-        if (!opened.ok())
-            return {ScanRefusal::TransportFailed, opened.error};
+        if (!opened.ok()) {
+            const ScanRefusal refusal = target.localPort != 0 ? bindRefusal(opened.code) : ScanRefusal::TransportFailed;
+            return {refusal, opened.error, platform::ipv4Text(options.local.address)};
+        }
         return {};
     }
 
@@ -55,6 +68,19 @@ private:
 };
 
 } // namespace
+
+ScanRefusal bindRefusal(int systemError)
+{
+    switch (systemError) {
+    case EACCES:
+    case EPERM:
+        return ScanRefusal::PortDenied;
+    case EADDRINUSE:
+        return ScanRefusal::PortInUse;
+    default:
+        return ScanRefusal::TransportFailed;
+    }
+}
 
 std::unique_ptr<ScanTransport> makeUdpTransport() { return std::make_unique<UdpTransport>(); }
 

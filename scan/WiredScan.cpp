@@ -17,14 +17,24 @@ constexpr qint32 FirstSecondaryStep = 100;
 constexpr qint32 ReadSelectedStep = 124;
 constexpr qint32 LastDigit = 9;
 
+// The address field of a long frame that passes the checks; nothing for
+// anything else.
+std::optional<std::uint8_t> rspUdAddress(std::span<const std::uint8_t> answer)
+{
+    constexpr std::size_t AddressField = 5;
+    if (!checkRspUdFrame(answer).isEmpty())
+        return std::nullopt;
+    return answer[AddressField];
+}
+
 } // namespace
 
-void TMBusScanDecode::Step_Wired()
+void TMBusScanDecode::stepWired()
 {
     if (Step_Scan < WiredEnd.first && abortRequested())
         Step_Scan = WiredEnd.first;
     if (Step_Scan >= WiredEnd.first)
-        Step_End(WiredEnd);
+        stepEnd(WiredEnd);
     else if (Step_Scan == 0)
         enterAnalyzerMode();
     else if (Step_Scan == 1)
@@ -53,7 +63,7 @@ void TMBusScanDecode::awaitAnalyzerMode()
 {
     // A right reply counts even when it is seen in the step that also finds
     // the time-out passed: it came within the wait.
-    const Answer answer = currentAnswer();
+    const Answer answer = takeAnswer(anyAnswer);
     if (answer.arrived && isReply(answer.span(), analyzer::AnalyzerModeEnabled)) {
         Step_Scan = ScanType == TScanType::saPrimaryAddress ? FirstPrimaryStep : FirstSecondaryStep;
     } else if (answer.arrived || Answer_Timed_Out()) {
@@ -69,7 +79,7 @@ void TMBusScanDecode::stepPrimary()
         TimeOut_Calc = shortAnswerTimeout(Baudrate, Add_TimeOut);
         ID_Dev_Primary = -1;
         Report_Slave_List(1, 0, 0, 1);
-        Send_Frame(Build_SND_NKE(mbus::BroadcastAddress));
+        sendFrame(Build_SND_NKE(mbus::BroadcastAddress));
         Step_Scan = 3;
         break;
     case 3:
@@ -106,12 +116,12 @@ void TMBusScanDecode::stepPrimary()
     }
 }
 
-bool TMBusScanDecode::answeredOrTimedOut() { return currentAnswer().arrived || Answer_Timed_Out(); }
+bool TMBusScanDecode::answeredOrTimedOut() { return takeAnswer(anyAnswer).arrived || Answer_Timed_Out(); }
 
 bool TMBusScanDecode::acknowledgedOrTimedOut()
 {
     // Any other answer is ignored until the time-out.
-    const Answer answer = currentAnswer();
+    const Answer answer = takeAnswer(anyAnswer);
     return (answer.arrived && isAcknowledgement(answer.span())) || Answer_Timed_Out();
 }
 
@@ -136,14 +146,19 @@ void TMBusScanDecode::sendToPrimary(const QByteArray &frame, qint32 next)
     // begins the end steps.
     if (!pauseFor(SlavePause) || abortRequested())
         return;
-    Send_Frame(frame);
+    sendFrame(frame);
     Step_Scan = next;
 }
 
 void TMBusScanDecode::readPrimaryTelegram()
 {
     ID_Dev_Found = false;
-    const Answer answer = currentAnswer();
+    // A telegram of another address is a late answer to an earlier request,
+    // not this slave's: the wait goes on.
+    const Answer answer = takeAnswer([this](std::span<const std::uint8_t> bytes) {
+        const std::optional<std::uint8_t> address = rspUdAddress(bytes);
+        return !address || *address == ID_Dev_Primary;
+    });
     if (answer.arrived) {
         switch (readTelegram(answer)) {
         case Telegram::MoreFollow:
@@ -196,7 +211,7 @@ void TMBusScanDecode::stepSecondary()
         Step_Scan = SND_NKE ? 101 : App_Reset ? 103 : 105;
         break;
     case 101:
-        Send_Frame(Build_SND_NKE(mbus::SelectedSlaveAddress));
+        sendFrame(Build_SND_NKE(mbus::SelectedSlaveAddress));
         Step_Scan = 102;
         break;
     case 102:
@@ -204,7 +219,7 @@ void TMBusScanDecode::stepSecondary()
             Step_Scan = App_Reset ? 103 : 105;
         break;
     case 103:
-        Send_Frame(Build_App_Reset(mbus::BroadcastAddress, cField));
+        sendFrame(Build_App_Reset(mbus::BroadcastAddress, cField));
         Step_Scan = 104;
         break;
     case 104:
@@ -212,7 +227,7 @@ void TMBusScanDecode::stepSecondary()
             Step_Scan = 105;
         break;
     case 105:
-        Send_Frame(Build_SND_NKE(mbus::BroadcastAddress));
+        sendFrame(Build_SND_NKE(mbus::BroadcastAddress));
         Step_Scan = 106;
         break;
     case 106:
@@ -225,7 +240,7 @@ void TMBusScanDecode::stepSecondary()
         break;
     case ReadSelectedStep:
         TimeOut_Calc = longAnswerTimeout(Baudrate, Add_TimeOut);
-        Send_Frame(Build_REQ_UD2(mbus::SelectedSlaveAddress,
+        sendFrame(Build_REQ_UD2(mbus::SelectedSlaveAddress,
                                  reqUd2CField(Fix_C_Field, Fix_C_Field_Value, Num_Frame_Read)));
         Step_Scan = ReadSelectedStep + 1;
         break;
@@ -259,14 +274,14 @@ void TMBusScanDecode::selectNextDigit(qint32 level)
         Step_Scan = WiredEnd.first;
         return;
     }
-    Send_Frame(Build_Select_Secondary(Index_Digits, sndUdCField(Fix_C_Field, Fix_C_Field_Value)));
+    sendFrame(Build_Select_Secondary(Index_Digits, sndUdCField(Fix_C_Field, Fix_C_Field_Value)));
     Step_Scan = levelStep(level) + 1;
 }
 
 void TMBusScanDecode::awaitSelection(qint32 level)
 {
     const qint32 own = levelStep(level);
-    const Answer answer = currentAnswer();
+    const Answer answer = takeAnswer(anyAnswer);
     if (answer.arrived) {
         if (isAcknowledgement(answer.span())) {
             // Exactly one slave matches: read it, then go on at this digit.
@@ -287,7 +302,7 @@ void TMBusScanDecode::awaitSelection(qint32 level)
 void TMBusScanDecode::readSelectedTelegram()
 {
     ID_Dev_Found = false;
-    const Answer answer = currentAnswer();
+    const Answer answer = takeAnswer(anyAnswer);
     if (!answer.arrived) {
         if (Answer_Timed_Out()) {
             TimeOut_Calc = shortAnswerTimeout(Baudrate, Add_TimeOut);

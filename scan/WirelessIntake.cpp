@@ -52,8 +52,8 @@ TSlave_wMBus *reportedMeter(const TSlaveWMBusList::Access &meters, const Wireles
     return meter && applicationIdentity(*meter) == report.identity ? meter : nullptr;
 }
 
-std::optional<WirelessReport> Take_Wireless_Telegram(TSlaveWMBusList &list, std::span<const std::uint8_t> datagram,
-                                                     TRadioModule module, const QDateTime &receivedAt)
+std::optional<WirelessReport> takeWirelessTelegram(TSlaveWMBusList &list, std::span<const std::uint8_t> datagram,
+                                                  TRadioModule module, const QDateTime &receivedAt)
 {
     const std::optional<WirelessHeader> header = readWirelessHeader(datagram, module);
     if (!header)

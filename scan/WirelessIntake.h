@@ -41,7 +41,7 @@ TSlave_wMBus *reportedMeter(const TSlaveWMBusList::Access &meters, const Wireles
 // meter's key when one has been entered. nullopt when the datagram is too
 // short for the meter's identity: nothing changed and nothing is to be
 // reported.
-std::optional<WirelessReport> Take_Wireless_Telegram(TSlaveWMBusList &list, std::span<const std::uint8_t> datagram,
-                                                     TRadioModule module, const QDateTime &receivedAt);
+std::optional<WirelessReport> takeWirelessTelegram(TSlaveWMBusList &list, std::span<const std::uint8_t> datagram,
+                                                  TRadioModule module, const QDateTime &receivedAt);
 
 } // namespace scan

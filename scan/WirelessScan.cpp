@@ -142,7 +142,7 @@ bool TMBusScanDecode::Insert_Wireless_Key(qint32 Index, std::span<const std::uin
     return true;
 }
 
-void TMBusScanDecode::Step_Wireless()
+void TMBusScanDecode::stepWireless()
 {
     if (Step_Scan < WirelessEnd.first && (stopRequested() || abortRequested()))
         Step_Scan = WirelessEnd.first;
@@ -151,7 +151,7 @@ void TMBusScanDecode::Step_Wireless()
         // converter's reply to the end command reaches the end steps.
         if (Step_Scan == WirelessEnd.first)
             setReceiving(false);
-        Step_End(WirelessEnd);
+        stepEnd(WirelessEnd);
         return;
     }
     if (Select_Hardware == TSelectHard::shSerial) {
@@ -304,7 +304,7 @@ std::optional<TMBusScanDecode::Exchange> TMBusScanDecode::wirelessExchange(qint3
 void TMBusScanDecode::sendExchange(const Exchange &exchange)
 {
     TimeOut_Calc = Add_TimeOut + exchange.timeout;
-    Send_Frame(exchange.bytes);
+    sendFrame(exchange.bytes);
     Step_Scan = exchange.expect == Expect::Nothing ? exchange.next : Step_Scan + 1;
 }
 
@@ -312,7 +312,7 @@ void TMBusScanDecode::awaitExchange(qint32 sentStep, const Exchange &exchange)
 {
     // The answer is looked at before the time-out: one that came within the
     // wait counts even when the step finds the time passed.
-    const Answer answer = currentAnswer();
+    const Answer answer = takeAnswer(anyAnswer);
     if (answer.arrived) {
         if (exchange.expect == Expect::ModuleType) {
             const bool isTelit = isReply(answer.span(), analyzer::TelitModule);
@@ -404,7 +404,7 @@ bool TMBusScanDecode::Process_Wireless_Frame(std::span<const std::uint8_t> datag
     // receiving thread or keep the next from being taken.
     try {
         const std::optional<WirelessReport> report =
-            Take_Wireless_Telegram(m_meters, datagram, module, QDateTime::currentDateTime());
+            takeWirelessTelegram(m_meters, datagram, module, QDateTime::currentDateTime());
         if (!report)
             return false;
         Report_Wireless_Slave(*report);

@@ -20,6 +20,7 @@
 #include "scan/dialogs/ScanModbusStartDialog.h"
 #include "scan/dialogs/ScanNodeTexts.h"
 #include "scan/dialogs/ScanProgressList.h"
+#include "scan/dialogs/ScanRefusalText.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -406,7 +407,7 @@ void TFScanDecode::StartScan()
     TR_ScanDecode->SaveXMLFile.clear();
     m_results = Results::Wired;
     QPointer<TFScanDecode> self(this);
-    TR_ScanDecode->Start_Scan(
+    const ScanStart started = TR_ScanDecode->Start_Scan(
         type, TSelectHard::shEthernet, address, baud, CB_MBus_Parity->currentIndex(), CB_Opt_App_Reset->isChecked(),
         CB_Opt_SND_NKE->isChecked(), cutAfter, CB_Opt_Use_Fix_C_Field->isChecked(),
         quint8(CB_Opt_Use_Fix_C_Field_Value->currentIndex()), CB_Opt_Enable_Remote_Scan->isChecked(),
@@ -419,6 +420,10 @@ void TFScanDecode::StartScan()
                 },
                 Qt::QueuedConnection);
         });
+    if (!started.started()) {
+        refuseStart(started, address, AnalyzerPort);
+        return;
+    }
     Form_Style(ScanFormStyle::WiredRunning);
     T_InScan->start();
 }
@@ -434,13 +439,13 @@ void TFScanDecode::StarScanWireless()
         platform::showError(app::text(TextBadPort));
         return;
     }
-    Cancel_Wireless_List();
+    clearWirelessResults();
     const QString address = joinedAddress({E_IP1->text(), E_IP2->text(), E_IP3->text(), E_IP4->text()});
     const int mode = std::clamp(CB_wMBus_Mode->currentIndex(), 0, int(std::size(ModeCodes)) - 1);
     Cancel_Grid_Wireless();
     m_results = Results::Wireless;
     QPointer<TFScanDecode> self(this);
-    TR_ScanDecode->Start_Scan_Wireless(
+    const ScanStart started = TR_ScanDecode->Start_Scan_Wireless(
         TSelectHard::shEthernet, address, quint16(*port), ModeCodes[mode], CB_wMBus_Radio_Channel->currentIndex(),
         CB_Opt_Enable_Remote_Scan->isChecked(), [self](const WirelessReport &report) {
             QMetaObject::invokeMethod(
@@ -451,8 +456,19 @@ void TFScanDecode::StarScanWireless()
                 },
                 Qt::QueuedConnection);
         });
+    if (!started.started()) {
+        refuseStart(started, address, quint16(*port));
+        return;
+    }
     Form_Style(ScanFormStyle::WirelessRunning);
     T_InScan->start();
+}
+
+void TFScanDecode::refuseStart(const ScanStart &start, const QString &address, quint16 port)
+{
+    // Nothing runs: the window stays ready for the user to mend the cause.
+    platform::showError(refusalText(start, address, port));
+    Form_Style(ScanFormStyle::Ready);
 }
 
 void TFScanDecode::T_InScanTimer()

@@ -117,8 +117,9 @@ private:
     void Select_Scan();
     void StartScan();
     void StarScanWireless();
+    void refuseStart(const ScanStart &start, const QString &address, quint16 port);
     void Cancel_Device_List();
-    void Cancel_Wireless_List();
+    void clearWirelessResults();
     void Cancel_Grid_Wireless();
 
     // Results views.

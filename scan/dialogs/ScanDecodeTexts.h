@@ -45,5 +45,11 @@ inline constexpr int TextSaveNodeConf = 439;
 inline constexpr int TextFixCField = 440;
 inline constexpr int TextCheckBcd = 441;
 inline constexpr int TextRemoteScan = 442;
+inline constexpr int TextBadAddress = 443;
+inline constexpr int TextPortZero = 444;
+inline constexpr int TextPortInUse = 445;
+inline constexpr int TextPortDenied = 446;
+inline constexpr int TextNoConnection = 447;
+inline constexpr int TextNoDevice = 448;
 
 } // namespace scan

@@ -216,7 +216,7 @@ void TFScanDecode::Cancel_Grid_Wireless()
         ESG_Wireless->SetCellColor(c, 1, platform::clWhite);
 }
 
-void TFScanDecode::Cancel_Wireless_List()
+void TFScanDecode::clearWirelessResults()
 {
     LST_Wireless->Clear();
     m_treeMeter.reset();

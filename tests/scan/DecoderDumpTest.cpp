@@ -99,7 +99,7 @@ void dumpAnswer(QByteArray &out, const char *how, std::span<const std::uint8_t> 
     Line(out) << how << decoded.error << decoded.recordsEnded << qint64(decoded.records.size());
     if (decoded.ok()) {
         TSlave_MBus slave;
-        Fill_Slave_Header(frame, slave);
+        fillSlaveHeader(frame, slave);
         Line(out) << "  slave" << slave.Primary_Addresss << slave.Secondary_Addresss << slave.Manufacture
                   << slave.Version << slave.Medium << slave.Status << slave.descManufacture << slave.descmedium
                   << slave.description;

@@ -214,7 +214,7 @@ TEST_F(RealFrames, GoodFramesAgreeWithTheReferenceReadings)
         const Expected expected = readExpected(expectedPath);
 
         TSlave_MBus slave;
-        Fill_Slave_Header(bytesOf(frame), slave);
+        fillSlaveHeader(bytesOf(frame), slave);
         EXPECT_EQ(slave.Secondary_Addresss.toLongLong(), expected.slave.at(QStringLiteral("Id")).toLongLong());
         EXPECT_EQ(slave.descManufacture, expected.slave.at(QStringLiteral("Manufacturer")));
         EXPECT_EQ(slave.Version, expected.slave.at(QStringLiteral("Version")).toInt());

@@ -92,7 +92,7 @@ TEST(ScanModel, SlaveHeaderFields)
         const auto frame = makeFrame(c.id, 0x2C2D, {0x01, 0x13, 0x05}, 0x0C);
         ASSERT_EQ(checkRspUdFrame(frame), QString());
         TSlave_MBus slave;
-        Fill_Slave_Header(frame, slave);
+        fillSlaveHeader(frame, slave);
         EXPECT_EQ(slave.Secondary_Addresss, QString::fromLatin1(c.secondary));
         EXPECT_EQ(slave.Primary_Addresss, 5);
         EXPECT_EQ(slave.Manufacture, 0x2C2D);

@@ -268,7 +268,7 @@ std::function<bool(std::chrono::milliseconds)> UdpConverter::settleWith(scan::TM
                                                                         std::chrono::milliseconds limit)
 {
     return [this, &engine, limit](std::chrono::milliseconds) {
-        const quint64 sent = engine.Engine_Stats().datagramsSent;
+        const quint64 sent = engine.engineStats().datagramsSent;
         quint64 replies = 0;
         {
             std::unique_lock lock(m_mutex);

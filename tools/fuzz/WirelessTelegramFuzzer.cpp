@@ -18,13 +18,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     scan::isWholeTelegram(datagram, module);
     scan::TSlaveWMBusList list;
-    const auto first = scan::Take_Wireless_Telegram(list, datagram, module, at);
+    const auto first = scan::takeWirelessTelegram(list, datagram, module, at);
     if (first && keyKnown) {
         auto meters = list.lock();
         scan::TSlave_wMBus &meter = meters.at(first->index);
         meter.Enable_Key = true;
         meter.Key.fill(0x5A);
     }
-    scan::Take_Wireless_Telegram(list, datagram, module, at);
+    scan::takeWirelessTelegram(list, datagram, module, at);
     return 0;
 }

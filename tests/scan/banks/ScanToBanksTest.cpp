@@ -64,7 +64,7 @@ TEST_F(ScanToBanks, EveryConverterWithScanAndDecodeCompilesTheSavedScan)
     folder.writeParGen(compilertest::ParGen::standard());
     engine->SaveXMLFile = folder.path() + QStringLiteral("/scan-export.xml");
     scan();
-    EXPECT_FALSE(engine->Export_Error());
+    EXPECT_FALSE(engine->exportError());
     EXPECT_EQ(testsupport::readFile(engine->SaveXMLFile).count("<Node "), 3);
 
     struct Case {

@@ -49,7 +49,7 @@ TEST_F(WirelessScanToBanks, TheSavedMetersCompileWithTheirKeys)
     receive(telegram("frame2", EncryptedMeter, key, 0x21));
     stopToEnd();
 
-    EXPECT_FALSE(engine->Export_Error());
+    EXPECT_FALSE(engine->exportError());
     const QByteArray exported = readFile(engine->SaveXMLFile);
     EXPECT_TRUE(exported.contains("Address=\"12345678\"")) << exported.left(300).toStdString();
     EXPECT_TRUE(exported.contains("Address=\"80405060\""));

@@ -40,7 +40,7 @@ protected:
         auto settle = udp->settleWith(*engine);
         clock.setOnPause([this, engine, settle](std::chrono::milliseconds duration) {
             const bool settled = settle(duration);
-            gate.pause(engine->Engine_Stats().wirelessReceiving);
+            gate.pause(engine->engineStats().wirelessReceiving);
             return settled;
         });
         dialog->show();
@@ -55,10 +55,10 @@ protected:
     // The module relays a telegram; the window shows what the engine took.
     void receive(const QByteArray &telegram)
     {
-        const quint64 taken = dialog->engine().Engine_Stats().telegramsTaken;
+        const quint64 taken = dialog->engine().engineStats().telegramsTaken;
         ASSERT_TRUE(udp->relay(telegram, 0x50));
         ASSERT_TRUE(dialog->engine().waitForDatagramsReceived(udp->repliesSent(), 10s));
-        ASSERT_EQ(dialog->engine().Engine_Stats().telegramsTaken, taken + 1);
+        ASSERT_EQ(dialog->engine().engineStats().telegramsTaken, taken + 1);
         QCoreApplication::processEvents();
     }
 

@@ -2,6 +2,8 @@
 // the refusals of a start.
 #include "EngineFixture.h"
 
+#include <cerrno>
+
 using namespace enginetest;
 using namespace scan;
 using testsupport::SimulatedConverter;
@@ -123,7 +125,7 @@ TEST_F(AnalyzerMode, BadAddressesPortsAndDevicesAreRefusedAtTheStart)
         {"127.0.0.-1", TSelectHard::shEthernet, 10000, ScanRefusal::InvalidAddress},
         {"127. 0.0.1", TSelectHard::shEthernet, 10000, ScanRefusal::InvalidAddress},
         {"127.0.0.1", TSelectHard::shEthernet, 0, ScanRefusal::InvalidPort},
-        {"/nonexistent/ttyS99", TSelectHard::shSerial, 10000, ScanRefusal::TransportFailed},
+        {"/nonexistent/ttyS99", TSelectHard::shSerial, 10000, ScanRefusal::DeviceFailed},
     };
     for (const Case &c : cases) {
         ScanOptions o;
@@ -140,6 +142,17 @@ TEST_F(AnalyzerMode, BadAddressesPortsAndDevicesAreRefusedAtTheStart)
     EXPECT_EQ(start(serial).detail, QStringLiteral("Error accessing specified device (Error: 2) "));
     serial.address = QStringLiteral("/dev/null"); // a character device, not a terminal
     EXPECT_EQ(start(serial).detail, QStringLiteral("Invalid device handle, access denied (Error: -1) "));
+}
+
+TEST(BindRefusal, TheSystemsErrorNamesTheCause)
+{
+    const std::pair<int, ScanRefusal> cases[] = {
+        {EACCES, ScanRefusal::PortDenied},        {EPERM, ScanRefusal::PortDenied},
+        {EADDRINUSE, ScanRefusal::PortInUse},     {EADDRNOTAVAIL, ScanRefusal::TransportFailed},
+        {ENOBUFS, ScanRefusal::TransportFailed}, {0, ScanRefusal::TransportFailed},
+    };
+    for (const auto &[error, refusal] : cases)
+        EXPECT_EQ(bindRefusal(error), refusal) << error;
 }
 
 } // namespace

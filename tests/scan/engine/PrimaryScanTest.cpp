@@ -299,4 +299,43 @@ TEST_F(PrimaryScan, AbortDuringTheEndStepsChangesNothing)
     EXPECT_EQ(converter().commandCount(analyzer::DisableAnalyzerMode), 3);
 }
 
+TEST_F(PrimaryScan, ALateAnswerIsNotCreditedToTheNextAddress)
+{
+    // Slave 8 answers so late that its telegram crosses the request to 9.
+    const QByteArray late = testsupport::withAddresses(realFrame(Single), 8, 0x88);
+    struct Case {
+        const char *name;
+        bool nineAnswers;
+    };
+    for (const Case c : {Case{"nobody at 9", false}, Case{"a slave at 9", true}}) {
+        SCOPED_TRACE(c.name);
+        freshConverter();
+        if (c.nineAnswers)
+            converter().bus().addSlave(9, 0x99, {realFrame(Single)});
+        makeEngine();
+        converter().setOverride([this, late](const QByteArray &d) -> std::optional<std::vector<QByteArray>> {
+            if (!isReqUd2(d))
+                return std::nullopt;
+            if (quint8(d[2]) == 8)
+                return std::vector<QByteArray>{};
+            if (quint8(d[2]) != 9)
+                return std::nullopt;
+            std::vector<QByteArray> replies{late};
+            if (auto own = converter().bus().answer(d))
+                replies.push_back(*own);
+            return replies;
+        });
+        scanToEnd();
+        const auto r = reports();
+        EXPECT_NE(std::find(r.begin(), r.end(), Report{2, 8, 0, 1}), r.end());
+        EXPECT_NE(std::find(r.begin(), r.end(), Report{2, 9, c.nineAnswers ? 1 : 0, 1}), r.end());
+        auto list = slaves.lock();
+        ASSERT_EQ(list.count(), c.nineAnswers ? 1 : 0);
+        if (c.nineAnswers) {
+            EXPECT_EQ(list.at(0).Primary_Addresss, 9);
+            EXPECT_EQ(list.at(0).Secondary_Addresss, QStringLiteral("99"));
+        }
+    }
+}
+
 } // namespace

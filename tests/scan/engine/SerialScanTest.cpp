@@ -50,7 +50,7 @@ public:
     std::function<bool(std::chrono::milliseconds)> settleWith(TMBusScanDecode &engine)
     {
         return [this, &engine](std::chrono::milliseconds) {
-            const quint64 sent = engine.Engine_Stats().datagramsSent;
+            const quint64 sent = engine.engineStats().datagramsSent;
             quint64 replies = 0;
             {
                 std::unique_lock lock(m_mutex);

@@ -161,11 +161,14 @@ protected:
     }
 
     // The converter on a loopback address of its own, the engine bound to
-    // another, both on the converter's port number.
-    void overUdp()
+    // another, both on the converter's port number; with no engine address
+    // the engine binds where the system reaches the converter from.
+    void overUdp(const QString &converterAddress = QStringLiteral("127.0.18.1"),
+                 const QString &engineAddress = QStringLiteral("127.0.18.2"))
     {
-        udp.emplace(converter, QStringLiteral("127.0.18.1"));
+        udp.emplace(converter, converterAddress);
         ASSERT_TRUE(udp->isListening()) << udp->openError().toStdString();
+        m_engineAddress = engineAddress;
     }
 
     void makeEngine()
@@ -174,7 +177,9 @@ protected:
         scan::ScanEngineSetup setup;
         setup.clock = &clock;
         setup.meters = &meters;
-        setup.transports = udp ? testsupport::boundTo(QStringLiteral("127.0.18.2")) : testsupport::inProcess(converter);
+        setup.transports = !udp                      ? testsupport::inProcess(converter)
+                         : m_engineAddress.isEmpty() ? scan::TransportFactory(scan::makeTransport)
+                                                     : testsupport::boundTo(m_engineAddress);
         engine = std::make_unique<scan::TMBusScanDecode>(std::move(setup));
         scan::TMBusScanDecode *running = engine.get();
         std::function<bool(std::chrono::milliseconds)> settle;
@@ -182,7 +187,7 @@ protected:
             settle = udp->settleWith(*running);
         clock.setOnPause([this, running, settle](std::chrono::milliseconds duration) {
             const bool settled = !settle || settle(duration);
-            gate.pause(running->Engine_Stats().wirelessReceiving);
+            gate.pause(running->engineStats().wirelessReceiving);
             return settled;
         });
         engine->Event_Run.SetEvent();
@@ -276,6 +281,7 @@ protected:
     std::mutex m_reportsMutex;
     std::vector<scan::WirelessReport> m_reports;
     std::optional<testsupport::UdpConverter> udp;
+    QString m_engineAddress;
     std::unique_ptr<scan::TMBusScanDecode> engine; // last: stops before what it uses goes
 };
 

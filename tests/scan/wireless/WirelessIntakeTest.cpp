@@ -17,7 +17,7 @@ protected:
                                        TRadioModule module = TRadioModule::rmTelit,
                                        const QDateTime &at = receivedAt())
     {
-        return Take_Wireless_Telegram(list, bytesOf(relayed(telegram, module, signal)), module, at);
+        return takeWirelessTelegram(list, bytesOf(relayed(telegram, module, signal)), module, at);
     }
 
     TSlaveWMBusList list;

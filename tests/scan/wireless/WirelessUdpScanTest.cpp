@@ -23,16 +23,18 @@ class WirelessUdpScan : public WirelessScan {
 protected:
     // The plain meter and the encrypted one are heard, the second gets its
     // key, and its next telegram reads.
-    void scanBothMeters(TRadioModule module, std::uint8_t signal, qint8 rssi)
+    void scanBothMeters(TRadioModule module, std::uint8_t signal, qint8 rssi,
+                        const QString &engineAddress = QStringLiteral("127.0.18.2"))
     {
-        overUdp();
+        if (!udp)
+            overUdp();
         startToReception(module);
         const AesKey key = testKey(11);
         receive(plainTelegram(), signal);
         receive(encryptedTelegram(key, 0x40), signal);
         ASSERT_TRUE(udp->push(QByteArray::fromHex("0102030405"))) << "not a telegram of this module";
         ASSERT_TRUE(engine->waitForDatagramsReceived(udp->repliesSent(), 10s));
-        EXPECT_EQ(engine->Engine_Stats().telegramsDropped, 1u);
+        EXPECT_EQ(engine->engineStats().telegramsDropped, 1u);
         {
             auto list = meters.lock();
             ASSERT_EQ(list.count(), 2);
@@ -54,7 +56,7 @@ protected:
         EXPECT_EQ(reports(), (std::vector<WirelessReport>{{0, identityOf(PlainMeter)},
                                                           {1, identityOf(EncryptedMeter)},
                                                           {1, identityOf(EncryptedMeter)}}));
-        EXPECT_EQ(engine->Engine_Stats().telegramsTaken, 3u);
+        EXPECT_EQ(engine->engineStats().telegramsTaken, 3u);
 
         const std::size_t mark = sentCount();
         stopToEnd();
@@ -64,7 +66,7 @@ protected:
         // The engine spoke from the port it sent to.
         ASSERT_TRUE(udp->peer());
         EXPECT_EQ(udp->peer()->port, udp->port());
-        EXPECT_EQ(udp->peer()->address, *platform::parseIpv4(QStringLiteral("127.0.18.2")));
+        EXPECT_EQ(udp->peer()->address, *platform::parseIpv4(engineAddress));
     }
 };
 
@@ -84,6 +86,15 @@ TEST_F(WirelessUdpScan, RadioCraftsScanTakesPlainAndEncryptedTelegrams)
     EXPECT_EQ(meters.lock().at(1).RadioCrafts_Ind_Tab_Decript, 1);
 }
 
+TEST_F(WirelessUdpScan, AConverterOnTheSameComputerSharesThePortNumber)
+{
+    // The simulator holds the port on 127.0.0.2; the engine, left to choose,
+    // binds the same number on 127.0.0.1, where it reaches 127.0.0.2 from.
+    overUdp(QStringLiteral("127.0.0.2"), {});
+    scanBothMeters(TRadioModule::rmTelit, 0x50, -82, QStringLiteral("127.0.0.1"));
+    EXPECT_EQ(converter.radio()->registers().at(470), testKey(11)[0]);
+}
+
 TEST_F(WirelessUdpScan, APortInUseIsRefusedAtTheStart)
 {
     overUdp();
@@ -97,7 +108,7 @@ TEST_F(WirelessUdpScan, APortInUseIsRefusedAtTheStart)
         options.reuseAddress = holderShares;
         ASSERT_TRUE(holder.open(options, [](auto, auto) {}).ok());
         const ScanStart refused = start();
-        EXPECT_EQ(refused.refusal, ScanRefusal::TransportFailed);
+        EXPECT_EQ(refused.refusal, ScanRefusal::PortInUse);
         EXPECT_TRUE(refused.detail.contains(QStringLiteral("bind"))) << refused.detail.toStdString();
         EXPECT_FALSE(engine->InScan());
         EXPECT_EQ(sentCount(), 0u);
@@ -120,7 +131,7 @@ TEST_F(WirelessUdpScan, AFailingReportEndsNeitherTheTelegramNorTheNext)
     other.link = EncryptedMeter;
     receive(wirelessTelegram(other));
     EXPECT_EQ(reports(), (std::vector<WirelessReport>{{0, identityOf(PlainMeter)}, {1, identityOf(EncryptedMeter)}}));
-    EXPECT_EQ(engine->Engine_Stats().telegramsTaken, 2u);
+    EXPECT_EQ(engine->engineStats().telegramsTaken, 2u);
     stopToEnd();
     EXPECT_EQ(engine->Result(), 1);
 }
@@ -143,7 +154,7 @@ TEST_F(WirelessUdpScan, KeyEntryMeetsTheIntakeWithoutARace)
     relaying.join();
     ASSERT_TRUE(inserted);
     receive(encryptedTelegram(key, 201));
-    const auto taken = engine->Engine_Stats().telegramsTaken;
+    const auto taken = engine->engineStats().telegramsTaken;
     EXPECT_EQ(taken, 202u);
     {
         auto list = meters.lock();
