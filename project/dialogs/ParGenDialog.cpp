@@ -18,6 +18,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QCloseEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -756,6 +757,14 @@ void TFParGen::Btn_CancelClick(QObject *)
 }
 
 void TFParGen::reject() { Btn_CancelClick(Btn_Cancel); }
+
+// The title bar's close button leaves as Cancel does, but without the
+// question: the user asked the window itself to go.
+void TFParGen::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    done(platform::mrCancel);
+}
 
 app::StepHandler generalParametersStep(int converterType)
 {

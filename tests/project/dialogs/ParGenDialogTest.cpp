@@ -180,7 +180,10 @@ TEST_F(ParGenDialogTest, CancelAfterAChangeAsksAndNoKeepsTheDialogOpen)
     };
     const std::vector<std::function<void(TFParGen &)>> closings = {
         [](TFParGen &d) { d.Btn_Cancel->Click(); },
-        [](TFParGen &d) { d.close(); },
+        [](TFParGen &d) {
+            QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            QCoreApplication::sendEvent(&d, &escape);
+        },
     };
     for (const auto &edit : edits) {
         for (const auto &closing : closings) {
@@ -204,6 +207,26 @@ TEST_F(ParGenDialogTest, CancelAfterAChangeAsksAndNoKeepsTheDialogOpen)
         }
     }
     EXPECT_EQ(testsupport::readFile(file), before);
+}
+
+TEST_F(ParGenDialogTest, TheTitleBarsCloseButtonClosesAsCancelWithoutAQuestionAfterAnEdit)
+{
+    writeValues(ParGenValues(1));
+    const QByteArray before = testsupport::readFile(file);
+    TFParGen dialog(1);
+    const int result = show(dialog, [](TFParGen &d) {
+        d.E_MBus_Delay->setText(QStringLiteral("5"));
+        ASSERT_TRUE(d.Is_Change);
+        d.close();
+    });
+    EXPECT_EQ(result, platform::mrCancel);
+    EXPECT_TRUE(messages.messages().empty()) << messages.texts().join('|').toStdString();
+    EXPECT_EQ(testsupport::readFile(file), before);
+    // The next showing reads the file again: the edit is gone.
+    show(dialog, [](TFParGen &d) {
+        EXPECT_NE(d.E_MBus_Delay->text(), QStringLiteral("5"));
+        d.Btn_Cancel->Click();
+    });
 }
 
 TEST_F(ParGenDialogTest, AFailedCheckShowsItsTextFocusesTheFieldAndKeepsTheDialogOpen)
