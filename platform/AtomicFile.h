@@ -2,6 +2,11 @@
 // Replaces a file whole or not at all: the bytes go to a temporary file in
 // the same folder, which is renamed over the target only when complete. A
 // set of files that belong together is replaced as a set in the same way.
+//
+// A new file gets the mode the user's umask gives any new file; an existing
+// one keeps its mode. The temporary file is named after its target
+// ("M_Bus.xml.saving-XXXXXX"); one left behind by a save that was killed
+// before its rename is removed by the next save of that target.
 #include <QByteArray>
 #include <QString>
 #include <vector>
@@ -24,5 +29,8 @@ struct FileToWrite {
 // and *error (when given) say which file and why.
 bool writeFilesAtomically(const std::vector<FileToWrite> &files, QString *failedPath = nullptr,
                           QString *error = nullptr);
+
+// Whether a file name is one of the temporary names a save of target uses.
+bool isTemporaryNameOf(const QString &fileName, const QString &targetFileName);
 
 } // namespace platform

@@ -10,6 +10,7 @@
 #include "platform/ui/Label.h"
 #include "platform/ui/ShellOpen.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 
@@ -85,6 +86,10 @@ TFAbout::TFAbout(int converterType, QWidget *parent) : DialogBase(parent), m_con
     LbButton1->setGeometry(12, ClientSize.height() - 26 - 10, 80, 26);
     LbButton1->setModalResult(platform::mrOk);
     LbButton1->setDefault(true);
+    // The one button, which always has the focus: Escape presses it too,
+    // as Escape closes every other dialog.
+    LbButton1->setCancel(true);
+    LbButton1->installEventFilter(this);
     applyButtonLook(*LbButton1);
 
     setFixedSize(ClientSize);
@@ -120,6 +125,13 @@ bool TFAbout::eventFilter(QObject *watched, QEvent *event)
         const auto *widget = static_cast<QWidget *>(watched);
         if (mouse->button() == Qt::LeftButton && widget->rect().contains(mouse->position().toPoint())) {
             Label4Click(watched);
+            return true;
+        }
+    }
+    if (watched == LbButton1 && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier) {
+            LbButton1->Click();
             return true;
         }
     }

@@ -17,6 +17,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QRadioButton>
 #include <QMenu>
 #include <QSignalBlocker>
@@ -54,6 +55,12 @@ void TFMeter_Bus::createControls()
     TW->setSelectionMode(QAbstractItemView::SingleSelection);
     TW->setSelectionBehavior(QAbstractItemView::SelectRows);
     TW->setAllColumnsShowFocus(true);
+    // Whole texts, as the platform's tree view shows them: the one column is
+    // as wide as its widest item and the tree scrolls sideways to it.
+    TW->header()->setStretchLastSection(false);
+    TW->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    TW->setTextElideMode(Qt::ElideNone);
+    TW->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     // The selection stays visible while the fields have the focus.
     QPalette treePalette = TW->palette();
     treePalette.setColor(QPalette::Inactive, QPalette::Highlight, treePalette.color(QPalette::Active, QPalette::Highlight));

@@ -103,6 +103,9 @@ void TFMeter_Bus::Btn_ImportNetClick(QObject *)
             return;
         platform::TOpenDialog OD_Import_Net(this);
         OD_Import_Net.Filter = QStringLiteral("XML File (*.xml)|*.xml");
+        // Where the user keeps configurations, not wherever the program was started.
+        const app::AppState &s = app::state();
+        OD_Import_Net.InitialDir = QFileInfo(s.Project_Dir).isDir() ? s.Project_Dir : s.Projects_Dir;
         if (!OD_Import_Net.Execute())
             return;
         const QString target = app::state().File_M_Bus;

@@ -274,10 +274,12 @@ void TFMeter_Bus::btn_Add_VarClick(QObject *)
             if (NODE_ID != nullptr && IND_NODO >= 0 && Controllo_Dati_New_Var(true)) {
                 TVariabile variable;
                 storeFieldsInVariable(variable, variableFields());
-                // The new variable is shown where it went, open and selected.
+                // The new variable is shown where it went, but the selection
+                // stays: the next press adds another variable to the same node
+                // instead of overwriting this one.
                 if (QTreeWidgetItem *item = appendVariable(IND_NODO, std::move(variable))) {
                     TW->expandItem(item->parent());
-                    selectItem(item);
+                    TW->scrollToItem(item);
                 }
             }
         } else if (SELECT_NODE != nullptr && selection().hasVariable() && Controllo_Dati_New_Var(false)) {

@@ -8,6 +8,7 @@
 #include "platform/HandlerGuard.h"
 #include "platform/ModalResult.h"
 #include "platform/ui/Fonts.h"
+#include "platform/ui/GroupBox.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/ModalDialog.h"
@@ -18,6 +19,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QCloseEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -104,18 +106,19 @@ int itemOfPollMode(PollMode mode)
     return 2;
 }
 
-// The small square glyphs of the collapse and expand buttons.
-QPixmap groupButtonGlyph(bool plus)
+// The sign on a group's 11 by 11 collapse (minus) or expand (plus) button:
+// 5 by 5 pixels, centred inside the button's own frame.
+QImage groupButtonGlyph(bool plus)
 {
-    QPixmap pixmap(9, 9);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setPen(QColor(64, 64, 64));
-    p.drawRect(0, 0, 8, 8);
-    p.drawLine(2, 4, 6, 4);
-    if (plus)
-        p.drawLine(4, 2, 4, 6);
-    return pixmap;
+    constexpr int Size = 5;
+    QImage glyph(Size, Size, QImage::Format_ARGB32);
+    glyph.fill(Qt::transparent);
+    for (int i = 0; i < Size; ++i) {
+        glyph.setPixelColor(i, Size / 2, Qt::black);
+        if (plus)
+            glyph.setPixelColor(Size / 2, i, Qt::black);
+    }
+    return glyph;
 }
 
 } // namespace
@@ -160,7 +163,7 @@ void TFParGen::createControls()
     L_SW_Desc->move(16, 46);
 
     auto group = [this](G which, const char *name) {
-        auto *box = new QGroupBox(this);
+        auto *box = new platform::TGroupBox(this);
         box->setObjectName(latin1(name));
         box->hide();
         m_groups[index(which)] = box;
@@ -172,8 +175,10 @@ void TFParGen::createControls()
         expand->setObjectName(latin1(name) + QStringLiteral("_Expand"));
         expand->setGlyph(groupButtonGlyph(true));
         expand->OnClick = [this](QObject *sender) { Btn_GB_Expande(sender); };
-        app::applyButtonLook(*collapse);
-        app::applyButtonLook(*expand);
+        for (controls::TLbButton *button : {collapse, expand}) {
+            app::applyButtonLook(*button);
+            button->setAlignment(controls::TAlignment::taCenter);
+        }
         // The fixed group of the wireless models has no hints.
         collapse->setShowHint(which != G::SelDevWirePresent);
         expand->setShowHint(which != G::SelDevWirePresent);
@@ -756,6 +761,14 @@ void TFParGen::Btn_CancelClick(QObject *)
 }
 
 void TFParGen::reject() { Btn_CancelClick(Btn_Cancel); }
+
+// The title bar's close button leaves as Cancel does, but without the
+// question: the user asked the window itself to go.
+void TFParGen::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    done(platform::mrCancel);
+}
 
 app::StepHandler generalParametersStep(int converterType)
 {

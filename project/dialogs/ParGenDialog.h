@@ -140,10 +140,12 @@ public:
     std::array<QLineEdit *, 12> addressEdits() const;
 
 public slots:
-    // Escape and the title bar's close button act as Cancel.
+    // Escape acts as Cancel.
     void reject() override;
 
 protected:
+    // The title bar's close button closes as Cancel, without a question.
+    void closeEvent(QCloseEvent *event) override;
     bool event(QEvent *event) override;
 
 private:

@@ -5,6 +5,8 @@
 #include "controls/dropdown/LbButton.h"
 #include "platform/ui/Label.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLabel>
 
 TEST(AboutDialog, ShowsTheValuesOfEveryConverterType)
@@ -57,4 +59,21 @@ TEST(AboutDialog, TheLinkOpensTheProductPageOfTypesOneToSevenOnly)
     platform::setShellOpenHook(std::move(previous));
     ASSERT_EQ(opened.size(), 1);
     EXPECT_TRUE(opened[0].endsWith(QStringLiteral("/HOME/default.asp?frompg=PX42Rhuv")));
+}
+
+TEST(AboutDialog, ClosesWithEscapeAndWithEnter)
+{
+    for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
+        SCOPED_TRACE(key);
+        app::TFAbout about(1);
+        const int result = guitest::runModal(about, [key](QDialog &d) {
+            // The key reaches the button first, as it has the focus on screen.
+            QWidget *target = static_cast<app::TFAbout &>(d).LbButton1;
+            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+            QCoreApplication::sendEvent(target, &press);
+            QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+            QCoreApplication::sendEvent(target, &release);
+        });
+        EXPECT_EQ(result, 1);
+    }
 }

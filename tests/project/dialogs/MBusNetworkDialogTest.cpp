@@ -13,10 +13,12 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
@@ -128,11 +130,12 @@ TEST_F(MBusNetworkDialogTest, AddModifyDeleteAndOkWriteTheNetwork)
     typeVariable(d, "Energy", "100");
     d.CB_Var_Dim->setCurrentIndex(2); // 32 bits: registers 100 and 101
     d.btn_Add_VarClick(d.btn_Add_Var);
-    // The new variable is shown: its node open, the variable selected.
+    // The new variable is shown, its node open, and the node stays selected:
+    // the button still adds.
     EXPECT_TRUE(d.nodeItem(0)->isExpanded());
-    EXPECT_EQ(d.TW->currentItem(), d.variableItem(0, 0));
-    EXPECT_EQ(d.IND_VAR, 0);
-    EXPECT_EQ(d.btn_Add_Var->Caption(), "MODIFY VARIABLE");
+    EXPECT_EQ(d.TW->currentItem(), d.nodeItem(0));
+    EXPECT_EQ(d.IND_VAR, -1);
+    EXPECT_EQ(d.btn_Add_Var->Caption(), "ADD VARIABLE");
     messages.clear();
     d.selectItem(d.nodeItem(0));
     typeVariable(d, "Power", "101");
@@ -388,6 +391,69 @@ TEST_F(MBusNetworkDialogTest, AWirelessNodeUsesItsPanel)
     EXPECT_EQ(saved.nodes[0].wMBus_Key[9], "9");
     EXPECT_EQ(saved.nodes[0].RSSI, 30);
     EXPECT_EQ(saved.nodes[0].MBus_Type, 0);
+}
+
+TEST_F(MBusNetworkDialogTest, VariablesAddedOneAfterAnotherAreAllKept)
+{
+    // Enough variables that the new one lies below the tree's bottom edge.
+    TNodo heat = nettest::wiredNode("Heat", 5);
+    for (int i = 0; i < 40; ++i)
+        heat.Var_List.push_back(nettest::variable(QStringLiteral("Old %1").arg(i), 1000 + 2 * i));
+    writeNetwork({heat}, 1);
+    auto dialog = showDialog(1);
+    TFMeter_Bus &d = *dialog;
+    d.selectItem(d.nodeItem(0));
+    d.TW->collapseItem(d.nodeItem(0));
+    d.ExPageControl1->setActivePage(d.ExTabSheet2);
+
+    typeVariable(d, "Energy", "100");
+    d.btn_Add_Var->Click();
+    ASSERT_TRUE(messages.texts().isEmpty()) << messages.texts().join('\n').toStdString();
+    QCoreApplication::processEvents(); // the tree lays its rows out when asked to paint
+    QTreeWidgetItem *energy = d.variableItem(0, 40);
+    ASSERT_NE(energy, nullptr);
+    EXPECT_TRUE(d.nodeItem(0)->isExpanded());
+    EXPECT_TRUE(d.TW->viewport()->rect().contains(d.TW->visualItemRect(energy)));
+
+    typeVariable(d, "Volume", "102");
+    d.btn_Add_Var->Click();
+    EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join('\n').toStdString();
+    EXPECT_EQ(d.TW->currentItem(), d.nodeItem(0));
+    EXPECT_EQ(d.ExPageControl1->ActivePage(), d.ExTabSheet2);
+    EXPECT_EQ(d.btn_Add_Var->Caption(), "ADD VARIABLE");
+    EXPECT_EQ(treeTexts(d).mid(42), (QStringList{"  VAR - Energy", "  VAR - Volume"}));
+
+    d.LbButton2Click(d.Btn_OK);
+    const NetworkReadResult saved = readNetworkFile(networkFile(), 1);
+    ASSERT_TRUE(saved.ok());
+    ASSERT_EQ(saved.nodes.size(), 1u);
+    ASSERT_EQ(saved.nodes[0].Var_List.size(), 42u);
+    EXPECT_EQ(saved.nodes[0].Var_List[40].Description, "Energy");
+    EXPECT_EQ(saved.nodes[0].Var_List[40].Modbus_Register, 100);
+    EXPECT_EQ(saved.nodes[0].Var_List[41].Description, "Volume");
+    EXPECT_EQ(saved.nodes[0].Var_List[41].Modbus_Register, 102);
+}
+
+TEST_F(MBusNetworkDialogTest, TheTreeShowsWholeTextsAndScrollsSideways)
+{
+    // Two wireless meters whose texts differ only at their ends.
+    const QString common = QStringLiteral("Building 7, staircase B, third floor, flat 12, heat meter of the ");
+    TNodo kitchen = nettest::wiredNode(common + "kitchen", 1);
+    TNodo bath = nettest::wiredNode(common + "bathroom", 2);
+    writeNetwork({kitchen, bath}, 1);
+    auto dialog = showDialog(1);
+    TFMeter_Bus &d = *dialog;
+    QTreeWidgetItem *item = d.nodeItem(1);
+    ASSERT_NE(item, nullptr);
+    QCoreApplication::processEvents(); // the tree sizes its column and scroll bars when asked to paint
+    const int textWidth = d.TW->fontMetrics().horizontalAdvance(item->text(0));
+    ASSERT_GT(textWidth, d.TW->viewport()->width());
+    // The column holds the whole text, so no "..." is drawn.
+    EXPECT_GE(d.TW->visualItemRect(item).width(), textWidth);
+    EXPECT_EQ(d.TW->textElideMode(), Qt::ElideNone);
+    QScrollBar *sideways = d.TW->horizontalScrollBar();
+    EXPECT_GT(sideways->maximum(), 0);
+    EXPECT_EQ(d.TW->horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
 }
 
 TEST_F(MBusNetworkDialogTest, TheVariablePageFollowsItsFields)

@@ -10,6 +10,7 @@
 #include "support/GuiFixture.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QTreeWidget>
@@ -219,6 +220,27 @@ TEST_F(NetworkPasteFlowTest, ImportReplacesTheNetworkAndShowsIt)
     EXPECT_EQ(treeTexts(0), (QStringList{"ID 9 - Gas", "VAR - Volume"}));
     EXPECT_FALSE(dialog->Is_Change);
     EXPECT_TRUE(dialog->PasteNode1->isEnabled());
+}
+
+TEST_F(NetworkPasteFlowTest, ImportsFileDialogOpensInTheConfigurationsFolder)
+{
+    // The program's working folder is somewhere else entirely.
+    const QString startedIn = QDir::currentPath();
+    const auto openedIn = [this] {
+        QString folder;
+        testsupport::ModalScript files([&folder](QDialog &d) {
+            folder = dynamic_cast<QFileDialog &>(d).directory().absolutePath();
+            return int(QDialog::Rejected);
+        });
+        dialog->Btn_ImportNetClick(dialog->Btn_ImportNet);
+        return folder;
+    };
+    ASSERT_TRUE(QDir::setCurrent(appDir));
+    EXPECT_EQ(openedIn(), QDir(path(QStringLiteral("PROJECTS/Plant"))).absolutePath());
+    // A configuration whose folder has gone: PROJECTS.
+    ASSERT_TRUE(QDir(path(QStringLiteral("PROJECTS/Plant"))).removeRecursively());
+    EXPECT_EQ(openedIn(), QDir(path(QStringLiteral("PROJECTS"))).absolutePath());
+    QDir::setCurrent(startedIn);
 }
 
 TEST_F(NetworkPasteFlowTest, ImportAsksOnlyWhenThereIsANetworkToOverwrite)

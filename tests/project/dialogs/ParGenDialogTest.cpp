@@ -6,7 +6,9 @@
 #include "app/windows/MainWindow.h"
 #include "controls/dropdown/LbButton.h"
 #include "platform/ModalResult.h"
+#include "platform/ui/GroupBox.h"
 #include "platform/ui/Label.h"
+#include "platform/ui/QtColor.h"
 #include "project/ParGenFile.h"
 #include "project/dialogs/ParGenDialog.h"
 
@@ -15,6 +17,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <set>
@@ -180,7 +183,10 @@ TEST_F(ParGenDialogTest, CancelAfterAChangeAsksAndNoKeepsTheDialogOpen)
     };
     const std::vector<std::function<void(TFParGen &)>> closings = {
         [](TFParGen &d) { d.Btn_Cancel->Click(); },
-        [](TFParGen &d) { d.close(); },
+        [](TFParGen &d) {
+            QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            QCoreApplication::sendEvent(&d, &escape);
+        },
     };
     for (const auto &edit : edits) {
         for (const auto &closing : closings) {
@@ -204,6 +210,69 @@ TEST_F(ParGenDialogTest, CancelAfterAChangeAsksAndNoKeepsTheDialogOpen)
         }
     }
     EXPECT_EQ(testsupport::readFile(file), before);
+}
+
+TEST_F(ParGenDialogTest, TheTitleBarsCloseButtonClosesAsCancelWithoutAQuestionAfterAnEdit)
+{
+    writeValues(ParGenValues(1));
+    const QByteArray before = testsupport::readFile(file);
+    TFParGen dialog(1);
+    const int result = show(dialog, [](TFParGen &d) {
+        d.E_MBus_Delay->setText(QStringLiteral("5"));
+        ASSERT_TRUE(d.Is_Change);
+        d.close();
+    });
+    EXPECT_EQ(result, platform::mrCancel);
+    EXPECT_TRUE(messages.messages().empty()) << messages.texts().join('|').toStdString();
+    EXPECT_EQ(testsupport::readFile(file), before);
+    // The next showing reads the file again: the edit is gone.
+    show(dialog, [](TFParGen &d) {
+        EXPECT_NE(d.E_MBus_Delay->text(), QStringLiteral("5"));
+        d.Btn_Cancel->Click();
+    });
+}
+
+TEST_F(ParGenDialogTest, TheGroupButtonsShowTheirSignInsideTheFrameOnTheTitleLine)
+{
+    TFParGen dialog(1);
+    show(dialog, [](TFParGen &d) {
+        auto *box = static_cast<platform::TGroupBox *>(d.GB_MBus);
+        auto *collapse = box->findChild<controls::TLbButton *>(QStringLiteral("GB_MBus_Collapse"));
+        auto *expand = box->findChild<controls::TLbButton *>(QStringLiteral("GB_MBus_Expand"));
+        ASSERT_TRUE(collapse && expand);
+        d.Btn_OK->setFocus(); // no focus mark over the small buttons
+        const auto dark = [](const QImage &image, int x, int y) { return qGray(image.pixel(x, y)) < 96; };
+        const QColor frame = platform::toQColor(platform::clBtnShadow);
+
+        for (const bool plus : {false, true}) {
+            SCOPED_TRACE(plus ? "collapsed: plus" : "expanded: minus");
+            controls::TLbButton *shown = plus ? expand : collapse;
+            ASSERT_TRUE(shown->isVisible());
+            ASSERT_FALSE((plus ? collapse : expand)->isVisible());
+            EXPECT_EQ(shown->geometry(), QRect(280, 10, 11, 11));
+            const QImage image = box->grab().toImage();
+            // The sign: a 5-pixel bar through the button's middle, and for
+            // plus a 5-pixel upright; nothing else inside the button's frame.
+            const QPoint middle(285, 15);
+            for (int i = -2; i <= 2; ++i) {
+                EXPECT_TRUE(dark(image, middle.x() + i, middle.y())) << i;
+                EXPECT_EQ(dark(image, middle.x(), middle.y() + i), plus || i == 0) << i;
+            }
+            for (const QPoint corner : {QPoint(282, 12), QPoint(288, 12), QPoint(282, 18), QPoint(288, 18)})
+                EXPECT_FALSE(dark(image, corner.x(), corner.y())) << corner.x() << "," << corner.y();
+            // The frame's top line runs above the button, through the title;
+            // beside the button there is no frame line, and the frame's
+            // bottom lies below it, even when the group is collapsed.
+            const int top = box->frameTop();
+            EXPECT_LT(top, 10);
+            EXPECT_EQ(image.pixelColor(285, top), frame);
+            EXPECT_NE(image.pixelColor(278, 15), frame);
+            EXPECT_GT(box->height() - 2, 21);
+            EXPECT_EQ(image.pixelColor(285, box->height() - 2), frame);
+            shown->Click();
+        }
+        EXPECT_TRUE(collapse->isVisible());
+    });
 }
 
 TEST_F(ParGenDialogTest, AFailedCheckShowsItsTextFocusesTheFieldAndKeepsTheDialogOpen)
