@@ -1,7 +1,5 @@
 #include "controls/dropdown/core/PopupRules.h"
 
-#include <QStringList>
-
 namespace controls {
 
 QSize computeDropDownSize(const TDropDownSizeInput &input)
@@ -10,7 +8,7 @@ QSize computeDropDownSize(const TDropDownSizeInput &input)
     if (input.dropDownWidth > 0)
         width = input.dropDownWidth;
     else if (input.control)
-        width = input.control->width();
+        width = input.control->width() + 2 * input.borderWidth;
     int height = input.dropDownHeight;
     if (height <= 0) {
         height = 2 * input.borderWidth + input.header.value_or(0) + input.footer.value_or(0);
@@ -24,14 +22,6 @@ bool reopenBlocked(std::uint32_t now, std::optional<std::uint32_t> deactivated)
 {
     // Unsigned difference: a tick count that wrapped still measures right.
     return deactivated && std::uint32_t(now - *deactivated) <= ReopenGuardMs;
-}
-
-QString versionText(std::uint32_t packed)
-{
-    QStringList parts;
-    for (int shift = 24; shift >= 0; shift -= 8)
-        parts << QString::number((packed >> shift) & 0xFFu);
-    return parts.join(u'.');
 }
 
 } // namespace controls

@@ -1,9 +1,8 @@
 #pragma once
 // The small rules of the popup's life cycle that need no window: its size
-// before it opens, the guard against reopening it with the click that
-// closed it, and the version text.
+// before it opens and the guard against reopening it with the click that
+// closed it.
 #include <QSize>
-#include <QString>
 
 #include <cstdint>
 #include <optional>
@@ -26,8 +25,9 @@ struct TDropDownSizeInput {
 };
 
 // The popup's size before a descendant adjusts its height: the settings
-// where they are above 0, else the control's width (or the edit's) and the
-// borders, header, footer and control stacked.
+// where they are above 0, else the control and the borders round it (or
+// the edit's width), with the header and the footer stacked. The control
+// keeps its width from one opening to the next.
 QSize computeDropDownSize(const TDropDownSizeInput &input);
 
 // A click within this many milliseconds of the popup's last deactivation
@@ -37,9 +37,5 @@ constexpr std::uint32_t ReopenGuardMs = 250;
 // True when a click at now (a millisecond tick that may wrap) comes too
 // soon after the deactivation at deactivated; never before a first one.
 bool reopenBlocked(std::uint32_t now, std::optional<std::uint32_t> deactivated);
-
-// The four bytes of a packed version, most significant first, in decimal,
-// joined with ".": 0x01000200 is "1.0.2.0".
-QString versionText(std::uint32_t packed);
 
 } // namespace controls
