@@ -122,8 +122,8 @@ void TExCustomDropDown::OpenDropDown()
     // Placed with the size it shows at, so that all of it is on the screen.
     placeForm(size.expandedTo(MinDropDownSize));
     m_droppedDown = true;
+    // A popup window shows above all others.
     m_form->show();
-    m_form->raise();
     if (!alive)
         return;
     FocusDropDownControl();
