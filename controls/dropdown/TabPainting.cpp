@@ -1,6 +1,6 @@
 #include "controls/dropdown/TabPainting.h"
 
-#include "controls/dropdown/DrawHelpers.h"
+#include "controls/dropdown/paint/DrawHelpers.h"
 #include "controls/dropdown/PageControl.h"
 #include "platform/draw/ImageList.h"
 #include "platform/ui/QtColor.h"

@@ -19,6 +19,7 @@ QPoint labelTopLeft(TLabelPosition position, const QRect &control, QSize label, 
     const int above = t - label.height() - margin;
     const int below = t + h + margin;
     const int rightOf = l + w + margin;
+    const int rightAligned = l + w - label.width();
     using P = TLabelPosition;
     switch (position) {
     case P::lpLeftTop: return {leftOf, t};
@@ -34,6 +35,8 @@ QPoint labelTopLeft(TLabelPosition position, const QRect &control, QSize label, 
     case P::lpRightTop: return {rightOf, t};
     case P::lpRightCenter: return {rightOf, centredTop};
     case P::lpRighBottom: return {rightOf, bottomAligned};
+    case P::lpTopRight: return {rightAligned, above};
+    case P::lpBottomRight: return {rightAligned, below};
     }
     return {l, t};
 }

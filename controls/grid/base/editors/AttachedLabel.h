@@ -1,6 +1,7 @@
 #pragma once
-// The caption label a combo box or a date picker carries: it stands on the
-// control's parent at one of thirteen places beside the control, and
+// The caption label a combo box, a date picker or a drop-down carries: it
+// stands on the control's parent at one of fifteen places beside the
+// control (the combo box and the pickers offer the first thirteen), and
 // follows the control's moves, parent, visibility and enabled state. The
 // control owns it, but the parent may free it first (it is the parent's
 // child): the label is then never touched again.
@@ -28,6 +29,8 @@ enum class TLabelPosition {
     lpRightTop,
     lpRightCenter,
     lpRighBottom,
+    lpTopRight,
+    lpBottomRight,
 };
 
 // The label's top-left corner for a control at control, a label of the

@@ -1,0 +1,169 @@
+// From the key press that opens a drop-down to the first painted frame of
+// its popup (and closed again), with a list of 20 meters, beside
+// QComboBox::showPopup with the same 20 items. The ratio of the two is
+// printed at the end.
+#include "support/BenchMain.h"
+
+#include "controls/dropdown/DropDownEdit.h"
+#include "controls/dropdown/DropDownForm.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <benchmark/benchmark.h>
+
+#include <iostream>
+#include <map>
+
+namespace {
+
+using controls::TExCustomDropDown;
+
+QStringList meters()
+{
+    QStringList items;
+    for (int i = 1; i <= 20; ++i)
+        items << QStringLiteral("Meter %1").arg(i);
+    return items;
+}
+
+class TListDropDown : public TExCustomDropDown {
+public:
+    TListDropDown(TConstructKey key, QWidget *parent) : TExCustomDropDown(key, parent) {}
+    QListWidget *list = nullptr;
+
+protected:
+    void EnsureDropDownForm() override
+    {
+        TExCustomDropDown::EnsureDropDownForm();
+        if (list)
+            return;
+        list = new QListWidget(DropDownForm());
+        list->addItems(meters());
+        list->resize(198, 160);
+        SetDropDownControl(list);
+        SetFocusControl(list);
+    }
+};
+
+// Counts the paints a widget gets.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+// Runs the event loop until the widget painted, a bounded number of rounds.
+void untilPainted(const PaintCounter &counter, int before)
+{
+    for (int round = 0; round < 50 && counter.paints == before; ++round)
+        QCoreApplication::processEvents();
+}
+
+QWidget &window()
+{
+    static QWidget *w = [] {
+        auto *window = new QWidget;
+        window->resize(400, 300);
+        window->show();
+        QApplication::processEvents();
+        return window;
+    }();
+    return *w;
+}
+
+void pressF4(QWidget &to)
+{
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_F4, Qt::NoModifier);
+    QApplication::sendEvent(&to, &down);
+    QKeyEvent up(QEvent::KeyRelease, Qt::Key_F4, Qt::NoModifier);
+    QApplication::sendEvent(&to, &up);
+}
+
+void DropDown_KeyToFirstPopupFrame(benchmark::State &state)
+{
+    auto *dropDown = TExCustomDropDown::create<TListDropDown>(&window());
+    dropDown->move(20, 20);
+    dropDown->show();
+    PaintCounter counter;
+    dropDown->list->viewport()->installEventFilter(&counter);
+    QWidget &popup = *dropDown->DropDownForm();
+    for (auto _ : state) {
+        const int before = counter.paints;
+        pressF4(*dropDown);
+        untilPainted(counter, before);
+        pressF4(popup);
+    }
+    delete dropDown;
+}
+
+void QComboBox_ShowPopupToFirstFrame(benchmark::State &state)
+{
+    auto *combo = new QComboBox(&window());
+    combo->addItems(meters());
+    combo->setGeometry(20, 20, 200, 21);
+    combo->show();
+    // The popup is built on its first showing.
+    combo->showPopup();
+    combo->hidePopup();
+    PaintCounter counter;
+    combo->view()->viewport()->installEventFilter(&counter);
+    for (auto _ : state) {
+        const int before = counter.paints;
+        combo->showPopup();
+        untilPainted(counter, before);
+        combo->hidePopup();
+    }
+    delete combo;
+}
+
+BENCHMARK(DropDown_KeyToFirstPopupFrame)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
+BENCHMARK(QComboBox_ShowPopupToFirstFrame)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
+
+// Prints the ratio of our time to Qt's once both ran.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run> &runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run &run : runs)
+            m_times[run.benchmark_name()] = run.GetAdjustedRealTime();
+    }
+    void Finalize() override
+    {
+        ConsoleReporter::Finalize();
+        const auto ours = m_times.find("DropDown_KeyToFirstPopupFrame/min_time:1.000");
+        const auto qt = m_times.find("QComboBox_ShowPopupToFirstFrame/min_time:1.000");
+        if (ours != m_times.end() && qt != m_times.end() && qt->second > 0)
+            std::cout << "drop-down / QComboBox: " << ours->second / qt->second << "\n";
+    }
+
+private:
+    std::map<std::string, double> m_times;
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setEffectEnabled(Qt::UI_AnimateCombo, false);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    delete &window();
+    return 0;
+}
