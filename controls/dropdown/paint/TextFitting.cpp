@@ -1,6 +1,6 @@
 #include "controls/dropdown/paint/TextFitting.h"
 
-#include "controls/grid/base/html/HtmlRender.h"
+#include "controls/grid/base/html/DrawHtmlText.h"
 
 namespace controls {
 
