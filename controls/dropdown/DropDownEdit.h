@@ -51,6 +51,10 @@ public:
         return dropDown;
     }
 
+    // Copies the settings of another drop-down (nothing from anything
+    // else); its text, label and border colours stay its own.
+    virtual void Assign(const QObject *source);
+
     // ---- look ----
     platform::TColor BorderColor() const { return m_borderColor; }
     void setBorderColor(platform::TColor color);

@@ -358,3 +358,125 @@ TEST(DropDownEdit, EnterOnAClosedDropDownIsTheDialogsDefaultButtons)
 }
 
 } // namespace
+
+namespace {
+
+TEST(DropDownEdit, AssignCopiesTheSettingsButNotTextLabelOrBorder)
+{
+    DropDownWindow w;
+    std::unique_ptr<TProbeDropDown> source(TExCustomDropDown::create<TProbeDropDown>(nullptr));
+    platform::TImageList images(16, 16);
+    source->setDropDownColor(platform::clYellow);
+    source->setDropDownColorTo(platform::clAqua);
+    source->setDropDownGradient(gdVertical);
+    source->setDropDownBorderColor(platform::clGreen);
+    source->setDropDownBorderWidth(2);
+    source->setDropDownWidth(300);
+    source->setDropDownHeight(90);
+    source->setDropPosition(dpUp);
+    source->setDropDownButtonWidth(21);
+    source->setDropDownButtonHint(QStringLiteral("Choose"));
+    source->setEditorEnabled(false);
+    source->setCanUndo(false);
+    source->setReturnIsTab(true);
+    source->setImages(&images);
+    source->setSelectionColor(platform::clLime);
+    source->setText(QStringLiteral("source text"));
+    source->setBorderColor(platform::clRed);
+    w.dropDown->setText(QStringLiteral("mine"));
+
+    w.dropDown->Assign(source.get());
+    TProbeDropDown &d = *w.dropDown;
+    EXPECT_EQ(d.DropDownColor(), platform::clYellow);
+    EXPECT_EQ(d.DropDownColorTo(), platform::clAqua);
+    EXPECT_EQ(d.DropDownGradient(), gdVertical);
+    EXPECT_EQ(d.DropDownBorderColor(), platform::clGreen);
+    EXPECT_EQ(d.DropDownBorderWidth(), 2);
+    EXPECT_EQ(d.DropDownWidth(), 300);
+    EXPECT_EQ(d.DropDownHeight(), 90);
+    EXPECT_EQ(d.DropPosition(), dpUp);
+    EXPECT_EQ(d.DropDownButtonWidth(), 21);
+    EXPECT_EQ(d.DropDownButton()->width(), 21);
+    EXPECT_EQ(d.DropDownButtonHint(), QStringLiteral("Choose"));
+    EXPECT_FALSE(d.EditorEnabled());
+    EXPECT_FALSE(d.CanUndo());
+    EXPECT_TRUE(d.ReturnIsTab());
+    EXPECT_EQ(d.Images(), &images);
+    EXPECT_EQ(d.SelectionColor(), platform::clLime);
+    EXPECT_EQ(d.Text(), QStringLiteral("mine"));
+    EXPECT_EQ(d.BorderColor(), platform::clNone);
+    // Anything else is no drop-down: nothing happens.
+    d.Assign(w.other);
+    EXPECT_EQ(d.DropDownWidth(), 300);
+}
+
+TEST(DropDownEdit, ImagesAreForgottenWhenTheListGoes)
+{
+    DropDownWindow w;
+    auto images = std::make_unique<platform::TImageList>(16, 16);
+    w.dropDown->setImages(images.get());
+    images.reset();
+    EXPECT_EQ(w.dropDown->Images(), nullptr);
+}
+
+TEST(DropDownEdit, AFontTooLargeMakesTheEditTaller)
+{
+    DropDownWindow w;
+    w.dropDown->setFont(platform::makeFont(QStringLiteral("Tahoma"), 20));
+    const int font = QFontMetrics(w.dropDown->font()).height();
+    EXPECT_GT(w.dropDown->height(), 21);
+    EXPECT_EQ(w.dropDown->height(),
+              font + std::min(font, QFontMetrics(QApplication::font()).height()) / 4);
+    // The button follows the new height.
+    EXPECT_EQ(w.dropDown->DropDownButton()->height(), w.dropDown->height() - 4);
+}
+
+TEST(DropDownEdit, ReturnIsTabMovesTheFocusOn)
+{
+    DropDownWindow w;
+    w.dropDown->setReturnIsTab(true);
+    w.dropDown->setFocus();
+    settle();
+    key(*w.dropDown, Qt::Key_Return);
+    settle();
+    EXPECT_TRUE(w.other->hasFocus());
+}
+
+TEST(DropDownEdit, APressInsideTheSelectionKeepsItUntilTheRelease)
+{
+    DropDownWindow w;
+    TExCustomDropDown &d = *w.dropDown;
+    d.setText(QStringLiteral("Energy total"));
+    d.setFocus();
+    d.selectAll();
+    editortest::press(d, {20, 10});
+    EXPECT_EQ(d.selectedText(), QStringLiteral("Energy total"));
+    editortest::release(d, {20, 10});
+    EXPECT_FALSE(d.hasSelectedText());
+}
+
+TEST(DropDownForm, PaintsItsBackgroundAndBorder)
+{
+    DropDownWindow w;
+    w.dropDown->list->hide();
+    w.dropDown->setDropDownWidth(100);
+    w.dropDown->setDropDownHeight(60);
+    w.dropDown->setDropDownBorderColor(platform::clRed);
+    w.dropDown->ShowDropDown();
+    QImage image = shot(w.popup());
+    EXPECT_EQ(pixel(image, 0, 0), platform::clRed);
+    EXPECT_EQ(pixel(image, 99, 59), platform::clRed);
+    EXPECT_EQ(pixel(image, 50, 30), platform::clWhite);
+    w.popupKey(Qt::Key_Return);
+
+    w.dropDown->setDropDownColor(platform::clBlack);
+    w.dropDown->setDropDownColorTo(platform::clWhite);
+    w.dropDown->setDropDownBorderWidth(0);
+    w.dropDown->ShowDropDown();
+    image = shot(w.popup());
+    EXPECT_EQ(pixel(image, 0, 30), platform::clBlack);
+    EXPECT_LT(platform::GetRValue(pixel(image, 30, 30)), platform::GetRValue(pixel(image, 90, 30)));
+    EXPECT_EQ(pixel(image, 50, 5), pixel(image, 50, 55));
+}
+
+} // namespace
