@@ -158,7 +158,7 @@ public:
                                   int steps, const platform::TRect &r, TGradientDirection direction);
 
     // ---- the popup's life cycle ----
-    TDropDownForm *DropDownForm() const { return m_form; }
+    TDropDownForm *DropDownForm() const;
     QWidget *DropDownControl() const { return m_control; }
     bool DroppedDown() const { return m_droppedDown; }
     void ShowDropDown() { OpenDropDown(); }
@@ -297,7 +297,8 @@ private:
     platform::TColor m_selectionColorTo = platform::clNone;
 
     // popup
-    TDropDownForm *m_form = nullptr;
+    // Freed elsewhere, it is forgotten.
+    QPointer<TDropDownForm> m_form;
     QPointer<QWidget> m_control;
     QPointer<QWidget> m_focusControl;
     bool m_droppedDown = false;

@@ -17,6 +17,11 @@
 
 namespace controls {
 
+TDropDownForm *TExCustomDropDown::DropDownForm() const
+{
+    return m_form;
+}
+
 void TExCustomDropDown::EnsureDropDownForm()
 {
     if (m_form)

@@ -335,3 +335,21 @@ TEST(DropDownLifeCycle, ThePopupOpensBelowOrAboveOnTheWorkAreaOfTheEditsScreen)
 }
 
 } // namespace
+
+namespace {
+
+TEST(DropDownLifeCycle, APopupFreedElsewhereIsForgotten)
+{
+    DropDownWindow w;
+    w.log.clear();
+    delete w.dropDown->DropDownForm();
+    EXPECT_EQ(w.dropDown->DropDownForm(), nullptr);
+    EXPECT_EQ(w.dropDown->DropDownControl(), nullptr);
+    w.dropDown->ShowDropDown();
+    key(*w.dropDown, Qt::Key_F4);
+    w.clickArrow();
+    EXPECT_FALSE(w.dropDown->DroppedDown());
+    EXPECT_TRUE(w.log.isEmpty());
+}
+
+} // namespace
