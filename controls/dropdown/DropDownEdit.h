@@ -326,6 +326,8 @@ private:
     int m_buttonWidth = 17;
     QString m_buttonHint;
     bool m_buttonDown = false;
+    // The modifiers of the key press whose character step runs.
+    Qt::KeyboardModifiers m_keyShift;
 
     // editing
     bool m_editorEnabled = true;

@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QInputMethodEvent>
 #include <QPushButton>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 using namespace controls;
@@ -477,6 +478,42 @@ TEST(DropDownForm, PaintsItsBackgroundAndBorder)
     EXPECT_EQ(pixel(image, 0, 30), platform::clBlack);
     EXPECT_LT(platform::GetRValue(pixel(image, 30, 30)), platform::GetRValue(pixel(image, 90, 30)));
     EXPECT_EQ(pixel(image, 50, 5), pixel(image, 50, 55));
+}
+
+} // namespace
+
+namespace {
+
+void wheel(QWidget &w, int delta)
+{
+    QWheelEvent event(QPointF(5, 5), w.mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, delta), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&w, &event);
+}
+
+TEST(DropDownEdit, TheWheelOverTheEditOrThePopupStepsDownAndUp)
+{
+    DropDownWindow w;
+    wheel(*w.dropDown, -120);
+    wheel(*w.dropDown, 120);
+    EXPECT_EQ(w.log, QStringList({"WheelDown", "WheelUp"}));
+    w.dropDown->ShowDropDown();
+    w.log.clear();
+    wheel(w.popup(), 120);
+    wheel(w.popup(), -120);
+    EXPECT_EQ(w.log, QStringList({"WheelUp", "WheelDown"}));
+}
+
+TEST(DropDownEdit, CtrlEnterIsNeitherTypedNorHeard)
+{
+    DropDownWindow w;
+    int heard = 0;
+    w.dropDown->OnKeyPress = [&](QObject *, QChar &) { ++heard; };
+    key(*w.dropDown, Qt::Key_Return, QStringLiteral("\r"), Qt::ControlModifier);
+    EXPECT_EQ(heard, 0);
+    key(*w.dropDown, Qt::Key_Return, QStringLiteral("\r"));
+    EXPECT_EQ(heard, 1);
+    EXPECT_EQ(w.dropDown->Text(), QString());
 }
 
 } // namespace
