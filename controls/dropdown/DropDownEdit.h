@@ -196,6 +196,9 @@ public:
     virtual void AfterCloseDropDown();
     // The popup was deactivated by a click or a window elsewhere.
     void DropDownFormDeactivated(bool cancel);
+    // True for a key the hosted control already handed on, which the
+    // control left to its parent, the popup: it must not come twice.
+    bool takeKeyFromControl(const QKeyEvent &event);
 
     // The key-down and character steps of a key press, as the grid's
     // wrappers call them.
@@ -328,6 +331,10 @@ private:
     bool m_buttonDown = false;
     // The modifiers of the key press whose character step runs.
     Qt::KeyboardModifiers m_keyShift;
+    // The key the hosted control handed on last, until the popup sees it.
+    const QKeyEvent *m_controlKey = nullptr;
+    int m_controlKeyCode = 0;
+    int m_controlKeyType = 0;
 
     // editing
     bool m_editorEnabled = true;
