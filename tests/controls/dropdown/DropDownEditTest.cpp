@@ -517,3 +517,52 @@ TEST(DropDownEdit, CtrlEnterIsNeitherTypedNorHeard)
 }
 
 } // namespace
+
+namespace {
+
+bool wantsBeforeShortcuts(QWidget &w, int code, Qt::KeyboardModifiers mods = Qt::NoModifier)
+{
+    QKeyEvent event(QEvent::ShortcutOverride, code, mods);
+    event.ignore();
+    QApplication::sendEvent(&w, &event);
+    return event.isAccepted();
+}
+
+TEST(DropDownEdit, TakesItsKeysBeforeTheDialogsShortcuts)
+{
+    DropDownWindow w;
+    TExCustomDropDown &d = *w.dropDown;
+    EXPECT_TRUE(wantsBeforeShortcuts(d, Qt::Key_F4));
+    EXPECT_TRUE(wantsBeforeShortcuts(d, Qt::Key_Down, Qt::AltModifier));
+    EXPECT_TRUE(wantsBeforeShortcuts(d, Qt::Key_Escape));
+    EXPECT_FALSE(wantsBeforeShortcuts(d, Qt::Key_Return));
+    d.setCanUndo(false);
+    EXPECT_FALSE(wantsBeforeShortcuts(d, Qt::Key_Escape));
+    d.ShowDropDown();
+    EXPECT_TRUE(wantsBeforeShortcuts(d, Qt::Key_Escape));
+    EXPECT_TRUE(wantsBeforeShortcuts(d, Qt::Key_Return));
+}
+
+TEST(DropDownEdit, TheFlatLookSinksUnderTheMouse)
+{
+    DropDownWindow w;
+    TExCustomDropDown &d = *w.dropDown;
+    QPalette palette = w.window.palette();
+    palette.setColor(QPalette::Window, QColor(10, 160, 20));
+    w.window.setPalette(palette);
+    d.setFlat(true);
+    w.other->setFocus();
+    settle();
+    QImage image = shot(d);
+    EXPECT_EQ(pixel(image, 0, 0), platform::RGB(10, 160, 20));
+    EXPECT_EQ(pixel(image, 1, 1), platform::RGB(10, 160, 20));
+    editortest::enter(d);
+    image = shot(d);
+    // The sunken edge's shadow outside, the face inside it.
+    EXPECT_EQ(pixel(image, 0, 0), platform::ColorToRGB(platform::clBtnShadow));
+    EXPECT_EQ(pixel(image, 1, 1), platform::ColorToRGB(platform::clBtnFace));
+    // The flat button sits two pixels lower and keeps the client's right edge.
+    EXPECT_EQ(d.DropDownButton()->geometry(), QRect(200 - 16 - 3 + 2, 2 + 2, 16, 18));
+}
+
+} // namespace
