@@ -265,8 +265,9 @@ void TExCustomDropDown::raiseChange()
         m_blockChange = false;
         return;
     }
+    // Raised from inside Qt's handling of the edit as often as not.
     if (OnChange)
-        OnChange(this);
+        platform::guarded([this] { OnChange(this); });
 }
 
 void TExCustomDropDown::DrawSelection(TCanvas &, const TRect &, int, TColor)

@@ -128,6 +128,7 @@ public:
     virtual void setImages(platform::TImageList *images);
 
     // The value as Text stores it; descendants format it on the way in.
+    // (Through a QLineEdit pointer, setText is the plain one.)
     QString Text() const { return text(); }
     virtual void setText(const QString &value);
     // The text exactly as passed: no formatting, the modified flag kept.

@@ -2,6 +2,7 @@
 
 #include "../grid/base/FakeThemeLibrary.h"
 #include "controls/dropdown/DropDownButton.h"
+#include "platform/HandlerGuard.h"
 #include "platform/ui/Fonts.h"
 
 #include <QDialog>
@@ -563,6 +564,34 @@ TEST(DropDownEdit, TheFlatLookSinksUnderTheMouse)
     EXPECT_EQ(pixel(image, 1, 1), platform::ColorToRGB(platform::clBtnFace));
     // The flat button sits two pixels lower and keeps the client's right edge.
     EXPECT_EQ(d.DropDownButton()->geometry(), QRect(200 - 16 - 3 + 2, 2 + 2, 16, 18));
+}
+
+} // namespace
+
+namespace {
+
+QStringList &escaped()
+{
+    static QStringList texts;
+    return texts;
+}
+
+TEST(DropDownEdit, AnErrorInAHandlerIsReportedAndTheEditGoesOn)
+{
+    DropDownWindow w;
+    escaped().clear();
+    const auto previous = platform::setEscapedErrorReporter([](const QString &text) { escaped() << text; });
+    w.dropDown->OnChange = [](QObject *) { throw std::runtime_error("meter list unreadable"); };
+    w.dropDown->OnDropUp = [](QObject *, bool) { throw std::runtime_error("no unit"); };
+    editortest::type(*w.dropDown, QStringLiteral("1"));
+    key(*w.dropDown, Qt::Key_F4);
+    w.popupKey(Qt::Key_Escape);
+    platform::setEscapedErrorReporter(previous);
+    EXPECT_EQ(w.dropDown->Text(), QStringLiteral("1"));
+    EXPECT_FALSE(w.dropDown->DroppedDown());
+    ASSERT_EQ(escaped().size(), 2);
+    EXPECT_TRUE(escaped()[0].contains(QStringLiteral("meter list unreadable")));
+    EXPECT_TRUE(escaped()[1].contains(QStringLiteral("no unit")));
 }
 
 } // namespace
