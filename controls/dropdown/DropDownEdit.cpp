@@ -440,11 +440,15 @@ void TExCustomDropDown::PaintNonEditable(TCanvas &canvas)
 void TExCustomDropDown::paintEvent(QPaintEvent *event)
 {
     QLineEdit::paintEvent(event);
-    TCanvas canvas(this);
-    platform::guarded([&] {
-        paintBorder(canvas);
-        PaintNonEditable(canvas);
-    });
+    // Most edits draw nothing over the Qt edit: no canvas for them.
+    const bool border = !isEnabled() || m_flat || m_borderColor != clNone || m_focusBorderColor != clNone;
+    if (border || !m_editorEnabled) {
+        TCanvas canvas(this);
+        platform::guarded([&] {
+            paintBorder(canvas);
+            PaintNonEditable(canvas);
+        });
+    }
     if (m_button)
         m_button->Button()->setFocused(m_mouseInControl || hasFocus());
 }
