@@ -76,6 +76,43 @@ void TExCustomDropDown::Initialize()
     SetComponentStyle(tsOffice2007Luna);
 }
 
+void TExCustomDropDown::Assign(const QObject *source)
+{
+    const auto *from = qobject_cast<const TExCustomDropDown *>(source);
+    if (!from || from == this)
+        return;
+    m_focusDraw = from->m_focusDraw;
+    m_forceShadow = from->m_forceShadow;
+    m_dropDownEnabled = from->m_dropDownEnabled;
+    m_dropDownColor = from->m_dropDownColor;
+    m_dropDownColorTo = from->m_dropDownColorTo;
+    m_dropDownGradient = from->m_dropDownGradient;
+    setDropDownBorderColor(from->m_dropDownBorderColor);
+    setDropDownBorderWidth(from->m_dropDownBorderWidth);
+    m_dropDownShadow = from->m_dropDownShadow;
+    setDropDownWidth(from->m_dropDownWidth);
+    setDropDownHeight(from->m_dropDownHeight);
+    m_dropDownSizeable = from->m_dropDownSizeable;
+    m_returnIsTab = from->m_returnIsTab;
+    m_defaultHandling = from->m_defaultHandling;
+    m_canUndo = from->m_canUndo;
+    m_dropPosition = from->m_dropPosition;
+    setFlat(from->m_flat);
+    setDropDownButtonWidth(from->m_buttonWidth);
+    setDropDownButtonHint(from->m_buttonHint);
+    m_editorEnabled = from->m_editorEnabled;
+    if (m_button && from->m_button) {
+        m_button->Button()->setGlyph(from->m_button->Button()->Glyph());
+        m_button->Button()->setCaption(from->m_button->Button()->Caption());
+        m_button->Button()->setEtched(from->m_button->Button()->Etched());
+    }
+    setImages(from->m_images);
+    m_selectionColorStyle = from->m_selectionColorStyle;
+    m_selectionColor = from->m_selectionColor;
+    m_selectionColorTo = from->m_selectionColorTo;
+    update();
+}
+
 // ---- properties ----
 
 void TExCustomDropDown::setBorderColor(TColor color)
@@ -228,8 +265,9 @@ void TExCustomDropDown::raiseChange()
         m_blockChange = false;
         return;
     }
+    // Raised from inside Qt's handling of the edit as often as not.
     if (OnChange)
-        OnChange(this);
+        platform::guarded([this] { OnChange(this); });
 }
 
 void TExCustomDropDown::DrawSelection(TCanvas &, const TRect &, int, TColor)
@@ -347,7 +385,8 @@ void TExCustomDropDown::changeEvent(QEvent *event)
             m_button->Button()->update();
         break;
     case QEvent::FontChange:
-        UpdateEditRect();
+        // A larger font may need a taller edit.
+        LayoutEditButton();
         break;
     default:
         break;
@@ -401,11 +440,15 @@ void TExCustomDropDown::PaintNonEditable(TCanvas &canvas)
 void TExCustomDropDown::paintEvent(QPaintEvent *event)
 {
     QLineEdit::paintEvent(event);
-    TCanvas canvas(this);
-    platform::guarded([&] {
-        paintBorder(canvas);
-        PaintNonEditable(canvas);
-    });
+    // Most edits draw nothing over the Qt edit: no canvas for them.
+    const bool border = !isEnabled() || m_flat || m_borderColor != clNone || m_focusBorderColor != clNone;
+    if (border || !m_editorEnabled) {
+        TCanvas canvas(this);
+        platform::guarded([&] {
+            paintBorder(canvas);
+            PaintNonEditable(canvas);
+        });
+    }
     if (m_button)
         m_button->Button()->setFocused(m_mouseInControl || hasFocus());
 }

@@ -51,6 +51,10 @@ public:
         return dropDown;
     }
 
+    // Copies the settings of another drop-down (nothing from anything
+    // else); its text, label and border colours stay its own.
+    virtual void Assign(const QObject *source);
+
     // ---- look ----
     platform::TColor BorderColor() const { return m_borderColor; }
     void setBorderColor(platform::TColor color);
@@ -124,6 +128,7 @@ public:
     virtual void setImages(platform::TImageList *images);
 
     // The value as Text stores it; descendants format it on the way in.
+    // (Through a QLineEdit pointer, setText is the plain one.)
     QString Text() const { return text(); }
     virtual void setText(const QString &value);
     // The text exactly as passed: no formatting, the modified flag kept.
@@ -154,7 +159,7 @@ public:
                                   int steps, const platform::TRect &r, TGradientDirection direction);
 
     // ---- the popup's life cycle ----
-    TDropDownForm *DropDownForm() const { return m_form; }
+    TDropDownForm *DropDownForm() const;
     QWidget *DropDownControl() const { return m_control; }
     bool DroppedDown() const { return m_droppedDown; }
     void ShowDropDown() { OpenDropDown(); }
@@ -192,6 +197,9 @@ public:
     virtual void AfterCloseDropDown();
     // The popup was deactivated by a click or a window elsewhere.
     void DropDownFormDeactivated(bool cancel);
+    // True for a key the hosted control already handed on, which the
+    // control left to its parent, the popup: it must not come twice.
+    bool takeKeyFromControl(const QKeyEvent &event);
 
     // The key-down and character steps of a key press, as the grid's
     // wrappers call them.
@@ -293,7 +301,8 @@ private:
     platform::TColor m_selectionColorTo = platform::clNone;
 
     // popup
-    TDropDownForm *m_form = nullptr;
+    // Freed elsewhere, it is forgotten.
+    QPointer<TDropDownForm> m_form;
     QPointer<QWidget> m_control;
     QPointer<QWidget> m_focusControl;
     bool m_droppedDown = false;
@@ -321,6 +330,12 @@ private:
     int m_buttonWidth = 17;
     QString m_buttonHint;
     bool m_buttonDown = false;
+    // The modifiers of the key press whose character step runs.
+    Qt::KeyboardModifiers m_keyShift;
+    // The key the hosted control handed on last, until the popup sees it.
+    const QKeyEvent *m_controlKey = nullptr;
+    int m_controlKeyCode = 0;
+    int m_controlKeyType = 0;
 
     // editing
     bool m_editorEnabled = true;

@@ -127,14 +127,14 @@ void TDropDownForm::resizeEvent(QResizeEvent *event)
 void TDropDownForm::keyPressEvent(QKeyEvent *event)
 {
     event->accept();
-    if (m_dropDown)
+    if (m_dropDown && !m_dropDown->takeKeyFromControl(*event))
         platform::guarded([&] { m_dropDown->DropDownFormKeyDown(*event); });
 }
 
 void TDropDownForm::keyReleaseEvent(QKeyEvent *event)
 {
     event->accept();
-    if (m_dropDown)
+    if (m_dropDown && !m_dropDown->takeKeyFromControl(*event))
         platform::guarded([&] { m_dropDown->DropDownFormKeyUp(*event); });
 }
 

@@ -9,7 +9,6 @@
 #include "platform/HandlerGuard.h"
 
 #include <QContextMenuEvent>
-#include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -98,7 +97,7 @@ void TExCustomDropDown::HandleCharMessage(QChar &key)
         QChar typed = key;
         key = QChar();
         // Never typed (and never beeped): only its handler hears it.
-        if (!(QGuiApplication::keyboardModifiers() & Qt::ControlModifier) && OnKeyPress)
+        if (!(m_keyShift & Qt::ControlModifier) && OnKeyPress)
             OnKeyPress(this, typed);
         return;
     }
@@ -135,6 +134,7 @@ void TExCustomDropDown::keyPressEvent(QKeyEvent *event)
     const int key = event->key();
     const bool wasDroppedDown = m_droppedDown;
     bool accepted = true;
+    m_keyShift = event->modifiers();
     platform::guarded([&] {
         if (refusedEditCommand(*event, editable()))
             return;
@@ -178,6 +178,7 @@ void TExCustomDropDown::inputMethodEvent(QInputMethodEvent *event)
     // Text an input method commits goes through the character step too.
     QString committed;
     QPointer<TExCustomDropDown> alive(this);
+    m_keyShift = Qt::NoModifier;
     for (QChar c : event->commitString()) {
         platform::guarded([&] { HandleCharMessage(c); });
         if (!alive)

@@ -17,6 +17,11 @@
 
 namespace controls {
 
+TDropDownForm *TExCustomDropDown::DropDownForm() const
+{
+    return m_form;
+}
+
 void TExCustomDropDown::EnsureDropDownForm()
 {
     if (m_form)
@@ -228,6 +233,14 @@ void TExCustomDropDown::DropDownFormWheelUp(Qt::KeyboardModifiers, QPoint, bool 
     WheelUp();
 }
 
+bool TExCustomDropDown::takeKeyFromControl(const QKeyEvent &event)
+{
+    const bool taken =
+        &event == m_controlKey && event.key() == m_controlKeyCode && int(event.type()) == m_controlKeyType;
+    m_controlKey = nullptr;
+    return taken;
+}
+
 bool TExCustomDropDown::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched != m_control || !m_droppedDown
@@ -239,6 +252,9 @@ bool TExCustomDropDown::eventFilter(QObject *watched, QEvent *event)
     if (form)
         form->enterHandler();
     auto *key = static_cast<QKeyEvent *>(event);
+    m_controlKey = key;
+    m_controlKeyCode = key->key();
+    m_controlKeyType = key->type();
     platform::guarded([&] {
         if (event->type() == QEvent::KeyPress)
             ControlKeyDown(*key);

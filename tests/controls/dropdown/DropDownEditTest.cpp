@@ -2,11 +2,13 @@
 
 #include "../grid/base/FakeThemeLibrary.h"
 #include "controls/dropdown/DropDownButton.h"
+#include "platform/HandlerGuard.h"
 #include "platform/ui/Fonts.h"
 
 #include <QDialog>
 #include <QInputMethodEvent>
 #include <QPushButton>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 using namespace controls;
@@ -355,6 +357,241 @@ TEST(DropDownEdit, EnterOnAClosedDropDownIsTheDialogsDefaultButtons)
     EXPECT_TRUE(d.dialog.isVisible());
     key(*d.dropDown, Qt::Key_Return);
     EXPECT_FALSE(d.dialog.isVisible());
+}
+
+} // namespace
+
+namespace {
+
+TEST(DropDownEdit, AssignCopiesTheSettingsButNotTextLabelOrBorder)
+{
+    DropDownWindow w;
+    std::unique_ptr<TProbeDropDown> source(TExCustomDropDown::create<TProbeDropDown>(nullptr));
+    platform::TImageList images(16, 16);
+    source->setDropDownColor(platform::clYellow);
+    source->setDropDownColorTo(platform::clAqua);
+    source->setDropDownGradient(gdVertical);
+    source->setDropDownBorderColor(platform::clGreen);
+    source->setDropDownBorderWidth(2);
+    source->setDropDownWidth(300);
+    source->setDropDownHeight(90);
+    source->setDropPosition(dpUp);
+    source->setDropDownButtonWidth(21);
+    source->setDropDownButtonHint(QStringLiteral("Choose"));
+    source->setEditorEnabled(false);
+    source->setCanUndo(false);
+    source->setReturnIsTab(true);
+    source->setImages(&images);
+    source->setSelectionColor(platform::clLime);
+    source->setText(QStringLiteral("source text"));
+    source->setBorderColor(platform::clRed);
+    w.dropDown->setText(QStringLiteral("mine"));
+
+    w.dropDown->Assign(source.get());
+    TProbeDropDown &d = *w.dropDown;
+    EXPECT_EQ(d.DropDownColor(), platform::clYellow);
+    EXPECT_EQ(d.DropDownColorTo(), platform::clAqua);
+    EXPECT_EQ(d.DropDownGradient(), gdVertical);
+    EXPECT_EQ(d.DropDownBorderColor(), platform::clGreen);
+    EXPECT_EQ(d.DropDownBorderWidth(), 2);
+    EXPECT_EQ(d.DropDownWidth(), 300);
+    EXPECT_EQ(d.DropDownHeight(), 90);
+    EXPECT_EQ(d.DropPosition(), dpUp);
+    EXPECT_EQ(d.DropDownButtonWidth(), 21);
+    EXPECT_EQ(d.DropDownButton()->width(), 21);
+    EXPECT_EQ(d.DropDownButtonHint(), QStringLiteral("Choose"));
+    EXPECT_FALSE(d.EditorEnabled());
+    EXPECT_FALSE(d.CanUndo());
+    EXPECT_TRUE(d.ReturnIsTab());
+    EXPECT_EQ(d.Images(), &images);
+    EXPECT_EQ(d.SelectionColor(), platform::clLime);
+    EXPECT_EQ(d.Text(), QStringLiteral("mine"));
+    EXPECT_EQ(d.BorderColor(), platform::clNone);
+    // Anything else is no drop-down: nothing happens.
+    d.Assign(w.other);
+    EXPECT_EQ(d.DropDownWidth(), 300);
+}
+
+TEST(DropDownEdit, ImagesAreForgottenWhenTheListGoes)
+{
+    DropDownWindow w;
+    auto images = std::make_unique<platform::TImageList>(16, 16);
+    w.dropDown->setImages(images.get());
+    images.reset();
+    EXPECT_EQ(w.dropDown->Images(), nullptr);
+}
+
+TEST(DropDownEdit, AFontTooLargeMakesTheEditTaller)
+{
+    DropDownWindow w;
+    w.dropDown->setFont(platform::makeFont(QStringLiteral("Tahoma"), 20));
+    const int font = QFontMetrics(w.dropDown->font()).height();
+    EXPECT_GT(w.dropDown->height(), 21);
+    EXPECT_EQ(w.dropDown->height(),
+              font + std::min(font, QFontMetrics(QApplication::font()).height()) / 4);
+    // The button follows the new height.
+    EXPECT_EQ(w.dropDown->DropDownButton()->height(), w.dropDown->height() - 4);
+}
+
+TEST(DropDownEdit, ReturnIsTabMovesTheFocusOn)
+{
+    DropDownWindow w;
+    w.dropDown->setReturnIsTab(true);
+    w.dropDown->setFocus();
+    settle();
+    key(*w.dropDown, Qt::Key_Return);
+    settle();
+    EXPECT_TRUE(w.other->hasFocus());
+}
+
+TEST(DropDownEdit, APressInsideTheSelectionKeepsItUntilTheRelease)
+{
+    DropDownWindow w;
+    TExCustomDropDown &d = *w.dropDown;
+    d.setText(QStringLiteral("Energy total"));
+    d.setFocus();
+    d.selectAll();
+    editortest::press(d, {20, 10});
+    EXPECT_EQ(d.selectedText(), QStringLiteral("Energy total"));
+    editortest::release(d, {20, 10});
+    EXPECT_FALSE(d.hasSelectedText());
+}
+
+TEST(DropDownForm, PaintsItsBackgroundAndBorder)
+{
+    DropDownWindow w;
+    w.dropDown->list->hide();
+    w.dropDown->setDropDownWidth(100);
+    w.dropDown->setDropDownHeight(60);
+    w.dropDown->setDropDownBorderColor(platform::clRed);
+    w.dropDown->ShowDropDown();
+    QImage image = shot(w.popup());
+    EXPECT_EQ(pixel(image, 0, 0), platform::clRed);
+    EXPECT_EQ(pixel(image, 99, 59), platform::clRed);
+    EXPECT_EQ(pixel(image, 50, 30), platform::clWhite);
+    w.popupKey(Qt::Key_Return);
+
+    w.dropDown->setDropDownColor(platform::clBlack);
+    w.dropDown->setDropDownColorTo(platform::clWhite);
+    w.dropDown->setDropDownBorderWidth(0);
+    w.dropDown->ShowDropDown();
+    image = shot(w.popup());
+    EXPECT_EQ(pixel(image, 0, 30), platform::clBlack);
+    EXPECT_LT(platform::GetRValue(pixel(image, 30, 30)), platform::GetRValue(pixel(image, 90, 30)));
+    EXPECT_EQ(pixel(image, 50, 5), pixel(image, 50, 55));
+}
+
+} // namespace
+
+namespace {
+
+void wheel(QWidget &w, int delta)
+{
+    QWheelEvent event(QPointF(5, 5), w.mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, delta), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&w, &event);
+}
+
+TEST(DropDownEdit, TheWheelOverTheEditOrThePopupStepsDownAndUp)
+{
+    DropDownWindow w;
+    wheel(*w.dropDown, -120);
+    wheel(*w.dropDown, 120);
+    EXPECT_EQ(w.log, QStringList({"WheelDown", "WheelUp"}));
+    w.dropDown->ShowDropDown();
+    w.log.clear();
+    wheel(w.popup(), 120);
+    wheel(w.popup(), -120);
+    EXPECT_EQ(w.log, QStringList({"WheelUp", "WheelDown"}));
+}
+
+TEST(DropDownEdit, CtrlEnterIsNeitherTypedNorHeard)
+{
+    DropDownWindow w;
+    int heard = 0;
+    w.dropDown->OnKeyPress = [&](QObject *, QChar &) { ++heard; };
+    key(*w.dropDown, Qt::Key_Return, QStringLiteral("\r"), Qt::ControlModifier);
+    EXPECT_EQ(heard, 0);
+    key(*w.dropDown, Qt::Key_Return, QStringLiteral("\r"));
+    EXPECT_EQ(heard, 1);
+    EXPECT_EQ(w.dropDown->Text(), QString());
+}
+
+} // namespace
+
+namespace {
+
+bool wantsBeforeShortcuts(QWidget &w, int code, Qt::KeyboardModifiers mods = Qt::NoModifier)
+{
+    QKeyEvent event(QEvent::ShortcutOverride, code, mods);
+    event.ignore();
+    QApplication::sendEvent(&w, &event);
+    return event.isAccepted();
+}
+
+TEST(DropDownEdit, TakesItsKeysBeforeTheDialogsShortcuts)
+{
+    DropDownWindow w;
+    TExCustomDropDown &d = *w.dropDown;
+    EXPECT_TRUE(wantsBeforeShortcuts(d, Qt::Key_F4));
+    EXPECT_TRUE(wantsBeforeShortcuts(d, Qt::Key_Down, Qt::AltModifier));
+    EXPECT_TRUE(wantsBeforeShortcuts(d, Qt::Key_Escape));
+    EXPECT_FALSE(wantsBeforeShortcuts(d, Qt::Key_Return));
+    d.setCanUndo(false);
+    EXPECT_FALSE(wantsBeforeShortcuts(d, Qt::Key_Escape));
+    d.ShowDropDown();
+    EXPECT_TRUE(wantsBeforeShortcuts(d, Qt::Key_Escape));
+    EXPECT_TRUE(wantsBeforeShortcuts(d, Qt::Key_Return));
+}
+
+TEST(DropDownEdit, TheFlatLookSinksUnderTheMouse)
+{
+    DropDownWindow w;
+    TExCustomDropDown &d = *w.dropDown;
+    QPalette palette = w.window.palette();
+    palette.setColor(QPalette::Window, QColor(10, 160, 20));
+    w.window.setPalette(palette);
+    d.setFlat(true);
+    w.other->setFocus();
+    settle();
+    QImage image = shot(d);
+    EXPECT_EQ(pixel(image, 0, 0), platform::RGB(10, 160, 20));
+    EXPECT_EQ(pixel(image, 1, 1), platform::RGB(10, 160, 20));
+    editortest::enter(d);
+    image = shot(d);
+    // The sunken edge's shadow outside, the face inside it.
+    EXPECT_EQ(pixel(image, 0, 0), platform::ColorToRGB(platform::clBtnShadow));
+    EXPECT_EQ(pixel(image, 1, 1), platform::ColorToRGB(platform::clBtnFace));
+    // The flat button sits two pixels lower and keeps the client's right edge.
+    EXPECT_EQ(d.DropDownButton()->geometry(), QRect(200 - 16 - 3 + 2, 2 + 2, 16, 18));
+}
+
+} // namespace
+
+namespace {
+
+QStringList &escaped()
+{
+    static QStringList texts;
+    return texts;
+}
+
+TEST(DropDownEdit, AnErrorInAHandlerIsReportedAndTheEditGoesOn)
+{
+    DropDownWindow w;
+    escaped().clear();
+    const auto previous = platform::setEscapedErrorReporter([](const QString &text) { escaped() << text; });
+    w.dropDown->OnChange = [](QObject *) { throw std::runtime_error("meter list unreadable"); };
+    w.dropDown->OnDropUp = [](QObject *, bool) { throw std::runtime_error("no unit"); };
+    editortest::type(*w.dropDown, QStringLiteral("1"));
+    key(*w.dropDown, Qt::Key_F4);
+    w.popupKey(Qt::Key_Escape);
+    platform::setEscapedErrorReporter(previous);
+    EXPECT_EQ(w.dropDown->Text(), QStringLiteral("1"));
+    EXPECT_FALSE(w.dropDown->DroppedDown());
+    ASSERT_EQ(escaped().size(), 2);
+    EXPECT_TRUE(escaped()[0].contains(QStringLiteral("meter list unreadable")));
+    EXPECT_TRUE(escaped()[1].contains(QStringLiteral("no unit")));
 }
 
 } // namespace

@@ -150,15 +150,31 @@ TEST(DropDownLifeCycle, TheKeysOpenAndCloseOncePerPress)
     }
 }
 
-TEST(DropDownLifeCycle, KeysTypedInTheHostedControlReachTheEdit)
+TEST(DropDownLifeCycle, KeysTypedInTheHostedControlReachTheEditOnce)
 {
     DropDownWindow w;
+    int keyDowns = 0;
+    w.dropDown->OnKeyDown = [&](QObject *, int &, Qt::KeyboardModifiers) { ++keyDowns; };
     w.dropDown->ShowDropDown();
     key(*w.dropDown->list, Qt::Key_A, QStringLiteral("a"));
+    key(*w.dropDown->list, Qt::Key_B, QStringLiteral("b"));
+    EXPECT_EQ(w.dropDown->Text(), QStringLiteral("ab"));
+    // Keys the list leaves to its parent, the popup, come once.
+    key(*w.dropDown->list, Qt::Key_Left);
+    key(*w.dropDown->list, Qt::Key_Delete);
     EXPECT_EQ(w.dropDown->Text(), QStringLiteral("a"));
+    EXPECT_EQ(keyDowns, 4);
+    key(*w.dropDown->list, Qt::Key_F4);
+    EXPECT_FALSE(w.dropDown->DroppedDown());
+    EXPECT_EQ(keyDowns, 5);
+    w.dropDown->ShowDropDown();
     key(*w.dropDown->list, Qt::Key_Escape);
     EXPECT_FALSE(w.dropDown->DroppedDown());
-    EXPECT_EQ(w.dropDown->Text(), QString());
+    EXPECT_EQ(w.dropDown->Text(), QStringLiteral("a"));
+    // Keys pressed in the popup itself still reach the edit.
+    w.dropDown->ShowDropDown();
+    w.popupKey(Qt::Key_C, QStringLiteral("c"));
+    EXPECT_EQ(w.dropDown->Text(), QStringLiteral("ac"));
 }
 
 TEST(DropDownLifeCycle, EnterKeepsTheTextAndEscapeBringsBackTheTextThePopupOpenedOn)
@@ -332,6 +348,24 @@ TEST(DropDownLifeCycle, ThePopupOpensBelowOrAboveOnTheWorkAreaOfTheEditsScreen)
         EXPECT_EQ(w.popup().geometry(), QRect(edit + QPoint(0, c.popupTop), QSize(152, 102))) << c.what;
         w.dropDown->HideDropDown(false);
     }
+}
+
+} // namespace
+
+namespace {
+
+TEST(DropDownLifeCycle, APopupFreedElsewhereIsForgotten)
+{
+    DropDownWindow w;
+    w.log.clear();
+    delete w.dropDown->DropDownForm();
+    EXPECT_EQ(w.dropDown->DropDownForm(), nullptr);
+    EXPECT_EQ(w.dropDown->DropDownControl(), nullptr);
+    w.dropDown->ShowDropDown();
+    key(*w.dropDown, Qt::Key_F4);
+    w.clickArrow();
+    EXPECT_FALSE(w.dropDown->DroppedDown());
+    EXPECT_TRUE(w.log.isEmpty());
 }
 
 } // namespace

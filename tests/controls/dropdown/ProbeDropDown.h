@@ -106,6 +106,8 @@ protected:
         log(QStringLiteral("FocusDropDownControl dropped %1").arg(DroppedDown()));
         TExCustomDropDown::FocusDropDownControl();
     }
+    void WheelDown() override { log(QStringLiteral("WheelDown")); }
+    void WheelUp() override { log(QStringLiteral("WheelUp")); }
     void RestoreDropDownValue() override
     {
         log(QStringLiteral("RestoreDropDownValue text %1").arg(text()));
