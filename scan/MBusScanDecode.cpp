@@ -382,9 +382,9 @@ void TMBusScanDecode::stepEnd(const EndSteps &end)
         Step_Scan = end.first + 2;
         break;
     case 2: {
-        const Answer answer = takeAnswer(anyAnswer);
-        if (answer.arrived)
-            Step_Scan = isReply(answer.span(), end.reply) ? end.first + 3 : end.first + 1;
+        // Anything but the reply is ignored until the time-out sends the command again.
+        if (takeAnswer([&end](std::span<const std::uint8_t> answer) { return isReply(answer, end.reply); }).arrived)
+            Step_Scan = end.first + 3;
         else if (Answer_Timed_Out())
             Step_Scan = end.first + 1;
         break;

@@ -222,7 +222,7 @@ private:
     std::optional<Exchange> wirelessExchange(qint32 step);
     void sendExchange(const Exchange &exchange);
     void awaitExchange(qint32 sentStep, const Exchange &exchange);
-    bool answers(const Exchange &exchange, const Answer &answer);
+    bool answers(const Exchange &exchange, std::span<const std::uint8_t> bytes);
     void afterReply(qint32 sentStep, qint32 next);
     void failWireless();
     template <class F>
