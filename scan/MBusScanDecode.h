@@ -307,6 +307,7 @@ private:
     QString m_exportFile; // SaveXMLFile as the start found it
 
     // The engine thread's own.
+    bool m_beforeEndSteps = false; // as the last step left it
     qint32 Step_Scan = 0;
     QByteArray Req_Array;
     qint32 TimeOut_Calc = 0;
