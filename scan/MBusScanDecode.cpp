@@ -3,6 +3,7 @@
 #include "scan/ScanExport.h"
 
 #include <algorithm>
+#include <atomic>
 
 namespace scan {
 
@@ -15,25 +16,31 @@ constexpr std::size_t AnswerQueueLimit = 64;
 } // namespace
 
 // A pause of the engine's clock waits on the engine's own condition, so that
-// an exit request ends it at once.
+// an exit request ends it at once, and so does an abort before the end steps.
 class TMBusScanDecode::Wake final : public ScanWake {
 public:
     explicit Wake(TMBusScanDecode &engine) : m_engine(engine) {}
 
+    // Set by the engine's thread before each pause.
+    void endOnAbort(bool ends) { m_endOnAbort = ends; }
+
     bool sleepFor(std::chrono::nanoseconds duration) override
     {
         std::unique_lock lock(m_engine.m_mutex);
-        return !m_engine.m_changed.wait_for(lock, duration, [this] { return m_engine.FExit; });
+        return !m_engine.m_changed.wait_for(lock, duration, [this] { return ended(); });
     }
 
     bool stopping() const override
     {
         std::lock_guard lock(m_engine.m_mutex);
-        return m_engine.FExit;
+        return ended();
     }
 
 private:
+    bool ended() const { return m_engine.FExit || (m_endOnAbort && m_engine.FAbortScan); }
+
     TMBusScanDecode &m_engine;
+    std::atomic<bool> m_endOnAbort{false};
 };
 
 TMBusScanDecode::TMBusScanDecode(ScanEngineSetup setup)
@@ -138,8 +145,11 @@ void TMBusScanDecode::Stop_Scan()
 
 void TMBusScanDecode::Abort_Scan()
 {
-    std::lock_guard lock(m_mutex);
-    FAbortScan = true;
+    {
+        std::lock_guard lock(m_mutex);
+        FAbortScan = true;
+    }
+    m_changed.notify_all(); // a pause before the end steps ends now
 }
 
 bool TMBusScanDecode::InScan() const
@@ -212,6 +222,7 @@ void TMBusScanDecode::runStep()
             finishScan(end);
         }
     }
+    m_beforeEndSteps = Step_Scan < endSteps().first;
     m_stepLock.unlock();
     const auto spent = std::chrono::steady_clock::now() - began;
     std::lock_guard lock(m_mutex);
@@ -305,8 +316,12 @@ bool TMBusScanDecode::Answer_Timed_Out() { return tickTimedOut(m_clock.tickCount
 
 bool TMBusScanDecode::pauseFor(std::chrono::milliseconds duration)
 {
-    // A pause inside a step lets key entry in.
+    // Until the end steps begin, an abort ends the pause: the next step ends
+    // the scan. Between steps, key entry may change the step meanwhile, but
+    // never to an end step.
     const bool inStep = m_stepLock.owns_lock();
+    m_wake->endOnAbort(inStep ? Step_Scan < endSteps().first : m_beforeEndSteps);
+    // A pause inside a step lets key entry in.
     if (inStep)
         m_stepLock.unlock();
     const auto began = std::chrono::steady_clock::now();
@@ -382,9 +397,9 @@ void TMBusScanDecode::stepEnd(const EndSteps &end)
         Step_Scan = end.first + 2;
         break;
     case 2: {
-        const Answer answer = takeAnswer(anyAnswer);
-        if (answer.arrived)
-            Step_Scan = isReply(answer.span(), end.reply) ? end.first + 3 : end.first + 1;
+        // Anything but the reply is ignored until the time-out sends the command again.
+        if (takeAnswer([&end](std::span<const std::uint8_t> answer) { return isReply(answer, end.reply); }).arrived)
+            Step_Scan = end.first + 3;
         else if (Answer_Timed_Out())
             Step_Scan = end.first + 1;
         break;

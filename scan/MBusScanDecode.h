@@ -222,7 +222,7 @@ private:
     std::optional<Exchange> wirelessExchange(qint32 step);
     void sendExchange(const Exchange &exchange);
     void awaitExchange(qint32 sentStep, const Exchange &exchange);
-    bool answers(const Exchange &exchange, const Answer &answer);
+    bool answers(const Exchange &exchange, std::span<const std::uint8_t> bytes);
     void afterReply(qint32 sentStep, qint32 next);
     void failWireless();
     template <class F>
@@ -307,6 +307,7 @@ private:
     QString m_exportFile; // SaveXMLFile as the start found it
 
     // The engine thread's own.
+    bool m_beforeEndSteps = false; // as the last step left it
     qint32 Step_Scan = 0;
     QByteArray Req_Array;
     qint32 TimeOut_Calc = 0;

@@ -48,7 +48,8 @@ struct TransportTarget {
 
 class ScanTransport {
 public:
-    // Runs on the transport's thread; never after close() has returned.
+    // Runs on the transport's thread; never after close() has returned. Only
+    // what comes from the converter's address and port gets here.
     using Receiver = std::function<void(std::span<const std::uint8_t> answer)>;
 
     virtual ~ScanTransport() = default;

@@ -46,10 +46,12 @@ public:
         // converter's datagrams between two receivers.
         options.local.port = target.localPort;
         options.maxDatagram = ReceiveBufferSize;
-        const platform::SocketResult opened =
-            m_socket.open(options, [receiver = std::move(receiver)](std::span<const std::uint8_t> datagram,
-                                                                    const platform::Ipv4Endpoint &) {
-                receiver(datagram);
+        const platform::SocketResult opened = m_socket.open(
+            options, [this, receiver = std::move(receiver)](std::span<const std::uint8_t> datagram,
+                                                            const platform::Ipv4Endpoint &from) {
+                // Whatever else reaches the port is no answer of the converter.
+                if (from == m_converter)
+                    receiver(datagram);
             });
         if (!opened.ok()) {
             const ScanRefusal refusal = target.localPort != 0 ? bindRefusal(opened.code) : ScanRefusal::TransportFailed;
@@ -64,7 +66,7 @@ public:
 
 private:
     platform::UdpSocket m_socket;
-    platform::Ipv4Endpoint m_converter;
+    platform::Ipv4Endpoint m_converter; // written before the socket's listener starts
 };
 
 } // namespace

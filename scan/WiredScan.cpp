@@ -62,11 +62,12 @@ void TMBusScanDecode::enterAnalyzerMode()
 void TMBusScanDecode::awaitAnalyzerMode()
 {
     // A right reply counts even when it is seen in the step that also finds
-    // the time-out passed: it came within the wait.
-    const Answer answer = takeAnswer(anyAnswer);
-    if (answer.arrived && isReply(answer.span(), analyzer::AnalyzerModeEnabled)) {
+    // the time-out passed: it came within the wait. Anything else is ignored.
+    const Answer answer = takeAnswer(
+        [](std::span<const std::uint8_t> bytes) { return isReply(bytes, analyzer::AnalyzerModeEnabled); });
+    if (answer.arrived) {
         Step_Scan = ScanType == TScanType::saPrimaryAddress ? FirstPrimaryStep : FirstSecondaryStep;
-    } else if (answer.arrived || Answer_Timed_Out()) {
+    } else if (Answer_Timed_Out()) {
         setResult(2);
         Step_Scan = WiredEnd.first;
     }
@@ -121,8 +122,7 @@ bool TMBusScanDecode::answeredOrTimedOut() { return takeAnswer(anyAnswer).arrive
 bool TMBusScanDecode::acknowledgedOrTimedOut()
 {
     // Any other answer is ignored until the time-out.
-    const Answer answer = takeAnswer(anyAnswer);
-    return (answer.arrived && isAcknowledgement(answer.span())) || Answer_Timed_Out();
+    return takeAnswer(isAcknowledgement).arrived || Answer_Timed_Out();
 }
 
 void TMBusScanDecode::nextPrimaryAddress()
@@ -153,11 +153,11 @@ void TMBusScanDecode::sendToPrimary(const QByteArray &frame, qint32 next)
 void TMBusScanDecode::readPrimaryTelegram()
 {
     ID_Dev_Found = false;
+    // The slave's telegram or the converter's word that nobody answered.
     // A telegram of another address is a late answer to an earlier request,
-    // not this slave's: the wait goes on.
+    // not this slave's; it and anything else are ignored while the wait goes on.
     const Answer answer = takeAnswer([this](std::span<const std::uint8_t> bytes) {
-        const std::optional<std::uint8_t> address = rspUdAddress(bytes);
-        return !address || *address == ID_Dev_Primary;
+        return isNoSlave(bytes) || rspUdAddress(bytes) == std::optional<std::uint8_t>(std::uint8_t(ID_Dev_Primary));
     });
     if (answer.arrived) {
         switch (readTelegram(answer)) {
@@ -302,7 +302,10 @@ void TMBusScanDecode::awaitSelection(qint32 level)
 void TMBusScanDecode::readSelectedTelegram()
 {
     ID_Dev_Found = false;
-    const Answer answer = takeAnswer(anyAnswer);
+    // The selected slave answers with its own primary address; anything but
+    // a telegram or the converter's NO_SLAVE is ignored while the wait goes on.
+    const Answer answer = takeAnswer(
+        [](std::span<const std::uint8_t> bytes) { return isNoSlave(bytes) || rspUdAddress(bytes).has_value(); });
     if (!answer.arrived) {
         if (Answer_Timed_Out()) {
             TimeOut_Calc = shortAnswerTimeout(Baudrate, Add_TimeOut);

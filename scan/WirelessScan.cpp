@@ -311,24 +311,20 @@ void TMBusScanDecode::sendExchange(const Exchange &exchange)
 void TMBusScanDecode::awaitExchange(qint32 sentStep, const Exchange &exchange)
 {
     // The answer is looked at before the time-out: one that came within the
-    // wait counts even when the step finds the time passed.
-    const Answer answer = takeAnswer(anyAnswer);
+    // wait counts even when the step finds the time passed. Anything that is
+    // not the reply is ignored while the wait goes on.
+    const Answer answer =
+        takeAnswer([this, &exchange](std::span<const std::uint8_t> bytes) { return answers(exchange, bytes); });
     if (answer.arrived) {
         if (exchange.expect == Expect::ModuleType) {
             const bool isTelit = isReply(answer.span(), analyzer::TelitModule);
-            if (!isTelit && !isReply(answer.span(), analyzer::RadioCraftsModule)) {
-                failWireless();
-                return;
-            }
             {
                 std::lock_guard lock(m_mutex);
                 RadioModule = isTelit ? TRadioModule::rmTelit : TRadioModule::rmRadioCrafts;
             }
             Step_Scan = isTelit ? TelitSetupStep : RadioCraftsSetupStep;
-        } else if (answers(exchange, answer)) {
-            afterReply(sentStep, exchange.next);
         } else {
-            failWireless();
+            afterReply(sentStep, exchange.next);
         }
     } else if (Answer_Timed_Out()) {
         if (exchange.expect == Expect::AnyOrTimeout)
@@ -338,12 +334,12 @@ void TMBusScanDecode::awaitExchange(qint32 sentStep, const Exchange &exchange)
     }
 }
 
-bool TMBusScanDecode::answers(const Exchange &exchange, const Answer &answer)
+bool TMBusScanDecode::answers(const Exchange &exchange, std::span<const std::uint8_t> bytes)
 {
-    const std::span<const std::uint8_t> bytes = answer.span();
     switch (exchange.expect) {
     case Expect::Reply:
-        return answer.bytes == exchange.reply;
+        return bytes.size() == std::size_t(exchange.reply.size())
+            && std::equal(bytes.begin(), bytes.end(), reinterpret_cast<const std::uint8_t *>(exchange.reply.constData()));
     case Expect::MemoryDump:
         return bytes.size() == radiocrafts::MemorySize + 1 && bytes.back() == radiocrafts::Prompt;
     case Expect::FirstPrompt:
@@ -351,6 +347,7 @@ bool TMBusScanDecode::answers(const Exchange &exchange, const Answer &answer)
     case Expect::AnyOrTimeout:
         return true;
     case Expect::ModuleType:
+        return isReply(bytes, analyzer::TelitModule) || isReply(bytes, analyzer::RadioCraftsModule);
     case Expect::Nothing:
         break;
     }

@@ -37,11 +37,6 @@
 namespace scan {
 namespace {
 
-using namespace std::chrono_literals;
-
-// How long closing waits for a scan to end through its end steps.
-constexpr auto CloseWaitLimit = 15s;
-
 constexpr int MethodWireless = 1;
 constexpr int ScanBySecondary = 1;
 constexpr int DefaultBaud = 2400;
@@ -350,11 +345,11 @@ void TFScanDecode::FormClose()
     if (!TR_ScanDecode)
         return; // the window is being destroyed
     // A scan is ended through its end steps, so that the converter leaves
-    // its analyzer or configuration mode; the engine alone clears InScan.
-    if (TR_ScanDecode->InScan()) {
+    // its analyzer or configuration mode; the engine runs them on its own
+    // thread whatever the run gate, and alone clears InScan. The window does
+    // not wait for them: it closes at once.
+    if (TR_ScanDecode->InScan())
         TR_ScanDecode->Abort_Scan();
-        TR_ScanDecode->waitUntilIdle(std::chrono::duration_cast<std::chrono::milliseconds>(CloseWaitLimit));
-    }
     TR_ScanDecode->Event_Run.ResetEvent();
 }
 

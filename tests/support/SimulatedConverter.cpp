@@ -280,6 +280,38 @@ std::function<bool(std::chrono::milliseconds)> UdpConverter::settleWith(scan::TM
     };
 }
 
+StrayDatagrams::StrayDatagrams(UdpConverter &converter, const QString &otherAddress, std::chrono::milliseconds interval)
+    : m_converter(converter), m_interval(interval)
+{
+    const auto ignore = [](std::span<const std::uint8_t>, const platform::Ipv4Endpoint &) {};
+    platform::UdpSocket::Options options;
+    options.local = {platform::parseIpv4(converter.address()).value_or(0x7F000001), 0};
+    m_otherPort.open(options, ignore);
+    options.local = {platform::parseIpv4(otherAddress).value_or(0x7F000001), 0};
+    m_otherAddress.open(options, ignore);
+}
+
+void StrayDatagrams::tick(quint32 now)
+{
+    if (m_last && quint32(now - *m_last) < quint32(m_interval.count()))
+        return;
+    const std::optional<platform::Ipv4Endpoint> engine = m_converter.peer();
+    if (!engine)
+        return; // nobody to disturb yet
+    m_last = now;
+    // Nothing the engine waits for: no reply text, no acknowledgement, no
+    // frame, no telegram of either module's framing.
+    static const QByteArray garbage[] = {QByteArray::fromHex("DEADBEEF"), QByteArrayLiteral("\n\rNOISE\n\r"),
+                                         QByteArray::fromHex("680505680000")};
+    const QByteArray &bytes = garbage[m_rounds % std::size(garbage)];
+    const std::span<const std::uint8_t> span(reinterpret_cast<const std::uint8_t *>(bytes.constData()),
+                                             std::size_t(bytes.size()));
+    m_converter.push(bytes);
+    m_otherPort.sendTo(span, *engine);
+    m_otherAddress.sendTo(span, *engine);
+    ++m_rounds;
+}
+
 scan::ScanStart InProcessTransport::open(const scan::TransportTarget &, Receiver receiver)
 {
     m_receiver = std::move(receiver);

@@ -141,6 +141,28 @@ private:
     platform::UdpSocket m_socket; // last: its listener stops before the rest goes
 };
 
+// Fault injection over UDP: garbage datagrams to the engine once per
+// interval of the scan's clock, from the converter's own socket (its address
+// and port), from another port of its address and from another loopback
+// address. Call tick() from the clock's pauses, before the converter settles.
+class StrayDatagrams {
+public:
+    StrayDatagrams(UdpConverter &converter, const QString &otherAddress,
+                   std::chrono::milliseconds interval = std::chrono::milliseconds(100));
+
+    void tick(quint32 now);
+    // Rounds sent, three datagrams each.
+    int rounds() const { return m_rounds; }
+
+private:
+    UdpConverter &m_converter;
+    std::chrono::milliseconds m_interval;
+    std::optional<quint32> m_last;
+    int m_rounds = 0;
+    platform::UdpSocket m_otherPort;
+    platform::UdpSocket m_otherAddress;
+};
+
 // The converter as the engine's transport, in process.
 class InProcessTransport final : public scan::ScanTransport {
 public:

@@ -170,9 +170,18 @@ TEST_F(WiredScanDialog, ClosingTheWindowEndsTheScanThroughItsEndSteps)
     click("Btn_StartScan");
     ASSERT_TRUE(hold.waitHeld());
     ASSERT_TRUE(converter.inAnalyzerMode());
-    hold.release();
+    // The engine is held in a pause: a close that waited for it would not
+    // come back before the hold's limit.
     dialog->close();
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_TRUE(dialog->engine().InScan()) << "the end steps come after the window has closed";
+    const std::size_t sentBeforeClose = converter.received().size();
+    hold.release();
+    ASSERT_TRUE(dialog->engine().waitUntilIdle(60s));
 
+    const auto log = converter.received();
+    for (std::size_t i = sentBeforeClose; i < log.size(); ++i)
+        EXPECT_EQ(log[i].bytes, QByteArray(analyzer::DisableAnalyzerMode.data())) << "only the end steps after it";
     EXPECT_FALSE(dialog->engine().InScan());
     EXPECT_FALSE(converter.inAnalyzerMode());
     EXPECT_GE(converter.commandCount(analyzer::DisableAnalyzerMode), 1);

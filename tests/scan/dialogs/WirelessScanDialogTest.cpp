@@ -266,6 +266,8 @@ TEST_F(WirelessScanDialog, ClosingTheWindowEndsTheScanAndLeavesConfigurationMode
     receive(plainTelegram());
     gate.open();
     dialog->close();
+    EXPECT_FALSE(dialog->isVisible());
+    ASSERT_TRUE(dialog->engine().waitUntilIdle(30s)) << "the end steps run on after the close";
     EXPECT_FALSE(dialog->engine().InScan());
     EXPECT_FALSE(converter.inConfigurationMode());
 }

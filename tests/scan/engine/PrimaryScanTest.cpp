@@ -285,6 +285,27 @@ TEST_F(PrimaryScan, AbortSendsNothingMoreLeavesTheModeAndMakesNoEndReport)
     }
 }
 
+TEST_F(PrimaryScan, AnAbortWhileWaitingForAnAnswerEndsTheWaitAtTheNextStep)
+{
+    // The bus keeps silent on address 3, and the abort comes meanwhile.
+    makeEngine();
+    converter().setOverride([this](const QByteArray &d) -> std::optional<std::vector<QByteArray>> {
+        if (!isReqUd2(d) || quint8(d[2]) != 3)
+            return std::nullopt;
+        engine->Abort_Scan();
+        return std::vector<QByteArray>{};
+    });
+    scanToEnd();
+    const auto log = converter().received();
+    ASSERT_GE(log.size(), 2u);
+    EXPECT_EQ(log[log.size() - 2].bytes, Build_REQ_UD2(3, 0x7B));
+    EXPECT_EQ(log.back().bytes, QByteArray(analyzer::DisableAnalyzerMode.data())) << "nothing but the end command";
+    EXPECT_LT(log.back().tick - log[log.size() - 2].tick, 1802u) << "the end came before the answer's time-out";
+    EXPECT_FALSE(converter().inAnalyzerMode());
+    const auto r = reports();
+    EXPECT_EQ(r.back(), (Report{2, 2, 0, 1})) << "no report for the address in progress, no end report";
+}
+
 TEST_F(PrimaryScan, AbortDuringTheEndStepsChangesNothing)
 {
     makeEngine();

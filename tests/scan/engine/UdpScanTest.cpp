@@ -85,6 +85,49 @@ TEST_F(UdpScan, FullSecondaryScanOnAnotherLoopbackAddress)
     EXPECT_EQ(slaveCount(), 3);
 }
 
+TEST_F(UdpScan, StrayDatagramsDoNotEndOrMisleadTheScan)
+{
+    // Garbage comes every 100 ms from the converter's address and port, from
+    // another port of it and from another address, also while a step waits.
+    for (const TScanType type : {TScanType::saPrimaryAddress, TScanType::saSecondaryAddress}) {
+        SCOPED_TRACE(type == TScanType::saPrimaryAddress ? "primary" : "secondary");
+        engine.reset();
+        udp.reset();
+        freshConverter();
+        converter().bus().addSlave(2, 0x12345678, {realFrame("frame2")});
+        converter().bus().addSlave(17, 0x00001717, {realFrame("kamstrup_382_005")});
+        converter().bus().addSlave(250, 0x25025025, {realFrame("landis+gyr_ultraheat_t230")});
+        listenOn(QStringLiteral("127.0.0.1"));
+        testsupport::StrayDatagrams strays(*udp, QStringLiteral("127.0.0.3"));
+        auto settle = udp->settleWith(*engine);
+        clock.setOnPause([this, &strays, settle](std::chrono::milliseconds duration) {
+            if (engine->InScan())
+                strays.tick(clock.tickCount());
+            return settle(duration);
+        });
+        scanToEnd(overUdp(type));
+        clock.setOnPause({});
+
+        EXPECT_EQ(engine->Result(), 1);
+        EXPECT_GE(strays.rounds(), 5);
+        std::vector<Report> found;
+        for (const Report &r : reports())
+            if (r.kind != 2 || r.found)
+                found.push_back(r);
+        const qint32 scan = type == TScanType::saPrimaryAddress ? 1 : 2;
+        const std::vector<Report> expected =
+            scan == 1 ? std::vector<Report>{{1, 0, 0, 1}, {2, 2, 1, 1}, {2, 17, 1, 1}, {2, 250, 1, 1}, {3, 0, 0, 1}}
+                      : std::vector<Report>{{1, 0, 0, 2},
+                                            {2, 0x1717, 1, 2},
+                                            {2, 0x12345678, 1, 2},
+                                            {2, 0x25025025, 1, 2},
+                                            {3, 0, 0, 2}};
+        EXPECT_EQ(found, expected);
+        EXPECT_EQ(slaveCount(), 3);
+        EXPECT_FALSE(converter().inAnalyzerMode());
+    }
+}
+
 TEST_F(UdpScan, ADatagramLongerThanTheAnswerBufferIsCut)
 {
     for (const int size : {AnswerBufferSize + 1, 8192, 65507}) {

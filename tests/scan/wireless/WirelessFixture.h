@@ -186,6 +186,8 @@ protected:
         if (udp)
             settle = udp->settleWith(*running);
         clock.setOnPause([this, running, settle](std::chrono::milliseconds duration) {
+            if (strays && running->InScan())
+                strays->tick(clock.tickCount());
             const bool settled = !settle || settle(duration);
             gate.pause(running->engineStats().wirelessReceiving);
             return settled;
@@ -281,6 +283,7 @@ protected:
     std::mutex m_reportsMutex;
     std::vector<scan::WirelessReport> m_reports;
     std::optional<testsupport::UdpConverter> udp;
+    std::optional<testsupport::StrayDatagrams> strays; // set before the start
     QString m_engineAddress;
     std::unique_ptr<scan::TMBusScanDecode> engine; // last: stops before what it uses goes
 };

@@ -178,6 +178,29 @@ TEST_F(WirelessSteps, TheEndCommandIsSentAtMostThreeTimes)
     EXPECT_TRUE(reports().empty());
 }
 
+TEST_F(WirelessSteps, AnAbortWhileWaitingForAReplyEndsTheWaitAtTheNextStep)
+{
+    // The module keeps silent on a register, and the abort comes meanwhile.
+    const QByteArray silent = "ATS402=191\r";
+    converter.setRadio(SimulatedRadio::Kind::Telit);
+    makeEngine();
+    converter.setOverride([this, silent](const QByteArray &d) -> std::optional<std::vector<QByteArray>> {
+        if (d != silent)
+            return std::nullopt;
+        engine->Abort_Scan();
+        return std::vector<QByteArray>{};
+    });
+    ASSERT_TRUE(start().started());
+    ASSERT_TRUE(engine->waitUntilIdle(30s));
+    const auto log = converter.received();
+    ASSERT_GE(log.size(), 2u);
+    EXPECT_EQ(log[log.size() - 2].bytes, silent);
+    EXPECT_EQ(log.back().bytes, text(analyzer::DisableConfigurationMode)) << "nothing but the end command";
+    EXPECT_LT(log.back().tick - log[log.size() - 2].tick, 1000u) << "the end came before the reply's time-out";
+    EXPECT_FALSE(converter.inConfigurationMode());
+    EXPECT_EQ(engine->Result(), 1);
+}
+
 TEST_F(WirelessSteps, OverASerialPortNothingIsSentUntilTheStop)
 {
     converter.setRadio(SimulatedRadio::Kind::Telit);

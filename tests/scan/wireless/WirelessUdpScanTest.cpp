@@ -68,6 +68,22 @@ protected:
         EXPECT_EQ(udp->peer()->port, udp->port());
         EXPECT_EQ(udp->peer()->address, *platform::parseIpv4(engineAddress));
     }
+
+    // Garbage comes every 100 ms from the converter's address and port, from
+    // another port of it and from another address: the module is set up all
+    // the same and its telegrams are taken in.
+    void setUpAmongStrays(TRadioModule module)
+    {
+        overUdp();
+        strays.emplace(*udp, QStringLiteral("127.0.18.3"));
+        startToReception(module);
+        EXPECT_GE(strays->rounds(), 5) << "strays came during the set-up";
+        receive(plainTelegram());
+        EXPECT_EQ(meters.lock().count(), 1);
+        stopToEnd();
+        EXPECT_EQ(engine->Result(), 1);
+        EXPECT_FALSE(converter.inConfigurationMode());
+    }
 };
 
 TEST_F(WirelessUdpScan, TelitScanTakesPlainAndEncryptedTelegrams)
@@ -94,6 +110,10 @@ TEST_F(WirelessUdpScan, AConverterOnTheSameComputerSharesThePortNumber)
     scanBothMeters(TRadioModule::rmTelit, 0x50, -82, QStringLiteral("127.0.0.1"));
     EXPECT_EQ(converter.radio()->registers().at(470), testKey(11)[0]);
 }
+
+TEST_F(WirelessUdpScan, StrayDatagramsDoNotEndATelitSetUp) { setUpAmongStrays(TRadioModule::rmTelit); }
+
+TEST_F(WirelessUdpScan, StrayDatagramsDoNotEndARadioCraftsSetUp) { setUpAmongStrays(TRadioModule::rmRadioCrafts); }
 
 TEST_F(WirelessUdpScan, APortInUseIsRefusedAtTheStart)
 {
