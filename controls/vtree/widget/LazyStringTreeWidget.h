@@ -4,16 +4,14 @@
 // the invalid region is drawn again. The core keeps the nodes; this class
 // adds the settings that concern the window, the geometry (display
 // rectangles, hit tests, offsets, ranges, scroll bars) and painting.
+#include "controls/vtree/ClipboardFormatList.h"
 #include "controls/vtree/LazyStringTree.h"
 #include "controls/vtree/TreeHeader.h"
 #include "controls/vtree/widget/EditHintState.h"
 #include "controls/vtree/widget/HeaderInteraction.h"
 #include "controls/vtree/widget/PaintInfo.h"
 #include "controls/vtree/widget/ScrollBarOptions.h"
-#include "controls/vtree/widget/TreeBorder.h"
 #include "controls/vtree/widget/TreeColors.h"
-#include "controls/vtree/widget/TreeKeys.h"
-#include "controls/vtree/widget/TreeDataState.h"
 #include "controls/vtree/widget/TreeExport.h"
 #include "controls/vtree/widget/TreeLooks.h"
 #include "controls/vtree/widget/TreePaintState.h"
@@ -28,6 +26,7 @@
 
 #include <memory>
 
+class QAccessibleInterface;
 class QDrag;
 class QTimer;
 
@@ -57,10 +56,16 @@ TAlignment mirrored(TAlignment Alignment);
 // included only by the files of its concern, which also make and free the
 // part, so that a change to one concern's state rebuilds only its files.
 struct TTreeMouseState;
+struct TTreeKeyState;
+struct TTreeBorder;
+struct TTreeDataState;
 class TLTDragImage;
 
 struct TTreePartDeleter {
     void operator()(TTreeMouseState *Part) const;
+    void operator()(TTreeKeyState *Part) const;
+    void operator()(TTreeBorder *Part) const;
+    void operator()(TTreeDataState *Part) const;
 };
 template <class T>
 using TTreePart = std::unique_ptr<T, TTreePartDeleter>;
@@ -542,8 +547,8 @@ public:
     bool SetFocusedNodeAndColumn(PLazyNode Node, TColumnIndex Column);
     // The platform takes the mouse and keyboard away: timers and searches stop.
     void CancelMode();
-    int HelpContext() const { return FKeys.HelpContext; }
-    void SetHelpContext(int value) { FKeys.HelpContext = value; }
+    int HelpContext() const;
+    void SetHelpContext(int value);
     TLTShowHelpEvent OnShowHelp;
 
     // Selection by the mouse, for the mouse handling: at mouse down with the
@@ -592,7 +597,8 @@ private:
     void showHelp();
     void popupForFocusedNode();
     PLazyNode searchStep(PLazyNode Node, bool Forward);
-    TTreeKeyState FKeys;
+    static TTreePart<TTreeKeyState> newKeyState();
+    TTreePart<TTreeKeyState> FKeys = newKeyState();
     // ---- Tree painting and measuring: reading direction, spans, text events, multiline, button images,
     // rubber band, border, window changes
 public:
@@ -767,19 +773,19 @@ private:
 
     // ---- Border ring and bevel -------------------------------------------------
 public:
-    int BorderWidth() const { return FBorder.BorderWidth; }
+    int BorderWidth() const;
     void SetBorderWidth(int value);
-    TBevelEdges BevelEdges() const { return FBorder.BevelEdges; }
+    TBevelEdges BevelEdges() const;
     void SetBevelEdges(TBevelEdges value);
-    TBevelCut BevelInner() const { return FBorder.BevelInner; }
+    TBevelCut BevelInner() const;
     void SetBevelInner(TBevelCut value);
-    TBevelCut BevelOuter() const { return FBorder.BevelOuter; }
+    TBevelCut BevelOuter() const;
     void SetBevelOuter(TBevelCut value);
-    TBevelKind BevelKind() const { return FBorder.BevelKind; }
+    TBevelKind BevelKind() const;
     void SetBevelKind(TBevelKind value);
-    int BevelWidth() const { return FBorder.BevelWidth; }
+    int BevelWidth() const;
     void SetBevelWidth(int value);
-    bool Ctl3D() const { return FBorder.Ctl3D; }
+    bool Ctl3D() const;
     void SetCtl3D(bool value);
     // The ring's thickness on each side, between Qt's frame and the header
     // and rows.
@@ -791,22 +797,27 @@ public:
 
 protected:
     void placeBorderRing();
+    // The ring shows the border colour: a new colour paints it again.
+    void repaintBorderRing();
     // Stores a border setting; a new thickness lays the window out again.
     template <class T>
     void setBorderSetting(T TTreeBorder::*Setting, T Value);
     void copyBorder(const TLazyStringTreeWidget &Source);
 
-    TTreeBorder FBorder;
+private:
+    static TTreePart<TTreeBorder> newBorder();
+    TTreePart<TTreeBorder> FBorder = newBorder();
+
     // ---- Data transfer, exports and accessibility ---------------------------
 public:
     // The format names the tree offers (only names listed for its class).
-    TClipboardFormats &ClipboardFormats() { return FTreeData.ClipboardFormats; }
-    const TClipboardFormats &ClipboardFormats() const { return FTreeData.ClipboardFormats; }
-    void SetClipboardFormats(const QStringList &value) { FTreeData.ClipboardFormats.Assign(value); }
+    TClipboardFormats &ClipboardFormats();
+    const TClipboardFormats &ClipboardFormats() const;
+    void SetClipboardFormats(const QStringList &value);
     // A new data object of the tree (the caller owns it): OnCreateDataObject's
     // is not used, the tree's formats render lazily on request.
     class TLTDataObject *CreateDataObject(bool ForClipboard);
-    std::uint64_t CutCopyGeneration() const { return FTreeData.CutCopyGeneration; }
+    std::uint64_t CutCopyGeneration() const;
     void CopyToClipboard();
     void CutToClipboard();
     // Inserts the clipboard's tree data at the focused node; raises
@@ -837,8 +848,8 @@ public:
     bool SaveToCSVFile(const QString &FileNameWithPath, bool IncludeHeading, QString *Error = nullptr);
     // Accessibility: the name assistive tools read for the tree, the objects
     // the providers made (Qt owns them), and the change reports.
-    QString AccessibleName() const { return FTreeData.AccessibleName; }
-    void SetAccessibleName(const QString &value) { FTreeData.AccessibleName = value; }
+    QString AccessibleName() const;
+    void SetAccessibleName(const QString &value);
     QAccessibleInterface *AccessibleObject();
     QAccessibleInterface *AccessibleItemObject();
     void NotifyAccessibleStateChange() override;
@@ -859,7 +870,9 @@ protected:
     TLSTGetCellTextEventArgs exportTexts(PLazyNode Node, TColumnIndex Column, TLTExportType Type);
     int maxExportLevel(TLSTTextSourceType Source, bool ApplyExportMode);
 
-    TTreeDataState FTreeData{*this};
+private:
+    static TTreePart<TTreeDataState> newDataState(const TBaseLazyTree &Tree);
+    TTreePart<TTreeDataState> FTreeData = newDataState(*this);
 };
 
 } // namespace vtree
