@@ -7,11 +7,11 @@
 #include "controls/vtree/ClipboardFormatList.h"
 #include "controls/vtree/LazyStringTree.h"
 #include "controls/vtree/TreeHeader.h"
-#include "controls/vtree/widget/EditHintState.h"
-#include "controls/vtree/widget/HeaderInteraction.h"
+#include "controls/vtree/widget/HintWindow.h"
 #include "controls/vtree/widget/PaintInfo.h"
 #include "controls/vtree/widget/ScrollBarOptions.h"
 #include "controls/vtree/widget/TreeColors.h"
+#include "controls/vtree/widget/TreeAnimation.h"
 #include "controls/vtree/widget/TreeExport.h"
 #include "controls/vtree/widget/TreeLooks.h"
 #include "controls/vtree/widget/TreePaintState.h"
@@ -28,6 +28,7 @@
 
 class QAccessibleInterface;
 class QDrag;
+class QMenu;
 class QTimer;
 
 namespace vtree {
@@ -59,6 +60,11 @@ struct TTreeMouseState;
 struct TTreeKeyState;
 struct TTreeBorder;
 struct TTreeDataState;
+struct TTreeEditState;
+struct TTreeHintState;
+struct TTreeAnimationState;
+struct THeaderInteraction;
+struct TToggleGeometry;
 class TLTDragImage;
 
 struct TTreePartDeleter {
@@ -66,6 +72,10 @@ struct TTreePartDeleter {
     void operator()(TTreeKeyState *Part) const;
     void operator()(TTreeBorder *Part) const;
     void operator()(TTreeDataState *Part) const;
+    void operator()(TTreeEditState *Part) const;
+    void operator()(TTreeHintState *Part) const;
+    void operator()(TTreeAnimationState *Part) const;
+    void operator()(THeaderInteraction *Part) const;
 };
 template <class T>
 using TTreePart = std::unique_ptr<T, TTreePartDeleter>;
@@ -423,14 +433,14 @@ public:
     bool EndEditNode() override;
     bool CancelEditNode() override;
     bool IsEditing() const { return FStates.contains(TLazyTreeState::tsEditing); }
-    TColumnIndex EditColumn() const { return FEditHint.EditColumn; }
-    ILTEditLink *EditLink() const { return FEditHint.EditLink.get(); }
+    TColumnIndex EditColumn() const;
+    ILTEditLink *EditLink() const;
     // The alignment of a cell's text as read (right to left mirrored).
     TAlignment EditAlignment(TColumnIndex Column) const;
     void UpdateEditBounds() override;
 
-    bool ShowHint() const { return FEditHint.ShowHint; }
-    void SetShowHint(bool value) { FEditHint.ShowHint = value; }
+    bool ShowHint() const;
+    void SetShowHint(bool value);
     // The hint decision for a cursor position (client coordinates): 0 when a
     // hint shows, HintInfo filled; see TLTHintInfo.
     int HandleHintShow(TLTHintInfo &HintInfo);
@@ -441,8 +451,8 @@ public:
     // Qt's request for a hint over the rows.
     bool viewportEvent(QEvent *event) override;
     THintAnimationType EffectiveHintAnimation() const;
-    TLazyTreeHintWindow *HintWindow() const { return FEditHint.HintWindow; }
-    const platform::TRect &LastHintRect() const { return FEditHint.LastHintRect; }
+    TLazyTreeHintWindow *HintWindow() const;
+    const platform::TRect &LastHintRect() const;
 
     // Steps over Duration on a timer, tsInAnimation meanwhile; false (and no
     // step) when an animation runs already or there is no time.
@@ -453,8 +463,8 @@ public:
     TTimedAnimation &Animation();
     // Only a tree the user can see animates.
     bool canAnimate() const;
-    bool IsToggleAnimating() const { return FEditHint.ToggleOverlay && FEditHint.ToggleOverlay->isVisible(); }
-    const QImage &ToggleFrame() const { return FEditHint.ToggleFrame; }
+    bool IsToggleAnimating() const;
+    const QImage &ToggleFrame() const;
 
 protected:
     friend class TLTEdit;
@@ -468,24 +478,33 @@ protected:
     void AnimateToggle(PLazyNode Node, bool Expanding, std::int64_t HeightChange) override;
     // The toggle's figures taken before it changes anything.
     TToggleGeometry toggleGeometry(PLazyNode Node, std::int64_t HeightChange);
+    // Ends a running animation without its closing step.
+    void stopAnimation();
 
-    TEditHintState FEditHint;
+private:
+    static TTreePart<TTreeEditState> newEditState();
+    static TTreePart<TTreeHintState> newHintState();
+    static TTreePart<TTreeAnimationState> newAnimationState();
+    TTreePart<TTreeEditState> FEdit = newEditState();
+    TTreePart<TTreeHintState> FHints = newHintState();
+    TTreePart<TTreeAnimationState> FAnimation = newAnimationState();
+
     // ---- Header strip: owner drawing, mouse, popup menu and printing ---------
 public:
     QWidget *HeaderStrip() const { return FHeaderStrip; }
     // The header's own images (column images and the menu's icons).
-    platform::TImageList *HeaderImages() const { return FHeaderInteraction.Images; }
+    platform::TImageList *HeaderImages() const;
     void SetHeaderImages(platform::TImageList *Value);
     // The menu a right click on the header shows (nil: OnGetPopupMenu asks).
-    QMenu *HeaderPopupMenu() const { return FHeaderInteraction.PopupMenu; }
-    void SetHeaderPopupMenu(QMenu *Value) { FHeaderInteraction.PopupMenu = Value; }
+    QMenu *HeaderPopupMenu() const;
+    void SetHeaderPopupMenu(QMenu *Value);
     // The column menu made by the last right click with hoAutoColumnPopupMenu.
-    QMenu *AutoColumnPopupMenu() const { return FHeaderInteraction.AutoMenu; }
+    QMenu *AutoColumnPopupMenu() const;
     // The picture following the mouse during a column drag (nil before one).
-    QWidget *HeaderDragImage() const { return FHeaderInteraction.DragImage; }
-    TColumnIndex HeaderDragIndex() const { return FHeaderInteraction.DragIndex; }
-    TColumnIndex HeaderDropTarget() const { return FHeaderInteraction.DropTarget; }
-    bool HeaderDropBefore() const { return FHeaderInteraction.DropBefore; }
+    QWidget *HeaderDragImage() const;
+    TColumnIndex HeaderDragIndex() const;
+    TColumnIndex HeaderDropTarget() const;
+    bool HeaderDropBefore() const;
     // The column under a header point (strip coordinates), InvalidColumn for none.
     TColumnIndex HeaderColumnAt(QPoint P) const;
     // P in client coordinates (the header spans y -Height .. 0): the column
@@ -531,7 +550,11 @@ protected:
     bool cancelHeaderStates();
     void updateHeaderCursor(QPoint P);
     void setHeaderStates(THeaderStates Value) { FHeader.SetStates(Value); }
-    THeaderInteraction FHeaderInteraction;
+
+private:
+    static TTreePart<THeaderInteraction> newHeaderInteraction();
+    TTreePart<THeaderInteraction> FHeaderInteraction = newHeaderInteraction();
+
     // ---- Keyboard, incremental search, selection and focus by keys and mouse ----
 public:
     // Key handling in virtual-key codes and shift states; the Qt handlers
