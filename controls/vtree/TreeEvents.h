@@ -157,6 +157,8 @@ using HeaderSender = TLTHeader *;
 using TCanvasPtr = platform::TCanvas *;
 
 // Node life cycle and structure.
+// F1 found a help context; there is no help viewer, the application shows it.
+using TLTShowHelpEvent = std::function<void(TreeSender, int HelpContext)>;
 using TLTGetNodeDataSizeEvent = std::function<void(TreeSender, int &NodeDataSize)>;
 using TLTInitNodeEvent = std::function<void(TreeSender, PLazyNode ParentNode, PLazyNode Node, TLazyNodeInitStates &InitialStates)>;
 using TLTInitChildrenEvent = std::function<void(TreeSender, PLazyNode Node, std::uint32_t &ChildCount)>;

@@ -3,6 +3,7 @@
 // column to a new position, double-click fitting, the right-click menus and
 // Escape cancelling whatever runs. Points named P are client points (the
 // header spans y -Height .. 0); events get header-relative points.
+#include "controls/vtree/widget/HeaderInteraction.h"
 #include "controls/vtree/widget/HeaderPainting.h"
 #include "controls/vtree/widget/HeaderPopupMenu.h"
 #include "controls/vtree/widget/LazyStringTreeWidget.h"
@@ -58,6 +59,22 @@ TMouseButton mouseButtonOf(Qt::MouseButton Button)
 
 } // namespace
 
+void TTreePartDeleter::operator()(THeaderInteraction *Part) const { delete Part; }
+
+TTreePart<THeaderInteraction> TLazyStringTreeWidget::newHeaderInteraction()
+{
+    return TTreePart<THeaderInteraction>(new THeaderInteraction);
+}
+
+platform::TImageList *TLazyStringTreeWidget::HeaderImages() const { return FHeaderInteraction->Images; }
+QMenu *TLazyStringTreeWidget::HeaderPopupMenu() const { return FHeaderInteraction->PopupMenu; }
+void TLazyStringTreeWidget::SetHeaderPopupMenu(QMenu *Value) { FHeaderInteraction->PopupMenu = Value; }
+QMenu *TLazyStringTreeWidget::AutoColumnPopupMenu() const { return FHeaderInteraction->AutoMenu; }
+QWidget *TLazyStringTreeWidget::HeaderDragImage() const { return FHeaderInteraction->DragImage; }
+TColumnIndex TLazyStringTreeWidget::HeaderDragIndex() const { return FHeaderInteraction->DragIndex; }
+TColumnIndex TLazyStringTreeWidget::HeaderDropTarget() const { return FHeaderInteraction->DropTarget; }
+bool TLazyStringTreeWidget::HeaderDropBefore() const { return FHeaderInteraction->DropBefore; }
+
 TShiftState TLazyStringTreeWidget::headerShiftState(Qt::KeyboardModifiers Modifiers) const
 {
     TShiftState shift;
@@ -110,7 +127,7 @@ bool TLazyStringTreeWidget::FindSplitterColumn(QPoint P)
         if (!allowed)
             continue;
         columns.FTrackIndex = *it;
-        FHeaderInteraction.TrackPoint = QPoint(right - column.Width(), P.y());
+        FHeaderInteraction->TrackPoint = QPoint(right - column.Width(), P.y());
         return true;
     }
     return false;
@@ -150,10 +167,10 @@ TColumnIndex TLazyStringTreeWidget::trackPressedColumn(QPoint Header)
     if (columns.IsValidColumn(column) && column != columns.FDownIndex &&
         columns[column].Options().containsAll({TLTColumnOption::coAllowClick, TLTColumnOption::coEnabled})) {
         columns.FDownIndex = column;
-        const auto &glyphs = FHeaderInteraction.GlyphRects;
+        const auto &glyphs = FHeaderInteraction->GlyphRects;
         const int fixedWidth = columns.GetVisibleFixedWidth();
         const QPoint absolute(Header.x() < fixedWidth ? Header.x() : Header.x() + FEffectiveOffsetX, Header.y());
-        FHeaderInteraction.CheckBoxHit = columns[column].CheckBox() && std::size_t(column) < glyphs.size() &&
+        FHeaderInteraction->CheckBoxHit = columns[column].CheckBox() && std::size_t(column) < glyphs.size() &&
                                          glyphs[std::size_t(column)].contains(absolute);
         invalidateHeader();
     }
@@ -221,10 +238,10 @@ bool TLazyStringTreeWidget::cancelHeaderStates()
     if (FHeaderStrip && FHeaderStrip->mouseGrabber() == FHeaderStrip)
         FHeaderStrip->releaseMouse();
     if (states.contains(THeaderState::hsDragging)) {
-        if (FHeaderInteraction.DragImage)
-            FHeaderInteraction.DragImage->close();
-        FHeaderInteraction.DropTarget = NoColumn;
-        FHeaderInteraction.DragIndex = NoColumn;
+        if (FHeaderInteraction->DragImage)
+            FHeaderInteraction->DragImage->close();
+        FHeaderInteraction->DropTarget = NoColumn;
+        FHeaderInteraction->DragIndex = NoColumn;
         setHeaderStates(states - trackingStates);
         invalidateHeader();
         return true;
@@ -260,13 +277,13 @@ void TLazyStringTreeWidget::headerPress(const QMouseEvent &Event)
         return;
     }
     TLazyTreeColumns &columns = FHeader.Columns();
-    FHeaderInteraction.DragStart = Event.globalPosition().toPoint();
+    FHeaderInteraction->DragStart = Event.globalPosition().toPoint();
     const bool onHeightSplitter = InHeaderSplitterArea(P) && CanResizeHeaderHeight(P);
     const bool onColumnSplitter =
         !onHeightSplitter && FHeader.Options().contains(TLTHeaderOption::hoColumnResize) && FindSplitterColumn(P);
     if (onHeightSplitter || onColumnSplitter) {
-        FHeaderInteraction.TrackStart = P;
-        FHeaderInteraction.WidthTracked = false;
+        FHeaderInteraction->TrackStart = P;
+        FHeaderInteraction->WidthTracked = false;
         columns.FHoverIndex = NoColumn;
         if (onHeightSplitter) {
             if (OnBeforeHeaderHeightTracking)
@@ -300,7 +317,7 @@ void TLazyStringTreeWidget::headerMove(const QMouseEvent &Event)
     if (columns.FDownIndex != NoColumn && columns.FDownIndex != columns.FHoverIndex) {
         columns.FDownIndex = NoColumn;
         columns.FClickIndex = NoColumn;
-        FHeaderInteraction.CheckBoxHit = false;
+        FHeaderInteraction->CheckBoxHit = false;
         invalidateHeader();
     }
     updateHeaderCursor(QPoint(local.x(), local.y() - FHeader.Height()));
@@ -323,10 +340,10 @@ bool TLazyStringTreeWidget::trackHeaderMouseMove(const QMouseEvent &Event)
     if (states.contains(THeaderState::hsColumnWidthTracking) && columns.IsValidColumn(columns.FTrackIndex)) {
         bool allowed = true;
         if (OnColumnWidthTracking)
-            OnColumnWidthTracking(&FHeader, columns.FTrackIndex, shift, FHeaderInteraction.TrackPoint, P, allowed);
+            OnColumnWidthTracking(&FHeader, columns.FTrackIndex, shift, FHeaderInteraction->TrackPoint, P, allowed);
         if (allowed) {
             TLazyTreeColumn &tracked = columns[columns.FTrackIndex];
-            const int width = P.x() - FHeaderInteraction.TrackPoint.x();
+            const int width = P.x() - FHeaderInteraction->TrackPoint.x();
             const TColumnIndex next = columns.GetNextVisibleColumn(tracked.Index());
             // The auto-size column keeps filling the client: its neighbour gives or takes.
             if (FHeader.Options().contains(TLTHeaderOption::hoAutoResize) && tracked.Index() == FHeader.AutoSizeIndex() &&
@@ -335,7 +352,7 @@ bool TLazyStringTreeWidget::trackHeaderMouseMove(const QMouseEvent &Event)
                 columns[next].SetWidth(columns[next].Width() + tracked.Width() - width);
             else
                 tracked.SetWidth(width);
-            FHeaderInteraction.WidthTracked = true;
+            FHeaderInteraction->WidthTracked = true;
         }
         return true;
     }
@@ -351,7 +368,7 @@ bool TLazyStringTreeWidget::trackHeaderMouseMove(const QMouseEvent &Event)
     }
     if (states.contains(THeaderState::hsDragPending)) {
         const QPoint global = Event.globalPosition().toPoint();
-        const QPoint moved = global - FHeaderInteraction.DragStart;
+        const QPoint moved = global - FHeaderInteraction->DragStart;
         const int threshold = QApplication::startDragDistance();
         if (!FHeader.Options().contains(TLTHeaderOption::hoDrag) ||
             (std::abs(moved.x()) <= threshold && std::abs(moved.y()) <= threshold))
@@ -364,7 +381,7 @@ bool TLazyStringTreeWidget::trackHeaderMouseMove(const QMouseEvent &Event)
         columns.FDownIndex = NoColumn;
         columns.FHoverIndex = NoColumn;
         invalidateHeader();
-        beginColumnDrag(FHeaderInteraction.DragStart);
+        beginColumnDrag(FHeaderInteraction->DragStart);
         setHeaderStates(FHeader.States() - THeaderState::hsDragPending + THeaderState::hsDragging);
         states = FHeader.States();
     }
@@ -375,11 +392,11 @@ bool TLazyStringTreeWidget::trackHeaderMouseMove(const QMouseEvent &Event)
 
 void TLazyStringTreeWidget::beginColumnDrag(QPoint DragStart)
 {
-    FHeaderInteraction.DropTarget = NoColumn;
+    FHeaderInteraction->DropTarget = NoColumn;
     const QPoint start = FHeaderStrip->mapFromGlobal(DragStart);
     const TColumnIndex index = HeaderColumnAt(start);
-    FHeaderInteraction.DragIndex = FHeader.Columns().IsValidColumn(index) ? index : NoColumn;
-    if (FHeaderInteraction.DragIndex == NoColumn)
+    FHeaderInteraction->DragIndex = FHeader.Columns().IsValidColumn(index) ? index : NoColumn;
+    if (FHeaderInteraction->DragIndex == NoColumn)
         return;
     TLazyTreeColumn &column = FHeader.Columns()[index];
     QImage picture(std::max(column.Width(), 1), std::max(FHeader.Height(), 1), QImage::Format_ARGB32_Premultiplied);
@@ -393,13 +410,13 @@ void TLazyStringTreeWidget::beginColumnDrag(QPoint DragStart)
     }
     const bool fixed = column.Options().contains(TLTColumnOption::coFixed);
     const QPoint origin = FHeaderStrip->mapToGlobal(QPoint(column.Left() - (fixed ? 0 : FEffectiveOffsetX), 0));
-    FHeaderInteraction.DragHotSpot = DragStart - origin;
-    if (FHeaderInteraction.DragImage)
-        FHeaderInteraction.DragImage->close();
+    FHeaderInteraction->DragHotSpot = DragStart - origin;
+    if (FHeaderInteraction->DragImage)
+        FHeaderInteraction->DragImage->close();
     auto *image = new THeaderDragImage(FHeaderStrip, picture);
     image->move(origin);
     image->show();
-    FHeaderInteraction.DragImage = image;
+    FHeaderInteraction->DragImage = image;
 }
 
 void TLazyStringTreeWidget::moveColumnDrag(QPoint Global)
@@ -407,23 +424,23 @@ void TLazyStringTreeWidget::moveColumnDrag(QPoint Global)
     TLazyTreeColumns &columns = FHeader.Columns();
     const QPoint local = FHeaderStrip->mapFromGlobal(Global);
     const TColumnIndex candidate = HeaderColumnAt(local);
-    bool repaint = candidate != FHeaderInteraction.DropTarget && columns.IsValidColumn(candidate);
+    bool repaint = candidate != FHeaderInteraction->DropTarget && columns.IsValidColumn(candidate);
     if (columns.IsValidColumn(candidate)) {
         int left = 0;
         int right = 0;
         GetColumnBounds(candidate, left, right);
         const bool before = local.x() < (left + right) / 2;
-        if (before != FHeaderInteraction.DropBefore) {
-            FHeaderInteraction.DropBefore = before;
+        if (before != FHeaderInteraction->DropBefore) {
+            FHeaderInteraction->DropBefore = before;
             repaint = true;
         }
     }
     if (repaint) {
-        FHeaderInteraction.DropTarget = columns.IsValidColumn(candidate) ? candidate : NoColumn;
+        FHeaderInteraction->DropTarget = columns.IsValidColumn(candidate) ? candidate : NoColumn;
         invalidateHeader();
     }
-    if (QWidget *image = FHeaderInteraction.DragImage) {
-        QPoint at = Global - FHeaderInteraction.DragHotSpot;
+    if (QWidget *image = FHeaderInteraction->DragImage) {
+        QPoint at = Global - FHeaderInteraction->DragHotSpot;
         if (FHeader.Options().contains(TLTHeaderOption::hoRestrictDrag))
             at.setY(FHeaderStrip->mapToGlobal(QPoint(0, 0)).y());
         image->move(at);
@@ -447,7 +464,7 @@ void TLazyStringTreeWidget::headerRelease(const QMouseEvent &Event)
             OnHeaderMouseUp(&FHeader, button, shift, local.x(), local.y());
         columns.FDownIndex = NoColumn;
         columns.FTrackIndex = NoColumn;
-        FHeaderInteraction.CheckBoxHit = false;
+        FHeaderInteraction->CheckBoxHit = false;
         invalidateHeader();
         if (button == TMouseButton::mbMiddle)
             return;
@@ -471,7 +488,7 @@ void TLazyStringTreeWidget::headerRelease(const QMouseEvent &Event)
                 shown->popup(global);
         };
         // One menu after the other: the header's own waits for the column menu to close.
-        QMenu *columnMenu = FHeaderInteraction.AutoMenu;
+        QMenu *columnMenu = FHeaderInteraction->AutoMenu;
         if (columnMenu && columnMenu->isVisible())
             connect(columnMenu, &QMenu::aboutToHide, this, [this, popUp] { QTimer::singleShot(0, this, popUp); },
                     Qt::SingleShotConnection);
@@ -482,10 +499,10 @@ void TLazyStringTreeWidget::headerRelease(const QMouseEvent &Event)
     const THeaderStates states = FHeader.States();
     const bool hadState = states.containsAny(trackingStates);
     if (states.contains(THeaderState::hsDragging)) {
-        if (FHeaderInteraction.DragImage)
-            FHeaderInteraction.DragImage->close();
-        const TColumnIndex dragged = FHeaderInteraction.DragIndex;
-        const TColumnIndex target = FHeaderInteraction.DropTarget;
+        if (FHeaderInteraction->DragImage)
+            FHeaderInteraction->DragImage->close();
+        const TColumnIndex dragged = FHeaderInteraction->DragIndex;
+        const TColumnIndex target = FHeaderInteraction->DropTarget;
         const bool insideWindow = QRect(mapToGlobal(QPoint(0, 0)), size()).contains(global);
         if (columns.IsValidColumn(dragged) && columns.IsValidColumn(target) && target != dragged && insideWindow) {
             TLazyTreeColumn &column = columns[dragged];
@@ -493,7 +510,7 @@ void TLazyStringTreeWidget::headerRelease(const QMouseEvent &Event)
             const TColumnPosition targetPosition = columns[target].Position();
             const bool fromLeft = column.Position() < targetPosition;
             TColumnPosition position = targetPosition;
-            if (FHeaderInteraction.DropBefore)
+            if (FHeaderInteraction->DropBefore)
                 position = fromLeft ? targetPosition - 1 : targetPosition;
             else
                 position = fromLeft ? targetPosition : targetPosition + 1;
@@ -502,8 +519,8 @@ void TLazyStringTreeWidget::headerRelease(const QMouseEvent &Event)
                 OnHeaderDragged(&FHeader, dragged, oldPosition);
         } else if (columns.IsValidColumn(dragged) && OnHeaderDraggedOut)
             OnHeaderDraggedOut(&FHeader, dragged, global);
-        FHeaderInteraction.DropTarget = NoColumn;
-        FHeaderInteraction.DragIndex = NoColumn;
+        FHeaderInteraction->DropTarget = NoColumn;
+        FHeaderInteraction->DragIndex = NoColumn;
         invalidateHeader();
     }
     if (inHeader || columns.FDownIndex != NoColumn)
@@ -517,7 +534,7 @@ void TLazyStringTreeWidget::headerRelease(const QMouseEvent &Event)
     }
     if (columns.FDownIndex != NoColumn)
         columns.FDownIndex = NoColumn;
-    FHeaderInteraction.CheckBoxHit = false;
+    FHeaderInteraction->CheckBoxHit = false;
     if (states.contains(THeaderState::hsHeightTracking) && OnAfterHeaderHeightTracking)
         OnAfterHeaderHeightTracking(&FHeader);
     setHeaderStates(FHeader.States() - trackingStates);
@@ -579,7 +596,7 @@ void TLazyStringTreeWidget::ProcessHeaderClick(QPoint P, TMouseButton Button, bo
         columns.FClickIndex = column;
         hit.HitPosition += TLTHeaderHitPosition::hhiOnColumn;
         TLazyTreeColumn &clicked = columns[column];
-        const auto &glyphs = FHeaderInteraction.GlyphRects;
+        const auto &glyphs = FHeaderInteraction->GlyphRects;
         const QPoint absolute(header.x() < columns.GetVisibleFixedWidth() ? header.x() : header.x() + FEffectiveOffsetX,
                               header.y());
         if (std::size_t(column) < glyphs.size() && glyphs[std::size_t(column)].contains(absolute)) {
@@ -611,7 +628,7 @@ void TLazyStringTreeWidget::ProcessHeaderClick(QPoint P, TMouseButton Button, bo
             }
         }
         if (Button == TMouseButton::mbRight && FHeader.Options().contains(TLTHeaderOption::hoAutoColumnPopupMenu)) {
-            delete FHeaderInteraction.AutoMenu.data();
+            delete FHeaderInteraction->AutoMenu.data();
             auto *menu = new TLTHeaderPopupMenu(this);
             menu->SetPopupComponent(this);
             menu->OnColumnChange = [this](TLazyStringTreeWidget *, TColumnIndex Changed, bool Visible) {
@@ -620,7 +637,7 @@ void TLazyStringTreeWidget::ProcessHeaderClick(QPoint P, TMouseButton Button, bo
             };
             if (FHeader.Options().contains(TLTHeaderOption::hoDblClickResize) && RootNodeCount() > 0)
                 menu->SetOptions(menu->Options() + TLTHeaderPopupOption::poResizeToFitItem);
-            FHeaderInteraction.AutoMenu = menu;
+            FHeaderInteraction->AutoMenu = menu;
             const QPoint global = FHeaderStrip ? FHeaderStrip->mapToGlobal(header) : mapToGlobal(header);
             menu->Popup(global.x(), global.y());
         }

@@ -1,6 +1,7 @@
 // The header in the tree's top margin: a strip as wide as the viewport that
 // paints the visible columns in display order, scrolled with the tree, on
 // the header's background, and hands its mouse input to the tree.
+#include "controls/vtree/widget/HeaderInteraction.h"
 #include "controls/vtree/widget/HeaderPainting.h"
 #include "controls/vtree/widget/LazyStringTreeWidget.h"
 
@@ -151,7 +152,7 @@ void TLazyStringTreeWidget::paintHeaderCell(platform::TCanvas &Canvas, TLazyTree
     look.Style = FHeader.Style();
     look.Hot = index == columns.FHoverIndex && headerOptions.contains(TLTHeaderOption::hoHotTrack) &&
                options.contains(TLTColumnOption::coEnabled);
-    look.Pressed = index == columns.FDownIndex && !FHeaderInteraction.CheckBoxHit;
+    look.Pressed = index == columns.FDownIndex && !FHeaderInteraction->CheckBoxHit;
     look.Enabled = options.contains(TLTColumnOption::coEnabled) && IsTreeEnabled();
     look.AllowClick = options.contains(TLTColumnOption::coAllowClick);
     // No bevel here, so the last column keeps its right border too.
@@ -171,9 +172,9 @@ void TLazyStringTreeWidget::paintHeaderCell(platform::TCanvas &Canvas, TLazyTree
     }
     look.ShowSortGlyph = index == FHeader.SortColumn() && headerOptions.contains(TLTHeaderOption::hoShowSortGlyphs);
     look.SortDirection = FHeader.SortDirection();
-    if (options.contains(TLTColumnOption::coShowDropMark) && index == FHeaderInteraction.DropTarget &&
-        index != FHeaderInteraction.DragIndex)
-        look.DropMark = FHeaderInteraction.DropBefore ? TLTDropMarkMode::dmmLeft : TLTDropMarkMode::dmmRight;
+    if (options.contains(TLTColumnOption::coShowDropMark) && index == FHeaderInteraction->DropTarget &&
+        index != FHeaderInteraction->DragIndex)
+        look.DropMark = FHeaderInteraction->DropBefore ? TLTDropMarkMode::dmmLeft : TLTDropMarkMode::dmmRight;
 
     if (OwnerDraw && Column.Style() == TLazyTreeColumnStyle::vsOwnerDraw) {
         OnHeaderDraw(&FHeader, &Canvas, &Column, platform::toQRect(Cell), look.Hot, look.Pressed, look.DropMark);
@@ -201,7 +202,7 @@ void TLazyStringTreeWidget::paintHeaderCell(platform::TCanvas &Canvas, TLazyTree
     const THeaderContentPlace place = PaintHeaderColumn(Canvas, look, colors);
 
     // The glyph's place in header coordinates, for clicks on a check box.
-    auto &glyphs = FHeaderInteraction.GlyphRects;
+    auto &glyphs = FHeaderInteraction->GlyphRects;
     if (glyphs.size() < std::size_t(columns.Count()))
         glyphs.resize(std::size_t(columns.Count()));
     QRect glyph;
@@ -229,9 +230,9 @@ void TLazyStringTreeWidget::invalidateHeader()
 
 void TLazyStringTreeWidget::SetHeaderImages(platform::TImageList *Value)
 {
-    if (FHeaderInteraction.Images == Value)
+    if (FHeaderInteraction->Images == Value)
         return;
-    FHeaderInteraction.Images = Value;
+    FHeaderInteraction->Images = Value;
     if (!IsLoading())
         invalidateHeader();
 }

@@ -2,12 +2,21 @@
 // that are no navigation (check boxes, select all, expanding, help, editing,
 // the context menu) and the character that feeds the incremental search.
 #include "controls/vtree/widget/LazyStringTreeWidget.h"
+
+#include "controls/vtree/widget/TreeKeys.h"
 #include "platform/Input.h"
 
 #include <QKeyEvent>
 #include <QMenu>
 
 namespace vtree {
+
+void TTreePartDeleter::operator()(TTreeKeyState *Part) const { delete Part; }
+
+TTreePart<TTreeKeyState> TLazyStringTreeWidget::newKeyState() { return TTreePart<TTreeKeyState>(new TTreeKeyState); }
+
+int TLazyStringTreeWidget::HelpContext() const { return FKeys->HelpContext; }
+void TLazyStringTreeWidget::SetHelpContext(int value) { FKeys->HelpContext = value; }
 
 using enum TLazyTreeState;
 using enum TShiftStateItem;
@@ -261,7 +270,7 @@ void TLazyStringTreeWidget::showHelp()
     for (PLazyNode node = FFocusedNode; node && node != FRoot && context == 0; node = node->Parent)
         context = QueryHelpContext(node, column);
     if (context == 0)
-        context = FKeys.HelpContext;
+        context = FKeys->HelpContext;
     for (QWidget *parent = parentWidget(); parent && context == 0; parent = parent->parentWidget())
         context = parent->property("HelpContext").toInt();
     if (context != 0 && OnShowHelp)

@@ -4,16 +4,14 @@
 // the invalid region is drawn again. The core keeps the nodes; this class
 // adds the settings that concern the window, the geometry (display
 // rectangles, hit tests, offsets, ranges, scroll bars) and painting.
+#include "controls/vtree/ClipboardFormatList.h"
 #include "controls/vtree/LazyStringTree.h"
 #include "controls/vtree/TreeHeader.h"
-#include "controls/vtree/widget/EditHintState.h"
-#include "controls/vtree/widget/HeaderInteraction.h"
+#include "controls/vtree/widget/HintWindow.h"
 #include "controls/vtree/widget/PaintInfo.h"
 #include "controls/vtree/widget/ScrollBarOptions.h"
-#include "controls/vtree/widget/TreeBorder.h"
 #include "controls/vtree/widget/TreeColors.h"
-#include "controls/vtree/widget/TreeKeys.h"
-#include "controls/vtree/widget/TreeDataState.h"
+#include "controls/vtree/widget/TreeAnimation.h"
 #include "controls/vtree/widget/TreeExport.h"
 #include "controls/vtree/widget/TreeLooks.h"
 #include "controls/vtree/widget/TreePaintState.h"
@@ -28,7 +26,9 @@
 
 #include <memory>
 
+class QAccessibleInterface;
 class QDrag;
+class QMenu;
 class QTimer;
 
 namespace vtree {
@@ -57,10 +57,25 @@ TAlignment mirrored(TAlignment Alignment);
 // included only by the files of its concern, which also make and free the
 // part, so that a change to one concern's state rebuilds only its files.
 struct TTreeMouseState;
+struct TTreeKeyState;
+struct TTreeBorder;
+struct TTreeDataState;
+struct TTreeEditState;
+struct TTreeHintState;
+struct TTreeAnimationState;
+struct THeaderInteraction;
+struct TToggleGeometry;
 class TLTDragImage;
 
 struct TTreePartDeleter {
     void operator()(TTreeMouseState *Part) const;
+    void operator()(TTreeKeyState *Part) const;
+    void operator()(TTreeBorder *Part) const;
+    void operator()(TTreeDataState *Part) const;
+    void operator()(TTreeEditState *Part) const;
+    void operator()(TTreeHintState *Part) const;
+    void operator()(TTreeAnimationState *Part) const;
+    void operator()(THeaderInteraction *Part) const;
 };
 template <class T>
 using TTreePart = std::unique_ptr<T, TTreePartDeleter>;
@@ -418,14 +433,14 @@ public:
     bool EndEditNode() override;
     bool CancelEditNode() override;
     bool IsEditing() const { return FStates.contains(TLazyTreeState::tsEditing); }
-    TColumnIndex EditColumn() const { return FEditHint.EditColumn; }
-    ILTEditLink *EditLink() const { return FEditHint.EditLink.get(); }
+    TColumnIndex EditColumn() const;
+    ILTEditLink *EditLink() const;
     // The alignment of a cell's text as read (right to left mirrored).
     TAlignment EditAlignment(TColumnIndex Column) const;
     void UpdateEditBounds() override;
 
-    bool ShowHint() const { return FEditHint.ShowHint; }
-    void SetShowHint(bool value) { FEditHint.ShowHint = value; }
+    bool ShowHint() const;
+    void SetShowHint(bool value);
     // The hint decision for a cursor position (client coordinates): 0 when a
     // hint shows, HintInfo filled; see TLTHintInfo.
     int HandleHintShow(TLTHintInfo &HintInfo);
@@ -436,8 +451,8 @@ public:
     // Qt's request for a hint over the rows.
     bool viewportEvent(QEvent *event) override;
     THintAnimationType EffectiveHintAnimation() const;
-    TLazyTreeHintWindow *HintWindow() const { return FEditHint.HintWindow; }
-    const platform::TRect &LastHintRect() const { return FEditHint.LastHintRect; }
+    TLazyTreeHintWindow *HintWindow() const;
+    const platform::TRect &LastHintRect() const;
 
     // Steps over Duration on a timer, tsInAnimation meanwhile; false (and no
     // step) when an animation runs already or there is no time.
@@ -448,8 +463,8 @@ public:
     TTimedAnimation &Animation();
     // Only a tree the user can see animates.
     bool canAnimate() const;
-    bool IsToggleAnimating() const { return FEditHint.ToggleOverlay && FEditHint.ToggleOverlay->isVisible(); }
-    const QImage &ToggleFrame() const { return FEditHint.ToggleFrame; }
+    bool IsToggleAnimating() const;
+    const QImage &ToggleFrame() const;
 
 protected:
     friend class TLTEdit;
@@ -463,24 +478,33 @@ protected:
     void AnimateToggle(PLazyNode Node, bool Expanding, std::int64_t HeightChange) override;
     // The toggle's figures taken before it changes anything.
     TToggleGeometry toggleGeometry(PLazyNode Node, std::int64_t HeightChange);
+    // Ends a running animation without its closing step.
+    void stopAnimation();
 
-    TEditHintState FEditHint;
+private:
+    static TTreePart<TTreeEditState> newEditState();
+    static TTreePart<TTreeHintState> newHintState();
+    static TTreePart<TTreeAnimationState> newAnimationState();
+    TTreePart<TTreeEditState> FEdit = newEditState();
+    TTreePart<TTreeHintState> FHints = newHintState();
+    TTreePart<TTreeAnimationState> FAnimation = newAnimationState();
+
     // ---- Header strip: owner drawing, mouse, popup menu and printing ---------
 public:
     QWidget *HeaderStrip() const { return FHeaderStrip; }
     // The header's own images (column images and the menu's icons).
-    platform::TImageList *HeaderImages() const { return FHeaderInteraction.Images; }
+    platform::TImageList *HeaderImages() const;
     void SetHeaderImages(platform::TImageList *Value);
     // The menu a right click on the header shows (nil: OnGetPopupMenu asks).
-    QMenu *HeaderPopupMenu() const { return FHeaderInteraction.PopupMenu; }
-    void SetHeaderPopupMenu(QMenu *Value) { FHeaderInteraction.PopupMenu = Value; }
+    QMenu *HeaderPopupMenu() const;
+    void SetHeaderPopupMenu(QMenu *Value);
     // The column menu made by the last right click with hoAutoColumnPopupMenu.
-    QMenu *AutoColumnPopupMenu() const { return FHeaderInteraction.AutoMenu; }
+    QMenu *AutoColumnPopupMenu() const;
     // The picture following the mouse during a column drag (nil before one).
-    QWidget *HeaderDragImage() const { return FHeaderInteraction.DragImage; }
-    TColumnIndex HeaderDragIndex() const { return FHeaderInteraction.DragIndex; }
-    TColumnIndex HeaderDropTarget() const { return FHeaderInteraction.DropTarget; }
-    bool HeaderDropBefore() const { return FHeaderInteraction.DropBefore; }
+    QWidget *HeaderDragImage() const;
+    TColumnIndex HeaderDragIndex() const;
+    TColumnIndex HeaderDropTarget() const;
+    bool HeaderDropBefore() const;
     // The column under a header point (strip coordinates), InvalidColumn for none.
     TColumnIndex HeaderColumnAt(QPoint P) const;
     // P in client coordinates (the header spans y -Height .. 0): the column
@@ -526,7 +550,11 @@ protected:
     bool cancelHeaderStates();
     void updateHeaderCursor(QPoint P);
     void setHeaderStates(THeaderStates Value) { FHeader.SetStates(Value); }
-    THeaderInteraction FHeaderInteraction;
+
+private:
+    static TTreePart<THeaderInteraction> newHeaderInteraction();
+    TTreePart<THeaderInteraction> FHeaderInteraction = newHeaderInteraction();
+
     // ---- Keyboard, incremental search, selection and focus by keys and mouse ----
 public:
     // Key handling in virtual-key codes and shift states; the Qt handlers
@@ -542,8 +570,8 @@ public:
     bool SetFocusedNodeAndColumn(PLazyNode Node, TColumnIndex Column);
     // The platform takes the mouse and keyboard away: timers and searches stop.
     void CancelMode();
-    int HelpContext() const { return FKeys.HelpContext; }
-    void SetHelpContext(int value) { FKeys.HelpContext = value; }
+    int HelpContext() const;
+    void SetHelpContext(int value);
     TLTShowHelpEvent OnShowHelp;
 
     // Selection by the mouse, for the mouse handling: at mouse down with the
@@ -592,7 +620,8 @@ private:
     void showHelp();
     void popupForFocusedNode();
     PLazyNode searchStep(PLazyNode Node, bool Forward);
-    TTreeKeyState FKeys;
+    static TTreePart<TTreeKeyState> newKeyState();
+    TTreePart<TTreeKeyState> FKeys = newKeyState();
     // ---- Tree painting and measuring: reading direction, spans, text events, multiline, button images,
     // rubber band, border, window changes
 public:
@@ -767,19 +796,19 @@ private:
 
     // ---- Border ring and bevel -------------------------------------------------
 public:
-    int BorderWidth() const { return FBorder.BorderWidth; }
+    int BorderWidth() const;
     void SetBorderWidth(int value);
-    TBevelEdges BevelEdges() const { return FBorder.BevelEdges; }
+    TBevelEdges BevelEdges() const;
     void SetBevelEdges(TBevelEdges value);
-    TBevelCut BevelInner() const { return FBorder.BevelInner; }
+    TBevelCut BevelInner() const;
     void SetBevelInner(TBevelCut value);
-    TBevelCut BevelOuter() const { return FBorder.BevelOuter; }
+    TBevelCut BevelOuter() const;
     void SetBevelOuter(TBevelCut value);
-    TBevelKind BevelKind() const { return FBorder.BevelKind; }
+    TBevelKind BevelKind() const;
     void SetBevelKind(TBevelKind value);
-    int BevelWidth() const { return FBorder.BevelWidth; }
+    int BevelWidth() const;
     void SetBevelWidth(int value);
-    bool Ctl3D() const { return FBorder.Ctl3D; }
+    bool Ctl3D() const;
     void SetCtl3D(bool value);
     // The ring's thickness on each side, between Qt's frame and the header
     // and rows.
@@ -791,22 +820,27 @@ public:
 
 protected:
     void placeBorderRing();
+    // The ring shows the border colour: a new colour paints it again.
+    void repaintBorderRing();
     // Stores a border setting; a new thickness lays the window out again.
     template <class T>
     void setBorderSetting(T TTreeBorder::*Setting, T Value);
     void copyBorder(const TLazyStringTreeWidget &Source);
 
-    TTreeBorder FBorder;
+private:
+    static TTreePart<TTreeBorder> newBorder();
+    TTreePart<TTreeBorder> FBorder = newBorder();
+
     // ---- Data transfer, exports and accessibility ---------------------------
 public:
     // The format names the tree offers (only names listed for its class).
-    TClipboardFormats &ClipboardFormats() { return FTreeData.ClipboardFormats; }
-    const TClipboardFormats &ClipboardFormats() const { return FTreeData.ClipboardFormats; }
-    void SetClipboardFormats(const QStringList &value) { FTreeData.ClipboardFormats.Assign(value); }
+    TClipboardFormats &ClipboardFormats();
+    const TClipboardFormats &ClipboardFormats() const;
+    void SetClipboardFormats(const QStringList &value);
     // A new data object of the tree (the caller owns it): OnCreateDataObject's
     // is not used, the tree's formats render lazily on request.
     class TLTDataObject *CreateDataObject(bool ForClipboard);
-    std::uint64_t CutCopyGeneration() const { return FTreeData.CutCopyGeneration; }
+    std::uint64_t CutCopyGeneration() const;
     void CopyToClipboard();
     void CutToClipboard();
     // Inserts the clipboard's tree data at the focused node; raises
@@ -837,8 +871,8 @@ public:
     bool SaveToCSVFile(const QString &FileNameWithPath, bool IncludeHeading, QString *Error = nullptr);
     // Accessibility: the name assistive tools read for the tree, the objects
     // the providers made (Qt owns them), and the change reports.
-    QString AccessibleName() const { return FTreeData.AccessibleName; }
-    void SetAccessibleName(const QString &value) { FTreeData.AccessibleName = value; }
+    QString AccessibleName() const;
+    void SetAccessibleName(const QString &value);
     QAccessibleInterface *AccessibleObject();
     QAccessibleInterface *AccessibleItemObject();
     void NotifyAccessibleStateChange() override;
@@ -859,7 +893,9 @@ protected:
     TLSTGetCellTextEventArgs exportTexts(PLazyNode Node, TColumnIndex Column, TLTExportType Type);
     int maxExportLevel(TLSTTextSourceType Source, bool ApplyExportMode);
 
-    TTreeDataState FTreeData{*this};
+private:
+    static TTreePart<TTreeDataState> newDataState(const TBaseLazyTree &Tree);
+    TTreePart<TTreeDataState> FTreeData = newDataState(*this);
 };
 
 } // namespace vtree

@@ -1,5 +1,6 @@
 #include "controls/vtree/widget/TreeAccessibility.h"
 #include "controls/vtree/widget/LazyStringTreeWidget.h"
+#include "controls/vtree/widget/TreeDataState.h"
 
 #include <QAccessibleWidget>
 #include <QHash>
@@ -175,9 +176,9 @@ QAccessibleInterface *accessibleTreeFactory(const QString &, QObject *object)
     if (!tree)
         return nullptr;
     // Qt keeps what this returns: the tree need not hand it over itself.
-    const bool asked = std::exchange(tree->FTreeData.AskedByQt, true);
+    const bool asked = std::exchange(tree->FTreeData->AskedByQt, true);
     QAccessibleInterface *accessible = tree->AccessibleObject();
-    tree->FTreeData.AskedByQt = asked;
+    tree->FTreeData->AskedByQt = asked;
     return accessible;
 }
 
@@ -196,9 +197,9 @@ QAccessibleInterface *TLTAccessibilityFactory::CreateIAccessible(TLazyStringTree
 {
     if (!Tree || FAccessibleProviders.empty())
         return nullptr;
-    if (!Tree->FTreeData.Accessible)
+    if (!Tree->FTreeData->Accessible)
         return FAccessibleProviders.front()->CreateIAccessible(Tree);
-    if (QAccessibleInterface *item = Tree->FTreeData.AccessibleItem)
+    if (QAccessibleInterface *item = Tree->FTreeData->AccessibleItem)
         return item;
     for (std::size_t i = FAccessibleProviders.size() - 1; i >= 1; --i)
         if (QAccessibleInterface *answer = FAccessibleProviders[i]->CreateIAccessible(Tree))
@@ -225,7 +226,7 @@ void TLTAccessibilityFactory::UnRegisterAccessibleProvider(const std::shared_ptr
 
 QAccessibleInterface *TLTTreeAccessibleProvider::CreateIAccessible(TLazyStringTreeWidget *Tree)
 {
-    if (!Tree->FTreeData.Accessible)
+    if (!Tree->FTreeData->Accessible)
         return new TLTAccessibleTree(Tree);
     return new TLTAccessibleItem(Tree, -1);
 }
@@ -233,32 +234,32 @@ QAccessibleInterface *TLTTreeAccessibleProvider::CreateIAccessible(TLazyStringTr
 QAccessibleInterface *TLazyStringTreeWidget::AccessibleObject()
 {
     TLTAccessibilityFactory &factory = GetAccessibilityFactory();
-    const bool made = !FTreeData.Accessible;
+    const bool made = !FTreeData->Accessible;
     if (made)
-        FTreeData.Accessible = factory.CreateIAccessible(this);
-    if (FTreeData.Accessible && !FTreeData.AccessibleItem) {
-        FTreeData.AccessibleItem = factory.CreateIAccessible(this);
+        FTreeData->Accessible = factory.CreateIAccessible(this);
+    if (FTreeData->Accessible && !FTreeData->AccessibleItem) {
+        FTreeData->AccessibleItem = factory.CreateIAccessible(this);
         // Qt keeps objects without a QObject only when they are registered.
-        if (FTreeData.AccessibleItem && !FTreeData.AccessibleItem->object())
-            FTreeData.AccessibleItemId = QAccessible::registerAccessibleInterface(FTreeData.AccessibleItem);
+        if (FTreeData->AccessibleItem && !FTreeData->AccessibleItem->object())
+            FTreeData->AccessibleItemId = QAccessible::registerAccessibleInterface(FTreeData->AccessibleItem);
     }
-    if (made && FTreeData.Accessible && !FTreeData.AskedByQt) {
+    if (made && FTreeData->Accessible && !FTreeData->AskedByQt) {
         // Qt may describe the window already, by the plain object it made
         // before a provider was registered: the tree's own takes its place.
         QAccessibleInterface *known = QAccessible::queryAccessibleInterface(this);
-        if (known != FTreeData.Accessible) {
+        if (known != FTreeData->Accessible) {
             QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(known));
-            QAccessible::registerAccessibleInterface(FTreeData.Accessible);
+            QAccessible::registerAccessibleInterface(FTreeData->Accessible);
         }
     }
-    return FTreeData.Accessible;
+    return FTreeData->Accessible;
 }
 
-QAccessibleInterface *TLazyStringTreeWidget::AccessibleItemObject() { return FTreeData.AccessibleItem; }
+QAccessibleInterface *TLazyStringTreeWidget::AccessibleItemObject() { return FTreeData->AccessibleItem; }
 
 void TLazyStringTreeWidget::NotifyAccessibleFocusChange()
 {
-    if (!FTreeData.AccessibleItem)
+    if (!FTreeData->AccessibleItem)
         return;
     const int row = rowOf(*this, FocusedNode());
     // Rows have no value of their own: no value change is reported.
@@ -278,7 +279,7 @@ void TLazyStringTreeWidget::NotifyAccessibleFocusChange()
 
 void TLazyStringTreeWidget::NotifyAccessibleStateChange()
 {
-    if (!FTreeData.AccessibleItem)
+    if (!FTreeData->AccessibleItem)
         return;
     // Checks, expansion and collapse report here, for the focused item.
     QAccessible::State changed;
@@ -289,6 +290,16 @@ void TLazyStringTreeWidget::NotifyAccessibleStateChange()
     event.setChild(rowOf(*this, FocusedNode()));
     g_eventSink(&event);
 }
+
+void TTreePartDeleter::operator()(TTreeDataState *Part) const { delete Part; }
+
+TTreePart<TTreeDataState> TLazyStringTreeWidget::newDataState(const TBaseLazyTree &Tree)
+{
+    return TTreePart<TTreeDataState>(new TTreeDataState(Tree));
+}
+
+QString TLazyStringTreeWidget::AccessibleName() const { return FTreeData->AccessibleName; }
+void TLazyStringTreeWidget::SetAccessibleName(const QString &value) { FTreeData->AccessibleName = value; }
 
 TTreeDataState::~TTreeDataState()
 {

@@ -1,20 +1,11 @@
 #pragma once
 // The ring the tree draws around its header and rows: a band in the border
 // colour, edged by a bevel on the sides the settings name.
-#include "controls/vtree/EnumSet.h"
-
-#include <cstdint>
+#include "controls/vtree/widget/TreeLooks.h"
 
 class QWidget;
 
 namespace vtree {
-
-enum class TBevelCut : std::uint8_t { bvNone, bvLowered, bvRaised, bvSpace };
-enum class TBevelKind : std::uint8_t { bkNone, bkTile, bkSoft, bkFlat };
-enum class TBevelEdge : std::uint8_t { beLeft, beTop, beRight, beBottom };
-using TBevelEdges = TEnumSet<TBevelEdge, std::uint8_t>;
-inline constexpr TBevelEdges AllBevelEdges{TBevelEdge::beLeft, TBevelEdge::beTop, TBevelEdge::beRight,
-                                           TBevelEdge::beBottom};
 
 struct TTreeBorder {
     int BorderWidth = 0;

@@ -8,12 +8,18 @@
 #include "controls/vtree/TreeErrors.h"
 #include "controls/vtree/widget/LazyDataObject.h"
 #include "controls/vtree/widget/LazyStringTreeWidget.h"
+#include "controls/vtree/widget/TreeDataState.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <memory>
 
 namespace vtree {
+
+TClipboardFormats &TLazyStringTreeWidget::ClipboardFormats() { return FTreeData->ClipboardFormats; }
+const TClipboardFormats &TLazyStringTreeWidget::ClipboardFormats() const { return FTreeData->ClipboardFormats; }
+void TLazyStringTreeWidget::SetClipboardFormats(const QStringList &value) { FTreeData->ClipboardFormats.Assign(value); }
+std::uint64_t TLazyStringTreeWidget::CutCopyGeneration() const { return FTreeData->CutCopyGeneration; }
 
 namespace {
 QClipboard *systemClipboard()
@@ -24,7 +30,7 @@ QClipboard *systemClipboard()
 
 TLTDataObject *TLazyStringTreeWidget::CreateDataObject(bool ForClipboard)
 {
-    return new TLTDataObject(*this, ForClipboard, FTreeData.CutCopyGeneration);
+    return new TLTDataObject(*this, ForClipboard, FTreeData->CutCopyGeneration);
 }
 
 void TLazyStringTreeWidget::copyOrCutToClipboard(bool Cut)
@@ -33,7 +39,7 @@ void TLazyStringTreeWidget::copyOrCutToClipboard(bool Cut)
     if (SelectedCount() == 0 || !clipboard)
         return;
     // The data object the clipboard lets go of now belongs to the cut or copy before.
-    ++FTreeData.CutCopyGeneration;
+    ++FTreeData->CutCopyGeneration;
     clipboard->setMimeData(CreateDataObject(true));
     MarkCutCopySet(Cut);
 }

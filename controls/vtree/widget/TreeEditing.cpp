@@ -2,10 +2,18 @@
 #include "controls/vtree/TreeErrors.h"
 #include "controls/vtree/widget/EditLink.h"
 #include "controls/vtree/widget/LazyStringTreeWidget.h"
+#include "controls/vtree/widget/TreeEditState.h"
 
 #include <QThread>
 
 namespace vtree {
+
+void TTreePartDeleter::operator()(TTreeEditState *Part) const { delete Part; }
+
+TTreePart<TTreeEditState> TLazyStringTreeWidget::newEditState() { return TTreePart<TTreeEditState>(new TTreeEditState); }
+
+TColumnIndex TLazyStringTreeWidget::EditColumn() const { return FEdit->EditColumn; }
+ILTEditLink *TLazyStringTreeWidget::EditLink() const { return FEdit->EditLink.get(); }
 
 using enum TLazyTreeState;
 
@@ -28,7 +36,7 @@ bool TLazyStringTreeWidget::EditNode(PLazyNode Node, TColumnIndex Column)
         return FStates.contains(tsEditing);
     SetFocusedNode(Node);
     if (FFocusedNode == Node && CanEdit(Node, Column)) {
-        FEditHint.EditColumn = Column;
+        FEdit->EditColumn = Column;
         initNode(Node);
         OpenEditor();
     }
@@ -62,17 +70,17 @@ void TLazyStringTreeWidget::OpenEditor()
     KillTreeTimer(EditTimer);
     ChangeTreeStates({}, tsEditPending);
     PLazyNode node = FFocusedNode;
-    if (!node || GetDisabled(node) || IsReadOnly() || FEditHint.EditLink)
+    if (!node || GetDisabled(node) || IsReadOnly() || FEdit->EditLink)
         return;
-    platform::InterfaceRef<ILTEditLink> link = CreateEditLink(node, FEditHint.EditColumn);
+    platform::InterfaceRef<ILTEditLink> link = CreateEditLink(node, FEdit->EditColumn);
     if (!link)
         link = new TStringEditLink;
-    FEditHint.EditLink = link;
+    FEdit->EditLink = link;
     ChangeTreeStates({tsEditing}, {tsToggleFocusedSelection, tsClearPending, tsDrawSelPending, tsDrawSelecting,
                                    tsMouseCheckPending, tsOLEDragging, tsOLEDragPending, tsScrolling, tsScrollPending});
     ScrollIntoView(node, toOption(TLTSelectionOption::toCenterScrollIntoView),
                    !toOption(TLTAutoOption::toDisableAutoscrollOnEdit));
-    if (link->PrepareEdit(this, node, FEditHint.EditColumn)) {
+    if (link->PrepareEdit(this, node, FEdit->EditColumn)) {
         FEditNode = node;
         PlaceEditor();
         InvalidateNode(node);
@@ -81,7 +89,7 @@ void TLazyStringTreeWidget::OpenEditor()
     } else
         ChangeTreeStates({}, tsEditing);
     if (!FStates.contains(tsEditing)) {
-        FEditHint.EditLink.reset();
+        FEdit->EditLink.reset();
         FEditNode = nullptr;
     }
 }
@@ -92,16 +100,16 @@ bool TLazyStringTreeWidget::CloseEditor()
     bool result = true;
     if (FStates.contains(tsEditing)) {
         // The link answers for itself even when the tree lets it go.
-        platform::InterfaceRef<ILTEditLink> link = FEditHint.EditLink;
+        platform::InterfaceRef<ILTEditLink> link = FEdit->EditLink;
         result = !link || link->EndEdit();
         if (result) {
             ChangeTreeStates({}, tsEditing);
-            FEditHint.EditLink.reset();
+            FEdit->EditLink.reset();
             FEditNode = nullptr;
             if (OnEdited) {
                 // The handler may destroy the tree.
                 QPointer<QObject> alive(this);
-                OnEdited(this, FFocusedNode, FEditHint.EditColumn);
+                OnEdited(this, FFocusedNode, FEdit->EditColumn);
                 if (!alive)
                     return result;
             }
@@ -117,24 +125,24 @@ bool TLazyStringTreeWidget::AbortEditor()
     ChangeTreeStates({}, tsEditPending);
     if (!FStates.contains(tsEditing))
         return true;
-    platform::InterfaceRef<ILTEditLink> link = FEditHint.EditLink;
+    platform::InterfaceRef<ILTEditLink> link = FEdit->EditLink;
     // A state set without an editor has nothing to cancel.
     const bool result = !link || link->CancelEdit();
     if (result) {
         ChangeTreeStates({}, tsEditing);
         FEditNode = nullptr;
         if (!IsDestroying())
-            FEditHint.EditLink.reset();
+            FEdit->EditLink.reset();
         if (OnEditCancelled)
-            OnEditCancelled(this, FEditHint.EditColumn);
+            OnEditCancelled(this, FEdit->EditColumn);
     }
     return result;
 }
 
 void TLazyStringTreeWidget::PlaceEditor()
 {
-    const TColumnIndex column = FEditHint.EditColumn;
-    if (!FStates.contains(tsEditing) || !FFocusedNode || !FEditHint.EditLink
+    const TColumnIndex column = FEdit->EditColumn;
+    if (!FStates.contains(tsEditing) || !FFocusedNode || !FEdit->EditLink
         || (column != NoColumn && column >= FHeader.Columns().Count()) || QThread::currentThread() != thread())
         return;
     platform::TRect r = GetDisplayRect(FFocusedNode, column, true, !GetMultiline(FFocusedNode));
@@ -149,8 +157,8 @@ void TLazyStringTreeWidget::PlaceEditor()
     }
     if (toOption(TLTPaintOption::toShowHorzGridLines))
         --r.Bottom;
-    const int height = std::max(r.Height(), FEditHint.EditLink->GetBounds().height());
-    FEditHint.EditLink->SetBounds(QRect(r.Left, r.Top, r.Width(), height));
+    const int height = std::max(r.Height(), FEdit->EditLink->GetBounds().height());
+    FEdit->EditLink->SetBounds(QRect(r.Left, r.Top, r.Width(), height));
 }
 
 void TLazyStringTreeWidget::UpdateEditBounds()

@@ -1,5 +1,6 @@
 // The tree's hints: whether and where a hint shows for a cursor position.
 #include "controls/vtree/widget/LazyStringTreeWidget.h"
+#include "controls/vtree/widget/TreeHintState.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -21,6 +22,15 @@ QString shortHint(const QString &Hint) { return Hint.section(QLatin1Char('|'), 0
 
 } // namespace
 
+void TTreePartDeleter::operator()(TTreeHintState *Part) const { delete Part; }
+
+TTreePart<TTreeHintState> TLazyStringTreeWidget::newHintState() { return TTreePart<TTreeHintState>(new TTreeHintState); }
+
+bool TLazyStringTreeWidget::ShowHint() const { return FHints->ShowHint; }
+void TLazyStringTreeWidget::SetShowHint(bool value) { FHints->ShowHint = value; }
+TLazyTreeHintWindow *TLazyStringTreeWidget::HintWindow() const { return FHints->HintWindow; }
+const platform::TRect &TLazyStringTreeWidget::LastHintRect() const { return FHints->LastHintRect; }
+
 // The platform asks for a hint once the mouse has rested over the rows.
 bool TLazyStringTreeWidget::viewportEvent(QEvent *event)
 {
@@ -36,7 +46,7 @@ int TLazyStringTreeWidget::HandleHintShow(TLTHintInfo &HintInfo)
 {
     int result = 1;
     const QPoint cursor = HintInfo.CursorPos;
-    if (PtInRect(FEditHint.LastHintRect, {cursor.x(), cursor.y()}))
+    if (PtInRect(FHints->LastHintRect, {cursor.x(), cursor.y()}))
         return result;
     THitInfo hit;
     GetHitTestInfoAt(cursor.x(), cursor.y(), true, hit);
@@ -48,17 +58,17 @@ int TLazyStringTreeWidget::HandleHintShow(TLTHintInfo &HintInfo)
     else
         allowed = Focused();
     bool show = false;
-    if (!QWidget::mouseGrabber() && FEditHint.ShowHint
+    if (!QWidget::mouseGrabber() && FHints->ShowHint
         && !FStates.containsAny({tsOLEDragging, tsDrawSelecting, tsScrolling}) && allowed) {
         result = 0;
         // The tree's window draws from the hint data, not from this string.
         HintInfo.HintStr = QStringLiteral(" ");
-        FEditHint.HintData = {};
+        FHints->HintData = {};
         if (FHintMode != hmDefault && hit.HitNode && hit.HitColumn >= NoColumn) {
             if (QueryHintKind(hit.HitNode, hit.HitColumn) == TLTHintKind::vhkOwnerDraw) {
                 QRect size;
                 QueryHintSize(hit.HitNode, hit.HitColumn, size);
-                FEditHint.HintData.HintRect = size;
+                FHints->HintData.HintRect = size;
                 show = !size.isEmpty();
             } else
                 show = true;
@@ -96,8 +106,8 @@ int TLazyStringTreeWidget::HandleHintShow(TLTHintInfo &HintInfo)
             }
         } else if (!hit.HitNode) {
             if (FHintMode == hmHintAndDefault) {
-                FEditHint.HintData.DefaultHint = shortHint(FHint);
-                show = !FEditHint.HintData.DefaultHint.isEmpty();
+                FHints->HintData.DefaultHint = shortHint(FHint);
+                show = !FHints->HintData.DefaultHint.isEmpty();
             } else if (FHintMode == hmDefault)
                 HintInfo.HintStr = shortHint(FHint);
             else
@@ -106,14 +116,14 @@ int TLazyStringTreeWidget::HandleHintShow(TLTHintInfo &HintInfo)
             HintInfo.HintStr = shortHint(FHint);
     }
     if (!show || result != 0)
-        FEditHint.LastHintRect = {};
+        FHints->LastHintRect = {};
     else {
-        FEditHint.HintData.Tree = this;
-        FEditHint.HintData.Column = hit.HitColumn;
-        FEditHint.HintData.Node = hit.HitNode;
+        FHints->HintData.Tree = this;
+        FHints->HintData.Column = hit.HitColumn;
+        FHints->HintData.Node = hit.HitNode;
         const QRect &r = HintInfo.CursorRect;
-        FEditHint.LastHintRect = {r.left(), r.top(), r.right() + 1, r.bottom() + 1};
-        HintInfo.HintData = &FEditHint.HintData;
+        FHints->LastHintRect = {r.left(), r.top(), r.right() + 1, r.bottom() + 1};
+        HintInfo.HintData = &FHints->HintData;
     }
     if (result != 0)
         ChangeTreeStates({}, tsHint);
@@ -124,8 +134,8 @@ int TLazyStringTreeWidget::HandleHintShow(TLTHintInfo &HintInfo)
 
 bool TLazyStringTreeWidget::ShowHintAt(QPoint CursorPos)
 {
-    if (PtInRect(FEditHint.LastHintRect, {CursorPos.x(), CursorPos.y()}))
-        return FEditHint.HintWindow && FEditHint.HintWindow->isVisible();
+    if (PtInRect(FHints->LastHintRect, {CursorPos.x(), CursorPos.y()}))
+        return FHints->HintWindow && FHints->HintWindow->isVisible();
     QScreen *desktop = screen();
     TLTHintInfo info;
     info.CursorPos = CursorPos;
@@ -146,9 +156,9 @@ bool TLazyStringTreeWidget::ShowHintAt(QPoint CursorPos)
         QToolTip::showText(info.HintPos, info.HintStr, viewport());
         return true;
     }
-    if (!FEditHint.HintWindow)
-        FEditHint.HintWindow = new TLazyTreeHintWindow(this);
-    TLazyTreeHintWindow *window = FEditHint.HintWindow;
+    if (!FHints->HintWindow)
+        FHints->HintWindow = new TLazyTreeHintWindow(this);
+    TLazyTreeHintWindow *window = FHints->HintWindow;
     const QRect rect = window->CalcHintRect(info.HintMaxWidth, *info.HintData);
     if (rect.isEmpty()) {
         CancelTreeHint();
@@ -161,15 +171,14 @@ bool TLazyStringTreeWidget::ShowHintAt(QPoint CursorPos)
 
 void TLazyStringTreeWidget::CancelTreeHint()
 {
-    FEditHint.LastHintRect = {};
-    if (FEditHint.HintWindow && FEditHint.HintWindow->isVisible()) {
+    FHints->LastHintRect = {};
+    if (FHints->HintWindow && FHints->HintWindow->isVisible()) {
         // The hint goes: its animation stops without drawing once more.
         if (FStates.contains(tsInAnimation) && !IsToggleAnimating()) {
-            if (FEditHint.Animation)
-                FEditHint.Animation->stop();
+            stopAnimation();
             ChangeTreeStates({}, {tsInAnimation, tsCancelHintAnimation});
         }
-        FEditHint.HintWindow->hide();
+        FHints->HintWindow->hide();
     }
     if (FStates.contains(tsHint))
         ChangeTreeStates({}, tsHint);

@@ -2,10 +2,7 @@
 // What the tree's keyboard handling keeps beside the core's search buffer
 // and pending check: the keys it names that the platform's table lacks, the
 // help event and the help context.
-#include "controls/vtree/TreeEvents.h"
-
 #include <cstdint>
-#include <functional>
 
 namespace vtree {
 
@@ -17,9 +14,6 @@ inline constexpr std::uint16_t VK_ADD = 107;
 inline constexpr std::uint16_t VK_SUBTRACT = 109;
 inline constexpr std::uint16_t VK_DIVIDE = 111;
 inline constexpr std::uint16_t VK_CHARACTER = 0xDF;
-
-// F1 found a help context; there is no help viewer, the application shows it.
-using TLTShowHelpEvent = std::function<void(TreeSender, int HelpContext)>;
 
 struct TTreeKeyState {
     // The tree's own help context, asked after the nodes.

@@ -1,6 +1,7 @@
 #pragma once
 // The value types of the tree window's settings, in the order their values
 // are stored, so that stored settings keep their meaning.
+#include "controls/vtree/EnumSet.h"
 #include "controls/vtree/TreeColumns.h"
 
 #include <cstdint>
@@ -24,5 +25,12 @@ enum class TLTSearchDirection : std::uint8_t { sdForward, sdBackward };
 enum class TLTSearchStart : std::uint8_t { ssAlwaysStartOver, ssLastHit, ssFocusedNode };
 enum class TScrollStyle : std::uint8_t { ssNone, ssHorizontal, ssVertical, ssBoth };
 enum class TScrollBarStyle : std::uint8_t { sbmRegular, sbm3D };
+// The bevel of the ring around the header and rows.
+enum class TBevelCut : std::uint8_t { bvNone, bvLowered, bvRaised, bvSpace };
+enum class TBevelKind : std::uint8_t { bkNone, bkTile, bkSoft, bkFlat };
+enum class TBevelEdge : std::uint8_t { beLeft, beTop, beRight, beBottom };
+using TBevelEdges = TEnumSet<TBevelEdge, std::uint8_t>;
+inline constexpr TBevelEdges AllBevelEdges{TBevelEdge::beLeft, TBevelEdge::beTop, TBevelEdge::beRight,
+                                           TBevelEdge::beBottom};
 
 } // namespace vtree

@@ -15,8 +15,8 @@ TLazyStringTreeWidget::TLazyStringTreeWidget(QWidget *parent)
           // The buttons are framed in the tree line colour.
           if (slot == TLTColors::TreeLineColor || slot == TLTColors::SlotCount)
               BuildButtonBitmaps(true, false);
-          if ((slot == TLTColors::BorderColor || slot == TLTColors::SlotCount) && FBorder.Ring)
-              FBorder.Ring->update();
+          if (slot == TLTColors::BorderColor || slot == TLTColors::SlotCount)
+              repaintBorderRing();
           Invalidate();
       }),
       FScrollBarOptions([this] {

@@ -1,6 +1,7 @@
 // The tree's animations: the shared timer-paced runner and the sliding rows
 // of a node that opens or closes.
 #include "controls/vtree/widget/LazyStringTreeWidget.h"
+#include "controls/vtree/widget/TreeAnimationState.h"
 
 #include <QPainter>
 
@@ -33,11 +34,31 @@ private:
 
 } // namespace
 
+void TTreePartDeleter::operator()(TTreeAnimationState *Part) const { delete Part; }
+
+TTreePart<TTreeAnimationState> TLazyStringTreeWidget::newAnimationState()
+{
+    return TTreePart<TTreeAnimationState>(new TTreeAnimationState);
+}
+
+bool TLazyStringTreeWidget::IsToggleAnimating() const
+{
+    return FAnimation->ToggleOverlay && FAnimation->ToggleOverlay->isVisible();
+}
+
+const QImage &TLazyStringTreeWidget::ToggleFrame() const { return FAnimation->ToggleFrame; }
+
+void TLazyStringTreeWidget::stopAnimation()
+{
+    if (FAnimation->Animation)
+        FAnimation->Animation->stop();
+}
+
 TTimedAnimation &TLazyStringTreeWidget::Animation()
 {
-    if (!FEditHint.Animation)
-        FEditHint.Animation = new TTimedAnimation(this);
-    return *FEditHint.Animation;
+    if (!FAnimation->Animation)
+        FAnimation->Animation = new TTimedAnimation(this);
+    return *FAnimation->Animation;
 }
 
 bool TLazyStringTreeWidget::canAnimate() const
@@ -69,8 +90,8 @@ bool TLazyStringTreeWidget::RunAnimation(int Steps, unsigned Duration, TTimedAni
 
 void TLazyStringTreeWidget::FinishAnimation()
 {
-    if (FEditHint.Animation)
-        FEditHint.Animation->finish();
+    if (FAnimation->Animation)
+        FAnimation->Animation->finish();
 }
 
 TToggleGeometry TLazyStringTreeWidget::toggleGeometry(PLazyNode Node, std::int64_t HeightChange)
@@ -126,11 +147,11 @@ void TLazyStringTreeWidget::AnimateToggle(PLazyNode Node, bool Expanding, std::i
     const int steps = prepareToggleSteps(data);
     if (steps <= 0)
         return;
-    FEditHint.Toggle = std::move(data);
-    FEditHint.ToggleFrame = paintToImage();
-    if (!FEditHint.ToggleOverlay)
-        FEditHint.ToggleOverlay = new ToggleOverlay(viewport(), FEditHint.ToggleFrame);
-    QWidget *overlay = FEditHint.ToggleOverlay;
+    FAnimation->Toggle = std::move(data);
+    FAnimation->ToggleFrame = paintToImage();
+    if (!FAnimation->ToggleOverlay)
+        FAnimation->ToggleOverlay = new ToggleOverlay(viewport(), FAnimation->ToggleFrame);
+    QWidget *overlay = FAnimation->ToggleOverlay;
     overlay->setGeometry(viewport()->rect());
     overlay->raise();
     overlay->show();
@@ -138,7 +159,7 @@ void TLazyStringTreeWidget::AnimateToggle(PLazyNode Node, bool Expanding, std::i
     const auto step = [this, overlayAlive](int Step, int StepSize) {
         if (!overlayAlive)
             return false;
-        AnimateToggleStep(Step, StepSize, FEditHint.Toggle, FEditHint.ToggleFrame);
+        AnimateToggleStep(Step, StepSize, FAnimation->Toggle, FAnimation->ToggleFrame);
         overlayAlive->update();
         return true;
     };
