@@ -2,19 +2,17 @@
 // The converter models one build of the configurator can serve, and the
 // per-model tables. Every per-type rule is a function of the type so that
 // tests cover all nine types from one build; the program itself passes
-// Converter_Type, the constant the build chose.
+// Converter_Type(), the type the build chose.
 #include <QString>
 #include <QStringList>
 #include <array>
 
 namespace app {
 
-#ifndef CONVERTER_TYPE_BUILD
-#define CONVERTER_TYPE_BUILD 1
-#endif
-
-// The type this build configures (1..7, or 1001/1007 for the partner editions).
-inline constexpr int Converter_Type = CONVERTER_TYPE_BUILD;
+// The type this build configures (1..7, or 1001/1007 for the partner
+// editions). Only BuildConverterType.cpp knows the build's choice, so that
+// switching the type recompiles that one file.
+int Converter_Type();
 
 // The nine valid types, in table order.
 inline constexpr std::array<int, 9> AllConverterTypes = {1, 2, 3, 4, 5, 6, 7, 1001, 1007};

@@ -68,7 +68,6 @@ function(add_subsystem name)
     add_library(${name} INTERFACE)
   endif()
   target_include_directories(${name} ${_scope} ${PROJECT_SOURCE_DIR})
-  target_compile_definitions(${name} ${_scope} CONVERTER_TYPE_BUILD=${CONVERTER_TYPE})
   target_link_libraries(${name} ${_scope} ${ARG_DEPS})
 endfunction()
 

@@ -28,7 +28,7 @@ AboutContent aboutContent(int converterType);
 class TFAbout : public DialogBase {
     Q_OBJECT
 public:
-    explicit TFAbout(int converterType = Converter_Type, QWidget *parent = nullptr);
+    explicit TFAbout(int converterType = Converter_Type(), QWidget *parent = nullptr);
 
     void FormShow() override;
     void Label4Click(QObject *Sender);

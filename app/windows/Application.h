@@ -34,7 +34,7 @@ struct Forms {
 // appDir, reads the settings and the language) and then the dialogs. The
 // options and version-check hooks left empty are served by the options
 // dialog.
-Forms createForms(StepHandlers handlers, const QString &appDir, int converterType = Converter_Type);
+Forms createForms(StepHandlers handlers, const QString &appDir, int converterType = Converter_Type());
 
 // Starts the configurator and runs its message loop.
 int runApplication(int argc, char *argv[], StepHandlers handlers = {});

@@ -36,7 +36,7 @@ class TFRostavelineFirmWare : public QWidget {
 public:
     // Runs the creation handler: folders beside appDir, settings, language,
     // the last configuration. The handlers open the later steps' windows.
-    TFRostavelineFirmWare(StepHandlers handlers, const QString &appDir, int converterType = Converter_Type,
+    TFRostavelineFirmWare(StepHandlers handlers, const QString &appDir, int converterType = Converter_Type(),
                           QWidget *parent = nullptr);
     ~TFRostavelineFirmWare() override;
 

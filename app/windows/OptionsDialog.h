@@ -31,7 +31,7 @@ class TFSoftOptions : public DialogBase {
 public:
     static constexpr int LanguageSlots = LanguagePages::SlotsPerPage;
 
-    explicit TFSoftOptions(int converterType = Converter_Type, QWidget *parent = nullptr);
+    explicit TFSoftOptions(int converterType = Converter_Type(), QWidget *parent = nullptr);
 
     // Where the version check asks; the maker's site unless set.
     void setVersionService(const QUrl &site, const platform::HttpGetOptions &options = {});

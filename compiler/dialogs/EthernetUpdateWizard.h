@@ -35,7 +35,7 @@ class TFBootTCP : public UpdateWizardDialog {
 public:
     using Services = EthernetWizardServices;
 
-    explicit TFBootTCP(int converterType = app::Converter_Type, Services services = {}, QWidget *parent = nullptr);
+    explicit TFBootTCP(int converterType = app::Converter_Type(), Services services = {}, QWidget *parent = nullptr);
     ~TFBootTCP() override;
 
     void FormShow() override;

@@ -32,7 +32,7 @@ class TFBootSer : public UpdateWizardDialog {
 public:
     using Services = SerialWizardServices;
 
-    explicit TFBootSer(int converterType = app::Converter_Type, Services services = {}, QWidget *parent = nullptr);
+    explicit TFBootSer(int converterType = app::Converter_Type(), Services services = {}, QWidget *parent = nullptr);
     ~TFBootSer() override;
 
     void FormShow() override;

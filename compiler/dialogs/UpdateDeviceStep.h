@@ -30,7 +30,7 @@ inline constexpr int MaxListedNodes = 20;
 // The handler the main window calls for step 4. Both wizards are created on
 // the first use as the main window's, then kept (their option ticks last as
 // long as the program), and shown modally.
-app::StepHandler updateDeviceStep(int converterType = app::Converter_Type, TFBootTCP::Services ethernet = {},
+app::StepHandler updateDeviceStep(int converterType = app::Converter_Type(), TFBootTCP::Services ethernet = {},
                                   TFBootSer::Services serial = {});
 
 } // namespace compiler

@@ -46,7 +46,7 @@ enum class EditMode { Add, Modify };
 class TFMeter_Bus : public app::DialogBase {
     Q_OBJECT
 public:
-    explicit TFMeter_Bus(int converterType = app::Converter_Type, QWidget *parent = nullptr);
+    explicit TFMeter_Bus(int converterType = app::Converter_Type(), QWidget *parent = nullptr);
     ~TFMeter_Bus() override;
 
     int converterType() const { return m_converterType; }
@@ -308,6 +308,6 @@ private:
 
 // Step 3 of the main window: shows the program's one network dialog,
 // modally; it is made on first use, as the main window's.
-app::StepHandler mbusNetworkStep(int converterType = app::Converter_Type);
+app::StepHandler mbusNetworkStep(int converterType = app::Converter_Type());
 
 } // namespace project

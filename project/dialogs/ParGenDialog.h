@@ -33,7 +33,7 @@ namespace project {
 class TFParGen : public app::DialogBase {
     Q_OBJECT
 public:
-    explicit TFParGen(int converterType = app::Converter_Type, QWidget *parent = nullptr);
+    explicit TFParGen(int converterType = app::Converter_Type(), QWidget *parent = nullptr);
     ~TFParGen() override;
 
     int converterType() const { return m_type; }
@@ -180,6 +180,6 @@ private:
 
 // The handler of the main window's Step 2: shows the dialog modally; the
 // dialog is created at the first showing, as the main window's.
-app::StepHandler generalParametersStep(int converterType = app::Converter_Type);
+app::StepHandler generalParametersStep(int converterType = app::Converter_Type());
 
 } // namespace project

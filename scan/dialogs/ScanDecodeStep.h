@@ -10,6 +10,6 @@ namespace scan {
 
 // The window is created on the first use as the main window's and kept;
 // `setup` builds its engine (the real one when empty).
-app::StepHandler scanDecodeStep(int converterType = app::Converter_Type, ScanEngineSetup setup = {});
+app::StepHandler scanDecodeStep(int converterType = app::Converter_Type(), ScanEngineSetup setup = {});
 
 } // namespace scan

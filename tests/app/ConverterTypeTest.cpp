@@ -58,3 +58,8 @@ TEST(ConverterTraits, HoldTogetherForEveryType)
 }
 
 } // namespace
+
+TEST(ConverterType, TheBuildsTypeIsOneOfTheNine)
+{
+    EXPECT_TRUE(app::isValidConverterType(app::Converter_Type()));
+}
