@@ -363,6 +363,7 @@ void TLbButton::HandleMouseDown(Qt::MouseButton button)
     if (button != Qt::LeftButton || !isEnabled())
         return;
     bDown = true;
+    m_mousePressed = true;
     setFocus(Qt::MouseFocusReason);
     repaint();
 }
@@ -374,8 +375,13 @@ void TLbButton::mouseDoubleClickEvent(QMouseEvent *event) { HandleMouseDown(even
 
 void TLbButton::mouseReleaseEvent(QMouseEvent *)
 {
-    if (bDown)
+    const bool pressedHere = m_mousePressed;
+    m_mousePressed = false;
+    if (bDown && pressedHere) {
+        // The click may run a modal loop: nothing of this press is left then.
+        m_pressedKey = 0;
         Click();
+    }
     bDown = false;
     repaint();
 }
@@ -419,6 +425,8 @@ void TLbButton::hideEvent(QHideEvent *event)
     QWidget::hideEvent(event);
     bCursorOnButton = false;
     bDown = false;
+    m_pressedKey = 0;
+    m_mousePressed = false;
     m_hotTrackStep = 0;
     stopFade();
 }
@@ -432,7 +440,19 @@ void TLbButton::focusInEvent(QFocusEvent *event)
 void TLbButton::focusOutEvent(QFocusEvent *event)
 {
     QWidget::focusOutEvent(event);
+    forgetKeyPress();
     repaint();
+}
+
+// The release of a key goes where the focus is: once the focus has left,
+// the key this button saw pressed will be released elsewhere.
+void TLbButton::forgetKeyPress()
+{
+    if (m_pressedKey == 0)
+        return;
+    m_pressedKey = 0;
+    if (!m_mousePressed)
+        bDown = false;
 }
 
 void TLbButton::keyPressEvent(QKeyEvent *event)
@@ -443,16 +463,21 @@ void TLbButton::keyPressEvent(QKeyEvent *event)
     }
     if (isEnabled()) {
         bDown = true;
+        m_pressedKey = event->key();
         repaint();
     }
 }
 
 void TLbButton::keyReleaseEvent(QKeyEvent *event)
 {
-    if (isClickKey(event->key()) && !event->isAutoRepeat())
-        Click();
-    else
+    if (!isClickKey(event->key())) {
         QWidget::keyReleaseEvent(event);
+    } else if (!event->isAutoRepeat() && event->key() == m_pressedKey) {
+        // Forgotten before the click: its handler may open a window whose
+        // keys come back here.
+        m_pressedKey = 0;
+        Click();
+    }
     repaint();
 }
 

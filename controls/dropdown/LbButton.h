@@ -171,6 +171,9 @@ private:
     void repaintNow();
     // The painter's arguments for the state the button is in.
     LbButtonFace faceState() const;
+    // The press this button saw will not be released here: it holds the
+    // button down no longer.
+    void forgetKeyPress();
 
     QString m_caption;
     QImage m_glyph;
@@ -199,6 +202,12 @@ private:
     int m_accelerator = 0;
 
     bool bDown = false;
+    // The press that holds the button down, as this button saw it: the key
+    // (0: none) and whether the mouse. Only that key's release, or a mouse
+    // release after that press, clicks; a release whose press went to
+    // another window (a message box closed by the key's press) does not.
+    int m_pressedKey = 0;
+    bool m_mousePressed = false;
     bool bCursorOnButton = false;
     int m_hotTrackStep = 0;
     std::unique_ptr<LbButtonFade> m_fade;
