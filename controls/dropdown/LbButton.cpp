@@ -82,10 +82,25 @@ TLbButton::TLbButton(QWidget *parent) : QWidget(parent)
 // going away, and nothing has to be waited for.
 TLbButton::~TLbButton() = default;
 
+template <typename T>
+bool TLbButton::store(T &field, const T &value)
+{
+    if (field == value)
+        return false;
+    field = value;
+    return true;
+}
+
+// The properties whose writer runs Paint at once on Windows keep doing so:
+// code that sets them and then reads the screen expects the new face.
+void TLbButton::repaintNow() { repaint(); }
+
 void TLbButton::setCaption(const QString &caption)
 {
-    m_caption = caption;
+    if (!store(m_caption, caption))
+        return;
     updateAccelerator();
+    updateGeometry();
     update();
 }
 
@@ -101,28 +116,35 @@ void TLbButton::updateAccelerator()
 
 void TLbButton::setGlyph(const QImage &glyph)
 {
-    m_glyph = glyph.convertToFormat(QImage::Format_ARGB32);
-    m_numGlyphs = m_glyph.height() > 0 ? m_glyph.width() / m_glyph.height() : 0;
     m_kind = TLbButtonKind::bkCustom;
+    QImage converted = glyph.convertToFormat(QImage::Format_ARGB32);
+    const int frames = converted.height() > 0 ? converted.width() / converted.height() : 0;
+    if (converted == m_glyph && frames == m_numGlyphs)
+        return;
+    m_glyph = std::move(converted);
+    m_numGlyphs = frames;
+    updateGeometry();
     update();
 }
 
 void TLbButton::setNumGlyphs(int count)
 {
-    m_numGlyphs = count;
+    if (!store(m_numGlyphs, count))
+        return;
+    updateGeometry();
     update();
 }
 
 void TLbButton::setHint(const QString &hint)
 {
-    m_hint = hint;
-    updateTooltip();
+    if (store(m_hint, hint))
+        updateTooltip();
 }
 
 void TLbButton::setShowHint(bool show)
 {
-    m_showHint = show;
-    updateTooltip();
+    if (store(m_showHint, show))
+        updateTooltip();
 }
 
 void TLbButton::updateTooltip() { setToolTip(m_showHint ? m_hint : QString()); }
@@ -137,10 +159,11 @@ void TLbButton::setKind(TLbButtonKind kind)
 {
     if (kind != TLbButtonKind::bkCustom) {
         const KindPreset &preset = KindPresets[static_cast<std::size_t>(kind) - 1];
-        m_numGlyphs = 2;
         setModalResult(preset.modalResult);
         m_glyph = platform::loadResourceImage(QString::fromLatin1(preset.glyph)).convertToFormat(QImage::Format_ARGB32);
+        m_numGlyphs = 2;
         setCaption(QString::fromUtf16(preset.caption));
+        updateGeometry();
     }
     m_kind = kind;
     update();
@@ -151,84 +174,131 @@ void TLbButton::setColorStyle(TLbColorStyle style)
     const auto preset = GetLbColorStyleColors(style);
     if (!preset)
         return;
-    m_color = preset->face;
-    m_lightColor = preset->light;
-    m_shadowColor = preset->shadow;
-    m_colorWhenDown = preset->whenDown;
-    m_hotTrackColor = preset->hotTrack;
-    m_flat = preset->flat;
-    m_fontColor = preset->font;
-    m_style = preset->style;
-    repaint();
+    bool changed = store(m_color, preset->face);
+    changed |= store(m_lightColor, preset->light);
+    changed |= store(m_shadowColor, preset->shadow);
+    changed |= store(m_colorWhenDown, preset->whenDown);
+    changed |= store(m_hotTrackColor, preset->hotTrack);
+    changed |= store(m_flat, preset->flat);
+    changed |= store(m_fontColor, preset->font);
+    changed |= store(m_style, preset->style);
+    if (changed)
+        repaintNow();
 }
 
 void TLbButton::setStyle(TLbButtonStyle style)
 {
-    m_style = style;
-    update();
+    if (store(m_style, style))
+        update();
 }
 
 void TLbButton::setLayout(TLbButtonLayout layout)
 {
-    m_layout = layout;
-    repaint();
+    if (!store(m_layout, layout))
+        return;
+    updateGeometry();
+    repaintNow();
 }
 
 void TLbButton::setAlignment(TAlignment alignment)
 {
-    m_alignment = alignment;
-    repaint();
+    if (store(m_alignment, alignment))
+        repaintNow();
 }
 
 void TLbButton::setColor(platform::TColor color)
 {
-    m_color = color;
-    update();
+    if (store(m_color, color))
+        update();
 }
 
 void TLbButton::setFontColor(platform::TColor color)
 {
-    m_fontColor = color;
-    update();
+    if (store(m_fontColor, color))
+        update();
 }
 
 void TLbButton::setLightColor(platform::TColor color)
 {
-    m_lightColor = color;
-    repaint();
+    if (store(m_lightColor, color))
+        repaintNow();
 }
 
 void TLbButton::setShadowColor(platform::TColor color)
 {
-    m_shadowColor = color;
-    repaint();
+    if (store(m_shadowColor, color))
+        repaintNow();
+}
+
+// The next three only show in some states: a paint is asked for only then.
+void TLbButton::setColorWhenDown(platform::TColor color)
+{
+    if (store(m_colorWhenDown, color) && bDown)
+        update();
+}
+
+void TLbButton::setHotTrackColor(platform::TColor color)
+{
+    if (store(m_hotTrackColor, color) && m_hotTrackStep > 0)
+        update();
+}
+
+void TLbButton::setHotTrackFont(const TLbFont &font)
+{
+    if (font.font == m_hotTrackFont.font && font.color == m_hotTrackFont.color)
+        return;
+    m_hotTrackFont = font;
+    if (m_useHotTrackFont) {
+        updateGeometry();
+        if (isHot())
+            update();
+    }
+}
+
+void TLbButton::setUseHotTrackFont(bool use)
+{
+    if (!store(m_useHotTrackFont, use))
+        return;
+    updateGeometry();
+    if (isHot())
+        update();
 }
 
 void TLbButton::setFlat(bool flat)
 {
-    m_flat = flat;
-    repaint();
+    if (store(m_flat, flat))
+        repaintNow();
 }
 
 void TLbButton::setWordWrap(bool wrap)
 {
-    m_wordWrap = wrap;
-    repaint();
+    if (store(m_wordWrap, wrap))
+        repaintNow();
 }
 
-void TLbButton::setPopupMenu(QMenu *menu) { m_popupMenu = menu; }
+void TLbButton::setPopupMenu(QMenu *menu)
+{
+    // The menu shows as an arrow, which takes room.
+    if (!store(m_popupMenu, menu))
+        return;
+    updateGeometry();
+    update();
+}
 
 void TLbButton::setSlowDecease(bool fade)
 {
-    m_slowDecease = fade;
+    // Writing False frees the fade even when it was False: a new button has
+    // one until then.
+    bool changed = store(m_slowDecease, fade);
     if (fade) {
         if (!m_fade)
             m_fade = std::make_unique<LbButtonFade>([this] { HotTrackFadeStep(); });
     } else if (m_fade) {
-        m_hotTrackStep = 0;
+        changed |= store(m_hotTrackStep, 0);
         m_fade.reset();
     }
-    update();
+    if (changed)
+        update();
 }
 
 void TLbButton::setFadeTimer(std::unique_ptr<platform::IntervalTimer> timer)
@@ -293,6 +363,7 @@ void TLbButton::HandleMouseDown(Qt::MouseButton button)
     if (button != Qt::LeftButton || !isEnabled())
         return;
     bDown = true;
+    m_mousePressed = true;
     setFocus(Qt::MouseFocusReason);
     repaint();
 }
@@ -304,8 +375,13 @@ void TLbButton::mouseDoubleClickEvent(QMouseEvent *event) { HandleMouseDown(even
 
 void TLbButton::mouseReleaseEvent(QMouseEvent *)
 {
-    if (bDown)
+    const bool pressedHere = m_mousePressed;
+    m_mousePressed = false;
+    if (bDown && pressedHere) {
+        // The click may run a modal loop: nothing of this press is left then.
+        m_pressedKey = 0;
         Click();
+    }
     bDown = false;
     repaint();
 }
@@ -349,6 +425,8 @@ void TLbButton::hideEvent(QHideEvent *event)
     QWidget::hideEvent(event);
     bCursorOnButton = false;
     bDown = false;
+    m_pressedKey = 0;
+    m_mousePressed = false;
     m_hotTrackStep = 0;
     stopFade();
 }
@@ -362,7 +440,19 @@ void TLbButton::focusInEvent(QFocusEvent *event)
 void TLbButton::focusOutEvent(QFocusEvent *event)
 {
     QWidget::focusOutEvent(event);
+    forgetKeyPress();
     repaint();
+}
+
+// The release of a key goes where the focus is: once the focus has left,
+// the key this button saw pressed will be released elsewhere.
+void TLbButton::forgetKeyPress()
+{
+    if (m_pressedKey == 0)
+        return;
+    m_pressedKey = 0;
+    if (!m_mousePressed)
+        bDown = false;
 }
 
 void TLbButton::keyPressEvent(QKeyEvent *event)
@@ -373,16 +463,21 @@ void TLbButton::keyPressEvent(QKeyEvent *event)
     }
     if (isEnabled()) {
         bDown = true;
+        m_pressedKey = event->key();
         repaint();
     }
 }
 
 void TLbButton::keyReleaseEvent(QKeyEvent *event)
 {
-    if (isClickKey(event->key()) && !event->isAutoRepeat())
-        Click();
-    else
+    if (!isClickKey(event->key())) {
         QWidget::keyReleaseEvent(event);
+    } else if (!event->isAutoRepeat() && event->key() == m_pressedKey) {
+        // Forgotten before the click: its handler may open a window whose
+        // keys come back here.
+        m_pressedKey = 0;
+        Click();
+    }
     repaint();
 }
 
@@ -392,6 +487,9 @@ void TLbButton::changeEvent(QEvent *event)
     if (event->type() == QEvent::EnabledChange) {
         bDown = false;
         repaint();
+    } else if (event->type() == QEvent::FontChange) {
+        updateGeometry();
+        update();
     }
 }
 
@@ -436,15 +534,8 @@ bool TLbButton::HandleDialogKey(int key, Qt::KeyboardModifiers modifiers)
     return true;
 }
 
-QImage TLbButton::paintFace() const
+LbButtonFace TLbButton::faceState() const
 {
-    const bool transparent = m_style == TLbButtonStyle::bsModern || m_style == TLbButtonStyle::bsShape
-                             || m_style == TLbButtonStyle::bsQuicken;
-    QImage image(width(), height(), QImage::Format_ARGB32_Premultiplied);
-    if (image.isNull())
-        return image;
-    image.fill(transparent ? QColor(255, 0, 255) : QColor(Qt::transparent));
-
     LbButtonFace face;
     face.width = width();
     face.height = height();
@@ -467,7 +558,19 @@ QImage TLbButton::paintFace() const
     face.layout = m_layout;
     face.caption = m_caption;
     face.alignment = m_alignment;
+    return face;
+}
 
+QImage TLbButton::paintFace() const
+{
+    const bool transparent = m_style == TLbButtonStyle::bsModern || m_style == TLbButtonStyle::bsShape
+                             || m_style == TLbButtonStyle::bsQuicken;
+    QImage image(width(), height(), QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull())
+        return image;
+    image.fill(transparent ? QColor(255, 0, 255) : QColor(Qt::transparent));
+
+    LbButtonFace face = faceState();
     const bool focused = hasFocus();
     if (m_style == TLbButtonStyle::bsOld && focused) {
         face.width -= 2;
@@ -505,6 +608,16 @@ void TLbButton::paintEvent(QPaintEvent *)
     painter.drawImage(QPoint(0, 0), paintFace());
 }
 
-QSize TLbButton::sizeHint() const { return size(); }
+QSize TLbButton::sizeHint() const
+{
+    LbButtonFace face = faceState();
+    face.font = TLbFont{font(), m_fontColor};
+    QSize hint = LbButtonFaceExtent(face);
+    if (m_useHotTrackFont) {
+        face.font = m_hotTrackFont;
+        hint = hint.expandedTo(LbButtonFaceExtent(face));
+    }
+    return hint;
+}
 
 } // namespace controls

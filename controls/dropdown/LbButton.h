@@ -82,14 +82,15 @@ public:
     void setShadowColor(platform::TColor color);
     // Face while pressed; clNone keeps the face colour.
     platform::TColor ColorWhenDown() const { return m_colorWhenDown; }
-    void setColorWhenDown(platform::TColor color) { m_colorWhenDown = color; }
+    void setColorWhenDown(platform::TColor color);
     // Face while the mouse is over the button; clNone: no hot colour.
     platform::TColor HotTrackColor() const { return m_hotTrackColor; }
-    void setHotTrackColor(platform::TColor color) { m_hotTrackColor = color; }
+    void setHotTrackColor(platform::TColor color);
+    // Shown while the button is hot or focused, when UseHotTrackFont is set.
     const TLbFont &HotTrackFont() const { return m_hotTrackFont; }
-    void setHotTrackFont(const TLbFont &font) { m_hotTrackFont = font; }
+    void setHotTrackFont(const TLbFont &font);
     bool UseHotTrackFont() const { return m_useHotTrackFont; }
-    void setUseHotTrackFont(bool use) { m_useHotTrackFont = use; }
+    void setUseHotTrackFont(bool use);
 
     bool Flat() const { return m_flat; }
     void setFlat(bool flat);
@@ -134,6 +135,8 @@ public:
     // The face as it is painted now, into an image of the button's size.
     QImage paintFace() const;
 
+    // Room for the whole caption beside (or above) its glyph in the font,
+    // or the hot-track font when that one is used and wider.
     QSize sizeHint() const override;
 
 protected:
@@ -161,6 +164,16 @@ private:
     void updateTooltip();
     void updateAccelerator();
     void stopFade();
+    // Writes a property the face shows: nothing when unchanged; then a later
+    // paint, or a paint at once where the button's contract asks for one.
+    template <typename T>
+    bool store(T &field, const T &value);
+    void repaintNow();
+    // The painter's arguments for the state the button is in.
+    LbButtonFace faceState() const;
+    // The press this button saw will not be released here: it holds the
+    // button down no longer.
+    void forgetKeyPress();
 
     QString m_caption;
     QImage m_glyph;
@@ -189,6 +202,12 @@ private:
     int m_accelerator = 0;
 
     bool bDown = false;
+    // The press that holds the button down, as this button saw it: the key
+    // (0: none) and whether the mouse. Only that key's release, or a mouse
+    // release after that press, clicks; a release whose press went to
+    // another window (a message box closed by the key's press) does not.
+    int m_pressedKey = 0;
+    bool m_mousePressed = false;
     bool bCursorOnButton = false;
     int m_hotTrackStep = 0;
     std::unique_ptr<LbButtonFade> m_fade;

@@ -13,6 +13,14 @@ using platform::TColor;
 
 int half(int value) { return value / 2; }
 
+// The face keeps this far from its edges, and between glyph and caption.
+constexpr int FaceInset = 4;
+constexpr int GlyphGap = 4;
+// The focus rectangle lies FaceInset inside: the caption one pixel more.
+constexpr int VerticalMargin = FaceInset + 1;
+// The drop-down arrow sits this far from the right edge.
+constexpr int ArrowRoom = 11;
+
 void drawGlyphFrame(platform::TCanvas &canvas, const QImage &glyph, int x, int y, int frame, int frameWidth, int frameHeight)
 {
     if (frameWidth <= 0 || frameHeight <= 0)
@@ -215,6 +223,47 @@ void DrawLbGradient(platform::TCanvas &canvas, TColor from, TColor to, int left,
         g += dg;
         bl += db;
     }
+}
+
+QSize LbButtonFaceExtent(const LbButtonFace &f)
+{
+    QImage scratch(1, 1, QImage::Format_ARGB32_Premultiplied);
+    platform::TCanvas canvas(&scratch);
+    QFont font = f.font.font;
+    // Pressed, an Encarta face turns its caption bold: it must fit then too.
+    if (f.style == TLbButtonStyle::bsEncarta)
+        font.setBold(true);
+    assignFont(canvas.Font(), font, f.font.color);
+    int textWidth = 0;
+    int textHeight = 0;
+    if (!f.caption.isEmpty()) {
+        // The face cuts the caption by this width, so it is the one to give.
+        textWidth = canvas.TextWidth(f.caption);
+        platform::TRect measured = platform::Rect(0, 0, textWidth, 0);
+        canvas.DrawText(f.caption, measured, platform::DT_CALCRECT | platform::DT_WORDBREAK);
+        textWidth = std::max(textWidth, measured.Width());
+        textHeight = measured.Height();
+    }
+    const QImage empty;
+    const QImage &glyph = f.glyph ? *f.glyph : empty;
+    const int gw = f.numGlyphs > 0 ? glyph.width() / f.numGlyphs : 0;
+    const int gh = glyph.height();
+
+    int width = 0;
+    int height = 0;
+    if (f.style == TLbButtonStyle::bsShape) {
+        width = std::max(textWidth, gw) + 2 * FaceInset;
+        height = std::max(textHeight, gw > 0 ? gh : 0) + 2 * VerticalMargin;
+    } else if (f.layout == TLbButtonLayout::blGlyphLeft || f.layout == TLbButtonLayout::blGlyphRight) {
+        width = textWidth + (gw > 0 ? gw + GlyphGap : 0) + 2 * FaceInset;
+        height = std::max(textHeight, gw > 0 ? gh : 0) + 2 * VerticalMargin;
+    } else {
+        width = std::max(textWidth, gw) + 2 * FaceInset;
+        height = textHeight + (gh > 0 ? gh + GlyphGap : 0) + 2 * VerticalMargin;
+    }
+    if (f.hasPopupMenu)
+        width += ArrowRoom;
+    return {width, height};
 }
 
 QString fitLbCaption(platform::TCanvas &canvas, QString caption, int room)

@@ -7,6 +7,7 @@
 
 #include <QFont>
 #include <QImage>
+#include <QSize>
 #include <QString>
 
 namespace platform {
@@ -50,6 +51,11 @@ struct LbButtonFace {
 
 // Draws the whole face into (0, 0)-(width, height) of the canvas.
 void PaintLbButtonFace(platform::TCanvas &canvas, const LbButtonFace &face);
+
+// The smallest face that shows the whole caption in the face's font beside
+// (or above) its glyph, with the drop-down arrow when there is a menu. The
+// face's own size and state do not count.
+QSize LbButtonFaceExtent(const LbButtonFace &face);
 
 // Face colour of a hot-track step 0..8: the face colour at 0, the hot-track
 // colour at 8, each channel blended and truncated in between.

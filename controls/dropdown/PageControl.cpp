@@ -666,7 +666,9 @@ void TExPageControl::mouseReleaseEvent(QMouseEvent *event)
     m_closePressed = false;
     if (event->button() != Qt::LeftButton || !m_activePage)
         return;
-    if (m_activePage->m_showClose && IsOnCloseButton(ActivePageIndex(), event->position().toPoint()))
+    // Only a press on the close button closes: a press that selected the tab
+    // may leave the pointer over the close button it now shows.
+    if (wasPressed && m_activePage->m_showClose && IsOnCloseButton(ActivePageIndex(), event->position().toPoint()))
         closeActiveTab();
     else if (wasPressed)
         update();

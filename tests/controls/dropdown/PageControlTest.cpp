@@ -252,6 +252,29 @@ TEST(PageControl, AClosedTabIsKeptHiddenAndReopensByName)
     EXPECT_FALSE(f.control.OpenClosedTab(QStringLiteral("Variables")));
 }
 
+TEST(PageControl, APressThatSelectsATabDoesNotCloseItOnTheRelease)
+{
+    QWidget window;
+    Pages f{"Nodes  ", "Variables  "};
+    f.control.setParent(&window);
+    window.show();
+    f.control.setActivePage(&f[0]);
+    f[1].setShowClose(true);
+    int closed = 0;
+    f[1].OnClose = [&](QObject *) { ++closed; };
+    const QPoint button = f.control.GetPageTabRect(1).topLeft() + QPoint(8, 8);
+    ASSERT_TRUE(f.control.IsOnCloseButton(1, button));
+
+    click(f.control, button);
+    ASSERT_EQ(f.control.ActivePage(), &f[1]) << "the press selects the tab";
+    click(f.control, button, QEvent::MouseButtonRelease);
+    EXPECT_EQ(closed, 0) << "its close button never saw the press";
+
+    click(f.control, button);
+    click(f.control, button, QEvent::MouseButtonRelease);
+    EXPECT_EQ(closed, 1);
+}
+
 TEST(PageControl, ASheetDestroyedAfterClosingLeavesTheClosedList)
 {
     Pages f{"Nodes  ", "Variables  "};

@@ -145,8 +145,10 @@ void TExCheckBox::keyPressEvent(QKeyEvent *event)
         key = Qt::Key_Tab;
         postTab(*this);
     }
-    if (key == Qt::Key_Space)
+    if (key == Qt::Key_Space) {
         m_down = true;
+        m_spacePressed = true;
+    }
     if (OnKeyDown)
         platform::guarded([&] { OnKeyDown(this, key, event->modifiers()); });
     if (key == Qt::Key_Tab)
@@ -157,7 +159,8 @@ void TExCheckBox::keyPressEvent(QKeyEvent *event)
 void TExCheckBox::keyReleaseEvent(QKeyEvent *event)
 {
     int key = event->key();
-    if (key == Qt::Key_Space && !event->isAutoRepeat()) {
+    if (key == Qt::Key_Space && !event->isAutoRepeat() && m_spacePressed) {
+        m_spacePressed = false;
         m_down = false;
         Toggle();
         Click();
@@ -228,6 +231,7 @@ void TExCheckBox::focusOutEvent(QFocusEvent *event)
 {
     QWidget::focusOutEvent(event);
     m_focused = false;
+    m_spacePressed = false;
     update();
 }
 

@@ -101,6 +101,9 @@ private:
     bool m_hot = false;
     bool m_readOnly = false;
     bool m_mouseDown = false;
+    // Space toggles on its release only when its press came here: the press
+    // may have closed a window whose focus returns to this box.
+    bool m_spacePressed = false;
     bool m_transparentCaching = false;
     bool m_transparent = false;
     platform::TColor m_color = platform::clBtnFace;

@@ -70,6 +70,20 @@ TEST(ExCheckBox, ClickAndSpaceToggleAndReadOnlyStillReports)
     EXPECT_EQ(form.clicks, 4);
 }
 
+TEST(ExCheckBox, SpaceTogglesOnlyOnTheReleaseOfAPressItSaw)
+{
+    Form form;
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+    QApplication::sendEvent(form.box, &release);
+    EXPECT_FALSE(form.box->Checked()) << "the press went to a window that closed";
+    EXPECT_EQ(form.clicks, 0);
+
+    key(*form.box, Qt::Key_Space, QStringLiteral(" "));
+    QApplication::sendEvent(form.box, &release);
+    EXPECT_TRUE(form.box->Checked()) << "one stroke, one toggle";
+    EXPECT_EQ(form.clicks, 1);
+}
+
 TEST(ExCheckBox, ReturnBecomesTab)
 {
     Form form;
