@@ -1,8 +1,9 @@
 #include "scan/RecordParser.h"
 
 #include "scan/MBusTables.h"
-#include "scan/RecordBlock.h"
-#include "scan/TextBlock.h"
+#include "scan/RecordArena.h"
+#include "scan/StaticTexts.h"
+#include "scan/TextWriter.h"
 #include "scan/ValueDecoder.h"
 
 #include <QLocale>
@@ -45,7 +46,7 @@ constexpr HexTexts kHexTexts;
 
 QString dollarHex(std::uint8_t byte, bool blank)
 {
-    return QString(QStringPrivate::fromRawData(&kHexTexts.chars[byte * HexTexts::kStride], blank ? 4 : 3));
+    return QString::fromRawData(reinterpret_cast<const QChar *>(&kHexTexts.chars[byte * HexTexts::kStride]), blank ? 4 : 3);
 }
 
 // Copy-assigning a QString is a call into Qt; copy-constructing and moving
@@ -59,7 +60,7 @@ void writeHex(char16_t *at, std::uint8_t byte)
 }
 
 // "$XX " for each byte: shared for one byte, written out for more.
-void setDollarHexList(QString &field, const std::uint8_t *bytes, int count, TextBlock &texts)
+void setDollarHexList(QString &field, const std::uint8_t *bytes, int count, TextWriter &texts)
 {
     if (count == 1) {
         field = dollarHex(bytes[0], true);
@@ -94,7 +95,7 @@ QString lastingText(const QString &text)
     std::copy_n(text.utf16(), length, at);
     at[length] = u'\0';
     used += length + 1;
-    return QString(QStringPrivate::fromRawData(at, static_cast<qsizetype>(length)));
+    return QString::fromRawData(reinterpret_cast<const QChar *>(at), static_cast<qsizetype>(length));
 }
 
 // The local date and time texts of a decoding moment in the user's locale
@@ -319,7 +320,7 @@ void setVifFields(const RawRecord &r, std::span<const std::uint8_t> block, TVari
     }
 }
 
-void setDataFields(const RawRecord &r, std::span<const std::uint8_t> block, TVariable_MBus &record, TextBlock &texts)
+void setDataFields(const RawRecord &r, std::span<const std::uint8_t> block, TVariable_MBus &record, TextWriter &texts)
 {
     if (r.vifeCount == 0)
         record.VIFE = QStringLiteral("");
@@ -328,29 +329,28 @@ void setDataFields(const RawRecord &r, std::span<const std::uint8_t> block, TVar
     record.PrinVIFE = r.vifes[0];
     std::uint32_t a = 0;
     std::uint32_t b = 0;
+    std::uint8_t any = 0;
     char16_t *at = texts.extend(2 * static_cast<std::size_t>(r.dataCount));
     for (int k = 0; k < r.dataCount; ++k) {
         const std::uint8_t byte = block[r.data + static_cast<std::size_t>(k)];
         writeHex(at + 2 * k, byte);
+        any |= byte;
         if (k < 4)
             a += std::uint32_t(byte) << (8 * k);
         else
             b += std::uint32_t(byte) << (8 * ((k - 4) % 4));
     }
-    texts.finish(record.totdati);
+    if (r.dataCount == 1) {
+        record.totdati = staticHexByte(block[r.data]);
+        texts.discard();
+    } else if (QString zeros = any == 0 ? staticZeros(2 * static_cast<std::size_t>(r.dataCount)) : QString(); !zeros.isNull()) {
+        record.totdati = std::move(zeros);
+        texts.discard();
+    } else {
+        texts.finish(record.totdati);
+    }
     record.dato_A = static_cast<qint32>(a);
     record.dato_B = static_cast<qint32>(b);
-}
-
-// About the characters of a record's own texts: a block that turns out too
-// small only costs a further allocation.
-std::size_t textSizeGuess(const RawRecord &r)
-{
-    const auto listed = [](int count) { return count > 1 ? 4 * static_cast<std::size_t>(count) + 1 : 0; };
-    const std::size_t data = 2 * static_cast<std::size_t>(r.dataCount) + 1;
-    const std::size_t value = std::max<std::size_t>(24, static_cast<std::size_t>(r.dataCount) + 1);
-    const std::size_t description = r.vifeCount > 0 ? 80 : 0;
-    return data + value + description + listed(r.difeCount) + listed(r.vifeCount);
 }
 
 struct TelegramTexts {
@@ -360,13 +360,13 @@ struct TelegramTexts {
 };
 
 std::unique_ptr<TVariable_MBus> makeRecord(const RawRecord &r, std::span<const std::uint8_t> block,
-                                           const TelegramTexts &shared, DecoderScratch &scratch, TextBlock &texts)
+                                           const TelegramTexts &shared, DecoderScratch &scratch, RecordArena &arena,
+                                           TextWriter &texts)
 {
     const int dataField = r.dif & 0x0F;
     const DataFieldEntry &field = dataFieldEntry(dataField);
 
-    // Every field has its initial value by its declaration.
-    auto record = std::make_unique_for_overwrite<TVariable_MBus>();
+    auto record = arena.make();
     record->Is_BCD = field.bcd;
     setText(record->DataFieldStr, field.dataFieldStr);
     setText(record->datagiorno, shared.date);
@@ -445,22 +445,18 @@ ParseResult Parse_Data_Records(TVariableList &target, qint32 last, std::span<con
     if (raw.empty())
         return result;
 
-    // The telegram's records share one allocation, and so do their texts.
     const DecodeStamp &stamp = decodeStamp(decodedAt);
-    std::size_t textSize = 0;
-    for (const RawRecord &r : raw)
-        textSize += textSizeGuess(r);
-    TextBlock texts;
-    texts.open(textSize);
     const TelegramTexts shared{stamp.date, stamp.time, stamp.decimalPoint};
 
     const std::size_t needed = target.size() + raw.size();
     if (needed > target.capacity())
         target.reserve(std::max(needed, target.capacity() * 2));
+    // The telegram's records share one allocation; each text is built once.
     DecoderScratch scratch;
-    const RecordBlock records(raw.size());
+    RecordArena arena(raw.size());
+    TextWriter texts;
     for (const RawRecord &r : raw)
-        target.push_back(makeRecord(r, block, shared, scratch, texts));
+        target.push_back(makeRecord(r, block, shared, scratch, arena, texts));
     return result;
 }
 

@@ -1,7 +1,8 @@
 #include "scan/ValueDecoder.h"
 
 #include "scan/MBusTables.h"
-#include "scan/TextBlock.h"
+#include "scan/StaticTexts.h"
+#include "scan/TextWriter.h"
 #include "scan/ValueText.h"
 
 #include <QLocale>
@@ -69,7 +70,7 @@ RecordNumber rawNumber(int dataField, std::uint8_t lvar, const DataBytes &d)
 
 int twoDigitYear(std::uint8_t dayByte, std::uint8_t monthByte) { return ((dayByte >> 5) & 0x07) | ((monthByte >> 4) & 0x0F) << 3; }
 
-void appendDate(TextBlock &text, std::uint8_t dayByte, std::uint8_t monthByte)
+void appendDate(TextWriter &text, std::uint8_t dayByte, std::uint8_t monthByte)
 {
     appendTwoDigitText(text, dayByte & 0x1F);
     text.append(u'/');
@@ -78,7 +79,7 @@ void appendDate(TextBlock &text, std::uint8_t dayByte, std::uint8_t monthByte)
     appendTwoDigitText(text, twoDigitYear(dayByte, monthByte));
 }
 
-void appendClock(TextBlock &text, int hour, int minute)
+void appendClock(TextWriter &text, int hour, int minute)
 {
     appendTwoDigitText(text, hour);
     text.append(u':');
@@ -87,7 +88,7 @@ void appendClock(TextBlock &text, int hour, int minute)
 
 // Type G (data field 2) and type F (data field 4); other data fields give
 // no text and the number shows.
-void appendDateOrDateTime(TextBlock &text, int dataField, const DataBytes &d)
+void appendDateOrDateTime(TextWriter &text, int dataField, const DataBytes &d)
 {
     if (dataField == 2) {
         appendDate(text, d[0], d[1]);
@@ -98,7 +99,7 @@ void appendDateOrDateTime(TextBlock &text, int dataField, const DataBytes &d)
     }
 }
 
-void appendTimePoint(TextBlock &text, int dataField, const DataBytes &d)
+void appendTimePoint(TextWriter &text, int dataField, const DataBytes &d)
 {
     switch (dataField) {
     case 3:
@@ -178,7 +179,7 @@ void walkCombinableVifes(int start, const DecoderScratch &scratch, Working &w)
 }
 
 // The parts joined as appending QStrings would: null only when every part is.
-void setDescription(const Working &w, TVariable_MBus &record, TextBlock &texts)
+void setDescription(const Working &w, TVariable_MBus &record, TextWriter &texts)
 {
     const QString *only = nullptr;
     int textCount = 0;
@@ -217,7 +218,7 @@ qint64 BCD_To_Int64(std::span<const std::uint8_t> bytes, int n)
 }
 
 void decodeValueAndUnit(std::uint8_t vif, std::uint8_t firstVife, std::uint8_t dataField, std::uint8_t lvar,
-                        qint32 nbyte, TVariable_MBus &record, const DecoderScratch &scratch, TextBlock &texts,
+                        qint32 nbyte, TVariable_MBus &record, const DecoderScratch &scratch, TextWriter &texts,
                         QStringView decimalPoint)
 {
     const auto &data = scratch.App_Data_Val;
@@ -274,13 +275,18 @@ void decodeValueAndUnit(std::uint8_t vif, std::uint8_t firstVife, std::uint8_t d
     }
     if (texts.current().isEmpty())
         appendRecordValue(texts, w.number, decimalPoint);
-    texts.finish(record.ValueStr);
+    if (QString shared = staticSmallInteger(texts.current()); !shared.isNull()) {
+        record.ValueStr = std::move(shared);
+        texts.discard();
+    } else {
+        texts.finish(record.ValueStr);
+    }
 }
 
 void Decode_Value_And_Unit(std::uint8_t vif, std::uint8_t firstVife, std::uint8_t dataField, std::uint8_t lvar,
                            qint32 nbyte, TVariable_MBus &record, const DecoderScratch &scratch)
 {
-    TextBlock texts;
+    TextWriter texts;
     const QString decimalPoint = QLocale().decimalPoint();
     decodeValueAndUnit(vif, firstVife, dataField, lvar, nbyte, record, scratch, texts, decimalPoint);
 }
