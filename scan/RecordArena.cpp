@@ -1,5 +1,6 @@
 #include "scan/RecordArena.h"
 
+#include <array>
 #include <atomic>
 #include <new>
 
@@ -30,10 +31,22 @@ constexpr std::size_t kStorageSize = roundUp(sizeof(RecordArena::Storage));
 
 std::size_t storageBytes(std::size_t capacity) { return kStorageSize + capacity * kSlotSize; }
 
-// The storage of the last telegram whose records are all gone, kept for the
-// next telegram: one telegram after another on the scan thread then takes
-// no memory from the heap for its records.
-std::atomic<RecordArena::Storage *> g_spare{nullptr};
+// Room for at least `count` records, in steps of eight.
+constexpr std::size_t kCapacityStep = 8;
+std::size_t capacityFor(std::size_t count) { return (count + kCapacityStep - 1) / kCapacityStep * kCapacityStep; }
+
+// For each capacity up to 64 records, the storage of the last telegram of
+// that size whose records are all gone, kept for the next one: telegram
+// after telegram on the scan thread then takes no memory from the heap for
+// its records.
+constexpr std::size_t kSpareSizes = 8;
+std::array<std::atomic<RecordArena::Storage *>, kSpareSizes> g_spares{};
+
+std::atomic<RecordArena::Storage *> *spareFor(std::size_t capacity)
+{
+    const std::size_t index = capacity / kCapacityStep - 1;
+    return index < kSpareSizes ? &g_spares[index] : nullptr;
+}
 
 void freeStorage(RecordArena::Storage *storage)
 {
@@ -43,14 +56,15 @@ void freeStorage(RecordArena::Storage *storage)
 
 void release(RecordArena::Storage *storage, std::size_t count)
 {
-    if (storage->held.fetch_sub(count, std::memory_order_acq_rel) == count) {
-        if (RecordArena::Storage *previous = g_spare.exchange(storage, std::memory_order_acq_rel))
-            freeStorage(previous);
+    if (storage->held.fetch_sub(count, std::memory_order_acq_rel) != count)
+        return;
+    std::atomic<RecordArena::Storage *> *spare = spareFor(storage->capacity);
+    if (!spare) {
+        freeStorage(storage);
+    } else if (RecordArena::Storage *previous = spare->exchange(storage, std::memory_order_acq_rel)) {
+        freeStorage(previous);
     }
 }
-
-// Room for at least `count` records, in steps of eight.
-std::size_t capacityFor(std::size_t count) { return (count + 7) / 8 * 8; }
 
 void *ownAllocation(std::size_t size)
 {
@@ -66,14 +80,13 @@ RecordArena::RecordArena(std::size_t count)
     if (count == 0)
         return;
     const std::size_t capacity = capacityFor(count);
-    if (Storage *spare = g_spare.exchange(nullptr, std::memory_order_acq_rel)) {
-        if (spare->capacity >= capacity && spare->capacity <= 4 * capacity) {
-            spare->held.store(spare->capacity, std::memory_order_relaxed);
-            spare->used = 0;
-            m_storage = spare;
+    if (std::atomic<Storage *> *spare = spareFor(capacity)) {
+        if (Storage *kept = spare->exchange(nullptr, std::memory_order_acq_rel)) {
+            kept->held.store(capacity, std::memory_order_relaxed);
+            kept->used = 0;
+            m_storage = kept;
             return;
         }
-        freeStorage(spare);
     }
     m_storage = new (::operator new(storageBytes(capacity))) Storage{{capacity}, capacity};
 }

@@ -44,14 +44,27 @@ struct HexTexts {
 };
 constexpr HexTexts kHexTexts;
 
-QString dollarHex(std::uint8_t byte, bool blank)
-{
-    return QString::fromRawData(reinterpret_cast<const QChar *>(&kHexTexts.chars[byte * HexTexts::kStride]), blank ? 4 : 3);
-}
+// The same as QStrings, made once: copying one is then no call into Qt.
+struct DollarHexStrings {
+    std::array<QString, 256> blank;
+    std::array<QString, 256> bare;
+    DollarHexStrings()
+    {
+        for (std::size_t b = 0; b < 256; ++b) {
+            const auto *chars = reinterpret_cast<const QChar *>(&kHexTexts.chars[b * HexTexts::kStride]);
+            blank[b] = QString::fromRawData(chars, 4);
+            bare[b] = QString::fromRawData(chars, 3);
+        }
+    }
+};
+
+const DollarHexStrings kDollarHexStrings;
+
+QString dollarHex(std::uint8_t byte, bool blank) { return blank ? kDollarHexStrings.blank[byte] : kDollarHexStrings.bare[byte]; }
 
 // Copy-assigning a QString is a call into Qt; copy-constructing and moving
 // is not. Records take a dozen texts from the tables this way.
-void setText(QString &field, const QString &text) { field = QString(text); }
+[[gnu::always_inline]] inline void setText(QString &field, const QString &text) { field = QString(text); }
 
 void writeHex(char16_t *at, std::uint8_t byte)
 {

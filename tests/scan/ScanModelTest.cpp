@@ -239,3 +239,31 @@ TEST(ScanModel, RecordsOutliveTheirArenaInAnyOrderAndOnAnyThread)
     auto beyond = empty.make();
     EXPECT_EQ(beyond->vifvalue, -1);
 }
+
+// The storage of a telegram whose records are all gone serves a later one;
+// while one record of it lives, no later telegram writes over it.
+TEST(ScanModel, ArenaStorageIsReusedOnlyWhenEveryRecordIsGone)
+{
+    TVariableList first;
+    {
+        RecordArena arena(2);
+        first.push_back(arena.make());
+        first.push_back(arena.make());
+    }
+    first[1]->ValueStr = QStringLiteral("kept");
+    first[1]->dato_A = 41;
+    first.erase(first.begin());
+    for (int round = 0; round < 3; ++round) {
+        TVariableList later;
+        RecordArena arena(2);
+        for (int i = 0; i < 2; ++i) {
+            later.push_back(arena.make());
+            EXPECT_EQ(later.back()->vifvalue, -1);
+            EXPECT_TRUE(later.back()->ValueStr.isNull());
+            later.back()->ValueStr = QStringLiteral("later");
+            later.back()->dato_A = round;
+        }
+    }
+    EXPECT_EQ(first[0]->ValueStr, QStringLiteral("kept"));
+    EXPECT_EQ(first[0]->dato_A, 41);
+}
