@@ -1,5 +1,6 @@
 #include "scan/RecordParser.h"
 
+#include "scan/KeptTexts.h"
 #include "scan/MBusTables.h"
 #include "scan/RecordArena.h"
 #include "scan/StaticTexts.h"
@@ -22,6 +23,8 @@ constexpr int kPlainTextCapacity = 192;
 constexpr std::uint8_t kManufacturerData = 0x0F;
 constexpr std::uint8_t kMoreRecordsFollow = 0x1F;
 constexpr std::uint8_t kIdleFiller = 0x2F;
+// Kinds of kept texts of the parser's own (the value decoder's are below 16).
+constexpr std::uint8_t kKeptHexList = 16;
 
 constexpr char16_t hexDigit(int nibble) { return static_cast<char16_t>(nibble < 10 ? u'0' + nibble : u'A' + nibble - 10); }
 
@@ -72,11 +75,20 @@ void writeHex(char16_t *at, std::uint8_t byte)
     at[1] = hexDigit(byte & 0x0F);
 }
 
-// "$XX " for each byte: shared for one byte, written out for more.
+// "$XX " for each byte: shared for one byte, written out once for more
+// (a meter's records repeat their lists).
 void setDollarHexList(QString &field, const std::uint8_t *bytes, int count, TextWriter &texts)
 {
     if (count == 1) {
         field = dollarHex(bytes[0], true);
+        return;
+    }
+    KeptTextKey key;
+    key.kind = kKeptHexList;
+    for (int i = 0; i < count; ++i)
+        key.add(bytes[i]);
+    if (QString kept = findKeptText(key); !kept.isNull()) {
+        field = std::move(kept);
         return;
     }
     char16_t *at = texts.extend(4 * static_cast<std::size_t>(count));
@@ -85,7 +97,7 @@ void setDollarHexList(QString &field, const std::uint8_t *bytes, int count, Text
         writeHex(at + 1, bytes[i]);
         at[3] = u' ';
     }
-    texts.finish(field);
+    finishKept(texts, key, field);
 }
 
 // A text kept for the life of the process: a QString over characters that

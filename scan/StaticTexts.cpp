@@ -5,7 +5,7 @@
 namespace scan {
 namespace {
 
-constexpr std::size_t kIntegers = 10000;
+constexpr std::size_t kIntegers = kLargestStaticInteger + 1;
 constexpr std::size_t kIntegerStride = 5; // four digits and a null character
 
 struct IntegerTexts {
@@ -72,6 +72,12 @@ QString staticSmallInteger(QStringView text)
         n = n * 10 + static_cast<std::size_t>(c.unicode() - u'0');
     }
     return overStatic(&kIntegerTexts.chars[n * kIntegerStride], kIntegerTexts.lengths[n]);
+}
+
+QString staticInteger(int n)
+{
+    const auto i = static_cast<std::size_t>(n);
+    return overStatic(&kIntegerTexts.chars[i * kIntegerStride], kIntegerTexts.lengths[i]);
 }
 
 QString staticHexByte(std::uint8_t byte) { return overStatic(&kHexByteTexts.chars[byte * 3u], 2); }

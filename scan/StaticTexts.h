@@ -10,8 +10,11 @@
 
 namespace scan {
 
-// "0" to "9999", as decimal integers are written.
+// "0" to "9999", as decimal integers are written: by the text, or by the
+// number (0 to kLargestStaticInteger).
+constexpr int kLargestStaticInteger = 9999;
 QString staticSmallInteger(QStringView text);
+QString staticInteger(int n);
 // The two hexadecimal digits of a byte ("0A").
 QString staticHexByte(std::uint8_t byte);
 // `count` zero digits, for a record whose data bytes are all zero.

@@ -1,5 +1,6 @@
 #include "scan/ValueDecoder.h"
 
+#include "scan/KeptTexts.h"
 #include "scan/MBusTables.h"
 #include "scan/StaticTexts.h"
 #include "scan/TextWriter.h"
@@ -178,8 +179,38 @@ void walkCombinableVifes(int start, const DecoderScratch &scratch, Working &w)
     }
 }
 
+// What keys the texts kept for good (see KeptTexts.h).
+enum KeptKind : std::uint8_t { kKeptDescription = 1, kKeptTimePoint, kKeptDate };
+
+// A description follows from the VIF, the data field (time points) and the
+// VIFE chain.
+KeptTextKey descriptionKey(std::uint8_t vif, std::uint8_t dataField, const DecoderScratch &scratch)
+{
+    KeptTextKey key;
+    key.kind = kKeptDescription;
+    key.add(vif);
+    key.add(dataField);
+    for (const std::uint8_t vife : scratch.App_Vife_Val)
+        key.add(vife);
+    return key;
+}
+
+// A date or time point follows from its kind, the data field and the first
+// six data bytes.
+KeptTextKey dateKey(ValueText kind, int dataField, const DataBytes &d)
+{
+    KeptTextKey key;
+    key.kind = kind == ValueText::TimePoint ? kKeptTimePoint : kKeptDate;
+    key.add(static_cast<std::uint8_t>(dataField));
+    for (std::size_t i = 0; i < 6; ++i)
+        key.add(d[i]);
+    return key;
+}
+
 // The parts joined as appending QStrings would: null only when every part is.
-void setDescription(const Working &w, TVariable_MBus &record, TextWriter &texts)
+// Joined descriptions are kept: a meter's records repeat them.
+void setDescription(const Working &w, std::uint8_t vif, std::uint8_t dataField, const DecoderScratch &scratch,
+                    TVariable_MBus &record, TextWriter &texts)
 {
     const QString *only = nullptr;
     int textCount = 0;
@@ -193,9 +224,14 @@ void setDescription(const Working &w, TVariable_MBus &record, TextWriter &texts)
         record.Desc_Type_Data = only ? *only : QString();
         return;
     }
+    const KeptTextKey key = descriptionKey(vif, dataField, scratch);
+    if (QString kept = findKeptText(key); !kept.isNull()) {
+        record.Desc_Type_Data = std::move(kept);
+        return;
+    }
     for (int i = 0; i < w.partCount; ++i)
         texts.append(*w.parts[static_cast<std::size_t>(i)]);
-    texts.finish(record.Desc_Type_Data);
+    finishKept(texts, key, record.Desc_Type_Data);
 }
 
 } // namespace
@@ -261,7 +297,7 @@ void decodeValueAndUnit(std::uint8_t vif, std::uint8_t firstVife, std::uint8_t d
 
     record.type_data = static_cast<quint16>(w.category);
     record.Type_Data_Vife = w.extensionCode == -1 ? 0 : w.extensionCode;
-    setDescription(w, record, texts);
+    setDescription(w, vif, dataField, scratch, record, texts);
 
     switch (w.valueText) {
     case ValueText::Number: break;
@@ -270,11 +306,33 @@ void decodeValueAndUnit(std::uint8_t vif, std::uint8_t firstVife, std::uint8_t d
         texts.appendLatin1(reinterpret_cast<const char *>(data.data()), static_cast<std::size_t>(count));
         break;
     }
-    case ValueText::TimePoint: appendTimePoint(texts, dataField, data); break;
-    case ValueText::Date: appendDateOrDateTime(texts, dataField, data); break;
+    case ValueText::TimePoint:
+    case ValueText::Date: {
+        // Dates come back telegram after telegram: they are kept.
+        const KeptTextKey key = dateKey(w.valueText, dataField, data);
+        if (QString kept = findKeptText(key); !kept.isNull()) {
+            record.ValueStr = std::move(kept);
+            return;
+        }
+        if (w.valueText == ValueText::TimePoint)
+            appendTimePoint(texts, dataField, data);
+        else
+            appendDateOrDateTime(texts, dataField, data);
+        if (!texts.current().isEmpty()) {
+            finishKept(texts, key, record.ValueStr);
+            return;
+        }
+        break;
     }
-    if (texts.current().isEmpty())
-        appendRecordValue(texts, w.number, decimalPoint);
+    }
+    if (texts.current().isEmpty()) {
+        const RecordNumber &n = w.number;
+        if (n.kind == RecordNumber::Kind::Integer && n.tenPower == 0 && n.integer >= 0 && n.integer <= kLargestStaticInteger) {
+            record.ValueStr = staticInteger(static_cast<int>(n.integer));
+            return;
+        }
+        appendRecordValue(texts, n, decimalPoint);
+    }
     if (QString shared = staticSmallInteger(texts.current()); !shared.isNull()) {
         record.ValueStr = std::move(shared);
         texts.discard();

@@ -10,7 +10,10 @@ using namespace scan;
 TEST(StaticTexts, SmallIntegersAreTheirDecimalText)
 {
     for (const int n : {0, 7, 10, 99, 100, 1234, 9999})
+    {
         EXPECT_EQ(staticSmallInteger(QString::number(n)), QString::number(n));
+        EXPECT_EQ(staticInteger(n), QString::number(n));
+    }
     // Anything but a plain decimal integer from 0 to 9999 is left to the caller.
     for (const char *text : {"", "10000", "01", "00", "-1", "1.5", "1E3", " 1", "12a", "\xD9\xA1"})
         EXPECT_TRUE(staticSmallInteger(QString::fromUtf8(text)).isNull()) << text;
