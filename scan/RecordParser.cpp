@@ -352,30 +352,36 @@ void setDataFields(const RawRecord &r, std::span<const std::uint8_t> block, TVar
     else
         setDollarHexList(record.VIFE, r.vifes.data(), r.vifeCount, texts);
     record.PrinVIFE = r.vifes[0];
+    const std::uint8_t *data = block.data() + r.data;
+    const auto count = static_cast<std::size_t>(r.dataCount);
     std::uint32_t a = 0;
     std::uint32_t b = 0;
     std::uint8_t any = 0;
-    char16_t *at = texts.extend(2 * static_cast<std::size_t>(r.dataCount));
-    for (int k = 0; k < r.dataCount; ++k) {
-        const std::uint8_t byte = block[r.data + static_cast<std::size_t>(k)];
-        writeHex(at + 2 * k, byte);
-        any |= byte;
+    for (std::size_t k = 0; k < count; ++k) {
+        any |= data[k];
         if (k < 4)
-            a += std::uint32_t(byte) << (8 * k);
+            a += std::uint32_t(data[k]) << (8 * k);
         else
-            b += std::uint32_t(byte) << (8 * ((k - 4) % 4));
-    }
-    if (r.dataCount == 1) {
-        record.totdati = staticHexByte(block[r.data]);
-        texts.discard();
-    } else if (QString zeros = any == 0 ? staticZeros(2 * static_cast<std::size_t>(r.dataCount)) : QString(); !zeros.isNull()) {
-        record.totdati = std::move(zeros);
-        texts.discard();
-    } else {
-        texts.finish(record.totdati);
+            b += std::uint32_t(data[k]) << (8 * ((k - 4) % 4));
     }
     record.dato_A = static_cast<qint32>(a);
     record.dato_B = static_cast<qint32>(b);
+
+    // The data bytes in hexadecimal: shared when one byte or all zero,
+    // otherwise written straight into a text of their length.
+    if (count == 0) {
+        record.totdati = QStringLiteral("");
+    } else if (count == 1) {
+        record.totdati = staticHexByte(data[0]);
+    } else if (QString zeros = any == 0 ? staticZeros(2 * count) : QString(); !zeros.isNull()) {
+        record.totdati = std::move(zeros);
+    } else {
+        QString hex(static_cast<qsizetype>(2 * count), Qt::Uninitialized);
+        char16_t *at = reinterpret_cast<char16_t *>(hex.data());
+        for (std::size_t k = 0; k < count; ++k)
+            writeHex(at + 2 * k, data[k]);
+        record.totdati = std::move(hex);
+    }
 }
 
 struct TelegramTexts {

@@ -9,8 +9,7 @@ using namespace scan;
 
 TEST(StaticTexts, SmallIntegersAreTheirDecimalText)
 {
-    for (const int n : {0, 7, 10, 99, 100, 1234, 9999})
-    {
+    for (const int n : {0, 7, 10, 99, 100, 1234, 9999}) {
         EXPECT_EQ(staticSmallInteger(QString::number(n)), QString::number(n));
         EXPECT_EQ(staticInteger(n), QString::number(n));
     }
