@@ -1,8 +1,10 @@
 #include "scan/RecordParser.h"
 
+#include "scan/KeptTexts.h"
 #include "scan/MBusTables.h"
-#include "scan/RecordBlock.h"
-#include "scan/TextBlock.h"
+#include "scan/RecordArena.h"
+#include "scan/StaticTexts.h"
+#include "scan/TextWriter.h"
 #include "scan/ValueDecoder.h"
 
 #include <QLocale>
@@ -21,6 +23,8 @@ constexpr int kPlainTextCapacity = 192;
 constexpr std::uint8_t kManufacturerData = 0x0F;
 constexpr std::uint8_t kMoreRecordsFollow = 0x1F;
 constexpr std::uint8_t kIdleFiller = 0x2F;
+// Kinds of kept texts of the parser's own (the value decoder's are below 16).
+constexpr std::uint8_t kKeptHexList = 16;
 
 constexpr char16_t hexDigit(int nibble) { return static_cast<char16_t>(nibble < 10 ? u'0' + nibble : u'A' + nibble - 10); }
 
@@ -43,14 +47,27 @@ struct HexTexts {
 };
 constexpr HexTexts kHexTexts;
 
-QString dollarHex(std::uint8_t byte, bool blank)
-{
-    return QString(QStringPrivate::fromRawData(&kHexTexts.chars[byte * HexTexts::kStride], blank ? 4 : 3));
-}
+// The same as QStrings, made once: copying one is then no call into Qt.
+struct DollarHexStrings {
+    std::array<QString, 256> blank;
+    std::array<QString, 256> bare;
+    DollarHexStrings()
+    {
+        for (std::size_t b = 0; b < 256; ++b) {
+            const auto *chars = reinterpret_cast<const QChar *>(&kHexTexts.chars[b * HexTexts::kStride]);
+            blank[b] = QString::fromRawData(chars, 4);
+            bare[b] = QString::fromRawData(chars, 3);
+        }
+    }
+};
+
+const DollarHexStrings kDollarHexStrings;
+
+QString dollarHex(std::uint8_t byte, bool blank) { return blank ? kDollarHexStrings.blank[byte] : kDollarHexStrings.bare[byte]; }
 
 // Copy-assigning a QString is a call into Qt; copy-constructing and moving
 // is not. Records take a dozen texts from the tables this way.
-void setText(QString &field, const QString &text) { field = QString(text); }
+[[gnu::always_inline]] inline void setText(QString &field, const QString &text) { field = QString(text); }
 
 void writeHex(char16_t *at, std::uint8_t byte)
 {
@@ -58,11 +75,20 @@ void writeHex(char16_t *at, std::uint8_t byte)
     at[1] = hexDigit(byte & 0x0F);
 }
 
-// "$XX " for each byte: shared for one byte, written out for more.
-void setDollarHexList(QString &field, const std::uint8_t *bytes, int count, TextBlock &texts)
+// "$XX " for each byte: shared for one byte, written out once for more
+// (a meter's records repeat their lists).
+void setDollarHexList(QString &field, const std::uint8_t *bytes, int count, TextWriter &texts)
 {
     if (count == 1) {
         field = dollarHex(bytes[0], true);
+        return;
+    }
+    KeptTextKey key;
+    key.kind = kKeptHexList;
+    for (int i = 0; i < count; ++i)
+        key.add(bytes[i]);
+    if (QString kept = findKeptText(key); !kept.isNull()) {
+        field = std::move(kept);
         return;
     }
     char16_t *at = texts.extend(4 * static_cast<std::size_t>(count));
@@ -71,7 +97,7 @@ void setDollarHexList(QString &field, const std::uint8_t *bytes, int count, Text
         writeHex(at + 1, bytes[i]);
         at[3] = u' ';
     }
-    texts.finish(field);
+    finishKept(texts, key, field);
 }
 
 // A text kept for the life of the process: a QString over characters that
@@ -94,7 +120,7 @@ QString lastingText(const QString &text)
     std::copy_n(text.utf16(), length, at);
     at[length] = u'\0';
     used += length + 1;
-    return QString(QStringPrivate::fromRawData(at, static_cast<qsizetype>(length)));
+    return QString::fromRawData(reinterpret_cast<const QChar *>(at), static_cast<qsizetype>(length));
 }
 
 // The local date and time texts of a decoding moment in the user's locale
@@ -319,38 +345,43 @@ void setVifFields(const RawRecord &r, std::span<const std::uint8_t> block, TVari
     }
 }
 
-void setDataFields(const RawRecord &r, std::span<const std::uint8_t> block, TVariable_MBus &record, TextBlock &texts)
+void setDataFields(const RawRecord &r, std::span<const std::uint8_t> block, TVariable_MBus &record, TextWriter &texts)
 {
     if (r.vifeCount == 0)
         record.VIFE = QStringLiteral("");
     else
         setDollarHexList(record.VIFE, r.vifes.data(), r.vifeCount, texts);
     record.PrinVIFE = r.vifes[0];
+    const std::uint8_t *data = block.data() + r.data;
+    const auto count = static_cast<std::size_t>(r.dataCount);
     std::uint32_t a = 0;
     std::uint32_t b = 0;
-    char16_t *at = texts.extend(2 * static_cast<std::size_t>(r.dataCount));
-    for (int k = 0; k < r.dataCount; ++k) {
-        const std::uint8_t byte = block[r.data + static_cast<std::size_t>(k)];
-        writeHex(at + 2 * k, byte);
+    std::uint8_t any = 0;
+    for (std::size_t k = 0; k < count; ++k) {
+        any |= data[k];
         if (k < 4)
-            a += std::uint32_t(byte) << (8 * k);
+            a += std::uint32_t(data[k]) << (8 * k);
         else
-            b += std::uint32_t(byte) << (8 * ((k - 4) % 4));
+            b += std::uint32_t(data[k]) << (8 * ((k - 4) % 4));
     }
-    texts.finish(record.totdati);
     record.dato_A = static_cast<qint32>(a);
     record.dato_B = static_cast<qint32>(b);
-}
 
-// About the characters of a record's own texts: a block that turns out too
-// small only costs a further allocation.
-std::size_t textSizeGuess(const RawRecord &r)
-{
-    const auto listed = [](int count) { return count > 1 ? 4 * static_cast<std::size_t>(count) + 1 : 0; };
-    const std::size_t data = 2 * static_cast<std::size_t>(r.dataCount) + 1;
-    const std::size_t value = std::max<std::size_t>(24, static_cast<std::size_t>(r.dataCount) + 1);
-    const std::size_t description = r.vifeCount > 0 ? 80 : 0;
-    return data + value + description + listed(r.difeCount) + listed(r.vifeCount);
+    // The data bytes in hexadecimal: shared when one byte or all zero,
+    // otherwise written straight into a text of their length.
+    if (count == 0) {
+        record.totdati = QStringLiteral("");
+    } else if (count == 1) {
+        record.totdati = staticHexByte(data[0]);
+    } else if (QString zeros = any == 0 ? staticZeros(2 * count) : QString(); !zeros.isNull()) {
+        record.totdati = std::move(zeros);
+    } else {
+        QString hex(static_cast<qsizetype>(2 * count), Qt::Uninitialized);
+        char16_t *at = reinterpret_cast<char16_t *>(hex.data());
+        for (std::size_t k = 0; k < count; ++k)
+            writeHex(at + 2 * k, data[k]);
+        record.totdati = std::move(hex);
+    }
 }
 
 struct TelegramTexts {
@@ -360,13 +391,13 @@ struct TelegramTexts {
 };
 
 std::unique_ptr<TVariable_MBus> makeRecord(const RawRecord &r, std::span<const std::uint8_t> block,
-                                           const TelegramTexts &shared, DecoderScratch &scratch, TextBlock &texts)
+                                           const TelegramTexts &shared, DecoderScratch &scratch, RecordArena &arena,
+                                           TextWriter &texts)
 {
     const int dataField = r.dif & 0x0F;
     const DataFieldEntry &field = dataFieldEntry(dataField);
 
-    // Every field has its initial value by its declaration.
-    auto record = std::make_unique_for_overwrite<TVariable_MBus>();
+    auto record = arena.make();
     record->Is_BCD = field.bcd;
     setText(record->DataFieldStr, field.dataFieldStr);
     setText(record->datagiorno, shared.date);
@@ -445,22 +476,18 @@ ParseResult Parse_Data_Records(TVariableList &target, qint32 last, std::span<con
     if (raw.empty())
         return result;
 
-    // The telegram's records share one allocation, and so do their texts.
     const DecodeStamp &stamp = decodeStamp(decodedAt);
-    std::size_t textSize = 0;
-    for (const RawRecord &r : raw)
-        textSize += textSizeGuess(r);
-    TextBlock texts;
-    texts.open(textSize);
     const TelegramTexts shared{stamp.date, stamp.time, stamp.decimalPoint};
 
     const std::size_t needed = target.size() + raw.size();
     if (needed > target.capacity())
         target.reserve(std::max(needed, target.capacity() * 2));
+    // The telegram's records share one allocation; each text is built once.
     DecoderScratch scratch;
-    const RecordBlock records(raw.size());
+    RecordArena arena(raw.size());
+    TextWriter texts;
     for (const RawRecord &r : raw)
-        target.push_back(makeRecord(r, block, shared, scratch, texts));
+        target.push_back(makeRecord(r, block, shared, scratch, arena, texts));
     return result;
 }
 

@@ -16,6 +16,8 @@ struct TLazyNode; // the tree node that shows an object in the scan dialog
 
 namespace scan {
 
+class RecordArena;
+
 // One decoded data record of a telegram.
 struct TVariable_MBus {
     qint32 dato_A = 0;          // data bytes 0-3, little-endian
@@ -57,10 +59,13 @@ struct TVariable_MBus {
     bool Is_BCD = false;
     vtree::TLazyNode *Node = nullptr;
 
-    // The records of one decoded telegram share one allocation (see
-    // RecordBlock); any other record has its own. Both are freed by delete.
+    // The records of one decoded telegram share one allocation, taken from
+    // the arena the parser is handed (new (arena) TVariable_MBus); any other
+    // record has its own. Both are freed by delete.
     static void *operator new(std::size_t size);
+    static void *operator new(std::size_t size, RecordArena &arena);
     static void operator delete(void *record, std::size_t size) noexcept;
+    static void operator delete(void *record, RecordArena &arena) noexcept;
 };
 
 // Records in telegram order. Owners free them from the last to the first.

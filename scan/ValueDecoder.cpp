@@ -1,7 +1,9 @@
 #include "scan/ValueDecoder.h"
 
+#include "scan/KeptTexts.h"
 #include "scan/MBusTables.h"
-#include "scan/TextBlock.h"
+#include "scan/StaticTexts.h"
+#include "scan/TextWriter.h"
 #include "scan/ValueText.h"
 
 #include <QLocale>
@@ -69,7 +71,7 @@ RecordNumber rawNumber(int dataField, std::uint8_t lvar, const DataBytes &d)
 
 int twoDigitYear(std::uint8_t dayByte, std::uint8_t monthByte) { return ((dayByte >> 5) & 0x07) | ((monthByte >> 4) & 0x0F) << 3; }
 
-void appendDate(TextBlock &text, std::uint8_t dayByte, std::uint8_t monthByte)
+void appendDate(TextWriter &text, std::uint8_t dayByte, std::uint8_t monthByte)
 {
     appendTwoDigitText(text, dayByte & 0x1F);
     text.append(u'/');
@@ -78,7 +80,7 @@ void appendDate(TextBlock &text, std::uint8_t dayByte, std::uint8_t monthByte)
     appendTwoDigitText(text, twoDigitYear(dayByte, monthByte));
 }
 
-void appendClock(TextBlock &text, int hour, int minute)
+void appendClock(TextWriter &text, int hour, int minute)
 {
     appendTwoDigitText(text, hour);
     text.append(u':');
@@ -87,7 +89,7 @@ void appendClock(TextBlock &text, int hour, int minute)
 
 // Type G (data field 2) and type F (data field 4); other data fields give
 // no text and the number shows.
-void appendDateOrDateTime(TextBlock &text, int dataField, const DataBytes &d)
+void appendDateOrDateTime(TextWriter &text, int dataField, const DataBytes &d)
 {
     if (dataField == 2) {
         appendDate(text, d[0], d[1]);
@@ -98,7 +100,7 @@ void appendDateOrDateTime(TextBlock &text, int dataField, const DataBytes &d)
     }
 }
 
-void appendTimePoint(TextBlock &text, int dataField, const DataBytes &d)
+void appendTimePoint(TextWriter &text, int dataField, const DataBytes &d)
 {
     switch (dataField) {
     case 3:
@@ -177,8 +179,38 @@ void walkCombinableVifes(int start, const DecoderScratch &scratch, Working &w)
     }
 }
 
+// What keys the texts kept for good (see KeptTexts.h).
+enum KeptKind : std::uint8_t { kKeptDescription = 1, kKeptTimePoint, kKeptDate };
+
+// A description follows from the VIF, the data field (time points) and the
+// VIFE chain.
+KeptTextKey descriptionKey(std::uint8_t vif, std::uint8_t dataField, const DecoderScratch &scratch)
+{
+    KeptTextKey key;
+    key.kind = kKeptDescription;
+    key.add(vif);
+    key.add(dataField);
+    for (const std::uint8_t vife : scratch.App_Vife_Val)
+        key.add(vife);
+    return key;
+}
+
+// A date or time point follows from its kind, the data field and the first
+// six data bytes.
+KeptTextKey dateKey(ValueText kind, int dataField, const DataBytes &d)
+{
+    KeptTextKey key;
+    key.kind = kind == ValueText::TimePoint ? kKeptTimePoint : kKeptDate;
+    key.add(static_cast<std::uint8_t>(dataField));
+    for (std::size_t i = 0; i < 6; ++i)
+        key.add(d[i]);
+    return key;
+}
+
 // The parts joined as appending QStrings would: null only when every part is.
-void setDescription(const Working &w, TVariable_MBus &record, TextBlock &texts)
+// Joined descriptions are kept: a meter's records repeat them.
+void setDescription(const Working &w, std::uint8_t vif, std::uint8_t dataField, const DecoderScratch &scratch,
+                    TVariable_MBus &record, TextWriter &texts)
 {
     const QString *only = nullptr;
     int textCount = 0;
@@ -192,9 +224,14 @@ void setDescription(const Working &w, TVariable_MBus &record, TextBlock &texts)
         record.Desc_Type_Data = only ? *only : QString();
         return;
     }
+    const KeptTextKey key = descriptionKey(vif, dataField, scratch);
+    if (QString kept = findKeptText(key); !kept.isNull()) {
+        record.Desc_Type_Data = std::move(kept);
+        return;
+    }
     for (int i = 0; i < w.partCount; ++i)
         texts.append(*w.parts[static_cast<std::size_t>(i)]);
-    texts.finish(record.Desc_Type_Data);
+    finishKept(texts, key, record.Desc_Type_Data);
 }
 
 } // namespace
@@ -217,7 +254,7 @@ qint64 BCD_To_Int64(std::span<const std::uint8_t> bytes, int n)
 }
 
 void decodeValueAndUnit(std::uint8_t vif, std::uint8_t firstVife, std::uint8_t dataField, std::uint8_t lvar,
-                        qint32 nbyte, TVariable_MBus &record, const DecoderScratch &scratch, TextBlock &texts,
+                        qint32 nbyte, TVariable_MBus &record, const DecoderScratch &scratch, TextWriter &texts,
                         QStringView decimalPoint)
 {
     const auto &data = scratch.App_Data_Val;
@@ -260,7 +297,7 @@ void decodeValueAndUnit(std::uint8_t vif, std::uint8_t firstVife, std::uint8_t d
 
     record.type_data = static_cast<quint16>(w.category);
     record.Type_Data_Vife = w.extensionCode == -1 ? 0 : w.extensionCode;
-    setDescription(w, record, texts);
+    setDescription(w, vif, dataField, scratch, record, texts);
 
     switch (w.valueText) {
     case ValueText::Number: break;
@@ -269,18 +306,45 @@ void decodeValueAndUnit(std::uint8_t vif, std::uint8_t firstVife, std::uint8_t d
         texts.appendLatin1(reinterpret_cast<const char *>(data.data()), static_cast<std::size_t>(count));
         break;
     }
-    case ValueText::TimePoint: appendTimePoint(texts, dataField, data); break;
-    case ValueText::Date: appendDateOrDateTime(texts, dataField, data); break;
+    case ValueText::TimePoint:
+    case ValueText::Date: {
+        // Dates come back telegram after telegram: they are kept.
+        const KeptTextKey key = dateKey(w.valueText, dataField, data);
+        if (QString kept = findKeptText(key); !kept.isNull()) {
+            record.ValueStr = std::move(kept);
+            return;
+        }
+        if (w.valueText == ValueText::TimePoint)
+            appendTimePoint(texts, dataField, data);
+        else
+            appendDateOrDateTime(texts, dataField, data);
+        if (!texts.current().isEmpty()) {
+            finishKept(texts, key, record.ValueStr);
+            return;
+        }
+        break;
     }
-    if (texts.current().isEmpty())
-        appendRecordValue(texts, w.number, decimalPoint);
-    texts.finish(record.ValueStr);
+    }
+    if (texts.current().isEmpty()) {
+        const RecordNumber &n = w.number;
+        if (n.kind == RecordNumber::Kind::Integer && n.tenPower == 0 && n.integer >= 0 && n.integer <= kLargestStaticInteger) {
+            record.ValueStr = staticInteger(static_cast<int>(n.integer));
+            return;
+        }
+        appendRecordValue(texts, n, decimalPoint);
+    }
+    if (QString shared = staticSmallInteger(texts.current()); !shared.isNull()) {
+        record.ValueStr = std::move(shared);
+        texts.discard();
+    } else {
+        texts.finish(record.ValueStr);
+    }
 }
 
 void Decode_Value_And_Unit(std::uint8_t vif, std::uint8_t firstVife, std::uint8_t dataField, std::uint8_t lvar,
                            qint32 nbyte, TVariable_MBus &record, const DecoderScratch &scratch)
 {
-    TextBlock texts;
+    TextWriter texts;
     const QString decimalPoint = QLocale().decimalPoint();
     decodeValueAndUnit(vif, firstVife, dataField, lvar, nbyte, record, scratch, texts, decimalPoint);
 }

@@ -11,7 +11,7 @@
 
 namespace scan {
 
-class TextBlock;
+class TextWriter;
 
 // The current record's bytes as the parser hands them over: data bytes from
 // 0 (unused ones 0) and the VIFE bytes from 0 (unused ones 0).
@@ -32,7 +32,7 @@ void Decode_Value_And_Unit(std::uint8_t vif, std::uint8_t firstVife, std::uint8_
 // The same for the parser: the texts the record does not share with the
 // tables are written to `texts`; numbers take the given decimal separator.
 void decodeValueAndUnit(std::uint8_t vif, std::uint8_t firstVife, std::uint8_t dataField, std::uint8_t lvar,
-                        qint32 nbyte, TVariable_MBus &record, const DecoderScratch &scratch, TextBlock &texts,
+                        qint32 nbyte, TVariable_MBus &record, const DecoderScratch &scratch, TextWriter &texts,
                         QStringView decimalPoint);
 
 } // namespace scan

@@ -1,6 +1,6 @@
 #include "scan/ValueText.h"
 
-#include "scan/TextBlock.h"
+#include "scan/TextWriter.h"
 
 #include <QLocale>
 #include <algorithm>
@@ -24,22 +24,22 @@ struct Digits {
     int exponent = 0;
 };
 
-void appendDigits(TextBlock &text, const char *from, const char *to) { text.appendLatin1(from, static_cast<std::size_t>(to - from)); }
+void appendDigits(TextWriter &text, const char *from, const char *to) { text.appendLatin1(from, static_cast<std::size_t>(to - from)); }
 
-void appendZeros(TextBlock &text, int count)
+void appendZeros(TextWriter &text, int count)
 {
     for (int i = 0; i < count; ++i)
         text.append(u'0');
 }
 
-void appendInteger(TextBlock &text, long long value)
+void appendInteger(TextWriter &text, long long value)
 {
     char buffer[24];
     const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
     appendDigits(text, buffer, end);
 }
 
-void appendLaidOut(TextBlock &text, const Digits &d, int maxDigits, QStringView decimalPoint)
+void appendLaidOut(TextWriter &text, const Digits &d, int maxDigits, QStringView decimalPoint)
 {
     if (d.negative)
         text.append(u'-');
@@ -86,7 +86,7 @@ Digits scientificDigits(const char *p)
 }
 
 // The special values and zero; false when the value is an ordinary number.
-bool appendSpecial(TextBlock &text, long double value)
+bool appendSpecial(TextWriter &text, long double value)
 {
     if (std::isnan(value))
         text.appendLatin1("NAN", 3);
@@ -99,7 +99,7 @@ bool appendSpecial(TextBlock &text, long double value)
     return true;
 }
 
-void appendPrinted(TextBlock &text, long double value, int digits, QStringView decimalPoint)
+void appendPrinted(TextWriter &text, long double value, int digits, QStringView decimalPoint)
 {
     if (appendSpecial(text, value))
         return;
@@ -113,7 +113,7 @@ void appendPrinted(TextBlock &text, long double value, int digits, QStringView d
 // An integer of at most fifteen significant digits times a power of ten is
 // what the extended number approximates to far better than half a unit of
 // its fifteenth digit, so printf would round it back to exactly these digits.
-bool appendExactInteger(TextBlock &text, std::int64_t integer, int tenPower, QStringView decimalPoint)
+bool appendExactInteger(TextWriter &text, std::int64_t integer, int tenPower, QStringView decimalPoint)
 {
     if (integer == 0) {
         text.append(u'0');
@@ -137,7 +137,7 @@ bool appendExactInteger(TextBlock &text, std::int64_t integer, int tenPower, QSt
 // A float is exactly a double, and to_chars rounds a double to the wanted
 // digits as printf rounds the same value held in extended precision (ties
 // to even, both).
-bool appendExactSingle(TextBlock &text, float single, QStringView decimalPoint)
+bool appendExactSingle(TextWriter &text, float single, QStringView decimalPoint)
 {
     if (!std::isfinite(single))
         return false;
@@ -155,7 +155,7 @@ bool appendExactSingle(TextBlock &text, float single, QStringView decimalPoint)
 
 } // namespace
 
-void appendTwoDigitText(TextBlock &text, qint64 value)
+void appendTwoDigitText(TextWriter &text, qint64 value)
 {
     if (value >= 0 && value <= 9) {
         text.append(u'0');
@@ -167,20 +167,16 @@ void appendTwoDigitText(TextBlock &text, qint64 value)
 
 QString Two_Digit_Text(qint64 value)
 {
-    TextBlock text;
+    TextWriter text;
     appendTwoDigitText(text, value);
-    QString result;
-    text.finish(result);
-    return result;
+    return text.take();
 }
 
 QString formatGeneral(long double value, int digits, const QString &decimalPoint)
 {
-    TextBlock text;
+    TextWriter text;
     appendPrinted(text, value, digits, decimalPoint);
-    QString result;
-    text.finish(result);
-    return result;
+    return text.take();
 }
 
 QString formatRecordValue(long double value)
@@ -203,7 +199,7 @@ long double RecordNumber::value() const
     return v;
 }
 
-void appendRecordValue(TextBlock &text, const RecordNumber &number, QStringView decimalPoint)
+void appendRecordValue(TextWriter &text, const RecordNumber &number, QStringView decimalPoint)
 {
     if (number.kind == RecordNumber::Kind::Integer
             ? appendExactInteger(text, number.integer, number.tenPower, decimalPoint)

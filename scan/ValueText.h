@@ -7,11 +7,11 @@
 
 namespace scan {
 
-class TextBlock;
+class TextWriter;
 
 // Decimal text with a leading "0" when it would have one character.
 QString Two_Digit_Text(qint64 value);
-void appendTwoDigitText(TextBlock &text, qint64 value);
+void appendTwoDigitText(TextWriter &text, qint64 value);
 
 // General number format: at most `digits` significant digits, no trailing
 // zeros, fixed notation from 1E-5 up to 10^digits, scientific otherwise
@@ -50,6 +50,6 @@ struct RecordNumber {
 
 // Appends what formatRecordValue gives for number.value, with the given
 // decimal separator.
-void appendRecordValue(TextBlock &text, const RecordNumber &number, QStringView decimalPoint);
+void appendRecordValue(TextWriter &text, const RecordNumber &number, QStringView decimalPoint);
 
 } // namespace scan

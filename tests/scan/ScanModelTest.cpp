@@ -1,6 +1,6 @@
 #include "LongFrame.h"
 #include "QStringPrinter.h"
-#include "scan/RecordBlock.h"
+#include "scan/RecordArena.h"
 #include "scan/RspUdDecoder.h"
 #include "scan/ScanLists.h"
 
@@ -203,13 +203,13 @@ TEST(ScanModel, ListsAreSafeToShareBetweenScanAndDialogThreads)
 
 // The records of a telegram share one allocation, yet each is deleted on its
 // own; the sanitizers watch the allocation being freed exactly once.
-TEST(ScanModel, RecordsOutliveTheirBlockInAnyOrderAndOnAnyThread)
+TEST(ScanModel, RecordsOutliveTheirArenaInAnyOrderAndOnAnyThread)
 {
     TVariableList records;
     {
-        const RecordBlock block(3);
-        for (int i = 0; i < 5; ++i) { // two more than the block holds
-            records.push_back(std::make_unique<TVariable_MBus>());
+        RecordArena arena(3);
+        for (int i = 0; i < 5; ++i) { // two more than the arena holds
+            records.push_back(arena.make());
             records.back()->dato_A = i;
             records.back()->DIF = QString::number(i);
         }
@@ -223,15 +223,47 @@ TEST(ScanModel, RecordsOutliveTheirBlockInAnyOrderAndOnAnyThread)
     std::thread other([moved = std::move(records)]() mutable { clearFromLast(moved); });
     other.join();
 
-    // A block whose records are never made, or made and gone before it ends.
-    { const RecordBlock unused(4); }
+    // An arena whose records are never made, or made and gone before it ends.
+    { const RecordArena unused(4); }
     {
-        const RecordBlock block(2);
-        auto record = std::make_unique<TVariable_MBus>();
+        RecordArena arena(2);
+        auto record = arena.make();
         record.reset();
     }
-    // Outside any block a record has an allocation of its own.
+    // Records made by other code have an allocation of their own, and so do
+    // those of an arena made for none.
     auto alone = std::make_unique<TVariable_MBus>();
     alone->ValueStr = QStringLiteral("1");
     EXPECT_EQ(alone->ValueStr, QStringLiteral("1"));
+    RecordArena empty(0);
+    auto beyond = empty.make();
+    EXPECT_EQ(beyond->vifvalue, -1);
+}
+
+// The storage of a telegram whose records are all gone serves a later one;
+// while one record of it lives, no later telegram writes over it.
+TEST(ScanModel, ArenaStorageIsReusedOnlyWhenEveryRecordIsGone)
+{
+    TVariableList first;
+    {
+        RecordArena arena(2);
+        first.push_back(arena.make());
+        first.push_back(arena.make());
+    }
+    first[1]->ValueStr = QStringLiteral("kept");
+    first[1]->dato_A = 41;
+    first.erase(first.begin());
+    for (int round = 0; round < 3; ++round) {
+        TVariableList later;
+        RecordArena arena(2);
+        for (int i = 0; i < 2; ++i) {
+            later.push_back(arena.make());
+            EXPECT_EQ(later.back()->vifvalue, -1);
+            EXPECT_TRUE(later.back()->ValueStr.isNull());
+            later.back()->ValueStr = QStringLiteral("later");
+            later.back()->dato_A = round;
+        }
+    }
+    EXPECT_EQ(first[0]->ValueStr, QStringLiteral("kept"));
+    EXPECT_EQ(first[0]->dato_A, 41);
 }

@@ -1,5 +1,5 @@
 #include "QStringPrinter.h"
-#include "scan/TextBlock.h"
+#include "scan/TextWriter.h"
 #include "scan/ValueDecoder.h"
 #include "scan/ValueText.h"
 
@@ -317,7 +317,7 @@ TEST(ValueText, RecordValueTextIsWhatPrintingItsExtendedValueGives)
 
     for (const QString &point : {QStringLiteral("."), QStringLiteral(","), QStringLiteral("\u066B")}) {
         for (const RecordNumber &n : numbers) {
-            TextBlock block;
+            TextWriter block;
             appendRecordValue(block, n, point);
             QString text;
             block.finish(text);

@@ -1,0 +1,135 @@
+#include "scan/RecordArena.h"
+
+#include <array>
+#include <atomic>
+#include <new>
+
+namespace scan {
+
+struct RecordArena::Storage {
+    // Slots not yet given back: the unused ones and the records alive.
+    std::atomic<std::size_t> held;
+    std::size_t capacity;
+    std::size_t used = 0;
+};
+
+namespace {
+
+constexpr std::size_t roundUp(std::size_t size)
+{
+    return (size + alignof(std::max_align_t) - 1) / alignof(std::max_align_t) * alignof(std::max_align_t);
+}
+
+// Every record is preceded by the storage it lives in, or null when it has
+// an allocation of its own.
+struct SlotHeader {
+    RecordArena::Storage *storage;
+};
+constexpr std::size_t kHeaderSize = roundUp(sizeof(SlotHeader));
+constexpr std::size_t kSlotSize = kHeaderSize + roundUp(sizeof(TVariable_MBus));
+constexpr std::size_t kStorageSize = roundUp(sizeof(RecordArena::Storage));
+
+std::size_t storageBytes(std::size_t capacity) { return kStorageSize + capacity * kSlotSize; }
+
+// Room for at least `count` records, in steps of eight.
+constexpr std::size_t kCapacityStep = 8;
+std::size_t capacityFor(std::size_t count) { return (count + kCapacityStep - 1) / kCapacityStep * kCapacityStep; }
+
+// For each capacity up to 64 records, the storage of the last telegram of
+// that size whose records are all gone, kept for the next one: telegram
+// after telegram on the scan thread then takes no memory from the heap for
+// its records.
+constexpr std::size_t kSpareSizes = 8;
+std::array<std::atomic<RecordArena::Storage *>, kSpareSizes> g_spares{};
+
+std::atomic<RecordArena::Storage *> *spareFor(std::size_t capacity)
+{
+    const std::size_t index = capacity / kCapacityStep - 1;
+    return index < kSpareSizes ? &g_spares[index] : nullptr;
+}
+
+void freeStorage(RecordArena::Storage *storage)
+{
+    storage->~Storage();
+    ::operator delete(static_cast<void *>(storage));
+}
+
+void release(RecordArena::Storage *storage, std::size_t count)
+{
+    if (storage->held.fetch_sub(count, std::memory_order_acq_rel) != count)
+        return;
+    std::atomic<RecordArena::Storage *> *spare = spareFor(storage->capacity);
+    if (!spare) {
+        freeStorage(storage);
+    } else if (RecordArena::Storage *previous = spare->exchange(storage, std::memory_order_acq_rel)) {
+        freeStorage(previous);
+    }
+}
+
+void *ownAllocation(std::size_t size)
+{
+    char *slot = static_cast<char *>(::operator new(kHeaderSize + size));
+    new (slot) SlotHeader{nullptr};
+    return slot + kHeaderSize;
+}
+
+} // namespace
+
+RecordArena::RecordArena(std::size_t count)
+{
+    if (count == 0)
+        return;
+    const std::size_t capacity = capacityFor(count);
+    if (std::atomic<Storage *> *spare = spareFor(capacity)) {
+        if (Storage *kept = spare->exchange(nullptr, std::memory_order_acq_rel)) {
+            kept->held.store(capacity, std::memory_order_relaxed);
+            kept->used = 0;
+            m_storage = kept;
+            return;
+        }
+    }
+    m_storage = new (::operator new(storageBytes(capacity))) Storage{{capacity}, capacity};
+}
+
+RecordArena::~RecordArena()
+{
+    if (m_storage && m_storage->used < m_storage->capacity)
+        release(m_storage, m_storage->capacity - m_storage->used);
+}
+
+void *RecordArena::take(std::size_t size)
+{
+    if (!m_storage || m_storage->used == m_storage->capacity || size > kSlotSize - kHeaderSize)
+        return nullptr;
+    char *slot = reinterpret_cast<char *>(m_storage) + kStorageSize + m_storage->used++ * kSlotSize;
+    new (slot) SlotHeader{m_storage};
+    return slot + kHeaderSize;
+}
+
+void *TVariable_MBus::operator new(std::size_t size) { return ownAllocation(size); }
+
+void *TVariable_MBus::operator new(std::size_t size, RecordArena &arena)
+{
+    if (void *slot = arena.take(size))
+        return slot;
+    return ownAllocation(size);
+}
+
+void TVariable_MBus::operator delete(void *record, std::size_t) noexcept
+{
+    if (!record)
+        return;
+    char *slot = static_cast<char *>(record) - kHeaderSize;
+    RecordArena::Storage *storage = reinterpret_cast<SlotHeader *>(slot)->storage;
+    if (storage)
+        release(storage, 1);
+    else
+        ::operator delete(slot);
+}
+
+void TVariable_MBus::operator delete(void *record, RecordArena &) noexcept
+{
+    TVariable_MBus::operator delete(record, sizeof(TVariable_MBus));
+}
+
+} // namespace scan
