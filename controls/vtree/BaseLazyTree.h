@@ -747,50 +747,39 @@ protected:
     bool autoSortApplies() const;
     PLazyNode nodeOrNil(PLazyNode Node) const { return Node == FRoot ? nullptr : Node; }
 
-    // ---- State (named as the tree's parts know them) -------------------------
+    // ---- State the later parts share (named as the tree's parts know them) ----
     PLazyNode FRoot = nullptr;
-    int FNodeDataSize = -1;
-    std::size_t FTotalInternalDataSize = 0;
     unsigned FDefaultNodeHeight = 18;
-    unsigned FVisibleCount = 0;
     TLazyTreeStates FStates;
-    unsigned FUpdateCount = 0;
-    unsigned FSynchUpdateCount = 0;
-    unsigned FOperationCount = 0;
-    bool FOperationCanceled = false;
-    unsigned FChangeDelay = 0;
-    PLazyNode FLastStructureChangeNode = nullptr;
-    TChangeReason FLastStructureChangeReason = TChangeReason::crIgnore;
-    PLazyNode FLastChangedNode = nullptr;
 
-    TNodeArray FSelection;
     unsigned FSelectionCount = 0;
     PLazyNode FRangeAnchor = nullptr;
     int FLastSelectionLevel = -1;
     PLazyNode FFocusedNode = nullptr;
     TColumnIndex FFocusedColumn = NoColumn;
-    PLazyNode FNextNodeToSelect = nullptr;
-    PLazyNode FLastSelected = nullptr;
-    PLazyNode FCurrentHotNode = nullptr;
-    PLazyNode FDropTargetNode = nullptr;
-    PLazyNode FCheckNode = nullptr;
     TCheckState FPendingCheckState = TCheckState::csUncheckedNormal;
-    unsigned FCheckPropagationCount = 0;
     TCheckImageKind FCheckImageKind = TCheckImageKind::ckSystemDefault;
-    PLazyNode FLastVCLDragTarget = nullptr;
-    PLazyNode FLastSearchNode = nullptr;
-    PLazyNode FHeightTrackNode = nullptr;
-    PLazyNode FEditNode = nullptr;
     QString FSearchBuffer;
     QString FHint;
     int FOffsetX = 0;
     int FOffsetY = 0;
-    bool FLoading = false;
-    bool FDestroying = false;
-    std::vector<TCacheEntry> FPositionCache;
-    // tsStopValidation as the worker reads it.
-    std::atomic<bool> FStopValidationFlag{false};
-    std::uint64_t FLiveSerial = 0;
+
+    // Nodes the tree remembers; each is forgotten when its node goes.
+    PLazyNode FLastStructureChangeNode = nullptr;
+    PLazyNode FLastChangedNode = nullptr;
+    PLazyNode FLastSelected = nullptr;
+    PLazyNode FCurrentHotNode = nullptr;
+    PLazyNode FDropTargetNode = nullptr;
+    PLazyNode FCheckNode = nullptr;
+    PLazyNode FLastVCLDragTarget = nullptr;
+    PLazyNode FLastSearchNode = nullptr;
+    PLazyNode FHeightTrackNode = nullptr;
+    PLazyNode FEditNode = nullptr;
+
+    // The selection's raw entries and the node a removal selects next, for
+    // the checks of descendants.
+    std::size_t SelectionEntryCount() const { return FSelection.size(); }
+    PLazyNode NextNodeToSelect() const { return FNextNodeToSelect; }
 
 private:
     friend class TCustomLazyTreeOptions;
@@ -852,6 +841,30 @@ private:
     std::size_t FRootBlockSize = 0;
     NodeAllocator FAllocator;
     std::unique_ptr<platform::NumberedTimers> FTimers;
+
+    // Node sizes and counts.
+    int FNodeDataSize = -1;
+    std::size_t FTotalInternalDataSize = 0;
+    unsigned FVisibleCount = 0;
+    // Update brackets, operations and the reports they delay.
+    unsigned FUpdateCount = 0;
+    unsigned FSynchUpdateCount = 0;
+    unsigned FOperationCount = 0;
+    bool FOperationCanceled = false;
+    unsigned FChangeDelay = 0;
+    TChangeReason FLastStructureChangeReason = TChangeReason::crIgnore;
+    // Selection.
+    TNodeArray FSelection;
+    PLazyNode FNextNodeToSelect = nullptr;
+    unsigned FCheckPropagationCount = 0;
+    // Loading and destruction.
+    bool FLoading = false;
+    bool FDestroying = false;
+    // The position cache and the worker's view of the tree.
+    std::vector<TCacheEntry> FPositionCache;
+    // tsStopValidation as the worker reads it.
+    std::atomic<bool> FStopValidationFlag{false};
+    std::uint64_t FLiveSerial = 0;
 };
 
 } // namespace vtree

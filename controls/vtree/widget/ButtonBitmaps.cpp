@@ -2,6 +2,7 @@
 // setting they show changes, and the button drawn from them: hot and
 // selected-hot when the mouse is over the button.
 #include "controls/vtree/widget/LazyStringTreeWidget.h"
+#include "controls/vtree/widget/TreePaintState.h"
 
 #include "platform/draw/Resources.h"
 
@@ -20,9 +21,15 @@ QImage clearedButton(QSize Size)
 
 } // namespace
 
+void TTreePartDeleter::operator()(TTreePaintState *Part) const { delete Part; }
+
+TTreePart<TTreePaintState> TLazyStringTreeWidget::newPaintState() { return TTreePart<TTreePaintState>(new TTreePaintState); }
+
+const TButtonBitmaps &TLazyStringTreeWidget::ButtonBitmaps() const { return FPaintState->Buttons; }
+
 void TLazyStringTreeWidget::BuildButtonBitmaps(bool NeedButtons, bool NeedLines)
 {
-    TButtonBitmaps &b = FPaintState.Buttons;
+    TButtonBitmaps &b = FPaintState->Buttons;
     QSize size(ButtonSize, ButtonSize);
     if (NeedButtons) {
         QImage *all[] = {&b.Plus, &b.HotPlus, &b.SelectedHotPlus, &b.Minus, &b.HotMinus, &b.SelectedHotMinus};
@@ -79,27 +86,27 @@ void TLazyStringTreeWidget::BuildButtonBitmaps(bool NeedButtons, bool NeedLines)
     if (NeedLines) {
         static constexpr platform::TPattern8 dotted{0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA};
         static constexpr platform::TPattern8 solid{0, 0, 0, 0, 0, 0, 0, 0};
-        FPaintState.LinePattern = FLineStyle == TLTLineStyle::lsSolid ? solid : dotted;
+        FPaintState->LinePattern = FLineStyle == TLTLineStyle::lsSolid ? solid : dotted;
         if (FLineStyle == TLTLineStyle::lsCustomStyle && OnGetLineStyle) {
             // The handler may hand other bits: eight rows, one byte each.
             void *bits = const_cast<std::uint8_t *>(dotted.data());
             QueryLineStyle(bits);
             if (bits)
-                std::copy_n(static_cast<const std::uint8_t *>(bits), 8, FPaintState.LinePattern.begin());
+                std::copy_n(static_cast<const std::uint8_t *>(bits), 8, FPaintState->LinePattern.begin());
         }
     }
 }
 
 platform::TPattern8 TLazyStringTreeWidget::linePattern()
 {
-    return FPaintState.LinePattern;
+    return FPaintState->LinePattern;
 }
 
 void TLazyStringTreeWidget::DrawExpandButton(TLTPaintInfo &PaintInfo)
 {
-    const TButtonBitmaps &b = FPaintState.Buttons;
+    const TButtonBitmaps &b = FPaintState->Buttons;
     PLazyNode node = PaintInfo.Node;
-    const bool hot = node == FCurrentHotNode && FPaintState.HotNodeButtonHit;
+    const bool hot = node == FCurrentHotNode && HotNodeButtonHit();
     const bool selectedHot = hot && Selected(node);
     const QImage &face = GetExpanded(node) ? (selectedHot ? b.SelectedHotMinus : hot ? b.HotMinus : b.Minus)
                                            : (selectedHot ? b.SelectedHotPlus : hot ? b.HotPlus : b.Plus);

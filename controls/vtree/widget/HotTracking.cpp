@@ -23,19 +23,21 @@ void TLazyStringTreeWidget::HandleHotTrack(int X, int Y)
     SetHotNode(hot, on(THitPosition::hiOnItemButtonExact));
 }
 
+bool TLazyStringTreeWidget::HotNodeButtonHit() const { return FMouse->HotNodeButtonHit; }
+
 void TLazyStringTreeWidget::SetHotNode(PLazyNode Node, bool ButtonHit)
 {
-    if (Node == FCurrentHotNode && ButtonHit == FPaintState.HotNodeButtonHit)
+    if (Node == FCurrentHotNode && ButtonHit == FMouse->HotNodeButtonHit)
         return;
     PLazyNode former = FCurrentHotNode;
-    const bool formerButtonHit = FPaintState.HotNodeButtonHit;
+    const bool formerButtonHit = FMouse->HotNodeButtonHit;
     FCurrentHotNode = Node;
-    FPaintState.HotNodeButtonHit = Node && ButtonHit;
+    FMouse->HotNodeButtonHit = Node && ButtonHit;
     // Whole rows look hot only with hot tracking or check boxes; a hot
     // button looks hot by itself.
     const bool rowsLookHot = toOption(TLTPaintOption::toHotTrack) || toOption(TLTMiscOption::toCheckSupport);
     const bool formerLooked = former && former != FRoot && (rowsLookHot || formerButtonHit);
-    const bool nodeLooks = Node && Node != FRoot && (rowsLookHot || FPaintState.HotNodeButtonHit);
+    const bool nodeLooks = Node && Node != FRoot && (rowsLookHot || FMouse->HotNodeButtonHit);
     if (formerLooked)
         InvalidateNode(former);
     if (nodeLooks && (Node != former || !formerLooked))

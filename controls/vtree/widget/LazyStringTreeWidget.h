@@ -7,14 +7,14 @@
 #include "controls/vtree/ClipboardFormatList.h"
 #include "controls/vtree/LazyStringTree.h"
 #include "controls/vtree/TreeHeader.h"
+#include "controls/vtree/widget/ButtonImages.h"
 #include "controls/vtree/widget/HintWindow.h"
 #include "controls/vtree/widget/PaintInfo.h"
 #include "controls/vtree/widget/ScrollBarOptions.h"
-#include "controls/vtree/widget/TreeColors.h"
 #include "controls/vtree/widget/TreeAnimation.h"
+#include "controls/vtree/widget/TreeColors.h"
 #include "controls/vtree/widget/TreeExport.h"
 #include "controls/vtree/widget/TreeLooks.h"
-#include "controls/vtree/widget/TreePaintState.h"
 #include "controls/vtree/widget/TreeMouseTypes.h"
 #include "platform/draw/Canvas.h"
 #include "platform/draw/ImageList.h"
@@ -61,6 +61,8 @@ struct TTreeKeyState;
 struct TTreeBorder;
 struct TTreeDataState;
 struct TTreeEditState;
+struct TTreePaintState;
+struct TImageListLinks;
 struct TTreeHintState;
 struct TTreeAnimationState;
 struct THeaderInteraction;
@@ -76,6 +78,8 @@ struct TTreePartDeleter {
     void operator()(TTreeHintState *Part) const;
     void operator()(TTreeAnimationState *Part) const;
     void operator()(THeaderInteraction *Part) const;
+    void operator()(TTreePaintState *Part) const;
+    void operator()(TImageListLinks *Part) const;
 };
 template <class T>
 using TTreePart = std::unique_ptr<T, TTreePartDeleter>;
@@ -626,17 +630,17 @@ private:
     // rubber band, border, window changes
 public:
     // The tree's reading direction, held as Qt's layout direction too.
-    TBiDiMode BiDiMode() const { return FPaintState.BiDiMode; }
+    TBiDiMode BiDiMode() const;
     void SetBiDiMode(TBiDiMode Value);
-    bool UseRightToLeftAlignment() const { return FPaintState.BiDiMode == TBiDiMode::bdRightToLeft; }
-    bool UseRightToLeftReading() const { return FPaintState.BiDiMode != TBiDiMode::bdLeftToRight; }
+    bool UseRightToLeftAlignment() const { return BiDiMode() == TBiDiMode::bdRightToLeft; }
+    bool UseRightToLeftReading() const { return BiDiMode() != TBiDiMode::bdLeftToRight; }
     // How far to the right a right-to-left tree draws its columns when they
     // are narrower than its window.
     int RightToLeftShift(bool ExcludeScrollBar);
     // For the mouse: the node under the pointer and whether the pointer is
     // over its expand button (nil for none); repaints the rows that change.
     void SetHotNode(PLazyNode Node, bool ButtonHit);
-    bool HotNodeButtonHit() const { return FPaintState.HotNodeButtonHit; }
+    bool HotNodeButtonHit() const;
     // The rubber band of a mouse selection in absolute tree coordinates
     // (corners in the order the mouse gave them), drawn while the tree is
     // mouse-selecting with the left button down; an empty rectangle draws
@@ -645,10 +649,10 @@ public:
     platform::TRect NewSelRect() const;
     // (Re)makes the six expand button images and/or the line pattern.
     void BuildButtonBitmaps(bool NeedButtons, bool NeedLines);
-    const TButtonBitmaps &ButtonBitmaps() const { return FPaintState.Buttons; }
+    const TButtonBitmaps &ButtonBitmaps() const;
     // The tree font's cell height and the width of "..." in it.
-    int TextHeight() const { return FPaintState.TextHeight; }
-    int EllipsisWidth() const { return FPaintState.EllipsisWidth; }
+    int TextHeight() const;
+    int EllipsisWidth() const;
     // The height a cell's text needs (S empty: the cell's text).
     virtual int ComputeNodeHeight(platform::TCanvas *Canvas, PLazyNode Node, TColumnIndex Column, QString S = {});
     // Where an editor for the cell's text goes, with the font it shows.
@@ -688,10 +692,17 @@ protected:
     // Follows an image list's changes (and its end) for one of the lists.
     void linkImageList(platform::TChangeLink &Link, platform::TImageList *List, platform::TImageList *&Field);
     void changeEvent(QEvent *event) override;
+    // Qt's layout direction changed: the tree reads the same way.
+    void followLayoutDirection(bool RightToLeft);
     // Columns in index order, or reversed for right to left.
     void resetColumnDisplayOrder(bool RightToLeft);
 
-    TTreePaintState FPaintState;
+private:
+    static TTreePart<TTreePaintState> newPaintState();
+    static TTreePart<TImageListLinks> newImageListLinks();
+    TTreePart<TTreePaintState> FPaintState = newPaintState();
+    TTreePart<TImageListLinks> FImageListLinks = newImageListLinks();
+
 
     // ---- Mouse on the rows, wheel, panning, hot tracking, drag and drop ------
 public:

@@ -77,7 +77,7 @@ int TLazyStringTreeWidget::ComputeLineImage(PLazyNode Node, TLineImage &LineImag
 int TLazyStringTreeWidget::ButtonXOf(int Levels) const
 {
     // Halves round to the even neighbour.
-    int x = int(std::nearbyint((int(FIndent) - FPaintState.Buttons.Plus.width()) / 2.0)) + 1;
+    int x = int(std::nearbyint((int(FIndent) - ButtonBitmaps().Plus.width()) / 2.0)) + 1;
     if (!toOption(TLTPaintOption::toFixedIndent) && Levels > 1)
         x += (Levels - 1) * int(FIndent);
     return x;
@@ -87,7 +87,7 @@ void TLazyStringTreeWidget::ComputeVerticalAlignment(TLTPaintInfo &PaintInfo, bo
 {
     PLazyNode node = PaintInfo.Node;
     const int height = int(GetNodeHeight(node));
-    const int buttonHeight = FPaintState.Buttons.Plus.height();
+    const int buttonHeight = ButtonBitmaps().Plus.height();
     switch (FNodeAlignment) {
     case TLTNodeAlignment::naFromBottom:
         PaintInfo.VAlign = height - node->Align;

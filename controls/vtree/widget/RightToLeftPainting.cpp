@@ -3,6 +3,7 @@
 // its window lies against the right edge, and cells span over empty
 // neighbours in reading order.
 #include "controls/vtree/widget/LazyStringTreeWidget.h"
+#include "controls/vtree/widget/TreePaintState.h"
 
 #include <QScrollBar>
 #include <QStyle>
@@ -11,11 +12,18 @@
 
 namespace vtree {
 
+TBiDiMode TLazyStringTreeWidget::BiDiMode() const { return FPaintState->BiDiMode; }
+
+void TLazyStringTreeWidget::followLayoutDirection(bool RightToLeft)
+{
+    FPaintState->BiDiMode = RightToLeft ? TBiDiMode::bdRightToLeft : TBiDiMode::bdLeftToRight;
+}
+
 void TLazyStringTreeWidget::SetBiDiMode(TBiDiMode Value)
 {
-    if (FPaintState.BiDiMode == Value)
+    if (FPaintState->BiDiMode == Value)
         return;
-    FPaintState.BiDiMode = Value;
+    FPaintState->BiDiMode = Value;
     // Qt mirrors the scroll bars; changeEvent does the rest.
     const Qt::LayoutDirection direction = Value == TBiDiMode::bdLeftToRight ? Qt::LeftToRight : Qt::RightToLeft;
     if (layoutDirection() != direction)

@@ -2,6 +2,7 @@
 // text), extents with the measuring events, heights of multiline cells, the
 // editor's rectangle and font, and the font's metrics.
 #include "controls/vtree/widget/LazyStringTreeWidget.h"
+#include "controls/vtree/widget/TreePaintState.h"
 
 #include "platform/draw/DrawFlags.h"
 
@@ -9,14 +10,17 @@
 
 namespace vtree {
 
+int TLazyStringTreeWidget::TextHeight() const { return FPaintState->TextHeight; }
+int TLazyStringTreeWidget::EllipsisWidth() const { return FPaintState->EllipsisWidth; }
+
 using platform::TRect;
 
 void TLazyStringTreeWidget::treeFontChanged()
 {
     platform::TCanvas &canvas = FIdleCanvas;
     canvas.Font().Assign(FFont);
-    FPaintState.TextHeight = canvas.TextMetrics().tmHeight;
-    FPaintState.EllipsisWidth = canvas.TextWidth(QStringLiteral("..."));
+    FPaintState->TextHeight = canvas.TextMetrics().tmHeight;
+    FPaintState->EllipsisWidth = canvas.TextWidth(QStringLiteral("..."));
     ClearCachedTextWidths();
     HeaderParentFontChanged();
     if (IsLoading())
@@ -143,7 +147,7 @@ void TLazyStringTreeWidget::GetTextInfo(PLazyNode Node, TColumnIndex Column, pla
     AFont.Assign(FFont);
     platform::TCanvas &canvas = *FCanvas;
     canvas.Font().Assign(AFont);
-    int lineHeight = FPaintState.TextHeight;
+    int lineHeight = FPaintState->TextHeight;
     if (NotifyPaintText(canvas, Node, Column, TLSTTextType::ttNormal)) {
         AFont.Assign(canvas.Font());
         lineHeight = canvas.TextMetrics().tmHeight;

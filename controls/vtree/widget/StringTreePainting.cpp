@@ -73,7 +73,7 @@ void TLazyStringTreeWidget::drawText(TLTPaintInfo &PaintInfo, const QString &Tex
             r.Bottom -= half;
         }
     } else {
-        int ellipsisWidth = FPaintState.EllipsisWidth;
+        int ellipsisWidth = EllipsisWidth();
         if (NotifyPaintText(canvas, node, column, TLSTTextType::ttNormal)) {
             // Another font: the ellipsis and the text are measured in it.
             ellipsisWidth = 0;

@@ -218,7 +218,7 @@ void TLazyStringTreeWidget::classifyRightToLeft(PLazyNode Node, int X, int Width
         if (toOption(TLTPaintOption::toShowButtons) && Node->States.contains(TLazyNodeState::vsHasChildren)) {
             if (X <= edge + int(FIndent))
                 HitInfo.HitPositions.include(THitPosition::hiOnItemButton);
-            if (X <= edge + FPaintState.Buttons.Plus.width())
+            if (X <= edge + ButtonBitmaps().Plus.width())
                 HitInfo.HitPositions.include(THitPosition::hiOnItemButtonExact);
         }
         return;
@@ -288,7 +288,7 @@ void TLazyStringTreeWidget::classifyLeftToRight(PLazyNode Node, int X, int Width
         if (toOption(TLTPaintOption::toShowButtons) && Node->States.contains(TLazyNodeState::vsHasChildren)) {
             if (X >= indentWidth - int(FIndent))
                 HitInfo.HitPositions.include(THitPosition::hiOnItemButton);
-            if (X >= indentWidth - FPaintState.Buttons.Plus.width())
+            if (X >= indentWidth - ButtonBitmaps().Plus.width())
                 HitInfo.HitPositions.include(THitPosition::hiOnItemButtonExact);
         }
         return;

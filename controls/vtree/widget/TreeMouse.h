@@ -31,6 +31,8 @@ struct TTreeMouseState {
     TDragMode DragMode = TDragMode::dmManual;
     QPoint LastClickPos;
     TColumnIndex CurrentHotColumn = NoColumn;
+    // The pointer is over the expand button of the hot node.
+    bool HotNodeButtonHit = false;
     TColumnIndex HeightTrackColumn = NoColumn;
     QPoint HeightTrackPoint;
     TColumnIndex EditColumn = NoColumn;

@@ -263,7 +263,7 @@ void TLazyStringTreeWidget::paintCell(TLTPaintInfo &PaintInfo, bool ShowCheckIma
         FHeader.Columns()[column].Options().contains(TLTColumnOption::coParentColor))
         PaintInfo.PaintOptions.exclude(poColumnColor);
     const bool rightToLeft = readsRightToLeft(column);
-    PaintInfo.BidiMode = IsValidColumn(column) ? FHeader.Columns()[column].BiDiMode() : FPaintState.BiDiMode;
+    PaintInfo.BidiMode = IsValidColumn(column) ? FHeader.Columns()[column].BiDiMode() : BiDiMode();
     PaintInfo.Alignment = rightToLeft ? mirrored(cellAlignment(column)) : cellAlignment(column);
     PaintInfo.NodeWidth = MeasureNodeWidth(&canvas, node, column);
     PaintInfo.ContentRect = PaintInfo.CellRect;

@@ -155,30 +155,6 @@ void TLazyStringTreeWidget::SetEmptyListMessage(const QString &value)
     Invalidate();
 }
 
-void TLazyStringTreeWidget::SetImages(platform::TImageList *value)
-{
-    if (FImages == value)
-        return;
-    linkImageList(FPaintState.ImagesLink, value, FImages);
-    repaintUnlessLoading();
-}
-
-void TLazyStringTreeWidget::SetStateImages(platform::TImageList *value)
-{
-    if (FStateImages == value)
-        return;
-    linkImageList(FPaintState.StateImagesLink, value, FStateImages);
-    repaintUnlessLoading();
-}
-
-void TLazyStringTreeWidget::SetCustomCheckImages(platform::TImageList *value)
-{
-    if (FCustomCheckImages == value)
-        return;
-    linkImageList(FPaintState.CustomCheckImagesLink, value, FCustomCheckImages);
-    repaintUnlessLoading();
-}
-
 void TLazyStringTreeWidget::SetIncrementalSearch(TLTIncrementalSearch value)
 {
     if (FIncrementalSearch == value)

@@ -1,7 +1,6 @@
 // What the tree's window does when its surroundings change: font, colours,
-// enabling, reading direction and style arrive as Qt's change events; the
-// image lists it shows tell it of their changes and of their end. Also the
-// window's frame and its client area painted for someone else's canvas.
+// enabling, reading direction and style arrive as Qt's change events. Also
+// the window's frame and its client area painted for someone else's canvas.
 #include "controls/vtree/widget/LazyStringTreeWidget.h"
 
 #include "platform/ui/Fonts.h"
@@ -9,26 +8,6 @@
 #include <QEvent>
 
 namespace vtree {
-
-void TLazyStringTreeWidget::linkImageList(platform::TChangeLink &Link, platform::TImageList *List,
-                                          platform::TImageList *&Field)
-{
-    if (Link.Sender())
-        Link.Sender()->UnRegisterChanges(Link);
-    Field = List;
-    if (!List)
-        return;
-    List->RegisterChanges(Link);
-    Link.OnChange = [this] { repaintUnlessLoading(); };
-    Link.OnFree = [this, &Field] {
-        // A list that goes takes its images with it.
-        Field = nullptr;
-        if (&Field == &FCustomCheckImages)
-            FCheckImageKind = TCheckImageKind::ckSystemDefault;
-        if (!IsDestroying())
-            Invalidate();
-    };
-}
 
 void TLazyStringTreeWidget::PrintClient(platform::TCanvas &Canvas)
 {
@@ -94,7 +73,7 @@ void TLazyStringTreeWidget::changeEvent(QEvent *event)
     case QEvent::LayoutDirectionChange: {
         const bool rightToLeft = layoutDirection() == Qt::RightToLeft;
         if (rightToLeft != UseRightToLeftReading())
-            FPaintState.BiDiMode = rightToLeft ? TBiDiMode::bdRightToLeft : TBiDiMode::bdLeftToRight;
+            followLayoutDirection(rightToLeft);
         FEffectiveOffsetX = effectiveOffsetX();
         if (toOption(TLTAutoOption::toAutoBidiColumnOrdering))
             resetColumnDisplayOrder(rightToLeft);

@@ -43,8 +43,8 @@ public:
     using TBaseLazyTree::SetTreeTimer;
     using TBaseLazyTree::UnlinkNode;
 
-    PLazyNode nextToSelect() const { return FNextNodeToSelect; }
-    std::size_t selectionEntries() const { return FSelection.size(); }
+    PLazyNode nextToSelect() const { return NextNodeToSelect(); }
+    std::size_t selectionEntries() const { return SelectionEntryCount(); }
 
     testsupport::ManualNumberedTimers *clock;
 };

@@ -1,0 +1,59 @@
+// The image lists the tree shows: each is followed for its changes, which
+// repaint the tree, and for its end, after which the tree shows none.
+#include "controls/vtree/widget/LazyStringTreeWidget.h"
+#include "controls/vtree/widget/ImageListLinks.h"
+
+namespace vtree {
+
+void TTreePartDeleter::operator()(TImageListLinks *Part) const { delete Part; }
+
+TTreePart<TImageListLinks> TLazyStringTreeWidget::newImageListLinks()
+{
+    return TTreePart<TImageListLinks>(new TImageListLinks);
+}
+
+void TLazyStringTreeWidget::SetImages(platform::TImageList *value)
+{
+    if (FImages == value)
+        return;
+    linkImageList(FImageListLinks->Images, value, FImages);
+    repaintUnlessLoading();
+}
+
+void TLazyStringTreeWidget::SetStateImages(platform::TImageList *value)
+{
+    if (FStateImages == value)
+        return;
+    linkImageList(FImageListLinks->StateImages, value, FStateImages);
+    repaintUnlessLoading();
+}
+
+void TLazyStringTreeWidget::SetCustomCheckImages(platform::TImageList *value)
+{
+    if (FCustomCheckImages == value)
+        return;
+    linkImageList(FImageListLinks->CustomCheckImages, value, FCustomCheckImages);
+    repaintUnlessLoading();
+}
+
+void TLazyStringTreeWidget::linkImageList(platform::TChangeLink &Link, platform::TImageList *List,
+                                          platform::TImageList *&Field)
+{
+    if (Link.Sender())
+        Link.Sender()->UnRegisterChanges(Link);
+    Field = List;
+    if (!List)
+        return;
+    List->RegisterChanges(Link);
+    Link.OnChange = [this] { repaintUnlessLoading(); };
+    Link.OnFree = [this, &Field] {
+        // A list that goes takes its images with it.
+        Field = nullptr;
+        if (&Field == &FCustomCheckImages)
+            FCheckImageKind = TCheckImageKind::ckSystemDefault;
+        if (!IsDestroying())
+            Invalidate();
+    };
+}
+
+} // namespace vtree
