@@ -1,9 +1,9 @@
 #pragma once
 // Where the decoder writes a record's text before it becomes a QString: the
-// characters go into a buffer the writer keeps (on the stack for texts of
+// characters go into a buffer the writer keeps (inline, for texts of
 // ordinary length), and each finished text is built once, at its final
-// length, into a QString of its own. Nothing is reallocated while a text
-// grows, and the buffer serves every text of a telegram in turn.
+// length, into a QString of its own. The buffer serves every text of a
+// telegram in turn, so a text that grows costs no reallocation.
 #include <QString>
 #include <QStringView>
 
