@@ -94,12 +94,13 @@ public:
                          bool AppReset, bool SNDNKE, qint32 CutAfter, bool FixCField, quint8 FixCFieldValue,
                          bool RemoteTimeout, TUpdateSlaveList Proc_Slave_List, quint16 Port = AnalyzerPort);
 
-    // Starts a wireless scan: the local port `Port` is bound and every
-    // datagram goes to IP_COM:Port; the converter's radio module is set up
-    // for the mode (1 S, 5 T, 15 N1, 17 N2, 11 C) and the radio channel
-    // (index 0 to 8, Telit only), then every telegram it receives is taken
-    // into the meter list and reported. Refused as Start_Scan is; a port that
-    // cannot be bound is a TransportFailed refusal with the system's reason.
+    // Starts a wireless scan: the local port `Port` is bound on the local
+    // address the converter is reached from and every datagram goes to
+    // IP_COM:Port; the converter's radio module is set up for the mode (1 S,
+    // 5 T, 15 N1, 17 N2, 11 C) and the radio channel (index 0 to 8, Telit
+    // only), then every telegram it receives is taken into the meter list and
+    // reported. Refused as Start_Scan is; a port that cannot be bound is a
+    // PortDenied, PortInUse or TransportFailed refusal with the system's reason.
     ScanStart Start_Scan_Wireless(TSelectHard SelHard, const QString &IP_COM, quint16 Port, qint32 wMBus_Mode,
                                   qint32 wMBus_Radio_Channel, bool RemoteTimeout,
                                   TUpdateListWirelessSlave Proc_Wireless);
