@@ -99,6 +99,15 @@ void THiddenIndex::removeLines(int at, int count)
     summarise();
 }
 
+void THiddenIndex::removeShownLines(std::span<const int> reals)
+{
+    if (reals.empty())
+        return;
+    for (int &real : m_hidden)
+        real -= static_cast<int>(std::lower_bound(reals.begin(), reals.end(), real) - reals.begin());
+    summarise();
+}
+
 void THiddenIndex::moveLine(int from, int to)
 {
     if (from == to)

@@ -90,6 +90,9 @@ public:
     // along; removed hidden lines are forgotten.
     void insertLines(int at, int count);
     void removeLines(int at, int count);
+    // Shown lines at these real indexes (ascending) were removed: every
+    // hidden line after some of them moves up by as many.
+    void removeShownLines(std::span<const int> reals);
     // Line from was taken out and put back at to; its flag goes along, the
     // lines between step aside.
     void moveLine(int from, int to);

@@ -132,6 +132,26 @@ public:
                 i.Idx -= count;
     }
 
+    // Shown rows at these real indexes (ascending) were removed for good.
+    void removeShownRows(std::span<const int> reals)
+    {
+        m_index.removeShownLines(reals);
+        for (Item &i : m_items)
+            i.Idx -= static_cast<int>(std::lower_bound(reals.begin(), reals.end(), i.Idx) - reals.begin());
+    }
+    // The shown row at real index from moved to real index to: the hidden
+    // rows it passed step aside.
+    void moveShownRow(int from, int to)
+    {
+        m_index.moveLine(from, to);
+        for (Item &i : m_items) {
+            if (from < to && i.Idx > from && i.Idx <= to)
+                --i.Idx;
+            else if (to < from && i.Idx >= to && i.Idx < from)
+                ++i.Idx;
+        }
+    }
+
 private:
     int position(int real) const
     {

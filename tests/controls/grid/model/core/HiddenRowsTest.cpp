@@ -87,3 +87,24 @@ TEST(HiddenRows, TakesOutOnlyWhatAReasonHid)
 }
 
 } // namespace
+
+namespace {
+
+TEST(HiddenRows, RemovedAndMovedShownRowsRenumberTheHiddenOnes)
+{
+    Rows rows;
+    rows.add(item(2, "b"));
+    rows.add(item(5, "e"));
+    const int removed[] = {0, 3, 4}; // shown rows around the hidden ones
+    rows.removeShownRows(removed);
+    EXPECT_EQ(rows.at(0).Idx, 1);
+    EXPECT_EQ(rows.at(1).Idx, 2);
+    EXPECT_EQ(rows.realOf(1), 3);
+    rows.moveShownRow(0, 3); // passes both hidden rows
+    EXPECT_EQ(rows.at(0).Idx, 0);
+    EXPECT_EQ(rows.at(1).Idx, 1);
+    EXPECT_TRUE(rows.isHidden(1));
+    EXPECT_FALSE(rows.isHidden(2));
+}
+
+} // namespace

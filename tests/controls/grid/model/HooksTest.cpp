@@ -1,0 +1,136 @@
+#include "GridFixture.h"
+
+#include <gtest/gtest.h>
+
+using namespace controls;
+
+namespace {
+
+TEST(StringGridHooks, ColumnFilterListsDistinctTextsAfterTheClearEntry)
+{
+    TExStringGrid grid;
+    grid.setRowCount(5);
+    grid.FilterDropDownAuto = true;
+    const char *texts[] = {"a", "b c", "a", ""};
+    for (int r = 1; r <= 4; ++r)
+        grid.setCells(1, r, QString::fromUtf8(texts[r - 1]));
+    EXPECT_TRUE(grid.DoGetColumnFilter(1));
+    EXPECT_EQ(grid.FilterList(), (QStringList{"(All)", "", "a", "b c=\"b c\""}));
+    // Hidden rows count too, unless filtering is incremental.
+    grid.setCells(1, 2, QStringLiteral("z"));
+    grid.HideRow(2);
+    grid.DoGetColumnFilter(1);
+    EXPECT_TRUE(grid.FilterList().contains(QStringLiteral("z")));
+    grid.FilterIncremental = true;
+    grid.DoGetColumnFilter(1);
+    EXPECT_FALSE(grid.FilterList().contains(QStringLiteral("z")));
+    grid.FilterDropDownAuto = false;
+    EXPECT_FALSE(grid.DoGetColumnFilter(1));
+}
+
+TEST(StringGridHooks, SavedTextOfAnEmptyCheckBoxIsItsStateText)
+{
+    TExStringGrid grid;
+    grid.AddCheckBox(1, 1, true, false);
+    grid.AddCheckBox(1, 2, false, false);
+    grid.AddCheckBox(1, 3, cbChecked);
+    QString value;
+    grid.DoSaveCell(1, 1, value);
+    EXPECT_EQ(value, QStringLiteral("Y"));
+    grid.DoSaveCell(1, 2, value);
+    EXPECT_EQ(value, QStringLiteral("N"));
+    grid.DoSaveCell(1, 3, value);
+    EXPECT_EQ(value, QStringLiteral("Y"));
+    grid.setCells(2, 1, QStringLiteral("<B>x</B>"));
+    grid.DoSaveCell(2, 1, value);
+    EXPECT_EQ(value, QStringLiteral("<B>x</B>"));
+    grid.SaveWithHTML = false;
+    grid.DoSaveCell(2, 1, value);
+    EXPECT_EQ(value, QStringLiteral("x"));
+}
+
+TEST(StringGridHooks, AutoDeleteOfTheOnlyRowEmptiesIt)
+{
+    struct Case {
+        int rows;
+        bool fixedRowAlways;
+        int rowsAfter;
+    };
+    const Case cases[] = {{2, false, 2}, {2, true, 1}, {4, false, 3}};
+    for (const Case &c : cases) {
+        TExStringGrid grid;
+        grid.setRowCount(c.rows);
+        grid.setFixedRowAlways(c.fixedRowAlways);
+        grid.setCells(1, 1, QStringLiteral("text"));
+        int reported = -1;
+        grid.OnAutoDeleteRow = [&](TExStringGrid *, int row) { reported = row; };
+        grid.DoAutoDeleteRow(1);
+        EXPECT_EQ(grid.RowCount(), c.rowsAfter) << c.rows;
+        if (c.rowsAfter == c.rows) {
+            EXPECT_TRUE(grid.Cells(1, 1).isEmpty());
+        }
+        EXPECT_EQ(reported, 1);
+    }
+}
+
+TEST(StringGridHooks, FixedCellsAreAnsweredByTheGridsOwnRulesFirst)
+{
+    TExStringGrid grid;
+    int asked = 0;
+    grid.OnIsFixedCell = [&](TExStringGrid *, int, int, bool &fixed) {
+        ++asked;
+        fixed = true;
+    };
+    bool fixed = false;
+    grid.DoIsFixedCell(0, 3, fixed);
+    EXPECT_TRUE(fixed);
+    EXPECT_EQ(asked, 0);
+    fixed = false;
+    grid.DoIsFixedCell(2, 3, fixed);
+    EXPECT_TRUE(fixed);
+    EXPECT_EQ(asked, 1);
+    grid.OnIsFixedCell = nullptr;
+    grid.setFixedFooters(1);
+    EXPECT_TRUE(grid.IsFixed(2, 9));
+    EXPECT_FALSE(grid.IsFixed(2, 8));
+}
+
+TEST(StringGridHooks, EditabilityFollowsReadOnlyAndEditing)
+{
+    TExStringGrid grid;
+    bool canEdit = true;
+    grid.CheckCellEditable(2, 2, canEdit);
+    EXPECT_TRUE(canEdit); // no record: as the caller passed it
+    grid.setReadOnly(2, 2, false);
+    canEdit = true;
+    grid.CheckCellEditable(2, 2, canEdit);
+    EXPECT_FALSE(canEdit); // goEditing is off
+    grid.setOptions(grid.Options() | goEditing);
+    canEdit = true;
+    grid.CheckCellEditable(2, 2, canEdit);
+    EXPECT_TRUE(canEdit);
+    grid.setReadOnly(2, 2, true);
+    EXPECT_FALSE(grid.IsEditableCell(2, 2));
+}
+
+TEST(StringGridHooks, RowInsertionHooksAskTheOwner)
+{
+    TExStringGrid grid;
+    bool canAdd = true;
+    grid.DoCanAddRow(canAdd);
+    EXPECT_TRUE(canAdd);
+    grid.OnCanAddRow = [](TExStringGrid *, bool &can) { can = false; };
+    grid.DoCanAddRow(canAdd);
+    EXPECT_FALSE(canAdd);
+    int askedRow = -1;
+    grid.OnCanInsertRow = [&](TExStringGrid *, int row, bool &can) {
+        askedRow = row;
+        can = false;
+    };
+    bool canInsert = true;
+    grid.DoCanInsertRow(4, canInsert);
+    EXPECT_EQ(askedRow, 4);
+    EXPECT_FALSE(canInsert);
+}
+
+} // namespace
