@@ -71,6 +71,8 @@ using TIsFixedCellEvent = std::function<void(TExStringGrid *Sender, int ARow, in
 using TCanAddRowEvent = std::function<void(TExStringGrid *Sender, bool &CanAdd)>;
 using TCanInsertRowEvent = std::function<void(TExStringGrid *Sender, int ARow, bool &CanInsert)>;
 using TGridMovedEvent = std::function<void(TExStringGrid *Sender, int FromIndex, int ToIndex)>;
+using TFloatFormatEvent =
+    std::function<void(TExStringGrid *Sender, int ACol, int ARow, bool &IsFloat, QString &FloatFormat)>;
 
 class TExStringGrid : public TBaseGrid {
     Q_OBJECT
@@ -205,8 +207,9 @@ public:
     // Places every cell's widget over its cell, or hides it when its cell
     // is hidden or out of view.
     void CellControlsUpdate(bool rebuildlist = false);
-    // The text shown, formatted: here the display text itself.
-    virtual QString GetFormattedCell(int ACol, int ARow) const { return GetCellEx(ACol, ARow); }
+    // The text shown, formatted: a number through the format the owner
+    // gives in OnGetFloatFormat; any other text as it is.
+    virtual QString GetFormattedCell(int ACol, int ARow) const;
 
     // --- hooks ------------------------------------------------------------------------------
     virtual void DoGetCheckTrue(int ACol, int ARow, QString &Value);
@@ -239,6 +242,7 @@ public:
     TCanAddRowEvent OnCanAddRow;
     TCanInsertRowEvent OnCanInsertRow;
     TRowDisjunctSelectEvent OnRowDisjunctSelect;
+    TFloatFormatEvent OnGetFloatFormat;
     TGridMovedEvent OnGridColumnMoved;
     TGridMovedEvent OnGridRowMoved;
 

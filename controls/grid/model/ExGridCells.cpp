@@ -5,6 +5,9 @@
 #include "controls/grid/model/GridStructure.h"
 #include "controls/grid/model/core/TypedText.h"
 
+#include "controls/grid/base/NumberText.h"
+#include "platform/Format.h"
+
 #include <algorithm>
 
 namespace controls {
@@ -232,6 +235,23 @@ void TExStringGrid::setWordWraps(int ACol, int ARow, bool Value)
 }
 
 void TExStringGrid::CellTextChanged(int ACol, int ARow) {}
+
+QString TExStringGrid::GetFormattedCell(int ACol, int ARow) const
+{
+    const QString text = GetCellEx(ACol, ARow);
+    if (!OnGetFloatFormat || ClassifyNumberText(text) == ntOther)
+        return text;
+    bool isFloat = true;
+    QString format = FloatFormat;
+    OnGetFloatFormat(const_cast<TExStringGrid *>(this), ACol, ARow, isFloat, format);
+    if (!isFloat || format.isEmpty())
+        return text;
+    // A format that does not fit the number leaves the text as it is.
+    const platform::FormatResult result =
+        format.contains(u'd') ? (cellTextToInt(text) ? platform::Format(format, {*cellTextToInt(text)}) : platform::FormatResult{false, {}, {}})
+                              : (cellTextToFloat(text) ? platform::Format(format, {*cellTextToFloat(text)}) : platform::FormatResult{false, {}, {}});
+    return result.ok ? result.text : text;
+}
 
 // --- widgets over cells -----------------------------------------------------------------------------------
 

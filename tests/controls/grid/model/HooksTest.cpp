@@ -134,3 +134,27 @@ TEST(StringGridHooks, RowInsertionHooksAskTheOwner)
 }
 
 } // namespace
+
+namespace {
+
+TEST(StringGridHooks, NumbersShowThroughTheOwnersFloatFormat)
+{
+    TExStringGrid grid;
+    grid.setCells(1, 1, QStringLiteral("3.14159"));
+    grid.setCells(1, 2, QStringLiteral("42"));
+    grid.setCells(1, 3, QStringLiteral("text"));
+    EXPECT_EQ(grid.GetFormattedCell(1, 1), QStringLiteral("3.14159"));
+    grid.OnGetFloatFormat = [](TExStringGrid *, int, int row, bool &isFloat, QString &format) {
+        if (row == 2)
+            format = QStringLiteral("%.4d");
+        if (row == 4)
+            format = QStringLiteral("%s");
+    };
+    EXPECT_EQ(grid.GetFormattedCell(1, 1), QStringLiteral("3.14"));
+    EXPECT_EQ(grid.GetFormattedCell(1, 2), QStringLiteral("0042"));
+    EXPECT_EQ(grid.GetFormattedCell(1, 3), QStringLiteral("text"));
+    grid.setCells(1, 4, QStringLiteral("7"));
+    EXPECT_EQ(grid.GetFormattedCell(1, 4), QStringLiteral("7")); // a format that does not fit
+}
+
+} // namespace

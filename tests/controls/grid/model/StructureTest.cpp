@@ -246,3 +246,56 @@ TEST(StringGridStructure, ControlsLandOnTheirOwnCells)
 }
 
 } // namespace
+
+namespace {
+
+TEST(StringGridStructure, AHeaderDragWithHiddenColumnsMovesTheRealColumns)
+{
+    // The cell grid moves store columns at display indexes; with a hidden
+    // column among them the string grid moves the real ones instead.
+    TExStringGrid grid;
+    grid.setColCount(6);
+    fillLabels(grid);
+    grid.HideColumn(2);
+    grid.HideRow(5);
+    grid.setSortColumn(4);
+    static_cast<TCellGrid &>(grid).MoveColumn(1, 3); // real 1 to real 4
+    EXPECT_EQ(grid.Cells(4, 1), label(1, 1));
+    EXPECT_EQ(grid.Cells(2, 1), label(3, 1));
+    EXPECT_TRUE(grid.IsHiddenColumn(1));
+    EXPECT_EQ(grid.Cells(1, 2), label(2, 2)); // the hidden column stepped aside
+    EXPECT_EQ(grid.AllCells(4, 5), label(1, 5)); // hidden rows' cells went along
+    EXPECT_EQ(grid.SortColumn(), 3);
+    EXPECT_EQ(grid.ColumnPosition(1), 4);
+}
+
+TEST(StringGridStructure, TheCurrentColumnFollowsAMove)
+{
+    TExStringGrid grid;
+    grid.setColCount(6);
+    grid.FocusCell(4, 2);
+    grid.MoveColumn(1, 4);
+    EXPECT_EQ(grid.Col(), 3);
+    grid.MoveColumn(3, 1);
+    EXPECT_EQ(grid.Col(), 1);
+}
+
+TEST(StringGridStructure, SwapsExchangeWholeRowsAndColumns)
+{
+    TExStringGrid grid;
+    fillLabels(grid);
+    grid.setRowHeights(2, 30);
+    grid.setColors(1, 2, 0x00FF00);
+    grid.SwapRows(2, 6);
+    EXPECT_EQ(grid.Cells(1, 2), label(1, 6));
+    EXPECT_EQ(grid.Cells(1, 6), label(1, 2));
+    EXPECT_EQ(grid.RowHeights(6), 30);
+    EXPECT_EQ(grid.Colors(1, 6), platform::TColor(0x00FF00));
+    grid.setSortColumn(1);
+    grid.SwapColumns(1, 3);
+    EXPECT_EQ(grid.Cells(1, 4), label(3, 4));
+    EXPECT_EQ(grid.Cells(3, 4), label(1, 4));
+    EXPECT_EQ(grid.SortColumn(), 3);
+}
+
+} // namespace
