@@ -124,6 +124,13 @@ public:
     // The shown rows and columns; the store keeps every hidden column too.
     void setRowCount(int count);
     void setColCount(int count);
+    // The fixed rows (columns) asked for are remembered: with FixedRowAlways
+    // (FixedColAlways) a grid too small for them gets them back once it
+    // has the rows (columns).
+    void setFixedRows(int count);
+    void setFixedCols(int count);
+    bool FixedColAlways() const { return FFixedColAlways; }
+    void setFixedColAlways(bool value) { FFixedColAlways = value; }
     int FixedFooters() const { return FFixedFooters; }
     void setFixedFooters(int value);
     int FixedRightCols() const { return FFixedRightCols; }
@@ -454,6 +461,9 @@ protected:
     int FFixedFooters = 0;
     int FFixedRightCols = 0;
     bool FFixedRowAlways = false;
+    bool FFixedColAlways = false;
+    int FFixedRowsMin = 1;
+    int FFixedColsMin = 1;
     bool FEnhRowColMove = true;
     bool FForceSel = false;
     bool FEditDisable = false;

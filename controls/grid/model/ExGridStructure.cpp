@@ -15,6 +15,26 @@ void TExStringGrid::setRowCount(int count)
 {
     TCellGrid::setRowCount(count);
     FNormalRowCount = RowCount();
+    if (FFixedRowAlways && FFixedRowsMin < RowCount() && FixedRows() != FFixedRowsMin)
+        TCellGrid::setFixedRows(FFixedRowsMin);
+}
+
+void TExStringGrid::setFixedRows(int count)
+{
+    if (!m_loading)
+        FFixedRowsMin = count;
+    if (FFixedRowAlways && count >= RowCount())
+        count = RowCount() - 1;
+    TCellGrid::setFixedRows(count);
+}
+
+void TExStringGrid::setFixedCols(int count)
+{
+    if (!m_loading)
+        FFixedColsMin = count;
+    if (FFixedColAlways && count >= ColCount())
+        count = ColCount() - 1;
+    TCellGrid::setFixedCols(count);
 }
 
 void TExStringGrid::setColCount(int count)
@@ -27,6 +47,8 @@ void TExStringGrid::setColCount(int count)
         TCellGrid::setColCount(count + hidden);
     TCellGrid::setColCount(count);
     syncColumnCount();
+    if (FFixedColAlways && FFixedColsMin < ColCount() && FixedCols() != FFixedColsMin)
+        TCellGrid::setFixedCols(FFixedColsMin);
 }
 
 void TExStringGrid::syncColumnCount()

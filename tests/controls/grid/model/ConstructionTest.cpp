@@ -121,3 +121,25 @@ TEST(StringGridConstruction, TheLoadingBracketRunsGridLoaded)
 }
 
 } // namespace
+
+namespace {
+
+TEST(StringGridConstruction, FixedRowsAskedForComeBackWithTheRows)
+{
+    TExStringGrid grid;
+    grid.setFixedRowAlways(true);
+    grid.setRowCount(3);
+    grid.setFixedRows(5);
+    EXPECT_EQ(grid.FixedRows(), 2);
+    grid.setRowCount(10);
+    EXPECT_EQ(grid.FixedRows(), 5);
+
+    TExStringGrid plain;
+    plain.setRowCount(3);
+    plain.setFixedRows(5);
+    const int fixed = plain.FixedRows();
+    plain.setRowCount(10);
+    EXPECT_EQ(plain.FixedRows(), fixed);
+}
+
+} // namespace
