@@ -1,5 +1,10 @@
 #include "controls/grid/model/CellGraphic.h"
 
+#include "controls/grid/base/paint/FilePicture.h"
+#include "controls/grid/model/core/PictureSize.h"
+
+#include <QImage>
+
 namespace controls {
 
 TCellGraphic::~TCellGraphic() = default;
@@ -104,6 +109,27 @@ void TCellGraphic::SetRadioButton(bool value, bool flat, TCellHAlign hal, TCellV
     FCellAngle = 0;
     FCellBoolean = value;
     FCellTransparent = flat;
+}
+
+QSize TCellGraphic::GetPictureSize(int cw, int rh, bool hastext) const
+{
+    int width = 0;
+    int height = 0;
+    if (FCellType == ctPicture && FCellBitmap) {
+        const auto *picture = static_cast<const QImage *>(FCellBitmap);
+        width = picture->width();
+        height = picture->height();
+    } else if (FCellType == ctFilePicture && FCellBitmap) {
+        const auto *picture = static_cast<const TFilePicture *>(FCellBitmap);
+        width = picture->Width();
+        height = picture->Height();
+    } else {
+        return {};
+    }
+    const TPictureFit fit = FCellAngle >= 0 && FCellAngle <= ShrinkWithAspectRatio ? static_cast<TPictureFit>(FCellAngle)
+                                                                                    : TPictureFit::NoStretch;
+    const TPictureSize size = pictureDrawSize(width, height, cw, rh, FCellIndex, fit);
+    return {size.width, size.height};
 }
 
 void TCellGraphic::SetAngle(int angle)

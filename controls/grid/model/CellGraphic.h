@@ -8,6 +8,7 @@
 #include "controls/grid/base/GridObject.h"
 #include "controls/grid/base/IntList.h"
 
+#include <QSize>
 #include <QString>
 #include <QVariant>
 
@@ -71,6 +72,9 @@ public:
     void SetRadioButton(bool value, bool flat, TCellHAlign hal, TCellVAlign val);
     // Brought into 0..360 (360 itself stays).
     void SetAngle(int angle);
+    // The size a picture or file picture is drawn at in a cell of cw x rh;
+    // (0, 0) for the other kinds.
+    QSize GetPictureSize(int cw, int rh, bool hastext) const;
 
     TCellType FCellType = ctNone;
     TCellVAlign FCellVAlign = vaTop;

@@ -33,6 +33,7 @@
 namespace controls {
 
 class TExStringGrid;
+class TFilePicture;
 struct TGridStructure;
 struct TGridSelection;
 struct TGridGraphics;
@@ -409,10 +410,11 @@ public:
                           TCellHAlign hal, TCellVAlign val);
     QImage *GetPicture(int ACol, int ARow);
     bool RemovePicture(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctPicture); }
-    void AddFilePicture(int ACol, int ARow, QString *AFileName, bool Transparent, TStretchMode StretchMode,
+    void AddFilePicture(int ACol, int ARow, TFilePicture *AFilePicture, bool Transparent, TStretchMode StretchMode,
                         int padding, TCellHAlign hal, TCellVAlign val);
-    QString *CreateFilePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode, int padding,
+    TFilePicture *CreateFilePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode, int padding,
                                TCellHAlign hal, TCellVAlign val);
+    TFilePicture *GetFilePicture(int ACol, int ARow);
     bool RemoveFilePicture(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctFilePicture); }
     void AddIcon(int ACol, int ARow, QIcon *AIcon, TCellHAlign hal, TCellVAlign val);
     QIcon *CreateIcon(int ACol, int ARow, TCellHAlign hal, TCellVAlign val);

@@ -9,6 +9,8 @@
 #include <QImage>
 #include <QStringList>
 
+#include "controls/grid/base/paint/FilePicture.h"
+
 namespace controls {
 
 TCellGraphic *TExStringGrid::graphicOf(int ACol, int ARow) const
@@ -136,23 +138,29 @@ QImage *TExStringGrid::GetPicture(int ACol, int ARow)
     return g && g->FCellType == ctPicture ? static_cast<QImage *>(g->CellBitmap()) : nullptr;
 }
 
-void TExStringGrid::AddFilePicture(int ACol, int ARow, QString *AFileName, bool Transparent,
+void TExStringGrid::AddFilePicture(int ACol, int ARow, TFilePicture *AFilePicture, bool Transparent,
                                    TStretchMode StretchMode, int padding, TCellHAlign hal, TCellVAlign val)
 {
     if (TCellGraphic *g = AttachNewCellGraphic(ACol, ARow))
-        g->SetFilePicture(AFileName, Transparent, StretchMode, padding, hal, val);
+        g->SetFilePicture(AFilePicture, Transparent, StretchMode, padding, hal, val);
 }
 
-QString *TExStringGrid::CreateFilePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode,
+TFilePicture *TExStringGrid::CreateFilePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode,
                                           int padding, TCellHAlign hal, TCellVAlign val)
 {
     TCellGraphic *g = AttachNewCellGraphic(ACol, ARow);
     if (!g)
         return nullptr;
-    QString *file = g->adopt(std::make_unique<QString>());
+    TFilePicture *file = g->adopt(std::make_unique<TFilePicture>());
     g->SetFilePicture(file, Transparent, StretchMode, padding, hal, val);
     g->FCellCreated = true;
     return file;
+}
+
+TFilePicture *TExStringGrid::GetFilePicture(int ACol, int ARow)
+{
+    const TCellGraphic *g = graphicOf(ACol, ARow);
+    return g && g->FCellType == ctFilePicture ? static_cast<TFilePicture *>(g->CellBitmap()) : nullptr;
 }
 
 void TExStringGrid::AddIcon(int ACol, int ARow, QIcon *AIcon, TCellHAlign hal, TCellVAlign val)

@@ -1,5 +1,7 @@
 #include "GridFixture.h"
 
+#include "controls/grid/base/paint/FilePicture.h"
+
 #include <QIcon>
 #include <QImage>
 #include <gtest/gtest.h>
@@ -137,6 +139,26 @@ TEST(StringGridGraphics, RadioGroupsOwnOnlyWhatTheyCreate)
     EXPECT_TRUE(grid.Cells(1, 1).isEmpty());
     EXPECT_TRUE(grid.RemoveRadio(1, 1));
     EXPECT_TRUE(life.expired());
+}
+
+} // namespace
+
+namespace {
+
+TEST(StringGridGraphics, PicturesMeasureByTheirStretchMode)
+{
+    TExStringGrid grid;
+    QImage *picture = grid.CreatePicture(1, 1, false, StretchWithAspectRatio, 0, haLeft, vaTop);
+    *picture = QImage(100, 50, QImage::Format_RGB32);
+    EXPECT_EQ(grid.GetCellGraphic(1, 1)->GetPictureSize(60, 60, false), QSize(60, 30));
+    EXPECT_EQ(grid.GetPicture(1, 1), picture);
+    TFilePicture *file = grid.CreateFilePicture(2, 2, false, Stretch, 10, haLeft, vaTop);
+    ASSERT_NE(file, nullptr);
+    EXPECT_EQ(grid.GetFilePicture(2, 2), file);
+    EXPECT_EQ(grid.GetCellGraphic(2, 2)->GetPictureSize(60, 50, false), QSize(50, 40));
+    QImage bmp;
+    grid.AddBitmap(3, 3, &bmp, false, haLeft, vaTop);
+    EXPECT_EQ(grid.GetCellGraphic(3, 3)->GetPictureSize(60, 60, false), QSize());
 }
 
 } // namespace
