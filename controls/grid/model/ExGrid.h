@@ -343,6 +343,36 @@ public:
     void ClearCols(int ColIndex, int CCount);
     virtual void ClearRect(int ACol1, int ARow1, int ACol2, int ARow2);
     bool ClearTextOnly = false;
+    // Rectangle columns are display columns, mapped to real ones.
+    bool SaveHiddenCells = false;
+    void ClearNormalRows(int RowIndex, int RCount);
+    void ClearNormalCols(int ColIndex, int CCount);
+    void ClearNormalCells();
+    void Clear();
+    // Clear, and the kept cells of hidden rows too.
+    void ClearAll();
+    void ClearSelection();
+    virtual void TrimRect(int ACol1, int ARow1, int ACol2, int ARow2);
+    void TrimColumn(int ACol) { TrimRect(ACol, 0, ACol, RowCount() - 1); }
+    void TrimRow(int ARow) { TrimRect(0, ARow, ColCount() - 1, ARow); }
+    void TrimAll() { TrimRect(0, 0, ColCount() - 1, RowCount() - 1); }
+    void ColorRect(int ACol1, int ARow1, int ACol2, int ARow2, platform::TColor AColor);
+    void RemoveCheckedRows(int CheckBoxColumn, bool RemoveChecked);
+    // Texts equal but for case are duplicates unless DoCase.
+    void RemoveDuplicates(int ACol, bool DoCase);
+    void RemoveSelectedRows();
+    void RemoveUnSelectedRows();
+    void RemoveSelectedCols();
+    void HideSelectedRows();
+    void HideUnSelectedRows();
+    void SplitColumnCells(int ColIndex);
+    void SplitRowCells(int RowIndex);
+    void SplitAllCells();
+    void MergeColumnCells(int ColIndex, bool MainMerge);
+    void MergeRowCells(int RowIndex, bool MainMerge);
+    void MergeCols(int ColIndex1, int ColIndex2, const QString &Separator);
+    bool IsCell(const QString &SubStr, int &ACol, int &ARow) const;
+    bool IsWideCell(int ACol, int ARow) const;
 
     // --- structure: moving and the column order ---------------------------------------------
     void MoveRow(int FromIndex, int ToIndex);

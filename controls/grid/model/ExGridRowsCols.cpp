@@ -50,7 +50,12 @@ void TExStringGrid::RemoveRows(int RowIndex, int RCount)
     const int keepRow = Row();
     // Taken out and dropped: the properties are freed with their rows, the
     // flags of the removed rows go, the rest move up.
-    (void)RemoveRowsEx(RowIndex, RCount);
+    for (TRowCells &row : RemoveRowsEx(RowIndex, RCount))
+        for (THiddenCell &cell : row.cells)
+            if (cell.props && cell.props->FControl) {
+                cell.props->FControl->hide();
+                FNumCellControls = std::max(FNumCellControls - 1, 0);
+            }
     if (keepRow < RowCount() - FFixedFooters)
         FocusCell(Col(), keepRow);
     else if (RowCount() - FFixedFooters - 1 >= FixedRows())
@@ -142,12 +147,15 @@ void TExStringGrid::ClearRect(int ACol1, int ARow1, int ACol2, int ARow2)
 {
     for (int r = ARow1; r <= ARow2; ++r)
         for (int c = ACol1; c <= ACol2; ++c) {
-            if (!ClearTextOnly && CellHasProperties(c, r)) {
-                RemoveCellGraphic(c, r);
-                FreeCellProperties(c, r);
+            const int store = SaveHiddenCells ? RealColIndex(c) : c;
+            if (!ClearTextOnly && CellHasProperties(store, r)) {
+                RemoveCellGraphic(store, r);
+                if (TCellProperties *p = propsOf(store, r); p && p->FControl)
+                    setCellControls(store, r, nullptr);
+                FreeCellProperties(store, r);
             }
-            if (!GetGridCell(c, r).isEmpty())
-                SetGridCell(c, r, QString());
+            if (!GetGridCell(store, r).isEmpty())
+                SetGridCell(store, r, QString());
         }
     if (ACol1 <= 0 && ARow1 <= 0 && ACol2 >= ColCount() - 1 && ARow2 >= RowCount() - 1 && !ClearTextOnly)
         FHasCellProps = false;
