@@ -19,6 +19,7 @@
 #include "controls/grid/base/widget/BaseGrid.h"
 #include "controls/grid/model/CellGraphic.h"
 #include "controls/grid/model/core/HiddenRows.h"
+#include "platform/draw/GraphicsObjects.h"
 
 #include <QEvent>
 #include <QPointer>
@@ -54,6 +55,31 @@ struct TRowCells {
 
 enum TFilterDropDownColumns : std::uint8_t { fdNormal, fdAll };
 
+// The look settings the grid's model reads; the painting adds its own.
+struct TGridControlLook {
+    bool CheckAlwaysActive = false; // check boxes take clicks on read-only cells
+    bool RadioAlwaysActive = false;
+    bool DropDownAlwaysVisible = false;
+    bool SpinButtonsAlwaysVisible = false;
+    int CheckSize = 15;
+    platform::TColor CommentColor = 0x0000FF;
+};
+
+// A component beside the grid told of every change of its cells; the grid
+// does not own it.
+class TGridChangeNotifier {
+public:
+    virtual ~TGridChangeNotifier() = default;
+    virtual void CellsChanged(const platform::TRect &R) {}
+};
+
+// Told each time the current cell moved.
+class ITExStringGridSelect {
+public:
+    virtual ~ITExStringGridSelect() = default;
+    virtual void CellSelected(int ACol, int ARow) = 0;
+};
+
 // The kinds the grid registers with the platform on first use: its events
 // and the MIME type of its own cell format.
 QEvent::Type GridEditDoneEvent();
@@ -72,6 +98,15 @@ using TIsFixedCellEvent = std::function<void(TExStringGrid *Sender, int ARow, in
 using TCanAddRowEvent = std::function<void(TExStringGrid *Sender, bool &CanAdd)>;
 using TCanInsertRowEvent = std::function<void(TExStringGrid *Sender, int ARow, bool &CanInsert)>;
 using TGridMovedEvent = std::function<void(TExStringGrid *Sender, int FromIndex, int ToIndex)>;
+using TGridColorEvent = std::function<void(TExStringGrid *Sender, int ARow, int ACol, TGridDrawState AState,
+                                           platform::TBrush &ABrush, platform::TFont &AFont)>;
+using TGridAlignEvent =
+    std::function<void(TExStringGrid *Sender, int ARow, int ACol, TAlignment &HAlign, TVAlignment &VAlign)>;
+using TGetEditorTypeEvent = std::function<void(TExStringGrid *Sender, int ACol, int ARow, TEditorType &AEditor)>;
+using THasCellButtonEvent = std::function<void(TExStringGrid *Sender, int ACol, int ARow, bool &Has)>;
+using TGridHintEvent = std::function<void(TExStringGrid *Sender, int ARow, int ACol, QString &hintstr)>;
+using TSelectionChangedEvent =
+    std::function<void(TExStringGrid *Sender, int ALeft, int ATop, int ARight, int ABottom)>;
 using TFloatFormatEvent =
     std::function<void(TExStringGrid *Sender, int ACol, int ARow, bool &IsFloat, QString &FloatFormat)>;
 
@@ -158,8 +193,11 @@ public:
     int SelectionColorMixerFactor() const { return FSelectionColorMixerFactor; }
     void setSelectionColorMixerFactor(int value);
     bool ActiveCellShow = false;
-    bool CheckAlwaysActive = false; // check boxes take clicks on read-only cells
-    int CheckSize = 15;
+    TGridControlLook &ControlLook() { return m_controlLook; }
+    const TGridControlLook &ControlLook() const { return m_controlLook; }
+    TEditorType DefaultEditor = edNormal;
+    platform::TColor ActiveCellColor = 0x808080;
+    platform::TFont &ActiveCellFont() { return m_activeCellFont; }
     TVAlignment VAlignment = vtaTop;
     // The column the grid is sorted by; it follows its column when columns
     // move or go.
@@ -236,6 +274,23 @@ public:
     virtual void DoCanInsertRow(int ARow, bool &CanInsert);
     bool IsFixed(int ACol, int ARow) override;
     bool IsEditableCell(int ACol, int ARow);
+    virtual void DoGetCellColor(int ACol, int ARow, TGridDrawState AState, platform::TBrush &ABrush,
+                                platform::TFont &AFont);
+    virtual void DoGetAlignment(int ACol, int ARow, TAlignment &HAlign, TVAlignment &VAlign);
+    virtual void DoGetEditorType(int ACol, int ARow, TEditorType &AEditor);
+    virtual void DoGetEditorTypeEx(int ACol, int ARow, TEditorType &AEditor);
+    virtual bool DoHasComboBox(int ACol, int ARow);
+    virtual bool DoHasSpinEdit(int ACol, int ARow);
+    virtual bool HasNoEditor(int ACol, int ARow);
+    virtual void DoGridHint(int ACol, int ARow, QString &Hint);
+    virtual void DoSelectionChanged(int ALeft, int ATop, int ARight, int ABottom);
+    // Texts the filtering and measuring read, so that a descendant can
+    // substitute its own.
+    virtual QString ReadCellText(int ACol, int ARow) const { return Cells(ACol, ARow); }
+    void RegisterNotifier(TGridChangeNotifier *ANotifier);
+    void UnRegisterNotifier(TGridChangeNotifier *ANotifier);
+    void RegisterSelListener(ITExStringGridSelect *AListener) { m_selListener = AListener; }
+    void UnRegisterSelListener(ITExStringGridSelect *) { m_selListener = nullptr; }
 
     TGetCheckEvent OnGetCheckTrue;
     TGetCheckEvent OnGetCheckFalse;
@@ -251,6 +306,13 @@ public:
     TCanInsertRowEvent OnCanInsertRow;
     TRowDisjunctSelectEvent OnRowDisjunctSelect;
     TFloatFormatEvent OnGetFloatFormat;
+    TGridColorEvent OnGetCellColor;
+    TGridAlignEvent OnGetAlignment;
+    TGetEditorTypeEvent OnGetEditorType;
+    THasCellButtonEvent OnHasComboBox;
+    THasCellButtonEvent OnHasSpinEdit;
+    TGridHintEvent OnGridHint;
+    TSelectionChangedEvent OnSelectionChanged;
     TGridMovedEvent OnGridColumnMoved;
     TGridMovedEvent OnGridRowMoved;
 
@@ -528,6 +590,10 @@ private:
     std::unique_ptr<TGridSelection> m_selection;
     std::unique_ptr<TCellGraphic> m_rowCheckGraphic;
     TMouseActions m_mouseActions;
+    TGridControlLook m_controlLook;
+    platform::TFont m_activeCellFont;
+    std::vector<TGridChangeNotifier *> m_notifiers;
+    ITExStringGridSelect *m_selListener = nullptr;
     TNavigation m_navigation;
     QStringList m_filterList;
     void *m_gridImages = nullptr;

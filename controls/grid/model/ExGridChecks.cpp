@@ -226,7 +226,7 @@ bool TExStringGrid::ClickCellCheckBox(int ACol, int ARow, bool CheckEditable)
     TCellGraphic *g = GetCellGraphic(ACol, ARow);
     if (!g || !(isTwoStateBox(g->FCellType) || g->FCellType == ctTriStateCheckBox))
         return false;
-    if (CheckEditable && !CheckAlwaysActive) {
+    if (CheckEditable && !m_controlLook.CheckAlwaysActive) {
         bool canEdit = true;
         CheckCellEditable(ACol, ARow, canEdit);
         if (!canEdit)
@@ -280,7 +280,7 @@ bool TExStringGrid::IsInCheckBox(int ACol, int ARow, int XPos, int YPos)
     if (!m_mouseActions.PreciseCheckBoxCheck)
         return true;
     const platform::TRect r = CellRect(DisplColIndex(ACol), ARow);
-    const int s = CheckSize;
+    const int s = m_controlLook.CheckSize;
     int top = r.Top + 2;
     if (g->FCellVAlign == vaBottom)
         top = r.Bottom - s - 2;
@@ -355,7 +355,7 @@ bool TExStringGrid::ClickRadioButton(int ACol, int ARow, bool CheckEditable)
     TCellGraphic *g = graphicOf(ACol, ARow);
     if (!g || g->FCellType != ctRadioButton)
         return false;
-    if (CheckEditable && !CheckAlwaysActive) {
+    if (CheckEditable && !m_controlLook.CheckAlwaysActive) {
         bool canEdit = true;
         CheckCellEditable(ACol, ARow, canEdit);
         if (!canEdit)

@@ -48,6 +48,9 @@ TExStringGrid::TExStringGrid(QWidget *parent)
     // window creation answers no); no visual-style colours are taken.
     FIsWinXP = false;
     FUseVCLStyles = false;
+    platform::FontStyle bold;
+    bold.bold = true;
+    m_activeCellFont.setStyle(bold);
     GridEditDoneEvent();
     DTPShiftFocusEvent();
 }

@@ -6,6 +6,8 @@
 #include "controls/grid/model/core/ColumnFilterList.h"
 
 #include "controls/grid/base/CellText.h"
+
+#include <algorithm>
 #include "controls/grid/base/HtmlText.h"
 
 namespace controls {
@@ -111,6 +113,121 @@ void TExStringGrid::DoCellsChanged(const platform::TRect &R)
 {
     if (OnCellsChanged)
         OnCellsChanged(this, R);
+    for (TGridChangeNotifier *notifier : m_notifiers)
+        notifier->CellsChanged(R);
+}
+
+void TExStringGrid::RegisterNotifier(TGridChangeNotifier *ANotifier)
+{
+    if (ANotifier && std::find(m_notifiers.begin(), m_notifiers.end(), ANotifier) == m_notifiers.end())
+        m_notifiers.push_back(ANotifier);
+}
+
+void TExStringGrid::UnRegisterNotifier(TGridChangeNotifier *ANotifier) { std::erase(m_notifiers, ANotifier); }
+
+void TExStringGrid::DoGetCellColor(int ACol, int ARow, TGridDrawState AState, platform::TBrush &ABrush,
+                                   platform::TFont &AFont)
+{
+    // The last fixed column's cell in the current row and the last fixed
+    // row's cell in the current column show where the current cell is.
+    if (ActiveCellShow) {
+        const int d = DisplColIndex(ACol);
+        if ((ARow == Row() && d == FixedCols() - 1 && FixedCols() > 0) ||
+            (d == Col() && ARow == FixedRows() - 1 && FixedRows() > 0)) {
+            AFont.Assign(m_activeCellFont);
+            ABrush.setColor(ActiveCellColor);
+        }
+    }
+    if (const TCellProperties *p = propsOf(ACol, ARow)) {
+        const TCellType kind = GetCellType(ACol, ARow);
+        const bool ownBrush = kind == ctIcon || kind == ctNone || kind == ctImageList || kind == ctEmpty ||
+                              kind == ctImages || kind == ctComment;
+        if (ownBrush && p->FBrushColor != platform::clNone)
+            ABrush.setColor(p->FBrushColor);
+        if (p->FFontColor != platform::clNone)
+            AFont.setColor(p->FFontColor);
+        if (p->FFontStyle.bold || p->FFontStyle.italic || p->FFontStyle.underline || p->FFontStyle.strikeOut)
+            AFont.setStyle(p->FFontStyle);
+        if (p->FFontSize != 0)
+            AFont.setSize(p->FFontSize);
+        if (!p->FFontName.isEmpty())
+            AFont.setName(p->FFontName);
+    }
+    if (OnGetCellColor)
+        OnGetCellColor(this, ARow, ACol, AState, ABrush, AFont);
+}
+
+void TExStringGrid::DoGetAlignment(int ACol, int ARow, TAlignment &HAlign, TVAlignment &VAlign)
+{
+    if (ACol == 0 && m_mouseActions.HotmailRowSelect())
+        HAlign = taCenter;
+    if (OnGetAlignment)
+        OnGetAlignment(this, ARow, ACol, HAlign, VAlign);
+}
+
+void TExStringGrid::DoGetEditorType(int ACol, int ARow, TEditorType &AEditor)
+{
+    if (OnGetEditorType)
+        OnGetEditorType(this, ACol, ARow, AEditor);
+}
+
+void TExStringGrid::DoGetEditorTypeEx(int ACol, int ARow, TEditorType &AEditor)
+{
+    if (OnGetEditorType)
+        OnGetEditorType(this, ACol, ARow, AEditor);
+}
+
+bool TExStringGrid::DoHasComboBox(int ACol, int ARow)
+{
+    bool has = false;
+    if (OnHasComboBox) {
+        OnHasComboBox(this, ACol, ARow, has);
+        return has;
+    }
+    if (m_controlLook.DropDownAlwaysVisible) {
+        TEditorType editor = DefaultEditor;
+        DoGetEditorType(ACol, ARow, editor);
+        has = editor == edComboEdit || editor == edComboList;
+    }
+    return has;
+}
+
+bool TExStringGrid::DoHasSpinEdit(int ACol, int ARow)
+{
+    if (ACol < FixedCols() || ARow < FixedRows())
+        return false;
+    bool has = false;
+    if (OnHasSpinEdit) {
+        OnHasSpinEdit(this, ACol, ARow, has);
+        return has;
+    }
+    if (m_controlLook.SpinButtonsAlwaysVisible) {
+        TEditorType editor = DefaultEditor;
+        DoGetEditorTypeEx(ACol, ARow, editor);
+        has = editor == edSpinEdit || editor == edFloatSpinEdit || editor == edTimeSpinEdit || editor == edDateSpinEdit;
+    }
+    return has;
+}
+
+bool TExStringGrid::HasNoEditor(int ACol, int ARow)
+{
+    if (!OnGetEditorType)
+        return false;
+    TEditorType editor = edNormal;
+    OnGetEditorType(this, ACol, ARow, editor);
+    return editor == edNone;
+}
+
+void TExStringGrid::DoGridHint(int ACol, int ARow, QString &Hint)
+{
+    if (OnGridHint)
+        OnGridHint(this, ARow, ACol, Hint);
+}
+
+void TExStringGrid::DoSelectionChanged(int ALeft, int ATop, int ARight, int ABottom)
+{
+    if (OnSelectionChanged)
+        OnSelectionChanged(this, ALeft, ATop, ARight, ABottom);
 }
 
 void TExStringGrid::DoCanEditCell(int ACol, int ARow, bool &CanEdit)

@@ -352,7 +352,10 @@ bool TExStringGrid::CanSelectCell(int ACol, int ARow)
     }
     if (m_selection->useEnabledRows && m_navigation.SkipDisabledRows && !RowEnabled(ARow))
         return false;
-    return TBaseGrid::CanSelectCell(ACol, ARow);
+    const bool allowed = TBaseGrid::CanSelectCell(ACol, ARow);
+    if (m_selListener)
+        m_selListener->CellSelected(Col(), ARow);
+    return allowed;
 }
 
 } // namespace controls

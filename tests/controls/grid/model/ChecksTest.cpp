@@ -122,7 +122,7 @@ TEST(StringGridChecks, ReadOnlyCellsRefuseClicksUnlessAlwaysActive)
     grid.setReadOnly(1, 1, true);
     EXPECT_FALSE(grid.ClickCellCheckBox(1, 1, true));
     EXPECT_FALSE(grid.IsChecked(1, 1));
-    grid.CheckAlwaysActive = true;
+    grid.ControlLook().CheckAlwaysActive = true;
     EXPECT_TRUE(grid.ClickCellCheckBox(1, 1, true));
     EXPECT_TRUE(grid.IsChecked(1, 1));
 }

@@ -158,3 +158,109 @@ TEST(StringGridHooks, NumbersShowThroughTheOwnersFloatFormat)
 }
 
 } // namespace
+
+namespace {
+
+class CountingNotifier : public TGridChangeNotifier {
+public:
+    int calls = 0;
+    void CellsChanged(const platform::TRect &) override { ++calls; }
+};
+
+class RecordingListener : public ITExStringGridSelect {
+public:
+    int col = -1;
+    int row = -1;
+    void CellSelected(int ACol, int ARow) override
+    {
+        col = ACol;
+        row = ARow;
+    }
+};
+
+TEST(StringGridHooks, ActiveCellHeadersAndCellFontsColourTheCell)
+{
+    TExStringGrid grid;
+    grid.ActiveCellShow = true;
+    grid.FocusCell(3, 5);
+    platform::TBrush brush;
+    platform::TFont font;
+    brush.setColor(0xFFFFFF);
+    grid.DoGetCellColor(0, 5, {}, brush, font);
+    EXPECT_EQ(brush.Color(), grid.ActiveCellColor);
+    EXPECT_TRUE(font.Style().bold);
+    brush.setColor(0xFFFFFF);
+    grid.DoGetCellColor(3, 0, {}, brush, font);
+    EXPECT_EQ(brush.Color(), grid.ActiveCellColor);
+    brush.setColor(0xFFFFFF);
+    grid.DoGetCellColor(2, 0, {}, brush, font);
+    EXPECT_EQ(brush.Color(), platform::TColor(0xFFFFFF));
+    // A check box keeps the brush it was given but takes the record's font.
+    grid.AddCheckBox(2, 2, false, false);
+    grid.setColors(2, 2, 0x0000FF);
+    grid.setFontColors(2, 2, 0x00FF00);
+    platform::TFont cellFont;
+    grid.DoGetCellColor(2, 2, {}, brush, cellFont);
+    EXPECT_EQ(brush.Color(), platform::TColor(0xFFFFFF));
+    EXPECT_EQ(cellFont.Color(), platform::TColor(0x00FF00));
+    grid.setColors(3, 3, 0x0000FF);
+    grid.DoGetCellColor(3, 3, {}, brush, cellFont);
+    EXPECT_EQ(brush.Color(), platform::TColor(0x0000FF));
+}
+
+TEST(StringGridHooks, EditorButtonsFollowTheEditorKind)
+{
+    TExStringGrid grid;
+    grid.ControlLook().DropDownAlwaysVisible = true;
+    grid.ControlLook().SpinButtonsAlwaysVisible = true;
+    grid.OnGetEditorType = [](TExStringGrid *, int col, int, TEditorType &editor) {
+        if (col == 2)
+            editor = edComboList;
+        if (col == 3)
+            editor = edSpinEdit;
+        if (col == 4)
+            editor = edNone;
+    };
+    EXPECT_TRUE(grid.DoHasComboBox(2, 2));
+    EXPECT_FALSE(grid.DoHasComboBox(3, 2));
+    EXPECT_TRUE(grid.DoHasSpinEdit(3, 2));
+    EXPECT_FALSE(grid.DoHasSpinEdit(3, 0)); // fixed cells never
+    grid.OnHasSpinEdit = [](TExStringGrid *, int, int, bool &has) { has = true; };
+    EXPECT_FALSE(grid.DoHasSpinEdit(0, 2));
+    EXPECT_TRUE(grid.HasNoEditor(4, 2));
+    EXPECT_FALSE(grid.HasNoEditor(2, 2));
+}
+
+TEST(StringGridHooks, NotifiersAndTheSelectionListenerAreTold)
+{
+    TExStringGrid grid;
+    CountingNotifier notifier;
+    grid.RegisterNotifier(&notifier);
+    grid.RegisterNotifier(&notifier);
+    grid.InsertRows(2, 1);
+    EXPECT_EQ(notifier.calls, 1);
+    grid.UnRegisterNotifier(&notifier);
+    grid.InsertRows(2, 1);
+    EXPECT_EQ(notifier.calls, 1);
+    RecordingListener listener;
+    grid.RegisterSelListener(&listener);
+    grid.FocusCell(2, 4);
+    EXPECT_EQ(listener.row, 4);
+    grid.UnRegisterSelListener(nullptr);
+    grid.FocusCell(2, 6);
+    EXPECT_EQ(listener.row, 4);
+}
+
+TEST(StringGridHooks, HotmailRowSelectCentresColumnZero)
+{
+    TExStringGrid grid;
+    TAlignment h = taLeftJustify;
+    TVAlignment v = vtaTop;
+    grid.DoGetAlignment(0, 2, h, v);
+    EXPECT_EQ(h, taLeftJustify);
+    grid.MouseActions().setHotmailRowSelect(true);
+    grid.DoGetAlignment(0, 2, h, v);
+    EXPECT_EQ(h, taCenter);
+}
+
+} // namespace
