@@ -243,6 +243,32 @@ public:
     void setAlignments(int ACol, int ARow, TAlignment Value);
     bool ReadOnly(int ACol, int ARow) const;
     void setReadOnly(int ACol, int ARow, bool Value);
+    platform::FontStyle FontStyles(int ACol, int ARow) const;
+    void setFontStyles(int ACol, int ARow, platform::FontStyle Value);
+    TCellGradientDirection Gradients(int ACol, int ARow) const;
+    void setGradients(int ACol, int ARow, TCellGradientDirection Value);
+    // Every cell of a display row from the first normal column on; none
+    // frees the records that only held that colour.
+    void setRowColor(int ARow, platform::TColor Color);
+    void setRowColorTo(int ARow, platform::TColor Color);
+    void setRowFontColor(int ARow, platform::TColor Color);
+    // By the column's number before any column move.
+    QString OriginalCells(int ACol, int ARow) const;
+    void setOriginalCells(int ACol, int ARow, const QString &Value);
+    int LinesInCell(int ACol, int ARow) const;
+    // The VALUE of a mini-HTML form control of the cell, by its ID.
+    QString ControlValues(int ACol, int ARow, const QString &ID) const;
+    void setControlValues(int ACol, int ARow, const QString &ID, const QString &Value);
+    // Header texts written into the fixed row and column; "\n" in a text
+    // is a line break.
+    const QStringList &ColumnHeaders() const { return m_columnHeaders; }
+    void setColumnHeaders(const QStringList &headers);
+    const QStringList &RowHeaders() const { return m_rowHeaders; }
+    void setRowHeaders(const QStringList &headers);
+    void ShowColumnHeaders();
+    void ClearColumnHeaders();
+    void ShowRowHeaders();
+    void ClearRowHeaders();
     bool WordWraps(int ACol, int ARow);
     void setWordWraps(int ACol, int ARow, bool Value);
     // A widget shown over the cell (real column, display row); it moves
@@ -596,6 +622,8 @@ private:
     ITExStringGridSelect *m_selListener = nullptr;
     TNavigation m_navigation;
     QStringList m_filterList;
+    QStringList m_columnHeaders;
+    QStringList m_rowHeaders;
     void *m_gridImages = nullptr;
     int m_sortColumn = -1;
     bool m_borderSingle = true;

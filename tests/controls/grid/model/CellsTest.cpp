@@ -135,3 +135,62 @@ TEST_F(StringGridCells, CurrentCellReadsItsBaseCell)
 }
 
 } // namespace
+
+namespace {
+
+TEST(StringGridCellLooks, RowColourNoneFreesRecordsThatOnlyHeldColours)
+{
+    TExStringGrid grid;
+    grid.setRowColor(3, 0x0000FF);
+    EXPECT_EQ(grid.Colors(2, 3), platform::TColor(0x0000FF));
+    EXPECT_FALSE(grid.CellHasProperties(0, 3)); // the fixed column is left alone
+    grid.AddCheckBox(2, 3, true, false);
+    grid.setRowColor(3, platform::clNone);
+    EXPECT_FALSE(grid.CellHasProperties(1, 3));
+    EXPECT_TRUE(grid.CellHasProperties(2, 3));
+    EXPECT_EQ(grid.Colors(2, 3), platform::clNone);
+    EXPECT_TRUE(grid.HasCheckBox(2, 3));
+    grid.setRowFontColor(4, 0x00FF00);
+    EXPECT_EQ(grid.FontColors(1, 4), platform::TColor(0x00FF00));
+    grid.setRowFontColor(4, platform::clNone);
+    EXPECT_EQ(grid.FontColors(1, 4), platform::clNone);
+}
+
+TEST(StringGridCellLooks, HeadersGoIntoTheFixedCellsWithLineBreaks)
+{
+    TExStringGrid grid;
+    grid.setColumnHeaders({QStringLiteral("one\\ntwo"), QStringLiteral("b")});
+    EXPECT_EQ(grid.Cells(0, 0), QStringLiteral("one\rtwo"));
+    EXPECT_EQ(grid.Cells(1, 0), QStringLiteral("b"));
+    EXPECT_EQ(grid.LinesInCell(0, 0), 2);
+    grid.setRowHeaders({QString(), QStringLiteral("r1")});
+    EXPECT_EQ(grid.Cells(0, 1), QStringLiteral("r1"));
+    grid.setColumnHeaders({QStringLiteral("x")});
+    EXPECT_TRUE(grid.Cells(1, 0).isEmpty());
+}
+
+TEST(StringGridCellLooks, OriginalCellsFindTheirColumnAfterMoves)
+{
+    TExStringGrid grid;
+    stringgridtest::fillLabels(grid);
+    grid.MoveColumn(1, 3);
+    EXPECT_EQ(grid.OriginalCells(1, 2), stringgridtest::label(1, 2));
+    grid.setOriginalCells(1, 2, QStringLiteral("moved"));
+    EXPECT_EQ(grid.Cells(3, 2), QStringLiteral("moved"));
+}
+
+TEST(StringGridCellLooks, FontStylesAndGradientsReadWithoutRecords)
+{
+    TExStringGrid grid;
+    EXPECT_FALSE(grid.FontStyles(2, 2).bold);
+    EXPECT_EQ(grid.Gradients(2, 2), GradientVertical);
+    EXPECT_FALSE(grid.CellHasProperties(2, 2));
+    platform::FontStyle bold;
+    bold.bold = true;
+    grid.setFontStyles(2, 2, bold);
+    grid.setGradients(2, 2, GradientHorizontal);
+    EXPECT_TRUE(grid.FontStyles(2, 2).bold);
+    EXPECT_EQ(grid.Gradients(2, 2), GradientHorizontal);
+}
+
+} // namespace
