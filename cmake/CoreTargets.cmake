@@ -3,7 +3,7 @@
 # core's include path; <QtWidgets/QWidget> would be found through the Qt
 # include folder every module shares, so a folder of same-named headers that
 # stop the build comes first on each core's own path.
-set(CONFIGURATOR_CORES platform app project compiler compiler_update scan vtree grid_base dropdown_core)
+set(CONFIGURATOR_CORES platform app project compiler compiler_update scan vtree grid_base grid_core dropdown_core)
 
 function(forbid_widget_includes target)
   set(_guard ${PROJECT_BINARY_DIR}/widget-guard)

@@ -1,0 +1,635 @@
+#pragma once
+// TExStringGrid: the string grid of the system, a base grid whose rows and
+// columns can be hidden, moved, inserted and removed with everything kept
+// per row and per column in step, with typed cell access, a selection model
+// of rectangles and disjunct rows, columns and cells, check boxes and radio
+// buttons, and a graphic object per cell.
+//
+// Index kinds: a hidden column stays in the store at its own place, a
+// hidden row is taken out of it. So a store position is a real column and a
+// display row; the All accessors take a real row. RealRowIndex,
+// DisplRowIndex, RealColIndex and DisplColIndex convert.
+//
+// The members are spread over files by concern (ExGridCells.cpp,
+// ExGridSelection.cpp, ExGridStructure.cpp...); the state of each concern
+// lives in a private part of its own.
+#include "controls/grid/base/GridTypes.h"
+#include "controls/grid/base/MouseActions.h"
+#include "controls/grid/base/Navigation.h"
+#include "controls/grid/base/widget/BaseGrid.h"
+#include "controls/grid/model/CellGraphic.h"
+#include "controls/grid/model/core/HiddenRows.h"
+#include "platform/draw/GraphicsObjects.h"
+
+#include <QEvent>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace controls {
+
+class TExStringGrid;
+class TFilePicture;
+struct TGridStructure;
+struct TGridSelection;
+struct TGridGraphics;
+
+// The cells of a row while it is hidden or taken out: one entry per real
+// column, the properties travelling with their text.
+struct THiddenCell {
+    QString text;
+    std::unique_ptr<TCellProperties> props;
+};
+// A row's cells and what the grid keeps per row beside them.
+struct TRowCells {
+    std::vector<THiddenCell> cells;
+    bool modified = false;
+    bool disabled = false;
+    bool selected = false;
+};
+
+enum TFilterDropDownColumns : std::uint8_t { fdNormal, fdAll };
+
+// The look settings the grid's model reads; the painting adds its own.
+struct TGridControlLook {
+    bool CheckAlwaysActive = false; // check boxes take clicks on read-only cells
+    bool RadioAlwaysActive = false;
+    bool DropDownAlwaysVisible = false;
+    bool SpinButtonsAlwaysVisible = false;
+    int CheckSize = 15;
+    platform::TColor CommentColor = 0x0000FF;
+};
+
+// A component beside the grid told of every change of its cells; the grid
+// does not own it.
+class TGridChangeNotifier {
+public:
+    virtual ~TGridChangeNotifier() = default;
+    virtual void CellsChanged(const platform::TRect &R) {}
+};
+
+// Told each time the current cell moved.
+class ITExStringGridSelect {
+public:
+    virtual ~ITExStringGridSelect() = default;
+    virtual void CellSelected(int ACol, int ARow) = 0;
+};
+
+// The kinds the grid registers with the platform on first use: its events
+// and the MIME type of its own cell format.
+QEvent::Type GridEditDoneEvent();
+QEvent::Type DTPShiftFocusEvent();
+QString GridCellsMimeType();
+
+using TCheckBoxClickEvent = std::function<void(TExStringGrid *Sender, int ACol, int ARow, bool State)>;
+using TRowDisjunctSelectEvent = std::function<void(TExStringGrid *Sender, int ARow, bool State, bool &Allow)>;
+using TGetCheckEvent = std::function<void(TExStringGrid *Sender, int ACol, int ARow, QString &Value)>;
+using TGetColumnFilterEvent = std::function<void(TExStringGrid *Sender, int Column, QStringList &Filter)>;
+using TCellSaveLoadEvent = std::function<void(TExStringGrid *Sender, int ACol, int ARow, QString &Value)>;
+using TAutoDeleteRowEvent = std::function<void(TExStringGrid *Sender, int ARow)>;
+using TCellsChangedEvent = std::function<void(TExStringGrid *Sender, const platform::TRect &R)>;
+using TCanEditCellEvent = std::function<void(TExStringGrid *Sender, int ARow, int ACol, bool &CanEdit)>;
+using TIsFixedCellEvent = std::function<void(TExStringGrid *Sender, int ARow, int ACol, bool &IsFixed)>;
+using TCanAddRowEvent = std::function<void(TExStringGrid *Sender, bool &CanAdd)>;
+using TCanInsertRowEvent = std::function<void(TExStringGrid *Sender, int ARow, bool &CanInsert)>;
+using TGridMovedEvent = std::function<void(TExStringGrid *Sender, int FromIndex, int ToIndex)>;
+using TGridColorEvent = std::function<void(TExStringGrid *Sender, int ARow, int ACol, TGridDrawState AState,
+                                           platform::TBrush &ABrush, platform::TFont &AFont)>;
+using TGridAlignEvent =
+    std::function<void(TExStringGrid *Sender, int ARow, int ACol, TAlignment &HAlign, TVAlignment &VAlign)>;
+using TGetEditorTypeEvent = std::function<void(TExStringGrid *Sender, int ACol, int ARow, TEditorType &AEditor)>;
+using THasCellButtonEvent = std::function<void(TExStringGrid *Sender, int ACol, int ARow, bool &Has)>;
+using TGridHintEvent = std::function<void(TExStringGrid *Sender, int ARow, int ACol, QString &hintstr)>;
+using TSelectionChangedEvent =
+    std::function<void(TExStringGrid *Sender, int ALeft, int ATop, int ARight, int ABottom)>;
+using TFloatFormatEvent =
+    std::function<void(TExStringGrid *Sender, int ACol, int ARow, bool &IsFloat, QString &FloatFormat)>;
+
+class TExStringGrid : public TBaseGrid {
+    Q_OBJECT
+public:
+    explicit TExStringGrid(QWidget *parent = nullptr);
+    ~TExStringGrid() override;
+
+    // --- version and system -----------------------------------------------------
+    static constexpr int kVersionNr = 0x02040001;
+    virtual int GetVersionNr() const { return kVersionNr; }
+    int VersionNr() const { return GetVersionNr(); }
+    QString Version() const;
+    virtual QString GetVersionString() const;
+    QString VersionString() const { return GetVersionString(); }
+    // No theme engine here: the XP flag stays off after the theme check.
+    bool IsWinXP() const { return FIsWinXP; }
+    bool UseVCLStyles() const { return FUseVCLStyles; }
+
+    // --- update lock ------------------------------------------------------------------
+    // Only while visible: counts the lock and stops repainting.
+    void BeginUpdate();
+    // Counts the lock, also while invisible; nothing else.
+    void StartUpdate();
+    // Only while visible: the last one repaints the grid once.
+    void EndUpdate();
+    void ResetUpdate() { FUpdateCount = 0; }
+    bool LockUpdate() const { return FUpdateCount != 0; }
+    int UpdateCount() const { return FUpdateCount; }
+    // A bracket for settings applied together (the form-stream loading of
+    // the original): GridLoaded runs at the end.
+    void BeginLoading() { m_loading = true; }
+    void EndLoading();
+    bool Loading() const { return m_loading; }
+    bool Loaded() const { return m_loaded; }
+
+    // --- layout -------------------------------------------------------------------------
+    // Moves and sizes the grid; with IntegralHeight the height is cut to
+    // whole rows.
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight);
+    bool IntegralHeight() const { return FIntegralHeight; }
+    void setIntegralHeight(bool value);
+    // A single border adds two pixels to the height IntegralHeight keeps.
+    bool BorderSingle() const { return m_borderSingle; }
+    void setBorderSingle(bool value) { m_borderSingle = value; }
+    // The application's visual style changed: the grid takes its colours.
+    void GridStyleChanged() { ApplyActiveStyleColors(); }
+    void ApplyActiveStyleColors();
+    void IncRowCount() { setRowCount(RowCount() + 1); }
+    // The shown rows and columns; the store keeps every hidden column too.
+    void setRowCount(int count);
+    void setColCount(int count);
+    // The fixed rows (columns) asked for are remembered: with FixedRowAlways
+    // (FixedColAlways) a grid too small for them gets them back once it
+    // has the rows (columns).
+    void setFixedRows(int count);
+    void setFixedCols(int count);
+    bool FixedColAlways() const { return FFixedColAlways; }
+    void setFixedColAlways(bool value) { FFixedColAlways = value; }
+    int FixedFooters() const { return FFixedFooters; }
+    void setFixedFooters(int value);
+    int FixedRightCols() const { return FFixedRightCols; }
+    void setFixedRightCols(int value);
+    bool FixedRowAlways() const { return FFixedRowAlways; }
+    void setFixedRowAlways(bool value) { FFixedRowAlways = value; }
+    bool EnhRowColMove() const { return FEnhRowColMove; }
+    void setEnhRowColMove(bool value) { FEnhRowColMove = value; }
+
+    TMouseActions &MouseActions() { return m_mouseActions; }
+    TNavigation &Navigation() { return m_navigation; }
+
+    // --- settings read by the cells and hooks -------------------------------------------
+    QString FloatFormat;
+    QString CheckTrue;
+    QString CheckFalse;
+    QString FilterDropDownClear;
+    bool FilterDropDownAuto = false;
+    bool FilterIncremental = false;
+    TFilterDropDownColumns FilterDropDownColumns = fdNormal;
+    bool SaveVirtCells = true;
+    bool SaveWithHTML = true;
+    bool ShowNullDates = true;
+    int SelectionColorMixerFactor() const { return FSelectionColorMixerFactor; }
+    void setSelectionColorMixerFactor(int value);
+    bool ActiveCellShow = false;
+    TGridControlLook &ControlLook() { return m_controlLook; }
+    const TGridControlLook &ControlLook() const { return m_controlLook; }
+    TEditorType DefaultEditor = edNormal;
+    platform::TColor ActiveCellColor = 0x808080;
+    platform::TFont &ActiveCellFont() { return m_activeCellFont; }
+    TVAlignment VAlignment = vtaTop;
+    // The column the grid is sorted by; it follows its column when columns
+    // move or go.
+    int SortColumn() const;
+    void setSortColumn(int column);
+
+    // --- cells ----------------------------------------------------------------------------
+    // Real column, real row: a hidden row is served from the row kept for it.
+    QString AllCells(int ACol, int ARow) const;
+    void setAllCells(int ACol, int ARow, const QString &Value);
+    QString AllGridCells(int ACol, int ARow) const;
+    void setAllGridCells(int ACol, int ARow, const QString &Value);
+    // The properties record of a real cell, hidden rows included; none when
+    // the cell has none.
+    TCellProperties *GetObjectOfRealRow(int ACol, int ARow) const;
+    QString GetStrippedCell(int ACol, int ARow) const;
+    // Typed cells raise ZOraZaziRarar when the text holds no number.
+    int Ints(int ACol, int ARow) const;
+    void setInts(int ACol, int ARow, int Value);
+    int AllInts(int ACol, int ARow) const;
+    void setAllInts(int ACol, int ARow, int Value);
+    double Floats(int ACol, int ARow) const;
+    void setFloats(int ACol, int ARow, double Value);
+    double AllFloats(int ACol, int ARow) const;
+    void setAllFloats(int ACol, int ARow, double Value);
+    virtual QString GetColumnFloatFormat(int ACol, int ARow) const { return FloatFormat; }
+    // The text of the current cell's base cell: raw, and through the display.
+    virtual QString CurrentCell() const;
+    virtual void setCurrentCell(const QString &Value);
+    virtual QString GetActiveCellText() const;
+    // Reading never creates a properties record (WordWraps does).
+    platform::TColor Colors(int ACol, int ARow) const;
+    void setColors(int ACol, int ARow, platform::TColor Value);
+    platform::TColor ColorsTo(int ACol, int ARow) const;
+    void setColorsTo(int ACol, int ARow, platform::TColor Value);
+    platform::TColor FontColors(int ACol, int ARow) const;
+    void setFontColors(int ACol, int ARow, platform::TColor Value);
+    int FontSizes(int ACol, int ARow) const;
+    void setFontSizes(int ACol, int ARow, int Value);
+    QString FontNames(int ACol, int ARow) const;
+    void setFontNames(int ACol, int ARow, const QString &Value);
+    TAlignment Alignments(int ACol, int ARow) const;
+    void setAlignments(int ACol, int ARow, TAlignment Value);
+    bool ReadOnly(int ACol, int ARow) const;
+    void setReadOnly(int ACol, int ARow, bool Value);
+    platform::FontStyle FontStyles(int ACol, int ARow) const;
+    void setFontStyles(int ACol, int ARow, platform::FontStyle Value);
+    TCellGradientDirection Gradients(int ACol, int ARow) const;
+    void setGradients(int ACol, int ARow, TCellGradientDirection Value);
+    // Every cell of a display row from the first normal column on; none
+    // frees the records that only held that colour.
+    void setRowColor(int ARow, platform::TColor Color);
+    void setRowColorTo(int ARow, platform::TColor Color);
+    void setRowFontColor(int ARow, platform::TColor Color);
+    // By the column's number before any column move.
+    QString OriginalCells(int ACol, int ARow) const;
+    void setOriginalCells(int ACol, int ARow, const QString &Value);
+    int LinesInCell(int ACol, int ARow) const;
+    // The VALUE of a mini-HTML form control of the cell, by its ID.
+    QString ControlValues(int ACol, int ARow, const QString &ID) const;
+    void setControlValues(int ACol, int ARow, const QString &ID, const QString &Value);
+    // Header texts written into the fixed row and column; "\n" in a text
+    // is a line break.
+    const QStringList &ColumnHeaders() const { return m_columnHeaders; }
+    void setColumnHeaders(const QStringList &headers);
+    const QStringList &RowHeaders() const { return m_rowHeaders; }
+    void setRowHeaders(const QStringList &headers);
+    void ShowColumnHeaders();
+    void ClearColumnHeaders();
+    void ShowRowHeaders();
+    void ClearRowHeaders();
+    bool WordWraps(int ACol, int ARow);
+    void setWordWraps(int ACol, int ARow, bool Value);
+    // A widget shown over the cell (real column, display row); it moves
+    // with its cell and hides with its row or column.
+    QWidget *CellControls(int ACol, int ARow) const;
+    void setCellControls(int ACol, int ARow, QWidget *AControl);
+    int NumCellControls() const { return FNumCellControls; }
+    // Places every cell's widget over its cell, or hides it when its cell
+    // is hidden or out of view.
+    void CellControlsUpdate(bool rebuildlist = false);
+    // The text shown, formatted: a number through the format the owner
+    // gives in OnGetFloatFormat; any other text as it is.
+    virtual QString GetFormattedCell(int ACol, int ARow) const;
+
+    // --- hooks ------------------------------------------------------------------------------
+    virtual void DoGetCheckTrue(int ACol, int ARow, QString &Value);
+    virtual void DoGetCheckFalse(int ACol, int ARow, QString &Value);
+    virtual bool DoGetColumnFilter(int ACol);
+    const QStringList &FilterList() const { return m_filterList; }
+    virtual void DoSaveCell(int ACol, int ARow, QString &Value);
+    virtual void DoLoadCell(int ACol, int ARow, const QString &Value);
+    virtual void DoAutoDeleteRow(int ARow);
+    virtual void DoCellsChanged(const platform::TRect &R);
+    virtual void DoCanEditCell(int ACol, int ARow, bool &CanEdit);
+    virtual void DoIsFixedCell(int ACol, int ARow, bool &IsFixed);
+    virtual void CheckCellEditable(int ACol, int ARow, bool &CanEdit);
+    virtual void DoCheckBoxChange(int ACol, int ARow, bool State);
+    virtual void DoCanAddRow(bool &CanAdd);
+    virtual void DoCanInsertRow(int ARow, bool &CanInsert);
+    bool IsFixed(int ACol, int ARow) override;
+    bool IsEditableCell(int ACol, int ARow);
+    virtual void DoGetCellColor(int ACol, int ARow, TGridDrawState AState, platform::TBrush &ABrush,
+                                platform::TFont &AFont);
+    virtual void DoGetAlignment(int ACol, int ARow, TAlignment &HAlign, TVAlignment &VAlign);
+    virtual void DoGetEditorType(int ACol, int ARow, TEditorType &AEditor);
+    virtual void DoGetEditorTypeEx(int ACol, int ARow, TEditorType &AEditor);
+    virtual bool DoHasComboBox(int ACol, int ARow);
+    virtual bool DoHasSpinEdit(int ACol, int ARow);
+    virtual bool HasNoEditor(int ACol, int ARow);
+    virtual void DoGridHint(int ACol, int ARow, QString &Hint);
+    virtual void DoSelectionChanged(int ALeft, int ATop, int ARight, int ABottom);
+    // Texts the filtering and measuring read, so that a descendant can
+    // substitute its own.
+    virtual QString ReadCellText(int ACol, int ARow) const { return Cells(ACol, ARow); }
+    void RegisterNotifier(TGridChangeNotifier *ANotifier);
+    void UnRegisterNotifier(TGridChangeNotifier *ANotifier);
+    void RegisterSelListener(ITExStringGridSelect *AListener) { m_selListener = AListener; }
+    void UnRegisterSelListener(ITExStringGridSelect *) { m_selListener = nullptr; }
+
+    TGetCheckEvent OnGetCheckTrue;
+    TGetCheckEvent OnGetCheckFalse;
+    TGetColumnFilterEvent OnGetColumnFilter;
+    TCellSaveLoadEvent OnSaveCell;
+    TCellSaveLoadEvent OnLoadCell;
+    TAutoDeleteRowEvent OnAutoDeleteRow;
+    TCellsChangedEvent OnCellsChanged;
+    TCanEditCellEvent OnCanEditCell;
+    TIsFixedCellEvent OnIsFixedCell;
+    TCheckBoxClickEvent OnCheckBoxChange;
+    TCanAddRowEvent OnCanAddRow;
+    TCanInsertRowEvent OnCanInsertRow;
+    TRowDisjunctSelectEvent OnRowDisjunctSelect;
+    TFloatFormatEvent OnGetFloatFormat;
+    TGridColorEvent OnGetCellColor;
+    TGridAlignEvent OnGetAlignment;
+    TGetEditorTypeEvent OnGetEditorType;
+    THasCellButtonEvent OnHasComboBox;
+    THasCellButtonEvent OnHasSpinEdit;
+    TGridHintEvent OnGridHint;
+    TSelectionChangedEvent OnSelectionChanged;
+    TGridMovedEvent OnGridColumnMoved;
+    TGridMovedEvent OnGridRowMoved;
+
+    // --- selection ----------------------------------------------------------------------
+    // Raise ZOraZaziRarar for a row or column outside the grid.
+    bool RowSelect(int ARow);
+    void setRowSelect(int ARow, bool Value);
+    bool ColSelect(int ACol);
+    void setColSelect(int ACol, bool Value);
+    bool RowModified(int ARow) const;
+    void setRowModified(int ARow, bool Value);
+    bool RowEnabled(int ARow) const;
+    void setRowEnabled(int ARow, bool Value);
+    bool SelectedCells(int ACol, int ARow) const;
+    void setSelectedCells(int ACol, int ARow, bool Value);
+    TGridCoord SelectedCell(int i) const;
+    int SelectedRow(int i) const;
+    int RowSelectCount() const;
+    int SelectedRowCount() const;
+    int SelectedColCount() const;
+    int SelectedCellsCount();
+    void SelectRows(int RowIndex, int RCount);
+    void UnSelectRows(int RowIndex, int RCount);
+    void SelectCols(int ColIndex, int CCount);
+    void SelectRange(int FromCol, int ToCol, int FromRow, int ToRow);
+    void SelectCells(int FromCol, int FromRow, int ToCol, int ToRow);
+    void ClearRowSelect();
+    void ClearColSelect();
+    void ClearSelectedCells();
+    bool IsSelected(int ACol, int ARow);
+    QString SelectedText() const;
+    void GotoCell(int ACol, int ARow);
+    // Parks the selection just outside the grid, and brings it back.
+    void HideSelection();
+    void UnHideSelection();
+
+    // --- structure: hiding and the index kinds ---------------------------------------------
+    int RealRowIndex(int ARow) const;
+    int DisplRowIndex(int ARow) const;
+    int RealColIndex(int ACol) const;
+    int DisplColIndex(int ACol) override;
+    int DisplColIndex(int ACol) const;
+    int TotalColCount() const override;
+    int AllColCount() const { return TotalColCount(); }
+    int TotalRowCount() const { return RowCount() + NumHiddenRows(); }
+    int AllRowCount() const { return TotalRowCount(); }
+    int RealRow() const { return RealRowIndex(Row()); }
+    int RealCol() const { return RealColIndex(Col()); }
+    void HideColumn(int ColIndex) { HideColumns(ColIndex, ColIndex); }
+    void HideColumns(int FromCol, int ToCol);
+    void UnHideColumn(int ColIndex) { UnHideColumns(ColIndex, ColIndex); }
+    void UnHideColumns(int FromCol, int ToCol);
+    void UnHideColumnsAll();
+    bool IsHiddenColumn(int ColIndex) const;
+    int NumHiddenColumns() const;
+    // A real column's width: the one it had when hidden, or its shown one.
+    int AllColWidths(int ACol) const;
+    void setAllColWidths(int ACol, int Width);
+    void HideRow(int RowIndex) { HideRows(RowIndex, RowIndex); }
+    // Each row of the range at its own display place, whether or not some
+    // are hidden already.
+    void HideRows(int FromRow, int ToRow);
+    void HideRowsEx(int FromRow, int ToRow);
+    // Store rows, as a filter hides them: one level more.
+    void HideRowList(const std::vector<int> &RowList);
+    void UnHideRow(int RowIndex) { UnHideRows(RowIndex, RowIndex); }
+    void UnHideRows(int FromRow, int ToRow);
+    void UnHideRowsAll();
+    // Shows the rows of the latest filter level only.
+    void UnHideRowList();
+    bool IsHiddenRow(int RowIndex) const;
+    int NumHiddenRows() const;
+    // Who hid a row: Rows, Filter or Node; Rows for a shown one.
+    THideReason HiddenRowReason(int RowIndex) const;
+    int HiddenRowHeight(int RowIndex) const;
+
+    // --- structure: inserting and removing ------------------------------------------------
+    virtual void InsertRows(int RowIndex, int RCount, bool UpdateCellControls = true);
+    // Frees the rows' cell properties.
+    virtual void RemoveRows(int RowIndex, int RCount);
+    // Takes the rows out without freeing anything: their cells come back to
+    // the caller, properties and all.
+    virtual std::vector<TRowCells> RemoveRowsEx(int RowIndex, int RCount);
+    virtual void DeleteRowRange(int RowIndex, int RCount);
+    virtual void InsertCols(int ColIndex, int CCount);
+    virtual void RemoveCols(int ColIndex, int CCount);
+    void AddRow();
+    void AddColumn() { InsertCols(ColCount(), 1); }
+    void ClearRows(int RowIndex, int RCount);
+    void ClearCols(int ColIndex, int CCount);
+    virtual void ClearRect(int ACol1, int ARow1, int ACol2, int ARow2);
+    bool ClearTextOnly = false;
+    // Rectangle columns are display columns, mapped to real ones.
+    bool SaveHiddenCells = false;
+    void ClearNormalRows(int RowIndex, int RCount);
+    void ClearNormalCols(int ColIndex, int CCount);
+    void ClearNormalCells();
+    void Clear();
+    // Clear, and the kept cells of hidden rows too.
+    void ClearAll();
+    void ClearSelection();
+    virtual void TrimRect(int ACol1, int ARow1, int ACol2, int ARow2);
+    void TrimColumn(int ACol) { TrimRect(ACol, 0, ACol, RowCount() - 1); }
+    void TrimRow(int ARow) { TrimRect(0, ARow, ColCount() - 1, ARow); }
+    void TrimAll() { TrimRect(0, 0, ColCount() - 1, RowCount() - 1); }
+    void ColorRect(int ACol1, int ARow1, int ACol2, int ARow2, platform::TColor AColor);
+    void RemoveCheckedRows(int CheckBoxColumn, bool RemoveChecked);
+    // Texts equal but for case are duplicates unless DoCase.
+    void RemoveDuplicates(int ACol, bool DoCase);
+    void RemoveSelectedRows();
+    void RemoveUnSelectedRows();
+    void RemoveSelectedCols();
+    void HideSelectedRows();
+    void HideUnSelectedRows();
+    void SplitColumnCells(int ColIndex);
+    void SplitRowCells(int RowIndex);
+    void SplitAllCells();
+    void MergeColumnCells(int ColIndex, bool MainMerge);
+    void MergeRowCells(int RowIndex, bool MainMerge);
+    void MergeCols(int ColIndex1, int ColIndex2, const QString &Separator);
+    bool IsCell(const QString &SubStr, int &ACol, int &ARow) const;
+    bool IsWideCell(int ACol, int ARow) const;
+
+    // --- structure: moving and the column order ---------------------------------------------
+    void MoveRow(int FromIndex, int ToIndex);
+    void MoveColumn(int FromIndex, int ToIndex);
+    void SwapRows(int Index, int Index2);
+    void SwapColumns(int Index, int Index2);
+    void SetColumnOrder();
+    // A remembered order as a stored layout gives it, taken as it is.
+    void SetColumnOrderList(const std::vector<int> &Order);
+    // False, changing nothing, when the remembered order is no permutation.
+    bool ResetColumnOrder();
+    int ColumnPosition(int ACol) const;
+    int ColumnAtPosition(int APos);
+    int ColumnByHeader(const QString &AValue) const;
+
+    // --- check boxes and radio buttons ------------------------------------------------------
+    // Raise platform::Error "Invalid cell" outside the grid.
+    void AddCheckBox(int ACol, int ARow, bool State, bool Data);
+    void AddCheckBox(int ACol, int ARow, TCheckBoxState State);
+    void AddCheckBoxColumn(int ACol, bool DefaultState = false, bool DataCheckBox = false);
+    void RemoveCheckBox(int ACol, int ARow);
+    bool HasCheckBox(int ACol, int ARow);
+    bool HasDataCheckBox(int ACol, int ARow);
+    // Real row, so that hidden rows are reached.
+    bool GetCheckBoxState(int ACol, int ARow, bool &State);
+    bool GetCheckBoxState(int ACol, int ARow, TCheckBoxState &State);
+    bool SetCheckBoxState(int ACol, int ARow, bool State);
+    bool SetCheckBoxState(int ACol, int ARow, TCheckBoxState State);
+    bool IsChecked(int ACol, int ARow);
+    bool ToggleCheckBox(int ACol, int ARow) { return ClickCellCheckBox(ACol, ARow, false); }
+    virtual bool ClickCellCheckBox(int ACol, int ARow, bool CheckEditable);
+    bool SetCheckBoxStateNotify(int ACol, int ARow, bool State);
+    void CheckAll(int ACol);
+    void UnCheckAll(int ACol);
+    bool IsInCheckBox(int ACol, int ARow, int XPos, int YPos);
+    void AddRadioButton(int ACol, int ARow, bool State);
+    void RemoveRadioButton(int ACol, int ARow);
+    bool HasRadioButton(int ACol, int ARow);
+    bool IsRadioButtonChecked(int ACol, int ARow);
+    bool SetRadioButtonState(int ACol, int ARow, bool State);
+    void SetRadioButtonColumnIndex(int ACol, int Index);
+    int GetRadioButtonColumnIndex(int ACol);
+    virtual bool ClickRadioButton(int ACol, int ARow, bool CheckEditable);
+    bool IsClickControlCell(int ACol, int ARow);
+    static TCheckBoxState BoolToCheckBoxState(bool bChecked) { return bChecked ? cbChecked : cbUnchecked; }
+
+    // --- cell graphics ----------------------------------------------------------------------
+    // The cell's graphic (real column, display row); in column 0 with
+    // HotmailRowSelect the grid's shared row check box.
+    virtual TCellGraphic *GetCellGraphic(int ACol, int ARow);
+    virtual TCellType GetCellType(int ACol, int ARow);
+    bool CellTypeInSet(int ACol, int ARow, std::initializer_list<TCellType> kinds);
+    TCellGraphic *AttachNewCellGraphic(int ACol, int ARow);
+    bool RemoveCellGraphic(int ACol, int ARow);
+    bool RemoveCellGraphicOfType(int ACol, int ARow, TCellType kind);
+    // The payloads are the caller's unless a Create operation made them.
+    void AddBitmap(int ACol, int ARow, QImage *ABmp, bool Transparent, TCellHAlign hal, TCellVAlign val);
+    QImage *CreateBitmap(int ACol, int ARow, bool Transparent, TCellHAlign hal, TCellVAlign val);
+    QImage *GetBitmap(int ACol, int ARow);
+    bool HasBitmap(int ACol, int ARow) { return GetBitmap(ACol, ARow) != nullptr; }
+    bool RemoveBitmap(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctBitmap); }
+    void AddPicture(int ACol, int ARow, QImage *APicture, bool Transparent, TStretchMode StretchMode, int padding,
+                    TCellHAlign hal, TCellVAlign val);
+    QImage *CreatePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode, int padding,
+                          TCellHAlign hal, TCellVAlign val);
+    QImage *GetPicture(int ACol, int ARow);
+    bool RemovePicture(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctPicture); }
+    void AddFilePicture(int ACol, int ARow, TFilePicture *AFilePicture, bool Transparent, TStretchMode StretchMode,
+                        int padding, TCellHAlign hal, TCellVAlign val);
+    TFilePicture *CreateFilePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode, int padding,
+                               TCellHAlign hal, TCellVAlign val);
+    TFilePicture *GetFilePicture(int ACol, int ARow);
+    bool RemoveFilePicture(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctFilePicture); }
+    void AddIcon(int ACol, int ARow, QIcon *AIcon, TCellHAlign hal, TCellVAlign val);
+    QIcon *CreateIcon(int ACol, int ARow, TCellHAlign hal, TCellVAlign val);
+    bool RemoveIcon(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctIcon); }
+    // The image-list kinds need GridImages set; without it nothing happens.
+    void *GridImages() const { return m_gridImages; }
+    void setGridImages(void *images) { m_gridImages = images; }
+    void AddImageIdx(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val);
+    bool GetImageIdx(int ACol, int ARow, int &idx);
+    bool RemoveImageIdx(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctImageList); }
+    void AddDataImage(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val);
+    bool HasDataImage(int ACol, int ARow);
+    void RemoveDataImage(int ACol, int ARow);
+    void AddMultiImage(int ACol, int ARow, int Dir, TCellHAlign hal, TCellVAlign val);
+    TIntList *CellImages(int ACol, int ARow);
+    bool RemoveMultiImage(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctImages); }
+    void AddRotated(int ACol, int ARow, int AAngle, const QString &s);
+    void SetRotated(int ACol, int ARow, int AAngle);
+    bool IsRotated(int ACol, int ARow, int &aAngle);
+    bool RemoveRotated(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctRotated); }
+    void AddRadio(int ACol, int ARow, int DirRadio, int IdxRadio, QStringList *sl);
+    QStringList *CreateRadio(int ACol, int ARow, int DirRadio, int IdxRadio);
+    QStringList *GetRadioStrings(int ACol, int ARow);
+    bool IsRadio(int ACol, int ARow) { return GetCellType(ACol, ARow) == ctRadio; }
+    bool RemoveRadio(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctRadio); }
+    bool GetRadioIdx(int ACol, int ARow, int &IdxRadio);
+    bool SetRadioIdx(int ACol, int ARow, int IdxRadio);
+    // The shared row check box of column 0 (HotmailRowSelect); never a cell's.
+    TCellGraphic *SharedRowCheckGraphic() const { return m_rowCheckGraphic.get(); }
+
+    // The text of the undo step a check click registers.
+    TExGridUndoRedo *CheckUndo() const { return UndoRedo(); }
+
+protected:
+    void CellTextChanged(int ACol, int ARow) override;
+    bool CanSelectCell(int ACol, int ARow) override;
+    void GridColumnMoved(int FromIndex, int ToIndex) override;
+    void GridRowMoved(int FromIndex, int ToIndex) override;
+    void resizeEvent(QResizeEvent *event) override;
+    virtual void GridLoaded();
+
+    int FUpdateCount = 0;
+    bool FIsWinXP = false;
+    bool FUseVCLStyles = false;
+    bool FIntegralHeight = false;
+    int FFixedFooters = 0;
+    int FFixedRightCols = 0;
+    bool FFixedRowAlways = false;
+    bool FFixedColAlways = false;
+    int FFixedRowsMin = 1;
+    int FFixedColsMin = 1;
+    bool FEnhRowColMove = true;
+    bool FForceSel = false;
+    bool FEditDisable = false;
+    int FSelectionColorMixerFactor = 50;
+    int FNumCellControls = 0;
+
+private:
+    friend struct TGridStructure;
+
+    // Store rows in and out, the per-row lists kept in step.
+    TRowCells takeStoreRow(int ARow);
+    void putStoreRow(int ARow, TRowCells cells);
+    void insertStoreRows(int ARow, int RCount);
+    void removeStoreRow(int ARow);
+    // A real column's cells moved from one store column to another, in the
+    // store and in the hidden rows; or in one of them only.
+    void moveStoreColumn(int FromCol, int ToCol);
+    void moveStoreCells(int FromCol, int ToCol);
+    void moveHiddenRowCells(int FromCol, int ToCol);
+    // What moves with a column besides its cells and display width.
+    void moveColumnData(int RealFrom, int RealTo);
+    void syncColumnCount();
+    void repaintCellAt(int ACol, int ARow);
+    TCellGraphic *graphicOf(int ACol, int ARow) const;
+    TCellGraphic *checkGraphicOfRealRow(int ACol, int ARow);
+    QString checkText(int ACol, int ARow, bool State);
+    TCellProperties *propsOf(int ACol, int ARow) const { return CellHasProperties(ACol, ARow) ? GetGridObject(ACol, ARow) : nullptr; }
+
+    std::unique_ptr<TGridStructure> m_structure;
+    std::unique_ptr<TGridSelection> m_selection;
+    std::unique_ptr<TCellGraphic> m_rowCheckGraphic;
+    TMouseActions m_mouseActions;
+    TGridControlLook m_controlLook;
+    platform::TFont m_activeCellFont;
+    std::vector<TGridChangeNotifier *> m_notifiers;
+    ITExStringGridSelect *m_selListener = nullptr;
+    TNavigation m_navigation;
+    QStringList m_filterList;
+    QStringList m_columnHeaders;
+    QStringList m_rowHeaders;
+    void *m_gridImages = nullptr;
+    int m_sortColumn = -1;
+    bool m_borderSingle = true;
+    bool m_loading = false;
+    bool m_loaded = false;
+    bool m_internalMove = false;
+};
+
+} // namespace controls

@@ -1,0 +1,161 @@
+// Construction, version, the update lock, bounds with IntegralHeight, the
+// registered event types and the loading bracket of the string grid.
+#include "controls/grid/model/ExGrid.h"
+#include "controls/grid/model/GridSelection.h"
+#include "controls/grid/model/GridStructure.h"
+
+#include <QHash>
+#include <QResizeEvent>
+#include <QScrollBar>
+#include <QStyle>
+
+#include <algorithm>
+
+namespace controls {
+
+namespace {
+
+// One event type per name for the whole process, registered on first use.
+QEvent::Type registeredEvent(const char *name)
+{
+    static QHash<QByteArray, QEvent::Type> types;
+    const auto it = types.constFind(name);
+    if (it != types.constEnd())
+        return *it;
+    const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+    types.insert(name, type);
+    return type;
+}
+
+} // namespace
+
+QEvent::Type GridEditDoneEvent() { return registeredEvent("GridEditDone"); }
+QEvent::Type DTPShiftFocusEvent() { return registeredEvent("DTPShiftFocus"); }
+QString GridCellsMimeType() { return QStringLiteral("application/x-texstringgrid-cells"); }
+
+TExStringGrid::TExStringGrid(QWidget *parent)
+    : TBaseGrid(parent), FloatFormat(QStringLiteral("%.2f")), CheckTrue(QStringLiteral("Y")),
+      CheckFalse(QStringLiteral("N")), FilterDropDownClear(QStringLiteral("(All)")),
+      m_structure(std::make_unique<TGridStructure>()), m_selection(std::make_unique<TGridSelection>()),
+      m_rowCheckGraphic(std::make_unique<TCellGraphic>())
+{
+    setDefaultRowHeight(22);
+    setRowCount(10);
+    FNormalRowCount = RowCount();
+    syncColumnCount();
+    resize(400, 250);
+    // Without a theme engine the XP look is never on (the theme check of
+    // window creation answers no); no visual-style colours are taken.
+    FIsWinXP = false;
+    FUseVCLStyles = false;
+    platform::FontStyle bold;
+    bold.bold = true;
+    m_activeCellFont.setStyle(bold);
+    GridEditDoneEvent();
+    DTPShiftFocusEvent();
+}
+
+TExStringGrid::~TExStringGrid() = default;
+
+QString TExStringGrid::Version() const
+{
+    const int v = GetVersionNr();
+    return QStringLiteral("%1.%2.%3.%4").arg((v >> 24) & 0xFF).arg((v >> 16) & 0xFF).arg((v >> 8) & 0xFF).arg(v & 0xFF);
+}
+
+QString TExStringGrid::GetVersionString() const { return Version() + QStringLiteral(" Mar, 2024"); }
+
+// --- update lock ----------------------------------------------------------------------------
+
+void TExStringGrid::BeginUpdate()
+{
+    if (!isVisible())
+        return;
+    ++FUpdateCount;
+    setUpdatesEnabled(false);
+}
+
+void TExStringGrid::StartUpdate() { ++FUpdateCount; }
+
+void TExStringGrid::EndUpdate()
+{
+    if (!isVisible())
+        return;
+    if (FUpdateCount > 0)
+        --FUpdateCount;
+    if (FUpdateCount > 0)
+        return;
+    setUpdatesEnabled(true);
+    update();
+}
+
+// --- loading -----------------------------------------------------------------------------------
+
+void TExStringGrid::EndLoading()
+{
+    m_loading = false;
+    GridLoaded();
+}
+
+void TExStringGrid::GridLoaded()
+{
+    m_loaded = true;
+    if (m_structure->columnOrder.empty())
+        SetColumnOrder();
+    ApplyActiveStyleColors();
+}
+
+void TExStringGrid::ApplyActiveStyleColors()
+{
+    // No visual styles here: the grid keeps its own colours.
+    FUseVCLStyles = false;
+}
+
+// --- layout ---------------------------------------------------------------------------------------
+
+void TExStringGrid::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
+{
+    if (FIntegralHeight && FUpdateCount == 0 && DefaultRowHeight() > 0) {
+        const int hs = VisibleColCount() + FixedCols() < ColCount() ? style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0;
+        const int b = m_borderSingle ? 2 : 0;
+        AHeight = AHeight - ((AHeight - hs - b) % DefaultRowHeight()) + b;
+    }
+    setGeometry(ALeft, ATop, AWidth, AHeight);
+}
+
+void TExStringGrid::setIntegralHeight(bool value)
+{
+    FIntegralHeight = value;
+    SetBounds(x(), y(), width(), height());
+}
+
+void TExStringGrid::setFixedFooters(int value)
+{
+    FFixedFooters = std::max(value, 0);
+    update();
+}
+
+void TExStringGrid::setFixedRightCols(int value)
+{
+    FFixedRightCols = std::max(value, 0);
+    update();
+}
+
+void TExStringGrid::setSelectionColorMixerFactor(int value)
+{
+    if (value == FSelectionColorMixerFactor)
+        return;
+    FSelectionColorMixerFactor = std::clamp(value, 0, 100);
+    update();
+}
+
+int TExStringGrid::SortColumn() const { return m_sortColumn; }
+void TExStringGrid::setSortColumn(int column) { m_sortColumn = column; }
+
+void TExStringGrid::resizeEvent(QResizeEvent *event)
+{
+    TBaseGrid::resizeEvent(event);
+    CellControlsUpdate(false);
+}
+
+} // namespace controls
