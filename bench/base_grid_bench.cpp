@@ -4,6 +4,7 @@
 // million rows, full repaints of a screen of cells, and a million undo
 // registrations beside QUndoStack.
 #include "support/BenchMain.h"
+#include "support/Smoke.h"
 #include "support/RenderFrames.h"
 
 #include "controls/grid/base/widget/BaseGrid.h"
@@ -25,8 +26,8 @@ namespace {
 using controls::TBaseGrid;
 
 constexpr int kCols = 100;
-constexpr int kRows = 10000; // a million cells
-constexpr int kMillion = 1000000;
+const int kRows = bench::sized(10000, 100); // a million cells
+const int kMillion = kCols * kRows;
 constexpr int kAreas = 2000;
 
 std::size_t heapInUse()
@@ -209,7 +210,7 @@ BENCHMARK(TableView_MergedRectsNearTheEnd)->Unit(benchmark::kMicrosecond);
 
 // ---- Full repaints ---------------------------------------------------------------
 
-constexpr int kRepaints = 200;
+const int kRepaints = bench::rounds(200);
 
 void Grid_FullRepaint(benchmark::State &state)
 {

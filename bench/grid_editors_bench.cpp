@@ -2,6 +2,7 @@
 // destroyed, as the grid does every time a cell goes into editing, 10,000
 // times; the Qt widget that does the same job runs beside it.
 #include "support/BenchMain.h"
+#include "support/Smoke.h"
 
 #include "controls/grid/base/editors/EditButton.h"
 #include "controls/grid/base/editors/EsgCombo.h"
@@ -17,20 +18,29 @@
 #include <QSpinBox>
 #include <benchmark/benchmark.h>
 
+#include <memory>
+
 namespace {
 
-constexpr int Rounds = 10000;
+const int Rounds = bench::rounds(10000);
 
 // The grid's window, shown once; the editor appears on it over a cell.
+// It must go before the application does.
+std::unique_ptr<QWidget> &gridWindowSlot()
+{
+    static std::unique_ptr<QWidget> window;
+    return window;
+}
+
 QWidget &gridWindow()
 {
-    static QWidget *window = [] {
-        auto *w = new QWidget;
-        w->resize(400, 300);
-        w->show();
+    std::unique_ptr<QWidget> &window = gridWindowSlot();
+    if (!window) {
+        window = std::make_unique<QWidget>();
+        window->resize(400, 300);
+        window->show();
         QApplication::processEvents();
-        return w;
-    }();
+    }
     return *window;
 }
 
@@ -120,7 +130,5 @@ BENCHMARK(BM_QCheckBox)->Iterations(Rounds)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
 {
-    const int result = bench::runBenchmarks<QApplication>(argc, argv);
-    delete &gridWindow();
-    return result;
+    return bench::runBenchmarks<QApplication>(argc, argv, [] { gridWindowSlot().reset(); });
 }

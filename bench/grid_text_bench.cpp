@@ -3,6 +3,8 @@
 // QDate::fromString, filter patterns against a precompiled
 // QRegularExpression, HTML escaping against QString::toHtmlEscaped.
 // Compare the items/s of each pair.
+#include "support/Smoke.h"
+
 #include "controls/grid/base/DateText.h"
 #include "controls/grid/base/FilterCondition.h"
 #include "controls/grid/base/HtmlText.h"
@@ -19,7 +21,7 @@ namespace {
 using namespace controls;
 
 constexpr int kTexts = 1000;
-constexpr int kRounds = 1000; // 1M calls per iteration
+const int kRounds = bench::rounds(1000); // 1M calls per iteration
 
 const QStringList &numberTexts()
 {

@@ -13,6 +13,7 @@
 #include "scan/MBusScanDecode.h"
 #include "scan/RspUdDecoder.h"
 #include "support/ManualScanClock.h"
+#include "support/Smoke.h"
 #include "support/SimulatedConverter.h"
 #include "support/WirelessTelegrams.h"
 
@@ -141,7 +142,7 @@ void BM_StepCostWithSlavesInTheList(benchmark::State &state)
         setCounters(state, engine.engineStats());
     }
 }
-BENCHMARK(BM_StepCostWithSlavesInTheList)->Arg(0)->Arg(1000)->Arg(10000)->Iterations(10)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StepCostWithSlavesInTheList)->Arg(0)->Arg(1000)->Arg(bench::sized(10000, 100))->Iterations(bench::rounds(10))->UseManualTime()->Unit(benchmark::kMillisecond);
 
 // Meters relaying in turn; every tenth telegram is encrypted, for a meter
 // whose key is known.
@@ -226,7 +227,7 @@ void BM_WirelessReception(benchmark::State &state)
     }
 }
 // Seconds, telegrams per second: the rate asked for, and ten times it for the headroom.
-BENCHMARK(BM_WirelessReception)->Args({3, 1000})->Args({3, 10000})->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WirelessReception)->Args({3, bench::sized(1000, 20)})->Args({3, bench::sized(10000, 50)})->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 // One telegram taken into a list of 100 known meters: 0 plain, 1 decrypted.
 void BM_TakeWirelessTelegram(benchmark::State &state)

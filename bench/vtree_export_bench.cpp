@@ -5,6 +5,7 @@
 // pasted into another tree and into itself (QStandardItemModel's mimeData
 // and dropMimeData of the same rows beside them).
 #include "support/BenchMain.h"
+#include "support/Smoke.h"
 
 #include "controls/vtree/ClipboardFormatList.h"
 #include "controls/vtree/TreeDataTransfer.h"
@@ -23,7 +24,7 @@ namespace {
 
 using namespace vtree;
 
-constexpr int meters = 1000;
+const int meters = bench::sized(1000, 20);
 constexpr int records = 99;
 
 QString cellText(PLazyNode node, TColumnIndex column, unsigned level)

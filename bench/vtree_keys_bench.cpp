@@ -3,6 +3,7 @@
 // rows, Shift+End from the first of a million rows, and a search that finds
 // nothing among a hundred thousand rows.
 #include "support/BenchMain.h"
+#include "support/Smoke.h"
 
 #include "controls/vtree/widget/LazyStringTreeWidget.h"
 #include "platform/Input.h"
@@ -21,8 +22,8 @@ namespace {
 
 using namespace vtree;
 
-constexpr int kMillion = 1000000;
-constexpr int kSearchRows = 100000;
+const int kMillion = bench::sized(1000000, 3000);
+const int kSearchRows = bench::sized(100000, 1000);
 
 QStringList rowTexts(int rows)
 {

@@ -16,51 +16,49 @@ std::uint16_t u16(std::int64_t v) { return static_cast<std::uint16_t>(v); }
 
 // Where in M_Bus.xml a variable sits, for messages the user can act on.
 struct Place {
-    int nodeNumber;
-    const QDomElement &node;
-    int variableNumber;
-    const QDomElement &variable;
+    const NetworkElements::Node &node;
+    const NetworkElements::Variable &variable;
 
     QString describe() const
     {
-        QString text = QStringLiteral("node %1").arg(nodeNumber);
-        const QString nodeDesc = node.attribute(QString(netxml::Descrizione));
+        QString text = QStringLiteral("node %1").arg(node.number);
+        const QString &nodeDesc = node.attributes.Descrizione;
         if (!nodeDesc.isEmpty())
             text += QStringLiteral(" \"%1\"").arg(platform::quotedValue(nodeDesc));
-        text += QStringLiteral(", variable %1").arg(variableNumber);
-        const QString varDesc = variable.attribute(QString(netxml::Desc));
+        text += QStringLiteral(", variable %1").arg(variable.number);
+        const QString &varDesc = variable.attributes.Desc;
         if (!varDesc.isEmpty())
             text += QStringLiteral(" \"%1\"").arg(platform::quotedValue(varDesc));
         return text;
     }
 };
 
-std::int32_t required(const Place &place, const netxml::Number &value, QLatin1StringView attribute)
+[[noreturn]] void requiredFault(const Place &place, const NetworkElements::RequiredFault &fault)
 {
-    if (value)
-        return *value;
-    const QString name(attribute);
-    if (!place.variable.hasAttribute(name))
+    const QString name(fault.attribute);
+    if (fault.missing)
         throw CompileFailure(CompileErrorKind::MissingAttribute,
                              QStringLiteral("Compile error in M_Bus.xml, %1: the attribute \"%2\" is missing.")
                                  .arg(place.describe(), name));
     throw CompileFailure(CompileErrorKind::MalformedAttribute,
                          QStringLiteral("Compile error in M_Bus.xml, %1: the attribute \"%2\" holds \"%3\", "
                                         "which is not an integer.")
-                             .arg(place.describe(), name, platform::quotedValue(place.variable.attribute(name))));
+                             .arg(place.describe(), name, platform::quotedValue(fault.text)));
 }
 
 TVariabile readVariable(const Place &place, NetworkFamily family)
 {
-    const VariableAttributes a = netxml::readVariableAttributes(place.variable);
+    if (place.variable.fault)
+        requiredFault(place, *place.variable.fault);
+    const VariableAttributes &a = place.variable.attributes;
     TVariabile v;
-    v.Type_Of_Data = u8(required(place, a.Type, netxml::Type));
+    v.Type_Of_Data = u8(*a.Type);
     // The converter numbers the minimum and maximum function fields the other way round.
-    const std::int32_t functionField = required(place, a.Fun_Field, netxml::Fun_Field);
+    const std::int32_t functionField = *a.Fun_Field;
     v.Function_Field = u8(functionField == 1 ? 2 : functionField == 2 ? 1 : functionField);
-    v.Dimension = u8(required(place, a.Dim, netxml::Dim));
-    v.Modbus_Register = u16(required(place, a.ModReg, netxml::ModReg));
-    v.Modbus_Scale = u16(required(place, a.ModScale, netxml::ModScale));
+    v.Dimension = u8(*a.Dim);
+    v.Modbus_Register = u16(*a.ModReg);
+    v.Modbus_Scale = u16(*a.ModScale);
     v.Unita = u8(a.Unit.value_or(0));
     v.Storage_Num = a.StoNumber.value_or(0);
     v.Tarif = a.Tariff.value_or(0);
@@ -173,36 +171,27 @@ bool isCandidate(const NodeAttributes &a, NetworkFamily family)
 
 } // namespace
 
-CompiledNetwork readNetwork(const std::optional<QDomElement> &root, NetworkFamily family, bool wiredPresent)
+CompiledNetwork readNetwork(const NetworkElements *elements, NetworkFamily family, bool wiredPresent)
 {
     CompiledNetwork network;
-    if (!root)
+    if (!elements)
         return network;
 
-    int nodeNumber = 0;
-    for (QDomElement nodeElement = root->firstChildElement(); !nodeElement.isNull();
-         nodeElement = nodeElement.nextSiblingElement()) {
-        ++nodeNumber;
-        const NodeAttributes attributes = netxml::readNodeAttributes(nodeElement);
+    for (const NetworkElements::Node &element : elements->nodes) {
+        const NodeAttributes &attributes = element.attributes;
         if (!isCandidate(attributes, family))
             continue;
         const bool wireless = family == NetworkFamily::TwoBanks && attributes.MBus_Type.value_or(1) != 1;
         if (!wireless && family == NetworkFamily::TwoBanks && !wiredPresent) {
-            network.leftOutWired << QStringLiteral("%1: %2").arg(nodeNumber).arg(attributes.Descrizione);
+            network.leftOutWired << QStringLiteral("%1: %2").arg(element.number).arg(attributes.Descrizione);
             continue;
         }
 
         WirelessMeterEntry entry;
         TNodo node = wireless ? readWirelessMeter(attributes, entry) : readWiredNode(attributes, family);
-
-        int variableNumber = 0;
-        for (QDomElement varElement = nodeElement.firstChildElement(); !varElement.isNull();
-             varElement = varElement.nextSiblingElement()) {
-            ++variableNumber;
-            if (!netxml::flag(varElement.attribute(QString(netxml::Enable))))
-                continue;
-            node.Vars.push_back(readVariable({nodeNumber, nodeElement, variableNumber, varElement}, family));
-        }
+        node.Vars.reserve(element.variables.size());
+        for (const NetworkElements::Variable &variable : element.variables)
+            node.Vars.push_back(readVariable({element, variable}, family));
         // A node without enabled variables leaves no trace, not even in the meter table.
         if (node.Vars.empty())
             continue;

@@ -2,10 +2,7 @@
 // Reads M_Bus.xml into the compiler's records. Which nodes are taken and which
 // attributes are read differ by the kind of bank being built.
 #include "compiler/CompilerRecords.h"
-
-#include <QDomElement>
-
-#include <optional>
+#include "compiler/NetworkElements.h"
 
 namespace compiler {
 
@@ -16,8 +13,8 @@ enum class NetworkFamily {
     TwoBanks,      // bank2.bin, the only family with wireless meters
 };
 
-// root: M_Bus.xml's root element, or nullopt when there is no file (empty network).
+// network: M_Bus.xml as read, or nil when there is no file (empty network).
 // wiredPresent: for the two-bank family, whether wired nodes are compiled at all.
-CompiledNetwork readNetwork(const std::optional<QDomElement> &root, NetworkFamily family, bool wiredPresent);
+CompiledNetwork readNetwork(const NetworkElements *network, NetworkFamily family, bool wiredPresent);
 
 } // namespace compiler

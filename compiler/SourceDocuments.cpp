@@ -1,14 +1,34 @@
 #include "compiler/SourceDocuments.h"
 
 #include "compiler/CompileError.h"
+#include "platform/FileRead.h"
 #include "platform/Xml.h"
 
 namespace compiler {
 
 SourceDocuments::SourceDocuments(QString parGenPath, QString mBusPath)
     : m_parGen(std::move(parGenPath), QStringLiteral("ParGen.xml")),
-      m_mBus(std::move(mBusPath), QStringLiteral("M_Bus.xml"))
+      m_mBusPath(std::move(mBusPath))
 {
+}
+
+const NetworkElements *SourceDocuments::mBus()
+{
+    if (!m_mBusLoaded) {
+        m_mBusLoaded = true;
+        platform::FileRead file = platform::readWholeFile(m_mBusPath);
+        m_mBusExists = !file.missing;
+        if (!file.ok())
+            m_mBusError = file.error;
+        else if (auto error = readNetworkElements(file.bytes, m_network))
+            m_mBusError = *error;
+    }
+    if (!m_mBusExists)
+        return nullptr;
+    if (!m_mBusError.isEmpty())
+        throw CompileFailure(CompileErrorKind::UnreadableDocument,
+                             QStringLiteral("Compile error: M_Bus.xml cannot be read: %1").arg(m_mBusError));
+    return &m_network;
 }
 
 SourceDocuments::Document::Document(QString path, QString displayName)

@@ -1,7 +1,10 @@
 #pragma once
 // ParGen.xml and M_Bus.xml as one compile sees them. Each file is parsed at
 // most once per compile, on first use; a missing file is no error, a file
-// that exists but cannot be read as XML fails the compile.
+// that exists but cannot be read as XML fails the compile. ParGen.xml is
+// small and read as a document tree; M_Bus.xml can be large and is streamed.
+#include "compiler/NetworkElements.h"
+
 #include <QDomElement>
 #include <QString>
 
@@ -15,7 +18,8 @@ public:
 
     // The root element, or nullopt when the file does not exist.
     std::optional<QDomElement> parGen() { return m_parGen.root(); }
-    std::optional<QDomElement> mBus() { return m_mBus.root(); }
+    // Nil when the file does not exist.
+    const NetworkElements *mBus();
 
     // ParGen.xml's root when it exists and reads; nullopt on any failure.
     std::optional<QDomElement> parGenIfReadable() { return m_parGen.rootIfReadable(); }
@@ -38,7 +42,11 @@ private:
     };
 
     Document m_parGen;
-    Document m_mBus;
+    QString m_mBusPath;
+    bool m_mBusLoaded = false;
+    bool m_mBusExists = false;
+    QString m_mBusError;
+    NetworkElements m_network;
 };
 
 } // namespace compiler

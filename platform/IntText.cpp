@@ -5,7 +5,7 @@ namespace {
 
 // Parses into an unsigned magnitude and checks the range against the width:
 // decimals must fit the signed type, hexadecimals the unsigned one (and wrap).
-std::optional<std::int64_t> parse(const QString &text, int bits)
+std::optional<std::int64_t> parse(QStringView text, int bits)
 {
     const qsizetype n = text.size();
     qsizetype i = 0;
@@ -66,7 +66,7 @@ bool isBlank(QChar c) { return c.unicode() <= 32; }
 
 } // namespace
 
-std::optional<std::int32_t> tryParseInt32(const QString &text)
+std::optional<std::int32_t> tryParseInt32(QStringView text)
 {
     const auto v = parse(text, 32);
     if (!v)
@@ -74,9 +74,19 @@ std::optional<std::int32_t> tryParseInt32(const QString &text)
     return static_cast<std::int32_t>(*v);
 }
 
-std::optional<std::int64_t> tryParseInt64(const QString &text)
+std::optional<std::int64_t> tryParseInt64(QStringView text)
 {
     return parse(text, 64);
+}
+
+std::optional<std::int32_t> tryParseInt32(const QString &text)
+{
+    return tryParseInt32(QStringView(text));
+}
+
+std::optional<std::int64_t> tryParseInt64(const QString &text)
+{
+    return tryParseInt64(QStringView(text));
 }
 
 QString trimBlanks(const QString &text)

@@ -13,6 +13,9 @@ namespace platform {
 
 std::optional<std::int32_t> tryParseInt32(const QString &text);
 std::optional<std::int64_t> tryParseInt64(const QString &text);
+// The same over text that is not copied (an attribute in a parser's buffer).
+std::optional<std::int32_t> tryParseInt32(QStringView text);
+std::optional<std::int64_t> tryParseInt64(QStringView text);
 
 inline std::int32_t parseInt32Or(const QString &text, std::int32_t fallback)
 {

@@ -2,10 +2,12 @@
 // rather than through a document tree; it is still read to its end, so a file
 // that is not well-formed anywhere is refused as a whole.
 #include "app/ConverterType.h"
-#include "platform/XmlStream.h"
 #include "project/DocumentFile.h"
 #include "project/NetworkAttributes.h"
 #include "project/NetworkFile.h"
+#include "project/NetworkStream.h"
+
+#include <QXmlStreamAttributes>
 
 namespace project {
 namespace {
@@ -95,40 +97,51 @@ TVariabile readVariable(const netxml::VariableAttributes &a)
     return v;
 }
 
+// Fills the editor's records; after a variable that cannot be read, the
+// rest of the file is only checked.
+class EditorVisitor : public netxml::NetworkVisitor {
+public:
+    EditorVisitor(NetworkReadResult &result, int type, const QString &path) : m_result(result), m_type(type), m_path(path) {}
+
+    void node(const QXmlStreamAttributes &attributes) override
+    {
+        if (!m_stopped)
+            m_result.nodes.push_back(readNode(netxml::readNodeAttributes(attributes), m_type));
+    }
+
+    void variable(const QXmlStreamAttributes &attributes, int index) override
+    {
+        if (m_stopped)
+            return;
+        const netxml::VariableAttributes a = netxml::readVariableAttributes(attributes);
+        if (const auto missing = firstMissing(a)) {
+            FileError error = FileError::of(FileError::Kind::NotAnInteger, m_path, attributes.value(*missing).toString());
+            error.attribute = QString(*missing);
+            error.nodeIndex = static_cast<int>(m_result.nodes.size()) - 1;
+            error.variableIndex = index;
+            m_result.error = std::move(error);
+            m_stopped = true;
+            return;
+        }
+        m_result.nodes.back().Var_List.push_back(readVariable(a));
+    }
+
+private:
+    NetworkReadResult &m_result;
+    int m_type;
+    const QString &m_path;
+    bool m_stopped = false;
+};
+
 } // namespace
 
 NetworkReadResult parseNetwork(const QByteArray &bytes, int type, const QString &pathForMessages)
 {
     NetworkReadResult result;
-    platform::XmlStream xml(bytes);
-    int variableIndex = -1;
-    bool stopped = false; // after a variable that cannot be read, the rest is only checked
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement || stopped)
-            continue;
-        // Depth 2: a node; 3: a variable of it.
-        if (xml.depth() == 2) {
-            result.nodes.push_back(readNode(netxml::readNodeAttributes(xml.attributes()), type));
-            variableIndex = -1;
-        } else if (xml.depth() == 3) {
-            ++variableIndex;
-            const netxml::VariableAttributes attributes = netxml::readVariableAttributes(xml.attributes());
-            if (const auto missing = firstMissing(attributes)) {
-                FileError error = FileError::of(FileError::Kind::NotAnInteger, pathForMessages,
-                                                xml.attributes().value(*missing).toString());
-                error.attribute = QString(*missing);
-                error.nodeIndex = static_cast<int>(result.nodes.size()) - 1;
-                error.variableIndex = variableIndex;
-                result.error = std::move(error);
-                stopped = true;
-                continue;
-            }
-            result.nodes.back().Var_List.push_back(readVariable(attributes));
-        }
-    }
-    if (xml.hasError()) {
+    EditorVisitor visitor(result, type, pathForMessages);
+    if (const auto error = netxml::streamNetwork(bytes, visitor)) {
         result.nodes.clear();
-        result.error = FileError::of(FileError::Kind::NotWellFormed, pathForMessages, xml.errorText());
+        result.error = FileError::of(FileError::Kind::NotWellFormed, pathForMessages, *error);
     }
     return result;
 }

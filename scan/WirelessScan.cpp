@@ -5,6 +5,7 @@
 // Every command is sent by its own step and waited for by the step after it.
 #include "scan/MBusScanDecode.h"
 
+#include "platform/LocalTime.h"
 #include "scan/RadioModule.h"
 
 #include <algorithm>
@@ -401,7 +402,7 @@ bool TMBusScanDecode::Process_Wireless_Frame(std::span<const std::uint8_t> datag
     // receiving thread or keep the next from being taken.
     try {
         const std::optional<WirelessReport> report =
-            takeWirelessTelegram(m_meters, datagram, module, QDateTime::currentDateTime());
+            takeWirelessTelegram(m_meters, datagram, module, platform::currentLocalTime());
         if (!report)
             return false;
         Report_Wireless_Slave(*report);

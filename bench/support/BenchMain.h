@@ -5,14 +5,17 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 
+#include <functional>
 #include <type_traits>
 
 namespace bench {
 
 // Runs the benchmarks of a program under the application object it needs;
 // those that paint get the offscreen platform unless one is asked for.
+// beforeQuit frees what must go while the application still exists
+// (widgets kept across benchmarks).
 template <typename Application>
-int runBenchmarks(int argc, char **argv)
+int runBenchmarks(int argc, char **argv, const std::function<void()> &beforeQuit = {})
 {
     if constexpr (std::is_base_of_v<QGuiApplication, Application>) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -24,6 +27,8 @@ int runBenchmarks(int argc, char **argv)
         return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    if (beforeQuit)
+        beforeQuit();
     return 0;
 }
 

@@ -1,5 +1,7 @@
 #include "scan/dialogs/ScanNodeTexts.h"
 
+#include "platform/LocalTime.h"
+
 namespace scan {
 namespace {
 
@@ -90,7 +92,7 @@ QStringList wirelessGridHeaders()
 QStringList wirelessRowTexts(const TSlave_wMBus &meter, int row)
 {
     return {QString::number(row),
-            meter.DateTime.toLocalTime().toString(QStringLiteral("dd/MM/yyyy HH:mm:ss")),
+            platform::toLocalTime(meter.DateTime).toString(QStringLiteral("dd/MM/yyyy HH:mm:ss")),
             QStringLiteral("0x") + hexDigits(meter.Message_Type, 2),
             manufacturerWithCode(meter.LLA_Manu_str, meter.LLA_Manufacturer),
             hexDigits(quint32(meter.LLA_Address), 8),

@@ -3,7 +3,6 @@
 #include "compiler/NetworkReader.h"
 #include "project/NetworkFile.h"
 
-#include <QDomDocument>
 #include <gtest/gtest.h>
 
 namespace {
@@ -34,10 +33,10 @@ TEST(OneNetworkReading, TheEditorAndTheCompilerReadTheSameValues)
 {
     const auto editor = project::parseNetwork(Fixture, 4);
     ASSERT_TRUE(editor.ok());
-    QDomDocument document;
-    ASSERT_TRUE(document.setContent(QByteArray(Fixture)));
+    compiler::NetworkElements elements;
+    ASSERT_FALSE(compiler::readNetworkElements(QByteArray(Fixture), elements));
     const compiler::CompiledNetwork compiled =
-        compiler::readNetwork(document.documentElement(), compiler::NetworkFamily::EthernetBoard, true);
+        compiler::readNetwork(&elements, compiler::NetworkFamily::EthernetBoard, true);
 
     ASSERT_EQ(editor.nodes.size(), 3u);
     ASSERT_EQ(compiled.wired.size(), 3u);

@@ -1,7 +1,9 @@
 // Feeds arbitrary bytes to the XML readers every file of the program goes
-// through: the document reader (settings, ParGen.xml, the compiler's M_Bus.xml)
-// and the network reader. Nothing may crash or hang, a document read whole
+// through: the document reader (settings, ParGen.xml) and the network
+// reader, with the compiler's reading of the network into its records. Nothing may crash or hang, a document read whole
 // nests no deeper than the limit, and no error quotes more than a short text.
+#include "compiler/CompileError.h"
+#include "compiler/NetworkReader.h"
 #include "platform/Xml.h"
 #include "platform/XmlStream.h"
 #include "project/NetworkFile.h"
@@ -38,5 +40,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const project::NetworkReadResult network = project::parseNetwork(bytes, 7, QStringLiteral("M_Bus.xml"));
     if (network.error && network.error->message().size() > LongestError + 100)
         std::abort();
+
+    compiler::NetworkElements elements;
+    if (const auto error = compiler::readNetworkElements(bytes, elements); error && error->size() > LongestError)
+        std::abort();
+    for (const auto family : {compiler::NetworkFamily::SerialBoard, compiler::NetworkFamily::EthernetBoard,
+                              compiler::NetworkFamily::SingleBank, compiler::NetworkFamily::TwoBanks}) {
+        try {
+            (void)compiler::readNetwork(&elements, family, true);
+        } catch (const compiler::CompileFailure &) {
+            // A fault of the file, reported as the compile's error.
+        }
+    }
     return 0;
 }

@@ -5,6 +5,7 @@
 
 #include "app/ConverterType.h"
 #include "compiler/NetworkReader.h"
+#include "platform/FileRead.h"
 #include "platform/Xml.h"
 #include "support/TestSupport.h"
 
@@ -95,10 +96,10 @@ TEST_F(ScanToBanks, EveryConverterWithScanAndDecodeCompilesTheSavedScan)
     }
 
     // The converter reads as many telegrams per node as the scan did.
-    const platform::XmlLoadResult file = platform::loadXmlFile(request(1).File_Name);
-    ASSERT_TRUE(file.ok());
+    compiler::NetworkElements elements;
+    ASSERT_FALSE(compiler::readNetworkElements(platform::readWholeFile(request(1).File_Name).bytes, elements));
     const compiler::CompiledNetwork network =
-        compiler::readNetwork(file.root(), compiler::NetworkFamily::SerialBoard, true);
+        compiler::readNetwork(&elements, compiler::NetworkFamily::SerialBoard, true);
     ASSERT_EQ(network.wired.size(), 3u);
     for (const compiler::TNodo &node : network.wired)
         EXPECT_EQ(node.Cut_After, 2);
@@ -116,9 +117,9 @@ TEST_F(ScanToBanks, AppendedScansCompileAsOneNetwork)
     ASSERT_TRUE(engine->Save_XML_Conf_Wired(in, false));
     const compiler::ProjectCompileResult compiled = compiler::Compile_Project(1, 0, folder.path());
     EXPECT_TRUE(compiled.ok()) << compiled.message.toStdString();
-    const platform::XmlLoadResult file = platform::loadXmlFile(in.File_Name);
-    ASSERT_TRUE(file.ok());
-    EXPECT_EQ(compiler::readNetwork(file.root(), compiler::NetworkFamily::SerialBoard, true).wired.size(), 6u);
+    compiler::NetworkElements elements;
+    ASSERT_FALSE(compiler::readNetworkElements(platform::readWholeFile(in.File_Name).bytes, elements));
+    EXPECT_EQ(compiler::readNetwork(&elements, compiler::NetworkFamily::SerialBoard, true).wired.size(), 6u);
 }
 
 } // namespace

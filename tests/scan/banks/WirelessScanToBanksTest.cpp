@@ -6,6 +6,7 @@
 
 #include "app/ConverterType.h"
 #include "compiler/NetworkReader.h"
+#include "platform/FileRead.h"
 #include "platform/Xml.h"
 #include "support/TestSupport.h"
 
@@ -68,10 +69,10 @@ TEST_F(WirelessScanToBanks, TheSavedMetersCompileWithTheirKeys)
     EXPECT_TRUE(compiled.ok()) << compiled.message.toStdString();
     EXPECT_EQ(compiled.written.size(), 2);
 
-    const platform::XmlLoadResult file = platform::loadXmlFile(in.File_Name);
-    ASSERT_TRUE(file.ok());
+    compiler::NetworkElements elements;
+    ASSERT_FALSE(compiler::readNetworkElements(platform::readWholeFile(in.File_Name).bytes, elements));
     const compiler::CompiledNetwork network =
-        compiler::readNetwork(file.root(), compiler::NetworkFamily::TwoBanks, true);
+        compiler::readNetwork(&elements, compiler::NetworkFamily::TwoBanks, true);
     ASSERT_EQ(network.meterTable.size(), 2u);
     EXPECT_EQ(network.meterTable[0].address, PlainMeter.address);
     EXPECT_EQ(network.meterTable[0].keyFlag, 0);

@@ -25,7 +25,11 @@ TEsgCustomCombo::TEsgCustomCombo(QWidget *parent)
     : QComboBox(parent), TLabelProperties(static_cast<QWidget &>(*this)),
       m_buttonWidth(QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2)
 {
+    // Qt's combo box answers a new style by building its popup list; the
+    // list is built with the style in force when it is first needed.
+    m_settingStyle = true;
     QComboBox::setStyle(&editorStyle());
+    m_settingStyle = false;
     setMouseTracking(true);
     setMaxVisibleItems(8);
     attachedLabel().setUseControlFont(true);
@@ -216,6 +220,10 @@ void TEsgCustomCombo::mouseMoveEvent(QMouseEvent *event)
 
 void TEsgCustomCombo::changeEvent(QEvent *event)
 {
+    if (event->type() == QEvent::StyleChange && m_settingStyle) {
+        QWidget::changeEvent(event);
+        return;
+    }
     QComboBox::changeEvent(event);
     if (event->type() == QEvent::EnabledChange && m_flat) {
         if (isEnabled()) {

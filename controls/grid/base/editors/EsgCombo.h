@@ -117,6 +117,7 @@ private:
     bool m_hasFocus = false;
     bool m_droppedDown = false;
     platform::TColor m_color = platform::clWindow;
+    bool m_settingStyle = false;
 };
 
 // The same class with every property public, as the grid's combo editors

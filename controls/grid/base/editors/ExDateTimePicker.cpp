@@ -192,7 +192,8 @@ void TExDateTimePicker::layoutTimePart()
     enableTimePart();
     part.setFormat(m_timeFormat);
     part.setFont(font());
-    part.setPlatformDateTime(PlatformDateTime());
+    if (part.PlatformDateTime() != PlatformDateTime())
+        part.setPlatformDateTime(PlatformDateTime());
     const int a = QFontMetrics(font()).horizontalAdvance(part.text()) + kTimePartExtra;
     const QRect client = clientRect();
     part.setGeometry(client.right() + 1 - ButtonWidth() - a, client.top(), a, client.height());

@@ -1,6 +1,7 @@
 #include "controls/grid/base/editors/PickerBase.h"
 
 #include "controls/grid/base/editors/EditorDrawing.h"
+#include "platform/LocalTime.h"
 #include "platform/draw/Edges.h"
 #include "platform/ui/QtColor.h"
 
@@ -59,7 +60,9 @@ QDateTime toQDateTime(TDateTime value)
     const QDate date = dateOf(value);
     const double fraction = std::fabs(value - std::trunc(value));
     const int ms = std::min(int(std::llround(fraction * kSecondsPerDay * 1000)), 86399999);
-    return QDateTime(date, QTime::fromMSecsSinceStartOfDay(ms));
+    // A day count is a wall clock of no zone: as UTC every one of them
+    // exists, also in a daylight-saving gap, and no zone is looked up.
+    return QDateTime(date, QTime::fromMSecsSinceStartOfDay(ms), Qt::UTC);
 }
 
 TDateTime fromQDateTime(const QDateTime &value)
@@ -76,10 +79,12 @@ TDateTimePickerBase::TDateTimePickerBase(QWidget *parent)
     setFrame(false);
     setCalendarPopup(false);
     setButtonSymbols(QAbstractSpinBox::NoButtons);
-    setDateTimeRange(QDateTime(QDate(1601, 1, 1), QTime(0, 0)), QDateTime(QDate(9999, 12, 31), QTime(23, 59, 59)));
+    setTimeSpec(Qt::UTC);
+    setDateTimeRange(QDateTime(QDate(1601, 1, 1), QTime(0, 0), Qt::UTC),
+                     QDateTime(QDate(9999, 12, 31), QTime(23, 59, 59), Qt::UTC));
     setMouseTracking(true);
     lineEdit()->setAutoFillBackground(false);
-    m_value = fromQDateTime(QDateTime::currentDateTime());
+    m_value = fromQDateTime(platform::currentLocalTime());
     setFormat({});
     connect(this, &QDateTimeEdit::dateTimeChanged, this, [this] {
         if (m_showing)
@@ -110,10 +115,15 @@ void TDateTimePickerBase::setFormat(const QString &format)
     if (shown.isEmpty())
         shown = m_kind == TDateTimeKind::dtkTime ? QStringLiteral("HH:mm:ss")
                                                  : qtDateFormat(formatSettings().ShortDateFormat);
-    m_showing = true;
-    setDisplayFormat(shown);
-    m_showing = false;
-    showValue();
+    // Parsing a display format and showing the value again is most of the
+    // cost of making a picker; a format that stays need not be set again.
+    if (shown != displayFormat() || !m_formatShown) {
+        m_formatShown = true;
+        m_showing = true;
+        setDisplayFormat(shown);
+        m_showing = false;
+        showValue();
+    }
     layoutEditField();
 }
 
@@ -141,11 +151,11 @@ void TDateTimePickerBase::takeEditedValue()
     const QDateTime kept = toQDateTime(m_value);
     const QDateTime edited = dateTime();
     if (m_kind == TDateTimeKind::dtkTime)
-        m_value = fromQDateTime(QDateTime(kept.date(), edited.time()));
+        m_value = fromQDateTime(QDateTime(kept.date(), edited.time(), Qt::UTC));
     else if (displayedSections() & QDateTimeEdit::TimeSections_Mask)
         m_value = fromQDateTime(edited);
     else
-        m_value = fromQDateTime(QDateTime(edited.date(), kept.time()));
+        m_value = fromQDateTime(QDateTime(edited.date(), kept.time(), Qt::UTC));
 }
 
 void TDateTimePickerBase::setShowCheckbox(bool show)

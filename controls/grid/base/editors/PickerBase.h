@@ -116,6 +116,7 @@ private:
     platform::TColor m_color = platform::clWindow;
     int m_buttonWidth;
     bool m_showing = false;
+    bool m_formatShown = false;
     QPointer<QWidget> m_popup;
     QCalendarWidget *m_calendar = nullptr;
 };

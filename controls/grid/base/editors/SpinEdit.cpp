@@ -4,6 +4,7 @@
 #include "controls/grid/base/editors/EditorKeys.h"
 #include "controls/grid/base/editors/SpinText.h"
 #include "platform/IntText.h"
+#include "platform/LocalTime.h"
 #include "platform/ScopeGuard.h"
 #include "platform/draw/Edges.h"
 #include "platform/ui/QtIntervalTimer.h"
@@ -47,7 +48,7 @@ TBitmap arrowGlyph(bool up)
 
 TDateTime nowValue()
 {
-    const QDateTime now = QDateTime::currentDateTime();
+    const QDateTime now = platform::currentLocalTime();
     return *encodeDate(now.date().year(), now.date().month(), now.date().day())
            + now.time().msecsSinceStartOfDay() / 86400000.0;
 }

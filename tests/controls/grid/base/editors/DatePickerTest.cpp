@@ -266,3 +266,41 @@ TEST_F(DatePickerTest, FlatPickerPaintsItsMetroBorderAndButton)
     moveTo(*picker, {w - 3, 5});
     EXPECT_EQ(pixel(picker->paintPicture(), button.right() - 3, 12), platform::RGB(0, 180, 180));
 }
+
+// The picker's value is a wall clock of no zone: every one of them shows and
+// reads back as set, also where the local zone skips or repeats an hour.
+TEST_F(DatePickerTest, WallClocksAtDaylightSavingChangesReadBackAsSet)
+{
+    const bool hadZone = qEnvironmentVariableIsSet("TZ");
+    const QByteArray oldZone = qgetenv("TZ");
+    qputenv("TZ", "Europe/Rome");
+    tzset();
+    const struct {
+        TDateTime value;
+        const char *date;
+        const char *time;
+    } cases[] = {
+        {at(2023, 3, 26, 1, 59, 59), "26.03.2023", "01:59:59"},
+        {at(2023, 3, 26, 2, 30, 0), "26.03.2023", "02:30:00"}, // skipped in Rome
+        {at(2023, 3, 26, 3, 0, 0), "26.03.2023", "03:00:00"},
+        {at(2023, 10, 29, 2, 30, 0), "29.10.2023", "02:30:00"}, // repeated in Rome
+        {at(2023, 10, 29, 3, 0, 0), "29.10.2023", "03:00:00"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.time);
+        TExDateTimePicker picker;
+        picker.SetDateTime(c.value);
+        EXPECT_DOUBLE_EQ(picker.DateTime(), c.value);
+        EXPECT_EQ(picker.text(), c.date);
+        ASSERT_NE(picker.TimePicker(), nullptr);
+        EXPECT_EQ(picker.TimePicker()->text(), c.time);
+        TEsgDateTimePicker flat;
+        flat.setPlatformDateTime(c.value);
+        EXPECT_DOUBLE_EQ(flat.PlatformDateTime(), c.value);
+    }
+    if (hadZone)
+        qputenv("TZ", oldZone);
+    else
+        qunsetenv("TZ");
+    tzset();
+}

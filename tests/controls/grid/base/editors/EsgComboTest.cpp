@@ -2,6 +2,7 @@
 
 #include "EditorEvents.h"
 
+#include <QAbstractItemView>
 #include <QLineEdit>
 #include <gtest/gtest.h>
 
@@ -184,4 +185,27 @@ TEST(EsgCombo, SelectItemLeavesTheSelectionForAnUnknownText)
     EXPECT_EQ(combo.ItemIndex(), 1);
     combo.SelectItem("B");
     EXPECT_EQ(combo.ItemIndex(), 1);
+}
+
+// Made for every cell that goes into editing, the combo builds its popup
+// list only when it opens; the list then follows the editors' style as one
+// built at once would.
+TEST(EsgCombo, ThePopupListIsBuiltWhenFirstOpened)
+{
+    Form form;
+    EXPECT_TRUE(form.combo->findChildren<QAbstractItemView *>().isEmpty());
+    form.combo->showPopup();
+    settle();
+    ASSERT_EQ(form.combo->findChildren<QAbstractItemView *>().size(), 1);
+    EXPECT_TRUE(form.combo->DroppedDown());
+    form.combo->hidePopup();
+
+    // A plain combo box given the same style after its list exists.
+    QComboBox plain;
+    plain.addItems({"one", "two", "three"});
+    (void)plain.view();
+    plain.setStyle(&editorStyle());
+    EXPECT_STREQ(form.combo->itemDelegate()->metaObject()->className(),
+                 plain.itemDelegate()->metaObject()->className());
+    EXPECT_EQ(form.combo->view()->style(), plain.view()->style());
 }
