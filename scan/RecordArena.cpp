@@ -54,6 +54,8 @@ public:
         const std::size_t index = indexOf(capacity);
         if (index >= kSizes)
             return nullptr;
+        if (RecordArena::Storage *last = m_last[index].exchange(nullptr, std::memory_order_acquire))
+            return last;
         const std::lock_guard lock(m_mutex);
         std::vector<RecordArena::Storage *> &kept = m_kept[index];
         if (kept.empty())
@@ -68,6 +70,9 @@ public:
     {
         const std::size_t index = indexOf(storage->capacity);
         if (index < kSizes) {
+            RecordArena::Storage *none = nullptr;
+            if (m_last[index].compare_exchange_strong(none, storage, std::memory_order_release))
+                return;
             const std::size_t bytes = storageBytes(storage->capacity);
             const std::lock_guard lock(m_mutex);
             if (m_bytes + bytes <= kMaxBytes) {
@@ -88,9 +93,12 @@ private:
     static constexpr std::size_t kMaxBytes = std::size_t(1) << 20;
     static std::size_t indexOf(std::size_t capacity) { return capacity / kCapacityStep - 1; }
 
+    // The last one given of each size, taken without the lock: one telegram
+    // after another mostly needs no more.
+    std::array<std::atomic<RecordArena::Storage *>, kSizes> m_last{};
     std::mutex m_mutex;
     std::array<std::vector<RecordArena::Storage *>, kSizes> m_kept;
-    std::size_t m_bytes = 0;
+    std::size_t m_bytes = 0; // of the kept ones behind the lock
 };
 
 // Never destroyed: records may be let go while the program ends.
