@@ -2,7 +2,9 @@
 
 #include <array>
 #include <atomic>
+#include <mutex>
 #include <new>
+#include <vector>
 
 namespace scan {
 
@@ -35,35 +37,81 @@ std::size_t storageBytes(std::size_t capacity) { return kStorageSize + capacity 
 constexpr std::size_t kCapacityStep = 8;
 std::size_t capacityFor(std::size_t count) { return (count + kCapacityStep - 1) / kCapacityStep * kCapacityStep; }
 
-// For each capacity up to 64 records, the storage of the last telegram of
-// that size whose records are all gone, kept for the next one: telegram
-// after telegram on the scan thread then takes no memory from the heap for
-// its records.
-constexpr std::size_t kSpareSizes = 8;
-std::array<std::atomic<RecordArena::Storage *>, kSpareSizes> g_spares{};
-
-std::atomic<RecordArena::Storage *> *spareFor(std::size_t capacity)
-{
-    const std::size_t index = capacity / kCapacityStep - 1;
-    return index < kSpareSizes ? &g_spares[index] : nullptr;
-}
-
 void freeStorage(RecordArena::Storage *storage)
 {
     storage->~Storage();
     ::operator delete(static_cast<void *>(storage));
 }
 
+// Storages whose records are all gone, kept for later telegrams of their
+// size (up to 64 records), up to a bound: telegram after telegram then takes
+// no memory from the heap for its records, and the storages of results a
+// scan lets go serve the next scan.
+class SpareStorages {
+public:
+    RecordArena::Storage *take(std::size_t capacity)
+    {
+        const std::size_t index = indexOf(capacity);
+        if (index >= kSizes)
+            return nullptr;
+        if (RecordArena::Storage *last = m_last[index].exchange(nullptr, std::memory_order_acquire))
+            return last;
+        const std::lock_guard lock(m_mutex);
+        std::vector<RecordArena::Storage *> &kept = m_kept[index];
+        if (kept.empty())
+            return nullptr;
+        RecordArena::Storage *storage = kept.back();
+        kept.pop_back();
+        m_bytes -= storageBytes(capacity);
+        return storage;
+    }
+
+    void give(RecordArena::Storage *storage)
+    {
+        const std::size_t index = indexOf(storage->capacity);
+        if (index < kSizes) {
+            RecordArena::Storage *none = nullptr;
+            if (m_last[index].compare_exchange_strong(none, storage, std::memory_order_release))
+                return;
+            const std::size_t bytes = storageBytes(storage->capacity);
+            const std::lock_guard lock(m_mutex);
+            if (m_bytes + bytes <= kMaxBytes) {
+                try {
+                    m_kept[index].push_back(storage);
+                    m_bytes += bytes;
+                    return;
+                } catch (const std::bad_alloc &) {
+                    // Given back to the heap below: a record's delete throws nothing.
+                }
+            }
+        }
+        freeStorage(storage);
+    }
+
+private:
+    static constexpr std::size_t kSizes = 8;
+    static constexpr std::size_t kMaxBytes = std::size_t(1) << 20;
+    static std::size_t indexOf(std::size_t capacity) { return capacity / kCapacityStep - 1; }
+
+    // The last one given of each size, taken without the lock: one telegram
+    // after another mostly needs no more.
+    std::array<std::atomic<RecordArena::Storage *>, kSizes> m_last{};
+    std::mutex m_mutex;
+    std::array<std::vector<RecordArena::Storage *>, kSizes> m_kept;
+    std::size_t m_bytes = 0; // of the kept ones behind the lock
+};
+
+// Never destroyed: records may be let go while the program ends.
+SpareStorages &spareStorages()
+{
+    static SpareStorages *spares = new SpareStorages;
+    return *spares;
+}
+
 void release(RecordArena::Storage *storage, std::size_t count)
 {
-    if (storage->held.fetch_sub(count, std::memory_order_acq_rel) != count)
-        return;
-    std::atomic<RecordArena::Storage *> *spare = spareFor(storage->capacity);
-    if (!spare) {
-        freeStorage(storage);
-    } else if (RecordArena::Storage *previous = spare->exchange(storage, std::memory_order_acq_rel)) {
-        freeStorage(previous);
-    }
+    if (storage->held.fetch_sub(count, std::memory_order_acq_rel) == count)
+        spareStorages().give(storage);
 }
 
 void *ownAllocation(std::size_t size)
@@ -80,13 +128,11 @@ RecordArena::RecordArena(std::size_t count)
     if (count == 0)
         return;
     const std::size_t capacity = capacityFor(count);
-    if (std::atomic<Storage *> *spare = spareFor(capacity)) {
-        if (Storage *kept = spare->exchange(nullptr, std::memory_order_acq_rel)) {
-            kept->held.store(capacity, std::memory_order_relaxed);
-            kept->used = 0;
-            m_storage = kept;
-            return;
-        }
+    if (Storage *kept = spareStorages().take(capacity)) {
+        kept->held.store(capacity, std::memory_order_relaxed);
+        kept->used = 0;
+        m_storage = kept;
+        return;
     }
     m_storage = new (::operator new(storageBytes(capacity))) Storage{{capacity}, capacity};
 }

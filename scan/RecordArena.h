@@ -4,7 +4,7 @@
 // was made for; any record beyond gets its own allocation. Each record still
 // belongs to its list and is deleted on its own: the arena's storage counts
 // the records it still holds and goes with the last one, on whichever thread
-// that is, to be kept for the next telegram of its size.
+// that is, to be kept (up to a bound) for later telegrams of its size.
 #include "scan/ScanModel.h"
 
 #include <cstddef>
