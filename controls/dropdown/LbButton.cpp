@@ -50,6 +50,20 @@ bool visibleProperty(const QWidget &widget)
 
 bool isClickKey(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space; }
 
+// Styles with rounded corners leave some of the face to the parent.
+bool seeThrough(TLbButtonStyle style)
+{
+    return style == TLbButtonStyle::bsModern || style == TLbButtonStyle::bsShape || style == TLbButtonStyle::bsQuicken;
+}
+
+// The image kept for a face: the same one again while the size stays.
+QImage &sized(QImage &image, QSize size)
+{
+    if (image.size() != size)
+        image = QImage(size, QImage::Format_ARGB32_Premultiplied);
+    return image;
+}
+
 } // namespace
 
 QString captionDisplayText(const QString &caption)
@@ -73,7 +87,7 @@ TLbButton::TLbButton(QWidget *parent) : QWidget(parent)
 {
     resize(100, 23);
     setFocusPolicy(Qt::StrongFocus);
-    setAttribute(Qt::WA_OpaquePaintEvent, false);
+    updateOpacity();
     m_hotTrackFont.font = parent ? parent->window()->font() : font();
     m_fade = std::make_unique<LbButtonFade>([this] { HotTrackFadeStep(); });
 }
@@ -182,15 +196,21 @@ void TLbButton::setColorStyle(TLbColorStyle style)
     changed |= store(m_flat, preset->flat);
     changed |= store(m_fontColor, preset->font);
     changed |= store(m_style, preset->style);
+    updateOpacity();
     if (changed)
         repaintNow();
 }
 
 void TLbButton::setStyle(TLbButtonStyle style)
 {
-    if (store(m_style, style))
-        update();
+    if (!store(m_style, style))
+        return;
+    updateOpacity();
+    update();
 }
+
+// A face that covers every pixel spares Qt painting the parent beneath it.
+void TLbButton::updateOpacity() { setAttribute(Qt::WA_OpaquePaintEvent, !seeThrough(m_style)); }
 
 void TLbButton::setLayout(TLbButtonLayout layout)
 {
@@ -561,51 +581,72 @@ LbButtonFace TLbButton::faceState() const
     return face;
 }
 
-QImage TLbButton::paintFace() const
+QImage TLbButton::paintFace() const { return renderFace(); }
+
+const QImage &TLbButton::renderFace() const
 {
-    const bool transparent = m_style == TLbButtonStyle::bsModern || m_style == TLbButtonStyle::bsShape
-                             || m_style == TLbButtonStyle::bsQuicken;
-    QImage image(width(), height(), QImage::Format_ARGB32_Premultiplied);
+    const bool transparent = seeThrough(m_style);
+    QImage &image = sized(m_face, size());
     if (image.isNull())
         return image;
     image.fill(transparent ? QColor(255, 0, 255) : QColor(Qt::transparent));
 
     LbButtonFace face = faceState();
     const bool focused = hasFocus();
-    if (m_style == TLbButtonStyle::bsOld && focused) {
-        face.width -= 2;
-        face.height -= 2;
-        if (bDown)
-            face.lightColor = m_shadowColor;
-        QImage smaller(std::max(face.width, 1), std::max(face.height, 1), QImage::Format_ARGB32_Premultiplied);
-        smaller.fill(Qt::transparent);
-        {
-            platform::TCanvas inner(&smaller);
-            PaintLbButtonFace(inner, face);
+    {
+        platform::TCanvas canvas(&image);
+        if (m_style == TLbButtonStyle::bsOld && focused) {
+            face.width -= 2;
+            face.height -= 2;
+            if (bDown)
+                face.lightColor = m_shadowColor;
+            QImage &smaller = sized(m_innerFace, QSize(std::max(face.width, 1), std::max(face.height, 1)));
+            smaller.fill(Qt::transparent);
+            {
+                platform::TCanvas inner(&smaller);
+                PaintLbButtonFace(inner, face);
+            }
+            canvas.DrawImage(1, 1, smaller);
+            setPen(canvas, platform::clBlack);
+            setBrushClear(canvas);
+            canvas.Rectangle(0, 0, width(), height());
+        } else {
+            PaintLbButtonBack(canvas, face);
+            canvas.DrawImage(0, 0, contentLayer(face));
         }
-        platform::TCanvas canvas(&image);
-        canvas.DrawImage(1, 1, smaller);
-        setPen(canvas, platform::clBlack);
-        setBrushClear(canvas);
-        canvas.Rectangle(0, 0, width(), height());
-    } else {
-        platform::TCanvas canvas(&image);
-        PaintLbButtonFace(canvas, face);
-    }
-    if (focused && isEnabled() && m_style != TLbButtonStyle::bsShape) {
-        platform::TCanvas canvas(&image);
-        canvas.DrawFocusRect(platform::Rect(4, 4, width() - 4, height() - 4));
+        if (focused && isEnabled() && m_style != TLbButtonStyle::bsShape)
+            canvas.DrawFocusRect(platform::Rect(4, 4, width() - 4, height() - 4));
     }
     if (transparent)
         image = platform::keyedOut(image, platform::clFuchsia);
     return image;
 }
 
+// A fade step changes only the back: the caption and glyph are laid out and
+// drawn once, then reused until something they show changes.
+const QImage &TLbButton::contentLayer(const LbButtonFace &face) const
+{
+    if (m_contentValid && sameLbButtonContent(face, m_contentFace))
+        return m_content;
+    QImage &layer = sized(m_content, QSize(face.width, face.height));
+    layer.fill(Qt::transparent);
+    {
+        platform::TCanvas canvas(&layer);
+        PaintLbButtonContent(canvas, face);
+    }
+    m_contentFace = face;
+    // A copy shares the pixels and keeps the key of the glyph drawn.
+    m_contentGlyph = face.glyph ? *face.glyph : QImage();
+    m_contentFace.glyph = &m_contentGlyph;
+    m_contentValid = !layer.isNull();
+    return layer;
+}
+
 void TLbButton::paintEvent(QPaintEvent *)
 {
     // The face is built off screen and copied in one step: no flicker.
     QPainter painter(this);
-    painter.drawImage(QPoint(0, 0), paintFace());
+    painter.drawImage(QPoint(0, 0), renderFace());
 }
 
 QSize TLbButton::sizeHint() const

@@ -171,6 +171,9 @@ private:
     void repaintNow();
     // The painter's arguments for the state the button is in.
     LbButtonFace faceState() const;
+    // Paints the face into the image kept for it, reused while the size stays.
+    const QImage &renderFace() const;
+    void updateOpacity();
     // The press this button saw will not be released here: it holds the
     // button down no longer.
     void forgetKeyPress();
@@ -211,6 +214,16 @@ private:
     bool bCursorOnButton = false;
     int m_hotTrackStep = 0;
     std::unique_ptr<LbButtonFade> m_fade;
+
+    // Every fade step paints the face: into the same images each time.
+    mutable QImage m_face;
+    mutable QImage m_innerFace;
+    // The face's content layer and the face it was drawn for.
+    const QImage &contentLayer(const LbButtonFace &face) const;
+    mutable QImage m_content;
+    mutable LbButtonFace m_contentFace;
+    mutable QImage m_contentGlyph;
+    mutable bool m_contentValid = false;
 };
 
 // The text a caption shows: "&&" becomes "&", a single "&" disappears.

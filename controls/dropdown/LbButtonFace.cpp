@@ -287,6 +287,12 @@ int lbGlyphFrame(int numGlyphs, bool enabled, bool hot, bool down)
 
 void PaintLbButtonFace(platform::TCanvas &canvas, const LbButtonFace &f)
 {
+    PaintLbButtonBack(canvas, f);
+    PaintLbButtonContent(canvas, f);
+}
+
+void PaintLbButtonBack(platform::TCanvas &canvas, const LbButtonFace &f)
+{
     const bool down = f.enabled && f.down;
     const int shift = down && f.style != TLbButtonStyle::bsEncarta ? 1 : 0;
 
@@ -298,6 +304,27 @@ void PaintLbButtonFace(platform::TCanvas &canvas, const LbButtonFace &f)
 
     paintBackground(canvas, f, face, shift);
     paintFrame(canvas, f, face, down);
+}
+
+bool sameLbButtonContent(const LbButtonFace &a, const LbButtonFace &b)
+{
+    const auto glyphKey = [](const LbButtonFace &f) { return f.glyph ? f.glyph->cacheKey() : 0; };
+    // Hot shows only through a glyph frame of its own; down moves the content
+    // or turns it bold, and may pick a frame.
+    const auto down = [](const LbButtonFace &f) { return f.enabled && f.down; };
+    const auto frame = [&](const LbButtonFace &f) { return lbGlyphFrame(f.numGlyphs, f.enabled, f.hot, down(f)); };
+    return a.width == b.width && a.height == b.height && a.numGlyphs == b.numGlyphs && glyphKey(a) == glyphKey(b)
+           && down(a) == down(b) && frame(a) == frame(b) && a.enabled == b.enabled && a.wordWrap == b.wordWrap
+           && a.hasPopupMenu == b.hasPopupMenu && a.style == b.style && a.font.font == b.font.font
+           && a.font.color == b.font.color && a.layout == b.layout && a.caption == b.caption
+           && a.alignment == b.alignment;
+}
+
+void PaintLbButtonContent(platform::TCanvas &canvas, const LbButtonFace &f)
+{
+    const bool down = f.enabled && f.down;
+    const int shift = down && f.style != TLbButtonStyle::bsEncarta ? 1 : 0;
+    setBrushClear(canvas);
 
     QFont font = f.font.font;
     if (f.style == TLbButtonStyle::bsEncarta && down)

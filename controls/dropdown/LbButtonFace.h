@@ -51,6 +51,13 @@ struct LbButtonFace {
 
 // Draws the whole face into (0, 0)-(width, height) of the canvas.
 void PaintLbButtonFace(platform::TCanvas &canvas, const LbButtonFace &face);
+// The face in two layers: the back (fill and bevel, which the hot-track
+// colour changes) and the content over it (caption, glyph, arrow), which a
+// fade leaves alone and which can be kept and drawn again.
+void PaintLbButtonBack(platform::TCanvas &canvas, const LbButtonFace &face);
+void PaintLbButtonContent(platform::TCanvas &canvas, const LbButtonFace &face);
+// Whether two faces have the same content layer.
+bool sameLbButtonContent(const LbButtonFace &a, const LbButtonFace &b);
 
 // The smallest face that shows the whole caption in the face's font beside
 // (or above) its glyph, with the drop-down arrow when there is a menu. The

@@ -226,3 +226,43 @@ TEST(LbButtonRepaint, AWriterPaintsOnlyWhenTheValueChangesAndAtOnceOnlyWhereItMu
         EXPECT_GE(counter.paints, 1) << w.name << ": a new value shows";
     }
 }
+
+TEST(LbButtonRepaint, TheKeptCaptionAndGlyphFollowEveryChangeTheyShow)
+{
+    // What the button is turned into, step by step; after each step its face
+    // must be that of a new button set up the same way.
+    using Step = std::function<void(TLbButton &)>;
+    const struct {
+        const char *name;
+        Step step;
+    } steps[] = {
+        {"caption", [](TLbButton &b) { b.setCaption(QStringLiteral("Save Conf.")); }},
+        {"glyph", [](TLbButton &b) { b.setGlyph(glyphStrip(16, 16, 4)); }},
+        {"another glyph", [](TLbButton &b) { b.setGlyph(glyphStrip(12, 12, 4)); }},
+        {"font", [](TLbButton &b) { b.setFont(platform::makeFont(QStringLiteral("Verdana"), 11)); }},
+        {"layout", [](TLbButton &b) { b.setLayout(TLbButtonLayout::blGlyphTop); }},
+        {"size", [](TLbButton &b) { b.resize(140, 60); }},
+        {"hot colour", [](TLbButton &b) { b.setHotTrackColor(platform::clYellow); }},
+        {"style", [](TLbButton &b) { b.setStyle(TLbButtonStyle::bsModern); }},
+        {"disabled", [](TLbButton &b) { b.setEnabled(false); }},
+    };
+    QWidget window;
+    auto *changed = new TLbButton(&window);
+    changed->setGeometry(0, 0, 120, 40);
+    changed->setCaption(QStringLiteral("Open"));
+    window.show();
+    std::vector<const Step *> done;
+    for (const auto &s : steps) {
+        changed->paintFace();
+        s.step(*changed);
+        done.push_back(&s.step);
+        QWidget other;
+        auto *fresh = new TLbButton(&other);
+        fresh->setGeometry(0, 0, 120, 40);
+        fresh->setCaption(QStringLiteral("Open"));
+        other.show();
+        for (const Step *d : done)
+            (*d)(*fresh);
+        EXPECT_EQ(changed->paintFace(), fresh->paintFace()) << "after " << s.name;
+    }
+}

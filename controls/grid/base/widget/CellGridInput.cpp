@@ -371,7 +371,7 @@ void TCellGrid::finishMouseState(int x, int y)
     }
 }
 
-// --- focus and size ---------------------------------------------------------------------------
+// --- focus ----------------------------------------------------------------------------------
 
 void TCellGrid::focusInEvent(QFocusEvent *event)
 {

@@ -14,8 +14,6 @@ namespace controls {
 
 using platform::TRect;
 
-// --- painting -------------------------------------------------------------------------
-
 void TCellGrid::paintEvent(QPaintEvent *event)
 {
     platform::paintRetained(*this, *event, m_retained, [this](platform::TCanvas &canvas) {
