@@ -38,7 +38,7 @@ void TLazyStringTreeWidget::GetColumnBounds(TColumnIndex Column, int &Left, int 
     }
     const TLazyTreeColumn &column = FHeader.Columns()[Column];
     const bool fixed = column.Options().contains(TLTColumnOption::coFixed);
-    Left = column.Left() - (fixed ? 0 : FEffectiveOffsetX);
+    Left = column.Left() - (fixed ? 0 : EffectiveOffsetX());
     Right = Left + column.Width();
 }
 

@@ -92,7 +92,7 @@ void TLazyStringTreeWidget::PaintHeader(platform::TCanvas &Canvas, const QRect &
 {
     Canvas.SaveDC();
     Canvas.IntersectClipRect({R.left(), 0, R.right() + 1, FHeader.Height()});
-    paintHeaderColumns(Canvas, R.right() + 1, FEffectiveOffsetX);
+    paintHeaderColumns(Canvas, R.right() + 1, EffectiveOffsetX());
     Canvas.RestoreDC(-1);
 }
 

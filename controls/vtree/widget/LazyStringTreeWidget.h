@@ -57,6 +57,7 @@ TAlignment mirrored(TAlignment Alignment);
 // included only by the files of its concern, which also make and free the
 // part, so that a change to one concern's state rebuilds only its files.
 struct TTreeMouseState;
+struct TTreeScrollState;
 struct TTreeKeyState;
 struct TTreeBorder;
 struct TTreeDataState;
@@ -71,6 +72,7 @@ class TLTDragImage;
 
 struct TTreePartDeleter {
     void operator()(TTreeMouseState *Part) const;
+    void operator()(TTreeScrollState *Part) const;
     void operator()(TTreeKeyState *Part) const;
     void operator()(TTreeBorder *Part) const;
     void operator()(TTreeDataState *Part) const;
@@ -223,9 +225,9 @@ public:
     void SetOffsetX(int value) { ApplyOffsetXY({value, FOffsetY}, DefaultScrollUpdateFlags); }
     void SetOffsetY(int value) { ApplyOffsetXY({FOffsetX, value}, DefaultScrollUpdateFlags); }
     void SetOffsetXY(QPoint value) { ApplyOffsetXY(value, DefaultScrollUpdateFlags); }
-    int RangeX() const { return FRangeX; }
-    int RangeY() const { return FRangeY; }
-    int EffectiveOffsetX() const { return FEffectiveOffsetX; }
+    int RangeX() const;
+    int RangeY() const;
+    int EffectiveOffsetX() const;
     // Client coordinates; empty when the node does not show.
     platform::TRect GetDisplayRect(PLazyNode Node, TColumnIndex Column, bool TextOnly, bool Unclipped = false,
                                    bool ApplyCellContentMargin = false);
@@ -244,8 +246,8 @@ public:
     void UpdateHorizontalScrollBar(bool DoRepaint);
     void UpdateVerticalScrollBar(bool DoRepaint);
     void UpdateScrollBars(bool DoRepaint) override;
-    const TTreeScrollInfo &HorizontalScrollInfo() const { return FHorzScrollInfo; }
-    const TTreeScrollInfo &VerticalScrollInfo() const { return FVertScrollInfo; }
+    const TTreeScrollInfo &HorizontalScrollInfo() const;
+    const TTreeScrollInfo &VerticalScrollInfo() const;
     bool ScrollIntoView(PLazyNode Node, bool Center, bool Horizontally = false) override;
     // Scrolls horizontally until the column shows whole (or centred); true
     // for every valid column.
@@ -411,15 +413,14 @@ protected:
     bool FWantTabs = false;
     platform::TFont FFont;
 
-    int FRangeX = 0;
-    int FRangeY = 0;
-    int FEffectiveOffsetX = 0;
-    TTreeScrollInfo FHorzScrollInfo;
-    TTreeScrollInfo FVertScrollInfo;
-    TDropMode FLastDropMode = TDropMode::dmNowhere;
-    // Set while the tree moves its own scroll bars.
-    bool FSettingScrollBars = false;
+    // The horizontal position as read follows the offset and the reading direction.
+    void updateEffectiveOffsetX();
 
+private:
+    static TTreePart<TTreeScrollState> newScrollState();
+    TTreePart<TTreeScrollState> FScroll = newScrollState();
+
+protected:
     TLTHeader FHeader{this};
     QWidget *FHeaderStrip = nullptr;
 
@@ -725,7 +726,7 @@ public:
     TScrollDirections ScrollDirections() const;
     TLTDragImage &DragImage();
     int LastDragEffect() const;
-    TDropMode LastDropMode() const { return FLastDropMode; }
+    TDropMode LastDropMode() const;
 
     void HandleMouseDown(const TTreeMouseMessage &Message, THitInfo &HitInfo);
     void HandleMouseUp(const TTreeMouseMessage &Message, const THitInfo &HitInfo);
@@ -779,8 +780,9 @@ protected:
     void StartDrawSelection(QPoint P, const THitInfo &HitInfo, TShiftState Shift);
     void EndDrawSelection();
     bool HeaderBusy() const;
-    bool CanScrollVertically() const { return ClientHeight() < FRangeY; }
-    bool CanScrollHorizontally() const { return ClientWidth() < FRangeX; }
+    bool CanScrollVertically() const { return ClientHeight() < RangeY(); }
+    bool CanScrollHorizontally() const { return ClientWidth() < RangeX(); }
+    void SetLastDropMode(TDropMode Mode);
     TScrollDirections DetermineScrollDirections(QPoint P, bool DuringDragOver);
     bool CanAutoScroll() const;
     void UpdateAutoScroll(QPoint P);

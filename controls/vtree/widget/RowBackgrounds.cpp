@@ -85,7 +85,7 @@ void TLazyStringTreeWidget::EraseNodeBackground(TLTPaintInfo &PaintInfo, bool Sh
     case TItemEraseAction::eaDefault:
         if (ShowBackground) {
             if (toOption(TLTPaintOption::toStaticBackground))
-                PlaceStaticBackground(canvas, R, {offset.X - FEffectiveOffsetX, offset.Y + FOffsetY});
+                PlaceStaticBackground(canvas, R, {offset.X - EffectiveOffsetX(), offset.Y + FOffsetY});
             else
                 TileBackgroundBitmap(canvas, R, offset);
         } else if (PaintInfo.PaintOptions.contains(poDrawSelection) && toOption(TLTSelectionOption::toFullRowSelect) &&
@@ -147,7 +147,7 @@ void TLazyStringTreeWidget::DecorateCell(TLTPaintInfo &PaintInfo)
     if (inFocusColumn && PaintInfo.PaintOptions.contains(poDrawSelection)) {
         bool draw = false;
         if (node == FDropTargetNode) {
-            if (FLastDropMode == TDropMode::dmOnNode || Selected(node)) {
+            if (LastDropMode() == TDropMode::dmOnNode || Selected(node)) {
                 canvas.Brush().setColor(FColors.GetColor(TLTColors::DropTargetColor));
                 canvas.Pen().setColor(FColors.GetColor(TLTColors::DropTargetBorderColor));
                 draw = true;
@@ -189,14 +189,14 @@ void TLazyStringTreeWidget::drawDottedFrame(platform::TCanvas &Canvas, const TRe
 
 void TLazyStringTreeWidget::PaintNodeDropMark(platform::TCanvas &Canvas, PLazyNode, TRect R)
 {
-    if (FLastDropMode != TDropMode::dmAbove && FLastDropMode != TDropMode::dmBelow)
+    if (LastDropMode() != TDropMode::dmAbove && LastDropMode() != TDropMode::dmBelow)
         return;
     const platform::TPenStyle pen = Canvas.Pen().Style();
     const TColor brush = Canvas.Brush().Color();
     Canvas.Pen().setStyle(platform::TPenStyle::psClear);
     Canvas.Brush().setColor(FColors.GetColor(TLTColors::DropMarkColor));
     const int l = R.Left, t = R.Top, r = R.Right, b = R.Bottom;
-    if (FLastDropMode == TDropMode::dmAbove) {
+    if (LastDropMode() == TDropMode::dmAbove) {
         const platform::TPoint mark[] = {{l + 2, t}, {r - 2, t}, {r - 2, t + 6}, {r - 6, t + 2}, {l + 6, t + 2}, {l + 2, t + 6}};
         Canvas.Polygon(mark);
     } else {

@@ -24,7 +24,7 @@ bool TLazyStringTreeWidget::HandleScroll(Qt::Orientation Bar, int Code, int Trac
             SetOffsetX(-TrackPos);
             break;
         case SB_TOP: SetOffsetX(0); break;
-        case SB_BOTTOM: SetOffsetX(-FRangeX); break;
+        case SB_BOTTOM: SetOffsetX(-RangeX()); break;
         case SB_ENDSCROLL:
             FStates.exclude(TLazyTreeState::tsThumbTracking);
             UpdateHorizontalScrollBar(false);

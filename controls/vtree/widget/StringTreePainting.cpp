@@ -26,7 +26,7 @@ void TLazyStringTreeWidget::applyTextColors(TLTPaintInfo &PaintInfo)
     if (!withSelection)
         return;
     if (node == FDropTargetNode) {
-        if (FLastDropMode == TDropMode::dmOnNode || Selected(node))
+        if (LastDropMode() == TDropMode::dmOnNode || Selected(node))
             canvas.Font().setColor(FColors.GetColor(TLTColors::SelectionTextColor));
     } else if (Selected(node) && (Focused() || toOption(TLTPaintOption::toPopupMode)))
         canvas.Font().setColor(FColors.GetColor(TLTColors::SelectionTextColor));
@@ -123,7 +123,7 @@ void TLazyStringTreeWidget::drawStaticText(TLTPaintInfo &PaintInfo, const QStrin
     canvas.Font().setColor(NodeFontColor());
     if (toOption(TLTSelectionOption::toFullRowSelect)) {
         const bool highlighted = node == FDropTargetNode
-                                     ? FLastDropMode == TDropMode::dmOnNode || Selected(node)
+                                     ? LastDropMode() == TDropMode::dmOnNode || Selected(node)
                                      : Selected(node) && (Focused() || toOption(TLTPaintOption::toPopupMode));
         if (highlighted)
             canvas.Font().setColor(FColors.GetColor(TLTColors::SelectionTextColor));

@@ -126,7 +126,7 @@ void TLazyStringTreeWidget::DoDragging(QPoint P)
         drag->setPixmap(FMouse->DragImage.DragPixmap());
         drag->setHotSpot(FMouse->DragImage.HotSpot());
     }
-    FLastDropMode = TDropMode::dmOnNode;
+    FMouse->LastDropMode = TDropMode::dmOnNode;
     FMouse->LastDragEffect = DROPEFFECT_NONE;
     int allowed = 0;
     if (FDragOperations.contains(TDragOperation::doCopy))
@@ -156,7 +156,7 @@ void TLazyStringTreeWidget::PrepareDragImage(QPoint HotSpot)
 {
     if (FDragImageKind == TLTDragImageKind::diNoImage || FDragWidth <= 0 || FDragHeight <= 0)
         return;
-    const QPoint hot(HotSpot.x() + FEffectiveOffsetX, HotSpot.y() - FOffsetY);
+    const QPoint hot(HotSpot.x() + EffectiveOffsetX(), HotSpot.y() - FOffsetY);
     QRect r(hot.x() - FDragWidth / 2, hot.y() - FDragHeight / 2, FDragWidth, FDragHeight);
     QRect window = r;
     QPoint target(0, 0);
@@ -178,7 +178,7 @@ void TLazyStringTreeWidget::PrepareDragImage(QPoint HotSpot)
             options.include(TLTInternalPaintOption::poMainOnly);
         PaintTree(canvas, window, target, options);
     }
-    r.translate(-FEffectiveOffsetX, FOffsetY);
+    r.translate(-EffectiveOffsetX(), FOffsetY);
     FMouse->DragImage.SetColorKey(BackGroundColor());
     FMouse->DragImage.PrepareDrag(bitmap, viewport()->mapToGlobal(r.topLeft()), viewport()->mapToGlobal(HotSpot));
 }
@@ -277,8 +277,8 @@ int TLazyStringTreeWidget::DragOverStep(QObject *Source, Qt::KeyboardModifiers M
     const TDropMode mode = ComputeDropMode(P, hit, nodeRect);
     if (mode == TDropMode::dmNowhere)
         node = nullptr;
-    if (node != FDropTargetNode || mode != FLastDropMode) {
-        FLastDropMode = mode;
+    if (node != FDropTargetNode || mode != FMouse->LastDropMode) {
+        FMouse->LastDropMode = mode;
         if (node == FDropTargetNode) {
             InvalidateNode(node);
         } else {
@@ -327,7 +327,7 @@ void TLazyStringTreeWidget::DragLeaveStep()
         InvalidateNode(FDropTargetNode);
     FDropTargetNode = nullptr;
     int effect = DROPEFFECT_NONE;
-    QueryDragOver(nullptr, {}, TDragState::dsDragLeave, {0, 0}, FLastDropMode, effect);
+    QueryDragOver(nullptr, {}, TDragState::dsDragLeave, {0, 0}, FMouse->LastDropMode, effect);
     FMouse->IsDropTarget = false;
     FMouse->DropData = nullptr;
     FMouse->DropSource = nullptr;
@@ -404,7 +404,7 @@ void TLazyStringTreeWidget::dropEvent(QDropEvent *event)
         else
             shift.include(TShiftStateItem::ssLeft);
         TMimeDataObject data(event->mimeData());
-        NotifyDragDrop(FMouse->DropSource, &data, event->mimeData()->formats(), shift, p, effect, FLastDropMode);
+        NotifyDragDrop(FMouse->DropSource, &data, event->mimeData()->formats(), shift, p, effect, FMouse->LastDropMode);
     }
     event->setDropAction(actionOf(effect));
     if (effect == DROPEFFECT_NONE)

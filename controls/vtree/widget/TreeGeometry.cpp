@@ -3,6 +3,7 @@
 // client y is its absolute y plus FOffsetY.
 #include "controls/vtree/widget/SharedImages.h"
 #include "controls/vtree/widget/LazyStringTreeWidget.h"
+#include "controls/vtree/widget/TreeScrollState.h"
 #include "controls/vtree/TreeErrors.h"
 
 #include <QScrollBar>
@@ -92,7 +93,7 @@ TRect TLazyStringTreeWidget::GetDisplayRect(PLazyNode Node, TColumnIndex Column,
     const bool isMain = Column == NoColumn || Column == MainColumn();
     const int indent = toOption(TLTPaintOption::toFixedIndent) || !isMain ? 0 : indentOf(Node);
     const int top = int(GetNodeTop(Node));
-    result = {-FEffectiveOffsetX, top + FOffsetY, std::max(ClientWidth(), FRangeX) - FEffectiveOffsetX,
+    result = {-FScroll->EffectiveOffsetX, top + FOffsetY, std::max(ClientWidth(), FScroll->RangeX) - FScroll->EffectiveOffsetX,
               top + FOffsetY + int(GetNodeHeight(Node))};
     if (Column >= 0 && IsValidColumn(Column)) {
         GetColumnBounds(Column, result.Left, result.Right);
@@ -147,7 +148,7 @@ PLazyNode TLazyStringTreeWidget::GetNodeAt(int X, int Y)
 
 TRect TLazyStringTreeWidget::GetTreeRect() const
 {
-    return {0, 0, std::max(ClientWidth(), FRangeX), std::max(ClientHeight(), FRangeY)};
+    return {0, 0, std::max(ClientWidth(), FScroll->RangeX), std::max(ClientHeight(), FScroll->RangeY)};
 }
 
 void TLazyStringTreeWidget::GetHitTestInfoAt(int X, int Y, bool Relative, THitInfo &HitInfo)
@@ -155,15 +156,15 @@ void TLazyStringTreeWidget::GetHitTestInfoAt(int X, int Y, bool Relative, THitIn
     HitInfo = THitInfo{};
     if (X < 0)
         HitInfo.HitPositions.include(THitPosition::hiToLeft);
-    if (X > std::max(ClientWidth(), FRangeX))
+    if (X > std::max(ClientWidth(), FScroll->RangeX))
         HitInfo.HitPositions.include(THitPosition::hiToRight);
     if (Y < 0)
         HitInfo.HitPositions.include(THitPosition::hiAbove);
-    if (Y > std::max(ClientHeight(), FRangeY))
+    if (Y > std::max(ClientHeight(), FScroll->RangeY))
         HitInfo.HitPositions.include(THitPosition::hiBelow);
     if (Relative) {
         if (!ColumnsUsed() || X >= FHeader.Columns().GetVisibleFixedWidth())
-            X += FEffectiveOffsetX;
+            X += FScroll->EffectiveOffsetX;
         Y -= FOffsetY;
     }
     HitInfo.HitPoint = {X, Y};
@@ -178,7 +179,7 @@ void TLazyStringTreeWidget::GetHitTestInfoAt(int X, int Y, bool Relative, THitIn
     }
     PLazyNode node = HitInfo.HitNode;
     initNode(node);
-    int width = std::max(ClientWidth(), FRangeX);
+    int width = std::max(ClientWidth(), FScroll->RangeX);
     HitInfo.HitColumn = NoColumn;
     if (ColumnsUsed()) {
         int left = 0;
@@ -375,15 +376,15 @@ bool TLazyStringTreeWidget::ApplyOffsetXY(QPoint Value, TScrollUpdateOptions Opt
 {
     Q_UNUSED(ClipRect);
     // The lower bound first: a range smaller than the window pins to 0.
-    const int x = std::min(std::max(Value.x(), ClientWidth() - FRangeX), 0);
-    const int y = std::min(std::max(Value.y(), ClientHeight() - FRangeY), 0);
+    const int x = std::min(std::max(Value.x(), ClientWidth() - FScroll->RangeX), 0);
+    const int y = std::min(std::max(Value.y(), ClientHeight() - FScroll->RangeY), 0);
     const int deltaX = x - FOffsetX;
     const int deltaY = y - FOffsetY;
     if (deltaX == 0 && deltaY == 0)
         return false;
     FOffsetX = x;
     FOffsetY = y;
-    FEffectiveOffsetX = effectiveOffsetX();
+    FScroll->EffectiveOffsetX = effectiveOffsetX();
     CancelTreeHint();
     // An open editor stays over its cell.
     UpdateEditBounds();
@@ -407,13 +408,13 @@ bool TLazyStringTreeWidget::ApplyOffsetXY(QPoint Value, TScrollUpdateOptions Opt
 
 void TLazyStringTreeWidget::UpdateVerticalRange()
 {
-    FRangeY = int(FRoot->TotalHeight) + int(FBottomSpace) - int(FRoot->NodeHeight);
+    FScroll->RangeY = int(FRoot->TotalHeight) + int(FBottomSpace) - int(FRoot->NodeHeight);
 }
 
 void TLazyStringTreeWidget::UpdateHorizontalRange()
 {
     FHeader.SetClientWidth(ClientWidth());
-    FRangeX = ColumnsUsed() ? FHeader.Columns().TotalWidth() : MeasureVisibleExtent();
+    FScroll->RangeX = ColumnsUsed() ? FHeader.Columns().TotalWidth() : MeasureVisibleExtent();
 }
 
 void TLazyStringTreeWidget::UpdateRanges()
@@ -465,11 +466,22 @@ void applyToBar(QScrollBar &bar, const TTreeScrollInfo &info)
 
 } // namespace
 
+void TTreePartDeleter::operator()(TTreeScrollState *Part) const { delete Part; }
+
+TTreePart<TTreeScrollState> TLazyStringTreeWidget::newScrollState() { return TTreePart<TTreeScrollState>(new TTreeScrollState); }
+
+int TLazyStringTreeWidget::RangeX() const { return FScroll->RangeX; }
+int TLazyStringTreeWidget::RangeY() const { return FScroll->RangeY; }
+int TLazyStringTreeWidget::EffectiveOffsetX() const { return FScroll->EffectiveOffsetX; }
+const TTreeScrollInfo &TLazyStringTreeWidget::HorizontalScrollInfo() const { return FScroll->Horizontal; }
+const TTreeScrollInfo &TLazyStringTreeWidget::VerticalScrollInfo() const { return FScroll->Vertical; }
+void TLazyStringTreeWidget::updateEffectiveOffsetX() { FScroll->EffectiveOffsetX = effectiveOffsetX(); }
+
 void TLazyStringTreeWidget::setUpScrollBar(Qt::Orientation Bar, bool Wanted, int Client, int Range, int Position)
 {
-    TTreeScrollInfo &info = Bar == Qt::Vertical ? FVertScrollInfo : FHorzScrollInfo;
+    TTreeScrollInfo &info = Bar == Qt::Vertical ? FScroll->Vertical : FScroll->Horizontal;
     QScrollBar &bar = Bar == Qt::Vertical ? *verticalScrollBar() : *horizontalScrollBar();
-    FSettingScrollBars = true;
+    FScroll->SettingScrollBars = true;
     const bool shown = Wanted && (Client < Range || FScrollBarOptions.AlwaysVisible());
     info = shown ? TTreeScrollInfo{true, 0, Range, std::max(Client + 1, 0), Position} : TTreeScrollInfo{};
     const Qt::ScrollBarPolicy policy = shown ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff;
@@ -479,7 +491,7 @@ void TLazyStringTreeWidget::setUpScrollBar(Qt::Orientation Bar, bool Wanted, int
         setHorizontalScrollBarPolicy(policy);
     bar.setEnabled(Client < Range);
     applyToBar(bar, info);
-    FSettingScrollBars = false;
+    FScroll->SettingScrollBars = false;
     // Clamps the offsets to the new range.
     ApplyOffsetXY({FOffsetX, FOffsetY}, DefaultScrollUpdateFlags - TScrollUpdateOption::suoUpdateNCArea);
 }
@@ -490,7 +502,7 @@ void TLazyStringTreeWidget::UpdateVerticalScrollBar(bool DoRepaint)
     UpdateVerticalRange();
     if (FStates.contains(TLazyTreeState::tsUpdating))
         return;
-    setUpScrollBar(Qt::Vertical, FScrollBarOptions.verticalShown(), ClientHeight(), FRangeY, -FOffsetY);
+    setUpScrollBar(Qt::Vertical, FScrollBarOptions.verticalShown(), ClientHeight(), FScroll->RangeY, -FOffsetY);
 }
 
 void TLazyStringTreeWidget::UpdateHorizontalScrollBar(bool DoRepaint)
@@ -499,9 +511,9 @@ void TLazyStringTreeWidget::UpdateHorizontalScrollBar(bool DoRepaint)
     UpdateHorizontalRange();
     if (FStates.contains(TLazyTreeState::tsUpdating))
         return;
-    FEffectiveOffsetX = effectiveOffsetX();
+    FScroll->EffectiveOffsetX = effectiveOffsetX();
     // Qt mirrors a right-to-left bar itself: its value stays the distance from the start.
-    setUpScrollBar(Qt::Horizontal, FScrollBarOptions.horizontalShown(), ClientWidth(), FRangeX, -FOffsetX);
+    setUpScrollBar(Qt::Horizontal, FScrollBarOptions.horizontalShown(), ClientWidth(), FScroll->RangeX, -FOffsetX);
 }
 
 void TLazyStringTreeWidget::UpdateScrollBars(bool DoRepaint)
@@ -514,7 +526,7 @@ void TLazyStringTreeWidget::UpdateScrollBars(bool DoRepaint)
 
 void TLazyStringTreeWidget::scrollContentsBy(int, int)
 {
-    if (FSettingScrollBars)
+    if (FScroll->SettingScrollBars)
         return;
     ApplyOffsetXY({-horizontalScrollBar()->value(), -verticalScrollBar()->value()},
                   DefaultScrollUpdateFlags - TScrollUpdateOption::suoUpdateNCArea);
@@ -533,23 +545,23 @@ bool TLazyStringTreeWidget::ScrollIntoView(TColumnIndex Column, bool Center)
     if (!ColumnsUsed() || !IsValidColumn(Column))
         return false;
     const TLazyTreeColumn &column = FHeader.Columns()[Column];
-    const int columnLeft = column.Left() - FEffectiveOffsetX;
+    const int columnLeft = column.Left() - FScroll->EffectiveOffsetX;
     const int width = column.Width();
     const int fixed = FHeader.Columns().GetVisibleFixedWidth();
     if (Center) {
-        const int target = columnLeft + FEffectiveOffsetX + width / 2 - fixed / 2 - ClientWidth() / 2;
-        if (target != FEffectiveOffsetX)
+        const int target = columnLeft + FScroll->EffectiveOffsetX + width / 2 - fixed / 2 - ClientWidth() / 2;
+        if (target != FScroll->EffectiveOffsetX)
             SetOffsetX(-target);
         return true;
     }
     if (column.Options().contains(TLTColumnOption::coFixed))
         return true;
-    int newPos = FEffectiveOffsetX;
+    int newPos = FScroll->EffectiveOffsetX;
     if (columnLeft + width > ClientWidth())
-        newPos = columnLeft + width + FEffectiveOffsetX - ClientWidth();
+        newPos = columnLeft + width + FScroll->EffectiveOffsetX - ClientWidth();
     else if (columnLeft < fixed)
-        newPos = FEffectiveOffsetX + columnLeft - fixed;
-    if (newPos != FEffectiveOffsetX)
+        newPos = FScroll->EffectiveOffsetX + columnLeft - fixed;
+    if (newPos != FScroll->EffectiveOffsetX)
         SetOffsetX(-newPos);
     return true;
 }
@@ -566,8 +578,8 @@ bool TLazyStringTreeWidget::scrollNodeIntoView(PLazyNode Node, bool Center)
     if (r.Bottom > ClientHeight() || Center) {
         SetOffsetY(FOffsetY + (Center ? ClientHeight() / 2 : ClientHeight()) - r.Bottom);
         const bool horzBarShown = FScrollBarOptions.horizontalShown() &&
-                                  (FScrollBarOptions.AlwaysVisible() || ClientWidth() < FRangeX);
-        if (!ColumnsUsed() && !horzBarShown && ClientWidth() < FRangeX)
+                                  (FScrollBarOptions.AlwaysVisible() || ClientWidth() < FScroll->RangeX);
+        if (!ColumnsUsed() && !horzBarShown && ClientWidth() < FScroll->RangeX)
             SetOffsetY(FOffsetY - style()->pixelMetric(QStyle::PM_ScrollBarExtent));
         return true;
     }

@@ -79,6 +79,8 @@ const QTimer *TLazyStringTreeWidget::AutoExpandTimer() const { return FMouse->Ex
 TScrollDirections TLazyStringTreeWidget::ScrollDirections() const { return FMouse->ScrollDirections; }
 TLTDragImage &TLazyStringTreeWidget::DragImage() { return FMouse->DragImage; }
 int TLazyStringTreeWidget::LastDragEffect() const { return FMouse->LastDragEffect; }
+TDropMode TLazyStringTreeWidget::LastDropMode() const { return FMouse->LastDropMode; }
+void TLazyStringTreeWidget::SetLastDropMode(TDropMode Mode) { FMouse->LastDropMode = Mode; }
 
 THitInfo TLazyStringTreeWidget::HitInfoAt(QPoint P)
 {

@@ -57,7 +57,7 @@ void TLazyStringTreeWidget::Paint(platform::TCanvas &Canvas, const QRect &Update
     // A right-to-left tree narrower than its window lies against the right edge.
     const int shift = UseRightToLeftAlignment() && ColumnsUsed() ? RightToLeftShift(true) : 0;
     if (fixed == 0) {
-        const QRect window = UpdateRect.translated(FEffectiveOffsetX - shift, -FOffsetY);
+        const QRect window = UpdateRect.translated(EffectiveOffsetX() - shift, -FOffsetY);
         PaintTree(Canvas, window, UpdateRect.topLeft(), PaintOptions);
         return;
     }
@@ -69,7 +69,7 @@ void TLazyStringTreeWidget::Paint(platform::TCanvas &Canvas, const QRect &Update
     if (fixed < client.width()) {
         strip = client;
         strip.setLeft(fixed);
-        PaintTree(Canvas, strip.translated(FEffectiveOffsetX - shift, -FOffsetY), strip.topLeft(), PaintOptions);
+        PaintTree(Canvas, strip.translated(EffectiveOffsetX() - shift, -FOffsetY), strip.topLeft(), PaintOptions);
     }
 }
 
@@ -94,7 +94,7 @@ void TLazyStringTreeWidget::PaintTree(platform::TCanvas &TargetCanvas, const QRe
     } restore{*this, formerCanvas};
     RaiseBeforePaint(&TargetCanvas);
 
-    const int maximumRight = std::max(ClientWidth(), FRangeX);
+    const int maximumRight = std::max(ClientWidth(), RangeX());
     const bool showBackground = showsBackground(PaintOptions);
     const bool showImages = FImages != nullptr;
     const bool showStateImages = FStateImages != nullptr;
@@ -315,7 +315,7 @@ void TLazyStringTreeWidget::paintCell(TLTPaintInfo &PaintInfo, bool ShowCheckIma
         const bool lastUnderAutoResize = FHeader.Options().contains(TLTHeaderOption::hoAutoResize) &&
                                          columns.GetLastVisibleColumn() == column;
         // A cell that ends at the window's edge needs no line of its own.
-        const bool atClientEdge = PaintInfo.CellRect.Right - FEffectiveOffsetX == ClientWidth() &&
+        const bool atClientEdge = PaintInfo.CellRect.Right - EffectiveOffsetX() == ClientWidth() &&
                                   !columns[column].Options().contains(TLTColumnOption::coFixed);
         if (!lastUnderAutoResize && !atClientEdge) {
             // An empty right-to-left cell flows into its neighbour without a line.

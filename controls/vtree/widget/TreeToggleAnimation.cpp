@@ -106,7 +106,7 @@ TToggleGeometry TLazyStringTreeWidget::toggleGeometry(PLazyNode Node, std::int64
     g.TotalHeight = int(Node->TotalHeight);
     g.ClientHeight = ClientHeight();
     g.HeightChange = int(HeightChange);
-    g.RangeY = FRangeY;
+    g.RangeY = RangeY();
     g.OffsetY = FOffsetY;
     g.ChildrenAbove = toOption(TLTPaintOption::toChildrenAbove);
     g.Advanced = toOption(TLTAnimationOption::toAdvancedAnimatedToggle);

@@ -143,11 +143,11 @@ TScrollDirections TLazyStringTreeWidget::DetermineScrollDirections(QPoint P, boo
     const int zone = int(FDefaultNodeHeight);
     if (P.x() < zone && FOffsetX < 0)
         directions.include(TScrollDirection::sdLeft);
-    if (P.x() >= ClientWidth() - zone && ClientWidth() - FOffsetX < FRangeX)
+    if (P.x() >= ClientWidth() - zone && ClientWidth() - FOffsetX < RangeX())
         directions.include(TScrollDirection::sdRight);
     if (P.y() < zone && FOffsetY < 0)
         directions.include(TScrollDirection::sdUp);
-    if (P.y() >= ClientHeight() - zone && ClientHeight() - FOffsetY < FRangeY)
+    if (P.y() >= ClientHeight() - zone && ClientHeight() - FOffsetY < RangeY())
         directions.include(TScrollDirection::sdDown);
     // Over the tree, edge scrolling waits a while before it begins.
     if (!directions.empty() && (DuringDragOver || viewport()->rect().contains(P))) {
@@ -220,11 +220,11 @@ bool TLazyStringTreeWidget::DoAutoScroll(QPoint P)
         // A direction at its end is dropped.
         if (dy > 0 && FOffsetY == 0)
             dirs.exclude(TScrollDirection::sdUp), dy = 0;
-        if (dy < 0 && ClientHeight() - FOffsetY >= FRangeY)
+        if (dy < 0 && ClientHeight() - FOffsetY >= RangeY())
             dirs.exclude(TScrollDirection::sdDown), dy = 0;
         if (dx > 0 && FOffsetX == 0)
             dirs.exclude(TScrollDirection::sdLeft), dx = 0;
-        if (dx < 0 && ClientWidth() - FOffsetX >= FRangeX)
+        if (dx < 0 && ClientWidth() - FOffsetX >= RangeX())
             dirs.exclude(TScrollDirection::sdRight), dx = 0;
         if (dx != 0 || dy != 0) {
             if (FStates.contains(TLazyTreeState::tsDrawSelecting)) {
