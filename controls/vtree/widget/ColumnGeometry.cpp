@@ -6,7 +6,7 @@ namespace vtree {
 
 TAlignment TLazyStringTreeWidget::cellAlignment(TColumnIndex Column) const
 {
-    return IsValidColumn(Column) ? FHeader.Columns()[Column].Alignment() : FAlignment;
+    return IsValidColumn(Column) ? FHeader.Columns()[Column].Alignment() : Alignment();
 }
 
 bool TLazyStringTreeWidget::readsRightToLeft(TColumnIndex Column) const

@@ -41,7 +41,7 @@ int TLazyStringTreeWidget::effectiveOffsetX() const
 
 int TLazyStringTreeWidget::RightToLeftShift(bool ExcludeScrollBar)
 {
-    const TScrollStyle bars = FScrollBarOptions.ScrollBars();
+    const TScrollStyle bars = ScrollBarOptions().ScrollBars();
     const bool vertical = ClientHeight() < RangeY() && (bars == TScrollStyle::ssVertical || bars == TScrollStyle::ssBoth);
     const int barWidth = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
     // The header spans the client area and the vertical bar beside it.

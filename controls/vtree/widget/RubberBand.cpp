@@ -130,7 +130,7 @@ void TLazyStringTreeWidget::HandleDrawSelection(const QRect &OldRect, const QRec
         int right = 0;
         if (wholeRow) {
             const int levels = int(GetNodeLevel(node)) + (toOption(TLTPaintOption::toShowRoot) ? 1 : 0);
-            left = columnLeft + FMargin + levels * int(FIndent);
+            left = columnLeft + Margin() + levels * int(Indent());
             right = ColumnsUsed() ? FHeader.Columns().TotalWidth() : columnRight;
         } else {
             const platform::TRect text = GetDisplayRect(node, MainColumn(), true, true);

@@ -11,7 +11,7 @@ bool TLazyStringTreeWidget::HandleScroll(Qt::Orientation Bar, int Code, int Trac
     if (Code < SB_LINEUP || Code > SB_ENDSCROLL)
         return false;
     if (Bar == Qt::Horizontal) {
-        const int increment = int(FScrollBarOptions.HorizontalIncrement());
+        const int increment = int(ScrollBarOptions().HorizontalIncrement());
         const int page = ClientWidth();
         switch (Code) {
         case SB_LINEUP: SetOffsetX(FOffsetX + increment); break;
@@ -32,7 +32,7 @@ bool TLazyStringTreeWidget::HandleScroll(Qt::Orientation Bar, int Code, int Trac
         }
         return true;
     }
-    const int increment = int(FScrollBarOptions.VerticalIncrement());
+    const int increment = int(ScrollBarOptions().VerticalIncrement());
     switch (Code) {
     case SB_LINEUP: SetOffsetY(FOffsetY + increment); break;
     case SB_LINEDOWN: SetOffsetY(FOffsetY - increment); break;

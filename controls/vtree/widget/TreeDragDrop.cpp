@@ -129,11 +129,11 @@ void TLazyStringTreeWidget::DoDragging(QPoint P)
     FMouse->LastDropMode = TDropMode::dmOnNode;
     FMouse->LastDragEffect = DROPEFFECT_NONE;
     int allowed = 0;
-    if (FDragOperations.contains(TDragOperation::doCopy))
+    if (DragOperations().contains(TDragOperation::doCopy))
         allowed |= DROPEFFECT_COPY;
-    if (FDragOperations.contains(TDragOperation::doMove))
+    if (DragOperations().contains(TDragOperation::doMove))
         allowed |= DROPEFFECT_MOVE;
-    if (FDragOperations.contains(TDragOperation::doLink))
+    if (DragOperations().contains(TDragOperation::doLink))
         allowed |= DROPEFFECT_LINK;
     if (allowed == 0)
         allowed = DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK;
@@ -154,10 +154,10 @@ QMimeData *TLazyStringTreeWidget::DragDataObject()
 
 void TLazyStringTreeWidget::PrepareDragImage(QPoint HotSpot)
 {
-    if (FDragImageKind == TLTDragImageKind::diNoImage || FDragWidth <= 0 || FDragHeight <= 0)
+    if (DragImageKind() == TLTDragImageKind::diNoImage || DragWidth() <= 0 || DragHeight() <= 0)
         return;
     const QPoint hot(HotSpot.x() + EffectiveOffsetX(), HotSpot.y() - FOffsetY);
-    QRect r(hot.x() - FDragWidth / 2, hot.y() - FDragHeight / 2, FDragWidth, FDragHeight);
+    QRect r(hot.x() - DragWidth() / 2, hot.y() - DragHeight() / 2, DragWidth(), DragHeight());
     QRect window = r;
     QPoint target(0, 0);
     if (window.left() < 0) {
@@ -174,7 +174,7 @@ void TLazyStringTreeWidget::PrepareDragImage(QPoint HotSpot)
         canvas.FillColor({0, 0, r.width(), r.height()}, BackGroundColor());
         TLTInternalPaintOptions options{TLTInternalPaintOption::poDrawSelection,
                                         TLTInternalPaintOption::poSelectedOnly};
-        if (FDragImageKind == TLTDragImageKind::diMainColumnOnly)
+        if (DragImageKind() == TLTDragImageKind::diMainColumnOnly)
             options.include(TLTInternalPaintOption::poMainOnly);
         PaintTree(canvas, window, target, options);
     }
@@ -253,8 +253,8 @@ int TLazyStringTreeWidget::DragOverStep(QObject *Source, Qt::KeyboardModifiers M
         FMouse->ScrollDirections = DetermineScrollDirections(P, true);
         int dx = 0;
         int dy = 0;
-        const int incY = std::min(int(FScrollBarOptions.VerticalIncrement()), ClientHeight());
-        const int incX = int(FScrollBarOptions.HorizontalIncrement());
+        const int incY = std::min(int(ScrollBarOptions().VerticalIncrement()), ClientHeight());
+        const int incX = int(ScrollBarOptions().HorizontalIncrement());
         if (FMouse->ScrollDirections.contains(TScrollDirection::sdUp))
             dy = incY;
         else if (FMouse->ScrollDirections.contains(TScrollDirection::sdDown))
@@ -294,7 +294,7 @@ int TLazyStringTreeWidget::DragOverStep(QObject *Source, Qt::KeyboardModifiers M
                 InvalidateNode(node);
             if (node && toOption(TLTAutoOption::toAutoDropExpand) &&
                 node->States.contains(TLazyNodeState::vsHasChildren))
-                expandTimer().start(int(FAutoExpandDelay));
+                expandTimer().start(int(AutoExpandDelay()));
         }
     }
 

@@ -20,7 +20,7 @@ int TLazyStringTreeWidget::ClientHeight() const { return viewport()->height(); }
 
 platform::TImageList *TLazyStringTreeWidget::CheckImages() const
 {
-    return FCheckImageKind == TCheckImageKind::ckCustom ? FCustomCheckImages : CheckImagesOfKind(FCheckImageKind);
+    return FCheckImageKind == TCheckImageKind::ckCustom ? CustomCheckImages() : CheckImagesOfKind(FCheckImageKind);
 }
 
 int TLazyStringTreeWidget::checkImageWidth() const
@@ -50,8 +50,8 @@ int TLazyStringTreeWidget::imageWidthIf(platform::TImageList *list, PLazyNode No
 int TLazyStringTreeWidget::indentOf(PLazyNode Node) const
 {
     if (toOption(TLTPaintOption::toFixedIndent))
-        return int(FIndent);
-    return int(GetNodeLevel(Node) * FIndent);
+        return int(Indent());
+    return int(GetNodeLevel(Node) * Indent());
 }
 
 void alignTextRect(TRect &R, int TextWidth, TAlignment Alignment, bool Unclipped)
@@ -102,13 +102,13 @@ TRect TLazyStringTreeWidget::GetDisplayRect(PLazyNode Node, TColumnIndex Column,
     if (!TextOnly)
         return result;
 
-    int offset = FMargin + indent;
+    int offset = Margin() + indent;
     if (isMain && toOption(TLTPaintOption::toShowRoot))
-        offset += int(FIndent);
+        offset += int(Indent());
     if (isMain && hasCheckColumn(Node))
         offset += checkImageWidth() + 2;
-    offset += imageWidthIf(FStateImages, Node, TLTImageKind::ikState, Column);
-    offset += imageWidthIf(FImages, Node, TLTImageKind::ikNormal, Column);
+    offset += imageWidthIf(StateImages(), Node, TLTImageKind::ikState, Column);
+    offset += imageWidthIf(Images(), Node, TLTImageKind::ikNormal, Column);
     const bool rightToLeft = readsRightToLeft(Column);
     TAlignment alignment = cellAlignment(Column);
     if (rightToLeft) {
@@ -217,7 +217,7 @@ void TLazyStringTreeWidget::classifyRightToLeft(PLazyNode Node, int X, int Width
     const int edge = Width - indentWidth;
     if (X >= edge) {
         if (toOption(TLTPaintOption::toShowButtons) && Node->States.contains(TLazyNodeState::vsHasChildren)) {
-            if (X <= edge + int(FIndent))
+            if (X <= edge + int(Indent()))
                 HitInfo.HitPositions.include(THitPosition::hiOnItemButton);
             if (X <= edge + ButtonBitmaps().Plus.width())
                 HitInfo.HitPositions.include(THitPosition::hiOnItemButtonExact);
@@ -226,7 +226,7 @@ void TLazyStringTreeWidget::classifyRightToLeft(PLazyNode Node, int X, int Width
     }
     if (!IsMain && toOption(TLTMiscOption::toReportMode))
         return;
-    int right = edge - FMargin;
+    int right = edge - Margin();
     if (IsMain && hasCheckColumn(Node))
         right -= checkImageWidth() + 2;
     if (IsMain && X > right) {
@@ -236,12 +236,12 @@ void TLazyStringTreeWidget::classifyRightToLeft(PLazyNode Node, int X, int Width
         return;
     }
     const TColumnIndex column = HitInfo.HitColumn;
-    right -= imageWidthIf(FStateImages, Node, TLTImageKind::ikState, column);
+    right -= imageWidthIf(StateImages(), Node, TLTImageKind::ikState, column);
     if (X > right) {
         HitInfo.HitPositions.include(THitPosition::hiOnStateIcon);
         return;
     }
-    right -= imageWidthIf(FImages, Node, TLTImageKind::ikNormal, column);
+    right -= imageWidthIf(Images(), Node, TLTImageKind::ikNormal, column);
     if (X > right) {
         HitInfo.HitPositions.include(THitPosition::hiOnNormalIcon);
         return;
@@ -277,7 +277,7 @@ int TLazyStringTreeWidget::hitIndentWidth(PLazyNode Node, bool IsMain) const
         return 0;
     int width = indentOf(Node);
     if (!toOption(TLTPaintOption::toFixedIndent) && toOption(TLTPaintOption::toShowRoot))
-        width += int(FIndent);
+        width += int(Indent());
     return width;
 }
 
@@ -285,9 +285,9 @@ void TLazyStringTreeWidget::classifyLeftToRight(PLazyNode Node, int X, int Width
                                                 THitInfo &HitInfo)
 {
     const int indentWidth = hitIndentWidth(Node, IsMain);
-    if (IsMain && X < indentWidth + FMargin) {
+    if (IsMain && X < indentWidth + Margin()) {
         if (toOption(TLTPaintOption::toShowButtons) && Node->States.contains(TLazyNodeState::vsHasChildren)) {
-            if (X >= indentWidth - int(FIndent))
+            if (X >= indentWidth - int(Indent()))
                 HitInfo.HitPositions.include(THitPosition::hiOnItemButton);
             if (X >= indentWidth - ButtonBitmaps().Plus.width())
                 HitInfo.HitPositions.include(THitPosition::hiOnItemButtonExact);
@@ -297,7 +297,7 @@ void TLazyStringTreeWidget::classifyLeftToRight(PLazyNode Node, int X, int Width
     // A report shows only the main column's cells as items.
     if (!IsMain && toOption(TLTMiscOption::toReportMode))
         return;
-    int offset = indentWidth + FMargin;
+    int offset = indentWidth + Margin();
     if (IsMain && hasCheckColumn(Node))
         offset += checkImageWidth() + 2;
     if (IsMain && X < offset) {
@@ -307,12 +307,12 @@ void TLazyStringTreeWidget::classifyLeftToRight(PLazyNode Node, int X, int Width
         return;
     }
     const TColumnIndex column = HitInfo.HitColumn;
-    offset += imageWidthIf(FStateImages, Node, TLTImageKind::ikState, column);
+    offset += imageWidthIf(StateImages(), Node, TLTImageKind::ikState, column);
     if (X < offset) {
         HitInfo.HitPositions.include(THitPosition::hiOnStateIcon);
         return;
     }
-    offset += imageWidthIf(FImages, Node, TLTImageKind::ikNormal, column);
+    offset += imageWidthIf(Images(), Node, TLTImageKind::ikNormal, column);
     if (X < offset) {
         HitInfo.HitPositions.include(THitPosition::hiOnNormalIcon);
         return;
@@ -408,7 +408,7 @@ bool TLazyStringTreeWidget::ApplyOffsetXY(QPoint Value, TScrollUpdateOptions Opt
 
 void TLazyStringTreeWidget::UpdateVerticalRange()
 {
-    FScroll->RangeY = int(FRoot->TotalHeight) + int(FBottomSpace) - int(FRoot->NodeHeight);
+    FScroll->RangeY = int(FRoot->TotalHeight) + int(BottomSpace()) - int(FRoot->NodeHeight);
 }
 
 void TLazyStringTreeWidget::UpdateHorizontalRange()
@@ -427,13 +427,13 @@ int TLazyStringTreeWidget::MeasureVisibleExtent()
 {
     PLazyNode node = TopNode();
     if (!node)
-        return FMargin;
+        return Margin();
     const int levelIndent = toOption(TLTPaintOption::toShowRoot) ? 1 : 0;
-    int start = int((GetNodeLevel(node) + levelIndent) * FIndent);
-    if (FStateImages)
-        start += FStateImages->Width() + 2;
-    if (FImages)
-        start += FImages->Width() + 2;
+    int start = int((GetNodeLevel(node) + levelIndent) * Indent());
+    if (StateImages())
+        start += StateImages()->Width() + 2;
+    if (Images())
+        start += Images()->Width() + 2;
     const int checkWidth = checkImageWidth() > 0 ? checkImageWidth() + 2 : 0;
     int extent = 0;
     int tops = 0;
@@ -447,10 +447,10 @@ int TLazyStringTreeWidget::MeasureVisibleExtent()
             break;
         PLazyNode next = GetNextVisible(node, true);
         if (next)
-            start += (int(GetNodeLevel(next)) - int(GetNodeLevel(node))) * int(FIndent);
+            start += (int(GetNodeLevel(next)) - int(GetNodeLevel(node))) * int(Indent());
         node = next;
     }
-    return extent + FMargin;
+    return extent + Margin();
 }
 
 namespace {
@@ -482,7 +482,7 @@ void TLazyStringTreeWidget::setUpScrollBar(Qt::Orientation Bar, bool Wanted, int
     TTreeScrollInfo &info = Bar == Qt::Vertical ? FScroll->Vertical : FScroll->Horizontal;
     QScrollBar &bar = Bar == Qt::Vertical ? *verticalScrollBar() : *horizontalScrollBar();
     FScroll->SettingScrollBars = true;
-    const bool shown = Wanted && (Client < Range || FScrollBarOptions.AlwaysVisible());
+    const bool shown = Wanted && (Client < Range || ScrollBarOptions().AlwaysVisible());
     info = shown ? TTreeScrollInfo{true, 0, Range, std::max(Client + 1, 0), Position} : TTreeScrollInfo{};
     const Qt::ScrollBarPolicy policy = shown ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff;
     if (Bar == Qt::Vertical)
@@ -502,7 +502,7 @@ void TLazyStringTreeWidget::UpdateVerticalScrollBar(bool DoRepaint)
     UpdateVerticalRange();
     if (FStates.contains(TLazyTreeState::tsUpdating))
         return;
-    setUpScrollBar(Qt::Vertical, FScrollBarOptions.verticalShown(), ClientHeight(), FScroll->RangeY, -FOffsetY);
+    setUpScrollBar(Qt::Vertical, ScrollBarOptions().verticalShown(), ClientHeight(), FScroll->RangeY, -FOffsetY);
 }
 
 void TLazyStringTreeWidget::UpdateHorizontalScrollBar(bool DoRepaint)
@@ -513,7 +513,7 @@ void TLazyStringTreeWidget::UpdateHorizontalScrollBar(bool DoRepaint)
         return;
     FScroll->EffectiveOffsetX = effectiveOffsetX();
     // Qt mirrors a right-to-left bar itself: its value stays the distance from the start.
-    setUpScrollBar(Qt::Horizontal, FScrollBarOptions.horizontalShown(), ClientWidth(), FScroll->RangeX, -FOffsetX);
+    setUpScrollBar(Qt::Horizontal, ScrollBarOptions().horizontalShown(), ClientWidth(), FScroll->RangeX, -FOffsetX);
 }
 
 void TLazyStringTreeWidget::UpdateScrollBars(bool DoRepaint)
@@ -577,8 +577,8 @@ bool TLazyStringTreeWidget::scrollNodeIntoView(PLazyNode Node, bool Center)
     }
     if (r.Bottom > ClientHeight() || Center) {
         SetOffsetY(FOffsetY + (Center ? ClientHeight() / 2 : ClientHeight()) - r.Bottom);
-        const bool horzBarShown = FScrollBarOptions.horizontalShown() &&
-                                  (FScrollBarOptions.AlwaysVisible() || ClientWidth() < FScroll->RangeX);
+        const bool horzBarShown = ScrollBarOptions().horizontalShown() &&
+                                  (ScrollBarOptions().AlwaysVisible() || ClientWidth() < FScroll->RangeX);
         if (!ColumnsUsed() && !horzBarShown && ClientWidth() < FScroll->RangeX)
             SetOffsetY(FOffsetY - style()->pixelMetric(QStyle::PM_ScrollBarExtent));
         return true;

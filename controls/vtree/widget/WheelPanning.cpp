@@ -153,7 +153,7 @@ TScrollDirections TLazyStringTreeWidget::DetermineScrollDirections(QPoint P, boo
     if (!directions.empty() && (DuringDragOver || viewport()->rect().contains(P))) {
         if (!FMouse->DragScrollStart.isValid())
             FMouse->DragScrollStart.start();
-        if (FMouse->DragScrollStart.elapsed() < qint64(FAutoScrollDelay))
+        if (FMouse->DragScrollStart.elapsed() < qint64(AutoScrollDelay()))
             directions = {};
     }
     return directions;
@@ -168,7 +168,7 @@ void TLazyStringTreeWidget::UpdateAutoScroll(QPoint P)
         StopAutoScroll();
     } else if (!FStates.contains(TLazyTreeState::tsScrollPending) && !FStates.contains(TLazyTreeState::tsScrolling)) {
         ChangeTreeStates(TLazyTreeState::tsScrollPending, {});
-        scrollTimer().start(int(FAutoScrollDelay));
+        scrollTimer().start(int(AutoScrollDelay()));
     }
 }
 
@@ -183,7 +183,7 @@ void TLazyStringTreeWidget::AutoScrollTimerFired()
 {
     if (FStates.contains(TLazyTreeState::tsScrollPending)) {
         CancelTreeHint();
-        scrollTimer().start(int(FAutoScrollInterval));
+        scrollTimer().start(int(AutoScrollInterval()));
         ChangeTreeStates(TLazyTreeState::tsScrolling, TLazyTreeState::tsScrollPending);
     }
     DoAutoScroll(FMouse->LastMousePos);
@@ -203,8 +203,8 @@ bool TLazyStringTreeWidget::DoAutoScroll(QPoint P)
             const int step = std::min(increment, extent);
             return inside ? step : step * std::max(1, std::abs(distance));
         };
-        const int incY = int(FScrollBarOptions.VerticalIncrement());
-        const int incX = int(FScrollBarOptions.HorizontalIncrement());
+        const int incY = int(ScrollBarOptions().VerticalIncrement());
+        const int incX = int(ScrollBarOptions().HorizontalIncrement());
         const QPoint fromStart = P - FMouse->LastClickPos;
         int dx = 0;
         int dy = 0;

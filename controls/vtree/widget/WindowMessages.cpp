@@ -52,7 +52,7 @@ void TLazyStringTreeWidget::changeEvent(QEvent *event)
         if (testAttribute(Qt::WA_SetFont)) {
             const QFont qfont = font();
             platform::TFont adopted;
-            adopted.Assign(FFont);
+            adopted.Assign(TreeFont());
             adopted.setName(qfont.family());
             adopted.setHeight(-(qfont.pixelSize() > 0 ? qfont.pixelSize() : platform::pointsToPixels(qfont.pointSize())));
             adopted.setStyle({qfont.bold(), qfont.italic(), qfont.underline(), qfont.strikeOut()});
