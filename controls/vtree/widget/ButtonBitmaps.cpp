@@ -46,14 +46,14 @@ void TLazyStringTreeWidget::BuildButtonBitmaps(bool NeedButtons, bool NeedLines)
         } else {
             for (const bool plus : {false, true}) {
                 QImage &face = plus ? b.Plus : b.Minus;
-                if (FButtonFillMode == TLTButtonFillMode::fmShaded && FButtonStyle == TLTButtonStyle::bsRectangle) {
+                if (ButtonFillMode() == TLTButtonFillMode::fmShaded && ButtonStyle() == TLTButtonStyle::bsRectangle) {
                     face = platform::loadResourceImage(QString::fromLatin1(plus ? "LT_XPBUTTONPLUS" : "LT_XPBUTTONMINUS"),
                                                        platform::TResourceColors::Mapped)
                                .convertToFormat(QImage::Format_ARGB32_Premultiplied);
                 } else {
                     platform::TCanvas canvas(&face);
                     const int w = face.width();
-                    if (FButtonStyle == TLTButtonStyle::bsTriangle) {
+                    if (ButtonStyle() == TLTButtonStyle::bsTriangle) {
                         canvas.Pen().setColor(platform::clBlack);
                         canvas.Brush().setColor(platform::clBlack);
                         const platform::TPoint open[] = {{0, 2}, {8, 2}, {4, 6}};
@@ -61,11 +61,11 @@ void TLazyStringTreeWidget::BuildButtonBitmaps(bool NeedButtons, bool NeedLines)
                         canvas.Polygon(plus ? std::span<const platform::TPoint>(closed)
                                             : std::span<const platform::TPoint>(open));
                     } else {
-                        canvas.Pen().setColor(FColors.GetColor(TLTColors::TreeLineColor));
-                        if (FButtonFillMode == TLTButtonFillMode::fmTransparent)
+                        canvas.Pen().setColor(Colors().GetColor(TLTColors::TreeLineColor));
+                        if (ButtonFillMode() == TLTButtonFillMode::fmTransparent)
                             canvas.Brush().setStyle(platform::TBrushStyle::bsClear);
                         else
-                            canvas.Brush().setColor(FButtonFillMode == TLTButtonFillMode::fmWindowColor
+                            canvas.Brush().setColor(ButtonFillMode() == TLTButtonFillMode::fmWindowColor
                                                         ? platform::clWindow
                                                         : BackGroundColor());
                         canvas.Rectangle(0, 0, w, face.height());
@@ -86,8 +86,8 @@ void TLazyStringTreeWidget::BuildButtonBitmaps(bool NeedButtons, bool NeedLines)
     if (NeedLines) {
         static constexpr platform::TPattern8 dotted{0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA};
         static constexpr platform::TPattern8 solid{0, 0, 0, 0, 0, 0, 0, 0};
-        FPaintState->LinePattern = FLineStyle == TLTLineStyle::lsSolid ? solid : dotted;
-        if (FLineStyle == TLTLineStyle::lsCustomStyle && OnGetLineStyle) {
+        FPaintState->LinePattern = LineStyle() == TLTLineStyle::lsSolid ? solid : dotted;
+        if (LineStyle() == TLTLineStyle::lsCustomStyle && OnGetLineStyle) {
             // The handler may hand other bits: eight rows, one byte each.
             void *bits = const_cast<std::uint8_t *>(dotted.data());
             QueryLineStyle(bits);

@@ -16,7 +16,7 @@ int TLazyStringTreeWidget::GetMaxColumnWidth(TColumnIndex Column, bool UseSmartC
     platform::Finally end([this] { EndOperation(TLTOperationKind::okGetMaxColumnWidth); });
     if (OnBeforeGetMaxColumnWidth)
         OnBeforeGetMaxColumnWidth(&FHeader, Column, UseSmartColumnWidth);
-    const int stateWidth = FStateImages ? FStateImages->Width() + 2 : 0;
+    const int stateWidth = StateImages() ? StateImages()->Width() + 2 : 0;
     const int checkWidth = checkImageWidth() > 0 ? checkImageWidth() + 2 : 0;
     const bool isMain = !ColumnsUsed() || Column == MainColumn();
     PLazyNode node = UseSmartColumnWidth ? TopNode() : GetFirstVisible();
@@ -29,11 +29,11 @@ int TLazyStringTreeWidget::GetMaxColumnWidth(TColumnIndex Column, bool UseSmartC
     unsigned level = node ? GetNodeLevel(node) : 0;
     if (isMain && node) {
         if (toOption(TLTPaintOption::toFixedIndent))
-            offset = int(FIndent);
+            offset = int(Indent());
         else
-            offset = int((toOption(TLTPaintOption::toShowRoot) ? level + 1 : level) * FIndent);
+            offset = int((toOption(TLTPaintOption::toShowRoot) ? level + 1 : level) * Indent());
     }
-    offset += FMargin;
+    offset += Margin();
     int result = 0;
     bool reserveImage = false;
     platform::TCanvas *canvas = TreeCanvas();
@@ -41,18 +41,18 @@ int TLazyStringTreeWidget::GetMaxColumnWidth(TColumnIndex Column, bool UseSmartC
         initNode(node);
         if (isMain && !toOption(TLTPaintOption::toFixedIndent)) {
             const unsigned nodeLevel = GetNodeLevel(node);
-            offset += (int(nodeLevel) - int(level)) * int(FIndent);
+            offset += (int(nodeLevel) - int(level)) * int(Indent());
             level = nodeLevel;
         }
         int width = offset;
         if (isMain && checkWidth > 0 && node->CheckType != TCheckType::ctNone)
             width += checkWidth;
         // Once a node showed an image, every later node reserves its room.
-        const int image = imageWidthIf(FImages, node, TLTImageKind::ikNormal, Column);
+        const int image = imageWidthIf(Images(), node, TLTImageKind::ikNormal, Column);
         reserveImage = reserveImage || image > 0;
-        if (FImages && reserveImage)
-            width += FImages->Width() + 2;
-        if (FStateImages && imageWidthIf(FStateImages, node, TLTImageKind::ikState, Column) > 0)
+        if (Images() && reserveImage)
+            width += Images()->Width() + 2;
+        if (StateImages() && imageWidthIf(StateImages(), node, TLTImageKind::ikState, Column) > 0)
             width += stateWidth;
         width += MeasureNodeWidth(canvas, node, Column) + MeasureStaticTextWidth(canvas, node, Column);
         result = std::max(result, width);

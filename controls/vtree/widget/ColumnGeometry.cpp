@@ -6,7 +6,7 @@ namespace vtree {
 
 TAlignment TLazyStringTreeWidget::cellAlignment(TColumnIndex Column) const
 {
-    return IsValidColumn(Column) ? FHeader.Columns()[Column].Alignment() : FAlignment;
+    return IsValidColumn(Column) ? FHeader.Columns()[Column].Alignment() : Alignment();
 }
 
 bool TLazyStringTreeWidget::readsRightToLeft(TColumnIndex Column) const
@@ -38,7 +38,7 @@ void TLazyStringTreeWidget::GetColumnBounds(TColumnIndex Column, int &Left, int 
     }
     const TLazyTreeColumn &column = FHeader.Columns()[Column];
     const bool fixed = column.Options().contains(TLTColumnOption::coFixed);
-    Left = column.Left() - (fixed ? 0 : FEffectiveOffsetX);
+    Left = column.Left() - (fixed ? 0 : EffectiveOffsetX());
     Right = Left + column.Width();
 }
 

@@ -45,7 +45,7 @@ void TLazyStringTreeWidget::focusOutEvent(QFocusEvent *event)
 bool TLazyStringTreeWidget::focusNextPrevChild(bool next)
 {
     // With WantTabs the tree keeps Tab for moving between its cells.
-    return !FWantTabs && QAbstractScrollArea::focusNextPrevChild(next);
+    return !WantTabs() && QAbstractScrollArea::focusNextPrevChild(next);
 }
 
 void TLazyStringTreeWidget::CancelMode()

@@ -31,9 +31,9 @@ void TLazyStringTreeWidget::HeaderParentFontChanged()
     if (!FHeader.ParentFont())
         return;
     THeaderFont font = FHeader.Font();
-    font.Name = FFont.Name();
-    font.Height = FFont.Height();
-    font.Color = FFont.Color();
+    font.Name = TreeFont().Name();
+    font.Height = TreeFont().Height();
+    font.Color = TreeFont().Color();
     SetHeaderFont(font);
     FHeader.SetParentFont(true);
 }

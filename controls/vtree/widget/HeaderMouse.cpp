@@ -93,7 +93,7 @@ TColumnIndex TLazyStringTreeWidget::HeaderColumnAt(QPoint P) const
         return InvalidColumn;
     // Left of the fixed width the fixed columns stand unscrolled.
     const int fixedWidth = FHeader.Columns().GetVisibleFixedWidth();
-    const int x = P.x() < fixedWidth ? P.x() : P.x() + FEffectiveOffsetX;
+    const int x = P.x() < fixedWidth ? P.x() : P.x() + EffectiveOffsetX();
     int left = 0;
     int right = 0;
     return ColumnAndEdgesAt(x, left, right);
@@ -108,7 +108,7 @@ bool TLazyStringTreeWidget::FindSplitterColumn(QPoint P)
     const int tolerance = FHeader.SplitterHitTolerance();
     const int beyond = int(std::lround(0.6 * tolerance));
     const int fixedWidth = columns.GetVisibleFixedWidth();
-    int edge = FRangeX - FEffectiveOffsetX;
+    int edge = RangeX() - EffectiveOffsetX();
     const std::vector<TColumnIndex> &order = columns.PositionToIndex();
     for (auto it = order.rbegin(); it != order.rend(); ++it) {
         const TLazyTreeColumn &column = columns[*it];
@@ -169,7 +169,7 @@ TColumnIndex TLazyStringTreeWidget::trackPressedColumn(QPoint Header)
         columns.FDownIndex = column;
         const auto &glyphs = FHeaderInteraction->GlyphRects;
         const int fixedWidth = columns.GetVisibleFixedWidth();
-        const QPoint absolute(Header.x() < fixedWidth ? Header.x() : Header.x() + FEffectiveOffsetX, Header.y());
+        const QPoint absolute(Header.x() < fixedWidth ? Header.x() : Header.x() + EffectiveOffsetX(), Header.y());
         FHeaderInteraction->CheckBoxHit = columns[column].CheckBox() && std::size_t(column) < glyphs.size() &&
                                          glyphs[std::size_t(column)].contains(absolute);
         invalidateHeader();
@@ -409,7 +409,7 @@ void TLazyStringTreeWidget::beginColumnDrag(QPoint DragStart)
         paintHeaderCell(canvas, column, {0, 0, picture.width(), picture.height()}, false, false);
     }
     const bool fixed = column.Options().contains(TLTColumnOption::coFixed);
-    const QPoint origin = FHeaderStrip->mapToGlobal(QPoint(column.Left() - (fixed ? 0 : FEffectiveOffsetX), 0));
+    const QPoint origin = FHeaderStrip->mapToGlobal(QPoint(column.Left() - (fixed ? 0 : EffectiveOffsetX()), 0));
     FHeaderInteraction->DragHotSpot = DragStart - origin;
     if (FHeaderInteraction->DragImage)
         FHeaderInteraction->DragImage->close();
@@ -597,7 +597,7 @@ void TLazyStringTreeWidget::ProcessHeaderClick(QPoint P, TMouseButton Button, bo
         hit.HitPosition += TLTHeaderHitPosition::hhiOnColumn;
         TLazyTreeColumn &clicked = columns[column];
         const auto &glyphs = FHeaderInteraction->GlyphRects;
-        const QPoint absolute(header.x() < columns.GetVisibleFixedWidth() ? header.x() : header.x() + FEffectiveOffsetX,
+        const QPoint absolute(header.x() < columns.GetVisibleFixedWidth() ? header.x() : header.x() + EffectiveOffsetX(),
                               header.y());
         if (std::size_t(column) < glyphs.size() && glyphs[std::size_t(column)].contains(absolute)) {
             hit.HitPosition += TLTHeaderHitPosition::hhiOnIcon;

@@ -92,7 +92,7 @@ void TLazyStringTreeWidget::PaintHeader(platform::TCanvas &Canvas, const QRect &
 {
     Canvas.SaveDC();
     Canvas.IntersectClipRect({R.left(), 0, R.right() + 1, FHeader.Height()});
-    paintHeaderColumns(Canvas, R.right() + 1, FEffectiveOffsetX);
+    paintHeaderColumns(Canvas, R.right() + 1, EffectiveOffsetX());
     Canvas.RestoreDC(-1);
 }
 
@@ -198,7 +198,7 @@ void TLazyStringTreeWidget::paintHeaderCell(platform::TCanvas &Canvas, TLazyTree
     if (elements.contains(THeaderPaintElement::hpeBackground))
         OnAdvancedHeaderDraw(&FHeader, info, {THeaderPaintElement::hpeBackground});
 
-    const THeaderColors colors{FHeader.Font().Color, FColors.GetColor(TLTColors::HeaderHotColor)};
+    const THeaderColors colors{FHeader.Font().Color, Colors().GetColor(TLTColors::HeaderHotColor)};
     const THeaderContentPlace place = PaintHeaderColumn(Canvas, look, colors);
 
     // The glyph's place in header coordinates, for clicks on a check box.

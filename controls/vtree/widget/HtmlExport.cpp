@@ -88,22 +88,22 @@ QString TLazyStringTreeWidget::ContentToHTML(TLSTTextSourceType Source, const QS
     BeginOperation(TLTOperationKind::okExport);
     platform::Finally endOperation([this] { EndOperation(TLTOperationKind::okExport); });
     const TLTExportType type = TLTExportType::etHTML;
-    const QString cellPadding = QStringLiteral("padding-left: %1px; padding-right: %1px;").arg(FMargin);
-    const QString indentWidth = QString::number(FIndent);
+    const QString cellPadding = QStringLiteral("padding-left: %1px; padding-right: %1px;").arg(Margin());
+    const QString indentWidth = QString::number(Indent());
     QString tableAttributes = QStringLiteral(" ");
     if (!Caption.isEmpty())
         tableAttributes += QLatin1String("caption=\"") + escapeHtml(Caption) + QLatin1String("\"");
-    if (FBorderStyle != TBorderStyle::bsNone)
+    if (BorderStyle() != TBorderStyle::bsNone)
         tableAttributes += QStringLiteral(" border=\"%1\" frame=box").arg(1); // no border width beside the frame
     const QString lineStyle =
-        FLineStyle == TLTLineStyle::lsSolid ? QStringLiteral("solid;") : QStringLiteral("dotted;");
+        LineStyle() == TLTLineStyle::lsSolid ? QStringLiteral("solid;") : QStringLiteral("dotted;");
     const bool horzLines = toOption(TLTPaintOption::toShowHorzGridLines);
     const bool vertLines = toOption(TLTPaintOption::toShowVertGridLines);
 
     QString out;
     out += QLatin1String("<META http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">");
     out += QLatin1String("<style type=\"text/css\">") + NL;
-    out += QLatin1String(".default{") + fontStyle(lookOf(FFont)) + NL;
+    out += QLatin1String(".default{") + fontStyle(lookOf(TreeFont())) + NL;
     out += QLatin1String(".header{") + fontStyle(lookOf(FHeader.Font())) + NL;
     if (horzLines)
         out += QLatin1String(
@@ -119,7 +119,7 @@ QString TLazyStringTreeWidget::ContentToHTML(TLSTTextSourceType Source, const QS
                      : QLatin1String("border-top:none; border-bottom: none;");
     out += QLatin1String("border-width: thin; border-style: ") + lineStyle + cellPadding + QLatin1String("}");
     out += QLatin1String("</style>") + NL;
-    out += QLatin1String("<table class=\"default\" style=\"border-collapse: collapse;\" bgcolor=") + htmlColor(FColor) +
+    out += QLatin1String("<table class=\"default\" style=\"border-collapse: collapse;\" bgcolor=") + htmlColor(Color()) +
            tableAttributes + QLatin1String(" cellspacing=\"0\">") + NL;
 
     const int maxLevel = maxExportLevel(Source, true);
@@ -176,7 +176,7 @@ QString TLazyStringTreeWidget::ContentToHTML(TLSTTextSourceType Source, const QS
             const TLSTGetCellTextEventArgs texts = exportTexts(node, column ? column->Index() : NoColumn, type);
             out += QLatin1String(" <td class=\"normalborder\"  height=\"") + height + QLatin1String("px\"");
             out += column ? alignmentAttributes(column->Alignment(), column->BiDiMode() != TBiDiMode::bdLeftToRight)
-                          : alignmentAttributes(FAlignment, false);
+                          : alignmentAttributes(Alignment(), false);
             if (isMain(column) && level < maxLevel)
                 out += QStringLiteral(" colspan=\"%1\"").arg(maxLevel - level + 1);
             if (column && !parentColor)

@@ -1,6 +1,7 @@
 // The image lists the tree shows: each is followed for its changes, which
 // repaint the tree, and for its end, after which the tree shows none.
 #include "controls/vtree/widget/LazyStringTreeWidget.h"
+#include "controls/vtree/widget/TreeSettings.h"
 #include "controls/vtree/widget/ImageListLinks.h"
 
 namespace vtree {
@@ -14,25 +15,25 @@ TTreePart<TImageListLinks> TLazyStringTreeWidget::newImageListLinks()
 
 void TLazyStringTreeWidget::SetImages(platform::TImageList *value)
 {
-    if (FImages == value)
+    if (FSettings->Images == value)
         return;
-    linkImageList(FImageListLinks->Images, value, FImages);
+    linkImageList(FImageListLinks->Images, value, FSettings->Images);
     repaintUnlessLoading();
 }
 
 void TLazyStringTreeWidget::SetStateImages(platform::TImageList *value)
 {
-    if (FStateImages == value)
+    if (FSettings->StateImages == value)
         return;
-    linkImageList(FImageListLinks->StateImages, value, FStateImages);
+    linkImageList(FImageListLinks->StateImages, value, FSettings->StateImages);
     repaintUnlessLoading();
 }
 
 void TLazyStringTreeWidget::SetCustomCheckImages(platform::TImageList *value)
 {
-    if (FCustomCheckImages == value)
+    if (FSettings->CustomCheckImages == value)
         return;
-    linkImageList(FImageListLinks->CustomCheckImages, value, FCustomCheckImages);
+    linkImageList(FImageListLinks->CustomCheckImages, value, FSettings->CustomCheckImages);
     repaintUnlessLoading();
 }
 
@@ -49,7 +50,7 @@ void TLazyStringTreeWidget::linkImageList(platform::TChangeLink &Link, platform:
     Link.OnFree = [this, &Field] {
         // A list that goes takes its images with it.
         Field = nullptr;
-        if (&Field == &FCustomCheckImages)
+        if (&Field == &FSettings->CustomCheckImages)
             FCheckImageKind = TCheckImageKind::ckSystemDefault;
         if (!IsDestroying())
             Invalidate();

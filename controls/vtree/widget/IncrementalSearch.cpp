@@ -15,7 +15,7 @@ constexpr char16_t Backspace = 8;
 // The next node to compare in the search's walk, wrapping at either end.
 PLazyNode TLazyStringTreeWidget::searchStep(PLazyNode Node, bool Forward)
 {
-    switch (FIncrementalSearch) {
+    switch (IncrementalSearch()) {
     case isVisibleOnly:
         if (Node)
             Node = Forward ? GetNextVisible(Node) : GetPreviousVisible(Node);
@@ -34,12 +34,12 @@ PLazyNode TLazyStringTreeWidget::searchStep(PLazyNode Node, bool Forward)
 void TLazyStringTreeWidget::HandleIncrementalSearch(char16_t CharCode)
 {
     KillTreeTimer(SearchTimer);
-    if (FIncrementalSearch == isNone)
+    if (IncrementalSearch() == isNone)
         return;
     // Whatever happens below, the typed text lives one time-out longer.
     struct RestartTimer {
         TLazyStringTreeWidget &tree;
-        ~RestartTimer() { tree.SetTreeTimer(SearchTimer, tree.FSearchTimeout); }
+        ~RestartTimer() { tree.SetTreeTimer(SearchTimer, tree.IncrementalSearchTimeout()); }
     } restart{*this};
     if (CharCode == 0)
         return;
@@ -49,15 +49,15 @@ void TLazyStringTreeWidget::HandleIncrementalSearch(char16_t CharCode)
         return;
 
     PLazyNode start = nullptr;
-    if (FSearchStart == TLTSearchStart::ssLastHit)
+    if (IncrementalSearchStart() == TLTSearchStart::ssLastHit)
         start = FLastSearchNode;
-    else if (FSearchStart == TLTSearchStart::ssFocusedNode)
+    else if (IncrementalSearchStart() == TLTSearchStart::ssFocusedNode)
         start = FFocusedNode;
-    if (start && FIncrementalSearch == isInitializedOnly && !start->States.contains(TLazyNodeState::vsInitialized))
+    if (start && IncrementalSearch() == isInitializedOnly && !start->States.contains(TLazyNodeState::vsInitialized))
         start = nullptr;
-    if (start && FIncrementalSearch == isVisibleOnly && (!GetFullyVisible(start) || GetEffectivelyFiltered(start)))
+    if (start && IncrementalSearch() == isVisibleOnly && (!GetFullyVisible(start) || GetEffectivelyFiltered(start)))
         start = nullptr;
-    bool forward = FSearchDirection == TLTSearchDirection::sdForward;
+    bool forward = IncrementalSearchDirection() == TLTSearchDirection::sdForward;
     if (backspace)
         forward = !forward;
 
@@ -78,7 +78,7 @@ void TLazyStringTreeWidget::HandleIncrementalSearch(char16_t CharCode)
 
     const bool fromNext = FSearchBuffer.isEmpty() || !start || cycling || backspace;
     auto matches = [&](PLazyNode node) {
-        if (FIncrementalSearch == isInitializedOnly && !node->States.contains(TLazyNodeState::vsInitialized))
+        if (IncrementalSearch() == isInitializedOnly && !node->States.contains(TLazyNodeState::vsInitialized))
             return false;
         return QueryIncrementalSearch(node, text) == 0;
     };

@@ -189,7 +189,7 @@ TLazyStringTreeWidget::NavigationStep TLazyStringTreeWidget::leftRightKey(const 
 {
     const bool left = Key.CharCode == VK_LEFT;
     if (Key.Ctrl) {
-        const int step = FHeader.Columns().GetScrollWidth(static_cast<int>(FIndent));
+        const int step = FHeader.Columns().GetScrollWidth(static_cast<int>(Indent()));
         SetOffsetX(FOffsetX + (left ? step : -step));
         return NavigationStep::Moved;
     }

@@ -56,7 +56,9 @@ TAlignment mirrored(TAlignment Alignment);
 // The window keeps its state in parts, one per concern. A part's header is
 // included only by the files of its concern, which also make and free the
 // part, so that a change to one concern's state rebuilds only its files.
+struct TTreeSettings;
 struct TTreeMouseState;
+struct TTreeScrollState;
 struct TTreeKeyState;
 struct TTreeBorder;
 struct TTreeDataState;
@@ -70,7 +72,9 @@ struct TToggleGeometry;
 class TLTDragImage;
 
 struct TTreePartDeleter {
+    void operator()(TTreeSettings *Part) const;
     void operator()(TTreeMouseState *Part) const;
+    void operator()(TTreeScrollState *Part) const;
     void operator()(TTreeKeyState *Part) const;
     void operator()(TTreeBorder *Part) const;
     void operator()(TTreeDataState *Part) const;
@@ -94,102 +98,103 @@ public:
     QString ClassName() const override { return QStringLiteral("TLazyStringTree"); }
 
     // ---- Settings ------------------------------------------------------------
-    TAlignment Alignment() const { return FAlignment; }
+    TAlignment Alignment() const;
     void SetAlignment(TAlignment value);
-    unsigned AnimationDuration() const { return FAnimationDuration; }
+    unsigned AnimationDuration() const;
     void SetAnimationDuration(unsigned value);
-    unsigned AutoExpandDelay() const { return FAutoExpandDelay; }
-    void SetAutoExpandDelay(unsigned value) { FAutoExpandDelay = value; }
-    unsigned AutoScrollDelay() const { return FAutoScrollDelay; }
-    void SetAutoScrollDelay(unsigned value) { FAutoScrollDelay = value; }
+    unsigned AutoExpandDelay() const;
+    void SetAutoExpandDelay(unsigned value);
+    unsigned AutoScrollDelay() const;
+    void SetAutoScrollDelay(unsigned value);
     // Milliseconds, 1 to 1000.
-    unsigned AutoScrollInterval() const { return FAutoScrollInterval; }
+    unsigned AutoScrollInterval() const;
     void SetAutoScrollInterval(unsigned value);
-    const QImage &Background() const { return FBackground; }
+    const QImage &Background() const;
     void SetBackground(const QImage &value);
-    int BackgroundOffsetX() const { return FBackgroundOffsetX; }
-    int BackgroundOffsetY() const { return FBackgroundOffsetY; }
+    int BackgroundOffsetX() const;
+    int BackgroundOffsetY() const;
     // Index 0 is X, 1 is Y.
     void SetBackgroundOffset(int index, int value);
-    TBorderStyle BorderStyle() const { return FBorderStyle; }
+    TBorderStyle BorderStyle() const;
     void SetBorderStyle(TBorderStyle value);
-    unsigned BottomSpace() const { return FBottomSpace; }
+    unsigned BottomSpace() const;
     void SetBottomSpace(unsigned value);
-    TLTButtonFillMode ButtonFillMode() const { return FButtonFillMode; }
+    TLTButtonFillMode ButtonFillMode() const;
     void SetButtonFillMode(TLTButtonFillMode value);
-    TLTButtonStyle ButtonStyle() const { return FButtonStyle; }
+    TLTButtonStyle ButtonStyle() const;
     void SetButtonStyle(TLTButtonStyle value);
-    TLTColors &Colors() { return FColors; }
-    const TLTColors &Colors() const { return FColors; }
-    void SetColors(const TLTColors &value) { FColors.Assign(value); }
-    TColor Color() const { return FColor; }
+    TLTColors &Colors();
+    const TLTColors &Colors() const;
+    void SetColors(const TLTColors &value);
+    TColor Color() const;
     void SetColor(TColor value);
-    TLTNodeAttachMode DefaultPasteMode() const { return FDefaultPasteMode; }
-    void SetDefaultPasteMode(TLTNodeAttachMode value) { FDefaultPasteMode = value; }
-    int DragHeight() const { return FDragHeight; }
-    void SetDragHeight(int value) { FDragHeight = value; }
-    int DragWidth() const { return FDragWidth; }
-    void SetDragWidth(int value) { FDragWidth = value; }
-    TLTDragImageKind DragImageKind() const { return FDragImageKind; }
-    void SetDragImageKind(TLTDragImageKind value) { FDragImageKind = value; }
-    TEnumSet<TDragOperation, std::uint8_t> DragOperations() const { return FDragOperations; }
-    void SetDragOperations(TEnumSet<TDragOperation, std::uint8_t> value) { FDragOperations = value; }
-    TLTDragType DragType() const { return FDragType; }
-    void SetDragType(TLTDragType value) { FDragType = value; }
-    TLTDrawSelectionMode DrawSelectionMode() const { return FDrawSelectionMode; }
-    void SetDrawSelectionMode(TLTDrawSelectionMode value) { FDrawSelectionMode = value; }
-    unsigned EditDelay() const { return FEditDelay; }
-    void SetEditDelay(unsigned value) { FEditDelay = value; }
-    QString EmptyListMessage() const { return FEmptyListMessage; }
+    TLTNodeAttachMode DefaultPasteMode() const;
+    void SetDefaultPasteMode(TLTNodeAttachMode value);
+    int DragHeight() const;
+    void SetDragHeight(int value);
+    int DragWidth() const;
+    void SetDragWidth(int value);
+    TLTDragImageKind DragImageKind() const;
+    void SetDragImageKind(TLTDragImageKind value);
+    TEnumSet<TDragOperation, std::uint8_t> DragOperations() const;
+    void SetDragOperations(TEnumSet<TDragOperation, std::uint8_t> value);
+    TLTDragType DragType() const;
+    void SetDragType(TLTDragType value);
+    TLTDrawSelectionMode DrawSelectionMode() const;
+    void SetDrawSelectionMode(TLTDrawSelectionMode value);
+    unsigned EditDelay() const;
+    void SetEditDelay(unsigned value);
+    QString EmptyListMessage() const;
     void SetEmptyListMessage(const QString &value);
     // The tree buffers its own painting: always true, assignments ignored.
     bool DoubleBuffered() const { return true; }
     void SetDoubleBuffered(bool) {}
-    THintAnimationType HintAnimation() const { return FHintAnimation; }
-    void SetHintAnimation(THintAnimationType value) { FHintAnimation = value; }
-    TLTHintMode HintMode() const { return FHintMode; }
-    void SetHintMode(TLTHintMode value) { FHintMode = value; }
-    TCursor HotCursor() const { return FHotCursor; }
-    void SetHotCursor(TCursor value) { FHotCursor = value; }
-    platform::TImageList *Images() const override { return FImages; }
+    THintAnimationType HintAnimation() const;
+    void SetHintAnimation(THintAnimationType value);
+    TLTHintMode HintMode() const;
+    void SetHintMode(TLTHintMode value);
+    TCursor HotCursor() const;
+    void SetHotCursor(TCursor value);
+    platform::TImageList *Images() const override;
     void SetImages(platform::TImageList *value);
-    TLTIncrementalSearch IncrementalSearch() const { return FIncrementalSearch; }
+    TLTIncrementalSearch IncrementalSearch() const;
     void SetIncrementalSearch(TLTIncrementalSearch value);
-    TLTSearchDirection IncrementalSearchDirection() const { return FSearchDirection; }
-    void SetIncrementalSearchDirection(TLTSearchDirection value) { FSearchDirection = value; }
-    TLTSearchStart IncrementalSearchStart() const { return FSearchStart; }
-    void SetIncrementalSearchStart(TLTSearchStart value) { FSearchStart = value; }
-    unsigned IncrementalSearchTimeout() const { return FSearchTimeout; }
-    void SetIncrementalSearchTimeout(unsigned value) { FSearchTimeout = value; }
-    unsigned Indent() const { return FIndent; }
+    TLTSearchDirection IncrementalSearchDirection() const;
+    void SetIncrementalSearchDirection(TLTSearchDirection value);
+    TLTSearchStart IncrementalSearchStart() const;
+    void SetIncrementalSearchStart(TLTSearchStart value);
+    unsigned IncrementalSearchTimeout() const;
+    void SetIncrementalSearchTimeout(unsigned value);
+    unsigned Indent() const;
     void SetIndent(unsigned value);
-    TLTLineMode LineMode() const { return FLineMode; }
+    TLTLineMode LineMode() const;
     void SetLineMode(TLTLineMode value);
-    TLTLineStyle LineStyle() const { return FLineStyle; }
+    TLTLineStyle LineStyle() const;
     void SetLineStyle(TLTLineStyle value);
-    int Margin() const { return FMargin; }
+    int Margin() const;
     void SetMargin(int value);
-    TLTNodeAlignment NodeAlignment() const { return FNodeAlignment; }
+    TLTNodeAlignment NodeAlignment() const;
     void SetNodeAlignment(TLTNodeAlignment value);
-    TScrollBarOptions &ScrollBarOptions() { return FScrollBarOptions; }
-    void SetScrollBarOptions(const TScrollBarOptions &value) { FScrollBarOptions.Assign(value); }
-    std::uint8_t SelectionBlendFactor() const { return FSelectionBlendFactor; }
-    void SetSelectionBlendFactor(std::uint8_t value) { FSelectionBlendFactor = value; }
-    unsigned SelectionCurveRadius() const { return FSelectionCurveRadius; }
+    TScrollBarOptions &ScrollBarOptions();
+    const TScrollBarOptions &ScrollBarOptions() const;
+    void SetScrollBarOptions(const TScrollBarOptions &value);
+    std::uint8_t SelectionBlendFactor() const;
+    void SetSelectionBlendFactor(std::uint8_t value);
+    unsigned SelectionCurveRadius() const;
     void SetSelectionCurveRadius(unsigned value);
-    platform::TImageList *StateImages() const override { return FStateImages; }
+    platform::TImageList *StateImages() const override;
     // The check images in use: the shared list of CheckImageKind, or the
     // custom list for ckCustom.
     platform::TImageList *CheckImages() const;
-    platform::TImageList *CustomCheckImages() const { return FCustomCheckImages; }
+    platform::TImageList *CustomCheckImages() const;
     void SetCustomCheckImages(platform::TImageList *value);
     void SetStateImages(platform::TImageList *value);
-    int TextMargin() const { return FTextMargin; }
+    int TextMargin() const;
     void SetTextMargin(int value);
-    bool WantTabs() const { return FWantTabs; }
-    void SetWantTabs(bool value) { FWantTabs = value; }
+    bool WantTabs() const;
+    void SetWantTabs(bool value);
     // The font rows are drawn with; a change forgets every measured width.
-    const platform::TFont &TreeFont() const { return FFont; }
+    const platform::TFont &TreeFont() const;
     void SetTreeFont(const platform::TFont &value);
     // Takes over the settings of another tree (not its nodes: as many fresh
     // top-level nodes as it has). A read-only tree takes nothing.
@@ -223,9 +228,9 @@ public:
     void SetOffsetX(int value) { ApplyOffsetXY({value, FOffsetY}, DefaultScrollUpdateFlags); }
     void SetOffsetY(int value) { ApplyOffsetXY({FOffsetX, value}, DefaultScrollUpdateFlags); }
     void SetOffsetXY(QPoint value) { ApplyOffsetXY(value, DefaultScrollUpdateFlags); }
-    int RangeX() const { return FRangeX; }
-    int RangeY() const { return FRangeY; }
-    int EffectiveOffsetX() const { return FEffectiveOffsetX; }
+    int RangeX() const;
+    int RangeY() const;
+    int EffectiveOffsetX() const;
     // Client coordinates; empty when the node does not show.
     platform::TRect GetDisplayRect(PLazyNode Node, TColumnIndex Column, bool TextOnly, bool Unclipped = false,
                                    bool ApplyCellContentMargin = false);
@@ -244,8 +249,8 @@ public:
     void UpdateHorizontalScrollBar(bool DoRepaint);
     void UpdateVerticalScrollBar(bool DoRepaint);
     void UpdateScrollBars(bool DoRepaint) override;
-    const TTreeScrollInfo &HorizontalScrollInfo() const { return FHorzScrollInfo; }
-    const TTreeScrollInfo &VerticalScrollInfo() const { return FVertScrollInfo; }
+    const TTreeScrollInfo &HorizontalScrollInfo() const;
+    const TTreeScrollInfo &VerticalScrollInfo() const;
     bool ScrollIntoView(PLazyNode Node, bool Center, bool Horizontally = false) override;
     // Scrolls horizontally until the column shows whole (or centred); true
     // for every valid column.
@@ -322,8 +327,8 @@ protected:
 
     // ---- Painting ------------------------------------------------------------
     // The colour every background fill uses, and the text colour of rows.
-    TColor BackGroundColor() const { return FColor; }
-    TColor NodeFontColor() const { return FFont.Color(); }
+    TColor BackGroundColor() const;
+    TColor NodeFontColor() const { return TreeFont().Color(); }
     // Paints the client rectangle UpdateRect (client coordinates).
     void Paint(platform::TCanvas &Canvas, const QRect &UpdateRect, TLTInternalPaintOptions PaintOptions = DefaultPaintOptions);
     // Paints Window (absolute tree coordinates) at Target of the canvas, row
@@ -366,60 +371,22 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void scrollContentsBy(int dx, int dy) override;
 
-    TAlignment FAlignment = TAlignment::taLeftJustify;
-    unsigned FAnimationDuration = 200;
-    unsigned FAutoExpandDelay = 1000;
-    unsigned FAutoScrollDelay = 1000;
-    unsigned FAutoScrollInterval = 1;
-    QImage FBackground;
-    int FBackgroundOffsetX = 0;
-    int FBackgroundOffsetY = 0;
-    TBorderStyle FBorderStyle = TBorderStyle::bsSingle;
-    unsigned FBottomSpace = 0;
-    TLTButtonFillMode FButtonFillMode = TLTButtonFillMode::fmTreeColor;
-    TLTButtonStyle FButtonStyle = TLTButtonStyle::bsRectangle;
-    TLTColors FColors;
-    TColor FColor = platform::clWindow;
-    TLTNodeAttachMode FDefaultPasteMode = TLTNodeAttachMode::amAddChildLast;
-    int FDragHeight = 350;
-    int FDragWidth = 200;
-    TLTDragImageKind FDragImageKind = TLTDragImageKind::diComplete;
-    TEnumSet<TDragOperation, std::uint8_t> FDragOperations{TDragOperation::doCopy, TDragOperation::doMove};
-    TLTDragType FDragType = TLTDragType::dtOLE;
-    TLTDrawSelectionMode FDrawSelectionMode = TLTDrawSelectionMode::smDottedRectangle;
-    unsigned FEditDelay = 1000;
-    QString FEmptyListMessage;
-    THintAnimationType FHintAnimation = THintAnimationType::hatSystemDefault;
-    TLTHintMode FHintMode = TLTHintMode::hmDefault;
-    TCursor FHotCursor = 0;
-    platform::TImageList *FImages = nullptr;
-    TLTIncrementalSearch FIncrementalSearch = TLTIncrementalSearch::isNone;
-    TLTSearchDirection FSearchDirection = TLTSearchDirection::sdForward;
-    TLTSearchStart FSearchStart = TLTSearchStart::ssFocusedNode;
-    unsigned FSearchTimeout = 1000;
-    unsigned FIndent = 18;
-    TLTLineMode FLineMode = TLTLineMode::lmNormal;
-    TLTLineStyle FLineStyle = TLTLineStyle::lsDotted;
-    int FMargin = 4;
-    TLTNodeAlignment FNodeAlignment = TLTNodeAlignment::naProportional;
-    TScrollBarOptions FScrollBarOptions;
-    std::uint8_t FSelectionBlendFactor = 128;
-    unsigned FSelectionCurveRadius = 0;
-    platform::TImageList *FStateImages = nullptr;
-    platform::TImageList *FCustomCheckImages = nullptr;
-    int FTextMargin = 4;
-    bool FWantTabs = false;
-    platform::TFont FFont;
+private:
+    TTreePart<TTreeSettings> newSettings();
+    TTreePart<TTreeSettings> FSettings = newSettings();
 
-    int FRangeX = 0;
-    int FRangeY = 0;
-    int FEffectiveOffsetX = 0;
-    TTreeScrollInfo FHorzScrollInfo;
-    TTreeScrollInfo FVertScrollInfo;
-    TDropMode FLastDropMode = TDropMode::dmNowhere;
-    // Set while the tree moves its own scroll bars.
-    bool FSettingScrollBars = false;
+protected:
+    // Stores the colour without repainting: printing paints on white for a moment.
+    void setColorSilently(TColor Value);
 
+    // The horizontal position as read follows the offset and the reading direction.
+    void updateEffectiveOffsetX();
+
+private:
+    static TTreePart<TTreeScrollState> newScrollState();
+    TTreePart<TTreeScrollState> FScroll = newScrollState();
+
+protected:
     TLTHeader FHeader{this};
     QWidget *FHeaderStrip = nullptr;
 
@@ -725,7 +692,7 @@ public:
     TScrollDirections ScrollDirections() const;
     TLTDragImage &DragImage();
     int LastDragEffect() const;
-    TDropMode LastDropMode() const { return FLastDropMode; }
+    TDropMode LastDropMode() const;
 
     void HandleMouseDown(const TTreeMouseMessage &Message, THitInfo &HitInfo);
     void HandleMouseUp(const TTreeMouseMessage &Message, const THitInfo &HitInfo);
@@ -779,8 +746,9 @@ protected:
     void StartDrawSelection(QPoint P, const THitInfo &HitInfo, TShiftState Shift);
     void EndDrawSelection();
     bool HeaderBusy() const;
-    bool CanScrollVertically() const { return ClientHeight() < FRangeY; }
-    bool CanScrollHorizontally() const { return ClientWidth() < FRangeX; }
+    bool CanScrollVertically() const { return ClientHeight() < RangeY(); }
+    bool CanScrollHorizontally() const { return ClientWidth() < RangeX(); }
+    void SetLastDropMode(TDropMode Mode);
     TScrollDirections DetermineScrollDirections(QPoint P, bool DuringDragOver);
     bool CanAutoScroll() const;
     void UpdateAutoScroll(QPoint P);

@@ -77,9 +77,9 @@ int TLazyStringTreeWidget::ComputeLineImage(PLazyNode Node, TLineImage &LineImag
 int TLazyStringTreeWidget::ButtonXOf(int Levels) const
 {
     // Halves round to the even neighbour.
-    int x = int(std::nearbyint((int(FIndent) - ButtonBitmaps().Plus.width()) / 2.0)) + 1;
+    int x = int(std::nearbyint((int(Indent()) - ButtonBitmaps().Plus.width()) / 2.0)) + 1;
     if (!toOption(TLTPaintOption::toFixedIndent) && Levels > 1)
-        x += (Levels - 1) * int(FIndent);
+        x += (Levels - 1) * int(Indent());
     return x;
 }
 
@@ -88,7 +88,7 @@ void TLazyStringTreeWidget::ComputeVerticalAlignment(TLTPaintInfo &PaintInfo, bo
     PLazyNode node = PaintInfo.Node;
     const int height = int(GetNodeHeight(node));
     const int buttonHeight = ButtonBitmaps().Plus.height();
-    switch (FNodeAlignment) {
+    switch (NodeAlignment()) {
     case TLTNodeAlignment::naFromBottom:
         PaintInfo.VAlign = height - node->Align;
         break;
@@ -97,7 +97,7 @@ void TLazyStringTreeWidget::ComputeVerticalAlignment(TLTPaintInfo &PaintInfo, bo
         break;
     case TLTNodeAlignment::naProportional:
         if (ShowImages || ShowStateImages) {
-            const int imageHeight = ShowImages ? FImages->Height() : FStateImages->Height();
+            const int imageHeight = ShowImages ? Images()->Height() : StateImages()->Height();
             PaintInfo.VAlign = mulDiv(height - imageHeight, node->Align, 100) + imageHeight / 2;
         } else if (toOption(TLTPaintOption::toShowButtons))
             PaintInfo.VAlign = mulDiv(height - buttonHeight, node->Align, 100) + buttonHeight / 2;
@@ -135,7 +135,7 @@ void TLazyStringTreeWidget::PlaceImage(TLTPaintInfo &PaintInfo, int InfoIndex)
 
 void TLazyStringTreeWidget::ShiftByIndent(TLTPaintInfo &PaintInfo, int Levels)
 {
-    int shift = Levels * int(FIndent);
+    int shift = Levels * int(Indent());
     if (readsRightToLeft(PaintInfo.Column)) {
         PaintInfo.ContentRect.Right -= shift;
         shift = -shift;
@@ -151,13 +151,13 @@ void TLazyStringTreeWidget::DrawTreeLines(TLTPaintInfo &PaintInfo)
     const int height = int(GetNodeHeight(PaintInfo.Node));
     // Right to left the levels count from the cell's right edge.
     const bool reverse = readsRightToLeft(PaintInfo.Column);
-    const int step = reverse ? -int(FIndent) : int(FIndent);
-    int x = reverse ? PaintInfo.CellRect.Right - int(FIndent) : PaintInfo.CellRect.Left;
-    if (FLineMode == TLTLineMode::lmBands) {
+    const int step = reverse ? -int(Indent()) : int(Indent());
+    int x = reverse ? PaintInfo.CellRect.Right - int(Indent()) : PaintInfo.CellRect.Left;
+    if (LineMode() == TLTLineMode::lmBands) {
         if (!PaintInfo.PaintOptions.contains(TLTInternalPaintOption::poGridLines))
             return;
         // Bands: every level of an open parent marks its left edge.
-        PaintInfo.Canvas->Font().setColor(FColors.GetColor(TLTColors::GridLineColor));
+        PaintInfo.Canvas->Font().setColor(Colors().GetColor(TLTColors::GridLineColor));
         const bool open = GetExpanded(PaintInfo.Node) &&
                           !PaintInfo.Node->States.contains(TLazyNodeState::vsAllChildrenHidden);
         TLineImage bands(PaintInfo.LineImage.size(), ltNone);
@@ -180,7 +180,7 @@ void TLazyStringTreeWidget::DrawTreeLines(TLTPaintInfo &PaintInfo)
             DrawLineSegment(PaintInfo, x, reverse, bands[std::size_t(i)], PaintInfo.VAlign - 1, height - 1);
         return;
     }
-    PaintInfo.Canvas->Font().setColor(FColors.GetColor(TLTColors::TreeLineColor));
+    PaintInfo.Canvas->Font().setColor(Colors().GetColor(TLTColors::TreeLineColor));
     for (int i = 0; i < levels && i < int(PaintInfo.LineImage.size()); ++i) {
         int lineX = x;
         if (OnBeforeDrawTreeLine)
@@ -194,12 +194,12 @@ void TLazyStringTreeWidget::DrawLineSegment(TLTPaintInfo &PaintInfo, int X, bool
                                             int VAlignMinus1, int Height)
 {
     const int top = PaintInfo.CellRect.Top;
-    const int mid = X + int(std::nearbyint(int(FIndent) / 2.0));
+    const int mid = X + int(std::nearbyint(int(Indent()) / 2.0));
     const int v = top + VAlignMinus1;
     const int bottom = top + Height;
-    const int end = Reverse ? X : X + int(FIndent);
+    const int end = Reverse ? X : X + int(Indent());
     // The band's edge: the level's left edge, its right edge when reversed.
-    const int edge = Reverse ? X + int(FIndent) : X;
+    const int edge = Reverse ? X + int(Indent()) : X;
     switch (LineType) {
     case ltBottomRight:
         DottedVertLine(PaintInfo, v, false, mid, bottom);
@@ -224,7 +224,7 @@ void TLazyStringTreeWidget::DrawLineSegment(TLTPaintInfo &PaintInfo, int X, bool
         break;
     case ltLeftBottom:
         DottedVertLine(PaintInfo, top, false, edge, bottom);
-        DottedHorzLine(PaintInfo, X, bottom, X + int(FIndent));
+        DottedHorzLine(PaintInfo, X, bottom, X + int(Indent()));
         break;
     case ltNone:
         break;
@@ -247,7 +247,7 @@ void TLazyStringTreeWidget::DrawNodeImage(TLTPaintInfo &PaintInfo, int InfoIndex
     TLTImageInfo overlay;
     if (DoOverlay) {
         TLTPaintInfo probe = PaintInfo;
-        FetchImageInfo(probe, TLTImageKind::ikOverlay, iiOverlay, FImages);
+        FetchImageInfo(probe, TLTImageKind::ikOverlay, iiOverlay, Images());
         overlay = probe.ImageInfo[iiOverlay];
         if (overlay.Index == entry.Index && overlay.Images == entry.Images)
             overlay.Index = -1;
@@ -255,7 +255,7 @@ void TLazyStringTreeWidget::DrawNodeImage(TLTPaintInfo &PaintInfo, int InfoIndex
     const bool enabled = !node->States.contains(TLazyNodeState::vsDisabled) && IsTreeEnabled();
     const bool paintFocused = Focused() || toOption(TLTPaintOption::toGhostedIfUnfocused);
     const bool cut = node->States.contains(TLazyNodeState::vsCutOrCopy) && FStates.contains(TLazyTreeState::tsCutPending);
-    entry.Images->setBlendColor(Selected(node) && !entry.Ghosted ? platform::clDefault : FColor);
+    entry.Images->setBlendColor(Selected(node) && !entry.Ghosted ? platform::clDefault : Color());
     unsigned style = platform::ILD_TRANSPARENT;
     if (overlay.Index >= 0 && overlay.Index <= 14)
         style |= unsigned((overlay.Index + 1) << 8);

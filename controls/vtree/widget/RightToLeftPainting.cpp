@@ -35,20 +35,20 @@ void TLazyStringTreeWidget::SetBiDiMode(TBiDiMode Value)
 int TLazyStringTreeWidget::effectiveOffsetX() const
 {
     if (UseRightToLeftAlignment())
-        return std::max(0, FRangeX + FOffsetX - ClientWidth());
+        return std::max(0, RangeX() + FOffsetX - ClientWidth());
     return -FOffsetX;
 }
 
 int TLazyStringTreeWidget::RightToLeftShift(bool ExcludeScrollBar)
 {
-    const TScrollStyle bars = FScrollBarOptions.ScrollBars();
-    const bool vertical = ClientHeight() < FRangeY && (bars == TScrollStyle::ssVertical || bars == TScrollStyle::ssBoth);
+    const TScrollStyle bars = ScrollBarOptions().ScrollBars();
+    const bool vertical = ClientHeight() < RangeY() && (bars == TScrollStyle::ssVertical || bars == TScrollStyle::ssBoth);
     const int barWidth = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
     // The header spans the client area and the vertical bar beside it.
     const int headerWidth = ClientWidth() + (vertical ? barWidth : 0);
     int shift = vertical ? barWidth : 0;
-    if (headerWidth >= shift + FRangeX)
-        shift = headerWidth - FRangeX;
+    if (headerWidth >= shift + RangeX())
+        shift = headerWidth - RangeX();
     if (ExcludeScrollBar && vertical)
         shift -= barWidth;
     return shift;

@@ -26,8 +26,8 @@ void TLazyStringTreeWidget::DottedVertLine(TLTPaintInfo &PaintInfo, int Top, boo
     platform::TCanvas &canvas = *PaintInfo.Canvas;
     TColor gaps = BackGroundColor();
     if (UseSelectionColor)
-        gaps = Focused() || toOption(TLTPaintOption::toPopupMode) ? FColors.GetColor(TLTColors::FocusedSelectionColor)
-                                                                   : FColors.GetColor(TLTColors::UnfocusedSelectionColor);
+        gaps = Focused() || toOption(TLTPaintOption::toPopupMode) ? Colors().GetColor(TLTColors::FocusedSelectionColor)
+                                                                   : Colors().GetColor(TLTColors::UnfocusedSelectionColor);
     canvas.SetBkColor(gaps);
     canvas.Brush().setPattern(linePattern());
     canvas.FillRect({X, std::min(Top, Bottom), X + 1, std::max(Top, Bottom) + 1});
@@ -36,19 +36,19 @@ void TLazyStringTreeWidget::DottedVertLine(TLTPaintInfo &PaintInfo, int Top, boo
 
 void TLazyStringTreeWidget::TileBackgroundBitmap(platform::TCanvas &Canvas, TRect R, platform::TPoint Offset)
 {
-    const int width = FBackground.width();
-    const int height = FBackground.height();
+    const int width = Background().width();
+    const int height = Background().height();
     // An empty picture is no background.
     if (width <= 0 || height <= 0)
         return;
     auto positiveMod = [](int value, int modulus) { return ((value % modulus) + modulus) % modulus; };
-    int y0 = positiveMod(R.Top + Offset.Y + FBackgroundOffsetY, height);
+    int y0 = positiveMod(R.Top + Offset.Y + BackgroundOffsetY(), height);
     for (int y = R.Top; y < R.Bottom; y0 = 0) {
         const int pieceHeight = std::min(height - y0, R.Bottom - y);
-        int x0 = positiveMod(R.Left + Offset.X + FBackgroundOffsetX, width);
+        int x0 = positiveMod(R.Left + Offset.X + BackgroundOffsetX(), width);
         for (int x = R.Left; x < R.Right; x0 = 0) {
             const int pieceWidth = std::min(width - x0, R.Right - x);
-            Canvas.DrawImage(x, y, FBackground.copy(x0, y0, pieceWidth, pieceHeight));
+            Canvas.DrawImage(x, y, Background().copy(x0, y0, pieceWidth, pieceHeight));
             x += pieceWidth;
         }
         y += pieceHeight;
@@ -57,15 +57,15 @@ void TLazyStringTreeWidget::TileBackgroundBitmap(platform::TCanvas &Canvas, TRec
 
 void TLazyStringTreeWidget::PlaceStaticBackground(platform::TCanvas &Canvas, TRect R, platform::TPoint Offset)
 {
-    Canvas.FillColor(R, FColor);
-    const TRect picture{FBackgroundOffsetX, FBackgroundOffsetY, FBackgroundOffsetX + FBackground.width(),
-                        FBackgroundOffsetY + FBackground.height()};
+    Canvas.FillColor(R, Color());
+    const TRect picture{BackgroundOffsetX(), BackgroundOffsetY(), BackgroundOffsetX() + Background().width(),
+                        BackgroundOffsetY() + Background().height()};
     const TRect moved = OffsetRect(R, Offset.X, Offset.Y);
     const TRect part = IntersectRect(picture, moved);
     if (IsRectEmpty(part))
         return;
     Canvas.DrawImage(part.Left - Offset.X, part.Top - Offset.Y,
-                     FBackground.copy(part.Left - picture.Left, part.Top - picture.Top, part.Width(), part.Height()));
+                     Background().copy(part.Left - picture.Left, part.Top - picture.Top, part.Width(), part.Height()));
 }
 
 void TLazyStringTreeWidget::EraseNodeBackground(TLTPaintInfo &PaintInfo, bool ShowBackground, TRect R)
@@ -85,7 +85,7 @@ void TLazyStringTreeWidget::EraseNodeBackground(TLTPaintInfo &PaintInfo, bool Sh
     case TItemEraseAction::eaDefault:
         if (ShowBackground) {
             if (toOption(TLTPaintOption::toStaticBackground))
-                PlaceStaticBackground(canvas, R, {offset.X - FEffectiveOffsetX, offset.Y + FOffsetY});
+                PlaceStaticBackground(canvas, R, {offset.X - EffectiveOffsetX(), offset.Y + FOffsetY});
             else
                 TileBackgroundBitmap(canvas, R, offset);
         } else if (PaintInfo.PaintOptions.contains(poDrawSelection) && toOption(TLTSelectionOption::toFullRowSelect) &&
@@ -95,11 +95,11 @@ void TLazyStringTreeWidget::EraseNodeBackground(TLTPaintInfo &PaintInfo, bool Sh
                 --R.Bottom;
             }
             const bool focused = Focused() || toOption(TLTPaintOption::toPopupMode);
-            canvas.Brush().setColor(FColors.GetColor(focused ? TLTColors::FocusedSelectionColor
+            canvas.Brush().setColor(Colors().GetColor(focused ? TLTColors::FocusedSelectionColor
                                                              : TLTColors::UnfocusedSelectionColor));
-            canvas.Pen().setColor(FColors.GetColor(focused ? TLTColors::FocusedSelectionBorderColor
+            canvas.Pen().setColor(Colors().GetColor(focused ? TLTColors::FocusedSelectionBorderColor
                                                            : TLTColors::UnfocusedSelectionBorderColor));
-            const int radius = int(FSelectionCurveRadius);
+            const int radius = int(SelectionCurveRadius());
             canvas.RoundRect(R.Left, R.Top, R.Right, R.Bottom, radius, radius);
         } else
             canvas.FillColor(R, color);
@@ -117,7 +117,7 @@ void TLazyStringTreeWidget::blendSelection(platform::TCanvas &Canvas, TRect Inne
         return;
     Canvas.endPainting();
     QImage &row = *Canvas.image();
-    AlphaBlendRect(nullptr, row, device, {}, TPixelBlend::pbColorTint, FSelectionBlendFactor, Color);
+    AlphaBlendRect(nullptr, row, device, {}, TPixelBlend::pbColorTint, SelectionBlendFactor(), Color);
     // The tint counts the alpha byte as a colour byte; the row stays opaque,
     // as a screen bitmap's alpha means nothing.
     for (int y = std::max(device.Top, 0); y < std::min(device.Bottom, row.height()); ++y) {
@@ -143,19 +143,19 @@ void TLazyStringTreeWidget::DecorateCell(TLTPaintInfo &PaintInfo)
     const bool focused = Focused() || toOption(TLTPaintOption::toPopupMode);
     const bool inFocusColumn = PaintInfo.Column == FFocusedColumn || toOption(TLTSelectionOption::toFullRowSelect);
     const bool wholeCell = toOption(TLTMiscOption::toGridExtensions) || toOption(TLTSelectionOption::toFullRowSelect);
-    const int radius = int(FSelectionCurveRadius);
+    const int radius = int(SelectionCurveRadius());
     if (inFocusColumn && PaintInfo.PaintOptions.contains(poDrawSelection)) {
         bool draw = false;
         if (node == FDropTargetNode) {
-            if (FLastDropMode == TDropMode::dmOnNode || Selected(node)) {
-                canvas.Brush().setColor(FColors.GetColor(TLTColors::DropTargetColor));
-                canvas.Pen().setColor(FColors.GetColor(TLTColors::DropTargetBorderColor));
+            if (LastDropMode() == TDropMode::dmOnNode || Selected(node)) {
+                canvas.Brush().setColor(Colors().GetColor(TLTColors::DropTargetColor));
+                canvas.Pen().setColor(Colors().GetColor(TLTColors::DropTargetBorderColor));
                 draw = true;
             }
         } else if (Selected(node)) {
-            canvas.Brush().setColor(FColors.GetColor(focused ? TLTColors::FocusedSelectionColor
+            canvas.Brush().setColor(Colors().GetColor(focused ? TLTColors::FocusedSelectionColor
                                                              : TLTColors::UnfocusedSelectionColor));
-            canvas.Pen().setColor(FColors.GetColor(focused ? TLTColors::FocusedSelectionBorderColor
+            canvas.Pen().setColor(Colors().GetColor(focused ? TLTColors::FocusedSelectionBorderColor
                                                            : TLTColors::UnfocusedSelectionBorderColor));
             // A full-row selection is drawn when the row is erased.
             draw = !toOption(TLTSelectionOption::toFullRowSelect) || toOption(TLTPaintOption::toUseBlendedSelection);
@@ -189,14 +189,14 @@ void TLazyStringTreeWidget::drawDottedFrame(platform::TCanvas &Canvas, const TRe
 
 void TLazyStringTreeWidget::PaintNodeDropMark(platform::TCanvas &Canvas, PLazyNode, TRect R)
 {
-    if (FLastDropMode != TDropMode::dmAbove && FLastDropMode != TDropMode::dmBelow)
+    if (LastDropMode() != TDropMode::dmAbove && LastDropMode() != TDropMode::dmBelow)
         return;
     const platform::TPenStyle pen = Canvas.Pen().Style();
     const TColor brush = Canvas.Brush().Color();
     Canvas.Pen().setStyle(platform::TPenStyle::psClear);
-    Canvas.Brush().setColor(FColors.GetColor(TLTColors::DropMarkColor));
+    Canvas.Brush().setColor(Colors().GetColor(TLTColors::DropMarkColor));
     const int l = R.Left, t = R.Top, r = R.Right, b = R.Bottom;
-    if (FLastDropMode == TDropMode::dmAbove) {
+    if (LastDropMode() == TDropMode::dmAbove) {
         const platform::TPoint mark[] = {{l + 2, t}, {r - 2, t}, {r - 2, t + 6}, {r - 6, t + 2}, {l + 6, t + 2}, {l + 2, t + 6}};
         Canvas.Polygon(mark);
     } else {

@@ -127,8 +127,8 @@ QByteArray TLazyStringTreeWidget::ContentToRTF(TLSTTextSourceType Source)
     BeginOperation(TLTOperationKind::okExport);
     platform::Finally endOperation([this] { EndOperation(TLTOperationKind::okExport); });
     const TLTExportType type = TLTExportType::etRTF;
-    const RtfFont treeFont{FFont.Name(), FFont.Size(), FFont.Color(), FFont.Style().italic, FFont.Style().bold,
-                           FFont.Style().underline};
+    const RtfFont treeFont{TreeFont().Name(), TreeFont().Size(), TreeFont().Color(), TreeFont().Style().italic, TreeFont().Style().bold,
+                           TreeFont().Style().underline};
     const THeaderFont &hf = FHeader.Font();
     const RtfFont headerFont{hf.Name, pointsOf(hf.Height), hf.Color, (hf.Style & 2) != 0, (hf.Style & 1) != 0,
                              (hf.Style & 4) != 0};
@@ -172,7 +172,7 @@ QByteArray TLazyStringTreeWidget::ContentToRTF(TLSTTextSourceType Source)
             rtf.body += "\\pard\\intbl";
             rtf.body += column
                             ? alignmentWord(column->Alignment(), column->BiDiMode() != TBiDiMode::bdLeftToRight, false)
-                            : alignmentWord(FAlignment, false, false);
+                            : alignmentWord(Alignment(), false, false);
             if ((!column || column->Index() == mainColumn) && level >= 1)
                 rtf.body += QByteArray("\\tab").repeated(level) + ' ';
             rtf.text(texts.CellText, treeFont);

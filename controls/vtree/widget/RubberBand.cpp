@@ -61,7 +61,7 @@ void TLazyStringTreeWidget::StartDrawSelection(QPoint P, const THitInfo &HitInfo
     ChangeTreeStates(TLazyTreeState::tsDrawSelPending, {});
     FMouse->DrawSelShiftState = Shift;
     FMouse->DrawSelShiftState.exclude(TShiftStateItem::ssAlt);
-    FMouse->NewSelRect = QRect(P.x() + FEffectiveOffsetX, P.y() - FOffsetY, 0, 0);
+    FMouse->NewSelRect = QRect(P.x() + EffectiveOffsetX(), P.y() - FOffsetY, 0, 0);
     FMouse->LastSelRect = QRect(0, 0, 0, 0);
 }
 
@@ -79,15 +79,15 @@ QRect TLazyStringTreeWidget::RubberBandRect() const
         return {};
     const auto [left, right] = horizontalSpan(FMouse->NewSelRect);
     const auto [top, bottom] = verticalSpan(FMouse->NewSelRect);
-    return QRect(QPoint(left - FEffectiveOffsetX, top + FOffsetY), QSize(right - left, bottom - top));
+    return QRect(QPoint(left - EffectiveOffsetX(), top + FOffsetY), QSize(right - left, bottom - top));
 }
 
 bool TLazyStringTreeWidget::UpdateSelectionRect(QPoint P)
 {
     if (FStates.contains(TLazyTreeState::tsDrawSelecting))
         FMouse->LastSelRect = FMouse->NewSelRect;
-    const int x = std::clamp(P.x() + FEffectiveOffsetX, 0, std::max(ClientWidth(), FRangeX));
-    const int y = std::clamp(P.y() - FOffsetY, 0, std::max(ClientHeight(), FRangeY));
+    const int x = std::clamp(P.x() + EffectiveOffsetX(), 0, std::max(ClientWidth(), RangeX()));
+    const int y = std::clamp(P.y() - FOffsetY, 0, std::max(ClientHeight(), RangeY()));
     QRect band = FMouse->NewSelRect;
     band.setWidth(x - band.left());
     band.setHeight(y - band.top());
@@ -114,11 +114,11 @@ void TLazyStringTreeWidget::HandleDrawSelection(const QRect &OldRect, const QRec
         toOption(TLTSelectionOption::toSimpleDrawSelection) || toOption(TLTSelectionOption::toFullRowSelect);
 
     int columnLeft = 0;
-    int columnRight = std::max(ClientWidth(), FRangeX);
+    int columnRight = std::max(ClientWidth(), RangeX());
     if (ColumnsUsed()) {
         GetColumnBounds(MainColumn(), columnLeft, columnRight);
-        columnLeft += FEffectiveOffsetX;
-        columnRight += FEffectiveOffsetX;
+        columnLeft += EffectiveOffsetX();
+        columnRight += EffectiveOffsetX();
     }
     TNodeArray added;
     TNodeArray removed;
@@ -130,12 +130,12 @@ void TLazyStringTreeWidget::HandleDrawSelection(const QRect &OldRect, const QRec
         int right = 0;
         if (wholeRow) {
             const int levels = int(GetNodeLevel(node)) + (toOption(TLTPaintOption::toShowRoot) ? 1 : 0);
-            left = columnLeft + FMargin + levels * int(FIndent);
+            left = columnLeft + Margin() + levels * int(Indent());
             right = ColumnsUsed() ? FHeader.Columns().TotalWidth() : columnRight;
         } else {
             const platform::TRect text = GetDisplayRect(node, MainColumn(), true, true);
-            left = text.Left + FEffectiveOffsetX;
-            right = text.Right + FEffectiveOffsetX;
+            left = text.Left + EffectiveOffsetX();
+            right = text.Right + EffectiveOffsetX();
         }
         const bool inOld = !oldEmpty && overlaps(OldRect, left, nodeTop, right, nodeTop + height);
         const bool inNew = overlaps(NewRect, left, nodeTop, right, nodeTop + height);

@@ -18,13 +18,13 @@ void TLazyStringTreeWidget::DrawRubberBand(platform::TCanvas &Canvas, int Window
                                            TRect SelectionRect)
 {
     SelectionRect = vtree::NormalizeRect(SelectionRect);
-    if (FDrawSelectionMode == TLTDrawSelectionMode::smBlendedRectangle ||
+    if (DrawSelectionMode() == TLTDrawSelectionMode::smBlendedRectangle ||
         FStates.contains(TLazyTreeState::tsUseThemes)) {
         // Only a canvas over pixels can be tinted; any other gets the frame.
         const TRect inside = platform::IntersectRect(platform::OffsetRect(TargetRect, WindowOrgX, 0), SelectionRect);
         if (!platform::IsRectEmpty(inside) && Canvas.image())
-            blendSelection(Canvas, inside, FColors.GetColor(TLTColors::SelectionRectangleBlendColor));
-        Canvas.Brush().setColor(FColors.GetColor(TLTColors::SelectionRectangleBorderColor));
+            blendSelection(Canvas, inside, Colors().GetColor(TLTColors::SelectionRectangleBlendColor));
+        Canvas.Brush().setColor(Colors().GetColor(TLTColors::SelectionRectangleBorderColor));
         Canvas.FrameRect(SelectionRect);
         return;
     }

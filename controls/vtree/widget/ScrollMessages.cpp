@@ -11,7 +11,7 @@ bool TLazyStringTreeWidget::HandleScroll(Qt::Orientation Bar, int Code, int Trac
     if (Code < SB_LINEUP || Code > SB_ENDSCROLL)
         return false;
     if (Bar == Qt::Horizontal) {
-        const int increment = int(FScrollBarOptions.HorizontalIncrement());
+        const int increment = int(ScrollBarOptions().HorizontalIncrement());
         const int page = ClientWidth();
         switch (Code) {
         case SB_LINEUP: SetOffsetX(FOffsetX + increment); break;
@@ -24,7 +24,7 @@ bool TLazyStringTreeWidget::HandleScroll(Qt::Orientation Bar, int Code, int Trac
             SetOffsetX(-TrackPos);
             break;
         case SB_TOP: SetOffsetX(0); break;
-        case SB_BOTTOM: SetOffsetX(-FRangeX); break;
+        case SB_BOTTOM: SetOffsetX(-RangeX()); break;
         case SB_ENDSCROLL:
             FStates.exclude(TLazyTreeState::tsThumbTracking);
             UpdateHorizontalScrollBar(false);
@@ -32,7 +32,7 @@ bool TLazyStringTreeWidget::HandleScroll(Qt::Orientation Bar, int Code, int Trac
         }
         return true;
     }
-    const int increment = int(FScrollBarOptions.VerticalIncrement());
+    const int increment = int(ScrollBarOptions().VerticalIncrement());
     switch (Code) {
     case SB_LINEUP: SetOffsetY(FOffsetY + increment); break;
     case SB_LINEDOWN: SetOffsetY(FOffsetY - increment); break;

@@ -18,7 +18,7 @@ using platform::TRect;
 void TLazyStringTreeWidget::treeFontChanged()
 {
     platform::TCanvas &canvas = FIdleCanvas;
-    canvas.Font().Assign(FFont);
+    canvas.Font().Assign(TreeFont());
     FPaintState->TextHeight = canvas.TextMetrics().tmHeight;
     FPaintState->EllipsisWidth = canvas.TextWidth(QStringLiteral("..."));
     ClearCachedTextWidths();
@@ -58,7 +58,7 @@ platform::TSize TLazyStringTreeWidget::MeasureTextExtent(platform::TCanvas &Canv
     platform::TSize extent = Canvas.TextExtent(Text);
     if (GetMultiline(Node)) {
         unsigned flags = platform::DT_CALCRECT | platform::DT_WORDBREAK | platform::DT_NOPREFIX |
-                         platform::DT_EDITCONTROL | platform::DT_END_ELLIPSIS | alignmentFlag(FAlignment);
+                         platform::DT_EDITCONTROL | platform::DT_END_ELLIPSIS | alignmentFlag(Alignment());
         if (UseRightToLeftReading())
             flags |= platform::DT_RTLREADING;
         TRect r{0, 0, extent.cx, INT_MAX};
@@ -81,10 +81,10 @@ int TLazyStringTreeWidget::MeasureNodeWidth(platform::TCanvas *Canvas, PLazyNode
     if (main && CachedTextWidth(Node) > 0)
         return int(CachedTextWidth(Node));
     const QString text = GetText(Node, Column);
-    int width = 2 * FTextMargin;
+    int width = 2 * TextMargin();
     if (!text.isEmpty()) {
         platform::TCanvas &canvas = Canvas ? *Canvas : *FCanvas;
-        canvas.Font().Assign(FFont);
+        canvas.Font().Assign(TreeFont());
         NotifyPaintText(canvas, Node, Column, TLSTTextType::ttNormal);
         width += MeasureTextExtent(canvas, Node, Column, text).cx;
     }
@@ -98,12 +98,12 @@ int TLazyStringTreeWidget::MeasureStaticTextWidth(platform::TCanvas *Canvas, PLa
     if (!StringTreeOptions().StringOptions().contains(TLTStringOption::toShowStaticText))
         return 0;
     const QString text = GetStaticText(Node, Column);
-    if (text.isEmpty() || FAlignment == TAlignment::taCenter || GetMultiline(Node))
+    if (text.isEmpty() || Alignment() == TAlignment::taCenter || GetMultiline(Node))
         return 0;
     platform::TCanvas &canvas = Canvas ? *Canvas : *FCanvas;
-    canvas.Font().Assign(FFont);
+    canvas.Font().Assign(TreeFont());
     NotifyPaintText(canvas, Node, Column, TLSTTextType::ttStatic);
-    return FTextMargin + canvas.TextWidth(text);
+    return TextMargin() + canvas.TextWidth(text);
 }
 
 int TLazyStringTreeWidget::ComputeNodeHeight(platform::TCanvas *Canvas, PLazyNode Node, TColumnIndex Column, QString S)
@@ -123,12 +123,12 @@ int TLazyStringTreeWidget::ComputeNodeHeight(platform::TCanvas *Canvas, PLazyNod
     if (Column < 0 || !IsValidColumn(Column))
         info.CellRect = {0, 0, ClientWidth(), 0};
     else {
-        info.CellRect = {FTextMargin + FMargin, 0, FHeader.Columns()[Column].Width() - FTextMargin, 0};
+        info.CellRect = {TextMargin() + Margin(), 0, FHeader.Columns()[Column].Width() - TextMargin(), 0};
         if (Column == MainColumn()) {
             TLineImage lines;
             ComputeLineImage(Node, lines);
             const int levels = toOption(TLTPaintOption::toFixedIndent) ? 1 : int(lines.size());
-            info.CellRect.Left += int(FIndent) * levels;
+            info.CellRect.Left += int(Indent()) * levels;
         }
         // Empty neighbours lend the text their room.
         SpanCellRect(info);
@@ -144,7 +144,7 @@ void TLazyStringTreeWidget::GetTextInfo(PLazyNode Node, TColumnIndex Column, pla
 {
     R = {};
     Text.clear();
-    AFont.Assign(FFont);
+    AFont.Assign(TreeFont());
     platform::TCanvas &canvas = *FCanvas;
     canvas.Font().Assign(AFont);
     int lineHeight = FPaintState->TextHeight;

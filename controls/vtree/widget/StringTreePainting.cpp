@@ -12,24 +12,24 @@ using platform::TRect;
 void TLazyStringTreeWidget::applyTextColors(TLTPaintInfo &PaintInfo)
 {
     platform::TCanvas &canvas = *PaintInfo.Canvas;
-    canvas.Font().Assign(FFont);
-    canvas.Font().setColor(IsTreeEnabled() ? NodeFontColor() : FColors.GetColor(TLTColors::DisabledColor));
+    canvas.Font().Assign(TreeFont());
+    canvas.Font().setColor(IsTreeEnabled() ? NodeFontColor() : Colors().GetColor(TLTColors::DisabledColor));
     PLazyNode node = PaintInfo.Node;
     if (toOption(TLTPaintOption::toHotTrack) && node == FCurrentHotNode) {
         platform::FontStyle style = canvas.Font().Style();
         style.underline = true;
         canvas.Font().setStyle(style);
-        canvas.Font().setColor(FColors.GetColor(TLTColors::HotColor));
+        canvas.Font().setColor(Colors().GetColor(TLTColors::HotColor));
     }
     const bool withSelection = PaintInfo.PaintOptions.contains(TLTInternalPaintOption::poDrawSelection) &&
                                (PaintInfo.Column == FFocusedColumn || toOption(TLTSelectionOption::toFullRowSelect));
     if (!withSelection)
         return;
     if (node == FDropTargetNode) {
-        if (FLastDropMode == TDropMode::dmOnNode || Selected(node))
-            canvas.Font().setColor(FColors.GetColor(TLTColors::SelectionTextColor));
+        if (LastDropMode() == TDropMode::dmOnNode || Selected(node))
+            canvas.Font().setColor(Colors().GetColor(TLTColors::SelectionTextColor));
     } else if (Selected(node) && (Focused() || toOption(TLTPaintOption::toPopupMode)))
-        canvas.Font().setColor(FColors.GetColor(TLTColors::SelectionTextColor));
+        canvas.Font().setColor(Colors().GetColor(TLTColors::SelectionTextColor));
 }
 
 void TLazyStringTreeWidget::PaintNodeContent(TLTPaintInfo &PaintInfo)
@@ -40,7 +40,7 @@ void TLazyStringTreeWidget::PaintNodeContent(TLTPaintInfo &PaintInfo)
     QueryCellText(args);
     if (!args.CellText.isEmpty())
         drawText(PaintInfo, args.CellText);
-    if (!args.StaticText.isEmpty() && FAlignment != TAlignment::taCenter && !GetMultiline(PaintInfo.Node) &&
+    if (!args.StaticText.isEmpty() && Alignment() != TAlignment::taCenter && !GetMultiline(PaintInfo.Node) &&
         StringTreeOptions().StringOptions().contains(TLTStringOption::toShowStaticText))
         drawStaticText(PaintInfo, args.StaticText);
 }
@@ -52,8 +52,8 @@ void TLazyStringTreeWidget::drawText(TLTPaintInfo &PaintInfo, const QString &Tex
     const TColumnIndex column = PaintInfo.Column;
     applyTextColors(PaintInfo);
     TRect r = PaintInfo.ContentRect;
-    r.Left += FTextMargin;
-    r.Right -= FTextMargin;
+    r.Left += TextMargin();
+    r.Right -= TextMargin();
     canvas.setTextFlags(0);
     const bool disabled = node->States.contains(TLazyNodeState::vsDisabled) || !IsTreeEnabled();
     const unsigned reading = readsRightToLeft(column) ? platform::DT_RTLREADING : 0;
@@ -63,7 +63,7 @@ void TLazyStringTreeWidget::drawText(TLTPaintInfo &PaintInfo, const QString &Tex
         NotifyPaintText(canvas, node, column, TLSTTextType::ttNormal);
         const int height = ComputeNodeHeight(&canvas, node, column, Text);
         if (disabled)
-            canvas.Font().setColor(FColors.GetColor(TLTColors::DisabledColor));
+            canvas.Font().setColor(Colors().GetColor(TLTColors::DisabledColor));
         flags |= alignmentFlag(PaintInfo.Alignment) | platform::DT_WORDBREAK | platform::DT_END_ELLIPSIS |
                  platform::DT_EDITCONTROL;
         // A text shorter than the row stands in its middle.
@@ -77,15 +77,15 @@ void TLazyStringTreeWidget::drawText(TLTPaintInfo &PaintInfo, const QString &Tex
         if (NotifyPaintText(canvas, node, column, TLSTTextType::ttNormal)) {
             // Another font: the ellipsis and the text are measured in it.
             ellipsisWidth = 0;
-            PaintInfo.NodeWidth = 2 * FTextMargin + canvas.TextWidth(Text);
+            PaintInfo.NodeWidth = 2 * TextMargin() + canvas.TextWidth(Text);
         }
         if (disabled)
-            canvas.Font().setColor(FColors.GetColor(TLTColors::DisabledColor));
+            canvas.Font().setColor(Colors().GetColor(TLTColors::DisabledColor));
         flags |= platform::DT_VCENTER | platform::DT_SINGLELINE;
         // Without columns nothing is shortened: the row is as wide as its text.
         if (column < 0)
             flags |= alignmentFlag(PaintInfo.Alignment);
-        else if (r.Width() < PaintInfo.NodeWidth - 2 * FTextMargin) {
+        else if (r.Width() < PaintInfo.NodeWidth - 2 * TextMargin()) {
             shown = FitTextToWidth(canvas, node, column, Text, r.Width(), ellipsisWidth);
             flags |= PaintInfo.Alignment == TAlignment::taRightJustify ? platform::DT_RIGHT : platform::DT_LEFT;
         } else
@@ -119,24 +119,24 @@ void TLazyStringTreeWidget::drawStaticText(TLTPaintInfo &PaintInfo, const QStrin
 {
     platform::TCanvas &canvas = *PaintInfo.Canvas;
     PLazyNode node = PaintInfo.Node;
-    canvas.Font().Assign(FFont);
+    canvas.Font().Assign(TreeFont());
     canvas.Font().setColor(NodeFontColor());
     if (toOption(TLTSelectionOption::toFullRowSelect)) {
         const bool highlighted = node == FDropTargetNode
-                                     ? FLastDropMode == TDropMode::dmOnNode || Selected(node)
+                                     ? LastDropMode() == TDropMode::dmOnNode || Selected(node)
                                      : Selected(node) && (Focused() || toOption(TLTPaintOption::toPopupMode));
         if (highlighted)
-            canvas.Font().setColor(FColors.GetColor(TLTColors::SelectionTextColor));
+            canvas.Font().setColor(Colors().GetColor(TLTColors::SelectionTextColor));
     }
     canvas.setTextFlags(0);
     NotifyPaintText(canvas, node, PaintInfo.Column, TLSTTextType::ttStatic);
     if (node->States.contains(TLazyNodeState::vsDisabled) || !IsTreeEnabled())
-        canvas.Font().setColor(FColors.GetColor(TLTColors::DisabledColor));
+        canvas.Font().setColor(Colors().GetColor(TLTColors::DisabledColor));
     TRect r = PaintInfo.ContentRect;
-    if (FAlignment == TAlignment::taRightJustify)
-        r.Right -= PaintInfo.NodeWidth + FTextMargin;
+    if (Alignment() == TAlignment::taRightJustify)
+        r.Right -= PaintInfo.NodeWidth + TextMargin();
     else
-        r.Left += PaintInfo.NodeWidth + FTextMargin;
+        r.Left += PaintInfo.NodeWidth + TextMargin();
     canvas.SetBkMode(canvas.TextFlags() & platform::ETO_OPAQUE ? platform::OPAQUE : platform::TRANSPARENT);
     canvas.DrawText(Text, r, platform::DT_NOPREFIX | platform::DT_SINGLELINE | platform::DT_VCENTER);
 }

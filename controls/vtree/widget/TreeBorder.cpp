@@ -100,7 +100,7 @@ void TLazyStringTreeWidget::PaintTreeBorder(platform::TCanvas &Canvas, const TRe
     // The whole band in the border colour, so that a bevel wider than its
     // lines shows no gap; the bevel's lines go over it.
     const QMargins ring = BorderMargins();
-    const TColor color = FColors.GetColor(TLTColors::BorderColor);
+    const TColor color = Colors().GetColor(TLTColors::BorderColor);
     const int innerTop = std::min(Outer.Top + ring.top(), Outer.Bottom);
     const int innerBottom = std::max(Outer.Bottom - ring.bottom(), innerTop);
     Canvas.FillColor({Outer.Left, Outer.Top, Outer.Right, innerTop}, color);

@@ -66,7 +66,7 @@ bool TLazyStringTreeWidget::PasteFromClipboard()
     const QString referenceType = treeReferenceMimeType();
     TBaseLazyTree *source = data->hasFormat(referenceType) ? treeFromReference(data->data(referenceType)) : nullptr;
     const bool optimized = source && source->TreeStates().contains(TLazyTreeState::tsCutPending);
-    const bool result = ProcessOLEData(source, data, FocusedNode(), FDefaultPasteMode, optimized);
+    const bool result = ProcessOLEData(source, data, FocusedNode(), DefaultPasteMode(), optimized);
     if (source == this)
         ChangeTreeStates({}, {TLazyTreeState::tsCutPending});
     else if (source)

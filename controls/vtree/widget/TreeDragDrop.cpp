@@ -126,14 +126,14 @@ void TLazyStringTreeWidget::DoDragging(QPoint P)
         drag->setPixmap(FMouse->DragImage.DragPixmap());
         drag->setHotSpot(FMouse->DragImage.HotSpot());
     }
-    FLastDropMode = TDropMode::dmOnNode;
+    FMouse->LastDropMode = TDropMode::dmOnNode;
     FMouse->LastDragEffect = DROPEFFECT_NONE;
     int allowed = 0;
-    if (FDragOperations.contains(TDragOperation::doCopy))
+    if (DragOperations().contains(TDragOperation::doCopy))
         allowed |= DROPEFFECT_COPY;
-    if (FDragOperations.contains(TDragOperation::doMove))
+    if (DragOperations().contains(TDragOperation::doMove))
         allowed |= DROPEFFECT_MOVE;
-    if (FDragOperations.contains(TDragOperation::doLink))
+    if (DragOperations().contains(TDragOperation::doLink))
         allowed |= DROPEFFECT_LINK;
     if (allowed == 0)
         allowed = DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK;
@@ -154,10 +154,10 @@ QMimeData *TLazyStringTreeWidget::DragDataObject()
 
 void TLazyStringTreeWidget::PrepareDragImage(QPoint HotSpot)
 {
-    if (FDragImageKind == TLTDragImageKind::diNoImage || FDragWidth <= 0 || FDragHeight <= 0)
+    if (DragImageKind() == TLTDragImageKind::diNoImage || DragWidth() <= 0 || DragHeight() <= 0)
         return;
-    const QPoint hot(HotSpot.x() + FEffectiveOffsetX, HotSpot.y() - FOffsetY);
-    QRect r(hot.x() - FDragWidth / 2, hot.y() - FDragHeight / 2, FDragWidth, FDragHeight);
+    const QPoint hot(HotSpot.x() + EffectiveOffsetX(), HotSpot.y() - FOffsetY);
+    QRect r(hot.x() - DragWidth() / 2, hot.y() - DragHeight() / 2, DragWidth(), DragHeight());
     QRect window = r;
     QPoint target(0, 0);
     if (window.left() < 0) {
@@ -174,11 +174,11 @@ void TLazyStringTreeWidget::PrepareDragImage(QPoint HotSpot)
         canvas.FillColor({0, 0, r.width(), r.height()}, BackGroundColor());
         TLTInternalPaintOptions options{TLTInternalPaintOption::poDrawSelection,
                                         TLTInternalPaintOption::poSelectedOnly};
-        if (FDragImageKind == TLTDragImageKind::diMainColumnOnly)
+        if (DragImageKind() == TLTDragImageKind::diMainColumnOnly)
             options.include(TLTInternalPaintOption::poMainOnly);
         PaintTree(canvas, window, target, options);
     }
-    r.translate(-FEffectiveOffsetX, FOffsetY);
+    r.translate(-EffectiveOffsetX(), FOffsetY);
     FMouse->DragImage.SetColorKey(BackGroundColor());
     FMouse->DragImage.PrepareDrag(bitmap, viewport()->mapToGlobal(r.topLeft()), viewport()->mapToGlobal(HotSpot));
 }
@@ -253,8 +253,8 @@ int TLazyStringTreeWidget::DragOverStep(QObject *Source, Qt::KeyboardModifiers M
         FMouse->ScrollDirections = DetermineScrollDirections(P, true);
         int dx = 0;
         int dy = 0;
-        const int incY = std::min(int(FScrollBarOptions.VerticalIncrement()), ClientHeight());
-        const int incX = int(FScrollBarOptions.HorizontalIncrement());
+        const int incY = std::min(int(ScrollBarOptions().VerticalIncrement()), ClientHeight());
+        const int incX = int(ScrollBarOptions().HorizontalIncrement());
         if (FMouse->ScrollDirections.contains(TScrollDirection::sdUp))
             dy = incY;
         else if (FMouse->ScrollDirections.contains(TScrollDirection::sdDown))
@@ -277,8 +277,8 @@ int TLazyStringTreeWidget::DragOverStep(QObject *Source, Qt::KeyboardModifiers M
     const TDropMode mode = ComputeDropMode(P, hit, nodeRect);
     if (mode == TDropMode::dmNowhere)
         node = nullptr;
-    if (node != FDropTargetNode || mode != FLastDropMode) {
-        FLastDropMode = mode;
+    if (node != FDropTargetNode || mode != FMouse->LastDropMode) {
+        FMouse->LastDropMode = mode;
         if (node == FDropTargetNode) {
             InvalidateNode(node);
         } else {
@@ -294,7 +294,7 @@ int TLazyStringTreeWidget::DragOverStep(QObject *Source, Qt::KeyboardModifiers M
                 InvalidateNode(node);
             if (node && toOption(TLTAutoOption::toAutoDropExpand) &&
                 node->States.contains(TLazyNodeState::vsHasChildren))
-                expandTimer().start(int(FAutoExpandDelay));
+                expandTimer().start(int(AutoExpandDelay()));
         }
     }
 
@@ -327,7 +327,7 @@ void TLazyStringTreeWidget::DragLeaveStep()
         InvalidateNode(FDropTargetNode);
     FDropTargetNode = nullptr;
     int effect = DROPEFFECT_NONE;
-    QueryDragOver(nullptr, {}, TDragState::dsDragLeave, {0, 0}, FLastDropMode, effect);
+    QueryDragOver(nullptr, {}, TDragState::dsDragLeave, {0, 0}, FMouse->LastDropMode, effect);
     FMouse->IsDropTarget = false;
     FMouse->DropData = nullptr;
     FMouse->DropSource = nullptr;
@@ -404,7 +404,7 @@ void TLazyStringTreeWidget::dropEvent(QDropEvent *event)
         else
             shift.include(TShiftStateItem::ssLeft);
         TMimeDataObject data(event->mimeData());
-        NotifyDragDrop(FMouse->DropSource, &data, event->mimeData()->formats(), shift, p, effect, FLastDropMode);
+        NotifyDragDrop(FMouse->DropSource, &data, event->mimeData()->formats(), shift, p, effect, FMouse->LastDropMode);
     }
     event->setDropAction(actionOf(effect));
     if (effect == DROPEFFECT_NONE)

@@ -3,6 +3,7 @@
 // client y is its absolute y plus FOffsetY.
 #include "controls/vtree/widget/SharedImages.h"
 #include "controls/vtree/widget/LazyStringTreeWidget.h"
+#include "controls/vtree/widget/TreeScrollState.h"
 #include "controls/vtree/TreeErrors.h"
 
 #include <QScrollBar>
@@ -19,7 +20,7 @@ int TLazyStringTreeWidget::ClientHeight() const { return viewport()->height(); }
 
 platform::TImageList *TLazyStringTreeWidget::CheckImages() const
 {
-    return FCheckImageKind == TCheckImageKind::ckCustom ? FCustomCheckImages : CheckImagesOfKind(FCheckImageKind);
+    return FCheckImageKind == TCheckImageKind::ckCustom ? CustomCheckImages() : CheckImagesOfKind(FCheckImageKind);
 }
 
 int TLazyStringTreeWidget::checkImageWidth() const
@@ -49,8 +50,8 @@ int TLazyStringTreeWidget::imageWidthIf(platform::TImageList *list, PLazyNode No
 int TLazyStringTreeWidget::indentOf(PLazyNode Node) const
 {
     if (toOption(TLTPaintOption::toFixedIndent))
-        return int(FIndent);
-    return int(GetNodeLevel(Node) * FIndent);
+        return int(Indent());
+    return int(GetNodeLevel(Node) * Indent());
 }
 
 void alignTextRect(TRect &R, int TextWidth, TAlignment Alignment, bool Unclipped)
@@ -92,7 +93,7 @@ TRect TLazyStringTreeWidget::GetDisplayRect(PLazyNode Node, TColumnIndex Column,
     const bool isMain = Column == NoColumn || Column == MainColumn();
     const int indent = toOption(TLTPaintOption::toFixedIndent) || !isMain ? 0 : indentOf(Node);
     const int top = int(GetNodeTop(Node));
-    result = {-FEffectiveOffsetX, top + FOffsetY, std::max(ClientWidth(), FRangeX) - FEffectiveOffsetX,
+    result = {-FScroll->EffectiveOffsetX, top + FOffsetY, std::max(ClientWidth(), FScroll->RangeX) - FScroll->EffectiveOffsetX,
               top + FOffsetY + int(GetNodeHeight(Node))};
     if (Column >= 0 && IsValidColumn(Column)) {
         GetColumnBounds(Column, result.Left, result.Right);
@@ -101,13 +102,13 @@ TRect TLazyStringTreeWidget::GetDisplayRect(PLazyNode Node, TColumnIndex Column,
     if (!TextOnly)
         return result;
 
-    int offset = FMargin + indent;
+    int offset = Margin() + indent;
     if (isMain && toOption(TLTPaintOption::toShowRoot))
-        offset += int(FIndent);
+        offset += int(Indent());
     if (isMain && hasCheckColumn(Node))
         offset += checkImageWidth() + 2;
-    offset += imageWidthIf(FStateImages, Node, TLTImageKind::ikState, Column);
-    offset += imageWidthIf(FImages, Node, TLTImageKind::ikNormal, Column);
+    offset += imageWidthIf(StateImages(), Node, TLTImageKind::ikState, Column);
+    offset += imageWidthIf(Images(), Node, TLTImageKind::ikNormal, Column);
     const bool rightToLeft = readsRightToLeft(Column);
     TAlignment alignment = cellAlignment(Column);
     if (rightToLeft) {
@@ -147,7 +148,7 @@ PLazyNode TLazyStringTreeWidget::GetNodeAt(int X, int Y)
 
 TRect TLazyStringTreeWidget::GetTreeRect() const
 {
-    return {0, 0, std::max(ClientWidth(), FRangeX), std::max(ClientHeight(), FRangeY)};
+    return {0, 0, std::max(ClientWidth(), FScroll->RangeX), std::max(ClientHeight(), FScroll->RangeY)};
 }
 
 void TLazyStringTreeWidget::GetHitTestInfoAt(int X, int Y, bool Relative, THitInfo &HitInfo)
@@ -155,15 +156,15 @@ void TLazyStringTreeWidget::GetHitTestInfoAt(int X, int Y, bool Relative, THitIn
     HitInfo = THitInfo{};
     if (X < 0)
         HitInfo.HitPositions.include(THitPosition::hiToLeft);
-    if (X > std::max(ClientWidth(), FRangeX))
+    if (X > std::max(ClientWidth(), FScroll->RangeX))
         HitInfo.HitPositions.include(THitPosition::hiToRight);
     if (Y < 0)
         HitInfo.HitPositions.include(THitPosition::hiAbove);
-    if (Y > std::max(ClientHeight(), FRangeY))
+    if (Y > std::max(ClientHeight(), FScroll->RangeY))
         HitInfo.HitPositions.include(THitPosition::hiBelow);
     if (Relative) {
         if (!ColumnsUsed() || X >= FHeader.Columns().GetVisibleFixedWidth())
-            X += FEffectiveOffsetX;
+            X += FScroll->EffectiveOffsetX;
         Y -= FOffsetY;
     }
     HitInfo.HitPoint = {X, Y};
@@ -178,7 +179,7 @@ void TLazyStringTreeWidget::GetHitTestInfoAt(int X, int Y, bool Relative, THitIn
     }
     PLazyNode node = HitInfo.HitNode;
     initNode(node);
-    int width = std::max(ClientWidth(), FRangeX);
+    int width = std::max(ClientWidth(), FScroll->RangeX);
     HitInfo.HitColumn = NoColumn;
     if (ColumnsUsed()) {
         int left = 0;
@@ -216,7 +217,7 @@ void TLazyStringTreeWidget::classifyRightToLeft(PLazyNode Node, int X, int Width
     const int edge = Width - indentWidth;
     if (X >= edge) {
         if (toOption(TLTPaintOption::toShowButtons) && Node->States.contains(TLazyNodeState::vsHasChildren)) {
-            if (X <= edge + int(FIndent))
+            if (X <= edge + int(Indent()))
                 HitInfo.HitPositions.include(THitPosition::hiOnItemButton);
             if (X <= edge + ButtonBitmaps().Plus.width())
                 HitInfo.HitPositions.include(THitPosition::hiOnItemButtonExact);
@@ -225,7 +226,7 @@ void TLazyStringTreeWidget::classifyRightToLeft(PLazyNode Node, int X, int Width
     }
     if (!IsMain && toOption(TLTMiscOption::toReportMode))
         return;
-    int right = edge - FMargin;
+    int right = edge - Margin();
     if (IsMain && hasCheckColumn(Node))
         right -= checkImageWidth() + 2;
     if (IsMain && X > right) {
@@ -235,12 +236,12 @@ void TLazyStringTreeWidget::classifyRightToLeft(PLazyNode Node, int X, int Width
         return;
     }
     const TColumnIndex column = HitInfo.HitColumn;
-    right -= imageWidthIf(FStateImages, Node, TLTImageKind::ikState, column);
+    right -= imageWidthIf(StateImages(), Node, TLTImageKind::ikState, column);
     if (X > right) {
         HitInfo.HitPositions.include(THitPosition::hiOnStateIcon);
         return;
     }
-    right -= imageWidthIf(FImages, Node, TLTImageKind::ikNormal, column);
+    right -= imageWidthIf(Images(), Node, TLTImageKind::ikNormal, column);
     if (X > right) {
         HitInfo.HitPositions.include(THitPosition::hiOnNormalIcon);
         return;
@@ -276,7 +277,7 @@ int TLazyStringTreeWidget::hitIndentWidth(PLazyNode Node, bool IsMain) const
         return 0;
     int width = indentOf(Node);
     if (!toOption(TLTPaintOption::toFixedIndent) && toOption(TLTPaintOption::toShowRoot))
-        width += int(FIndent);
+        width += int(Indent());
     return width;
 }
 
@@ -284,9 +285,9 @@ void TLazyStringTreeWidget::classifyLeftToRight(PLazyNode Node, int X, int Width
                                                 THitInfo &HitInfo)
 {
     const int indentWidth = hitIndentWidth(Node, IsMain);
-    if (IsMain && X < indentWidth + FMargin) {
+    if (IsMain && X < indentWidth + Margin()) {
         if (toOption(TLTPaintOption::toShowButtons) && Node->States.contains(TLazyNodeState::vsHasChildren)) {
-            if (X >= indentWidth - int(FIndent))
+            if (X >= indentWidth - int(Indent()))
                 HitInfo.HitPositions.include(THitPosition::hiOnItemButton);
             if (X >= indentWidth - ButtonBitmaps().Plus.width())
                 HitInfo.HitPositions.include(THitPosition::hiOnItemButtonExact);
@@ -296,7 +297,7 @@ void TLazyStringTreeWidget::classifyLeftToRight(PLazyNode Node, int X, int Width
     // A report shows only the main column's cells as items.
     if (!IsMain && toOption(TLTMiscOption::toReportMode))
         return;
-    int offset = indentWidth + FMargin;
+    int offset = indentWidth + Margin();
     if (IsMain && hasCheckColumn(Node))
         offset += checkImageWidth() + 2;
     if (IsMain && X < offset) {
@@ -306,12 +307,12 @@ void TLazyStringTreeWidget::classifyLeftToRight(PLazyNode Node, int X, int Width
         return;
     }
     const TColumnIndex column = HitInfo.HitColumn;
-    offset += imageWidthIf(FStateImages, Node, TLTImageKind::ikState, column);
+    offset += imageWidthIf(StateImages(), Node, TLTImageKind::ikState, column);
     if (X < offset) {
         HitInfo.HitPositions.include(THitPosition::hiOnStateIcon);
         return;
     }
-    offset += imageWidthIf(FImages, Node, TLTImageKind::ikNormal, column);
+    offset += imageWidthIf(Images(), Node, TLTImageKind::ikNormal, column);
     if (X < offset) {
         HitInfo.HitPositions.include(THitPosition::hiOnNormalIcon);
         return;
@@ -375,15 +376,15 @@ bool TLazyStringTreeWidget::ApplyOffsetXY(QPoint Value, TScrollUpdateOptions Opt
 {
     Q_UNUSED(ClipRect);
     // The lower bound first: a range smaller than the window pins to 0.
-    const int x = std::min(std::max(Value.x(), ClientWidth() - FRangeX), 0);
-    const int y = std::min(std::max(Value.y(), ClientHeight() - FRangeY), 0);
+    const int x = std::min(std::max(Value.x(), ClientWidth() - FScroll->RangeX), 0);
+    const int y = std::min(std::max(Value.y(), ClientHeight() - FScroll->RangeY), 0);
     const int deltaX = x - FOffsetX;
     const int deltaY = y - FOffsetY;
     if (deltaX == 0 && deltaY == 0)
         return false;
     FOffsetX = x;
     FOffsetY = y;
-    FEffectiveOffsetX = effectiveOffsetX();
+    FScroll->EffectiveOffsetX = effectiveOffsetX();
     CancelTreeHint();
     // An open editor stays over its cell.
     UpdateEditBounds();
@@ -407,13 +408,13 @@ bool TLazyStringTreeWidget::ApplyOffsetXY(QPoint Value, TScrollUpdateOptions Opt
 
 void TLazyStringTreeWidget::UpdateVerticalRange()
 {
-    FRangeY = int(FRoot->TotalHeight) + int(FBottomSpace) - int(FRoot->NodeHeight);
+    FScroll->RangeY = int(FRoot->TotalHeight) + int(BottomSpace()) - int(FRoot->NodeHeight);
 }
 
 void TLazyStringTreeWidget::UpdateHorizontalRange()
 {
     FHeader.SetClientWidth(ClientWidth());
-    FRangeX = ColumnsUsed() ? FHeader.Columns().TotalWidth() : MeasureVisibleExtent();
+    FScroll->RangeX = ColumnsUsed() ? FHeader.Columns().TotalWidth() : MeasureVisibleExtent();
 }
 
 void TLazyStringTreeWidget::UpdateRanges()
@@ -426,13 +427,13 @@ int TLazyStringTreeWidget::MeasureVisibleExtent()
 {
     PLazyNode node = TopNode();
     if (!node)
-        return FMargin;
+        return Margin();
     const int levelIndent = toOption(TLTPaintOption::toShowRoot) ? 1 : 0;
-    int start = int((GetNodeLevel(node) + levelIndent) * FIndent);
-    if (FStateImages)
-        start += FStateImages->Width() + 2;
-    if (FImages)
-        start += FImages->Width() + 2;
+    int start = int((GetNodeLevel(node) + levelIndent) * Indent());
+    if (StateImages())
+        start += StateImages()->Width() + 2;
+    if (Images())
+        start += Images()->Width() + 2;
     const int checkWidth = checkImageWidth() > 0 ? checkImageWidth() + 2 : 0;
     int extent = 0;
     int tops = 0;
@@ -446,10 +447,10 @@ int TLazyStringTreeWidget::MeasureVisibleExtent()
             break;
         PLazyNode next = GetNextVisible(node, true);
         if (next)
-            start += (int(GetNodeLevel(next)) - int(GetNodeLevel(node))) * int(FIndent);
+            start += (int(GetNodeLevel(next)) - int(GetNodeLevel(node))) * int(Indent());
         node = next;
     }
-    return extent + FMargin;
+    return extent + Margin();
 }
 
 namespace {
@@ -465,12 +466,23 @@ void applyToBar(QScrollBar &bar, const TTreeScrollInfo &info)
 
 } // namespace
 
+void TTreePartDeleter::operator()(TTreeScrollState *Part) const { delete Part; }
+
+TTreePart<TTreeScrollState> TLazyStringTreeWidget::newScrollState() { return TTreePart<TTreeScrollState>(new TTreeScrollState); }
+
+int TLazyStringTreeWidget::RangeX() const { return FScroll->RangeX; }
+int TLazyStringTreeWidget::RangeY() const { return FScroll->RangeY; }
+int TLazyStringTreeWidget::EffectiveOffsetX() const { return FScroll->EffectiveOffsetX; }
+const TTreeScrollInfo &TLazyStringTreeWidget::HorizontalScrollInfo() const { return FScroll->Horizontal; }
+const TTreeScrollInfo &TLazyStringTreeWidget::VerticalScrollInfo() const { return FScroll->Vertical; }
+void TLazyStringTreeWidget::updateEffectiveOffsetX() { FScroll->EffectiveOffsetX = effectiveOffsetX(); }
+
 void TLazyStringTreeWidget::setUpScrollBar(Qt::Orientation Bar, bool Wanted, int Client, int Range, int Position)
 {
-    TTreeScrollInfo &info = Bar == Qt::Vertical ? FVertScrollInfo : FHorzScrollInfo;
+    TTreeScrollInfo &info = Bar == Qt::Vertical ? FScroll->Vertical : FScroll->Horizontal;
     QScrollBar &bar = Bar == Qt::Vertical ? *verticalScrollBar() : *horizontalScrollBar();
-    FSettingScrollBars = true;
-    const bool shown = Wanted && (Client < Range || FScrollBarOptions.AlwaysVisible());
+    FScroll->SettingScrollBars = true;
+    const bool shown = Wanted && (Client < Range || ScrollBarOptions().AlwaysVisible());
     info = shown ? TTreeScrollInfo{true, 0, Range, std::max(Client + 1, 0), Position} : TTreeScrollInfo{};
     const Qt::ScrollBarPolicy policy = shown ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff;
     if (Bar == Qt::Vertical)
@@ -479,7 +491,7 @@ void TLazyStringTreeWidget::setUpScrollBar(Qt::Orientation Bar, bool Wanted, int
         setHorizontalScrollBarPolicy(policy);
     bar.setEnabled(Client < Range);
     applyToBar(bar, info);
-    FSettingScrollBars = false;
+    FScroll->SettingScrollBars = false;
     // Clamps the offsets to the new range.
     ApplyOffsetXY({FOffsetX, FOffsetY}, DefaultScrollUpdateFlags - TScrollUpdateOption::suoUpdateNCArea);
 }
@@ -490,7 +502,7 @@ void TLazyStringTreeWidget::UpdateVerticalScrollBar(bool DoRepaint)
     UpdateVerticalRange();
     if (FStates.contains(TLazyTreeState::tsUpdating))
         return;
-    setUpScrollBar(Qt::Vertical, FScrollBarOptions.verticalShown(), ClientHeight(), FRangeY, -FOffsetY);
+    setUpScrollBar(Qt::Vertical, ScrollBarOptions().verticalShown(), ClientHeight(), FScroll->RangeY, -FOffsetY);
 }
 
 void TLazyStringTreeWidget::UpdateHorizontalScrollBar(bool DoRepaint)
@@ -499,9 +511,9 @@ void TLazyStringTreeWidget::UpdateHorizontalScrollBar(bool DoRepaint)
     UpdateHorizontalRange();
     if (FStates.contains(TLazyTreeState::tsUpdating))
         return;
-    FEffectiveOffsetX = effectiveOffsetX();
+    FScroll->EffectiveOffsetX = effectiveOffsetX();
     // Qt mirrors a right-to-left bar itself: its value stays the distance from the start.
-    setUpScrollBar(Qt::Horizontal, FScrollBarOptions.horizontalShown(), ClientWidth(), FRangeX, -FOffsetX);
+    setUpScrollBar(Qt::Horizontal, ScrollBarOptions().horizontalShown(), ClientWidth(), FScroll->RangeX, -FOffsetX);
 }
 
 void TLazyStringTreeWidget::UpdateScrollBars(bool DoRepaint)
@@ -514,7 +526,7 @@ void TLazyStringTreeWidget::UpdateScrollBars(bool DoRepaint)
 
 void TLazyStringTreeWidget::scrollContentsBy(int, int)
 {
-    if (FSettingScrollBars)
+    if (FScroll->SettingScrollBars)
         return;
     ApplyOffsetXY({-horizontalScrollBar()->value(), -verticalScrollBar()->value()},
                   DefaultScrollUpdateFlags - TScrollUpdateOption::suoUpdateNCArea);
@@ -533,23 +545,23 @@ bool TLazyStringTreeWidget::ScrollIntoView(TColumnIndex Column, bool Center)
     if (!ColumnsUsed() || !IsValidColumn(Column))
         return false;
     const TLazyTreeColumn &column = FHeader.Columns()[Column];
-    const int columnLeft = column.Left() - FEffectiveOffsetX;
+    const int columnLeft = column.Left() - FScroll->EffectiveOffsetX;
     const int width = column.Width();
     const int fixed = FHeader.Columns().GetVisibleFixedWidth();
     if (Center) {
-        const int target = columnLeft + FEffectiveOffsetX + width / 2 - fixed / 2 - ClientWidth() / 2;
-        if (target != FEffectiveOffsetX)
+        const int target = columnLeft + FScroll->EffectiveOffsetX + width / 2 - fixed / 2 - ClientWidth() / 2;
+        if (target != FScroll->EffectiveOffsetX)
             SetOffsetX(-target);
         return true;
     }
     if (column.Options().contains(TLTColumnOption::coFixed))
         return true;
-    int newPos = FEffectiveOffsetX;
+    int newPos = FScroll->EffectiveOffsetX;
     if (columnLeft + width > ClientWidth())
-        newPos = columnLeft + width + FEffectiveOffsetX - ClientWidth();
+        newPos = columnLeft + width + FScroll->EffectiveOffsetX - ClientWidth();
     else if (columnLeft < fixed)
-        newPos = FEffectiveOffsetX + columnLeft - fixed;
-    if (newPos != FEffectiveOffsetX)
+        newPos = FScroll->EffectiveOffsetX + columnLeft - fixed;
+    if (newPos != FScroll->EffectiveOffsetX)
         SetOffsetX(-newPos);
     return true;
 }
@@ -565,9 +577,9 @@ bool TLazyStringTreeWidget::scrollNodeIntoView(PLazyNode Node, bool Center)
     }
     if (r.Bottom > ClientHeight() || Center) {
         SetOffsetY(FOffsetY + (Center ? ClientHeight() / 2 : ClientHeight()) - r.Bottom);
-        const bool horzBarShown = FScrollBarOptions.horizontalShown() &&
-                                  (FScrollBarOptions.AlwaysVisible() || ClientWidth() < FRangeX);
-        if (!ColumnsUsed() && !horzBarShown && ClientWidth() < FRangeX)
+        const bool horzBarShown = ScrollBarOptions().horizontalShown() &&
+                                  (ScrollBarOptions().AlwaysVisible() || ClientWidth() < FScroll->RangeX);
+        if (!ColumnsUsed() && !horzBarShown && ClientWidth() < FScroll->RangeX)
             SetOffsetY(FOffsetY - style()->pixelMetric(QStyle::PM_ScrollBarExtent));
         return true;
     }

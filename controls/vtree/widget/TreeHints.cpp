@@ -64,7 +64,7 @@ int TLazyStringTreeWidget::HandleHintShow(TLTHintInfo &HintInfo)
         // The tree's window draws from the hint data, not from this string.
         HintInfo.HintStr = QStringLiteral(" ");
         FHints->HintData = {};
-        if (FHintMode != hmDefault && hit.HitNode && hit.HitColumn >= NoColumn) {
+        if (HintMode() != hmDefault && hit.HitNode && hit.HitColumn >= NoColumn) {
             if (QueryHintKind(hit.HitNode, hit.HitColumn) == TLTHintKind::vhkOwnerDraw) {
                 QRect size;
                 QueryHintSize(hit.HitNode, hit.HitColumn, size);
@@ -80,7 +80,7 @@ int TLazyStringTreeWidget::HandleHintShow(TLTHintInfo &HintInfo)
                 if (toOption(TLTAutoOption::toAutoSpanColumns))
                     spanEmptyCells(hit.HitNode, spanned, cellLeft, cellRight);
             }
-            if (FHintMode == hmTooltip) {
+            if (HintMode() == hmTooltip) {
                 TRect r;
                 if (!GetMultiline(hit.HitNode)) {
                     r = GetDisplayRect(hit.HitNode, hit.HitColumn, true, true, true);
@@ -105,14 +105,14 @@ int TLazyStringTreeWidget::HandleHintShow(TLTHintInfo &HintInfo)
                 HintInfo.HintPos.setY(std::max(HintInfo.HintPos.y(), viewport()->mapToGlobal(QPoint(0, row.Bottom)).y()) + 2);
             }
         } else if (!hit.HitNode) {
-            if (FHintMode == hmHintAndDefault) {
+            if (HintMode() == hmHintAndDefault) {
                 FHints->HintData.DefaultHint = shortHint(FHint);
                 show = !FHints->HintData.DefaultHint.isEmpty();
-            } else if (FHintMode == hmDefault)
+            } else if (HintMode() == hmDefault)
                 HintInfo.HintStr = shortHint(FHint);
             else
                 result = 1;
-        } else if (FHintMode == hmDefault)
+        } else if (HintMode() == hmDefault)
             HintInfo.HintStr = shortHint(FHint);
     }
     if (!show || result != 0)
@@ -186,8 +186,8 @@ void TLazyStringTreeWidget::CancelTreeHint()
 
 THintAnimationType TLazyStringTreeWidget::EffectiveHintAnimation() const
 {
-    if (FHintAnimation != THintAnimationType::hatSystemDefault)
-        return FHintAnimation;
+    if (HintAnimation() != THintAnimationType::hatSystemDefault)
+        return HintAnimation();
     if (QApplication::isEffectEnabled(Qt::UI_FadeTooltip))
         return THintAnimationType::hatFade;
     if (QApplication::isEffectEnabled(Qt::UI_AnimateTooltip))

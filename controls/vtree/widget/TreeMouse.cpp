@@ -79,6 +79,8 @@ const QTimer *TLazyStringTreeWidget::AutoExpandTimer() const { return FMouse->Ex
 TScrollDirections TLazyStringTreeWidget::ScrollDirections() const { return FMouse->ScrollDirections; }
 TLTDragImage &TLazyStringTreeWidget::DragImage() { return FMouse->DragImage; }
 int TLazyStringTreeWidget::LastDragEffect() const { return FMouse->LastDragEffect; }
+TDropMode TLazyStringTreeWidget::LastDropMode() const { return FMouse->LastDropMode; }
+void TLazyStringTreeWidget::SetLastDropMode(TDropMode Mode) { FMouse->LastDropMode = Mode; }
 
 THitInfo TLazyStringTreeWidget::HitInfoAt(QPoint P)
 {
@@ -382,7 +384,7 @@ void TLazyStringTreeWidget::HandleMouseUp(const TTreeMouseMessage &Message, cons
             QueryCanEdit(FFocusedNode, FFocusedColumn, allowed);
         if (allowed) {
             FMouse->EditColumn = FFocusedColumn;
-            SetTreeTimer(EditTimer, FEditDelay);
+            SetTreeTimer(EditTimer, EditDelay());
         } else {
             ChangeTreeStates({}, TLazyTreeState::tsEditPending);
         }
@@ -539,8 +541,8 @@ void TLazyStringTreeWidget::UpdateMouseCursor(QPoint P)
     }
     // The tree's cursor numbers are Qt's cursor shapes; 0, the arrow, is the default.
     TCursor shape = 0;
-    if (!custom && toOption(TLTPaintOption::toHotTrack) && FCurrentHotNode && FHotCursor != 0) {
-        shape = FHotCursor;
+    if (!custom && toOption(TLTPaintOption::toHotTrack) && FCurrentHotNode && HotCursor() != 0) {
+        shape = HotCursor();
         cursor = QCursor(Qt::CursorShape(shape));
     }
     const TCursor asked = shape;
@@ -570,7 +572,7 @@ void TLazyStringTreeWidget::MouseWheel(int Delta, bool Horizontal, Qt::KeyboardM
         perStep = ClientWidth() - (ColumnsUsed() ? FHeader.Columns().GetVisibleFixedWidth() : 0);
     } else {
         // A scroll line sideways: the scrolling columns' average width.
-        perStep = double(FHeader.Columns().GetScrollWidth(int(FIndent))) * lines;
+        perStep = double(FHeader.Columns().GetScrollWidth(int(Indent()))) * lines;
     }
     const int amount = int(std::trunc(perStep * steps));
     SetOffsetX(FOffsetX + (readsRightToLeft(MainColumn()) ? -amount : amount));

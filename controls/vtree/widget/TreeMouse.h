@@ -58,6 +58,7 @@ struct TTreeMouseState {
     std::unique_ptr<QTimer> ExpandTimer;
     std::vector<PLazyNode> DragSelection;
     int LastDragEffect = DROPEFFECT_NONE;
+    TDropMode LastDropMode = TDropMode::dmNowhere;
     bool IsDropTarget = false;
     const QMimeData *DropData = nullptr;       // the data of the drag over the tree
     QPointer<QObject> DropSource;              // the tree the drag over this one comes from

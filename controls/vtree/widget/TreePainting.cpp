@@ -57,7 +57,7 @@ void TLazyStringTreeWidget::Paint(platform::TCanvas &Canvas, const QRect &Update
     // A right-to-left tree narrower than its window lies against the right edge.
     const int shift = UseRightToLeftAlignment() && ColumnsUsed() ? RightToLeftShift(true) : 0;
     if (fixed == 0) {
-        const QRect window = UpdateRect.translated(FEffectiveOffsetX - shift, -FOffsetY);
+        const QRect window = UpdateRect.translated(EffectiveOffsetX() - shift, -FOffsetY);
         PaintTree(Canvas, window, UpdateRect.topLeft(), PaintOptions);
         return;
     }
@@ -69,14 +69,14 @@ void TLazyStringTreeWidget::Paint(platform::TCanvas &Canvas, const QRect &Update
     if (fixed < client.width()) {
         strip = client;
         strip.setLeft(fixed);
-        PaintTree(Canvas, strip.translated(FEffectiveOffsetX - shift, -FOffsetY), strip.topLeft(), PaintOptions);
+        PaintTree(Canvas, strip.translated(EffectiveOffsetX() - shift, -FOffsetY), strip.topLeft(), PaintOptions);
     }
 }
 
 bool TLazyStringTreeWidget::showsBackground(TLTInternalPaintOptions PaintOptions) const
 {
     return toOption(TLTPaintOption::toShowBackground) && PaintOptions.contains(poBackground) &&
-           FBackground.width() > 0 && FBackground.height() > 0;
+           Background().width() > 0 && Background().height() > 0;
 }
 
 void TLazyStringTreeWidget::PaintTree(platform::TCanvas &TargetCanvas, const QRect &Window, QPoint Target,
@@ -94,10 +94,10 @@ void TLazyStringTreeWidget::PaintTree(platform::TCanvas &TargetCanvas, const QRe
     } restore{*this, formerCanvas};
     RaiseBeforePaint(&TargetCanvas);
 
-    const int maximumRight = std::max(ClientWidth(), FRangeX);
+    const int maximumRight = std::max(ClientWidth(), RangeX());
     const bool showBackground = showsBackground(PaintOptions);
-    const bool showImages = FImages != nullptr;
-    const bool showStateImages = FStateImages != nullptr;
+    const bool showImages = Images() != nullptr;
+    const bool showStateImages = StateImages() != nullptr;
     const bool showCheckImages = checkImageWidth() > 0;
     if (toOption(TLTPaintOption::toAlwaysHideSelection) || (!Focused() && toOption(TLTPaintOption::toHideSelection)))
         PaintOptions.exclude(poDrawSelection);
@@ -115,7 +115,7 @@ void TLazyStringTreeWidget::PaintTree(platform::TCanvas &TargetCanvas, const QRe
     TRect targetRect{Target.x(), Target.y() + nodeTop - Window.top(), Target.x() + Window.width(),
                      Target.y() + nodeTop - Window.top()};
     const int maxY = Target.y() + Window.height();
-    TargetCanvas.Font().Assign(FFont);
+    TargetCanvas.Font().Assign(TreeFont());
 
     QImage rowImage;
     while (node && targetRect.Top < maxY) {
@@ -152,7 +152,7 @@ void TLazyStringTreeWidget::PaintTree(platform::TCanvas &TargetCanvas, const QRe
             const platform::TPoint landing = unbuffered ? platform::TPoint{targetRect.Left, targetRect.Top}
                                                         : platform::TPoint{0, 0};
             canvas.SetBrushOrg({(info.BrushOrigin.X + landing.X) & 1, (info.BrushOrigin.Y + landing.Y) & 1});
-            canvas.Font().Assign(FFont);
+            canvas.Font().Assign(TreeFont());
             info.Canvas = &canvas;
             info.Node = node;
             const TRect r{0, 0, maximumRight, height};
@@ -236,12 +236,12 @@ void TLazyStringTreeWidget::PaintTree(platform::TCanvas &TargetCanvas, const QRe
         }
     }
 
-    if (IsEmpty() && !FEmptyListMessage.isEmpty()) {
-        TargetCanvas.Font().Assign(FFont);
+    if (IsEmpty() && !EmptyListMessage().isEmpty()) {
+        TargetCanvas.Font().Assign(TreeFont());
         TargetCanvas.Font().setColor(platform::clGrayText);
         TargetCanvas.SetBkMode(platform::TRANSPARENT);
         TRect messageRect{FOffsetX + 2, 2, FOffsetX + ClientWidth(), ClientHeight() - 2};
-        TargetCanvas.DrawText(FEmptyListMessage, messageRect, platform::DT_LEFT | platform::DT_NOCLIP | platform::DT_WORDBREAK);
+        TargetCanvas.DrawText(EmptyListMessage(), messageRect, platform::DT_LEFT | platform::DT_NOCLIP | platform::DT_WORDBREAK);
     }
     RaiseAfterPaint(&TargetCanvas);
 }
@@ -269,9 +269,9 @@ void TLazyStringTreeWidget::paintCell(TLTPaintInfo &PaintInfo, bool ShowCheckIma
     PaintInfo.ContentRect = PaintInfo.CellRect;
     // The margin lies on the side the cell starts reading from.
     if (rightToLeft)
-        PaintInfo.ContentRect.Right -= FMargin;
+        PaintInfo.ContentRect.Right -= Margin();
     else
-        PaintInfo.ContentRect.Left += FMargin;
+        PaintInfo.ContentRect.Left += Margin();
     if (PaintInfo.PaintOptions.contains(poColumnColor))
         canvas.FillColor(PaintInfo.CellRect, FHeader.Columns()[column].Color());
     if (isMain && ShowCheckImages) {
@@ -281,24 +281,24 @@ void TLazyStringTreeWidget::paintCell(TLTPaintInfo &PaintInfo, bool ShowCheckIma
             PlaceImage(PaintInfo, iiCheck);
     }
     if (ShowStateImages) {
-        FetchImageInfo(PaintInfo, TLTImageKind::ikState, iiState, FStateImages);
+        FetchImageInfo(PaintInfo, TLTImageKind::ikState, iiState, StateImages());
         if (PaintInfo.ImageInfo[iiState].Index >= 0)
             PlaceImage(PaintInfo, iiState);
     }
     if (ShowImages) {
-        FetchImageInfo(PaintInfo, Selected(node) ? TLTImageKind::ikSelected : TLTImageKind::ikNormal, iiNormal, FImages);
+        FetchImageInfo(PaintInfo, Selected(node) ? TLTImageKind::ikSelected : TLTImageKind::ikNormal, iiNormal, Images());
         if (PaintInfo.ImageInfo[iiNormal].Index >= 0)
             PlaceImage(PaintInfo, iiNormal);
     }
     if (isMain)
         ShiftByIndent(PaintInfo, toOption(TLTPaintOption::toFixedIndent) ? 1 : int(PaintInfo.LineImage.size()));
     if (PaintInfo.PaintOptions.contains(poGridLines) && toOption(TLTPaintOption::toShowHorzGridLines)) {
-        canvas.Font().setColor(FColors.GetColor(TLTColors::GridLineColor));
+        canvas.Font().setColor(Colors().GetColor(TLTColors::GridLineColor));
         int left = PaintInfo.CellRect.Left;
         int right = PaintInfo.CellRect.Right;
         // Bands leave the indentation free of the grid line.
-        if (isMain && FLineMode == TLTLineMode::lmBands) {
-            const int indentation = int(FIndent) * int(PaintInfo.LineImage.size());
+        if (isMain && LineMode() == TLTLineMode::lmBands) {
+            const int indentation = int(Indent()) * int(PaintInfo.LineImage.size());
             if (rightToLeft)
                 right -= indentation + 1;
             else {
@@ -315,12 +315,12 @@ void TLazyStringTreeWidget::paintCell(TLTPaintInfo &PaintInfo, bool ShowCheckIma
         const bool lastUnderAutoResize = FHeader.Options().contains(TLTHeaderOption::hoAutoResize) &&
                                          columns.GetLastVisibleColumn() == column;
         // A cell that ends at the window's edge needs no line of its own.
-        const bool atClientEdge = PaintInfo.CellRect.Right - FEffectiveOffsetX == ClientWidth() &&
+        const bool atClientEdge = PaintInfo.CellRect.Right - EffectiveOffsetX() == ClientWidth() &&
                                   !columns[column].Options().contains(TLTColumnOption::coFixed);
         if (!lastUnderAutoResize && !atClientEdge) {
             // An empty right-to-left cell flows into its neighbour without a line.
             if (!rightToLeft || !IsCellEmpty(node, column)) {
-                canvas.Font().setColor(FColors.GetColor(TLTColors::GridLineColor));
+                canvas.Font().setColor(Colors().GetColor(TLTColors::GridLineColor));
                 const bool selectionGaps = PaintInfo.PaintOptions.contains(poDrawSelection) &&
                                            toOption(TLTSelectionOption::toFullRowSelect) && Selected(node) &&
                                            !toOption(TLTPaintOption::toUseBlendedSelection);
@@ -370,7 +370,7 @@ void TLazyStringTreeWidget::paintColumnsBelowRows(platform::TCanvas &Canvas, con
         if (fullGrid && !(autoResize && column->Index() == last)) {
             TLTPaintInfo info;
             info.Canvas = &Canvas;
-            Canvas.Font().setColor(FColors.GetColor(TLTColors::GridLineColor));
+            Canvas.Font().setColor(Colors().GetColor(TLTColors::GridLineColor));
             DottedVertLine(info, r.Top, false, r.Right - 1, r.Bottom - 1);
             --r.Right;
         }

@@ -3,6 +3,7 @@
 // against the screen's.
 #include "controls/vtree/widget/LazyStringTreeWidget.h"
 #include "controls/vtree/widget/TreePrinting.h"
+#include "platform/ScopeGuard.h"
 
 #include <cmath>
 
@@ -26,13 +27,9 @@ void TLazyStringTreeWidget::Print(TTreePrinter *Printer, bool PrintHeader)
                    QImage::Format_ARGB32_Premultiplied);
     {
         // Printed on white, whatever the tree's colour on screen.
-        const TColor formerColor = FColor;
-        FColor = platform::clWhite;
-        struct RestoreColor {
-            TColor &field;
-            TColor value;
-            ~RestoreColor() { field = value; }
-        } restore{FColor, formerColor};
+        const TColor formerColor = Color();
+        setColorSilently(platform::clWhite);
+        const platform::Finally restore([this, formerColor] { setColorSilently(formerColor); });
         platform::TCanvas canvas(&picture);
         if (headerHeight > 0) {
             // The header unscrolled over the whole width, as the rows below it.
@@ -46,7 +43,7 @@ void TLazyStringTreeWidget::Print(TTreePrinter *Printer, bool PrintHeader)
 
     Printer->BeginDoc();
     platform::TCanvas &page = Printer->Canvas();
-    page.Font().Assign(FFont);
+    page.Font().Assign(TreeFont());
     const double printerHeight = page.TextHeight(QStringLiteral("Tj"));
     const double screenHeight = FIdleCanvas.TextHeight(QStringLiteral("Tj"));
     const double scale = screenHeight > 0 && printerHeight > 0 ? printerHeight / screenHeight : 1.0;

@@ -106,7 +106,7 @@ TToggleGeometry TLazyStringTreeWidget::toggleGeometry(PLazyNode Node, std::int64
     g.TotalHeight = int(Node->TotalHeight);
     g.ClientHeight = ClientHeight();
     g.HeightChange = int(HeightChange);
-    g.RangeY = FRangeY;
+    g.RangeY = RangeY();
     g.OffsetY = FOffsetY;
     g.ChildrenAbove = toOption(TLTPaintOption::toChildrenAbove);
     g.Advanced = toOption(TLTAnimationOption::toAdvancedAnimatedToggle);
@@ -116,7 +116,7 @@ TToggleGeometry TLazyStringTreeWidget::toggleGeometry(PLazyNode Node, std::int64
 
 void TLazyStringTreeWidget::AnimateToggle(PLazyNode Node, bool Expanding, std::int64_t HeightChange)
 {
-    if (!toOption(TLTAnimationOption::toAnimatedToggle) || IsUpdating() || !canAnimate() || FAnimationDuration == 0)
+    if (!toOption(TLTAnimationOption::toAnimatedToggle) || IsUpdating() || !canAnimate() || AnimationDuration() == 0)
         return;
     if (Expanding ? FStates.containsAny({tsExpanding, tsPainting}) : FStates.contains(tsCollapsing))
         return;
@@ -130,7 +130,7 @@ void TLazyStringTreeWidget::AnimateToggle(PLazyNode Node, bool Expanding, std::i
         CancelTreeHint();
     // One toggle slides at a time: a running one ends first.
     FinishAnimation();
-    data.Background = FColor;
+    data.Background = Color();
     if (ColumnsUsed()) {
         const TLazyTreeColumns &columns = FHeader.Columns();
         for (TColumnIndex column = columns.GetFirstVisibleColumn(); column != InvalidColumn;
@@ -168,7 +168,7 @@ void TLazyStringTreeWidget::AnimateToggle(PLazyNode Node, bool Expanding, std::i
             overlayAlive->hide();
         Invalidate();
     };
-    if (!RunAnimation(steps, FAnimationDuration, step, finished))
+    if (!RunAnimation(steps, AnimationDuration(), step, finished))
         overlay->hide();
 }
 

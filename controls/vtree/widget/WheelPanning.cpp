@@ -143,17 +143,17 @@ TScrollDirections TLazyStringTreeWidget::DetermineScrollDirections(QPoint P, boo
     const int zone = int(FDefaultNodeHeight);
     if (P.x() < zone && FOffsetX < 0)
         directions.include(TScrollDirection::sdLeft);
-    if (P.x() >= ClientWidth() - zone && ClientWidth() - FOffsetX < FRangeX)
+    if (P.x() >= ClientWidth() - zone && ClientWidth() - FOffsetX < RangeX())
         directions.include(TScrollDirection::sdRight);
     if (P.y() < zone && FOffsetY < 0)
         directions.include(TScrollDirection::sdUp);
-    if (P.y() >= ClientHeight() - zone && ClientHeight() - FOffsetY < FRangeY)
+    if (P.y() >= ClientHeight() - zone && ClientHeight() - FOffsetY < RangeY())
         directions.include(TScrollDirection::sdDown);
     // Over the tree, edge scrolling waits a while before it begins.
     if (!directions.empty() && (DuringDragOver || viewport()->rect().contains(P))) {
         if (!FMouse->DragScrollStart.isValid())
             FMouse->DragScrollStart.start();
-        if (FMouse->DragScrollStart.elapsed() < qint64(FAutoScrollDelay))
+        if (FMouse->DragScrollStart.elapsed() < qint64(AutoScrollDelay()))
             directions = {};
     }
     return directions;
@@ -168,7 +168,7 @@ void TLazyStringTreeWidget::UpdateAutoScroll(QPoint P)
         StopAutoScroll();
     } else if (!FStates.contains(TLazyTreeState::tsScrollPending) && !FStates.contains(TLazyTreeState::tsScrolling)) {
         ChangeTreeStates(TLazyTreeState::tsScrollPending, {});
-        scrollTimer().start(int(FAutoScrollDelay));
+        scrollTimer().start(int(AutoScrollDelay()));
     }
 }
 
@@ -183,7 +183,7 @@ void TLazyStringTreeWidget::AutoScrollTimerFired()
 {
     if (FStates.contains(TLazyTreeState::tsScrollPending)) {
         CancelTreeHint();
-        scrollTimer().start(int(FAutoScrollInterval));
+        scrollTimer().start(int(AutoScrollInterval()));
         ChangeTreeStates(TLazyTreeState::tsScrolling, TLazyTreeState::tsScrollPending);
     }
     DoAutoScroll(FMouse->LastMousePos);
@@ -203,8 +203,8 @@ bool TLazyStringTreeWidget::DoAutoScroll(QPoint P)
             const int step = std::min(increment, extent);
             return inside ? step : step * std::max(1, std::abs(distance));
         };
-        const int incY = int(FScrollBarOptions.VerticalIncrement());
-        const int incX = int(FScrollBarOptions.HorizontalIncrement());
+        const int incY = int(ScrollBarOptions().VerticalIncrement());
+        const int incX = int(ScrollBarOptions().HorizontalIncrement());
         const QPoint fromStart = P - FMouse->LastClickPos;
         int dx = 0;
         int dy = 0;
@@ -220,11 +220,11 @@ bool TLazyStringTreeWidget::DoAutoScroll(QPoint P)
         // A direction at its end is dropped.
         if (dy > 0 && FOffsetY == 0)
             dirs.exclude(TScrollDirection::sdUp), dy = 0;
-        if (dy < 0 && ClientHeight() - FOffsetY >= FRangeY)
+        if (dy < 0 && ClientHeight() - FOffsetY >= RangeY())
             dirs.exclude(TScrollDirection::sdDown), dy = 0;
         if (dx > 0 && FOffsetX == 0)
             dirs.exclude(TScrollDirection::sdLeft), dx = 0;
-        if (dx < 0 && ClientWidth() - FOffsetX >= FRangeX)
+        if (dx < 0 && ClientWidth() - FOffsetX >= RangeX())
             dirs.exclude(TScrollDirection::sdRight), dx = 0;
         if (dx != 0 || dy != 0) {
             if (FStates.contains(TLazyTreeState::tsDrawSelecting)) {

@@ -14,7 +14,7 @@ void TLazyStringTreeWidget::PrintClient(platform::TCanvas &Canvas)
     using enum TLTInternalPaintOption;
     const QRect client = viewport()->rect();
     // Printed without column colours.
-    PaintTree(Canvas, client.translated(FEffectiveOffsetX, -FOffsetY), client.topLeft(),
+    PaintTree(Canvas, client.translated(EffectiveOffsetX(), -FOffsetY), client.topLeft(),
               {poBackground, poDrawFocusRect, poDrawSelection, poDrawDropMark, poGridLines});
 }
 
@@ -52,7 +52,7 @@ void TLazyStringTreeWidget::changeEvent(QEvent *event)
         if (testAttribute(Qt::WA_SetFont)) {
             const QFont qfont = font();
             platform::TFont adopted;
-            adopted.Assign(FFont);
+            adopted.Assign(TreeFont());
             adopted.setName(qfont.family());
             adopted.setHeight(-(qfont.pixelSize() > 0 ? qfont.pixelSize() : platform::pointsToPixels(qfont.pointSize())));
             adopted.setStyle({qfont.bold(), qfont.italic(), qfont.underline(), qfont.strikeOut()});
@@ -74,7 +74,7 @@ void TLazyStringTreeWidget::changeEvent(QEvent *event)
         const bool rightToLeft = layoutDirection() == Qt::RightToLeft;
         if (rightToLeft != UseRightToLeftReading())
             followLayoutDirection(rightToLeft);
-        FEffectiveOffsetX = effectiveOffsetX();
+        updateEffectiveOffsetX();
         if (toOption(TLTAutoOption::toAutoBidiColumnOrdering))
             resetColumnDisplayOrder(rightToLeft);
         ClearCachedTextWidths();

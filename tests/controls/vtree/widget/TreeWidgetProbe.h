@@ -48,7 +48,7 @@ public:
     using TLazyStringTreeWidget::ButtonXOf;
     using TLazyStringTreeWidget::ComputeLineImage;
     using TLazyStringTreeWidget::PaintTree;
-    void setLastDropMode(TDropMode mode) { FLastDropMode = mode; }
+    void setLastDropMode(TDropMode mode) { SetLastDropMode(mode); }
 
     QStringList texts;
     int repaints = 0;
