@@ -6,9 +6,31 @@
 namespace compiler {
 
 SourceDocuments::SourceDocuments(QString parGenPath, QString mBusPath)
-    : m_parGen(std::move(parGenPath), QStringLiteral("ParGen.xml")),
-      m_mBus(std::move(mBusPath), QStringLiteral("M_Bus.xml"))
+    : m_parGenPath(std::move(parGenPath)), m_mBus(std::move(mBusPath), QStringLiteral("M_Bus.xml"))
 {
+}
+
+void SourceDocuments::loadParGen()
+{
+    if (!m_parGen)
+        m_parGen = project::readParGenDocument(m_parGenPath);
+}
+
+const project::ParGenTexts *SourceDocuments::parGen()
+{
+    loadParGen();
+    if (m_parGen->missing)
+        return nullptr;
+    if (m_parGen->error)
+        throw CompileFailure(CompileErrorKind::UnreadableDocument,
+                             QStringLiteral("Compile error: ParGen.xml cannot be read: %1").arg(m_parGen->error->detail));
+    return &m_parGen->texts;
+}
+
+const project::ParGenTexts *SourceDocuments::parGenIfReadable()
+{
+    loadParGen();
+    return m_parGen->ok() ? &m_parGen->texts : nullptr;
 }
 
 SourceDocuments::Document::Document(QString path, QString displayName)

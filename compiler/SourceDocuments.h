@@ -2,6 +2,8 @@
 // ParGen.xml and M_Bus.xml as one compile sees them. Each file is parsed at
 // most once per compile, on first use; a missing file is no error, a file
 // that exists but cannot be read as XML fails the compile.
+#include "project/ParGenFile.h"
+
 #include <QDomElement>
 #include <QString>
 
@@ -13,12 +15,13 @@ class SourceDocuments {
 public:
     SourceDocuments(QString parGenPath, QString mBusPath);
 
-    // The root element, or nullopt when the file does not exist.
-    std::optional<QDomElement> parGen() { return m_parGen.root(); }
+    // ParGen.xml's texts, or null when the file does not exist.
+    const project::ParGenTexts *parGen();
+    // M_Bus.xml's root element, or nullopt when the file does not exist.
     std::optional<QDomElement> mBus() { return m_mBus.root(); }
 
-    // ParGen.xml's root when it exists and reads; nullopt on any failure.
-    std::optional<QDomElement> parGenIfReadable() { return m_parGen.rootIfReadable(); }
+    // ParGen.xml's texts when it exists and reads; null on any failure.
+    const project::ParGenTexts *parGenIfReadable();
 
 private:
     class Document {
@@ -37,7 +40,10 @@ private:
         QDomDocument m_document;
     };
 
-    Document m_parGen;
+    void loadParGen();
+
+    QString m_parGenPath;
+    std::optional<project::ParGenDocument> m_parGen;
     Document m_mBus;
 };
 
