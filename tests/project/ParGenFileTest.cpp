@@ -342,6 +342,7 @@ TEST(ParGenRead, DamagedFilesAreRefusedWithTheirReason)
         {"<X><IP_1>&nope;</IP_1></X>", "(line 1"},
         {testsupport::nestedXml("X", 40), "nested deeper than 32"},
         {"<X><IP_1>10</IP_1></X>" + QByteArray(100, '<'), "(line 1"},
+        {"<X><IP_1" + QByteArray(" a=''").repeated(5000) + ">10</IP_1></X>", "more than 1024 attributes"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.bytes.left(60).toStdString());
