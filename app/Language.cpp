@@ -11,6 +11,78 @@
 
 namespace app {
 
+namespace {
+
+bool isBlank(QChar c)
+{
+    return c.unicode() <= 32;
+}
+
+QStringView trimmedBlanks(QStringView text)
+{
+    while (!text.isEmpty() && isBlank(text.front()))
+        text = text.sliced(1);
+    while (!text.isEmpty() && isBlank(text.back()))
+        text.chop(1);
+    return text;
+}
+
+// The index of a line: plain digits, as nearly every line has them, are
+// read in place; anything else goes through the integer parser.
+std::optional<std::int32_t> lngIndex(QStringView text)
+{
+    constexpr qsizetype MostPlainDigits = 9;
+    if (text.isEmpty() || text.size() > MostPlainDigits)
+        return platform::tryParseInt32(text.toString());
+    std::int32_t value = 0;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < u'0' || u > u'9')
+            return platform::tryParseInt32(text.toString());
+        value = value * 10 + (u - u'0');
+    }
+    return value;
+}
+
+// The line read as views into it: only the index and the text kept are
+// copied, so that a file of a million lines costs little more than its size.
+std::optional<std::pair<int, QString>> lngEntry(QStringView line, int textCount)
+{
+    static constexpr QChar Pilcrow(0x00B6);
+    static constexpr QStringView CommentMark = u"/#/";
+
+    const QStringView trimmed = trimmedBlanks(line);
+    if (!trimmed.startsWith(u"STR"))
+        return std::nullopt;
+    const qsizetype equals = trimmed.indexOf(u'=');
+    // The index sits between "STR" and the character just before "=", which
+    // is dropped whatever it is (normally the blank of "STR 5 = text").
+    if (equals < 5)
+        return std::nullopt;
+    const auto index = lngIndex(trimmedBlanks(trimmed.sliced(3, equals - 4)));
+    if (!index || *index < 0 || *index >= textCount)
+        return std::nullopt;
+
+    QStringView value = trimmedBlanks(trimmed.sliced(equals + 1));
+    if (value.isEmpty())
+        return std::nullopt; // the text keeps what it had
+    if (const qsizetype comment = value.indexOf(CommentMark); comment >= 0) {
+        value = trimmedBlanks(value.first(comment));
+        // Nothing but a note: keep the text rather than blank it.
+        if (value.isEmpty())
+            return std::nullopt;
+    }
+    // Pilcrows around a text keep its outer blanks.
+    if (value.startsWith(Pilcrow)) {
+        value = value.sliced(1);
+        if (const qsizetype close = value.indexOf(Pilcrow); close >= 0)
+            value.truncate(close);
+    }
+    return std::make_pair(static_cast<int>(*index), value.toString());
+}
+
+} // namespace
+
 LanguageTable::LanguageTable()
 {
     Load_Default_Texts();
@@ -35,14 +107,27 @@ void LanguageTable::Load_Lng_File(const QString &path)
 
 void LanguageTable::applyLngText(const QString &text)
 {
-    QString normalised = text;
-    normalised.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    normalised.replace(u'\r', u'\n');
-    const QStringList lines = normalised.split(u'\n');
-    for (const QString &line : lines) {
+    // One walk over the text, each line a view into it: a line ends at
+    // CR LF, a lone CR or LF. (Replacing the line ends first would move the
+    // rest of the text once per batch of replacements, quadratic in a large
+    // file.) The CR of a CR LF leaves an empty line, which sets nothing.
+    const auto apply = [this](QStringView line) {
         // A later line for the same index wins.
-        if (const auto entry = parseLngLine(line, count()))
+        if (const auto entry = lngEntry(line, count()))
             Lang_Texts[entry->first] = entry->second;
+    };
+    QStringView rest(text);
+    while (true) {
+        const qsizetype lineFeed = rest.indexOf(u'\n');
+        QStringView part = lineFeed < 0 ? rest : rest.first(lineFeed);
+        for (qsizetype cr = part.indexOf(u'\r'); cr >= 0; cr = part.indexOf(u'\r')) {
+            apply(part.first(cr));
+            part = part.sliced(cr + 1);
+        }
+        apply(part);
+        if (lineFeed < 0)
+            break;
+        rest = rest.sliced(lineFeed + 1);
     }
 }
 
@@ -93,37 +178,7 @@ void Load_Language()
 
 std::optional<std::pair<int, QString>> parseLngLine(const QString &line, int textCount)
 {
-    static const QChar Pilcrow(0x00B6);
-    static const QString CommentMark = QStringLiteral("/#/");
-
-    const QString trimmed = platform::trimBlanks(line);
-    if (!trimmed.startsWith(QLatin1String("STR")))
-        return std::nullopt;
-    const qsizetype equals = trimmed.indexOf(u'=');
-    // The index sits between "STR" and the character just before "=", which
-    // is dropped whatever it is (normally the blank of "STR 5 = text").
-    if (equals < 5)
-        return std::nullopt;
-    const auto index = platform::tryParseInt32(platform::trimBlanks(trimmed.mid(3, equals - 4)));
-    if (!index || *index < 0 || *index >= textCount)
-        return std::nullopt;
-
-    QString value = platform::trimBlanks(trimmed.mid(equals + 1));
-    if (value.isEmpty())
-        return std::nullopt; // the text keeps what it had
-    if (const qsizetype comment = value.indexOf(CommentMark); comment >= 0) {
-        value = platform::trimBlanks(value.left(comment));
-        // Nothing but a note: keep the text rather than blank it.
-        if (value.isEmpty())
-            return std::nullopt;
-    }
-    // Pilcrows around a text keep its outer blanks.
-    if (value.startsWith(Pilcrow)) {
-        value.remove(0, 1);
-        if (const qsizetype end = value.indexOf(Pilcrow); end >= 0)
-            value.truncate(end);
-    }
-    return std::make_pair(static_cast<int>(*index), value);
+    return lngEntry(line, textCount);
 }
 
 namespace {

@@ -8,13 +8,13 @@ namespace compiler {
 
 std::int32_t ParGenReader::required(const QString &name) const
 {
-    const QDomElement element = m_root.firstChildElement(name);
-    if (element.isNull())
+    const std::optional<QString> element = m_texts.text(name);
+    if (!element)
         throw CompileFailure(CompileErrorKind::MissingElement,
                              QStringLiteral("Compile error: ParGen.xml has no element \"%1\". "
                                             "Open the general parameters and save them again.")
                                  .arg(name));
-    const QString text = element.text();
+    const QString &text = *element;
     const auto value = platform::tryParseInt32(text);
     if (!value)
         throw CompileFailure(CompileErrorKind::MalformedElement,
@@ -26,16 +26,12 @@ std::int32_t ParGenReader::required(const QString &name) const
 
 std::optional<std::int32_t> ParGenReader::integer(const QString &name) const
 {
-    const QDomElement element = m_root.firstChildElement(name);
-    if (element.isNull())
-        return std::nullopt;
-    return platform::tryParseInt32(element.text());
+    return m_texts.integer(name);
 }
 
 bool ParGenReader::textIs(const QString &name, const QString &text) const
 {
-    const QDomElement element = m_root.firstChildElement(name);
-    return !element.isNull() && element.text() == text;
+    return m_texts.text(name) == text;
 }
 
 Quad ParGenReader::requiredQuad(const QString &prefix) const

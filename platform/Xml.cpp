@@ -12,12 +12,12 @@ namespace platform {
 XmlLoadResult parseXml(const QByteArray &bytes)
 {
     XmlLoadResult result;
-    // The same parser as the tree's, run first only for the depth: the tree
+    // The same parser as the tree's, run first only for our limits: the tree
     // itself would take minutes over a file nested thousands of levels deep.
     XmlStream scan(bytes);
     scan.setNamespaceProcessing(false);
     scan.readToEnd();
-    if (scan.tooDeep()) {
+    if (scan.beyondLimits()) {
         result.error = scan.errorText();
         return result;
     }

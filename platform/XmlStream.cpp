@@ -11,7 +11,12 @@ constexpr qsizetype ParserMessageLength = 2 * QuotedValueLength;
 
 } // namespace
 
-XmlStream::XmlStream(const QByteArray &bytes) : m_reader(bytes) {}
+XmlStream::XmlStream(const QByteArray &bytes) : m_reader(bytes)
+{
+    m_tooManyAttributes = hasStartTagWithMoreAttributes(bytes, MaxXmlAttributes);
+    if (m_tooManyAttributes)
+        m_reader.raiseError(QStringLiteral("A start tag has more than %1 attributes.").arg(MaxXmlAttributes));
+}
 
 QXmlStreamReader::TokenType XmlStream::readNext()
 {
@@ -35,6 +40,56 @@ void XmlStream::readToEnd()
 QString XmlStream::errorText() const
 {
     return xmlErrorText(m_reader.errorString(), m_reader.lineNumber(), m_reader.columnNumber());
+}
+
+bool hasStartTagWithMoreAttributes(const QByteArray &bytes, int limit)
+{
+    const QByteArrayView text(bytes);
+    // Two-byte encodings put a zero beside every ASCII character: not scanned.
+    if (text.startsWith("\xFF\xFE") || text.startsWith("\xFE\xFF") || (text.size() > 1 && (text[0] == 0 || text[1] == 0)))
+        return false;
+    const qsizetype size = text.size();
+    // Past the end of what starts at `from` and ends with `close`; size when unclosed.
+    const auto after = [&](qsizetype from, QByteArrayView close) {
+        const qsizetype at = text.indexOf(close, from);
+        return at < 0 ? size : at + close.size();
+    };
+    qsizetype i = 0;
+    while ((i = text.indexOf('<', i)) >= 0) {
+        const QByteArrayView rest = text.sliced(i + 1);
+        if (rest.startsWith("!--")) {
+            i = after(i + 4, "-->");
+        } else if (rest.startsWith("![CDATA[")) {
+            i = after(i + 9, "]]>");
+        } else if (rest.startsWith("?")) {
+            i = after(i + 2, "?>");
+        } else {
+            // A tag or a declaration: to its '>' outside quotes (and, for a
+            // declaration, outside its internal subset's brackets).
+            int equals = 0;
+            int brackets = 0;
+            char quote = 0;
+            const bool declaration = rest.startsWith("!");
+            for (++i; i < size; ++i) {
+                const char c = text[i];
+                if (quote) {
+                    if (c == quote)
+                        quote = 0;
+                } else if (c == '"' || c == '\'') {
+                    quote = c;
+                } else if (declaration && (c == '[' || c == ']')) {
+                    brackets += c == '[' ? 1 : -1;
+                } else if (c == '>' && brackets <= 0) {
+                    break;
+                } else if (!declaration && c == '=' && ++equals > limit) {
+                    return true;
+                }
+            }
+        }
+        if (i >= size)
+            return false;
+    }
+    return false;
 }
 
 QString xmlErrorText(const QString &message, qint64 line, qint64 column)

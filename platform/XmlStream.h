@@ -13,6 +13,12 @@ namespace platform {
 
 inline constexpr int MaxXmlDepth = 32;
 
+// Qt's parser compares each attribute of a start tag with every one before
+// it, so a tag of a million attributes would take hours. None of our files
+// needs more than a few dozen: a file with a tag of more than this many is
+// not well-formed for us, found by one linear scan before the parse.
+inline constexpr int MaxXmlAttributes = 1024;
+
 class XmlStream {
 public:
     explicit XmlStream(const QByteArray &bytes);
@@ -31,6 +37,8 @@ public:
 
     bool hasError() const { return m_reader.hasError(); }
     bool tooDeep() const { return m_tooDeep; }
+    // Refused for nesting or attributes beyond our limits (see above).
+    bool beyondLimits() const { return m_tooDeep || m_tooManyAttributes; }
     // The parser's message, with anything it quotes cut, and where it stopped.
     QString errorText() const;
 
@@ -42,7 +50,13 @@ private:
     QXmlStreamReader m_reader;
     int m_depth = 0;
     bool m_tooDeep = false;
+    bool m_tooManyAttributes = false;
 };
+
+// Whether a start tag of the bytes has more than `limit` attributes.
+// Comments, CDATA sections, processing instructions and declarations are
+// passed over; text in the UTF-16 encodings is not looked at.
+bool hasStartTagWithMoreAttributes(const QByteArray &bytes, int limit);
 
 // "message (line l, column c)", the message cut to a readable length: the
 // parser quotes names and values from the file.

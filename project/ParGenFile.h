@@ -1,16 +1,47 @@
 #pragma once
 // Reading and writing ParGen.xml: the general parameters dialog reads every
 // element of the converter type with its default and writes them all back in
-// order; other readers look single elements up by name.
+// order; other readers (the network dialog, the update step, the compiler)
+// look single elements up by name. Every reader goes through one pass over
+// the file, in time linear in its size.
 #include "platform/Xml.h"
 #include "project/DocumentFile.h"
 #include "project/FileError.h"
 #include "project/ParGenValues.h"
 
-#include <QDomElement>
+#include <QHash>
+#include <QString>
+#include <cstdint>
 #include <optional>
 
 namespace project {
+
+// The texts of ParGen.xml as its readers look them up: for each child
+// element of the root (whatever the root's name), the text of the first one
+// with that name, all of its text as a document tree gives it.
+class ParGenTexts {
+public:
+    std::optional<QString> text(const QString &name) const;
+    // The text read as integer text; nullopt when missing or not an integer.
+    std::optional<std::int32_t> integer(const QString &name) const;
+    bool has(const QString &name) const { return m_texts.contains(name); }
+
+private:
+    friend struct ParGenTextsReader;
+    QHash<QString, QString> m_texts;
+};
+
+struct ParGenDocument {
+    ParGenTexts texts;
+    bool missing = false;
+    // The file is there but could not be read, or is not well-formed.
+    std::optional<FileError> error;
+
+    bool ok() const { return !missing && !error; }
+};
+
+ParGenDocument readParGenDocument(const QString &path);
+ParGenDocument parseParGenDocument(const QByteArray &bytes, const QString &pathForMessages);
 
 struct ParGenReadResult {
     ParGenValues values;
@@ -23,8 +54,8 @@ struct ParGenReadResult {
 };
 
 ParGenReadResult readParGenFile(const QString &path, int type);
-// The values of the type from a document's root element, whatever its name.
-ParGenValues parGenValuesFrom(const QDomElement &root, int type);
+// The values of the type from the file's texts.
+ParGenValues parGenValuesFrom(const ParGenTexts &texts, int type);
 
 // Root "GeneralParameter", the type's elements in order, the version comment after the root.
 platform::XmlOutDocument parGenDocument(const ParGenValues &values);
@@ -33,7 +64,7 @@ std::optional<FileError> writeParGenFile(const QString &path, const ParGenValues
 // The board variant of types 1, 1001, 2 and 3: "Sel_Dev", a child of the
 // root, as integer text; 0 when it is missing or not an integer (see
 // isEthernetBoard).
-int boardVariant(const QDomElement &root);
+int boardVariant(const ParGenTexts &texts);
 
 // The same from the file: 0 also when the file is missing; when it is there
 // but cannot be read, 0 and the error (callers decide whether it matters).
@@ -57,7 +88,7 @@ public:
     std::optional<std::int32_t> integer(const QString &name) const;
 
 private:
-    LoadedDocument m_document;
+    ParGenDocument m_document;
 };
 
 } // namespace project

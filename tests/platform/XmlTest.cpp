@@ -123,6 +123,42 @@ TEST(XmlStream, CountsTheDepthAndStopsBeyondTheLimit)
     EXPECT_EQ(deep.depth(), platform::MaxXmlDepth + 1);
 }
 
+TEST(XmlStream, ATagWithMoreAttributesThanTheLimitIsRefusedBeforeTheParse)
+{
+    const auto tag = [](int attributes) {
+        QByteArray bytes = "<R><N";
+        for (int i = 0; i < attributes; ++i)
+            bytes += " a" + QByteArray::number(i) + "='x=y'";
+        return bytes + "/></R>";
+    };
+    EXPECT_FALSE(platform::hasStartTagWithMoreAttributes(tag(platform::MaxXmlAttributes), platform::MaxXmlAttributes));
+    EXPECT_TRUE(platform::hasStartTagWithMoreAttributes(tag(platform::MaxXmlAttributes + 1), platform::MaxXmlAttributes));
+
+    // Equals signs that are no attributes do not count.
+    const QByteArray many(50, '=');
+    const QByteArray notAttributes[] = {
+        "<R>" + many + "</R>",
+        "<R><!--" + many + "--></R>",
+        "<R><![CDATA[" + many + "]]></R>",
+        "<?pi " + many + "?><R/>",
+        "<!DOCTYPE R [<!ENTITY e '" + many + "'>]><R/>",
+        "<R a=\"" + many + "\" b='" + many + "'/>",
+    };
+    for (const QByteArray &bytes : notAttributes)
+        EXPECT_FALSE(platform::hasStartTagWithMoreAttributes(bytes, 3)) << bytes.toStdString();
+    EXPECT_TRUE(platform::hasStartTagWithMoreAttributes("<R><!-- > --><N a='1' b='2' c='3' d='4'/></R>", 3));
+
+    // Every reader refuses such a file at once, with the reason.
+    const QByteArray huge = tag(100000);
+    const platform::XmlLoadResult document = platform::parseXml(huge);
+    EXPECT_FALSE(document.ok());
+    EXPECT_TRUE(document.error.contains("more than 1024 attributes")) << document.error.toStdString();
+    platform::XmlStream stream(huge);
+    stream.readToEnd();
+    EXPECT_TRUE(stream.hasError());
+    EXPECT_TRUE(stream.beyondLimits());
+}
+
 TEST(XmlRead, AParserMessageQuotingAHugeNameStaysShort)
 {
     const QByteArray name = testsupport::longValue().toLatin1();

@@ -234,9 +234,10 @@ TEST(ParGenConversions, IndexesFlagsAndPollingModesReadAsTheDialogStoresThem)
         {4, "Mod_Ser", "0", "0"},
     };
     for (const Case &c : cases) {
-        QDomDocument doc;
-        doc.setContent(QStringLiteral("<Anything><%1>%2</%1></Anything>").arg(c.element, c.fileText));
-        const ParGenValues v = project::parGenValuesFrom(doc.documentElement(), c.type);
+        const auto read = project::parseParGenDocument(
+            QStringLiteral("<Anything><%1>%2</%1></Anything>").arg(c.element, c.fileText).toUtf8(), "ParGen.xml");
+        ASSERT_TRUE(read.ok());
+        const ParGenValues v = project::parGenValuesFrom(read.texts, c.type);
         EXPECT_EQ(v.text(c.element), c.written) << c.type << " " << c.element << " '" << c.fileText << "'";
     }
 }
@@ -269,9 +270,9 @@ TEST(ParGenRead, AFileOfAnotherTypeReadsWithoutComplaint)
     seven.setText("TCP_Port", "1502");
     seven.setIndex("Meter_Baud", 5);
     const QByteArray bytes = platform::serializeXml(project::parGenDocument(seven));
-    QDomDocument doc;
-    ASSERT_TRUE(doc.setContent(bytes));
-    const ParGenValues four = project::parGenValuesFrom(doc.documentElement(), 4);
+    const auto read = project::parseParGenDocument(bytes, "ParGen.xml");
+    ASSERT_TRUE(read.ok());
+    const ParGenValues four = project::parGenValuesFrom(read.texts, 4);
     EXPECT_EQ(four.index("Meter_Baud"), 5);
     EXPECT_EQ(four.index("Mod_Baud"), 7); // missing: default
     EXPECT_FALSE(four.contains("TCP_Port"));
@@ -296,6 +297,64 @@ TEST(ParGenRead, AFileThatCannotBeReadIsAnErrorAndIsLeftAlone)
     const auto unreadable = project::readParGenFile(folder, 1);
     ASSERT_FALSE(unreadable.ok());
     EXPECT_EQ(unreadable.error->kind, project::FileError::Kind::Unreadable);
+}
+
+TEST(ParGenRead, EachElementReadsAsTheDocumentTreeReadsIt)
+{
+    // What a document tree gives as the text of the root's first child of
+    // each name: the one-pass reader must give the same.
+    const QByteArray cases[] = {
+        "<X><IP_1>10</IP_1><IP_1>11</IP_1></X>",
+        "<X>\n  <IP_1> 10 </IP_1>\n  <IP_2>\n  </IP_2>\n</X>",
+        "<X><IP_1>1<b>2</b>3<c><d>4</d></c></IP_1></X>",
+        "<X><IP_1><![CDATA[<5>]]>&amp;&#65;</IP_1><IP_2/></X>",
+        "<?xml version=\"1.0\"?><!--c--><X a=\"1\"><p:IP_1 xmlns:p=\"u\">7</p:IP_1><IP_1>8</IP_1></X><!--SW-->",
+        "<X>text of the root<IP_1>9<!--note-->0</IP_1></X>",
+        "<X><IP_1>caf\xc3\xa9</IP_1><Sel_Dev>0x1</Sel_Dev></X>",
+    };
+    const QStringList names{"IP_1", "IP_2", "p:IP_1", "Sel_Dev", "b", "X", "missing"};
+    for (const QByteArray &bytes : cases) {
+        SCOPED_TRACE(bytes.toStdString());
+        QDomDocument tree;
+        ASSERT_TRUE(tree.setContent(bytes));
+        const auto read = project::parseParGenDocument(bytes, "ParGen.xml");
+        ASSERT_TRUE(read.ok());
+        for (const QString &name : names) {
+            const QDomElement element = tree.documentElement().firstChildElement(name);
+            const std::optional<QString> expected =
+                element.isNull() ? std::nullopt : std::optional<QString>(element.text());
+            EXPECT_EQ(read.texts.text(name), expected) << name.toStdString();
+        }
+    }
+}
+
+TEST(ParGenRead, DamagedFilesAreRefusedWithTheirReason)
+{
+    const struct {
+        QByteArray bytes;
+        const char *told;
+    } cases[] = {
+        {"", "Premature end of document"},
+        {"<!--only a comment-->", "Premature end of document"},
+        {"<X><IP_1>10</IP_1>", "(line 1"},
+        {"<X><IP_1>10</IP_2></X>", "(line 1"},
+        {"<X/><Y/>", "(line 1"},
+        {"<X><IP_1>&nope;</IP_1></X>", "(line 1"},
+        {testsupport::nestedXml("X", 40), "nested deeper than 32"},
+        {"<X><IP_1>10</IP_1></X>" + QByteArray(100, '<'), "(line 1"},
+        {"<X><IP_1" + QByteArray(" a=''").repeated(5000) + ">10</IP_1></X>", "more than 1024 attributes"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.bytes.left(60).toStdString());
+        const auto read = project::parseParGenDocument(c.bytes, "/p/ParGen.xml");
+        ASSERT_FALSE(read.ok());
+        ASSERT_TRUE(read.error);
+        EXPECT_EQ(read.error->kind, project::FileError::Kind::NotWellFormed);
+        EXPECT_TRUE(read.error->message().contains("ParGen.xml")) << read.error->message().toStdString();
+        EXPECT_TRUE(read.error->message().contains(QLatin1String(c.told))) << read.error->message().toStdString();
+        EXPECT_LT(read.error->message().size(), 400);
+        EXPECT_EQ(read.texts.text("IP_1"), std::nullopt); // nothing half-read is offered
+    }
 }
 
 TEST(ParGenWrite, AFailedWriteIsReported)
