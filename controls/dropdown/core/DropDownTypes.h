@@ -16,4 +16,7 @@ enum TGradientDirection : std::uint8_t { gdHorizontal, gdVertical };
 // The colours in which lists inside the popups paint a selected item.
 enum TSelectionColorStyle : std::uint8_t { scCustom, scOffice2007, scWindowsVista, scWindows7 };
 
+// Which side of a header or footer its buttons line up from.
+enum TButtonAlignment : std::uint8_t { baLeft, baRight };
+
 } // namespace controls
