@@ -1,6 +1,6 @@
 #include "controls/dropdown/LbButton.h"
 
-#include "controls/dropdown/DrawHelpers.h"
+#include "controls/dropdown/paint/DrawHelpers.h"
 #include "controls/dropdown/LbButtonFade.h"
 #include "platform/HandlerGuard.h"
 #include "platform/draw/Bitmap.h"

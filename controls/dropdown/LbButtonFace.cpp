@@ -1,6 +1,6 @@
 #include "controls/dropdown/LbButtonFace.h"
 
-#include "controls/dropdown/DrawHelpers.h"
+#include "controls/dropdown/paint/DrawHelpers.h"
 #include "platform/draw/Canvas.h"
 #include "platform/draw/Resources.h"
 

@@ -1,4 +1,4 @@
-#include "controls/dropdown/DrawHelpers.h"
+#include "controls/dropdown/paint/DrawHelpers.h"
 #include "controls/dropdown/LbButton.h"
 #include "controls/dropdown/LbButtonFace.h"
 
