@@ -24,6 +24,7 @@
 
 #include <QIODevice>
 #include <QMimeData>
+#include <QPoint>
 #include <QString>
 #include <atomic>
 #include <cstdint>
@@ -366,6 +367,11 @@ public:
     void BeginLoading() { FLoading = true; }
     virtual void Loaded();
     bool IsLoading() const { return FLoading; }
+
+    // ---- Scroll position -------------------------------------------------
+    int OffsetX() const { return FOffsetX; }
+    int OffsetY() const { return FOffsetY; }
+    QPoint OffsetXY() const { return {FOffsetX, FOffsetY}; }
 
     // ---- Remembered nodes the later parts keep ----------------------------
     PLazyNode HotNode() const { return FCurrentHotNode; }
@@ -761,8 +767,6 @@ protected:
     TCheckImageKind FCheckImageKind = TCheckImageKind::ckSystemDefault;
     QString FSearchBuffer;
     QString FHint;
-    int FOffsetX = 0;
-    int FOffsetY = 0;
 
     // Nodes the tree remembers; each is forgotten when its node goes.
     PLazyNode FLastStructureChangeNode = nullptr;
@@ -776,6 +780,12 @@ protected:
     PLazyNode FHeightTrackNode = nullptr;
     PLazyNode FEditNode = nullptr;
 
+    // The window stores where the content is scrolled to.
+    void storeOffsets(int X, int Y)
+    {
+        FOffsetX = X;
+        FOffsetY = Y;
+    }
     // The selection's raw entries and the node a removal selects next, for
     // the checks of descendants.
     std::size_t SelectionEntryCount() const { return FSelection.size(); }
@@ -842,6 +852,10 @@ private:
     NodeAllocator FAllocator;
     std::unique_ptr<platform::NumberedTimers> FTimers;
 
+    // Where the content is scrolled to (0 or less: the content's left and top
+    // edge lie that far beyond the window's).
+    int FOffsetX = 0;
+    int FOffsetY = 0;
     // Node sizes and counts.
     int FNodeDataSize = -1;
     std::size_t FTotalInternalDataSize = 0;

@@ -123,9 +123,9 @@ TLazyStringTreeWidget::NavigationStep TLazyStringTreeWidget::pageKey(const Navig
 {
     const bool up = Key.CharCode == VK_PRIOR;
     if (Key.Ctrl && Key.Shift) {
-        SetOffsetX(FOffsetX + (up ? ClientWidth() : -ClientWidth()));
+        SetOffsetX(OffsetX() + (up ? ClientWidth() : -ClientWidth()));
     } else if (Key.Ctrl) {
-        SetOffsetY(FOffsetY + (up ? ClientHeight() : -ClientHeight()));
+        SetOffsetY(OffsetY() + (up ? ClientHeight() : -ClientHeight()));
     } else if (Key.Shift && Key.Alt) {
         moveColumnByScreen(up);
     } else {
@@ -164,7 +164,7 @@ TLazyStringTreeWidget::NavigationStep TLazyStringTreeWidget::upDownKey(const Nav
     const bool up = Key.CharCode == VK_UP;
     if (Key.Ctrl) {
         const int step = static_cast<int>(DefaultNodeHeight());
-        SetOffsetY(FOffsetY + (up ? step : -step));
+        SetOffsetY(OffsetY() + (up ? step : -step));
         return NavigationStep::Moved;
     }
     if (FStates.contains(tsEditing) && !EndEditNode())
@@ -190,7 +190,7 @@ TLazyStringTreeWidget::NavigationStep TLazyStringTreeWidget::leftRightKey(const 
     const bool left = Key.CharCode == VK_LEFT;
     if (Key.Ctrl) {
         const int step = FHeader.Columns().GetScrollWidth(static_cast<int>(Indent()));
-        SetOffsetX(FOffsetX + (left ? step : -step));
+        SetOffsetX(OffsetX() + (left ? step : -step));
         return NavigationStep::Moved;
     }
     if (toOption(toExtendedFocus) && Key.GridExtensions) {

@@ -222,11 +222,8 @@ public:
     QImage paintHeaderToImage();
 
     // ---- Geometry ------------------------------------------------------------
-    int OffsetX() const { return FOffsetX; }
-    int OffsetY() const { return FOffsetY; }
-    QPoint OffsetXY() const { return {FOffsetX, FOffsetY}; }
-    void SetOffsetX(int value) { ApplyOffsetXY({value, FOffsetY}, DefaultScrollUpdateFlags); }
-    void SetOffsetY(int value) { ApplyOffsetXY({FOffsetX, value}, DefaultScrollUpdateFlags); }
+    void SetOffsetX(int value) { ApplyOffsetXY({value, OffsetY()}, DefaultScrollUpdateFlags); }
+    void SetOffsetY(int value) { ApplyOffsetXY({OffsetX(), value}, DefaultScrollUpdateFlags); }
     void SetOffsetXY(QPoint value) { ApplyOffsetXY(value, DefaultScrollUpdateFlags); }
     int RangeX() const;
     int RangeY() const;

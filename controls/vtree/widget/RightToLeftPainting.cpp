@@ -35,8 +35,8 @@ void TLazyStringTreeWidget::SetBiDiMode(TBiDiMode Value)
 int TLazyStringTreeWidget::effectiveOffsetX() const
 {
     if (UseRightToLeftAlignment())
-        return std::max(0, RangeX() + FOffsetX - ClientWidth());
-    return -FOffsetX;
+        return std::max(0, RangeX() + OffsetX() - ClientWidth());
+    return -OffsetX();
 }
 
 int TLazyStringTreeWidget::RightToLeftShift(bool ExcludeScrollBar)

@@ -85,7 +85,7 @@ void TLazyStringTreeWidget::EraseNodeBackground(TLTPaintInfo &PaintInfo, bool Sh
     case TItemEraseAction::eaDefault:
         if (ShowBackground) {
             if (toOption(TLTPaintOption::toStaticBackground))
-                PlaceStaticBackground(canvas, R, {offset.X - EffectiveOffsetX(), offset.Y + FOffsetY});
+                PlaceStaticBackground(canvas, R, {offset.X - EffectiveOffsetX(), offset.Y + OffsetY()});
             else
                 TileBackgroundBitmap(canvas, R, offset);
         } else if (PaintInfo.PaintOptions.contains(poDrawSelection) && toOption(TLTSelectionOption::toFullRowSelect) &&

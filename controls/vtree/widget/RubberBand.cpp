@@ -61,7 +61,7 @@ void TLazyStringTreeWidget::StartDrawSelection(QPoint P, const THitInfo &HitInfo
     ChangeTreeStates(TLazyTreeState::tsDrawSelPending, {});
     FMouse->DrawSelShiftState = Shift;
     FMouse->DrawSelShiftState.exclude(TShiftStateItem::ssAlt);
-    FMouse->NewSelRect = QRect(P.x() + EffectiveOffsetX(), P.y() - FOffsetY, 0, 0);
+    FMouse->NewSelRect = QRect(P.x() + EffectiveOffsetX(), P.y() - OffsetY(), 0, 0);
     FMouse->LastSelRect = QRect(0, 0, 0, 0);
 }
 
@@ -79,7 +79,7 @@ QRect TLazyStringTreeWidget::RubberBandRect() const
         return {};
     const auto [left, right] = horizontalSpan(FMouse->NewSelRect);
     const auto [top, bottom] = verticalSpan(FMouse->NewSelRect);
-    return QRect(QPoint(left - EffectiveOffsetX(), top + FOffsetY), QSize(right - left, bottom - top));
+    return QRect(QPoint(left - EffectiveOffsetX(), top + OffsetY()), QSize(right - left, bottom - top));
 }
 
 bool TLazyStringTreeWidget::UpdateSelectionRect(QPoint P)
@@ -87,7 +87,7 @@ bool TLazyStringTreeWidget::UpdateSelectionRect(QPoint P)
     if (FStates.contains(TLazyTreeState::tsDrawSelecting))
         FMouse->LastSelRect = FMouse->NewSelRect;
     const int x = std::clamp(P.x() + EffectiveOffsetX(), 0, std::max(ClientWidth(), RangeX()));
-    const int y = std::clamp(P.y() - FOffsetY, 0, std::max(ClientHeight(), RangeY()));
+    const int y = std::clamp(P.y() - OffsetY(), 0, std::max(ClientHeight(), RangeY()));
     QRect band = FMouse->NewSelRect;
     band.setWidth(x - band.left());
     band.setHeight(y - band.top());

@@ -14,10 +14,10 @@ bool TLazyStringTreeWidget::HandleScroll(Qt::Orientation Bar, int Code, int Trac
         const int increment = int(ScrollBarOptions().HorizontalIncrement());
         const int page = ClientWidth();
         switch (Code) {
-        case SB_LINEUP: SetOffsetX(FOffsetX + increment); break;
-        case SB_LINEDOWN: SetOffsetX(FOffsetX - increment); break;
-        case SB_PAGEUP: SetOffsetX(FOffsetX + page); break;
-        case SB_PAGEDOWN: SetOffsetX(FOffsetX - page); break;
+        case SB_LINEUP: SetOffsetX(OffsetX() + increment); break;
+        case SB_LINEDOWN: SetOffsetX(OffsetX() - increment); break;
+        case SB_PAGEUP: SetOffsetX(OffsetX() + page); break;
+        case SB_PAGEDOWN: SetOffsetX(OffsetX() - page); break;
         case SB_THUMBPOSITION:
         case SB_THUMBTRACK:
             FStates.include(TLazyTreeState::tsThumbTracking);
@@ -34,10 +34,10 @@ bool TLazyStringTreeWidget::HandleScroll(Qt::Orientation Bar, int Code, int Trac
     }
     const int increment = int(ScrollBarOptions().VerticalIncrement());
     switch (Code) {
-    case SB_LINEUP: SetOffsetY(FOffsetY + increment); break;
-    case SB_LINEDOWN: SetOffsetY(FOffsetY - increment); break;
-    case SB_PAGEUP: SetOffsetY(FOffsetY + ClientHeight()); break;
-    case SB_PAGEDOWN: SetOffsetY(FOffsetY - ClientHeight()); break;
+    case SB_LINEUP: SetOffsetY(OffsetY() + increment); break;
+    case SB_LINEDOWN: SetOffsetY(OffsetY() - increment); break;
+    case SB_PAGEUP: SetOffsetY(OffsetY() + ClientHeight()); break;
+    case SB_PAGEDOWN: SetOffsetY(OffsetY() - ClientHeight()); break;
     case SB_THUMBPOSITION:
     case SB_THUMBTRACK:
         FStates.include(TLazyTreeState::tsThumbTracking);

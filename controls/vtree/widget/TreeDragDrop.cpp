@@ -156,7 +156,7 @@ void TLazyStringTreeWidget::PrepareDragImage(QPoint HotSpot)
 {
     if (DragImageKind() == TLTDragImageKind::diNoImage || DragWidth() <= 0 || DragHeight() <= 0)
         return;
-    const QPoint hot(HotSpot.x() + EffectiveOffsetX(), HotSpot.y() - FOffsetY);
+    const QPoint hot(HotSpot.x() + EffectiveOffsetX(), HotSpot.y() - OffsetY());
     QRect r(hot.x() - DragWidth() / 2, hot.y() - DragHeight() / 2, DragWidth(), DragHeight());
     QRect window = r;
     QPoint target(0, 0);
@@ -178,7 +178,7 @@ void TLazyStringTreeWidget::PrepareDragImage(QPoint HotSpot)
             options.include(TLTInternalPaintOption::poMainOnly);
         PaintTree(canvas, window, target, options);
     }
-    r.translate(-EffectiveOffsetX(), FOffsetY);
+    r.translate(-EffectiveOffsetX(), OffsetY());
     FMouse->DragImage.SetColorKey(BackGroundColor());
     FMouse->DragImage.PrepareDrag(bitmap, viewport()->mapToGlobal(r.topLeft()), viewport()->mapToGlobal(HotSpot));
 }
@@ -264,7 +264,7 @@ int TLazyStringTreeWidget::DragOverStep(QObject *Source, Qt::KeyboardModifiers M
         else if (FMouse->ScrollDirections.contains(TScrollDirection::sdRight))
             dx = -incX;
         if (dx != 0 || dy != 0)
-            scrolled = ApplyOffsetXY({FOffsetX + dx, FOffsetY + dy}, DefaultScrollUpdateFlags);
+            scrolled = ApplyOffsetXY({OffsetX() + dx, OffsetY() + dy}, DefaultScrollUpdateFlags);
     }
 
     const THitInfo hit = HitInfoAt(P);

@@ -1,6 +1,6 @@
 // Coordinates, hit tests, offsets, ranges and scroll bars. Absolute tree
 // coordinates have y = 0 at the top of the first visible row; a row's
-// client y is its absolute y plus FOffsetY.
+// client y is its absolute y plus OffsetY().
 #include "controls/vtree/widget/SharedImages.h"
 #include "controls/vtree/widget/LazyStringTreeWidget.h"
 #include "controls/vtree/widget/TreeScrollState.h"
@@ -93,8 +93,8 @@ TRect TLazyStringTreeWidget::GetDisplayRect(PLazyNode Node, TColumnIndex Column,
     const bool isMain = Column == NoColumn || Column == MainColumn();
     const int indent = toOption(TLTPaintOption::toFixedIndent) || !isMain ? 0 : indentOf(Node);
     const int top = int(GetNodeTop(Node));
-    result = {-FScroll->EffectiveOffsetX, top + FOffsetY, std::max(ClientWidth(), FScroll->RangeX) - FScroll->EffectiveOffsetX,
-              top + FOffsetY + int(GetNodeHeight(Node))};
+    result = {-FScroll->EffectiveOffsetX, top + OffsetY(), std::max(ClientWidth(), FScroll->RangeX) - FScroll->EffectiveOffsetX,
+              top + OffsetY() + int(GetNodeHeight(Node))};
     if (Column >= 0 && IsValidColumn(Column)) {
         GetColumnBounds(Column, result.Left, result.Right);
         --result.Right;
@@ -129,14 +129,14 @@ PLazyNode TLazyStringTreeWidget::GetNodeAt(int X, int Y, bool Relative, int &Nod
     if (Y < 0)
         Y = 0;
     if (Relative)
-        Y -= FOffsetY;
+        Y -= OffsetY();
     if (Y < 0)
         return nullptr;
     std::uint32_t top = 0;
     PLazyNode node = GetNodeAtOffset(std::uint32_t(Y), top);
     if (!node)
         return nullptr;
-    NodeTop = int(top) + (Relative ? FOffsetY : 0);
+    NodeTop = int(top) + (Relative ? OffsetY() : 0);
     return node;
 }
 
@@ -165,7 +165,7 @@ void TLazyStringTreeWidget::GetHitTestInfoAt(int X, int Y, bool Relative, THitIn
     if (Relative) {
         if (!ColumnsUsed() || X >= FHeader.Columns().GetVisibleFixedWidth())
             X += FScroll->EffectiveOffsetX;
-        Y -= FOffsetY;
+        Y -= OffsetY();
     }
     HitInfo.HitPoint = {X, Y};
     if (!HitInfo.HitPositions.empty())
@@ -197,9 +197,9 @@ void TLazyStringTreeWidget::GetHitTestInfoAt(int X, int Y, bool Relative, THitIn
     HitInfo.HitPositions = THitPosition::hiOnItem;
     if (toOption(TLTMiscOption::toNodeHeightResize)) {
         const TRect r = GetDisplayRect(node, HitInfo.HitColumn, false);
-        if (Y <= r.Top - FOffsetY + 1)
+        if (Y <= r.Top - OffsetY() + 1)
             HitInfo.HitPositions.include(THitPosition::hiUpperSplitter);
-        else if (Y >= r.Bottom - FOffsetY - 3)
+        else if (Y >= r.Bottom - OffsetY() - 3)
             HitInfo.HitPositions.include(THitPosition::hiLowerSplitter);
     }
     const bool isMain = HitInfo.HitColumn == NoColumn || HitInfo.HitColumn == MainColumn();
@@ -359,7 +359,7 @@ void TLazyStringTreeWidget::SetTopNode(PLazyNode Node)
         return;
     expandParents(Node);
     const TRect r = GetDisplayRect(Node, NoColumn, true);
-    SetOffsetY(FOffsetY - r.Top);
+    SetOffsetY(OffsetY() - r.Top);
 }
 
 void TLazyStringTreeWidget::SetBottomNode(PLazyNode Node)
@@ -368,7 +368,7 @@ void TLazyStringTreeWidget::SetBottomNode(PLazyNode Node)
         return;
     expandParents(Node);
     const TRect r = GetDisplayRect(Node, NoColumn, true);
-    ApplyOffsetXY({FOffsetX, ClientHeight() + FOffsetY - r.Top - int(GetNodeHeight(Node))},
+    ApplyOffsetXY({OffsetX(), ClientHeight() + OffsetY() - r.Top - int(GetNodeHeight(Node))},
                   {TScrollUpdateOption::suoRepaintScrollBars, TScrollUpdateOption::suoUpdateNCArea});
 }
 
@@ -378,12 +378,11 @@ bool TLazyStringTreeWidget::ApplyOffsetXY(QPoint Value, TScrollUpdateOptions Opt
     // The lower bound first: a range smaller than the window pins to 0.
     const int x = std::min(std::max(Value.x(), ClientWidth() - FScroll->RangeX), 0);
     const int y = std::min(std::max(Value.y(), ClientHeight() - FScroll->RangeY), 0);
-    const int deltaX = x - FOffsetX;
-    const int deltaY = y - FOffsetY;
+    const int deltaX = x - OffsetX();
+    const int deltaY = y - OffsetY();
     if (deltaX == 0 && deltaY == 0)
         return false;
-    FOffsetX = x;
-    FOffsetY = y;
+    storeOffsets(x, y);
     FScroll->EffectiveOffsetX = effectiveOffsetX();
     CancelTreeHint();
     // An open editor stays over its cell.
@@ -493,7 +492,7 @@ void TLazyStringTreeWidget::setUpScrollBar(Qt::Orientation Bar, bool Wanted, int
     applyToBar(bar, info);
     FScroll->SettingScrollBars = false;
     // Clamps the offsets to the new range.
-    ApplyOffsetXY({FOffsetX, FOffsetY}, DefaultScrollUpdateFlags - TScrollUpdateOption::suoUpdateNCArea);
+    ApplyOffsetXY({OffsetX(), OffsetY()}, DefaultScrollUpdateFlags - TScrollUpdateOption::suoUpdateNCArea);
 }
 
 void TLazyStringTreeWidget::UpdateVerticalScrollBar(bool DoRepaint)
@@ -502,7 +501,7 @@ void TLazyStringTreeWidget::UpdateVerticalScrollBar(bool DoRepaint)
     UpdateVerticalRange();
     if (FStates.contains(TLazyTreeState::tsUpdating))
         return;
-    setUpScrollBar(Qt::Vertical, ScrollBarOptions().verticalShown(), ClientHeight(), FScroll->RangeY, -FOffsetY);
+    setUpScrollBar(Qt::Vertical, ScrollBarOptions().verticalShown(), ClientHeight(), FScroll->RangeY, -OffsetY());
 }
 
 void TLazyStringTreeWidget::UpdateHorizontalScrollBar(bool DoRepaint)
@@ -513,7 +512,7 @@ void TLazyStringTreeWidget::UpdateHorizontalScrollBar(bool DoRepaint)
         return;
     FScroll->EffectiveOffsetX = effectiveOffsetX();
     // Qt mirrors a right-to-left bar itself: its value stays the distance from the start.
-    setUpScrollBar(Qt::Horizontal, ScrollBarOptions().horizontalShown(), ClientWidth(), FScroll->RangeX, -FOffsetX);
+    setUpScrollBar(Qt::Horizontal, ScrollBarOptions().horizontalShown(), ClientWidth(), FScroll->RangeX, -OffsetX());
 }
 
 void TLazyStringTreeWidget::UpdateScrollBars(bool DoRepaint)
@@ -572,15 +571,15 @@ bool TLazyStringTreeWidget::scrollNodeIntoView(PLazyNode Node, bool Center)
     const TColumnIndex column = ColumnsUsed() && IsValidColumn(FFocusedColumn) ? FFocusedColumn : NoColumn;
     const TRect r = GetDisplayRect(Node, column, !toOption(TLTMiscOption::toGridExtensions));
     if (r.Top < 0) {
-        SetOffsetY(FOffsetY - r.Top + (Center ? ClientHeight() / 2 : 0));
+        SetOffsetY(OffsetY() - r.Top + (Center ? ClientHeight() / 2 : 0));
         return true;
     }
     if (r.Bottom > ClientHeight() || Center) {
-        SetOffsetY(FOffsetY + (Center ? ClientHeight() / 2 : ClientHeight()) - r.Bottom);
+        SetOffsetY(OffsetY() + (Center ? ClientHeight() / 2 : ClientHeight()) - r.Bottom);
         const bool horzBarShown = ScrollBarOptions().horizontalShown() &&
                                   (ScrollBarOptions().AlwaysVisible() || ClientWidth() < FScroll->RangeX);
         if (!ColumnsUsed() && !horzBarShown && ClientWidth() < FScroll->RangeX)
-            SetOffsetY(FOffsetY - style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+            SetOffsetY(OffsetY() - style()->pixelMetric(QStyle::PM_ScrollBarExtent));
         return true;
     }
     return false;

@@ -564,7 +564,7 @@ void TLazyStringTreeWidget::MouseWheel(int Delta, bool Horizontal, Qt::KeyboardM
     const bool shift = (Modifiers & Qt::ShiftModifier) || Horizontal;
     if (CanScrollVertically() && !shift) {
         const double perStep = ctrl ? ClientHeight() : double(lines) * FDefaultNodeHeight;
-        SetOffsetY(FOffsetY + int(std::trunc(perStep * steps)));
+        SetOffsetY(OffsetY() + int(std::trunc(perStep * steps)));
         return;
     }
     double perStep = 0;
@@ -575,7 +575,7 @@ void TLazyStringTreeWidget::MouseWheel(int Delta, bool Horizontal, Qt::KeyboardM
         perStep = double(FHeader.Columns().GetScrollWidth(int(Indent()))) * lines;
     }
     const int amount = int(std::trunc(perStep * steps));
-    SetOffsetX(FOffsetX + (readsRightToLeft(MainColumn()) ? -amount : amount));
+    SetOffsetX(OffsetX() + (readsRightToLeft(MainColumn()) ? -amount : amount));
 }
 
 } // namespace vtree

@@ -57,7 +57,7 @@ void TLazyStringTreeWidget::Paint(platform::TCanvas &Canvas, const QRect &Update
     // A right-to-left tree narrower than its window lies against the right edge.
     const int shift = UseRightToLeftAlignment() && ColumnsUsed() ? RightToLeftShift(true) : 0;
     if (fixed == 0) {
-        const QRect window = UpdateRect.translated(EffectiveOffsetX() - shift, -FOffsetY);
+        const QRect window = UpdateRect.translated(EffectiveOffsetX() - shift, -OffsetY());
         PaintTree(Canvas, window, UpdateRect.topLeft(), PaintOptions);
         return;
     }
@@ -65,11 +65,11 @@ void TLazyStringTreeWidget::Paint(platform::TCanvas &Canvas, const QRect &Update
     const QRect client = viewport()->rect();
     QRect strip = client;
     strip.setRight(std::min(fixed, client.width()) - 1);
-    PaintTree(Canvas, strip.translated(-shift, -FOffsetY), strip.topLeft(), PaintOptions);
+    PaintTree(Canvas, strip.translated(-shift, -OffsetY()), strip.topLeft(), PaintOptions);
     if (fixed < client.width()) {
         strip = client;
         strip.setLeft(fixed);
-        PaintTree(Canvas, strip.translated(EffectiveOffsetX() - shift, -FOffsetY), strip.topLeft(), PaintOptions);
+        PaintTree(Canvas, strip.translated(EffectiveOffsetX() - shift, -OffsetY()), strip.topLeft(), PaintOptions);
     }
 }
 
@@ -217,7 +217,7 @@ void TLazyStringTreeWidget::PaintTree(platform::TCanvas &TargetCanvas, const QRe
             if (showBackground) {
                 const platform::TPoint offset{Window.left() - Target.x(), targetRect.Top - Target.y() + Window.top()};
                 if (toOption(TLTPaintOption::toStaticBackground))
-                    PlaceStaticBackground(TargetCanvas, below, {offset.X, offset.Y + FOffsetY});
+                    PlaceStaticBackground(TargetCanvas, below, {offset.X, offset.Y + OffsetY()});
                 else
                     TileBackgroundBitmap(TargetCanvas, below, offset);
             } else if (ColumnsUsed())
@@ -240,7 +240,7 @@ void TLazyStringTreeWidget::PaintTree(platform::TCanvas &TargetCanvas, const QRe
         TargetCanvas.Font().Assign(TreeFont());
         TargetCanvas.Font().setColor(platform::clGrayText);
         TargetCanvas.SetBkMode(platform::TRANSPARENT);
-        TRect messageRect{FOffsetX + 2, 2, FOffsetX + ClientWidth(), ClientHeight() - 2};
+        TRect messageRect{OffsetX() + 2, 2, OffsetX() + ClientWidth(), ClientHeight() - 2};
         TargetCanvas.DrawText(EmptyListMessage(), messageRect, platform::DT_LEFT | platform::DT_NOCLIP | platform::DT_WORDBREAK);
     }
     RaiseAfterPaint(&TargetCanvas);

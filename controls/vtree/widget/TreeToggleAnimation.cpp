@@ -107,7 +107,7 @@ TToggleGeometry TLazyStringTreeWidget::toggleGeometry(PLazyNode Node, std::int64
     g.ClientHeight = ClientHeight();
     g.HeightChange = int(HeightChange);
     g.RangeY = RangeY();
-    g.OffsetY = FOffsetY;
+    g.OffsetY = OffsetY();
     g.ChildrenAbove = toOption(TLTPaintOption::toChildrenAbove);
     g.Advanced = toOption(TLTAnimationOption::toAdvancedAnimatedToggle);
     g.AutoScrollOnExpand = toOption(TLTAutoOption::toAutoScrollOnExpand);

@@ -141,13 +141,13 @@ TScrollDirections TLazyStringTreeWidget::DetermineScrollDirections(QPoint P, boo
         return directions;
     }
     const int zone = int(FDefaultNodeHeight);
-    if (P.x() < zone && FOffsetX < 0)
+    if (P.x() < zone && OffsetX() < 0)
         directions.include(TScrollDirection::sdLeft);
-    if (P.x() >= ClientWidth() - zone && ClientWidth() - FOffsetX < RangeX())
+    if (P.x() >= ClientWidth() - zone && ClientWidth() - OffsetX() < RangeX())
         directions.include(TScrollDirection::sdRight);
-    if (P.y() < zone && FOffsetY < 0)
+    if (P.y() < zone && OffsetY() < 0)
         directions.include(TScrollDirection::sdUp);
-    if (P.y() >= ClientHeight() - zone && ClientHeight() - FOffsetY < RangeY())
+    if (P.y() >= ClientHeight() - zone && ClientHeight() - OffsetY() < RangeY())
         directions.include(TScrollDirection::sdDown);
     // Over the tree, edge scrolling waits a while before it begins.
     if (!directions.empty() && (DuringDragOver || viewport()->rect().contains(P))) {
@@ -218,22 +218,22 @@ bool TLazyStringTreeWidget::DoAutoScroll(QPoint P)
         else if (dirs.contains(TScrollDirection::sdRight))
             dx = -amount(incX, panning ? fromStart.x() : P.x() - ClientWidth(), ClientWidth());
         // A direction at its end is dropped.
-        if (dy > 0 && FOffsetY == 0)
+        if (dy > 0 && OffsetY() == 0)
             dirs.exclude(TScrollDirection::sdUp), dy = 0;
-        if (dy < 0 && ClientHeight() - FOffsetY >= RangeY())
+        if (dy < 0 && ClientHeight() - OffsetY() >= RangeY())
             dirs.exclude(TScrollDirection::sdDown), dy = 0;
-        if (dx > 0 && FOffsetX == 0)
+        if (dx > 0 && OffsetX() == 0)
             dirs.exclude(TScrollDirection::sdLeft), dx = 0;
-        if (dx < 0 && ClientWidth() - FOffsetX >= RangeX())
+        if (dx < 0 && ClientWidth() - OffsetX() >= RangeX())
             dirs.exclude(TScrollDirection::sdRight), dx = 0;
         if (dx != 0 || dy != 0) {
             if (FStates.contains(TLazyTreeState::tsDrawSelecting)) {
                 const QRect old = FMouse->NewSelRect;
-                scrolled = ApplyOffsetXY({FOffsetX + dx, FOffsetY + dy}, DefaultScrollUpdateFlags);
+                scrolled = ApplyOffsetXY({OffsetX() + dx, OffsetY() + dy}, DefaultScrollUpdateFlags);
                 if (UpdateSelectionRect(P))
                     HandleDrawSelection(old, FMouse->NewSelRect);
             } else if (!FMouse->IsDropTarget) {
-                scrolled = ApplyOffsetXY({FOffsetX + dx, FOffsetY + dy}, DefaultScrollUpdateFlags);
+                scrolled = ApplyOffsetXY({OffsetX() + dx, OffsetY() + dy}, DefaultScrollUpdateFlags);
             }
         }
     }

@@ -14,7 +14,7 @@ void TLazyStringTreeWidget::PrintClient(platform::TCanvas &Canvas)
     using enum TLTInternalPaintOption;
     const QRect client = viewport()->rect();
     // Printed without column colours.
-    PaintTree(Canvas, client.translated(EffectiveOffsetX(), -FOffsetY), client.topLeft(),
+    PaintTree(Canvas, client.translated(EffectiveOffsetX(), -OffsetY()), client.topLeft(),
               {poBackground, poDrawFocusRect, poDrawSelection, poDrawDropMark, poGridLines});
 }
 
