@@ -136,15 +136,15 @@ bool TExCustomDropDown::event(QEvent *event)
 
 bool TExCustomDropDown::editingKey(QKeyEvent &event)
 {
+    // Every paste, cut and copy goes through the events and the rules.
+    if (event.matches(QKeySequence::Copy))
+        return copyToClipboard();
     if (!editable())
         return false;
-    // Every paste, cut and copy goes through the events and the rules.
     if (event.matches(QKeySequence::Paste))
         return pasteFromClipboard();
     if (event.matches(QKeySequence::Cut))
         return cutToClipboard();
-    if (event.matches(QKeySequence::Copy))
-        return copyToClipboard();
     return prefixSuffixKey(event);
 }
 

@@ -124,6 +124,31 @@ TEST(TypedEdit, ThePasteEventMayRefuse)
     EXPECT_EQ(w.d().text(), QStringLiteral("ab"));
 }
 
+TEST(TypedEdit, CopyAndCutAskTheirEventsWithTheSelectedValue)
+{
+    TypedWindow w;
+    TProbeDropDown &d = w.d();
+    QStringList asked;
+    bool allowCut = false;
+    d.OnClipboardCopy = [&](QObject *, const QString &value, bool &) { asked << QStringLiteral("copy ") + value; };
+    d.OnClipboardCut = [&](QObject *, const QString &value, bool &allow) {
+        asked << QStringLiteral("cut ") + value;
+        allow = allowCut;
+    };
+    d.setText(QStringLiteral("meter"));
+    d.setSelection(0, 2);
+    editortest::key(d, Qt::Key_C, QString(), Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("me"));
+    editortest::key(d, Qt::Key_X, QString(), Qt::ControlModifier);
+    EXPECT_EQ(d.text(), QStringLiteral("meter")) << "the cut was refused";
+    allowCut = true;
+    w.changes = 0;
+    editortest::key(d, Qt::Key_X, QString(), Qt::ControlModifier);
+    EXPECT_EQ(d.text(), QStringLiteral("ter"));
+    EXPECT_EQ(w.changes, 1);
+    EXPECT_EQ(asked, QStringList({"copy me", "cut me", "cut me"}));
+}
+
 TEST(TypedEdit, MaxLengthLimitsTypingAndPasteButNotCode)
 {
     TypedWindow w;
