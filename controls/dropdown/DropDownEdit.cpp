@@ -2,6 +2,7 @@
 
 #include "controls/dropdown/DropDownButton.h"
 #include "controls/dropdown/DropDownForm.h"
+#include "controls/dropdown/core/NumberRules.h"
 #include "controls/dropdown/core/PopupRules.h"
 #include "controls/dropdown/paint/Gradient.h"
 #include "controls/grid/base/ThemeBinding.h"
@@ -28,6 +29,10 @@ TExCustomDropDown::TExCustomDropDown(TConstructKey, QWidget *parent) : QLineEdit
         m_images = nullptr;
         update();
     };
+    m_header.OnChange = [this] { stripsChanged(); };
+    m_header.OnButtonsChanged = [this] { stripsChanged(); };
+    m_footer.OnChange = [this] { stripsChanged(); };
+    m_footer.OnButtonsChanged = [this] { stripsChanged(); };
     connect(this, &QLineEdit::textChanged, this, [this] {
         if (m_destroying)
             return;
@@ -110,6 +115,11 @@ void TExCustomDropDown::Assign(const QObject *source)
     m_selectionColorStyle = from->m_selectionColorStyle;
     m_selectionColor = from->m_selectionColor;
     m_selectionColorTo = from->m_selectionColorTo;
+    m_header.Assign(from->m_header);
+    m_footer.Assign(from->m_footer);
+    m_buttonAppearance.Assign(from->m_buttonAppearance);
+    m_editSettings = from->m_editSettings;
+    m_allowNumericNullValue = from->m_allowNumericNullValue;
     update();
 }
 
@@ -236,8 +246,12 @@ void TExCustomDropDown::setImages(TImageList *images)
 
 void TExCustomDropDown::setText(const QString &value)
 {
-    m_oldText = value;
-    insideQt([&] { QLineEdit::setText(value); });
+    const QString v = NormalizeTextValue(value, m_editSettings);
+    m_oldText = v;
+    QPointer<TExCustomDropDown> alive(this);
+    insideQt([&] { QLineEdit::setText(m_editSettings.Prefix + v + m_editSettings.Suffix); });
+    if (alive)
+        setModified(false);
 }
 
 void TExCustomDropDown::SetPlainText(const QString &text)
@@ -268,11 +282,6 @@ void TExCustomDropDown::raiseChange()
     // Raised from inside Qt's handling of the edit as often as not.
     if (OnChange)
         platform::guarded([this] { OnChange(this); });
-}
-
-void TExCustomDropDown::DrawSelection(TCanvas &, const TRect &, int, TColor)
-{
-    // The selection colour styles paint here; the base paints nothing.
 }
 
 void TExCustomDropDown::DrawGradientFill(TCanvas &canvas, TColor fromColor, TColor toColor, int steps,

@@ -10,7 +10,10 @@
 // phases: the C++ constructors first, then Initialize(), where the base's
 // steps (which call virtual operations a descendant overrides) run before
 // the descendant's own.
+#include "controls/dropdown/ExPopupStrip.h"
 #include "controls/dropdown/core/DropDownTypes.h"
+#include "controls/dropdown/core/EditTypes.h"
+#include "controls/dropdown/paint/PopupAppearance.h"
 #include "controls/grid/base/Themes.h"
 #include "controls/grid/base/editors/AttachedLabel.h"
 #include "platform/Color.h"
@@ -129,7 +132,8 @@ public:
 
     // The value as Text stores it; descendants format it on the way in.
     // (Through a QLineEdit pointer, setText is the plain one.)
-    QString Text() const { return text(); }
+    // Without the prefix and the suffix.
+    QString Text() const { return Value(); }
     virtual void setText(const QString &value);
     // The text exactly as passed: no formatting, the modified flag kept.
     void SetPlainText(const QString &text);
@@ -141,13 +145,71 @@ public:
     // The next change notification is swallowed (after a reformat).
     void BlockNextChange() { m_blockChange = true; }
 
-    // ---- colours (stored here; the colour styles apply them) ----
-    void SetComponentStyle(TFenloStyle style) override { m_fenloStyle = style; }
+    // ---- typed input ----
+    TDropDownEditType EditType() const { return m_editSettings.EditType; }
+    void setEditType(TDropDownEditType type);
+    int Precision() const { return m_editSettings.Precision; }
+    void setPrecision(int precision);
+    QString Prefix() const { return m_editSettings.Prefix; }
+    void setPrefix(const QString &prefix);
+    QString Suffix() const { return m_editSettings.Suffix; }
+    void setSuffix(const QString &suffix);
+    int LengthLimit() const { return m_editSettings.LengthLimit; }
+    void setLengthLimit(int limit) { m_editSettings.LengthLimit = limit; }
+    bool Signed() const { return m_editSettings.Signed; }
+    void setSigned(bool isSigned) { m_editSettings.Signed = isSigned; }
+    QString ValidChars() const { return m_editSettings.ValidChars; }
+    void setValidChars(const QString &chars) { m_editSettings.ValidChars = chars; }
+    bool AllowNumericNullValue() const { return m_allowNumericNullValue; }
+    void setAllowNumericNullValue(bool allow) { m_allowNumericNullValue = allow; }
+    bool ExcelStyleDecimalSeparator() const { return m_editSettings.ExcelStyleDecimalSeparator; }
+    void setExcelStyleDecimalSeparator(bool excel) { m_editSettings.ExcelStyleDecimalSeparator = excel; }
+    bool AutoThousandSeparator() const { return m_editSettings.AutoThousandSeparator; }
+    void setAutoThousandSeparator(bool automatic) { m_editSettings.AutoThousandSeparator = automatic; }
+    // The settings the typed rules read, MaxLength included.
+    TEditTypeSettings EditTypeSettings() const;
+    void SetFloatValue(double value);
+    void SetIntValue(std::int64_t value);
+    double GetFloatValue() const;
+    // The value without the prefix and the suffix.
+    QString Value() const;
+    // Caret to the value's start, the whole value selected.
+    void SelectAllValue();
+    void SelectBeforeDecimal();
+    void SelectAfterDecimal();
+    // A paste by the edit type's rule, from the clipboard or a drop.
+    void PasteValue(const QString &text);
+    // Most characters typing and pasting leave (0: none); text set by code
+    // is not cut.
+    int MaxLength() const { return m_editSettings.MaxLength; }
+    void setMaxLength(int length) { m_editSettings.MaxLength = std::max(0, length); }
+    std::function<void(QObject *Sender, const QString &value, bool &allow)> OnClipboardCopy;
+    std::function<void(QObject *Sender, const QString &value, bool &allow)> OnClipboardCut;
+    std::function<void(QObject *Sender, const QString &value, bool &allow)> OnClipboardPaste;
+
+    // ---- header, footer and their buttons ----
+    THeaderAppearance &DropDownHeader() { return m_header; }
+    const THeaderAppearance &DropDownHeader() const { return m_header; }
+    TFooterAppearance &DropDownFooter() { return m_footer; }
+    const TFooterAppearance &DropDownFooter() const { return m_footer; }
+    TExButtonAppearance &ButtonAppearance() { return m_buttonAppearance; }
+    std::function<void(QObject *Sender, int buttonIndex)> OnDropDownHeaderButtonClick;
+    std::function<void(QObject *Sender, int buttonIndex)> OnDropDownFooterButtonClick;
+    TDrawBackGroundEvent OnDrawHeader;
+    TDrawBackGroundEvent OnDrawFooter;
+    TGetTextEvent OnGetHeaderText;
+    TGetTextEvent OnGetFooterText;
+
+    // ---- colours ----
+    // Recolours the popup, its header, footer and buttons; tsCustom only
+    // stores the style.
+    void SetComponentStyle(TFenloStyle style) override;
     TFenloStyle GetComponentStyle() const { return m_fenloStyle; }
-    void SetColorTones(const TColorTones &tones) override { m_colorTones = tones; }
+    // The arrow button's colours and the edit's frame from the tones.
+    void SetColorTones(const TColorTones &tones) override;
     const TColorTones &ColorTones() const { return m_colorTones; }
     TSelectionColorStyle SelectionColorStyle() const { return m_selectionColorStyle; }
-    virtual void setSelectionColorStyle(TSelectionColorStyle style) { m_selectionColorStyle = style; }
+    virtual void setSelectionColorStyle(TSelectionColorStyle style);
     platform::TColor SelectionColor() const { return m_selectionColor; }
     void setSelectionColor(platform::TColor color) { m_selectionColor = color; }
     platform::TColor SelectionColorTo() const { return m_selectionColorTo; }
@@ -251,6 +313,7 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
     void changeEvent(QEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
 
@@ -286,6 +349,24 @@ private:
     void toggleDropDown();
     void placeForm(QSize size);
     bool editable() const { return m_editorEnabled && !isReadOnly(); }
+    // The open popup follows a change of the header, the footer or their
+    // buttons.
+    void stripsChanged();
+
+    // Typed input: the edit's text is Prefix + value + Suffix.
+    TEditState editState() const;
+    void applyEditState(const TEditState &state);
+    void setValueText(const QString &value);
+    // True when the typed rules took the character (refused or applied).
+    bool typeCharacter(QChar c, bool keypad);
+    bool prefixSuffixKey(QKeyEvent &event);
+    // Paste, cut, copy and the keys about the prefix and suffix: true when
+    // the key was handled here.
+    bool editingKey(QKeyEvent &event);
+    void keepCaretInValue();
+    bool pasteFromClipboard();
+    bool cutToClipboard();
+    bool copyToClipboard();
 
     // look
     platform::TColor m_borderColor = platform::clNone;
@@ -299,6 +380,15 @@ private:
     TSelectionColorStyle m_selectionColorStyle = scOffice2007;
     platform::TColor m_selectionColor = platform::clNone;
     platform::TColor m_selectionColorTo = platform::clNone;
+
+    // typed input
+    TEditTypeSettings m_editSettings;
+    bool m_allowNumericNullValue = false;
+
+    // header, footer and their buttons
+    THeaderAppearance m_header;
+    TFooterAppearance m_footer;
+    TExButtonAppearance m_buttonAppearance;
 
     // popup
     // Freed elsewhere, it is forgotten.

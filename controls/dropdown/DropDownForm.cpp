@@ -1,6 +1,7 @@
 #include "controls/dropdown/DropDownForm.h"
 
 #include "controls/dropdown/DropDownEdit.h"
+#include "controls/dropdown/ExPopupStrip.h"
 #include "controls/dropdown/core/PopupRules.h"
 #include "controls/dropdown/paint/Gradient.h"
 #include "platform/HandlerGuard.h"
@@ -73,11 +74,50 @@ void TDropDownForm::layoutControl()
 {
     if (!m_dropDown)
         return;
+    const int border = borderWidth();
+    QRect inner = rect().adjusted(border, border, -border, -border);
+    if (m_header && !m_header->isHidden()) {
+        m_header->setGeometry(inner.left(), inner.top(), inner.width(), m_header->height());
+        inner.setTop(inner.top() + m_header->height());
+    }
+    if (m_footer && !m_footer->isHidden()) {
+        m_footer->setGeometry(inner.left(), inner.bottom() + 1 - m_footer->height(), inner.width(),
+                              m_footer->height());
+        inner.setBottom(inner.bottom() - m_footer->height());
+    }
     QWidget *control = m_dropDown->DropDownControl();
     if (!control || control->parentWidget() != this)
         return;
-    const int border = borderWidth();
-    control->setGeometry(rect().adjusted(border, border, -border, -border));
+    control->setGeometry(inner);
+}
+
+void TDropDownForm::InitializeAndUpdate()
+{
+    if (!m_dropDown)
+        return;
+    if (!m_header && m_dropDown->DropDownHeader().Visible()) {
+        m_header = new TExHeader(this);
+        m_header->setFixedHeight(m_dropDown->DropDownHeader().Height);
+    }
+    if (m_header) {
+        m_header->SetExDropDown(m_dropDown);
+        m_header->RecreateButtons();
+        m_header->OnDrawBackGround = m_dropDown->OnDrawHeader;
+        m_header->OnGetText = m_dropDown->OnGetHeaderText;
+    }
+    if (!m_footer && m_dropDown->DropDownFooter().Visible()) {
+        m_footer = new TExFooter(this);
+        m_footer->setFixedHeight(m_dropDown->DropDownFooter().Height);
+    }
+    if (m_footer) {
+        m_footer->SetExDropDown(m_dropDown);
+        m_footer->RecreateButtons();
+        m_footer->OnDrawBackGround = m_dropDown->OnDrawFooter;
+        m_footer->OnGetText = m_dropDown->OnGetFooterText;
+    }
+    // Closed, the control keeps its size until the popup is sized from it.
+    if (isVisible())
+        layoutControl();
 }
 
 bool TDropDownForm::event(QEvent *event)

@@ -15,6 +15,8 @@
 namespace controls {
 
 class TExCustomDropDown;
+class TExFooter;
+class TExHeader;
 
 // Milliseconds since some start, wrapping; tests set their own clock.
 using TTickClock = std::function<std::uint32_t()>;
@@ -56,8 +58,16 @@ public:
     void enterHandler() { ++m_busy; }
     void leaveHandler() { --m_busy; }
 
-    // The hosted control fills the popup inside its border.
+    // The hosted control fills the popup inside its border, between the
+    // header and the footer.
     void layoutControl();
+
+    // Links the header and the footer to the drop-down again (made on the
+    // first open that shows them), with a copy of its appearances, fresh
+    // buttons and its painting events.
+    void InitializeAndUpdate();
+    TExHeader *Header() const { return m_header; }
+    TExFooter *Footer() const { return m_footer; }
 
 protected:
     bool event(QEvent *event) override;
@@ -73,6 +83,8 @@ private:
     int borderWidth() const;
 
     TExCustomDropDown *m_dropDown;
+    TExHeader *m_header = nullptr;
+    TExFooter *m_footer = nullptr;
     bool m_shadow = true;
     bool m_cancelOnDeActivate = true;
     bool m_blockActivate = false;

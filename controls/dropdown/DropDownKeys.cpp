@@ -8,7 +8,10 @@
 #include "controls/grid/base/editors/EditorKeys.h"
 #include "platform/HandlerGuard.h"
 
-#include <QContextMenuEvent>
+#include "controls/dropdown/core/TypedInput.h"
+
+#include <QApplication>
+#include <QClipboard>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -102,6 +105,9 @@ void TExCustomDropDown::HandleCharMessage(QChar &key)
         return;
     }
     HandleKeyPress(key);
+    // The edit type's rules take the character, or refuse it.
+    if (!key.isNull() && typeCharacter(key, m_keyShift & Qt::KeypadModifier))
+        key = QChar();
 }
 
 void TExCustomDropDown::HandleKeyPress(QChar &key)
@@ -128,6 +134,20 @@ bool TExCustomDropDown::event(QEvent *event)
     return QLineEdit::event(event);
 }
 
+bool TExCustomDropDown::editingKey(QKeyEvent &event)
+{
+    // Every paste, cut and copy goes through the events and the rules.
+    if (event.matches(QKeySequence::Copy))
+        return copyToClipboard();
+    if (!editable())
+        return false;
+    if (event.matches(QKeySequence::Paste))
+        return pasteFromClipboard();
+    if (event.matches(QKeySequence::Cut))
+        return cutToClipboard();
+    return prefixSuffixKey(event);
+}
+
 void TExCustomDropDown::keyPressEvent(QKeyEvent *event)
 {
     QPointer<TExCustomDropDown> alive(this);
@@ -149,7 +169,12 @@ void TExCustomDropDown::keyPressEvent(QKeyEvent *event)
             }
         }
         auto passed = splitKeyPress(
-            *event, [this](int &k, Qt::KeyboardModifiers shift) { HandleKeyDownMessage(k, shift); },
+            *event,
+            [this, &alive, event](int &k, Qt::KeyboardModifiers shift) {
+                HandleKeyDownMessage(k, shift);
+                if (alive && k != 0 && editingKey(*event))
+                    k = 0;
+            },
             [this, &alive](QChar &c) {
                 if (alive)
                     HandleCharMessage(c);
@@ -160,6 +185,7 @@ void TExCustomDropDown::keyPressEvent(QKeyEvent *event)
             return;
         if (!insideQt([&] { QLineEdit::keyPressEvent(passed.get()); }))
             return;
+        keepCaretInValue();
         if (!passed->isAccepted() && key != Qt::Key_Escape && !isEnter(key))
             accepted = false;
     });
@@ -195,11 +221,6 @@ void TExCustomDropDown::inputMethodEvent(QInputMethodEvent *event)
     insideQt([&] { QLineEdit::inputMethodEvent(&filtered); });
 }
 
-void TExCustomDropDown::contextMenuEvent(QContextMenuEvent *event)
-{
-    insideQt([&] { showEditMenu(*this, event->globalPos(), editable()); });
-}
-
 // ---- mouse ----
 
 void TExCustomDropDown::mousePressEvent(QMouseEvent *event)
@@ -225,13 +246,27 @@ void TExCustomDropDown::mousePressEvent(QMouseEvent *event)
 
 void TExCustomDropDown::mouseReleaseEvent(QMouseEvent *event)
 {
+    // The selection's paste obeys the edit type like any other.
+    if (event->button() == Qt::MiddleButton && m_editorEnabled) {
+        const QClipboard *clipboard = QApplication::clipboard();
+        if (clipboard->supportsSelection() && editable()) {
+            setCursorPosition(cursorPositionAt(event->position().toPoint()));
+            keepCaretInValue();
+            platform::guarded([&] { PasteValue(clipboard->text(QClipboard::Selection)); });
+        }
+        event->accept();
+        return;
+    }
     if (!m_editorEnabled || isReadOnly())
         update();
     if (m_buttonDown) {
         m_buttonDown = false;
         setCursorPosition(cursorPositionAt(event->position().toPoint()));
     }
+    QPointer<TExCustomDropDown> alive(this);
     insideQt([&] { QLineEdit::mouseReleaseEvent(event); });
+    if (alive && event->button() == Qt::LeftButton)
+        keepCaretInValue();
 }
 
 void TExCustomDropDown::mouseDoubleClickEvent(QMouseEvent *event)
@@ -284,6 +319,17 @@ void TExCustomDropDown::focusInEvent(QFocusEvent *event)
 
 void TExCustomDropDown::focusOutEvent(QFocusEvent *event)
 {
+    // Back to its own popup the edit keeps its value as typed.
+    if (event->reason() != Qt::PopupFocusReason && m_editorEnabled) {
+        if (const auto left = ValueOnLeave(m_editSettings, Value(), m_allowNumericNullValue)) {
+            const bool modified = isModified();
+            QPointer<TExCustomDropDown> alive(this);
+            setText(*left);
+            if (!alive)
+                return;
+            setModified(modified);
+        }
+    }
     QLineEdit::focusOutEvent(event);
     update();
 }

@@ -67,6 +67,10 @@ void TExCustomDropDown::ComputeDropDownSize()
     input.borderWidth = m_dropDownBorderWidth;
     if (m_control && !m_control->isHidden())
         input.control = m_control->size();
+    if (m_header.Visible())
+        input.header = m_header.Height;
+    if (m_footer.Visible())
+        input.footer = m_footer.Height;
     m_form->resize(computeDropDownSize(input));
 }
 
@@ -97,6 +101,9 @@ void TExCustomDropDown::OpenDropDown()
     // What a cancel brings back: the text as the popup opens on it.
     m_openText = text();
     m_form->setShadow(m_dropDownShadow);
+    m_form->InitializeAndUpdate();
+    if (!alive)
+        return;
     ComputeDropDownSize();
     if (!alive)
         return;
@@ -126,6 +133,7 @@ void TExCustomDropDown::OpenDropDown()
     size.setHeight(height);
     // Placed with the size it shows at, so that all of it is on the screen.
     placeForm(size.expandedTo(MinDropDownSize));
+    m_form->layoutControl();
     m_droppedDown = true;
     // A popup window shows above all others.
     m_form->show();

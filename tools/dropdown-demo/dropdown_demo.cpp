@@ -1,6 +1,8 @@
-// Three drop-downs on a window: a meter list that can be typed in, a unit
-// list that can only be chosen from, and a bordered one. The line at the
-// bottom tells what the last drop-down did.
+// Drop-downs on a window: a meter list that can be typed in, with a header
+// and a footer whose OK and Cancel buttons close it, a unit list that can
+// only be chosen from, a bordered one, and two typed edits (money with two
+// decimals, a hex address after a fixed "0x"). The line at the bottom
+// tells what the last drop-down did.
 #include "controls/dropdown/DropDownEdit.h"
 #include "controls/dropdown/DropDownForm.h"
 #include "platform/ui/Fonts.h"
@@ -80,7 +82,7 @@ int main(int argc, char **argv)
     QWidget window;
     window.setWindowTitle(QStringLiteral("Drop-down demo"));
     window.setFont(platform::makeFont(QStringLiteral("Tahoma"), 8));
-    window.resize(420, 260);
+    window.resize(620, 260);
 
     QStringList meters;
     for (int i = 1; i <= 20; ++i)
@@ -94,6 +96,18 @@ int main(int argc, char **argv)
     meter->setLabelCaption(QStringLiteral("Meter"));
     meter->setText(QStringLiteral("Meter 3 (heat, 0x1003)"));
     report(*status, *meter, QStringLiteral("Meter"));
+    meter->DropDownHeader().Caption = QStringLiteral("<b>Meters</b> found: 20");
+    meter->DropDownHeader().Buttons().Add()->setCaption(QStringLiteral("Sort"));
+    meter->DropDownFooter().Caption = QStringLiteral("Pick one");
+    controls::TFooterButton *ok = meter->DropDownFooter().Buttons().Add();
+    ok->setCaption(QStringLiteral("OK"));
+    ok->setModalResult(1);
+    controls::TFooterButton *cancel = meter->DropDownFooter().Buttons().Add();
+    cancel->setCaption(QStringLiteral("Cancel"));
+    cancel->setModalResult(2);
+    meter->OnDropDownHeaderButtonClick = [status](QObject *, int index) {
+        status->setText(QStringLiteral("Header button %1 clicked").arg(index));
+    };
 
     auto *unit = TExCustomDropDown::create<TListDropDown>(
         &window, QStringList{"Wh", "kWh", "MWh", "J", "kJ", "MJ", "GJ", "m3", "l", "W", "kW"});
@@ -104,6 +118,8 @@ int main(int argc, char **argv)
     unit->setLabelPosition(controls::TLabelPosition::lpLeftCenter);
     unit->setText(QStringLiteral("kWh"));
     report(*status, *unit, QStringLiteral("Unit"));
+    unit->DropDownHeader().setVisible(false);
+    unit->DropDownFooter().setVisible(false);
 
     auto *bordered = TExCustomDropDown::create<TListDropDown>(&window, meters);
     bordered->setObjectName(QStringLiteral("bordered"));
@@ -114,6 +130,33 @@ int main(int argc, char **argv)
     bordered->setLabelCaption(QStringLiteral("Opens upwards"));
     bordered->setLabelPosition(controls::TLabelPosition::lpTopLeft);
     report(*status, *bordered, QStringLiteral("Bordered"));
+    bordered->DropDownHeader().setVisible(false);
+    bordered->DropDownFooter().Caption = QStringLiteral("Drag the corner to resize");
+
+    auto *price = TExCustomDropDown::create<TListDropDown>(&window, QStringList{"0.00", "9.99", "1,234.50"});
+    price->setObjectName(QStringLiteral("price"));
+    price->move(400, 20);
+    price->setEditType(controls::etMoney);
+    price->setPrecision(2);
+    price->setSigned(true);
+    price->setText(QStringLiteral("1234.5"));
+    price->setLabelCaption(QStringLiteral("Price"));
+    price->DropDownHeader().setVisible(false);
+    price->DropDownFooter().setVisible(false);
+    price->resize(180, 21);
+    report(*status, *price, QStringLiteral("Price"));
+
+    auto *address = TExCustomDropDown::create<TListDropDown>(&window, QStringList{"1F", "FE", "FD00"});
+    address->setObjectName(QStringLiteral("address"));
+    address->move(400, 70);
+    address->setEditType(controls::etHex);
+    address->setPrefix(QStringLiteral("0x"));
+    address->setText(QStringLiteral("fd00"));
+    address->setLabelCaption(QStringLiteral("Address"));
+    address->DropDownHeader().setVisible(false);
+    address->DropDownFooter().setVisible(false);
+    address->resize(180, 21);
+    report(*status, *address, QStringLiteral("Address"));
 
     window.show();
     meter->setFocus();

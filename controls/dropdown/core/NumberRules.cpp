@@ -102,23 +102,45 @@ std::int64_t HexTextToInt(const QString &text)
 
 double TextToFloat(const QString &text, const TFormatSettings &fs)
 {
+    static const QLocale c = QLocale::c();
     // The locale's decimal separator becomes the point; a point that is
     // not the locale's separator makes no number.
-    QString plain;
-    plain.reserve(text.size());
-    for (const QChar c : text) {
-        if (!fs.ThousandSeparator.isNull() && c == fs.ThousandSeparator)
-            continue;
-        if (c == fs.DecimalSeparator)
-            plain += u'.';
-        else if (c == u'.')
-            return 0;
-        else
-            plain += c;
-    }
+    bool plainAlready = fs.DecimalSeparator == u'.';
+    for (const QChar ch : text)
+        if ((!fs.ThousandSeparator.isNull() && ch == fs.ThousandSeparator) || (ch == u'.' && !plainAlready)) {
+            plainAlready = false;
+            break;
+        }
     bool ok = false;
-    const double value = QLocale::c().toDouble(QStringView(plain).trimmed(), &ok);
+    double value = 0;
+    if (plainAlready) {
+        value = c.toDouble(QStringView(text).trimmed(), &ok);
+    } else {
+        QString plain;
+        plain.reserve(text.size());
+        for (const QChar ch : text) {
+            if (!fs.ThousandSeparator.isNull() && ch == fs.ThousandSeparator)
+                continue;
+            if (ch == fs.DecimalSeparator)
+                plain += u'.';
+            else if (ch == u'.')
+                return 0;
+            else
+                plain += ch;
+        }
+        value = c.toDouble(QStringView(plain).trimmed(), &ok);
+    }
     return ok && std::isfinite(value) ? value : 0;
+}
+
+// The platform's "%.Nf" without parsing a format: SetFloatValue's
+// commonest text.
+static QString fixedText(double value, int precision, const TFormatSettings &fs)
+{
+    QString text = QString::number(value, 'f', precision);
+    if (fs.DecimalSeparator != u'.')
+        text.replace(u'.', fs.DecimalSeparator);
+    return text;
 }
 
 QString FormatLocaleFloat(const QString &format, double value, const TFormatSettings &fs)
@@ -149,7 +171,7 @@ QString NormalizeTextValue(const QString &value, const TEditTypeSettings &settin
         if (settings.EditType == etMoney)
             v = FormatLocaleFloat(precisionFormat(settings.Precision, 'n'), TextToFloat(v, fs), fs);
         else if (settings.EditType == etFloat)
-            v = FormatLocaleFloat(precisionFormat(settings.Precision, 'f'), TextToFloat(v, fs), fs);
+            v = fixedText(TextToFloat(v, fs), settings.Precision, fs);
     }
     if (settings.EditType == etHex)
         v = v.toUpper();
@@ -161,15 +183,14 @@ std::optional<QString> FloatValueText(double value, const TEditTypeSettings &set
     if (!std::isfinite(value))
         return std::nullopt;
     const int p = settings.Precision;
-    const QString fixed = precisionFormat(p, 'f');
     switch (settings.EditType) {
     case etString:
     case etFloat:
-        return FormatLocaleFloat(p < 0 ? QStringLiteral("%g") : fixed, value, fs);
+        return p < 0 ? FormatLocaleFloat(QStringLiteral("%g"), value, fs) : fixedText(value, p, fs);
     case etNumeric:
         return FormatLocaleFloat(p < 0 ? QStringLiteral("%g") : precisionFormat(p, 'n'), value, fs);
     case etMoney: {
-        QString text = FormatLocaleFloat(p < 0 ? QStringLiteral("%g") : fixed, value, fs);
+        QString text = p < 0 ? FormatLocaleFloat(QStringLiteral("%g"), value, fs) : fixedText(value, p, fs);
         // Money has no exponent: its digits are grouped.
         if (text.contains(u'E'))
             text = FormatLocaleFloat(QStringLiteral("%.0f"), value, fs);

@@ -140,7 +140,7 @@ TTypedResult decimalNumberRules(const TEditTypeSettings &settings, const TEditSt
     const bool separator = c == fs.DecimalSeparator || (!fs.ThousandSeparator.isNull() && c == fs.ThousandSeparator);
     if (separator && !separatorSpacingAccepts(s, fs))
         return refuse();
-    if (!s.hasSelection() && decimalPartFull(settings, s, fs)) {
+    if (!s.hasSelection() && (isDigit(c) || separator) && decimalPartFull(settings, s, fs)) {
         if (!isDigit(c) || s.caret >= s.value.size())
             return refuse();
         TEditState replaced = s;

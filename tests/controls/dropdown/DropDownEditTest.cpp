@@ -464,6 +464,8 @@ TEST(DropDownForm, PaintsItsBackgroundAndBorder)
     w.dropDown->setDropDownWidth(100);
     w.dropDown->setDropDownHeight(60);
     w.dropDown->setDropDownBorderColor(platform::clRed);
+    w.dropDown->setDropDownColor(platform::clWhite);
+    w.dropDown->setDropDownColorTo(platform::clNone);
     w.dropDown->ShowDropDown();
     QImage image = shot(w.popup());
     EXPECT_EQ(pixel(image, 0, 0), platform::clRed);

@@ -26,6 +26,9 @@ struct DropDownWindow {
     DropDownWindow()
     {
         controls::setDropDownTickClock([this] { return now; });
+        // The foundation's popup: the control alone inside the border.
+        dropDown->DropDownHeader().setVisible(false);
+        dropDown->DropDownFooter().setVisible(false);
         window.resize(400, 300);
         dropDown->move(50, 40);
         other->setGeometry(50, 200, 100, 21);

@@ -40,7 +40,8 @@ TEST(DropDownLifeCycle, ConstructionRunsTheBaseStepsThroughOverridesBeforeTheDes
     EXPECT_EQ(d->SelectionColorStyle(), scOffice2007);
     EXPECT_EQ(d->DropPosition(), dpAuto);
     EXPECT_EQ(d->DropDownBorderWidth(), 1);
-    EXPECT_EQ(d->DropDownColor(), platform::clWhite);
+    // The office 2007 style's colour.
+    EXPECT_EQ(d->DropDownColor(), 0xF3E5DAu);
     EXPECT_FALSE(d->DroppedDown());
     EXPECT_FALSE(d->DropDownForm()->isVisible());
 }

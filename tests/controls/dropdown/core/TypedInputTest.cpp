@@ -60,6 +60,11 @@ TEST_P(TypedInput, FloatKeepsItsDecimals)
     // A second separator moves the caret behind the first.
     const TTypedResult jump = TypeCharacter(settings, at(pi, 0), {point()}, fs());
     EXPECT_EQ(jump.state, at(pi, 2));
+    // Backspace and the minus are no decimals.
+    EXPECT_EQ(TypeCharacter(settings, at(pi, 4), {u'\b'}, fs()).state, at(loc("3.1"), 3));
+    TEditTypeSettings signedFloat = settings;
+    signedFloat.Signed = true;
+    EXPECT_EQ(TypeCharacter(signedFloat, at(pi, 4), {u'-'}, fs()).state, at(loc("-3.14"), 5));
     // Into an empty value it brings its zero.
     EXPECT_EQ(TypeCharacter(settings, at("", 0), {point()}, fs()).state, at(u'0' + QString(point()), 2));
 }
