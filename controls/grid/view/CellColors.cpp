@@ -7,6 +7,8 @@
 #include "controls/grid/model/core/TypedText.h"
 #include "controls/grid/view/GridAppearance.h"
 
+#include <QRegularExpression>
+
 namespace controls {
 
 using platform::TColor;
@@ -77,7 +79,8 @@ void TExStringGrid::ResolveCellAlignment(int ACol, int ARow, TAlignment &HA, TVA
     }
     if (Appearance().AutoNumAlign) {
         const QString text = strippedCellText(richCellPlainText(Cells(ACol, ARow))).trimmed();
-        if (!text.isEmpty() && cellTextToFloat(text).has_value())
+        static const QRegularExpression number(QStringLiteral("^[-+]?[0-9][0-9,.]*([eE][-+]?[0-9]+)?$"));
+        if (number.match(text).hasMatch() && cellTextToFloat(text).has_value())
             HA = taRightJustify;
     }
 }

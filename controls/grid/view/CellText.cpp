@@ -73,8 +73,36 @@ QString TExStringGrid::DisplayCellText(int ACol, int ARow)
     return text;
 }
 
+namespace {
+
+// Kinds that stand in for the text rather than beside it.
+bool replacesText(const TCellGraphic *g)
+{
+    if (g == nullptr)
+        return false;
+    switch (g->FCellType) {
+    case ctDataImage:
+    case ctDataCheckBox:
+    case ctVirtCheckBox:
+    case ctRowCheckBox:
+    case ctRotated:
+    case ctRadio:
+    case ctProgress:
+    case ctRangeIndicator:
+    case ctXPProgress:
+    case ctRating:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
 void TExStringGrid::renderCellText(TCellPaint &cell)
 {
+    if (replacesText(cell.graphic))
+        return;
     const TGridAppearance &look = Appearance();
     TCanvas &canvas = cell.canvas;
     TColor anchorColor = look.URLColor;
