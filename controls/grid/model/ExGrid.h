@@ -22,6 +22,7 @@
 #include "platform/draw/GraphicsObjects.h"
 
 #include <QEvent>
+#include <QImage>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
@@ -35,6 +36,10 @@ namespace controls {
 
 class TExStringGrid;
 class TFilePicture;
+struct TGridAppearance;
+struct TGridAppearanceDeleter {
+    void operator()(TGridAppearance *appearance) const;
+};
 struct TGridStructure;
 struct TGridSelection;
 struct TGridGraphics;
@@ -54,6 +59,7 @@ struct TRowCells {
 };
 
 enum TFilterDropDownColumns : std::uint8_t { fdNormal, fdAll };
+enum TControlStyle : std::uint8_t { csClassic, csFlat, csWinXP, csBorland, csFenlo, csGlyph, csTheme };
 
 // The look settings the grid's model reads; the painting adds its own.
 struct TGridControlLook {
@@ -63,7 +69,45 @@ struct TGridControlLook {
     bool SpinButtonsAlwaysVisible = false;
     int CheckSize = 15;
     platform::TColor CommentColor = 0x0000FF;
+
+    // --- what the painting reads (controls/grid/view/) ---
+    TControlStyle ControlStyle = csTheme;
+    platform::TColor Color = 0x000000;
+    int RadioSize = 10;
+    QImage CheckedGlyph;
+    QImage UnCheckedGlyph;
+    QImage RadioOnGlyph;
+    QImage RadioOffGlyph;
+    bool FlatButton = false;
+    int ProgressMarginX = 2;
+    int ProgressMarginY = 2;
+    bool ProgressXP = false;
+    bool NoDisabledCheckRadioLook = false;
+    bool NoDisabledButtonLook = false;
+    platform::TColor ProgressBorderColor = 0x808080;
+    platform::TColor FixedGradientFrom = platform::clNone;
+    platform::TColor FixedGradientTo = platform::clNone;
+    platform::TColor FixedGradientMirrorFrom = platform::clNone;
+    platform::TColor FixedGradientMirrorTo = platform::clNone;
+    platform::TColor FixedGradientHoverFrom = 0x808080;
+    platform::TColor FixedGradientHoverTo = 0xFFFFFF;
+    platform::TColor FixedGradientHoverMirrorFrom = platform::clNone;
+    platform::TColor FixedGradientHoverMirrorTo = platform::clNone;
+    platform::TColor FixedGradientHoverBorder = 0xC0C0C0;
+    platform::TColor FixedGradientDownFrom = 0x808080;
+    platform::TColor FixedGradientDownTo = 0xC0C0C0;
+    platform::TColor FixedGradientDownMirrorFrom = platform::clNone;
+    platform::TColor FixedGradientDownMirrorTo = platform::clNone;
+    platform::TColor FixedGradientDownBorder = 0x808080;
+    bool FixedDropDownButton = false;
+    int DropDownCount = 8;
+    int HintMaxWidth = 0;
+    // Back to the colours after creation; the sizes, style and glyphs stay.
+    void Init();
+    // Copies what a look carries over, the grid's own colours untouched.
+    void Assign(const TGridControlLook &source);
 };
+using TControlLook = TGridControlLook;
 
 // A component beside the grid told of every change of its cells; the grid
 // does not own it.
@@ -630,6 +674,47 @@ private:
     bool m_loading = false;
     bool m_loaded = false;
     bool m_internalMove = false;
+
+    // --- painting and measuring (controls/grid/view/) ----------------------------------------
+public:
+    // The appearance settings the painting reads (look, selection and URL
+    // colours, text settings, background, modified marker, progress).
+    TGridAppearance &Appearance() const;
+    // Alignment of a cell's text: its own, or the hooks', with AutoNumAlign
+    // putting numbers right.
+    void ResolveCellAlignment(int ACol, int ARow, TAlignment &HA, TVAlignment &VA);
+    // The size the cell's display text takes in the cell's font.
+    platform::TSize GetCellTextSize(int ACol, int ARow);
+    platform::TSize MeasureCellText(platform::TCanvas &ACanvas, const QString &AText, bool Multiline);
+    // Text and graphic together, as column autosizing wants them.
+    platform::TSize CellContentSize(int ACol, int ARow);
+    platform::TSize GetCellGraphicSize(int ACol, int ARow);
+    // The plain text shown for a cell (rich text read).
+    QString DisplayCellText(int ACol, int ARow);
+    std::function<void(TExStringGrid *Sender, int ACol, int ARow, bool &IsPassword)> OnIsPasswordCell;
+    virtual bool DoIsPasswordCell(int ACol, int ARow);
+    void RenderCheckGlyph(platform::TCanvas &ACanvas, platform::TRect ARect, bool Checked, int State, bool TriState,
+                          TControlStyle Style, bool Grayed, bool Enabled);
+    void RenderRadioGlyph(platform::TCanvas &ACanvas, platform::TRect ARect, bool Reverse, double Zoom,
+                          TControlStyle Style, int ARow, int ACol, bool Selected, const QStringList *Items,
+                          bool Disabled, bool Horizontal, int Index, int Count);
+
+protected:
+    void RenderCell(platform::TCanvas &ACanvas, int ACol, int ARow, platform::TRect ARect,
+                    TGridDrawState AState) override;
+    void GetVisualProperties(int ACol, int ARow, TGridDrawState &AState, bool Print, bool Select, bool Remap,
+                             platform::TBrush &ABrush, platform::TColor &AColorTo, platform::TColor &AMirrorColor,
+                             platform::TColor &AMirrorColorTo, platform::TFont &AFont, TAlignment &HA,
+                             TVAlignment &VA, bool &WW, TCellGradientDirection &GD) override;
+
+private:
+    struct TCellPaint;
+    void renderFixedBackground(TCellPaint &cell);
+    void renderCellText(TCellPaint &cell);
+    void renderEdgeLines(TCellPaint &cell);
+    void renderCellGraphic(TCellPaint &cell);
+    void renderFocus(TCellPaint &cell);
+    mutable std::unique_ptr<TGridAppearance, TGridAppearanceDeleter> m_appearance;
 };
 
 } // namespace controls

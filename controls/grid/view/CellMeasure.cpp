@@ -1,0 +1,71 @@
+// The size of a cell's content: its display text in the cell's font (one
+// line per CR with multi-line cells, one line without) and its graphic.
+#include "controls/grid/base/LineBreaks.h"
+#include "controls/grid/base/html/HtmlRender.h"
+#include "controls/grid/base/CellText.h"
+#include "controls/grid/view/CellPaint.h"
+
+namespace controls {
+
+using namespace platform;
+
+TSize TExStringGrid::MeasureCellText(TCanvas &ACanvas, const QString &AText, bool Multiline)
+{
+    const int lineHeight = ACanvas.TextHeight(QStringLiteral("gh"));
+    if (!Multiline) {
+        QString text = AText;
+        QString first;
+        CutFirstLine(text, false, first);
+        return {ACanvas.TextWidth(first), lineHeight};
+    }
+    const QStringList lines = QString(AText).remove(u'\n').split(u'\r');
+    int width = 0;
+    for (const QString &line : lines)
+        width = std::max(width, ACanvas.TextWidth(line));
+    return {width, lineHeight * int(lines.size())};
+}
+
+TSize TExStringGrid::GetCellTextSize(int ACol, int ARow)
+{
+    QImage scratch(1, 1, QImage::Format_ARGB32);
+    TCanvas canvas(&scratch);
+    canvas.Font().Assign(Font());
+    TGridDrawState state;
+    TBrush brush;
+    TColor to = clNone, mirror = clNone, mirrorTo = clNone;
+    TAlignment ha = taLeftJustify;
+    TVAlignment va = vtaTop;
+    bool ww = false;
+    TCellGradientDirection gd = GradientVertical;
+    GetVisualProperties(DisplColIndex(ACol), ARow, state, false, false, false, brush, to, mirror, mirrorTo,
+                        canvas.Font(), ha, va, ww, gd);
+    const QString text = DisplayCellText(ACol, ARow);
+    if (GetCellTextKind(text, Appearance().EnableHTML) == ckHtml) {
+        THtmlDrawParams params;
+        params.MeasureOnly = true;
+        THtmlDrawResult result;
+        DrawHtmlText(canvas, text, Rect(0, 0, 4096, 4096), params, result);
+        return {result.MaxLineWidth, result.TotalHeight};
+    }
+    return MeasureCellText(canvas, text, Appearance().Multilinecells);
+}
+
+TSize TExStringGrid::CellContentSize(int ACol, int ARow)
+{
+    const TSize text = GetCellTextSize(ACol, ARow);
+    const TSize graphic = GetCellGraphicSize(ACol, ARow);
+    const TGridAppearance &look = Appearance();
+    const TCellGraphic *g = graphicOf(ACol, ARow);
+    const bool beside = g && (g->FCellHAlign == haBeforeText || g->FCellHAlign == haAfterText);
+    const bool above = g && (g->FCellVAlign == vaAboveText || g->FCellVAlign == vaUnderText);
+    TSize size{std::max(text.cx, graphic.cx), std::max(text.cy, graphic.cy)};
+    if (beside)
+        size.cx = text.cx + graphic.cx;
+    if (above)
+        size.cy = text.cy + graphic.cy;
+    size.cx += 2 * look.XYOffset.X;
+    size.cy += 2 * look.XYOffset.Y;
+    return size;
+}
+
+} // namespace controls

@@ -1,0 +1,27 @@
+#pragma once
+// What the steps of one cell's rendering share: the canvas, the cell, its
+// rectangle as the steps narrow it, and the look its colours resolved to.
+#include "controls/grid/model/ExGrid.h"
+#include "controls/grid/view/GridAppearance.h"
+
+namespace controls {
+
+struct TExStringGrid::TCellPaint {
+    platform::TCanvas &canvas;
+    int col;     // display column
+    int realCol; // real column
+    int row;
+    TGridDrawState state;
+    platform::TRect rect;
+    bool fixedLike = false;
+    TAlignment ha = taLeftJustify;
+    TVAlignment va = vtaTop;
+    bool ww = false;
+    platform::TColor colorTo = platform::clNone;
+    platform::TColor mirror = platform::clNone;
+    platform::TColor mirrorTo = platform::clNone;
+    TCellGraphic *graphic = nullptr;
+    int textWidth = 0; // painted width of the text plus 2, for graphics placed beside it
+};
+
+} // namespace controls

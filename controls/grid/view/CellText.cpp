@@ -1,0 +1,184 @@
+// The text of a cell: selection colours, then plain text by DrawText's
+// rules (one line unless multi-line cells or word wrap), a password mask,
+// URLs underlined without their protocol, mini-HTML through the HTML
+// renderer and rich text run by run.
+#include "controls/grid/base/CellText.h"
+#include "controls/grid/base/LineBreaks.h"
+#include "controls/grid/base/TextTransform.h"
+#include "controls/grid/base/html/HtmlRender.h"
+#include "controls/grid/model/core/RichText.h"
+#include "controls/grid/view/CellPaint.h"
+
+namespace controls {
+
+using namespace platform;
+
+namespace {
+
+unsigned plainTextFlags(const QString &text, const TGridAppearance &look, TAlignment ha, TVAlignment va, bool ww,
+                        QString &shown)
+{
+    unsigned flags = DT_EDITCONTROL;
+    shown = text;
+    if (CountTextLines(text, look.Multilinecells) == 1 && !ww) {
+        QString rest = text;
+        CutFirstLine(rest, false, shown);
+        flags = DT_SINGLELINE;
+        if (look.EnhTextSize)
+            flags |= DT_END_ELLIPSIS;
+    }
+    if (ww && !look.Multilinecells && look.EnhTextSize)
+        flags |= DT_END_ELLIPSIS;
+    flags |= DT_EXPANDTABS | DT_NOPREFIX;
+    flags |= ha == taRightJustify ? DT_RIGHT : ha == taCenter ? DT_CENTER : DT_LEFT;
+    flags |= va == vtaCenter ? DT_VCENTER : va == vtaBottom ? DT_BOTTOM : DT_TOP;
+    flags |= ww || look.Multilinecells ? DT_WORDBREAK | DT_EDITCONTROL : DT_SINGLELINE;
+    return flags;
+}
+
+void drawRichText(TCanvas &canvas, const QString &text, TRect rect)
+{
+    const TRichText rich = readRichText(text);
+    const TFont saved = canvas.Font();
+    int x = rect.Left;
+    int y = rect.Top;
+    for (const TRichRun &run : rich.runs) {
+        TFont &font = canvas.Font();
+        font.setStyle({run.format.bold, run.format.italic, run.format.underline, run.format.strikeOut});
+        font.setSize(std::max(1, run.format.halfPoints / 2));
+        font.setColor(isColorSet(run.format.color) ? run.format.color : saved.Color());
+        const QStringList lines = run.text.split(QStringLiteral("\r\n"));
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            if (i > 0) {
+                x = rect.Left;
+                y += canvas.TextHeight(QStringLiteral("gh"));
+            }
+            if (y >= rect.Bottom)
+                break;
+            TRect line = Rect(x, y, rect.Right, rect.Bottom);
+            canvas.DrawText(lines[i], line, DT_SINGLELINE | DT_NOPREFIX | DT_EXPANDTABS | DT_LEFT | DT_TOP);
+            x += canvas.TextWidth(lines[i]);
+        }
+    }
+    canvas.Font().Assign(saved);
+}
+
+} // namespace
+
+QString TExStringGrid::DisplayCellText(int ACol, int ARow)
+{
+    QString text = GetFormattedCell(ACol, ARow);
+    if (isRichText(text))
+        text = readRichText(text).plainText();
+    return text;
+}
+
+namespace {
+
+// Kinds that stand in for the text rather than beside it.
+bool replacesText(const TCellGraphic *g)
+{
+    if (g == nullptr)
+        return false;
+    switch (g->FCellType) {
+    case ctDataImage:
+    case ctDataCheckBox:
+    case ctVirtCheckBox:
+    case ctRowCheckBox:
+    case ctRotated:
+    case ctRadio:
+    case ctProgress:
+    case ctRangeIndicator:
+    case ctXPProgress:
+    case ctRating:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+void TExStringGrid::renderCellText(TCellPaint &cell)
+{
+    if (replacesText(cell.graphic))
+        return;
+    const TGridAppearance &look = Appearance();
+    TCanvas &canvas = cell.canvas;
+    TColor anchorColor = look.URLColor;
+    if (cell.state.testFlag(gdSelected) && !cell.fixedLike && look.ShowSelection) {
+        if (isColorSet(look.SelectionColor))
+            canvas.Brush().setColor(look.SelectionColor);
+        if (isColorSet(look.SelectionTextColor) && isEnabled())
+            canvas.Font().setColor(look.SelectionTextColor);
+        anchorColor = look.SelectionTextColor;
+    }
+
+    QString text = GetFormattedCell(cell.realCol, cell.row);
+    const TCellTextKind kind = GetCellTextKind(text, look.EnableHTML);
+    if (DoIsPasswordCell(cell.realCol, cell.row))
+        FillWithChar(text, look.PasswordChar);
+
+    TRect r = cell.rect;
+    if (IsFixed(cell.col, cell.row)) {
+        r.Left += GridLineWidth();
+        r.Top += GridLineWidth();
+    }
+    r.Left += look.XYOffset.X;
+    if (!look.XYOffsetTopLeftOnly)
+        r.Right -= look.XYOffset.X;
+    r.Top += look.XYOffset.Y;
+    if (cell.graphic) {
+        if (cell.graphic->FCellHAlign == haBeforeText)
+            r.Left += GetCellGraphicSize(cell.realCol, cell.row).cx;
+        else if (cell.graphic->FCellHAlign == haAfterText)
+            r.Right -= GetCellGraphicSize(cell.realCol, cell.row).cx;
+        if (cell.graphic->FCellVAlign == vaAboveText)
+            r.Top += GetCellGraphicSize(cell.realCol, cell.row).cy;
+        else if (cell.graphic->FCellVAlign == vaUnderText)
+            r.Bottom -= GetCellGraphicSize(cell.realCol, cell.row).cy;
+    }
+    canvas.SetBkMode(TRANSPARENT);
+
+    if (kind == ckHtml) {
+        THtmlDrawParams params;
+        params.AnchorColor = anchorColor;
+        params.ShadowColor = 0x808080;
+        THtmlDrawResult result;
+        TRect hr = r;
+        hr.Left -= 1;
+        DrawHtmlText(canvas, text, hr, params, result);
+        cell.textWidth = result.MaxLineWidth + 2;
+        return;
+    }
+    if (kind == ckRichText) {
+        drawRichText(canvas, text, r);
+        return;
+    }
+
+    const bool url = look.URLShow && IsUrlText(text);
+    if (url) {
+        if (!look.URLFull)
+            StripUrlProtocol(text);
+        FontStyle style = canvas.Font().Style();
+        style.underline = true;
+        canvas.Font().setStyle(style);
+        canvas.Font().setColor(anchorColor);
+    }
+    QString shown;
+    const unsigned flags = plainTextFlags(text, look, cell.ha, cell.va, cell.ww, shown);
+    if (cell.graphic && !shown.isEmpty()) {
+        TRect measure = r;
+        canvas.DrawText(shown, measure, flags | DT_CALCRECT);
+        cell.textWidth = measure.Right - measure.Left + 2;
+    }
+    if (!shown.isEmpty())
+        canvas.DrawText(shown, r, flags);
+    if (url) {
+        FontStyle style = canvas.Font().Style();
+        style.underline = false;
+        canvas.Font().setStyle(style);
+    }
+}
+
+} // namespace controls

@@ -1,0 +1,59 @@
+// The appearance record lives beside the model's state and is made on first
+// use, so that the model's construction knows nothing of painting.
+#include "controls/grid/view/GridAppearance.h"
+#include "controls/grid/model/ExGrid.h"
+
+namespace controls {
+
+void TGridAppearanceDeleter::operator()(TGridAppearance *appearance) const { delete appearance; }
+
+TGridAppearance &TExStringGrid::Appearance() const
+{
+    if (!m_appearance)
+        m_appearance.reset(new TGridAppearance); // owned by the deleter's pointer from here on
+    return *m_appearance;
+}
+
+bool TExStringGrid::DoIsPasswordCell(int ACol, int ARow)
+{
+    bool isPassword = false;
+    if (OnIsPasswordCell)
+        OnIsPasswordCell(this, ACol, ARow, isPassword);
+    return isPassword;
+}
+
+void TGridControlLook::Init()
+{
+    const TGridControlLook fresh;
+    Color = fresh.Color;
+    CommentColor = fresh.CommentColor;
+    ProgressBorderColor = fresh.ProgressBorderColor;
+    FixedGradientFrom = FixedGradientTo = FixedGradientMirrorFrom = FixedGradientMirrorTo = platform::clNone;
+    FixedGradientHoverFrom = fresh.FixedGradientHoverFrom;
+    FixedGradientHoverTo = fresh.FixedGradientHoverTo;
+    FixedGradientHoverMirrorFrom = FixedGradientHoverMirrorTo = platform::clNone;
+    FixedGradientHoverBorder = fresh.FixedGradientHoverBorder;
+    FixedGradientDownFrom = fresh.FixedGradientDownFrom;
+    FixedGradientDownTo = fresh.FixedGradientDownTo;
+    FixedGradientDownMirrorFrom = FixedGradientDownMirrorTo = platform::clNone;
+    FixedGradientDownBorder = fresh.FixedGradientDownBorder;
+}
+
+void TGridControlLook::Assign(const TGridControlLook &source)
+{
+    // Everything but the flat button and the disabled looks, which a look
+    // does not carry.
+    const bool flat = FlatButton;
+    const bool noDisabledCheck = NoDisabledCheckRadioLook;
+    const bool noDisabledButton = NoDisabledButtonLook;
+    const bool ddButton = FixedDropDownButton;
+    const bool progressXP = ProgressXP;
+    *this = source;
+    FlatButton = flat;
+    NoDisabledCheckRadioLook = noDisabledCheck;
+    NoDisabledButtonLook = noDisabledButton;
+    FixedDropDownButton = ddButton;
+    ProgressXP = progressXP;
+}
+
+} // namespace controls

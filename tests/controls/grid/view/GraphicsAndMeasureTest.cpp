@@ -1,0 +1,134 @@
+// Cell graphics placed by the alignments, check-box and radio glyphs, and
+// the measuring of cell texts.
+#include "ViewFixture.h"
+
+#include "platform/draw/Canvas.h"
+#include "platform/draw/Edges.h"
+
+using namespace controls;
+using namespace viewtest;
+
+namespace {
+
+TEST_F(ViewTest, CheckBoxInARightAlignedCellSitsLeftOfTheText)
+{
+    grid.setColWidths(1, 120);
+    grid.setCells(1, 2, QStringLiteral("text"));
+    grid.setAlignments(1, 2, taRightJustify);
+    const QImage textOnly = paint();
+    grid.AddCheckBox(1, 2, true, false);
+    const QImage both = paint();
+    const TRect r = cell(1, 2);
+    const QRect text = darkBox(textOnly, r);
+    const QRect box = differenceBox(textOnly, both, r);
+    ASSERT_FALSE(text.isEmpty());
+    ASSERT_FALSE(box.isEmpty());
+    EXPECT_LT(box.right(), text.left());
+    EXPECT_GE(box.width(), 14) << "the box less its white outer edge on the white cell";
+    EXPECT_LE(box.width(), 15);
+}
+
+struct GlyphTest : ViewTest {
+    QImage glyph(TControlStyle style, bool checked, int state, bool tri)
+    {
+        QImage image(25, 25, QImage::Format_RGB32);
+        image.fill(QColor(0, 255, 0));
+        platform::TCanvas canvas(&image);
+        grid.RenderCheckGlyph(canvas, platform::Rect(0, 0, 25, 25), checked, state, tri, style, false, true);
+        canvas.endPainting();
+        return image;
+    }
+};
+
+TEST_F(GlyphTest, ClassicAndFlatBoxesAreCheckSizeAndCentred)
+{
+    for (const TControlStyle style : {csClassic, csFlat, csTheme}) {
+        const QImage image = glyph(style, true, 0, false);
+        EXPECT_EQ(boxOf(image, platform::Rect(0, 0, 25, 25), [](TColor c) { return c != 0x00FF00; }),
+                  QRect(5, 5, 15, 15))
+            << int(style);
+    }
+    EXPECT_EQ(glyph(csTheme, true, 0, false), glyph(csClassic, true, 0, false)) << "no theme engine: classic";
+}
+
+TEST_F(GlyphTest, TriStateTwoIsGrayedWhateverChecked)
+{
+    QImage grayed(25, 25, QImage::Format_RGB32);
+    grayed.fill(QColor(0, 255, 0));
+    {
+        platform::TCanvas canvas(&grayed);
+        platform::DrawFrameControl(canvas, platform::Rect(5, 5, 20, 20), platform::DFC_BUTTON,
+                                   platform::DFCS_BUTTONCHECK | platform::DFCS_BUTTON3STATE | platform::DFCS_CHECKED);
+    }
+    EXPECT_EQ(glyph(csClassic, false, 2, true), grayed);
+    EXPECT_EQ(glyph(csClassic, true, 2, true), grayed);
+    EXPECT_NE(glyph(csClassic, false, 1, true), grayed);
+    EXPECT_EQ(glyph(csClassic, false, 1, true), glyph(csClassic, true, 0, false));
+}
+
+TEST_F(ViewTest, RadioGroupOfIndexMinusOneFollowsTheCellText)
+{
+    const QStringList items{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")};
+    grid.setCells(1, 1, QStringLiteral("b"));
+    auto draw = [&](int index) {
+        QImage image(80, 80, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        platform::TCanvas canvas(&image);
+        grid.RenderRadioGlyph(canvas, platform::Rect(0, 0, 80, 80), false, 1.0, csClassic, 1, 1, false, &items, false,
+                              false, index, 3);
+        canvas.endPainting();
+        return image;
+    };
+    EXPECT_EQ(draw(-1), draw(1));
+    EXPECT_NE(draw(-1), draw(0));
+    grid.setCells(1, 1, QStringLiteral("none of them"));
+    EXPECT_NE(draw(-1), draw(1));
+}
+
+TEST_F(ViewTest, ThreeLinesMeasureThreeLineHeightsWithMultiLineCells)
+{
+    grid.setCells(1, 1, QStringLiteral("a\rb\rc"));
+    const int gh = grid.MeasureCellText(grid.Canvas(), QStringLiteral("x"), false).cy;
+    struct Case {
+        bool multiline;
+        int lines;
+    };
+    for (const Case c : {Case{true, 3}, Case{false, 1}}) {
+        grid.Appearance().Multilinecells = c.multiline;
+        EXPECT_EQ(grid.GetCellTextSize(1, 1).cy, c.lines * gh) << c.multiline;
+    }
+}
+
+TEST_F(ViewTest, AutoNumAlignPutsNumbersRightAndKeepsACentredRecord)
+{
+    grid.Appearance().AutoNumAlign = true;
+    struct Case {
+        const char *text;
+        bool centred;
+        TAlignment expected;
+    };
+    const Case cases[] = {
+        {"12.5", false, taRightJustify}, {"-3", false, taRightJustify}, {"abc", false, taLeftJustify},
+        {"12", true, taCenter},          {"", false, taLeftJustify},
+    };
+    for (const Case &c : cases) {
+        grid.setCells(1, 1, QString::fromUtf8(c.text));
+        if (c.centred)
+            grid.setAlignments(1, 1, taCenter);
+        else
+            grid.FreeCellProperties(1, 1);
+        TAlignment ha = taLeftJustify;
+        TVAlignment va = vtaTop;
+        grid.ResolveCellAlignment(1, 1, ha, va);
+        EXPECT_EQ(int(ha), int(c.expected)) << c.text;
+    }
+    grid.Appearance().AutoNumAlign = false;
+    grid.FreeCellProperties(1, 1);
+    grid.setCells(1, 1, QStringLiteral("12"));
+    TAlignment ha = taCenter;
+    TVAlignment va = vtaTop;
+    grid.ResolveCellAlignment(1, 1, ha, va);
+    EXPECT_EQ(int(ha), int(taLeftJustify));
+}
+
+} // namespace
