@@ -365,6 +365,15 @@ public:
     void SelectCols(int ColIndex, int CCount);
     void SelectRange(int FromCol, int ToCol, int FromRow, int ToRow);
     void SelectCells(int FromCol, int FromRow, int ToCol, int ToRow);
+    int ColSelectCount() const;
+    // The rectangle copied into the row (column) flags; All clears the
+    // flags outside it too.
+    void SelectionToRowSelect(bool All);
+    void SelectionToColSelect(bool All);
+    void ClearModifiedRows();
+    int ModifiedRowCount() const;
+    // Exchanges the texts and properties of two store cells; no events.
+    void SwapCells(TGridCoord FromCell, TGridCoord ToCell);
     void ClearRowSelect();
     void ClearColSelect();
     void ClearSelectedCells();
