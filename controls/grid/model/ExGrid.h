@@ -123,8 +123,12 @@ public:
     QString Version() const;
     virtual QString GetVersionString() const;
     QString VersionString() const { return GetVersionString(); }
-    // No theme engine here: the XP flag stays off after the theme check.
+    // The system flags: this platform has everything the grid asks about,
+    // but no theme engine, so the XP flag is off after the theme check.
     bool IsWinXP() const { return FIsWinXP; }
+    bool IsWin7() const { return true; }
+    bool IsWinVista() const { return true; }
+    bool IsComCtl6() const { return true; }
     bool UseVCLStyles() const { return FUseVCLStyles; }
 
     // --- update lock ------------------------------------------------------------------
