@@ -494,6 +494,8 @@ public:
     void AddCheckBox(int ACol, int ARow, bool State, bool Data);
     void AddCheckBox(int ACol, int ARow, TCheckBoxState State);
     void AddCheckBoxColumn(int ACol, bool DefaultState = false, bool DataCheckBox = false);
+    void AddTriStateCheckBoxColumn(int ACol, TCheckBoxState State);
+    void RemoveCheckBoxColumn(int ACol);
     void RemoveCheckBox(int ACol, int ARow);
     bool HasCheckBox(int ACol, int ARow);
     bool HasDataCheckBox(int ACol, int ARow);
@@ -511,6 +513,13 @@ public:
     bool IsInCheckBox(int ACol, int ARow, int XPos, int YPos);
     void AddRadioButton(int ACol, int ARow, bool State);
     void RemoveRadioButton(int ACol, int ARow);
+    void AddRadioButtonColumn(int ACol);
+    void RemoveRadioButtonColumn(int ACol);
+    // The space key on a radio group: the next option, round to the first.
+    bool SelectNextRadioItem(int ACol, int ARow, bool CheckEditable);
+    // A cell whose text is its control's value (a data check box, a data
+    // image): printing leaves the text out.
+    bool IsDataTextCell(int ACol, int ARow);
     bool HasRadioButton(int ACol, int ARow);
     bool IsRadioButtonChecked(int ACol, int ARow);
     bool SetRadioButtonState(int ACol, int ARow, bool State);
