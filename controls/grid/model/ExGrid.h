@@ -14,6 +14,7 @@
 // ExGridSelection.cpp, ExGridStructure.cpp...); the state of each concern
 // lives in a private part of its own.
 #include "controls/grid/base/GridTypes.h"
+#include "controls/grid/base/IntList.h"
 #include "controls/grid/base/MouseActions.h"
 #include "controls/grid/base/Navigation.h"
 #include "controls/grid/base/widget/BaseGrid.h"
@@ -472,6 +473,10 @@ public:
     void MergeColumnCells(int ColIndex, bool MainMerge);
     void MergeRowCells(int RowIndex, bool MainMerge);
     void MergeCols(int ColIndex1, int ColIndex2, const QString &Separator);
+    // Columns whose runs of equal cells stay merged: any change of the list
+    // splits every column and merges the listed ones again.
+    TIntList &MergedColumns() { return m_mergedColumns; }
+    void ReapplyMergedColumns();
     bool IsCell(const QString &SubStr, int &ACol, int &ARow) const;
     bool IsWideCell(int ACol, int ARow) const;
 
@@ -644,6 +649,7 @@ private:
     ITExStringGridSelect *m_selListener = nullptr;
     TNavigation m_navigation;
     QStringList m_filterList;
+    TIntList m_mergedColumns;
     QStringList m_columnHeaders;
     QStringList m_rowHeaders;
     void *m_gridImages = nullptr;
