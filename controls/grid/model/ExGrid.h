@@ -14,6 +14,7 @@
 // ExGridSelection.cpp, ExGridStructure.cpp...); the state of each concern
 // lives in a private part of its own.
 #include "controls/grid/base/GridTypes.h"
+#include "controls/grid/base/IntList.h"
 #include "controls/grid/base/MouseActions.h"
 #include "controls/grid/base/Navigation.h"
 #include "controls/grid/base/widget/BaseGrid.h"
@@ -167,8 +168,12 @@ public:
     QString Version() const;
     virtual QString GetVersionString() const;
     QString VersionString() const { return GetVersionString(); }
-    // No theme engine here: the XP flag stays off after the theme check.
+    // The system flags: this platform has everything the grid asks about,
+    // but no theme engine, so the XP flag is off after the theme check.
     bool IsWinXP() const { return FIsWinXP; }
+    bool IsWin7() const { return true; }
+    bool IsWinVista() const { return true; }
+    bool IsComCtl6() const { return true; }
     bool UseVCLStyles() const { return FUseVCLStyles; }
 
     // --- update lock ------------------------------------------------------------------
@@ -409,6 +414,15 @@ public:
     void SelectCols(int ColIndex, int CCount);
     void SelectRange(int FromCol, int ToCol, int FromRow, int ToRow);
     void SelectCells(int FromCol, int FromRow, int ToCol, int ToRow);
+    int ColSelectCount() const;
+    // The rectangle copied into the row (column) flags; All clears the
+    // flags outside it too.
+    void SelectionToRowSelect(bool All);
+    void SelectionToColSelect(bool All);
+    void ClearModifiedRows();
+    int ModifiedRowCount() const;
+    // Exchanges the texts and properties of two store cells; no events.
+    void SwapCells(TGridCoord FromCell, TGridCoord ToCell);
     void ClearRowSelect();
     void ClearColSelect();
     void ClearSelectedCells();
@@ -503,6 +517,10 @@ public:
     void MergeColumnCells(int ColIndex, bool MainMerge);
     void MergeRowCells(int RowIndex, bool MainMerge);
     void MergeCols(int ColIndex1, int ColIndex2, const QString &Separator);
+    // Columns whose runs of equal cells stay merged: any change of the list
+    // splits every column and merges the listed ones again.
+    TIntList &MergedColumns() { return m_mergedColumns; }
+    void ReapplyMergedColumns();
     bool IsCell(const QString &SubStr, int &ACol, int &ARow) const;
     bool IsWideCell(int ACol, int ARow) const;
 
@@ -525,6 +543,8 @@ public:
     void AddCheckBox(int ACol, int ARow, bool State, bool Data);
     void AddCheckBox(int ACol, int ARow, TCheckBoxState State);
     void AddCheckBoxColumn(int ACol, bool DefaultState = false, bool DataCheckBox = false);
+    void AddTriStateCheckBoxColumn(int ACol, TCheckBoxState State);
+    void RemoveCheckBoxColumn(int ACol);
     void RemoveCheckBox(int ACol, int ARow);
     bool HasCheckBox(int ACol, int ARow);
     bool HasDataCheckBox(int ACol, int ARow);
@@ -542,6 +562,13 @@ public:
     bool IsInCheckBox(int ACol, int ARow, int XPos, int YPos);
     void AddRadioButton(int ACol, int ARow, bool State);
     void RemoveRadioButton(int ACol, int ARow);
+    void AddRadioButtonColumn(int ACol);
+    void RemoveRadioButtonColumn(int ACol);
+    // The space key on a radio group: the next option, round to the first.
+    bool SelectNextRadioItem(int ACol, int ARow, bool CheckEditable);
+    // A cell whose text is its control's value (a data check box, a data
+    // image): printing leaves the text out.
+    bool IsDataTextCell(int ACol, int ARow);
     bool HasRadioButton(int ACol, int ARow);
     bool IsRadioButtonChecked(int ACol, int ARow);
     bool SetRadioButtonState(int ACol, int ARow, bool State);
@@ -666,6 +693,7 @@ private:
     ITExStringGridSelect *m_selListener = nullptr;
     TNavigation m_navigation;
     QStringList m_filterList;
+    TIntList m_mergedColumns;
     QStringList m_columnHeaders;
     QStringList m_rowHeaders;
     void *m_gridImages = nullptr;

@@ -72,6 +72,21 @@ void TExStringGrid::AddCheckBoxColumn(int ACol, bool DefaultState, bool DataChec
         AddCheckBox(ACol, r, DefaultState, DataCheckBox);
 }
 
+void TExStringGrid::AddTriStateCheckBoxColumn(int ACol, TCheckBoxState State)
+{
+    const int first = m_mouseActions.CheckAllCheck ? 0 : FixedRows();
+    for (int r = first; r < RowCount(); ++r)
+        AddCheckBox(ACol, r, State);
+}
+
+void TExStringGrid::RemoveCheckBoxColumn(int ACol)
+{
+    const int first = m_mouseActions.CheckAllCheck ? 0 : FixedRows();
+    for (int r = first; r < RowCount(); ++r)
+        if (HasCheckBox(ACol, r))
+            RemoveCheckBox(ACol, r);
+}
+
 void TExStringGrid::RemoveCheckBox(int ACol, int ARow)
 {
     const TCellType kind = GetCellType(ACol, ARow);
@@ -309,6 +324,48 @@ void TExStringGrid::AddRadioButton(int ACol, int ARow, bool State)
 }
 
 void TExStringGrid::RemoveRadioButton(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctRadioButton); }
+
+void TExStringGrid::AddRadioButtonColumn(int ACol)
+{
+    for (int r = FixedRows(); r < RowCount(); ++r)
+        AddRadioButton(ACol, r, false);
+}
+
+void TExStringGrid::RemoveRadioButtonColumn(int ACol)
+{
+    for (int r = FixedRows(); r < RowCount(); ++r)
+        RemoveRadioButton(ACol, r);
+}
+
+bool TExStringGrid::SelectNextRadioItem(int ACol, int ARow, bool CheckEditable)
+{
+    TCellGraphic *g = graphicOf(ACol, ARow);
+    if (!g || g->FCellType != ctRadio)
+        return false;
+    if (CheckEditable && !m_controlLook.RadioAlwaysActive) {
+        bool canEdit = true;
+        CheckCellEditable(ACol, ARow, canEdit);
+        if (!canEdit)
+            return false;
+    }
+    const auto *options = static_cast<const QStringList *>(g->CellBitmap());
+    const qsizetype count = options ? options->size() : 0;
+    if (count == 0)
+        return false;
+    int next = g->FCellIndex >= 0 ? g->FCellIndex + 1 : static_cast<int>(options->indexOf(GetCellEx(ACol, ARow))) + 1;
+    if (next >= count)
+        next = 0;
+    if (g->FCellIndex >= -1)
+        g->FCellIndex = next;
+    g->FCellVar = next;
+    SetCellEx(ACol, ARow, options->at(next));
+    return true;
+}
+
+bool TExStringGrid::IsDataTextCell(int ACol, int ARow)
+{
+    return CellTypeInSet(ACol, ARow, {ctDataCheckBox, ctDataImage, ctVirtCheckBox, ctRowCheckBox});
+}
 
 bool TExStringGrid::HasRadioButton(int ACol, int ARow)
 {

@@ -253,6 +253,12 @@ void TExStringGrid::MergeColumnCells(int ColIndex, bool MainMerge)
     }
 }
 
+void TExStringGrid::ReapplyMergedColumns()
+{
+    for (int i = 0; i < m_mergedColumns.Count(); ++i)
+        MergeColumnCells(m_mergedColumns[i], i == 0);
+}
+
 void TExStringGrid::MergeRowCells(int RowIndex, bool MainMerge)
 {
     const int last = ColCount() - FFixedRightCols - 1;

@@ -48,6 +48,11 @@ TExStringGrid::TExStringGrid(QWidget *parent)
     // window creation answers no); no visual-style colours are taken.
     FIsWinXP = false;
     FUseVCLStyles = false;
+    m_mergedColumns.OnChange = [this](TIntList *, int, int) {
+        for (int c = 0; c < ColCount(); ++c)
+            SplitColumnCells(c);
+        ReapplyMergedColumns();
+    };
     platform::FontStyle bold;
     bold.bold = true;
     m_activeCellFont.setStyle(bold);

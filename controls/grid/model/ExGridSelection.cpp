@@ -264,6 +264,56 @@ void TExStringGrid::SelectCells(int FromCol, int FromRow, int ToCol, int ToRow)
     setSelection(TGridRect{FromCol, FromRow, ToCol, ToRow});
 }
 
+int TExStringGrid::ColSelectCount() const
+{
+    if (const_cast<TExStringGrid *>(this)->m_mouseActions.DisjunctColSelect())
+        return static_cast<int>(std::count(m_selection->colSelect.begin(), m_selection->colSelect.end(), 1));
+    const TGridRect sel = Selection();
+    return sel.Right - sel.Left + 1;
+}
+
+void TExStringGrid::SelectionToRowSelect(bool All)
+{
+    TGridRect sel = normalised(Selection());
+    sel.Bottom = std::min(sel.Bottom, RowCount() - FFixedFooters - 1);
+    for (int r = FixedRows(); r < RowCount(); ++r) {
+        const bool inside = r >= sel.Top && r <= sel.Bottom;
+        if (All || inside)
+            setRowSelect(m_mouseActions.RowSelectPersistent ? RealRowIndex(r) : r, inside);
+    }
+}
+
+void TExStringGrid::SelectionToColSelect(bool All)
+{
+    const TGridRect sel = normalised(Selection());
+    for (int c = FixedCols(); c < ColCount(); ++c) {
+        const bool inside = c >= sel.Left && c <= sel.Right;
+        if (All || inside)
+            setColSelect(c, inside);
+    }
+}
+
+void TExStringGrid::ClearModifiedRows()
+{
+    m_selection->modifiedRows.clear();
+    InvalidateGrid();
+}
+
+int TExStringGrid::ModifiedRowCount() const
+{
+    return static_cast<int>(std::count(m_selection->modifiedRows.begin(), m_selection->modifiedRows.end(), 1));
+}
+
+void TExStringGrid::SwapCells(TGridCoord FromCell, TGridCoord ToCell)
+{
+    const QString text = GetGridCell(FromCell.X, FromCell.Y);
+    std::unique_ptr<TCellProperties> props = TakeGridObject(FromCell.X, FromCell.Y);
+    SetGridCell(FromCell.X, FromCell.Y, GetGridCell(ToCell.X, ToCell.Y));
+    (void)PutGridObject(FromCell.X, FromCell.Y, TakeGridObject(ToCell.X, ToCell.Y));
+    SetGridCell(ToCell.X, ToCell.Y, text);
+    (void)PutGridObject(ToCell.X, ToCell.Y, std::move(props));
+}
+
 void TExStringGrid::ClearRowSelect()
 {
     TGridSelection &sel = *m_selection;

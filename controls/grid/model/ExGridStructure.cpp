@@ -49,6 +49,9 @@ void TExStringGrid::setColCount(int count)
     syncColumnCount();
     if (FFixedColAlways && FFixedColsMin < ColCount() && FixedCols() != FFixedColsMin)
         TCellGrid::setFixedCols(FFixedColsMin);
+    // A horizontal scroll bar may come or go: the whole rows are fitted again.
+    if (FIntegralHeight)
+        SetBounds(x(), y(), width(), height());
 }
 
 void TExStringGrid::syncColumnCount()

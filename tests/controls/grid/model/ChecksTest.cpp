@@ -157,3 +157,47 @@ TEST(StringGridChecks, CheckAllReportsOnlyBoxesThatChanged)
 }
 
 } // namespace
+
+namespace {
+
+TEST(StringGridChecks, ColumnsOfBoxesStartAtTheFirstNormalRowUnlessCheckAllCheck)
+{
+    TExStringGrid grid;
+    grid.AddCheckBoxColumn(1);
+    EXPECT_FALSE(grid.HasCheckBox(1, 0));
+    EXPECT_TRUE(grid.HasCheckBox(1, 9));
+    grid.MouseActions().CheckAllCheck = true;
+    grid.AddTriStateCheckBoxColumn(2, cbGrayed);
+    TCheckBoxState state = cbUnchecked;
+    EXPECT_TRUE(grid.GetCheckBoxState(2, 0, state));
+    EXPECT_EQ(state, cbGrayed);
+    grid.RemoveCheckBoxColumn(2);
+    EXPECT_FALSE(grid.HasCheckBox(2, 0));
+    grid.AddRadioButtonColumn(3);
+    EXPECT_TRUE(grid.HasRadioButton(3, 4));
+    grid.RemoveRadioButtonColumn(3);
+    EXPECT_FALSE(grid.HasRadioButton(3, 4));
+    EXPECT_TRUE(grid.IsClickControlCell(1, 3));
+    EXPECT_FALSE(grid.IsDataTextCell(1, 3));
+}
+
+TEST(StringGridChecks, TheSpaceKeyAdvancesARadioGroupRoundToTheFirst)
+{
+    TExStringGrid grid;
+    QStringList options{"a", "b", "c"};
+    grid.AddRadio(1, 1, 0, 2, &options);
+    EXPECT_TRUE(grid.SelectNextRadioItem(1, 1, false));
+    int idx = -1;
+    grid.GetRadioIdx(1, 1, idx);
+    EXPECT_EQ(idx, 0);
+    EXPECT_EQ(grid.Cells(1, 1), QStringLiteral("a"));
+    // A group that follows its text keeps its marker.
+    grid.AddRadio(1, 2, 0, -2, &options);
+    grid.setCells(1, 2, QStringLiteral("b"));
+    EXPECT_TRUE(grid.SelectNextRadioItem(1, 2, false));
+    grid.GetRadioIdx(1, 2, idx);
+    EXPECT_EQ(idx, -2);
+    EXPECT_EQ(grid.Cells(1, 2), QStringLiteral("c"));
+}
+
+} // namespace

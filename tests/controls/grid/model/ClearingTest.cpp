@@ -130,3 +130,26 @@ TEST(StringGridClearing, RemovedRowsTakeTheirControlsAlong)
 }
 
 } // namespace
+
+namespace {
+
+TEST(StringGridClearing, MergedColumnsStayMergedThroughChangesOfTheList)
+{
+    TExStringGrid grid;
+    grid.setRowCount(5);
+    for (int r = 1; r <= 4; ++r) {
+        grid.setCells(1, r, r <= 2 ? QStringLiteral("A") : QStringLiteral("B"));
+        grid.setCells(2, r, QStringLiteral("x"));
+    }
+    grid.MergedColumns().Add(1);
+    EXPECT_EQ(grid.BaseCell(1, 2), (TGridCoord{1, 1}));
+    EXPECT_EQ(grid.BaseCell(1, 4), (TGridCoord{1, 3}));
+    // The second column merges only inside the first one's areas.
+    grid.MergedColumns().Add(2);
+    EXPECT_EQ(grid.BaseCell(2, 2), (TGridCoord{2, 1}));
+    EXPECT_EQ(grid.BaseCell(2, 3), (TGridCoord{2, 3}));
+    grid.MergedColumns().Delete(0);
+    EXPECT_FALSE(grid.IsMergedCell(1, 2));
+}
+
+} // namespace

@@ -1,6 +1,7 @@
 #include "GridFixture.h"
 
 #include <QCoreApplication>
+#include <QStyle>
 #include <gtest/gtest.h>
 
 using namespace controls;
@@ -140,6 +141,21 @@ TEST(StringGridConstruction, FixedRowsAskedForComeBackWithTheRows)
     const int fixed = plain.FixedRows();
     plain.setRowCount(10);
     EXPECT_EQ(plain.FixedRows(), fixed);
+}
+
+} // namespace
+
+namespace {
+
+TEST(StringGridConstruction, MoreColumnsThanFitMakeRoomForTheScrollBar)
+{
+    TExStringGrid grid;
+    grid.setIntegralHeight(true);
+    grid.SetBounds(0, 0, 400, 100);
+    ASSERT_EQ(grid.height(), 92);
+    grid.setColCount(20); // a horizontal scroll bar now
+    const int hs = grid.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    EXPECT_EQ(grid.height(), 92 - ((92 - hs - 2) % 22) + 2);
 }
 
 } // namespace

@@ -123,3 +123,50 @@ TEST(StringGridSelection, DisablingTheCurrentRowMovesToTheFirstEnabledOne)
 }
 
 } // namespace
+
+namespace {
+
+TEST(StringGridSelection, TheRectangleCopiesIntoTheFlags)
+{
+    TExStringGrid grid;
+    grid.MouseActions().setDisjunctRowSelect(true);
+    grid.setRowSelect(8, true);
+    grid.setSelection(TGridRect{1, 2, 3, 4});
+    grid.SelectionToRowSelect(false);
+    EXPECT_TRUE(grid.RowSelect(3));
+    EXPECT_TRUE(grid.RowSelect(8));
+    grid.SelectionToRowSelect(true);
+    EXPECT_FALSE(grid.RowSelect(8));
+    EXPECT_EQ(grid.RowSelectCount(), 3);
+    grid.SelectionToColSelect(true);
+    EXPECT_TRUE(grid.ColSelect(2));
+    EXPECT_FALSE(grid.ColSelect(4));
+    EXPECT_EQ(grid.ColSelectCount(), 3); // the rectangle's width without the mode
+}
+
+TEST(StringGridSelection, ModifiedRowsAreCountedAndCleared)
+{
+    TExStringGrid grid;
+    grid.setRowModified(2, true);
+    grid.setRowModified(5, true);
+    grid.setRowModified(5, true);
+    EXPECT_EQ(grid.ModifiedRowCount(), 2);
+    grid.ClearModifiedRows();
+    EXPECT_EQ(grid.ModifiedRowCount(), 0);
+    EXPECT_FALSE(grid.RowModified(2));
+}
+
+TEST(StringGridSelection, SwapCellsExchangesTextsAndProperties)
+{
+    TExStringGrid grid;
+    grid.setCells(1, 1, QStringLiteral("a"));
+    grid.setColors(1, 1, 0x0000FF);
+    grid.setCells(3, 4, QStringLiteral("b"));
+    grid.SwapCells(TGridCoord{1, 1}, TGridCoord{3, 4});
+    EXPECT_EQ(grid.Cells(1, 1), QStringLiteral("b"));
+    EXPECT_EQ(grid.Cells(3, 4), QStringLiteral("a"));
+    EXPECT_EQ(grid.Colors(3, 4), platform::TColor(0x0000FF));
+    EXPECT_FALSE(grid.CellHasProperties(1, 1));
+}
+
+} // namespace
