@@ -1,7 +1,9 @@
 // The lazy string tree's window beside QTreeView over QStandardItemModel
 // (uniform row heights) under the mouse: moves with hot tracking and clicks
 // that select, on a thousand and on a million top-level rows, scrolled to
-// the middle. Events go straight to the viewports; nothing is painted.
+// the middle, and the lookups beneath them: the row under a point and
+// bringing a row into view. Events go straight to the viewports; nothing is
+// painted.
 #include "support/BenchMain.h"
 
 #include "controls/vtree/widget/LazyStringTreeWidget.h"
@@ -9,6 +11,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QStandardItemModel>
+#include <QScrollBar>
 #include <QTreeView>
 #include <benchmark/benchmark.h>
 
@@ -116,6 +119,54 @@ void TreeView_ClickSelect(benchmark::State &state)
     state.counters["clicks/s"] = benchmark::Counter(kEvents, benchmark::Counter::kIsIterationInvariantRate);
 }
 BENCHMARK(TreeView_ClickSelect)->Arg(1000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
+
+// The row under a point, as hot tracking and clicks find it: the tree's hit
+// lookup beside QTreeView::indexAt, on the rows shown in the middle.
+void Tree_NodeAt(benchmark::State &state)
+{
+    auto t = tree(int(state.range(0)));
+    int i = 0;
+    for (auto _ : state) {
+        const QPoint p = pointOf(i++);
+        benchmark::DoNotOptimize(t->GetNodeAt(p.x(), p.y()));
+    }
+}
+BENCHMARK(Tree_NodeAt)->Arg(1000)->Arg(1000000)->Unit(benchmark::kNanosecond);
+
+void TreeView_IndexAt(benchmark::State &state)
+{
+    View v(int(state.range(0)));
+    int i = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(v.view.indexAt(pointOf(i++)));
+}
+BENCHMARK(TreeView_IndexAt)->Arg(1000)->Arg(1000000)->Unit(benchmark::kNanosecond);
+
+// Bringing the last and the first row into view in turns, once both sides
+// have laid their rows out.
+void Tree_ScrollIntoView(benchmark::State &state)
+{
+    auto t = tree(int(state.range(0)));
+    const PLazyNode ends[] = {t->GetLast(), t->GetFirst()};
+    int i = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(t->ScrollIntoView(ends[i++ % 2], false));
+}
+BENCHMARK(Tree_ScrollIntoView)->Arg(1000)->Arg(1000000)->Unit(benchmark::kNanosecond);
+
+void TreeView_ScrollTo(benchmark::State &state)
+{
+    const int rows = int(state.range(0));
+    View v(rows);
+    v.view.doItemsLayout();
+    const QModelIndex ends[] = {v.model.index(rows - 1, 0), v.model.index(0, 0)};
+    int i = 0;
+    for (auto _ : state) {
+        v.view.scrollTo(ends[i++ % 2]);
+        benchmark::DoNotOptimize(v.view.verticalScrollBar()->value());
+    }
+}
+BENCHMARK(TreeView_ScrollTo)->Arg(1000)->Arg(1000000)->Unit(benchmark::kNanosecond);
 
 } // namespace
 

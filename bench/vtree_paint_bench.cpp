@@ -114,7 +114,7 @@ void TreeView_ScrollToLastOfAMillion(benchmark::State &state)
     view.setUniformRowHeights(true);
     view.resize(800, 600);
     view.setModel(&model);
-    const QModelIndex last = model.index(999999, 0);
+    const QModelIndex last = model.index(kMillionRows - 1, 0);
     for (auto _ : state) {
         view.scrollToTop();
         view.scrollTo(last);

@@ -14,6 +14,7 @@
 #include "controls/vtree/LazyNode.h"
 #include "controls/vtree/NodeAllocator.h"
 #include "controls/vtree/NodeEnumeration.h"
+#include "controls/vtree/RowIndex.h"
 #include "controls/vtree/TreeEvents.h"
 #include "controls/vtree/TreeOptions.h"
 #include "controls/vtree/TreeStates.h"
@@ -355,6 +356,8 @@ public:
     // The top of a visible node's row.
     std::uint32_t GetNodeTop(PLazyNode Node);
     bool StopValidationRequested() const { return FStopValidationFlag.load(std::memory_order_acquire); }
+    // The finer index when it may be used now (RowIndex.h), else nil.
+    const TRowIndex *usableRowIndex();
 
     // ---- Options -------------------------------------------------------
     TCustomLazyTreeOptions &TreeOptions() { return *FOptions; }
@@ -876,6 +879,7 @@ private:
     bool FDestroying = false;
     // The position cache and the worker's view of the tree.
     std::vector<TCacheEntry> FPositionCache;
+    TRowIndex FRowIndex;
     // tsStopValidation as the worker reads it.
     std::atomic<bool> FStopValidationFlag{false};
     std::uint64_t FLiveSerial = 0;

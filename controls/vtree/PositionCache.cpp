@@ -12,7 +12,11 @@ namespace vtree {
 
 using enum TLazyTreeState;
 
-void TBaseLazyTree::MarkCacheStale() { ChangeTreeStates(tsValidationNeeded, tsUseCache); }
+void TBaseLazyTree::MarkCacheStale()
+{
+    FRowIndex.invalidate();
+    ChangeTreeStates(tsValidationNeeded, tsUseCache);
+}
 
 void TBaseLazyTree::ScheduleCacheValidation()
 {
@@ -26,6 +30,7 @@ void TBaseLazyTree::ScheduleCacheValidation()
 
 void TBaseLazyTree::StopCacheValidation()
 {
+    FRowIndex.invalidate();
     ChangeTreeStates(tsStopValidation, tsUseCache);
     CacheWorker *worker = CacheWorker::instance();
     if (!worker)
@@ -54,6 +59,7 @@ bool TBaseLazyTree::BuildPositionCache()
         return false;
     FPositionCache.clear();
     FPositionCache.resize(CacheEntryCount());
+    FRowIndex.start(FVisibleCount);
     std::size_t index = 0;
     std::uint32_t top = 0;
     unsigned walked = 0;
@@ -64,11 +70,13 @@ bool TBaseLazyTree::BuildPositionCache()
                 break;
             FPositionCache[index++] = {node, top};
         }
+        FRowIndex.row(walked, node, top);
         top += node->NodeHeight;
         ++walked;
     }
     if (StopValidationRequested())
         return false;
+    FRowIndex.finish();
     // Only entries that name a row's own top: a closing entry with the
     // height after the last row would give that row a wrong top.
     FPositionCache.resize(index);
@@ -128,12 +136,42 @@ int TBaseLazyTree::CompareTreeOrder(PLazyNode Node1, PLazyNode Node2, bool Consi
     return static_cast<int>(Node1->Index) - static_cast<int>(Node2->Index);
 }
 
+const TRowIndex *TBaseLazyTree::usableRowIndex()
+{
+    // Rows measured on demand change height while painting: they walk.
+    if (toOption(TLTMiscOption::toVariableNodeHeight))
+        return nullptr;
+    // A large tree's index comes from the worker with the cache.
+    if (FStates.contains(tsUseCache))
+        return FRowIndex.valid() ? &FRowIndex : nullptr;
+    if (FVisibleCount > CacheStep)
+        return nullptr;
+    // The worker never takes a tree this small: the index is built here.
+    if (!FRowIndex.valid()) {
+        FRowIndex.start(FVisibleCount);
+        std::uint32_t top = 0;
+        unsigned walked = 0;
+        for (PLazyNode node = GetFirstVisibleNoInit(nullptr, true); node; node = GetNextVisibleNoInit(node, true)) {
+            FRowIndex.row(walked++, node, top);
+            top += node->NodeHeight;
+        }
+        FRowIndex.finish();
+    }
+    return &FRowIndex;
+}
+
 PLazyNode TBaseLazyTree::GetNodeAtOffset(std::uint32_t Y, std::uint32_t &NodeTop)
 {
     std::uint32_t top = 0;
     PLazyNode node = nullptr;
-    if (FStates.contains(tsUseCache))
+    if (const TRowIndex *rows = usableRowIndex()) {
+        if (const TRowIndex::Entry *entry = rows->entryForPosition(Y)) {
+            node = entry->Node;
+            top = entry->Top;
+        }
+    } else if (FStates.contains(tsUseCache)) {
         node = CacheEntryForPosition(Y, top);
+    }
     if (!node)
         node = GetFirstVisibleNoInit(nullptr, true);
     for (; node; node = GetNextVisibleNoInit(node, true)) {
@@ -149,6 +187,20 @@ PLazyNode TBaseLazyTree::GetNodeAtOffset(std::uint32_t Y, std::uint32_t &NodeTop
 
 std::uint32_t TBaseLazyTree::GetNodeTop(PLazyNode Node)
 {
+    if (const TRowIndex *rows = usableRowIndex()) {
+        const auto order = [this](PLazyNode a, PLazyNode b) { return CompareTreeOrder(a, b, true); };
+        if (const TRowIndex::Entry *entry = rows->entryForNode(Node, order)) {
+            // A visible row lies fewer than Step rows past its entry; a node
+            // not found there is not visible and takes the walk below.
+            std::uint32_t top = entry->Top;
+            PLazyNode node = entry->Node;
+            for (unsigned n = 0; node && n <= TRowIndex::Step; ++n, node = GetNextVisibleNoInit(node, true)) {
+                if (node == Node)
+                    return top;
+                top += node->NodeHeight;
+            }
+        }
+    }
     std::uint32_t top = 0;
     PLazyNode entry = FStates.contains(tsUseCache) ? CacheEntryForNode(Node, top) : nullptr;
     if (entry) {

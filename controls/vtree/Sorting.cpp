@@ -21,8 +21,10 @@ public:
 
     void run(std::vector<PLazyNode> &nodes)
     {
-        m_buffer.resize(nodes.size());
-        sort(nodes.data(), nodes.size());
+        // Two arrays that trade places level by level, so that a merge
+        // writes its result where the level above reads it, with no copy back.
+        m_buffer = nodes;
+        sortInto(m_buffer.data(), nodes.data(), nodes.size());
     }
 
 private:
@@ -37,27 +39,26 @@ private:
         return m_descending ? result < 0 : result > 0;
     }
 
-    void sort(PLazyNode *nodes, std::size_t n)
+    // Sorts the n nodes of from into to; both hold the same nodes on entry.
+    void sortInto(PLazyNode *from, PLazyNode *to, std::size_t n)
     {
         if (n < 2)
             return;
         const std::size_t half = n / 2;
-        sort(nodes, half);
-        sort(nodes + half, n - half);
-        merge(nodes, half, n);
+        sortInto(to, from, half);
+        sortInto(to + half, from + half, n - half);
+        merge(from, half, n, to);
     }
 
-    void merge(PLazyNode *nodes, std::size_t half, std::size_t n)
+    void merge(const PLazyNode *nodes, std::size_t half, std::size_t n, PLazyNode *out)
     {
-        PLazyNode *out = m_buffer.data();
         std::size_t i = 0, j = half, k = 0;
         while (i < half && j < n)
             out[k++] = secondFirst(nodes[i], nodes[j]) ? nodes[j++] : nodes[i++];
         while (i < half)
             out[k++] = nodes[i++];
-        // The rest of the second run is in place already.
-        for (std::size_t m = 0; m < k; ++m)
-            nodes[m] = out[m];
+        while (j < n)
+            out[k++] = nodes[j++];
     }
 
     TBaseLazyTree &m_tree;

@@ -89,6 +89,57 @@ TEST(PositionCache, LookupsEqualAPlainWalkForEveryRow)
     }
 }
 
+// Lookups of every row equal plain walks: each row's top, and the row at its
+// first and last pixel.
+void expectLookupsEqualWalks(TestTree &tree, const char *step)
+{
+    SCOPED_TRACE(step);
+    std::uint32_t top = 0;
+    for (PLazyNode node = tree.GetFirstVisibleNoInit(); node; node = tree.GetNextVisibleNoInit(node)) {
+        ASSERT_EQ(tree.GetNodeTop(node), top);
+        std::uint32_t found = 0;
+        for (std::uint32_t y : {top, top + node->NodeHeight - 1}) {
+            ASSERT_EQ(tree.GetNodeAtOffset(y, found), node) << y;
+            ASSERT_EQ(found, top);
+        }
+        top += node->NodeHeight;
+    }
+    std::uint32_t below = 0;
+    EXPECT_EQ(tree.GetNodeAtOffset(top, below), nullptr);
+    EXPECT_EQ(below, top);
+}
+
+// A tree too small for the worker keeps its row index on the interface
+// thread; every kind of change must leave it stale, so that the next lookup
+// sees the rows as they are.
+TEST(PositionCache, ASmallTreesLookupsFollowEveryChange)
+{
+    TestTree tree;
+    addRows(tree, 300);
+    tree.OnCompareNodes = [](TBaseLazyTree *, PLazyNode a, PLazyNode b, TColumnIndex, int &result) {
+        result = int(b->NodeHeight) - int(a->NodeHeight);
+    };
+    PLazyNode parent = tree.GetFirstNoInit()->NextSibling;
+    for (unsigned i = 0; i < 40; ++i)
+        tree.SetNodeHeight(tree.AddChild(parent), 5 + i % 4);
+    expectLookupsEqualWalks(tree, "built");
+
+    const std::pair<const char *, std::function<void()>> changes[] = {
+        {"expand", [&] { tree.SetExpanded(parent, true); }},
+        {"height", [&] { tree.SetNodeHeight(parent->FirstChild->NextSibling, 31); }},
+        {"add", [&] { tree.SetNodeHeight(tree.InsertNode(parent->FirstChild, amInsertAfter), 3); }},
+        {"delete", [&] { tree.DeleteNode(tree.GetFirstNoInit()); }},
+        {"hide", [&] { tree.SetVisible(parent->LastChild->PrevSibling, false); }},
+        {"move", [&] { tree.MoveTo(tree.GetLastNoInit(), tree.GetFirstNoInit(), amInsertBefore, false); }},
+        {"sort", [&] { tree.Sort(parent, 0, TSortDirection::sdAscending); }},
+        {"collapse", [&] { tree.SetExpanded(parent, false); }},
+    };
+    for (const auto &[name, change] : changes) {
+        change();
+        expectLookupsEqualWalks(tree, name);
+    }
+}
+
 // Holds its first build until the interface thread asks it to stop.
 class HeldTree : public TestTree {
 public:
