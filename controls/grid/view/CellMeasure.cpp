@@ -1,7 +1,7 @@
 // The size of a cell's content: its display text in the cell's font (one
 // line per CR with multi-line cells, one line without) and its graphic.
 #include "controls/grid/base/LineBreaks.h"
-#include "controls/grid/base/html/HtmlRender.h"
+#include "controls/grid/base/html/DrawHtmlText.h"
 #include "controls/grid/base/CellText.h"
 #include "controls/grid/view/CellPaint.h"
 

@@ -5,7 +5,7 @@
 #include "controls/grid/base/CellText.h"
 #include "controls/grid/base/LineBreaks.h"
 #include "controls/grid/base/TextTransform.h"
-#include "controls/grid/base/html/HtmlRender.h"
+#include "controls/grid/base/html/DrawHtmlText.h"
 #include "controls/grid/model/core/RichText.h"
 #include "controls/grid/view/CellPaint.h"
 
