@@ -22,7 +22,8 @@ using controls::TExStringGrid;
 constexpr int kCols = 30;
 constexpr int kRepaints = 20;
 
-QString text(int col, int row) { return QStringLiteral("%1:%2").arg(col).arg(row); }
+// Texts of one length wherever the row is, so that each viewport draws the same.
+QString text(int col, int row) { return QStringLiteral("%1:%2").arg(col, 2, 10, QChar(u' ')).arg(row, 7, 10, QChar(u'0')); }
 
 std::unique_ptr<TExStringGrid> grid(int rows, int topRow)
 {
