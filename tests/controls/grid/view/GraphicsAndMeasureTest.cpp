@@ -4,6 +4,7 @@
 
 #include "platform/draw/Canvas.h"
 #include "platform/draw/Edges.h"
+#include "platform/draw/Resources.h"
 
 using namespace controls;
 using namespace viewtest;
@@ -129,6 +130,28 @@ TEST_F(ViewTest, AutoNumAlignPutsNumbersRightAndKeepsACentredRecord)
     TVAlignment va = vtaTop;
     grid.ResolveCellAlignment(1, 1, ha, va);
     EXPECT_EQ(int(ha), int(taLeftJustify));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(GlyphTest, BitmapStylesDrawOurOwnGlyphsWithTheirCornerColourClear)
+{
+    struct Case {
+        const char *name;
+        QSize size;
+    };
+    for (const Case c : {Case{"ESGCHK01", {20, 20}}, Case{"ESGCHK04", {20, 20}}, Case{"ESGCHK05", {16, 16}},
+                         Case{"ESGCHK08", {16, 16}}, Case{"ESGRAD01", {16, 16}}, Case{"ESGRAD08", {16, 16}}})
+        EXPECT_EQ(platform::loadResourceImage(QString::fromUtf8(c.name)).size(), c.size) << c.name;
+    for (const TControlStyle style : {csFenlo, csWinXP}) {
+        const QImage on = glyph(style, true, 0, false);
+        const QImage off = glyph(style, false, 0, false);
+        EXPECT_EQ(at(on, 0, 0), 0x00FF00) << "the corner colour is clear";
+        EXPECT_NE(on, off) << int(style);
+        EXPECT_TRUE(differenceBox(on, glyph(csClassic, true, 0, false), platform::Rect(0, 0, 25, 25)).isValid());
+    }
 }
 
 } // namespace
