@@ -8,6 +8,7 @@
 
 using namespace controls;
 using namespace viewtest;
+using platform::TRect;
 
 namespace {
 
@@ -152,6 +153,38 @@ TEST_F(GlyphTest, BitmapStylesDrawOurOwnGlyphsWithTheirCornerColourClear)
         EXPECT_NE(on, off) << int(style);
         EXPECT_TRUE(differenceBox(on, glyph(csClassic, true, 0, false), platform::Rect(0, 0, 25, 25)).isValid());
     }
+}
+
+} // namespace
+
+#include "controls/grid/model/ExCGrid.h"
+
+namespace {
+
+TEST(ColumnGridPaint, DataCheckBoxColumnsShowBoxesInPlaceOfTheirTexts)
+{
+    TExColumnGrid grid;
+    grid.setScrollBars(ssNone);
+    grid.resize(400, 250);
+    grid.Columns()[2]->setEditor(edDataCheckBox);
+    grid.setCells(2, 2, QStringLiteral("Y"));
+    grid.setCells(2, 3, QStringLiteral("N"));
+    grid.setCells(3, 2, QStringLiteral("Y"));
+    const QImage image = grid.paintToImage();
+    const TRect yes = grid.CellRect(2, 2);
+    const TRect no = grid.CellRect(2, 3);
+    const TRect text = grid.CellRect(3, 2);
+    const auto drawn = [](TColor c) { return c != platform::clWhite; };
+    const QRect boxYes = viewtest::boxOf(image, platform::Rect(yes.Left, yes.Top, yes.Right - 1, yes.Bottom - 1), drawn);
+    const QRect boxNo = viewtest::boxOf(image, platform::Rect(no.Left, no.Top, no.Right - 1, no.Bottom - 1), drawn);
+    ASSERT_FALSE(boxYes.isEmpty());
+    ASSERT_FALSE(boxNo.isEmpty());
+    EXPECT_EQ(boxYes.size(), boxNo.size()) << "the same box frame, checked or not";
+    for (int y = 0; y < yes.Bottom - yes.Top - 1; ++y)
+        for (int x = 0; x < yes.Right - yes.Left - 1; ++x)
+            if (image.pixel(yes.Left + x, yes.Top + y) != image.pixel(text.Left + x, text.Top + y))
+                return; // differs from the plain "Y" of the next column
+    ADD_FAILURE() << "the data check box cell shows its text";
 }
 
 } // namespace
