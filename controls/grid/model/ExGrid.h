@@ -38,6 +38,7 @@ namespace controls {
 class TExStringGrid;
 class TFilePicture;
 struct TGridAppearance;
+enum TScrollBarAlways : std::uint8_t;
 struct TGridAppearanceDeleter {
     void operator()(TGridAppearance *appearance) const;
 };
@@ -726,8 +727,12 @@ public:
     void RenderRadioGlyph(platform::TCanvas &ACanvas, platform::TRect ARect, bool Reverse, double Zoom,
                           TControlStyle Style, int ARow, int ACol, bool Selected, const QStringList *Items,
                           bool Disabled, bool Horizontal, int Index, int Count);
+    // Keeps the bars it names shown, disabled while there is nothing to scroll.
+    void setScrollBarAlways(TScrollBarAlways value);
+    void ApplyScrollBarAlways();
 
 protected:
+    void PaintGrid() override;
     void RenderCell(platform::TCanvas &ACanvas, int ACol, int ARow, platform::TRect ARect,
                     TGridDrawState AState) override;
     void GetVisualProperties(int ACol, int ARow, TGridDrawState &AState, bool Print, bool Select, bool Remap,

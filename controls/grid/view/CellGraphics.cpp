@@ -32,7 +32,7 @@ bool checkKind(TCellType kind)
 
 TSize TExStringGrid::GetCellGraphicSize(int ACol, int ARow)
 {
-    const TCellGraphic *g = graphicOf(ACol, ARow);
+    const TCellGraphic *g = GetCellGraphic(ACol, ARow);
     if (g == nullptr)
         return {0, 0};
     const TImageList *images = imagesOf(*this);

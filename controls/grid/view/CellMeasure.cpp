@@ -55,7 +55,7 @@ TSize TExStringGrid::CellContentSize(int ACol, int ARow)
     const TSize text = GetCellTextSize(ACol, ARow);
     const TSize graphic = GetCellGraphicSize(ACol, ARow);
     const TGridAppearance &look = Appearance();
-    const TCellGraphic *g = graphicOf(ACol, ARow);
+    const TCellGraphic *g = GetCellGraphic(ACol, ARow);
     const bool beside = g && (g->FCellHAlign == haBeforeText || g->FCellHAlign == haAfterText);
     const bool above = g && (g->FCellVAlign == vaAboveText || g->FCellVAlign == vaUnderText);
     TSize size{std::max(text.cx, graphic.cx), std::max(text.cy, graphic.cy)};

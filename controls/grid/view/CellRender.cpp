@@ -22,7 +22,7 @@ void TExStringGrid::RenderCell(platform::TCanvas &ACanvas, int ACol, int ARow, T
         TCellGradientDirection direction = GradientVertical;
         GetVisualProperties(ACol, ARow, visualState, false, false, true, ACanvas.Brush(), cell.colorTo, cell.mirror,
                             cell.mirrorTo, ACanvas.Font(), cell.ha, cell.va, cell.ww, direction);
-        cell.graphic = graphicOf(cell.realCol, ARow);
+        cell.graphic = GetCellGraphic(cell.realCol, ARow);
         const TColor brushColor = ACanvas.Brush().Color();
         const TColor fontColor = ACanvas.Font().Color();
 

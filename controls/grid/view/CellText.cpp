@@ -45,7 +45,7 @@ void drawRichText(TCanvas &canvas, const QString &text, TRect rect)
     for (const TRichRun &run : rich.runs) {
         TFont &font = canvas.Font();
         font.setStyle({run.format.bold, run.format.italic, run.format.underline, run.format.strikeOut});
-        font.setSize(std::max(1, run.format.halfPoints / 2));
+        font.setSize(run.format.halfPoints > 0 ? std::max(1, run.format.halfPoints / 2) : saved.Size());
         font.setColor(isColorSet(run.format.color) ? run.format.color : saved.Color());
         const QStringList lines = run.text.split(QStringLiteral("\r\n"));
         for (qsizetype i = 0; i < lines.size(); ++i) {

@@ -225,7 +225,7 @@ private:
         else if (word == u"strike")
             f.strikeOut = on;
         else if (word == u"fs")
-            f.halfPoints = std::clamp(param.value_or(24), 2, 3276);
+            f.halfPoints = std::clamp(param.value_or(0), 0, 3276);
         else if (word == u"cf")
             f.color = colorOf(param.value_or(0));
         else if (word == u"plain")

@@ -21,7 +21,7 @@ struct TRichCharFormat {
     bool italic = false;
     bool underline = false;
     bool strikeOut = false;
-    int halfPoints = 24; // \fs: size in half points
+    int halfPoints = 0; // \fs: size in half points; 0: the cell font's size
     platform::TColor color = platform::clNone; // clNone: the cell's font colour
     friend bool operator==(const TRichCharFormat &, const TRichCharFormat &) = default;
 };

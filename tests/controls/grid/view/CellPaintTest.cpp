@@ -6,6 +6,7 @@
 #include "platform/draw/ImageList.h"
 
 #include <QPixmap>
+#include <QScrollBar>
 
 using namespace controls;
 using namespace viewtest;
@@ -146,6 +147,28 @@ TEST_F(ViewTest, BadImageIndexesAndDataImagesDrawNothing)
     const QImage shown = paint();
     EXPECT_EQ(boxOf(shown, cell(1, 1), [](TColor c) { return c == 0x0000FF; }).size(), QSize(16, 16))
         << "a data image whose text is a number in the list shows";
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ViewTest, ScrollBarAlwaysKeepsTheVerticalBarDisabled)
+{
+    grid.setScrollBars(ssBoth);
+    grid.setRowCount(3); // all rows in view
+    QScrollBar *vertical = nullptr;
+    for (QScrollBar *bar : grid.findChildren<QScrollBar *>())
+        if (bar->orientation() == Qt::Vertical)
+            vertical = bar;
+    ASSERT_NE(vertical, nullptr);
+    EXPECT_TRUE(vertical->isHidden()) << "nothing to scroll";
+    grid.setScrollBarAlways(saVert);
+    EXPECT_FALSE(vertical->isHidden());
+    EXPECT_FALSE(vertical->isEnabled());
+    grid.setRowCount(100);
+    grid.ApplyScrollBarAlways();
+    EXPECT_TRUE(vertical->isEnabled());
 }
 
 } // namespace

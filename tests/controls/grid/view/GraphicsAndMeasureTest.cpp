@@ -4,9 +4,11 @@
 
 #include "platform/draw/Canvas.h"
 #include "platform/draw/Edges.h"
+#include "platform/draw/Resources.h"
 
 using namespace controls;
 using namespace viewtest;
+using platform::TRect;
 
 namespace {
 
@@ -129,6 +131,60 @@ TEST_F(ViewTest, AutoNumAlignPutsNumbersRightAndKeepsACentredRecord)
     TVAlignment va = vtaTop;
     grid.ResolveCellAlignment(1, 1, ha, va);
     EXPECT_EQ(int(ha), int(taLeftJustify));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(GlyphTest, BitmapStylesDrawOurOwnGlyphsWithTheirCornerColourClear)
+{
+    struct Case {
+        const char *name;
+        QSize size;
+    };
+    for (const Case c : {Case{"ESGCHK01", {20, 20}}, Case{"ESGCHK04", {20, 20}}, Case{"ESGCHK05", {16, 16}},
+                         Case{"ESGCHK08", {16, 16}}, Case{"ESGRAD01", {16, 16}}, Case{"ESGRAD08", {16, 16}}})
+        EXPECT_EQ(platform::loadResourceImage(QString::fromUtf8(c.name)).size(), c.size) << c.name;
+    for (const TControlStyle style : {csFenlo, csWinXP}) {
+        const QImage on = glyph(style, true, 0, false);
+        const QImage off = glyph(style, false, 0, false);
+        EXPECT_EQ(at(on, 0, 0), 0x00FF00) << "the corner colour is clear";
+        EXPECT_NE(on, off) << int(style);
+        EXPECT_TRUE(differenceBox(on, glyph(csClassic, true, 0, false), platform::Rect(0, 0, 25, 25)).isValid());
+    }
+}
+
+} // namespace
+
+#include "controls/grid/model/ExCGrid.h"
+
+namespace {
+
+TEST(ColumnGridPaint, DataCheckBoxColumnsShowBoxesInPlaceOfTheirTexts)
+{
+    TExColumnGrid grid;
+    grid.setScrollBars(ssNone);
+    grid.resize(400, 250);
+    grid.Columns()[2]->setEditor(edDataCheckBox);
+    grid.setCells(2, 2, QStringLiteral("Y"));
+    grid.setCells(2, 3, QStringLiteral("N"));
+    grid.setCells(3, 2, QStringLiteral("Y"));
+    const QImage image = grid.paintToImage();
+    const TRect yes = grid.CellRect(2, 2);
+    const TRect no = grid.CellRect(2, 3);
+    const TRect text = grid.CellRect(3, 2);
+    const auto drawn = [](TColor c) { return c != platform::clWhite; };
+    const QRect boxYes = viewtest::boxOf(image, platform::Rect(yes.Left, yes.Top, yes.Right - 1, yes.Bottom - 1), drawn);
+    const QRect boxNo = viewtest::boxOf(image, platform::Rect(no.Left, no.Top, no.Right - 1, no.Bottom - 1), drawn);
+    ASSERT_FALSE(boxYes.isEmpty());
+    ASSERT_FALSE(boxNo.isEmpty());
+    EXPECT_EQ(boxYes.size(), boxNo.size()) << "the same box frame, checked or not";
+    for (int y = 0; y < yes.Bottom - yes.Top - 1; ++y)
+        for (int x = 0; x < yes.Right - yes.Left - 1; ++x)
+            if (image.pixel(yes.Left + x, yes.Top + y) != image.pixel(text.Left + x, text.Top + y))
+                return; // differs from the plain "Y" of the next column
+    ADD_FAILURE() << "the data check box cell shows its text";
 }
 
 } // namespace
