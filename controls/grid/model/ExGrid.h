@@ -19,6 +19,7 @@
 #include "controls/grid/base/Navigation.h"
 #include "controls/grid/base/widget/BaseGrid.h"
 #include "controls/grid/model/CellGraphic.h"
+#include "controls/grid/model/GridSortSettings.h"
 #include "controls/grid/model/core/HiddenRows.h"
 #include "platform/draw/GraphicsObjects.h"
 
@@ -45,6 +46,7 @@ struct TGridAppearanceDeleter {
 struct TGridStructure;
 struct TGridSelection;
 struct TGridGraphics;
+struct TGridSortFilter;
 
 // The cells of a row while it is hidden or taken out: one entry per real
 // column, the properties travelling with their text.
@@ -638,6 +640,126 @@ public:
     // The text of the undo step a check click registers.
     TExGridUndoRedo *CheckUndo() const { return UndoRedo(); }
 
+    // ===== sorting, filtering, column functions and sizing ================================
+    // (ExGridSort.cpp, ExGridFilter.cpp, ExGridFunctions.cpp, ExGridSizing.cpp; their
+    // state in GridSortFilter.h)
+    TSortSettings &SortSettings();
+    void Sort(int Column, TSortDirection Direction);
+    void SortByColumn(int Col);
+    // The data rows (fixed rows and footers stay) in the order of the sort
+    // column, ties broken by the columns after it with Full; stable. The
+    // rows move once, after every comparison is made: a compare event that
+    // raises leaves the grid as it was.
+    virtual void QSort();
+    // By the index list; raises ZOraZaziRarar when it is empty.
+    virtual void QSortIndexed();
+    // The order before the first sort.
+    virtual void QUnSort();
+    virtual void SortSwapRows(int Index, int Index2);
+    void InitSortXRef();
+    TSortIndexList &SortIndexes();
+    int SortCompares() const;
+    int SortSwaps() const;
+    std::function<void(TExStringGrid *Sender, int ACol, TSortStyle &AStyle, QString &APrefix, QString &ASuffix)>
+        OnGetFormat;
+    std::function<void(TExStringGrid *Sender, const QString &Str1, const QString &Str2, int &Res)> OnCustomCompare;
+    std::function<void(TExStringGrid *Sender, int ACol, int Row1, int Row2, int &Res)> OnRawCompare;
+    virtual void DoGetFormat(int ACol, TSortStyle &AStyle, QString &APrefix, QString &ASuffix);
+
+    std::vector<TFilterData> &Filter();
+    bool MatchFilter(int ARow);
+    void FilterRow(int ARow);
+    // Hides the data rows that fail as one filter level.
+    void ApplyFilter();
+    // Shows the rows of the latest level only; true while levels remain.
+    bool RemoveLastFilter();
+    void RemoveAllFilters();
+    bool FilterActive() const;
+    void setFilterActive(bool Value);
+    int FilterLevel() const;
+    // Narrows the rows to those holding ACondition (in column AColumn, or
+    // anywhere in the row for -1), one level per added character.
+    void NarrowDown(const QString &ACondition, int AColumn);
+    bool FilterNormalCellsOnly = true;
+    std::function<void(TExStringGrid *Sender, int ARow, bool &AcceptRow)> OnCustomFilter;
+
+    // Rows of the visible grid; real rows when ToRow lies beyond them
+    // (a footer's range with the hidden rows added).
+    double ColumnSum(int ACol, int FromRow, int ToRow);
+    double ColumnAvg(int ACol, int FromRow, int ToRow);
+    double ColumnMin(int ACol, int FromRow, int ToRow);
+    double ColumnMax(int ACol, int FromRow, int ToRow);
+    double ColumnStdDev(int ACol, int FromRow, int ToRow);
+    int ColumnDistinct(int ACol, int FromRow, int ToRow);
+    double RowSum(int ARow, int FromCol, int ToCol);
+    double RowAvg(int ARow, int FromCol, int ToCol);
+    double RowMin(int ARow, int FromCol, int ToCol);
+    double RowMax(int ARow, int FromCol, int ToCol);
+    bool FooterRowShown = false; // the last row is a footer of sums (fsFixedLastRow)
+
+    TColumnSizeSettings &ColumnSize();
+    // Raises platform::Error "Stretch column index out of range" for a
+    // column beyond the grid; the grid's own calls never raise.
+    void ApplyColumnStretch(int Index);
+    void StretchRightColumn() { ApplyColumnStretch(ColCount() - 1); }
+    void AutoFitColumns(bool DoFixedCells);
+    void AutoNumberCol(int ACol);
+    int AutoNumberStart = 0;
+    int AutoNumberOffset = 0;
+    TSortDirection AutoNumberDirection = sdAscending;
+    int MinColWidth = 0;
+    int MaxColWidth = 0;
+    bool SizeGrowOnly = false;
+    // The width content sizing gives a display column, its text measured by
+    // the hook (the painting's measure when there is one).
+    void SizeColumnToContent(int Index, bool GrowOnly);
+    void AutoSizeCol(int Index, int Padding = 0);
+    void AutoSizeColumns(bool DoFixedCols, int Padding = 0);
+    std::function<int(int ACol, int ARow)> MeasureCellWidth;
+    std::function<void(TExStringGrid *Sender, int ACol, int &AWidth)> OnUpdateColumnSize;
+
+    // Nodes (ExGridNodes.cpp): a node row heads the rows of its span; rows
+    // a node hides are the node's, so that filters and hiding by hand never
+    // show or hide them, nor it theirs.
+    void AddNode(int ARow, int Span); // real row
+    void RemoveNode(int ARow); // real row
+    bool IsNode(int ARow); // display rows from here
+    bool GetNodeState(int ARow); // true: contracted
+    void SetNodeState(int ARow, bool Value);
+    int GetNodeLevel(int ARow);
+    int GetNodeSpan(int ARow);
+    int NumNodes() const;
+    void ContractNode(int ARow); // real rows
+    void ExpandNode(int ARow);
+    void ExpandAll();
+    void ContractAll();
+    bool CellNodeExpandOne = false; // expanding a node contracts the others
+
+    // Grouping (ExGridGroups.cpp): each run of equal values of a column
+    // becomes a node row holding the value, the column leaves the grid and
+    // UnGroup brings it back. Column 0 holds the nodes: refused.
+    virtual void Group(int Colindex);
+    virtual void UnGroup();
+    int GroupColumn() const;
+    void setGroupColumn(int Value);
+    // Per expanded group, written into its node row.
+    void GroupSum(int ACol);
+    void GroupAvg(int ACol);
+    void GroupMin(int ACol);
+    void GroupMax(int ACol);
+    void GroupCount(int ACol);
+    void GroupDistinct(int ACol);
+
+    // Look-up (ExGridLookup.cpp): the first data row whose search-column
+    // text, tags removed and upper-cased, begins with s (given upper-cased);
+    // -1 for none.
+    int Search(const QString &s);
+    // A typed character (or Backspace, u'\b') added to the look-up text,
+    // the current row moved to the first row it begins; a text that finds
+    // nothing is emptied and the row stays. The text after the key.
+    QString LookupKey(QChar Key);
+    // ===== end of sorting, filtering, column functions and sizing ==========================
+
 protected:
     void CellTextChanged(int ACol, int ARow) override;
     bool CanSelectCell(int ACol, int ARow) override;
@@ -748,6 +870,11 @@ private:
     void renderCellGraphic(TCellPaint &cell);
     void renderFocus(TCellPaint &cell);
     mutable std::unique_ptr<TGridAppearance, TGridAppearanceDeleter> m_appearance;
+
+    // Sorting, filtering and sizing state, made on first use; shared_ptr so
+    // that the grid's destructor needs not see its type.
+    TGridSortFilter &sortFilter() const;
+    mutable std::shared_ptr<TGridSortFilter> m_sortFilter;
 };
 
 } // namespace controls

@@ -1,0 +1,55 @@
+#pragma once
+// The settings the string grid sorts and sizes columns by, as the owner
+// sets them.
+#include "controls/grid/base/GridTypes.h"
+#include "controls/grid/base/IntList.h"
+#include "controls/grid/model/core/FilterMatch.h"
+#include "controls/grid/model/core/SortCompare.h"
+
+#include <QString>
+
+namespace controls {
+
+class TExStringGrid;
+
+struct TSortSettings {
+    explicit TSortSettings(TExStringGrid *grid) : m_grid(grid) {}
+
+    bool AutoSortForGrouping = true;
+    bool Show = false;
+    bool IndexShow = false;
+    bool Full = true;
+    bool SingleColumn = false;
+    bool IgnoreBlanks = false;
+    TSortBlankPosition BlankPos = blFirst;
+    bool AutoFormat = true;
+    TSortDirection Direction = sdAscending;
+    bool IgnoreCase = false;
+    TSortDirection InitSortDirection = sdAscending;
+    bool NormalCellsOnly = false;
+    bool UndoSort = false;
+    bool SortOnVirtualCells = true;
+    // The sort column (real); the grid's own, which follows its column when
+    // columns move.
+    int Column() const;
+    void setColumn(int value);
+
+    // "u3", "d2" or "i;u1;d4".
+    QString SaveToString() const;
+    // Sorts as the text says; raises platform::Error "Invalid sort settings
+    // specifier" for a one-character text and ZOraZaziRarar when an index
+    // sort names no index.
+    void LoadFromString(const QString &Value);
+    void Remove();
+    void ToggleDirection() { Direction = Direction == sdAscending ? sdDescending : sdAscending; }
+
+private:
+    TExStringGrid *m_grid;
+};
+
+struct TColumnSizeSettings {
+    bool Stretch = false;
+    int StretchColumn = -1; // display column; -1 the last
+};
+
+} // namespace controls
