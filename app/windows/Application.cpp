@@ -12,8 +12,10 @@
 #include "platform/ui/ModalDialog.h"
 
 #include <QApplication>
+#include <fontconfig/fontconfig.h>
 #include <QPointer>
 #include <memory>
+#include <thread>
 
 namespace app {
 
@@ -56,7 +58,12 @@ Forms createForms(StepHandlers handlers, const QString &appDir, int converterTyp
 
 int runApplication(int argc, char *argv[], StepHandlers handlers)
 {
+    // The main window measures its texts before it shows, and the first text
+    // measured makes fontconfig read its configuration and font list: that
+    // runs beside the application's own start instead of after it.
+    std::thread fonts([] { FcInit(); });
     QApplication application(argc, argv);
+    fonts.join();
     platform::installErrorBox();
     QApplication::setFont(platform::defaultFormFont());
     Forms forms = createForms(std::move(handlers), platform::executableDir());
