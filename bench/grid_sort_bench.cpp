@@ -99,8 +99,7 @@ void sortOurs(benchmark::State &state, int col, controls::TSortStyle style, cons
         controls::TSortColumnRule column;
         column.MakeKeys = [&] { return controls::TColumnSortKeys::fromTexts(columnOf(rows, col), ruleFor(style)); };
         controls::TRowSortComparer comparer({column}, false, controls::blFirst);
-        const std::vector<int> order = controls::stableSortOrder(static_cast<int>(rows.size()),
-                                                                 [&](int a, int b) { return comparer.before(a, b); });
+        const std::vector<int> order = comparer.sortedOrder(static_cast<int>(rows.size()));
         controls::applySortOrder(order, [&](int i, int j) {
             std::swap(rows[static_cast<std::size_t>(i)], rows[static_cast<std::size_t>(j)]);
         });

@@ -613,7 +613,6 @@ public:
     virtual void SortSwapRows(int Index, int Index2);
     void InitSortXRef();
     TSortIndexList &SortIndexes();
-    int SortCompares() const;
     int SortSwaps() const;
     std::function<void(TExStringGrid *Sender, int ACol, TSortStyle &AStyle, QString &APrefix, QString &ASuffix)>
         OnGetFormat;
