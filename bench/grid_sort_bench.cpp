@@ -99,8 +99,7 @@ void sortOurs(benchmark::State &state, int col, controls::TSortStyle style, cons
         controls::TSortColumnRule column;
         column.MakeKeys = [&] { return controls::TColumnSortKeys::fromTexts(columnOf(rows, col), ruleFor(style)); };
         controls::TRowSortComparer comparer({column}, false, controls::blFirst);
-        const std::vector<int> order = controls::stableSortOrder(static_cast<int>(rows.size()),
-                                                                 [&](int a, int b) { return comparer.before(a, b); });
+        const std::vector<int> order = comparer.sortedOrder(static_cast<int>(rows.size()));
         controls::applySortOrder(order, [&](int i, int j) {
             std::swap(rows[static_cast<std::size_t>(i)], rows[static_cast<std::size_t>(j)]);
         });
@@ -188,33 +187,34 @@ void Grid_FilterHalf(benchmark::State &state)
         const auto start = std::chrono::steady_clock::now();
         controls::THiddenRows<Row> hidden;
         std::vector<controls::THiddenRow<Row>> taken;
-        std::vector<Row> kept;
-        kept.reserve(store.size());
-        for (std::size_t r = 0; r < store.size(); ++r) {
+        taken.reserve(store.size());
+        // The store keeps its rows in place: passing rows close up.
+        const std::size_t total = store.size();
+        std::size_t kept = 0;
+        for (std::size_t r = 0; r < total; ++r) {
             const bool pass = controls::matchFilterRow(
                 items, [&](const controls::TFilterData &d) { return store[r][static_cast<std::size_t>(d.Column)]; });
             if (pass)
-                kept.push_back(std::move(store[r]));
+                store[kept++] = std::move(store[r]);
             else
                 taken.push_back({static_cast<int>(r), 20, 1, controls::THideReason::Filter, std::move(store[r])});
         }
-        store = std::move(kept);
+        store.resize(kept);
         hidden.addAll(std::move(taken));
         benchmark::DoNotOptimize(hidden.realOf(static_cast<int>(store.size()) / 2));
-        // The level removed: its rows merged back by real index.
+        // The level removed: its rows merged back by real index, from the end.
         std::vector<controls::THiddenRow<Row>> back =
             hidden.takeIf([](const controls::THiddenRow<Row> &i) { return i.Level == 1; });
-        std::vector<Row> merged;
-        merged.reserve(store.size() + back.size());
-        std::size_t s = 0;
-        for (auto &b : back) {
-            while (static_cast<int>(merged.size()) < b.Idx && s < store.size())
-                merged.push_back(std::move(store[s++]));
-            merged.push_back(std::move(b.Items));
+        store.resize(total);
+        std::ptrdiff_t from = static_cast<std::ptrdiff_t>(kept) - 1;
+        std::ptrdiff_t b = static_cast<std::ptrdiff_t>(back.size()) - 1;
+        for (std::ptrdiff_t at = static_cast<std::ptrdiff_t>(total) - 1; at >= 0; --at) {
+            if (b >= 0 && back[static_cast<std::size_t>(b)].Idx == at)
+                store[static_cast<std::size_t>(at)] = std::move(back[static_cast<std::size_t>(b--)].Items);
+            else
+                store[static_cast<std::size_t>(at)] = std::move(store[static_cast<std::size_t>(from--)]);
         }
-        while (s < store.size())
-            merged.push_back(std::move(store[s++]));
-        benchmark::DoNotOptimize(merged.size());
+        benchmark::DoNotOptimize(store.size());
         record(state, "filter_grid", since(start));
     }
 }

@@ -658,7 +658,6 @@ public:
     virtual void SortSwapRows(int Index, int Index2);
     void InitSortXRef();
     TSortIndexList &SortIndexes();
-    int SortCompares() const;
     int SortSwaps() const;
     std::function<void(TExStringGrid *Sender, int ACol, TSortStyle &AStyle, QString &APrefix, QString &ASuffix)>
         OnGetFormat;
@@ -758,6 +757,14 @@ public:
     // the current row moved to the first row it begins; a text that finds
     // nothing is emptied and the row stays. The text after the key.
     QString LookupKey(QChar Key);
+
+    // The nearest node whose span holds the display row; a node row
+    // answers itself; -1 outside every node.
+    int GetParentRow(int ARow);
+    // A node's check box checks its rows; a row's box sets its node's
+    // tri-state box to checked, unchecked or grayed (ClickCellCheckBox).
+    bool GroupingAutoCheckGroup = false;
+    void AutoCheckGroupClicked(int ACol, int ARow, bool State);
     // ===== end of sorting, filtering, column functions and sizing ==========================
 
 protected:

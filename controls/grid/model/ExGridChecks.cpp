@@ -256,6 +256,12 @@ bool TExStringGrid::ClickCellCheckBox(int ACol, int ARow, bool CheckEditable)
         state = g->FCellBoolean;
         break;
     case ctTriStateCheckBox:
+        if (GroupingAutoCheckGroup && IsNode(ARow)) {
+            // A group's box is its rows' state: grayed is no state to click to.
+            g->FCellCheckBoxState = g->FCellCheckBoxState == cbChecked ? cbUnchecked : cbChecked;
+            state = g->FCellCheckBoxState == cbChecked;
+            break;
+        }
         g->FCellCheckBoxState = g->FCellCheckBoxState == cbUnchecked ? cbGrayed
                                 : g->FCellCheckBoxState == cbGrayed  ? cbChecked
                                                                      : cbUnchecked;
@@ -276,6 +282,8 @@ bool TExStringGrid::ClickCellCheckBox(int ACol, int ARow, bool CheckEditable)
     }
     RepaintCell(DisplColIndex(ACol), ARow);
     DoCheckBoxChange(ACol, ARow, state);
+    if (GroupingAutoCheckGroup)
+        AutoCheckGroupClicked(ACol, ARow, state);
     // Undo can only play back texts: a box whose state is its text is
     // recorded with the text it had; others would have their caption
     // overwritten by a played-back state text.

@@ -196,4 +196,44 @@ void TExStringGrid::ContractAll()
             ContractNode(RealRowIndex(r));
 }
 
+int TExStringGrid::GetParentRow(int ARow)
+{
+    if (NumNodes() == 0 || ARow < 0 || ARow >= RowCount())
+        return -1;
+    if (IsNode(ARow))
+        return ARow;
+    const int real = RealRowIndex(ARow);
+    for (int r = ARow - 1; r >= FixedRows(); --r)
+        if (IsNode(r) && RealRowIndex(r) + GetNodeSpan(r) > real)
+            return r;
+    return -1;
+}
+
+void TExStringGrid::AutoCheckGroupClicked(int ACol, int ARow, bool State)
+{
+    if (IsNode(ARow)) {
+        // The rows under a contracted node are hidden: reached by real row.
+        const int real = RealRowIndex(ARow);
+        const bool contracted = GetNodeState(ARow);
+        for (int e = 1; e < GetNodeSpan(ARow); ++e)
+            SetCheckBoxState(ACol, contracted ? real + e : RealRowIndex(ARow + e), State);
+        return;
+    }
+    const int parent = GetParentRow(ARow);
+    if (parent < 0)
+        return;
+    const int first = RealRowIndex(parent);
+    bool firstState = false;
+    GetCheckBoxState(ACol, first + 1, firstState);
+    bool mixed = false;
+    for (int e = 2; e < GetNodeSpan(parent) && !mixed; ++e) {
+        bool s = false;
+        GetCheckBoxState(ACol, first + e, s);
+        mixed = s != firstState;
+    }
+    TCellGraphic *g = GetCellGraphic(ACol, parent);
+    if (g && g->FCellType == ctTriStateCheckBox)
+        SetCheckBoxState(ACol, first, mixed ? cbGrayed : (firstState ? cbChecked : cbUnchecked));
+}
+
 } // namespace controls

@@ -23,7 +23,6 @@ TGridSortFilter &TExStringGrid::sortFilter() const
 
 TSortSettings &TExStringGrid::SortSettings() { return sortFilter().settings; }
 TSortIndexList &TExStringGrid::SortIndexes() { return sortFilter().sortIndexes; }
-int TExStringGrid::SortCompares() const { return sortFilter().compares; }
 int TExStringGrid::SortSwaps() const { return sortFilter().swaps; }
 
 int TSortSettings::Column() const { return m_grid->SortColumn(); }
@@ -177,7 +176,7 @@ static TSortColumnRule sortColumnRule(TExStringGrid &grid, int col, bool descend
 // Sorts the data rows by the columns given: the order is found first, so
 // that a compare event that raises leaves every row where it was; then
 // the rows move.
-static void sortDataRows(TExStringGrid &grid, std::vector<TSortColumnRule> columns, int &compares)
+static void sortDataRows(TExStringGrid &grid, std::vector<TSortColumnRule> columns)
 {
     const int first = grid.FixedRows();
     const int last = grid.RowCount() - grid.FixedFooters() - 1;
@@ -186,10 +185,7 @@ static void sortDataRows(TExStringGrid &grid, std::vector<TSortColumnRule> colum
         return;
     TSortSettings &settings = grid.SortSettings();
     TRowSortComparer comparer(std::move(columns), settings.IgnoreBlanks, settings.BlankPos);
-    const std::vector<int> order = stableSortOrder(count, [&](int a, int b) {
-        ++compares;
-        return comparer.before(a, b);
-    });
+    const std::vector<int> order = comparer.sortedOrder(count);
 
     // Column 0 stays with NormalCellsOnly: its cells are put back after.
     std::vector<std::pair<QString, std::unique_ptr<TCellProperties>>> column0;
@@ -233,7 +229,7 @@ void TExStringGrid::QSort()
     if (SortSettings().Full)
         for (int c = column + 1; c < TotalColCount(); ++c)
             columns.push_back(sortColumnRule(*this, c, descending, first, count));
-    sortDataRows(*this, std::move(columns), state.compares);
+    sortDataRows(*this, std::move(columns));
 }
 
 void TExStringGrid::QSortIndexed()
@@ -250,7 +246,7 @@ void TExStringGrid::QSortIndexed()
     for (int i = 0; i < entries; ++i)
         columns.push_back(sortColumnRule(*this, state.sortIndexes.SortColumns(i), !state.sortIndexes.SortDirections(i),
                                          first, count));
-    sortDataRows(*this, std::move(columns), state.compares);
+    sortDataRows(*this, std::move(columns));
 }
 
 void TExStringGrid::QUnSort()

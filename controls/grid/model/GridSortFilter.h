@@ -11,7 +11,6 @@ struct TGridSortFilter {
     TSortSettings settings;
     std::vector<int> sortRowXRef; // per display row, its place before the sorts
     TSortIndexList sortIndexes;
-    int compares = 0;
     int swaps = 0;
     int sortRow = -1; // the current row's data while sorting
 

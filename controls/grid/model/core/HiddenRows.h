@@ -60,7 +60,10 @@ public:
     // Adds many items at once, in one merge (a filter hides thousands).
     void addAll(std::vector<Item> items)
     {
-        std::sort(items.begin(), items.end(), [](const Item &a, const Item &b) { return a.Idx < b.Idx; });
+        const auto byIdx = [](const Item &a, const Item &b) { return a.Idx < b.Idx; };
+        // A filter hands its rows over in order already.
+        if (!std::is_sorted(items.begin(), items.end(), byIdx))
+            std::sort(items.begin(), items.end(), byIdx);
         items.erase(std::unique(items.begin(), items.end(), [](const Item &a, const Item &b) { return a.Idx == b.Idx; }),
                     items.end());
         std::erase_if(items, [&](const Item &i) { return m_index.isHidden(i.Idx); });
@@ -68,6 +71,11 @@ public:
         reals.reserve(items.size());
         for (const Item &i : items)
             reals.push_back(i.Idx);
+        if (m_items.empty()) {
+            m_items = std::move(items);
+            m_index.hideAll(reals);
+            return;
+        }
         std::vector<Item> merged;
         merged.reserve(m_items.size() + items.size());
         std::merge(std::make_move_iterator(m_items.begin()), std::make_move_iterator(m_items.end()),
@@ -91,6 +99,13 @@ public:
     std::vector<Item> takeIf(const std::function<bool(const Item &)> &pick)
     {
         std::vector<Item> taken;
+        // Lifting the only level there is takes everything: no copying.
+        if (std::all_of(m_items.begin(), m_items.end(), pick)) {
+            taken = std::move(m_items);
+            m_items.clear();
+            m_index.clear();
+            return taken;
+        }
         std::vector<Item> kept;
         kept.reserve(m_items.size());
         for (Item &i : m_items)

@@ -2,6 +2,7 @@
 
 #include "controls/grid/base/DateText.h"
 #include "controls/grid/base/NumberText.h"
+#include "controls/grid/model/core/SortKernel.h"
 #include "controls/grid/model/core/TypedText.h"
 
 #include <QLocale>
@@ -119,7 +120,7 @@ std::optional<double> sortTimeOf(const QString &text, const TFormatSettings &fs)
     return *t;
 }
 
-std::unique_ptr<TColumnSortKeys> TColumnSortKeys::fromTexts(const std::vector<QString> &texts, const TSortKeyRule &rule)
+std::unique_ptr<TColumnSortKeys> TColumnSortKeys::fromTexts(std::vector<QString> texts, const TSortKeyRule &rule)
 {
     auto keys = std::make_unique<TColumnSortKeys>();
     const std::size_t n = texts.size();
@@ -130,7 +131,7 @@ std::unique_ptr<TColumnSortKeys> TColumnSortKeys::fromTexts(const std::vector<QS
     const auto numbersBy = [&](auto read) {
         keys->m_kind = Kind::Numbers;
         keys->m_numbers.resize(n);
-        keys->m_isNumber.assign(n, true);
+        keys->m_isNumber.assign(n, 1);
         for (std::size_t i = 0; i < n; ++i) {
             const std::optional<double> v = read(texts[i]);
             keys->m_numbers[i] = v.value_or(0);
@@ -179,7 +180,7 @@ std::unique_ptr<TColumnSortKeys> TColumnSortKeys::fromTexts(const std::vector<QS
         break;
     default: // ssAlphabetic, ssAlphaCase and anything unresolved: the texts as they are
         keys->m_kind = Kind::Texts;
-        keys->m_texts = texts;
+        keys->m_texts = std::move(texts);
         break;
     }
     return keys;
@@ -189,10 +190,10 @@ std::unique_ptr<TColumnSortKeys> TColumnSortKeys::fromNumbers(std::vector<double
 {
     auto keys = std::make_unique<TColumnSortKeys>();
     keys->m_kind = Kind::Numbers;
-    keys->m_isNumber.assign(numbers.size(), true);
+    keys->m_isNumber.assign(numbers.size(), 1);
     keys->m_numbers = std::move(numbers);
     blanks.resize(keys->m_numbers.size());
-    keys->m_blank = std::move(blanks);
+    keys->m_blank.assign(blanks.begin(), blanks.end());
     return keys;
 }
 
@@ -230,9 +231,11 @@ const TColumnSortKeys &TRowSortComparer::keysOf(std::size_t i)
     return *m_keys[i];
 }
 
-int TRowSortComparer::compare(int a, int b)
+int TRowSortComparer::compare(int a, int b) { return compareFrom(0, a, b); }
+
+int TRowSortComparer::compareFrom(std::size_t first, int a, int b)
 {
-    for (std::size_t i = 0; i < m_columns.size(); ++i) {
+    for (std::size_t i = first; i < m_columns.size(); ++i) {
         const TSortColumnRule &rule = m_columns[i];
         int r = 0;
         if (rule.Compare) {
@@ -252,4 +255,69 @@ int TRowSortComparer::compare(int a, int b)
     return 0;
 }
 
+namespace {
+
+// The first column's key beside its row: the class orders blanks (when
+// placed apart), texts that hold no number and numbers, in the direction.
+struct TNumberItem {
+    std::int8_t cls;
+    double value;
+    int row;
+};
+struct TTextItem {
+    std::int8_t cls;
+    QString text;
+    int row;
+};
+
+} // namespace
+
+std::vector<int> TRowSortComparer::sortedOrder(int count)
+{
+    if (m_columns.empty() || count < 2 || m_columns[0].Compare || keysOf(0).kind() == TColumnSortKeys::Kind::Collated
+        || keysOf(0).count() < count)
+        return stableSortOrder(count, [this](int a, int b) { return before(a, b); });
+    const TColumnSortKeys &keys = keysOf(0);
+    const bool descending = m_columns[0].Descending;
+    const bool more = m_columns.size() > 1;
+    const auto classOf = [&](int row, std::int8_t normal) -> std::int8_t {
+        if (m_ignoreBlanks && keys.blank(row))
+            return m_blankPos == blFirst ? -1 : 2;
+        return descending ? static_cast<std::int8_t>(1 - normal) : normal;
+    };
+    std::vector<int> order;
+    order.reserve(static_cast<std::size_t>(count));
+    if (keys.kind() == TColumnSortKeys::Kind::Numbers) {
+        std::vector<TNumberItem> items(static_cast<std::size_t>(count));
+        for (int r = 0; r < count; ++r)
+            items[static_cast<std::size_t>(r)] = {classOf(r, keys.isNumber(r) ? 1 : 0),
+                                                  descending ? -keys.number(r) : keys.number(r), r};
+        stableSortItems(items, [&](const TNumberItem &x, const TNumberItem &y) {
+            if (x.cls != y.cls)
+                return x.cls < y.cls;
+            if (x.value < y.value)
+                return true;
+            if (y.value < x.value || !more)
+                return false;
+            return compareFrom(1, x.row, y.row) < 0;
+        });
+        for (const TNumberItem &i : items)
+            order.push_back(i.row);
+        return order;
+    }
+    std::vector<TTextItem> items(static_cast<std::size_t>(count));
+    for (int r = 0; r < count; ++r)
+        items[static_cast<std::size_t>(r)] = {classOf(r, 0), keys.text(r), r};
+    stableSortItems(items, [&](const TTextItem &x, const TTextItem &y) {
+        if (x.cls != y.cls)
+            return x.cls < y.cls;
+        const int c = QString::compare(x.text, y.text, Qt::CaseSensitive);
+        if (c != 0)
+            return descending ? c > 0 : c < 0;
+        return more && compareFrom(1, x.row, y.row) < 0;
+    });
+    for (const TTextItem &i : items)
+        order.push_back(i.row);
+    return order;
+}
 } // namespace controls

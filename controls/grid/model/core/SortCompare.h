@@ -55,24 +55,29 @@ public:
     // Styles ssCustom and ssRaw have no keys; ssAutomatic, ssAlphaNumeric*
     // must be resolved first. ssImages and ssCheckBox take their keys from
     // fromNumbers.
-    static std::unique_ptr<TColumnSortKeys> fromTexts(const std::vector<QString> &texts, const TSortKeyRule &rule);
+    static std::unique_ptr<TColumnSortKeys> fromTexts(std::vector<QString> texts, const TSortKeyRule &rule);
     static std::unique_ptr<TColumnSortKeys> fromNumbers(std::vector<double> numbers, std::vector<bool> blanks);
 
     // -1, 0 or 1: row a before, with, after row b in ascending order.
     int compare(int a, int b) const;
-    bool blank(int row) const { return m_blank[static_cast<std::size_t>(row)]; }
+    bool blank(int row) const { return m_blank[static_cast<std::size_t>(row)] != 0; }
     int count() const { return static_cast<int>(m_blank.size()); }
 
-private:
     enum class Kind : std::uint8_t { Numbers, Texts, Collated };
+    Kind kind() const { return m_kind; }
+    bool isNumber(int row) const { return m_isNumber[static_cast<std::size_t>(row)] != 0; }
+    double number(int row) const { return m_numbers[static_cast<std::size_t>(row)]; }
+    const QString &text(int row) const { return m_texts[static_cast<std::size_t>(row)]; }
+
+private:
     Kind m_kind = Kind::Numbers;
     // Numbers: a text that holds none sorts before every number, and all
     // such texts are equal among themselves.
     std::vector<double> m_numbers;
-    std::vector<bool> m_isNumber;
+    std::vector<std::uint8_t> m_isNumber;
     std::vector<QString> m_texts;
     std::vector<QCollatorSortKey> m_collated;
-    std::vector<bool> m_blank;
+    std::vector<std::uint8_t> m_blank;
 };
 
 // One column of a row comparison: its keys made when a comparison first
@@ -93,9 +98,13 @@ public:
     // -1, 0 or 1 in the final order: row a before, with, after row b.
     int compare(int a, int b);
     bool before(int a, int b) { return compare(a, b) < 0; }
+    // The rows 0..count-1 in order (stable): by the first column's keys
+    // carried beside the row numbers, the other columns asked on ties only.
+    std::vector<int> sortedOrder(int count);
 
 private:
     const TColumnSortKeys &keysOf(std::size_t i);
+    int compareFrom(std::size_t first, int a, int b);
 
     std::vector<TSortColumnRule> m_columns;
     std::vector<std::unique_ptr<TColumnSortKeys>> m_keys;

@@ -11,6 +11,62 @@
 
 namespace controls {
 
+// Sorts the items stably: before(a, b) answers whether item a goes before
+// item b. Runs of 16 by insertion, then merges bottom-up between two
+// buffers; each step only compares and moves, whatever the answers.
+template <class T, class Before>
+void stableSortItems(std::vector<T> &items, Before before)
+{
+    const int count = static_cast<int>(items.size());
+    if (count < 2)
+        return;
+    constexpr int kRun = 8;
+    for (int lo = 0; lo < count; lo += kRun) {
+        const int hi = std::min(lo + kRun, count);
+        for (int i = lo + 1; i < hi; ++i) {
+            if (!before(items[static_cast<std::size_t>(i)], items[static_cast<std::size_t>(i - 1)]))
+                continue;
+            T item = std::move(items[static_cast<std::size_t>(i)]);
+            int j = i;
+            do {
+                items[static_cast<std::size_t>(j)] = std::move(items[static_cast<std::size_t>(j - 1)]);
+                --j;
+            } while (j > lo && before(item, items[static_cast<std::size_t>(j - 1)]));
+            items[static_cast<std::size_t>(j)] = std::move(item);
+        }
+    }
+    if (count <= kRun)
+        return;
+    std::vector<T> other(items.size());
+    std::vector<T> *from = &items;
+    std::vector<T> *to = &other;
+    for (int width = kRun; width < count; width *= 2) {
+        T *src = from->data();
+        T *dst = to->data();
+        for (int lo = 0; lo < count; lo += 2 * width) {
+            const int mid = std::min(lo + width, count);
+            const int hi = std::min(lo + 2 * width, count);
+            // Already in order: move the pair of runs as it is.
+            if (mid >= hi || !before(src[mid], src[mid - 1])) {
+                std::move(src + lo, src + hi, dst + lo);
+                continue;
+            }
+            int a = lo;
+            int b = mid;
+            int k = lo;
+            while (a < mid && b < hi)
+                dst[k++] = before(src[b], src[a]) ? std::move(src[b++]) : std::move(src[a++]);
+            while (a < mid)
+                dst[k++] = std::move(src[a++]);
+            while (b < hi)
+                dst[k++] = std::move(src[b++]);
+        }
+        std::swap(from, to);
+    }
+    if (from != &items)
+        items.swap(other);
+}
+
 // The order of the items 0..count-1: result[k] is the item that goes to
 // place k. before(a, b) answers whether item a goes before item b; equal
 // items keep their order.
@@ -19,50 +75,7 @@ std::vector<int> stableSortOrder(int count, Before before)
 {
     std::vector<int> order(static_cast<std::size_t>(std::max(count, 0)));
     std::iota(order.begin(), order.end(), 0);
-    if (count < 2)
-        return order;
-    // Runs of 16 by insertion, then merges bottom-up between two buffers.
-    constexpr int kRun = 16;
-    for (int lo = 0; lo < count; lo += kRun) {
-        const int hi = std::min(lo + kRun, count);
-        for (int i = lo + 1; i < hi; ++i) {
-            const int item = order[static_cast<std::size_t>(i)];
-            int j = i;
-            while (j > lo && before(item, order[static_cast<std::size_t>(j - 1)])) {
-                order[static_cast<std::size_t>(j)] = order[static_cast<std::size_t>(j - 1)];
-                --j;
-            }
-            order[static_cast<std::size_t>(j)] = item;
-        }
-    }
-    std::vector<int> other(order.size());
-    std::vector<int> *from = &order;
-    std::vector<int> *to = &other;
-    for (int width = kRun; width < count; width *= 2) {
-        for (int lo = 0; lo < count; lo += 2 * width) {
-            const int mid = std::min(lo + width, count);
-            const int hi = std::min(lo + 2 * width, count);
-            int a = lo;
-            int b = mid;
-            int k = lo;
-            const int *src = from->data();
-            int *dst = to->data();
-            // Already in order: copy the pair of runs as it is.
-            if (mid < hi && !before(src[mid], src[mid - 1])) {
-                std::copy(src + lo, src + hi, dst + lo);
-                continue;
-            }
-            while (a < mid && b < hi)
-                dst[k++] = before(src[b], src[a]) ? src[b++] : src[a++];
-            while (a < mid)
-                dst[k++] = src[a++];
-            while (b < hi)
-                dst[k++] = src[b++];
-        }
-        std::swap(from, to);
-    }
-    if (from != &order)
-        order.swap(other);
+    stableSortItems(order, before);
     return order;
 }
 

@@ -164,3 +164,47 @@ TEST(StringGridGroups, ColumnZeroIsRefused)
 }
 
 } // namespace
+
+namespace {
+
+TEST(StringGridNodes, AutoCheckGroupChecksTheRowsAndGraysTheNode)
+{
+    TExStringGrid grid;
+    fillLabels(grid);
+    grid.AddNode(1, 4); // rows 2..4 under it
+    grid.AddCheckBox(1, 1, cbUnchecked);
+    for (int r = 2; r <= 4; ++r)
+        grid.AddCheckBox(1, r, false, false);
+    grid.GroupingAutoCheckGroup = true;
+    TCheckBoxState node = cbUnchecked;
+    bool row = false;
+
+    grid.ToggleCheckBox(1, 2);
+    grid.GetCheckBoxState(1, 1, node);
+    EXPECT_EQ(node, cbGrayed);
+    grid.ToggleCheckBox(1, 3);
+    grid.ToggleCheckBox(1, 4);
+    grid.GetCheckBoxState(1, 1, node);
+    EXPECT_EQ(node, cbChecked);
+
+    grid.ToggleCheckBox(1, 1); // the node's own box: unchecked, and its rows
+    grid.GetCheckBoxState(1, 1, node);
+    EXPECT_EQ(node, cbUnchecked);
+    grid.GetCheckBoxState(1, 3, row);
+    EXPECT_FALSE(row);
+    grid.setFixedRows(1);
+    grid.ContractNode(1);
+    grid.ToggleCheckBox(1, 1); // contracted: its hidden rows still follow
+    grid.GetCheckBoxState(1, 4, row);
+    EXPECT_TRUE(row);
+    // Grayed clicks to checked on a node.
+    grid.ExpandNode(1);
+    grid.ToggleCheckBox(1, 2);
+    grid.GetCheckBoxState(1, 1, node);
+    EXPECT_EQ(node, cbGrayed);
+    grid.ToggleCheckBox(1, 1);
+    grid.GetCheckBoxState(1, 1, node);
+    EXPECT_EQ(node, cbChecked);
+}
+
+} // namespace

@@ -108,3 +108,27 @@ TEST(HiddenRows, RemovedAndMovedShownRowsRenumberTheHiddenOnes)
 }
 
 } // namespace
+
+namespace {
+
+TEST(HiddenRows, AllAtOnceIntoNoneAndAllTakenBack)
+{
+    Rows rows;
+    std::vector<Rows::Item> many;
+    many.push_back(item(7, "g", THideReason::Filter));
+    many.push_back(item(2, "b", THideReason::Filter));
+    many.push_back(item(2, "twice", THideReason::Filter));
+    rows.addAll(std::move(many));
+    ASSERT_EQ(rows.count(), 2);
+    EXPECT_EQ(rows.realOf(2), 3);
+    EXPECT_EQ(rows.realOf(5), 6);
+    EXPECT_EQ(rows.realOf(6), 8);
+    const auto taken = rows.takeIf([](const Rows::Item &) { return true; });
+    ASSERT_EQ(taken.size(), 2u);
+    EXPECT_EQ(taken[0].Idx, 2);
+    EXPECT_EQ(taken[1].Idx, 7);
+    EXPECT_TRUE(rows.empty());
+    EXPECT_EQ(rows.realOf(5), 5);
+}
+
+} // namespace

@@ -160,3 +160,38 @@ TEST(SortCompare, OwnerComparisonsAreAskedWithRowsOfTheSort)
 }
 
 } // namespace
+
+namespace {
+
+// The keyed order and the order of the plain comparison agree for every
+// direction and blank setting, ties broken by a second column.
+TEST(SortCompare, KeyedOrderAgreesWithTheComparison)
+{
+    const auto numbers = texts({"5", "", "x", "-2", "5", "", "y", "3.5", "5"});
+    const auto words = texts({"b", "", "a", "B", "a", "", "c", "a", "b"});
+    const auto second = texts({"3", "2", "1", "9", "8", "7", "6", "5", "4"});
+    for (TSortStyle style : {ssNumeric, ssAlphabetic, ssAlphaNoCase})
+        for (bool descending : {false, true})
+            for (bool ignoreBlanks : {false, true})
+                for (TSortBlankPosition pos : {blFirst, blLast}) {
+                    const auto &first = style == ssNumeric ? numbers : words;
+                    TSortKeyRule rule;
+                    rule.Style = style;
+                    rule.Format = english();
+                    TSortKeyRule text;
+                    text.Style = ssNumeric;
+                    const auto make = [&] {
+                        TSortColumnRule a{0, descending, [&] { return TColumnSortKeys::fromTexts(first, rule); }, {}};
+                        TSortColumnRule b{1, false, [&] { return TColumnSortKeys::fromTexts(second, text); }, {}};
+                        return TRowSortComparer({a, b}, ignoreBlanks, pos);
+                    };
+                    TRowSortComparer plain = make();
+                    TRowSortComparer keyed = make();
+                    const int n = static_cast<int>(first.size());
+                    EXPECT_EQ(keyed.sortedOrder(n),
+                              stableSortOrder(n, [&](int x, int y) { return plain.before(x, y); }))
+                        << int(style) << descending << ignoreBlanks << int(pos);
+                }
+}
+
+} // namespace
