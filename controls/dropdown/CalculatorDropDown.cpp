@@ -5,16 +5,6 @@
 
 namespace controls {
 
-namespace {
-
-constexpr bool isOperatorKey(QChar c)
-{
-    return c == u'+' || c == u'-' || c == u'*' || c == u'/' || c == u'%' || c == u'=' || c == u'C' || c == u'c' ||
-           c.unicode() == 13;
-}
-
-} // namespace
-
 TExCalculatorDropdown::TExCalculatorDropdown(TConstructKey key, QWidget *parent) : TExCustomDropDown(key, parent) {}
 
 void TExCalculatorDropdown::Initialize()
@@ -143,13 +133,13 @@ void TExCalculatorDropdown::HandleCharMessage(QChar &key)
         key = QChar();
         return;
     }
-    if (isOperatorKey(key)) {
-        m_engine.typedKey(key, false);
-        showDisplay();
-        key = QChar();
-        return;
-    }
-    TExCustomDropDown::HandleCharMessage(key);
+    const TCalculatorEngine::TTyped typed = m_engine.typedKey(key, false);
+    showDisplay();
+    if (typed.caretAfterDigit)
+        setCursorPosition(int(Prefix().size()) + 1);
+    key = typed.insert;
+    if (!key.isNull())
+        TExCustomDropDown::HandleCharMessage(key);
 }
 
 } // namespace controls

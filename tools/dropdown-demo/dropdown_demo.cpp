@@ -1,6 +1,7 @@
 // Three drop-downs on a window: a meter list that can be typed in, a unit
 // list that can only be chosen from, and a bordered one. The line at the
 // bottom tells what the last drop-down did.
+#include "controls/dropdown/CalculatorDropDown.h"
 #include "controls/dropdown/DropDownEdit.h"
 #include "controls/dropdown/DropDownForm.h"
 #include "platform/ui/Fonts.h"
@@ -114,6 +115,13 @@ int main(int argc, char **argv)
     bordered->setLabelCaption(QStringLiteral("Opens upwards"));
     bordered->setLabelPosition(controls::TLabelPosition::lpTopLeft);
     report(*status, *bordered, QStringLiteral("Bordered"));
+
+    auto *amount = TExCustomDropDown::create<controls::TExCalculatorDropdown>(&window);
+    amount->setObjectName(QStringLiteral("amount"));
+    amount->move(110, 190);
+    amount->setLabelCaption(QStringLiteral("Amount"));
+    amount->setLabelPosition(controls::TLabelPosition::lpLeftCenter);
+    report(*status, *amount, QStringLiteral("Amount"));
 
     window.show();
     meter->setFocus();

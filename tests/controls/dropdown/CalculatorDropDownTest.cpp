@@ -74,6 +74,20 @@ TEST(CalculatorDropDown, OperatorsTypedWhileClosedCalculate)
     EXPECT_EQ(w.calc->Text(), u"10.00");
 }
 
+TEST(CalculatorDropDown, TypedKeysCalculateLeftToRight)
+{
+    CalculatorWindow w;
+    w.calc->setCursorPosition(int(w.calc->text().size()));
+    key(*w.calc, Qt::Key_2, QStringLiteral("2"));
+    EXPECT_EQ(w.calc->Text(), u"2");
+    for (const char *typed : {"+", "3", "*", "4"})
+        key(*w.calc, Qt::Key_unknown, QString::fromUtf8(typed));
+    key(*w.calc, Qt::Key_Return, QStringLiteral("\r"));
+    EXPECT_EQ(w.calc->Text(), u"20.00");
+    key(*w.calc, Qt::Key_unknown, QStringLiteral("c"));
+    EXPECT_EQ(w.calc->Text(), u"0.00");
+}
+
 TEST(CalculatorDropDown, MaxLengthStopsOnlyLongerTexts)
 {
     CalculatorWindow w;
