@@ -1,8 +1,9 @@
 // Drop-downs on a window: a meter list that can be typed in, with a header
 // and a footer whose OK and Cancel buttons close it, a unit list that can
 // only be chosen from, a bordered one, and two typed edits (money with two
-// decimals, a hex address after a fixed "0x"). The line at the bottom
+// decimals, a hex address after a fixed "0x") and a calculator. The line at the bottom
 // tells what the last drop-down did.
+#include "controls/dropdown/CalculatorDropDown.h"
 #include "controls/dropdown/DropDownEdit.h"
 #include "controls/dropdown/DropDownForm.h"
 #include "platform/ui/Fonts.h"
@@ -157,6 +158,13 @@ int main(int argc, char **argv)
     address->DropDownFooter().setVisible(false);
     address->resize(180, 21);
     report(*status, *address, QStringLiteral("Address"));
+
+    auto *amount = TExCustomDropDown::create<controls::TExCalculatorDropdown>(&window);
+    amount->setObjectName(QStringLiteral("amount"));
+    amount->move(110, 190);
+    amount->setLabelCaption(QStringLiteral("Amount"));
+    amount->setLabelPosition(controls::TLabelPosition::lpLeftCenter);
+    report(*status, *amount, QStringLiteral("Amount"));
 
     window.show();
     meter->setFocus();

@@ -347,7 +347,10 @@ TCalculatorEngine::TTyped TCalculatorEngine::typedKey(QChar key, bool popupOpen)
     // With the popup closed a minus was the subtract key.
     if (!popupOpen && key == u'-')
         return {};
-    if (digitKey && (m_display == u"0" || m_newValue || isError())) {
+    // The zero a clear or a new calculator shows is replaced, formatted or
+    // not.
+    const bool zero = m_display == u"0" || m_display == NormalizeTextValue(QStringLiteral("0"), m_settings, m_fs);
+    if (digitKey && (zero || m_newValue || isError())) {
         m_display = key;
         m_newValue = false;
         return {QChar(), true};
