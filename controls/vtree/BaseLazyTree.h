@@ -38,6 +38,7 @@ namespace vtree {
 
 using TNodeArray = std::vector<PLazyNode>;
 struct SubtreeCopy;
+struct TTreeTexts;
 class SiblingMergeSort;
 
 class TBaseLazyTree {
@@ -779,13 +780,13 @@ protected:
     // Without its side effects, for an image list that goes.
     void storeCheckImageKind(TCheckImageKind Value) { FCheckImageKind = Value; }
     // The incremental search's text and last hit.
-    const QString &SearchBuffer() const { return FSearchBuffer; }
-    void setSearchBuffer(const QString &Text) { FSearchBuffer = Text; }
+    const QString &SearchBuffer() const;
+    void setSearchBuffer(const QString &Text);
     PLazyNode LastSearchNode() const { return FLastSearchNode; }
     void setLastSearchNode(PLazyNode Node) { FLastSearchNode = Node; }
     // The tree's own hint, shown where a node has none.
-    const QString &TreeHint() const { return FHint; }
-    void setTreeHint(const QString &Hint) { FHint = Hint; }
+    const QString &TreeHint() const;
+    void setTreeHint(const QString &Hint);
     // Remembered nodes the window's parts set.
     void storeHotNode(PLazyNode Node) { FCurrentHotNode = Node; }
     PLazyNode HeightTrackNode() const { return FHeightTrackNode; }
@@ -875,8 +876,12 @@ private:
     TColumnIndex FFocusedColumn = NoColumn;
     TCheckState FPendingCheckState = TCheckState::csUncheckedNormal;
     TCheckImageKind FCheckImageKind = TCheckImageKind::ckSystemDefault;
-    QString FSearchBuffer;
-    QString FHint;
+    // The search's text and the tree's hint (TreeTexts.h).
+    struct TreeTextsDeleter {
+        void operator()(TTreeTexts *Texts) const;
+    };
+    static std::unique_ptr<TTreeTexts, TreeTextsDeleter> newTexts();
+    std::unique_ptr<TTreeTexts, TreeTextsDeleter> FTexts = newTexts();
 
     // Nodes the tree remembers; each is forgotten when its node goes.
     PLazyNode FLastStructureChangeNode = nullptr;
