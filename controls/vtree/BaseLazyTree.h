@@ -27,6 +27,7 @@
 #include <QMimeData>
 #include <QPoint>
 #include <QString>
+#include <array>
 #include <atomic>
 #include <cstdint>
 #include <functional>
@@ -37,6 +38,7 @@ namespace vtree {
 
 using TNodeArray = std::vector<PLazyNode>;
 struct SubtreeCopy;
+struct TTreeTexts;
 class SiblingMergeSort;
 
 class TBaseLazyTree {
@@ -756,32 +758,49 @@ protected:
     bool autoSortApplies() const;
     PLazyNode nodeOrNil(PLazyNode Node) const { return Node == FRoot ? nullptr : Node; }
 
-    // ---- State the later parts share (named as the tree's parts know them) ----
-    PLazyNode FRoot = nullptr;
-    unsigned FDefaultNodeHeight = 18;
-    TLazyTreeStates FStates;
-
-    unsigned FSelectionCount = 0;
-    PLazyNode FRangeAnchor = nullptr;
-    int FLastSelectionLevel = -1;
-    PLazyNode FFocusedNode = nullptr;
-    TColumnIndex FFocusedColumn = NoColumn;
-    TCheckState FPendingCheckState = TCheckState::csUncheckedNormal;
-    TCheckImageKind FCheckImageKind = TCheckImageKind::ckSystemDefault;
-    QString FSearchBuffer;
-    QString FHint;
-
-    // Nodes the tree remembers; each is forgotten when its node goes.
-    PLazyNode FLastStructureChangeNode = nullptr;
-    PLazyNode FLastChangedNode = nullptr;
-    PLazyNode FLastSelected = nullptr;
-    PLazyNode FCurrentHotNode = nullptr;
-    PLazyNode FDropTargetNode = nullptr;
-    PLazyNode FCheckNode = nullptr;
-    PLazyNode FLastVCLDragTarget = nullptr;
-    PLazyNode FLastSearchNode = nullptr;
-    PLazyNode FHeightTrackNode = nullptr;
-    PLazyNode FEditNode = nullptr;
+    // ---- The core's state as the later parts reach it ----------------------
+    // Each part enters and leaves only the tree states of its own concern.
+    void enterTreeState(TLazyTreeStates States) { FStates.include(States); }
+    void leaveTreeState(TLazyTreeStates States) { FStates.exclude(States); }
+    // The focus column without the events and checks SetFocusedColumn runs.
+    void storeFocusedColumn(TColumnIndex Column) { FFocusedColumn = Column; }
+    // Where a shift-selection extends from, and the level it keeps to.
+    PLazyNode RangeAnchor() const { return FRangeAnchor; }
+    void setRangeAnchor(PLazyNode Node) { FRangeAnchor = Node; }
+    void setLastSelectionLevel(int Level) { FLastSelectionLevel = Level; }
+    // A check click or key waiting for its release, and the state it sets.
+    PLazyNode CheckNode() const { return FCheckNode; }
+    TCheckState PendingCheckState() const { return FPendingCheckState; }
+    void setPendingCheck(PLazyNode Node, TCheckState State)
+    {
+        FCheckNode = Node;
+        FPendingCheckState = State;
+    }
+    void forgetPendingCheck() { FCheckNode = nullptr; }
+    // Without its side effects, for an image list that goes.
+    void storeCheckImageKind(TCheckImageKind Value) { FCheckImageKind = Value; }
+    // The incremental search's text and last hit.
+    const QString &SearchBuffer() const;
+    void setSearchBuffer(const QString &Text);
+    PLazyNode LastSearchNode() const { return FLastSearchNode; }
+    void setLastSearchNode(PLazyNode Node) { FLastSearchNode = Node; }
+    // The tree's own hint, shown where a node has none.
+    const QString &TreeHint() const;
+    void setTreeHint(const QString &Hint);
+    // Remembered nodes the window's parts set.
+    void storeHotNode(PLazyNode Node) { FCurrentHotNode = Node; }
+    PLazyNode HeightTrackNode() const { return FHeightTrackNode; }
+    void setHeightTrackNode(PLazyNode Node) { FHeightTrackNode = Node; }
+    PLazyNode EditedNode() const { return FEditNode; }
+    void setEditedNode(PLazyNode Node) { FEditNode = Node; }
+    // Every node reference the tree remembers, by address: each one is
+    // forgotten when its node goes.
+    std::array<PLazyNode *, 12> rememberedNodeSlots()
+    {
+        return {&FLastChangedNode, &FCurrentHotNode, &FDropTargetNode, &FLastStructureChangeNode,
+                &FFocusedNode,     &FCheckNode,      &FLastSearchNode, &FLastSelected,
+                &FHeightTrackNode, &FRangeAnchor,    &FLastVCLDragTarget, &FEditNode};
+    }
 
     // The window stores where the content is scrolled to.
     void storeOffsets(int X, int Y)
@@ -844,6 +863,37 @@ private:
     void applyAutoOptions(TLTAutoOptions Old, TLTAutoOptions New);
     void applySelectionOptions(TLTSelectionOptions Old, TLTSelectionOptions New);
     void applyMiscOptions(TLTMiscOptions Old, TLTMiscOptions New);
+
+    // The root, the default height and the tree's states.
+    PLazyNode FRoot = nullptr;
+    unsigned FDefaultNodeHeight = 18;
+    TLazyTreeStates FStates;
+
+    unsigned FSelectionCount = 0;
+    PLazyNode FRangeAnchor = nullptr;
+    int FLastSelectionLevel = -1;
+    PLazyNode FFocusedNode = nullptr;
+    TColumnIndex FFocusedColumn = NoColumn;
+    TCheckState FPendingCheckState = TCheckState::csUncheckedNormal;
+    TCheckImageKind FCheckImageKind = TCheckImageKind::ckSystemDefault;
+    // The search's text and the tree's hint (TreeTexts.h).
+    struct TreeTextsDeleter {
+        void operator()(TTreeTexts *Texts) const;
+    };
+    static std::unique_ptr<TTreeTexts, TreeTextsDeleter> newTexts();
+    std::unique_ptr<TTreeTexts, TreeTextsDeleter> FTexts = newTexts();
+
+    // Nodes the tree remembers; each is forgotten when its node goes.
+    PLazyNode FLastStructureChangeNode = nullptr;
+    PLazyNode FLastChangedNode = nullptr;
+    PLazyNode FLastSelected = nullptr;
+    PLazyNode FCurrentHotNode = nullptr;
+    PLazyNode FDropTargetNode = nullptr;
+    PLazyNode FCheckNode = nullptr;
+    PLazyNode FLastVCLDragTarget = nullptr;
+    PLazyNode FLastSearchNode = nullptr;
+    PLazyNode FHeightTrackNode = nullptr;
+    PLazyNode FEditNode = nullptr;
 
     struct RootDeleter {
         void operator()(std::byte *block) const;

@@ -103,10 +103,10 @@ QString TCustomLazyStringTree::GetImageText(PLazyNode Node, TLTImageKind Kind, T
 
 QString TCustomLazyStringTree::Path(PLazyNode Node, TColumnIndex Column, QChar Delimiter)
 {
-    if (!Node || Node == FRoot)
+    if (!Node || Node == RootNode())
         return QString(Delimiter);
     QStringList parts;
-    for (PLazyNode node = Node; node != FRoot; node = node->Parent)
+    for (PLazyNode node = Node; node != RootNode(); node = node->Parent)
         parts.prepend(GetText(node, Column));
     QString result;
     for (const QString &part : parts)
@@ -144,7 +144,7 @@ void TCustomLazyStringTree::ClearCachedTextWidths()
 void TCustomLazyStringTree::InvalidateNode(PLazyNode Node)
 {
     TBaseLazyTree::InvalidateNode(Node);
-    if (Node && Node != FRoot) {
+    if (Node && Node != RootNode()) {
         SetCachedTextWidth(Node, 0);
         Node->States.exclude(vsHeightMeasured);
     }
@@ -153,14 +153,14 @@ void TCustomLazyStringTree::InvalidateNode(PLazyNode Node)
 void TCustomLazyStringTree::SetChildCount(PLazyNode Node, std::uint32_t NewChildCount)
 {
     TBaseLazyTree::SetChildCount(Node, NewChildCount);
-    if (Node && Node != FRoot)
+    if (Node && Node != RootNode())
         SetCachedTextWidth(Node, 0);
 }
 
 void TCustomLazyStringTree::ReinitNode(PLazyNode Node, bool Recursive)
 {
     TBaseLazyTree::ReinitNode(Node, Recursive);
-    if (Node && Node != FRoot)
+    if (Node && Node != RootNode())
         SetCachedTextWidth(Node, 0);
 }
 
@@ -196,7 +196,7 @@ int TCustomLazyStringTree::QueryIncrementalSearch(PLazyNode Node, const QString 
 
 bool TCustomLazyStringTree::CaptionForStream(PLazyNode Node, QString &Caption)
 {
-    if (!StringTreeOptions().StringOptions().contains(TLTStringOption::toSaveCaptions) || Node == FRoot)
+    if (!StringTreeOptions().StringOptions().contains(TLTStringOption::toSaveCaptions) || Node == RootNode())
         return false;
     Caption = GetText(Node, MainColumn());
     return !Caption.isEmpty();
@@ -223,7 +223,7 @@ void TCustomLazyStringTree::AddToSelection(PLazyNode Node)
 {
     TBaseLazyTree::AddToSelection(Node);
     if (toOption(TLTSelectionOption::toRestoreSelection) && OnGetText && Selected(Node) &&
-        !FStates.contains(TLazyTreeState::tsPreviouslySelectedLocked)) {
+        !TreeStates().contains(TLazyTreeState::tsPreviouslySelectedLocked)) {
         if (!FPreviouslySelected)
             FPreviouslySelected = std::make_unique<QStringList>();
         if (SelectedCount() == 1)

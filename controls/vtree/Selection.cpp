@@ -336,7 +336,7 @@ void TBaseLazyTree::ToggleRangeSelection(PLazyNode StartNode, PLazyNode EndNode)
 void TBaseLazyTree::StopIncrementalSearch()
 {
     KillTreeTimer(SearchTimer);
-    FSearchBuffer.clear();
+    setSearchBuffer({});
     FLastSearchNode = nullptr;
     ChangeTreeStates({}, TLazyTreeState::tsIncrementalSearching);
 }

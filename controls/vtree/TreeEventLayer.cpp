@@ -333,7 +333,7 @@ void TBaseLazyTree::QueryLineStyle(void *&Bits)
 QString TBaseLazyTree::QueryNodeHint(PLazyNode, TColumnIndex, TLTTooltipLineBreakStyle &LineBreakStyle)
 {
     LineBreakStyle = TLTTooltipLineBreakStyle::hlbDefault;
-    return FHint;
+    return TreeHint();
 }
 
 QString TBaseLazyTree::QueryNodeTooltip(PLazyNode Node, TColumnIndex Column, TLTTooltipLineBreakStyle &LineBreakStyle)

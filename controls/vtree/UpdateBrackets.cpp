@@ -76,7 +76,7 @@ void TBaseLazyTree::BeginSynch()
             NotifyUpdating(usBeginSynch);
             for (int timer : {ChangeTimer, StructureChangeTimer, ExpandTimer, EditTimer, HeaderTimer, ScrollTimer, SearchTimer})
                 KillTreeTimer(timer);
-            FSearchBuffer.clear();
+            setSearchBuffer({});
             FLastSearchNode = nullptr;
             ChangeTreeStates({}, {TLazyTreeState::tsEditPending, TLazyTreeState::tsIncrementalSearching,
                                   TLazyTreeState::tsScrolling, TLazyTreeState::tsScrollPending});

@@ -106,7 +106,7 @@ void TLazyStringTreeWidget::DrawExpandButton(TLTPaintInfo &PaintInfo)
 {
     const TButtonBitmaps &b = FPaintState->Buttons;
     PLazyNode node = PaintInfo.Node;
-    const bool hot = node == FCurrentHotNode && HotNodeButtonHit();
+    const bool hot = node == HotNode() && HotNodeButtonHit();
     const bool selectedHot = hot && Selected(node);
     const QImage &face = GetExpanded(node) ? (selectedHot ? b.SelectedHotMinus : hot ? b.HotMinus : b.Minus)
                                            : (selectedHot ? b.SelectedHotPlus : hot ? b.HotPlus : b.Plus);

@@ -37,7 +37,7 @@ void TLazyStringTreeWidget::focusOutEvent(QFocusEvent *event)
                           tsMiddleButtonDown, tsOLEDragPending, tsRightButtonDown, tsScrolling, tsScrollPending,
                           tsVCLDragPending});
     if (ghostedAndEmpty(*this))
-        InvalidateNode(FFocusedNode);
+        InvalidateNode(FocusedNode());
     else
         Invalidate();
 }
@@ -60,13 +60,13 @@ void TLazyStringTreeWidget::CancelMode()
 bool TLazyStringTreeWidget::SetFocusedNodeAndColumn(PLazyNode Node, TColumnIndex Column)
 {
     if (!ColumnAllowsFocus(Column))
-        Column = FFocusedColumn;
-    PLazyNode oldNode = FFocusedNode;
-    const TColumnIndex oldColumn = FFocusedColumn;
-    FFocusedColumn = Column;
+        Column = FocusedColumn();
+    PLazyNode oldNode = FocusedNode();
+    const TColumnIndex oldColumn = FocusedColumn();
+    storeFocusedColumn(Column);
     FocusNode(Node, true);
-    if (FFocusedNode != nodeOrNil(Node)) {
-        FFocusedColumn = oldColumn;
+    if (FocusedNode() != nodeOrNil(Node)) {
+        storeFocusedColumn(oldColumn);
         return false;
     }
     CancelEditNode();
@@ -74,8 +74,8 @@ bool TLazyStringTreeWidget::SetFocusedNodeAndColumn(PLazyNode Node, TColumnIndex
         InvalidateColumn(oldColumn);
         InvalidateColumn(Column);
     }
-    if (oldNode != FFocusedNode || oldColumn != Column)
-        NotifyFocusChanged(FFocusedNode, FFocusedColumn);
+    if (oldNode != FocusedNode() || oldColumn != Column)
+        NotifyFocusChanged(FocusedNode(), FocusedColumn());
     return true;
 }
 

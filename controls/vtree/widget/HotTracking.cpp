@@ -16,8 +16,8 @@ void TLazyStringTreeWidget::HandleHotTrack(int X, int Y)
          (toOption(TLTSelectionOption::toFullRowSelect) && on(THitPosition::hiOnItem))))
         hot = hit.HitNode;
     const TColumnIndex column = hot ? hit.HitColumn : NoColumn;
-    if (hot != FCurrentHotNode || column != FMouse->CurrentHotColumn) {
-        NotifyHotChange(FCurrentHotNode, hot);
+    if (hot != HotNode() || column != FMouse->CurrentHotColumn) {
+        NotifyHotChange(HotNode(), hot);
         FMouse->CurrentHotColumn = column;
     }
     SetHotNode(hot, on(THitPosition::hiOnItemButtonExact));
@@ -27,17 +27,17 @@ bool TLazyStringTreeWidget::HotNodeButtonHit() const { return FMouse->HotNodeBut
 
 void TLazyStringTreeWidget::SetHotNode(PLazyNode Node, bool ButtonHit)
 {
-    if (Node == FCurrentHotNode && ButtonHit == FMouse->HotNodeButtonHit)
+    if (Node == HotNode() && ButtonHit == FMouse->HotNodeButtonHit)
         return;
-    PLazyNode former = FCurrentHotNode;
+    PLazyNode former = HotNode();
     const bool formerButtonHit = FMouse->HotNodeButtonHit;
-    FCurrentHotNode = Node;
+    storeHotNode(Node);
     FMouse->HotNodeButtonHit = Node && ButtonHit;
     // Whole rows look hot only with hot tracking or check boxes; a hot
     // button looks hot by itself.
     const bool rowsLookHot = toOption(TLTPaintOption::toHotTrack) || toOption(TLTMiscOption::toCheckSupport);
-    const bool formerLooked = former && former != FRoot && (rowsLookHot || formerButtonHit);
-    const bool nodeLooks = Node && Node != FRoot && (rowsLookHot || FMouse->HotNodeButtonHit);
+    const bool formerLooked = former && former != RootNode() && (rowsLookHot || formerButtonHit);
+    const bool nodeLooks = Node && Node != RootNode() && (rowsLookHot || FMouse->HotNodeButtonHit);
     if (formerLooked)
         InvalidateNode(former);
     if (nodeLooks && (Node != former || !formerLooked))

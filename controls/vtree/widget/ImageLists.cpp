@@ -51,7 +51,7 @@ void TLazyStringTreeWidget::linkImageList(platform::TChangeLink &Link, platform:
         // A list that goes takes its images with it.
         Field = nullptr;
         if (&Field == &FSettings->CustomCheckImages)
-            FCheckImageKind = TCheckImageKind::ckSystemDefault;
+            storeCheckImageKind(TCheckImageKind::ckSystemDefault);
         if (!IsDestroying())
             Invalidate();
     };

@@ -45,14 +45,14 @@ void TLazyStringTreeWidget::HandleIncrementalSearch(char16_t CharCode)
         return;
     ChangeTreeStates(tsIncrementalSearching, {});
     const bool backspace = CharCode == Backspace;
-    if (backspace && FSearchBuffer.isEmpty())
+    if (backspace && SearchBuffer().isEmpty())
         return;
 
     PLazyNode start = nullptr;
     if (IncrementalSearchStart() == TLTSearchStart::ssLastHit)
-        start = FLastSearchNode;
+        start = LastSearchNode();
     else if (IncrementalSearchStart() == TLTSearchStart::ssFocusedNode)
-        start = FFocusedNode;
+        start = FocusedNode();
     if (start && IncrementalSearch() == isInitializedOnly && !start->States.contains(TLazyNodeState::vsInitialized))
         start = nullptr;
     if (start && IncrementalSearch() == isVisibleOnly && (!GetFullyVisible(start) || GetEffectivelyFiltered(start)))
@@ -64,19 +64,19 @@ void TLazyStringTreeWidget::HandleIncrementalSearch(char16_t CharCode)
     const QChar typed(CharCode);
     // The same letter again moves on to the next node starting with it,
     // unless the node reached already starts with the letter twice.
-    const bool cycling = !backspace && FSearchBuffer.size() == 1 && FSearchBuffer[0] == typed
-                         && (!start || QueryIncrementalSearch(start, FSearchBuffer + typed) != 0);
+    const bool cycling = !backspace && SearchBuffer().size() == 1 && SearchBuffer()[0] == typed
+                         && (!start || QueryIncrementalSearch(start, SearchBuffer() + typed) != 0);
     QString text;
     if (cycling) {
-        text = FSearchBuffer;
+        text = SearchBuffer();
     } else if (backspace) {
-        FSearchBuffer.chop(1);
-        text = FSearchBuffer;
+        setSearchBuffer(SearchBuffer().chopped(1));
+        text = SearchBuffer();
     } else {
-        text = FSearchBuffer + typed;
+        text = SearchBuffer() + typed;
     }
 
-    const bool fromNext = FSearchBuffer.isEmpty() || !start || cycling || backspace;
+    const bool fromNext = SearchBuffer().isEmpty() || !start || cycling || backspace;
     auto matches = [&](PLazyNode node) {
         if (IncrementalSearch() == isInitializedOnly && !node->States.contains(TLazyNodeState::vsInitialized))
             return false;
@@ -105,8 +105,8 @@ void TLazyStringTreeWidget::HandleIncrementalSearch(char16_t CharCode)
         return;
     }
     ClearSelection();
-    FSearchBuffer = text;
-    FLastSearchNode = found;
+    setSearchBuffer(text);
+    setLastSearchNode(found);
     SetFocusedNode(found);
     SetSelected(found, true);
 }

@@ -118,7 +118,7 @@ bool TLazyStringTreeWidget::HandleKeyDown(std::uint16_t CharCode, TShiftState Sh
 {
     if (!QueryKeyAction(CharCode, Shift))
         return true;
-    if (FStates.contains(tsKeyCheckPending) && CharCode != VK_SPACE)
+    if (TreeStates().contains(tsKeyCheckPending) && CharCode != VK_SPACE)
         abandonKeyCheck();
     if (isNavigationKey(CharCode) && !IsEmpty()) {
         handleNavigationKey(CharCode, Shift);
@@ -130,18 +130,18 @@ bool TLazyStringTreeWidget::HandleKeyDown(std::uint16_t CharCode, TShiftState Sh
 void TLazyStringTreeWidget::HandleKeyUp(std::uint16_t CharCode, TShiftState)
 {
     if (CharCode == VK_TAB) {
-        if (!FFocusedNode) {
+        if (!FocusedNode()) {
             PLazyNode first = GetFirstSelected();
             SetFocusedNode(first ? first : GetFirstVisible());
         }
-    } else if (CharCode == VK_SPACE && FStates.contains(tsKeyCheckPending)) {
+    } else if (CharCode == VK_SPACE && TreeStates().contains(tsKeyCheckPending)) {
         ChangeTreeStates({}, tsKeyCheckPending);
-        PLazyNode node = FCheckNode;
-        FCheckNode = nullptr;
+        PLazyNode node = CheckNode();
+        forgetPendingCheck();
         if (!node)
             return;
-        if (node == FFocusedNode)
-            ApplyCheckState(node, FPendingCheckState);
+        if (node == FocusedNode())
+            ApplyCheckState(node, PendingCheckState());
         node->CheckState = ReleasedState(node->CheckState);
         InvalidateNode(node);
     }
@@ -149,7 +149,7 @@ void TLazyStringTreeWidget::HandleKeyUp(std::uint16_t CharCode, TShiftState)
 
 void TLazyStringTreeWidget::HandleChar(char16_t CharCode)
 {
-    if (!FStates.contains(tsIncrementalSearchPending))
+    if (!TreeStates().contains(tsIncrementalSearchPending))
         return;
     ChangeTreeStates({}, tsIncrementalSearchPending);
     HandleIncrementalSearch(CharCode);
@@ -158,8 +158,8 @@ void TLazyStringTreeWidget::HandleChar(char16_t CharCode)
 void TLazyStringTreeWidget::abandonKeyCheck()
 {
     ChangeTreeStates({}, tsKeyCheckPending);
-    if (PLazyNode node = FCheckNode) {
-        FCheckNode = nullptr;
+    if (PLazyNode node = CheckNode()) {
+        forgetPendingCheck();
         node->CheckState = ReleasedState(node->CheckState);
         InvalidateNode(node);
     }
@@ -167,15 +167,14 @@ void TLazyStringTreeWidget::abandonKeyCheck()
 
 bool TLazyStringTreeWidget::startKeyCheck()
 {
-    PLazyNode node = FFocusedNode;
+    PLazyNode node = FocusedNode();
     if (!toOption(TLTMiscOption::toCheckSupport) || !node || node->CheckType == TCheckType::ctNone
-        || FStates.containsAny({tsKeyCheckPending, tsMouseCheckPending}) || node->States.contains(TLazyNodeState::vsDisabled))
+        || TreeStates().containsAny({tsKeyCheckPending, tsMouseCheckPending}) || node->States.contains(TLazyNodeState::vsDisabled))
         return false;
     TCheckState next = NextCheckState(node->CheckType, node->CheckState);
     if (QueryChecking(node, next)) {
         ChangeTreeStates(tsKeyCheckPending, {});
-        FCheckNode = node;
-        FPendingCheckState = next;
+        setPendingCheck(node, next);
         node->CheckState = PressedState(node->CheckState);
         InvalidateNode(node);
     }
@@ -185,7 +184,7 @@ bool TLazyStringTreeWidget::startKeyCheck()
 bool TLazyStringTreeWidget::handleOtherKey(std::uint16_t CharCode, TShiftState Shift)
 {
     const bool ctrl = Shift.contains(ssCtrl);
-    const bool searching = FStates.contains(tsIncrementalSearching);
+    const bool searching = TreeStates().contains(tsIncrementalSearching);
     const bool reverseHotKey = toOption(TLTMiscOption::toReverseFullExpandHotKey);
     switch (CharCode) {
     case VK_ESCAPE:
@@ -194,7 +193,7 @@ bool TLazyStringTreeWidget::handleOtherKey(std::uint16_t CharCode, TShiftState S
             Invalidate();
             return true;
         }
-        if (FStates.contains(tsEditing)) {
+        if (TreeStates().contains(tsEditing)) {
             CancelEditNode();
             return true;
         }
@@ -216,8 +215,8 @@ bool TLazyStringTreeWidget::handleOtherKey(std::uint16_t CharCode, TShiftState S
     case VK_MULTIPLY:
         if (searching)
             break;
-        if (FFocusedNode)
-            FullExpand(FFocusedNode);
+        if (FocusedNode())
+            FullExpand(FocusedNode());
         return true;
     case VK_ADD:
     case VK_SUBTRACT: {
@@ -233,22 +232,22 @@ bool TLazyStringTreeWidget::handleOtherKey(std::uint16_t CharCode, TShiftState S
         }
         if (searching)
             break;
-        if (FFocusedNode && GetExpanded(FFocusedNode) != add && (!add || GetHasChildren(FFocusedNode)))
-            ToggleNode(FFocusedNode);
+        if (FocusedNode() && GetExpanded(FocusedNode()) != add && (!add || GetHasChildren(FocusedNode())))
+            ToggleNode(FocusedNode());
         return true;
     }
     case VK_DIVIDE:
         if (searching)
             break;
-        if (FFocusedNode)
-            FullCollapse(FFocusedNode);
+        if (FocusedNode())
+            FullCollapse(FocusedNode());
         return true;
     case VK_F1:
         showHelp();
         return true;
     case VK_F2:
-        if (Shift.empty() && FFocusedNode && CanEdit(FFocusedNode, FFocusedColumn))
-            EditNode(FFocusedNode, FFocusedColumn);
+        if (Shift.empty() && FocusedNode() && CanEdit(FocusedNode(), FocusedColumn()))
+            EditNode(FocusedNode(), FocusedColumn());
         return true;
     default:
         break;
@@ -266,8 +265,8 @@ void TLazyStringTreeWidget::showHelp()
     if (!OnGetHelpContext)
         return;
     int context = 0;
-    const TColumnIndex column = std::max(FFocusedColumn, 0);
-    for (PLazyNode node = FFocusedNode; node && node != FRoot && context == 0; node = node->Parent)
+    const TColumnIndex column = std::max(FocusedColumn(), 0);
+    for (PLazyNode node = FocusedNode(); node && node != RootNode() && context == 0; node = node->Parent)
         context = QueryHelpContext(node, column);
     if (context == 0)
         context = FKeys->HelpContext;
@@ -279,16 +278,16 @@ void TLazyStringTreeWidget::showHelp()
 
 void TLazyStringTreeWidget::popupForFocusedNode()
 {
-    if (!FFocusedNode) {
+    if (!FocusedNode()) {
         ShowPopupMenu(nullptr, NoColumn, {-1, -1});
         return;
     }
-    const platform::TRect cell = GetDisplayRect(FFocusedNode, FFocusedColumn, false);
+    const platform::TRect cell = GetDisplayRect(FocusedNode(), FocusedColumn(), false);
     int limit = ClientWidth();
-    if (ColumnsUsed() && IsValidColumn(FFocusedColumn))
-        limit = FHeader.Columns()[FFocusedColumn].Width();
-    const int width = std::min(MeasureNodeWidth(nullptr, FFocusedNode, FFocusedColumn), limit);
-    ShowPopupMenu(FFocusedNode, FFocusedColumn, {cell.Left + width / 2, (cell.Top + cell.Bottom) / 2});
+    if (ColumnsUsed() && IsValidColumn(FocusedColumn()))
+        limit = FHeader.Columns()[FocusedColumn()].Width();
+    const int width = std::min(MeasureNodeWidth(nullptr, FocusedNode(), FocusedColumn()), limit);
+    ShowPopupMenu(FocusedNode(), FocusedColumn(), {cell.Left + width / 2, (cell.Top + cell.Bottom) / 2});
 }
 
 void TLazyStringTreeWidget::ShowPopupMenu(PLazyNode Node, TColumnIndex Column, QPoint Position)

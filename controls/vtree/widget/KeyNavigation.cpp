@@ -46,7 +46,7 @@ void TLazyStringTreeWidget::moveColumnByScreen(bool Left)
     if (!ColumnsUsed())
         return;
     const TLazyTreeColumns &columns = FHeader.Columns();
-    TColumnIndex column = FFocusedColumn;
+    TColumnIndex column = FocusedColumn();
     if (!IsValidColumn(column)) {
         column = columns.GetFirstVisibleColumn();
     } else {
@@ -68,8 +68,8 @@ void TLazyStringTreeWidget::moveColumnByScreen(bool Left)
 void TLazyStringTreeWidget::moveColumnFocus(bool Forward)
 {
     const TLazyTreeColumns &columns = FHeader.Columns();
-    const TColumnIndex column = Forward ? columns.GetNextVisibleColumn(FFocusedColumn, true)
-                                        : columns.GetPreviousVisibleColumn(FFocusedColumn, true);
+    const TColumnIndex column = Forward ? columns.GetNextVisibleColumn(FocusedColumn(), true)
+                                        : columns.GetPreviousVisibleColumn(FocusedColumn(), true);
     if (column >= 0)
         SetFocusedColumn(column);
 }
@@ -77,16 +77,16 @@ void TLazyStringTreeWidget::moveColumnFocus(bool Forward)
 void TLazyStringTreeWidget::tabToCell(bool Backward)
 {
     const TLazyTreeColumns &columns = FHeader.Columns();
-    PLazyNode node = FFocusedNode;
-    TColumnIndex column = Backward ? columns.GetPreviousVisibleColumn(FFocusedColumn, true)
-                                   : columns.GetNextVisibleColumn(FFocusedColumn, true);
-    if (column < 0 || !IsValidColumn(FFocusedColumn)) {
+    PLazyNode node = FocusedNode();
+    TColumnIndex column = Backward ? columns.GetPreviousVisibleColumn(FocusedColumn(), true)
+                                   : columns.GetNextVisibleColumn(FocusedColumn(), true);
+    if (column < 0 || !IsValidColumn(FocusedColumn())) {
         // Past the row's last cell the next row begins.
         if (column < 0)
             node = node ? (Backward ? GetPreviousVisible(node) : GetNextVisible(node)) : GetFirstVisible();
         column = Backward ? columns.GetLastVisibleColumn(true) : columns.GetFirstVisibleColumn(true);
     }
-    while (node && column >= 0 && !QueryFocusChanging(FFocusedNode, node, FFocusedColumn, column))
+    while (node && column >= 0 && !QueryFocusChanging(FocusedNode(), node, FocusedColumn(), column))
         column = Backward ? columns.GetPreviousVisibleColumn(column, true) : columns.GetNextVisibleColumn(column, true);
     if (node && column >= 0)
         SetFocusedNodeAndColumn(node, column);
@@ -108,15 +108,15 @@ struct TLazyStringTreeWidget::NavigationKey {
 
 int TLazyStringTreeWidget::sideOfRangeAnchor(PLazyNode Node) const
 {
-    return FRangeAnchor ? CompareTreeOrder(Node, FRangeAnchor, true) : 0;
+    return RangeAnchor() ? CompareTreeOrder(Node, RangeAnchor(), true) : 0;
 }
 
 void TLazyStringTreeWidget::backKey()
 {
-    if (FStates.contains(tsIncrementalSearching))
+    if (TreeStates().contains(tsIncrementalSearching))
         ChangeTreeStates(tsIncrementalSearchPending, {});
-    else if (FFocusedNode && FFocusedNode->Parent != FRoot)
-        SetFocusedNode(FFocusedNode->Parent);
+    else if (FocusedNode() && FocusedNode()->Parent != RootNode())
+        SetFocusedNode(FocusedNode()->Parent);
 }
 
 TLazyStringTreeWidget::NavigationStep TLazyStringTreeWidget::pageKey(const NavigationKey &Key)
@@ -129,7 +129,7 @@ TLazyStringTreeWidget::NavigationStep TLazyStringTreeWidget::pageKey(const Navig
     } else if (Key.Shift && Key.Alt) {
         moveColumnByScreen(up);
     } else {
-        SetFocusedNode(pageTarget(FFocusedNode, up));
+        SetFocusedNode(pageTarget(FocusedNode(), up));
         return Key.ExtendSelection ? NavigationStep::ToggleRange : NavigationStep::Moved;
     }
     return NavigationStep::Moved;
@@ -151,7 +151,7 @@ TLazyStringTreeWidget::NavigationStep TLazyStringTreeWidget::homeEndKey(const Na
         // The outermost column, or the next one inward, that may take the focus.
         const TLazyTreeColumns &columns = FHeader.Columns();
         TColumnIndex column = home ? columns.GetFirstVisibleColumn() : columns.GetLastVisibleColumn();
-        while (column >= 0 && !QueryFocusChanging(FFocusedNode, FFocusedNode, FFocusedColumn, column))
+        while (column >= 0 && !QueryFocusChanging(FocusedNode(), FocusedNode(), FocusedColumn(), column))
             column = home ? columns.GetNextVisibleColumn(column) : columns.GetPreviousVisibleColumn(column);
         if (column >= 0)
             SetFocusedColumn(column);
@@ -167,9 +167,9 @@ TLazyStringTreeWidget::NavigationStep TLazyStringTreeWidget::upDownKey(const Nav
         SetOffsetY(OffsetY() + (up ? step : -step));
         return NavigationStep::Moved;
     }
-    if (FStates.contains(tsEditing) && !EndEditNode())
+    if (TreeStates().contains(tsEditing) && !EndEditNode())
         return NavigationStep::Refused;
-    PLazyNode old = FFocusedNode;
+    PLazyNode old = FocusedNode();
     PLazyNode node = old ? (up ? GetPreviousVisible(old) : GetNextVisible(old)) : (up ? GetLastVisible() : GetFirstVisible());
     if (!node) {
         if (old)
@@ -179,8 +179,8 @@ TLazyStringTreeWidget::NavigationStep TLazyStringTreeWidget::upDownKey(const Nav
     // Moving back toward the anchor gives up the node left behind.
     if (old && (!Key.ExtendSelection || (up ? sideOfRangeAnchor(old) > 0 : sideOfRangeAnchor(old) < 0)))
         RemoveFromSelection(old);
-    if (FFocusedColumn < 0)
-        FFocusedColumn = MainColumn();
+    if (FocusedColumn() < 0)
+        storeFocusedColumn(MainColumn());
     SetFocusedNode(node);
     return NavigationStep::Moved;
 }
@@ -197,7 +197,7 @@ TLazyStringTreeWidget::NavigationStep TLazyStringTreeWidget::leftRightKey(const 
         moveColumnFocus(!left);
         return NavigationStep::Moved;
     }
-    PLazyNode old = FFocusedNode;
+    PLazyNode old = FocusedNode();
     if (!old) {
         SetFocusedNode(GetFirstVisible());
         return NavigationStep::Moved;
@@ -212,7 +212,7 @@ TLazyStringTreeWidget::NavigationStep TLazyStringTreeWidget::leftToParent(const 
         return NavigationStep::Moved;
     }
     PLazyNode parent = Old->Parent;
-    if (parent == FRoot)
+    if (parent == RootNode())
         return NavigationStep::Moved;
     NavigationStep step = NavigationStep::Moved;
     if (Key.ExtendSelection) {
@@ -242,25 +242,25 @@ TLazyStringTreeWidget::NavigationStep TLazyStringTreeWidget::rightToChild(const 
 
 void TLazyStringTreeWidget::selectAfterNavigation(const NavigationKey &Key, PLazyNode LastFocused, bool ToggleRange)
 {
-    const bool focusMoved = FFocusedNode != LastFocused;
+    const bool focusMoved = FocusedNode() != LastFocused;
     const bool plainKey = Key.NoModifier || (!Key.Shift && Key.GridExtensions) || !Key.MultiSelect
                           || Key.CharCode == VK_BACK || Key.CharCode == VK_TAB;
     bool cleared = false;
-    if (plainKey && (focusMoved || FSelectionCount != 1)) {
+    if (plainKey && (focusMoved || SelectedCount() != 1)) {
         ClearSelection();
         cleared = true;
     }
     if (Key.NoModifier) {
-        FRangeAnchor = FFocusedNode;
-        FLastSelectionLevel = FFocusedNode ? static_cast<int>(GetNodeLevel(FFocusedNode)) : -1;
+        setRangeAnchor(FocusedNode());
+        setLastSelectionLevel(FocusedNode() ? static_cast<int>(GetNodeLevel(FocusedNode())) : -1);
     }
-    if (FFocusedNode) {
+    if (FocusedNode()) {
         if (ToggleRange)
-            ToggleRangeSelection(LastFocused, FFocusedNode);
+            ToggleRangeSelection(LastFocused, FocusedNode());
         if (focusMoved || cleared)
-            AddToSelection(FFocusedNode);
+            AddToSelection(FocusedNode());
     }
-    if (ToggleRange || FSelectionCount > 1)
+    if (ToggleRange || SelectedCount() > 1)
         Invalidate();
 }
 
@@ -274,14 +274,14 @@ void TLazyStringTreeWidget::handleNavigationKey(std::uint16_t CharCode, TShiftSt
     key.NoModifier = !key.Ctrl && !key.Shift && !key.Alt;
     key.MultiSelect = toOption(toMultiSelect);
     key.GridExtensions = toOption(TLTMiscOption::toGridExtensions);
-    key.ExtendSelection = key.Shift && key.MultiSelect && !FStates.contains(tsEditing);
+    key.ExtendSelection = key.Shift && key.MultiSelect && !TreeStates().contains(tsEditing);
 
-    if (!FRangeAnchor) {
-        FRangeAnchor = GetFirstSelected();
-        if (!FRangeAnchor)
-            FRangeAnchor = GetFirst();
+    if (!RangeAnchor()) {
+        setRangeAnchor(GetFirstSelected());
+        if (!RangeAnchor())
+            setRangeAnchor(GetFirst());
     }
-    PLazyNode lastFocused = FFocusedNode;
+    PLazyNode lastFocused = FocusedNode();
     if (key.Shift && !lastFocused)
         lastFocused = GetFirstVisible();
 

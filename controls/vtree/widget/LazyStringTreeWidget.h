@@ -400,7 +400,7 @@ public:
     virtual bool EditNode(PLazyNode Node, TColumnIndex Column);
     bool EndEditNode() override;
     bool CancelEditNode() override;
-    bool IsEditing() const { return FStates.contains(TLazyTreeState::tsEditing); }
+    bool IsEditing() const { return TreeStates().contains(TLazyTreeState::tsEditing); }
     TColumnIndex EditColumn() const;
     ILTEditLink *EditLink() const;
     // The alignment of a cell's text as read (right to left mirrored).
@@ -679,7 +679,7 @@ public:
     // Panning runs from its start until the click that ends it.
     bool IsWheelPanning() const
     {
-        return FStates.contains(TLazyTreeState::tsWheelPanning) || FStates.contains(TLazyTreeState::tsWheelScrolling);
+        return TreeStates().contains(TLazyTreeState::tsWheelPanning) || TreeStates().contains(TLazyTreeState::tsWheelScrolling);
     }
     // The cursor resource wheel panning shows (empty when not panning).
     const QString &PanningCursor() const;

@@ -33,9 +33,9 @@ void TLazyStringTreeWidget::HandleMouseSelection(const THitInfo &HitInfo, TShift
     const bool fullRowDrag = node && toOption(TLTMiscOption::toFullRowDrag) && positions.contains(hiOnItem);
     const bool checkHit = positions.contains(hiOnItemCheckbox);
 
-    if ((!modifier && !IsEmpty()) || FSelectionCount == 0) {
+    if ((!modifier && !IsEmpty()) || SelectedCount() == 0) {
         PLazyNode levelNode = node ? node : GetLastVisible();
-        FLastSelectionLevel = levelNode ? static_cast<int>(GetNodeLevel(levelNode)) : -1;
+        setLastSelectionLevel(levelNode ? static_cast<int>(GetNodeLevel(levelNode)) : -1);
     }
 
     // A selected node that may be dragged keeps the others until mouse up,
@@ -46,10 +46,10 @@ void TLazyStringTreeWidget::HandleMouseSelection(const THitInfo &HitInfo, TShift
     const bool clearNow = (!itemHit && !fullRowDrag && multiSelect && !modifier)
                           || (itemHit && (!Selected(node) || (!DragPossible && !keepsForMenu)) && (!modifier || !multiSelect));
     if (clearNow) {
-        LT_ASSERT(!FStates.contains(tsClearPending), pendingAndDirectClear);
+        LT_ASSERT(!TreeStates().contains(tsClearPending), pendingAndDirectClear);
         const bool altOnMain = alt && node && HitInfo.HitColumn == MainColumn() && !positions.contains(hiNowhere);
         if (node && (Selected(node) || altOnMain)) {
-            const bool several = FSelectionCount > 1;
+            const bool several = SelectedCount() > 1;
             clearSelectionSilently();
             AppendToSelection(&node, 1, true);
             if (several) {
@@ -62,35 +62,35 @@ void TLazyStringTreeWidget::HandleMouseSelection(const THitInfo &HitInfo, TShift
     }
 
     if (itemHit) {
-        TColumnIndex column = FFocusedColumn;
+        TColumnIndex column = FocusedColumn();
         if (ColumnsUsed() && HitInfo.HitColumn > NoColumn)
             column = HitInfo.HitColumn;
-        const bool nodeChanged = node != FFocusedNode;
-        const bool columnChanged = column != FFocusedColumn;
-        if (QueryFocusChanging(FFocusedNode, node, FFocusedColumn, column)) {
+        const bool nodeChanged = node != FocusedNode();
+        const bool columnChanged = column != FocusedColumn();
+        if (QueryFocusChanging(FocusedNode(), node, FocusedColumn(), column)) {
             if (columnChanged) {
-                InvalidateColumn(FFocusedColumn);
+                InvalidateColumn(FocusedColumn());
                 InvalidateColumn(column);
-                FFocusedColumn = column;
+                storeFocusedColumn(column);
             }
-            PLazyNode lastFocused = FFocusedNode;
+            PLazyNode lastFocused = FocusedNode();
             FocusNode(node, false);
             if (multiSelect && modifier) {
                 HandleClickSelection(lastFocused, node, Shift, DragPossible);
             } else {
                 if (!modifier)
-                    FRangeAnchor = node;
+                    setRangeAnchor(node);
                 if (!Selected(node))
                     AddToSelection(node);
             }
             if (nodeChanged || columnChanged) {
                 if (!toOption(TLTAutoOption::toDisableAutoscrollOnFocus))
                     ScrollIntoView(node, toOption(toCenterScrollIntoView), !toOption(toFullRowSelect));
-                NotifyFocusChanged(FFocusedNode, FFocusedColumn);
+                NotifyFocusChanged(FocusedNode(), FocusedColumn());
             }
         }
     }
-    if (FSelectionCount == 0)
+    if (SelectedCount() == 0)
         AnnounceChange(nullptr);
 }
 
@@ -100,10 +100,10 @@ void TLazyStringTreeWidget::HandleClickSelection(PLazyNode, PLazyNode NewNode, T
     const bool ctrl = Shift.contains(ssCtrl);
     const bool shift = Shift.contains(ssShift);
     if (ctrl && shift) {
-        SelectRange(FRangeAnchor, NewNode, true);
+        SelectRange(RangeAnchor(), NewNode, true);
     } else if (ctrl) {
         if (!toOption(toSiblingSelectConstraint))
-            FRangeAnchor = NewNode;
+            setRangeAnchor(NewNode);
         // Toggled at mouse up, so that a drag keeps the node selected.
         if (DragPending)
             ChangeTreeStates(tsToggleFocusedSelection, {});
@@ -112,25 +112,25 @@ void TLazyStringTreeWidget::HandleClickSelection(PLazyNode, PLazyNode NewNode, T
         else
             AddToSelection(NewNode);
     } else if (shift) {
-        SelectRange(FRangeAnchor ? FRangeAnchor : FRoot->FirstChild, NewNode, false);
+        SelectRange(RangeAnchor() ? RangeAnchor() : RootNode()->FirstChild, NewNode, false);
     }
     Invalidate();
 }
 
 void TLazyStringTreeWidget::CompleteMouseSelection(PLazyNode NodeUnderMouse)
 {
-    if (FStates.contains(tsClearPending)) {
-        PLazyNode focused = FFocusedNode;
+    if (TreeStates().contains(tsClearPending)) {
+        PLazyNode focused = FocusedNode();
         const bool wasSelected = Selected(focused);
         ClearSelection();
         if (wasSelected)
             AddToSelection(focused);
     }
-    if (FStates.contains(tsToggleFocusedSelection) && FFocusedNode && NodeUnderMouse == FFocusedNode) {
-        if (!Selected(FFocusedNode))
-            AddToSelection(FFocusedNode);
-        else if (!toOption(toAlwaysSelectNode) || FSelectionCount > 1)
-            RemoveFromSelection(FFocusedNode);
+    if (TreeStates().contains(tsToggleFocusedSelection) && FocusedNode() && NodeUnderMouse == FocusedNode()) {
+        if (!Selected(FocusedNode()))
+            AddToSelection(FocusedNode());
+        else if (!toOption(toAlwaysSelectNode) || SelectedCount() > 1)
+            RemoveFromSelection(FocusedNode());
         Invalidate();
     }
     ChangeTreeStates({}, {tsClearPending, tsToggleFocusedSelection});

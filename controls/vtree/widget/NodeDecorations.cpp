@@ -28,7 +28,7 @@ int TLazyStringTreeWidget::ComputeLineImage(PLazyNode Node, TLineImage &LineImag
 {
     int levels = 0;
     int selectLevel = 0;
-    for (PLazyNode run = Node->Parent; run && run != FRoot; run = run->Parent) {
+    for (PLazyNode run = Node->Parent; run && run != RootNode(); run = run->Parent) {
         ++levels;
         if (Selected(run))
             ++selectLevel;
@@ -41,7 +41,7 @@ int TLazyStringTreeWidget::ComputeLineImage(PLazyNode Node, TLineImage &LineImag
     if (!toOption(TLTPaintOption::toShowTreeLines) || levels == 0)
         return selectLevel;
 
-    const bool topLevel = Node->Parent == FRoot;
+    const bool topLevel = Node->Parent == RootNode();
     if (toOption(TLTPaintOption::toChildrenAbove)) {
         TLTLineType &last = LineImage.back();
         if (!earlierSiblingShows(*this, Node))
@@ -49,14 +49,14 @@ int TLazyStringTreeWidget::ComputeLineImage(PLazyNode Node, TLineImage &LineImag
         else
             last = topLevel && !laterSiblingShows(*this, Node) ? ltTopRight : ltTopDownRight;
         int index = levels - 2;
-        for (PLazyNode run = Node->Parent; run != FRoot && index >= 0; run = run->Parent, --index)
+        for (PLazyNode run = Node->Parent; run != RootNode() && index >= 0; run = run->Parent, --index)
             LineImage[std::size_t(index)] = earlierSiblingShows(*this, run) ? ltTopDown : ltNone;
         return selectLevel;
     }
     if (!topLevel) {
         LineImage.back() = laterSiblingShows(*this, Node) ? ltTopDownRight : ltTopRight;
         int index = levels - 2;
-        for (PLazyNode run = Node->Parent; run->Parent != FRoot && index >= 0; run = run->Parent, --index)
+        for (PLazyNode run = Node->Parent; run->Parent != RootNode() && index >= 0; run = run->Parent, --index)
             LineImage[std::size_t(index)] = laterSiblingShows(*this, run) ? ltTopDown : ltNone;
     }
     if (toOption(TLTPaintOption::toShowRoot)) {
@@ -66,7 +66,7 @@ int TLazyStringTreeWidget::ComputeLineImage(PLazyNode Node, TLineImage &LineImag
             LineImage[0] = first && last ? ltRight : last ? ltTopRight : first ? ltBottomRight : ltTopDownRight;
         } else {
             PLazyNode top = Node;
-            while (top->Parent != FRoot)
+            while (top->Parent != RootNode())
                 top = top->Parent;
             LineImage[0] = laterSiblingShows(*this, top) ? ltTopDown : ltNone;
         }
@@ -254,7 +254,7 @@ void TLazyStringTreeWidget::DrawNodeImage(TLTPaintInfo &PaintInfo, int InfoIndex
     }
     const bool enabled = !node->States.contains(TLazyNodeState::vsDisabled) && IsTreeEnabled();
     const bool paintFocused = Focused() || toOption(TLTPaintOption::toGhostedIfUnfocused);
-    const bool cut = node->States.contains(TLazyNodeState::vsCutOrCopy) && FStates.contains(TLazyTreeState::tsCutPending);
+    const bool cut = node->States.contains(TLazyNodeState::vsCutOrCopy) && TreeStates().contains(TLazyTreeState::tsCutPending);
     entry.Images->setBlendColor(Selected(node) && !entry.Ghosted ? platform::clDefault : Color());
     unsigned style = platform::ILD_TRANSPARENT;
     if (overlay.Index >= 0 && overlay.Index <= 14)

@@ -141,12 +141,12 @@ void TLazyStringTreeWidget::DecorateCell(TLTPaintInfo &PaintInfo)
         alignTextRect(inner, nodeWidth, PaintInfo.Alignment, false);
     PLazyNode node = PaintInfo.Node;
     const bool focused = Focused() || toOption(TLTPaintOption::toPopupMode);
-    const bool inFocusColumn = PaintInfo.Column == FFocusedColumn || toOption(TLTSelectionOption::toFullRowSelect);
+    const bool inFocusColumn = PaintInfo.Column == FocusedColumn() || toOption(TLTSelectionOption::toFullRowSelect);
     const bool wholeCell = toOption(TLTMiscOption::toGridExtensions) || toOption(TLTSelectionOption::toFullRowSelect);
     const int radius = int(SelectionCurveRadius());
     if (inFocusColumn && PaintInfo.PaintOptions.contains(poDrawSelection)) {
         bool draw = false;
-        if (node == FDropTargetNode) {
+        if (node == DropTargetNode()) {
             if (LastDropMode() == TDropMode::dmOnNode || Selected(node)) {
                 canvas.Brush().setColor(Colors().GetColor(TLTColors::DropTargetColor));
                 canvas.Pen().setColor(Colors().GetColor(TLTColors::DropTargetBorderColor));
@@ -171,7 +171,7 @@ void TLazyStringTreeWidget::DecorateCell(TLTPaintInfo &PaintInfo)
             }
         }
     }
-    if (inFocusColumn && PaintInfo.PaintOptions.contains(poDrawFocusRect) && focused && node == FFocusedNode) {
+    if (inFocusColumn && PaintInfo.PaintOptions.contains(poDrawFocusRect) && focused && node == FocusedNode()) {
         drawDottedFrame(canvas, toOption(TLTMiscOption::toGridExtensions) ? PaintInfo.CellRect : inner);
     }
 }

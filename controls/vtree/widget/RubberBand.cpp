@@ -75,7 +75,7 @@ void TLazyStringTreeWidget::EndDrawSelection()
 
 QRect TLazyStringTreeWidget::RubberBandRect() const
 {
-    if (!FStates.contains(TLazyTreeState::tsDrawSelecting))
+    if (!TreeStates().contains(TLazyTreeState::tsDrawSelecting))
         return {};
     const auto [left, right] = horizontalSpan(FMouse->NewSelRect);
     const auto [top, bottom] = verticalSpan(FMouse->NewSelRect);
@@ -84,7 +84,7 @@ QRect TLazyStringTreeWidget::RubberBandRect() const
 
 bool TLazyStringTreeWidget::UpdateSelectionRect(QPoint P)
 {
-    if (FStates.contains(TLazyTreeState::tsDrawSelecting))
+    if (TreeStates().contains(TLazyTreeState::tsDrawSelecting))
         FMouse->LastSelRect = FMouse->NewSelRect;
     const int x = std::clamp(P.x() + EffectiveOffsetX(), 0, std::max(ClientWidth(), RangeX()));
     const int y = std::clamp(P.y() - OffsetY(), 0, std::max(ClientHeight(), RangeY()));

@@ -10,7 +10,7 @@ using platform::TRect;
 
 bool TLazyStringTreeWidget::drawsRubberBand() const
 {
-    return FStates.contains(TLazyTreeState::tsDrawSelecting) && FStates.contains(TLazyTreeState::tsLeftButtonDown) &&
+    return TreeStates().contains(TLazyTreeState::tsDrawSelecting) && TreeStates().contains(TLazyTreeState::tsLeftButtonDown) &&
            !platform::IsRectEmpty(vtree::NormalizeRect(NewSelRect()));
 }
 
@@ -19,7 +19,7 @@ void TLazyStringTreeWidget::DrawRubberBand(platform::TCanvas &Canvas, int Window
 {
     SelectionRect = vtree::NormalizeRect(SelectionRect);
     if (DrawSelectionMode() == TLTDrawSelectionMode::smBlendedRectangle ||
-        FStates.contains(TLazyTreeState::tsUseThemes)) {
+        TreeStates().contains(TLazyTreeState::tsUseThemes)) {
         // Only a canvas over pixels can be tinted; any other gets the frame.
         const TRect inside = platform::IntersectRect(platform::OffsetRect(TargetRect, WindowOrgX, 0), SelectionRect);
         if (!platform::IsRectEmpty(inside) && Canvas.image())

@@ -20,13 +20,13 @@ bool TLazyStringTreeWidget::HandleScroll(Qt::Orientation Bar, int Code, int Trac
         case SB_PAGEDOWN: SetOffsetX(OffsetX() - page); break;
         case SB_THUMBPOSITION:
         case SB_THUMBTRACK:
-            FStates.include(TLazyTreeState::tsThumbTracking);
+            enterTreeState(TLazyTreeState::tsThumbTracking);
             SetOffsetX(-TrackPos);
             break;
         case SB_TOP: SetOffsetX(0); break;
         case SB_BOTTOM: SetOffsetX(-RangeX()); break;
         case SB_ENDSCROLL:
-            FStates.exclude(TLazyTreeState::tsThumbTracking);
+            leaveTreeState(TLazyTreeState::tsThumbTracking);
             UpdateHorizontalScrollBar(false);
             break;
         }
@@ -40,13 +40,13 @@ bool TLazyStringTreeWidget::HandleScroll(Qt::Orientation Bar, int Code, int Trac
     case SB_PAGEDOWN: SetOffsetY(OffsetY() - ClientHeight()); break;
     case SB_THUMBPOSITION:
     case SB_THUMBTRACK:
-        FStates.include(TLazyTreeState::tsThumbTracking);
+        enterTreeState(TLazyTreeState::tsThumbTracking);
         SetOffsetY(-TrackPos);
         break;
     case SB_TOP: SetOffsetY(0); break;
-    case SB_BOTTOM: SetOffsetY(-int(FRoot->TotalHeight)); break;
+    case SB_BOTTOM: SetOffsetY(-int(RootNode()->TotalHeight)); break;
     case SB_ENDSCROLL:
-        FStates.exclude(TLazyTreeState::tsThumbTracking);
+        leaveTreeState(TLazyTreeState::tsThumbTracking);
         UpdateScrollBars(true);
         break;
     }

@@ -15,17 +15,17 @@ void TLazyStringTreeWidget::applyTextColors(TLTPaintInfo &PaintInfo)
     canvas.Font().Assign(TreeFont());
     canvas.Font().setColor(IsTreeEnabled() ? NodeFontColor() : Colors().GetColor(TLTColors::DisabledColor));
     PLazyNode node = PaintInfo.Node;
-    if (toOption(TLTPaintOption::toHotTrack) && node == FCurrentHotNode) {
+    if (toOption(TLTPaintOption::toHotTrack) && node == HotNode()) {
         platform::FontStyle style = canvas.Font().Style();
         style.underline = true;
         canvas.Font().setStyle(style);
         canvas.Font().setColor(Colors().GetColor(TLTColors::HotColor));
     }
     const bool withSelection = PaintInfo.PaintOptions.contains(TLTInternalPaintOption::poDrawSelection) &&
-                               (PaintInfo.Column == FFocusedColumn || toOption(TLTSelectionOption::toFullRowSelect));
+                               (PaintInfo.Column == FocusedColumn() || toOption(TLTSelectionOption::toFullRowSelect));
     if (!withSelection)
         return;
-    if (node == FDropTargetNode) {
+    if (node == DropTargetNode()) {
         if (LastDropMode() == TDropMode::dmOnNode || Selected(node))
             canvas.Font().setColor(Colors().GetColor(TLTColors::SelectionTextColor));
     } else if (Selected(node) && (Focused() || toOption(TLTPaintOption::toPopupMode)))
@@ -122,7 +122,7 @@ void TLazyStringTreeWidget::drawStaticText(TLTPaintInfo &PaintInfo, const QStrin
     canvas.Font().Assign(TreeFont());
     canvas.Font().setColor(NodeFontColor());
     if (toOption(TLTSelectionOption::toFullRowSelect)) {
-        const bool highlighted = node == FDropTargetNode
+        const bool highlighted = node == DropTargetNode()
                                      ? LastDropMode() == TDropMode::dmOnNode || Selected(node)
                                      : Selected(node) && (Focused() || toOption(TLTPaintOption::toPopupMode));
         if (highlighted)

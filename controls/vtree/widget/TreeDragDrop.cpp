@@ -72,14 +72,14 @@ QTimer &TLazyStringTreeWidget::expandTimer()
 
 bool TLazyStringTreeWidget::Dragging() const
 {
-    return FStates.contains(TLazyTreeState::tsOLEDragPending) || FStates.contains(TLazyTreeState::tsOLEDragging) ||
-           FStates.contains(TLazyTreeState::tsVCLDragging);
+    return TreeStates().contains(TLazyTreeState::tsOLEDragPending) || TreeStates().contains(TLazyTreeState::tsOLEDragging) ||
+           TreeStates().contains(TLazyTreeState::tsVCLDragging);
 }
 
 // Qt has one kind of drag: both drag types run it.
 void TLazyStringTreeWidget::BeginDrag(bool Immediate, int Threshold)
 {
-    if (FStates.contains(TLazyTreeState::tsOLEDragPending) || FStates.contains(TLazyTreeState::tsOLEDragging))
+    if (TreeStates().contains(TLazyTreeState::tsOLEDragPending) || TreeStates().contains(TLazyTreeState::tsOLEDragging))
         return;
     FMouse->DragThreshold = Threshold < 0 ? QApplication::startDragDistance() : Threshold;
     if (Immediate)
@@ -95,15 +95,15 @@ Qt::DropAction TLazyStringTreeWidget::ExecDrag(QDrag &Drag, Qt::DropActions Allo
 
 void TLazyStringTreeWidget::DoDragging(QPoint P)
 {
-    if (FStates.contains(TLazyTreeState::tsEditing))
+    if (TreeStates().contains(TLazyTreeState::tsEditing))
         CancelEditNode();
-    if (FCurrentHotNode) {
-        InvalidateNode(FCurrentHotNode);
-        FCurrentHotNode = nullptr;
+    if (HotNode()) {
+        InvalidateNode(HotNode());
+        storeHotNode(nullptr);
     }
-    if (FFocusedNode && !Selected(FFocusedNode)) {
-        AddToSelection(FFocusedNode);
-        InvalidateNode(FFocusedNode);
+    if (FocusedNode() && !Selected(FocusedNode())) {
+        AddToSelection(FocusedNode());
+        InvalidateNode(FocusedNode());
     }
     FMouse->DragSelection = GetSortedSelection(true);
     ChangeTreeStates(TLazyTreeState::tsOLEDragging, {TLazyTreeState::tsClearPending, TLazyTreeState::tsOLEDragPending});
@@ -195,11 +195,11 @@ void TLazyStringTreeWidget::ReadDropSource(const QMimeData *Data, QObject *Event
 TShiftState TLazyStringTreeWidget::DragShiftState(Qt::KeyboardModifiers Modifiers) const
 {
     TShiftState shift = shiftOf(Modifiers, Qt::NoButton);
-    if (FStates.contains(TLazyTreeState::tsLeftButtonDown))
+    if (TreeStates().contains(TLazyTreeState::tsLeftButtonDown))
         shift.include(TShiftStateItem::ssLeft);
-    if (FStates.contains(TLazyTreeState::tsMiddleButtonDown))
+    if (TreeStates().contains(TLazyTreeState::tsMiddleButtonDown))
         shift.include(TShiftStateItem::ssMiddle);
-    if (FStates.contains(TLazyTreeState::tsRightButtonDown))
+    if (TreeStates().contains(TLazyTreeState::tsRightButtonDown))
         shift.include(TShiftStateItem::ssRight);
     return shift;
 }
@@ -277,17 +277,17 @@ int TLazyStringTreeWidget::DragOverStep(QObject *Source, Qt::KeyboardModifiers M
     const TDropMode mode = ComputeDropMode(P, hit, nodeRect);
     if (mode == TDropMode::dmNowhere)
         node = nullptr;
-    if (node != FDropTargetNode || mode != FMouse->LastDropMode) {
+    if (node != DropTargetNode() || mode != FMouse->LastDropMode) {
         FMouse->LastDropMode = mode;
-        if (node == FDropTargetNode) {
+        if (node == DropTargetNode()) {
             InvalidateNode(node);
         } else {
             if (FMouse->ExpandTimer)
                 FMouse->ExpandTimer->stop();
-            PLazyNode old = FDropTargetNode;
-            FDropTargetNode = node;
-            if (FFocusedColumn < 0 && ColumnsUsed())
-                FFocusedColumn = MainColumn();
+            PLazyNode old = DropTargetNode();
+            SetDropTargetNode(node);
+            if (FocusedColumn() < 0 && ColumnsUsed())
+                storeFocusedColumn(MainColumn());
             if (old)
                 InvalidateNode(old);
             if (node)
@@ -311,7 +311,7 @@ void TLazyStringTreeWidget::AutoExpandTimerFired()
 {
     if (FMouse->ExpandTimer)
         FMouse->ExpandTimer->stop();
-    PLazyNode node = FDropTargetNode;
+    PLazyNode node = DropTargetNode();
     if (node && node->States.contains(TLazyNodeState::vsHasChildren) &&
         !node->States.contains(TLazyNodeState::vsExpanded))
         ToggleNode(node);
@@ -323,9 +323,9 @@ void TLazyStringTreeWidget::DragLeaveStep()
     if (FMouse->ExpandTimer)
         FMouse->ExpandTimer->stop();
     StopAutoScroll();
-    if (FDropTargetNode)
-        InvalidateNode(FDropTargetNode);
-    FDropTargetNode = nullptr;
+    if (DropTargetNode())
+        InvalidateNode(DropTargetNode());
+    SetDropTargetNode(nullptr);
     int effect = DROPEFFECT_NONE;
     QueryDragOver(nullptr, {}, TDragState::dsDragLeave, {0, 0}, FMouse->LastDropMode, effect);
     FMouse->IsDropTarget = false;
@@ -379,9 +379,9 @@ void TLazyStringTreeWidget::dropEvent(QDropEvent *event)
         return;
     }
     platform::Finally leave([this] {
-        if (FDropTargetNode)
-            InvalidateNode(FDropTargetNode);
-        FDropTargetNode = nullptr;
+        if (DropTargetNode())
+            InvalidateNode(DropTargetNode());
+        SetDropTargetNode(nullptr);
         FMouse->IsDropTarget = false;
         FMouse->DropData = nullptr;
         FMouse->DropSource = nullptr;
@@ -397,9 +397,9 @@ void TLazyStringTreeWidget::dropEvent(QDropEvent *event)
         TShiftState shift = DragShiftState(event->modifiers());
         for (auto button : {TShiftStateItem::ssLeft, TShiftStateItem::ssMiddle, TShiftStateItem::ssRight})
             shift.exclude(button);
-        if (FStates.contains(TLazyTreeState::tsRightButtonDown))
+        if (TreeStates().contains(TLazyTreeState::tsRightButtonDown))
             shift.include(TShiftStateItem::ssRight);
-        else if (FStates.contains(TLazyTreeState::tsMiddleButtonDown))
+        else if (TreeStates().contains(TLazyTreeState::tsMiddleButtonDown))
             shift.include(TShiftStateItem::ssMiddle);
         else
             shift.include(TShiftStateItem::ssLeft);

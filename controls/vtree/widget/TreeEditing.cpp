@@ -32,27 +32,27 @@ bool TLazyStringTreeWidget::EditNode(PLazyNode Node, TColumnIndex Column)
     LT_ASSERT(Node, assertions::nodeNil);
     LT_ASSERT_TEXT(Column >= NoColumn && (Column == NoColumn || Column < FHeader.Columns().Count()),
                    QString::fromLatin1(assertions::invalidEditColumn));
-    if (FStates.contains(tsEditing) || IsReadOnly())
-        return FStates.contains(tsEditing);
+    if (TreeStates().contains(tsEditing) || IsReadOnly())
+        return TreeStates().contains(tsEditing);
     SetFocusedNode(Node);
-    if (FFocusedNode == Node && CanEdit(Node, Column)) {
+    if (FocusedNode() == Node && CanEdit(Node, Column)) {
         FEdit->EditColumn = Column;
         initNode(Node);
         OpenEditor();
     }
-    return FStates.contains(tsEditing);
+    return TreeStates().contains(tsEditing);
 }
 
 bool TLazyStringTreeWidget::EndEditNode()
 {
-    if (FStates.containsAny({tsEditing, tsEditPending}))
+    if (TreeStates().containsAny({tsEditing, tsEditPending}))
         return CloseEditor();
     return true;
 }
 
 bool TLazyStringTreeWidget::CancelEditNode()
 {
-    if (FStates.containsAny({tsEditing, tsEditPending}))
+    if (TreeStates().containsAny({tsEditing, tsEditPending}))
         return AbortEditor();
     return true;
 }
@@ -69,7 +69,7 @@ void TLazyStringTreeWidget::OpenEditor()
     KillTreeTimer(ScrollTimer);
     KillTreeTimer(EditTimer);
     ChangeTreeStates({}, tsEditPending);
-    PLazyNode node = FFocusedNode;
+    PLazyNode node = FocusedNode();
     if (!node || GetDisabled(node) || IsReadOnly() || FEdit->EditLink)
         return;
     platform::InterfaceRef<ILTEditLink> link = CreateEditLink(node, FEdit->EditColumn);
@@ -81,16 +81,16 @@ void TLazyStringTreeWidget::OpenEditor()
     ScrollIntoView(node, toOption(TLTSelectionOption::toCenterScrollIntoView),
                    !toOption(TLTAutoOption::toDisableAutoscrollOnEdit));
     if (link->PrepareEdit(this, node, FEdit->EditColumn)) {
-        FEditNode = node;
+        setEditedNode(node);
         PlaceEditor();
         InvalidateNode(node);
         if (!link->BeginEdit())
             ChangeTreeStates({}, tsEditing);
     } else
         ChangeTreeStates({}, tsEditing);
-    if (!FStates.contains(tsEditing)) {
+    if (!TreeStates().contains(tsEditing)) {
         FEdit->EditLink.reset();
-        FEditNode = nullptr;
+        setEditedNode(nullptr);
     }
 }
 
@@ -98,18 +98,18 @@ bool TLazyStringTreeWidget::CloseEditor()
 {
     KillTreeTimer(EditTimer);
     bool result = true;
-    if (FStates.contains(tsEditing)) {
+    if (TreeStates().contains(tsEditing)) {
         // The link answers for itself even when the tree lets it go.
         platform::InterfaceRef<ILTEditLink> link = FEdit->EditLink;
         result = !link || link->EndEdit();
         if (result) {
             ChangeTreeStates({}, tsEditing);
             FEdit->EditLink.reset();
-            FEditNode = nullptr;
+            setEditedNode(nullptr);
             if (OnEdited) {
                 // The handler may destroy the tree.
                 QPointer<QObject> alive(this);
-                OnEdited(this, FFocusedNode, FEdit->EditColumn);
+                OnEdited(this, FocusedNode(), FEdit->EditColumn);
                 if (!alive)
                     return result;
             }
@@ -123,14 +123,14 @@ bool TLazyStringTreeWidget::AbortEditor()
 {
     KillTreeTimer(EditTimer);
     ChangeTreeStates({}, tsEditPending);
-    if (!FStates.contains(tsEditing))
+    if (!TreeStates().contains(tsEditing))
         return true;
     platform::InterfaceRef<ILTEditLink> link = FEdit->EditLink;
     // A state set without an editor has nothing to cancel.
     const bool result = !link || link->CancelEdit();
     if (result) {
         ChangeTreeStates({}, tsEditing);
-        FEditNode = nullptr;
+        setEditedNode(nullptr);
         if (!IsDestroying())
             FEdit->EditLink.reset();
         if (OnEditCancelled)
@@ -142,10 +142,10 @@ bool TLazyStringTreeWidget::AbortEditor()
 void TLazyStringTreeWidget::PlaceEditor()
 {
     const TColumnIndex column = FEdit->EditColumn;
-    if (!FStates.contains(tsEditing) || !FFocusedNode || !FEdit->EditLink
+    if (!TreeStates().contains(tsEditing) || !FocusedNode() || !FEdit->EditLink
         || (column != NoColumn && column >= FHeader.Columns().Count()) || QThread::currentThread() != thread())
         return;
-    platform::TRect r = GetDisplayRect(FFocusedNode, column, true, !GetMultiline(FFocusedNode));
+    platform::TRect r = GetDisplayRect(FocusedNode(), column, true, !GetMultiline(FocusedNode()));
     if (toOption(TLTMiscOption::toGridExtensions)) {
         int left = 0;
         int right = 0;
@@ -163,7 +163,7 @@ void TLazyStringTreeWidget::PlaceEditor()
 
 void TLazyStringTreeWidget::UpdateEditBounds()
 {
-    if (FStates.contains(tsEditing))
+    if (TreeStates().contains(tsEditing))
         PlaceEditor();
 }
 

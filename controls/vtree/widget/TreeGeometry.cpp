@@ -20,7 +20,7 @@ int TLazyStringTreeWidget::ClientHeight() const { return viewport()->height(); }
 
 platform::TImageList *TLazyStringTreeWidget::CheckImages() const
 {
-    return FCheckImageKind == TCheckImageKind::ckCustom ? CustomCheckImages() : CheckImagesOfKind(FCheckImageKind);
+    return CheckImageKind() == TCheckImageKind::ckCustom ? CustomCheckImages() : CheckImagesOfKind(CheckImageKind());
 }
 
 int TLazyStringTreeWidget::checkImageWidth() const
@@ -77,16 +77,16 @@ TRect TLazyStringTreeWidget::GetDisplayRect(PLazyNode Node, TColumnIndex Column,
                                             bool /*ApplyCellContentMargin*/)
 {
     LT_ASSERT(Node, assertions::nodeNil);
-    LT_ASSERT_TEXT(Node != FRoot, QStringLiteral("Node must not be the hidden root node."));
+    LT_ASSERT_TEXT(Node != RootNode(), QStringLiteral("Node must not be the hidden root node."));
     TRect result;
     initNode(Node);
     if (!GetEffectivelyVisible(Node))
         return result;
     if (!toOption(TLTPaintOption::toFixedIndent)) {
-        for (PLazyNode run = Node; run != FRoot; run = run->Parent) {
+        for (PLazyNode run = Node; run != RootNode(); run = run->Parent) {
             if (!run->States.contains(TLazyNodeState::vsVisible))
                 return result;
-            if (run->Parent != FRoot && !run->Parent->States.contains(TLazyNodeState::vsExpanded))
+            if (run->Parent != RootNode() && !run->Parent->States.contains(TLazyNodeState::vsExpanded))
                 return result;
         }
     }
@@ -348,7 +348,7 @@ PLazyNode TLazyStringTreeWidget::BottomNode() { return GetNodeAt(0, ClientHeight
 
 void TLazyStringTreeWidget::expandParents(PLazyNode Node)
 {
-    for (PLazyNode run = Node->Parent; run && run != FRoot; run = run->Parent)
+    for (PLazyNode run = Node->Parent; run && run != RootNode(); run = run->Parent)
         if (!run->States.contains(TLazyNodeState::vsExpanded))
             ToggleNode(run);
 }
@@ -394,10 +394,10 @@ bool TLazyStringTreeWidget::ApplyOffsetXY(QPoint Value, TScrollUpdateOptions Opt
         if (deltaX != 0 && Options.contains(TScrollUpdateOption::suoRepaintHeader) && FHeaderStrip)
             FHeaderStrip->update();
         if (Options.contains(TScrollUpdateOption::suoUpdateNCArea)) {
-            if (deltaX != 0 && !FStates.contains(TLazyTreeState::tsSizing))
+            if (deltaX != 0 && !TreeStates().contains(TLazyTreeState::tsSizing))
                 UpdateHorizontalScrollBar(Options.contains(TScrollUpdateOption::suoRepaintScrollBars));
-            if (deltaY != 0 && !FStates.contains(TLazyTreeState::tsSizing) &&
-                !FStates.contains(TLazyTreeState::tsThumbTracking))
+            if (deltaY != 0 && !TreeStates().contains(TLazyTreeState::tsSizing) &&
+                !TreeStates().contains(TLazyTreeState::tsThumbTracking))
                 UpdateVerticalScrollBar(Options.contains(TScrollUpdateOption::suoRepaintScrollBars));
         }
     }
@@ -407,7 +407,7 @@ bool TLazyStringTreeWidget::ApplyOffsetXY(QPoint Value, TScrollUpdateOptions Opt
 
 void TLazyStringTreeWidget::UpdateVerticalRange()
 {
-    FScroll->RangeY = int(FRoot->TotalHeight) + int(BottomSpace()) - int(FRoot->NodeHeight);
+    FScroll->RangeY = int(RootNode()->TotalHeight) + int(BottomSpace()) - int(RootNode()->NodeHeight);
 }
 
 void TLazyStringTreeWidget::UpdateHorizontalRange()
@@ -499,7 +499,7 @@ void TLazyStringTreeWidget::UpdateVerticalScrollBar(bool DoRepaint)
 {
     Q_UNUSED(DoRepaint); // Qt repaints its bars itself
     UpdateVerticalRange();
-    if (FStates.contains(TLazyTreeState::tsUpdating))
+    if (TreeStates().contains(TLazyTreeState::tsUpdating))
         return;
     setUpScrollBar(Qt::Vertical, ScrollBarOptions().verticalShown(), ClientHeight(), FScroll->RangeY, -OffsetY());
 }
@@ -508,7 +508,7 @@ void TLazyStringTreeWidget::UpdateHorizontalScrollBar(bool DoRepaint)
 {
     Q_UNUSED(DoRepaint);
     UpdateHorizontalRange();
-    if (FStates.contains(TLazyTreeState::tsUpdating))
+    if (TreeStates().contains(TLazyTreeState::tsUpdating))
         return;
     FScroll->EffectiveOffsetX = effectiveOffsetX();
     // Qt mirrors a right-to-left bar itself: its value stays the distance from the start.
@@ -533,10 +533,10 @@ void TLazyStringTreeWidget::scrollContentsBy(int, int)
 
 bool TLazyStringTreeWidget::ScrollIntoView(PLazyNode Node, bool Center, bool Horizontally)
 {
-    if (!Node || Node == FRoot)
+    if (!Node || Node == RootNode())
         return false;
     const bool scrolled = scrollNodeIntoView(Node, Center);
-    return Horizontally ? ScrollIntoView(FFocusedColumn, Center) || scrolled : scrolled;
+    return Horizontally ? ScrollIntoView(FocusedColumn(), Center) || scrolled : scrolled;
 }
 
 bool TLazyStringTreeWidget::ScrollIntoView(TColumnIndex Column, bool Center)
@@ -568,7 +568,7 @@ bool TLazyStringTreeWidget::ScrollIntoView(TColumnIndex Column, bool Center)
 bool TLazyStringTreeWidget::scrollNodeIntoView(PLazyNode Node, bool Center)
 {
     expandParents(Node);
-    const TColumnIndex column = ColumnsUsed() && IsValidColumn(FFocusedColumn) ? FFocusedColumn : NoColumn;
+    const TColumnIndex column = ColumnsUsed() && IsValidColumn(FocusedColumn()) ? FocusedColumn() : NoColumn;
     const TRect r = GetDisplayRect(Node, column, !toOption(TLTMiscOption::toGridExtensions));
     if (r.Top < 0) {
         SetOffsetY(OffsetY() - r.Top + (Center ? ClientHeight() / 2 : 0));
@@ -587,7 +587,7 @@ bool TLazyStringTreeWidget::scrollNodeIntoView(PLazyNode Node, bool Center)
 
 TRect TLazyStringTreeWidget::InvalidateNodeRect(PLazyNode Node)
 {
-    if (IsUpdating() || !Node || Node == FRoot)
+    if (IsUpdating() || !Node || Node == RootNode())
         return {-1, -1, -1, -1};
     const TRect r = GetDisplayRect(Node, NoColumn, false);
     viewport()->update(platform::toQRect(r));
@@ -603,7 +603,7 @@ void TLazyStringTreeWidget::InvalidateNode(PLazyNode Node)
 
 void TLazyStringTreeWidget::InvalidateChildren(PLazyNode Node, bool Recursive)
 {
-    PLazyNode parent = Node ? Node : FRoot;
+    PLazyNode parent = Node ? Node : RootNode();
     if (Node) {
         initNode(Node);
         InvalidateNode(Node);
@@ -619,7 +619,7 @@ void TLazyStringTreeWidget::InvalidateToBottom(PLazyNode Node)
 {
     if (IsUpdating() || IsDestroying())
         return;
-    if (!Node || Node == FRoot) {
+    if (!Node || Node == RootNode()) {
         Invalidate();
         return;
     }

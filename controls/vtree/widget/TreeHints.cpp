@@ -51,15 +51,15 @@ int TLazyStringTreeWidget::HandleHintShow(TLTHintInfo &HintInfo)
     THitInfo hit;
     GetHitTestInfoAt(cursor.x(), cursor.y(), true, hit);
     bool allowed;
-    if (FStates.contains(tsEditing))
-        allowed = hit.HitNode != FFocusedNode;
+    if (TreeStates().contains(tsEditing))
+        allowed = hit.HitNode != FocusedNode();
     else if (window() != this)
         allowed = window()->isActiveWindow() || QGuiApplication::applicationState() == Qt::ApplicationActive;
     else
         allowed = Focused();
     bool show = false;
     if (!QWidget::mouseGrabber() && FHints->ShowHint
-        && !FStates.containsAny({tsOLEDragging, tsDrawSelecting, tsScrolling}) && allowed) {
+        && !TreeStates().containsAny({tsOLEDragging, tsDrawSelecting, tsScrolling}) && allowed) {
         result = 0;
         // The tree's window draws from the hint data, not from this string.
         HintInfo.HintStr = QStringLiteral(" ");
@@ -106,14 +106,14 @@ int TLazyStringTreeWidget::HandleHintShow(TLTHintInfo &HintInfo)
             }
         } else if (!hit.HitNode) {
             if (HintMode() == hmHintAndDefault) {
-                FHints->HintData.DefaultHint = shortHint(FHint);
+                FHints->HintData.DefaultHint = shortHint(TreeHint());
                 show = !FHints->HintData.DefaultHint.isEmpty();
             } else if (HintMode() == hmDefault)
-                HintInfo.HintStr = shortHint(FHint);
+                HintInfo.HintStr = shortHint(TreeHint());
             else
                 result = 1;
         } else if (HintMode() == hmDefault)
-            HintInfo.HintStr = shortHint(FHint);
+            HintInfo.HintStr = shortHint(TreeHint());
     }
     if (!show || result != 0)
         FHints->LastHintRect = {};
@@ -174,13 +174,13 @@ void TLazyStringTreeWidget::CancelTreeHint()
     FHints->LastHintRect = {};
     if (FHints->HintWindow && FHints->HintWindow->isVisible()) {
         // The hint goes: its animation stops without drawing once more.
-        if (FStates.contains(tsInAnimation) && !IsToggleAnimating()) {
+        if (TreeStates().contains(tsInAnimation) && !IsToggleAnimating()) {
             stopAnimation();
             ChangeTreeStates({}, {tsInAnimation, tsCancelHintAnimation});
         }
         FHints->HintWindow->hide();
     }
-    if (FStates.contains(tsHint))
+    if (TreeStates().contains(tsHint))
         ChangeTreeStates({}, tsHint);
 }
 

@@ -91,15 +91,15 @@ THitInfo TLazyStringTreeWidget::HitInfoAt(QPoint P)
 
 void TLazyStringTreeWidget::ClickColumn(const THitInfo &HitInfo, TColumnIndex &NewColumn, bool &ColumnChange) const
 {
-    NewColumn = FFocusedColumn;
+    NewColumn = FocusedColumn();
     ColumnChange = false;
     if (!HitInfo.HitPositions.contains(THitPosition::hiOnItemLabel) && !toOption(TLTSelectionOption::toFullRowSelect) &&
         !toOption(TLTMiscOption::toGridExtensions))
         return;
     NewColumn = toOption(TLTSelectionOption::toExtendedFocus) ? HitInfo.HitColumn : MainColumn();
-    ColumnChange = NewColumn != FFocusedColumn;
+    ColumnChange = NewColumn != FocusedColumn();
     if (ColumnsUsed() && !ColumnAllowsFocus(NewColumn)) {
-        NewColumn = FFocusedColumn;
+        NewColumn = FocusedColumn();
         ColumnChange = false;
     }
 }
@@ -157,7 +157,7 @@ void TLazyStringTreeWidget::mouseReleaseEvent(QMouseEvent *event)
         ChangeTreeStates({}, TLazyTreeState::tsMiddleButtonDown);
         if (IsWheelPanning()) {
             // Released where it was pressed, panning goes on until the next click.
-            if (FStates.contains(TLazyTreeState::tsWheelScrolling))
+            if (TreeStates().contains(TLazyTreeState::tsWheelScrolling))
                 ChangeTreeStates({}, TLazyTreeState::tsWheelPanning);
             else
                 StopWheelPanning();
@@ -229,7 +229,7 @@ void TLazyStringTreeWidget::leaveEvent(QEvent *event)
     ChangeTreeStates({}, TLazyTreeState::tsHint);
     if (!IsWheelPanning())
         StopAutoScroll();
-    if (PLazyNode old = FCurrentHotNode) {
+    if (PLazyNode old = HotNode()) {
         NotifyHotChange(old, nullptr);
         SetHotNode(nullptr, false);
         FMouse->CurrentHotColumn = NoColumn;
@@ -245,11 +245,11 @@ void TLazyStringTreeWidget::HandleMouseDown(const TTreeMouseMessage &Message, TH
         StopWheelPanning();
         return;
     }
-    if (FStates.contains(TLazyTreeState::tsEditPending)) {
+    if (TreeStates().contains(TLazyTreeState::tsEditPending)) {
         KillTreeTimer(EditTimer);
         ChangeTreeStates({}, TLazyTreeState::tsEditPending);
     }
-    if (FStates.contains(TLazyTreeState::tsEditing) && !EndEditNode())
+    if (TreeStates().contains(TLazyTreeState::tsEditing) && !EndEditNode())
         return;
     if (!hasFocus() && focusPolicy() != Qt::NoFocus) {
         // Taking the focus may scroll (a node gets selected): only then has the hit moved.
@@ -261,7 +261,7 @@ void TLazyStringTreeWidget::HandleMouseDown(const TTreeMouseMessage &Message, TH
     FMouse->ClickColumn = HitInfo.HitColumn;
 
     const bool labelHit = has(HitInfo, THitPosition::hiOnItemLabel);
-    TColumnIndex newColumn = FFocusedColumn;
+    TColumnIndex newColumn = FocusedColumn();
     bool columnChange = false;
     ClickColumn(HitInfo, newColumn, columnChange);
 
@@ -287,13 +287,13 @@ void TLazyStringTreeWidget::HandleMouseDown(const TTreeMouseMessage &Message, TH
         (has(HitInfo, THitPosition::hiUpperSplitter) || has(HitInfo, THitPosition::hiLowerSplitter))) {
         PLazyNode tracked = has(HitInfo, THitPosition::hiUpperSplitter) ? GetPreviousVisible(node) : node;
         const TColumnIndex column = HitInfo.HitColumn;
-        bool allowed = toOption(TLTMiscOption::toNodeHeightResize) && tracked && tracked != FRoot && column >= 0 &&
+        bool allowed = toOption(TLTMiscOption::toNodeHeightResize) && tracked && tracked != RootNode() && column >= 0 &&
                        IsValidColumn(column) &&
                        FHeader.Columns()[column].Options().contains(TLTColumnOption::coFixed);
         if (allowed)
             QueryCanSplitterResizeNode(Message.Pos, tracked, column, allowed);
         if (allowed) {
-            FHeightTrackNode = tracked;
+            setHeightTrackNode(tracked);
             FMouse->HeightTrackColumn = column;
             const platform::TRect cell = GetDisplayRect(tracked, column, false);
             FMouse->HeightTrackPoint = {cell.Left, cell.Top};
@@ -326,9 +326,9 @@ void TLazyStringTreeWidget::HandleMouseDown(const TTreeMouseMessage &Message, TH
     if (hasFocus() && (labelHit || gridHit) && wasSelected && !columnChange && shiftState.empty() && !altPressed)
         ChangeTreeStates(TLazyTreeState::tsEditPending, {});
 
-    const bool buttonDown = FStates.contains(TLazyTreeState::tsLeftButtonDown) ||
-                            FStates.contains(TLazyTreeState::tsMiddleButtonDown) ||
-                            FStates.contains(TLazyTreeState::tsRightButtonDown);
+    const bool buttonDown = TreeStates().contains(TLazyTreeState::tsLeftButtonDown) ||
+                            TreeStates().contains(TLazyTreeState::tsMiddleButtonDown) ||
+                            TreeStates().contains(TLazyTreeState::tsRightButtonDown);
     if (dragPossible && (labelHit || fullRowHit) && buttonDown) {
         FMouse->LastClickPos = Message.Pos;
         BeginDrag(false);
@@ -338,38 +338,37 @@ void TLazyStringTreeWidget::HandleMouseDown(const TTreeMouseMessage &Message, TH
 // A check box pressed: the checking query now, the change at release.
 void TLazyStringTreeWidget::PressCheckBox(PLazyNode Node)
 {
-    if (FStates.contains(TLazyTreeState::tsKeyCheckPending) || FStates.contains(TLazyTreeState::tsMouseCheckPending) ||
+    if (TreeStates().contains(TLazyTreeState::tsKeyCheckPending) || TreeStates().contains(TLazyTreeState::tsMouseCheckPending) ||
         GetDisabled(Node))
         return;
     TCheckState next = NextCheckState(Node->CheckType, Node->CheckState);
     if (!QueryChecking(Node, next))
         return;
     ChangeTreeStates(TLazyTreeState::tsMouseCheckPending, {});
-    FCheckNode = Node;
-    FPendingCheckState = next;
+    setPendingCheck(Node, next);
     Node->CheckState = PressedState(Node->CheckState);
     InvalidateNode(Node);
 }
 
 void TLazyStringTreeWidget::HandleMouseUp(const TTreeMouseMessage &Message, const THitInfo &HitInfo)
 {
-    if (FStates.contains(TLazyTreeState::tsVCLDragPending))
+    if (TreeStates().contains(TLazyTreeState::tsVCLDragPending))
         return;
     EndDrawSelection();
     CompleteMouseSelection(HitInfo.HitNode);
     ChangeTreeStates({}, {TLazyTreeState::tsOLEDragging, TLazyTreeState::tsOLEDragPending});
     StopAutoScroll();
 
-    if (FStates.contains(TLazyTreeState::tsMouseCheckPending)) {
+    if (TreeStates().contains(TLazyTreeState::tsMouseCheckPending)) {
         ChangeTreeStates({}, TLazyTreeState::tsMouseCheckPending);
-        if (PLazyNode node = FCheckNode) {
+        if (PLazyNode node = CheckNode()) {
             if (HitInfo.HitNode == node && has(HitInfo, THitPosition::hiOnItem))
-                ApplyCheckState(node, FPendingCheckState);
+                ApplyCheckState(node, PendingCheckState());
             else
                 node->CheckState = ReleasedState(node->CheckState);
             InvalidateNode(node);
         }
-        FCheckNode = nullptr;
+        forgetPendingCheck();
     }
 
     if (FMouse->ClickColumn > NoColumn && FMouse->ClickColumn == HitInfo.HitColumn)
@@ -377,13 +376,13 @@ void TLazyStringTreeWidget::HandleMouseUp(const TTreeMouseMessage &Message, cons
     if (HitInfo.HitNode)
         NotifyNodeClick(HitInfo);
 
-    if (FStates.contains(TLazyTreeState::tsEditPending)) {
-        bool allowed = HitInfo.HitNode == FFocusedNode && FFocusedNode && has(HitInfo, THitPosition::hiOnItem) &&
-                       HitInfo.HitColumn == FFocusedColumn && toOption(TLTMiscOption::toEditOnClick);
+    if (TreeStates().contains(TLazyTreeState::tsEditPending)) {
+        bool allowed = HitInfo.HitNode == FocusedNode() && FocusedNode() && has(HitInfo, THitPosition::hiOnItem) &&
+                       HitInfo.HitColumn == FocusedColumn() && toOption(TLTMiscOption::toEditOnClick);
         if (allowed)
-            QueryCanEdit(FFocusedNode, FFocusedColumn, allowed);
+            QueryCanEdit(FocusedNode(), FocusedColumn(), allowed);
         if (allowed) {
-            FMouse->EditColumn = FFocusedColumn;
+            FMouse->EditColumn = FocusedColumn();
             SetTreeTimer(EditTimer, EditDelay());
         } else {
             ChangeTreeStates({}, TLazyTreeState::tsEditPending);
@@ -394,12 +393,12 @@ void TLazyStringTreeWidget::HandleMouseUp(const TTreeMouseMessage &Message, cons
 void TLazyStringTreeWidget::HandleMouseDblClick(const TTreeMouseMessage &Message, const THitInfo &HitInfo)
 {
     const bool canEditByDblClick =
-        !FStates.contains(TLazyTreeState::tsEditing) && toOption(TLTMiscOption::toEditOnDblClick);
-    if (FStates.contains(TLazyTreeState::tsEditPending)) {
+        !TreeStates().contains(TLazyTreeState::tsEditing) && toOption(TLTMiscOption::toEditOnDblClick);
+    if (TreeStates().contains(TLazyTreeState::tsEditPending)) {
         KillTreeTimer(EditTimer);
         ChangeTreeStates({}, TLazyTreeState::tsEditPending);
     }
-    if (FStates.contains(TLazyTreeState::tsEditing) && !EndEditNode())
+    if (TreeStates().contains(TLazyTreeState::tsEditing) && !EndEditNode())
         return;
     if (FMouse->ClickColumn > NoColumn && FMouse->ClickColumn == HitInfo.HitColumn)
         NotifyColumnDblClick(HitInfo.HitColumn, Message.Shift);
@@ -416,7 +415,7 @@ void TLazyStringTreeWidget::HandleMouseDblClick(const TTreeMouseMessage &Message
         toOption(TLTMiscOption::toNodeHeightDblClickResize)) {
         PLazyNode sized = has(HitInfo, THitPosition::hiUpperSplitter) ? GetPreviousVisible(node) : node;
         if (sized && QueryNodeHeightDblClickResize(sized, HitInfo.HitColumn, Message.Shift, Message.Pos)) {
-            SetNodeHeight(sized, FDefaultNodeHeight);
+            SetNodeHeight(sized, DefaultNodeHeight());
             viewport()->update();
             consumed = true;
         }
@@ -438,12 +437,12 @@ void TLazyStringTreeWidget::HandleMouseDblClick(const TTreeMouseMessage &Message
             consumed = true;
         }
     }
-    if (!consumed && canEditByDblClick && node && node == FFocusedNode && HitInfo.HitColumn == FFocusedColumn) {
+    if (!consumed && canEditByDblClick && node && node == FocusedNode() && HitInfo.HitColumn == FocusedColumn()) {
         bool allowed = true;
-        QueryCanEdit(node, FFocusedColumn, allowed);
+        QueryCanEdit(node, FocusedColumn(), allowed);
         if (allowed) {
             ChangeTreeStates(TLazyTreeState::tsEditPending, {});
-            FMouse->EditColumn = FFocusedColumn;
+            FMouse->EditColumn = FocusedColumn();
             SetTreeTimer(EditTimer, 0);
         }
     }
@@ -453,7 +452,7 @@ void TLazyStringTreeWidget::HandleMouseMove(const TTreeMouseMessage &Message)
 {
     const QPoint p = Message.Pos;
     FMouse->LastMousePos = p;
-    if (FStates.contains(TLazyTreeState::tsNodeHeightTrackPending)) {
+    if (TreeStates().contains(TLazyTreeState::tsNodeHeightTrackPending)) {
         CancelTreeHint();
         StopWheelPanning();
         StopAutoScroll();
@@ -462,35 +461,35 @@ void TLazyStringTreeWidget::HandleMouseMove(const TTreeMouseMessage &Message)
         KillTreeTimer(EditTimer);
         KillTreeTimer(HeaderTimer);
         KillTreeTimer(SearchTimer);
-        FSearchBuffer.clear();
+        setSearchBuffer({});
         ChangeTreeStates(TLazyTreeState::tsNodeHeightTracking,
                          {TLazyTreeState::tsEditPending, TLazyTreeState::tsNodeHeightTrackPending,
                           TLazyTreeState::tsIncrementalSearching, TLazyTreeState::tsOLEDragPending,
                           TLazyTreeState::tsScrolling, TLazyTreeState::tsScrollPending,
                           TLazyTreeState::tsVCLDragPending});
     }
-    if (FStates.contains(TLazyTreeState::tsDrawSelPending)) {
+    if (TreeStates().contains(TLazyTreeState::tsDrawSelPending)) {
         if (UpdateSelectionRect(p)) {
             viewport()->update();
             const QRect r = FMouse->NewSelRect.normalized();
             const int threshold = QApplication::startDragDistance();
             if (std::abs(r.width()) > threshold || std::abs(r.height()) > threshold) {
-                if (FStates.contains(TLazyTreeState::tsClearPending)) {
+                if (TreeStates().contains(TLazyTreeState::tsClearPending)) {
                     ChangeTreeStates({}, TLazyTreeState::tsClearPending);
                     ClearSelection();
                 }
                 ChangeTreeStates(TLazyTreeState::tsDrawSelecting, TLazyTreeState::tsDrawSelPending);
                 if (ColumnsUsed())
-                    FFocusedColumn = MainColumn();
+                    storeFocusedColumn(MainColumn());
                 HandleDrawSelection(FMouse->LastSelRect, FMouse->NewSelRect);
             }
         }
-    } else if (FStates.contains(TLazyTreeState::tsNodeHeightTracking)) {
+    } else if (TreeStates().contains(TLazyTreeState::tsNodeHeightTracking)) {
         QPoint trackPoint = FMouse->HeightTrackPoint;
-        if (FHeightTrackNode &&
-            QueryNodeHeightTracking(FHeightTrackNode, FMouse->HeightTrackColumn, Message.Shift, trackPoint, p)) {
+        if (HeightTrackNode() &&
+            QueryNodeHeightTracking(HeightTrackNode(), FMouse->HeightTrackColumn, Message.Shift, trackPoint, p)) {
             FMouse->HeightTrackPoint = trackPoint;
-            SetNodeHeight(FHeightTrackNode, unsigned(std::max(1, p.y() - trackPoint.y())));
+            SetNodeHeight(HeightTrackNode(), unsigned(std::max(1, p.y() - trackPoint.y())));
             UpdateScrollBars(true);
         }
     } else {
@@ -500,7 +499,7 @@ void TLazyStringTreeWidget::HandleMouseMove(const TTreeMouseMessage &Message)
                 std::abs(FMouse->LastClickPos.y() - p.y()) >= threshold)
                 ChangeTreeStates({}, TLazyTreeState::tsWheelScrolling);
         }
-        if (FStates.contains(TLazyTreeState::tsOLEDragPending)) {
+        if (TreeStates().contains(TLazyTreeState::tsOLEDragPending)) {
             if (std::abs(FMouse->LastClickPos.x() - p.x()) >= FMouse->DragThreshold ||
                 std::abs(FMouse->LastClickPos.y() - p.y()) >= FMouse->DragThreshold) {
                 DoDragging(FMouse->LastClickPos);
@@ -511,11 +510,11 @@ void TLazyStringTreeWidget::HandleMouseMove(const TTreeMouseMessage &Message)
             UpdateAutoScroll(p);
         if (IsWheelPanning())
             UpdatePanningCursor(p);
-        if (!FStates.contains(TLazyTreeState::tsDrawSelecting)) {
+        if (!TreeStates().contains(TLazyTreeState::tsDrawSelecting)) {
             HandleHotTrack(p.x(), p.y());
             if (!IsWheelPanning())
                 UpdateMouseCursor(p);
-        } else if (!FStates.contains(TLazyTreeState::tsScrolling)) {
+        } else if (!TreeStates().contains(TLazyTreeState::tsScrolling)) {
             const QRect old = FMouse->NewSelRect;
             if (UpdateSelectionRect(p)) {
                 HandleDrawSelection(old, FMouse->NewSelRect);
@@ -541,7 +540,7 @@ void TLazyStringTreeWidget::UpdateMouseCursor(QPoint P)
     }
     // The tree's cursor numbers are Qt's cursor shapes; 0, the arrow, is the default.
     TCursor shape = 0;
-    if (!custom && toOption(TLTPaintOption::toHotTrack) && FCurrentHotNode && HotCursor() != 0) {
+    if (!custom && toOption(TLTPaintOption::toHotTrack) && HotNode() && HotCursor() != 0) {
         shape = HotCursor();
         cursor = QCursor(Qt::CursorShape(shape));
     }
@@ -563,7 +562,7 @@ void TLazyStringTreeWidget::MouseWheel(int Delta, bool Horizontal, Qt::KeyboardM
     const bool ctrl = Modifiers & Qt::ControlModifier;
     const bool shift = (Modifiers & Qt::ShiftModifier) || Horizontal;
     if (CanScrollVertically() && !shift) {
-        const double perStep = ctrl ? ClientHeight() : double(lines) * FDefaultNodeHeight;
+        const double perStep = ctrl ? ClientHeight() : double(lines) * DefaultNodeHeight();
         SetOffsetY(OffsetY() + int(std::trunc(perStep * steps)));
         return;
     }

@@ -41,9 +41,9 @@ void TLazyStringTreeWidget::resizeEvent(QResizeEvent *event)
 {
     QAbstractScrollArea::resizeEvent(event);
     RecalcHeaderRect();
-    FStates.include(TLazyTreeState::tsSizing);
+    enterTreeState(TLazyTreeState::tsSizing);
     UpdateScrollBars(true);
-    FStates.exclude(TLazyTreeState::tsSizing);
+    leaveTreeState(TLazyTreeState::tsSizing);
     if (toOption(TLTMiscOption::toFullRepaintOnResize))
         Invalidate();
 }
@@ -82,7 +82,7 @@ bool TLazyStringTreeWidget::showsBackground(TLTInternalPaintOptions PaintOptions
 void TLazyStringTreeWidget::PaintTree(platform::TCanvas &TargetCanvas, const QRect &Window, QPoint Target,
                                       TLTInternalPaintOptions PaintOptions)
 {
-    if (FStates.contains(TLazyTreeState::tsPainting))
+    if (TreeStates().contains(TLazyTreeState::tsPainting))
         return;
     StateScope painting(*this, TLazyTreeState::tsPainting);
     platform::TCanvas *formerCanvas = FCanvas;
@@ -192,7 +192,7 @@ void TLazyStringTreeWidget::PaintTree(platform::TCanvas &TargetCanvas, const QRe
                     }
                 }
                 RaiseAfterItemPaint(&canvas, node, platform::toQRect(r));
-                if (node == FDropTargetNode && toOption(TLTPaintOption::toShowDropmark) &&
+                if (node == DropTargetNode() && toOption(TLTPaintOption::toShowDropmark) &&
                     PaintOptions.contains(poDrawDropMark))
                     PaintNodeDropMark(canvas, node, r);
             }
@@ -254,8 +254,8 @@ void TLazyStringTreeWidget::paintCell(TLTPaintInfo &PaintInfo, bool ShowCheckIma
     const TColumnIndex column = PaintInfo.Column;
     const bool useColumns = ColumnsUsed();
     const bool isMain = column == NoColumn || column == MainColumn();
-    if (FStates.contains(TLazyTreeState::tsEditing) && node == FFocusedNode &&
-        (!useColumns || column == FFocusedColumn))
+    if (TreeStates().contains(TLazyTreeState::tsEditing) && node == FocusedNode() &&
+        (!useColumns || column == FocusedColumn()))
         PaintInfo.PaintOptions.exclude(poDrawSelection);
     if (!useColumns ||
         (Selected(node) && toOption(TLTSelectionOption::toFullRowSelect) &&
@@ -345,8 +345,8 @@ void TLazyStringTreeWidget::paintCell(TLTPaintInfo &PaintInfo, bool ShowCheckIma
         DrawNodeImage(PaintInfo, iiState, false);
     if (PaintInfo.ImageInfo[iiNormal].Index >= 0)
         DrawNodeImage(PaintInfo, iiNormal, true);
-    if (!(FStates.contains(TLazyTreeState::tsEditing) && node == FFocusedNode &&
-          (!useColumns || column == FFocusedColumn)))
+    if (!(TreeStates().contains(TLazyTreeState::tsEditing) && node == FocusedNode() &&
+          (!useColumns || column == FocusedColumn())))
         PaintNodeContent(PaintInfo);
     RaiseAfterCellPaint(&canvas, node, column, platform::toQRect(PaintInfo.CellRect));
 }

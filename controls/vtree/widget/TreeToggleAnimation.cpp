@@ -69,7 +69,7 @@ bool TLazyStringTreeWidget::canAnimate() const
 bool TLazyStringTreeWidget::RunAnimation(int Steps, unsigned Duration, TTimedAnimation::StepFunction Step,
                                          std::function<void()> Finished)
 {
-    if (FStates.contains(tsInAnimation) || Duration == 0)
+    if (TreeStates().contains(tsInAnimation) || Duration == 0)
         return false;
     ChangeTreeStates({tsInAnimation}, {});
     QPointer<QObject> alive(this);
@@ -118,7 +118,7 @@ void TLazyStringTreeWidget::AnimateToggle(PLazyNode Node, bool Expanding, std::i
 {
     if (!toOption(TLTAnimationOption::toAnimatedToggle) || IsUpdating() || !canAnimate() || AnimationDuration() == 0)
         return;
-    if (Expanding ? FStates.containsAny({tsExpanding, tsPainting}) : FStates.contains(tsCollapsing))
+    if (Expanding ? TreeStates().containsAny({tsExpanding, tsPainting}) : TreeStates().contains(tsCollapsing))
         return;
     if (!GetEffectivelyVisible(Node) || IsRectEmpty(GetDisplayRect(Node, NoColumn, false)))
         return;
@@ -126,7 +126,7 @@ void TLazyStringTreeWidget::AnimateToggle(PLazyNode Node, bool Expanding, std::i
     const TToggleGeometry g = toggleGeometry(Node, HeightChange);
     if (!(Expanding ? planExpandAnimation(g, data) : planCollapseAnimation(g, data)))
         return;
-    if (FStates.contains(tsHint))
+    if (TreeStates().contains(tsHint))
         CancelTreeHint();
     // One toggle slides at a time: a running one ends first.
     FinishAnimation();

@@ -120,7 +120,7 @@ bool TLazyStringTreeWidget::CanAutoScroll() const
     const bool panning = IsWheelPanning();
     if (!(panning || toOption(TLTAutoOption::toAutoScroll)) || HeaderBusy())
         return false;
-    return IsMouseSelecting() || FMouse->IsDropTarget || FStates.contains(TLazyTreeState::tsVCLDragging) || panning;
+    return IsMouseSelecting() || FMouse->IsDropTarget || TreeStates().contains(TLazyTreeState::tsVCLDragging) || panning;
 }
 
 TScrollDirections TLazyStringTreeWidget::DetermineScrollDirections(QPoint P, bool DuringDragOver)
@@ -140,7 +140,7 @@ TScrollDirections TLazyStringTreeWidget::DetermineScrollDirections(QPoint P, boo
             directions.include(TScrollDirection::sdDown);
         return directions;
     }
-    const int zone = int(FDefaultNodeHeight);
+    const int zone = int(DefaultNodeHeight());
     if (P.x() < zone && OffsetX() < 0)
         directions.include(TScrollDirection::sdLeft);
     if (P.x() >= ClientWidth() - zone && ClientWidth() - OffsetX() < RangeX())
@@ -166,7 +166,7 @@ void TLazyStringTreeWidget::UpdateAutoScroll(QPoint P)
     FMouse->ScrollDirections = DetermineScrollDirections(P, false);
     if (FMouse->ScrollDirections.empty()) {
         StopAutoScroll();
-    } else if (!FStates.contains(TLazyTreeState::tsScrollPending) && !FStates.contains(TLazyTreeState::tsScrolling)) {
+    } else if (!TreeStates().contains(TLazyTreeState::tsScrollPending) && !TreeStates().contains(TLazyTreeState::tsScrolling)) {
         ChangeTreeStates(TLazyTreeState::tsScrollPending, {});
         scrollTimer().start(int(AutoScrollDelay()));
     }
@@ -181,7 +181,7 @@ void TLazyStringTreeWidget::StopAutoScroll()
 
 void TLazyStringTreeWidget::AutoScrollTimerFired()
 {
-    if (FStates.contains(TLazyTreeState::tsScrollPending)) {
+    if (TreeStates().contains(TLazyTreeState::tsScrollPending)) {
         CancelTreeHint();
         scrollTimer().start(int(AutoScrollInterval()));
         ChangeTreeStates(TLazyTreeState::tsScrolling, TLazyTreeState::tsScrollPending);
@@ -196,7 +196,7 @@ bool TLazyStringTreeWidget::DoAutoScroll(QPoint P)
         FMouse->ScrollDirections = DetermineScrollDirections(P, false);
     const bool inside = viewport()->rect().contains(P);
     bool scrolled = false;
-    if (FStates.contains(TLazyTreeState::tsDrawSelecting) || inside || panning) {
+    if (TreeStates().contains(TLazyTreeState::tsDrawSelecting) || inside || panning) {
         auto amount = [&](int increment, int distance, int extent) {
             if (panning)
                 return std::max(0, std::abs(distance) - panningDeadZone);
@@ -227,7 +227,7 @@ bool TLazyStringTreeWidget::DoAutoScroll(QPoint P)
         if (dx < 0 && ClientWidth() - OffsetX() >= RangeX())
             dirs.exclude(TScrollDirection::sdRight), dx = 0;
         if (dx != 0 || dy != 0) {
-            if (FStates.contains(TLazyTreeState::tsDrawSelecting)) {
+            if (TreeStates().contains(TLazyTreeState::tsDrawSelecting)) {
                 const QRect old = FMouse->NewSelRect;
                 scrolled = ApplyOffsetXY({OffsetX() + dx, OffsetY() + dy}, DefaultScrollUpdateFlags);
                 if (UpdateSelectionRect(P))

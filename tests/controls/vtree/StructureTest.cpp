@@ -424,9 +424,8 @@ TEST(Structure, AReleasedNodeLeavesNoReferenceBehind)
         }
         std::vector<PLazyNode *> remembered()
         {
-            return {&FLastChangedNode, &FCurrentHotNode, &FDropTargetNode, &FLastStructureChangeNode, &FFocusedNode,
-                    &FCheckNode, &FLastSearchNode, &FLastSelected, &FHeightTrackNode, &FRangeAnchor,
-                    &FLastVCLDragTarget, &FEditNode};
+            const auto known = rememberedNodeSlots();
+            return {known.begin(), known.end()};
         }
     } tree;
     PLazyNode top = tree.AddChild(nullptr);

@@ -45,7 +45,7 @@ public:
     // Hints need the focus, which a window without a screen never gets.
     bool Focused() const override { return true; }
     ~HintProbe() override { OnGetHint = {}; }
-    void setTreeHint(const QString &hint) { FHint = hint; }
+    using TLazyStringTreeWidget::setTreeHint;
     QPoint textPoint(int index)
     {
         PLazyNode node = index == 0 ? GetFirst() : GetLast();

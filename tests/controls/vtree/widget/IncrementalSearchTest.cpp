@@ -28,7 +28,7 @@ TEST_F(SearchTest, TypedLettersFindTheNodeAndTheSameLetterAgainMovesOn)
     tree.focus(0);
     tree.type(QStringLiteral("BB"));
     EXPECT_EQ(focused(), 2);
-    EXPECT_EQ(tree.FSearchBuffer, QStringLiteral("B"));
+    EXPECT_EQ(tree.SearchBuffer(), QStringLiteral("B"));
     EXPECT_EQ(tree.beeps, 0);
 }
 
@@ -40,7 +40,7 @@ TEST_F(SearchTest, TheTimeOutStartsANewSearch)
     tree.type(QStringLiteral("r"));
     EXPECT_EQ(focused(), 2);
     tree.timers->advance(1000ms);
-    EXPECT_TRUE(tree.FSearchBuffer.isEmpty());
+    EXPECT_TRUE(tree.SearchBuffer().isEmpty());
     EXPECT_FALSE(tree.TreeStates().contains(TLazyTreeState::tsIncrementalSearching));
     tree.type(QStringLiteral("C"));
     EXPECT_EQ(focused(), 3);
@@ -50,7 +50,7 @@ TEST_F(SearchTest, AFurtherMatchingLetterKeepsTheFocusedNode)
 {
     tree.type(QStringLiteral("Al"));
     EXPECT_EQ(focused(), 0);
-    EXPECT_EQ(tree.FSearchBuffer, QStringLiteral("Al"));
+    EXPECT_EQ(tree.SearchBuffer(), QStringLiteral("Al"));
 }
 
 TEST_F(SearchTest, AMissBeepsOnceAndChangesNothing)
@@ -59,7 +59,7 @@ TEST_F(SearchTest, AMissBeepsOnceAndChangesNothing)
     tree.type(QStringLiteral("x"));
     EXPECT_EQ(tree.beeps, 1);
     EXPECT_EQ(focused(), 1);
-    EXPECT_EQ(tree.FSearchBuffer, QStringLiteral("B"));
+    EXPECT_EQ(tree.SearchBuffer(), QStringLiteral("B"));
 }
 
 TEST_F(SearchTest, BackspaceShortensTheTextAndSearchesBackward)
@@ -68,7 +68,7 @@ TEST_F(SearchTest, BackspaceShortensTheTextAndSearchesBackward)
     tree.type(QStringLiteral("Br"));
     EXPECT_EQ(focused(), 2);
     tree.key(Qt::Key_Backspace, {}, QStringLiteral("\b"));
-    EXPECT_EQ(tree.FSearchBuffer, QStringLiteral("B"));
+    EXPECT_EQ(tree.SearchBuffer(), QStringLiteral("B"));
     EXPECT_EQ(focused(), 1);
 }
 
@@ -76,7 +76,7 @@ TEST_F(SearchTest, WithoutIncrementalSearchTypingDoesNothingAndSwitchingItOffEnd
 {
     tree.type(QStringLiteral("B"));
     tree.SetIncrementalSearch(TLTIncrementalSearch::isNone);
-    EXPECT_TRUE(tree.FSearchBuffer.isEmpty());
+    EXPECT_TRUE(tree.SearchBuffer().isEmpty());
     EXPECT_FALSE(tree.timers->isTimerSet(SearchTimer));
     tree.type(QStringLiteral("C"));
     EXPECT_EQ(focused(), 1);

@@ -89,8 +89,8 @@ public:
         popups.push_back({Node, Column, Position});
     }
 
-    using TLazyStringTreeWidget::FRangeAnchor;
-    using TLazyStringTreeWidget::FSearchBuffer;
+    using TLazyStringTreeWidget::RangeAnchor;
+    using TLazyStringTreeWidget::SearchBuffer;
 
     struct Popup {
         PLazyNode node;

@@ -76,7 +76,7 @@ public:
         }
         return {-1, -1};
     }
-    bool has(TLazyTreeState state) const { return FStates.contains(state); }
+    bool has(TLazyTreeState state) const { return TreeStates().contains(state); }
 
     Qt::DropAction ExecDrag(QDrag &drag, Qt::DropActions allowed, Qt::DropAction) override
     {

@@ -38,7 +38,7 @@ TEST_F(MouseSelectionTest, APlainClickSelectsFocusesAndAnchorsOnlyTheNode)
     click(3);
     EXPECT_EQ(tree.selection(), Ints{3});
     EXPECT_EQ(tree.FocusedNode(), tree.visible(3));
-    EXPECT_EQ(tree.FRangeAnchor, tree.visible(3));
+    EXPECT_EQ(tree.RangeAnchor(), tree.visible(3));
 }
 
 TEST_F(MouseSelectionTest, ShiftSelectsTheRangeFromTheAnchorAndCtrlShiftAddsIt)

@@ -344,17 +344,17 @@ TEST(TreeKeysTest, LosingTheFocusOrCancelModeEndsTheSearchAndGainingTheFocusEnsu
     tree.addNodes(2);
     tree.SetIncrementalSearch(TLTIncrementalSearch::isAll);
     tree.type(QStringLiteral("b"));
-    EXPECT_EQ(tree.FSearchBuffer, QStringLiteral("b"));
+    EXPECT_EQ(tree.SearchBuffer(), QStringLiteral("b"));
     QFocusEvent out(QEvent::FocusOut);
     QApplication::sendEvent(&tree, &out);
-    EXPECT_TRUE(tree.FSearchBuffer.isEmpty());
+    EXPECT_TRUE(tree.SearchBuffer().isEmpty());
     EXPECT_FALSE(tree.TreeStates().contains(TLazyTreeState::tsIncrementalSearching));
     EXPECT_FALSE(tree.timers->isTimerSet(SearchTimer));
 
     tree.type(QStringLiteral("b"));
     tree.SetTreeStates(tree.TreeStates() + TLazyTreeState::tsClearPending);
     tree.CancelMode();
-    EXPECT_TRUE(tree.FSearchBuffer.isEmpty());
+    EXPECT_TRUE(tree.SearchBuffer().isEmpty());
     EXPECT_FALSE(tree.TreeStates().containsAny({TLazyTreeState::tsClearPending, TLazyTreeState::tsIncrementalSearching}));
 
     tree.ClearSelection();

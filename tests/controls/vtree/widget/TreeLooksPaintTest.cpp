@@ -25,9 +25,9 @@ public:
     void setState(TLazyTreeState state, bool on)
     {
         if (on)
-            FStates.include(state);
+            enterTreeState(state);
         else
-            FStates.exclude(state);
+            leaveTreeState(state);
     }
 };
 
