@@ -313,23 +313,7 @@ TCalculatorEngine::TTyped TCalculatorEngine::typedKey(QChar key, bool popupOpen)
     if (!popupOpen) {
         switch (key.unicode()) {
         case 13:
-        case u'=':
             pressEquals();
-            break;
-        case u'%':
-            pressPercent();
-            break;
-        case u'*':
-            pressOperator(TCalculatorOp::Multiply);
-            break;
-        case u'+':
-            pressOperator(TCalculatorOp::Add);
-            break;
-        case u'-':
-            pressOperator(TCalculatorOp::Subtract);
-            break;
-        case u'/':
-            pressOperator(TCalculatorOp::Divide);
             break;
         case u'C':
         case u'c':
@@ -338,6 +322,7 @@ TCalculatorEngine::TTyped TCalculatorEngine::typedKey(QChar key, bool popupOpen)
             m_pending = TCalculatorOp::None;
             break;
         default:
+            pressArithmeticKey(key);
             break;
         }
     }
@@ -386,24 +371,6 @@ TCalculatorClose TCalculatorEngine::popupKeyPress(QChar key)
         return TCalculatorClose::Keep;
     case 27:
         return TCalculatorClose::Cancel;
-    case u'%':
-        pressPercent();
-        break;
-    case u'*':
-        pressOperator(TCalculatorOp::Multiply);
-        break;
-    case u'+':
-        pressOperator(TCalculatorOp::Add);
-        break;
-    case u'-':
-        pressOperator(TCalculatorOp::Subtract);
-        break;
-    case u'/':
-        pressOperator(TCalculatorOp::Divide);
-        break;
-    case u'=':
-        pressEquals();
-        break;
     case u'C':
     case u'c':
         setDisplay(QStringLiteral("0"));
@@ -412,11 +379,37 @@ TCalculatorClose TCalculatorEngine::popupKeyPress(QChar key)
         m_pending = TCalculatorOp::None;
         break;
     default:
-        if (isDigit(key) && (m_display == u"0" || m_newValue))
+        if (!pressArithmeticKey(key) && isDigit(key) && (m_display == u"0" || m_newValue))
             m_newValue = false;
         break;
     }
     return TCalculatorClose::None;
+}
+
+bool TCalculatorEngine::pressArithmeticKey(QChar key)
+{
+    switch (key.unicode()) {
+    case u'=':
+        pressEquals();
+        return true;
+    case u'%':
+        pressPercent();
+        return true;
+    case u'*':
+        pressOperator(TCalculatorOp::Multiply);
+        return true;
+    case u'+':
+        pressOperator(TCalculatorOp::Add);
+        return true;
+    case u'-':
+        pressOperator(TCalculatorOp::Subtract);
+        return true;
+    case u'/':
+        pressOperator(TCalculatorOp::Divide);
+        return true;
+    default:
+        return false;
+    }
 }
 
 void TCalculatorEngine::popupBackspace()

@@ -102,6 +102,8 @@ private:
     void pressOperator(TCalculatorOp op);
     void pressEquals();
     void pressPercent();
+    // =, %, *, +, - and / typed as keys; false for any other key.
+    bool pressArithmeticKey(QChar key);
     void digit(int d);
     void clearAll();
     // Shows the number, or "Error" and an empty accumulator when it is not

@@ -57,6 +57,19 @@ struct THiddenCell {
 // A row's cells and what the grid keeps per row beside them.
 struct TRowCells {
     std::vector<THiddenCell> cells;
+    // The column's entry, or nil past the row's entries.
+    const THiddenCell *cellAt(int col) const
+    {
+        return col >= 0 && static_cast<std::size_t>(col) < cells.size() ? &cells[static_cast<std::size_t>(col)] : nullptr;
+    }
+    // The column's entry; the row grows to it, so a write past its entries
+    // is no reason to fail.
+    THiddenCell &grownTo(int col)
+    {
+        if (static_cast<std::size_t>(col) >= cells.size())
+            cells.resize(static_cast<std::size_t>(col) + 1);
+        return cells[static_cast<std::size_t>(col)];
+    }
     bool modified = false;
     bool disabled = false;
     bool selected = false;
@@ -347,6 +360,9 @@ public:
     virtual void DoCanEditCell(int ACol, int ARow, bool &CanEdit);
     virtual void DoIsFixedCell(int ACol, int ARow, bool &IsFixed);
     virtual void CheckCellEditable(int ACol, int ARow, bool &CanEdit);
+    // Whether a click may change a cell's box or radio button: the look may
+    // keep them active, else the cell's editability decides.
+    bool controlMayChange(int ACol, int ARow, bool CheckEditable, bool AlwaysActive);
     virtual void DoCheckBoxChange(int ACol, int ARow, bool State);
     virtual void DoCanAddRow(bool &CanAdd);
     virtual void DoCanInsertRow(int ARow, bool &CanInsert);

@@ -19,8 +19,8 @@ QString TExStringGrid::AllCells(int ACol, int ARow) const
     if (ACol < 0 || ARow < 0)
         return {};
     if (const auto *item = m_structure->hiddenRows.find(ARow)) {
-        const auto &cells = item->Items.cells;
-        QString text = static_cast<std::size_t>(ACol) < cells.size() ? cells[static_cast<std::size_t>(ACol)].text : QString();
+        const THiddenCell *cell = item->Items.cellAt(ACol);
+        QString text = cell ? cell->text : QString();
         DoGetDisplText(ACol, ARow, text);
         return text;
     }
@@ -32,10 +32,7 @@ void TExStringGrid::setAllCells(int ACol, int ARow, const QString &Value)
     if (ACol < 0 || ARow < 0)
         return;
     if (auto *item = m_structure->hiddenRows.find(ARow)) {
-        auto &cells = item->Items.cells;
-        if (static_cast<std::size_t>(ACol) >= cells.size())
-            cells.resize(static_cast<std::size_t>(ACol) + 1);
-        cells[static_cast<std::size_t>(ACol)].text = Value;
+        item->Items.grownTo(ACol).text = Value;
         return;
     }
     const int d = DisplRowIndex(ARow);
@@ -48,8 +45,8 @@ QString TExStringGrid::AllGridCells(int ACol, int ARow) const
     if (ACol < 0 || ARow < 0)
         return {};
     if (const auto *item = m_structure->hiddenRows.find(ARow)) {
-        const auto &cells = item->Items.cells;
-        return static_cast<std::size_t>(ACol) < cells.size() ? cells[static_cast<std::size_t>(ACol)].text : QString();
+        const THiddenCell *cell = item->Items.cellAt(ACol);
+        return cell ? cell->text : QString();
     }
     return GetGridCell(ACol, DisplRowIndex(ARow));
 }
@@ -59,12 +56,7 @@ void TExStringGrid::setAllGridCells(int ACol, int ARow, const QString &Value)
     if (ACol < 0 || ARow < 0)
         return;
     if (auto *item = m_structure->hiddenRows.find(ARow)) {
-        // The kept row grows to the column, as AllCells does: a write past
-        // its entries is no reason to fail.
-        auto &cells = item->Items.cells;
-        if (static_cast<std::size_t>(ACol) >= cells.size())
-            cells.resize(static_cast<std::size_t>(ACol) + 1);
-        cells[static_cast<std::size_t>(ACol)].text = Value;
+        item->Items.grownTo(ACol).text = Value;
         return;
     }
     const int d = DisplRowIndex(ARow);
@@ -77,8 +69,8 @@ TCellProperties *TExStringGrid::GetObjectOfRealRow(int ACol, int ARow) const
     if (ACol < 0 || ARow < 0)
         return nullptr;
     if (const auto *item = m_structure->hiddenRows.find(ARow)) {
-        const auto &cells = item->Items.cells;
-        return static_cast<std::size_t>(ACol) < cells.size() ? cells[static_cast<std::size_t>(ACol)].props.get() : nullptr;
+        const THiddenCell *cell = item->Items.cellAt(ACol);
+        return cell ? cell->props.get() : nullptr;
     }
     return propsOf(ACol, DisplRowIndex(ARow));
 }

@@ -236,17 +236,22 @@ void TExStringGrid::UnCheckAll(int ACol)
 
 // --- clicks ----------------------------------------------------------------------------------------------------
 
+bool TExStringGrid::controlMayChange(int ACol, int ARow, bool CheckEditable, bool AlwaysActive)
+{
+    if (!CheckEditable || AlwaysActive)
+        return true;
+    bool canEdit = true;
+    CheckCellEditable(ACol, ARow, canEdit);
+    return canEdit;
+}
+
 bool TExStringGrid::ClickCellCheckBox(int ACol, int ARow, bool CheckEditable)
 {
     TCellGraphic *g = GetCellGraphic(ACol, ARow);
     if (!g || !(isTwoStateBox(g->FCellType) || g->FCellType == ctTriStateCheckBox))
         return false;
-    if (CheckEditable && !m_controlLook.CheckAlwaysActive) {
-        bool canEdit = true;
-        CheckCellEditable(ACol, ARow, canEdit);
-        if (!canEdit)
-            return false;
-    }
+    if (!controlMayChange(ACol, ARow, CheckEditable, m_controlLook.CheckAlwaysActive))
+        return false;
     bool state = false;
     QString oldText;
     QString newText;
@@ -350,12 +355,8 @@ bool TExStringGrid::SelectNextRadioItem(int ACol, int ARow, bool CheckEditable)
     TCellGraphic *g = graphicOf(ACol, ARow);
     if (!g || g->FCellType != ctRadio)
         return false;
-    if (CheckEditable && !m_controlLook.RadioAlwaysActive) {
-        bool canEdit = true;
-        CheckCellEditable(ACol, ARow, canEdit);
-        if (!canEdit)
-            return false;
-    }
+    if (!controlMayChange(ACol, ARow, CheckEditable, m_controlLook.RadioAlwaysActive))
+        return false;
     const auto *options = static_cast<const QStringList *>(g->CellBitmap());
     const qsizetype count = options ? options->size() : 0;
     if (count == 0)
@@ -420,12 +421,8 @@ bool TExStringGrid::ClickRadioButton(int ACol, int ARow, bool CheckEditable)
     TCellGraphic *g = graphicOf(ACol, ARow);
     if (!g || g->FCellType != ctRadioButton)
         return false;
-    if (CheckEditable && !m_controlLook.CheckAlwaysActive) {
-        bool canEdit = true;
-        CheckCellEditable(ACol, ARow, canEdit);
-        if (!canEdit)
-            return false;
-    }
+    if (!controlMayChange(ACol, ARow, CheckEditable, m_controlLook.CheckAlwaysActive))
+        return false;
     if (!g->FCellBoolean) {
         g->FCellBoolean = true;
         RepaintCell(DisplColIndex(ACol), ARow);
