@@ -3,15 +3,12 @@
 // button, as the fade does every 30 ms.
 // Qt's own push button repainting the same number of times runs beside it.
 #include "controls/dropdown/LbButton.h"
+#include "support/TimesReporter.h"
 
 #include <QApplication>
 #include <QEnterEvent>
 #include <QPushButton>
 #include <benchmark/benchmark.h>
-#include <cstdio>
-#include <map>
-#include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -117,24 +114,6 @@ BENCHMARK(BM_LbButtonFade)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LbButtonFaceOnly)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_QPushButtonRepaint)->Unit(benchmark::kMillisecond);
 
-// The console's report, keeping each run's CPU time per iteration so that the
-// fade can be put beside Qt's push button at the end.
-class TimesReporter : public benchmark::ConsoleReporter {
-public:
-    // Colours only on a terminal, as the console reporter's own default.
-    TimesReporter() : ConsoleReporter(isatty(fileno(stdout)) ? OO_Color : OO_None) {}
-
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        // With repetitions, the median stands for the run.
-        for (const Run &run : runs)
-            if (run.run_type == Run::RT_Aggregate ? run.aggregate_name == "median" : run.iterations > 0)
-                times[run.run_name.str()] = run.GetAdjustedCPUTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> times;
-};
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -143,12 +122,9 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
-    TimesReporter reporter;
+    bench::TimesReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    const auto fade = reporter.times.find("BM_LbButtonFade");
-    const auto qt = reporter.times.find("BM_QPushButtonRepaint");
-    if (fade != reporter.times.end() && qt != reporter.times.end() && qt->second > 0)
-        std::printf("button fade / QPushButton repaint: %.2f\n", fade->second / qt->second);
+    reporter.printRatio("button fade / QPushButton repaint", "BM_LbButtonFade", "BM_QPushButtonRepaint");
     benchmark::Shutdown();
     return 0;
 }

@@ -6,15 +6,13 @@
 
 #include "controls/dropdown/DropDownEdit.h"
 #include "controls/dropdown/DropDownForm.h"
+#include "support/TimesReporter.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <benchmark/benchmark.h>
-
-#include <iostream>
-#include <map>
 
 namespace {
 
@@ -128,28 +126,6 @@ void QComboBox_ShowPopupToFirstFrame(benchmark::State &state)
 BENCHMARK(DropDown_KeyToFirstPopupFrame)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 BENCHMARK(QComboBox_ShowPopupToFirstFrame)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 
-// Prints the ratio of our time to Qt's once both ran.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run &run : runs)
-            m_times[run.benchmark_name()] = run.GetAdjustedRealTime();
-    }
-    void Finalize() override
-    {
-        ConsoleReporter::Finalize();
-        const auto ours = m_times.find("DropDown_KeyToFirstPopupFrame/min_time:1.000");
-        const auto qt = m_times.find("QComboBox_ShowPopupToFirstFrame/min_time:1.000");
-        if (ours != m_times.end() && qt != m_times.end() && qt->second > 0)
-            std::cout << "drop-down / QComboBox: " << ours->second / qt->second << "\n";
-    }
-
-private:
-    std::map<std::string, double> m_times;
-};
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -161,8 +137,9 @@ int main(int argc, char **argv)
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
-    RatioReporter reporter;
+    bench::TimesReporter reporter(bench::TimesReporter::Clock::Real);
     benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.printRatio("drop-down / QComboBox", "DropDown_KeyToFirstPopupFrame", "QComboBox_ShowPopupToFirstFrame");
     benchmark::Shutdown();
     delete &window();
     return 0;

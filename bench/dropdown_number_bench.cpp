@@ -3,14 +3,12 @@
 // QLocale::toString and QLocale::toDouble doing the same kind of work. The
 // ratios of ours to Qt's are printed at the end.
 #include "controls/dropdown/core/NumberRules.h"
+#include "support/TimesReporter.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
 #include <QLocale>
-
-#include <iostream>
-#include <map>
 
 namespace {
 
@@ -95,38 +93,6 @@ BENCHMARK(Qt_ToDouble)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(Ours_FormatMoneyText)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(Qt_GroupedToString)->Unit(benchmark::kMillisecond)->Iterations(1);
 
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run &run : runs)
-            m_times[run.benchmark_name()] = run.GetAdjustedRealTime();
-    }
-    void Finalize() override
-    {
-        ConsoleReporter::Finalize();
-        ratio("SetFloatValue / QLocale::toString", "Ours_SetFloatValue", "Qt_ToString");
-        ratio("GetFloatValue / QLocale::toDouble", "Ours_GetFloatValue", "Qt_ToDouble");
-        ratio("FormatMoneyText / QLocale::toDouble+toString", "Ours_FormatMoneyText", "Qt_GroupedToString");
-    }
-
-private:
-    void ratio(const char *label, const std::string &ours, const std::string &qt)
-    {
-        const auto find = [&](const std::string &name) {
-            for (const auto &[key, time] : m_times)
-                if (key.rfind(name + "/", 0) == 0 || key == name)
-                    return time;
-            return 0.0;
-        };
-        const double o = find(ours), q = find(qt);
-        if (o > 0 && q > 0)
-            std::cout << label << ": " << o / q << "\n";
-    }
-    std::map<std::string, double> m_times;
-};
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -135,8 +101,11 @@ int main(int argc, char **argv)
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
-    RatioReporter reporter;
+    bench::TimesReporter reporter(bench::TimesReporter::Clock::Real);
     benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.printRatio("SetFloatValue / QLocale::toString", "Ours_SetFloatValue", "Qt_ToString");
+    reporter.printRatio("GetFloatValue / QLocale::toDouble", "Ours_GetFloatValue", "Qt_ToDouble");
+    reporter.printRatio("FormatMoneyText / QLocale::toDouble+toString", "Ours_FormatMoneyText", "Qt_GroupedToString");
     benchmark::Shutdown();
     return 0;
 }

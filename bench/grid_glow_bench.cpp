@@ -3,16 +3,13 @@
 // run: the mask of a 120 x 40 cell, and the whole glow (mask, blur and the
 // premultiplied merge) the grid makes whenever the focused cell changes.
 #include "controls/grid/base/paint/GlowMask.h"
+#include "support/TimesReporter.h"
 
 #include <QGuiApplication>
 #include <QImage>
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <cstdio>
-#include <map>
-#include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -118,24 +115,6 @@ void BM_WholeGlow(benchmark::State &state)
 }
 BENCHMARK(BM_WholeGlow);
 
-// The console's report, keeping each run's CPU time per iteration so that the
-// glow's blur can be put beside the plain one at the end.
-class TimesReporter : public benchmark::ConsoleReporter {
-public:
-    // Colours only on a terminal, as the console reporter's own default.
-    TimesReporter() : ConsoleReporter(isatty(fileno(stdout)) ? OO_Color : OO_None) {}
-
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        // With repetitions, the median stands for the run.
-        for (const Run &run : runs)
-            if (run.run_type == Run::RT_Aggregate ? run.aggregate_name == "median" : run.iterations > 0)
-                times[run.run_name.str()] = run.GetAdjustedCPUTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> times;
-};
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -144,12 +123,9 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
-    TimesReporter reporter;
+    bench::TimesReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    const auto glow = reporter.times.find("BM_GlowBlur");
-    const auto plain = reporter.times.find("BM_PlainSeparableBlur");
-    if (glow != reporter.times.end() && plain != reporter.times.end() && plain->second > 0)
-        std::printf("glow blur / plain separable blur on QImage: %.2f\n", glow->second / plain->second);
+    reporter.printRatio("glow blur / plain separable blur on QImage", "BM_GlowBlur", "BM_PlainSeparableBlur");
     benchmark::Shutdown();
     return 0;
 }
