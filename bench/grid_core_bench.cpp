@@ -5,6 +5,7 @@
 // proxy's filter invalidation). Compare the Index_ and Proxy_ lines of one
 // run; the ratio is printed at the end.
 #include "support/BenchMain.h"
+#include "support/ManualTimes.h"
 
 #include "controls/grid/model/core/HiddenIndex.h"
 
@@ -77,26 +78,6 @@ const std::vector<int> &probes(int limit)
     return v;
 }
 
-// Total seconds and iterations per side, for the ratio of the means.
-std::map<std::string, std::pair<double, int>> &seconds()
-{
-    static std::map<std::string, std::pair<double, int>> s;
-    return s;
-}
-
-void record(benchmark::State &state, const std::string &name, double elapsed)
-{
-    state.SetIterationTime(elapsed);
-    auto &[total, runs] = seconds()[name];
-    total += elapsed;
-    ++runs;
-}
-
-double since(std::chrono::steady_clock::time_point start)
-{
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
 void Index_MapRows(benchmark::State &state)
 {
     controls::THiddenIndex index;
@@ -111,7 +92,7 @@ void Index_MapRows(benchmark::State &state)
             sum += index.displOf(real[static_cast<std::size_t>(i)]);
         }
         benchmark::DoNotOptimize(sum);
-        record(state, "map_index", since(start));
+        bench::record(state, "map_index", bench::since(start));
     }
 }
 BENCHMARK(Index_MapRows)->UseManualTime()->Unit(benchmark::kMillisecond);
@@ -133,7 +114,7 @@ void Proxy_MapRows(benchmark::State &state)
             sum += proxy.mapFromSource(model.index(real[static_cast<std::size_t>(i)] & ~1, 0)).row();
         }
         benchmark::DoNotOptimize(sum);
-        record(state, "map_proxy", since(start));
+        bench::record(state, "map_proxy", bench::since(start));
     }
 }
 BENCHMARK(Proxy_MapRows)->UseManualTime()->Unit(benchmark::kMillisecond);
@@ -147,7 +128,7 @@ void Index_HideShow(benchmark::State &state)
         benchmark::DoNotOptimize(index.realOf(kRows / 4));
         index.showRange(0, kRows - 1);
         benchmark::DoNotOptimize(index.count());
-        record(state, "hide_index", since(start));
+        bench::record(state, "hide_index", bench::since(start));
     }
 }
 BENCHMARK(Index_HideShow)->UseManualTime()->Unit(benchmark::kMillisecond);
@@ -167,7 +148,7 @@ void Proxy_HideShow(benchmark::State &state)
         benchmark::DoNotOptimize(proxy.mapToSource(proxy.index(kRows / 4, 0)).row());
         proxy.setHiding(false);
         benchmark::DoNotOptimize(proxy.rowCount());
-        record(state, "hide_proxy", since(start));
+        bench::record(state, "hide_proxy", bench::since(start));
     }
 }
 BENCHMARK(Proxy_HideShow)->UseManualTime()->Unit(benchmark::kMillisecond);
@@ -177,17 +158,7 @@ BENCHMARK(Proxy_HideShow)->UseManualTime()->Unit(benchmark::kMillisecond);
 int main(int argc, char **argv)
 {
     const int result = bench::runBenchmarks<QCoreApplication>(argc, argv);
-    auto &s = seconds();
-    const auto ratio = [&](const char *ours, const char *theirs, const char *what) {
-        if (!s.contains(ours) || !s.contains(theirs))
-            return;
-        const double mine = s[ours].first / s[ours].second;
-        const double qt = s[theirs].first / s[theirs].second;
-        if (qt > 0)
-            std::printf("%s: ours %.2f ms, QSortFilterProxyModel %.2f ms, ratio %.2f\n", what, mine * 1e3, qt * 1e3,
-                        mine / qt);
-    };
-    ratio("map_index", "map_proxy", "map 1M rows both ways");
-    ratio("hide_index", "hide_proxy", "hide and show 500k rows");
+    bench::printMeanRatio("map 1M rows both ways", "map_index", "map_proxy", "QSortFilterProxyModel");
+    bench::printMeanRatio("hide and show 500k rows", "hide_index", "hide_proxy", "QSortFilterProxyModel");
     return result;
 }

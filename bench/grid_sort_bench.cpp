@@ -6,6 +6,7 @@
 // condition. Compare the lines of one run; the ratios are printed at the
 // end.
 #include "support/BenchMain.h"
+#include "support/ManualTimes.h"
 #include "support/Smoke.h"
 
 #include "controls/grid/model/core/FilterMatch.h"
@@ -53,25 +54,6 @@ const std::vector<Row> &table()
     return rows;
 }
 
-std::map<std::string, std::pair<double, int>> &seconds()
-{
-    static std::map<std::string, std::pair<double, int>> s;
-    return s;
-}
-
-void record(benchmark::State &state, const std::string &name, double elapsed)
-{
-    state.SetIterationTime(elapsed);
-    auto &[total, runs] = seconds()[name];
-    total += elapsed;
-    ++runs;
-}
-
-double since(std::chrono::steady_clock::time_point start)
-{
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
 std::vector<QString> columnOf(const std::vector<Row> &rows, int col)
 {
     std::vector<QString> texts;
@@ -104,7 +86,7 @@ void sortOurs(benchmark::State &state, int col, controls::TSortStyle style, cons
             std::swap(rows[static_cast<std::size_t>(i)], rows[static_cast<std::size_t>(j)]);
         });
         benchmark::DoNotOptimize(rows.front()[0]);
-        record(state, name, since(start));
+        bench::record(state, name, bench::since(start));
     }
 }
 
@@ -130,7 +112,7 @@ void sortStd(benchmark::State &state, int col, MakeKey makeKey, Less less, const
             std::swap(rows[static_cast<std::size_t>(i)], rows[static_cast<std::size_t>(j)]);
         });
         benchmark::DoNotOptimize(rows.front()[0]);
-        record(state, name, since(start));
+        bench::record(state, name, bench::since(start));
     }
 }
 
@@ -215,7 +197,7 @@ void Grid_FilterHalf(benchmark::State &state)
                 store[static_cast<std::size_t>(at)] = std::move(store[static_cast<std::size_t>(from--)]);
         }
         benchmark::DoNotOptimize(store.size());
-        record(state, "filter_grid", since(start));
+        bench::record(state, "filter_grid", bench::since(start));
     }
 }
 BENCHMARK(Grid_FilterHalf)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(bench::rounds(3));
@@ -270,7 +252,7 @@ void Proxy_FilterHalf(benchmark::State &state)
         benchmark::DoNotOptimize(proxy.mapToSource(proxy.index(proxy.rowCount() / 2, 0)).row());
         proxy.setActive(false);
         benchmark::DoNotOptimize(proxy.rowCount());
-        record(state, "filter_proxy", since(start));
+        bench::record(state, "filter_proxy", bench::since(start));
     }
 }
 BENCHMARK(Proxy_FilterHalf)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(bench::rounds(3));
@@ -280,18 +262,8 @@ BENCHMARK(Proxy_FilterHalf)->UseManualTime()->Unit(benchmark::kMillisecond)->Ite
 int main(int argc, char **argv)
 {
     const int result = bench::runBenchmarks<QCoreApplication>(argc, argv);
-    auto &s = seconds();
-    const auto ratio = [&](const char *ours, const char *theirs, const char *what, const char *peer) {
-        if (!s.contains(ours) || !s.contains(theirs))
-            return;
-        const double mine = s[ours].first / s[ours].second;
-        const double other = s[theirs].first / s[theirs].second;
-        if (other > 0)
-            std::printf("%s: ours %.2f ms, %s %.2f ms, ratio %.2f\n", what, mine * 1e3, peer, other * 1e3,
-                        mine / other);
-    };
-    ratio("sort_num_grid", "sort_num_std", "sort 1M x 5 rows by numbers", "std::stable_sort");
-    ratio("sort_text_grid", "sort_text_std", "sort 1M x 5 rows by text", "std::stable_sort");
-    ratio("filter_grid", "filter_proxy", "filter half of 1M rows and back", "QSortFilterProxyModel");
+    bench::printMeanRatio("sort 1M x 5 rows by numbers", "sort_num_grid", "sort_num_std", "std::stable_sort");
+    bench::printMeanRatio("sort 1M x 5 rows by text", "sort_text_grid", "sort_text_std", "std::stable_sort");
+    bench::printMeanRatio("filter half of 1M rows and back", "filter_grid", "filter_proxy", "QSortFilterProxyModel");
     return result;
 }
