@@ -27,6 +27,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 namespace controls {
 
@@ -326,6 +327,9 @@ protected:
 
 private:
     friend class TDropDownForm;
+
+    // Shows a value's text as the user's own entry (marks the edit modified).
+    void showValueText(const std::optional<QString> &shown);
 
     // Runs a call into the Qt edit's own handling; the change it makes is
     // reported after it returned. False when a handler freed the drop-down.

@@ -137,22 +137,16 @@ void TExCustomDropDown::setSuffix(const QString &suffix)
     SetPlainText(m_editSettings.Prefix + value + suffix);
 }
 
-void TExCustomDropDown::SetFloatValue(double value)
-{
-    const auto shown = FloatValueText(value, m_editSettings);
-    if (!shown)
-        return;
-    QPointer<TExCustomDropDown> alive(this);
-    setText(*shown);
-    if (alive)
-        setModified(true);
-}
+void TExCustomDropDown::SetFloatValue(double value) { showValueText(FloatValueText(value, m_editSettings)); }
 
-void TExCustomDropDown::SetIntValue(std::int64_t value)
+void TExCustomDropDown::SetIntValue(std::int64_t value) { showValueText(IntValueText(value, m_editSettings)); }
+
+void TExCustomDropDown::showValueText(const std::optional<QString> &shown)
 {
-    const auto shown = IntValueText(value, m_editSettings);
+    // A value the edit type cannot show changes nothing.
     if (!shown)
         return;
+    // The change handler may free the drop-down.
     QPointer<TExCustomDropDown> alive(this);
     setText(*shown);
     if (alive)
