@@ -12,9 +12,7 @@
 // uses the owner's own members clears the tree before those members go.
 #include "controls/vtree/CheckStates.h"
 #include "controls/vtree/LazyNode.h"
-#include "controls/vtree/NodeAllocator.h"
 #include "controls/vtree/NodeEnumeration.h"
-#include "controls/vtree/RowIndex.h"
 #include "controls/vtree/TreeEvents.h"
 #include "controls/vtree/TreeOptions.h"
 #include "controls/vtree/TreeStates.h"
@@ -28,7 +26,6 @@
 #include <QPoint>
 #include <QString>
 #include <array>
-#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -38,8 +35,33 @@ namespace vtree {
 
 using TNodeArray = std::vector<PLazyNode>;
 struct SubtreeCopy;
-struct TTreeTexts;
 class SiblingMergeSort;
+class TRowIndex;
+class NodeAllocator;
+
+// The core's state lives in private parts, one per concern, each in a header
+// of its own that only the sources of that concern include; a change to one
+// concern's state rebuilds only them.
+struct TTreeNodeStore;       // TreeNodeStore.h: the nodes, their sizes and counts
+struct TTreeStatus;          // TreeStatus.h: the tree's states and scroll offsets
+struct TTreeSelection;       // TreeSelection.h: the selection and the focus
+struct TTreePendingCheck;    // TreePendingCheck.h: a check waiting for its release
+struct TTreeBrackets;        // TreeBrackets.h: update brackets and delayed reports
+struct TTreeRememberedNodes; // TreeRememberedNodes.h: nodes the later parts remember
+struct TTreePositionCache;   // TreePositionCache.h: the position cache and row index
+struct TTreeTexts;           // TreeTexts.h: the search's text and the tree's hint
+struct TCorePartDeleter {
+    void operator()(TTreeNodeStore *Part) const;
+    void operator()(TTreeStatus *Part) const;
+    void operator()(TTreeSelection *Part) const;
+    void operator()(TTreePendingCheck *Part) const;
+    void operator()(TTreeBrackets *Part) const;
+    void operator()(TTreeRememberedNodes *Part) const;
+    void operator()(TTreePositionCache *Part) const;
+    void operator()(TTreeTexts *Part) const;
+};
+template <class T>
+using TCorePart = std::unique_ptr<T, TCorePartDeleter>;
 
 class TBaseLazyTree {
 public:
@@ -53,14 +75,14 @@ public:
 
     // ---- Node model ----------------------------------------------------
     // The hidden root: never shown, never handed to the application.
-    PLazyNode RootNode() const { return FRoot; }
+    PLazyNode RootNode() const;
     // Bytes of caller's data per node; -1 until decided (the first node asks
     // OnGetNodeDataSize). Changing it discards every node and creates as
     // many fresh top-level nodes; a read-only or loading tree that holds
     // nodes refuses the change, so no node is ever read with the wrong size.
-    int NodeDataSize() const { return FNodeDataSize; }
+    int NodeDataSize() const;
     void SetNodeDataSize(int value);
-    unsigned DefaultNodeHeight() const { return FDefaultNodeHeight; }
+    unsigned DefaultNodeHeight() const;
     void SetDefaultNodeHeight(unsigned value);
 
     void *GetNodeData(PLazyNode Node);
@@ -80,12 +102,12 @@ public:
     // Initialises every node first, then counts them.
     unsigned TotalCount();
     // Rows the tree can show: effectively visible nodes on a visible path.
-    unsigned VisibleCount() const { return FVisibleCount; }
+    unsigned VisibleCount() const;
     static TBaseLazyTree *OwnerTreeOf(PLazyNode Node);
 
-    TLazyTreeStates TreeStates() const { return FStates; }
+    TLazyTreeStates TreeStates() const;
     // Bypasses OnStateChange.
-    void SetTreeStates(TLazyTreeStates value) { FStates = value; }
+    void SetTreeStates(TLazyTreeStates value);
 
     // ---- Structure -----------------------------------------------------
     virtual PLazyNode AddChild(PLazyNode Parent, void *UserData = nullptr);
@@ -93,11 +115,11 @@ public:
     PLazyNode InsertNode(PLazyNode Node, TLTNodeAttachMode Mode, void *UserData = nullptr);
     std::uint32_t GetChildCount(PLazyNode Node) const;
     virtual void SetChildCount(PLazyNode Node, std::uint32_t NewChildCount);
-    std::uint32_t RootNodeCount() const { return FRoot->ChildCount; }
+    std::uint32_t RootNodeCount() const;
     void SetRootNodeCount(std::uint32_t Value);
     bool GetHasChildren(PLazyNode Node) const;
     void SetHasChildren(PLazyNode Node, bool Value);
-    bool IsEmpty() const { return FRoot->ChildCount == 0; }
+    bool IsEmpty() const;
     void DeleteNode(PLazyNode Node) { RemoveNode(Node, true, false); }
     void DeleteChildren(PLazyNode Node, bool ResetHasChildren = false);
     virtual void DeleteSelectedNodes();
@@ -232,20 +254,20 @@ public:
     virtual void EndUpdate();
     void BeginSynch();
     void EndSynch();
-    unsigned UpdateCount() const { return FUpdateCount; }
+    unsigned UpdateCount() const;
     void BeginOperation(TLTOperationKind Kind);
     void EndOperation(TLTOperationKind Kind);
     void CancelOperation();
-    bool OperationCancelRequested() const { return FOperationCanceled && FOperationCount > 0; }
-    unsigned OperationCount() const { return FOperationCount; }
-    bool OperationCanceled() const { return FOperationCanceled; }
+    bool OperationCancelRequested() const;
+    unsigned OperationCount() const;
+    bool OperationCanceled() const;
     void KillTreeTimer(int Id);
     // The timers the tree runs its delays on; the default ones live on the
     // interface thread's event loop.
     void SetTreeTimers(std::unique_ptr<platform::NumberedTimers> timers);
     // Milliseconds OnChange and OnStructureChange are delayed by (0: none).
-    unsigned ChangeDelay() const { return FChangeDelay; }
-    void SetChangeDelay(unsigned value) { FChangeDelay = value; }
+    unsigned ChangeDelay() const;
+    void SetChangeDelay(unsigned value);
 
     // ---- Selection and focus --------------------------------------------
     bool Selected(PLazyNode Node) const { return Node && Node->States.contains(TLazyNodeState::vsSelected); }
@@ -257,7 +279,7 @@ public:
     void SelectAll(bool VisibleOnly);
     void InvertSelection(bool VisibleOnly);
     TNodeArray GetSortedSelection(bool Resolve);
-    unsigned SelectedCount() const { return FSelectionCount; }
+    unsigned SelectedCount() const;
     virtual void SelectRange(PLazyNode StartNode, PLazyNode EndNode, bool AddOnly);
     virtual void UnselectRange(PLazyNode StartNode, PLazyNode EndNode);
     // Toggles the visible nodes between the two ends, an end only when it
@@ -267,9 +289,9 @@ public:
     void StopIncrementalSearch();
     bool IsMouseSelecting() const;
     void EnsureNodeSelected();
-    PLazyNode FocusedNode() const { return FFocusedNode; }
+    PLazyNode FocusedNode() const;
     void SetFocusedNode(PLazyNode Node);
-    TColumnIndex FocusedColumn() const { return FFocusedColumn; }
+    TColumnIndex FocusedColumn() const;
     void SetFocusedColumn(TColumnIndex Value);
 
     // ---- Check support ---------------------------------------------------
@@ -280,7 +302,7 @@ public:
     void SetCheckStateForAll(TCheckState aCheckState, bool pSelectedOnly, bool pExcludeDisabled);
     void ClearChecked();
     unsigned CheckedCount();
-    TCheckImageKind CheckImageKind() const { return FCheckImageKind; }
+    TCheckImageKind CheckImageKind() const;
     void SetCheckImageKind(TCheckImageKind Value);
     // The state a click or the space key produces.
     virtual TCheckState NextCheckState(TCheckType CheckType, TCheckState CheckState);
@@ -290,7 +312,7 @@ public:
                                 TCheckState CheckState = TCheckState::csUncheckedNormal, bool Enabled = true);
     // The check change with its events and propagation (mouse and keyboard).
     virtual void ApplyCheckState(PLazyNode Node, TCheckState NewState);
-    unsigned CheckPropagationCount() const { return FCheckPropagationCount; }
+    unsigned CheckPropagationCount() const;
 
     // ---- Sorting (through OnCompareNodes) -----------------------------------
     virtual void Sort(PLazyNode Node, TColumnIndex Column, TSortDirection Direction, bool DoInit = true);
@@ -327,7 +349,7 @@ public:
     bool ProcessOLEData(TBaseLazyTree *Source, const QMimeData *DataObject, PLazyNode TargetNode,
                         TLTNodeAttachMode Mode, bool Optimized);
     // The number that names this tree among the live trees of the process.
-    std::uint64_t LiveSerial() const { return FLiveSerial; }
+    std::uint64_t LiveSerial() const;
 
     // ---- Position cache --------------------------------------------------------
     // Every CacheStep-th visible node with its top, built by the worker thread
@@ -344,7 +366,7 @@ public:
     // Runs on the worker; true when the cache may be used.
     virtual bool BuildPositionCache();
     unsigned CacheEntryCount() const;
-    const std::vector<TCacheEntry> &PositionCache() const { return FPositionCache; }
+    const std::vector<TCacheEntry> &PositionCache() const;
     PLazyNode CacheEntryForPosition(std::uint32_t Position, std::uint32_t &AbsoluteTop) const;
     PLazyNode CacheEntryForNode(PLazyNode Node, std::uint32_t &AbsoluteTop) const;
     int CompareTreeOrder(PLazyNode Node1, PLazyNode Node2, bool ConsiderChildrenAbove) const;
@@ -357,7 +379,7 @@ public:
     PLazyNode GetNodeAtOffset(std::uint32_t Y, std::uint32_t &NodeTop);
     // The top of a visible node's row.
     std::uint32_t GetNodeTop(PLazyNode Node);
-    bool StopValidationRequested() const { return FStopValidationFlag.load(std::memory_order_acquire); }
+    bool StopValidationRequested() const;
     // The finer index when it may be used now (RowIndex.h), else nil.
     const TRowIndex *usableRowIndex();
 
@@ -369,19 +391,19 @@ public:
     // ---- Loading -------------------------------------------------------
     // Between the two a tree only stores what it is given (a root count,
     // a data size); the deferred work runs in Loaded.
-    void BeginLoading() { FLoading = true; }
+    void BeginLoading();
     virtual void Loaded();
-    bool IsLoading() const { return FLoading; }
+    bool IsLoading() const;
 
     // ---- Scroll position -------------------------------------------------
-    int OffsetX() const { return FOffsetX; }
-    int OffsetY() const { return FOffsetY; }
-    QPoint OffsetXY() const { return {FOffsetX, FOffsetY}; }
+    int OffsetX() const;
+    int OffsetY() const;
+    QPoint OffsetXY() const;
 
     // ---- Remembered nodes the later parts keep ----------------------------
-    PLazyNode HotNode() const { return FCurrentHotNode; }
-    PLazyNode DropTargetNode() const { return FDropTargetNode; }
-    void SetDropTargetNode(PLazyNode Node) { FDropTargetNode = Node; }
+    PLazyNode HotNode() const;
+    PLazyNode DropTargetNode() const;
+    void SetDropTargetNode(PLazyNode Node);
 
     // ---- Events --------------------------------------------------------
     TLTGetNodeDataSizeEvent OnGetNodeDataSize;
@@ -510,7 +532,7 @@ public:
     TLTNodeExportEvent OnAfterNodeExport;
 
     // The block allocator's figures (bytes taken, blocks live).
-    const NodeAllocator &Allocator() const { return FAllocator; }
+    const NodeAllocator &Allocator() const;
 
 protected:
     using OptionsFactory = std::function<std::unique_ptr<TCustomLazyTreeOptions>(TBaseLazyTree &)>;
@@ -722,8 +744,8 @@ protected:
     // The update count raised for a scope, without the bracket's notifications.
     class RaisedUpdateCount {
     public:
-        explicit RaisedUpdateCount(TBaseLazyTree &tree) : m_tree(tree) { ++m_tree.FUpdateCount; }
-        ~RaisedUpdateCount() { --m_tree.FUpdateCount; }
+        explicit RaisedUpdateCount(TBaseLazyTree &tree);
+        ~RaisedUpdateCount();
         RaisedUpdateCount(const RaisedUpdateCount &) = delete;
         RaisedUpdateCount &operator=(const RaisedUpdateCount &) = delete;
 
@@ -753,65 +775,52 @@ protected:
     bool toOption(TLTMiscOption o) const { return FOptions->MiscOptions().contains(o); }
     bool toOption(TLTAnimationOption o) const { return FOptions->AnimationOptions().contains(o); }
     bool IsReadOnly() const { return toOption(TLTMiscOption::toReadOnly); }
-    bool IsUpdating() const { return FUpdateCount > 0; }
-    bool IsDestroying() const { return FDestroying; }
+    bool IsUpdating() const;
+    bool IsDestroying() const;
     bool autoSortApplies() const;
-    PLazyNode nodeOrNil(PLazyNode Node) const { return Node == FRoot ? nullptr : Node; }
+    PLazyNode nodeOrNil(PLazyNode Node) const;
 
     // ---- The core's state as the later parts reach it ----------------------
     // Each part enters and leaves only the tree states of its own concern.
-    void enterTreeState(TLazyTreeStates States) { FStates.include(States); }
-    void leaveTreeState(TLazyTreeStates States) { FStates.exclude(States); }
+    void enterTreeState(TLazyTreeStates States);
+    void leaveTreeState(TLazyTreeStates States);
     // The focus column without the events and checks SetFocusedColumn runs.
-    void storeFocusedColumn(TColumnIndex Column) { FFocusedColumn = Column; }
+    void storeFocusedColumn(TColumnIndex Column);
     // Where a shift-selection extends from, and the level it keeps to.
-    PLazyNode RangeAnchor() const { return FRangeAnchor; }
-    void setRangeAnchor(PLazyNode Node) { FRangeAnchor = Node; }
-    void setLastSelectionLevel(int Level) { FLastSelectionLevel = Level; }
+    PLazyNode RangeAnchor() const;
+    void setRangeAnchor(PLazyNode Node);
+    void setLastSelectionLevel(int Level);
     // A check click or key waiting for its release, and the state it sets.
-    PLazyNode CheckNode() const { return FCheckNode; }
-    TCheckState PendingCheckState() const { return FPendingCheckState; }
-    void setPendingCheck(PLazyNode Node, TCheckState State)
-    {
-        FCheckNode = Node;
-        FPendingCheckState = State;
-    }
-    void forgetPendingCheck() { FCheckNode = nullptr; }
+    PLazyNode CheckNode() const;
+    TCheckState PendingCheckState() const;
+    void setPendingCheck(PLazyNode Node, TCheckState State);
+    void forgetPendingCheck();
     // Without its side effects, for an image list that goes.
-    void storeCheckImageKind(TCheckImageKind Value) { FCheckImageKind = Value; }
+    void storeCheckImageKind(TCheckImageKind Value);
     // The incremental search's text and last hit.
     const QString &SearchBuffer() const;
     void setSearchBuffer(const QString &Text);
-    PLazyNode LastSearchNode() const { return FLastSearchNode; }
-    void setLastSearchNode(PLazyNode Node) { FLastSearchNode = Node; }
+    PLazyNode LastSearchNode() const;
+    void setLastSearchNode(PLazyNode Node);
     // The tree's own hint, shown where a node has none.
     const QString &TreeHint() const;
     void setTreeHint(const QString &Hint);
     // Remembered nodes the window's parts set.
-    void storeHotNode(PLazyNode Node) { FCurrentHotNode = Node; }
-    PLazyNode HeightTrackNode() const { return FHeightTrackNode; }
-    void setHeightTrackNode(PLazyNode Node) { FHeightTrackNode = Node; }
-    PLazyNode EditedNode() const { return FEditNode; }
-    void setEditedNode(PLazyNode Node) { FEditNode = Node; }
+    void storeHotNode(PLazyNode Node);
+    PLazyNode HeightTrackNode() const;
+    void setHeightTrackNode(PLazyNode Node);
+    PLazyNode EditedNode() const;
+    void setEditedNode(PLazyNode Node);
     // Every node reference the tree remembers, by address: each one is
     // forgotten when its node goes.
-    std::array<PLazyNode *, 12> rememberedNodeSlots()
-    {
-        return {&FLastChangedNode, &FCurrentHotNode, &FDropTargetNode, &FLastStructureChangeNode,
-                &FFocusedNode,     &FCheckNode,      &FLastSearchNode, &FLastSelected,
-                &FHeightTrackNode, &FRangeAnchor,    &FLastVCLDragTarget, &FEditNode};
-    }
+    std::array<PLazyNode *, 12> rememberedNodeSlots();
 
     // The window stores where the content is scrolled to.
-    void storeOffsets(int X, int Y)
-    {
-        FOffsetX = X;
-        FOffsetY = Y;
-    }
+    void storeOffsets(int X, int Y);
     // The selection's raw entries and the node a removal selects next, for
     // the checks of descendants.
-    std::size_t SelectionEntryCount() const { return FSelection.size(); }
-    PLazyNode NextNodeToSelect() const { return FNextNodeToSelect; }
+    std::size_t SelectionEntryCount() const;
+    PLazyNode NextNodeToSelect() const;
 
 private:
     friend class TCustomLazyTreeOptions;
@@ -864,75 +873,37 @@ private:
     void applySelectionOptions(TLTSelectionOptions Old, TLTSelectionOptions New);
     void applyMiscOptions(TLTMiscOptions Old, TLTMiscOptions New);
 
-    // The root, the default height and the tree's states.
-    PLazyNode FRoot = nullptr;
-    unsigned FDefaultNodeHeight = 18;
-    TLazyTreeStates FStates;
+    // Pieces of the concerns that reach another concern's state only
+    // through these: the node record's freeing, the remembered nodes'
+    // forgetting, the worker's view of tsStopValidation, the timers.
+    void freeNodeRecord(PLazyNode Node);
+    void forgetRememberedNodes();
+    void publishStopValidation(bool Stop);
+    void stopTreeTimers();
+    // Reports a change waiting for its delay or bracket now.
+    void deliverPendingChange();
+    // Filtered rows come back (or go) with their heights.
+    void showFilteredRows(bool Shown);
 
-    unsigned FSelectionCount = 0;
-    PLazyNode FRangeAnchor = nullptr;
-    int FLastSelectionLevel = -1;
-    PLazyNode FFocusedNode = nullptr;
-    TColumnIndex FFocusedColumn = NoColumn;
-    TCheckState FPendingCheckState = TCheckState::csUncheckedNormal;
-    TCheckImageKind FCheckImageKind = TCheckImageKind::ckSystemDefault;
-    // The search's text and the tree's hint (TreeTexts.h).
-    struct TreeTextsDeleter {
-        void operator()(TTreeTexts *Texts) const;
-    };
-    static std::unique_ptr<TTreeTexts, TreeTextsDeleter> newTexts();
-    std::unique_ptr<TTreeTexts, TreeTextsDeleter> FTexts = newTexts();
+    static TCorePart<TTreeStatus> newStatus();
+    static TCorePart<TTreeNodeStore> newNodeStore();
+    static TCorePart<TTreeSelection> newSelection();
+    static TCorePart<TTreePendingCheck> newPendingCheck();
+    static TCorePart<TTreeTexts> newTexts();
+    static TCorePart<TTreeRememberedNodes> newRememberedNodes();
+    static TCorePart<TTreeBrackets> newBrackets();
+    static TCorePart<TTreePositionCache> newPositionCache();
 
-    // Nodes the tree remembers; each is forgotten when its node goes.
-    PLazyNode FLastStructureChangeNode = nullptr;
-    PLazyNode FLastChangedNode = nullptr;
-    PLazyNode FLastSelected = nullptr;
-    PLazyNode FCurrentHotNode = nullptr;
-    PLazyNode FDropTargetNode = nullptr;
-    PLazyNode FCheckNode = nullptr;
-    PLazyNode FLastVCLDragTarget = nullptr;
-    PLazyNode FLastSearchNode = nullptr;
-    PLazyNode FHeightTrackNode = nullptr;
-    PLazyNode FEditNode = nullptr;
-
-    struct RootDeleter {
-        void operator()(std::byte *block) const;
-    };
-
+    TCorePart<TTreeStatus> FStatus = newStatus();
+    TCorePart<TTreeNodeStore> FStore = newNodeStore();
+    TCorePart<TTreeSelection> FSelect = newSelection();
+    TCorePart<TTreePendingCheck> FCheck = newPendingCheck();
+    TCorePart<TTreeTexts> FTexts = newTexts();
+    TCorePart<TTreeRememberedNodes> FRemembered = newRememberedNodes();
+    // The options are an object of their own (TreeOptions.h).
     std::unique_ptr<TCustomLazyTreeOptions> FOptions;
-    std::unique_ptr<std::byte[], RootDeleter> FRootBlock;
-    std::size_t FRootBlockSize = 0;
-    NodeAllocator FAllocator;
-    std::unique_ptr<platform::NumberedTimers> FTimers;
-
-    // Where the content is scrolled to (0 or less: the content's left and top
-    // edge lie that far beyond the window's).
-    int FOffsetX = 0;
-    int FOffsetY = 0;
-    // Node sizes and counts.
-    int FNodeDataSize = -1;
-    std::size_t FTotalInternalDataSize = 0;
-    unsigned FVisibleCount = 0;
-    // Update brackets, operations and the reports they delay.
-    unsigned FUpdateCount = 0;
-    unsigned FSynchUpdateCount = 0;
-    unsigned FOperationCount = 0;
-    bool FOperationCanceled = false;
-    unsigned FChangeDelay = 0;
-    TChangeReason FLastStructureChangeReason = TChangeReason::crIgnore;
-    // Selection.
-    TNodeArray FSelection;
-    PLazyNode FNextNodeToSelect = nullptr;
-    unsigned FCheckPropagationCount = 0;
-    // Loading and destruction.
-    bool FLoading = false;
-    bool FDestroying = false;
-    // The position cache and the worker's view of the tree.
-    std::vector<TCacheEntry> FPositionCache;
-    TRowIndex FRowIndex;
-    // tsStopValidation as the worker reads it.
-    std::atomic<bool> FStopValidationFlag{false};
-    std::uint64_t FLiveSerial = 0;
+    TCorePart<TTreeBrackets> FBrackets = newBrackets();
+    TCorePart<TTreePositionCache> FCache = newPositionCache();
 };
 
 } // namespace vtree

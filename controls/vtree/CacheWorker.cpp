@@ -1,4 +1,5 @@
 #include "controls/vtree/CacheWorker.h"
+#include "controls/vtree/TreePositionCache.h"
 #include "controls/vtree/BaseLazyTree.h"
 #include "controls/vtree/TreeErrors.h"
 
@@ -44,8 +45,8 @@ void CacheWorker::RetainWorkerThread(TBaseLazyTree &tree)
     if (!g_worker)
         g_worker = new CacheWorker(); // owned by the trees: freed with the last one
     ++g_worker->m_refCount;
-    tree.FLiveSerial = ++g_treeSerial;
-    g_liveTrees[&tree] = tree.FLiveSerial;
+    tree.FCache->LiveSerial = ++g_treeSerial;
+    g_liveTrees[&tree] = tree.FCache->LiveSerial;
 }
 
 void CacheWorker::ReleaseWorkerThread(TBaseLazyTree &tree)
@@ -198,7 +199,7 @@ void CacheWorker::Execute()
         m_changed.notify_all();
         // The edit bounds follow the new rows, on the interface thread, and
         // only while this very tree lives.
-        queueOnInterfaceThread([tree, serial = tree->FLiveSerial] {
+        queueOnInterfaceThread([tree, serial = tree->FCache->LiveSerial] {
             if (isLive(tree, serial))
                 tree->UpdateEditBounds();
         });

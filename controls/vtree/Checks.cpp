@@ -2,6 +2,7 @@
 // the automatic tri-state tracking that keeps parents and children in step,
 // radio groups, the bulk operations and the image a control shows.
 #include "controls/vtree/BaseLazyTree.h"
+#include "controls/vtree/TreePendingCheck.h"
 #include "platform/ScopeGuard.h"
 
 namespace vtree {
@@ -54,6 +55,28 @@ int checkImageIndexOf(TCheckType type, TCheckState state, bool enabled, bool hot
     return hot ? row.hot : row.normal;
 }
 
+void TCorePartDeleter::operator()(TTreePendingCheck *Part) const { delete Part; }
+
+TCorePart<TTreePendingCheck> TBaseLazyTree::newPendingCheck() { return TCorePart<TTreePendingCheck>(new TTreePendingCheck); }
+
+TCheckImageKind TBaseLazyTree::CheckImageKind() const { return FCheck->CheckImageKind; }
+
+void TBaseLazyTree::storeCheckImageKind(TCheckImageKind Value) { FCheck->CheckImageKind = Value; }
+
+unsigned TBaseLazyTree::CheckPropagationCount() const { return FCheck->PropagationCount; }
+
+PLazyNode TBaseLazyTree::CheckNode() const { return FCheck->CheckNode; }
+
+TCheckState TBaseLazyTree::PendingCheckState() const { return FCheck->PendingCheckState; }
+
+void TBaseLazyTree::setPendingCheck(PLazyNode Node, TCheckState State)
+{
+    FCheck->CheckNode = Node;
+    FCheck->PendingCheckState = State;
+}
+
+void TBaseLazyTree::forgetPendingCheck() { FCheck->CheckNode = nullptr; }
+
 int TBaseLazyTree::CheckImageIndex(PLazyNode Node, TCheckType CheckType, TCheckState CheckState, bool Enabled)
 {
     bool hot = false;
@@ -61,7 +84,7 @@ int TBaseLazyTree::CheckImageIndex(PLazyNode Node, TCheckType CheckType, TCheckS
         CheckType = Node->CheckType;
         CheckState = Node->CheckState;
         Enabled = !Node->States.contains(vsDisabled) && IsTreeEnabled();
-        hot = Node == FCurrentHotNode;
+        hot = Node == HotNode();
     }
     return checkImageIndexOf(CheckType, CheckState, Enabled, hot);
 }
@@ -83,7 +106,7 @@ TCheckState TBaseLazyTree::NextCheckState(TCheckType CheckType, TCheckState Chec
 
 void TBaseLazyTree::SetCheckState(PLazyNode Node, TCheckState Value)
 {
-    if (!Node || Node == FRoot || Node->CheckState == Value || Node->States.contains(vsDisabled))
+    if (!Node || Node == RootNode() || Node->CheckState == Value || Node->States.contains(vsDisabled))
         return;
     if (QueryChecking(Node, Value))
         ApplyCheckState(Node, Value);
@@ -105,11 +128,11 @@ bool TBaseLazyTree::TransitionCheckState(PLazyNode Node, TCheckState Value)
     if (Node->CheckState == Value)
         return false;
 
-    if (FCheckPropagationCount++ == 0)
+    if (FCheck->PropagationCount++ == 0)
         ChangeTreeStates(TLazyTreeState::tsCheckPropagation, {});
     platform::Finally leavePropagation([this, Node] {
         InvalidateNode(Node);
-        if (--FCheckPropagationCount == 0)
+        if (--FCheck->PropagationCount == 0)
             ChangeTreeStates({}, TLazyTreeState::tsCheckPropagation);
     });
 
@@ -146,9 +169,9 @@ bool TBaseLazyTree::TransitionCheckState(PLazyNode Node, TCheckState Value)
     Node->CheckState = Value;
 
     PLazyNode parent = Node->Parent;
-    if (parent != FRoot)
+    if (parent != RootNode())
         initOnDemand(parent);
-    if (tracking && parent != FRoot && !parent->States.contains(vsChecking) && !parent->States.contains(vsDisabled) &&
+    if (tracking && parent != RootNode() && !parent->States.contains(vsChecking) && !parent->States.contains(vsDisabled) &&
         isBoxType(Node->CheckType) && parent->CheckType == ctTriStateCheckBox)
         return UpdateParentCheckState(Node, Value);
     return true;
@@ -180,13 +203,13 @@ bool TBaseLazyTree::UpdateParentCheckState(PLazyNode Node, TCheckState NewCheckS
 
 void TBaseLazyTree::SetCheckType(PLazyNode Node, TCheckType Value)
 {
-    if (!Node || Node == FRoot || Node->CheckType == Value || IsReadOnly())
+    if (!Node || Node == RootNode() || Node->CheckType == Value || IsReadOnly())
         return;
     Node->CheckType = Value;
     if (Value != ctTriStateCheckBox && isMixed(Node->CheckState))
         Node->CheckState = csUncheckedNormal;
     PLazyNode parent = Node->Parent;
-    if (toOption(TLTAutoOption::toAutoTristateTracking) && isBoxType(Value) && parent != FRoot) {
+    if (toOption(TLTAutoOption::toAutoTristateTracking) && isBoxType(Value) && parent != RootNode()) {
         initOnDemand(parent);
         if (parent->CheckType == ctTriStateCheckBox) {
             const TCheckState s = parent->CheckState;
@@ -228,9 +251,9 @@ unsigned TBaseLazyTree::CheckedCount()
 
 void TBaseLazyTree::SetCheckImageKind(TCheckImageKind Value)
 {
-    if (Value == FCheckImageKind)
+    if (Value == FCheck->CheckImageKind)
         return;
-    FCheckImageKind = Value;
+    FCheck->CheckImageKind = Value;
     if (HandleAllocated() && !IsUpdating() && !IsLoading())
         Invalidate();
 }

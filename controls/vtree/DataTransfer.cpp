@@ -44,7 +44,7 @@ TNodeArray TBaseLazyTree::sortedNodesIn(TLazyNodeState State, bool Resolve, std:
 
 unsigned TBaseLazyTree::CutCopyCount()
 {
-    if (!cutOrCopyPending(FStates))
+    if (!cutOrCopyPending(TreeStates()))
         return 0;
     unsigned count = 0;
     for (PLazyNode node = GetFirstNoInit(); node; node = GetNextNoInit(node))
@@ -55,7 +55,7 @@ unsigned TBaseLazyTree::CutCopyCount()
 
 TNodeArray TBaseLazyTree::GetSortedCutCopySet(bool Resolve)
 {
-    if (!cutOrCopyPending(FStates))
+    if (!cutOrCopyPending(TreeStates()))
         return {};
     return sortedNodesIn(vsCutOrCopy, Resolve, std::numeric_limits<std::size_t>::max());
 }
@@ -76,7 +76,7 @@ void TBaseLazyTree::MarkCutCopySet(bool Cut)
 
 void TBaseLazyTree::CancelCutOrCopy()
 {
-    if (!cutOrCopyPending(FStates))
+    if (!cutOrCopyPending(TreeStates()))
         return;
     for (PLazyNode node = GetFirstNoInit(); node; node = GetNextNoInit(node))
         node->States.exclude(vsCutOrCopy);
@@ -86,7 +86,7 @@ void TBaseLazyTree::CancelCutOrCopy()
 
 void TBaseLazyTree::FinishCutOrCopy()
 {
-    if (!FStates.contains(TLazyTreeState::tsCutPending))
+    if (!TreeStates().contains(TLazyTreeState::tsCutPending))
         return;
     const TNodeArray marked = GetSortedCutCopySet(true);
     {
@@ -117,13 +117,13 @@ bool TBaseLazyTree::ProcessOLEData(TBaseLazyTree *Source, const QMimeData *DataO
     if (IsReadOnly())
         return true;
     if (!TargetNode)
-        TargetNode = FRoot;
-    if (TargetNode == FRoot)
+        TargetNode = RootNode();
+    if (TargetNode == RootNode())
         Mode = attachModeAtRoot(Mode);
 
     if (Optimized && Source) {
         // The dragged nodes are the sorted selection, as the drag took them.
-        TNodeArray nodes = Source->FStates.contains(TLazyTreeState::tsOLEDragging) ? Source->GetSortedSelection(true)
+        TNodeArray nodes = Source->TreeStates().contains(TLazyTreeState::tsOLEDragging) ? Source->GetSortedSelection(true)
                                                                                     : Source->GetSortedCutCopySet(true);
         // Each lands right at the target: for these modes the last goes first.
         if (Mode == amInsertAfter || Mode == amAddChildFirst)

@@ -3,6 +3,7 @@
 // nodes. The initialising forms ask the application about every node they
 // return and create children they go into; the NoInit forms only read links.
 #include "controls/vtree/BaseLazyTree.h"
+#include "controls/vtree/TreeNodeStore.h"
 #include "controls/vtree/TreeErrors.h"
 
 namespace vtree {
@@ -11,7 +12,7 @@ using enum TLazyNodeState;
 
 PLazyNode TBaseLazyTree::nextAfterSubtree(PLazyNode Node) const
 {
-    for (PLazyNode node = Node; node != FRoot; node = node->Parent)
+    for (PLazyNode node = Node; node != FStore->Root; node = node->Parent)
         if (node->NextSibling)
             return node->NextSibling;
     return nullptr;
@@ -28,7 +29,7 @@ PLazyNode TBaseLazyTree::firstNoInitFrom(PLazyNode Node, bool C) const
 
 PLazyNode TBaseLazyTree::GetFirst(bool C)
 {
-    PLazyNode node = FRoot->FirstChild;
+    PLazyNode node = FStore->Root->FirstChild;
     initOnDemand(node);
     if (childrenAbove(C)) {
         while (node) {
@@ -42,13 +43,13 @@ PLazyNode TBaseLazyTree::GetFirst(bool C)
     return node;
 }
 
-PLazyNode TBaseLazyTree::GetFirstNoInit(bool C) const { return firstNoInitFrom(FRoot->FirstChild, C); }
+PLazyNode TBaseLazyTree::GetFirstNoInit(bool C) const { return firstNoInitFrom(FStore->Root->FirstChild, C); }
 
 PLazyNode TBaseLazyTree::GetNext(PLazyNode Node, bool C)
 {
     if (!Node)
         return nullptr;
-    LT_ASSERT(Node != FRoot, assertions::nodeIsRoot);
+    LT_ASSERT(Node != FStore->Root, assertions::nodeIsRoot);
     PLazyNode result;
     if (childrenAbove(C)) {
         if (Node->NextSibling) {
@@ -74,7 +75,7 @@ PLazyNode TBaseLazyTree::GetNextNoInit(PLazyNode Node, bool C) const
 {
     if (!Node)
         return nullptr;
-    LT_ASSERT(Node != FRoot, assertions::nodeIsRoot);
+    LT_ASSERT(Node != FStore->Root, assertions::nodeIsRoot);
     if (childrenAbove(C))
         return Node->NextSibling ? firstNoInitFrom(Node->NextSibling, true) : nodeOrNil(Node->Parent);
     return Node->FirstChild ? Node->FirstChild : nextAfterSubtree(Node);
@@ -84,7 +85,7 @@ PLazyNode TBaseLazyTree::GetPrevious(PLazyNode Node, bool C)
 {
     if (!Node)
         return nullptr;
-    LT_ASSERT(Node != FRoot, assertions::nodeIsRoot);
+    LT_ASSERT(Node != FStore->Root, assertions::nodeIsRoot);
     PLazyNode result;
     if (childrenAbove(C)) {
         createChildrenOnDemand(Node);
@@ -92,9 +93,9 @@ PLazyNode TBaseLazyTree::GetPrevious(PLazyNode Node, bool C)
             result = Node->LastChild;
         } else {
             PLazyNode node = Node;
-            while (node != FRoot && !node->PrevSibling)
+            while (node != FStore->Root && !node->PrevSibling)
                 node = node->Parent;
-            result = node == FRoot ? nullptr : node->PrevSibling;
+            result = node == FStore->Root ? nullptr : node->PrevSibling;
         }
     } else if (Node->PrevSibling) {
         result = GetLast(Node->PrevSibling, false);
@@ -111,14 +112,14 @@ PLazyNode TBaseLazyTree::GetPreviousNoInit(PLazyNode Node, bool C) const
 {
     if (!Node)
         return nullptr;
-    LT_ASSERT(Node != FRoot, assertions::nodeIsRoot);
+    LT_ASSERT(Node != FStore->Root, assertions::nodeIsRoot);
     if (childrenAbove(C)) {
         if (Node->LastChild)
             return Node->LastChild;
         PLazyNode node = Node;
-        while (node != FRoot && !node->PrevSibling)
+        while (node != FStore->Root && !node->PrevSibling)
             node = node->Parent;
-        return node == FRoot ? nullptr : node->PrevSibling;
+        return node == FStore->Root ? nullptr : node->PrevSibling;
     }
     if (Node->PrevSibling) {
         PLazyNode last = GetLastNoInit(Node->PrevSibling, false);
@@ -138,7 +139,7 @@ PLazyNode TBaseLazyTree::GetLast(PLazyNode Node, bool C)
 
 PLazyNode TBaseLazyTree::GetLastNoInit(PLazyNode Node, bool C) const
 {
-    PLazyNode result = (Node ? Node : FRoot)->LastChild;
+    PLazyNode result = (Node ? Node : FStore->Root)->LastChild;
     if (!childrenAbove(C))
         while (result && result->LastChild)
             result = result->LastChild;
@@ -149,8 +150,8 @@ PLazyNode TBaseLazyTree::GetLastNoInit(PLazyNode Node, bool C) const
 // made; nil when it can have none. Nil stands for the root.
 PLazyNode TBaseLazyTree::preparedParent(PLazyNode Node)
 {
-    if (!Node || Node == FRoot)
-        return FRoot;
+    if (!Node || Node == FStore->Root)
+        return FStore->Root;
     initOnDemand(Node);
     createChildrenOnDemand(Node);
     return Node->States.contains(vsHasChildren) ? Node : nullptr;
@@ -164,7 +165,7 @@ PLazyNode TBaseLazyTree::GetFirstChild(PLazyNode Node)
     return result;
 }
 
-PLazyNode TBaseLazyTree::GetFirstChildNoInit(PLazyNode Node) const { return (Node ? Node : FRoot)->FirstChild; }
+PLazyNode TBaseLazyTree::GetFirstChildNoInit(PLazyNode Node) const { return (Node ? Node : FStore->Root)->FirstChild; }
 
 PLazyNode TBaseLazyTree::GetLastChild(PLazyNode Node)
 {
@@ -174,7 +175,7 @@ PLazyNode TBaseLazyTree::GetLastChild(PLazyNode Node)
     return result;
 }
 
-PLazyNode TBaseLazyTree::GetLastChildNoInit(PLazyNode Node) const { return (Node ? Node : FRoot)->LastChild; }
+PLazyNode TBaseLazyTree::GetLastChildNoInit(PLazyNode Node) const { return (Node ? Node : FStore->Root)->LastChild; }
 
 PLazyNode TBaseLazyTree::GetNextSibling(PLazyNode Node)
 {
@@ -187,7 +188,7 @@ PLazyNode TBaseLazyTree::GetNextSiblingNoInit(PLazyNode Node) const
 {
     if (!Node)
         return nullptr;
-    LT_ASSERT(Node != FRoot, assertions::nodeIsRoot);
+    LT_ASSERT(Node != FStore->Root, assertions::nodeIsRoot);
     return Node->NextSibling;
 }
 
@@ -202,7 +203,7 @@ PLazyNode TBaseLazyTree::GetPreviousSiblingNoInit(PLazyNode Node) const
 {
     if (!Node)
         return nullptr;
-    LT_ASSERT(Node != FRoot, assertions::nodeIsRoot);
+    LT_ASSERT(Node != FStore->Root, assertions::nodeIsRoot);
     return Node->PrevSibling;
 }
 
@@ -211,7 +212,7 @@ PLazyNode TBaseLazyTree::GetPreviousSiblingNoInit(PLazyNode Node) const
 PLazyNode TBaseLazyTree::GetFirstVisible(PLazyNode Node, bool C, bool IF)
 {
     if (!Node)
-        Node = FRoot;
+        Node = FStore->Root;
     if (!Node->States.contains(vsHasChildren))
         return nullptr;
     createChildrenOnDemand(Node);
@@ -236,9 +237,9 @@ PLazyNode TBaseLazyTree::GetFirstVisible(PLazyNode Node, bool C, bool IF)
     } else {
         while (result && !result->States.contains(vsVisible)) {
             PLazyNode node = result;
-            while (node != FRoot && !node->NextSibling)
+            while (node != FStore->Root && !node->NextSibling)
                 node = node->Parent;
-            result = node == FRoot ? nullptr : GetNextSibling(node);
+            result = node == FStore->Root ? nullptr : GetNextSibling(node);
         }
     }
     if (result && !IF && GetEffectivelyFiltered(result))
@@ -249,7 +250,7 @@ PLazyNode TBaseLazyTree::GetFirstVisible(PLazyNode Node, bool C, bool IF)
 PLazyNode TBaseLazyTree::GetFirstVisibleNoInit(PLazyNode Node, bool C, bool IF)
 {
     if (!Node)
-        Node = FRoot;
+        Node = FStore->Root;
     if (!Node->States.contains(vsHasChildren))
         return nullptr;
     PLazyNode result = Node->FirstChild;
@@ -270,9 +271,9 @@ PLazyNode TBaseLazyTree::GetFirstVisibleNoInit(PLazyNode Node, bool C, bool IF)
     } else {
         while (result && !result->States.contains(vsVisible)) {
             PLazyNode node = result;
-            while (node != FRoot && !node->NextSibling)
+            while (node != FStore->Root && !node->NextSibling)
                 node = node->Parent;
-            result = node == FRoot ? nullptr : node->NextSibling;
+            result = node == FStore->Root ? nullptr : node->NextSibling;
         }
     }
     if (result && !IF && GetEffectivelyFiltered(result))
@@ -310,7 +311,7 @@ PLazyNode TBaseLazyTree::visibleWalk(PLazyNode Node, bool C, bool forward, bool 
         // Below a collapsed shown node nothing is shown: the walk goes on from
         // that node, which itself comes next with children above, or before
         // in tree order.
-        if (shown != FRoot && !shown->States.contains(vsExpanded)) {
+        if (shown != FStore->Root && !shown->States.contains(vsExpanded)) {
             if (forward == above)
                 candidate = shown;
             else
@@ -331,9 +332,9 @@ PLazyNode TBaseLazyTree::visibleWalk(PLazyNode Node, bool C, bool forward, bool 
                 }
                 if (!next) {
                     PLazyNode node = current;
-                    while (node != FRoot && !node->NextSibling)
+                    while (node != FStore->Root && !node->NextSibling)
                         node = node->Parent;
-                    if (node == FRoot)
+                    if (node == FStore->Root)
                         return nullptr;
                     next = node->NextSibling;
                 }
@@ -422,7 +423,7 @@ PLazyNode TBaseLazyTree::visibleWalk(PLazyNode Node, bool C, bool forward, bool 
                     }
                     candidate = previous;
                 } else {
-                    for (PLazyNode ancestor = current->Parent; ancestor != FRoot && !candidate; ancestor = ancestor->Parent)
+                    for (PLazyNode ancestor = current->Parent; ancestor != FStore->Root && !candidate; ancestor = ancestor->Parent)
                         for (PLazyNode sibling = ancestor->PrevSibling; sibling && !candidate; sibling = sibling->PrevSibling) {
                             walk.touch(sibling);
                             if (sibling->States.contains(vsVisible))
@@ -446,7 +447,7 @@ PLazyNode TBaseLazyTree::GetNextVisible(PLazyNode Node, bool C)
 {
     if (!Node)
         return nullptr;
-    LT_ASSERT(Node != FRoot, assertions::nodeIsRoot);
+    LT_ASSERT(Node != FStore->Root, assertions::nodeIsRoot);
     return visibleWalk(Node, C, true, true);
 }
 
@@ -454,7 +455,7 @@ PLazyNode TBaseLazyTree::GetNextVisibleNoInit(PLazyNode Node, bool C)
 {
     if (!Node)
         return nullptr;
-    LT_ASSERT(Node != FRoot, assertions::nodeIsRoot);
+    LT_ASSERT(Node != FStore->Root, assertions::nodeIsRoot);
     return visibleWalk(Node, C, true, false);
 }
 
@@ -462,7 +463,7 @@ PLazyNode TBaseLazyTree::GetPreviousVisible(PLazyNode Node, bool C)
 {
     if (!Node)
         return nullptr;
-    LT_ASSERT(Node != FRoot, assertions::nodeIsRoot);
+    LT_ASSERT(Node != FStore->Root, assertions::nodeIsRoot);
     return visibleWalk(Node, C, false, true);
 }
 
@@ -470,7 +471,7 @@ PLazyNode TBaseLazyTree::GetPreviousVisibleNoInit(PLazyNode Node, bool C)
 {
     if (!Node)
         return nullptr;
-    LT_ASSERT(Node != FRoot, assertions::nodeIsRoot);
+    LT_ASSERT(Node != FStore->Root, assertions::nodeIsRoot);
     return visibleWalk(Node, C, false, false);
 }
 
@@ -479,7 +480,7 @@ PLazyNode TBaseLazyTree::GetPreviousVisibleNoInit(PLazyNode Node, bool C)
 PLazyNode TBaseLazyTree::lastVisibleIn(PLazyNode Node, bool C, bool IF)
 {
     if (!Node)
-        Node = FRoot;
+        Node = FStore->Root;
     else if (!GetFullyVisible(Node))
         return nullptr;
     auto acceptable = [this, IF](PLazyNode node) { return IF || !GetEffectivelyFiltered(node); };
@@ -546,8 +547,8 @@ PLazyNode TBaseLazyTree::GetLastVisibleNoInit(PLazyNode Node, bool C, bool IF) {
 PLazyNode TBaseLazyTree::GetLastVisible(PLazyNode Node, bool C, bool IF)
 {
     PLazyNode result = lastVisibleIn(Node, C, IF);
-    PLazyNode top = Node ? Node : FRoot;
-    for (PLazyNode node = result; node && node != top && node != FRoot; node = node->Parent)
+    PLazyNode top = Node ? Node : FStore->Root;
+    for (PLazyNode node = result; node && node != top && node != FStore->Root; node = node->Parent)
         initOnDemand(node);
     return result;
 }
@@ -570,7 +571,7 @@ PLazyNode TBaseLazyTree::GetFirstVisibleChildNoInit(PLazyNode Node, bool IF) con
 
 PLazyNode TBaseLazyTree::GetLastVisibleChild(PLazyNode Node, bool IF)
 {
-    if (Node && Node != FRoot && !(GetFullyVisible(Node) && Node->States.contains(vsExpanded)))
+    if (Node && Node != FStore->Root && !(GetFullyVisible(Node) && Node->States.contains(vsExpanded)))
         return nullptr;
     PLazyNode result = GetLastChild(Node);
     if (result && (!result->States.contains(vsVisible) || (!IF && GetEffectivelyFiltered(result))))
@@ -581,7 +582,7 @@ PLazyNode TBaseLazyTree::GetLastVisibleChild(PLazyNode Node, bool IF)
 
 PLazyNode TBaseLazyTree::GetLastVisibleChildNoInit(PLazyNode Node, bool IF) const
 {
-    if (Node && Node != FRoot && !(GetFullyVisible(Node) && Node->States.contains(vsExpanded)))
+    if (Node && Node != FStore->Root && !(GetFullyVisible(Node) && Node->States.contains(vsExpanded)))
         return nullptr;
     PLazyNode result = GetLastChildNoInit(Node);
     if (result && (!result->States.contains(vsVisible) || (!IF && GetEffectivelyFiltered(result))))
@@ -705,7 +706,7 @@ PLazyNode TBaseLazyTree::GetFirstSelected(bool C) { return GetNextSelected(nullp
 
 PLazyNode TBaseLazyTree::GetNextSelected(PLazyNode Node, bool C)
 {
-    if (FSelectionCount == 0)
+    if (SelectedCount() == 0)
         return nullptr;
     PLazyNode result = nextMatching(*this, Node, C, isSelected);
     initOnDemand(result);
@@ -714,7 +715,7 @@ PLazyNode TBaseLazyTree::GetNextSelected(PLazyNode Node, bool C)
 
 PLazyNode TBaseLazyTree::GetPreviousSelected(PLazyNode Node, bool C)
 {
-    if (FSelectionCount == 0)
+    if (SelectedCount() == 0)
         return nullptr;
     PLazyNode result = previousMatching(*this, Node, C, isSelected);
     initOnDemand(result);
@@ -725,7 +726,7 @@ PLazyNode TBaseLazyTree::GetFirstCutCopy(bool C) { return GetNextCutCopy(nullptr
 
 PLazyNode TBaseLazyTree::GetNextCutCopy(PLazyNode Node, bool C)
 {
-    if (!FStates.containsAny({TLazyTreeState::tsCutPending, TLazyTreeState::tsCopyPending}))
+    if (!TreeStates().containsAny({TLazyTreeState::tsCutPending, TLazyTreeState::tsCopyPending}))
         return nullptr;
     PLazyNode result = nextMatching(*this, Node, C, isCutOrCopy);
     initOnDemand(result);
@@ -734,7 +735,7 @@ PLazyNode TBaseLazyTree::GetNextCutCopy(PLazyNode Node, bool C)
 
 PLazyNode TBaseLazyTree::GetPreviousCutCopy(PLazyNode Node, bool C)
 {
-    if (!FStates.containsAny({TLazyTreeState::tsCutPending, TLazyTreeState::tsCopyPending}))
+    if (!TreeStates().containsAny({TLazyTreeState::tsCutPending, TLazyTreeState::tsCopyPending}))
         return nullptr;
     PLazyNode result = previousMatching(*this, Node, C, isCutOrCopy);
     initOnDemand(result);
@@ -762,7 +763,7 @@ PLazyNode TBaseLazyTree::GetFirstLeaf() { return GetNextLeaf(nullptr); }
 
 PLazyNode TBaseLazyTree::GetNextLeaf(PLazyNode Node)
 {
-    PLazyNode result = (!Node || Node == FRoot) ? GetFirstChild(nullptr) : GetNext(Node, false);
+    PLazyNode result = (!Node || Node == FStore->Root) ? GetFirstChild(nullptr) : GetNext(Node, false);
     while (result && result->States.contains(vsHasChildren))
         result = GetNext(result, false);
     return result;
@@ -772,7 +773,7 @@ PLazyNode TBaseLazyTree::GetPreviousLeaf(PLazyNode Node)
 {
     // From the end of the tree, not from the last top-level node: the leaves
     // below that node come after it.
-    PLazyNode result = (!Node || Node == FRoot) ? GetLast(nullptr, false) : GetPrevious(Node, false);
+    PLazyNode result = (!Node || Node == FStore->Root) ? GetLast(nullptr, false) : GetPrevious(Node, false);
     while (result && result->States.contains(vsHasChildren))
         result = GetPrevious(result, false);
     return result;
@@ -791,7 +792,7 @@ PLazyNode TBaseLazyTree::GetFirstLevel(unsigned NodeLevel)
 // level; a node below the level starts from its ancestor on the level.
 PLazyNode TBaseLazyTree::levelWalk(PLazyNode Node, unsigned NodeLevel, bool forward)
 {
-    if (!Node || Node == FRoot)
+    if (!Node || Node == FStore->Root)
         return nullptr;
     const int level = static_cast<int>(NodeLevel);
     int depth = static_cast<int>(GetNodeLevel(Node));
@@ -810,11 +811,11 @@ PLazyNode TBaseLazyTree::levelWalk(PLazyNode Node, unsigned NodeLevel, bool forw
                     ++depth;
             }
             if (!next) {
-                while (node != FRoot && !node->NextSibling) {
+                while (node != FStore->Root && !node->NextSibling) {
                     node = node->Parent;
                     --depth;
                 }
-                if (node == FRoot)
+                if (node == FStore->Root)
                     return nullptr;
                 next = node->NextSibling;
             }
@@ -844,7 +845,7 @@ PLazyNode TBaseLazyTree::levelWalk(PLazyNode Node, unsigned NodeLevel, bool forw
         }
         node = node->Parent;
         --depth;
-        if (node == FRoot)
+        if (node == FStore->Root)
             return nullptr;
         examine = false;
     }
@@ -859,7 +860,7 @@ PLazyNode TBaseLazyTree::GetPreviousLevel(PLazyNode Node, unsigned NodeLevel) { 
 PLazyNode TBaseLazyTree::IterateSubtree(PLazyNode Node, const TLTGetNodeProc &Callback, void *Data, TLazyNodeStates Filter,
                                         bool DoInit, bool ChildNodesOnly)
 {
-    LT_ASSERT(Node != FRoot, assertions::nodeIsRoot);
+    LT_ASSERT(Node != FStore->Root, assertions::nodeIsRoot);
     StateScope iterating(*this, TLazyTreeState::tsIterating);
 
     PLazyNode stop = nullptr;
@@ -894,17 +895,17 @@ PLazyNode TBaseLazyTree::IterateSubtree(PLazyNode Node, const TLTGetNodeProc &Ca
 unsigned TBaseLazyTree::AbsoluteIndex(PLazyNode Node)
 {
     unsigned result = 0;
-    if (!Node || Node == FRoot)
+    if (!Node || Node == FStore->Root)
         return 0;
     PLazyNode node = Node;
-    while (node != FRoot) {
+    while (node != FStore->Root) {
         initOnDemand(node);
         if (node->PrevSibling) {
             node = node->PrevSibling;
             result += node->TotalCount;
         } else {
             node = node->Parent;
-            if (node != FRoot)
+            if (node != FStore->Root)
                 ++result;
         }
     }
@@ -914,21 +915,21 @@ unsigned TBaseLazyTree::AbsoluteIndex(PLazyNode Node)
 PLazyNode TBaseLazyTree::GetVisibleParent(PLazyNode Node, bool IF) const
 {
     LT_ASSERT(Node, assertions::nodeNil);
-    LT_ASSERT(Node != FRoot, assertions::nodeIsRoot);
+    LT_ASSERT(Node != FStore->Root, assertions::nodeIsRoot);
     PLazyNode result = Node->Parent;
-    while (result != FRoot && (!GetFullyVisible(result) || (!IF && GetEffectivelyFiltered(result))))
+    while (result != FStore->Root && (!GetFullyVisible(result) || (!IF && GetEffectivelyFiltered(result))))
         result = result->Parent;
     return result;
 }
 
 bool TBaseLazyTree::HasAsParent(PLazyNode Node, PLazyNode PotentialParent) const
 {
-    if (!Node || !PotentialParent || Node == PotentialParent || Node == FRoot)
+    if (!Node || !PotentialParent || Node == PotentialParent || Node == FStore->Root)
         return false;
     for (PLazyNode parent = Node->Parent;; parent = parent->Parent) {
         if (parent == PotentialParent)
             return true;
-        if (parent == FRoot)
+        if (parent == FStore->Root)
             return false;
     }
 }

@@ -5,6 +5,7 @@
 // application carries its data over as it would through a stream. A copy
 // keeps only the states that belong to a stored node.
 #include "controls/vtree/BaseLazyTree.h"
+#include "controls/vtree/TreeNodeStore.h"
 #include "platform/ScopeGuard.h"
 #include "controls/vtree/SubtreeCopy.h"
 #include "controls/vtree/TreeErrors.h"
@@ -81,7 +82,7 @@ void TBaseLazyTree::captureSubtree(PLazyNode Top, SubtreeCopy &copy)
 void TBaseLazyTree::rebuildSubtree(PLazyNode Node, const SubtreeCopy &copy, std::size_t first)
 {
     PLazyNode parent = Node->Parent;
-    const bool parentShown = parent == FRoot || (GetFullyVisible(parent) && parent->States.contains(vsExpanded));
+    const bool parentShown = parent == FStore->Root || (GetFullyVisible(parent) && parent->States.contains(vsExpanded));
     auto rows = [&] {
         return parentShown && Node->States.contains(vsVisible)
                    ? ShownDescendantCount(Node) + (GetEffectivelyVisible(Node) ? 1u : 0u)
@@ -98,7 +99,7 @@ void TBaseLazyTree::rebuildSubtree(PLazyNode Node, const SubtreeCopy &copy, std:
         RecomputeSubtreeHeight(Node);
         PropagateTotalCount(parent, static_cast<std::int64_t>(Node->TotalCount) - oldCount, true);
         PropagateTotalHeight(parent, shownHeight() - oldHeight, true);
-        FVisibleCount = FVisibleCount - oldRows + rows();
+        FStore->VisibleCount = FStore->VisibleCount - oldRows + rows();
     };
 
     struct Open {
@@ -212,12 +213,12 @@ TBaseLazyTree *TBaseLazyTree::resolveTarget(PLazyNode &Target, TLTNodeAttachMode
 {
     TBaseLazyTree *tree = this;
     if (!Target) {
-        Target = FRoot;
+        Target = FStore->Root;
         Mode = amAddChildFirst;
     } else {
         tree = OwnerTreeOf(Target);
     }
-    if (Target == tree->FRoot)
+    if (Target == tree->FStore->Root)
         Mode = attachModeAtRoot(Mode);
     return tree;
 }
@@ -226,12 +227,12 @@ void TBaseLazyTree::MoveTo(PLazyNode Source, PLazyNode Target, TLTNodeAttachMode
 {
     LT_ASSERT(!Source || OwnerTreeOf(Source) == this, assertions::sourceNotInTree);
     const bool besideItself = ChildrenOnly && (Mode == amInsertBefore || Mode == amInsertAfter);
-    if (!(Target != Source || besideItself) || Mode == amNoWhere || !Source || Source == FRoot || IsReadOnly())
+    if (!(Target != Source || besideItself) || Mode == amNoWhere || !Source || Source == FStore->Root || IsReadOnly())
         return;
     TBaseLazyTree *targetTree = resolveTarget(Target, Mode);
     if (targetTree != this && targetTree->IsReadOnly())
         return; // as a copy, a move puts nothing into a read-only tree
-    if (Target != targetTree->FRoot) {
+    if (Target != targetTree->FStore->Root) {
         targetTree->initOnDemand(Target);
         targetTree->createChildrenOnDemand(Target);
     }
@@ -288,13 +289,13 @@ void TBaseLazyTree::MoveTo(PLazyNode Source, PLazyNode Target, TLTNodeAttachMode
 
 void TBaseLazyTree::MoveTo(PLazyNode Source, TBaseLazyTree &Tree, TLTNodeAttachMode Mode, bool ChildrenOnly)
 {
-    MoveTo(Source, Tree.FRoot, Mode, ChildrenOnly);
+    MoveTo(Source, Tree.FStore->Root, Mode, ChildrenOnly);
 }
 
 PLazyNode TBaseLazyTree::CopyTo(PLazyNode Source, PLazyNode Target, TLTNodeAttachMode Mode, bool ChildrenOnly)
 {
     LT_ASSERT(!Source || OwnerTreeOf(Source) == this, assertions::sourceNotInTree);
-    if (Mode == amNoWhere || !Source || Source == FRoot)
+    if (Mode == amNoWhere || !Source || Source == FStore->Root)
         return nullptr;
     TBaseLazyTree *targetTree = resolveTarget(Target, Mode);
     if (targetTree->IsReadOnly())
@@ -312,7 +313,7 @@ PLazyNode TBaseLazyTree::CopyTo(PLazyNode Source, PLazyNode Target, TLTNodeAttac
 
 PLazyNode TBaseLazyTree::CopyTo(PLazyNode Source, TBaseLazyTree &Tree, TLTNodeAttachMode Mode, bool ChildrenOnly)
 {
-    return CopyTo(Source, Tree.FRoot, Mode, ChildrenOnly);
+    return CopyTo(Source, Tree.FStore->Root, Mode, ChildrenOnly);
 }
 
 } // namespace vtree

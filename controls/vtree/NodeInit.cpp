@@ -2,6 +2,7 @@
 // first needs it, its children (OnInitChildren) when they are first needed.
 // The recursive forms walk without recursion, so any depth is safe.
 #include "controls/vtree/BaseLazyTree.h"
+#include "controls/vtree/TreeNodeStore.h"
 #include "platform/ScopeGuard.h"
 
 namespace vtree {
@@ -62,7 +63,7 @@ void TBaseLazyTree::InitializeNode(PLazyNode Node)
         if (!toOption(TLTPaintOption::toShowFilteredNodes) && !wasFiltered) {
             PropagateTotalHeight(Node, -static_cast<std::int64_t>(Node->NodeHeight), true);
             if (counted)
-                --FVisibleCount;
+                --FStore->VisibleCount;
             if (!IsUpdating())
                 UpdateScrollBars(true);
         }
@@ -77,7 +78,7 @@ void TBaseLazyTree::InitializeNode(PLazyNode Node)
 
 void TBaseLazyTree::InitializeChildren(PLazyNode Node)
 {
-    if (!Node || Node == FRoot || !Node->States.contains(vsHasChildren))
+    if (!Node || Node == FStore->Root || !Node->States.contains(vsHasChildren))
         return;
     std::uint32_t count = Node->ChildCount;
     if (!QueryInitChildren(Node, count))
@@ -89,7 +90,7 @@ void TBaseLazyTree::InitializeChildren(PLazyNode Node)
 
 void TBaseLazyTree::createChildrenOnDemand(PLazyNode Node)
 {
-    if (Node && Node != FRoot && Node->ChildCount == 0 && Node->States.contains(vsHasChildren))
+    if (Node && Node != FStore->Root && Node->ChildCount == 0 && Node->States.contains(vsHasChildren))
         InitializeChildren(Node);
 }
 
@@ -101,7 +102,7 @@ bool TBaseLazyTree::GetChildrenInitialized(PLazyNode Node) const
 void TBaseLazyTree::InitRecursive(PLazyNode Node, unsigned Levels, bool pVisibleOnly)
 {
     if (!Node)
-        Node = FRoot;
+        Node = FStore->Root;
     else
         initOnDemand(Node);
     if (Levels == 0 || (pVisibleOnly && !Node->States.contains(vsExpanded)))
@@ -115,8 +116,8 @@ void TBaseLazyTree::InitRecursive(PLazyNode Node, unsigned Levels, bool pVisible
 void TBaseLazyTree::ValidateNode(PLazyNode Node, bool Recursive)
 {
     if (!Node)
-        Node = FRoot;
-    if (Node != FRoot)
+        Node = FStore->Root;
+    if (Node != FStore->Root)
         initOnDemand(Node);
     if (!Recursive)
         return;
@@ -131,7 +132,7 @@ void TBaseLazyTree::ValidateNode(PLazyNode Node, bool Recursive)
 void TBaseLazyTree::ValidateChildren(PLazyNode Node, bool Recursive)
 {
     if (!Node)
-        Node = FRoot;
+        Node = FStore->Root;
     createChildrenOnDemand(Node);
     for (PLazyNode child = Node->FirstChild; child; child = child->NextSibling)
         ValidateNode(child, Recursive);
@@ -143,7 +144,7 @@ void prepareReinit(PLazyNode Node) { Node->States.exclude({vsChecking, vsCutOrCo
 
 void TBaseLazyTree::ReinitNode(PLazyNode Node, bool Recursive)
 {
-    if (Node && Node != FRoot) {
+    if (Node && Node != FStore->Root) {
         prepareReinit(Node);
         if (Node->States.contains(vsInitialized))
             InitializeNode(Node);
@@ -155,7 +156,7 @@ void TBaseLazyTree::ReinitNode(PLazyNode Node, bool Recursive)
 void TBaseLazyTree::ReinitChildren(PLazyNode Node, bool Recursive)
 {
     if (!Node)
-        Node = FRoot;
+        Node = FStore->Root;
     InitializeChildren(Node);
     if (!Recursive) {
         for (PLazyNode child = Node->FirstChild; child; child = child->NextSibling)
@@ -174,7 +175,7 @@ void TBaseLazyTree::ReinitChildren(PLazyNode Node, bool Recursive)
 void TBaseLazyTree::ResetNode(PLazyNode Node)
 {
     AbortEditor();
-    if (!Node || Node == FRoot) {
+    if (!Node || Node == FStore->Root) {
         Clear();
         return;
     }

@@ -3,6 +3,7 @@
 #include "controls/vtree/CacheWorker.h"
 #include "controls/vtree/TreeErrors.h"
 #include "controls/vtree/TreeGlobals.h"
+#include "controls/vtree/TreeNodeStore.h"
 
 #include <algorithm>
 #include <cstring>
@@ -18,7 +19,11 @@ constexpr std::align_val_t rootAlignment{alignof(TLazyNode)};
 constexpr unsigned largestNodeHeight = 0xFFFF;
 } // namespace
 
-void TBaseLazyTree::RootDeleter::operator()(std::byte *block) const { ::operator delete[](block, rootAlignment); }
+void TRootBlockDeleter::operator()(std::byte *Block) const { ::operator delete[](Block, rootAlignment); }
+
+void TCorePartDeleter::operator()(TTreeNodeStore *Part) const { delete Part; }
+
+TCorePart<TTreeNodeStore> TBaseLazyTree::newNodeStore() { return TCorePart<TTreeNodeStore>(new TTreeNodeStore); }
 
 TBaseLazyTree::TBaseLazyTree()
     : TBaseLazyTree([](TBaseLazyTree &tree) { return std::make_unique<TCustomLazyTreeOptions>(tree); })
@@ -36,72 +41,40 @@ TBaseLazyTree::TBaseLazyTree(const OptionsFactory &createOptions)
 
 TBaseLazyTree::~TBaseLazyTree()
 {
-    FDestroying = true;
+    FStore->Destroying = true;
     CacheWorker::ReleaseWorkerThread(*this);
     // The nodes must go whatever the options say.
     FOptions->FMiscOptions.exclude(TLTMiscOption::toReadOnly);
     Clear();
-    FTimers.reset();
-}
-
-void TBaseLazyTree::SetTreeTimers(std::unique_ptr<platform::NumberedTimers> timers)
-{
-    FTimers = std::move(timers);
-    FTimers->setHandler([this](int id) { TimerFired(id); });
-}
-
-void TBaseLazyTree::SetTreeTimer(int Id, unsigned Milliseconds) { FTimers->setTimer(Id, std::chrono::milliseconds(Milliseconds)); }
-
-void TBaseLazyTree::KillTreeTimer(int Id) { FTimers->killTimer(Id); }
-
-void TBaseLazyTree::TimerFired(int Id)
-{
-    switch (Id) {
-    case ChangeTimer:
-        if (FStates.contains(TLazyTreeState::tsChangePending))
-            NotifyChange(FLastChangedNode);
-        else
-            KillTreeTimer(ChangeTimer);
-        break;
-    case StructureChangeTimer:
-        NotifyStructureChange(FLastStructureChangeNode, FLastStructureChangeReason);
-        break;
-    case SearchTimer:
-        StopIncrementalSearch();
-        break;
-    default:
-        // Numbers of the later parts fire only once they set them.
-        KillTreeTimer(Id);
-        break;
-    }
+    stopTreeTimers();
 }
 
 void TBaseLazyTree::setupRootNode(std::size_t oldSize)
 {
-    const std::size_t size = sizeof(TLazyNode) + FTotalInternalDataSize;
-    std::unique_ptr<std::byte[], RootDeleter> block(static_cast<std::byte *>(::operator new[](size, rootAlignment)));
+    const std::size_t size = sizeof(TLazyNode) + FStore->TotalInternalDataSize;
+    std::unique_ptr<std::byte[], TRootBlockDeleter> block(static_cast<std::byte *>(::operator new[](size, rootAlignment)));
     std::memset(block.get(), 0, size);
-    if (FRootBlock)
-        std::memcpy(block.get(), FRootBlock.get(), std::min({oldSize, FRootBlockSize, size}));
-    FRootBlock = std::move(block);
-    FRootBlockSize = size;
-    FRoot = reinterpret_cast<PLazyNode>(FRootBlock.get());
-    FRoot->PrevSibling = FRoot;
-    FRoot->NextSibling = FRoot;
+    if (FStore->RootBlock)
+        std::memcpy(block.get(), FStore->RootBlock.get(), std::min({oldSize, FStore->RootBlockSize, size}));
+    FStore->RootBlock = std::move(block);
+    FStore->RootBlockSize = size;
+    FStore->Root = reinterpret_cast<PLazyNode>(FStore->RootBlock.get());
+    FStore->Root->PrevSibling = FStore->Root;
+    FStore->Root->NextSibling = FStore->Root;
     // The tree stands in the root's parent link so that OwnerTreeOf finds it.
-    FRoot->Parent = reinterpret_cast<PLazyNode>(this);
-    FRoot->States = {vsInitialized, vsExpanded, vsHasChildren, vsVisible};
-    FRoot->TotalCount = 1;
-    FRoot->NodeHeight = static_cast<std::uint16_t>(FDefaultNodeHeight);
-    FRoot->TotalHeight = FDefaultNodeHeight;
-    FRoot->Align = 50;
+    FStore->Root->Parent = reinterpret_cast<PLazyNode>(this);
+    FStore->Root->States = {vsInitialized, vsExpanded, vsHasChildren, vsVisible};
+    FStore->Root->TotalCount = 1;
+    FStore->Root->NodeHeight = static_cast<std::uint16_t>(FStore->DefaultNodeHeight);
+    FStore->Root->TotalHeight = FStore->DefaultNodeHeight;
+    FStore->Root->Align = 50;
 }
 
 std::size_t TBaseLazyTree::ReserveInternalData(std::size_t Size)
 {
-    LT_ASSERT(FRoot->ChildCount == 0, assertions::internalDataAfterNodes);
-    const std::size_t offset = sizeof(TLazyNode) + FTotalInternalDataSize;
-    FTotalInternalDataSize += alignNodeArea(Size);
+    LT_ASSERT(FStore->Root->ChildCount == 0, assertions::internalDataAfterNodes);
+    const std::size_t offset = sizeof(TLazyNode) + FStore->TotalInternalDataSize;
+    FStore->TotalInternalDataSize += alignNodeArea(Size);
     setupRootNode(offset);
     return offset;
 }
@@ -110,31 +83,31 @@ void *TBaseLazyTree::InternalData(PLazyNode Node, std::size_t Offset) const
 {
     // Behind the caller's data, which is rounded up so that the areas keep
     // their alignment; the root has no caller's data.
-    const std::size_t data = Node == FRoot ? 0 : alignNodeArea(static_cast<std::size_t>(std::max(FNodeDataSize, 0)));
+    const std::size_t data = Node == FStore->Root ? 0 : alignNodeArea(static_cast<std::size_t>(std::max(FStore->NodeDataSize, 0)));
     return reinterpret_cast<std::byte *>(Node) + data + Offset;
 }
 
 std::size_t TBaseLazyTree::nodeBlockSize() const
 {
-    return sizeof(TLazyNode) + alignNodeArea(static_cast<std::size_t>(std::max(FNodeDataSize, 0))) + FTotalInternalDataSize;
+    return sizeof(TLazyNode) + alignNodeArea(static_cast<std::size_t>(std::max(FStore->NodeDataSize, 0))) + FStore->TotalInternalDataSize;
 }
 
 std::size_t TBaseLazyTree::ensureNodeDataSize()
 {
-    if (FNodeDataSize == -1)
-        FNodeDataSize = std::max(QueryNodeDataSize(), -1);
-    return static_cast<std::size_t>(std::max(FNodeDataSize, 0));
+    if (FStore->NodeDataSize == -1)
+        FStore->NodeDataSize = std::max(QueryNodeDataSize(), -1);
+    return static_cast<std::size_t>(std::max(FStore->NodeDataSize, 0));
 }
 
 PLazyNode TBaseLazyTree::AllocateNode()
 {
     ensureNodeDataSize();
-    if (FAllocator.liveCount() == 0)
-        FAllocator.setBlockSize(nodeBlockSize());
-    auto *node = static_cast<PLazyNode>(FAllocator.allocate());
+    if (FStore->Allocator.liveCount() == 0)
+        FStore->Allocator.setBlockSize(nodeBlockSize());
+    auto *node = static_cast<PLazyNode>(FStore->Allocator.allocate());
     node->TotalCount = 1;
-    node->NodeHeight = static_cast<std::uint16_t>(FDefaultNodeHeight);
-    node->TotalHeight = FDefaultNodeHeight;
+    node->NodeHeight = static_cast<std::uint16_t>(FStore->DefaultNodeHeight);
+    node->TotalHeight = FStore->DefaultNodeHeight;
     node->States = vsVisible;
     node->Align = 50;
     return node;
@@ -142,8 +115,8 @@ PLazyNode TBaseLazyTree::AllocateNode()
 
 void *TBaseLazyTree::GetNodeData(PLazyNode Node)
 {
-    LT_ASSERT(FNodeDataSize > 0, assertions::nodeDataSizeNotInitialized);
-    if (!Node || Node == FRoot)
+    LT_ASSERT(FStore->NodeDataSize > 0, assertions::nodeDataSizeNotInitialized);
+    if (!Node || Node == FStore->Root)
         return nullptr;
     return Node->GetData();
 }
@@ -153,20 +126,20 @@ void TBaseLazyTree::checkInitialUserData(void *UserData)
     if (!UserData)
         return;
     ensureNodeDataSize();
-    LT_ASSERT_TEXT(FNodeDataSize >= static_cast<int>(sizeof(void *)), ClassName() + QString::fromUtf8(assertions::notEnoughUserData));
+    LT_ASSERT_TEXT(FStore->NodeDataSize >= static_cast<int>(sizeof(void *)), ClassName() + QString::fromUtf8(assertions::notEnoughUserData));
 }
 
 void TBaseLazyTree::SetNodeData(PLazyNode Node, void *pUserData)
 {
-    LT_ASSERT_TEXT(FNodeDataSize >= static_cast<int>(sizeof(void *)), ClassName() + QString::fromUtf8(assertions::notEnoughUserData));
-    if (Node && Node != FRoot)
+    LT_ASSERT_TEXT(FStore->NodeDataSize >= static_cast<int>(sizeof(void *)), ClassName() + QString::fromUtf8(assertions::notEnoughUserData));
+    if (Node && Node != FStore->Root)
         Node->SetData(pUserData);
 }
 
 void TBaseLazyTree::SetNodeData(PLazyNode Node, platform::IInterface *pUserData)
 {
-    LT_ASSERT_TEXT(FNodeDataSize >= static_cast<int>(sizeof(void *)), ClassName() + QString::fromUtf8(assertions::notEnoughUserData));
-    if (Node && Node != FRoot)
+    LT_ASSERT_TEXT(FStore->NodeDataSize >= static_cast<int>(sizeof(void *)), ClassName() + QString::fromUtf8(assertions::notEnoughUserData));
+    if (Node && Node != FStore->Root)
         Node->SetData(pUserData);
 }
 
@@ -175,7 +148,7 @@ platform::InterfaceRef<platform::IInterface> TBaseLazyTree::GetNodeInterface(PLa
     if (!Node)
         return {};
     void *data = GetNodeData(Node);
-    if (!data || FNodeDataSize < static_cast<int>(sizeof(void *)))
+    if (!data || FStore->NodeDataSize < static_cast<int>(sizeof(void *)))
         return {};
     platform::IInterface *stored = nullptr;
     std::memcpy(&stored, data, sizeof stored);
@@ -184,17 +157,17 @@ platform::InterfaceRef<platform::IInterface> TBaseLazyTree::GetNodeInterface(PLa
 
 unsigned TBaseLazyTree::GetNodeLevel(PLazyNode Node) const
 {
-    if (!Node || Node == FRoot)
+    if (!Node || Node == FStore->Root)
         return 0;
     unsigned level = 0;
-    for (PLazyNode parent = Node->Parent; parent != FRoot; parent = parent->Parent)
+    for (PLazyNode parent = Node->Parent; parent != FStore->Root; parent = parent->Parent)
         ++level;
     return level;
 }
 
 PLazyNode TBaseLazyTree::GetNodeParent(PLazyNode Node) const
 {
-    if (!Node || Node == FRoot || Node->Parent == FRoot)
+    if (!Node || Node == FStore->Root || Node->Parent == FStore->Root)
         return nullptr;
     return Node->Parent;
 }
@@ -207,7 +180,7 @@ void TBaseLazyTree::SetNodeParent(PLazyNode Node, PLazyNode Value)
 
 void TBaseLazyTree::SetVerticalAlignment(PLazyNode Node, std::uint8_t Value)
 {
-    if (!Node || Node == FRoot)
+    if (!Node || Node == FStore->Root)
         return;
     Value = std::min<std::uint8_t>(Value, 100);
     if (Node->Align == Value)
@@ -220,8 +193,8 @@ void TBaseLazyTree::SetVerticalAlignment(PLazyNode Node, std::uint8_t Value)
 unsigned TBaseLazyTree::TotalCount()
 {
     RaisedUpdateCount raised(*this);
-    ValidateNode(FRoot, true);
-    return FRoot->TotalCount - 1;
+    ValidateNode(FStore->Root, true);
+    return FStore->Root->TotalCount - 1;
 }
 
 TBaseLazyTree *TBaseLazyTree::OwnerTreeOf(PLazyNode Node)
@@ -235,15 +208,15 @@ TBaseLazyTree *TBaseLazyTree::OwnerTreeOf(PLazyNode Node)
 void TBaseLazyTree::SetNodeDataSize(int value)
 {
     value = std::max(value, -1);
-    if (value == FNodeDataSize)
+    if (value == FStore->NodeDataSize)
         return;
     // Nodes that would survive the change keep areas of the old size: refuse.
-    if ((IsReadOnly() || FLoading) && FRoot->ChildCount > 0)
+    if ((IsReadOnly() || FStore->Loading) && FStore->Root->ChildCount > 0)
         return;
-    FNodeDataSize = value;
-    if (FLoading)
+    FStore->NodeDataSize = value;
+    if (FStore->Loading)
         return;
-    const std::uint32_t count = FRoot->ChildCount;
+    const std::uint32_t count = FStore->Root->ChildCount;
     Clear();
     SetRootNodeCount(count);
 }
@@ -253,17 +226,17 @@ void TBaseLazyTree::SetDefaultNodeHeight(unsigned value)
     if (value == 0)
         value = 18;
     value = std::min(value, largestNodeHeight);
-    if (value == FDefaultNodeHeight)
+    if (value == FStore->DefaultNodeHeight)
         return;
-    const std::int64_t difference = static_cast<std::int64_t>(value) - FDefaultNodeHeight;
-    FRoot->TotalHeight = static_cast<std::uint32_t>(FRoot->TotalHeight + difference);
-    FRoot->NodeHeight = static_cast<std::uint16_t>(value);
-    FDefaultNodeHeight = value;
+    const std::int64_t difference = static_cast<std::int64_t>(value) - FStore->DefaultNodeHeight;
+    FStore->Root->TotalHeight = static_cast<std::uint32_t>(FStore->Root->TotalHeight + difference);
+    FStore->Root->NodeHeight = static_cast<std::uint16_t>(value);
+    FStore->DefaultNodeHeight = value;
     MarkCacheStale();
-    if (!IsUpdating() && HandleAllocated() && !FLoading) {
+    if (!IsUpdating() && HandleAllocated() && !FStore->Loading) {
         ScheduleCacheValidation();
         UpdateScrollBars(true);
-        ScrollIntoView(FFocusedNode, toOption(TLTSelectionOption::toCenterScrollIntoView), true);
+        ScrollIntoView(FocusedNode(), toOption(TLTSelectionOption::toCenterScrollIntoView), true);
         Invalidate();
     }
 }
@@ -276,7 +249,7 @@ void TBaseLazyTree::PropagateTotalCount(PLazyNode Node, std::int64_t Value, bool
         return;
     for (PLazyNode node = Node;; node = node->Parent) {
         node->TotalCount = static_cast<std::uint32_t>(node->TotalCount + Value);
-        if (node == FRoot)
+        if (node == FStore->Root)
             break;
     }
 }
@@ -288,7 +261,7 @@ void TBaseLazyTree::PropagateTotalHeight(PLazyNode Node, std::int64_t Value, boo
     if (Value != 0) {
         for (PLazyNode node = Node;; node = node->Parent) {
             node->TotalHeight = static_cast<std::uint32_t>(node->TotalHeight + Value);
-            if (node == FRoot || !node->States.contains(vsVisible) || !node->Parent
+            if (node == FStore->Root || !node->States.contains(vsVisible) || !node->Parent
                 || !node->Parent->States.contains(vsExpanded))
                 break;
         }
@@ -342,11 +315,44 @@ void TBaseLazyTree::RecomputeSubtreeHeight(PLazyNode Node)
     });
 }
 
+PLazyNode TBaseLazyTree::RootNode() const { return FStore->Root; }
+
+int TBaseLazyTree::NodeDataSize() const { return FStore->NodeDataSize; }
+
+unsigned TBaseLazyTree::DefaultNodeHeight() const { return FStore->DefaultNodeHeight; }
+
+unsigned TBaseLazyTree::VisibleCount() const { return FStore->VisibleCount; }
+
+std::uint32_t TBaseLazyTree::RootNodeCount() const { return FStore->Root->ChildCount; }
+
+bool TBaseLazyTree::IsEmpty() const { return FStore->Root->ChildCount == 0; }
+
+PLazyNode TBaseLazyTree::nodeOrNil(PLazyNode Node) const { return Node == FStore->Root ? nullptr : Node; }
+
+const NodeAllocator &TBaseLazyTree::Allocator() const { return FStore->Allocator; }
+
+void TBaseLazyTree::BeginLoading() { FStore->Loading = true; }
+
+bool TBaseLazyTree::IsLoading() const { return FStore->Loading; }
+
+bool TBaseLazyTree::IsDestroying() const { return FStore->Destroying; }
+
+void TBaseLazyTree::freeNodeRecord(PLazyNode Node)
+{
+    if (Node->States.contains(vsReleaseCallOnUserDataRequired) && FStore->NodeDataSize >= static_cast<int>(sizeof(void *))) {
+        platform::IInterface *stored = nullptr;
+        std::memcpy(&stored, reinterpret_cast<std::byte *>(Node) + NodeDataOffset, sizeof stored);
+        if (stored)
+            stored->Release();
+    }
+    FStore->Allocator.release(Node);
+}
+
 TBaseLazyTree::StateScope::StateScope(TBaseLazyTree &tree, TLazyTreeState state) : m_leave(enter(tree, state)) {}
 
 TBaseLazyTree::StateScope::Leave TBaseLazyTree::StateScope::enter(TBaseLazyTree &tree, TLazyTreeState state)
 {
-    const bool entered = !tree.FStates.contains(state);
+    const bool entered = !tree.TreeStates().contains(state);
     if (entered)
         tree.ChangeTreeStates(state, {});
     return {&tree, state, entered};

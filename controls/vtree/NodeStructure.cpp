@@ -2,6 +2,7 @@
 // change owes: sibling links and indexes, the totals, the visible count, the
 // hidden-children flag and the structure-change notification.
 #include "controls/vtree/BaseLazyTree.h"
+#include "controls/vtree/TreeNodeStore.h"
 #include "platform/ScopeGuard.h"
 #include "controls/vtree/TreeErrors.h"
 
@@ -15,12 +16,12 @@ using TLazyTreeState::tsIterating;
 
 std::uint32_t TBaseLazyTree::GetChildCount(PLazyNode Node) const
 {
-    return (Node ? Node : FRoot)->ChildCount;
+    return (Node ? Node : FStore->Root)->ChildCount;
 }
 
 bool TBaseLazyTree::GetHasChildren(PLazyNode Node) const
 {
-    return (Node ? Node : FRoot)->States.contains(vsHasChildren);
+    return (Node ? Node : FStore->Root)->States.contains(vsHasChildren);
 }
 
 void TBaseLazyTree::SetHasChildren(PLazyNode Node, bool Value)
@@ -37,30 +38,30 @@ void TBaseLazyTree::SetHasChildren(PLazyNode Node, bool Value)
 
 void TBaseLazyTree::SetRootNodeCount(std::uint32_t Value)
 {
-    if (FLoading) {
+    if (FStore->Loading) {
         // The nodes come when loading ends.
-        FRoot->ChildCount = Value;
+        FStore->Root->ChildCount = Value;
         ChangeTreeStates(TLazyTreeState::tsNeedRootCountUpdate, {});
         return;
     }
-    if (Value == FRoot->ChildCount)
+    if (Value == FStore->Root->ChildCount)
         return;
     BeginUpdate();
     platform::Finally end([this] { EndUpdate(); });
     StopCacheValidation();
-    SetChildCount(FRoot, Value);
+    SetChildCount(FStore->Root, Value);
 }
 
 void TBaseLazyTree::Loaded()
 {
-    FLoading = false;
-    if (!FStates.contains(TLazyTreeState::tsNeedRootCountUpdate))
+    FStore->Loading = false;
+    if (!TreeStates().contains(TLazyTreeState::tsNeedRootCountUpdate))
         return;
     ChangeTreeStates({}, TLazyTreeState::tsNeedRootCountUpdate);
-    const std::uint32_t count = FRoot->ChildCount;
-    if (count == 0 || FRoot->FirstChild)
+    const std::uint32_t count = FStore->Root->ChildCount;
+    if (count == 0 || FStore->Root->FirstChild)
         return;
-    FRoot->ChildCount = 0;
+    FStore->Root->ChildCount = 0;
     const bool readOnly = IsReadOnly();
     FOptions->FMiscOptions.exclude(TLTMiscOption::toReadOnly);
     platform::Finally restore([this, readOnly] {
@@ -69,7 +70,7 @@ void TBaseLazyTree::Loaded()
     });
     BeginUpdate();
     platform::Finally end([this] { EndUpdate(); });
-    SetChildCount(FRoot, count);
+    SetChildCount(FStore->Root, count);
 }
 
 void TBaseLazyTree::SetChildCount(PLazyNode Node, std::uint32_t NewChildCount)
@@ -77,7 +78,7 @@ void TBaseLazyTree::SetChildCount(PLazyNode Node, std::uint32_t NewChildCount)
     if (IsReadOnly())
         return;
     if (!Node)
-        Node = FRoot;
+        Node = FStore->Root;
     if (NewChildCount == 0) {
         DeleteChildren(Node, false);
         return;
@@ -103,7 +104,7 @@ void TBaseLazyTree::SetChildCount(PLazyNode Node, std::uint32_t NewChildCount)
                     PropagateTotalHeight(Node, oldTotalHeight + heights, false);
                 PropagateTotalCount(Node, created, true);
                 if (shown)
-                    FVisibleCount += created;
+                    FStore->VisibleCount += created;
             });
             const bool variableHeight = toOption(TLTMiscOption::toVariableNodeHeight);
             while (Node->ChildCount < NewChildCount) {
@@ -138,7 +139,7 @@ PLazyNode TBaseLazyTree::AddChild(PLazyNode Parent, void *UserData)
     checkInitialUserData(UserData);
     CancelEditNode();
     if (!Parent)
-        Parent = FRoot;
+        Parent = FStore->Root;
     initOnDemand(Parent);
     {
         RaisedUpdateCount raised(*this);
@@ -152,7 +153,7 @@ PLazyNode TBaseLazyTree::AddChild(PLazyNode Parent, void *UserData)
     if (IsUpdating())
         return result;
     ScheduleCacheValidation();
-    if (FStates.contains(TLazyTreeState::tsStructureChangePending))
+    if (TreeStates().contains(TLazyTreeState::tsStructureChangePending))
         ReportStructureChange(Parent, TChangeReason::crChildAdded);
     if (autoSortApplies())
         Sort(Parent, SortColumn(), SortDirection(), true);
@@ -188,15 +189,15 @@ PLazyNode TBaseLazyTree::InsertNode(PLazyNode Node, TLTNodeAttachMode Mode, void
     checkInitialUserData(UserData);
     CancelEditNode();
     if (!Node)
-        Node = FRoot;
-    if (Node == FRoot)
+        Node = FStore->Root;
+    if (Node == FStore->Root)
         Mode = attachModeAtRoot(Mode);
     PLazyNode result = AllocateNode();
     try {
         if (Mode == amAddChildFirst || Mode == amAddChildLast)
             initOnDemand(Node);
     } catch (...) {
-        FAllocator.release(result);
+        FStore->Allocator.release(result);
         throw;
     }
     LinkNode(result, Node, Mode, *this);
@@ -214,7 +215,7 @@ PLazyNode TBaseLazyTree::InsertNode(PLazyNode Node, TLTNodeAttachMode Mode, void
 
 void TBaseLazyTree::LinkNode(PLazyNode Node, PLazyNode Destination, TLTNodeAttachMode Mode, TBaseLazyTree &Target)
 {
-    if (Destination == Target.FRoot)
+    if (Destination == Target.FStore->Root)
         Mode = attachModeAtRoot(Mode);
     switch (Mode) {
     case amNoWhere:
@@ -273,10 +274,10 @@ void TBaseLazyTree::LinkNode(PLazyNode Node, PLazyNode Destination, TLTNodeAttac
     if (parent->States.contains(vsExpanded) && Node->States.contains(vsVisible)) {
         Target.PropagateTotalHeight(parent, Node->TotalHeight, true);
         // Only rows on a visible path count.
-        if (parent == Target.FRoot || Target.GetFullyVisible(parent))
-            Target.FVisibleCount += Target.ShownDescendantCount(Node) + (Target.GetEffectivelyVisible(Node) ? 1 : 0);
+        if (parent == Target.FStore->Root || Target.GetFullyVisible(parent))
+            Target.FStore->VisibleCount += Target.ShownDescendantCount(Node) + (Target.GetEffectivelyVisible(Node) ? 1 : 0);
     }
-    if (parent != Target.FRoot) {
+    if (parent != Target.FStore->Root) {
         if (Target.GetEffectivelyVisible(Node))
             parent->States.exclude(vsAllChildrenHidden);
         else if (parent->ChildCount == 1)
@@ -286,18 +287,18 @@ void TBaseLazyTree::LinkNode(PLazyNode Node, PLazyNode Destination, TLTNodeAttac
 
 void TBaseLazyTree::focusLost(PLazyNode Node)
 {
-    if (Node == FFocusedNode) {
+    if (Node == FocusedNode()) {
         FocusNode(nullptr, false);
-        NotifyFocusChanged(FFocusedNode, FFocusedColumn);
+        NotifyFocusChanged(FocusedNode(), FocusedColumn());
     }
 }
 
 void TBaseLazyTree::UnlinkNode(PLazyNode Node, bool KeepFocus, bool Reindex, bool ParentClearing)
 {
-    LT_ASSERT(Node && Node != FRoot, assertions::nodeNilOrRoot);
+    LT_ASSERT(Node && Node != FStore->Root, assertions::nodeNilOrRoot);
     if (!KeepFocus)
         focusLost(Node);
-    if (Node == FRangeAnchor)
+    if (Node == RangeAnchor())
         ResetRangeAnchor();
     if (Node->States.contains(vsDeleting))
         return; // the parent is being emptied and resets its links itself
@@ -311,13 +312,13 @@ void TBaseLazyTree::UnlinkNode(PLazyNode Node, bool KeepFocus, bool Reindex, boo
     --parent->ChildCount;
     if (parent->ChildCount == 0) {
         parent->States.exclude({vsAllChildrenHidden, vsHasChildren});
-        if (parent != FRoot)
+        if (parent != FStore->Root)
             parent->States.exclude(vsExpanded);
     }
     PropagateTotalCount(parent, -static_cast<std::int64_t>(Node->TotalCount), true);
     if (heightShown)
         PropagateTotalHeight(parent, -static_cast<std::int64_t>(Node->TotalHeight), true);
-    FVisibleCount -= counted;
+    FStore->VisibleCount -= counted;
 
     if (Node->PrevSibling)
         Node->PrevSibling->NextSibling = Node->NextSibling;
@@ -333,7 +334,7 @@ void TBaseLazyTree::UnlinkNode(PLazyNode Node, bool KeepFocus, bool Reindex, boo
             run->Index = index++;
     }
     // After the cut, so that the flag speaks of the children that stay.
-    if (parent != FRoot && !ParentClearing) {
+    if (parent != FStore->Root && !ParentClearing) {
         if (IsUpdating())
             ChangeTreeStates(TLazyTreeState::tsUpdateHiddenChildrenNeeded, {});
         else
@@ -390,14 +391,14 @@ void TBaseLazyTree::UpdateAllHiddenChildrenFlags()
 
 void TBaseLazyTree::RemoveNode(PLazyNode Node, bool Reindex, bool ParentClearing)
 {
-    if (!Node || Node == FRoot || IsReadOnly())
+    if (!Node || Node == FStore->Root || IsReadOnly())
         return;
-    LT_ASSERT(!FStates.contains(tsIterating), assertions::deleteWhileIterating);
+    LT_ASSERT(!TreeStates().contains(tsIterating), assertions::deleteWhileIterating);
     PLazyNode parent = Node->Parent;
     if (!ParentClearing)
         ReportStructureChange(parent, TChangeReason::crChildDeleted);
-    const int oldX = FOffsetX;
-    const int oldY = FOffsetY;
+    const int oldX = OffsetX();
+    const int oldY = OffsetY();
     if (Node->States.contains(vsSelected)) {
         if (IsUpdating()) {
             removeFromSelectionSilently(Node);
@@ -408,7 +409,7 @@ void TBaseLazyTree::RemoveNode(PLazyNode Node, bool Reindex, bool ParentClearing
         }
     }
     InvalidateToBottom(parent);
-    if (FStates.contains(TLazyTreeState::tsHint)) {
+    if (TreeStates().contains(TLazyTreeState::tsHint)) {
         CancelTreeHint();
         ChangeTreeStates({}, TLazyTreeState::tsHint);
     }
@@ -419,13 +420,13 @@ void TBaseLazyTree::RemoveNode(PLazyNode Node, bool Reindex, bool ParentClearing
     ReleaseNode(Node);
     if (ParentClearing)
         return;
-    if (parent != FRoot)
+    if (parent != FStore->Root)
         UpdateHiddenChildrenFlag(parent);
     MarkCacheStale();
     if (!IsUpdating()) {
         ScheduleCacheValidation();
         UpdateScrollBars(true);
-        if (oldX != FOffsetX || oldY != FOffsetY)
+        if (oldX != OffsetX() || oldY != OffsetY())
             Invalidate();
     }
 }
@@ -439,25 +440,25 @@ void TBaseLazyTree::DeleteChildren(PLazyNode Node, bool ResetHasChildren)
             Node->States.exclude(vsHasChildren);
         return;
     }
-    LT_ASSERT(!FStates.contains(tsIterating), assertions::deleteWhileIterating);
-    const int oldX = FOffsetX;
-    const int oldY = FOffsetY;
+    LT_ASSERT(!TreeStates().contains(tsIterating), assertions::deleteWhileIterating);
+    const int oldX = OffsetX();
+    const int oldY = OffsetY();
     {
         RaisedUpdateCount raised(*this);
         StopCacheValidation();
-        if (Node == FRoot || (GetFullyVisible(Node) && Node->States.contains(vsExpanded)))
-            FVisibleCount -= ShownDescendantCount(Node);
+        if (Node == FStore->Root || (GetFullyVisible(Node) && Node->States.contains(vsExpanded)))
+            FStore->VisibleCount -= ShownDescendantCount(Node);
         platform::Finally settle([this, Node, ResetHasChildren] {
             if (ResetHasChildren)
                 Node->States.exclude(vsHasChildren);
-            if (Node != FRoot)
+            if (Node != FStore->Root)
                 Node->States.exclude(vsExpanded);
             Node->ChildCount = 0;
             Node->FirstChild = nullptr;
             Node->LastChild = nullptr;
-            if (Node == FRoot) {
-                FRoot->TotalHeight = FDefaultNodeHeight;
-                FRoot->TotalCount = 1;
+            if (Node == FStore->Root) {
+                FStore->Root->TotalHeight = FStore->DefaultNodeHeight;
+                FStore->Root->TotalCount = 1;
             } else if (!Node->States.contains(vsDeleting)) {
                 PropagateTotalHeight(Node, GetEffectivelyFiltered(Node) ? 0 : Node->NodeHeight, false);
                 PropagateTotalCount(Node, 1, false);
@@ -470,12 +471,11 @@ void TBaseLazyTree::DeleteChildren(PLazyNode Node, bool ResetHasChildren)
         PackSelection();
         ScheduleCacheValidation();
         UpdateScrollBars(true);
-        if (oldX != FOffsetX || oldY != FOffsetY)
+        if (oldX != OffsetX() || oldY != OffsetY())
             Invalidate();
         else
             InvalidateToBottom(Node);
-        if (FStates.contains(TLazyTreeState::tsChangePending))
-            NotifyChange(FLastChangedNode);
+        deliverPendingChange();
         EnsureNodeSelected();
     }
     ReportStructureChange(Node, TChangeReason::crChildDeleted);
@@ -499,7 +499,7 @@ void TBaseLazyTree::freeDescendants(PLazyNode Node)
                 failure = std::current_exception();
         }
     };
-    if (FStates.contains(TLazyTreeState::tsHint))
+    if (TreeStates().contains(TLazyTreeState::tsHint))
         guard([this] {
             CancelTreeHint();
             ChangeTreeStates({}, TLazyTreeState::tsHint);
@@ -524,7 +524,7 @@ void TBaseLazyTree::freeDescendants(PLazyNode Node)
         if (node->States.contains(vsSelected))
             removeFromSelectionSilently(node);
         guard([&] { focusLost(node); });
-        if (node == FRangeAnchor)
+        if (node == RangeAnchor())
             ResetRangeAnchor();
         guard([&] { ReleaseNode(node); });
         node = previous ? previous : (parent == Node ? nullptr : parent);
@@ -535,34 +535,25 @@ void TBaseLazyTree::freeDescendants(PLazyNode Node)
 
 void TBaseLazyTree::Clear()
 {
-    if (!((FRoot->FirstChild && !IsReadOnly()) || FDestroying))
+    if (!((FStore->Root->FirstChild && !IsReadOnly()) || FStore->Destroying))
         return;
     BeginUpdate();
     platform::Finally end([this] { EndUpdate(); });
     StopCacheValidation();
     CancelEditNode();
-    if (FStates.containsAny({TLazyTreeState::tsCutPending, TLazyTreeState::tsCopyPending})) {
+    if (TreeStates().containsAny({TLazyTreeState::tsCutPending, TLazyTreeState::tsCopyPending})) {
         ClearClipboardOfCutCopy();
         ChangeTreeStates({}, {TLazyTreeState::tsCutPending, TLazyTreeState::tsCopyPending});
     }
     ClearSelection();
-    FFocusedNode = nullptr;
-    FLastSelected = nullptr;
-    FCurrentHotNode = nullptr;
-    FDropTargetNode = nullptr;
-    FLastChangedNode = nullptr;
-    FRangeAnchor = nullptr;
-    FCheckNode = nullptr;
-    FLastVCLDragTarget = nullptr;
-    FLastSearchNode = nullptr;
-    DeleteChildren(FRoot, true);
-    FOffsetX = 0;
-    FOffsetY = 0;
+    forgetRememberedNodes();
+    DeleteChildren(FStore->Root, true);
+    storeOffsets(0, 0);
 }
 
 void TBaseLazyTree::DeleteSelectedNodes()
 {
-    if (FSelectionCount == 0 || IsReadOnly())
+    if (SelectedCount() == 0 || IsReadOnly())
         return;
     BeginUpdate();
     platform::Finally end([this] { EndUpdate(); });
@@ -570,26 +561,6 @@ void TBaseLazyTree::DeleteSelectedNodes()
     for (std::size_t i = nodes.size() - 1; i > 0; --i)
         RemoveNode(nodes[i], nodes[i]->Parent != nodes[i - 1]->Parent, false);
     RemoveNode(nodes[0], true, false);
-}
-
-void TBaseLazyTree::ReportStructureChange(PLazyNode Node, TChangeReason Reason)
-{
-    Node = nodeOrNil(Node);
-    if (FStates.contains(TLazyTreeState::tsStructureChangePending))
-        KillTreeTimer(StructureChangeTimer);
-    else
-        ChangeTreeStates(TLazyTreeState::tsStructureChangePending, {});
-    FLastStructureChangeNode = Node;
-    if (FLastStructureChangeReason == TChangeReason::crIgnore)
-        FLastStructureChangeReason = Reason;
-    else if (Reason != TChangeReason::crIgnore)
-        FLastStructureChangeReason = TChangeReason::crAccumulated;
-    if (IsUpdating())
-        return;
-    if (FChangeDelay > 0 && !FStates.contains(TLazyTreeState::tsSynchMode))
-        SetTreeTimer(StructureChangeTimer, FChangeDelay);
-    else
-        NotifyStructureChange(Node, Reason);
 }
 
 } // namespace vtree

@@ -1,6 +1,7 @@
 // Expansion, hiding, filtering and row heights. Every change keeps the
 // subtree totals and the count of rows the tree can show exact.
 #include "controls/vtree/BaseLazyTree.h"
+#include "controls/vtree/TreeNodeStore.h"
 #include "platform/ScopeGuard.h"
 #include "controls/vtree/TreeErrors.h"
 
@@ -25,7 +26,7 @@ bool TBaseLazyTree::GetEffectivelyVisible(PLazyNode Node) const
 
 bool TBaseLazyTree::shownPathFrom(PLazyNode Node) const
 {
-    for (PLazyNode parent = Node->Parent; parent != FRoot; parent = parent->Parent)
+    for (PLazyNode parent = Node->Parent; parent != FStore->Root; parent = parent->Parent)
         if (!parent->States.containsAll({vsExpanded, vsVisible}))
             return false;
     return true;
@@ -33,23 +34,23 @@ bool TBaseLazyTree::shownPathFrom(PLazyNode Node) const
 
 bool TBaseLazyTree::GetVisiblePath(PLazyNode Node) const
 {
-    LT_ASSERT(Node && Node != FRoot, assertions::invalidParameters);
+    LT_ASSERT(Node && Node != FStore->Root, assertions::invalidParameters);
     return shownPathFrom(Node);
 }
 
 bool TBaseLazyTree::GetFullyVisible(PLazyNode Node) const
 {
     LT_ASSERT(Node, assertions::invalidParameter);
-    return Node->States.contains(vsVisible) && (Node == FRoot || shownPathFrom(Node));
+    return Node->States.contains(vsVisible) && (Node == FStore->Root || shownPathFrom(Node));
 }
 
 void TBaseLazyTree::SetFullyVisible(PLazyNode Node, bool Value)
 {
-    LT_ASSERT(Node && Node != FRoot, assertions::invalidParameterNoStop);
+    LT_ASSERT(Node && Node != FStore->Root, assertions::invalidParameterNoStop);
     SetVisible(Node, Value);
     if (!Value)
         return;
-    for (PLazyNode parent = Node->Parent; parent != FRoot; parent = parent->Parent) {
+    for (PLazyNode parent = Node->Parent; parent != FStore->Root; parent = parent->Parent) {
         if (!parent->States.contains(vsExpanded))
             ToggleNode(parent);
         if (!parent->States.contains(vsVisible))
@@ -59,24 +60,24 @@ void TBaseLazyTree::SetFullyVisible(PLazyNode Node, bool Value)
 
 void TBaseLazyTree::SetVisiblePath(PLazyNode Node, bool Value)
 {
-    LT_ASSERT(Node && Node != FRoot, assertions::invalidParameter);
+    LT_ASSERT(Node && Node != FStore->Root, assertions::invalidParameter);
     if (!Value)
         return;
-    for (PLazyNode parent = Node->Parent; parent != FRoot; parent = parent->Parent)
+    for (PLazyNode parent = Node->Parent; parent != FStore->Root; parent = parent->Parent)
         if (!parent->States.contains(vsExpanded))
             ToggleNode(parent);
 }
 
 void TBaseLazyTree::SetExpanded(PLazyNode Node, bool Value)
 {
-    if (Node && Node != FRoot && Node->States.contains(vsExpanded) != Value)
+    if (Node && Node != FStore->Root && Node->States.contains(vsExpanded) != Value)
         ToggleNode(Node);
 }
 
 void TBaseLazyTree::ToggleNode(PLazyNode Node)
 {
     LT_ASSERT(Node, assertions::nodeNil);
-    if (Node == FRoot || Node->States.containsAny({vsDeleting, vsToggling}))
+    if (Node == FStore->Root || Node->States.containsAny({vsDeleting, vsToggling}))
         return;
     StateScope toggling(*this, tsToggling);
     Node->States.include(vsToggling);
@@ -88,7 +89,7 @@ void TBaseLazyTree::ToggleNode(PLazyNode Node)
             AnimateToggle(Node, false, std::int64_t(Node->NodeHeight) - std::int64_t(Node->TotalHeight));
             PropagateTotalHeight(Node, GetEffectivelyFiltered(Node) ? 0 : Node->NodeHeight, false);
             if (GetFullyVisible(Node))
-                FVisibleCount -= ShownDescendantCount(Node);
+                FStore->VisibleCount -= ShownDescendantCount(Node);
             Node->States.exclude(vsExpanded);
             toggled = true;
             NotifyCollapsed(Node);
@@ -113,7 +114,7 @@ void TBaseLazyTree::ToggleNode(PLazyNode Node)
         Node->States.include(vsExpanded);
         PropagateTotalHeight(Node, heightDelta, true);
         if (GetFullyVisible(Node))
-            FVisibleCount += ShownDescendantCount(Node);
+            FStore->VisibleCount += ShownDescendantCount(Node);
         toggled = true;
         NotifyExpanded(Node);
     }
@@ -136,9 +137,9 @@ void TBaseLazyTree::ToggleNode(PLazyNode Node)
 
 void TBaseLazyTree::FullExpand(PLazyNode Node)
 {
-    if (FRoot->TotalCount < 2)
+    if (FStore->Root->TotalCount < 2)
         return;
-    if (Node == FRoot)
+    if (Node == FStore->Root)
         Node = nullptr;
     StateScope expanding(*this, tsExpanding);
     BeginOperation(TLTOperationKind::okExpand);
@@ -147,7 +148,7 @@ void TBaseLazyTree::FullExpand(PLazyNode Node)
     platform::Finally endUpdate([this] { EndUpdate(); });
 
     PLazyNode stop = Node ? nextAfterSubtree(Node) : nullptr;
-    PLazyNode node = Node ? Node : FRoot->FirstChild;
+    PLazyNode node = Node ? Node : FStore->Root->FirstChild;
     initOnDemand(node);
     while (node && node != stop) {
         if (!node->States.contains(vsExpanded))
@@ -160,9 +161,9 @@ void TBaseLazyTree::FullExpand(PLazyNode Node)
 
 void TBaseLazyTree::FullCollapse(PLazyNode Node)
 {
-    if (FRoot->TotalCount < 2)
+    if (FStore->Root->TotalCount < 2)
         return;
-    if (Node == FRoot)
+    if (Node == FStore->Root)
         Node = nullptr;
     StateScope collapsing(*this, tsCollapsing);
     BeginUpdate();
@@ -178,18 +179,18 @@ void TBaseLazyTree::FullCollapse(PLazyNode Node)
 bool TBaseLazyTree::GetVisible(PLazyNode Node)
 {
     if (!Node)
-        Node = FRoot;
+        Node = FStore->Root;
     initOnDemand(Node);
     return Node->States.contains(vsVisible);
 }
 
 void TBaseLazyTree::SetVisible(PLazyNode Node, bool Value)
 {
-    LT_ASSERT(Node && Node != FRoot, assertions::invalidParameter);
+    LT_ASSERT(Node && Node != FStore->Root, assertions::invalidParameter);
     if (Node->States.contains(vsVisible) == Value)
         return;
     StopCacheValidation();
-    const unsigned oldVisibleCount = FVisibleCount;
+    const unsigned oldVisibleCount = FStore->VisibleCount;
     PLazyNode parent = Node->Parent;
     const bool parentExpanded = parent->States.contains(vsExpanded);
     if (Value) {
@@ -197,14 +198,14 @@ void TBaseLazyTree::SetVisible(PLazyNode Node, bool Value)
         if (parentExpanded)
             PropagateTotalHeight(parent, Node->TotalHeight, true);
         if (shownPathFrom(Node))
-            FVisibleCount += ShownDescendantCount(Node) + (GetEffectivelyVisible(Node) ? 1 : 0);
+            FStore->VisibleCount += ShownDescendantCount(Node) + (GetEffectivelyVisible(Node) ? 1 : 0);
         if (!GetEffectivelyFiltered(Node))
             parent->States.exclude(vsAllChildrenHidden);
     } else {
         if (parentExpanded)
             PropagateTotalHeight(parent, -static_cast<std::int64_t>(Node->TotalHeight), true);
         if (shownPathFrom(Node))
-            FVisibleCount -= ShownDescendantCount(Node) + (GetEffectivelyVisible(Node) ? 1 : 0);
+            FStore->VisibleCount -= ShownDescendantCount(Node) + (GetEffectivelyVisible(Node) ? 1 : 0);
         Node->States.exclude(vsVisible);
         if (IsUpdating())
             ChangeTreeStates(TLazyTreeState::tsUpdateHiddenChildrenNeeded, {});
@@ -218,7 +219,7 @@ void TBaseLazyTree::SetVisible(PLazyNode Node, bool Value)
 void TBaseLazyTree::visibleCountChanged(unsigned oldVisibleCount)
 {
     MarkCacheStale();
-    if (FVisibleCount != oldVisibleCount && !IsUpdating()) {
+    if (FStore->VisibleCount != oldVisibleCount && !IsUpdating()) {
         ScheduleCacheValidation();
         UpdateScrollBars(true);
         Invalidate();
@@ -227,12 +228,12 @@ void TBaseLazyTree::visibleCountChanged(unsigned oldVisibleCount)
 
 void TBaseLazyTree::SetFiltered(PLazyNode Node, bool Value)
 {
-    LT_ASSERT(Node && Node != FRoot, assertions::invalidParameter);
+    LT_ASSERT(Node && Node != FStore->Root, assertions::invalidParameter);
     initOnDemand(Node);
     if (Node->States.contains(vsFiltered) == Value)
         return;
     StopCacheValidation();
-    const unsigned oldVisibleCount = FVisibleCount;
+    const unsigned oldVisibleCount = FStore->VisibleCount;
     const bool showFiltered = toOption(TLTPaintOption::toShowFilteredNodes);
     if (Value) {
         Node->States.include(vsFiltered);
@@ -242,7 +243,7 @@ void TBaseLazyTree::SetFiltered(PLazyNode Node, bool Value)
             else
                 PropagateTotalHeight(Node, 0, false);
             if (GetFullyVisible(Node))
-                --FVisibleCount;
+                --FStore->VisibleCount;
         }
         if (IsUpdating())
             ChangeTreeStates(TLazyTreeState::tsUpdateHiddenChildrenNeeded, {});
@@ -253,7 +254,7 @@ void TBaseLazyTree::SetFiltered(PLazyNode Node, bool Value)
         if (!showFiltered) {
             PropagateTotalHeight(Node, Node->NodeHeight, true);
             if (GetFullyVisible(Node))
-                ++FVisibleCount;
+                ++FStore->VisibleCount;
         }
         if (Node->States.contains(vsVisible))
             Node->Parent->States.exclude(vsAllChildrenHidden);
@@ -275,12 +276,12 @@ void TBaseLazyTree::SetDisabled(PLazyNode Node, bool Value)
 
 bool TBaseLazyTree::GetMultiline(PLazyNode Node) const
 {
-    return Node && Node != FRoot && Node->States.contains(vsMultiline);
+    return Node && Node != FStore->Root && Node->States.contains(vsMultiline);
 }
 
 void TBaseLazyTree::SetMultiline(PLazyNode Node, bool Value)
 {
-    if (!Node || Node == FRoot || Node->States.contains(vsMultiline) == Value)
+    if (!Node || Node == FStore->Root || Node->States.contains(vsMultiline) == Value)
         return;
     if (Value)
         Node->States.include(vsMultiline);
@@ -292,7 +293,7 @@ void TBaseLazyTree::SetMultiline(PLazyNode Node, bool Value)
 
 unsigned TBaseLazyTree::GetNodeHeight(PLazyNode Node)
 {
-    if (!Node || Node == FRoot)
+    if (!Node || Node == FStore->Root)
         return 0;
     if (toOption(TLTMiscOption::toVariableNodeHeight) && !Node->States.contains(vsDeleting)) {
         initOnDemand(Node);
@@ -305,7 +306,7 @@ void TBaseLazyTree::SetNodeHeight(PLazyNode Node, unsigned Value)
 {
     // The record keeps 16 bits: clamped here, the totals move by what is stored.
     Value = std::min(Value, 0xFFFFu);
-    if (!Node || Node == FRoot || Node->NodeHeight == Value || IsReadOnly())
+    if (!Node || Node == FStore->Root || Node->NodeHeight == Value || IsReadOnly())
         return;
     const std::int64_t difference = static_cast<std::int64_t>(Value) - Node->NodeHeight;
     Node->NodeHeight = static_cast<std::uint16_t>(Value);
@@ -314,7 +315,7 @@ void TBaseLazyTree::SetNodeHeight(PLazyNode Node, unsigned Value)
     PropagateTotalHeight(Node, difference, true);
     UpdateEditBounds();
     MarkCacheStale();
-    if (!FStates.containsAny({TLazyTreeState::tsValidating, TLazyTreeState::tsPainting, TLazyTreeState::tsSizing})
+    if (!TreeStates().containsAny({TLazyTreeState::tsValidating, TLazyTreeState::tsPainting, TLazyTreeState::tsSizing})
         && GetFullyVisible(Node) && !IsUpdating()) {
         ScheduleCacheValidation();
         InvalidateToBottom(Node);
@@ -334,6 +335,21 @@ void TBaseLazyTree::MeasureItemHeight(platform::TCanvas *Canvas, PLazyNode Node)
         QueryMeasureItem(Canvas, Node, height);
         SetNodeHeight(Node, static_cast<unsigned>(std::max(height, 0)));
     });
+}
+
+void TBaseLazyTree::showFilteredRows(bool Shown)
+{
+    for (PLazyNode node = GetFirstNoInit(); node; node = GetNextNoInit(node)) {
+        if (!node->States.contains(TLazyNodeState::vsFiltered))
+            continue;
+        if (GetFullyVisible(node)) {
+            if (Shown)
+                ++FStore->VisibleCount;
+            else
+                --FStore->VisibleCount;
+        }
+        PropagateTotalHeight(node, Shown ? node->NodeHeight : -static_cast<std::int64_t>(node->NodeHeight), true);
+    }
 }
 
 } // namespace vtree

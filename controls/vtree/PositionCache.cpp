@@ -3,6 +3,7 @@
 // and a walk of fewer than CacheStep rows. Every change that moves rows
 // stops a running build first and marks the cache stale.
 #include "controls/vtree/BaseLazyTree.h"
+#include "controls/vtree/TreePositionCache.h"
 #include "controls/vtree/CacheWorker.h"
 #include "controls/vtree/TreeErrors.h"
 
@@ -12,9 +13,21 @@ namespace vtree {
 
 using enum TLazyTreeState;
 
+void TCorePartDeleter::operator()(TTreePositionCache *Part) const { delete Part; }
+
+TCorePart<TTreePositionCache> TBaseLazyTree::newPositionCache() { return TCorePart<TTreePositionCache>(new TTreePositionCache); }
+
+const std::vector<TBaseLazyTree::TCacheEntry> &TBaseLazyTree::PositionCache() const { return FCache->Entries; }
+
+bool TBaseLazyTree::StopValidationRequested() const { return FCache->StopValidation.load(std::memory_order_acquire); }
+
+void TBaseLazyTree::publishStopValidation(bool Stop) { FCache->StopValidation.store(Stop, std::memory_order_release); }
+
+std::uint64_t TBaseLazyTree::LiveSerial() const { return FCache->LiveSerial; }
+
 void TBaseLazyTree::MarkCacheStale()
 {
-    FRowIndex.invalidate();
+    FCache->RowIndex.invalidate();
     ChangeTreeStates(tsValidationNeeded, tsUseCache);
 }
 
@@ -23,19 +36,19 @@ void TBaseLazyTree::ScheduleCacheValidation()
     StopCacheValidation();
     // Rows whose heights the application measures on demand are not built
     // on the worker: they stay on walks.
-    if (FStates.contains(tsValidationNeeded) && FVisibleCount > CacheStep && !toOption(TLTMiscOption::toVariableNodeHeight))
+    if (TreeStates().contains(tsValidationNeeded) && VisibleCount() > CacheStep && !toOption(TLTMiscOption::toVariableNodeHeight))
         if (CacheWorker *worker = CacheWorker::instance())
             worker->AddTree(this);
 }
 
 void TBaseLazyTree::StopCacheValidation()
 {
-    FRowIndex.invalidate();
+    FCache->RowIndex.invalidate();
     ChangeTreeStates(tsStopValidation, tsUseCache);
     CacheWorker *worker = CacheWorker::instance();
     if (!worker)
         return;
-    const bool wasValidating = FStates.contains(tsValidating);
+    const bool wasValidating = TreeStates().contains(tsValidating);
     // A build taken off the queue or interrupted before it said so is redone too.
     if (worker->RemoveTree(this) || wasValidating)
         MarkCacheStale();
@@ -45,41 +58,41 @@ bool TBaseLazyTree::WaitForPositionCache()
 {
     if (CacheWorker *worker = CacheWorker::instance())
         worker->WaitWhileQueuedOrValidating(this);
-    return FStates.contains(tsUseCache);
+    return TreeStates().contains(tsUseCache);
 }
 
 unsigned TBaseLazyTree::CacheEntryCount() const
 {
-    return FVisibleCount > 1 ? (FVisibleCount + CacheStep - 1) / CacheStep : 0;
+    return VisibleCount() > 1 ? (VisibleCount() + CacheStep - 1) / CacheStep : 0;
 }
 
 bool TBaseLazyTree::BuildPositionCache()
 {
     if (StopValidationRequested())
         return false;
-    FPositionCache.clear();
-    FPositionCache.resize(CacheEntryCount());
-    FRowIndex.start(FVisibleCount);
+    FCache->Entries.clear();
+    FCache->Entries.resize(CacheEntryCount());
+    FCache->RowIndex.start(VisibleCount());
     std::size_t index = 0;
     std::uint32_t top = 0;
     unsigned walked = 0;
     for (PLazyNode node = GetFirstVisibleNoInit(nullptr, true); node && !StopValidationRequested();
          node = GetNextVisibleNoInit(node, true)) {
         if (walked % CacheStep == 0) {
-            if (index == FPositionCache.size())
+            if (index == FCache->Entries.size())
                 break;
-            FPositionCache[index++] = {node, top};
+            FCache->Entries[index++] = {node, top};
         }
-        FRowIndex.row(walked, node, top);
+        FCache->RowIndex.row(walked, node, top);
         top += node->NodeHeight;
         ++walked;
     }
     if (StopValidationRequested())
         return false;
-    FRowIndex.finish();
+    FCache->RowIndex.finish();
     // Only entries that name a row's own top: a closing entry with the
     // height after the last row would give that row a wrong top.
-    FPositionCache.resize(index);
+    FCache->Entries.resize(index);
     return walked >= 2;
 }
 
@@ -100,18 +113,18 @@ PLazyNode entryBefore(Iterator After, Iterator Begin, std::uint32_t &AbsoluteTop
 
 PLazyNode TBaseLazyTree::CacheEntryForPosition(std::uint32_t Position, std::uint32_t &AbsoluteTop) const
 {
-    auto after = std::upper_bound(FPositionCache.begin(), FPositionCache.end(), Position,
+    auto after = std::upper_bound(FCache->Entries.begin(), FCache->Entries.end(), Position,
                                   [](std::uint32_t p, const TCacheEntry &e) { return p < e.AbsoluteTop; });
-    return entryBefore(after, FPositionCache.begin(), AbsoluteTop);
+    return entryBefore(after, FCache->Entries.begin(), AbsoluteTop);
 }
 
 PLazyNode TBaseLazyTree::CacheEntryForNode(PLazyNode Node, std::uint32_t &AbsoluteTop) const
 {
     // The entries follow the rows, so they are compared in the rows' order.
-    auto after = std::upper_bound(FPositionCache.begin(), FPositionCache.end(), Node, [this](PLazyNode n, const TCacheEntry &e) {
+    auto after = std::upper_bound(FCache->Entries.begin(), FCache->Entries.end(), Node, [this](PLazyNode n, const TCacheEntry &e) {
         return CompareTreeOrder(e.Node, n, true) > 0;
     });
-    return entryBefore(after, FPositionCache.begin(), AbsoluteTop);
+    return entryBefore(after, FCache->Entries.begin(), AbsoluteTop);
 }
 
 int TBaseLazyTree::CompareTreeOrder(PLazyNode Node1, PLazyNode Node2, bool ConsiderChildrenAbove) const
@@ -142,22 +155,22 @@ const TRowIndex *TBaseLazyTree::usableRowIndex()
     if (toOption(TLTMiscOption::toVariableNodeHeight))
         return nullptr;
     // A large tree's index comes from the worker with the cache.
-    if (FStates.contains(tsUseCache))
-        return FRowIndex.valid() ? &FRowIndex : nullptr;
-    if (FVisibleCount > CacheStep)
+    if (TreeStates().contains(tsUseCache))
+        return FCache->RowIndex.valid() ? &FCache->RowIndex : nullptr;
+    if (VisibleCount() > CacheStep)
         return nullptr;
     // The worker never takes a tree this small: the index is built here.
-    if (!FRowIndex.valid()) {
-        FRowIndex.start(FVisibleCount);
+    if (!FCache->RowIndex.valid()) {
+        FCache->RowIndex.start(VisibleCount());
         std::uint32_t top = 0;
         unsigned walked = 0;
         for (PLazyNode node = GetFirstVisibleNoInit(nullptr, true); node; node = GetNextVisibleNoInit(node, true)) {
-            FRowIndex.row(walked++, node, top);
+            FCache->RowIndex.row(walked++, node, top);
             top += node->NodeHeight;
         }
-        FRowIndex.finish();
+        FCache->RowIndex.finish();
     }
-    return &FRowIndex;
+    return &FCache->RowIndex;
 }
 
 PLazyNode TBaseLazyTree::GetNodeAtOffset(std::uint32_t Y, std::uint32_t &NodeTop)
@@ -169,7 +182,7 @@ PLazyNode TBaseLazyTree::GetNodeAtOffset(std::uint32_t Y, std::uint32_t &NodeTop
             node = entry->Node;
             top = entry->Top;
         }
-    } else if (FStates.contains(tsUseCache)) {
+    } else if (TreeStates().contains(tsUseCache)) {
         node = CacheEntryForPosition(Y, top);
     }
     if (!node)
@@ -202,7 +215,7 @@ std::uint32_t TBaseLazyTree::GetNodeTop(PLazyNode Node)
         }
     }
     std::uint32_t top = 0;
-    PLazyNode entry = FStates.contains(tsUseCache) ? CacheEntryForNode(Node, top) : nullptr;
+    PLazyNode entry = TreeStates().contains(tsUseCache) ? CacheEntryForNode(Node, top) : nullptr;
     if (entry) {
         for (PLazyNode node = entry; node && node != Node; node = GetNextVisibleNoInit(node, true))
             top += node->NodeHeight;

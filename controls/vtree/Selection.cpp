@@ -3,6 +3,7 @@
 // removed entry is only marked (lowest address bit set, node records being
 // aligned) and packed out when the update ends.
 #include "controls/vtree/BaseLazyTree.h"
+#include "controls/vtree/TreeSelection.h"
 #include "controls/vtree/TreeErrors.h"
 #include "platform/InterfaceThread.h"
 
@@ -22,22 +23,44 @@ bool byAddress(PLazyNode a, PLazyNode b) { return reinterpret_cast<std::uintptr_
 
 bool TBaseLazyTree::FindInSelection(PLazyNode Node, std::size_t &Index) const
 {
-    const auto it = std::lower_bound(FSelection.begin(), FSelection.end(), Node, byAddress);
-    Index = static_cast<std::size_t>(it - FSelection.begin());
-    return it != FSelection.end() && *it == Node;
+    const auto it = std::lower_bound(FSelect->Selection.begin(), FSelect->Selection.end(), Node, byAddress);
+    Index = static_cast<std::size_t>(it - FSelect->Selection.begin());
+    return it != FSelect->Selection.end() && *it == Node;
 }
+
+void TCorePartDeleter::operator()(TTreeSelection *Part) const { delete Part; }
+
+TCorePart<TTreeSelection> TBaseLazyTree::newSelection() { return TCorePart<TTreeSelection>(new TTreeSelection); }
+
+unsigned TBaseLazyTree::SelectedCount() const { return FSelect->SelectionCount; }
+
+PLazyNode TBaseLazyTree::FocusedNode() const { return FSelect->FocusedNode; }
+
+TColumnIndex TBaseLazyTree::FocusedColumn() const { return FSelect->FocusedColumn; }
+
+void TBaseLazyTree::storeFocusedColumn(TColumnIndex Column) { FSelect->FocusedColumn = Column; }
+
+PLazyNode TBaseLazyTree::RangeAnchor() const { return FSelect->RangeAnchor; }
+
+void TBaseLazyTree::setRangeAnchor(PLazyNode Node) { FSelect->RangeAnchor = Node; }
+
+void TBaseLazyTree::setLastSelectionLevel(int Level) { FSelect->LastSelectionLevel = Level; }
+
+std::size_t TBaseLazyTree::SelectionEntryCount() const { return FSelect->Selection.size(); }
+
+PLazyNode TBaseLazyTree::NextNodeToSelect() const { return FSelect->NextNodeToSelect; }
 
 void TBaseLazyTree::PackSelection()
 {
-    std::erase_if(FSelection, isMarked);
+    std::erase_if(FSelect->Selection, isMarked);
 }
 
 void TBaseLazyTree::removeFromSelectionSilently(PLazyNode Node)
 {
     std::size_t index;
     if (FindInSelection(Node, index)) {
-        FSelection[index] = marked(Node);
-        --FSelectionCount;
+        FSelect->Selection[index] = marked(Node);
+        --FSelect->SelectionCount;
     }
     Node->States.exclude(vsSelected);
 }
@@ -55,11 +78,11 @@ bool TBaseLazyTree::toggleInSelection(PLazyNode Node, TNodeArray &Collected)
 
 void TBaseLazyTree::clearSelectionSilently()
 {
-    for (PLazyNode node : FSelection)
+    for (PLazyNode node : FSelect->Selection)
         if (!isMarked(node))
             node->States.exclude(vsSelected);
-    FSelection.clear();
-    FSelectionCount = 0;
+    FSelect->Selection.clear();
+    FSelect->SelectionCount = 0;
 }
 
 bool TBaseLazyTree::AppendToSelection(const PLazyNode *Nodes, std::size_t Count, bool ForceInsert)
@@ -77,17 +100,17 @@ bool TBaseLazyTree::AppendToSelection(const PLazyNode *Nodes, std::size_t Count,
     } else {
         const bool levelConstraint = toOption(toLevelSelectConstraint);
         const bool siblingConstraint = toOption(toSiblingSelectConstraint);
-        if (levelConstraint && FLastSelectionLevel < 0)
-            FLastSelectionLevel = static_cast<int>(GetNodeLevel(Nodes[0]));
-        if (siblingConstraint && !FRangeAnchor)
-            FRangeAnchor = Nodes[0];
+        if (levelConstraint && FSelect->LastSelectionLevel < 0)
+            FSelect->LastSelectionLevel = static_cast<int>(GetNodeLevel(Nodes[0]));
+        if (siblingConstraint && !FSelect->RangeAnchor)
+            FSelect->RangeAnchor = Nodes[0];
         for (std::size_t i = 0; i < Count; ++i) {
             PLazyNode node = Nodes[i];
             if (node->States.containsAny({vsSelected, vsDisabled}))
                 continue;
-            if (levelConstraint && static_cast<int>(GetNodeLevel(node)) != FLastSelectionLevel)
+            if (levelConstraint && static_cast<int>(GetNodeLevel(node)) != FSelect->LastSelectionLevel)
                 continue;
-            if (siblingConstraint && node->Parent != FRangeAnchor->Parent)
+            if (siblingConstraint && node->Parent != FSelect->RangeAnchor->Parent)
                 continue;
             node->States.include(vsSelected);
             accepted.push_back(node);
@@ -99,19 +122,19 @@ bool TBaseLazyTree::AppendToSelection(const PLazyNode *Nodes, std::size_t Count,
     // Nodes made one after another usually arrive in address order already.
     if (!std::is_sorted(accepted.begin(), accepted.end(), byAddress))
         std::sort(accepted.begin(), accepted.end(), byAddress);
-    const std::size_t before = FSelection.size();
+    const std::size_t before = FSelect->Selection.size();
     const std::size_t added = accepted.size();
     if (before == 0) {
-        FSelection = std::move(accepted);
+        FSelect->Selection = std::move(accepted);
     } else {
         TNodeArray merged;
         merged.reserve(before + added);
-        std::merge(FSelection.begin(), FSelection.end(), accepted.begin(), accepted.end(), std::back_inserter(merged),
+        std::merge(FSelect->Selection.begin(), FSelect->Selection.end(), accepted.begin(), accepted.end(), std::back_inserter(merged),
                    byAddress);
-        FSelection = std::move(merged);
+        FSelect->Selection = std::move(merged);
     }
-    FSelectionCount += static_cast<unsigned>(added);
-    LT_ASSERT(FSelection.size() == before + added, assertions::selectionCountMismatch);
+    FSelect->SelectionCount += static_cast<unsigned>(added);
+    LT_ASSERT(FSelect->Selection.size() == before + added, assertions::selectionCountMismatch);
     return true;
 }
 
@@ -120,7 +143,7 @@ void TBaseLazyTree::AddToSelection(PLazyNode Node)
     LT_ASSERT(Node, assertions::nodeNilSelection);
     if (!AppendToSelection(&Node, 1, false))
         return;
-    if (FSelectionCount == 1)
+    if (FSelect->SelectionCount == 1)
         SetFocusedNode(Node);
     InvalidateNode(Node);
     AnnounceChange(Node);
@@ -128,10 +151,10 @@ void TBaseLazyTree::AddToSelection(PLazyNode Node)
 
 void TBaseLazyTree::AddNodesToSelection(const PLazyNode *NewItems, std::size_t NewLength, bool ForceInsert)
 {
-    const unsigned before = FSelectionCount;
+    const unsigned before = FSelect->SelectionCount;
     if (!AppendToSelection(NewItems, NewLength, ForceInsert))
         return;
-    if (FSelectionCount - before == 1) {
+    if (FSelect->SelectionCount - before == 1) {
         PLazyNode added = nullptr;
         for (std::size_t i = 0; i < NewLength && !added; ++i)
             if (NewItems[i]->States.contains(vsSelected))
@@ -153,12 +176,12 @@ void TBaseLazyTree::RemoveFromSelection(PLazyNode Node)
     Node->States.exclude(vsSelected);
     std::size_t index;
     if (FindInSelection(Node, index)) {
-        FSelection.erase(FSelection.begin() + static_cast<std::ptrdiff_t>(index));
-        --FSelectionCount;
+        FSelect->Selection.erase(FSelect->Selection.begin() + static_cast<std::ptrdiff_t>(index));
+        --FSelect->SelectionCount;
     }
-    if (FSelectionCount == 0)
+    if (FSelect->SelectionCount == 0)
         ResetRangeAnchor();
-    if (FSelectionCount <= 1)
+    if (FSelect->SelectionCount <= 1)
         UpdateNextNodeToSelect(Node);
     NotifyRemoveFromSelection(Node);
     AnnounceChange(Node);
@@ -166,12 +189,12 @@ void TBaseLazyTree::RemoveFromSelection(PLazyNode Node)
 
 void TBaseLazyTree::ClearSelection()
 {
-    if (FSelectionCount == 0 || FDestroying)
+    if (FSelect->SelectionCount == 0 || IsDestroying())
         return;
     Invalidate();
     TNodeArray removed;
-    removed.swap(FSelection);
-    FSelectionCount = 0;
+    removed.swap(FSelect->Selection);
+    FSelect->SelectionCount = 0;
     for (auto it = removed.rbegin(); it != removed.rend(); ++it) {
         if (isMarked(*it))
             continue;
@@ -184,25 +207,25 @@ void TBaseLazyTree::ClearSelection()
 
 void TBaseLazyTree::SetSelected(PLazyNode Node, bool Value)
 {
-    if (!Node || Node == FRoot || Node->States.contains(vsSelected) == Value)
+    if (!Node || Node == RootNode() || Node->States.contains(vsSelected) == Value)
         return;
     if (Value) {
-        if (FSelectionCount == 0)
-            FRangeAnchor = Node;
+        if (FSelect->SelectionCount == 0)
+            FSelect->RangeAnchor = Node;
         if (!toOption(toMultiSelect))
             ClearSelection();
         AddToSelection(Node);
         if (!toOption(toMultiSelect))
             SetFocusedNode(Node);
-        if ((FFocusedColumn < 0 || !IsValidColumn(FFocusedColumn)) && MainColumn() >= 0) {
+        if ((FSelect->FocusedColumn < 0 || !IsValidColumn(FSelect->FocusedColumn)) && MainColumn() >= 0) {
             if (ColumnAllowsFocus(MainColumn()))
-                FFocusedColumn = MainColumn();
+                FSelect->FocusedColumn = MainColumn();
         }
-        if (!FRangeAnchor)
-            FRangeAnchor = Node;
+        if (!FSelect->RangeAnchor)
+            FSelect->RangeAnchor = Node;
     } else {
         RemoveFromSelection(Node);
-        if (FSelectionCount == 0)
+        if (FSelect->SelectionCount == 0)
             ResetRangeAnchor();
     }
     if (GetFullyVisible(Node) && !GetEffectivelyFiltered(Node))
@@ -238,13 +261,13 @@ void TBaseLazyTree::InvertSelection(bool VisibleOnly)
     Invalidate();
     if (removed || !added.empty())
         AnnounceChange(nullptr);
-    if (FSelectionCount == 0)
-        FNextNodeToSelect = nullptr;
+    if (FSelect->SelectionCount == 0)
+        FSelect->NextNodeToSelect = nullptr;
 }
 
 TNodeArray TBaseLazyTree::GetSortedSelection(bool Resolve)
 {
-    return sortedNodesIn(vsSelected, Resolve, FSelectionCount);
+    return sortedNodesIn(vsSelected, Resolve, FSelect->SelectionCount);
 }
 
 void TBaseLazyTree::SelectRange(PLazyNode StartNode, PLazyNode EndNode, bool AddOnly)
@@ -258,7 +281,7 @@ void TBaseLazyTree::SelectRange(PLazyNode StartNode, PLazyNode EndNode, bool Add
         return;
     if (CompareTreeOrder(EndNode, StartNode, true) < 0)
         std::swap(StartNode, EndNode);
-    PLazyNode anchor = FRangeAnchor;
+    PLazyNode anchor = FSelect->RangeAnchor;
     if (!AddOnly)
         clearSelectionSilently();
     TNodeArray nodes;
@@ -269,17 +292,17 @@ void TBaseLazyTree::SelectRange(PLazyNode StartNode, PLazyNode EndNode, bool Add
     }
     AppendToSelection(nodes.data(), nodes.size(), false);
     if (anchor && anchor->States.contains(vsSelected))
-        FRangeAnchor = anchor;
+        FSelect->RangeAnchor = anchor;
 }
 
 void TBaseLazyTree::UnselectRange(PLazyNode StartNode, PLazyNode EndNode)
 {
     LT_ASSERT(EndNode, assertions::endNodeNil);
     if (!StartNode) {
-        StartNode = FRoot->FirstChild;
+        StartNode = RootNode()->FirstChild;
     } else if (!GetFullyVisible(StartNode)) {
         PLazyNode previous = GetPreviousVisible(StartNode);
-        StartNode = previous ? previous : FRoot->FirstChild;
+        StartNode = previous ? previous : RootNode()->FirstChild;
     }
     if (!StartNode)
         return;
@@ -295,21 +318,21 @@ void TBaseLazyTree::UnselectRange(PLazyNode StartNode, PLazyNode EndNode)
             break;
     }
     PackSelection();
-    FSelection.shrink_to_fit();
+    FSelect->Selection.shrink_to_fit();
 }
 
 void TBaseLazyTree::ToggleRangeSelection(PLazyNode StartNode, PLazyNode EndNode)
 {
     LT_ASSERT(EndNode, assertions::endNodeNil);
     if (!StartNode)
-        StartNode = FRoot->FirstChild;
+        StartNode = RootNode()->FirstChild;
     else if (!GetFullyVisible(StartNode))
         StartNode = GetPreviousVisible(StartNode);
     if (!StartNode || StartNode == EndNode)
         return;
     if (CompareTreeOrder(StartNode, EndNode, true) > 0)
         std::swap(StartNode, EndNode);
-    PLazyNode anchor = FRangeAnchor;
+    PLazyNode anchor = FSelect->RangeAnchor;
     TNodeArray added;
     bool removed = false;
     auto toggle = [&](PLazyNode node) {
@@ -337,19 +360,19 @@ void TBaseLazyTree::StopIncrementalSearch()
 {
     KillTreeTimer(SearchTimer);
     setSearchBuffer({});
-    FLastSearchNode = nullptr;
+    setLastSearchNode(nullptr);
     ChangeTreeStates({}, TLazyTreeState::tsIncrementalSearching);
 }
 
 bool TBaseLazyTree::IsMouseSelecting() const
 {
-    return FStates.containsAny({TLazyTreeState::tsDrawSelPending, TLazyTreeState::tsDrawSelecting});
+    return TreeStates().containsAny({TLazyTreeState::tsDrawSelPending, TLazyTreeState::tsDrawSelecting});
 }
 
 void TBaseLazyTree::ResetRangeAnchor()
 {
-    FRangeAnchor = FFocusedNode;
-    FLastSelectionLevel = -1;
+    FSelect->RangeAnchor = FSelect->FocusedNode;
+    FSelect->LastSelectionLevel = -1;
 }
 
 void TBaseLazyTree::UpdateNextNodeToSelect(PLazyNode Node)
@@ -357,41 +380,26 @@ void TBaseLazyTree::UpdateNextNodeToSelect(PLazyNode Node)
     if (!toOption(toAlwaysSelectNode))
         return;
     if (Node->NextSibling)
-        FNextNodeToSelect = Node->NextSibling;
+        FSelect->NextNodeToSelect = Node->NextSibling;
     else if (Node->PrevSibling)
-        FNextNodeToSelect = Node->PrevSibling;
-    else if (Node->Parent != FRoot)
-        FNextNodeToSelect = Node->Parent;
+        FSelect->NextNodeToSelect = Node->PrevSibling;
+    else if (Node->Parent != RootNode())
+        FSelect->NextNodeToSelect = Node->Parent;
     else
-        FNextNodeToSelect = Node->FirstChild;
-}
-
-void TBaseLazyTree::AnnounceChange(PLazyNode Node)
-{
-    if (FStates.contains(TLazyTreeState::tsChangePending))
-        KillTreeTimer(ChangeTimer);
-    else
-        ChangeTreeStates(TLazyTreeState::tsChangePending, {});
-    FLastChangedNode = Node;
-    if (IsUpdating())
-        return;
-    if (FChangeDelay > 0 && !FStates.contains(TLazyTreeState::tsSynchMode))
-        SetTreeTimer(ChangeTimer, FChangeDelay);
-    else
-        NotifyChange(Node);
+        FSelect->NextNodeToSelect = Node->FirstChild;
 }
 
 void TBaseLazyTree::EnsureNodeSelected()
 {
     if (!toOption(toAlwaysSelectNode) || IsEmpty())
         return;
-    if (FSelectionCount == 0) {
-        if (FNextNodeToSelect)
-            SetSelected(FNextNodeToSelect, true);
+    if (FSelect->SelectionCount == 0) {
+        if (FSelect->NextNodeToSelect)
+            SetSelected(FSelect->NextNodeToSelect, true);
         else if (Focused())
             SetSelected(GetFirstVisible(), true);
     }
-    if (!FFocusedNode) {
+    if (!FSelect->FocusedNode) {
         PLazyNode first = GetFirstSelected();
         SetFocusedNode(first ? first : GetFirstVisible());
     }
@@ -401,19 +409,19 @@ void TBaseLazyTree::EnsureNodeSelected()
 
 void TBaseLazyTree::SetFocusedNode(PLazyNode Node)
 {
-    PLazyNode old = FFocusedNode;
+    PLazyNode old = FSelect->FocusedNode;
     FocusNode(Node, true);
-    if (FFocusedNode != old)
-        NotifyFocusChanged(FFocusedNode, FFocusedColumn);
+    if (FSelect->FocusedNode != old)
+        NotifyFocusChanged(FSelect->FocusedNode, FSelect->FocusedColumn);
 }
 
 void TBaseLazyTree::FocusNode(PLazyNode Node, bool Ask)
 {
-    if (FStates.contains(TLazyTreeState::tsEditing) && !EndEditNode())
+    if (TreeStates().contains(TLazyTreeState::tsEditing) && !EndEditNode())
         return;
     Node = nodeOrNil(Node);
-    if (Node != FFocusedNode && (!Ask || QueryFocusChanging(FFocusedNode, Node, FFocusedColumn, FFocusedColumn))) {
-        PLazyNode old = FFocusedNode;
+    if (Node != FSelect->FocusedNode && (!Ask || QueryFocusChanging(FSelect->FocusedNode, Node, FSelect->FocusedColumn, FSelect->FocusedColumn))) {
+        PLazyNode old = FSelect->FocusedNode;
         if (old) {
             if (toOption(TLTAutoOption::toAutoExpand) && Node && Node->Parent == old->Parent
                 && old->States.contains(vsExpanded))
@@ -421,40 +429,40 @@ void TBaseLazyTree::FocusNode(PLazyNode Node, bool Ask)
             else
                 InvalidateNode(old);
         }
-        FFocusedNode = Node;
+        FSelect->FocusedNode = Node;
     }
-    if (FFocusedNode) {
-        if (ColumnsUsed() && !IsValidColumn(FFocusedColumn))
-            FFocusedColumn = MainColumn();
-        if (toOption(TLTAutoOption::toAutoExpand) && !FFocusedNode->States.contains(vsExpanded))
-            ToggleNode(FFocusedNode);
-        InvalidateNode(FFocusedNode);
+    if (FSelect->FocusedNode) {
+        if (ColumnsUsed() && !IsValidColumn(FSelect->FocusedColumn))
+            FSelect->FocusedColumn = MainColumn();
+        if (toOption(TLTAutoOption::toAutoExpand) && !FSelect->FocusedNode->States.contains(vsExpanded))
+            ToggleNode(FSelect->FocusedNode);
+        InvalidateNode(FSelect->FocusedNode);
         if (!IsUpdating() && !toOption(TLTAutoOption::toDisableAutoscrollOnFocus)) {
-            const bool buttonDown = FStates.containsAny(
+            const bool buttonDown = TreeStates().containsAny(
                 {TLazyTreeState::tsLeftButtonDown, TLazyTreeState::tsMiddleButtonDown, TLazyTreeState::tsRightButtonDown});
-            ScrollIntoView(FFocusedNode, toOption(toCenterScrollIntoView) && !buttonDown, !toOption(toFullRowSelect));
+            ScrollIntoView(FSelect->FocusedNode, toOption(toCenterScrollIntoView) && !buttonDown, !toOption(toFullRowSelect));
         }
     }
-    if (FSelectionCount == 0)
+    if (FSelect->SelectionCount == 0)
         ResetRangeAnchor();
 }
 
 void TBaseLazyTree::SetFocusedColumn(TColumnIndex Value)
 {
-    if (Value == FFocusedColumn)
+    if (Value == FSelect->FocusedColumn)
         return;
-    if (!QueryFocusChanging(FFocusedNode, FFocusedNode, FFocusedColumn, Value))
+    if (!QueryFocusChanging(FSelect->FocusedNode, FSelect->FocusedNode, FSelect->FocusedColumn, Value))
         return;
     CancelEditNode();
-    InvalidateColumn(FFocusedColumn);
+    InvalidateColumn(FSelect->FocusedColumn);
     InvalidateColumn(Value);
-    FFocusedColumn = Value;
-    if (FFocusedNode && !toOption(TLTAutoOption::toDisableAutoscrollOnFocus)
-        && ScrollIntoView(FFocusedNode, toOption(toCenterScrollIntoView), true))
-        InvalidateNode(FFocusedNode);
-    if (FDropTargetNode)
-        InvalidateNode(FDropTargetNode);
-    NotifyFocusChanged(FFocusedNode, FFocusedColumn);
+    FSelect->FocusedColumn = Value;
+    if (FSelect->FocusedNode && !toOption(TLTAutoOption::toDisableAutoscrollOnFocus)
+        && ScrollIntoView(FSelect->FocusedNode, toOption(toCenterScrollIntoView), true))
+        InvalidateNode(FSelect->FocusedNode);
+    if (DropTargetNode())
+        InvalidateNode(DropTargetNode());
+    NotifyFocusChanged(FSelect->FocusedNode, FSelect->FocusedColumn);
 }
 
 } // namespace vtree

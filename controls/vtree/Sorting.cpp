@@ -100,10 +100,10 @@ void TBaseLazyTree::Sort(PLazyNode Node, TColumnIndex Column, TSortDirection Dir
     StopCacheValidation();
     KillTreeTimer(EditTimer);
     ChangeTreeStates({}, TLazyTreeState::tsEditPending);
-    if (FStates.contains(TLazyTreeState::tsEditing) && !EndEditNode())
+    if (TreeStates().contains(TLazyTreeState::tsEditing) && !EndEditNode())
         return;
     if (!Node)
-        Node = FRoot;
+        Node = RootNode();
     if (!Node->States.contains(vsHasChildren))
         return;
     if (DoInit) {
@@ -123,7 +123,7 @@ void TBaseLazyTree::Sort(PLazyNode Node, TColumnIndex Column, TSortDirection Dir
 // expand.
 void TBaseLazyTree::SortTree(TColumnIndex Column, TSortDirection Direction, bool DoInit)
 {
-    if (FRoot->TotalCount <= 2)
+    if (RootNode()->TotalCount <= 2)
         return;
     {
         RaisedUpdateCount update(*this);
@@ -132,8 +132,8 @@ void TBaseLazyTree::SortTree(TColumnIndex Column, TSortDirection Direction, bool
             platform::Finally end([this] { EndOperation(TLTOperationKind::okSortTree); });
             const bool expandedOnly = toOption(TLTAutoOption::toAutoSort);
             std::vector<PLazyNode> next; // per open level, the child to visit next
-            Sort(FRoot, Column, Direction, DoInit);
-            next.push_back(FRoot->FirstChild);
+            Sort(RootNode(), Column, Direction, DoInit);
+            next.push_back(RootNode()->FirstChild);
             while (!next.empty() && !OperationCancelRequested()) {
                 PLazyNode child = next.back();
                 if (!child) {

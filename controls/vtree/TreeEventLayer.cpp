@@ -88,17 +88,6 @@ void TBaseLazyTree::QueryCanSplitterResizeNode(QPoint P, PLazyNode Node, TColumn
         OnCanSplitterResizeNode(this, P, Node, Column, Allowed);
 }
 
-void TBaseLazyTree::NotifyChange(PLazyNode Node)
-{
-    KillTreeTimer(ChangeTimer);
-    platform::Finally settle([this] {
-        ChangeTreeStates({}, TLazyTreeState::tsChangePending);
-        FLastChangedNode = nullptr;
-    });
-    if (OnChange)
-        OnChange(this, Node);
-}
-
 void TBaseLazyTree::NotifyChecked(PLazyNode Node)
 {
     if (OnChecked)
@@ -128,10 +117,10 @@ void TBaseLazyTree::NotifyCollapsed(PLazyNode Node)
     if (first && !GetFullyVisible(first)) {
         PLazyNode parent = GetVisibleParent(first, true);
         SetSelected(first, false);
-        if (parent != FRoot)
+        if (parent != RootNode())
             SetSelected(parent, true);
     }
-    if (FSelectionCount == 0)
+    if (SelectedCount() == 0)
         EnsureNodeSelected();
 }
 
@@ -244,36 +233,15 @@ bool TBaseLazyTree::QueryFocusChanging(PLazyNode OldNode, PLazyNode NewNode, TCo
     return Allowed;
 }
 
-void TBaseLazyTree::forgetNode(PLazyNode Node)
-{
-    for (PLazyNode *remembered : {&FLastChangedNode, &FCurrentHotNode, &FDropTargetNode, &FLastStructureChangeNode, &FFocusedNode,
-                                  &FCheckNode, &FLastSearchNode, &FLastSelected, &FHeightTrackNode, &FRangeAnchor,
-                                  &FLastVCLDragTarget})
-        if (*remembered == Node)
-            *remembered = nullptr;
-    if (FNextNodeToSelect == Node)
-        FNextNodeToSelect = nodeOrNil(Node->Parent);
-    if (Node->States.contains(vsSelected))
-        removeFromSelectionSilently(Node);
-}
-
 void TBaseLazyTree::ReleaseNode(PLazyNode Node)
 {
-    if (FEditNode == Node) {
+    if (EditedNode() == Node) {
         CancelEditNode();
-        FEditNode = nullptr;
+        setEditedNode(nullptr);
     }
     forgetNode(Node);
     {
-        platform::Finally free([this, Node] {
-            if (Node->States.contains(vsReleaseCallOnUserDataRequired) && FNodeDataSize >= static_cast<int>(sizeof(void *))) {
-                platform::IInterface *stored = nullptr;
-                std::memcpy(&stored, reinterpret_cast<std::byte *>(Node) + NodeDataOffset, sizeof stored);
-                if (stored)
-                    stored->Release();
-            }
-            FAllocator.release(Node);
-        });
+        platform::Finally free([this, Node] { freeNodeRecord(Node); });
         if (Node->States.containsAny({vsInitialized, vsOnFreeNodeCallRequired}))
             NotifyFreeNode(Node);
     }
@@ -346,13 +314,13 @@ QMenu *TBaseLazyTree::QueryPopupMenu(PLazyNode Node, TColumnIndex Column, QPoint
     QMenu *PopupMenu = nullptr;
     if (!OnGetPopupMenu)
         return nullptr;
-    if (!Node || Node == FRoot) {
+    if (!Node || Node == RootNode()) {
         bool AskParent = true;
         OnGetPopupMenu(this, nullptr, NoColumn, P, AskParent, PopupMenu);
         return PopupMenu;
     }
     // Asked for the node, then for its ancestors up to the top level.
-    for (PLazyNode node = Node; node != FRoot; node = node->Parent) {
+    for (PLazyNode node = Node; node != RootNode(); node = node->Parent) {
         bool AskParent = true;
         OnGetPopupMenu(this, node, Column, P, AskParent, PopupMenu);
         if (PopupMenu || !AskParent)
@@ -593,28 +561,7 @@ void TBaseLazyTree::NotifyStartOperation(TLTOperationKind OperationKind)
         OnStartOperation(this, OperationKind);
 }
 
-// A tree being destroyed reports no state changes: its owner may be half
 // gone already.
-void TBaseLazyTree::ChangeTreeStates(TLazyTreeStates Enter, TLazyTreeStates Leave)
-{
-    if (OnStateChange && !FDestroying && !((Enter - FStates) + (FStates * Leave)).empty())
-        OnStateChange(this, Enter, Leave);
-    FStates = (FStates + Enter) - Leave;
-    FStopValidationFlag.store(FStates.contains(TLazyTreeState::tsStopValidation), std::memory_order_release);
-}
-
-void TBaseLazyTree::NotifyStructureChange(PLazyNode Node, TChangeReason Reason)
-{
-    KillTreeTimer(StructureChangeTimer);
-    platform::Finally settle([this] {
-        ChangeTreeStates({}, TLazyTreeState::tsStructureChangePending);
-        FLastStructureChangeNode = nullptr;
-        FLastStructureChangeReason = TChangeReason::crIgnore;
-    });
-    if (OnStructureChange)
-        OnStructureChange(this, Node, Reason);
-}
-
 void TBaseLazyTree::NotifyUpdating(TLTUpdateState State)
 {
     if (OnUpdating)
@@ -675,7 +622,7 @@ int TBaseLazyTree::QueryHelpContext(PLazyNode Node, TColumnIndex Column)
 
 void TBaseLazyTree::NotifyColumnResize(TColumnIndex Column)
 {
-    if (FLoading || !HandleAllocated())
+    if (IsLoading() || !HandleAllocated())
         return;
     // Multi-line rows wrap anew at the new width.
     for (PLazyNode node = GetFirstNoInit(); node; node = GetNextNoInit(node))

@@ -64,8 +64,7 @@ void TBaseLazyTree::applyPaintOptions(TLTPaintOptions Old, TLTPaintOptions New)
         FOptions->FPaintOptions.include(toShowRoot);
         Added.include(toShowRoot);
     }
-    if (!FLoading && (Added + Removed).contains(toShowFilteredNodes)) {
-        // Filtered rows come back (or go) with their heights.
+    if (!IsLoading() && (Added + Removed).contains(toShowFilteredNodes)) {
         const bool handle = HandleAllocated();
         if (handle)
             BeginUpdate();
@@ -74,18 +73,7 @@ void TBaseLazyTree::applyPaintOptions(TLTPaintOptions Old, TLTPaintOptions New)
                 EndUpdate();
         });
         StopCacheValidation();
-        const bool shown = Added.contains(toShowFilteredNodes);
-        for (PLazyNode node = GetFirstNoInit(); node; node = GetNextNoInit(node)) {
-            if (!node->States.contains(TLazyNodeState::vsFiltered))
-                continue;
-            if (GetFullyVisible(node)) {
-                if (shown)
-                    ++FVisibleCount;
-                else
-                    --FVisibleCount;
-            }
-            PropagateTotalHeight(node, shown ? node->NodeHeight : -static_cast<std::int64_t>(node->NodeHeight), true);
-        }
+        showFilteredRows(Added.contains(toShowFilteredNodes));
     }
     ApplyPaintOptionsToWindow(Added, Removed);
 }
@@ -93,7 +81,7 @@ void TBaseLazyTree::applyPaintOptions(TLTPaintOptions Old, TLTPaintOptions New)
 void TBaseLazyTree::applyAutoOptions(TLTAutoOptions Old, TLTAutoOptions New)
 {
     const TLTAutoOptions changed = (New - Old) + (Old - New);
-    if (changed.contains(TLTAutoOption::toAutoSpanColumns) && !FLoading && HandleAllocated())
+    if (changed.contains(TLTAutoOption::toAutoSpanColumns) && !IsLoading() && HandleAllocated())
         Invalidate();
 }
 
@@ -104,12 +92,12 @@ void TBaseLazyTree::applySelectionOptions(TLTSelectionOptions Old, TLTSelectionO
     const TLTSelectionOptions Removed = Old - New;
     if ((Added + Removed).contains(toMultiSelect) || Added.containsAny({toLevelSelectConstraint, toSiblingSelectConstraint}))
         ClearSelection();
-    if (Removed.contains(toExtendedFocus) && FFocusedColumn > 0 && HandleAllocated()) {
-        FFocusedColumn = MainColumn();
+    if (Removed.contains(toExtendedFocus) && FocusedColumn() > 0 && HandleAllocated()) {
+        storeFocusedColumn(MainColumn());
         Invalidate();
     }
     if (!New.contains(toExtendedFocus))
-        FFocusedColumn = MainColumn();
+        storeFocusedColumn(MainColumn());
 }
 
 void TBaseLazyTree::applyMiscOptions(TLTMiscOptions Old, TLTMiscOptions New)
@@ -117,14 +105,14 @@ void TBaseLazyTree::applyMiscOptions(TLTMiscOptions Old, TLTMiscOptions New)
     using enum TLTMiscOption;
     const TLTMiscOptions Added = New - Old;
     const TLTMiscOptions Removed = Old - New;
-    if (FLoading || !HandleAllocated())
+    if (IsLoading() || !HandleAllocated())
         return;
     if ((Added + Removed).contains(toCheckSupport))
         Invalidate();
     if (Added.contains(toVariableNodeHeight)) {
         BeginUpdate();
         platform::Finally end([this] { EndUpdate(); });
-        ReinitNode(FRoot, true);
+        ReinitNode(RootNode(), true);
     }
     ApplyMiscOptionsToWindow(Added, Removed);
 }

@@ -16,11 +16,11 @@ void TBaseLazyTree::SaveToStream(QIODevice &Stream, PLazyNode Node)
 {
     SubtreeCopy copy;
     std::int32_t count = 0;
-    if (Node && Node != FRoot) {
+    if (Node && Node != RootNode()) {
         captureSubtree(Node, copy);
         count = 1;
     } else {
-        for (PLazyNode top = FRoot->FirstChild; top; top = top->NextSibling, ++count)
+        for (PLazyNode top = RootNode()->FirstChild; top; top = top->NextSibling, ++count)
             captureSubtree(top, copy);
     }
     QByteArray bytes = treeStreamHeader();
@@ -70,7 +70,7 @@ void TBaseLazyTree::readStream(QIODevice &Stream, bool replace, PLazyNode Target
     if (replace)
         Clear();
     if (!Target)
-        Target = FRoot;
+        Target = RootNode();
     {
         BeginUpdate();
         platform::Finally end([this] { EndUpdate(); });

@@ -3,12 +3,9 @@
 
 namespace vtree {
 
-void TBaseLazyTree::TreeTextsDeleter::operator()(TTreeTexts *Texts) const { delete Texts; }
+void TCorePartDeleter::operator()(TTreeTexts *Part) const { delete Part; }
 
-std::unique_ptr<TTreeTexts, TBaseLazyTree::TreeTextsDeleter> TBaseLazyTree::newTexts()
-{
-    return std::unique_ptr<TTreeTexts, TreeTextsDeleter>(new TTreeTexts);
-}
+TCorePart<TTreeTexts> TBaseLazyTree::newTexts() { return TCorePart<TTreeTexts>(new TTreeTexts); }
 
 const QString &TBaseLazyTree::SearchBuffer() const { return FTexts->SearchBuffer; }
 

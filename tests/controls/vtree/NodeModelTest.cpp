@@ -1,6 +1,7 @@
 // The node record, the caller's data behind it, the hidden root and deep trees.
 #include "TreeFixture.h"
 
+#include "controls/vtree/NodeAllocator.h"
 #include "controls/vtree/TreeErrors.h"
 #include "platform/Interface.h"
 

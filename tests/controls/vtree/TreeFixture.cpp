@@ -1,4 +1,5 @@
 #include "TreeFixture.h"
+#include "controls/vtree/NodeAllocator.h"
 
 namespace vtreetest {
 
