@@ -872,6 +872,14 @@ public:
     void RenderRadioGlyph(platform::TCanvas &ACanvas, platform::TRect ARect, bool Reverse, double Zoom,
                           TControlStyle Style, int ARow, int ACol, bool Selected, const QStringList *Items,
                           bool Disabled, bool Horizontal, int Index, int Count);
+    // XYOffset on the text's two sides (one with XYOffsetTopLeftOnly).
+    int TotalXOffset() const;
+    int TotalYOffset() const;
+    // Moves the rectangle's top left to where text rotated by AAngle
+    // degrees starts so that its rotated box sits in the rectangle (less 2
+    // on every side) by the alignments.
+    void PlaceRotatedText(platform::TCanvas &ACanvas, platform::TRect &ARect, int AAngle, TCellVAlign VAlign,
+                          TCellHAlign HAlign, const QString &AText);
     // Keeps the bars it names shown, disabled while there is nothing to scroll.
     void setScrollBarAlways(TScrollBarAlways value);
     void ApplyScrollBarAlways();

@@ -189,11 +189,12 @@ void TExStringGrid::renderCellGraphic(TCellPaint &cell)
     }
     case ctRotated: {
         const TFont saved = canvas.Font();
+        const QString text = Cells(cell.col, cell.row);
+        TRect start = cell.rect;
+        PlaceRotatedText(canvas, start, g->FCellAngle, g->FCellVAlign, g->FCellHAlign, text);
         canvas.Font().setOrientation(g->FCellAngle * 10);
         canvas.SetBkMode(TRANSPARENT);
-        const TRect inner = InflateRect(cell.rect, -2, -2);
-        canvas.TextOut(inner.Left, g->FCellAngle > 0 && g->FCellAngle <= 180 ? inner.Bottom : inner.Top,
-                       Cells(cell.col, cell.row));
+        canvas.TextOut(start.Left, start.Top, text);
         canvas.Font().Assign(saved);
         break;
     }

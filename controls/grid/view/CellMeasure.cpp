@@ -5,6 +5,9 @@
 #include "controls/grid/base/CellText.h"
 #include "controls/grid/view/CellPaint.h"
 
+#include <cmath>
+#include <numbers>
+
 namespace controls {
 
 using namespace platform;
@@ -52,9 +55,16 @@ TSize TExStringGrid::GetCellTextSize(int ACol, int ARow)
 
 TSize TExStringGrid::CellContentSize(int ACol, int ARow)
 {
+    if (const TCellGraphic *rotated = GetCellGraphic(ACol, ARow); rotated && rotated->FCellType == ctRotated) {
+        // The box the rotated text takes, plus a margin.
+        const TSize text = GetCellTextSize(ACol, ARow);
+        const double a = rotated->FCellAngle * std::numbers::pi / 180.0;
+        const auto part = [](double v) { return std::abs(int(std::nearbyint(v))); };
+        return {part(text.cx * std::cos(a)) + part(text.cy * std::sin(a)) + 12,
+                part(text.cx * std::sin(a)) + part(text.cy * std::cos(a)) + 12};
+    }
     const TSize text = GetCellTextSize(ACol, ARow);
     const TSize graphic = GetCellGraphicSize(ACol, ARow);
-    const TGridAppearance &look = Appearance();
     const TCellGraphic *g = GetCellGraphic(ACol, ARow);
     const bool beside = g && (g->FCellHAlign == haBeforeText || g->FCellHAlign == haAfterText);
     const bool above = g && (g->FCellVAlign == vaAboveText || g->FCellVAlign == vaUnderText);
@@ -63,8 +73,8 @@ TSize TExStringGrid::CellContentSize(int ACol, int ARow)
         size.cx = text.cx + graphic.cx;
     if (above)
         size.cy = text.cy + graphic.cy;
-    size.cx += 2 * look.XYOffset.X;
-    size.cy += 2 * look.XYOffset.Y;
+    size.cx += TotalXOffset();
+    size.cy += TotalYOffset();
     return size;
 }
 

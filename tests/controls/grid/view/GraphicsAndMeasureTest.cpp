@@ -6,6 +6,9 @@
 #include "platform/draw/Edges.h"
 #include "platform/draw/Resources.h"
 
+#include <algorithm>
+#include <cmath>
+
 using namespace controls;
 using namespace viewtest;
 using platform::TRect;
@@ -185,6 +188,62 @@ TEST(ColumnGridPaint, DataCheckBoxColumnsShowBoxesInPlaceOfTheirTexts)
             if (image.pixel(yes.Left + x, yes.Top + y) != image.pixel(text.Left + x, text.Top + y))
                 return; // differs from the plain "Y" of the next column
     ADD_FAILURE() << "the data check box cell shows its text";
+}
+
+} // namespace
+
+#include "controls/grid/view/RotatedText.h"
+
+namespace {
+
+// The rotated box placed by the alignments: its corners' box lands on the
+// rectangle's edges.
+TEST(RotatedText, BoxSitsInTheRectangleByTheAlignments)
+{
+    struct Case {
+        int angle, ha, va;
+        TRect expectedBox; // where the rotated box lands
+    };
+    const TRect r = platform::Rect(10, 20, 110, 220);
+    const int w = 40, h = 10;
+    const Case cases[] = {
+        {0, 0, 0, {10, 20, 50, 30}},     {0, 1, 2, {70, 210, 110, 220}},  {90, 0, 0, {10, 20, 20, 60}},
+        {90, 2, 1, {55, 100, 65, 140}},  {180, 1, 0, {70, 20, 110, 30}},  {270, 0, 2, {10, 180, 20, 220}},
+    };
+    for (const Case &c : cases) {
+        TRect start = r;
+        RotatedTextOrigin(start, c.ha, c.va, w, h, c.angle);
+        const platform::TSize box = RotatedTextBox(w, h, c.angle);
+        // The box from the start point: the corners relative to it.
+        const double a = c.angle * 3.14159265358979 / 180.0;
+        const double xs[] = {0, w * std::cos(a), h * std::sin(a), w * std::cos(a) + h * std::sin(a)};
+        const double ys[] = {0, -w * std::sin(a), h * std::cos(a), -w * std::sin(a) + h * std::cos(a)};
+        const int left = start.Left + int(std::lround(*std::min_element(std::begin(xs), std::end(xs))));
+        const int top = start.Top + int(std::lround(*std::min_element(std::begin(ys), std::end(ys))));
+        EXPECT_EQ((TRect{left, top, left + box.cx, top + box.cy}), c.expectedBox) << c.angle << " " << c.ha << c.va;
+    }
+}
+
+TEST_F(ViewTest, RotatedCellMeasuresItsRotatedBox)
+{
+    grid.AddRotated(1, 1, 90, QStringLiteral("Rotated"));
+    const platform::TSize text = grid.GetCellTextSize(1, 1);
+    const platform::TSize size = grid.CellContentSize(1, 1);
+    EXPECT_EQ(size.cx, text.cy + 12) << "as wide as the text is high";
+    EXPECT_EQ(size.cy, text.cx + 12);
+    EXPECT_EQ(grid.TotalXOffset(), 4);
+    grid.Appearance().XYOffsetTopLeftOnly = true;
+    EXPECT_EQ(grid.TotalYOffset(), 2);
+}
+
+TEST_F(ViewTest, RotatedTextIsDrawnUpright)
+{
+    grid.setDefaultRowHeight(120);
+    grid.AddRotated(1, 1, 90, QStringLiteral("Rotated"));
+    const QImage image = paint();
+    const QRect box = darkBox(image, cell(1, 1));
+    ASSERT_FALSE(box.isEmpty());
+    EXPECT_GT(box.height(), box.width()) << "standing text";
 }
 
 } // namespace
