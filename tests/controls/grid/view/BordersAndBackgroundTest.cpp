@@ -9,6 +9,9 @@
 
 #include <QWidget>
 
+#include <map>
+#include <utility>
+
 using namespace controls;
 using namespace viewtest;
 using platform::TRect;
@@ -330,6 +333,39 @@ TEST_F(BorderTest, NoBorderWhileUpdatesAreHeld)
         grid.GridNCPaintMessage(canvas);
     }
     EXPECT_EQ(at(image, 0, 0), grid.Appearance().BorderColor);
+}
+
+} // namespace
+
+namespace {
+
+// Records the rectangle each cell's content is given.
+class RectProbe : public TExStringGrid {
+public:
+    std::map<std::pair<int, int>, TRect> rects;
+
+protected:
+    void RenderCell(platform::TCanvas &ACanvas, int ACol, int ARow, TRect ARect, TGridDrawState AState) override
+    {
+        rects[{ACol, ARow}] = ARect;
+        TExStringGrid::RenderCell(ACanvas, ACol, ARow, ARect, AState);
+    }
+};
+
+TEST(CellGeometry, FixedCellsLoseARightAndTwoBottomPixelsOthersTheLineWidth)
+{
+    for (const int lineWidth : {1, 3}) {
+        RectProbe grid;
+        grid.setScrollBars(ssNone);
+        grid.resize(300, 200);
+        grid.setGridLineWidth(lineWidth);
+        grid.paintToImage();
+        const TRect fixed = grid.CellRect(1, 0);
+        const TRect normal = grid.CellRect(2, 2);
+        EXPECT_EQ((grid.rects[{1, 0}]), platform::Rect(fixed.Left, fixed.Top, fixed.Right - 1, fixed.Bottom - 2))
+            << lineWidth;
+        EXPECT_EQ((grid.rects[{2, 2}]), platform::InflateRect(normal, -lineWidth, -lineWidth)) << lineWidth;
+    }
 }
 
 } // namespace
