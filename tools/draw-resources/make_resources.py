@@ -282,6 +282,27 @@ def xp_button(plus):
     return p
 
 
+def xp_node(plus):
+    # The grid's node glyph: drawn with its top-left pixel as the clear colour.
+    p = xp_button(plus)
+    for x, y in ((0, 0), (8, 0), (0, 8), (8, 8)):
+        p.set(x, y, FUCHSIA)
+    return p
+
+
+def leaf_node(open_):
+    p = Picture(16, 16, FUCHSIA)
+    p.disc(8, 6.5, 5.5, (60, 140, 60))
+    p.disc(8, 6.5, 4.5, (150, 210, 120))
+    p.line(8, 3, 8, 14, (60, 140, 60))
+    p.line(8, 11, 8, 14, (90, 70, 40))
+    if open_:
+        p.line(8, 7, 5, 4, (60, 140, 60))
+        p.line(8, 7, 11, 4, (60, 140, 60))
+    p.set(0, 0, FUCHSIA)
+    return p
+
+
 # ---- Panning pictures and cursors -----------------------------------------------
 
 ARROWS = {'N': (0, -1), 'S': (0, 1), 'E': (1, 0), 'W': (-1, 0),
@@ -345,6 +366,10 @@ def main():
     bitmaps['LT_UTILITIES'] = utilities()
     bitmaps['LT_XPBUTTONPLUS'] = xp_button(True)
     bitmaps['LT_XPBUTTONMINUS'] = xp_button(False)
+    bitmaps['XPNODEC'] = xp_node(True)
+    bitmaps['XPNODEO'] = xp_node(False)
+    bitmaps['ESGLEAFCLOSE'] = leaf_node(False)
+    bitmaps['ESGLEAFOPEN'] = leaf_node(True)
     bitmaps['LT_MOVEALL'] = panning(('N', 'S', 'E', 'W'), FUCHSIA)
     bitmaps['LT_MOVEEW'] = panning(('E', 'W'), FUCHSIA)
     bitmaps['LT_MOVENS'] = panning(('N', 'S'), FUCHSIA)

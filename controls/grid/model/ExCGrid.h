@@ -20,15 +20,6 @@ enum TColumnPopupType : std::uint8_t {
     cpAllCellsLClick
 };
 
-// Which sides of a cell get a border, by TCellBorder.
-using TCellBorders = std::bitset<4>;
-
-// The fonts printing uses where a column has none of its own.
-struct TPrintSettings {
-    platform::TFont Font;
-    platform::TFont FixedFont;
-};
-
 class TGridColumnItem {
 public:
     // With a collection the item takes the grid's font and colour.
@@ -153,7 +144,6 @@ public:
     void InsertCols(int ColIndex, int CCount) override;
     void RemoveCols(int ColIndex, int CCount) override;
 
-    TPrintSettings PrintSettings;
     bool AutoFilterDisplay = false;
     std::function<void(TExColumnGrid *Sender, int FromIndex, int ToIndex)> OnAfterColumnMoved;
 
@@ -168,7 +158,8 @@ public:
     void CheckCellEditable(int ACol, int ARow, bool &CanEdit) override;
     bool DoIsPasswordCell(int ACol, int ARow) override;
     void DoGetCellPrintColor(int ACol, int ARow, TGridDrawState AState, platform::TBrush &ABrush,
-                             platform::TFont &AFont);
+                             platform::TFont &AFont) override;
+    void DoGetCellBorder(int ACol, int ARow, platform::TPen &APen, TCellBorders &Borders) override;
     void DoGetCellPrintBorder(int ACol, int ARow, platform::TPen &APen, TCellBorders &Borders);
     void DoUpdateColumnSize(int ACol, int &AWidth);
     void DoUpdateAutoSizeColumn(int ACol, int &AWidth);
@@ -188,6 +179,8 @@ private:
     TGridColumnItem *itemOf(int realCol) const;
     bool inNormalArea(int ACol, int ARow) const;
     void moveItem(int realFrom, int realTo);
+    void columnPrintColor(const TGridColumnItem &item, int ACol, int ARow, platform::TBrush &ABrush,
+                          platform::TFont &AFont);
 
     std::unique_ptr<TGridColumnCollection> m_columns;
     std::unique_ptr<TCellGraphic> m_sharedCheck;

@@ -1,5 +1,6 @@
 // The cell queries a column grid answers from the item of the cell's
 // column before (or instead of) the string grid's own rules.
+#include "controls/grid/base/Bands.h"
 #include "controls/grid/base/NumberText.h"
 #include "controls/grid/model/ExCGrid.h"
 #include "controls/grid/model/core/TypedText.h"
@@ -104,12 +105,29 @@ bool TExColumnGrid::DoIsPasswordCell(int ACol, int ARow)
     return isPassword;
 }
 
-void TExColumnGrid::DoGetCellPrintColor(int ACol, int ARow, TGridDrawState, platform::TBrush &ABrush,
+void TExColumnGrid::DoGetCellPrintColor(int ACol, int ARow, TGridDrawState AState, platform::TBrush &ABrush,
                                         platform::TFont &AFont)
 {
+    if (const TGridColumnItem *item = itemOf(ACol))
+        columnPrintColor(*item, ACol, ARow, ABrush, AFont);
+    TExStringGrid::DoGetCellPrintColor(ACol, ARow, AState, ABrush, AFont);
+}
+
+void TExColumnGrid::DoGetCellBorder(int ACol, int ARow, platform::TPen &APen, TCellBorders &Borders)
+{
     const TGridColumnItem *item = itemOf(ACol);
-    if (item == nullptr)
-        return;
+    bool fixed = false;
+    DoIsFixedCell(DisplColIndex(ACol), ARow, fixed);
+    if (item && ACol >= FixedCols() && ARow >= FixedRows() && !fixed) {
+        Borders = item->Borders;
+        APen.Assign(item->BorderPen);
+    }
+    TExStringGrid::DoGetCellBorder(ACol, ARow, APen, Borders);
+}
+
+void TExColumnGrid::columnPrintColor(const TGridColumnItem &item, int ACol, int ARow, platform::TBrush &ABrush,
+                                     platform::TFont &AFont)
+{
     const bool fixedArea = ACol < FixedCols() || ARow < FixedRows()
                            || ACol >= ColCount() + NumHiddenColumns() - FixedRightCols()
                            || ARow >= RowCount() - FixedFooters();
@@ -117,12 +135,17 @@ void TExColumnGrid::DoGetCellPrintColor(int ACol, int ARow, TGridDrawState, plat
         AFont.Assign(PrintSettings.FixedFont);
         return;
     }
-    ABrush.setColor(item->Fixed ? FixedColor() : item->PrintColor);
+    // A banded column prints its bands.
+    const bool bandsStay = item.ShowBands && Bands().Active() && Bands().Print;
+    if (item.Fixed)
+        ABrush.setColor(FixedColor());
+    else if (!bandsStay)
+        ABrush.setColor(item.PrintColor);
     const TCellProperties *props = CellHasProperties(ACol, ARow) ? GetGridObject(ACol, ARow) : nullptr;
-    if (!item->Fixed && props && platform::isColorSet(Colors(ACol, ARow)))
+    if (!item.Fixed && props && platform::isColorSet(Colors(ACol, ARow)))
         ABrush.setColor(Colors(ACol, ARow));
-    if (item->PrintFontCustom) {
-        AFont.Assign(item->PrintFont);
+    if (item.PrintFontCustom) {
+        AFont.Assign(item.PrintFont);
         if (props) {
             if (platform::isColorSet(FontColors(ACol, ARow)))
                 AFont.setColor(FontColors(ACol, ARow));

@@ -20,6 +20,7 @@
 #include "controls/grid/base/widget/BaseGrid.h"
 #include "controls/grid/model/CellGraphic.h"
 #include "controls/grid/model/GridSortSettings.h"
+#include "controls/grid/model/PrintSettings.h"
 #include "controls/grid/model/core/HiddenRows.h"
 #include "platform/draw/GraphicsObjects.h"
 
@@ -32,12 +33,15 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace controls {
 
 class TExStringGrid;
 class TFilePicture;
+class TBands;
+struct TCellNode;
 struct TGridAppearance;
 enum TScrollBarAlways : std::uint8_t;
 struct TGridAppearanceDeleter {
@@ -883,15 +887,38 @@ public:
     // Keeps the bars it names shown, disabled while there is nothing to scroll.
     void setScrollBarAlways(TScrollBarAlways value);
     void ApplyScrollBarAlways();
+    // A cell's colours, fonts and alignment; Print takes the print fonts
+    // and the print colour hook and leaves the selection out.
+    void GetVisualProperties(int ACol, int ARow, TGridDrawState &AState, bool Print, bool Select, bool Remap,
+                             platform::TBrush &ABrush, platform::TColor &AColorTo, platform::TColor &AMirrorColor,
+                             platform::TColor &AMirrorColorTo, platform::TFont &AFont, TAlignment &HA,
+                             TVAlignment &VA, bool &WW, TCellGradientDirection &GD) override;
+    TPrintSettings PrintSettings;
+    TBands &Bands() const;
+    TCellNode &CellNode() const;
+    virtual void DoGetCellPrintColor(int ACol, int ARow, TGridDrawState AState, platform::TBrush &ABrush,
+                                     platform::TFont &AFont);
+    virtual void DoGetCellBorder(int ACol, int ARow, platform::TPen &APen, TCellBorders &Borders);
+    TGridColorEvent OnGetCellPrintColor;
+    std::function<void(TExStringGrid *Sender, int ARow, int ACol, platform::TPen &APen, TCellBorders &Borders)>
+        OnGetCellBorder;
+    std::function<void(TExStringGrid *Sender, int ARow, int ACol, platform::TPen &LeftPen, platform::TPen &TopPen,
+                       platform::TPen &RightPen, platform::TPen &BottomPen)>
+        OnGetCellBorderProp;
+    // The client area outside the cells shows the background picture.
+    void DrawBackGroundPicture(platform::TCanvas &ACanvas, platform::TRect ARect);
+    void DrawBackGroundTiled(platform::TCanvas &ACanvas, platform::TRect ARect);
+    // The cell's part of the grid-wide background gradient.
+    void DrawCellBackGroundGradient(platform::TCanvas &ACanvas, platform::TRect ARect);
+    // Qt gives a widget no frame of its own: the border of the soft and
+    // gradient looks is painted on the widget's outermost pixels.
+    void PaintNonClientBorder(platform::TCanvas &ACanvas);
+    void GridNCPaintMessage(platform::TCanvas &ACanvas);
 
 protected:
     void PaintGrid() override;
     void RenderCell(platform::TCanvas &ACanvas, int ACol, int ARow, platform::TRect ARect,
                     TGridDrawState AState) override;
-    void GetVisualProperties(int ACol, int ARow, TGridDrawState &AState, bool Print, bool Select, bool Remap,
-                             platform::TBrush &ABrush, platform::TColor &AColorTo, platform::TColor &AMirrorColor,
-                             platform::TColor &AMirrorColorTo, platform::TFont &AFont, TAlignment &HA,
-                             TVAlignment &VA, bool &WW, TCellGradientDirection &GD) override;
 
 private:
     struct TCellPaint;
@@ -900,6 +927,18 @@ private:
     void renderEdgeLines(TCellPaint &cell);
     void renderCellGraphic(TCellPaint &cell);
     void renderFocus(TCellPaint &cell);
+    void renderCellBorders(TCellPaint &cell);
+    void renderCellBackground(TCellPaint &cell, const platform::TRect &textRect);
+    void renderProgress(TCellPaint &cell, platform::TRect r);
+    void renderButton(TCellPaint &cell, platform::TRect r, int x, int y, int w, int h);
+    void renderComment(TCellPaint &cell, platform::TRect r);
+    void renderNodeGlyph(TCellPaint &cell);
+    void renderTreeLines(TCellPaint &cell);
+    int nodeIndentOf(int ARow);
+    platform::TSize buttonGraphicSize(const TCellGraphic &g, bool hasText);
+    // The band colour of a scrolling row, when bands show (in print too
+    // only with Bands.Print).
+    std::optional<platform::TColor> bandColor(int ARow, bool Print) const;
     mutable std::unique_ptr<TGridAppearance, TGridAppearanceDeleter> m_appearance;
 
     // Sorting, filtering and sizing state, made on first use; shared_ptr so

@@ -9,6 +9,8 @@
 
 #include <QRegularExpression>
 
+#include <optional>
+
 namespace controls {
 
 using platform::TColor;
@@ -19,12 +21,16 @@ void TExStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState &ASta
                                         TVAlignment &VA, bool &WW, TCellGradientDirection &GD)
 {
     const TGridAppearance &look = Appearance();
-    const int realCol = RealColIndex(ACol);
+    const int realCol = Remap ? RealColIndex(ACol) : ACol;
     const TCellProperties *props = propsOf(realCol, ARow);
     const TColor own = props ? Colors(realCol, ARow) : platform::clNone;
     const bool fixedLike = IsFixed(ACol, ARow) || ACol < FixedCols() || ARow < FixedRows();
+    const bool fixedArea = ACol < FixedCols() || ARow < FixedRows() || DisplColIndex(ACol) >= ColCount() - FixedRightCols()
+                           || ARow >= RowCount() - FixedFooters();
 
-    ABrush.setColor(fixedLike ? FixedColor() : Color());
+    if (Print && !PrintSettings.UseDisplayFont)
+        AFont.Assign(ACol < FixedCols() || ARow < FixedRows() ? PrintSettings.FixedFont : PrintSettings.Font);
+    ABrush.setColor(fixedLike || fixedArea ? FixedColor() : bandColor(ARow, Print).value_or(Color()));
     AColorTo = platform::clNone;
     AMirrorColor = platform::clNone;
     AMirrorColorTo = platform::clNone;
@@ -51,6 +57,11 @@ void TExStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState &ASta
         AFont.setStyle(FontStyles(realCol, ARow));
     }
 
+    if (Print)
+        DoGetCellPrintColor(realCol, ARow, AState, ABrush, AFont);
+    else
+        DoGetCellColor(realCol, ARow, AState, ABrush, AFont);
+
     const bool selected = Select && !Print && look.ShowSelection && !fixedLike && IsSelected(ACol, ARow);
     if (selected) {
         ABrush.setColor(look.SelectionColor);
@@ -61,10 +72,31 @@ void TExStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState &ASta
             AFont.setColor(look.SelectionTextColor);
         AState |= gdSelected;
     }
-    (void)Remap;
     WW = FWordWrap && props ? WordWraps(realCol, ARow) : WW;
     ResolveCellAlignment(realCol, ARow, HA, VA);
 }
+
+std::optional<TColor> TExStringGrid::bandColor(int ARow, bool Print) const
+{
+    const TBands &bands = Appearance().Bands;
+    if (!bands.Active() || (Print && !bands.Print) || bands.TotalLength() <= 0)
+        return std::nullopt;
+    if (ARow < FixedRows() || ARow >= RowCount() - FixedFooters())
+        return std::nullopt;
+    return (ARow - FixedRows()) % bands.TotalLength() < bands.PrimaryLength() ? bands.PrimaryColor()
+                                                                               : bands.SecondaryColor();
+}
+
+void TExStringGrid::DoGetCellPrintColor(int ACol, int ARow, TGridDrawState AState, platform::TBrush &ABrush,
+                                        platform::TFont &AFont)
+{
+    if (OnGetCellPrintColor)
+        OnGetCellPrintColor(this, ARow, ACol, AState, ABrush, AFont);
+}
+
+TBands &TExStringGrid::Bands() const { return Appearance().Bands; }
+
+TCellNode &TExStringGrid::CellNode() const { return Appearance().CellNode; }
 
 void TExStringGrid::ResolveCellAlignment(int ACol, int ARow, TAlignment &HA, TVAlignment &VA)
 {

@@ -1,11 +1,14 @@
 // The cell graphic after the text: its size and place by the alignments,
 // then the drawing by kind. Image indexes outside the list, and a data
 // image whose cell holds no integer, draw nothing.
+#include "controls/grid/base/paint/Progress.h"
 #include "controls/grid/model/core/TypedText.h"
 #include "controls/grid/view/CellPaint.h"
 #include "platform/draw/ImageList.h"
 
 #include <QIcon>
+
+#include <cstdint>
 
 namespace controls {
 
@@ -67,9 +70,35 @@ TSize TExStringGrid::GetCellGraphicSize(int ACol, int ARow)
     }
     case ctRadioButton:
         return {ControlLook().RadioSize + 4, ControlLook().RadioSize + 4};
+    case ctButton:
+    case ctBitButton:
+        return buttonGraphicSize(*g, !Cells(DisplColIndex(ACol), ARow).isEmpty());
+    case ctProgressPie:
+        return {20, 20};
+    case ctRating:
+        return {g->FCellAngle * 18, 16};
     default:
         return {0, 0};
     }
+}
+
+TSize TExStringGrid::buttonGraphicSize(const TCellGraphic &g, bool hasText)
+{
+    const int packedWidth = g.FCellIndex & 0xFFFF;
+    const int packedHeight = (g.FCellIndex >> 16) & 0xFFFF;
+    const bool aboveOrUnder = g.FCellVAlign == vaAboveText || g.FCellVAlign == vaUnderText;
+    QImage scratch(1, 1, QImage::Format_ARGB32);
+    TCanvas canvas(&scratch);
+    canvas.Font().Assign(Font());
+    const int captionWidth = canvas.TextWidth(g.FCellText) + 4;
+    if (!hasText)
+        return {g.FCellHAlign == haFull ? captionWidth : packedWidth, packedHeight};
+    int width = packedWidth;
+    if (g.FCellHAlign == haCenter || aboveOrUnder)
+        width = 0;
+    else if (g.FCellHAlign == haFull)
+        width = captionWidth;
+    return {width, aboveOrUnder ? packedHeight : 0};
 }
 
 void TExStringGrid::renderCellGraphic(TCellPaint &cell)
@@ -82,7 +111,25 @@ void TExStringGrid::renderCellGraphic(TCellPaint &cell)
     TRect r = InflateRect(cell.rect, 1 - look.XYOffset.X, 1 - look.XYOffset.Y);
     if (cell.fixedLike)
         r.Top += 1;
-    const TSize size = GetCellGraphicSize(cell.realCol, cell.row);
+    switch (g->FCellType) {
+    case ctNode:
+        if (cell.realCol == 0)
+            renderNodeGlyph(cell);
+        return;
+    case ctProgress:
+    case ctXPProgress:
+    case ctRangeIndicator:
+        renderProgress(cell, cell.rect);
+        return;
+    case ctComment:
+        renderComment(cell, cell.rect);
+        return;
+    default:
+        break;
+    }
+    TSize size = GetCellGraphicSize(cell.realCol, cell.row);
+    if (g->FCellType == ctButton || g->FCellType == ctBitButton)
+        size = {g->FCellIndex & 0xFFFF, (g->FCellIndex >> 16) & 0xFFFF};
     const int w = size.cx;
     const int h = size.cy;
     const int tw = cell.textWidth > 0 ? cell.textWidth + 2 : 0;
@@ -125,15 +172,25 @@ void TExStringGrid::renderCellGraphic(TCellPaint &cell)
     }
     int y = r.Top + 1;
     const int height = r.Bottom - r.Top;
-    if (checkKind(g->FCellType) || g->FCellVAlign == vaCenter)
+    if (checkKind(g->FCellType) || (g->FCellVAlign == vaCenter && h < height))
         y = r.Top + (height - h) / 2;
     else if (g->FCellVAlign == vaBottom)
         y = r.Bottom - 1 - h;
+    else if (g->FCellVAlign == vaUnderText)
+        y = r.Bottom - h;
+    if (g->FCellHAlign == haFull && !checkKind(g->FCellType)) {
+        x = r.Left;
+        size.cx = width;
+    }
+    if (g->FCellVAlign == vaFull && !checkKind(g->FCellType)) {
+        y = r.Top;
+        size.cy = height;
+    }
 
     const TImageList *images = imagesOf(*this);
     bool enabled = true;
     CheckCellEditable(cell.realCol, cell.row, enabled);
-    const TRect box = Rect(x, y, x + w, y + h);
+    const TRect box = Rect(x, y, x + size.cx, y + size.cy);
     switch (g->FCellType) {
     case ctBitmap:
         if (const auto *bmp = static_cast<const QImage *>(g->CellBitmap()))
@@ -187,6 +244,15 @@ void TExStringGrid::renderCellGraphic(TCellPaint &cell)
                          cell.state.testFlag(gdSelected), items, !enabled, g->FCellBoolean, g->FCellIndex, count);
         break;
     }
+    case ctButton:
+    case ctBitButton:
+    case ctExpand:
+        renderButton(cell, r, box.Left, box.Top, box.Right - box.Left, box.Bottom - box.Top);
+        break;
+    case ctProgressPie:
+        DrawProgressPie(canvas, Bounds(x, y, 20, 20), TColor(reinterpret_cast<std::uintptr_t>(g->CellBitmap())),
+                        g->FCellAngle, false);
+        break;
     case ctRotated: {
         const TFont saved = canvas.Font();
         const QString text = Cells(cell.col, cell.row);

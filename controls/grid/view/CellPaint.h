@@ -24,4 +24,8 @@ struct TExStringGrid::TCellPaint {
     int textWidth = 0; // painted width of the text plus 2, for graphics placed beside it
 };
 
+// The share of the range a progress value has come, 0..100; 0 for an
+// empty range.
+int ProgressPercent(int value, int minimum, int maximum);
+
 } // namespace controls

@@ -1,7 +1,7 @@
 // The cell renderer: after the base painter filled the background and drew
 // the lines, the look's fixed-cell background, the modified marker, the
-// text, the look's edge lines, the graphic and the focus frame, in that
-// order. Painting never raises: a cell that fails to draw stays as far as
+// background picture and the text, the cell's borders, the look's edge
+// lines, the tree lines, the graphic and the focus frame, in that order. Painting never raises: a cell that fails to draw stays as far as
 // it got.
 #include "controls/grid/base/paint/ColorSteps.h"
 #include "controls/grid/base/paint/Fills.h"
@@ -37,7 +37,9 @@ void TExStringGrid::RenderCell(platform::TCanvas &ACanvas, int ACol, int ARow, T
         ACanvas.Brush().setColor(brushColor);
         ACanvas.Font().setColor(fontColor);
         cell.rect = platform::InflateRect(cell.rect, 1, 1);
+        renderCellBorders(cell);
         renderEdgeLines(cell);
+        renderTreeLines(cell);
         renderCellGraphic(cell);
         renderFocus(cell);
     } catch (const std::exception &) {

@@ -101,8 +101,6 @@ bool replacesText(const TCellGraphic *g)
 
 void TExStringGrid::renderCellText(TCellPaint &cell)
 {
-    if (replacesText(cell.graphic))
-        return;
     const TGridAppearance &look = Appearance();
     TCanvas &canvas = cell.canvas;
     TColor anchorColor = look.URLColor;
@@ -123,6 +121,15 @@ void TExStringGrid::renderCellText(TCellPaint &cell)
     if (IsFixed(cell.col, cell.row)) {
         r.Left += GridLineWidth();
         r.Top += GridLineWidth();
+    }
+    renderCellBackground(cell, r);
+    if (replacesText(cell.graphic))
+        return;
+    if (cell.realCol == 0 && NumNodes() > 0) {
+        // A node row's text follows its glyph; the rows it holds are indented.
+        const TCellProperties *p = GetGridObject(0, cell.row);
+        const int level = p ? p->FNodeLevel : 0;
+        r.Left += IsNode(cell.row) ? level * 12 + 4 : nodeIndentOf(cell.row);
     }
     r.Left += look.XYOffset.X;
     if (!look.XYOffsetTopLeftOnly)

@@ -3,6 +3,8 @@
 // the selection and URL colours, the text settings, the fixed-cell gradient
 // colours, the background, the modified-row marker and the progress look.
 // Every value starts as a new grid has it (look glXP).
+#include "controls/grid/base/Bands.h"
+#include "controls/grid/base/Themes.h"
 #include "platform/Color.h"
 #include "platform/draw/Geometry.h"
 
@@ -28,6 +30,22 @@ struct TBackGround {
     platform::TColor Color = platform::clWindow;
     platform::TColor ColorTo = platform::clBtnFace;
     QImage Bitmap;
+};
+
+enum TNodeType : std::uint8_t { cnFlat, cn3D, cnGlyph, cnLeaf, cnXP };
+
+// How node rows show their glyph and the tree lines.
+struct TCellNode {
+    platform::TColor Color = 0xC0C0C0;
+    bool ExpandOne = false;
+    TNodeType NodeType = cnXP;
+    platform::TColor NodeColor = 0x000000;
+    int NodeIndent = 12; // pixels per level
+    QImage ExpandGlyph;
+    QImage ContractGlyph;
+    bool ShowTree = true;
+    bool ShowTreeFull = true;
+    platform::TColor TreeColor = 0x808080;
 };
 
 struct TShowModified {
@@ -134,6 +152,12 @@ struct TGridAppearance {
     TShowModified ShowModified;
     TGridProgressAppearance ProgressAppearance;
     TScrollBarAlways ScrollBarAlways = saNone;
+    TBands Bands;
+    TCellNode CellNode;
+    // The window's border, painted by the grid in the soft and gradient looks.
+    bool FitCellsInGrid = false;
+    // The tones a flat grid's buttons take when the brush tone is set.
+    TColorTones Tones;
 };
 
 } // namespace controls

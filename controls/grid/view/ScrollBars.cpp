@@ -37,6 +37,7 @@ void TExStringGrid::PaintGrid()
     if (Appearance().ScrollBarAlways != saNone)
         ApplyScrollBarAlways();
     TBaseGrid::PaintGrid();
+    GridNCPaintMessage(Canvas());
 }
 
 } // namespace controls

@@ -30,6 +30,7 @@ TEST_F(ViewTest, TextStartsAtTheOffsetInsideTheLines)
 TEST_F(ViewTest, GlXPFixedCellIsAWhiteToButtonFaceGradientWithEdgeLines)
 {
     ASSERT_EQ(grid.Appearance().Look, glXP);
+    grid.setBorderSingle(false); // the window's border ring would cover the cells' outer pixels
     const QImage image = paint();
     const TRect r = cell(2, 0); // a fixed-row cell
     const TColor face = platform::ColorToRGB(platform::clBtnFace);
