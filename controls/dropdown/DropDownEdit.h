@@ -298,6 +298,9 @@ protected:
     // The steps of a WM_KEYDOWN and a WM_CHAR as the edit gets them.
     virtual void HandleKeyDownMessage(int &key, Qt::KeyboardModifiers shift);
     virtual void HandleCharMessage(QChar &key);
+    // Every change of the text, after Qt's own handling of it: raises
+    // OnChange. An override that completes the text calls it first.
+    virtual void HandleTextChange();
 
     bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -324,6 +327,8 @@ protected:
     // The popup as the user left it at the last close (-1: none yet).
     int userDropDownWidth() const { return m_userWidth; }
     int userDropDownHeight() const { return m_userHeight; }
+    // The next popup takes its size from its content again.
+    void ForgetUserDropDownSize() { m_userWidth = m_userHeight = -1; }
 
 private:
     friend class TDropDownForm;

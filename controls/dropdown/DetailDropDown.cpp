@@ -1,0 +1,514 @@
+#include "controls/dropdown/DetailDropDown.h"
+
+#include "controls/dropdown/DropDownForm.h"
+#include "controls/dropdown/paint/DrawHelpers.h"
+#include "controls/grid/base/html/DrawHtmlText.h"
+#include "platform/HandlerGuard.h"
+#include "platform/draw/DrawFlags.h"
+#include "platform/ui/QtIntervalTimer.h"
+
+#include <QKeyEvent>
+#include <QScrollBar>
+#include <QStyle>
+
+namespace controls {
+
+using namespace platform;
+
+int TDetailItems::IndexOf(const QString &caption) const
+{
+    for (int i = 0; i < Count(); ++i)
+        if (at(i).Caption == caption)
+            return i;
+    return -1;
+}
+
+TExDetailDropDown::TExDetailDropDown(TConstructKey key, QWidget *parent, std::unique_ptr<IntervalTimer> searchTimer)
+    : TExCustomDropDown(key, parent),
+      m_search(searchTimer ? std::move(searchTimer) : std::make_unique<QtIntervalTimer>())
+{
+    m_captionFont = font();
+    m_notesFont = font();
+    m_items.OnChange = [this] { itemsChanged(); };
+}
+
+TExDetailDropDown::~TExDetailDropDown()
+{
+    m_items.OnChange = nullptr;
+    if (m_selector)
+        m_selector->OnItemSelect = nullptr;
+}
+
+void TExDetailDropDown::Initialize()
+{
+    TExCustomDropDown::Initialize();
+    setEditorEnabled(true);
+    setDropDownEnabled(true);
+}
+
+void TExDetailDropDown::EnsureDropDownForm()
+{
+    TExCustomDropDown::EnsureDropDownForm();
+    if (!DropDownForm())
+        return;
+    if (!m_selector) {
+        m_selector = new TExCustomItemSelector(DropDownForm());
+        m_selector->setSelectorType(stImage);
+        m_selector->setGeometry(0, 0, width(), 150);
+        // Keys stay with the popup, which hands them to the edit.
+        m_selector->setFocusPolicy(Qt::NoFocus);
+        m_selector->viewport()->setFocusPolicy(Qt::NoFocus);
+        m_selector->Panel()->setFocusPolicy(Qt::NoFocus);
+        m_selector->OnDrawItem = [this](QObject *, TCanvas &canvas, TRect r, int index) {
+            DrawDetailItem(canvas, r, index);
+        };
+        m_selector->OnItemSize = [this](QObject *, QSize &size) { MeasureDetailItem(size); };
+        m_selector->OnResize = [this](QObject *) { m_selector->UpdateSelectorPanel(); };
+    }
+    m_selector->setColor(DropDownColor());
+    m_selector->UpdateSelectorPanel();
+    SetDropDownControl(m_selector);
+}
+
+void TExDetailDropDown::itemsChanged()
+{
+    m_stale = true;
+    m_captions.clear();
+    if (m_itemIndex >= m_items.Count())
+        m_itemIndex = -1;
+    if (DroppedDown())
+        FillSelector();
+}
+
+void TExDetailDropDown::FillSelector()
+{
+    if (!m_selector)
+        return;
+    m_selector->OnItemSelect = nullptr;
+    m_selector->setColumns(1);
+    m_selector->setImages(Images());
+    m_selector->setItemLayout(m_layout);
+    m_selector->setColor(DropDownColor());
+    m_selector->ItemAppearance().Assign(m_itemAppearance);
+    std::vector<TSelectorItem> rows;
+    rows.reserve(std::size_t(m_items.Count()));
+    for (const TDetailItem &item : m_items.items()) {
+        TSelectorItem row;
+        row.Caption = item.Caption;
+        row.Image = item.Image;
+        row.ImageIndex = item.ImageIndex;
+        rows.push_back(std::move(row));
+    }
+    m_selector->Items().Assign(std::move(rows));
+    m_selector->setItemIndex(m_itemIndex);
+    m_selector->OnItemSelect = [this](QObject *) { SelectorItemSelected(); };
+    m_stale = false;
+}
+
+void TExDetailDropDown::ensureFilled()
+{
+    if (m_stale)
+        FillSelector();
+}
+
+void TExDetailDropDown::followInList()
+{
+    if (!m_selector || m_stale)
+        return;
+    auto handler = std::move(m_selector->OnItemSelect);
+    m_selector->OnItemSelect = nullptr;
+    m_selector->setItemIndex(m_itemIndex);
+    m_selector->OnItemSelect = std::move(handler);
+}
+
+void TExDetailDropDown::showCaption(const QString &caption)
+{
+    const bool was = m_settingText;
+    m_settingText = true;
+    setText(caption);
+    m_settingText = was;
+}
+
+void TExDetailDropDown::setItemIndex(int index)
+{
+    if (index == m_itemIndex)
+        return;
+    if (index >= 0 && index < m_items.Count()) {
+        m_itemIndex = index;
+        QPointer<TExDetailDropDown> alive(this);
+        showCaption(m_items.at(index).Caption);
+        if (!alive)
+            return;
+        selectAll();
+        update();
+        followInList();
+        if (OnSelect)
+            OnSelect(this);
+        return;
+    }
+    if (index == -1) {
+        showCaption(QString());
+        m_itemIndex = -1;
+        followInList();
+    }
+}
+
+void TExDetailDropDown::setItemHeight(int height)
+{
+    if (height == m_itemHeight)
+        return;
+    m_itemHeight = height;
+    if (m_selector)
+        m_selector->UpdateSelectorPanel();
+}
+
+void TExDetailDropDown::SelectFirst()
+{
+    if (m_items.Count() > 0)
+        setItemIndex(0);
+}
+
+void TExDetailDropDown::SelectLast()
+{
+    if (m_items.Count() > 0)
+        setItemIndex(m_items.Count() - 1);
+}
+
+void TExDetailDropDown::SelectNext()
+{
+    if (m_items.Count() > 0)
+        setItemIndex(nextIndex(m_itemIndex, m_items.Count()));
+}
+
+void TExDetailDropDown::SelectPrevious()
+{
+    if (m_items.Count() > 0)
+        setItemIndex(previousIndex(m_itemIndex, m_items.Count()));
+}
+
+void TExDetailDropDown::SetComponentStyle(TFenloStyle style)
+{
+    TExCustomDropDown::SetComponentStyle(style);
+    ApplyItemAppearanceStyle(&m_itemAppearance, style);
+}
+
+void TExDetailDropDown::setSelectionColorStyle(TSelectionColorStyle style)
+{
+    TExCustomDropDown::setSelectionColorStyle(style);
+    if (m_selector)
+        m_selector->ItemAppearance().ApplyColorStyle(style);
+}
+
+void TExDetailDropDown::PrepareDropDown()
+{
+    TExCustomDropDown::PrepareDropDown();
+    FillSelector();
+    m_oldItemIndex = m_itemIndex;
+}
+
+void TExDetailDropDown::OpenDropDown()
+{
+    TExCustomDropDown::OpenDropDown();
+    if (m_selector && DroppedDown())
+        m_selector->ScrollItemInView(m_selector->ItemIndex());
+}
+
+void TExDetailDropDown::ComputeDropDownSize()
+{
+    if (m_selector) {
+        QSize size = m_selector->size();
+        if (DropDownWidth() <= 0)
+            size.setWidth(width());
+        if (DropDownHeight() <= 0)
+            size.setHeight(100);
+        m_selector->resize(size);
+    }
+    TExCustomDropDown::ComputeDropDownSize();
+}
+
+void TExDetailDropDown::RestoreDropDownValue()
+{
+    // What was chosen at opening comes back, none included; the base then
+    // puts the text back.
+    QPointer<TExDetailDropDown> alive(this);
+    setItemIndex(m_oldItemIndex);
+    if (alive)
+        TExCustomDropDown::RestoreDropDownValue();
+}
+
+void TExDetailDropDown::DropDownFormSizing()
+{
+    if (m_selector)
+        m_selector->UpdateSelectorPanel();
+}
+
+void TExDetailDropDown::SelectorItemSelected()
+{
+    if (!m_selector)
+        return;
+    const int chosen = m_selector->ItemIndex();
+    QPointer<TExDetailDropDown> alive(this);
+    setItemIndex(chosen);
+    if (!alive || chosen < 0 || chosen >= m_items.Count())
+        return;
+    showCaption(m_items.at(chosen).Caption);
+    selectAll();
+    if (!m_internalCall)
+        CloseDropDown(false);
+}
+
+void TExDetailDropDown::selectInList(int index)
+{
+    if (!m_selector || index < 0 || index >= m_selector->Items().Count())
+        return;
+    m_internalCall = true;
+    m_selector->setItemIndex(index);
+    m_internalCall = false;
+}
+
+void TExDetailDropDown::MeasureDetailItem(QSize &size)
+{
+    int width = DropDownWidth() > 0 ? DropDownWidth() : (DropDownForm() ? DropDownForm()->width() : this->width());
+    if (m_selector && m_selector->verticalScrollBar()->isVisible())
+        width -= m_selector->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    width -= 2 * DropDownBorderWidth() + 4;
+    size = QSize(std::max(1, width), m_itemHeight);
+}
+
+void TExDetailDropDown::DrawDetailItem(TCanvas &canvas, TRect r, int index)
+{
+    if (OnDrawSelectedImage) {
+        OnDrawSelectedImage(this, canvas, r);
+        return;
+    }
+    if (index < 0 || index >= m_items.Count())
+        return;
+    const TDetailItem &item = m_items.at(index);
+    const TImageList *images = Images();
+    const bool hasCaption = !item.Caption.isEmpty();
+    const auto place = [&](int w, int h) {
+        const int x = hasCaption ? r.Left + 2 : r.Left + (r.Width() - w) / 2;
+        return QPoint(x, r.Top + (r.Height() - h) / 2);
+    };
+    if (item.Image.isNull() && images && item.ImageIndex >= 0) {
+        const QPoint at = place(images->Width(), images->Height());
+        images->Draw(canvas, at.x(), at.y(), item.ImageIndex);
+        r.Left += images->Width() + 4;
+    } else if (!item.Image.isNull()) {
+        const QPoint at = place(item.Image.width(), item.Image.height());
+        canvas.DrawImage(at.x(), at.y(), transparentPart(item.Image, item.Image.rect()));
+        r.Left += item.Image.width() + 4;
+    }
+    const bool hot = m_selector && index == m_selector->ItemHot();
+    const bool selected = index == m_itemIndex;
+    const TColor color = selected ? m_itemAppearance.ColorSelectedText
+                         : hot    ? m_itemAppearance.ColorHotText
+                                  : clWindowText;
+    assignFont(canvas.Font(), m_captionFont, color);
+    setBrushClear(canvas);
+    r.Left += 4;
+    r.Top += 2;
+    r.Right -= 4;
+    TRect captionRect = r;
+    canvas.DrawText(item.Caption, captionRect, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
+    if (item.Notes.isEmpty())
+        return;
+    r.Top += canvas.TextHeight(QStringLiteral("gh"));
+    assignFont(canvas.Font(), m_notesFont, color);
+    THtmlDrawParams params;
+    params.Images = images;
+    THtmlDrawResult result;
+    DrawHtmlText(canvas, item.Notes, r, params, result);
+}
+
+// ---- typing ----
+
+void TExDetailDropDown::HandleTextChange()
+{
+    m_itemChange = false;
+    QPointer<TExDetailDropDown> alive(this);
+    TExCustomDropDown::HandleTextChange();
+    if (!alive || !m_typing || m_settingText || !m_workMode || !typingOn())
+        return;
+    const QString current = text();
+    SetModifiedFlag(!current.isEmpty());
+    if (m_captions.size() != m_items.Count()) {
+        m_captions.clear();
+        m_captions.reserve(m_items.Count());
+        for (const TDetailItem &item : m_items.items())
+            m_captions << item.Caption;
+    }
+    const TCompletion completion = completeToCaption(current, cursorPosition(), m_captions, m_matchCase);
+    if (!completion.changed && completion.index < 0)
+        return;
+    m_settingText = true;
+    if (completion.changed)
+        SetPlainText(completion.text);
+    m_settingText = false;
+    if (!alive)
+        return;
+    if (completion.index >= 0) {
+        m_itemIndex = completion.index;
+        m_itemIdx = completion.index;
+        m_itemSel = completion.typedLength;
+        m_itemChange = true;
+        const int length = int(completion.text.size());
+        setSelection(length, completion.typedLength - length);
+        followInList();
+    } else {
+        setCursorPosition(int(completion.text.size()));
+    }
+}
+
+void TExDetailDropDown::keyReleaseEvent(QKeyEvent *event)
+{
+    TExCustomDropDown::keyReleaseEvent(event);
+    guarded([&] {
+        if (!m_itemChange)
+            return;
+        m_itemChange = false;
+        setItemIndex(m_itemIdx);
+    });
+}
+
+void TExDetailDropDown::HandleKeyDown(int &key, Qt::KeyboardModifiers shift)
+{
+    if (m_items.Count() > 0) {
+        if (key == Qt::Key_Backspace || key == Qt::Key_Escape || key == Qt::Key_Delete)
+            m_workMode = false;
+        else if (key != Qt::Key_Return && key != Qt::Key_Enter)
+            m_workMode = true;
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            const int found = m_items.IndexOf(Text());
+            if (found >= 0) {
+                QPointer<TExDetailDropDown> alive(this);
+                showCaption(m_items.at(found).Caption);
+                if (!alive)
+                    return;
+                setItemIndex(found);
+                if (!alive)
+                    return;
+            }
+        }
+    }
+    TExCustomDropDown::HandleKeyDown(key, shift);
+}
+
+void TExDetailDropDown::HandleKeyDownMessage(int &key, Qt::KeyboardModifiers shift)
+{
+    QPointer<TExDetailDropDown> alive(this);
+    const bool open = DroppedDown();
+    const bool navigation = key == Qt::Key_PageUp || key == Qt::Key_PageDown || key == Qt::Key_Up
+                            || key == Qt::Key_Down || key == Qt::Key_Left || key == Qt::Key_Right;
+    if (isEnabled() && !(shift & Qt::AltModifier) && m_selector) {
+        ensureFilled();
+        const int current = m_selector->ItemIndex();
+        const int count = m_selector->Items().Count();
+        switch (key) {
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown: {
+            const int n = m_selector->GetVisibleItemCount();
+            if (n >= 1)
+                selectInList(key == Qt::Key_PageUp ? std::max(0, current - n) : std::min(current + n, count - 1));
+            break;
+        }
+        case Qt::Key_Home:
+        case Qt::Key_End:
+            if (open) {
+                m_internalCall = true;
+                key == Qt::Key_End ? m_selector->SelectLast() : m_selector->SelectFirst();
+                m_internalCall = false;
+            } else if (!EditorEnabled()) {
+                key == Qt::Key_End ? SelectLast() : SelectFirst();
+            }
+            break;
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+            if (open && !EditorEnabled()) {
+                m_internalCall = true;
+                key == Qt::Key_Left ? m_selector->SelectPrevious() : m_selector->SelectNext();
+                m_internalCall = false;
+            }
+            break;
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+            if (open) {
+                selectInList(current < 0 ? 0 : current + (key == Qt::Key_Up ? -1 : 1));
+                update();
+            } else {
+                key == Qt::Key_Up ? SelectPrevious() : SelectNext();
+            }
+            break;
+        default:
+            // The list search runs only while the edit cannot be typed in:
+            // otherwise the typed key is the completion's alone.
+            if (!(shift & Qt::ControlModifier) && !typingOn()) {
+                const QString search = m_search.add(m_keyText);
+                if (!search.isEmpty() && !searchKeyText(m_keyText).isEmpty()) {
+                    m_internalCall = true;
+                    m_selector->LookupItem(search);
+                    m_internalCall = false;
+                }
+            }
+            break;
+        }
+        if (!alive) {
+            key = 0;
+            return;
+        }
+        if (open && navigation) {
+            key = 0;
+            return;
+        }
+    }
+    const bool escape = key == Qt::Key_Escape;
+    TExCustomDropDown::HandleKeyDownMessage(key, shift);
+    if (!alive || !escape || m_items.Count() == 0)
+        return;
+    const int found = m_items.IndexOf(Text());
+    if (found >= 0)
+        setItemIndex(found);
+}
+
+void TExDetailDropDown::keyPressEvent(QKeyEvent *event)
+{
+    m_keyText = event->text();
+    // Only what the user types completes: text set by code keeps its caret
+    // where Windows leaves it, at the start, where nothing matches.
+    QPointer<TExDetailDropDown> alive(this);
+    const bool was = m_typing;
+    m_typing = true;
+    TExCustomDropDown::keyPressEvent(event);
+    if (alive)
+        m_typing = was;
+}
+
+// ---- wheel ----
+
+void TExDetailDropDown::WheelDown()
+{
+    if (!DroppedDown()) {
+        SelectNext();
+        return;
+    }
+    if (!m_selector)
+        return;
+    const int current = m_selector->ItemIndex();
+    selectInList(current < 0 ? 0 : current + 1);
+    update();
+}
+
+void TExDetailDropDown::WheelUp()
+{
+    if (!DroppedDown()) {
+        SelectPrevious();
+        return;
+    }
+    if (!m_selector)
+        return;
+    const int current = m_selector->ItemIndex();
+    selectInList(current < 0 ? 0 : current - 1);
+    update();
+}
+
+} // namespace controls
