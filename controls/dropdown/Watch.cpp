@@ -19,6 +19,16 @@ TWatchTime fromQTime(const QTime &t) { return {t.hour(), t.minute(), t.second(),
 
 TWatchTime systemTimeOfDay() { return fromQTime(QTime::currentTime()); }
 
+// The whole of one bitmap onto another of its size, pixels as they are:
+// no intermediate copy, since every hand update pays for it.
+void copyWhole(TBitmap &to, const TBitmap &from)
+{
+    QPainter *painter = to.Canvas().painter();
+    painter->setCompositionMode(QPainter::CompositionMode_Source);
+    painter->drawImage(0, 0, from.image());
+    painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
 } // namespace
 
 TExWatch::TExWatch(QWidget *parent)
@@ -207,6 +217,7 @@ void TExWatch::fitBitmaps()
     if (m_cache.Width() != width() || m_cache.Height() != height()) {
         m_cache.SetSize(width(), height());
         m_screen.SetSize(width(), height());
+        m_screenErased = true;
     }
 }
 
@@ -217,11 +228,14 @@ void TExWatch::DrawWatch()
     fitBitmaps();
     const TWatchScene scene{m_appearance, size(), m_showAMPM, m_showNumbers, m_am, shownTime(),
                             m_settings.Auto() && m_settings.Second()};
-    // The margins a round dial leaves keep what the control showed.
-    m_screen.Canvas().endPainting();
-    m_cache.Canvas().BitBlt(0, 0, width(), height(), m_screen.Canvas(), 0, 0, SRCCOPY);
+    // The margins a round dial leaves keep what the control showed. Hands
+    // and the rolling box stay inside the dial, so the cache's margins are
+    // the control's unless the control was erased since.
+    if (m_screenErased) {
+        copyWhole(m_cache, m_screen);
+        m_screenErased = false;
+    }
     DrawDialInto(&m_cache.Canvas(), scene);
-    m_cache.Canvas().endPainting();
     m_dialDirty = false;
     composeScreen();
 }
@@ -242,13 +256,12 @@ void TExWatch::composeScreen()
         return;
     fitBitmaps();
     TCanvas &screen = m_screen.Canvas();
-    screen.BitBlt(0, 0, width(), height(), m_cache.Canvas(), 0, 0, SRCCOPY);
+    copyWhole(m_screen, m_cache);
     if (m_roll)
         DrawAmPmRollFrame(screen, m_appearance, m_roll->box, m_roll->strip, m_roll->y);
     const TWatchScene scene{m_appearance, size(), m_showAMPM, m_showNumbers, m_am, shownTime(),
                             m_settings.Auto() && m_settings.Second()};
     DrawHands(&screen, scene);
-    screen.endPainting();
     update();
 }
 
@@ -289,6 +302,7 @@ void TExWatch::paintEvent(QPaintEvent *)
             fitBitmaps();
             const QColor back = palette().color(backgroundRole());
             m_screen.Canvas().FillColor(Rect(0, 0, width(), height()), RGB(back.red(), back.green(), back.blue()));
+            m_screenErased = true;
             DrawWatch();
         }
         QPainter painter(this);

@@ -119,6 +119,8 @@ private:
     bool m_showNumbers = true;
     bool m_am = true;
     bool m_dialDirty = true;
+    // The control was erased (or resized) since the cache last took it.
+    bool m_screenErased = true;
     platform::TBitmap m_cache;
     platform::TBitmap m_screen;
     std::optional<Roll> m_roll;

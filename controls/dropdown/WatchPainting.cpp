@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 namespace controls {
 
@@ -115,6 +116,50 @@ void drawCenterPoint(TCanvas &canvas, const Dial &d, const TWatchLook &look)
     }
 }
 
+// The clip of a round or rounded dial, made once per size: building an
+// elliptic region costs more than the rest of the dial.
+const QRegion &dialClip(TWatchShape shape, const QRect &box)
+{
+    thread_local TWatchShape lastShape = wsRect;
+    thread_local QRect lastBox;
+    thread_local QRegion region;
+    if (shape != lastShape || box != lastBox) {
+        if (shape == wsCircle) {
+            region = QRegion(box, QRegion::Ellipse);
+        } else {
+            QPainterPath path;
+            path.addRoundedRect(box, 10, 10);
+            region = QRegion(path.toFillPolygon().toPolygon());
+        }
+        lastShape = shape;
+        lastBox = box;
+    }
+    return region;
+}
+
+// Text sizes in a font, measured once per font: the numbers and "AM".
+QSize measuredText(const TFont &font, const QString &text)
+{
+    struct Entry {
+        TFont font;
+        QString text;
+        QSize size;
+    };
+    thread_local std::vector<Entry> known;
+    for (const Entry &e : known)
+        if (e.text == text && e.font.sameLook(font))
+            return e.size;
+    if (known.size() > 64)
+        known.clear();
+    QImage scratch(1, 1, QImage::Format_ARGB32_Premultiplied);
+    TCanvas measure(&scratch);
+    measure.Font().Assign(font);
+    Entry entry{{}, text, MeasureTextSize(measure, text)};
+    entry.font.Assign(font);
+    known.push_back(std::move(entry));
+    return known.back().size;
+}
+
 void frameAmPm(TCanvas &canvas, TAMPMFrame frame, const TRect &box)
 {
     if (frame == apRoundRect)
@@ -130,10 +175,7 @@ QRect watchAmPmBox(const TWatchAppearance &appearance, QSize client, bool shown)
     const QRect watch = watchRect(client, appearance.look().Size);
     if (!shown)
         return watchAmPmRect(watchCenter(watch), watchRadius(watch), {}, false);
-    QImage scratch(1, 1, QImage::Format_ARGB32_Premultiplied);
-    TCanvas measure(&scratch);
-    measure.Font().Assign(appearance.AMPMFont());
-    const QSize text = MeasureTextSize(measure, QStringLiteral("AM"));
+    const QSize text = measuredText(appearance.AMPMFont(), QStringLiteral("AM"));
     return watchAmPmRect(watchCenter(watch), watchRadius(watch), text, true);
 }
 
@@ -147,13 +189,8 @@ void DrawBackground(TCanvas *canvas, const TWatchScene &scene)
     const TRect area = look.Shape == wsCircle ? toTRect(d.watch) : client;
     const int saved = canvas->SaveDC();
     const QRect clipBox(area.Left - 1, area.Top - 1, area.Width() + 3, area.Height() + 3);
-    if (look.Shape == wsCircle) {
-        canvas->SelectClipRgn(QRegion(clipBox, QRegion::Ellipse));
-    } else if (look.Shape == wsRoundRect) {
-        QPainterPath path;
-        path.addRoundedRect(clipBox, 10, 10);
-        canvas->SelectClipRgn(QRegion(path.toFillPolygon().toPolygon()));
-    }
+    if (look.Shape != wsRect)
+        canvas->SelectClipRgn(dialClip(look.Shape, clipBox));
     if (isColorSet(look.BackgroundColor) && isColorSet(look.BackgroundColorTo)) {
         // Radial and diagonal fills are drawn as plain bands.
         DrawGradient(*canvas, look.BackgroundColor, look.BackgroundColorTo, 80, area,
@@ -224,7 +261,7 @@ void DrawNumbers(TCanvas *canvas, const TWatchScene &scene)
         if (look.TickMarks == tmQuartHours && i % 3 != 0)
             continue;
         const QString text = QString::number(i);
-        const QSize size = MeasureTextSize(*canvas, text);
+        const QSize size = measuredText(canvas->Font(), text);
         const double r = watchNumberRadius(d.inner, look.HourMarkLength, i, size.height());
         const double theta = radians(i * 30);
         const QPoint p(d.center.x() + roundEven(r * std::sin(theta)) + 1,
