@@ -104,6 +104,11 @@ void TExWatch::setAnimation(bool on)
     changeModel([&] { m_model.setAnimation(on); });
 }
 
+void TExWatch::StopAnimation()
+{
+    changeModel([&] { m_model.stopWalk(); });
+}
+
 void TExWatch::setShowAMPM(bool show)
 {
     if (show == m_showAMPM)

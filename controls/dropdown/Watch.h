@@ -29,6 +29,8 @@ public:
     bool Animation() const { return m_model.animation(); }
     // Off stops a walking hand where it is; on again it walks on.
     void setAnimation(bool on);
+    // A walking hand stops where it is, for good.
+    void StopAnimation();
     int AnimationFactor() const { return m_model.animationFactor(); }
     // At least 1.
     void setAnimationFactor(int factor) { m_model.setAnimationFactor(factor); }

@@ -16,6 +16,9 @@ using namespace std::chrono_literals;
 using editortest::pixel;
 using testsupport::ManualIntervalTimer;
 
+// Times read as text in failures.
+static void PrintTo(const QTime &time, std::ostream *os) { *os << time.toString(u"HH:mm:ss.zzz").toStdString(); }
+
 namespace {
 
 // A clock whose timers and time of day the test moves.
