@@ -269,6 +269,10 @@ public:
     virtual void HandleKeyDown(int &key, Qt::KeyboardModifiers shift);
     virtual void HandleKeyPress(QChar &key);
 
+    // Every change of the edit's text, once Qt's own handling returned:
+    // the base raises OnChange; descendants read the new text after it.
+    virtual void HandleTextChange();
+
 protected:
     // The base's construction steps; an override calls it first.
     virtual void Initialize();

@@ -66,7 +66,7 @@ void TWatchModel::setHourDirect(int hour)
     TWatchTime t = displayTime();
     t.hour = hour;
     store(t);
-    if (onChange && hour == m_hourTo)
+    if (onChange && (hour == m_hourTo || !m_stepping))
         onChange();
 }
 
@@ -97,7 +97,7 @@ void TWatchModel::setMinuteDirect(int minute)
         m_minuteFrom = 0;
     }
     store(t);
-    if (onChange && minute == m_minuteTo)
+    if (onChange && (minute == m_minuteTo || !m_stepping))
         onChange();
 }
 
@@ -107,6 +107,7 @@ void TWatchModel::animationStep()
         return;
     const TWatchTime now = displayTime();
     m_internalCall = true;
+    m_stepping = true;
     if (m_hourWalking) {
         if (now.hour == m_hourTo) {
             setHour(m_hourTo);
@@ -130,6 +131,7 @@ void TWatchModel::animationStep()
             setMinute(next);
         }
     }
+    m_stepping = false;
     m_internalCall = false;
 }
 

@@ -36,6 +36,8 @@ public:
     // At least 1: it divides the step.
     void setAnimationFactor(int factor);
     bool timerRunning() const { return m_walking && m_animation; }
+    // The hand stays where it is and walks no further.
+    void stopWalk() { m_walking = false; }
 
     // Animated when Animation is on; an hour of 24 or more, a minute of 60
     // or more is ignored.
@@ -52,7 +54,9 @@ public:
     void setTimeOffset(int minutes) { m_offsetMinutes = minutes; }
     void setSystemTime(std::function<TWatchTime()> now) { m_now = std::move(now); }
 
-    // Raised when a change reaches the target of the last animated change.
+    // Raised when an hour or minute change is done: a direct one at once, an
+    // animated one when the hand reaches its target. The Time writer and
+    // Left at minute 0 (which goes through it) do not raise it.
     std::function<void()> onChange;
 
 private:
@@ -70,6 +74,8 @@ private:
     int m_minuteTo = 0;
     int m_minuteFrom = 0;
     bool m_internalCall = false;
+    // Inside a tick of the animation: steps short of the target are quiet.
+    bool m_stepping = false;
     bool m_auto = false;
     int m_offsetMinutes = 0;
     std::function<TWatchTime()> m_now;

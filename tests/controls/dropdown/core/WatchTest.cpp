@@ -196,3 +196,25 @@ TEST(WatchModel, AutoModeShowsTheInjectedTimeAndIgnoresKeys)
 }
 
 } // namespace
+
+namespace {
+
+TEST(WatchModel, DirectChangesReportAtOnceAnimationStepsOnlyAtTheTarget)
+{
+    Clock clock;
+    clock.model.setAnimation(false);
+    clock.model.setHour(7);
+    clock.model.setMinute(30);
+    clock.model.keyDown(TWatchKey::Home);
+    EXPECT_EQ(clock.changes, 3);
+    // Through the Time writer: no report.
+    clock.model.setTime({1, 2, 3, 0});
+    EXPECT_EQ(clock.changes, 3);
+    clock.model.setAnimation(true);
+    clock.model.setMinute(40);
+    const std::vector<int> seen = clock.walk(false);
+    EXPECT_GT(seen.size(), 3u);
+    EXPECT_EQ(clock.changes, 4);
+}
+
+} // namespace
