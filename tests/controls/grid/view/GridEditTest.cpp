@@ -264,4 +264,44 @@ TEST_F(ColumnGridEdit, AFixedColumnIsSteppedOver)
     EXPECT_EQ(grid->Col(), 4);
 }
 
+TEST_F(ColumnGridEdit, TheColumnGivesEditorTypeAndLength)
+{
+    grid->Columns()[1]->setEditor(edNumeric);
+    grid->Columns()[1]->EditLength = 3;
+    grid->MaxEditLength = 10;
+    grid->FocusCell(1, 2);
+    grid->FocusCell(1, 1);
+    for (const QChar c : QStringLiteral("1a-2345"))
+        QTest::keyClicks(QApplication::focusWidget(), QString(c));
+    ASSERT_NE(grid->NormalEdit(), nullptr);
+    EXPECT_EQ(grid->NormalEdit()->text(), QStringLiteral("123"));
+}
+
+TEST_F(ColumnGridEdit, APopupBelongsToTheRealColumnUnderTheClick)
+{
+    QMenu menu1;
+    QMenu menu2;
+    menu1.addAction(QStringLiteral("one"));
+    menu2.addAction(QStringLiteral("two"));
+    for (const int c : {1, 2}) {
+        grid->Columns()[c]->ColumnPopupType = cpFixedCellsRClick;
+        grid->Columns()[c]->ColumnPopup = c == 1 ? &menu1 : &menu2;
+    }
+    grid->HideColumn(1);
+    std::vector<std::pair<int, QMenu *>> seen;
+    grid->OnColumnPopup = [&](TExColumnGrid *, int ACol, int, QMenu *m) { seen.emplace_back(ACol, m); };
+    // Display column 1 is real column 2 now.
+    const platform::TRect header = grid->CellRect(1, 0);
+    QTest::mouseClick(grid, Qt::RightButton, {}, QPoint(header.Left + 5, header.Top + 5));
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].second, &menu2);
+    EXPECT_TRUE(menu2.isVisible());
+    menu2.close();
+    // A normal row fires the event but shows no menu for this type.
+    const platform::TRect cell = grid->CellRect(1, 2);
+    QTest::mouseClick(grid, Qt::RightButton, {}, QPoint(cell.Left + 5, cell.Top + 5));
+    EXPECT_EQ(seen.size(), 2u);
+    EXPECT_FALSE(menu2.isVisible());
+}
+
 } // namespace
