@@ -6,6 +6,9 @@
 // and the grid's cell queries are answered from them.
 #include "controls/grid/model/ExGrid.h"
 
+#include <QMenu>
+#include <QPointer>
+
 #include <bitset>
 #include <memory>
 #include <vector>
@@ -81,6 +84,7 @@ public:
     int AutoMinSize = 0;
     int AutoMaxSize = 0;
     TColumnPopupType ColumnPopupType = cpFixedCellsRClick;
+    QPointer<QMenu> ColumnPopup; // not owned: clears itself when the menu goes
     bool FilterCaseSensitive = false;
     TAlignment HeaderAlignment = taLeftJustify;
     platform::TFont HeaderFont;
@@ -166,6 +170,18 @@ public:
 
     void SyncColumnItems();
     void SyncColumnHeaders();
+
+    // --- editing and column popups (controls/grid/view/ColumnGridEditing.cpp) ---------------
+    void DoGetEditorType(int ACol, int ARow, TEditorType &AEditor) override;
+    std::function<void(TExColumnGrid *Sender, int ACol, int ARow, QMenu *PopupMenu)> OnColumnPopup;
+
+protected:
+    int GridGetEditLimit() override;
+    QString GridGetEditMask(int ACol, int ARow) override;
+    void GridMouseDown(platform::TMouseButton Button, platform::TShiftState Shift, int X, int Y) override;
+
+public:
+    // --- end of editing and column popups ------------------------------------------------------
 
 protected:
     void GridColumnMoved(int FromIndex, int ToIndex) override;

@@ -91,6 +91,7 @@ void TGridColumnItem::AssignVisuals(const TGridColumnItem &source)
 {
     Alignment = source.Alignment;
     HeaderAlignment = source.HeaderAlignment;
+    ColumnPopup = source.ColumnPopup;
     BorderPen = source.BorderPen;
     Borders = source.Borders;
     CheckFalse = source.CheckFalse;

@@ -787,6 +787,156 @@ public:
     void AutoCheckGroupClicked(int ACol, int ARow, bool State);
     // ===== end of sorting, filtering, column functions and sizing ==========================
 
+    // ===== keys and in-place editing (controls/grid/view/GridKeys*.cpp, GridEdit*.cpp,
+    // InplaceEdit.cpp; their state in controls/grid/view/GridEditState.h) ===================
+public:
+    // What typing into the default editor does; see the editor types.
+    int MaxEditLength = 0; // characters, 0 for no limit
+    bool AlwaysValidate = false;
+    bool EditWithTags = false; // the editor shows mini-HTML as it is stored
+    bool Multilinecells = false;
+    bool ExcelStyleDecimalSeparator = false; // the keypad's '.' types the locale's separator
+    bool Lookup = false; // the editor completes from LookupItems
+    bool LookupCaseSensitive = false;
+    bool LookupHistory = false; // an edited text joins LookupItems
+    QStringList LookupItems;
+    QString ValidChars; // edValidChars
+    QString ValidCharSet; // edValidChars with ValidChars empty: 8-bit characters
+    QChar PasswordChar = u'*';
+    QString EditMask;
+    QString InvalidEntryTitle;
+    QString InvalidEntryText;
+    struct TSizeWhileTyping {
+        bool Height = false;
+        bool Width = false;
+    } SizeWhileTyping;
+    bool Modified() const;
+    void setModified(bool value);
+
+    bool EditMode() const;
+    bool EditActive() const;
+    TEditorType EditControl() const;
+    // The cell's text when editing began; Escape restores it.
+    QString OriginalCellValue() const;
+    class TExInplaceEdit *NormalEdit() const;
+
+    void ShowInplaceEdit();
+    // Closes an open editor, its text committed.
+    void HideInplaceEdit();
+    void ShowCellEdit();
+    // Commits the open editor of the current cell; nothing without one.
+    void HideCellEdit();
+    // How an editor hands a navigation key back to the grid.
+    void DoneInplaceEdit(std::uint16_t Key, platform::TShiftState Shift);
+    bool IsEditable(int ACol, int ARow);
+    // Fires OnCellValidate for the edited text; false keeps the edit open
+    // on its cell with the old (or the handler's) text.
+    virtual bool ValidateCell(const QString &NewValue);
+    virtual void FlushCellCache();
+    virtual void StoreEditText(int ACol, int ARow, const QString &Value);
+    bool EditorWantsTab() const;
+    // The row before the footer rows; Down there may append a row.
+    bool IsLastDataRow();
+    void AppendAutoRow();
+    int FirstNormalCol();
+    bool CanNavigateToCell(int ACol, int ARow);
+    // -1 when the row has no navigable cell.
+    int FirstNavigableCol(int ARow);
+    int LastNavigableCol(int ARow);
+    void InvalidateCellRange(const TGridRect &R);
+    void SaveOldCellText(int ACol, int ARow);
+    // OnEditingDone now, OnEditCellDone when the posted event arrives.
+    void PostEditDone(int ACol, int ARow);
+    void Select() { CanSelectCell(Col(), Row()); }
+
+    // Empty hooks at fixed points of the key and edit handling.
+    virtual void EditorKeyDownHook(std::uint16_t &Key, platform::TShiftState Shift) {}
+    virtual void EditorCharHook(QChar &Key) {}
+    virtual void F2KeyHook() {}
+    virtual void EditTextChangeHook(const QString &Text, QPoint Pos, int Caret) {}
+    virtual void FormulaEditHook(bool Formula) {}
+    // Where the special editors, the focus glow, the cell checker, the cell
+    // advance and the footer join the editing; empty until they exist.
+    virtual void CreateEditorControl(int ACol, int ARow) {}
+    virtual void CommitEditorControl(int ACol, int ARow) {}
+    virtual void ShowFocusWindow(const platform::TRect &R) {}
+    virtual void HideFocusWindow() {}
+    virtual void CellCheckerCorrect(int ACol, int ARow, QString &Value) {}
+    virtual void CellCheckerMark(int ACol, int ARow, QString &Value) {}
+    virtual bool AdvanceToNextCell(int ACol, int ARow, bool Force, bool AutoEdit, bool Forward, bool Recursive,
+                                   bool ShowEditor)
+    {
+        return false;
+    }
+    virtual void AdvanceAfterEdit(bool Backward) {}
+    virtual void SizeWhileTypingHook(bool RowHeight) {}
+    virtual void RecalcFooterColumn(int ACol, int ARow) {}
+    virtual void DoGetEditorProp(int ACol, int ARow);
+    virtual void DoCellChanging(int NewCol, int NewRow, bool &Allow);
+
+    std::function<void(TExStringGrid *Sender, int ACol, int ARow, QString &Value, bool &Valid)> OnCellValidate;
+    std::function<void(TExStringGrid *Sender)> OnEditingDone;
+    std::function<void(TExStringGrid *Sender, int ACol, int ARow)> OnEditCellDone;
+    std::function<void(TExStringGrid *Sender, int ACol, int ARow, const QString &Value)> OnEditChange;
+    std::function<void(TExStringGrid *Sender, int ACol, int ARow)> OnGetEditorProp;
+    std::function<void(TExStringGrid *Sender, int ACol, int ARow, QString &Value)> OnGetEditMask;
+    std::function<void(TExStringGrid *Sender, int OldRow, int NewRow, bool &Allow)> OnRowChanging;
+    std::function<void(TExStringGrid *Sender, int OldCol, int NewCol, bool &Allow)> OnColChanging;
+    std::function<void(TExStringGrid *Sender, int OldRow, int OldCol, int NewRow, int NewCol, bool &Allow)>
+        OnCellChanging;
+    std::function<void(TExStringGrid *Sender, int ARow)> OnAutoInsertRow;
+    std::function<void(TExStringGrid *Sender, int ARow)> OnAutoAddRow;
+    std::function<void(TExStringGrid *Sender, int ARow, bool &CanDelete)> OnCanDeleteRow;
+    TCheckBoxClickEvent OnCheckBoxClick;
+    std::function<void(TExStringGrid *Sender, int ACol, int ARow, int AIdx)> OnRadioClick;
+    std::function<void(TExStringGrid *Sender, int ACol, int ARow)> OnRadioButtonClick;
+    std::function<void(TExStringGrid *Sender, int ACol, int ARow)> OnButtonClick;
+    std::function<void(QObject *Sender, bool &Allow)> OnClipboardPaste;
+    std::function<void(QObject *Sender, int ACol, int ARow, QString &Value, bool &Allow)> OnClipboardBeforePasteCell;
+    std::function<void(QObject *Sender, int ACol, int ARow, const QString &Value)> OnClipboardAfterPasteCell;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void customEvent(QEvent *event) override;
+    // The grid's own keys before the base walk; false when it ate the key.
+    virtual bool GridKeyDownMessage(std::uint16_t Key, platform::TShiftState Shift);
+    void GridKeyDown(std::uint16_t &Key, platform::TShiftState Shift) override;
+    // What a typed character does: start an edit, or the key press.
+    virtual void GridCharMessage(QChar Key, bool Keypad);
+    void GridKeyPress(QChar &Key) override;
+    virtual void GridKeyUp(std::uint16_t &Key, platform::TShiftState Shift);
+    TInplaceEdit *GridCreateEditor() override;
+    bool GridCanEditShow() override;
+    QString GridGetEditText(int ACol, int ARow) override;
+    void GridSetEditText(int ACol, int ARow, const QString &Value) override;
+    int GridGetEditLimit() override { return MaxEditLength; }
+    QString GridGetEditMask(int ACol, int ARow) override;
+
+private:
+    friend class TExInplaceEdit;
+    struct TGridEditState;
+    TGridEditState &editState() const;
+    // The edit parts of the cell-selection check.
+    void editOnMergedEntry(int ACol, int ARow);
+    void prepareCellEditing(int RealCol, int ARow);
+    bool validateBeforeMove(int ACol, int ARow);
+    bool editorHasFocus() const;
+    bool homeEndKey(std::uint16_t Key, platform::TShiftState Shift, int R0, int L0);
+    bool skipFixedCells(std::uint16_t &Key, platform::TShiftState Shift);
+    void clickControlKey(std::uint16_t Key, int RC);
+    void insertRowKey();
+    void deleteRowKey();
+    void selectAllKey();
+    void fireKeyDown(std::uint16_t Key, platform::TShiftState Shift);
+    void restoreRefusedEdit(const QString &Value, int RealCol, int ARow);
+    // Escape: the edit closes and the cell gets back its text from before.
+    void cancelEdit();
+    mutable std::shared_ptr<TGridEditState> m_editState;
+    // ===== end of keys and in-place editing ==================================================
+
 protected:
     void CellTextChanged(int ACol, int ARow) override;
     bool CanSelectCell(int ACol, int ARow) override;

@@ -393,15 +393,22 @@ bool TExStringGrid::CanSelectCell(int ACol, int ARow)
     const int rc = RealColIndex(ACol);
     // A merged cell is entered at its base cell.
     if (IsMergedNonBaseCell(rc, ARow) && !(Options() & goRangeSelect)) {
+        if (!validateBeforeMove(ACol, ARow))
+            return false;
         const TGridCoord base = BaseCell(rc, ARow);
         FForceSel = true;
         FocusCell(DisplColIndex(base.X), base.Y);
         FForceSel = false;
         RepaintCell(DisplColIndex(base.X), base.Y);
+        editOnMergedEntry(ACol, ARow);
         return false;
     }
     if (m_selection->useEnabledRows && m_navigation.SkipDisabledRows && !RowEnabled(ARow))
         return false;
+    // An open edit is validated first; then goEditing follows the target.
+    if (!validateBeforeMove(ACol, ARow))
+        return false;
+    prepareCellEditing(rc, ARow);
     const bool allowed = TBaseGrid::CanSelectCell(ACol, ARow);
     if (m_selListener)
         m_selListener->CellSelected(Col(), ARow);
