@@ -22,6 +22,7 @@
 #include "controls/grid/model/GridSortSettings.h"
 #include "controls/grid/model/PrintSettings.h"
 #include "controls/grid/model/core/HiddenRows.h"
+#include "platform/NumberedTimers.h"
 #include "platform/draw/GraphicsObjects.h"
 
 #include <QEvent>
@@ -1095,6 +1096,85 @@ private:
     // that the grid's destructor needs not see its type.
     TGridSortFilter &sortFilter() const;
     mutable std::shared_ptr<TGridSortFilter> m_sortFilter;
+
+    // ===== mouse and wheel (controls/grid/view/GridMouse*.cpp, GridAnchors.cpp, GridWheel.cpp;
+    // their state in GridMouseState.h) ======================================================
+public:
+    // What a press on a header does, as the pointer's place decided it.
+    enum TMouseSelectMode : std::uint8_t { msNormal, msColumn, msRow, msAll, msURL, msResize };
+    // The row comes before the column.
+    using TClickCellEvent = std::function<void(TExStringGrid *Sender, int ARow, int ACol)>;
+    using TCanClickCellEvent = std::function<void(TExStringGrid *Sender, int ARow, int ACol, bool &Allow)>;
+    using TAnchorClickEvent =
+        std::function<void(TExStringGrid *Sender, int ARow, int ACol, const QString &Anchor, bool &AutoHandle)>;
+    using TGridMouseEvent = std::function<void(TExStringGrid *Sender, platform::TMouseButton Button,
+                                               platform::TShiftState Shift, int X, int Y)>;
+    using TMouseWheelUpDownEvent =
+        std::function<void(TExStringGrid *Sender, platform::TShiftState Shift, QPoint MousePos, bool &Handled)>;
+    TClickCellEvent OnClickCell;
+    TClickCellEvent OnDblClickCell;
+    TClickCellEvent OnRightClickCell;
+    TCanClickCellEvent OnCanClickCell;
+    TAnchorClickEvent OnAnchorClick;
+    TGridMouseEvent OnMouseDown;
+    TGridMouseEvent OnMouseUp;
+    platform::TNotifyEvent OnClick;
+    platform::TNotifyEvent OnDblClick;
+    std::function<void(TExStringGrid *Sender, int ACol, int ARow, bool State)> OnCheckBoxMouseUp;
+    std::function<void(TExStringGrid *Sender, int ACol, int ARow, int AIdx)> OnRadioMouseUp;
+    std::function<void(TExStringGrid *Sender, int ACol, int ARow)> OnRadioButtonClick;
+    std::function<void(TExStringGrid *Sender, int ACol, int ARow, int AIdx)> OnRadioClick;
+    TMouseWheelUpDownEvent OnMouseWheelDown;
+    TMouseWheelUpDownEvent OnMouseWheelUp;
+    bool EnableWheel = true;
+    // The cell under a screen point; -1 outside the cells.
+    void ScreenToCell(QPoint P, int &ACol, int &ARow) const;
+    bool IsOnSizingBorder(int X, int Y);
+    TMouseSelectMode MouseSelectMode() const;
+    // Rows per wheel notch (the system's setting at creation).
+    int WheelScrollLines() const;
+    void setWheelScrollLines(int lines);
+    // Timer 111, every 500 ms from the first show; tests put their own clock in.
+    static constexpr int GridTimerID = 111;
+    platform::NumberedTimers &GridTimers();
+    void setGridTimers(std::unique_ptr<platform::NumberedTimers> timers);
+    // The click processing: OnClick.
+    virtual void Click();
+    // Selects the option of the cell's radio group under the offset from
+    // the cell's top-left corner (real column); none on a boundary.
+    void RadioGroupClick(int ACol, int ARow, int XOffset, int YOffset);
+    virtual void SelectAllHook(TGridRect &R) {}
+    virtual void AfterWheelRowMove(int RowDelta, bool &Handled) {}
+
+protected:
+    void GridMouseDown(platform::TMouseButton Button, platform::TShiftState Shift, int X, int Y) override;
+    void GridMouseMove(platform::TShiftState Shift, int X, int Y) override;
+    void GridMouseUp(platform::TMouseButton Button, platform::TShiftState Shift, int X, int Y) override;
+    bool GridWheelDown(platform::TShiftState Shift, QPoint MousePos) override;
+    bool GridWheelUp(platform::TShiftState Shift, QPoint MousePos) override;
+    virtual void GridMouseLeave();
+    // The work of timer 111 each time it fires.
+    virtual void GridTimer(int id) {}
+    void wheelEvent(QWheelEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    struct TGridMouse &mouse() const;
+    void gridLeftButtonDown(int X, int Y, platform::TShiftState Shift);
+    void gridLeftButtonUp(int X, int Y, platform::TShiftState Shift);
+    void gridLeftDoubleClick(int X, int Y);
+    void gridRightButtonDown(int X, int Y, platform::TShiftState Shift);
+    // The control-level press: the cell grid's selection, sizing and moving, then OnMouseDown.
+    void controlMouseDown(platform::TMouseButton Button, platform::TShiftState Shift, int X, int Y);
+    void controlMouseUp(platform::TMouseButton Button, platform::TShiftState Shift, int X, int Y);
+    void fireMouseDown(platform::TMouseButton Button, platform::TShiftState Shift, int X, int Y);
+    void fireClickCell(const TClickCellEvent &event, int ARow, int ACol);
+    // The press on a link: true when the text held one under the point.
+    bool pressLink(int ACol, int ARow, int RealCol, int X, int Y, const platform::TRect &CellR);
+    void followAnchor(const QString &Anchor, bool AutoHandle);
+    bool wheelMessage(bool Down, platform::TShiftState Shift, QPoint MousePos);
+    mutable std::shared_ptr<struct TGridMouse> m_mouse;
 };
 
 } // namespace controls

@@ -58,6 +58,9 @@ TExStringGrid::TExStringGrid(QWidget *parent)
     m_activeCellFont.setStyle(bold);
     GridEditDoneEvent();
     DTPShiftFocusEvent();
+    // Hover, the header select modes and the sizing cursor follow the
+    // mouse without a button held.
+    setMouseTracking(true);
 }
 
 TExStringGrid::~TExStringGrid() = default;

@@ -282,6 +282,9 @@ protected:
     // One row down (up); true when handled.
     virtual bool GridWheelDown(platform::TShiftState shift, QPoint pos);
     virtual bool GridWheelUp(platform::TShiftState shift, QPoint pos);
+    // Ends (or starts) what a press started, for descendants that decide
+    // it themselves.
+    void setGridState(TGridState state) { m_state = state; }
 
     // The text the default drawing shows.
     virtual QString DefaultDrawText(int col, int row) { return GetGridCell(col, row); }
