@@ -280,8 +280,13 @@ void TExCustomDropDown::raiseChange()
         return;
     }
     // Raised from inside Qt's handling of the edit as often as not.
+    platform::guarded([this] { HandleTextChange(); });
+}
+
+void TExCustomDropDown::HandleTextChange()
+{
     if (OnChange)
-        platform::guarded([this] { OnChange(this); });
+        OnChange(this);
 }
 
 void TExCustomDropDown::DrawGradientFill(TCanvas &canvas, TColor fromColor, TColor toColor, int steps,
