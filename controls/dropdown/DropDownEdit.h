@@ -293,6 +293,9 @@ protected:
     // A cancel puts back the descendant's own value here, after the popup
     // closed and before the edit's text comes back.
     virtual void RestoreDropDownValue() {}
+    // The edit's text changed: raises OnChange; descendants that follow
+    // the text add their steps after it.
+    virtual void HandleTextChange();
     virtual void WheelDown() {}
     virtual void WheelUp() {}
     virtual void PaintNonEditable(platform::TCanvas &canvas);
