@@ -293,9 +293,6 @@ protected:
     // A cancel puts back the descendant's own value here, after the popup
     // closed and before the edit's text comes back.
     virtual void RestoreDropDownValue() {}
-    // The edit's text changed: raises OnChange; descendants that follow
-    // the text add their steps after it.
-    virtual void HandleTextChange();
     virtual void WheelDown() {}
     virtual void WheelUp() {}
     virtual void PaintNonEditable(platform::TCanvas &canvas);
@@ -305,9 +302,6 @@ protected:
     // The steps of a WM_KEYDOWN and a WM_CHAR as the edit gets them.
     virtual void HandleKeyDownMessage(int &key, Qt::KeyboardModifiers shift);
     virtual void HandleCharMessage(QChar &key);
-    // Every change of the text, after Qt's own handling of it: raises
-    // OnChange. An override that completes the text calls it first.
-    virtual void HandleTextChange();
 
     bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -1122,8 +1122,6 @@ public:
     platform::TNotifyEvent OnDblClick;
     std::function<void(TExStringGrid *Sender, int ACol, int ARow, bool State)> OnCheckBoxMouseUp;
     std::function<void(TExStringGrid *Sender, int ACol, int ARow, int AIdx)> OnRadioMouseUp;
-    std::function<void(TExStringGrid *Sender, int ACol, int ARow)> OnRadioButtonClick;
-    std::function<void(TExStringGrid *Sender, int ACol, int ARow, int AIdx)> OnRadioClick;
     TMouseWheelUpDownEvent OnMouseWheelDown;
     TMouseWheelUpDownEvent OnMouseWheelUp;
     bool EnableWheel = true;
