@@ -321,8 +321,10 @@ void TCanvas::applyClip()
         return;
     if (m_clip)
         m_painter->setClipRegion(*m_clip);
-    else
-        m_painter->setClipping(false);
+    else if (m_painter->hasClipping())
+        // Not setClipping(false): Qt's raster engine then ignores the next
+        // region of more than one rectangle. The whole target clips nothing.
+        m_painter->setClipRegion(QRegion(0, 0, m_device->width(), m_device->height()));
 }
 
 void TCanvas::SelectClipRgn(const std::optional<QRegion> &deviceRegion)
