@@ -114,6 +114,12 @@ void TExMemoDropDown::updateEditText()
     m_internalUpdate = false;
 }
 
+void TExMemoDropDown::setEditorEnabled(bool enabled)
+{
+    TExCustomDropDown::setEditorEnabled(enabled);
+    updateEditText();
+}
+
 void TExMemoDropDown::resizeEvent(QResizeEvent *event)
 {
     TExCustomDropDown::resizeEvent(event);

@@ -35,6 +35,9 @@ public:
     bool AutoDrop() const { return m_autoDrop; }
     void setAutoDrop(bool autoDrop) { m_autoDrop = autoDrop; }
 
+    // Without the editor the edit shows the summary, with it every line.
+    void setEditorEnabled(bool enabled) override;
+
     // Raised on every change in the popup's memo.
     platform::TNotifyEvent OnMemoChange;
 

@@ -53,8 +53,8 @@ TEST(MemoDropDown, TheEditShowsTheLinesOrASummary)
     EXPECT_TRUE(w.memo->EditorEnabled());
     EXPECT_EQ(w.memo->Text(), u"Meter 1\nMeter 2\n");
     w.memo->setEditorEnabled(false);
-    w.memo->setMemoText(TwoLines);
     EXPECT_EQ(w.memo->Text(), u"Meter 1...");
+    EXPECT_EQ(w.memo->MemoText(), TwoLines);
     w.memo->setMemoText({QStringLiteral("Meter 1")});
     EXPECT_EQ(w.memo->Text(), u"Meter 1");
     const QString longLine = QStringLiteral("A meter far away in the cellar of the third house on the left");
