@@ -17,8 +17,6 @@ namespace {
 
 constexpr int BP_PUSHBUTTON = 1;
 enum ThemeState { stNormal = 1, stHot = 2, stPressed = 3, stDisabled = 4 };
-// Captions of the operator and memory keys stand out in maroon.
-constexpr TColor SpecialTextColor = 128;
 
 TRect toRect(const QRect &r) { return Rect(r.left(), r.top(), r.left() + r.width(), r.top() + r.height()); }
 
@@ -56,6 +54,12 @@ void TCustomButtonPanel::ArrangeButtons()
 {
     m_arrangedFor = QSize();
     rects();
+    update();
+}
+
+void TCustomButtonPanel::setButtonAppearance(const TButtonAppearance &appearance)
+{
+    m_appearance = appearance;
     update();
 }
 
@@ -123,9 +127,6 @@ void TCustomButtonPanel::paintEvent(QPaintEvent *)
             canvas.Pen().setColor(clBlack);
             canvas.Rectangle(Rect(0, 0, width(), height()));
         }
-        QFont keyFont = font();
-        keyFont.setPointSize(10);
-        keyFont.setBold(true);
         const auto drawKey = [&](int index) {
             const TRect r = toRect(rects()[size_t(index)]);
             const int state = !isEnabled() ? stDisabled : index == m_down ? stPressed : index == m_hot ? stHot
@@ -135,7 +136,8 @@ void TCustomButtonPanel::paintEvent(QPaintEvent *)
             else
                 DrawFrameControl(canvas, r, DFC_BUTTON, DFCS_BUTTONPUSH | (state == stPressed ? DFCS_PUSHED : 0));
             const TCalculatorKey &key = calculatorKeys()[size_t(index)];
-            setCanvasFont(canvas.Font(), keyFont, key.special ? SpecialTextColor : clBlack);
+            canvas.Font().Assign(m_appearance.Font);
+            canvas.Font().setColor(key.special ? m_appearance.SpecialTextColor : m_appearance.TextColor);
             canvas.Brush().setStyle(TBrushStyle::bsClear);
             TRect inner = Rect(r.Left + 4, r.Top + 4, r.Right - 4, r.Bottom - 4);
             canvas.DrawText(QString::fromUtf16(key.caption), inner, DT_CENTER | DT_VCENTER | DT_SINGLELINE);

@@ -2,6 +2,7 @@
 // The calculator's keypad: 28 keys laid out by the core, the hot and the
 // pressed key followed with the mouse, each key drawn as a themed push
 // button (the classic one without a theme), a click reported by its index.
+#include "controls/dropdown/ButtonAppearance.h"
 #include "controls/dropdown/core/CalculatorKeypad.h"
 
 #include <QWidget>
@@ -25,6 +26,10 @@ public:
     int ButtonHot() const { return m_hot; }
     int ButtonDown() const { return m_down; }
     void ArrangeButtons();
+
+    // The caption font and colours of the keys; the faces are themed.
+    const TButtonAppearance &ButtonAppearance() const { return m_appearance; }
+    void setButtonAppearance(const TButtonAppearance &appearance);
 
     std::function<void(QObject *sender, int index)> OnButtonClick;
 
@@ -53,6 +58,7 @@ private:
     int m_hot = -1;
     int m_down = -1;
     bool m_inDropDown = false;
+    TButtonAppearance m_appearance;
 };
 
 } // namespace controls

@@ -3,6 +3,9 @@
 #include "controls/dropdown/ButtonPanel.h"
 #include "controls/dropdown/DropDownForm.h"
 
+#include <QKeyEvent>
+#include <QPointer>
+
 namespace controls {
 
 TExCalculatorDropdown::TExCalculatorDropdown(TConstructKey key, QWidget *parent) : TExCustomDropDown(key, parent) {}
@@ -36,6 +39,8 @@ void TExCalculatorDropdown::EnsureDropDownForm()
 void TExCalculatorDropdown::PrepareDropDown()
 {
     TExCustomDropDown::PrepareDropDown();
+    if (m_panel)
+        m_panel->setButtonAppearance(m_calcButtonAppearance);
     takeText();
     m_atOpening = m_engine;
     m_engine.popupOpened();
@@ -100,6 +105,52 @@ void TExCalculatorDropdown::HandleButtonClick(int index)
     if (m_engine.pressKey(m_panel->ButtonTag(index)))
         SetModifiedFlag(true);
     showDisplay();
+}
+
+void TExCalculatorDropdown::SetComponentStyle(TFenloStyle style)
+{
+    TExCustomDropDown::SetComponentStyle(style);
+    const bool office2010 = style == tsOffice2010Blue || style == tsOffice2010Silver || style == tsOffice2010Black;
+    takeStyleColors(m_calcButtonAppearance, ButtonAppearance(), office2010);
+}
+
+void TExCalculatorDropdown::HandleKeyDownMessage(int &key, Qt::KeyboardModifiers shift)
+{
+    if (key != Qt::Key_Delete || !EditorEnabled()) {
+        TExCustomDropDown::HandleKeyDownMessage(key, shift);
+        return;
+    }
+    takeText();
+    // A failed display (or one that is no number) is not edited into
+    // another failed one: it becomes 0.
+    if (m_engine.isError() || Text().isEmpty()) {
+        m_engine.setDisplay(QStringLiteral("0"));
+        showDisplay();
+        key = 0;
+        return;
+    }
+    m_deleting = true;
+    TExCustomDropDown::HandleKeyDownMessage(key, shift);
+}
+
+void TExCalculatorDropdown::keyPressEvent(QKeyEvent *event)
+{
+    QPointer<TExCalculatorDropdown> alive(this);
+    TExCustomDropDown::keyPressEvent(event);
+    if (alive)
+        m_deleting = false;
+}
+
+void TExCalculatorDropdown::HandleTextChange()
+{
+    TExCustomDropDown::HandleTextChange();
+    if (!m_deleting)
+        return;
+    m_deleting = false;
+    if (Text().isEmpty()) {
+        m_engine.setDisplay(QStringLiteral("0"));
+        showDisplay();
+    }
 }
 
 void TExCalculatorDropdown::HandleKeyDown(int &key, Qt::KeyboardModifiers shift)

@@ -2,6 +2,7 @@
 // A drop-down edit holding one number, with a pocket calculator's keypad
 // in its popup. The arithmetic is the core's; this keeps the edit's text
 // and the calculator's display the same.
+#include "controls/dropdown/ButtonAppearance.h"
 #include "controls/dropdown/DropDownEdit.h"
 #include "controls/dropdown/core/CalculatorEngine.h"
 
@@ -24,6 +25,11 @@ public:
     void setShowThousandSeparator(bool show);
     // A keypad click by the key's index.
     void HandleButtonClick(int index);
+    // The keys' look, handed to the keypad at every opening.
+    const TButtonAppearance &CalcButtonAppearance() const { return m_calcButtonAppearance; }
+    void setCalcButtonAppearance(const TButtonAppearance &appearance) { m_calcButtonAppearance = appearance; }
+    // The base's colours, then the keys' from the popup buttons'.
+    void SetComponentStyle(TFenloStyle style) override;
 
 protected:
     void Initialize() override;
@@ -32,6 +38,9 @@ protected:
     void RestoreDropDownValue() override;
     void HandleKeyDown(int &key, Qt::KeyboardModifiers shift) override;
     void HandleCharMessage(QChar &key) override;
+    void HandleKeyDownMessage(int &key, Qt::KeyboardModifiers shift) override;
+    void HandleTextChange() override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     // The edit's text may have been typed: the calculator reads it first.
@@ -42,6 +51,9 @@ private:
     TCalculatorEngine m_atOpening;
     TCustomButtonPanel *m_panel = nullptr;
     bool m_showThousandSeparator = false;
+    TButtonAppearance m_calcButtonAppearance;
+    // A Delete is being handled: a display it empties shows "0".
+    bool m_deleting = false;
 };
 
 } // namespace controls

@@ -187,16 +187,29 @@ void DrawBackground(TCanvas *canvas, const TWatchScene &scene)
     const Dial d = dialOf(scene);
     const TRect client = Rect(0, 0, scene.client.width(), scene.client.height());
     const TRect area = look.Shape == wsCircle ? toTRect(d.watch) : client;
-    const int saved = canvas->SaveDC();
-    const QRect clipBox(area.Left - 1, area.Top - 1, area.Width() + 3, area.Height() + 3);
-    if (look.Shape != wsRect)
-        canvas->SelectClipRgn(dialClip(look.Shape, clipBox));
+    // The fill keeps to the dial enlarged by a pixel or two, under the border.
+    const TRect fillBox = Rect(area.Left - 1, area.Top - 1, area.Right + 2, area.Bottom + 2);
     if (isColorSet(look.BackgroundColor) && isColorSet(look.BackgroundColorTo)) {
+        const int saved = canvas->SaveDC();
+        if (look.Shape != wsRect)
+            canvas->SelectClipRgn(dialClip(look.Shape, toQRect(fillBox)));
         // Radial and diagonal fills are drawn as plain bands.
         DrawGradient(*canvas, look.BackgroundColor, look.BackgroundColorTo, 80, area,
                      look.BackgroundGradient == wgRadial);
+        canvas->RestoreDC(saved);
     } else if (isColorSet(look.BackgroundColor)) {
-        canvas->FillColor(area, look.BackgroundColor);
+        // A solid fill needs no clip: a clip of a round region costs more
+        // than the rest of the dial.
+        if (look.Shape == wsRect) {
+            canvas->FillColor(area, look.BackgroundColor);
+        } else {
+            canvas->Pen().setStyle(TPenStyle::psClear);
+            solidBrush(*canvas, look.BackgroundColor);
+            if (look.Shape == wsCircle)
+                canvas->Ellipse(fillBox);
+            else
+                canvas->RoundRect(fillBox.Left, fillBox.Top, fillBox.Right, fillBox.Bottom, 20, 20);
+        }
     }
     if (isColorSet(look.BorderColor) && look.BorderWidth > 0) {
         setPen(*canvas, look.BorderColor, look.BorderWidth);
@@ -208,7 +221,6 @@ void DrawBackground(TCanvas *canvas, const TWatchScene &scene)
         else
             canvas->RoundRect(client.Left, client.Top, client.Right, client.Bottom, 20, 20);
     }
-    canvas->RestoreDC(saved);
     const QImage &picture = scene.appearance.Picture();
     if (!picture.isNull()) {
         const QColor corner = picture.pixelColor(0, picture.height() - 1);

@@ -319,10 +319,16 @@ void TCanvas::applyClip()
 {
     if (!m_painter)
         return;
-    if (m_clip)
+    if (m_clip) {
+        // Once clipping was switched off, Qt's raster engine ignores the
+        // next region of more than one rectangle unless a plain one
+        // comes first.
+        if (!m_painter->hasClipping())
+            m_painter->setClipRect(QRect(0, 0, m_device->width(), m_device->height()));
         m_painter->setClipRegion(*m_clip);
-    else
+    } else {
         m_painter->setClipping(false);
+    }
 }
 
 void TCanvas::SelectClipRgn(const std::optional<QRegion> &deviceRegion)

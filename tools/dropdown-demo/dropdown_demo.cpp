@@ -7,6 +7,7 @@
 #include "controls/dropdown/DropDownEdit.h"
 #include "controls/dropdown/DropDownForm.h"
 #include "platform/ui/Fonts.h"
+#include "panel_dropdowns.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -165,6 +166,8 @@ int main(int argc, char **argv)
     amount->setLabelCaption(QStringLiteral("Amount"));
     amount->setLabelPosition(controls::TLabelPosition::lpLeftCenter);
     report(*status, *amount, QStringLiteral("Amount"));
+
+    addPanelDropDowns(window, *status);
 
     window.show();
     meter->setFocus();

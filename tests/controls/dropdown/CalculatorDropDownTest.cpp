@@ -141,4 +141,79 @@ TEST(CalculatorDropDown, PopupKeysCalculateAndEscapeRestores)
     EXPECT_EQ(w.calc->Text(), u"5.00");
 }
 
+TEST(CalculatorDropDown, DeleteOnAFailedOrEmptiedDisplayShowsZero)
+{
+    struct Case {
+        const char16_t *display;
+        int caret;
+        const char16_t *after;
+    };
+    const Case cases[] = {
+        {u"Error", 0, u"0.00"}, {u"Error", 5, u"0.00"},  {u"-", 0, u"0.00"},
+        {u"5", 0, u"0.00"},     {u"12.00", 0, u"2.00"}, {u"12.00", 5, u"12.00"},
+    };
+    for (const Case &k : cases) {
+        CalculatorWindow w;
+        w.calc->SetPlainText(QString::fromUtf16(k.display));
+        w.calc->setCursorPosition(k.caret);
+        key(*w.calc, Qt::Key_Delete);
+        EXPECT_EQ(w.calc->Text(), QString::fromUtf16(k.after)) << QString::fromUtf16(k.display).toStdString();
+    }
+    // Another change that empties the text afterwards is left alone.
+    CalculatorWindow w;
+    w.calc->SetPlainText(QStringLiteral("12.00"));
+    w.calc->setCursorPosition(5);
+    key(*w.calc, Qt::Key_Delete);
+    w.calc->SetPlainText(QString());
+    EXPECT_EQ(w.calc->Text(), u"");
+}
+
+TEST(CalculatorDropDown, AComponentStyleColoursTheKeysFromThePopupButtons)
+{
+    CalculatorWindow w;
+    for (TFenloStyle style : {tsOffice2010Blue, tsWindows7}) {
+        w.calc->SetComponentStyle(style);
+        const TExButtonAppearance &buttons = w.calc->ButtonAppearance();
+        const TButtonAppearance &keys = w.calc->CalcButtonAppearance();
+        EXPECT_EQ(keys.Color, buttons.Color());
+        EXPECT_EQ(keys.ColorHotTo, buttons.ColorHotTo());
+        EXPECT_EQ(keys.BorderColorChecked, buttons.BorderColorDisabled());
+        EXPECT_EQ(keys.ColorChecked, buttons.ColorDisabledTo());
+        EXPECT_EQ(keys.ColorCheckedTo, buttons.ColorHotTo());
+        if (style == tsOffice2010Blue) {
+            EXPECT_EQ(keys.GlowColorHot, buttons.ColorHot());
+            EXPECT_EQ(keys.GlowColorDown, buttons.ColorHot());
+        } else {
+            EXPECT_EQ(keys.GlowColorHot, buttons.ColorDownTo());
+            EXPECT_EQ(keys.GlowColorDown, 14008900);
+        }
+    }
+}
+
+TEST(CalculatorDropDown, TheKeypadTakesTheKeysLookAtOpening)
+{
+    CalculatorWindow w;
+    TButtonAppearance look = w.calc->CalcButtonAppearance();
+    look.TextColor = platform::clBlue;
+    look.SpecialTextColor = platform::clRed;
+    w.calc->setCalcButtonAppearance(look);
+    EXPECT_FALSE(w.calc->ButtonPanel()->ButtonAppearance() == look);
+    w.calc->ShowDropDown();
+    settle();
+    TCustomButtonPanel &panel = *w.calc->ButtonPanel();
+    EXPECT_TRUE(panel.ButtonAppearance() == look);
+    const QImage image = panel.grab().toImage();
+    const auto inked = [&](int index, platform::TColor color) {
+        const QRect r = panel.GetButtonRect(index);
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x)
+                if (editortest::near(editortest::pixel(image, x, y), color, 40))
+                    return true;
+        return false;
+    };
+    EXPECT_TRUE(inked(w.indexOf(u"7"), platform::clBlue));
+    EXPECT_FALSE(inked(w.indexOf(u"7"), platform::clRed));
+    EXPECT_TRUE(inked(w.indexOf(u"+"), platform::clRed));
+}
+
 } // namespace

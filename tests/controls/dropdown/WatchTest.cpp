@@ -44,6 +44,16 @@ struct Clock {
     void clickAt(QPoint p) { editortest::click(watch, p); }
 };
 
+// Some pixel of the area within a few steps of the colour (text is smoothed).
+bool anyNear(const QImage &image, const QRect &area, TColor color)
+{
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (editortest::near(pixel(image, x, y), color, 60))
+                return true;
+    return false;
+}
+
 bool anyPixel(const QImage &image, const QRect &area, TColor color)
 {
     for (int y = area.top(); y <= area.bottom(); ++y)
@@ -135,6 +145,40 @@ TEST(ExWatch, ShortLineHandsLeaveOnlyTheCentrePoint)
                 ASSERT_EQ(c.screen(x, y), c.cache(x, y)) << x << "," << y;
             }
     EXPECT_EQ(c.screen(90, 90), clBlack);
+}
+
+TEST(ExWatch, MarksNumbersAndMarginsFollowTheLook)
+{
+    Clock c;
+    c.watch.setAnimation(false);
+    c.watch.setTime(QTime(4, 40));
+    // The first paint erases the control, then draws the clock.
+    c.watch.grab();
+    // Numbers: "3" sits left of the 3 o'clock mark.
+    EXPECT_TRUE(anyNear(c.watch.cacheImage(), QRect(146, 83, 12, 14), clBlack));
+    // A round dial leaves the corners of its square, also when drawn again.
+    c.draw();
+    const TColor margin = c.cache(12, 12);
+    EXPECT_NE(margin, clWhite);
+    EXPECT_EQ(c.cache(12, 12), c.cache(2, 2));
+
+    c.watch.Appearance().set(&TWatchLook::HourMarkStyle, hmsQuartDblLine);
+    c.watch.Appearance().set(&TWatchLook::TickMarks, tmHours);
+    c.draw();
+    // The 12 o'clock mark doubled 2 px either side of the axis.
+    EXPECT_EQ(c.cache(88, 15), clBlack);
+    EXPECT_EQ(c.cache(92, 15), clBlack);
+    EXPECT_EQ(c.cache(90, 15), clWhite);
+    // No minute marks and, with tmHours, no numbers.
+    EXPECT_FALSE(anyPixel(c.watch.cacheImage(), QRect(162, 95, 6, 6), clGray));
+    EXPECT_FALSE(anyNear(c.watch.cacheImage(), QRect(146, 83, 12, 14), clBlack));
+
+    c.watch.Appearance().set(&TWatchLook::Shape, wsRoundRect);
+    c.watch.Appearance().set(&TWatchLook::BackgroundColor, clYellow);
+    c.draw();
+    EXPECT_EQ(c.cache(12, 12), clYellow);
+    // Outside the rounded corner the control shows through.
+    EXPECT_EQ(c.cache(0, 0), margin);
 }
 
 TEST(ExWatch, PresetsApplyOverTheFirstLookAndTheSameStyleDoesNothing)

@@ -398,6 +398,25 @@ TEST(Canvas, SavedStateComesBack)
     EXPECT_FALSE(c.RestoreDC(-1)) << "nothing left to restore";
 }
 
+TEST(Canvas, ARoundClipSelectedAgainAfterClearingStillClips)
+{
+    QImage image = whiteImage(40, 40);
+    TCanvas c(&image);
+    const QRegion round(QRect(0, 0, 40, 40), QRegion::Ellipse);
+    for (int pass = 0; pass < 3; ++pass) {
+        c.FillColor(Rect(0, 0, 40, 40), clWhite);
+        const int saved = c.SaveDC();
+        c.SelectClipRgn(round);
+        c.FillColor(Rect(0, 0, 40, 40), clRed);
+        c.RestoreDC(saved);
+        EXPECT_EQ(c.Pixel(1, 1), clWhite) << pass;
+        EXPECT_EQ(c.Pixel(20, 20), clRed) << pass;
+        c.SelectClipRgn(std::nullopt);
+        c.FillColor(Rect(0, 0, 2, 2), clBlue);
+        EXPECT_EQ(c.Pixel(1, 1), clBlue) << pass;
+    }
+}
+
 TEST(Canvas, ClipRectIsInLogicalPixels)
 {
     QImage image = whiteImage(20, 10);
