@@ -257,6 +257,19 @@ TEST(ColumnGridPrint, ItemColoursThenTheGridsHookAndBandedColumnsKeepTheirBands)
     EXPECT_EQ(fired, 1);
     grid.OnGetCellPrintColor = nullptr;
 
+    // The colour resolution of a printed cell ends with the print colour.
+    TGridDrawState state;
+    TColor to = platform::clNone, mirror = platform::clNone, mirrorTo = platform::clNone;
+    TAlignment ha = taLeftJustify;
+    TVAlignment va = vtaTop;
+    bool ww = false;
+    TCellGradientDirection gd = GradientVertical;
+    TExStringGrid &base = grid;
+    base.GetVisualProperties(1, 2, state, true, false, true, brush, to, mirror, mirrorTo, font, ha, va, ww, gd);
+    EXPECT_EQ(brush.Color(), 0x123456);
+    base.GetVisualProperties(1, 2, state, false, false, true, brush, to, mirror, mirrorTo, font, ha, va, ww, gd);
+    EXPECT_EQ(brush.Color(), grid.Columns()[1]->Color()) << "on screen the column's colour";
+
     grid.Bands().setActive(true);
     grid.Bands().Print = true;
     grid.Columns()[1]->ShowBands = true;
