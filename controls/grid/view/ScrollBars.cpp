@@ -1,7 +1,8 @@
 // Scroll bars the grid keeps shown: the cell grid shows a bar only while
 // there is something to scroll; ScrollBarAlways keeps the bars it names,
 // disabled while everything is in view. The cell grid lays its bars out
-// on every resize, so the grid applies this again before it paints.
+// on every resize, so the grid applies this again before it paints; the
+// window's border goes on after the cells.
 #include "controls/grid/view/CellPaint.h"
 
 #include <QScrollBar>
