@@ -919,6 +919,12 @@ protected:
     void PaintGrid() override;
     void RenderCell(platform::TCanvas &ACanvas, int ACol, int ARow, platform::TRect ARect,
                     TGridDrawState AState) override;
+    // A new properties record starts with the look the cell is painted in,
+    // less the colours that would freeze a changing look (fixed cells,
+    // bands, in-cell background gradients, the selection).
+    void GetCellVisuals(int ACol, int ARow, platform::TFont &AFont, platform::TBrush &ABrush,
+                        platform::TColor &AColorTo, platform::TColor &AMirrorColor, platform::TColor &AMirrorColorTo,
+                        TAlignment &HA, TVAlignment &VA, bool &WW, TCellGradientDirection &GD) override;
 
 private:
     struct TCellPaint;
