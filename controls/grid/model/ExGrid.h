@@ -910,6 +910,14 @@ public:
     void DrawBackGroundTiled(platform::TCanvas &ACanvas, platform::TRect ARect);
     // The cell's part of the grid-wide background gradient.
     void DrawCellBackGroundGradient(platform::TCanvas &ACanvas, platform::TRect ARect);
+    // Drawing of the owner's own, before the content (Bkg) and after it;
+    // Printing is false on screen.
+    using TCustomCellDrawEvent = std::function<void(TExStringGrid *Sender, platform::TCanvas &Canvas, int ACol,
+                                                    int ARow, TGridDrawState AState, platform::TRect ARect,
+                                                    bool Printing)>;
+    TCustomCellDrawEvent OnCustomCellBkgDraw;
+    TCustomCellDrawEvent OnCustomCellDraw;
+    std::function<void(TExStringGrid *Sender)> OnPainted;
     // Qt gives a widget no frame of its own: the border of the soft and
     // gradient looks is painted on the widget's outermost pixels.
     void PaintNonClientBorder(platform::TCanvas &ACanvas);
@@ -934,6 +942,8 @@ private:
     void renderCellGraphic(TCellPaint &cell);
     void renderFocus(TCellPaint &cell);
     void renderCellBorders(TCellPaint &cell);
+    void renderRowIndicator(TCellPaint &cell);
+    void renderOwnerDrawing(TCellPaint &cell);
     void renderCellBackground(TCellPaint &cell, const platform::TRect &textRect);
     void renderProgress(TCellPaint &cell, platform::TRect r);
     void renderButton(TCellPaint &cell, platform::TRect r, int x, int y, int w, int h);
