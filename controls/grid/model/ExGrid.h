@@ -927,6 +927,7 @@ protected:
     void PaintGrid() override;
     void RenderCell(platform::TCanvas &ACanvas, int ACol, int ARow, platform::TRect ARect,
                     TGridDrawState AState) override;
+    void DoGetDisplText(int ACol, int ARow, QString &Value) const override;
     // A new properties record starts with the look the cell is painted in,
     // less the colours that would freeze a changing look (fixed cells,
     // bands, in-cell background gradients, the selection).
