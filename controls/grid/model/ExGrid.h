@@ -863,6 +863,9 @@ public:
     void ResolveCellAlignment(int ACol, int ARow, TAlignment &HA, TVAlignment &VA);
     // The size the cell's display text takes in the cell's font.
     platform::TSize GetCellTextSize(int ACol, int ARow);
+    // VS: wrapped in the cell's width, as painted with word wrap; SB: less
+    // room for a 17-pixel button at the right.
+    platform::TSize GetCellTextSize(int ACol, int ARow, bool VS, bool SB);
     platform::TSize MeasureCellText(platform::TCanvas &ACanvas, const QString &AText, bool Multiline);
     // Text and graphic together, as column autosizing wants them.
     platform::TSize CellContentSize(int ACol, int ARow);

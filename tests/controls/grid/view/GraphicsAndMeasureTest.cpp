@@ -104,6 +104,29 @@ TEST_F(ViewTest, ThreeLinesMeasureThreeLineHeightsWithMultiLineCells)
     }
 }
 
+TEST_F(ViewTest, WrappedMeasuringTakesTheCellsWidthAndRoomForAButton)
+{
+    grid.setColWidths(1, 80);
+    grid.setCells(1, 1, QStringLiteral("one two three four five six seven"));
+    const int gh = grid.MeasureCellText(grid.Canvas(), QStringLiteral("x"), false).cy;
+    const platform::TSize line = grid.GetCellTextSize(1, 1);
+    const platform::TSize wrapped = grid.GetCellTextSize(1, 1, true, false);
+    const platform::TSize beside = grid.GetCellTextSize(1, 1, true, true);
+    EXPECT_EQ(line.cy, gh);
+    EXPECT_GT(line.cx, 80);
+    EXPECT_LE(wrapped.cx, 80 - 2 * 2 - 2 * 2) << "the offsets and two pixels each side";
+    EXPECT_GE(wrapped.cy, 3 * gh);
+    EXPECT_EQ(wrapped.cy % gh, 0) << "whole lines";
+    EXPECT_LE(beside.cx, 80 - 8 - 17);
+    EXPECT_GE(beside.cy, wrapped.cy) << "a narrower room takes as many lines or more";
+
+    grid.setCells(1, 2, QStringLiteral("<b>bold</b> and <i>more</i> words to wrap here"));
+    const platform::TSize html = grid.GetCellTextSize(1, 2);
+    const platform::TSize htmlWrapped = grid.GetCellTextSize(1, 2, true, false);
+    EXPECT_GT(html.cx, 80) << "one line unless wrapped";
+    EXPECT_GT(htmlWrapped.cy, html.cy);
+}
+
 TEST_F(ViewTest, AutoNumAlignPutsNumbersRightAndKeepsACentredRecord)
 {
     grid.Appearance().AutoNumAlign = true;
