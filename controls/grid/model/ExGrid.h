@@ -956,6 +956,10 @@ private:
     void renderTreeLines(TCellPaint &cell);
     int nodeIndentOf(int ARow);
     platform::TSize buttonGraphicSize(const TCellGraphic &g, bool hasText);
+    // Where a graphic is placed it takes this size (its content size is
+    // what GetCellGraphicSize gives).
+    platform::TSize graphicPlacementSize(const TCellGraphic &g, int ACol, int ARow);
+    platform::TSize radioGroupSize(const TCellGraphic &g, int ACol, int ARow);
     // The band colour of a scrolling row, when bands show (in print too
     // only with Bands.Print).
     std::optional<platform::TColor> bandColor(int ARow, bool Print) const;
