@@ -23,6 +23,11 @@ void TExStringGrid::RenderCell(platform::TCanvas &ACanvas, int ACol, int ARow, T
         GetVisualProperties(ACol, ARow, visualState, false, false, true, ACanvas.Brush(), cell.colorTo, cell.mirror,
                             cell.mirrorTo, ACanvas.Font(), cell.ha, cell.va, cell.ww, direction);
         cell.graphic = GetCellGraphic(cell.realCol, ARow);
+        const TGridAppearance &appearance = Appearance();
+        if (AState.testFlag(gdSelected) && !AState.testFlag(gdFocused) && !platform::isColorSet(appearance.SelectionColor))
+            ACanvas.Brush().setColor(platform::clHighlight);
+        if (appearance.ZoomFactor != 0)
+            ACanvas.Font().setSize(ACanvas.Font().Size() + appearance.ZoomFactor);
         const TColor brushColor = ACanvas.Brush().Color();
         const TColor fontColor = ACanvas.Font().Color();
 

@@ -144,6 +144,19 @@ TEST_F(ViewTest, GraphicsMeasureWhatTheyAddBesideOrAboveTheText)
     EXPECT_EQ(grid.GetCellGraphicSize(3, 3).cy, 2 * std::max(16, gh));
 }
 
+TEST_F(ViewTest, ZoomGrowsThePaintedAndTheMeasuredText)
+{
+    grid.setCells(2, 2, QStringLiteral("Wide"));
+    const TRect r = cell(2, 2);
+    const QRect plain = darkBox(paint(), r);
+    const platform::TSize measured = grid.GetCellTextSize(2, 2, true, false);
+    grid.Appearance().ZoomFactor = 4;
+    const QRect zoomed = darkBox(paint(), r);
+    EXPECT_GT(zoomed.width(), plain.width());
+    EXPECT_GT(zoomed.height(), plain.height());
+    EXPECT_GT(grid.GetCellTextSize(2, 2, true, false).cy, measured.cy);
+}
+
 TEST_F(ViewTest, WrappedMeasuringTakesTheCellsWidthAndRoomForAButton)
 {
     grid.setColWidths(1, 80);
