@@ -201,9 +201,10 @@ void TExColumnGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState &ASta
     if (item == nullptr || !inNormalArea(realCol, ARow) || AState.testFlag(gdSelected))
         return;
     const bool own = CellHasProperties(realCol, ARow) && platform::isColorSet(Colors(realCol, ARow));
-    if (item->Fixed)
+    // In print the item's print colour came through the print hook.
+    if (!Print && item->Fixed)
         ABrush.setColor(FixedColor());
-    else if (!own)
+    else if (!Print && !own)
         ABrush.setColor(item->Color());
     if (!CellHasProperties(realCol, ARow) || Alignments(realCol, ARow) == taLeftJustify)
         HA = item->Alignment;

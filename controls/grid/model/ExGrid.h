@@ -1014,6 +1014,9 @@ public:
     void ResolveCellAlignment(int ACol, int ARow, TAlignment &HA, TVAlignment &VA);
     // The size the cell's display text takes in the cell's font.
     platform::TSize GetCellTextSize(int ACol, int ARow);
+    // VS: wrapped in the cell's width, as painted with word wrap; SB: less
+    // room for a 17-pixel button at the right.
+    platform::TSize GetCellTextSize(int ACol, int ARow, bool VS, bool SB);
     platform::TSize MeasureCellText(platform::TCanvas &ACanvas, const QString &AText, bool Multiline);
     // Text and graphic together, as column autosizing wants them.
     platform::TSize CellContentSize(int ACol, int ARow);
@@ -1061,6 +1064,14 @@ public:
     void DrawBackGroundTiled(platform::TCanvas &ACanvas, platform::TRect ARect);
     // The cell's part of the grid-wide background gradient.
     void DrawCellBackGroundGradient(platform::TCanvas &ACanvas, platform::TRect ARect);
+    // Drawing of the owner's own, before the content (Bkg) and after it;
+    // Printing is false on screen.
+    using TCustomCellDrawEvent = std::function<void(TExStringGrid *Sender, platform::TCanvas &Canvas, int ACol,
+                                                    int ARow, TGridDrawState AState, platform::TRect ARect,
+                                                    bool Printing)>;
+    TCustomCellDrawEvent OnCustomCellBkgDraw;
+    TCustomCellDrawEvent OnCustomCellDraw;
+    std::function<void(TExStringGrid *Sender)> OnPainted;
     // Qt gives a widget no frame of its own: the border of the soft and
     // gradient looks is painted on the widget's outermost pixels.
     void PaintNonClientBorder(platform::TCanvas &ACanvas);
@@ -1070,6 +1081,13 @@ protected:
     void PaintGrid() override;
     void RenderCell(platform::TCanvas &ACanvas, int ACol, int ARow, platform::TRect ARect,
                     TGridDrawState AState) override;
+    void DoGetDisplText(int ACol, int ARow, QString &Value) const override;
+    // A new properties record starts with the look the cell is painted in,
+    // less the colours that would freeze a changing look (fixed cells,
+    // bands, in-cell background gradients, the selection).
+    void GetCellVisuals(int ACol, int ARow, platform::TFont &AFont, platform::TBrush &ABrush,
+                        platform::TColor &AColorTo, platform::TColor &AMirrorColor, platform::TColor &AMirrorColorTo,
+                        TAlignment &HA, TVAlignment &VA, bool &WW, TCellGradientDirection &GD) override;
 
 private:
     struct TCellPaint;
@@ -1079,6 +1097,8 @@ private:
     void renderCellGraphic(TCellPaint &cell);
     void renderFocus(TCellPaint &cell);
     void renderCellBorders(TCellPaint &cell);
+    void renderRowIndicator(TCellPaint &cell);
+    void renderOwnerDrawing(TCellPaint &cell);
     void renderCellBackground(TCellPaint &cell, const platform::TRect &textRect);
     void renderProgress(TCellPaint &cell, platform::TRect r);
     void renderButton(TCellPaint &cell, platform::TRect r, int x, int y, int w, int h);
@@ -1087,6 +1107,10 @@ private:
     void renderTreeLines(TCellPaint &cell);
     int nodeIndentOf(int ARow);
     platform::TSize buttonGraphicSize(const TCellGraphic &g, bool hasText);
+    // Where a graphic is placed it takes this size (its content size is
+    // what GetCellGraphicSize gives).
+    platform::TSize graphicPlacementSize(const TCellGraphic &g, int ACol, int ARow);
+    platform::TSize radioGroupSize(const TCellGraphic &g, int ACol, int ARow);
     // The band colour of a scrolling row, when bands show (in print too
     // only with Bands.Print).
     std::optional<platform::TColor> bandColor(int ARow, bool Print) const;

@@ -76,6 +76,22 @@ void TExStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState &ASta
     ResolveCellAlignment(realCol, ARow, HA, VA);
 }
 
+void TExStringGrid::GetCellVisuals(int ACol, int ARow, platform::TFont &AFont, platform::TBrush &ABrush,
+                                   TColor &AColorTo, TColor &AMirrorColor, TColor &AMirrorColorTo, TAlignment &HA,
+                                   TVAlignment &VA, bool &WW, TCellGradientDirection &GD)
+{
+    TBaseGrid::GetCellVisuals(ACol, ARow, AFont, ABrush, AColorTo, AMirrorColor, AMirrorColorTo, HA, VA, WW, GD);
+    TGridDrawState state;
+    GetVisualProperties(ACol, ARow, state, false, false, false, ABrush, AColorTo, AMirrorColor, AMirrorColorTo, AFont,
+                        HA, VA, WW, GD);
+    const TBackGroundDisplay display = Appearance().BackGround.Display;
+    if (IsFixed(ACol, ARow) || Bands().Active() || display == bdGradientHorz || display == bdGradientVert
+        || state.testFlag(gdSelected)) {
+        ABrush.setColor(platform::clNone);
+        AColorTo = platform::clNone;
+    }
+}
+
 std::optional<TColor> TExStringGrid::bandColor(int ARow, bool Print) const
 {
     const TBands &bands = Appearance().Bands;

@@ -8,6 +8,7 @@
 
 #include <QIcon>
 
+#include <algorithm>
 #include <cstdint>
 
 namespace controls {
@@ -33,23 +34,18 @@ bool checkKind(TCellType kind)
 
 } // namespace
 
-TSize TExStringGrid::GetCellGraphicSize(int ACol, int ARow)
+TSize TExStringGrid::graphicPlacementSize(const TCellGraphic &g, int ACol, int ARow)
 {
-    const TCellGraphic *g = GetCellGraphic(ACol, ARow);
-    if (g == nullptr)
-        return {0, 0};
     const TImageList *images = imagesOf(*this);
     const int iw = images ? images->Width() : 0;
     const int ih = images ? images->Height() : 0;
-    switch (g->FCellType) {
+    switch (g.FCellType) {
     case ctBitmap:
-        if (const auto *bmp = static_cast<const QImage *>(g->CellBitmap()))
+        if (const auto *bmp = static_cast<const QImage *>(g.CellBitmap()))
             return {bmp->width(), bmp->height()};
         return {0, 0};
     case ctIcon:
-        if (g->CellIcon() != nullptr)
-            return {16, 16};
-        return {0, 0};
+        return g.CellIcon() != nullptr ? TSize{16, 16} : TSize{0, 0};
     case ctImageList:
     case ctDataImage:
         return {iw, ih};
@@ -60,26 +56,119 @@ TSize TExStringGrid::GetCellGraphicSize(int ACol, int ARow)
     case ctRowCheckBox:
         return {ControlLook().CheckSize, ControlLook().CheckSize};
     case ctImages: {
-        const auto *list = static_cast<const TIntList *>(g->CellBitmap());
+        const auto *list = static_cast<const TIntList *>(g.CellBitmap());
         const int n = list ? list->Count() : 0;
-        return g->FCellBoolean ? TSize{n * iw, ih} : TSize{iw, n * ih};
+        return g.FCellBoolean ? TSize{n * iw, ih} : TSize{iw, n * ih};
     }
-    case ctPicture: {
-        const QSize s = g->GetPictureSize(ColWidths(DisplColIndex(ACol)), RowHeights(ARow), true);
-        return {s.width(), s.height()};
+    case ctPicture:
+    case ctFilePicture: {
+        const QSize size = g.GetPictureSize(ColWidths(DisplColIndex(ACol)), RowHeights(ARow), true);
+        return {size.width(), size.height()};
     }
     case ctRadioButton:
         return {ControlLook().RadioSize + 4, ControlLook().RadioSize + 4};
     case ctButton:
     case ctBitButton:
-        return buttonGraphicSize(*g, !Cells(DisplColIndex(ACol), ARow).isEmpty());
+        return {g.FCellIndex & 0xFFFF, (g.FCellIndex >> 16) & 0xFFFF};
     case ctProgressPie:
         return {20, 20};
+    case ctShape: {
+        const int side = RowHeights(ARow) - 2 * Appearance().XYOffset.Y;
+        return {side, side};
+    }
     case ctRating:
-        return {g->FCellAngle * 18, 16};
+        return {g.FCellAngle * 18, 16};
     default:
         return {0, 0};
     }
+}
+
+TSize TExStringGrid::GetCellGraphicSize(int ACol, int ARow)
+{
+    const TCellGraphic *g = GetCellGraphic(ACol, ARow);
+    if (g == nullptr)
+        return {0, 0};
+    const int displayCol = DisplColIndex(ACol);
+    const bool text = !Cells(displayCol, ARow).isEmpty();
+    const bool beside = g->FCellHAlign == haBeforeText || g->FCellHAlign == haAfterText;
+    const bool aboveOrUnder = g->FCellVAlign == vaAboveText || g->FCellVAlign == vaUnderText;
+    const TSize placed = graphicPlacementSize(*g, ACol, ARow);
+    TSize size{0, 0};
+    bool fullWidth = g->FCellHAlign == haFull;
+    switch (g->FCellType) {
+    case ctBitmap:
+    case ctImageList:
+    case ctDataImage:
+        // Beside the text it adds its width, above or under its height;
+        // over the text it adds nothing.
+        size = {beside || !text ? placed.cx : 0, aboveOrUnder || !text ? placed.cy : 0};
+        break;
+    case ctIcon:
+        size = {beside || !text ? placed.cx : 0, placed.cy};
+        break;
+    case ctPicture:
+    case ctFilePicture: {
+        const QSize fitted = g->GetPictureSize(ColWidths(displayCol) - TotalXOffset() - 1,
+                                               RowHeights(ARow) - TotalYOffset() - 1, text);
+        size = {fitted.width(), fitted.height()};
+        break;
+    }
+    case ctButton:
+    case ctBitButton:
+        size = buttonGraphicSize(*g, text);
+        fullWidth = fullWidth && text;
+        break;
+    case ctProgressPie:
+    case ctImages:
+        size = placed;
+        break;
+    case ctRadioButton:
+        size = {ControlLook().RadioSize, ControlLook().RadioSize};
+        break;
+    case ctCheckBox:
+    case ctDataCheckBox:
+    case ctVirtCheckBox:
+    case ctRowCheckBox:
+    case ctTriStateCheckBox:
+        size = placed;
+        break;
+    case ctRadio:
+        size = radioGroupSize(*g, ACol, ARow);
+        break;
+    case ctRating:
+        size = placed;
+        fullWidth = false;
+        break;
+    default:
+        return {0, 0};
+    }
+    const TRect cell = CellRect(displayCol, ARow);
+    if (g->FCellVAlign == vaFull)
+        size.cy = cell.Bottom - cell.Top;
+    if (fullWidth)
+        size.cx = cell.Right - cell.Left;
+    return size;
+}
+
+TSize TExStringGrid::radioGroupSize(const TCellGraphic &g, int ACol, int ARow)
+{
+    const QStringList *items = GetRadioStrings(ACol, ARow);
+    if (items == nullptr)
+        return {0, 0};
+    QImage scratch(1, 1, QImage::Format_ARGB32);
+    TCanvas canvas(&scratch);
+    canvas.Font().Assign(Font());
+    const int gh = canvas.TextHeight(QStringLiteral("gh"));
+    if (g.FCellBoolean) {
+        int width = 0;
+        for (const QString &item : *items)
+            width += canvas.TextWidth(item) + 12;
+        return {width, gh};
+    }
+    int widest = 0;
+    for (const QString &item : *items)
+        widest = std::max(widest, canvas.TextWidth(item));
+    return {std::max(widest + 12, 12), std::max(16, gh) * int(items->size())};
 }
 
 TSize TExStringGrid::buttonGraphicSize(const TCellGraphic &g, bool hasText)
@@ -127,9 +216,7 @@ void TExStringGrid::renderCellGraphic(TCellPaint &cell)
     default:
         break;
     }
-    TSize size = GetCellGraphicSize(cell.realCol, cell.row);
-    if (g->FCellType == ctButton || g->FCellType == ctBitButton)
-        size = {g->FCellIndex & 0xFFFF, (g->FCellIndex >> 16) & 0xFFFF};
+    TSize size = graphicPlacementSize(*g, cell.realCol, cell.row);
     const int w = size.cx;
     const int h = size.cy;
     const int tw = cell.textWidth > 0 ? cell.textWidth + 2 : 0;

@@ -28,8 +28,12 @@ TSize TExStringGrid::MeasureCellText(TCanvas &ACanvas, const QString &AText, boo
     return {width, lineHeight * int(lines.size())};
 }
 
-TSize TExStringGrid::GetCellTextSize(int ACol, int ARow)
+TSize TExStringGrid::GetCellTextSize(int ACol, int ARow) { return GetCellTextSize(ACol, ARow, false, false); }
+
+TSize TExStringGrid::GetCellTextSize(int ACol, int ARow, bool VS, bool SB)
 {
+    const TGridAppearance &look = Appearance();
+    const int displayCol = DisplColIndex(ACol);
     QImage scratch(1, 1, QImage::Format_ARGB32);
     TCanvas canvas(&scratch);
     canvas.Font().Assign(Font());
@@ -40,17 +44,52 @@ TSize TExStringGrid::GetCellTextSize(int ACol, int ARow)
     TVAlignment va = vtaTop;
     bool ww = false;
     TCellGradientDirection gd = GradientVertical;
-    GetVisualProperties(DisplColIndex(ACol), ARow, state, false, false, false, brush, to, mirror, mirrorTo,
-                        canvas.Font(), ha, va, ww, gd);
+    GetVisualProperties(displayCol, ARow, state, false, false, false, brush, to, mirror, mirrorTo, canvas.Font(), ha,
+                        va, ww, gd);
+    if ((displayCol < FixedCols() || ARow < FixedRows()) && ActiveCellShow && ActiveCellFont().Style().bold) {
+        FontStyle bold = canvas.Font().Style();
+        bold.bold = true;
+        canvas.Font().setStyle(bold);
+    }
+    if (look.ZoomFactor != 0)
+        canvas.Font().setSize(canvas.Font().Size() + look.ZoomFactor);
+
+    // The room the text has: the cell less the offsets and, with SB, a button.
+    TRect r = CellRect(displayCol, ARow);
+    r.Left += look.XYOffset.X;
+    r.Top += look.XYOffset.Y;
+    if (!look.XYOffsetTopLeftOnly) {
+        r.Right -= look.XYOffset.X;
+        r.Bottom -= look.XYOffset.Y;
+    }
+    if (SB)
+        r.Right -= 17;
+
     const QString text = DisplayCellText(ACol, ARow);
-    if (GetCellTextKind(text, Appearance().EnableHTML) == ckHtml) {
+    if (GetCellTextKind(text, look.EnableHTML) == ckHtml) {
+        if (!VS)
+            r.Right = 65535;
+        r.Bottom = 65535;
         THtmlDrawParams params;
         params.MeasureOnly = true;
+        params.AnchorColor = look.URLColor;
         THtmlDrawResult result;
-        DrawHtmlText(canvas, text, Rect(0, 0, 4096, 4096), params, result);
-        return {result.MaxLineWidth, result.TotalHeight};
+        DrawHtmlText(canvas, text, r, params, result);
+        return {result.MaxLineWidth + 2, result.TotalHeight + 2};
     }
-    return MeasureCellText(canvas, text, Appearance().Multilinecells);
+    if (!VS)
+        return MeasureCellText(canvas, text, look.Multilinecells);
+    int angle = 0;
+    const bool rotated = IsRotated(ACol, ARow, angle);
+    r = InflateRect(r, -2, -2);
+    QString wrapped = text;
+    if (EditorMode() && Col() == displayCol && Row() == ARow && wrapped.endsWith(u'\n'))
+        wrapped += u'w'; // the empty last line counts
+    TRect calc = r;
+    const unsigned flags = DT_CALCRECT | DT_EDITCONTROL | DT_NOPREFIX | DT_EXPANDTABS
+                           | (rotated ? DT_SINGLELINE : DT_WORDBREAK);
+    const int height = canvas.DrawText(wrapped, calc, flags);
+    return {calc.Right - calc.Left, height};
 }
 
 TSize TExStringGrid::CellContentSize(int ACol, int ARow)

@@ -22,6 +22,7 @@ struct TExStringGrid::TCellPaint {
     platform::TColor mirrorTo = platform::clNone;
     TCellGraphic *graphic = nullptr;
     int textWidth = 0; // painted width of the text plus 2, for graphics placed beside it
+    int indicatorWidth = 0; // the row indicator's room at the left, given back after the text
 };
 
 // The share of the range a progress value has come, 0..100; 0 for an

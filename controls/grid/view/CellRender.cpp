@@ -23,24 +23,36 @@ void TExStringGrid::RenderCell(platform::TCanvas &ACanvas, int ACol, int ARow, T
         GetVisualProperties(ACol, ARow, visualState, false, false, true, ACanvas.Brush(), cell.colorTo, cell.mirror,
                             cell.mirrorTo, ACanvas.Font(), cell.ha, cell.va, cell.ww, direction);
         cell.graphic = GetCellGraphic(cell.realCol, ARow);
+        const TGridAppearance &appearance = Appearance();
+        if (AState.testFlag(gdSelected) && !AState.testFlag(gdFocused) && !platform::isColorSet(appearance.SelectionColor))
+            ACanvas.Brush().setColor(platform::clHighlight);
+        if (appearance.ZoomFactor != 0)
+            ACanvas.Font().setSize(ACanvas.Font().Size() + appearance.ZoomFactor);
         const TColor brushColor = ACanvas.Brush().Color();
         const TColor fontColor = ACanvas.Font().Color();
 
         renderFixedBackground(cell);
+        renderRowIndicator(cell);
         const TGridAppearance &look = Appearance();
         if (ACol == 0 && look.ShowModified.Enabled && RowModified(ARow)) {
             const TRect bar = platform::Rect(cell.rect.Right - 4, cell.rect.Top, cell.rect.Right, cell.rect.Bottom);
             ACanvas.FillColor(bar, look.ShowModified.Color());
         }
-        renderCellText(cell);
+        if (OnCustomCellBkgDraw)
+            OnCustomCellBkgDraw(this, ACanvas, cell.realCol, ARow, AState, cell.rect, false);
+        const bool ownerDraws = (OnDrawCell || OnCustomCellDraw) && look.NoDefaultDraw;
+        if (!(cell.graphic && look.NoImageAndText) && !ownerDraws)
+            renderCellText(cell);
 
         ACanvas.Brush().setColor(brushColor);
         ACanvas.Font().setColor(fontColor);
         cell.rect = platform::InflateRect(cell.rect, 1, 1);
+        cell.rect.Left -= cell.indicatorWidth;
         renderCellBorders(cell);
         renderEdgeLines(cell);
         renderTreeLines(cell);
         renderCellGraphic(cell);
+        renderOwnerDrawing(cell);
         renderFocus(cell);
     } catch (const std::exception &) {
         // A cell's text or graphic that cannot be read draws nothing more.

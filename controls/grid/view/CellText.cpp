@@ -135,15 +135,16 @@ void TExStringGrid::renderCellText(TCellPaint &cell)
     if (!look.XYOffsetTopLeftOnly)
         r.Right -= look.XYOffset.X;
     r.Top += look.XYOffset.Y;
-    if (cell.graphic) {
+    if (cell.graphic && cell.graphic->FCellType != ctNode) {
+        const TSize room = graphicPlacementSize(*cell.graphic, cell.realCol, cell.row);
         if (cell.graphic->FCellHAlign == haBeforeText)
-            r.Left += GetCellGraphicSize(cell.realCol, cell.row).cx;
+            r.Left += room.cx;
         else if (cell.graphic->FCellHAlign == haAfterText)
-            r.Right -= GetCellGraphicSize(cell.realCol, cell.row).cx;
+            r.Right -= room.cx;
         if (cell.graphic->FCellVAlign == vaAboveText)
-            r.Top += GetCellGraphicSize(cell.realCol, cell.row).cy;
+            r.Top += room.cy;
         else if (cell.graphic->FCellVAlign == vaUnderText)
-            r.Bottom -= GetCellGraphicSize(cell.realCol, cell.row).cy;
+            r.Bottom -= room.cy;
     }
     canvas.SetBkMode(TRANSPARENT);
 

@@ -132,6 +132,10 @@ struct TGridAppearance {
     bool AutoNumAlign = false;
     int ZoomFactor = 0;
     QImage RowIndicator;
+    // With an owner's drawing event the owner draws the text.
+    bool NoDefaultDraw = false;
+    // A cell with a graphic shows no text.
+    bool NoImageAndText = false;
     // The fixed cells' gradient (glXP: white to clBtnFace) and the hovered
     // and pressed ones.
     platform::TColor FenloGradientFrom = 0xFFFFFF;

@@ -1,7 +1,8 @@
 // Scroll bars the grid keeps shown: the cell grid shows a bar only while
 // there is something to scroll; ScrollBarAlways keeps the bars it names,
 // disabled while everything is in view. The cell grid lays its bars out
-// on every resize, so the grid applies this again before it paints.
+// on every resize, so the grid applies this again before it paints; the
+// window's border goes on after the cells.
 #include "controls/grid/view/CellPaint.h"
 
 #include <QScrollBar>
@@ -36,8 +37,23 @@ void TExStringGrid::PaintGrid()
 {
     if (Appearance().ScrollBarAlways != saNone)
         ApplyScrollBarAlways();
+    platform::TCanvas &canvas = Canvas();
+    canvas.Pen().setStyle(platform::TPenStyle::psSolid);
+    canvas.Brush().setStyle(platform::TBrushStyle::bsSolid);
     TBaseGrid::PaintGrid();
-    GridNCPaintMessage(Canvas());
+    if (EditorMode()) {
+        // The cell being edited keeps a frame in the line colour.
+        const bool lines = GridLineWidth() >= 1 && (Options().testFlag(goHorzLine) || Options().testFlag(goVertLine));
+        canvas.Pen().setColor(lines ? GridLineColor() : Color());
+        canvas.Pen().setWidth(1);
+        canvas.Brush().setStyle(platform::TBrushStyle::bsClear);
+        canvas.Rectangle(CellRect(Col(), Row()));
+        canvas.Brush().setStyle(platform::TBrushStyle::bsSolid);
+    }
+    canvas.Pen().setColor(platform::clBlack);
+    GridNCPaintMessage(canvas);
+    if (OnPainted)
+        OnPainted(this);
 }
 
 } // namespace controls

@@ -125,6 +125,34 @@ TEST_F(ViewTest, BackgroundGradientRunsAcrossTheGrid)
     }
 }
 
+TEST_F(ViewTest, CellRecordsMadeUnderBandsOrAGradientKeepShowingThem)
+{
+    grid.Bands().setActive(true);
+    grid.Bands().setPrimaryColor(0x00FFFF);
+    grid.Bands().setSecondaryColor(0x00FFFF);
+    grid.setFontColors(2, 3, 0x0000FF); // makes the cell's record
+    EXPECT_EQ(at(paint(), cell(2, 3).Left + 3, cell(2, 3).Top + 3), 0x00FFFF);
+    grid.Bands().setActive(false);
+
+    TBackGround &back = grid.Appearance().BackGround;
+    back.Display = bdGradientVert;
+    back.Color = 0x000000;
+    back.ColorTo = 0x000000;
+    grid.setFontColors(3, 3, 0x0000FF);
+    EXPECT_EQ(at(paint(), cell(3, 3).Left + 3, cell(3, 3).Top + 3), 0x000000);
+}
+
+TEST_F(ViewTest, FixedCellsWithARecordKeepTheLook)
+{
+    grid.setBorderSingle(false);
+    const QImage plain = paint();
+    grid.setFontStyles(0, 2, platform::FontStyle{}); // a record for a fixed-column cell
+    grid.setFontStyles(2, 0, platform::FontStyle{});
+    const QImage recorded = paint();
+    EXPECT_EQ(differenceBox(plain, recorded, cell(0, 2)), QRect());
+    EXPECT_EQ(differenceBox(plain, recorded, cell(2, 0)), QRect());
+}
+
 TEST_F(ViewTest, BitmapsArePlacedByTheirAlignments)
 {
     grid.setColWidths(1, 100);
@@ -256,6 +284,19 @@ TEST(ColumnGridPrint, ItemColoursThenTheGridsHookAndBandedColumnsKeepTheirBands)
     grid.DoGetCellPrintColor(1, 1, {}, brush, font);
     EXPECT_EQ(fired, 1);
     grid.OnGetCellPrintColor = nullptr;
+
+    // The colour resolution of a printed cell ends with the print colour.
+    TGridDrawState state;
+    TColor to = platform::clNone, mirror = platform::clNone, mirrorTo = platform::clNone;
+    TAlignment ha = taLeftJustify;
+    TVAlignment va = vtaTop;
+    bool ww = false;
+    TCellGradientDirection gd = GradientVertical;
+    TExStringGrid &base = grid;
+    base.GetVisualProperties(1, 2, state, true, false, true, brush, to, mirror, mirrorTo, font, ha, va, ww, gd);
+    EXPECT_EQ(brush.Color(), 0x123456);
+    base.GetVisualProperties(1, 2, state, false, false, true, brush, to, mirror, mirrorTo, font, ha, va, ww, gd);
+    EXPECT_EQ(brush.Color(), grid.Columns()[1]->Color()) << "on screen the column's colour";
 
     grid.Bands().setActive(true);
     grid.Bands().Print = true;

@@ -112,6 +112,59 @@ TEST_F(CellKindsTest, ButtonIsDrawnWhereItsAlignmentsSayAndRemembersWhere)
     EXPECT_FALSE(differenceBox(image, disabled, platform::Rect(x + 3, y + 3, x + 57, y + 17)).isEmpty());
 }
 
+TEST_F(CellKindsTest, BitButtonsCentreTheirGlyphWithItsCornerColourClear)
+{
+    QImage glyph(8, 8, QImage::Format_RGB32);
+    glyph.fill(QColor(255, 0, 255));
+    for (int y = 2; y < 6; ++y)
+        for (int x = 2; x < 6; ++x)
+            glyph.setPixel(x, y, qRgb(0, 0, 255));
+    TCellGraphic &g = attach(1, 2, ctBitButton);
+    g.FCellIndex = (20 << 16) | 40;
+    g.setCellBitmap(&glyph);
+    g.FCellHAlign = haLeft;
+    grid.ControlLook().NoDisabledButtonLook = true;
+    const QImage image = paint();
+    const TRect r = cell(1, 2);
+    const QRect face = platform::toQRect(platform::Rect(r.Left + 2, r.Top + 2, r.Left + 42, r.Top + 22));
+    const TRect area = platform::Rect(face.left(), face.top(), face.right() + 1, face.bottom() + 1);
+    EXPECT_TRUE(boxOf(image, area, [](TColor c) { return c == 0xFF00FF; }).isEmpty()) << "the corner colour is clear";
+    const QRect blue = boxOf(image, area, [](TColor c) { return c == 0xFF0000; });
+    EXPECT_EQ(blue.size(), QSize(4, 4));
+    EXPECT_NEAR(blue.center().x(), face.center().x(), 1);
+    EXPECT_NEAR(blue.center().y(), face.center().y(), 1);
+}
+
+TEST_F(CellKindsTest, ExpandButtonsPointDownUntilExpanded)
+{
+    TCellGraphic &g = attach(1, 2, ctExpand);
+    g.FCellVar = false;
+    // A 13-pixel box at the top right of the cell less its line, around the
+    // 11-pixel square the mouse hits.
+    const TRect r = platform::InflateRect(cell(1, 2), -1, -1);
+    const int x = r.Right - 7;
+    const QImage closed = paint();
+    EXPECT_TRUE(dark(at(closed, x, r.Top + 8))) << "the chevron's tip below";
+    EXPECT_FALSE(dark(at(closed, x, r.Top + 5)));
+    g.FCellVar = true;
+    const QImage open = paint();
+    EXPECT_TRUE(dark(at(open, x, r.Top + 5))) << "the tip above";
+    EXPECT_FALSE(dark(at(open, x, r.Top + 8)));
+}
+
+TEST_F(CellKindsTest, ProgressPieFillsItsShareInItsColour)
+{
+    TCellGraphic &g = attach(1, 2, ctProgressPie);
+    g.setCellBitmap(colorField(0x0000FF));
+    g.FCellAngle = 50;
+    g.FCellHAlign = haLeft;
+    const TRect r = cell(1, 2);
+    const QRect red = boxOf(paint(), r, [](TColor c) { return c == 0x0000FF; });
+    ASSERT_FALSE(red.isEmpty());
+    EXPECT_LE(red.width(), 11) << "half a circle of twenty";
+    EXPECT_GE(red.height(), 14);
+}
+
 TEST_F(CellKindsTest, ButtonMeasuresByItsPlacementAndTheCellText)
 {
     struct Case {

@@ -90,3 +90,25 @@ TEST_F(CellTextTest, MalformedRichTextPaintsWhatItHas)
 }
 
 } // namespace
+
+namespace {
+
+TEST(DisplayText, UrlShowInTextMarksTheFirstKindOfAddressFound)
+{
+    TExStringGrid grid;
+    grid.setCells(1, 1, QStringLiteral("see WwW.example.com"));
+    EXPECT_EQ(grid.Cells(1, 1), QStringLiteral("see WwW.example.com")) << "only when asked";
+    grid.Appearance().URLShowInText = true;
+    const QString shown = grid.Cells(1, 1);
+    EXPECT_TRUE(shown.contains(QStringLiteral("<a href=\"WwW.example.com\">WwW.example.com</a>"))) << shown.toStdString();
+
+    grid.setCells(1, 2, QStringLiteral("www.b.org or http://a.org"));
+    const QString both = grid.Cells(1, 2);
+    EXPECT_EQ(both.count(QStringLiteral("<a ")), 1) << both.toStdString();
+    EXPECT_TRUE(both.contains(QStringLiteral("href=\"http://a.org\""))) << "the web prefix comes first";
+
+    grid.setCells(1, 3, QStringLiteral("plain <b> text"));
+    EXPECT_EQ(grid.Cells(1, 3), QStringLiteral("plain <b> text")) << "no address, nothing escaped";
+}
+
+} // namespace

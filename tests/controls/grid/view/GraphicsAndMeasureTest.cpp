@@ -104,6 +104,82 @@ TEST_F(ViewTest, ThreeLinesMeasureThreeLineHeightsWithMultiLineCells)
     }
 }
 
+TEST_F(ViewTest, GraphicsMeasureWhatTheyAddBesideOrAboveTheText)
+{
+    QImage bitmap(10, 8, QImage::Format_RGB32);
+    struct Case {
+        TCellHAlign ha;
+        TCellVAlign va;
+        bool text;
+        int width, height;
+    };
+    const int cellHeight = cell(1, 1).Bottom - cell(1, 1).Top;
+    const Case cases[] = {
+        {haLeft, vaTop, false, 10, 8},      {haLeft, vaTop, true, 0, 0},        {haBeforeText, vaTop, true, 10, 0},
+        {haAfterText, vaCenter, true, 10, 0}, {haRight, vaAboveText, true, 0, 8}, {haRight, vaUnderText, true, 0, 8},
+        {haLeft, vaFull, true, 0, cellHeight},
+    };
+    for (const Case &c : cases) {
+        grid.AddBitmap(1, 1, &bitmap, false, c.ha, c.va);
+        grid.setCells(1, 1, c.text ? QStringLiteral("t") : QString());
+        const platform::TSize size = grid.GetCellGraphicSize(1, 1);
+        EXPECT_EQ(size.cx, c.width) << int(c.ha) << int(c.va) << c.text;
+        EXPECT_EQ(size.cy, c.height) << int(c.ha) << int(c.va) << c.text;
+        grid.RemoveBitmap(1, 1);
+    }
+    EXPECT_EQ(grid.GetCellGraphicSize(1, 1).cx, 0) << "no graphic";
+
+    grid.AddRadioButton(2, 2, true);
+    EXPECT_EQ(grid.GetCellGraphicSize(2, 2).cx, grid.ControlLook().RadioSize);
+
+    QStringList items{QStringLiteral("ab"), QStringLiteral("cde")};
+    const int gh = grid.MeasureCellText(grid.Canvas(), QStringLiteral("x"), false).cy;
+    const int ab = grid.Canvas().TextWidth(QStringLiteral("ab"));
+    const int cde = grid.Canvas().TextWidth(QStringLiteral("cde"));
+    grid.AddRadio(3, 2, 1, 0, &items);
+    EXPECT_EQ(grid.GetCellGraphicSize(3, 2).cx, ab + 12 + cde + 12) << "side by side";
+    EXPECT_EQ(grid.GetCellGraphicSize(3, 2).cy, gh);
+    grid.AddRadio(3, 3, 0, 0, &items);
+    EXPECT_EQ(grid.GetCellGraphicSize(3, 3).cx, std::max(ab, cde) + 12) << "one above the other";
+    EXPECT_EQ(grid.GetCellGraphicSize(3, 3).cy, 2 * std::max(16, gh));
+}
+
+TEST_F(ViewTest, ZoomGrowsThePaintedAndTheMeasuredText)
+{
+    grid.setCells(2, 2, QStringLiteral("Wide"));
+    const TRect r = cell(2, 2);
+    const QRect plain = darkBox(paint(), r);
+    const platform::TSize measured = grid.GetCellTextSize(2, 2, true, false);
+    grid.Appearance().ZoomFactor = 4;
+    const QRect zoomed = darkBox(paint(), r);
+    EXPECT_GT(zoomed.width(), plain.width());
+    EXPECT_GT(zoomed.height(), plain.height());
+    EXPECT_GT(grid.GetCellTextSize(2, 2, true, false).cy, measured.cy);
+}
+
+TEST_F(ViewTest, WrappedMeasuringTakesTheCellsWidthAndRoomForAButton)
+{
+    grid.setColWidths(1, 80);
+    grid.setCells(1, 1, QStringLiteral("one two three four five six seven"));
+    const int gh = grid.MeasureCellText(grid.Canvas(), QStringLiteral("x"), false).cy;
+    const platform::TSize line = grid.GetCellTextSize(1, 1);
+    const platform::TSize wrapped = grid.GetCellTextSize(1, 1, true, false);
+    const platform::TSize beside = grid.GetCellTextSize(1, 1, true, true);
+    EXPECT_EQ(line.cy, gh);
+    EXPECT_GT(line.cx, 80);
+    EXPECT_LE(wrapped.cx, 80 - 2 * 2 - 2 * 2) << "the offsets and two pixels each side";
+    EXPECT_GE(wrapped.cy, 3 * gh);
+    EXPECT_EQ(wrapped.cy % gh, 0) << "whole lines";
+    EXPECT_LE(beside.cx, 80 - 8 - 17);
+    EXPECT_GE(beside.cy, wrapped.cy) << "a narrower room takes as many lines or more";
+
+    grid.setCells(1, 2, QStringLiteral("<b>bold</b> and <i>more</i> words to wrap here"));
+    const platform::TSize html = grid.GetCellTextSize(1, 2);
+    const platform::TSize htmlWrapped = grid.GetCellTextSize(1, 2, true, false);
+    EXPECT_GT(html.cx, 80) << "one line unless wrapped";
+    EXPECT_GT(htmlWrapped.cy, html.cy);
+}
+
 TEST_F(ViewTest, AutoNumAlignPutsNumbersRightAndKeepsACentredRecord)
 {
     grid.Appearance().AutoNumAlign = true;
