@@ -59,8 +59,15 @@ void TExMultiColumnDropDown::keyReleaseEvent(QKeyEvent *event)
 {
     QPointer<TExMultiColumnDropDown> alive(this);
     TExCustomDropDown::keyReleaseEvent(event);
-    if (!alive || !m_itemChange)
+    if (alive)
+        HandleKeyUp();
+}
+
+void TExMultiColumnDropDown::HandleKeyUp()
+{
+    if (!m_itemChange)
         return;
+    QPointer<TExMultiColumnDropDown> alive(this);
     // The completed text in the item's own letter case.
     chooseItem(m_itemIdx, true);
     if (!alive)
