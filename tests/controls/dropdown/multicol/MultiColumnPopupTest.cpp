@@ -247,6 +247,24 @@ TEST(MultiColumnPopup, OpeningScrollsTheChosenRowIntoView)
     EXPECT_EQ(w.dropDown->text(), "Meter 25");
 }
 
+TEST(MultiColumnPopup, TypeAheadScrollsTheFoundRowIntoAFullPage)
+{
+    QList<QStringList> rows;
+    for (const char *name : {"Alpha", "Beta", "Bravo", "Charlie", "Delta", "Echo", "Foxtrot", "Golf", "Hotel",
+                             "India", "Juliett", "Kilo", "Lima", "Mike"})
+        rows << QStringList{QString::fromLatin1(name)};
+    MultiColumnWindow w(rows);
+    w.openPopup();
+    w.type(Qt::Key_K, "k");
+    EXPECT_EQ(w.grid().Row(), 12);
+    // Kilo shows, and the page below it is full.
+    EXPECT_EQ(w.grid().TopRow(), w.grid().MaxTopRow());
+    EXPECT_LE(w.grid().TopRow(), 12);
+    w.type(Qt::Key_D, "d");
+    EXPECT_EQ(w.grid().Row(), 5);
+    EXPECT_EQ(w.grid().TopRow(), 5);
+}
+
 TEST(MultiColumnPopup, HandlersMayFreeTheDropDown)
 {
     const auto freeing = [](MultiColumnWindow &w) {
