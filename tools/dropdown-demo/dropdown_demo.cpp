@@ -6,6 +6,7 @@
 #include "controls/dropdown/CalculatorDropDown.h"
 #include "controls/dropdown/DropDownEdit.h"
 #include "controls/dropdown/DropDownForm.h"
+#include "MultiColumnDemo.h"
 #include "platform/ui/Fonts.h"
 
 #include <QApplication>
@@ -165,6 +166,8 @@ int main(int argc, char **argv)
     amount->setLabelCaption(QStringLiteral("Amount"));
     amount->setLabelPosition(controls::TLabelPosition::lpLeftCenter);
     report(*status, *amount, QStringLiteral("Amount"));
+
+    addMultiColumnDemo(window, *status);
 
     window.show();
     meter->setFocus();
