@@ -19,7 +19,13 @@ TExMultiColumnDropDown::TExMultiColumnDropDown(TConstructKey key, QWidget *paren
 {
 }
 
-TExMultiColumnDropDown::~TExMultiColumnDropDown() = default;
+TExMultiColumnDropDown::~TExMultiColumnDropDown()
+{
+    // The list may outlive the drop-down for a moment (its popup goes
+    // later when a handler of the popup runs): it serves nobody now.
+    if (m_grid)
+        m_grid->setExDropDown(nullptr);
+}
 
 void TExMultiColumnDropDown::Initialize()
 {
@@ -176,8 +182,16 @@ void TExMultiColumnDropDown::EnsureDropDownForm()
     TExCustomDropDown::EnsureDropDownForm();
     if (!m_grid) {
         m_grid = new TExColGrid(DropDownForm());
-        m_grid->OnSelectCell = [this](TCellGrid *, int col, int row, bool &) { GridSelectCell(col, row); };
-        m_grid->OnSelect = [this](QObject *) { GridSelect(); };
+        // Through the list's guarded link: a handler may have freed the
+        // drop-down while the list finishes an event.
+        m_grid->OnSelectCell = [grid = m_grid](TCellGrid *, int col, int row, bool &) {
+            if (TExMultiColumnDropDown *dropDown = grid->ExDropDown())
+                dropDown->GridSelectCell(col, row);
+        };
+        m_grid->OnSelect = [grid = m_grid](QObject *) {
+            if (TExMultiColumnDropDown *dropDown = grid->ExDropDown())
+                dropDown->GridSelect();
+        };
     }
     m_grid->setExDropDown(this);
     m_grid->setGeometry(0, 0, m_grid->width(), 180);

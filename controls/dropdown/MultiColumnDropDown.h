@@ -112,8 +112,12 @@ public:
     // Kept for the settings; never raised.
     TGetCellPropEvent OnDropDownGetItemProp;
 
-    // ---- steps ----
+    // ---- steps (the string grid's cell editor calls them) ----
     void HandleKeyDown(int &key, Qt::KeyboardModifiers shift) override;
+    void HandleKeyDownMessage(int &key, Qt::KeyboardModifiers shift) override;
+    // After a key's release: a completion takes the item's own letter case.
+    void HandleKeyUp();
+    void HandleTextChange() override;
     void ControlKeyDown(QKeyEvent &event) override;
     void ControlKeyUp(QKeyEvent &event) override;
     void DropDownFormSizing() override;
@@ -136,8 +140,6 @@ protected:
     void RestoreDropDownValue() override;
     void WheelDown() override;
     void WheelUp() override;
-    void HandleKeyDownMessage(int &key, Qt::KeyboardModifiers shift) override;
-    void HandleTextChange() override;
     void keyReleaseEvent(QKeyEvent *event) override;
 
 private:

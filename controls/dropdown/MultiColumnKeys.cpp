@@ -59,8 +59,15 @@ void TExMultiColumnDropDown::keyReleaseEvent(QKeyEvent *event)
 {
     QPointer<TExMultiColumnDropDown> alive(this);
     TExCustomDropDown::keyReleaseEvent(event);
-    if (!alive || !m_itemChange)
+    if (alive)
+        HandleKeyUp();
+}
+
+void TExMultiColumnDropDown::HandleKeyUp()
+{
+    if (!m_itemChange)
         return;
+    QPointer<TExMultiColumnDropDown> alive(this);
     // The completed text in the item's own letter case.
     chooseItem(m_itemIdx, true);
     if (!alive)
@@ -183,8 +190,9 @@ void TExMultiColumnDropDown::ControlKeyPress(QChar key)
     const int gridRow = itemToRow(row);
     if (gridRow >= m_grid->RowCount())
         return;
+    // Scrolled to the top when it can be, never past the last full page.
     if (gridRow < m_grid->TopRow() || gridRow >= m_grid->TopRow() + m_grid->VisibleRowCount())
-        m_grid->setTopRow(gridRow);
+        m_grid->setTopRow(std::min(gridRow, std::max(m_grid->FixedRows(), m_grid->MaxTopRow())));
     m_grid->setRow(gridRow);
     m_grid->setCol(0);
 }

@@ -6,6 +6,7 @@
 #include "controls/dropdown/CalculatorDropDown.h"
 #include "controls/dropdown/DropDownEdit.h"
 #include "controls/dropdown/DropDownForm.h"
+#include "MultiColumnDemo.h"
 #include "platform/ui/Fonts.h"
 #include "panel_dropdowns.h"
 
@@ -168,6 +169,7 @@ int main(int argc, char **argv)
     report(*status, *amount, QStringLiteral("Amount"));
 
     addPanelDropDowns(window, *status);
+    addMultiColumnDemo(window, *status);
 
     window.show();
     meter->setFocus();

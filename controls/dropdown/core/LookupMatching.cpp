@@ -1,6 +1,7 @@
 #include "controls/dropdown/core/LookupMatching.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace controls::multicol {
 
@@ -16,33 +17,58 @@ void TLookupIndex::rebuild(const QStringList &texts)
     m_folded.reserve(texts.size());
     for (const QString &text : texts)
         m_folded.append(foldCase(text));
+    m_foldedOrder = sortedOrder(m_folded);
+    m_textOrder.reset();
 }
 
 void TLookupIndex::clear()
 {
     m_texts.clear();
     m_folded.clear();
+    m_foldedOrder.clear();
+    m_textOrder.reset();
+}
+
+TLookupIndex::TOrder TLookupIndex::sortedOrder(const QStringList &texts)
+{
+    TOrder order(std::size_t(texts.size()));
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&texts](int a, int b) { return texts.at(a) < texts.at(b); });
+    return order;
+}
+
+int TLookupIndex::firstWithPrefix(const QStringList &texts, const TOrder &order, const QString &key)
+{
+    const auto from = std::lower_bound(order.begin(), order.end(), key,
+                                       [&texts](int entry, const QString &k) { return texts.at(entry) < k; });
+    const auto to =
+        std::partition_point(from, order.end(), [&texts, &key](int entry) { return texts.at(entry).startsWith(key); });
+    if (from == to)
+        return -1;
+    return *std::min_element(from, to);
 }
 
 int TLookupIndex::findPrefix(const QString &key, bool caseSensitive) const
 {
     if (key.isEmpty())
         return -1;
-    const QStringList &candidates = caseSensitive ? m_texts : m_folded;
-    const QString wanted = caseSensitive ? key : foldCase(key);
-    for (int i = 0; i < candidates.size(); ++i)
-        if (candidates.at(i).startsWith(wanted))
-            return i;
-    return -1;
+    if (!caseSensitive)
+        return firstWithPrefix(m_folded, m_foldedOrder, foldCase(key));
+    if (!m_textOrder)
+        m_textOrder = sortedOrder(m_texts);
+    return firstWithPrefix(m_texts, *m_textOrder, key);
 }
 
 int TLookupIndex::indexOfText(const QString &text) const
 {
     const QString wanted = foldCase(text);
-    for (int i = 0; i < m_folded.size(); ++i)
-        if (m_folded.at(i) == wanted)
-            return i;
-    return -1;
+    const auto from = std::lower_bound(m_foldedOrder.begin(), m_foldedOrder.end(), wanted,
+                                       [this](int entry, const QString &k) { return m_folded.at(entry) < k; });
+    const auto to = std::partition_point(from, m_foldedOrder.end(),
+                                         [this, &wanted](int entry) { return m_folded.at(entry) == wanted; });
+    if (from == to)
+        return -1;
+    return *std::min_element(from, to);
 }
 
 std::optional<TEditCompletion> completeTypedText(const TLookupIndex &lookup, const QString &text, int caret)

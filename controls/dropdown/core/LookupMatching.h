@@ -6,11 +6,14 @@
 #include <QStringList>
 
 #include <optional>
+#include <vector>
 
 namespace controls::multicol {
 
-// The lookup texts with their upper-cased forms, folded once per rebuild
-// rather than on every key.
+// The lookup texts with their upper-cased forms, folded and sorted once
+// per rebuild rather than searched on every key: the entries that begin
+// with a key lie side by side in sorted order, and the first of them in
+// item order is the match.
 class TLookupIndex {
 public:
     void rebuild(const QStringList &texts);
@@ -26,8 +29,16 @@ public:
     int indexOfText(const QString &text) const;
 
 private:
+    // Entry numbers in the order of the texts given.
+    using TOrder = std::vector<int>;
+    static TOrder sortedOrder(const QStringList &texts);
+    static int firstWithPrefix(const QStringList &texts, const TOrder &order, const QString &key);
+
     QStringList m_texts;
     QStringList m_folded;
+    TOrder m_foldedOrder;
+    // Sorted on the first case-sensitive search only.
+    mutable std::optional<TOrder> m_textOrder;
 };
 
 QString foldCase(const QString &text);

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace controls::multicol;
 
 namespace {
@@ -71,6 +73,40 @@ TEST(LookupIndex, PrefixAndExactSearch)
     EXPECT_EQ(index.findPrefix("", false), -1);
     EXPECT_EQ(index.indexOfText("bETA"), 1);
     EXPECT_EQ(index.indexOfText("Bet"), -1);
+}
+
+// The first entry in order that begins with the key, the slow way.
+int firstByScan(const QStringList &texts, const QString &key, bool caseSensitive)
+{
+    if (key.isEmpty())
+        return -1;
+    for (int i = 0; i < texts.size(); ++i)
+        if (caseSensitive ? texts[i].startsWith(key) : texts[i].toUpper().startsWith(key.toUpper()))
+            return i;
+    return -1;
+}
+
+TEST(LookupIndex, SortedSearchFindsWhatAScanFinds)
+{
+    // Duplicates, case variants, prefixes of one another, empty and
+    // non-Latin texts, in no order.
+    const QStringList texts = {"beta", "Bravo", "", "Beta", "bet", "Meter 10", "Meter 1", "meter 1", "Ölzähler",
+                               "ölz", "Beta", "B", "Zeta", "alpha", "Alpha", "Meter 100", "Straße"};
+    TLookupIndex index;
+    index.rebuild(texts);
+    QStringList keys = {"x", "Mz", "STRASSE", "ÖL"};
+    for (const QString &text : texts)
+        for (int n = 1; n <= text.size(); ++n)
+            keys << text.left(n) << text.left(n).toLower() << text.left(n).toUpper();
+    for (const QString &key : keys)
+        for (const bool cs : {false, true})
+            EXPECT_EQ(index.findPrefix(key, cs), firstByScan(texts, key, cs)) << key.toStdString() << cs;
+    for (const QString &text : texts)
+        EXPECT_EQ(index.indexOfText(text.toLower()),
+                  int(std::find_if(texts.begin(), texts.end(),
+                                   [&](const QString &t) { return t.toUpper() == text.toLower().toUpper(); })
+                      - texts.begin()))
+            << text.toStdString();
 }
 
 TEST(PopupLookup, EntryGrowsFindsAndStartsOver)

@@ -4,6 +4,8 @@
 
 #include <QWheelEvent>
 
+#include <utility>
+
 #include <gtest/gtest.h>
 
 using namespace multicoltest;
@@ -243,6 +245,49 @@ TEST(MultiColumnPopup, OpeningScrollsTheChosenRowIntoView)
     EXPECT_LE(w.grid().TopRow(), 26);
     EXPECT_GT(w.grid().TopRow() + w.grid().VisibleRowCount(), 26);
     EXPECT_EQ(w.dropDown->text(), "Meter 25");
+}
+
+TEST(MultiColumnPopup, TypeAheadScrollsTheFoundRowIntoAFullPage)
+{
+    QList<QStringList> rows;
+    for (const char *name : {"Alpha", "Beta", "Bravo", "Charlie", "Delta", "Echo", "Foxtrot", "Golf", "Hotel",
+                             "India", "Juliett", "Kilo", "Lima", "Mike"})
+        rows << QStringList{QString::fromLatin1(name)};
+    MultiColumnWindow w(rows);
+    w.openPopup();
+    w.type(Qt::Key_K, "k");
+    EXPECT_EQ(w.grid().Row(), 12);
+    // Kilo shows, and the page below it is full.
+    EXPECT_EQ(w.grid().TopRow(), w.grid().MaxTopRow());
+    EXPECT_LE(w.grid().TopRow(), 12);
+    w.type(Qt::Key_D, "d");
+    EXPECT_EQ(w.grid().Row(), 5);
+    EXPECT_EQ(w.grid().TopRow(), 5);
+}
+
+TEST(MultiColumnPopup, HandlersMayFreeTheDropDown)
+{
+    const auto freeing = [](MultiColumnWindow &w) {
+        // The handler goes with the drop-down: nothing of it is read after.
+        return [&w](auto &&...) { delete std::exchange(w.dropDown, nullptr); };
+    };
+    {
+        MultiColumnWindow w;
+        w.openPopup();
+        TExColGrid *grid = &w.grid();
+        w.dropDown->OnSelect = freeing(w);
+        editortest::click(*grid, rowCentre(*grid, 2));
+        settle();
+        EXPECT_EQ(w.dropDown, nullptr);
+    }
+    {
+        MultiColumnWindow w;
+        w.openPopup();
+        w.dropDown->OnDropUp = freeing(w);
+        w.type(Qt::Key_Return, "\r");
+        settle();
+        EXPECT_EQ(w.dropDown, nullptr);
+    }
 }
 
 } // namespace
