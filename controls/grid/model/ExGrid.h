@@ -910,6 +910,9 @@ protected:
     void GridSetEditText(int ACol, int ARow, const QString &Value) override;
     int GridGetEditLimit() override { return MaxEditLength; }
     QString GridGetEditMask(int ACol, int ARow) override;
+    // A key that scrolls moves the painted rows unless a cell's look
+    // depends on its place (footer rows, merges, cell controls, pictures).
+    bool GridCanScrollByBlit() override;
 
 private:
     friend class TExInplaceEdit;
