@@ -252,6 +252,13 @@ QString TExStringGrid::GridGetEditText(int ACol, int ARow)
         text = HtmlToPlainText(text);
     st.shownText = text;
     if (TExInplaceEdit *editor = NormalEdit()) {
+        // Masked, the editor shows the text in the mask's form; that form
+        // is what an untouched edit leaves.
+        editor->setInputMask(inputMaskFromEditMask(GridGetEditMask(ACol, ARow)));
+        if (!editor->inputMask().isEmpty()) {
+            editor->setText(text);
+            st.shownText = editor->text();
+        }
         editor->setEditCell(ACol, ARow);
         editor->setLengthLimit(GridGetEditLimit());
         editor->setEchoMode(st.editControl == edPassword ? QLineEdit::Password : QLineEdit::Normal);

@@ -197,4 +197,56 @@ std::optional<TEditorText> lookupCompletion(const TEditorText &given, const QStr
     return std::nullopt;
 }
 
+QString inputMaskFromEditMask(const QString &mask)
+{
+    if (mask.isEmpty())
+        return {};
+    const QStringList fields = mask.split(u';');
+    const QString &places = fields.front();
+    QString out;
+    for (qsizetype i = 0; i < places.size(); ++i) {
+        const QChar c = places[i];
+        if (c == u'\\' && i + 1 < places.size()) {
+            out += c;
+            out += places[++i];
+            continue;
+        }
+        switch (c.unicode()) {
+        case u'0':
+            out += u'9';
+            break;
+        case u'9':
+            out += u'0';
+            break;
+        case u'C':
+            out += u'X';
+            break;
+        case u'c':
+            out += u'x';
+            break;
+        case u'!':
+            break;
+        case u'L':
+        case u'l':
+        case u'A':
+        case u'a':
+        case u'#':
+        case u'>':
+        case u'<':
+            out += c;
+            break;
+        default:
+            // Characters Qt would read as places are literals here.
+            if (QStringLiteral("NnXxDdHhBb[]{}").contains(c))
+                out += u'\\';
+            out += c;
+            break;
+        }
+    }
+    if (out.isEmpty())
+        return {};
+    const QString blank = fields.size() >= 3 && !fields[2].isEmpty() ? fields[2].left(1) : QStringLiteral("_");
+    return out + u';' + blank;
+}
+
 } // namespace controls

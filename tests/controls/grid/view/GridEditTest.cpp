@@ -305,3 +305,33 @@ TEST_F(ColumnGridEdit, APopupBelongsToTheRealColumnUnderTheClick)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(GridEdit, CtrlEnterBreaksTheLineOfAMultiLineCell)
+{
+    grid->Multilinecells = true;
+    type(QStringLiteral("a"));
+    key(Qt::Key_Return, Qt::ControlModifier);
+    type(QStringLiteral("b"));
+    key(Qt::Key_Return);
+    EXPECT_FALSE(editorOpen());
+    EXPECT_EQ(grid->Cells(1, 1), QStringLiteral("a\r\nb"));
+}
+
+TEST_F(GridEdit, AMaskShapesWhatIsTyped)
+{
+    grid->EditMask = QStringLiteral("00-00;1;_");
+    grid->setCells(1, 1, QStringLiteral("12-34"));
+    key(Qt::Key_F2);
+    ASSERT_TRUE(editorOpen());
+    key(Qt::Key_Return);
+    EXPECT_EQ(grid->Cells(1, 1), QStringLiteral("12-34")) << "untouched";
+    key(Qt::Key_F2);
+    editor()->home(false);
+    type(QStringLiteral("5x6"));
+    key(Qt::Key_Return);
+    EXPECT_EQ(grid->Cells(1, 1), QStringLiteral("56-34"));
+}
+
+} // namespace
