@@ -888,6 +888,8 @@ public:
     std::function<void(TExStringGrid *Sender, int ACol, int ARow)> OnRadioButtonClick;
     std::function<void(TExStringGrid *Sender, int ACol, int ARow)> OnButtonClick;
     std::function<void(QObject *Sender, bool &Allow)> OnClipboardPaste;
+    std::function<void(QObject *Sender, bool &Allow)> OnClipboardCopy;
+    std::function<void(QObject *Sender, bool &Allow)> OnClipboardCut;
     std::function<void(QObject *Sender, int ACol, int ARow, QString &Value, bool &Allow)> OnClipboardBeforePasteCell;
     std::function<void(QObject *Sender, int ACol, int ARow, const QString &Value)> OnClipboardAfterPasteCell;
 
@@ -930,6 +932,7 @@ private:
     void deleteRowKey();
     void selectAllKey();
     void fireKeyDown(std::uint16_t Key, platform::TShiftState Shift);
+    void disjunctCellKey(std::uint16_t Key, platform::TShiftState Shift);
     void restoreRefusedEdit(const QString &Value, int RealCol, int ARow);
     // Escape: the edit closes and the cell gets back its text from before.
     void cancelEdit();

@@ -29,6 +29,7 @@ struct TExStringGrid::TGridEditState {
     int oldCol = -1;
     int oldRow = -1;
     TGridRect moveSelection{};
+    TGridRect keySelection{}; // the selection before the last key went down
     TGridCoord lastKeyCell{};
 };
 

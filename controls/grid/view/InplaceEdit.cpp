@@ -216,6 +216,20 @@ void TExInplaceEdit::keyDown(QKeyEvent *event)
             return;
         }
         break;
+    case 'C':
+    case 'X':
+        if (ctrl) {
+            bool allow = true;
+            const auto &event = key == 'C' ? m_grid->OnClipboardCopy : m_grid->OnClipboardCut;
+            if (event)
+                event(this, allow);
+            if (allow)
+                key == 'C' ? copy() : cut();
+            if (allow && key == 'X')
+                textEditedByUser();
+            return;
+        }
+        break;
     case 'V':
         if (ctrl) {
             PasteText(QApplication::clipboard()->text());

@@ -335,3 +335,20 @@ TEST_F(GridEdit, AMaskShapesWhatIsTyped)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(GridEdit, ARefusedCutLeavesTheEditorsText)
+{
+    type(QStringLiteral("abc"));
+    editor()->selectAll();
+    grid->OnClipboardCut = [](QObject *, bool &Allow) { Allow = false; };
+    key(Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(editor()->text(), QStringLiteral("abc"));
+    grid->OnClipboardCut = nullptr;
+    key(Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(editor()->text(), QString());
+    EXPECT_EQ(grid->Cells(1, 1), QString()) << "the cell follows the cut";
+}
+
+} // namespace

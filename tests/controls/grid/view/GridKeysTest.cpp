@@ -234,3 +234,25 @@ TEST_F(GridKeys, ScrolledRowsShowWhatAFullPaintShows)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(GridKeys, SpaceSelectsDisjunctCellsAndCtrlSpaceTogglesThem)
+{
+    grid->MouseActions().setDisjunctCellSelect(true);
+    at(1, 1);
+    key(Qt::Key_Space);
+    key(Qt::Key_Right);
+    key(Qt::Key_Space, Qt::ControlModifier);
+    EXPECT_TRUE(grid->SelectedCells(1, 1));
+    EXPECT_TRUE(grid->SelectedCells(2, 1));
+    key(Qt::Key_Space, Qt::ControlModifier);
+    EXPECT_FALSE(grid->SelectedCells(2, 1));
+    key(Qt::Key_Right);
+    key(Qt::Key_Space);
+    EXPECT_FALSE(grid->SelectedCells(1, 1));
+    EXPECT_TRUE(grid->SelectedCells(3, 1));
+    EXPECT_EQ(grid->SelectedCellsCount(), 1);
+}
+
+} // namespace
