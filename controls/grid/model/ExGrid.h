@@ -918,6 +918,7 @@ protected:
 
 private:
     friend class TExInplaceEdit;
+    friend class TExMemoEdit;
     struct TGridEditState;
     TGridEditState &editState() const;
     // The edit parts of the cell-selection check.
@@ -936,6 +937,10 @@ private:
     void restoreRefusedEdit(const QString &Value, int RealCol, int ARow);
     // Escape: the edit closes and the cell gets back its text from before.
     void cancelEdit();
+    // The editor of cells of several lines (Multilinecells).
+    bool memoOpen() const;
+    void openMemo();
+    void closeMemo(bool store, bool notify);
     mutable std::shared_ptr<TGridEditState> m_editState;
     // ===== end of keys and in-place editing ==================================================
 

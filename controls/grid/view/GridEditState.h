@@ -6,6 +6,8 @@
 
 namespace controls {
 
+class TExMemoEdit;
+
 struct TExStringGrid::TGridEditState {
     TEditorType editControl = edNormal;
     bool editMode = false; // an editor is open
@@ -31,6 +33,7 @@ struct TExStringGrid::TGridEditState {
     TGridRect moveSelection{};
     TGridRect keySelection{}; // the selection before the last key went down
     TGridCoord lastKeyCell{};
+    QPointer<TExMemoEdit> memo; // the editor of cells of several lines
 };
 
 } // namespace controls

@@ -352,3 +352,33 @@ TEST_F(GridEdit, ARefusedCutLeavesTheEditorsText)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(GridEdit, CellsOfSeveralLinesEditInAnEditorOfLines)
+{
+    grid->Multilinecells = true;
+    grid->Navigation().EditSelectAll = false;
+    grid->setCells(1, 1, QStringLiteral("one\r\ntwo"));
+    key(Qt::Key_F2);
+    auto *memo = qobject_cast<QPlainTextEdit *>(QApplication::focusWidget());
+    ASSERT_NE(memo, nullptr);
+    EXPECT_EQ(memo->blockCount(), 2);
+    EXPECT_EQ(memo->toPlainText(), QStringLiteral("one\ntwo"));
+    // The caret is on the last line: Up stays inside, a second Up leaves.
+    key(Qt::Key_Up);
+    EXPECT_TRUE(memo->isVisible());
+    type(QStringLiteral("!"));
+    key(Qt::Key_Up);
+    EXPECT_FALSE(memo->isVisible());
+    EXPECT_EQ(grid->Row(), 1) << "the first row has nowhere up to go";
+    EXPECT_EQ(grid->Cells(1, 1), QStringLiteral("one!\r\ntwo"));
+    // Escape takes a further edit back.
+    key(Qt::Key_F2);
+    type(QStringLiteral("x"));
+    key(Qt::Key_Escape);
+    EXPECT_FALSE(memo->isVisible());
+    EXPECT_EQ(grid->Cells(1, 1), QStringLiteral("one!\r\ntwo"));
+}
+
+} // namespace

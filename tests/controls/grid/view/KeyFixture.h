@@ -6,6 +6,7 @@
 #include "support/EventLoop.h"
 
 #include <QApplication>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QTest>
 #include <gtest/gtest.h>
