@@ -22,6 +22,9 @@ public:
     QRegion repaint(QSize size, const QRegion &region, const Paint &paint);
     // Everything is drawn again at the next repaint.
     void invalidate() { m_valid = QRegion(); }
+    // Moves the pixels inside area by dy, as a view scrolls: what stays in
+    // view keeps its state, what comes into view is invalid.
+    void scroll(const QRect &area, int dy);
     const QImage &image() const { return m_image; }
     // Copies the region of the image to the painter's device at (0, 0).
     void present(QPainter &painter, const QRegion &region) const;

@@ -893,6 +893,8 @@ public:
     std::function<void(TExStringGrid *Sender, int ACol, int ARow)> OnRadioButtonClick;
     std::function<void(TExStringGrid *Sender, int ACol, int ARow)> OnButtonClick;
     std::function<void(QObject *Sender, bool &Allow)> OnClipboardPaste;
+    std::function<void(QObject *Sender, bool &Allow)> OnClipboardCopy;
+    std::function<void(QObject *Sender, bool &Allow)> OnClipboardCut;
     std::function<void(QObject *Sender, int ACol, int ARow, QString &Value, bool &Allow)> OnClipboardBeforePasteCell;
     std::function<void(QObject *Sender, int ACol, int ARow, const QString &Value)> OnClipboardAfterPasteCell;
 
@@ -915,9 +917,13 @@ protected:
     void GridSetEditText(int ACol, int ARow, const QString &Value) override;
     int GridGetEditLimit() override { return MaxEditLength; }
     QString GridGetEditMask(int ACol, int ARow) override;
+    // A key that scrolls moves the painted rows unless a cell's look
+    // depends on its place (footer rows, merges, cell controls, pictures).
+    bool GridCanScrollByBlit() override;
 
 private:
     friend class TExInplaceEdit;
+    friend class TExMemoEdit;
     struct TGridEditState;
     TGridEditState &editState() const;
     // The edit parts of the cell-selection check.
@@ -932,9 +938,14 @@ private:
     void deleteRowKey();
     void selectAllKey();
     void fireKeyDown(std::uint16_t Key, platform::TShiftState Shift);
+    void disjunctCellKey(std::uint16_t Key, platform::TShiftState Shift);
     void restoreRefusedEdit(const QString &Value, int RealCol, int ARow);
     // Escape: the edit closes and the cell gets back its text from before.
     void cancelEdit();
+    // The editor of cells of several lines (Multilinecells).
+    bool memoOpen() const;
+    void openMemo();
+    void closeMemo(bool store, bool notify);
     mutable std::shared_ptr<TGridEditState> m_editState;
     // ===== end of keys and in-place editing ==================================================
 

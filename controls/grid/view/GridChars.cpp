@@ -4,6 +4,7 @@
 #include "controls/grid/base/CellText.h"
 #include "controls/grid/view/GridEditState.h"
 #include "controls/grid/view/InplaceEdit.h"
+#include "controls/grid/view/MemoEdit.h"
 #include "platform/HandlerGuard.h"
 
 #include <QFocusEvent>
@@ -51,7 +52,7 @@ void TExStringGrid::GridCharMessage(QChar Key, bool Keypad)
         GridKeyPress(Key);
         return;
     }
-    if (Options().testFlag(goEditing) && starts && !EditorMode()) {
+    if (Options().testFlag(goEditing) && starts && !EditorMode() && !memoOpen()) {
         if (OnKeyPress)
             OnKeyPress(this, Key);
         if (Key.isNull())
@@ -63,6 +64,9 @@ void TExStringGrid::GridCharMessage(QChar Key, bool Keypad)
         if (EditorMode() && NormalEdit() != nullptr) {
             NormalEdit()->selectAll();
             NormalEdit()->TypeChar(Key);
+        } else if (memoOpen()) {
+            st.memo->selectAll();
+            st.memo->TypeChar(Key);
         }
         st.startEditChar = QChar();
         return;

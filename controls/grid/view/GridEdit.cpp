@@ -6,6 +6,7 @@
 #include "controls/grid/model/core/EditorFilters.h"
 #include "controls/grid/view/GridEditState.h"
 #include "controls/grid/view/InplaceEdit.h"
+#include "controls/grid/view/MemoEdit.h"
 #include "platform/HandlerGuard.h"
 
 #include <QCoreApplication>
@@ -67,7 +68,10 @@ void TExStringGrid::HideInplaceEdit()
     auto &st = editState();
     if (!st.editMode)
         return;
-    HideEditor();
+    if (memoOpen())
+        closeMemo(true, true);
+    else
+        HideEditor();
     CommitEditorControl(Col(), Row());
     st.editMode = false;
     st.editActive = false;
@@ -78,6 +82,11 @@ void TExStringGrid::ShowCellEdit() { GridKeyDownMessage(platform::VK_F2, {}); }
 void TExStringGrid::HideCellEdit()
 {
     auto &st = editState();
+    if (st.editMode && memoOpen()) {
+        if (const QString text = st.memo->cellText(); text != st.shownText)
+            StoreEditText(RealCol(), Row(), text);
+        return;
+    }
     const TExInplaceEdit *editor = NormalEdit();
     const bool defaultOpen = EditorMode() && editor != nullptr;
     // Only an open editor of the current cell commits: a stale call must
@@ -110,7 +119,10 @@ void TExStringGrid::cancelEdit()
 {
     auto &st = editState();
     st.editing = false;
-    HideEditor(true);
+    if (memoOpen())
+        closeMemo(false, true);
+    else
+        HideEditor(true);
     CommitEditorControl(Col(), Row());
     st.editMode = false;
     st.editActive = false;
@@ -202,7 +214,7 @@ bool TExStringGrid::GridCanEditShow()
     if (st.validating)
         return false;
     // The base grid may have closed the editor behind the edit's back.
-    if (st.editMode && !EditorMode() && !st.editActive)
+    if (st.editMode && !EditorMode() && !st.editActive && !memoOpen())
         st.editMode = false;
     const bool allowed = TBaseGrid::GridCanEditShow();
     const TGridCoord base = BaseCell(RealCol(), Row());
@@ -236,8 +248,44 @@ bool TExStringGrid::GridCanEditShow()
         st.entered = true;
         st.editing = true;
         ShowFocusWindow(CellRect(Col(), Row()));
+        // Cells of several lines get the editor that shows lines.
+        if (Multilinecells && isDefaultEditType(st.editControl) && st.editControl != edPassword) {
+            openMemo();
+            return false;
+        }
     }
     return allowed;
+}
+
+bool TExStringGrid::memoOpen() const
+{
+    const auto &st = editState();
+    return !st.memo.isNull() && st.memo->isVisible();
+}
+
+void TExStringGrid::openMemo()
+{
+    auto &st = editState();
+    if (st.memo.isNull()) {
+        st.memo = new TExMemoEdit(this);
+        st.memo->setFont(Font().qfont());
+    }
+    const QString text = GridGetEditText(Col(), Row());
+    const QRect cell = platform::toQRect(CellRect(Col(), Row())).intersected(QRect(0, 0, ClientWidth(), ClientHeight()));
+    st.memo->open(text, cell, m_navigation.EditSelectAll);
+    st.noEditChange = false;
+}
+
+void TExStringGrid::closeMemo(bool store, bool notify)
+{
+    auto &st = editState();
+    const QString text = st.memo->cellText();
+    st.memo->hide();
+    if (store && text != st.shownText && GetGridCell(RealCol(), Row()) != text)
+        SetCellEx(RealCol(), Row(), text);
+    InvalidateCell(Col(), Row());
+    if (notify)
+        PostEditDone(RealCol(), Row());
 }
 
 QString TExStringGrid::GridGetEditText(int ACol, int ARow)
@@ -252,6 +300,13 @@ QString TExStringGrid::GridGetEditText(int ACol, int ARow)
         text = HtmlToPlainText(text);
     st.shownText = text;
     if (TExInplaceEdit *editor = NormalEdit()) {
+        // Masked, the editor shows the text in the mask's form; that form
+        // is what an untouched edit leaves.
+        editor->setInputMask(inputMaskFromEditMask(GridGetEditMask(ACol, ARow)));
+        if (!editor->inputMask().isEmpty()) {
+            editor->setText(text);
+            st.shownText = editor->text();
+        }
         editor->setEditCell(ACol, ARow);
         editor->setLengthLimit(GridGetEditLimit());
         editor->setEchoMode(st.editControl == edPassword ? QLineEdit::Password : QLineEdit::Normal);

@@ -3,6 +3,7 @@
 // the current cell leaves it.
 #include "controls/grid/view/GridEditState.h"
 #include "controls/grid/view/InplaceEdit.h"
+#include "controls/grid/view/MemoEdit.h"
 
 namespace controls {
 
@@ -48,11 +49,11 @@ void TExStringGrid::prepareCellEditing(int RealCol, int ARow)
                 next &= ~TGridOptions(goRowSelect);
             setOptions(next);
         }
-        if (st.editing && EditorMode())
+        if (st.editing && (EditorMode() || memoOpen()))
             HideInplaceEdit();
         return;
     }
-    if (st.editing && EditorMode())
+    if (st.editing && (EditorMode() || memoOpen()))
         HideInplaceEdit();
     if (editingOn) {
         st.editMode = false;
@@ -69,7 +70,8 @@ bool TExStringGrid::validateBeforeMove(int ACol, int ARow)
     // current cell stays and so does the edit.
     if (st.editing) {
         const TExInplaceEdit *editor = EditorMode() ? NormalEdit() : nullptr;
-        if (!ValidateCell(editor != nullptr ? editor->text() : CurrentCell()))
+        const QString text = memoOpen() ? editState().memo->cellText() : editor != nullptr ? editor->text() : CurrentCell();
+        if (!ValidateCell(text))
             return false;
     }
     bool allow = true;

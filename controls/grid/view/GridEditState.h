@@ -6,6 +6,8 @@
 
 namespace controls {
 
+class TExMemoEdit;
+
 struct TExStringGrid::TGridEditState {
     TEditorType editControl = edNormal;
     bool editMode = false; // an editor is open
@@ -29,7 +31,9 @@ struct TExStringGrid::TGridEditState {
     int oldCol = -1;
     int oldRow = -1;
     TGridRect moveSelection{};
+    TGridRect keySelection{}; // the selection before the last key went down
     TGridCoord lastKeyCell{};
+    QPointer<TExMemoEdit> memo; // the editor of cells of several lines
 };
 
 } // namespace controls

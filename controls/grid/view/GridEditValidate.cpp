@@ -99,6 +99,8 @@ void TExStringGrid::restoreRefusedEdit(const QString &Value, int RealCol, int AR
     const QString text = Value; // Value may be one of the fields below
     // The editor reopens on the refused cell with the text to correct.
     HideEditor(true);
+    if (memoOpen())
+        closeMemo(false, false);
     SetCellEx(RealCol, ARow, text);
     const int col = DisplColIndex(RealCol);
     if (Col() != col || Row() != ARow) {

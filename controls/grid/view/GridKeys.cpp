@@ -80,6 +80,7 @@ bool TExStringGrid::GridKeyDownMessage(std::uint16_t Key, TShiftState Shift)
 {
     auto &st = editState();
     st.moveSelection = Selection();
+    st.keySelection = st.moveSelection;
     const int R0 = Row();
     const int RC = RealCol();
     const int L0 = LeftCol();
@@ -438,6 +439,54 @@ void TExStringGrid::GridKeyUp(std::uint16_t &Key, TShiftState Shift)
         DoSelectionChanged(now.Left, now.Top, now.Right, now.Bottom);
         st.moveSelection = now;
     }
+    if (m_mouseActions.DisjunctCellSelect() && !Options().testFlag(goEditing))
+        disjunctCellKey(Key, Shift);
+}
+
+void TExStringGrid::disjunctCellKey(std::uint16_t Key, TShiftState Shift)
+{
+    const auto normal = [](TGridRect r) {
+        return TGridRect{std::min(r.Left, r.Right), std::min(r.Top, r.Bottom), std::max(r.Left, r.Right),
+                         std::max(r.Top, r.Bottom)};
+    };
+    const TGridRect before = normal(editState().keySelection);
+    const TGridRect now = normal(Selection());
+    const auto addSelection = [&](int exceptCol, int exceptRow) {
+        for (int c = now.Left; c <= now.Right; ++c)
+            for (int r = now.Top; r <= now.Bottom; ++r)
+                if (c != exceptCol || r != exceptRow)
+                    setSelectedCells(c, r, true);
+    };
+    if (Shift.testFlag(ssShift)) {
+        for (int c = before.Left; c <= before.Right; ++c)
+            for (int r = before.Top; r <= before.Bottom; ++r)
+                setSelectedCells(c, r, false);
+        addSelection(Col(), Row());
+    }
+    if (Key != VK_SPACE)
+        return;
+    const TGridCoord base = BaseCell(RealCol(), Row());
+    const int x = DisplColIndex(base.X);
+    if (!IsFixed(x, base.Y)) {
+        bool canSelect = true;
+        if (OnSelectCell)
+            OnSelectCell(this, x, base.Y, canSelect);
+        if (!canSelect)
+            return;
+        if (Shift.testFlag(ssCtrl)) {
+            setSelectedCells(x, base.Y, !SelectedCells(x, base.Y));
+        } else {
+            std::vector<TGridCoord> old;
+            for (int i = 0, n = SelectedCellsCount(); i < n; ++i)
+                old.push_back(SelectedCell(i));
+            for (const TGridCoord &cell : old)
+                setSelectedCells(cell.X, cell.Y, false);
+            setSelectedCells(x, base.Y, true);
+        }
+    }
+    if (now.Left != now.Right || now.Top != now.Bottom)
+        addSelection(x, base.Y);
+    RepaintCell(Col(), Row());
 }
 
 } // namespace controls

@@ -65,9 +65,8 @@ TEditorFilterRules TExInplaceEdit::rules(bool ctrlDown) const
 
 void TExInplaceEdit::textEditedByUser()
 {
+    // Only the user's changes come here (a load is no edit).
     auto &st = m_grid->editState();
-    if (st.noEditChange)
-        return;
     if (m_grid->OnEditChange)
         m_grid->OnEditChange(m_grid, m_grid->Col(), m_grid->Row(), text());
     // With the edit shown as it goes, the cell follows every change.
@@ -86,6 +85,13 @@ void TExInplaceEdit::TypeChar(QChar ch, bool ctrlDown)
     }
     if (ch.unicode() < 32)
         return;
+    if (!inputMask().isEmpty()) {
+        m_typing = true;
+        insert(QString(ch));
+        m_typing = false;
+        textEditedByUser();
+        return;
+    }
     const TCharFilter f = filterEditorChar(ch, state(), rules(ctrlDown));
     if (f.verdict == TCharVerdict::Beep) {
         platform::messageBeep();
@@ -210,6 +216,20 @@ void TExInplaceEdit::keyDown(QKeyEvent *event)
             return;
         }
         break;
+    case 'C':
+    case 'X':
+        if (ctrl) {
+            bool allow = true;
+            const auto &event = key == 'C' ? m_grid->OnClipboardCopy : m_grid->OnClipboardCut;
+            if (event)
+                event(this, allow);
+            if (allow)
+                key == 'C' ? copy() : cut();
+            if (allow && key == 'X')
+                textEditedByUser();
+            return;
+        }
+        break;
     case 'V':
         if (ctrl) {
             PasteText(QApplication::clipboard()->text());
@@ -258,19 +278,35 @@ void TExInplaceEdit::keyDown(QKeyEvent *event)
         m_grid->setFocus();
         m_grid->GridKeyDownMessage(key, shift);
         return;
-    case platform::VK_RETURN:
-        if (ctrl && !nav.LineFeedOnEnter)
-            return; // no second line in a one-line editor
+    case platform::VK_RETURN: {
+        // A line break: Ctrl+Enter in a grid of several lines per cell, or
+        // Enter with LineFeedOnEnter; any other Ctrl+Enter is dropped.
+        const bool lines = m_grid->WordWrap() || m_grid->Multilinecells;
+        if ((ctrl && nav.AllowCtrlEnter && lines) || (!ctrl && nav.LineFeedOnEnter)) {
+            m_typing = true;
+            insert(QStringLiteral("\r\n"));
+            m_typing = false;
+            textEditedByUser();
+            return;
+        }
+        if (ctrl)
+            return;
         if (!leaveByValidation())
             return;
         m_grid->HideInplaceEdit();
         m_grid->setFocus();
         return;
+    }
     default:
         break;
     }
 
     const QString typed = event->text();
+    // A mask decides for itself what each place takes.
+    if (!inputMask().isEmpty()) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
     if (!typed.isEmpty() && !isEditorEditKey(typed.front()) && typed.front().unicode() >= 32 && !ctrl) {
         QChar ch = typed.front();
         if (ch == u'.' && m_grid->ExcelStyleDecimalSeparator && event->modifiers().testFlag(Qt::KeypadModifier))

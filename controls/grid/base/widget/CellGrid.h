@@ -21,6 +21,7 @@
 #include <QFlags>
 #include <QLineEdit>
 #include <QPointer>
+#include <QRegion>
 #include <QWidget>
 
 #include <cstdint>
@@ -288,6 +289,10 @@ protected:
 
     // The text the default drawing shows.
     virtual QString DefaultDrawText(int col, int row) { return GetGridCell(col, row); }
+    // Whether a vertical scroll may move the painted rows instead of
+    // painting them all again: not when a cell's look depends on its place
+    // on the screen.
+    virtual bool GridCanScrollByBlit() { return true; }
 
     // The objects the cells own, for descendants that keep their own there.
     TGridObject *gridObjectSlot(int col, int row) const { return m_cells.object(col, row); }
@@ -327,6 +332,12 @@ private:
     // The step a navigation key asks for: true when it is one.
     bool keyTarget(std::uint16_t key, platform::TShiftState shift, TGridCoord &target, bool &scrolled);
     void changeTopLeft(int leftCol, int topRow);
+    // Pixels asked to be drawn again, remembered so that a paint can tell
+    // them from pixels a scroll only moved.
+    void requestRepaint(const QRect &rect);
+    // Moves the kept picture below the fixed rows by dy; false when it
+    // must all be drawn again instead.
+    bool scrollRetained(int dy);
     void scrollIntoView(int col, int row);
     void clampCurrent();
     void layoutScrollBars();
@@ -382,6 +393,8 @@ private:
     platform::TCanvas m_idleCanvas;
     platform::TCanvas *m_canvas = &m_idleCanvas;
     platform::TRetainedImage m_retained;
+    QRegion m_scrolledValid; // moved by a scroll and still right
+    QRegion m_requested; // asked for by the grid since the last paint
 };
 
 } // namespace controls

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdlib>
 
 namespace controls {
 
@@ -220,10 +221,16 @@ void TCellGrid::changeTopLeft(int leftCol, int topRow)
     topRow = std::clamp(topRow, m_fixedRows, std::max(m_fixedRows, RowCount() - 1));
     if (leftCol == LeftCol() && topRow == TopRow())
         return;
+    // Rows only moving up or down are moved in the kept picture; just the
+    // rows coming into view are painted.
+    const int kept = std::max(topRow, TopRow());
+    const int before = rowTop(kept);
+    const bool vertical = leftCol == LeftCol();
     m_topLeft = {leftCol, topRow};
     syncScrollBars();
     placeEditor();
-    InvalidateGrid();
+    if (!vertical || !scrollRetained(rowTop(kept) - before))
+        InvalidateGrid();
     GridTopLeftChanged();
 }
 
@@ -365,10 +372,33 @@ void TCellGrid::MouseToCell(int x, int y, int &col, int &row) const
 
 // --- repainting -------------------------------------------------------------------
 
+void TCellGrid::requestRepaint(const QRect &rect)
+{
+    m_requested |= rect;
+    update(rect);
+}
+
+bool TCellGrid::scrollRetained(int dy)
+{
+    if (!isVisible() || !GridCanScrollByBlit())
+        return false;
+    const int top = fixedRowsExtent();
+    const QRect area(0, top, ClientWidth(), ClientHeight() - top);
+    if (area.isEmpty() || dy == 0 || std::abs(dy) >= area.height())
+        return false;
+    m_retained.scroll(area, dy);
+    m_scrolledValid |= area;
+    requestRepaint(area);
+    return true;
+}
+
 void TCellGrid::invalidateRect(const TRect &rect)
 {
-    if (isVisible() && !platform::IsRectEmpty(rect))
-        update(platform::toQRect(rect).adjusted(0, 0, m_lineWidth, m_lineWidth));
+    if (isVisible() && !platform::IsRectEmpty(rect)) {
+        const QRect r = platform::toQRect(rect).adjusted(0, 0, m_lineWidth, m_lineWidth);
+        m_scrolledValid -= r;
+        requestRepaint(r);
+    }
 }
 
 void TCellGrid::InvalidateCell(int col, int row)
@@ -381,20 +411,26 @@ void TCellGrid::InvalidateRow(int row)
 {
     if (!isVisible() || row < 0 || row >= RowCount())
         return;
-    update(0, rowTop(row), width(), m_rows.size(row) + m_lineWidth);
+    const QRect r(0, rowTop(row), width(), m_rows.size(row) + m_lineWidth);
+    m_scrolledValid -= r;
+    requestRepaint(r);
 }
 
 void TCellGrid::InvalidateCol(int col)
 {
     if (!isVisible() || col < 0 || col >= ColCount())
         return;
-    update(colLeft(col), 0, m_cols.size(col) + m_lineWidth, height());
+    const QRect r(colLeft(col), 0, m_cols.size(col) + m_lineWidth, height());
+    m_scrolledValid -= r;
+    requestRepaint(r);
 }
 
 void TCellGrid::InvalidateGrid()
 {
-    if (isVisible())
-        update();
+    if (isVisible()) {
+        m_scrolledValid = QRegion();
+        requestRepaint(rect());
+    }
 }
 
 void TCellGrid::invalidateSelection(const TGridRect &rect)
@@ -415,8 +451,11 @@ void TCellGrid::invalidateSelection(const TGridRect &rect)
                                [this](int c) { return colLeft(c); }, [this](int c) { return m_cols.size(c); });
     const auto [y0, y1] = span(rect.Top, std::min(rect.Bottom, RowCount() - 1), m_fixedRows, TopRow(),
                                [this](int r) { return rowTop(r); }, [this](int r) { return m_rows.size(r); });
-    if (x1 > x0 && y1 > y0)
-        update(QRect(x0, y0, x1 - x0, y1 - y0));
+    if (x1 > x0 && y1 > y0) {
+        const QRect r(x0, y0, x1 - x0, y1 - y0);
+        m_scrolledValid -= r;
+        requestRepaint(r);
+    }
 }
 
 void TCellGrid::resizeEvent(QResizeEvent *event)

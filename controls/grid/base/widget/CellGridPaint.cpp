@@ -3,8 +3,7 @@
 // one cell.
 #include "controls/grid/base/widget/CellGrid.h"
 
-#include "platform/draw/WidgetPainting.h"
-
+#include <QPainter>
 #include <QPaintEvent>
 
 #include <algorithm>
@@ -16,12 +15,21 @@ using platform::TRect;
 
 void TCellGrid::paintEvent(QPaintEvent *event)
 {
-    platform::paintRetained(*this, *event, m_retained, [this](platform::TCanvas &canvas) {
+    // Pixels a scroll only moved are shown, not drawn again, unless someone
+    // else asked for a paint the grid does not know of.
+    QRegion redraw = event->region();
+    if (!m_scrolledValid.isEmpty() && redraw.subtracted(m_requested).isEmpty())
+        redraw -= m_scrolledValid;
+    m_scrolledValid = QRegion();
+    m_requested = QRegion();
+    m_retained.repaint(size(), redraw, [this](platform::TCanvas &canvas) {
         m_canvas = &canvas;
         canvas.Font().Assign(m_font);
         PaintGrid();
         m_canvas = &m_idleCanvas;
     });
+    QPainter painter(this);
+    m_retained.present(painter, event->region());
 }
 
 QImage TCellGrid::paintToImage()

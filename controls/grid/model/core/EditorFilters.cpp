@@ -3,6 +3,8 @@
 #include "controls/grid/base/NumberText.h"
 #include "controls/grid/base/TextTransform.h"
 
+#include <algorithm>
+
 namespace controls {
 
 namespace {
@@ -15,6 +17,16 @@ constexpr QChar kEscape = QChar(27);
 bool isEditKey(QChar c) { return c == kBack || c == kTab || c == kEnter || c == kEscape; }
 
 TCharFilter verdict(TCharVerdict v, QChar ch) { return TCharFilter{v, ch, false}; }
+
+// An editor's selection always lies inside its text; callers' may not.
+TEditorText inside(const TEditorText &s)
+{
+    TEditorText r = s;
+    const int length = int(r.text.size());
+    r.selStart = std::clamp(r.selStart, 0, length);
+    r.selLength = std::clamp(r.selLength, 0, length - r.selStart);
+    return r;
+}
 
 TCharFilter filterNumeric(QChar ch, const TEditorText &state, bool allowMinus)
 {
@@ -81,9 +93,10 @@ bool isDefaultEditType(TEditorType type)
     }
 }
 
-TCharFilter filterEditorChar(QChar ch, const TEditorText &state, const TEditorFilterRules &rules,
+TCharFilter filterEditorChar(QChar ch, const TEditorText &given, const TEditorFilterRules &rules,
                              const TFormatSettings &fs)
 {
+    const TEditorText state = inside(given);
     // A full editor takes only the keys that edit or leave it.
     if (rules.lengthLimit > 0 && state.text.size() >= rules.lengthLimit && state.selLength == 0
         && !(ch == kBack || ch == kEscape || ch == kEnter))
@@ -111,9 +124,10 @@ TCharFilter filterEditorChar(QChar ch, const TEditorText &state, const TEditorFi
     }
 }
 
-std::optional<TEditorText> pasteIntoEditor(const QString &clip, const TEditorText &state,
+std::optional<TEditorText> pasteIntoEditor(const QString &clip, const TEditorText &given,
                                            const TEditorFilterRules &rules, const TFormatSettings &fs)
 {
+    const TEditorText state = inside(given);
     const bool limited = rules.lengthLimit >= 1;
     if (limited && clip.size() > rules.lengthLimit)
         return std::nullopt;
@@ -161,8 +175,9 @@ std::optional<TEditorText> pasteIntoEditor(const QString &clip, const TEditorTex
     }
 }
 
-std::optional<TEditorText> lookupCompletion(const TEditorText &state, const QStringList &items, bool caseSensitive)
+std::optional<TEditorText> lookupCompletion(const TEditorText &given, const QStringList &items, bool caseSensitive)
 {
+    const TEditorText state = inside(given);
     if (state.selLength > 0)
         return std::nullopt;
     const QString typed = state.text.left(state.caret());
@@ -180,6 +195,58 @@ std::optional<TEditorText> lookupCompletion(const TEditorText &state, const QStr
         return result;
     }
     return std::nullopt;
+}
+
+QString inputMaskFromEditMask(const QString &mask)
+{
+    if (mask.isEmpty())
+        return {};
+    const QStringList fields = mask.split(u';');
+    const QString &places = fields.front();
+    QString out;
+    for (qsizetype i = 0; i < places.size(); ++i) {
+        const QChar c = places[i];
+        if (c == u'\\' && i + 1 < places.size()) {
+            out += c;
+            out += places[++i];
+            continue;
+        }
+        switch (c.unicode()) {
+        case u'0':
+            out += u'9';
+            break;
+        case u'9':
+            out += u'0';
+            break;
+        case u'C':
+            out += u'X';
+            break;
+        case u'c':
+            out += u'x';
+            break;
+        case u'!':
+            break;
+        case u'L':
+        case u'l':
+        case u'A':
+        case u'a':
+        case u'#':
+        case u'>':
+        case u'<':
+            out += c;
+            break;
+        default:
+            // Characters Qt would read as places are literals here.
+            if (QStringLiteral("NnXxDdHhBb[]{}").contains(c))
+                out += u'\\';
+            out += c;
+            break;
+        }
+    }
+    if (out.isEmpty())
+        return {};
+    const QString blank = fields.size() >= 3 && !fields[2].isEmpty() ? fields[2].left(1) : QStringLiteral("_");
+    return out + u';' + blank;
 }
 
 } // namespace controls

@@ -66,4 +66,12 @@ std::optional<TEditorText> pasteIntoEditor(const QString &clip, const TEditorTex
 // selected or when no item matches.
 std::optional<TEditorText> lookupCompletion(const TEditorText &state, const QStringList &items, bool caseSensitive);
 
+// A stored edit mask ("!990/00;1;_": places, whether literals are kept,
+// the blank) as a line edit's input mask ("090/99;_"). The required and
+// optional digits swap letters (0 and 9), any character is X and x, and
+// "!" (keep leading blanks out) has no counterpart and goes; letters,
+// alphanumerics, "#", case changes and escaped literals mean the same.
+// The literals are always part of the text.
+QString inputMaskFromEditMask(const QString &mask);
+
 } // namespace controls

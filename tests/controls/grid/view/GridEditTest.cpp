@@ -305,3 +305,80 @@ TEST_F(ColumnGridEdit, APopupBelongsToTheRealColumnUnderTheClick)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(GridEdit, CtrlEnterBreaksTheLineOfAMultiLineCell)
+{
+    grid->Multilinecells = true;
+    type(QStringLiteral("a"));
+    key(Qt::Key_Return, Qt::ControlModifier);
+    type(QStringLiteral("b"));
+    key(Qt::Key_Return);
+    EXPECT_FALSE(editorOpen());
+    EXPECT_EQ(grid->Cells(1, 1), QStringLiteral("a\r\nb"));
+}
+
+TEST_F(GridEdit, AMaskShapesWhatIsTyped)
+{
+    grid->EditMask = QStringLiteral("00-00;1;_");
+    grid->setCells(1, 1, QStringLiteral("12-34"));
+    key(Qt::Key_F2);
+    ASSERT_TRUE(editorOpen());
+    key(Qt::Key_Return);
+    EXPECT_EQ(grid->Cells(1, 1), QStringLiteral("12-34")) << "untouched";
+    key(Qt::Key_F2);
+    editor()->home(false);
+    type(QStringLiteral("5x6"));
+    key(Qt::Key_Return);
+    EXPECT_EQ(grid->Cells(1, 1), QStringLiteral("56-34"));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(GridEdit, ARefusedCutLeavesTheEditorsText)
+{
+    type(QStringLiteral("abc"));
+    editor()->selectAll();
+    grid->OnClipboardCut = [](QObject *, bool &Allow) { Allow = false; };
+    key(Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(editor()->text(), QStringLiteral("abc"));
+    grid->OnClipboardCut = nullptr;
+    key(Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(editor()->text(), QString());
+    EXPECT_EQ(grid->Cells(1, 1), QString()) << "the cell follows the cut";
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(GridEdit, CellsOfSeveralLinesEditInAnEditorOfLines)
+{
+    grid->Multilinecells = true;
+    grid->Navigation().EditSelectAll = false;
+    grid->setCells(1, 1, QStringLiteral("one\r\ntwo"));
+    key(Qt::Key_F2);
+    auto *memo = qobject_cast<QPlainTextEdit *>(QApplication::focusWidget());
+    ASSERT_NE(memo, nullptr);
+    EXPECT_EQ(memo->blockCount(), 2);
+    EXPECT_EQ(memo->toPlainText(), QStringLiteral("one\ntwo"));
+    // The caret is on the last line: Up stays inside, a second Up leaves.
+    key(Qt::Key_Up);
+    EXPECT_TRUE(memo->isVisible());
+    type(QStringLiteral("!"));
+    key(Qt::Key_Up);
+    EXPECT_FALSE(memo->isVisible());
+    EXPECT_EQ(grid->Row(), 1) << "the first row has nowhere up to go";
+    EXPECT_EQ(grid->Cells(1, 1), QStringLiteral("one!\r\ntwo"));
+    // Escape takes a further edit back.
+    key(Qt::Key_F2);
+    type(QStringLiteral("x"));
+    key(Qt::Key_Escape);
+    EXPECT_FALSE(memo->isVisible());
+    EXPECT_EQ(grid->Cells(1, 1), QStringLiteral("one!\r\ntwo"));
+}
+
+} // namespace

@@ -202,3 +202,57 @@ TEST_F(GridKeys, CtrlASelectsTheNormalCellsOfARangeGrid)
 }
 
 } // namespace
+
+namespace {
+
+// What the screen shows after rows were moved instead of painted again
+// equals a full painting of the grid.
+TEST_F(GridKeys, ScrolledRowsShowWhatAFullPaintShows)
+{
+    grid->setRowCount(200);
+    for (int r = 1; r < 200; ++r)
+        grid->setCells(1, r, QStringLiteral("row %1").arg(r));
+    grid->setOptions(grid->Options() | goRowSelect);
+    QApplication::processEvents();
+    for (int i = 0; i < 30; ++i) {
+        key(Qt::Key_Down);
+        QApplication::processEvents();
+    }
+    for (int i = 0; i < 7; ++i) {
+        key(Qt::Key_Up);
+        QApplication::processEvents();
+    }
+    ASSERT_GT(grid->TopRow(), 1);
+    const QImage shown = window.screen()->grabWindow(window.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage full = grid->paintToImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(shown.size(), full.size());
+    int differing = 0;
+    for (int y = 0; y < full.height(); ++y)
+        for (int x = 0; x < full.width(); ++x)
+            differing += shown.pixel(x, y) != full.pixel(x, y);
+    EXPECT_EQ(differing, 0);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(GridKeys, SpaceSelectsDisjunctCellsAndCtrlSpaceTogglesThem)
+{
+    grid->MouseActions().setDisjunctCellSelect(true);
+    at(1, 1);
+    key(Qt::Key_Space);
+    key(Qt::Key_Right);
+    key(Qt::Key_Space, Qt::ControlModifier);
+    EXPECT_TRUE(grid->SelectedCells(1, 1));
+    EXPECT_TRUE(grid->SelectedCells(2, 1));
+    key(Qt::Key_Space, Qt::ControlModifier);
+    EXPECT_FALSE(grid->SelectedCells(2, 1));
+    key(Qt::Key_Right);
+    key(Qt::Key_Space);
+    EXPECT_FALSE(grid->SelectedCells(1, 1));
+    EXPECT_TRUE(grid->SelectedCells(3, 1));
+    EXPECT_EQ(grid->SelectedCellsCount(), 1);
+}
+
+} // namespace

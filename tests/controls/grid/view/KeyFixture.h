@@ -6,6 +6,8 @@
 #include "support/EventLoop.h"
 
 #include <QApplication>
+#include <QPlainTextEdit>
+#include <QScreen>
 #include <QTest>
 #include <gtest/gtest.h>
 

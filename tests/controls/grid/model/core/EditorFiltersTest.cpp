@@ -199,3 +199,26 @@ TEST(EditorFilters, LookupCompletesWithTheFirstMatchingItem)
 }
 
 } // namespace
+
+namespace {
+
+TEST(EditorFilters, StoredMasksBecomeInputMasks)
+{
+    struct Case {
+        const char *stored;
+        const char *input;
+    };
+    const Case cases[] = {
+        {"", ""},
+        {"!99/99/00;1;_", "00/00/99;_"},
+        {"000;0; ", "999; "},
+        {">LL-0000", ">LL-9999;_"},
+        {"CcAa#", "XxAa#;_"},
+        {"\\N0", "\\N9;_"},
+        {"(N)", "(\\N);_"},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(inputMaskFromEditMask(QString::fromUtf8(c.stored)), QString::fromUtf8(c.input)) << c.stored;
+}
+
+} // namespace
