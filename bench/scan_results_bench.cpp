@@ -6,7 +6,7 @@
 // QTableView.
 #include "support/BenchMain.h"
 
-#include "controls/grid/tablegrid/TableColumnGrid.h"
+#include "controls/grid/model/ExCGrid.h"
 #include "controls/vtree/widget/LazyStringTreeWidget.h"
 #include "scan/dialogs/ScanDecodeDialog.h"
 #include "scan/dialogs/ScanNodeTexts.h"
@@ -100,7 +100,7 @@ struct Window {
         return *dynamic_cast<vtree::TLazyStringTreeWidget *>(
             dialog->findChild<QAbstractScrollArea *>(QString::fromLatin1(name)));
     }
-    controls::TTableColumnGrid &grid() { return *dialog->findChild<controls::TTableColumnGrid *>(QStringLiteral("ESG_Wireless")); }
+    controls::TExColumnGrid &grid() { return *dialog->findChild<controls::TExColumnGrid *>(QStringLiteral("ESG_Wireless")); }
 
     void showAllMeters()
     {
@@ -254,7 +254,7 @@ void Scan_PaintWirelessGrid(benchmark::State &state)
     Window w;
     fillMeters(w.meters);
     w.showAllMeters();
-    controls::TTableColumnGrid &grid = w.grid();
+    controls::TExColumnGrid &grid = w.grid();
     grid.resize(kGridSize);
     for (auto _ : state)
         benchmark::DoNotOptimize(grid.grab());

@@ -3,6 +3,7 @@
 // caption cut to fit, glyph frame by state, and the drop-down arrow. A free
 // routine of every attribute, so that it paints into any canvas.
 #include "controls/dropdown/LbColorStyle.h"
+#include "controls/grid/base/GridTypes.h"
 #include "platform/Color.h"
 
 #include <QFont>
@@ -17,7 +18,7 @@ class TCanvas;
 namespace controls {
 
 enum class TLbButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
-enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
+// TAlignment is the grids' one (GridTypes.h): a dialog shows buttons and grids together.
 
 // A font with its colour, as a Windows canvas keeps them together.
 struct TLbFont {

@@ -4,7 +4,7 @@
 #include "app/Language.h"
 #include "app/windows/FormLook.h"
 #include "controls/dropdown/LbButton.h"
-#include "controls/grid/tablegrid/TableColumnGrid.h"
+#include "controls/grid/model/ExCGrid.h"
 #include "platform/HandlerGuard.h"
 #include "platform/ModalResult.h"
 #include "platform/ui/Label.h"
@@ -99,20 +99,24 @@ void TFNewIDNode::createVariablePanel()
     Label4 = makeCaption<platform::TLabel>(Panel2, "Label4");
     Label4->move(CaptionLeft, 8);
 
-    ESG_MR_Var = new controls::TTableColumnGrid(Panel2);
+    ESG_MR_Var = new controls::TExColumnGrid(Panel2);
     ESG_MR_Var->setObjectName(QStringLiteral("ESG_MR_Var"));
+    ESG_MR_Var->setColCount(3);
+    ESG_MR_Var->setFixedCols(0);
+    ESG_MR_Var->setFixedRows(1);
     ESG_MR_Var->setDefaultRowHeight(21);
+    ESG_MR_Var->setOptions(ESG_MR_Var->Options() | controls::goEditing);
     // The headers are the same in every language.
-    const auto addColumn = [this](const char *header, int width, bool readOnly) {
-        controls::TTableColumnItem &column = ESG_MR_Var->Columns().Add();
+    const auto setColumn = [this](int index, const char *header, int width, bool readOnly) {
+        controls::TGridColumnItem &column = *ESG_MR_Var->Columns().Items(index);
         column.setHeader(QString::fromLatin1(header));
         column.setWidth(width);
-        column.setReadOnly(readOnly);
+        column.ReadOnly = readOnly;
         return &column;
     };
-    addColumn("Desc. Reg.", 78, true);
-    addColumn("Index", 64, false)->setColor(EditableColumnColor);
-    addColumn("Description Variable", 223, true);
+    setColumn(0, "Desc. Reg.", 78, true);
+    setColumn(1, "Index", 64, false)->setColor(EditableColumnColor);
+    setColumn(2, "Description Variable", 223, true);
     ESG_MR_Var->setRowCount(4);
 }
 
@@ -201,7 +205,7 @@ void TFNewIDNode::FormShow()
 
 void TFNewIDNode::fillGrid(const std::vector<TVariabile> &copies, const std::vector<PastedRegisters> &registers)
 {
-    controls::TTableColumnGrid &grid = *ESG_MR_Var;
+    controls::TExColumnGrid &grid = *ESG_MR_Var;
     if (copies.empty()) {
         // One empty row: there is nothing to give registers to.
         grid.setRowCount(2);
@@ -266,6 +270,8 @@ PasteFields TFNewIDNode::fields() const
 void TFNewIDNode::LbButton2Click(QObject *)
 {
     platform::guarded([this] {
+        // A register typed into the grid and not yet confirmed counts too.
+        ESG_MR_Var->HideEditor();
         const QStringList refusals = pasteRefusals(Form_Type, fields(), Request);
         for (const QString &message : refusals)
             platform::showError(message);

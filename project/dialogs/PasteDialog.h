@@ -9,7 +9,7 @@
 class QLineEdit;
 class QRadioButton;
 namespace controls {
-class TTableColumnGrid;
+class TExColumnGrid;
 } // namespace controls
 namespace platform {
 class TLabel;
@@ -55,7 +55,7 @@ public:
     QLineEdit *E_wMBus_RSSI;
     QWidget *Panel2; // the variables' registers
     platform::TLabel *Label4;
-    controls::TTableColumnGrid *ESG_MR_Var;
+    controls::TExColumnGrid *ESG_MR_Var;
 
 private:
     void createNodePanel();

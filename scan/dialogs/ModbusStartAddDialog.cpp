@@ -4,7 +4,7 @@
 #include "app/Language.h"
 #include "app/windows/FormLook.h"
 #include "controls/dropdown/LbButton.h"
-#include "controls/grid/tablegrid/TableColumnGrid.h"
+#include "controls/grid/model/ExCGrid.h"
 #include "platform/HandlerGuard.h"
 #include "platform/IntText.h"
 #include "platform/ModalResult.h"
@@ -48,12 +48,15 @@ TFModbusStartAdd_SD::TFModbusStartAdd_SD(QWidget *parent) : DialogBase(parent)
     CB_En_IndNum->setObjectName(QStringLiteral("CB_En_IndNum"));
     CB_En_IndNum->setGeometry(220, top, 210, 19);
 
-    sga = new controls::TTableColumnGrid(this);
+    sga = new controls::TExColumnGrid(this);
     sga->setObjectName(QStringLiteral("sga"));
-    sga->Columns().Add().setWidth(ColumnWidth);
-    sga->Columns().Add().setWidth(ColumnWidth);
-    sga->Columns()[StartColumn].setColor(PaleBlue);
-    sga->setEditing(true);
+    sga->setColCount(2);
+    sga->setFixedCols(0);
+    sga->setFixedRows(1);
+    sga->Columns().Items(IdColumn)->setWidth(ColumnWidth);
+    sga->Columns().Items(StartColumn)->setWidth(ColumnWidth);
+    sga->Columns().Items(StartColumn)->setColor(PaleBlue);
+    sga->setOptions(sga->Options() | controls::goEditing);
     sga->setRowCount(1 + StartAddressEmptyRows);
     const int gridTop = top + 26;
     sga->setGeometry(16, gridTop, ClientSize.width() - 32,
@@ -78,8 +81,8 @@ void TFModbusStartAdd_SD::Set_Lang()
     L_SW_Desc->setCaption(app::text(TextDescription));
     CB_En_NodeState->setText(app::text(TextNodeState));
     CB_En_IndNum->setText(app::text(TextIdentNum));
-    sga->Columns()[IdColumn].setHeader(app::text(TextIdColumn));
-    sga->Columns()[StartColumn].setHeader(app::text(TextStartColumn));
+    sga->Columns().Items(IdColumn)->setHeader(app::text(TextIdColumn));
+    sga->Columns().Items(StartColumn)->setHeader(app::text(TextStartColumn));
     Btn_OK->setCaption(app::text(TextOk));
     Btn_Cancel->setCaption(app::text(TextCancel));
 }
@@ -127,6 +130,8 @@ bool TFModbusStartAdd_SD::Check_Data()
 
 void TFModbusStartAdd_SD::Btn_OKClick(QObject *)
 {
+    // An address typed into the grid and not yet confirmed counts too.
+    sga->HideEditor();
     if (Check_Data())
         done(platform::mrOk);
 }

@@ -9,7 +9,7 @@
 
 class QCheckBox;
 namespace controls {
-class TTableColumnGrid;
+class TExColumnGrid;
 }
 
 namespace scan {
@@ -36,7 +36,7 @@ public:
 private:
     QCheckBox *CB_En_NodeState;
     QCheckBox *CB_En_IndNum;
-    controls::TTableColumnGrid *sga;
+    controls::TExColumnGrid *sga;
 };
 
 // Grid rows before the first filling, the header row left out.

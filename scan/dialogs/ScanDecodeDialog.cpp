@@ -5,7 +5,7 @@
 #include "app/windows/AddressEdits.h"
 #include "app/windows/FormLook.h"
 #include "controls/dropdown/LbButton.h"
-#include "controls/grid/tablegrid/TableColumnGrid.h"
+#include "controls/grid/model/ExCGrid.h"
 #include "controls/vtree/widget/LazyStringTreeWidget.h"
 #include "platform/HandlerGuard.h"
 #include "platform/IntText.h"
@@ -222,14 +222,19 @@ void TFScanDecode::createWirelessView()
     Splitter1 = named<QSplitter>(P_View_Wireless, "Splitter1");
     Splitter1->setOrientation(Qt::Vertical);
     P_W_Table = named<QWidget>(Splitter1, "P_W_Table");
-    ESG_Wireless = named<controls::TTableColumnGrid>(P_W_Table, "ESG_Wireless");
+    ESG_Wireless = named<controls::TExColumnGrid>(P_W_Table, "ESG_Wireless");
+    // The meter number column is fixed; whole rows are selected, nothing is edited.
+    ESG_Wireless->setColCount(WirelessGridColumns);
+    ESG_Wireless->setFixedCols(1);
+    ESG_Wireless->setFixedRows(1);
     for (int c = 0; c < WirelessGridColumns; ++c)
-        ESG_Wireless->Columns().Add().setReadOnly(true);
-    ESG_Wireless->setEditing(false);
-    ESG_Wireless->setRowSelect(true);
+        ESG_Wireless->Columns().Items(c)->ReadOnly = true;
+    ESG_Wireless->setOptions((ESG_Wireless->Options() | controls::goRowSelect) & ~controls::goEditing);
     ESG_Wireless->setGridImages(IL_Wireless_Table.get());
-    ESG_Wireless->OnClickCell = [this](QObject *sender, int row, int col) { ESG_WirelessClickCell(sender, row, col); };
-    ESG_Wireless->OnDblClickCell = [this](QObject *sender, int row, int col) {
+    ESG_Wireless->OnClickCell = [this](controls::TExStringGrid *sender, int row, int col) {
+        ESG_WirelessClickCell(sender, row, col);
+    };
+    ESG_Wireless->OnDblClickCell = [this](controls::TExStringGrid *sender, int row, int col) {
         ESG_WirelessDblClickCell(sender, row, col);
     };
     P_W_Tree = named<QWidget>(Splitter1, "P_W_Tree");
@@ -251,7 +256,7 @@ void TFScanDecode::FormCreate()
     CB_ScanMethod->setCurrentIndex(0);
     const std::array<int, WirelessGridColumns> widths{40, 65, 90, 120, 90, 85, 110, 120, 90, 85, 110, 50, 70};
     for (int c = 0; c < WirelessGridColumns; ++c)
-        ESG_Wireless->Columns()[c].setWidth(widths[std::size_t(c)]);
+        ESG_Wireless->Columns().Items(c)->setWidth(widths[std::size_t(c)]);
     Cancel_Grid_Wireless();
     Splitter1->setSizes({WirelessTableHeight, WirelessTableHeight});
     Set_Lang();
@@ -292,7 +297,7 @@ void TFScanDecode::Set_Lang()
     L_AvailableDevice->setCaption(app::text(TextDeviceList));
     const QStringList headers = wirelessGridHeaders();
     for (int c = 0; c < WirelessGridColumns; ++c)
-        ESG_Wireless->Columns()[c].setHeader(headers[c]);
+        ESG_Wireless->Columns().Items(c)->setHeader(headers[c]);
 }
 
 void TFScanDecode::FormShow()

@@ -20,7 +20,7 @@ class QLineEdit;
 class QSplitter;
 class QTimer;
 namespace controls {
-class TTableColumnGrid;
+class TExColumnGrid;
 class TLbButton;
 } // namespace controls
 namespace platform {
@@ -208,7 +208,7 @@ private:
 
     QWidget *P_View_Wireless;
     QWidget *P_W_Table;
-    controls::TTableColumnGrid *ESG_Wireless;
+    controls::TExColumnGrid *ESG_Wireless;
     QSplitter *Splitter1;
     QWidget *P_W_Tree;
     vtree::TLazyStringTreeWidget *LST_Wireless;

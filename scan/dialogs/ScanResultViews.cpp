@@ -8,7 +8,7 @@
 // its telegrams. The lists are locked only around such a look-up, never
 // while the tree works.
 #include "app/Language.h"
-#include "controls/grid/tablegrid/TableColumnGrid.h"
+#include "controls/grid/model/ExCGrid.h"
 #include "controls/vtree/widget/LazyStringTreeWidget.h"
 #include "platform/HandlerGuard.h"
 #include "platform/ModalResult.h"
@@ -213,7 +213,7 @@ void TFScanDecode::Cancel_Grid_Wireless()
     ESG_Wireless->setRowCount(1);
     ESG_Wireless->setRowCount(2);
     for (int c = 1; c < WirelessGridColumns; ++c)
-        ESG_Wireless->SetCellColor(c, 1, platform::clWhite);
+        ESG_Wireless->setColors(c, 1, platform::clWhite);
 }
 
 void TFScanDecode::clearWirelessResults()
@@ -241,7 +241,7 @@ void TFScanDecode::fillWirelessRow(const TSlave_wMBus &meter, int index)
         ESG_Wireless->SetCellEx(c, row, texts[c]);
     const platform::TColor color = meter.Cripted ? EncryptedRowColor : PlainRowColor;
     for (int c = 1; c < WirelessGridColumns; ++c)
-        ESG_Wireless->SetCellColor(c, row, color);
+        ESG_Wireless->setColors(c, row, color);
     ESG_Wireless->AddImageIdx(WirelessCriptedColumn, row, meter.Cripted ? EncryptedImage : PlainImage,
                               controls::TCellHAlign::haCenter, controls::TCellVAlign::vaCenter);
 }

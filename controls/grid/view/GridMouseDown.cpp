@@ -9,6 +9,10 @@
 
 #include "platform/HandlerGuard.h"
 
+#include <QApplication>
+
+#include <algorithm>
+
 namespace controls {
 
 using platform::TShiftState;
@@ -28,8 +32,11 @@ TShiftState oneShiftFlag(TShiftState shift)
 
 TGridMouse &TExStringGrid::mouse() const
 {
-    if (!m_mouse)
+    if (!m_mouse) {
         m_mouse = std::make_shared<TGridMouse>();
+        // The system's lines per wheel notch.
+        m_mouse->WheelScrl = std::max(QApplication::wheelScrollLines(), 1);
+    }
     return *m_mouse;
 }
 

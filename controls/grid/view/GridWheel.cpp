@@ -5,7 +5,6 @@
 
 #include "platform/HandlerGuard.h"
 
-#include <QApplication>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -48,12 +47,8 @@ void TExStringGrid::showEvent(QShowEvent *event)
 {
     TBaseGrid::showEvent(event);
     TGridMouse &m = mouse();
-    if (!m.Timers || !m.Timers->isTimerSet(GridTimerID)) {
-        // The system's lines per notch, taken when the window comes up.
-        if (!m.Timers)
-            m.WheelScrl = std::max(QApplication::wheelScrollLines(), 1);
+    if (!m.Timers || !m.Timers->isTimerSet(GridTimerID))
         GridTimers().setTimer(GridTimerID, std::chrono::milliseconds(500));
-    }
 }
 
 void TExStringGrid::wheelEvent(QWheelEvent *event)

@@ -2,7 +2,7 @@
 #include "support/PasteNetwork.h"
 
 #include "controls/dropdown/LbButton.h"
-#include "controls/grid/tablegrid/TableColumnGrid.h"
+#include "controls/grid/model/ExCGrid.h"
 #include "platform/ModalResult.h"
 #include "project/NetworkFile.h"
 #include "project/dialogs/MBusNetworkDialog.h"

@@ -2,7 +2,7 @@
 
 #include "app/LangRegistry.h"
 #include "controls/dropdown/LbButton.h"
-#include "controls/grid/tablegrid/TableColumnGrid.h"
+#include "controls/grid/model/ExCGrid.h"
 #include "platform/ModalResult.h"
 #include "platform/ui/Label.h"
 #include "project/dialogs/PasteDialog.h"
@@ -191,4 +191,26 @@ TEST_F(PasteDialogTest, TextsComeFromTheLanguageTable)
     for (QLineEdit *edit : {dialog.E_New_Node_ID_Pri, dialog.E_New_Node_ID_Sec, dialog.E_wMBus_Add,
                             dialog.E_MR_NodeState, dialog.E_MR_IdentNum, dialog.E_wMBus_RSSI})
         EXPECT_EQ(edit->text(), "1") << edit->objectName().toStdString();
+}
+
+TEST_F(PasteDialogTest, ARegisterStillInTheGridsEditorCountsOnOk)
+{
+    TFNewIDNode dialog;
+    const TNodoList network{wiredNode("Heat", 5, {variable("Energy", 200, 201)})};
+    dialog.Form_Type = PasteVariable;
+    dialog.Request = PasteRequest{1, network, TNodo{}, network[0].Var_List[0], 0};
+    dialog.proposeVariable(network[0].Var_List[0]);
+    dialog.ESG_MR_Var->setCells(1, 2, "0");
+    dialog.ESG_MR_Var->setCells(1, 3, "0");
+
+    const int result = guitest::runModal(dialog, [&](QDialog &) {
+        controls::TExColumnGrid &grid = *dialog.ESG_MR_Var;
+        grid.FocusCell(1, 1);
+        grid.ShowEditor();
+        ASSERT_TRUE(grid.EditorMode());
+        grid.InplaceEditor()->setText("300");
+        dialog.Btn_OK->Click();
+    });
+    EXPECT_EQ(result, platform::mrOk);
+    EXPECT_EQ(dialog.fields().variables, (std::vector<PastedRegisters>{{"300", "0", "0"}}));
 }

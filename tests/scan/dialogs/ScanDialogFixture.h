@@ -3,7 +3,7 @@
 // simulated converter in process or over UDP on loopback, with the result
 // lists of its own; message boxes recorded and answered by the test.
 #include "controls/dropdown/LbButton.h"
-#include "controls/grid/tablegrid/TableColumnGrid.h"
+#include "controls/grid/model/ExCGrid.h"
 #include "controls/vtree/widget/LazyStringTreeWidget.h"
 #include "scan/dialogs/ScanDecodeDialog.h"
 #include "support/EventLoop.h"
@@ -112,7 +112,7 @@ protected:
     {
         return dynamic_cast<vtree::TLazyStringTreeWidget *>(child<QAbstractScrollArea>(name));
     }
-    controls::TTableColumnGrid *grid() const { return child<controls::TTableColumnGrid>("ESG_Wireless"); }
+    controls::TExColumnGrid *grid() const { return child<controls::TExColumnGrid>("ESG_Wireless"); }
 
     void setAddress(const QString &address) const
     {

@@ -142,7 +142,7 @@ TEST_F(ScanSaving, StartAddressRowsAreFilledAnewOnEverySave)
     QStringList firstColumn;
     testsupport::ModalScript script([&](QDialog &d) {
         auto &dialogOfRows = dynamic_cast<TFModbusStartAdd_SD &>(d);
-        auto *grid = dialogOfRows.findChild<controls::TTableColumnGrid *>(QStringLiteral("sga"));
+        auto *grid = dialogOfRows.findChild<controls::TExColumnGrid *>(QStringLiteral("sga"));
         firstColumn.clear();
         for (int row = 1; row < grid->RowCount(); ++row) {
             firstColumn << grid->Cells(0, row);

@@ -1,6 +1,6 @@
 // The key, start-register and start-address dialogs: their checks in order,
 // the first failure shown, and what they hand back.
-#include "controls/grid/tablegrid/TableColumnGrid.h"
+#include "controls/grid/model/ExCGrid.h"
 #include "platform/ModalResult.h"
 #include "scan/QStringPrinter.h"
 #include "scan/dialogs/InsertKeyDialog.h"
@@ -91,7 +91,7 @@ TEST_F(ScanSubDialogs, StartRegisterFromOneTo65535)
 TEST_F(ScanSubDialogs, StartAddressesReportTheFirstFailingRow)
 {
     TFModbusStartAdd_SD dialog;
-    auto *grid = dialog.findChild<controls::TTableColumnGrid *>(QStringLiteral("sga"));
+    auto *grid = dialog.findChild<controls::TExColumnGrid *>(QStringLiteral("sga"));
     ASSERT_NE(grid, nullptr);
     EXPECT_EQ(grid->RowCount(), 31) << "30 empty rows before the first filling";
     EXPECT_EQ(grid->Cells(0, 0), app::text(704));

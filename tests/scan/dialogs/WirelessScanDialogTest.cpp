@@ -89,7 +89,7 @@ TEST_F(WirelessScanDialog, EveryMeterHasOneRowInItsColourAndItsImage)
     receive(encryptedTelegram(key, 0x40));
     receive(plainTelegram());
 
-    controls::TTableColumnGrid *g = grid();
+    controls::TExColumnGrid *g = grid();
     ASSERT_EQ(g->RowCount(), 3) << "a meter heard twice keeps its row";
     {
         auto list = meters.lock();
@@ -106,16 +106,16 @@ TEST_F(WirelessScanDialog, EveryMeterHasOneRowInItsColourAndItsImage)
     EXPECT_EQ(g->Cells(5, 1), QStringLiteral("3 (03)"));
     EXPECT_EQ(g->Cells(2, 1), QStringLiteral("0x44"));
     for (int c = 1; c < WirelessGridColumns; ++c) {
-        EXPECT_EQ(g->CellBackground(c, 1), platform::RGB(168, 255, 168)) << c;
-        EXPECT_EQ(g->CellBackground(c, 2), platform::RGB(255, 187, 185)) << c;
+        EXPECT_EQ(g->Colors(c, 1), platform::RGB(168, 255, 168)) << c;
+        EXPECT_EQ(g->Colors(c, 2), platform::RGB(255, 187, 185)) << c;
     }
-    EXPECT_EQ(g->CellBackground(0, 1), platform::clNone) << "the number column keeps its own";
+    EXPECT_EQ(g->Colors(0, 1), platform::clNone) << "the number column keeps its own";
     int image = -1;
     ASSERT_TRUE(g->GetImageIdx(WirelessCriptedColumn, 1, image));
     EXPECT_EQ(image, 1);
     ASSERT_TRUE(g->GetImageIdx(WirelessCriptedColumn, 2, image));
     EXPECT_EQ(image, 0);
-    EXPECT_TRUE(g->RowSelect());
+    EXPECT_TRUE(g->Options().testFlag(controls::goRowSelect));
 
     stopToEnd();
     EXPECT_EQ(dialog->formStyle(), ScanFormStyle::WirelessDone);
@@ -247,7 +247,7 @@ TEST_F(WirelessScanDialog, AKeyEnteredOnAnEncryptedRowDecryptsTheMetersNextTeleg
         EXPECT_EQ(wirelesstest::realValues(list.at(1).List_Var),
                   wirelesstest::realValues(wirelesstest::decodedRecords(realRecords("frame2"))));
     }
-    EXPECT_EQ(grid()->CellBackground(1, 2), platform::RGB(168, 255, 168));
+    EXPECT_EQ(grid()->Colors(1, 2), platform::RGB(168, 255, 168));
 
     // Once the scan has ended, a key cannot go in: the user is told.
     stopToEnd();

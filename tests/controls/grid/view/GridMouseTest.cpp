@@ -8,6 +8,7 @@
 #include "controls/grid/view/AnchorTarget.h"
 #include "controls/grid/view/GridAppearance.h"
 #include "platform/ui/ShellOpen.h"
+#include "support/ManualNumberedTimers.h"
 
 #include <QPaintEvent>
 #include <QRegion>
@@ -262,6 +263,34 @@ TEST_F(GridMouseTest, WheelNotificationWithScrollActionOnlyAsksTheOwner)
     EXPECT_TRUE(grid.GridWheelUp({}, QPoint()));
     EXPECT_FALSE(grid.GridWheelDown({}, QPoint()));
     EXPECT_EQ(grid.Row(), 1);
+}
+
+// --- the grid's timer -----------------------------------------------------------------------------
+
+class TickingGrid : public TExStringGrid {
+public:
+    std::vector<int> ticks;
+
+protected:
+    void GridTimer(int id) override { ticks.push_back(id); }
+};
+
+TEST(GridTimer, Timer111RunsEvery500msFromTheFirstShow)
+{
+    TickingGrid grid;
+    auto timers = std::make_unique<testsupport::ManualNumberedTimers>();
+    testsupport::ManualNumberedTimers &clock = *timers;
+    grid.setGridTimers(std::move(timers));
+    EXPECT_FALSE(clock.isTimerSet(TExStringGrid::GridTimerID)) << "no window yet";
+    grid.show();
+    ASSERT_TRUE(clock.isTimerSet(TExStringGrid::GridTimerID));
+    EXPECT_EQ(clock.interval(TExStringGrid::GridTimerID), std::chrono::milliseconds(500));
+    clock.advance(std::chrono::milliseconds(1600));
+    EXPECT_EQ(grid.ticks, (std::vector<int>{111, 111, 111}));
+    grid.hide();
+    grid.show();
+    clock.advance(std::chrono::milliseconds(500));
+    EXPECT_EQ(grid.ticks.size(), 4u) << "showing again starts no second timer";
 }
 
 // --- links ---------------------------------------------------------------------------------------
