@@ -920,6 +920,7 @@ protected:
     // A key that scrolls moves the painted rows unless a cell's look
     // depends on its place (footer rows, merges, cell controls, pictures).
     bool GridCanScrollByBlit() override;
+    int GridBlitInset() const override;
 
 private:
     friend class TExInplaceEdit;

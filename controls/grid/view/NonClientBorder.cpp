@@ -11,11 +11,25 @@ namespace controls {
 
 using namespace platform;
 
+namespace {
+
+bool paintsBorderRing(const TGridAppearance &look, bool borderSingle)
+{
+    const bool bordered = look.Look == glSoft || (look.Look >= glFenlo && look.Look <= glOffice2007);
+    return bordered && borderSingle && isColorSet(look.BorderColor) && !look.Flat;
+}
+
+} // namespace
+
+int TExStringGrid::GridBlitInset() const
+{
+    return paintsBorderRing(Appearance(), BorderSingle()) ? 2 : 0;
+}
+
 void TExStringGrid::PaintNonClientBorder(TCanvas &ACanvas)
 {
     const TGridAppearance &look = Appearance();
-    const bool bordered = look.Look == glSoft || (look.Look >= glFenlo && look.Look <= glOffice2007);
-    if (!bordered || !BorderSingle() || !isColorSet(look.BorderColor) || look.Flat)
+    if (!paintsBorderRing(look, BorderSingle()))
         return;
     const int w = width();
     const int h = height();

@@ -293,6 +293,9 @@ protected:
     // painting them all again: not when a cell's look depends on its place
     // on the screen.
     virtual bool GridCanScrollByBlit() { return true; }
+    // Pixels along the widget's edges that a descendant paints over the
+    // cells (a border ring): a scroll must not move them into the cells.
+    virtual int GridBlitInset() const { return 0; }
 
     // The objects the cells own, for descendants that keep their own there.
     TGridObject *gridObjectSlot(int col, int row) const { return m_cells.object(col, row); }

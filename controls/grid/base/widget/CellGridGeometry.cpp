@@ -384,10 +384,13 @@ bool TCellGrid::scrollRetained(int dy)
         return false;
     const int top = fixedRowsExtent();
     const QRect area(0, top, ClientWidth(), ClientHeight() - top);
-    if (area.isEmpty() || dy == 0 || std::abs(dy) >= area.height())
+    const int inset = GridBlitInset();
+    const QRect moved = area & rect().adjusted(inset, inset, -inset, -inset);
+    if (moved.isEmpty() || dy == 0 || std::abs(dy) >= moved.height())
         return false;
-    m_retained.scroll(area, dy);
-    m_scrolledValid |= area;
+    m_retained.scroll(moved, dy);
+    m_scrolledValid |= moved;
+    // The edges left out of the move are painted again with the rows.
     requestRepaint(area);
     return true;
 }
