@@ -154,6 +154,7 @@ void TExColorPickerDropDown::EnsurePanel(TColorSelectionStyle style)
             m_list->setFocusPolicy(Qt::NoFocus);
             m_list->viewport()->setFocusPolicy(Qt::NoFocus);
             m_list->Panel()->setFocusPolicy(Qt::NoFocus);
+            m_list->OnWheel = [this](int step) { step < 0 ? WheelDown() : WheelUp(); };
         }
         m_list->setSelectorType(stColor);
         m_list->setGeometry(0, 0, m_list->width(), 150);
@@ -252,20 +253,25 @@ void TExColorPickerDropDown::FillSelector()
     m_list->setImages(Images());
     m_list->setItemLayout(m_layout);
     m_list->setColor(DropDownColor());
-    std::vector<TSelectorItem> rows;
-    rows.reserve(std::size_t(m_colors.Count()));
-    for (const TColorItem &color : m_colors.items()) {
-        TSelectorItem row;
-        row.Caption = color.Caption;
-        row.Color = color.Color;
-        row.Hint = color.Hint;
-        row.Enabled = color.Enabled;
-        rows.push_back(std::move(row));
-    }
     m_list->setColorBoxHeight(m_boxHeight);
     m_list->setColorBoxWidth(m_boxWidth);
     m_list->ItemAppearance().Assign(m_itemAppearance);
-    m_list->Items().Assign(std::move(rows));
+    // The items are copied only when they changed since the last fill.
+    if (m_stale) {
+        std::vector<TSelectorItem> rows;
+        rows.reserve(std::size_t(m_colors.Count()));
+        for (const TColorItem &color : m_colors.items()) {
+            TSelectorItem row;
+            row.Caption = color.Caption;
+            row.Color = color.Color;
+            row.Hint = color.Hint;
+            row.Enabled = color.Enabled;
+            rows.push_back(std::move(row));
+        }
+        m_list->Items().Assign(std::move(rows));
+    } else {
+        m_list->UpdateSelectorPanel();
+    }
     m_list->setItemIndex(m_itemIndex);
     m_list->OnItemSelect = [this](QObject *) { SelectorItemSelected(); };
     m_list->Panel()->setAttribute(Qt::WA_AlwaysShowToolTips, true);
@@ -341,11 +347,6 @@ void TExColorPickerDropDown::RestoreDropDownValue()
     update();
     if (changed && OnSelect)
         OnSelect(this);
-}
-
-void TExColorPickerDropDown::DropDownFormDestroyed()
-{
-    TExCustomDropDown::DropDownFormDestroyed();
 }
 
 // ---- choices ----

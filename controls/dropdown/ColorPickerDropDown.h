@@ -2,6 +2,7 @@
 // A drop-down for choosing a colour: the edit shows a box in the chosen
 // colour and a text naming it; the popup shows a list of named colours, a
 // palette, a honeycomb cube or a spectrum, as ColorSelectionStyle says.
+#include "controls/dropdown/ColorPanels.h"
 #include "controls/dropdown/DropDownEdit.h"
 #include "controls/dropdown/ItemCollection.h"
 #include "controls/dropdown/ItemSelector.h"
@@ -11,10 +12,6 @@
 #include <memory>
 
 namespace controls {
-
-class TCustomColorSelector;
-class TExColorCubePanel;
-class TExColorSpectrumPanel;
 
 enum TColorSelectionStyle : unsigned char { csList, csDiscrete, csColorCube, csSpectrum };
 
@@ -80,7 +77,6 @@ protected:
     void PrepareDropDown() override;
     void ComputeDropDownSize() override;
     void RestoreDropDownValue() override;
-    void DropDownFormDestroyed() override;
     void WheelDown() override;
     void WheelUp() override;
     void PaintNonEditable(platform::TCanvas &canvas) override;
@@ -111,6 +107,7 @@ private:
     int m_boxWidth = 14;
     int m_boxHeight = 14;
     TItemAppearance m_itemAppearance;
+    // The panels go with the popup; these forget them then.
     QPointer<TExCustomItemSelector> m_list;
     QPointer<TCustomColorSelector> m_palette;
     QPointer<TExColorCubePanel> m_cube;

@@ -55,10 +55,13 @@ void TExDetailDropDown::EnsureDropDownForm()
         m_selector = new TExCustomItemSelector(DropDownForm());
         m_selector->setSelectorType(stImage);
         m_selector->setGeometry(0, 0, width(), 150);
+        // Rows are as wide as the popup: they follow it, never scroll across.
+        m_selector->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         // Keys stay with the popup, which hands them to the edit.
         m_selector->setFocusPolicy(Qt::NoFocus);
         m_selector->viewport()->setFocusPolicy(Qt::NoFocus);
         m_selector->Panel()->setFocusPolicy(Qt::NoFocus);
+        m_selector->OnWheel = [this](int step) { step < 0 ? WheelDown() : WheelUp(); };
         m_selector->OnDrawItem = [this](QObject *, TCanvas &canvas, TRect r, int index) {
             DrawDetailItem(canvas, r, index);
         };
@@ -90,16 +93,21 @@ void TExDetailDropDown::FillSelector()
     m_selector->setItemLayout(m_layout);
     m_selector->setColor(DropDownColor());
     m_selector->ItemAppearance().Assign(m_itemAppearance);
-    std::vector<TSelectorItem> rows;
-    rows.reserve(std::size_t(m_items.Count()));
-    for (const TDetailItem &item : m_items.items()) {
-        TSelectorItem row;
-        row.Caption = item.Caption;
-        row.Image = item.Image;
-        row.ImageIndex = item.ImageIndex;
-        rows.push_back(std::move(row));
+    // The items are copied only when they changed since the last fill.
+    if (m_stale) {
+        std::vector<TSelectorItem> rows;
+        rows.reserve(std::size_t(m_items.Count()));
+        for (const TDetailItem &item : m_items.items()) {
+            TSelectorItem row;
+            row.Caption = item.Caption;
+            row.Image = item.Image;
+            row.ImageIndex = item.ImageIndex;
+            rows.push_back(std::move(row));
+        }
+        m_selector->Items().Assign(std::move(rows));
+    } else {
+        m_selector->UpdateSelectorPanel();
     }
-    m_selector->Items().Assign(std::move(rows));
     m_selector->setItemIndex(m_itemIndex);
     m_selector->OnItemSelect = [this](QObject *) { SelectorItemSelected(); };
     m_stale = false;

@@ -112,7 +112,8 @@ private:
     TItemAppearance m_itemAppearance;
     QFont m_captionFont;
     QFont m_notesFont;
-    TExCustomItemSelector *m_selector = nullptr;
+    // It goes with the popup; this forgets it then.
+    QPointer<TExCustomItemSelector> m_selector;
     TKeySearch m_search;
     bool m_internalCall = false;
     int m_oldItemIndex = -1;

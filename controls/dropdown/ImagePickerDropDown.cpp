@@ -50,6 +50,7 @@ void TExImagePickerDropDown::EnsureDropDownForm()
         m_selector->setFocusPolicy(Qt::NoFocus);
         m_selector->viewport()->setFocusPolicy(Qt::NoFocus);
         m_selector->Panel()->setFocusPolicy(Qt::NoFocus);
+        m_selector->OnWheel = [this](int step) { step < 0 ? WheelDown() : WheelUp(); };
     }
     m_selector->setColor(DropDownColor());
     m_selector->UpdateSelectorPanel();
@@ -76,18 +77,23 @@ void TExImagePickerDropDown::FillSelector()
     m_selector->setItemLayout(m_layout);
     m_selector->setColor(DropDownColor());
     m_selector->ItemAppearance().Assign(m_itemAppearance);
-    std::vector<TSelectorItem> rows;
-    rows.reserve(std::size_t(m_items.Count()));
-    for (const TImageItem &item : m_items.items()) {
-        TSelectorItem row;
-        row.Caption = item.Caption;
-        row.Image = item.Image.isNull() ? QImage() : transparentPart(item.Image, item.Image.rect());
-        row.ImageIndex = item.ImageIndex;
-        row.Hint = item.Hint;
-        row.Enabled = item.Enabled;
-        rows.push_back(std::move(row));
+    // The items are copied only when they changed since the last fill.
+    if (m_stale) {
+        std::vector<TSelectorItem> rows;
+        rows.reserve(std::size_t(m_items.Count()));
+        for (const TImageItem &item : m_items.items()) {
+            TSelectorItem row;
+            row.Caption = item.Caption;
+            row.Image = item.Image.isNull() ? QImage() : transparentPart(item.Image, item.Image.rect());
+            row.ImageIndex = item.ImageIndex;
+            row.Hint = item.Hint;
+            row.Enabled = item.Enabled;
+            rows.push_back(std::move(row));
+        }
+        m_selector->Items().Assign(std::move(rows));
+    } else {
+        m_selector->UpdateSelectorPanel();
     }
-    m_selector->Items().Assign(std::move(rows));
     m_selector->setItemIndex(m_itemIndex);
     m_selector->OnItemSelect = [this](QObject *) { SelectorItemSelected(); };
     m_stale = false;

@@ -85,7 +85,8 @@ private:
     int m_columns = 1;
     TItemLayout m_layout = ilCaptionRight;
     TItemAppearance m_itemAppearance;
-    TExCustomItemSelector *m_selector = nullptr;
+    // It goes with the popup; this forgets it then.
+    QPointer<TExCustomItemSelector> m_selector;
     TKeySearch m_search;
     bool m_internalCall = false;
     int m_oldItemIndex = -1;

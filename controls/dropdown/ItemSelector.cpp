@@ -12,6 +12,7 @@
 #include <QPaintEvent>
 #include <QScrollBar>
 #include <QToolTip>
+#include <QWheelEvent>
 
 #include <algorithm>
 
@@ -133,25 +134,25 @@ bool TCustomItemSelector::LookupItem(const QString &search)
 
 QRect TCustomItemSelector::ItemRect(int index) const
 {
-    if (index < 0 || index >= int(m_rects.size()))
+    if (index < 0 || index >= m_count)
         return QRect(QPoint(-1, -1), QPoint(-1, -1));
-    return m_rects[std::size_t(index)];
+    return selectorItemRect(index, m_columns, m_itemSize, m_margins);
 }
 
 int TCustomItemSelector::ItemAtPos(QPoint at) const
 {
     // The grid is uniform: the row and column give the item at once.
-    if (m_rects.empty() || m_itemSize.isEmpty())
+    if (m_count == 0 || m_itemSize.isEmpty())
         return -1;
-    const QPoint origin = m_rects.front().topLeft();
+    const QPoint origin(m_margins.OffsetX, m_margins.OffsetY);
+    if (at.x() < origin.x() || at.y() < origin.y())
+        return -1;
     const int column = (at.x() - origin.x()) / m_itemSize.width();
     const int row = (at.y() - origin.y()) / m_itemSize.height();
-    if (at.x() < origin.x() || at.y() < origin.y() || column >= m_owner.Columns())
+    if (column >= m_columns)
         return -1;
-    const long long index = static_cast<long long>(row) * m_owner.Columns() + column;
-    if (index >= static_cast<long long>(m_rects.size()) || !m_rects[std::size_t(index)].contains(at))
-        return -1;
-    return int(index);
+    const long long index = static_cast<long long>(row) * m_columns + column;
+    return index < m_count ? int(index) : -1;
 }
 
 QSize TCustomItemSelector::MeasureItem()
@@ -183,7 +184,7 @@ void TCustomItemSelector::ArrangeItems()
 {
     const int count = m_owner.Items().Count();
     if (count == 0) {
-        m_rects.clear();
+        m_count = 0;
         m_itemSize = {};
         resize(100, 50);
         update();
@@ -191,23 +192,23 @@ void TCustomItemSelector::ArrangeItems()
     }
     m_itemHot = -1;
     m_itemSize = MeasureItem();
-    TSelectorArrangement arranged = arrangeSelectorItems(count, m_owner.Columns(), m_itemSize, m_margins);
-    m_rects = std::move(arranged.items);
-    resize(arranged.panel);
+    m_count = count;
+    m_columns = m_owner.Columns();
+    resize(selectorPanelSize(count, m_columns, m_itemSize, m_margins));
     update();
 }
 
 void TCustomItemSelector::InvalidateItem(int index)
 {
-    if (index >= 0 && index < int(m_rects.size()))
-        update(m_rects[std::size_t(index)]);
+    if (index >= 0 && index < m_count)
+        update(ItemRect(index));
 }
 
 void TCustomItemSelector::PaintItem(TCanvas &canvas, int index)
 {
-    if (index < 0 || index >= int(m_rects.size()) || index >= m_owner.Items().Count())
+    if (index < 0 || index >= m_count || index >= m_owner.Items().Count())
         return;
-    const QRect r = m_rects[std::size_t(index)];
+    const QRect r = ItemRect(index);
     if (r.left() < 0 && r.right() < 0)
         return;
     const bool selected = index == m_itemIndex;
@@ -237,7 +238,7 @@ void TCustomItemSelector::paintContent(TCanvas &canvas, int index, bool hot, boo
         content = {images->Width(), images->Height()};
     const int w = content.width(), h = content.height();
 
-    const QRect r = m_rects[std::size_t(index)];
+    const QRect r = ItemRect(index);
     TRect tr = Rect(r.left() + m_margins.ItemOffsetX, r.top() + m_margins.ItemOffsetY,
                     r.left() + r.width() - m_margins.ItemOffsetX, r.top() + r.height() - m_margins.ItemOffsetY);
     TRect cr = tr;
@@ -311,17 +312,16 @@ void TCustomItemSelector::paintEvent(QPaintEvent *event)
         TCanvas canvas(this);
         const QRect dirty = event->rect();
         canvas.FillColor(fromQRect(dirty), m_owner.Color());
-        if (m_rects.empty() || m_itemSize.isEmpty())
+        if (m_count == 0 || m_itemSize.isEmpty())
             return;
         // Only the rows that show.
-        const int top = m_rects.front().top();
-        const int columns = m_owner.Columns();
+        const int top = m_margins.OffsetY;
         const int firstRow = std::max(0, (dirty.top() - top) / m_itemSize.height());
         const int lastRow = std::max(0, (dirty.bottom() - top) / m_itemSize.height());
-        const long long first = static_cast<long long>(firstRow) * columns;
-        const long long last = std::min<long long>(static_cast<long long>(lastRow + 1) * columns, m_rects.size());
+        const long long first = static_cast<long long>(firstRow) * m_columns;
+        const long long last = std::min<long long>(static_cast<long long>(lastRow + 1) * m_columns, m_count);
         for (long long i = first; i < last; ++i)
-            if (m_rects[std::size_t(i)].intersects(dirty))
+            if (ItemRect(int(i)).intersects(dirty))
                 PaintItem(canvas, int(i));
     });
 }
@@ -515,6 +515,18 @@ void TExCustomItemSelector::resizeEvent(QResizeEvent *event)
         if (OnResize)
             OnResize(this);
     });
+}
+
+void TExCustomItemSelector::wheelEvent(QWheelEvent *event)
+{
+    if (!OnWheel) {
+        QScrollArea::wheelEvent(event);
+        return;
+    }
+    event->accept();
+    const int step = event->angleDelta().y();
+    if (step != 0)
+        guarded([&] { OnWheel(step); });
 }
 
 } // namespace controls

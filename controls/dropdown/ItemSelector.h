@@ -79,7 +79,9 @@ private:
     void paintContent(platform::TCanvas &canvas, int index, bool hot, bool selected);
 
     TExCustomItemSelector &m_owner;
-    std::vector<QRect> m_rects;
+    // The grid as last arranged: uniform, so no rectangle is kept per item.
+    int m_count = 0;
+    int m_columns = 1;
     QSize m_itemSize;
     int m_itemIndex = -1;
     int m_itemHot = -1;
@@ -133,9 +135,13 @@ public:
     TDrawItemEvent OnDrawItem;
     TItemSizeEvent OnItemSize;
     platform::TNotifyEvent OnResize;
+    // Set: the wheel goes to the owner (down: a negative step) instead of
+    // scrolling the list.
+    std::function<void(int step)> OnWheel;
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
 
 private:
     TSelectorItems m_items;

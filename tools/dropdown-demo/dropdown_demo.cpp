@@ -4,6 +4,7 @@
 // decimals, a hex address after a fixed "0x") and a calculator. The line at the bottom
 // tells what the last drop-down did.
 #include "controls/dropdown/CalculatorDropDown.h"
+#include "item_dropdowns.h"
 #include "controls/dropdown/DropDownEdit.h"
 #include "controls/dropdown/DropDownForm.h"
 #include "MultiColumnDemo.h"
@@ -85,13 +86,13 @@ int main(int argc, char **argv)
     QWidget window;
     window.setWindowTitle(QStringLiteral("Drop-down demo"));
     window.setFont(platform::makeFont(QStringLiteral("Tahoma"), 8));
-    window.resize(620, 260);
+    window.resize(620, 360);
 
     QStringList meters;
     for (int i = 1; i <= 20; ++i)
         meters << QStringLiteral("Meter %1 (heat, 0x%2)").arg(i).arg(0x1000 + i, 4, 16, QChar(u'0'));
     auto *status = new QLabel(&window);
-    status->setGeometry(10, 230, 400, 20);
+    status->setGeometry(10, 330, 600, 20);
 
     auto *meter = TExCustomDropDown::create<TListDropDown>(&window, meters);
     meter->setObjectName(QStringLiteral("meter"));
@@ -170,6 +171,7 @@ int main(int argc, char **argv)
 
     addPanelDropDowns(window, *status);
     addMultiColumnDemo(window, *status);
+    addItemDropDowns(window, *status);
 
     window.show();
     meter->setFocus();

@@ -56,6 +56,23 @@ TSelectorArrangement arrangeSelectorItems(int count, int columns, QSize item, co
     return result;
 }
 
+QRect selectorItemRect(int index, int columns, QSize item, const TSelectorMargins &margins)
+{
+    columns = std::max(1, columns);
+    return {QPoint(margins.OffsetX + index % columns * item.width(), margins.OffsetY + index / columns * item.height()),
+            item};
+}
+
+QSize selectorPanelSize(int count, int columns, QSize item, const TSelectorMargins &margins)
+{
+    if (count <= 0)
+        return {100, 50};
+    columns = std::max(1, columns);
+    const int across = std::min(count, columns);
+    const int rows = (count + columns - 1) / columns;
+    return {across * item.width() + 2 * margins.OffsetX, rows * item.height() + 2 * margins.OffsetY};
+}
+
 int itemAtPos(const std::vector<QRect> &items, QPoint at)
 {
     for (std::size_t i = 0; i < items.size(); ++i)

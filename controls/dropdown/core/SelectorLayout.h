@@ -34,6 +34,11 @@ struct TSelectorArrangement {
 // the same margin on all sides. No items: a panel of 100 x 50.
 TSelectorArrangement arrangeSelectorItems(int count, int columns, QSize item, const TSelectorMargins &margins = {});
 
+// The same grid without the list of rectangles, for lists of any length:
+// the rectangle of one item, and the panel's size (100 x 50 without items).
+QRect selectorItemRect(int index, int columns, QSize item, const TSelectorMargins &margins = {});
+QSize selectorPanelSize(int count, int columns, QSize item, const TSelectorMargins &margins = {});
+
 // The first rectangle holding the point, or -1.
 int itemAtPos(const std::vector<QRect> &items, QPoint at);
 

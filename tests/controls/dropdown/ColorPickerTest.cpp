@@ -196,6 +196,19 @@ TEST(ColorPicker, ThePaletteMovesByRowsWhileOpen)
     EXPECT_EQ(w.picker->SelectedColor(), clBlack);
 }
 
+TEST(ColorPicker, EveryEditOfTheColoursRefillsTheList)
+{
+    PickerWindow w;
+    w.picker->AddDefaultColors();
+    w.open();
+    w.picker->Colors().Update(0, [](TColorItem &item) { item.Caption = QStringLiteral("Ink"); });
+    EXPECT_EQ(w.picker->ItemSelector()->Items().at(0).Caption, QStringLiteral("Ink"));
+    w.popupKey(Qt::Key_Escape);
+    w.picker->Colors().Update(1, [](TColorItem &item) { item.Color = 0x010203; });
+    w.open();
+    EXPECT_EQ(w.picker->ItemSelector()->Items().at(1).Color, 0x010203);
+}
+
 TEST(ColorPicker, ListKeysSearchTheCaptionsByTypedCharacters)
 {
     PickerWindow w;

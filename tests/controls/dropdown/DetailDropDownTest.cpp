@@ -5,6 +5,8 @@
 #include "support/ManualIntervalTimer.h"
 
 #include <QApplication>
+#include <QScrollBar>
+#include <QWheelEvent>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -138,6 +140,26 @@ TEST(DetailDropDown, AClickChoosesAndClosesKeysKeepItOpen)
     EXPECT_FALSE(w.detail->DroppedDown());
     EXPECT_EQ(w.detail->Text(), QStringLiteral("Gamma"));
     EXPECT_EQ(w.detail->ItemIndex(), 2);
+}
+
+TEST(DetailDropDown, TheWheelOverTheOpenListMovesTheChoice)
+{
+    DetailWindow w({QStringLiteral("Alpha"), QStringLiteral("Beta"), QStringLiteral("Gamma")});
+    w.open();
+    QWidget &panel = *w.detail->ItemSelector()->viewport();
+    const auto wheel = [&](int step) {
+        const QPointF at(5, 5);
+        QWheelEvent event(at, panel.mapToGlobal(at), QPoint(), QPoint(0, step), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&panel, &event);
+    };
+    wheel(-120);
+    wheel(-120);
+    EXPECT_EQ(w.detail->ItemIndex(), 1);
+    wheel(120);
+    EXPECT_EQ(w.detail->ItemIndex(), 0);
+    EXPECT_TRUE(w.detail->DroppedDown());
+    EXPECT_EQ(w.detail->ItemSelector()->verticalScrollBar()->value(), 0);
 }
 
 TEST(DetailDropDown, ListSearchCollectsKeysForHalfASecondWhenTypingIsOff)

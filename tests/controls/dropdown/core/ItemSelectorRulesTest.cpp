@@ -47,6 +47,18 @@ TEST(SelectorLayout, ThreeItemsInTwoColumnsFillTwoRows)
     EXPECT_EQ(itemAtPos(arranged.items, {1, 1}), -1);
 }
 
+TEST(SelectorLayout, TheComputedGridIsTheArrangedOne)
+{
+    for (const int count : {1, 2, 3, 4, 7, 12})
+        for (const int columns : {1, 2, 3, 5}) {
+            const TSelectorArrangement arranged = arrangeSelectorItems(count, columns, {30, 17});
+            EXPECT_EQ(selectorPanelSize(count, columns, {30, 17}), arranged.panel) << count << " " << columns;
+            for (int i = 0; i < count; ++i)
+                EXPECT_EQ(selectorItemRect(i, columns, {30, 17}), arranged.items[std::size_t(i)]) << i;
+        }
+    EXPECT_EQ(selectorPanelSize(0, 3, {30, 17}), QSize(100, 50));
+}
+
 TEST(SelectorLayout, NoItemsMakeAHundredByFifty)
 {
     EXPECT_EQ(arrangeSelectorItems(0, 3, {10, 10}).panel, QSize(100, 50));
