@@ -160,6 +160,9 @@ void TDropDownForm::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
     layoutControl();
     update();
+    // The drop-down fits its control to the new size first.
+    if (m_dropDown && isVisible())
+        platform::guarded([this] { m_dropDown->DropDownFormSizing(); });
     if (OnSizing && isVisible())
         platform::guarded([this] { OnSizing(this); });
 }

@@ -19,6 +19,14 @@ class TSelectionProbe : public TExMultiColumnDropDown {
 public:
     TSelectionProbe(TConstructKey key, QWidget *parent) : TExMultiColumnDropDown(key, parent) {}
     QList<int> parts;
+    QList<int> gradientSteps;
+    void DrawGradientFill(platform::TCanvas &canvas, TColor from, TColor to, int steps, const platform::TRect &r,
+                          controls::TGradientDirection direction) override
+    {
+        gradientSteps << steps;
+        EXPECT_EQ(direction, controls::gdVertical);
+        TExMultiColumnDropDown::DrawGradientFill(canvas, from, to, steps, r, direction);
+    }
     void DrawSelection(platform::TCanvas &canvas, const platform::TRect &r, int partKind,
                        TColor cornerColor) override
     {
@@ -144,8 +152,11 @@ TEST(ColGrid, SelectedRowThroughDrawSelectionWithItsParts)
     probe->ShowDropDown();
     settle();
     probe->parts.clear();
+    probe->gradientSteps.clear();
     probe->ColGrid()->paintToImage();
     EXPECT_EQ(probe->parts, QList<int>({1, 3, 2}));
+    // One 80-band gradient per header cell, through the drop-down.
+    EXPECT_EQ(probe->gradientSteps, QList<int>({80, 80, 80}));
     probe->HideDropDown(true);
 
     probe->Columns().Delete(2);

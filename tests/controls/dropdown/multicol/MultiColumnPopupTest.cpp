@@ -233,6 +233,17 @@ TEST(MultiColumnPopup, FitColumnsStretchesTheListNotColumns)
     EXPECT_EQ(w.grid().ScrollBars(), controls::ssVertical);
 }
 
+TEST(MultiColumnPopup, ResizingThePopupFitsTheColumnsAgain)
+{
+    MultiColumnWindow w;
+    w.openPopup();
+    const int before = w.grid().ColWidths(0) + w.grid().ColWidths(1);
+    w.popup().resize(w.popup().width() + 100, w.popup().height());
+    settle();
+    EXPECT_GT(w.grid().ColWidths(0) + w.grid().ColWidths(1), before + 90);
+    EXPECT_EQ(w.dropDown->Columns()[0].Width(), 80);
+}
+
 TEST(MultiColumnPopup, OpeningScrollsTheChosenRowIntoView)
 {
     QList<QStringList> rows;

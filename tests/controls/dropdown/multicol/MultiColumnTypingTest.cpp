@@ -81,6 +81,27 @@ TEST(MultiColumnTyping, EscapeWhileClosedClearsATextThatIsNoItem)
     EXPECT_EQ(w.dropDown->text(), "Beta");
 }
 
+TEST(MultiColumnTyping, TextAfterTheCaretStaysWhenNothingMatches)
+{
+    MultiColumnWindow w;
+    w.dropDown->setText("ab");
+    w.dropDown->setCursorPosition(1);
+    key(*w.dropDown, Qt::Key_X, "x");
+    EXPECT_EQ(w.dropDown->text(), "axb");
+    EXPECT_EQ(w.dropDown->cursorPosition(), 2);
+}
+
+TEST(MultiColumnTyping, TextSetInCodeCompletesNothing)
+{
+    MultiColumnWindow w({{"Beta2"}, {"Beta"}});
+    w.dropDown->setItemIndex(1);
+    EXPECT_EQ(w.dropDown->text(), "Beta");
+    EXPECT_EQ(w.dropDown->ItemIndex(), 1);
+    w.dropDown->setText("Bet");
+    EXPECT_EQ(w.dropDown->text(), "Bet");
+    EXPECT_EQ(w.dropDown->ItemIndex(), 1);
+}
+
 TEST(MultiColumnTyping, CompletesTheWholeRestOfALongItem)
 {
     const QString longName = "Heat meter " + QString(400, u'z');
