@@ -42,7 +42,6 @@ void TExStringGrid::gridLeftButtonUp(int X, int Y, TShiftState Shift)
     m.ColMoveFlg = m.ColSizeFlg = false;
     m.MouseDown = m.MouseKeepDown = false;
     m.SelectMode = msNormal;
-    bool rowDeselected = false;
     m.MouseDownMove = false;
     m.MouseSelectStart = -1;
     m.FixedCellPushed = false;
@@ -80,7 +79,6 @@ void TExStringGrid::gridLeftButtonUp(int X, int Y, TShiftState Shift)
             SelectionToRowSelect(false);
         if (ARow >= FixedRows() && ARow < RowCount() - FFixedFooters && m.DeselectState) {
             setRowSelect(m_mouseActions.RowSelectPersistent ? RealRowIndex(ARow) : ARow, false);
-            rowDeselected = true;
             if (m_mouseActions.HotmailRowSelect())
                 RepaintCell(0, 0);
         }
@@ -96,7 +94,6 @@ void TExStringGrid::gridLeftButtonUp(int X, int Y, TShiftState Shift)
     controlMouseUp(platform::mbLeft, Shift, X, Y);
     if (GridState() == gsSelecting)
         setGridState(gsNormal);
-    (void)rowDeselected;
 
     if (m.ColMoveFlg || m.ColSizeFlg || ACol < 0 || ARow < 0)
         return;

@@ -186,6 +186,24 @@ TEST_F(GridMouseTest, HeaderMoveGivesColumnModeExceptNearASizingBorder)
     EXPECT_EQ(grid.MouseSelectMode(), TExStringGrid::msNormal);
 }
 
+TEST_F(GridMouseTest, RowModeOnTheFixedColumnButNotOnAFloatingFooterRow)
+{
+    grid.MouseActions().RowSelect = true;
+    grid.FooterRowShown = true;
+    viewtest::moveTo(grid, at(0, 3));
+    EXPECT_EQ(grid.MouseSelectMode(), TExStringGrid::msRow);
+    viewtest::moveTo(grid, at(0, grid.RowCount() - 1));
+    EXPECT_EQ(grid.MouseSelectMode(), TExStringGrid::msNormal);
+    // A press in row mode selects the whole row.
+    viewtest::moveTo(grid, at(0, 4));
+    viewtest::click(grid, at(0, 4));
+    const controls::TGridRect sel = grid.Selection();
+    EXPECT_EQ(sel.Top, 4);
+    EXPECT_EQ(sel.Bottom, 4);
+    EXPECT_EQ(sel.Left, grid.FixedCols());
+    EXPECT_EQ(sel.Right, grid.ColCount() - 1);
+}
+
 // --- wheel ---------------------------------------------------------------------------------------
 
 TEST_F(GridMouseTest, WheelMoveSelectionNeverReachesTheFooterRows)
