@@ -406,3 +406,21 @@ TEST_F(GridEdit, AnEditIsValidatedAndStoredForItsOwnCell)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(GridEdit, ARefusalShowsTheInvalidEntryTipOnlyWhenThereIsOne)
+{
+    grid->OnCellValidate = [](TExStringGrid *, int, int, QString &, bool &Valid) { Valid = false; };
+    type(QStringLiteral("a"));
+    key(Qt::Key_Return);
+    EXPECT_FALSE(QToolTip::isVisible());
+    grid->InvalidEntryText = QStringLiteral("Not a number");
+    type(QStringLiteral("b"));
+    key(Qt::Key_Return);
+    EXPECT_TRUE(QToolTip::isVisible());
+    EXPECT_EQ(QToolTip::text(), QStringLiteral("Not a number"));
+    QToolTip::hideText();
+}
+
+} // namespace
