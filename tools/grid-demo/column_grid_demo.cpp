@@ -1,7 +1,8 @@
 // Shows a column grid of meters as the configurator's dialogs fill theirs:
 // a fixed first column, an editable name, a numeric address, a read-only
 // medium. Every validated edit and every finished edit is printed, so that
-// a session driven by real keys can be checked from its output.
+// a session driven by real keys can be checked from its output. With
+// --lines the cells hold several lines and edit in the editor of lines.
 #include "controls/grid/model/ExCGrid.h"
 
 #include <QApplication>
@@ -37,6 +38,11 @@ int main(int argc, char **argv)
         grid.setCells(3, r, media[r % 4]);
     }
     grid.setCells(1, 1, QStringLiteral("<B>Main</B> meter"));
+    if (app.arguments().contains(QStringLiteral("--lines"))) {
+        grid.Multilinecells = true;
+        grid.setRowHeights(4, 40);
+        grid.setCells(1, 4, QStringLiteral("Boiler room\r\nnorth wall"));
+    }
     grid.OnCellValidate = [](TExStringGrid *, int ACol, int ARow, QString &Value, bool &) {
         std::printf("validate %d,%d \"%s\"\n", ACol, ARow, qPrintable(Value));
         std::fflush(stdout);

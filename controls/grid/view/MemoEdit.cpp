@@ -18,6 +18,9 @@ using platform::TShiftState;
 TExMemoEdit::TExMemoEdit(TExStringGrid *grid) : QPlainTextEdit(grid), m_grid(grid)
 {
     setFrameShape(QFrame::NoFrame);
+    // A cell's editor has no bars: its lines scroll with the caret.
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setContextMenuPolicy(Qt::NoContextMenu);
     setTabChangesFocus(false);
     hide();

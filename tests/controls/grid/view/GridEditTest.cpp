@@ -248,6 +248,8 @@ TEST_F(ColumnGridEdit, OnlyNormalColumnsEditUnlessOnCanEditCellAllows)
 {
     EXPECT_TRUE(typeInto(1));
     EXPECT_FALSE(typeInto(2)) << "read-only column";
+    EXPECT_FALSE(typeInto(3)) << "fixed column";
+    EXPECT_EQ(grid->Cells(3, 1), QStringLiteral("was"));
     EXPECT_EQ(grid->Cells(2, 1), QStringLiteral("was"));
     grid->OnCanEditCell = [](TExStringGrid *, int, int ACol, bool &CanEdit) { CanEdit = CanEdit || ACol == 2; };
     EXPECT_TRUE(typeInto(2));
@@ -379,6 +381,46 @@ TEST_F(GridEdit, CellsOfSeveralLinesEditInAnEditorOfLines)
     key(Qt::Key_Escape);
     EXPECT_FALSE(memo->isVisible());
     EXPECT_EQ(grid->Cells(1, 1), QStringLiteral("one!\r\ntwo"));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(GridEdit, AnEditIsValidatedAndStoredForItsOwnCell)
+{
+    // The first cell was current when the grid got the focus; the edit
+    // happens two rows further down.
+    std::vector<std::pair<int, int>> validated;
+    grid->OnCellValidate = [&](TExStringGrid *, int ACol, int ARow, QString &, bool &) {
+        validated.emplace_back(ACol, ARow);
+    };
+    grid->setCells(1, 1, QStringLiteral("first"));
+    key(Qt::Key_Down);
+    key(Qt::Key_Down);
+    type(QStringLiteral("5"));
+    key(Qt::Key_Return);
+    EXPECT_EQ(validated, (std::vector<std::pair<int, int>>{{1, 3}}));
+    EXPECT_EQ(grid->Cells(1, 3), QStringLiteral("5"));
+    EXPECT_EQ(grid->Cells(1, 1), QStringLiteral("first"));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(GridEdit, ARefusalShowsTheInvalidEntryTipOnlyWhenThereIsOne)
+{
+    grid->OnCellValidate = [](TExStringGrid *, int, int, QString &, bool &Valid) { Valid = false; };
+    type(QStringLiteral("a"));
+    key(Qt::Key_Return);
+    EXPECT_FALSE(QToolTip::isVisible());
+    grid->InvalidEntryText = QStringLiteral("Not a number");
+    type(QStringLiteral("b"));
+    key(Qt::Key_Return);
+    EXPECT_TRUE(QToolTip::isVisible());
+    EXPECT_EQ(QToolTip::text(), QStringLiteral("Not a number"));
+    QToolTip::hideText();
 }
 
 } // namespace

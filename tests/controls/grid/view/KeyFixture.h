@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QPlainTextEdit>
+#include <QToolTip>
 #include <QScreen>
 #include <QTest>
 #include <gtest/gtest.h>
