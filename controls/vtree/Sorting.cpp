@@ -14,11 +14,16 @@ namespace vtree {
 using enum TLazyNodeState;
 
 // Merging reads nodes in no order the caches can guess: each step asks for
-// the caller's data (what comparisons read) of nodes a few steps ahead in
-// both runs, so that it has arrived when the handler reads it.
+// the nodes a few steps ahead in both runs, so that they have arrived when
+// the handler reads them: the record (GetData marks its states) and the
+// caller's data behind it.
 constexpr std::size_t prefetchDistance = 4;
 
-inline void prefetchData(PLazyNode Node) { __builtin_prefetch(reinterpret_cast<const std::byte *>(Node) + NodeDataOffset); }
+inline void prefetchData(PLazyNode Node)
+{
+    __builtin_prefetch(Node, 1);
+    __builtin_prefetch(reinterpret_cast<const std::byte *>(Node) + NodeDataOffset);
+}
 
 class SiblingMergeSort {
 public:
