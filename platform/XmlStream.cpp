@@ -1,6 +1,7 @@
 #include "platform/XmlStream.h"
-
 #include "platform/QuotedValue.h"
+
+#include <array>
 
 namespace platform {
 namespace {
@@ -42,6 +43,19 @@ QString XmlStream::errorText() const
     return xmlErrorText(m_reader.errorString(), m_reader.lineNumber(), m_reader.columnNumber());
 }
 
+namespace {
+
+// The bytes a tag's scan stops at; names and spaces between them are passed
+// over in a tight loop.
+constexpr std::array<bool, 256> tagSpecial = [] {
+    std::array<bool, 256> special{};
+    for (unsigned char c : {'"', '\'', '[', ']', '>', '='})
+        special[c] = true;
+    return special;
+}();
+
+} // namespace
+
 bool hasStartTagWithMoreAttributes(const QByteArray &bytes, int limit)
 {
     const QByteArrayView text(bytes);
@@ -65,18 +79,20 @@ bool hasStartTagWithMoreAttributes(const QByteArray &bytes, int limit)
             i = after(i + 2, "?>");
         } else {
             // A tag or a declaration: to its '>' outside quotes (and, for a
-            // declaration, outside its internal subset's brackets).
+            // declaration, outside its internal subset's brackets). A quoted
+            // value is skipped in one search: values are most of the bytes.
             int equals = 0;
             int brackets = 0;
-            char quote = 0;
             const bool declaration = rest.startsWith("!");
             for (++i; i < size; ++i) {
+                while (i < size && !tagSpecial[static_cast<unsigned char>(text[i])])
+                    ++i;
+                if (i >= size)
+                    break;
                 const char c = text[i];
-                if (quote) {
-                    if (c == quote)
-                        quote = 0;
-                } else if (c == '"' || c == '\'') {
-                    quote = c;
+                if (c == '"' || c == '\'') {
+                    const qsizetype close = text.indexOf(c, i + 1);
+                    i = close < 0 ? size : close;
                 } else if (declaration && (c == '[' || c == ']')) {
                     brackets += c == '[' ? 1 : -1;
                 } else if (c == '>' && brackets <= 0) {

@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <fontconfig/fontconfig.h>
 #include <QPointer>
+#include <QTimer>
 #include <memory>
 #include <thread>
 
@@ -24,7 +25,7 @@ Forms::Forms(Forms &&) noexcept = default;
 Forms &Forms::operator=(Forms &&) noexcept = default;
 Forms::~Forms() = default;
 
-Forms createForms(StepHandlers handlers, const QString &appDir, int converterType)
+Forms createMainWindow(StepHandlers handlers, const QString &appDir, int converterType)
 {
     Forms forms;
     // The options dialog is made after the main window, which holds the
@@ -46,13 +47,28 @@ Forms createForms(StepHandlers handlers, const QString &appDir, int converterTyp
     // The main window comes first: the dialogs show SW_Code and take their
     // texts from the language table, which its creation handler prepares.
     forms.FRostavelineFirmWare = std::make_unique<TFRostavelineFirmWare>(std::move(handlers), appDir, converterType);
+    forms.m_options = std::move(options);
+    forms.m_converterType = converterType;
+    return forms;
+}
+
+void createDialogs(Forms &forms)
+{
     TFRostavelineFirmWare *main = forms.FRostavelineFirmWare.get();
+    if (!main || forms.FNew_Project)
+        return;
     forms.FNew_Project = new TFNew_Project(main);
     forms.FOpenConf = new TFOpenConf(main);
-    forms.FAbout = new TFAbout(converterType, main);
-    forms.FSoftOptions = new TFSoftOptions(converterType, main);
-    *options = forms.FSoftOptions;
+    forms.FAbout = new TFAbout(forms.m_converterType, main);
+    forms.FSoftOptions = new TFSoftOptions(forms.m_converterType, main);
+    *forms.m_options = forms.FSoftOptions;
     main->setDialogs(forms.FNew_Project, forms.FOpenConf, forms.FAbout);
+}
+
+Forms createForms(StepHandlers handlers, const QString &appDir, int converterType)
+{
+    Forms forms = createMainWindow(std::move(handlers), appDir, converterType);
+    createDialogs(forms);
     return forms;
 }
 
@@ -66,8 +82,11 @@ int runApplication(int argc, char *argv[], StepHandlers handlers)
     fonts.join();
     platform::installErrorBox();
     QApplication::setFont(platform::defaultFormFont());
-    Forms forms = createForms(std::move(handlers), platform::executableDir());
+    Forms forms = createMainWindow(std::move(handlers), platform::executableDir());
     forms.FRostavelineFirmWare->show();
+    // The dialogs are made once the loop runs, after the window is on the
+    // screen: nothing can open one before then.
+    QTimer::singleShot(0, forms.FRostavelineFirmWare.get(), [&forms] { createDialogs(forms); });
     return application.exec();
 }
 

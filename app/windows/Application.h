@@ -4,6 +4,7 @@
 #include "app/ConverterType.h"
 #include "app/windows/StepHandlers.h"
 
+#include <QPointer>
 #include <QString>
 #include <memory>
 
@@ -23,6 +24,9 @@ struct Forms {
     TFOpenConf *FOpenConf = nullptr;
     TFAbout *FAbout = nullptr;
     TFSoftOptions *FSoftOptions = nullptr;
+    // Where the options hooks find the options dialog once it is made.
+    std::shared_ptr<QPointer<TFSoftOptions>> m_options;
+    int m_converterType = 0;
 
     Forms();
     Forms(Forms &&) noexcept;
@@ -35,6 +39,10 @@ struct Forms {
 // options and version-check hooks left empty are served by the options
 // dialog.
 Forms createForms(StepHandlers handlers, const QString &appDir, int converterType = Converter_Type());
+// The two halves of createForms: start-up shows the main window before it
+// makes the dialogs.
+Forms createMainWindow(StepHandlers handlers, const QString &appDir, int converterType = Converter_Type());
+void createDialogs(Forms &forms);
 
 // Starts the configurator and runs its message loop.
 int runApplication(int argc, char *argv[], StepHandlers handlers = {});

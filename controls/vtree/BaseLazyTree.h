@@ -602,7 +602,8 @@ protected:
     virtual bool QueryCollapsing(PLazyNode Node);
     virtual void NotifyColumnClick(TColumnIndex Column, TShiftState Shift);
     virtual void NotifyColumnDblClick(TColumnIndex Column, TShiftState Shift);
-    virtual int QueryCompareNodes(PLazyNode Node1, PLazyNode Node2, TColumnIndex Column);
+    // OnCompareNodes is how a tree compares; the sort calls the handler itself.
+    int QueryCompareNodes(PLazyNode Node1, PLazyNode Node2, TColumnIndex Column);
     virtual platform::InterfaceRef<IDataObject> QueryDataObject();
     virtual platform::InterfaceRef<ILTDragManager> QueryDragManager();
     virtual platform::InterfaceRef<ILTEditLink> CreateEditLink(PLazyNode Node, TColumnIndex Column);
@@ -880,6 +881,9 @@ private:
     void forgetRememberedNodes();
     void publishStopValidation(bool Stop);
     void stopTreeTimers();
+    // Set while an operation runs once it is cancelled: the sort's merges
+    // read it per comparison.
+    const bool *operationCancelFlag() const;
     // Reports a change waiting for its delay or bracket now.
     void deliverPendingChange();
     // Filtered rows come back (or go) with their heights.

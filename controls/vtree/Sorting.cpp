@@ -6,16 +6,30 @@
 #include "controls/vtree/BaseLazyTree.h"
 #include "platform/ScopeGuard.h"
 
+#include <cstddef>
 #include <vector>
 
 namespace vtree {
 
 using enum TLazyNodeState;
 
+// Merging reads nodes in no order the caches can guess: each step asks for
+// the nodes a few steps ahead in both runs, so that they have arrived when
+// the handler reads them: the record (GetData marks its states) and the
+// caller's data behind it.
+constexpr std::size_t prefetchDistance = 4;
+
+inline void prefetchData(PLazyNode Node)
+{
+    __builtin_prefetch(Node, 1);
+    __builtin_prefetch(reinterpret_cast<const std::byte *>(Node) + NodeDataOffset);
+}
+
 class SiblingMergeSort {
 public:
     SiblingMergeSort(TBaseLazyTree &tree, TColumnIndex column, TSortDirection direction)
-        : m_tree(tree), m_column(column), m_descending(direction == TSortDirection::sdDescending)
+        : m_tree(tree), m_compare(tree.OnCompareNodes), m_cancelled(tree.operationCancelFlag()), m_column(column),
+          m_descending(direction == TSortDirection::sdDescending)
     {
     }
 
@@ -32,10 +46,13 @@ private:
     bool secondFirst(PLazyNode first, PLazyNode second)
     {
         // A cancelled sort asks no more: every pair counts as equal, so the
-        // remaining merges keep the order they find.
-        if (m_tree.OperationCancelRequested())
+        // remaining merges keep the order they find. Only a handler called
+        // from here can cancel, so the flag is read where it is kept.
+        if (*m_cancelled)
             return false;
-        const int result = m_tree.QueryCompareNodes(first, second, m_column);
+        int result = 0;
+        if (m_compare) // a handler may take itself away meanwhile
+            m_compare(&m_tree, first, second, m_column, result);
         return m_descending ? result < 0 : result > 0;
     }
 
@@ -53,8 +70,13 @@ private:
     void merge(const PLazyNode *nodes, std::size_t half, std::size_t n, PLazyNode *out)
     {
         std::size_t i = 0, j = half, k = 0;
-        while (i < half && j < n)
+        while (i < half && j < n) {
+            if (i + prefetchDistance < half)
+                prefetchData(nodes[i + prefetchDistance]);
+            if (j + prefetchDistance < n)
+                prefetchData(nodes[j + prefetchDistance]);
             out[k++] = secondFirst(nodes[i], nodes[j]) ? nodes[j++] : nodes[i++];
+        }
         while (i < half)
             out[k++] = nodes[i++];
         while (j < n)
@@ -62,6 +84,9 @@ private:
     }
 
     TBaseLazyTree &m_tree;
+    // The handler itself, not QueryCompareNodes: one call per comparison.
+    const TLTCompareEvent &m_compare;
+    const bool *m_cancelled;
     TColumnIndex m_column;
     bool m_descending;
     std::vector<PLazyNode> m_buffer;
@@ -79,7 +104,11 @@ void TBaseLazyTree::sortChildren(PLazyNode Node, TColumnIndex Column, TSortDirec
     platform::Finally relink([&] {
         PLazyNode previous = nullptr;
         std::uint32_t index = 0;
-        for (PLazyNode child : nodes) {
+        constexpr std::size_t ahead = 8;
+        for (std::size_t i = 0; i < nodes.size(); ++i) {
+            if (i + ahead < nodes.size())
+                __builtin_prefetch(nodes[i + ahead], 1);
+            PLazyNode child = nodes[i];
             child->PrevSibling = previous;
             child->Index = index++;
             if (previous)
@@ -92,7 +121,9 @@ void TBaseLazyTree::sortChildren(PLazyNode Node, TColumnIndex Column, TSortDirec
         Node->LastChild = previous;
         MarkCacheStale();
     });
-    SiblingMergeSort(*this, Column, Direction).run(nodes);
+    // Without a handler every pair is equal and the order stays.
+    if (OnCompareNodes)
+        SiblingMergeSort(*this, Column, Direction).run(nodes);
 }
 
 void TBaseLazyTree::Sort(PLazyNode Node, TColumnIndex Column, TSortDirection Direction, bool DoInit)

@@ -29,6 +29,8 @@ unsigned TBaseLazyTree::OperationCount() const { return FBrackets->OperationCoun
 
 bool TBaseLazyTree::OperationCanceled() const { return FBrackets->OperationCanceled; }
 
+const bool *TBaseLazyTree::operationCancelFlag() const { return &FBrackets->OperationCanceled; }
+
 unsigned TBaseLazyTree::ChangeDelay() const { return FBrackets->ChangeDelay; }
 
 void TBaseLazyTree::SetChangeDelay(unsigned value) { FBrackets->ChangeDelay = value; }

@@ -143,10 +143,13 @@ TEST(XmlStream, ATagWithMoreAttributesThanTheLimitIsRefusedBeforeTheParse)
         "<?pi " + many + "?><R/>",
         "<!DOCTYPE R [<!ENTITY e '" + many + "'>]><R/>",
         "<R a=\"" + many + "\" b='" + many + "'/>",
+        "<R a='" + many, // a value that never closes
     };
     for (const QByteArray &bytes : notAttributes)
         EXPECT_FALSE(platform::hasStartTagWithMoreAttributes(bytes, 3)) << bytes.toStdString();
     EXPECT_TRUE(platform::hasStartTagWithMoreAttributes("<R><!-- > --><N a='1' b='2' c='3' d='4'/></R>", 3));
+    // A '>' or the other quote inside a value does not end the tag or the value.
+    EXPECT_TRUE(platform::hasStartTagWithMoreAttributes("<R><N a='>\"' b=\"'>\" c='3' d='4'/></R>", 3));
 
     // Every reader refuses such a file at once, with the reason.
     const QByteArray huge = tag(100000);

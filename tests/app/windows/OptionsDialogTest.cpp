@@ -187,6 +187,23 @@ TEST_F(SevenLanguagesTest, SixLanguagesAPageWithPreviousAndNext)
     EXPECT_TRUE(messages.messages().empty());
 }
 
+TEST_F(OptionsDialogTest, StartUpMakesTheDialogsAfterTheMainWindowAndOnlyOnce)
+{
+    forms = app::createMainWindow({}, appDir, 1);
+    EXPECT_EQ(forms.FNew_Project, nullptr);
+    EXPECT_EQ(forms.FSoftOptions, nullptr);
+    app::createDialogs(forms);
+    ASSERT_NE(forms.FSoftOptions, nullptr);
+    TFSoftOptions *options = forms.FSoftOptions;
+    EXPECT_EQ(options->parent(), &mainWindow());
+    EXPECT_NE(forms.FNew_Project, nullptr);
+    EXPECT_NE(forms.FOpenConf, nullptr);
+    EXPECT_NE(forms.FAbout, nullptr);
+    app::createDialogs(forms);
+    EXPECT_EQ(forms.FSoftOptions, options);
+    EXPECT_EQ(mainWindow().findChildren<TFSoftOptions *>().size(), 1);
+}
+
 TEST_F(OptionsDialogTest, FlagFallsBackToDefaultFlagThenTheImageIsHidden)
 {
     writeLanguage(QStringLiteral("English"));

@@ -77,6 +77,20 @@ TEST(Sorting, TheHandlerIsAskedInMergeOrderAndNotForFewerThanTwo)
     EXPECT_EQ(t.keys(parent), (std::vector<int>{10, 20, 30}));
 }
 
+TEST(Sorting, WithoutAHandlerTheOrderStaysAndTheOperationStillRuns)
+{
+    KeyTree t;
+    for (int k : {30, 10, 20})
+        t.add(nullptr, k);
+    t.tree.OnCompareNodes = nullptr;
+    std::vector<TLTOperationKind> started;
+    t.tree.OnStartOperation = [&](TBaseLazyTree *, TLTOperationKind kind) { started.push_back(kind); };
+    t.tree.Sort(nullptr, 0, TSortDirection::sdAscending);
+    EXPECT_EQ(t.keys(nullptr), (std::vector<int>{30, 10, 20}));
+    EXPECT_EQ(started, std::vector<TLTOperationKind>{TLTOperationKind::okSortNode});
+    expectConsistent(t.tree);
+}
+
 TEST(Sorting, ACancelStopsTheEventsAndLeavesADenseChain)
 {
     KeyTree t;

@@ -30,7 +30,7 @@ QEvent::Type DTPShiftFocus()
 
 // ---- the picker with AutoTab ----
 
-TCustomDateTimePicker::TCustomDateTimePicker(QWidget *parent) : TFramedDateTimePicker(parent)
+TCustomDateTimePicker::TCustomDateTimePicker(QWidget *parent, TDateTimeKind kind) : TFramedDateTimePicker(parent, kind)
 {
     setCtl3D(false);
     TFramedDateTimePicker::setBorderStyle(TBorderStyle::bsNone);
@@ -157,7 +157,7 @@ void TExDateTimePicker::createTimePart()
 {
     if (m_kind != TExDateTimeKind::dkDateTime || m_timePicker)
         return;
-    auto *part = new TCustomDateTimePicker(this);
+    auto *part = new TCustomDateTimePicker(this, TDateTimeKind::dtkTime);
     part->resize(90, 17);
     part->hide();
     part->setEnabled(isEnabled());

@@ -21,7 +21,7 @@ QEvent::Type DTPShiftFocus();
 class TCustomDateTimePicker : public TFramedDateTimePicker {
     Q_OBJECT
 public:
-    explicit TCustomDateTimePicker(QWidget *parent = nullptr);
+    explicit TCustomDateTimePicker(QWidget *parent = nullptr, TDateTimeKind kind = TDateTimeKind::dtkDate);
 
     bool AutoTab() const { return m_autoTab; }
     virtual void setAutoTab(bool autoTab) { m_autoTab = autoTab; }

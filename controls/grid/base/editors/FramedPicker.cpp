@@ -18,7 +18,7 @@ QString versionText(std::uint32_t number)
         .arg(number & 0xFF);
 }
 
-TFramedDateTimePicker::TFramedDateTimePicker(QWidget *parent) : TDateTimePickerBase(parent) {}
+TFramedDateTimePicker::TFramedDateTimePicker(QWidget *parent, TDateTimeKind kind) : TDateTimePickerBase(parent, kind) {}
 
 void TFramedDateTimePicker::setBorderColor(TColor color)
 {

@@ -15,7 +15,7 @@ QString versionText(std::uint32_t number);
 class TFramedDateTimePicker : public TDateTimePickerBase, public TButtonColors {
     Q_OBJECT
 public:
-    explicit TFramedDateTimePicker(QWidget *parent = nullptr);
+    explicit TFramedDateTimePicker(QWidget *parent = nullptr, TDateTimeKind kind = TDateTimeKind::dtkDate);
 
     platform::TColor BorderColor() const { return m_borderColor; }
     void setBorderColor(platform::TColor color);

@@ -72,13 +72,16 @@ TDateTime fromQDateTime(const QDateTime &value)
     return joinDayAndTime(day, value.time().msecsSinceStartOfDay() / (kSecondsPerDay * 1000));
 }
 
-TDateTimePickerBase::TDateTimePickerBase(QWidget *parent)
-    : QDateTimeEdit(parent), m_buttonWidth(QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2)
+TDateTimePickerBase::TDateTimePickerBase(QWidget *parent) : TDateTimePickerBase(parent, TDateTimeKind::dtkDate) {}
+
+TDateTimePickerBase::TDateTimePickerBase(QWidget *parent, TDateTimeKind kind)
+    : QDateTimeEdit(parent), m_kind(kind),
+      m_buttonWidth(QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2)
 {
     QWidget::setStyle(&editorStyle());
     setFrame(false);
     setCalendarPopup(false);
-    setButtonSymbols(QAbstractSpinBox::NoButtons);
+    setButtonSymbols(kind == TDateTimeKind::dtkTime ? QAbstractSpinBox::UpDownArrows : QAbstractSpinBox::NoButtons);
     setTimeSpec(Qt::UTC);
     setDateTimeRange(QDateTime(QDate(1601, 1, 1), QTime(0, 0), Qt::UTC),
                      QDateTime(QDate(9999, 12, 31), QTime(23, 59, 59), Qt::UTC));
@@ -139,9 +142,12 @@ void TDateTimePickerBase::showValue()
     const QDateTime shown = toQDateTime(m_value);
     m_showing = true;
     // A time-only display format ties Qt's date to one day: give it only
-    // the part it shows, and keep the whole value here.
-    setDate(shown.date());
-    setTime(shown.time());
+    // the part it shows, and keep the whole value here. Each set renders
+    // and parses the text again, so the value goes in with one.
+    if (displayedSections() & QDateTimeEdit::DateSections_Mask)
+        setDateTime(shown);
+    else
+        setTime(shown.time());
     m_showing = false;
     update();
 }

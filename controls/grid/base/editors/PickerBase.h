@@ -26,6 +26,8 @@ class TDateTimePickerBase : public QDateTimeEdit, public IEditorGeometry {
     Q_OBJECT
 public:
     explicit TDateTimePickerBase(QWidget *parent = nullptr);
+    // A picker made as a time from the start parses one display format, not two.
+    TDateTimePickerBase(QWidget *parent, TDateTimeKind kind);
     ~TDateTimePickerBase() override;
 
     // The platform's own kind: a date with a calendar, or a time with arrows.

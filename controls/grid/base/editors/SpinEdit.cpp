@@ -32,7 +32,7 @@ constexpr int kHorizontalWidth = 20;
 
 // The arrows of the classic up and down buttons: 7 by 4 pixels on a ground
 // of the transparent colour (the lower-left pixel).
-TBitmap arrowGlyph(bool up)
+TBitmap makeArrowGlyph(bool up)
 {
     QImage image(9, 6, QImage::Format_ARGB32);
     image.fill(QColor(255, 0, 255));
@@ -44,6 +44,14 @@ TBitmap arrowGlyph(bool up)
     TBitmap glyph(image);
     glyph.setTransparent(true);
     return glyph;
+}
+
+// Made once: every spin button starts with the same two.
+const TBitmap &arrowGlyph(bool up)
+{
+    static const TBitmap upGlyph = makeArrowGlyph(true);
+    static const TBitmap downGlyph = makeArrowGlyph(false);
+    return up ? upGlyph : downGlyph;
 }
 
 TDateTime nowValue()
