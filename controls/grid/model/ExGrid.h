@@ -815,6 +815,11 @@ private:
     void putStoreRow(int ARow, TRowCells cells);
     void insertStoreRows(int ARow, int RCount);
     void removeStoreRow(int ARow);
+    // Many store rows in one pass (a filter level): their cells and flags
+    // taken out and the rows removed; or rows put back at their display
+    // places (ascending) with their heights.
+    std::vector<TRowCells> takeStoreRowList(const std::vector<int> &ARows);
+    void putStoreRowList(const std::vector<int> &ARows, std::vector<TRowCells> cells, const std::vector<int> &heights);
     // A real column's cells moved from one store column to another, in the
     // store and in the hidden rows; or in one of them only.
     void moveStoreColumn(int FromCol, int ToCol);

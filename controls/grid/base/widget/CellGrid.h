@@ -26,6 +26,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <span>
 
 class QScrollBar;
 
@@ -212,6 +213,13 @@ public:
     void DeleteColumn(int col);
     void MoveRow(int from, int to);
     void MoveColumn(int from, int to);
+    // Many rows in one pass, one size notification: the rows at these
+    // indexes (ascending, distinct, in range) go; or empty rows come in so
+    // that they end up at these indexes (ascending, distinct, in the grown
+    // grid), with these heights (the default past the list's end). The
+    // current cell stays on its row.
+    void DeleteRowList(std::span<const int> rows);
+    void InsertRowList(std::span<const int> rows, std::span<const int> heights = {});
 
     // --- storage --------------------------------------------------------------
     // Columns beyond ColCount keep their cells (a grid that shows fewer
