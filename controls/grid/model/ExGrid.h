@@ -732,6 +732,23 @@ public:
     void AutoSizeColumns(bool DoFixedCols, int Padding = 0);
     std::function<int(int ACol, int ARow)> MeasureCellWidth;
     std::function<void(TExStringGrid *Sender, int ACol, int &AWidth)> OnUpdateColumnSize;
+    // Switched on (outside loading), and when loading ends, the normal
+    // columns take their content's width.
+    bool AutoSize() const;
+    void setAutoSize(bool Value);
+    // The longest text line of a real column, in characters; the most
+    // lines a cell of a display row holds (1 without Multilinecells).
+    int MaxColumnTextLength(int ACol);
+    int MaxRowLineCount(int ARow);
+
+protected:
+    // Column count changes and resizes keep the stretch column stretched;
+    // a stretch column beyond the grid stretches nothing and raises nothing.
+    void GridSizeChanged(int OldColCount, int OldRowCount) override;
+    void ApplyOwnStretch();
+    void StretchOnResize();
+
+public:
 
     // Nodes (ExGridNodes.cpp): a node row heads the rows of its span; rows
     // a node hides are the node's, so that filters and hiding by hand never

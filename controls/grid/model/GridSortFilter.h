@@ -20,6 +20,7 @@ struct TGridSortFilter {
     QString lastFilter;
 
     TColumnSizeSettings columnSize;
+    bool autoSize = false;
 
     int numNodes = 0;
 
