@@ -282,6 +282,43 @@ def xp_button(plus):
     return p
 
 
+# ---- Node glyphs of the string grid ------------------------------------------------
+
+def xp_node(collapsed):
+    """A 9 x 9 box with rounded corners (the corner colour is the cell's)."""
+    p = Picture(9, 9, FUCHSIA)
+    for y in range(1, 8):
+        g = round(255 - 48 * (y - 1) / 6)
+        p.fill(1, y, 8, y + 1, (g, g, g))
+    p.frame(0, 0, 9, 9, (120, 152, 181))
+    for x, y in ((0, 0), (8, 0), (0, 8), (8, 8)):
+        p.set(x, y, FUCHSIA)
+    p.fill(2, 4, 7, 5, NAVY)
+    if collapsed:
+        p.fill(4, 2, 5, 7, NAVY)
+    return p
+
+
+def leaf_node(collapsed):
+    """A 16 x 16 folder, closed or open; the corner colour is the cell's."""
+    p = Picture(16, 16, FUCHSIA)
+    p.fill(1, 3, 7, 5, OLIVE)                              # the tab
+    p.fill(1, 4, 15, 14, YELLOW)
+    p.frame(1, 4, 15, 14, OLIVE)
+    if not collapsed:
+        p.polygon([(3, 8), (15, 8), (13, 14), (1, 14)], (255, 255, 160))
+        p.line(3, 8, 15, 8, OLIVE)
+        p.line(15, 8, 13, 13, OLIVE)
+    return p
+
+
+def node_glyphs(bitmaps):
+    bitmaps['XPNODEC'] = xp_node(True)
+    bitmaps['XPNODEO'] = xp_node(False)
+    bitmaps['ESGLEAFCLOSE'] = leaf_node(True)
+    bitmaps['ESGLEAFOPEN'] = leaf_node(False)
+
+
 # ---- Panning pictures and cursors -----------------------------------------------
 
 ARROWS = {'N': (0, -1), 'S': (0, 1), 'E': (1, 0), 'W': (-1, 0),
@@ -348,6 +385,7 @@ def main():
     bitmaps['LT_MOVEALL'] = panning(('N', 'S', 'E', 'W'), FUCHSIA)
     bitmaps['LT_MOVEEW'] = panning(('E', 'W'), FUCHSIA)
     bitmaps['LT_MOVENS'] = panning(('N', 'S'), FUCHSIA)
+    node_glyphs(bitmaps)
     cursors = {'FENLO_POINTER': pointer_cursor(), 'LT_HEADERSPLIT': split_cursor(True),
                'LT_VERTSPLIT': split_cursor(False), 'LT_MOVEALL': panning(('N', 'S', 'E', 'W'), CLEAR),
                'LT_MOVEEW': panning(('E', 'W'), CLEAR), 'LT_MOVENS': panning(('N', 'S'), CLEAR)}

@@ -19,6 +19,8 @@
 #include "controls/grid/base/Navigation.h"
 #include "controls/grid/base/widget/BaseGrid.h"
 #include "controls/grid/model/CellGraphic.h"
+#include "controls/grid/model/GridCellNode.h"
+#include "controls/grid/model/GridGrouping.h"
 #include "controls/grid/model/GridSortSettings.h"
 #include "controls/grid/model/core/HiddenRows.h"
 #include "platform/draw/GraphicsObjects.h"
@@ -781,6 +783,46 @@ public:
     void GroupMax(int ACol);
     void GroupCount(int ACol);
     void GroupDistinct(int ACol);
+    // Summary and header rows, merges and the group count
+    // (ExGridGroupRows.cpp, ExGridSubGroups.cpp, ExGridNodeRows.cpp).
+    TGrouping &Grouping();
+    // Groups the rows of every group again by a column inside its node;
+    // the column stays, its values move into the sub-group headers.
+    virtual void SubGroup(int Colindex);
+    virtual void SubUnGroup(int Colindex);
+    bool IsSummary(int ARow); // display rows from here
+    int GetSubNodeCount(int ARow);
+    void SetNodeSpan(int ARow, int Span);
+    void UpdateNodeSpan(int ARow, int Delta);
+    void UpdateSubNodeCount(int ARow, int Delta);
+    // 0 a node row; 2 when the next data row is as deep; else 1.
+    int GetNodeSpanType(int ARow);
+    // A row inside the node that holds ARow (real): InsertAt 0 on a node
+    // row puts the new row below it with the node row's contents.
+    void InsertChildRow(int ARow, int InsertAt);
+    void RemoveChildRow(int ARow);
+    void MarkSummaryRow(int ARow); // real
+
+    // The nodes' look; a node row's level indents its text.
+    TCellNode &CellNode();
+    bool HasNodes() override;
+    int RowNodeIndent(int ARow) override;
+    // Drawing nodes (controls/grid/view/NodeGlyphs.cpp): the glyph of a
+    // node row's first cell over the background colour, and the tree
+    // lines of a row of the outline; ARect is the cell's.
+    void RenderNodeGlyph(platform::TCanvas &ACanvas, platform::TRect ARect, int ARow, platform::TColor Background);
+    void RenderTreeLines(platform::TCanvas &ACanvas, platform::TRect ARect, int ARow);
+    // The sort indicator (controls/grid/view/SortIndicator.cpp): whether a
+    // display cell shows one, and the indicator centred at (X, Y).
+    bool IsSortIndicatorRow(int ACol, int ARow);
+    bool ShowsSortIndicator(int ACol, int ARow);
+    void RenderSortIndicator(platform::TCanvas &ACanvas, int ACol, int Y, int X);
+
+protected:
+    // With Grouping.ShowGroupCount a header shows its group's row count.
+    void DoGetDisplText(int ACol, int ARow, QString &Value) const override;
+
+public:
 
     // Look-up (ExGridLookup.cpp): the first data row whose search-column
     // text, tags removed and upper-cased, begins with s (given upper-cased);

@@ -121,7 +121,7 @@ void TExStringGrid::SizeColumnToContent(int Index, bool GrowOnly)
     int widest = 0;
     for (int r = 0; r < RowCount(); ++r) {
         int w = MeasureCellWidth ? MeasureCellWidth(rc, r) : QFontMetrics(font()).horizontalAdvance(Cells(rc, r));
-        const bool sortCell = SortSettings().Show && r == FixedRows() - 1 && rc == SortSettings().Column();
+        const bool sortCell = rc == SortSettings().Column() && IsSortIndicatorRow(Index, r);
         w += contentExtraWidth(sortCell, false);
         widest = std::max(widest, w);
     }

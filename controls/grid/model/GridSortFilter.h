@@ -30,6 +30,8 @@ struct TGridSortFilter {
     int groupWidth = 0;
     QString groupCaption;
     QString groupFooter;
+    TGrouping grouping;
+    TCellNode cellNode;
 };
 
 } // namespace controls
