@@ -162,16 +162,17 @@ controls::TFilterData halfCondition()
 
 // A filter level as the grid applies it, on the grid's own stores (the
 // cell table and the row heights of the base grid): the failing rows leave
-// in one pass for the hidden rows, and come back in one pass at their
-// places when the level is lifted.
+// in one pass, their cells moved out whole into the hidden rows, and come
+// back in one pass at their places when the level is lifted.
 void Grid_FilterHalf(benchmark::State &state)
 {
+    using Store = controls::TCellTable<controls::TGridObject>;
     const std::vector<controls::TFilterData> items{halfCondition()};
     const std::vector<Row> &rows = table();
     const int total = static_cast<int>(rows.size());
     for (auto _ : state) {
         state.PauseTiming();
-        controls::TCellTable<controls::TGridObject> store;
+        Store store;
         store.resize(5, total);
         for (int r = 0; r < total; ++r)
             for (int c = 0; c < 5; ++c)
@@ -180,27 +181,25 @@ void Grid_FilterHalf(benchmark::State &state)
         heights.setCount(total);
         state.ResumeTiming();
         const auto start = std::chrono::steady_clock::now();
-        controls::THiddenRows<Row> hidden;
-        std::vector<controls::THiddenRow<Row>> taken;
+        controls::THiddenRows<Store::Row> hidden;
+        std::vector<controls::THiddenRow<Store::Row>> taken;
         std::vector<int> failing;
+        const auto textOf = [&](int r) {
+            return [&store, r](const controls::TFilterData &d) { return store.text(d.Column, r); };
+        };
         for (int r = 0; r < total; ++r) {
-            const bool pass = controls::matchFilterRow(
-                items, [&](const controls::TFilterData &d) { return store.text(d.Column, r); });
-            if (pass)
+            if (controls::matchFilterRow(items, textOf(r)))
                 continue;
             failing.push_back(r);
-            Row cells;
-            for (int c = 0; c < 5; ++c)
-                cells[static_cast<std::size_t>(c)] = store.text(c, r);
-            taken.push_back({r, heights.size(r), 1, controls::THideReason::Filter, std::move(cells)});
+            taken.push_back({r, heights.size(r), 1, controls::THideReason::Filter, store.takeRow(r)});
         }
         store.removeRowList(failing);
         heights.removeList(failing);
         hidden.addAll(std::move(taken));
         benchmark::DoNotOptimize(hidden.realOf(store.rowCount() / 2));
         // The level lifted: its rows back at their display places.
-        std::vector<controls::THiddenRow<Row>> back =
-            hidden.takeIf([](const controls::THiddenRow<Row> &i) { return i.Level == 1; });
+        std::vector<controls::THiddenRow<Store::Row>> back =
+            hidden.takeIf([](const controls::THiddenRow<Store::Row> &i) { return i.Level == 1; });
         std::vector<int> places;
         std::vector<int> sizes;
         places.reserve(back.size());
@@ -212,8 +211,7 @@ void Grid_FilterHalf(benchmark::State &state)
         store.insertRowList(places);
         heights.insertList(places, sizes);
         for (std::size_t i = 0; i < back.size(); ++i)
-            for (int c = 0; c < 5; ++c)
-                store.setText(c, places[i], back[i].Items[static_cast<std::size_t>(c)]);
+            store.putRow(places[i], std::move(back[i].Items));
         benchmark::DoNotOptimize(store.rowCount());
         bench::record(state, "filter_grid", bench::since(start));
     }

@@ -11,6 +11,7 @@
 #include <iterator>
 #include <memory>
 #include <span>
+#include <utility>
 #include <vector>
 
 namespace controls {
@@ -18,6 +19,22 @@ namespace controls {
 template <class Object>
 class TCellTable {
 public:
+    // One row's cells: what takeRow hands out and putRow takes back.
+    struct Row {
+        // At most one entry per column; the columns past the end are empty,
+        // so a row nobody wrote to costs two empty vectors.
+        std::vector<QString> texts;
+        std::vector<std::unique_ptr<Object>> objects;
+
+        void setWidth(int cols)
+        {
+            if (!texts.empty())
+                texts.resize(static_cast<std::size_t>(cols));
+            if (!objects.empty())
+                objects.resize(static_cast<std::size_t>(cols));
+        }
+    };
+
     int colCount() const { return m_cols; }
     int rowCount() const { return static_cast<int>(m_rows.size()); }
     bool contains(int col, int row) const { return col >= 0 && col < m_cols && row >= 0 && row < rowCount(); }
@@ -144,6 +161,23 @@ public:
         }
         placeRows(rows.front(), rowCount());
     }
+    // A row's texts and objects moved out whole, the row left empty; and
+    // moved back into a row (outside the table nothing happens and the
+    // cells are freed).
+    Row takeRow(int row)
+    {
+        if (row < 0 || row >= rowCount())
+            return {};
+        return std::exchange(m_rows[static_cast<std::size_t>(row)], Row{});
+    }
+    void putRow(int row, Row cells)
+    {
+        if (row < 0 || row >= rowCount())
+            return;
+        cells.setWidth(m_cols);
+        m_rows[static_cast<std::size_t>(row)] = std::move(cells);
+        placeRows(row, row + 1);
+    }
     // Row from is taken out and put back at index to.
     void moveRow(int from, int to)
     {
@@ -194,21 +228,6 @@ public:
     }
 
 private:
-    struct Row {
-        // At most one entry per column; the columns past the end are empty,
-        // so a row nobody wrote to costs two empty vectors.
-        std::vector<QString> texts;
-        std::vector<std::unique_ptr<Object>> objects;
-
-        void setWidth(int cols)
-        {
-            if (!texts.empty())
-                texts.resize(static_cast<std::size_t>(cols));
-            if (!objects.empty())
-                objects.resize(static_cast<std::size_t>(cols));
-        }
-    };
-
     static bool isRowList(std::span<const int> rows, int limit)
     {
         for (std::size_t i = 0; i < rows.size(); ++i)

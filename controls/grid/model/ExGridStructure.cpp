@@ -263,16 +263,20 @@ static void insertFlagList(std::vector<char> &flags, const std::vector<int> &row
 std::vector<TRowCells> TExStringGrid::takeStoreRowList(const std::vector<int> &ARows)
 {
     std::vector<TRowCells> taken(ARows.size());
-    const int cols = TotalColCount();
+    const std::size_t cols = static_cast<std::size_t>(TotalColCount());
     const TGridSelection &sel = *m_selection;
     for (std::size_t i = 0; i < ARows.size(); ++i) {
         const int d = ARows[i];
         TRowCells &row = taken[i];
-        row.cells.resize(static_cast<std::size_t>(cols));
-        for (int c = 0; c < cols; ++c) {
-            THiddenCell &cell = row.cells[static_cast<std::size_t>(c)];
-            cell.text = GetGridCell(c, d);
-            cell.props = TakeGridObject(c, d);
+        // The row's cells moved out whole: no text copied, no object made.
+        TCellTable<TGridObject>::Row slot = takeRowSlot(d);
+        row.cells.resize(cols);
+        for (std::size_t c = 0; c < cols; ++c) {
+            THiddenCell &cell = row.cells[c];
+            if (c < slot.texts.size())
+                cell.text = std::move(slot.texts[c]);
+            if (c < slot.objects.size())
+                cell.props.reset(static_cast<TCellProperties *>(slot.objects[c].release()));
         }
         row.modified = TGridSelection::flag(sel.modifiedRows, d);
         row.disabled = TGridSelection::flag(sel.disabledRows, d);
@@ -299,8 +303,36 @@ void TExStringGrid::putStoreRowList(const std::vector<int> &ARows, std::vector<T
     insertFlagList(sel.disabledRows, ARows, oldRows);
     insertFlagList(sel.rowSelect, ARows, oldRows);
     sel.selectedCells.insertRowList(ARows);
-    for (std::size_t i = 0; i < ARows.size() && i < cells.size(); ++i)
-        putStoreRow(ARows[i], std::move(cells[i]));
+    for (std::size_t i = 0; i < ARows.size() && i < cells.size(); ++i) {
+        TRowCells &row = cells[i];
+        TCellTable<TGridObject>::Row slot;
+        slot.texts.reserve(row.cells.size());
+        bool hasProps = false;
+        for (THiddenCell &cell : row.cells)
+            hasProps = hasProps || cell.props != nullptr;
+        for (THiddenCell &cell : row.cells)
+            slot.texts.push_back(std::move(cell.text));
+        if (hasProps) {
+            slot.objects.reserve(row.cells.size());
+            for (THiddenCell &cell : row.cells)
+                slot.objects.emplace_back(std::move(cell.props));
+            FHasCellProps = true;
+        }
+        const int d = ARows[i];
+        putRowSlot(d, std::move(slot));
+        if (row.modified) {
+            TGridSelection::reach(sel.modifiedRows, d);
+            sel.modifiedRows[static_cast<std::size_t>(d)] = 1;
+        }
+        if (row.disabled) {
+            TGridSelection::reach(sel.disabledRows, d);
+            sel.disabledRows[static_cast<std::size_t>(d)] = 1;
+        }
+        if (row.selected) {
+            TGridSelection::reach(sel.rowSelect, d);
+            sel.rowSelect[static_cast<std::size_t>(d)] = 1;
+        }
+    }
 }
 
 // --- hiding rows ----------------------------------------------------------------------------------

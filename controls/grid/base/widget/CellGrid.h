@@ -301,6 +301,10 @@ protected:
     std::unique_ptr<TGridObject> putGridObjectSlot(int col, int row, std::unique_ptr<TGridObject> object);
     // Every owned object is freed.
     void clearGridObjects();
+    // A row's texts and objects moved out whole (the row stays, empty) and
+    // moved back: what hiding many rows moves without copying a text.
+    TCellTable<TGridObject>::Row takeRowSlot(int row) { return m_cells.takeRow(row); }
+    void putRowSlot(int row, TCellTable<TGridObject>::Row cells) { m_cells.putRow(row, std::move(cells)); }
 
     // Where scrollable column col (row) starts on the screen with the
     // current LeftCol (TopRow); fixed ones at their own place.
