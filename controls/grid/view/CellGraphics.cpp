@@ -187,6 +187,13 @@ void TExStringGrid::renderCellGraphic(TCellPaint &cell)
                          cell.state.testFlag(gdSelected), items, !enabled, g->FCellBoolean, g->FCellIndex, count);
         break;
     }
+    case ctNode: {
+        TColor background = canvas.Brush().Color();
+        if (background == platform::clNone)
+            background = FixedCols() >= 1 ? FixedColor() : Color();
+        RenderNodeGlyph(canvas, cell.rect, cell.row, background);
+        break;
+    }
     case ctRotated: {
         const TFont saved = canvas.Font();
         canvas.Font().setOrientation(g->FCellAngle * 10);

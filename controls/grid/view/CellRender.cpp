@@ -38,6 +38,8 @@ void TExStringGrid::RenderCell(platform::TCanvas &ACanvas, int ACol, int ARow, T
         ACanvas.Font().setColor(fontColor);
         cell.rect = platform::InflateRect(cell.rect, 1, 1);
         renderEdgeLines(cell);
+        if (cell.realCol == 0)
+            RenderTreeLines(ACanvas, cell.rect, ARow);
         renderCellGraphic(cell);
         renderFocus(cell);
     } catch (const std::exception &) {

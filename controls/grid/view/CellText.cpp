@@ -8,6 +8,7 @@
 #include "controls/grid/base/html/DrawHtmlText.h"
 #include "controls/grid/model/core/RichText.h"
 #include "controls/grid/view/CellPaint.h"
+#include "controls/grid/view/SortIndicator.h"
 
 namespace controls {
 
@@ -179,6 +180,9 @@ void TExStringGrid::renderCellText(TCellPaint &cell)
         style.underline = false;
         canvas.Font().setStyle(style);
     }
+    if (ShowsSortIndicator(cell.col, cell.row))
+        RenderSortIndicator(canvas, cell.realCol, sortIndicatorY(r, cell.va),
+                            sortIndicatorX(r, canvas.TextWidth(shown), cell.ha, 0));
 }
 
 } // namespace controls

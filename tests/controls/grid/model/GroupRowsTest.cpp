@@ -242,6 +242,12 @@ TEST(StringGridGroupRows, ChildRowsGrowEveryEnclosingNode)
     EXPECT_EQ(grid.GetNodeSpan(2), 4);
     EXPECT_EQ(grid.GetNodeSpanType(3), 2);
     EXPECT_EQ(grid.GetNodeSpanType(2), 0);
+
+    // A node row taken out takes its node along: the count stays true.
+    grid.RemoveChildRow(2);
+    EXPECT_EQ(grid.NumNodes(), 1);
+    EXPECT_EQ(grid.GetNodeSpan(1), 6);
+    EXPECT_FALSE(grid.IsNode(2));
 }
 
 } // namespace

@@ -262,3 +262,35 @@ TEST_F(ViewTest, TheSortColumnMeasuresTenPixelsMoreForItsIndicator)
 }
 
 } // namespace
+
+namespace {
+
+using namespace controls;
+using namespace viewtest;
+
+TEST_F(ViewTest, APaintedGridShowsItsNodeGlyphsAndSortIndicator)
+{
+    grid.AddNode(1, 3);
+    grid.CellNode().NodeType = cnFlat;
+    const QImage expanded = paint();
+    grid.ContractNode(1);
+    const QImage contracted = paint();
+    // The plus bar and the stub down to the node's rows differ, both at
+    // the glyph, at the cell's left.
+    const QRect box = differenceBox(expanded, contracted, cell(0, 1));
+    EXPECT_TRUE(box.isValid());
+    EXPECT_LT(box.right(), cell(0, 1).Left + 16);
+    EXPECT_LE(box.width(), 3);
+
+    grid.setCells(2, 0, QStringLiteral("Name"));
+    const QImage unsorted = paint();
+    grid.SortSettings().setColumn(2);
+    grid.SortSettings().Show = true;
+    const QImage sorted = paint();
+    const QRect indicator = differenceBox(unsorted, sorted, cell(2, 0));
+    EXPECT_TRUE(indicator.isValid());
+    EXPECT_LE(indicator.width(), 9);
+    EXPECT_FALSE(differenceBox(unsorted, sorted, cell(1, 0)).isValid());
+}
+
+} // namespace
