@@ -154,3 +154,21 @@ TEST_F(CellTableTest, ListsOfRowsGoAndComeBackWithTheirObjectsPlaced)
     table.insertRowList(std::vector<int>{10});
     EXPECT_EQ(table.rowCount(), 8);
 }
+
+TEST_F(CellTableTest, ARowMovesOutWholeAndBackIntoAnotherPlace)
+{
+    table.setText(2, 1, QStringLiteral("x"));
+    Tracked *object = putNew(3, 1);
+    auto row = table.takeRow(1);
+    EXPECT_EQ(this->row(1), "....");
+    EXPECT_EQ(table.object(3, 1), nullptr);
+    EXPECT_EQ(alive.size(), 1u) << "the object travels with the row";
+    table.putRow(3, std::move(row));
+    EXPECT_EQ(this->row(3), "..x.");
+    EXPECT_EQ(table.object(3, 3), object);
+    EXPECT_EQ(std::pair(object->col, object->row), std::pair(3, 3));
+    // Outside the table the cells are freed.
+    table.putRow(9, table.takeRow(3));
+    EXPECT_TRUE(alive.empty());
+    EXPECT_TRUE(table.takeRow(-1).texts.empty());
+}
