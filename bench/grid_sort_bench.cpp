@@ -9,6 +9,9 @@
 #include "support/ManualTimes.h"
 #include "support/Smoke.h"
 
+#include "controls/grid/base/AxisSizes.h"
+#include "controls/grid/base/CellTable.h"
+#include "controls/grid/base/GridObject.h"
 #include "controls/grid/model/core/FilterMatch.h"
 #include "controls/grid/model/core/HiddenRows.h"
 #include "controls/grid/model/core/SortCompare.h"
@@ -157,46 +160,62 @@ controls::TFilterData halfCondition()
     return item;
 }
 
-// A filter level as the grid applies it: the failing rows leave the store
-// for the hidden rows, and come back in their places.
+// A filter level as the grid applies it, on the grid's own stores (the
+// cell table and the row heights of the base grid): the failing rows leave
+// in one pass, their cells moved out whole into the hidden rows, and come
+// back in one pass at their places when the level is lifted.
 void Grid_FilterHalf(benchmark::State &state)
 {
+    using Store = controls::TCellTable<controls::TGridObject>;
     const std::vector<controls::TFilterData> items{halfCondition()};
+    const std::vector<Row> &rows = table();
+    const int total = static_cast<int>(rows.size());
     for (auto _ : state) {
         state.PauseTiming();
-        std::vector<Row> store = table();
+        Store store;
+        store.resize(5, total);
+        for (int r = 0; r < total; ++r)
+            for (int c = 0; c < 5; ++c)
+                store.setText(c, r, rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]);
+        controls::TAxisSizes heights(20);
+        heights.setCount(total);
         state.ResumeTiming();
         const auto start = std::chrono::steady_clock::now();
-        controls::THiddenRows<Row> hidden;
-        std::vector<controls::THiddenRow<Row>> taken;
-        taken.reserve(store.size());
-        // The store keeps its rows in place: passing rows close up.
-        const std::size_t total = store.size();
-        std::size_t kept = 0;
-        for (std::size_t r = 0; r < total; ++r) {
-            const bool pass = controls::matchFilterRow(
-                items, [&](const controls::TFilterData &d) { return store[r][static_cast<std::size_t>(d.Column)]; });
-            if (pass)
-                store[kept++] = std::move(store[r]);
-            else
-                taken.push_back({static_cast<int>(r), 20, 1, controls::THideReason::Filter, std::move(store[r])});
+        controls::THiddenRows<Store::Row> hidden;
+        // Room for every row once: no list grows while rows are matched.
+        std::vector<controls::THiddenRow<Store::Row>> taken;
+        std::vector<int> failing;
+        taken.reserve(static_cast<std::size_t>(total));
+        failing.reserve(static_cast<std::size_t>(total));
+        const auto textOf = [&](int r) {
+            return [&store, r](const controls::TFilterData &d) { return store.text(d.Column, r); };
+        };
+        for (int r = 0; r < total; ++r) {
+            if (controls::matchFilterRow(items, textOf(r)))
+                continue;
+            failing.push_back(r);
+            taken.push_back({r, heights.size(r), 1, controls::THideReason::Filter, store.takeRow(r)});
         }
-        store.resize(kept);
+        store.removeRowList(failing);
+        heights.removeList(failing);
         hidden.addAll(std::move(taken));
-        benchmark::DoNotOptimize(hidden.realOf(static_cast<int>(store.size()) / 2));
-        // The level removed: its rows merged back by real index, from the end.
-        std::vector<controls::THiddenRow<Row>> back =
-            hidden.takeIf([](const controls::THiddenRow<Row> &i) { return i.Level == 1; });
-        store.resize(total);
-        std::ptrdiff_t from = static_cast<std::ptrdiff_t>(kept) - 1;
-        std::ptrdiff_t b = static_cast<std::ptrdiff_t>(back.size()) - 1;
-        for (std::ptrdiff_t at = static_cast<std::ptrdiff_t>(total) - 1; at >= 0; --at) {
-            if (b >= 0 && back[static_cast<std::size_t>(b)].Idx == at)
-                store[static_cast<std::size_t>(at)] = std::move(back[static_cast<std::size_t>(b--)].Items);
-            else
-                store[static_cast<std::size_t>(at)] = std::move(store[static_cast<std::size_t>(from--)]);
+        benchmark::DoNotOptimize(hidden.realOf(store.rowCount() / 2));
+        // The level lifted: its rows back at their display places.
+        std::vector<controls::THiddenRow<Store::Row>> back =
+            hidden.takeIf([](const controls::THiddenRow<Store::Row> &i) { return i.Level == 1; });
+        std::vector<int> places;
+        std::vector<int> sizes;
+        places.reserve(back.size());
+        sizes.reserve(back.size());
+        for (const auto &item : back) {
+            places.push_back(hidden.displOf(item.Idx));
+            sizes.push_back(item.Height);
         }
-        benchmark::DoNotOptimize(store.size());
+        store.insertRowList(places);
+        heights.insertList(places, sizes);
+        for (std::size_t i = 0; i < back.size(); ++i)
+            store.putRow(places[i], std::move(back[i].Items));
+        benchmark::DoNotOptimize(store.rowCount());
         bench::record(state, "filter_grid", bench::since(start));
     }
 }

@@ -282,25 +282,41 @@ def xp_button(plus):
     return p
 
 
-def xp_node(plus):
-    # The grid's node glyph: drawn with its top-left pixel as the clear colour.
-    p = xp_button(plus)
+# ---- Node glyphs of the string grid ------------------------------------------------
+
+def xp_node(collapsed):
+    """A 9 x 9 box with rounded corners (the corner colour is the cell's)."""
+    p = Picture(9, 9, FUCHSIA)
+    for y in range(1, 8):
+        g = round(255 - 48 * (y - 1) / 6)
+        p.fill(1, y, 8, y + 1, (g, g, g))
+    p.frame(0, 0, 9, 9, (120, 152, 181))
     for x, y in ((0, 0), (8, 0), (0, 8), (8, 8)):
         p.set(x, y, FUCHSIA)
+    p.fill(2, 4, 7, 5, NAVY)
+    if collapsed:
+        p.fill(4, 2, 5, 7, NAVY)
     return p
 
 
-def leaf_node(open_):
+def leaf_node(collapsed):
+    """A 16 x 16 folder, closed or open; the corner colour is the cell's."""
     p = Picture(16, 16, FUCHSIA)
-    p.disc(8, 6.5, 5.5, (60, 140, 60))
-    p.disc(8, 6.5, 4.5, (150, 210, 120))
-    p.line(8, 3, 8, 14, (60, 140, 60))
-    p.line(8, 11, 8, 14, (90, 70, 40))
-    if open_:
-        p.line(8, 7, 5, 4, (60, 140, 60))
-        p.line(8, 7, 11, 4, (60, 140, 60))
-    p.set(0, 0, FUCHSIA)
+    p.fill(1, 3, 7, 5, OLIVE)                              # the tab
+    p.fill(1, 4, 15, 14, YELLOW)
+    p.frame(1, 4, 15, 14, OLIVE)
+    if not collapsed:
+        p.polygon([(3, 8), (15, 8), (13, 14), (1, 14)], (255, 255, 160))
+        p.line(3, 8, 15, 8, OLIVE)
+        p.line(15, 8, 13, 13, OLIVE)
     return p
+
+
+def node_glyphs(bitmaps):
+    bitmaps['XPNODEC'] = xp_node(True)
+    bitmaps['XPNODEO'] = xp_node(False)
+    bitmaps['ESGLEAFCLOSE'] = leaf_node(True)
+    bitmaps['ESGLEAFOPEN'] = leaf_node(False)
 
 
 # ---- Panning pictures and cursors -----------------------------------------------
@@ -366,13 +382,10 @@ def main():
     bitmaps['LT_UTILITIES'] = utilities()
     bitmaps['LT_XPBUTTONPLUS'] = xp_button(True)
     bitmaps['LT_XPBUTTONMINUS'] = xp_button(False)
-    bitmaps['XPNODEC'] = xp_node(True)
-    bitmaps['XPNODEO'] = xp_node(False)
-    bitmaps['ESGLEAFCLOSE'] = leaf_node(False)
-    bitmaps['ESGLEAFOPEN'] = leaf_node(True)
     bitmaps['LT_MOVEALL'] = panning(('N', 'S', 'E', 'W'), FUCHSIA)
     bitmaps['LT_MOVEEW'] = panning(('E', 'W'), FUCHSIA)
     bitmaps['LT_MOVENS'] = panning(('N', 'S'), FUCHSIA)
+    node_glyphs(bitmaps)
     cursors = {'FENLO_POINTER': pointer_cursor(), 'LT_HEADERSPLIT': split_cursor(True),
                'LT_VERTSPLIT': split_cursor(False), 'LT_MOVEALL': panning(('N', 'S', 'E', 'W'), CLEAR),
                'LT_MOVEEW': panning(('E', 'W'), CLEAR), 'LT_MOVENS': panning(('N', 'S'), CLEAR)}
@@ -385,11 +398,31 @@ def main():
     for name, pic in sorted(cursors.items()):
         pic.png(os.path.join(OUT, 'cursors', name + '.png'))
         entries.append('resources/cursors/%s.png' % name)
+    entries += hand_added_entries(entries)
     with open(os.path.join(ROOT, 'draw_resources.qrc'), 'w') as f:
         f.write('<RCC>\n  <qresource prefix="/draw">\n')
         for e in entries:
             f.write('    <file alias="%s">%s</file>\n' % (e[len('resources/'):], e))
         f.write('  </qresource>\n</RCC>\n')
+
+
+def hand_added_entries(drawn):
+    """The files the resource list names that this script does not draw
+    (pictures added by hand), kept in their order."""
+    path = os.path.join(ROOT, 'draw_resources.qrc')
+    if not os.path.exists(path):
+        return []
+    kept = []
+    with open(path) as f:
+        for line in f:
+            start = line.find('">')
+            end = line.find('</file>')
+            if start < 0 or end < 0:
+                continue
+            e = line[start + 2:end]
+            if e not in drawn and e not in kept and os.path.exists(os.path.join(ROOT, e)):
+                kept.append(e)
+    return kept
 
 
 if __name__ == '__main__':

@@ -1,8 +1,9 @@
 // Shows a string grid of meter readings with the cell kinds the grid
 // paints: node rows with their tree, progress bars, push buttons, comment
 // marks, check boxes, a bordered column and a background gradient, in the
-// XP look with its window border. With --screenshot FILE the window is
-// saved as a PNG and the program ends.
+// XP look with its window border, sorted by address. With --grouped the
+// rows are grouped by medium instead of holding nodes. With --screenshot
+// FILE the window is saved as a PNG and the program ends.
 #include "controls/grid/model/ExGrid.h"
 #include "controls/grid/view/GridAppearance.h"
 
@@ -77,9 +78,23 @@ int main(int argc, char **argv)
     comment->FCellType = ctComment;
     comment->FCellIndex = int(platform::clNone);
     comment->FCellText = QStringLiteral("Battery replaced in May");
-    grid.AddNode(1, 4);
-    grid.AddNode(7, 3);
-    grid.ContractNode(7);
+    const QStringList args = QCoreApplication::arguments();
+    if (args.contains(QStringLiteral("--grouped"))) {
+        // The rows grouped by medium, each header with its row count and
+        // a summary row below, sorted by address.
+        grid.Grouping().ShowGroupCount = true;
+        grid.Grouping().Summary = true;
+        grid.Grouping().SummaryColor = 0xE0F0FF;
+        grid.Group(2);
+        grid.SortSettings().Show = true;
+        grid.SortSettings().setColumn(1);
+    } else {
+        grid.AddNode(1, 4);
+        grid.AddNode(7, 3);
+        grid.ContractNode(7);
+        grid.SortSettings().Show = true;
+        grid.SortSettings().setColumn(1);
+    }
     grid.CellNode().ShowTreeFull = false;
 
     grid.OnGetCellBorder = [](TExStringGrid *, int ARow, int ACol, platform::TPen &APen, TCellBorders &Borders) {
@@ -96,8 +111,9 @@ int main(int argc, char **argv)
     grid.FocusCell(2, 3);
     grid.show();
 
-    if (argc == 3 && QString::fromLocal8Bit(argv[1]) == QLatin1String("--screenshot")) {
-        const QString file = QString::fromLocal8Bit(argv[2]);
+    const qsizetype shot = args.indexOf(QStringLiteral("--screenshot"));
+    if (shot > 0 && shot + 1 < args.size()) {
+        const QString file = args[shot + 1];
         QTimer::singleShot(300, &grid, [&grid, file] {
             grid.grab().save(file);
             QApplication::quit();

@@ -126,6 +126,65 @@ void TAxisSizes::move(int from, int to)
     m_dirty = true;
 }
 
+// Ascending, distinct, inside 0..limit - 1, and not empty.
+static bool isIndexList(std::span<const int> indexes, int limit)
+{
+    for (std::size_t i = 0; i < indexes.size(); ++i)
+        if (indexes[i] < 0 || indexes[i] >= limit || (i > 0 && indexes[i - 1] >= indexes[i]))
+            return false;
+    return !indexes.empty();
+}
+
+void TAxisSizes::removeList(std::span<const int> indexes)
+{
+    if (!isIndexList(indexes, m_count))
+        return;
+    if (!uniform()) {
+        std::size_t kept = 0;
+        std::size_t next = 0;
+        for (std::size_t i = 0; i < m_sizes.size(); ++i) {
+            if (next < indexes.size() && static_cast<std::size_t>(indexes[next]) == i) {
+                ++next;
+                continue;
+            }
+            m_sizes[kept++] = m_sizes[i];
+        }
+        m_sizes.resize(kept);
+        m_dirty = true;
+    }
+    m_count -= static_cast<int>(indexes.size());
+}
+
+void TAxisSizes::insertList(std::span<const int> indexes, std::span<const int> sizes)
+{
+    if (!isIndexList(indexes, m_count + static_cast<int>(indexes.size())))
+        return;
+    const int grown = m_count + static_cast<int>(indexes.size());
+    const auto sizeOf = [&](std::size_t k) { return k < sizes.size() ? clampSize(sizes[k]) : m_default; };
+    if (uniform()) {
+        bool allDefault = true;
+        for (std::size_t k = 0; k < indexes.size() && allDefault; ++k)
+            allDefault = sizeOf(k) == m_default;
+        if (allDefault) {
+            m_count = grown;
+            return;
+        }
+        materialise();
+    }
+    // Filled from the end, so that the old entries move once each.
+    m_sizes.resize(static_cast<std::size_t>(grown));
+    std::ptrdiff_t from = static_cast<std::ptrdiff_t>(m_count) - 1;
+    std::ptrdiff_t k = static_cast<std::ptrdiff_t>(indexes.size()) - 1;
+    for (std::ptrdiff_t at = grown - 1; at >= 0; --at) {
+        if (k >= 0 && indexes[static_cast<std::size_t>(k)] == at)
+            m_sizes[static_cast<std::size_t>(at)] = sizeOf(static_cast<std::size_t>(k--));
+        else
+            m_sizes[static_cast<std::size_t>(at)] = m_sizes[static_cast<std::size_t>(from--)];
+    }
+    m_count = grown;
+    m_dirty = true;
+}
+
 void TAxisSizes::materialise()
 {
     m_sizes.assign(static_cast<std::size_t>(m_count), m_default);

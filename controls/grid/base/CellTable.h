@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <iterator>
 #include <memory>
+#include <span>
+#include <utility>
 #include <vector>
 
 namespace controls {
@@ -17,6 +19,22 @@ namespace controls {
 template <class Object>
 class TCellTable {
 public:
+    // One row's cells: what takeRow hands out and putRow takes back.
+    struct Row {
+        // At most one entry per column; the columns past the end are empty,
+        // so a row nobody wrote to costs two empty vectors.
+        std::vector<QString> texts;
+        std::vector<std::unique_ptr<Object>> objects;
+
+        void setWidth(int cols)
+        {
+            if (!texts.empty())
+                texts.resize(static_cast<std::size_t>(cols));
+            if (!objects.empty())
+                objects.resize(static_cast<std::size_t>(cols));
+        }
+    };
+
     int colCount() const { return m_cols; }
     int rowCount() const { return static_cast<int>(m_rows.size()); }
     bool contains(int col, int row) const { return col >= 0 && col < m_cols && row >= 0 && row < rowCount(); }
@@ -105,6 +123,61 @@ public:
         m_rows.erase(m_rows.begin() + at, m_rows.begin() + at + count);
         placeRows(at, rowCount());
     }
+    // Many rows in one pass: the rows at these indexes (ascending,
+    // distinct, in range) go; or empty rows come in so that they end up at
+    // these indexes (ascending, distinct, in the grown table). Any other
+    // list changes nothing.
+    void removeRowList(std::span<const int> rows)
+    {
+        if (!isRowList(rows, rowCount()))
+            return;
+        std::size_t kept = static_cast<std::size_t>(rows.front());
+        std::size_t next = 0;
+        for (std::size_t i = kept; i < m_rows.size(); ++i) {
+            if (next < rows.size() && static_cast<std::size_t>(rows[next]) == i) {
+                ++next;
+                continue;
+            }
+            m_rows[kept++] = std::move(m_rows[i]);
+        }
+        m_rows.resize(kept);
+        placeRows(rows.front(), rowCount());
+    }
+    void insertRowList(std::span<const int> rows)
+    {
+        if (!isRowList(rows, rowCount() + static_cast<int>(rows.size())))
+            return;
+        const std::ptrdiff_t old = rowCount();
+        m_rows.resize(m_rows.size() + rows.size());
+        std::ptrdiff_t from = old - 1;
+        std::ptrdiff_t k = static_cast<std::ptrdiff_t>(rows.size()) - 1;
+        for (std::ptrdiff_t at = rowCount() - 1; k >= 0; --at) {
+            if (rows[static_cast<std::size_t>(k)] == at) {
+                m_rows[static_cast<std::size_t>(at)] = Row{};
+                --k;
+            } else {
+                m_rows[static_cast<std::size_t>(at)] = std::move(m_rows[static_cast<std::size_t>(from--)]);
+            }
+        }
+        placeRows(rows.front(), rowCount());
+    }
+    // A row's texts and objects moved out whole, the row left empty; and
+    // moved back into a row (outside the table nothing happens and the
+    // cells are freed).
+    Row takeRow(int row)
+    {
+        if (row < 0 || row >= rowCount())
+            return {};
+        return std::exchange(m_rows[static_cast<std::size_t>(row)], Row{});
+    }
+    void putRow(int row, Row cells)
+    {
+        if (row < 0 || row >= rowCount())
+            return;
+        cells.setWidth(m_cols);
+        m_rows[static_cast<std::size_t>(row)] = std::move(cells);
+        placeRows(row, row + 1);
+    }
     // Row from is taken out and put back at index to.
     void moveRow(int from, int to)
     {
@@ -155,21 +228,13 @@ public:
     }
 
 private:
-    struct Row {
-        // At most one entry per column; the columns past the end are empty,
-        // so a row nobody wrote to costs two empty vectors.
-        std::vector<QString> texts;
-        std::vector<std::unique_ptr<Object>> objects;
-
-        void setWidth(int cols)
-        {
-            if (!texts.empty())
-                texts.resize(static_cast<std::size_t>(cols));
-            if (!objects.empty())
-                objects.resize(static_cast<std::size_t>(cols));
-        }
-    };
-
+    static bool isRowList(std::span<const int> rows, int limit)
+    {
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            if (rows[i] < 0 || rows[i] >= limit || (i > 0 && rows[i - 1] >= rows[i]))
+                return false;
+        return !rows.empty();
+    }
     static bool validMove(int from, int to, int count)
     {
         return from >= 0 && from < count && to >= 0 && to < count && from != to;

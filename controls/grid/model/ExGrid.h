@@ -19,6 +19,7 @@
 #include "controls/grid/base/Navigation.h"
 #include "controls/grid/base/widget/BaseGrid.h"
 #include "controls/grid/model/CellGraphic.h"
+#include "controls/grid/model/GridGrouping.h"
 #include "controls/grid/model/GridSortSettings.h"
 #include "controls/grid/model/PrintSettings.h"
 #include "controls/grid/model/core/HiddenRows.h"
@@ -737,6 +738,23 @@ public:
     void AutoSizeColumns(bool DoFixedCols, int Padding = 0);
     std::function<int(int ACol, int ARow)> MeasureCellWidth;
     std::function<void(TExStringGrid *Sender, int ACol, int &AWidth)> OnUpdateColumnSize;
+    // Switched on (outside loading), and when loading ends, the normal
+    // columns take their content's width.
+    bool AutoSize() const;
+    void setAutoSize(bool Value);
+    // The longest text line of a real column, in characters; the most
+    // lines a cell of a display row holds (1 without Multilinecells).
+    int MaxColumnTextLength(int ACol);
+    int MaxRowLineCount(int ARow);
+
+protected:
+    // Column count changes and resizes keep the stretch column stretched;
+    // a stretch column beyond the grid stretches nothing and raises nothing.
+    void GridSizeChanged(int OldColCount, int OldRowCount) override;
+    void ApplyOwnStretch();
+    void StretchOnResize();
+
+public:
 
     // Nodes (ExGridNodes.cpp): a node row heads the rows of its span; rows
     // a node hides are the node's, so that filters and hiding by hand never
@@ -769,6 +787,42 @@ public:
     void GroupMax(int ACol);
     void GroupCount(int ACol);
     void GroupDistinct(int ACol);
+    // Summary and header rows, merges and the group count
+    // (ExGridGroupRows.cpp, ExGridSubGroups.cpp, ExGridNodeRows.cpp).
+    TGrouping &Grouping();
+    // Groups the rows of every group again by a column inside its node;
+    // the column stays, its values move into the sub-group headers.
+    virtual void SubGroup(int Colindex);
+    virtual void SubUnGroup(int Colindex);
+    bool IsSummary(int ARow); // display rows from here
+    int GetSubNodeCount(int ARow);
+    void SetNodeSpan(int ARow, int Span);
+    void UpdateNodeSpan(int ARow, int Delta);
+    void UpdateSubNodeCount(int ARow, int Delta);
+    // 0 a node row; 2 when the next data row is as deep; else 1.
+    int GetNodeSpanType(int ARow);
+    // A row inside the node that holds ARow (real): InsertAt 0 on a node
+    // row puts the new row below it with the node row's contents.
+    void InsertChildRow(int ARow, int InsertAt);
+    void RemoveChildRow(int ARow);
+    void MarkSummaryRow(int ARow); // real
+
+    // A node row's level indents its text.
+    bool HasNodes() override;
+    int RowNodeIndent(int ARow) override;
+    // Drawing nodes (controls/grid/view/NodeGlyphs.cpp): the glyph of a
+    // node row's first cell over the background colour, and the tree
+    // lines of a row of the outline; ARect is the cell's.
+    void RenderNodeGlyph(platform::TCanvas &ACanvas, platform::TRect ARect, int ARow, platform::TColor Background);
+    void RenderTreeLines(platform::TCanvas &ACanvas, platform::TRect ARect, int ARow);
+    // The sort indicator (controls/grid/view/SortIndicator.cpp): whether a
+    // display cell shows one, and the indicator centred at (X, Y).
+    bool IsSortIndicatorRow(int ACol, int ARow);
+    bool ShowsSortIndicator(int ACol, int ARow);
+    void RenderSortIndicator(platform::TCanvas &ACanvas, int ACol, int Y, int X);
+
+    // With Grouping.ShowGroupCount a header shows its group's row count.
+    void AppendGroupCount(int ACol, int ARow, QString &Value) const;
 
     // Look-up (ExGridLookup.cpp): the first data row whose search-column
     // text, tags removed and upper-cased, begins with s (given upper-cased);
@@ -982,6 +1036,11 @@ private:
     void putStoreRow(int ARow, TRowCells cells);
     void insertStoreRows(int ARow, int RCount);
     void removeStoreRow(int ARow);
+    // Many store rows in one pass (a filter level): their cells and flags
+    // taken out and the rows removed; or rows put back at their display
+    // places (ascending) with their heights.
+    std::vector<TRowCells> takeStoreRowList(const std::vector<int> &ARows);
+    void putStoreRowList(const std::vector<int> &ARows, std::vector<TRowCells> cells, const std::vector<int> &heights);
     // A real column's cells moved from one store column to another, in the
     // store and in the hidden rows; or in one of them only.
     void moveStoreColumn(int FromCol, int ToCol);
@@ -1117,7 +1176,6 @@ private:
     void renderComment(TCellPaint &cell, platform::TRect r);
     void renderNodeGlyph(TCellPaint &cell);
     void renderTreeLines(TCellPaint &cell);
-    int nodeIndentOf(int ARow);
     platform::TSize buttonGraphicSize(const TCellGraphic &g, bool hasText);
     // Where a graphic is placed it takes this size (its content size is
     // what GetCellGraphicSize gives).

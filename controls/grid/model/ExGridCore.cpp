@@ -107,6 +107,11 @@ void TExStringGrid::EndLoading()
 
 void TExStringGrid::GridLoaded()
 {
+    if (AutoSize())
+        AutoSizeColumns(false, 4);
+    FFixedRowsMin = FixedRows();
+    FFixedColsMin = FixedCols();
+    MinColWidth = 10;
     m_loaded = true;
     if (m_structure->columnOrder.empty())
         SetColumnOrder();
@@ -163,6 +168,7 @@ void TExStringGrid::setSortColumn(int column) { m_sortColumn = column; }
 void TExStringGrid::resizeEvent(QResizeEvent *event)
 {
     TBaseGrid::resizeEvent(event);
+    StretchOnResize();
     CellControlsUpdate(false);
 }
 

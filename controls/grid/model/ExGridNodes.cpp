@@ -4,7 +4,10 @@
 #include "controls/grid/model/ExGrid.h"
 #include "controls/grid/model/GridSortFilter.h"
 #include "controls/grid/model/GridStructure.h"
+#include "controls/grid/view/GridAppearance.h"
 #include "platform/ScopeGuard.h"
+
+#include <climits>
 
 namespace controls {
 
@@ -26,6 +29,14 @@ TCellProperties &levelProps(TExStringGrid &grid, int displRow)
 } // namespace
 
 int TExStringGrid::NumNodes() const { return sortFilter().numNodes; }
+bool TExStringGrid::HasNodes() { return NumNodes() > 0; }
+
+int TExStringGrid::RowNodeIndent(int ARow)
+{
+    if (!HasNodes() || ARow < 0 || ARow >= RowCount() || !CellHasProperties(0, ARow))
+        return 0;
+    return GetGridObject(0, ARow)->FNodeLevel * CellNode().NodeIndent;
+}
 bool TExStringGrid::IsNode(int ARow) { return nodeOf(*this, ARow) != nullptr; }
 
 bool TExStringGrid::GetNodeState(int ARow)
@@ -200,13 +211,15 @@ int TExStringGrid::GetParentRow(int ARow)
 {
     if (NumNodes() == 0 || ARow < 0 || ARow >= RowCount())
         return -1;
-    if (IsNode(ARow))
-        return ARow;
+    // A node row looks for a node less deep than itself, and answers
+    // itself when there is none.
+    const bool node = IsNode(ARow);
+    const int limit = node ? GetNodeLevel(ARow) : INT_MAX;
     const int real = RealRowIndex(ARow);
     for (int r = ARow - 1; r >= FixedRows(); --r)
-        if (IsNode(r) && RealRowIndex(r) + GetNodeSpan(r) > real)
+        if (IsNode(r) && GetNodeLevel(r) < limit && RealRowIndex(r) + GetNodeSpan(r) > real)
             return r;
-    return -1;
+    return node ? ARow : -1;
 }
 
 void TExStringGrid::AutoCheckGroupClicked(int ACol, int ARow, bool State)

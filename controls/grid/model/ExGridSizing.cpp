@@ -4,6 +4,7 @@
 #include "controls/grid/model/ExGrid.h"
 #include "controls/grid/model/GridSortFilter.h"
 #include "controls/grid/model/core/ColumnSizing.h"
+#include "controls/grid/view/GridAppearance.h"
 #include "controls/grid/base/NumberText.h"
 #include "platform/Error.h"
 
@@ -37,6 +38,46 @@ void TExStringGrid::ApplyColumnStretch(int Index)
         stretchedColumnWidth(ClientWidth(), others, DefaultColWidth(), LeftCol() == FixedCols());
     if (width)
         setColWidths(*index, *width);
+}
+
+void TExStringGrid::ApplyOwnStretch()
+{
+    if (Loading() || !ColumnSize().Stretch || !stretchColumnIndex(ColumnSize().StretchColumn, ColCount()))
+        return;
+    ApplyColumnStretch(ColumnSize().StretchColumn);
+}
+
+void TExStringGrid::GridSizeChanged(int OldColCount, int OldRowCount)
+{
+    TBaseGrid::GridSizeChanged(OldColCount, OldRowCount);
+    ApplyOwnStretch();
+}
+
+void TExStringGrid::StretchOnResize()
+{
+    const TScrollBarAlways bars = Appearance().ScrollBarAlways;
+    if (!ColumnSize().Stretch || (bars != saNone && bars != saVert))
+        return;
+    const std::optional<int> index = stretchColumnIndex(ColumnSize().StretchColumn, ColCount());
+    if (!index)
+        return;
+    int others = 0;
+    for (int c = 0; c < ColCount(); ++c)
+        if (c != *index)
+            others += ColWidths(c);
+    // Columns wider than the grid already scroll: the stretch column keeps
+    // its width.
+    if (others < width())
+        ApplyOwnStretch();
+}
+
+bool TExStringGrid::AutoSize() const { return sortFilter().autoSize; }
+
+void TExStringGrid::setAutoSize(bool Value)
+{
+    sortFilter().autoSize = Value;
+    if (Value && !Loading())
+        AutoSizeColumns(false, 10);
 }
 
 void TExStringGrid::AutoFitColumns(bool DoFixedCells)
@@ -80,7 +121,7 @@ void TExStringGrid::SizeColumnToContent(int Index, bool GrowOnly)
     int widest = 0;
     for (int r = 0; r < RowCount(); ++r) {
         int w = MeasureCellWidth ? MeasureCellWidth(rc, r) : QFontMetrics(font()).horizontalAdvance(Cells(rc, r));
-        const bool sortCell = SortSettings().Show && r == FixedRows() - 1 && rc == SortSettings().Column();
+        const bool sortCell = rc == SortSettings().Column() && IsSortIndicatorRow(Index, r);
         w += contentExtraWidth(sortCell, false);
         widest = std::max(widest, w);
     }

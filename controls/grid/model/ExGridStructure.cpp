@@ -224,6 +224,117 @@ void TExStringGrid::removeStoreRow(int ARow)
     FNormalRowCount = RowCount();
 }
 
+// Flags of the rows at these places (ascending) taken out in one pass.
+static void removeFlagList(std::vector<char> &flags, const std::vector<int> &rows)
+{
+    std::size_t kept = 0;
+    std::size_t next = 0;
+    for (std::size_t i = 0; i < flags.size(); ++i) {
+        if (next < rows.size() && static_cast<std::size_t>(rows[next]) == i) {
+            ++next;
+            continue;
+        }
+        flags[kept++] = flags[i];
+    }
+    flags.resize(kept);
+}
+
+// Cleared flags put in at these places of the grown grid (ascending); the
+// list first reaches the old grid's last row, so that every place lies
+// inside it. A list with no flags set stays empty.
+static void insertFlagList(std::vector<char> &flags, const std::vector<int> &rows, int oldRowCount)
+{
+    if (flags.empty() || rows.empty())
+        return;
+    const std::size_t old = std::max(flags.size(), static_cast<std::size_t>(std::max(oldRowCount, 0)));
+    flags.resize(old + rows.size(), 0);
+    std::ptrdiff_t from = static_cast<std::ptrdiff_t>(old) - 1;
+    std::ptrdiff_t k = static_cast<std::ptrdiff_t>(rows.size()) - 1;
+    for (std::ptrdiff_t at = static_cast<std::ptrdiff_t>(flags.size()) - 1; k >= 0; --at) {
+        if (rows[static_cast<std::size_t>(k)] == at) {
+            flags[static_cast<std::size_t>(at)] = 0;
+            --k;
+        } else {
+            flags[static_cast<std::size_t>(at)] = flags[static_cast<std::size_t>(from--)];
+        }
+    }
+}
+
+std::vector<TRowCells> TExStringGrid::takeStoreRowList(const std::vector<int> &ARows)
+{
+    std::vector<TRowCells> taken(ARows.size());
+    const std::size_t cols = static_cast<std::size_t>(TotalColCount());
+    const TGridSelection &sel = *m_selection;
+    for (std::size_t i = 0; i < ARows.size(); ++i) {
+        const int d = ARows[i];
+        TRowCells &row = taken[i];
+        // The row's cells moved out whole: no text copied, no object made.
+        TCellTable<TGridObject>::Row slot = takeRowSlot(d);
+        row.cells.resize(cols);
+        for (std::size_t c = 0; c < cols; ++c) {
+            THiddenCell &cell = row.cells[c];
+            if (c < slot.texts.size())
+                cell.text = std::move(slot.texts[c]);
+            if (c < slot.objects.size())
+                cell.props.reset(static_cast<TCellProperties *>(slot.objects[c].release()));
+        }
+        row.modified = TGridSelection::flag(sel.modifiedRows, d);
+        row.disabled = TGridSelection::flag(sel.disabledRows, d);
+        row.selected = TGridSelection::flag(sel.rowSelect, d);
+    }
+    TGridSelection &s = *m_selection;
+    removeFlagList(s.modifiedRows, ARows);
+    removeFlagList(s.disabledRows, ARows);
+    removeFlagList(s.rowSelect, ARows);
+    s.selectedCells.removeRowList(ARows);
+    TCellGrid::DeleteRowList(ARows);
+    FNormalRowCount = RowCount();
+    return taken;
+}
+
+void TExStringGrid::putStoreRowList(const std::vector<int> &ARows, std::vector<TRowCells> cells,
+                                    const std::vector<int> &heights)
+{
+    const int oldRows = RowCount();
+    TCellGrid::InsertRowList(ARows, heights);
+    FNormalRowCount = RowCount();
+    TGridSelection &sel = *m_selection;
+    insertFlagList(sel.modifiedRows, ARows, oldRows);
+    insertFlagList(sel.disabledRows, ARows, oldRows);
+    insertFlagList(sel.rowSelect, ARows, oldRows);
+    sel.selectedCells.insertRowList(ARows);
+    for (std::size_t i = 0; i < ARows.size() && i < cells.size(); ++i) {
+        TRowCells &row = cells[i];
+        TCellTable<TGridObject>::Row slot;
+        slot.texts.reserve(row.cells.size());
+        bool hasProps = false;
+        for (THiddenCell &cell : row.cells)
+            hasProps = hasProps || cell.props != nullptr;
+        for (THiddenCell &cell : row.cells)
+            slot.texts.push_back(std::move(cell.text));
+        if (hasProps) {
+            slot.objects.reserve(row.cells.size());
+            for (THiddenCell &cell : row.cells)
+                slot.objects.emplace_back(std::move(cell.props));
+            FHasCellProps = true;
+        }
+        const int d = ARows[i];
+        putRowSlot(d, std::move(slot));
+        if (row.modified) {
+            TGridSelection::reach(sel.modifiedRows, d);
+            sel.modifiedRows[static_cast<std::size_t>(d)] = 1;
+        }
+        if (row.disabled) {
+            TGridSelection::reach(sel.disabledRows, d);
+            sel.disabledRows[static_cast<std::size_t>(d)] = 1;
+        }
+        if (row.selected) {
+            TGridSelection::reach(sel.rowSelect, d);
+            sel.rowSelect[static_cast<std::size_t>(d)] = 1;
+        }
+    }
+}
+
 // --- hiding rows ----------------------------------------------------------------------------------
 
 namespace {
@@ -283,24 +394,24 @@ void TExStringGrid::HideRowsEx(int FromRow, int ToRow)
 
 void TExStringGrid::HideRowList(const std::vector<int> &RowList)
 {
-    // Store rows become real ones before any of them goes, and leave from
-    // the bottom so that the others keep their places meanwhile.
+    // Store rows become real ones before any of them goes; then all go in
+    // one pass and their items join the hidden rows in one merge.
     std::vector<int> stores(RowList.begin(), RowList.end());
     std::sort(stores.begin(), stores.end());
     stores.erase(std::unique(stores.begin(), stores.end()), stores.end());
     std::erase_if(stores, [&](int d) { return d < 0 || d >= RowCount(); });
-    std::vector<int> reals;
-    reals.reserve(stores.size());
-    for (const int d : stores)
-        reals.push_back(RealRowIndex(d));
-    const THideRequest request{THideReason::Filter, true, m_structure->filterLevel};
-    for (std::size_t i = stores.size(); i-- > 0;) {
-        const int d = stores[i];
-        const int height = RowHeights(d);
-        TRowCells cells = takeStoreRow(d);
-        removeStoreRow(d);
-        hideOne(*this, m_structure->hiddenRows, reals[i], height, std::move(cells), request);
+    std::vector<THiddenRows<TRowCells>::Item> items(stores.size());
+    for (std::size_t i = 0; i < stores.size(); ++i) {
+        THiddenRows<TRowCells>::Item &item = items[i];
+        item.Idx = RealRowIndex(stores[i]);
+        item.Height = RowHeights(stores[i]);
+        item.Level = m_structure->filterLevel;
+        item.Reason = THideReason::Filter;
     }
+    std::vector<TRowCells> cells = takeStoreRowList(stores);
+    for (std::size_t i = 0; i < items.size(); ++i)
+        items[i].Items = std::move(cells[i]);
+    m_structure->hiddenRows.addAll(std::move(items));
     ++m_structure->filterLevel;
     CellControlsUpdate(false);
 }
@@ -345,13 +456,20 @@ void TExStringGrid::UnHideRowList()
     auto items = m_structure->hiddenRows.takeIf([&](const THiddenRows<TRowCells>::Item &i) {
         return i.Reason == THideReason::Filter && i.Level == level;
     });
-    showItems(*this, std::move(items), [this](int real, TRowCells cells, int height) {
-        const int d = DisplRowIndex(real);
-        insertStoreRows(d, 1);
-        putStoreRow(d, std::move(cells));
-        if (height > 0)
-            setRowHeights(d, height);
-    });
+    // With the items out of the index, a real row maps to the display
+    // place it takes once all of them are back.
+    std::vector<int> places;
+    std::vector<int> heights;
+    std::vector<TRowCells> cells;
+    places.reserve(items.size());
+    heights.reserve(items.size());
+    cells.reserve(items.size());
+    for (auto &item : items) {
+        places.push_back(DisplRowIndex(item.Idx));
+        heights.push_back(item.Height > 0 ? item.Height : DefaultRowHeight());
+        cells.push_back(std::move(item.Items));
+    }
+    putStoreRowList(places, std::move(cells), heights);
     m_structure->filterLevel = level;
     CellControlsUpdate(false);
 }

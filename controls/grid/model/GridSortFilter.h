@@ -20,6 +20,7 @@ struct TGridSortFilter {
     QString lastFilter;
 
     TColumnSizeSettings columnSize;
+    bool autoSize = false;
 
     int numNodes = 0;
 
@@ -29,6 +30,7 @@ struct TGridSortFilter {
     int groupWidth = 0;
     QString groupCaption;
     QString groupFooter;
+    TGrouping grouping;
 };
 
 } // namespace controls

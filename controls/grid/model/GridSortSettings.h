@@ -5,6 +5,8 @@
 #include "controls/grid/base/IntList.h"
 #include "controls/grid/model/core/FilterMatch.h"
 #include "controls/grid/model/core/SortCompare.h"
+#include "platform/Color.h"
+#include "platform/draw/Bitmap.h"
 
 #include <QString>
 
@@ -29,6 +31,15 @@ struct TSortSettings {
     bool NormalCellsOnly = false;
     bool UndoSort = false;
     bool SortOnVirtualCells = true;
+    // What the sort indicator draws: the header row that shows it, the
+    // colour of the index numbers, and pictures in place of the drawn
+    // triangles (used when both of a pair are set).
+    int Row = 0;
+    platform::TColor IndexColor = 0x00FFFF;
+    platform::TBitmap UpGlyph;
+    platform::TBitmap DownGlyph;
+    platform::TBitmap IndexUpGlyph;
+    platform::TBitmap IndexDownGlyph;
     // The sort column (real); the grid's own, which follows its column when
     // columns move.
     int Column() const;

@@ -8,6 +8,7 @@
 #include "controls/grid/base/html/DrawHtmlText.h"
 #include "controls/grid/model/core/RichText.h"
 #include "controls/grid/view/CellPaint.h"
+#include "controls/grid/view/SortIndicator.h"
 
 namespace controls {
 
@@ -129,7 +130,7 @@ void TExStringGrid::renderCellText(TCellPaint &cell)
         // A node row's text follows its glyph; the rows it holds are indented.
         const TCellProperties *p = GetGridObject(0, cell.row);
         const int level = p ? p->FNodeLevel : 0;
-        r.Left += IsNode(cell.row) ? level * 12 + 4 : nodeIndentOf(cell.row);
+        r.Left += IsNode(cell.row) ? level * 12 + 4 : RowNodeIndent(cell.row);
     }
     r.Left += look.XYOffset.X;
     if (!look.XYOffsetTopLeftOnly)
@@ -187,6 +188,9 @@ void TExStringGrid::renderCellText(TCellPaint &cell)
         style.underline = false;
         canvas.Font().setStyle(style);
     }
+    if (ShowsSortIndicator(cell.col, cell.row))
+        RenderSortIndicator(canvas, cell.realCol, sortIndicatorY(r, cell.va),
+                            sortIndicatorX(r, canvas.TextWidth(shown), cell.ha, 0));
 }
 
 } // namespace controls

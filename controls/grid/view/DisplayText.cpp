@@ -1,6 +1,6 @@
-// The text a cell displays: the base grid's hook, then, with
-// URLShowInText, the first web, mail, news, file or FTP address made an
-// anchor the HTML renderer shows as a link.
+// The text a cell displays: the base grid's hook, a group header's row
+// count, then, with URLShowInText, the first web, mail, news, file or FTP
+// address made an anchor the HTML renderer shows as a link.
 #include "controls/grid/base/CellText.h"
 #include "controls/grid/view/CellPaint.h"
 
@@ -11,6 +11,7 @@ namespace controls {
 void TExStringGrid::DoGetDisplText(int ACol, int ARow, QString &Value) const
 {
     TBaseGrid::DoGetDisplText(ACol, ARow, Value);
+    AppendGroupCount(ACol, ARow, Value);
     if (!Appearance().URLShowInText)
         return;
     // Only the first kind found, in this order, is marked up.

@@ -6,6 +6,7 @@
 #include "controls/grid/base/Bands.h"
 #include "controls/grid/base/Themes.h"
 #include "platform/Color.h"
+#include "platform/draw/Bitmap.h"
 #include "platform/draw/Geometry.h"
 
 #include <QChar>
@@ -41,8 +42,9 @@ struct TCellNode {
     TNodeType NodeType = cnXP;
     platform::TColor NodeColor = 0x000000;
     int NodeIndent = 12; // pixels per level
-    QImage ExpandGlyph;
-    QImage ContractGlyph;
+    // cnGlyph draws these when both hold a picture.
+    platform::TBitmap ExpandGlyph;
+    platform::TBitmap ContractGlyph;
     bool ShowTree = true;
     bool ShowTreeFull = true;
     platform::TColor TreeColor = 0x808080;

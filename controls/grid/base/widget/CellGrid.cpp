@@ -6,6 +6,7 @@
 #include <QScrollBar>
 
 #include <algorithm>
+#include <vector>
 
 namespace controls {
 
@@ -242,6 +243,78 @@ void TCellGrid::deleteLine(bool row, int index)
     layoutScrollBars();
     InvalidateGrid();
     GridSizeChanged(oldCols, oldRows);
+}
+
+// The list as the bulk row changes take it: ascending, distinct, inside
+// 0..limit - 1. A list that already is one is used as it is.
+static std::span<const int> cleanRowList(std::span<const int> rows, int limit, std::vector<int> &copy)
+{
+    bool clean = true;
+    for (std::size_t i = 0; i < rows.size() && clean; ++i)
+        clean = rows[i] >= 0 && rows[i] < limit && (i == 0 || rows[i - 1] < rows[i]);
+    if (clean)
+        return rows;
+    copy.assign(rows.begin(), rows.end());
+    std::sort(copy.begin(), copy.end());
+    copy.erase(std::unique(copy.begin(), copy.end()), copy.end());
+    std::erase_if(copy, [&](int r) { return r < 0 || r >= limit; });
+    return copy;
+}
+
+void TCellGrid::DeleteRowList(std::span<const int> rows)
+{
+    std::vector<int> copy;
+    rows = cleanRowList(rows, RowCount(), copy);
+    if (rows.empty())
+        return;
+    HideEditor();
+    const int oldRows = RowCount();
+    m_rows.removeList(rows);
+    m_cells.removeRowList(rows);
+    m_fixedRows = std::min(m_fixedRows, m_rows.count());
+    // A row keeps its place less the rows gone before it; the current
+    // cell on a row that went lands on the next one, as DeleteRow does.
+    const auto shifted = [&](int row) {
+        return row - static_cast<int>(std::lower_bound(rows.begin(), rows.end(), row) - rows.begin());
+    };
+    m_current.Y = shifted(m_current.Y);
+    m_anchor.Y = shifted(m_anchor.Y);
+    clampCurrent();
+    layoutScrollBars();
+    InvalidateGrid();
+    GridSizeChanged(ColCount(), oldRows);
+}
+
+void TCellGrid::InsertRowList(std::span<const int> rows, std::span<const int> heights)
+{
+    std::vector<int> copy;
+    // Each new row can land at most at the end of the grown grid; a list
+    // that had to be cleaned loses its pairing with the heights.
+    const std::span<const int> clean = cleanRowList(rows, RowCount() + static_cast<int>(rows.size()), copy);
+    if (clean.data() != rows.data())
+        heights = {};
+    rows = clean;
+    // With duplicates gone, a row can still lie beyond the grown grid.
+    while (!rows.empty() && rows.back() >= RowCount() + static_cast<int>(rows.size()))
+        rows = rows.first(rows.size() - 1);
+    if (rows.empty())
+        return;
+    HideEditor();
+    const int oldRows = RowCount();
+    m_rows.insertList(rows, heights);
+    m_cells.insertRowList(rows);
+    const auto shifted = [&](int row) {
+        std::size_t k = 0;
+        while (k < rows.size() && rows[k] <= row + static_cast<int>(k))
+            ++k;
+        return row + static_cast<int>(k);
+    };
+    m_current.Y = shifted(m_current.Y);
+    m_anchor.Y = shifted(m_anchor.Y);
+    clampCurrent();
+    layoutScrollBars();
+    InvalidateGrid();
+    GridSizeChanged(ColCount(), oldRows);
 }
 
 void TCellGrid::moveLine(bool row, int from, int to)

@@ -27,6 +27,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <span>
 
 class QScrollBar;
 
@@ -213,6 +214,13 @@ public:
     void DeleteColumn(int col);
     void MoveRow(int from, int to);
     void MoveColumn(int from, int to);
+    // Many rows in one pass, one size notification: the rows at these
+    // indexes (ascending, distinct, in range) go; or empty rows come in so
+    // that they end up at these indexes (ascending, distinct, in the grown
+    // grid), with these heights (the default past the list's end). The
+    // current cell stays on its row.
+    void DeleteRowList(std::span<const int> rows);
+    void InsertRowList(std::span<const int> rows, std::span<const int> heights = {});
 
     // --- storage --------------------------------------------------------------
     // Columns beyond ColCount keep their cells (a grid that shows fewer
@@ -304,6 +312,10 @@ protected:
     std::unique_ptr<TGridObject> putGridObjectSlot(int col, int row, std::unique_ptr<TGridObject> object);
     // Every owned object is freed.
     void clearGridObjects();
+    // A row's texts and objects moved out whole (the row stays, empty) and
+    // moved back: what hiding many rows moves without copying a text.
+    TCellTable<TGridObject>::Row takeRowSlot(int row) { return m_cells.takeRow(row); }
+    void putRowSlot(int row, TCellTable<TGridObject>::Row cells) { m_cells.putRow(row, std::move(cells)); }
 
     // Where scrollable column col (row) starts on the screen with the
     // current LeftCol (TopRow); fixed ones at their own place.

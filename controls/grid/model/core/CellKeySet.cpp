@@ -1,5 +1,6 @@
 #include "controls/grid/model/core/CellKeySet.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace controls {
@@ -85,6 +86,38 @@ void TCellKeySet::removeRows(int at, int count)
     remapAll([&](TCellPoint p) -> std::optional<TCellPoint> {
         const std::optional<int> row = shifted(p.row, at, -count);
         return row ? std::optional<TCellPoint>(TCellPoint{p.col, *row}) : std::nullopt;
+    });
+}
+
+void TCellKeySet::removeRowList(std::span<const int> rows)
+{
+    if (rows.empty() || m_order.empty())
+        return;
+    remapAll([&](TCellPoint p) -> std::optional<TCellPoint> {
+        const auto at = std::lower_bound(rows.begin(), rows.end(), p.row);
+        if (at != rows.end() && *at == p.row)
+            return std::nullopt;
+        return TCellPoint{p.col, p.row - static_cast<int>(at - rows.begin())};
+    });
+}
+
+void TCellKeySet::insertRowList(std::span<const int> rows)
+{
+    if (rows.empty() || m_order.empty())
+        return;
+    remapAll([&](TCellPoint p) -> std::optional<TCellPoint> {
+        // Row r ends at r + k, k being the new rows placed before it;
+        // rows[k] - k never falls, so k is found by halving.
+        std::size_t lo = 0;
+        std::size_t hi = rows.size();
+        while (lo < hi) {
+            const std::size_t mid = lo + (hi - lo) / 2;
+            if (rows[mid] - static_cast<int>(mid) <= p.row)
+                lo = mid + 1;
+            else
+                hi = mid;
+        }
+        return TCellPoint{p.col, p.row + static_cast<int>(lo)};
     });
 }
 

@@ -3,6 +3,7 @@
 // cell selection. Membership is a hash lookup; removal keeps the order.
 #include "controls/grid/model/core/CellKey.h"
 
+#include <span>
 #include <unordered_set>
 #include <vector>
 
@@ -32,6 +33,10 @@ public:
     void removeRows(int at, int count);
     void insertCols(int at, int count);
     void removeCols(int at, int count);
+    // Many rows at once: the rows at these indexes (ascending) went, or
+    // new rows came in at these indexes of the grown grid (ascending).
+    void removeRowList(std::span<const int> rows);
+    void insertRowList(std::span<const int> rows);
 
 private:
     template <class Remap>

@@ -124,3 +124,51 @@ TEST(AxisSizesTest, EveryChangeAgreesWithAWalkOverTheEntries)
             FAIL() << "after round " << round;
     }
 }
+
+TEST(AxisSizesTest, ListsOfEntriesGoAndComeBackInOnePass)
+{
+    std::mt19937 random(11);
+    const auto pick = [&](int below) { return static_cast<int>(random() % static_cast<unsigned>(below)); };
+    for (int round = 0; round < 60; ++round) {
+        TAxisSizes axis(5);
+        NaiveAxis naive;
+        const int n = pick(30);
+        axis.setCount(n);
+        naive.sizes.assign(static_cast<std::size_t>(n), 5);
+        if (round % 3 != 0) { // a uniform axis as well as a stored one
+            for (int i = 0; i < n; i += 3) {
+                axis.setSize(i, i % 7);
+                naive.sizes[static_cast<std::size_t>(i)] = i % 7;
+            }
+        }
+        std::vector<int> gone;
+        for (int i = 0; i < n; ++i)
+            if (pick(2) == 0)
+                gone.push_back(i);
+        std::vector<int> goneSizes;
+        for (const int i : gone)
+            goneSizes.push_back(naive.sizes[static_cast<std::size_t>(i)]);
+        const std::vector<int> before = naive.sizes;
+        axis.removeList(gone);
+        for (std::size_t k = gone.size(); k-- > 0;)
+            naive.sizes.erase(naive.sizes.begin() + gone[k]);
+        expectSame(axis, naive);
+        // Back at their own places with their own sizes: the axis as it was.
+        axis.insertList(gone, goneSizes);
+        naive.sizes = before;
+        expectSame(axis, naive);
+    }
+}
+
+TEST(AxisSizesTest, InsertedEntriesWithoutSizesTakeTheDefault)
+{
+    TAxisSizes axis(24);
+    axis.setCount(3);
+    const std::vector<int> at{0, 2, 4};
+    axis.insertList(at, std::vector<int>{30});
+    EXPECT_EQ(axis.count(), 6);
+    EXPECT_EQ(axis.size(0), 30);
+    for (const int i : {1, 2, 3, 4, 5})
+        EXPECT_EQ(axis.size(i), 24) << i;
+    EXPECT_EQ(axis.total(), 30 + 5 * 24);
+}

@@ -124,3 +124,51 @@ TEST_F(CellTableTest, RowsNobodyWroteToGrowWithTheTable)
     EXPECT_EQ(row(3), "y");
     EXPECT_EQ(table.colCount(), 1);
 }
+
+TEST_F(CellTableTest, ListsOfRowsGoAndComeBackWithTheirObjectsPlaced)
+{
+    table.resize(2, 6);
+    for (int r = 0; r < 6; ++r)
+        table.setText(0, r, QString::number(r));
+    Tracked *at14 = putNew(1, 4);
+    putNew(1, 0);
+    const std::vector<int> gone{0, 2, 3};
+    table.removeRowList(gone);
+    EXPECT_EQ(column(0), "145");
+    EXPECT_EQ(alive.size(), 1u) << "the object of a row that went is freed with it";
+    EXPECT_EQ(std::pair(at14->col, at14->row), std::pair(1, 1));
+
+    table.insertRowList(gone);
+    EXPECT_EQ(column(0), ".1..45");
+    EXPECT_EQ(table.object(1, 4), at14);
+    EXPECT_EQ(std::pair(at14->col, at14->row), std::pair(1, 4));
+    // New rows at the end of the grown table too.
+    table.insertRowList(std::vector<int>{6, 7});
+    EXPECT_EQ(column(0), ".1..45..");
+    // A list that is not one (unsorted, repeated, beyond the table)
+    // changes nothing.
+    for (const std::vector<int> &bad : {std::vector<int>{2, 1}, {1, 1}, {8}, {-1}}) {
+        table.removeRowList(bad);
+        EXPECT_EQ(table.rowCount(), 8);
+    }
+    table.insertRowList(std::vector<int>{10});
+    EXPECT_EQ(table.rowCount(), 8);
+}
+
+TEST_F(CellTableTest, ARowMovesOutWholeAndBackIntoAnotherPlace)
+{
+    table.setText(2, 1, QStringLiteral("x"));
+    Tracked *object = putNew(3, 1);
+    auto row = table.takeRow(1);
+    EXPECT_EQ(this->row(1), "....");
+    EXPECT_EQ(table.object(3, 1), nullptr);
+    EXPECT_EQ(alive.size(), 1u) << "the object travels with the row";
+    table.putRow(3, std::move(row));
+    EXPECT_EQ(this->row(3), "..x.");
+    EXPECT_EQ(table.object(3, 3), object);
+    EXPECT_EQ(std::pair(object->col, object->row), std::pair(3, 3));
+    // Outside the table the cells are freed.
+    table.putRow(9, table.takeRow(3));
+    EXPECT_TRUE(alive.empty());
+    EXPECT_TRUE(table.takeRow(-1).texts.empty());
+}

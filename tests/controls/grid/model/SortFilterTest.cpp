@@ -206,6 +206,57 @@ TEST(StringGridFilter, LevelsStackAndComeBackOneByOne)
     EXPECT_FALSE(grid.RemoveLastFilter());
 }
 
+TEST(StringGridFilter, ALevelTakesEverythingOfItsRowsAlongAndBringsItBack)
+{
+    TExStringGrid grid;
+    fillColumn(grid, strings({"a1", "b2", "a3", "b4", "a5", "b6"}));
+    // The disjunct lists are read in their own modes.
+    const auto rowSelected = [&](int row) {
+        grid.MouseActions().setDisjunctRowSelectDirect(true);
+        return grid.RowSelect(row);
+    };
+    const auto cellSelected = [&](int col, int row) {
+        grid.MouseActions().setDisjunctRowSelectDirect(false);
+        grid.MouseActions().setDisjunctCellSelect(true);
+        const bool selected = grid.SelectedCells(col, row);
+        grid.MouseActions().setDisjunctCellSelect(false);
+        return selected;
+    };
+    grid.FocusCell(1, 5); // a5
+    grid.setRowHeights(2, 41); // b2
+    grid.setColors(2, 4, 0x00FF00); // b4
+    grid.setRowModified(4, true);
+    grid.setRowEnabled(2, false);
+    grid.MouseActions().setDisjunctRowSelectDirect(true);
+    grid.setRowSelect(6, true); // b6
+    grid.setRowSelect(5, true); // a5
+    grid.setSelectedCells(2, 5, true);
+    grid.Filter() = {condition(1, "a*")};
+    grid.ApplyFilter();
+    EXPECT_EQ(column(grid, 1), strings({"a1", "a3", "a5"}));
+    EXPECT_EQ(grid.Row(), 3) << "the current row stays on a5";
+    EXPECT_TRUE(rowSelected(3));
+    EXPECT_FALSE(rowSelected(2));
+    EXPECT_FALSE(grid.RowModified(2));
+    EXPECT_TRUE(cellSelected(2, 3));
+    EXPECT_EQ(grid.RowHeights(2), grid.DefaultRowHeight());
+
+    EXPECT_FALSE(grid.RemoveLastFilter());
+    EXPECT_EQ(column(grid, 2), strings({"r1", "r2", "r3", "r4", "r5", "r6"}));
+    EXPECT_EQ(grid.Row(), 5);
+    EXPECT_EQ(grid.RowHeights(2), 41);
+    EXPECT_EQ(grid.Colors(2, 4), 0x00FF00u);
+    EXPECT_TRUE(grid.RowModified(4));
+    EXPECT_FALSE(grid.RowModified(3));
+    EXPECT_FALSE(grid.RowEnabled(2));
+    EXPECT_TRUE(grid.RowEnabled(3));
+    EXPECT_TRUE(rowSelected(6));
+    EXPECT_TRUE(rowSelected(5));
+    EXPECT_FALSE(rowSelected(4));
+    EXPECT_TRUE(cellSelected(2, 5));
+    EXPECT_FALSE(cellSelected(2, 3));
+}
+
 TEST(StringGridFilter, RemovingALevelLeavesRowsHiddenByHand)
 {
     TExStringGrid grid;

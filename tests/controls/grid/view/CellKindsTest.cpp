@@ -231,7 +231,7 @@ TEST_F(NodeTest, FlatNodeShowsAPlusWhenContractedAndAMinusWhenExpanded)
     grid.CellNode().NodeType = cnFlat;
     const QImage expanded = paint();
     const QRect box = boxIn(expanded, 1, 0x000000);
-    ASSERT_EQ(box.size(), QSize(9, 9)) << "a box of nine pixels, outlined";
+    ASSERT_EQ(box.size(), QSize(8, 8)) << "a box of eight pixels, outlined";
     const int cx = box.left() + 4;
     const int cy = box.top() + 4;
     EXPECT_EQ(at(expanded, box.left() + 2, cy), 0x000000) << "the minus";

@@ -275,6 +275,48 @@ TEST_F(CellGridTest, DeletingRowsAndColumnsTakesTheirCellsAlong)
     EXPECT_EQ(grid.sizeChanges, 2);
 }
 
+TEST_F(CellGridTest, ListsOfRowsGoAndComeBackInOneChange)
+{
+    for (int row = 0; row < 30; ++row)
+        grid.SetGridCell(2, row, QString::number(row));
+    grid.setRowHeights(5, 40);
+    grid.putObject(2, 20, std::make_unique<TGridObject>());
+    grid.MoveColRow(2, 20, true, false);
+    grid.sizeChanges = 0;
+
+    // Unsorted, repeated and out-of-range entries are read as the rows
+    // they name.
+    const std::vector<int> gone{5, 3, 3, 10, 99, -1, 11};
+    grid.DeleteRowList(gone);
+    EXPECT_EQ(grid.RowCount(), 26);
+    EXPECT_EQ(grid.sizeChanges, 1);
+    EXPECT_EQ(grid.GetGridCell(2, 3), "4");
+    EXPECT_EQ(grid.GetGridCell(2, 4), "6");
+    EXPECT_EQ(grid.GetGridCell(2, 7), "9");
+    EXPECT_EQ(grid.GetGridCell(2, 8), "12");
+    EXPECT_EQ(grid.RowHeights(4), 24);
+    EXPECT_EQ(current(), TGridCoord(2, 16)) << "the current cell stays on its row";
+    EXPECT_NE(grid.gridObjectSlot(2, 16), nullptr);
+
+    const std::vector<int> back{3, 5, 10, 11};
+    grid.InsertRowList(back, std::vector<int>{24, 40});
+    EXPECT_EQ(grid.RowCount(), 30);
+    EXPECT_EQ(grid.sizeChanges, 2);
+    EXPECT_EQ(grid.RowHeights(5), 40);
+    EXPECT_EQ(grid.GetGridCell(2, 5), "");
+    EXPECT_EQ(grid.GetGridCell(2, 6), "6");
+    EXPECT_EQ(grid.GetGridCell(2, 12), "12");
+    EXPECT_EQ(current(), TGridCoord(2, 20));
+    EXPECT_NE(grid.gridObjectSlot(2, 20), nullptr);
+
+    // The current cell on a row that goes lands on the next one.
+    grid.DeleteRowList(std::vector<int>{20});
+    EXPECT_EQ(current(), TGridCoord(2, 20));
+    EXPECT_EQ(grid.GetGridCell(2, 20), "21");
+    grid.DeleteRowList({});
+    EXPECT_EQ(grid.sizeChanges, 3);
+}
+
 TEST_F(CellGridTest, ScrollingStaysWithinTheCells)
 {
     grid.setTopRow(100);
