@@ -771,7 +771,6 @@ public:
     void ExpandNode(int ARow);
     void ExpandAll();
     void ContractAll();
-    bool CellNodeExpandOne = false; // expanding a node contracts the others
 
     // Grouping (ExGridGroups.cpp): each run of equal values of a column
     // becomes a node row holding the value, the column leaves the grid and

@@ -3,6 +3,7 @@
 // UnGroup puts it and its values back.
 #include "controls/grid/model/ExGrid.h"
 #include "controls/grid/model/GridSortFilter.h"
+#include "controls/grid/view/GridAppearance.h"
 #include "platform/Color.h"
 #include "platform/ScopeGuard.h"
 
@@ -134,7 +135,7 @@ void TExStringGrid::Group(int Colindex)
                 mergeRow(*this, b, 1, look.SummaryColor, look.SummaryColorTo, look.SummaryTextColor);
         }
     }
-    if (CellNodeExpandOne) {
+    if (CellNode().ExpandOne) {
         for (int r = FixedRows(); r < RowCount(); ++r)
             if (IsNode(r)) {
                 ExpandNode(RealRowIndex(r));
@@ -154,9 +155,9 @@ void TExStringGrid::UnGroup()
     const TGrouping &look = state.grouping;
     BeginUpdate();
     platform::Finally endUpdate([&] { EndUpdate(); });
-    const bool one = CellNodeExpandOne;
-    CellNodeExpandOne = false;
-    platform::Finally restoreOne([&] { CellNodeExpandOne = one; });
+    const bool one = CellNode().ExpandOne;
+    CellNode().ExpandOne = false;
+    platform::Finally restoreOne([&] { CellNode().ExpandOne = one; });
     ExpandAll();
     // Sub-groups first: their nodes are no group headers.
     for (int r = RowCount() - FixedFooters() - 1; r >= FixedRows(); --r) {

@@ -171,7 +171,7 @@ static void expandSingleNode(TExStringGrid &grid, int ARow, THiddenRows<TRowCell
 
 void TExStringGrid::ExpandNode(int ARow)
 {
-    if (CellNodeExpandOne)
+    if (CellNode().ExpandOne)
         for (int r = FixedRows(); r < RowCount(); ++r)
             if (IsNode(r) && !GetNodeState(r) && RealRowIndex(r) != ARow)
                 ContractNode(RealRowIndex(r));
@@ -189,12 +189,12 @@ void TExStringGrid::ExpandNode(int ARow)
 
 void TExStringGrid::ExpandAll()
 {
-    const bool one = CellNodeExpandOne;
-    CellNodeExpandOne = false;
+    const bool one = CellNode().ExpandOne;
+    CellNode().ExpandOne = false;
     for (int r = FixedRows(); r < RowCount(); ++r)
         if (IsNode(r) && GetNodeState(r))
             ExpandNode(RealRowIndex(r));
-    CellNodeExpandOne = one;
+    CellNode().ExpandOne = one;
 }
 
 void TExStringGrid::ContractAll()

@@ -38,7 +38,7 @@ enum TNodeType : std::uint8_t { cnFlat, cn3D, cnGlyph, cnLeaf, cnXP };
 // How node rows show their glyph and the tree lines.
 struct TCellNode {
     platform::TColor Color = 0xC0C0C0;
-    bool ExpandOne = false;
+    bool ExpandOne = false; // expanding a node first contracts every other one
     TNodeType NodeType = cnXP;
     platform::TColor NodeColor = 0x000000;
     int NodeIndent = 12; // pixels per level

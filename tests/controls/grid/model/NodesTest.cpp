@@ -1,5 +1,7 @@
 #include "GridFixture.h"
 
+#include "controls/grid/view/GridAppearance.h"
+
 #include <gtest/gtest.h>
 
 using namespace controls;
@@ -85,7 +87,7 @@ TEST(StringGridNodes, ExpandOneContractsTheOthers)
     grid.ContractAll();
     EXPECT_TRUE(grid.GetNodeState(1));
     EXPECT_TRUE(grid.GetNodeState(2));
-    grid.CellNodeExpandOne = true;
+    grid.CellNode().ExpandOne = true;
     grid.ExpandNode(1);
     EXPECT_FALSE(grid.GetNodeState(1));
     grid.ExpandNode(3);
