@@ -5,7 +5,6 @@
 #include "controls/grid/base/html/DrawHtmlText.h"
 #include "platform/HandlerGuard.h"
 #include "platform/draw/DrawFlags.h"
-#include "platform/ui/QtIntervalTimer.h"
 
 #include <QKeyEvent>
 #include <QScrollBar>
@@ -24,8 +23,7 @@ int TDetailItems::IndexOf(const QString &caption) const
 }
 
 TExDetailDropDown::TExDetailDropDown(TConstructKey key, QWidget *parent, std::unique_ptr<IntervalTimer> searchTimer)
-    : TExCustomDropDown(key, parent),
-      m_search(searchTimer ? std::move(searchTimer) : std::make_unique<QtIntervalTimer>())
+    : TExSelectorDropDown(key, parent, std::move(searchTimer))
 {
     m_captionFont = font();
     m_notesFont = font();
@@ -35,8 +33,6 @@ TExDetailDropDown::TExDetailDropDown(TConstructKey key, QWidget *parent, std::un
 TExDetailDropDown::~TExDetailDropDown()
 {
     m_items.OnChange = nullptr;
-    if (m_selector)
-        m_selector->OnItemSelect = nullptr;
 }
 
 void TExDetailDropDown::Initialize()
@@ -51,31 +47,27 @@ void TExDetailDropDown::EnsureDropDownForm()
     TExCustomDropDown::EnsureDropDownForm();
     if (!DropDownForm())
         return;
-    if (!m_selector) {
-        m_selector = new TExCustomItemSelector(DropDownForm());
-        m_selector->setSelectorType(stImage);
-        m_selector->setGeometry(0, 0, width(), 150);
+    TExCustomItemSelector *selector = ItemSelector();
+    if (!selector) {
+        selector = createSelector();
+        selector->setSelectorType(stImage);
+        selector->setGeometry(0, 0, width(), 150);
         // Rows are as wide as the popup: they follow it, never scroll across.
-        m_selector->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        // Keys stay with the popup, which hands them to the edit.
-        m_selector->setFocusPolicy(Qt::NoFocus);
-        m_selector->viewport()->setFocusPolicy(Qt::NoFocus);
-        m_selector->Panel()->setFocusPolicy(Qt::NoFocus);
-        m_selector->OnWheel = [this](int step) { step < 0 ? WheelDown() : WheelUp(); };
-        m_selector->OnDrawItem = [this](QObject *, TCanvas &canvas, TRect r, int index) {
+        selector->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        selector->OnDrawItem = [this](QObject *, TCanvas &canvas, TRect r, int index) {
             DrawDetailItem(canvas, r, index);
         };
-        m_selector->OnItemSize = [this](QObject *, QSize &size) { MeasureDetailItem(size); };
-        m_selector->OnResize = [this](QObject *) { m_selector->UpdateSelectorPanel(); };
+        selector->OnItemSize = [this](QObject *, QSize &size) { MeasureDetailItem(size); };
+        selector->OnResize = [this](QObject *) { ItemSelector()->UpdateSelectorPanel(); };
     }
-    m_selector->setColor(DropDownColor());
-    m_selector->UpdateSelectorPanel();
-    SetDropDownControl(m_selector);
+    selector->setColor(DropDownColor());
+    selector->UpdateSelectorPanel();
+    SetDropDownControl(selector);
 }
 
 void TExDetailDropDown::itemsChanged()
 {
-    m_stale = true;
+    markStale();
     m_captions.clear();
     if (m_itemIndex >= m_items.Count())
         m_itemIndex = -1;
@@ -85,16 +77,7 @@ void TExDetailDropDown::itemsChanged()
 
 void TExDetailDropDown::FillSelector()
 {
-    if (!m_selector)
-        return;
-    m_selector->OnItemSelect = nullptr;
-    m_selector->setColumns(1);
-    m_selector->setImages(Images());
-    m_selector->setItemLayout(m_layout);
-    m_selector->setColor(DropDownColor());
-    m_selector->ItemAppearance().Assign(m_itemAppearance);
-    // The items are copied only when they changed since the last fill.
-    if (m_stale) {
+    fillSelector(1, m_layout, m_itemIndex, [this] {
         std::vector<TSelectorItem> rows;
         rows.reserve(std::size_t(m_items.Count()));
         for (const TDetailItem &item : m_items.items()) {
@@ -104,29 +87,19 @@ void TExDetailDropDown::FillSelector()
             row.ImageIndex = item.ImageIndex;
             rows.push_back(std::move(row));
         }
-        m_selector->Items().Assign(std::move(rows));
-    } else {
-        m_selector->UpdateSelectorPanel();
-    }
-    m_selector->setItemIndex(m_itemIndex);
-    m_selector->OnItemSelect = [this](QObject *) { SelectorItemSelected(); };
-    m_stale = false;
-}
-
-void TExDetailDropDown::ensureFilled()
-{
-    if (m_stale)
-        FillSelector();
+        return rows;
+    });
 }
 
 void TExDetailDropDown::followInList()
 {
-    if (!m_selector || m_stale)
+    TExCustomItemSelector *selector = ItemSelector();
+    if (!selector || stale())
         return;
-    auto handler = std::move(m_selector->OnItemSelect);
-    m_selector->OnItemSelect = nullptr;
-    m_selector->setItemIndex(m_itemIndex);
-    m_selector->OnItemSelect = std::move(handler);
+    auto handler = std::move(selector->OnItemSelect);
+    selector->OnItemSelect = nullptr;
+    selector->setItemIndex(m_itemIndex);
+    selector->OnItemSelect = std::move(handler);
 }
 
 void TExDetailDropDown::showCaption(const QString &caption)
@@ -166,8 +139,8 @@ void TExDetailDropDown::setItemHeight(int height)
     if (height == m_itemHeight)
         return;
     m_itemHeight = height;
-    if (m_selector)
-        m_selector->UpdateSelectorPanel();
+    if (ItemSelector())
+        ItemSelector()->UpdateSelectorPanel();
 }
 
 void TExDetailDropDown::SelectFirst()
@@ -194,19 +167,6 @@ void TExDetailDropDown::SelectPrevious()
         setItemIndex(previousIndex(m_itemIndex, m_items.Count()));
 }
 
-void TExDetailDropDown::SetComponentStyle(TFenloStyle style)
-{
-    TExCustomDropDown::SetComponentStyle(style);
-    ApplyItemAppearanceStyle(&m_itemAppearance, style);
-}
-
-void TExDetailDropDown::setSelectionColorStyle(TSelectionColorStyle style)
-{
-    TExCustomDropDown::setSelectionColorStyle(style);
-    if (m_selector)
-        m_selector->ItemAppearance().ApplyColorStyle(style);
-}
-
 void TExDetailDropDown::PrepareDropDown()
 {
     TExCustomDropDown::PrepareDropDown();
@@ -217,19 +177,19 @@ void TExDetailDropDown::PrepareDropDown()
 void TExDetailDropDown::OpenDropDown()
 {
     TExCustomDropDown::OpenDropDown();
-    if (m_selector && DroppedDown())
-        m_selector->ScrollItemInView(m_selector->ItemIndex());
+    if (ItemSelector() && DroppedDown())
+        ItemSelector()->ScrollItemInView(ItemSelector()->ItemIndex());
 }
 
 void TExDetailDropDown::ComputeDropDownSize()
 {
-    if (m_selector) {
-        QSize size = m_selector->size();
+    if (TExCustomItemSelector *selector = ItemSelector()) {
+        QSize size = selector->size();
         if (DropDownWidth() <= 0)
             size.setWidth(width());
         if (DropDownHeight() <= 0)
             size.setHeight(100);
-        m_selector->resize(size);
+        selector->resize(size);
     }
     TExCustomDropDown::ComputeDropDownSize();
 }
@@ -246,39 +206,30 @@ void TExDetailDropDown::RestoreDropDownValue()
 
 void TExDetailDropDown::DropDownFormSizing()
 {
-    if (m_selector)
-        m_selector->UpdateSelectorPanel();
+    if (ItemSelector())
+        ItemSelector()->UpdateSelectorPanel();
 }
 
 void TExDetailDropDown::SelectorItemSelected()
 {
-    if (!m_selector)
+    if (!ItemSelector())
         return;
-    const int chosen = m_selector->ItemIndex();
+    const int chosen = ItemSelector()->ItemIndex();
     QPointer<TExDetailDropDown> alive(this);
     setItemIndex(chosen);
     if (!alive || chosen < 0 || chosen >= m_items.Count())
         return;
     showCaption(m_items.at(chosen).Caption);
     selectAll();
-    if (!m_internalCall)
+    if (!inInternalCall())
         CloseDropDown(false);
-}
-
-void TExDetailDropDown::selectInList(int index)
-{
-    if (!m_selector || index < 0 || index >= m_selector->Items().Count())
-        return;
-    m_internalCall = true;
-    m_selector->setItemIndex(index);
-    m_internalCall = false;
 }
 
 void TExDetailDropDown::MeasureDetailItem(QSize &size)
 {
     int width = DropDownWidth() > 0 ? DropDownWidth() : (DropDownForm() ? DropDownForm()->width() : this->width());
-    if (m_selector && m_selector->verticalScrollBar()->isVisible())
-        width -= m_selector->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    if (ItemSelector() && ItemSelector()->verticalScrollBar()->isVisible())
+        width -= ItemSelector()->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     width -= 2 * DropDownBorderWidth() + 4;
     size = QSize(std::max(1, width), m_itemHeight);
 }
@@ -307,10 +258,10 @@ void TExDetailDropDown::DrawDetailItem(TCanvas &canvas, TRect r, int index)
         canvas.DrawImage(at.x(), at.y(), transparentPart(item.Image, item.Image.rect()));
         r.Left += item.Image.width() + 4;
     }
-    const bool hot = m_selector && index == m_selector->ItemHot();
+    const bool hot = ItemSelector() && index == ItemSelector()->ItemHot();
     const bool selected = index == m_itemIndex;
-    const TColor color = selected ? m_itemAppearance.ColorSelectedText
-                         : hot    ? m_itemAppearance.ColorHotText
+    const TColor color = selected ? ItemAppearance().ColorSelectedText
+                         : hot    ? ItemAppearance().ColorHotText
                                   : clWindowText;
     assignFont(canvas.Font(), m_captionFont, color);
     setBrushClear(canvas);
@@ -408,57 +359,24 @@ void TExDetailDropDown::HandleKeyDownMessage(int &key, Qt::KeyboardModifiers shi
     const bool open = DroppedDown();
     const bool navigation = key == Qt::Key_PageUp || key == Qt::Key_PageDown || key == Qt::Key_Up
                             || key == Qt::Key_Down || key == Qt::Key_Left || key == Qt::Key_Right;
-    if (isEnabled() && !(shift & Qt::AltModifier) && m_selector) {
+    if (isEnabled() && !(shift & Qt::AltModifier) && ItemSelector()) {
         ensureFilled();
-        const int current = m_selector->ItemIndex();
-        const int count = m_selector->Items().Count();
-        switch (key) {
-        case Qt::Key_PageUp:
-        case Qt::Key_PageDown: {
-            const int n = m_selector->GetVisibleItemCount();
-            if (n >= 1)
-                selectInList(key == Qt::Key_PageUp ? std::max(0, current - n) : std::min(current + n, count - 1));
-            break;
-        }
-        case Qt::Key_Home:
-        case Qt::Key_End:
-            if (open) {
-                m_internalCall = true;
-                key == Qt::Key_End ? m_selector->SelectLast() : m_selector->SelectFirst();
-                m_internalCall = false;
-            } else if (!EditorEnabled()) {
-                key == Qt::Key_End ? SelectLast() : SelectFirst();
-            }
-            break;
-        case Qt::Key_Left:
-        case Qt::Key_Right:
-            if (open && !EditorEnabled()) {
-                m_internalCall = true;
-                key == Qt::Key_Left ? m_selector->SelectPrevious() : m_selector->SelectNext();
-                m_internalCall = false;
-            }
-            break;
-        case Qt::Key_Up:
-        case Qt::Key_Down:
-            if (open) {
-                selectInList(current < 0 ? 0 : current + (key == Qt::Key_Up ? -1 : 1));
+        if (moveInList(key, open, 1)) {
+            if (open && (key == Qt::Key_Up || key == Qt::Key_Down))
                 update();
-            } else {
-                key == Qt::Key_Up ? SelectPrevious() : SelectNext();
-            }
-            break;
-        default:
+        } else if (key == Qt::Key_Home || key == Qt::Key_End) {
+            if (!EditorEnabled())
+                key == Qt::Key_End ? SelectLast() : SelectFirst();
+        } else if (key == Qt::Key_Up || key == Qt::Key_Down) {
+            key == Qt::Key_Up ? SelectPrevious() : SelectNext();
+        } else if (key != Qt::Key_Left && key != Qt::Key_Right) {
             // The list search runs only while the edit cannot be typed in:
             // otherwise the typed key is the completion's alone.
             if (!(shift & Qt::ControlModifier) && !typingOn()) {
-                const QString search = m_search.add(m_keyText);
-                if (!search.isEmpty() && !searchKeyText(m_keyText).isEmpty()) {
-                    m_internalCall = true;
-                    m_selector->LookupItem(search);
-                    m_internalCall = false;
-                }
+                const QString search = keySearch().add(keyText());
+                if (!search.isEmpty() && !searchKeyText(keyText()).isEmpty())
+                    internalCall([&] { ItemSelector()->LookupItem(search); });
             }
-            break;
         }
         if (!alive) {
             key = 0;
@@ -480,13 +398,12 @@ void TExDetailDropDown::HandleKeyDownMessage(int &key, Qt::KeyboardModifiers shi
 
 void TExDetailDropDown::keyPressEvent(QKeyEvent *event)
 {
-    m_keyText = event->text();
     // Only what the user types completes: text set by code keeps its caret
     // where Windows leaves it, at the start, where nothing matches.
     QPointer<TExDetailDropDown> alive(this);
     const bool was = m_typing;
     m_typing = true;
-    TExCustomDropDown::keyPressEvent(event);
+    TExSelectorDropDown::keyPressEvent(event);
     if (alive)
         m_typing = was;
 }
@@ -499,9 +416,9 @@ void TExDetailDropDown::WheelDown()
         SelectNext();
         return;
     }
-    if (!m_selector)
+    if (!ItemSelector())
         return;
-    const int current = m_selector->ItemIndex();
+    const int current = ItemSelector()->ItemIndex();
     selectInList(current < 0 ? 0 : current + 1);
     update();
 }
@@ -512,9 +429,9 @@ void TExDetailDropDown::WheelUp()
         SelectPrevious();
         return;
     }
-    if (!m_selector)
+    if (!ItemSelector())
         return;
-    const int current = m_selector->ItemIndex();
+    const int current = ItemSelector()->ItemIndex();
     selectInList(current < 0 ? 0 : current - 1);
     update();
 }

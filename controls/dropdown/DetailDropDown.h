@@ -4,11 +4,8 @@
 // edit holds the chosen caption and completes typed text to the first
 // caption that begins with it; while the edit cannot be typed in, keys
 // search the list instead.
-#include "controls/dropdown/DropDownEdit.h"
 #include "controls/dropdown/ItemCollection.h"
-#include "controls/dropdown/ItemSelector.h"
-#include "controls/dropdown/core/ItemAppearance.h"
-#include "controls/dropdown/core/TypeAhead.h"
+#include "controls/dropdown/SelectorDropDown.h"
 
 #include <QFont>
 #include <QImage>
@@ -35,7 +32,7 @@ public:
 
 using TDrawSelectedEvent = std::function<void(QObject *Sender, platform::TCanvas &canvas, platform::TRect r)>;
 
-class TExDetailDropDown : public TExCustomDropDown {
+class TExDetailDropDown : public TExSelectorDropDown {
 public:
     // The list search's timer; none makes the program's own.
     TExDetailDropDown(TConstructKey key, QWidget *parent, std::unique_ptr<platform::IntervalTimer> searchTimer = {});
@@ -49,7 +46,6 @@ public:
     void setItemHeight(int height);
     TItemLayout Layout() const { return m_layout; }
     void setLayout(TItemLayout layout) { m_layout = layout; }
-    TItemAppearance &ItemAppearance() { return m_itemAppearance; }
     QFont CaptionFont() const { return m_captionFont; }
     void setCaptionFont(const QFont &font) { m_captionFont = font; }
     QFont NotesFont() const { return m_notesFont; }
@@ -65,11 +61,7 @@ public:
     void SelectNext();
     void SelectPrevious();
 
-    void SetComponentStyle(TFenloStyle style) override;
-    void setSelectionColorStyle(TSelectionColorStyle style) override;
-
-    TExCustomItemSelector *ItemSelector() const { return m_selector; }
-    const QString &CurrentSearch() const { return m_search.text(); }
+    const QString &CurrentSearch() const { return keySearch().text(); }
 
     platform::TNotifyEvent OnSelect;
     TDrawSelectedEvent OnDrawSelectedImage;
@@ -89,16 +81,12 @@ protected:
     void HandleKeyDownMessage(int &key, Qt::KeyboardModifiers shift) override;
     void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
+    void FillSelector() override;
+    void SelectorItemSelected() override;
 
 private:
     void itemsChanged();
-    void FillSelector();
-    // The list shows the items as they are now.
-    void ensureFilled();
-    // The list selects v as the keys move it (its event chooses).
-    void selectInList(int index);
     void followInList();
-    void SelectorItemSelected();
     void MeasureDetailItem(QSize &size);
     void DrawDetailItem(platform::TCanvas &canvas, platform::TRect r, int index);
     // Sets the text without completing it.
@@ -109,13 +97,8 @@ private:
     int m_itemIndex = -1;
     int m_itemHeight = 22;
     TItemLayout m_layout = ilCaptionRight;
-    TItemAppearance m_itemAppearance;
     QFont m_captionFont;
     QFont m_notesFont;
-    // It goes with the popup; this forgets it then.
-    QPointer<TExCustomItemSelector> m_selector;
-    TKeySearch m_search;
-    bool m_internalCall = false;
     int m_oldItemIndex = -1;
     bool m_workMode = true;
     bool m_itemChange = false;
@@ -123,10 +106,7 @@ private:
     int m_itemSel = 0;
     bool m_matchCase = false;
     bool m_matchStart = true;
-    bool m_stale = true;
     bool m_settingText = false;
-    // The text of the key press on its way through the key-down step.
-    QString m_keyText;
     bool m_typing = false;
     // The captions the completion searches, until the items change.
     QStringList m_captions;

@@ -5,7 +5,6 @@
 #include "controls/dropdown/paint/DrawHelpers.h"
 #include "controls/grid/base/html/HtmlPicture.h"
 #include "platform/HandlerGuard.h"
-#include "platform/ui/QtIntervalTimer.h"
 
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -17,8 +16,7 @@ using namespace platform;
 
 TExImagePickerDropDown::TExImagePickerDropDown(TConstructKey key, QWidget *parent,
                                                std::unique_ptr<IntervalTimer> searchTimer)
-    : TExCustomDropDown(key, parent),
-      m_search(searchTimer ? std::move(searchTimer) : std::make_unique<QtIntervalTimer>())
+    : TExSelectorDropDown(key, parent, std::move(searchTimer))
 {
     m_items.OnChange = [this] { itemsChanged(); };
 }
@@ -26,8 +24,6 @@ TExImagePickerDropDown::TExImagePickerDropDown(TConstructKey key, QWidget *paren
 TExImagePickerDropDown::~TExImagePickerDropDown()
 {
     m_items.OnChange = nullptr;
-    if (m_selector)
-        m_selector->OnItemSelect = nullptr;
 }
 
 void TExImagePickerDropDown::Initialize()
@@ -43,23 +39,20 @@ void TExImagePickerDropDown::EnsureDropDownForm()
     TExCustomDropDown::EnsureDropDownForm();
     if (!DropDownForm())
         return;
-    if (!m_selector) {
-        m_selector = new TExCustomItemSelector(DropDownForm());
-        m_selector->setSelectorType(stImage);
-        m_selector->setGeometry(0, 0, m_selector->width(), 150);
-        m_selector->setFocusPolicy(Qt::NoFocus);
-        m_selector->viewport()->setFocusPolicy(Qt::NoFocus);
-        m_selector->Panel()->setFocusPolicy(Qt::NoFocus);
-        m_selector->OnWheel = [this](int step) { step < 0 ? WheelDown() : WheelUp(); };
+    TExCustomItemSelector *selector = ItemSelector();
+    if (!selector) {
+        selector = createSelector();
+        selector->setSelectorType(stImage);
+        selector->setGeometry(0, 0, selector->width(), 150);
     }
-    m_selector->setColor(DropDownColor());
-    m_selector->UpdateSelectorPanel();
-    SetDropDownControl(m_selector);
+    selector->setColor(DropDownColor());
+    selector->UpdateSelectorPanel();
+    SetDropDownControl(selector);
 }
 
 void TExImagePickerDropDown::itemsChanged()
 {
-    m_stale = true;
+    markStale();
     if (m_itemIndex >= m_items.Count())
         m_itemIndex = -1;
     if (DroppedDown())
@@ -69,16 +62,7 @@ void TExImagePickerDropDown::itemsChanged()
 
 void TExImagePickerDropDown::FillSelector()
 {
-    if (!m_selector)
-        return;
-    m_selector->OnItemSelect = nullptr;
-    m_selector->setColumns(m_columns);
-    m_selector->setImages(Images());
-    m_selector->setItemLayout(m_layout);
-    m_selector->setColor(DropDownColor());
-    m_selector->ItemAppearance().Assign(m_itemAppearance);
-    // The items are copied only when they changed since the last fill.
-    if (m_stale) {
+    fillSelector(m_columns, m_layout, m_itemIndex, [this] {
         std::vector<TSelectorItem> rows;
         rows.reserve(std::size_t(m_items.Count()));
         for (const TImageItem &item : m_items.items()) {
@@ -90,13 +74,8 @@ void TExImagePickerDropDown::FillSelector()
             row.Enabled = item.Enabled;
             rows.push_back(std::move(row));
         }
-        m_selector->Items().Assign(std::move(rows));
-    } else {
-        m_selector->UpdateSelectorPanel();
-    }
-    m_selector->setItemIndex(m_itemIndex);
-    m_selector->OnItemSelect = [this](QObject *) { SelectorItemSelected(); };
-    m_stale = false;
+        return rows;
+    });
 }
 
 void TExImagePickerDropDown::setItemIndex(int index)
@@ -183,27 +162,14 @@ void TExImagePickerDropDown::AddImagesFromFolder(const QString &pattern, bool se
     m_items.Assign(std::move(items));
 }
 
-void TExImagePickerDropDown::SetComponentStyle(TFenloStyle style)
-{
-    TExCustomDropDown::SetComponentStyle(style);
-    ApplyItemAppearanceStyle(&m_itemAppearance, style);
-}
-
-void TExImagePickerDropDown::setSelectionColorStyle(TSelectionColorStyle style)
-{
-    TExCustomDropDown::setSelectionColorStyle(style);
-    if (m_selector)
-        m_selector->ItemAppearance().ApplyColorStyle(style);
-}
-
 void TExImagePickerDropDown::PrepareDropDown()
 {
     TExCustomDropDown::PrepareDropDown();
     FillSelector();
-    if (m_selector) {
-        m_selector->OnDrawItem = nullptr;
+    if (TExCustomItemSelector *selector = ItemSelector()) {
+        selector->OnDrawItem = nullptr;
         if (OnDrawItem)
-            m_selector->OnDrawItem = [this](QObject *, TCanvas &canvas, TRect r, int index) {
+            selector->OnDrawItem = [this](QObject *, TCanvas &canvas, TRect r, int index) {
                 OnDrawItem(this, canvas, r, index);
             };
     }
@@ -212,20 +178,11 @@ void TExImagePickerDropDown::PrepareDropDown()
 
 void TExImagePickerDropDown::ComputeDropDownSize()
 {
-    TDropDownForm *form = DropDownForm();
-    if (!m_selector || !form) {
+    if (!ItemSelector() || !DropDownForm()) {
         TExCustomDropDown::ComputeDropDownSize();
         return;
     }
-    QSize size = m_selector->size();
-    if (DropDownWidth() < 1)
-        size.setWidth(m_selector->PanelSize().width());
-    if (DropDownHeight() < 1)
-        size.setHeight(m_selector->PanelSize().height());
-    m_selector->resize(size);
-    TExCustomDropDown::ComputeDropDownSize();
-    if (m_selector->PanelSize().height() > form->height() - 2 * DropDownBorderWidth())
-        form->resize(form->width() + m_selector->style()->pixelMetric(QStyle::PM_ScrollBarExtent), form->height());
+    sizeToSelectorPanel();
 }
 
 void TExImagePickerDropDown::RestoreDropDownValue()
@@ -238,28 +195,23 @@ void TExImagePickerDropDown::RestoreDropDownValue()
 
 void TExImagePickerDropDown::SelectorItemSelected()
 {
-    if (!m_selector)
+    if (!ItemSelector())
         return;
     QPointer<TExImagePickerDropDown> alive(this);
-    setItemIndex(m_selector->ItemIndex());
-    if (alive && !m_internalCall)
+    setItemIndex(ItemSelector()->ItemIndex());
+    if (alive && !inInternalCall())
         CloseDropDown(false);
 }
 
 void TExImagePickerDropDown::selectInList(int index)
 {
-    if (!m_selector || index < 0 || index >= m_selector->Items().Count())
+    TExCustomItemSelector *selector = ItemSelector();
+    if (!selector || index < 0 || index >= selector->Items().Count())
         return;
-    m_internalCall = true;
-    m_selector->setItemIndex(index);
-    m_selector->ScrollItemInView(index);
-    m_internalCall = false;
-}
-
-void TExImagePickerDropDown::keyPressEvent(QKeyEvent *event)
-{
-    m_keyText = event->text();
-    TExCustomDropDown::keyPressEvent(event);
+    internalCall([&] {
+        selector->setItemIndex(index);
+        selector->ScrollItemInView(index);
+    });
 }
 
 void TExImagePickerDropDown::HandleKeyDownMessage(int &key, Qt::KeyboardModifiers shift)
@@ -268,97 +220,51 @@ void TExImagePickerDropDown::HandleKeyDownMessage(int &key, Qt::KeyboardModifier
     const int pressed = key;
     const bool enter = pressed == Qt::Key_Return || pressed == Qt::Key_Enter;
     bool enterHandled = false;
-    if (isEnabled() && DroppedDown() && enter && m_selector && m_selector->ItemHot() >= 0) {
-        m_selector->setItemIndex(m_selector->ItemHot());
+    if (isEnabled() && DroppedDown() && enter && chooseHotItem()) {
         enterHandled = true;
         if (!alive)
             return;
     }
     const bool open = DroppedDown();
     TExCustomDropDown::HandleKeyDownMessage(key, shift);
-    if (!alive || !isEnabled() || (shift & Qt::AltModifier) || !m_selector)
+    if (!alive || !isEnabled() || (shift & Qt::AltModifier) || !ItemSelector())
         return;
-    if (m_stale)
-        FillSelector();
-    const int current = m_selector->ItemIndex();
-    const int count = m_selector->Items().Count();
-    switch (pressed) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
+    ensureFilled();
+    if (enter) {
         if (!enterHandled && OnSelect)
             OnSelect(this);
-        break;
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown: {
-        const int n = m_selector->GetVisibleItemCount();
-        if (n >= 1)
-            selectInList(pressed == Qt::Key_PageUp ? std::max(0, current - n) : std::min(current + n, count - 1));
-        break;
+        return;
     }
+    if (moveInList(pressed, open, m_columns))
+        return;
+    switch (pressed) {
     case Qt::Key_Home:
     case Qt::Key_End:
-        if (open) {
-            m_internalCall = true;
-            pressed == Qt::Key_End ? m_selector->SelectLast() : m_selector->SelectFirst();
-            m_internalCall = false;
-        } else {
-            pressed == Qt::Key_End ? SelectLast() : SelectFirst();
-        }
-        break;
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-        if (open && !EditorEnabled()) {
-            m_internalCall = true;
-            pressed == Qt::Key_Left ? m_selector->SelectPrevious() : m_selector->SelectNext();
-            m_internalCall = false;
-        }
+        pressed == Qt::Key_End ? SelectLast() : SelectFirst();
         break;
     case Qt::Key_Up:
     case Qt::Key_Down:
-        if (open)
-            selectInList(current < 0 ? 0 : current + (pressed == Qt::Key_Up ? -m_columns : m_columns));
-        else
-            pressed == Qt::Key_Up ? SelectPrevious() : SelectNext();
+        pressed == Qt::Key_Up ? SelectPrevious() : SelectNext();
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
         break;
     default:
-        if (!(shift & Qt::ControlModifier) && !searchKeyText(m_keyText).isEmpty()) {
-            const QString search = m_search.add(m_keyText);
-            m_internalCall = true;
-            m_selector->LookupItem(search);
-            m_internalCall = false;
-        }
+        searchList(shift);
         break;
     }
 }
 
 void TExImagePickerDropDown::WheelDown()
 {
-    if (!isEnabled() || isReadOnly() || !m_selector)
-        return;
-    if (DroppedDown()) {
-        m_selector->HotNext();
-        return;
-    }
-    if (m_stale)
-        FillSelector();
-    m_internalCall = true;
-    m_selector->SelectNext();
-    m_internalCall = false;
+    if (isEnabled() && !isReadOnly() && ItemSelector())
+        wheelInList(true);
 }
 
 void TExImagePickerDropDown::WheelUp()
 {
-    if (!isEnabled() || isReadOnly() || !m_selector)
-        return;
-    if (DroppedDown()) {
-        m_selector->HotPrevious();
-        return;
-    }
-    if (m_stale)
-        FillSelector();
-    m_internalCall = true;
-    m_selector->SelectPrevious();
-    m_internalCall = false;
+    if (isEnabled() && !isReadOnly() && ItemSelector())
+        wheelInList(false);
 }
 
 void TExImagePickerDropDown::PaintNonEditable(TCanvas &canvas)

@@ -3,10 +3,8 @@
 // list shows Columns images a row, the edit shows the chosen one centred
 // instead of text. Images come from the items' own pictures or from the
 // image list, and can be added from an image list or from a folder's files.
-#include "controls/dropdown/DropDownEdit.h"
 #include "controls/dropdown/ItemCollection.h"
-#include "controls/dropdown/ItemSelector.h"
-#include "controls/dropdown/core/TypeAhead.h"
+#include "controls/dropdown/SelectorDropDown.h"
 
 #include <memory>
 
@@ -21,7 +19,7 @@ struct TImageItem {
 };
 using TImageItems = TItemCollection<TImageItem>;
 
-class TExImagePickerDropDown : public TExCustomDropDown {
+class TExImagePickerDropDown : public TExSelectorDropDown {
 public:
     TExImagePickerDropDown(TConstructKey key, QWidget *parent, std::unique_ptr<platform::IntervalTimer> searchTimer = {});
     ~TExImagePickerDropDown() override;
@@ -39,7 +37,6 @@ public:
     void setColumns(int columns) { m_columns = std::max(1, columns); }
     TItemLayout Layout() const { return m_layout; }
     void setLayout(TItemLayout layout) { m_layout = layout; }
-    TItemAppearance &ItemAppearance() { return m_itemAppearance; }
 
     void SelectFirst();
     void SelectLast();
@@ -51,11 +48,6 @@ public:
     // a file that is no picture keeps an empty item. Directories are
     // skipped. Never fails.
     void AddImagesFromFolder(const QString &pattern, bool setImageCaption);
-
-    void SetComponentStyle(TFenloStyle style) override;
-    void setSelectionColorStyle(TSelectionColorStyle style) override;
-
-    TExCustomItemSelector *ItemSelector() const { return m_selector; }
 
     platform::TNotifyEvent OnSelect;
     std::function<void(QObject *Sender, platform::TCanvas &canvas, platform::TRect r)> OnDrawSelectedImage;
@@ -71,27 +63,19 @@ protected:
     void WheelUp() override;
     void PaintNonEditable(platform::TCanvas &canvas) override;
     void HandleKeyDownMessage(int &key, Qt::KeyboardModifiers shift) override;
-    void keyPressEvent(QKeyEvent *event) override;
+    void FillSelector() override;
+    void SelectorItemSelected() override;
+    void selectInList(int index) override;
 
 private:
-    void FillSelector();
     void itemsChanged();
-    void selectInList(int index);
-    void SelectorItemSelected();
     void PaintSelectedImage(platform::TCanvas &canvas);
 
     TImageItems m_items;
     int m_itemIndex = -1;
     int m_columns = 1;
     TItemLayout m_layout = ilCaptionRight;
-    TItemAppearance m_itemAppearance;
-    // It goes with the popup; this forgets it then.
-    QPointer<TExCustomItemSelector> m_selector;
-    TKeySearch m_search;
-    bool m_internalCall = false;
     int m_oldItemIndex = -1;
-    bool m_stale = true;
-    QString m_keyText;
 };
 
 } // namespace controls
