@@ -1265,6 +1265,7 @@ private:
     bool pressLink(int ACol, int ARow, int RealCol, int X, int Y, const platform::TRect &CellR);
     void followAnchor(const QString &Anchor, bool AutoHandle);
     bool wheelMessage(bool Down, platform::TShiftState Shift, QPoint MousePos);
+    bool wheelNotification(bool Down, platform::TShiftState Shift, QPoint MousePos);
     mutable std::shared_ptr<struct TGridMouse> m_mouse;
 };
 

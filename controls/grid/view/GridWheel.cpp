@@ -134,44 +134,27 @@ bool TExStringGrid::wheelMessage(bool Down, TShiftState Shift, QPoint MousePos)
 // stays with the owner's handlers, moving goes through the base grid.
 bool TExStringGrid::GridWheelDown(TShiftState Shift, QPoint MousePos)
 {
-    if (m_mouseActions.WheelAction() == TWheelAction::waScroll || !EnableWheel) {
-        bool handled = false;
-        if (OnMouseWheelDown)
-            OnMouseWheelDown(this, Shift, MousePos, handled);
-        return handled;
-    }
-    const bool directEdit = m_mouseActions.DirectEdit;
-    m_mouseActions.DirectEdit = false;
-    const bool wasEditing = EditorMode();
-    bool result = false;
-    if ((Options() & goRowSelect) && m_navigation.KeepHorizScroll) {
-        const int leftCol = LeftCol();
-        StartUpdate();
-        result = TBaseGrid::GridWheelDown(Shift, MousePos);
-        setLeftCol(leftCol);
-        ResetUpdate();
-    } else {
-        result = TBaseGrid::GridWheelDown(Shift, MousePos);
-        if (wasEditing)
-            setFocus(Qt::OtherFocusReason);
-    }
-    // The footer rows are the wheel's end here too.
-    if (FFixedFooters > 0 && Row() > RowCount() - FFixedFooters - 1 && RowCount() - FFixedFooters - 1 >= FixedRows())
-        MoveColRow(Col(), RowCount() - FFixedFooters - 1, true, true);
-    m_mouseActions.DirectEdit = directEdit;
-    return result;
+    return wheelNotification(true, Shift, MousePos);
 }
 
 bool TExStringGrid::GridWheelUp(TShiftState Shift, QPoint MousePos)
 {
+    return wheelNotification(false, Shift, MousePos);
+}
+
+bool TExStringGrid::wheelNotification(bool Down, TShiftState Shift, QPoint MousePos)
+{
     if (m_mouseActions.WheelAction() == TWheelAction::waScroll || !EnableWheel) {
         bool handled = false;
-        if (OnMouseWheelUp)
-            OnMouseWheelUp(this, Shift, MousePos, handled);
+        if (const TMouseWheelUpDownEvent &event = Down ? OnMouseWheelDown : OnMouseWheelUp)
+            event(this, Shift, MousePos, handled);
         return handled;
     }
-    if (Row() >= RowCount() || Col() >= ColCount())
+    if (!Down && (Row() >= RowCount() || Col() >= ColCount()))
         return true;
+    const auto baseWheel = [&] {
+        return Down ? TBaseGrid::GridWheelDown(Shift, MousePos) : TBaseGrid::GridWheelUp(Shift, MousePos);
+    };
     const bool directEdit = m_mouseActions.DirectEdit;
     m_mouseActions.DirectEdit = false;
     const bool wasEditing = EditorMode();
@@ -179,14 +162,18 @@ bool TExStringGrid::GridWheelUp(TShiftState Shift, QPoint MousePos)
     if ((Options() & goRowSelect) && m_navigation.KeepHorizScroll) {
         const int leftCol = LeftCol();
         StartUpdate();
-        result = TBaseGrid::GridWheelUp(Shift, MousePos);
+        result = baseWheel();
         setLeftCol(leftCol);
         ResetUpdate();
     } else {
-        result = TBaseGrid::GridWheelUp(Shift, MousePos);
+        result = baseWheel();
         if (wasEditing)
             setFocus(Qt::OtherFocusReason);
     }
+    // The footer rows are the wheel's end here too.
+    if (Down && FFixedFooters > 0 && Row() > RowCount() - FFixedFooters - 1
+        && RowCount() - FFixedFooters - 1 >= FixedRows())
+        MoveColRow(Col(), RowCount() - FFixedFooters - 1, true, true);
     m_mouseActions.DirectEdit = directEdit;
     return result;
 }
