@@ -6,6 +6,7 @@
 
 #include "controls/dropdown/DropDownEdit.h"
 #include "controls/dropdown/DropDownForm.h"
+#include "support/HostWindow.h"
 #include "support/TimesReporter.h"
 
 #include <QApplication>
@@ -15,6 +16,10 @@
 #include <benchmark/benchmark.h>
 
 namespace {
+
+using bench::PaintCounter;
+using bench::untilPainted;
+using bench::window;
 
 using controls::TExCustomDropDown;
 
@@ -45,38 +50,6 @@ protected:
     }
 };
 
-// Counts the paints a widget gets.
-class PaintCounter : public QObject {
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
-
-// Runs the event loop until the widget painted, a bounded number of rounds.
-void untilPainted(const PaintCounter &counter, int before)
-{
-    for (int round = 0; round < 50 && counter.paints == before; ++round)
-        QCoreApplication::processEvents();
-}
-
-QWidget &window()
-{
-    static QWidget *w = [] {
-        auto *window = new QWidget;
-        window->resize(400, 300);
-        window->show();
-        QApplication::processEvents();
-        return window;
-    }();
-    return *w;
-}
 
 void pressF4(QWidget &to)
 {

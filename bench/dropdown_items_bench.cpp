@@ -6,6 +6,7 @@
 // the same because only the rows that show are painted. The ratios are
 // printed at the end.
 #include "support/Smoke.h"
+#include "support/HostWindow.h"
 #include "support/TimesReporter.h"
 
 #include "controls/dropdown/DetailDropDown.h"
@@ -20,6 +21,10 @@
 #include <benchmark/benchmark.h>
 
 namespace {
+
+using bench::PaintCounter;
+using bench::untilPainted;
+using bench::window;
 
 using controls::TExCustomDropDown;
 using controls::TExDetailDropDown;
@@ -37,36 +42,6 @@ QStringList captions(int count)
     return items;
 }
 
-class PaintCounter : public QObject {
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
-
-void untilPainted(const PaintCounter &counter, int before)
-{
-    for (int round = 0; round < 50 && counter.paints == before; ++round)
-        QCoreApplication::processEvents();
-}
-
-QWidget &window()
-{
-    static QWidget *w = [] {
-        auto *window = new QWidget;
-        window->resize(400, 300);
-        window->show();
-        QApplication::processEvents();
-        return window;
-    }();
-    return *w;
-}
 
 TExDetailDropDown *detail(int count)
 {

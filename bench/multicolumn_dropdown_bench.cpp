@@ -11,6 +11,7 @@
 #include "controls/dropdown/ExColGrid.h"
 #include "controls/dropdown/MultiColumnDropDown.h"
 #include "support/Smoke.h"
+#include "support/HostWindow.h"
 #include "support/TimesReporter.h"
 
 #include <QApplication>
@@ -24,6 +25,8 @@
 
 namespace {
 
+using bench::window;
+
 using controls::multicol::TExMultiColumnDropDown;
 
 int itemCount() { return bench::sized(100000, 300); }
@@ -36,17 +39,6 @@ QStringList row(int i)
             QStringLiteral("Heat, building %1, floor %2").arg(i / 100).arg(i % 7)};
 }
 
-QWidget &window()
-{
-    static QWidget *w = [] {
-        auto *window = new QWidget;
-        window->resize(400, 300);
-        window->show();
-        QApplication::processEvents();
-        return window;
-    }();
-    return *w;
-}
 
 TExMultiColumnDropDown &dropDown()
 {
