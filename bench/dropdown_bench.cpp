@@ -6,11 +6,11 @@
 
 #include "controls/dropdown/DropDownEdit.h"
 #include "controls/dropdown/DropDownForm.h"
+#include "support/ComboPopupPeer.h"
 #include "support/HostWindow.h"
 #include "support/TimesReporter.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <benchmark/benchmark.h>
@@ -78,22 +78,7 @@ void DropDown_KeyToFirstPopupFrame(benchmark::State &state)
 
 void QComboBox_ShowPopupToFirstFrame(benchmark::State &state)
 {
-    auto *combo = new QComboBox(&window());
-    combo->addItems(meters());
-    combo->setGeometry(20, 20, 200, 21);
-    combo->show();
-    // The popup is built on its first showing.
-    combo->showPopup();
-    combo->hidePopup();
-    PaintCounter counter;
-    combo->view()->viewport()->installEventFilter(&counter);
-    for (auto _ : state) {
-        const int before = counter.paints;
-        combo->showPopup();
-        untilPainted(counter, before);
-        combo->hidePopup();
-    }
-    delete combo;
+    bench::comboShowPopupToFirstFrame(state, meters());
 }
 
 BENCHMARK(DropDown_KeyToFirstPopupFrame)->Unit(benchmark::kMicrosecond)->MinTime(1.0);

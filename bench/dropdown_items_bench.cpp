@@ -6,6 +6,7 @@
 // the same because only the rows that show are painted. The ratios are
 // printed at the end.
 #include "support/Smoke.h"
+#include "support/ComboPopupPeer.h"
 #include "support/HostWindow.h"
 #include "support/TimesReporter.h"
 
@@ -13,7 +14,6 @@
 #include "controls/dropdown/DropDownForm.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QImage>
 #include <QKeyEvent>
 #include <QListView>
@@ -103,21 +103,7 @@ void QListView_ShowToFirstFrame(benchmark::State &state)
 
 void QComboBox_ShowPopupToFirstFrame(benchmark::State &state)
 {
-    auto *combo = new QComboBox(&window());
-    combo->addItems(captions(itemCount()));
-    combo->setGeometry(20, 20, 200, 21);
-    combo->show();
-    combo->showPopup();
-    combo->hidePopup();
-    PaintCounter counter;
-    combo->view()->viewport()->installEventFilter(&counter);
-    for (auto _ : state) {
-        const int before = counter.paints;
-        combo->showPopup();
-        untilPainted(counter, before);
-        combo->hidePopup();
-    }
-    delete combo;
+    bench::comboShowPopupToFirstFrame(state, captions(itemCount()));
 }
 
 void DetailDropDown_TypeAheadKey(benchmark::State &state)
