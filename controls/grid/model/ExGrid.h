@@ -1267,6 +1267,38 @@ private:
     bool wheelMessage(bool Down, platform::TShiftState Shift, QPoint MousePos);
     bool wheelNotification(bool Down, platform::TShiftState Shift, QPoint MousePos);
     mutable std::shared_ptr<struct TGridMouse> m_mouse;
+
+    // ===== shared editor lists, hot buttons, the empty area, cursors and the timer's tick
+    // (controls/grid/view/EditorLists.cpp, HotButtons.cpp, EmptyArea.cpp, GridCursors.cpp,
+    // GridTimerTick.cpp) ====================================================================
+public:
+    // One list for every combo cell of the grid; OnGetEditorProp refills it
+    // per cell, and the column grid from the column's items.
+    struct TGridComboList {
+        QStringList Items;
+        int DropDownCount = 8;
+        int ItemIndex = -1;
+    };
+    struct TGridSpinRange {
+        int MinValue = 0;
+        int MaxValue = 0;
+        int Increment = 1;
+    };
+    TGridComboList &Combobox() const;
+    TGridSpinRange &SpinEdit() const;
+    void ClearComboString();
+    void AddComboString(const QString &s);
+    bool RemoveComboString(const QString &s);
+    bool SetComboSelectionString(const QString &s);
+    void SetComboSelection(int idx);
+    int GetComboCount() const;
+    // ACol is a real column; an index outside the list raises.
+    void SetComboIndex(int ACol, int ARow, int Value);
+    int GetComboIndex(int ACol, int ARow);
+
+private:
+    struct TGridEditorLists &editorLists() const;
+    mutable std::shared_ptr<struct TGridEditorLists> m_editorLists;
 };
 
 } // namespace controls

@@ -9,6 +9,10 @@ void TExColumnGrid::DoGetEditorType(int ACol, int ARow, TEditorType &AEditor)
     if (const TGridColumnItem *item = itemOf(ACol)) {
         if (ACol >= FixedCols() && ARow >= FixedRows()) {
             AEditor = item->Editor();
+            // The shared combo and spin editors open with the column's lists.
+            Combobox().Items = item->ComboItems;
+            Combobox().DropDownCount = item->DropDownCount;
+            SpinEdit() = TGridSpinRange{item->SpinMin, item->SpinMax, item->SpinStep};
             ControlLook().DropDownCount = item->DropDownCount;
         }
         if (!item->FloatFormat().isEmpty())

@@ -174,3 +174,58 @@ TEST(ColumnGrid, PrintColoursBordersAndSizeLimits)
 }
 
 } // namespace
+
+TEST(ColumnGridEditors, TheSharedComboAndSpinOpenWithTheColumnsLists)
+{
+    TExColumnGrid grid;
+    TGridColumnItem *item = grid.Columns()[2];
+    item->setEditor(edComboList);
+    item->ComboItems = {QStringLiteral("wired"), QStringLiteral("wireless")};
+    item->DropDownCount = 4;
+    item->SpinMin = -5;
+    item->SpinMax = 50;
+    item->SpinStep = 5;
+    grid.AddComboString(QStringLiteral("left over"));
+
+    TEditorType editor = edNormal;
+    grid.DoGetEditorType(2, 0, editor);
+    EXPECT_EQ(editor, edNormal) << "a header cell keeps the grid's editor";
+    EXPECT_EQ(grid.GetComboCount(), 1) << "and leaves the lists alone";
+
+    grid.DoGetEditorType(2, 1, editor);
+    EXPECT_EQ(editor, edComboList);
+    EXPECT_EQ(grid.Combobox().Items, item->ComboItems);
+    EXPECT_EQ(grid.Combobox().DropDownCount, 4);
+    EXPECT_EQ(grid.ControlLook().DropDownCount, 4);
+    EXPECT_EQ(grid.SpinEdit().MinValue, -5);
+    EXPECT_EQ(grid.SpinEdit().MaxValue, 50);
+    EXPECT_EQ(grid.SpinEdit().Increment, 5);
+}
+
+TEST(StringGridComboList, IndexesReadAndWriteTheCellThroughTheList)
+{
+    TExStringGrid grid;
+    int asked = 0;
+    grid.OnGetEditorProp = [&](TExStringGrid *g, int, int) {
+        ++asked;
+        g->ClearComboString();
+        for (const char *s : {"C1", "T1", "OMS"})
+            g->AddComboString(QString::fromLatin1(s));
+    };
+    grid.SetComboIndex(1, 1, 2);
+    EXPECT_EQ(grid.Cells(1, 1), QStringLiteral("OMS"));
+    EXPECT_EQ(grid.GetComboIndex(1, 1), 2);
+    grid.setCells(1, 1, QStringLiteral("S1"));
+    EXPECT_EQ(grid.GetComboIndex(1, 1), -1) << "a text that is no item";
+    EXPECT_EQ(asked, 3) << "the owner fills the list for every cell asked";
+    EXPECT_THROW(grid.SetComboIndex(1, 1, 3), std::exception);
+    EXPECT_EQ(grid.Cells(1, 1), QStringLiteral("S1")) << "a refused index writes nothing";
+
+    EXPECT_TRUE(grid.SetComboSelectionString(QStringLiteral("T1")));
+    EXPECT_EQ(grid.Combobox().ItemIndex, 1);
+    EXPECT_FALSE(grid.SetComboSelectionString(QStringLiteral("x")));
+    EXPECT_EQ(grid.Combobox().ItemIndex, 1);
+    EXPECT_TRUE(grid.RemoveComboString(QStringLiteral("C1")));
+    EXPECT_FALSE(grid.RemoveComboString(QStringLiteral("C1")));
+    EXPECT_EQ(grid.GetComboCount(), 2);
+}
