@@ -14,6 +14,7 @@
 // ExGridSelection.cpp, ExGridStructure.cpp...); the state of each concern
 // lives in a private part of its own.
 #include "controls/grid/base/GridTypes.h"
+#include "controls/grid/base/Themes.h"
 #include "controls/grid/base/IntList.h"
 #include "controls/grid/base/MouseActions.h"
 #include "controls/grid/base/Navigation.h"
@@ -38,6 +39,8 @@
 #include <optional>
 #include <vector>
 
+class QMenu;
+
 namespace controls {
 
 class TExStringGrid;
@@ -46,6 +49,11 @@ class TBands;
 struct TCellNode;
 struct TGridAppearance;
 enum TScrollBarAlways : std::uint8_t;
+enum TGridLook : std::uint8_t;
+enum TExGridStyle : std::uint8_t;
+enum TXPColorScheme : std::uint8_t;
+class THeaderAppearance;
+class TFooterAppearance;
 struct TGridAppearanceDeleter {
     void operator()(TGridAppearance *appearance) const;
 };
@@ -125,6 +133,11 @@ struct TGridControlLook {
     bool FixedDropDownButton = false;
     int DropDownCount = 8;
     int HintMaxWidth = 0;
+    // The look of the drop-down editors' popup header and footer; each look
+    // has its own pair, made on first use (controls/grid/view/GridLooks.cpp).
+    THeaderAppearance &DropDownHeader() const;
+    TFooterAppearance &DropDownFooter() const;
+    mutable std::shared_ptr<struct TDropDownStrips> m_dropDownStrips;
     // Back to the colours after creation; the sizes, style and glyphs stay.
     void Init();
     // Copies what a look carries over, the grid's own colours untouched.
@@ -1002,6 +1015,153 @@ private:
     void closeMemo(bool store, bool notify);
     mutable std::shared_ptr<TGridEditState> m_editState;
     // ===== end of keys and in-place editing ==================================================
+
+    // ===== looks, hover, hints and balloons, fixed cells sized by mouse
+    // (controls/grid/view/GridLooks.cpp, GridHover.cpp, CellHints.cpp, HintWindow.cpp,
+    // GridBalloon.cpp, FixedSizing.cpp, FormFollowing.cpp; their state in
+    // controls/grid/view/GridHoverState.h) ==================================================
+public:
+    // Switching the look sets the colours that go with it; the same look
+    // again changes nothing.
+    TGridLook Look() const;
+    void setLook(TGridLook Value);
+    // A named colour set: selection, fixed, hover and pressed gradients,
+    // active cell and lines; it may switch the look first.
+    virtual void SetStyle(TExGridStyle AStyle);
+    void SetComponentStyle(TFenloStyle AStyle);
+    TFenloStyle ComponentStyle() const;
+    void SetTheme(TXPColorScheme Scheme);
+    // The flat look of the given tones (Look glClassic, Flat).
+    void SetColorTones(const TColorTones &ATones);
+    const TColorTones &ColorTones() const;
+    // Applies the style of the Office colour scheme when it changed.
+    void AdaptToOfficeTheme();
+    bool AutoThemeAdapt() const;
+    void setAutoThemeAdapt(bool Value);
+    // The look's name and display text; glCustom gives Text back.
+    static QString GridLookName(TGridLook ALook, const QString &Text = QString());
+    static QString GridLookDisplayName(TGridLook ALook, const QString &Text = QString());
+
+    enum THoverFixedCells : std::uint8_t { hfNone, hfAll, hfFixedRows, hfFixedColumns };
+    THoverFixedCells HoverFixedCells() const;
+    void setHoverFixedCells(THoverFixedCells Value);
+    // The fixed cell under the mouse; (-1, -1) none.
+    TGridCoord HoverFixedCell() const;
+    // Whether the cell's kind of fixed cell takes part in hovering.
+    bool IsHoverFixedCell(int ACol, int ARow);
+    bool FixedCellPressed() const;
+    bool FixedDropDownPressed() const;
+    virtual bool DoCanShowFixedDropDown(int ACol);
+    // The menu a fixed cell's drop-down button pops up below it; not owned.
+    QMenu *FixedDropDownMenu() const;
+    void setFixedDropDownMenu(QMenu *AMenu);
+    std::function<void(TExStringGrid *Sender, int ACol, int ARow, QMenu *&AMenu, bool &KeepFixedCellHighlighted)>
+        OnFixedDropDownClick;
+    using TAnchorEvent = std::function<void(TExStringGrid *Sender, int ARow, int ACol, const QString &Anchor)>;
+    TAnchorEvent OnAnchorEnter;
+    // Gets the anchor the mouse left.
+    TAnchorEvent OnAnchorExit;
+    std::function<void(TExStringGrid *Sender, int ARow, int ACol, QString &Anchor)> OnAnchorHint;
+
+    // Column and row sizing: while it runs, whether it may start, its end.
+    std::function<void(TExStringGrid *Sender, int ACol, int ColumnSize)> OnColumnSizing;
+    std::function<void(TExStringGrid *Sender, int ARow, int RowSize)> OnRowSizing;
+    std::function<void(TExStringGrid *Sender, int ACol, bool &Allow)> OnColumnSize;
+    std::function<void(TExStringGrid *Sender, int ARow, bool &Allow)> OnRowSize;
+    std::function<void(TExStringGrid *Sender, int ACol)> OnEndColumnSize;
+    std::function<void(TExStringGrid *Sender, int ARow)> OnEndRowSize;
+    // The dotted guide line of a sizing, drawn by inversion: twice removes it.
+    void DrawColSizingLine(int X);
+    void DrawRowSizingLine(int Y);
+    bool FixedSizingActive() const;
+
+    // Cell hints: what the hint shows and where (screen points).
+    enum THintShowLargeTextPos : std::uint8_t { hpCell, hpMouse };
+    struct THintInfo {
+        QPoint CursorPos; // client
+        QPoint HintPos;   // client while built, screen when done
+        int HintMaxWidth = 0;
+        platform::TColor HintColor = platform::clInfoBk;
+        bool HtmlWindow = false; // mini-HTML or wide text: the grid's own hint window
+    };
+    bool HintShowCells = false;
+    bool HintShowLargeText = false;
+    THintShowLargeTextPos HintShowLargeTextPos = hpCell;
+    bool HintShowSizing = false;
+    bool HTMLHint = false;
+    bool AnchorHint = false;
+    bool UseInternalHintClass = true;
+    platform::TColor HintColor = platform::clInfoBk;
+    // The window class of the program's hints: ours (mini-HTML) or plain.
+    static bool UseHTMLHints();
+    static void setUseHTMLHints(bool Value);
+    void BuildCellHint(QString &HintStr, THintInfo &HintInfo);
+    // The hint for the client point, shown (CM_HINTSHOW); false when none.
+    bool GridHintShow(QPoint Pos);
+    void CancelHint();
+    // The cell whose hint is up; (-1, -1) none.
+    TGridCoord LastHintPos() const;
+    class THTMLHintWindow *HintWindow() const;
+    class THTMLHintWindow *SizingHintWindow() const;
+
+    // The balloon over the cells: its text is the cell's, asked when shown.
+    struct TBalloonSettings &Balloon() const;
+    void BalloonInit();
+    void BalloonDone();
+    class TGridBalloon *BalloonWindow() const;
+    // The balloon's text, title and icon for a cell (the tooltip's text
+    // request); false outside the cells or without Balloon.Enable.
+    bool BalloonText(int ACol, int ARow, QString &ATitle, QString &AText, int &AIcon);
+    // Shows the balloon for the client point; false when none.
+    bool GridBalloonShow(QPoint Pos);
+    TGridCoord LastBalloonPos() const;
+    std::function<void(TExStringGrid *Sender, int ACol, int ARow, QString &ATitle, QString &AText, int &AIcon)>
+        OnCellBalloon;
+
+    // With SizeWithForm the grid grows and shrinks with its top-level window.
+    bool SizeWithForm() const;
+    void setSizeWithForm(bool Value);
+    void OwnerFormResize(QWidget *Form);
+
+protected:
+    // Hover, anchors and hint closing of a move (before the cell grid's
+    // move), and the sizing events and hint after it.
+    void hoverMouseMove(int X, int Y);
+    void sizingMouseMove(int X, int Y);
+    void hoverMouseLeave();
+    // The fixed-cell sizing by press and its release; true when they took it.
+    bool fixedSizingMouseDown(int X, int Y);
+    bool fixedSizingMouseUp(int X, int Y);
+    // The drop-down button of a hovered header; true when it took the press.
+    bool fixedDropDownMouseDown(int X, int Y);
+    void fixedHeaderMouseUp();
+    void GridCalcSizingState(int X, int Y, TGridState &State, int &Index, int &SizingPos, int &SizingOfs) override;
+    bool eventFilter(QObject *Watched, QEvent *Event) override;
+
+private:
+    struct TGridHover &hover() const;
+    // The looks' parts of a fixed-like cell (controls/grid/view/HeaderLooks.cpp):
+    // a hovered, moved or pressed header (true when drawn; the rectangle
+    // loses a drop-down button), the list-view header, the glClassic and
+    // glSoft edges, the box of a flat grid's right fixed columns.
+    bool renderHoverHeader(platform::TCanvas &ACanvas, int ACol, int ARow, platform::TRect &ARect);
+    bool renderListViewHeader(platform::TCanvas &ACanvas, int ACol, int ARow, const platform::TRect &ARect);
+    void renderClassicEdges(platform::TCanvas &ACanvas, platform::TRect ARect);
+    void renderSoftEdges(platform::TCanvas &ACanvas, platform::TRect ARect);
+    void renderFixedRightBox(platform::TCanvas &ACanvas, int ACol, const platform::TRect &ARect);
+    void paintSizingGuides(platform::TCanvas &ACanvas);
+    void repaintFixedCell(int ACol, int ARow);
+    void hoverLink(int X, int Y, int ACol, int ARow);
+    void fixedSizingDetect(int X, int Y, int ACol, int ARow);
+    void hideBalloon();
+    // After loading: the balloon's window when it is enabled.
+    void balloonLoaded();
+    // The text itself, or its mask for a password cell.
+    QString hintSafeText(int RealCol, int ARow, const QString &Text);
+    void followForm(bool Value);
+    void lookColors(TGridLook Value);
+    mutable std::shared_ptr<struct TGridHover> m_hover;
+    // ===== end of looks, hover, hints and balloons ========================================
 
 protected:
     void CellTextChanged(int ACol, int ARow) override;

@@ -61,6 +61,8 @@ TExStringGrid::TExStringGrid(QWidget *parent)
     // Hover, the header select modes and the sizing cursor follow the
     // mouse without a button held.
     setMouseTracking(true);
+    // Hints, balloons and the form's size reach the grid through its filter.
+    installEventFilter(this);
 }
 
 TExStringGrid::~TExStringGrid() = default;
@@ -116,6 +118,7 @@ void TExStringGrid::GridLoaded()
     if (m_structure->columnOrder.empty())
         SetColumnOrder();
     ApplyActiveStyleColors();
+    balloonLoaded();
 }
 
 void TExStringGrid::ApplyActiveStyleColors()

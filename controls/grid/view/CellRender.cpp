@@ -62,7 +62,13 @@ void TExStringGrid::RenderCell(platform::TCanvas &ACanvas, int ACol, int ARow, T
 void TExStringGrid::renderFixedBackground(TCellPaint &cell)
 {
     const TGridAppearance &look = Appearance();
-    if (!cell.fixedLike || look.Flat || look.Look < glFenlo || look.Look == glListView || look.Look == glCustom)
+    if (cell.fixedLike && !look.Flat && look.Look == glListView) {
+        renderListViewHeader(cell.canvas, cell.col, cell.row, cell.rect);
+        return;
+    }
+    if (!cell.fixedLike || look.Look < glFenlo || look.Look == glListView || look.Look == glCustom)
+        return;
+    if (renderHoverHeader(cell.canvas, cell.col, cell.row, cell.rect) || look.Flat)
         return;
     TGradientCellLook gradient;
     gradient.Vertical = true;
@@ -89,6 +95,12 @@ void TExStringGrid::renderFixedBackground(TCellPaint &cell)
 void TExStringGrid::renderEdgeLines(TCellPaint &cell)
 {
     const TGridAppearance &look = Appearance();
+    if (look.Flat && look.Look != glClassic && FFixedRightCols > 0 && cell.realCol >= AllColCount() - FFixedRightCols)
+        renderFixedRightBox(cell.canvas, cell.col, cell.rect);
+    if (cell.fixedLike && !look.Flat && look.Look == glClassic)
+        renderClassicEdges(cell.canvas, cell.rect);
+    if (cell.fixedLike && !look.Flat && look.Look == glSoft)
+        renderSoftEdges(cell.canvas, cell.rect);
     if (!cell.fixedLike || look.Flat || (look.Look != glFenlo && look.Look != glXP))
         return;
     TRect r = cell.rect;

@@ -1,6 +1,7 @@
 // The appearance record lives beside the model's state and is made on first
 // use, so that the model's construction knows nothing of painting.
 #include "controls/grid/view/GridAppearance.h"
+#include "controls/dropdown/paint/PopupAppearance.h"
 #include "controls/grid/model/ExGrid.h"
 
 namespace controls {
@@ -48,7 +49,14 @@ void TGridControlLook::Assign(const TGridControlLook &source)
     const bool noDisabledButton = NoDisabledButtonLook;
     const bool ddButton = FixedDropDownButton;
     const bool progressXP = ProgressXP;
+    const auto strips = m_dropDownStrips;
     *this = source;
+    // The header and footer are this look's own, their settings copied.
+    m_dropDownStrips = strips;
+    if (&source != this) {
+        DropDownHeader().Assign(source.DropDownHeader());
+        DropDownFooter().Assign(source.DropDownFooter());
+    }
     FlatButton = flat;
     NoDisabledCheckRadioLook = noDisabledCheck;
     NoDisabledButtonLook = noDisabledButton;

@@ -18,6 +18,13 @@ namespace controls {
 enum TGridLook : std::uint8_t {
     glStandard, glSoft, glClassic, glFenlo, glXP, glListView, glVista, glWin7, glOffice2007, glCustom
 };
+// Colour sets by name; a TFenloStyle of the same ordinal names the same set.
+enum TExGridStyle : std::uint8_t {
+    gsOffice2003Blue, gsOffice2003Silver, gsOffice2003Olive, gsOffice2003Classic, gsOffice2007Luna,
+    gsOffice2007Obsidian, gsWindowsXP, gsWhidbey, gsCustom, gsOffice2007Silver, gsWindowsVista, gsWindows7,
+    gsTerminal, gsOffice2010Blue, gsOffice2010Silver, gsOffice2010Black
+};
+enum TXPColorScheme : std::uint8_t { xpNone, xpBlue, xpGreen, xpGray, vistaAero };
 enum TBackGroundDisplay : std::uint8_t { bdTile, bdFixed, bdGradientHorz, bdGradientVert };
 enum TBackGroundCells : std::uint8_t { bcNormal, bcFixed, bcAll };
 enum TProgressStyle : std::uint8_t { psXP, psClassic };

@@ -98,6 +98,8 @@ void TExStringGrid::controlMouseDown(platform::TMouseButton Button, TShiftState 
             return;
         }
     }
+    if (fixedDropDownMouseDown(X, Y))
+        return;
     // A press on the current, editable cell opens its editor, as a second
     // click does; the cell grid itself only selects.
     const bool again = Button == platform::mbLeft && inside && ACol == Col() && ARow == Row()
@@ -176,6 +178,8 @@ void TExStringGrid::gridLeftButtonDown(int X, int Y, TShiftState KeyShift)
     const platform::TRect CellR = CellRect(ACol, ARow);
     if (m_mouseActions.CaretPositioning)
         m.LButFlg = true;
+    if (fixedSizingMouseDown(X, Y))
+        return;
 
     const bool fixedCell = IsFixed(ACol, ARow);
     if (pressInFixed || fixedCell)

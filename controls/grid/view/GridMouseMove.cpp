@@ -65,7 +65,9 @@ void TExStringGrid::GridMouseMove(TShiftState Shift, int X, int Y)
                  && m_mouseActions.RowSelect && !IsOnSizingBorder(X, Y))
             m.SelectMode = msRow;
 
+        hoverMouseMove(X, Y);
         TBaseGrid::GridMouseMove(Shift, X, Y);
+        sizingMouseMove(X, Y);
 
         // A drag never scrolls sideways with KeepHorizScroll.
         if (m_navigation.KeepHorizScroll && m.MouseKeepDown && GridState() != gsColMoving
@@ -91,6 +93,7 @@ void TExStringGrid::GridMouseLeave()
     TGridMouse &m = mouse();
     m.SelectMode = msNormal;
     m.SizeFixed = m.SizeFixedR = false;
+    hoverMouseLeave();
     if (HoverRow() && FHoverRowIdx >= 0) {
         const int row = FHoverRowIdx;
         FHoverRowIdx = -1;

@@ -24,6 +24,7 @@ bool sameRect(const TGridRect &a, const TGridRect &b)
 void TExStringGrid::GridMouseUp(platform::TMouseButton Button, TShiftState Shift, int X, int Y)
 {
     platform::guarded([&] {
+        fixedHeaderMouseUp();
         if (Button == platform::mbLeft) {
             gridLeftButtonUp(X, Y, Shift);
         } else if (Button == platform::mbRight) {
@@ -45,6 +46,7 @@ void TExStringGrid::gridLeftButtonUp(int X, int Y, TShiftState Shift)
     m.MouseDownMove = false;
     m.MouseSelectStart = -1;
     m.FixedCellPushed = false;
+    fixedSizingMouseUp(X, Y);
 
     int ACol = -1;
     int ARow = -1;

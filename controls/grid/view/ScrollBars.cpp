@@ -52,6 +52,7 @@ void TExStringGrid::PaintGrid()
     }
     canvas.Pen().setColor(platform::clBlack);
     GridNCPaintMessage(canvas);
+    paintSizingGuides(canvas);
     if (OnPainted)
         OnPainted(this);
 }
