@@ -61,6 +61,7 @@ TExStringGrid::TExStringGrid(QWidget *parent)
     // Hover, the header select modes and the sizing cursor follow the
     // mouse without a button held.
     setMouseTracking(true);
+    installWindowHooks();
 }
 
 TExStringGrid::~TExStringGrid() = default;
