@@ -24,6 +24,7 @@
 #include "controls/grid/model/GridSortSettings.h"
 #include "controls/grid/model/PrintSettings.h"
 #include "controls/grid/model/core/HiddenRows.h"
+#include "controls/grid/view/GridScrollTypes.h"
 #include "platform/NumberedTimers.h"
 #include "platform/draw/GraphicsObjects.h"
 
@@ -40,10 +41,12 @@
 #include <vector>
 
 class QMenu;
+class QTimer;
 
 namespace controls {
 
 class TExStringGrid;
+class TScrollControl;
 class TFilePicture;
 class TBands;
 struct TCellNode;
@@ -1459,6 +1462,81 @@ public:
 private:
     struct TGridEditorLists &editorLists() const;
     mutable std::shared_ptr<struct TGridEditorLists> m_editorLists;
+    // ===== scroll bar looks, scroll hints, drag scrolling, panning and zoom
+    // (controls/grid/view/GridScrollBarLooks.cpp, MetroScrollBars.cpp, GridScrollHints.cpp,
+    // DragScrolling.cpp, Panning.cpp, GridZoom.cpp, GridWindowHooks.cpp; their state in
+    // GridScrollState.h) ====================================================================
+public:
+    TScrollType ScrollType() const;
+    // ssMetro puts two thin bars of our own over the cells and takes the
+    // window's bars away; leaving it gives back both window bars.
+    void setScrollType(TScrollType value);
+    platform::TColor ScrollColor() const;
+    void setScrollColor(platform::TColor value);
+    int ScrollWidth() const;
+    void setScrollWidth(int value);
+    // The thumbs take the share of the view in pixels, not in rows.
+    bool ScrollProportional() const;
+    void setScrollProportional(bool value);
+    void UpdateVertScrollProportion();
+    void UpdateHorzScrollProportion();
+    // Dragging a thumb scrolls at once.
+    bool ScrollSynch = false;
+    TScrollHintType ScrollHints = shNone;
+    platform::TColor HintColor = platform::clInfoBk;
+    // ARow is the row or column the thumb points at.
+    std::function<void(TExStringGrid *Sender, int ARow, QString &hintstr)> OnScrollHint;
+    // A bar's message: Code one of the SB_ codes, Pos the thumb's position
+    // (the first scrollable row or column counted from 0).
+    void GridVertScrollMessage(int Code, int Pos);
+    void GridHorzScrollMessage(int Code, int Pos);
+    bool ScrollHintShowing() const;
+    QString ScrollHintText() const;
+    TScrollControl *VertScrollControl() const;
+    TScrollControl *HorzScrollControl() const;
+    void CreateScrollControls();
+    void FreeScrollControls();
+
+    TDragScrollOptions &DragScrollOptions() const;
+    using TDragScrollEvent = std::function<void(TExStringGrid *Sender, int TopRow, int LeftCol,
+                                                TDragScrollDirection &DragScrollDir, bool &CanScroll)>;
+    TDragScrollEvent OnDragScroll;
+    // Something dragged over the grid at (X, Y); near an edge the grid
+    // scrolls that way after a delay.
+    void GridDragOver(int X, int Y, TDragState State, bool &Accept);
+    void DragScrollTimer();
+    QTimer *DragScrollTimerObject() const;
+
+    // Wheel-button panning: the mouse is captured until the next press or key.
+    TIntelliPan IntelliPan = ipVertical;
+    bool Panning() const;
+    QPoint PanAnchor() const;
+    // The cursor the panning shows: 8000 at rest, 8001 to 8008 by direction.
+    int PanCursorId() const;
+    void PanStep();
+    void StopPanning();
+
+    // Ctrl+wheel zooms by the wheel's lines per notch.
+    bool IntelliZoom = true;
+    int ZoomFactor() const;
+    // Every column and row grows by Delta pixels, the fonts by Delta points;
+    // ten steps at most either way.
+    void Zoom(int Delta);
+
+protected:
+    void GridScrollBarsSynced() override;
+
+private:
+    friend class TGridWindowHooks;
+    struct TGridScrolling &scrolling() const;
+    void installWindowHooks();
+    bool panMousePress(Qt::MouseButton Button, QPoint P);
+    void startPanning(QPoint P);
+    void setPanCursor(int id);
+    void showScrollHint(const QString &text);
+    void hideScrollHint();
+    void setBarPage(QScrollBar *bar, double share);
+    mutable std::shared_ptr<struct TGridScrolling> m_scrolling;
 };
 
 } // namespace controls

@@ -63,6 +63,7 @@ TExStringGrid::TExStringGrid(QWidget *parent)
     setMouseTracking(true);
     // Hints, balloons and the form's size reach the grid through its filter.
     installEventFilter(this);
+    installWindowHooks();
 }
 
 TExStringGrid::~TExStringGrid() = default;

@@ -66,6 +66,10 @@ void TExStringGrid::wheelEvent(QWheelEvent *event)
 bool TExStringGrid::wheelMessage(bool Down, TShiftState Shift, QPoint MousePos)
 {
     const TGridRect entry = Selection();
+    if (Shift.testFlag(platform::ssCtrl) && IntelliZoom) {
+        Zoom(Down ? mouse().WheelScrl : -mouse().WheelScrl);
+        return false;
+    }
     if (!EnableWheel || (FFixedRowAlways && RowCount() == 1))
         return false;
     const bool move = m_mouseActions.WheelAction() == TWheelAction::waMoveSelection;

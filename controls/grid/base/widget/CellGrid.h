@@ -305,6 +305,13 @@ protected:
     // cells (a border ring): a scroll must not move them into the cells.
     virtual int GridBlitInset() const { return 0; }
 
+    // The window's own bars, for descendants that size their thumbs
+    // themselves; GridScrollBarsSynced runs each time the grid has set
+    // their range, page and position.
+    QScrollBar *verticalBar() const { return m_vertBar; }
+    QScrollBar *horizontalBar() const { return m_horzBar; }
+    virtual void GridScrollBarsSynced() {}
+
     // The objects the cells own, for descendants that keep their own there.
     TGridObject *gridObjectSlot(int col, int row) const { return m_cells.object(col, row); }
     std::unique_ptr<TGridObject> takeGridObjectSlot(int col, int row) { return m_cells.take(col, row); }

@@ -308,6 +308,7 @@ void TCellGrid::syncScrollBars()
     m_horzBar->setValue(LeftCol() - m_fixedCols);
     m_horzBar->setTracking(tracking);
     m_syncingBars = false;
+    GridScrollBarsSynced();
 }
 
 // --- geometry -------------------------------------------------------------------
