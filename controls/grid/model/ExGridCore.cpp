@@ -116,6 +116,9 @@ void TExStringGrid::GridLoaded()
     if (m_structure->columnOrder.empty())
         SetColumnOrder();
     ApplyActiveStyleColors();
+    if (hasFindState()) {
+        UpdateSearchPanel();
+    }
 }
 
 void TExStringGrid::ApplyActiveStyleColors()
@@ -170,6 +173,7 @@ void TExStringGrid::resizeEvent(QResizeEvent *event)
     TBaseGrid::resizeEvent(event);
     StretchOnResize();
     CellControlsUpdate(false);
+    placeFooterPanels();
 }
 
 } // namespace controls
