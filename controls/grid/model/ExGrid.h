@@ -1402,6 +1402,17 @@ private:
                             int FirstCol, bool DoCase);
     void removeTagsInRange(const QString &Tag, int LastRow, int LastCol, int FirstRow, int FirstCol);
     void placeFooterPanels();
+    // The footer rules of the move to a cell: the footer row is never
+    // entered, and the view scrolls so that the cell shows above the panels.
+    bool footerPanelsAllowCell(int ACol, int ARow);
+    // A row dragged onto the footer row goes back where it was.
+    bool refuseMoveOntoFooterRow(int FromIndex, int ToIndex);
+    // The key rules at the end of a grid with the search panel shown:
+    // true when the key stops there; after the walk the last row is kept
+    // above the panel.
+    bool searchPanelKeyStops(std::uint16_t Key);
+    void searchPanelKeyDone(std::uint16_t Key, int T0);
+    void searchPanelScrolled(int action);
     TFindParams searchFooterParams(bool backward);
     void searchFooterHighlight(bool on);
     mutable std::shared_ptr<struct TGridFind> m_find;

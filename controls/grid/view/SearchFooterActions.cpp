@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QPushButton>
+#include <QScrollBar>
 
 namespace controls {
 
@@ -24,6 +25,13 @@ TSearchPanel *TExStringGrid::SearchPanel()
         panel->OnExitClick = [this](QObject *) { SearchFooterClose(); };
         panel->OnHighlightClick = [this](QObject *) { SearchFooterHighlight(); };
         st.searchPanel = panel;
+        // A line down at the end of the bar lifts the last row above the
+        // panel; a line up from there lowers it again. Queued: the bar
+        // tells of an action before it moves.
+        for (QScrollBar *bar : findChildren<QScrollBar *>(QString(), Qt::FindDirectChildrenOnly))
+            if (bar->orientation() == Qt::Vertical)
+                connect(bar, &QScrollBar::actionTriggered, panel, [this](int action) { searchPanelScrolled(action); },
+                        Qt::QueuedConnection);
         if (OnCreatedSearchFooter)
             OnCreatedSearchFooter(this);
     }
@@ -38,6 +46,10 @@ TFooterPanel *TExStringGrid::FooterPanel()
         panel->hide();
         panel->setShowHint(st.floatingFooter.ShowHint());
         st.footerPanel = panel;
+        // The footer's columns follow the grid's horizontal scrolling.
+        for (QScrollBar *bar : findChildren<QScrollBar *>(QString(), Qt::FindDirectChildrenOnly))
+            if (bar->orientation() == Qt::Horizontal)
+                connect(bar, &QScrollBar::valueChanged, panel, [panel] { panel->update(); });
         if (OnCreatedFloatingFooter)
             OnCreatedFloatingFooter(this);
     }
@@ -123,6 +135,18 @@ void TExStringGrid::KeepLastRowAboveSearchPanel()
         if (TopRow() == before)
             break;
     }
+}
+
+void TExStringGrid::searchPanelScrolled(int action)
+{
+    if (SearchPanelHeight() == 0)
+        return;
+    if (action == QAbstractSlider::SliderSingleStepSub && TopRow() == RowCount() - VisibleRowCount()
+        && TopRow() > FixedRows())
+        setTopRow(TopRow() - 1);
+    else if ((action == QAbstractSlider::SliderSingleStepAdd || action == QAbstractSlider::SliderMove)
+             && TopRow() >= MaxTopRow())
+        KeepLastRowAboveSearchPanel();
 }
 
 bool TExStringGrid::SearchFooterFocusKey()
