@@ -22,7 +22,9 @@
 #include "controls/grid/model/CellGraphic.h"
 #include "controls/grid/model/GridGrouping.h"
 #include "controls/grid/model/GridSortSettings.h"
+#include "controls/grid/model/FloatingFooter.h"
 #include "controls/grid/model/PrintSettings.h"
+#include "controls/grid/model/core/CellFinder.h"
 #include "controls/grid/model/core/HiddenRows.h"
 #include "controls/grid/view/GridScrollTypes.h"
 #include "platform/NumberedTimers.h"
@@ -940,7 +942,7 @@ public:
     }
     virtual void AdvanceAfterEdit(bool Backward) {}
     virtual void SizeWhileTypingHook(bool RowHeight) {}
-    virtual void RecalcFooterColumn(int ACol, int ARow) {}
+    virtual void RecalcFooterColumn(int ACol, int ARow);
     virtual void DoGetEditorProp(int ACol, int ARow);
     virtual void DoCellChanging(int NewCol, int NewRow, bool &Allow);
 
@@ -1537,6 +1539,153 @@ private:
     void hideScrollHint();
     void setBarPage(QScrollBar *bar, double share);
     mutable std::shared_ptr<struct TGridScrolling> m_scrolling;
+    // ===== find, highlight, fills, the floating footer and the search panel
+    // (ExGridFind.cpp, ExGridHighlight.cpp, ExGridFooter.cpp, ExGridFills.cpp,
+    // view/SearchPanel.cpp, view/SearchFooterActions.cpp, view/FooterPanel.cpp,
+    // view/SelectionToForm.cpp; their state in GridFind.h) ==================================
+public:
+    enum TGridExportState : std::uint8_t {
+        esExportStart,
+        esExportNewRow,
+        esExportDone,
+        esExportSelRow,
+        esExportFail,
+        esExportNextRow
+    };
+    enum TSearchAction : std::uint8_t { saFindFirst, saFindPrevious, saFindNext };
+    // The hit or (-1, -1); StartCell (-1, -1) starts at the first cell of
+    // the range, any other at the cell after it. esExportFail tells of a
+    // hit, esExportDone of a search that ran out.
+    QPoint Find(QPoint StartCell, const QString &s, TFindParams FindParams);
+    QPoint FindWide(QPoint StartCell, const QString &s, TFindParams FindParams);
+    QPoint FindFirst(const QString &s, TFindParams FindParams);
+    // After the last hit (-1, -1); the next call starts over.
+    QPoint FindNext();
+    // The number of cells changed; OrigStr is replaced without regard to case.
+    int Replace(const QString &OrigStr, const QString &NewStr, TFindParams FindParams);
+    QPoint SearchCell() const;
+    void setSearchCell(QPoint value);
+    TFindParams FindParams() const;
+    QString SearchCache() const;
+    bool FindBusy() const;
+    int FindCol() const;
+    void setFindCol(int value);
+    int FindRow() const;
+    void setFindRow(int value);
+    virtual void ExportNotification(TGridExportState AState, int ARow) {}
+    // "hi" and "e" tags around the matches: a cell without a match is left
+    // as it is, and taking the tags off gives back the text there was.
+    QString HilightText(bool DoCase, const QString &S, const QString &Text);
+    QString MarkText(bool DoCase, const QString &S, const QString &Text);
+    QString UnHilightText(const QString &S);
+    QString UnMarkText(const QString &S);
+    void HilightInCell(bool DoCase, int Col, int Row, const QString &HiText);
+    void HilightInCol(bool DoFixed, bool DoCase, int Col, const QString &HiText);
+    void HilightInRow(bool DoFixed, bool DoCase, int Row, const QString &HiText);
+    void HilightInGrid(bool DoFixed, bool DoCase, const QString &HiText);
+    void MarkInCell(bool DoCase, int Col, int Row, const QString &HiText);
+    void MarkInCol(bool DoFixed, bool DoCase, int Col, const QString &HiText);
+    void MarkInRow(bool DoFixed, bool DoCase, int Row, const QString &HiText);
+    void MarkInGrid(bool DoFixed, bool DoCase, const QString &HiText);
+    void UnHilightInCell(int Col, int Row);
+    void UnHilightInCol(bool DoFixed, int Col);
+    void UnHilightInRow(bool DoFixed, int Row);
+    void UnHilightInGrid(bool DoFixed);
+    void UnMarkInCell(int Col, int Row);
+    void UnMarkInCol(bool DoFixed, int Col);
+    void UnMarkInRow(bool DoFixed, int Row);
+    void UnMarkInGrid(bool DoFixed);
+
+    // The search panel docked at the bottom, shown by SearchFooter.Visible.
+    class TSearchFooter &SearchFooter();
+    class TSearchPanel *SearchPanel();
+    // Brings the panel in step with SearchFooter (its OnChange handler).
+    void UpdateSearchPanel();
+    // Display indexes: the cell comes into view (centred when it was out),
+    // and above the search panel when that is shown.
+    void ScrollInView(int ColIndex, int RowIndex);
+    bool IsLastRowAboveSearchPanel();
+    // Raises TopRow until the last row's bottom is above the panel; stops
+    // when TopRow cannot grow.
+    void KeepLastRowAboveSearchPanel();
+    // The search panel's height while shown, else 0.
+    int SearchPanelHeight() const;
+    // Ctrl+F and the panel's accelerators: true when the key was taken.
+    bool SearchFooterFocusKey();
+    bool GridDialogChar(QChar Key);
+    virtual void DoSearchFooterAction(const QString &Value, int ACol, int ARow, TSearchAction SearchAction);
+    std::function<void(TExStringGrid *Sender, const QString &Value, bool &DefaultSearch)> OnSearchEditChange;
+    std::function<void(TExStringGrid *Sender, const QString &Value, int ACol, int ARow, TSearchAction SearchAction)>
+        OnSearchFooterAction;
+    platform::TNotifyEvent OnSearchFooterClose;
+    platform::TNotifyEvent OnCreatedSearchFooter;
+    // The panel's buttons; the panel calls them.
+    void SearchFooterEditChange();
+    void SearchFooterFindNext();
+    void SearchFooterFindPrevious();
+    void SearchFooterHighlight();
+    void SearchFooterClose();
+
+    TFloatingFooter &FloatingFooter();
+    class TFooterPanel *FooterPanel();
+    bool FloatingFooterVisible() const;
+    // The footer of one real column, or of every one (-1); a footer cell
+    // whose column holds a text where a number belongs stays empty.
+    virtual void CalcFooter(int ACol);
+    // The same for one column; raises what the column function raises.
+    virtual void CalcFooterColumn(int ACol);
+    void RecalcFooter() { CalcFooter(-1); }
+    // A footer cell through the grid's cell renderer, the footer row too.
+    void PaintFooterCell(platform::TCanvas &ACanvas, int ACol, int ARow, platform::TRect ARect,
+                         TGridDrawState AState);
+    // Repaints the footer panel.
+    void UpdateFooter();
+    // The floating footer's row moves with the end of the grid.
+    void MoveFooterRow(int OldRowCount);
+    std::function<void(TExStringGrid *Sender, int ACol, int ARow, QString &Value)> OnFooterCalc;
+    std::function<void(TExStringGrid *Sender, int AColumn, platform::TCanvas &Canvas, platform::TRect ARect)>
+        OnFooterPaint;
+    platform::TNotifyEvent OnCreatedFloatingFooter;
+    void TextFill(bool DoFixed, const QString &Txt);
+    void FormatFill(bool DoFixed, const QString &Fmt);
+    void RandomFill(bool DoFixed, int Rnd);
+    void LinearFill(bool DoFixed);
+
+    // A tool window, not shown, holding the picture of the cells of ARect
+    // (either corner first); the caller owns it.
+    std::unique_ptr<QWidget> SelectionToForm(TGridRect ARect);
+
+protected:
+    void AfterLastRowChange() override;
+
+private:
+    friend class TFloatingFooter;
+    struct TGridFind &findState() const;
+    // The footer row's cells taken out before the row count changes, and
+    // put into the new last row after it.
+    std::vector<THiddenCell> takeFooterRow(int NewRowCount);
+    void putFooterRow(std::vector<THiddenCell> cells);
+    bool hasFindState() const { return m_find != nullptr; }
+    QPoint searchCells(QPoint StartCell, const QString &s, TFindParams params, bool wide);
+    void wrapMatchesInRange(const QString &HiText, const QString &Tag, int LastRow, int LastCol, int FirstRow,
+                            int FirstCol, bool DoCase);
+    void removeTagsInRange(const QString &Tag, int LastRow, int LastCol, int FirstRow, int FirstCol);
+    void placeFooterPanels();
+    // The footer rules of the move to a cell: the footer row is never
+    // entered, and the view scrolls so that the cell shows above the panels.
+    bool footerPanelsAllowCell(int ACol, int ARow);
+    // A row dragged onto the footer row goes back where it was.
+    bool refuseMoveOntoFooterRow(int FromIndex, int ToIndex);
+    // The key rules at the end of a grid with the search panel shown:
+    // true when the key stops there; after the walk the last row is kept
+    // above the panel.
+    bool searchPanelKeyStops(std::uint16_t Key);
+    void searchPanelKeyDone(std::uint16_t Key, int T0);
+    void searchPanelScrolled(int action);
+    TFindParams searchFooterParams(bool backward);
+    void searchFooterHighlight(bool on);
+    mutable std::shared_ptr<struct TGridFind> m_find;
+    // ===== end of find, highlight, fills, the floating footer and the search panel ======
 };
 
 } // namespace controls

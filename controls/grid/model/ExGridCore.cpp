@@ -120,6 +120,9 @@ void TExStringGrid::GridLoaded()
         SetColumnOrder();
     ApplyActiveStyleColors();
     balloonLoaded();
+    if (hasFindState()) {
+        UpdateSearchPanel();
+    }
 }
 
 void TExStringGrid::ApplyActiveStyleColors()
@@ -174,6 +177,7 @@ void TExStringGrid::resizeEvent(QResizeEvent *event)
     TBaseGrid::resizeEvent(event);
     StretchOnResize();
     CellControlsUpdate(false);
+    placeFooterPanels();
 }
 
 } // namespace controls

@@ -123,6 +123,7 @@ void TExStringGrid::GridColumnMoved(int FromIndex, int ToIndex)
     TBaseGrid::GridColumnMoved(FromIndex, ToIndex);
     if (OnGridColumnMoved)
         OnGridColumnMoved(this, FromIndex, ToIndex);
+    UpdateFooter();
 }
 
 void TExStringGrid::MoveRow(int FromIndex, int ToIndex) { TCellGrid::MoveRow(FromIndex, ToIndex); }
@@ -130,6 +131,8 @@ void TExStringGrid::MoveRow(int FromIndex, int ToIndex) { TCellGrid::MoveRow(Fro
 void TExStringGrid::GridRowMoved(int FromIndex, int ToIndex)
 {
     if (m_internalMove)
+        return;
+    if (refuseMoveOntoFooterRow(FromIndex, ToIndex))
         return;
     // The row passed hidden rows on its way: their real indexes step aside.
     const int realFrom = RealRowIndex(FromIndex);

@@ -68,6 +68,12 @@ void TExStringGrid::DeleteRowRange(int RowIndex, int RCount) { RemoveRows(RowInd
 
 void TExStringGrid::AddRow()
 {
+    if (FloatingFooterVisible()) {
+        InsertRows(RowCount() - 1, 1, true);
+        if (FloatingFooter().FooterStyle() == fsFixedLastRow)
+            ClearRows(RowCount() - 2, 1);
+        return;
+    }
     InsertRows(RowCount(), 1, true);
     ClearRows(RowCount() - 1, 1);
 }

@@ -388,6 +388,8 @@ bool TExStringGrid::CanSelectCell(int ACol, int ARow)
 {
     if (FForceSel)
         return true;
+    if (!footerPanelsAllowCell(ACol, ARow))
+        return false;
     if (ACol < 0 || ARow < 0)
         return false;
     const int rc = RealColIndex(ACol);

@@ -13,10 +13,12 @@ namespace controls {
 
 void TExStringGrid::setRowCount(int count)
 {
+    std::vector<THiddenCell> footer = takeFooterRow(count);
     TCellGrid::setRowCount(count);
     FNormalRowCount = RowCount();
     if (FFixedRowAlways && FFixedRowsMin < RowCount() && FixedRows() != FFixedRowsMin)
         TCellGrid::setFixedRows(FFixedRowsMin);
+    putFooterRow(std::move(footer));
 }
 
 void TExStringGrid::setFixedRows(int count)

@@ -58,6 +58,7 @@ void TExStringGrid::insertRowKey()
         OnAutoInsertRow(this, RealRowIndex(index));
     editState().gridModified = true;
     setRow(target);
+    CalcFooter(-1);
 }
 
 void TExStringGrid::deleteRowKey()
@@ -71,8 +72,11 @@ void TExStringGrid::deleteRowKey()
     if (!canDelete)
         return;
     DoAutoDeleteRow(Row());
+    if (FloatingFooterVisible() && Row() == RowCount() - 1)
+        setRow(RowCount() - 2);
     SaveOldCellText(Col(), Row());
     editState().gridModified = true;
+    CalcFooter(-1);
 }
 
 void TExStringGrid::selectAllKey()
@@ -87,7 +91,10 @@ void TExStringGrid::selectAllKey()
     setSelection(all);
 }
 
-bool TExStringGrid::IsLastDataRow() { return Row() + 1 == RowCount() - FFixedFooters; }
+bool TExStringGrid::IsLastDataRow()
+{
+    return Row() + 1 == RowCount() - FFixedFooters || (FloatingFooterVisible() && Row() + 2 == RowCount());
+}
 
 void TExStringGrid::AppendAutoRow()
 {
@@ -104,8 +111,10 @@ void TExStringGrid::AppendAutoRow()
         IncRowCount();
     for (int c = 0; c < TotalColCount(); ++c)
         SetGridCell(c, index, QString());
-    if (FFixedFooters > 0)
+    if (FFixedFooters > 0 || FloatingFooterVisible())
         setRow(Row() + 1);
+    if (FloatingFooterVisible())
+        CalcFooter(-1);
     if (OnAutoAddRow)
         OnAutoAddRow(this, RowCount() - FFixedFooters - 1);
 }

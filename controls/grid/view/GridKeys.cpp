@@ -51,9 +51,13 @@ void TExStringGrid::keyPressEvent(QKeyEvent *event)
         const std::uint16_t key = virtualKey(event->key());
         if (key != 0 && !GridKeyDownMessage(key, shift))
             return;
-        // Alt with a key is a menu accelerator, not a character.
-        if (shift.testFlag(ssAlt) && !shift.testFlag(ssCtrl))
+        // Alt with a key is a menu accelerator, not a character: the search
+        // panel's buttons answer theirs.
+        if (shift.testFlag(ssAlt) && !shift.testFlag(ssCtrl)) {
+            if (!event->text().isEmpty())
+                GridDialogChar(event->text().front());
             return;
+        }
         const QChar ch = typedChar(event, shift);
         if (!ch.isNull())
             GridCharMessage(ch, event->modifiers().testFlag(Qt::KeypadModifier));
@@ -121,6 +125,8 @@ bool TExStringGrid::GridKeyDownMessage(std::uint16_t Key, TShiftState Shift)
         return false;
     }
 
+    if (Key == 'F' && ctrl)
+        SearchFooterFocusKey();
     const bool editKey = Key == VK_RETURN || Key == VK_F2;
     if (m_mouseActions.EditOnDblClickOnly() && editKey && !Options().testFlag(goEditing)) {
         const bool range = m_mouseActions.RangeSelectAndEdit;
@@ -175,10 +181,16 @@ bool TExStringGrid::GridKeyDownMessage(std::uint16_t Key, TShiftState Shift)
         skipFixedCells(key, Shift);
     if (m_navigation.AppendOnArrowDown && Key == VK_DOWN && IsLastDataRow())
         AppendAutoRow();
+    const int T0 = TopRow();
+    if (searchPanelKeyStops(Key)) {
+        fireKeyDown(Key, Shift);
+        return false;
+    }
     if (keepLeft)
         BeginUpdate();
     if (key != 0)
         GridKeyDown(key, Shift);
+    searchPanelKeyDone(Key, T0);
     if (keepLeft) {
         setLeftCol(L0);
         EndUpdate();
@@ -266,12 +278,14 @@ bool TExStringGrid::homeEndKey(std::uint16_t Key, TShiftState Shift, int R0, int
         if (home) {
             setRow(FixedRows());
         } else {
-            if (FFixedFooters > 0)
+            if (FFixedFooters > 0 && !FloatingFooterVisible())
                 setTopRow(std::max(FixedRows(), RowCount() - VisibleRowCount()));
-            setRow(RowCount() - FFixedFooters - 1);
+            setRow(FloatingFooterVisible() && RowCount() > 2 ? RowCount() - 2 : RowCount() - FFixedFooters - 1);
         }
         SnapToBaseCell();
         rowModeSelection();
+        if (!home && FloatingFooterVisible())
+            setTopRow(std::max(FixedRows(), RowCount() - VisibleRowCount()));
     } else if (mode == THomeEndAction::heFirstLastColumn && ctrl && home) {
         setRow(FixedRows());
         // A row without a navigable cell keeps the column.

@@ -131,6 +131,8 @@ bool TExStringGrid::wheelMessage(bool Down, TShiftState Shift, QPoint MousePos)
     const TGridRect now = Selection();
     if (!sameRect(entry, now))
         DoSelectionChanged(now.Left, now.Top, now.Right, now.Bottom);
+    if (SearchPanelHeight() > 0 && TopRow() == RowCount() - VisibleRowCount())
+        KeepLastRowAboveSearchPanel();
     return result;
 }
 

@@ -1,0 +1,251 @@
+// The search panel and the floating footer driven by real key presses,
+// clicks and wheel turns.
+#include "KeyFixture.h"
+
+#include "controls/grid/base/SearchFooter.h"
+#include "controls/grid/view/FooterPanel.h"
+#include "controls/grid/view/SearchPanel.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QWheelEvent>
+
+using namespace controls;
+
+namespace {
+
+struct SearchPanelGrid : viewtest::KeyGrid {
+    std::vector<std::pair<TExStringGrid::TSearchAction, QPoint>> actions;
+    TSearchPanel *panel = nullptr;
+
+    void SetUp() override
+    {
+        KeyGrid::SetUp();
+        grid->setRowCount(30);
+        for (int r = 1; r < 30; ++r)
+            for (int c = 1; c < 5; ++c)
+                grid->setCells(c, r, QStringLiteral("r%1c%2").arg(r).arg(c));
+        grid->setCells(2, 3, QStringLiteral("needle"));
+        grid->setCells(3, 20, QStringLiteral("Needle"));
+        TSearchFooter &sf = grid->SearchFooter();
+        sf.setFindNextCaption(QStringLiteral("Find &next"));
+        sf.setFindPrevCaption(QStringLiteral("Find &previous"));
+        sf.setHighLightCaption(QStringLiteral("&Highlight"));
+        sf.setMatchCaseCaption(QStringLiteral("Match case"));
+        sf.setVisible(true);
+        panel = grid->SearchPanel();
+        grid->OnSearchFooterAction = [this](TExStringGrid *, const QString &, int c, int r,
+                                            TExStringGrid::TSearchAction a) { actions.emplace_back(a, QPoint(c, r)); };
+    }
+    int lastRowBottom() const
+    {
+        const platform::TRect r = grid->CellRect(1, grid->RowCount() - 1);
+        return r.Bottom;
+    }
+    bool lastRowAbovePanel() const
+    {
+        return grid->TopRow() + grid->VisibleRowCount() >= grid->RowCount() - 1
+               && lastRowBottom() <= grid->ClientHeight() - TSearchPanel::PanelHeight + 2;
+    }
+};
+
+QRect geometryOf(QWidget *w) { return w->geometry(); }
+
+} // namespace
+
+TEST_F(SearchPanelGrid, LayoutAndMirroring)
+{
+    EXPECT_EQ(panel->geometry(), QRect(0, grid->ClientHeight() - 32, grid->ClientWidth(), 32));
+    EXPECT_TRUE(panel->isVisible());
+    EXPECT_EQ(geometryOf(panel->Edit()).topLeft(), QPoint(25, 6));
+    EXPECT_EQ(panel->Edit()->width(), 110);
+    EXPECT_EQ(geometryOf(panel->ForwardButton()), QRect(140, 5, 90, 23));
+    EXPECT_EQ(geometryOf(panel->BackwardButton()), QRect(235, 5, 90, 23));
+    EXPECT_EQ(geometryOf(panel->HiliteButton()), QRect(330, 5, 90, 23));
+    EXPECT_EQ(geometryOf(panel->ExitButton()), QRect(5, 7, 14, 14));
+    EXPECT_EQ(panel->MatchCase()->x(), 425);
+    grid->SearchFooter().setShowHighLight(false);
+    EXPECT_EQ(panel->MatchCase()->x(), 330);
+    grid->setRightToLeft(true);
+    panel->layoutControls();
+    EXPECT_EQ(panel->Edit()->x(), panel->width() - 110 - 25);
+    EXPECT_EQ(panel->ExitButton()->x(), panel->width() - 14 - 5);
+    // The buttons start disabled and the accelerators show without "&".
+    EXPECT_FALSE(panel->ForwardButton()->isEnabled());
+    EXPECT_EQ(panel->ForwardButton()->text(), QStringLiteral("Find next"));
+}
+
+TEST_F(SearchPanelGrid, TypingFindsAndANoHitTurnsTheEditRed)
+{
+    grid->SearchFooter().AlwaysHighLight = false;
+    key(Qt::Key_F, Qt::ControlModifier);
+    ASSERT_EQ(QApplication::focusWidget(), panel->Edit());
+    QTest::keyClicks(panel->Edit(), QStringLiteral("needle"));
+    EXPECT_EQ(QPoint(grid->Col(), grid->Row()), QPoint(2, 3));
+    EXPECT_FALSE(panel->NotFound());
+    EXPECT_TRUE(panel->ForwardButton()->isEnabled());
+    ASSERT_FALSE(actions.empty());
+    EXPECT_EQ(actions.back().first, TExStringGrid::saFindFirst);
+    QTest::keyClicks(panel->Edit(), QStringLiteral("zz"));
+    EXPECT_TRUE(panel->NotFound());
+    EXPECT_EQ(panel->Edit()->palette().color(QPalette::Base), QColor(255, 0, 0));
+    QTest::keyClick(panel->Edit(), Qt::Key_Backspace);
+    QTest::keyClick(panel->Edit(), Qt::Key_Backspace);
+    EXPECT_FALSE(panel->NotFound());
+}
+
+TEST_F(SearchPanelGrid, ReturnFindsNextAndCtrlReturnPrevious)
+{
+    panel->Edit()->setFocus();
+    QTest::keyClicks(panel->Edit(), QStringLiteral("needle"));
+    QTest::keyClick(panel->Edit(), Qt::Key_Return);
+    EXPECT_EQ(QPoint(grid->Col(), grid->Row()), QPoint(3, 20));
+    EXPECT_EQ(actions.back().first, TExStringGrid::saFindNext);
+    QTest::keyClick(panel->Edit(), Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_EQ(QPoint(grid->Col(), grid->Row()), QPoint(2, 3));
+    EXPECT_EQ(actions.back().first, TExStringGrid::saFindPrevious);
+    // The hit is shown above the panel.
+    EXPECT_LE(grid->CellRect(2, 3).Bottom, grid->ClientHeight() - 32 + 2);
+}
+
+TEST_F(SearchPanelGrid, AcceleratorsRunTheButtons)
+{
+    panel->Edit()->setFocus();
+    QTest::keyClicks(panel->Edit(), QStringLiteral("needle"));
+    actions.clear();
+    QTest::keyClick(panel->Edit(), Qt::Key_N, Qt::AltModifier);
+    ASSERT_EQ(actions.size(), 1u);
+    EXPECT_EQ(actions.back().first, TExStringGrid::saFindNext);
+    QTest::keyClick(panel->Edit(), Qt::Key_P, Qt::AltModifier);
+    EXPECT_EQ(actions.back().first, TExStringGrid::saFindPrevious);
+    // Alt+H toggles the highlight button, which tags the hits.
+    QTest::keyClick(panel->Edit(), Qt::Key_H, Qt::AltModifier);
+    EXPECT_TRUE(panel->HiliteButton()->isChecked());
+    EXPECT_EQ(grid->Cells(2, 3), QStringLiteral("<hi>needle</hi>"));
+    QTest::mouseClick(panel->HiliteButton(), Qt::LeftButton);
+    EXPECT_EQ(grid->Cells(2, 3), QStringLiteral("needle"));
+    // From the grid too; a letter without an accelerator does nothing.
+    grid->setFocus();
+    actions.clear();
+    key(Qt::Key_N, Qt::AltModifier);
+    EXPECT_EQ(actions.size(), 1u);
+    key(Qt::Key_Q, Qt::AltModifier);
+    EXPECT_EQ(actions.size(), 1u);
+}
+
+TEST_F(SearchPanelGrid, KeysKeepTheLastRowAboveThePanel)
+{
+    for (int i = 0; i < 40; ++i)
+        key(Qt::Key_Down);
+    EXPECT_EQ(grid->Row(), 29);
+    EXPECT_TRUE(lastRowAbovePanel());
+    const int top = grid->TopRow();
+    // More Downs change nothing: the loop ends where TopRow cannot grow.
+    key(Qt::Key_Down);
+    key(Qt::Key_Down);
+    EXPECT_EQ(grid->TopRow(), top);
+    EXPECT_TRUE(lastRowAbovePanel());
+}
+
+TEST_F(SearchPanelGrid, WheelKeepsTheLastRowAboveThePanel)
+{
+    for (int i = 0; i < 20; ++i) {
+        const QPointF pos(50, 50);
+        QWheelEvent ev(pos, grid->mapToGlobal(pos), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                       Qt::NoScrollPhase, false);
+        QApplication::sendEvent(grid, &ev);
+    }
+    EXPECT_TRUE(lastRowAbovePanel());
+}
+
+TEST_F(SearchPanelGrid, CloseHidesThePanel)
+{
+    bool closed = false;
+    grid->OnSearchFooterClose = [&](QObject *) { closed = true; };
+    QTest::mouseClick(panel->ExitButton(), Qt::LeftButton);
+    EXPECT_TRUE(closed);
+    EXPECT_FALSE(grid->SearchFooter().Visible());
+    EXPECT_FALSE(panel->isVisible());
+}
+
+// --- the floating footer -------------------------------------------------------------------------
+
+namespace {
+
+struct FooterViewGrid : viewtest::KeyGrid {
+    void SetUp() override
+    {
+        KeyGrid::SetUp();
+        grid->setRowCount(6);
+        for (int r = 1; r < 5; ++r)
+            grid->setCells(1, r, QString::number(r));
+        grid->FloatingFooter().setVisible(true);
+        grid->FloatingFooter().setColumnCalc(1, acSUM);
+    }
+};
+
+} // namespace
+
+TEST_F(FooterViewGrid, ThePanelShowsTheLastRowAndTheGridDoesNot)
+{
+    TFooterPanel *panel = grid->FooterPanel();
+    ASSERT_TRUE(panel->isVisible());
+    EXPECT_EQ(panel->height(), grid->DefaultRowHeight() - 1);
+    EXPECT_EQ(panel->y() + panel->height(), grid->ClientHeight());
+    EXPECT_EQ(grid->Cells(1, 5), QStringLiteral("10.00"));
+    // Down from the last data row stops there: the footer row is no cell.
+    at(1, 4);
+    key(Qt::Key_Down);
+    EXPECT_EQ(grid->Row(), 4);
+    // Right of the columns the panel shows the grid's colour.
+    grid->setColor(0x00FF00);
+    const QImage image = panel->paintToImage();
+    EXPECT_EQ(image.pixelColor(image.width() - 5, panel->height() / 2), QColor(0, 255, 0));
+}
+
+TEST_F(FooterViewGrid, AClickOnTheFooterIsAClickOnTheLastRow)
+{
+    std::vector<QPoint> clicks;
+    grid->OnClickCell = [&](TExStringGrid *, int ARow, int ACol) { clicks.emplace_back(ACol, ARow); };
+    TFooterPanel *panel = grid->FooterPanel();
+    const int x = grid->ColWidths(0) + grid->ColWidths(1) + 5;
+    QTest::mouseClick(panel, Qt::LeftButton, Qt::NoModifier, QPoint(x, 5));
+    ASSERT_EQ(clicks.size(), 1u);
+    EXPECT_EQ(clicks[0], QPoint(2, 5));
+    QString asked;
+    grid->OnGridHint = [&](TExStringGrid *, int ARow, int ACol, QString &) { asked = QStringLiteral("%1,%2").arg(ACol).arg(ARow); };
+    QHelpEvent help(QEvent::ToolTip, QPoint(5, 5), panel->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(panel, &help);
+    EXPECT_EQ(asked, QStringLiteral("0,5"));
+}
+
+TEST_F(FooterViewGrid, EveryStylePaints)
+{
+    grid->setCells(2, 1, QStringLiteral("two"));
+    at(1, 1);
+    grid->FloatingFooter().setColor(0x0000FF);
+    for (TFooterStyle style : {fsFixedLastRow, fsColumnPreview, fsCustomPreview, fsCustomPaint}) {
+        grid->FloatingFooter().setFooterStyle(style);
+        grid->FloatingFooter().setCustomTemplate(QStringLiteral("Row: <#2>"));
+        bool painted = false;
+        grid->OnFooterPaint = [&](TExStringGrid *, int, platform::TCanvas &, platform::TRect) { painted = true; };
+        const QImage image = grid->FooterPanel()->paintToImage();
+        EXPECT_EQ(painted, style != fsCustomPreview) << style;
+        grid->OnFooterPaint = nullptr;
+        EXPECT_EQ(grid->FixedFooters(), style == fsFixedLastRow ? 1 : 0);
+    }
+}
+
+TEST_F(FooterViewGrid, SelectionToFormGivesOnePictureForEitherCorner)
+{
+    grid->setGridFixedLineColor(0x0000FF);
+    const auto a = grid->SelectionToForm(TGridRect{0, 1, 2, 3});
+    const auto b = grid->SelectionToForm(TGridRect{2, 3, 0, 1});
+    const QImage pa = a->grab().toImage();
+    const QImage pb = b->grab().toImage();
+    ASSERT_EQ(pa.size(), pb.size());
+    EXPECT_EQ(pa, pb);
+    EXPECT_FALSE(a->isVisible());
+    EXPECT_TRUE(a->windowFlags().testFlag(Qt::Tool));
+    EXPECT_EQ(pa.pixelColor(0, pa.height() / 2), QColor(255, 0, 0));
+}
