@@ -16,6 +16,7 @@
 #include <QBuffer>
 #include <QIcon>
 #include <QImage>
+#include <QImageReader>
 #include <QtEndian>
 
 #include <atomic>
@@ -34,6 +35,7 @@ constexpr int kMaxStreamCols = 1 << 16;
 constexpr int kMaxStreamRows = 1 << 24;
 constexpr int kMaxSpan = 1 << 16;
 constexpr int kMaxCellSize = 32767;
+constexpr qint64 kMaxPicturePixels = 4096 * 4096;
 
 // --- writing -------------------------------------------------------------------------------------------
 
@@ -453,8 +455,17 @@ void readGraphicRecord(TComponentReader &reader, TGraphicRecord &g)
 
 QImage decodeImage(QByteArrayView bytes, const char *format)
 {
+    QByteArray data = bytes.toByteArray();
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, format);
+    // A header may claim any size: a cell picture larger than this is a lie
+    // to be refused before its pixels are allocated.
+    const QSize size = reader.size();
+    if (!size.isValid() || qint64(size.width()) * size.height() > kMaxPicturePixels)
+        throw EReadError(QStringLiteral("Invalid picture data"));
     QImage image;
-    if (!image.loadFromData(bytes, format))
+    if (!reader.read(&image))
         throw EReadError(QStringLiteral("Invalid picture data"));
     return image;
 }
