@@ -171,6 +171,14 @@ public:
     void SyncColumnItems();
     void SyncColumnHeaders();
 
+    // --- column streams (ExColumnGridStream.cpp) ---------------------------------------------
+    // Every item's published settings as one component stream; loading
+    // reads the whole stream first: one that does not read raises
+    // EReadError and changes nothing.
+    QByteArray SaveColumnsToStream() const;
+    void LoadColumnsFromStream(QByteArrayView st);
+    // --- end of column streams ----------------------------------------------------------------
+
     // --- editing and column popups (controls/grid/view/ColumnGridEditing.cpp) ---------------
     void DoGetEditorType(int ACol, int ARow, TEditorType &AEditor) override;
     std::function<void(TExColumnGrid *Sender, int ACol, int ARow, QMenu *PopupMenu)> OnColumnPopup;

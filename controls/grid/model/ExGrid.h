@@ -1167,6 +1167,59 @@ private:
     void lookColors(TGridLook Value);
     mutable std::shared_ptr<struct TGridHover> m_hover;
     // ===== end of looks, hover, hints and balloons ========================================
+    // ===== native files, binary cell streams, XML and copying (ExGridExportBounds.cpp,
+    // ExGridNativeText.cpp, ExGridBinaryStream.cpp, ExGridXml.cpp, ExGridAssign.cpp) ========
+public:
+    enum TGridExportState : std::uint8_t {
+        esExportStart, esExportNewRow, esExportDone, esExportSelRow, esExportFail, esExportNextRow
+    };
+    // The fixed cells join what is saved: all of them, or the fixed
+    // columns or rows only.
+    bool SaveFixedCells = false;
+    bool SaveFixedCols = false;
+    bool SaveFixedRows = false;
+    int SaveStartCol() const;
+    int SaveStartRow() const;
+    int SaveEndCol() const;
+    int SaveEndRow() const;
+    int SaveColCount() const;
+    int SaveRowCount() const;
+    // A percentage, fired only when it changed.
+    std::function<void(TExStringGrid *Sender, int Progress)> OnFileProgress;
+    virtual void ExportNotification(TGridExportState AState, int ARow) {}
+    // Native text file; a file that cannot be written or read raises
+    // ZOraZaziRarar. Loading lets timers and posted work run between lines
+    // but no user input, and stops when the grid is freed meanwhile.
+    void SaveToFile(const QString &FileName, bool Unicode = false);
+    void LoadFromFile(const QString &FileName);
+    // The binary cell stream. A stream that does not read raises
+    // EReadError and leaves the grid as it was.
+    void SaveToBinFile(const QString &FileName);
+    void LoadFromBinFile(const QString &FileName);
+    QByteArray SaveToBinStream();
+    // Real columns, display rows, inclusive.
+    QByteArray SaveRectToBinStream(const platform::TRect &Rect);
+    void LoadFromBinStream(QByteArrayView Stream);
+    void LoadAtPointFromBinStream(QPoint Point, QByteArrayView Stream);
+    // The cell as a number; 0 for an empty cell; raises ZOraZaziRarar
+    // naming the first bad character.
+    double CellToReal(int ACol, int ARow);
+    QString XMLEncoding = QStringLiteral("ISO-8859-1");
+    bool QuoteEmptyCells = true;
+    void SaveToXML(const QString &FileName, const QString &ListDescr, const QString &RecordDescr,
+                   const QStringList *FieldDescr, bool ExportEmptyCells);
+    void LoadFromXML(const QString &FileName, bool LevelToRow, bool LoadFieldDescr);
+    // Another string grid's settings, sizes and cells; anything else
+    // changes nothing.
+    virtual void Assign(const QObject *Source);
+    // The number a cell stream names its grid by: one per grid, never 0.
+    int GridID() const;
+
+private:
+    mutable int m_gridId = 0;
+    void fireFileProgress(int percent, int &last);
+    void copyCellsFrom(TExStringGrid &source);
+    // ===== end of native files, binary cell streams, XML and copying ===========================
 
 protected:
     void CellTextChanged(int ACol, int ARow) override;

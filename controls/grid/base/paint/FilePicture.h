@@ -19,6 +19,13 @@ public:
     // Stores the name and reads the file once for its size; a file that is
     // no picture leaves the size 0 x 0 and says why.
     TPictureLoadResult setFilename(const QString &fileName);
+    // Stores the name only: a name from outside (a stream, a drop) opens
+    // no file until the picture is drawn. The size stays 0 x 0.
+    void setFilenameUnread(const QString &fileName)
+    {
+        m_fileName = fileName;
+        m_width = m_height = 0;
+    }
     int Width() const { return m_width; }
     int Height() const { return m_height; }
 
