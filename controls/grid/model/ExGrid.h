@@ -1538,7 +1538,6 @@ public:
     // Dragging a thumb scrolls at once.
     bool ScrollSynch = false;
     TScrollHintType ScrollHints = shNone;
-    platform::TColor HintColor = platform::clInfoBk;
     // ARow is the row or column the thumb points at.
     std::function<void(TExStringGrid *Sender, int ARow, QString &hintstr)> OnScrollHint;
     // A bar's message: Code one of the SB_ codes, Pos the thumb's position
@@ -1597,14 +1596,6 @@ private:
     // view/SearchPanel.cpp, view/SearchFooterActions.cpp, view/FooterPanel.cpp,
     // view/SelectionToForm.cpp; their state in GridFind.h) ==================================
 public:
-    enum TGridExportState : std::uint8_t {
-        esExportStart,
-        esExportNewRow,
-        esExportDone,
-        esExportSelRow,
-        esExportFail,
-        esExportNextRow
-    };
     enum TSearchAction : std::uint8_t { saFindFirst, saFindPrevious, saFindNext };
     // The hit or (-1, -1); StartCell (-1, -1) starts at the first cell of
     // the range, any other at the cell after it. esExportFail tells of a
@@ -1625,7 +1616,6 @@ public:
     void setFindCol(int value);
     int FindRow() const;
     void setFindRow(int value);
-    virtual void ExportNotification(TGridExportState AState, int ARow) {}
     // "hi" and "e" tags around the matches: a cell without a match is left
     // as it is, and taking the tags off gives back the text there was.
     QString HilightText(bool DoCase, const QString &S, const QString &Text);
