@@ -30,7 +30,10 @@ void TExStringGrid::GridColWidthsChanged()
         ApplyOwnStretch();
     TGridMouse &m = mouse();
     const int sized = m.ColClicked;
-    if (m.ColSizeFlg && sized >= 0 && sized < ColCount()) {
+    // A press on a border released without a move sized nothing.
+    if (m.ColSizeFlg && sized >= 0 && sized < ColCount() && ColWidths(sized) == m.ColClickedSize)
+        m.ColClicked = m.RowClicked = -1;
+    if (m.ColSizeFlg && sized >= 0 && sized < ColCount() && ColWidths(sized) != m.ColClickedSize) {
         if (m_mouseActions.AllColumnSize && m.ColClickedSize > 0) {
             const double factor = double(ColWidths(sized)) / m.ColClickedSize;
             for (int c = FixedCols(); c < ColCount(); ++c)
