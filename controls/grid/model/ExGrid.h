@@ -1323,6 +1323,9 @@ public:
 
 protected:
     void GridColWidthsChanged() override;
+    // For a descendant's own filter entries and choices.
+    void replaceFilterList(const QStringList &list) { m_filterList = list; }
+    void forgetFilterColumn();
 
 private:
     struct TGridHeaderClick &headerClick() const;

@@ -60,6 +60,8 @@ TFilterDropDown &TExStringGrid::FilterDropDown() { return headerClick().dropDown
 
 int TExStringGrid::FilterDropDownColumn() const { return headerClick().filterCol; }
 
+void TExStringGrid::forgetFilterColumn() { headerClick().filterCol = -1; }
+
 QWidget *TExStringGrid::FilterDropDownList() const
 {
     const TGridHeaderClick &h = headerClick();
