@@ -319,6 +319,20 @@ def node_glyphs(bitmaps):
     bitmaps['ESGLEAFOPEN'] = leaf_node(False)
 
 
+# ---- The string grid's filter button -----------------------------------------------
+
+def filter_funnel():
+    """A 16 x 16 funnel; the corner colour is the header's."""
+    p = Picture(16, 16, FUCHSIA)
+    p.polygon([(3, 4), (12, 4), (9, 8), (9, 12), (7, 13), (7, 8)], GRAY)
+    p.line(3, 4, 12, 4, BLACK)
+    p.line(3, 4, 7, 8, BLACK)
+    p.line(12, 4, 9, 8, BLACK)
+    p.line(7, 8, 7, 13, BLACK)
+    p.line(9, 8, 9, 12, BLACK)
+    return p
+
+
 # ---- Panning pictures and cursors -----------------------------------------------
 
 ARROWS = {'N': (0, -1), 'S': (0, 1), 'E': (1, 0), 'W': (-1, 0),
@@ -386,6 +400,7 @@ def main():
     bitmaps['LT_MOVEEW'] = panning(('E', 'W'), FUCHSIA)
     bitmaps['LT_MOVENS'] = panning(('N', 'S'), FUCHSIA)
     node_glyphs(bitmaps)
+    bitmaps['ESGFILT'] = filter_funnel()
     cursors = {'FENLO_POINTER': pointer_cursor(), 'LT_HEADERSPLIT': split_cursor(True),
                'LT_VERTSPLIT': split_cursor(False), 'LT_MOVEALL': panning(('N', 'S', 'E', 'W'), CLEAR),
                'LT_MOVEEW': panning(('E', 'W'), CLEAR), 'LT_MOVENS': panning(('N', 'S'), CLEAR)}

@@ -88,6 +88,14 @@ int main(int argc, char **argv)
         grid.Group(2);
         grid.SortSettings().Show = true;
         grid.SortSettings().setColumn(1);
+        // Header clicks sort inside the groups (the third one undoes it),
+        // the headers' funnels filter, a click on a group selects it.
+        grid.SortSettings().UndoSort = true;
+        grid.SortSettings().HeaderColor = 0xF0D8C0;
+        grid.SortSettings().HeaderColorTo = 0xE0B890;
+        grid.FilterDropDownAuto = true;
+        grid.Grouping().AutoSelectGroup = true;
+        grid.setOptions(grid.Options() | goColSizing);
     } else {
         grid.AddNode(1, 4);
         grid.AddNode(7, 3);

@@ -165,7 +165,11 @@ public:
                              platform::TFont &AFont) override;
     void DoGetCellBorder(int ACol, int ARow, platform::TPen &APen, TCellBorders &Borders) override;
     void DoGetCellPrintBorder(int ACol, int ARow, platform::TPen &APen, TCellBorders &Borders);
-    void DoUpdateColumnSize(int ACol, int &AWidth);
+    void DoUpdateColumnSize(int ACol, int &AWidth) override;
+    // A column whose item lists filters ("Small=<10") offers them; one
+    // without passes the string grid's list on (ExColumnFilter.cpp).
+    bool DoGetColumnFilter(int ACol) override;
+    void DoFilterSelect(int ItemIndex) override;
     void DoUpdateAutoSizeColumn(int ACol, int &AWidth);
 
     void SyncColumnItems();

@@ -175,6 +175,8 @@ void TExColumnGrid::DoUpdateColumnSize(int ACol, int &AWidth)
             AWidth = std::max(AWidth, item->MinSize);
         if (item->MaxSize > 0)
             AWidth = std::min(AWidth, item->MaxSize);
+    } else {
+        TExStringGrid::DoUpdateColumnSize(ACol, AWidth);
     }
 }
 

@@ -1729,6 +1729,82 @@ private:
     void searchFooterHighlight(bool on);
     mutable std::shared_ptr<struct TGridFind> m_find;
     // ===== end of find, highlight, fills, the floating footer and the search panel ======
+    // ===== header sorting, column sizing by mouse, filter drop-downs and node clicks
+    // (controls/grid/view/GridHeaderSort.cpp, ColumnSizeNotify.cpp, FilterDropDown.cpp,
+    // NodeGlyphClicks.cpp; their state in controls/grid/view/HeaderClickState.h) =========
+public:
+    // Real columns that a header click never sorts and that sorting counts
+    // as equal.
+    TIntList &IgnoreColumns();
+    bool IsIgnoredColumn(int ACol);
+    std::function<void(TExStringGrid *Sender, int ACol, bool &DoSort)> OnCanSort;
+    std::function<void(TExStringGrid *Sender, int ACol)> OnClickSort;
+    virtual void DoClickSort(int ACol);
+    // The header cell of the sort column in the last fixed row, painted in
+    // SortSettings' header colours when they are set.
+    bool isSortedHeader(int ACol, int ARow);
+    // Sorts the child rows of every expanded node of the deepest level, by
+    // the sort column or by the index list.
+    virtual void QSortGroup();
+    virtual void QSortGroupIndexed();
+    // Milliseconds the last header-click sort took.
+    int SortTime() const;
+    std::function<void(TExStringGrid *Sender, int ACol, bool &Allow)> OnColumnSize;
+    std::function<void(TExStringGrid *Sender, int ACol)> OnEndColumnSize;
+    virtual void DoUpdateColumnSize(int ACol, int &AWidth);
+    // Whether X (client pixels) lies on the node glyph of the display row.
+    bool IsInNodeGlyph(int ARow, int X);
+    using TNodeAllowEvent = std::function<void(TExStringGrid *Sender, int ARow, int ARowReal, bool &Allow)>;
+    using TNodeEvent = std::function<void(TExStringGrid *Sender, int ARow, int ARowReal)>;
+    TNodeAllowEvent OnBeforeExpandNode;
+    TNodeAllowEvent OnBeforeContractNode;
+    TNodeEvent OnExpandNode;
+    TNodeEvent OnContractNode;
+    // The fixed row whose cells carry the filter buttons; values at or
+    // beyond FixedRows are refused.
+    int FilterDropDownRow() const;
+    void setFilterDropDownRow(int Value);
+    bool FilterDropDownCheck = false; // the drop-down is a check list
+    bool AutoFilterUpdate = true;     // a choice applies the filter at once
+    struct TFilterDropDown &FilterDropDown();
+    // The real column whose list is open; -1 none. The open list widget.
+    int FilterDropDownColumn() const;
+    QWidget *FilterDropDownList() const;
+    // A choice in the plain list; a change of a tick in the check list.
+    virtual void DoFilterSelect(int ItemIndex);
+    virtual void DoFilterCheck(int ItemIndex);
+    virtual void DoFilterDone();
+    std::function<void(TExStringGrid *Sender, int Column, int ItemIndex, const QString &FriendlyName,
+                       QString &FilterCondition)>
+        OnFilterSelect;
+    std::function<void(TExStringGrid *Sender, int Column, int ItemIndex, const QString &FriendlyName,
+                       QString &FilterCondition, QWidget *CheckList)>
+        OnFilterCheck;
+    platform::TNotifyEvent OnFilterDone;
+
+protected:
+    void GridColWidthsChanged() override;
+    // For a descendant's own filter entries and choices.
+    void replaceFilterList(const QStringList &list) { m_filterList = list; }
+    void forgetFilterColumn();
+
+private:
+    struct TGridHeaderClick &headerClick() const;
+    // The release on a header: a sort, an index sort or the undone order.
+    void headerSortClick(int ACol, int ARow, int X, int Y, platform::TShiftState Shift);
+    // A border double click: the column left of it takes its content's width.
+    bool borderAutoSize(int ACol, int ARow, int X);
+    // The press on a node glyph (or on the node column); true when it took the press.
+    bool nodeGlyphPress(int ACol, int ARow, int X, int Y, platform::TShiftState Shift);
+    void nodeGroupSelect(int ACol, int ARow);
+    bool nodeKey(std::uint16_t Key);
+    void lookupTyping(QChar Key);
+    // Opens the filter list of the column under a release in its button;
+    // any other release closes an open one.
+    void filterDropDownMouseUp(int X, int Y);
+    void closeFilterDropDown();
+    void renderFilterButton(platform::TCanvas &ACanvas, int RealCol, platform::TRect &ARect);
+    mutable std::shared_ptr<struct TGridHeaderClick> m_headerClick;
 };
 
 } // namespace controls

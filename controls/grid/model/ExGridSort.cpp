@@ -176,10 +176,8 @@ static TSortColumnRule sortColumnRule(TExStringGrid &grid, int col, bool descend
 // Sorts the data rows by the columns given: the order is found first, so
 // that a compare event that raises leaves every row where it was; then
 // the rows move.
-static void sortDataRows(TExStringGrid &grid, std::vector<TSortColumnRule> columns)
+static void sortRowRange(TExStringGrid &grid, std::vector<TSortColumnRule> columns, int first, int last)
 {
-    const int first = grid.FixedRows();
-    const int last = grid.RowCount() - grid.FixedFooters() - 1;
     const int count = last - first + 1;
     if (count < 2)
         return;
@@ -212,6 +210,39 @@ static void sortDataRows(TExStringGrid &grid, std::vector<TSortColumnRule> colum
     }
 }
 
+static void sortDataRows(TExStringGrid &grid, std::vector<TSortColumnRule> columns)
+{
+    sortRowRange(grid, std::move(columns), grid.FixedRows(), grid.RowCount() - grid.FixedFooters() - 1);
+}
+
+// The columns a single-column sort compares, ignored ones left out (they
+// count as equal).
+static std::vector<TSortColumnRule> columnRules(TExStringGrid &grid, int first, int count)
+{
+    std::vector<TSortColumnRule> columns;
+    const int column = grid.SortSettings().Column();
+    const bool descending = grid.SortSettings().Direction == sdDescending;
+    if (!grid.IsIgnoredColumn(column))
+        columns.push_back(sortColumnRule(grid, column, descending, first, count));
+    if (grid.SortSettings().Full)
+        for (int c = column + 1; c < grid.TotalColCount(); ++c)
+            if (!grid.IsIgnoredColumn(c))
+                columns.push_back(sortColumnRule(grid, c, descending, first, count));
+    return columns;
+}
+
+static std::vector<TSortColumnRule> indexRules(TExStringGrid &grid, int first, int count)
+{
+    std::vector<TSortColumnRule> columns;
+    TSortIndexList &indexes = grid.SortIndexes();
+    const int entries = grid.SortSettings().Full ? indexes.Count() : std::min(1, indexes.Count());
+    for (int i = 0; i < entries; ++i)
+        if (!grid.IsIgnoredColumn(indexes.SortColumns(i)))
+            columns.push_back(
+                sortColumnRule(grid, indexes.SortColumns(i), !indexes.SortDirections(i), first, count));
+    return columns;
+}
+
 void TExStringGrid::QSort()
 {
     TGridSortFilter &state = sortFilter();
@@ -223,13 +254,7 @@ void TExStringGrid::QSort()
     state.sortIndexes.Clear();
     const int first = FixedRows();
     const int count = RowCount() - FixedFooters() - first;
-    std::vector<TSortColumnRule> columns;
-    const bool descending = SortSettings().Direction == sdDescending;
-    columns.push_back(sortColumnRule(*this, column, descending, first, count));
-    if (SortSettings().Full)
-        for (int c = column + 1; c < TotalColCount(); ++c)
-            columns.push_back(sortColumnRule(*this, c, descending, first, count));
-    sortDataRows(*this, std::move(columns));
+    sortDataRows(*this, columnRules(*this, first, count));
 }
 
 void TExStringGrid::QSortIndexed()
@@ -241,12 +266,47 @@ void TExStringGrid::QSortIndexed()
         throw ZOraZaziRarar(noSortIndexesMessage());
     const int first = FixedRows();
     const int count = RowCount() - FixedFooters() - first;
-    std::vector<TSortColumnRule> columns;
-    const int entries = SortSettings().Full ? state.sortIndexes.Count() : 1;
-    for (int i = 0; i < entries; ++i)
-        columns.push_back(sortColumnRule(*this, state.sortIndexes.SortColumns(i), !state.sortIndexes.SortDirections(i),
-                                         first, count));
-    sortDataRows(*this, std::move(columns));
+    sortDataRows(*this, indexRules(*this, first, count));
+}
+
+// Inside node groups: only the child rows of the deepest expanded nodes
+// move, each group on its own, so that the outline stays as it is.
+static void sortGroups(TExStringGrid &grid, bool indexed)
+{
+    if (!indexed && grid.SortSettings().Column() < 0)
+        return;
+    if (indexed && grid.SortIndexes().Count() == 0)
+        return;
+    const int last = grid.RowCount() - grid.FixedFooters() - 1;
+    int deepest = 0;
+    for (int r = grid.FixedRows(); r <= last; ++r)
+        if (grid.IsNode(r))
+            deepest = std::max(deepest, grid.GetNodeLevel(r));
+    for (int r = grid.FixedRows(); r <= last; ++r) {
+        if (!grid.IsNode(r) || grid.GetNodeState(r) || grid.GetNodeLevel(r) != deepest)
+            continue;
+        const int span = grid.GetNodeSpan(r);
+        if (span - 1 <= 1)
+            continue;
+        const int from = r + 1;
+        const int to = std::min(r + span - 1, last);
+        const int count = to - from + 1;
+        sortRowRange(grid, indexed ? indexRules(grid, from, count) : columnRules(grid, from, count), from, to);
+    }
+}
+
+void TExStringGrid::QSortGroup()
+{
+    if (static_cast<int>(sortFilter().sortRowXRef.size()) != RowCount())
+        InitSortXRef();
+    sortGroups(*this, false);
+}
+
+void TExStringGrid::QSortGroupIndexed()
+{
+    if (static_cast<int>(sortFilter().sortRowXRef.size()) != RowCount())
+        InitSortXRef();
+    sortGroups(*this, true);
 }
 
 void TExStringGrid::QUnSort()

@@ -45,6 +45,17 @@ struct TSortSettings {
     int Column() const;
     void setColumn(int value);
 
+    // What a header click does: the key that adds a column to the index
+    // list, merged columns split around the sort, fixed columns sortable
+    // too; and the sorted column's header gradient (none: the look's own).
+    enum TIndexSortKey : std::uint8_t { ikShift, ikCtrl };
+    TIndexSortKey IndexSortKey = ikShift;
+    bool AutoColumnMerge = false;
+    bool FixedCols = false;
+    platform::TColor HeaderColor = platform::clNone;
+    platform::TColor HeaderColorTo = platform::clNone;
+    platform::TColor HeaderMirrorColor = platform::clNone;
+    platform::TColor HeaderMirrorColorTo = platform::clNone;
     // "u3", "d2" or "i;u1;d4".
     QString SaveToString() const;
     // Sorts as the text says; raises platform::Error "Invalid sort settings

@@ -76,6 +76,12 @@ void TExStringGrid::renderFixedBackground(TCellPaint &cell)
                            || (FixedRows() > 0 && cell.row == FixedRows() - 1 && cell.col == Col()))) {
         gradient.Color = ActiveCellColor;
         gradient.ColorTo = look.ActiveCellColorTo;
+    } else if (isSortedHeader(cell.col, cell.row)) {
+        const TSortSettings &sort = SortSettings();
+        gradient.Color = sort.HeaderColor;
+        gradient.ColorTo = sort.HeaderColorTo;
+        gradient.MirrorColor = sort.HeaderMirrorColor;
+        gradient.MirrorColorTo = sort.HeaderMirrorColorTo;
     } else {
         gradient.Color = cell.canvas.Brush().Color();
         gradient.ColorTo = cell.colorTo;

@@ -124,20 +124,27 @@ void TExStringGrid::renderCellText(TCellPaint &cell)
         r.Top += GridLineWidth();
     }
     renderCellBackground(cell, r);
+    if (cell.row == FilterDropDownRow() && cell.row < FixedRows() && DoGetColumnFilter(cell.realCol))
+        renderFilterButton(canvas, cell.realCol, r);
     if (replacesText(cell.graphic))
         return;
     if (cell.realCol == 0 && NumNodes() > 0) {
-        // A node row's text follows its glyph; the rows it holds are indented.
-        const TCellProperties *p = GetGridObject(0, cell.row);
-        const int level = p ? p->FNodeLevel : 0;
-        r.Left += IsNode(cell.row) ? level * 12 + 4 : RowNodeIndent(cell.row);
+        // A node row's text follows its glyph, which sits half an indent
+        // left of the level's indent; the rows it holds are indented.
+        r.Left += IsNode(cell.row) ? RowNodeIndent(cell.row) + 4 : RowNodeIndent(cell.row);
     }
     r.Left += look.XYOffset.X;
     if (!look.XYOffsetTopLeftOnly)
         r.Right -= look.XYOffset.X;
     r.Top += look.XYOffset.Y;
+    // The indicator moves right past a graphic left of the text.
+    int sortOffset = 0;
+    const bool sortCell = ShowsSortIndicator(cell.col, cell.row);
     if (cell.graphic && cell.graphic->FCellType != ctNode) {
         const TSize room = graphicPlacementSize(*cell.graphic, cell.realCol, cell.row);
+        if (cell.graphic->FCellHAlign == haLeft
+            || (cell.graphic->FCellHAlign == haBeforeText && cell.ha == taLeftJustify))
+            sortOffset = room.cx;
         if (cell.graphic->FCellHAlign == haBeforeText)
             r.Left += room.cx;
         else if (cell.graphic->FCellHAlign == haAfterText)
@@ -156,8 +163,12 @@ void TExStringGrid::renderCellText(TCellPaint &cell)
         THtmlDrawResult result;
         TRect hr = r;
         hr.Left -= 1;
+        if (sortCell)
+            hr.Right -= 10;
         DrawHtmlText(canvas, text, hr, params, result);
         cell.textWidth = result.MaxLineWidth + 2;
+        if (sortCell)
+            RenderSortIndicator(canvas, cell.realCol, sortIndicatorY(r, cell.va), hr.Right + 2);
         return;
     }
     if (kind == ckRichText) {
@@ -181,16 +192,20 @@ void TExStringGrid::renderCellText(TCellPaint &cell)
         canvas.DrawText(shown, measure, flags | DT_CALCRECT);
         cell.textWidth = measure.Right - measure.Left + 2;
     }
+    const TRect textRect = r;
+    if (sortCell && cell.ha == taCenter)
+        r.Left += 10;
     if (!shown.isEmpty())
         canvas.DrawText(shown, r, flags);
+    r = textRect;
     if (url) {
         FontStyle style = canvas.Font().Style();
         style.underline = false;
         canvas.Font().setStyle(style);
     }
-    if (ShowsSortIndicator(cell.col, cell.row))
+    if (sortCell)
         RenderSortIndicator(canvas, cell.realCol, sortIndicatorY(r, cell.va),
-                            sortIndicatorX(r, canvas.TextWidth(shown), cell.ha, 0));
+                            sortIndicatorX(r, canvas.TextWidth(shown), cell.ha, sortOffset));
 }
 
 } // namespace controls

@@ -162,6 +162,7 @@ bool TExStringGrid::GridKeyDownMessage(std::uint16_t Key, TShiftState Shift)
         clickControlKey(Key, RC);
     if ((Key == VK_HOME || Key == VK_END) && homeEndKey(Key, Shift, R0, L0))
         return false;
+    nodeKey(Key);
     // Row-select grids scroll sideways instead of moving a column.
     if (rowSelect && !IsNode(Row()) && VisibleColCount() < ColCount() && (Key == VK_LEFT || Key == VK_RIGHT)) {
         const bool scroll = !m_navigation.LeftRightRowSelect || ctrl;
@@ -437,6 +438,8 @@ void TExStringGrid::GridKeyPress(QChar &Key)
         Key = QChar();
         return;
     }
+    if (Key == u'\b' || Key.isPrint())
+        lookupTyping(Key);
     TBaseGrid::GridKeyPress(Key);
 }
 

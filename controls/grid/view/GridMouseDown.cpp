@@ -187,6 +187,8 @@ void TExStringGrid::gridLeftButtonDown(int X, int Y, TShiftState KeyShift)
     const bool fixedLike = fixedCell && !pressInFixed;
     const int RealCol = RealColIndex(ACol);
 
+    if (nodeGlyphPress(ACol, ARow, X, Y, KeyShift))
+        return;
     // A radio group takes the press for the option under it.
     if (IsRadio(RealCol, ARow) && (IsEditableCell(RealCol, ARow) || m_controlLook.RadioAlwaysActive)) {
         HideEditor();

@@ -3,10 +3,12 @@
 // control-level release keeps the disjunct cells and reports the selection.
 #include "controls/grid/model/GridSelection.h"
 #include "controls/grid/view/GridMouseState.h"
+#include "controls/grid/view/HeaderClickState.h"
 
 #include "platform/HandlerGuard.h"
 
 #include <cstdlib>
+#include <utility>
 
 namespace controls {
 
@@ -40,6 +42,7 @@ void TExStringGrid::GridMouseUp(platform::TMouseButton Button, TShiftState Shift
 void TExStringGrid::gridLeftButtonUp(int X, int Y, TShiftState Shift)
 {
     TGridMouse &m = mouse();
+    const bool afterBorderDblClk = std::exchange(headerClick().dblClk, false);
     m.ColMoveFlg = m.ColSizeFlg = false;
     m.MouseDown = m.MouseKeepDown = false;
     m.SelectMode = msNormal;
@@ -93,6 +96,7 @@ void TExStringGrid::gridLeftButtonUp(int X, int Y, TShiftState Shift)
         m.DeselectState = false;
     }
 
+    nodeGroupSelect(ACol, ARow);
     controlMouseUp(platform::mbLeft, Shift, X, Y);
     if (GridState() == gsSelecting)
         setGridState(gsNormal);
@@ -114,6 +118,8 @@ void TExStringGrid::gridLeftButtonUp(int X, int Y, TShiftState Shift)
                 OnRadioMouseUp(this, realCol, ARow, idx);
         }
     }
+    if (!afterBorderDblClk && (ACol >= FixedCols() || SortSettings().FixedCols))
+        headerSortClick(RealColIndex(ACol), ARow, X, Y, Shift);
 }
 
 // The control-level release: the disjunct cells, OnSelectionChanged and
@@ -124,6 +130,7 @@ void TExStringGrid::controlMouseUp(platform::TMouseButton Button, TShiftState Sh
     int ACol = -1;
     int ARow = -1;
     MouseToCell(X, Y, ACol, ARow);
+    filterDropDownMouseUp(X, Y);
 
     // A sizing released outside the grid is cancelled.
     if ((GridState() == gsColSizing && X >= ClientWidth()) || (GridState() == gsRowSizing && Y >= ClientHeight())) {

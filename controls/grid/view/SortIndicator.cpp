@@ -50,7 +50,7 @@ bool TExStringGrid::IsSortIndicatorRow(int ACol, int ARow)
 
 bool TExStringGrid::ShowsSortIndicator(int ACol, int ARow)
 {
-    if (FixedRows() <= 0 || ACol < FixedCols() || !IsSortIndicatorRow(ACol, ARow))
+    if (FixedRows() <= 0 || (ACol < FixedCols() && !SortSettings().FixedCols) || !IsSortIndicatorRow(ACol, ARow))
         return false;
     const int real = RealColIndex(ACol);
     const int at = SortIndexes().FindIndex(real);

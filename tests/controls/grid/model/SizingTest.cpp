@@ -39,8 +39,17 @@ TEST(StringGridStretch, TheLastColumnTakesTheRestAndFollowsTheColumnCount)
     ASSERT_EQ(grid.ClientWidth(), 400);
     grid.StretchRightColumn();
     EXPECT_EQ(grid.ColWidths(2), 99);
+    // Any width change keeps the stretch column stretched.
     grid.setColWidths(2, 50);
+    EXPECT_EQ(grid.ColWidths(2), 99);
+    grid.setColWidths(0, 100);
+    EXPECT_EQ(grid.ColWidths(2), 149);
+    grid.ColumnSize().Stretch = false;
+    grid.setColWidths(0, 150);
+    grid.setColWidths(2, 50);
+    grid.ColumnSize().Stretch = true;
     grid.setColCount(4); // -1 is the new last column
+    EXPECT_EQ(grid.ColWidths(2), 50);
     EXPECT_EQ(grid.ColWidths(3), 400 - 350 - 1);
 }
 
@@ -50,12 +59,16 @@ TEST(StringGridStretch, AResizeStretchesUnlessTheOthersAlreadyScroll)
     stretchGrid(grid);
     resizeTo(grid, 500);
     EXPECT_EQ(grid.ColWidths(2), 500 - 300 - 1);
+    grid.ColumnSize().Stretch = false;
     grid.setColWidths(0, 600);
     grid.setColWidths(2, 33);
+    grid.ColumnSize().Stretch = true;
     resizeTo(grid, 450);
     EXPECT_EQ(grid.ColWidths(2), 33);
     // A horizontal bar kept shown means the grid scrolls: no stretch.
+    grid.ColumnSize().Stretch = false;
     grid.setColWidths(0, 150);
+    grid.ColumnSize().Stretch = true;
     grid.Appearance().ScrollBarAlways = saHorz;
     resizeTo(grid, 480);
     EXPECT_EQ(grid.ColWidths(2), 33);
