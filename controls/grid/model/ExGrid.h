@@ -1154,8 +1154,9 @@ private:
     void hoverLink(int X, int Y, int ACol, int ARow);
     void fixedSizingDetect(int X, int Y, int ACol, int ARow);
     void hideBalloon();
-    // After loading: the balloon's window when it is enabled.
-    void balloonLoaded();
+    // After loading: the Office scheme when followed, the balloon's window
+    // when enabled.
+    void looksLoaded();
     // The text itself, or its mask for a password cell.
     QString hintSafeText(int RealCol, int ARow, const QString &Text);
     void followForm(bool Value);

@@ -118,7 +118,7 @@ void TExStringGrid::GridLoaded()
     if (m_structure->columnOrder.empty())
         SetColumnOrder();
     ApplyActiveStyleColors();
-    balloonLoaded();
+    looksLoaded();
 }
 
 void TExStringGrid::ApplyActiveStyleColors()

@@ -269,6 +269,29 @@ TEST_F(HoverTest, AFixedColumnIsSizedByAPressWithAGuideLineAndTheWidthHint)
     EXPECT_EQ(after, again) << "no guide line stays behind";
 }
 
+TEST_F(HoverTest, AColumnSizingDragShowsTheWidthItWillGetAndOnColumnSizingGetsTheSame)
+{
+    grid.setOptions(grid.Options() | goColSizing);
+    grid.HintShowSizing = true;
+    std::vector<int> sizing;
+    grid.OnColumnSizing = [&](TExStringGrid *, int ACol, int size) {
+        if (ACol == 2)
+            sizing.push_back(size);
+    };
+    grid.show();
+    settle();
+    const QPoint start(cell(2, 0).Right - 1, mid(2, 0).y());
+    viewtest::moveTo(grid, start);
+    viewtest::sendMouse(grid, QEvent::MouseButtonPress, Qt::LeftButton, start);
+    dragTo(grid, start + QPoint(25, 0));
+    ASSERT_FALSE(sizing.empty());
+    ASSERT_NE(grid.SizingHintWindow(), nullptr);
+    EXPECT_EQ(grid.SizingHintWindow()->Text(), QStringLiteral("cw=<b>%1</b>").arg(sizing.back()));
+    viewtest::sendMouse(grid, QEvent::MouseButtonRelease, Qt::LeftButton, start + QPoint(25, 0));
+    EXPECT_EQ(grid.ColWidths(2), sizing.back());
+    EXPECT_FALSE(grid.SizingHintWindow()->isVisible());
+}
+
 TEST_F(HoverTest, WithoutSizeFixedColTheEdgeOfAFixedColumnDoesNothing)
 {
     const int edge = cell(0, 3).Right;
