@@ -154,6 +154,7 @@ void TExStringGrid::BalloonDone()
 
 void TExStringGrid::looksLoaded()
 {
+    InitOrigColSizes();
     if (hover().AutoThemeAdapt)
         AdaptToOfficeTheme();
     if (hover().Balloon.Enable())

@@ -56,6 +56,10 @@ struct TGridHover {
     std::vector<int> GuideCols; // guide lines shown, by position
     std::vector<int> GuideRows;
 
+    // The widths proportional resizing starts from.
+    std::vector<int> OrigColSizes;
+    int OldSize = 0;
+
     // Following the form.
     bool SizeWithForm = false;
     QPointer<QWidget> Form;

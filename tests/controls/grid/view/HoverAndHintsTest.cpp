@@ -339,6 +339,32 @@ TEST_F(HoverTest, ACellHintShowsTheCellsTextBelowItAndClosesInAnotherCellButNotI
     EXPECT_EQ(grid.LastHintPos(), (TGridCoord{-1, -1}));
 }
 
+TEST_F(HoverTest, ACommentShowsBesideItsCell)
+{
+    TCellGraphic *comment = grid.AttachNewCellGraphic(3, 2);
+    comment->FCellType = ctComment;
+    comment->FCellText = QStringLiteral("Battery replaced");
+    grid.show();
+    settle();
+    askHint(grid, mid(3, 2));
+    ASSERT_NE(grid.HintWindow(), nullptr);
+    EXPECT_EQ(grid.HintWindow()->Text(), QStringLiteral("Battery replaced"));
+    EXPECT_EQ(grid.HintWindow()->pos(), grid.mapToGlobal(QPoint(cell(3, 2).Right, cell(3, 2).Top)));
+}
+
+TEST_F(HoverTest, OrigColSizesRecordTheWidthsAndTheGridWidth)
+{
+    grid.setColWidths(1, 33);
+    grid.InitOrigColSizes();
+    EXPECT_EQ(grid.OrigColSizes().size(), 5u);
+    EXPECT_EQ(grid.OrigColSizes()[1], 33);
+    EXPECT_EQ(grid.OrigGridWidth(), 400);
+    grid.setColCount(0);
+    grid.InitOrigColSizes();
+    EXPECT_TRUE(grid.OrigColSizes().empty());
+    EXPECT_EQ(grid.OrigGridWidth(), 400);
+}
+
 TEST_F(HoverTest, OnGridHintHasTheLastWordAndAnEmptyHintShowsNothing)
 {
     grid.HintShowCells = true;
