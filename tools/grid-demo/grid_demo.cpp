@@ -2,12 +2,16 @@
 // paints: node rows with their tree, progress bars, push buttons, comment
 // marks, check boxes, a bordered column and a background gradient, in the
 // XP look with its window border, sorted by address. With --grouped the
-// rows are grouped by medium instead of holding nodes. With --screenshot
-// FILE the window is saved as a PNG and the program ends.
+// rows are grouped by medium instead of holding nodes. With --office2007
+// the grid takes the Office 2007 Luna style with hot headers, a drop-down
+// button on each header, cell hints, balloons and a sizeable fixed column.
+// With --screenshot FILE the window is saved as a PNG and the program ends.
 #include "controls/grid/model/ExGrid.h"
+#include "controls/grid/view/BalloonSettings.h"
 #include "controls/grid/view/GridAppearance.h"
 
 #include <QApplication>
+#include <QMenu>
 #include <QPixmap>
 #include <QTimer>
 
@@ -111,6 +115,27 @@ int main(int argc, char **argv)
             APen.setColor(0xC08040);
         }
     };
+    QMenu headerMenu;
+    if (args.contains(QStringLiteral("--office2007"))) {
+        grid.SetStyle(gsOffice2007Luna);
+        grid.setHoverFixedCells(TExStringGrid::hfAll);
+        grid.ControlLook().FixedDropDownButton = true;
+        headerMenu.addAction(QStringLiteral("Sort ascending"));
+        headerMenu.addAction(QStringLiteral("Sort descending"));
+        grid.setFixedDropDownMenu(&headerMenu);
+        grid.HintShowCells = true;
+        // Xvfb runs without a window manager, so the window never becomes active.
+        grid.setAttribute(Qt::WA_AlwaysShowToolTips);
+        grid.HintShowSizing = true;
+        grid.MouseActions().SizeFixedCol = true;
+        grid.setOptions(grid.Options() | goColSizing);
+        grid.setCells(6, 4, QStringLiteral("s3cret"));
+        grid.OnIsPasswordCell = [](TExStringGrid *, int ACol, int ARow, bool &isPassword) {
+            isPassword = ACol == 6 && ARow == 4;
+        };
+        if (args.contains(QStringLiteral("--balloon")))
+            grid.Balloon().setEnable(true);
+    }
     TBackGround &back = grid.Appearance().BackGround;
     back.Display = bdGradientHorz;
     back.Color = 0xFFFFFF;

@@ -1123,6 +1123,12 @@ public:
     std::function<void(TExStringGrid *Sender, int ACol, int ARow, QString &ATitle, QString &AText, int &AIcon)>
         OnCellBalloon;
 
+    // The column widths and the grid width that proportional column
+    // resizing starts from.
+    void InitOrigColSizes();
+    const std::vector<int> &OrigColSizes() const;
+    int OrigGridWidth() const;
+
     // With SizeWithForm the grid grows and shrinks with its top-level window.
     bool SizeWithForm() const;
     void setSizeWithForm(bool Value);
@@ -1159,8 +1165,9 @@ private:
     void hoverLink(int X, int Y, int ACol, int ARow);
     void fixedSizingDetect(int X, int Y, int ACol, int ARow);
     void hideBalloon();
-    // After loading: the balloon's window when it is enabled.
-    void balloonLoaded();
+    // After loading: the widths proportional resizing starts from, the
+    // Office scheme when followed, the balloon's window when enabled.
+    void looksLoaded();
     // The text itself, or its mask for a password cell.
     QString hintSafeText(int RealCol, int ARow, const QString &Text);
     void followForm(bool Value);

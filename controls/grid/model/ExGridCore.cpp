@@ -123,6 +123,7 @@ void TExStringGrid::GridLoaded()
     if (hasFindState()) {
         UpdateSearchPanel();
     }
+    looksLoaded();
 }
 
 void TExStringGrid::ApplyActiveStyleColors()

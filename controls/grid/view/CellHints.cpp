@@ -62,7 +62,14 @@ void TExStringGrid::BuildCellHint(QString &HintStr, THintInfo &HintInfo)
     h.LastHintPos = {ACol, ARow};
     const platform::TRect R = CellRect(ACol, ARow);
     const int RealCol = RealColIndex(ACol);
-    HintInfo.HintPos = QPoint(HintInfo.CursorPos.x(), R.Bottom + 6);
+    // A comment shows itself beside its cell; any other hint below it.
+    const TCellGraphic *graphic = GetCellGraphic(RealCol, ARow);
+    if (graphic != nullptr && graphic->FCellType == ctComment) {
+        HintStr = graphic->FCellText;
+        HintInfo.HintPos = QPoint(R.Right, R.Top);
+    } else {
+        HintInfo.HintPos = QPoint(HintInfo.CursorPos.x(), R.Bottom + 6);
+    }
 
     const QString text = Cells(RealCol, ARow);
     const TCellTextKind kind = GetCellTextKind(text, look.EnableHTML);

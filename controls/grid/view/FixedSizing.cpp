@@ -136,6 +136,11 @@ void TExStringGrid::sizingMouseMove(int X, int Y)
         row = m.RowClicked;
         rowHeight = Y - CellRect(m.ColClicked, m.RowClicked).Top - m.ClickPosDY;
     }
+    // The pointer on a fixed column's (row's) edge shows that a press sizes it.
+    if (h.SizeFixed || h.SizingFixed)
+        setCursor(Qt::SplitHCursor);
+    else if (h.SizeFixedR || h.SizingFixedR)
+        setCursor(Qt::SplitVCursor);
     if (col >= 0 && OnColumnSizing)
         OnColumnSizing(this, col, colWidth);
     if (row >= 0 && OnRowSizing)

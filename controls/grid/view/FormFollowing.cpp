@@ -1,5 +1,6 @@
 // SizeWithForm: the grid grows and shrinks by what its top-level window
-// grows and shrinks, seen through an event filter on that window.
+// grows and shrinks, seen through an event filter on that window; and the
+// column widths that proportional resizing starts from.
 #include "controls/grid/view/GridHoverState.h"
 
 namespace controls {
@@ -44,5 +45,17 @@ void TExStringGrid::OwnerFormResize(QWidget *Form)
     }
     ApplyOwnStretch();
 }
+
+void TExStringGrid::InitOrigColSizes()
+{
+    TGridHover &h = hover();
+    h.OrigColSizes.clear();
+    for (int c = 0; c < ColCount(); ++c)
+        h.OrigColSizes.push_back(ColWidths(c));
+    h.OldSize = width();
+}
+
+const std::vector<int> &TExStringGrid::OrigColSizes() const { return hover().OrigColSizes; }
+int TExStringGrid::OrigGridWidth() const { return hover().OldSize; }
 
 } // namespace controls

@@ -10,8 +10,13 @@ void TGridAppearanceDeleter::operator()(TGridAppearance *appearance) const { del
 
 TGridAppearance &TExStringGrid::Appearance() const
 {
-    if (!m_appearance)
+    if (!m_appearance) {
         m_appearance.reset(new TGridAppearance); // owned by the deleter's pointer from here on
+        // The modified marker lives in column 0; a band change can touch any row.
+        auto *grid = const_cast<TExStringGrid *>(this);
+        m_appearance->ShowModified.OnChange = [grid] { grid->InvalidateCol(0); };
+        m_appearance->Bands.OnChange = [grid](TBands *) { grid->InvalidateGrid(); };
+    }
     return *m_appearance;
 }
 

@@ -7,6 +7,7 @@
 
 #include "platform/ui/QtColor.h"
 
+#include <QBitmap>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
@@ -52,7 +53,11 @@ void drawIcon(QPainter &p, int icon, QRect box)
 
 } // namespace
 
-TGridBalloon::TGridBalloon(QWidget *owner) : TLayeredWindow(owner) {}
+TGridBalloon::TGridBalloon(QWidget *owner) : TLayeredWindow(owner)
+{
+    // The mouse passes through, so that the balloon never takes it from the grid.
+    setWindowFlag(Qt::WindowTransparentForInput);
+}
 
 void TGridBalloon::setTip(const QString &title, const QString &text, int icon)
 {
@@ -104,7 +109,11 @@ QImage TGridBalloon::render() const
 
 void TGridBalloon::ShowAt(QPoint point)
 {
-    setLayeredImage(render(), Alpha);
+    const QImage tip = render();
+    setLayeredImage(tip, Alpha);
+    // Without a compositor the transparent corners would show black: the
+    // window takes the tip's shape.
+    setMask(QBitmap::fromImage(tip.createAlphaMask()));
     move(point);
     show();
     raise();
@@ -143,8 +152,11 @@ void TExStringGrid::BalloonDone()
     h.LastBalloonPos = {-1, -1};
 }
 
-void TExStringGrid::balloonLoaded()
+void TExStringGrid::looksLoaded()
 {
+    InitOrigColSizes();
+    if (hover().AutoThemeAdapt)
+        AdaptToOfficeTheme();
     if (hover().Balloon.Enable())
         BalloonInit();
 }

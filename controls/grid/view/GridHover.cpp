@@ -10,6 +10,7 @@
 
 #include "platform/HandlerGuard.h"
 
+#include <QCursor>
 #include <QMenu>
 
 namespace controls {
@@ -193,7 +194,10 @@ void TExStringGrid::hoverMouseLeave()
         repaintFixedCell(old.X, old.Y);
     }
     h.SizeFixed = h.SizeFixedR = false;
-    CancelHint();
+    // The window system may count a hint that opens under the mouse as
+    // leaving the grid; only a mouse outside both closes it.
+    if (!(h.HintWnd && h.HintWnd->isVisible() && h.HintWnd->geometry().contains(QCursor::pos())))
+        CancelHint();
 }
 
 // --- the drop-down button of a hovered header ---------------------------------------------

@@ -2,6 +2,7 @@
 // The state of the grid's looks, hover, hints, balloon and fixed-cell
 // sizing. Only the files of that concern include this.
 #include "controls/grid/model/ExGrid.h"
+#include "controls/grid/view/BalloonSettings.h"
 #include "controls/grid/view/GridAppearance.h"
 
 #include <QPointer>
@@ -12,37 +13,6 @@ namespace controls {
 
 class THTMLHintWindow;
 class TGridBalloon;
-
-struct TBalloonSettings {
-    platform::TColor BackgroundColor = platform::clNone;
-    platform::TColor TextColor = platform::clNone;
-    int ReshowDelay = -1; // milliseconds, -1 the system's
-    int InitialDelay = -1;
-    int AutoHideDelay = -1;
-    std::uint8_t Transparency = 0; // 0 opaque
-    bool Enable() const { return m_enable; }
-    void setEnable(bool value)
-    {
-        m_enable = value;
-        if (OnEnableChange)
-            OnEnableChange();
-    }
-    // Copies all but the transparency, and tells nobody.
-    void Assign(const TBalloonSettings &source)
-    {
-        TextColor = source.TextColor;
-        BackgroundColor = source.BackgroundColor;
-        InitialDelay = source.InitialDelay;
-        AutoHideDelay = source.AutoHideDelay;
-        ReshowDelay = source.ReshowDelay;
-        m_enable = source.m_enable;
-    }
-    std::function<void()> OnEnableChange;
-    bool Init = false; // the balloon window exists
-
-private:
-    bool m_enable = false;
-};
 
 struct TGridHover {
     // Looks.
@@ -85,6 +55,10 @@ struct TGridHover {
     int SizingFixedRow = -1;
     std::vector<int> GuideCols; // guide lines shown, by position
     std::vector<int> GuideRows;
+
+    // The widths proportional resizing starts from.
+    std::vector<int> OrigColSizes;
+    int OldSize = 0;
 
     // Following the form.
     bool SizeWithForm = false;

@@ -34,7 +34,10 @@ THtmlDrawResult drawHtml(TCanvas &canvas, const QString &text, const TRect &r)
 
 } // namespace
 
-THTMLHintWindow::THTMLHintWindow(QWidget *owner) : QWidget(owner, Qt::ToolTip | Qt::FramelessWindowHint)
+// The mouse passes through a hint, as it does through the cell below it: a
+// hint over its own cell must not take the mouse from the grid and close.
+THTMLHintWindow::THTMLHintWindow(QWidget *owner)
+    : QWidget(owner, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowTransparentForInput)
 {
     setAttribute(Qt::WA_ShowWithoutActivating);
 }

@@ -269,6 +269,29 @@ TEST_F(HoverTest, AFixedColumnIsSizedByAPressWithAGuideLineAndTheWidthHint)
     EXPECT_EQ(after, again) << "no guide line stays behind";
 }
 
+TEST_F(HoverTest, AColumnSizingDragShowsTheWidthItWillGetAndOnColumnSizingGetsTheSame)
+{
+    grid.setOptions(grid.Options() | goColSizing);
+    grid.HintShowSizing = true;
+    std::vector<int> sizing;
+    grid.OnColumnSizing = [&](TExStringGrid *, int ACol, int size) {
+        if (ACol == 2)
+            sizing.push_back(size);
+    };
+    grid.show();
+    settle();
+    const QPoint start(cell(2, 0).Right - 1, mid(2, 0).y());
+    viewtest::moveTo(grid, start);
+    viewtest::sendMouse(grid, QEvent::MouseButtonPress, Qt::LeftButton, start);
+    dragTo(grid, start + QPoint(25, 0));
+    ASSERT_FALSE(sizing.empty());
+    ASSERT_NE(grid.SizingHintWindow(), nullptr);
+    EXPECT_EQ(grid.SizingHintWindow()->Text(), QStringLiteral("cw=<b>%1</b>").arg(sizing.back()));
+    viewtest::sendMouse(grid, QEvent::MouseButtonRelease, Qt::LeftButton, start + QPoint(25, 0));
+    EXPECT_EQ(grid.ColWidths(2), sizing.back());
+    EXPECT_FALSE(grid.SizingHintWindow()->isVisible());
+}
+
 TEST_F(HoverTest, WithoutSizeFixedColTheEdgeOfAFixedColumnDoesNothing)
 {
     const int edge = cell(0, 3).Right;
@@ -314,6 +337,32 @@ TEST_F(HoverTest, ACellHintShowsTheCellsTextBelowItAndClosesInAnotherCellButNotI
     viewtest::moveTo(grid, mid(3, 4));
     EXPECT_FALSE(grid.HintWindow()->isVisible());
     EXPECT_EQ(grid.LastHintPos(), (TGridCoord{-1, -1}));
+}
+
+TEST_F(HoverTest, ACommentShowsBesideItsCell)
+{
+    TCellGraphic *comment = grid.AttachNewCellGraphic(3, 2);
+    comment->FCellType = ctComment;
+    comment->FCellText = QStringLiteral("Battery replaced");
+    grid.show();
+    settle();
+    askHint(grid, mid(3, 2));
+    ASSERT_NE(grid.HintWindow(), nullptr);
+    EXPECT_EQ(grid.HintWindow()->Text(), QStringLiteral("Battery replaced"));
+    EXPECT_EQ(grid.HintWindow()->pos(), grid.mapToGlobal(QPoint(cell(3, 2).Right, cell(3, 2).Top)));
+}
+
+TEST_F(HoverTest, OrigColSizesRecordTheWidthsAndTheGridWidth)
+{
+    grid.setColWidths(1, 33);
+    grid.InitOrigColSizes();
+    EXPECT_EQ(grid.OrigColSizes().size(), 5u);
+    EXPECT_EQ(grid.OrigColSizes()[1], 33);
+    EXPECT_EQ(grid.OrigGridWidth(), 400);
+    grid.setColCount(0);
+    grid.InitOrigColSizes();
+    EXPECT_TRUE(grid.OrigColSizes().empty());
+    EXPECT_EQ(grid.OrigGridWidth(), 400);
 }
 
 TEST_F(HoverTest, OnGridHintHasTheLastWordAndAnEmptyHintShowsNothing)
