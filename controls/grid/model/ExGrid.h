@@ -1333,6 +1333,10 @@ public:
     // ten steps at most either way.
     void Zoom(int Delta);
 
+    // Records every column's width and the grid's width, from which a
+    // resize scales the columns with ColumnSize.SynchWithGrid.
+    void InitOrigColSizes();
+
 protected:
     void GridScrollBarsSynced() override;
 
@@ -1346,6 +1350,7 @@ private:
     void showScrollHint(const QString &text);
     void hideScrollHint();
     void setBarPage(QScrollBar *bar, double share);
+    void synchColumnsWithWidth(int NewWidth);
     mutable std::shared_ptr<struct TGridScrolling> m_scrolling;
 };
 

@@ -9,6 +9,7 @@
 
 #include <QDragMoveEvent>
 #include <QMouseEvent>
+#include <QResizeEvent>
 #include <QScrollBar>
 
 namespace controls {
@@ -43,6 +44,12 @@ private:
             return false;
         case QEvent::Wheel:
             return m_grid.Panning();
+        case QEvent::Resize:
+            m_grid.synchColumnsWithWidth(static_cast<QResizeEvent *>(event)->size().width());
+            return false;
+        case QEvent::Paint:
+            firstPaint();
+            return false;
         case QEvent::DragEnter:
         case QEvent::DragMove: {
             const auto *drag = static_cast<QDragMoveEvent *>(event);
@@ -61,6 +68,18 @@ private:
         default:
             return false;
         }
+    }
+
+    // Settings applied before the first paint (a loaded grid) get their
+    // thumbs sized once.
+    void firstPaint()
+    {
+        TGridScrolling &s = m_grid.scrolling();
+        if (s.FirstPainted)
+            return;
+        s.FirstPainted = true;
+        m_grid.UpdateVertScrollProportion();
+        m_grid.UpdateHorzScrollProportion();
     }
 
     TExStringGrid &m_grid;
