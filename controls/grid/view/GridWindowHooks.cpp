@@ -12,11 +12,14 @@
 #include <QResizeEvent>
 #include <QScrollBar>
 
+#include <memory>
+
 namespace controls {
 
 class TGridWindowHooks : public QObject {
 public:
-    explicit TGridWindowHooks(TExStringGrid &grid) : QObject(&grid), m_grid(grid)
+    explicit TGridWindowHooks(TExStringGrid &grid)
+        : QObject(&grid), m_grid(grid), m_alive(grid.m_scrolling)
     {
         setObjectName(QStringLiteral("gridWindowHooks"));
     }
@@ -25,7 +28,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         bool consumed = false;
-        if (watched == &m_grid)
+        // The grid's own part is gone once its state is: the widget's
+        // destruction still hides it.
+        if (watched == &m_grid && !m_alive.expired())
             platform::guarded([&] { consumed = handle(event); });
         return consumed;
     }
@@ -40,6 +45,7 @@ private:
             return m_grid.panMousePress(mouse->button(), mouse->position().toPoint());
         }
         case QEvent::KeyPress:
+        case QEvent::Hide: // a hidden grid must not keep the mouse
             m_grid.StopPanning();
             return false;
         case QEvent::Wheel:
@@ -83,6 +89,7 @@ private:
     }
 
     TExStringGrid &m_grid;
+    std::weak_ptr<TGridScrolling> m_alive;
 };
 
 namespace {
@@ -114,6 +121,7 @@ int scrollCode(int action)
 
 void TExStringGrid::installWindowHooks()
 {
+    scrolling();
     installEventFilter(new TGridWindowHooks(*this));
     const auto wire = [this](QScrollBar *bar, void (TExStringGrid::*message)(int, int)) {
         connect(bar, &QAbstractSlider::actionTriggered, this, [this, bar, message](int action) {

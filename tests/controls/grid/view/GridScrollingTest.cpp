@@ -552,6 +552,13 @@ TEST_F(PanningTest, APressEndsItAndTheWheelWaitsMeanwhile)
     EXPECT_FALSE(grid.Panning());
 }
 
+TEST_F(PanningTest, HidingTheGridGivesTheMouseBack)
+{
+    grid.hide();
+    EXPECT_FALSE(grid.Panning());
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+}
+
 TEST(PanningStartTest, NotWithIpNoneOrOnlyFixedRows)
 {
     TExStringGrid grid;
