@@ -5,6 +5,9 @@
 // rows are grouped by medium instead of holding nodes. With --office2007
 // the grid takes the Office 2007 Luna style with hot headers, a drop-down
 // button on each header, cell hints, balloons and a sizeable fixed column.
+// rows are grouped by medium instead of holding nodes. With --scrolling
+// there are 300 meters, thumbs sized by pixels, scroll hints on both bars
+// and wheel-button panning both ways; --metro adds the thin Metro bars.
 // With --screenshot FILE the window is saved as a PNG and the program ends.
 #include "controls/grid/model/ExGrid.h"
 #include "controls/grid/view/BalloonSettings.h"
@@ -53,7 +56,9 @@ int main(int argc, char **argv)
     grid.setWindowTitle(QStringLiteral("String grid"));
     grid.resize(720, 420);
     grid.setColCount(7);
-    grid.setRowCount(14);
+    const QStringList args = QCoreApplication::arguments();
+    const bool scrolling = args.contains(QStringLiteral("--scrolling")) || args.contains(QStringLiteral("--metro"));
+    grid.setRowCount(scrolling ? 301 : 14);
     grid.setOptions(grid.Options() | goEditing);
     grid.setColWidths(0, 110);
     grid.setColWidths(1, 90);
@@ -82,7 +87,6 @@ int main(int argc, char **argv)
     comment->FCellType = ctComment;
     comment->FCellIndex = int(platform::clNone);
     comment->FCellText = QStringLiteral("Battery replaced in May");
-    const QStringList args = QCoreApplication::arguments();
     if (args.contains(QStringLiteral("--grouped"))) {
         // The rows grouped by medium, each header with its row count and
         // a summary row below, sorted by address.
@@ -141,6 +145,16 @@ int main(int argc, char **argv)
     back.Color = 0xFFFFFF;
     back.ColorTo = 0xF5E6D8;
     back.Cells = bcNormal;
+    if (scrolling) {
+        for (int row = 10; row < grid.RowCount(); row += 10)
+            grid.setRowHeights(row, 44);
+        grid.setScrollProportional(true);
+        grid.ScrollHints = shBoth;
+        grid.IntelliPan = ipBoth;
+        grid.MouseActions().setWheelAction(TWheelAction::waScroll);
+        if (args.contains(QStringLiteral("--metro")))
+            grid.setScrollType(ssMetro);
+    }
     grid.FocusCell(2, 3);
     grid.show();
 

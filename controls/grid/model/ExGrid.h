@@ -1584,6 +1584,10 @@ public:
     // ten steps at most either way.
     void Zoom(int Delta);
 
+    // Records every column's width and the grid's width, from which a
+    // resize scales the columns with ColumnSize.SynchWithGrid.
+    void InitOrigColSizes();
+
 protected:
     void GridScrollBarsSynced() override;
 
@@ -1597,6 +1601,7 @@ private:
     void showScrollHint(const QString &text);
     void hideScrollHint();
     void setBarPage(QScrollBar *bar, double share);
+    void synchColumnsWithWidth(int NewWidth);
     mutable std::shared_ptr<struct TGridScrolling> m_scrolling;
     // ===== find, highlight, fills, the floating footer and the search panel
     // (ExGridFind.cpp, ExGridHighlight.cpp, ExGridFooter.cpp, ExGridFills.cpp,

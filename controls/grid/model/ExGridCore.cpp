@@ -116,6 +116,7 @@ void TExStringGrid::GridLoaded()
     FFixedColsMin = FixedCols();
     MinColWidth = 10;
     m_loaded = true;
+    InitOrigColSizes();
     if (m_structure->columnOrder.empty())
         SetColumnOrder();
     ApplyActiveStyleColors();

@@ -72,6 +72,10 @@ private:
 struct TColumnSizeSettings {
     bool Stretch = false;
     int StretchColumn = -1; // display column; -1 the last
+    // A resize scales the widths InitOrigColSizes recorded (only the
+    // scrolling columns with SynchNormalCellsOnly).
+    bool SynchWithGrid = false;
+    bool SynchNormalCellsOnly = false;
 };
 
 } // namespace controls

@@ -11,6 +11,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <vector>
+
 namespace controls {
 
 class TScrollControl;
@@ -41,7 +43,11 @@ struct TGridScrolling {
     QPointer<TPanGlyph> PanGlyph;
     QCursor PrevCursor;
     bool PrevCursorSet = false;
-    bool PrevShowHint = true;
+
+    // The widths a resize scales from, and the grid's width then.
+    std::vector<int> OrigColSizes;
+    int OldSize = 0;
+    bool FirstPainted = false;
 };
 
 // The bars' numbering of their messages (a thumb drag is 5, its end 4 then 8).

@@ -9,13 +9,17 @@
 
 #include <QDragMoveEvent>
 #include <QMouseEvent>
+#include <QResizeEvent>
 #include <QScrollBar>
+
+#include <memory>
 
 namespace controls {
 
 class TGridWindowHooks : public QObject {
 public:
-    explicit TGridWindowHooks(TExStringGrid &grid) : QObject(&grid), m_grid(grid)
+    explicit TGridWindowHooks(TExStringGrid &grid)
+        : QObject(&grid), m_grid(grid), m_alive(grid.m_scrolling)
     {
         setObjectName(QStringLiteral("gridWindowHooks"));
     }
@@ -24,7 +28,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         bool consumed = false;
-        if (watched == &m_grid)
+        // The grid's own part is gone once its state is: the widget's
+        // destruction still hides it.
+        if (watched == &m_grid && !m_alive.expired())
             platform::guarded([&] { consumed = handle(event); });
         return consumed;
     }
@@ -39,10 +45,17 @@ private:
             return m_grid.panMousePress(mouse->button(), mouse->position().toPoint());
         }
         case QEvent::KeyPress:
+        case QEvent::Hide: // a hidden grid must not keep the mouse
             m_grid.StopPanning();
             return false;
         case QEvent::Wheel:
             return m_grid.Panning();
+        case QEvent::Resize:
+            m_grid.synchColumnsWithWidth(static_cast<QResizeEvent *>(event)->size().width());
+            return false;
+        case QEvent::Paint:
+            firstPaint();
+            return false;
         case QEvent::DragEnter:
         case QEvent::DragMove: {
             const auto *drag = static_cast<QDragMoveEvent *>(event);
@@ -63,7 +76,20 @@ private:
         }
     }
 
+    // Settings applied before the first paint (a loaded grid) get their
+    // thumbs sized once.
+    void firstPaint()
+    {
+        TGridScrolling &s = m_grid.scrolling();
+        if (s.FirstPainted)
+            return;
+        s.FirstPainted = true;
+        m_grid.UpdateVertScrollProportion();
+        m_grid.UpdateHorzScrollProportion();
+    }
+
     TExStringGrid &m_grid;
+    std::weak_ptr<TGridScrolling> m_alive;
 };
 
 namespace {
@@ -95,6 +121,7 @@ int scrollCode(int action)
 
 void TExStringGrid::installWindowHooks()
 {
+    scrolling();
     installEventFilter(new TGridWindowHooks(*this));
     const auto wire = [this](QScrollBar *bar, void (TExStringGrid::*message)(int, int)) {
         connect(bar, &QAbstractSlider::actionTriggered, this, [this, bar, message](int action) {

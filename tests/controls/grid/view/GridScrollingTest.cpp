@@ -552,6 +552,13 @@ TEST_F(PanningTest, APressEndsItAndTheWheelWaitsMeanwhile)
     EXPECT_FALSE(grid.Panning());
 }
 
+TEST_F(PanningTest, HidingTheGridGivesTheMouseBack)
+{
+    grid.hide();
+    EXPECT_FALSE(grid.Panning());
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+}
+
 TEST(PanningStartTest, NotWithIpNoneOrOnlyFixedRows)
 {
     TExStringGrid grid;
@@ -593,6 +600,63 @@ TEST_F(GridScrollingTest, CtrlWheelZoomsByTheLinesPerNotchUpToTen)
     grid.IntelliZoom = false;
     viewtest::wheel(grid, {100, 100}, true, Qt::ControlModifier);
     EXPECT_EQ(grid.ZoomFactor(), -9);
+}
+
+// --- columns kept in step with the grid's width ---------------------------------------------
+
+TEST(ColumnSynchTest, AResizeScalesTheRecordedWidths)
+{
+    TExStringGrid grid;
+    grid.setBorderSingle(false);
+    grid.setColCount(4);
+    grid.setFixedRightCols(1);
+    grid.resize(400, 200);
+    for (int c = 0; c < 4; ++c)
+        grid.setColWidths(c, 50 + 10 * c);
+    grid.ColumnSize().SynchWithGrid = true;
+    // A hidden widget hears of its size only when shown.
+    grid.show();
+    QApplication::processEvents();
+    // Nothing recorded yet: the widths stay.
+    grid.resize(600, 200);
+    EXPECT_EQ(grid.ColWidths(1), 60);
+
+    grid.BeginLoading();
+    grid.EndLoading(); // records the widths at 600 pixels
+    grid.resize(900, 200);
+    const int all[] = {75, 90, 105, 120};
+    for (int c = 0; c < 4; ++c)
+        EXPECT_EQ(grid.ColWidths(c), all[c]) << c;
+
+    grid.ColumnSize().SynchNormalCellsOnly = true;
+    grid.resize(300, 200);
+    EXPECT_EQ(grid.ColWidths(0), 75);
+    EXPECT_EQ(grid.ColWidths(1), 30);
+    EXPECT_EQ(grid.ColWidths(2), 35);
+    EXPECT_EQ(grid.ColWidths(3), 120);
+
+    // A single border counts two pixels more of the new width.
+    grid.setBorderSingle(true);
+    grid.ColumnSize().SynchNormalCellsOnly = false;
+    grid.resize(598, 200);
+    EXPECT_EQ(grid.ColWidths(0), 50);
+}
+
+TEST(ColumnSynchTest, ALoadedGridSizesItsThumbsWhenShown)
+{
+    TExStringGrid grid;
+    grid.resize(300, 200);
+    grid.setRowCount(100);
+    grid.BeginLoading();
+    for (int r = 1; r < 10; ++r)
+        grid.setRowHeights(r, 80);
+    grid.setScrollProportional(true);
+    grid.EndLoading();
+    QScrollBar &v = *bar(grid, Qt::Vertical);
+    const int rowPage = v.pageStep();
+    grid.show();
+    QApplication::processEvents();
+    EXPECT_NE(v.pageStep(), rowPage);
 }
 
 } // namespace
