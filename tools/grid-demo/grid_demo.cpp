@@ -9,6 +9,11 @@
 // there are 300 meters, thumbs sized by pixels, scroll hints on both bars
 // and wheel-button panning both ways; --metro adds the thin Metro bars.
 // With --screenshot FILE the window is saved as a PNG and the program ends.
+// rows are grouped by medium instead of holding nodes. With --search the
+// grid has 40 meters, a footer of sums and counts under its cells and the
+// search panel at its bottom (Ctrl+F). With --screenshot
+// FILE the window is saved as a PNG and the program ends.
+#include "controls/grid/base/SearchFooter.h"
 #include "controls/grid/model/ExGrid.h"
 #include "controls/grid/view/BalloonSettings.h"
 #include "controls/grid/view/GridAppearance.h"
@@ -19,6 +24,7 @@
 #include <QTimer>
 
 #include <cstdint>
+#include <cstdio>
 
 namespace {
 
@@ -59,6 +65,8 @@ int main(int argc, char **argv)
     const QStringList args = QCoreApplication::arguments();
     const bool scrolling = args.contains(QStringLiteral("--scrolling")) || args.contains(QStringLiteral("--metro"));
     grid.setRowCount(scrolling ? 301 : 14);
+    const bool search = args.contains(QStringLiteral("--search"));
+    grid.setRowCount(search ? 42 : 14);
     grid.setOptions(grid.Options() | goEditing);
     grid.setColWidths(0, 110);
     grid.setColWidths(1, 90);
@@ -74,7 +82,7 @@ int main(int argc, char **argv)
 
     const QStringList media{QStringLiteral("Water"), QStringLiteral("Heat"), QStringLiteral("Gas"),
                             QStringLiteral("Electricity")};
-    for (int row = 1; row < grid.RowCount(); ++row) {
+    for (int row = 1; row < grid.RowCount() - (search ? 1 : 0); ++row) {
         grid.setCells(0, row, QStringLiteral("Meter %1").arg(row));
         grid.setCells(1, row, QString::number(10 + row * 7));
         grid.setCells(2, row, media[row % media.size()]);
@@ -88,6 +96,31 @@ int main(int argc, char **argv)
     comment->FCellIndex = int(platform::clNone);
     comment->FCellText = QStringLiteral("Battery replaced in May");
     if (args.contains(QStringLiteral("--grouped"))) {
+    if (search) {
+        // The last row is the footer: the sum of the addresses, the number
+        // of meters.
+        grid.setCells(0, grid.RowCount() - 1, QStringLiteral("Total"));
+        grid.FloatingFooter().setVisible(true);
+        grid.FloatingFooter().setColor(0xF0E0D0);
+        grid.FloatingFooter().setColumnCalc(1, acSUM);
+        grid.FloatingFooter().setColumnCalc(2, acCOUNT);
+        TSearchFooter &sf = grid.SearchFooter();
+        sf.setFindNextCaption(QStringLiteral("Find &next"));
+        sf.setFindPrevCaption(QStringLiteral("Find &previous"));
+        sf.setHighLightCaption(QStringLiteral("&Highlight"));
+        sf.setMatchCaseCaption(QStringLiteral("Match case"));
+        sf.setHintFindNext(QStringLiteral("Find next occurrence"));
+        sf.setHintClose(QStringLiteral("Close"));
+        sf.setColor(0xFFFFFF);
+        sf.setColorTo(0xE8D8C8);
+        sf.setVisible(true);
+        grid.OnSearchFooterAction = [](TExStringGrid *, const QString &Value, int ACol, int ARow,
+                                       TExStringGrid::TSearchAction Action) {
+            std::printf("search %d \"%s\" -> %d,%d\n", int(Action), qPrintable(Value), ACol, ARow);
+            std::fflush(stdout);
+        };
+    }
+    if (!search && args.contains(QStringLiteral("--grouped"))) {
         // The rows grouped by medium, each header with its row count and
         // a summary row below, sorted by address.
         grid.Grouping().ShowGroupCount = true;
@@ -105,6 +138,7 @@ int main(int argc, char **argv)
         grid.Grouping().AutoSelectGroup = true;
         grid.setOptions(grid.Options() | goColSizing);
     } else {
+    } else if (!search) {
         grid.AddNode(1, 4);
         grid.AddNode(7, 3);
         grid.ContractNode(7);

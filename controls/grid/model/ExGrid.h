@@ -1721,6 +1721,7 @@ private:
     std::vector<THiddenCell> takeFooterRow(int NewRowCount);
     void putFooterRow(std::vector<THiddenCell> cells);
     bool hasFindState() const { return m_find != nullptr; }
+    bool storedTextIsShown() const;
     QPoint searchCells(QPoint StartCell, const QString &s, TFindParams params, bool wide);
     void wrapMatchesInRange(const QString &HiText, const QString &Tag, int LastRow, int LastCol, int FirstRow,
                             int FirstCol, bool DoCase);

@@ -2,9 +2,11 @@
 // core's walk, with the grid's texts, ranges and the move to a hit.
 #include "controls/grid/base/CellText.h"
 #include "controls/grid/model/GridFind.h"
+#include "controls/grid/model/GridSortFilter.h"
 #include "controls/grid/view/GridAppearance.h"
 
 #include <algorithm>
+#include <typeinfo>
 
 namespace controls {
 
@@ -39,6 +41,13 @@ struct BusyScope {
 
 } // namespace
 
+bool TExStringGrid::storedTextIsShown() const
+{
+    // A descendant may show other texts through its own display hook.
+    return typeid(*this) == typeid(TExStringGrid) && !OnGetDisplText && !OnGetDisplWideText && MergeCount() == 0
+           && !sortFilter().grouping.ShowGroupCount && !Appearance().URLShowInText;
+}
+
 QPoint TExStringGrid::searchCells(QPoint StartCell, const QString &s, TFindParams params, bool wide)
 {
     TGridFind &st = findState();
@@ -72,10 +81,15 @@ QPoint TExStringGrid::searchCells(QPoint StartCell, const QString &s, TFindParam
     walk.NewRow = [this](int row) { ExportNotification(esExportNewRow, row); };
 
     const TCellMatcher matcher(s, params, wide);
-    const bool realCols = params.testFlag(fnIncludeHiddenColumns);
+    const bool realCols = params.testFlag(fnIncludeHiddenColumns) || NumHiddenColumns() == 0;
     const bool realRows = params.testFlag(fnIncludeHiddenRows);
+    // Where nothing stands between the store and the shown text, the store
+    // is read directly: a search walks every cell.
+    const bool stored = !realRows && !wide && storedTextIsShown();
     walk.Test = [&](int col, int row) {
         const int rc = realCols ? col : RealColIndex(col);
+        if (stored)
+            return matcher.matches(GetGridCell(rc, row));
         QString text = realRows ? AllCells(rc, row) : Cells(rc, row);
         if (wide && GetCellTextKind(text, false) == ckWideText)
             text = DecodeWideCellText(text);

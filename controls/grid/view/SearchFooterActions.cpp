@@ -128,6 +128,10 @@ void TExStringGrid::KeepLastRowAboveSearchPanel()
     if (panel == 0 || DefaultRowHeight() + panel >= ClientHeight())
         return;
     const int last = RowCount() - 1;
+    // Only a view at the end of the grid is lifted: showing the panel over
+    // the first rows must not scroll to the last.
+    if (TopRow() + VisibleRowCount() < last)
+        return;
     // TopRow stops at RowCount - 1: when it cannot grow the loop ends.
     while (rowBottom(*this, last, rowTop(last)) > ClientHeight() - panel + 2 && Row() <= last && TopRow() < last) {
         const int before = TopRow();

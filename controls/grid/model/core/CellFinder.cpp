@@ -17,7 +17,13 @@ TCellMatcher::TCellMatcher(const QString &search, TFindParams params, bool wide)
 
 bool TCellMatcher::matches(const QString &cellText) const
 {
-    const QString text = m_stripTags ? HtmlToPlainText(cellText) : cellText;
+    if (m_stripTags)
+        return matchesText(HtmlToPlainText(cellText));
+    return matchesText(cellText);
+}
+
+bool TCellMatcher::matchesText(const QString &text) const
+{
     if (m_emptyOnly)
         return text.isEmpty();
     if (m_params.testFlag(fnMatchRegular)) {

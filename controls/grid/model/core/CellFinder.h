@@ -44,6 +44,7 @@ public:
     const QString &preparedSearch() const { return m_search; }
 
 private:
+    bool matchesText(const QString &text) const;
     QString m_search;
     TFindParams m_params;
     Qt::CaseSensitivity m_case;

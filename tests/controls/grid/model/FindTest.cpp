@@ -1,5 +1,6 @@
 #include "GridFixture.h"
 
+#include "controls/grid/base/CellText.h"
 #include "controls/grid/model/core/GridError.h"
 
 #include <gtest/gtest.h>
@@ -215,4 +216,33 @@ TEST(Fills, LinearFillWritesColumnAndRow)
     grid.RandomFill(false, 5);
     EXPECT_GE(grid.Ints(1, 1), 0);
     EXPECT_LT(grid.Ints(1, 1), 5);
+}
+
+TEST_F(FindGrid, TheShownTextIsSearchedWhenAHookChangesIt)
+{
+    // The store says "x12"; the grid shows "shown" there.
+    grid.OnGetDisplText = [](TBaseGrid *, int ACol, int ARow, QString &Value) {
+        if (ACol == 1 && ARow == 2)
+            Value = QStringLiteral("shown");
+    };
+    EXPECT_EQ(grid.FindFirst(QStringLiteral("shown"), {}), QPoint(1, 2));
+    EXPECT_EQ(grid.FindFirst(QStringLiteral("x12"), {}), QPoint(-1, -1));
+}
+
+TEST_F(FindGrid, WideSearchAndItsCache)
+{
+    grid.setCells(2, 3, EncodeWideCellText(QStringLiteral("\u00e9t\u00e9")));
+    EXPECT_EQ(grid.FindWide(QPoint(-1, -1), QStringLiteral("\u00c9T\u00c9"), {}), QPoint(2, 3));
+    EXPECT_TRUE(grid.SearchCache().isEmpty());
+    grid.FindFirst(QStringLiteral("ab"), {});
+    EXPECT_EQ(grid.SearchCache(), QStringLiteral("AB"));
+}
+
+TEST_F(FindGrid, HiddenColumnsAreRealIndexesOnlyWhenAsked)
+{
+    grid.HideColumn(2);
+    // Display column 2 is real column 3 now.
+    EXPECT_EQ(grid.FindFirst(QStringLiteral("ab1"), {}), QPoint(2, 1));
+    EXPECT_EQ(grid.FindFirst(QStringLiteral("cab"), {}), QPoint(-1, -1));
+    EXPECT_EQ(grid.FindFirst(QStringLiteral("cab"), fnIncludeHiddenColumns), QPoint(2, 2));
 }

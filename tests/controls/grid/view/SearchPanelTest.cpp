@@ -249,3 +249,33 @@ TEST_F(FooterViewGrid, SelectionToFormGivesOnePictureForEitherCorner)
     EXPECT_TRUE(a->windowFlags().testFlag(Qt::Tool));
     EXPECT_EQ(pa.pixelColor(0, pa.height() / 2), QColor(255, 0, 0));
 }
+
+TEST_F(SearchPanelGrid, ShowingThePanelOverTheFirstRowsDoesNotScroll)
+{
+    grid->SearchFooter().setVisible(false);
+    grid->setTopRow(1);
+    grid->SearchFooter().setVisible(true);
+    EXPECT_EQ(grid->TopRow(), 1);
+    // A resized grid keeps the panel at its bottom.
+    grid->resize(400, 250);
+    EXPECT_EQ(panel->geometry(), QRect(0, grid->ClientHeight() - 32, grid->ClientWidth(), 32));
+}
+
+TEST_F(SearchPanelGrid, ASearchColumnLimitsTheButtonsWithoutAutoSearch)
+{
+    TSearchFooter &sf = grid->SearchFooter();
+    sf.AutoSearch = false;
+    sf.SearchColumn = 3;
+    panel->Edit()->setFocus();
+    QTest::keyClicks(panel->Edit(), QStringLiteral("needle"));
+    // Without AutoSearch typing finds nothing by itself.
+    EXPECT_TRUE(actions.empty());
+    QTest::keyClick(panel->Edit(), Qt::Key_Return);
+    EXPECT_EQ(QPoint(grid->Col(), grid->Row()), QPoint(3, 20));
+    QTest::keyClick(panel->Edit(), Qt::Key_Return);
+    EXPECT_EQ(actions.back().second, QPoint(-1, -1));
+    // Another text starts again at the first cell.
+    QTest::keyClick(panel->Edit(), Qt::Key_Backspace);
+    QTest::keyClick(panel->Edit(), Qt::Key_Return);
+    EXPECT_EQ(actions.back().second, QPoint(3, 20));
+}
