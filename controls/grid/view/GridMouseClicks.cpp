@@ -32,6 +32,10 @@ void TExStringGrid::gridLeftDoubleClick(int X, int Y)
         ACol = ColCount() - 1;
         ARow = 0;
     }
+    if (onCellButton(X, Y)) {
+        FForceSel = false;
+        return;
+    }
     if (ACol >= 0 && ARow >= 0 && IsClickControlCell(RealColIndex(ACol), ARow)) {
         baseDoubleClick();
         FForceSel = false;

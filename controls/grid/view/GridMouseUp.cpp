@@ -46,6 +46,8 @@ void TExStringGrid::gridLeftButtonUp(int X, int Y, TShiftState Shift)
     m.MouseSelectStart = -1;
     m.FixedCellPushed = false;
 
+    if (releaseCellButton(X, Y))
+        return;
     int ACol = -1;
     int ARow = -1;
     MouseToCell(X, Y, ACol, ARow);
