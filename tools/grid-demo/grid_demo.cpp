@@ -15,35 +15,11 @@
 #include <QPixmap>
 #include <QTimer>
 
-#include <cstdint>
 #include <cstdio>
 
 namespace {
 
 using namespace controls;
-
-void *colorField(platform::TColor color) { return reinterpret_cast<void *>(std::uintptr_t(color)); }
-
-void progress(TExStringGrid &grid, int col, int row, int value)
-{
-    TCellGraphic *g = grid.AttachNewCellGraphic(col, row);
-    g->FCellType = ctProgress;
-    g->setCellBitmap(colorField(0x3CB371));
-    g->setCellIcon(colorField(0xFFFFFF));
-    g->FCellErrFrom = 0;
-    g->FCellErrLen = 100;
-    grid.setCells(col, row, QString::number(value));
-}
-
-void button(TExStringGrid &grid, int col, int row, const QString &caption)
-{
-    TCellGraphic *g = grid.AttachNewCellGraphic(col, row);
-    g->FCellType = ctButton;
-    g->FCellIndex = (18 << 16) | 56;
-    g->FCellText = caption;
-    g->FCellHAlign = haCenter;
-    g->FCellVAlign = vaCenter;
-}
 
 // A signal-strength meter the program draws itself.
 class SignalBars : public TInterfacedPersistent, public IGridCellPainter {
@@ -208,15 +184,13 @@ int main(int argc, char **argv)
         grid.setCells(0, row, QStringLiteral("Meter %1").arg(row));
         grid.setCells(1, row, QString::number(10 + row * 7));
         grid.setCells(2, row, media[row % media.size()]);
-        progress(grid, 3, row, (row * 37) % 101);
+        grid.AddProgress(3, row, 0x3CB371, 0xFFFFFF);
+        grid.setInts(3, row, (row * 37) % 101);
         grid.AddCheckBox(4, row, row % 3 != 0, false);
-        button(grid, 5, row, QStringLiteral("Scan"));
+        grid.AddButton(5, row, 56, 18, QStringLiteral("Scan"), haCenter, vaCenter);
     }
     grid.setCells(6, 2, QStringLiteral("replaced"));
-    TCellGraphic *comment = grid.AttachNewCellGraphic(6, 2);
-    comment->FCellType = ctComment;
-    comment->FCellIndex = int(platform::clNone);
-    comment->FCellText = QStringLiteral("Battery replaced in May");
+    grid.AddComment(6, 2, QStringLiteral("Battery replaced in May"));
     const QStringList args = QCoreApplication::arguments();
     if (args.contains(QStringLiteral("--grouped"))) {
         // The rows grouped by medium, each header with its row count and

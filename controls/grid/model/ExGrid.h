@@ -785,6 +785,7 @@ private:
     void hoverCellObjects(int ACol, int ARow, int X, int Y);
     void hoverInCellScrollBar(int ACol, int ARow);
     void updateAutoRangeScrollBar(int ACol, int ARow);
+    TCellGraphic *scrollBarOf(int ACol, int ARow) const;
     mutable std::shared_ptr<struct TCellObjectState> m_cellObjects;
 
 public:

@@ -255,19 +255,15 @@ bool TExStringGrid::DoRatingChange(int ACol, int ARow, double &NewRate)
 
 // --- in-cell scroll bars ----------------------------------------------------------------------------------
 
-namespace {
-
-// The scroll-bar graphic of a merged area's base cell.
-TCellGraphic *scrollBarOf(TExStringGrid &grid, int ACol, int ARow)
+// The scroll-bar graphic of a merged area's base cell. Every cell write asks
+// this, so it reads the cell's own object and never the shared row check box.
+TCellGraphic *TExStringGrid::scrollBarOf(int ACol, int ARow) const
 {
     if (ACol < 0 || ARow < 0)
         return nullptr;
-    const TGridCoord base = grid.BaseCell(ACol, ARow);
-    TCellGraphic *g = grid.GetCellGraphic(base.X, base.Y);
-    return g && g->FCellType == ctScrollbar ? g : nullptr;
+    const TGridCoord base = BaseCell(ACol, ARow);
+    return ofKind(graphicOf(base.X, base.Y), ctScrollbar);
 }
-
-} // namespace
 
 void TExStringGrid::AddScrollBar(int ACol, int ARow, bool AutoRange)
 {
@@ -285,13 +281,13 @@ void TExStringGrid::AddScrollBar(int ACol, int ARow, bool AutoRange)
 
 bool TExStringGrid::HasAutoRangeScrollBar(int ACol, int ARow)
 {
-    const TCellGraphic *g = scrollBarOf(*this, ACol, ARow);
+    const TCellGraphic *g = scrollBarOf(ACol, ARow);
     return g && g->FCellBoolean;
 }
 
 void TExStringGrid::SetScrollPosition(int ACol, int ARow, int Pos)
 {
-    if (TCellGraphic *g = scrollBarOf(*this, ACol, ARow)) {
+    if (TCellGraphic *g = scrollBarOf(ACol, ARow)) {
         g->FCellIndex = Pos;
         RepaintCell(DisplColIndex(ACol), ARow);
     }
@@ -299,13 +295,13 @@ void TExStringGrid::SetScrollPosition(int ACol, int ARow, int Pos)
 
 int TExStringGrid::GetScrollPosition(int ACol, int ARow)
 {
-    const TCellGraphic *g = scrollBarOf(*this, ACol, ARow);
+    const TCellGraphic *g = scrollBarOf(ACol, ARow);
     return g ? g->FCellIndex : -1;
 }
 
 void TExStringGrid::SetScrollProp(int ACol, int ARow, TScrollProp Prop)
 {
-    if (TCellGraphic *g = scrollBarOf(*this, ACol, ARow)) {
+    if (TCellGraphic *g = scrollBarOf(ACol, ARow)) {
         g->FCellAngle = Prop.PageSize;
         g->FCellErrFrom = Prop.Range;
     }
@@ -313,7 +309,7 @@ void TExStringGrid::SetScrollProp(int ACol, int ARow, TScrollProp Prop)
 
 TScrollProp TExStringGrid::GetScrollProp(int ACol, int ARow)
 {
-    const TCellGraphic *g = scrollBarOf(*this, ACol, ARow);
+    const TCellGraphic *g = scrollBarOf(ACol, ARow);
     return g ? TScrollProp{g->FCellAngle, g->FCellErrFrom} : TScrollProp{-1, -1};
 }
 
