@@ -12,10 +12,15 @@
 // rows are grouped by medium instead of holding nodes. With --search the
 // grid has 40 meters, a footer of sums and counts under its cells and the
 // search panel at its bottom (Ctrl+F). With --screenshot
+// rows are grouped by medium instead of holding nodes. With --objects it
+// shows the cell objects instead (ratings, shapes, progress kinds, buttons,
+// an expand button, a scroll-bar cell, a marker and a cell the program
+// draws itself) and prints what the mouse does to them. With --screenshot
 // FILE the window is saved as a PNG and the program ends.
 #include "controls/grid/base/SearchFooter.h"
 #include "controls/grid/model/ExGrid.h"
 #include "controls/grid/view/BalloonSettings.h"
+#include "controls/grid/model/GridCellPainter.h"
 #include "controls/grid/view/GridAppearance.h"
 
 #include <QApplication>
@@ -30,27 +35,121 @@ namespace {
 
 using namespace controls;
 
-void *colorField(platform::TColor color) { return reinterpret_cast<void *>(std::uintptr_t(color)); }
+// A signal-strength meter the program draws itself.
+class SignalBars : public TInterfacedPersistent, public IGridCellPainter {
+public:
+    void Draw(platform::TCanvas &Canvas, const platform::TRect &R, int, int ARow, bool, TExStringGrid *) override
+    {
+        const int bars = ARow % 5;
+        for (int i = 0; i < 4; ++i) {
+            const int h = 4 + i * 4;
+            const platform::TRect bar = platform::Rect(R.Left + 6 + i * 7, R.Bottom - 4 - h, R.Left + 11 + i * 7,
+                                                       R.Bottom - 4);
+            Canvas.FillColor(bar, i < bars ? 0x2E8B57 : 0xD3D3D3);
+        }
+    }
+    int GetWidth() override { return 40; }
+    int GetHeight() override { return 20; }
+    bool IsBackground() override { return false; }
+};
 
-void progress(TExStringGrid &grid, int col, int row, int value)
+void print(const QString &text)
 {
-    TCellGraphic *g = grid.AttachNewCellGraphic(col, row);
-    g->FCellType = ctProgress;
-    g->setCellBitmap(colorField(0x3CB371));
-    g->setCellIcon(colorField(0xFFFFFF));
-    g->FCellErrFrom = 0;
-    g->FCellErrLen = 100;
-    grid.setCells(col, row, QString::number(value));
+    std::printf("%s\n", qPrintable(text));
+    std::fflush(stdout);
 }
 
-void button(TExStringGrid &grid, int col, int row, const QString &caption)
+// One row per kind: its name, the object, and a second object beside it.
+void showObjects(TExStringGrid &grid, SignalBars &signal)
 {
-    TCellGraphic *g = grid.AttachNewCellGraphic(col, row);
-    g->FCellType = ctButton;
-    g->FCellIndex = (18 << 16) | 56;
-    g->FCellText = caption;
-    g->FCellHAlign = haCenter;
-    g->FCellVAlign = vaCenter;
+    grid.setColCount(4);
+    grid.setRowCount(12);
+    grid.setDefaultRowHeight(26);
+    grid.setColWidths(0, 120);
+    grid.setColWidths(1, 170);
+    grid.setColWidths(2, 170);
+    grid.setColWidths(3, 170);
+    grid.setColumnHeaders({QStringLiteral("Kind"), QStringLiteral("Object"), QStringLiteral("Another"),
+                           QStringLiteral("And another")});
+    grid.ShowColumnHeaders();
+    int row = 1;
+    const auto name = [&](const QString &text) { grid.setCells(0, row, text); };
+
+    name(QStringLiteral("Rating"));
+    grid.AddRating(1, row, 5, 0x00A5FF, 0xC8C8C8);
+    grid.setFloats(1, row, 2.4);
+    grid.AddRating(2, row, 3, 0x0000FF, 0xC8C8C8);
+    grid.setFloats(2, row, 3);
+    ++row;
+    name(QStringLiteral("Shapes"));
+    grid.AddShape(1, row, csCircle, 0x00C000, 0x006000, haBeforeText, vaCenter);
+    grid.setCells(1, row, QStringLiteral("online"));
+    grid.AddShape(2, row, csTriangleUp, 0x0000E0, 0x000080, haBeforeText, vaCenter);
+    grid.setCells(2, row, QStringLiteral("rising"));
+    grid.AddShape(3, row, csStar, 0x00D7FF, 0x0080C0, haCenter, vaCenter);
+    ++row;
+    name(QStringLiteral("Progress"));
+    grid.AddProgress(1, row, 0x3CB371, 0xFFFFFF);
+    grid.setInts(1, row, 64);
+    grid.AddProgressFormatted(2, row, 0xC08040, 0xFFFFFF, 0xF0F0F0, 0x000000, QStringLiteral("%.0f l"), 0, 500);
+    grid.setInts(2, row, 180);
+    grid.AddExProgress(3, row, 0, 200);
+    grid.setInts(3, row, 150);
+    ++row;
+    name(QStringLiteral("Pie, range"));
+    grid.AddProgressPie(1, row, 0x0000C0, 70);
+    grid.setCells(1, row, QStringLiteral("70 %"));
+    grid.AddRangeIndicator(2, row, 100, 0x0000FF, 0x00A000, false);
+    grid.setInts(2, row, -40);
+    grid.AddRangeIndicator(3, row, 100, 0x0000FF, 0x00A000, false);
+    grid.setInts(3, row, 75);
+    ++row;
+    name(QStringLiteral("Buttons"));
+    grid.AddButton(1, row, 70, 20, QStringLiteral("Scan"), haLeft, vaCenter);
+    QImage *glyph = grid.CreateBitButton(2, row, 80, 20, QStringLiteral("Save"), haLeft, vaCenter);
+    *glyph = QImage(12, 12, QImage::Format_RGB32);
+    glyph->fill(QColor(255, 0, 255));
+    for (int y = 2; y < 10; ++y)
+        for (int x = 2; x < 10; ++x)
+            glyph->setPixel(x, y, qRgb(0, 90, 200));
+    grid.setCells(3, row, QStringLiteral("clicks: 0"));
+    ++row;
+    name(QStringLiteral("Expand"));
+    grid.AddExpand(1, row, 70);
+    grid.setCells(1, row, QStringLiteral("Details of meter 7:\r\nbattery 3.6 V\r\nlast read 12:40"));
+    ++row;
+    name(QStringLiteral("Scroll bar"));
+    grid.setRowHeights(row, 44);
+    grid.setCells(1, row, QStringLiteral("Line one\r\nLine two\r\nLine three\r\nLine four\r\nLine five"));
+    grid.AddScrollBar(1, row, true);
+    ++row;
+    name(QStringLiteral("Comment, marker"));
+    grid.setCells(1, row, QStringLiteral("replaced"));
+    grid.AddComment(1, row, QStringLiteral("Battery replaced in May"));
+    grid.setCells(2, row, QStringLiteral("Adress 17"));
+    grid.AddMarker(2, row, 0, 6);
+    ++row;
+    name(QStringLiteral("Painter"));
+    grid.AddInterfacedCell(1, row, &signal);
+    grid.AddInterfacedCell(2, row + 1, &signal);
+    grid.Appearance().Multilinecells = true;
+    grid.setOptions(grid.Options() | goEditing);
+
+    int clicks = 0;
+    grid.OnButtonClick = [&grid, clicks](TExStringGrid *, int ACol, int ARow) mutable {
+        ++clicks;
+        grid.setCells(3, ARow, QStringLiteral("clicks: %1").arg(clicks));
+        print(QStringLiteral("button %1,%2").arg(ACol).arg(ARow));
+    };
+    grid.OnRatingChange = [](TExStringGrid *, int ACol, int ARow, double &NewRate, bool &) {
+        print(QStringLiteral("rating %1,%2 = %3").arg(ACol).arg(ARow).arg(NewRate));
+    };
+    grid.OnExpandClick = [](TExStringGrid *, int ACol, int ARow, bool Expanded) {
+        print(QStringLiteral("expand %1,%2 %3").arg(ACol).arg(ARow).arg(Expanded ? "open" : "closed"));
+    };
+    grid.OnScrollCell = [](TExStringGrid *, int ACol, int ARow, int Pos, int, int Max) {
+        print(QStringLiteral("scroll %1,%2 = %3 of %4").arg(ACol).arg(ARow).arg(Pos).arg(Max));
+    };
 }
 
 } // namespace
@@ -59,6 +158,23 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     TExStringGrid grid;
+    const QStringList arguments = QCoreApplication::arguments();
+    SignalBars signal;
+    if (arguments.contains(QStringLiteral("--objects"))) {
+        grid.setWindowTitle(QStringLiteral("String grid cell objects"));
+        grid.resize(660, 360);
+        showObjects(grid, signal);
+        grid.show();
+        const qsizetype shot = arguments.indexOf(QStringLiteral("--screenshot"));
+        if (shot > 0 && shot + 1 < arguments.size()) {
+            const QString file = arguments[shot + 1];
+            QTimer::singleShot(300, &grid, [&grid, file] {
+                grid.grab().save(file);
+                QApplication::quit();
+            });
+        }
+        return app.exec();
+    }
     grid.setWindowTitle(QStringLiteral("String grid"));
     grid.resize(720, 420);
     grid.setColCount(7);
@@ -86,15 +202,18 @@ int main(int argc, char **argv)
         grid.setCells(0, row, QStringLiteral("Meter %1").arg(row));
         grid.setCells(1, row, QString::number(10 + row * 7));
         grid.setCells(2, row, media[row % media.size()]);
-        progress(grid, 3, row, (row * 37) % 101);
+        grid.AddProgress(3, row, 0x3CB371, 0xFFFFFF);
+        grid.setInts(3, row, (row * 37) % 101);
         grid.AddCheckBox(4, row, row % 3 != 0, false);
-        button(grid, 5, row, QStringLiteral("Scan"));
+        grid.AddButton(5, row, 56, 18, QStringLiteral("Scan"), haCenter, vaCenter);
     }
     grid.setCells(6, 2, QStringLiteral("replaced"));
     TCellGraphic *comment = grid.AttachNewCellGraphic(6, 2);
     comment->FCellType = ctComment;
     comment->FCellIndex = int(platform::clNone);
     comment->FCellText = QStringLiteral("Battery replaced in May");
+    grid.AddComment(6, 2, QStringLiteral("Battery replaced in May"));
+    const QStringList args = QCoreApplication::arguments();
     if (args.contains(QStringLiteral("--grouped"))) {
     if (search) {
         // The last row is the footer: the sum of the addresses, the number

@@ -111,6 +111,28 @@ void TCellGraphic::SetRadioButton(bool value, bool flat, TCellHAlign hal, TCellV
     FCellTransparent = flat;
 }
 
+void TCellGraphic::SetButton(int bw, int bh, const QString &caption, TCellHAlign hal, TCellVAlign val)
+{
+    place(ctButton, hal, val);
+    FCellIndex = int((std::uint32_t(bh) << 16) | (std::uint32_t(bw) & 0xFFFF));
+    FCellBoolean = false;
+    FCellText = caption;
+}
+
+void TCellGraphic::SetBitButton(int bw, int bh, const QString &caption, void *glyph, TCellHAlign hal,
+                                TCellVAlign val)
+{
+    SetButton(bw, bh, caption, hal, val);
+    FCellType = ctBitButton;
+    FCellBitmap = glyph;
+}
+
+void TCellGraphic::SetInterfacedCell(void *object)
+{
+    FCellType = ctInterface;
+    FCellBitmap = object;
+}
+
 QSize TCellGraphic::GetPictureSize(int cw, int rh, bool hastext) const
 {
     int width = 0;

@@ -27,6 +27,12 @@ enum TCellHAlign : std::uint8_t { haLeft, haRight, haCenter, haBeforeText, haAft
 enum TCellVAlign : std::uint8_t { vaTop, vaBottom, vaCenter, vaUnderText, vaAboveText, vaFull };
 enum TCheckBoxState : std::uint8_t { cbUnchecked, cbChecked, cbGrayed };
 enum TStretchMode : std::uint8_t { noStretch, Stretch, StretchWithAspectRatio, Shrink, ShrinkWithAspectRatio };
+enum TBalloonIcon : std::uint8_t { biNone, biInfo, biWarning, biError };
+// An in-cell scroll bar's page and range.
+struct TScrollProp {
+    int PageSize = 0;
+    int Range = 0;
+};
 
 class TCellGraphic : public TGridObject {
 public:
@@ -72,6 +78,11 @@ public:
     void SetRadioButton(bool value, bool flat, TCellHAlign hal, TCellVAlign val);
     // Brought into 0..360 (360 itself stays).
     void SetAngle(int angle);
+    // The size packs into FCellIndex: width low 16 bits, height high.
+    void SetButton(int bw, int bh, const QString &caption, TCellHAlign hal, TCellVAlign val);
+    void SetBitButton(int bw, int bh, const QString &caption, void *glyph, TCellHAlign hal, TCellVAlign val);
+    // The application's painter object (it implements IGridCellPainter).
+    void SetInterfacedCell(void *object);
     // The size a picture or file picture is drawn at in a cell of cw x rh;
     // (0, 0) for the other kinds.
     QSize GetPictureSize(int cw, int rh, bool hastext) const;

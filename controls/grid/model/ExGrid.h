@@ -19,6 +19,7 @@
 #include "controls/grid/base/MouseActions.h"
 #include "controls/grid/base/Navigation.h"
 #include "controls/grid/base/widget/BaseGrid.h"
+#include "controls/grid/base/paint/CellShapes.h"
 #include "controls/grid/model/CellGraphic.h"
 #include "controls/grid/model/GridGrouping.h"
 #include "controls/grid/model/GridSortSettings.h"
@@ -44,12 +45,14 @@
 
 class QMenu;
 class QTimer;
+class QScrollBar;
 
 namespace controls {
 
 class TExStringGrid;
 class TScrollControl;
 class TFilePicture;
+class TInterfacedPersistent;
 class TBands;
 struct TCellNode;
 struct TGridAppearance;
@@ -679,6 +682,131 @@ public:
 
     // The text of the undo step a check click registers.
     TExGridUndoRedo *CheckUndo() const { return UndoRedo(); }
+
+    // ===== cell objects: progress bars, comments, markers, shapes, ratings, in-cell scroll
+    // bars, buttons, balloons, expand buttons and painter objects (ExGridCellObjects.cpp;
+    // controls/grid/view/RatingCells.cpp, ShapeCells.cpp, InterfaceCells.cpp,
+    // InCellScrollBar.cpp, CellObjectMouse.cpp; their state in CellObjectState.h) =========
+    // Colours are TColor values; columns are real unless a comment says display.
+    void AddProgress(int ACol, int ARow, platform::TColor FGColor, platform::TColor BKColor);
+    void AddProgressEx(int ACol, int ARow, platform::TColor FGColor, platform::TColor FGTextColor,
+                       platform::TColor BKColor, platform::TColor BKTextColor);
+    void AddProgressFormatted(int ACol, int ARow, platform::TColor FGColor, platform::TColor FGTextColor,
+                              platform::TColor BKColor, platform::TColor BKTextColor, const QString &Fmt, int Min,
+                              int Max);
+    bool HasProgress(int ACol, int ARow) { return CellTypeInSet(ACol, ARow, {ctProgress}); }
+    bool RemoveProgress(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctProgress); }
+    void AddExProgress(int ACol, int ARow, int Min, int Max);
+    bool RemoveExProgress(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctXPProgress); }
+    void AddProgressPie(int ACol, int ARow, platform::TColor Color, int Value);
+    void SetProgressPie(int ACol, int ARow, int Value);
+    bool RemoveProgressPie(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctProgressPie); }
+    void AddRangeIndicator(int ACol, int ARow, int Range, platform::TColor NegColor, platform::TColor PosColor,
+                           bool ShowValue);
+    bool RemoveRangeIndicator(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctRangeIndicator); }
+    void AddComment(int ACol, int ARow, const QString &Comment);
+    void AddColorComment(int ACol, int ARow, const QString &Comment, platform::TColor Color);
+    bool IsComment(int ACol, int ARow, QString &comment);
+    QString CellComment(int ACol, int ARow);
+    // A cell without an object gets one; a cell with another object is left alone.
+    void setCellComment(int ACol, int ARow, const QString &Value);
+    bool RemoveComment(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctComment); }
+    void RemoveAllComments();
+    // The marked text range shares its fields with a progress bar's range.
+    void AddMarker(int ACol, int ARow, int ErrPos, int ErrLen);
+    void GetMarker(int ACol, int ARow, int &ErrPos, int &ErrLen);
+    void RemoveMarker(int ACol, int ARow);
+    void RemoveAllMarkers();
+    void AddShape(int ACol, int ARow, TCellShape Shape, platform::TColor FillColor, platform::TColor LineColor,
+                  TCellHAlign hal, TCellVAlign val);
+    void SetShapeColor(int ACol, int ARow, platform::TColor FillColor);
+    platform::TColor GetShapeColor(int ACol, int ARow);
+    bool RemoveShape(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctShape); }
+    // The rate is the cell's Floats value, in half stars.
+    void AddRating(int ACol, int ARow, int Scale, platform::TColor FillColor, platform::TColor EmptyColor);
+    bool HasRating(int ACol, int ARow) { return CellTypeInSet(ACol, ARow, {ctRating}); }
+    bool RemoveRating(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctRating); }
+    // With AutoRange the page is the row height and the range the text's height.
+    void AddScrollBar(int ACol, int ARow, bool AutoRange);
+    bool HasScrollBar(int ACol, int ARow) { return CellTypeInSet(ACol, ARow, {ctScrollbar}); }
+    bool RemoveScrollBar(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctScrollbar); }
+    bool HasAutoRangeScrollBar(int ACol, int ARow);
+    void SetScrollPosition(int ACol, int ARow, int Pos);
+    int GetScrollPosition(int ACol, int ARow);
+    void SetScrollProp(int ACol, int ARow, TScrollProp Prop);
+    TScrollProp GetScrollProp(int ACol, int ARow);
+    void AddButton(int ACol, int ARow, int bw, int bh, const QString &Caption, TCellHAlign hal, TCellVAlign val);
+    void AddBitButton(int ACol, int ARow, int bw, int bh, const QString &Caption, QImage *Glyph, TCellHAlign hal,
+                      TCellVAlign val);
+    QImage *CreateBitButton(int ACol, int ARow, int bw, int bh, const QString &Caption, TCellHAlign hal,
+                            TCellVAlign val);
+    // Display columns.
+    void SetButtonText(int ACol, int ARow, const QString &Caption);
+    QString GetButtonText(int ACol, int ARow);
+    void PushButton(int ACol, int ARow, bool push);
+    platform::TRect GetCellButtonRect(int ACol, int ARow);
+    bool HasButton(int ACol, int ARow) { return CellTypeInSet(ACol, ARow, {ctButton, ctBitButton}); }
+    void RemoveButton(int ACol, int ARow);
+    bool RemoveBitButton(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctBitButton); }
+    void RemoveAllButtons();
+    // On a check box or radio button the balloon joins it; a cell with any
+    // other object is left alone.
+    void AddBalloon(int ACol, int ARow, const QString &Title, const QString &Text, TBalloonIcon Icon);
+    void RemoveBalloon(int ACol, int ARow);
+    bool HasBalloon(int ACol, int ARow) { return CellTypeInSet(ACol, ARow, {ctBalloon}); }
+    bool IsBalloon(int ACol, int ARow, QString &Title, QString &Text, TBalloonIcon &Icon);
+    // The row's height now is the collapsed height.
+    void AddExpand(int ACol, int ARow, int ExpandedHeight);
+    bool HasExpand(int ACol, int ARow) { return CellTypeInSet(ACol, ARow, {ctExpand}); }
+    bool RemoveExpand(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctExpand); }
+    bool ToggleExpand(int ACol, int ARow);
+    bool GetExpandState(int ACol, int ARow);
+    int GetExpandHeight(int ACol, int ARow, bool Expanded);
+    // Display column: the 11 x 11 box at the cell's top right.
+    platform::TRect GetExpandButtonRect(int ACol, int ARow);
+    void AddInterfacedCell(int ACol, int ARow, TInterfacedPersistent *AObject);
+    TInterfacedPersistent *GetInterfacedCell(int ACol, int ARow);
+    bool RemoveInterfacedCell(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctInterface); }
+    // Allow, after OnRatingChange may have changed it and the rate.
+    virtual bool DoRatingChange(int ACol, int ARow, double &NewRate);
+    virtual void DoButtonClick(int ACol, int ARow);
+    // Sets the row height the state asks for after OnExpandClick.
+    virtual void DoExpandClick(int ACol, int ARow, bool Expanded);
+    virtual void DoScrollCell(int ACol, int ARow, int ScrollPosition, int ScrollMin, int ScrollMax);
+    std::function<void(TExStringGrid *Sender, int ACol, int ARow, double &NewRate, bool &Allow)> OnRatingChange;
+    std::function<void(TExStringGrid *Sender, int ACol, int ARow, bool Expanded)> OnExpandClick;
+    std::function<void(TExStringGrid *Sender, int ACol, int ARow, int ScrollPosition, int ScrollMin, int ScrollMax)>
+        OnScrollCell;
+    // The in-cell scroll bar's messages: SB_LINEUP 0, SB_LINEDOWN 1,
+    // SB_PAGEUP 2, SB_PAGEDOWN 3, SB_THUMBTRACK 5 (with its position).
+    // True when the position of the bar's cell changed.
+    bool InCellScroll(int Code, int Pos);
+    // The bar shown over the hovered scroll-bar cell; nil before the first.
+    QScrollBar *InCellScrollBar() const;
+    TGridCoord HoverButton() const;
+
+private:
+    struct TCellPaint;
+    friend class TCellScrollClip;
+    struct TCellObjectState &cellObjects() const;
+    // Steps of the painting, the mouse and the text writer for the cell objects.
+    void renderRating(TCellPaint &cell, int x, int y);
+    void renderShape(TCellPaint &cell, const platform::TRect &box);
+    void renderInterface(TCellPaint &cell, platform::TRect r, bool beforeText);
+    void renderInCellScrollBar(TCellPaint &cell);
+    platform::TSize interfaceGraphicSize(const TCellGraphic &g);
+    bool pressRating(int ACol, int ARow, int RealCol, int X);
+    bool pressCellButton(int ACol, int ARow, int RealCol, int X, int Y);
+    bool releaseCellButton(int X, int Y);
+    bool onCellButton(int X, int Y);
+    void hoverCellObjects(int ACol, int ARow, int X, int Y);
+    void hoverInCellScrollBar(int ACol, int ARow);
+    void updateAutoRangeScrollBar(int ACol, int ARow);
+    TCellGraphic *scrollBarOf(int ACol, int ARow) const;
+    mutable std::shared_ptr<struct TCellObjectState> m_cellObjects;
+
+public:
+    // ===== end of cell objects =================================================================
 
     // ===== sorting, filtering, column functions and sizing ================================
     // (ExGridSort.cpp, ExGridFilter.cpp, ExGridFunctions.cpp, ExGridSizing.cpp; their

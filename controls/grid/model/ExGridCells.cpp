@@ -226,7 +226,7 @@ void TExStringGrid::setWordWraps(int ACol, int ARow, bool Value)
     RepaintCell(DisplColIndex(ACol), ARow);
 }
 
-void TExStringGrid::CellTextChanged(int ACol, int ARow) {}
+void TExStringGrid::CellTextChanged(int ACol, int ARow) { updateAutoRangeScrollBar(ACol, ARow); }
 
 QString TExStringGrid::GetFormattedCell(int ACol, int ARow) const
 {

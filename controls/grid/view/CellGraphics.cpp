@@ -78,6 +78,8 @@ TSize TExStringGrid::graphicPlacementSize(const TCellGraphic &g, int ACol, int A
     }
     case ctRating:
         return {g.FCellAngle * 18, 16};
+    case ctInterface:
+        return interfaceGraphicSize(g);
     default:
         return {0, 0};
     }
@@ -139,6 +141,11 @@ TSize TExStringGrid::GetCellGraphicSize(int ACol, int ARow)
         size = placed;
         fullWidth = false;
         break;
+    case ctInterface: {
+        const TRect whole = CellRect(displayCol, ARow);
+        size = placed.cx == 0 || placed.cy == 0 ? TSize{whole.Right - whole.Left, whole.Bottom - whole.Top} : placed;
+        break;
+    }
     default:
         return {0, 0};
     }
@@ -335,6 +342,15 @@ void TExStringGrid::renderCellGraphic(TCellPaint &cell)
     case ctBitButton:
     case ctExpand:
         renderButton(cell, r, box.Left, box.Top, box.Right - box.Left, box.Bottom - box.Top);
+        break;
+    case ctShape:
+        renderShape(cell, box);
+        break;
+    case ctRating:
+        renderRating(cell, x, y);
+        break;
+    case ctInterface:
+        renderInterface(cell, Rect(r.Left - 1, r.Top - 1, r.Right, r.Bottom), false);
         break;
     case ctProgressPie:
         DrawProgressPie(canvas, Bounds(x, y, 20, 20), TColor(reinterpret_cast<std::uintptr_t>(g->CellBitmap())),

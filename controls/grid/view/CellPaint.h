@@ -23,6 +23,21 @@ struct TExStringGrid::TCellPaint {
     TCellGraphic *graphic = nullptr;
     int textWidth = 0; // painted width of the text plus 2, for graphics placed beside it
     int indicatorWidth = 0; // the row indicator's room at the left, given back after the text
+    int scrollBarWidth = 0; // an in-cell scroll bar's room at the right, given back after the text
+};
+
+// While it lives, the text of a scrolled scroll-bar cell is drawn moved up
+// by the position and clipped to the cell.
+class TCellScrollClip {
+public:
+    TCellScrollClip(TExStringGrid &grid, TExStringGrid::TCellPaint &cell, platform::TRect &textRect);
+    ~TCellScrollClip();
+    TCellScrollClip(const TCellScrollClip &) = delete;
+    TCellScrollClip &operator=(const TCellScrollClip &) = delete;
+
+private:
+    platform::TCanvas &m_canvas;
+    int m_saved = 0;
 };
 
 // The share of the range a progress value has come, 0..100; 0 for an

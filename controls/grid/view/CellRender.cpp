@@ -23,6 +23,7 @@ void TExStringGrid::RenderCell(platform::TCanvas &ACanvas, int ACol, int ARow, T
         GetVisualProperties(ACol, ARow, visualState, false, false, true, ACanvas.Brush(), cell.colorTo, cell.mirror,
                             cell.mirrorTo, ACanvas.Font(), cell.ha, cell.va, cell.ww, direction);
         cell.graphic = GetCellGraphic(cell.realCol, ARow);
+        renderInCellScrollBar(cell);
         const TGridAppearance &appearance = Appearance();
         if (AState.testFlag(gdSelected) && !AState.testFlag(gdFocused) && !platform::isColorSet(appearance.SelectionColor))
             ACanvas.Brush().setColor(platform::clHighlight);
@@ -40,12 +41,14 @@ void TExStringGrid::RenderCell(platform::TCanvas &ACanvas, int ACol, int ARow, T
         }
         if (OnCustomCellBkgDraw)
             OnCustomCellBkgDraw(this, ACanvas, cell.realCol, ARow, AState, cell.rect, false);
+        renderInterface(cell, platform::InflateRect(cell.rect, 1, 1), true);
         const bool ownerDraws = (OnDrawCell || OnCustomCellDraw) && look.NoDefaultDraw;
         if (!(cell.graphic && look.NoImageAndText) && !ownerDraws)
             renderCellText(cell);
 
         ACanvas.Brush().setColor(brushColor);
         ACanvas.Font().setColor(fontColor);
+        cell.rect.Right += cell.scrollBarWidth;
         cell.rect = platform::InflateRect(cell.rect, 1, 1);
         cell.rect.Left -= cell.indicatorWidth;
         renderCellBorders(cell);

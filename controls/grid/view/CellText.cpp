@@ -6,6 +6,7 @@
 #include "controls/grid/base/LineBreaks.h"
 #include "controls/grid/base/TextTransform.h"
 #include "controls/grid/base/html/DrawHtmlText.h"
+#include "controls/grid/base/paint/ErrorWave.h"
 #include "controls/grid/model/core/RichText.h"
 #include "controls/grid/view/CellPaint.h"
 #include "controls/grid/view/SortIndicator.h"
@@ -123,6 +124,7 @@ void TExStringGrid::renderCellText(TCellPaint &cell)
         r.Left += GridLineWidth();
         r.Top += GridLineWidth();
     }
+    const TCellScrollClip scrolled(*this, cell, r);
     renderCellBackground(cell, r);
     if (cell.row == FilterDropDownRow() && cell.row < FixedRows() && DoGetColumnFilter(cell.realCol))
         renderFilterButton(canvas, cell.realCol, r);
@@ -198,6 +200,10 @@ void TExStringGrid::renderCellText(TCellPaint &cell)
     if (!shown.isEmpty())
         canvas.DrawText(shown, r, flags);
     r = textRect;
+    if (cell.graphic && (cell.graphic->FCellType == ctEmpty || cell.graphic->FCellType == ctValue)
+        && cell.graphic->FCellErrLen > 0)
+        DrawErrorWave(canvas, shown, r, canvas.TextHeight(QStringLiteral("gh")), cell.graphic->FCellErrFrom,
+                      cell.graphic->FCellErrLen);
     if (url) {
         FontStyle style = canvas.Font().Style();
         style.underline = false;

@@ -34,6 +34,7 @@ void TExStringGrid::gridLeftDoubleClick(int X, int Y)
     }
     if (borderAutoSize(ACol, ARow, X)) {
         baseDoubleClick();
+    if (onCellButton(X, Y)) {
         FForceSel = false;
         return;
     }

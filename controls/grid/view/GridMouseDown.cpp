@@ -196,6 +196,9 @@ void TExStringGrid::gridLeftButtonDown(int X, int Y, TShiftState KeyShift)
         setFocus(Qt::MouseFocusReason);
         return;
     }
+    // Ratings, buttons and expand buttons take a press on their object.
+    if (pressRating(ACol, ARow, RealCol, X) || pressCellButton(ACol, ARow, RealCol, X, Y))
+        return;
 
     // A press on a merged area selects its base cell.
     int baseX = X;

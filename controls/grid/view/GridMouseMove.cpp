@@ -52,6 +52,7 @@ void TExStringGrid::GridMouseMove(TShiftState Shift, int X, int Y)
         int ACol = -1;
         int ARow = -1;
         MouseToCell(X, Y, ACol, ARow);
+        hoverCellObjects(ACol, ARow, X, Y);
 
         // What a press here would select.
         m.SelectMode = msNormal;

@@ -51,6 +51,8 @@ void TExStringGrid::gridLeftButtonUp(int X, int Y, TShiftState Shift)
     m.FixedCellPushed = false;
     fixedSizingMouseUp(X, Y);
 
+    if (releaseCellButton(X, Y))
+        return;
     int ACol = -1;
     int ARow = -1;
     MouseToCell(X, Y, ACol, ARow);
