@@ -574,9 +574,8 @@ void applyPatch(TCellProperties &p, const TPropsPatch &patch)
         if (value)
             field = *value;
     };
-    set(p.FIsBaseCell, patch.isBaseCell);
-    set(p.FCellSpanX, patch.spanX);
-    set(p.FCellSpanY, patch.spanY);
+    // The merge state is not copied: areas are merged through the grid
+    // once every cell is in place (LoadAtPointFromBinStream).
     set(p.FAlignment, patch.alignment);
     set(p.FBorderColor, patch.borderColor);
     set(p.FBorderWidth, patch.borderWidth);
@@ -725,6 +724,7 @@ void TExStringGrid::LoadAtPointFromBinStream(QPoint Point, QByteArrayView Stream
     const QPoint origin = header.fullGrid || cells.empty() ? QPoint(0, 0) : QPoint(cells[0].col, cells[0].row);
     int last = -1;
     int lastRow = -1;
+    std::vector<std::pair<QPoint, QSize>> merges;
     for (TLoadedCell &cell : cells) {
         const std::int64_t tc = std::int64_t(cell.col) + Point.x() - origin.x();
         const std::int64_t tr = std::int64_t(cell.row) + Point.y() - origin.y();
@@ -744,6 +744,10 @@ void TExStringGrid::LoadAtPointFromBinStream(QPoint Point, QByteArrayView Stream
         TCellProperties &props = GetCellProperties(col, row);
         applyPatch(props, *cell.props);
         props.placedAt(col, row);
+        const TPropsPatch &patch = *cell.props;
+        if (patch.isBaseCell.value_or(true) && (patch.spanX.value_or(-1) >= 0 || patch.spanY.value_or(-1) >= 0))
+            merges.emplace_back(QPoint(col, row), QSize(std::max(0, patch.spanX.value_or(0)) + 1,
+                                                         std::max(0, patch.spanY.value_or(0)) + 1));
         if (!cell.graphic)
             continue;
         TGraphicRecord &rec = *cell.graphic;
@@ -794,6 +798,8 @@ void TExStringGrid::LoadAtPointFromBinStream(QPoint Point, QByteArrayView Stream
         g->FCellErrLen = rec.errLen;
         g->FCellText = rec.text;
     }
+    for (const auto &[base, span] : merges)
+        MergeCells(base.x(), base.y(), span.width(), span.height());
 }
 
 void TExStringGrid::SaveToBinFile(const QString &FileName)
