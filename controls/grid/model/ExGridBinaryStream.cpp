@@ -292,7 +292,9 @@ int intValue(QByteArrayView name, const TStreamValue &v, int min = std::numeric_
 template <class Enum>
 Enum enumValue(QByteArrayView name, const TStreamValue &v, names::NameTable table)
 {
-    const auto ordinal = names::ordinalOf(table, identValue(name, v));
+    if (v.type != vaIdent)
+        identValue(name, v);
+    const auto ordinal = names::ordinalOf(table, v.ident);
     if (!ordinal)
         throw EReadError(QStringLiteral("Invalid property value for %1").arg(QString::fromUtf8(name)));
     return Enum(*ordinal);
@@ -301,7 +303,7 @@ Enum enumValue(QByteArrayView name, const TStreamValue &v, names::NameTable tabl
 platform::TColor colorValue(QByteArrayView name, const TStreamValue &v)
 {
     if (v.type == vaIdent) {
-        if (const auto color = platform::identToColor(v.text.toUtf8()))
+        if (const auto color = platform::identToColor(v.ident))
             return *color;
         throw EReadError(QStringLiteral("Invalid property value for %1").arg(QString::fromUtf8(name)));
     }
@@ -352,61 +354,44 @@ THeaderRecord readHeader(TComponentReader &reader)
 void readPropsRecord(TComponentReader &reader, TPropsPatch &p, bool &hasGraphic)
 {
     reader.beginRecord();
-    static constexpr QByteArrayView prefix("CellProperties.");
-    QByteArrayView full;
+    // Written in this order; the names carry the nested object's path.
+    static constexpr const char *kNames[] = {
+        "CellProperties.IsBaseCell", "CellProperties.CellSpanX", "CellProperties.CellSpanY",
+        "CellProperties.Alignment", "CellProperties.BorderColor", "CellProperties.BorderWidth",
+        "CellProperties.BrushColor", "CellProperties.BrushColorTo", "CellProperties.BrushStyle",
+        "CellProperties.CellObject", "CellProperties.FontColor", "CellProperties.FontName",
+        "CellProperties.FontSize", "CellProperties.FontStyle", "CellProperties.Editor",
+        "CellProperties.GradientDirection", "CellProperties.ReadOnly", "CellProperties.VAlignment",
+        "CellProperties.WordWrap", "CellProperties.NodeLevel", "CellProperties.Control", "HasGraphic"};
+    TPropertyNames names(kNames);
+    QByteArrayView name;
     TStreamValue v;
-    while (reader.nextProperty(full, v)) {
-        if (full == "HasGraphic") {
-            hasGraphic = booleanValue(full, v);
-            continue;
+    while (reader.nextProperty(name, v)) {
+        switch (names.find(name)) {
+        case 0: p.isBaseCell = booleanValue(name, v); break;
+        case 1: p.spanX = intValue(name, v, -1, kMaxSpan); break;
+        case 2: p.spanY = intValue(name, v, -1, kMaxSpan); break;
+        case 3: p.alignment = enumValue<TAlignment>(name, v, names::Alignment); break;
+        case 4: p.borderColor = colorValue(name, v); break;
+        case 5: p.borderWidth = intValue(name, v, 0, kMaxCellSize); break;
+        case 6: p.brushColor = colorValue(name, v); break;
+        case 7: p.brushColorTo = colorValue(name, v); break;
+        case 8: p.brushStyle = enumValue<platform::TBrushStyle>(name, v, names::BrushStyle); break;
+        case 9: p.object = intValue(name, v); break;
+        case 10: p.fontColor = colorValue(name, v); break;
+        case 11: p.fontName = stringValue(name, v); break;
+        case 12: p.fontSize = intValue(name, v, -kMaxCellSize, kMaxCellSize); break;
+        case 13: p.fontStyle = fontStyleValue(name, v); break;
+        case 14: p.editor = enumValue<TEditorType>(name, v, names::EditorType); break;
+        case 15: p.gradient = enumValue<TCellGradientDirection>(name, v, names::GradientDirection); break;
+        case 16: p.readOnly = booleanValue(name, v); break;
+        case 17: p.valignment = enumValue<TVAlignment>(name, v, names::VAlignment); break;
+        case 18: p.wordWrap = booleanValue(name, v); break;
+        case 19: p.nodeLevel = intValue(name, v, 0, kMaxSpan); break;
+        case 20: identValue(name, v); break; // a control of another window: nothing to bind to here
+        case 21: hasGraphic = booleanValue(name, v); break;
+        default: unknownProperty(name);
         }
-        if (!full.startsWith(prefix))
-            unknownProperty(full);
-        const QByteArrayView name = full.sliced(prefix.size());
-        if (name == "IsBaseCell")
-            p.isBaseCell = booleanValue(full, v);
-        else if (name == "CellSpanX")
-            p.spanX = intValue(full, v, -1, kMaxSpan);
-        else if (name == "CellSpanY")
-            p.spanY = intValue(full, v, -1, kMaxSpan);
-        else if (name == "Alignment")
-            p.alignment = enumValue<TAlignment>(full, v, names::Alignment);
-        else if (name == "BorderColor")
-            p.borderColor = colorValue(full, v);
-        else if (name == "BorderWidth")
-            p.borderWidth = intValue(full, v, 0, kMaxCellSize);
-        else if (name == "BrushColor")
-            p.brushColor = colorValue(full, v);
-        else if (name == "BrushColorTo")
-            p.brushColorTo = colorValue(full, v);
-        else if (name == "BrushStyle")
-            p.brushStyle = enumValue<platform::TBrushStyle>(full, v, names::BrushStyle);
-        else if (name == "CellObject")
-            p.object = intValue(full, v);
-        else if (name == "FontColor")
-            p.fontColor = colorValue(full, v);
-        else if (name == "FontName")
-            p.fontName = stringValue(full, v);
-        else if (name == "FontSize")
-            p.fontSize = intValue(full, v, -kMaxCellSize, kMaxCellSize);
-        else if (name == "FontStyle")
-            p.fontStyle = fontStyleValue(full, v);
-        else if (name == "Editor")
-            p.editor = enumValue<TEditorType>(full, v, names::EditorType);
-        else if (name == "GradientDirection")
-            p.gradient = enumValue<TCellGradientDirection>(full, v, names::GradientDirection);
-        else if (name == "ReadOnly")
-            p.readOnly = booleanValue(full, v);
-        else if (name == "VAlignment")
-            p.valignment = enumValue<TVAlignment>(full, v, names::VAlignment);
-        else if (name == "WordWrap")
-            p.wordWrap = booleanValue(full, v);
-        else if (name == "NodeLevel")
-            p.nodeLevel = intValue(full, v, 0, kMaxSpan);
-        else if (name == "Control")
-            identValue(full, v); // a control of another window: nothing to bind to here
-        else
-            unknownProperty(full);
     }
 }
 
@@ -539,20 +524,19 @@ TLoadedCell readCell(TComponentReader &reader)
     TLoadedCell cell;
     bool hasProp = false;
     reader.beginRecord();
+    static constexpr const char *kNames[] = {"Col", "Row", "Cell", "HasProp"};
+    TPropertyNames names(kNames);
     QByteArrayView name;
     TStreamValue v;
     while (reader.nextProperty(name, v)) {
+        switch (names.find(name)) {
         // Above 65,535 an index is stored whole, not cut to 16 bits.
-        if (name == "Col")
-            cell.col = intValue(name, v, 0);
-        else if (name == "Row")
-            cell.row = intValue(name, v, 0);
-        else if (name == "Cell")
-            cell.text = stringValue(name, v);
-        else if (name == "HasProp")
-            hasProp = booleanValue(name, v);
-        else
-            unknownProperty(name);
+        case 0: cell.col = intValue(name, v, 0); break;
+        case 1: cell.row = intValue(name, v, 0); break;
+        case 2: cell.text = stringValue(name, v); break;
+        case 3: hasProp = booleanValue(name, v); break;
+        default: unknownProperty(name);
+        }
     }
     if (!hasProp)
         return cell;
@@ -590,9 +574,8 @@ void applyPatch(TCellProperties &p, const TPropsPatch &patch)
         if (value)
             field = *value;
     };
-    set(p.FIsBaseCell, patch.isBaseCell);
-    set(p.FCellSpanX, patch.spanX);
-    set(p.FCellSpanY, patch.spanY);
+    // The merge state is not copied: areas are merged through the grid
+    // once every cell is in place (LoadAtPointFromBinStream).
     set(p.FAlignment, patch.alignment);
     set(p.FBorderColor, patch.borderColor);
     set(p.FBorderWidth, patch.borderWidth);
@@ -702,6 +685,8 @@ void TExStringGrid::LoadAtPointFromBinStream(QPoint Point, QByteArrayView Stream
     TComponentReader reader(Stream);
     const THeaderRecord header = readHeader(reader);
     std::vector<TLoadedCell> cells;
+    // A cell record takes at least 40 bytes.
+    cells.reserve(std::size_t(Stream.size() / 40));
     while (reader.remaining() >= 2)
         cells.push_back(readCell(reader));
     std::vector<int> widths, heights;
@@ -739,6 +724,7 @@ void TExStringGrid::LoadAtPointFromBinStream(QPoint Point, QByteArrayView Stream
     const QPoint origin = header.fullGrid || cells.empty() ? QPoint(0, 0) : QPoint(cells[0].col, cells[0].row);
     int last = -1;
     int lastRow = -1;
+    std::vector<std::pair<QPoint, QSize>> merges;
     for (TLoadedCell &cell : cells) {
         const std::int64_t tc = std::int64_t(cell.col) + Point.x() - origin.x();
         const std::int64_t tr = std::int64_t(cell.row) + Point.y() - origin.y();
@@ -758,6 +744,10 @@ void TExStringGrid::LoadAtPointFromBinStream(QPoint Point, QByteArrayView Stream
         TCellProperties &props = GetCellProperties(col, row);
         applyPatch(props, *cell.props);
         props.placedAt(col, row);
+        const TPropsPatch &patch = *cell.props;
+        if (patch.isBaseCell.value_or(true) && (patch.spanX.value_or(-1) >= 0 || patch.spanY.value_or(-1) >= 0))
+            merges.emplace_back(QPoint(col, row), QSize(std::max(0, patch.spanX.value_or(0)) + 1,
+                                                         std::max(0, patch.spanY.value_or(0)) + 1));
         if (!cell.graphic)
             continue;
         TGraphicRecord &rec = *cell.graphic;
@@ -808,6 +798,8 @@ void TExStringGrid::LoadAtPointFromBinStream(QPoint Point, QByteArrayView Stream
         g->FCellErrLen = rec.errLen;
         g->FCellText = rec.text;
     }
+    for (const auto &[base, span] : merges)
+        MergeCells(base.x(), base.y(), span.width(), span.height());
 }
 
 void TExStringGrid::SaveToBinFile(const QString &FileName)

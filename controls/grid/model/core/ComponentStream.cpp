@@ -16,6 +16,16 @@ constexpr char kSignature[] = "TPF0";
 constexpr int kExtendedBias = 16383;
 constexpr int kDoubleBias = 1023;
 
+// Windows-1252 differs from Latin-1 only in 0x80 to 0x9F: texts without
+// those bytes (nearly all) take the fast way.
+QString ansiText(QByteArrayView bytes)
+{
+    for (const char b : bytes)
+        if (std::uint8_t(b) >= 0x80 && std::uint8_t(b) <= 0x9F)
+            return AnsiToString(bytes.toByteArray());
+    return QString::fromLatin1(bytes);
+}
+
 } // namespace
 
 void doubleToExtended(double value, std::uint8_t out[10])
@@ -150,16 +160,19 @@ void TComponentWriter::writeStringValue(const QString &text)
         m_out.append(bytes);
         break;
     }
-    case vaLString: {
-        const QByteArray bytes = text.toLatin1();
-        writeInt32(std::int32_t(bytes.size()));
-        m_out.append(bytes);
-        break;
-    }
     default: {
-        const QByteArray bytes = text.toLatin1();
-        m_out.append(char(bytes.size()));
-        m_out.append(bytes);
+        // ASCII only: each unit is its byte.
+        const qsizetype n = text.size();
+        if (type == vaLString)
+            writeInt32(std::int32_t(n));
+        else
+            m_out.append(char(n));
+        const qsizetype at = m_out.size();
+        m_out.resize(at + n);
+        char *out = m_out.data() + at;
+        const QChar *in = text.constData();
+        for (qsizetype i = 0; i < n; ++i)
+            out[i] = char(in[i].unicode());
         break;
     }
     }
@@ -403,18 +416,15 @@ void TComponentReader::readValue(TValueType type, TStreamValue &value, int depth
     case vaExtended:
         value.real = extendedToDouble(reinterpret_cast<const std::uint8_t *>(take(10).data()));
         return;
-    case vaString: {
-        const QByteArrayView bytes = shortBytes();
-        value.text = AnsiToString(bytes.toByteArray());
+    case vaString:
+        value.text = ansiText(shortBytes());
         return;
-    }
-    case vaLString: {
-        const QByteArrayView bytes = take(length32());
-        value.text = AnsiToString(bytes.toByteArray());
+    case vaLString:
+        value.text = ansiText(take(length32()));
         return;
-    }
     case vaIdent:
-        value.text = QString::fromUtf8(shortBytes());
+        value.ident = shortBytes();
+        value.text = QString::fromUtf8(value.ident);
         return;
     case vaFalse:
     case vaTrue:
@@ -520,6 +530,19 @@ QString identValue(QByteArrayView name, const TStreamValue &value)
     if (value.type != vaIdent)
         badValue(name);
     return value.text;
+}
+
+int TPropertyNames::find(QByteArrayView name)
+{
+    const std::size_t n = m_names.size();
+    for (std::size_t k = 0; k < n; ++k) {
+        const std::size_t i = (m_next + k) % n;
+        if (name == QByteArrayView(m_names[i])) {
+            m_next = i + 1;
+            return int(i);
+        }
+    }
+    return -1;
 }
 
 void unknownProperty(QByteArrayView name)

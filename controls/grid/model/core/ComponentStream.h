@@ -13,6 +13,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace controls {
@@ -63,6 +64,7 @@ struct TStreamValue {
     std::int64_t integer = 0; // the integer kinds
     double real = 0; // vaExtended
     QString text; // the string kinds and vaIdent
+    QByteArrayView ident; // vaIdent's bytes, valid while the stream's are
     QByteArray binary; // vaBinary
     QStringList names; // vaSet members, or the strings of a vaList
     std::vector<TPropertyList> items; // vaCollection
@@ -161,6 +163,20 @@ std::int64_t integerValue(QByteArrayView name, const TStreamValue &value, std::i
 bool booleanValue(QByteArrayView name, const TStreamValue &value);
 QString stringValue(QByteArrayView name, const TStreamValue &value);
 QString identValue(QByteArrayView name, const TStreamValue &value);
+// The index of a name in a record class's list of property names, looked
+// for first where the previous one was found plus one, since writers list
+// them in order; -1 for a name the list lacks.
+class TPropertyNames {
+public:
+    // The list outlives the finder (a static table).
+    explicit TPropertyNames(std::span<const char *const> names) : m_names(names) {}
+    int find(QByteArrayView name);
+
+private:
+    std::span<const char *const> m_names;
+    std::size_t m_next = 0;
+};
+
 // "Property %s does not exist" for a name a record class does not have.
 [[noreturn]] void unknownProperty(QByteArrayView name);
 

@@ -308,6 +308,21 @@ TEST(BinaryStream, ABadStreamRaisesAndChangesNothing)
     }
 }
 
+TEST(BinaryStream, MergedAreasAreMergedAgain)
+{
+    TExStringGrid grid;
+    sizeGrid(grid, 4, 4);
+    grid.setCells(1, 1, QStringLiteral("wide"));
+    grid.MergeCells(1, 1, 2, 3);
+    TExStringGrid copy;
+    copy.LoadFromBinStream(grid.SaveToBinStream());
+    EXPECT_GT(copy.MergeCount(), 0);
+    EXPECT_EQ(copy.CellSpan(1, 1).X, 1);
+    EXPECT_EQ(copy.CellSpan(1, 1).Y, 2);
+    EXPECT_TRUE(copy.IsMergedNonBaseCell(2, 3));
+    EXPECT_EQ(copy.Cells(2, 3), QStringLiteral("wide"));
+}
+
 TEST(BinaryStream, IndexesAbove65535AreStoredWhole)
 {
     TExStringGrid grid;
