@@ -5,18 +5,14 @@
 // rows are grouped by medium instead of holding nodes. With --office2007
 // the grid takes the Office 2007 Luna style with hot headers, a drop-down
 // button on each header, cell hints, balloons and a sizeable fixed column.
-// rows are grouped by medium instead of holding nodes. With --scrolling
-// there are 300 meters, thumbs sized by pixels, scroll hints on both bars
-// and wheel-button panning both ways; --metro adds the thin Metro bars.
+// With --scrolling there are 300 meters, thumbs sized by pixels, scroll
+// hints on both bars and wheel-button panning both ways; --metro adds the
+// thin Metro bars. With --search the grid has 40 meters, a footer of sums
+// and counts under its cells and the search panel at its bottom (Ctrl+F).
+// With --objects it shows the cell objects instead (ratings, shapes,
+// progress kinds, buttons, an expand button, a scroll-bar cell, a marker and
+// a cell the program draws itself) and prints what the mouse does to them.
 // With --screenshot FILE the window is saved as a PNG and the program ends.
-// rows are grouped by medium instead of holding nodes. With --search the
-// grid has 40 meters, a footer of sums and counts under its cells and the
-// search panel at its bottom (Ctrl+F). With --screenshot
-// rows are grouped by medium instead of holding nodes. With --objects it
-// shows the cell objects instead (ratings, shapes, progress kinds, buttons,
-// an expand button, a scroll-bar cell, a marker and a cell the program
-// draws itself) and prints what the mouse does to them. With --screenshot
-// FILE the window is saved as a PNG and the program ends.
 #include "controls/grid/base/SearchFooter.h"
 #include "controls/grid/model/ExGrid.h"
 #include "controls/grid/view/BalloonSettings.h"
@@ -178,11 +174,10 @@ int main(int argc, char **argv)
     grid.setWindowTitle(QStringLiteral("String grid"));
     grid.resize(720, 420);
     grid.setColCount(7);
-    const QStringList args = QCoreApplication::arguments();
+    const QStringList &args = arguments;
     const bool scrolling = args.contains(QStringLiteral("--scrolling")) || args.contains(QStringLiteral("--metro"));
-    grid.setRowCount(scrolling ? 301 : 14);
     const bool search = args.contains(QStringLiteral("--search"));
-    grid.setRowCount(search ? 42 : 14);
+    grid.setRowCount(scrolling ? 301 : search ? 42 : 14);
     grid.setOptions(grid.Options() | goEditing);
     grid.setColWidths(0, 110);
     grid.setColWidths(1, 90);
@@ -208,13 +203,7 @@ int main(int argc, char **argv)
         grid.AddButton(5, row, 56, 18, QStringLiteral("Scan"), haCenter, vaCenter);
     }
     grid.setCells(6, 2, QStringLiteral("replaced"));
-    TCellGraphic *comment = grid.AttachNewCellGraphic(6, 2);
-    comment->FCellType = ctComment;
-    comment->FCellIndex = int(platform::clNone);
-    comment->FCellText = QStringLiteral("Battery replaced in May");
     grid.AddComment(6, 2, QStringLiteral("Battery replaced in May"));
-    const QStringList args = QCoreApplication::arguments();
-    if (args.contains(QStringLiteral("--grouped"))) {
     if (search) {
         // The last row is the footer: the sum of the addresses, the number
         // of meters.
@@ -256,7 +245,6 @@ int main(int argc, char **argv)
         grid.FilterDropDownAuto = true;
         grid.Grouping().AutoSelectGroup = true;
         grid.setOptions(grid.Options() | goColSizing);
-    } else {
     } else if (!search) {
         grid.AddNode(1, 4);
         grid.AddNode(7, 3);

@@ -34,6 +34,9 @@ void TExStringGrid::gridLeftDoubleClick(int X, int Y)
     }
     if (borderAutoSize(ACol, ARow, X)) {
         baseDoubleClick();
+        FForceSel = false;
+        return;
+    }
     if (onCellButton(X, Y)) {
         FForceSel = false;
         return;
