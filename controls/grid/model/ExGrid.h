@@ -1712,10 +1712,6 @@ public:
     // ten steps at most either way.
     void Zoom(int Delta);
 
-    // Records every column's width and the grid's width, from which a
-    // resize scales the columns with ColumnSize.SynchWithGrid.
-    void InitOrigColSizes();
-
 protected:
     void GridScrollBarsSynced() override;
 
@@ -1890,8 +1886,6 @@ public:
     virtual void QSortGroupIndexed();
     // Milliseconds the last header-click sort took.
     int SortTime() const;
-    std::function<void(TExStringGrid *Sender, int ACol, bool &Allow)> OnColumnSize;
-    std::function<void(TExStringGrid *Sender, int ACol)> OnEndColumnSize;
     virtual void DoUpdateColumnSize(int ACol, int &AWidth);
     // Whether X (client pixels) lies on the node glyph of the display row.
     bool IsInNodeGlyph(int ARow, int X);

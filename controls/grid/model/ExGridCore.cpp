@@ -120,7 +120,6 @@ void TExStringGrid::GridLoaded()
     if (m_structure->columnOrder.empty())
         SetColumnOrder();
     ApplyActiveStyleColors();
-    balloonLoaded();
     if (hasFindState()) {
         UpdateSearchPanel();
     }

@@ -46,16 +46,4 @@ void TExStringGrid::OwnerFormResize(QWidget *Form)
     ApplyOwnStretch();
 }
 
-void TExStringGrid::InitOrigColSizes()
-{
-    TGridHover &h = hover();
-    h.OrigColSizes.clear();
-    for (int c = 0; c < ColCount(); ++c)
-        h.OrigColSizes.push_back(ColWidths(c));
-    h.OldSize = width();
-}
-
-const std::vector<int> &TExStringGrid::OrigColSizes() const { return hover().OrigColSizes; }
-int TExStringGrid::OrigGridWidth() const { return hover().OldSize; }
-
 } // namespace controls

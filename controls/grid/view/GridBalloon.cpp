@@ -154,7 +154,6 @@ void TExStringGrid::BalloonDone()
 
 void TExStringGrid::looksLoaded()
 {
-    InitOrigColSizes();
     if (hover().AutoThemeAdapt)
         AdaptToOfficeTheme();
     if (hover().Balloon.Enable())

@@ -17,6 +17,9 @@ void TExStringGrid::InitOrigColSizes()
     s.OldSize = width();
 }
 
+const std::vector<int> &TExStringGrid::OrigColSizes() const { return scrolling().OrigColSizes; }
+int TExStringGrid::OrigGridWidth() const { return scrolling().OldSize; }
+
 void TExStringGrid::synchColumnsWithWidth(int NewWidth)
 {
     const TGridScrolling &s = scrolling();

@@ -57,8 +57,6 @@ struct TGridHover {
     std::vector<int> GuideRows;
 
     // The widths proportional resizing starts from.
-    std::vector<int> OrigColSizes;
-    int OldSize = 0;
 
     // Following the form.
     bool SizeWithForm = false;
