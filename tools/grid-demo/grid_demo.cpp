@@ -108,6 +108,9 @@ int main(int argc, char **argv)
     back.Color = 0xFFFFFF;
     back.ColorTo = 0xF5E6D8;
     back.Cells = bcNormal;
+    // Flat buttons rise under the mouse; headers press in like buttons.
+    grid.ControlLook().FlatButton = true;
+    grid.FixedAsButtons = true;
     grid.FocusCell(2, 3);
     grid.show();
 

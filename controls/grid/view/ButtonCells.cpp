@@ -66,6 +66,8 @@ void TExStringGrid::renderButton(TCellPaint &cell, TRect r, int x, int y, int w,
     TButtonState state = TButtonState::Normal;
     if (g->FCellBoolean)
         state = TButtonState::Down;
+    else if (HoverButton() == TGridCoord{cell.col, cell.row})
+        state = TButtonState::Hot;
     else if (!enabled && !expand)
         state = TButtonState::Disabled;
 

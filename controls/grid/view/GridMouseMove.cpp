@@ -52,6 +52,7 @@ void TExStringGrid::GridMouseMove(TShiftState Shift, int X, int Y)
         int ACol = -1;
         int ARow = -1;
         MouseToCell(X, Y, ACol, ARow);
+        trackHoverButton(ACol, ARow, X, Y);
 
         // What a press here would select.
         m.SelectMode = msNormal;
@@ -66,6 +67,7 @@ void TExStringGrid::GridMouseMove(TShiftState Shift, int X, int Y)
             m.SelectMode = msRow;
 
         TBaseGrid::GridMouseMove(Shift, X, Y);
+        applyGridCursor(ACol, ARow, X, Y);
 
         // A drag never scrolls sideways with KeepHorizScroll.
         if (m_navigation.KeepHorizScroll && m.MouseKeepDown && GridState() != gsColMoving
@@ -91,6 +93,7 @@ void TExStringGrid::GridMouseLeave()
     TGridMouse &m = mouse();
     m.SelectMode = msNormal;
     m.SizeFixed = m.SizeFixedR = false;
+    clearHoverButton();
     if (HoverRow() && FHoverRowIdx >= 0) {
         const int row = FHoverRowIdx;
         FHoverRowIdx = -1;

@@ -18,7 +18,9 @@ struct TGridMouse {
     bool MouseDown = false;       // a disjunct press without Ctrl
     bool EditStart = false;       // the base press runs from the control-level press
     bool FixedCellPushed = false;
+    platform::TRect PushedFixedCell{}; // drawn sunken while FixedCellPushed
     TGridCoord PushedCellButton{-1, -1};
+    TGridCoord HoverButton{-1, -1}; // the in-cell button under the mouse draws hot
     int ColClicked = -1;          // the cell 5 pixels left and 4 up of the press
     int RowClicked = -1;
     int ColClickedSize = 0;
@@ -49,6 +51,8 @@ struct TGridMouse {
     int WheelScrl = 3;
 
     std::unique_ptr<platform::NumberedTimers> Timers;
+    int TimerTicks = 0;
+    bool GridBlink = false; // the phase of blinking text
 };
 
 } // namespace controls

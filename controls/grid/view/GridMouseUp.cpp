@@ -44,7 +44,7 @@ void TExStringGrid::gridLeftButtonUp(int X, int Y, TShiftState Shift)
     m.SelectMode = msNormal;
     m.MouseDownMove = false;
     m.MouseSelectStart = -1;
-    m.FixedCellPushed = false;
+    releaseFixedCell();
 
     int ACol = -1;
     int ARow = -1;
