@@ -121,6 +121,11 @@ void drawPush(TCanvas &c, const TRect &rect, unsigned state)
     TRect r = rect;
     const bool down = state & (DFCS_PUSHED | DFCS_CHECKED);
     const unsigned flat = (state & DFCS_FLAT) ? BF_FLAT : 0;
+    // A flat button under the mouse rises by one thin edge, as flat tool buttons do.
+    if (flat && !down && (state & DFCS_HOT)) {
+        DrawEdge(c, r, BDR_RAISEDINNER, BF_RECT | BF_MIDDLE);
+        return;
+    }
     DrawEdge(c, r, down ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT | BF_SOFT | BF_MIDDLE | flat);
 }
 

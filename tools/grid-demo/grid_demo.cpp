@@ -296,6 +296,9 @@ int main(int argc, char **argv)
         if (args.contains(QStringLiteral("--metro")))
             grid.setScrollType(ssMetro);
     }
+    // Flat buttons rise under the mouse; headers press in like buttons.
+    grid.ControlLook().FlatButton = true;
+    grid.FixedAsButtons = true;
     grid.FocusCell(2, 3);
     grid.show();
 

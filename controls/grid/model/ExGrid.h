@@ -1598,7 +1598,7 @@ protected:
     bool GridWheelUp(platform::TShiftState Shift, QPoint MousePos) override;
     virtual void GridMouseLeave();
     // The work of timer 111 each time it fires.
-    virtual void GridTimer(int id) {}
+    virtual void GridTimer(int id);
     void wheelEvent(QWheelEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
@@ -1649,8 +1649,51 @@ public:
     void SetComboIndex(int ACol, int ARow, int Value);
     int GetComboIndex(int ACol, int ARow);
 
+    // Beyond the last column and below the last row: the background
+    // gradient or picture, when the background has one.
+    void PaintEmptyArea(platform::TCanvas &ACanvas);
+    // Blinking mini-HTML text shows and hides with each tick of the grid's timer.
+    bool EnableBlink = false;
+    bool GridBlink() const;
+    int TimerTicks() const;
+    // Fires OnCheckBoxClick after a check box changed by a press or a key.
+    virtual void DoCheckBoxClick(int ACol, int ARow, bool State);
+    // A press or Space that toggled a check box marks its row modified.
+    void markCheckRowModified(int ARow);
+    // Fixed cells press in and out like buttons (with both fixed lines and
+    // a 3D look).
+    bool FixedAsButtons = false;
+    // In cell-selector mode a press only reports its cell.
+    bool CellSelectorMode = false;
+    virtual void CellSelectorClick(int ACol, int ARow) {}
+    // The cursor over a cell, when the owner wants its own.
+    std::function<void(TExStringGrid *Sender, int ACol, int ARow, int X, int Y, QCursor &ACursor)> OnGetCellCursor;
+    virtual void DoGetCellCursor(int ACol, int ARow, int X, int Y);
+
+protected:
+    // An open editor of several lines stays on its cell as the grid scrolls.
+    void GridTopLeftChanged() override;
+
+public:
+
 private:
+    void clearHoverButton();
     struct TGridEditorLists &editorLists() const;
+    void hoverToCell();
+    // The cursor of the header selection mode, the cell selector or the cell.
+    void applyGridCursor(int ACol, int ARow, int X, int Y);
+    // A press that edits at once: the pressed cell becomes current, through
+    // the changing events unless the cell grid's press asked them already,
+    // and its editor opens.
+    void directEditPress(int ACol, int ARow, bool AskedByBase);
+    // The current cell's text, for OnCellValidate to compare against.
+    void rememberForValidation();
+    // After the mouse toggled the check box of (ACol, ARow), display column.
+    void checkBoxPressed(int ACol, int ARow, int RealCol);
+    void pushFixedCell(int ACol, int ARow);
+    void releaseFixedCell();
+    void paintPushedFixedCell(platform::TCanvas &ACanvas);
+    void repaintBlinkingCells();
     mutable std::shared_ptr<struct TGridEditorLists> m_editorLists;
     // ===== scroll bar looks, scroll hints, drag scrolling, panning and zoom
     // (controls/grid/view/GridScrollBarLooks.cpp, MetroScrollBars.cpp, GridScrollHints.cpp,

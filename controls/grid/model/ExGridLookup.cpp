@@ -26,6 +26,7 @@ int TExStringGrid::Search(const QString &s)
 QString TExStringGrid::LookupKey(QChar Key)
 {
     QString &text = sortFilter().lookupText;
+    sortFilter().lookupTics = 0;
     if (Key == u'\b')
         text.chop(1);
     else

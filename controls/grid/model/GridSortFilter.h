@@ -25,6 +25,7 @@ struct TGridSortFilter {
     int numNodes = 0;
 
     QString lookupText;
+    int lookupTics = 0; // timer ticks since the last look-up key
 
     int groupColumn = -1;
     int groupWidth = 0;

@@ -162,6 +162,7 @@ void TExStringGrid::renderCellText(TCellPaint &cell)
         THtmlDrawParams params;
         params.AnchorColor = anchorColor;
         params.ShadowColor = 0x808080;
+        params.BlinkVisible = !EnableBlink || GridBlink();
         THtmlDrawResult result;
         TRect hr = r;
         hr.Left -= 1;

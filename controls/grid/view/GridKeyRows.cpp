@@ -14,9 +14,9 @@ void TExStringGrid::clickControlKey(std::uint16_t Key, int RC)
     if (space && (editable || m_controlLook.CheckAlwaysActive) && HasCheckBox(RC, row)) {
         if (ClickCellCheckBox(RC, row, !m_controlLook.CheckAlwaysActive)) {
             bool state = false;
+            markCheckRowModified(row);
             GetCheckBoxState(RC, RealRowIndex(row), state);
-            if (OnCheckBoxClick)
-                OnCheckBoxClick(this, RC, row, state);
+            DoCheckBoxClick(RC, row, state);
         }
     }
     if (space && (editable || m_controlLook.RadioAlwaysActive) && IsRadio(RC, row)) {

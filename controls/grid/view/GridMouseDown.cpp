@@ -42,12 +42,6 @@ TGridMouse &TExStringGrid::mouse() const
 
 TExStringGrid::TMouseSelectMode TExStringGrid::MouseSelectMode() const { return mouse().SelectMode; }
 
-void TExStringGrid::Click()
-{
-    if (OnClick)
-        OnClick(this);
-}
-
 void TExStringGrid::fireMouseDown(platform::TMouseButton Button, TShiftState Shift, int X, int Y)
 {
     if (OnMouseDown)
@@ -132,6 +126,10 @@ void TExStringGrid::gridLeftButtonDown(int X, int Y, TShiftState KeyShift)
     if (!allow)
         return;
     m.PressCell = {ACol, ARow};
+    if (CellSelectorMode) {
+        CellSelectorClick(ACol, ARow);
+        return;
+    }
 
     const TShiftState shift = oneShiftFlag(KeyShift);
     if (m_mouseActions.DisjunctCellSelect() && !shift.testFlag(platform::ssCtrl) && ACol >= 0 && ARow >= 0
@@ -185,6 +183,8 @@ void TExStringGrid::gridLeftButtonDown(int X, int Y, TShiftState KeyShift)
     if (pressInFixed || fixedCell)
         HideEditor();
     const bool fixedLike = fixedCell && !pressInFixed;
+    if (pressInFixed || fixedLike)
+        pushFixedCell(ACol, ARow);
     const int RealCol = RealColIndex(ACol);
 
     if (nodeGlyphPress(ACol, ARow, X, Y, KeyShift))
@@ -320,6 +320,7 @@ void TExStringGrid::gridLeftButtonDown(int X, int Y, TShiftState KeyShift)
         } else {
             ClickCellCheckBox(RealCol, ARow, true);
         }
+        markCheckRowModified(ARow);
         if (ACol == 0 && m_mouseActions.HotmailRowSelect()) {
             setSelection(TGridRect{FixedCols(), ARow, ColCount() - 1, ARow});
             setRowSelect(ARowReal, !RowSelect(ARowReal));
@@ -327,6 +328,8 @@ void TExStringGrid::gridLeftButtonDown(int X, int Y, TShiftState KeyShift)
         }
         if (!m_navigation.AlwaysEdit && ARow >= FixedRows() && ACol >= FixedCols())
             MoveColRow(ACol, ARow, true, true);
+        if (!radioButtonCell)
+            checkBoxPressed(ACol, ARow, RealCol);
         if (OnMouseDown)
             OnMouseDown(this, platform::mbLeft, KeyShift, X, Y);
         Click();
@@ -362,7 +365,8 @@ void TExStringGrid::gridLeftButtonDown(int X, int Y, TShiftState KeyShift)
     const int topRow = TopRow();
     if (keepHoriz)
         StartUpdate();
-    if (!m_selection->selHidden) {
+    const bool selectedByBase = !m_selection->selHidden;
+    if (selectedByBase) {
         const bool alwaysEdit = m_navigation.AlwaysEdit;
         m_navigation.AlwaysEdit = false;
         controlMouseDown(platform::mbLeft, KeyShift, baseX, baseY);
@@ -383,6 +387,7 @@ void TExStringGrid::gridLeftButtonDown(int X, int Y, TShiftState KeyShift)
                           && (std::abs(X - CellR.Left) < 4 || std::abs(X - CellR.Right) < 4);
     if (!onBorder)
         fireClickCell(OnClickCell, ARow, ACol);
+    rememberForValidation();
 
     const bool normal = !pressInFixed && !fixedCell;
     if (normal && editable && IsMergedCell(RealCol, ARow) && (secondPress || m_mouseActions.DirectEdit))
@@ -397,8 +402,7 @@ void TExStringGrid::gridLeftButtonDown(int X, int Y, TShiftState KeyShift)
             setOptions(Options() | goEditing);
             setFocus(Qt::MouseFocusReason);
         }
-        if (ACol == Col() && ARow == Row())
-            ShowEditor();
+        directEditPress(ACol, ARow, selectedByBase);
     }
     if (editingSuspended)
         setGridState(gsSelecting);

@@ -68,6 +68,7 @@ void TExStringGrid::GridMouseMove(TShiftState Shift, int X, int Y)
 
         hoverMouseMove(X, Y);
         TBaseGrid::GridMouseMove(Shift, X, Y);
+        applyGridCursor(ACol, ARow, X, Y);
         sizingMouseMove(X, Y);
 
         // A drag never scrolls sideways with KeepHorizScroll.
@@ -95,6 +96,7 @@ void TExStringGrid::GridMouseLeave()
     m.SelectMode = msNormal;
     m.SizeFixed = m.SizeFixedR = false;
     hoverMouseLeave();
+    clearHoverButton();
     if (HoverRow() && FHoverRowIdx >= 0) {
         const int row = FHoverRowIdx;
         FHoverRowIdx = -1;

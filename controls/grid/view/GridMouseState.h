@@ -18,6 +18,7 @@ struct TGridMouse {
     bool MouseDown = false;       // a disjunct press without Ctrl
     bool EditStart = false;       // the base press runs from the control-level press
     bool FixedCellPushed = false;
+    platform::TRect PushedFixedCell{}; // drawn sunken while FixedCellPushed
     TGridCoord PushedCellButton{-1, -1};
     int ColClicked = -1;          // the cell 5 pixels left and 4 up of the press
     int RowClicked = -1;
@@ -49,6 +50,8 @@ struct TGridMouse {
     int WheelScrl = 3;
 
     std::unique_ptr<platform::NumberedTimers> Timers;
+    int TimerTicks = 0;
+    bool GridBlink = false; // the phase of blinking text
 };
 
 } // namespace controls

@@ -48,7 +48,7 @@ void TExStringGrid::gridLeftButtonUp(int X, int Y, TShiftState Shift)
     m.SelectMode = msNormal;
     m.MouseDownMove = false;
     m.MouseSelectStart = -1;
-    m.FixedCellPushed = false;
+    releaseFixedCell();
     fixedSizingMouseUp(X, Y);
 
     if (releaseCellButton(X, Y))

@@ -41,6 +41,7 @@ void TExStringGrid::PaintGrid()
     canvas.Pen().setStyle(platform::TPenStyle::psSolid);
     canvas.Brush().setStyle(platform::TBrushStyle::bsSolid);
     TBaseGrid::PaintGrid();
+    paintPushedFixedCell(canvas);
     if (EditorMode()) {
         // The cell being edited keeps a frame in the line colour.
         const bool lines = GridLineWidth() >= 1 && (Options().testFlag(goHorzLine) || Options().testFlag(goVertLine));
@@ -51,6 +52,8 @@ void TExStringGrid::PaintGrid()
         canvas.Brush().setStyle(platform::TBrushStyle::bsSolid);
     }
     canvas.Pen().setColor(platform::clBlack);
+    if (const TBackGround &back = Appearance().BackGround; !back.Bitmap.isNull() || back.ColorTo != platform::clNone)
+        PaintEmptyArea(canvas);
     GridNCPaintMessage(canvas);
     paintSizingGuides(canvas);
     if (OnPainted)

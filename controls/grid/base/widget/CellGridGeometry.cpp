@@ -385,8 +385,10 @@ bool TCellGrid::scrollRetained(int dy)
         return false;
     const int top = fixedRowsExtent();
     const QRect area(0, top, ClientWidth(), ClientHeight() - top);
+    // A border ring's sides are the same all the way down and move with the
+    // rows unharmed; only its bottom edge stays where it is.
     const int inset = GridBlitInset();
-    const QRect moved = area & rect().adjusted(inset, inset, -inset, -inset);
+    const QRect moved = area & rect().adjusted(0, 0, 0, -inset);
     if (moved.isEmpty() || dy == 0 || std::abs(dy) >= moved.height())
         return false;
     m_retained.scroll(moved, dy);

@@ -410,3 +410,72 @@ TEST(CellGeometry, FixedCellsLoseARightAndTwoBottomPixelsOthersTheLineWidth)
 }
 
 } // namespace
+
+namespace {
+
+// Right of the last column and below the last row.
+struct EmptyAreaTest : ViewTest {
+    int right() const { return cell(grid.ColCount() - 1, 0).Right + grid.GridLineWidth(); }
+    int bottom() const { return cell(0, grid.RowCount() - 1).Bottom + grid.GridLineWidth(); }
+};
+
+TEST_F(EmptyAreaTest, TheGradientRunsOnPastTheCells)
+{
+    TBackGround &back = grid.Appearance().BackGround;
+    back.Display = bdGradientHorz;
+    back.Color = 0xFFFFFF;
+    back.ColorTo = 0x000000;
+    ASSERT_LT(right() + 20, grid.width());
+    const QImage image = paint();
+    int last = 256;
+    for (int x = right() + 2; x < grid.width(); x += 7) {
+        const int red = platform::GetRValue(at(image, x, 10));
+        EXPECT_NEAR(red, platform::GetRValue(BlendColorStep(0xFFFFFF, 0x000000, 0, 127, x * 128 / grid.width())), 3)
+            << x;
+        EXPECT_LT(red, last) << "darker to the right";
+        last = red;
+    }
+    // Below the rows too, at the same shade in every line.
+    EXPECT_EQ(at(image, 40, bottom() + 3), at(image, 40, grid.height() - 2));
+    EXPECT_NE(at(image, 40, bottom() + 3), at(image, 300, bottom() + 3));
+
+    back.Display = bdGradientVert;
+    const QImage vertical = paint();
+    EXPECT_EQ(at(vertical, right() + 3, 100), at(vertical, grid.width() - 2, 100));
+    EXPECT_GT(platform::GetRValue(at(vertical, 40, bottom() + 2)),
+              platform::GetRValue(at(vertical, 40, grid.height() - 2)));
+}
+
+TEST_F(EmptyAreaTest, NothingWithoutAnEndColour)
+{
+    TBackGround &back = grid.Appearance().BackGround;
+    const TColor plain = platform::ColorToRGB(grid.Color());
+    EXPECT_EQ(at(paint(), right() + 5, 5), plain) << "no gradient display, no picture";
+    back.Display = bdGradientVert;
+    back.Color = 0x0000FF;
+    back.ColorTo = platform::clNone;
+    EXPECT_EQ(at(paint(), right() + 5, 5), plain);
+
+    back.ColorTo = 0x00FF00;
+    grid.setColCount(30);
+    EXPECT_NE(at(paint(), 10, bottom() + 5), plain) << "below the rows, the columns running on";
+}
+
+TEST_F(EmptyAreaTest, TilesContinueFromTheFirstNormalCell)
+{
+    TBackGround &back = grid.Appearance().BackGround;
+    back.Bitmap = pattern();
+    back.Display = bdTile;
+    back.Cells = bcNormal;
+    const QImage image = paint();
+    // The tiles start one pixel before the first normal cell moved by XYOffset.
+    const int x0 = cell(1, 1).Left + grid.Appearance().XYOffset.X - 1;
+    const int y0 = cell(1, 1).Top + grid.Appearance().XYOffset.Y - 1;
+    for (const auto &[x, y] : {std::pair{right() + 4, 30}, std::pair{grid.width() - 3, 200}, std::pair{77, bottom() + 9}})
+        EXPECT_EQ(at(image, x, y), patternAt(x - x0, y - y0)) << x << "," << y;
+
+    back.Cells = bcFixed;
+    EXPECT_EQ(at(paint(), right() + 4, 30), platform::ColorToRGB(grid.Color())) << "fixed cells only: none here";
+}
+
+} // namespace
