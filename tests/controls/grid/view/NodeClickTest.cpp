@@ -177,6 +177,65 @@ TEST_F(NodeKeyTest, RightAndLeftOpenAndCloseAMergedNodeRow)
     EXPECT_FALSE(grid->GetNodeState(6));
 }
 
+// Rows 1..9 hold x y x y ...; a filter shows the x rows only.
+struct FilteredRowKeysTest : KeyGrid {
+    void SetUp() override
+    {
+        KeyGrid::SetUp();
+        for (int r = 1; r < 10; ++r) {
+            grid->setCells(1, r, r % 2 ? QStringLiteral("x") : QStringLiteral("y"));
+            grid->setCells(2, r, QString::number(r));
+        }
+        TFilterData x;
+        x.Column = 1;
+        x.Condition = QStringLiteral("x");
+        grid->Filter().push_back(x);
+        grid->setFilterActive(true);
+        grid->Navigation().AllowInsertRow = true;
+        grid->Navigation().AllowDeleteRow = true;
+    }
+};
+
+TEST_F(FilteredRowKeysTest, DeleteTakesTheRowOutOfTheUnfilteredGridAndFiltersAgain)
+{
+    ASSERT_EQ(grid->RowCount(), 6);
+    std::vector<int> asked;
+    grid->OnCanDeleteRow = [&](TExStringGrid *, int real, bool &) { asked.push_back(real); };
+    at(2, 2); // the row holding 3
+    key(Qt::Key_Delete);
+    EXPECT_EQ(asked, std::vector<int>{3});
+    EXPECT_TRUE(grid->FilterActive());
+    EXPECT_EQ(grid->RowCount(), 5);
+    QString shown;
+    for (int r = 1; r < grid->RowCount(); ++r)
+        shown += grid->Cells(2, r);
+    EXPECT_EQ(shown, QStringLiteral("1579"));
+    grid->setFilterActive(false);
+    EXPECT_EQ(grid->RowCount(), 9) << "the hidden y rows all came back";
+}
+
+TEST_F(FilteredRowKeysTest, ARefusedDeleteLeavesRowsAndFilterAsTheyWere)
+{
+    grid->OnCanDeleteRow = [](TExStringGrid *, int, bool &canDelete) { canDelete = false; };
+    at(2, 2);
+    key(Qt::Key_Delete);
+    EXPECT_TRUE(grid->FilterActive());
+    EXPECT_EQ(grid->RowCount(), 6);
+    EXPECT_EQ(grid->Cells(2, 2), QStringLiteral("3"));
+}
+
+TEST_F(FilteredRowKeysTest, InsertPutsTheRowBesideItsRealRow)
+{
+    grid->Navigation().InsertPosition = TInsertPosition::pInsertBefore;
+    at(2, 3); // the row holding 5
+    key(Qt::Key_Insert);
+    EXPECT_TRUE(grid->FilterActive());
+    grid->setFilterActive(false);
+    ASSERT_EQ(grid->RowCount(), 11);
+    EXPECT_EQ(grid->Cells(2, 5), QString()) << "before the real row of 5";
+    EXPECT_EQ(grid->Cells(2, 6), QStringLiteral("5"));
+}
+
 struct LookupTest : KeyGrid {
     void SetUp() override
     {
