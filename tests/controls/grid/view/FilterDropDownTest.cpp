@@ -87,6 +87,22 @@ TEST_F(FilterDropDownTest, ReleasesBesideTheButtonOpenNothing)
     EXPECT_EQ(grid->FilterDropDownList(), nullptr);
 }
 
+TEST_F(FilterDropDownTest, TheButtonsMayStandInAnotherFixedRow)
+{
+    grid->setFilterDropDownRow(1);
+    EXPECT_EQ(grid->FilterDropDownRow(), 0) << "row 1 is no fixed row";
+    grid->setRowCount(6);
+    grid->setFixedRows(2);
+    grid->setFilterDropDownRow(1);
+    ASSERT_EQ(grid->FilterDropDownRow(), 1);
+    click(*grid, filterButton(*grid, 1));
+    EXPECT_EQ(grid->FilterDropDownList(), nullptr) << "row 0 has no button now";
+    const TRect r = grid->CellRect(1, 1);
+    click(*grid, QPoint(r.Right - 8, r.Top + 5));
+    ASSERT_NE(openList(*grid), nullptr);
+    EXPECT_EQ(openList(*grid)->geometry().top(), r.Top + 16);
+}
+
 TEST_F(FilterDropDownTest, NearTheRightEdgeTheListShiftsLeftAndNeverPastZero)
 {
     grid->setColWidths(2, 300);
