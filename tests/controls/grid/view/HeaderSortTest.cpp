@@ -204,6 +204,36 @@ TEST_F(HeaderSortTest, AClickInANodeGridSortsInsideTheGroups)
     EXPECT_EQ(column(1), QStringLiteral("xyzq") + QStringLiteral("p")) << "the node rows stay; children sorted";
 }
 
+TEST_F(HeaderSortTest, AnIndexClickInANodeGridSortsInsideTheGroups)
+{
+    grid.SortSettings().IndexShow = true;
+    grid.setCells(1, 1, QStringLiteral("x"));
+    grid.setCells(1, 2, QStringLiteral("z"));
+    grid.setCells(1, 3, QStringLiteral("y"));
+    grid.AddNode(1, 3);
+    grid.AddNode(4, 2);
+    clickHeader(1);
+    EXPECT_EQ(grid.Cells(1, 2), QStringLiteral("y"));
+    EXPECT_EQ(grid.Cells(1, 4), QStringLiteral("b")) << "the second node row stays";
+    EXPECT_EQ(grid.SortSettings().Column(), 1);
+}
+
+TEST_F(HeaderSortTest, MergedColumnsAreSplitForTheSortAndMergedAgain)
+{
+    grid.SortSettings().AutoColumnMerge = true;
+    for (int r = 1; r < 6; ++r)
+        grid.setCells(3, r, r < 3 ? QStringLiteral("same") : QStringLiteral("other"));
+    grid.MergedColumns().Add(3);
+    grid.ReapplyMergedColumns();
+    ASSERT_TRUE(grid.IsMergedCell(3, 1));
+    clickHeader(1); // a b c d e come from rows 2 4 1 3 5
+    EXPECT_EQ(grid.Cells(3, 1), QStringLiteral("same"));
+    EXPECT_EQ(grid.Cells(3, 2), QStringLiteral("other"));
+    EXPECT_EQ(grid.Cells(3, 3), QStringLiteral("same"));
+    EXPECT_FALSE(grid.IsMergedCell(3, 1)) << "no longer a run of equal cells";
+    EXPECT_TRUE(grid.IsMergedCell(3, 4)) << "the new run of two is merged";
+}
+
 // --- what the header shows ---------------------------------------------------------------
 
 struct HeaderPaintTest : HeaderSortTest {

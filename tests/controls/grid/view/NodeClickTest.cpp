@@ -116,6 +116,12 @@ TEST_F(NodeClickTest, TheGlyphHitFollowsTheNodeTypeAndLevel)
         EXPECT_TRUE(grid.IsInNodeGlyph(row, c.inside));
         EXPECT_FALSE(grid.IsInNodeGlyph(row, c.outside));
     }
+    // Right to left the glyph stands at the right edge.
+    grid.CellNode().NodeType = cnXP;
+    grid.setRightToLeft(true);
+    EXPECT_TRUE(grid.IsInNodeGlyph(1, grid.width() - 10));
+    EXPECT_FALSE(grid.IsInNodeGlyph(1, 6));
+    grid.setRightToLeft(false);
     grid.MouseActions().PreciseNodeClick = false;
     EXPECT_TRUE(grid.IsInNodeGlyph(1, 300));
 }
