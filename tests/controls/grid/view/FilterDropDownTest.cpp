@@ -17,7 +17,10 @@ namespace {
 using namespace controls;
 using namespace viewtest;
 
-QPoint filterButton(TExStringGrid &grid, int col) { return {grid.CellRect(col, 0).Right - 8, grid.CellRect(col, 0).Top + 5}; }
+QPoint filterButton(TExStringGrid &grid, int col)
+{
+    return {grid.CellRect(col, 0).Right - 8, grid.CellRect(col, 0).Top + 5};
+}
 
 QListWidget *openList(TExStringGrid &grid) { return qobject_cast<QListWidget *>(grid.FilterDropDownList()); }
 
@@ -78,7 +81,9 @@ TEST_F(FilterDropDownTest, TheListOpensInsideTheGridAtTheButton)
 TEST_F(FilterDropDownTest, ReleasesBesideTheButtonOpenNothing)
 {
     const TRect r = grid->CellRect(1, 0);
-    for (const QPoint p : {QPoint(r.Right - 17, r.Top + 5), QPoint(r.Right - 2, r.Top + 5), centre(grid->CellRect(1, 2))}) {
+    const QPoint beside[] = {QPoint(r.Right - 17, r.Top + 5), QPoint(r.Right - 2, r.Top + 5),
+                             centre(grid->CellRect(1, 2))};
+    for (const QPoint p : beside) {
         click(*grid, p);
         EXPECT_EQ(grid->FilterDropDownList(), nullptr) << p.x() << "," << p.y();
     }

@@ -169,7 +169,8 @@ TEST_F(HeaderSortTest, ABorderDoubleClickSizesTheColumnAndItsReleaseDoesNotSort)
     grid.OnEndColumnSize = [&](TExStringGrid *, int col) { ended.push_back(col); };
     const int border = cell(1, 0).Right;
     doubleClick(grid, QPoint(border, 6));
-    const int textWidth = QFontMetrics(grid.Font().qfont()).horizontalAdvance(QStringLiteral("a considerably longer text"));
+    const int textWidth =
+        QFontMetrics(grid.Font().qfont()).horizontalAdvance(QStringLiteral("a considerably longer text"));
     EXPECT_GT(grid.ColWidths(1), textWidth);
     EXPECT_EQ(ended, std::vector<int>{1});
     EXPECT_EQ(grid.SortSettings().Column(), -1);

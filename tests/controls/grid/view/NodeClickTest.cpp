@@ -107,7 +107,8 @@ TEST_F(NodeClickTest, TheGlyphHitFollowsTheNodeTypeAndLevel)
 {
     grid.AddNode(2, 2); // level 2 over rows 2..3
     const std::vector<GlyphHitCase> cases{
-        {cnXP, 1, 5, 16}, {cnFlat, 1, 15, 4}, {cn3D, 1, 1, 18}, {cnLeaf, 1, 3, 2}, {cnXP, 2, 17, 16}, {cnXP, 2, 27, 28}};
+        {cnXP, 1, 5, 16},   {cnFlat, 1, 15, 4}, {cn3D, 1, 1, 18},
+        {cnLeaf, 1, 3, 2},  {cnXP, 2, 17, 16},  {cnXP, 2, 27, 28}};
     for (const GlyphHitCase &c : cases) {
         SCOPED_TRACE(testing::Message() << "type " << int(c.type) << " level " << c.level);
         grid.CellNode().NodeType = c.type;
@@ -153,13 +154,15 @@ TEST_F(NodeClickTest, ANodeRowsTextStartsPastItsGlyphAtAnyIndent)
     const QImage image = paint();
     TRect r = cell(0, 2);
     r.Left += 4; // past the grid's own border
-    const QRect glyphBox = boxOf(image, r, [](TColor c) { return platform::GetBValue(c) > platform::GetRValue(c) + 30; });
+    const QRect glyphBox =
+        boxOf(image, r, [](TColor c) { return platform::GetBValue(c) > platform::GetRValue(c) + 30; });
     const QRect text = boxOf(image, r, [](TColor c) {
         return platform::GetRValue(c) + platform::GetGValue(c) + platform::GetBValue(c) < 100;
     });
     ASSERT_FALSE(glyphBox.isEmpty());
     ASSERT_FALSE(text.isEmpty());
-    EXPECT_GT(glyphBox.left(), cell(0, 2).Left + 2 * 12 + 4) << "the glyph stands where a fixed 12-pixel step would put the text";
+    EXPECT_GT(glyphBox.left(), cell(0, 2).Left + 2 * 12 + 4)
+        << "the glyph stands where a fixed 12-pixel step would put the text";
     EXPECT_GT(text.left(), glyphBox.right() + 2);
 }
 
@@ -297,7 +300,9 @@ struct ColumnDragTest : ViewTest {
         grid.setOptions(grid.Options() | goColSizing);
         for (int c = 0; c < 4; ++c)
             grid.setColWidths(c, 60);
-        grid.OnEndColumnSize = [this](TExStringGrid *, int col) { events.push_back(QStringLiteral("end %1").arg(col)); };
+        grid.OnEndColumnSize = [this](TExStringGrid *, int col) {
+            events.push_back(QStringLiteral("end %1").arg(col));
+        };
     }
     void drag(int col, int dx)
     {
