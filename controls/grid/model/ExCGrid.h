@@ -170,7 +170,7 @@ public:
     // without passes the string grid's list on (ExColumnFilter.cpp).
     bool DoGetColumnFilter(int ACol) override;
     void DoFilterSelect(int ItemIndex) override;
-    void DoUpdateAutoSizeColumn(int ACol, int &AWidth);
+    void DoUpdateAutoSizeColumn(int ACol, int &AWidth) override;
 
     void SyncColumnItems();
     void SyncColumnHeaders();

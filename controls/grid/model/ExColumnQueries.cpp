@@ -187,6 +187,8 @@ void TExColumnGrid::DoUpdateAutoSizeColumn(int ACol, int &AWidth)
             AWidth = std::max(AWidth, item->AutoMinSize);
         if (item->AutoMaxSize > 0)
             AWidth = std::min(AWidth, item->AutoMaxSize);
+    } else {
+        TExStringGrid::DoUpdateAutoSizeColumn(ACol, AWidth);
     }
 }
 

@@ -1930,6 +1930,8 @@ public:
     // Milliseconds the last header-click sort took.
     int SortTime() const;
     virtual void DoUpdateColumnSize(int ACol, int &AWidth);
+    // The same event when content sizing gave the width.
+    virtual void DoUpdateAutoSizeColumn(int ACol, int &AWidth);
     // Whether X (client pixels) lies on the node glyph of the display row.
     bool IsInNodeGlyph(int ARow, int X);
     using TNodeAllowEvent = std::function<void(TExStringGrid *Sender, int ARow, int ARowReal, bool &Allow)>;

@@ -115,21 +115,30 @@ void TExStringGrid::AutoNumberCol(int ACol)
         setInts(ACol, row, value);
 }
 
+void TExStringGrid::DoUpdateAutoSizeColumn(int ACol, int &AWidth)
+{
+    if (OnUpdateColumnSize)
+        OnUpdateColumnSize(this, ACol, AWidth);
+}
+
 void TExStringGrid::SizeColumnToContent(int Index, bool GrowOnly)
 {
     const int rc = RealColIndex(Index);
+    // The filter button's room in the filter row.
+    const int filterRow = FilterDropDownAuto && FilterDropDownRow() < FixedRows() && DoGetColumnFilter(rc)
+                              ? FilterDropDownRow()
+                              : -1;
     int widest = 0;
     for (int r = 0; r < RowCount(); ++r) {
         int w = MeasureCellWidth ? MeasureCellWidth(rc, r) : QFontMetrics(font()).horizontalAdvance(Cells(rc, r));
         const bool sortCell = rc == SortSettings().Column() && IsSortIndicatorRow(Index, r);
-        w += contentExtraWidth(sortCell, false);
+        w += contentExtraWidth(sortCell, r == filterRow);
         widest = std::max(widest, w);
     }
     int width = widest + 2 * 2 + 2 * LineWidth() + 2; // the text offsets both sides
     if (GrowOnly && ColWidths(Index) >= width)
         return;
-    if (OnUpdateColumnSize)
-        OnUpdateColumnSize(this, Index, width);
+    DoUpdateAutoSizeColumn(Index, width);
     setColWidths(Index, contentColumnWidth(width, ColWidths(Index), MinColWidth, MaxColWidth, false));
 }
 

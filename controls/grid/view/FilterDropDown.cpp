@@ -99,7 +99,8 @@ void TExStringGrid::DoFilterSelect(int ItemIndex)
     if (OnFilterSelect)
         OnFilterSelect(this, col, ItemIndex, friendly, condition);
     std::vector<TFilterData> &filter = Filter();
-    const auto item = std::find_if(filter.begin(), filter.end(), [col](const TFilterData &f) { return f.Column == col; });
+    const auto item =
+        std::find_if(filter.begin(), filter.end(), [col](const TFilterData &f) { return f.Column == col; });
     if (condition.isEmpty()) {
         std::erase_if(filter, [col](const TFilterData &f) { return f.Column == col; });
     } else if (item != filter.end()) {

@@ -3,6 +3,8 @@
 // data row, and Ctrl+A.
 #include "controls/grid/view/GridEditState.h"
 
+#include <algorithm>
+
 namespace controls {
 
 void TExStringGrid::clickControlKey(std::uint16_t Key, int RC)
@@ -40,6 +42,15 @@ void TExStringGrid::insertRowKey()
     DoCanInsertRow(Row(), allow);
     if (!allow)
         return;
+    // The row goes into the unfiltered grid; the filter comes back after.
+    const bool filtered = FilterActive();
+    const int shownRow = Row();
+    if (filtered) {
+        const int real = RealRowIndex(shownRow);
+        setFilterActive(false);
+        if (real < RowCount())
+            setRow(real);
+    }
     int target = Row();
     int index = 0;
     if (m_navigation.InsertPosition == TInsertPosition::pInsertAfter) {
@@ -57,6 +68,11 @@ void TExStringGrid::insertRowKey()
     if (OnAutoInsertRow)
         OnAutoInsertRow(this, RealRowIndex(index));
     editState().gridModified = true;
+    if (filtered) {
+        setFilterActive(true);
+        target = shownRow + (m_navigation.InsertPosition == TInsertPosition::pInsertAfter ? 1 : 0);
+        target = std::max(FixedRows(), std::min(target, RowCount() - 1));
+    }
     setRow(target);
     CalcFooter(-1);
 }
@@ -66,12 +82,24 @@ void TExStringGrid::deleteRowKey()
     if (RowCount() - FFixedFooters - FixedRows() < 1)
         return;
     const int real = RealRowIndex(Row());
+    // The row goes from the unfiltered grid; the filter comes back after.
+    const bool filtered = FilterActive();
+    if (filtered)
+        setFilterActive(false);
     bool canDelete = true;
     if (OnCanDeleteRow)
         OnCanDeleteRow(this, real, canDelete);
-    if (!canDelete)
+    if (!canDelete) {
+        if (filtered)
+            setFilterActive(true);
         return;
-    DoAutoDeleteRow(Row());
+    }
+    DoAutoDeleteRow(filtered ? DisplRowIndex(real) : Row());
+    if (filtered) {
+        setFilterActive(true);
+        if (Row() >= RowCount())
+            setRow(std::max(FixedRows(), RowCount() - 1));
+    }
     if (FloatingFooterVisible() && Row() == RowCount() - 1)
         setRow(RowCount() - 2);
     SaveOldCellText(Col(), Row());

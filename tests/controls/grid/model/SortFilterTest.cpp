@@ -1,5 +1,7 @@
 #include "GridFixture.h"
 
+#include "controls/grid/model/ExCGrid.h"
+
 #include "controls/grid/model/core/GridError.h"
 #include "platform/Error.h"
 
@@ -391,6 +393,46 @@ TEST(StringGridSizing, ContentWidthsThroughTheMeasure)
     grid.SizeGrowOnly = false;
     grid.AutoSizeColumns(false);
     EXPECT_EQ(grid.ColWidths(1), 77);
+}
+
+TEST(StringGridSizing, TheSortHeaderAndTheFilterRowMakeRoomForTheirMarks)
+{
+    const auto widthOf = [](auto prepare) {
+        TExStringGrid grid;
+        grid.setColCount(3);
+        grid.setRowCount(4);
+        grid.MeasureCellWidth = [](int, int) { return 40; };
+        prepare(grid);
+        grid.AutoSizeCol(1);
+        return grid.ColWidths(1);
+    };
+    const int plain = widthOf([](TExStringGrid &) {});
+    EXPECT_EQ(widthOf([](TExStringGrid &g) {
+                  g.SortSettings().Show = true;
+                  g.SortSettings().setColumn(1);
+              }),
+              plain + 10);
+    EXPECT_EQ(widthOf([](TExStringGrid &g) {
+                  g.FilterDropDownAuto = true;
+                  g.setCells(1, 2, QStringLiteral("x"));
+              }),
+              plain + 12);
+}
+
+TEST(StringGridSizing, AColumnItemBoundsItsContentWidth)
+{
+    TExColumnGrid grid;
+    for (int i = 0; i < 3; ++i)
+        grid.Columns().Add();
+    grid.setRowCount(3);
+    grid.Columns()[1]->AutoMaxSize = 60;
+    grid.Columns()[2]->AutoMinSize = 90;
+    grid.MeasureCellWidth = [](int, int) { return 100; };
+    grid.AutoSizeCol(1);
+    EXPECT_EQ(grid.ColWidths(1), 60);
+    grid.MeasureCellWidth = [](int, int) { return 10; };
+    grid.AutoSizeCol(2);
+    EXPECT_EQ(grid.ColWidths(2), 90);
 }
 
 TEST(StringGridSizing, AutoNumberStartsLater)

@@ -17,7 +17,10 @@ namespace {
 using namespace controls;
 using namespace viewtest;
 
-QPoint filterButton(TExStringGrid &grid, int col) { return {grid.CellRect(col, 0).Right - 8, grid.CellRect(col, 0).Top + 5}; }
+QPoint filterButton(TExStringGrid &grid, int col)
+{
+    return {grid.CellRect(col, 0).Right - 8, grid.CellRect(col, 0).Top + 5};
+}
 
 QListWidget *openList(TExStringGrid &grid) { return qobject_cast<QListWidget *>(grid.FilterDropDownList()); }
 
@@ -78,13 +81,31 @@ TEST_F(FilterDropDownTest, TheListOpensInsideTheGridAtTheButton)
 TEST_F(FilterDropDownTest, ReleasesBesideTheButtonOpenNothing)
 {
     const TRect r = grid->CellRect(1, 0);
-    for (const QPoint p : {QPoint(r.Right - 17, r.Top + 5), QPoint(r.Right - 2, r.Top + 5), centre(grid->CellRect(1, 2))}) {
+    const QPoint beside[] = {QPoint(r.Right - 17, r.Top + 5), QPoint(r.Right - 2, r.Top + 5),
+                             centre(grid->CellRect(1, 2))};
+    for (const QPoint p : beside) {
         click(*grid, p);
         EXPECT_EQ(grid->FilterDropDownList(), nullptr) << p.x() << "," << p.y();
     }
     grid->FilterDropDownAuto = false; // no entries: no button
     click(*grid, filterButton(*grid, 1));
     EXPECT_EQ(grid->FilterDropDownList(), nullptr);
+}
+
+TEST_F(FilterDropDownTest, TheButtonsMayStandInAnotherFixedRow)
+{
+    grid->setFilterDropDownRow(1);
+    EXPECT_EQ(grid->FilterDropDownRow(), 0) << "row 1 is no fixed row";
+    grid->setRowCount(6);
+    grid->setFixedRows(2);
+    grid->setFilterDropDownRow(1);
+    ASSERT_EQ(grid->FilterDropDownRow(), 1);
+    click(*grid, filterButton(*grid, 1));
+    EXPECT_EQ(grid->FilterDropDownList(), nullptr) << "row 0 has no button now";
+    const TRect r = grid->CellRect(1, 1);
+    click(*grid, QPoint(r.Right - 8, r.Top + 5));
+    ASSERT_NE(openList(*grid), nullptr);
+    EXPECT_EQ(openList(*grid)->geometry().top(), r.Top + 16);
 }
 
 TEST_F(FilterDropDownTest, NearTheRightEdgeTheListShiftsLeftAndNeverPastZero)

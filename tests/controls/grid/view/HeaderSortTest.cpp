@@ -169,7 +169,8 @@ TEST_F(HeaderSortTest, ABorderDoubleClickSizesTheColumnAndItsReleaseDoesNotSort)
     grid.OnEndColumnSize = [&](TExStringGrid *, int col) { ended.push_back(col); };
     const int border = cell(1, 0).Right;
     doubleClick(grid, QPoint(border, 6));
-    const int textWidth = QFontMetrics(grid.Font().qfont()).horizontalAdvance(QStringLiteral("a considerably longer text"));
+    const int textWidth =
+        QFontMetrics(grid.Font().qfont()).horizontalAdvance(QStringLiteral("a considerably longer text"));
     EXPECT_GT(grid.ColWidths(1), textWidth);
     EXPECT_EQ(ended, std::vector<int>{1});
     EXPECT_EQ(grid.SortSettings().Column(), -1);
@@ -202,6 +203,36 @@ TEST_F(HeaderSortTest, AClickInANodeGridSortsInsideTheGroups)
     grid.AddNode(4, 2);
     clickHeader(1);
     EXPECT_EQ(column(1), QStringLiteral("xyzq") + QStringLiteral("p")) << "the node rows stay; children sorted";
+}
+
+TEST_F(HeaderSortTest, AnIndexClickInANodeGridSortsInsideTheGroups)
+{
+    grid.SortSettings().IndexShow = true;
+    grid.setCells(1, 1, QStringLiteral("x"));
+    grid.setCells(1, 2, QStringLiteral("z"));
+    grid.setCells(1, 3, QStringLiteral("y"));
+    grid.AddNode(1, 3);
+    grid.AddNode(4, 2);
+    clickHeader(1);
+    EXPECT_EQ(grid.Cells(1, 2), QStringLiteral("y"));
+    EXPECT_EQ(grid.Cells(1, 4), QStringLiteral("b")) << "the second node row stays";
+    EXPECT_EQ(grid.SortSettings().Column(), 1);
+}
+
+TEST_F(HeaderSortTest, MergedColumnsAreSplitForTheSortAndMergedAgain)
+{
+    grid.SortSettings().AutoColumnMerge = true;
+    for (int r = 1; r < 6; ++r)
+        grid.setCells(3, r, r < 3 ? QStringLiteral("same") : QStringLiteral("other"));
+    grid.MergedColumns().Add(3);
+    grid.ReapplyMergedColumns();
+    ASSERT_TRUE(grid.IsMergedCell(3, 1));
+    clickHeader(1); // a b c d e come from rows 2 4 1 3 5
+    EXPECT_EQ(grid.Cells(3, 1), QStringLiteral("same"));
+    EXPECT_EQ(grid.Cells(3, 2), QStringLiteral("other"));
+    EXPECT_EQ(grid.Cells(3, 3), QStringLiteral("same"));
+    EXPECT_FALSE(grid.IsMergedCell(3, 1)) << "no longer a run of equal cells";
+    EXPECT_TRUE(grid.IsMergedCell(3, 4)) << "the new run of two is merged";
 }
 
 // --- what the header shows ---------------------------------------------------------------

@@ -107,7 +107,8 @@ TEST_F(NodeClickTest, TheGlyphHitFollowsTheNodeTypeAndLevel)
 {
     grid.AddNode(2, 2); // level 2 over rows 2..3
     const std::vector<GlyphHitCase> cases{
-        {cnXP, 1, 5, 16}, {cnFlat, 1, 15, 4}, {cn3D, 1, 1, 18}, {cnLeaf, 1, 3, 2}, {cnXP, 2, 17, 16}, {cnXP, 2, 27, 28}};
+        {cnXP, 1, 5, 16},   {cnFlat, 1, 15, 4}, {cn3D, 1, 1, 18},
+        {cnLeaf, 1, 3, 2},  {cnXP, 2, 17, 16},  {cnXP, 2, 27, 28}};
     for (const GlyphHitCase &c : cases) {
         SCOPED_TRACE(testing::Message() << "type " << int(c.type) << " level " << c.level);
         grid.CellNode().NodeType = c.type;
@@ -116,6 +117,12 @@ TEST_F(NodeClickTest, TheGlyphHitFollowsTheNodeTypeAndLevel)
         EXPECT_TRUE(grid.IsInNodeGlyph(row, c.inside));
         EXPECT_FALSE(grid.IsInNodeGlyph(row, c.outside));
     }
+    // Right to left the glyph stands at the right edge.
+    grid.CellNode().NodeType = cnXP;
+    grid.setRightToLeft(true);
+    EXPECT_TRUE(grid.IsInNodeGlyph(1, grid.width() - 10));
+    EXPECT_FALSE(grid.IsInNodeGlyph(1, 6));
+    grid.setRightToLeft(false);
     grid.MouseActions().PreciseNodeClick = false;
     EXPECT_TRUE(grid.IsInNodeGlyph(1, 300));
 }
@@ -147,13 +154,15 @@ TEST_F(NodeClickTest, ANodeRowsTextStartsPastItsGlyphAtAnyIndent)
     const QImage image = paint();
     TRect r = cell(0, 2);
     r.Left += 4; // past the grid's own border
-    const QRect glyphBox = boxOf(image, r, [](TColor c) { return platform::GetBValue(c) > platform::GetRValue(c) + 30; });
+    const QRect glyphBox =
+        boxOf(image, r, [](TColor c) { return platform::GetBValue(c) > platform::GetRValue(c) + 30; });
     const QRect text = boxOf(image, r, [](TColor c) {
         return platform::GetRValue(c) + platform::GetGValue(c) + platform::GetBValue(c) < 100;
     });
     ASSERT_FALSE(glyphBox.isEmpty());
     ASSERT_FALSE(text.isEmpty());
-    EXPECT_GT(glyphBox.left(), cell(0, 2).Left + 2 * 12 + 4) << "the glyph stands where a fixed 12-pixel step would put the text";
+    EXPECT_GT(glyphBox.left(), cell(0, 2).Left + 2 * 12 + 4)
+        << "the glyph stands where a fixed 12-pixel step would put the text";
     EXPECT_GT(text.left(), glyphBox.right() + 2);
 }
 
@@ -175,6 +184,65 @@ TEST_F(NodeKeyTest, RightAndLeftOpenAndCloseAMergedNodeRow)
     at(1, 6);
     key(Qt::Key_Left);
     EXPECT_FALSE(grid->GetNodeState(6));
+}
+
+// Rows 1..9 hold x y x y ...; a filter shows the x rows only.
+struct FilteredRowKeysTest : KeyGrid {
+    void SetUp() override
+    {
+        KeyGrid::SetUp();
+        for (int r = 1; r < 10; ++r) {
+            grid->setCells(1, r, r % 2 ? QStringLiteral("x") : QStringLiteral("y"));
+            grid->setCells(2, r, QString::number(r));
+        }
+        TFilterData x;
+        x.Column = 1;
+        x.Condition = QStringLiteral("x");
+        grid->Filter().push_back(x);
+        grid->setFilterActive(true);
+        grid->Navigation().AllowInsertRow = true;
+        grid->Navigation().AllowDeleteRow = true;
+    }
+};
+
+TEST_F(FilteredRowKeysTest, DeleteTakesTheRowOutOfTheUnfilteredGridAndFiltersAgain)
+{
+    ASSERT_EQ(grid->RowCount(), 6);
+    std::vector<int> asked;
+    grid->OnCanDeleteRow = [&](TExStringGrid *, int real, bool &) { asked.push_back(real); };
+    at(2, 2); // the row holding 3
+    key(Qt::Key_Delete);
+    EXPECT_EQ(asked, std::vector<int>{3});
+    EXPECT_TRUE(grid->FilterActive());
+    EXPECT_EQ(grid->RowCount(), 5);
+    QString shown;
+    for (int r = 1; r < grid->RowCount(); ++r)
+        shown += grid->Cells(2, r);
+    EXPECT_EQ(shown, QStringLiteral("1579"));
+    grid->setFilterActive(false);
+    EXPECT_EQ(grid->RowCount(), 9) << "the hidden y rows all came back";
+}
+
+TEST_F(FilteredRowKeysTest, ARefusedDeleteLeavesRowsAndFilterAsTheyWere)
+{
+    grid->OnCanDeleteRow = [](TExStringGrid *, int, bool &canDelete) { canDelete = false; };
+    at(2, 2);
+    key(Qt::Key_Delete);
+    EXPECT_TRUE(grid->FilterActive());
+    EXPECT_EQ(grid->RowCount(), 6);
+    EXPECT_EQ(grid->Cells(2, 2), QStringLiteral("3"));
+}
+
+TEST_F(FilteredRowKeysTest, InsertPutsTheRowBesideItsRealRow)
+{
+    grid->Navigation().InsertPosition = TInsertPosition::pInsertBefore;
+    at(2, 3); // the row holding 5
+    key(Qt::Key_Insert);
+    EXPECT_TRUE(grid->FilterActive());
+    grid->setFilterActive(false);
+    ASSERT_EQ(grid->RowCount(), 11);
+    EXPECT_EQ(grid->Cells(2, 5), QString()) << "before the real row of 5";
+    EXPECT_EQ(grid->Cells(2, 6), QStringLiteral("5"));
 }
 
 struct LookupTest : KeyGrid {
@@ -232,7 +300,9 @@ struct ColumnDragTest : ViewTest {
         grid.setOptions(grid.Options() | goColSizing);
         for (int c = 0; c < 4; ++c)
             grid.setColWidths(c, 60);
-        grid.OnEndColumnSize = [this](TExStringGrid *, int col) { events.push_back(QStringLiteral("end %1").arg(col)); };
+        grid.OnEndColumnSize = [this](TExStringGrid *, int col) {
+            events.push_back(QStringLiteral("end %1").arg(col));
+        };
     }
     void drag(int col, int dx)
     {
