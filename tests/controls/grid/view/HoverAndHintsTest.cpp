@@ -4,6 +4,7 @@
 #include "MouseEvents.h"
 #include "ViewFixture.h"
 
+#include "controls/grid/base/CellText.h"
 #include "controls/grid/model/ExGrid.h"
 #include "controls/grid/view/GridAppearance.h"
 #include "controls/grid/view/GridBalloon.h"
@@ -396,6 +397,9 @@ TEST_F(HoverTest, PasswordCellsShowTheirMaskInHintsAndBalloons)
     grid.HTMLHint = true;
     askHint(grid, mid(2, 3));
     EXPECT_EQ(grid.HintWindow()->Text(), QStringLiteral("******"));
+    grid.setCells(2, 1, EncodeWideCellText(QStringLiteral("abc")));
+    askHint(grid, mid(2, 1));
+    EXPECT_EQ(grid.HintWindow()->Text(), QStringLiteral("***")) << "as long as the text the cell shows";
 
     grid.HintShowCells = false;
     grid.HintShowLargeText = true;
