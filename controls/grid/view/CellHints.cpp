@@ -37,7 +37,9 @@ QString TExStringGrid::hintSafeText(int RealCol, int ARow, const QString &Text)
 {
     if (!DoIsPasswordCell(RealCol, ARow))
         return Text;
-    QString mask = GetCellTextKind(Text, Appearance().EnableHTML) == ckHtml ? HtmlToPlainText(Text) : Text;
+    // As long as the text shown in the cell, whatever its encoding.
+    const TCellTextKind kind = GetCellTextKind(Text, Appearance().EnableHTML);
+    QString mask = kind == ckHtml ? HtmlToPlainText(Text) : kind == ckWideText ? DecodeWideCellText(Text) : Text;
     FillWithChar(mask, Appearance().PasswordChar);
     return mask;
 }

@@ -4,6 +4,7 @@
 #include "MouseEvents.h"
 #include "ViewFixture.h"
 
+#include "controls/grid/base/CellText.h"
 #include "controls/grid/model/ExGrid.h"
 #include "controls/grid/view/GridAppearance.h"
 #include "controls/grid/view/GridBalloon.h"
@@ -133,6 +134,43 @@ TEST_F(HoverTest, OnlyTheFixedCellsAHoverChangeConcernsAreRepainted)
     viewtest::moveTo(grid, mid(3, 4));
     settle();
     EXPECT_TRUE(grid.painted.isEmpty());
+}
+
+TEST_F(HoverTest, TheHoveredRowAndTheListViewsHotHeaderRepaintOnlyWhatChanged)
+{
+    grid.setHoverRow(true);
+    grid.setLook(glListView);
+    grid.show();
+    settle();
+    const auto rect = [this](int c, int r) {
+        const platform::TRect t = cell(c, r);
+        return QRect(t.Left, t.Top, t.Right - t.Left, t.Bottom - t.Top);
+    };
+    const auto rowRect = [&](int r) {
+        return QRegion(rect(0, r)) + rect(1, r) + rect(2, r) + rect(3, r) + rect(4, r);
+    };
+    viewtest::moveTo(grid, mid(2, 2));
+    settle();
+    grid.painted = QRegion();
+    viewtest::moveTo(grid, mid(2, 3));
+    settle();
+    // The two rows, across the widget.
+    EXPECT_TRUE((rowRect(2) + rowRect(3)).subtracted(grid.painted).isEmpty());
+    EXPECT_EQ(grid.painted.boundingRect().top(), cell(0, 2).Top);
+    EXPECT_EQ(grid.painted.boundingRect().bottom() + 1, cell(0, 3).Bottom) << "the row left and the row entered";
+
+    grid.setHoverRow(false);
+    viewtest::moveTo(grid, mid(2, 0));
+    settle();
+    grid.painted = QRegion();
+    viewtest::moveTo(grid, mid(3, 0));
+    settle();
+    EXPECT_EQ(grid.painted, QRegion(rect(2, 0)) + rect(3, 0));
+    grid.painted = QRegion();
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(&grid, &leave);
+    settle();
+    EXPECT_EQ(grid.painted, QRegion(rect(3, 0))) << "leaving cools the hot header";
 }
 
 TEST_F(HoverTest, TheHeadersDropDownButtonPopsItsMenuBelowTheHeaderAndKeepsItHot)
@@ -396,6 +434,9 @@ TEST_F(HoverTest, PasswordCellsShowTheirMaskInHintsAndBalloons)
     grid.HTMLHint = true;
     askHint(grid, mid(2, 3));
     EXPECT_EQ(grid.HintWindow()->Text(), QStringLiteral("******"));
+    grid.setCells(2, 1, EncodeWideCellText(QStringLiteral("abc")));
+    askHint(grid, mid(2, 1));
+    EXPECT_EQ(grid.HintWindow()->Text(), QStringLiteral("***")) << "as long as the text the cell shows";
 
     grid.HintShowCells = false;
     grid.HintShowLargeText = true;
