@@ -2,10 +2,8 @@
 // paints: node rows with their tree, progress bars, push buttons, comment
 // marks, check boxes, a bordered column and a background gradient, in the
 // XP look with its window border, sorted by address. With --grouped the
-// rows are grouped by medium instead of holding nodes. With --scrolling
-// there are 300 meters, thumbs sized by pixels, scroll hints on both bars
-// and wheel-button panning both ways; --metro adds the thin Metro bars.
-// With --screenshot FILE the window is saved as a PNG and the program ends.
+// rows are grouped by medium instead of holding nodes. With --screenshot
+// FILE the window is saved as a PNG and the program ends.
 #include "controls/grid/model/ExGrid.h"
 #include "controls/grid/view/GridAppearance.h"
 
@@ -112,6 +110,8 @@ int main(int argc, char **argv)
     back.ColorTo = 0xF5E6D8;
     back.Cells = bcNormal;
     if (scrolling) {
+        // --scrolling: 300 meters, thumbs sized by pixels, scroll hints on
+        // both bars, wheel-button panning both ways; --metro the thin bars.
         for (int row = 10; row < grid.RowCount(); row += 10)
             grid.setRowHeights(row, 44);
         grid.setScrollProportional(true);

@@ -32,14 +32,13 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 #include <QWidget>
 
 #include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
-
-class QTimer;
 
 namespace controls {
 
@@ -1274,8 +1273,8 @@ private:
 
     // ===== scroll bar looks, scroll hints, drag scrolling, panning and zoom
     // (controls/grid/view/GridScrollBarLooks.cpp, MetroScrollBars.cpp, GridScrollHints.cpp,
-    // DragScrolling.cpp, Panning.cpp, GridZoom.cpp, GridWindowHooks.cpp; their state in
-    // GridScrollState.h) ====================================================================
+    // DragScrolling.cpp, Panning.cpp, GridZoom.cpp, GridColumnSynch.cpp, GridWindowHooks.cpp;
+    // their state in GridScrollState.h) ===========================================================
 public:
     TScrollType ScrollType() const;
     // ssMetro puts two thin bars of our own over the cells and takes the
