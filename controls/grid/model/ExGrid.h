@@ -32,13 +32,14 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
-#include <QTimer>
 #include <QWidget>
 
 #include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
+
+class QTimer;
 
 namespace controls {
 

@@ -39,7 +39,6 @@ TExStringGrid::TExStringGrid(QWidget *parent)
       m_structure(std::make_unique<TGridStructure>()), m_selection(std::make_unique<TGridSelection>()),
       m_rowCheckGraphic(std::make_unique<TCellGraphic>())
 {
-    installWindowHooks();
     setDefaultRowHeight(22);
     setRowCount(10);
     FNormalRowCount = RowCount();
@@ -62,6 +61,7 @@ TExStringGrid::TExStringGrid(QWidget *parent)
     // Hover, the header select modes and the sizing cursor follow the
     // mouse without a button held.
     setMouseTracking(true);
+    installWindowHooks();
 }
 
 TExStringGrid::~TExStringGrid() = default;
