@@ -287,6 +287,8 @@ int main(int argc, char **argv)
     back.ColorTo = 0xF5E6D8;
     back.Cells = bcNormal;
     if (scrolling) {
+        // --scrolling: 300 meters, thumbs sized by pixels, scroll hints on
+        // both bars, wheel-button panning both ways; --metro the thin bars.
         for (int row = 10; row < grid.RowCount(); row += 10)
             grid.setRowHeights(row, 44);
         grid.setScrollProportional(true);

@@ -1697,8 +1697,8 @@ private:
     mutable std::shared_ptr<struct TGridEditorLists> m_editorLists;
     // ===== scroll bar looks, scroll hints, drag scrolling, panning and zoom
     // (controls/grid/view/GridScrollBarLooks.cpp, MetroScrollBars.cpp, GridScrollHints.cpp,
-    // DragScrolling.cpp, Panning.cpp, GridZoom.cpp, GridWindowHooks.cpp; their state in
-    // GridScrollState.h) ====================================================================
+    // DragScrolling.cpp, Panning.cpp, GridZoom.cpp, GridColumnSynch.cpp, GridWindowHooks.cpp;
+    // their state in GridScrollState.h) ===========================================================
 public:
     TScrollType ScrollType() const;
     // ssMetro puts two thin bars of our own over the cells and takes the
