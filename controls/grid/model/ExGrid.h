@@ -1272,8 +1272,9 @@ private:
 
     // ===== find, highlight, fills, the floating footer and the search panel
     // (ExGridFind.cpp, ExGridHighlight.cpp, ExGridFooter.cpp, ExGridFills.cpp,
-    // view/SearchPanel.cpp, view/SearchFooterActions.cpp, view/FooterPanel.cpp,
-    // view/SelectionToForm.cpp; their state in GridFind.h) ==================================
+    // ExGridScrollInView.cpp, view/SearchPanel.cpp, view/SearchFooterActions.cpp,
+    // view/FooterPanel.cpp, view/PanelScrolling.cpp, view/SelectionToForm.cpp; their
+    // state in GridFind.h) =====================================================================
 public:
     enum TGridExportState : std::uint8_t {
         esExportStart,
