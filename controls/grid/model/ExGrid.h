@@ -1772,8 +1772,9 @@ private:
     mutable std::shared_ptr<struct TGridScrolling> m_scrolling;
     // ===== find, highlight, fills, the floating footer and the search panel
     // (ExGridFind.cpp, ExGridHighlight.cpp, ExGridFooter.cpp, ExGridFills.cpp,
-    // view/SearchPanel.cpp, view/SearchFooterActions.cpp, view/FooterPanel.cpp,
-    // view/SelectionToForm.cpp; their state in GridFind.h) ==================================
+    // ExGridScrollInView.cpp, view/SearchPanel.cpp, view/SearchFooterActions.cpp,
+    // view/FooterPanel.cpp, view/PanelScrolling.cpp, view/SelectionToForm.cpp; their
+    // state in GridFind.h) =====================================================================
 public:
     enum TSearchAction : std::uint8_t { saFindFirst, saFindPrevious, saFindNext };
     // The hit or (-1, -1); StartCell (-1, -1) starts at the first cell of

@@ -115,6 +115,7 @@ void TExStringGrid::DoCellsChanged(const platform::TRect &R)
         OnCellsChanged(this, R);
     for (TGridChangeNotifier *notifier : m_notifiers)
         notifier->CellsChanged(R);
+    CalcFooter(-1);
 }
 
 void TExStringGrid::RegisterNotifier(TGridChangeNotifier *ANotifier)

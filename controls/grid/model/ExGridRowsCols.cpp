@@ -62,6 +62,8 @@ void TExStringGrid::RemoveRows(int RowIndex, int RCount)
         FocusCell(Col(), RowCount() - FFixedFooters - 1);
     else
         HideSelection();
+    if (SearchPanelHeight() > 0)
+        UpdateSearchPanel();
 }
 
 void TExStringGrid::DeleteRowRange(int RowIndex, int RCount) { RemoveRows(RowIndex, RCount); }

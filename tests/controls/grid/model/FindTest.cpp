@@ -246,3 +246,16 @@ TEST_F(FindGrid, HiddenColumnsAreRealIndexesOnlyWhenAsked)
     EXPECT_EQ(grid.FindFirst(QStringLiteral("cab"), {}), QPoint(-1, -1));
     EXPECT_EQ(grid.FindFirst(QStringLiteral("cab"), fnIncludeHiddenColumns), QPoint(2, 2));
 }
+
+TEST_F(FooterGrid, RemovingAndAddingRowsKeepsTheFooterLast)
+{
+    grid.FloatingFooter().setColumnCalc(1, acSUM);
+    grid.RemoveRows(1, 1);
+    EXPECT_EQ(grid.RowCount(), 4);
+    EXPECT_EQ(grid.Floats(1, 3), 50.0);
+    grid.AddRow();
+    EXPECT_EQ(grid.RowCount(), 5);
+    EXPECT_EQ(grid.Cells(1, 3), QString());
+    EXPECT_EQ(grid.FloatingFooter().ColumnCalc(1), acSUM);
+    EXPECT_EQ(grid.Floats(1, 4), 50.0);
+}
