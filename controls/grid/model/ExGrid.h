@@ -801,6 +801,8 @@ private:
     bool onCellButton(int X, int Y);
     void hoverCellObjects(int ACol, int ARow, int X, int Y);
     void hoverInCellScrollBar(int ACol, int ARow);
+    QRect inCellBarPlace(int ACol, int ARow) const;
+    void keepInCellScrollBarInPlace();
     void updateAutoRangeScrollBar(int ACol, int ARow);
     TCellGraphic *scrollBarOf(int ACol, int ARow) const;
     mutable std::shared_ptr<struct TCellObjectState> m_cellObjects;

@@ -145,6 +145,40 @@ void TExStringGrid::DoScrollCell(int ACol, int ARow, int ScrollPosition, int Scr
         OnScrollCell(this, ACol, ARow, ScrollPosition, ScrollMin, ScrollMax);
 }
 
+// Over the cell's right edge, inside its lines.
+QRect TExStringGrid::inCellBarPlace(int ACol, int ARow) const
+{
+    const TRect cell = CellRect(ACol, ARow);
+    const int line = GridLineWidth();
+    return QRect(cell.Right - kInCellBarWidth - line, cell.Top + line, kInCellBarWidth,
+                 std::max(1, cell.Bottom - cell.Top - 2 * line));
+}
+
+// The grid scrolled or changed under a live bar that the mouse has not
+// left: it moves with its cell, or goes when the cell is out of view or
+// has nothing left to scroll.
+void TExStringGrid::keepInCellScrollBarInPlace()
+{
+    TCellObjectState &st = cellObjects();
+    if (!st.BarHolder || st.BarHolder->isHidden())
+        return;
+    const int col = st.ScrollCol >= 0 ? DisplColIndex(st.ScrollCol) : -1;
+    const TScrollProp prop = GetScrollProp(st.ScrollCol, st.ScrollRow);
+    const int row = st.ScrollRow;
+    const bool rowShown = row >= 0 && (row < FixedRows() || (row >= TopRow() && row <= TopRow() + VisibleRowCount()));
+    const bool colShown = col >= 0 && (col < FixedCols() || (col >= LeftCol() && col <= LeftCol() + VisibleColCount()));
+    if (prop.PageSize < 0 || prop.PageSize >= prop.Range || !rowShown || !colShown) {
+        st.BarHolder->hide();
+        st.ScrollCol = st.ScrollRow = -1;
+        return;
+    }
+    const QRect place = inCellBarPlace(col, st.ScrollRow);
+    if (st.BarHolder->geometry() != place) {
+        st.BarHolder->setGeometry(place);
+        st.Bar->setGeometry(0, 0, place.width(), place.height());
+    }
+}
+
 // The live bar follows the mouse onto a scroll-bar cell and leaves any other.
 void TExStringGrid::hoverInCellScrollBar(int ACol, int ARow)
 {
@@ -193,10 +227,7 @@ void TExStringGrid::hoverInCellScrollBar(int ACol, int ARow)
             });
         });
     }
-    const TRect cell = CellRect(ACol, ARow);
-    const int line = GridLineWidth();
-    const QRect place(cell.Right - kInCellBarWidth - line, cell.Top + line, kInCellBarWidth,
-                      std::max(1, cell.Bottom - cell.Top - 2 * line));
+    const QRect place = inCellBarPlace(ACol, ARow);
     const QSignalBlocker quiet(st.Bar.data());
     setUpBar(*st.Bar, prop, GetScrollPosition(realCol, ARow));
     if (st.BarHolder->geometry() != place || st.BarHolder->isHidden()) {

@@ -37,6 +37,7 @@ void TExStringGrid::PaintGrid()
 {
     if (Appearance().ScrollBarAlways != saNone)
         ApplyScrollBarAlways();
+    keepInCellScrollBarInPlace();
     platform::TCanvas &canvas = Canvas();
     canvas.Pen().setStyle(platform::TPenStyle::psSolid);
     canvas.Brush().setStyle(platform::TBrushStyle::bsSolid);

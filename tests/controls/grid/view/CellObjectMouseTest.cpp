@@ -227,4 +227,25 @@ TEST_F(CellObjectMouseTest, BarOverAScrollBarCellStepsByTenWithinItsRange)
     EXPECT_FALSE(bar->isVisible()) << "another cell hides the bar";
 }
 
+TEST_F(CellObjectMouseTest, TheLiveBarMovesWithItsCellWhenTheGridScrolls)
+{
+    grid.setRowCount(30);
+    grid.AddScrollBar(1, 3, false);
+    grid.SetScrollProp(1, 3, controls::TScrollProp{20, 80});
+    grid.show();
+    moveTo(grid, centre(grid.CellRect(1, 3)));
+    QScrollBar *bar = grid.InCellScrollBar();
+    ASSERT_NE(bar, nullptr);
+    ASSERT_TRUE(bar->isVisible());
+
+    grid.setTopRow(2); // the wheel scrolls; the mouse stays where it was
+    (void)grid.paintToImage();
+    EXPECT_TRUE(bar->isVisible());
+    EXPECT_EQ(bar->mapTo(&grid, QPoint(0, 0)).y(), grid.CellRect(1, 3).Top + grid.GridLineWidth());
+
+    grid.setTopRow(10); // out of view
+    (void)grid.paintToImage();
+    EXPECT_FALSE(bar->isVisible());
+}
+
 } // namespace
