@@ -17,6 +17,7 @@
 #include "controls/grid/base/IntList.h"
 #include "controls/grid/base/MouseActions.h"
 #include "controls/grid/base/Navigation.h"
+#include "controls/grid/base/SyncGrid.h"
 #include "controls/grid/base/widget/BaseGrid.h"
 #include "controls/grid/model/CellGraphic.h"
 #include "controls/grid/model/GridGrouping.h"
@@ -1323,6 +1324,8 @@ public:
     // The cursor over a cell, when the owner wants its own.
     std::function<void(TExStringGrid *Sender, int ACol, int ARow, int X, int Y, QCursor &ACursor)> OnGetCellCursor;
     virtual void DoGetCellCursor(int ACol, int ARow, int X, int Y);
+    // Another grid that scrolls along and follows the current cell.
+    TSyncGrid &SyncGrid() const;
 
 protected:
     // An open editor of several lines stays on its cell as the grid scrolls.
@@ -1343,6 +1346,8 @@ private:
     void directEditPress(int ACol, int ARow, bool AskedByBase);
     // The current cell's text, for OnCellValidate to compare against.
     void rememberForValidation();
+    void syncGridSelection();
+    void syncGridScroll();
     // After the mouse toggled the check box of (ACol, ARow), display column.
     void checkBoxPressed(int ACol, int ARow, int RealCol);
     void pushFixedCell(int ACol, int ARow);
@@ -1350,6 +1355,8 @@ private:
     void paintPushedFixedCell(platform::TCanvas &ACanvas);
     void repaintBlinkingCells();
     mutable std::shared_ptr<struct TGridEditorLists> m_editorLists;
+    mutable std::shared_ptr<struct TGridSync> m_sync;
+    TBaseGrid *syncPartner() const;
 };
 
 } // namespace controls
