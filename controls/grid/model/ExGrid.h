@@ -18,6 +18,7 @@
 #include "controls/grid/base/IntList.h"
 #include "controls/grid/base/MouseActions.h"
 #include "controls/grid/base/Navigation.h"
+#include "controls/grid/base/SyncGrid.h"
 #include "controls/grid/base/widget/BaseGrid.h"
 #include "controls/grid/base/paint/CellShapes.h"
 #include "controls/grid/model/CellGraphic.h"
@@ -1671,6 +1672,8 @@ public:
     // The cursor over a cell, when the owner wants its own.
     std::function<void(TExStringGrid *Sender, int ACol, int ARow, int X, int Y, QCursor &ACursor)> OnGetCellCursor;
     virtual void DoGetCellCursor(int ACol, int ARow, int X, int Y);
+    // Another grid that scrolls along and follows the current cell.
+    TSyncGrid &SyncGrid() const;
 
 protected:
     // An open editor of several lines stays on its cell as the grid scrolls.
@@ -1690,6 +1693,8 @@ private:
     void directEditPress(int ACol, int ARow, bool AskedByBase);
     // The current cell's text, for OnCellValidate to compare against.
     void rememberForValidation();
+    void syncGridSelection();
+    void syncGridScroll();
     // After the mouse toggled the check box of (ACol, ARow), display column.
     void checkBoxPressed(int ACol, int ARow, int RealCol);
     void pushFixedCell(int ACol, int ARow);
@@ -1988,6 +1993,8 @@ private:
     void closeFilterDropDown();
     void renderFilterButton(platform::TCanvas &ACanvas, int RealCol, platform::TRect &ARect);
     mutable std::shared_ptr<struct TGridHeaderClick> m_headerClick;
+    mutable std::shared_ptr<struct TGridSync> m_sync;
+    TBaseGrid *syncPartner() const;
 };
 
 } // namespace controls

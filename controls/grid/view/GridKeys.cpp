@@ -420,6 +420,7 @@ void TExStringGrid::GridKeyDown(std::uint16_t &Key, TShiftState Shift)
                 setRow(r);
         }
     }
+    syncGridSelection();
 }
 
 void TExStringGrid::GridKeyPress(QChar &Key)

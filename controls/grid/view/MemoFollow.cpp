@@ -12,6 +12,7 @@ namespace controls {
 void TExStringGrid::GridTopLeftChanged()
 {
     TBaseGrid::GridTopLeftChanged();
+    syncGridScroll();
     if (!m_editState || m_editState->memo.isNull() || !memoOpen())
         return;
     TExMemoEdit *memo = m_editState->memo;
