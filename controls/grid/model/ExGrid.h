@@ -1235,6 +1235,13 @@ public:
     // The hint for the client point, shown (CM_HINTSHOW); false when none.
     bool GridHintShow(QPoint Pos);
     void CancelHint();
+    // Cell hints at all (on by default).
+    bool ShowHint() const;
+    void setShowHint(bool Value);
+    // Widens columns and heightens rows to every cell's text and graphic
+    // plus the padding; rows only grow, columns shrink only without
+    // SizeGrowOnly.
+    void AutoSizeCells(bool DoFixedCells, int PaddingX, int PaddingY);
     // The cell whose hint is up; (-1, -1) none.
     TGridCoord LastHintPos() const;
     class THTMLHintWindow *HintWindow() const;
@@ -1299,6 +1306,10 @@ private:
     // After loading: the widths proportional resizing starts from, the
     // Office scheme when followed, the balloon's window when enabled.
     void looksLoaded();
+    // A look stored as glFenlo while loading, applied again.
+    void reapplyLoadedLook();
+    // Registers the grid with the shared theme notifier, or takes it off.
+    void followOfficeTheme(bool Value);
     // The text itself, or its mask for a password cell.
     QString hintSafeText(int RealCol, int ARow, const QString &Text);
     void followForm(bool Value);

@@ -110,6 +110,7 @@ void TExStringGrid::EndLoading()
 
 void TExStringGrid::GridLoaded()
 {
+    reapplyLoadedLook();
     if (AutoSize())
         AutoSizeColumns(false, 4);
     FFixedRowsMin = FixedRows();

@@ -124,9 +124,22 @@ void TExStringGrid::BuildCellHint(QString &HintStr, THintInfo &HintInfo)
     HintInfo.HintColor = HintColor;
 }
 
+bool TExStringGrid::ShowHint() const { return hover().ShowHint; }
+
+void TExStringGrid::setShowHint(bool Value)
+{
+    hover().ShowHint = Value;
+    if (!Value)
+        CancelHint();
+}
+
 bool TExStringGrid::GridHintShow(QPoint Pos)
 {
     TGridHover &h = hover();
+    if (!h.ShowHint) {
+        CancelHint();
+        return false;
+    }
     QString hint = toolTip();
     THintInfo info;
     info.CursorPos = Pos;

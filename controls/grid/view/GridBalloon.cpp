@@ -154,8 +154,10 @@ void TExStringGrid::BalloonDone()
 
 void TExStringGrid::looksLoaded()
 {
-    if (hover().AutoThemeAdapt)
+    if (hover().AutoThemeAdapt) {
         AdaptToOfficeTheme();
+        followOfficeTheme(true);
+    }
     if (hover().Balloon.Enable())
         BalloonInit();
 }
@@ -198,6 +200,15 @@ bool TExStringGrid::BalloonText(int ACol, int ARow, QString &ATitle, QString &AT
         text = text.left(2045) + QStringLiteral("...");
     AIcon = 1;
     ATitle = QStringLiteral(" ");
+    // A balloon of the cell's own says more than its text.
+    QString ownTitle;
+    QString ownText;
+    TBalloonIcon ownIcon = biInfo;
+    if (IsBalloon(realCol, ARow, ownTitle, ownText, ownIcon)) {
+        ATitle = ownTitle;
+        text = ownText;
+        AIcon = ownIcon;
+    }
     if (OnCellBalloon)
         OnCellBalloon(this, realCol, ARow, ATitle, text, AIcon);
     h.LastBalloonPos = {DisplColIndex(realCol), ARow};

@@ -19,6 +19,8 @@ struct TGridHover {
     TFenloStyle Style = tsWindowsXP;
     TOfficeTheme OldOfficeTheme = otUnknown;
     bool AutoThemeAdapt = false;
+    // Cell hints at all; off while the wheel button pans.
+    bool ShowHint = true;
     // Registered with the theme notifier in the grid's place.
     QPointer<QObject> ThemeFollower;
 

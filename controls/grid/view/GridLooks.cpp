@@ -3,8 +3,11 @@
 // scheme through the shared theme notifier.
 #include "controls/dropdown/paint/PopupAppearance.h"
 #include "controls/grid/base/OfficeTheme.h"
+#include "controls/grid/base/SearchFooter.h"
 #include "controls/grid/base/ThemeNotifier.h"
 #include "controls/grid/base/paint/ColorSteps.h"
+#include "controls/grid/model/FloatingFooter.h"
+#include "controls/grid/model/GridSortSettings.h"
 #include "controls/grid/view/GridHoverState.h"
 
 #include "platform/HandlerGuard.h"
@@ -170,6 +173,21 @@ private:
     TExStringGrid *m_grid;
 };
 
+void searchFooterColors(TExStringGrid &grid, TColor from, TColor to)
+{
+    grid.SearchFooter().setColor(from);
+    grid.SearchFooter().setColorTo(to);
+}
+
+void sortHeaderColors(TExStringGrid &grid, TGradientPair upper, TGradientPair lower)
+{
+    TSortSettings &sort = grid.SortSettings();
+    sort.HeaderColor = upper.From;
+    sort.HeaderColorTo = upper.To;
+    sort.HeaderMirrorColor = lower.From;
+    sort.HeaderMirrorColorTo = lower.To;
+}
+
 } // namespace
 
 // --- the look ---------------------------------------------------------------------------
@@ -187,6 +205,7 @@ void TExStringGrid::setLook(TGridLook Value)
         writer.fixed(clNone, clNone);
         writer.gridFixed({});
         m_controlLook.FixedGradientMirrorFrom = m_controlLook.FixedGradientMirrorTo = clNone;
+        SortSettings().HeaderColor = clNone;
     }
     switch (Value) {
     case glVista:
@@ -210,6 +229,7 @@ void TExStringGrid::setLook(TGridLook Value)
         lookColors(Value);
         break;
     }
+    setScrollType(ssNormal);
     setBorderSingle(true);
     look.BorderColor = 0xB99D7F;
     update();
@@ -237,6 +257,7 @@ void TExStringGrid::lookColors(TGridLook Value)
         ActiveCellColor = 0xEACAB6;
         look.ActiveCellColorTo = clNone;
         selectionColors(look, 0xEACAB6, clNone, 0x000000);
+        searchFooterColors(*this, look.FenloGradientFrom, look.FenloGradientTo);
         writer.fixed(0xFFFFFF, Value == glXP ? clBtnFace : 0xC0C0C0);
         writer.hover({0xCFD0D1, 0xBEC6C8}, {0xBEC6C8, 0xABBCBF}, m_controlLook.FixedGradientHoverBorder);
         writer.down({0x868788, 0x737C7E}, {0x737C7E, 0x627376}, m_controlLook.FixedGradientDownBorder);
@@ -245,6 +266,7 @@ void TExStringGrid::lookColors(TGridLook Value)
         look.ActiveCellColorTo = clNone;
         look.SelectionColor = platform::clHighlight;
         look.SelectionTextColor = platform::clHighlightText;
+        searchFooterColors(*this, clBtnFace, clBtnFace);
     }
 }
 
@@ -255,6 +277,7 @@ void TExStringGrid::SetStyle(TExGridStyle AStyle)
     TGridAppearance &look = Appearance();
     selectionColors(look, platform::clHighlight, clNone, platform::clHighlightText);
     setSelectionStyle(ssDefault);
+    sortHeaderColors(*this, {}, {});
     LookWriter writer(*this);
     writer.init();
 
@@ -271,15 +294,21 @@ void TExStringGrid::SetStyle(TExGridStyle AStyle)
         writer.gridFixed({from, to});
         writer.fixed(from, to);
     };
+    const auto footer = [&](TColor from, TColor to) { searchFooterColors(*this, from, to); };
+    // The sorted column's header in the Vista and Windows 7 styles.
+    const auto vistaSortHeader = [&] { sortHeaderColors(*this, {0xFCF9F2, 0xFCF9F2}, {0xF9F1E1, 0xF6ECD8}); };
     const auto office2003 = [&](TColor from, TColor to) {
         setLook(glXP);
         fixedAlsoInLook(from, to);
+        footer(from, clNone);
         active(0x94E6FB, 0x1595EE);
         selectionColors(look, 0x94E6FB, 0x1595EE, 0x000000);
         lines(0xC0C0C0, 0x808080);
     };
-    const auto office2010 = [&](TColor face, TColor fixedLines) {
+    const auto office2010 = [&](TColor face, TColor fixedLines, TColor sortHeader) {
         setLook(glOffice2007);
+        sortHeaderColors(*this, {sortHeader, sortHeader}, {sortHeader, sortHeader});
+        footer(face, face);
         writer.gridFixed({face, face}, {face, face});
         writer.hover({0x6BDFFF, 0xAFEFFF}, {0xAFEFFF, 0xE6FCFF}, 0x3ABFE8);
         writer.down({0x5BD5FF, 0x64E0FF}, {0x64E0FF, 0x71EFFF}, 0x308AC2);
@@ -304,6 +333,7 @@ void TExStringGrid::SetStyle(TExGridStyle AStyle)
         setLook(glXP);
         writer.gridFixed({0xFFFFFF, 0xCCD4D8});
         writer.fixed(clNone, clNone);
+        footer(0xFFFFFF, clNone);
         active(0xD8D5D4, 0xD8D5D4);
         lines(0xC0C0C0, 0x808080);
         break;
@@ -311,6 +341,7 @@ void TExStringGrid::SetStyle(TExGridStyle AStyle)
         setLook(glOffice2007);
         active(0x9DD8F9, 0x5EC1F1);
         fixedAlsoInLook(0xFBF9F6, 0xE8DBD2);
+        footer(0xFBF9F6, clNone);
         lines(0xF1EDEB, 0xD1BBA4);
         selectionColors(look, 0x5EC1F1, clNone, 0x000000);
         writer.hover({0xE4E2DF, 0xDBD3CD}, {0xDBD3CD, 0xD2C5BC}, 0xB79F87);
@@ -322,6 +353,7 @@ void TExStringGrid::SetStyle(TExGridStyle AStyle)
         setLook(glOffice2007);
         active(0x9DD8F9, 0x5EC1F1);
         fixedAlsoInLook(0xF7F7F7, 0xDEDEDE);
+        footer(0xF7F7F7, clNone);
         lines(0xE5D7D0, 0x808080);
         selectionColors(look, 0x5EC1F1, clNone, 0x000000);
         break;
@@ -331,6 +363,7 @@ void TExStringGrid::SetStyle(TExGridStyle AStyle)
         look.FenloGradientFrom = 0xF3F3F1;
         look.FenloGradientTo = 0xCAC9C8;
         writer.fixed(0xF3F3F1, 0xCAC9C8);
+        footer(0xF3F3F1, look.FenloGradientMirrorTo);
         lines(0xE5D7D0, 0x808080);
         selectionColors(look, 0x95C7F5, clNone, 0x000000);
         break;
@@ -339,12 +372,14 @@ void TExStringGrid::SetStyle(TExGridStyle AStyle)
         active(clBtnFace, clBtnFace);
         writer.gridFixed({clBtnFace, clBtnFace});
         writer.fixed(clNone, clNone);
+        footer(clBtnFace, clNone);
         lines(0xC0C0C0, 0x808080);
         break;
     case gsWhidbey:
         active(0x94E6FB, 0x1595EE);
         writer.gridFixed({0xFFFFFF, clBtnFace});
         writer.fixed(clNone, clNone);
+        footer(0xFFFFFF, clNone);
         lines(0xC0C0C0, 0x808080);
         break;
     case gsCustom:
@@ -354,8 +389,10 @@ void TExStringGrid::SetStyle(TExGridStyle AStyle)
         writer.gridFixed({0xFFFFFF, 0xFFFFFF}, {0xFAF8F7, 0xF4F2F1});
         writer.hover({0xFFF7E3, 0xFFF7E3}, {0xFFEDBD, 0xFBE7B7}, 0xE3C993);
         writer.down({0xF9E4BC, 0xF9E4BC}, {0xF7D68D, 0xF5D18A}, 0xAE904F);
+        vistaSortHeader();
         active(0xFDF8F1, 0xFCEFD5);
         writer.fixed(clNone, clNone);
+        footer(0xFFFFFF, 0xF4F2F1);
         selectionColors(look, 0xEACAB6, clNone, 0x000000);
         setSelectionStyle(ssVista);
         lines(0xECECF0, 0xD4D2D1);
@@ -365,8 +402,10 @@ void TExStringGrid::SetStyle(TExGridStyle AStyle)
         writer.gridFixed({0xFDFCFA, 0xFAF0E6}, {0xF4E6DC, 0xF7E9DD});
         writer.hover({0xFEFBF8, 0xFAF2ED}, {0xF4E4D7, 0xE8D2C1}, 0xEEE8E3);
         writer.down({0xF1E8DD, 0xF1E4D8}, {0xECDBCF, 0xEDDCCF}, 0xD5BCAA);
+        vistaSortHeader();
         active(0xFCEBDC, 0xFCDBC1);
         writer.fixed(clNone, clNone);
+        footer(0xFDFCFA, 0xF7E9DD);
         selectionColors(look, 0xEACAB6, clNone, 0x000000);
         setSelectionStyle(ssWin7);
         lines(0xECECF0, 0xD4D2D1);
@@ -375,13 +414,13 @@ void TExStringGrid::SetStyle(TExGridStyle AStyle)
         setLook(glStandard);
         break;
     case gsOffice2010Blue:
-        office2010(0xF5E7DA, 0xC7B0A0);
+        office2010(0xF5E7DA, 0xC7B0A0, 0xD6CEC7);
         break;
     case gsOffice2010Silver:
-        office2010(0xE8E3DF, 0xBAB5B1);
+        office2010(0xE8E3DF, 0xBAB5B1, 0xAAAAAA);
         break;
     case gsOffice2010Black:
-        office2010(0x6A6A6A, 0x444444);
+        office2010(0x6A6A6A, 0x444444, 0xBABABA);
         break;
     }
     update();
@@ -393,6 +432,8 @@ void TExStringGrid::SetComponentStyle(TFenloStyle AStyle)
     SetStyle(TExGridStyle(AStyle));
     // The look switch inside may have stored the style of its own kind.
     hover().Style = AStyle;
+    if (AStyle != tsCustom && ScrollType() == ssMetro)
+        setScrollType(ssNormal);
 }
 
 TFenloStyle TExStringGrid::ComponentStyle() const { return hover().Style; }
@@ -401,30 +442,32 @@ void TExStringGrid::SetTheme(TXPColorScheme Scheme)
 {
     TGridAppearance &look = Appearance();
     LookWriter writer(*this);
-    const auto scheme = [&](TGradientPair fixed, TGradientPair mirror) {
+    const auto scheme = [&](TGradientPair fixed, TGradientPair mirror, TGradientPair footer) {
         writer.gridFixed(fixed, mirror);
+        searchFooterColors(*this, footer.From, footer.To);
         ActiveCellColor = 0x94E6FB;
         look.ActiveCellColorTo = 0x1595EE;
         writer.fixed(fixed.From, fixed.To);
     };
     switch (Scheme) {
     case xpBlue:
-        scheme({0xFCE1CB, 0xE0A57D}, {});
+        scheme({0xFCE1CB, 0xE0A57D}, {}, {0xFCE1CB, 0xE0A57D});
         break;
     case xpGreen:
-        scheme({0xCFF0EA, 0x8CC0B1}, {});
+        scheme({0xCFF0EA, 0x8CC0B1}, {}, {0xCFF0EA, 0x8CC0B1});
         break;
     case xpGray:
-        scheme({0xECE2E1, 0xB39698}, {});
+        scheme({0xECE2E1, 0xB39698}, {}, {0xECE2E1, 0xB39698});
         break;
     case vistaAero:
-        scheme({0xFFFFFF, 0xFFFFFF}, {0xFAF8F7, 0xF4F2F1});
+        scheme({0xFFFFFF, 0xFFFFFF}, {0xFAF8F7, 0xF4F2F1}, {0xECE2E1, 0xB39698});
         break;
     case xpNone:
         ActiveCellColor = 0xFFFFFF;
         look.ActiveCellColorTo = 0xFFD9B3;
         writer.gridFixed({0xFFFFFF, clBtnFace});
         writer.fixed(clNone, clNone);
+        searchFooterColors(*this, 0xFFFFFF, 0xFFD9B3);
         break;
     }
 }
@@ -435,6 +478,7 @@ void TExStringGrid::SetColorTones(const TColorTones &ATones)
     look.Tones = ATones;
     setLook(glClassic);
     look.Flat = true;
+    setScrollType(ssMetro);
     setFixedColor(ATones.Foreground.BrushColor);
     setColor(ATones.Background.BrushColor);
     Font().setColor(ATones.Background.TextColor);
@@ -449,6 +493,8 @@ void TExStringGrid::SetColorTones(const TColorTones &ATones)
     m_controlLook.RadioOffGlyph = metroGlyph(true, false);
     m_controlLook.RadioOnGlyph = metroGlyph(true, true);
     m_controlLook.FlatButton = true;
+    FloatingFooter().setColor(ATones.Foreground.BrushColor);
+    searchFooterColors(*this, ATones.Foreground.BrushColor, ATones.Foreground.BrushColor);
     look.CellNode.NodeType = cnFlat;
     update();
 }
@@ -484,8 +530,13 @@ void TExStringGrid::setAutoThemeAdapt(bool Value)
         AdaptToOfficeTheme();
         update();
     }
-    if (Loading())
-        return;
+    if (!Loading())
+        followOfficeTheme(Value);
+}
+
+void TExStringGrid::followOfficeTheme(bool Value)
+{
+    TGridHover &h = hover();
     TThemeNotifier *notifier = SharedThemeNotifier(nullptr);
     if (Value) {
         if (!h.ThemeFollower)
@@ -494,6 +545,15 @@ void TExStringGrid::setAutoThemeAdapt(bool Value)
     } else if (h.ThemeFollower) {
         notifier->UnRegisterWindow(h.ThemeFollower);
     }
+}
+
+void TExStringGrid::reapplyLoadedLook()
+{
+    // While loading the setter only stored glFenlo: its colours come now.
+    if (Look() != glFenlo)
+        return;
+    Appearance().Look = glCustom;
+    setLook(glFenlo);
 }
 
 // --- names ------------------------------------------------------------------------------------

@@ -68,6 +68,7 @@ bool TExStringGrid::wheelMessage(bool Down, TShiftState Shift, QPoint MousePos)
     const TGridRect entry = Selection();
     if (Shift.testFlag(platform::ssCtrl) && IntelliZoom) {
         Zoom(Down ? mouse().WheelScrl : -mouse().WheelScrl);
+        AutoSizeCells(true, 4, 4);
         return false;
     }
     if (!EnableWheel || (FFixedRowAlways && RowCount() == 1))

@@ -144,6 +144,7 @@ void TExStringGrid::startPanning(QPoint P)
     }
     s.PanTimer->start();
     grabMouse();
+    setShowHint(false);
     // A key must reach the grid to end the panning.
     if (!EditorMode())
         setFocus(Qt::MouseFocusReason);
@@ -167,6 +168,7 @@ void TExStringGrid::StopPanning()
     else
         unsetCursor();
     s.PanCursorId = 8000;
+    setShowHint(true);
     // The cells beneath are painted again.
     delete s.PanGlyph.data();
 }

@@ -393,8 +393,13 @@ bool TCellGrid::scrollRetained(int dy)
         return false;
     m_retained.scroll(moved, dy);
     m_scrolledValid |= moved;
+    // The shown pixels move too, so that only the rows that came in are
+    // presented again; where Qt cannot move them it asks for the whole rect,
+    // which the retained image still answers without painting the rows.
+    m_requested |= area;
+    scroll(0, dy, moved);
     // The edges left out of the move are painted again with the rows.
-    requestRepaint(area);
+    requestRepaint(QRegion(area).subtracted(moved).boundingRect());
     return true;
 }
 

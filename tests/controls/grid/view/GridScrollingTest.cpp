@@ -529,6 +529,13 @@ TEST_F(PanningTest, WithMoveSelectionTheCurrentCellMovesAndStopsAboveTheFooters)
     EXPECT_EQ(grid.Col(), 3);
 }
 
+TEST_F(PanningTest, CellHintsRestWhileItRuns)
+{
+    EXPECT_FALSE(grid.ShowHint());
+    grid.StopPanning();
+    EXPECT_TRUE(grid.ShowHint());
+}
+
 TEST_F(PanningTest, AKeyEndsItAndGoesOn)
 {
     grid.setFocus();
@@ -574,32 +581,71 @@ TEST(PanningStartTest, NotWithIpNoneOrOnlyFixedRows)
 
 // --- zoom -------------------------------------------------------------------------------------
 
-TEST_F(GridScrollingTest, CtrlWheelZoomsByTheLinesPerNotchUpToTen)
+TEST_F(GridScrollingTest, ZoomStepsTheSizesUpToTenAndKeepsASizeThatWouldReachZero)
 {
-    grid.setWheelScrollLines(3);
     grid.setColWidths(2, 5);
     const int width = grid.ColWidths(1);
     const int height = grid.RowHeights(1);
     for (int i = 0; i < 3; ++i)
-        viewtest::wheel(grid, {100, 100}, true, Qt::ControlModifier);
+        grid.Zoom(3);
     EXPECT_EQ(grid.ZoomFactor(), 9);
     EXPECT_EQ(grid.ColWidths(1), width + 9);
     EXPECT_EQ(grid.RowHeights(1), height + 9);
     EXPECT_EQ(grid.TopRow(), 1);
-    viewtest::wheel(grid, {100, 100}, true, Qt::ControlModifier);
+    grid.Zoom(3);
     EXPECT_EQ(grid.ZoomFactor(), 9);
     EXPECT_EQ(grid.ColWidths(1), width + 9);
 
-    // Back down: a size that would reach 0 keeps its size.
     for (int i = 0; i < 6; ++i)
-        viewtest::wheel(grid, {100, 100}, false, Qt::ControlModifier);
+        grid.Zoom(-3);
     EXPECT_EQ(grid.ZoomFactor(), -9);
     EXPECT_EQ(grid.ColWidths(1), width - 9);
     EXPECT_EQ(grid.ColWidths(2), 2);
+}
+
+// Each notch zooms by the lines per notch, then every cell is sized to its
+// text in the larger font.
+TEST_F(GridScrollingTest, CtrlWheelZoomsByTheLinesPerNotchUpToTenAndSizesTheCells)
+{
+    grid.setWheelScrollLines(3);
+    grid.setCells(1, 3, QStringLiteral("a rather long text for one cell"));
+    const int height = grid.RowHeights(3);
+    for (int i = 0; i < 3; ++i)
+        viewtest::wheel(grid, {100, 100}, true, Qt::ControlModifier);
+    EXPECT_EQ(grid.ZoomFactor(), 9);
+    const platform::TSize text = grid.GetCellTextSize(1, 3);
+    EXPECT_EQ(grid.ColWidths(1), text.cx + 4 + 2) << "the text, the padding and the offset";
+    EXPECT_GE(grid.RowHeights(3), std::max(height + 9, text.cy + 4 + 2));
+    viewtest::wheel(grid, {100, 100}, true, Qt::ControlModifier);
+    EXPECT_EQ(grid.ZoomFactor(), 9) << "a fourth notch would give 12";
 
     grid.IntelliZoom = false;
     viewtest::wheel(grid, {100, 100}, true, Qt::ControlModifier);
-    EXPECT_EQ(grid.ZoomFactor(), -9);
+    EXPECT_EQ(grid.ZoomFactor(), 9);
+}
+
+TEST(CellAutoSizeTest, ColumnsTakeTheirWidestCellRowsOnlyGrowAndMergedCellsAreLeftOut)
+{
+    TExStringGrid grid;
+    grid.setColCount(4);
+    grid.setRowCount(4);
+    grid.setCells(1, 1, QStringLiteral("wide wide wide wide wide wide"));
+    grid.setCells(2, 1, QStringLiteral("merged over two columns, very wide indeed"));
+    grid.MergeCells(2, 1, 2, 1);
+    grid.setColWidths(3, 200);
+    grid.setRowHeights(2, 60);
+    const int fixedWidth = grid.ColWidths(0);
+    grid.AutoSizeCells(false, 4, 4);
+    EXPECT_EQ(grid.ColWidths(1), grid.GetCellTextSize(1, 1).cx + 4 + 2);
+    EXPECT_LT(grid.ColWidths(3), 200) << "without SizeGrowOnly a column shrinks to its cells";
+    EXPECT_LT(grid.ColWidths(2), grid.GetCellTextSize(2, 1).cx) << "a merged cell does not widen its column";
+    EXPECT_EQ(grid.RowHeights(2), 60) << "rows only grow";
+    EXPECT_EQ(grid.ColWidths(0), fixedWidth) << "the fixed column stays without DoFixedCells";
+
+    grid.SizeGrowOnly = true;
+    grid.setColWidths(3, 200);
+    grid.AutoSizeCells(true, 4, 4);
+    EXPECT_EQ(grid.ColWidths(3), 200);
 }
 
 // --- columns kept in step with the grid's width ---------------------------------------------

@@ -455,6 +455,41 @@ TEST_F(HoverTest, PasswordCellsShowTheirMaskInHintsAndBalloons)
     EXPECT_EQ(text, QStringLiteral("1:3")) << "other columns show their text";
 }
 
+TEST_F(HoverTest, ACellsOwnBalloonGivesTitleTextAndIconAndTheEventStillHasTheLastWord)
+{
+    grid.Balloon().setEnable(true);
+    grid.setCells(2, 2, QStringLiteral("cell text"));
+    grid.AddBalloon(2, 2, QStringLiteral("Meter"), QStringLiteral("reads once a day"), biWarning);
+    QString title, text;
+    int icon = 0;
+    ASSERT_TRUE(grid.BalloonText(2, 2, title, text, icon));
+    EXPECT_EQ(title, QStringLiteral("Meter"));
+    EXPECT_EQ(text, QStringLiteral("reads once a day"));
+    EXPECT_EQ(icon, int(biWarning));
+    ASSERT_TRUE(grid.BalloonText(2, 3, title, text, icon));
+    EXPECT_EQ(text, QStringLiteral("2:3")) << "a cell without one shows its text";
+
+    grid.OnCellBalloon = [](TExStringGrid *, int, int, QString &, QString &text, int &) { text = "from the event"; };
+    ASSERT_TRUE(grid.BalloonText(2, 2, title, text, icon));
+    EXPECT_EQ(text, QStringLiteral("from the event"));
+    EXPECT_EQ(title, QStringLiteral("Meter"));
+}
+
+TEST_F(HoverTest, NoCellHintWhileHintsAreOff)
+{
+    grid.setCells(2, 2, QStringLiteral("visible"));
+    grid.show();
+    settle();
+    grid.HintShowCells = true;
+    grid.setShowHint(false);
+    askHint(grid, mid(2, 2));
+    EXPECT_TRUE(grid.HintWindow() == nullptr || !grid.HintWindow()->isVisible());
+    grid.setShowHint(true);
+    askHint(grid, mid(2, 2));
+    ASSERT_NE(grid.HintWindow(), nullptr);
+    EXPECT_EQ(grid.HintWindow()->Text(), QStringLiteral("visible"));
+}
+
 TEST_F(HoverTest, LargeTextHintMovesToTheCellOnlyForTextThatDoesNotFit)
 {
     grid.HintShowLargeText = true;
