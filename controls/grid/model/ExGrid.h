@@ -1630,6 +1630,10 @@ private:
     void fireClickCell(const TClickCellEvent &event, int ARow, int ACol);
     // The press on a link: true when the text held one under the point.
     bool pressLink(int ACol, int ARow, int RealCol, int X, int Y, const platform::TRect &CellR);
+    // The mini-HTML of a cell laid out as painted, hit-tested at (X, Y): true
+    // on an anchor that is no control.
+    bool htmlHitTest(int RealCol, int ARow, const QString &Text, const platform::TRect &CellR, int X, int Y,
+                     struct THtmlDrawResult &Result);
     void followAnchor(const QString &Anchor, bool AutoHandle);
     bool wheelMessage(bool Down, platform::TShiftState Shift, QPoint MousePos);
     bool wheelNotification(bool Down, platform::TShiftState Shift, QPoint MousePos);

@@ -42,6 +42,30 @@ std::optional<QString> AnchorCellReference(const QString &anchor)
     return anchor.mid(cellPrefix.size());
 }
 
+bool TExStringGrid::htmlHitTest(int RealCol, int ARow, const QString &Text, const platform::TRect &CellR, int X, int Y,
+                                THtmlDrawResult &Result)
+{
+    // Laid out as the painting lays it out, to find the anchor under the point.
+    const TGridAppearance &look = Appearance();
+    platform::TRect r = CellR;
+    r.Right -= look.XYOffset.X;
+    r.Left += look.XYOffset.X + 1;
+    r.Top += look.XYOffset.Y + 1;
+    if (HasCheckBox(RealCol, ARow))
+        r.Left += m_controlLook.CheckSize;
+    platform::TCanvas &canvas = Canvas();
+    const platform::TFont saved = canvas.Font();
+    canvas.Font().Assign(Font());
+    THtmlDrawParams params;
+    params.HitTestOnly = true;
+    params.HitX = X;
+    params.HitY = Y;
+    params.AnchorColor = look.URLColor;
+    const bool hit = DrawHtmlText(canvas, Text, r, params, Result) && Result.ControlID.isEmpty();
+    canvas.Font().Assign(saved);
+    return hit;
+}
+
 bool TExStringGrid::pressLink(int ACol, int ARow, int RealCol, int X, int Y, const platform::TRect &CellR)
 {
     const TGridAppearance &look = Appearance();
@@ -53,25 +77,9 @@ bool TExStringGrid::pressLink(int ACol, int ARow, int RealCol, int X, int Y, con
     if (!html && IsUrlText(text)) {
         anchor = text;
     } else if (html) {
-        // Laid out as the painting lays it out, to find the anchor under the point.
-        platform::TRect r = CellR;
-        r.Right -= look.XYOffset.X;
-        r.Left += look.XYOffset.X + 1;
-        r.Top += look.XYOffset.Y + 1;
-        if (HasCheckBox(RealCol, ARow))
-            r.Left += m_controlLook.CheckSize;
-        platform::TCanvas &canvas = Canvas();
-        const platform::TFont saved = canvas.Font();
-        canvas.Font().Assign(Font());
-        THtmlDrawParams params;
-        params.HitTestOnly = true;
-        params.HitX = X;
-        params.HitY = Y;
-        params.AnchorColor = look.URLColor;
         THtmlDrawResult result;
-        if (DrawHtmlText(canvas, text, r, params, result) && result.ControlID.isEmpty())
+        if (htmlHitTest(RealCol, ARow, text, CellR, X, Y, result))
             anchor = result.HitAnchor;
-        canvas.Font().Assign(saved);
     }
     if (anchor.isEmpty()) {
         // A press beside the controls of a control cell never starts an edit.

@@ -124,22 +124,8 @@ void TExStringGrid::hoverLink(int X, int Y, int ACol, int ARow)
         const QString text = Cells(realCol, ARow);
         htmlCell = GetCellTextKind(text, look.EnableHTML) == ckHtml;
         if (htmlCell) {
-            platform::TRect r = CellRect(ACol, ARow);
-            r.Left += look.XYOffset.X + 1;
-            r.Top += look.XYOffset.Y + 1;
-            r.Right -= look.XYOffset.X;
-            if (HasCheckBox(realCol, ARow))
-                r.Left += m_controlLook.CheckSize;
-            platform::TCanvas &canvas = Canvas();
-            const platform::TFont saved = canvas.Font();
-            canvas.Font().Assign(Font());
-            THtmlDrawParams params;
-            params.HitTestOnly = true;
-            params.HitX = X;
-            params.HitY = Y;
-            params.AnchorColor = look.URLColor;
             THtmlDrawResult result;
-            if (DrawHtmlText(canvas, text, r, params, result) && result.ControlID.isEmpty()) {
+            if (htmlHitTest(realCol, ARow, text, CellRect(ACol, ARow), X, Y, result)) {
                 anchor = result.HitAnchor;
                 link = result.HitAnchorIndex;
                 QString hint = result.HitAnchorTitle;
@@ -150,7 +136,6 @@ void TExStringGrid::hoverLink(int X, int Y, int ACol, int ARow)
                     CancelHint();
                 }
             }
-            canvas.Font().Assign(saved);
         }
     }
     if (look.URLUnderlineOnHover) {
