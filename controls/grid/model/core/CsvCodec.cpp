@@ -69,7 +69,8 @@ QString encodeCsvField(const QString &text, const TCsvWriteOptions &options)
     QString t = DoubleQuoteChars(text);
     const bool hasDelimiter = t.contains(options.delimiter);
     bool enclosed = false;
-    if (options.alwaysQuotes || (!hasDelimiter && t.contains(kQuote))) {
+    // Leading blanks are dropped by the reader unless quoted.
+    if (options.alwaysQuotes || (!hasDelimiter && (t.contains(kQuote) || t.startsWith(u' ')))) {
         t = kQuote + t + kQuote;
         enclosed = true;
     }

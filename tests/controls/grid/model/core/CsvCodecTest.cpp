@@ -50,6 +50,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FieldCase{"comma", "a,b", plain, "\"a,b\""},
                       FieldCase{"quote", "say \"hi\"", plain, "\"say \"\"hi\"\"\""},
                       FieldCase{"quoteAndComma", "a,\"b\"", plain, "\"a,\"\"b\"\"\""},
+                      FieldCase{"leadingBlank", " a", plain, "\" a\""},
                       FieldCase{"emptyQuoted", "", plain, "\"\""},
                       FieldCase{"emptyBare", "", with(false, false, false), ""},
                       FieldCase{"always", "x", with(true, true, false), "\"x\""},
