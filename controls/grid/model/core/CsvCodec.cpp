@@ -66,6 +66,17 @@ void dropLeadingBlanks(QStringView &line)
 
 QString encodeCsvField(const QString &text, const TCsvWriteOptions &options)
 {
+    // Most fields need nothing: one pass over them, no copy.
+    if (!options.alwaysQuotes && !text.isEmpty() && text.front() != u' ') {
+        bool plain = true;
+        for (const QChar ch : text)
+            if (ch == kQuote || ch == options.delimiter || ch == u'\r' || ch == u'\n') {
+                plain = false;
+                break;
+            }
+        if (plain)
+            return text;
+    }
     QString t = DoubleQuoteChars(text);
     const bool hasDelimiter = t.contains(options.delimiter);
     bool enclosed = false;
