@@ -33,6 +33,7 @@
 #include "platform/draw/GraphicsObjects.h"
 
 #include <QEvent>
+#include <QIODevice>
 #include <QImage>
 #include <QPointer>
 #include <QString>
@@ -1369,6 +1370,64 @@ private:
     void fireFileProgress(int percent, int &last);
     void copyCellsFrom(TExStringGrid &source);
     // ===== end of native files, binary cell streams, XML and copying ===========================
+    // ===== delimited, fixed-width, stream, HTML and aligned text (ExGridCsv.cpp,
+    // ExGridFixedText.cpp, ExGridTextStream.cpp, ExGridHtml.cpp, ExGridAscii.cpp) ===============
+public:
+    // Character 0: a comma when saving, detected when loading.
+    QChar Delimiter;
+    bool AlwaysQuotes = false;
+    // Line breaks as "~", empty fields as "^".
+    bool JavaCSV = false;
+    // Texts go out in, and come in from, the OEM code page.
+    bool OemConvert = false;
+    // Off: the first line of a delimited file (its header) is skipped.
+    bool LoadFirstRow = true;
+    // UTF-8 with a byte-order mark when Unicode, else Windows-1252. A file
+    // that cannot be written raises ZOraZaziRarar.
+    void SaveToCSV(const QString &FileName, bool Unicode = false);
+    void AppendToCSV(const QString &FileName, bool Unicode = false);
+    // MaxRows <= 0 reads every line. An empty file changes nothing; an
+    // empty stream raises "File is empty".
+    void LoadFromCSV(const QString &FileName, int MaxRows = 0);
+    void InsertFromCSV(const QString &FileName, int MaxRows = 0);
+    void LoadFromCSVStream(QIODevice &AStream, int MaxRows = 0);
+    // The row count after the last delimited load.
+    int MaxRowCount() const { return FMaxRowCount; }
+    // Fixed-width text. Save: positions holds each saved column's width in
+    // characters; missing ones are appended (the longest line + 1). Load:
+    // positions holds the 1-based start of each column and the end of the
+    // last, sorted in place. Files that cannot be made or read raise
+    // ZOraZaziRarar.
+    void SaveToFixed(const QString &FileName, TIntList &positions);
+    void LoadFromFixed(const QString &FileName, TIntList &positions, bool DoTrim = true, int MaxRows = -1);
+    // The grid text stream, from and at the stream's position. The load
+    // stops at the first line that is no cell line and leaves the stream
+    // there; a header that does not read raises ZOraZaziRarar.
+    void SaveToStream(QIODevice &Stream);
+    void LoadFromStream(QIODevice &Stream);
+    // Another string grid's cells through the grid text stream; anything
+    // else changes nothing.
+    virtual void AssignCells(const QObject *Source);
+    // HTML: a table with one style class per distinct cell look, pictures
+    // as JPEG files in dir + "images". SaveToHTML opens the written file
+    // when asked, through DocumentOpener when set.
+    class THTMLSettings &HTMLSettings() const;
+    QString SaveToHTMLString(const QString &dir);
+    void SaveToHTML(const QString &FileName, bool Show = false, bool Unicode = false);
+    void AppendToHTML(const QString &FileName, bool Show = false, bool Unicode = false);
+    std::function<void(const QString &FileName)> DocumentOpener;
+    // Aligned text: each column padded to its longest line + 1.
+    void SaveToASCII(const QString &FileName, bool Unicode = false);
+    void AppendToASCII(const QString &FileName, bool Unicode = false);
+
+private:
+    int FMaxRowCount = 0;
+    mutable std::shared_ptr<THTMLSettings> m_htmlSettings;
+    QStringList csvLinesToSave();
+    void saveHtmlFile(const QString &FileName, bool Show, bool Unicode, bool append);
+    void saveAsciiFile(const QString &FileName, bool Unicode, bool append);
+    void loadCsvText(const QString &text, int MaxRows, bool insert);
+    // ===== end of delimited, fixed-width, stream, HTML and aligned text =========================
 
 protected:
     void CellTextChanged(int ACol, int ARow) override;
