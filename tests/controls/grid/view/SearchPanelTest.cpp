@@ -363,3 +363,13 @@ TEST_F(FooterViewGrid, TheFooterRowTakesNoRoomAtTheEndOfTheView)
         EXPECT_LT(grid->TopRow() + grid->VisibleRowCount(), lastData + 1);
     }
 }
+
+TEST_F(SearchPanelGrid, TheDefaultCaptionsFitTheirButtons)
+{
+    for (QPushButton *b : {panel->ForwardButton(), panel->BackwardButton(), panel->HiliteButton()}) {
+        EXPECT_EQ(b->width(), 90);
+        EXPECT_LE(b->sizeHint().width(), 90) << qPrintable(b->text());
+    }
+    // A caption that fits keeps the panel's font as it is.
+    EXPECT_EQ(panel->HiliteButton()->font(), panel->font());
+}
