@@ -1950,6 +1950,21 @@ public:
     std::function<void(TExStringGrid *Sender, int AColumn, platform::TCanvas &Canvas, platform::TRect ARect)>
         OnFooterPaint;
     platform::TNotifyEvent OnCreatedFloatingFooter;
+    // User-defined column and group calculations (ExGridCustomCalc.cpp):
+    // the owner's handler gets Res at 0; 0 without a handler.
+    using TGroupCalcEvent = std::function<void(TExStringGrid *Sender, int ACol, int FromRow, int ToRow, double &Res)>;
+    TGroupCalcEvent OnColumnCalc;
+    TGroupCalcEvent OnGroupCalc;
+    double ColumnCustomCalc(int ACol, int FromRow, int ToRow);
+    double GroupCustomCalc(int ACol, int FromRow, int ToRow);
+    // Per expanded group, OnGroupCalc's result written into its node row.
+    void GroupCustomCalc(int ACol);
+    // The search panel's buttons follow ControlLook.ControlStyle (SearchPanelLook.cpp).
+    void applySearchButtonLook();
+    // The floating footer's row stays out of the scrolled area, under its
+    // panel (FooterRows.cpp).
+    int GridFooterRows() const override;
+    int GridFooterHeight() const override;
     void TextFill(bool DoFixed, const QString &Txt);
     void FormatFill(bool DoFixed, const QString &Fmt);
     void RandomFill(bool DoFixed, int Rnd);

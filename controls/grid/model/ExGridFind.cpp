@@ -79,6 +79,11 @@ QPoint TExStringGrid::searchCells(QPoint StartCell, const QString &s, TFindParam
     walk.PresetCol = st.findCol;
     walk.PresetRow = st.findRow;
     walk.NewRow = [this](int row) { ExportNotification(esExportNewRow, row); };
+    if (IgnoreColumns().Count() > 0) {
+        const bool real = params.testFlag(fnIncludeHiddenColumns) || NumHiddenColumns() == 0;
+        // The list holds stored columns, whatever is hidden.
+        walk.IgnoreColumn = [this, real](int col) { return IsIgnoredColumn(real ? col : RealColIndex(col)); };
+    }
 
     const TCellMatcher matcher(s, params, wide);
     const bool realCols = params.testFlag(fnIncludeHiddenColumns) || NumHiddenColumns() == 0;

@@ -27,6 +27,8 @@ TFooterPanel::TFooterPanel(TExStringGrid *grid) : QWidget(grid), m_grid(grid)
 int TFooterPanel::ColumnAt(int x) const
 {
     const TExStringGrid &g = *m_grid;
+    if (g.RightToLeft())
+        x = width() - 1 - x;
     int right = 0;
     for (int c = 0; c < g.FixedCols(); ++c) {
         right += g.ColWidths(c) + g.LineWidth();
@@ -63,13 +65,42 @@ void TExStringGrid::PaintFooterCell(TCanvas &ACanvas, int ACol, int ARow, TRect 
     FHideLastRow = hide;
 }
 
+namespace {
+
+// The panel mirrors its areas itself; the cells inside read left to right,
+// and a selected cell of the preview keeps readable text.
+struct FooterPaintScope {
+    TExStringGrid &grid;
+    const bool rtl;
+    const TColor selectionText;
+    explicit FooterPaintScope(TExStringGrid &g)
+        : grid(g), rtl(g.RightToLeft()), selectionText(g.Appearance().SelectionTextColor)
+    {
+        grid.setRightToLeftQuiet(false);
+    }
+    ~FooterPaintScope()
+    {
+        grid.setRightToLeftQuiet(rtl);
+        grid.Appearance().SelectionTextColor = selectionText;
+    }
+};
+
+} // namespace
+
 void TFooterPanel::paintFooter(QPaintDevice *device)
 {
     TExStringGrid &g = *m_grid;
     TFloatingFooter &ff = g.FloatingFooter();
     TCanvas canvas(device);
+    const FooterPaintScope scope(g);
     const int w = width();
     const int h = height();
+    const bool rtl = scope.rtl;
+    const auto area = [&](TRect r) { return rtl ? TRect{w - r.Right, r.Top, w - r.Left, r.Bottom} : r; };
+    const auto line = [&](int x1, int y1, int x2, int y2) {
+        canvas.MoveTo(rtl ? w - 1 - x1 : x1, y1);
+        canvas.LineTo(rtl ? w - 1 - x2 : x2, y2);
+    };
     const int lw = g.LineWidth();
     int footerWidth = 0;
     for (int c = 0; c < g.FixedCols(); ++c)
@@ -79,20 +110,18 @@ void TFooterPanel::paintFooter(QPaintDevice *device)
     footerWidth = std::min(footerWidth, w);
     const auto frame = [&] {
         canvas.Pen().setColor(0x808080);
-        canvas.MoveTo(0, h - 1);
-        canvas.LineTo(footerWidth - 1, h - 1);
-        canvas.LineTo(footerWidth - 1, 0);
+        line(0, h - 1, footerWidth - 1, h - 1);
+        line(footerWidth - 1, h - 1, footerWidth - 1, 0);
         canvas.Pen().setColor(0xFFFFFF);
-        canvas.MoveTo(0, h - 1);
-        canvas.LineTo(0, 0);
-        canvas.LineTo(footerWidth - 1, 0);
+        line(0, h - 1, 0, 0);
+        line(0, 0, footerWidth - 1, 0);
     };
     const TGridAppearance &look = g.Appearance();
     int painted = footerWidth;
     switch (ff.FooterStyle()) {
     case fsFixedLastRow: {
-        canvas.FillColor(TRect{0, 0, footerWidth, h}, ff.Color());
-        canvas.FillColor(TRect{footerWidth, 0, w, h}, g.Color());
+        canvas.FillColor(area(TRect{0, 0, footerWidth, h}), ff.Color());
+        canvas.FillColor(area(TRect{footerWidth, 0, w, h}), g.Color());
         const int last = g.RowCount() - 1;
         const bool vert = g.Options().testFlag(goFixedVertLine);
         const bool horz = g.Options().testFlag(goFixedHorzLine);
@@ -103,18 +132,15 @@ void TFooterPanel::paintFooter(QPaintDevice *device)
             const int cw = g.ColWidths(c);
             if (vert && softLook) {
                 canvas.Pen().setColor(0xFFFFFF);
-                canvas.MoveTo(x, 0);
-                canvas.LineTo(x, h);
+                line(x, 0, x, h);
             }
             if (horz) {
                 canvas.Pen().setColor(g.GridLineColor());
-                canvas.MoveTo(x, 0);
-                canvas.LineTo(x + cw + lw, 0);
+                line(x, 0, x + cw + lw, 0);
             }
             if (vert) {
                 canvas.Pen().setColor(fixed || look.Look == glVista ? g.GridLineColor() : 0x808080);
-                canvas.MoveTo(x + cw, 0);
-                canvas.LineTo(x + cw, h);
+                line(x + cw, 0, x + cw, h);
             }
             const int rc = g.RealColIndex(c);
             if (last >= 0 && g.IsBaseCell(rc, last)) {
@@ -123,7 +149,7 @@ void TFooterPanel::paintFooter(QPaintDevice *device)
                 int span = cw;
                 for (int k = 1; k <= g.CellSpan(rc, last).X && c + k < g.ColCount(); ++k)
                     span += g.ColWidths(c + k) + lw;
-                const TRect r{x + dx, top, x + dx + span, h};
+                const TRect r = area(TRect{x + dx, top, x + dx + span, h});
                 if (!fixed) {
                     TBrush brush;
                     brush.setColor(clNone);
@@ -149,10 +175,11 @@ void TFooterPanel::paintFooter(QPaintDevice *device)
         break;
     }
     case fsColumnPreview: {
-        canvas.FillColor(TRect{0, 0, footerWidth, h}, ff.Color());
-        canvas.FillColor(TRect{footerWidth, 0, w, h}, g.Color());
+        canvas.FillColor(area(TRect{0, 0, footerWidth, h}), ff.Color());
+        canvas.FillColor(area(TRect{footerWidth, 0, w, h}), g.Color());
         frame();
-        const TRect r{1, 1, footerWidth - 1, h - 1};
+        const TRect r = area(TRect{1, 1, footerWidth - 1, h - 1});
+        g.Appearance().SelectionTextColor = clBlack;
         if (g.OnFooterPaint)
             g.OnFooterPaint(&g, ff.Column(), canvas, r);
         else
@@ -160,8 +187,8 @@ void TFooterPanel::paintFooter(QPaintDevice *device)
         break;
     }
     case fsCustomPreview: {
-        canvas.FillColor(TRect{0, 0, footerWidth, h}, ff.Color());
-        canvas.FillColor(TRect{footerWidth, 0, w, h}, g.Color());
+        canvas.FillColor(area(TRect{0, 0, footerWidth, h}), ff.Color());
+        canvas.FillColor(area(TRect{footerWidth, 0, w, h}), g.Color());
         frame();
         const int row = g.Row();
         const QString text =
@@ -170,7 +197,8 @@ void TFooterPanel::paintFooter(QPaintDevice *device)
         params.AnchorColor = look.URLColor;
         THtmlDrawResult result;
         canvas.Font().Assign(g.Font());
-        DrawHtmlText(canvas, text, TRect{2, 2, footerWidth - 2, h}, params, result);
+        g.Appearance().SelectionTextColor = clBlack;
+        DrawHtmlText(canvas, text, area(TRect{2, 2, footerWidth - 2, h}), params, result);
         break;
     }
     case fsCustomPaint:
@@ -181,8 +209,7 @@ void TFooterPanel::paintFooter(QPaintDevice *device)
     }
     if (isColorSet(ff.BorderColor())) {
         canvas.Pen().setColor(ff.BorderColor());
-        canvas.MoveTo(0, 0);
-        canvas.LineTo(painted, 0);
+        line(0, 0, painted, 0);
     }
 }
 

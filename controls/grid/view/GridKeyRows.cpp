@@ -33,6 +33,8 @@ void TExStringGrid::clickControlKey(std::uint16_t Key, int RC)
         if (OnRadioButtonClick)
             OnRadioButtonClick(this, RC, row);
     }
+    if (editable && HasButton(RC, row))
+        DoButtonClick(RC, row);
     RepaintCell(Col(), row);
 }
 

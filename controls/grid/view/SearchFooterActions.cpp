@@ -81,6 +81,7 @@ void TExStringGrid::placeFooterPanels()
         st.footerPanel->setVisible(h > 0);
         st.footerPanel->update();
     }
+    GridFooterChanged();
 }
 
 void TExStringGrid::UpdateSearchPanel()
@@ -102,6 +103,7 @@ void TExStringGrid::UpdateSearchPanel()
     panel->MatchCase()->setVisible(sf.ShowMatchCase());
     panel->BackwardButton()->setVisible(sf.ShowFindPrev());
     panel->ForwardButton()->setVisible(sf.ShowFindNext());
+    applySearchButtonLook();
     panel->layoutControls();
     placeFooterPanels();
     if (sf.Visible())

@@ -224,8 +224,33 @@ void TSearchPanel::setNotFound(bool value)
     FEdit->update();
 }
 
+namespace {
+
+// The captions were measured for narrower fonts than ours: a caption that
+// does not fit its button is set condensed, then smaller, rather than cut.
+void fitCaption(QPushButton *button, const QFont &panelFont, int width)
+{
+    QFont f = panelFont;
+    button->setFont(f);
+    if (button->sizeHint().width() <= width)
+        return;
+    f.setStretch(QFont::Condensed);
+    button->setFont(f);
+    for (int step = 0; step < 3 && button->sizeHint().width() > width; ++step) {
+        if (f.pixelSize() > 0)
+            f.setPixelSize(f.pixelSize() - 1);
+        else
+            f.setPointSizeF(f.pointSizeF() - 0.5);
+        button->setFont(f);
+    }
+}
+
+} // namespace
+
 void TSearchPanel::layoutControls()
 {
+    for (QPushButton *b : {FForwardButton, FBackwardButton, FHiliteButton})
+        fitCaption(b, font(), 90);
     const bool rtl = FGrid->RightToLeft();
     const auto place = [&](QWidget *w, int left, int top, int width, int height) {
         const int x = rtl ? this->width() - width - left : left;

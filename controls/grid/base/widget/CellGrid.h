@@ -148,6 +148,8 @@ public:
     // The painter's right-to-left adjustments; the layout is not mirrored.
     bool RightToLeft() const { return m_rightToLeft; }
     void setRightToLeft(bool value);
+    // Without a repaint: for a panel drawing the grid's cells unmirrored.
+    void setRightToLeftQuiet(bool value) { m_rightToLeft = value; }
 
     // --- current cell, selection, scrolling ------------------------------
     int Col() const { return m_current.X; }
@@ -304,6 +306,12 @@ protected:
     // Pixels along the widget's edges that a descendant paints over the
     // cells (a border ring): a scroll must not move them into the cells.
     virtual int GridBlitInset() const { return 0; }
+    // Rows at the end kept out of the scrolled area, and the pixels at the
+    // bottom that a descendant's panel covers (a footer drawn over them).
+    virtual int GridFooterRows() const { return 0; }
+    virtual int GridFooterHeight() const { return 0; }
+    // Takes a change of either into the scroll range.
+    void GridFooterChanged() { layoutScrollBars(); }
 
     // The window's own bars, for descendants that size their thumbs
     // themselves; GridScrollBarsSynced runs each time the grid has set
@@ -371,7 +379,7 @@ private:
     void fontChanged();
     // How many entries from first fit wholly into available pixels.
     int fittingCount(const TAxisSizes &axis, int first, int available) const;
-    int maxFirst(const TAxisSizes &axis, int fixedCount, int available) const;
+    int maxFirst(const TAxisSizes &axis, int fixedCount, int available, int end = -1) const;
     int indexAtPixel(const TAxisSizes &axis, int fixedCount, int first, int pos) const;
     void finishMouseState(int x, int y);
     // Deleting and moving a row (row) or a column: sizes, texts and objects

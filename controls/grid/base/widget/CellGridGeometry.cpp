@@ -173,9 +173,9 @@ int TCellGrid::fittingCount(const TAxisSizes &axis, int first, int available) co
 }
 
 // The smallest first entry from which every remaining entry fits.
-int TCellGrid::maxFirst(const TAxisSizes &axis, int fixedCount, int available) const
+int TCellGrid::maxFirst(const TAxisSizes &axis, int fixedCount, int available, int end) const
 {
-    const int count = axis.count();
+    const int count = end < 0 ? axis.count() : std::min(end, axis.count());
     if (count <= fixedCount)
         return fixedCount;
     const auto fits = [&](int first) {
@@ -204,10 +204,15 @@ int TCellGrid::VisibleRowCount() const
 {
     if (RowCount() <= m_fixedRows)
         return 0;
-    return std::max(1, fittingCount(m_rows, TopRow(), ClientHeight() - fixedRowsExtent()));
+    const int fits = fittingCount(m_rows, TopRow(), ClientHeight() - fixedRowsExtent() - GridFooterHeight());
+    return std::max(1, std::min(fits, RowCount() - GridFooterRows() - TopRow()));
 }
 
-int TCellGrid::MaxTopRow() const { return maxFirst(m_rows, m_fixedRows, ClientHeight() - fixedRowsExtent()); }
+int TCellGrid::MaxTopRow() const
+{
+    return maxFirst(m_rows, m_fixedRows, ClientHeight() - fixedRowsExtent() - GridFooterHeight(),
+                    RowCount() - GridFooterRows());
+}
 
 int TCellGrid::MaxLeftCol() const { return maxFirst(m_cols, m_fixedCols, ClientWidth() - fixedColsExtent()); }
 
@@ -219,6 +224,9 @@ void TCellGrid::changeTopLeft(int leftCol, int topRow)
 {
     leftCol = std::clamp(leftCol, m_fixedCols, std::max(m_fixedCols, ColCount() - 1));
     topRow = std::clamp(topRow, m_fixedRows, std::max(m_fixedRows, RowCount() - 1));
+    // Rows kept out of the scrolled area are never scrolled to.
+    if (GridFooterRows() > 0)
+        topRow = std::min(topRow, std::max(m_fixedRows, MaxTopRow()));
     if (leftCol == LeftCol() && topRow == TopRow())
         return;
     // Rows only moving up or down are moved in the kept picture; just the
@@ -278,7 +286,10 @@ void TCellGrid::layoutScrollBars()
     bool showV = false;
     bool showH = false;
     for (int pass = 0; pass < 2; ++pass) {
-        showV = allowV && maxFirst(m_rows, m_fixedRows, height() - (showH ? barH : 0) - fixedRowsExtent()) > m_fixedRows;
+        showV = allowV
+                && maxFirst(m_rows, m_fixedRows, height() - (showH ? barH : 0) - fixedRowsExtent() - GridFooterHeight(),
+                            RowCount() - GridFooterRows())
+                       > m_fixedRows;
         showH = allowH && maxFirst(m_cols, m_fixedCols, width() - (showV ? barW : 0) - fixedColsExtent()) > m_fixedCols;
     }
     m_vertBar->setVisible(showV);

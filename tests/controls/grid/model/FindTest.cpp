@@ -259,3 +259,33 @@ TEST_F(FooterGrid, RemovingAndAddingRowsKeepsTheFooterLast)
     EXPECT_EQ(grid.FloatingFooter().ColumnCalc(1), acSUM);
     EXPECT_EQ(grid.Floats(1, 4), 50.0);
 }
+
+TEST_F(FindGrid, IgnoredColumnsArePassedOverOnlyRowByRow)
+{
+    grid.IgnoreColumns().Add(3);
+    EXPECT_EQ(grid.FindFirst(QStringLiteral("ab"), fnDirectionLeftRight), QPoint(2, 2));
+    // Column by column the list is not consulted.
+    EXPECT_EQ(grid.FindFirst(QStringLiteral("ab1"), {}), QPoint(3, 1));
+    // The list holds stored columns: with column 1 hidden, display column 2
+    // is stored column 3.
+    grid.HideColumn(1);
+    EXPECT_EQ(grid.FindFirst(QStringLiteral("ab1"), fnDirectionLeftRight), QPoint(-1, -1));
+    grid.IgnoreColumns().Clear();
+    EXPECT_EQ(grid.FindFirst(QStringLiteral("ab1"), fnDirectionLeftRight), QPoint(2, 1));
+}
+
+TEST_F(FooterGrid, ColumnCustomCalcAsksTheOwnerOverTheDataRows)
+{
+    EXPECT_EQ(grid.ColumnCustomCalc(1, -1, -1), 0.0) << "no handler: 0";
+    std::vector<int> asked;
+    grid.OnColumnCalc = [&](TExStringGrid *, int ACol, int FromRow, int ToRow, double &Res) {
+        asked = {ACol, FromRow, ToRow};
+        Res += 7.5; // starts at 0
+    };
+    // The default range stops above the footer row.
+    EXPECT_EQ(grid.ColumnCustomCalc(1, -1, -1), 7.5);
+    EXPECT_EQ(asked, (std::vector<int>{1, 1, 3}));
+    EXPECT_EQ(grid.ColumnCustomCalc(2, 2, 2), 7.5);
+    EXPECT_EQ(asked, (std::vector<int>{2, 2, 2}));
+    EXPECT_EQ(grid.GroupCustomCalc(1, 1, 3), 0.0) << "the group event is another one";
+}

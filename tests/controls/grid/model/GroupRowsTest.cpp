@@ -251,3 +251,22 @@ TEST(StringGridGroupRows, ChildRowsGrowEveryEnclosingNode)
 }
 
 } // namespace
+
+TEST(StringGridGroupRows, CustomGroupCalculationFillsEveryNodeRow)
+{
+    TExStringGrid grid;
+    fill(grid, {"A", "A", "B"});
+    grid.Group(2);
+    std::vector<std::pair<int, int>> ranges;
+    grid.OnGroupCalc = [&](TExStringGrid *, int ACol, int FromRow, int ToRow, double &Res) {
+        EXPECT_EQ(ACol, 1);
+        ranges.emplace_back(FromRow, ToRow);
+        Res += ToRow - FromRow + 1 + 0.5;
+    };
+    grid.GroupCustomCalc(1);
+    // Shape HddHd: each node takes the count of its rows plus a half.
+    EXPECT_EQ(ranges, (std::vector<std::pair<int, int>>{{2, 3}, {5, 5}}));
+    EXPECT_EQ(grid.Floats(1, 1), 2.5);
+    EXPECT_EQ(grid.Floats(1, 4), 1.5);
+    EXPECT_EQ(grid.ColumnCustomCalc(1, 2, 3), 0.0) << "the column event is another one";
+}

@@ -256,3 +256,16 @@ TEST_F(GridKeys, SpaceSelectsDisjunctCellsAndCtrlSpaceTogglesThem)
 }
 
 } // namespace
+
+TEST_F(GridKeys, SpaceClicksAButtonCellOnlyWhereTheCellMayChange)
+{
+    grid->AddButton(2, 2, 40, 16, QStringLiteral("Go"), haCenter, vaCenter);
+    std::vector<QPoint> clicks;
+    grid->OnButtonClick = [&](TExStringGrid *, int ACol, int ARow) { clicks.emplace_back(ACol, ARow); };
+    at(2, 2);
+    key(Qt::Key_Space);
+    EXPECT_TRUE(clicks.empty()) << "a read-only grid's buttons take no keys";
+    grid->setOptions(grid->Options() | goEditing);
+    key(Qt::Key_Space);
+    EXPECT_EQ(clicks, std::vector<QPoint>{QPoint(2, 2)});
+}

@@ -4,6 +4,7 @@
 
 #include "controls/grid/base/SearchFooter.h"
 #include "controls/grid/view/FooterPanel.h"
+#include "controls/grid/view/GridAppearance.h"
 #include "controls/grid/view/SearchPanel.h"
 
 #include <QCheckBox>
@@ -278,4 +279,97 @@ TEST_F(SearchPanelGrid, ASearchColumnLimitsTheButtonsWithoutAutoSearch)
     QTest::keyClick(panel->Edit(), Qt::Key_Backspace);
     QTest::keyClick(panel->Edit(), Qt::Key_Return);
     EXPECT_EQ(actions.back().second, QPoint(3, 20));
+}
+
+TEST_F(FooterViewGrid, RightToLeftMirrorsTheFooter)
+{
+    grid->setColor(0x00FF00);
+    TFooterPanel *panel = grid->FooterPanel();
+    const QImage ltr = panel->paintToImage();
+    grid->setRightToLeft(true);
+    const QImage rtl = panel->paintToImage();
+    EXPECT_TRUE(grid->RightToLeft()) << "the grid's own mode comes back after the panel drew";
+    // The grid's colour is left of the columns now.
+    EXPECT_EQ(rtl.pixelColor(4, panel->height() / 2), QColor(0, 255, 0));
+    EXPECT_NE(rtl.pixelColor(rtl.width() - 5, panel->height() / 2), QColor(0, 255, 0));
+    EXPECT_EQ(ltr.pixelColor(ltr.width() - 5, panel->height() / 2), QColor(0, 255, 0));
+    std::vector<QPoint> clicks;
+    grid->OnClickCell = [&](TExStringGrid *, int ARow, int ACol) { clicks.emplace_back(ACol, ARow); };
+    const int x = panel->width() - 1 - (grid->ColWidths(0) + grid->ColWidths(1) + 5);
+    QTest::mouseClick(panel, Qt::LeftButton, Qt::NoModifier, QPoint(x, 5));
+    ASSERT_EQ(clicks.size(), 1u);
+    EXPECT_EQ(clicks[0], QPoint(2, 5));
+}
+
+TEST_F(FooterViewGrid, ThePreviewDrawsASelectedCellInBlack)
+{
+    grid->setCells(1, 1, QStringLiteral("WWWWWW"));
+    at(1, 1);
+    grid->Appearance().SelectionTextColor = 0xFFFFFF;
+    grid->FloatingFooter().setFooterStyle(fsColumnPreview);
+    grid->FloatingFooter().setColumn(1);
+    const QImage image = grid->FooterPanel()->paintToImage();
+    int dark = 0;
+    for (int y = 1; y < image.height() - 1; ++y)
+        for (int x = 1; x < image.width() - 1; ++x)
+            dark += image.pixelColor(x, y).lightness() < 60;
+    EXPECT_GT(dark, 10);
+    EXPECT_EQ(grid->Appearance().SelectionTextColor, 0xFFFFFFu) << "the grid's own colour comes back";
+}
+
+TEST_F(SearchPanelGrid, TheButtonsFollowTheGridsControlStyle)
+{
+    const auto flats = [&] {
+        return std::vector<bool>{panel->ForwardButton()->isFlat(), panel->BackwardButton()->isFlat(),
+                                 panel->HiliteButton()->isFlat()};
+    };
+    const struct {
+        TControlStyle style;
+        bool flat;
+    } cases[] = {{csFlat, true}, {csClassic, false}, {csFlat, true}, {csWinXP, false}, {csFlat, true},
+                 {csBorland, true} /* left as it was */, {csTheme, false}, {csGlyph, false}};
+    for (const auto &c : cases) {
+        grid->ControlLook().ControlStyle = c.style;
+        grid->SearchFooter().setColor(grid->SearchFooter().Color() ^ 1); // any change re-applies
+        EXPECT_EQ(flats(), std::vector<bool>(3, c.flat)) << int(c.style);
+    }
+}
+
+TEST_F(FooterViewGrid, TheFooterRowTakesNoRoomAtTheEndOfTheView)
+{
+    grid->setRowCount(40);
+    TFooterPanel *panel = grid->FooterPanel();
+    ASSERT_GT(panel->height(), 0);
+    const int lastData = grid->RowCount() - 2;
+    // Half a row more than fits, so that the rows do not end flush.
+    for (int h : {300, 300 + grid->DefaultRowHeight() / 2}) {
+        grid->resize(500, h);
+        drain();
+        // Asked for more, the view stops at the last data row.
+        grid->setTopRow(grid->RowCount() - 1);
+        EXPECT_EQ(grid->TopRow(), grid->MaxTopRow());
+        at(1, lastData - 1);
+        key(Qt::Key_Down);
+        EXPECT_EQ(grid->Row(), lastData);
+        key(Qt::Key_Down);
+        EXPECT_EQ(grid->Row(), lastData);
+        EXPECT_EQ(grid->TopRow(), grid->MaxTopRow());
+        EXPECT_LE(grid->TopRow() + grid->VisibleRowCount(), grid->RowCount() - 1) << "the footer row is no visible row";
+        const platform::TRect r = grid->CellRect(1, lastData);
+        EXPECT_LE(r.Bottom, panel->y()) << "the last data row ends above the panel";
+        EXPECT_LT(panel->y() - r.Bottom, grid->DefaultRowHeight()) << "no row's room is left empty above it";
+        // Scrolled one row less, the last data row is under the panel.
+        grid->setTopRow(grid->TopRow() - 1);
+        EXPECT_LT(grid->TopRow() + grid->VisibleRowCount(), lastData + 1);
+    }
+}
+
+TEST_F(SearchPanelGrid, TheDefaultCaptionsFitTheirButtons)
+{
+    for (QPushButton *b : {panel->ForwardButton(), panel->BackwardButton(), panel->HiliteButton()}) {
+        EXPECT_EQ(b->width(), 90);
+        EXPECT_LE(b->sizeHint().width(), 90) << qPrintable(b->text());
+    }
+    // A caption that fits keeps the panel's font as it is.
+    EXPECT_EQ(panel->HiliteButton()->font(), panel->font());
 }
