@@ -936,6 +936,7 @@ public:
     void GroupMax(int ACol);
     void GroupCount(int ACol);
     void GroupDistinct(int ACol);
+    void GroupStdDev(int ACol);
     // Summary and header rows, merges and the group count
     // (ExGridGroupRows.cpp, ExGridSubGroups.cpp, ExGridNodeRows.cpp).
     TGrouping &Grouping();

@@ -255,6 +255,11 @@ void TExStringGrid::GroupDistinct(int ACol)
     groupCalc(*this, ACol, [&](int at, int from, int to) { setFloats(ACol, at, ColumnDistinct(ACol, from, to)); });
 }
 
+void TExStringGrid::GroupStdDev(int ACol)
+{
+    groupCalc(*this, ACol, [&](int at, int from, int to) { setFloats(ACol, at, ColumnStdDev(ACol, from, to)); });
+}
+
 void TExStringGrid::GroupCustomCalc(int ACol)
 {
     groupCalc(*this, ACol, [&](int at, int from, int to) { setFloats(ACol, at, GroupCustomCalc(ACol, from, to)); });

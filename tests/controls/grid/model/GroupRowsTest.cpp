@@ -69,6 +69,10 @@ TEST(StringGridGroupRows, SummaryRowsFollowEveryGroupAndTakeTheCalculations)
     EXPECT_EQ(grid.Floats(1, 7), 3.0);
     grid.GroupCount(3);
     EXPECT_EQ(grid.Cells(3, 4), QStringLiteral("2"));
+    const double spread = grid.ColumnStdDev(1, 2, 3);
+    EXPECT_GT(spread, 0.0);
+    grid.GroupStdDev(1);
+    EXPECT_NEAR(grid.Floats(1, 4), spread, 1e-6);
     EXPECT_EQ(grid.Cells(1, 1), QStringLiteral("A")) << "the header keeps its value";
 
     grid.UnGroup();
