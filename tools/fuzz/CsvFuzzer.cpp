@@ -3,6 +3,7 @@
 // outside the bytes, and every record's fields, written out again, read
 // back the same.
 #include "controls/grid/model/core/CsvCodec.h"
+#include "tools/fuzz/FuzzCheck.h"
 
 #include <QByteArray>
 #include <QStringList>
@@ -11,16 +12,6 @@
 #include <cstdlib>
 
 using namespace controls;
-
-namespace {
-
-void check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

@@ -5,6 +5,7 @@
 // only; and what was read writes out and reads back the same.
 #include "controls/grid/model/ExCGrid.h"
 #include "controls/grid/model/core/ComponentStream.h"
+#include "tools/fuzz/FuzzCheck.h"
 
 #include <QApplication>
 #include <QByteArray>
@@ -15,12 +16,6 @@
 using namespace controls;
 
 namespace {
-
-void check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
 
 void cellStream(std::uint8_t head, QByteArrayView bytes)
 {

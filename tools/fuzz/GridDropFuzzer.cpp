@@ -6,6 +6,7 @@
 // payload it came in, and a data object the reader does not trust reaches
 // no hook.
 #include "controls/grid/base/GridDragDrop.h"
+#include "tools/fuzz/FuzzCheck.h"
 
 #include <QByteArray>
 #include <QMimeData>
@@ -15,12 +16,6 @@
 using namespace controls;
 
 namespace {
-
-void check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
 
 class CountingTarget : public TESGDropTarget {
 public:

@@ -3,6 +3,7 @@
 // rich-text mark. Nothing may crash or hang, the text keeps to its bound,
 // and reading the same input twice gives the same runs.
 #include "controls/grid/model/core/RichText.h"
+#include "tools/fuzz/FuzzCheck.h"
 
 #include <QString>
 #include <cstdint>
@@ -11,12 +12,6 @@
 using namespace controls;
 
 namespace {
-
-void check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
 
 void readOne(const QString &text)
 {

@@ -7,6 +7,7 @@
 #include "controls/grid/model/core/SortCompare.h"
 #include "controls/grid/model/core/SortKernel.h"
 #include "controls/grid/model/core/SortSpecifier.h"
+#include "tools/fuzz/FuzzCheck.h"
 
 #include <QString>
 #include <QStringList>
@@ -15,16 +16,6 @@
 #include <cstdlib>
 
 using namespace controls;
-
-namespace {
-
-void check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

@@ -16,6 +16,7 @@
 #include "controls/grid/base/OemText.h"
 #include "controls/grid/base/TextSearch.h"
 #include "controls/grid/base/TextTransform.h"
+#include "tools/fuzz/FuzzCheck.h"
 
 #include <QByteArray>
 #include <cstdint>
@@ -35,12 +36,6 @@ TFormatSettings settingsFor(std::uint8_t choice)
         fs.ShortDateFormat = QStringLiteral("dd.MM.yyyy");
     }
     return fs;
-}
-
-void check(bool condition)
-{
-    if (!condition)
-        std::abort();
 }
 
 } // namespace

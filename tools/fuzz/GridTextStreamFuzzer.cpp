@@ -3,6 +3,7 @@
 // crash, hang or read outside the bytes; the stream only moves forward;
 // and every line read, written again, reads back the same.
 #include "controls/grid/model/core/GridTextStream.h"
+#include "tools/fuzz/FuzzCheck.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -11,16 +12,6 @@
 #include <cstdlib>
 
 using namespace controls;
-
-namespace {
-
-void check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

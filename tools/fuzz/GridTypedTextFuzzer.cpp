@@ -5,6 +5,7 @@
 // may crash, hang or read outside its text.
 #include "controls/grid/model/core/ColumnOrder.h"
 #include "controls/grid/model/core/TypedText.h"
+#include "tools/fuzz/FuzzCheck.h"
 
 #include <QByteArray>
 #include <QString>
@@ -12,16 +13,6 @@
 #include <cstdlib>
 
 using namespace controls;
-
-namespace {
-
-void check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

@@ -3,6 +3,7 @@
 // may crash, hang or read outside the bytes; and every text read, written
 // back as the grid writes a cell, reads back the same.
 #include "controls/grid/model/core/GridXml.h"
+#include "tools/fuzz/FuzzCheck.h"
 
 #include <QByteArray>
 
@@ -12,12 +13,6 @@
 using namespace controls;
 
 namespace {
-
-void check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
 
 // A cell text as the grid's writer and reader treat it.
 void roundTrip(const QString &read)

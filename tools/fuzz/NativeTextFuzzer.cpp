@@ -4,6 +4,7 @@
 // and what was read, written out again in either encoding, reads back the
 // same.
 #include "controls/grid/model/core/NativeTextFile.h"
+#include "tools/fuzz/FuzzCheck.h"
 
 #include <QByteArray>
 #include <QStringList>
@@ -14,12 +15,6 @@
 using namespace controls;
 
 namespace {
-
-void check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
 
 bool sameFile(const TNativeTextFile &a, const TNativeTextFile &b)
 {

@@ -117,4 +117,17 @@ std::optional<QByteArray> StringToAnsi(const QString &text)
     return bytes;
 }
 
+QByteArray StringToAnsiOrMark(const QString &text)
+{
+    if (auto ansi = StringToAnsi(text))
+        return *ansi;
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    for (const QChar ch : text) {
+        const auto one = StringToAnsi(QString(ch));
+        bytes += one ? *one : QByteArray("?");
+    }
+    return bytes;
+}
+
 } // namespace controls

@@ -20,5 +20,7 @@ void OemToString(QString &text);
 // byte in it.
 QString AnsiToString(const QByteArray &bytes);
 std::optional<QByteArray> StringToAnsi(const QString &text);
+// The same, with "?" for each character the code page lacks.
+QByteArray StringToAnsiOrMark(const QString &text);
 
 } // namespace controls

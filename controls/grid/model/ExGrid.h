@@ -2004,6 +2004,7 @@ private:
     void searchPanelKeyDone(std::uint16_t Key, int T0);
     void searchPanelScrolled(int action);
     TFindParams searchFooterParams(bool backward);
+    void searchFooterFind(bool Backward);
     void searchFooterHighlight(bool on);
     mutable std::shared_ptr<struct TGridFind> m_find;
     // ===== end of find, highlight, fills, the floating footer and the search panel ======

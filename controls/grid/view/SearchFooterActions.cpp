@@ -275,27 +275,11 @@ void TExStringGrid::SearchFooterEditChange()
     }
 }
 
-void TExStringGrid::SearchFooterFindNext()
-{
-    TSearchFooter &sf = SearchFooter();
-    TSearchPanel *panel = SearchPanel();
-    const QString text = panel->Edit()->text();
-    if (!sf.AutoSearch && text != sf.LastSearch)
-        setSearchCell(QPoint(-1, -1));
-    sf.LastSearch = text;
-    const TFindParams params = searchFooterParams(false);
-    const QPoint hit = Find(SearchCell(), text, params);
-    setSearchCell(hit);
-    if (hit.x() >= 0)
-        ScrollInView(hit.x(), hit.y());
-    const int f = FloatingFooterVisible() ? 1 : 0;
-    if (TopRow() + VisibleRowCount() - 2 - f < Row() && VisibleRowCount() + FixedRows() + f < RowCount())
-        setTopRow(TopRow() + 2);
-    DoSearchFooterAction(text, hit.x(), hit.y(), saFindNext);
-    panel->update();
-}
+void TExStringGrid::SearchFooterFindNext() { searchFooterFind(false); }
 
-void TExStringGrid::SearchFooterFindPrevious()
+void TExStringGrid::SearchFooterFindPrevious() { searchFooterFind(true); }
+
+void TExStringGrid::searchFooterFind(bool Backward)
 {
     TSearchFooter &sf = SearchFooter();
     TSearchPanel *panel = SearchPanel();
@@ -303,15 +287,18 @@ void TExStringGrid::SearchFooterFindPrevious()
     if (!sf.AutoSearch && text != sf.LastSearch)
         setSearchCell(QPoint(-1, -1));
     sf.LastSearch = text;
-    const TFindParams params = searchFooterParams(true);
-    const QPoint hit = Find(SearchCell(), text, params);
+    const QPoint hit = Find(SearchCell(), text, searchFooterParams(Backward));
     setSearchCell(hit);
+    // Forwards the hit is scrolled in first and the view then lifted off the
+    // panel; backwards the other way round.
+    if (!Backward && hit.x() >= 0)
+        ScrollInView(hit.x(), hit.y());
     const int f = FloatingFooterVisible() ? 1 : 0;
     if (TopRow() + VisibleRowCount() - 2 - f < Row() && VisibleRowCount() + FixedRows() + f < RowCount())
         setTopRow(TopRow() + 2);
-    if (hit.x() >= 0)
+    if (Backward && hit.x() >= 0)
         ScrollInView(hit.x(), hit.y());
-    DoSearchFooterAction(text, hit.x(), hit.y(), saFindPrevious);
+    DoSearchFooterAction(text, hit.x(), hit.y(), Backward ? saFindPrevious : saFindNext);
     panel->update();
 }
 

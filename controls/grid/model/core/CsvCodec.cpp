@@ -276,15 +276,7 @@ QByteArray encodeCsvText(const QStringList &lines, bool unicode)
     }
     if (unicode)
         return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
-    if (auto ansi = StringToAnsi(text))
-        return *ansi;
-    QByteArray bytes;
-    bytes.reserve(text.size());
-    for (const QChar ch : text) {
-        const auto one = StringToAnsi(QString(ch));
-        bytes += one ? *one : QByteArray("?");
-    }
-    return bytes;
+    return StringToAnsiOrMark(text);
 }
 
 QString decodeCsvText(const QByteArray &bytes)

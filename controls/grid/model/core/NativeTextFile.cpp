@@ -61,16 +61,7 @@ QByteArray encodeNativeText(const QStringList &lines, bool unicode)
         qToLittleEndian<char16_t>(text.utf16(), text.size(), bytes.data() + 2);
         return bytes;
     }
-    if (auto ansi = StringToAnsi(text))
-        return *ansi;
-    // Characters the code page lacks become "?", one at a time.
-    QByteArray bytes;
-    bytes.reserve(text.size());
-    for (const QChar ch : text) {
-        const auto one = StringToAnsi(QString(ch));
-        bytes += one ? *one : QByteArray("?");
-    }
-    return bytes;
+    return StringToAnsiOrMark(text);
 }
 
 QStringList decodeNativeText(const QByteArray &bytes)
