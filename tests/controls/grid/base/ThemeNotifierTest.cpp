@@ -1,5 +1,7 @@
 #include "controls/grid/base/OfficeTheme.h"
 #include "controls/grid/base/ThemeNotifier.h"
+#include "tests/support/EventLoop.h"
+#include "tests/support/OfficeSchemeStore.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -36,31 +38,12 @@ private:
     std::vector<QString> &m_log;
 };
 
-struct Office : ::testing::Test {
-    QTemporaryDir dir;
-    platform::TSettingsStore store{dir.path()};
-
-    void setTheme(platform::TSettingsStore &into, int theme)
-    {
-        platform::TRegistry reg(into);
-        ASSERT_TRUE(reg.OpenKey("\\" + kOffice2010Common, true));
-        ASSERT_TRUE(reg.WriteInteger("Theme", theme));
-    }
-    void install2010()
-    {
-        platform::TRegistry reg(store);
-        ASSERT_TRUE(reg.OpenKey("\\" + kOffice2010Common + "\\General", true));
-        setTheme(store, 1);
-    }
-};
+struct Office : testsupport::OfficeSchemeStore {};
 
 template <class Done>
 bool serveUntil(Done done)
 {
-    const QDeadlineTimer limit(10000);
-    while (!done() && !limit.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, int(limit.remainingTime()));
-    return done();
+    return testsupport::processEventsUntil(done, std::chrono::seconds(10));
 }
 
 } // namespace

@@ -8,6 +8,8 @@
 #include "controls/grid/model/GridSortSettings.h"
 #include "controls/grid/view/GridAppearance.h"
 #include "platform/Registry.h"
+#include "tests/support/EventLoop.h"
+#include "tests/support/OfficeSchemeStore.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -295,36 +297,19 @@ TEST(GridLooks, ControlLookAssignCopiesTheDropDownHeaderAndFooterIntoItsOwn)
 }
 
 // The Office 2010 scheme written into the store, as Office writes it.
-struct OfficeScheme : testing::Test {
-    QTemporaryDir dir;
-    platform::TSettingsStore store{dir.path()};
+struct OfficeScheme : testsupport::OfficeSchemeStore {
     void SetUp() override { platform::installSettingsStore(&store); }
     void TearDown() override
     {
         delete SharedThemeNotifier(nullptr);
         platform::installSettingsStore(nullptr);
     }
-    void setTheme(platform::TSettingsStore &into, int theme)
-    {
-        platform::TRegistry reg(into);
-        ASSERT_TRUE(reg.OpenKey("\\" + kOffice2010Common, true));
-        ASSERT_TRUE(reg.WriteInteger("Theme", theme));
-    }
-    void install2010()
-    {
-        platform::TRegistry reg(store);
-        ASSERT_TRUE(reg.OpenKey("\\" + kOffice2010Common + "\\General", true));
-        setTheme(store, 1);
-    }
 };
 
 template <class Done>
 bool serveUntil(Done done)
 {
-    const QDeadlineTimer limit(10000);
-    while (!done() && !limit.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, int(limit.remainingTime()));
-    return done();
+    return testsupport::processEventsUntil(done, std::chrono::seconds(10));
 }
 
 TEST_F(OfficeScheme, AutoThemeAdaptTakesTheSchemeAndFollowsItsChange)
