@@ -8,6 +8,8 @@
 
 #include <atomic>
 #include <functional>
+#include <memory>
+#include <mutex>
 
 namespace testsupport {
 
@@ -20,7 +22,14 @@ public:
 
     bool pause(std::chrono::milliseconds duration, scan::ScanWake &wake) override
     {
-        if (m_onPause && !m_onPause(duration))
+        // A copy, so that a test replacing the hook meanwhile never frees
+        // the one running here.
+        std::shared_ptr<const OnPause> onPause;
+        {
+            std::lock_guard lock(m_onPauseMutex);
+            onPause = m_onPause;
+        }
+        if (onPause && *onPause && !(*onPause)(duration))
             m_settleFailed = true;
         m_now += static_cast<quint32>(duration.count());
         return !wake.stopping();
@@ -28,14 +37,21 @@ public:
 
     // Runs at the start of every pause, on the engine's thread: settles what
     // is in flight (false when that failed) or acts at a chosen moment.
-    // Set before the engine runs.
+    // A call already running when the hook is replaced finishes with the
+    // old one.
     using OnPause = std::function<bool(std::chrono::milliseconds duration)>;
-    void setOnPause(OnPause onPause) { m_onPause = std::move(onPause); }
+    void setOnPause(OnPause onPause)
+    {
+        auto next = std::make_shared<const OnPause>(std::move(onPause));
+        std::lock_guard lock(m_onPauseMutex);
+        m_onPause = std::move(next);
+    }
     bool settleFailed() const { return m_settleFailed; }
 
 private:
     std::atomic<quint32> m_now;
-    OnPause m_onPause;
+    std::mutex m_onPauseMutex;
+    std::shared_ptr<const OnPause> m_onPause;
     std::atomic<bool> m_settleFailed{false};
 };
 
