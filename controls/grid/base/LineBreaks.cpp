@@ -125,4 +125,18 @@ QString UnmaskLineBreaks(const QString &text, bool allLines)
     return line;
 }
 
+QString JoinLinesCrLf(const QStringList &lines)
+{
+    qsizetype size = 0;
+    for (const QString &line : lines)
+        size += line.size() + 2;
+    QString text;
+    text.reserve(size);
+    for (const QString &line : lines) {
+        text += line;
+        text += u"\r\n";
+    }
+    return text;
+}
+
 } // namespace controls

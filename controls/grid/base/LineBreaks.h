@@ -2,6 +2,7 @@
 // Multi-line cell texts hold CR LF between lines. Files, editors and the
 // clipboard keep them in one-line forms; these turn one form into another.
 #include <QString>
+#include <QStringList>
 
 namespace controls {
 
@@ -22,6 +23,8 @@ void TildeToLineBreaks(QString &text);
 // CR LF becomes the character 11, then the text is put in double quotes.
 void QuoteMultiLineText(QString &text);
 void LTToCRLF(QString &text);
+// Every line followed by CR LF, as text files are written; one allocation.
+QString JoinLinesCrLf(const QStringList &lines);
 // Texts holding a CR: CR becomes 9, LF 8 and the character 0 becomes 1.
 QString MaskLineBreaks(const QString &text);
 // The reverse for texts holding an 8; without allLines only the first line.

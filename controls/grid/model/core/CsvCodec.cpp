@@ -265,15 +265,7 @@ QStringList splitCsvFields(QStringView record, QChar delimiter, bool javaCsv)
 
 QByteArray encodeCsvText(const QStringList &lines, bool unicode)
 {
-    QString text;
-    qsizetype size = 0;
-    for (const QString &line : lines)
-        size += line.size() + 2;
-    text.reserve(size);
-    for (const QString &line : lines) {
-        text += line;
-        text += u"\r\n";
-    }
+    const QString text = JoinLinesCrLf(lines);
     if (unicode)
         return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
     return StringToAnsiOrMark(text);

@@ -10,8 +10,6 @@ namespace controls {
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
-
 // The text of a number field; nothing when it is none.
 std::optional<int> numberField(QStringView field)
 {
@@ -45,15 +43,7 @@ std::optional<int> headerCount(QStringView field, int limit)
 
 QByteArray encodeNativeText(const QStringList &lines, bool unicode)
 {
-    QString text;
-    qsizetype size = 0;
-    for (const QString &line : lines)
-        size += line.size() + 2;
-    text.reserve(size);
-    for (const QString &line : lines) {
-        text += line;
-        text += kCrLf;
-    }
+    const QString text = JoinLinesCrLf(lines);
     if (unicode) {
         QByteArray bytes(2 + 2 * text.size(), Qt::Uninitialized);
         bytes[0] = char(0xFF);

@@ -13,7 +13,7 @@ using namespace controls;
 
 namespace {
 
-class CsvFile : public ::testing::Test {
+class CsvFile : public stringgridtest::GridFileTest {
 protected:
     void SetUp() override { plainGrid(grid, 2, 2); }
     static void plainGrid(TExStringGrid &g, int cols, int rows)
@@ -23,17 +23,6 @@ protected:
         g.setColCount(cols);
         g.setRowCount(rows);
     }
-    QString path(const char *name) const { return dir.filePath(QString::fromLatin1(name)); }
-    static QByteArray bytesOf(const QString &file) { return platform::readWholeFile(file).bytes; }
-    void write(const QString &file, const QByteArray &bytes) const
-    {
-        QFile f(file);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
-
-    QTemporaryDir dir;
-    TExStringGrid grid;
 };
 
 TEST_F(CsvFile, WritesTheFieldRulesAndLoadsThemBack)

@@ -15,7 +15,7 @@ using namespace controls;
 
 namespace {
 
-class NativeFile : public ::testing::Test {
+class NativeFile : public stringgridtest::GridFileTest {
 protected:
     void SetUp() override
     {
@@ -26,17 +26,6 @@ protected:
         for (int c = 0; c < 3; ++c)
             grid.setColWidths(c, 64);
     }
-    QString path(const char *name) const { return dir.filePath(QString::fromLatin1(name)); }
-    static QByteArray bytesOf(const QString &file) { return platform::readWholeFile(file).bytes; }
-    void write(const QString &file, const QByteArray &bytes) const
-    {
-        QFile f(file);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
-
-    QTemporaryDir dir;
-    TExStringGrid grid;
 };
 
 TEST_F(NativeFile, AThreeByThreeGridWritesFiveLines)
