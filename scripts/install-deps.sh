@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(cmake ninja-build g++ ccache pkg-config
           qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libgl-dev libfontconfig-dev
           libgtest-dev libgmock-dev googletest libbenchmark-dev libssl-dev
-          fonts-dejavu-core fonts-liberation2 xvfb xauth)
+          fonts-dejavu-core fonts-dejavu-extra fonts-liberation2 xvfb xauth)
 
 missing=()
 for p in "${packages[@]}"; do
