@@ -100,8 +100,11 @@ TEST_F(UdpScan, StrayDatagramsDoNotEndOrMisleadTheScan)
         listenOn(QStringLiteral("127.0.0.1"));
         testsupport::StrayDatagrams strays(*udp, QStringLiteral("127.0.0.3"));
         auto settle = udp->settleWith(*engine);
-        clock.setOnPause([this, &strays, settle](std::chrono::milliseconds duration) {
-            if (engine->InScan())
+        // The engine itself, not the test's pointer to it: the next round
+        // resets that pointer while this hook may still be running.
+        TMBusScanDecode *const scanning = engine.get();
+        clock.setOnPause([this, &strays, settle, scanning](std::chrono::milliseconds duration) {
+            if (scanning->InScan())
                 strays.tick(clock.tickCount());
             return settle(duration);
         });
