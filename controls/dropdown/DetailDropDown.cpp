@@ -143,30 +143,6 @@ void TExDetailDropDown::setItemHeight(int height)
         ItemSelector()->UpdateSelectorPanel();
 }
 
-void TExDetailDropDown::SelectFirst()
-{
-    if (m_items.Count() > 0)
-        setItemIndex(0);
-}
-
-void TExDetailDropDown::SelectLast()
-{
-    if (m_items.Count() > 0)
-        setItemIndex(m_items.Count() - 1);
-}
-
-void TExDetailDropDown::SelectNext()
-{
-    if (m_items.Count() > 0)
-        setItemIndex(nextIndex(m_itemIndex, m_items.Count()));
-}
-
-void TExDetailDropDown::SelectPrevious()
-{
-    if (m_items.Count() > 0)
-        setItemIndex(previousIndex(m_itemIndex, m_items.Count()));
-}
-
 void TExDetailDropDown::PrepareDropDown()
 {
     TExCustomDropDown::PrepareDropDown();

@@ -39,9 +39,9 @@ public:
     ~TExDetailDropDown() override;
 
     TDetailItems &Items() { return m_items; }
-    int ItemIndex() const { return m_itemIndex; }
+    int ItemIndex() const override { return m_itemIndex; }
     // An index past the items is ignored; -1 clears the text silently.
-    void setItemIndex(int index);
+    void setItemIndex(int index) override;
     int ItemHeight() const { return m_itemHeight; }
     void setItemHeight(int height);
     TItemLayout Layout() const { return m_layout; }
@@ -56,10 +56,6 @@ public:
     bool MatchStart() const { return m_matchStart; }
     void setMatchStart(bool matchStart) { m_matchStart = matchStart; }
 
-    void SelectFirst();
-    void SelectLast();
-    void SelectNext();
-    void SelectPrevious();
 
     const QString &CurrentSearch() const { return keySearch().text(); }
 
@@ -83,6 +79,7 @@ protected:
     void keyReleaseEvent(QKeyEvent *event) override;
     void FillSelector() override;
     void SelectorItemSelected() override;
+    int itemCount() const override { return m_items.Count(); }
 
 private:
     void itemsChanged();

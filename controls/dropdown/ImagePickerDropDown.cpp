@@ -108,30 +108,6 @@ void TExImagePickerDropDown::setImageIndex(int imageIndex)
     setItemIndex(-1);
 }
 
-void TExImagePickerDropDown::SelectFirst()
-{
-    if (m_items.Count() > 0)
-        setItemIndex(0);
-}
-
-void TExImagePickerDropDown::SelectLast()
-{
-    if (m_items.Count() > 0)
-        setItemIndex(m_items.Count() - 1);
-}
-
-void TExImagePickerDropDown::SelectNext()
-{
-    if (m_items.Count() > 0)
-        setItemIndex(nextIndex(m_itemIndex, m_items.Count()));
-}
-
-void TExImagePickerDropDown::SelectPrevious()
-{
-    if (m_items.Count() > 0)
-        setItemIndex(previousIndex(m_itemIndex, m_items.Count()));
-}
-
 void TExImagePickerDropDown::AddImagesFromImageList()
 {
     if (!Images())

@@ -25,10 +25,10 @@ public:
     ~TExImagePickerDropDown() override;
 
     TImageItems &Items() { return m_items; }
-    int ItemIndex() const { return m_itemIndex; }
+    int ItemIndex() const override { return m_itemIndex; }
     // The same index and one past the items are ignored; a change raises
     // OnChange, then OnSelect.
-    void setItemIndex(int index);
+    void setItemIndex(int index) override;
     // The chosen item's image index, -1 without a choice; writing chooses
     // the first item with that image index, or none.
     int ImageIndex() const;
@@ -38,10 +38,6 @@ public:
     TItemLayout Layout() const { return m_layout; }
     void setLayout(TItemLayout layout) { m_layout = layout; }
 
-    void SelectFirst();
-    void SelectLast();
-    void SelectNext();
-    void SelectPrevious();
     // One item per image of Images, without captions.
     void AddImagesFromImageList();
     // One item per file the pattern ("folder/*.png") names, in name order;
@@ -65,6 +61,7 @@ protected:
     void HandleKeyDownMessage(int &key, Qt::KeyboardModifiers shift) override;
     void FillSelector() override;
     void SelectorItemSelected() override;
+    int itemCount() const override { return m_items.Count(); }
     void selectInList(int index) override;
 
 private:

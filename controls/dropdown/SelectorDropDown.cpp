@@ -159,6 +159,30 @@ void TExSelectorDropDown::sizeToSelectorPanel()
         form->resize(form->width() + m_selector->style()->pixelMetric(QStyle::PM_ScrollBarExtent), form->height());
 }
 
+void TExSelectorDropDown::SelectFirst()
+{
+    if (itemCount() > 0)
+        setItemIndex(0);
+}
+
+void TExSelectorDropDown::SelectLast()
+{
+    if (itemCount() > 0)
+        setItemIndex(itemCount() - 1);
+}
+
+void TExSelectorDropDown::SelectNext()
+{
+    if (itemCount() > 0)
+        setItemIndex(nextIndex(ItemIndex(), itemCount()));
+}
+
+void TExSelectorDropDown::SelectPrevious()
+{
+    if (itemCount() > 0)
+        setItemIndex(previousIndex(ItemIndex(), itemCount()));
+}
+
 void TExSelectorDropDown::keyPressEvent(QKeyEvent *event)
 {
     m_keyText = event->text();

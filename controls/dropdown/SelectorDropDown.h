@@ -25,6 +25,14 @@ public:
     void SetComponentStyle(TFenloStyle style) override;
     void setSelectionColorStyle(TSelectionColorStyle style) override;
 
+    // The chosen item; the moves below do nothing without items.
+    virtual int ItemIndex() const = 0;
+    virtual void setItemIndex(int index) = 0;
+    void SelectFirst();
+    void SelectLast();
+    void SelectNext();
+    void SelectPrevious();
+
 protected:
     // The list search's timer; none makes the program's own.
     TExSelectorDropDown(TConstructKey key, QWidget *parent, std::unique_ptr<platform::IntervalTimer> searchTimer);
@@ -33,6 +41,8 @@ protected:
     virtual void FillSelector() = 0;
     // The list's choice reaches the drop-down.
     virtual void SelectorItemSelected() = 0;
+    // How many items there are to choose from.
+    virtual int itemCount() const = 0;
     // Makes the list in the popup; keys stay with the popup, which
     // hands them to the edit, and the list's wheel comes here.
     TExCustomItemSelector *createSelector();
