@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QPixmapCache>
 #include <QPointer>
+#include <QStyleFactory>
 #include <QStyleOption>
 
 
@@ -64,9 +65,14 @@ QStyle *CachedPanelStyle::shared()
     // One made for an earlier application style stays with the widgets
     // that took it, until the application goes.
     if (!style || over != application) {
-        style = new CachedPanelStyle(application->name());
-        style->setParent(qApp);
         over = application;
+        // Only a style the factory can make again can stand under the
+        // proxy; any other keeps drawing its own panels.
+        style = nullptr;
+        if (QStyleFactory::keys().contains(application->name(), Qt::CaseInsensitive)) {
+            style = new CachedPanelStyle(application->name());
+            style->setParent(qApp);
+        }
     }
     return style;
 }

@@ -15,7 +15,8 @@ public:
                        const QWidget *widget = nullptr) const override;
 
     // The one instance over the application's current style, owned by the
-    // application; none while a style sheet styles the application.
+    // application; none while a style sheet styles the application or when
+    // its style is not one the style factory makes.
     static QStyle *shared();
 };
 
