@@ -1,7 +1,9 @@
 #include "platform/XmlStream.h"
 #include "platform/QuotedValue.h"
 
+#include <algorithm>
 #include <array>
+#include <cstring>
 
 namespace platform {
 namespace {
@@ -54,6 +56,24 @@ constexpr std::array<bool, 256> tagSpecial = [] {
     return special;
 }();
 
+// A value cannot hold '<' (the parser stops at one), so every attribute
+// the parse of a tag reaches lies between the tag's '<' and the next one:
+// where no such stretch holds more than `limit` equals signs, no tag holds
+// more attributes. Tags are short, so most stretches are not even counted.
+bool fewEqualsBetweenTags(QByteArrayView text, int limit)
+{
+    const char *at = text.data();
+    const char *const end = at + text.size();
+    while (at < end) {
+        const auto *next = static_cast<const char *>(std::memchr(at, '<', std::size_t(end - at)));
+        const char *const stop = next ? next : end;
+        if (stop - at > limit && std::count(at, stop, '=') > limit)
+            return false;
+        at = next ? next + 1 : end;
+    }
+    return true;
+}
+
 } // namespace
 
 bool hasStartTagWithMoreAttributes(const QByteArray &bytes, int limit)
@@ -61,6 +81,8 @@ bool hasStartTagWithMoreAttributes(const QByteArray &bytes, int limit)
     const QByteArrayView text(bytes);
     // Two-byte encodings put a zero beside every ASCII character: not scanned.
     if (text.startsWith("\xFF\xFE") || text.startsWith("\xFE\xFF") || (text.size() > 1 && (text[0] == 0 || text[1] == 0)))
+        return false;
+    if (fewEqualsBetweenTags(text, limit))
         return false;
     const qsizetype size = text.size();
     // Past the end of what starts at `from` and ends with `close`; size when unclosed.

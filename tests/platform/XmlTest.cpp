@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 #include <gtest/gtest.h>
 
 namespace {
@@ -150,6 +151,22 @@ TEST(XmlStream, ATagWithMoreAttributesThanTheLimitIsRefusedBeforeTheParse)
     EXPECT_TRUE(platform::hasStartTagWithMoreAttributes("<R><!-- > --><N a='1' b='2' c='3' d='4'/></R>", 3));
     // A '>' or the other quote inside a value does not end the tag or the value.
     EXPECT_TRUE(platform::hasStartTagWithMoreAttributes("<R><N a='>\"' b=\"'>\" c='3' d='4'/></R>", 3));
+
+    // The quick pass that finds no long stretch between tags must not hide
+    // one: attributes behind a comment's or a value's '>' still count.
+    EXPECT_TRUE(platform::hasStartTagWithMoreAttributes("<R><!-- > --><N a='1' b='2' c='3' d='4' e='5'/></R>", 3));
+    // Values holding '<' split the stretches, but the parser stops at the
+    // first such value, before it has many attributes to compare.
+    QByteArray split = "<R><N";
+    for (int i = 0; i < 50; ++i)
+        split += " a" + QByteArray::number(i) + "='<'";
+    split += "/></R>";
+    EXPECT_FALSE(platform::hasStartTagWithMoreAttributes(split, 3));
+    QXmlStreamReader splitReader(split);
+    while (!splitReader.atEnd())
+        splitReader.readNext();
+    EXPECT_TRUE(splitReader.hasError());
+    EXPECT_LT(splitReader.characterOffset(), 20);
 
     // Every reader refuses such a file at once, with the reason.
     const QByteArray huge = tag(100000);

@@ -1,5 +1,6 @@
 #include "controls/grid/base/editors/SpinEdit.h"
 
+#include "controls/grid/base/editors/CachedPanelStyle.h"
 #include "controls/grid/base/editors/EditorDrawing.h"
 #include "controls/grid/base/editors/EditorKeys.h"
 #include "controls/grid/base/editors/SpinText.h"
@@ -360,6 +361,8 @@ void TEsgSpinButton::focusOutEvent(QFocusEvent *event)
 
 TEsgSpinEdit::TEsgSpinEdit(QWidget *parent) : QLineEdit(parent)
 {
+    if (QStyle *style = CachedPanelStyle::shared())
+        setStyle(style);
     m_button = new TEsgSpinButton(this);
     m_button->resize(kVerticalWidth, 17);
     m_button->setFocusControl(this);

@@ -341,3 +341,39 @@ TEST_F(SpinEditTest, ColouredArrowsPaintTheirFaceAndABlackArrow)
     EXPECT_EQ(pixel(up.paintFace(), 1, 8), platform::RGB(200, 10, 10));
     release(up, {2, 2});
 }
+
+// The edit's panel comes from a copy drawn once per size and state; it must
+// show what the application's style draws itself, in every state it keys on.
+TEST_F(SpinEditTest, CachedPanelPaintsWhatTheStyleDraws)
+{
+    struct Case {
+        QSize size;
+        bool enabled;
+        bool readOnly;
+        bool border;
+    };
+    const Case cases[] = {
+        {{120, 22}, true, false, true},
+        {{120, 22}, false, false, true},
+        {{60, 30}, true, true, true},
+        {{120, 22}, true, false, false},
+    };
+    for (const Case &c : cases) {
+        TEsgSpinEdit cached;
+        TEsgSpinEdit plain;
+        plain.setStyle(QApplication::style());
+        ASSERT_NE(cached.style(), plain.style());
+        for (TEsgSpinEdit *edit : {&cached, &plain}) {
+            edit->resize(c.size);
+            edit->setEnabled(c.enabled);
+            edit->setReadOnly(c.readOnly);
+            edit->setBorderSingle(c.border);
+            edit->setValue(42);
+        }
+        // Twice: the second paint copies what the first drew.
+        for (int round = 0; round < 2; ++round)
+            EXPECT_EQ(cached.grab().toImage(), plain.grab().toImage())
+                << c.size.width() << "x" << c.size.height() << " enabled " << c.enabled << " read-only "
+                << c.readOnly << " border " << c.border << " round " << round;
+    }
+}
