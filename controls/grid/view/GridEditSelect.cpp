@@ -75,7 +75,8 @@ bool TExStringGrid::validateBeforeMove(int ACol, int ARow)
             return false;
     }
     bool allow = true;
-    DoCellChanging(ACol, ARow, allow);
+    if (!FDisableChange)
+        DoCellChanging(ACol, ARow, allow);
     return allow;
 }
 
