@@ -71,7 +71,12 @@ bool TExStringGrid::ValidateCell(const QString &NewValue)
                 }
             } else {
                 st.lastValidation = false;
-                restoreRefusedEdit(value != start ? value : st.oldCellText, rc, row);
+                // A special editor stays open with the text to correct; the
+                // in-place edit is reopened on its cell.
+                if (EditCtrl() != nullptr)
+                    SetCellEx(rc, row, value != start ? value : st.oldCellText);
+                else
+                    restoreRefusedEdit(value != start ? value : st.oldCellText, rc, row);
                 st.gridModified = modifiedBefore;
                 if (!InvalidEntryTitle.isEmpty() || !InvalidEntryText.isEmpty()) {
                     const QString tip = InvalidEntryTitle.isEmpty() ? InvalidEntryText

@@ -114,16 +114,22 @@ private:
         if (!isNumber())
             return false;
         const bool isFloat = SpinType() == TEsgSpinType::sptFloat;
+        // Equal ends mean no range.
+        const bool bounded = isFloat ? MinFloatValue != MaxFloatValue : MinValue != MaxValue;
         bool up = true;
         switch (key) {
         case Qt::Key_PageUp:
-            if (isFloat ? FloatValue() + IncrementFloat <= MaxFloatValue : Value() + Increment <= MaxValue)
-                isFloat ? setFloatValue(FloatValue() + IncrementFloat) : setValue(Value() + Increment);
+            if (isFloat && (!bounded || FloatValue() + IncrementFloat <= MaxFloatValue))
+                setFloatValue(FloatValue() + IncrementFloat);
+            else if (!isFloat && (!bounded || Value() + Increment <= MaxValue))
+                setValue(Value() + Increment);
             break;
         case Qt::Key_PageDown:
             up = false;
-            if (isFloat ? FloatValue() - IncrementFloat >= MinFloatValue : Value() - Increment >= MinValue)
-                isFloat ? setFloatValue(FloatValue() - IncrementFloat) : setValue(Value() - Increment);
+            if (isFloat && (!bounded || FloatValue() - IncrementFloat >= MinFloatValue))
+                setFloatValue(FloatValue() - IncrementFloat);
+            else if (!isFloat && (!bounded || Value() - Increment >= MinValue))
+                setValue(Value() - Increment);
             break;
         case Qt::Key_Home:
             isFloat ? setFloatValue(MaxFloatValue) : setValue(MaxValue);

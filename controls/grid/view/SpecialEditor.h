@@ -84,9 +84,11 @@ public:
     QString cellCache() const;
     // The text the last validation left.
     QString newCellText() const;
-    // Writes text into the current cell when it changed and validates it;
+    // Validates text for the editor's cell, which takes it when it changed;
     // false when validation refused it.
     bool confirm(const QString &text);
+    // Whether text differs from what the open editor showed when it opened.
+    bool changedFromOpening(const QString &text) const;
     // Skips the grid's next automatic advance.
     void setNoAutoAdvance(bool value);
     bool noAutoAdvance() const;

@@ -25,10 +25,14 @@ constexpr std::array kSpecialEditors{
     TSpecialEditorEntry{edFloatEditBtn, makeGridEditBtn},
     TSpecialEditorEntry{edMaskEditBtn, makeGridEditBtn},
     TSpecialEditorEntry{edCheckBox, makeGridCheckBox},
+    TSpecialEditorEntry{edDateEdit, makeGridDatePicker},
+    TSpecialEditorEntry{edDateEditUpDown, makeGridDatePicker},
+    TSpecialEditorEntry{edTimeEdit, makeGridDatePicker},
     TSpecialEditorEntry{edButton, makeGridButton},
     TSpecialEditorEntry{edUnitEditBtn, makeGridUnitEditBtn},
     TSpecialEditorEntry{edNumericUnitEditBtn, makeGridUnitEditBtn},
     TSpecialEditorEntry{edFloatUnitEditBtn, makeGridUnitEditBtn},
+    TSpecialEditorEntry{edDateTimeEdit, makeGridDateTimePicker},
 };
 
 } // namespace

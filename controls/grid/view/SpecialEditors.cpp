@@ -198,9 +198,11 @@ void TGridSpecialEditor::typeChar(QChar c)
     QWidget *target = w->focusProxy() != nullptr ? w->focusProxy() : w;
     if (QWidget *focus = QApplication::focusWidget(); focus != nullptr && (focus == w || w->isAncestorOf(focus)))
         target = focus;
-    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+    // Printable ASCII has the key code of its upper-case letter.
+    const int key = c.unicode() >= 0x20 && c.unicode() < 0x7f ? c.toUpper().unicode() : 0;
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
     QApplication::sendEvent(target, &press);
-    QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(c));
     QApplication::sendEvent(target, &release);
 }
 
@@ -210,11 +212,15 @@ void TGridSpecialEditor::setNoAutoAdvance(bool value) { m_grid.editState().noAut
 bool TGridSpecialEditor::noAutoAdvance() const { return m_grid.editState().noAutoAdvance; }
 bool TGridSpecialEditor::isOpen() const { return m_grid.m_specialEditors && m_grid.m_specialEditors->open == this; }
 
-bool TGridSpecialEditor::confirm(const QString &text)
+bool TGridSpecialEditor::changedFromOpening(const QString &text) const
 {
     const auto &eds = m_grid.specialEditors();
-    if (eds.open == this && text != eds.baseline && m_grid.CurrentCell() != text)
-        m_grid.setCurrentCell(text);
+    return eds.open == this && text != eds.baseline;
+}
+
+bool TGridSpecialEditor::confirm(const QString &text)
+{
+    // Validation stores an accepted change and puts a refused one back.
     return m_grid.ValidateCell(text);
 }
 
