@@ -2148,7 +2148,8 @@ private:
     // The drop-down and spin buttons a cell shows while no editor is open;
     // ARect loses the width they take.
     void renderEditorButtons(platform::TCanvas &ACanvas, int ACol, int ARow, platform::TRect &ARect);
-    // A press on a cell's always-visible buttons: true when it opened the editor.
+    // A press on a cell's always-visible spin pair marks the step the editor
+    // it opens takes; true when it hit the pair.
     bool editorButtonPress(int ACol, int ARow, int X, int Y);
     // The unit editor's unit changed.
     void UnitChanged(QObject *Sender, const QString &NewUnit);
