@@ -448,7 +448,9 @@ void TExStringGrid::GridKeyPress(QChar &Key)
         Key = QChar();
         return;
     }
-    if (Key == u'\r' && (!hasFocus() || IsClickControlCell(RealCol(), Row())) && enterAdvance(Key))
+    // The editors advance after their own Enter; here only a click-control
+    // cell does (the grid itself has the focus while it gets a key press).
+    if (Key == u'\r' && IsClickControlCell(RealCol(), Row()) && enterAdvance(Key))
         return;
     if (Key == u'\b' || Key.isPrint())
         lookupTyping(Key);

@@ -421,3 +421,50 @@ TEST(SpecialEditorLifetime, FreeingTheGridWithAnEditorOpen)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(SpecialEditors, TabMovesFromEditorToEditorEachStoringInItsOwnCell)
+{
+    grid->setOptions(grid->Options() | goTabs);
+    grid->OnGetEditorType = [](TExStringGrid *, int ACol, int, TEditorType &AEditor) {
+        AEditor = ACol == 2 ? edUnitEditBtn : ACol == 3 ? edDateTimeEdit : ACol == 4 ? edFloatSpinEdit : edNormal;
+    };
+    grid->setCells(2, 2, QStringLiteral("2m3"));
+    grid->setCells(3, 2, QStringLiteral("12/06/2024 10:12"));
+    grid->setCells(4, 2, QStringLiteral("1.25"));
+    at(2, 2);
+    key(Qt::Key_F2);
+    ASSERT_NE(grid->EditCtrl(), nullptr);
+    key(Qt::Key_Tab);
+    EXPECT_EQ(grid->Col(), 3);
+    EXPECT_EQ(grid->Cells(2, 2), QStringLiteral("2m3"));
+    key(Qt::Key_F2);
+    key(Qt::Key_PageUp);
+    key(Qt::Key_Tab);
+    drain();
+    EXPECT_EQ(grid->Cells(2, 2), QStringLiteral("2m3"));
+    EXPECT_EQ(grid->Cells(3, 2), QStringLiteral("12/06/2024 10:12"));
+    EXPECT_EQ(grid->Col(), 4);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(SpecialEditors, EnterThatOpensAnEditorStaysAndAMoveClosesIt)
+{
+    grid->Navigation().AdvanceOnEnter = true;
+    grid->setCells(1, 1, QStringLiteral("5m3"));
+    type = edUnitEditBtn;
+    at(1, 1);
+    key(Qt::Key_Return);
+    ASSERT_NE(grid->EditCtrl(), nullptr);
+    EXPECT_EQ(grid->Col(), 1) << "the Enter that opened the editor does not move on";
+    grid->FocusCell(2, 1);
+    EXPECT_EQ(grid->EditCtrl(), nullptr) << "the editor goes with its cell";
+    EXPECT_EQ(grid->Cells(1, 1), QStringLiteral("5m3"));
+    EXPECT_EQ(grid->Cells(2, 1), QString());
+}
+
+} // namespace
