@@ -81,9 +81,10 @@ bool TExStringGrid::ValidateCell(const QString &NewValue)
                 if (!InvalidEntryTitle.isEmpty() || !InvalidEntryText.isEmpty()) {
                     const QString tip = InvalidEntryTitle.isEmpty() ? InvalidEntryText
                                                                     : InvalidEntryTitle + u'\n' + InvalidEntryText;
-                    if (InplaceEditor() != nullptr && InplaceEditor()->isVisible())
-                        QToolTip::showText(InplaceEditor()->mapToGlobal(QPoint(0, InplaceEditor()->height())), tip,
-                                           InplaceEditor());
+                    // Below the editor that holds the refused value, special or not.
+                    QWidget *anchor = EditCtrl() != nullptr ? EditCtrl() : InplaceEditor();
+                    if (anchor != nullptr && anchor->isVisible())
+                        QToolTip::showText(anchor->mapToGlobal(QPoint(0, anchor->height())), tip, anchor);
                 }
             }
             st.oldCellText = GetGridCell(rc, row);

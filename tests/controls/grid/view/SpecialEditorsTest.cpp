@@ -468,3 +468,21 @@ TEST_F(SpecialEditors, EnterThatOpensAnEditorStaysAndAMoveClosesIt)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(SpecialEditors, ARefusalShowsTheInvalidEntryTipUnderTheEditor)
+{
+    grid->OnCellValidate = [](TExStringGrid *, int, int, QString &, bool &Valid) { Valid = false; };
+    grid->InvalidEntryText = QStringLiteral("Out of range");
+    grid->setCells(1, 1, QStringLiteral("1"));
+    open(edSpinEdit);
+    key(Qt::Key_PageUp);
+    key(Qt::Key_Return);
+    ASSERT_NE(grid->EditCtrl(), nullptr);
+    EXPECT_TRUE(QToolTip::isVisible());
+    EXPECT_EQ(QToolTip::text(), QStringLiteral("Out of range"));
+    QToolTip::hideText();
+}
+
+} // namespace
