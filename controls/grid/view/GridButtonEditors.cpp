@@ -153,7 +153,10 @@ protected:
     {
         bool handled = false;
         platform::guarded([&] { handled = gridKey(event); });
-        if (!handled)
+        // Space presses on its release; the grid must not take it meanwhile.
+        if (!handled && event->key() == Qt::Key_Space)
+            event->accept();
+        else if (!handled)
             TExGridButton::keyPressEvent(event);
     }
     void keyReleaseEvent(QKeyEvent *event) override

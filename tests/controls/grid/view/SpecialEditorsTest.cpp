@@ -486,3 +486,20 @@ TEST_F(SpecialEditors, ARefusalShowsTheInvalidEntryTipUnderTheEditor)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(SpecialEditors, ButtonEditorSpaceRunsTheEllipsisEvent)
+{
+    grid->setCells(1, 1, QStringLiteral("Scan"));
+    grid->OnEllipsClick = [](TExStringGrid *, int, int, QString &S) { S = S.toUpper(); };
+    QWidget *button = open(edButton);
+    ASSERT_NE(button, nullptr);
+    QTest::keyClick(button, Qt::Key_Space);
+    EXPECT_EQ(grid->Cells(1, 1), QStringLiteral("SCAN"));
+    key(Qt::Key_Down);
+    EXPECT_EQ(grid->EditCtrl(), nullptr);
+    EXPECT_EQ(grid->Row(), 2);
+}
+
+} // namespace
