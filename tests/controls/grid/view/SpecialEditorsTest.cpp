@@ -89,6 +89,12 @@ TEST_P(UntouchedEditor, LeavesTheCellsBytes)
     EXPECT_EQ(grid->Cells(1, 1), QString::fromUtf8(c.text));
     EXPECT_EQ(grid->Cells(2, 1), QStringLiteral("neighbour"));
     EXPECT_EQ(stores, 0);
+    // With no editor open, a commit writes nothing, whatever type edited last.
+    at(2, 1);
+    grid->HideCellEdit();
+    grid->HideInplaceEdit();
+    EXPECT_EQ(grid->Cells(2, 1), QStringLiteral("neighbour"));
+    EXPECT_EQ(stores, 0);
     // Another cell's editor later commits into its own cell only.
     at(3, 1);
     grid->setCells(3, 1, QStringLiteral("7"));
