@@ -1062,19 +1062,16 @@ public:
     virtual void FormulaEditHook(bool Formula) {}
     // Where the special editors, the focus glow, the cell checker, the cell
     // advance and the footer join the editing; empty until they exist.
-    virtual void CreateEditorControl(int ACol, int ARow) {}
-    virtual void CommitEditorControl(int ACol, int ARow) {}
+    virtual void CreateEditorControl(int ACol, int ARow);
+    virtual void CommitEditorControl(int ACol, int ARow);
     virtual void ShowFocusWindow(const platform::TRect &R) {}
     virtual void HideFocusWindow() {}
     virtual void CellCheckerCorrect(int ACol, int ARow, QString &Value) {}
     virtual void CellCheckerMark(int ACol, int ARow, QString &Value) {}
     virtual bool AdvanceToNextCell(int ACol, int ARow, bool Force, bool AutoEdit, bool Forward, bool Recursive,
-                                   bool ShowEditor)
-    {
-        return false;
-    }
-    virtual void AdvanceAfterEdit(bool Backward) {}
-    virtual void SizeWhileTypingHook(bool RowHeight) {}
+                                   bool ShowEditor);
+    virtual bool AdvanceAfterEdit(bool Backward);
+    virtual void SizeWhileTypingHook(bool RowHeight);
     virtual void RecalcFooterColumn(int ACol, int ARow);
     virtual void DoGetEditorProp(int ACol, int ARow);
     virtual void DoCellChanging(int NewCol, int NewRow, bool &Allow);
@@ -2086,6 +2083,81 @@ private:
     mutable std::shared_ptr<struct TGridHeaderClick> m_headerClick;
     mutable std::shared_ptr<struct TGridSync> m_sync;
     TBaseGrid *syncPartner() const;
+
+    // ===== special editors and cell advance (controls/grid/view/SpecialEditor.h,
+    // SpecialEditors.cpp, SpecialEditorTable.cpp, the editors' GridSpinEditor.cpp,
+    // GridComboEditor.cpp, GridEditBtnEditor.cpp, GridDateEditors.cpp, GridButtonEditors.cpp,
+    // and CellAdvance.cpp, SizeWhileTyping.cpp) ===================================================
+public:
+    // The control of the open special editor; nullptr while none is open.
+    QWidget *EditCtrl() const;
+    // The editor of a special type, made on first use; nullptr for a type
+    // that opens none.
+    class TGridSpecialEditor *SpecialEditor(TEditorType type);
+    // A click on an always-visible spin button opened the editor: it steps once.
+    bool FSpinUpClick = false;
+    bool FSpinDnClick = false;
+    int MaxComboLength = 0;
+    std::function<void(TExStringGrid *Sender, int OldRow, int OldCol, int &NewRow, int &NewCol, bool &Allow)>
+        OnAutoAdvance;
+    std::function<void(TExStringGrid *Sender, int ACol)> OnAutoInsertCol;
+    std::function<void(TExStringGrid *Sender, int ACol, int ARow, int ItemIndex, const QString &ASelection)>
+        OnComboChange;
+    std::function<void(TExStringGrid *Sender, int ACol, int ARow, int ItemIndex, const QString &ASelection,
+                       QObject *AObject)>
+        OnComboObjectChange;
+    std::function<void(TExStringGrid *Sender, int ACol, int ARow, int AValue, bool UpDown)> OnSpinClick;
+    std::function<void(TExStringGrid *Sender, int ACol, int ARow, double AValue, bool UpDown)> OnFloatSpinClick;
+    std::function<void(TExStringGrid *Sender, int ACol, int ARow, double AValue, bool UpDown)> OnDateSpinClick;
+    std::function<void(TExStringGrid *Sender, int ACol, int ARow, double AValue, bool UpDown)> OnTimeSpinClick;
+    std::function<void(TExStringGrid *Sender, int ACol, int ARow, QString &S)> OnEllipsClick;
+    std::function<void(TExStringGrid *Sender, int ACol, int ARow, double ADateTime)> OnDateTimeChange;
+    std::function<void(TExStringGrid *Sender, int ARow, int ACol)> OnDatePickerCloseUp;
+    std::function<void(TExStringGrid *Sender, int ARow, int ACol)> OnDatePickerDropDown;
+    std::function<void(TExStringGrid *Sender, int ACol, int ARow, const QString &NewUnit)> OnUnitChanged;
+    std::function<void(TExStringGrid *Sender, const QString &Text, double &ADate)> OnCustomStrToDate;
+    virtual void DoEllipsClick(const QString &Text, QString &Result);
+    // The right fixed columns that are not hidden.
+    int VisibleFixedRightCols() const;
+    virtual void GotoFirstRow() { setRow(FixedRows()); }
+    // A left click 2 pixels inside the cell's top-left corner, the move forced.
+    void SimulateCellClick(int ACol, int ARow);
+
+private:
+    friend class TGridSpecialEditor;
+    int FAECol = -1; // where the running Enter advance started
+    int FAERow = -1;
+    int FLastTabCol = -1; // where the innermost running Tab advance started
+    int FLastTabRow = -1;
+    bool FDisableChange = false; // the advance fires OnCellChanging itself
+    struct TSpecialEditors &specialEditors() const;
+    // The editors take the grid's colour tones for their buttons.
+    void applyEditorTones();
+    // One Enter advance step; depth counts the steps over read-only cells.
+    bool advanceStep(int ACol, int ARow, bool Force, bool AutoEdit, bool Forward, bool ShowEditor, int Depth);
+    bool tabStep(bool Backward, int Depth);
+    // Enter handed on by an editor or pressed on a click-control cell: the
+    // advance, then the editor in the cell reached; true when it took the key.
+    bool enterAdvance(QChar &Key);
+    // An editor closed by Enter: the advance and, with AdvanceAutoEdit, the
+    // next cell's editor.
+    void editorEnter();
+    // The caret walked out of the in-place edit's text: the cell to the left
+    // or right, its editor opened with CursorWalkAlwaysEdit.
+    void editorWalk(bool Forward);
+    // The drop-down and spin buttons a cell shows while no editor is open;
+    // ARect loses the width they take.
+    void renderEditorButtons(platform::TCanvas &ACanvas, int ACol, int ARow, platform::TRect &ARect);
+    // A press on a cell's always-visible spin pair marks the step the editor
+    // it opens takes; true when it hit the pair.
+    bool editorButtonPress(int ACol, int ARow, int X, int Y);
+    // The unit editor's unit changed.
+    void UnitChanged(QObject *Sender, const QString &NewUnit);
+    void DatePickerCloseUp();
+    void DatePickerDropDown();
+    void DatePickerChange(const QString &Value);
+    void DateAndTimePickerChange(double ADateTime);
+    mutable std::shared_ptr<struct TSpecialEditors> m_specialEditors; // freed first: its editors call the grid
 };
 
 } // namespace controls
