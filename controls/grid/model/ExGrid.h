@@ -1371,6 +1371,100 @@ private:
     void fireFileProgress(int percent, int &last);
     void copyCellsFrom(TExStringGrid &source);
     // ===== end of native files, binary cell streams, XML and copying ===========================
+    // ===== clipboard, OLE drag and drop, stored layouts (ExGridClipboard.cpp,
+    // ExGridSmartPaste.cpp, ExGridLayout.cpp, ExGridVisualProps.cpp,
+    // controls/grid/view/GridOleDrop.cpp, GridOleDrag.cpp; their state in
+    // GridExchangeState.h) ======================================================================
+public:
+    enum TClipOperation : std::uint8_t { coCut, coCopy };
+    enum TGridImportState : std::uint8_t { isImportStart, isImportNewRow, isImportDone, isImportSelRow };
+    // Multi-line texts copied quoted with their breaks as character 11.
+    bool ExcelClipboardFormat = false;
+    void CopySelectionToClipboard();
+    void CopyToClipBoard();
+    void CutToClipboard();
+    void CutSelectionToClipboard();
+    // The whole grid as HTML, and as plain text the same.
+    void CopyToClipBoardAsHTML();
+    void PasteFromClipboard();
+    void PasteSelectionFromClipboard();
+    QString GetSelectionAsText();
+    void SetSelectionAsText(const QString &Value);
+    // The tab and line text of a range of display columns and rows.
+    QString RangeText(const platform::TRect &R, bool Disjunct);
+    // Pastes a text at (ACol, ARow) as the clipboard's text would; the
+    // count of fields, with the rows and columns it took.
+    int ParseTextToCells(const QString &Text, int ACol, int ARow, int &Rows, int &Cols);
+    virtual void PasteCellText(int ACol, int ARow, const QString &Value);
+    virtual void MarkRowsModified(QPoint Source, const platform::TRect &Target, TClipOperation LastOp);
+    virtual void BeforePaste() {}
+    virtual void AfterPaste() {}
+    virtual bool AllowFmtClipboard() { return m_navigation.AllowFmtClipboard; }
+    virtual void ImportNotification(TGridImportState AState, int ARow) {}
+    QPoint ClipTopLeft() const;
+    TClipOperation ClipLastOp() const;
+    std::function<void(QObject *Sender, int ACol, int ARow, QString &Value, bool &Allow)>
+        OnClipboardBeforePasteWideCell;
+    std::function<void(QObject *Sender, int ACol, int ARow, const QString &Value)> OnClipboardAfterPasteWideCell;
+    // The selection resizer: the copied selection and the enlarged one.
+    std::function<void(TExStringGrid *Sender, const TGridRect &Original, const TGridRect &Enlarged)>
+        OnSelectionResize;
+    std::function<void(TExStringGrid *Sender, const TGridRect &Original, const TGridRect &Enlarged)>
+        OnSelectionResized;
+    // The handle at the selection's bottom corner copies the selection and
+    // fills the enlarged one on release.
+    bool SelectionResizer = false;
+    bool SelectionRectangle = false;
+    platform::TRect SelectionResizerRect() const;
+
+    // Layouts kept outside the grid. The stored text or keys are checked
+    // whole first: one that does not fit the grid raises and changes nothing.
+    QString ColumnStatesToString();
+    void StringToColumnStates(const QString &Value);
+    void SaveColSizes();
+    void LoadColSizes();
+    virtual void SaveColPositions();
+    virtual void LoadColPositions();
+    void SaveVisualProps(const QString &FileName);
+    void LoadVisualProps(const QString &FileName);
+
+    // OLE drag and drop (drops from this and other grids of the program).
+    class TDragDropSettings &DragDropSettings();
+    // A column of a list box (a QListWidget) about to be dragged onto the
+    // grid: a drop shows the column and takes its item out of the list.
+    void OleColumnDragStart(int ACol, int AIndex, QWidget *AList);
+    class TGridDropTarget *GridDropTarget() const;
+    using TOleDragDropEvent =
+        std::function<void(TExStringGrid *Sender, int ARow, int ACol, const QString &data, bool &Allow)>;
+    TOleDragDropEvent OnOleDrop;
+    TOleDragDropEvent OnOleDrag;
+    std::function<void(TExStringGrid *Sender, const TGridRect &ARect)> OnOleDropped;
+    std::function<void(TExStringGrid *Sender, int ARow, int ACol, bool &Allow)> OnOleDragOver;
+    std::function<void(TExStringGrid *Sender, int ARow, int ACol)> OnOleDragStart;
+    std::function<void(TExStringGrid *Sender, int OLEEffect)> OnOleDragStop;
+    std::function<void(TExStringGrid *Sender, int ARow, int ACol, int DropCol)> OnOleDropCol;
+    std::function<void(TExStringGrid *Sender, int ARow, int ACol, const QString &FileName, bool &Allow)>
+        OnOleDropFile;
+    std::function<void(TExStringGrid *Sender, int ARow, int ACol, const QString &URL, bool &Allow)> OnOleDropURL;
+    // The refusal of a dropped spreadsheet, as the drop reports it.
+    std::function<void(const QString &Message)> DropErrorReporter;
+
+private:
+    friend class TGridDropTarget;
+    friend class TGridDropSource;
+    struct TGridExchange &exchange() const;
+    int readClipboardCells(int ACol, int ARow, int &Rows, int &Cols);
+    void copyRangeToClipboard(const platform::TRect &R, bool Disjunct);
+    void widenSelectionOverMerges();
+    bool pasteAllowed(int RealCol, int ARow);
+    bool smartFill(int Count);
+    // Ctrl+C, Ctrl+X, Ctrl+V and their Insert and Delete twins; true when
+    // the key was one of them.
+    bool clipboardShortCut(std::uint16_t Key, platform::TShiftState Shift);
+    bool oleDragStart(int X, int Y);
+    void oleDragMoveDone(int Effect);
+    mutable std::shared_ptr<struct TGridExchange> m_exchange;
+    // ===== end of clipboard, OLE drag and drop, stored layouts ===================================
     // ===== delimited, fixed-width, stream, HTML and aligned text (ExGridCsv.cpp,
     // ExGridFixedText.cpp, ExGridTextStream.cpp, ExGridHtml.cpp, ExGridAscii.cpp) ===============
 public:

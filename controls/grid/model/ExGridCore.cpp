@@ -3,6 +3,7 @@
 #include "controls/grid/model/ExGrid.h"
 #include "controls/grid/model/GridSelection.h"
 #include "controls/grid/model/GridStructure.h"
+#include "controls/grid/base/GridDragDrop.h"
 
 #include <QHash>
 #include <QResizeEvent>
@@ -31,7 +32,8 @@ QEvent::Type registeredEvent(const char *name)
 
 QEvent::Type GridEditDoneEvent() { return registeredEvent("GridEditDone"); }
 QEvent::Type DTPShiftFocusEvent() { return registeredEvent("DTPShiftFocus"); }
-QString GridCellsMimeType() { return QStringLiteral("application/x-texstringgrid-cells"); }
+// The one type of our own cells, for the clipboard and drag and drop alike.
+QString GridCellsMimeType() { return mime::GridCells; }
 
 TExStringGrid::TExStringGrid(QWidget *parent)
     : TBaseGrid(parent), FloatFormat(QStringLiteral("%.2f")), CheckTrue(QStringLiteral("Y")),
