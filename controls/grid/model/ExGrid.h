@@ -1448,6 +1448,19 @@ public:
     std::function<void(TExStringGrid *Sender, int ARow, int ACol, const QString &URL, bool &Allow)> OnOleDropURL;
     // The refusal of a dropped spreadsheet, as the drop reports it.
     std::function<void(const QString &Message)> DropErrorReporter;
+    // A header drag that moves a row or column: the move itself may be
+    // refused, and so may each place it would drop at (the no-drop cursor;
+    // the release then moves nothing).
+    std::function<void(TExStringGrid *Sender, int ACol, bool &Allow)> OnColumnMove;
+    std::function<void(TExStringGrid *Sender, int ARow, bool &Allow)> OnRowMove;
+    std::function<void(TExStringGrid *Sender, int ACol, bool &Allow)> OnColumnMoving;
+    std::function<void(TExStringGrid *Sender, int ARow, bool &Allow)> OnRowMoving;
+    // The window's cancel-mode message: a row or column move with its
+    // floating header ends.
+    void CancelMode();
+    // The floating header of a row or column being moved; nil before the
+    // first move.
+    QWidget *HeaderDragButton() const;
 
 private:
     friend class TGridDropTarget;
@@ -1461,8 +1474,18 @@ private:
     // Ctrl+C, Ctrl+X, Ctrl+V and their Insert and Delete twins; true when
     // the key was one of them.
     bool clipboardShortCut(std::uint16_t Key, platform::TShiftState Shift);
+    // With ColumnSize.Save, the stored widths when the window first shows.
+    void loadColSizesOnce();
+    // The selection resizer: the press that copies, the release that fills.
+    bool onSelectionResizer(int X, int Y);
+    bool resizerMouseDown(int X, int Y, platform::TShiftState Shift);
+    void resizerMouseUp();
+    // The OLE drag of the selected cells or a column, started by a move.
     bool oleDragStart(int X, int Y);
     void oleDragMoveDone(int Effect);
+    // The floating header and its cursor while a row or column moves.
+    void moveFeedback(int X, int Y);
+    void headerDragSelect(struct TGridMouse &m, int ACol, int ARow, int Y);
     mutable std::shared_ptr<struct TGridExchange> m_exchange;
     // ===== end of clipboard, OLE drag and drop, stored layouts ===================================
     // ===== delimited, fixed-width, stream, HTML and aligned text (ExGridCsv.cpp,

@@ -290,7 +290,9 @@ int TExStringGrid::ParseTextToCells(const QString &Text, int ACol, int ARow, int
     Rows = Cols = 0;
     if (ACol < 0 || ARow < 0)
         return 0;
-    if (!(Options() & goEditing) && !m_navigation.AllowClipboardAlways && !m_mouseActions.RangeSelectAndEdit)
+    // FEditDisable: the selection resizer's fill, which may write without goEditing.
+    if (!(Options() & goEditing) && !m_navigation.AllowClipboardAlways && !m_mouseActions.RangeSelectAndEdit
+        && !FEditDisable)
         return 0;
     const TClipboardTable table = parseClipboardText(Text);
     TGridExchange &x = exchange();

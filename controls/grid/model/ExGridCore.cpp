@@ -3,6 +3,8 @@
 #include "controls/grid/model/ExGrid.h"
 #include "controls/grid/model/GridSelection.h"
 #include "controls/grid/model/GridStructure.h"
+#include "controls/grid/model/GridExchangeState.h"
+#include "platform/HandlerGuard.h"
 #include "controls/grid/base/GridDragDrop.h"
 
 #include <QHash>
@@ -68,7 +70,15 @@ TExStringGrid::TExStringGrid(QWidget *parent)
     installWindowHooks();
 }
 
-TExStringGrid::~TExStringGrid() = default;
+TExStringGrid::~TExStringGrid()
+{
+    // The widths outlive the grid where ColumnSize says.
+    if (ColumnSize().Save)
+        platform::guarded([&] { SaveColSizes(); });
+    // The drop target's registration ends before the target does.
+    if (m_exchange && m_exchange->dropAdapter)
+        delete m_exchange->dropAdapter.data();
+}
 
 QString TExStringGrid::Version() const
 {
@@ -127,6 +137,8 @@ void TExStringGrid::GridLoaded()
         UpdateSearchPanel();
     }
     looksLoaded();
+    if (ColumnSize().Save)
+        LoadColSizes();
 }
 
 void TExStringGrid::ApplyActiveStyleColors()

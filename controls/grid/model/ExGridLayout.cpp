@@ -9,6 +9,7 @@
 #include "controls/grid/model/core/StoredLayout.h"
 #include "platform/ConversionError.h"
 #include "platform/Error.h"
+#include "platform/HandlerGuard.h"
 #include "platform/IniFile.h"
 #include "platform/RegistryIniFile.h"
 
@@ -163,6 +164,15 @@ void TExStringGrid::LoadColSizes()
             setColWidths(i, widths[std::size_t(i)]);
     if (ColumnSize().Location == clIniFile)
         store->flush();
+}
+
+void TExStringGrid::loadColSizesOnce()
+{
+    TGridExchange &x = exchange();
+    if (!ColumnSize().Save || x.sizesLoaded)
+        return;
+    x.sizesLoaded = true;
+    platform::guarded([&] { LoadColSizes(); });
 }
 
 void TExStringGrid::SaveColPositions()

@@ -13,17 +13,22 @@ class QListWidget;
 namespace controls {
 
 class TGridDropTarget;
-class TDropTargetAdapter;
 
 struct TGridExchange {
     QPoint clipTopLeft{0, 0}; // top-left of the last range copied from here
     TExStringGrid::TClipOperation clipLastOp = TExStringGrid::coCopy;
     bool pasteAll = false; // a whole-grid paste, not one at the selection
-    bool mouseResize = false; // the resizer press copied; the release fills
-    TGridRect dropSelection{-1, -1, -1, -1}; // the rows dragged out of here
+    bool mouseResize = false;
+    bool sizesLoaded = false; // the first show loaded the stored widths // the resizer press copied; the release fills
+    TGridRect dropSelection{-1, -1, -1, -1}; // the cells dragged out of here
+    bool dragging = false; // a drag from this grid runs
+    bool dropInsideDrag = false; // it was dropped into its own block
+    TGridRect droppedHere{-1, -1, -1, -1}; // where it landed in this grid
     TDragDropSettings dragDrop;
     std::shared_ptr<TGridDropTarget> dropTarget; // shared: its type stays the view's
-    QPointer<TDropTargetAdapter> dropAdapter;
+    QPointer<QObject> dropAdapter; // the widget's drop registration
+    QPointer<QWidget> moveButton; // the floating header of a move
+    std::unique_ptr<QWidget> moveForm; // the dragged cells' picture
     int oleDragCol = -1; // a list box column on its way in
     int oleDragIndex = -1;
     QPointer<QListWidget> oleDragList;
