@@ -81,12 +81,13 @@ QString TExStringGrid::RangeText(const platform::TRect &R, bool Disjunct)
     x.clipTopLeft = QPoint(R.Left, R.Top);
     const bool skipRows = Disjunct && m_mouseActions.DisjunctRowSelect() && !m_mouseActions.DisjunctColSelect();
     const bool skipCols = Disjunct && m_mouseActions.DisjunctColSelect();
-    std::vector<int> cols;
+    std::vector<int> cols; // real columns, looked up once
     for (int c = R.Left; c <= R.Right; ++c)
         if (!skipCols || TGridSelection::flag(m_selection->colSelect, c))
-            cols.push_back(c);
+            cols.push_back(RealColIndex(c));
     ExportNotification(esExportStart, -1);
     std::vector<QString> fields;
+    fields.reserve(std::size_t(std::max(0, R.Bottom - R.Top + 1)) * cols.size());
     int rows = 0;
     for (int r = R.Top; r <= R.Bottom; ++r) {
         if (skipRows
@@ -94,15 +95,15 @@ QString TExStringGrid::RangeText(const platform::TRect &R, bool Disjunct)
             continue;
         ExportNotification(esExportNewRow, r);
         ++rows;
-        for (const int c : cols) {
-            const int real = RealColIndex(c);
-            QString t = Cells(real, r);
+        for (const int real : cols) {
+            // The save hook reads the cell itself, as every export does.
+            QString t;
             DoSaveCell(real, r, t);
-            if (t.startsWith(QStringLiteral("|\\")))
+            if (t.startsWith(QLatin1String("|\\")))
                 t = DecodeWideCellText(t);
-            if (!m_navigation.CopyHTMLTagsToClipboard && t.contains(QStringLiteral("</")))
+            if (!m_navigation.CopyHTMLTagsToClipboard && t.contains(QLatin1String("</")))
                 t = GetStrippedCell(real, r);
-            else if (t.contains(QStringLiteral("{\\")) && isRichText(t))
+            else if (isRichText(t))
                 t = richCellPlainText(t);
             // The one-line form a spreadsheet reads as one cell.
             if (ExcelClipboardFormat && t.contains(u'\r'))
@@ -304,12 +305,20 @@ int TExStringGrid::ParseTextToCells(const QString &Text, int ACol, int ARow, int
             undo->StopSequence();
     });
     const bool insert = m_navigation.ClipboardPasteAction == TClipboardPasteAction::paInsert;
+    // The grid grows once, before a cell is written, so that every write
+    // lands inside it; without growth the text is cut at the edge.
+    const int lines = int(table.rows.size());
+    if (ACol + table.maxFields > ColCount() && m_navigation.AllowClipboardColGrow)
+        setColCount(ACol + table.maxFields);
+    if (!insert && m_navigation.AllowClipboardRowGrow) {
+        const int dataEnd = RowCount() - (FloatingFooter().ShowsLastRow() ? 1 : 0);
+        if (ARow + lines > dataEnd)
+            setRowCount(RowCount() + ARow + lines - dataEnd);
+    }
     int count = 0;
     int widest = 0;
     int row = ARow;
     for (const std::vector<QString> &line : table.rows) {
-        // The grid grows before a cell is written, so that every write
-        // lands inside it; without growth the text is cut at the edge.
         const int dataEnd = RowCount() - (FloatingFooter().ShowsLastRow() ? 1 : 0);
         if (insert && !(line.size() == 1 && line.front().isEmpty()))
             InsertRows(std::min(row, RowCount()), 1);
@@ -320,9 +329,6 @@ int TExStringGrid::ParseTextToCells(const QString &Text, int ACol, int ARow, int
         }
         ++Rows;
         ImportNotification(x.pasteAll ? isImportNewRow : isImportSelRow, row);
-        const int need = ACol + int(line.size());
-        if (need > ColCount() && m_navigation.AllowClipboardColGrow)
-            setColCount(need);
         for (std::size_t i = 0; i < line.size(); ++i) {
             ++count;
             const int col = ACol + int(i);
@@ -350,8 +356,8 @@ int TExStringGrid::ParseTextToCells(const QString &Text, int ACol, int ARow, int
             else if (!wide && OnClipboardAfterPasteCell)
                 OnClipboardAfterPasteCell(this, col, row, value);
         }
-        Cols = int(line.size());
-        widest = std::max(widest, Cols);
+        widest = std::max(widest, int(line.size()));
+        Cols = widest; // the text's real width, not its last line's
         ++row;
     }
     if (Rows == 0)

@@ -40,8 +40,10 @@ void TExStringGrid::PasteSelectionFromClipboard()
         if (n > 0 && n < selected)
             filled = smartFill(n);
         // One row (column) of a larger selection: again at every further
-        // selected row (column).
-        if (!filled && n > 0 && n < selected && sel.Bottom > sel.Top && sel.Right > sel.Left
+        // selected row (column). Inserting rows pastes once: the rows it
+        // inserted are the paste.
+        const bool insert = m_navigation.ClipboardPasteAction == TClipboardPasteAction::paInsert;
+        if (!filled && !insert && n > 0 && n < selected && sel.Bottom > sel.Top && sel.Right > sel.Left
             && (rows == 1 || cols == 1)) {
             if (rows == 1)
                 for (int r = sel.Top + 1; r <= sel.Bottom; ++r)

@@ -193,3 +193,27 @@ TEST_F(LayoutTest, AVisualPropertiesFileWithABadValueChangesNothing)
     EXPECT_THROW(other.LoadVisualProps(path("missing.txt")), platform::Error);
     EXPECT_THROW(grid.SaveVisualProps(path("no/such/folder/x.txt")), platform::Error);
 }
+
+TEST_F(LayoutTest, SaveKeepsTheWidthsFromOneGridToTheNext)
+{
+    const QString ini = path("saved.ini");
+    {
+        TExStringGrid first;
+        first.setColCount(3);
+        first.ColumnSize().Save = true;
+        first.ColumnSize().Location = clIniFile;
+        first.ColumnSize().Key = ini;
+        first.ColumnSize().Section = QStringLiteral("Grid");
+        first.setColWidths(2, 123);
+    }
+    EXPECT_EQ(platform::TMemIniFile::fromBytes(bytesOf(ini)).ReadInteger("Grid", "Col2", -1), 123);
+    TExStringGrid second;
+    second.setColCount(3);
+    second.ColumnSize().Save = true;
+    second.ColumnSize().Location = clIniFile;
+    second.ColumnSize().Key = ini;
+    second.ColumnSize().Section = QStringLiteral("Grid");
+    second.BeginLoading();
+    second.EndLoading();
+    EXPECT_EQ(second.ColWidths(2), 123);
+}
