@@ -4,6 +4,7 @@
 #include "controls/grid/model/GridSelection.h"
 #include "controls/grid/model/GridStructure.h"
 #include "controls/grid/model/GridExchangeState.h"
+#include "controls/grid/view/GridOleDrop.h"
 #include "platform/HandlerGuard.h"
 #include "controls/grid/base/GridDragDrop.h"
 
@@ -137,6 +138,13 @@ void TExStringGrid::GridLoaded()
         UpdateSearchPanel();
     }
     looksLoaded();
+    // The drop target takes what may be dropped as the loaded settings say.
+    if (m_exchange && m_exchange->dropTarget) {
+        TESGDropTarget &target = *m_exchange->dropTarget;
+        target.AcceptText = m_exchange->dragDrop.OleAcceptText;
+        target.AcceptFiles = m_exchange->dragDrop.OleAcceptFiles;
+        target.AcceptURLs = m_exchange->dragDrop.OleAcceptURLs;
+    }
     if (ColumnSize().Save)
         LoadColSizes();
 }

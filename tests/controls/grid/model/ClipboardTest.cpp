@@ -238,6 +238,24 @@ TEST_F(ClipboardTest, CutEmptiesExactlyTheEditableCopiedCells)
     EXPECT_EQ(grid.ClipLastOp(), TExStringGrid::coCut);
 }
 
+TEST_F(ClipboardTest, ACutIsOneUndoStepOnTheRealColumns)
+{
+    fillLabels(grid);
+    grid.HideColumn(1);
+    TExGridUndoRedo undo;
+    grid.setUndoRedo(&undo);
+    select(1, 1, 1, 2); // display column 1 is real column 2
+    grid.CutSelectionToClipboard();
+    EXPECT_EQ(grid.AllCells(2, 1), QString());
+    EXPECT_EQ(undo.Items()[1].Col, 2);
+    EXPECT_EQ(undo.Items()[1].OrigValue, label(2, 1));
+    EXPECT_EQ(undo.Items()[1].Value, QString());
+    undo.Undo();
+    EXPECT_EQ(grid.AllCells(2, 1), label(2, 1));
+    EXPECT_EQ(grid.AllCells(2, 2), label(2, 2));
+    grid.setUndoRedo(nullptr);
+}
+
 TEST_F(ClipboardTest, OwnFormatBringsPropertiesAndMarksRows)
 {
     grid.Navigation().AllowFmtClipboard = true;

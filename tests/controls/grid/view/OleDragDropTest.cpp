@@ -405,3 +405,81 @@ TEST_F(OleDrop, AHeaderDragSelectionScrollsAtTheBottomEdge)
     EXPECT_GT(grid.Selection().Bottom, 2);
     viewtest::sendMouse(grid, QEvent::MouseButtonRelease, Qt::LeftButton, cell(0, 3));
 }
+
+TEST_F(OleDrop, ADragHoveringAtTheBottomEdgeScrolls)
+{
+    grid.setRowCount(60);
+    grid.resize(640, 490);
+    grid.setTopRow(1);
+    const int top = grid.TopRow();
+    const int edgeRow = grid.TopRow() + grid.VisibleRowCount();
+    const platform::TRect edge = grid.CellRect(2, edgeRow);
+    ASSERT_LT(edge.Top, grid.ClientHeight());
+    auto data = text("x");
+    const QPoint pt = grid.mapToGlobal(QPoint(edge.Left + 5, (edge.Top + grid.ClientHeight()) / 2));
+    int effect = DROPEFFECT_COPY;
+    grid.GridDropTarget()->DragEnter(*data, false, pt, effect);
+    effect = DROPEFFECT_COPY;
+    grid.GridDropTarget()->DragOver(false, pt, effect);
+    EXPECT_EQ(grid.TopRow(), top + 1);
+    EXPECT_TRUE(grid.GridDropTarget()->ArrowLeft()->isVisibleTo(&grid) || effect != DROPEFFECT_NONE);
+    grid.GridDropTarget()->DragLeave();
+    EXPECT_FALSE(grid.GridDropTarget()->ArrowLeft()->isVisible());
+}
+
+TEST_F(OleDrag, RowsMovedWithinTheGridShiftOnlyByTheRowsInsertedAboveThem)
+{
+    grid.setOptions(grid.Options() | goRowSelect);
+    grid.DragDropSettings().OleRemoveRows = true;
+    grid.DragDropSettings().setOleDropTarget(true);
+    grid.Navigation().AllowClipboardAlways = true;
+    loop.target = &grid;
+
+    // Overwriting rows above: nothing is inserted, the dragged rows stay put.
+    selectRows(4, 5);
+    loop.at = cell(1, 1);
+    pressAndDrag(cell(2, 4), 0, 30);
+    viewtest::sendMouse(grid, QEvent::MouseButtonRelease, Qt::LeftButton, cell(2, 4));
+    EXPECT_EQ(grid.RowCount(), 6);
+    EXPECT_EQ(grid.Cells(1, 1), label(1, 4));
+    EXPECT_EQ(grid.Cells(1, 2), label(1, 5));
+    EXPECT_EQ(grid.Cells(1, 3), label(1, 3));
+    EXPECT_EQ(grid.Cells(1, 4), label(1, 6));
+
+    // Inserting rows above: the dragged rows moved down by exactly those.
+    grid.setRowCount(8);
+    fill(grid);
+    grid.DragDropSettings().OleInsertRows = true;
+    selectRows(4, 5);
+    loop.at = cell(1, 2);
+    pressAndDrag(cell(2, 4), 0, 30);
+    viewtest::sendMouse(grid, QEvent::MouseButtonRelease, Qt::LeftButton, cell(2, 4));
+    EXPECT_EQ(grid.RowCount(), 8);
+    EXPECT_EQ(grid.Cells(1, 2), label(1, 4));
+    EXPECT_EQ(grid.Cells(1, 3), label(1, 5));
+    EXPECT_EQ(grid.Cells(1, 4), label(1, 2));
+    EXPECT_EQ(grid.Cells(1, 6), label(1, 6));
+}
+
+TEST_F(OleDrag, OwnCellsTravelWithTheirProperties)
+{
+    grid.Navigation().AllowFmtClipboard = true;
+    grid.setColors(2, 2, 0x00FF00);
+    grid.setSelection(TGridRect{2, 2, 2, 2});
+    loop.target = &other;
+    loop.at = centre(other.CellRect(3, 4));
+    loop.effect = DROPEFFECT_COPY;
+    pressAndDrag(cell(2, 2), 10, 10);
+    EXPECT_EQ(other.Cells(3, 4), label(2, 2));
+    EXPECT_EQ(other.Colors(3, 4), platform::TColor(0x00FF00));
+    EXPECT_EQ(grid.Cells(2, 2), label(2, 2));
+}
+
+TEST_F(OleDrop, LoadingAppliesWhatMayBeDropped)
+{
+    grid.DragDropSettings().OleAcceptText = false;
+    grid.BeginLoading();
+    grid.EndLoading();
+    EXPECT_EQ(dropAt(grid, *text("x"), cell(1, 1)), DROPEFFECT_NONE);
+    EXPECT_EQ(grid.Cells(1, 1), QString());
+}
