@@ -1378,7 +1378,8 @@ private:
 public:
     enum TClipOperation : std::uint8_t { coCut, coCopy };
     enum TGridImportState : std::uint8_t { isImportStart, isImportNewRow, isImportDone, isImportSelRow };
-    // Multi-line texts copied quoted with their breaks as character 11.
+    // Multi-line texts go to the clipboard as one line, each break as the
+    // character 11, the form a spreadsheet program reads as one cell.
     bool ExcelClipboardFormat = false;
     void CopySelectionToClipboard();
     void CopyToClipBoard();
@@ -1446,7 +1447,8 @@ public:
     std::function<void(TExStringGrid *Sender, int ARow, int ACol, const QString &FileName, bool &Allow)>
         OnOleDropFile;
     std::function<void(TExStringGrid *Sender, int ARow, int ACol, const QString &URL, bool &Allow)> OnOleDropURL;
-    // The refusal of a dropped spreadsheet, as the drop reports it.
+    // Where a dropped file that does not load is reported; the program's
+    // error report when unset.
     std::function<void(const QString &Message)> DropErrorReporter;
     // A header drag that moves a row or column: the move itself may be
     // refused, and so may each place it would drop at (the no-drop cursor;

@@ -51,7 +51,7 @@ void TGridDropTarget::hideArrows()
     m_arrows->up.hide();
     m_arrows->down.hide();
     m_arrows->left.hide();
-    if (QWidget *button = m_grid.HeaderDragButton())
+    if (QWidget *button = m_grid.exchange().moveButton)
         button->hide();
 }
 
