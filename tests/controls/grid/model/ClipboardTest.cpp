@@ -336,3 +336,39 @@ TEST_F(ClipboardTest, ShortcutsNeedTheSettingAndTheirEventsMayRefuse)
     press(Qt::Key_Insert, Qt::ShiftModifier);
     EXPECT_EQ(grid.Cells(2, 2), QStringLiteral("k"));
 }
+
+TEST_F(ClipboardTest, DisjunctColumnsLeaveTheUnselectedOut)
+{
+    fillLabels(grid);
+    grid.MouseActions().setDisjunctColSelect(true);
+    grid.setColSelect(1, true);
+    grid.setColSelect(3, true);
+    grid.CopySelectionToClipboard();
+    EXPECT_TRUE(clipText().startsWith(QStringLiteral("1:1\t3:1\r\n1:2\t3:2\r\n")));
+}
+
+TEST_F(ClipboardTest, OwnCellsGrowTheGridByTheirSize)
+{
+    grid.Navigation().AllowFmtClipboard = true;
+    fillLabels(grid);
+    select(1, 1, 2, 2);
+    grid.CopySelectionToClipboard();
+    select(4, 7, 4, 7);
+    grid.PasteSelectionFromClipboard();
+    EXPECT_EQ(grid.ColCount(), 6);
+    EXPECT_EQ(grid.RowCount(), 9);
+    EXPECT_EQ(grid.Cells(5, 8), label(2, 2));
+}
+
+TEST_F(ClipboardTest, SelectionAsTextWritesRawCellsAndGrows)
+{
+    int hooks = 0;
+    grid.OnClipboardBeforePasteCell = [&](QObject *, int, int, QString &, bool &) { ++hooks; };
+    select(3, 7, 3, 7);
+    grid.SetSelectionAsText(QStringLiteral("a\tb\tc\r\nd"));
+    EXPECT_EQ(grid.Cells(5, 7), QStringLiteral("c"));
+    EXPECT_EQ(grid.Cells(3, 8), QStringLiteral("d"));
+    EXPECT_EQ(hooks, 0);
+    select(3, 7, 5, 7);
+    EXPECT_EQ(grid.GetSelectionAsText(), QStringLiteral("a\tb\tc"));
+}

@@ -217,3 +217,23 @@ TEST_F(LayoutTest, SaveKeepsTheWidthsFromOneGridToTheNext)
     second.EndLoading();
     EXPECT_EQ(second.ColWidths(2), 123);
 }
+
+TEST_F(LayoutTest, PositionsGoToTheRegistry)
+{
+    fillLabels(grid);
+    grid.ColumnSize().Key = QStringLiteral("Software\\Maker\\Grids");
+    grid.ColumnSize().Section = QStringLiteral("Order");
+    grid.MoveColumn(2, 0);
+    grid.SaveColPositions();
+    platform::TRegistry reg(store);
+    ASSERT_TRUE(reg.OpenKeyReadOnly(QStringLiteral("\\Software\\Maker\\Grids\\Order")));
+    EXPECT_EQ(reg.ReadInteger(QStringLiteral("Pos0")), 2);
+
+    TExStringGrid other;
+    other.setColCount(3);
+    other.setRowCount(2);
+    fillLabels(other);
+    other.ColumnSize() = grid.ColumnSize();
+    other.LoadColPositions();
+    EXPECT_EQ(other.AllCells(0, 1), label(2, 1));
+}
