@@ -383,13 +383,26 @@ int TExStringGrid::readClipboardCells(int ACol, int ARow, int &Rows, int &Cols)
             BeforePaste();
             const TStreamHeader h = readStreamHeader(*stream);
             const bool insert = m_navigation.ClipboardPasteAction == TClipboardPasteAction::paInsert;
+            const int cols0 = ColCount();
+            const int rows0 = RowCount();
             if (ACol + h.cols > ColCount() && m_navigation.AllowClipboardColGrow)
                 setColCount(ACol + h.cols);
             if (insert)
                 InsertRows(std::min(ARow, RowCount()), h.rows);
             else if (ARow + h.rows > RowCount() && m_navigation.AllowClipboardRowGrow)
                 setRowCount(ARow + h.rows);
-            LoadAtPointFromBinStream(QPoint(ACol, ARow), *stream);
+            try {
+                LoadAtPointFromBinStream(QPoint(ACol, ARow), *stream);
+            } catch (...) {
+                // A stream that does not read leaves the grid as it was,
+                // without the room made for it.
+                if (insert)
+                    RemoveRows(std::min(ARow, rows0), h.rows);
+                else
+                    setRowCount(rows0);
+                setColCount(cols0);
+                throw;
+            }
             const TGridExchange &x = exchange();
             const QPoint source = h.id == GridID() ? x.clipTopLeft : QPoint(-1, -1);
             MarkRowsModified(source, {ACol, ARow, ACol + h.cols - 1, ARow + h.rows - 1}, x.clipLastOp);

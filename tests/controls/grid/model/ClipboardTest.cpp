@@ -2,6 +2,7 @@
 
 #include "controls/grid/base/GridDragDrop.h"
 #include "controls/grid/base/widget/ExGridUndoRedo.h"
+#include "controls/grid/model/core/ComponentStream.h"
 #include "controls/grid/model/core/GridCellsPayload.h"
 #include "controls/grid/view/GridAppearance.h"
 #include "platform/Input.h"
@@ -371,4 +372,35 @@ TEST_F(ClipboardTest, SelectionAsTextWritesRawCellsAndGrows)
     EXPECT_EQ(hooks, 0);
     select(3, 7, 5, 7);
     EXPECT_EQ(grid.GetSelectionAsText(), QStringLiteral("a\tb\tc"));
+}
+
+TEST_F(ClipboardTest, OwnCellsThatDoNotReadLeaveTheGridAsItWas)
+{
+    grid.Navigation().AllowFmtClipboard = true;
+    fillLabels(grid);
+    // Well-formed records, but a cell whose column is no number.
+    QByteArray stream;
+    TComponentWriter w(stream);
+    w.beginRecord("TGridPropIO");
+    w.writeInteger("ColCount", 2);
+    w.writeInteger("RowCount", 2);
+    w.writeString("ColWidths", "64,64");
+    w.writeString("RowHeights", "24,24");
+    w.writeBoolean("FullGrid", false);
+    w.writeInteger("ID", 1);
+    w.endRecord();
+    w.beginRecord("TGridCellIO");
+    w.writeString("Col", "x");
+    w.writeInteger("Row", 0);
+    w.writeBoolean("HasProp", false);
+    w.endRecord();
+    ASSERT_TRUE(isCellStream(stream));
+    auto data = std::make_unique<QMimeData>();
+    data->setData(GridCellsMimeType(), gridCellsPayload(stream));
+    QApplication::clipboard()->setMimeData(data.release());
+    select(4, 7, 4, 7);
+    EXPECT_THROW(grid.PasteSelectionFromClipboard(), EReadError);
+    EXPECT_EQ(grid.ColCount(), 5);
+    EXPECT_EQ(grid.RowCount(), 8);
+    EXPECT_EQ(grid.Cells(4, 7), label(4, 7));
 }
