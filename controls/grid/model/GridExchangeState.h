@@ -28,10 +28,14 @@ struct TGridExchange {
     std::shared_ptr<TGridDropTarget> dropTarget; // shared: its type stays the view's
     QPointer<QObject> dropAdapter; // the widget's drop registration
     QPointer<QWidget> moveButton; // the floating header of a move
+    std::shared_ptr<struct TMoveArrows> moveArrows; // where a moved header drops
     std::unique_ptr<QWidget> moveForm; // the dragged cells' picture
     int oleDragCol = -1; // a list box column on its way in
     int oleDragIndex = -1;
     QPointer<QListWidget> oleDragList;
 };
+
+// The floating header and the arrows of a row or column move hidden.
+void hideMoveFeedback(TGridExchange &x);
 
 } // namespace controls

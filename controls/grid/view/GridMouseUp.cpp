@@ -102,8 +102,7 @@ void TExStringGrid::gridLeftButtonUp(int X, int Y, TShiftState Shift)
     nodeGroupSelect(ACol, ARow);
     // A move dropped where it may not drop moves nothing.
     if ((GridState() == gsColMoving || GridState() == gsRowMoving) && FEnhRowColMove) {
-        if (QWidget *button = exchange().moveButton)
-            button->hide();
+        hideMoveFeedback(exchange());
         unsetCursor();
         if (!m.MoveCanDrop) {
             setGridState(gsNormal);

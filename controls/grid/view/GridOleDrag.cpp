@@ -4,6 +4,7 @@
 // fills at the release, and the floating header of a row or column move
 // with its vetoes and edge scrolling.
 #include "controls/grid/base/editors/GridDrag.h"
+#include "controls/grid/base/paint/ArrowWindow.h"
 #include "controls/grid/model/GridExchangeState.h"
 #include "controls/grid/view/GridMouseState.h"
 #include "controls/grid/view/HeaderDragButton.h"
@@ -230,6 +231,63 @@ void TExStringGrid::resizerMouseUp()
 
 // --- moving a row or a column ---------------------------------------------------------------------
 
+// Arrows above and below a column's edge, or left and right of a row's,
+// where the moved header would drop.
+struct TMoveArrows {
+    explicit TMoveArrows(QWidget *grid) : up(grid, arrUp), down(grid, arrDown), left(grid, arrLeft), right(grid, arrRight)
+    {
+    }
+    void hide()
+    {
+        up.hide();
+        down.hide();
+        left.hide();
+        right.hide();
+    }
+    TArrowWindow up, down, left, right;
+};
+
+void hideMoveFeedback(TGridExchange &x)
+{
+    if (x.moveButton)
+        x.moveButton->hide();
+    if (x.moveArrows)
+        x.moveArrows->hide();
+}
+
+namespace {
+
+// The arrows at the column's left edge (a drop before the moved one) or
+// right edge, or at the row's top or bottom edge.
+void showMoveArrows(TExStringGrid &g, TGridExchange &x, int moved, bool column, int ACol, int ARow)
+{
+    if (!x.moveArrows)
+        x.moveArrows = std::make_shared<TMoveArrows>(&g);
+    TMoveArrows &a = *x.moveArrows;
+    a.hide();
+    if (column) {
+        if (ACol < g.FixedCols() || ACol >= g.ColCount() || ARow < 0)
+            return;
+        const platform::TRect r = g.CellRect(ACol, 0);
+        const int x0 = ACol < moved ? r.Left - 5 : r.Left + g.ColWidths(ACol) - 5;
+        a.up.move(g.mapToGlobal(QPoint(x0, r.Bottom)));
+        a.down.move(g.mapToGlobal(QPoint(x0, r.Top - 8)));
+        a.up.show();
+        a.down.show();
+    } else {
+        if (ARow < g.FixedRows() || ARow >= g.RowCount() || ACol < 0)
+            return;
+        const platform::TRect r = g.CellRect(0, ARow);
+        const int y0 = ARow < moved ? r.Top - 5 : r.Top + g.RowHeights(ARow) - 5;
+        a.left.move(g.mapToGlobal(QPoint(r.Left - 10, y0)));
+        a.right.move(g.mapToGlobal(QPoint(r.Right, y0)));
+        a.left.show();
+        a.right.show();
+    }
+}
+
+} // namespace
+
 QWidget *TExStringGrid::HeaderDragButton() const
 {
     TGridExchange &x = exchange();
@@ -252,8 +310,7 @@ void TExStringGrid::moveFeedback(int X, int Y)
         OnRowMove(this, m.MoveCell, allow);
     if (!allow) {
         setGridState(gsNormal);
-        if (QWidget *b = exchange().moveButton)
-            b->hide();
+        hideMoveFeedback(exchange());
         return;
     }
     if (!FEnhRowColMove || RowCount() <= 1 || (X == m.ClickPosX && Y == m.ClickPosY))
@@ -295,6 +352,7 @@ void TExStringGrid::moveFeedback(int X, int Y)
     }
     m.MoveCanDrop = canDrop;
     setCursor(canDrop ? Qt::DragMoveCursor : Qt::ForbiddenCursor);
+    showMoveArrows(*this, exchange(), m.MoveCell, column, ACol, ARow);
 }
 
 void TExStringGrid::CancelMode()
@@ -303,10 +361,9 @@ void TExStringGrid::CancelMode()
     if ((state != gsColMoving && state != gsRowMoving) || !FEnhRowColMove)
         return;
     unsetCursor();
-    if (QWidget *button = exchange().moveButton) {
+    if (QWidget *button = exchange().moveButton)
         button->setEnabled(false);
-        button->hide();
-    }
+    hideMoveFeedback(exchange());
     setGridState(gsNormal);
     mouse().MoveCanDrop = true;
 }

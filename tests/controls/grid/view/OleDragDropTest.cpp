@@ -6,6 +6,7 @@
 #include "MouseEvents.h"
 
 #include "controls/grid/base/editors/GridDrag.h"
+#include "controls/grid/base/paint/ArrowWindow.h"
 #include "controls/grid/model/DragDropSettings.h"
 #include "controls/grid/model/ExGrid.h"
 #include "controls/grid/view/GridOleDrop.h"
@@ -32,6 +33,17 @@ void fill(TExStringGrid &g)
     for (int r = 0; r < g.RowCount(); ++r)
         for (int c = 0; c < g.ColCount(); ++c)
             g.setCells(c, r, label(c, r));
+}
+
+// The arrow windows among the grid's children (they carry no meta-object
+// of their own, so they are told apart by their type).
+std::vector<const TArrowWindow *> arrows(const QWidget &grid)
+{
+    std::vector<const TArrowWindow *> found;
+    for (const QWidget *w : grid.findChildren<QWidget *>())
+        if (const auto *arrow = dynamic_cast<const TArrowWindow *>(w))
+            found.push_back(arrow);
+    return found;
 }
 
 void dragMove(QWidget &w, QPoint p)
@@ -373,8 +385,18 @@ TEST_F(OleDrop, ColumnMovesCanBeRefusedWhollyOrWhereTheyWouldDrop)
     viewtest::sendMouse(grid, QEvent::MouseButtonPress, Qt::LeftButton, cell(1, 0));
     dragMove(grid, cell(2, 0));
     EXPECT_EQ(grid.cursor().shape(), Qt::DragMoveCursor);
+    // The arrows stand at the right edge of the column it would drop on.
+    int shown = 0;
+    for (const TArrowWindow *arrow : arrows(grid))
+        if (arrow->isVisible() && (arrow->Dir() == arrUp || arrow->Dir() == arrDown)) {
+            ++shown;
+            EXPECT_EQ(arrow->x(), grid.mapToGlobal(QPoint(grid.CellRect(2, 0).Right - 5, 0)).x());
+        }
+    EXPECT_EQ(shown, 2);
     viewtest::sendMouse(grid, QEvent::MouseButtonRelease, Qt::LeftButton, cell(2, 0));
     EXPECT_EQ(grid.Cells(2, 1), label(1, 1));
+    for (const TArrowWindow *arrow : arrows(grid))
+        EXPECT_FALSE(arrow->isVisible());
 }
 
 TEST_F(OleDrop, CancelModeEndsAMove)
