@@ -301,10 +301,11 @@ int main(int argc, char **argv)
     }
     if (args.contains(QStringLiteral("--exchange"))) {
         // --exchange: the clipboard keys with the smart paste, ranges
-        // dragged out and dropped in (a move), the selection resizer.
+        // dragged out and dropped in (a move), the selection resizer,
+        // columns moved by their headers.
         // Cells that edit in place take no drags: the clipboard writes
         // into them without editing.
-        grid.setOptions((grid.Options() | goRangeSelect) & ~goEditing);
+        grid.setOptions((grid.Options() | goRangeSelect | goColMoving) & ~goEditing);
         grid.Navigation().AllowClipboardAlways = true;
         grid.Navigation().AllowClipboardShortCuts = true;
         grid.Navigation().AllowSmartClipboard = true;
