@@ -404,3 +404,31 @@ TEST_F(ClipboardTest, OwnCellsThatDoNotReadLeaveTheGridAsItWas)
     EXPECT_EQ(grid.RowCount(), 8);
     EXPECT_EQ(grid.Cells(4, 7), label(4, 7));
 }
+
+TEST_F(ClipboardTest, TheSpreadsheetFormKeepsACellOnOneLine)
+{
+    grid.ExcelClipboardFormat = true;
+    grid.setCells(1, 1, "a\r\nb");
+    grid.setCells(2, 1, "c");
+    select(1, 1, 2, 1);
+    grid.CopySelectionToClipboard();
+    EXPECT_EQ(clipText(), QStringLiteral("a") + QChar(11) + QStringLiteral("b\tc"));
+    select(1, 4, 1, 4);
+    grid.PasteSelectionFromClipboard();
+    EXPECT_EQ(grid.Cells(1, 4), QStringLiteral("a\r\nb"));
+}
+
+TEST_F(ClipboardTest, TheWholeGridCopiesCutsAndPastesByItsExportBounds)
+{
+    fillLabels(grid);
+    grid.OnCanEditCell = [](TExStringGrid *, int r, int c, bool &can) { can = c != 4; };
+    grid.CopyToClipBoard();
+    EXPECT_TRUE(clipText().startsWith(QStringLiteral("1:1\t2:1\t3:1\t4:1\r\n")));
+    grid.CutToClipboard();
+    EXPECT_EQ(grid.Cells(1, 1), QString());
+    EXPECT_EQ(grid.Cells(4, 1), label(4, 1));
+    EXPECT_EQ(grid.Cells(0, 1), label(0, 1));
+    grid.PasteFromClipboard();
+    EXPECT_EQ(grid.Cells(1, 1), label(1, 1));
+    EXPECT_EQ(grid.Cells(3, 7), label(3, 7));
+}
