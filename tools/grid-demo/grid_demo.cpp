@@ -18,6 +18,7 @@
 // to the next cell, and the editing events are printed.
 // With --screenshot FILE the window is saved as a PNG and the program ends.
 #include "controls/grid/base/SearchFooter.h"
+#include "controls/grid/model/DragDropSettings.h"
 #include "controls/grid/model/ExGrid.h"
 #include "controls/grid/view/BalloonSettings.h"
 #include "controls/grid/model/GridCellPainter.h"
@@ -364,6 +365,28 @@ int main(int argc, char **argv)
         grid.MouseActions().setWheelAction(TWheelAction::waScroll);
         if (args.contains(QStringLiteral("--metro")))
             grid.setScrollType(ssMetro);
+    }
+    if (args.contains(QStringLiteral("--exchange"))) {
+        // --exchange: the clipboard keys with the smart paste, ranges
+        // dragged out and dropped in (a move), the selection resizer,
+        // columns moved by their headers.
+        // Cells that edit in place take no drags: the clipboard writes
+        // into them without editing.
+        grid.setOptions((grid.Options() | goRangeSelect | goColMoving) & ~goEditing);
+        grid.Navigation().AllowClipboardAlways = true;
+        grid.Navigation().AllowClipboardShortCuts = true;
+        grid.Navigation().AllowSmartClipboard = true;
+        grid.DragDropSettings().OleDropSource = true;
+        grid.DragDropSettings().setOleDropTarget(true);
+        grid.SelectionResizer = grid.SelectionRectangle = true;
+        grid.OnOleDragStop = [](TExStringGrid *, int effect) {
+            std::printf("drag ended, effect %d\n", effect);
+            std::fflush(stdout);
+        };
+        grid.OnOleDropped = [](TExStringGrid *, const TGridRect &r) {
+            std::printf("dropped %d,%d-%d,%d\n", r.Left, r.Top, r.Right, r.Bottom);
+            std::fflush(stdout);
+        };
     }
     // Flat buttons rise under the mouse; headers press in like buttons.
     grid.ControlLook().FlatButton = true;

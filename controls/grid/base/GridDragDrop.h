@@ -25,8 +25,9 @@ inline const QString RichText = QStringLiteral("text/rtf");
 inline const QString UriList = QStringLiteral("text/uri-list");
 // One 32-bit column index.
 inline const QString GridColumn = QStringLiteral("application/x-grid-column");
-// A 32-bit length n, 4 reserved bytes, then n bytes of the grid's cell stream.
-inline const QString GridCells = QStringLiteral("application/x-exstringgrid-cells");
+// The grid's own cells, by the clipboard and by drags alike: a 32-bit
+// length n, 4 reserved bytes, then n bytes of the grid's cell stream.
+inline const QString GridCells = QStringLiteral("application/x-texstringgrid-cells");
 } // namespace mime
 
 // Drop effects, as a source allows them and a target answers them.

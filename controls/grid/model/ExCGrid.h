@@ -183,6 +183,18 @@ public:
     void LoadColumnsFromStream(QByteArrayView st);
     // --- end of column streams ----------------------------------------------------------------
 
+    // --- column positions in an INI file (ExColumnPositions.cpp) --------------------------------
+    // Every item's DefIdx := its position, the form's order.
+    void SetOrganization();
+    // "CP"i := the DefIdx of item i, in section Section of the INI file Key.
+    void SaveColumnPositions(const QString &Key, const QString &Section);
+    // Puts the columns in the stored order; a key missing changes nothing,
+    // and stored positions that are no permutation raise and change nothing.
+    void LoadColumnPositions(const QString &Key, const QString &Section);
+    // Moves every item to the position its DefIdx names.
+    void ResetOrganization();
+    // --- end of column positions --------------------------------------------------------------
+
     // --- editing and column popups (controls/grid/view/ColumnGridEditing.cpp) ---------------
     void DoGetEditorType(int ACol, int ARow, TEditorType &AEditor) override;
     std::function<void(TExColumnGrid *Sender, int ACol, int ARow, QMenu *PopupMenu)> OnColumnPopup;

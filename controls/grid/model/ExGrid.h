@@ -1368,6 +1368,125 @@ private:
     void fireFileProgress(int percent, int &last);
     void copyCellsFrom(TExStringGrid &source);
     // ===== end of native files, binary cell streams, XML and copying ===========================
+    // ===== clipboard, OLE drag and drop, stored layouts (ExGridClipboard.cpp,
+    // ExGridSmartPaste.cpp, ExGridLayout.cpp, ExGridVisualProps.cpp,
+    // controls/grid/view/GridOleDrop.cpp, GridOleDrag.cpp; their state in
+    // GridExchangeState.h) ======================================================================
+public:
+    enum TClipOperation : std::uint8_t { coCut, coCopy };
+    enum TGridImportState : std::uint8_t { isImportStart, isImportNewRow, isImportDone, isImportSelRow };
+    // Multi-line texts go to the clipboard as one line, each break as the
+    // character 11, the form a spreadsheet program reads as one cell.
+    bool ExcelClipboardFormat = false;
+    void CopySelectionToClipboard();
+    void CopyToClipBoard();
+    void CutToClipboard();
+    void CutSelectionToClipboard();
+    // The whole grid as HTML, and as plain text the same.
+    void CopyToClipBoardAsHTML();
+    void PasteFromClipboard();
+    void PasteSelectionFromClipboard();
+    QString GetSelectionAsText();
+    void SetSelectionAsText(const QString &Value);
+    // The tab and line text of a range of display columns and rows.
+    QString RangeText(const platform::TRect &R, bool Disjunct);
+    // Pastes a text at (ACol, ARow) as the clipboard's text would; the
+    // count of fields, with the rows and columns it took.
+    int ParseTextToCells(const QString &Text, int ACol, int ARow, int &Rows, int &Cols);
+    virtual void PasteCellText(int ACol, int ARow, const QString &Value);
+    virtual void MarkRowsModified(QPoint Source, const platform::TRect &Target, TClipOperation LastOp);
+    virtual void BeforePaste() {}
+    virtual void AfterPaste() {}
+    virtual bool AllowFmtClipboard() { return m_navigation.AllowFmtClipboard; }
+    virtual void ImportNotification(TGridImportState AState, int ARow) {}
+    QPoint ClipTopLeft() const;
+    TClipOperation ClipLastOp() const;
+    std::function<void(QObject *Sender, int ACol, int ARow, QString &Value, bool &Allow)>
+        OnClipboardBeforePasteWideCell;
+    std::function<void(QObject *Sender, int ACol, int ARow, const QString &Value)> OnClipboardAfterPasteWideCell;
+    // The selection resizer: the copied selection and the enlarged one.
+    std::function<void(TExStringGrid *Sender, const TGridRect &Original, const TGridRect &Enlarged)>
+        OnSelectionResize;
+    std::function<void(TExStringGrid *Sender, const TGridRect &Original, const TGridRect &Enlarged)>
+        OnSelectionResized;
+    // The handle at the selection's bottom corner copies the selection and
+    // fills the enlarged one on release.
+    bool SelectionResizer = false;
+    bool SelectionRectangle = false;
+    platform::TRect SelectionResizerRect() const;
+
+    // Layouts kept outside the grid. The stored text or keys are checked
+    // whole first: one that does not fit the grid raises and changes nothing.
+    QString ColumnStatesToString();
+    void StringToColumnStates(const QString &Value);
+    void SaveColSizes();
+    void LoadColSizes();
+    virtual void SaveColPositions();
+    virtual void LoadColPositions();
+    void SaveVisualProps(const QString &FileName);
+    void LoadVisualProps(const QString &FileName);
+
+    // OLE drag and drop (drops from this and other grids of the program).
+    class TDragDropSettings &DragDropSettings();
+    // A column of a list box (a QListWidget) about to be dragged onto the
+    // grid: a drop shows the column and takes its item out of the list.
+    void OleColumnDragStart(int ACol, int AIndex, QWidget *AList);
+    class TGridDropTarget *GridDropTarget() const;
+    using TOleDragDropEvent =
+        std::function<void(TExStringGrid *Sender, int ARow, int ACol, const QString &data, bool &Allow)>;
+    TOleDragDropEvent OnOleDrop;
+    TOleDragDropEvent OnOleDrag;
+    std::function<void(TExStringGrid *Sender, const TGridRect &ARect)> OnOleDropped;
+    std::function<void(TExStringGrid *Sender, int ARow, int ACol, bool &Allow)> OnOleDragOver;
+    std::function<void(TExStringGrid *Sender, int ARow, int ACol)> OnOleDragStart;
+    std::function<void(TExStringGrid *Sender, int OLEEffect)> OnOleDragStop;
+    std::function<void(TExStringGrid *Sender, int ARow, int ACol, int DropCol)> OnOleDropCol;
+    std::function<void(TExStringGrid *Sender, int ARow, int ACol, const QString &FileName, bool &Allow)>
+        OnOleDropFile;
+    std::function<void(TExStringGrid *Sender, int ARow, int ACol, const QString &URL, bool &Allow)> OnOleDropURL;
+    // Where a dropped file that does not load is reported; the program's
+    // error report when unset.
+    std::function<void(const QString &Message)> DropErrorReporter;
+    // A header drag that moves a row or column: the move itself may be
+    // refused, and so may each place it would drop at (the no-drop cursor;
+    // the release then moves nothing).
+    std::function<void(TExStringGrid *Sender, int ACol, bool &Allow)> OnColumnMove;
+    std::function<void(TExStringGrid *Sender, int ARow, bool &Allow)> OnRowMove;
+    std::function<void(TExStringGrid *Sender, int ACol, bool &Allow)> OnColumnMoving;
+    std::function<void(TExStringGrid *Sender, int ARow, bool &Allow)> OnRowMoving;
+    // The window's cancel-mode message: a row or column move with its
+    // floating header ends.
+    void CancelMode();
+    // The floating header of a row or column being moved; nil before the
+    // first move.
+    QWidget *HeaderDragButton() const;
+
+private:
+    friend class TGridDropTarget;
+    friend class TGridDropSource;
+    struct TGridExchange &exchange() const;
+    int readClipboardCells(int ACol, int ARow, int &Rows, int &Cols);
+    void copyRangeToClipboard(const platform::TRect &R, bool Disjunct);
+    void widenSelectionOverMerges();
+    bool pasteAllowed(int RealCol, int ARow);
+    bool smartFill(int Count);
+    // Ctrl+C, Ctrl+X, Ctrl+V and their Insert and Delete twins; true when
+    // the key was one of them.
+    bool clipboardShortCut(std::uint16_t Key, platform::TShiftState Shift);
+    // With ColumnSize.Save, the stored widths when the window first shows.
+    void loadColSizesOnce();
+    // The selection resizer: the press that copies, the release that fills.
+    bool onSelectionResizer(int X, int Y);
+    bool resizerMouseDown(int X, int Y, platform::TShiftState Shift);
+    void resizerMouseUp();
+    // The OLE drag of the selected cells or a column, started by a move.
+    bool oleDragStart(int X, int Y);
+    void oleDragMoveDone(int Effect);
+    // The floating header and its cursor while a row or column moves.
+    void moveFeedback(int X, int Y);
+    void headerDragSelect(struct TGridMouse &m, int ACol, int ARow, int Y);
+    mutable std::shared_ptr<struct TGridExchange> m_exchange;
+    // ===== end of clipboard, OLE drag and drop, stored layouts ===================================
     // ===== delimited, fixed-width, stream, HTML and aligned text (ExGridCsv.cpp,
     // ExGridFixedText.cpp, ExGridTextStream.cpp, ExGridHtml.cpp, ExGridAscii.cpp) ===============
 public:

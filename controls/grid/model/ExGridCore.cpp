@@ -3,6 +3,10 @@
 #include "controls/grid/model/ExGrid.h"
 #include "controls/grid/model/GridSelection.h"
 #include "controls/grid/model/GridStructure.h"
+#include "controls/grid/model/GridExchangeState.h"
+#include "controls/grid/view/GridOleDrop.h"
+#include "platform/HandlerGuard.h"
+#include "controls/grid/base/GridDragDrop.h"
 
 #include <QHash>
 #include <QResizeEvent>
@@ -31,7 +35,8 @@ QEvent::Type registeredEvent(const char *name)
 
 QEvent::Type GridEditDoneEvent() { return registeredEvent("GridEditDone"); }
 QEvent::Type DTPShiftFocusEvent() { return registeredEvent("DTPShiftFocus"); }
-QString GridCellsMimeType() { return QStringLiteral("application/x-texstringgrid-cells"); }
+// The one type of our own cells, for the clipboard and drag and drop alike.
+QString GridCellsMimeType() { return mime::GridCells; }
 
 TExStringGrid::TExStringGrid(QWidget *parent)
     : TBaseGrid(parent), FloatFormat(QStringLiteral("%.2f")), CheckTrue(QStringLiteral("Y")),
@@ -66,7 +71,15 @@ TExStringGrid::TExStringGrid(QWidget *parent)
     installWindowHooks();
 }
 
-TExStringGrid::~TExStringGrid() = default;
+TExStringGrid::~TExStringGrid()
+{
+    // The widths outlive the grid where ColumnSize says.
+    if (ColumnSize().Save)
+        platform::guarded([&] { SaveColSizes(); });
+    // The drop target's registration ends before the target does.
+    if (m_exchange && m_exchange->dropAdapter)
+        delete m_exchange->dropAdapter.data();
+}
 
 QString TExStringGrid::Version() const
 {
@@ -125,6 +138,15 @@ void TExStringGrid::GridLoaded()
         UpdateSearchPanel();
     }
     looksLoaded();
+    // The drop target takes what may be dropped as the loaded settings say.
+    if (m_exchange && m_exchange->dropTarget) {
+        TESGDropTarget &target = *m_exchange->dropTarget;
+        target.AcceptText = m_exchange->dragDrop.OleAcceptText;
+        target.AcceptFiles = m_exchange->dragDrop.OleAcceptFiles;
+        target.AcceptURLs = m_exchange->dragDrop.OleAcceptURLs;
+    }
+    if (ColumnSize().Save)
+        LoadColSizes();
 }
 
 void TExStringGrid::ApplyActiveStyleColors()

@@ -69,7 +69,17 @@ private:
     TExStringGrid *m_grid;
 };
 
+enum TColumnSizeLocation : std::uint8_t { clRegistry, clIniFile };
+
 struct TColumnSizeSettings {
+    // Where SaveColSizes and its kin keep the layout: the INI file or the
+    // registry key named Key, in its section (sub-key) Section; nothing is
+    // kept while either is empty. With Save the widths load when the
+    // window is made and save when the grid goes.
+    bool Save = false;
+    QString Key;
+    QString Section;
+    TColumnSizeLocation Location = clRegistry;
     bool Stretch = false;
     int StretchColumn = -1; // display column; -1 the last
     // A resize scales the widths InitOrigColSizes recorded (only the

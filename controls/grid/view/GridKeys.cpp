@@ -205,6 +205,8 @@ bool TExStringGrid::GridKeyDownMessage(std::uint16_t Key, TShiftState Shift)
         setLeftCol(L0);
         EndUpdate();
     }
+    if (clipboardShortCut(Key, Shift))
+        return false;
     if (Key == VK_INSERT && m_navigation.AllowInsertRow && !ctrl && !shift && !alt)
         insertRowKey();
     if (Key == 'A' && ctrl) {

@@ -5,6 +5,7 @@
 // editable cell.
 #include "controls/grid/model/GridSelection.h"
 #include "controls/grid/model/GridSortFilter.h"
+#include "controls/grid/model/GridExchangeState.h"
 #include "controls/grid/view/GridMouseState.h"
 
 #include "platform/HandlerGuard.h"
@@ -115,6 +116,11 @@ void TExStringGrid::gridLeftButtonDown(int X, int Y, TShiftState KeyShift)
     int ARow = -1;
     MouseToCell(X, Y, ACol, ARow);
     const TGridRect entrySel = Selection();
+
+    // The selection resizer's handle copies the selection; the release fills.
+    if (ARow >= 0 && ACol >= 0 && resizerMouseDown(X, Y, KeyShift))
+        return;
+    m.PressSelectMode = m.SelectMode;
 
     // A press outside the selection starts a range rather than an edit.
     if ((Options() & goEditing) && m_mouseActions.RangeSelectAndEdit && !PointInGridRect(entrySel, ACol, ARow))
@@ -356,6 +362,19 @@ void TExStringGrid::gridLeftButtonDown(int X, int Y, TShiftState KeyShift)
     if (fixedLike) {
         if (!(FooterRowShown && ARow == RowCount() - 1))
             fireClickCell(OnClickCell, ARow, ACol);
+        return;
+    }
+
+    // A press on a selected cell of a drag source may become an OLE drag
+    // when the mouse moves on (GridOleDrag.cpp).
+    if ((IsSelected(ACol, ARow) || (ARow < FixedRows() && !FEnhRowColMove)) && !(Options() & goEditing)
+        && !HasButton(RealCol, ARow) && !HasCheckBox(RealCol, ARow) && exchange().dragDrop.OleDropSource
+        && !(ARow < FixedRows() && (m_mouseActions.ColSelect || m_mouseActions.AllSelect)) && ACol >= FixedCols()
+        && ((X >= CellR.Left + 4 && X <= CellR.Right - 4) || !(Options() & goColSizing))) {
+        setFocus(Qt::MouseFocusReason);
+        fireMouseDown(platform::mbLeft, KeyShift, X, Y);
+        m.SelectionClick = true;
+        fireClickCell(OnClickCell, ARow, ACol);
         return;
     }
 

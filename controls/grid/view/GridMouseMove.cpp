@@ -20,6 +20,29 @@ bool sameRect(const TGridRect &a, const TGridRect &b)
 
 } // namespace
 
+// Dragging over the row (column) header after a press that selected whole
+// rows (columns) extends that selection; rows scroll at the edges.
+void TExStringGrid::headerDragSelect(TGridMouse &m, int ACol, int ARow, int Y)
+{
+    if (m.MouseSelectStart < 0 || !m.MouseDownMove)
+        return;
+    if (m.PressSelectMode == msRow && m_mouseActions.RowSelect) {
+        if (ARow >= FixedRows() && ARow < RowCount() - FFixedFooters) {
+            const int to = std::max(FixedRows(), ARow);
+            setSelection(TGridRect{FixedCols(), std::min(m.MouseSelectStart, to), ColCount() - 1,
+                                   std::max(m.MouseSelectStart, to)});
+        }
+        if (Y > height() - 4 && TopRow() < MaxTopRow())
+            setTopRow(TopRow() + 1);
+        else if (FixedRows() > 0 && Y >= 0 && Y < RowHeights(0) && TopRow() > FixedRows())
+            setTopRow(TopRow() - 1);
+    } else if (m.PressSelectMode == msColumn && m_mouseActions.ColSelect && ACol >= FixedCols()) {
+        const int to = std::max(FixedCols(), ACol);
+        setSelection(TGridRect{std::min(m.MouseSelectStart, to), FixedRows(), std::max(m.MouseSelectStart, to),
+                               RowCount() - 1});
+    }
+}
+
 void TExStringGrid::ScreenToCell(QPoint P, int &ACol, int &ARow) const
 {
     const QPoint local = mapFromGlobal(P);
@@ -54,8 +77,9 @@ void TExStringGrid::GridMouseMove(TShiftState Shift, int X, int Y)
         MouseToCell(X, Y, ACol, ARow);
         hoverCellObjects(ACol, ARow, X, Y);
 
+        headerDragSelect(m, ACol, ARow, Y);
         // What a press here would select.
-        m.SelectMode = msNormal;
+        m.SelectMode = onSelectionResizer(X, Y) ? msResize : msNormal;
         const int lastRow = FooterRowShown ? RowCount() - 2 : RowCount() - 1;
         if (ACol >= 0 && ARow >= 0 && ARow < FixedRows() && ACol < FixedCols() && m_mouseActions.AllSelect)
             m.SelectMode = msAll;
@@ -66,6 +90,9 @@ void TExStringGrid::GridMouseMove(TShiftState Shift, int X, int Y)
                  && m_mouseActions.RowSelect && !IsOnSizingBorder(X, Y))
             m.SelectMode = msRow;
 
+        if (oleDragStart(X, Y))
+            return;
+        moveFeedback(X, Y);
         hoverMouseMove(X, Y);
         TBaseGrid::GridMouseMove(Shift, X, Y);
         applyGridCursor(ACol, ARow, X, Y);

@@ -44,6 +44,9 @@ struct TGridMouse {
     bool ColMoveFlg = false;
     bool ColSizeFlg = false;
     TGridRect SizeSelection{};
+    // What the press on a header selects while the mouse drags on.
+    TExStringGrid::TMouseSelectMode PressSelectMode = TExStringGrid::msNormal;
+    bool MoveCanDrop = true; // the moved header may drop where it is
     TGridRect PressSelection{}; // the selection before the last press
 
     // Rows per wheel notch; a page when the system asks for one.

@@ -2,6 +2,7 @@
 // fires OnClick for fixed cells and the check-box mouse-up events, and the
 // control-level release keeps the disjunct cells and reports the selection.
 #include "controls/grid/model/GridSelection.h"
+#include "controls/grid/model/GridExchangeState.h"
 #include "controls/grid/view/GridMouseState.h"
 #include "controls/grid/view/HeaderClickState.h"
 
@@ -99,9 +100,20 @@ void TExStringGrid::gridLeftButtonUp(int X, int Y, TShiftState Shift)
     }
 
     nodeGroupSelect(ACol, ARow);
+    // A move dropped where it may not drop moves nothing.
+    if ((GridState() == gsColMoving || GridState() == gsRowMoving) && FEnhRowColMove) {
+        hideMoveFeedback(exchange());
+        unsetCursor();
+        if (!m.MoveCanDrop) {
+            setGridState(gsNormal);
+            InvalidateGrid();
+        }
+        m.MoveCanDrop = true;
+    }
     controlMouseUp(platform::mbLeft, Shift, X, Y);
     if (GridState() == gsSelecting)
         setGridState(gsNormal);
+    resizerMouseUp();
 
     if (m.ColMoveFlg || m.ColSizeFlg || ACol < 0 || ARow < 0)
         return;

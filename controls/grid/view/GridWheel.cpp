@@ -49,6 +49,7 @@ void TExStringGrid::showEvent(QShowEvent *event)
     TGridMouse &m = mouse();
     if (!m.Timers || !m.Timers->isTimerSet(GridTimerID))
         GridTimers().setTimer(GridTimerID, std::chrono::milliseconds(500));
+    loadColSizesOnce();
 }
 
 void TExStringGrid::wheelEvent(QWheelEvent *event)
