@@ -152,6 +152,7 @@ void TExStringGrid::StartControlEdit(const QString &HTML, const QString &CtrlTyp
         ed->setInputMask(CtrlType == u"MASK" ? inputMaskFromEditMask(GetHtmlControlProp(HTML, CtrlID)) : QString());
         ed->setMaxLength(maxLen > 0 ? maxLen : 32767);
         ed->setText(CtrlValue);
+        ed->selectAll();
         ed->setFrame(false);
         ed->setGeometry(R.Left + 1, R.Top + 1, std::max(1, R.Right - R.Left - 4), height);
         ed->show();
