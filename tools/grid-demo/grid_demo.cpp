@@ -12,6 +12,10 @@
 // With --objects it shows the cell objects instead (ratings, shapes,
 // progress kinds, buttons, an expand button, a scroll-bar cell, a marker and
 // a cell the program draws itself) and prints what the mouse does to them.
+// With --editors each column edits its cells in one of the special editors
+// (spin with always-visible buttons, pick list with its button shown, date,
+// edit button, unit, date and time, check box, push button), Enter moves on
+// to the next cell, and the editing events are printed.
 // With --screenshot FILE the window is saved as a PNG and the program ends.
 #include "controls/grid/base/SearchFooter.h"
 #include "controls/grid/model/ExGrid.h"
@@ -148,6 +152,61 @@ void showObjects(TExStringGrid &grid, SignalBars &signal)
     };
 }
 
+void showEditors(TExStringGrid &grid)
+{
+    static const TEditorType kinds[] = {edSpinEdit, edComboList, edDateEdit, edEditBtn,
+                                        edUnitEditBtn, edDateTimeEdit, edFloatSpinEdit, edButton};
+    grid.setColCount(9);
+    grid.setRowCount(12);
+    grid.setColumnHeaders({QStringLiteral("Meter"), QStringLiteral("Address"), QStringLiteral("Medium"),
+                           QStringLiteral("Installed"), QStringLiteral("Key"), QStringLiteral("Flow"),
+                           QStringLiteral("Last read"), QStringLiteral("Factor"), QStringLiteral("Action")});
+    grid.ShowColumnHeaders();
+    for (int c = 1; c < 9; ++c)
+        grid.setColWidths(c, c == 6 ? 150 : 96);
+    const QStringList media{QStringLiteral("Water"), QStringLiteral("Heat"), QStringLiteral("Gas")};
+    for (int row = 1; row < grid.RowCount(); ++row) {
+        grid.setCells(0, row, QStringLiteral("Meter %1").arg(row));
+        grid.setCells(1, row, QString::number(row * 7));
+        grid.setCells(2, row, media[row % 3]);
+        grid.setCells(3, row, QStringLiteral("%1/05/2024").arg(row + 10));
+        grid.setCells(4, row, QStringLiteral("A1B2C3"));
+        grid.setCells(5, row, QStringLiteral("%1m3").arg(row));
+        grid.setCells(6, row, QStringLiteral("%1/06/2024 10:%2").arg(row + 10).arg(row + 10));
+        grid.setCells(7, row, QStringLiteral("1.25"));
+        grid.setCells(8, row, QStringLiteral("Scan"));
+    }
+    grid.OnGetEditorType = [](TExStringGrid *, int ACol, int, TEditorType &AEditor) {
+        AEditor = ACol >= 1 && ACol <= 8 ? kinds[ACol - 1] : edNormal;
+    };
+    grid.OnGetEditorProp = [](TExStringGrid *g, int, int) {
+        g->Combobox().Items = {QStringLiteral("Water"), QStringLiteral("Heat"), QStringLiteral("Gas"),
+                               QStringLiteral("Electricity")};
+        g->SpinEdit() = TExStringGrid::TGridSpinRange{0, 250, 1};
+    };
+    grid.ControlLook().SpinButtonsAlwaysVisible = true;
+    grid.ControlLook().DropDownAlwaysVisible = true;
+    grid.Navigation().AdvanceOnEnter = true;
+    grid.Navigation().AdvanceAutoEdit = false;
+    grid.setOptions(grid.Options() | goEditing | goTabs);
+    grid.OnEllipsClick = [](TExStringGrid *, int ACol, int ARow, QString &S) {
+        print(QStringLiteral("ellipsis %1,%2 %3").arg(ACol).arg(ARow).arg(S));
+        S = S.toUpper();
+    };
+    grid.OnSpinClick = [](TExStringGrid *, int ACol, int ARow, int AValue, bool Up) {
+        print(QStringLiteral("spin %1,%2 = %3 %4").arg(ACol).arg(ARow).arg(AValue).arg(Up ? "up" : "down"));
+    };
+    grid.OnComboChange = [](TExStringGrid *, int ACol, int ARow, int Index, const QString &S) {
+        print(QStringLiteral("combo %1,%2 = %3 %4").arg(ACol).arg(ARow).arg(Index).arg(S));
+    };
+    grid.OnDateTimeChange = [](TExStringGrid *, int ACol, int ARow, double Value) {
+        print(QStringLiteral("date %1,%2 = %3").arg(ACol).arg(ARow).arg(Value, 0, 'f', 4));
+    };
+    grid.OnEditCellDone = [](TExStringGrid *g, int ACol, int ARow) {
+        print(QStringLiteral("done %1,%2 \"%3\"").arg(ACol).arg(ARow).arg(g->Cells(ACol, ARow)));
+    };
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -169,6 +228,14 @@ int main(int argc, char **argv)
                 QApplication::quit();
             });
         }
+        return app.exec();
+    }
+    if (arguments.contains(QStringLiteral("--editors"))) {
+        grid.setWindowTitle(QStringLiteral("String grid editors"));
+        grid.resize(900, 330);
+        showEditors(grid);
+        grid.FocusCell(1, 1);
+        grid.show();
         return app.exec();
     }
     grid.setWindowTitle(QStringLiteral("String grid"));

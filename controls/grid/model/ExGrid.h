@@ -1069,12 +1069,9 @@ public:
     virtual void CellCheckerCorrect(int ACol, int ARow, QString &Value);
     virtual void CellCheckerMark(int ACol, int ARow, QString &Value);
     virtual bool AdvanceToNextCell(int ACol, int ARow, bool Force, bool AutoEdit, bool Forward, bool Recursive,
-                                   bool ShowEditor)
-    {
-        return false;
-    }
-    virtual void AdvanceAfterEdit(bool Backward) {}
-    virtual void SizeWhileTypingHook(bool RowHeight) {}
+                                   bool ShowEditor);
+    virtual bool AdvanceAfterEdit(bool Backward);
+    virtual void SizeWhileTypingHook(bool RowHeight);
     virtual void RecalcFooterColumn(int ACol, int ARow);
     virtual void DoGetEditorProp(int ACol, int ARow);
     virtual void DoCellChanging(int NewCol, int NewRow, bool &Allow);
@@ -2087,10 +2084,85 @@ private:
     mutable std::shared_ptr<struct TGridSync> m_sync;
     TBaseGrid *syncPartner() const;
 
+    // ===== special editors and cell advance (controls/grid/view/SpecialEditor.h,
+    // SpecialEditors.cpp, SpecialEditorTable.cpp, the editors' GridSpinEditor.cpp,
+    // GridComboEditor.cpp, GridEditBtnEditor.cpp, GridDateEditors.cpp, GridButtonEditors.cpp,
+    // and CellAdvance.cpp, SizeWhileTyping.cpp) ===================================================
+public:
+    // The control of the open special editor; nullptr while none is open.
+    QWidget *EditCtrl() const;
+    // The editor of a special type, made on first use; nullptr for a type
+    // that opens none.
+    class TGridSpecialEditor *SpecialEditor(TEditorType type);
+    // A click on an always-visible spin button opened the editor: it steps once.
+    bool FSpinUpClick = false;
+    bool FSpinDnClick = false;
+    int MaxComboLength = 0;
+    std::function<void(TExStringGrid *Sender, int OldRow, int OldCol, int &NewRow, int &NewCol, bool &Allow)>
+        OnAutoAdvance;
+    std::function<void(TExStringGrid *Sender, int ACol)> OnAutoInsertCol;
+    std::function<void(TExStringGrid *Sender, int ACol, int ARow, int ItemIndex, const QString &ASelection)>
+        OnComboChange;
+    std::function<void(TExStringGrid *Sender, int ACol, int ARow, int ItemIndex, const QString &ASelection,
+                       QObject *AObject)>
+        OnComboObjectChange;
+    std::function<void(TExStringGrid *Sender, int ACol, int ARow, int AValue, bool UpDown)> OnSpinClick;
+    std::function<void(TExStringGrid *Sender, int ACol, int ARow, double AValue, bool UpDown)> OnFloatSpinClick;
+    std::function<void(TExStringGrid *Sender, int ACol, int ARow, double AValue, bool UpDown)> OnDateSpinClick;
+    std::function<void(TExStringGrid *Sender, int ACol, int ARow, double AValue, bool UpDown)> OnTimeSpinClick;
+    std::function<void(TExStringGrid *Sender, int ACol, int ARow, QString &S)> OnEllipsClick;
+    std::function<void(TExStringGrid *Sender, int ACol, int ARow, double ADateTime)> OnDateTimeChange;
+    std::function<void(TExStringGrid *Sender, int ARow, int ACol)> OnDatePickerCloseUp;
+    std::function<void(TExStringGrid *Sender, int ARow, int ACol)> OnDatePickerDropDown;
+    std::function<void(TExStringGrid *Sender, int ACol, int ARow, const QString &NewUnit)> OnUnitChanged;
+    std::function<void(TExStringGrid *Sender, const QString &Text, double &ADate)> OnCustomStrToDate;
+    virtual void DoEllipsClick(const QString &Text, QString &Result);
+    // The right fixed columns that are not hidden.
+    int VisibleFixedRightCols() const;
+    virtual void GotoFirstRow() { setRow(FixedRows()); }
+    // A left click 2 pixels inside the cell's top-left corner, the move forced.
+    void SimulateCellClick(int ACol, int ARow);
+
+private:
+    friend class TGridSpecialEditor;
+    int FAECol = -1; // where the running Enter advance started
+    int FAERow = -1;
+    int FLastTabCol = -1; // where the innermost running Tab advance started
+    int FLastTabRow = -1;
+    bool FDisableChange = false; // the advance fires OnCellChanging itself
+    struct TSpecialEditors &specialEditors() const;
+    // The editors take the grid's colour tones for their buttons.
+    void applyEditorTones();
+    // One Enter advance step; depth counts the steps over read-only cells.
+    bool advanceStep(int ACol, int ARow, bool Force, bool AutoEdit, bool Forward, bool ShowEditor, int Depth);
+    bool tabStep(bool Backward, int Depth);
+    // Enter handed on by an editor or pressed on a click-control cell: the
+    // advance, then the editor in the cell reached; true when it took the key.
+    bool enterAdvance(QChar &Key);
+    // An editor closed by Enter: the advance and, with AdvanceAutoEdit, the
+    // next cell's editor.
+    void editorEnter();
+    // The caret walked out of the in-place edit's text: the cell to the left
+    // or right, its editor opened with CursorWalkAlwaysEdit.
+    void editorWalk(bool Forward);
+    // The drop-down and spin buttons a cell shows while no editor is open;
+    // ARect loses the width they take.
+    void renderEditorButtons(platform::TCanvas &ACanvas, int ACol, int ARow, platform::TRect &ARect);
+    // A press on a cell's always-visible spin pair marks the step the editor
+    // it opens takes; true when it hit the pair.
+    bool editorButtonPress(int ACol, int ARow, int X, int Y);
+    // The unit editor's unit changed.
+    void UnitChanged(QObject *Sender, const QString &NewUnit);
+    void DatePickerCloseUp();
+    void DatePickerDropDown();
+    void DatePickerChange(const QString &Value);
+    void DateAndTimePickerChange(double ADateTime);
+    mutable std::shared_ptr<struct TSpecialEditors> m_specialEditors; // freed first: its editors call the grid
+
     // ===== rich text, the focus glow, design time, form controls in cells, fixed-cell
     // editors, the cell checker and edit links (controls/grid/view/RichEditor.cpp,
     // FocusGlow.cpp, DesignTime.cpp, CellFormControls.cpp, FixedCellEditors.cpp,
-    // CellChecker.cpp, EditLinks.cpp, LinkEditorHolder.cpp; their state in
+    // CellChecker.cpp, EditLinks.cpp; their state in
     // controls/grid/view/EditExtrasState.h) ==================================================
 public:
     // A rich cell holds its RTF document, one character a byte.
@@ -2173,7 +2245,12 @@ public:
     bool CheckRow(bool DoFixed, int Row);
     bool CheckGrid(bool DoFixed);
 
+    // The application's editor of edCustom cells; not owned.
+    class TEditLink *EditLink() const;
+    void setEditLink(TEditLink *Value);
+
 private:
+    friend class TEditLink;
     friend class TControlEdit;
     friend class TControlCombo;
     friend class TGridTransEdit;
@@ -2186,8 +2263,9 @@ private:
     friend class TExRichEdit;
     friend class TGridGlowFollower;
     struct TGridEditExtras &editExtras() const;
+    friend class TGridRichEditor;
+    friend class TGridLinkEditor;
     void openRichEditor(int ACol, int ARow);
-    void commitRichEditor(int ACol, int ARow);
     mutable std::shared_ptr<struct TGridEditExtras> m_editExtras;
     // ===== end of rich text, focus glow, design time, form controls and edit links =============
 };

@@ -41,6 +41,7 @@ void TExStringGrid::RenderCell(platform::TCanvas &ACanvas, int ACol, int ARow, T
         }
         if (OnCustomCellBkgDraw)
             OnCustomCellBkgDraw(this, ACanvas, cell.realCol, ARow, AState, cell.rect, false);
+        renderEditorButtons(ACanvas, ACol, ARow, cell.rect);
         renderInterface(cell, platform::InflateRect(cell.rect, 1, 1), true);
         const bool ownerDraws = (OnDrawCell || OnCustomCellDraw) && look.NoDefaultDraw;
         if (!(cell.graphic && look.NoImageAndText) && !ownerDraws)

@@ -14,6 +14,7 @@ class TControlEdit;
 class TControlCombo;
 class TGridTransEdit;
 class TGridTransCombo;
+class TEditLink;
 
 struct TGridEditExtras {
     explicit TGridEditExtras(TExStringGrid *grid) : owner(grid) {}
@@ -45,6 +46,8 @@ struct TGridEditExtras {
     QPointer<TGridTransCombo> comboTrans;
     int fixedColEdit = -1;
     int fixedRowEdit = -1;
+
+    QPointer<TEditLink> editLink;
 };
 
 // The grid's event filter for these concerns, installed with their state.

@@ -4,6 +4,7 @@
 #include "controls/grid/view/GridEditState.h"
 #include "controls/grid/view/InplaceEdit.h"
 #include "controls/grid/view/MemoEdit.h"
+#include "controls/grid/view/SpecialEditor.h"
 
 namespace controls {
 
@@ -49,11 +50,11 @@ void TExStringGrid::prepareCellEditing(int RealCol, int ARow)
                 next &= ~TGridOptions(goRowSelect);
             setOptions(next);
         }
-        if (st.editing && (EditorMode() || memoOpen()))
+        if ((st.editing && (EditorMode() || memoOpen())) || EditCtrl() != nullptr)
             HideInplaceEdit();
         return;
     }
-    if (st.editing && (EditorMode() || memoOpen()))
+    if ((st.editing && (EditorMode() || memoOpen())) || EditCtrl() != nullptr)
         HideInplaceEdit();
     if (editingOn) {
         st.editMode = false;
@@ -70,12 +71,17 @@ bool TExStringGrid::validateBeforeMove(int ACol, int ARow)
     // current cell stays and so does the edit.
     if (st.editing) {
         const TExInplaceEdit *editor = EditorMode() ? NormalEdit() : nullptr;
-        const QString text = memoOpen() ? editState().memo->cellText() : editor != nullptr ? editor->text() : CurrentCell();
+        QString text = memoOpen() ? editState().memo->cellText() : editor != nullptr ? editor->text() : CurrentCell();
+        // A special editor's value is checked as the in-place edit's text is.
+        if (EditCtrl() != nullptr)
+            if (const TGridSpecialEditor *open = SpecialEditor(EditControl()); open != nullptr && open->isOpen())
+                text = open->value().value_or(text);
         if (!ValidateCell(text))
             return false;
     }
     bool allow = true;
-    DoCellChanging(ACol, ARow, allow);
+    if (!FDisableChange)
+        DoCellChanging(ACol, ARow, allow);
     return allow;
 }
 

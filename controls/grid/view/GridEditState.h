@@ -20,6 +20,7 @@ struct TExStringGrid::TGridEditState {
     bool showEditProcess = false; // typing goes into the cell as it happens
     bool editChange = false; // the selection check switched goEditing
     bool gridModified = false;
+    bool noAutoAdvance = false; // a refused commit skips the next advance
     bool oldModified = false;
     QChar startEditChar;
     QString cellCache; // the stored text when editing began

@@ -71,14 +71,20 @@ bool TExStringGrid::ValidateCell(const QString &NewValue)
                 }
             } else {
                 st.lastValidation = false;
-                restoreRefusedEdit(value != start ? value : st.oldCellText, rc, row);
+                // A special editor stays open with the text to correct; the
+                // in-place edit is reopened on its cell.
+                if (EditCtrl() != nullptr)
+                    SetCellEx(rc, row, value != start ? value : st.oldCellText);
+                else
+                    restoreRefusedEdit(value != start ? value : st.oldCellText, rc, row);
                 st.gridModified = modifiedBefore;
                 if (!InvalidEntryTitle.isEmpty() || !InvalidEntryText.isEmpty()) {
                     const QString tip = InvalidEntryTitle.isEmpty() ? InvalidEntryText
                                                                     : InvalidEntryTitle + u'\n' + InvalidEntryText;
-                    if (InplaceEditor() != nullptr && InplaceEditor()->isVisible())
-                        QToolTip::showText(InplaceEditor()->mapToGlobal(QPoint(0, InplaceEditor()->height())), tip,
-                                           InplaceEditor());
+                    // Below the editor that holds the refused value, special or not.
+                    QWidget *anchor = EditCtrl() != nullptr ? EditCtrl() : InplaceEditor();
+                    if (anchor != nullptr && anchor->isVisible())
+                        QToolTip::showText(anchor->mapToGlobal(QPoint(0, anchor->height())), tip, anchor);
                 }
             }
             st.oldCellText = GetGridCell(rc, row);

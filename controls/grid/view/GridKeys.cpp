@@ -181,6 +181,15 @@ bool TExStringGrid::GridKeyDownMessage(std::uint16_t Key, TShiftState Shift)
             return false;
         }
     }
+    if (Key == VK_TAB && Options().testFlag(goTabs)) {
+        AdvanceAfterEdit(shift);
+        const TGridRect now = Selection();
+        if (!sameRect(now, st.moveSelection)) {
+            DoSelectionChanged(now.Left, now.Top, now.Right, now.Bottom);
+            st.moveSelection = now;
+        }
+        return false;
+    }
     std::uint16_t key = Key;
     if (m_navigation.SkipFixedCells)
         skipFixedCells(key, Shift);
@@ -443,6 +452,10 @@ void TExStringGrid::GridKeyPress(QChar &Key)
         Key = QChar();
         return;
     }
+    // The editors advance after their own Enter; here only a click-control
+    // cell does (the grid itself has the focus while it gets a key press).
+    if (Key == u'\r' && IsClickControlCell(RealCol(), Row()) && enterAdvance(Key))
+        return;
     if (Key == u'\b' || Key.isPrint())
         lookupTyping(Key);
     TBaseGrid::GridKeyPress(Key);

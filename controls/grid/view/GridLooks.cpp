@@ -496,6 +496,7 @@ void TExStringGrid::SetColorTones(const TColorTones &ATones)
     FloatingFooter().setColor(ATones.Foreground.BrushColor);
     searchFooterColors(*this, ATones.Foreground.BrushColor, ATones.Foreground.BrushColor);
     look.CellNode.NodeType = cnFlat;
+    applyEditorTones();
     update();
 }
 

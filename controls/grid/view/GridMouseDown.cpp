@@ -346,6 +346,8 @@ void TExStringGrid::gridLeftButtonDown(int X, int Y, TShiftState KeyShift)
         setFocus(Qt::MouseFocusReason);
     }
 
+    // A press on an always-visible spin pair: the editor it opens steps.
+    const bool spinHit = !fixedCell && !pressInFixed && editable && editorButtonPress(ACol, ARow, X, Y);
     const TGridRect sel = Selection();
     const bool secondPress = X >= CellR.Left && X < CellR.Right && Y >= CellR.Top && Y < CellR.Bottom
                              && sel.Left == ACol && sel.Right == ACol && sel.Top == ARow && sel.Bottom == ARow;
@@ -396,6 +398,14 @@ void TExStringGrid::gridLeftButtonDown(int X, int Y, TShiftState KeyShift)
     if (normal && editable && IsMergedCell(RealCol, ARow) && (secondPress || m_mouseActions.DirectEdit))
         ShowEditor();
 
+    if (spinHit) {
+        // The press opened the editor, which stepped; or it opens now.
+        if (EditCtrl() == nullptr && Col() == ACol && Row() == ARow && IsEditable(RealCol, ARow))
+            ShowInplaceEdit();
+        FSpinUpClick = false;
+        FSpinDnClick = false;
+        return;
+    }
     // Direct editing: the editor opens at once, once the owner lets the current cell move.
     if (normal && X > CellR.Left + 3 && X < CellR.Right - 3
         && (editable || (comboHit && m_mouseActions.EditOnDblClickOnly()))

@@ -295,6 +295,7 @@ void TExInplaceEdit::keyDown(QKeyEvent *event)
             return;
         m_grid->HideInplaceEdit();
         m_grid->setFocus();
+        m_grid->editorEnter();
         return;
     }
     default:
@@ -334,14 +335,46 @@ void TExInplaceEdit::keyUp(QKeyEvent *event)
     const std::uint16_t key = platform::virtualKey(event->key());
     if (key == platform::VK_BACK)
         m_altBack = false;
-    if (key == platform::VK_LEFT || key == platform::VK_RIGHT || !isVisible())
+    if (!isVisible())
         return;
+    if (key == platform::VK_LEFT || key == platform::VK_RIGHT) {
+        walkKey(key, platform::shiftState(event->modifiers()));
+        return;
+    }
     DoChange();
     if (m_grid->SizeWhileTyping.Width || m_grid->SizeWhileTyping.Height)
         m_grid->SizeWhileTypingHook(m_grid->SizeWhileTyping.Height);
     if (cursorPosition() > 0)
         m_grid->EditTextChangeHook(text(), cursorRect().topLeft(), cursorPosition());
     m_grid->FormulaEditHook(text().startsWith(u'='));
+    advanceWhenFull();
+}
+
+void TExInplaceEdit::walkKey(std::uint16_t key, TShiftState shift)
+{
+    if (!m_grid->Navigation().CursorWalkEditor || hasSelectedText() || shift.testFlag(platform::ssShift))
+        return;
+    const bool forward = key == platform::VK_RIGHT;
+    const bool atEdge = forward ? m_oldSelStart == text().size() && cursorPosition() == text().size()
+                                : cursorPosition() == 0 && m_oldSelStart == 0;
+    if (!atEdge || !leaveByValidation())
+        return;
+    m_grid->editorWalk(forward);
+}
+
+void TExInplaceEdit::advanceWhenFull()
+{
+    const TNavigation &nav = m_grid->Navigation();
+    if (!nav.AdvanceAuto() || !nav.AdvanceOnEnter || hasSelectedText() || cursorPosition() != text().size())
+        return;
+    const int limit = m_grid->MaxEditLength;
+    const bool full = inputMask().isEmpty() ? limit > 0 && text().size() == limit
+                                            : hasAcceptableInput() && !displayText().contains(u' ');
+    if (!full || !leaveByValidation())
+        return;
+    m_grid->HideInplaceEdit();
+    m_grid->setFocus();
+    m_grid->editorEnter();
 }
 
 // --- focus ----------------------------------------------------------------------------------

@@ -55,6 +55,10 @@ private:
     // A refused value stays for correction: selected, or the caret after it.
     void selectForCorrection();
     bool leaveByValidation();
+    // Left at the text's start or Right at its end walks to the next cell.
+    void walkKey(std::uint16_t key, platform::TShiftState shift);
+    // A text that fills its length or mask moves on as Enter would.
+    void advanceWhenFull();
 
     TExStringGrid *m_grid;
     int m_lengthLimit = 0;

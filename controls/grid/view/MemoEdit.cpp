@@ -149,6 +149,9 @@ void TExMemoEdit::keyDown(QKeyEvent *event)
     case platform::VK_RETURN:
         if ((ctrl && nav.AllowCtrlEnter) || (!ctrl && nav.LineFeedOnEnter)) {
             insertPlainText(QStringLiteral("\n"));
+            // A new line grows the row as it is typed.
+            if (m_grid->SizeWhileTyping.Height)
+                m_grid->SizeWhileTypingHook(true);
             return;
         }
         if (!ctrl)

@@ -1,5 +1,7 @@
 #include "controls/grid/view/RichEditor.h"
 
+#include "controls/grid/view/SpecialEditor.h"
+
 #include "controls/grid/model/core/RtfWriter.h"
 #include "controls/grid/view/EditExtrasState.h"
 #include "controls/grid/view/GridEditState.h"
@@ -323,7 +325,6 @@ void TExStringGrid::DoRichEditSelectionChange()
 
 void TExStringGrid::openRichEditor(int ACol, int ARow)
 {
-    auto &st = editState();
     TExRichEdit *ed = InplaceRichEdit();
     const int rc = RealColIndex(ACol);
     const platform::TRect r = CellRect(ACol, ARow);
@@ -337,32 +338,36 @@ void TExStringGrid::openRichEditor(int ACol, int ARow)
     ed->setEnabled(true);
     ed->show();
     ed->raise();
-    ed->setFocus();
-    st.editMode = true;
-    if (!st.startEditChar.isNull())
-        ed->insertPlainText(QString(st.startEditChar));
-    st.startEditChar = QChar();
     ed->UnlockResize();
 }
 
-void TExStringGrid::commitRichEditor(int ACol, int ARow)
+// The edRichEdit editor: the cell's RTF in, the document's RTF out, written
+// only when the document changed.
+class TGridRichEditor : public TGridSpecialEditor {
+public:
+    explicit TGridRichEditor(TExStringGrid &grid) : TGridSpecialEditor(grid), m_edit(grid.InplaceRichEdit()) {}
+    // Asked while the grid is torn down too: the control's own pointer.
+    QWidget *widget() const override { return m_edit; }
+    void open(const TEditorOpening &at) override { grid().openRichEditor(at.col, at.row); }
+    std::optional<QString> value() const override
+    {
+        if (!m_edit)
+            return std::nullopt;
+        return grid().RichToString(m_edit);
+    }
+    void typeChar(QChar c) override
+    {
+        if (m_edit)
+            m_edit->insertPlainText(QString(c));
+    }
+
+private:
+    QPointer<TExRichEdit> m_edit;
+};
+
+std::unique_ptr<TGridSpecialEditor> makeGridRichEdit(TExStringGrid &grid)
 {
-    auto &ex = editExtras();
-    if (ex.inplaceRichEdit.isNull() || !ex.inplaceRichEdit->isVisible())
-        return;
-    TExRichEdit *ed = ex.inplaceRichEdit;
-    const int rc = RealColIndex(ACol);
-    // Only a changed document is written: loading and saving again must not
-    // mark the cell modified nor rewrite RTF of another writer.
-    const QString before = GetCellEx(rc, ARow);
-    const QString after = RichToString(ed);
-    const bool same = before.isEmpty() ? ed->document()->isEmpty() : writeRichText(readRichText(before)) == after;
-    if (!same)
-        StoreEditText(rc, ARow, after);
-    ed->hide();
-    ed->setEnabled(false);
-    editState().editMode = false;
-    InvalidateCell(ACol, ARow);
+    return std::make_unique<TGridRichEditor>(grid);
 }
 
 } // namespace controls

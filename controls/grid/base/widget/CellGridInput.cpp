@@ -373,9 +373,12 @@ void TCellGrid::finishMouseState(int x, int y)
 
 // --- focus ----------------------------------------------------------------------------------
 
+// QWidget's own focus handlers repaint the whole widget; only the
+// selection looks different with the focus, so only it is repainted (an
+// editor taking the focus and giving it back would repaint every cell).
 void TCellGrid::focusInEvent(QFocusEvent *event)
 {
-    QWidget::focusInEvent(event);
+    event->accept();
     invalidateSelection(Selection());
     if (m_options.testFlag(goAlwaysShowEditor) && !m_editorMode)
         ShowEditor();
@@ -383,7 +386,7 @@ void TCellGrid::focusInEvent(QFocusEvent *event)
 
 void TCellGrid::focusOutEvent(QFocusEvent *event)
 {
-    QWidget::focusOutEvent(event);
+    event->accept();
     invalidateSelection(Selection());
 }
 
