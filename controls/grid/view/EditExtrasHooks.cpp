@@ -3,9 +3,11 @@
 // skips the grid's focus gain, a glow left without an editor goes, and in
 // the design state the "Quick config" box takes its clicks.
 #include "controls/grid/view/EditExtrasState.h"
+#include "controls/grid/view/EditLinks.h"
 
 #include "platform/HandlerGuard.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 
 namespace controls {
@@ -33,6 +35,15 @@ private:
     bool filter(QEvent *event)
     {
         switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease: {
+            // A key the link's control kept but did not use must not reach
+            // the grid: the link decides which keys end its edit.
+            TEditLink *link = m_grid.EditLink();
+            QWidget *control = link != nullptr ? link->GetEditControl() : nullptr;
+            QWidget *focus = QApplication::focusWidget();
+            return control != nullptr && focus != nullptr && (focus == control || control->isAncestorOf(focus));
+        }
         case QEvent::FocusIn:
             if (m_grid.InvokedFocusChange) {
                 // The focus has settled where the link put it.

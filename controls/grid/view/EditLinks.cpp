@@ -184,16 +184,24 @@ void TEditLink::HideEditor()
 
 void TEditLink::EditExit(QObject *)
 {
+    // Freeing the focused control moves the focus: that is no second exit.
+    if (FExiting)
+        return;
+    // A popup already closed has nothing left to store: its control is gone.
+    if (EditStyle == esPopup && (!FPopupForm || !FPopupForm->isVisible()))
+        return;
+    FExiting = true;
     HideEditor();
     if (EditStyle == esPopup && FPopupForm) {
-        DestroyEditor();
         FPopupForm->hide();
+        DestroyEditor();
     }
+    FExiting = false;
 }
 
 void TEditLink::FormExit(QObject *Sender)
 {
-    if (!FOwner)
+    if (!FOwner || FExiting)
         return;
     if (FForcedExit) {
         SetCellValue(GetEditorValue());
@@ -224,6 +232,8 @@ void TEditLink::EditKeyDown(QObject *Sender, std::uint16_t &Key, TShiftState Shi
         return;
     const auto giveGridFocus = [&] {
         FForcedExit = true;
+        if (EditStyle == esPopup)
+            g->activateWindow();
         g->setFocus();
         FForcedExit = false;
     };
@@ -295,6 +305,8 @@ public:
                                                                          : g.mapToGlobal(QPoint(r.Left, r.Top));
             form->setGeometry(p.x(), p.y(), std::max(1, link.PopupWidth), std::max(1, link.PopupHeight));
             form->show();
+            form->raise();
+            form->activateWindow();
             link.CreateEditor(form);
             link.SetRect(Rect(0, 0, link.PopupWidth, link.PopupHeight));
         } else {

@@ -79,6 +79,7 @@ private:
     QPointer<QWidget> FHooked;
     bool FForcedExit = false;
     bool FSubClassed = false;
+    bool FExiting = false;
 };
 
 } // namespace controls
