@@ -6,6 +6,7 @@
 #include "controls/grid/view/GridAppearance.h"
 
 #include <QFontMetrics>
+#include <QScrollBar>
 
 using namespace controls;
 
@@ -120,6 +121,32 @@ TEST_F(DesignTime, AtRunTimeTheCornerIsTheGrids)
     EXPECT_EQ(grid.Options().testFlag(goEditing), editing);
     EXPECT_EQ(menus, 0);
     EXPECT_FALSE(grid.GridDesignHitTest(lineOf(1).x(), lineOf(1).y()));
+}
+
+} // namespace
+
+namespace {
+
+TEST(DesignTimeScrolling, ProportionalThumbsWaitForRunTime)
+{
+    TExStringGrid g;
+    g.resize(400, 250);
+    g.setRowCount(300);
+    for (int r = 1; r <= 20; ++r)
+        g.setRowHeights(r, 100);
+    QScrollBar *v = nullptr;
+    for (QScrollBar *b : g.findChildren<QScrollBar *>(QString(), Qt::FindDirectChildrenOnly))
+        if (b->orientation() == Qt::Vertical)
+            v = b;
+    ASSERT_NE(v, nullptr);
+    g.setDesigning(true);
+    const int rowsPage = v->pageStep();
+    g.setScrollProportional(true);
+    g.UpdateVertScrollProportion();
+    EXPECT_EQ(v->pageStep(), rowsPage);
+    g.setDesigning(false);
+    g.UpdateVertScrollProportion();
+    EXPECT_NE(v->pageStep(), rowsPage);
 }
 
 } // namespace
