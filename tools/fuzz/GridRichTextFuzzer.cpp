@@ -1,8 +1,10 @@
 // Feeds arbitrary bytes to the reader of cell rich text, as files, the
 // clipboard and drops bring it: read as UTF-8 and as Latin-1, behind the
 // rich-text mark. Nothing may crash or hang, the text keeps to its bound,
-// and reading the same input twice gives the same runs.
+// reading the same input twice gives the same runs, and the runs written
+// as rich text read back the same.
 #include "controls/grid/model/core/RichText.h"
+#include "controls/grid/model/core/RtfWriter.h"
 #include "tools/fuzz/FuzzCheck.h"
 
 #include <QString>
@@ -22,6 +24,10 @@ void readOne(const QString &text)
         check(!run.text.isEmpty());
     check(readRichText(text).plainText() == plain);
     check(richCellPlainText(text) == plain || !isRichText(text));
+    const TRichText again = readRichText(writeRichText(t));
+    check(again.runs.size() == t.runs.size());
+    for (std::size_t i = 0; i < t.runs.size(); ++i)
+        check(again.runs[i].text == t.runs[i].text && again.runs[i].format == t.runs[i].format);
 }
 
 } // namespace

@@ -1064,10 +1064,10 @@ public:
     // advance and the footer join the editing; empty until they exist.
     virtual void CreateEditorControl(int ACol, int ARow);
     virtual void CommitEditorControl(int ACol, int ARow);
-    virtual void ShowFocusWindow(const platform::TRect &R) {}
-    virtual void HideFocusWindow() {}
-    virtual void CellCheckerCorrect(int ACol, int ARow, QString &Value) {}
-    virtual void CellCheckerMark(int ACol, int ARow, QString &Value) {}
+    virtual void ShowFocusWindow(const platform::TRect &R);
+    virtual void HideFocusWindow();
+    virtual void CellCheckerCorrect(int ACol, int ARow, QString &Value);
+    virtual void CellCheckerMark(int ACol, int ARow, QString &Value);
     virtual bool AdvanceToNextCell(int ACol, int ARow, bool Force, bool AutoEdit, bool Forward, bool Recursive,
                                    bool ShowEditor);
     virtual bool AdvanceAfterEdit(bool Backward);
@@ -2277,6 +2277,116 @@ private:
     void DatePickerChange(const QString &Value);
     void DateAndTimePickerChange(double ADateTime);
     mutable std::shared_ptr<struct TSpecialEditors> m_specialEditors; // freed first: its editors call the grid
+
+    // ===== rich text, the focus glow, design time, form controls in cells, fixed-cell
+    // editors, the cell checker and edit links (controls/grid/view/RichEditor.cpp,
+    // FocusGlow.cpp, DesignTime.cpp, CellFormControls.cpp, FixedCellEditors.cpp,
+    // CellChecker.cpp, EditLinks.cpp; their state in
+    // controls/grid/view/EditExtrasState.h) ==================================================
+public:
+    // A rich cell holds its RTF document, one character a byte.
+    void CellToRich(int Col, int Row, class TExRichEdit *Richeditor);
+    QString RichToString(TExRichEdit *Richeditor);
+    void RichToCell(int Col, int Row, TExRichEdit *Richeditor);
+    // The hidden converter and the edRichEdit editor, made on first use.
+    TExRichEdit *RichEdit() const;
+    TExRichEdit *InplaceRichEdit() const;
+    std::function<void(QObject *Sender)> OnRichEditSelectionChange;
+    void DoRichEditSelectionChange();
+    // A popup link's form handed the focus to the grid: the grid's and the
+    // rich editor's focus handling skip that change; cleared once it settled.
+    bool InvokedFocusChange = false;
+
+    // The glow around the cell being edited; one in the program at a time.
+    TFocusHelper FocusHelper;
+    void PlaceFocusWindow();
+    class TGridFocusWindow *FocusWindow() const;
+    // The grid whose glow is shown, none when no glow is.
+    static TExStringGrid *FocusWindowGrid();
+
+    // The form designer's state: only tests set it. It shows the
+    // "Quick config" box and the column numbers, and a click in the box
+    // acts on the grid.
+    bool Designing() const;
+    void setDesigning(bool Value);
+    bool ShowDesignHelper() const;
+    void setShowDesignHelper(bool Value);
+    bool ShowColNrs() const;
+    virtual void PaintDesignHelper(platform::TCanvas &ACanvas);
+    virtual void DesignHelperPopup(int X, int Y);
+    // 1 "Allow edit", 2 "Column numbers", 3 "Set look: ", 4 the close box, -1 none.
+    int DesignHelperArea(int X, int Y);
+    // The design-time hit test: true when the point belongs to the grid.
+    bool GridDesignHitTest(int X, int Y);
+    // Runs the look menu of the box: the ids and captions, the item checked,
+    // the screen point; answers the chosen id, 0 for none. A test replaces it.
+    std::function<int(const std::vector<std::pair<int, QString>> &Items, int Checked, QPoint At)> DesignMenuHook;
+
+    // Form controls of mini-HTML cells (CONTROL elements): EDIT, PASSWORD,
+    // MASK and COMBO are edited in place over the control's rectangle R
+    // (client pixels); their end writes the VALUE back into the cell.
+    void StartControlEdit(const QString &HTML, const QString &CtrlType, int ARow, int ACol, int EventCol,
+                          const platform::TRect &R, const QString &CtrlValue, const QString &CtrlID);
+    void EndControlEdit();
+    void ControlComboSelect();
+    // The first form control after CtrlID (the first of the cell for an
+    // empty CtrlID) that takes typed text; none gives the grid the focus.
+    void EditNextCellControl(int ACol, int ARow, const QString &CtrlID);
+    bool ControlEditing() const;
+    class TControlEdit *ControlEdit() const;
+    class TControlCombo *ControlCombo() const;
+    using TControlEvent = std::function<void(TExStringGrid *Sender, int ARow, int ACol, const QString &CtrlID,
+                                             const QString &CtrlType, const QString &CtrlVal)>;
+    TControlEvent OnControlClick;
+    TControlEvent OnControlEditDone;
+    std::function<void(TExStringGrid *Sender, int ARow, int ACol, const QString &CtrlID, const QString &CtrlType,
+                       const QString &CtrlValue, QStringList &Values, bool &Edit, int &DropCount)>
+        OnControlComboList;
+    std::function<void(TExStringGrid *Sender, int ARow, int ACol, int ItemIndex, const QString &CtrlID,
+                       const QString &CtrlValue)>
+        OnControlComboSelect;
+
+    // Fixed cells edited in place (MouseActions.FixedRowsEdit, FixedColsEdit).
+    void StartFixedCellEdit(int ACol, int ARow);
+    class TGridTransEdit *EditTrans() const;
+    class TGridTransCombo *ComboTrans() const;
+    std::function<void(TExStringGrid *Sender, int ACol, int ARow, QStringList &Items,
+                       TGridFixedCellEditor &Editor)>
+        OnFixedEdit;
+    virtual void DoFixedEdit(int ACol, int ARow, QStringList &Items, TGridFixedCellEditor &Editor);
+
+    // Checks cells through CellChecker (not owned; none: every check passes);
+    // real columns. A cell passes when the checker leaves its text as it was.
+    class TExStringGridCheck *CellChecker = nullptr;
+    bool CheckCell(int Col, int Row);
+    bool CheckCells(int FromCol, int FromRow, int ToCol, int ToRow);
+    bool CheckCol(bool DoFixed, int Col);
+    bool CheckRow(bool DoFixed, int Row);
+    bool CheckGrid(bool DoFixed);
+
+    // The application's editor of edCustom cells; not owned.
+    class TEditLink *EditLink() const;
+    void setEditLink(TEditLink *Value);
+
+private:
+    friend class TEditLink;
+    friend class TControlEdit;
+    friend class TControlCombo;
+    friend class TGridTransEdit;
+    friend class TGridTransCombo;
+    // A press on a form control of a mini-HTML cell; true when it took it.
+    bool pressCellControl(int ACol, int ARow, int RealCol, const QString &Text, const THtmlDrawResult &Hit);
+    // The press and double click on a fixed cell that open its editor.
+    bool fixedCellEditPress(int X, int Y, bool Right, bool DoubleClick);
+    void controlKeyLeave(bool Tab);
+    friend class TExRichEdit;
+    friend class TGridGlowFollower;
+    struct TGridEditExtras &editExtras() const;
+    friend class TGridRichEditor;
+    friend class TGridLinkEditor;
+    void openRichEditor(int ACol, int ARow);
+    mutable std::shared_ptr<struct TGridEditExtras> m_editExtras;
+    // ===== end of rich text, focus glow, design time, form controls and edit links =============
 };
 
 } // namespace controls

@@ -2,7 +2,9 @@
 // grid's background gradient or picture, so that the background runs on
 // past the cells instead of stopping at them.
 #include "controls/grid/base/paint/Fills.h"
+#include "controls/grid/base/SearchFooter.h"
 #include "controls/grid/view/CellPaint.h"
+#include "controls/grid/view/FooterPanel.h"
 
 #include <vector>
 
@@ -35,7 +37,12 @@ void TExStringGrid::PaintEmptyArea(TCanvas &ACanvas)
             regions.push_back(Rect(0, bottom, client.Right, client.Bottom));
     }
 
-    const TRect fill = client;
+    // The fill stops above the search footer and the floating footer's panel.
+    TRect fill = client;
+    if (SearchFooter().Visible())
+        fill.Bottom -= 32;
+    if (FloatingFooter().Visible() && FooterPanel() != nullptr)
+        fill.Bottom -= FooterPanel()->height();
     for (const TRect &region : regions) {
         const int saved = ACanvas.SaveDC();
         ACanvas.IntersectClipRect(region);

@@ -80,6 +80,8 @@ bool TExStringGrid::pressLink(int ACol, int ARow, int RealCol, int X, int Y, con
         THtmlDrawResult result;
         if (htmlHitTest(RealCol, ARow, text, CellR, X, Y, result))
             anchor = result.HitAnchor;
+        else if (!result.ControlID.isEmpty())
+            return pressCellControl(ACol, ARow, RealCol, text, result);
     }
     if (anchor.isEmpty()) {
         // A press beside the controls of a control cell never starts an edit.

@@ -150,8 +150,12 @@ bool TExStringGrid::GridKeyDownMessage(std::uint16_t Key, TShiftState Shift)
             return false;
         }
         const QString text = Cells(RC, Row());
-        if (GetCellTextKind(text, true) == ckHtml && text.toUpper().contains(QStringLiteral("<CONTROL")))
+        if (GetCellTextKind(text, true) == ckHtml && text.toUpper().contains(QStringLiteral("<CONTROL"))) {
+            // The keyboard's way into the cell's form controls.
+            SaveOldCellText(Col(), Row());
+            EditNextCellControl(Col(), Row(), QString());
             return false;
+        }
     }
     // Enter on a cell that cannot be edited is only told.
     if (Key == VK_RETURN && !IsEditable(RC, Row())) {

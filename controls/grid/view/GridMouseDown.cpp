@@ -59,6 +59,9 @@ void TExStringGrid::GridMouseDown(platform::TMouseButton Button, TShiftState Shi
 {
     mouse().PressSelection = Selection();
     platform::guarded([&] {
+        if ((Button == platform::mbLeft || Button == platform::mbRight)
+            && fixedCellEditPress(X, Y, Button == platform::mbRight, Shift.testFlag(platform::ssDouble)))
+            return;
         if (Button == platform::mbLeft && Shift.testFlag(platform::ssDouble))
             gridLeftDoubleClick(X, Y);
         else if (Button == platform::mbLeft)

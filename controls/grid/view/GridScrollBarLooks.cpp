@@ -79,7 +79,7 @@ void TExStringGrid::setBarPage(QScrollBar *bar, double share)
 void TExStringGrid::UpdateVertScrollProportion()
 {
     const TGridScrolling &s = scrolling();
-    if (Loading() || !s.ScrollProportional || s.ScrollLock)
+    if (Loading() || Designing() || !s.ScrollProportional || s.ScrollLock)
         return;
     if (VisibleRowCount() + FixedRows() >= RowCount())
         return;
@@ -98,7 +98,7 @@ void TExStringGrid::UpdateVertScrollProportion()
 void TExStringGrid::UpdateHorzScrollProportion()
 {
     const TGridScrolling &s = scrolling();
-    if (Loading() || !s.ScrollProportional || s.ScrollLock)
+    if (Loading() || Designing() || !s.ScrollProportional || s.ScrollLock)
         return;
     if (VisibleColCount() + FixedCols() >= ColCount())
         return;

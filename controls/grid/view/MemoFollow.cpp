@@ -13,6 +13,9 @@ void TExStringGrid::GridTopLeftChanged()
 {
     TBaseGrid::GridTopLeftChanged();
     syncGridScroll();
+    // The design-time box and column numbers stay where they are.
+    if (Designing())
+        update();
     if (!m_editState || m_editState->memo.isNull() || !memoOpen())
         return;
     TExMemoEdit *memo = m_editState->memo;

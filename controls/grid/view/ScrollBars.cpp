@@ -57,6 +57,7 @@ void TExStringGrid::PaintGrid()
         PaintEmptyArea(canvas);
     GridNCPaintMessage(canvas);
     paintSizingGuides(canvas);
+    PaintDesignHelper(canvas);
     if (OnPainted)
         OnPainted(this);
 }

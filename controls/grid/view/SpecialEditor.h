@@ -128,6 +128,8 @@ std::unique_ptr<TGridSpecialEditor> makeGridDatePicker(TExStringGrid &grid); // 
 std::unique_ptr<TGridSpecialEditor> makeGridButton(TExStringGrid &grid); // 9
 std::unique_ptr<TGridSpecialEditor> makeGridUnitEditBtn(TExStringGrid &grid); // 17, 40, 41
 std::unique_ptr<TGridSpecialEditor> makeGridDateTimePicker(TExStringGrid &grid); // 28
+std::unique_ptr<TGridSpecialEditor> makeGridRichEdit(TExStringGrid &grid); // 26
+std::unique_ptr<TGridSpecialEditor> makeGridEditLink(TExStringGrid &grid); // 25
 
 // The maker of a type's editor; nullptr for types that open none here.
 TSpecialEditorMaker specialEditorMaker(TEditorType type);

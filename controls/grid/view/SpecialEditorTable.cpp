@@ -33,6 +33,8 @@ constexpr std::array kSpecialEditors{
     TSpecialEditorEntry{edNumericUnitEditBtn, makeGridUnitEditBtn},
     TSpecialEditorEntry{edFloatUnitEditBtn, makeGridUnitEditBtn},
     TSpecialEditorEntry{edDateTimeEdit, makeGridDateTimePicker},
+    TSpecialEditorEntry{edRichEdit, makeGridRichEdit},
+    TSpecialEditorEntry{edCustom, makeGridEditLink},
 };
 
 } // namespace

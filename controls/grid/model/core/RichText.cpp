@@ -3,6 +3,7 @@
 #include <QStringView>
 #include <algorithm>
 #include <array>
+#include <map>
 #include <optional>
 
 namespace controls {
@@ -55,6 +56,7 @@ int hexDigit(QChar c)
 struct GroupState {
     TRichCharFormat format;
     bool skip = false;
+    bool fontTable = false; // inside the font table: text names fonts
     int unicodeSkip = 1; // \ucN: fallback characters after \u
 };
 
@@ -78,8 +80,10 @@ public:
                 }
                 stack.push_back(state);
                 pendingSkip = 0;
-                if (m_pos + 1 < m_in.size() && m_in[m_pos] == u'\\' && m_in[m_pos + 1] == u'*')
+                if (m_pos + 1 < m_in.size() && m_in[m_pos] == u'\\' && m_in[m_pos + 1] == u'*') {
                     state.skip = true;
+                    state.fontTable = false;
+                }
                 continue;
             }
             if (c == u'}') {
@@ -100,6 +104,10 @@ public:
                 continue;
             if (pendingSkip > 0) {
                 --pendingSkip;
+                continue;
+            }
+            if (state.fontTable && c == u';') {
+                endFontName();
                 continue;
             }
             append(state, QString(c));
@@ -228,13 +236,41 @@ private:
             f.halfPoints = std::clamp(param.value_or(0), 0, 3276);
         else if (word == u"cf")
             f.color = colorOf(param.value_or(0));
+        else if (word == u"f") {
+            if (state.fontTable)
+                m_fontIndex = param.value_or(0);
+            else
+                f.fontName = fontOf(param.value_or(0));
+        } else if (word == u"up")
+            f.offsetTwips = std::clamp(param.value_or(6), 0, 3276) * 10;
+        else if (word == u"dn")
+            f.offsetTwips = -std::clamp(param.value_or(6), 0, 3276) * 10;
         else if (word == u"plain")
             f = TRichCharFormat{};
         else if (word == u"colortbl") {
             readColorTable();
             state.skip = true;
-        } else if (isSkipped(word))
+        } else if (word == u"fonttbl") {
             state.skip = true;
+            state.fontTable = true;
+            m_fontName.clear();
+        } else if (isSkipped(word)) {
+            state.skip = true;
+            state.fontTable = false;
+        }
+    }
+
+    void endFontName()
+    {
+        if (m_fonts.size() < 4096 || m_fonts.count(m_fontIndex) > 0)
+            m_fonts[m_fontIndex] = m_fontName;
+        m_fontName.clear();
+    }
+
+    QString fontOf(int index) const
+    {
+        const auto it = m_fonts.find(index);
+        return it == m_fonts.end() ? QString() : it->second;
     }
 
     // The colour table: entries "\redR\greenG\blueB;" up to the group's end.
@@ -301,6 +337,11 @@ private:
 
     void append(const GroupState &state, const QString &s)
     {
+        if (state.fontTable) {
+            if (m_fontName.size() + s.size() <= kMaxRichFontName)
+                m_fontName += s;
+            return;
+        }
         if (state.skip || m_full)
             return;
         if (m_length + s.size() > kMaxRichText) {
@@ -318,6 +359,9 @@ private:
     qsizetype m_pos = 0;
     TRichText m_out;
     std::vector<platform::TColor> m_colors;
+    std::map<int, QString> m_fonts; // the last name of an index counts
+    int m_fontIndex = 0;
+    QString m_fontName;
     qsizetype m_length = 0;
     bool m_full = false;
 };

@@ -1,6 +1,7 @@
 #pragma once
 // A reader of the rich text (RTF) a cell may hold: its plain text and its
-// character runs (bold, italic, underline, strike-out, size, colour). Cell
+// character runs (bold, italic, underline, strike-out, size, colour, font,
+// offset). Cell
 // rich text comes from files, the clipboard and drops, so the reader takes
 // any bytes: groups nest at most kMaxRichDepth deep, the text stops at
 // kMaxRichText characters, destinations it does not know are skipped, and a
@@ -14,6 +15,7 @@ namespace controls {
 
 constexpr int kMaxRichDepth = 64;
 constexpr int kMaxRichText = 1 << 20;
+constexpr int kMaxRichFontName = 256;
 
 // The look of a run of characters.
 struct TRichCharFormat {
@@ -23,6 +25,8 @@ struct TRichCharFormat {
     bool strikeOut = false;
     int halfPoints = 0; // \fs: size in half points; 0: the cell font's size
     platform::TColor color = platform::clNone; // clNone: the cell's font colour
+    QString fontName; // \f through the font table; empty: the cell's font
+    int offsetTwips = 0; // \up, \dn: raised above (or below) the base line
     friend bool operator==(const TRichCharFormat &, const TRichCharFormat &) = default;
 };
 
