@@ -12,7 +12,11 @@
 // With --objects it shows the cell objects instead (ratings, shapes,
 // progress kinds, buttons, an expand button, a scroll-bar cell, a marker and
 // a cell the program draws itself) and prints what the mouse does to them.
+// With --print a print preview window shows the grid's printed pages
+// (PageDown/PageUp turn them, P prints them to the PDF file given by --pdf,
+// grid_demo.pdf in the working folder by default).
 // With --screenshot FILE the window is saved as a PNG and the program ends.
+#include "PrintPreviewWindow.h"
 #include "controls/grid/base/SearchFooter.h"
 #include "controls/grid/model/ExGrid.h"
 #include "controls/grid/view/BalloonSettings.h"
@@ -25,6 +29,7 @@
 #include <QTimer>
 
 #include <cstdint>
+#include <memory>
 #include <cstdio>
 
 namespace {
@@ -303,6 +308,21 @@ int main(int argc, char **argv)
     grid.FixedAsButtons = true;
     grid.FocusCell(2, 3);
     grid.show();
+    std::unique_ptr<PrintPreviewWindow> preview;
+    if (args.contains(QStringLiteral("--print"))) {
+        const qsizetype pdf = args.indexOf(QStringLiteral("--pdf"));
+        grid.PrintSettings.Title = ppTopCenter;
+        grid.PrintSettings.TitleText = QStringLiteral("Meter readings");
+        grid.PrintSettings.Date = ppTopLeft;
+        grid.PrintSettings.PageNr = ppBottomRight;
+        grid.PrintSettings.PagePrefix = QStringLiteral("Page");
+        grid.PrintSettings.RepeatFixedRows = true;
+        grid.PrintSettings.PrintGraphics = true;
+        preview = std::make_unique<PrintPreviewWindow>(
+            grid, pdf > 0 && pdf + 1 < args.size() ? args[pdf + 1] : QStringLiteral("grid_demo.pdf"));
+        preview->move(grid.x() + grid.width() + 10, grid.y());
+        preview->show();
+    }
 
     const qsizetype shot = args.indexOf(QStringLiteral("--screenshot"));
     if (shot > 0 && shot + 1 < args.size()) {
