@@ -413,9 +413,15 @@ void TGridPrintEngine::renderCell(int ACol, int ARow, const TRect &cellArea, int
     cellFont(ACol, ARow, font, brush, colorTo, ha, va, ww);
     QString text = cellText(ACol, ARow);
 
-    canvas.SaveDC();
-    canvas.IntersectClipRect(area);
-    if (isColorSet(brush.Color())) {
+    // Only a cut cell needs a clip; every other one keeps its text within
+    // itself, and clipping each cell would cost a saved state per cell.
+    if (cut) {
+        canvas.SaveDC();
+        canvas.IntersectClipRect(area);
+    }
+    // The paper is white: a white cell needs no fill.
+    const bool plainWhite = ColorToRGB(brush.Color()) == clWhite && !(isColorSet(colorTo) && colorTo != brush.Color());
+    if (isColorSet(brush.Color()) && !plainWhite) {
         if (isColorSet(colorTo) && colorTo != brush.Color()) {
             const QRect device = canvas.toDevice(area);
             inDeviceUnits(canvas, [&] {
@@ -507,7 +513,8 @@ void TGridPrintEngine::renderCell(int ACol, int ARow, const TRect &cellArea, int
         });
         canvas.Font().Assign(keepFont);
     }
-    canvas.RestoreDC(-1);
+    if (cut)
+        canvas.RestoreDC(-1);
     renderCellBorders(ACol, ARow, cut ? area : cellArea, stripLast);
     (void)rowHeight;
 }
