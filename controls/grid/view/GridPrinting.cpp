@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <memory>
 
 namespace controls {
 
@@ -130,12 +131,14 @@ void TExStringGrid::printJob(const TGridRect &Range, bool SelectedOnly)
             Printer->EndDoc();
     });
     int total = INT_MAX;
+    std::unique_ptr<TGridPrintEngine> count;
     if (!FastPrint) {
         TCanvas &canvas = Printer->Canvas();
         const int mode = canvas.GetMapMode();
         canvas.SetMapMode(MM_LOMETRIC);
         const Finally restore([&] { canvas.SetMapMode(mode); });
-        total = TGridPrintEngine(*this, canvas, TPrintMode::CountPrint, SelectedOnly, -1).run();
+        count = std::make_unique<TGridPrintEngine>(*this, canvas, TPrintMode::CountPrint, SelectedOnly, -1);
+        total = count->run();
     }
     st.PageFrom = 1;
     st.PageTo = total;
@@ -156,7 +159,14 @@ void TExStringGrid::printJob(const TGridRect &Range, bool SelectedOnly)
         TCanvas &canvas = Printer->Canvas();
         const int mode = canvas.GetMapMode();
         const Finally restore([&] { canvas.SetMapMode(mode); });
-        TGridPrintEngine(*this, canvas, TPrintMode::Print, SelectedOnly, total).run();
+        TGridPrintEngine print(*this, canvas, TPrintMode::Print, SelectedOnly, total);
+        if (count) {
+            // The same canvas and page: what the count measured holds.
+            print.rowHeights = std::move(count->rowHeights);
+            print.measuredWidths = std::move(count->measuredWidths);
+            print.fitScale = count->fitScale;
+        }
+        print.run();
     }
     open = false;
     Printer->EndDoc();

@@ -90,6 +90,12 @@ struct TGridPrintEngine {
     bool stripsSplit = false;
     int rowPageInStrip = 0; // from 0
 
+    // What a count of the same job measured, handed to the job's printing
+    // pass so that no cell is measured twice: every row's height (-1 where
+    // unknown), and the fitted column widths with their font scale.
+    std::vector<int> rowHeights;
+    std::vector<int> measuredWidths;
+    double fitScale = 1.0;
     int cachedRow = -1;
     int cachedHeight = 0;
     int lastMeasuredHeight = 0;

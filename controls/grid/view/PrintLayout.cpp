@@ -103,11 +103,20 @@ int TGridPrintEngine::run()
     if (range.Left > range.Right || range.Top > range.Bottom || grid.ColCount() == 0 || grid.RowCount() == 0)
         return 0;
 
-    measureColumns();
-    fitToPage();
-    if (grid.OnPrintSetColumnWidth)
-        for (int c = range.Left; c <= range.Right; ++c)
-            grid.OnPrintSetColumnWidth(&grid, c, st.MaxWidths[std::size_t(c)]);
+    if (measuredWidths.size() == columns) {
+        st.MaxWidths = measuredWidths;
+        st.FontScale = fitScale;
+    } else {
+        measureColumns();
+        fitToPage();
+        if (grid.OnPrintSetColumnWidth)
+            for (int c = range.Left; c <= range.Right; ++c)
+                grid.OnPrintSetColumnWidth(&grid, c, st.MaxWidths[std::size_t(c)]);
+        measuredWidths = st.MaxWidths;
+        fitScale = st.FontScale;
+    }
+    if (rowHeights.size() != std::size_t(grid.RowCount()))
+        rowHeights.assign(std::size_t(grid.RowCount()), -1);
 
     P = 0;
     stripNumber = 0;
@@ -184,6 +193,8 @@ int TGridPrintEngine::printRowHeight(int ARow)
 {
     if (ARow == cachedRow)
         return cachedHeight;
+    if (ARow >= 0 && std::size_t(ARow) < rowHeights.size() && rowHeights[std::size_t(ARow)] >= 0)
+        return rowHeights[std::size_t(ARow)];
     int height = 0;
     if (settings.NoAutoSizeRow) {
         height = int(std::lround(grid.RowHeights(ARow) * L)) - 4;
@@ -206,6 +217,8 @@ int TGridPrintEngine::printRowHeight(int ARow)
         grid.OnPrintSetRowHeight(&grid, ARow, height);
     cachedRow = ARow;
     cachedHeight = height;
+    if (ARow >= 0 && std::size_t(ARow) < rowHeights.size())
+        rowHeights[std::size_t(ARow)] = height;
     return height;
 }
 
