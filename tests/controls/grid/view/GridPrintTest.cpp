@@ -325,3 +325,33 @@ TEST(GridScaleTest, ScalingReachesTheColumnFontsButNotThePrintFont)
     grid.GridChangeScale(2, 2);
     EXPECT_EQ(item->Font.Size(), 15);
 }
+
+TEST_F(PrintTest, HorizontalBordersGiveTopAndBottomAndTheHookAddsSides)
+{
+    fill(3, 3);
+    grid.PrintSettings.Borders = pbHorizontal;
+    int asked = 0;
+    grid.OnGetCellPrintBorder = [&](TExStringGrid *, int, int, platform::TPen &, TCellBorders &borders) {
+        ++asked;
+        EXPECT_TRUE(borders.test(cbTop) && borders.test(cbBottom));
+        EXPECT_FALSE(borders.test(cbLeft) || borders.test(cbRight));
+        borders.set(cbLeft);
+    };
+    grid.Print();
+    EXPECT_EQ(asked, 9);
+}
+
+TEST_F(PrintTest, AMergedCellPrintsOnceOverBothColumns)
+{
+    fill(3, 3);
+    grid.MergeCells(0, 1, 2, 1);
+    QList<std::pair<int, int>> printed;
+    grid.OnGetCellPrintBorder = [&](TExStringGrid *, int col, int row, platform::TPen &, TCellBorders &) {
+        printed.append({col, row});
+    };
+    grid.Print();
+    EXPECT_TRUE(printed.contains(std::pair{0, 1}));
+    EXPECT_FALSE(printed.contains(std::pair{1, 1}));
+    EXPECT_TRUE(printed.contains(std::pair{2, 1}));
+    EXPECT_EQ(printed.size(), 8) << "nine cells less the one the merge covers";
+}
