@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace platform {
 
@@ -21,6 +22,7 @@ struct TCanvas::SavedState {
     TPoint origin;
     TPoint brushOrigin;
     std::optional<QRegion> clip;
+    int mapMode;
 };
 
 // What one-pixel pen drawing puts on a pixel.
@@ -219,6 +221,87 @@ TSize TCanvas::deviceSize() const
     return {m_device->width(), m_device->height()};
 }
 
+// ---- Mapping -----------------------------------------------------------------
+
+namespace {
+
+constexpr double kTenthsOfMmPerInch = 254.0;
+
+int roundToInt(double v) { return int(std::lround(v)); }
+
+} // namespace
+
+void TCanvas::SetMapMode(int mode) { m_mapMode = mode == MM_LOMETRIC ? MM_LOMETRIC : MM_TEXT; }
+
+int TCanvas::LogPixelsX() const
+{
+    const int dpi = m_device ? m_device->logicalDpiX() : 0;
+    return dpi > 0 ? dpi : 96;
+}
+
+int TCanvas::LogPixelsY() const
+{
+    const int dpi = m_device ? m_device->logicalDpiY() : 0;
+    return dpi > 0 ? dpi : 96;
+}
+
+QPoint TCanvas::mappedToDevice(int x, int y) const
+{
+    return {roundToInt((x - m_origin.X) * LogPixelsX() / kTenthsOfMmPerInch),
+            roundToInt(-(y - m_origin.Y) * LogPixelsY() / kTenthsOfMmPerInch)};
+}
+
+QRect TCanvas::mappedToDevice(const TRect &r) const
+{
+    const QPoint a = mappedToDevice(r.Left, r.Top);
+    const QPoint b = mappedToDevice(r.Right, r.Bottom);
+    return toQRect(NormalizeRect({a.x(), a.y(), b.x(), b.y()}));
+}
+
+TPoint TCanvas::LPtoDP(TPoint p) const
+{
+    const QPoint d = toDevice(p.X, p.Y);
+    return {d.x(), d.y()};
+}
+
+TPoint TCanvas::DPtoLP(TPoint p) const
+{
+    if (m_mapMode == MM_TEXT)
+        return {p.X + m_origin.X, p.Y + m_origin.Y};
+    return {roundToInt(p.X * kTenthsOfMmPerInch / LogPixelsX()) + m_origin.X,
+            -roundToInt(p.Y * kTenthsOfMmPerInch / LogPixelsY()) + m_origin.Y};
+}
+
+int TCanvas::toLogicalWidth(int pixels) const
+{
+    return m_mapMode == MM_TEXT || m_devicePass ? pixels : roundToInt(pixels * kTenthsOfMmPerInch / LogPixelsX());
+}
+
+int TCanvas::toLogicalHeight(int pixels) const
+{
+    return m_mapMode == MM_TEXT || m_devicePass ? pixels : roundToInt(pixels * kTenthsOfMmPerInch / LogPixelsY());
+}
+
+int TCanvas::devicePenWidth() const
+{
+    if (m_mapMode == MM_TEXT)
+        return m_pen.Width();
+    return std::max(1, roundToInt(m_pen.Width() * LogPixelsX() / kTenthsOfMmPerInch));
+}
+
+const QFont &TCanvas::drawFont()
+{
+    if (m_mapMode == MM_TEXT)
+        return m_font.qfont();
+    if (!m_mappedFont || m_mappedFontStamp != m_font.changeStamp()) {
+        QFont font = m_font.qfont();
+        font.setPixelSize(std::max(1, roundToInt(font.pixelSize() * LogPixelsY() / kTenthsOfMmPerInch)));
+        m_mappedFont = font;
+        m_mappedFontStamp = m_font.changeStamp();
+    }
+    return *m_mappedFont;
+}
+
 QPainter *TCanvas::painter()
 {
     if (m_painter)
@@ -250,9 +333,10 @@ void TCanvas::setPainterPen(const QPen &pen)
 
 void TCanvas::setPainterFont()
 {
-    if (m_painterFontStamp != m_font.changeStamp()) {
-        m_painter->setFont(m_font.qfont());
+    if (m_painterFontStamp != m_font.changeStamp() || m_painterFontMapMode != m_mapMode) {
+        m_painter->setFont(drawFont());
         m_painterFontStamp = m_font.changeStamp();
+        m_painterFontMapMode = m_mapMode;
     }
 }
 
@@ -377,14 +461,19 @@ QRect TCanvas::drawableDeviceRect() const
 
 TRect TCanvas::ClipRect() const
 {
-    return OffsetRect(fromQRect(drawableDeviceRect()), m_origin.X, m_origin.Y);
+    if (m_mapMode == MM_TEXT)
+        return OffsetRect(fromQRect(drawableDeviceRect()), m_origin.X, m_origin.Y);
+    const QRect d = drawableDeviceRect();
+    const TPoint a = DPtoLP({d.left(), d.top()});
+    const TPoint b = DPtoLP({d.left() + d.width(), d.top() + d.height()});
+    return {a.X, a.Y, b.X, b.Y};
 }
 
 int TCanvas::SaveDC()
 {
     syncObjects();
     SavedState s{TFont{}, TPen{}, TBrush{}, m_textColor, m_bkColor, m_bkMode, m_textFlags, m_origin,
-                 m_brushOrigin, m_clip};
+                 m_brushOrigin, m_clip, m_mapMode};
     s.font.Assign(m_font);
     s.pen.Assign(m_pen);
     s.brush.Assign(m_brush);
@@ -411,6 +500,7 @@ bool TCanvas::RestoreDC(int saved)
     m_origin = s.origin;
     m_brushOrigin = s.brushOrigin;
     m_clip = s.clip;
+    m_mapMode = s.mapMode;
     applyClip();
     return true;
 }
@@ -517,7 +607,7 @@ void TCanvas::LineTo(int x, int y)
         return;
     const QPoint a = toDevice(from.X, from.Y);
     const QPoint b = toDevice(x, y);
-    if (m_pen.Width() > 1) {
+    if (devicePenWidth() > 1) {
         QPainterPath path(a);
         path.lineTo(b);
         wideOutline(path);
@@ -543,7 +633,7 @@ void TCanvas::wideOutline(const QPainterPath &path)
     if (!paint.draws)
         return;
     setComposition(paint.mode);
-    QPen pen(paint.color, m_pen.Width());
+    QPen pen(paint.color, devicePenWidth());
     pen.setCapStyle(Qt::RoundCap);
     pen.setJoinStyle(Qt::RoundJoin);
     setPainterPen(pen);
@@ -589,7 +679,7 @@ void TCanvas::fillDeviceRect(const QRect &rect)
 
 void TCanvas::FillRect(const TRect &rect)
 {
-    if (IsRectEmpty(rect) || !brushFills() || !painter())
+    if (deviceEmpty(rect) || !brushFills() || !painter())
         return;
     setComposition(QPainter::CompositionMode_SourceOver);
     fillDeviceRect(toDevice(rect));
@@ -597,7 +687,7 @@ void TCanvas::FillRect(const TRect &rect)
 
 void TCanvas::FillColor(const TRect &rect, TColor color)
 {
-    if (IsRectEmpty(rect) || !isColorSet(color) || !painter())
+    if (deviceEmpty(rect) || !isColorSet(color) || !painter())
         return;
     setComposition(QPainter::CompositionMode_SourceOver);
     m_painter->fillRect(toDevice(rect), QColor::fromRgb(0xFF000000u | rgbOf(color)));
@@ -605,7 +695,7 @@ void TCanvas::FillColor(const TRect &rect, TColor color)
 
 void TCanvas::FrameRect(const TRect &rect)
 {
-    if (IsRectEmpty(rect) || !brushFills() || !painter())
+    if (deviceEmpty(rect) || !brushFills() || !painter())
         return;
     setComposition(QPainter::CompositionMode_SourceOver);
     const QRect r = toDevice(rect);
@@ -621,7 +711,7 @@ void TCanvas::FrameRect(const TRect &rect)
 
 void TCanvas::InvertRect(const TRect &rect)
 {
-    if (IsRectEmpty(rect) || !painter())
+    if (deviceEmpty(rect) || !painter())
         return;
     setComposition(QPainter::RasterOp_NotDestination);
     m_painter->fillRect(toDevice(rect), Qt::black);
@@ -630,25 +720,25 @@ void TCanvas::InvertRect(const TRect &rect)
 void TCanvas::Rectangle(int left, int top, int right, int bottom)
 {
     const TRect box{left, top, right, bottom};
-    if (IsRectEmpty(box) || !painter())
+    const QRect r = toDevice(box);
+    if (r.isEmpty() || !painter())
         return;
     syncObjects();
     const bool pen = penDraws();
     const QtPaint mode = qtPaintOf(m_pen.Mode(), rgbOf(m_pen.Color()));
     if (brushFills() && m_pen.Mode() != TPenMode::pmNop) {
-        const TRect inside = pen ? InflateRect(box, -1, -1) : TRect{left, top, right - 1, bottom - 1};
-        if (!IsRectEmpty(inside)) {
+        const QRect inside = pen ? r.adjusted(1, 1, -1, -1) : r.adjusted(0, 0, -1, -1);
+        if (!inside.isEmpty()) {
             setComposition(mode.mode);
-            fillDeviceRect(toDevice(inside));
+            fillDeviceRect(inside);
         }
     }
     if (!pen)
         return;
-    const QRect r = toDevice(box);
-    if (m_pen.Width() > 1) {
+    if (devicePenWidth() > 1) {
         qreal inset = 0.5;
         if (m_pen.Style() == TPenStyle::psInsideFrame)
-            inset = m_pen.Width() / 2.0;
+            inset = devicePenWidth() / 2.0;
         QPainterPath path;
         path.addRect(QRectF(r).adjusted(inset, inset, -inset, -inset));
         wideOutline(path);
@@ -694,7 +784,7 @@ QPen thinQtPen(const QColor &color, TPenStyle style)
 void TCanvas::RoundRect(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight)
 {
     const TRect box{left, top, right, bottom};
-    if (IsRectEmpty(box) || !painter())
+    if (deviceEmpty(box) || !painter())
         return;
     syncObjects();
     const bool pen = penDraws();
@@ -702,13 +792,16 @@ void TCanvas::RoundRect(int left, int top, int right, int bottom, int cornerWidt
     if (!mode.draws)
         return;
     const QRect r = toDevice(box);
-    const qreal rx = std::max(0, std::min(cornerWidth, r.width())) / 2.0;
-    const qreal ry = std::max(0, std::min(cornerHeight, r.height())) / 2.0;
+    const QRect corner = toDevice(Bounds(0, 0, cornerWidth, cornerHeight));
+    const int cw = m_mapMode == MM_TEXT ? cornerWidth : corner.width();
+    const int ch = m_mapMode == MM_TEXT ? cornerHeight : corner.height();
+    const qreal rx = std::max(0, std::min(cw, r.width())) / 2.0;
+    const qreal ry = std::max(0, std::min(ch, r.height())) / 2.0;
     setComposition(mode.mode);
     m_painter->setBrushOrigin(toQPoint(m_brushOrigin));
     m_painter->setBrush(brushFills() ? qbrush() : QBrush(Qt::NoBrush));
-    if (pen && m_pen.Width() > 1) {
-        QPen wide(mode.color, m_pen.Width());
+    if (pen && devicePenWidth() > 1) {
+        QPen wide(mode.color, devicePenWidth());
         wide.setJoinStyle(Qt::RoundJoin);
         setPainterPen(wide);
     } else {
@@ -722,7 +815,7 @@ void TCanvas::RoundRect(int left, int top, int right, int bottom, int cornerWidt
 void TCanvas::Ellipse(int left, int top, int right, int bottom)
 {
     const TRect box{left, top, right, bottom};
-    if (IsRectEmpty(box) || !painter())
+    if (deviceEmpty(box) || !painter())
         return;
     syncObjects();
     const bool pen = penDraws();
@@ -733,7 +826,7 @@ void TCanvas::Ellipse(int left, int top, int right, int bottom)
     setComposition(mode.mode);
     m_painter->setBrushOrigin(toQPoint(m_brushOrigin));
     m_painter->setBrush(brushFills() ? qbrush() : QBrush(Qt::NoBrush));
-    setPainterPen(pen ? (m_pen.Width() > 1 ? QPen(mode.color, m_pen.Width()) : thinQtPen(mode.color, m_pen.Style()))
+    setPainterPen(pen ? (devicePenWidth() > 1 ? QPen(mode.color, devicePenWidth()) : thinQtPen(mode.color, m_pen.Style()))
                       : QPen(Qt::NoPen));
     m_painter->drawEllipse(QRect(r.x(), r.y(), r.width() - 1, r.height() - 1));
 }
@@ -759,7 +852,7 @@ void TCanvas::Polygon(std::span<const TPoint> points)
     }
     if (!penDraws())
         return;
-    if (m_pen.Width() > 1) {
+    if (devicePenWidth() > 1) {
         QPainterPath path;
         path.addPolygon(poly);
         path.closeSubpath();
@@ -840,7 +933,7 @@ void TCanvas::xorPattern(const QRect &r)
 
 void TCanvas::DrawFocusRect(const TRect &rect)
 {
-    if (IsRectEmpty(rect) || !painter())
+    if (deviceEmpty(rect) || !painter())
         return;
     syncObjects();
     xorPattern(toDevice(rect));
@@ -899,34 +992,35 @@ void TCanvas::FloodFill(int x, int y, TColor color, bool surface)
 
 const QFontMetrics &TCanvas::metrics()
 {
-    if (!m_metrics || m_metricsStamp != m_font.changeStamp()) {
-        m_metrics.emplace(m_font.qfont());
+    if (!m_metrics || m_metricsStamp != m_font.changeStamp() || m_metricsMapMode != m_mapMode) {
+        m_metrics.emplace(drawFont());
         m_metricsStamp = m_font.changeStamp();
+        m_metricsMapMode = m_mapMode;
     }
     return *m_metrics;
 }
 
-int TCanvas::TextWidth(const QString &text) { return metrics().horizontalAdvance(text); }
-int TCanvas::TextHeight(const QString &) { return metrics().height(); }
-TSize TCanvas::TextExtent(const QString &text) { return {TextWidth(text), metrics().height()}; }
+int TCanvas::TextWidth(const QString &text) { return toLogicalWidth(metrics().horizontalAdvance(text)); }
+int TCanvas::TextHeight(const QString &) { return toLogicalHeight(metrics().height()); }
+TSize TCanvas::TextExtent(const QString &text) { return {TextWidth(text), TextHeight(text)}; }
 
 int TCanvas::lineHeight(bool externalLeading)
 {
     const QFontMetrics &fm = metrics();
-    return fm.height() + (externalLeading ? std::max(0, fm.leading()) : 0);
+    return toLogicalHeight(fm.height() + (externalLeading ? std::max(0, fm.leading()) : 0));
 }
 
 TTextMetric TCanvas::TextMetrics()
 {
     const QFontMetrics &fm = metrics();
     TTextMetric m;
-    m.tmAscent = fm.ascent();
-    m.tmDescent = fm.descent();
-    m.tmHeight = fm.height();
-    m.tmInternalLeading = std::max(0, fm.height() - m_font.qfont().pixelSize());
-    m.tmExternalLeading = std::max(0, fm.leading());
-    m.tmAveCharWidth = fm.averageCharWidth();
-    m.tmMaxCharWidth = fm.maxWidth();
+    m.tmAscent = toLogicalHeight(fm.ascent());
+    m.tmDescent = toLogicalHeight(fm.descent());
+    m.tmHeight = toLogicalHeight(fm.height());
+    m.tmInternalLeading = toLogicalHeight(std::max(0, fm.height() - drawFont().pixelSize()));
+    m.tmExternalLeading = toLogicalHeight(std::max(0, fm.leading()));
+    m.tmAveCharWidth = toLogicalWidth(fm.averageCharWidth());
+    m.tmMaxCharWidth = toLogicalWidth(fm.maxWidth());
     return m;
 }
 
@@ -946,7 +1040,7 @@ void TCanvas::TextOut(int x, int y, const QString &text)
         const QPoint origin = rotated ? QPoint(0, 0) : at;
         setComposition(QPainter::CompositionMode_SourceOver);
         if ((m_bkMode == OPAQUE || (m_textFlags & ETO_OPAQUE)) && isColorSet(m_bkColor))
-            m_painter->fillRect(QRect(origin, QSize(width, fm.height())),
+            m_painter->fillRect(QRect(origin, QSize(fm.horizontalAdvance(text), fm.height())),
                                 QColor::fromRgb(0xFF000000u | rgbOf(m_bkColor)));
         if (isColorSet(m_textColor)) {
             setPainterFont();
@@ -961,7 +1055,7 @@ void TCanvas::TextOut(int x, int y, const QString &text)
 
 void TCanvas::TextRect(const TRect &rect, int x, int y, const QString &text)
 {
-    if (IsRectEmpty(rect) || !painter())
+    if (deviceEmpty(rect) || !painter())
         return;
     if (brushFills()) {
         setComposition(QPainter::CompositionMode_SourceOver);
@@ -984,6 +1078,29 @@ void TCanvas::TextRect(TRect &rect, const QString &text, TTextFormat format)
 }
 
 int TCanvas::DrawText(const QString &text, TRect &rect, unsigned format, QString *shown)
+{
+    if (m_mapMode == MM_TEXT)
+        return drawTextDevice(text, rect, format, shown);
+    // Laid out and drawn in device pixels with the mapped font, the
+    // measured rectangle converted back.
+    const TPoint a = LPtoDP(rect.TopLeft());
+    const TPoint b = LPtoDP(rect.BottomRight());
+    TRect deviceRect = NormalizeRect({a.X, a.Y, b.X, b.Y});
+    const TPoint origin = m_origin;
+    m_origin = {};
+    m_devicePass = true;
+    const int height = drawTextDevice(text, deviceRect, format, shown);
+    m_devicePass = false;
+    m_origin = origin;
+    if (format & DT_CALCRECT) {
+        const TPoint bottomRight = DPtoLP({deviceRect.Right, deviceRect.Bottom});
+        rect.Right = bottomRight.X;
+        rect.Bottom = bottomRight.Y;
+    }
+    return toLogicalHeight(height);
+}
+
+int TCanvas::drawTextDevice(const QString &text, TRect &rect, unsigned format, QString *shown)
 {
     syncObjects();
     const QFontMetrics &fm = metrics();
@@ -1147,18 +1264,19 @@ void TCanvas::BitBlt(int x, int y, int width, int height, const TCanvas &source,
 
 void TCanvas::StretchBlt(const TRect &dest, const TCanvas &source, const TRect &src, TRasterOp rop)
 {
-    if (IsRectEmpty(dest) || !painter())
+    if (deviceEmpty(dest) || !painter())
         return;
     const bool needsSource = rop != DSTINVERT && rop != BLACKNESS && rop != WHITENESS;
     QImage piece;
     if (needsSource) {
-        if (IsRectEmpty(src) || !source.m_image || source.m_image->isNull())
+        if (source.toDevice(src).isEmpty() || !source.m_image || source.m_image->isNull())
             return;
         const QRect from = source.toDevice(src);
         // A copy, also when source and target are the same image.
         piece = source.m_image->copy(from);
-        if (from.size() != toDevice(dest).size())
-            piece = piece.scaled(dest.Width(), dest.Height(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        const QSize size = toDevice(dest).size();
+        if (from.size() != size)
+            piece = piece.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     } else {
         piece = QImage(toDevice(dest).size(), QImage::Format_ARGB32_Premultiplied);
         piece.fill(Qt::black);
@@ -1176,10 +1294,26 @@ void TCanvas::DrawImage(int x, int y, const QImage &image)
 
 void TCanvas::StretchImage(const TRect &dest, const QImage &image)
 {
-    if (image.isNull() || IsRectEmpty(dest) || !painter())
+    if (image.isNull() || deviceEmpty(dest) || !painter())
         return;
     setComposition(QPainter::CompositionMode_SourceOver);
     m_painter->drawImage(toDevice(dest), image);
+}
+
+void TCanvas::StretchDIBits(const TRect &dest, const QImage &image, TRasterOp rop)
+{
+    const QRect target = toDevice(dest);
+    if (image.isNull() || target.isEmpty() || !painter())
+        return;
+    if (rop == SRCCOPY) {
+        setComposition(QPainter::CompositionMode_Source);
+        m_painter->drawImage(target, image);
+        setComposition(QPainter::CompositionMode_SourceOver);
+        return;
+    }
+    rasterBlit(target, image.scaled(target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                           .convertToFormat(QImage::Format_ARGB32_Premultiplied),
+               rop);
 }
 
 } // namespace platform

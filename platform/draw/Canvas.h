@@ -43,6 +43,12 @@ struct TTextMetric {
     int tmMaxCharWidth = 0;
 };
 
+// Mapping modes. MM_TEXT draws in device pixels, y growing downwards;
+// MM_LOMETRIC in tenths of a millimetre, y growing upwards, every call
+// converting to the device's pixels by its resolution, so that text and
+// images stay upright (a flipping transform would mirror them).
+enum TMapMode : int { MM_TEXT = 1, MM_LOMETRIC = 2 };
+
 // Text formats of TextRect, turned into DrawText flags.
 struct TTextFormat {
     unsigned flags = DT_NOPREFIX | DT_WORDBREAK;
@@ -93,6 +99,15 @@ public:
     TPoint WindowOrg() const { return m_origin; }
     void SetWindowOrg(TPoint origin) { m_origin = origin; }
     void MoveWindowOrg(int dx, int dy) { m_origin = {m_origin.X + dx, m_origin.Y + dy}; }
+    // The mapping mode (TMapMode); the window origin stays in logical units.
+    int GetMapMode() const { return m_mapMode; }
+    void SetMapMode(int mode);
+    // The target's resolution in pixels per inch (96 on nothing).
+    int LogPixelsX() const;
+    int LogPixelsY() const;
+    // Logical units to device pixels and back, by the mapping mode.
+    TPoint LPtoDP(TPoint p) const;
+    TPoint DPtoLP(TPoint p) const;
     // Where patterns start, in device pixels.
     TPoint BrushOrg() const { return m_brushOrigin; }
     void SetBrushOrg(TPoint origin) { m_brushOrigin = origin; }
@@ -104,7 +119,8 @@ public:
     void ExtSelectClipRgn(const QRegion &deviceRegion, TClipCombine mode);
     void IntersectClipRect(const TRect &rect);
     void ExcludeClipRect(const TRect &rect);
-    // The smallest rectangle around the drawable area, in logical pixels.
+    // The smallest rectangle around the drawable area, in logical units;
+    // in MM_LOMETRIC its Top lies above its Bottom (Top > Bottom).
     TRect ClipRect() const;
 
     // Saves the whole drawing state (objects, colours, modes, clip,
@@ -182,6 +198,9 @@ public:
     // pixels show what is under them there.
     void DrawImage(int x, int y, const QImage &image);
     void StretchImage(const TRect &dest, const QImage &image);
+    // An image's pixels stretched into a logical rectangle with a raster
+    // operation, as printers take bitmaps.
+    void StretchDIBits(const TRect &dest, const QImage &image, TRasterOp rop = SRCCOPY);
 
     // The image drawn on, when it is one.
     QImage *image() const { return m_image; }
@@ -190,15 +209,35 @@ public:
     // Ends the painter (an image may then be resized); the next drawing call
     // begins a new one. The drawing state is kept.
     void endPainting();
-    // Device coordinates of a logical point.
-    QPoint toDevice(int x, int y) const { return {x - m_origin.X, y - m_origin.Y}; }
-    QRect toDevice(const TRect &r) const { return toQRect(OffsetRect(r, -m_origin.X, -m_origin.Y)); }
+    // Device coordinates of a logical point, and the device pixels a
+    // logical rectangle covers (its corners in any order).
+    QPoint toDevice(int x, int y) const
+    {
+        return m_mapMode == MM_TEXT || m_devicePass ? QPoint{x - m_origin.X, y - m_origin.Y} : mappedToDevice(x, y);
+    }
+    QRect toDevice(const TRect &r) const
+    {
+        return m_mapMode == MM_TEXT || m_devicePass ? toQRect(OffsetRect(r, -m_origin.X, -m_origin.Y))
+                                                    : mappedToDevice(r);
+    }
 
 private:
     struct SavedState;
     struct PenPaint;
 
     void syncObjects();
+    QPoint mappedToDevice(int x, int y) const;
+    QRect mappedToDevice(const TRect &r) const;
+    bool deviceEmpty(const TRect &r) const { return toDevice(r).isEmpty(); }
+    // Device pixels to logical units along an axis (lengths, not positions).
+    int toLogicalWidth(int pixels) const;
+    int toLogicalHeight(int pixels) const;
+    // The pen's width in device pixels.
+    int devicePenWidth() const;
+    // The Qt font drawn and measured with: the font's own, scaled to the
+    // device's pixels in a mapping mode of physical units.
+    const QFont &drawFont();
+    int drawTextDevice(const QString &text, TRect &rect, unsigned format, QString *shown);
     void applyClip();
     void setComposition(QPainter::CompositionMode mode);
     // The painter's pen and font, set only when they change.
@@ -233,6 +272,10 @@ private:
     int m_bkMode = OPAQUE;
     unsigned m_textFlags = 0;
 
+    int m_mapMode = MM_TEXT;
+    // DrawText lays out a mapped text in device pixels: positions and
+    // lengths pass unconverted, the font stays mapped.
+    bool m_devicePass = false;
     TPoint m_origin;
     TPoint m_brushOrigin;
     TPoint m_penPos;
@@ -242,9 +285,13 @@ private:
 
     std::optional<QFontMetrics> m_metrics;
     std::uint64_t m_metricsStamp = 0;
+    int m_metricsMapMode = MM_TEXT;
+    std::optional<QFont> m_mappedFont;
+    std::uint64_t m_mappedFontStamp = 0;
     QPainter::CompositionMode m_composition = QPainter::CompositionMode_SourceOver;
     QPen m_painterPen;
     std::uint64_t m_painterFontStamp = 0;
+    int m_painterFontMapMode = MM_TEXT;
 };
 
 } // namespace platform

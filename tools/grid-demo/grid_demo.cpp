@@ -16,7 +16,11 @@
 // (spin with always-visible buttons, pick list with its button shown, date,
 // edit button, unit, date and time, check box, push button), Enter moves on
 // to the next cell, and the editing events are printed.
+// With --print a print preview window shows the grid's printed pages
+// (PageDown/PageUp turn them, P prints them to the PDF file given by --pdf,
+// grid_demo.pdf in the working folder by default).
 // With --screenshot FILE the window is saved as a PNG and the program ends.
+#include "PrintPreviewWindow.h"
 #include "controls/grid/base/SearchFooter.h"
 #include "controls/grid/model/DragDropSettings.h"
 #include "controls/grid/model/ExGrid.h"
@@ -30,6 +34,7 @@
 #include <QTimer>
 
 #include <cstdint>
+#include <memory>
 #include <cstdio>
 
 namespace {
@@ -393,6 +398,21 @@ int main(int argc, char **argv)
     grid.FixedAsButtons = true;
     grid.FocusCell(2, 3);
     grid.show();
+    std::unique_ptr<PrintPreviewWindow> preview;
+    if (args.contains(QStringLiteral("--print"))) {
+        const qsizetype pdf = args.indexOf(QStringLiteral("--pdf"));
+        grid.PrintSettings.Title = ppTopCenter;
+        grid.PrintSettings.TitleText = QStringLiteral("Meter readings");
+        grid.PrintSettings.Date = ppTopLeft;
+        grid.PrintSettings.PageNr = ppBottomRight;
+        grid.PrintSettings.PagePrefix = QStringLiteral("Page");
+        grid.PrintSettings.RepeatFixedRows = true;
+        grid.PrintSettings.PrintGraphics = true;
+        preview = std::make_unique<PrintPreviewWindow>(
+            grid, pdf > 0 && pdf + 1 < args.size() ? args[pdf + 1] : QStringLiteral("grid_demo.pdf"));
+        preview->move(grid.x() + grid.width() + 10, grid.y());
+        preview->show();
+    }
 
     const qsizetype shot = args.indexOf(QStringLiteral("--screenshot"));
     if (shot > 0 && shot + 1 < args.size()) {

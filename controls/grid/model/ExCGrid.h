@@ -164,7 +164,10 @@ public:
     void DoGetCellPrintColor(int ACol, int ARow, TGridDrawState AState, platform::TBrush &ABrush,
                              platform::TFont &AFont) override;
     void DoGetCellBorder(int ACol, int ARow, platform::TPen &APen, TCellBorders &Borders) override;
-    void DoGetCellPrintBorder(int ACol, int ARow, platform::TPen &APen, TCellBorders &Borders);
+    void DoGetCellPrintBorder(int ACol, int ARow, platform::TPen &APen, TCellBorders &Borders) override;
+    // Each item's Font and HeaderFont scale with the form (its PrintFont
+    // does not), after the string grid's fonts (ExColumnScale.cpp).
+    void GridChangeScale(int M, int D) override;
     void DoUpdateColumnSize(int ACol, int &AWidth) override;
     // A column whose item lists filters ("Small=<10") offers them; one
     // without passes the string grid's list on (ExColumnFilter.cpp).

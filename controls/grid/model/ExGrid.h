@@ -29,9 +29,11 @@
 #include "controls/grid/model/core/CellFinder.h"
 #include "controls/grid/model/core/HiddenRows.h"
 #include "controls/grid/view/GridScrollTypes.h"
+#include "platform/print/PagePrinter.h"
 #include "platform/NumberedTimers.h"
 #include "platform/draw/GraphicsObjects.h"
 
+#include <QDateTime>
 #include <QEvent>
 #include <QIODevice>
 #include <QImage>
@@ -2387,6 +2389,82 @@ private:
     void openRichEditor(int ACol, int ARow);
     mutable std::shared_ptr<struct TGridEditExtras> m_editExtras;
     // ===== end of rich text, focus glow, design time, form controls and edit links =============
+    // ===== printing and print preview (controls/grid/view/GridPrinting.cpp, PrintLayout.cpp,
+    // PrintedCells.cpp, PrintHeaders.cpp, PrintSettingsFile.cpp; state in GridPrintState.h) ======
+public:
+    // Where Print and its kin print (a system printer, a PDF file, a test's
+    // recording printer); without one they print nothing.
+    platform::TPagePrinter *Printer = nullptr;
+    // Skips the page count: the total is then unknown and printing stops
+    // after the last page asked for.
+    bool FastPrint = false;
+    void Print();
+    void PrintSelection();
+    void PrintRect(const TGridRect &Gridrect);
+    // All rows and columns, leaving out those not selected.
+    void PrintSelectedRows();
+    void PrintSelectedCols();
+    // The pages drawn on a canvas within Displayrect (device pixels).
+    void PrintPreview(platform::TCanvas &Canvas, platform::TRect Displayrect);
+    void PrintPreviewRect(platform::TCanvas &Canvas, platform::TRect Displayrect, const TGridRect &Gridrect);
+    void PrintPreviewSelection(platform::TCanvas &Canvas, platform::TRect Displayrect);
+    void PrintPreviewSelectedRows(platform::TCanvas &Canvas, platform::TRect Displayrect);
+    void PrintPreviewSelectedCols(platform::TCanvas &Canvas, platform::TRect Displayrect);
+    // The grid as one page on a canvas within DrawRect (0.1 mm).
+    void PrintDraw(platform::TCanvas &Canvas, platform::TRect DrawRect);
+    void PrintDrawRect(platform::TCanvas &Canvas, platform::TRect DrawRect, const TGridRect &Gridrect);
+    // The one page a preview draws.
+    void setPreviewPage(int Page);
+    // The pages of the last print or preview (its count).
+    int PrintPageCount() const;
+    // Width and left edge of a column in the last print or preview; raises
+    // "Columns is not in valid range" for a column the grid does not have.
+    int GetPrintColWidth(int ACol) const;
+    int GetPrintColOffset(int ACol) const;
+    // A character height in 0.1 mm for a size in points (negative, as font
+    // heights are given), scaled by the fit to the page; and back.
+    int MapFontHeight(int PointSize) const;
+    int MapFontSize(int Height) const;
+    void SavePrintSettings(const QString &Key, const QString &Section);
+    void LoadPrintSettings(const QString &Key, const QString &Section);
+    // The clock the headers' date and time read; the system's when unset.
+    std::function<QDateTime()> PrintClock;
+    std::function<void(TExStringGrid *Sender, int NrOfPages, int &FromPage, int &ToPage)> OnPrintStart;
+    std::function<void(TExStringGrid *Sender, platform::TCanvas &Canvas, int PageNr, int PageXSize, int PageYSize)>
+        OnPrintPage;
+    std::function<void(TExStringGrid *Sender, platform::TCanvas &Canvas, int LastRow, int LastRowOffset,
+                       int LastPage, int PageXSize, int PageYSize)>
+        OnPrintPageDone;
+    std::function<void(TExStringGrid *Sender, int PageNr, bool &Cancel)> OnPrintCancel;
+    std::function<void(TExStringGrid *Sender, int ARow, bool &NewPage)> OnPrintNewPage;
+    std::function<void(TExStringGrid *Sender, int ACol, int &Width)> OnPrintSetColumnWidth;
+    std::function<void(TExStringGrid *Sender, int ARow, int &Height)> OnPrintSetRowHeight;
+    std::function<void(TExStringGrid *Sender, double &ScaleFactor, bool &Allow)> OnFitToPage;
+    std::function<void(TExStringGrid *Sender, int PageNum, int PageColNum, QString &PageNumString)>
+        OnPrintGetPageNum;
+    std::function<void(TExStringGrid *Sender, int ACol, int ARow, platform::TPen &APen, TCellBorders &Borders)>
+        OnGetCellPrintBorder;
+    std::function<void(TExStringGrid *Sender, platform::TCanvas &Canvas, int ACol, int ARow, platform::TPoint &ASize,
+                       bool Printing)>
+        OnCustomCellSize;
+    virtual void DoGetCellPrintBorder(int ACol, int ARow, platform::TPen &APen, TCellBorders &Borders);
+    virtual void DoPrintGetPageNum(int PageNum, int PageColNum, QString &PageNumString);
+    // The size of a cell's graphic on paper, in screen pixels (the caller
+    // multiplies by the print unit); pictures fitted into the room given and
+    // divided by Scale.
+    virtual void PrintCellContentSize(int ACol, int ARow, platform::TPoint &Size, double Scale, int AvailWidth,
+                                      int AvailHeight);
+    // The form's scaling by M/D reaches the fonts the grid keeps.
+    virtual void GridChangeScale(int M, int D);
+
+private:
+    friend struct TGridPrintEngine;
+    void printJob(const TGridRect &Range, bool SelectedOnly);
+    void previewJob(platform::TCanvas &Canvas, platform::TRect Displayrect, bool SelectedOnly,
+                    const TGridRect &Range);
+    struct TGridPrintState &printState() const;
+    mutable std::shared_ptr<struct TGridPrintState> m_print;
+    // ===== end of printing and print preview ===================================================
 };
 
 } // namespace controls

@@ -53,9 +53,7 @@ void TExStringGrid::Assign(const QObject *Source)
     m_mouseActions.Assign(source->MouseActions());
     m_navigation.Assign(source->Navigation());
     Grouping().Assign(source->Grouping());
-    PrintSettings.Font.Assign(source->PrintSettings.Font);
-    PrintSettings.FixedFont.Assign(source->PrintSettings.FixedFont);
-    PrintSettings.UseDisplayFont = source->PrintSettings.UseDisplayFont;
+    PrintSettings.Assign(source->PrintSettings);
     Filter() = source->Filter();
     Bands().Assign(source->Bands());
     CellNode() = source->CellNode();

@@ -19,6 +19,7 @@
 #include "platform/draw/Canvas.h"
 #include "platform/draw/ImageList.h"
 #include "platform/draw/RetainedImage.h"
+#include "platform/print/PagePrinter.h"
 
 #include <QAbstractScrollArea>
 #include <QImage>
@@ -288,7 +289,7 @@ public:
     // The whole client area painted on an offscreen image.
     QImage paintToImage();
     // The whole tree on white, page by page (nothing without a printer).
-    void Print(class TTreePrinter *Printer);
+    void Print(platform::TPagePrinter *Printer);
 
 protected:
     // The settings' shared reaction: a repaint, unless the tree is loading.
@@ -488,7 +489,7 @@ public:
     int GetMaxColumnWidth(TColumnIndex Column, bool UseSmartColumnWidth = false);
     // Prints the tree with the header on top of the first pages when asked
     // and visible.
-    void Print(class TTreePrinter *Printer, bool PrintHeader);
+    void Print(platform::TPagePrinter *Printer, bool PrintHeader);
     // The header's font: stored (ParentFont off), the header made at least
     // as tall as its text needs under toAutoChangeScale, repainted.
     void SetHeaderFont(const THeaderFont &Value);

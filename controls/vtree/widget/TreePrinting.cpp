@@ -67,11 +67,4 @@ void TLazyStringTreeWidget::Print(TTreePrinter *Printer, bool PrintHeader)
     Printer->EndDoc();
 }
 
-platform::TCanvas &TPagedDevicePrinter::Canvas()
-{
-    if (!FCanvas)
-        FCanvas = std::make_unique<platform::TCanvas>(&FDevice);
-    return *FCanvas;
-}
-
 } // namespace vtree

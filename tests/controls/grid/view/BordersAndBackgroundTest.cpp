@@ -216,6 +216,7 @@ struct VisualTest : ViewTest {
 
 TEST_F(VisualTest, PrintingTakesThePrintFontsAndHookAndLeavesTheSelectionOut)
 {
+    grid.PrintSettings.UseDisplayFont = false;
     grid.PrintSettings.Font.setSize(20);
     grid.PrintSettings.FixedFont.setSize(14);
     int printed = 0;
