@@ -1423,7 +1423,7 @@ public:
 private:
     int FMaxRowCount = 0;
     mutable std::shared_ptr<THTMLSettings> m_htmlSettings;
-    QStringList csvLinesToSave();
+    QString csvTextToSave();
     void saveHtmlFile(const QString &FileName, bool Show, bool Unicode, bool append);
     void saveAsciiFile(const QString &FileName, bool Unicode, bool append);
     void loadCsvText(const QString &text, int MaxRows, bool insert);
