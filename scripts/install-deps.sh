@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ ccache pkg-config
           qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libgl-dev libfontconfig-dev
-          libgtest-dev libgmock-dev googletest libbenchmark-dev libssl-dev
+          libgtest-dev libgmock-dev googletest libbenchmark-dev libssl-dev libxlsxwriter-dev
           fonts-dejavu-core fonts-dejavu-extra fonts-liberation2 xvfb xauth)
 
 missing=()

@@ -1368,7 +1368,6 @@ public:
 private:
     mutable int m_gridId = 0;
     void fireFileProgress(int percent, int &last);
-    void copyCellsFrom(TExStringGrid &source);
     // ===== end of native files, binary cell streams, XML and copying ===========================
     // ===== clipboard, OLE drag and drop, stored layouts (ExGridClipboard.cpp,
     // ExGridSmartPaste.cpp, ExGridLayout.cpp, ExGridVisualProps.cpp,
@@ -1542,11 +1541,34 @@ public:
 private:
     int FMaxRowCount = 0;
     mutable std::shared_ptr<THTMLSettings> m_htmlSettings;
-    QStringList csvLinesToSave();
+    QString csvTextToSave();
     void saveHtmlFile(const QString &FileName, bool Show, bool Unicode, bool append);
     void saveAsciiFile(const QString &FileName, bool Unicode, bool append);
     void loadCsvText(const QString &text, int MaxRows, bool insert);
     // ===== end of delimited, fixed-width, stream, HTML and aligned text =========================
+    // ===== spreadsheet, document and database exchange (ExGridXls.cpp, ExGridDoc.cpp,
+    // ExGridMdb.cpp) ==================================================================
+public:
+    // No spreadsheet program or word processor runs here. A new ".xlsx"
+    // workbook and a new ".odt" document are written by the grid itself;
+    // every other call (the imports, other file kinds, existing files,
+    // appending) raises "Excel OLE server not found" or "Word OLE server not
+    // found" before it touches anything. The busy cursor shows meanwhile.
+    QStringList GetXLSSheets(const QString &FileName);
+    void LoadFromXLS(const QString &Filename);
+    void LoadFromXLSSheet(const QString &Filename, const QString &SheetName);
+    void SaveToXLS(const QString &Filename, bool CreateNewSheet);
+    void SaveToXLSSheet(const QString &Filename, const QString &SheetName);
+    void SaveToDOC(const QString &Filename, bool CreateNewDocument);
+    void AppendToDoc(const QString &Filename, const QString &Bookmark);
+    // Access databases need ADO: both raise platform::EOleSysError naming
+    // "ADODB.Connection", and change nothing.
+    void LoadFromMDBSQL(const QString &Filename, const QString &SQL);
+    void LoadFromMDBTable(const QString &Filename, const QString &Table);
+
+private:
+    void saveXlsxWorkbook(const QString &Filename, const QString &SheetName);
+    // ===== end of spreadsheet, document and database exchange ===================================
 
 protected:
     void CellTextChanged(int ACol, int ARow) override;

@@ -7,6 +7,7 @@
 #include "controls/grid/view/GridAppearance.h"
 #include "platform/AtomicFile.h"
 #include "platform/FileRead.h"
+#include "platform/ui/BusyCursor.h"
 
 #include <QFile>
 
@@ -41,6 +42,7 @@ QStringList cellLines(const QString &text, bool multiLine)
 
 void TExStringGrid::saveAsciiFile(const QString &FileName, bool Unicode, bool append)
 {
+    const platform::BusyCursor busy;
     QStringList lines;
     if (append && QFile::exists(FileName)) {
         const platform::FileRead read = platform::readWholeFile(FileName);

@@ -1,8 +1,14 @@
 // Copying one string grid onto another: its look, its settings objects,
-// its layout and sizes, then its cells, in that order.
+// its layout and sizes, then its cells through the grid text stream, in
+// that order.
 #include "controls/grid/model/ExGrid.h"
 #include "controls/grid/model/GridSortFilter.h"
+#include "controls/grid/model/HtmlSettings.h"
 #include "controls/grid/view/GridAppearance.h"
+#include "controls/grid/view/GridScrollTypes.h"
+#include "controls/grid/view/HeaderClickState.h"
+#include "controls/grid/base/SearchFooter.h"
+#include "controls/grid/base/SyncGrid.h"
 
 namespace controls {
 
@@ -46,20 +52,28 @@ void TExStringGrid::Assign(const QObject *Source)
     ActiveCellFont().Assign(source->ActiveCellFont());
     ActiveCellShow = source->ActiveCellShow;
     setActiveRowShow(source->ActiveRowShow());
+    FilterDropDown() = source->FilterDropDown();
+    AnchorHint = source->AnchorHint;
     Appearance().AutoNumAlign = source->Appearance().AutoNumAlign;
     // The setting only: copying sizes nothing.
     sortFilter().autoSize = source->AutoSize();
+    setAutoThemeAdapt(source->AutoThemeAdapt());
+    AutoFilterUpdate = source->AutoFilterUpdate;
 
     m_mouseActions.Assign(source->MouseActions());
     m_navigation.Assign(source->Navigation());
     Grouping().Assign(source->Grouping());
+    SearchFooter().Assign(source->SearchFooter());
     PrintSettings.Assign(source->PrintSettings);
     Filter() = source->Filter();
+    HTMLSettings().Assign(source->HTMLSettings());
     Bands().Assign(source->Bands());
     CellNode() = source->CellNode();
     copySortSettings(SortSettings(), source->SortSettings());
+    DragScrollOptions().Assign(source->DragScrollOptions());
     Appearance().ProgressAppearance.Assign(source->Appearance().ProgressAppearance);
     ColumnSize() = source->ColumnSize();
+    SyncGrid().Assign(source->SyncGrid());
     FFixedRowAlways = source->FixedRowAlways();
 
     setColCount(source->ColCount());
@@ -76,30 +90,18 @@ void TExStringGrid::Assign(const QObject *Source)
     setColumnHeaders(source->ColumnHeaders());
     for (int r = 0; r < RowCount(); ++r)
         setRowHeights(r, source->RowHeights(r));
+    setScrollProportional(source->ScrollProportional());
+    ScrollSynch = source->ScrollSynch;
+    ScrollHints = source->ScrollHints;
+    Appearance().ScrollBarAlways = source->Appearance().ScrollBarAlways;
     setScrollBars(source->ScrollBars());
-    copyCellsFrom(*source);
-}
-
-void TExStringGrid::copyCellsFrom(TExStringGrid &source)
-{
-    const int cols = std::min(TotalColCount(), source.TotalColCount());
-    const int rows = std::min(RowCount(), source.RowCount());
-    for (int r = 0; r < rows; ++r) {
-        for (int c = 0; c < cols; ++c) {
-            SetGridCell(c, r, source.GetGridCell(c, r));
-            const TCellProperties *from = source.propsOf(c, r);
-            if (!from) {
-                if (CellHasProperties(c, r))
-                    SetCellProperties(c, r, nullptr);
-                continue;
-            }
-            auto props = std::make_unique<TCellProperties>(this, c, r);
-            props->Assign(*from);
-            props->placedAt(c, r);
-            SetCellProperties(c, r, std::move(props));
-        }
-    }
-    DoCellsChanged(platform::Rect(0, 0, ColCount(), RowCount()));
+    setScrollColor(source->ScrollColor());
+    setScrollType(source->ScrollType());
+    setScrollWidth(source->ScrollWidth());
+    // A copy shows the source's texts only: what the target held in its
+    // normal cells goes first, as the cell stream writes no empty cell.
+    ClearNormalCells();
+    AssignCells(Source);
 }
 
 } // namespace controls

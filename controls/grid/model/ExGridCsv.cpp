@@ -10,6 +10,7 @@
 #include <QFile>
 
 #include <cmath>
+#include <vector>
 
 namespace controls {
 
@@ -39,7 +40,7 @@ std::pair<QString, QString> firstTwoLines(QStringView text)
 
 } // namespace
 
-QStringList TExStringGrid::csvLinesToSave()
+QString TExStringGrid::csvTextToSave()
 {
     TCsvWriteOptions options;
     options.delimiter = Delimiter.isNull() ? QChar(u',') : Delimiter;
@@ -49,38 +50,45 @@ QStringList TExStringGrid::csvLinesToSave()
     const int hidden = SaveHiddenCells ? NumHiddenColumns() : 0;
     const int startCol = SaveStartCol();
     const int endCol = SaveEndCol() + hidden;
-    const auto realCol = [&](int c) { return hidden > 0 ? c : RealColIndex(c); };
-    QStringList lines;
+    // The real column of each saved one, looked up once for all rows.
+    std::vector<int> realCols;
+    for (int c = startCol; c <= endCol; ++c)
+        realCols.push_back(hidden > 0 ? c : RealColIndex(c));
+    // The whole file is one text that grows in place: no list of lines,
+    // no join, one encoding and one write at the end.
+    QString text;
+    QString cell;
     ExportNotification(esExportStart, SaveStartRow());
     int last = -1;
     for (int r = SaveStartRow(); r <= SaveEndRow(); ++r) {
         ExportNotification(esExportNextRow, r);
-        QString line;
-        for (int c = startCol; c <= endCol; ++c) {
-            QString text;
-            DoSaveCell(realCol(c), r, text);
+        for (size_t k = 0; k < realCols.size(); ++k) {
+            DoSaveCell(realCols[k], r, cell);
             if (OemConvert)
-                StringToOem(text);
-            if (c > startCol)
-                line += options.delimiter;
-            line += encodeCsvField(text, options);
+                StringToOem(cell);
+            if (k > 0)
+                text += options.delimiter;
+            appendCsvField(text, cell, options);
         }
-        lines << line;
+        text += u"\r\n";
+        if (r == SaveStartRow() && r < SaveEndRow())
+            // The first row tells how long the text will be.
+            text.reserve(text.size() * qsizetype(SaveEndRow() - r + 1) * 11 / 10);
         fireFileProgress(csvPercent(r, RowCount() - 1), last);
     }
     ExportNotification(esExportDone, -1);
-    return lines;
+    return text;
 }
 
 void TExStringGrid::SaveToCSV(const QString &FileName, bool Unicode)
 {
-    if (!platform::writeFileAtomically(FileName, encodeCsvText(csvLinesToSave(), Unicode)))
+    if (!platform::writeFileAtomically(FileName, encodeCsvBody(csvTextToSave(), Unicode)))
         throw ZOraZaziRarar(QStringLiteral("Cannot Create file ") + FileName);
 }
 
 void TExStringGrid::AppendToCSV(const QString &FileName, bool Unicode)
 {
-    QStringList lines;
+    QString text;
     if (QFile::exists(FileName)) {
         const platform::FileRead read = platform::readWholeFile(FileName);
         if (!read.ok())
@@ -93,10 +101,10 @@ void TExStringGrid::AppendToCSV(const QString &FileName, bool Unicode)
         else if (existing.endsWith(u'\r') || existing.endsWith(u'\n'))
             existing.chop(1);
         if (!read.bytes.isEmpty())
-            lines << existing;
+            text = existing + QStringLiteral("\r\n");
     }
-    lines << csvLinesToSave();
-    if (!platform::writeFileAtomically(FileName, encodeCsvText(lines, Unicode)))
+    text += csvTextToSave();
+    if (!platform::writeFileAtomically(FileName, encodeCsvBody(text, Unicode)))
         throw ZOraZaziRarar(QStringLiteral("Cannot Create file ") + FileName);
 }
 

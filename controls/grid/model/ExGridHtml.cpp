@@ -2,12 +2,13 @@
 #include "controls/grid/model/ExGrid.h"
 #include "controls/grid/base/CellText.h"
 #include "controls/grid/base/HtmlText.h"
-#include "controls/grid/model/CellGraphic.h"
+#include "controls/grid/model/HtmlPictures.h"
 #include "controls/grid/model/HtmlSettings.h"
 #include "controls/grid/model/core/GridError.h"
 #include "controls/grid/view/GridAppearance.h"
 #include "platform/AtomicFile.h"
 #include "platform/FileRead.h"
+#include "platform/ui/BusyCursor.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -103,8 +104,9 @@ THTMLSettings &TExStringGrid::HTMLSettings() const
 
 QString TExStringGrid::SaveToHTMLString(const QString &dir)
 {
-    Q_UNUSED(dir);
+    const platform::BusyCursor busy;
     const THTMLSettings &settings = HTMLSettings();
+    THtmlPictures pictures(dir);
     const bool urlShow = Appearance().URLShow;
     const bool urlFull = Appearance().URLFull;
     const int firstCol = SaveFixedCells || SaveFixedCols ? 0 : FixedCols();
@@ -203,8 +205,10 @@ QString TExStringGrid::SaveToHTMLString(const QString &dir)
         for (int c = firstCol; c <= lastCol; ++c) {
             if (!shown(c, r))
                 continue;
-            QString text;
-            DoSaveCell(RealColIndex(c), r, text);
+            const int realCol = RealColIndex(c);
+            QString saved;
+            DoSaveCell(realCol, r, saved);
+            QString text = saved;
             if (settings.ConvertSpecialChars)
                 text = EscapeHtmlText(text, true);
             if (settings.NonBreakingText)
@@ -213,8 +217,7 @@ QString TExStringGrid::SaveToHTMLString(const QString &dir)
             if (text.trimmed().isEmpty())
                 text = QStringLiteral("&nbsp;");
             if (settings.ExportImages)
-                if (const TCellGraphic *graphic = GetCellGraphic(c, r); graphic && graphic->FCellType == ctNode)
-                    text.prepend(u'+');
+                text = pictures.cellContent(*this, realCol, r, text, saved);
             bool wordWrap = false;
             const QString style = look(c, r, false, wordWrap);
             QString width;
@@ -252,6 +255,7 @@ QString TExStringGrid::SaveToHTMLString(const QString &dir)
 
 void TExStringGrid::saveHtmlFile(const QString &FileName, bool Show, bool Unicode, bool append)
 {
+    const platform::BusyCursor busy;
     const THTMLSettings &settings = HTMLSettings();
     QStringList lines;
     if (append)

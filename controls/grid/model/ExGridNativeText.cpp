@@ -126,6 +126,7 @@ void TExStringGrid::LoadFromFile(const QString &FileName)
         fireFileProgress(percentOf(cell.row, RowCount() - 1), last);
     }
     DoCellsChanged(platform::Rect(0, 0, ColCount(), RowCount()));
+    RecalcFooter();
 }
 
 double TExStringGrid::CellToReal(int ACol, int ARow)

@@ -7,6 +7,7 @@
 #include "controls/grid/model/core/NativeTextFile.h"
 #include "platform/AtomicFile.h"
 #include "platform/FileRead.h"
+#include "platform/ScopeGuard.h"
 
 #include <QFileInfo>
 
@@ -169,6 +170,8 @@ void TExStringGrid::SaveToXML(const QString &FileName, const QString &ListDescr,
 
 void TExStringGrid::LoadFromXML(const QString &FileName, bool LevelToRow, bool LoadFieldDescr)
 {
+    // The footer follows what was loaded, also when a load hook raised.
+    const platform::Finally recalc([this] { RecalcFooter(); });
     if (!QFileInfo(FileName).isFile())
         throw platform::Error(QStringLiteral("XML file not found"));
     const platform::FileRead read = platform::readWholeFile(FileName);

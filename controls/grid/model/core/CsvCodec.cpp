@@ -64,6 +64,33 @@ void dropLeadingBlanks(QStringView &line)
 
 } // namespace
 
+namespace {
+
+// A field that is written as it is: not empty, no leading blank, nothing
+// the reader would take for a quote, a delimiter or a line end.
+bool isPlainField(const QString &text, const TCsvWriteOptions &options)
+{
+    if (options.alwaysQuotes || text.isEmpty() || text.front() == u' ')
+        return false;
+    const char16_t delimiter = options.delimiter.unicode();
+    for (const QChar ch : text) {
+        const char16_t u = ch.unicode();
+        if (u == u'"' || u == delimiter || u == u'\r' || u == u'\n')
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+void appendCsvField(QString &out, const QString &text, const TCsvWriteOptions &options)
+{
+    if (isPlainField(text, options))
+        out += text;
+    else
+        out += encodeCsvField(text, options);
+}
+
 QString encodeCsvField(const QString &text, const TCsvWriteOptions &options)
 {
     // Most fields need nothing: one pass over them, no copy.
@@ -269,6 +296,17 @@ QByteArray encodeCsvText(const QStringList &lines, bool unicode)
     if (unicode)
         return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
     return StringToAnsiOrMark(text);
+}
+
+QByteArray encodeCsvBody(const QString &text, bool unicode)
+{
+    if (!unicode)
+        return StringToAnsiOrMark(text);
+    QByteArray bytes;
+    bytes.reserve(text.size() + text.size() / 8 + 3);
+    bytes += "\xEF\xBB\xBF";
+    bytes += text.toUtf8();
+    return bytes;
 }
 
 QString decodeCsvText(const QByteArray &bytes)

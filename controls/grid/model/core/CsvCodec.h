@@ -20,6 +20,9 @@ struct TCsvWriteOptions {
 };
 
 QString encodeCsvField(const QString &text, const TCsvWriteOptions &options);
+// The encoded field appended to out; a field that needs no quoting is
+// copied straight in.
+void appendCsvField(QString &out, const QString &text, const TCsvWriteOptions &options);
 
 // The delimiter of a file from its first two lines; character 0 when none
 // of the candidates occurs.
@@ -39,6 +42,8 @@ QStringList splitCsvFields(QStringView record, QChar delimiter, bool javaCsv);
 // UTF-8 behind a byte-order mark, else Windows-1252 with "?" for what it
 // lacks; lines end with CR LF.
 QByteArray encodeCsvText(const QStringList &lines, bool unicode);
+// The same for a text whose lines already end with CR LF.
+QByteArray encodeCsvBody(const QString &text, bool unicode);
 // A byte-order mark selects UTF-8 or UTF-16, else Windows-1252.
 QString decodeCsvText(const QByteArray &bytes);
 
