@@ -27,15 +27,6 @@ namespace {
 
 QClipboard &clipboard() { return *QApplication::clipboard(); }
 
-TGridRect normalised(TGridRect r)
-{
-    if (r.Left > r.Right)
-        std::swap(r.Left, r.Right);
-    if (r.Top > r.Bottom)
-        std::swap(r.Top, r.Bottom);
-    return r;
-}
-
 // The size and origin the header of a cell stream gives.
 struct TStreamHeader {
     int cols = 0;
@@ -135,7 +126,7 @@ void TExStringGrid::copyRangeToClipboard(const platform::TRect &R, bool Disjunct
 
 void TExStringGrid::widenSelectionOverMerges()
 {
-    const TGridRect sel = normalised(Selection());
+    const TGridRect sel = normalisedGridRect(Selection());
     TGridRect wide = sel;
     const TGridRect first = FullCell(sel.Left, sel.Top);
     const TGridRect last = FullCell(sel.Right, sel.Bottom);
@@ -150,7 +141,7 @@ void TExStringGrid::widenSelectionOverMerges()
 void TExStringGrid::CopySelectionToClipboard()
 {
     widenSelectionOverMerges();
-    const TGridRect sel = normalised(Selection());
+    const TGridRect sel = normalisedGridRect(Selection());
     if (m_mouseActions.DisjunctRowSelect() && !AllowFmtClipboard())
         copyRangeToClipboard({FixedCols(), SaveStartRow(), ColCount() - FixedRightCols() - 1, SaveEndRow()}, true);
     else if (m_mouseActions.DisjunctColSelect() && !AllowFmtClipboard())
@@ -178,7 +169,7 @@ void TExStringGrid::CopyToClipBoardAsHTML()
 
 QString TExStringGrid::GetSelectionAsText()
 {
-    const TGridRect sel = normalised(Selection());
+    const TGridRect sel = normalisedGridRect(Selection());
     return RangeText({sel.Left, sel.Top, sel.Right, sel.Bottom}, false);
 }
 
@@ -219,7 +210,7 @@ void TExStringGrid::CutToClipboard()
 
 void TExStringGrid::CutSelectionToClipboard()
 {
-    const TGridRect sel = normalised(Selection());
+    const TGridRect sel = normalisedGridRect(Selection());
     CopySelectionToClipboard();
     const bool mark = Appearance().ShowModified.Enabled;
     if (m_mouseActions.DisjunctRowSelect()) {
@@ -435,7 +426,7 @@ void TExStringGrid::PasteFromClipboard()
 
 void TExStringGrid::SetSelectionAsText(const QString &Value)
 {
-    const TGridRect sel = normalised(Selection());
+    const TGridRect sel = normalisedGridRect(Selection());
     const TClipboardTable table = parseClipboardText(Value);
     int row = sel.Top;
     int widest = 0;
