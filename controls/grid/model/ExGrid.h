@@ -1470,6 +1470,8 @@ private:
     void copyRangeToClipboard(const platform::TRect &R, bool Disjunct);
     void widenSelectionOverMerges();
     bool pasteAllowed(int RealCol, int ARow);
+    // Empties the editable cells of a cut range as one undo step.
+    void clearCutRange(const platform::TRect &R, bool freeProperties);
     bool smartFill(int Count);
     // Ctrl+C, Ctrl+X, Ctrl+V and their Insert and Delete twins; true when
     // the key was one of them.

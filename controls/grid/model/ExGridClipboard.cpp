@@ -180,10 +180,8 @@ bool TExStringGrid::pasteAllowed(int RealCol, int ARow)
     return m_navigation.AllowClipboardAlways || IsEditable(RealCol, ARow);
 }
 
-void TExStringGrid::CutToClipboard()
+void TExStringGrid::clearCutRange(const platform::TRect &R, bool freeProperties)
 {
-    const platform::TRect R{SaveStartCol(), SaveStartRow(), SaveEndCol(), SaveEndRow()};
-    copyRangeToClipboard(R, false);
     TExGridUndoRedo *undo = UndoRedo();
     if (undo)
         undo->StartSequence();
@@ -197,14 +195,22 @@ void TExStringGrid::CutToClipboard()
             const int real = RealColIndex(c);
             if (!pasteAllowed(real, r))
                 continue;
-            const QString old = Cells(real, r);
             if (undo)
-                undo->RegisterChange({real, r, old, QString()});
+                undo->RegisterChange({real, r, Cells(real, r), QString()});
             setCells(real, r, QString());
+            if (freeProperties)
+                FreeCellProperties(real, r);
         }
         if (mark)
             setRowModified(r, true);
     }
+}
+
+void TExStringGrid::CutToClipboard()
+{
+    const platform::TRect R{SaveStartCol(), SaveStartRow(), SaveEndCol(), SaveEndRow()};
+    copyRangeToClipboard(R, false);
+    clearCutRange(R, false);
     exchange().clipLastOp = coCut;
 }
 
@@ -226,27 +232,7 @@ void TExStringGrid::CutSelectionToClipboard()
             if (TGridSelection::flag(m_selection->colSelect, c))
                 ClearCols(c, 1);
     } else {
-        TExGridUndoRedo *undo = UndoRedo();
-        if (undo)
-            undo->StartSequence();
-        platform::Finally stop([undo] {
-            if (undo)
-                undo->StopSequence();
-        });
-        for (int r = sel.Top; r <= sel.Bottom; ++r) {
-            for (int c = sel.Left; c <= sel.Right; ++c) {
-                const int real = RealColIndex(c);
-                if (!pasteAllowed(real, r))
-                    continue;
-                if (undo)
-                    undo->RegisterChange({real, r, Cells(real, r), QString()});
-                setCells(real, r, QString());
-                if (AllowFmtClipboard())
-                    FreeCellProperties(real, r);
-            }
-            if (mark)
-                setRowModified(r, true);
-        }
+        clearCutRange({sel.Left, sel.Top, sel.Right, sel.Bottom}, AllowFmtClipboard());
     }
     exchange().clipLastOp = coCut;
     DoCellsChanged({sel.Left, sel.Top, sel.Right, sel.Bottom});
