@@ -94,12 +94,9 @@ protected:
             platform::guarded([&] { shiftFocus(); });
             return true;
         }
-        if (event->type() == QEvent::KeyPress) {
-            auto *key = static_cast<QKeyEvent *>(event);
-            if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) && m_editor.grid().EditorWantsTab()) {
-                keyPressEvent(key);
-                return true;
-            }
+        if (QKeyEvent *key = m_editor.tabForGrid(event)) {
+            keyPressEvent(key);
+            return true;
         }
         const bool result = TEsgDateTimePicker::event(event);
         watchCalendar();
@@ -282,12 +279,9 @@ public:
 protected:
     bool event(QEvent *event) override
     {
-        if (event->type() == QEvent::KeyPress) {
-            auto *key = static_cast<QKeyEvent *>(event);
-            if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) && m_editor.grid().EditorWantsTab()) {
-                keyPressEvent(key);
-                return true;
-            }
+        if (QKeyEvent *key = m_editor.tabForGrid(event)) {
+            keyPressEvent(key);
+            return true;
         }
         return TExDateTimePicker::event(event);
     }

@@ -119,12 +119,9 @@ protected:
 
     bool event(QEvent *event) override
     {
-        if (event->type() == QEvent::KeyPress) {
-            auto *key = static_cast<QKeyEvent *>(event);
-            if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) && m_editor.grid().EditorWantsTab()) {
-                this->keyPressEvent(key);
-                return true;
-            }
+        if (QKeyEvent *key = m_editor.tabForGrid(event)) {
+            this->keyPressEvent(key);
+            return true;
         }
         return TBase::event(event);
     }

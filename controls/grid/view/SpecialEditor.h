@@ -11,6 +11,9 @@
 #include <memory>
 #include <optional>
 
+class QEvent;
+class QKeyEvent;
+
 namespace controls {
 
 // What an editor opens with.
@@ -106,6 +109,10 @@ public:
     // The focus left the control: the editor closes, its value committed
     // (not for a popup of the control's own).
     void focusLeft();
+    // A Tab or Backtab press the grid wants (goTabs, a validation handler),
+    // to be sent to the control's key handling before the dialog's focus
+    // chain moves on; nullptr for any other event.
+    QKeyEvent *tabForGrid(QEvent *event) const;
     // The grid's handlers of the editors' own notifications.
     void unitChanged(QObject *sender, const QString &unit) { m_grid.UnitChanged(sender, unit); }
     void datePickerCloseUp() { m_grid.DatePickerCloseUp(); }

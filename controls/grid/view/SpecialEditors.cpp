@@ -256,6 +256,16 @@ void TGridSpecialEditor::focusLeft()
     m_grid.HideInplaceEdit();
 }
 
+QKeyEvent *TGridSpecialEditor::tabForGrid(QEvent *event) const
+{
+    if (event->type() != QEvent::KeyPress)
+        return nullptr;
+    auto *key = static_cast<QKeyEvent *>(event);
+    if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) && m_grid.EditorWantsTab())
+        return key;
+    return nullptr;
+}
+
 void TGridSpecialEditor::walkOut(bool forward) { m_grid.editorWalk(forward); }
 
 } // namespace controls
