@@ -484,10 +484,7 @@ public:
 
     void setColorTones(const TColorTones &tones) override
     {
-        m_combo->ButtonColor = tones.Background.BrushColor;
-        m_combo->ButtonColorHot = tones.Hover.BrushColor;
-        m_combo->ButtonColorDown = tones.Selected.BrushColor;
-        m_combo->ButtonBorderColor = tones.Background.BorderColor;
+        setButtonTones(*m_combo, tones);
         m_combo->setBorderColor(grid().Color());
         m_combo->setFlat(true);
     }

@@ -400,10 +400,7 @@ public:
 
     void setColorTones(const TColorTones &tones) override
     {
-        m_picker->ButtonColor = tones.Background.BrushColor;
-        m_picker->ButtonColorHot = tones.Hover.BrushColor;
-        m_picker->ButtonColorDown = tones.Selected.BrushColor;
-        m_picker->ButtonBorderColor = tones.Background.BorderColor;
+        setButtonTones(*m_picker, tones);
         m_picker->setBorderColor(tones.Background.BrushColor);
         m_picker->setMetroStyle(true);
     }
@@ -457,10 +454,7 @@ public:
 
     void setColorTones(const TColorTones &tones) override
     {
-        m_picker->ButtonColor = tones.Background.BrushColor;
-        m_picker->ButtonColorHot = tones.Hover.BrushColor;
-        m_picker->ButtonColorDown = tones.Selected.BrushColor;
-        m_picker->ButtonBorderColor = tones.Background.BorderColor;
+        setButtonTones(*m_picker, tones);
     }
 
 private:

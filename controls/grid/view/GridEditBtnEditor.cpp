@@ -369,10 +369,7 @@ public:
     void setColorTones(const TColorTones &tones) override
     {
         TEsgEditButton *b = m_edit->EditButton();
-        b->ButtonColor = tones.Background.BrushColor;
-        b->ButtonColorHot = tones.Hover.BrushColor;
-        b->ButtonColorDown = tones.Selected.BrushColor;
-        b->ButtonBorderColor = tones.Background.BorderColor;
+        setButtonTones(*b, tones);
         b->update();
     }
 

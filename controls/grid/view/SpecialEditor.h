@@ -16,6 +16,8 @@ class QKeyEvent;
 
 namespace controls {
 
+struct TButtonColors;
+
 // What an editor opens with.
 struct TEditorOpening {
     TEditorType type = edNormal;
@@ -123,6 +125,9 @@ public:
 private:
     TExStringGrid &m_grid;
 };
+
+// The grid's colour tones on an editor's button.
+void setButtonTones(TButtonColors &button, const TColorTones &tones);
 
 using TSpecialEditorMaker = std::unique_ptr<TGridSpecialEditor> (*)(TExStringGrid &grid);
 
