@@ -1836,6 +1836,8 @@ private:
     // on an anchor that is no control.
     bool htmlHitTest(int RealCol, int ARow, const QString &Text, const platform::TRect &CellR, int X, int Y,
                      struct THtmlDrawResult &Result);
+    // Where the painting lays out a cell's mini-HTML inside CellR.
+    platform::TRect htmlTextRect(int RealCol, int ARow, const platform::TRect &CellR);
     void followAnchor(const QString &Anchor, bool AutoHandle);
     bool wheelMessage(bool Down, platform::TShiftState Shift, QPoint MousePos);
     bool wheelNotification(bool Down, platform::TShiftState Shift, QPoint MousePos);
