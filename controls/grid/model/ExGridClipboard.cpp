@@ -27,6 +27,17 @@ namespace {
 
 QClipboard &clipboard() { return *QApplication::clipboard(); }
 
+// Every cell a cut or a paste changes undoes as one step.
+auto undoSequence(TExGridUndoRedo *undo)
+{
+    if (undo)
+        undo->StartSequence();
+    return platform::Finally([undo] {
+        if (undo)
+            undo->StopSequence();
+    });
+}
+
 // The size and origin the header of a cell stream gives.
 struct TStreamHeader {
     int cols = 0;
@@ -183,12 +194,7 @@ bool TExStringGrid::pasteAllowed(int RealCol, int ARow)
 void TExStringGrid::clearCutRange(const platform::TRect &R, bool freeProperties)
 {
     TExGridUndoRedo *undo = UndoRedo();
-    if (undo)
-        undo->StartSequence();
-    platform::Finally stop([undo] {
-        if (undo)
-            undo->StopSequence();
-    });
+    const auto sequence = undoSequence(undo);
     const bool mark = Appearance().ShowModified.Enabled;
     for (int r = R.Top; r <= R.Bottom; ++r) {
         for (int c = R.Left; c <= R.Right; ++c) {
@@ -275,12 +281,7 @@ int TExStringGrid::ParseTextToCells(const QString &Text, int ACol, int ARow, int
     const TClipboardTable table = parseClipboardText(Text);
     TGridExchange &x = exchange();
     TExGridUndoRedo *undo = UndoRedo();
-    if (undo)
-        undo->StartSequence();
-    platform::Finally stop([undo] {
-        if (undo)
-            undo->StopSequence();
-    });
+    const auto sequence = undoSequence(undo);
     const bool insert = m_navigation.ClipboardPasteAction == TClipboardPasteAction::paInsert;
     // The grid grows once, before a cell is written, so that every write
     // lands inside it; without growth the text is cut at the edge.
