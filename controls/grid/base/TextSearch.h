@@ -3,6 +3,8 @@
 // found", as the grid's callers store them.
 #include <QString>
 
+#include <utility>
+
 namespace controls {
 
 // A block of cells, inclusive on every side.
@@ -30,6 +32,17 @@ int CountUnpairedChars(QChar c, const QString &text);
 constexpr bool PointInGridRect(const TGridRect &rect, int col, int row)
 {
     return rect.Left <= col && col <= rect.Right && rect.Top <= row && row <= rect.Bottom;
+}
+
+// A selection dragged up or left keeps its anchor as Left/Top: callers that
+// walk the block want it ordered.
+constexpr TGridRect normalisedGridRect(TGridRect r)
+{
+    if (r.Left > r.Right)
+        std::swap(r.Left, r.Right);
+    if (r.Top > r.Bottom)
+        std::swap(r.Top, r.Bottom);
+    return r;
 }
 
 } // namespace controls

@@ -1470,6 +1470,8 @@ private:
     void copyRangeToClipboard(const platform::TRect &R, bool Disjunct);
     void widenSelectionOverMerges();
     bool pasteAllowed(int RealCol, int ARow);
+    // Empties the editable cells of a cut range as one undo step.
+    void clearCutRange(const platform::TRect &R, bool freeProperties);
     bool smartFill(int Count);
     // Ctrl+C, Ctrl+X, Ctrl+V and their Insert and Delete twins; true when
     // the key was one of them.
@@ -1834,6 +1836,8 @@ private:
     // on an anchor that is no control.
     bool htmlHitTest(int RealCol, int ARow, const QString &Text, const platform::TRect &CellR, int X, int Y,
                      struct THtmlDrawResult &Result);
+    // Where the painting lays out a cell's mini-HTML inside CellR.
+    platform::TRect htmlTextRect(int RealCol, int ARow, const platform::TRect &CellR);
     void followAnchor(const QString &Anchor, bool AutoHandle);
     bool wheelMessage(bool Down, platform::TShiftState Shift, QPoint MousePos);
     bool wheelNotification(bool Down, platform::TShiftState Shift, QPoint MousePos);

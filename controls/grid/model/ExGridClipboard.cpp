@@ -27,13 +27,15 @@ namespace {
 
 QClipboard &clipboard() { return *QApplication::clipboard(); }
 
-TGridRect normalised(TGridRect r)
+// Every cell a cut or a paste changes undoes as one step.
+auto undoSequence(TExGridUndoRedo *undo)
 {
-    if (r.Left > r.Right)
-        std::swap(r.Left, r.Right);
-    if (r.Top > r.Bottom)
-        std::swap(r.Top, r.Bottom);
-    return r;
+    if (undo)
+        undo->StartSequence();
+    return platform::Finally([undo] {
+        if (undo)
+            undo->StopSequence();
+    });
 }
 
 // The size and origin the header of a cell stream gives.
@@ -135,7 +137,7 @@ void TExStringGrid::copyRangeToClipboard(const platform::TRect &R, bool Disjunct
 
 void TExStringGrid::widenSelectionOverMerges()
 {
-    const TGridRect sel = normalised(Selection());
+    const TGridRect sel = normalisedGridRect(Selection());
     TGridRect wide = sel;
     const TGridRect first = FullCell(sel.Left, sel.Top);
     const TGridRect last = FullCell(sel.Right, sel.Bottom);
@@ -150,7 +152,7 @@ void TExStringGrid::widenSelectionOverMerges()
 void TExStringGrid::CopySelectionToClipboard()
 {
     widenSelectionOverMerges();
-    const TGridRect sel = normalised(Selection());
+    const TGridRect sel = normalisedGridRect(Selection());
     if (m_mouseActions.DisjunctRowSelect() && !AllowFmtClipboard())
         copyRangeToClipboard({FixedCols(), SaveStartRow(), ColCount() - FixedRightCols() - 1, SaveEndRow()}, true);
     else if (m_mouseActions.DisjunctColSelect() && !AllowFmtClipboard())
@@ -178,7 +180,7 @@ void TExStringGrid::CopyToClipBoardAsHTML()
 
 QString TExStringGrid::GetSelectionAsText()
 {
-    const TGridRect sel = normalised(Selection());
+    const TGridRect sel = normalisedGridRect(Selection());
     return RangeText({sel.Left, sel.Top, sel.Right, sel.Bottom}, false);
 }
 
@@ -189,37 +191,38 @@ bool TExStringGrid::pasteAllowed(int RealCol, int ARow)
     return m_navigation.AllowClipboardAlways || IsEditable(RealCol, ARow);
 }
 
-void TExStringGrid::CutToClipboard()
+void TExStringGrid::clearCutRange(const platform::TRect &R, bool freeProperties)
 {
-    const platform::TRect R{SaveStartCol(), SaveStartRow(), SaveEndCol(), SaveEndRow()};
-    copyRangeToClipboard(R, false);
     TExGridUndoRedo *undo = UndoRedo();
-    if (undo)
-        undo->StartSequence();
-    platform::Finally stop([undo] {
-        if (undo)
-            undo->StopSequence();
-    });
+    const auto sequence = undoSequence(undo);
     const bool mark = Appearance().ShowModified.Enabled;
     for (int r = R.Top; r <= R.Bottom; ++r) {
         for (int c = R.Left; c <= R.Right; ++c) {
             const int real = RealColIndex(c);
             if (!pasteAllowed(real, r))
                 continue;
-            const QString old = Cells(real, r);
             if (undo)
-                undo->RegisterChange({real, r, old, QString()});
+                undo->RegisterChange({real, r, Cells(real, r), QString()});
             setCells(real, r, QString());
+            if (freeProperties)
+                FreeCellProperties(real, r);
         }
         if (mark)
             setRowModified(r, true);
     }
+}
+
+void TExStringGrid::CutToClipboard()
+{
+    const platform::TRect R{SaveStartCol(), SaveStartRow(), SaveEndCol(), SaveEndRow()};
+    copyRangeToClipboard(R, false);
+    clearCutRange(R, false);
     exchange().clipLastOp = coCut;
 }
 
 void TExStringGrid::CutSelectionToClipboard()
 {
-    const TGridRect sel = normalised(Selection());
+    const TGridRect sel = normalisedGridRect(Selection());
     CopySelectionToClipboard();
     const bool mark = Appearance().ShowModified.Enabled;
     if (m_mouseActions.DisjunctRowSelect()) {
@@ -235,27 +238,7 @@ void TExStringGrid::CutSelectionToClipboard()
             if (TGridSelection::flag(m_selection->colSelect, c))
                 ClearCols(c, 1);
     } else {
-        TExGridUndoRedo *undo = UndoRedo();
-        if (undo)
-            undo->StartSequence();
-        platform::Finally stop([undo] {
-            if (undo)
-                undo->StopSequence();
-        });
-        for (int r = sel.Top; r <= sel.Bottom; ++r) {
-            for (int c = sel.Left; c <= sel.Right; ++c) {
-                const int real = RealColIndex(c);
-                if (!pasteAllowed(real, r))
-                    continue;
-                if (undo)
-                    undo->RegisterChange({real, r, Cells(real, r), QString()});
-                setCells(real, r, QString());
-                if (AllowFmtClipboard())
-                    FreeCellProperties(real, r);
-            }
-            if (mark)
-                setRowModified(r, true);
-        }
+        clearCutRange({sel.Left, sel.Top, sel.Right, sel.Bottom}, AllowFmtClipboard());
     }
     exchange().clipLastOp = coCut;
     DoCellsChanged({sel.Left, sel.Top, sel.Right, sel.Bottom});
@@ -298,12 +281,7 @@ int TExStringGrid::ParseTextToCells(const QString &Text, int ACol, int ARow, int
     const TClipboardTable table = parseClipboardText(Text);
     TGridExchange &x = exchange();
     TExGridUndoRedo *undo = UndoRedo();
-    if (undo)
-        undo->StartSequence();
-    platform::Finally stop([undo] {
-        if (undo)
-            undo->StopSequence();
-    });
+    const auto sequence = undoSequence(undo);
     const bool insert = m_navigation.ClipboardPasteAction == TClipboardPasteAction::paInsert;
     // The grid grows once, before a cell is written, so that every write
     // lands inside it; without growth the text is cut at the edge.
@@ -435,7 +413,7 @@ void TExStringGrid::PasteFromClipboard()
 
 void TExStringGrid::SetSelectionAsText(const QString &Value)
 {
-    const TGridRect sel = normalised(Selection());
+    const TGridRect sel = normalisedGridRect(Selection());
     const TClipboardTable table = parseClipboardText(Value);
     int row = sel.Top;
     int widest = 0;

@@ -25,15 +25,6 @@ private:
     const TExStringGrid &m_grid;
 };
 
-TGridRect normalised(TGridRect r)
-{
-    if (r.Left > r.Right)
-        std::swap(r.Left, r.Right);
-    if (r.Top > r.Bottom)
-        std::swap(r.Top, r.Bottom);
-    return r;
-}
-
 } // namespace
 
 // --- row and column flags ---------------------------------------------------------------------------
@@ -48,7 +39,7 @@ bool TExStringGrid::RowSelect(int ARow)
     }
     if (ARow < 0 || ARow >= RowCount() + NumHiddenRows())
         throw ZOraZaziRarar(QStringLiteral("Invalid row %1 accessed").arg(ARow));
-    const TGridRect sel = normalised(Selection());
+    const TGridRect sel = normalisedGridRect(Selection());
     return ARow >= sel.Top && ARow <= sel.Bottom;
 }
 
@@ -132,7 +123,7 @@ bool TExStringGrid::SelectedCells(int ACol, int ARow) const
 {
     if (const_cast<TExStringGrid *>(this)->m_mouseActions.DisjunctCellSelect())
         return m_selection->selectedCells.contains(ACol, ARow);
-    const TGridRect sel = normalised(Selection());
+    const TGridRect sel = normalisedGridRect(Selection());
     return ACol >= sel.Left && ACol <= sel.Right && ARow >= sel.Top && ARow <= sel.Bottom;
 }
 
@@ -154,7 +145,7 @@ int TExStringGrid::SelectedCellsCount()
     if (m_mouseActions.DisjunctCellSelect())
         return cells.count();
     cells.clear();
-    const TGridRect sel = normalised(Selection());
+    const TGridRect sel = normalisedGridRect(Selection());
     if (sel.Left == sel.Right && sel.Top == sel.Bottom) {
         cells.add(Col(), Row());
         return cells.count();
@@ -173,7 +164,7 @@ int TExStringGrid::SelectedRow(int i) const
         const auto &rows = m_selection->selectedRows;
         return i >= 0 && static_cast<std::size_t>(i) < rows.size() ? rows[static_cast<std::size_t>(i)] : -1;
     }
-    const TGridRect sel = normalised(Selection());
+    const TGridRect sel = normalisedGridRect(Selection());
     return i >= 0 && sel.Top + i <= sel.Bottom ? sel.Top + i : -1;
 }
 
@@ -274,7 +265,7 @@ int TExStringGrid::ColSelectCount() const
 
 void TExStringGrid::SelectionToRowSelect(bool All)
 {
-    TGridRect sel = normalised(Selection());
+    TGridRect sel = normalisedGridRect(Selection());
     sel.Bottom = std::min(sel.Bottom, RowCount() - FFixedFooters - 1);
     for (int r = FixedRows(); r < RowCount(); ++r) {
         const bool inside = r >= sel.Top && r <= sel.Bottom;
@@ -285,7 +276,7 @@ void TExStringGrid::SelectionToRowSelect(bool All)
 
 void TExStringGrid::SelectionToColSelect(bool All)
 {
-    const TGridRect sel = normalised(Selection());
+    const TGridRect sel = normalisedGridRect(Selection());
     for (int c = FixedCols(); c < ColCount(); ++c) {
         const bool inside = c >= sel.Left && c <= sel.Right;
         if (All || inside)
@@ -353,13 +344,13 @@ bool TExStringGrid::IsSelected(int ACol, int ARow)
                                     m_mouseActions.RowSelectPersistent ? RealRowIndex(ARow) : ARow);
     if (m_mouseActions.DisjunctColSelect())
         return TGridSelection::flag(m_selection->colSelect, ACol);
-    const TGridRect sel = normalised(Selection());
+    const TGridRect sel = normalisedGridRect(Selection());
     return ACol >= sel.Left && ACol <= sel.Right && ARow >= sel.Top && ARow <= sel.Bottom;
 }
 
 QString TExStringGrid::SelectedText() const
 {
-    const TGridRect sel = normalised(Selection());
+    const TGridRect sel = normalisedGridRect(Selection());
     std::vector<int> cols;
     for (int c = sel.Left; c <= sel.Right; ++c)
         cols.push_back(c);

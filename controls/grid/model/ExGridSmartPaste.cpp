@@ -8,29 +8,14 @@
 
 #include "controls/grid/model/core/SmartFill.h"
 
-#include <algorithm>
-
 namespace controls {
-
-namespace {
-
-TGridRect normalised(TGridRect r)
-{
-    if (r.Left > r.Right)
-        std::swap(r.Left, r.Right);
-    if (r.Top > r.Bottom)
-        std::swap(r.Top, r.Bottom);
-    return r;
-}
-
-} // namespace
 
 void TExStringGrid::PasteSelectionFromClipboard()
 {
     ImportNotification(isImportStart, -1);
     exchange().pasteAll = false;
     widenSelectionOverMerges();
-    const TGridRect sel = normalised(Selection());
+    const TGridRect sel = normalisedGridRect(Selection());
     int rows = 0, cols = 0;
     const int n = Options().testFlag(goRowSelect) ? readClipboardCells(FixedCols(), sel.Top, rows, cols)
                                                   : readClipboardCells(sel.Left, sel.Top, rows, cols);
@@ -63,7 +48,7 @@ void TExStringGrid::PasteSelectionFromClipboard()
 // clipboard's shape is none of them.
 bool TExStringGrid::smartFill(int Count)
 {
-    const TGridRect sel = normalised(Selection());
+    const TGridRect sel = normalisedGridRect(Selection());
     const bool oneCol = sel.Left == sel.Right;
     const bool oneRow = sel.Top == sel.Bottom;
     const TGridExchange &x = exchange();

@@ -4,6 +4,7 @@
 // and merged areas, and may hand the focus to the next control at the end.
 // Both stop after one round through the grid when nothing can be entered.
 #include "controls/grid/model/FloatingFooter.h"
+#include "controls/grid/model/core/EditorFilters.h"
 #include "controls/grid/view/GridEditState.h"
 
 #include <QCoreApplication>
@@ -26,24 +27,9 @@ struct TScopedValue {
     TScopedValue &operator=(const TScopedValue &) = delete;
 };
 
-bool isPlainTextEditor(TEditorType k)
-{
-    switch (k) {
-    case edNormal:
-    case edNumeric:
-    case edPositiveNumeric:
-    case edFloat:
-    case edCapital:
-    case edMixedCase:
-    case edPassword:
-    case edLowerCase:
-    case edUpperCase:
-    case edPositiveFloat:
-        return true;
-    default:
-        return false;
-    }
-}
+// The default-edit types bar edValidChars: the editor of the cell left
+// stays up only for these.
+bool isPlainTextEditor(TEditorType k) { return k != edValidChars && isDefaultEditType(k); }
 
 } // namespace
 

@@ -241,12 +241,7 @@ void TExStringGrid::EditNextCellControl(int ACol, int ARow, const QString &CtrlI
         return;
     }
     const TGridAppearance &look = Appearance();
-    platform::TRect r = CellRect(ACol, ARow);
-    r.Left += look.XYOffset.X + 1;
-    r.Top += look.XYOffset.Y + 1;
-    r.Right -= look.XYOffset.X;
-    if (HasCheckBox(rc, ARow))
-        r.Left += m_controlLook.CheckSize;
+    const platform::TRect r = htmlTextRect(rc, ARow, CellRect(ACol, ARow));
     platform::TCanvas &canvas = Canvas();
     const platform::TFont saved = canvas.Font();
     canvas.Font().Assign(Font());

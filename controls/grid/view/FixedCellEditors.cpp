@@ -11,7 +11,19 @@ namespace controls {
 
 namespace {
 
-bool enterKey(const QKeyEvent *event) { return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter; }
+// Enter never goes into the text: it ends the edit, and a stored text hands
+// the focus back to the grid. False for any other key.
+template <typename TEditor>
+bool enterEndsEdit(TEditor &editor, TExStringGrid *grid, const QKeyEvent *event)
+{
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)
+        return false;
+    platform::guarded([&] {
+        if (editor.StopEdit() && grid != nullptr)
+            grid->setFocus();
+    });
+    return true;
+}
 
 // The text goes through OnCellValidate; a valid one is stored and the
 // editor hides, a refused one keeps it open on its cell.
@@ -55,15 +67,8 @@ bool TGridTransEdit::StopEdit() { return stopFixedEdit(FGrid, this, FCol, FRow, 
 
 void TGridTransEdit::keyPressEvent(QKeyEvent *event)
 {
-    // Enter never goes into the text: it ends the edit.
-    if (enterKey(event)) {
-        platform::guarded([&] {
-            if (StopEdit() && FGrid != nullptr)
-                FGrid->setFocus();
-        });
-        return;
-    }
-    QLineEdit::keyPressEvent(event);
+    if (!enterEndsEdit(*this, FGrid, event))
+        QLineEdit::keyPressEvent(event);
 }
 
 void TGridTransEdit::focusOutEvent(QFocusEvent *event)
@@ -83,14 +88,8 @@ bool TGridTransCombo::StopEdit() { return stopFixedEdit(FGrid, this, FCol, FRow,
 
 void TGridTransCombo::keyPressEvent(QKeyEvent *event)
 {
-    if (enterKey(event)) {
-        platform::guarded([&] {
-            if (StopEdit() && FGrid != nullptr)
-                FGrid->setFocus();
-        });
-        return;
-    }
-    QComboBox::keyPressEvent(event);
+    if (!enterEndsEdit(*this, FGrid, event))
+        QComboBox::keyPressEvent(event);
 }
 
 void TGridTransCombo::focusOutEvent(QFocusEvent *event)

@@ -42,10 +42,8 @@ std::optional<QString> AnchorCellReference(const QString &anchor)
     return anchor.mid(cellPrefix.size());
 }
 
-bool TExStringGrid::htmlHitTest(int RealCol, int ARow, const QString &Text, const platform::TRect &CellR, int X, int Y,
-                                THtmlDrawResult &Result)
+platform::TRect TExStringGrid::htmlTextRect(int RealCol, int ARow, const platform::TRect &CellR)
 {
-    // Laid out as the painting lays it out, to find the anchor under the point.
     const TGridAppearance &look = Appearance();
     platform::TRect r = CellR;
     r.Right -= look.XYOffset.X;
@@ -53,6 +51,15 @@ bool TExStringGrid::htmlHitTest(int RealCol, int ARow, const QString &Text, cons
     r.Top += look.XYOffset.Y + 1;
     if (HasCheckBox(RealCol, ARow))
         r.Left += m_controlLook.CheckSize;
+    return r;
+}
+
+bool TExStringGrid::htmlHitTest(int RealCol, int ARow, const QString &Text, const platform::TRect &CellR, int X, int Y,
+                                THtmlDrawResult &Result)
+{
+    // Laid out as the painting lays it out, to find the anchor under the point.
+    const TGridAppearance &look = Appearance();
+    const platform::TRect r = htmlTextRect(RealCol, ARow, CellR);
     platform::TCanvas &canvas = Canvas();
     const platform::TFont saved = canvas.Font();
     canvas.Font().Assign(Font());

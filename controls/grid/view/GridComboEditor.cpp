@@ -96,12 +96,9 @@ public:
 protected:
     bool event(QEvent *event) override
     {
-        if (event->type() == QEvent::KeyPress) {
-            auto *key = static_cast<QKeyEvent *>(event);
-            if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) && m_editor.grid().EditorWantsTab()) {
-                keyPressEvent(key);
-                return true;
-            }
+        if (QKeyEvent *key = m_editor.tabForGrid(event)) {
+            keyPressEvent(key);
+            return true;
         }
         return TEsgComboBox::event(event);
     }
@@ -109,9 +106,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         // The inner edit's Tab, before the dialog's focus chain takes it.
-        if (watched == lineEdit() && event->type() == QEvent::KeyPress) {
-            auto *key = static_cast<QKeyEvent *>(event);
-            if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) && m_editor.grid().EditorWantsTab()) {
+        if (watched == lineEdit()) {
+            if (QKeyEvent *key = m_editor.tabForGrid(event)) {
                 keyPressEvent(key);
                 return true;
             }
@@ -488,10 +484,7 @@ public:
 
     void setColorTones(const TColorTones &tones) override
     {
-        m_combo->ButtonColor = tones.Background.BrushColor;
-        m_combo->ButtonColorHot = tones.Hover.BrushColor;
-        m_combo->ButtonColorDown = tones.Selected.BrushColor;
-        m_combo->ButtonBorderColor = tones.Background.BorderColor;
+        setButtonTones(*m_combo, tones);
         m_combo->setBorderColor(grid().Color());
         m_combo->setFlat(true);
     }

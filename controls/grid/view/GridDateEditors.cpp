@@ -94,12 +94,9 @@ protected:
             platform::guarded([&] { shiftFocus(); });
             return true;
         }
-        if (event->type() == QEvent::KeyPress) {
-            auto *key = static_cast<QKeyEvent *>(event);
-            if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) && m_editor.grid().EditorWantsTab()) {
-                keyPressEvent(key);
-                return true;
-            }
+        if (QKeyEvent *key = m_editor.tabForGrid(event)) {
+            keyPressEvent(key);
+            return true;
         }
         const bool result = TEsgDateTimePicker::event(event);
         watchCalendar();
@@ -282,12 +279,9 @@ public:
 protected:
     bool event(QEvent *event) override
     {
-        if (event->type() == QEvent::KeyPress) {
-            auto *key = static_cast<QKeyEvent *>(event);
-            if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) && m_editor.grid().EditorWantsTab()) {
-                keyPressEvent(key);
-                return true;
-            }
+        if (QKeyEvent *key = m_editor.tabForGrid(event)) {
+            keyPressEvent(key);
+            return true;
         }
         return TExDateTimePicker::event(event);
     }
@@ -406,10 +400,7 @@ public:
 
     void setColorTones(const TColorTones &tones) override
     {
-        m_picker->ButtonColor = tones.Background.BrushColor;
-        m_picker->ButtonColorHot = tones.Hover.BrushColor;
-        m_picker->ButtonColorDown = tones.Selected.BrushColor;
-        m_picker->ButtonBorderColor = tones.Background.BorderColor;
+        setButtonTones(*m_picker, tones);
         m_picker->setBorderColor(tones.Background.BrushColor);
         m_picker->setMetroStyle(true);
     }
@@ -463,10 +454,7 @@ public:
 
     void setColorTones(const TColorTones &tones) override
     {
-        m_picker->ButtonColor = tones.Background.BrushColor;
-        m_picker->ButtonColorHot = tones.Hover.BrushColor;
-        m_picker->ButtonColorDown = tones.Selected.BrushColor;
-        m_picker->ButtonBorderColor = tones.Background.BorderColor;
+        setButtonTones(*m_picker, tones);
     }
 
 private:

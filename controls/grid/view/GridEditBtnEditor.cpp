@@ -119,12 +119,9 @@ protected:
 
     bool event(QEvent *event) override
     {
-        if (event->type() == QEvent::KeyPress) {
-            auto *key = static_cast<QKeyEvent *>(event);
-            if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) && m_editor.grid().EditorWantsTab()) {
-                this->keyPressEvent(key);
-                return true;
-            }
+        if (QKeyEvent *key = m_editor.tabForGrid(event)) {
+            this->keyPressEvent(key);
+            return true;
         }
         return TBase::event(event);
     }
@@ -372,10 +369,7 @@ public:
     void setColorTones(const TColorTones &tones) override
     {
         TEsgEditButton *b = m_edit->EditButton();
-        b->ButtonColor = tones.Background.BrushColor;
-        b->ButtonColorHot = tones.Hover.BrushColor;
-        b->ButtonColorDown = tones.Selected.BrushColor;
-        b->ButtonBorderColor = tones.Background.BorderColor;
+        setButtonTones(*b, tones);
         b->update();
     }
 

@@ -184,7 +184,7 @@ void TGridDropTarget::DropCol(QPoint pt, int col)
         g.OnOleDropCol(&g, ARow, ACol, col);
 }
 
-void TGridDropTarget::DropRTF(QPoint pt, const QString &rtf)
+void TGridDropTarget::dropIntoCell(QPoint pt, const QString &text, const TCellDropEvent &ask)
 {
     TExStringGrid &g = m_grid;
     int ACol = -1, ARow = -1;
@@ -193,26 +193,15 @@ void TGridDropTarget::DropRTF(QPoint pt, const QString &rtf)
     if (ACol < 0 || ARow < 0)
         return;
     bool allow = true;
-    if (g.OnOleDrop)
-        g.OnOleDrop(&g, ARow, ACol, rtf, allow);
-    if (allow)
-        g.setCells(g.RealColIndex(ACol), ARow, rtf);
-}
-
-void TGridDropTarget::DropURL(QPoint pt, const QString &text)
-{
-    TExStringGrid &g = m_grid;
-    int ACol = -1, ARow = -1;
-    g.ScreenToCell(pt, ACol, ARow);
-    hideArrows();
-    if (ACol < 0 || ARow < 0)
-        return;
-    bool allow = true;
-    if (g.OnOleDropURL)
-        g.OnOleDropURL(&g, ARow, ACol, text, allow);
+    if (ask)
+        ask(&g, ARow, ACol, text, allow);
     if (allow)
         g.setCells(g.RealColIndex(ACol), ARow, text);
 }
+
+void TGridDropTarget::DropRTF(QPoint pt, const QString &rtf) { dropIntoCell(pt, rtf, m_grid.OnOleDrop); }
+
+void TGridDropTarget::DropURL(QPoint pt, const QString &text) { dropIntoCell(pt, text, m_grid.OnOleDropURL); }
 
 void TGridDropTarget::DropFiles(QPoint pt, const QStringList &files)
 {

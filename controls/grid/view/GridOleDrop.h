@@ -4,6 +4,7 @@
 // the arrow windows show where and the grid scrolls at its edges.
 #include "controls/grid/base/GridDragDrop.h"
 
+#include <functional>
 #include <memory>
 
 class QWidget;
@@ -37,6 +38,10 @@ private:
     // row where appending rows may take it.
     bool appendZone(QPoint pt, int ACol, int ARow) const;
     void hideArrows();
+    // Rich text and a URL land whole in the one cell under pt, as the
+    // grid's handler for that kind allows.
+    using TCellDropEvent = std::function<void(TExStringGrid *, int ARow, int ACol, const QString &, bool &Allow)>;
+    void dropIntoCell(QPoint pt, const QString &text, const TCellDropEvent &ask);
 
     TExStringGrid &m_grid;
     struct TArrows;

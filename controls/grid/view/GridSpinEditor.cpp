@@ -271,10 +271,7 @@ public:
     void setColorTones(const TColorTones &tones) override
     {
         TEsgSpinButton *b = m_spin->Button();
-        b->ButtonColor = tones.Background.BrushColor;
-        b->ButtonColorHot = tones.Hover.BrushColor;
-        b->ButtonColorDown = tones.Selected.BrushColor;
-        b->ButtonBorderColor = tones.Background.BorderColor;
+        setButtonTones(*b, tones);
         b->update();
     }
 

@@ -11,7 +11,12 @@
 #include <memory>
 #include <optional>
 
+class QEvent;
+class QKeyEvent;
+
 namespace controls {
+
+struct TButtonColors;
 
 // What an editor opens with.
 struct TEditorOpening {
@@ -106,6 +111,10 @@ public:
     // The focus left the control: the editor closes, its value committed
     // (not for a popup of the control's own).
     void focusLeft();
+    // A Tab or Backtab press the grid wants (goTabs, a validation handler),
+    // to be sent to the control's key handling before the dialog's focus
+    // chain moves on; nullptr for any other event.
+    QKeyEvent *tabForGrid(QEvent *event) const;
     // The grid's handlers of the editors' own notifications.
     void unitChanged(QObject *sender, const QString &unit) { m_grid.UnitChanged(sender, unit); }
     void datePickerCloseUp() { m_grid.DatePickerCloseUp(); }
@@ -116,6 +125,9 @@ public:
 private:
     TExStringGrid &m_grid;
 };
+
+// The grid's colour tones on an editor's button.
+void setButtonTones(TButtonColors &button, const TColorTones &tones);
 
 using TSpecialEditorMaker = std::unique_ptr<TGridSpecialEditor> (*)(TExStringGrid &grid);
 

@@ -4,6 +4,8 @@
 #include "controls/grid/view/SpecialEditor.h"
 #include "controls/grid/view/GridEditState.h"
 
+#include "controls/grid/base/editors/EditorDrawing.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPointer>
@@ -254,6 +256,24 @@ void TGridSpecialEditor::focusLeft()
         if (f == w)
             return;
     m_grid.HideInplaceEdit();
+}
+
+QKeyEvent *TGridSpecialEditor::tabForGrid(QEvent *event) const
+{
+    if (event->type() != QEvent::KeyPress)
+        return nullptr;
+    auto *key = static_cast<QKeyEvent *>(event);
+    if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) && m_grid.EditorWantsTab())
+        return key;
+    return nullptr;
+}
+
+void setButtonTones(TButtonColors &button, const TColorTones &tones)
+{
+    button.ButtonColor = tones.Background.BrushColor;
+    button.ButtonColorHot = tones.Hover.BrushColor;
+    button.ButtonColorDown = tones.Selected.BrushColor;
+    button.ButtonBorderColor = tones.Background.BorderColor;
 }
 
 void TGridSpecialEditor::walkOut(bool forward) { m_grid.editorWalk(forward); }
