@@ -296,11 +296,7 @@ void TExColorPickerDropDown::ComputeDropDownSize()
     if (m_style != csList) {
         QWidget *panel = currentPanel();
         const bool shown = panel && !panel->isHidden();
-        int height = 2 * border + (shown ? panel->height() : 0);
-        if (DropDownHeader().Visible())
-            height += DropDownHeader().Height;
-        if (DropDownFooter().Visible())
-            height += DropDownFooter().Height;
+        const int height = 2 * border + (shown ? panel->height() : 0) + DropDownStripsHeight();
         form->resize(shown ? panel->width() + 2 * border : width(), height);
         return;
     }

@@ -289,6 +289,11 @@ protected:
     virtual void OpenDropDown();
     virtual void PlaceDropDownControl();
     virtual void ComputeDropDownSize();
+    // The room the shown header and footer take in the popup.
+    int DropDownStripsHeight() const;
+    // Fits the popup's width to a list of the given width after the list
+    // took the popup's full height (so that it knows whether it scrolls).
+    void FitDropDownToList(QWidget &list, const std::function<int()> &listWidth);
     virtual void CloseDropDown(bool cancel);
     // A cancel puts back the descendant's own value here, after the popup
     // closed and before the edit's text comes back.

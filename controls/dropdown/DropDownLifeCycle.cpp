@@ -74,6 +74,21 @@ void TExCustomDropDown::ComputeDropDownSize()
     m_form->resize(computeDropDownSize(input));
 }
 
+int TExCustomDropDown::DropDownStripsHeight() const
+{
+    return (m_header.Visible() ? m_header.Height : 0) + (m_footer.Visible() ? m_footer.Height : 0);
+}
+
+void TExCustomDropDown::FitDropDownToList(QWidget &list, const std::function<int()> &listWidth)
+{
+    if (!m_form)
+        return;
+    list.resize(list.width(), std::max(0, m_form->height() - DropDownStripsHeight() - 2 * m_dropDownBorderWidth));
+    const int width = listWidth();
+    list.resize(width, list.height());
+    m_form->resize(width + 2 * m_dropDownBorderWidth, m_form->height());
+}
+
 void TExCustomDropDown::FocusDropDownControl()
 {
     if (!m_focusControl || !(m_focusControl->focusPolicy() & Qt::TabFocus) || !m_focusControl->isEnabled()

@@ -231,25 +231,12 @@ void TExMultiColumnDropDown::ComputeDropDownSize()
     TDropDownForm *form = DropDownForm();
     if (!m_dropDownAutoWidth || !form || !m_grid)
         return;
-    // The list as high as it will be, so that it knows whether it scrolls.
-    int strips = 0;
-    if (DropDownHeader().Visible())
-        strips += DropDownHeader().Height;
-    if (DropDownFooter().Visible())
-        strips += DropDownFooter().Height;
-    m_grid->resize(m_grid->width(), std::max(0, form->height() - strips - 2 * DropDownBorderWidth()));
-    const int width = m_grid->GetGridWidth();
-    m_grid->resize(width, m_grid->height());
-    form->resize(width + 2 * DropDownBorderWidth(), form->height());
+    FitDropDownToList(*m_grid, [this] { return m_grid->GetGridWidth(); });
 }
 
 void TExMultiColumnDropDown::AdjustDropDownHeight(int &height)
 {
-    int strips = 0;
-    if (DropDownHeader().Visible())
-        strips += DropDownHeader().Height;
-    if (DropDownFooter().Visible())
-        strips += DropDownFooter().Height;
+    const int strips = DropDownStripsHeight();
     height = adjustDropDownHeight(height, strips, m_headerHeight, m_dropDownRowHeight);
 }
 

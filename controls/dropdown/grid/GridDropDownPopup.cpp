@@ -101,25 +101,12 @@ void TCustomExGridDropDown::ComputeDropDownSize()
     TDropDownForm *form = DropDownForm();
     if (!m_dropDownAutoWidth || !form || !m_grid)
         return;
-    int strips = 0;
-    if (DropDownHeader().Visible())
-        strips += DropDownHeader().Height;
-    if (DropDownFooter().Visible())
-        strips += DropDownFooter().Height;
-    // As high as it will be, so that it knows whether it scrolls.
-    m_grid->resize(m_grid->width(), std::max(0, form->height() - strips - 2 * DropDownBorderWidth()));
-    const int width = m_grid->GetGridWidth();
-    m_grid->resize(width, m_grid->height());
-    form->resize(width + 2 * DropDownBorderWidth(), form->height());
+    FitDropDownToList(*m_grid, [this] { return m_grid->GetGridWidth(); });
 }
 
 void TCustomExGridDropDown::AdjustDropDownHeight(int &height)
 {
-    int strips = 0;
-    if (DropDownHeader().Visible())
-        strips += DropDownHeader().Height;
-    if (DropDownFooter().Visible())
-        strips += DropDownFooter().Height;
+    const int strips = DropDownStripsHeight();
     // The popup grid's frame takes six pixels where the list's takes two.
     height = multicol::adjustDropDownHeight(height, strips, m_headerHeight, m_dropDownRowHeight) + 4;
 }
